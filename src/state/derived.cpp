@@ -1,0 +1,43 @@
+#include "state/derived.hpp"
+
+namespace vantoro {
+namespace {
+
+template <class Team>
+Int IndexOf(const Team& team, Int p) {
+  if (!decltype(team.PlayerSpeed)::Valid(p)) return Int(0);
+  return team.PlayerSpeed[p] + team.PlayerAgility[p] + team.PlayerStamina[p] + team.PlayerAccuracy[p];
+}
+
+template <class Team>
+Int AverageOf(const Team& team) {
+  Int sum = 0;
+  for (int p = 1; p <= kSquadSize; ++p) sum += IndexOf(team, p);
+  return sum / kSquadSize;
+}
+
+}  // namespace
+
+Int PlayerIndex(const TeamRecord& team, Int p) { return IndexOf(team, p); }
+Int PlayerIndex(const OppositionTeam& team, Int p) { return IndexOf(team, p); }
+Int AverageIndex(const TeamRecord& team) { return AverageOf(team); }
+Int AverageIndex(const OppositionTeam& team) { return AverageOf(team); }
+
+Int TeamMorale(const TeamRecord& team) {
+  Int sum = 0;
+  for (int p = 1; p <= kSquadSize; ++p) sum += team.PlayerMorale[p];
+  return sum / kSquadSize;
+}
+
+TeamRank RankOfTeam(const TeamRecord& team, const LeagueRecord& league) {
+  TeamRank rank{Int(1), false};
+  for (const OppositionTeam& other : league) {
+    if (other.LeagueScore > team.LeagueScore) ++rank.Rank;
+    if (other.LeagueScore == team.LeagueScore) rank.Equal = true;
+  }
+  return rank;
+}
+
+std::string RankTieMark(const TeamRank& rank) { return rank.Equal ? " equal." : ""; }
+
+}  // namespace vantoro
