@@ -1,0 +1,26 @@
+#pragma once
+// Pictures on disk: the artwork as JPEG (libjpeg-turbo), screenshots as PNG
+// (libpng). Decoding never trusts the file: damaged data gives an error
+// message, never a crash, and absurd sizes are refused before allocating.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "ui/image.hpp"
+
+namespace vantoro {
+
+inline constexpr int kMaxPictureSide = 4096;
+
+// On failure, error holds the decoder's reason (without the file name).
+bool DecodeJpeg(std::span<const std::uint8_t> data, Image& out, std::string& error);
+// On failure, error holds "<file name>: <reason>".
+bool DecodeJpegFile(const std::filesystem::path& file, Image& out, std::string& error);
+bool EncodeJpegFile(const std::filesystem::path& file, const Image& image, int quality, std::string& error);
+
+bool WritePngFile(const std::filesystem::path& file, const Image& image, std::string& error);
+bool ReadPngFile(const std::filesystem::path& file, Image& out, std::string& error);
+
+}  // namespace vantoro
