@@ -1,0 +1,278 @@
+#include "ui/font.hpp"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <climits>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <tuple>
+#include <unordered_map>
+#include FT_FREETYPE_H
+#include FT_BITMAP_H
+#include FT_SIZES_H
+#include FT_TRUETYPE_TABLES_H
+
+#include "state/cp1252.hpp"
+
+namespace vantoro {
+
+int Font::TextWidth(std::string_view cp1252) const {
+  long long width = 0;
+  for (const char ch : cp1252) width += GlyphFor(Cp1252ToUnicode(static_cast<unsigned char>(ch))).Advance;
+  return static_cast<int>(std::min<long long>(width, INT_MAX));
+}
+
+namespace {
+
+// Sizes come from screen code, never from a file; anything outside this range
+// is a slip that must not ask FreeType for a page-sized glyph.
+constexpr int kMaxSizeValue = 500;
+constexpr int kMaxAdvance = 4096;
+
+struct FontFile {
+  std::string Path;
+  int Index = 0;
+};
+
+struct PatternDeleter {
+  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+
+std::optional<FontFile> Match(FcConfig* config, std::string_view family, bool bold) {
+  PatternPtr pattern(FcPatternCreate());
+  if (!pattern) return std::nullopt;
+  const std::string name(family);
+  if (!FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str())) ||
+      !FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR) ||
+      !FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN) ||
+      !FcConfigSubstitute(config, pattern.get(), FcMatchPattern)) {
+    return std::nullopt;
+  }
+  FcDefaultSubstitute(pattern.get());
+  FcResult result = FcResultNoMatch;
+  const PatternPtr match(FcFontMatch(config, pattern.get(), &result));
+  if (!match) return std::nullopt;
+  FcChar8* file = nullptr;
+  if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch || file == nullptr)
+    return std::nullopt;
+  int index = 0;
+  if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &index) != FcResultMatch) index = 0;
+  return FontFile{reinterpret_cast<const char*>(file), index};
+}
+
+// The cell of the Windows drawing interface: usWinAscent over the baseline and
+// usWinDescent under it, which is what the screens were laid out with.
+struct CellUnits {
+  long Ascent = 0, Descent = 0;
+};
+
+CellUnits WindowsCell(FT_Face face) {
+  CellUnits cell;
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 != nullptr && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+    cell = {os2->usWinAscent, os2->usWinDescent};
+  } else {
+    cell = {std::max<long>(face->ascender, 0), std::max<long>(-face->descender, 0)};
+  }
+  if (cell.Ascent + cell.Descent <= 0) cell = {face->units_per_EM, face->units_per_EM / 4};
+  return cell;
+}
+
+int RoundPixels(FT_Pos pos26dot6) { return static_cast<int>((pos26dot6 + 32) >> 6); }
+
+// A bitmap-only face has fixed strikes; take the one nearest the wanted height.
+void SelectNearestStrike(FT_Face face, int pixels) {
+  int best = 0;
+  for (int i = 1; i < face->num_fixed_sizes; ++i) {
+    if (std::abs(face->available_sizes[i].height - pixels) <
+        std::abs(face->available_sizes[best].height - pixels)) {
+      best = i;
+    }
+  }
+  if (face->num_fixed_sizes > 0) FT_Select_Size(face, best);
+}
+
+class FreeTypeFont final : public Font {
+ public:
+  FreeTypeFont(FT_Face face, FontSize size) : face_(face) {
+    if (FT_New_Size(face_, &size_) != 0) throw std::runtime_error("cannot create a font size");
+    FT_Activate_Size(size_);
+    SetSize(size);
+  }
+  ~FreeTypeFont() override { FT_Done_Size(size_); }
+  FreeTypeFont(const FreeTypeFont&) = delete;
+  FreeTypeFont& operator=(const FreeTypeFont&) = delete;
+
+  int Ascent() const override { return ascent_; }
+  int CellHeight() const override { return cellHeight_; }
+
+  const Glyph& GlyphFor(char32_t codePoint) const override {
+    if (codePoint < low_.size()) {
+      auto& slot = low_[codePoint];
+      if (!slot) slot = Render(codePoint);
+      return *slot;
+    }
+    auto it = high_.find(codePoint);
+    if (it == high_.end()) it = high_.emplace(codePoint, Render(codePoint)).first;
+    return it->second;
+  }
+
+ private:
+  void SetSize(FontSize size) {
+    assert(size.Value > 0 && size.Value <= kMaxSizeValue);
+    const int value = std::clamp(size.Value, 1, kMaxSizeValue);
+    const CellUnits cell = WindowsCell(face_);
+    if (!FT_IS_SCALABLE(face_)) {
+      SelectNearestStrike(face_, size.Kind == FontSize::Unit::Points ? value * 96 / 72 : value);
+      ascent_ = RoundPixels(size_->metrics.ascender);
+      cellHeight_ = std::max(ascent_ + RoundPixels(-size_->metrics.descender), 1);
+      return;
+    }
+    if (size.Kind == FontSize::Unit::Points) {
+      FT_Set_Char_Size(face_, 0, value * 64, 96, 96);
+      ascent_ = RoundPixels(FT_MulFix(cell.Ascent, size_->metrics.y_scale));
+      cellHeight_ = RoundPixels(FT_MulFix(cell.Ascent + cell.Descent, size_->metrics.y_scale));
+    } else {
+      // At 72 dpi a point is a pixel: the em that makes the cell `value` high.
+      const long long em = 64LL * value * face_->units_per_EM / (cell.Ascent + cell.Descent);
+      FT_Set_Char_Size(face_, 0, static_cast<FT_F26Dot6>(std::max(em, 64LL)), 72, 72);
+      // A font height is a promise about the cell, whatever em the face rounds to.
+      cellHeight_ = value;
+      ascent_ = static_cast<int>((2LL * value * cell.Ascent + (cell.Ascent + cell.Descent)) /
+                                 (2LL * (cell.Ascent + cell.Descent)));
+    }
+    cellHeight_ = std::max(cellHeight_, 1);
+    ascent_ = std::clamp(ascent_, 0, cellHeight_);
+  }
+
+  Glyph Render(char32_t codePoint) const {
+    Glyph glyph;
+    FT_Activate_Size(size_);
+    // Index 0 is the face's .notdef box, which is what a missing character shows.
+    const FT_UInt index = FT_Get_Char_Index(face_, codePoint);
+    if (FT_Load_Glyph(face_, index, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
+    const FT_GlyphSlot slot = face_->glyph;
+    glyph.Advance = std::clamp(RoundPixels(slot->advance.x), 0, kMaxAdvance);
+    glyph.Left = slot->bitmap_left;
+    glyph.Top = slot->bitmap_top;
+    CopyCoverage(slot->bitmap, glyph);
+    return glyph;
+  }
+
+  void CopyCoverage(const FT_Bitmap& source, Glyph& glyph) const {
+    FT_Bitmap converted;
+    FT_Bitmap_Init(&converted);
+    const FT_Bitmap* bitmap = &source;
+    int levels = 256;
+    if (source.pixel_mode != FT_PIXEL_MODE_GRAY || source.num_grays != 256) {
+      if (FT_Bitmap_Convert(face_->glyph->library, &source, &converted, 1) != 0) {
+        FT_Bitmap_Done(face_->glyph->library, &converted);
+        return;
+      }
+      bitmap = &converted;
+      levels = std::max(converted.num_grays, static_cast<unsigned short>(2));
+    }
+    glyph.Width = static_cast<int>(bitmap->width);
+    glyph.Height = static_cast<int>(bitmap->rows);
+    glyph.Coverage.resize(static_cast<std::size_t>(glyph.Width) * static_cast<std::size_t>(glyph.Height));
+    const std::size_t stride = static_cast<std::size_t>(std::abs(bitmap->pitch));
+    for (int row = 0; row < glyph.Height; ++row) {
+      // A negative pitch stores the bottom row first.
+      const int stored = bitmap->pitch >= 0 ? row : glyph.Height - 1 - row;
+      const unsigned char* src = bitmap->buffer + static_cast<std::size_t>(stored) * stride;
+      std::uint8_t* dst =
+          glyph.Coverage.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(glyph.Width);
+      for (int x = 0; x < glyph.Width; ++x) {
+        dst[x] = static_cast<std::uint8_t>(std::min(src[x] * 255 / (levels - 1), 255));
+      }
+    }
+    FT_Bitmap_Done(face_->glyph->library, &converted);
+  }
+
+  FT_Face face_;
+  FT_Size size_ = nullptr;
+  int ascent_ = 0;
+  int cellHeight_ = 1;
+  // The game's text is Windows-1252, so nearly every lookup lands in the array.
+  mutable std::array<std::optional<Glyph>, 256> low_;
+  mutable std::unordered_map<char32_t, Glyph> high_;
+};
+
+using FontKey = std::tuple<std::string, FontSize::Unit, int, bool>;
+
+}  // namespace
+
+struct FontLibrary::Impl {
+  FT_Library Library = nullptr;
+  FcConfig* Config = nullptr;
+  std::map<std::pair<std::string, int>, FT_Face> Faces;
+  std::map<FontKey, std::unique_ptr<FreeTypeFont>> Fonts;
+  const Font* DefaultFont = nullptr;
+
+  Impl() {
+    if (FT_Init_FreeType(&Library) != 0) throw std::runtime_error("Cannot start the FreeType font library.");
+    Config = FcInitLoadConfigAndFonts();
+    if (Config == nullptr) {
+      FT_Done_FreeType(Library);
+      throw std::runtime_error("Cannot load the fontconfig configuration.");
+    }
+  }
+  ~Impl() {
+    Fonts.clear();  // each holds a size of a face below
+    for (auto& [file, face] : Faces) FT_Done_Face(face);
+    FT_Done_FreeType(Library);
+    FcConfigDestroy(Config);
+  }
+  Impl(const Impl&) = delete;
+  Impl& operator=(const Impl&) = delete;
+
+  FT_Face FaceFor(const FontFile& file) {
+    const auto key = std::make_pair(file.Path, file.Index);
+    if (auto it = Faces.find(key); it != Faces.end()) return it->second;
+    FT_Face face = nullptr;
+    if (FT_New_Face(Library, file.Path.c_str(), file.Index, &face) != 0) {
+      throw std::runtime_error("Cannot open the font file " + file.Path + ".");
+    }
+    Faces.emplace(key, face);
+    return face;
+  }
+
+  const Font& Get(std::string_view family, FontSize size, bool bold, std::string_view fallback = {}) {
+    FontKey key{std::string(family), size.Kind, size.Value, bold};
+    if (auto it = Fonts.find(key); it != Fonts.end()) return *it->second;
+    std::optional<FontFile> file = Match(Config, family, bold);
+    if (!file && !fallback.empty()) file = Match(Config, fallback, bold);
+    if (!file)
+      throw std::runtime_error("No font file found for \"" + std::string(family) +
+                               "\": is fontconfig set up?");
+    auto font = std::make_unique<FreeTypeFont>(FaceFor(*file), size);
+    return *Fonts.emplace(std::move(key), std::move(font)).first->second;
+  }
+};
+
+FontLibrary::FontLibrary() : impl_(std::make_unique<Impl>()) {}
+FontLibrary::~FontLibrary() = default;
+
+const Font& FontLibrary::Get(std::string_view family, FontSize size, bool bold) {
+  return impl_->Get(family, size, bold);
+}
+
+const Font& FontLibrary::Default() {
+  if (impl_->DefaultFont == nullptr)
+    impl_->DefaultFont = &impl_->Get("MS Sans Serif", FontSize::Points(8), false, "sans-serif");
+  return *impl_->DefaultFont;
+}
+
+std::string FontLibrary::FileFor(std::string_view family, bool bold) {
+  const std::optional<FontFile> file = Match(impl_->Config, family, bold);
+  return file ? file->Path : std::string();
+}
+
+}  // namespace vantoro

@@ -14,11 +14,19 @@ namespace vantoro {
 
 inline constexpr int kMaxPictureSide = 4096;
 
-// On failure, error holds the decoder's reason (without the file name).
+// On failure, error holds the decoder's reason (without the file name) and
+// out is left as it was.
 bool DecodeJpeg(std::span<const std::uint8_t> data, Image& out, std::string& error);
 // On failure, error holds "<file name>: <reason>".
 bool DecodeJpegFile(const std::filesystem::path& file, Image& out, std::string& error);
+// Colour detail kept by the encoder: Half (4:2:0) is the usual photograph
+// trade; Full (4:4:4) keeps thin coloured lines and small lettering crisp.
+enum class ChromaSampling { Half, Full };
+
+// Quality 1..100; Huffman tables are optimised for each picture.
 bool EncodeJpegFile(const std::filesystem::path& file, const Image& image, int quality, std::string& error);
+bool EncodeJpegFile(const std::filesystem::path& file, const Image& image, int quality, ChromaSampling chroma,
+                    std::string& error);
 
 bool WritePngFile(const std::filesystem::path& file, const Image& image, std::string& error);
 bool ReadPngFile(const std::filesystem::path& file, Image& out, std::string& error);
