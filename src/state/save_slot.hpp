@@ -1,0 +1,64 @@
+#pragma once
+// The one save slot: "savefilex.dat" holds the team record's image and
+// "savefiley.dat" the league record's, exactly the images and nothing else.
+//
+// Saving never rewrites a save file in place. Both images go to temporary
+// files beside the slot; a small commit marker naming their sizes and
+// checksums then makes the pair the new slot, and the temporaries are
+// renamed over the old files. Whatever step fails, and wherever the process
+// dies, the next load or save finds either the whole previous slot or the
+// whole new one: a valid marker whose files match it is finished, anything
+// else is discarded.
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "state/file_ops.hpp"
+#include "state/game_state.hpp"
+#include "state/records.hpp"
+
+namespace vantoro {
+
+inline constexpr std::string_view kTeamFileName = "savefilex.dat";
+inline constexpr std::string_view kLeagueFileName = "savefiley.dat";
+inline constexpr std::string_view kTeamTempName = "savefilex.dat.new";
+inline constexpr std::string_view kLeagueTempName = "savefiley.dat.new";
+inline constexpr std::string_view kCommitMarkerName = "savefile.commit";
+
+struct SlotResult {
+  // Empty on success; otherwise the file and the reason, for the player,
+  // e.g. "savefilex.dat: No such file or directory".
+  std::string Error;
+
+  bool Ok() const { return Error.empty(); }
+};
+using SaveResult = SlotResult;
+using LoadResult = SlotResult;
+
+// Writes both records as the slot in dir. On failure the slot is still the
+// previous one, or, once the commit marker was durable, the new one.
+SaveResult SaveSlot(const std::filesystem::path& dir, const TeamRecord& team, const LeagueRecord& league,
+                    FileOps& ops = RealFileOps());
+
+// Reads the slot in dir over both records, finishing or discarding an
+// interrupted save first. On failure neither record changes. A file longer
+// than its record is read up to the record's size.
+LoadResult LoadSlot(const std::filesystem::path& dir, TeamRecord& team, LeagueRecord& league,
+                    FileOps& ops = RealFileOps());
+
+// LoadSlot into the game, which then resumes its month with gambling and
+// fundraising already used.
+LoadResult LoadGame(const std::filesystem::path& dir, GameState& game, FileOps& ops = RealFileOps());
+
+// The commit marker for a pair of images: a magic word, each image's size
+// and checksum, and the marker's own checksum, so that a torn marker is
+// never taken for a commit.
+inline constexpr std::size_t kCommitMarkerSize = 48;
+std::array<std::byte, kCommitMarkerSize> MakeCommitMarker(std::span<const std::byte> teamImage,
+                                                          std::span<const std::byte> leagueImage);
+
+}  // namespace vantoro

@@ -1,0 +1,18 @@
+#pragma once
+// The game state as JSON, under the names the game uses. Arrays are JSON
+// arrays whose first element is index 1; the share price history is an
+// array of rows. Texts are converted from Windows-1252 to UTF-8.
+
+#include <nlohmann/json.hpp>
+
+#include "state/records.hpp"
+#include "state/runtime.hpp"
+
+namespace vantoro {
+
+nlohmann::json TeamToJson(const TeamRecord& team);
+// An array of the nine opposition teams, team 1 first.
+nlohmann::json LeagueToJson(const LeagueRecord& league);
+nlohmann::json RuntimeToJson(const RuntimeState& runtime);
+
+}  // namespace vantoro
