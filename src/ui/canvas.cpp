@@ -69,7 +69,8 @@ bool ClipFar(int& x0, int& y0, int& x1, int& y1) {
   double t0 = 0, t1 = 1;
   const double dx = double{1} * x1 - x0, dy = double{1} * y1 - y0;
   const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {double{1} * x0 + kFar, kFar - double{1} * x0, double{1} * y0 + kFar, kFar - double{1} * y0};
+  const double q[4] = {double{1} * x0 + kFar, kFar - double{1} * x0, double{1} * y0 + kFar,
+                       kFar - double{1} * y0};
   for (int i = 0; i < 4; ++i) {
     if (p[i] == 0) {
       if (q[i] < 0) return false;
@@ -124,7 +125,8 @@ void Canvas::Picture(int x, int y, const Image& picture) {
   if (sx0 >= sx1 || sy0 >= sy1) return;
   for (int sy = sy0; sy < sy1; ++sy) {
     const auto src = picture.Pixels.begin() + static_cast<std::ptrdiff_t>(picture.Index(sx0, sy));
-    std::copy(src, src + (sx1 - sx0), image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(x + sx0, y + sy)));
+    std::copy(src, src + (sx1 - sx0),
+              image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(x + sx0, y + sy)));
   }
 }
 
@@ -136,7 +138,8 @@ void Canvas::StretchPicture(int l, int t, int width, int height, const Image& pi
     const int sy = static_cast<int>((y - t) * picture.Height / height);
     for (long long x = std::max(l, 0); x < right; ++x) {
       const int sx = static_cast<int>((x - l) * picture.Width / width);
-      image_.Pixels[image_.Index(static_cast<int>(x), static_cast<int>(y))] = picture.Pixels[picture.Index(sx, sy)];
+      image_.Pixels[image_.Index(static_cast<int>(x), static_cast<int>(y))] =
+          picture.Pixels[picture.Index(sx, sy)];
     }
   }
 }

@@ -1,0 +1,174 @@
+#include "app/driver.hpp"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "state/field_access.hpp"
+#include "state/state_json.hpp"
+#include "ui/picture_io.hpp"
+
+namespace vantoro {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+// Splits off the first word of s.
+std::string_view NextWord(std::string_view& s) {
+  s = Trim(s);
+  const std::size_t end = s.find_first_of(" \t");
+  const std::string_view word = s.substr(0, end);
+  s = end == std::string_view::npos ? std::string_view() : Trim(s.substr(end));
+  return word;
+}
+
+bool ParseNumber(std::string_view text, std::int64_t& out) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool NumberArgs(std::string_view rest, std::int64_t& a, std::int64_t* b, std::string& error) {
+  const std::string_view first = NextWord(rest);
+  const std::string_view second = b ? NextWord(rest) : std::string_view();
+  if (!ParseNumber(first, a) || (b && !ParseNumber(second, *b)) || !rest.empty()) {
+    error = b ? "expected two whole numbers" : "expected a whole number";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Driver::Driver(FontLibrary& fonts, const PictureSet& pictures, std::filesystem::path saveFolder)
+    : state_(std::make_unique<GameState>()), game_(*state_, platform_, fonts, pictures, std::move(saveFolder)) {
+  game_.Screens().Start(0);
+}
+
+void Driver::Wait(std::int64_t ms) {
+  ScreenSet& screens = game_.Screens();
+  const std::int64_t target = screens.Now() + std::max<std::int64_t>(ms, 0);
+  // Step the virtual clock from one due tick to the next, so that no tick
+  // is ever late.
+  while (!screens.QuitRequested()) {
+    const auto next = screens.NextDue();
+    if (!next || *next > target) break;
+    screens.RunDue(*next);
+  }
+  screens.RunDue(target);
+}
+
+void Driver::PressWindow(int x, int y) {
+  game_.Screens().MouseDown(x, y);
+  game_.Screens().MouseUp(x, y);
+}
+
+void Driver::PressFrame(int x, int y) {
+  const auto visible = game_.Screens().VisibleScreen();
+  const FrameOrigin origin = visible ? game_.Screens().OriginOf(*visible)
+                                     : ScreenSet::OriginFor(platform_.GetClientSize());
+  PressWindow(origin.Left + x, origin.Top + y);
+}
+
+std::string Driver::VisibleScreenName() const {
+  const auto visible = const_cast<Game&>(game_).Screens().VisibleScreen();
+  return visible ? std::string(kScreenSpecs[static_cast<std::size_t>(*visible)].Name) : "none";
+}
+
+std::string Driver::DumpJson() const {
+  nlohmann::ordered_json json;
+  json["screen"] = VisibleScreenName();
+  json["time_ms"] = const_cast<Game&>(game_).Screens().Now();
+  json["seed"] = state_->Rng.Seed;
+  json["Team"] = TeamToJson(state_->Team);
+  json["League"] = LeagueToJson(state_->League);
+  json["Runtime"] = RuntimeToJson(state_->Runtime);
+  return json.dump(2);
+}
+
+bool Driver::Execute(std::string_view line, std::string& error) {
+  if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
+    // A '#' starts a comment, except inside the value of set and expect.
+    const std::string_view head = Trim(line);
+    if (!(head.starts_with("set ") || head.starts_with("expect "))) line = line.substr(0, hash);
+  }
+  std::string_view rest = line;
+  const std::string_view command = NextWord(rest);
+  std::int64_t a = 0, b = 0;
+  if (command.empty()) return true;
+  if (command == "client") {
+    if (!NumberArgs(rest, a, &b, error)) return false;
+    platform_.SetClientSize({static_cast<int>(std::clamp<std::int64_t>(a, 0, 1 << 16)),
+                             static_cast<int>(std::clamp<std::int64_t>(b, 0, 1 << 16))});
+  } else if (command == "wait") {
+    if (!NumberArgs(rest, a, nullptr, error)) return false;
+    Wait(a);
+  } else if (command == "press" || command == "press-window") {
+    if (!NumberArgs(rest, a, &b, error)) return false;
+    const int x = static_cast<int>(std::clamp<std::int64_t>(a, -(1 << 20), 1 << 20));
+    const int y = static_cast<int>(std::clamp<std::int64_t>(b, -(1 << 20), 1 << 20));
+    command == "press" ? PressFrame(x, y) : PressWindow(x, y);
+  } else if (command == "close") {
+    Close();
+  } else if (command == "seed") {
+    if (!NumberArgs(rest, a, nullptr, error)) return false;
+    state_->Rng.Seed = static_cast<std::uint32_t>(a);
+  } else if (command == "set") {
+    const std::string_view name = NextWord(rest);
+    return SetField(*state_, name, rest, error);
+  } else if (command == "expect") {
+    const std::string_view name = NextWord(rest);
+    nlohmann::json value;
+    if (!GetField(*state_, name, value, error)) return false;
+    const std::string actual = value.is_string() ? value.get<std::string>() : value.dump();
+    if (actual != rest) {
+      error = std::string(name) + " is " + actual + ", expected " + std::string(rest);
+      return false;
+    }
+  } else if (command == "expect-screen") {
+    const std::string visible = VisibleScreenName();
+    if (visible != rest) {
+      error = "the visible screen is " + visible + ", expected " + std::string(rest);
+      return false;
+    }
+  } else if (command == "screenshot") {
+    if (rest.empty()) {
+      error = "screenshot needs a file name";
+      return false;
+    }
+    return WritePngFile(std::string(rest), platform_.LastFrame(), error);
+  } else if (command == "dump") {
+    if (rest.empty() || rest == "-") {
+      std::cout << DumpJson() << '\n';
+    } else {
+      std::ofstream out{std::string(rest)};
+      out << DumpJson() << '\n';
+      if (!out) {
+        error = std::string(rest) + ": cannot write the dump";
+        return false;
+      }
+    }
+  } else {
+    error = "unknown command '" + std::string(command) + "'";
+    return false;
+  }
+  return true;
+}
+
+int Driver::Run(std::istream& script, std::ostream& err) {
+  std::string line;
+  for (int number = 1; std::getline(script, line); ++number) {
+    std::string error;
+    if (!Execute(line, error)) {
+      err << "line " << number << ": " << error << '\n';
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace vantoro

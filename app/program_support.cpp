@@ -1,0 +1,14 @@
+#include "app/program_support.hpp"
+
+#include <system_error>
+
+namespace vantoro {
+
+std::filesystem::path ExecutablePath(const char* argv0) {
+  std::error_code ec;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return self;
+  return std::filesystem::absolute(argv0 ? argv0 : "vantoro", ec);
+}
+
+}  // namespace vantoro

@@ -1,0 +1,234 @@
+#include "screens/team_creation_screen.hpp"
+
+#include <array>
+#include <string>
+
+#include "state/derived.hpp"
+#include "state/save_slot.hpp"
+#include "text/generators.hpp"
+#include "ui/canvas.hpp"
+#include "ui/splash.hpp"
+
+namespace vantoro {
+namespace {
+
+constexpr Color kRed = Rgb(0xFF0000);
+constexpr Color kGreen = Rgb(0x00FF00);
+constexpr Color kDarkGreen = Rgb(0x008000);
+constexpr Color kPaleGreen = Rgb(0xC0DCC0);
+constexpr Color kBoxFill = Rgb(0x004400);
+constexpr SplashColors kCreationSplash{Rgb(0xFFFFFF), Rgb(0x00FF00), Rgb(0x008000)};
+
+enum class Action { Create, Commit, GameLength, FieldType, GameType, LoadGame };
+
+struct ActionArea {
+  Action Act;
+  PressArea Area;
+};
+
+// Tested in turn for every press; the areas do not overlap.
+constexpr std::array kActions = {
+    ActionArea{Action::Create, {211, 309, 480, 499}},   ActionArea{Action::Commit, {531, 599, 480, 499}},
+    ActionArea{Action::GameLength, {501, 529, 351, 381}}, ActionArea{Action::FieldType, {481, 554, 421, 451}},
+    ActionArea{Action::GameType, {401, 469, 421, 451}},   ActionArea{Action::LoadGame, {351, 449, 481, 494}},
+};
+
+struct Button {
+  const char* Label;
+  int X;
+};
+constexpr std::array kButtons = {Button{"CREATE", 210}, Button{"LOAD GAME", 350}, Button{"COMMIT", 530}};
+constexpr std::array kBurstX = {230, 360, 550};
+
+// The first three marker models, under the names this screen gives them.
+std::string CreationMarkerName(Int model) {
+  static constexpr std::array<const char*, 3> kNames = {"Dravis PeeGee", "Ionics PTL-68", "Targeter 68-SC"};
+  return InRange(model, 1, 3) ? kNames[static_cast<std::size_t>(model.v - 1)] : "";
+}
+
+std::uint8_t DigitsAsHex(Int value) {
+  const Int v = Clamp(value, 0, 99);
+  return static_cast<std::uint8_t>((v / 10 * 16 + v % 10).v);
+}
+
+void Bounce(Int& bar, Int& step) {
+  bar += step;
+  if (bar < 11) step = 1;
+  if (bar > 98) step = -1;
+}
+
+}  // namespace
+
+Color CreationTitleColor(Int barA, Int barB) { return Color{DigitsAsHex(barB), DigitsAsHex(barA), 0x10}; }
+
+TeamCreationScreen::TeamCreationScreen(ScreenContext context)
+    : ctx_(context),
+      text12_(context.Fonts.Get("Arial", FontSize::Points(12))),
+      text10_(context.Fonts.Get("Arial", FontSize::Points(10))),
+      title24_(context.Fonts.Get("Arial", FontSize::Points(24))) {}
+
+void TeamCreationScreen::Draw(Canvas& canvas) {
+  canvas.Picture(0, 0, ctx_.Pictures.Get(PictureId::Creation));
+  DrawIntro(canvas);
+  if (ctx_.State.Runtime.CreationCounter < kIntroDone) return;
+  DrawWelcome(canvas);
+  DrawTitle(canvas);
+  DrawButtons(canvas);
+  DrawSquad(canvas);
+  DrawSplash(canvas);
+}
+
+void TeamCreationScreen::DrawIntro(Canvas& canvas) {
+  Int& counter = ctx_.State.Runtime.CreationCounter;
+  if (counter < kIntroDone) counter += 5;
+  // Two boxes grow from the centre into the bar and the panel that frame
+  // everything else.
+  const int c = Clamp(counter, -1000, 1000).v;
+  canvas.Rectangle(400 - c, 210 - c, 400 + c, 260 - c, kRed, kBlack);
+  canvas.Rectangle(400 - c, 300 - c, 400 + c, 300 + c, kRed, kBlack);
+}
+
+void TeamCreationScreen::DrawWelcome(Canvas& canvas) {
+  if (!ctx_.State.Team.PlayerName[1].Empty()) return;
+  canvas.Text(210, 110, "Welcome to Vantoro", text12_, kGreen);
+  canvas.Text(230, 375, ctx_.State.Runtime.VersionLabel, text10_, kWhite);
+  canvas.Text(210, 400, "Click on CREATE to create your team, then COMMIT.", text12_, kGreen);
+}
+
+void TeamCreationScreen::DrawTitle(Canvas& canvas) {
+  RuntimeState& r = ctx_.State.Runtime;
+  Bounce(r.CreationBarA, r.CreationStepA);
+  Bounce(r.CreationBarB, r.CreationStepB);
+  canvas.Text(210, 15, "Vantoro", title24_, CreationTitleColor(r.CreationBarA, r.CreationBarB));
+}
+
+void TeamCreationScreen::DrawButtons(Canvas& canvas) {
+  for (const Button& button : kButtons) {
+    const Color color = ctx_.State.Random(16) == 0 ? kPaleGreen : kDarkGreen;  // a twinkle
+    canvas.Text(button.X, 480, button.Label, text12_, color);
+  }
+}
+
+void TeamCreationScreen::DrawSquad(Canvas& canvas) {
+  const TeamRecord& team = ctx_.State.Team;
+  if (team.PlayerName[1].Empty()) return;
+  const auto label = [&](int x, int y, std::string_view text) { canvas.Text(x, y, text, text12_, kPaleGreen); };
+  const auto value = [&](int x, int y, std::string_view text) { canvas.Text(x, y, text, text12_, kDarkGreen); };
+
+  label(210, 110, "Player Name");
+  label(350, 110, "Skill Index");
+  label(450, 110, "Occupation");
+  label(210, 300, "Team Markers");
+  label(350, 300, "Condition");
+  for (int p = 1; p <= kSquadSize; ++p) {
+    value(210, 110 + 20 * p, team.PlayerName[p].View());
+    value(380, 110 + 20 * p, PlayerIndex(team, p).Str());
+    value(450, 110 + 20 * p, team.PlayerOccupation[p].View());
+    value(210, 300 + 20 * p, CreationMarkerName(team.PlayerMarkerType[p]));
+    value(350, 300 + 20 * p, team.PlayerMarkerCondition[p].Str() + "%");
+  }
+  label(210, 270, "Team Cash: ");
+  value(380, 270, "$" + team.Cash.Str() + ".00");
+  label(465, 320, "Game Length");
+  canvas.Text(465, 385, "        years", text12_, kPaleGreen, kBlack);
+
+  const auto box = [&](int l, int t, int r, int b, int tx, int ty, std::string_view text) {
+    canvas.Rectangle(l, t, r, b, kGreen, kBoxFill);
+    canvas.Text(tx, ty, text, text12_, kGreen);
+  };
+  const char* field = team.FieldType == 1 ? "  Airball" : team.FieldType == 2 ? "Woodball" : "";
+  const char* type = team.GameType == 1 ? "  Pump" : team.GameType == 0 ? "  Open" : "";
+  box(480, 420, 555, 452, 485, 427, field);
+  box(400, 420, 470, 452, 405, 427, type);
+  box(500, 350, 530, 382, 506, 355, team.GameLengthYears.Str());
+}
+
+void TeamCreationScreen::DrawSplash(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  RuntimeState& r = s.Runtime;
+  if (r.SplashTicks == 0 && s.Random(20) == 0) {
+    // A burst over one of the three buttons, started by the screen itself.
+    const Int k = s.Random(3);
+    const Int x = Int(kBurstX[static_cast<std::size_t>(k.v)]) + s.Random(10);
+    const Int y = s.Random(20) + 475;
+    r.SplashTicks = 1;
+    for (int i = 1; i <= kSplashParticles; ++i) {
+      r.SplashX[i] = x + s.Random(5);
+      r.SplashY[i] = y + s.Random(5);
+      r.SplashDX[i] = s.Random(15) - 4;
+      r.SplashDY[i] = -(s.Random(8) + 3);
+    }
+  }
+  AdvanceSplash(s, canvas, kCreationSplash);
+}
+
+void TeamCreationScreen::Press(int x, int y) {
+  TeamRecord& team = ctx_.State.Team;
+  for (const ActionArea& a : kActions) {
+    if (!a.Area.Contains(x, y)) continue;
+    switch (a.Act) {
+      case Action::Create:
+        if (ctx_.State.Runtime.CreationCounter == kIntroDone) RollSquad();
+        break;
+      case Action::Commit:
+        if (!team.PlayerName[1].Empty()) EnterHub();
+        break;
+      case Action::GameLength:
+        ++team.GameLengthYears;
+        if (team.GameLengthYears == 11) team.GameLengthYears = 1;
+        break;
+      case Action::FieldType:
+        ++team.FieldType;
+        if (team.FieldType == 3) team.FieldType = 1;
+        break;
+      case Action::GameType:
+        ++team.GameType;
+        if (team.GameType == 2) team.GameType = 0;
+        break;
+      case Action::LoadGame:
+        LoadSavedGame();
+        break;
+    }
+  }
+}
+
+void TeamCreationScreen::RollSquad() {
+  GameState& s = ctx_.State;
+  TeamRecord& team = s.Team;
+  for (int p = 1; p <= kSquadSize; ++p) {
+    team.PlayerName[p] = MakePersonName(s);
+    team.PlayerGender[p] = s.Runtime.NameGender;
+    team.PlayerFigure[p] = s.Random(4) + 1;
+    team.PlayerPortrait[p] = p;
+    team.PlayerMarkerType[p] = s.Random(3) + 1;
+    team.PlayerMarkerCustom[p] = 0;
+    team.PlayerMarkerCondition[p] = s.Random(10) + 90;
+    team.PlayerMarkerAge[p] = s.Random(3) + 1;
+    team.PlayerSpeed[p] = s.Random(5) + 10;
+    team.PlayerAgility[p] = s.Random(5) + 10;
+    team.PlayerStamina[p] = s.Random(5) + 10;
+    team.PlayerAccuracy[p] = s.Random(5) + 10;
+    team.PlayerMorale[p] = s.Random(10) + 90;
+    team.PlayerTagsFor[p] = 0;
+    team.PlayerTagsAgainst[p] = 0;
+    team.PlayerOccupation[p] = MakeOccupation(s);
+  }
+}
+
+void TeamCreationScreen::EnterHub() {
+  ctx_.Screens.HandOver(ScreenId::TeamCreation, ScreenId::Hub);
+  ctx_.State.Runtime.HubIntroCounter = 1;
+  ctx_.State.Runtime.HubSectionGlow[1] = 1;
+}
+
+void TeamCreationScreen::LoadSavedGame() {
+  // A failed load changes nothing: the player reads why and stays here.
+  const LoadResult result = LoadGame(ctx_.SaveFolder, ctx_.State);
+  if (!result.Ok()) {
+    ctx_.Screens.GetPlatform().ShowMessage(kApplicationTitle, result.Error);
+    return;
+  }
+  EnterHub();
+}
+
+}  // namespace vantoro

@@ -1,0 +1,41 @@
+#pragma once
+// Team creation: roll a squad as often as wanted, choose the league's
+// length, field type and game type, then commit into the hub, or load the
+// saved game instead.
+
+#include "screens/context.hpp"
+#include "ui/screen.hpp"
+
+namespace vantoro {
+
+class TeamCreationScreen final : public Screen {
+ public:
+  explicit TeamCreationScreen(ScreenContext context);
+  void Draw(Canvas& canvas) override;
+  void Press(int x, int y) override;
+
+  // The intro has finished once the counter reaches this.
+  static constexpr int kIntroDone = 200;
+
+ private:
+  void DrawIntro(Canvas& canvas);
+  void DrawWelcome(Canvas& canvas);
+  void DrawTitle(Canvas& canvas);
+  void DrawButtons(Canvas& canvas);
+  void DrawSquad(Canvas& canvas);
+  void DrawSplash(Canvas& canvas);
+  void RollSquad();
+  void EnterHub();
+  void LoadSavedGame();
+
+  ScreenContext ctx_;
+  const Font& text12_;
+  const Font& text10_;
+  const Font& title24_;
+};
+
+// The colour of the bouncing title: the decimal digits of the two bars read
+// as hexadecimal red and green, blue 0x10 (bars 50 and 75 give #755010).
+Color CreationTitleColor(Int barA, Int barB);
+
+}  // namespace vantoro

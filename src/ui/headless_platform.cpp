@@ -1,0 +1,19 @@
+#include "ui/headless_platform.hpp"
+
+#include <iostream>
+
+namespace vantoro {
+
+void HeadlessPlatform::Present(const Image& frame, int left, int top) {
+  (void)left;
+  (void)top;
+  lastFrame_ = frame;
+  ++presents_;
+}
+
+void HeadlessPlatform::ShowMessage(std::string_view title, std::string_view text) {
+  messages_.emplace_back(text);
+  if (EchoMessages) std::cerr << title << ": " << text << '\n';
+}
+
+}  // namespace vantoro

@@ -1,0 +1,35 @@
+#pragma once
+// The platform without a window: a client size the script sets, the last
+// presented frame kept for screenshots, message boxes written to standard
+// error and remembered for tests.
+
+#include <string>
+#include <vector>
+
+#include "ui/platform.hpp"
+
+namespace vantoro {
+
+class HeadlessPlatform final : public Platform {
+ public:
+  ClientSize GetClientSize() override { return client_; }
+  void Present(const Image& frame, int left, int top) override;
+  void SetCaption(std::string_view caption) override { caption_ = caption; }
+  void ShowMessage(std::string_view title, std::string_view text) override;
+
+  void SetClientSize(ClientSize size) { client_ = size; }
+  const Image& LastFrame() const { return lastFrame_; }
+  int PresentCount() const { return presents_; }
+  const std::string& Caption() const { return caption_; }
+  const std::vector<std::string>& Messages() const { return messages_; }
+  bool EchoMessages = true;  // to standard error
+
+ private:
+  ClientSize client_{1024, 768};
+  Image lastFrame_{800, 600};
+  int presents_ = 0;
+  std::string caption_;
+  std::vector<std::string> messages_;
+};
+
+}  // namespace vantoro

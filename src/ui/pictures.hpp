@@ -1,0 +1,30 @@
+#pragma once
+// The artwork, decoded once at start-up from the asset folder.
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "ui/artwork.hpp"
+#include "ui/image.hpp"
+
+namespace vantoro {
+
+class PictureSet {
+ public:
+  // Decodes every picture of the list; on the first failure returns false
+  // with "<file>: <reason>" in error.
+  bool LoadAll(const std::filesystem::path& folder, std::string& error);
+  const Image& Get(PictureId id) const { return images_[static_cast<std::size_t>(id)]; }
+  // For tests and tools that draw their own pictures.
+  void Put(PictureId id, Image image) { images_[static_cast<std::size_t>(id)] = std::move(image); }
+
+ private:
+  std::array<Image, kPictures.size()> images_;
+};
+
+// The asset folder beside the running program: the build tree's assets/, or
+// ../share/vantoro/assets when installed.
+std::filesystem::path FindAssetFolder(const std::filesystem::path& executable);
+
+}  // namespace vantoro

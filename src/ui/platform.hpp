@@ -1,0 +1,29 @@
+#pragma once
+// What the game needs of the machine it runs on: the window's client size,
+// showing a frame, the caption, message boxes. The SDL2 implementation
+// serves players; the headless one serves the driver and the tests.
+
+#include <string_view>
+
+#include "ui/image.hpp"
+
+namespace vantoro {
+
+struct ClientSize {
+  int Width = 0;
+  int Height = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  virtual ClientSize GetClientSize() = 0;
+  // Copies the frame into the window with its top-left at (left, top);
+  // negative positions cut the frame off at the window's edges.
+  virtual void Present(const Image& frame, int left, int top) = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+  // A message the player must acknowledge (file errors).
+  virtual void ShowMessage(std::string_view title, std::string_view text) = 0;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,159 @@
+#include "ui/screen_set.hpp"
+
+namespace vantoro {
+
+ScreenSet::ScreenSet(GameState& state, Platform& platform) : state_(state), platform_(platform) {}
+
+void ScreenSet::Install(ScreenId id, std::unique_ptr<Screen> screen) {
+  slots_[Index(id)].Instance = std::move(screen);
+}
+
+void ScreenSet::Start(std::int64_t now) {
+  now_ = now;
+  Show(ScreenId::Title);
+  StartTicks(ScreenId::Title);
+}
+
+FrameOrigin ScreenSet::OriginFor(ClientSize client) {
+  // div truncates toward zero, as the layout rules say.
+  return FrameOrigin{client.Width / 2 - Canvas::kWidth / 2, client.Height / 2 - Canvas::kHeight / 2};
+}
+
+std::optional<ScreenId> ScreenSet::VisibleScreen() const {
+  for (int i = 0; i < kScreenCount; ++i) {
+    if (slots_[static_cast<std::size_t>(i)].Visible) return static_cast<ScreenId>(i);
+  }
+  return std::nullopt;
+}
+
+bool ScreenSet::TickRunning(ScreenId id, TickKind kind) const {
+  return scheduler_.Running({Index(id), kind});
+}
+
+void ScreenSet::Show(ScreenId id) {
+  Slot& slot = slots_[Index(id)];
+  slot.Visible = true;
+  if (id != ScreenId::Title) slot.Origin = OriginFor(platform_.GetClientSize());
+  titleDirty_ = true;
+  platform_.SetCaption(kScreenSpecs[static_cast<std::size_t>(Index(id))].Caption);
+}
+
+void ScreenSet::Hide(ScreenId id) { slots_[Index(id)].Visible = false; }
+
+void ScreenSet::StartTicks(ScreenId id) {
+  const ScreenSpec& spec = kScreenSpecs[static_cast<std::size_t>(Index(id))];
+  scheduler_.Start({Index(id), TickKind::Drawing}, spec.PeriodMs, now_);
+  if (spec.EventPeriodMs > 0) scheduler_.Start({Index(id), TickKind::Event}, spec.EventPeriodMs, now_);
+}
+
+void ScreenSet::StopTicks(ScreenId id) {
+  scheduler_.Stop({Index(id), TickKind::Drawing});
+  scheduler_.Stop({Index(id), TickKind::Event});
+}
+
+void ScreenSet::HandOver(ScreenId from, ScreenId to) {
+  StopTicks(from);
+  Hide(from);
+  Show(to);
+  StartTicks(to);
+}
+
+void ScreenSet::RunDue(std::int64_t now) {
+  if (now > now_) now_ = now;
+  while (auto key = scheduler_.TakeDue(now_)) DeliverTick(*key);
+}
+
+void ScreenSet::DeliverTick(TickKey key) {
+  const auto id = static_cast<ScreenId>(key.Screen);
+  if (key.Kind == TickKind::Event) {
+    if (Screen* screen = Get(id)) screen->EventTick();
+  } else if (id == ScreenId::Title) {
+    TitleTick();
+  } else {
+    ScreenTick(id);
+  }
+}
+
+void ScreenSet::TitleTick() {
+  if (state_.Runtime.TitlePlaced == 0) {
+    state_.Runtime.TitlePlaced = 1;
+    const ClientSize client = platform_.GetClientSize();
+    slots_[Index(ScreenId::Title)].Origin = OriginFor(client);
+    titleSized_ = client.Width > 810;
+    titleDirty_ = true;
+  }
+  // Drawn and discarded: the title keeps the generator moving while it shows.
+  (void)state_.Random(100);
+  if (!VisibleScreen()) {
+    Show(ScreenId::Title);
+    state_.Runtime.TitlePlaced = 0;
+    for (int i = 1; i < kScreenCount; ++i) StopTicks(static_cast<ScreenId>(i));
+  }
+  PresentTitle();
+}
+
+void ScreenSet::PresentTitle() {
+  // The title never changes once placed, so it is presented only when it
+  // was placed again or shown again; the platform keeps the window painted.
+  if (!Visible(ScreenId::Title) || !titleDirty_) return;
+  titleDirty_ = false;
+  canvas_.Clear();
+  if (Screen* title = Get(ScreenId::Title)) title->Draw(canvas_);
+  const FrameOrigin origin = slots_[Index(ScreenId::Title)].Origin;
+  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top);
+}
+
+void ScreenSet::ScreenTick(ScreenId id) {
+  Slot& slot = slots_[Index(id)];
+  canvas_.Clear();
+  if (slot.Instance) slot.Instance->Draw(canvas_);
+  slot.Origin = OriginFor(platform_.GetClientSize());
+  // A hidden screen's tick still runs until the return rule stops it, but
+  // only the visible screen owns the window.
+  if (slot.Visible) platform_.Present(canvas_.Pixels(), slot.Origin.Left, slot.Origin.Top);
+}
+
+bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const {
+  if (id == ScreenId::Match) return false;  // the match is watched, not touched
+  const FrameOrigin origin = slots_[Index(id)].Origin;
+  frameX = windowX - origin.Left;
+  frameY = windowY - origin.Top;
+  int width = kPressAreaWidth, height = kPressAreaHeight;
+  if (id == ScreenId::Title) {
+    width = titleSized_ ? Canvas::kWidth : kTitleWidth;
+    height = titleSized_ ? Canvas::kHeight : kTitleHeight;
+  }
+  return frameX >= 0 && frameY >= 0 && frameX < width && frameY < height;
+}
+
+void ScreenSet::MouseDown(int windowX, int windowY) {
+  const auto visible = VisibleScreen();
+  if (!visible) return;
+  int x = 0, y = 0;
+  if (!InPressArea(*visible, windowX, windowY, x, y)) return;
+  if (*visible == ScreenId::Title) {
+    titleClickArmed_ = true;
+    return;
+  }
+  if (Screen* screen = Get(*visible)) screen->Press(x, y);
+}
+
+void ScreenSet::MouseUp(int windowX, int windowY) {
+  const bool armed = titleClickArmed_;
+  titleClickArmed_ = false;
+  int x = 0, y = 0;
+  if (!armed || !Visible(ScreenId::Title) || !InPressArea(ScreenId::Title, windowX, windowY, x, y)) return;
+  if (Screen* title = Get(ScreenId::Title)) title->Press(x, y);
+}
+
+void ScreenSet::CloseVisible() {
+  const auto visible = VisibleScreen();
+  if (!visible) return;
+  if (*visible == ScreenId::Title) {
+    quit_ = true;
+  } else if (*visible != ScreenId::Match) {
+    Hide(*visible);
+  }
+}
+
+}  // namespace vantoro

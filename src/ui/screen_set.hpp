@@ -1,0 +1,124 @@
+#pragma once
+// The twelve screens of the game, which one is visible, their ticks, the
+// hand-over between them and the title screen's return rule.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "state/game_state.hpp"
+#include "ui/canvas.hpp"
+#include "ui/platform.hpp"
+#include "ui/scheduler.hpp"
+#include "ui/screen.hpp"
+
+namespace vantoro {
+
+struct ScreenSpec {
+  std::string_view Name;     // as the driver writes it: "team-creation"
+  std::string_view Caption;  // the window's caption while the screen shows
+  int PeriodMs;
+  int EventPeriodMs;  // 0: no event tick
+};
+
+// In creation order.
+inline constexpr std::array<ScreenSpec, kScreenCount> kScreenSpecs = {{
+    {"title", "Vantoro (3)", 25, 0},
+    {"team-creation", "Team Creation", 35, 0},
+    {"hub", "Vantoro (3)", 50, 0},
+    {"horse-racing", "Vantoro (3)", 50, 0},
+    {"card-game", "Vantoro (3)", 50, 0},
+    {"slot-machine", "Vantoro (3)", 50, 0},
+    {"end-of-month", "End of Month", 50, 0},
+    {"tournament", "The Tournament", 50, 0},
+    {"match", "Playing!", 50, 1500},
+    {"result", "Game Ends", 50, 0},
+    {"league-end", "LEAGUE ENDS!", 50, 0},
+    {"team-breakup", "TEAM BREAKUP!", 50, 0},
+}};
+
+inline constexpr std::string_view kApplicationTitle = "Vantoro";
+
+// Presses reach a screen only inside this area from the frame's origin; the
+// title screen's area is its picture.
+inline constexpr int kPressAreaWidth = 785;
+inline constexpr int kPressAreaHeight = 569;
+inline constexpr int kTitleWidth = 785;
+inline constexpr int kTitleHeight = 572;
+
+struct FrameOrigin {
+  int Left = 0;
+  int Top = 0;
+};
+
+class ScreenSet {
+ public:
+  ScreenSet(GameState& state, Platform& platform);
+
+  void Install(ScreenId id, std::unique_ptr<Screen> screen);
+  // Shows the title screen and starts its tick: the state at program start.
+  void Start(std::int64_t now);
+
+  // Delivers every tick due at or before `now`, one at a time.
+  void RunDue(std::int64_t now);
+  std::optional<std::int64_t> NextDue() const { return scheduler_.NextDue(); }
+  std::int64_t Now() const { return now_; }
+
+  // Mouse input at window coordinates. Screens act on the press; the title
+  // screen acts on a completed click (press and release on its picture).
+  void MouseDown(int windowX, int windowY);
+  void MouseUp(int windowX, int windowY);
+  // The player closed the visible screen's window.
+  void CloseVisible();
+  bool QuitRequested() const { return quit_; }
+
+  // Stop the leaving screen's ticks, hide it, show the next screen and
+  // start its ticks; the caller then sets what the next screen expects.
+  void HandOver(ScreenId from, ScreenId to);
+  void Show(ScreenId id);
+  void Hide(ScreenId id);
+  void StartTicks(ScreenId id);
+  void StopTicks(ScreenId id);
+
+  bool Visible(ScreenId id) const { return slots_[Index(id)].Visible; }
+  std::optional<ScreenId> VisibleScreen() const;
+  bool TickRunning(ScreenId id, TickKind kind = TickKind::Drawing) const;
+  Screen* Get(ScreenId id) { return slots_[Index(id)].Instance.get(); }
+  Platform& GetPlatform() { return platform_; }
+  GameState& State() { return state_; }
+
+  // Where the screen's frame and press area were last put.
+  FrameOrigin OriginOf(ScreenId id) const { return slots_[Index(id)].Origin; }
+  // Whether the title picture was sized to the whole frame when placed.
+  bool TitleSized() const { return titleSized_; }
+
+  static FrameOrigin OriginFor(ClientSize client);
+
+ private:
+  struct Slot {
+    std::unique_ptr<Screen> Instance;
+    bool Visible = false;
+    FrameOrigin Origin;  // where the frame and the press area were last put
+  };
+  static int Index(ScreenId id) { return static_cast<int>(id); }
+  void DeliverTick(TickKey key);
+  void TitleTick();
+  void ScreenTick(ScreenId id);
+  void PresentTitle();
+  bool InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const;
+
+  GameState& state_;
+  Platform& platform_;
+  TickScheduler scheduler_;
+  Canvas canvas_;
+  std::array<Slot, kScreenCount> slots_;
+  std::int64_t now_ = 0;
+  bool quit_ = false;
+  bool titleSized_ = false;  // title picture stretched to the whole frame
+  bool titleDirty_ = true;   // title frame must be presented again
+  bool titleClickArmed_ = false;
+};
+
+}  // namespace vantoro

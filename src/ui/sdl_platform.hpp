@@ -1,0 +1,44 @@
+#pragma once
+// The player's platform: one maximised SDL2 window that shows whichever
+// screen is visible, with that screen's caption, and one loop on the main
+// thread that sleeps until the next tick is due or an event arrives.
+
+#include <memory>
+#include <string>
+
+#include "ui/image.hpp"
+#include "ui/platform.hpp"
+
+namespace vantoro {
+
+class ScreenSet;
+
+class SdlPlatform final : public Platform {
+ public:
+  SdlPlatform();
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  // False, with a reason, when no window can be opened.
+  bool Open(const Image* icon, std::string& error);
+  // Runs the game until the title screen's window is closed.
+  void Run(ScreenSet& screens);
+  // Milliseconds since SDL started.
+  static std::int64_t Ticks();
+
+  ClientSize GetClientSize() override;
+  void Present(const Image& frame, int left, int top) override;
+  void SetCaption(std::string_view caption) override;
+  void ShowMessage(std::string_view title, std::string_view text) override;
+
+ private:
+  void Repaint();
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// For errors before any window exists (a missing picture at start-up).
+void ShowStartupError(std::string_view title, std::string_view text);
+
+}  // namespace vantoro

@@ -1,0 +1,55 @@
+#pragma once
+// A game on the headless platform with plain stand-in pictures and a save
+// folder of its own, for scenario tests.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/driver.hpp"
+#include "ui/artwork.hpp"
+
+namespace vantoro::testing {
+
+inline FontLibrary& SharedFonts() {
+  static FontLibrary fonts;
+  return fonts;
+}
+
+inline PictureSet StandInPictures() {
+  PictureSet pictures;
+  for (const PictureInfo& info : kPictures) pictures.Put(info.Id, Image(info.Width, info.Height, Rgb(0x202020)));
+  return pictures;
+}
+
+class ScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("vantoro-screens-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    driver = std::make_unique<Driver>(SharedFonts(), pictures, folder);
+    driver->Platform().EchoMessages = false;
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // Runs script lines, failing the test on the first error.
+  void Script(std::initializer_list<std::string_view> lines) {
+    for (std::string_view line : lines) {
+      std::string error;
+      ASSERT_TRUE(driver->Execute(line, error)) << line << ": " << error;
+    }
+  }
+  GameState& State() { return driver->State(); }
+  Color FramePixel(int x, int y) { return driver->Platform().LastFrame().At(x, y); }
+
+  PictureSet pictures = StandInPictures();
+  std::filesystem::path folder;
+  std::unique_ptr<Driver> driver;
+};
+
+}  // namespace vantoro::testing

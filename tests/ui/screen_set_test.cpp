@@ -1,0 +1,185 @@
+#include "ui/screen_set.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/headless_platform.hpp"
+#include "ui/splash.hpp"
+
+namespace vantoro {
+namespace {
+
+// Records what reaches it: presses and ticks.
+class RecordingScreen final : public Screen {
+ public:
+  explicit RecordingScreen(std::vector<std::string>& log, std::string name)
+      : log_(log), name_(std::move(name)) {}
+  void Draw(Canvas& canvas) override {
+    log_.push_back(name_ + " tick");
+    canvas.Pixel(0, 0, kWhite);
+  }
+  void EventTick() override { log_.push_back(name_ + " event"); }
+  void Press(int x, int y) override {
+    log_.push_back(name_ + " press " + std::to_string(x) + "," + std::to_string(y));
+  }
+
+ private:
+  std::vector<std::string>& log_;
+  std::string name_;
+};
+
+class ScreenSetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.EchoMessages = false;
+    for (int i = 0; i < kScreenCount; ++i) {
+      screens.Install(static_cast<ScreenId>(i),
+                      std::make_unique<RecordingScreen>(
+                          log, std::string(kScreenSpecs[static_cast<std::size_t>(i)].Name)));
+    }
+    screens.Start(0);
+  }
+  void Press(int wx, int wy) {
+    screens.MouseDown(wx, wy);
+    screens.MouseUp(wx, wy);
+  }
+  // Leaves the title as a click on it does: the title's tick keeps running.
+  void OpenFromTitle(ScreenId id) {
+    screens.Show(id);
+    screens.StartTicks(id);
+    screens.Hide(ScreenId::Title);
+  }
+  std::vector<std::string> TakeLog() { return std::exchange(log, {}); }
+
+  GameState state;
+  HeadlessPlatform platform;
+  ScreenSet screens{state, platform};
+  std::vector<std::string> log;
+};
+
+TEST_F(ScreenSetTest, FrameOriginFollowsTheClientSize) {
+  struct Case {
+    int w, h, left, top;
+  };
+  for (const Case c : {Case{1024, 740, 112, 70}, Case{800, 600, 0, 0}, Case{640, 480, -80, -60},
+                       Case{801, 601, 0, 0}, Case{0, 0, -400, -300}}) {
+    const FrameOrigin o = ScreenSet::OriginFor({c.w, c.h});
+    EXPECT_EQ(o.Left, c.left) << c.w;
+    EXPECT_EQ(o.Top, c.top) << c.h;
+  }
+}
+
+TEST_F(ScreenSetTest, HandOverStopsShowsAndStartsInOrder) {
+  EXPECT_EQ(platform.Caption(), "Vantoro (3)");
+  OpenFromTitle(ScreenId::TeamCreation);
+  EXPECT_FALSE(screens.Visible(ScreenId::Title));
+  EXPECT_TRUE(screens.Visible(ScreenId::TeamCreation));
+  EXPECT_EQ(platform.Caption(), "Team Creation");
+  EXPECT_TRUE(screens.TickRunning(ScreenId::TeamCreation));
+  screens.HandOver(ScreenId::TeamCreation, ScreenId::Match);
+  EXPECT_FALSE(screens.TickRunning(ScreenId::TeamCreation));
+  EXPECT_TRUE(screens.TickRunning(ScreenId::Match, TickKind::Event));
+  TakeLog();
+  screens.RunDue(1500);
+  const auto fired = TakeLog();
+  // Thirty drawing ticks, then at 1500 the drawing tick before the event tick.
+  ASSERT_GE(fired.size(), 2U);
+  EXPECT_EQ(fired[fired.size() - 2], "match tick");
+  EXPECT_EQ(fired.back(), "match event");
+}
+
+TEST_F(ScreenSetTest, ClosingAScreenBringsTheTitleBackWithinOneTitleTick) {
+  screens.RunDue(25);
+  OpenFromTitle(ScreenId::Hub);
+  screens.StartTicks(ScreenId::EndOfMonth);  // a stray tick that the rule must stop too
+  screens.RunDue(100);
+  screens.CloseVisible();
+  EXPECT_FALSE(screens.VisibleScreen().has_value());
+  screens.RunDue(125);
+  EXPECT_EQ(screens.VisibleScreen(), ScreenId::Title);
+  EXPECT_EQ(platform.Caption(), "Vantoro (3)");
+  for (int i = 1; i < kScreenCount; ++i) EXPECT_FALSE(screens.TickRunning(static_cast<ScreenId>(i))) << i;
+  EXPECT_TRUE(screens.TickRunning(ScreenId::Title));
+  // Closing the title ends the program; the match ignores its close button.
+  screens.CloseVisible();
+  EXPECT_TRUE(screens.QuitRequested());
+}
+
+TEST_F(ScreenSetTest, MatchIgnoresCloseAndPresses) {
+  OpenFromTitle(ScreenId::Match);
+  screens.RunDue(50);
+  TakeLog();
+  screens.CloseVisible();
+  Press(112 + 100, 84 + 100);
+  EXPECT_EQ(screens.VisibleScreen(), ScreenId::Match);
+  EXPECT_TRUE(TakeLog().empty());
+  EXPECT_FALSE(screens.QuitRequested());
+}
+
+TEST_F(ScreenSetTest, PressAreaStopsShortOfTheFrameEdge) {
+  platform.SetClientSize({1024, 768});  // origin (112, 84)
+  OpenFromTitle(ScreenId::Hub);
+  screens.RunDue(50);
+  TakeLog();
+  for (auto [x, y] : {std::pair{0, 0}, {784, 568}, {785, 100}, {100, 569}, {790, 300}, {-1, 10}}) {
+    Press(112 + x, 84 + y);
+  }
+  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"hub press 0,0", "hub press 784,568"}));
+}
+
+TEST_F(ScreenSetTest, TitleTakesClicksOnItsPictureOnly) {
+  struct Case {
+    int clientWidth;
+    bool reachesFrame790;
+  };
+  for (const Case c : {Case{800, false}, Case{1024, true}}) {
+    state.Runtime.TitlePlaced = 0;
+    platform.SetClientSize({c.clientWidth, 768});
+    screens.RunDue(screens.Now() + 25);  // places the title
+    const FrameOrigin o = screens.OriginOf(ScreenId::Title);
+    TakeLog();
+    Press(o.Left + 790, o.Top + 300);
+    Press(o.Left + 10, o.Top + 571);
+    Press(o.Left + 10, o.Top + 590);
+    const auto presses = TakeLog();
+    EXPECT_EQ(presses.size(), c.reachesFrame790 ? 3U : 1U) << c.clientWidth;
+  }
+  // A click is a press and a release on the picture.
+  screens.MouseDown(-50, -50);
+  screens.MouseUp(120, 90);
+  EXPECT_TRUE(TakeLog().empty());
+}
+
+TEST_F(ScreenSetTest, TitleTickDrawsOneNumberAndHiddenScreensDoNotPresent) {
+  const std::uint32_t before = state.Rng.Seed;
+  screens.RunDue(25);
+  EXPECT_EQ(state.Rng.Seed, before * 134775813U + 1U);
+  const int presents = platform.PresentCount();
+  screens.StartTicks(ScreenId::Hub);  // running but hidden
+  screens.RunDue(100);
+  EXPECT_EQ(platform.PresentCount(), presents);
+}
+
+TEST(SplashTest, ASecondPressDoesNotRestartABurst) {
+  GameState state;
+  Canvas canvas;
+  StartSplash(state, 100, 200);
+  EXPECT_EQ(state.Runtime.SplashTicks, Int(1));
+  EXPECT_EQ(state.Runtime.SplashY[25], Int(205));
+  AdvanceSplash(state, canvas, kStandardSplash);
+  const Int x = state.Runtime.SplashX[1];
+  StartSplash(state, 400, 400);
+  EXPECT_EQ(state.Runtime.SplashX[1], x);
+  EXPECT_EQ(state.Runtime.SplashTicks, Int(2));
+  // The burst dies after its sixteenth tick.
+  for (int i = 0; i < 14; ++i) AdvanceSplash(state, canvas, kStandardSplash);
+  EXPECT_EQ(state.Runtime.SplashTicks, Int(0));
+  for (int i = 1; i <= 25; ++i) {
+    EXPECT_TRUE(InRange(state.Runtime.SplashDX[i], -7, 7));
+  }
+}
+
+}  // namespace
+}  // namespace vantoro
