@@ -1,0 +1,88 @@
+// vantoro-artgen OUTDIR [NAME...]: draws every picture of the manifest (or
+// only those named, as "title" or "title.jpg") and writes each as a JPEG
+// file into OUTDIR. Any failure is reported and makes the exit status 1.
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "assets/recipes.hpp"
+#include "ui/font.hpp"
+#include "ui/picture_io.hpp"
+
+namespace {
+
+using vantoro::PictureInfo;
+namespace fs = std::filesystem;
+
+constexpr int kJpegQuality = 90;
+
+// Written beside the target and renamed into place, so that an interrupted
+// run never leaves a half-written picture with a fresh time stamp.
+bool WritePicture(const fs::path& dir, const PictureInfo& info, vantoro::FontLibrary& fonts) {
+  const std::string name(info.File);
+  const vantoro::art::RecipeFn draw = vantoro::art::RecipeFor(info.Id);
+  if (draw == nullptr) {
+    std::fprintf(stderr, "vantoro-artgen: %s: no recipe draws this picture\n", name.c_str());
+    return false;
+  }
+  const vantoro::Image image = draw(fonts);
+  if (image.Width != info.Width || image.Height != info.Height) {
+    std::fprintf(stderr, "vantoro-artgen: %s: drawn at %dx%d, the manifest says %dx%d\n", name.c_str(),
+                 image.Width, image.Height, info.Width, info.Height);
+    return false;
+  }
+  const fs::path target = dir / name;
+  fs::path partial = target;
+  partial += ".part";
+  std::string error;
+  if (!vantoro::EncodeJpegFile(partial, image, kJpegQuality, error)) {
+    std::fprintf(stderr, "vantoro-artgen: %s: %s\n", name.c_str(), error.c_str());
+    return false;
+  }
+  std::error_code ec;
+  fs::rename(partial, target, ec);
+  if (ec) {
+    std::fprintf(stderr, "vantoro-artgen: %s: %s\n", target.string().c_str(), ec.message().c_str());
+    fs::remove(partial, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: vantoro-artgen OUTDIR [NAME...]\n");
+    return 1;
+  }
+  const fs::path dir = argv[1];
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec) {
+    std::fprintf(stderr, "vantoro-artgen: %s: %s\n", dir.string().c_str(), ec.message().c_str());
+    return 1;
+  }
+
+  std::vector<const PictureInfo*> wanted;
+  bool ok = true;
+  if (argc == 2) {
+    for (const PictureInfo& info : vantoro::kPictures) wanted.push_back(&info);
+  }
+  for (int i = 2; i < argc; ++i) {
+    const PictureInfo* info = vantoro::art::FindPicture(argv[i]);
+    if (info == nullptr) {
+      std::fprintf(stderr, "vantoro-artgen: %s: no such picture\n", argv[i]);
+      ok = false;
+    } else {
+      wanted.push_back(info);
+    }
+  }
+
+  vantoro::FontLibrary fonts;
+  for (const PictureInfo* info : wanted) ok = WritePicture(dir, *info, fonts) && ok;
+  return ok ? 0 : 1;
+}

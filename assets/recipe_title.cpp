@@ -1,0 +1,498 @@
+// The title picture, the first thing a player sees: an airball field at
+// dusk, inflatable bunkers and a player taking aim against the sunset, paint
+// everywhere, and the game's name across the sky. The strip along the bottom
+// stays dark and calm for the line that invites the first click.
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 785;
+constexpr int kHeight = 572;
+constexpr float kHorizon = 345.0f;
+constexpr float kSunX = 548.0f;
+constexpr float kSunY = 326.0f;
+
+// ---------------------------------------------------------------- sky
+
+void DrawSky(Image& image, Random& rng) {
+  const Gradient sky{{0.00f, Rgb(0x05071A)}, {0.30f, Rgb(0x121843)}, {0.55f, Rgb(0x341D57)},
+                     {0.75f, Rgb(0x80305F)}, {0.90f, Rgb(0xD9593F)}, {1.00f, Rgb(0xFFA95A)}};
+  FillLinear(image, 0.0f, 0.0f, 0.0f, kHorizon, sky);
+
+  // Long thin clouds, lit pink from below near the horizon.
+  const Noise clouds(201);
+  const Gradient cloudLight{{0.0f, Rgb(0x2A2450)}, {0.55f, Rgb(0x7A3A6A)}, {1.0f, Rgb(0xFF8A66)}};
+  for (int y = 40; y < static_cast<int>(kHorizon); ++y) {
+    const float fy = static_cast<float>(y);
+    const ColorF tint = cloudLight.SampleF(fy / kHorizon);
+    const float band = SmoothStep(40.0f, 130.0f, fy) * SmoothStep(kHorizon, 240.0f, fy);
+    for (int x = 0; x < kWidth; ++x) {
+      const float d = clouds.Fbm(static_cast<float>(x) / 260.0f, fy / 34.0f, 5);
+      const float a = SmoothStep(0.52f, 0.78f, d) * band * 0.8f;
+      if (a <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), tint, a));
+    }
+  }
+
+  // Stars where the sky is darkest.
+  for (int i = 0; i < 140; ++i) {
+    const float x = rng.Range(0.0f, kWidth), y = rng.Range(0.0f, 190.0f);
+    const float bright = rng.Range(0.25f, 1.0f) * SmoothStep(210.0f, 20.0f, y);
+    const int ix = static_cast<int>(x), iy = static_cast<int>(y);
+    std::uint32_t& p = image.Pixels[image.Index(ix, iy)];
+    p = Pack(Lerp(Unpack(p), ColorF{1.0f, 0.95f, 0.9f}, bright));
+  }
+
+  // The setting sun and its haze.
+  Field haze(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const float dx = (static_cast<float>(x) - kSunX) / 330.0f,
+                  dy = (static_cast<float>(y) - kSunY) / 120.0f;
+      haze(x, y) = std::exp(-(dx * dx + dy * dy) * 2.2f);
+    }
+  }
+  AddLight(image, haze, Rgb(0xFF6A2A), 0.45f);
+  Field sun(kWidth, kHeight);
+  FillCircle(sun, kSunX, kSunY, 30.0f);
+  Glow(image, sun, Rgb(0xFFB060), 14, 1.6f);
+  Paint(image, sun, Rgb(0xFFE6B0));
+}
+
+// ---------------------------------------------------------------- woods
+
+// A pine: stacked tiers of branches narrowing towards the top.
+void Pine(Field& f, Random& rng, float x, float base, float height, float width) {
+  std::vector<Point> outline;
+  constexpr int kTiers = 5;
+  outline.push_back({x - width * 0.12f, base});
+  for (int t = 0; t < kTiers; ++t) {
+    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
+    const float w = width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
+    outline.push_back({x - w * 0.5f, y0 - height * 0.05f});
+    outline.push_back({x - w * 0.22f, y0 - height * 0.16f});
+  }
+  outline.push_back({x, base - height});
+  for (int t = kTiers - 1; t >= 0; --t) {
+    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
+    const float w = width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
+    outline.push_back({x + w * 0.22f, y0 - height * 0.16f});
+    outline.push_back({x + w * 0.5f, y0 - height * 0.05f});
+  }
+  outline.push_back({x + width * 0.12f, base});
+  FillPolygon(f, outline);
+}
+
+// A ragged band of woods whose top follows noise, with pines standing out
+// of it.
+Field Woods(Random& rng, std::uint32_t seed, float base, float canopy, float pineHeight, int pines) {
+  Field f(kWidth, kHeight);
+  const Noise noise(seed);
+  std::vector<Point> band{{0.0f, static_cast<float>(kHeight)}};
+  for (int x = 0; x <= kWidth; x += 3) {
+    const float fx = static_cast<float>(x);
+    band.push_back({fx, base - canopy * (0.4f + noise.Fbm(fx / 60.0f, 0.5f, 4))});
+  }
+  band.push_back({static_cast<float>(kWidth), static_cast<float>(kHeight)});
+  FillPolygon(f, band);
+  for (int i = 0; i < pines; ++i) {
+    const float x = rng.Range(-10.0f, kWidth + 10.0f);
+    const float h = pineHeight * rng.Range(0.6f, 1.2f);
+    Pine(f, rng, x, base - canopy * 0.3f, h, h * rng.Range(0.32f, 0.45f));
+  }
+  return f;
+}
+
+// Tall pines crowding in from one side, shorter towards the middle.
+void Thicket(Field& f, Random& rng, float from, float to, float base, float tallest) {
+  for (int i = 0; i < 34; ++i) {
+    const float t = rng.Unit();
+    const float x = from + (to - from) * t;
+    const float h = tallest * (1.0f - 0.75f * t) * rng.Range(0.7f, 1.1f);
+    Pine(f, rng, x, base + rng.Range(0.0f, 8.0f), h, h * rng.Range(0.3f, 0.42f));
+  }
+}
+
+void DrawWoods(Image& image, Random& rng) {
+  const Field far = Woods(rng, 211, kHorizon + 2.0f, 18.0f, 42.0f, 80);
+  Paint(image, far, Rgb(0x3A1C44));
+  // The far trees catch a little of the sunset on their tops.
+  AddLight(image, Multiplied(Rim(far, 0, -2), far), Rgb(0xFF7A50), 0.25f);
+  Field near = Woods(rng, 212, kHorizon + 6.0f, 10.0f, 22.0f, 20);
+  Thicket(near, rng, -20.0f, 230.0f, kHorizon + 4.0f, 190.0f);
+  Thicket(near, rng, kWidth + 20.0f, 560.0f, kHorizon + 4.0f, 190.0f);
+  Paint(image, near, Rgb(0x120A1C));
+  AddLight(image, Multiplied(Rim(near, 1, -1), near), Rgb(0xFF7A50), 0.12f);
+}
+
+// The field's back netting, strung between poles in front of the trees.
+void DrawNetting(Image& image) {
+  Field net(kWidth, kHeight);
+  const float top = kHorizon - 62.0f, bottom = kHorizon + 4.0f;
+  for (float x = -20.0f; x < kWidth + 20.0f; x += 11.0f) {
+    ThickLine(net, x, top, x + 11.0f, bottom, 0.7f, 0.35f);
+    ThickLine(net, x + 11.0f, top, x, bottom, 0.7f, 0.35f);
+  }
+  ThickLine(net, 0.0f, top, static_cast<float>(kWidth), top, 2.0f);
+  for (float x = 30.0f; x < kWidth; x += 105.0f) ThickLine(net, x, top - 6.0f, x, bottom, 3.0f);
+  Paint(image, net, Rgb(0x0E0814), 0.8f);
+}
+
+// ---------------------------------------------------------------- ground
+
+void DrawGround(Image& image) {
+  const Gradient ground{{0.0f, Rgb(0x2C1630)}, {0.25f, Rgb(0x1A0E22)}, {1.0f, Rgb(0x050308)}};
+  const Noise turf(221);
+  for (int y = static_cast<int>(kHorizon) + 4; y < kHeight; ++y) {
+    const float fy = static_cast<float>(y);
+    const float t = (fy - kHorizon) / (kHeight - kHorizon);
+    const ColorF base = ground.SampleF(t);
+    // Perspective: the turf's grain gets finer towards the horizon.
+    const float scale = 6.0f + 60.0f * t;
+    for (int x = 0; x < kWidth; ++x) {
+      const float fx = static_cast<float>(x);
+      const float n = turf.Fbm(fx / (scale * 3.0f), fy / scale, 3);
+      // The sun's reflection on the damp turf.
+      const float dx = (fx - kSunX) / 140.0f, dy = (fy - kHorizon) / 50.0f;
+      const float sheen = std::exp(-(dx * dx + dy * dy)) * 0.35f;
+      ColorF c = base * (0.8f + 0.4f * n);
+      c = c + ColorF{1.0f, 0.45f, 0.25f} * sheen;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      // The first rows fade in under the trees' feet.
+      p = Pack(Lerp(Unpack(p), c, SmoothStep(kHorizon + 4.0f, kHorizon + 14.0f, fy)));
+    }
+  }
+}
+
+// ---------------------------------------------------------------- bunkers
+
+struct Bunker {
+  enum class Kind { Dorito, Can, Snake, Temple, Cake } Shape;
+  float X, Base, Size;
+  Color Colour;
+  std::optional<Color> Hit;  // the paint of a ball that broke on it
+};
+
+Field BunkerMask(const Bunker& b) {
+  Field f(kWidth, kHeight);
+  const float s = b.Size;
+  switch (b.Shape) {
+    case Bunker::Kind::Dorito: {
+      const Point tri[] = {{b.X - s * 0.55f, b.Base}, {b.X, b.Base - s * 0.78f}, {b.X + s * 0.55f, b.Base}};
+      FillPolygon(f, tri);
+      break;
+    }
+    case Bunker::Kind::Can:
+      ThickLine(f, b.X, b.Base - s * 0.2f, b.X, b.Base - s * 0.9f, s * 0.4f);
+      FillEllipse(f, b.X, b.Base - s * 0.1f, s * 0.2f, s * 0.1f);
+      break;
+    case Bunker::Kind::Snake:
+      ThickLine(f, b.X - s, b.Base - s * 0.12f, b.X + s, b.Base - s * 0.12f, s * 0.24f);
+      break;
+    case Bunker::Kind::Temple: {
+      const Point trap[] = {{b.X - s * 0.6f, b.Base},
+                            {b.X - s * 0.38f, b.Base - s * 0.55f},
+                            {b.X + s * 0.38f, b.Base - s * 0.55f},
+                            {b.X + s * 0.6f, b.Base}};
+      FillPolygon(f, trap);
+      break;
+    }
+    case Bunker::Kind::Cake:
+      FillEllipse(f, b.X, b.Base - s * 0.22f, s * 0.6f, s * 0.22f);
+      FillEllipse(f, b.X, b.Base - s * 0.5f, s * 0.42f, s * 0.2f);
+      break;
+  }
+  // Inflated seams are rounded: soften the corners.
+  BoxBlur(f, std::max(1, static_cast<int>(s / 14.0f)), 2);
+  for (float& v : f.Values) v = SmoothStep(0.25f, 0.75f, v);
+  return f;
+}
+
+void DrawBunker(Image& image, const Bunker& b, Random& rng) {
+  const Field mask = BunkerMask(b);
+  // Contact shadow on the turf.
+  Field shadow(kWidth, kHeight);
+  FillEllipse(shadow, b.X - b.Size * 0.1f, b.Base, b.Size * 0.8f, b.Size * 0.09f);
+  BoxBlur(shadow, 4);
+  Paint(image, shadow, Rgb(0x000000), 0.6f);
+
+  // Glossy inflated nylon, darker where it sits on the turf.
+  WetPaint(image, mask, b.Colour, std::max(3, static_cast<int>(b.Size / 7.0f)), 0.6f);
+  Field lower = mask;
+  for (int y = 0; y < kHeight; ++y) {
+    const float k = SmoothStep(b.Base - b.Size * 0.45f, b.Base, static_cast<float>(y)) * 0.6f;
+    for (int x = 0; x < kWidth; ++x) lower(x, y) *= k;
+  }
+  Paint(image, lower, Rgb(0x05030A));
+  const int rx = b.X < kSunX ? 2 : -2;
+  AddLight(image, Multiplied(Rim(mask, rx, -2), mask), Rgb(0xFF8A5A), 0.7f);
+  // Farther bunkers sink into the evening haze.
+  const float far = Clamp01((b.Base - kHorizon) / 170.0f);
+  Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
+  if (b.Hit) {
+    SplatStyle style;
+    style.Radius = std::max(b.Size * 0.14f, 8.0f);
+    style.Arms = 8;
+    style.Droplets = 8;
+    style.Drips = 2;
+    Field splat(kWidth, kHeight);
+    const Rect box = InkBounds(mask);
+    Splat(splat, rng, b.X + b.Size * 0.08f, static_cast<float>(box.Top + box.Bottom) * 0.5f - b.Size * 0.05f,
+          style);
+    // Paint stays on the bunker.
+    WetPaint(image, Multiplied(splat, mask), *b.Hit, 3);
+  }
+}
+
+// ---------------------------------------------------------------- player
+
+// A player in profile, aiming to the left, as one silhouette mask.
+Field PlayerMask() {
+  Field f(kWidth, kHeight);
+  // Head, mask and visor.
+  FillCircle(f, 657.0f, 283.0f, 21.0f);
+  FillEllipse(f, 641.0f, 290.0f, 17.0f, 20.0f);
+  ThickLine(f, 624.0f, 268.0f, 652.0f, 263.0f, 6.0f);
+  ThickLine(f, 630.0f, 300.0f, 636.0f, 311.0f, 11.0f);  // the mouth vents
+  ThickLine(f, 660.0f, 300.0f, 663.0f, 318.0f, 17.0f);  // neck
+  // Jersey, and the pod pack on the back.
+  const Point torso[] = {{636.0f, 322.0f}, {650.0f, 314.0f}, {686.0f, 316.0f}, {694.0f, 360.0f},
+                         {692.0f, 408.0f}, {650.0f, 410.0f}, {640.0f, 368.0f}};
+  FillPolygon(f, torso);
+  ThickLine(f, 698.0f, 334.0f, 702.0f, 398.0f, 20.0f);
+  // Legs: the front one bent forward, the back one braced.
+  TaperedLine(f, 662.0f, 398.0f, 634.0f, 456.0f, 32.0f, 24.0f);
+  TaperedLine(f, 634.0f, 456.0f, 626.0f, 512.0f, 24.0f, 17.0f);
+  TaperedLine(f, 684.0f, 400.0f, 704.0f, 458.0f, 32.0f, 24.0f);
+  TaperedLine(f, 704.0f, 458.0f, 720.0f, 508.0f, 24.0f, 17.0f);
+  FillEllipse(f, 616.0f, 516.0f, 19.0f, 8.0f);
+  FillEllipse(f, 728.0f, 512.0f, 17.0f, 8.0f);
+  // The marker: barrel, body, loader, grips and the air tank in the shoulder.
+  ThickLine(f, 468.0f, 333.0f, 565.0f, 333.0f, 7.0f);
+  ThickLine(f, 555.0f, 331.0f, 628.0f, 333.0f, 16.0f);
+  FillEllipse(f, 596.0f, 311.0f, 21.0f, 16.0f);
+  ThickLine(f, 596.0f, 318.0f, 596.0f, 328.0f, 10.0f);
+  ThickLine(f, 614.0f, 338.0f, 620.0f, 362.0f, 10.0f);
+  ThickLine(f, 575.0f, 338.0f, 572.0f, 356.0f, 9.0f);
+  ThickLine(f, 624.0f, 335.0f, 668.0f, 340.0f, 19.0f);
+  // Arms: the trigger hand by the body, the other forward on the grip.
+  TaperedLine(f, 674.0f, 326.0f, 668.0f, 364.0f, 19.0f, 15.0f);
+  TaperedLine(f, 668.0f, 364.0f, 620.0f, 352.0f, 15.0f, 12.0f);
+  TaperedLine(f, 648.0f, 326.0f, 610.0f, 352.0f, 18.0f, 14.0f);
+  TaperedLine(f, 610.0f, 352.0f, 575.0f, 345.0f, 14.0f, 12.0f);
+  return f;
+}
+
+void DrawPlayer(Image& image) {
+  const Field mask = PlayerMask();
+  Field shadow(kWidth, kHeight);
+  FillEllipse(shadow, 690.0f, 518.0f, 70.0f, 9.0f);
+  BoxBlur(shadow, 4);
+  Paint(image, shadow, Rgb(0x000000), 0.7f);
+  Paint(image, mask, Rgb(0x0B0810));
+  // Back-lit by the sunset: a hot rim on the side facing it.
+  Field rim = Rim(mask, -3, -1);
+  BoxBlur(rim, 1, 1);
+  for (int y = 0; y < kHeight; ++y) {
+    const float k = 1.0f - 0.6f * SmoothStep(300.0f, 520.0f, static_cast<float>(y));
+    for (int x = 0; x < kWidth; ++x) rim(x, y) *= k;
+  }
+  AddLight(image, Multiplied(rim, mask), Rgb(0xFF8A50), 0.9f);
+  Glow(image, rim, Rgb(0xFF5A30), 4, 0.35f);
+  // The goggle lens catches the sun.
+  Field lens(kWidth, kHeight);
+  ThickLine(lens, 628.0f, 281.0f, 631.0f, 287.0f, 2.5f);
+  Glow(image, lens, Rgb(0x40C8FF), 5, 1.2f);
+  Paint(image, lens, Rgb(0xBFF0FF));
+}
+
+// Three balls in flight from the barrel towards the splatted bunker.
+void DrawShots(Image& image) {
+  struct Shot {
+    float X, Y, R;
+  };
+  const Shot shots[] = {{440.0f, 339.0f, 5.5f}, {382.0f, 352.0f, 5.5f}, {322.0f, 366.0f, 5.8f}};
+  for (const Shot& s : shots) {
+    Field trail(kWidth, kHeight);
+    TaperedLine(trail, s.X + 38.0f, s.Y - 9.0f, s.X, s.Y, 0.5f, s.R * 1.6f);
+    BoxBlur(trail, 1, 1);
+    Paint(image, trail, Rgb(0xFFE23A), 0.35f);
+    Paintball(image, s.X, s.Y, s.R, Rgb(0xFFD81E));
+  }
+}
+
+// ---------------------------------------------------------------- paint
+
+// Splats thrown across the scene in vivid colours: the picture's frame.
+void DrawSplats(Image& image, Random& rng) {
+  struct Thrown {
+    float X, Y, Radius;
+    Color Colour;
+    float Direction;
+    int Drips;
+  };
+  const Thrown thrown[] = {
+      {42.0f, 58.0f, 58.0f, Rgb(0xFF2A86), 0.6f, 2},    // top left, behind the name
+      {752.0f, 44.0f, 44.0f, Rgb(0x22C8FF), 2.6f, 2},   // top right
+      {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
+      {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
+  };
+  for (const Thrown& t : thrown) {
+    SplatStyle style;
+    style.Radius = t.Radius;
+    style.Arms = 11;
+    style.Droplets = 16;
+    style.Direction = t.Direction;
+    style.Bias = 0.5f;
+    style.Drips = t.Drips;
+    Field mask(kWidth, kHeight);
+    Splat(mask, rng, t.X, t.Y, style);
+    Field shade = Shifted(mask, 3, 4);
+    BoxBlur(shade, 3);
+    Paint(image, shade, Rgb(0x000000), 0.45f);
+    WetPaint(image, mask, t.Colour, std::max(3, static_cast<int>(t.Radius / 9.0f)));
+  }
+}
+
+// ---------------------------------------------------------------- lettering
+
+// Drips of paint hanging from the bottom of the letters, near the columns
+// given as fractions of the name's width: each drip starts where a stroke
+// comes down to the baseline, never from a bar in mid-air.
+void AddDrips(Field& mask, const Rect& box, Random& rng) {
+  const float at[] = {0.09f, 0.35f, 0.62f, 0.9f};
+  for (float a : at) {
+    const int want = box.Left + static_cast<int>(a * static_cast<float>(box.Right - box.Left));
+    for (int shift = 0; shift < 40; ++shift) {
+      const int x = want + (shift % 2 == 0 ? shift / 2 : -(shift / 2 + 1));
+      const int y = box.Bottom - 3;
+      if (mask.Clamped(x - 6, y) < 0.9f || mask.Clamped(x, y) < 0.9f || mask.Clamped(x + 6, y) < 0.9f)
+        continue;
+      const float length = rng.Range(34.0f, 56.0f);
+      const float w = rng.Range(11.0f, 14.0f);
+      const float fx = static_cast<float>(x), fy = static_cast<float>(y) - 6.0f;
+      FillEllipse(mask, fx, fy + 2.0f, w * 1.1f, w * 0.7f);  // where the drip leaves the stroke
+      TaperedLine(mask, fx, fy, fx, fy + length, w, w * 0.75f);
+      FillCircle(mask, fx, fy + length, w * 0.6f);
+      break;
+    }
+  }
+}
+
+void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(150), true);
+  constexpr std::string_view kName = "VANTORO";
+  constexpr int kTracking = 4;
+  const int width = TrackedWidth(kName, font, kTracking);
+  Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2 - 4, 0, kName, font, kTracking);
+  // Put the capitals' top at a fixed height whatever the face's metrics.
+  const Rect raw = InkBounds(mask);
+  mask = Shifted(mask, 0, 34 - raw.Top);
+  const Rect box = InkBounds(mask);
+  // Slanted for speed; the drips go on afterwards, since paint runs
+  // straight down.
+  mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+  AddDrips(mask, InkBounds(mask), rng);
+  const Rect ink = InkBounds(mask);
+  const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
+
+  Field shadow = Shifted(Dilated(mask, 7), 7, 10);
+  BoxBlur(shadow, 6);
+  Paint(image, shadow, Rgb(0x000000), 0.85f);
+  Glow(image, Dilated(mask, 8), Rgb(0xFF4A1A), 20, 0.9f);
+  Paint(image, Dilated(mask, 8), Rgb(0x14081C));
+  Paint(image, Dilated(mask, 4), Rgb(0xFFF1D6));
+  Paint(image, Dilated(mask, 2), Rgb(0x14081C));
+  const Gradient fill{
+      {0.0f, Rgb(0xFFF7A0)}, {0.35f, Rgb(0xFFC21A)}, {0.7f, Rgb(0xFF5A0A)}, {1.0f, Rgb(0xD3120E)}};
+  PaintVertical(image, mask, fill, top, capBottom);
+  ApplyLight(image, Bevel(mask, 3, -0.45f, -0.8f, 0.55f, 7.0f), mask, 0.55f);
+  // A glossy band over the upper half of the capitals.
+  Field gloss = mask;
+  const float split = top + (capBottom - top) * 0.42f;
+  for (int y = 0; y < gloss.Height; ++y) {
+    const float k = SmoothStep(split + 2.0f, split - 2.0f, static_cast<float>(y)) * 0.45f;
+    for (int x = 0; x < gloss.Width; ++x) gloss(x, y) *= k;
+  }
+  AddLight(image, Multiplied(gloss, Eroded(mask, 3)), Rgb(0xFFFFFF), 0.6f);
+}
+
+void DrawSubtitle(Image& image, FontLibrary& fonts) {
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(30), true);
+  constexpr std::string_view kText = "PAINTBALL LEAGUE MANAGER";
+  constexpr int kTracking = 5;
+  const int width = TrackedWidth(kText, font, kTracking);
+  Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 0, kText, font, kTracking);
+  const Rect raw = InkBounds(mask);
+  mask = Shifted(mask, 0, 210 - raw.Top);
+  const Rect box = InkBounds(mask);
+  // Paint-stroke underlines on both sides, as if brushed on.
+  Field strokes(kWidth, kHeight);
+  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
+  TaperedLine(strokes, static_cast<float>(box.Left) - 90.0f, mid, static_cast<float>(box.Left) - 16.0f, mid,
+              1.0f, 6.0f);
+  TaperedLine(strokes, static_cast<float>(box.Right) + 16.0f, mid, static_cast<float>(box.Right) + 90.0f, mid,
+              6.0f, 1.0f);
+
+  Field shadow = Shifted(Dilated(mask, 3), 3, 4);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.8f);
+  Paint(image, Dilated(mask, 3), Rgb(0x14081C));
+  Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
+  Paint(image, strokes, Rgb(0x22C8FF));
+  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xC9E8FF)}},
+                static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+}
+
+void DrawPrompt(Image& image, FontLibrary& fonts) {
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(18));
+  constexpr std::string_view kText = "Click anywhere to start";
+  const int width = TrackedWidth(kText, font, 1);
+  const Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 532, kText, font, 1);
+  Field shadow = Shifted(Dilated(mask, 1), 1, 2);
+  BoxBlur(shadow, 2);
+  Paint(image, shadow, Rgb(0x000000), 0.9f);
+  Paint(image, mask, Rgb(0xD8CCE4));
+}
+
+}  // namespace
+
+Image DrawTitle(FontLibrary& fonts) {
+  Image image(kWidth, kHeight);
+  Random rng(0x717E);
+  DrawSky(image, rng);
+  DrawWoods(image, rng);
+  DrawNetting(image);
+  DrawGround(image);
+
+  const Bunker bunkers[] = {
+      {Bunker::Kind::Cake, 92.0f, 372.0f, 60.0f, Rgb(0x243C8A), std::nullopt},
+      {Bunker::Kind::Dorito, 404.0f, 366.0f, 44.0f, Rgb(0x8A1E2C), std::nullopt},
+      {Bunker::Kind::Temple, 478.0f, 400.0f, 100.0f, Rgb(0x1E5A8A), Rgb(0xFF2A86)},
+      {Bunker::Kind::Can, 268.0f, 430.0f, 110.0f, Rgb(0x9A2030), Rgb(0xFFD81E)},
+      {Bunker::Kind::Dorito, 150.0f, 468.0f, 130.0f, Rgb(0x22408A), std::nullopt},
+      {Bunker::Kind::Snake, 420.0f, 492.0f, 120.0f, Rgb(0x2A5A2A), Rgb(0x22C8FF)},
+  };
+  for (const Bunker& b : bunkers) DrawBunker(image, b, rng);
+  DrawPlayer(image);
+  DrawShots(image);
+  DrawSplats(image, rng);
+  DrawName(image, fonts, rng);
+  DrawSubtitle(image, fonts);
+  Bloom(image, 0.78f, 8, 0.35f);
+  DrawPrompt(image, fonts);
+  return image;
+}
+
+}  // namespace vantoro::art

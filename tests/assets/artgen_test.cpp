@@ -1,0 +1,59 @@
+// vantoro-artgen run as a program, as the build runs it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "ui/picture_io.hpp"
+
+namespace vantoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ArtgenTest : testing::Test {
+  fs::path tool;
+  fs::path out = fs::temp_directory_path() / ("vantoro-artgen-test-" + std::to_string(::getpid()));
+
+  void SetUp() override {
+    const char* binDir = std::getenv("VANTORO_BIN_DIR");
+    if (binDir == nullptr) GTEST_SKIP() << "VANTORO_BIN_DIR is not set; run through ctest";
+    tool = fs::path(binDir).parent_path() / "assets" / "vantoro-artgen";
+    if (!fs::exists(tool)) GTEST_SKIP() << tool << " is not built";
+    fs::remove_all(out);
+  }
+  void TearDown() override { fs::remove_all(out); }
+
+  int Run(const std::string& args) {
+    const std::string command = tool.string() + " " + args + " 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+};
+
+TEST_F(ArtgenTest, WritesTheNamedPicturesIntoANewFolder) {
+  const fs::path nested = out / "deeper";
+  ASSERT_EQ(Run(nested.string() + " icon creation.jpg"), 0);
+  Image icon;
+  std::string error;
+  ASSERT_TRUE(DecodeJpegFile(nested / "icon.jpg", icon, error)) << error;
+  EXPECT_EQ(icon.Width, 64);
+  EXPECT_EQ(icon.Height, 64);
+  EXPECT_TRUE(fs::exists(nested / "creation.jpg"));
+  EXPECT_FALSE(fs::exists(nested / "title.jpg"));
+  for (const auto& entry : fs::directory_iterator(nested)) EXPECT_EQ(entry.path().extension(), ".jpg");
+}
+
+TEST_F(ArtgenTest, FailsOnAnUnknownPictureOrAMissingFolder) {
+  EXPECT_EQ(Run(out.string() + " icon no-such-picture"), 1);
+  EXPECT_TRUE(fs::exists(out / "icon.jpg"));  // what it could draw, it drew
+  EXPECT_EQ(Run(""), 1);
+  EXPECT_EQ(Run("/proc/vantoro-cannot-write-here"), 1);
+}
+
+}  // namespace
+}  // namespace vantoro
