@@ -4,22 +4,48 @@ namespace vantoro::art {
 
 namespace {
 
+using FamilyFn = Image (*)(FontLibrary& fonts, int member);
+
+// A run of `Count` pictures from `First`, drawn by member number (1-based).
 struct Recipe {
-  PictureId Id;
-  RecipeFn Draw;
+  PictureId First;
+  int Count;
+  FamilyFn Draw;
 };
 
+Image MalePortrait(FontLibrary& fonts, int n) { return DrawPortrait(fonts, 1, n); }
+Image FemalePortrait(FontLibrary& fonts, int n) { return DrawPortrait(fonts, 2, n); }
+
+template <Image (*Single)(FontLibrary&)>
+Image One(FontLibrary& fonts, int) {
+  return Single(fonts);
+}
+
 constexpr Recipe kRecipes[] = {
-    {PictureId::Title, DrawTitle},
-    {PictureId::Creation, DrawCreation},
-    {PictureId::Icon, DrawIcon},
+    {PictureId::Title, 1, One<DrawTitle>},
+    {PictureId::Creation, 1, One<DrawCreation>},
+    {PictureId::Icon, 1, One<DrawIcon>},
+    {PictureId::HubBackground, 1, One<DrawHubBackground>},
+    {PictureId::TeamAnim1, 20, DrawTeamAnimFrame},
+    {PictureId::PortraitMale1, 8, MalePortrait},
+    {PictureId::PortraitFemale1, 8, FemalePortrait},
+    {PictureId::Trophy1, 4, DrawTrophy},
+    {PictureId::MapOverview, 1, One<DrawMapOverview>},
+    {PictureId::MapStrip1, 5, DrawMapStrip},
+    {PictureId::Vehicle1, 4, DrawVehicle},
 };
 
 }  // namespace
 
 RecipeFn RecipeFor(PictureId id) {
+  const int n = static_cast<int>(id);
   for (const Recipe& r : kRecipes) {
-    if (r.Id == id) return r.Draw;
+    const int first = static_cast<int>(r.First);
+    if (n >= first && n < first + r.Count) {
+      const FamilyFn draw = r.Draw;
+      const int member = n - first + 1;
+      return [draw, member](FontLibrary& fonts) { return draw(fonts, member); };
+    }
   }
   return nullptr;
 }

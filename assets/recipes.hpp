@@ -3,6 +3,7 @@
 // manifest, write its `Draw...` function in a recipe file, and add one line
 // to the table in recipes.cpp.
 
+#include <functional>
 #include <string_view>
 
 #include "ui/artwork.hpp"
@@ -11,11 +12,21 @@
 
 namespace vantoro::art {
 
-using RecipeFn = Image (*)(FontLibrary& fonts);
+// Draws one picture.
+using RecipeFn = std::function<Image(FontLibrary& fonts)>;
 
 Image DrawTitle(FontLibrary& fonts);
 Image DrawCreation(FontLibrary& fonts);
 Image DrawIcon(FontLibrary& fonts);
+Image DrawHubBackground(FontLibrary& fonts);
+
+// Families: member n counts from 1.
+Image DrawTeamAnimFrame(FontLibrary& fonts, int frame);            // 1..20
+Image DrawPortrait(FontLibrary& fonts, int gender, int n);         // gender 1 or 2, n 1..8
+Image DrawTrophy(FontLibrary& fonts, int kind);                    // 1..4
+Image DrawMapOverview(FontLibrary& fonts);
+Image DrawMapStrip(FontLibrary& fonts, int strip);                 // 1..5, north to south
+Image DrawVehicle(FontLibrary& fonts, int vehicle);                // 1..4
 
 // The recipe that draws a picture; nullptr when there is none yet.
 RecipeFn RecipeFor(PictureId id);

@@ -8,10 +8,63 @@
 
 namespace vantoro {
 
+// Families (animation frames, portraits, trophies, map strips, vehicles)
+// are numbered runs: reach member n with Nth(first, n).
 enum class PictureId {
-  Title,     // the game's title art
-  Creation,  // team creation background: a full-frame fiery explosion
-  Icon,      // the window icon
+  Title, // the game's title art
+  Creation, // team creation background: a full-frame fiery explosion
+  Icon, // the window icon
+  HubBackground, // the hub's background
+  TeamAnim1,
+  TeamAnim2,
+  TeamAnim3,
+  TeamAnim4,
+  TeamAnim5,
+  TeamAnim6,
+  TeamAnim7,
+  TeamAnim8,
+  TeamAnim9,
+  TeamAnim10,
+  TeamAnim11,
+  TeamAnim12,
+  TeamAnim13,
+  TeamAnim14,
+  TeamAnim15,
+  TeamAnim16,
+  TeamAnim17,
+  TeamAnim18,
+  TeamAnim19,
+  TeamAnim20,
+  PortraitMale1,
+  PortraitMale2,
+  PortraitMale3,
+  PortraitMale4,
+  PortraitMale5,
+  PortraitMale6,
+  PortraitMale7,
+  PortraitMale8,
+  PortraitFemale1,
+  PortraitFemale2,
+  PortraitFemale3,
+  PortraitFemale4,
+  PortraitFemale5,
+  PortraitFemale6,
+  PortraitFemale7,
+  PortraitFemale8,
+  Trophy1,
+  Trophy2,
+  Trophy3,
+  Trophy4,
+  MapOverview,
+  MapStrip1,
+  MapStrip2,
+  MapStrip3,
+  MapStrip4,
+  MapStrip5,
+  Vehicle1,
+  Vehicle2,
+  Vehicle3,
+  Vehicle4,
 };
 
 struct PictureInfo {
@@ -25,6 +78,69 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::Title, "title.jpg", 785, 572},
     PictureInfo{PictureId::Creation, "creation.jpg", 800, 600},
     PictureInfo{PictureId::Icon, "icon.jpg", 64, 64},
+    PictureInfo{PictureId::HubBackground, "hub.jpg", 800, 600},
+    PictureInfo{PictureId::TeamAnim1, "team01.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim2, "team02.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim3, "team03.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim4, "team04.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim5, "team05.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim6, "team06.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim7, "team07.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim8, "team08.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim9, "team09.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim10, "team10.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim11, "team11.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim12, "team12.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim13, "team13.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim14, "team14.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim15, "team15.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim16, "team16.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim17, "team17.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim18, "team18.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim19, "team19.jpg", 270, 200},
+    PictureInfo{PictureId::TeamAnim20, "team20.jpg", 270, 200},
+    PictureInfo{PictureId::PortraitMale1, "portrait_m1.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale2, "portrait_m2.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale3, "portrait_m3.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale4, "portrait_m4.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale5, "portrait_m5.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale6, "portrait_m6.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale7, "portrait_m7.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitMale8, "portrait_m8.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale1, "portrait_f1.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale2, "portrait_f2.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale3, "portrait_f3.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale4, "portrait_f4.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale5, "portrait_f5.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale6, "portrait_f6.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale7, "portrait_f7.jpg", 201, 150},
+    PictureInfo{PictureId::PortraitFemale8, "portrait_f8.jpg", 201, 150},
+    PictureInfo{PictureId::Trophy1, "trophy1.jpg", 160, 170},
+    PictureInfo{PictureId::Trophy2, "trophy2.jpg", 160, 170},
+    PictureInfo{PictureId::Trophy3, "trophy3.jpg", 160, 170},
+    PictureInfo{PictureId::Trophy4, "trophy4.jpg", 160, 170},
+    PictureInfo{PictureId::MapOverview, "map_overview.jpg", 143, 200},
+    PictureInfo{PictureId::MapStrip1, "map_strip1.jpg", 576, 200},
+    PictureInfo{PictureId::MapStrip2, "map_strip2.jpg", 576, 200},
+    PictureInfo{PictureId::MapStrip3, "map_strip3.jpg", 576, 200},
+    PictureInfo{PictureId::MapStrip4, "map_strip4.jpg", 576, 200},
+    PictureInfo{PictureId::MapStrip5, "map_strip5.jpg", 576, 200},
+    PictureInfo{PictureId::Vehicle1, "vehicle1.jpg", 247, 185},
+    PictureInfo{PictureId::Vehicle2, "vehicle2.jpg", 247, 185},
+    PictureInfo{PictureId::Vehicle3, "vehicle3.jpg", 247, 185},
+    PictureInfo{PictureId::Vehicle4, "vehicle4.jpg", 247, 185},
 };
+
+// The game finds a picture's entry by its number.
+constexpr bool ListedInOrder() {
+  for (std::size_t i = 0; i < kPictures.size(); ++i) {
+    if (static_cast<std::size_t>(kPictures[i].Id) != i) return false;
+  }
+  return true;
+}
+static_assert(ListedInOrder());
+
+// Member n (1-based) of the family that starts at `first`.
+constexpr PictureId Nth(PictureId first, int n) { return static_cast<PictureId>(static_cast<int>(first) + n - 1); }
 
 }  // namespace vantoro
