@@ -1,5 +1,6 @@
 #include "screens/game.hpp"
 
+#include "screens/hub/hub_screen.hpp"
 #include "screens/team_creation_screen.hpp"
 #include "screens/title_screen.hpp"
 #include "ui/canvas.hpp"
@@ -22,6 +23,7 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
   for (int i = 0; i < kScreenCount; ++i) screens_.Install(static_cast<ScreenId>(i), std::make_unique<BlankScreen>());
   screens_.Install(ScreenId::Title, std::make_unique<TitleScreen>(context));
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
+  screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));
 }
 
 }  // namespace vantoro

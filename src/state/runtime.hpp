@@ -86,7 +86,12 @@ using Texts600 = Array1<std::string, 600>;
   X(Int, MapView)                                                                \
   X(Int, ViewedVehicle)                                                          \
   X(Int, AnimFrame)                                                              \
-  X(Int, AnimTick)
+  X(Int, AnimTick)                                                               \
+  /* hub */                                                                      \
+  X(Int, BankOpenRoll)                                                           \
+  X(Int, DebriefTopLine)                                                         \
+  /* match */                                                                    \
+  X(Int, MalfunctionShown)
 
 struct RuntimeState {
 #define VANTORO_DECLARE(type, name) type name{};

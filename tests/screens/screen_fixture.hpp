@@ -44,6 +44,20 @@ class ScreenTest : public ::testing::Test {
       ASSERT_TRUE(driver->Execute(line, error)) << line << ": " << error;
     }
   }
+  // From the title through team creation into the hub, past its opening.
+  void EnterHub() {
+    Script({"wait 25", "press 100 100", "wait 1400", "press 250 490", "press 560 490", "expect-screen hub",
+            "wait 1650", "expect Runtime.HubIntroCounter 470"});
+  }
+  // Whether some pixel of the frame's area l..r-1, t..b-1 has exactly this colour.
+  bool AreaHas(int l, int t, int r, int b, Color color) {
+    for (int y = t; y < b; ++y) {
+      for (int x = l; x < r; ++x) {
+        if (FramePixel(x, y) == color) return true;
+      }
+    }
+    return false;
+  }
   GameState& State() { return driver->State(); }
   Color FramePixel(int x, int y) { return driver->Platform().LastFrame().At(x, y); }
 

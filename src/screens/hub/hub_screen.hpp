@@ -1,0 +1,41 @@
+#pragma once
+// The management hub: seven sections down the left, up to three page tabs
+// above a central panel, the team's cash and commentary, and the opening
+// animation each time the hub is entered for a new month.
+
+#include <array>
+#include <memory>
+
+#include "screens/context.hpp"
+#include "screens/hub/hub_section.hpp"
+#include "ui/screen.hpp"
+
+namespace vantoro {
+
+class HubScreen final : public Screen {
+ public:
+  explicit HubScreen(ScreenContext context);
+  void Draw(Canvas& canvas) override;
+  void Press(int x, int y) override;
+
+  // The opening is over and presses are taken once the counter is here.
+  static constexpr int kOpened = 470;
+
+ private:
+  void DrawBanner(Canvas& canvas);
+  void ScrollCommentary();
+  void AdvanceOpening();
+  void DrawSections(Canvas& canvas);
+  void DrawSettings(Canvas& canvas);
+  void DrawDots(Canvas& canvas);
+  void DrawCashBox(Canvas& canvas);
+  void DrawTabs(Canvas& canvas);
+  void DrawFooter(Canvas& canvas);
+  void ResetForTheTournament();
+  HubSection* CurrentSection();
+
+  ScreenContext ctx_;
+  std::array<std::unique_ptr<HubSection>, 7> sections_;
+};
+
+}  // namespace vantoro

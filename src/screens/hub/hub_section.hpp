@@ -1,0 +1,28 @@
+#pragma once
+// One section of the hub (TEAM, HQ, STORE, FIELD, FINANCE, SEASON, ADMIN):
+// the content of its pages and their buttons. The hub frame draws
+// everything around them and dispatches presses.
+
+#include "screens/context.hpp"
+#include "ui/canvas.hpp"
+
+namespace vantoro {
+
+class HubSection {
+ public:
+  virtual ~HubSection() = default;
+  // The content of page `page`, drawn after the frame's tabs and cash box.
+  virtual void DrawPage(Canvas& canvas, Int page) = 0;
+  // A press that no section button or tab took, with the section and page
+  // current at that moment.
+  virtual void PressPage(int x, int y, Int page) = 0;
+};
+
+// A section whose pages are still to come: the frame alone.
+class EmptyHubSection final : public HubSection {
+ public:
+  void DrawPage(Canvas&, Int) override {}
+  void PressPage(int, int, Int) override {}
+};
+
+}  // namespace vantoro
