@@ -6,6 +6,8 @@
 
 namespace vantoro {
 
+struct Tournament;
+
 class SeasonSection final : public HubSection {
  public:
   explicit SeasonSection(ScreenContext context) : ctx_(context) {}
@@ -13,6 +15,15 @@ class SeasonSection final : public HubSection {
   void PressPage(int x, int y, Int page) override;
 
  private:
+  void DrawCalendar(Canvas& canvas);
+  void DrawMap(Canvas& canvas);
+  void DrawTurnEnd(Canvas& canvas);
+  void DrawTournamentPanel(Canvas& canvas, const Tournament& tournament);
+  void PressMap(int x, int y);
+  void PressTurnEnd(int x, int y);
+  void Travel(Int cost);
+  void EndTurn();
+
   ScreenContext ctx_;
 };
 
