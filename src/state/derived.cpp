@@ -29,6 +29,19 @@ Int TeamMorale(const TeamRecord& team) {
   return sum / kSquadSize;
 }
 
+std::optional<Int> LoadPercentage(const TeamRecord& team) {
+  Int load = 0;
+  for (int p = 1; p <= kSquadSize; ++p) load += team.PlayerMarkerType[p];
+  const Int capacity = team.Vehicle * 16;
+  if (capacity <= 0) return std::nullopt;
+  return load * 100 / capacity;
+}
+
+bool Overloaded(const TeamRecord& team) {
+  const std::optional<Int> load = LoadPercentage(team);
+  return !load || *load > 100;
+}
+
 TeamRank RankOfTeam(const TeamRecord& team, const LeagueRecord& league) {
   TeamRank rank{Int(1), false};
   for (const OppositionTeam& other : league) {
@@ -36,6 +49,13 @@ TeamRank RankOfTeam(const TeamRecord& team, const LeagueRecord& league) {
     if (other.LeagueScore == team.LeagueScore) rank.Equal = true;
   }
   return rank;
+}
+
+std::string RankSuffix(Int rank) {
+  if (rank == 1) return "st";
+  if (rank == 2) return "nd";
+  if (rank == 3) return "rd";
+  return "th";
 }
 
 std::string RankTieMark(const TeamRank& rank) { return rank.Equal ? " equal." : ""; }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "screen_fixture.hpp"
-#include "screens/hub/season_calendar.hpp"
+#include "sim/calendar.hpp"
 
 namespace vantoro::testing {
 namespace {

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "screens/hub/hub_widgets.hpp"
-#include "screens/hub/season_calendar.hpp"
+#include "sim/calendar.hpp"
+#include "state/derived.hpp"
 #include "ui/artwork.hpp"
 
 namespace vantoro {
@@ -55,19 +56,6 @@ constexpr std::array<std::string_view, 6> kTurnEndText = {
     "Any paintball events scheduled this month are displayed in",
     "the panel below, along with any other associated decisions.",
 };
-
-// Each vehicle size carries 16 marker units; a better marker takes more room.
-constexpr int kMarkerUnitsPerVehicle = 16;
-
-// The team's markers fill more than its vehicle holds. A vehicle with no
-// room at all (a damaged save) is always overloaded.
-bool Overloaded(const TeamRecord& team) {
-  Int load = 0;
-  for (int p = 1; p <= kSquadSize; ++p) load += team.PlayerMarkerType[p];
-  const Int capacity = team.Vehicle * kMarkerUnitsPerVehicle;
-  if (capacity <= 0) return true;
-  return load * 100 / capacity > 100;
-}
 
 Int TravelCost(TurnEndAction act, const Tournament& tournament) {
   return act == TurnEndAction::HireVehicle ? HiredCost(tournament) : CarCost(tournament);
