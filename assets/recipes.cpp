@@ -33,6 +33,14 @@ constexpr Recipe kRecipes[] = {
     {PictureId::MapOverview, 1, One<DrawMapOverview>},
     {PictureId::MapStrip1, 5, DrawMapStrip},
     {PictureId::Vehicle1, 4, DrawVehicle},
+    {PictureId::Wristwatch, 1, One<DrawWristwatch>},
+    {PictureId::MonthSprite, 1, One<DrawMonthSprite>},
+    {PictureId::LeagueEndBanner, 1, One<DrawLeagueEndBanner>},
+    {PictureId::TeamCelebrating, 1, One<DrawTeamCelebrating>},
+    {PictureId::TeamDejected, 1, One<DrawTeamDejected>},
+    {PictureId::SmallTrophy1, 4, DrawSmallTrophy},
+    {PictureId::BreakupBanner, 1, One<DrawBreakupBanner>},
+    {PictureId::BreakupTeam, 1, One<DrawBreakupTeam>},
 };
 
 }  // namespace

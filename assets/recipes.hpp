@@ -27,6 +27,14 @@ Image DrawTrophy(FontLibrary& fonts, int kind);                    // 1..4
 Image DrawMapOverview(FontLibrary& fonts);
 Image DrawMapStrip(FontLibrary& fonts, int strip);                 // 1..5, north to south
 Image DrawVehicle(FontLibrary& fonts, int vehicle);                // 1..4
+Image DrawWristwatch(FontLibrary& fonts);
+Image DrawMonthSprite(FontLibrary& fonts);
+Image DrawLeagueEndBanner(FontLibrary& fonts);
+Image DrawTeamCelebrating(FontLibrary& fonts);
+Image DrawTeamDejected(FontLibrary& fonts);
+Image DrawSmallTrophy(FontLibrary& fonts, int kind);               // 1..4, the hub's trophies smaller
+Image DrawBreakupBanner(FontLibrary& fonts);
+Image DrawBreakupTeam(FontLibrary& fonts);
 
 // The recipe that draws a picture; nullptr when there is none yet.
 RecipeFn RecipeFor(PictureId id);

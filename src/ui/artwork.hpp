@@ -65,6 +65,17 @@ enum class PictureId {
   Vehicle2,
   Vehicle3,
   Vehicle4,
+  Wristwatch,       // end of month
+  MonthSprite,      // end of month: the little figure under the list
+  LeagueEndBanner,  // league end
+  TeamCelebrating,  // league end, ranks 1 to 3
+  TeamDejected,     // league end, ranks 4 and below
+  SmallTrophy1,
+  SmallTrophy2,
+  SmallTrophy3,
+  SmallTrophy4,
+  BreakupBanner,    // team breakup
+  BreakupTeam,      // team breakup: two sullen team members
 };
 
 struct PictureInfo {
@@ -129,6 +140,17 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::Vehicle2, "vehicle2.jpg", 247, 185},
     PictureInfo{PictureId::Vehicle3, "vehicle3.jpg", 247, 185},
     PictureInfo{PictureId::Vehicle4, "vehicle4.jpg", 247, 185},
+    PictureInfo{PictureId::Wristwatch, "watch.jpg", 105, 105},
+    PictureInfo{PictureId::MonthSprite, "sprite.jpg", 57, 33},
+    PictureInfo{PictureId::LeagueEndBanner, "league_end.jpg", 777, 153},
+    PictureInfo{PictureId::TeamCelebrating, "team_celebrating.jpg", 105, 105},
+    PictureInfo{PictureId::TeamDejected, "team_dejected.jpg", 105, 105},
+    PictureInfo{PictureId::SmallTrophy1, "trophy_small1.jpg", 90, 96},
+    PictureInfo{PictureId::SmallTrophy2, "trophy_small2.jpg", 90, 96},
+    PictureInfo{PictureId::SmallTrophy3, "trophy_small3.jpg", 90, 96},
+    PictureInfo{PictureId::SmallTrophy4, "trophy_small4.jpg", 90, 96},
+    PictureInfo{PictureId::BreakupBanner, "breakup.jpg", 741, 86},
+    PictureInfo{PictureId::BreakupTeam, "breakup_team.jpg", 378, 472},
 };
 
 // The game finds a picture's entry by its number.

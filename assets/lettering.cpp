@@ -1,0 +1,29 @@
+#include "assets/lettering.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kSmallest = 10;
+
+}  // namespace
+
+Field PlacedText(int width, int height, std::string_view text, const Font& font, int tracking, float centreX,
+                 int inkTop) {
+  const int textWidth = TrackedWidth(text, font, tracking);
+  const Field mask =
+      TextMask(width, height, static_cast<int>(centreX) - textWidth / 2, 0, text, font, tracking);
+  const Rect raw = InkBounds(mask);
+  return Shifted(mask, 0, inkTop - raw.Top);
+}
+
+const Font& FittingFont(FontLibrary& fonts, std::string_view text, int tracking, int maxWidth, int largest,
+                        bool bold) {
+  for (int px = largest; px > kSmallest; --px) {
+    const Font& font = fonts.Get("Arial", FontSize::Pixels(px), bold);
+    if (TrackedWidth(text, font, tracking) <= maxWidth) return font;
+  }
+  return fonts.Get("Arial", FontSize::Pixels(kSmallest), bold);
+}
+
+}  // namespace vantoro::art

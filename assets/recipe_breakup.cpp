@@ -1,0 +1,1055 @@
+// The team falls apart: a cracked, cheerless banner and a painted scene of
+// two players who are done with each other: shoulder to shoulder in the
+// dim light of the empty clubhouse, one with the mask shoved up on the
+// head and arms folded, the other with hands in pockets, each looking
+// anywhere but at the other.
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <string_view>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/lettering.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+#include "assets/resize.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// ================================================================ banner
+
+constexpr int kBannerWidth = 741;
+constexpr int kBannerHeight = 86;
+
+// A jagged crack from top to bottom through the point (x, y), as a polyline.
+std::vector<Point> Crack(Random& rng, float x, float top, float bottom) {
+  std::vector<Point> points;
+  for (float y = top; y < bottom; y += rng.Range(5.0f, 9.0f)) {
+    points.push_back({x, y});
+    x += rng.Range(-5.0f, 5.0f);
+  }
+  points.push_back({x, bottom});
+  return points;
+}
+
+// The left side of a polyline running downwards, as a coverage field.
+Field LeftOf(const std::vector<Point>& line, int width, int height) {
+  std::vector<Point> outline{{-10.0f, -10.0f}};
+  outline.push_back({line.front().X, -10.0f});
+  for (const Point& p : line) outline.push_back(p);
+  outline.push_back({line.back().X, static_cast<float>(height) + 10.0f});
+  outline.push_back({-10.0f, static_cast<float>(height) + 10.0f});
+  Field f(width, height);
+  FillPolygon(f, outline);
+  return f;
+}
+
+void DrawBannerGloom(Image& image, Random& rng) {
+  const Noise smoke(0xB0E1);
+  for (int y = 0; y < kBannerHeight; ++y) {
+    const float fy = static_cast<float>(y) + 0.5f;
+    for (int x = 0; x < kBannerWidth; ++x) {
+      const float fx = static_cast<float>(x) + 0.5f;
+      const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.5f), dy = (fy - 34.0f) / 60.0f;
+      const float glow = std::exp(-(dx * dx + dy * dy) * 2.5f);
+      const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
+      const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
+                         SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
+      const ColorF c =
+          ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s;
+      image.Pixels[image.Index(x, y)] = Pack(c * edge);
+    }
+  }
+  // Old paint on the wall behind, dried dark and dull.
+  struct Old {
+    float X, Y, Radius;
+    Color Colour;
+  };
+  const Old old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418)}, {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50)}};
+  for (const Old& o : old) {
+    SplatStyle style;
+    style.Radius = o.Radius;
+    style.Arms = 9;
+    style.Droplets = 10;
+    style.Drips = 3;
+    Field mask(kBannerWidth, kBannerHeight);
+    Splat(mask, rng, o.X, o.Y, style);
+    WetPaint(image, mask, o.Colour, 3, 0.2f);
+  }
+}
+
+void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
+  constexpr std::string_view kText = "TEAM BREAKUP!";
+  constexpr int kTracking = 4;
+  const Font& font = FittingFont(fonts, kText, kTracking, 560, 64);
+  Field mask = PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 7);
+  const Rect box = InkBounds(mask);
+  const float top = static_cast<float>(box.Top), bottom = static_cast<float>(box.Bottom);
+
+  // Split clean through the middle of the word; the right-hand piece has
+  // dropped and slipped a little.
+  // It runs down through the bars of the E of BREAK, so that the break
+  // cuts a letter in two where it shows.
+  const float textLeft = kBannerWidth * 0.5f - static_cast<float>(TrackedWidth(kText, font, kTracking) / 2);
+  const float letterLeft =
+      textLeft + static_cast<float>(TrackedWidth(kText.substr(0, 7), font, kTracking) + kTracking);
+  const float splitX = letterLeft + static_cast<float>(font.TextWidth("E")) * 0.55f;
+  const std::vector<Point> crack = Crack(rng, splitX, top - 4.0f, bottom + 4.0f);
+  Field gap(kBannerWidth, kBannerHeight);
+  for (std::size_t i = 0; i + 1 < crack.size(); ++i)
+    ThickLine(gap, crack[i].X, crack[i].Y, crack[i + 1].X, crack[i + 1].Y, 1.6f);
+  mask = Subtracted(mask, gap);
+  const Field left = LeftOf(crack, kBannerWidth, kBannerHeight);
+  Field leftPart = Multiplied(mask, left);
+  Field rightPart = Shifted(Subtracted(mask, left), 2, 3);
+  Field broken = leftPart;
+  Maximize(broken, rightPart);
+  // Hairline cracks across the letters.
+  Field hairlines(kBannerWidth, kBannerHeight);
+  for (int i = 0; i < 9; ++i) {
+    float x = rng.Range(static_cast<float>(box.Left), static_cast<float>(box.Right));
+    float y = rng.Range(top, bottom);
+    float a = rng.Range(-kPi, kPi);
+    for (int k = 0; k < 5; ++k) {
+      const float len = rng.Range(4.0f, 9.0f);
+      const float nx = x + std::cos(a) * len, ny = y + std::sin(a) * len;
+      ThickLine(hairlines, x, y, nx, ny, 1.1f);
+      x = nx;
+      y = ny;
+      a += rng.Range(-0.8f, 0.8f);
+    }
+  }
+  hairlines = Multiplied(hairlines, Eroded(broken, 1));
+
+  Field shadow = Shifted(Dilated(broken, 4), 3, 5);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.9f);
+  Glow(image, Dilated(broken, 4), Rgb(0x801018), 12, 0.6f);
+  Paint(image, Dilated(broken, 4), Rgb(0x0C0A0E));
+  Paint(image, Dilated(broken, 2), Rgb(0x6A6E78));
+  Paint(image, Dilated(broken, 1), Rgb(0x0C0A0E));
+  // Cold, tarnished steel.
+  const Gradient steel{{0.0f, Rgb(0xD8DEE6)},
+                       {0.45f, Rgb(0x8A94A2)},
+                       {0.5f, Rgb(0x3A404A)},
+                       {0.62f, Rgb(0x5A626E)},
+                       {1.0f, Rgb(0x9AA2AE)}};
+  PaintVertical(image, broken, steel, top, bottom);
+  ApplyLight(image, Bevel(broken, 2, -0.45f, -0.8f, 0.55f, 6.0f), broken, 0.5f);
+  Paint(image, hairlines, Rgb(0x1A1C22), 0.85f);
+  // Chips knocked out of the crack, falling.
+  Field chips(kBannerWidth, kBannerHeight);
+  for (int i = 0; i < 5; ++i) {
+    const float x = splitX + rng.Range(-4.0f, 8.0f), y = bottom + rng.Range(4.0f, 16.0f);
+    FillCircle(chips, x, y, rng.Range(0.8f, 1.8f));
+  }
+  Paint(image, chips, Rgb(0x8A94A2));
+}
+
+void DrawBannerLine(Image& image, FontLibrary& fonts) {
+  constexpr std::string_view kText = "Morale has collapsed - your team has disbanded";
+  const Font& font = FittingFont(fonts, kText, 1, 600, 17, false);
+  const Field mask = PlacedText(kBannerWidth, kBannerHeight, kText, font, 1, kBannerWidth * 0.5f, 66);
+  Field shadow = Shifted(Dilated(mask, 1), 1, 2);
+  BoxBlur(shadow, 2);
+  Paint(image, shadow, Rgb(0x000000), 0.9f);
+  const Rect box = InkBounds(mask);
+  Field rule(kBannerWidth, kBannerHeight);
+  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
+  TaperedLine(rule, static_cast<float>(box.Left) - 70.0f, mid, static_cast<float>(box.Left) - 12.0f, mid,
+              0.5f, 2.5f);
+  TaperedLine(rule, static_cast<float>(box.Right) + 12.0f, mid, static_cast<float>(box.Right) + 70.0f, mid,
+              2.5f, 0.5f);
+  Paint(image, rule, Rgb(0x7A1A22));
+  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xC8B8B8)}, {1.0f, Rgb(0x9A8A8E)}},
+                static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+}
+
+// ================================================================ the two players
+
+constexpr int kTeamWidth = 378;
+constexpr int kTeamHeight = 472;
+// Painted at twice the size and shrunk, for clean eyes and lips.
+constexpr int kS = 2;
+constexpr int kW = kTeamWidth * kS;
+constexpr int kH = kTeamHeight * kS;
+
+// The part of the large canvas being painted: the whole picture, or a tile
+// round one head, so that the many small strokes of a face only touch the
+// pixels near it. Shapes are given in the final picture's pixels.
+class Sheet {
+ public:
+  Sheet() = default;
+  // A tile whose top-left corner is at (x0, y0) of the final picture.
+  Sheet(int x0, int y0, int width, int height) : X0(x0), Y0(y0), W(width * kS), H(height * kS) {}
+
+  int X0 = 0, Y0 = 0;  // final pixels
+  int W = kW, H = kH;  // large pixels
+
+  Field Blank() const { return Field(W, H); }
+  float BX(float x) const { return (x - static_cast<float>(X0)) * kS; }
+  float BY(float y) const { return (y - static_cast<float>(Y0)) * kS; }
+  // Back from a large pixel's centre to the final picture.
+  Point Small(int x, int y) const {
+    return {(static_cast<float>(x) + 0.5f) / kS + static_cast<float>(X0),
+            (static_cast<float>(y) + 0.5f) / kS + static_cast<float>(Y0)};
+  }
+
+  void Oval(Field& f, float cx, float cy, float rx, float ry, float value = 1.0f) const {
+    FillEllipse(f, BX(cx), BY(cy), rx * kS, ry * kS, value);
+  }
+  void Line(Field& f, float x0, float y0, float x1, float y1, float w, float value = 1.0f) const {
+    ThickLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w * kS, value);
+  }
+  void Taper(Field& f, float x0, float y0, float x1, float y1, float w0, float w1, float value = 1.0f) const {
+    TaperedLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w0 * kS, w1 * kS, value);
+  }
+  void Poly(Field& f, std::initializer_list<Point> points, float value = 1.0f) const {
+    PolyV(f, std::vector<Point>(points), value);
+  }
+  void PolyV(Field& f, const std::vector<Point>& points, float value = 1.0f) const {
+    std::vector<Point> big;
+    for (const Point& p : points) big.push_back({BX(p.X), BY(p.Y)});
+    FillPolygon(f, big, value);
+  }
+  // A smooth curve through the points (Catmull-Rom), stroked with a width
+  // that runs from w0 to w1.
+  void Curve(Field& f, const std::vector<Point>& pts, float w0, float w1, float value = 1.0f) const {
+    if (pts.size() < 2) return;
+    const int segments = static_cast<int>(pts.size()) - 1;
+    constexpr int kSteps = 8;
+    Point prev = pts.front();
+    for (int i = 0; i < segments; ++i) {
+      const Point p0 = pts[static_cast<std::size_t>(std::max(i - 1, 0))];
+      const Point p1 = pts[static_cast<std::size_t>(i)];
+      const Point p2 = pts[static_cast<std::size_t>(i + 1)];
+      const Point p3 = pts[static_cast<std::size_t>(std::min(i + 2, segments))];
+      for (int k = 1; k <= kSteps; ++k) {
+        const float t = static_cast<float>(k) / kSteps, t2 = t * t, t3 = t2 * t;
+        const auto cr = [&](float a, float b, float c, float d) {
+          return 0.5f * (2.0f * b + (-a + c) * t + (2.0f * a - 5.0f * b + 4.0f * c - d) * t2 +
+                         (-a + 3.0f * b - 3.0f * c + d) * t3);
+        };
+        const Point p{cr(p0.X, p1.X, p2.X, p3.X), cr(p0.Y, p1.Y, p2.Y, p3.Y)};
+        const float u0 = (static_cast<float>(i) + static_cast<float>(k - 1) / kSteps) / segments;
+        const float u1 = (static_cast<float>(i) + t) / segments;
+        Taper(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * u0, w0 + (w1 - w0) * u1, value);
+        prev = p;
+      }
+    }
+  }
+};
+
+// The tile of the large picture under a sheet, and back.
+Image Cut(const Image& image, const Sheet& s) {
+  Image tile(s.W, s.H);
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x)
+      tile.Pixels[tile.Index(x, y)] = image.Pixels[image.Index(x + s.X0 * kS, y + s.Y0 * kS)];
+  }
+  return tile;
+}
+
+void Put(Image& image, const Image& tile, const Sheet& s) {
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x)
+      image.Pixels[image.Index(x + s.X0 * kS, y + s.Y0 * kS)] = tile.Pixels[tile.Index(x, y)];
+  }
+}
+
+Field Soft(Field f, int radius) {
+  BoxBlur(f, radius, 2);
+  return f;
+}
+
+// Paints a part of a body: its colour lit as a soft rounded volume by the
+// dim lamp to the upper left, with a cold rim where the street light from
+// the right catches its edge.
+void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
+            float rim = 0.5f) {
+  // Only the box round the part is worked on: a body part covers a small
+  // share of the picture.
+  const Rect ink = InkBounds(mask, 0.0f);
+  if (ink.Right <= ink.Left) return;
+  const int margin = 2 * roundness + 4 * kS;
+  const int x0 = std::max(ink.Left - margin, 0), y0 = std::max(ink.Top - margin, 0);
+  const int x1 = std::min(ink.Right + margin, mask.Width), y1 = std::min(ink.Bottom + margin, mask.Height);
+  const int w = x1 - x0, h = y1 - y0;
+  Field part(w, h);
+  Image tile(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      part(x, y) = mask(x + x0, y + y0);
+      tile.Pixels[tile.Index(x, y)] = image.Pixels[image.Index(x + x0, y + y0)];
+    }
+  }
+  Paint(tile, part, colour);
+  // Falling off across the form, away from the lamp.
+  const float left = static_cast<float>(ink.Left - x0), span = static_cast<float>(ink.Right - ink.Left);
+  const float top = static_cast<float>(ink.Top - y0), tall = static_cast<float>(ink.Bottom - ink.Top);
+  Field away(w, h);
+  for (int y = 0; y < h; ++y) {
+    // The lamp is high: lower down is darker too.
+    const float down = SmoothStep(0.2f, 1.0f, (static_cast<float>(y) + 0.5f - top) / tall) * 0.3f;
+    for (int x = 0; x < w; ++x) {
+      const float t = (static_cast<float>(x) + 0.5f - left) / span;
+      away(x, y) = part(x, y) * std::min(SmoothStep(0.25f, 1.0f, t) * 0.45f + down, 0.65f);
+    }
+  }
+  Paint(tile, away, Rgb(0x05050C));
+  ApplyLight(tile, Bevel(part, roundness, -0.6f, -0.6f, 0.55f, 3.0f), part, strength);
+  Field edge = Rim(part, 3 * kS, -kS);
+  BoxBlur(edge, kS, 2);
+  AddLight(tile, Multiplied(edge, part), Rgb(0x4A6A9A), rim);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) image.Pixels[image.Index(x + x0, y + y0)] = tile.Pixels[tile.Index(x, y)];
+  }
+}
+
+// Darkens a picture by a soft mask, like a shadow falling across it.
+void Shade(Image& image, const Field& mask, float amount, Color tint = Rgb(0x06060E)) {
+  Paint(image, mask, tint, amount);
+}
+
+// The head's shadow down the neck, deepest under the jaw (row `top`) and
+// gone by row `bottom`.
+void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, float bottom) {
+  Field shadow = neck;
+  for (int y = 0; y < s.H; ++y) {
+    const float k = SmoothStep(bottom, top, s.Small(0, y).Y) * 0.7f;
+    for (int x = 0; x < s.W; ++x) shadow(x, y) *= k;
+  }
+  Shade(image, shadow, 1.0f);
+}
+
+// ---------------------------------------------------------------- faces
+
+struct Face {
+  Point Centre;  // the middle of the eye line, final pixels
+  float Size;    // half the head's width, final pixels
+  float Turn;    // radians: negative turned to our left
+  float Tilt;    // radians: the head rolled, positive clockwise
+  float Gaze;    // -1..1: the eyes sliding to our left or right
+  Color Skin, Hair, Iris;
+  bool Stubble;
+};
+
+// The head's own frame: u across, v down, both in half-widths of the head,
+// with the eye line at v = 0.
+class HeadFrame {
+ public:
+  explicit HeadFrame(const Face& f) : f_(f), c_(std::cos(f.Tilt)), s_(std::sin(f.Tilt)) {}
+  Point At(float u, float v) const {
+    const float x = u * f_.Size, y = v * f_.Size;
+    return {f_.Centre.X + x * c_ - y * s_, f_.Centre.Y + x * s_ + y * c_};
+  }
+  // Where a feature `u` across the front of the face lands once the head has
+  // turned: the face wraps round a rounded head, so features on the far side
+  // crowd together and those on the near side spread.
+  float Wrap(float u, float radius = 1.0f) const {
+    const float a = std::asin(std::clamp(u / radius, -1.0f, 1.0f)) + f_.Turn;
+    return radius * std::sin(a);
+  }
+  // How much a feature at `u` faces us: 1 square on, 0 edge on.
+  float Facing(float u) const {
+    return std::max(std::cos(std::asin(std::clamp(u, -1.0f, 1.0f)) + f_.Turn), 0.0f);
+  }
+  std::vector<Point> OvalPoints(float cu, float cv, float ru, float rv, int n = 56) const {
+    std::vector<Point> pts;
+    for (int i = 0; i < n; ++i) {
+      const float a = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(n);
+      pts.push_back(At(cu + std::cos(a) * ru, cv + std::sin(a) * rv));
+    }
+    return pts;
+  }
+  const Face& F() const { return f_; }
+
+ private:
+  Face f_;
+  float c_, s_;
+};
+
+Field HeadMask(const Sheet& s, const HeadFrame& h) {
+  Field head = s.Blank();
+  s.PolyV(head, h.OvalPoints(0.0f, -0.32f, 1.0f, 1.12f));
+  const float shift = std::sin(h.F().Turn) * 0.3f;
+  // The jaw narrows to the chin, which swings round as the head turns.
+  std::vector<Point> jaw;
+  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f}, {-0.84f, 0.78f}, {-0.46f, 1.07f}, {0.0f, 1.14f},
+                           {0.46f, 1.07f},  {0.84f, 0.78f},  {0.96f, 0.35f},  {0.98f, -0.2f}};
+  for (const Point& p : outline) {
+    const float k = Clamp01((p.Y + 0.2f) / 1.3f);
+    jaw.push_back(h.At(p.X * (1.0f - 0.12f * std::fabs(std::sin(h.F().Turn)) * k) + shift * k, p.Y));
+  }
+  s.PolyV(head, jaw);
+  return Soft(head, kS);
+}
+
+// The skin of the head lit as a rounded volume: lamp from the upper left,
+// warm in the light and cooling into the shadow.
+void PaintSkin(const Sheet& s, Image& image, const Field& mask, const HeadFrame& h) {
+  const Face& f = h.F();
+  const ColorF skin = ToF(f.Skin);
+  const ColorF lit = skin * ColorF{1.12f, 1.02f, 0.92f};
+  const ColorF dark = skin * ColorF{0.34f, 0.3f, 0.4f};
+  const float ct = std::cos(-f.Tilt), st = std::sin(-f.Tilt);
+  const float lx = -0.62f, ly = -0.42f, lz = 0.66f;
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x) {
+      const float a = mask(x, y);
+      if (a <= 0.0f) continue;
+      // Back into the head's frame.
+      const Point at = s.Small(x, y);
+      const float dx = at.X - f.Centre.X, dy = at.Y - f.Centre.Y;
+      const float u = (dx * ct - dy * st) / f.Size, v = (dx * st + dy * ct) / f.Size;
+      const float nx = u / 1.05f, ny = (v + 0.15f) / 1.9f;
+      const float nz = std::sqrt(std::max(1.0f - nx * nx - ny * ny, 0.02f));
+      const float diffuse = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
+      ColorF col = Lerp(dark, lit, SmoothStep(0.0f, 1.0f, diffuse));
+      // The window's cold light on the far edge.
+      col = col + ColorF{0.1f, 0.16f, 0.28f} * (SmoothStep(0.55f, 0.95f, nx) * 0.8f);
+      // Warmer where the skin is thin: cheeks, nose, ears.
+      col = col + ColorF{0.05f, -0.01f, -0.02f} * SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), col, a));
+    }
+  }
+}
+
+// The ear on the side the head turns away from, drawn over the side of the
+// head: its rim catching light, the bowl inside in shadow, and a crease
+// where it meets the cheek.
+void DrawEar(const Sheet& s, Image& image, const HeadFrame& h) {
+  const Face& f = h.F();
+  const float side = f.Turn < 0.0f ? 1.0f : -1.0f;
+  const float u = h.Wrap(side * 0.999f) * 0.98f;
+  Field ear = s.Blank();
+  s.PolyV(ear, {h.At(u - side * 0.06f, -0.12f), h.At(u + side * 0.1f, -0.14f), h.At(u + side * 0.17f, 0.04f),
+                h.At(u + side * 0.12f, 0.3f), h.At(u + side * 0.02f, 0.46f), h.At(u - side * 0.07f, 0.42f)});
+  ear = Soft(ear, kS);
+  Field crease = s.Blank();
+  s.Curve(crease,
+          {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
+          0.05f * f.Size, 0.03f * f.Size);
+  Shade(image, Soft(crease, 2 * kS), 0.5f, Rgb(0x2A1418));
+  PaintSkin(s, image, ear, h);
+  Paint(image, ear, Rgb(0xB0504A), 0.12f);
+  Field bowl = s.Blank();
+  s.PolyV(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
+  Shade(image, Multiplied(Soft(bowl, kS), ear), 0.55f, Rgb(0x3A1A18));
+  Field rim = s.Blank();
+  s.Curve(rim, {h.At(u + side * 0.06f, -0.08f), h.At(u + side * 0.13f, 0.08f), h.At(u + side * 0.08f, 0.32f)},
+          0.025f * f.Size, 0.015f * f.Size);
+  AddLight(image, Multiplied(Soft(rim, kS), ear), Rgb(0xFFD8C0), 0.12f);
+}
+
+void DrawEye(const Sheet& s, Image& image, const HeadFrame& h, float fu, float side) {
+  const Face& f = h.F();
+  const float u = h.Wrap(fu);
+  const float facing = h.Facing(fu);
+  if (facing < 0.15f) return;
+  const float w = 0.21f * std::max(facing, 0.45f);
+  // The socket: a soft shadow the brow throws over the eye.
+  Field socket = s.Blank();
+  s.PolyV(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
+  Shade(image, Soft(socket, 5 * kS), 0.42f, Rgb(0x2A1418));
+
+  // An almond, its upper lid heavy and low: bored, tired, sulking.
+  std::vector<Point> almond;
+  constexpr int kN = 14;
+  for (int i = 0; i <= kN; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
+    const float droop = 0.025f * t * side;  // the outer corner sits a touch lower
+    almond.push_back(h.At(u + t * w, -0.055f * (1.0f - t * t) + droop));
+  }
+  for (int i = kN; i >= 0; --i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
+    const float droop = 0.025f * t * side;
+    almond.push_back(h.At(u + t * w, 0.08f * (1.0f - t * t) + droop));
+  }
+  Field white = s.Blank();
+  s.PolyV(white, almond);
+  Paint(image, white, Rgb(0xC8BEB8));
+  // The iris, cut by the lids.
+  Field iris = s.Blank();
+  const Point ic = h.At(u + f.Gaze * w * 0.5f, 0.0f);
+  s.Oval(iris, ic.X, ic.Y, 0.085f * f.Size * std::max(facing, 0.6f), 0.085f * f.Size);
+  iris = Multiplied(iris, white);
+  Paint(image, iris, f.Iris);
+  Field pupil = s.Blank();
+  s.Oval(pupil, ic.X, ic.Y, 0.038f * f.Size, 0.038f * f.Size);
+  Paint(image, Multiplied(pupil, white), Rgb(0x0A0606));
+  // The lid's shadow across the top of the eye, and the lash line.
+  Field upper = s.Blank();
+  std::vector<Point> lash;
+  for (int i = 0; i <= kN; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
+    const Point p = h.At(u + t * w * 1.05f, -0.055f * (1.0f - t * t) + 0.025f * t * side);
+    lash.push_back(p);
+  }
+  s.Curve(upper, lash, 0.022f * f.Size, 0.03f * f.Size);
+  Shade(image, Subtracted(white, Soft(Shifted(white, 0, 3 * kS), kS)), 0.35f, Rgb(0x2A1A1A));
+  Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
+  // The crease of the heavy lid above.
+  Field crease = s.Blank();
+  std::vector<Point> fold;
+  for (int i = 0; i <= 8; ++i) {
+    const float t = -0.9f + 1.8f * static_cast<float>(i) / 8;
+    fold.push_back(h.At(u + t * w, -0.13f - 0.035f * (1.0f - t * t) + 0.02f * t * side));
+  }
+  s.Curve(crease, fold, 0.012f * f.Size, 0.016f * f.Size);
+  Shade(image, Soft(crease, kS), 0.5f, Rgb(0x3A2020));
+  // A small catch light keeps the eye alive.
+  Field glint = s.Blank();
+  const Point g = h.At(u + f.Gaze * w * 0.5f - 0.03f, -0.02f);
+  s.Oval(glint, g.X, g.Y, 0.018f * f.Size, 0.018f * f.Size);
+  Paint(image, Multiplied(glint, white), Rgb(0xE8E8F0), 0.8f);
+}
+
+void DrawBrow(const Sheet& s, Image& image, const HeadFrame& h, float fu, float side) {
+  const Face& f = h.F();
+  if (h.Facing(fu) < 0.1f) return;
+  // Drawn together at the inner ends: a frown, not a scowl.
+  std::vector<Point> pts;
+  for (int i = 0; i <= 6; ++i) {
+    const float t = static_cast<float>(i) / 6.0f;  // from the inner end out
+    const float frontal = fu - side * 0.22f + side * 0.5f * t;
+    pts.push_back(h.At(h.Wrap(frontal), -0.2f - 0.1f * t + 0.06f * t * t));
+  }
+  Field brow = s.Blank();
+  s.Curve(brow, pts, 0.085f * f.Size, 0.045f * f.Size);
+  Paint(image, Soft(brow, kS / 2 + 1), f.Hair, 0.92f);
+}
+
+void DrawNose(const Sheet& s, Image& image, const HeadFrame& h) {
+  const Face& f = h.F();
+  const float tip = h.Wrap(0.0f, 1.12f);
+  const float bridge = h.Wrap(0.0f, 1.0f);
+  // The shadow side of the nose, away from the lamp.
+  Field side = s.Blank();
+  const float off = 0.09f;
+  s.Curve(
+      side,
+      {h.At(bridge + off, -0.12f), h.At((bridge + tip) * 0.5f + off, 0.2f), h.At(tip + off * 0.9f, 0.44f)},
+      0.05f * f.Size, 0.09f * f.Size);
+  Shade(image, Soft(side, 3 * kS), 0.4f, Rgb(0x2A1418));
+  // Under the nose and the nostrils.
+  Field under = s.Blank();
+  const Point base = h.At(tip, 0.5f);
+  s.Oval(under, base.X, base.Y, 0.17f * f.Size, 0.05f * f.Size);
+  Shade(image, Soft(under, 2 * kS), 0.5f, Rgb(0x2A1418));
+  Field nostrils = s.Blank();
+  for (const float d : {-0.085f, 0.085f}) {
+    const Point n = h.At(tip + d * h.Facing(d), 0.48f);
+    s.Oval(nostrils, n.X, n.Y, 0.035f * f.Size, 0.022f * f.Size);
+  }
+  Shade(image, Soft(nostrils, kS), 0.65f, Rgb(0x1A0A0A));
+  // Light along the bridge and on the tip.
+  Field light = s.Blank();
+  s.Curve(light, {h.At(bridge - 0.03f, -0.05f), h.At(tip - 0.03f, 0.4f)}, 0.025f * f.Size, 0.05f * f.Size);
+  AddLight(image, Soft(light, 2 * kS), Rgb(0xFFE0C8), 0.16f);
+}
+
+void DrawMouth(const Sheet& s, Image& image, const HeadFrame& h) {
+  const Face& f = h.F();
+  std::vector<Point> line;
+  for (int i = 0; i <= 8; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / 8;
+    // Pressed flat, the corners turned down.
+    const float v = 0.78f + 0.045f * t * t - 0.015f * (1.0f - t * t);
+    line.push_back(h.At(h.Wrap(t * 0.27f), v));
+  }
+  Field lips = s.Blank();
+  // The lower lip, a little fuller, catching some light.
+  const Point lower = h.At(h.Wrap(0.0f), 0.86f);
+  s.Oval(lips, lower.X, lower.Y, 0.18f * f.Size * h.Facing(0.0f), 0.055f * f.Size);
+  Paint(image, Soft(lips, 2 * kS), Lerp(f.Skin, Rgb(0xA04A4A), 0.35f), 0.6f);
+  Field underLip = s.Blank();
+  const Point ul = h.At(h.Wrap(0.0f), 0.95f);
+  s.Oval(underLip, ul.X, ul.Y, 0.14f * f.Size, 0.03f * f.Size);
+  Shade(image, Soft(underLip, 2 * kS), 0.35f, Rgb(0x2A1418));
+  Field crease = s.Blank();
+  s.Curve(crease, line, 0.03f * f.Size, 0.03f * f.Size);
+  Paint(image, Soft(crease, kS / 2 + 1), Rgb(0x4A2220), 0.85f);
+}
+
+// Short, untidy hair: a cap over the top of the head with a ragged line
+// along the brow, and strands drawn through it.
+Field HairMask(const Sheet& s, const HeadFrame& h, std::uint32_t seed, float line) {
+  Field hair = s.Blank();
+  const Noise ragged(seed);
+  std::vector<Point> cap;
+  constexpr int kN = 48;
+  for (int i = 0; i <= kN; ++i) {
+    const float a = kPi + kPi * static_cast<float>(i) / kN;  // over the top
+    const float r = 1.08f + 0.07f * ragged.Value(static_cast<float>(i) * 0.7f, 0.5f);
+    cap.push_back(h.At(std::cos(a) * r, -0.32f + std::sin(a) * 1.2f * r));
+  }
+  // Down the sides to the temples, then the hairline across the brow.
+  cap.push_back(h.At(1.02f, 0.0f));
+  cap.push_back(h.At(0.9f, -0.1f));
+  for (int i = 0; i <= 12; ++i) {
+    const float t = 1.0f - 2.0f * static_cast<float>(i) / 12;
+    const float u = h.Wrap(t * 0.85f);
+    const float v = line - 0.08f * (1.0f - t * t) + 0.06f * ragged.Value(static_cast<float>(i) * 1.3f, 4.0f);
+    cap.push_back(h.At(u, v));
+  }
+  cap.push_back(h.At(-0.9f, -0.1f));
+  cap.push_back(h.At(-1.02f, 0.0f));
+  s.PolyV(hair, cap);
+  return Soft(hair, kS);
+}
+
+void PaintHair(const Sheet& s, Image& image, const Field& hair, const HeadFrame& h, std::uint32_t seed) {
+  const Face& f = h.F();
+  Paint(image, hair, f.Hair);
+  // Strands: fine streaks in noise stretched along the hair's fall.
+  const Noise strands(seed + 1);
+  Field sheen = s.Blank();
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x) {
+      const float a = hair(x, y);
+      if (a <= 0.0f) continue;
+      const Point at = s.Small(x, y);
+      sheen(x, y) = a * SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3));
+    }
+  }
+  AddLight(image, sheen, Lerp(f.Hair, Rgb(0xC8B8A8), 0.5f), 0.35f);
+  ApplyLight(image, Bevel(hair, 6 * kS, -0.6f, -0.6f, 0.5f, 3.0f), hair, 0.55f);
+}
+
+void DrawStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& head) {
+  Field jaw = s.Blank();
+  s.PolyV(jaw, h.OvalPoints(h.Wrap(0.0f) * 0.5f, 0.85f, 0.95f, 0.42f));
+  jaw = Multiplied(Soft(jaw, 4 * kS), head);
+  const Noise grain(0x57B);
+  for (std::size_t i = 0; i < jaw.Values.size(); ++i) {
+    if (jaw.Values[i] <= 0.0f) continue;
+    const std::size_t w = static_cast<std::size_t>(s.W);
+    const float x = static_cast<float>(i % w), y = static_cast<float>(i / w);
+    jaw.Values[i] *= 0.6f + 0.4f * grain.Value(x * 0.7f, y * 0.7f);
+  }
+  Shade(image, jaw, 0.28f, Rgb(0x2A2220));
+}
+
+void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, float hairline) {
+  const HeadFrame h(f);
+  const Field head = HeadMask(s, h);
+  PaintSkin(s, image, head, h);
+  DrawEar(s, image, h);
+  if (f.Stubble) DrawStubble(s, image, h, head);
+  // Cheeks: a little colour where the blood is up.
+  Field cheeks = s.Blank();
+  for (const float u : {-0.55f, 0.55f}) {
+    if (h.Facing(u) < 0.2f) continue;
+    const Point c = h.At(h.Wrap(u), 0.42f);
+    s.Oval(cheeks, c.X, c.Y, 0.2f * f.Size, 0.14f * f.Size);
+  }
+  Paint(image, Multiplied(Soft(cheeks, 5 * kS), head), Rgb(0xB0504A), 0.14f);
+  // Hollows under the cheekbones and along the jaw give the face its bones.
+  Field hollows = s.Blank();
+  for (const float u : {-0.62f, 0.62f}) {
+    if (h.Facing(u) < 0.2f) continue;
+    const float side = u < 0.0f ? -1.0f : 1.0f;
+    s.Curve(hollows,
+            {h.At(h.Wrap(u), 0.48f), h.At(h.Wrap(u + side * 0.1f), 0.7f), h.At(h.Wrap(u * 0.85f), 0.88f)},
+            0.12f * f.Size, 0.04f * f.Size);
+  }
+  Shade(image, Multiplied(Soft(hollows, 4 * kS), head), 0.16f, Rgb(0x2A1418));
+  DrawNose(s, image, h);
+  DrawEye(s, image, h, -0.4f, -1.0f);
+  DrawEye(s, image, h, 0.4f, 1.0f);
+  DrawBrow(s, image, h, -0.4f, -1.0f);
+  DrawBrow(s, image, h, 0.4f, 1.0f);
+  DrawMouth(s, image, h);
+  const Field hair = HairMask(s, h, seed, hairline);
+  PaintHair(s, image, hair, h, seed);
+  // The hair throws a soft shadow on the forehead.
+  Shade(image, Multiplied(Subtracted(Soft(Shifted(hair, kS, 3 * kS), 3 * kS), hair), head), 0.45f,
+        Rgb(0x1A1010));
+}
+
+// ---------------------------------------------------------------- bodies
+
+struct Kit {
+  Color Jersey, Panel, Trim, Pants;
+};
+
+// The room: a dark clubhouse wall of boards, the dim lamp high on the left
+// and the cold light from a window on the right.
+void DrawRoom(const Sheet& s, Image& image) {
+  const Noise grain(0xB0A1);
+  // Soft enough to work out once per pixel of the final picture.
+  for (int y = 0; y < s.H / kS; ++y) {
+    for (int x = 0; x < s.W / kS; ++x) {
+      const float fx = static_cast<float>(x) + 0.5f + static_cast<float>(s.X0);
+      const float fy = static_cast<float>(y) + 0.5f + static_cast<float>(s.Y0);
+      // Vertical boards with dark seams.
+      const float board = std::fmod(fx + 3.0f * grain.Value(fy / 60.0f, fx / 47.0f), 47.0f);
+      const float seam = SmoothStep(1.5f, 0.0f, board) + SmoothStep(45.5f, 47.0f, board);
+      const float wood = 0.75f + 0.35f * grain.Fbm(fx / 30.0f, fy / 3.0f, 3);
+      const float lx = (fx - 40.0f) / 260.0f, ly = (fy + 20.0f) / 300.0f;
+      const float lamp = std::exp(-(lx * lx + ly * ly) * 2.0f);
+      const float rx = (fx - 380.0f) / 150.0f, ry = (fy - 140.0f) / 220.0f;
+      const float window = std::exp(-(rx * rx + ry * ry) * 2.0f);
+      ColorF c = ColorF{0.055f, 0.05f, 0.065f} * wood;
+      c = c + ColorF{0.32f, 0.2f, 0.12f} * (lamp * wood * 0.55f);
+      c = c + ColorF{0.08f, 0.13f, 0.22f} * (window * wood * 0.6f);
+      c = c * (1.0f - 0.55f * seam);
+      for (int k = 0; k < kS * kS; ++k) image.Pixels[image.Index(x * kS + k % kS, y * kS + k / kS)] = Pack(c);
+    }
+  }
+  // The window behind them: grey evening light, rain running down the
+  // glass, a little out of focus.
+  Image glass(s.W, s.H);
+  FillLinear(glass, 0.0f, s.BY(50.0f), 0.0f, s.BY(170.0f),
+             Gradient{{0.0f, Rgb(0x4A5A74)}, {0.6f, Rgb(0x2E3A50)}, {1.0f, Rgb(0x1A2234)}});
+  Field pane = s.Blank();
+  s.Poly(pane, {{288.0f, 52.0f}, {352.0f, 52.0f}, {352.0f, 166.0f}, {288.0f, 166.0f}});
+  Field bars = s.Blank();
+  s.Line(bars, 320.0f, 50.0f, 320.0f, 168.0f, 4.0f);
+  s.Line(bars, 286.0f, 106.0f, 354.0f, 106.0f, 4.0f);
+  Random drops(0xB0A3);
+  Field rain = s.Blank();
+  for (int i = 0; i < 18; ++i) {
+    const float x = drops.Range(290.0f, 350.0f), y = drops.Range(54.0f, 150.0f);
+    s.Taper(rain, x, y, x + drops.Range(-1.0f, 1.0f), y + drops.Range(6.0f, 16.0f), 0.6f, 1.4f);
+  }
+  Glow(image, pane, Rgb(0x28405A), 14 * kS, 0.5f);
+  Blend(image, glass, pane);
+  AddLight(image, Multiplied(rain, pane), Rgb(0x8AA0C0), 0.2f);
+  Paint(image, Dilated(bars, kS), Rgb(0x0C0C10));
+  Field sill = Subtracted(Dilated(pane, 5 * kS), pane);
+  Paint(image, sill, Rgb(0x141012));
+  // Out of focus behind the two of them.
+  const Sheet around(270, 34, 100, 150);
+  Image blurred = Cut(image, around);
+  BoxBlur(blurred, 2 * kS, 2);
+  Put(image, blurred, around);
+  // A bench and a kit bag in the gloom behind them.
+  Field bench = s.Blank();
+  s.Poly(bench, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}});
+  Paint(image, bench, Rgb(0x1C1510));
+  Field bag = s.Blank();
+  s.Oval(bag, 352.0f, 372.0f, 40.0f, 22.0f);
+  Paint(image, bag, Rgb(0x101418));
+  ApplyLight(image, Bevel(bag, 8 * kS, 0.6f, -0.6f, 0.5f, 3.0f), bag, 0.4f);
+  // An old splat on the wall, from a better day.
+  Random rng(0xB0A2);
+  Field splat = s.Blank();
+  SplatStyle style;
+  style.Radius = 22.0f * kS;
+  style.Drips = 3;
+  Splat(splat, rng, s.BX(40.0f), s.BY(100.0f), style);
+  Scale(splat, 0.3f);
+  WetPaint(image, splat, Rgb(0x6A5A18), 4 * kS, 0.2f);
+}
+
+// The near player: arms folded tight, mask shoved up on the head, head
+// turned away to our left and eyes down.
+void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
+  const Kit kit{Rgb(0x7A1C24), Rgb(0x1A1A20), Rgb(0xC8C8C0), Rgb(0x22242A)};
+  // Torso.
+  Field torso = s.Blank();
+  s.Poly(torso, {{58.0f, 224.0f},
+                 {96.0f, 203.0f},
+                 {158.0f, 203.0f},
+                 {200.0f, 224.0f},
+                 {206.0f, 300.0f},
+                 {200.0f, 472.0f},
+                 {58.0f, 472.0f},
+                 {52.0f, 300.0f}});
+  torso = Soft(torso, 2 * kS);
+  Field neck = s.Blank();
+  s.Poly(neck, {{104.0f, 160.0f},
+                {148.0f, 160.0f},
+                {152.0f, 196.0f},
+                {166.0f, 210.0f},
+                {88.0f, 210.0f},
+                {102.0f, 196.0f}});
+  neck = Soft(neck, kS);
+  Volume(image, neck, Rgb(0xB07A5A), 6 * kS, 0.5f, 0.2f);
+  NeckShadow(s, image, neck, 170.0f, 200.0f);
+  Volume(image, torso, kit.Jersey, 14 * kS);
+  // Dark side panels and the collar.
+  Field panels = s.Blank();
+  s.Poly(panels, {{52.0f, 300.0f}, {76.0f, 290.0f}, {72.0f, 472.0f}, {58.0f, 472.0f}});
+  s.Poly(panels, {{206.0f, 300.0f}, {184.0f, 290.0f}, {188.0f, 472.0f}, {200.0f, 472.0f}});
+  Paint(image, Multiplied(Soft(panels, kS), torso), kit.Panel, 0.9f);
+  Field collar = s.Blank();
+  s.Curve(collar, {{98.0f, 205.0f}, {126.0f, 224.0f}, {156.0f, 205.0f}}, 7.0f, 7.0f);
+  Volume(image, collar, kit.Trim, 3 * kS, 0.4f, 0.2f);
+  // The jersey's folds.
+  Field folds = s.Blank();
+  s.Curve(folds, {{90.0f, 250.0f}, {110.0f, 262.0f}, {118.0f, 290.0f}}, 3.0f, 1.0f);
+  s.Curve(folds, {{170.0f, 240.0f}, {158.0f, 262.0f}, {160.0f, 282.0f}}, 3.0f, 1.0f);
+  s.Curve(folds, {{80.0f, 400.0f}, {110.0f, 410.0f}, {128.0f, 440.0f}}, 3.0f, 1.0f);
+  Shade(image, Multiplied(Soft(folds, 3 * kS), torso), 0.35f);
+  // The team's splat badge on the chest.
+  Random rng(0xB0B1);
+  Field badge = s.Blank();
+  SplatStyle small;
+  small.Radius = 8.0f * kS;
+  small.Arms = 7;
+  small.Droplets = 4;
+  Splat(badge, rng, s.BX(168.0f), s.BY(250.0f), small);
+  Paint(image, badge, Rgb(0xC8B070), 0.7f);
+  // The number on the chest, half hidden by the arms.
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(60 * kS), true);
+  Field number = PlacedText(s.W, s.H, "9", font, 0, s.BX(96.0f), static_cast<int>(s.BY(228.0f)));
+  Paint(image, Multiplied(number, torso), kit.Trim, 0.75f);
+  // The belt of the pod harness, low down.
+  Field belt = s.Blank();
+  s.Poly(belt, {{56.0f, 436.0f}, {202.0f, 432.0f}, {202.0f, 452.0f}, {56.0f, 456.0f}});
+  Volume(image, Soft(belt, kS), Rgb(0x16161A), 4 * kS, 0.5f, 0.3f);
+  Field below = s.Blank();
+  s.Poly(below, {{56.0f, 456.0f}, {202.0f, 452.0f}, {204.0f, 472.0f}, {56.0f, 472.0f}});
+  Volume(image, below, kit.Pants, 5 * kS, 0.4f, 0.2f);
+
+  // Upper arms hanging from the shoulders.
+  Field upper = s.Blank();
+  s.Taper(upper, 66.0f, 238.0f, 58.0f, 330.0f, 48.0f, 40.0f);
+  s.Taper(upper, 194.0f, 238.0f, 202.0f, 332.0f, 48.0f, 40.0f);
+  Shade(image, Soft(Shifted(upper, 5 * kS, 3 * kS), 4 * kS), 0.5f);
+  Volume(image, upper, kit.Jersey, 12 * kS);
+  Field pads = s.Blank();
+  s.Taper(pads, 60.0f, 304.0f, 58.0f, 332.0f, 40.0f, 38.0f);
+  s.Taper(pads, 200.0f, 306.0f, 202.0f, 334.0f, 40.0f, 38.0f);
+  Volume(image, Multiplied(pads, upper), Rgb(0x34343C), 6 * kS, 0.5f);
+  // The forearms folded across: the left one underneath, its hand gripping
+  // the right arm; the right one on top, its hand tucked out of sight.
+  Field under = s.Blank();
+  s.Taper(under, 58.0f, 332.0f, 186.0f, 316.0f, 34.0f, 28.0f);
+  Shade(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), 0.55f);
+  Volume(image, under, Rgb(0x6A1820), 10 * kS);
+  Field hand = s.Blank();
+  s.Oval(hand, 188.0f, 310.0f, 13.0f, 16.0f);
+  for (int k = 0; k < 4; ++k) {
+    const float y = 300.0f + static_cast<float>(k) * 7.0f;
+    s.Line(hand, 188.0f, y, 204.0f, y + 2.0f, 7.0f);
+  }
+  hand = Soft(hand, kS);
+  Volume(image, hand, Rgb(0xA8745A), 5 * kS, 0.55f, 0.3f);
+  Field knuckles = s.Blank();
+  for (int k = 1; k < 4; ++k) {
+    const float y = 300.0f + static_cast<float>(k) * 7.0f - 3.5f;
+    s.Line(knuckles, 192.0f, y, 204.0f, y + 2.0f, 1.2f);
+  }
+  Shade(image, Soft(knuckles, kS), 0.5f);
+  Field over = s.Blank();
+  s.Taper(over, 202.0f, 334.0f, 80.0f, 310.0f, 34.0f, 30.0f);
+  Shade(image, Soft(Shifted(over, 0, 7 * kS), 5 * kS), 0.6f);
+  Volume(image, over, Rgb(0x741A22), 10 * kS);
+  // Its fist, jammed against the other arm.
+  Field fist = s.Blank();
+  s.Oval(fist, 72.0f, 306.0f, 12.0f, 14.0f);
+  Volume(image, Subtracted(Soft(fist, kS), over), Rgb(0xA8745A), 5 * kS, 0.5f, 0.2f);
+  // Old paint on the sleeve from the last game.
+  Field hit = s.Blank();
+  SplatStyle dried;
+  dried.Radius = 7.0f * kS;
+  dried.Arms = 6;
+  dried.Droplets = 5;
+  Splat(hit, rng, s.BX(70.0f), s.BY(262.0f), dried);
+  WetPaint(image, Multiplied(hit, upper), Rgb(0xC8A018), 2 * kS, 0.3f);
+}
+
+// The mask shoved up on the near player's head: goggle lens over the
+// forehead, the shell standing up above it, the strap round the head.
+void DrawPushedUpMask(const Sheet& s, Image& image, const Face& f) {
+  const HeadFrame h(f);
+  Field strap = s.Blank();
+  std::vector<Point> band;
+  for (int i = 0; i <= 10; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / 10;
+    band.push_back(h.At(t * 1.03f, -0.8f + 0.1f * t * t));
+  }
+  s.Curve(strap, band, 0.14f * f.Size, 0.14f * f.Size);
+  Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
+  // The shell: a wide, rounded visor shape standing up off the head.
+  Field shell = s.Blank();
+  const float c = h.Wrap(0.0f);
+  s.PolyV(shell, {h.At(c - 0.95f, -0.82f), h.At(c - 0.88f, -1.3f), h.At(c - 0.5f, -1.62f),
+                  h.At(c + 0.45f, -1.64f), h.At(c + 0.85f, -1.32f), h.At(c + 0.92f, -0.84f)});
+  shell = Soft(shell, 2 * kS);
+  Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
+  // Vents across the shell.
+  Field vents = s.Blank();
+  for (int k = -2; k <= 2; ++k) {
+    const float u = c + static_cast<float>(k) * 0.22f;
+    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * f.Size, 0.035f * f.Size);
+  }
+  Shade(image, Multiplied(vents, shell), 0.7f);
+  // The lens: a dark band with the lamp's reflection in it.
+  Field lens = s.Blank();
+  s.PolyV(lens, {h.At(c - 0.9f, -0.72f), h.At(c - 0.85f, -1.0f), h.At(c + 0.85f, -1.02f),
+                 h.At(c + 0.9f, -0.74f), h.At(c, -0.66f)});
+  lens = Soft(lens, kS);
+  Field frame = Dilated(lens, 4 * kS);
+  Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
+  Image tint(s.W, s.H);
+  const Point t0 = h.At(c - 0.9f, -1.0f), t1 = h.At(c + 0.9f, -0.7f);
+  FillLinear(
+      tint, s.BX(t0.X), s.BY(t0.Y), s.BX(t1.X), s.BY(t1.Y),
+      Gradient{{0.0f, Rgb(0x8A6A48)}, {0.3f, Rgb(0x3A3020)}, {0.55f, Rgb(0x1A2A3A)}, {1.0f, Rgb(0x4A7AA0)}});
+  Blend(image, tint, lens);
+  Field flare = s.Blank();
+  s.Curve(flare, {h.At(c - 0.6f, -0.96f), h.At(c - 0.2f, -0.98f)}, 0.03f * f.Size, 0.015f * f.Size);
+  AddLight(image, Soft(flare, kS), Rgb(0xFFE8C8), 0.6f);
+}
+
+// The far player: turned away to our right, shoulders hunched, hands
+// shoved in pockets.
+void DrawHandsInPockets(const Sheet& s, Image& image) {
+  const Kit kit{Rgb(0x1E3A5A), Rgb(0x121820), Rgb(0xE07A2A), Rgb(0x1E2026)};
+  Field torso = s.Blank();
+  s.Poly(torso, {{192.0f, 232.0f},
+                 {232.0f, 212.0f},
+                 {298.0f, 212.0f},
+                 {340.0f, 234.0f},
+                 {344.0f, 310.0f},
+                 {336.0f, 472.0f},
+                 {200.0f, 472.0f},
+                 {190.0f, 310.0f}});
+  torso = Soft(torso, 2 * kS);
+  Field neck = s.Blank();
+  s.Poly(neck, {{246.0f, 172.0f},
+                {288.0f, 172.0f},
+                {292.0f, 206.0f},
+                {306.0f, 220.0f},
+                {230.0f, 220.0f},
+                {242.0f, 206.0f}});
+  neck = Soft(neck, kS);
+  Volume(image, neck, Rgb(0x7A4E36), 6 * kS, 0.5f, 0.4f);
+  NeckShadow(s, image, neck, 184.0f, 212.0f);
+  Volume(image, torso, kit.Jersey, 14 * kS, 0.5f, 0.7f);
+  Field collar = s.Blank();
+  s.Curve(collar, {{236.0f, 214.0f}, {266.0f, 232.0f}, {296.0f, 214.0f}}, 7.0f, 7.0f);
+  Volume(image, collar, kit.Trim, 3 * kS, 0.4f, 0.3f);
+  Field stripe = s.Blank();
+  s.Poly(stripe, {{190.0f, 330.0f}, {344.0f, 322.0f}, {344.0f, 334.0f}, {190.0f, 342.0f}});
+  Paint(image, Multiplied(Soft(stripe, kS), torso), kit.Trim, 0.85f);
+  Field folds = s.Blank();
+  s.Curve(folds, {{230.0f, 260.0f}, {246.0f, 290.0f}, {244.0f, 312.0f}}, 3.0f, 1.0f);
+  s.Curve(folds, {{300.0f, 380.0f}, {280.0f, 410.0f}, {278.0f, 440.0f}}, 3.0f, 1.0f);
+  Shade(image, Multiplied(Soft(folds, 3 * kS), torso), 0.35f);
+  // Paint from the last game on the shoulder.
+  Random rng(0xB0C1);
+  Field hit = s.Blank();
+  SplatStyle dried;
+  dried.Radius = 8.0f * kS;
+  dried.Arms = 7;
+  dried.Droplets = 5;
+  Splat(hit, rng, s.BX(300.0f), s.BY(246.0f), dried);
+  WetPaint(image, Multiplied(hit, torso), Rgb(0xC02A7A), 2 * kS, 0.3f);
+  // Arms: straight down and in, hunched, the hands gone into the pockets.
+  Field arms = s.Blank();
+  s.Taper(arms, 204.0f, 244.0f, 198.0f, 340.0f, 44.0f, 36.0f);
+  s.Taper(arms, 198.0f, 340.0f, 216.0f, 450.0f, 34.0f, 28.0f);
+  s.Taper(arms, 330.0f, 246.0f, 338.0f, 340.0f, 44.0f, 36.0f);
+  s.Taper(arms, 338.0f, 340.0f, 322.0f, 446.0f, 34.0f, 28.0f);
+  Shade(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), 0.45f);
+  Volume(image, arms, kit.Jersey, 12 * kS, 0.5f, 0.7f);
+  // The pants over the wrists: the hands are in the pockets.
+  Field pants = s.Blank();
+  s.Poly(pants, {{192.0f, 432.0f}, {344.0f, 426.0f}, {346.0f, 472.0f}, {192.0f, 472.0f}});
+  Volume(image, Soft(pants, kS), kit.Pants, 6 * kS, 0.4f, 0.4f);
+  Field pockets = s.Blank();
+  s.Curve(pockets, {{196.0f, 438.0f}, {216.0f, 442.0f}, {236.0f, 436.0f}}, 4.0f, 3.0f);
+  s.Curve(pockets, {{302.0f, 434.0f}, {322.0f, 440.0f}, {342.0f, 434.0f}}, 3.0f, 4.0f);
+  Shade(image, Soft(pockets, kS), 0.75f);
+  // The sleeves' bulge where the wrists go in.
+  Field bulge = s.Blank();
+  s.Oval(bulge, 216.0f, 448.0f, 16.0f, 7.0f);
+  s.Oval(bulge, 322.0f, 446.0f, 16.0f, 7.0f);
+  Shade(image, Multiplied(Soft(bulge, 3 * kS), pants), 0.4f);
+}
+
+// Paint on canvas: a faint weave and the softness of a brush.
+void Canvasing(Image& image) {
+  const Noise weave(0xB0D1);
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+      const float n =
+          weave.Value(fx * 0.9f, fy * 0.25f) * 0.5f + weave.Value(fx * 0.25f + 40.0f, fy * 0.9f) * 0.5f;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Unpack(p) * (0.93f + 0.12f * n));
+    }
+  }
+}
+
+// The grade of a cold, dim evening: shadows sink into blue, the lamp's
+// light stays a little warm.
+void Grade(Image& image) {
+  for (std::uint32_t& p : image.Pixels) {
+    const ColorF c = Unpack(p);
+    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
+    const ColorF cool = Lerp(ColorF{0.02f, 0.03f, 0.07f}, c, SmoothStep(0.0f, 0.5f, luma));
+    p = Pack(Lerp(c, cool, 0.5f) * 0.95f);
+  }
+}
+
+}  // namespace
+
+Image DrawBreakupBanner(FontLibrary& fonts) {
+  Image image(kBannerWidth, kBannerHeight);
+  Random rng(0xB0E5);
+  DrawBannerGloom(image, rng);
+  DrawBannerTitle(image, fonts, rng);
+  DrawBannerLine(image, fonts);
+  return image;
+}
+
+Image DrawBreakupTeam(FontLibrary& fonts) {
+  Image image(kW, kH);
+  const Sheet whole;
+  DrawRoom(whole, image);
+  // The far player first: the near one's shoulder overlaps. Each is
+  // painted on a tile of its own, which keeps the many strokes quick.
+  const Sheet farBody(164, 160, 214, 312);
+  Image tile = Cut(image, farBody);
+  DrawHandsInPockets(farBody, tile);
+  Put(image, tile, farBody);
+  const Face far{{266.0f, 152.0f}, 33.0f,         0.5f,          0.1f, 0.8f,
+                 Rgb(0x8A5A40),    Rgb(0x1A1412), Rgb(0x3A2418), true};
+  const Sheet farTile(204, 84, 130, 126);
+  tile = Cut(image, farTile);
+  DrawFace(farTile, tile, far, 0xB0F1, -0.72f);
+  Put(image, tile, farTile);
+  const Sheet nearBody(10, 150, 220, 322);
+  tile = Cut(image, nearBody);
+  DrawFoldedArms(nearBody, tile, fonts);
+  Put(image, tile, nearBody);
+  const Face near{{128.0f, 136.0f}, 35.5f,         -0.42f,        -0.12f, -0.7f,
+                  Rgb(0xD09A78),    Rgb(0x4A2E1E), Rgb(0x4A6A3A), false};
+  const Sheet nearTile(56, 56, 146, 136);
+  tile = Cut(image, nearTile);
+  DrawFace(nearTile, tile, near, 0xB0F2, -0.62f);
+  DrawPushedUpMask(nearTile, tile, near);
+  Put(image, tile, nearTile);
+  // Framed a little closer than drawn: the room's edges fall away and the
+  // two fill the picture.
+  constexpr float kZoom = 1.1f;
+  const int cropW = static_cast<int>(kW / kZoom), cropH = static_cast<int>(kH / kZoom);
+  Image framed(cropW, cropH);
+  const int left = (kW - cropW) / 2, top = kH - cropH;
+  for (int y = 0; y < cropH; ++y) {
+    for (int x = 0; x < cropW; ++x)
+      framed.Pixels[framed.Index(x, y)] = image.Pixels[image.Index(x + left, y + top)];
+  }
+  Image small = AreaResized(framed, kTeamWidth, kTeamHeight);
+  Grade(small);
+  Canvasing(small);
+  Vignette(small, 0.5f);
+  return small;
+}
+
+}  // namespace vantoro::art

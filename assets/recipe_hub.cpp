@@ -1,0 +1,327 @@
+// The hub's backdrop: the team's home field after dark, seen through the
+// netting, the floodlights on the far side lighting the bunkers in the
+// middle. The hub's central panel grows over that lit middle as it opens;
+// afterwards only the margins show: night haze, the netting, the beams of
+// the near floodlights and old paint on the boards. They stay dim and blue
+// so that the hub's own lettering reads over them.
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
+
+// Night sky and haze: a deep indigo wash, lighter where the floodlights
+// light the mist, with slow fractal clouds. The haze is soft, so it is
+// worked out on a quarter-size grid and sampled.
+void DrawHaze(Image& image) {
+  const Gradient night{{0.00f, Rgb(0x070920)},
+                       {0.20f, Rgb(0x0C1034)},
+                       {0.55f, Rgb(0x0A0C2A)},
+                       {0.85f, Rgb(0x070818)},
+                       {1.00f, Rgb(0x04050F)}};
+  const Noise clouds(0x4B1);
+  Field mist(kWidth / 4 + 2, kHeight / 4 + 2);
+  for (int y = 0; y < mist.Height; ++y) {
+    for (int x = 0; x < mist.Width; ++x) {
+      const float fx = static_cast<float>(4 * x), fy = static_cast<float>(4 * y);
+      const float warp = clouds.Fbm(fx / 300.0f + 7.0f, fy / 300.0f, 2);
+      mist(x, y) = clouds.Fbm(fx / 210.0f + warp * 1.5f, fy / 120.0f, 4);
+    }
+  }
+  const ColorF lit = ToF(Rgb(0x2A3A86));
+  for (int y = 0; y < kHeight; ++y) {
+    const float fy = static_cast<float>(y);
+    const ColorF base = night.SampleF(fy / kHeight);
+    for (int x = 0; x < kWidth; ++x) {
+      const float fx = static_cast<float>(x);
+      // Two floodlight pools high in the corners, washing down the sides.
+      const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
+      const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
+      const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
+      const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
+      const ColorF c = base * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+}
+
+constexpr float kFarSide = 236.0f;  // where the field meets the far fence
+
+// Where the far floodlights put their light on the turf.
+float Pool(float x, float y) {
+  const float dx = (x - 400.0f) / 330.0f, dy = (y - 392.0f) / 175.0f;
+  return std::exp(-(dx * dx + dy * dy) * 1.3f);
+}
+
+// The field: turf running away to the far fence, mown in bands that narrow
+// with distance, bright in the floodlights' pool and black at the edges.
+void DrawField(Image& image) {
+  const Noise grain(0x4B5);
+  const ColorF dark = ToF(Rgb(0x05070F)), lit = ToF(Rgb(0x32689A));
+  for (int y = static_cast<int>(kFarSide); y < kHeight; ++y) {
+    const float fy = static_cast<float>(y) + 0.5f;
+    const float depth = fy - kFarSide;
+    const float distance = 900.0f / (depth + 8.0f);
+    const float band = std::sin(distance * 1.7f) > 0.0f ? 1.07f : 0.93f;
+    const float rise = SmoothStep(0.0f, 6.0f, depth);
+    for (int x = 0; x < kWidth; ++x) {
+      const float fx = static_cast<float>(x) + 0.5f;
+      const float across = (fx - 400.0f) * distance / 900.0f;
+      const float n = grain.Value(across * 3.0f, distance * 2.0f);
+      const float light = Pool(fx, fy);
+      const ColorF c = Lerp(dark, lit, light) * (band * (0.85f + 0.3f * n));
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, rise));
+    }
+  }
+}
+
+// The far side: a dark fence line under two floodlight towers whose lamps
+// blaze through the mist.
+void DrawFarSide(Image& image) {
+  Field fence(kWidth, kHeight);
+  const Point band[] = {{0.0f, kFarSide - 26.0f},
+                        {800.0f, kFarSide - 26.0f},
+                        {800.0f, kFarSide + 2.0f},
+                        {0.0f, kFarSide + 2.0f}};
+  FillPolygon(fence, band);
+  for (float x = 40.0f; x < kWidth; x += 90.0f) ThickLine(fence, x, kFarSide - 34.0f, x, kFarSide, 3.0f);
+  Field lamps(kWidth, kHeight);
+  for (const float tx : {190.0f, 610.0f}) {
+    ThickLine(fence, tx, kFarSide - 24.0f, tx, 120.0f, 5.0f);
+    ThickLine(fence, tx - 26.0f, 112.0f, tx + 26.0f, 112.0f, 3.0f);
+    for (int row = 0; row < 2; ++row) {
+      for (int i = 0; i < 5; ++i) {
+        const float lx = tx - 22.0f + 11.0f * static_cast<float>(i),
+                    ly = 100.0f + 9.0f * static_cast<float>(row);
+        FillCircle(fence, lx, ly, 4.5f);
+        FillCircle(lamps, lx, ly - 0.5f, 3.2f);
+      }
+    }
+  }
+  Paint(image, fence, Rgb(0x03040A));
+  Glow(image, lamps, Rgb(0x3A5AE0), 40, 1.4f);
+  Glow(image, lamps, Rgb(0x9AB0FF), 10, 1.2f);
+  Paint(image, lamps, Rgb(0xF2F6FF));
+}
+
+// A box of the picture drawn on its own, so that the passes over masks
+// visit only that box.
+struct Region {
+  int X = 0, Y = 0;
+  Image Pixels;
+};
+
+Region Crop(const Image& image, float left, float top, float right, float bottom) {
+  const int x0 = std::clamp(static_cast<int>(left), 0, image.Width - 1);
+  const int y0 = std::clamp(static_cast<int>(top), 0, image.Height - 1);
+  const int x1 = std::clamp(static_cast<int>(right) + 1, x0 + 1, image.Width);
+  const int y1 = std::clamp(static_cast<int>(bottom) + 1, y0 + 1, image.Height);
+  Region r{x0, y0, Image(x1 - x0, y1 - y0)};
+  for (int y = 0; y < r.Pixels.Height; ++y) {
+    std::copy_n(&image.Pixels[image.Index(x0, y0 + y)], r.Pixels.Width,
+                &r.Pixels.Pixels[r.Pixels.Index(0, y)]);
+  }
+  return r;
+}
+
+void Paste(Image& image, const Region& r) {
+  for (int y = 0; y < r.Pixels.Height; ++y) {
+    std::copy_n(&r.Pixels.Pixels[r.Pixels.Index(0, y)], r.Pixels.Width,
+                &image.Pixels[image.Index(r.X, r.Y + y)]);
+  }
+}
+
+// Inflatable bunkers out on the field, lit from the far side, their shadows
+// thrown towards the viewer.
+void DrawBunkers(Image& image, Random& rng) {
+  struct Bunker {
+    float X, Base, Size;
+    int Kind;  // 0 can, 1 wedge, 2 snake, 3 cake
+    Color Colour;
+    bool Hit;
+  };
+  const Bunker bunkers[] = {
+      {300.0f, 282.0f, 26.0f, 0, Rgb(0x243A7A), false}, {470.0f, 276.0f, 24.0f, 1, Rgb(0x6A1A2A), true},
+      {560.0f, 318.0f, 34.0f, 3, Rgb(0x243A7A), false}, {250.0f, 352.0f, 40.0f, 1, Rgb(0x243A7A), true},
+      {410.0f, 372.0f, 70.0f, 2, Rgb(0x1E5A4A), true},  {610.0f, 440.0f, 60.0f, 0, Rgb(0x6A1A2A), true},
+      {330.0f, 470.0f, 66.0f, 3, Rgb(0x243A7A), false},
+  };
+  const Color paint[] = {Rgb(0xD81E7A), Rgb(0xE8C21E), Rgb(0x1EB8E8)};
+  for (const Bunker& b : bunkers) {
+    const float s = b.Size;
+    Region r = Crop(image, b.X - s - 8.0f, b.Base - s - 8.0f, b.X + s + 8.0f, b.Base + s * 0.4f + 8.0f);
+    Image& part = r.Pixels;
+    const float x = b.X - static_cast<float>(r.X), base = b.Base - static_cast<float>(r.Y);
+    Field shadow(part.Width, part.Height);
+    FillEllipse(shadow, x, base + s * 0.12f, s * 0.75f, s * 0.16f);
+    BoxBlur(shadow, std::max(2, static_cast<int>(s / 12.0f)));
+    Paint(part, shadow, Rgb(0x000000), 0.6f * (0.3f + Pool(b.X, b.Base)));
+    Field mask(part.Width, part.Height);
+    switch (b.Kind) {
+      case 0:
+        ThickLine(mask, x, base - s * 0.2f, x, base - s * 0.95f, s * 0.42f);
+        FillEllipse(mask, x, base - s * 0.1f, s * 0.21f, s * 0.1f);
+        break;
+      case 1: {
+        const Point tri[] = {{x - s * 0.6f, base}, {x, base - s * 0.8f}, {x + s * 0.6f, base}};
+        FillPolygon(mask, tri);
+        break;
+      }
+      case 2: ThickLine(mask, x - s * 0.8f, base - s * 0.1f, x + s * 0.8f, base - s * 0.1f, s * 0.2f); break;
+      default:
+        FillEllipse(mask, x, base - s * 0.2f, s * 0.6f, s * 0.2f);
+        FillEllipse(mask, x, base - s * 0.46f, s * 0.42f, s * 0.18f);
+        break;
+    }
+    BoxBlur(mask, std::max(1, static_cast<int>(s / 16.0f)), 2);
+    for (float& v : mask.Values) v = SmoothStep(0.25f, 0.75f, v);
+    const float light = 0.35f + 0.75f * Pool(b.X, b.Base);
+    WetPaint(part, mask, ToColor(ToF(b.Colour) * light), std::max(2, static_cast<int>(s / 9.0f)), 0.5f);
+    // Lit from behind: a cold rim along the top.
+    AddLight(part, Multiplied(Rim(mask, 0, -2), mask), Rgb(0x7A9AFF), 0.5f * light);
+    if (b.Hit) {
+      SplatStyle style;
+      style.Radius = std::max(s * 0.12f, 4.0f);
+      style.Arms = 7;
+      style.Droplets = 6;
+      style.Drips = 1;
+      Field splat(part.Width, part.Height);
+      const Rect box = InkBounds(mask);
+      Splat(splat, rng, x + s * 0.05f, static_cast<float>(box.Top + box.Bottom) * 0.5f, style);
+      WetPaint(part, Multiplied(splat, mask), ToColor(ToF(paint[rng.Below(3)]) * light), 2, 0.7f);
+    }
+    Paste(image, r);
+  }
+}
+
+// The diamond mesh of the netting round the field, fading in and out of
+// the mist.
+void DrawNetting(Image& image) {
+  constexpr float kMesh = 22.0f;
+  const Noise fade(0x4B2);
+  const ColorF strand = ToF(Rgb(0x3A4A9A));
+  for (int y = 0; y < kHeight; ++y) {
+    const float fy = static_cast<float>(y) + 0.5f;
+    for (int x = 0; x < kWidth; ++x) {
+      const float fx = static_cast<float>(x) + 0.5f;
+      // The net sags a little between its posts.
+      const float sag = 6.0f * std::sin(fx / kWidth * kTau * 3.0f);
+      const float u = (fx + fy + sag) / kMesh, v = (fx - fy - sag) / kMesh;
+      const float du = std::fabs(u - std::round(u)) * kMesh, dv = std::fabs(v - std::round(v)) * kMesh;
+      const float line = std::max(Clamp01(1.0f - du / 0.9f), Clamp01(1.0f - dv / 0.9f));
+      if (line <= 0.0f) continue;
+      const float k = line * SmoothStep(0.4f, 0.75f, fade.Fbm(fx / 160.0f, fy / 160.0f, 3)) * 0.28f;
+      if (k <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), strand, k));
+    }
+  }
+  // The net's posts and top cable.
+  Field posts(kWidth, kHeight);
+  for (float x = 4.0f; x < kWidth; x += 132.0f) ThickLine(posts, x, 0.0f, x, kHeight, 3.0f);
+  ThickLine(posts, 0.0f, 74.0f, kWidth, 74.0f, 1.5f);
+  Paint(image, posts, Rgb(0x04050E), 0.55f);
+}
+
+// Beams of the floodlights slanting down through the mist from the top
+// corners; they are what lights the margins the hub leaves open.
+void DrawBeams(Image& image) {
+  const Noise dust(0x4B3);
+  // Beams are soft: worked out on a half-size grid and sampled.
+  Field half(kWidth / 2 + 1, kHeight / 2 + 1);
+  struct Beam {
+    float X, Y, Angle, Spread;
+  };
+  const Beam all[] = {{-20.0f, -20.0f, 0.95f, 0.10f},
+                      {-20.0f, -20.0f, 0.62f, 0.07f},
+                      {820.0f, -20.0f, 2.19f, 0.10f},
+                      {820.0f, -20.0f, 2.52f, 0.07f}};
+  for (int y = 0; y < half.Height; ++y) {
+    const float fy = static_cast<float>(2 * y) + 0.5f;
+    for (int x = 0; x < half.Width; ++x) {
+      const float fx = static_cast<float>(2 * x) + 0.5f;
+      float sum = 0.0f;
+      for (const Beam& b : all) {
+        const float dx = fx - b.X, dy = fy - b.Y;
+        const float d = std::sqrt(dx * dx + dy * dy);
+        const float off = std::fabs(std::atan2(dy, dx) - b.Angle);
+        sum += SmoothStep(b.Spread, b.Spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
+      }
+      if (sum <= 0.0f) continue;
+      half(x, y) = sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
+    }
+  }
+  Field beams(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x)
+      beams(x, y) = half.Sample(static_cast<float>(x) * 0.5f, static_cast<float>(y) * 0.5f);
+  }
+  AddLight(image, beams, Rgb(0x3048A8), 0.19f);
+}
+
+// Old paint on the boards: faded splats in the margins that the hub leaves
+// uncovered, dark enough to sit behind the lettering.
+void DrawOldPaint(Image& image, Random& rng) {
+  struct Old {
+    float X, Y, Radius;
+    Color Colour;
+    float Direction;
+    int Drips;
+  };
+  const Old old[] = {
+      {58.0f, 578.0f, 22.0f, Rgb(0x6A1A52), 0.4f, 0},    // under the section column
+      {786.0f, 150.0f, 16.0f, Rgb(0x145A78), 3.0f, 2},   // right margin
+      {784.0f, 420.0f, 13.0f, Rgb(0x3E6A16), 2.6f, 1},   // right margin, lower
+      {330.0f, 588.0f, 17.0f, Rgb(0x7A4A12), -1.2f, 0},  // along the bottom
+      {520.0f, 77.0f, 12.0f, Rgb(0x5A1A6A), 0.9f, 0},    // under the banner
+      {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
+      {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
+  };
+  for (const Old& o : old) {
+    SplatStyle style;
+    style.Radius = o.Radius;
+    style.Arms = 9;
+    style.Droplets = 12;
+    style.Direction = o.Direction;
+    style.Bias = 0.4f;
+    style.Drips = o.Drips;
+    const float reach = o.Radius * 3.0f + 6.0f;
+    Region r = Crop(image, o.X - reach, o.Y - reach, o.X + reach, o.Y + reach);
+    Field mask(r.Pixels.Width, r.Pixels.Height);
+    Splat(mask, rng, o.X - static_cast<float>(r.X), o.Y - static_cast<float>(r.Y), style);
+    Scale(mask, 0.6f);
+    WetPaint(r.Pixels, mask, o.Colour, 3, 0.25f);
+    Paste(image, r);
+  }
+}
+
+}  // namespace
+
+Image DrawHubBackground(FontLibrary& /*fonts*/) {
+  Image image(kWidth, kHeight);
+  Random rng(0x4B0B);
+  DrawHaze(image);
+  DrawFarSide(image);
+  DrawField(image);
+  DrawBunkers(image, rng);
+  DrawBeams(image);
+  DrawNetting(image);
+  DrawOldPaint(image, rng);
+  Vignette(image, 0.45f);
+  return image;
+}
+
+}  // namespace vantoro::art

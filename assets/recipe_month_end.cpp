@@ -1,0 +1,397 @@
+// The end of the month: a sports watch that says time has passed, and the
+// little marker that hops along under the month's news as it scrolls up.
+// Both are drawn four times larger and shrunk, so that the fine work of a
+// watch face survives at 105 pixels.
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "assets/art.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+constexpr float kTau = 2.0f * kPi;
+constexpr int kScale = 4;
+
+// ================================================================ the watch
+
+constexpr int kWatch = 105 * kScale;
+constexpr float kCentre = kWatch * 0.5f;
+constexpr float kBezelOuter = 168.0f;
+constexpr float kBezelInner = 136.0f;
+constexpr float kDial = 128.0f;
+constexpr float kStrapHalf = 74.0f;
+
+// A point on the dial: `turns` clockwise from twelve, `r` from the centre.
+Point OnDial(float turns, float r) {
+  const float a = turns * kTau;
+  return {kCentre + std::sin(a) * r, kCentre - std::cos(a) * r};
+}
+
+// Rubber straps running off the top and bottom, ribbed across.
+void DrawStraps(Image& image) {
+  Field strap(kWatch, kWatch);
+  const Point upper[] = {{kCentre - kStrapHalf, 0.0f},
+                         {kCentre + kStrapHalf, 0.0f},
+                         {kCentre + kStrapHalf + 4.0f, kCentre},
+                         {kCentre - kStrapHalf - 4.0f, kCentre}};
+  const Point lower[] = {{kCentre - kStrapHalf - 4.0f, kCentre},
+                         {kCentre + kStrapHalf + 4.0f, kCentre},
+                         {kCentre + kStrapHalf, static_cast<float>(kWatch)},
+                         {kCentre - kStrapHalf, static_cast<float>(kWatch)}};
+  FillPolygon(strap, upper);
+  FillPolygon(strap, lower);
+  Field ribs(kWatch, kWatch);
+  for (float y = 8.0f; y < kWatch; y += 16.0f) {
+    ThickLine(ribs, kCentre - kStrapHalf + 14.0f, y, kCentre + kStrapHalf - 14.0f, y, 5.0f);
+  }
+  ribs = Multiplied(ribs, strap);
+  // The straps darken as they curve away round the wrist.
+  Image rubber(kWatch, kWatch);
+  FillLinear(rubber, 0.0f, 0.0f, 0.0f, static_cast<float>(kWatch),
+             Gradient{{0.0f, Rgb(0x050507)},
+                      {0.3f, Rgb(0x26282E)},
+                      {0.5f, Rgb(0x30333A)},
+                      {0.7f, Rgb(0x26282E)},
+                      {1.0f, Rgb(0x050507)}});
+  Blend(image, rubber, strap);
+  ApplyLight(image, Bevel(strap, 10, -0.8f, 0.0f, 0.6f, 2.0f), strap, 0.5f);
+  ApplyLight(image, Lighting(ribs, -0.3f, -0.9f, 0.5f, 6.0f), ribs, 0.6f);
+  // A line of sporty stitching down each edge.
+  Field stitches(kWatch, kWatch);
+  for (float y = 4.0f; y < kWatch; y += 12.0f) {
+    for (const float side : {-1.0f, 1.0f}) {
+      const float x = kCentre + side * (kStrapHalf - 7.0f);
+      ThickLine(stitches, x, y, x, y + 6.0f, 2.6f);
+    }
+  }
+  Paint(image, Multiplied(stitches, strap), Rgb(0xFF7A1A), 0.9f);
+}
+
+void DrawCase(Image& image) {
+  // Lugs reaching out to the straps.
+  Field lugs(kWatch, kWatch);
+  for (const float sx : {-1.0f, 1.0f}) {
+    for (const float sy : {-1.0f, 1.0f}) {
+      const float x = kCentre + sx * (kStrapHalf + 2.0f), y = kCentre + sy * 150.0f;
+      ThickLine(lugs, x, kCentre + sy * 110.0f, x, y + sy * 22.0f, 20.0f);
+    }
+  }
+  Field crown(kWatch, kWatch);
+  ThickLine(crown, kCentre + 160.0f, kCentre, kCentre + 186.0f, kCentre, 30.0f);
+  Field guard(kWatch, kWatch);
+  for (const float sy : {-1.0f, 1.0f})
+    ThickLine(guard, kCentre + 150.0f, kCentre + sy * 24.0f, kCentre + 172.0f, kCentre + sy * 21.0f, 10.0f);
+  Field body(kWatch, kWatch);
+  FillCircle(body, kCentre, kCentre, kBezelOuter + 8.0f);
+  Maximize(body, lugs);
+  Maximize(body, guard);
+
+  // Shadow under the case on the strap.
+  Field shadow = Dilated(body, 4);
+  BoxBlur(shadow, 8);
+  Paint(image, shadow, Rgb(0x000000), 0.8f, 6, 8);
+
+  // Brushed steel: a conical sheen round the case.
+  Image steel(kWatch, kWatch);
+  for (int y = 0; y < kWatch; ++y) {
+    for (int x = 0; x < kWatch; ++x) {
+      const float a = std::atan2(static_cast<float>(y) - kCentre, static_cast<float>(x) - kCentre);
+      const float sheen = 0.5f + 0.5f * std::cos(2.0f * (a + 2.3f));
+      const ColorF c = Lerp(ToF(Rgb(0x5A6068)), ToF(Rgb(0xE8ECF0)), sheen * sheen);
+      steel.Pixels[steel.Index(x, y)] = Pack(c);
+    }
+  }
+  Paint(image, Dilated(crown, 2), Rgb(0x101014));
+  Blend(image, steel, crown);
+  Field knurl(kWatch, kWatch);
+  for (float y = kCentre - 14.0f; y <= kCentre + 14.0f; y += 5.0f)
+    ThickLine(knurl, kCentre + 168.0f, y, kCentre + 186.0f, y, 1.6f);
+  Paint(image, Multiplied(knurl, crown), Rgb(0x30343A), 0.8f);
+  ApplyLight(image, Bevel(crown, 4, -0.5f, -0.7f, 0.5f, 4.0f), crown, 0.6f);
+
+  Paint(image, Dilated(body, 2), Rgb(0x101014));
+  Blend(image, steel, body);
+  ApplyLight(image, Bevel(body, 6, -0.5f, -0.7f, 0.5f, 5.0f), body, 0.6f);
+}
+
+void DrawBezel(Image& image) {
+  Field ring(kWatch, kWatch);
+  FillCircle(ring, kCentre, kCentre, kBezelOuter);
+  Field hole(kWatch, kWatch);
+  FillCircle(hole, kCentre, kCentre, kBezelInner);
+  ring = Subtracted(ring, hole);
+  Paint(image, ring, Rgb(0x14161C));
+  // The first quarter hour in paint orange, as on a timing bezel.
+  Field quarter(kWatch, kWatch);
+  for (int y = 0; y < kWatch; ++y) {
+    for (int x = 0; x < kWatch; ++x) {
+      const float a =
+          std::atan2(static_cast<float>(x) + 0.5f - kCentre, kCentre - static_cast<float>(y) - 0.5f);
+      const float t = a < 0.0f ? a + kTau : a;
+      quarter(x, y) = SmoothStep(0.0f, 0.01f, t) * SmoothStep(kTau * 0.25f + 0.01f, kTau * 0.25f, t);
+    }
+  }
+  Paint(image, Multiplied(quarter, ring), Rgb(0xFF6A10));
+  // Minute marks, longer every five minutes, and the triangle at twelve.
+  Field marks(kWatch, kWatch);
+  for (int m = 0; m < 60; ++m) {
+    if (m == 0) continue;
+    const float t = static_cast<float>(m) / 60.0f;
+    const bool five = m % 5 == 0;
+    const Point a = OnDial(t, kBezelOuter - 6.0f),
+                b = OnDial(t, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f);
+    ThickLine(marks, a.X, a.Y, b.X, b.Y, five ? 7.5f : 3.0f);
+  }
+  const Point tri[] = {OnDial(0.0f, kBezelInner + 4.0f), OnDial(-0.022f, kBezelOuter - 4.0f),
+                       OnDial(0.022f, kBezelOuter - 4.0f)};
+  Field pip(kWatch, kWatch);
+  FillPolygon(pip, tri);
+  Paint(image, marks, Rgb(0xE8ECEC));
+  Glow(image, pip, Rgb(0x60FF80), 6, 0.6f);
+  Paint(image, pip, Rgb(0xD8FFE0));
+  ApplyLight(image, Bevel(ring, 5, -0.5f, -0.7f, 0.55f, 5.0f), ring, 0.45f);
+}
+
+void DrawDial(Image& image) {
+  Field dial(kWatch, kWatch);
+  FillCircle(dial, kCentre, kCentre, kDial);
+  // Deep blue with a sunray brush that catches the light.
+  Image face(kWatch, kWatch);
+  for (int y = 0; y < kWatch; ++y) {
+    for (int x = 0; x < kWatch; ++x) {
+      const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCentre;
+      const float a = std::atan2(dy, dx);
+      const float r = std::sqrt(dx * dx + dy * dy) / kDial;
+      const float sheen = std::pow(0.5f + 0.5f * std::cos(2.0f * (a + 2.4f)), 3.0f);
+      ColorF c = Lerp(ToF(Rgb(0x0E1A3A)), ToF(Rgb(0x2A4C8A)), sheen * 0.8f);
+      c = c * (1.0f - 0.35f * r * r);
+      face.Pixels[face.Index(x, y)] = Pack(c);
+    }
+  }
+  Blend(image, face, dial);
+  // The inner edge of the case throws a shadow onto the dial.
+  Field rim(kWatch, kWatch);
+  FillCircle(rim, kCentre, kCentre, kDial + 6.0f);
+  Field inner(kWatch, kWatch);
+  FillCircle(inner, kCentre + 3.0f, kCentre + 4.0f, kDial - 8.0f);
+  BoxBlur(inner, 4);
+  Paint(image, Multiplied(Subtracted(rim, inner), dial), Rgb(0x000000), 0.6f);
+
+  // The minute track and the luminous hour markers.
+  Field track(kWatch, kWatch);
+  for (int m = 0; m < 60; ++m) {
+    if (m % 5 == 0) continue;
+    const Point a = OnDial(static_cast<float>(m) / 60.0f, kDial - 6.0f),
+                b = OnDial(static_cast<float>(m) / 60.0f, kDial - 15.0f);
+    ThickLine(track, a.X, a.Y, b.X, b.Y, 2.0f);
+  }
+  Paint(image, track, Rgb(0xB8C4D8), 0.8f);
+  Field lume(kWatch, kWatch), frames(kWatch, kWatch);
+  for (int h = 0; h < 12; ++h) {
+    const float t = static_cast<float>(h) / 12.0f;
+    if (h == 0) {
+      for (const float d : {-0.018f, 0.018f}) {
+        const Point a = OnDial(t + d, kDial - 14.0f), b = OnDial(t + d, kDial - 52.0f);
+        ThickLine(lume, a.X, a.Y, b.X, b.Y, 9.0f);
+      }
+    } else if (h % 3 == 0) {
+      const Point a = OnDial(t, kDial - 14.0f), b = OnDial(t, kDial - 52.0f);
+      ThickLine(lume, a.X, a.Y, b.X, b.Y, 12.0f);
+    } else {
+      const Point c = OnDial(t, kDial - 28.0f);
+      FillCircle(lume, c.X, c.Y, 9.0f);
+    }
+  }
+  frames = Dilated(lume, 3);
+  Paint(image, Shifted(frames, 2, 3), Rgb(0x000000), 0.6f);
+  Paint(image, frames, Rgb(0xC8CCD4));
+  Glow(image, lume, Rgb(0x50FF90), 6, 0.35f);
+  Paint(image, lume, Rgb(0xE8FFEA));
+  ApplyLight(image, Bevel(frames, 3, -0.5f, -0.7f, 0.5f, 4.0f), frames, 0.5f);
+
+  // A small sub-dial low on the face, for the timer.
+  Field sub(kWatch, kWatch);
+  FillCircle(sub, kCentre, kCentre + 62.0f, 30.0f);
+  Field subHole(kWatch, kWatch);
+  FillCircle(subHole, kCentre, kCentre + 62.0f, 27.0f);
+  Paint(image, subHole, Rgb(0x0A1228));
+  Paint(image, Subtracted(sub, subHole), Rgb(0x8A96B0));
+  Field subTicks(kWatch, kWatch);
+  for (int k = 0; k < 12; ++k) {
+    const float a = static_cast<float>(k) / 12.0f * kTau;
+    ThickLine(subTicks, kCentre + std::sin(a) * 20.0f, kCentre + 62.0f - std::cos(a) * 20.0f,
+              kCentre + std::sin(a) * 26.0f, kCentre + 62.0f - std::cos(a) * 26.0f, 1.6f);
+  }
+  Paint(image, subTicks, Rgb(0x8A96B0));
+  Field subHand(kWatch, kWatch);
+  ThickLine(subHand, kCentre, kCentre + 62.0f, kCentre + 14.0f, kCentre + 62.0f - 18.0f, 3.0f);
+  Paint(image, subHand, Rgb(0xFF6A10));
+}
+
+// Ten past ten, the hands framing the face; the seconds hand is the colour
+// of paint with a paintball for its counterweight.
+void DrawHands(Image& image) {
+  const float hour = (10.0f + 9.0f / 60.0f) / 12.0f, minute = 9.0f / 60.0f, second = 37.0f / 60.0f;
+  const auto sword = [](Field& f, float t, float length, float width) {
+    const float a = t * kTau;
+    const float dx = std::sin(a), dy = -std::cos(a);
+    const float nx = -dy, ny = dx;
+    const Point shape[] = {
+        {kCentre - dx * 14.0f + nx * width * 0.3f, kCentre - dy * 14.0f + ny * width * 0.3f},
+        {kCentre + dx * length * 0.35f + nx * width * 0.5f,
+         kCentre + dy * length * 0.35f + ny * width * 0.5f},
+        {kCentre + dx * length, kCentre + dy * length},
+        {kCentre + dx * length * 0.35f - nx * width * 0.5f,
+         kCentre + dy * length * 0.35f - ny * width * 0.5f},
+        {kCentre - dx * 14.0f - nx * width * 0.3f, kCentre - dy * 14.0f - ny * width * 0.3f}};
+    FillPolygon(f, shape);
+  };
+  Field hands(kWatch, kWatch);
+  sword(hands, hour, 76.0f, 18.0f);
+  sword(hands, minute, 112.0f, 15.0f);
+  Field shadow = Shifted(hands, 5, 7);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  Paint(image, Dilated(hands, 2), Rgb(0x1A1E26));
+  PaintVertical(image, hands, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xA8B0BC)}}, kCentre - 110.0f,
+                kCentre + 60.0f);
+  // The luminous fill down the middle of each hand.
+  Field fill(kWatch, kWatch);
+  for (const auto& [t, len] : {std::pair{hour, 60.0f}, std::pair{minute, 96.0f}}) {
+    const Point a = OnDial(t, 20.0f), b = OnDial(t, len);
+    ThickLine(fill, a.X, a.Y, b.X, b.Y, 5.0f);
+  }
+  Glow(image, fill, Rgb(0x50FF90), 4, 0.3f);
+  Paint(image, fill, Rgb(0xD8FFE0));
+  ApplyLight(image, Bevel(hands, 3, -0.5f, -0.7f, 0.5f, 5.0f), hands, 0.4f);
+
+  Field seconds(kWatch, kWatch);
+  const Point tail = OnDial(second + 0.5f, 34.0f), tip = OnDial(second, 124.0f);
+  ThickLine(seconds, tail.X, tail.Y, tip.X, tip.Y, 3.2f);
+  FillCircle(seconds, kCentre, kCentre, 9.0f);
+  Field secShadow = Shifted(seconds, 6, 9);
+  BoxBlur(secShadow, 3);
+  Paint(image, secShadow, Rgb(0x000000), 0.5f);
+  Paint(image, seconds, Rgb(0x9CFF1E));
+  Paintball(image, tail.X, tail.Y, 9.0f, Rgb(0x9CFF1E));
+  Paintball(image, kCentre, kCentre, 5.0f, Rgb(0xE0E4EA));
+}
+
+// The crystal: a soft reflection across the upper left of the glass.
+void DrawGlass(Image& image) {
+  Field glare(kWatch, kWatch);
+  for (int y = 0; y < kWatch; ++y) {
+    for (int x = 0; x < kWatch; ++x) {
+      const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCentre;
+      const float r = std::sqrt(dx * dx + dy * dy);
+      if (r > kBezelInner) continue;
+      // A crescent: inside the glass, outside a circle shifted down-right.
+      const float ex = dx - 34.0f, ey = dy - 44.0f;
+      const float outer = std::sqrt(ex * ex + ey * ey);
+      glare(x, y) =
+          SmoothStep(kBezelInner - 2.0f, kBezelInner - 10.0f, r) * SmoothStep(140.0f, 156.0f, outer) * 0.22f;
+    }
+  }
+  AddLight(image, glare, Rgb(0xE8F0FF));
+}
+
+// ================================================================ the sprite
+
+constexpr int kSpriteWidth = 57 * kScale;
+constexpr int kSpriteHeight = 33 * kScale;
+
+// A marker in profile, barrel to the right: air tank as its stock, a bright
+// anodised body, and the loader on top showing the paint inside.
+Image DrawMarkerSprite() {
+  Image image(kSpriteWidth, kSpriteHeight);
+  Field tank(kSpriteWidth, kSpriteHeight), body(kSpriteWidth, kSpriteHeight),
+      barrel(kSpriteWidth, kSpriteHeight), frame(kSpriteWidth, kSpriteHeight),
+      loader(kSpriteWidth, kSpriteHeight), neck(kSpriteWidth, kSpriteHeight),
+      trigger(kSpriteWidth, kSpriteHeight);
+  // The tank runs back from the bottom of the grip as a stock.
+  ThickLine(tank, 14.0f, 104.0f, 84.0f, 104.0f, 30.0f);
+  ThickLine(tank, 84.0f, 104.0f, 100.0f, 104.0f, 18.0f);  // the regulator
+  const Point shell[] = {{50.0f, 54.0f},  {150.0f, 54.0f}, {156.0f, 60.0f},
+                         {156.0f, 80.0f}, {54.0f, 82.0f},  {44.0f, 72.0f}};
+  FillPolygon(body, shell);
+  ThickLine(barrel, 150.0f, 64.0f, 222.0f, 64.0f, 11.0f);
+  ThickLine(barrel, 150.0f, 64.0f, 168.0f, 64.0f, 18.0f);
+  ThickLine(barrel, 214.0f, 64.0f, 222.0f, 64.0f, 14.0f);  // the muzzle
+  // Grip raked back, trigger guard, and the front grip.
+  const Point grip[] = {{96.0f, 78.0f}, {120.0f, 78.0f}, {110.0f, 126.0f}, {86.0f, 126.0f}};
+  FillPolygon(frame, grip);
+  const Point fore[] = {{136.0f, 78.0f}, {152.0f, 78.0f}, {148.0f, 112.0f}, {132.0f, 112.0f}};
+  FillPolygon(frame, fore);
+  ThickLine(frame, 116.0f, 98.0f, 136.0f, 98.0f, 4.0f);
+  ThickLine(trigger, 126.0f, 80.0f, 129.0f, 93.0f, 5.0f);
+  ThickLine(neck, 100.0f, 58.0f, 100.0f, 36.0f, 22.0f);
+  FillEllipse(loader, 96.0f, 24.0f, 50.0f, 21.0f);
+  ThickLine(loader, 60.0f, 34.0f, 132.0f, 34.0f, 14.0f);
+
+  Field all = tank;
+  for (const Field* f : {&body, &barrel, &frame, &loader, &neck, &trigger}) Maximize(all, *f);
+  // A soft halo and outline so the marker reads on the black under the list.
+  Glow(image, Dilated(all, 3), Rgb(0x3A5AA0), 8, 0.45f);
+  Paint(image, Dilated(all, 3), Rgb(0x0A0A10));
+
+  Paint(image, Dilated(tank, 1), Rgb(0x0A0A10));
+  PaintVertical(image, tank, Gradient{{0.0f, Rgb(0xE8EEF4)}, {0.35f, Rgb(0xA8B4C0)}, {1.0f, Rgb(0x485058)}},
+                89.0f, 119.0f);
+  Field bands(kSpriteWidth, kSpriteHeight);
+  ThickLine(bands, 30.0f, 90.0f, 30.0f, 118.0f, 4.0f);
+  Paint(image, Multiplied(bands, tank), Rgb(0x22C8FF));
+  PaintVertical(image, barrel, Gradient{{0.0f, Rgb(0xC8D0D8)}, {0.4f, Rgb(0x5A606A)}, {1.0f, Rgb(0x2A2E34)}},
+                56.0f, 72.0f);
+  PaintVertical(image, frame, Gradient{{0.0f, Rgb(0x767C88)}, {1.0f, Rgb(0x3A3E46)}}, 78.0f, 126.0f);
+  Paint(image, trigger, Rgb(0xC8D0D8));
+  PaintVertical(image, neck, Gradient{{0.0f, Rgb(0x9098A4)}, {1.0f, Rgb(0x404650)}}, 36.0f, 58.0f);
+  PaintVertical(image, body, Gradient{{0.0f, Rgb(0xFF7A5A)}, {0.45f, Rgb(0xE0202A)}, {1.0f, Rgb(0x8A1018)}},
+                54.0f, 82.0f);
+  // Milled slots along the body.
+  Field slots(kSpriteWidth, kSpriteHeight);
+  for (float x = 62.0f; x < 146.0f; x += 16.0f) ThickLine(slots, x, 67.0f, x + 7.0f, 67.0f, 5.0f);
+  Paint(image, slots, Rgb(0x500A10));
+  ApplyLight(image, Bevel(body, 4, -0.3f, -0.9f, 0.5f, 4.0f), body, 0.5f);
+  // The loader is tinted clear plastic: the balls inside show through.
+  Paint(image, loader, Rgb(0x1A3A6A));
+  // Packed in rows, as balls settle in a loader.
+  for (int row = 0; row < 3; ++row) {
+    const float y = 38.0f - static_cast<float>(row) * 13.0f;
+    for (int k = 0; k < 7; ++k) {
+      const float x = 58.0f + static_cast<float>(k) * 15.0f + (row % 2 == 1 ? 7.5f : 0.0f);
+      const float dx = (x - 96.0f) / 44.0f, dy = (y - 24.0f) / 17.0f;
+      if (dx * dx + dy * dy > 1.0f) continue;
+      Paintball(image, x, y, 7.5f, Rgb(0xFFD81E));
+    }
+  }
+  Paint(image, loader, Rgb(0x4A8AD0), 0.3f);
+  Field shine(kSpriteWidth, kSpriteHeight);
+  ThickLine(shine, 62.0f, 14.0f, 100.0f, 6.0f, 5.0f);
+  AddLight(image, Multiplied(shine, loader), Rgb(0xFFFFFF), 0.8f);
+  ApplyLight(image, Bevel(loader, 8, -0.3f, -0.9f, 0.5f, 3.0f), loader, 0.4f);
+  return Downsampled(image, kScale);
+}
+
+}  // namespace
+
+Image DrawWristwatch(FontLibrary& /*fonts*/) {
+  Image image(kWatch, kWatch);
+  DrawStraps(image);
+  DrawCase(image);
+  DrawBezel(image);
+  DrawDial(image);
+  DrawHands(image);
+  DrawGlass(image);
+  return Downsampled(image, kScale);
+}
+
+Image DrawMonthSprite(FontLibrary& /*fonts*/) { return DrawMarkerSprite(); }
+
+}  // namespace vantoro::art

@@ -1,0 +1,664 @@
+// The squad at work, twenty frames that loop: in the evening light the
+// team holds a bunker line. The point man stands up behind the big bunker,
+// fires three balls over it and ducks; the opponent behind the far can
+// peeks out and shoots back, and his ball breaks on the big bunker just
+// after our man has ducked; the back man rises behind his wedge and drives
+// him back in with two more. The captain points the way forward all the
+// while, and the team flag flies over the back line.
+//
+// Everything moves by a periodic clock: frame 20 runs on into frame 1.
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <span>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 270;
+constexpr int kHeight = 200;
+constexpr int kFrames = 20;
+constexpr float kHorizon = 84.0f;
+constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
+
+// The loop's clock: 0 at frame 1, just short of 1 at frame 20.
+float Clock(int frame) { return static_cast<float>((frame - 1) % kFrames) / kFrames; }
+
+// Frames since frame index `start` (0..19) on the looping clock.
+int Since(int index, int start) { return ((index - start) % kFrames + kFrames) % kFrames; }
+
+// Rises over [a, b] and falls over [c, d].
+float Pulse(float t, float a, float b, float c, float d) { return SmoothStep(a, b, t) * SmoothStep(d, c, t); }
+
+Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
+
+// ---------------------------------------------------------------- scenery
+
+// The field at dusk: sky, the tree line, the netting and the turf. The same
+// in every frame.
+void DrawScenery(Image& image) {
+  const Gradient sky{{0.00f, Rgb(0x0C1034)},
+                     {0.45f, Rgb(0x2C2358)},
+                     {0.75f, Rgb(0x74345E)},
+                     {0.92f, Rgb(0xD0604A)},
+                     {1.00f, Rgb(0xF49A5A)}};
+  const Gradient turf{{0.0f, Rgb(0x3A2038)}, {0.2f, Rgb(0x22162C)}, {1.0f, Rgb(0x0A0810)}};
+  const Noise grain(0x7EA);
+  for (int y = 0; y < kHeight; ++y) {
+    const float fy = static_cast<float>(y) + 0.5f;
+    for (int x = 0; x < kWidth; ++x) {
+      const float fx = static_cast<float>(x) + 0.5f;
+      ColorF c;
+      if (fy < kHorizon) {
+        c = sky.SampleF(fy / kHorizon);
+      } else {
+        const float t = (fy - kHorizon) / (kHeight - kHorizon);
+        // The turf's grain grows towards the viewer.
+        const float scale = 2.0f + 14.0f * t;
+        c = turf.SampleF(t) * (0.8f + 0.4f * grain.Value(fx / (scale * 2.5f), fy / scale));
+      }
+      // The setting sun behind the opponents' end.
+      const float dx = (fx - 205.0f) / 110.0f, dy = (fy - kHorizon) / 38.0f;
+      c = c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * std::exp(-(dx * dx + dy * dy)));
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+  // The tree line: a ragged canopy with the odd pine standing out of it.
+  Field trees(image.Width, image.Height);
+  const Noise ragged(0x7EB);
+  std::vector<Point> band{{0.0f, kHorizon + 3.0f}};
+  for (int x = 0; x <= kWidth; x += 2) {
+    const float fx = static_cast<float>(x);
+    band.push_back({fx, kHorizon - 3.0f - 12.0f * ragged.Fbm(fx / 26.0f, 0.5f, 4)});
+  }
+  band.push_back({static_cast<float>(kWidth), kHorizon + 3.0f});
+  FillPolygon(trees, band);
+  Random rng(0x7EC);
+  for (int i = 0; i < 28; ++i) {
+    const float x = rng.Range(0.0f, kWidth), h = rng.Range(7.0f, 15.0f);
+    const float base = kHorizon - 3.0f - 8.0f * ragged.Fbm(x / 26.0f, 0.5f, 4);
+    const Point pine[] = {{x - h * 0.25f, base}, {x, base - h}, {x + h * 0.25f, base}};
+    FillPolygon(trees, pine);
+  }
+  Paint(image, trees, Rgb(0x1A0E22));
+  AddLight(image, Multiplied(Rim(trees, 0, -1), trees), Rgb(0xFF7A50), 0.25f);
+  // The netting along the back of the field.
+  Field net(image.Width, image.Height);
+  for (float x = -6.0f; x < kWidth + 6.0f; x += 6.0f) {
+    ThickLine(net, x, kHorizon - 26.0f, x + 6.0f, kHorizon + 1.0f, 0.5f, 0.35f);
+    ThickLine(net, x + 6.0f, kHorizon - 26.0f, x, kHorizon + 1.0f, 0.5f, 0.35f);
+  }
+  ThickLine(net, 0.0f, kHorizon - 26.0f, kWidth, kHorizon - 26.0f, 1.0f);
+  for (float x = 20.0f; x < kWidth; x += 60.0f) ThickLine(net, x, kHorizon - 29.0f, x, kHorizon + 1.0f, 1.5f);
+  Paint(image, net, Rgb(0x120A18), 0.75f);
+}
+
+// ---------------------------------------------------------------- bunkers
+
+struct Bunker {
+  std::vector<Point> Outline;
+  Color Colour;
+  float Base;
+};
+
+// The bunker's shape in a picture (or a part of one) whose top-left corner
+// lies at `origin`.
+Field BunkerMask(const Bunker& b, int width, int height, Point origin = {}) {
+  Field f(width, height);
+  std::vector<Point> outline;
+  for (const Point& p : b.Outline) outline.push_back({p.X - origin.X, p.Y - origin.Y});
+  FillPolygon(f, outline);
+  // Inflated seams are rounded.
+  BoxBlur(f, 2, 2);
+  for (float& v : f.Values) v = SmoothStep(0.3f, 0.7f, v);
+  return f;
+}
+
+void DrawBunker(Image& image, const Bunker& b, const Field& mask, float shadowWidth, float cx, Point origin) {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, cx - 4.0f - origin.X, b.Base - origin.Y, shadowWidth, 3.5f);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  WetPaint(image, mask, b.Colour, 5, 0.55f);
+  // Darker where the nylon meets the turf, a warm rim where the sunset
+  // catches it.
+  Field lower = mask;
+  for (int y = 0; y < image.Height; ++y) {
+    const float k = SmoothStep(b.Base - 20.0f, b.Base, static_cast<float>(y) + origin.Y) * 0.55f;
+    for (int x = 0; x < image.Width; ++x) lower(x, y) *= k;
+  }
+  Paint(image, lower, Rgb(0x05030A));
+  AddLight(image, Multiplied(Rim(mask, 2, -1), mask), Rgb(0xFF8A5A), 0.5f);
+}
+
+// Old paint on a bunker, the marks of earlier hits.
+void Stain(Image& image, const Field& bunker, Random& rng, Point at, float r, Color colour, int drips) {
+  SplatStyle style;
+  style.Radius = r;
+  style.Arms = 7;
+  style.Reach = 1.6f;
+  style.Droplets = 5;
+  style.Spread = 2.0f;
+  style.Drips = drips;
+  Field f(image.Width, image.Height);
+  Splat(f, rng, at.X, at.Y, style);
+  WetPaint(image, Multiplied(f, bunker), colour, 2, 0.8f);
+}
+
+// ---------------------------------------------------------------- players
+
+// A body position, in pixels of a player standing on (0, 0) and facing
+// right; 75 pixels tall when upright. Poses blend point by point.
+struct Pose {
+  Point Hip, Neck, Head;
+  Point BackKnee, BackFoot, FrontKnee, FrontFoot;
+  Point Grip;      // the trigger hand; the marker pivots on it
+  float Aim;       // the barrel's angle, radians, negative is up
+  Point FreeHand;  // the other hand when it is not on the marker
+  float OnMarker;  // 1: the other hand holds the foregrip
+};
+
+Pose Blend(const Pose& a, const Pose& b, float k) {
+  Pose p;
+  p.Hip = Mix(a.Hip, b.Hip, k);
+  p.Neck = Mix(a.Neck, b.Neck, k);
+  p.Head = Mix(a.Head, b.Head, k);
+  p.BackKnee = Mix(a.BackKnee, b.BackKnee, k);
+  p.BackFoot = Mix(a.BackFoot, b.BackFoot, k);
+  p.FrontKnee = Mix(a.FrontKnee, b.FrontKnee, k);
+  p.FrontFoot = Mix(a.FrontFoot, b.FrontFoot, k);
+  p.Grip = Mix(a.Grip, b.Grip, k);
+  p.Aim = a.Aim + (b.Aim - a.Aim) * k;
+  p.FreeHand = Mix(a.FreeHand, b.FreeHand, k);
+  p.OnMarker = a.OnMarker + (b.OnMarker - a.OnMarker) * k;
+  return p;
+}
+
+// Standing, knees bent, marker up to the shoulder and aimed.
+constexpr Pose kStandAim{{-1, -30}, {5, -54},  {9, -62}, {-8, -15}, {-12, 0}, {8, -16},
+                         {7, 0},    {12, -46}, -0.12f,   {0, 0},    1.0f};
+// Squatting low, marker held upright against the chest.
+constexpr Pose kSquat{{-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20},
+                      {12, 0},   {8, -30}, -1.25f,   {0, 0},   1.0f};
+// On one knee, upright, aiming.
+constexpr Pose kKneelAim{{-2, -21}, {3, -45},  {7, -53}, {-13, -5}, {-24, 0}, {9, -19},
+                         {10, 0},   {11, -38}, -0.15f,   {0, 0},    1.0f};
+// On one knee, leaning back into cover with the barrel raised.
+constexpr Pose kKneelCover{{-4, -20}, {-3, -43}, {0, -51}, {-14, -5}, {-25, 0}, {8, -19},
+                           {9, 0},    {5, -34},  -1.1f,    {0, 0},    1.0f};
+// Crouched, the marker in the trigger hand, the other arm free to signal.
+constexpr Pose kSignal{{-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20},
+                       {11, 0},   {4, -32}, -1.2f,    {24, -56}, 0.0f};
+
+struct Kit {
+  Color Jersey, Trim, Pants, Wrap;
+};
+
+constexpr Kit kOurs{Rgb(0xEBA820), Rgb(0x1B3C8E), Rgb(0x232838), Rgb(0x1B3C8E)};
+constexpr Kit kTheirs{Rgb(0xC42A2A), Rgb(0x1A1A1A), Rgb(0x2A2226), Rgb(0x1A1A1A)};
+
+// Where a pose stands and how large and which way it faces.
+struct Placement {
+  Point At;
+  float Scale;
+  float Facing;  // 1 right, -1 left
+  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
+  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
+};
+
+// The elbow of an arm from the shoulder to the hand, bent downwards.
+Point Elbow(Point s, Point h, float upper, float lower) {
+  const float dx = h.X - s.X, dy = h.Y - s.Y;
+  const float d =
+      std::clamp(std::sqrt(dx * dx + dy * dy), std::fabs(upper - lower) + 0.01f, upper + lower - 0.01f);
+  const float len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
+  const float a = (upper * upper - lower * lower + d * d) / (2.0f * d);
+  const float h2 = std::sqrt(std::max(upper * upper - a * a, 0.0f));
+  const Point mid{s.X + dx / len * a, s.Y + dy / len * a};
+  const Point e1{mid.X - dy / len * h2, mid.Y + dx / len * h2};
+  const Point e2{mid.X + dy / len * h2, mid.Y - dx / len * h2};
+  return e1.Y > e2.Y ? e1 : e2;
+}
+
+// The marker's outline points in pose space.
+struct Marker {
+  Point Grip, Dir, Down;
+  Point At(float along, float below) const {
+    return {Grip.X + Dir.X * along + Down.X * below, Grip.Y + Dir.Y * along + Down.Y * below};
+  }
+  Point Muzzle() const { return At(26.0f, -4.5f); }
+  Point Foregrip() const { return At(10.0f, 1.0f); }
+};
+
+Marker MarkerOf(const Pose& p) {
+  const Point dir{std::cos(p.Aim), std::sin(p.Aim)};
+  return {p.Grip, dir, {-dir.Y, dir.X}};
+}
+
+// A shaded part of a player: flat colour rounded by a bevel, with a warm
+// rim on the side facing the sunset.
+void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
+  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
+}
+
+// The colour made darker (k < 1) or lighter (k > 1).
+Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
+
+void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
+  const Point pa = at(a), pb = at(b);
+  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
+}
+
+void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
+  const Point p = at(c);
+  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
+}
+
+void DrawMarker(Image& image, const Placement& at, const Marker& m, Color hopper) {
+  Field body(image.Width, image.Height), hop(image.Width, image.Height), dark(image.Width, image.Height);
+  Stroke(body, at, m.At(-3.0f, -4.0f), m.At(10.0f, -4.0f), 4.5f, 4.0f);
+  Stroke(body, at, m.At(0.0f, -2.0f), m.At(0.0f, 4.0f), 2.5f, 2.5f);
+  Stroke(body, at, m.At(9.0f, -2.0f), m.At(9.0f, 2.5f), 2.2f, 2.2f);
+  Stroke(dark, at, m.At(9.0f, -4.5f), m.At(26.0f, -4.5f), 2.2f, 1.9f);
+  Stroke(dark, at, m.At(-4.0f, -3.0f), m.At(-15.0f, -2.0f), 5.0f, 5.0f);  // the air tank
+  Stroke(body, at, m.At(3.0f, -6.0f), m.At(3.0f, -8.0f), 2.0f, 2.0f);
+  Blob(hop, at, m.At(2.0f, -10.0f), 4.6f, 3.4f);
+  Shade(image, dark, Rgb(0x18191E), 1.0f);
+  Shade(image, body, Rgb(0x4A4E58), 1.0f);
+  Shade(image, hop, Rgb(0x26282E), 1.0f);
+  // Paint showing through the loader's smoked shell.
+  Field balls(image.Width, image.Height);
+  Blob(balls, at, m.At(2.0f, -9.0f), 2.6f, 1.6f);
+  Paint(image, balls, hopper, 0.8f);
+}
+
+// Draws a player and returns the marker's muzzle in the picture.
+Point DrawPlayer(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
+  const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
+  const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
+  const Marker m = MarkerOf(p);
+
+  // The far side first: leg, then the arm that holds the trigger.
+  Field farLeg(image.Width, image.Height);
+  Stroke(farLeg, at, p.Hip, p.BackKnee, 10.0f, 8.0f);
+  Stroke(farLeg, at, p.BackKnee, p.BackFoot, 7.5f, 5.5f);
+  Shade(image, farLeg, Tone(kit.Pants, 0.7f), rim);
+  Field farBoot(image.Width, image.Height);
+  Blob(farBoot, at, {p.BackFoot.X + 2.0f, p.BackFoot.Y - 1.5f}, 4.5f, 2.5f);
+  Shade(image, farBoot, Rgb(0x0E0E12), rim);
+  Field farArm(image.Width, image.Height);
+  const Point farElbow = Elbow(shoulderFar, p.Grip, 13.0f, 12.0f);
+  Stroke(farArm, at, shoulderFar, farElbow, 7.0f, 6.0f);
+  Stroke(farArm, at, farElbow, p.Grip, 6.0f, 4.5f);
+  Shade(image, farArm, Tone(kit.Jersey, 0.72f), rim);
+
+  // Body: the jersey, its side panel and the pod pack on the back.
+  Field torso(image.Width, image.Height);
+  const Point torsoPts[] = {at({p.Hip.X - 7.0f, p.Hip.Y + 2.0f}), at({p.Hip.X + 7.0f, p.Hip.Y + 2.0f}),
+                            at({p.Neck.X + 8.0f, p.Neck.Y + 4.0f}), at({p.Neck.X - 7.0f, p.Neck.Y + 2.0f})};
+  FillPolygon(torso, torsoPts);
+  Stroke(torso, at, p.Hip, p.Neck, 14.0f, 13.0f);
+  Field pack(image.Width, image.Height);
+  const Point back{(p.Hip.X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip.Y * 0.7f + p.Neck.Y * 0.3f};
+  Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
+  Field nearLeg(image.Width, image.Height);
+  Stroke(nearLeg, at, p.Hip, p.FrontKnee, 10.5f, 8.5f);
+  Stroke(nearLeg, at, p.FrontKnee, p.FrontFoot, 8.0f, 5.8f);
+  Shade(image, torso, kit.Jersey, rim);
+  Field stripe(image.Width, image.Height);
+  Stroke(stripe, at, {p.Hip.X + 1.0f, p.Hip.Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
+  Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
+  Shade(image, pack, Rgb(0x16161A), rim);
+  Shade(image, nearLeg, Tone(kit.Pants, 1.35f), rim);
+  Field pads(image.Width, image.Height);
+  Blob(pads, at, {p.FrontKnee.X + 1.5f, p.FrontKnee.Y}, 4.2f, 4.6f);
+  Field boot(image.Width, image.Height);
+  Blob(boot, at, {p.FrontFoot.X + 2.0f, p.FrontFoot.Y - 1.5f}, 4.8f, 2.6f);
+  Shade(image, pads, Rgb(0x1A1A20), rim);
+  Shade(image, boot, Rgb(0x0E0E12), rim);
+
+  // Head: the wrap, the mask with its visor, lens and vents.
+  Field wrap(image.Width, image.Height), mask(image.Width, image.Height), lens(image.Width, image.Height);
+  Stroke(wrap, at, {p.Neck.X - 1.0f, p.Neck.Y + 2.0f}, p.Head, 6.0f, 6.0f);
+  Blob(wrap, at, p.Head, 6.5f, 6.5f);
+  Blob(mask, at, {p.Head.X + 4.0f, p.Head.Y + 0.5f}, 4.5f, 5.5f);
+  Blob(mask, at, {p.Head.X + 6.0f, p.Head.Y + 4.0f}, 3.2f, 2.6f);
+  Stroke(mask, at, {p.Head.X + 1.0f, p.Head.Y - 6.0f}, {p.Head.X + 9.5f, p.Head.Y - 4.5f}, 1.8f, 1.2f);
+  Stroke(lens, at, {p.Head.X + 5.0f, p.Head.Y - 2.2f}, {p.Head.X + 7.6f, p.Head.Y - 1.6f}, 2.6f, 2.4f);
+  Shade(image, wrap, kit.Wrap, rim);
+  Shade(image, mask, Rgb(0x2A2C33), rim);
+  Paint(image, lens, Rgb(0x38D0E8));
+  Glow(image, lens, Rgb(0x2090C0), 2, 0.35f);
+
+  DrawMarker(image, at, m, Rgb(0xC8A81E));
+
+  // The near arm over the marker: on the foregrip, or free to signal.
+  const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);
+  Field nearArm(image.Width, image.Height);
+  const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
+  Stroke(nearArm, at, shoulderNear, nearElbow, 7.5f, 6.5f);
+  Stroke(nearArm, at, nearElbow, hand, 6.5f, 4.8f);
+  Shade(image, nearArm, kit.Jersey, rim);
+  Field gloves(image.Width, image.Height);
+  Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
+  Blob(gloves, at, p.Grip, 2.6f, 2.6f);
+  Shade(image, gloves, Rgb(0x141418), rim);
+  return at(m.Muzzle());
+}
+
+// ---------------------------------------------------------------- the flag
+
+void DrawFlag(Image& image, float t, Point origin) {
+  const float kPoleX = 12.0f - origin.X, kTop = 30.0f - origin.Y, kBase = 134.0f - origin.Y;
+  Field pole(image.Width, image.Height);
+  ThickLine(pole, kPoleX, kTop - 2.0f, kPoleX, kBase, 2.0f);
+  FillCircle(pole, kPoleX, kTop - 3.0f, 2.0f);
+  Shade(image, pole, Rgb(0x8A8C96), 1.0f);
+  // A cloth whose ripples travel out along it; the waves complete whole
+  // cycles in one loop, so the last frame meets the first.
+  constexpr float kLength = 44.0f, kDepth = 26.0f;
+  Field cloth(image.Width, image.Height), emblem(image.Width, image.Height);
+  Field shade(image.Width, image.Height);
+  for (int y = std::max(static_cast<int>(kTop) - 8, 0);
+       y < std::min(static_cast<int>(kTop + kDepth) + 10, image.Height); ++y) {
+    for (int x = std::max(static_cast<int>(kPoleX), 0);
+         x < std::min(static_cast<int>(kPoleX + kLength) + 2, image.Width); ++x) {
+      const float u = (static_cast<float>(x) + 0.5f - kPoleX) / kLength;
+      if (u < 0.0f || u > 1.0f) continue;
+      const float phase = kTau * (u * 1.3f - 2.0f * t);
+      const float lift = std::sin(phase) * 3.5f * u + u * 4.0f;
+      const float top = kTop + lift, bottom = kTop + kDepth + lift - u * 3.0f;
+      const float fy = static_cast<float>(y) + 0.5f;
+      const float cover = Clamp01(fy - top + 0.5f) * Clamp01(bottom - fy + 0.5f) *
+                          Clamp01((kPoleX + kLength - static_cast<float>(x)) + 0.5f);
+      if (cover <= 0.0f) continue;
+      cloth(x, y) = cover;
+      shade(x, y) = 0.5f + 0.5f * std::cos(phase);
+      // The emblem: a ball breaking, in the middle of the flag.
+      const float v = (fy - top) / (bottom - top);
+      const float ex = (u - 0.5f) * kLength / 7.0f, ey = (v - 0.5f) * kDepth / 7.0f;
+      emblem(x, y) = cover * Clamp01((1.0f - std::sqrt(ex * ex + ey * ey)) * 3.0f);
+    }
+  }
+  Paint(image, cloth, Rgb(0x1B3C8E));
+  Paint(image, emblem, Rgb(0xEBA820));
+  // Folds: darker in the troughs, brighter on the crests.
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
+    const float a = cloth.Values[i];
+    if (a <= 0.0f) continue;
+    const float k = 0.65f + 0.55f * shade.Values[i];
+    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), Unpack(image.Pixels[i]) * k, a));
+  }
+}
+
+// ---------------------------------------------------------------- shots
+
+struct Shot {
+  int Fired;   // frame index 0..19
+  int Flight;  // frames in the air
+  Point Target;
+  float Arc;  // how high it rises over its flight
+  Color Colour;
+};
+
+// Draws a ball in flight, if it is in the air, with a streak behind it.
+void DrawBall(Image& image, const Shot& s, Point muzzle, int index) {
+  const int age = Since(index, s.Fired);
+  if (age <= 0 || age >= s.Flight) return;
+  const auto where = [&](float k) {
+    const Point p = Mix(muzzle, s.Target, k);
+    return Point{p.X, p.Y - s.Arc * 4.0f * k * (1.0f - k)};
+  };
+  const float k = static_cast<float>(age) / static_cast<float>(s.Flight);
+  const Point at = where(k), behind = where(std::max(k - 0.12f, 0.0f));
+  const float r = 2.4f - 0.8f * k;
+  Field trail(image.Width, image.Height);
+  TaperedLine(trail, behind.X, behind.Y, at.X, at.Y, 0.4f, r * 1.6f);
+  Paint(image, trail, s.Colour, 0.35f);
+  Paintball(image, at.X, at.Y, r, s.Colour);
+}
+
+// The burst of a ball breaking: a spray that flies out and fades.
+void DrawBurst(Image& image, const Shot& s, int index, const Field* onto) {
+  const int age = Since(index, s.Fired + s.Flight);
+  constexpr int kLife = 2;
+  if (age >= kLife) return;
+  const float k = static_cast<float>(age) / kLife;
+  Random rng(static_cast<std::uint64_t>(s.Target.X * 131.0f + s.Target.Y));
+  Field spray(image.Width, image.Height);
+  FillCircle(spray, s.Target.X, s.Target.Y, 3.0f + 2.5f * k);
+  for (int i = 0; i < 12; ++i) {
+    const float a = rng.Range(0.0f, kTau), d = rng.Range(4.0f, 11.0f) * (0.5f + k);
+    FillCircle(spray, s.Target.X + std::cos(a) * d, s.Target.Y + std::sin(a) * d * 0.8f,
+               rng.Range(0.7f, 1.6f));
+  }
+  if (onto != nullptr) spray = Multiplied(spray, *onto);
+  Glow(image, spray, s.Colour, 3, 0.6f * (1.0f - k));
+  Paint(image, spray, s.Colour, 1.0f - 0.6f * k);
+}
+
+// A puff of air and paint mist at the muzzle as a ball leaves.
+void DrawPuff(Image& image, Point muzzle, const Shot& s, int index) {
+  if (Since(index, s.Fired) != 0) return;
+  Field puff(image.Width, image.Height);
+  FillCircle(puff, muzzle.X + 2.0f, muzzle.Y, 2.5f);
+  FillCircle(puff, muzzle.X + 5.0f, muzzle.Y - 1.0f, 1.6f);
+  BoxBlur(puff, 1, 1);
+  Paint(image, puff, Rgb(0xE8E4F0), 0.6f);
+}
+
+// ---------------------------------------------------------------- regions
+
+// A box of the picture drawn on its own, so that the passes over masks
+// visit only that box and not the whole frame.
+struct Region {
+  Point Origin;
+  Image Pixels;
+};
+
+Region Crop(const Image& image, float left, float top, float right, float bottom) {
+  const int x0 = std::clamp(static_cast<int>(std::floor(left)), 0, image.Width - 1);
+  const int y0 = std::clamp(static_cast<int>(std::floor(top)), 0, image.Height - 1);
+  const int x1 = std::clamp(static_cast<int>(std::ceil(right)), x0 + 1, image.Width);
+  const int y1 = std::clamp(static_cast<int>(std::ceil(bottom)), y0 + 1, image.Height);
+  Region r{{static_cast<float>(x0), static_cast<float>(y0)}, Image(x1 - x0, y1 - y0)};
+  for (int y = 0; y < r.Pixels.Height; ++y) {
+    std::copy_n(&image.Pixels[image.Index(x0, y0 + y)], r.Pixels.Width,
+                &r.Pixels.Pixels[r.Pixels.Index(0, y)]);
+  }
+  return r;
+}
+
+void Paste(Image& image, const Region& r) {
+  const int x0 = static_cast<int>(r.Origin.X), y0 = static_cast<int>(r.Origin.Y);
+  for (int y = 0; y < r.Pixels.Height; ++y) {
+    std::copy_n(&r.Pixels.Pixels[r.Pixels.Index(0, y)], r.Pixels.Width,
+                &image.Pixels[image.Index(x0, y0 + y)]);
+  }
+}
+
+Point Minus(Point p) { return {-p.X, -p.Y}; }
+
+// Draws a player in the box round its pose; returns the muzzle.
+Point Player(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
+  const Marker m = MarkerOf(p);
+  const Point reach[] = {
+      p.Hip,       p.Neck, p.Head,     p.BackKnee,          p.BackFoot,         p.FrontKnee,
+      p.FrontFoot, p.Grip, m.Muzzle(), m.At(-16.0f, -2.0f), m.At(3.0f, -15.0f), p.FreeHand};
+  float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
+  for (const Point& q : reach) {
+    const Point w = at(q);
+    left = std::min(left, w.X);
+    right = std::max(right, w.X);
+    top = std::min(top, w.Y);
+    bottom = std::max(bottom, w.Y);
+  }
+  const float margin = 10.0f * at.Scale;
+  Region r = Crop(image, left - margin, top - margin, right + margin, bottom + margin);
+  const Point muzzle = DrawPlayer(r.Pixels, p, at.Moved(Minus(r.Origin)), kit);
+  Paste(image, r);
+  return {muzzle.X + r.Origin.X, muzzle.Y + r.Origin.Y};
+}
+
+struct Mark {
+  Point At;
+  float Radius;
+  Color Colour;
+  int Drips;
+};
+
+// Draws a bunker with its old paint in the box round it.
+void PlaceBunker(Image& image, const Bunker& b, float shadowWidth, float cx, std::span<const Mark> marks,
+                 std::uint64_t seed) {
+  float left = 1e9f, top = 1e9f, right = -1e9f;
+  for (const Point& p : b.Outline) {
+    left = std::min(left, p.X);
+    right = std::max(right, p.X);
+    top = std::min(top, p.Y);
+  }
+  Region r = Crop(image, std::min(left, cx - shadowWidth - 4.0f) - 8.0f, top - 8.0f,
+                  std::max(right, cx + shadowWidth) + 8.0f, b.Base + 8.0f);
+  const Field mask = BunkerMask(b, r.Pixels.Width, r.Pixels.Height, r.Origin);
+  DrawBunker(r.Pixels, b, mask, shadowWidth, cx, r.Origin);
+  Random rng(seed);
+  for (const Mark& m : marks) {
+    Stain(r.Pixels, mask, rng, {m.At.X - r.Origin.X, m.At.Y - r.Origin.Y}, m.Radius, m.Colour, m.Drips);
+  }
+  Paste(image, r);
+}
+
+constexpr Color kOurPaint = Rgb(0xFFD81E);
+constexpr Color kTheirPaint = Rgb(0xFF2A86);
+
+// Broken paint on the turf in front, flattened by the view along the
+// ground, and a few spilled balls.
+void DrawGroundPaint(Image& image) {
+  Region r = Crop(image, 214.0f, 166.0f, 270.0f, 200.0f);
+  Random rng(0x7F2);
+  SplatStyle style;
+  style.Radius = 7.0f;
+  style.Arms = 8;
+  style.Droplets = 8;
+  style.Bias = 0.3f;
+  constexpr float kSquash = 3.0f;
+  Field round(r.Pixels.Width, static_cast<int>(static_cast<float>(r.Pixels.Height) * kSquash));
+  Splat(round, rng, 26.0f, 18.0f * kSquash, style);
+  Field flat(r.Pixels.Width, r.Pixels.Height);
+  for (int y = 0; y < flat.Height; ++y) {
+    for (int x = 0; x < flat.Width; ++x)
+      flat(x, y) = round.Sample(static_cast<float>(x), static_cast<float>(y) * kSquash);
+  }
+  WetPaint(r.Pixels, flat, Tone(kTheirPaint, 0.7f), 1, 0.5f);
+  Paste(image, r);
+  Paintball(image, 250.0f, 191.0f, 2.2f, kOurPaint);
+  Paintball(image, 256.0f, 188.0f, 2.0f, kOurPaint);
+  Paintball(image, 232.0f, 194.0f, 2.3f, kTheirPaint);
+}
+
+// ---------------------------------------------------------------- the stage
+
+// The opponent peeks out from his can while the point man is down.
+float Peek(float t) { return Pulse(t, 0.38f, 0.46f, 0.7f, 0.78f); }
+// The point man stands to fire over the big bunker.
+float Stand(float t) { return Pulse(t, 0.02f, 0.1f, 0.36f, 0.46f); }
+// The back man rises over his wedge.
+float Rise(float t) { return Pulse(t, 0.55f, 0.64f, 0.86f, 0.94f); }
+
+Pose OpponentPose(float t) { return Blend(kKneelCover, kKneelAim, Peek(t)); }
+Placement OpponentAt(float t) { return {{246.0f - 10.0f * Peek(t), 112.0f}, 0.5f, -1.0f}; }
+Pose PointPose(float t) { return Blend(kSquat, kStandAim, Stand(t)); }
+constexpr Placement kPointAt{{131.0f, 197.0f}, 1.2f, 1.0f};
+Pose BackPose(float t) { return Blend(kKneelCover, kKneelAim, Rise(t)); }
+constexpr Placement kBackAt{{44.0f, 150.0f}, 0.85f, 1.0f};
+constexpr Placement kCaptainAt{{70.0f, 199.0f}, 1.15f, 1.0f};
+
+Bunker Can() {
+  return {{{237, 112}, {237, 88}, {239, 85}, {251, 85}, {253, 88}, {253, 112}}, Rgb(0x8A1E2C), 112.0f};
+}
+Bunker Cake() {
+  return {{{154, 104}, {156, 97}, {162, 94}, {172, 94}, {177, 97}, {179, 104}}, Rgb(0x2A3A6A), 104.0f};
+}
+Bunker Snake() {
+  return {{{198, 132}, {200, 126}, {204, 124}, {240, 124}, {244, 126}, {246, 132}}, Rgb(0x2A5A2A), 132.0f};
+}
+Bunker Wedge() { return {{{52, 150}, {70, 120}, {74, 118}, {78, 120}, {98, 150}}, Rgb(0x1E4A9A), 150.0f}; }
+Bunker Temple() {
+  return {{{150, 197}, {160, 150}, {166, 146}, {200, 146}, {206, 150}, {218, 197}}, Rgb(0x1E4A9A), 197.0f};
+}
+
+}  // namespace
+
+Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
+  const float t = Clock(frame);
+  const int index = (frame - 1) % kFrames;
+  Image image(kWidth, kHeight);
+  DrawScenery(image);
+  DrawGroundPaint(image);
+
+  // The far end: the opponent and his can.
+  Player(image, OpponentPose(t), OpponentAt(t), kTheirs);
+  const Mark canMarks[] = {{{241.0f, 95.0f}, 2.0f, kOurPaint, 1}, {{248.0f, 103.0f}, 1.8f, kOurPaint, 0}};
+  PlaceBunker(image, Can(), 12.0f, 246.0f, canMarks, 0x7ED);
+
+  // Mid-field cover, empty for now.
+  PlaceBunker(image, Cake(), 11.0f, 166.0f, {}, 0x7F0);
+  PlaceBunker(image, Snake(), 22.0f, 222.0f, {}, 0x7F1);
+
+  {
+    Region r = Crop(image, 0.0f, 16.0f, 70.0f, 136.0f);
+    DrawFlag(r.Pixels, t, r.Origin);
+    Paste(image, r);
+  }
+
+  // The back man behind his wedge.
+  const Point backMuzzle = Player(image, BackPose(t), kBackAt, kOurs);
+  PlaceBunker(image, Wedge(), 26.0f, 76.0f, {}, 0x7EE);
+
+  // The captain in front, pointing the way on.
+  Pose captain = kSignal;
+  captain.FreeHand = {25.0f, -50.0f + 4.0f * std::sin(kTau * 2.0f * t)};
+  Player(image, captain, kCaptainAt, kOurs);
+
+  // The point man and the big bunker.
+  const Point pointMuzzle = Player(image, PointPose(t), kPointAt, kOurs);
+  const Mark templeMarks[] = {{{174.0f, 155.0f}, 4.0f, kTheirPaint, 2}};
+  PlaceBunker(image, Temple(), 40.0f, 184.0f, templeMarks, 0x7EF);
+
+  // The volleys. Each ball leaves from wherever its shooter's muzzle was
+  // in the frame it was fired.
+  const Shot ours[] = {{2, 3, {241.0f, 95.0f}, 6.0f, kOurPaint},
+                       {4, 3, {248.0f, 103.0f}, 6.0f, kOurPaint},
+                       {6, 3, {241.0f, 95.0f}, 7.0f, kOurPaint}};
+  const Shot back[] = {{14, 3, {248.0f, 103.0f}, 14.0f, kOurPaint},
+                       {16, 3, {241.0f, 95.0f}, 14.0f, kOurPaint}};
+  const Shot theirs{11, 3, {174.0f, 155.0f}, 10.0f, kTheirPaint};
+  const auto firedAt = [](const Shot& s) { return Clock(s.Fired + 1); };
+  const Field canMask = BunkerMask(Can(), kWidth, kHeight);
+  const Field templeMask = BunkerMask(Temple(), kWidth, kHeight);
+  for (const Shot& s : ours) {
+    DrawBall(image, s, kPointAt(MarkerOf(PointPose(firedAt(s))).Muzzle()), index);
+    DrawBurst(image, s, index, &canMask);
+    DrawPuff(image, pointMuzzle, s, index);
+  }
+  for (const Shot& s : back) {
+    DrawBall(image, s, kBackAt(MarkerOf(BackPose(firedAt(s))).Muzzle()), index);
+    DrawBurst(image, s, index, &canMask);
+    DrawPuff(image, backMuzzle, s, index);
+  }
+  DrawBall(image, theirs, OpponentAt(firedAt(theirs))(MarkerOf(OpponentPose(firedAt(theirs))).Muzzle()),
+           index);
+  DrawBurst(image, theirs, index, &templeMask);
+  Vignette(image, 0.35f);
+  return image;
+}
+
+}  // namespace vantoro::art

@@ -1,0 +1,545 @@
+// The four trophies a team can bring home, each standing on the black of
+// the trophy cabinet: a bronze medal on its ribbon, a silver cup, a lidded
+// gold cup and the grand championship trophy crowned with a paintball.
+// Metal is drawn as a relief (how far each pixel stands out) that mirrors
+// a studio: bright lamps above and at the sides, a dark floor below. That
+// reflection, not the colour, is what makes the metal read as metal.
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 160;
+constexpr int kHeight = 170;
+constexpr float kCentre = 80.0f;
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// ---------------------------------------------------------------- relief
+
+// One part of a trophy in one material.
+struct Relief {
+  Field Height{kWidth, kHeight};
+  Field Cover{kWidth, kHeight};
+};
+
+void Put(Relief& r, int x, int y, float height, float cover) {
+  if (!r.Cover.Contains(x, y) || cover <= 0.0f) return;
+  r.Height(x, y) = std::max(r.Height(x, y), height);
+  r.Cover(x, y) = std::max(r.Cover(x, y), Clamp01(cover));
+}
+
+// Catmull-Rom through the radii of a profile, for rows between its points:
+// smooth curves without the flat bands a straight-segment profile shows.
+float ProfileRadius(std::span<const Point> p, float y) {
+  if (y <= p.front().Y) return p.front().X;
+  if (y >= p.back().Y) return p.back().X;
+  std::size_t i = 0;
+  while (i + 2 < p.size() && y > p[i + 1].Y) ++i;
+  const float span = std::max(p[i + 1].Y - p[i].Y, 1e-3f);
+  const float t = (y - p[i].Y) / span;
+  const float r0 = p[i > 0 ? i - 1 : i].X, r1 = p[i].X, r2 = p[i + 1].X;
+  const float r3 = p[i + 2 < p.size() ? i + 2 : i + 1].X;
+  const float t2 = t * t, t3 = t2 * t;
+  return std::max(0.5f * (2.0f * r1 + (r2 - r0) * t + (2.0f * r0 - 5.0f * r1 + 4.0f * r2 - r3) * t2 +
+                          (3.0f * r1 - r0 - 3.0f * r2 + r3) * t3),
+                  0.0f);
+}
+
+// A body turned on a lathe round the upright through cx: the profile's X is
+// the radius at row Y, top to bottom.
+void Revolve(Relief& r, float cx, std::span<const Point> profile, float lift = 0.0f) {
+  const int y0 = static_cast<int>(std::floor(profile.front().Y));
+  const int y1 = static_cast<int>(std::ceil(profile.back().Y));
+  for (int y = std::max(y0, 0); y < std::min(y1, kHeight); ++y) {
+    const float fy = static_cast<float>(y) + 0.5f;
+    if (fy < profile.front().Y || fy > profile.back().Y) continue;
+    const float radius = ProfileRadius(profile, fy);
+    if (radius <= 0.0f) continue;
+    for (int x = static_cast<int>(cx - radius) - 1; x <= static_cast<int>(cx + radius) + 1; ++x) {
+      const float d = std::fabs(static_cast<float>(x) + 0.5f - cx);
+      const float h = std::sqrt(std::max(radius * radius - d * d, 0.0f));
+      Put(r, x, y, h + lift, radius - d + 0.5f);
+    }
+  }
+}
+
+// A round bar along a polyline: handles, rings, laurel stems.
+void Tube(Relief& r, std::span<const Point> line, float radius, float lift = 0.0f) {
+  for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+    const Point a = line[i], b = line[i + 1];
+    const int x0 = static_cast<int>(std::min(a.X, b.X) - radius) - 1;
+    const int x1 = static_cast<int>(std::max(a.X, b.X) + radius) + 1;
+    const int y0 = static_cast<int>(std::min(a.Y, b.Y) - radius) - 1;
+    const int y1 = static_cast<int>(std::max(a.Y, b.Y) + radius) + 1;
+    const float dx = b.X - a.X, dy = b.Y - a.Y, len2 = std::max(dx * dx + dy * dy, 1e-6f);
+    for (int y = y0; y <= y1; ++y) {
+      for (int x = x0; x <= x1; ++x) {
+        const float px = static_cast<float>(x) + 0.5f - a.X, py = static_cast<float>(y) + 0.5f - a.Y;
+        const float t = Clamp01((px * dx + py * dy) / len2);
+        const float ex = px - t * dx, ey = py - t * dy;
+        const float d = std::sqrt(ex * ex + ey * ey);
+        Put(r, x, y, std::sqrt(std::max(radius * radius - d * d, 0.0f)) + lift, radius - d + 0.5f);
+      }
+    }
+  }
+}
+
+// Points along a cubic Bezier curve.
+std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps = 24) {
+  std::vector<Point> out;
+  for (int i = 0; i <= steps; ++i) {
+    const float t = static_cast<float>(i) / static_cast<float>(steps), u = 1.0f - t;
+    const float k0 = u * u * u, k1 = 3.0f * u * u * t, k2 = 3.0f * u * t * t, k3 = t * t * t;
+    out.push_back({k0 * a.X + k1 * b.X + k2 * c.X + k3 * d.X, k0 * a.Y + k1 * b.Y + k2 * c.Y + k3 * d.Y});
+  }
+  return out;
+}
+
+// A block with rounded edges `bevel` pixels wide: plinths and plates.
+void Block(Relief& r, float left, float top, float right, float bottom, float bevel, float lift = 0.0f) {
+  for (int y = static_cast<int>(top); y <= static_cast<int>(bottom); ++y) {
+    for (int x = static_cast<int>(left); x <= static_cast<int>(right); ++x) {
+      const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+      const float d = std::min({fx - left, right - fx, fy - top, bottom - fy});
+      if (d <= -0.5f) continue;
+      const float e = std::min(std::max(d, 0.0f), bevel);
+      Put(r, x, y, std::sqrt(std::max(bevel * bevel - (bevel - e) * (bevel - e), 0.0f)) + lift, d + 0.5f);
+    }
+  }
+}
+
+// ---------------------------------------------------------------- shading
+
+struct Material {
+  Gradient Palette;  // reflected light 0..1, dark to bright
+};
+
+// What a mirror-like surface facing the normal sees of the studio: the
+// picture is lit by a soft box high on the left, two upright strip lights
+// at the sides and a bright ceiling over a dark floor.
+float Studio(float nx, float ny, float nz) {
+  const float rx = 2.0f * nz * nx, ry = 2.0f * nz * ny, rz = 2.0f * nz * nz - 1.0f;
+  const float up = -ry;
+  float light = 0.16f + 0.5f * SmoothStep(-0.2f, 0.3f, up);
+  const float kx = -0.48f, ky = -0.62f, kz = 0.62f;
+  const float key = std::max(rx * kx + ry * ky + rz * kz, 0.0f);
+  light += 0.85f * std::pow(key, 28.0f) + 0.22f * std::pow(key, 4.0f);
+  const float sr = (rx - 0.8f) / 0.11f, sl = (rx + 0.66f) / 0.12f;
+  light += 0.42f * std::exp(-sr * sr) + 0.22f * std::exp(-sl * sl);
+  light -= 0.1f * SmoothStep(0.4f, 0.9f, ry);
+  return light;
+}
+
+void Shade(Image& image, const Relief& r, const Material& m) {
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const float a = r.Cover(x, y);
+      if (a <= 0.0f) continue;
+      const float gx = (r.Height.Clamped(x + 1, y) - r.Height.Clamped(x - 1, y)) * 0.5f;
+      const float gy = (r.Height.Clamped(x, y + 1) - r.Height.Clamped(x, y - 1)) * 0.5f;
+      const float inv = 1.0f / std::sqrt(gx * gx + gy * gy + 1.0f);
+      const float light = Studio(-gx * inv, -gy * inv, inv);
+      const ColorF c = m.Palette.SampleF(light);
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, a));
+    }
+  }
+}
+
+const Material& Gold() {
+  static const Material m{Gradient{{0.00f, Rgb(0x1E0E00)},
+                                   {0.25f, Rgb(0x6A3E06)},
+                                   {0.50f, Rgb(0xC08A1E)},
+                                   {0.72f, Rgb(0xF2C84A)},
+                                   {0.90f, Rgb(0xFFEFA8)},
+                                   {1.00f, Rgb(0xFFFFF0)}}};
+  return m;
+}
+
+const Material& Silver() {
+  static const Material m{Gradient{{0.00f, Rgb(0x101216)},
+                                   {0.25f, Rgb(0x434852)},
+                                   {0.50f, Rgb(0x8E95A2)},
+                                   {0.72f, Rgb(0xC9CFD9)},
+                                   {0.90f, Rgb(0xF0F3F8)},
+                                   {1.00f, Rgb(0xFFFFFF)}}};
+  return m;
+}
+
+const Material& Bronze() {
+  static const Material m{Gradient{{0.00f, Rgb(0x1A0A04)},
+                                   {0.25f, Rgb(0x5C2C12)},
+                                   {0.50f, Rgb(0xA55F2C)},
+                                   {0.72f, Rgb(0xDB955A)},
+                                   {0.90f, Rgb(0xFFD0A0)},
+                                   {1.00f, Rgb(0xFFF4E6)}}};
+  return m;
+}
+
+// Black lacquered wood for the plinths: only the lamps show in it.
+const Material& Lacquer() {
+  static const Material m{Gradient{{0.00f, Rgb(0x000000)},
+                                   {0.45f, Rgb(0x0C0B10)},
+                                   {0.70f, Rgb(0x24222C)},
+                                   {0.90f, Rgb(0x6A6878)},
+                                   {1.00f, Rgb(0xC8C6D4)}}};
+  return m;
+}
+
+// ---------------------------------------------------------------- pieces
+
+void Backdrop(Image& image) {
+  FillRadial(image, kCentre, 80.0f, 100.0f, 110.0f,
+             Gradient{{0.0f, Rgb(0x15151D)}, {0.55f, Rgb(0x08080B)}, {1.0f, Rgb(0x000000)}});
+}
+
+// The pool of light the trophy stands in.
+void FloorGlow(Image& image, float y, float rx) {
+  Field f(kWidth, kHeight);
+  FillEllipse(f, kCentre, y, rx, 5.0f);
+  BoxBlur(f, 4);
+  AddLight(image, f, Rgb(0x2A2A34), 1.0f);
+}
+
+// A four-pointed glint where a lamp catches an edge.
+void Glint(Image& image, float x, float y, float size) {
+  Field f(kWidth, kHeight);
+  TaperedLine(f, x - size, y, x, y, 0.2f, 1.6f);
+  TaperedLine(f, x + size, y, x, y, 0.2f, 1.6f);
+  TaperedLine(f, x, y - size, x, y, 0.2f, 1.6f);
+  TaperedLine(f, x, y + size, x, y, 0.2f, 1.6f);
+  FillCircle(f, x, y, 1.3f);
+  Glow(image, f, Rgb(0xFFE9B0), 3, 0.9f);
+  Paint(image, f, Rgb(0xFFFFF4));
+}
+
+// The rolled edge of a cup's mouth, from angle `from` to `to` (the front
+// is the lower half, angles 0 to pi).
+void Lip(Image& image, float y, float rx, float ry, const Material& m, float from, float to) {
+  Relief lip;
+  std::vector<Point> ring;
+  for (int i = 0; i <= 48; ++i) {
+    const float a = from + (to - from) * static_cast<float>(i) / 48.0f;
+    ring.push_back({kCentre + std::cos(a) * rx, y + std::sin(a) * ry});
+  }
+  Tube(lip, ring, 1.6f);
+  Shade(image, lip, m);
+}
+
+// The inside of a cup seen over its rim: the far wall, in shadow.
+void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
+  Field inside(kWidth, kHeight);
+  FillEllipse(inside, kCentre, y, rx - 1.5f, ry - 0.8f);
+  for (int row = 0; row < kHeight; ++row) {
+    const float t = Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry));
+    const ColorF c = m.Palette.SampleF(0.12f + 0.3f * t);
+    for (int x = 0; x < kWidth; ++x) {
+      const float a = inside(x, row);
+      if (a <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, row)];
+      p = Pack(Lerp(Unpack(p), c, a));
+    }
+  }
+  Lip(image, y, rx, ry, m, 0.0f, 2.0f * kPi);
+}
+
+// A plate on a plinth with a line of engraving.
+void Plate(Image& image, FontLibrary& fonts, float left, float top, float right, float bottom,
+           const Material& m, std::string_view text) {
+  Relief plate;
+  Block(plate, left, top, right, bottom, 1.5f);
+  Shade(image, plate, m);
+  if (text.empty()) return;
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(8), true);
+  const int width = font.TextWidth(text);
+  Field letters = TextMask(kWidth, kHeight, 0, 0, text, font);
+  const Rect ink = InkBounds(letters, 0.3f);
+  const int tx = static_cast<int>((left + right) * 0.5f) - width / 2;
+  const int ty = static_cast<int>((top + bottom) * 0.5f) - (ink.Bottom - ink.Top) / 2 - ink.Top;
+  letters = Shifted(letters, tx, ty);
+  Paint(image, letters, Rgb(0x000000), 0.75f);
+}
+
+// ---------------------------------------------------------------- 1: bronze medal
+
+// A striped ribbon strap from `a` down to `b`.
+void Strap(Image& image, Point a, Point b, float width, std::span<const Color> stripes) {
+  const float dx = b.X - a.X, dy = b.Y - a.Y, len = std::sqrt(dx * dx + dy * dy);
+  const float ux = dx / len, uy = dy / len;
+  const float half = width * 0.5f;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const float px = static_cast<float>(x) + 0.5f - a.X, py = static_cast<float>(y) + 0.5f - a.Y;
+      const float along = px * ux + py * uy, across = -px * uy + py * ux;
+      const float cover =
+          Clamp01(half - std::fabs(across) + 0.5f) * Clamp01(len - along + 0.5f) * Clamp01(along + 0.5f);
+      if (cover <= 0.0f) continue;
+      const float s = Clamp01((across + half) / width);
+      const auto band =
+          std::min(static_cast<std::size_t>(s * static_cast<float>(stripes.size())), stripes.size() - 1);
+      // Satin: a sheen down one side of the fold, darker where the strap
+      // goes behind the medal.
+      const float sheen = 0.82f + 0.3f * std::exp(-((s - 0.3f) / 0.22f) * ((s - 0.3f) / 0.22f));
+      const float depth = 1.0f - 0.45f * SmoothStep(len * 0.6f, len, along);
+      const ColorF c = ToF(stripes[band]) * (sheen * depth);
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, cover));
+    }
+  }
+}
+
+Image Medal() {
+  Image image(kWidth, kHeight);
+  Backdrop(image);
+  const Color stripes[] = {Rgb(0x9A1420), Rgb(0xE8E4DA), Rgb(0x1A3A8A), Rgb(0xE8E4DA), Rgb(0x9A1420)};
+  Strap(image, {34.0f, -6.0f}, {86.0f, 70.0f}, 30.0f, stripes);
+  Strap(image, {126.0f, -6.0f}, {74.0f, 70.0f}, 30.0f, stripes);
+  // A soft shadow the medal throws on the ribbon.
+  Field shadow(kWidth, kHeight);
+  FillCircle(shadow, kCentre + 3.0f, 114.0f, 46.0f);
+  BoxBlur(shadow, 4);
+  Paint(image, shadow, Rgb(0x000000), 0.6f);
+
+  constexpr float kCy = 112.0f, kR = 45.0f;
+  // The hanging loop.
+  Relief loop;
+  std::vector<Point> ring;
+  for (int i = 0; i <= 32; ++i) {
+    const float a = 2.0f * kPi * static_cast<float>(i) / 32.0f;
+    ring.push_back({kCentre + std::cos(a) * 7.0f, 64.0f + std::sin(a) * 6.0f});
+  }
+  Tube(loop, ring, 2.4f);
+  Block(loop, kCentre - 6.0f, 66.0f, kCentre + 6.0f, 74.0f, 3.0f);
+  Shade(image, loop, Bronze());
+
+  // The face: a raised rim, a field with a ring of beads and, struck in
+  // the middle, a star.
+  Field emboss(kWidth, kHeight);
+  std::vector<Point> star;
+  for (int i = 0; i < 10; ++i) {
+    const float a = -0.5f * kPi + kPi * static_cast<float>(i) / 5.0f;
+    const float rr = i % 2 == 0 ? 21.0f : 8.5f;
+    star.push_back({kCentre + std::cos(a) * rr, kCy + 2.0f + std::sin(a) * rr});
+  }
+  FillPolygon(emboss, star);
+  for (int i = 0; i < 24; ++i) {
+    const float a = 2.0f * kPi * static_cast<float>(i) / 24.0f;
+    FillCircle(emboss, kCentre + std::cos(a) * (kR - 11.0f), kCy + std::sin(a) * (kR - 11.0f), 1.7f);
+  }
+  BoxBlur(emboss, 1, 1);
+  Relief face;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCy;
+      const float d = std::sqrt(dx * dx + dy * dy);
+      if (d > kR + 1.0f) continue;
+      float h = 2.0f + 3.0f * emboss(x, y);
+      if (d > kR - 7.0f)
+        h = 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi);
+      Put(face, x, y, h + 3.0f * std::sqrt(Clamp01(1.0f - d / (kR + 0.5f))), kR - d + 0.5f);
+    }
+  }
+  Shade(image, face, Bronze());
+  Glint(image, kCentre - 27.0f, kCy - 24.0f, 6.0f);
+  return image;
+}
+
+// ---------------------------------------------------------------- 2: silver cup
+
+Image SilverCup(FontLibrary& fonts) {
+  Image image(kWidth, kHeight);
+  Backdrop(image);
+  FloorGlow(image, 160.0f, 60.0f);
+
+  Relief plinth;
+  Block(plinth, 34.0f, 128.0f, 126.0f, 160.0f, 3.0f);
+  Block(plinth, 40.0f, 122.0f, 120.0f, 130.0f, 2.0f);
+  Shade(image, plinth, Lacquer());
+  Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, Silver(), "RUNNER-UP");
+
+  Relief handles;
+  for (const float side : {-1.0f, 1.0f}) {
+    const auto h = Bezier({kCentre + side * 34.0f, 36.0f}, {kCentre + side * 66.0f, 30.0f},
+                          {kCentre + side * 62.0f, 72.0f}, {kCentre + side * 20.0f, 80.0f});
+    Tube(handles, h, 3.6f);
+  }
+  Shade(image, handles, Silver());
+
+  const Point body[] = {{40.0f, 26.0f}, {40.5f, 32.0f},  {38.5f, 46.0f},  {33.0f, 60.0f}, {24.0f, 72.0f},
+                        {13.0f, 80.0f}, {6.5f, 86.0f},   {5.5f, 92.0f},   {9.0f, 96.0f},  {5.0f, 100.0f},
+                        {6.0f, 108.0f}, {13.0f, 114.0f}, {24.0f, 119.0f}, {27.0f, 122.0f}};
+  Relief cup;
+  Revolve(cup, kCentre, body);
+  Shade(image, cup, Silver());
+  Mouth(image, 26.0f, 40.0f, 7.0f, Silver());
+  Glint(image, 58.0f, 44.0f, 7.0f);
+  return image;
+}
+
+// ---------------------------------------------------------------- 3: gold cup
+
+Image GoldCup(FontLibrary& fonts) {
+  Image image(kWidth, kHeight);
+  Backdrop(image);
+  FloorGlow(image, 164.0f, 66.0f);
+
+  Relief plinth;
+  Block(plinth, 26.0f, 142.0f, 134.0f, 166.0f, 3.0f);
+  Block(plinth, 36.0f, 128.0f, 124.0f, 144.0f, 3.0f);
+  Shade(image, plinth, Lacquer());
+  Relief band;
+  Block(band, 26.0f, 141.0f, 134.0f, 144.0f, 1.2f);
+  Shade(image, band, Gold());
+  Plate(image, fonts, 50.0f, 148.0f, 110.0f, 161.0f, Gold(), "WINNERS");
+
+  // Scrolled handles, each with a curl at its top.
+  Relief handles;
+  for (const float side : {-1.0f, 1.0f}) {
+    const auto h = Bezier({kCentre + side * 40.0f, 48.0f}, {kCentre + side * 74.0f, 40.0f},
+                          {kCentre + side * 70.0f, 92.0f}, {kCentre + side * 20.0f, 98.0f});
+    Tube(handles, h, 3.8f);
+    const auto curl = Bezier({kCentre + side * 52.0f, 44.5f}, {kCentre + side * 60.0f, 34.0f},
+                             {kCentre + side * 70.0f, 42.0f}, {kCentre + side * 64.0f, 50.0f}, 12);
+    Tube(handles, curl, 2.6f);
+  }
+  Shade(image, handles, Gold());
+
+  // With a bead moulding round the waist of the bowl.
+  const Point body[] = {{44.0f, 44.0f}, {45.0f, 50.0f},  {43.5f, 62.0f},  {41.0f, 68.0f},
+                        {42.5f, 70.5f}, {39.0f, 73.0f},  {36.0f, 80.0f},  {25.0f, 92.0f},
+                        {13.0f, 99.0f}, {7.0f, 104.0f},  {10.0f, 108.0f}, {6.0f, 112.0f},
+                        {7.0f, 118.0f}, {16.0f, 123.0f}, {27.0f, 126.0f}, {30.0f, 129.0f}};
+  Relief cup;
+  Revolve(cup, kCentre, body);
+  Shade(image, cup, Gold());
+
+  // The lid, a dome with a finial.
+  const Point lid[] = {{2.0f, 14.0f},  {5.0f, 16.0f},  {3.0f, 20.0f},  {8.0f, 25.0f}, {22.0f, 30.0f},
+                       {36.0f, 36.0f}, {44.0f, 41.0f}, {46.0f, 44.0f}, {44.0f, 46.0f}};
+  Relief cover;
+  Revolve(cover, kCentre, lid);
+  Shade(image, cover, Gold());
+  Relief knob;
+  const Point finial[] = {{0.5f, 4.0f}, {5.5f, 6.0f}, {7.0f, 10.0f}, {5.5f, 14.0f}, {2.0f, 16.0f}};
+  Revolve(knob, kCentre, finial);
+  Shade(image, knob, Gold());
+
+  Glint(image, 56.0f, 58.0f, 8.0f);
+  Glint(image, 66.0f, 32.0f, 5.0f);
+  return image;
+}
+
+// ---------------------------------------------------------------- 4: grand trophy
+
+// A laurel branch: leaves along a curve, each leaf a raised almond.
+void Laurel(Relief& r, std::span<const Point> stem, float side) {
+  Tube(r, stem, 1.3f, 6.0f);
+  for (std::size_t i = 1; i + 1 < stem.size(); ++i) {
+    const Point p = stem[i], q = stem[i + 1];
+    const float dx = q.X - p.X, dy = q.Y - p.Y, len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
+    const float ux = dx / len, uy = dy / len;
+    for (const float out : {1.0f, -1.0f}) {
+      // Leaves point up the stem and away from it.
+      const float lx = ux * 0.7f + (-uy) * out * 0.7f * side, ly = uy * 0.7f + ux * out * 0.7f * side;
+      const float size = 10.0f - 3.0f * static_cast<float>(i) / static_cast<float>(stem.size());
+      const float w = size * 0.34f;
+      const Point leaf[] = {{p.X, p.Y},
+                            {p.X + lx * size * 0.5f + ly * w, p.Y + ly * size * 0.5f - lx * w},
+                            {p.X + lx * size, p.Y + ly * size},
+                            {p.X + lx * size * 0.5f - ly * w, p.Y + ly * size * 0.5f + lx * w}};
+      Field m(kWidth, kHeight);
+      FillPolygon(m, leaf);
+      for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+          if (m(x, y) > 0.0f) Put(r, x, y, 6.0f + 1.8f * m(x, y), m(x, y));
+        }
+      }
+    }
+  }
+}
+
+Image GrandTrophy(FontLibrary& fonts) {
+  Image image(kWidth, kHeight);
+  Backdrop(image);
+  FloorGlow(image, 165.0f, 74.0f);
+
+  Relief plinth;
+  Block(plinth, 14.0f, 146.0f, 146.0f, 167.0f, 3.0f);
+  Block(plinth, 30.0f, 124.0f, 130.0f, 148.0f, 3.0f);
+  Shade(image, plinth, Lacquer());
+  Relief bands;
+  Block(bands, 14.0f, 145.0f, 146.0f, 148.0f, 1.2f);
+  Block(bands, 30.0f, 123.0f, 130.0f, 126.0f, 1.2f);
+  Shade(image, bands, Gold());
+  Plate(image, fonts, 44.0f, 150.0f, 116.0f, 163.0f, Gold(), "CHAMPIONS");
+  Plate(image, fonts, 60.0f, 130.0f, 100.0f, 142.0f, Gold(), "");
+
+  // Column: a fluted upright on a stepped foot, with collars.
+  const Point column[] = {{16.0f, 56.0f},  {9.0f, 60.0f},   {7.0f, 64.0f},   {11.0f, 68.0f},
+                          {7.5f, 72.0f},   {7.5f, 96.0f},   {11.0f, 100.0f}, {8.0f, 104.0f},
+                          {10.0f, 108.0f}, {18.0f, 114.0f}, {27.0f, 118.0f}, {30.0f, 122.0f}};
+  Relief stand;
+  Revolve(stand, kCentre, column);
+  // Flutes: grooves down the shaft.
+  for (int y = 73; y < 96; ++y) {
+    for (int x = 72; x < 89; ++x) {
+      const float d = (static_cast<float>(x) + 0.5f - kCentre) / 7.5f;
+      if (std::fabs(d) >= 1.0f) continue;
+      const float angle = std::asin(d);
+      stand.Height(x, y) -= 0.9f * (0.5f + 0.5f * std::cos(angle * 9.0f));
+    }
+  }
+  Shade(image, stand, Gold());
+
+  // Laurel branches rising either side of the column.
+  Relief laurel;
+  for (const float side : {-1.0f, 1.0f}) {
+    const auto stem = Bezier({kCentre + side * 4.0f, 114.0f}, {kCentre + side * 40.0f, 110.0f},
+                             {kCentre + side * 44.0f, 76.0f}, {kCentre + side * 24.0f, 58.0f}, 14);
+    Laurel(laurel, stem, side);
+  }
+  Shade(image, laurel, Gold());
+
+  // The cup that holds the ball.
+  Relief cradle;
+  const Point holder[] = {{20.0f, 38.0f}, {20.5f, 41.0f}, {17.0f, 48.0f}, {11.0f, 53.0f}, {15.0f, 56.0f}};
+  Revolve(cradle, kCentre, holder);
+  Shade(image, cradle, Gold());
+  Mouth(image, 38.0f, 20.0f, 4.0f, Gold());
+
+  // The paintball, the one splash of colour, sitting proud in its cup.
+  Field glow(kWidth, kHeight);
+  FillCircle(glow, kCentre, 24.0f, 16.0f);
+  Glow(image, glow, Rgb(0x1A50FF), 8, 0.35f);
+  Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
+  Lip(image, 38.0f, 20.0f, 4.0f, Gold(), 0.0f, kPi);
+
+  Glint(image, 70.0f, 112.0f, 6.0f);
+  Glint(image, 93.0f, 14.0f, 6.0f);
+  Glint(image, 48.0f, 86.0f, 4.0f);
+  return image;
+}
+
+}  // namespace
+
+Image DrawTrophy(FontLibrary& fonts, int kind) {
+  switch (kind) {
+    case 1: return Medal();
+    case 2: return SilverCup(fonts);
+    case 3: return GoldCup(fonts);
+    default: return GrandTrophy(fonts);
+  }
+}
+
+}  // namespace vantoro::art

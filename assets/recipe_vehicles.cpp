@@ -1,0 +1,490 @@
+// The four vehicles the team can own, each in profile in a dark showroom:
+// the little Usari hatchback, the round Beadle, the low Mashurati saloon
+// and the big Fjord van that carries the whole squad's gear. The outline
+// alone tells them apart, so each is drawn from its own silhouette; paint,
+// glass, lamps and wheels are shared. Drawn at twice the size and shrunk,
+// which keeps door gaps, spokes and trim clean.
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 247;
+constexpr int kHeight = 185;
+constexpr int kScale = 2;
+constexpr int kBigW = kWidth * kScale;
+constexpr int kBigH = kHeight * kScale;
+constexpr float kS = static_cast<float>(kScale);
+constexpr float kGround = 154.0f;  // where the tyres touch the floor
+
+// Every coordinate below is given in the final picture's pixels.
+Point Big(Point p) { return {p.X * kS, p.Y * kS}; }
+
+// A closed curve through the control points, scaled up: body outlines and
+// windows with rounded corners where the points are sparse and crisp ones
+// where they crowd together. The centripetal Catmull-Rom form never
+// overshoots at a corner between a long and a short edge.
+std::vector<Point> Outline(std::span<const Point> ctrl, int steps = 8) {
+  std::vector<Point> out;
+  const std::size_t n = ctrl.size();
+  const auto knot = [](Point a, Point b) {
+    const float dx = b.X - a.X, dy = b.Y - a.Y;
+    return std::max(std::sqrt(std::sqrt(dx * dx + dy * dy)), 1e-3f);
+  };
+  const auto mix = [](Point a, Point b, float ta, float tb, float t) {
+    const float k = (t - ta) / (tb - ta);
+    return Point{a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k};
+  };
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point p0 = ctrl[(i + n - 1) % n], p1 = ctrl[i], p2 = ctrl[(i + 1) % n], p3 = ctrl[(i + 2) % n];
+    const float t0 = 0.0f, t1 = t0 + knot(p0, p1), t2 = t1 + knot(p1, p2), t3 = t2 + knot(p2, p3);
+    for (int s = 0; s < steps; ++s) {
+      const float t = t1 + (t2 - t1) * static_cast<float>(s) / static_cast<float>(steps);
+      const Point a1 = mix(p0, p1, t0, t1, t), a2 = mix(p1, p2, t1, t2, t), a3 = mix(p2, p3, t2, t3, t);
+      const Point b1 = mix(a1, a2, t0, t2, t), b2 = mix(a2, a3, t1, t3, t);
+      out.push_back(Big(mix(b1, b2, t1, t2, t)));
+    }
+  }
+  return out;
+}
+
+// Tightens every corner of a polygon to about `radius`: each corner gives
+// way to two points on its edges, so the curve through them turns quickly.
+std::vector<Point> Tightened(std::span<const Point> corners, float radius) {
+  std::vector<Point> out;
+  const std::size_t n = corners.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point prev = corners[(i + n - 1) % n], at = corners[i], next = corners[(i + 1) % n];
+    const auto toward = [&](Point to) {
+      const float dx = to.X - at.X, dy = to.Y - at.Y;
+      const float len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
+      const float k = std::min(radius, len * 0.4f) / len;
+      return Point{at.X + dx * k, at.Y + dy * k};
+    };
+    out.push_back(toward(prev));
+    out.push_back(toward(next));
+  }
+  return out;
+}
+
+Field Shape(std::span<const Point> ctrl, int steps = 8) {
+  Field f(kBigW, kBigH);
+  const std::vector<Point> outline = Outline(ctrl, steps);
+  FillPolygon(f, outline);
+  return f;
+}
+
+// A straight-edged polygon, scaled up.
+Field Polygon(std::span<const Point> points) {
+  Field f(kBigW, kBigH);
+  std::vector<Point> big;
+  for (const Point& p : points) big.push_back(Big(p));
+  FillPolygon(f, big);
+  return f;
+}
+
+void Line(Field& f, Point a, Point b, float width) {
+  ThickLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, width * kS);
+}
+
+// ---------------------------------------------------------------- the vehicles
+
+enum class Wheel { Steel, Classic, Sport, Van };
+
+struct Vehicle {
+  std::vector<Point> Body;                // the side outline, round the car
+  std::vector<std::vector<Point>> Glass;  // side windows
+  std::vector<float> Pillars;             // x of the upright posts between windows
+  float PillarWidth;
+  float GlassCorners = 0.0f;  // > 0: windows are rectangles with corners this round
+  std::vector<float> WheelX;
+  float WheelR;
+  Wheel Rims;
+  float Belt;    // the line under the windows
+  float Crease;  // the shoulder line that catches the light
+  float Sill;    // the bottom of the doors
+  Color Paint;
+  std::vector<std::vector<Point>> Doors;  // panel gaps
+  std::vector<Point> Handles;
+  std::vector<Point> Headlamp, Taillamp;
+  std::vector<Point> FrontBumper, RearBumper;
+  bool BlackTrim;  // plastic bumpers and strips instead of chrome
+  Point Mirror;
+};
+
+Vehicle Usari() {
+  Vehicle v;
+  v.Body = {{48, 147}, {45, 140},  {45, 128},  {47, 121},  {52, 118},  {70, 116},
+            {92, 113}, {104, 97},  {110, 91},  {118, 89},  {164, 88},  {176, 89},
+            {184, 93}, {190, 104}, {194, 114}, {197, 124}, {197, 140}, {194, 147}};
+  v.Glass = {{{96, 112}, {108, 95}, {114, 92}, {136, 91}, {136, 112}},
+             {{141, 112}, {141, 91}, {163, 91}, {174, 93}, {181, 104}, {184, 112}}};
+  v.Pillars = {138.5f};
+  v.PillarWidth = 4.5f;
+  v.WheelX = {72.0f, 170.0f};
+  v.WheelR = 15.0f;
+  v.Rims = Wheel::Steel;
+  v.Belt = 113.0f;
+  v.Crease = 119.0f;
+  v.Sill = 144.0f;
+  v.Paint = Rgb(0xA7A27A);
+  v.Doors = {{{95, 113}, {93, 128}, {95, 143}}, {{139, 113}, {139, 143}}, {{186, 96}, {193, 123}}};
+  v.Handles = {{127, 118}};
+  v.Headlamp = {{45, 121}, {53, 120}, {53, 126}, {45, 127}};
+  v.Taillamp = {{190, 104}, {195, 112}, {196, 122}, {191, 122}};
+  v.FrontBumper = {{44, 129}, {58, 129}, {58, 134}, {44, 135}};
+  v.RearBumper = {{184, 128}, {198, 128}, {198, 134}, {184, 134}};
+  v.BlackTrim = true;
+  v.Mirror = {97, 112};
+  return v;
+}
+
+Vehicle Beadle() {
+  Vehicle v;
+  v.Body = {{42, 147}, {38, 140},  {38, 127},  {42, 120},  {52, 115},  {80, 111},
+            {96, 108}, {108, 92},  {118, 84},  {132, 81},  {156, 81},  {172, 85},
+            {186, 96}, {196, 108}, {202, 117}, {204, 128}, {203, 141}, {198, 147}};
+  v.Glass = {{{101, 108}, {112, 93}, {121, 87}, {132, 85}, {147, 85}, {147, 108}},
+             {{152, 108}, {152, 85}, {158, 85}, {170, 89}, {180, 98}, {187, 108}}};
+  v.Pillars = {149.5f};
+  v.PillarWidth = 4.0f;
+  v.WheelX = {68.0f, 174.0f};
+  v.WheelR = 16.0f;
+  v.Rims = Wheel::Classic;
+  v.Belt = 109.0f;
+  v.Crease = 116.0f;
+  v.Sill = 144.0f;
+  v.Paint = Rgb(0x2F7FCC);
+  v.Doors = {{{99, 109}, {97, 126}, {99, 143}}, {{150, 109}, {151, 127}, {149, 143}}};
+  v.Handles = {{140, 115}};
+  v.Headlamp = {{38, 118}, {44, 116}, {47, 120}, {45, 126}, {39, 126}};
+  v.Taillamp = {{197, 110}, {202, 116}, {203, 123}, {198, 122}};
+  v.FrontBumper = {{36, 131}, {56, 131}, {56, 135}, {36, 135}};
+  v.RearBumper = {{188, 131}, {205, 131}, {205, 135}, {188, 135}};
+  v.BlackTrim = false;
+  v.Mirror = {102, 107};
+  return v;
+}
+
+Vehicle Mashurati() {
+  Vehicle v;
+  v.Body = {{20, 146},  {15, 139},  {14, 131},  {16, 125},  {26, 120},  {60, 115},
+            {96, 112},  {116, 101}, {132, 95},  {146, 93},  {166, 93},  {184, 98},
+            {204, 106}, {222, 109}, {229, 110}, {231, 118}, {232, 134}, {228, 145}};
+  v.Glass = {{{102, 111}, {118, 101}, {132, 97}, {150, 96}, {150, 111}},
+             {{155, 111}, {155, 96}, {167, 96}, {183, 100}, {196, 107}, {199, 111}}};
+  v.Pillars = {152.5f};
+  v.PillarWidth = 4.0f;
+  v.WheelX = {53.0f, 192.0f};
+  v.WheelR = 17.5f;
+  v.Rims = Wheel::Sport;
+  v.Belt = 112.0f;
+  v.Crease = 118.0f;
+  v.Sill = 143.0f;
+  v.Paint = Rgb(0xC41C26);
+  v.Doors = {
+      {{99, 112}, {97, 128}, {99, 141}}, {{153, 112}, {153, 141}}, {{199, 112}, {197, 125}, {189, 131}}};
+  v.Handles = {{140, 117}, {188, 116}};
+  v.Headlamp = {{15, 124}, {26, 120}, {38, 119}, {36, 123}, {20, 127}};
+  v.Taillamp = {{220, 110}, {230, 111}, {231, 117}, {222, 116}};
+  v.FrontBumper = {{13, 136}, {30, 137}, {30, 139}, {14, 139}};
+  v.RearBumper = {{216, 136}, {232, 135}, {231, 138}, {216, 139}};
+  v.BlackTrim = false;
+  v.Mirror = {106, 109};
+  return v;
+}
+
+Vehicle Fjord() {
+  Vehicle v;
+  v.Body = {{14, 147}, {9, 140}, {9, 124},  {11, 114}, {18, 109}, {46, 103},  {58, 88},   {68, 70},
+            {74, 62},  {84, 57}, {222, 56}, {231, 58}, {235, 66}, {236, 100}, {236, 140}, {232, 147}};
+  v.Glass = {{{64, 102}, {74, 81}, {82, 67}, {88, 63}, {112, 63}, {112, 102}},
+             {{119, 63}, {164, 63}, {164, 98}, {119, 98}},
+             {{171, 63}, {226, 63}, {230, 68}, {230, 98}, {171, 98}}};
+  v.Pillars = {115.5f, 167.5f};
+  v.PillarWidth = 6.0f;
+  v.GlassCorners = 3.0f;
+  v.WheelX = {50.0f, 192.0f};
+  v.WheelR = 17.0f;
+  v.Rims = Wheel::Van;
+  v.Belt = 103.0f;
+  v.Crease = 110.0f;
+  v.Sill = 143.0f;
+  v.Paint = Rgb(0xD4D8DE);
+  v.Doors = {
+      {{62, 104}, {62, 142}}, {{116, 62}, {116, 142}}, {{168, 62}, {168, 142}}, {{120, 101}, {166, 101}}};
+  v.Handles = {{106, 109}, {122, 109}};
+  v.Headlamp = {{9, 112}, {18, 109}, {28, 108}, {26, 115}, {10, 118}};
+  v.Taillamp = {{232, 74}, {236, 74}, {236, 104}, {232, 104}};
+  v.FrontBumper = {{8, 128}, {30, 128}, {30, 134}, {8, 135}};
+  v.RearBumper = {{220, 130}, {237, 130}, {237, 137}, {220, 137}};
+  v.BlackTrim = true;
+  v.Mirror = {66, 100};
+  return v;
+}
+
+// ---------------------------------------------------------------- showroom
+
+void DrawShowroom(Image& image) {
+  // A back wall in shadow and a floor that catches a spotlight.
+  const float floorTop = 118.0f * kS;
+  for (int y = 0; y < kBigH; ++y) {
+    const float fy = static_cast<float>(y);
+    for (int x = 0; x < kBigW; ++x) {
+      const float fx = static_cast<float>(x);
+      const float dx = (fx - 122.0f * kS) / (150.0f * kS), dy = (fy - 120.0f * kS) / (110.0f * kS);
+      const float spot = std::exp(-(dx * dx + dy * dy) * 1.6f);
+      ColorF c;
+      if (fy < floorTop) {
+        c = Lerp(ToF(Rgb(0x07080D)), ToF(Rgb(0x161A26)), fy / floorTop);
+      } else {
+        c = Lerp(ToF(Rgb(0x1A1D28)), ToF(Rgb(0x08090D)), (fy - floorTop) / (kBigH - floorTop));
+      }
+      c = c + ToF(Rgb(0x262C40)) * spot * 0.7f;
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+}
+
+// ---------------------------------------------------------------- wheels
+
+void DrawWheel(Image& image, float cx, float cy, float r, Wheel rims) {
+  const float bx = cx * kS, by = cy * kS, br = r * kS;
+  const float rim = br * (rims == Wheel::Sport ? 0.74f : rims == Wheel::Steel ? 0.58f : 0.64f);
+  int spokes = 5;
+  if (rims == Wheel::Classic) spokes = 8;
+  if (rims == Wheel::Van) spokes = 6;
+  const int x0 = std::max(static_cast<int>(bx - br) - 2, 0),
+            x1 = std::min(static_cast<int>(bx + br) + 3, kBigW);
+  const int y0 = std::max(static_cast<int>(by - br) - 2, 0),
+            y1 = std::min(static_cast<int>(by + br) + 3, kBigH);
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      const float dx = static_cast<float>(x) + 0.5f - bx, dy = static_cast<float>(y) + 0.5f - by;
+      const float d = std::sqrt(dx * dx + dy * dy);
+      const float cover = Clamp01(br - d + 0.5f);
+      if (cover <= 0.0f) continue;
+      const float a = std::atan2(dy, dx);
+      // Rubber: dark, with a soft sheen on the upper shoulder of the tyre.
+      const float shoulder = std::exp(-((d - br * 0.86f) / (br * 0.08f)) * ((d - br * 0.86f) / (br * 0.08f)));
+      ColorF c = ToF(Rgb(0x131316)) + ToF(Rgb(0x2A2A30)) * (shoulder * Clamp01(-dy / br + 0.3f));
+      if (d < rim) {
+        const float u = d / rim;
+        // Light falls from the upper left onto the dished rim.
+        const float lit = Clamp01(0.55f - 0.35f * (dx + dy) / (rim * 1.4f));
+        ColorF metal = Lerp(ToF(Rgb(0x5A5E68)), ToF(Rgb(0xE4E8EE)), lit);
+        if (rims == Wheel::Steel) metal = Lerp(ToF(Rgb(0x2A2C30)), ToF(Rgb(0x8A8C92)), lit);
+        // Spokes (or the holes of a pressed steel wheel) by angle.
+        const float wave = std::cos(a * static_cast<float>(spokes));
+        bool hole = false;
+        switch (rims) {
+          case Wheel::Steel: hole = u > 0.45f && u < 0.7f && wave > 0.75f; break;
+          case Wheel::Classic: hole = u > 0.5f && u < 0.76f && wave > 0.55f; break;
+          case Wheel::Sport: hole = u > 0.3f && u < 0.9f && wave < 0.2f; break;
+          case Wheel::Van: hole = u > 0.35f && u < 0.82f && wave < -0.2f; break;
+        }
+        if (hole) metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
+        // A bright lip round the rim and a hub cap in the middle.
+        if (u > 0.9f) metal = metal * 0.75f + ToF(Rgb(0xC8CCD4)) * (0.35f * lit);
+        if (u < 0.22f) metal = Lerp(ToF(Rgb(0x6A6E78)), ToF(Rgb(0xF0F2F6)), Clamp01(lit + 0.1f));
+        c = Lerp(c, metal, Clamp01(rim - d + 0.5f));
+      }
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, cover));
+    }
+  }
+}
+
+// ---------------------------------------------------------------- body
+
+void DrawBody(Image& image, const Vehicle& v) {
+  Field body = Shape(v.Body);
+  // Wheel arches cut out of the body, with the dark well behind the tyre.
+  Field arches(kBigW, kBigH);
+  Field wells(kBigW, kBigH);
+  for (const float wx : v.WheelX) {
+    FillCircle(arches, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 3.0f) * kS);
+    FillCircle(wells, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 2.2f) * kS);
+  }
+  const Field well = Multiplied(wells, body);
+  body = Subtracted(body, arches);
+  Paint(image, well, Rgb(0x050506));
+  for (const float wx : v.WheelX) DrawWheel(image, wx, kGround - v.WheelR, v.WheelR, v.Rims);
+
+  // The paint: light above the shoulder, falling off towards the sills,
+  // with a crisp bright line where the shoulder turns.
+  const ColorF paint = ToF(v.Paint);
+  const float belt = v.Belt * kS, crease = v.Crease * kS, sill = v.Sill * kS;
+  for (int y = 0; y < kBigH; ++y) {
+    const float fy = static_cast<float>(y) + 0.5f;
+    float k;
+    if (fy < belt) {
+      k = 1.12f;
+    } else if (fy < crease) {
+      k = 1.2f - 0.1f * (fy - belt) / std::max(crease - belt, 1.0f);
+    } else {
+      k = 0.98f - 0.45f * SmoothStep(crease, sill + 4.0f * kS, fy);
+    }
+    const float line = std::exp(-((fy - crease) / (1.2f * kS)) * ((fy - crease) / (1.2f * kS)));
+    const ColorF c = paint * k + ColorF{1, 1, 1} * (0.28f * line);
+    for (int x = 0; x < kBigW; ++x) {
+      const float a = body(x, y);
+      if (a <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, a));
+    }
+  }
+  // Rounded panels: the silhouette's edges turn away from the light.
+  ApplyLight(image, Bevel(body, 7 * kScale, -0.4f, -0.8f, 0.45f, 3.0f), body, 0.55f);
+  // A soft spotlight streak along the flank.
+  Field streak(kBigW, kBigH);
+  const float mid = (v.Body.front().X + v.Body.back().X) * 0.5f;
+  FillEllipse(streak, (mid - 10.0f) * kS, (v.Crease + 7.0f) * kS, 50.0f * kS, 3.0f * kS);
+  BoxBlur(streak, 4 * kScale);
+  AddLight(image, Multiplied(streak, body), Rgb(0xFFFFFF), 0.35f);
+
+  // Bumpers and trim.
+  const Color trim = v.BlackTrim ? Rgb(0x1A1B1F) : Rgb(0xB8BCC6);
+  const Field fuller = Dilated(body, kScale);
+  for (const auto* bumper : {&v.FrontBumper, &v.RearBumper}) {
+    const Field b = Multiplied(Shape(*bumper, 4), fuller);
+    Paint(image, b, trim);
+    ApplyLight(image, Bevel(b, kScale, -0.3f, -0.9f, 0.4f, 3.0f), b, 0.5f);
+  }
+
+  // Glass with its black rubber surround, the pillars between the windows
+  // and a pale slash of reflected sky.
+  Field glass(kBigW, kBigH);
+  for (const auto& pane : v.Glass) {
+    Maximize(glass, v.GlassCorners > 0.0f ? Shape(Tightened(pane, v.GlassCorners), 4) : Shape(pane, 4));
+  }
+  const Field surround = Dilated(glass, 3 * kScale / 2);
+  Paint(image, surround, Rgb(0x0C0D10));
+  PaintVertical(image, glass, Gradient{{0.0f, Rgb(0x5A6A80)}, {0.5f, Rgb(0x26303E)}, {1.0f, Rgb(0x12161E)}},
+                static_cast<float>(InkBounds(glass).Top), v.Belt * kS);
+  Field sky(kBigW, kBigH);
+  for (const auto& pane : v.Glass) {
+    const Point top = pane[1];
+    const float x = top.X + 6.0f;
+    const Point slash[] = {
+        {x, v.Belt - 40.0f}, {x + 16.0f, v.Belt - 40.0f}, {x + 2.0f, v.Belt}, {x - 14.0f, v.Belt}};
+    Maximize(sky, Polygon(slash));
+  }
+  Paint(image, Multiplied(sky, glass), Rgb(0xA8B8D0), 0.22f);
+  Field pillars(kBigW, kBigH);
+  for (const float px : v.Pillars) {
+    const float half = v.PillarWidth * 0.5f;
+    const Point post[] = {
+        {px - half, v.Belt - 60.0f}, {px + half, v.Belt - 60.0f}, {px + half, v.Belt}, {px - half, v.Belt}};
+    Maximize(pillars, Polygon(post));
+  }
+  Paint(image, Multiplied(pillars, surround), Rgb(0x0A0A0D));
+
+  // Panel gaps: a dark cut with a lit edge beside it.
+  Field gaps(kBigW, kBigH), edges(kBigW, kBigH);
+  for (const auto& door : v.Doors) {
+    for (std::size_t i = 0; i + 1 < door.size(); ++i) {
+      Line(gaps, door[i], door[i + 1], 0.7f);
+      Line(edges, {door[i].X + 0.7f, door[i].Y}, {door[i + 1].X + 0.7f, door[i + 1].Y}, 0.5f);
+    }
+  }
+  Paint(image, Multiplied(Subtracted(edges, gaps), body), Rgb(0xFFFFFF), 0.2f);
+  Paint(image, Multiplied(gaps, body), Rgb(0x000000), 0.6f);
+  Field handles(kBigW, kBigH);
+  for (const Point& h : v.Handles) Line(handles, {h.X - 4.0f, h.Y}, {h.X + 4.0f, h.Y}, 1.8f);
+  Paint(image, handles, v.BlackTrim ? Rgb(0x222328) : Rgb(0xD0D4DC));
+  Field mirror(kBigW, kBigH);
+  FillEllipse(mirror, (v.Mirror.X + 2.0f) * kS, (v.Mirror.Y - 2.0f) * kS, 4.0f * kS, 2.6f * kS);
+  Paint(image, mirror, v.Paint);
+  ApplyLight(image, Bevel(mirror, kScale * 2, -0.4f, -0.8f, 0.45f, 3.0f), mirror, 0.6f);
+
+  // Lamps, lit.
+  const Field head = Shape(v.Headlamp, 4);
+  PaintVertical(image, head, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xB8C4D4)}},
+                static_cast<float>(InkBounds(head).Top), static_cast<float>(InkBounds(head).Bottom));
+  Glow(image, head, Rgb(0xBFD8FF), 5 * kScale, 0.5f);
+  const Field tail = Shape(v.Taillamp, 4);
+  Paint(image, tail, Rgb(0xC0101A));
+  Glow(image, tail, Rgb(0xFF2020), 4 * kScale, 0.45f);
+}
+
+// The team's livery on the van's flank: a stripe and a splat of paint.
+void DrawLivery(Image& image, const Vehicle& v, Random& rng) {
+  Field body = Shape(v.Body);
+  Field stripe(kBigW, kBigH);
+  const Point band[] = {{9, 113}, {236, 113}, {236, 118}, {9, 118}};
+  Maximize(stripe, Polygon(band));
+  Paint(image, Multiplied(stripe, body), Rgb(0x1E4AB0));
+  SplatStyle style;
+  style.Radius = 11.0f * kS;
+  style.Arms = 10;
+  style.Droplets = 10;
+  style.Direction = 3.1f;
+  style.Bias = 0.6f;
+  Field splat(kBigW, kBigH);
+  Splat(splat, rng, 142.0f * kS, 126.0f * kS, style);
+  WetPaint(image, Multiplied(splat, Eroded(body, kScale)), Rgb(0xFF2A86), 2 * kScale, 0.6f);
+}
+
+Field Shadow(const Vehicle& v) {
+  Field f(kBigW, kBigH);
+  const float front = v.Body.front().X, back = v.Body.back().X;
+  FillEllipse(f, (front + back) * 0.5f * kS, kGround * kS, (back - front) * 0.55f * kS, 6.0f * kS);
+  for (const float wx : v.WheelX) FillEllipse(f, wx * kS, kGround * kS, v.WheelR * 0.8f * kS, 2.0f * kS);
+  BoxBlur(f, 3 * kScale);
+  return f;
+}
+
+// The car mirrored in the polished floor, fading with distance.
+void Reflect(Image& image, const Image& car, const Field& carMask) {
+  const int ground = static_cast<int>(kGround * kS);
+  for (int y = ground; y < kBigH; ++y) {
+    const int src = 2 * ground - y - 1;
+    if (src < 0) continue;
+    const float fade = 0.22f * (1.0f - static_cast<float>(y - ground) / (34.0f * kS));
+    if (fade <= 0.0f) continue;
+    for (int x = 0; x < kBigW; ++x) {
+      const float a = carMask(x, src) * fade;
+      if (a <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), Unpack(car.Pixels[car.Index(x, src)]), a));
+    }
+  }
+}
+
+}  // namespace
+
+Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
+  Vehicle v;
+  switch (vehicle) {
+    case 1: v = Usari(); break;
+    case 2: v = Beadle(); break;
+    case 3: v = Mashurati(); break;
+    default: v = Fjord(); break;
+  }
+  Image image(kBigW, kBigH);
+  DrawShowroom(image);
+  Paint(image, Shadow(v), Rgb(0x000000), 0.85f);
+
+  DrawBody(image, v);
+  if (vehicle == 4) {
+    Random rng(0xF70D);
+    DrawLivery(image, v, rng);
+  }
+  Field mask = Shape(v.Body);
+  for (const float wx : v.WheelX) FillCircle(mask, wx * kS, (kGround - v.WheelR) * kS, v.WheelR * kS);
+  const Image car = image;
+  Reflect(image, car, mask);
+  return Downsampled(image, kScale);
+}
+
+}  // namespace vantoro::art
