@@ -1,6 +1,8 @@
 #include "screens/game.hpp"
 
+#include "screens/end_of_month_screen.hpp"
 #include "screens/hub/hub_screen.hpp"
+#include "screens/league_end_screen.hpp"
 #include "screens/team_creation_screen.hpp"
 #include "screens/title_screen.hpp"
 #include "ui/canvas.hpp"
@@ -24,6 +26,9 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
   screens_.Install(ScreenId::Title, std::make_unique<TitleScreen>(context));
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
   screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));
+  screens_.Install(ScreenId::EndOfMonth, std::make_unique<EndOfMonthScreen>(context));
+  screens_.Install(ScreenId::LeagueEnd, std::make_unique<LeagueEndScreen>(context));
+  screens_.Install(ScreenId::TeamBreakup, std::make_unique<TeamBreakupScreen>(context));
 }
 
 }  // namespace vantoro

@@ -18,6 +18,7 @@ using Ints7 = Array1<Int, 7>;
 using Ints50 = Array1<Int, 50>;
 using Ints100 = Array1<Int, 100>;
 using Texts6 = Array1<std::string, 6>;
+using Texts30 = Array1<std::string, 30>;
 using Texts600 = Array1<std::string, 600>;
 
 // Texts are Windows-1252 bytes, as in the records.
@@ -64,6 +65,7 @@ using Texts600 = Array1<std::string, 600>;
   X(Int, OppositionFinalScore)                                                   \
   X(Int, MonthProcessed)                                                         \
   X(Int, MonthScroll)                                                            \
+  X(Texts30, MonthLines)                                                         \
   X(Int, BankAmount)                                                             \
   X(Texts600, MatchLog)                                                          \
   X(Int, MatchLogCount)                                                          \

@@ -270,6 +270,10 @@ const Font& FontLibrary::Default() {
   return *impl_->DefaultFont;
 }
 
+const Font& FontLibrary::Interface(FontSize size) {
+  return impl_->Get("MS Sans Serif", size, false, "sans-serif");
+}
+
 std::string FontLibrary::FileFor(std::string_view family, bool bold) {
   const std::optional<FontFile> file = Match(impl_->Config, family, bold);
   return file ? file->Path : std::string();

@@ -50,6 +50,9 @@ class FontLibrary {
   const Font& Get(std::string_view family, FontSize size, bool bold = false);
   // The user-interface font of screens that name none: 8 points.
   const Font& Default();
+  // The user-interface face at another size, for screens that set a size
+  // but name no font.
+  const Font& Interface(FontSize size);
   // The file fontconfig chose for a family, for diagnostics and tests.
   std::string FileFor(std::string_view family, bool bold = false);
 

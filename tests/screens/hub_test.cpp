@@ -59,10 +59,5 @@ TEST_F(HubTest, SettingsLinesOnlyOnPageOne) {
   EXPECT_FALSE(AreaHas(130, 504, 300, 520, Rgb(0x5555AA)));
 }
 
-TEST(HubWidgetsTest, RankSuffixes) {
-  const std::pair<int, const char*> cases[] = {{1, "st"}, {2, "nd"}, {3, "rd"}, {4, "th"}, {10, "th"}};
-  for (auto [rank, suffix] : cases) EXPECT_EQ(RankSuffix(rank), suffix) << rank;
-}
-
 }  // namespace
 }  // namespace vantoro::testing

@@ -12,11 +12,4 @@ void DrawButton(Canvas& canvas, const Font& font, int l, int t, int r, int b, st
   if (!label.empty()) canvas.Text(tx, ty, label, font, pen);
 }
 
-std::string_view RankSuffix(Int rank) {
-  if (rank == 1) return "st";
-  if (rank == 2) return "nd";
-  if (rank == 3) return "rd";
-  return "th";
-}
-
 }  // namespace vantoro

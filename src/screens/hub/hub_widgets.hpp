@@ -26,7 +26,4 @@ void DrawPanel(Canvas& canvas, int l, int t, int r, int b);
 void DrawButton(Canvas& canvas, const Font& font, int l, int t, int r, int b, std::string_view label, int tx,
                 int ty, Color pen = kButtonGreen, Color fill = kButtonFill);
 
-// "st", "nd", "rd" or "th" for a rank.
-std::string_view RankSuffix(Int rank);
-
 }  // namespace vantoro

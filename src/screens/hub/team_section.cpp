@@ -233,7 +233,7 @@ void TeamSection::DrawStandings(Canvas& canvas) {
     if (next) canvas.Text(400, y, "<-- Played Next", font, color);
   }
   const TeamRank rank = RankOfTeam(team, league);
-  canvas.Text(135, 385, "Current Rank: " + rank.Rank.Str() + std::string(RankSuffix(rank.Rank)) + RankTieMark(rank),
+  canvas.Text(135, 385, "Current Rank: " + rank.Rank.Str() + RankSuffix(rank.Rank) + RankTieMark(rank),
               HubFont(ctx_.Fonts, 14), kWhite);
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+// The end of every month: the month's processing, once, then its list of
+// events rising into a panel, and NEXT TURN back to the hub. The league's
+// end and a collapse of morale leave from here too.
+
+#include "screens/context.hpp"
+#include "ui/screen.hpp"
+
+namespace vantoro {
+
+class EndOfMonthScreen final : public Screen {
+ public:
+  explicit EndOfMonthScreen(ScreenContext context) : ctx_(context) {}
+  void Draw(Canvas& canvas) override;
+  void Press(int x, int y) override;
+
+ private:
+  void TestLeagueEnd();
+  void DrawList(Canvas& canvas);
+  void TestBreakup();
+
+  ScreenContext ctx_;
+};
+
+}  // namespace vantoro

@@ -1,0 +1,37 @@
+#pragma once
+// The regular end of a game: the final table, the team's rank and
+// trophies, over fireworks; a press returns to the title.
+
+#include "screens/context.hpp"
+#include "ui/screen.hpp"
+
+namespace vantoro {
+
+class LeagueEndScreen final : public Screen {
+ public:
+  explicit LeagueEndScreen(ScreenContext context) : ctx_(context) {}
+  void Draw(Canvas& canvas) override;
+  void Press(int x, int y) override;
+
+ private:
+  void DrawTable(Canvas& canvas);
+  void DrawFireworks(Canvas& canvas);
+
+  ScreenContext ctx_;
+};
+
+// "Rank: 2nd equal", "Rank: 10th".
+std::string LeagueEndRankText(const TeamRecord& team, const LeagueRecord& league);
+
+// The losing end: the team has broken up; a press returns to the title.
+class TeamBreakupScreen final : public Screen {
+ public:
+  explicit TeamBreakupScreen(ScreenContext context) : ctx_(context) {}
+  void Draw(Canvas& canvas) override;
+  void Press(int x, int y) override;
+
+ private:
+  ScreenContext ctx_;
+};
+
+}  // namespace vantoro
