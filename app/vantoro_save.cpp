@@ -59,7 +59,7 @@ bool Load(const std::filesystem::path& dir, Slot& slot) {
 int Dump(const std::filesystem::path& dir) {
   Slot slot;
   if (!Load(dir, slot)) return kRefused;
-  nlohmann::json out = nlohmann::json::object();
+  nlohmann::ordered_json out = nlohmann::ordered_json::object();
   out["Team"] = TeamToJson(*slot.Team);
   out["League"] = LeagueToJson(*slot.League);
   std::cout << out.dump(2) << '\n' << std::flush;

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/driver.hpp"
@@ -49,7 +50,8 @@ BENCHMARK(BM_TitleFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_TeamCreationFrame(benchmark::State& bench) {
   Driver driver(Fonts(), Pictures(), std::filesystem::temp_directory_path());
-  for (auto line : {"wait 25", "press 100 100", "wait 1500", "press 250 490", "wait 35"}) Execute(driver, line);
+  for (auto line : {"wait 25", "press 100 100", "wait 1500", "press 250 490", "wait 35"})
+    Execute(driver, line);
   MeasureFrames(bench, driver, 35);
 }
 BENCHMARK(BM_TeamCreationFrame)->Unit(benchmark::kMicrosecond);
@@ -68,6 +70,65 @@ void BM_StartupToFirstFrame(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+}  // namespace vantoro
+
+namespace vantoro {
+namespace {
+
+// A game in the hub, past its opening, on the given section and page.
+std::unique_ptr<Driver> HubOn(int section, int page) {
+  auto driver = std::make_unique<Driver>(Fonts(), Pictures(), std::filesystem::temp_directory_path());
+  for (auto line : {"wait 25", "press 100 100", "wait 1500", "press 250 490", "press 560 490", "wait 1700"}) {
+    Execute(*driver, line);
+  }
+  Execute(*driver, "set Runtime.HubSection " + std::to_string(section));
+  Execute(*driver, "set Runtime.HubPage " + std::to_string(page));
+  for (int i = 1; i <= 30; ++i)
+    Execute(*driver,
+            "set Runtime.MatchLog[" + std::to_string(i) + "] A line of the match report, long enough");
+  Execute(*driver, "set Runtime.MatchLogCount 30");
+  return driver;
+}
+
+void BM_HubFrame(benchmark::State& bench) {
+  auto driver = HubOn(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1)));
+  MeasureFrames(bench, *driver, 50);
+}
+BENCHMARK(BM_HubFrame)
+    ->ArgNames({"section", "page"})
+    ->Args({1, 1})
+    ->Args({1, 2})
+    ->Args({1, 3})
+    ->Args({1, 4})
+    ->Args({1, 5})
+    ->Args({1, 6})
+    ->Args({6, 1})
+    ->Args({6, 2})
+    ->Args({6, 3})
+    ->Args({7, 1})
+    ->Args({7, 2})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_EndOfMonthFrame(benchmark::State& bench) {
+  auto driver = HubOn(1, 1);
+  driver->Screens().HandOver(ScreenId::Hub, ScreenId::EndOfMonth);
+  Execute(*driver, "set Runtime.MonthProcessed 0");
+  Execute(*driver, "set Runtime.MonthScroll 1");
+  driver->Wait(50);
+  // Keep the team together so that the screen stays up.
+  for (int p = 1; p <= 7; ++p) driver->State().Team.PlayerMorale[p] = 90;
+  MeasureFrames(bench, *driver, 50);
+}
+BENCHMARK(BM_EndOfMonthFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_LeagueEndFrame(benchmark::State& bench) {
+  auto driver = HubOn(1, 1);
+  driver->Screens().HandOver(ScreenId::Hub, ScreenId::LeagueEnd);
+  MeasureFrames(bench, *driver, 50);
+}
+BENCHMARK(BM_LeagueEndFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vantoro

@@ -22,7 +22,8 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
            std::filesystem::path saveFolder)
     : screens_(state, platform) {
   const ScreenContext context{state, screens_, fonts, pictures, std::move(saveFolder)};
-  for (int i = 0; i < kScreenCount; ++i) screens_.Install(static_cast<ScreenId>(i), std::make_unique<BlankScreen>());
+  for (int i = 0; i < kScreenCount; ++i)
+    screens_.Install(static_cast<ScreenId>(i), std::make_unique<BlankScreen>());
   screens_.Install(ScreenId::Title, std::make_unique<TitleScreen>(context));
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
   screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));

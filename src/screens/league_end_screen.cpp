@@ -47,8 +47,10 @@ void LeagueEndScreen::DrawTable(Canvas& canvas) {
     canvas.Text(250, 160 + 24 * t, league[t].LeagueScore.Str(), font, Rgb(0x222288));
   }
   const TeamRank rank = RankOfTeam(team, league);
-  canvas.Picture(350, 160, ctx_.Pictures.Get(rank.Rank <= 3 ? PictureId::TeamCelebrating : PictureId::TeamDejected));
-  canvas.Text(500, 180, LeagueEndRankText(team, league), ctx_.Fonts.Interface(FontSize::Points(24)), Rgb(0xFF0000));
+  canvas.Picture(350, 160,
+                 ctx_.Pictures.Get(rank.Rank <= 3 ? PictureId::TeamCelebrating : PictureId::TeamDejected));
+  canvas.Text(500, 180, LeagueEndRankText(team, league), ctx_.Fonts.Interface(FontSize::Points(24)),
+              Rgb(0xFF0000));
   for (int k = 1; k <= 4; ++k) {
     canvas.Picture(10 + 80 * (k - 1), 460, ctx_.Pictures.Get(Nth(PictureId::SmallTrophy1, k)));
     canvas.Text(40 + 80 * (k - 1), 430, team.Trophies[k].Str(), font, Rgb(0x00FF00));

@@ -28,7 +28,7 @@ struct ActionArea {
 
 // Tested in turn for every press; the areas do not overlap.
 constexpr std::array kActions = {
-    ActionArea{Action::Create, {211, 309, 480, 499}},   ActionArea{Action::Commit, {531, 599, 480, 499}},
+    ActionArea{Action::Create, {211, 309, 480, 499}},     ActionArea{Action::Commit, {531, 599, 480, 499}},
     ActionArea{Action::GameLength, {501, 529, 351, 381}}, ActionArea{Action::FieldType, {481, 554, 421, 451}},
     ActionArea{Action::GameType, {401, 469, 421, 451}},   ActionArea{Action::LoadGame, {351, 449, 481, 494}},
 };
@@ -112,8 +112,12 @@ void TeamCreationScreen::DrawButtons(Canvas& canvas) {
 void TeamCreationScreen::DrawSquad(Canvas& canvas) {
   const TeamRecord& team = ctx_.State.Team;
   if (team.PlayerName[1].Empty()) return;
-  const auto label = [&](int x, int y, std::string_view text) { canvas.Text(x, y, text, text12_, kPaleGreen); };
-  const auto value = [&](int x, int y, std::string_view text) { canvas.Text(x, y, text, text12_, kDarkGreen); };
+  const auto label = [&](int x, int y, std::string_view text) {
+    canvas.Text(x, y, text, text12_, kPaleGreen);
+  };
+  const auto value = [&](int x, int y, std::string_view text) {
+    canvas.Text(x, y, text, text12_, kDarkGreen);
+  };
 
   label(210, 110, "Player Name");
   label(350, 110, "Skill Index");
@@ -185,9 +189,7 @@ void TeamCreationScreen::Press(int x, int y) {
         ++team.GameType;
         if (team.GameType == 2) team.GameType = 0;
         break;
-      case Action::LoadGame:
-        LoadSavedGame();
-        break;
+      case Action::LoadGame: LoadSavedGame(); break;
     }
   }
 }

@@ -27,33 +27,78 @@ struct Shape<Array1<T, N>> {
   static constexpr int kCount = N, kColumns = Shape<T>::kCount;
 };
 
-#define VANTORO_FIELD(record, name)                                                              \
-  FieldInfo {                                                                                    \
-    #name, offsetof(record, name), Shape<decltype(record::name)>::kType,                         \
-        Shape<decltype(record::name)>::kCount, Shape<decltype(record::name)>::kColumns           \
+#define VANTORO_FIELD(record, name)                                                          \
+  FieldInfo {                                                                                \
+#name, offsetof(record, name), Shape < decltype(record::name)> ::kType,                  \
+        Shape < decltype(record::name)> ::kCount, Shape < decltype(record::name)> ::kColumns \
   }
 
 #define T(name) VANTORO_FIELD(TeamRecord, name)
 constexpr std::array kTeamFields = {
-    T(TeamName), T(ManagerName), T(GameLengthYears), T(Cash), T(LeagueScore), T(Year), T(Month),
-    T(Vehicle), T(Trophies), T(Paintballs), T(LockStrength), T(SecurityLevel), T(Television),
-    T(PBCooler), T(SnackMachine), T(PoolTable), T(BeerFridge), T(GarageLevel), T(PlayerName),
-    T(PlayerMarkerType), T(PlayerMarkerCondition), T(PlayerMarkerAge), T(PlayerPaid),
-    T(PlayerTrained), T(PlayerSpeed), T(PlayerAgility), T(PlayerStamina), T(PlayerAccuracy),
-    T(PlayerMorale), T(PlayerTagsFor), T(PlayerTagsAgainst), T(PlayerFlagsPulled),
-    T(PlayerPopularity), T(PlayerOccupation), T(SharesHeld), T(PlayerGender), T(PlayerPortrait),
-    T(PlayerFigure), T(SharePrice), T(SharePriceHistory), T(TeamFinePaid), T(GamesPlayed),
-    T(HistoryRow), T(GamesWon), T(GamesLost), T(GamesDrawn), T(GameType), T(BankBalance),
-    T(RivalTeamA), T(RivalTeamB), T(RivalTeamC), T(PlayerMarkerCustom), T(Sponsorship),
-    T(FieldType), T(NextOpponent),
+    T(TeamName),
+    T(ManagerName),
+    T(GameLengthYears),
+    T(Cash),
+    T(LeagueScore),
+    T(Year),
+    T(Month),
+    T(Vehicle),
+    T(Trophies),
+    T(Paintballs),
+    T(LockStrength),
+    T(SecurityLevel),
+    T(Television),
+    T(PBCooler),
+    T(SnackMachine),
+    T(PoolTable),
+    T(BeerFridge),
+    T(GarageLevel),
+    T(PlayerName),
+    T(PlayerMarkerType),
+    T(PlayerMarkerCondition),
+    T(PlayerMarkerAge),
+    T(PlayerPaid),
+    T(PlayerTrained),
+    T(PlayerSpeed),
+    T(PlayerAgility),
+    T(PlayerStamina),
+    T(PlayerAccuracy),
+    T(PlayerMorale),
+    T(PlayerTagsFor),
+    T(PlayerTagsAgainst),
+    T(PlayerFlagsPulled),
+    T(PlayerPopularity),
+    T(PlayerOccupation),
+    T(SharesHeld),
+    T(PlayerGender),
+    T(PlayerPortrait),
+    T(PlayerFigure),
+    T(SharePrice),
+    T(SharePriceHistory),
+    T(TeamFinePaid),
+    T(GamesPlayed),
+    T(HistoryRow),
+    T(GamesWon),
+    T(GamesLost),
+    T(GamesDrawn),
+    T(GameType),
+    T(BankBalance),
+    T(RivalTeamA),
+    T(RivalTeamB),
+    T(RivalTeamC),
+    T(PlayerMarkerCustom),
+    T(Sponsorship),
+    T(FieldType),
+    T(NextOpponent),
 };
 #undef T
 
 #define O(name) VANTORO_FIELD(OppositionTeam, name)
 constexpr std::array kOppositionFields = {
-    O(Name),          O(ManagerName),   O(LeagueScore),    O(PlayerName),
-    O(PlayerMarkerType), O(PlayerSpeed), O(PlayerAgility), O(PlayerStamina),
-    O(PlayerAccuracy), O(PlayerTagsFor), O(PlayerTagsAgainst),
+    O(Name),          O(ManagerName),       O(LeagueScore),
+    O(PlayerName),    O(PlayerMarkerType),  O(PlayerSpeed),
+    O(PlayerAgility), O(PlayerStamina),     O(PlayerAccuracy),
+    O(PlayerTagsFor), O(PlayerTagsAgainst),
 };
 #undef O
 #undef VANTORO_FIELD

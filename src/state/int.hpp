@@ -18,8 +18,8 @@ struct Int {
   constexpr Int(std::int32_t x) : v(x) {}  // NOLINT(google-explicit-constructor)
   // Other integer types would narrow silently; convert explicitly with Wrap().
   template <class T>
-    requires(std::is_arithmetic_v<T> && !std::is_same_v<T, std::int32_t>)
-  Int(T) = delete;
+  requires(std::is_arithmetic_v<T> && !std::is_same_v<T, std::int32_t>) Int(T)
+  = delete;
 
   // Two's complement truncation of a wider value.
   static constexpr Int Wrap(std::int64_t x) {

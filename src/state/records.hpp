@@ -18,10 +18,10 @@ namespace vantoro {
 
 static_assert(std::endian::native == std::endian::little, "save images are little-endian");
 
-inline constexpr int kSquadSize = 7;       // players 1..7 are the squad
-inline constexpr int kPlayerSlots = 8;     // slot 8: recruit candidate and swap scratch
+inline constexpr int kSquadSize = 7;    // players 1..7 are the squad
+inline constexpr int kPlayerSlots = 8;  // slot 8: recruit candidate and swap scratch
 inline constexpr int kOppositionTeams = 9;
-inline constexpr int kCompanies = 10;      // 1..6 traded, 7..10 reserved
+inline constexpr int kCompanies = 10;  // 1..6 traded, 7..10 reserved
 inline constexpr int kHistoryRows = 240;
 
 using PlayerInts = Array1<Int, kPlayerSlots>;

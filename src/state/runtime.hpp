@@ -22,77 +22,77 @@ using Texts30 = Array1<std::string, 30>;
 using Texts600 = Array1<std::string, 600>;
 
 // Texts are Windows-1252 bytes, as in the records.
-#define VANTORO_RUNTIME_VARIABLES(X)                                             \
-  /* shared by several screens */                                                \
-  X(Int, HubSection)                                                             \
-  X(Int, HubPage)                                                                \
-  X(Ints7, HubSectionGlow)                                                       \
-  X(Int, HubIntroCounter)                                                        \
-  X(Int, SelectedPlayer)                                                         \
-  X(Int, SelectedCompany)                                                        \
-  X(Int, CatalogItem)                                                            \
-  X(Int, ViewedOpponent)                                                         \
-  X(Int, RecruitGenerated)                                                       \
-  X(Int, PaintPrice)                                                             \
-  X(Int, FundraisedThisMonth)                                                    \
-  X(Int, GambledThisMonth)                                                       \
-  X(Texts6, CommentaryLines)                                                     \
-  X(std::string, HubMessage1)                                                    \
-  X(std::string, HubMessage2)                                                    \
-  X(Int, NameGender)                                                             \
-  X(Int, SplashTicks)                                                            \
-  X(Ints50, SplashX)                                                             \
-  X(Ints50, SplashY)                                                             \
-  X(Ints50, SplashDX)                                                            \
-  X(Ints50, SplashDY)                                                            \
-  X(Ints100, RainX)                                                              \
-  X(Ints100, RainY)                                                              \
-  X(Ints100, RainSpeed)                                                          \
-  X(Ints100, HubParticleX)                                                       \
-  X(Ints100, HubParticleY)                                                       \
-  X(Ints100, HubParticleSpeed)                                                   \
-  X(std::string, VersionLabel)                                                   \
-  X(Int, TournamentMonth)                                                        \
-  X(Int, Weather)                                                                \
-  X(Int, MatchOpponent)                                                          \
-  X(Int, FlankTactic)                                                            \
-  X(Int, SupportTactic)                                                          \
-  X(Int, ForwardTactic)                                                          \
-  X(Int, LeaderTactic)                                                           \
-  X(Int, MatchOutcome)                                                           \
-  X(Int, TrophyKind)                                                             \
-  X(Int, OwnFinalScore)                                                          \
-  X(Int, OppositionFinalScore)                                                   \
-  X(Int, MonthProcessed)                                                         \
-  X(Int, MonthScroll)                                                            \
-  X(Texts30, MonthLines)                                                         \
-  X(Int, BankAmount)                                                             \
-  X(Texts600, MatchLog)                                                          \
-  X(Int, MatchLogCount)                                                          \
-  X(Int, RocketX)                                                                \
-  X(Int, RocketY)                                                                \
-  X(Int, BurstHeight)                                                            \
-  /* title screen */                                                             \
-  X(Int, TitlePlaced)                                                            \
-  /* team creation */                                                            \
-  X(Int, CreationBarA)                                                           \
-  X(Int, CreationBarB)                                                           \
-  X(Int, CreationStepA)                                                          \
-  X(Int, CreationStepB)                                                          \
-  X(Int, CreationCounter)                                                        \
-  /* hub pages and the tournament, set up by a new game */                       \
-  X(Int, CustomEligible)                                                         \
-  X(Int, CustomChoice)                                                           \
-  X(Int, ActionPicture)                                                          \
-  X(Int, HelpPage)                                                               \
-  X(Int, MapView)                                                                \
-  X(Int, ViewedVehicle)                                                          \
-  X(Int, AnimFrame)                                                              \
-  X(Int, AnimTick)                                                               \
-  /* hub */                                                                      \
-  X(Int, BankOpenRoll)                                                           \
-  X(Int, DebriefTopLine)                                                         \
-  /* match */                                                                    \
+#define VANTORO_RUNTIME_VARIABLES(X)                       \
+  /* shared by several screens */                          \
+  X(Int, HubSection)                                       \
+  X(Int, HubPage)                                          \
+  X(Ints7, HubSectionGlow)                                 \
+  X(Int, HubIntroCounter)                                  \
+  X(Int, SelectedPlayer)                                   \
+  X(Int, SelectedCompany)                                  \
+  X(Int, CatalogItem)                                      \
+  X(Int, ViewedOpponent)                                   \
+  X(Int, RecruitGenerated)                                 \
+  X(Int, PaintPrice)                                       \
+  X(Int, FundraisedThisMonth)                              \
+  X(Int, GambledThisMonth)                                 \
+  X(Texts6, CommentaryLines)                               \
+  X(std::string, HubMessage1)                              \
+  X(std::string, HubMessage2)                              \
+  X(Int, NameGender)                                       \
+  X(Int, SplashTicks)                                      \
+  X(Ints50, SplashX)                                       \
+  X(Ints50, SplashY)                                       \
+  X(Ints50, SplashDX)                                      \
+  X(Ints50, SplashDY)                                      \
+  X(Ints100, RainX)                                        \
+  X(Ints100, RainY)                                        \
+  X(Ints100, RainSpeed)                                    \
+  X(Ints100, HubParticleX)                                 \
+  X(Ints100, HubParticleY)                                 \
+  X(Ints100, HubParticleSpeed)                             \
+  X(std::string, VersionLabel)                             \
+  X(Int, TournamentMonth)                                  \
+  X(Int, Weather)                                          \
+  X(Int, MatchOpponent)                                    \
+  X(Int, FlankTactic)                                      \
+  X(Int, SupportTactic)                                    \
+  X(Int, ForwardTactic)                                    \
+  X(Int, LeaderTactic)                                     \
+  X(Int, MatchOutcome)                                     \
+  X(Int, TrophyKind)                                       \
+  X(Int, OwnFinalScore)                                    \
+  X(Int, OppositionFinalScore)                             \
+  X(Int, MonthProcessed)                                   \
+  X(Int, MonthScroll)                                      \
+  X(Texts30, MonthLines)                                   \
+  X(Int, BankAmount)                                       \
+  X(Texts600, MatchLog)                                    \
+  X(Int, MatchLogCount)                                    \
+  X(Int, RocketX)                                          \
+  X(Int, RocketY)                                          \
+  X(Int, BurstHeight)                                      \
+  /* title screen */                                       \
+  X(Int, TitlePlaced)                                      \
+  /* team creation */                                      \
+  X(Int, CreationBarA)                                     \
+  X(Int, CreationBarB)                                     \
+  X(Int, CreationStepA)                                    \
+  X(Int, CreationStepB)                                    \
+  X(Int, CreationCounter)                                  \
+  /* hub pages and the tournament, set up by a new game */ \
+  X(Int, CustomEligible)                                   \
+  X(Int, CustomChoice)                                     \
+  X(Int, ActionPicture)                                    \
+  X(Int, HelpPage)                                         \
+  X(Int, MapView)                                          \
+  X(Int, ViewedVehicle)                                    \
+  X(Int, AnimFrame)                                        \
+  X(Int, AnimTick)                                         \
+  /* hub */                                                \
+  X(Int, BankOpenRoll)                                     \
+  X(Int, DebriefTopLine)                                   \
+  /* match */                                              \
   X(Int, MalfunctionShown)
 
 struct RuntimeState {

@@ -10,9 +10,9 @@
 
 namespace vantoro {
 
-nlohmann::json TeamToJson(const TeamRecord& team);
+nlohmann::ordered_json TeamToJson(const TeamRecord& team);
 // An array of the nine opposition teams, team 1 first.
-nlohmann::json LeagueToJson(const LeagueRecord& league);
-nlohmann::json RuntimeToJson(const RuntimeState& runtime);
+nlohmann::ordered_json LeagueToJson(const LeagueRecord& league);
+nlohmann::ordered_json RuntimeToJson(const RuntimeState& runtime);
 
 }  // namespace vantoro

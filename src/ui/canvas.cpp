@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace vantoro {
 
@@ -33,26 +34,43 @@ void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Colo
 void Canvas::Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color> brush) {
   if (r <= l || b <= t) return;
   // Pixel centres inside the ellipse whose box is l..r, t..b in continuous
-  // coordinates; the outline is every inside pixel with a 4-neighbour outside.
+  // coordinates form one run per row; the outline is every inside pixel
+  // with a 4-neighbour outside, which the runs of the rows above and below
+  // tell without testing pixels one by one.
   const double cx = (double{1} * l + r) / 2.0, cy = (double{1} * t + b) / 2.0;
   const double rx = (double{1} * r - l) / 2.0, ry = (double{1} * b - t) / 2.0;
-  const auto inside = [&](int x, int y) {
-    if (x < l || x >= r || y < t || y >= b) return false;
-    const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-    return dx * dx + dy * dy <= 1.0;
+  struct Run {
+    long long First = 1, Last = 0;  // empty when First > Last
+    bool Has(long long x) const { return x >= First && x <= Last; }
   };
-  const int y0 = std::max(t, 0), y1 = std::min(b, Height());
-  const int x0 = std::max(l, 0), x1 = std::min(r, Width());
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
-      if (!inside(x, y)) continue;
-      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+  const auto runOf = [&](long long y) {
+    Run run;
+    if (y < t || y >= b) return run;
+    const double dy = (static_cast<double>(y) + 0.5 - cy) / ry;
+    const double span = 1.0 - dy * dy;
+    if (span < 0) return run;
+    const double half = rx * std::sqrt(span);
+    // Centres x + 0.5 within [cx - half, cx + half].
+    run.First = std::max<long long>(l, static_cast<long long>(std::ceil(cx - half - 0.5)));
+    run.Last = std::min<long long>(r - 1LL, static_cast<long long>(std::floor(cx + half - 0.5)));
+    return run;
+  };
+  const long long y0 = std::max(t, 0), y1 = std::min(b, Height());
+  if (y0 >= y1) return;
+  Run above = runOf(y0 - 1), here = runOf(y0);
+  for (long long y = y0; y < y1; ++y) {
+    const Run below = runOf(y + 1);
+    const long long x0 = std::max<long long>(here.First, 0), x1 = std::min<long long>(here.Last, Width() - 1);
+    for (long long x = x0; x <= x1; ++x) {
+      const bool edge = x == here.First || x == here.Last || !above.Has(x) || !below.Has(x);
       if (edge) {
-        Pixel(x, y, pen);
+        Pixel(static_cast<int>(x), static_cast<int>(y), pen);
       } else if (brush) {
-        Pixel(x, y, *brush);
+        Pixel(static_cast<int>(x), static_cast<int>(y), *brush);
       }
     }
+    above = here;
+    here = below;
   }
 }
 
@@ -132,15 +150,19 @@ void Canvas::Picture(int x, int y, const Image& picture) {
 
 void Canvas::StretchPicture(int l, int t, int width, int height, const Image& picture) {
   if (width <= 0 || height <= 0 || picture.Width <= 0 || picture.Height <= 0) return;
-  const long long bottom = std::min(1LL * t + height, 1LL * Height());
-  const long long right = std::min(1LL * l + width, 1LL * Width());
-  for (long long y = std::max(t, 0); y < bottom; ++y) {
+  const long long left = std::max(l, 0), right = std::min(1LL * l + width, 1LL * Width());
+  const long long top = std::max(t, 0), bottom = std::min(1LL * t + height, 1LL * Height());
+  if (left >= right || top >= bottom) return;
+  // Nearest source column of every target column, worked out once.
+  std::vector<int> columns(static_cast<std::size_t>(right - left));
+  for (long long x = left; x < right; ++x) {
+    columns[static_cast<std::size_t>(x - left)] = static_cast<int>((x - l) * picture.Width / width);
+  }
+  for (long long y = top; y < bottom; ++y) {
     const int sy = static_cast<int>((y - t) * picture.Height / height);
-    for (long long x = std::max(l, 0); x < right; ++x) {
-      const int sx = static_cast<int>((x - l) * picture.Width / width);
-      image_.Pixels[image_.Index(static_cast<int>(x), static_cast<int>(y))] =
-          picture.Pixels[picture.Index(sx, sy)];
-    }
+    const std::uint32_t* source = &picture.Pixels[picture.Index(0, sy)];
+    std::uint32_t* target = &image_.Pixels[image_.Index(static_cast<int>(left), static_cast<int>(y))];
+    for (std::size_t i = 0; i < columns.size(); ++i) target[i] = source[columns[i]];
   }
 }
 

@@ -94,7 +94,7 @@ struct VantoroSaveTest : testing::Test {
 TEST_F(VantoroSaveTest, DumpsAHostileSlotAsTheRecordsHoldIt) {
   const ToolRun run = RunTool({"dump", d});
   ASSERT_EQ(run.status, 0) << run.err;
-  const nlohmann::json json = nlohmann::json::parse(run.out);
+  const nlohmann::ordered_json json = nlohmann::ordered_json::parse(run.out);
   const Records records = Loaded();
   EXPECT_EQ(json["Team"], TeamToJson(*records.Team));
   EXPECT_EQ(json["League"], LeagueToJson(*records.League));
@@ -121,7 +121,7 @@ TEST_F(VantoroSaveTest, SetChangesExactlyTheNamedFields) {
     ASSERT_TRUE(field && field->Set(a.substr(a.find('=') + 1), error)) << error;
   }
   EXPECT_TRUE(Holds(want.TeamImage(), want.LeagueImage()));
-  const nlohmann::json json = nlohmann::json::parse(RunTool({"dump", d}).out);
+  const nlohmann::ordered_json json = nlohmann::ordered_json::parse(RunTool({"dump", d}).out);
   EXPECT_EQ(json["League"][1]["Name"], "Iron Rams");
   EXPECT_EQ(json["Team"]["TeamName"], "Zoë");
 }

@@ -38,9 +38,11 @@ TEST_F(MonthScreensTest, NextTurnResetsAndReturnsToTheHub) {
           "set Runtime.HubSection 6", "set Runtime.HubSectionGlow[2] 9"});
   const Int row = State().Team.HistoryRow;
   Script({"press 580 475", "press 630 460", "expect-screen end-of-month"});  // the edges are outside
-  Script({"press 630 475", "expect-screen hub", "expect Team.PlayerPaid[3] 0", "expect Team.PlayerTrained[2] 0",
-          "expect Team.TeamFinePaid 0", "expect Team.PlayerMarkerCustom[4] 0", "expect Runtime.BankAmount 0",
-          "expect Runtime.HubSectionGlow[2] 0", "expect Runtime.HubSectionGlow[6] 1", "expect Runtime.HubIntroCounter 1"});
+  Script({"press 630 475", "expect-screen hub", "expect Team.PlayerPaid[3] 0",
+          "expect Team.PlayerTrained[2] 0", "expect Team.TeamFinePaid 0",
+          "expect Team.PlayerMarkerCustom[4] 0", "expect Runtime.BankAmount 0",
+          "expect Runtime.HubSectionGlow[2] 0", "expect Runtime.HubSectionGlow[6] 1",
+          "expect Runtime.HubIntroCounter 1"});
   EXPECT_EQ(State().Team.HistoryRow, row + 1);
   EXPECT_TRUE(State().Runtime.RecruitGenerated == 0 || State().Runtime.RecruitGenerated == 2);
   EXPECT_FALSE(driver->Screens().TickRunning(ScreenId::EndOfMonth));
@@ -68,8 +70,9 @@ TEST_F(MonthScreensTest, MoraleDecidesTheBreakup) {
 
 TEST_F(MonthScreensTest, PumpsOnlyLimitsEveryMarkerOnEveryTick) {
   EndTurn();
-  Script({"wait 50", "set Team.GameType 1", "set Team.PlayerMarkerType[2] 9", "set League[4].PlayerMarkerType[7] 10",
-          "wait 50", "expect Team.PlayerMarkerType[2] 4", "expect League[4].PlayerMarkerType[7] 4"});
+  Script({"wait 50", "set Team.GameType 1", "set Team.PlayerMarkerType[2] 9",
+          "set League[4].PlayerMarkerType[7] 10", "wait 50", "expect Team.PlayerMarkerType[2] 4",
+          "expect League[4].PlayerMarkerType[7] 4"});
 }
 
 TEST_F(MonthScreensTest, HostileValuesNeverCrash) {
@@ -81,7 +84,8 @@ TEST_F(MonthScreensTest, HostileValuesNeverCrash) {
             "set Team.RivalTeamA " + v, "set Team.Sponsorship " + v, "set Runtime.TrophyKind " + v,
             "set Runtime.MatchOutcome 1", "set Runtime.HubSection " + v, "set Team.GameLengthYears " + v});
     driver->Screens().HandOver(ScreenId::Hub, ScreenId::EndOfMonth);
-    Script({"set Runtime.MonthProcessed 0", "set Runtime.MonthScroll 1", "wait 200", "press 630 475", "wait 100"});
+    Script({"set Runtime.MonthProcessed 0", "set Runtime.MonthScroll 1", "wait 200", "press 630 475",
+            "wait 100"});
     if (!driver->Screens().Visible(ScreenId::Hub)) {
       // The league ended or the team broke up: start again from the hub.
       driver->Screens().HandOver(*driver->Screens().VisibleScreen(), ScreenId::Hub);

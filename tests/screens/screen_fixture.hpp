@@ -20,7 +20,8 @@ inline FontLibrary& SharedFonts() {
 
 inline PictureSet StandInPictures() {
   PictureSet pictures;
-  for (const PictureInfo& info : kPictures) pictures.Put(info.Id, Image(info.Width, info.Height, Rgb(0x202020)));
+  for (const PictureInfo& info : kPictures)
+    pictures.Put(info.Id, Image(info.Width, info.Height, Rgb(0x202020)));
   return pictures;
 }
 

@@ -1,8 +1,7 @@
-#include "screens/team_creation_screen.hpp"
-
 #include <unistd.h>
 
 #include "screen_fixture.hpp"
+#include "screens/team_creation_screen.hpp"
 #include "state/save_slot.hpp"
 
 namespace vantoro::testing {
@@ -80,7 +79,8 @@ TEST_F(TeamCreationTest, CreateRollsTheSquadAndCommitEntersTheHub) {
   // The setting boxes show once a squad exists: green outline, dark green fill.
   EXPECT_EQ(FramePixel(480, 430), Rgb(0x00FF00));
   EXPECT_EQ(FramePixel(482, 450), Rgb(0x004400));
-  Script({"press 599 499", "expect-screen hub", "expect Runtime.HubIntroCounter 1", "expect Runtime.HubSectionGlow[1] 1"});
+  Script({"press 599 499", "expect-screen hub", "expect Runtime.HubIntroCounter 1",
+          "expect Runtime.HubSectionGlow[1] 1"});
   EXPECT_FALSE(driver->Screens().TickRunning(ScreenId::TeamCreation));
   EXPECT_TRUE(driver->Screens().TickRunning(ScreenId::Hub));
 }
@@ -102,7 +102,8 @@ TEST_F(TeamCreationTest, LoadGameDuringTheIntroEntersTheHubWithTheSavedGame) {
   ASSERT_TRUE(SaveSlot(folder, saved.Team, saved.League).Ok());
   Begin(false);
   Script({"press 351 481", "expect-screen hub", "expect Team.Cash 123456", "expect League[9].Name Iron Rams",
-       "expect Runtime.GambledThisMonth 1", "expect Runtime.FundraisedThisMonth 1", "expect Runtime.HubIntroCounter 1"});
+          "expect Runtime.GambledThisMonth 1", "expect Runtime.FundraisedThisMonth 1",
+          "expect Runtime.HubIntroCounter 1"});
   EXPECT_EQ(State().Team.Gap066[1], 0x5A);
 }
 

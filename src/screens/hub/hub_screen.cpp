@@ -32,7 +32,8 @@ constexpr std::array<SectionButton, 7> kSections = {{
 // bounds inclusive.
 constexpr int SectionTop(int s) { return 90 + 70 * (s - 1); }
 constexpr PressArea SectionArea(int s) { return {11, 99, SectionTop(s) + 1, SectionTop(s) + 49}; }
-constexpr std::array<PressArea, 3> kTabAreas = {{{131, 229, 101, 129}, {241, 339, 101, 129}, {351, 449, 101, 129}}};
+constexpr std::array<PressArea, 3> kTabAreas = {
+    {{131, 229, 101, 129}, {241, 339, 101, 129}, {351, 449, 101, 129}}};
 constexpr std::array<int, 3> kTabLeft = {130, 240, 350};
 
 }  // namespace
@@ -120,8 +121,8 @@ void HubScreen::DrawSections(Canvas& canvas) {
     const int top = SectionTop(s);
     const int right = (Int(100) + Clamp(r.HubSectionGlow[s], -100, 1000)).v;
     canvas.Rectangle(10, top, right, top + 50, Rgb(0x4444AA), Rgb(0x000055));
-    canvas.Text(kSections[static_cast<std::size_t>(s - 1)].LabelX, top + 15, kSections[static_cast<std::size_t>(s - 1)].Label,
-                font, color);
+    canvas.Text(kSections[static_cast<std::size_t>(s - 1)].LabelX, top + 15,
+                kSections[static_cast<std::size_t>(s - 1)].Label, font, color);
   }
 }
 
@@ -144,7 +145,8 @@ void HubScreen::DrawDots(Canvas& canvas) {
   for (int i = 1; i <= 100; ++i) {
     const Int speed = r.HubParticleSpeed[i];
     if (InRange(speed, 1, 3)) {
-      canvas.Pixel(r.HubParticleX[i].v, r.HubParticleY[i].v, kDotColors[static_cast<std::size_t>(speed.v - 1)]);
+      canvas.Pixel(r.HubParticleX[i].v, r.HubParticleY[i].v,
+                   kDotColors[static_cast<std::size_t>(speed.v - 1)]);
     }
     r.HubParticleY[i] += speed;
     if (r.HubParticleY[i] > 559) r.HubParticleY[i] = 91;
@@ -177,8 +179,8 @@ void HubScreen::DrawTabs(Canvas& canvas) {
 }
 
 void HubScreen::DrawFooter(Canvas& canvas) {
-  canvas.Text(625, 560, ctx_.State.Runtime.VersionLabel, ctx_.Fonts.Get("Arial", FontSize::Pixels(14)), kWhite,
-              Rgb(0x000044));
+  canvas.Text(625, 560, ctx_.State.Runtime.VersionLabel, ctx_.Fonts.Get("Arial", FontSize::Pixels(14)),
+              kWhite, Rgb(0x000044));
 }
 
 void HubScreen::ResetForTheTournament() {
@@ -206,7 +208,8 @@ void HubScreen::Press(int x, int y) {
     r.HubSectionGlow[s] = 1;
   }
   for (int t = 0; t < 3; ++t) {
-    if (kTabAreas[static_cast<std::size_t>(t)].Contains(x, y) && !(t == 2 && r.HubSection == 7)) r.HubPage = t + 1;
+    if (kTabAreas[static_cast<std::size_t>(t)].Contains(x, y) && !(t == 2 && r.HubSection == 7))
+      r.HubPage = t + 1;
   }
   if (HubSection* section = CurrentSection()) section->PressPage(x, y, r.HubPage);
 }

@@ -297,8 +297,7 @@ void TeamSection::PressPage(int x, int y, Int page) {
         if (r.DebriefTopLine > r.MatchLogCount + 14) r.DebriefTopLine = 1;
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
