@@ -45,7 +45,8 @@ bool NumberArgs(std::string_view rest, std::int64_t& a, std::int64_t* b, std::st
 }  // namespace
 
 Driver::Driver(FontLibrary& fonts, const PictureSet& pictures, std::filesystem::path saveFolder)
-    : state_(std::make_unique<GameState>()), game_(*state_, platform_, fonts, pictures, std::move(saveFolder)) {
+    : state_(std::make_unique<GameState>()),
+      game_(*state_, platform_, fonts, pictures, std::move(saveFolder)) {
   game_.Screens().Start(0);
 }
 
@@ -69,20 +70,20 @@ void Driver::PressWindow(int x, int y) {
 
 void Driver::PressFrame(int x, int y) {
   const auto visible = game_.Screens().VisibleScreen();
-  const FrameOrigin origin = visible ? game_.Screens().OriginOf(*visible)
-                                     : ScreenSet::OriginFor(platform_.GetClientSize());
+  const FrameOrigin origin =
+      visible ? game_.Screens().OriginOf(*visible) : ScreenSet::OriginFor(platform_.GetClientSize());
   PressWindow(origin.Left + x, origin.Top + y);
 }
 
 std::string Driver::VisibleScreenName() const {
-  const auto visible = const_cast<Game&>(game_).Screens().VisibleScreen();
+  const auto visible = game_.Screens().VisibleScreen();
   return visible ? std::string(kScreenSpecs[static_cast<std::size_t>(*visible)].Name) : "none";
 }
 
 std::string Driver::DumpJson() const {
   nlohmann::ordered_json json;
   json["screen"] = VisibleScreenName();
-  json["time_ms"] = const_cast<Game&>(game_).Screens().Now();
+  json["time_ms"] = game_.Screens().Now();
   json["seed"] = state_->Rng.Seed;
   json["Team"] = TeamToJson(state_->Team);
   json["League"] = LeagueToJson(state_->League);

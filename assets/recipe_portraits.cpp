@@ -756,8 +756,8 @@ void PaintSkin(Image& image, const FaceMasks& face, const Image& albedo, const L
       const float f = fill(x, y);
       ColorF c = base * tint * ((0.1f + 0.62f * std::min(l, 1.2f) + 0.26f * f) * (1.0f - occlusion) * rim);
       // A soft sheen where the light meets the skin head on.
-      const float spec = std::pow(Clamp01(light(x, y)), 12.0f) * (0.06f + 0.16f * dark);
-      c = c + ColorF{1.0f, 0.92f, 0.85f} * spec;
+      const float specular = std::pow(Clamp01(light(x, y)), 12.0f) * (0.06f + 0.16f * dark);
+      c = c + ColorF{1.0f, 0.92f, 0.85f} * specular;
       std::uint32_t& p = image.Pixels[image.Index(x, y)];
       p = Pack(Lerp(Unpack(p), c, a));
     }

@@ -14,6 +14,7 @@ class Game {
   Game(GameState& state, Platform& platform, FontLibrary& fonts, const PictureSet& pictures,
        std::filesystem::path saveFolder);
   ScreenSet& Screens() { return screens_; }
+  const ScreenSet& Screens() const { return screens_; }
 
  private:
   ScreenSet screens_;

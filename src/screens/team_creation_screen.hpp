@@ -4,6 +4,7 @@
 // saved game instead.
 
 #include "screens/context.hpp"
+#include "ui/canvas.hpp"
 #include "ui/screen.hpp"
 
 namespace vantoro {
@@ -13,6 +14,11 @@ class TeamCreationScreen final : public Screen {
   explicit TeamCreationScreen(ScreenContext context);
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
+  // Its background fills the frame, unless a replaced picture is smaller.
+  bool CoversFrame() const override {
+    const Image& background = ctx_.Pictures.Get(PictureId::Creation);
+    return background.Width >= Canvas::kWidth && background.Height >= Canvas::kHeight;
+  }
 
   // The intro has finished once the counter reaches this.
   static constexpr int kIntroDone = 200;

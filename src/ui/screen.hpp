@@ -26,8 +26,10 @@ inline constexpr int kScreenCount = 12;
 class Screen {
  public:
   virtual ~Screen() = default;
-  // Draws the frame, in the screen's order; the canvas arrives cleared black.
+  // Draws the frame, in the screen's order; the canvas arrives cleared black
+  // unless the screen covers the whole frame with its background anyway.
   virtual void Draw(Canvas& canvas) = 0;
+  virtual bool CoversFrame() const { return false; }
   // The match screen's second, slower tick.
   virtual void EventTick() {}
   // A press at frame point (x, y) inside the screen's press area.

@@ -41,9 +41,9 @@ void ScreenSet::Show(ScreenId id) {
 void ScreenSet::Hide(ScreenId id) { slots_[Index(id)].Visible = false; }
 
 void ScreenSet::StartTicks(ScreenId id) {
-  const ScreenSpec& spec = kScreenSpecs[static_cast<std::size_t>(Index(id))];
-  scheduler_.Start({Index(id), TickKind::Drawing}, spec.PeriodMs, now_);
-  if (spec.EventPeriodMs > 0) scheduler_.Start({Index(id), TickKind::Event}, spec.EventPeriodMs, now_);
+  const ScreenSpec& info = kScreenSpecs[static_cast<std::size_t>(Index(id))];
+  scheduler_.Start({Index(id), TickKind::Drawing}, info.PeriodMs, now_);
+  if (info.EventPeriodMs > 0) scheduler_.Start({Index(id), TickKind::Event}, info.EventPeriodMs, now_);
 }
 
 void ScreenSet::StopTicks(ScreenId id) {
@@ -105,7 +105,7 @@ void ScreenSet::PresentTitle() {
 
 void ScreenSet::ScreenTick(ScreenId id) {
   Slot& slot = slots_[Index(id)];
-  canvas_.Clear();
+  if (!slot.Instance || !slot.Instance->CoversFrame()) canvas_.Clear();
   if (slot.Instance) slot.Instance->Draw(canvas_);
   slot.Origin = OriginFor(platform_.GetClientSize());
   // A hidden screen's tick still runs until the return rule stops it, but

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -11,19 +12,21 @@
 
 namespace vantoro {
 
+// Frames go straight into the window's own surface: no renderer, so no
+// software OpenGL on machines without a graphics driver, and only the
+// frame's rectangle is sent to the display each tick.
 struct SdlPlatform::Impl {
   SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
-  SDL_Texture* texture = nullptr;
+  SDL_Surface* target = nullptr;  // the window's surface, as last seen
+  SDL_Surface* frame = nullptr;   // the last frame, kept to repaint the window
   int left = 0, top = 0;
-  bool hasFrame = false;
+  bool needsFullPaint = true;  // borders to clear: new, resized or moved
 };
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
 
 SdlPlatform::~SdlPlatform() {
-  if (impl_->texture) SDL_DestroyTexture(impl_->texture);
-  if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+  if (impl_->frame) SDL_FreeSurface(impl_->frame);
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
@@ -34,6 +37,10 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
   // The close button closes the visible screen, not the program: only the
   // title screen's close, or an interrupt from the terminal, ends it.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // The frame is drawn in memory; the window only shows it. Without this
+  // SDL would route the copy through OpenGL, which on a machine without a
+  // graphics driver means rendering in software on extra threads.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot start the display: ") + SDL_GetError();
     return false;
@@ -45,18 +52,13 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
-  impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_ACCELERATED);
-  if (!impl_->renderer) impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
-  if (!impl_->renderer) {
+  impl_->frame =
+      SDL_CreateRGBSurfaceWithFormat(0, Canvas::kWidth, Canvas::kHeight, 32, SDL_PIXELFORMAT_RGB888);
+  if (!impl_->frame || !SDL_GetWindowSurface(impl_->window)) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return false;
   }
-  impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                     Canvas::kWidth, Canvas::kHeight);
-  if (!impl_->texture) {
-    error = std::string("cannot make the frame texture: ") + SDL_GetError();
-    return false;
-  }
+  SDL_FillRect(impl_->frame, nullptr, 0);
   if (icon && icon->Width > 0) {
     // The surface borrows the pixels; SDL copies them for the window.
     SDL_Surface* surface =
@@ -67,9 +69,7 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
       SDL_FreeSurface(surface);
     }
   }
-  SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
-  SDL_RenderClear(impl_->renderer);
-  SDL_RenderPresent(impl_->renderer);
+  Repaint();
   return true;
 }
 
@@ -80,22 +80,39 @@ ClientSize SdlPlatform::GetClientSize() {
 }
 
 void SdlPlatform::Present(const Image& frame, int left, int top) {
-  if (!impl_->texture || frame.Width != Canvas::kWidth || frame.Height != Canvas::kHeight) return;
-  SDL_UpdateTexture(impl_->texture, nullptr, frame.Pixels.data(), frame.Width * 4);
+  if (!impl_->frame || frame.Width != Canvas::kWidth || frame.Height != Canvas::kHeight) return;
+  for (int y = 0; y < frame.Height; ++y) {
+    std::memcpy(static_cast<std::uint8_t*>(impl_->frame->pixels) +
+                    static_cast<std::ptrdiff_t>(y) * impl_->frame->pitch,
+                &frame.Pixels[frame.Index(0, y)], static_cast<std::size_t>(frame.Width) * 4);
+  }
+  if (left != impl_->left || top != impl_->top) impl_->needsFullPaint = true;
   impl_->left = left;
   impl_->top = top;
-  impl_->hasFrame = true;
-  Repaint();
+  Show();
 }
 
 void SdlPlatform::Repaint() {
-  SDL_SetRenderDrawColor(impl_->renderer, 0, 0, 0, 255);
-  SDL_RenderClear(impl_->renderer);
-  if (impl_->hasFrame) {
-    const SDL_Rect dest{impl_->left, impl_->top, Canvas::kWidth, Canvas::kHeight};
-    SDL_RenderCopy(impl_->renderer, impl_->texture, nullptr, &dest);
+  impl_->needsFullPaint = true;
+  Show();
+}
+
+// Copies the last frame into the window: the whole window when its borders
+// need clearing (new, resized, moved or uncovered), else just the frame.
+void SdlPlatform::Show() {
+  SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
+  if (!target || !impl_->frame) return;
+  if (target != impl_->target) impl_->needsFullPaint = true;
+  impl_->target = target;
+  if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+  SDL_Rect dest{impl_->left, impl_->top, Canvas::kWidth, Canvas::kHeight};
+  SDL_BlitSurface(impl_->frame, nullptr, target, &dest);  // clips, and leaves dest as drawn
+  if (impl_->needsFullPaint) {
+    SDL_UpdateWindowSurface(impl_->window);
+    impl_->needsFullPaint = false;
+  } else if (dest.w > 0 && dest.h > 0) {
+    SDL_UpdateWindowSurfaceRects(impl_->window, &dest, 1);
   }
-  SDL_RenderPresent(impl_->renderer);
 }
 
 void SdlPlatform::SetCaption(std::string_view caption) {

@@ -34,6 +34,7 @@ class SdlPlatform final : public Platform {
 
  private:
   void Repaint();
+  void Show();
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

@@ -8,6 +8,7 @@
 
 #include "screens/context.hpp"
 #include "screens/hub/hub_section.hpp"
+#include "ui/canvas.hpp"
 #include "ui/screen.hpp"
 
 namespace vantoro {
@@ -17,6 +18,11 @@ class HubScreen final : public Screen {
   explicit HubScreen(ScreenContext context);
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
+  // Its background fills the frame, unless a replaced picture is smaller.
+  bool CoversFrame() const override {
+    const Image& background = ctx_.Pictures.Get(PictureId::HubBackground);
+    return background.Width >= Canvas::kWidth && background.Height >= Canvas::kHeight;
+  }
 
   // The opening is over and presses are taken once the counter is here.
   static constexpr int kOpened = 470;
