@@ -15,9 +15,17 @@ class PictureSet {
   // Decodes every picture of the list; on the first failure returns false
   // with "<file>: <reason>" in error.
   bool LoadAll(const std::filesystem::path& folder, std::string& error);
-  const Image& Get(PictureId id) const { return images_[static_cast<std::size_t>(id)]; }
+  // A picture that the list does not hold is empty, and draws nothing.
+  const Image& Get(PictureId id) const {
+    static const Image kNone;
+    const auto index = static_cast<std::size_t>(id);
+    return index < images_.size() ? images_[index] : kNone;
+  }
   // For tests and tools that draw their own pictures.
-  void Put(PictureId id, Image image) { images_[static_cast<std::size_t>(id)] = std::move(image); }
+  void Put(PictureId id, Image image) {
+    const auto index = static_cast<std::size_t>(id);
+    if (index < images_.size()) images_[index] = std::move(image);
+  }
 
  private:
   std::array<Image, kPictures.size()> images_;
