@@ -24,6 +24,9 @@ class Platform {
   virtual void SetCaption(std::string_view caption) = 0;
   // A message the player must acknowledge (file errors).
   virtual void ShowMessage(std::string_view title, std::string_view text) = 0;
+  // True once after the window lost what was last presented (a resize), so
+  // that a screen which presents only on change presents again.
+  virtual bool TakeFrameLost() { return false; }
 };
 
 }  // namespace vantoro

@@ -82,6 +82,7 @@ void ScreenSet::TitleTick() {
     titleSized_ = client.Width > 810;
     titleDirty_ = true;
   }
+  if (platform_.TakeFrameLost()) titleDirty_ = true;
   // Drawn and discarded: the title keeps the generator moving while it shows.
   (void)state_.Random(100);
   if (!VisibleScreen()) {

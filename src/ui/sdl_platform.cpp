@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "ui/canvas.hpp"
 #include "ui/screen_set.hpp"
@@ -18,7 +19,7 @@ namespace vantoro {
 struct SdlPlatform::Impl {
   SDL_Window* window = nullptr;
   SDL_Surface* target = nullptr;  // the window's surface, as last seen
-  SDL_Surface* frame = nullptr;   // the last frame, kept to repaint the window
+  bool frameLost = false;         // a new window surface lost the last frame
   int left = 0, top = 0;
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
 };
@@ -26,7 +27,6 @@ struct SdlPlatform::Impl {
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
 
 SdlPlatform::~SdlPlatform() {
-  if (impl_->frame) SDL_FreeSurface(impl_->frame);
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
@@ -52,13 +52,10 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
-  impl_->frame =
-      SDL_CreateRGBSurfaceWithFormat(0, Canvas::kWidth, Canvas::kHeight, 32, SDL_PIXELFORMAT_RGB888);
-  if (!impl_->frame || !SDL_GetWindowSurface(impl_->window)) {
+  if (!SDL_GetWindowSurface(impl_->window)) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return false;
   }
-  SDL_FillRect(impl_->frame, nullptr, 0);
   if (icon && icon->Width > 0) {
     // The surface borrows the pixels; SDL copies them for the window.
     SDL_Surface* surface =
@@ -80,33 +77,22 @@ ClientSize SdlPlatform::GetClientSize() {
 }
 
 void SdlPlatform::Present(const Image& frame, int left, int top) {
-  if (!impl_->frame || frame.Width != Canvas::kWidth || frame.Height != Canvas::kHeight) return;
-  for (int y = 0; y < frame.Height; ++y) {
-    std::memcpy(static_cast<std::uint8_t*>(impl_->frame->pixels) +
-                    static_cast<std::ptrdiff_t>(y) * impl_->frame->pitch,
-                &frame.Pixels[frame.Index(0, y)], static_cast<std::size_t>(frame.Width) * 4);
-  }
-  if (left != impl_->left || top != impl_->top) impl_->needsFullPaint = true;
+  SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
+  if (!target || frame.Width <= 0 || frame.Height <= 0) return;
+  if (target != impl_->target || left != impl_->left || top != impl_->top) impl_->needsFullPaint = true;
+  impl_->target = target;
   impl_->left = left;
   impl_->top = top;
-  Show();
-}
-
-void SdlPlatform::Repaint() {
-  impl_->needsFullPaint = true;
-  Show();
-}
-
-// Copies the last frame into the window: the whole window when its borders
-// need clearing (new, resized, moved or uncovered), else just the frame.
-void SdlPlatform::Show() {
-  SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
-  if (!target || !impl_->frame) return;
-  if (target != impl_->target) impl_->needsFullPaint = true;
-  impl_->target = target;
+  // The window's surface keeps the frame between ticks; this surface only
+  // borrows the frame's pixels for the copy.
+  SDL_Surface* source =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(frame.Pixels.data()), frame.Width,
+                                         frame.Height, 32, frame.Width * 4, SDL_PIXELFORMAT_RGB888);
+  if (!source) return;
   if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  SDL_Rect dest{impl_->left, impl_->top, Canvas::kWidth, Canvas::kHeight};
-  SDL_BlitSurface(impl_->frame, nullptr, target, &dest);  // clips, and leaves dest as drawn
+  SDL_Rect dest{left, top, frame.Width, frame.Height};
+  SDL_BlitSurface(source, nullptr, target, &dest);  // clips, and leaves dest as drawn
+  SDL_FreeSurface(source);
   if (impl_->needsFullPaint) {
     SDL_UpdateWindowSurface(impl_->window);
     impl_->needsFullPaint = false;
@@ -114,6 +100,22 @@ void SdlPlatform::Show() {
     SDL_UpdateWindowSurfaceRects(impl_->window, &dest, 1);
   }
 }
+
+void SdlPlatform::Repaint() {
+  SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
+  if (!target) return;
+  if (target != impl_->target) {
+    // A resized window has a new, empty surface: black until the visible
+    // screen presents again.
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    impl_->target = target;
+    impl_->needsFullPaint = true;
+    impl_->frameLost = true;
+  }
+  SDL_UpdateWindowSurface(impl_->window);
+}
+
+bool SdlPlatform::TakeFrameLost() { return std::exchange(impl_->frameLost, false); }
 
 void SdlPlatform::SetCaption(std::string_view caption) {
   if (impl_->window) SDL_SetWindowTitle(impl_->window, std::string(caption).c_str());

@@ -31,10 +31,10 @@ class SdlPlatform final : public Platform {
   void Present(const Image& frame, int left, int top) override;
   void SetCaption(std::string_view caption) override;
   void ShowMessage(std::string_view title, std::string_view text) override;
+  bool TakeFrameLost() override;
 
  private:
   void Repaint();
-  void Show();
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
