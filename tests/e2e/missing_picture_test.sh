@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A missing or damaged picture stops the game at start-up with a message
+# that names the file and the reason, and exit status 1: never a crash.
+# Usage: missing_picture_test.sh VANTORO ASSET_FOLDER
+set -euo pipefail
+game=$1
+assets=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/app"
+cp "$game" "$work/app/vantoro"
+cp -r "$assets" "$work/assets"
+
+fail() { echo "missing picture test: $*" >&2; exit 1; }
+
+# Runs the copy without a display; prints its standard error.
+run() {
+  local status=0
+  (cd "$work" && env -u DISPLAY ./app/vantoro) 2>"$work/err" >/dev/null || status=$?
+  [ "$status" -eq 1 ] || fail "exit status $status, expected 1 ($(cat "$work/err"))"
+  cat "$work/err"
+}
+
+rm "$work/assets/hub.jpg"
+run | grep -q "hub.jpg: No such file or directory" || fail "no message naming hub.jpg and the reason"
+
+cp "$assets/hub.jpg" "$work/assets/hub.jpg"
+head -c 300 "$assets/title.jpg" >"$work/assets/title.jpg"
+run | grep -q "title.jpg: " || fail "no message naming the damaged title.jpg"
+
+printf 'not a picture at all' >"$work/assets/title.jpg"
+run | grep -q "title.jpg: " || fail "no message naming the corrupt title.jpg"
+echo "missing picture test passed"
