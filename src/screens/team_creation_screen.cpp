@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "sim/players.hpp"
 #include "state/derived.hpp"
 #include "state/save_slot.hpp"
 #include "text/generators.hpp"
@@ -206,10 +207,7 @@ void TeamCreationScreen::RollSquad() {
     team.PlayerMarkerCustom[p] = 0;
     team.PlayerMarkerCondition[p] = s.Random(10) + 90;
     team.PlayerMarkerAge[p] = s.Random(3) + 1;
-    team.PlayerSpeed[p] = s.Random(5) + 10;
-    team.PlayerAgility[p] = s.Random(5) + 10;
-    team.PlayerStamina[p] = s.Random(5) + 10;
-    team.PlayerAccuracy[p] = s.Random(5) + 10;
+    RollStatistics(s, team, p, 5);
     team.PlayerMorale[p] = s.Random(10) + 90;
     team.PlayerTagsFor[p] = 0;
     team.PlayerTagsAgainst[p] = 0;

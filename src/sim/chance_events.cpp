@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "sim/month.hpp"
+#include "sim/players.hpp"
 #include "text/generators.hpp"
 
 namespace vantoro {
@@ -198,10 +199,7 @@ void Replace(GameState& state, Int p) {
   team.PlayerMarkerCondition[p] = 100;
   team.PlayerMarkerAge[p] = state.Random(3) + 1;
   team.PlayerMarkerCustom[p] = 0;
-  team.PlayerSpeed[p] = state.Random(10) + 10;
-  team.PlayerAgility[p] = state.Random(10) + 10;
-  team.PlayerStamina[p] = state.Random(10) + 10;
-  team.PlayerAccuracy[p] = state.Random(10) + 10;
+  RollStatistics(state, team, p, 10);
   team.PlayerMorale[p] = state.Random(10) + 90;
   team.PlayerPopularity[p] = state.Random(10) + 80;
   team.PlayerTagsFor[p] = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "sim/players.hpp"
 #include "state/version.hpp"
 #include "text/generators.hpp"
 
@@ -87,10 +88,7 @@ void PlaceholderPlayer(GameState& state, int p) {
   team.PlayerMarkerType[p] = state.Random(3) + 1;
   team.PlayerMarkerCondition[p] = state.Random(10) + 90;
   team.PlayerMarkerAge[p] = state.Random(3) + 1;
-  team.PlayerSpeed[p] = state.Random(5) + 10;
-  team.PlayerAgility[p] = state.Random(5) + 10;
-  team.PlayerStamina[p] = state.Random(5) + 10;
-  team.PlayerAccuracy[p] = state.Random(5) + 10;
+  RollStatistics(state, team, p, 5);
   team.PlayerMorale[p] = state.Random(10) + 90;
   team.PlayerPopularity[p] = state.Random(10) + 90;
   team.PlayerTagsFor[p] = 0;
@@ -164,10 +162,7 @@ void GenerateOpposition(GameState& state, OppositionTeam& team) {
   for (int p = 1; p <= kSquadSize; ++p) {
     team.PlayerName[p] = MakePersonName(state);
     team.PlayerMarkerType[p] = state.Random(3) + 1;
-    team.PlayerSpeed[p] = state.Random(5) + 10;
-    team.PlayerAgility[p] = state.Random(5) + 10;
-    team.PlayerStamina[p] = state.Random(5) + 10;
-    team.PlayerAccuracy[p] = state.Random(5) + 10;
+    RollStatistics(state, team, p, 5);
     team.PlayerTagsFor[p] = 0;
     team.PlayerTagsAgainst[p] = 0;
     team.ReservedTally[p] = 0;
