@@ -47,6 +47,27 @@ TEST_F(HubTeamTest, NextTeamWrapsAndDebriefPages) {
   }
 }
 
+TEST_F(HubTeamTest, DebriefColoursTheReportsSeparators) {
+  Script({"set Runtime.MatchLog[1] " + std::string(48, '-'),
+          "set Runtime.MatchLog[2] " + std::string(54, '='),
+          "set Runtime.MatchLog[3] " + std::string(47, '-'), "set Runtime.MatchLogCount 3", "press 550 475",
+          "wait 50"});
+  EXPECT_TRUE(AreaHas(135, 165, 500, 185, Rgb(0x00FF00)));
+  // Thin '=' strokes are anti-aliased: look for reddish ink rather than pure red.
+  const auto reddish = [&](int top) {
+    for (int y = top; y < top + 20; ++y) {
+      for (int x = 135; x < 500; ++x) {
+        const Color c = FramePixel(x, y);
+        if (c.R > 100 && c.G < 40 && c.B < 40) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(reddish(185));
+  EXPECT_FALSE(AreaHas(135, 205, 500, 225, Rgb(0x00FF00))) << "47 dashes are an ordinary line";
+  EXPECT_FALSE(reddish(205));
+}
+
 TEST_F(HubTeamTest, HostileValuesDrawOnEveryPage) {
   const std::string big = std::to_string(INT_MAX), small = std::to_string(INT_MIN);
   for (const std::string& v : {big, small, std::string("0"), std::string("-1")}) {

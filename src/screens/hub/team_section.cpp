@@ -54,9 +54,13 @@ const Image* PortraitOf(const PictureSet& pictures, Int gender, Int portrait) {
 }
 
 // The report's separator lines stand out in colour.
+bool RunOf(std::string_view line, std::size_t length, char c) {
+  return line.size() == length && line.find_first_not_of(c) == std::string_view::npos;
+}
+
 Color DebriefLineColor(std::string_view line) {
-  if (line == std::string(48, '-')) return Rgb(0x00FF00);
-  if (line == std::string(54, '=') || line == std::string(71, '-')) return Rgb(0xFF0000);
+  if (RunOf(line, 48, '-')) return Rgb(0x00FF00);
+  if (RunOf(line, 54, '=') || RunOf(line, 71, '-')) return Rgb(0xFF0000);
   return kWhite;
 }
 
