@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -115,33 +116,6 @@ void DrawFarSide(Image& image) {
   Glow(image, lamps, Rgb(0x3A5AE0), 40, 1.4f);
   Glow(image, lamps, Rgb(0x9AB0FF), 10, 1.2f);
   Paint(image, lamps, Rgb(0xF2F6FF));
-}
-
-// A box of the picture drawn on its own, so that the passes over masks
-// visit only that box.
-struct Region {
-  int X = 0, Y = 0;
-  Image Pixels;
-};
-
-Region Crop(const Image& image, float left, float top, float right, float bottom) {
-  const int x0 = std::clamp(static_cast<int>(left), 0, image.Width - 1);
-  const int y0 = std::clamp(static_cast<int>(top), 0, image.Height - 1);
-  const int x1 = std::clamp(static_cast<int>(right) + 1, x0 + 1, image.Width);
-  const int y1 = std::clamp(static_cast<int>(bottom) + 1, y0 + 1, image.Height);
-  Region r{x0, y0, Image(x1 - x0, y1 - y0)};
-  for (int y = 0; y < r.Pixels.Height; ++y) {
-    std::copy_n(&image.Pixels[image.Index(x0, y0 + y)], r.Pixels.Width,
-                &r.Pixels.Pixels[r.Pixels.Index(0, y)]);
-  }
-  return r;
-}
-
-void Paste(Image& image, const Region& r) {
-  for (int y = 0; y < r.Pixels.Height; ++y) {
-    std::copy_n(&r.Pixels.Pixels[r.Pixels.Index(0, y)], r.Pixels.Width,
-                &image.Pixels[image.Index(r.X, r.Y + y)]);
-  }
 }
 
 // Inflatable bunkers out on the field, lit from the far side, their shadows

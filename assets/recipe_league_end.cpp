@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
@@ -125,18 +126,6 @@ void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::initializer_
       break;
     }
   }
-}
-
-// A four-pointed glint of light.
-void Glint(Image& image, float x, float y, float size) {
-  Field star(kBannerWidth, kBannerHeight);
-  TaperedLine(star, x - size, y, x, y, 0.2f, 2.2f);
-  TaperedLine(star, x, y, x + size, y, 2.2f, 0.2f);
-  TaperedLine(star, x, y - size, x, y, 0.2f, 2.2f);
-  TaperedLine(star, x, y, x, y + size, 2.2f, 0.2f);
-  FillCircle(star, x, y, 1.8f);
-  Glow(image, star, Rgb(0xFFE0A0), 3, 0.8f);
-  AddLight(image, star, Rgb(0xFFFFFF), 1.0f);
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
@@ -614,120 +603,120 @@ Image DrawLeagueEndBanner(FontLibrary& fonts) {
 }
 
 Image DrawTeamCelebrating(FontLibrary& fonts) {
-  Image image(kBig, kBig);
-  Random rng(0x1EC0);
-  DrawCheeringBackdrop(image);
-  Confetti(image, rng, 40, 0.0f, 300.0f);
+  Image small = Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
+    Random rng(0x1EC0);
+    DrawCheeringBackdrop(image);
+    Confetti(image, rng, 40, 0.0f, 300.0f);
 
-  // Two behind, arms in the air, one waving a marker; the captain in front
-  // lifting the cup over the mask.
-  Pose left = Standing();
-  left.Tilt = -0.15f;
-  left.Head = {-0.01f, -0.9f};
-  left.Elbow[0] = {-0.25f, -0.92f};
-  left.Hand[0] = {-0.3f, -1.08f};
-  left.Elbow[1] = {0.24f, -0.93f};
-  left.Hand[1] = {0.3f, -1.1f};
-  Player back1{105.0f,       355.0f,   215.0f,
-               left,         kHomeAlt, Marker{{-0.3f, -1.08f}, -1.72f, true, Rgb(0x8CF01E)},
-               std::nullopt, 0};
+    // Two behind, arms in the air, one waving a marker; the captain in front
+    // lifting the cup over the mask.
+    Pose left = Standing();
+    left.Tilt = -0.15f;
+    left.Head = {-0.01f, -0.9f};
+    left.Elbow[0] = {-0.25f, -0.92f};
+    left.Hand[0] = {-0.3f, -1.08f};
+    left.Elbow[1] = {0.24f, -0.93f};
+    left.Hand[1] = {0.3f, -1.1f};
+    Player back1{105.0f,       355.0f,   215.0f,
+                 left,         kHomeAlt, Marker{{-0.3f, -1.08f}, -1.72f, true, Rgb(0x8CF01E)},
+                 std::nullopt, 0};
 
-  Pose jump = Standing();
-  jump.Tilt = 0.18f;
-  jump.Elbow[0] = {-0.23f, -0.95f};
-  jump.Hand[0] = {-0.22f, -1.13f};
-  jump.Elbow[1] = {0.26f, -0.9f};
-  jump.Hand[1] = {0.34f, -1.04f};
-  jump.Knee[0] = {-0.14f, -0.3f};
-  jump.Foot[0] = {-0.08f, -0.1f};
-  jump.Knee[1] = {0.12f, -0.28f};
-  jump.Foot[1] = {0.16f, -0.06f};
-  Player back2{330.0f, 330.0f, 215.0f, jump, kHome, std::nullopt, std::nullopt, 0};
+    Pose jump = Standing();
+    jump.Tilt = 0.18f;
+    jump.Elbow[0] = {-0.23f, -0.95f};
+    jump.Hand[0] = {-0.22f, -1.13f};
+    jump.Elbow[1] = {0.26f, -0.9f};
+    jump.Hand[1] = {0.34f, -1.04f};
+    jump.Knee[0] = {-0.14f, -0.3f};
+    jump.Foot[0] = {-0.08f, -0.1f};
+    jump.Knee[1] = {0.12f, -0.28f};
+    jump.Foot[1] = {0.16f, -0.06f};
+    Player back2{330.0f, 330.0f, 215.0f, jump, kHome, std::nullopt, std::nullopt, 0};
 
-  Pose captain = Standing();
-  captain.Elbow[0] = {-0.2f, -0.93f};
-  captain.Hand[0] = {-0.1f, -1.1f};
-  captain.Elbow[1] = {0.2f, -0.93f};
-  captain.Hand[1] = {0.1f, -1.1f};
-  Player front{212.0f, 470.0f, 300.0f, captain, kHome, std::nullopt, Cup{{0.0f, -1.2f}, 0.22f}, 0};
+    Pose captain = Standing();
+    captain.Elbow[0] = {-0.2f, -0.93f};
+    captain.Hand[0] = {-0.1f, -1.1f};
+    captain.Elbow[1] = {0.2f, -0.93f};
+    captain.Hand[1] = {0.1f, -1.1f};
+    Player front{212.0f, 470.0f, 300.0f, captain, kHome, std::nullopt, Cup{{0.0f, -1.2f}, 0.22f}, 0};
 
-  for (const Player* p : {&back1, &back2, &front}) {
-    // Each player's shadow on the turf.
-    Field shadow(kBig, kBig);
-    FillEllipse(shadow, p->X, p->Y + 4.0f, p->Size * 0.2f, p->Size * 0.035f);
-    BoxBlur(shadow, 4);
-    Paint(image, shadow, Rgb(0x102008), 0.5f);
-    DrawPlayer(image, *p, fonts);
-  }
-  Confetti(image, rng, 18, 0.0f, 420.0f);
-  Bloom(image, 0.75f, 10, 0.35f);
-  Image small = Downsampled(image, kTeamScale);
+    for (const Player* p : {&back1, &back2, &front}) {
+      // Each player's shadow on the turf.
+      Field shadow(kBig, kBig);
+      FillEllipse(shadow, p->X, p->Y + 4.0f, p->Size * 0.2f, p->Size * 0.035f);
+      BoxBlur(shadow, 4);
+      Paint(image, shadow, Rgb(0x102008), 0.5f);
+      DrawPlayer(image, *p, fonts);
+    }
+    Confetti(image, rng, 18, 0.0f, 420.0f);
+    Bloom(image, 0.75f, 10, 0.35f);
+  });
   Frame(small);
   return small;
 }
 
 Image DrawTeamDejected(FontLibrary& fonts) {
-  Image image(kBig, kBig);
-  Random rng(0x1ED0);
-  DrawDrizzleBackdrop(image, rng);
+  Image small = Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
+    Random rng(0x1ED0);
+    DrawDrizzleBackdrop(image, rng);
 
-  // One turned away, rubbing the back of the neck; one with head bowed,
-  // marker hanging to the ground; one sat on a bunker, head in hands.
-  Pose away = Standing();
-  away.Back = true;
-  away.Head = {0.02f, -0.87f};
-  away.Tilt = 0.2f;
-  away.Elbow[1] = {0.24f, -0.8f};
-  away.Hand[1] = {0.06f, -0.86f};
-  Player back{330.0f, 330.0f, 250.0f, away, kHome, std::nullopt, std::nullopt, 7};
+    // One turned away, rubbing the back of the neck; one with head bowed,
+    // marker hanging to the ground; one sat on a bunker, head in hands.
+    Pose away = Standing();
+    away.Back = true;
+    away.Head = {0.02f, -0.87f};
+    away.Tilt = 0.2f;
+    away.Elbow[1] = {0.24f, -0.8f};
+    away.Hand[1] = {0.06f, -0.86f};
+    Player back{330.0f, 330.0f, 250.0f, away, kHome, std::nullopt, std::nullopt, 7};
 
-  Pose bowed = Standing();
-  bowed.Head = {0.02f, -0.82f};
-  bowed.Bow = 0.9f;
-  bowed.Tilt = 0.1f;
-  bowed.Shoulder[0] = {-0.125f, -0.74f};
-  bowed.Shoulder[1] = {0.125f, -0.74f};
-  bowed.Elbow[0] = {-0.16f, -0.59f};
-  bowed.Hand[0] = {-0.15f, -0.44f};
-  bowed.Elbow[1] = {0.16f, -0.59f};
-  bowed.Hand[1] = {0.15f, -0.44f};
-  bowed.Elbow[1] = {0.18f, -0.59f};
-  bowed.Hand[1] = {0.2f, -0.45f};
-  Player standing{95.0f,        405.0f, 300.0f,
-                  bowed,        kHome,  Marker{{0.2f, -0.45f}, 1.2f, true, Rgb(0x40484A)},
-                  std::nullopt, 0};
+    Pose bowed = Standing();
+    bowed.Head = {0.02f, -0.82f};
+    bowed.Bow = 0.9f;
+    bowed.Tilt = 0.1f;
+    bowed.Shoulder[0] = {-0.125f, -0.74f};
+    bowed.Shoulder[1] = {0.125f, -0.74f};
+    bowed.Elbow[0] = {-0.16f, -0.59f};
+    bowed.Hand[0] = {-0.15f, -0.44f};
+    bowed.Elbow[1] = {0.16f, -0.59f};
+    bowed.Hand[1] = {0.15f, -0.44f};
+    bowed.Elbow[1] = {0.18f, -0.59f};
+    bowed.Hand[1] = {0.2f, -0.45f};
+    Player standing{95.0f,        405.0f, 300.0f,
+                    bowed,        kHome,  Marker{{0.2f, -0.45f}, 1.2f, true, Rgb(0x40484A)},
+                    std::nullopt, 0};
 
-  Pose sitting = Standing();
-  // Sat low, knees up and apart, elbows on the knees.
-  sitting.Head = {0.0f, -0.6f};
-  sitting.Bow = 1.0f;
-  sitting.Shoulder[0] = {-0.14f, -0.55f};
-  sitting.Shoulder[1] = {0.14f, -0.55f};
-  sitting.Hip[0] = {-0.085f, -0.3f};
-  sitting.Hip[1] = {0.085f, -0.3f};
-  sitting.Knee[0] = {-0.21f, -0.36f};
-  sitting.Knee[1] = {0.21f, -0.36f};
-  sitting.Foot[0] = {-0.2f, 0.0f};
-  sitting.Foot[1] = {0.2f, 0.0f};
-  sitting.Elbow[0] = {-0.2f, -0.4f};
-  sitting.Hand[0] = {-0.07f, -0.6f};
-  sitting.Elbow[1] = {0.2f, -0.4f};
-  sitting.Hand[1] = {0.07f, -0.6f};
-  Player seated{245.0f, 450.0f, 320.0f, sitting, kHome, std::nullopt, std::nullopt, 0};
+    Pose sitting = Standing();
+    // Sat low, knees up and apart, elbows on the knees.
+    sitting.Head = {0.0f, -0.6f};
+    sitting.Bow = 1.0f;
+    sitting.Shoulder[0] = {-0.14f, -0.55f};
+    sitting.Shoulder[1] = {0.14f, -0.55f};
+    sitting.Hip[0] = {-0.085f, -0.3f};
+    sitting.Hip[1] = {0.085f, -0.3f};
+    sitting.Knee[0] = {-0.21f, -0.36f};
+    sitting.Knee[1] = {0.21f, -0.36f};
+    sitting.Foot[0] = {-0.2f, 0.0f};
+    sitting.Foot[1] = {0.2f, 0.0f};
+    sitting.Elbow[0] = {-0.2f, -0.4f};
+    sitting.Hand[0] = {-0.07f, -0.6f};
+    sitting.Elbow[1] = {0.2f, -0.4f};
+    sitting.Hand[1] = {0.07f, -0.6f};
+    Player seated{245.0f, 450.0f, 320.0f, sitting, kHome, std::nullopt, std::nullopt, 0};
 
-  // The bunker the seated player slumps on.
-  Field bunker(kBig, kBig);
-  const Point drum[] = {{160.0f, 360.0f}, {330.0f, 360.0f}, {330.0f, 440.0f}, {160.0f, 440.0f}};
-  FillPolygon(bunker, drum);
-  FillEllipse(bunker, 245.0f, 360.0f, 85.0f, 20.0f);
-  for (const Player* p : {&back, &standing}) DrawPlayer(image, *p, fonts);
-  WetPaint(image, bunker, Rgb(0x3A7AB0), 10, 0.3f);
-  DrawPlayer(image, seated, fonts);
+    // The bunker the seated player slumps on.
+    Field bunker(kBig, kBig);
+    const Point drum[] = {{160.0f, 360.0f}, {330.0f, 360.0f}, {330.0f, 440.0f}, {160.0f, 440.0f}};
+    FillPolygon(bunker, drum);
+    FillEllipse(bunker, 245.0f, 360.0f, 85.0f, 20.0f);
+    for (const Player* p : {&back, &standing}) DrawPlayer(image, *p, fonts);
+    WetPaint(image, bunker, Rgb(0x3A7AB0), 10, 0.3f);
+    DrawPlayer(image, seated, fonts);
 
-  Drizzle(image, rng);
-  Greyed(image, 0.55f);
-  Vignette(image, 0.5f);
-  Image small = Downsampled(image, kTeamScale);
+    Drizzle(image, rng);
+    Greyed(image, 0.55f);
+    Vignette(image, 0.5f);
+  });
   Frame(small);
   return small;
 }

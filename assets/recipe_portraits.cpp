@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -21,8 +22,10 @@ namespace vantoro::art {
 namespace {
 
 constexpr int kFactor = 2;
-constexpr int kWidth = 201 * kFactor;
-constexpr int kHeight = 150 * kFactor;
+constexpr int kFinalWidth = 201;
+constexpr int kFinalHeight = 150;
+constexpr int kWidth = kFinalWidth * kFactor;
+constexpr int kHeight = kFinalHeight * kFactor;
 constexpr float kPi = std::numbers::pi_v<float>;
 
 // The key light comes from the upper left and a little in front.
@@ -1080,35 +1083,35 @@ void BrushStrokes(Image& image, std::uint32_t seed) {
 }
 
 Image Paint(const Look& look, bool man) {
-  Image image(kWidth, kHeight);
-  Random rng(look.Seed);
-  DrawBackdrop(image, look, rng);
-  const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 124.0f, look.Size, look.Turn};
-  const HairMasks hair = ShapeHair(look, fr);
-  PaintHair(image, hair.Back, hair, look, fr);
-  const FaceMasks face = ShapeFace(look, fr);
-  DrawBody(image, look, fr, face.Skin, man);
-  Field lips;
-  const Image albedo = SkinAlbedo(look, fr, man, lips);
-  PaintSkin(image, face, albedo, look);
-  DrawEyes(image, look, fr, man);
-  DrawBrows(image, look, fr, man);
-  DrawNoseAndMouth(image, look, fr, lips);
-  // Hair falls over the face's edge and shades the forehead below it.
-  Field hairShadow = Shifted(hair.Front, 2, 5);
-  BoxBlur(hairShadow, 4);
-  Paint(image, Multiplied(Subtracted(hairShadow, hair.Front), face.Skin), Rgb(0x000000), 0.35f);
-  PaintHair(image, hair.Front, hair, look, fr);
-  DrawGear(image, look, fr);
-  // A cool rim of light from behind on the right.
-  Field outline = face.Skin;
-  Maximize(outline, hair.Front);
-  Field rim = Rim(outline, -3, 0);
-  BoxBlur(rim, 1, 1);
-  AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
-  BrushStrokes(image, look.Seed);
-  Vignette(image, 0.4f);
-  return Downsampled(image, kFactor);
+  return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
+    Random rng(look.Seed);
+    DrawBackdrop(image, look, rng);
+    const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 124.0f, look.Size, look.Turn};
+    const HairMasks hair = ShapeHair(look, fr);
+    PaintHair(image, hair.Back, hair, look, fr);
+    const FaceMasks face = ShapeFace(look, fr);
+    DrawBody(image, look, fr, face.Skin, man);
+    Field lips;
+    const Image albedo = SkinAlbedo(look, fr, man, lips);
+    PaintSkin(image, face, albedo, look);
+    DrawEyes(image, look, fr, man);
+    DrawBrows(image, look, fr, man);
+    DrawNoseAndMouth(image, look, fr, lips);
+    // Hair falls over the face's edge and shades the forehead below it.
+    Field hairShadow = Shifted(hair.Front, 2, 5);
+    BoxBlur(hairShadow, 4);
+    Paint(image, Multiplied(Subtracted(hairShadow, hair.Front), face.Skin), Rgb(0x000000), 0.35f);
+    PaintHair(image, hair.Front, hair, look, fr);
+    DrawGear(image, look, fr);
+    // A cool rim of light from behind on the right.
+    Field outline = face.Skin;
+    Maximize(outline, hair.Front);
+    Field rim = Rim(outline, -3, 0);
+    BoxBlur(rim, 1, 1);
+    AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
+    BrushStrokes(image, look.Seed);
+    Vignette(image, 0.4f);
+  });
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -456,36 +457,6 @@ void DrawPuff(Image& image, Point muzzle, const Shot& s, int index) {
   Paint(image, puff, Rgb(0xE8E4F0), 0.6f);
 }
 
-// ---------------------------------------------------------------- regions
-
-// A box of the picture drawn on its own, so that the passes over masks
-// visit only that box and not the whole frame.
-struct Region {
-  Point Origin;
-  Image Pixels;
-};
-
-Region Crop(const Image& image, float left, float top, float right, float bottom) {
-  const int x0 = std::clamp(static_cast<int>(std::floor(left)), 0, image.Width - 1);
-  const int y0 = std::clamp(static_cast<int>(std::floor(top)), 0, image.Height - 1);
-  const int x1 = std::clamp(static_cast<int>(std::ceil(right)), x0 + 1, image.Width);
-  const int y1 = std::clamp(static_cast<int>(std::ceil(bottom)), y0 + 1, image.Height);
-  Region r{{static_cast<float>(x0), static_cast<float>(y0)}, Image(x1 - x0, y1 - y0)};
-  for (int y = 0; y < r.Pixels.Height; ++y) {
-    std::copy_n(&image.Pixels[image.Index(x0, y0 + y)], r.Pixels.Width,
-                &r.Pixels.Pixels[r.Pixels.Index(0, y)]);
-  }
-  return r;
-}
-
-void Paste(Image& image, const Region& r) {
-  const int x0 = static_cast<int>(r.Origin.X), y0 = static_cast<int>(r.Origin.Y);
-  for (int y = 0; y < r.Pixels.Height; ++y) {
-    std::copy_n(&r.Pixels.Pixels[r.Pixels.Index(0, y)], r.Pixels.Width,
-                &image.Pixels[image.Index(x0, y0 + y)]);
-  }
-}
-
 Point Minus(Point p) { return {-p.X, -p.Y}; }
 
 // Draws a player in the box round its pose; returns the muzzle.
@@ -504,9 +475,9 @@ Point Player(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
   }
   const float margin = 10.0f * at.Scale;
   Region r = Crop(image, left - margin, top - margin, right + margin, bottom + margin);
-  const Point muzzle = DrawPlayer(r.Pixels, p, at.Moved(Minus(r.Origin)), kit);
+  const Point muzzle = DrawPlayer(r.Pixels, p, at.Moved(Minus(r.Origin())), kit);
   Paste(image, r);
-  return {muzzle.X + r.Origin.X, muzzle.Y + r.Origin.Y};
+  return {muzzle.X + r.Origin().X, muzzle.Y + r.Origin().Y};
 }
 
 struct Mark {
@@ -527,11 +498,11 @@ void PlaceBunker(Image& image, const Bunker& b, float shadowWidth, float cx, std
   }
   Region r = Crop(image, std::min(left, cx - shadowWidth - 4.0f) - 8.0f, top - 8.0f,
                   std::max(right, cx + shadowWidth) + 8.0f, b.Base + 8.0f);
-  const Field mask = BunkerMask(b, r.Pixels.Width, r.Pixels.Height, r.Origin);
-  DrawBunker(r.Pixels, b, mask, shadowWidth, cx, r.Origin);
+  const Field mask = BunkerMask(b, r.Pixels.Width, r.Pixels.Height, r.Origin());
+  DrawBunker(r.Pixels, b, mask, shadowWidth, cx, r.Origin());
   Random rng(seed);
   for (const Mark& m : marks) {
-    Stain(r.Pixels, mask, rng, {m.At.X - r.Origin.X, m.At.Y - r.Origin.Y}, m.Radius, m.Colour, m.Drips);
+    Stain(r.Pixels, mask, rng, {m.At.X - r.Origin().X, m.At.Y - r.Origin().Y}, m.Radius, m.Colour, m.Drips);
   }
   Paste(image, r);
 }
@@ -615,7 +586,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   {
     Region r = Crop(image, 0.0f, 16.0f, 70.0f, 136.0f);
-    DrawFlag(r.Pixels, t, r.Origin);
+    DrawFlag(r.Pixels, t, r.Origin());
     Paste(image, r);
   }
 

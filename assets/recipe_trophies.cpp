@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -212,17 +213,14 @@ void FloorGlow(Image& image, float y, float rx) {
   AddLight(image, f, Rgb(0x2A2A34), 1.0f);
 }
 
-// A four-pointed glint where a lamp catches an edge.
-void Glint(Image& image, float x, float y, float size) {
-  Field f(kWidth, kHeight);
-  TaperedLine(f, x - size, y, x, y, 0.2f, 1.6f);
-  TaperedLine(f, x + size, y, x, y, 0.2f, 1.6f);
-  TaperedLine(f, x, y - size, x, y, 0.2f, 1.6f);
-  TaperedLine(f, x, y + size, x, y, 0.2f, 1.6f);
-  FillCircle(f, x, y, 1.3f);
-  Glow(image, f, Rgb(0xFFE9B0), 3, 0.9f);
-  Paint(image, f, Rgb(0xFFFFF4));
-}
+// A glint where a lamp catches an edge: finer than the lettering's, and
+// opaque, so that it reads on bright metal.
+constexpr GlintStyle kLampGlint{.Width = 1.6f,
+                                .Core = 1.3f,
+                                .Halo = Rgb(0xFFE9B0),
+                                .HaloStrength = 0.9f,
+                                .Light = Rgb(0xFFFFF4),
+                                .Additive = false};
 
 // The rolled edge of a cup's mouth, from angle `from` to `to` (the front
 // is the lower half, angles 0 to pi).
@@ -351,7 +349,7 @@ Image Medal() {
     }
   }
   Shade(image, face, Bronze());
-  Glint(image, kCentre - 27.0f, kCy - 24.0f, 6.0f);
+  Glint(image, kCentre - 27.0f, kCy - 24.0f, 6.0f, kLampGlint);
   return image;
 }
 
@@ -383,7 +381,7 @@ Image SilverCup(FontLibrary& fonts) {
   Revolve(cup, kCentre, body);
   Shade(image, cup, Silver());
   Mouth(image, 26.0f, 40.0f, 7.0f, Silver());
-  Glint(image, 58.0f, 44.0f, 7.0f);
+  Glint(image, 58.0f, 44.0f, 7.0f, kLampGlint);
   return image;
 }
 
@@ -435,8 +433,8 @@ Image GoldCup(FontLibrary& fonts) {
   Revolve(knob, kCentre, finial);
   Shade(image, knob, Gold());
 
-  Glint(image, 56.0f, 58.0f, 8.0f);
-  Glint(image, 66.0f, 32.0f, 5.0f);
+  Glint(image, 56.0f, 58.0f, 8.0f, kLampGlint);
+  Glint(image, 66.0f, 32.0f, 5.0f, kLampGlint);
   return image;
 }
 
@@ -525,9 +523,9 @@ Image GrandTrophy(FontLibrary& fonts) {
   Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
   Lip(image, 38.0f, 20.0f, 4.0f, Gold(), 0.0f, kPi);
 
-  Glint(image, 70.0f, 112.0f, 6.0f);
-  Glint(image, 93.0f, 14.0f, 6.0f);
-  Glint(image, 48.0f, 86.0f, 4.0f);
+  Glint(image, 70.0f, 112.0f, 6.0f, kLampGlint);
+  Glint(image, 93.0f, 14.0f, 6.0f, kLampGlint);
+  Glint(image, 48.0f, 86.0f, 4.0f, kLampGlint);
   return image;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -471,20 +472,20 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
     case 3: v = Mashurati(); break;
     default: v = Fjord(); break;
   }
-  Image image(kBigW, kBigH);
-  DrawShowroom(image);
-  Paint(image, Shadow(v), Rgb(0x000000), 0.85f);
+  return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
+    DrawShowroom(image);
+    Paint(image, Shadow(v), Rgb(0x000000), 0.85f);
 
-  DrawBody(image, v);
-  if (vehicle == 4) {
-    Random rng(0xF70D);
-    DrawLivery(image, v, rng);
-  }
-  Field mask = Shape(v.Body);
-  for (const float wx : v.WheelX) FillCircle(mask, wx * kS, (kGround - v.WheelR) * kS, v.WheelR * kS);
-  const Image car = image;
-  Reflect(image, car, mask);
-  return Downsampled(image, kScale);
+    DrawBody(image, v);
+    if (vehicle == 4) {
+      Random rng(0xF70D);
+      DrawLivery(image, v, rng);
+    }
+    Field mask = Shape(v.Body);
+    for (const float wx : v.WheelX) FillCircle(mask, wx * kS, (kGround - v.WheelR) * kS, v.WheelR * kS);
+    const Image car = image;
+    Reflect(image, car, mask);
+  });
 }
 
 }  // namespace vantoro::art

@@ -1,0 +1,40 @@
+#pragma once
+// Picture-level helpers many recipes share: working on a box of a picture
+// on its own, a star-shaped glint of light, and drawing large to shrink.
+
+#include <functional>
+
+#include "assets/art.hpp"
+
+namespace vantoro::art {
+
+// A box of a picture copied out, so that the passes over masks visit only
+// that box and not the whole picture; pasted back where it came from.
+struct Region {
+  int X = 0, Y = 0;
+  Image Pixels;
+  Point Origin() const { return {static_cast<float>(X), static_cast<float>(Y)}; }
+};
+
+// The box covering [left, right) x [top, bottom), clipped to the picture
+// and never empty.
+Region Crop(const Image& image, float left, float top, float right, float bottom);
+void Paste(Image& image, const Region& r);
+
+struct GlintStyle {
+  float Width = 2.2f;  // of each ray where it meets the centre
+  float Core = 1.8f;   // radius of the bright centre
+  Color Halo = Rgb(0xFFE0A0);
+  float HaloStrength = 0.8f;
+  Color Light = Rgb(0xFFFFFF);
+  bool Additive = true;  // false paints the star opaque
+};
+
+// A four-pointed star of light, its rays `size` pixels long.
+void Glint(Image& image, float x, float y, float size, const GlintStyle& style = {});
+
+// Draws a width x height picture at `factor` times the size and shrinks it,
+// so that edges and fine lines come out clean.
+Image Supersampled(int width, int height, int factor, const std::function<void(Image& big)>& draw);
+
+}  // namespace vantoro::art
