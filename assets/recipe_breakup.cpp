@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_lettering.hpp"
+#include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
@@ -68,21 +70,13 @@ void DrawBannerGloom(Image& image, Random& rng) {
     }
   }
   // Old paint on the wall behind, dried dark and dull.
-  struct Old {
-    float X, Y, Radius;
-    Color Colour;
-  };
-  const Old old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418)}, {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50)}};
-  for (const Old& o : old) {
-    SplatStyle style;
-    style.Radius = o.Radius;
-    style.Arms = 9;
-    style.Droplets = 10;
-    style.Drips = 3;
-    Field mask(kBannerWidth, kBannerHeight);
-    Splat(mask, rng, o.X, o.Y, style);
-    WetPaint(image, mask, o.Colour, 3, 0.2f);
-  }
+  const ThrownSplat old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418), 0.0f, 3},
+                             {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50), 0.0f, 3}};
+  ScatterStyle style;
+  style.Shape.Arms = 9;
+  style.Shape.Droplets = 10;
+  style.Gloss = 0.2f;
+  ScatterSplats(image, rng, old, style);
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
@@ -128,21 +122,26 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
   }
   hairlines = Multiplied(hairlines, Eroded(broken, 1));
 
-  Field shadow = Shifted(Dilated(broken, 4), 3, 5);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.9f);
-  Glow(image, Dilated(broken, 4), Rgb(0x801018), 12, 0.6f);
-  Paint(image, Dilated(broken, 4), Rgb(0x0C0A0E));
-  Paint(image, Dilated(broken, 2), Rgb(0x6A6E78));
-  Paint(image, Dilated(broken, 1), Rgb(0x0C0A0E));
   // Cold, tarnished steel.
   const Gradient steel{{0.0f, Rgb(0xD8DEE6)},
                        {0.45f, Rgb(0x8A94A2)},
                        {0.5f, Rgb(0x3A404A)},
                        {0.62f, Rgb(0x5A626E)},
                        {1.0f, Rgb(0x9AA2AE)}};
-  PaintVertical(image, broken, steel, top, bottom);
-  ApplyLight(image, Bevel(broken, 2, -0.45f, -0.8f, 0.55f, 6.0f), broken, 0.5f);
+  PaintBannerLetters(image, broken, top, bottom, steel,
+                     {.ShadowSpread = 4,
+                      .ShadowDx = 3,
+                      .ShadowDy = 5,
+                      .ShadowBlur = 3,
+                      .ShadowOpacity = 0.9f,
+                      .Glow = Rgb(0x801018),
+                      .GlowRadius = 12,
+                      .GlowStrength = 0.6f,
+                      .Outline = Rgb(0x0C0A0E),
+                      .Inline = Rgb(0x6A6E78),
+                      .OutlineWidth = 4,
+                      .InlineWidth = 2,
+                      .Gloss = 0.0f});
   Paint(image, hairlines, Rgb(0x1A1C22), 0.85f);
   // Chips knocked out of the crack, falling.
   Field chips(kBannerWidth, kBannerHeight);

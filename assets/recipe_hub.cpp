@@ -12,6 +12,7 @@
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
+#include "assets/kit_splats.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -249,13 +250,7 @@ void DrawBeams(Image& image) {
 // Old paint on the boards: faded splats in the margins that the hub leaves
 // uncovered, dark enough to sit behind the lettering.
 void DrawOldPaint(Image& image, Random& rng) {
-  struct Old {
-    float X, Y, Radius;
-    Color Colour;
-    float Direction;
-    int Drips;
-  };
-  const Old old[] = {
+  const ThrownSplat old[] = {
       {58.0f, 578.0f, 22.0f, Rgb(0x6A1A52), 0.4f, 0},    // under the section column
       {786.0f, 150.0f, 16.0f, Rgb(0x145A78), 3.0f, 2},   // right margin
       {784.0f, 420.0f, 13.0f, Rgb(0x3E6A16), 2.6f, 1},   // right margin, lower
@@ -264,22 +259,13 @@ void DrawOldPaint(Image& image, Random& rng) {
       {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
       {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
   };
-  for (const Old& o : old) {
-    SplatStyle style;
-    style.Radius = o.Radius;
-    style.Arms = 9;
-    style.Droplets = 12;
-    style.Direction = o.Direction;
-    style.Bias = 0.4f;
-    style.Drips = o.Drips;
-    const float reach = o.Radius * 3.0f + 6.0f;
-    Region r = Crop(image, o.X - reach, o.Y - reach, o.X + reach, o.Y + reach);
-    Field mask(r.Pixels.Width, r.Pixels.Height);
-    Splat(mask, rng, o.X - static_cast<float>(r.X), o.Y - static_cast<float>(r.Y), style);
-    Scale(mask, 0.6f);
-    WetPaint(r.Pixels, mask, o.Colour, 3, 0.25f);
-    Paste(image, r);
-  }
+  ScatterStyle style;
+  style.Shape.Arms = 9;
+  style.Shape.Droplets = 12;
+  style.Shape.Bias = 0.4f;
+  style.Fade = 0.6f;
+  style.Gloss = 0.25f;
+  ScatterSplats(image, rng, old, style);
 }
 
 }  // namespace

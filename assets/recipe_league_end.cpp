@@ -13,6 +13,8 @@
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
+#include "assets/kit_lettering.hpp"
+#include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
@@ -81,51 +83,19 @@ void DrawBursts(Image& image, Random& rng) {
 }
 
 void DrawBannerSplats(Image& image, Random& rng) {
-  struct Thrown {
-    float X, Y, Radius;
-    Color Colour;
-    float Direction;
-  };
-  const Thrown thrown[] = {{38.0f, 70.0f, 26.0f, Rgb(0xFF2A86), 0.3f},
-                           {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f},
-                           {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f},
-                           {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f}};
-  for (const Thrown& t : thrown) {
-    SplatStyle style;
-    style.Radius = t.Radius;
-    style.Arms = 10;
-    style.Droplets = 12;
-    style.Direction = t.Direction;
-    style.Bias = 0.5f;
-    style.Drips = t.Radius > 20.0f ? 2 : 0;
-    Field mask(kBannerWidth, kBannerHeight);
-    Splat(mask, rng, t.X, t.Y, style);
-    Field shade = Shifted(mask, 2, 3);
-    BoxBlur(shade, 2);
-    Paint(image, shade, Rgb(0x000000), 0.5f);
-    WetPaint(image, mask, t.Colour, 3);
-  }
-}
-
-// Paint running off the bottom of the letters, only where a stroke comes
-// down to the baseline.
-void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::initializer_list<float> at) {
-  for (const float a : at) {
-    const int want = box.Left + static_cast<int>(a * static_cast<float>(box.Right - box.Left));
-    for (int shift = 0; shift < 30; ++shift) {
-      const int x = want + (shift % 2 == 0 ? shift / 2 : -(shift / 2 + 1));
-      const int y = box.Bottom - 2;
-      if (mask.Clamped(x - 4, y) < 0.9f || mask.Clamped(x, y) < 0.9f || mask.Clamped(x + 4, y) < 0.9f)
-        continue;
-      const float length = rng.Range(14.0f, 24.0f);
-      const float w = rng.Range(6.0f, 8.0f);
-      const float fx = static_cast<float>(x), fy = static_cast<float>(y) - 3.0f;
-      FillEllipse(mask, fx, fy + 1.0f, w * 1.1f, w * 0.7f);
-      TaperedLine(mask, fx, fy, fx, fy + length, w, w * 0.7f);
-      FillCircle(mask, fx, fy + length, w * 0.6f);
-      break;
-    }
-  }
+  const ThrownSplat thrown[] = {{38.0f, 70.0f, 26.0f, Rgb(0xFF2A86), 0.3f, 2},
+                                {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
+                                {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
+                                {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
+  ScatterStyle style;
+  style.Shape.Arms = 10;
+  style.Shape.Droplets = 12;
+  style.Shape.Bias = 0.5f;
+  style.ShadowDx = 2;
+  style.ShadowDy = 3;
+  style.ShadowBlur = 2;
+  style.ShadowOpacity = 0.5f;
+  ScatterSplats(image, rng, thrown, style);
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
@@ -136,31 +106,17 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
       PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f - 4.0f, 14);
   const Rect box = InkBounds(mask);
   mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
-  AddLetterDrips(mask, InkBounds(mask), rng, {0.04f, 0.3f, 0.57f, 0.78f});
+  constexpr float kDrips[] = {0.04f, 0.3f, 0.57f, 0.78f};
+  AddLetterDrips(mask, InkBounds(mask), rng, kDrips);
   const Rect ink = InkBounds(mask);
   const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
 
-  Field shadow = Shifted(Dilated(mask, 5), 5, 7);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.85f);
-  Glow(image, Dilated(mask, 6), Rgb(0xFF5A1A), 14, 0.8f);
-  Paint(image, Dilated(mask, 6), Rgb(0x14081C));
-  Paint(image, Dilated(mask, 3), Rgb(0xFFF1D6));
-  Paint(image, Dilated(mask, 1), Rgb(0x14081C));
   // Polished gold: bright above, a hard horizon in the middle where the
   // metal reflects the dark ground, warm below.
   const Gradient gold{{0.00f, Rgb(0xFFFCE0)}, {0.28f, Rgb(0xFFE070)}, {0.50f, Rgb(0xF0A018)},
                       {0.52f, Rgb(0x8A4208)}, {0.60f, Rgb(0xC86A10)}, {0.85f, Rgb(0xFFB030)},
                       {1.00f, Rgb(0xFFD870)}};
-  PaintVertical(image, mask, gold, top, capBottom);
-  ApplyLight(image, Bevel(mask, 2, -0.45f, -0.8f, 0.55f, 6.0f), mask, 0.5f);
-  Field gloss = Eroded(mask, 2);
-  const float split = top + (capBottom - top) * 0.42f;
-  for (int y = 0; y < gloss.Height; ++y) {
-    const float k = SmoothStep(split + 2.0f, split - 2.0f, static_cast<float>(y)) * 0.35f;
-    for (int x = 0; x < gloss.Width; ++x) gloss(x, y) *= k;
-  }
-  AddLight(image, gloss, Rgb(0xFFFFFF), 0.6f);
+  PaintBannerLetters(image, mask, top, capBottom, gold);
   // Glints where the light catches the corners of the metal.
   const float w = static_cast<float>(box.Right - box.Left);
   Glint(image, static_cast<float>(box.Left) + w * 0.12f, top + 4.0f, 11.0f);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_lettering.hpp"
+#include "assets/kit_splats.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -336,59 +338,25 @@ void DrawShots(Image& image) {
 
 // Splats thrown across the scene in vivid colours: the picture's frame.
 void DrawSplats(Image& image, Random& rng) {
-  struct Thrown {
-    float X, Y, Radius;
-    Color Colour;
-    float Direction;
-    int Drips;
-  };
-  const Thrown thrown[] = {
+  const ThrownSplat thrown[] = {
       {42.0f, 58.0f, 58.0f, Rgb(0xFF2A86), 0.6f, 2},    // top left, behind the name
       {752.0f, 44.0f, 44.0f, Rgb(0x22C8FF), 2.6f, 2},   // top right
       {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
       {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
   };
-  for (const Thrown& t : thrown) {
-    SplatStyle style;
-    style.Radius = t.Radius;
-    style.Arms = 11;
-    style.Droplets = 16;
-    style.Direction = t.Direction;
-    style.Bias = 0.5f;
-    style.Drips = t.Drips;
-    Field mask(kWidth, kHeight);
-    Splat(mask, rng, t.X, t.Y, style);
-    Field shade = Shifted(mask, 3, 4);
-    BoxBlur(shade, 3);
-    Paint(image, shade, Rgb(0x000000), 0.45f);
-    WetPaint(image, mask, t.Colour, std::max(3, static_cast<int>(t.Radius / 9.0f)));
-  }
+  ScatterStyle style;
+  style.Shape.Arms = 11;
+  style.Shape.Droplets = 16;
+  style.Shape.Bias = 0.5f;
+  style.ShadowDx = 3;
+  style.ShadowDy = 4;
+  style.ShadowBlur = 3;
+  style.ShadowOpacity = 0.45f;
+  style.BevelPerRadius = 1.0f / 9.0f;
+  ScatterSplats(image, rng, thrown, style);
 }
 
 // ---------------------------------------------------------------- lettering
-
-// Drips of paint hanging from the bottom of the letters, near the columns
-// given as fractions of the name's width: each drip starts where a stroke
-// comes down to the baseline, never from a bar in mid-air.
-void AddDrips(Field& mask, const Rect& box, Random& rng) {
-  const float at[] = {0.09f, 0.35f, 0.62f, 0.9f};
-  for (float a : at) {
-    const int want = box.Left + static_cast<int>(a * static_cast<float>(box.Right - box.Left));
-    for (int shift = 0; shift < 40; ++shift) {
-      const int x = want + (shift % 2 == 0 ? shift / 2 : -(shift / 2 + 1));
-      const int y = box.Bottom - 3;
-      if (mask.Clamped(x - 6, y) < 0.9f || mask.Clamped(x, y) < 0.9f || mask.Clamped(x + 6, y) < 0.9f)
-        continue;
-      const float length = rng.Range(34.0f, 56.0f);
-      const float w = rng.Range(11.0f, 14.0f);
-      const float fx = static_cast<float>(x), fy = static_cast<float>(y) - 6.0f;
-      FillEllipse(mask, fx, fy + 2.0f, w * 1.1f, w * 0.7f);  // where the drip leaves the stroke
-      TaperedLine(mask, fx, fy, fx, fy + length, w, w * 0.75f);
-      FillCircle(mask, fx, fy + length, w * 0.6f);
-      break;
-    }
-  }
-}
 
 void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(150), true);
@@ -403,29 +371,38 @@ void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
   // Slanted for speed; the drips go on afterwards, since paint runs
   // straight down.
   mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
-  AddDrips(mask, InkBounds(mask), rng);
+  constexpr float kDrips[] = {0.09f, 0.35f, 0.62f, 0.9f};
+  AddLetterDrips(mask, InkBounds(mask), rng, kDrips,
+                 {.Probe = 6,
+                  .Search = 40,
+                  .Inset = 3,
+                  .Lift = 6.0f,
+                  .MinLength = 34.0f,
+                  .MaxLength = 56.0f,
+                  .MinWidth = 11.0f,
+                  .MaxWidth = 14.0f,
+                  .Taper = 0.75f});
   const Rect ink = InkBounds(mask);
   const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
 
-  Field shadow = Shifted(Dilated(mask, 7), 7, 10);
-  BoxBlur(shadow, 6);
-  Paint(image, shadow, Rgb(0x000000), 0.85f);
-  Glow(image, Dilated(mask, 8), Rgb(0xFF4A1A), 20, 0.9f);
-  Paint(image, Dilated(mask, 8), Rgb(0x14081C));
-  Paint(image, Dilated(mask, 4), Rgb(0xFFF1D6));
-  Paint(image, Dilated(mask, 2), Rgb(0x14081C));
   const Gradient fill{
       {0.0f, Rgb(0xFFF7A0)}, {0.35f, Rgb(0xFFC21A)}, {0.7f, Rgb(0xFF5A0A)}, {1.0f, Rgb(0xD3120E)}};
-  PaintVertical(image, mask, fill, top, capBottom);
-  ApplyLight(image, Bevel(mask, 3, -0.45f, -0.8f, 0.55f, 7.0f), mask, 0.55f);
-  // A glossy band over the upper half of the capitals.
-  Field gloss = mask;
-  const float split = top + (capBottom - top) * 0.42f;
-  for (int y = 0; y < gloss.Height; ++y) {
-    const float k = SmoothStep(split + 2.0f, split - 2.0f, static_cast<float>(y)) * 0.45f;
-    for (int x = 0; x < gloss.Width; ++x) gloss(x, y) *= k;
-  }
-  AddLight(image, Multiplied(gloss, Eroded(mask, 3)), Rgb(0xFFFFFF), 0.6f);
+  PaintBannerLetters(image, mask, top, capBottom, fill,
+                     {.ShadowSpread = 7,
+                      .ShadowDx = 7,
+                      .ShadowDy = 10,
+                      .ShadowBlur = 6,
+                      .Glow = Rgb(0xFF4A1A),
+                      .GlowRadius = 20,
+                      .GlowStrength = 0.9f,
+                      .OutlineWidth = 8,
+                      .InlineWidth = 4,
+                      .InnerWidth = 2,
+                      .Bevel = 3,
+                      .BevelDepth = 7.0f,
+                      .BevelStrength = 0.55f,
+                      .GlossInset = 3,
+                      .Gloss = 0.45f});
 }
 
 void DrawSubtitle(Image& image, FontLibrary& fonts) {

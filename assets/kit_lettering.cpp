@@ -1,0 +1,66 @@
+#include "assets/kit_lettering.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+// The first column near `want` whose stroke reaches the baseline row `y`;
+// -1 when there is none.
+int StrokeNear(const Field& mask, int want, int y, const DripStyle& style) {
+  for (int shift = 0; shift < style.Search; ++shift) {
+    const int x = want + (shift % 2 == 0 ? shift / 2 : -(shift / 2 + 1));
+    if (mask.Clamped(x - style.Probe, y) >= 0.9f && mask.Clamped(x, y) >= 0.9f &&
+        mask.Clamped(x + style.Probe, y) >= 0.9f)
+      return x;
+  }
+  return -1;
+}
+
+// Light over the upper part of the letters, ending in a soft line, as on
+// polished metal or glossy paint.
+void GlossBand(Image& image, const Field& mask, float top, float bottom, const BannerStyle& style) {
+  Field gloss = Eroded(mask, style.GlossInset);
+  const float split = top + (bottom - top) * 0.42f;
+  for (int y = 0; y < gloss.Height; ++y) {
+    const float k = SmoothStep(split + 2.0f, split - 2.0f, static_cast<float>(y)) * style.Gloss;
+    for (int x = 0; x < gloss.Width; ++x) gloss(x, y) *= k;
+  }
+  AddLight(image, gloss, Rgb(0xFFFFFF), 0.6f);
+}
+
+}  // namespace
+
+void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::span<const float> at,
+                    const DripStyle& style) {
+  for (const float a : at) {
+    const int want = box.Left + static_cast<int>(a * static_cast<float>(box.Right - box.Left));
+    const int y = box.Bottom - style.Inset;
+    const int x = StrokeNear(mask, want, y, style);
+    if (x < 0) continue;
+    const float length = rng.Range(style.MinLength, style.MaxLength);
+    const float w = rng.Range(style.MinWidth, style.MaxWidth);
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y) - style.Lift;
+    // Where the drip leaves the stroke, the run, and the bead at its end.
+    FillEllipse(mask, fx, fy + style.Lift / 3.0f, w * 1.1f, w * 0.7f);
+    TaperedLine(mask, fx, fy, fx, fy + length, w, w * style.Taper);
+    FillCircle(mask, fx, fy + length, w * 0.6f);
+  }
+}
+
+void PaintBannerLetters(Image& image, const Field& mask, float top, float bottom, const Gradient& fill,
+                        const BannerStyle& style) {
+  Field shadow = Shifted(Dilated(mask, style.ShadowSpread), style.ShadowDx, style.ShadowDy);
+  BoxBlur(shadow, style.ShadowBlur);
+  Paint(image, shadow, Rgb(0x000000), style.ShadowOpacity);
+  const Field outline = Dilated(mask, style.OutlineWidth);
+  Glow(image, outline, style.Glow, style.GlowRadius, style.GlowStrength);
+  Paint(image, outline, style.Outline);
+  Paint(image, Dilated(mask, style.InlineWidth), style.Inline);
+  Paint(image, Dilated(mask, style.InnerWidth), style.Outline);
+  PaintVertical(image, mask, fill, top, bottom);
+  ApplyLight(image, Bevel(mask, style.Bevel, -0.45f, -0.8f, 0.55f, style.BevelDepth), mask,
+             style.BevelStrength);
+  if (style.Gloss > 0.0f) GlossBand(image, mask, top, bottom, style);
+}
+
+}  // namespace vantoro::art
