@@ -14,6 +14,7 @@
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
+#include "assets/kit_marker.hpp"
 #include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
@@ -217,26 +218,14 @@ void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
 
 Color Darker(Color c, float k) { return ToColor(ToF(c) * k); }
 
-void DrawMarker(Image& image, const Player& p, const Marker& m) {
-  const Point g = At(p, m.Grip);
-  const float s = p.Size;
-  const float dx = std::cos(m.Angle), dy = std::sin(m.Angle);
+// The old stock-class marker, outlined flat like the rest of the figure.
+constexpr int kTeamMarker = 3;
+
+MarkerFrame HeldAt(const Player& p, const Marker& m) {
+  const float k = p.Size / 75.0f;
+  const float dx = std::cos(m.Angle) * k, dy = std::sin(m.Angle) * k;
   const float side = m.Flip ? -1.0f : 1.0f;
-  const float ux = dy * side, uy = -dx * side;  // the marker's top, where the loader sits
-  const auto along = [&](float a, float up) {
-    return Point{g.X + dx * a * s + ux * up * s, g.Y + dy * a * s + uy * up * s};
-  };
-  Field body(kBig, kBig), barrel(kBig, kBig), loader(kBig, kBig);
-  const Point b0 = along(-0.1f, 0.02f), b1 = along(0.14f, 0.02f);
-  ThickLine(body, b0.X, b0.Y, b1.X, b1.Y, 0.065f * s);
-  const Point r0 = along(0.12f, 0.028f), r1 = along(0.42f, 0.028f);
-  ThickLine(barrel, r0.X, r0.Y, r1.X, r1.Y, 0.032f * s);
-  const Point l = along(0.03f, 0.09f);
-  FillEllipse(loader, l.X, l.Y, 0.06f * s, 0.06f * s);
-  PaintPart(image, barrel, Rgb(0x30343C), 2);
-  PaintPart(image, body, Rgb(0x6A707C), 2);
-  PaintPart(image, loader, m.Loader, 2);
-  ApplyLight(image, Bevel(loader, 5, -0.5f, -0.7f, 0.6f, 4.0f), loader, 0.6f);
+  return {At(p, m.Grip), {dx, dy}, {dy * side, -dx * side}};
 }
 
 void DrawCup(Image& image, const Player& p, const Cup& c) {
@@ -381,7 +370,10 @@ void DrawPlayer(Image& image, const Player& p, FontLibrary& fonts) {
   DrawHead(image, p);
   PaintPart(image, sleeves, p.Colours.Jersey);
   PaintPart(image, arms, Darker(p.Colours.Jersey, 0.8f));
-  if (p.Gun) DrawMarker(image, p, *p.Gun);
+  if (p.Gun) {
+    DrawMarker(image, HeldAt(p, *p.Gun), kTeamMarker,
+               {.Finish = MarkerFinish::Outlined, .Loader = p.Gun->Loader, .Tinted = true});
+  }
   if (p.Trophy) DrawCup(image, p, *p.Trophy);
   PaintPart(image, gloves, Rgb(0x26262C), 2);
 

@@ -16,6 +16,7 @@
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
+#include "assets/kit_marker.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -264,22 +265,12 @@ void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
   FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
 }
 
-void DrawMarker(Image& image, const Placement& at, const Marker& m, Color hopper) {
-  Field body(image.Width, image.Height), hop(image.Width, image.Height), dark(image.Width, image.Height);
-  Stroke(body, at, m.At(-3.0f, -4.0f), m.At(10.0f, -4.0f), 4.5f, 4.0f);
-  Stroke(body, at, m.At(0.0f, -2.0f), m.At(0.0f, 4.0f), 2.5f, 2.5f);
-  Stroke(body, at, m.At(9.0f, -2.0f), m.At(9.0f, 2.5f), 2.2f, 2.2f);
-  Stroke(dark, at, m.At(9.0f, -4.5f), m.At(26.0f, -4.5f), 2.2f, 1.9f);
-  Stroke(dark, at, m.At(-4.0f, -3.0f), m.At(-15.0f, -2.0f), 5.0f, 5.0f);  // the air tank
-  Stroke(body, at, m.At(3.0f, -6.0f), m.At(3.0f, -8.0f), 2.0f, 2.0f);
-  Blob(hop, at, m.At(2.0f, -10.0f), 4.6f, 3.4f);
-  Shade(image, dark, Rgb(0x18191E), 1.0f);
-  Shade(image, body, Rgb(0x4A4E58), 1.0f);
-  Shade(image, hop, Rgb(0x26282E), 1.0f);
-  // Paint showing through the loader's smoked shell.
-  Field balls(image.Width, image.Height);
-  Blob(balls, at, m.At(2.0f, -9.0f), 2.6f, 1.6f);
-  Paint(image, balls, hopper, 0.8f);
+// The team's electros, the paint in them showing through the loaders.
+constexpr int kTeamMarker = 7;
+
+MarkerFrame HeldAt(const Placement& at, const Marker& m) {
+  const float k = at.Scale;
+  return {at(m.Grip), {m.Dir.X * k * at.Facing, m.Dir.Y * k}, {-m.Down.X * k * at.Facing, -m.Down.Y * k}};
 }
 
 // Draws a player and returns the marker's muzzle in the picture.
@@ -340,7 +331,7 @@ Point DrawPlayer(Image& image, const Pose& p, const Placement& at, const Kit& ki
   Paint(image, lens, Rgb(0x38D0E8));
   Glow(image, lens, Rgb(0x2090C0), 2, 0.35f);
 
-  DrawMarker(image, at, m, Rgb(0xC8A81E));
+  DrawMarker(image, HeldAt(at, m), kTeamMarker, {.Paint = Rgb(0xC8A81E)});
 
   // The near arm over the marker: on the foregrip, or free to signal.
   const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);

@@ -1,0 +1,177 @@
+#include "assets/kit_marker.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <initializer_list>
+
+namespace vantoro::art {
+
+namespace {
+
+// A stroke from (A0, U0) to (A1, U1), W0 wide at the start and W1 at the
+// end; no stroke when W0 is 0.
+struct Part {
+  float A0 = 0, U0 = 0, A1 = 0, U1 = 0, W0 = 0, W1 = 0;
+};
+
+struct Model {
+  Part Body, Barrel, Tank, Grip, Foregrip, Neck;
+  Point Loader;
+  float LoaderRx, LoaderRy;
+  Point Window;  // where the paint shows; none when WindowRx is 0
+  float WindowRx, WindowRy;
+  Color BodyColour, BarrelColour, LoaderColour;
+};
+
+// Older markers are long, dark tubes fed from the side or a small hopper;
+// newer ones are compact and bright, with big loaders and a tank as stock.
+// clang-format off
+constexpr std::array<Model, kMarkerModels> kModels{{
+    // 1: a pump with a feed tube along the top and a 12-gram under it.
+    {{-6, 1.5f, 10, 1.5f, 4.2f, 4.0f}, {9, 2.0f, 34, 2.0f, 2.2f, 2.0f}, {-2, -3, 8, -3, 3.0f, 3.0f},
+     {0, 0, -1, -5, 2.4f, 2.4f}, {14, 0.5f, 20, 0.5f, 2.6f, 2.6f}, {}, {6, 5.0f}, 9.0f, 1.6f, {}, 0, 0,
+     Rgb(0x2A2C30), Rgb(0x1A1A1E), Rgb(0x3A3C42)},
+    // 2: a pump with a small gravity hopper.
+    {{-6, 1.5f, 10, 1.5f, 4.5f, 4.2f}, {9, 2.0f, 32, 2.0f, 2.3f, 2.1f}, {-2, -3, 8, -3, 3.0f, 3.0f},
+     {0, 0, -1, -5, 2.4f, 2.4f}, {14, 0.5f, 20, 0.5f, 2.8f, 2.8f}, {2, 4, 2, 6, 1.8f, 1.8f}, {2, 8.5f}, 3.6f, 3.2f,
+     {}, 0, 0, Rgb(0x3A3E44), Rgb(0x202226), Rgb(0x4A3A2A)},
+    // 3: a stock-class semi, body and barrel with a round loader on top.
+    {{-7.5f, 1.5f, 10.5f, 1.5f, 4.875f, 4.875f}, {9, 2.1f, 31.5f, 2.1f, 2.4f, 2.4f}, {}, {}, {}, {},
+     {2.25f, 6.75f}, 4.5f, 4.5f, {}, 0, 0, Rgb(0x6A707C), Rgb(0x30343C), Rgb(0xFFD81E)},
+    // 4: a semi with a vertical grip and a taller hopper.
+    {{-5, 3.5f, 10, 3.5f, 4.6f, 4.2f}, {9, 4.0f, 27, 4.0f, 2.2f, 2.0f}, {-4, -4, 6, -4, 3.4f, 3.4f},
+     {0, 2, 0, -4, 2.5f, 2.5f}, {}, {3, 6, 3, 8, 2.0f, 2.0f}, {2, 10.5f}, 4.0f, 3.8f, {2, 10}, 2.2f, 1.8f,
+     Rgb(0x4A4E58), Rgb(0x18191E), Rgb(0x2E3A30)},
+    // 5: a semi with a bottle under the barrel and a front grip.
+    {{-4, 4, 10, 4, 4.6f, 4.1f}, {9, 4.5f, 27, 4.5f, 2.2f, 1.9f}, {4, -4, 20, -4, 4.0f, 4.0f},
+     {0, 2, 0, -4, 2.5f, 2.5f}, {9, 2, 9, -2.5f, 2.2f, 2.2f}, {3, 6, 3, 8, 2.0f, 2.0f}, {2, 10}, 4.4f, 3.4f,
+     {2, 9.5f}, 2.4f, 1.6f, Rgb(0x3A4A5A), Rgb(0x18191E), Rgb(0x283040)},
+    // 6: an early electro, the tank moved back as a stock.
+    {{-3, 4, 11, 4, 4.6f, 4.0f}, {10, 4.5f, 28, 4.5f, 2.2f, 1.9f}, {-4, 3, -14, 2.5f, 4.6f, 4.6f},
+     {0, 2, 0, -4, 2.5f, 2.5f}, {9, 2, 9, -2.5f, 2.2f, 2.2f}, {3, 6, 3, 8, 2.0f, 2.0f}, {2, 10}, 4.8f, 3.4f,
+     {2, 9}, 2.8f, 1.6f, Rgb(0x5A4A6A), Rgb(0x18191E), Rgb(0x26282E)},
+    // 7: the field's workhorse electro.
+    {{-3, 4, 10, 4, 4.5f, 4.0f}, {9, 4.5f, 26, 4.5f, 2.2f, 1.9f}, {-4, 3, -15, 2, 5.0f, 5.0f},
+     {0, 2, 0, -4, 2.5f, 2.5f}, {9, 2, 9, -2.5f, 2.2f, 2.2f}, {3, 6, 3, 8, 2.0f, 2.0f}, {2, 10}, 4.6f, 3.4f,
+     {2, 9}, 2.6f, 1.6f, Rgb(0x4A4E58), Rgb(0x18191E), Rgb(0x26282E)},
+    // 8: a compact electro, anodised blue, a longer barrel.
+    {{-2, 4, 9, 4, 4.4f, 3.8f}, {8, 4.5f, 30, 4.5f, 2.1f, 1.8f}, {-3, 3, -16, 2, 5.2f, 5.2f},
+     {0, 2, 0, -4, 2.4f, 2.4f}, {8, 2, 8, -2.5f, 2.2f, 2.2f}, {3, 6, 3, 8.5f, 2.2f, 2.2f}, {2, 11}, 5.4f, 3.6f,
+     {2, 10}, 3.4f, 1.8f, Rgb(0x2A6ACA), Rgb(0x1A1C22), Rgb(0x1A2A44)},
+    // 9: a tournament electro, red, with a big shaped loader.
+    {{-2, 4, 9, 4, 4.2f, 3.6f}, {8, 4.5f, 31, 4.5f, 2.0f, 1.8f}, {-3, 3, -17, 1.5f, 5.6f, 5.6f},
+     {0, 2, 0, -4, 2.4f, 2.4f}, {8, 2, 8, -2.5f, 2.2f, 2.2f}, {3, 6, 3, 9, 2.4f, 2.4f}, {1, 12}, 6.2f, 3.8f,
+     {1, 11}, 4.2f, 2.0f, Rgb(0xD0202A), Rgb(0x1A1C22), Rgb(0x202024)},
+    // 10: the newest: short body, long barrel, carbon tank, high loader.
+    {{-1, 4, 8, 4, 4.0f, 3.4f}, {7, 4.5f, 33, 4.5f, 2.0f, 1.7f}, {-2, 3, -18, 1.5f, 6.0f, 6.0f},
+     {0, 2, 0, -4, 2.3f, 2.3f}, {7, 2, 7, -2.5f, 2.1f, 2.1f}, {3, 6, 3, 10, 2.4f, 2.4f}, {1, 13.5f}, 6.8f, 4.2f,
+     {1, 12.5f}, 4.8f, 2.2f, Rgb(0x20B0A0), Rgb(0x141416), Rgb(0xE8E8EC)},
+}};
+// clang-format on
+
+const Model& ModelFor(int item) {
+  return kModels[static_cast<std::size_t>(std::clamp(item, 1, kMarkerModels) - 1)];
+}
+
+float UnitPixels(const MarkerFrame& at) { return std::hypot(at.Along.X, at.Along.Y); }
+
+void AddPart(Field& f, const MarkerFrame& at, const Part& p) {
+  if (p.W0 <= 0.0f) return;
+  const float k = UnitPixels(at);
+  const Point a = at.At(p.A0, p.U0), b = at.At(p.A1, p.U1);
+  TaperedLine(f, a.X, a.Y, b.X, b.Y, p.W0 * k, p.W1 * k);
+}
+
+void AddOval(Field& f, const MarkerFrame& at, Point c, float rx, float ry) {
+  if (rx <= 0.0f) return;
+  const float k = UnitPixels(at);
+  const Point p = at.At(c.X, c.Y);
+  FillEllipse(f, p.X, p.Y, rx * k, ry * k);
+}
+
+struct Masks {
+  Field Dark, Body, Loader, Window;
+};
+
+Masks Shape(int width, int height, const MarkerFrame& at, const Model& m) {
+  Masks s{Field(width, height), Field(width, height), Field(width, height), Field(width, height)};
+  AddPart(s.Dark, at, m.Barrel);
+  AddPart(s.Dark, at, m.Tank);
+  for (const Part* p : {&m.Body, &m.Grip, &m.Foregrip, &m.Neck}) AddPart(s.Body, at, *p);
+  AddOval(s.Loader, at, m.Loader, m.LoaderRx, m.LoaderRy);
+  AddOval(s.Window, at, m.Window, m.WindowRx, m.WindowRy);
+  return s;
+}
+
+void Finish(Image& image, const Field& mask, Color colour, const MarkerLook& look) {
+  if (look.Finish == MarkerFinish::Outlined) {
+    Paint(image, Dilated(mask, look.Outline), Rgb(0x0A0A10));
+    Paint(image, mask, colour);
+    return;
+  }
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
+  AddLight(image, Multiplied(Rim(mask, 1, -1), mask), look.Rim, 0.45f);
+}
+
+// No marker: the faint outline of one, as on an empty rack.
+void DrawEmpty(Image& image, const MarkerFrame& at) {
+  const Masks s = Shape(image.Width, image.Height, at, kModels[6]);
+  Field all = s.Dark;
+  for (const Field* f : {&s.Body, &s.Loader}) Maximize(all, *f);
+  Paint(image, Subtracted(Dilated(all, 1), all), Rgb(0x8A8E98), 0.6f);
+}
+
+}  // namespace
+
+void DrawMarker(Image& image, const MarkerFrame& at, int item, const MarkerLook& look) {
+  if (item <= 0) {
+    DrawEmpty(image, at);
+    return;
+  }
+  const Model& m = ModelFor(item);
+  const Masks s = Shape(image.Width, image.Height, at, m);
+  Finish(image, s.Dark, m.BarrelColour, look);
+  Finish(image, s.Body, m.BodyColour, look);
+  Finish(image, s.Loader, look.Tinted ? look.Loader : m.LoaderColour, look);
+  if (look.Finish == MarkerFinish::Outlined) {
+    ApplyLight(image, Bevel(s.Loader, 5, -0.5f, -0.7f, 0.6f, 4.0f), s.Loader, 0.6f);
+  }
+  Paint(image, s.Window, look.Paint, 0.8f);
+}
+
+Point MarkerMuzzle(const MarkerFrame& at, int item) {
+  const Part& barrel = ModelFor(item).Barrel;
+  return at.At(barrel.A1, barrel.U1);
+}
+
+void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& look) {
+  // The marker's extent in figure units, from its parts and loader.
+  const Model& m = ModelFor(item <= 0 ? 7 : item);
+  float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
+  const auto grow = [&](float a, float u, float r) {
+    left = std::min(left, a - r);
+    right = std::max(right, a + r);
+    bottom = std::min(bottom, u - r);
+    top = std::max(top, u + r);
+  };
+  for (const Part* p : {&m.Body, &m.Barrel, &m.Tank, &m.Grip, &m.Foregrip, &m.Neck}) {
+    if (p->W0 <= 0.0f) continue;
+    grow(p->A0, p->U0, p->W0 * 0.5f);
+    grow(p->A1, p->U1, p->W1 * 0.5f);
+  }
+  grow(m.Loader.X, m.Loader.Y, std::max(m.LoaderRx, m.LoaderRy));
+  // Room for the outline and the rim.
+  constexpr float kMargin = 4.0f;
+  const float w = static_cast<float>(box.Right - box.Left) - 2.0f * kMargin;
+  const float h = static_cast<float>(box.Bottom - box.Top) - 2.0f * kMargin;
+  const float k = std::max(std::min(w / (right - left), h / (top - bottom)), 0.0f);
+  const float cx = static_cast<float>(box.Left + box.Right) * 0.5f;
+  const float cy = static_cast<float>(box.Top + box.Bottom) * 0.5f;
+  const MarkerFrame at{
+      {cx - (left + right) * 0.5f * k, cy + (top + bottom) * 0.5f * k}, {k, 0.0f}, {0.0f, -k}};
+  DrawMarker(image, at, item, look);
+}
+
+}  // namespace vantoro::art

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "assets/kit_image.hpp"
+#include "assets/kit_marker.hpp"
+#include "assets/kit_splats.hpp"
+
+namespace vantoro::art {
+namespace {
+
+constexpr std::uint32_t kGround = 0x102030;
+
+// The box of pixels that differ from the ground; all zero when none do.
+Rect Changed(const Image& image) {
+  Rect r{image.Width, image.Height, 0, 0};
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      if (image.Pixels[image.Index(x, y)] == kGround) continue;
+      r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
+    }
+  }
+  return r.Right == 0 ? Rect{} : r;
+}
+
+TEST(MarkerKitTest, EveryModelAndTheEmptyLookDrawInsideTheirBoxAndDiffer) {
+  const Rect box{30, 20, 190, 110};
+  std::vector<Image> drawn;
+  for (int item = 0; item <= kMarkerModels; ++item) {
+    SCOPED_TRACE("item " + std::to_string(item));
+    for (const MarkerFinish finish : {MarkerFinish::Shaded, MarkerFinish::Outlined}) {
+      Image image(220, 130, Color::FromPacked(kGround));
+      DrawMarkerItem(image, box, item, {.Finish = finish});
+      const Rect ink = Changed(image);
+      ASSERT_LT(ink.Left, ink.Right) << "drew nothing";
+      EXPECT_GE(ink.Left, box.Left);
+      EXPECT_GE(ink.Top, box.Top);
+      EXPECT_LE(ink.Right, box.Right);
+      EXPECT_LE(ink.Bottom, box.Bottom);
+      // Filling most of the box's width, whatever the model's length.
+      EXPECT_GT(ink.Right - ink.Left, (box.Right - box.Left) * 3 / 4);
+      if (finish == MarkerFinish::Shaded) drawn.push_back(image);
+    }
+  }
+  for (std::size_t a = 0; a < drawn.size(); ++a) {
+    for (std::size_t b = a + 1; b < drawn.size(); ++b)
+      EXPECT_NE(drawn[a].Pixels, drawn[b].Pixels) << a << " " << b;
+  }
+}
+
+TEST(MarkerKitTest, TheMuzzleFollowsTheFrame) {
+  const MarkerFrame right{{100.0f, 50.0f}, {2.0f, 0.0f}, {0.0f, -2.0f}};
+  const MarkerFrame left{{100.0f, 50.0f}, {-2.0f, 0.0f}, {0.0f, -2.0f}};
+  for (int item = 1; item <= kMarkerModels; ++item) {
+    const Point r = MarkerMuzzle(right, item), l = MarkerMuzzle(left, item);
+    EXPECT_GT(r.X, 140.0f);
+    EXPECT_FLOAT_EQ(l.X, 200.0f - r.X);
+    EXPECT_FLOAT_EQ(l.Y, r.Y);
+    EXPECT_LT(r.Y, 50.0f);  // the barrel sits above the grip
+  }
+}
+
+TEST(ImageKitTest, CropAndPasteRoundTripAndClipAtTheEdges) {
+  Image image(40, 30);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i)
+    image.Pixels[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFF;
+  const Image original = image;
+  const Region inside = Crop(image, 5.5f, 4.0f, 20.2f, 12.0f);
+  EXPECT_EQ(inside.X, 5);
+  EXPECT_EQ(inside.Y, 4);
+  EXPECT_EQ(inside.Pixels.Width, 16);
+  EXPECT_EQ(inside.Pixels.Height, 8);
+  EXPECT_EQ(inside.Pixels.Pixels[inside.Pixels.Index(3, 2)], image.Pixels[image.Index(8, 6)]);
+  Paste(image, inside);
+  EXPECT_EQ(image.Pixels, original.Pixels);
+
+  const Region edge = Crop(image, -10.0f, 25.0f, 100.0f, 90.0f);
+  EXPECT_EQ(edge.X, 0);
+  EXPECT_EQ(edge.Pixels.Width, 40);
+  EXPECT_EQ(edge.Pixels.Height, 5);
+  const Region outside = Crop(image, 90.0f, 90.0f, 95.0f, 95.0f);
+  EXPECT_EQ(outside.Pixels.Width, 1);
+  EXPECT_EQ(outside.Pixels.Height, 1);
+  Paste(image, outside);
+  EXPECT_EQ(image.Pixels, original.Pixels);
+}
+
+TEST(ImageKitTest, SupersamplingKeepsAFlatColourAndAveragesEdges) {
+  const Image flat = Supersampled(7, 5, 3, [](Image& big) {
+    ASSERT_EQ(big.Width, 21);
+    ASSERT_EQ(big.Height, 15);
+    for (std::uint32_t& p : big.Pixels) p = 0x3C7AB4;
+  });
+  ASSERT_EQ(flat.Width, 7);
+  ASSERT_EQ(flat.Height, 5);
+  for (const std::uint32_t p : flat.Pixels) EXPECT_EQ(p, 0x3C7AB4u);
+  // Half of each big block's columns white: mid grey.
+  const Image half = Supersampled(2, 2, 2, [](Image& big) {
+    for (int y = 0; y < big.Height; ++y) big.Pixels[big.Index(0, y)] = big.Pixels[big.Index(2, y)] = 0xFFFFFF;
+  });
+  for (const std::uint32_t p : half.Pixels) EXPECT_NEAR(static_cast<int>(p & 0xFF), 128, 1);
+}
+
+TEST(SplatKitTest, SplatsLandWhereThrownAndTheSameSeedGivesTheSamePicture) {
+  const ThrownSplat thrown[] = {{40.0f, 30.0f, 10.0f, Rgb(0xFF2A86), 0.0f, 2},
+                                {150.0f, 80.0f, 6.0f, Rgb(0x22C8FF)}};
+  ScatterStyle style;
+  style.ShadowDx = 2;
+  style.ShadowDy = 3;
+  style.ShadowBlur = 2;
+  style.ShadowOpacity = 0.5f;
+  const auto draw = [&] {
+    Image image(200, 120, Color::FromPacked(kGround));
+    Random rng(7);
+    ScatterSplats(image, rng, thrown, style);
+    return image;
+  };
+  const Image a = draw(), b = draw();
+  EXPECT_EQ(a.Pixels, b.Pixels);
+  EXPECT_NE(a.Pixels[a.Index(40, 30)], kGround);
+  EXPECT_NE(a.Pixels[a.Index(150, 80)], kGround);
+  EXPECT_EQ(a.Pixels[a.Index(100, 10)], kGround);
+  // Splats near the edge are clipped, not drawn off the picture.
+  const ThrownSplat corner[] = {{2.0f, 118.0f, 12.0f, Rgb(0x8CF01E), 0.0f, 3}};
+  Image image(200, 120, Color::FromPacked(kGround));
+  Random rng(9);
+  ScatterSplats(image, rng, corner, style);
+  EXPECT_NE(image.Pixels[image.Index(2, 118)], kGround);
+}
+
+}  // namespace
+}  // namespace vantoro::art
