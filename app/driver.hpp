@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "screens/game.hpp"
+#include "app/game.hpp"
 #include "ui/headless_platform.hpp"
 
 namespace vantoro {

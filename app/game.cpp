@@ -1,4 +1,4 @@
-#include "screens/game.hpp"
+#include "app/game.hpp"
 
 #include "screens/end_of_month_screen.hpp"
 #include "screens/hub/hub_screen.hpp"

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "app/program_support.hpp"
-#include "screens/game.hpp"
+#include "app/game.hpp"
 #include "ui/pictures.hpp"
 #include "ui/screen_set.hpp"
 #include "ui/sdl_platform.hpp"

@@ -8,6 +8,7 @@
 #include "ui/font.hpp"
 #include "ui/pictures.hpp"
 #include "ui/screen_set.hpp"
+#include "ui/widgets.hpp"
 
 namespace vantoro {
 
@@ -17,12 +18,6 @@ struct ScreenContext {
   FontLibrary& Fonts;
   const PictureSet& Pictures;
   std::filesystem::path SaveFolder;
-};
-
-// An area of the frame that takes presses, bounds inclusive.
-struct PressArea {
-  int Left, Right, Top, Bottom;
-  constexpr bool Contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
 };
 
 }  // namespace vantoro

@@ -1,8 +1,10 @@
 #include "screens/end_of_month_screen.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "sim/month.hpp"
+#include "sim/turn_actions.hpp"
 #include "state/derived.hpp"
 #include "ui/canvas.hpp"
 
@@ -12,21 +14,19 @@ namespace {
 constexpr int kListCutOff = 485;  // lines at or below this y are not drawn
 constexpr int kScrollStart = 400;
 
-// In a Pumps Only league no marker better than model 4 is allowed, whoever
-// holds it.
-void LimitToPumps(GameState& state) {
-  if (state.Team.GameType != 1) return;
-  for (int p = 1; p <= kSquadSize; ++p) {
-    if (state.Team.PlayerMarkerType[p] > 4) state.Team.PlayerMarkerType[p] = 4;
-  }
-  for (OppositionTeam& team : state.League) {
-    for (Int& marker : team.PlayerMarkerType) {
-      if (marker > 4) marker = 4;
-    }
-  }
-}
+constexpr std::array<Button<EndOfMonthButton>, 1> kButtons = {{{EndOfMonthButton::NextTurn,
+                                                                {580, 460, 680, 490},
+                                                                PressRule::Inside,
+                                                                "NEXT TURN",
+                                                                585,
+                                                                465,
+                                                                12,
+                                                                kGreenScheme,
+                                                                Face::Interface}}};
 
 }  // namespace
+
+std::span<const Button<EndOfMonthButton>> EndOfMonthScreen::Buttons() { return kButtons; }
 
 void EndOfMonthScreen::Draw(Canvas& canvas) {
   RuntimeState& r = ctx_.State.Runtime;
@@ -40,17 +40,9 @@ void EndOfMonthScreen::Draw(Canvas& canvas) {
 }
 
 void EndOfMonthScreen::TestLeagueEnd() {
-  const TeamRecord& team = ctx_.State.Team;
-  if (team.Year != Int(2000) + team.GameLengthYears) return;
-  RuntimeState& r = ctx_.State.Runtime;
-  ctx_.Screens.StopTicks(ScreenId::EndOfMonth);
-  r.RocketX = 400;
-  r.RocketY = 600;
-  r.SplashTicks = 0;
-  r.BurstHeight = 300;
-  ctx_.Screens.StartTicks(ScreenId::LeagueEnd);
-  ctx_.Screens.Show(ScreenId::LeagueEnd);
-  ctx_.Screens.Hide(ScreenId::EndOfMonth);
+  if (!LeagueOver(ctx_.State)) return;
+  ctx_.Screens.HandOver(ScreenId::EndOfMonth, ScreenId::LeagueEnd);
+  BeginLeagueEnd(ctx_.State);
 }
 
 void EndOfMonthScreen::DrawList(Canvas& canvas) {
@@ -80,8 +72,7 @@ void EndOfMonthScreen::DrawList(Canvas& canvas) {
   canvas.Picture(spriteX, 485, ctx_.Pictures.Get(PictureId::MonthSprite));
   LimitToPumps(s);
 
-  canvas.Rectangle(580, 460, 680, 490, Rgb(0x00FF00), Rgb(0x004400));
-  canvas.Text(585, 465, "NEXT TURN", ctx_.Fonts.Interface(FontSize::Points(12)), Rgb(0x00FF00));
+  DrawButtons<EndOfMonthButton>(canvas, ctx_.Fonts, kButtons);
   if (r.MonthScroll > 0) {
     r.MonthScroll -= 5;
     if (r.MonthScroll == 0) r.MonthScroll = -1;
@@ -96,25 +87,14 @@ void EndOfMonthScreen::TestBreakup() {
 }
 
 void EndOfMonthScreen::Press(int x, int y) {
-  if (!(x > 580 && x < 680 && y > 460 && y < 490)) return;
-  GameState& s = ctx_.State;
-  TeamRecord& team = s.Team;
-  RuntimeState& r = s.Runtime;
-  for (int p = 1; p <= kSquadSize; ++p) {
-    team.PlayerPaid[p] = 0;
-    team.PlayerTrained[p] = 0;
-    if (team.PlayerMarkerType[p] == 0) team.PlayerMarkerCustom[p] = 0;
-    if (team.GameType == 1 && team.PlayerMarkerType[p] > 4) team.PlayerMarkerType[p] = 4;
+  const auto hit = HitTest<EndOfMonthButton>(kButtons, x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case EndOfMonthButton::NextTurn:
+      ctx_.Screens.HandOver(ScreenId::EndOfMonth, ScreenId::Hub);
+      StartNextMonth(ctx_.State);
+      break;
   }
-  team.TeamFinePaid = 0;
-  r.BankAmount = 0;
-  for (Int& glow : r.HubSectionGlow) glow = 0;
-  if (Ints7::Valid(r.HubSection)) r.HubSectionGlow[r.HubSection] = 1;
-  r.HubIntroCounter = 1;
-  ctx_.Screens.HandOver(ScreenId::EndOfMonth, ScreenId::Hub);
-  ++team.HistoryRow;
-  // Whether a recruit is offered in the new month.
-  r.RecruitGenerated = s.Random(100) < 15 ? 0 : 2;
 }
 
 }  // namespace vantoro

@@ -3,14 +3,19 @@
 // events rising into a panel, and NEXT TURN back to the hub. The league's
 // end and a collapse of morale leave from here too.
 
+#include <span>
+
 #include "screens/context.hpp"
 #include "ui/screen.hpp"
 
 namespace vantoro {
 
+enum class EndOfMonthButton { NextTurn };
+
 class EndOfMonthScreen final : public Screen {
  public:
   explicit EndOfMonthScreen(ScreenContext context) : ctx_(context) {}
+  static std::span<const Button<EndOfMonthButton>> Buttons();
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
 

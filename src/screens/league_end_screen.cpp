@@ -16,13 +16,27 @@ void Dot(Canvas& canvas, Int x, Int y, Color color) {
   canvas.Ellipse(cx - 1, cy - 1, cx + 1, cy + 1, color, color);
 }
 
-void ReturnToTitle(ScreenSet& screens, ScreenId from) {
-  screens.StopTicks(from);
-  screens.Hide(from);
-  screens.Show(ScreenId::Title);
+constexpr std::array<Button<GameOverButton>, 1> kGameOverButtons = {
+    {{GameOverButton::BackToTitle,
+      {0, 0, kPressAreaWidth - 1, kPressAreaHeight - 1},
+      PressRule::Inclusive,
+      {},
+      0,
+      0,
+      0,
+      {}}}};
+
+void PressGameOver(ScreenSet& screens, ScreenId from, int x, int y) {
+  const auto hit = HitTest<GameOverButton>(kGameOverButtons, x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case GameOverButton::BackToTitle: screens.ReturnToTitle(from); break;
+  }
 }
 
 }  // namespace
+
+std::span<const Button<GameOverButton>> GameOverButtons() { return kGameOverButtons; }
 
 std::string LeagueEndRankText(const TeamRecord& team, const LeagueRecord& league) {
   const TeamRank rank = RankOfTeam(team, league);
@@ -102,13 +116,13 @@ void LeagueEndScreen::DrawFireworks(Canvas& canvas) {
   }
 }
 
-void LeagueEndScreen::Press(int, int) { ReturnToTitle(ctx_.Screens, ScreenId::LeagueEnd); }
+void LeagueEndScreen::Press(int x, int y) { PressGameOver(ctx_.Screens, ScreenId::LeagueEnd, x, y); }
 
 void TeamBreakupScreen::Draw(Canvas& canvas) {
   canvas.Picture(30, 10, ctx_.Pictures.Get(PictureId::BreakupBanner));
   canvas.Picture(230, 110, ctx_.Pictures.Get(PictureId::BreakupTeam));
 }
 
-void TeamBreakupScreen::Press(int, int) { ReturnToTitle(ctx_.Screens, ScreenId::TeamBreakup); }
+void TeamBreakupScreen::Press(int x, int y) { PressGameOver(ctx_.Screens, ScreenId::TeamBreakup, x, y); }
 
 }  // namespace vantoro

@@ -2,10 +2,16 @@
 // The regular end of a game: the final table, the team's rank and
 // trophies, over fireworks; a press returns to the title.
 
+#include <span>
+
 #include "screens/context.hpp"
 #include "ui/screen.hpp"
 
 namespace vantoro {
+
+// Both ends of a league take a press anywhere as the way back to the title.
+enum class GameOverButton { BackToTitle };
+std::span<const Button<GameOverButton>> GameOverButtons();
 
 class LeagueEndScreen final : public Screen {
  public:

@@ -3,10 +3,9 @@
 #include <array>
 #include <string>
 
-#include "sim/players.hpp"
+#include "sim/creation_actions.hpp"
 #include "state/derived.hpp"
 #include "state/save_slot.hpp"
-#include "text/generators.hpp"
 #include "ui/canvas.hpp"
 #include "ui/splash.hpp"
 
@@ -20,25 +19,22 @@ constexpr Color kPaleGreen = Rgb(0xC0DCC0);
 constexpr Color kBoxFill = Rgb(0x004400);
 constexpr SplashColors kCreationSplash{Rgb(0xFFFFFF), Rgb(0x00FF00), Rgb(0x008000)};
 
-enum class Action { Create, Commit, GameLength, FieldType, GameType, LoadGame };
+using B = CreationButton;
 
-struct ActionArea {
-  Action Act;
-  PressArea Area;
-};
-
-// Tested in turn for every press; the areas do not overlap.
-constexpr std::array kActions = {
-    ActionArea{Action::Create, {211, 309, 480, 499}},     ActionArea{Action::Commit, {531, 599, 480, 499}},
-    ActionArea{Action::GameLength, {501, 529, 351, 381}}, ActionArea{Action::FieldType, {481, 554, 421, 451}},
-    ActionArea{Action::GameType, {401, 469, 421, 451}},   ActionArea{Action::LoadGame, {351, 449, 481, 494}},
-};
-
-struct Button {
-  const char* Label;
-  int X;
-};
-constexpr std::array kButtons = {Button{"CREATE", 210}, Button{"LOAD GAME", 350}, Button{"COMMIT", 530}};
+// The three words at the foot are buttons without a frame; the three boxes
+// show the league's settings.
+constexpr ButtonScheme kWordScheme{{std::nullopt, std::nullopt, kDarkGreen}, {}};
+constexpr ButtonScheme kBoxScheme{{kGreen, kBoxFill, kGreen}, {}};
+constexpr std::array<Button<B>, 6> kButtons = {{
+    {B::Create, {210, 479, 310, 500}, PressRule::Inside, "CREATE", 210, 480, 12, kWordScheme},
+    {B::LoadGame, {350, 480, 450, 495}, PressRule::Inside, "LOAD GAME", 350, 480, 12, kWordScheme},
+    {B::Commit, {530, 479, 600, 500}, PressRule::Inside, "COMMIT", 530, 480, 12, kWordScheme},
+    {B::FieldType, {480, 420, 555, 452}, PressRule::Inside, {}, 485, 427, 12, kBoxScheme},
+    {B::GameType, {400, 420, 470, 452}, PressRule::Inside, {}, 405, 427, 12, kBoxScheme},
+    {B::GameLength, {500, 350, 530, 382}, PressRule::Inside, {}, 506, 355, 12, kBoxScheme},
+}};
+constexpr std::span<const Button<B>> kWords(kButtons.data(), 3);
+// Where the screen's own bursts start, over one of the three words.
 constexpr std::array kBurstX = {230, 360, 550};
 
 // The first three marker models, under the names this screen gives them.
@@ -59,6 +55,8 @@ void Bounce(Int& bar, Int& step) {
 }
 
 }  // namespace
+
+std::span<const Button<CreationButton>> TeamCreationScreen::Buttons() { return kButtons; }
 
 Color CreationTitleColor(Int barA, Int barB) { return Color{DigitsAsHex(barB), DigitsAsHex(barA), 0x10}; }
 
@@ -104,9 +102,10 @@ void TeamCreationScreen::DrawTitle(Canvas& canvas) {
 }
 
 void TeamCreationScreen::DrawButtons(Canvas& canvas) {
-  for (const Button& button : kButtons) {
-    const Color color = ctx_.State.Random(16) == 0 ? kPaleGreen : kDarkGreen;  // a twinkle
-    canvas.Text(button.X, 480, button.Label, text12_, color);
+  for (const Button<B>& b : kWords) {
+    ButtonColors colors = b.Scheme.Enabled;
+    if (ctx_.State.Random(16) == 0) colors.Label = kPaleGreen;  // a twinkle
+    DrawButtonAs(canvas, text12_, b.Rect, b.Label, b.LabelX, b.LabelY, colors);
   }
 }
 
@@ -137,15 +136,16 @@ void TeamCreationScreen::DrawSquad(Canvas& canvas) {
   label(465, 320, "Game Length");
   canvas.Text(465, 385, "        years", text12_, kPaleGreen, kBlack);
 
-  const auto box = [&](int l, int t, int r, int b, int tx, int ty, std::string_view text) {
-    canvas.Rectangle(l, t, r, b, kGreen, kBoxFill);
-    canvas.Text(tx, ty, text, text12_, kGreen);
+  // The boxes show the setting each press moves on.
+  const auto box = [&](B id, std::string_view text) {
+    const Button<B>& b = *Find<B>(kButtons, id);
+    DrawButtonAs(canvas, text12_, b.Rect, text, b.LabelX, b.LabelY, b.Scheme.Enabled);
   };
   const char* field = team.FieldType == 1 ? "  Airball" : team.FieldType == 2 ? "Woodball" : "";
   const char* type = team.GameType == 1 ? "  Pump" : team.GameType == 0 ? "  Open" : "";
-  box(480, 420, 555, 452, 485, 427, field);
-  box(400, 420, 470, 452, 405, 427, type);
-  box(500, 350, 530, 382, 506, 355, team.GameLengthYears.Str());
+  box(B::FieldType, field);
+  box(B::GameType, type);
+  box(B::GameLength, team.GameLengthYears.Str());
 }
 
 void TeamCreationScreen::DrawSplash(Canvas& canvas) {
@@ -168,57 +168,24 @@ void TeamCreationScreen::DrawSplash(Canvas& canvas) {
 }
 
 void TeamCreationScreen::Press(int x, int y) {
-  TeamRecord& team = ctx_.State.Team;
-  for (const ActionArea& a : kActions) {
-    if (!a.Area.Contains(x, y)) continue;
-    switch (a.Act) {
-      case Action::Create:
-        if (ctx_.State.Runtime.CreationCounter == kIntroDone) RollSquad();
-        break;
-      case Action::Commit:
-        if (!team.PlayerName[1].Empty()) EnterHub();
-        break;
-      case Action::GameLength:
-        ++team.GameLengthYears;
-        if (team.GameLengthYears == 11) team.GameLengthYears = 1;
-        break;
-      case Action::FieldType:
-        ++team.FieldType;
-        if (team.FieldType == 3) team.FieldType = 1;
-        break;
-      case Action::GameType:
-        ++team.GameType;
-        if (team.GameType == 2) team.GameType = 0;
-        break;
-      case Action::LoadGame: LoadSavedGame(); break;
-    }
-  }
-}
-
-void TeamCreationScreen::RollSquad() {
-  GameState& s = ctx_.State;
-  TeamRecord& team = s.Team;
-  for (int p = 1; p <= kSquadSize; ++p) {
-    team.PlayerName[p] = MakePersonName(s);
-    team.PlayerGender[p] = s.Runtime.NameGender;
-    team.PlayerFigure[p] = s.Random(4) + 1;
-    team.PlayerPortrait[p] = p;
-    team.PlayerMarkerType[p] = s.Random(3) + 1;
-    team.PlayerMarkerCustom[p] = 0;
-    team.PlayerMarkerCondition[p] = s.Random(10) + 90;
-    team.PlayerMarkerAge[p] = s.Random(3) + 1;
-    RollStatistics(s, team, p, 5);
-    team.PlayerMorale[p] = s.Random(10) + 90;
-    team.PlayerTagsFor[p] = 0;
-    team.PlayerTagsAgainst[p] = 0;
-    team.PlayerOccupation[p] = MakeOccupation(s);
+  GameState& state = ctx_.State;
+  const auto hit = HitTest<B>(kButtons, x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case B::Create: RollSquad(state); break;
+    case B::Commit:
+      if (CanCommitTeam(state)) EnterHub();
+      break;
+    case B::GameLength: CycleGameLength(state); break;
+    case B::FieldType: CycleFieldType(state); break;
+    case B::GameType: CycleGameType(state); break;
+    case B::LoadGame: LoadSavedGame(); break;
   }
 }
 
 void TeamCreationScreen::EnterHub() {
   ctx_.Screens.HandOver(ScreenId::TeamCreation, ScreenId::Hub);
-  ctx_.State.Runtime.HubIntroCounter = 1;
-  ctx_.State.Runtime.HubSectionGlow[1] = 1;
+  OpenHub(ctx_.State);
 }
 
 void TeamCreationScreen::LoadSavedGame() {

@@ -3,15 +3,21 @@
 // length, field type and game type, then commit into the hub, or load the
 // saved game instead.
 
+#include <span>
+
 #include "screens/context.hpp"
+#include "sim/creation_actions.hpp"
 #include "ui/canvas.hpp"
 #include "ui/screen.hpp"
 
 namespace vantoro {
 
+enum class CreationButton { Create, LoadGame, Commit, FieldType, GameType, GameLength };
+
 class TeamCreationScreen final : public Screen {
  public:
   explicit TeamCreationScreen(ScreenContext context);
+  static std::span<const Button<CreationButton>> Buttons();
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
   // Its background fills the frame, unless a replaced picture is smaller.
@@ -21,7 +27,7 @@ class TeamCreationScreen final : public Screen {
   }
 
   // The intro has finished once the counter reaches this.
-  static constexpr int kIntroDone = 200;
+  static constexpr int kIntroDone = kCreationIntroDone;
 
  private:
   void DrawIntro(Canvas& canvas);
@@ -30,7 +36,6 @@ class TeamCreationScreen final : public Screen {
   void DrawButtons(Canvas& canvas);
   void DrawSquad(Canvas& canvas);
   void DrawSplash(Canvas& canvas);
-  void RollSquad();
   void EnterHub();
   void LoadSavedGame();
 

@@ -16,10 +16,7 @@ void TitleScreen::Draw(Canvas& canvas) {
 
 void TitleScreen::Press(int, int) {
   NewGameSetup(ctx_.State);
-  // The title's own tick keeps running: it is the return rule.
-  ctx_.Screens.Show(ScreenId::TeamCreation);
-  ctx_.Screens.StartTicks(ScreenId::TeamCreation);
-  ctx_.Screens.Hide(ScreenId::Title);
+  ctx_.Screens.LeaveTitle(ScreenId::TeamCreation);
 }
 
 }  // namespace vantoro

@@ -58,6 +58,18 @@ void ScreenSet::HandOver(ScreenId from, ScreenId to) {
   StartTicks(to);
 }
 
+void ScreenSet::LeaveTitle(ScreenId to) {
+  Hide(ScreenId::Title);
+  Show(to);
+  StartTicks(to);
+}
+
+void ScreenSet::ReturnToTitle(ScreenId from) {
+  StopTicks(from);
+  Hide(from);
+  Show(ScreenId::Title);
+}
+
 void ScreenSet::RunDue(std::int64_t now) {
   if (now > now_) now_ = now;
   while (auto key = scheduler_.TakeDue(now_)) DeliverTick(*key);

@@ -74,11 +74,16 @@ class ScreenSet {
   void CloseVisible();
   bool QuitRequested() const { return quit_; }
 
-  // Stop the leaving screen's ticks, hide it, show the next screen and
-  // start its ticks; the caller then sets what the next screen expects.
+  // The ways from one screen to another. Each stops the leaving screen's
+  // ticks, hides it, shows the next screen and starts its ticks; the caller
+  // then sets what the next screen expects.
   void HandOver(ScreenId from, ScreenId to);
-  void Show(ScreenId id);
-  void Hide(ScreenId id);
+  // The title's own tick keeps running while it is hidden: it is the return
+  // rule that brings the title back when no screen shows.
+  void LeaveTitle(ScreenId to);
+  // The title's tick is running already.
+  void ReturnToTitle(ScreenId from);
+
   void StartTicks(ScreenId id);
   void StopTicks(ScreenId id);
 
@@ -103,6 +108,8 @@ class ScreenSet {
     FrameOrigin Origin;  // where the frame and the press area were last put
   };
   static int Index(ScreenId id) { return static_cast<int>(id); }
+  void Show(ScreenId id);
+  void Hide(ScreenId id);
   void DeliverTick(TickKey key);
   void TitleTick();
   void ScreenTick(ScreenId id);

@@ -45,12 +45,7 @@ class ScreenSetTest : public ::testing::Test {
     screens.MouseDown(wx, wy);
     screens.MouseUp(wx, wy);
   }
-  // Leaves the title as a click on it does: the title's tick keeps running.
-  void OpenFromTitle(ScreenId id) {
-    screens.Show(id);
-    screens.StartTicks(id);
-    screens.Hide(ScreenId::Title);
-  }
+  void OpenFromTitle(ScreenId id) { screens.LeaveTitle(id); }
   std::vector<std::string> TakeLog() { return std::exchange(log, {}); }
 
   GameState state;
@@ -88,6 +83,20 @@ TEST_F(ScreenSetTest, HandOverStopsShowsAndStartsInOrder) {
   ASSERT_GE(fired.size(), 2U);
   EXPECT_EQ(fired[fired.size() - 2], "match tick");
   EXPECT_EQ(fired.back(), "match event");
+}
+
+TEST_F(ScreenSetTest, LeavingAndReturningToTheTitleKeepItsTickRunning) {
+  OpenFromTitle(ScreenId::Hub);
+  EXPECT_TRUE(screens.TickRunning(ScreenId::Title));
+  EXPECT_TRUE(screens.TickRunning(ScreenId::Hub));
+  screens.ReturnToTitle(ScreenId::Hub);
+  EXPECT_EQ(screens.VisibleScreen(), ScreenId::Title);
+  EXPECT_EQ(platform.Caption(), "Vantoro (3)");
+  EXPECT_FALSE(screens.TickRunning(ScreenId::Hub));
+  EXPECT_TRUE(screens.TickRunning(ScreenId::Title));
+  TakeLog();
+  screens.RunDue(100);
+  for (const std::string& line : TakeLog()) EXPECT_EQ(line.rfind("hub", 0), std::string::npos) << line;
 }
 
 TEST_F(ScreenSetTest, ClosingAScreenBringsTheTitleBackWithinOneTitleTick) {

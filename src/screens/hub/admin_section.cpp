@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "screens/hub/hub_widgets.hpp"
+#include "sim/hub_navigation.hpp"
 #include "state/save_slot.hpp"
 
 namespace vantoro {
@@ -12,17 +13,14 @@ namespace {
 
 enum AdminPage { kSaveGame = 1, kGameHelp = 2 };
 
-// The whole ellipse and a little to its right take the press.
-constexpr PressArea kSaveArea{281, 529, 211, 389};
+using B = AdminButton;
 
-struct PageButton {
-  int Left, Top, Right, Bottom;
-  std::string_view Label;
-  int TextX, TextY;
-  // A drawn button takes presses inside its outline.
-  constexpr PressArea Area() const { return {Left + 1, Right - 1, Top + 1, Bottom - 1}; }
-};
-constexpr PageButton kNextPage{490, 510, 590, 540, "NEXT PAGE", 495, 515};
+// The whole ellipse and a little to its right take the press; the ellipse is
+// drawn on its own.
+constexpr std::array<Button<B>, 1> kSaveButtons = {
+    {{B::SaveAndExit, {281, 211, 529, 389}, PressRule::Inclusive, {}, 0, 0, kHubTextSize, {}}}};
+constexpr std::array<Button<B>, 1> kHelpButtons = {
+    {{B::NextPage, {490, 510, 590, 540}, PressRule::Inside, "NEXT PAGE", 495, 515, kHubTextSize}}};
 
 // A heading and its lines, one line every kHelpLineStep pixels below it.
 struct HelpSection {
@@ -171,14 +169,24 @@ static_assert(HelpLinesFit());
 
 }  // namespace
 
+std::span<const Button<AdminButton>> AdminSection::Buttons(Int page) {
+  if (page == kSaveGame) return kSaveButtons;
+  if (page == kGameHelp) return kHelpButtons;
+  return {};
+}
+
 void AdminSection::DrawPage(Canvas& canvas, Int page) {
   if (page == kSaveGame) DrawSaveGame(canvas);
   if (page == kGameHelp) DrawHelp(canvas);
 }
 
 void AdminSection::PressPage(int x, int y, Int page) {
-  if (page == kSaveGame && kSaveArea.Contains(x, y)) SaveAndExit();
-  if (page == kGameHelp && kNextPage.Area().Contains(x, y)) NextHelpPage();
+  const auto hit = HitTest(Buttons(page), x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case B::SaveAndExit: SaveAndExit(); break;
+    case B::NextPage: NextHelpPage(ctx_.State, kHelpPageCount); break;
+  }
 }
 
 void AdminSection::DrawSaveGame(Canvas& canvas) {
@@ -192,8 +200,7 @@ void AdminSection::DrawHelp(Canvas& canvas) {
   const Font& label = HubFont(ctx_.Fonts, kHubTextSize);
   canvas.Rectangle(130, 160, 600, 550, Rgb(0xAAAAFF), kBlack);
   canvas.Text(585, 165, page.Str(), label, kButtonGreen);
-  const PageButton& b = kNextPage;
-  DrawButton(canvas, label, b.Left, b.Top, b.Right, b.Bottom, b.Label, b.TextX, b.TextY);
+  DrawButtons<B>(canvas, ctx_.Fonts, kHelpButtons);
   if (!InRange(page, 1, kHelpPageCount)) return;
   for (const HelpSection& section : kHelpPages[static_cast<std::size_t>(page.v - 1)]) {
     canvas.Text(kHelpLeft, section.Top, section.Heading, text, kWhite);
@@ -210,17 +217,7 @@ void AdminSection::SaveAndExit() {
     ctx_.Screens.GetPlatform().ShowMessage(kApplicationTitle, result.Error);
     return;
   }
-  // The title's own tick never stops: it is the return rule.
-  ctx_.Screens.StopTicks(ScreenId::Hub);
-  ctx_.Screens.Hide(ScreenId::Hub);
-  ctx_.Screens.Show(ScreenId::Title);
-}
-
-void AdminSection::NextHelpPage() {
-  Int& page = ctx_.State.Runtime.HelpPage;
-  // After the last page comes the first; so does any page a damaged value names.
-  ++page;
-  if (!InRange(page, 1, kHelpPageCount)) page = 1;
+  ctx_.Screens.ReturnToTitle(ScreenId::Hub);
 }
 
 }  // namespace vantoro

@@ -1,13 +1,18 @@
 #pragma once
 // ADMIN: save the game and return to the title, and the game's help.
 
+#include <span>
+
 #include "screens/hub/hub_section.hpp"
 
 namespace vantoro {
 
+enum class AdminButton { SaveAndExit, NextPage };
+
 class AdminSection final : public HubSection {
  public:
   explicit AdminSection(ScreenContext context) : ctx_(context) {}
+  static std::span<const Button<AdminButton>> Buttons(Int page);
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
 
@@ -15,7 +20,6 @@ class AdminSection final : public HubSection {
   void DrawSaveGame(Canvas& canvas);
   void DrawHelp(Canvas& canvas);
   void SaveAndExit();
-  void NextHelpPage();
 
   ScreenContext ctx_;
 };

@@ -6,37 +6,69 @@
 #include "screens/hub/hub_widgets.hpp"
 #include "screens/hub/season_section.hpp"
 #include "screens/hub/team_section.hpp"
+#include "sim/hub_navigation.hpp"
 #include "text/generators.hpp"
 #include "ui/splash.hpp"
 
 namespace vantoro {
 namespace {
 
-struct SectionButton {
-  const char* Label;
-  int LabelX;
-  std::array<const char*, 3> Tabs;  // nullptr: no such tab
-};
+constexpr int kSectionLeft = 10, kSectionWidth = 90, kSectionHeight = 50;
+constexpr Color kSectionPen = Rgb(0x4444AA), kSectionFill = Rgb(0x000055);
 
-constexpr std::array<SectionButton, 7> kSections = {{
-    {"TEAM", 30, {"OVERVIEW", " INDIVIDUAL", "  TROPHIES"}},
-    {"HQ", 40, {"OVERVIEW", "PURCHASE", "   VEHICLE"}},
-    {"STORE", 25, {"  MARKERS", "     PAINT", "  CATALOG"}},
-    {"FIELD", 30, {"  TRAINING", " PRACTICE", "  RECRUIT"}},
-    {"FINANCE", 20, {"FUNDRAISE", "   SHARES", "  GAMBLE"}},
-    {"SEASON", 20, {"CALENDAR", "      MAP", " TURN END"}},
-    {"ADMIN", 27, {"SAVE GAME", "GAME HELP", nullptr}},
+// Section s (1..7) is the box at rows 90 + 70 (s - 1); its right edge grows
+// while it glows, but the press stays inside the box as it first stands.
+constexpr int SectionTop(int s) { return 90 + 70 * (s - 1); }
+constexpr Button<int> Section(int s, std::string_view label, int labelX) {
+  return {s,
+          {kSectionLeft, SectionTop(s), kSectionLeft + kSectionWidth, SectionTop(s) + kSectionHeight},
+          PressRule::Inside,
+          label,
+          labelX,
+          SectionTop(s) + 15,
+          12};
+}
+constexpr std::array<Button<int>, 7> kSectionButtons = {{
+    Section(1, "TEAM", 30),
+    Section(2, "HQ", 40),
+    Section(3, "STORE", 25),
+    Section(4, "FIELD", 30),
+    Section(5, "FINANCE", 20),
+    Section(6, "SEASON", 20),
+    Section(7, "ADMIN", 27),
 }};
 
-// Section s (1..7) is the box at rows 90 + 70 (s - 1); presses inside it,
-// bounds inclusive.
-constexpr int SectionTop(int s) { return 90 + 70 * (s - 1); }
-constexpr PressArea SectionArea(int s) { return {11, 99, SectionTop(s) + 1, SectionTop(s) + 49}; }
-constexpr std::array<PressArea, 3> kTabAreas = {
-    {{131, 229, 101, 129}, {241, 339, 101, 129}, {351, 449, 101, 129}}};
-constexpr std::array<int, 3> kTabLeft = {130, 240, 350};
+// Page tab t (1..3) of a section; the current page's tab is lit.
+constexpr ButtonScheme kTabScheme{{Rgb(0x885500), Rgb(0x332200), Rgb(0xFFFF00)}, {}};
+constexpr Color kCurrentTabFill = Rgb(0x553300);
+constexpr Button<int> Tab(int t, std::string_view label) {
+  const int left = 130 + 110 * (t - 1);
+  return {t, {left, 100, left + 100, 130}, PressRule::Inside, label, left + 10, 107, 10, kTabScheme};
+}
+using Tabs = std::array<Button<int>, 3>;
+constexpr Tabs SectionTabs(std::string_view a, std::string_view b, std::string_view c) {
+  return {Tab(1, a), Tab(2, b), Tab(3, c)};
+}
+constexpr std::array<Tabs, 6> kTabs = {{
+    SectionTabs("OVERVIEW", " INDIVIDUAL", "  TROPHIES"),
+    SectionTabs("OVERVIEW", "PURCHASE", "   VEHICLE"),
+    SectionTabs("  MARKERS", "     PAINT", "  CATALOG"),
+    SectionTabs("  TRAINING", " PRACTICE", "  RECRUIT"),
+    SectionTabs("FUNDRAISE", "   SHARES", "  GAMBLE"),
+    SectionTabs("CALENDAR", "      MAP", " TURN END"),
+}};
+// ADMIN has no third page.
+constexpr std::array<Button<int>, 2> kAdminTabs = {{Tab(1, "SAVE GAME"), Tab(2, "GAME HELP")}};
 
 }  // namespace
+
+std::span<const Button<int>> HubScreen::SectionButtons() { return kSectionButtons; }
+
+std::span<const Button<int>> HubScreen::TabButtons(Int section) {
+  if (section == 7) return kAdminTabs;
+  if (InRange(section, 1, 6)) return kTabs[static_cast<std::size_t>(section.v - 1)];
+  return {};
+}
 
 HubScreen::HubScreen(ScreenContext context) : ctx_(context) {
   sections_[0] = std::make_unique<TeamSection>(context);
@@ -76,21 +108,7 @@ void HubScreen::Draw(Canvas& canvas) {
   r.MatchOutcome = 0;
 }
 
-void HubScreen::DrawBanner(Canvas& canvas) {
-  const Color pen = Rgb(0x333388), brush = Rgb(0x000044);
-  canvas.Ellipse(10, 10, 60, 60, pen, brush);
-  canvas.Ellipse(740, 10, 790, 60, pen, brush);
-  canvas.Rectangle(30, 11, 770, 59, brush, brush);
-  canvas.Line(30, 10, 770, 10, pen);
-  canvas.Line(30, 59, 770, 59, pen);
-  // A faint flicker of the title.
-  Color title = Rgb(0x5555AA);
-  if (ctx_.State.Random(100) < 2) {
-    title = Rgb(0x6666BB);
-    if (ctx_.State.Random(100) > 97) title = Rgb(0x444499);
-  }
-  canvas.Text(180, 12, "Vantoro", HubFont(ctx_.Fonts, 28), title);
-}
+void HubScreen::DrawBanner(Canvas& canvas) { DrawTitleBanner(canvas, ctx_.Fonts, ctx_.State, kBlueBanner); }
 
 void HubScreen::ScrollCommentary() {
   if (ctx_.State.Random(100) + 1 >= 2) return;
@@ -113,16 +131,15 @@ void HubScreen::AdvanceOpening() {
 void HubScreen::DrawSections(Canvas& canvas) {
   const RuntimeState& r = ctx_.State.Runtime;
   const Font& font = HubFont(ctx_.Fonts, 12);
-  for (int s = 1; s <= 7; ++s) {
+  for (const Button<int>& b : kSectionButtons) {
+    const int s = b.Action;
     Color color = Rgb(0xAAAAFF);
     if (ctx_.State.Random(100) == 5) color = Rgb(0xBBBBFF);
     if (r.HubSection == s) color = Rgb(0xFFFF00);
     if (r.HubIntroCounter < 11 + 60 * (s - 1)) continue;
-    const int top = SectionTop(s);
-    const int right = (Int(100) + Clamp(r.HubSectionGlow[s], -100, 1000)).v;
-    canvas.Rectangle(10, top, right, top + 50, Rgb(0x4444AA), Rgb(0x000055));
-    canvas.Text(kSections[static_cast<std::size_t>(s - 1)].LabelX, top + 15,
-                kSections[static_cast<std::size_t>(s - 1)].Label, font, color);
+    Box box = b.Rect;
+    box.Right = (Int(box.Right) + Clamp(r.HubSectionGlow[s], -100, 1000)).v;
+    DrawButtonAs(canvas, font, box, b.Label, b.LabelX, b.LabelY, {kSectionPen, kSectionFill, color});
   }
 }
 
@@ -166,15 +183,10 @@ void HubScreen::DrawCashBox(Canvas& canvas) {
 
 void HubScreen::DrawTabs(Canvas& canvas) {
   const RuntimeState& r = ctx_.State.Runtime;
-  if (!InRange(r.HubSection, 1, 7)) return;
-  const Font& font = HubFont(ctx_.Fonts, 10);
-  const auto& tabs = kSections[static_cast<std::size_t>(r.HubSection.v - 1)].Tabs;
-  for (int t = 0; t < 3; ++t) {
-    if (tabs[static_cast<std::size_t>(t)] == nullptr) continue;
-    const int left = kTabLeft[static_cast<std::size_t>(t)];
-    const Color fill = r.HubPage == t + 1 ? Rgb(0x553300) : Rgb(0x332200);
-    canvas.Rectangle(left, 100, left + 100, 130, Rgb(0x885500), fill);
-    canvas.Text(left + 10, 107, tabs[static_cast<std::size_t>(t)], font, Rgb(0xFFFF00));
+  for (const Button<int>& b : TabButtons(r.HubSection)) {
+    ButtonColors colors = b.Scheme.Enabled;
+    if (r.HubPage == b.Action) colors.Fill = kCurrentTabFill;
+    DrawButtonAs(canvas, HubFont(ctx_.Fonts, b.Points), b.Rect, b.Label, b.LabelX, b.LabelY, colors);
   }
 }
 
@@ -198,19 +210,8 @@ void HubScreen::Press(int x, int y) {
   RuntimeState& r = ctx_.State.Runtime;
   if (r.HubIntroCounter < kOpened) return;
   StartSplash(ctx_.State, x, y);
-  for (int s = 1; s <= 7; ++s) {
-    if (!SectionArea(s).Contains(x, y)) continue;
-    r.HubSection = s;
-    r.HubPage = 1;
-    r.HubMessage1.clear();
-    r.HubMessage2.clear();
-    for (Int& glow : r.HubSectionGlow) glow = 0;
-    r.HubSectionGlow[s] = 1;
-  }
-  for (int t = 0; t < 3; ++t) {
-    if (kTabAreas[static_cast<std::size_t>(t)].Contains(x, y) && !(t == 2 && r.HubSection == 7))
-      r.HubPage = t + 1;
-  }
+  if (const auto s = HitTest(SectionButtons(), x, y)) SelectSection(ctx_.State, *s);
+  if (const auto t = HitTest(TabButtons(r.HubSection), x, y)) SelectPage(ctx_.State, *t);
   if (HubSection* section = CurrentSection()) section->PressPage(x, y, r.HubPage);
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 #include "screens/context.hpp"
 #include "screens/hub/hub_section.hpp"
@@ -26,6 +27,11 @@ class HubScreen final : public Screen {
 
   // The opening is over and presses are taken once the counter is here.
   static constexpr int kOpened = 470;
+
+  // The frame's buttons: the seven sections, and the page tabs of a section
+  // (none for a section that does not exist).
+  static std::span<const Button<int>> SectionButtons();
+  static std::span<const Button<int>> TabButtons(Int section);
 
  private:
   void DrawBanner(Canvas& canvas);

@@ -6,6 +6,8 @@
 
 #include "screens/hub/hub_widgets.hpp"
 #include "sim/calendar.hpp"
+#include "sim/hub_navigation.hpp"
+#include "sim/turn_actions.hpp"
 #include "state/derived.hpp"
 #include "ui/artwork.hpp"
 
@@ -15,37 +17,30 @@ namespace {
 enum SeasonPage { kCalendar = 1, kMap = 2, kTurnEnd = 3 };
 
 // A view of the map: the overview is cut into four bands from north to
-// south, and pressing one shows its two detailed strips.
-struct MapBand {
-  int View;
-  PressArea Area;
-};
-
+// south, and pressing one shows its two detailed strips. The bands are not
+// drawn as buttons; the lines between them are.
+constexpr Button<int> MapBand(int view, int top, int bottom) {
+  return {view, {132, top, 273, bottom}, PressRule::Inclusive, {}, 0, 0, kHubTextSize, {}};
+}
 // Tested from the bottom up, as the bands were laid out.
 constexpr std::array kMapBands = {
-    MapBand{4, {132, 273, 310, 359}},
-    MapBand{3, {132, 273, 260, 309}},
-    MapBand{2, {132, 273, 210, 259}},
-    MapBand{1, {132, 273, 162, 209}},
+    MapBand(4, 310, 359),
+    MapBand(3, 260, 309),
+    MapBand(2, 210, 259),
+    MapBand(1, 162, 209),
 };
 constexpr std::array kMapBandLines = {206, 256, 306};
 constexpr Color kMapLines = Rgb(0xAAAAFF);
 
-enum class TurnEndAction { EndTurn, GoByCar, HireVehicle };
+using B = SeasonButton;
 
-struct PageButton {
-  TurnEndAction Act;
-  int Left, Top, Right, Bottom;
-  std::string_view Label;
-  int TextX, TextY;
-  // A drawn button takes presses inside its outline.
-  constexpr PressArea Area() const { return {Left + 1, Right - 1, Top + 1, Bottom - 1}; }
-};
-
+constexpr Button<B> TurnEndButton(B id, int left, int top, std::string_view label) {
+  return {id, {left, top, left + 100, top + 30}, PressRule::Inside, label, left + 5, top + 7, kHubTextSize};
+}
 constexpr std::array kTurnEndButtons = {
-    PageButton{TurnEndAction::EndTurn, 392, 320, 492, 350, "   END TURN", 397, 327},
-    PageButton{TurnEndAction::GoByCar, 135, 445, 235, 475, " GO BY CAR", 140, 452},
-    PageButton{TurnEndAction::HireVehicle, 240, 445, 340, 475, "HIRE VEHICLE", 245, 452},
+    TurnEndButton(B::EndTurn, 392, 320, "   END TURN"),
+    TurnEndButton(B::GoByCar, 135, 445, " GO BY CAR"),
+    TurnEndButton(B::HireVehicle, 240, 445, "HIRE VEHICLE"),
 };
 
 constexpr std::array<std::string_view, 6> kTurnEndText = {
@@ -57,13 +52,14 @@ constexpr std::array<std::string_view, 6> kTurnEndText = {
     "the panel below, along with any other associated decisions.",
 };
 
-Int TravelCost(TurnEndAction act, const Tournament& tournament) {
-  return act == TurnEndAction::HireVehicle ? HiredCost(tournament) : CarCost(tournament);
-}
+Transport TransportOf(B id) { return id == B::HireVehicle ? Transport::Hired : Transport::Car; }
 
 std::string Dollars(Int amount) { return "$" + amount.Str(); }
 
 }  // namespace
+
+std::span<const Button<int>> SeasonSection::MapButtons() { return kMapBands; }
+std::span<const Button<SeasonButton>> SeasonSection::TurnEndButtons() { return kTurnEndButtons; }
 
 void SeasonSection::DrawPage(Canvas& canvas, Int page) {
   if (page == kCalendar) DrawCalendar(canvas);
@@ -121,12 +117,7 @@ void SeasonSection::DrawMap(Canvas& canvas) {
 }
 
 void SeasonSection::PressMap(int x, int y) {
-  for (const MapBand& band : kMapBands) {
-    if (band.Area.Contains(x, y)) {
-      ctx_.State.Runtime.MapView = band.View;
-      return;
-    }
-  }
+  if (const auto view = HitTest<int>(kMapBands, x, y)) ShowMapView(ctx_.State, *view);
 }
 
 void SeasonSection::DrawTurnEnd(Canvas& canvas) {
@@ -149,15 +140,12 @@ void SeasonSection::DrawTurnEnd(Canvas& canvas) {
   } else {
     canvas.Text(135, 385, "NO EVENTS SCHEDULED FOR THIS MONTH", HubFont(ctx_.Fonts, 11), Rgb(0x777777));
   }
-  for (const PageButton& b : kTurnEndButtons) {
-    const bool travel = b.Act != TurnEndAction::EndTurn;
-    if (travel && tournament == nullptr) continue;
-    // The buttons grey out on cash alone; an overloaded car shows its own warning.
-    if (!travel || team.Cash >= TravelCost(b.Act, *tournament)) {
-      DrawButton(canvas, font, b.Left, b.Top, b.Right, b.Bottom, b.Label, b.TextX, b.TextY);
-    } else {
-      DrawButton(canvas, font, b.Left, b.Top, b.Right, b.Bottom, b.Label, b.TextX, b.TextY, kGreyPen,
-                 kGreyFill);
+  for (const Button<B>& b : kTurnEndButtons) {
+    if (b.Action == B::EndTurn) {
+      DrawButton(canvas, ctx_.Fonts, b);
+    } else if (tournament != nullptr) {
+      // The buttons grey out on cash alone; an overloaded car shows its own warning.
+      DrawButton(canvas, ctx_.Fonts, b, CanAffordTravel(ctx_.State, TransportOf(b.Action)));
     }
   }
 }
@@ -175,50 +163,18 @@ void SeasonSection::DrawTournamentPanel(Canvas& canvas, const Tournament& tourna
 }
 
 void SeasonSection::PressTurnEnd(int x, int y) {
-  const TeamRecord& team = ctx_.State.Team;
-  const Tournament* tournament = TournamentIn(team.Month);
-  for (const PageButton& b : kTurnEndButtons) {
-    if (!b.Area().Contains(x, y)) continue;
-    switch (b.Act) {
-      case TurnEndAction::EndTurn: EndTurn(); break;
-      case TurnEndAction::GoByCar:
-        if (tournament != nullptr && team.Cash >= CarCost(*tournament) && !Overloaded(team)) {
-          Travel(CarCost(*tournament));
-        }
-        break;
-      case TurnEndAction::HireVehicle:
-        if (tournament != nullptr && team.Cash >= HiredCost(*tournament)) Travel(HiredCost(*tournament));
-        break;
-    }
-    return;
+  const auto hit = HitTest<B>(kTurnEndButtons, x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case B::EndTurn:
+      ctx_.Screens.HandOver(ScreenId::Hub, ScreenId::EndOfMonth);
+      vantoro::EndTurn(ctx_.State);
+      break;
+    case B::GoByCar:
+    case B::HireVehicle:
+      if (Travel(ctx_.State, TransportOf(*hit))) ctx_.Screens.HandOver(ScreenId::Hub, ScreenId::Tournament);
+      break;
   }
-}
-
-void SeasonSection::Travel(Int cost) {
-  ctx_.State.Team.Cash -= cost;
-  ctx_.Screens.HandOver(ScreenId::Hub, ScreenId::Tournament);
-  // The tournament screen then meets the next opponent of the round.
-  ctx_.State.Runtime.MatchOpponent = 0;
-}
-
-void SeasonSection::EndTurn() {
-  ScreenSet& screens = ctx_.Screens;
-  RuntimeState& r = ctx_.State.Runtime;
-  screens.StopTicks(ScreenId::Hub);
-  r.MonthProcessed = 0;
-  r.MonthScroll = 1;
-  screens.Show(ScreenId::EndOfMonth);
-  screens.Hide(ScreenId::Hub);
-  // The next month opens on TEAM OVERVIEW with the month's chances back.
-  r.HubSection = 1;
-  r.HubPage = 1;
-  r.GambledThisMonth = 0;
-  r.FundraisedThisMonth = 0;
-  r.SelectedPlayer = 1;
-  r.SelectedCompany = 1;
-  r.CatalogItem = 1;
-  r.PaintPrice = ctx_.State.Random(3) + 10;
-  screens.StartTicks(ScreenId::EndOfMonth);
 }
 
 }  // namespace vantoro

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "screens/hub/hub_widgets.hpp"
+#include "sim/hub_navigation.hpp"
+#include "sim/team_actions.hpp"
 #include "state/derived.hpp"
 #include "text/generators.hpp"
 
@@ -15,25 +17,52 @@ enum Page { kOverview = 1, kIndividual, kTrophies, kStandings, kOpposition, kDeb
 constexpr int kFrameX = 498, kFrameY = 160;
 constexpr int kFrameCount = 20, kTicksPerFrame = 3;
 
+using B = TeamButton;
+
+constexpr Button<TeamButton> PageButton(TeamButton id, int top, std::string_view label) {
+  return {id, {507, top, 609, top + 30}, PressRule::Inside, label, 512, top + 7, kHubTextSize};
+}
 // The three buttons to the pages without a tab: drawn on pages 1 to 5, and
 // taking presses on every TEAM page.
-struct PageButton {
-  Page Target;
-  PressArea Area;
-  int Top;
-  const char* Label;
-};
 constexpr std::array kPageButtons = {
-    PageButton{kStandings, {508, 608, 381, 409}, 380, "  STANDINGS"},
-    PageButton{kOpposition, {508, 608, 421, 449}, 420, "  OPPOSITION"},
-    PageButton{kDebrief, {508, 608, 461, 489}, 460, "    DEBRIEF"},
+    PageButton(B::Standings, 380, "  STANDINGS"),
+    PageButton(B::Opposition, 420, "  OPPOSITION"),
+    PageButton(B::Debrief, 460, "    DEBRIEF"),
 };
 
-constexpr PressArea kPayArea{266, 364, 316, 344};
-constexpr PressArea kFineArea{386, 484, 316, 344};
-constexpr PressArea kNextTeamArea{391, 489, 201, 229};
-constexpr PressArea kDebriefNextArea{721, 759, 451, 479};
-constexpr PressArea PlayerRowArea(int p) { return {136, 234, 201 + 20 * (p - 1), 214 + 20 * (p - 1)}; }
+// A press on a player's name selects them.
+constexpr Button<TeamButton> PlayerRow(int p) {
+  return {static_cast<TeamButton>(static_cast<int>(B::Player1) + p - 1),
+          {136, 201 + 20 * (p - 1), 234, 214 + 20 * (p - 1)},
+          PressRule::Inclusive,
+          {},
+          0,
+          0,
+          kHubTextSize,
+          {}};
+}
+// A button already used this month is grey and has no label.
+constexpr ButtonScheme kMoneyScheme{{Rgb(0x88FF88), kButtonFill, Rgb(0x55AA55)},
+                                    {Rgb(0x555555), Rgb(0x222222), std::nullopt}};
+constexpr std::array<Button<TeamButton>, 9> kIndividualOwn = {{
+    PlayerRow(1),
+    PlayerRow(2),
+    PlayerRow(3),
+    PlayerRow(4),
+    PlayerRow(5),
+    PlayerRow(6),
+    PlayerRow(7),
+    {B::Pay, {265, 315, 365, 345}, PressRule::Inside, "    PAY $100", 270, 323, kHubTextSize, kMoneyScheme},
+    {B::Fine, {385, 315, 485, 345}, PressRule::Inside, "    FINE $100", 390, 323, kHubTextSize, kMoneyScheme},
+}};
+constexpr std::array<Button<TeamButton>, 1> kOppositionOwn = {
+    {{B::NextTeam, {390, 200, 490, 230}, PressRule::Inside, "   Next Team", 395, 207, kHubTextSize}}};
+constexpr std::array<Button<TeamButton>, 1> kDebriefOwn = {
+    {{B::DebriefNext, {720, 450, 760, 480}, PressRule::Inside, "NEXT", 725, 457, kHubTextSize}}};
+
+constexpr auto kIndividualButtons = Join(kPageButtons, kIndividualOwn);
+constexpr auto kOppositionButtons = Join(kPageButtons, kOppositionOwn);
+constexpr auto kDebriefButtons = Join(kPageButtons, kDebriefOwn);
 
 constexpr Color kLabel = Rgb(0xAAAAFF);
 constexpr Color kValue = Rgb(0xDDDDFF);
@@ -66,6 +95,15 @@ Color DebriefLineColor(std::string_view line) {
 
 }  // namespace
 
+std::span<const Button<TeamButton>> TeamSection::Buttons(Int page) {
+  switch (page.v) {
+    case kIndividual: return kIndividualButtons;
+    case kOpposition: return kOppositionButtons;
+    case kDebrief: return kDebriefButtons;
+    default: return kPageButtons;
+  }
+}
+
 void TeamSection::DrawPage(Canvas& canvas, Int page) {
   AdvanceAnimation();
   const Int frame = ctx_.State.Runtime.AnimFrame;
@@ -97,10 +135,7 @@ void TeamSection::AdvanceAnimation() {
 }
 
 void TeamSection::DrawPageButtons(Canvas& canvas) {
-  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
-  for (const PageButton& b : kPageButtons) {
-    DrawButton(canvas, font, 507, b.Top, 609, b.Top + 30, b.Label, 512, b.Top + 7);
-  }
+  DrawButtons<TeamButton>(canvas, ctx_.Fonts, kPageButtons);
 }
 
 void TeamSection::DrawStatistics(Canvas& canvas) {
@@ -176,20 +211,8 @@ void TeamSection::DrawIndividual(Canvas& canvas) {
     if (const Image* portrait = PortraitOf(ctx_.Pictures, team.PlayerGender[p], team.PlayerPortrait[p])) {
       canvas.Picture(530, 190, *portrait);
     }
-    // A button already used this month is grey and has no label.
-    const Color label = Rgb(0x55AA55);
-    if (team.PlayerPaid[p] == 1) {
-      canvas.Rectangle(265, 315, 365, 345, Rgb(0x555555), Rgb(0x222222));
-    } else {
-      canvas.Rectangle(265, 315, 365, 345, Rgb(0x88FF88), kButtonFill);
-      canvas.Text(270, 323, "    PAY $100", font, label);
-    }
-    if (team.TeamFinePaid == 1) {
-      canvas.Rectangle(385, 315, 485, 345, Rgb(0x555555), Rgb(0x222222));
-    } else {
-      canvas.Rectangle(385, 315, 485, 345, Rgb(0x88FF88), kButtonFill);
-      canvas.Text(390, 323, "    FINE $100", font, label);
-    }
+    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[7], !PayUsed(ctx_.State));
+    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[8], !FineUsed(ctx_.State));
   }
   DrawStatistics(canvas);
 }
@@ -245,7 +268,7 @@ void TeamSection::DrawOpposition(Canvas& canvas) {
   const Int i = ctx_.State.Runtime.ViewedOpponent;
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 130, 160, 497, 480);
-  DrawButton(canvas, font, 390, 200, 490, 230, "   Next Team", 395, 207);
+  DrawButton(canvas, ctx_.Fonts, kOppositionOwn[0]);
   if (!LeagueRecord::Valid(i)) return;
   const OppositionTeam& other = ctx_.State.League[i];
   canvas.Text(135, 165, i.Str() + ". " + other.Name.Str(), HubFont(ctx_.Fonts, 18), Rgb(0xFF0000));
@@ -263,7 +286,7 @@ void TeamSection::DrawDebrief(Canvas& canvas) {
   const RuntimeState& r = ctx_.State.Runtime;
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 130, 160, 697, 480);
-  DrawButton(canvas, font, 720, 450, 760, 480, "NEXT", 725, 457);
+  DrawButton(canvas, ctx_.Fonts, kDebriefOwn[0]);
   for (int row = 0; row < 15; ++row) {
     const Int k = r.DebriefTopLine + row;
     if (!Texts600::Valid(k)) continue;
@@ -273,58 +296,25 @@ void TeamSection::DrawDebrief(Canvas& canvas) {
 }
 
 void TeamSection::PressPage(int x, int y, Int page) {
-  RuntimeState& r = ctx_.State.Runtime;
-  for (const PageButton& b : kPageButtons) {
-    if (!b.Area.Contains(x, y)) continue;
-    r.HubPage = b.Target;
-    if (b.Target == kDebrief) r.DebriefTopLine = 1;
-    return;
+  const auto hit = HitTest(Buttons(page), x, y);
+  if (!hit) return;
+  GameState& state = ctx_.State;
+  switch (*hit) {
+    case B::Standings: OpenTeamPage(state, kStandings); break;
+    case B::Opposition: OpenTeamPage(state, kOpposition); break;
+    case B::Debrief: OpenTeamPage(state, kDebrief); break;
+    case B::Player1:
+    case B::Player2:
+    case B::Player3:
+    case B::Player4:
+    case B::Player5:
+    case B::Player6:
+    case B::Player7: SelectPlayer(state, static_cast<int>(*hit) - static_cast<int>(B::Player1) + 1); break;
+    case B::Pay: vantoro::Pay(state); break;
+    case B::Fine: vantoro::Fine(state); break;
+    case B::NextTeam: NextViewedOpponent(state); break;
+    case B::DebriefNext: NextDebriefPage(state); break;
   }
-  switch (page.v) {
-    case kIndividual:
-      for (int p = 1; p <= kSquadSize; ++p) {
-        if (PlayerRowArea(p).Contains(x, y)) r.SelectedPlayer = p;
-      }
-      if (kPayArea.Contains(x, y)) Pay();
-      if (kFineArea.Contains(x, y)) Fine();
-      break;
-    case kOpposition:
-      if (kNextTeamArea.Contains(x, y)) {
-        ++r.ViewedOpponent;
-        if (!LeagueRecord::Valid(r.ViewedOpponent)) r.ViewedOpponent = 1;
-      }
-      break;
-    case kDebrief:
-      if (kDebriefNextArea.Contains(x, y)) {
-        // The last line of a page is repeated as the first of the next.
-        r.DebriefTopLine += 14;
-        if (r.DebriefTopLine > r.MatchLogCount + 14) r.DebriefTopLine = 1;
-      }
-      break;
-    default: break;
-  }
-}
-
-void TeamSection::Pay() {
-  TeamRecord& team = ctx_.State.Team;
-  const Int p = ctx_.State.Runtime.SelectedPlayer;
-  if (!InRange(p, 1, kSquadSize) || team.Cash <= 99 || team.PlayerPaid[p] != 0) return;
-  team.Cash -= 100;
-  team.PlayerMorale[p] += ctx_.State.Random(2) + 1;
-  if (team.PlayerMorale[p] > 100) team.PlayerMorale[p] = 100;
-  team.PlayerPaid[p] = 1;
-}
-
-void TeamSection::Fine() {
-  TeamRecord& team = ctx_.State.Team;
-  const Int p = ctx_.State.Runtime.SelectedPlayer;
-  if (!InRange(p, 1, kSquadSize) || team.TeamFinePaid != 0) return;
-  team.Cash += 100;
-  team.PlayerPopularity[p] += ctx_.State.Random(3) + 1;
-  team.PlayerMorale[p] -= ctx_.State.Random(5);
-  if (team.PlayerMorale[p] < 5) team.PlayerMorale[p] = 5;
-  if (team.PlayerPopularity[p] > 100) team.PlayerPopularity[p] = 100;
-  team.TeamFinePaid = 1;
 }
 
 }  // namespace vantoro

@@ -2,13 +2,34 @@
 // TEAM: the squad, one player with the monthly pay and fine, the trophies,
 // the league standings, the opposition teams and the last match's report.
 
+#include <span>
+
 #include "screens/hub/hub_section.hpp"
 
 namespace vantoro {
 
+enum class TeamButton {
+  Standings,
+  Opposition,
+  Debrief,
+  Player1,
+  Player2,
+  Player3,
+  Player4,
+  Player5,
+  Player6,
+  Player7,
+  Pay,
+  Fine,
+  NextTeam,
+  DebriefNext,
+};
+
 class TeamSection final : public HubSection {
  public:
   explicit TeamSection(ScreenContext context) : ctx_(context) {}
+  // The buttons that take presses on a page.
+  static std::span<const Button<TeamButton>> Buttons(Int page);
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
 
@@ -22,8 +43,6 @@ class TeamSection final : public HubSection {
   void DrawStandings(Canvas& canvas);
   void DrawOpposition(Canvas& canvas);
   void DrawDebrief(Canvas& canvas);
-  void Pay();
-  void Fine();
 
   ScreenContext ctx_;
 };

@@ -1,0 +1,30 @@
+#include "ui/widgets.hpp"
+
+namespace vantoro {
+
+const Font& LabelFont(FontLibrary& fonts, Face face, int points) {
+  return face == Face::Interface ? fonts.Interface(FontSize::Points(points))
+                                 : fonts.Get("Arial", FontSize::Points(points));
+}
+
+void DrawButtonAs(Canvas& canvas, const Font& font, const Box& rect, std::string_view label, int labelX,
+                  int labelY, const ButtonColors& colors) {
+  if (colors.Pen) canvas.Rectangle(rect.Left, rect.Top, rect.Right, rect.Bottom, *colors.Pen, colors.Fill);
+  if (colors.Label && !label.empty()) canvas.Text(labelX, labelY, label, font, *colors.Label);
+}
+
+void DrawTitleBanner(Canvas& canvas, FontLibrary& fonts, GameState& state, const BannerColors& colors) {
+  canvas.Ellipse(10, 10, 60, 60, colors.Pen, colors.Fill);
+  canvas.Ellipse(740, 10, 790, 60, colors.Pen, colors.Fill);
+  canvas.Rectangle(30, 11, 770, 59, colors.Fill, colors.Fill);
+  canvas.Line(30, 10, 770, 10, colors.Pen);
+  canvas.Line(30, 59, 770, 59, colors.Pen);
+  Color title = colors.Title;
+  if (colors.Bright && state.Random(100) < 2) {
+    title = *colors.Bright;
+    if (colors.Dim && state.Random(100) > 97) title = *colors.Dim;
+  }
+  canvas.Text(180, 12, "Vantoro", fonts.Get("Arial", FontSize::Points(28)), title);
+}
+
+}  // namespace vantoro

@@ -1,0 +1,130 @@
+#pragma once
+// Buttons that are drawn and hit-tested from one table, so that what the
+// player sees and what takes the press cannot drift apart; and the title
+// banner that the hub and the gambling screens share.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "state/game_state.hpp"
+#include "ui/canvas.hpp"
+#include "ui/font.hpp"
+
+namespace vantoro {
+
+// An area of the frame that takes presses, bounds inclusive.
+struct PressArea {
+  int Left, Right, Top, Bottom;
+  constexpr bool Contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
+  constexpr bool Overlaps(const PressArea& o) const {
+    return Left <= o.Right && o.Left <= Right && Top <= o.Bottom && o.Top <= Bottom;
+  }
+};
+
+// A rectangle as drawn: right and bottom edges exclusive.
+struct Box {
+  int Left, Top, Right, Bottom;
+};
+
+enum class PressRule {
+  Inside,     // strictly inside the outline: the drawn rectangle less one pixel all round
+  Inclusive,  // the rectangle's bounds themselves, right and bottom included
+};
+
+enum class Face { Arial, Interface };
+
+struct ButtonColors {
+  std::optional<Color> Pen;  // no outline and no fill without a pen: a label alone
+  std::optional<Color> Fill;
+  std::optional<Color> Label;  // nullopt: the label is not drawn
+};
+
+// How a button looks when it can act, and when it cannot.
+struct ButtonScheme {
+  ButtonColors Enabled;
+  ButtonColors Grey;
+};
+
+inline constexpr ButtonScheme kGreenScheme{{Rgb(0x00FF00), Rgb(0x004400), Rgb(0x00FF00)},
+                                           {Rgb(0x888888), Rgb(0x444444), Rgb(0x888888)}};
+
+template <class Id>
+struct Button {
+  Id Action;
+  Box Rect;
+  PressRule Rule;
+  std::string_view Label;
+  int LabelX, LabelY;
+  int Points;  // the label's size
+  ButtonScheme Scheme = kGreenScheme;
+  Face LabelFace = Face::Arial;
+
+  constexpr PressArea Area() const {
+    if (Rule == PressRule::Inside) return {Rect.Left + 1, Rect.Right - 1, Rect.Top + 1, Rect.Bottom - 1};
+    return {Rect.Left, Rect.Right, Rect.Top, Rect.Bottom};
+  }
+  constexpr bool Hit(int x, int y) const { return Area().Contains(x, y); }
+};
+
+const Font& LabelFont(FontLibrary& fonts, Face face, int points);
+
+// Draws the outline, fill and label in the given colours.
+void DrawButtonAs(Canvas& canvas, const Font& font, const Box& rect, std::string_view label, int labelX,
+                  int labelY, const ButtonColors& colors);
+
+template <class Id>
+void DrawButton(Canvas& canvas, FontLibrary& fonts, const Button<Id>& b, bool enabled = true) {
+  DrawButtonAs(canvas, LabelFont(fonts, b.LabelFace, b.Points), b.Rect, b.Label, b.LabelX, b.LabelY,
+               enabled ? b.Scheme.Enabled : b.Scheme.Grey);
+}
+
+template <class Id>
+void DrawButtons(Canvas& canvas, FontLibrary& fonts, std::span<const Button<Id>> table) {
+  for (const Button<Id>& b : table) DrawButton(canvas, fonts, b);
+}
+
+// One page's table from the buttons it shares with its neighbours and its own.
+template <class T, std::size_t A, std::size_t B>
+constexpr std::array<T, A + B> Join(const std::array<T, A>& a, const std::array<T, B>& b) {
+  std::array<T, A + B> joined{};
+  for (std::size_t i = 0; i < A; ++i) joined[i] = a[i];
+  for (std::size_t i = 0; i < B; ++i) joined[A + i] = b[i];
+  return joined;
+}
+
+// The first button of the table that takes a press at (x, y).
+template <class Id>
+std::optional<Id> HitTest(std::span<const Button<Id>> table, int x, int y) {
+  for (const Button<Id>& b : table) {
+    if (b.Hit(x, y)) return b.Action;
+  }
+  return std::nullopt;
+}
+
+template <class Id>
+const Button<Id>* Find(std::span<const Button<Id>> table, Id id) {
+  for (const Button<Id>& b : table) {
+    if (b.Action == id) return &b;
+  }
+  return nullptr;
+}
+
+// The rounded band with the program's title across the top of the hub and
+// the gambling screens, in one of three colour schemes.
+struct BannerColors {
+  Color Pen, Fill, Title;
+  // On a flickering banner the title takes Bright on about one tick in
+  // fifty, and Dim on a few of those.
+  std::optional<Color> Bright, Dim;
+};
+
+inline constexpr BannerColors kBlueBanner{Rgb(0x333388), Rgb(0x000044), Rgb(0x5555AA), Rgb(0x6666BB),
+                                          Rgb(0x444499)};
+
+// A flickering banner draws from the generator every tick.
+void DrawTitleBanner(Canvas& canvas, FontLibrary& fonts, GameState& state, const BannerColors& colors);
+
+}  // namespace vantoro
