@@ -13,6 +13,7 @@
 
 #include "assets/art.hpp"
 #include "assets/kit_lettering.hpp"
+#include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
@@ -677,10 +678,6 @@ void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, f
 
 // ---------------------------------------------------------------- bodies
 
-struct Kit {
-  Color Jersey, Panel, Trim, Pants;
-};
-
 // The room: a dark clubhouse wall of boards, the dim lamp high on the left
 // and the cold light from a window on the right.
 void DrawRoom(const Sheet& s, Image& image) {
@@ -754,7 +751,8 @@ void DrawRoom(const Sheet& s, Image& image) {
 // The near player: arms folded tight, mask shoved up on the head, head
 // turned away to our left and eyes down.
 void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
-  const Kit kit{Rgb(0x7A1C24), Rgb(0x1A1A20), Rgb(0xC8C8C0), Rgb(0x22242A)};
+  const Kit kit{
+      .Jersey = Rgb(0x7A1C24), .Trim = Rgb(0xC8C8C0), .Pants = Rgb(0x22242A), .Panel = Rgb(0x1A1A20)};
   // Torso.
   Field torso = s.Blank();
   s.Poly(torso, {{58.0f, 224.0f},
@@ -907,7 +905,8 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const Face& f) {
 // The far player: turned away to our right, shoulders hunched, hands
 // shoved in pockets.
 void DrawHandsInPockets(const Sheet& s, Image& image) {
-  const Kit kit{Rgb(0x1E3A5A), Rgb(0x121820), Rgb(0xE07A2A), Rgb(0x1E2026)};
+  const Kit kit{
+      .Jersey = Rgb(0x1E3A5A), .Trim = Rgb(0xE07A2A), .Pants = Rgb(0x1E2026), .Panel = Rgb(0x121820)};
   Field torso = s.Blank();
   s.Poly(torso, {{192.0f, 232.0f},
                  {232.0f, 212.0f},

@@ -15,6 +15,7 @@
 #include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_marker.hpp"
+#include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
@@ -158,79 +159,21 @@ constexpr int kTeamSize = 105;
 constexpr int kTeamScale = 4;
 constexpr int kBig = kTeamSize * kTeamScale;
 
-// A player's joints in the figure's own units: 1 is the height of a player
-// standing up straight; x to the right, y down, the feet at y = 0.
-struct Pose {
-  Point Head;
-  float Tilt = 0.0f;  // the head leaning, radians, positive to the right
-  float Bow = 0.0f;   // 0 facing us, 1 looking at the ground
-  bool Back = false;  // turned away from us
-  Point Shoulder[2], Elbow[2], Hand[2], Hip[2], Knee[2], Foot[2];
-};
-
-struct Kit {
-  Color Jersey, Trim, Pants, Shell, Lens;
-};
-
-struct Marker {
-  Point Grip;         // in the figure's units
-  float Angle;        // the barrel's heading, radians, 0 to the right
-  bool Flip = false;  // the loader on the other side
-  Color Loader = Rgb(0xFFD81E);
-};
+// The old stock-class marker, outlined flat like the rest of the figure.
+constexpr int kTeamMarker = 3;
 
 struct Cup {
   Point Centre;  // the middle of the bowl
   float Size;
 };
 
-struct Player {
-  float X, Y, Size;  // the feet's middle and the standing height, in pixels of the big canvas
-  Pose Body;
-  Kit Colours;
-  std::optional<Marker> Gun;
-  std::optional<Cup> Trophy;
-  int Number = 0;  // on the back of the jersey
-};
-
-Point At(const Player& p, Point local) { return {p.X + local.X * p.Size, p.Y + local.Y * p.Size}; }
-
-// Coverage of the side of a line through `o` in direction `angle` (radians)
-// that lies to the line's left, i.e. below it for angle 0.
-Field HalfPlane(int width, int height, Point o, float angle) {
-  Field f(width, height);
-  const float nx = -std::sin(angle), ny = std::cos(angle);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const float d = (static_cast<float>(x) + 0.5f - o.X) * nx + (static_cast<float>(y) + 0.5f - o.Y) * ny;
-      f(x, y) = Clamp01(d + 0.5f);
-    }
-  }
-  return f;
+Point At(const Person& p, Point local) {
+  return {p.Feet.X + local.X * p.Height, p.Feet.Y + local.Y * p.Height};
 }
 
-// Paints a part with a thin dark outline, so that overlapping limbs of one
-// colour stay apart when the picture is shrunk.
-void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
-  Paint(image, Dilated(mask, outline), Rgb(0x0A0A10));
-  Paint(image, mask, colour);
-}
-
-Color Darker(Color c, float k) { return ToColor(ToF(c) * k); }
-
-// The old stock-class marker, outlined flat like the rest of the figure.
-constexpr int kTeamMarker = 3;
-
-MarkerFrame HeldAt(const Player& p, const Marker& m) {
-  const float k = p.Size / 75.0f;
-  const float dx = std::cos(m.Angle) * k, dy = std::sin(m.Angle) * k;
-  const float side = m.Flip ? -1.0f : 1.0f;
-  return {At(p, m.Grip), {dx, dy}, {dy * side, -dx * side}};
-}
-
-void DrawCup(Image& image, const Player& p, const Cup& c) {
+void DrawCup(Image& image, const Person& p, const Cup& c) {
   const Point o = At(p, c.Centre);
-  const float s = c.Size * p.Size;
+  const float s = c.Size * p.Height;
   Field cup(kBig, kBig);
   const Point bowl[] = {{o.X - s * 0.5f, o.Y - s * 0.45f},  {o.X + s * 0.5f, o.Y - s * 0.45f},
                         {o.X + s * 0.42f, o.Y + s * 0.05f}, {o.X + s * 0.18f, o.Y + s * 0.35f},
@@ -262,127 +205,6 @@ void DrawCup(Image& image, const Player& p, const Cup& c) {
   ApplyLight(image, Bevel(cup, 6, -0.5f, -0.7f, 0.5f, 5.0f), cup, 0.6f);
 }
 
-// A paintball mask seen from the front: the wearer's headwrap in the team's
-// colour on top, the shell below, the goggle lens across it and the vents
-// over the mouth. Bowed, the lens slides down and more of the wrap shows;
-// from behind only the wrap and the strap are seen.
-void DrawHead(Image& image, const Player& p) {
-  const Pose& b = p.Body;
-  const float s = p.Size;
-  const Point c = At(p, b.Head);
-  const float rx = 0.09f * s, ry = 0.1f * s;
-  const float ca = std::cos(b.Tilt), sa = std::sin(b.Tilt);
-  // A point in the head's own frame (units of the head's radii).
-  const auto local = [&](float u, float v) {
-    return Point{c.X + (u * rx) * ca - (v * ry) * sa, c.Y + (u * rx) * sa + (v * ry) * ca};
-  };
-  Field head(kBig, kBig);
-  FillEllipse(head, c.X, c.Y, rx, ry);
-  const Point n0 =
-      At(p, {(b.Shoulder[0].X + b.Shoulder[1].X) * 0.5f, (b.Shoulder[0].Y + b.Shoulder[1].Y) * 0.5f});
-  Field neck(kBig, kBig);
-  ThickLine(neck, n0.X, n0.Y, c.X, c.Y, 0.07f * s);
-  PaintPart(image, neck, Rgb(0x202028));
-
-  PaintPart(image, head, p.Colours.Trim);
-  if (b.Back) {
-    // The strap round the back of the head.
-    Field strap(kBig, kBig);
-    const Point a = local(-1.1f, 0.05f), z = local(1.1f, 0.05f);
-    ThickLine(strap, a.X, a.Y, z.X, z.Y, 0.035f * s);
-    Paint(image, Multiplied(strap, head), Rgb(0x15151A));
-    ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.5f);
-    return;
-  }
-  // Bowed, the top of the head turns to us and the face goes under.
-  const float drop = b.Bow * 0.85f;
-  // The shell covers the face from just above the lens down.
-  const Point edge = local(0.0f, -0.42f + drop);
-  Field shell = Multiplied(head, HalfPlane(kBig, kBig, edge, b.Tilt));
-  Paint(image, shell, p.Colours.Shell);
-  // The visor's brim over the lens.
-  Field brim(kBig, kBig);
-  const Point v0 = local(-1.05f, -0.42f + drop), v1 = local(1.05f, -0.42f + drop);
-  ThickLine(brim, v0.X, v0.Y, v1.X, v1.Y, 0.028f * s);
-  Paint(image, brim, Rgb(0x101014));
-  Field lens(kBig, kBig);
-  const float lensHeight = 0.05f * s * (1.0f - 0.5f * b.Bow);
-  const Point l0 = local(-0.62f, -0.08f + drop), l1 = local(0.62f, -0.08f + drop);
-  ThickLine(lens, l0.X, l0.Y, l1.X, l1.Y, lensHeight);
-  lens = Multiplied(lens, head);
-  PaintVertical(image, lens,
-                Gradient{{0.0f, Lerp(p.Colours.Lens, kWhite, 0.55f)},
-                         {0.5f, p.Colours.Lens},
-                         {1.0f, Darker(p.Colours.Lens, 0.45f)}},
-                l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
-  if (b.Bow < 0.4f) {
-    Field vents(kBig, kBig);
-    for (const float u : {-0.2f, 0.0f, 0.2f}) {
-      const Point t0 = local(u, 0.42f), t1 = local(u, 0.72f);
-      ThickLine(vents, t0.X, t0.Y, t1.X, t1.Y, 0.014f * s);
-    }
-    Paint(image, Multiplied(vents, head), Rgb(0x8A8E98), 0.8f);
-  }
-  ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.45f);
-}
-
-void DrawPlayer(Image& image, const Player& p, FontLibrary& fonts) {
-  const Pose& b = p.Body;
-  const float s = p.Size;
-  Field legs(kBig, kBig), shoes(kBig, kBig), torso(kBig, kBig), sleeves(kBig, kBig), arms(kBig, kBig),
-      gloves(kBig, kBig);
-  for (int i = 0; i < 2; ++i) {
-    const Point hip = At(p, b.Hip[i]), knee = At(p, b.Knee[i]), foot = At(p, b.Foot[i]);
-    TaperedLine(legs, hip.X, hip.Y, knee.X, knee.Y, 0.11f * s, 0.088f * s);
-    TaperedLine(legs, knee.X, knee.Y, foot.X, foot.Y - 0.03f * s, 0.088f * s, 0.07f * s);
-    FillEllipse(shoes, foot.X + (i == 0 ? -0.015f : 0.015f) * s, foot.Y - 0.015f * s, 0.055f * s, 0.03f * s);
-    const Point sh = At(p, b.Shoulder[i]), el = At(p, b.Elbow[i]), ha = At(p, b.Hand[i]);
-    TaperedLine(sleeves, sh.X, sh.Y, el.X, el.Y, 0.075f * s, 0.062f * s);
-    TaperedLine(arms, el.X, el.Y, ha.X, ha.Y, 0.058f * s, 0.05f * s);
-    FillCircle(gloves, ha.X, ha.Y, 0.038f * s);
-  }
-  const Point sl = At(p, b.Shoulder[0]), sr = At(p, b.Shoulder[1]);
-  const Point hl = At(p, b.Hip[0]), hr = At(p, b.Hip[1]);
-  const Point chest[] = {{sl.X - 0.02f * s, sl.Y - 0.005f * s},
-                         {sr.X + 0.02f * s, sr.Y - 0.005f * s},
-                         {hr.X + 0.035f * s, hr.Y + 0.02f * s},
-                         {hl.X - 0.035f * s, hl.Y + 0.02f * s}};
-  FillPolygon(torso, chest);
-  FillCircle(torso, sl.X, sl.Y + 0.01f * s, 0.045f * s);
-  FillCircle(torso, sr.X, sr.Y + 0.01f * s, 0.045f * s);
-
-  PaintPart(image, legs, p.Colours.Pants);
-  PaintPart(image, shoes, Rgb(0x1A1A1E));
-  PaintPart(image, torso, p.Colours.Jersey);
-  // A band of trim across the chest, or the number on the back.
-  if (b.Back && p.Number > 0) {
-    const Font& font = fonts.Get("Arial", FontSize::Pixels(static_cast<int>(0.2f * s)), true);
-    const std::string number = std::to_string(p.Number);
-    const float cx = (sl.X + sr.X) * 0.5f;
-    const int capTop = static_cast<int>((sl.Y + hl.Y) * 0.5f - 0.07f * s);
-    Field digits = PlacedText(kBig, kBig, number, font, 0, cx, capTop);
-    Paint(image, Multiplied(digits, torso), p.Colours.Trim);
-  } else {
-    Field band(kBig, kBig);
-    ThickLine(band, sl.X - 0.1f * s, sl.Y + 0.085f * s, sr.X + 0.1f * s, sr.Y + 0.085f * s, 0.045f * s);
-    Paint(image, Multiplied(band, torso), p.Colours.Trim);
-  }
-  DrawHead(image, p);
-  PaintPart(image, sleeves, p.Colours.Jersey);
-  PaintPart(image, arms, Darker(p.Colours.Jersey, 0.8f));
-  if (p.Gun) {
-    DrawMarker(image, HeldAt(p, *p.Gun), kTeamMarker,
-               {.Finish = MarkerFinish::Outlined, .Loader = p.Gun->Loader, .Tinted = true});
-  }
-  if (p.Trophy) DrawCup(image, p, *p.Trophy);
-  PaintPart(image, gloves, Rgb(0x26262C), 2);
-
-  // Round the whole figure off with one soft light from the upper left.
-  Field body = legs;
-  for (const Field* f : {&shoes, &torso, &sleeves, &arms, &gloves}) Maximize(body, *f);
-  ApplyLight(image, Bevel(body, 8, -0.5f, -0.75f, 0.5f, 3.0f), body, 0.45f);
-}
-
 // Small scraps of paper tumbling through the air.
 void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
   const Color colours[] = {Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0x8CF01E),
@@ -402,28 +224,20 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
   }
 }
 
-// The shape of a standing player, arms down, facing us; poses start from
-// this and move what they need.
-Pose Standing() {
-  Pose p;
-  p.Head = {0.0f, -0.9f};
-  p.Shoulder[0] = {-0.14f, -0.77f};
-  p.Shoulder[1] = {0.14f, -0.77f};
-  p.Elbow[0] = {-0.18f, -0.62f};
-  p.Elbow[1] = {0.18f, -0.62f};
-  p.Hand[0] = {-0.19f, -0.47f};
-  p.Hand[1] = {0.19f, -0.47f};
-  p.Hip[0] = {-0.085f, -0.48f};
-  p.Hip[1] = {0.085f, -0.48f};
-  p.Knee[0] = {-0.09f, -0.25f};
-  p.Knee[1] = {0.09f, -0.25f};
-  p.Foot[0] = {-0.095f, 0.0f};
-  p.Foot[1] = {0.095f, 0.0f};
-  return p;
-}
+const Kit kHome{.Jersey = Rgb(0xD8262E),
+                .Trim = Rgb(0xF4F4F0),
+                .Pants = Rgb(0x24262E),
+                .Shell = Rgb(0x2A2C34),
+                .Lens = Rgb(0x38C8FF)};
+const Kit kHomeAlt{.Jersey = Rgb(0xD8262E),
+                   .Trim = Rgb(0xFFD81E),
+                   .Pants = Rgb(0x24262E),
+                   .Shell = Rgb(0x2A2C34),
+                   .Lens = Rgb(0xFF9A2A)};
 
-const Kit kHome{Rgb(0xD8262E), Rgb(0xF4F4F0), Rgb(0x24262E), Rgb(0x2A2C34), Rgb(0x38C8FF)};
-const Kit kHomeAlt{Rgb(0xD8262E), Rgb(0xFFD81E), Rgb(0x24262E), Rgb(0x2A2C34), Rgb(0xFF9A2A)};
+MarkerLook Loaded(Color loader) {
+  return {.Finish = MarkerFinish::Outlined, .Loader = loader, .Tinted = true};
+}
 
 void DrawCheeringBackdrop(Image& image) {
   const float cx = kBig * 0.5f, cy = kBig * 0.4f;
@@ -565,9 +379,14 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
     left.Hand[0] = {-0.3f, -1.08f};
     left.Elbow[1] = {0.24f, -0.93f};
     left.Hand[1] = {0.3f, -1.1f};
-    Player back1{105.0f,       355.0f,   215.0f,
-                 left,         kHomeAlt, Marker{{-0.3f, -1.08f}, -1.72f, true, Rgb(0x8CF01E)},
-                 std::nullopt, 0};
+    left.Aim = -1.72f;
+    const Person back1{.Feet = {105.0f, 355.0f},
+                       .Height = 215.0f,
+                       .Body = left,
+                       .Colours = kHomeAlt,
+                       .Marker = kTeamMarker,
+                       .Look = Loaded(Rgb(0x8CF01E)),
+                       .Flip = true};
 
     Pose jump = Standing();
     jump.Tilt = 0.18f;
@@ -579,22 +398,24 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
     jump.Foot[0] = {-0.08f, -0.1f};
     jump.Knee[1] = {0.12f, -0.28f};
     jump.Foot[1] = {0.16f, -0.06f};
-    Player back2{330.0f, 330.0f, 215.0f, jump, kHome, std::nullopt, std::nullopt, 0};
+    const Person back2{.Feet = {330.0f, 330.0f}, .Height = 215.0f, .Body = jump, .Colours = kHome};
 
     Pose captain = Standing();
     captain.Elbow[0] = {-0.2f, -0.93f};
     captain.Hand[0] = {-0.1f, -1.1f};
     captain.Elbow[1] = {0.2f, -0.93f};
     captain.Hand[1] = {0.1f, -1.1f};
-    Player front{212.0f, 470.0f, 300.0f, captain, kHome, std::nullopt, Cup{{0.0f, -1.2f}, 0.22f}, 0};
+    Person front{.Feet = {212.0f, 470.0f}, .Height = 300.0f, .Body = captain, .Colours = kHome};
+    front.InHands = [&front](Image& onto) { DrawCup(onto, front, Cup{{0.0f, -1.2f}, 0.22f}); };
 
-    for (const Player* p : {&back1, &back2, &front}) {
+    const Person* const team[] = {&back1, &back2, &front};
+    for (const Person* p : team) {
       // Each player's shadow on the turf.
       Field shadow(kBig, kBig);
-      FillEllipse(shadow, p->X, p->Y + 4.0f, p->Size * 0.2f, p->Size * 0.035f);
+      FillEllipse(shadow, p->Feet.X, p->Feet.Y + 4.0f, p->Height * 0.2f, p->Height * 0.035f);
       BoxBlur(shadow, 4);
       Paint(image, shadow, Rgb(0x102008), 0.5f);
-      DrawPlayer(image, *p, fonts);
+      DrawPlayer(image, *p, &fonts);
     }
     Confetti(image, rng, 18, 0.0f, 420.0f);
     Bloom(image, 0.75f, 10, 0.35f);
@@ -611,12 +432,16 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     // One turned away, rubbing the back of the neck; one with head bowed,
     // marker hanging to the ground; one sat on a bunker, head in hands.
     Pose away = Standing();
-    away.Back = true;
     away.Head = {0.02f, -0.87f};
     away.Tilt = 0.2f;
     away.Elbow[1] = {0.24f, -0.8f};
     away.Hand[1] = {0.06f, -0.86f};
-    Player back{330.0f, 330.0f, 250.0f, away, kHome, std::nullopt, std::nullopt, 7};
+    const Person back{.Feet = {330.0f, 330.0f},
+                      .Height = 250.0f,
+                      .Seen = View::Back,
+                      .Body = away,
+                      .Colours = kHome,
+                      .Number = 7};
 
     Pose bowed = Standing();
     bowed.Head = {0.02f, -0.82f};
@@ -630,9 +455,15 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     bowed.Hand[1] = {0.15f, -0.44f};
     bowed.Elbow[1] = {0.18f, -0.59f};
     bowed.Hand[1] = {0.2f, -0.45f};
-    Player standing{95.0f,        405.0f, 300.0f,
-                    bowed,        kHome,  Marker{{0.2f, -0.45f}, 1.2f, true, Rgb(0x40484A)},
-                    std::nullopt, 0};
+    bowed.Aim = 1.2f;
+    const Person standing{.Feet = {95.0f, 405.0f},
+                          .Height = 300.0f,
+                          .Body = bowed,
+                          .Colours = kHome,
+                          .Marker = kTeamMarker,
+                          .Look = Loaded(Rgb(0x40484A)),
+                          .GripHand = 1,
+                          .Flip = true};
 
     Pose sitting = Standing();
     // Sat low, knees up and apart, elbows on the knees.
@@ -650,16 +481,16 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     sitting.Hand[0] = {-0.07f, -0.6f};
     sitting.Elbow[1] = {0.2f, -0.4f};
     sitting.Hand[1] = {0.07f, -0.6f};
-    Player seated{245.0f, 450.0f, 320.0f, sitting, kHome, std::nullopt, std::nullopt, 0};
+    const Person seated{.Feet = {245.0f, 450.0f}, .Height = 320.0f, .Body = sitting, .Colours = kHome};
 
     // The bunker the seated player slumps on.
     Field bunker(kBig, kBig);
     const Point drum[] = {{160.0f, 360.0f}, {330.0f, 360.0f}, {330.0f, 440.0f}, {160.0f, 440.0f}};
     FillPolygon(bunker, drum);
     FillEllipse(bunker, 245.0f, 360.0f, 85.0f, 20.0f);
-    for (const Player* p : {&back, &standing}) DrawPlayer(image, *p, fonts);
+    for (const Person* p : {&back, &standing}) DrawPlayer(image, *p, &fonts);
     WetPaint(image, bunker, Rgb(0x3A7AB0), 10, 0.3f);
-    DrawPlayer(image, seated, fonts);
+    DrawPlayer(image, seated, &fonts);
 
     Drizzle(image, rng);
     Greyed(image, 0.55f);

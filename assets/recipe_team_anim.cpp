@@ -17,6 +17,7 @@
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
 #include "assets/kit_marker.hpp"
+#include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -156,55 +157,29 @@ void Stain(Image& image, const Field& bunker, Random& rng, Point at, float r, Co
 
 // ---------------------------------------------------------------- players
 
-// A body position, in pixels of a player standing on (0, 0) and facing
-// right; 75 pixels tall when upright. Poses blend point by point.
-struct Pose {
-  Point Hip, Neck, Head;
-  Point BackKnee, BackFoot, FrontKnee, FrontFoot;
-  Point Grip;      // the trigger hand; the marker pivots on it
-  float Aim;       // the barrel's angle, radians, negative is up
-  Point FreeHand;  // the other hand when it is not on the marker
-  float OnMarker;  // 1: the other hand holds the foregrip
-};
-
-Pose Blend(const Pose& a, const Pose& b, float k) {
-  Pose p;
-  p.Hip = Mix(a.Hip, b.Hip, k);
-  p.Neck = Mix(a.Neck, b.Neck, k);
-  p.Head = Mix(a.Head, b.Head, k);
-  p.BackKnee = Mix(a.BackKnee, b.BackKnee, k);
-  p.BackFoot = Mix(a.BackFoot, b.BackFoot, k);
-  p.FrontKnee = Mix(a.FrontKnee, b.FrontKnee, k);
-  p.FrontFoot = Mix(a.FrontFoot, b.FrontFoot, k);
-  p.Grip = Mix(a.Grip, b.Grip, k);
-  p.Aim = a.Aim + (b.Aim - a.Aim) * k;
-  p.FreeHand = Mix(a.FreeHand, b.FreeHand, k);
-  p.OnMarker = a.OnMarker + (b.OnMarker - a.OnMarker) * k;
-  return p;
-}
-
 // Standing, knees bent, marker up to the shoulder and aimed.
-constexpr Pose kStandAim{{-1, -30}, {5, -54},  {9, -62}, {-8, -15}, {-12, 0}, {8, -16},
-                         {7, 0},    {12, -46}, -0.12f,   {0, 0},    1.0f};
+const Pose kStandAim =
+    SideOn({-1.0f, -30.0f}, {5.0f, -54.0f}, {9.0f, -62.0f}, {-8.0f, -15.0f}, {-12.0f, 0.0f}, {8.0f, -16.0f},
+           {7.0f, 0.0f}, {12.0f, -46.0f}, -0.12f, {0.0f, 0.0f}, 1.0f);
 // Squatting low, marker held upright against the chest.
-constexpr Pose kSquat{{-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20},
-                      {12, 0},   {8, -30}, -1.25f,   {0, 0},   1.0f};
+const Pose kSquat = SideOn({-4.0f, -15.0f}, {3.0f, -40.0f}, {8.0f, -47.0f}, {6.0f, -19.0f}, {-8.0f, 0.0f},
+                           {13.0f, -20.0f}, {12.0f, 0.0f}, {8.0f, -30.0f}, -1.25f, {0.0f, 0.0f}, 1.0f);
 // On one knee, upright, aiming.
-constexpr Pose kKneelAim{{-2, -21}, {3, -45},  {7, -53}, {-13, -5}, {-24, 0}, {9, -19},
-                         {10, 0},   {11, -38}, -0.15f,   {0, 0},    1.0f};
+const Pose kKneelAim =
+    SideOn({-2.0f, -21.0f}, {3.0f, -45.0f}, {7.0f, -53.0f}, {-13.0f, -5.0f}, {-24.0f, 0.0f}, {9.0f, -19.0f},
+           {10.0f, 0.0f}, {11.0f, -38.0f}, -0.15f, {0.0f, 0.0f}, 1.0f);
 // On one knee, leaning back into cover with the barrel raised.
-constexpr Pose kKneelCover{{-4, -20}, {-3, -43}, {0, -51}, {-14, -5}, {-25, 0}, {8, -19},
-                           {9, 0},    {5, -34},  -1.1f,    {0, 0},    1.0f};
+const Pose kKneelCover =
+    SideOn({-4.0f, -20.0f}, {-3.0f, -43.0f}, {0.0f, -51.0f}, {-14.0f, -5.0f}, {-25.0f, 0.0f}, {8.0f, -19.0f},
+           {9.0f, 0.0f}, {5.0f, -34.0f}, -1.1f, {0.0f, 0.0f}, 1.0f);
 // Crouched, the marker in the trigger hand, the other arm free to signal.
-constexpr Pose kSignal{{-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20},
-                       {11, 0},   {4, -32}, -1.2f,    {24, -56}, 0.0f};
+const Pose kSignal = SideOn({-3.0f, -18.0f}, {3.0f, -42.0f}, {7.0f, -50.0f}, {-12.0f, -6.0f}, {-20.0f, 0.0f},
+                            {10.0f, -20.0f}, {11.0f, 0.0f}, {4.0f, -32.0f}, -1.2f, {24.0f, -56.0f}, 0.0f);
 
-struct Kit {
-  Color Jersey, Trim, Pants, Wrap;
-};
-
-constexpr Kit kOurs{Rgb(0xEBA820), Rgb(0x1B3C8E), Rgb(0x232838), Rgb(0x1B3C8E)};
-constexpr Kit kTheirs{Rgb(0xC42A2A), Rgb(0x1A1A1A), Rgb(0x2A2226), Rgb(0x1A1A1A)};
+constexpr Kit kOurs{
+    .Jersey = Rgb(0xEBA820), .Trim = Rgb(0x1B3C8E), .Pants = Rgb(0x232838), .Wrap = Rgb(0x1B3C8E)};
+constexpr Kit kTheirs{
+    .Jersey = Rgb(0xC42A2A), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x2A2226), .Wrap = Rgb(0x1A1A1A)};
 
 // Where a pose stands and how large and which way it faces.
 struct Placement {
@@ -215,37 +190,11 @@ struct Placement {
   Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
 };
 
-// The elbow of an arm from the shoulder to the hand, bent downwards.
-Point Elbow(Point s, Point h, float upper, float lower) {
-  const float dx = h.X - s.X, dy = h.Y - s.Y;
-  const float d =
-      std::clamp(std::sqrt(dx * dx + dy * dy), std::fabs(upper - lower) + 0.01f, upper + lower - 0.01f);
-  const float len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
-  const float a = (upper * upper - lower * lower + d * d) / (2.0f * d);
-  const float h2 = std::sqrt(std::max(upper * upper - a * a, 0.0f));
-  const Point mid{s.X + dx / len * a, s.Y + dy / len * a};
-  const Point e1{mid.X - dy / len * h2, mid.Y + dx / len * h2};
-  const Point e2{mid.X + dy / len * h2, mid.Y - dx / len * h2};
-  return e1.Y > e2.Y ? e1 : e2;
-}
+// The team's electros, the paint in them showing through the loaders.
+constexpr int kTeamMarker = 7;
 
-// The marker's outline points in pose space.
-struct Marker {
-  Point Grip, Dir, Down;
-  Point At(float along, float below) const {
-    return {Grip.X + Dir.X * along + Down.X * below, Grip.Y + Dir.Y * along + Down.Y * below};
-  }
-  Point Muzzle() const { return At(26.0f, -4.5f); }
-  Point Foregrip() const { return At(10.0f, 1.0f); }
-};
-
-Marker MarkerOf(const Pose& p) {
-  const Point dir{std::cos(p.Aim), std::sin(p.Aim)};
-  return {p.Grip, dir, {-dir.Y, dir.X}};
-}
-
-// A shaded part of a player: flat colour rounded by a bevel, with a warm
-// rim on the side facing the sunset.
+// A shaded part: flat colour rounded by a bevel, with a warm rim on the
+// side facing the sunset.
 void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
   Paint(image, mask, colour);
   ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
@@ -254,98 +203,6 @@ void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
 
 // The colour made darker (k < 1) or lighter (k > 1).
 Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
-
-void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
-  const Point pa = at(a), pb = at(b);
-  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
-}
-
-void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
-  const Point p = at(c);
-  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
-}
-
-// The team's electros, the paint in them showing through the loaders.
-constexpr int kTeamMarker = 7;
-
-MarkerFrame HeldAt(const Placement& at, const Marker& m) {
-  const float k = at.Scale;
-  return {at(m.Grip), {m.Dir.X * k * at.Facing, m.Dir.Y * k}, {-m.Down.X * k * at.Facing, -m.Down.Y * k}};
-}
-
-// Draws a player and returns the marker's muzzle in the picture.
-Point DrawPlayer(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
-  const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
-  const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
-  const Marker m = MarkerOf(p);
-
-  // The far side first: leg, then the arm that holds the trigger.
-  Field farLeg(image.Width, image.Height);
-  Stroke(farLeg, at, p.Hip, p.BackKnee, 10.0f, 8.0f);
-  Stroke(farLeg, at, p.BackKnee, p.BackFoot, 7.5f, 5.5f);
-  Shade(image, farLeg, Tone(kit.Pants, 0.7f), rim);
-  Field farBoot(image.Width, image.Height);
-  Blob(farBoot, at, {p.BackFoot.X + 2.0f, p.BackFoot.Y - 1.5f}, 4.5f, 2.5f);
-  Shade(image, farBoot, Rgb(0x0E0E12), rim);
-  Field farArm(image.Width, image.Height);
-  const Point farElbow = Elbow(shoulderFar, p.Grip, 13.0f, 12.0f);
-  Stroke(farArm, at, shoulderFar, farElbow, 7.0f, 6.0f);
-  Stroke(farArm, at, farElbow, p.Grip, 6.0f, 4.5f);
-  Shade(image, farArm, Tone(kit.Jersey, 0.72f), rim);
-
-  // Body: the jersey, its side panel and the pod pack on the back.
-  Field torso(image.Width, image.Height);
-  const Point torsoPts[] = {at({p.Hip.X - 7.0f, p.Hip.Y + 2.0f}), at({p.Hip.X + 7.0f, p.Hip.Y + 2.0f}),
-                            at({p.Neck.X + 8.0f, p.Neck.Y + 4.0f}), at({p.Neck.X - 7.0f, p.Neck.Y + 2.0f})};
-  FillPolygon(torso, torsoPts);
-  Stroke(torso, at, p.Hip, p.Neck, 14.0f, 13.0f);
-  Field pack(image.Width, image.Height);
-  const Point back{(p.Hip.X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip.Y * 0.7f + p.Neck.Y * 0.3f};
-  Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
-  Field nearLeg(image.Width, image.Height);
-  Stroke(nearLeg, at, p.Hip, p.FrontKnee, 10.5f, 8.5f);
-  Stroke(nearLeg, at, p.FrontKnee, p.FrontFoot, 8.0f, 5.8f);
-  Shade(image, torso, kit.Jersey, rim);
-  Field stripe(image.Width, image.Height);
-  Stroke(stripe, at, {p.Hip.X + 1.0f, p.Hip.Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
-  Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
-  Shade(image, pack, Rgb(0x16161A), rim);
-  Shade(image, nearLeg, Tone(kit.Pants, 1.35f), rim);
-  Field pads(image.Width, image.Height);
-  Blob(pads, at, {p.FrontKnee.X + 1.5f, p.FrontKnee.Y}, 4.2f, 4.6f);
-  Field boot(image.Width, image.Height);
-  Blob(boot, at, {p.FrontFoot.X + 2.0f, p.FrontFoot.Y - 1.5f}, 4.8f, 2.6f);
-  Shade(image, pads, Rgb(0x1A1A20), rim);
-  Shade(image, boot, Rgb(0x0E0E12), rim);
-
-  // Head: the wrap, the mask with its visor, lens and vents.
-  Field wrap(image.Width, image.Height), mask(image.Width, image.Height), lens(image.Width, image.Height);
-  Stroke(wrap, at, {p.Neck.X - 1.0f, p.Neck.Y + 2.0f}, p.Head, 6.0f, 6.0f);
-  Blob(wrap, at, p.Head, 6.5f, 6.5f);
-  Blob(mask, at, {p.Head.X + 4.0f, p.Head.Y + 0.5f}, 4.5f, 5.5f);
-  Blob(mask, at, {p.Head.X + 6.0f, p.Head.Y + 4.0f}, 3.2f, 2.6f);
-  Stroke(mask, at, {p.Head.X + 1.0f, p.Head.Y - 6.0f}, {p.Head.X + 9.5f, p.Head.Y - 4.5f}, 1.8f, 1.2f);
-  Stroke(lens, at, {p.Head.X + 5.0f, p.Head.Y - 2.2f}, {p.Head.X + 7.6f, p.Head.Y - 1.6f}, 2.6f, 2.4f);
-  Shade(image, wrap, kit.Wrap, rim);
-  Shade(image, mask, Rgb(0x2A2C33), rim);
-  Paint(image, lens, Rgb(0x38D0E8));
-  Glow(image, lens, Rgb(0x2090C0), 2, 0.35f);
-
-  DrawMarker(image, HeldAt(at, m), kTeamMarker, {.Paint = Rgb(0xC8A81E)});
-
-  // The near arm over the marker: on the foregrip, or free to signal.
-  const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);
-  Field nearArm(image.Width, image.Height);
-  const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
-  Stroke(nearArm, at, shoulderNear, nearElbow, 7.5f, 6.5f);
-  Stroke(nearArm, at, nearElbow, hand, 6.5f, 4.8f);
-  Shade(image, nearArm, kit.Jersey, rim);
-  Field gloves(image.Width, image.Height);
-  Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
-  Blob(gloves, at, p.Grip, 2.6f, 2.6f);
-  Shade(image, gloves, Rgb(0x141418), rim);
-  return at(m.Muzzle());
-}
 
 // ---------------------------------------------------------------- the flag
 
@@ -448,29 +305,6 @@ void DrawPuff(Image& image, Point muzzle, const Shot& s, int index) {
   Paint(image, puff, Rgb(0xE8E4F0), 0.6f);
 }
 
-Point Minus(Point p) { return {-p.X, -p.Y}; }
-
-// Draws a player in the box round its pose; returns the muzzle.
-Point Player(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
-  const Marker m = MarkerOf(p);
-  const Point reach[] = {
-      p.Hip,       p.Neck, p.Head,     p.BackKnee,          p.BackFoot,         p.FrontKnee,
-      p.FrontFoot, p.Grip, m.Muzzle(), m.At(-16.0f, -2.0f), m.At(3.0f, -15.0f), p.FreeHand};
-  float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
-  for (const Point& q : reach) {
-    const Point w = at(q);
-    left = std::min(left, w.X);
-    right = std::max(right, w.X);
-    top = std::min(top, w.Y);
-    bottom = std::max(bottom, w.Y);
-  }
-  const float margin = 10.0f * at.Scale;
-  Region r = Crop(image, left - margin, top - margin, right + margin, bottom + margin);
-  const Point muzzle = DrawPlayer(r.Pixels, p, at.Moved(Minus(r.Origin())), kit);
-  Paste(image, r);
-  return {muzzle.X + r.Origin().X, muzzle.Y + r.Origin().Y};
-}
-
 struct Mark {
   Point At;
   float Radius;
@@ -528,6 +362,24 @@ void DrawGroundPaint(Image& image) {
 
 // ---------------------------------------------------------------- the stage
 
+Person Posed(const Pose& p, const Placement& at, const Kit& kit) {
+  return {.Feet = at.At,
+          .Height = 75.0f * at.Scale,
+          .Facing = at.Facing,
+          .Seen = View::Side,
+          .Body = p,
+          .Colours = kit,
+          .Marker = kTeamMarker,
+          .Look = {.Paint = Rgb(0xC8A81E)}};
+}
+
+Point Player(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
+  return DrawPlayer(image, Posed(p, at, kit));
+}
+
+// Where a ball leaves the barrel of a player posed so.
+Point MuzzleOf(const Pose& p, const Placement& at) { return PlayerMuzzle(Posed(p, at, kOurs)); }
+
 // The opponent peeks out from his can while the point man is down.
 float Peek(float t) { return Pulse(t, 0.38f, 0.46f, 0.7f, 0.78f); }
 // The point man stands to fire over the big bunker.
@@ -535,11 +387,11 @@ float Stand(float t) { return Pulse(t, 0.02f, 0.1f, 0.36f, 0.46f); }
 // The back man rises over his wedge.
 float Rise(float t) { return Pulse(t, 0.55f, 0.64f, 0.86f, 0.94f); }
 
-Pose OpponentPose(float t) { return Blend(kKneelCover, kKneelAim, Peek(t)); }
+Pose OpponentPose(float t) { return Mixed(kKneelCover, kKneelAim, Peek(t)); }
 Placement OpponentAt(float t) { return {{246.0f - 10.0f * Peek(t), 112.0f}, 0.5f, -1.0f}; }
-Pose PointPose(float t) { return Blend(kSquat, kStandAim, Stand(t)); }
+Pose PointPose(float t) { return Mixed(kSquat, kStandAim, Stand(t)); }
 constexpr Placement kPointAt{{131.0f, 197.0f}, 1.2f, 1.0f};
-Pose BackPose(float t) { return Blend(kKneelCover, kKneelAim, Rise(t)); }
+Pose BackPose(float t) { return Mixed(kKneelCover, kKneelAim, Rise(t)); }
 constexpr Placement kBackAt{{44.0f, 150.0f}, 0.85f, 1.0f};
 constexpr Placement kCaptainAt{{70.0f, 199.0f}, 1.15f, 1.0f};
 
@@ -587,7 +439,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   // The captain in front, pointing the way on.
   Pose captain = kSignal;
-  captain.FreeHand = {25.0f, -50.0f + 4.0f * std::sin(kTau * 2.0f * t)};
+  captain.Hand[1] = {25.0f / 75.0f, (-50.0f + 4.0f * std::sin(kTau * 2.0f * t)) / 75.0f};
   Player(image, captain, kCaptainAt, kOurs);
 
   // The point man and the big bunker.
@@ -607,17 +459,16 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
   const Field canMask = BunkerMask(Can(), kWidth, kHeight);
   const Field templeMask = BunkerMask(Temple(), kWidth, kHeight);
   for (const Shot& s : ours) {
-    DrawBall(image, s, kPointAt(MarkerOf(PointPose(firedAt(s))).Muzzle()), index);
+    DrawBall(image, s, MuzzleOf(PointPose(firedAt(s)), kPointAt), index);
     DrawBurst(image, s, index, &canMask);
     DrawPuff(image, pointMuzzle, s, index);
   }
   for (const Shot& s : back) {
-    DrawBall(image, s, kBackAt(MarkerOf(BackPose(firedAt(s))).Muzzle()), index);
+    DrawBall(image, s, MuzzleOf(BackPose(firedAt(s)), kBackAt), index);
     DrawBurst(image, s, index, &canMask);
     DrawPuff(image, backMuzzle, s, index);
   }
-  DrawBall(image, theirs, OpponentAt(firedAt(theirs))(MarkerOf(OpponentPose(firedAt(theirs))).Muzzle()),
-           index);
+  DrawBall(image, theirs, MuzzleOf(OpponentPose(firedAt(theirs)), OpponentAt(firedAt(theirs))), index);
   DrawBurst(image, theirs, index, &templeMask);
   Vignette(image, 0.35f);
   return image;

@@ -5,6 +5,7 @@
 
 #include "assets/kit_image.hpp"
 #include "assets/kit_marker.hpp"
+#include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
 
 namespace vantoro::art {
@@ -58,6 +59,54 @@ TEST(MarkerKitTest, TheMuzzleFollowsTheFrame) {
     EXPECT_FLOAT_EQ(l.X, 200.0f - r.X);
     EXPECT_FLOAT_EQ(l.Y, r.Y);
     EXPECT_LT(r.Y, 50.0f);  // the barrel sits above the grip
+  }
+}
+
+TEST(PersonKitTest, EveryViewAndPoseDrawsInsideTheFiguresBox) {
+  const Pose crouch = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
+                             -1.25f, {0, 0}, 1.0f);
+  const Pose aim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
+                          -0.12f, {0, 0}, 1.0f);
+  Pose cheer = Standing();
+  cheer.Hand[0] = {-0.3f, -1.08f};
+  cheer.Elbow[0] = {-0.25f, -0.92f};
+  struct Case {
+    View Seen;
+    Pose Body;
+    float Facing;
+    int Marker;
+  };
+  const Case cases[] = {{View::Front, Standing(), 1, 0},
+                        {View::Front, cheer, 1, 3},
+                        {View::Back, Standing(), 1, 0},
+                        {View::Side, aim, 1, 7},
+                        {View::Side, Mixed(crouch, aim, 0.5f), -1, 10},
+                        {View::Side, crouch, 1, 1}};
+  constexpr float kHeight = 100.0f;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Seen));
+    Image image(300, 260, Color::FromPacked(kGround));
+    const Person p{.Feet = {150.0f, 200.0f},
+                   .Height = kHeight,
+                   .Facing = c.Facing,
+                   .Seen = c.Seen,
+                   .Body = c.Body,
+                   .Colours = {.Jersey = Rgb(0xD8262E), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)},
+                   .Marker = c.Marker};
+    const Point muzzle = DrawPlayer(image, p);
+    const Rect ink = Changed(image);
+    ASSERT_LT(ink.Left, ink.Right) << "drew nothing";
+    EXPECT_GE(ink.Left, 150 - 60);
+    EXPECT_LE(ink.Right, 150 + 60);
+    EXPECT_GE(ink.Top, 200 - 125);
+    EXPECT_LE(ink.Bottom, 200 + 8);
+    const Point expected = PlayerMuzzle(p);
+    EXPECT_FLOAT_EQ(muzzle.X, expected.X);
+    EXPECT_FLOAT_EQ(muzzle.Y, expected.Y);
+    // Side-on, the barrel points the way the player faces.
+    if (c.Seen == View::Side) {
+      EXPECT_GT((muzzle.X - 150.0f) * c.Facing, 10.0f);
+    }
   }
 }
 

@@ -1,0 +1,430 @@
+#include "assets/kit_person.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "assets/kit_image.hpp"
+#include "assets/lettering.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+// Side-on figures are drawn in the pixels of a player this tall.
+constexpr float kFigure = 75.0f;
+
+Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
+Point Scaled(Point p, float k) { return {p.X * k, p.Y * k}; }
+
+// ---------------------------------------------------------------- front and back
+
+Point At(const Person& p, Point local) {
+  return {p.Feet.X + local.X * p.Height, p.Feet.Y + local.Y * p.Height};
+}
+
+MarkerFrame FrontGrip(const Person& p) {
+  const float k = p.Height / kFigure;
+  const float dx = std::cos(p.Body.Aim) * k, dy = std::sin(p.Body.Aim) * k;
+  const float side = p.Flip ? -1.0f : 1.0f;
+  return {At(p, p.Body.Hand[p.GripHand]), {dx, dy}, {dy * side, -dx * side}};
+}
+
+// Coverage of the side of a line through `o` in direction `angle` (radians)
+// that lies to the line's left, i.e. below it for angle 0.
+Field HalfPlane(int width, int height, Point o, float angle) {
+  Field f(width, height);
+  const float nx = -std::sin(angle), ny = std::cos(angle);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const float d = (static_cast<float>(x) + 0.5f - o.X) * nx + (static_cast<float>(y) + 0.5f - o.Y) * ny;
+      f(x, y) = Clamp01(d + 0.5f);
+    }
+  }
+  return f;
+}
+
+// Paints a part with a thin dark outline, so that overlapping limbs of one
+// colour stay apart when the picture is shrunk.
+void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
+  Paint(image, Dilated(mask, outline), Rgb(0x0A0A10));
+  Paint(image, mask, colour);
+}
+
+Color Darker(Color c, float k) { return ToColor(ToF(c) * k); }
+
+// A paintball mask seen from the front: the wearer's headwrap in the team's
+// colour on top, the shell below, the goggle lens across it and the vents
+// over the mouth. Bowed, the lens slides down and more of the wrap shows;
+// from behind only the wrap and the strap are seen.
+void DrawHead(Image& image, const Person& p) {
+  const Pose& b = p.Body;
+  const bool back = p.Seen == View::Back;
+  const float s = p.Height;
+  const Point c = At(p, b.Head);
+  const float rx = 0.09f * s, ry = 0.1f * s;
+  const float ca = std::cos(b.Tilt), sa = std::sin(b.Tilt);
+  // A point in the head's own frame (units of the head's radii).
+  const auto local = [&](float u, float v) {
+    return Point{c.X + (u * rx) * ca - (v * ry) * sa, c.Y + (u * rx) * sa + (v * ry) * ca};
+  };
+  Field head(image.Width, image.Height);
+  FillEllipse(head, c.X, c.Y, rx, ry);
+  const Point n0 =
+      At(p, {(b.Shoulder[0].X + b.Shoulder[1].X) * 0.5f, (b.Shoulder[0].Y + b.Shoulder[1].Y) * 0.5f});
+  Field neck(image.Width, image.Height);
+  ThickLine(neck, n0.X, n0.Y, c.X, c.Y, 0.07f * s);
+  PaintPart(image, neck, Rgb(0x202028));
+
+  PaintPart(image, head, p.Colours.Trim);
+  if (back) {
+    // The strap round the back of the head.
+    Field strap(image.Width, image.Height);
+    const Point a = local(-1.1f, 0.05f), z = local(1.1f, 0.05f);
+    ThickLine(strap, a.X, a.Y, z.X, z.Y, 0.035f * s);
+    Paint(image, Multiplied(strap, head), Rgb(0x15151A));
+    ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.5f);
+    return;
+  }
+  // Bowed, the top of the head turns to us and the face goes under.
+  const float drop = b.Bow * 0.85f;
+  // The shell covers the face from just above the lens down.
+  const Point edge = local(0.0f, -0.42f + drop);
+  Field shell = Multiplied(head, HalfPlane(image.Width, image.Height, edge, b.Tilt));
+  Paint(image, shell, p.Colours.Shell);
+  // The visor's brim over the lens.
+  Field brim(image.Width, image.Height);
+  const Point v0 = local(-1.05f, -0.42f + drop), v1 = local(1.05f, -0.42f + drop);
+  ThickLine(brim, v0.X, v0.Y, v1.X, v1.Y, 0.028f * s);
+  Paint(image, brim, Rgb(0x101014));
+  Field lens(image.Width, image.Height);
+  const float lensHeight = 0.05f * s * (1.0f - 0.5f * b.Bow);
+  const Point l0 = local(-0.62f, -0.08f + drop), l1 = local(0.62f, -0.08f + drop);
+  ThickLine(lens, l0.X, l0.Y, l1.X, l1.Y, lensHeight);
+  lens = Multiplied(lens, head);
+  PaintVertical(image, lens,
+                Gradient{{0.0f, Lerp(p.Colours.Lens, kWhite, 0.55f)},
+                         {0.5f, p.Colours.Lens},
+                         {1.0f, Darker(p.Colours.Lens, 0.45f)}},
+                l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
+  if (b.Bow < 0.4f) {
+    Field vents(image.Width, image.Height);
+    for (const float u : {-0.2f, 0.0f, 0.2f}) {
+      const Point t0 = local(u, 0.42f), t1 = local(u, 0.72f);
+      ThickLine(vents, t0.X, t0.Y, t1.X, t1.Y, 0.014f * s);
+    }
+    Paint(image, Multiplied(vents, head), Rgb(0x8A8E98), 0.8f);
+  }
+  ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.45f);
+}
+
+void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
+  const Pose& b = p.Body;
+  const bool back = p.Seen == View::Back;
+  const float s = p.Height;
+  Field legs(image.Width, image.Height), shoes(image.Width, image.Height), torso(image.Width, image.Height),
+      sleeves(image.Width, image.Height), arms(image.Width, image.Height), gloves(image.Width, image.Height);
+  for (int i = 0; i < 2; ++i) {
+    const Point hip = At(p, b.Hip[i]), knee = At(p, b.Knee[i]), foot = At(p, b.Foot[i]);
+    TaperedLine(legs, hip.X, hip.Y, knee.X, knee.Y, 0.11f * s, 0.088f * s);
+    TaperedLine(legs, knee.X, knee.Y, foot.X, foot.Y - 0.03f * s, 0.088f * s, 0.07f * s);
+    FillEllipse(shoes, foot.X + (i == 0 ? -0.015f : 0.015f) * s, foot.Y - 0.015f * s, 0.055f * s, 0.03f * s);
+    const Point sh = At(p, b.Shoulder[i]), el = At(p, b.Elbow[i]), ha = At(p, b.Hand[i]);
+    TaperedLine(sleeves, sh.X, sh.Y, el.X, el.Y, 0.075f * s, 0.062f * s);
+    TaperedLine(arms, el.X, el.Y, ha.X, ha.Y, 0.058f * s, 0.05f * s);
+    FillCircle(gloves, ha.X, ha.Y, 0.038f * s);
+  }
+  const Point sl = At(p, b.Shoulder[0]), sr = At(p, b.Shoulder[1]);
+  const Point hl = At(p, b.Hip[0]), hr = At(p, b.Hip[1]);
+  const Point chest[] = {{sl.X - 0.02f * s, sl.Y - 0.005f * s},
+                         {sr.X + 0.02f * s, sr.Y - 0.005f * s},
+                         {hr.X + 0.035f * s, hr.Y + 0.02f * s},
+                         {hl.X - 0.035f * s, hl.Y + 0.02f * s}};
+  FillPolygon(torso, chest);
+  FillCircle(torso, sl.X, sl.Y + 0.01f * s, 0.045f * s);
+  FillCircle(torso, sr.X, sr.Y + 0.01f * s, 0.045f * s);
+
+  PaintPart(image, legs, p.Colours.Pants);
+  PaintPart(image, shoes, Rgb(0x1A1A1E));
+  PaintPart(image, torso, p.Colours.Jersey);
+  // A band of trim across the chest, or the number on the back.
+  if (back && p.Number > 0 && fonts != nullptr) {
+    const Font& font = fonts->Get("Arial", FontSize::Pixels(static_cast<int>(0.2f * s)), true);
+    const std::string number = std::to_string(p.Number);
+    const float cx = (sl.X + sr.X) * 0.5f;
+    const int capTop = static_cast<int>((sl.Y + hl.Y) * 0.5f - 0.07f * s);
+    Field digits = PlacedText(image.Width, image.Height, number, font, 0, cx, capTop);
+    Paint(image, Multiplied(digits, torso), p.Colours.Trim);
+  } else {
+    Field band(image.Width, image.Height);
+    ThickLine(band, sl.X - 0.1f * s, sl.Y + 0.085f * s, sr.X + 0.1f * s, sr.Y + 0.085f * s, 0.045f * s);
+    Paint(image, Multiplied(band, torso), p.Colours.Trim);
+  }
+  DrawHead(image, p);
+  PaintPart(image, sleeves, p.Colours.Jersey);
+  PaintPart(image, arms, Darker(p.Colours.Jersey, 0.8f));
+  if (p.Marker > 0) DrawMarker(image, FrontGrip(p), p.Marker, p.Look);
+  if (p.InHands) p.InHands(image);
+  PaintPart(image, gloves, Rgb(0x26262C), 2);
+
+  // Round the whole figure off with one soft light from the upper left.
+  Field body = legs;
+  for (const Field* f : {&shoes, &torso, &sleeves, &arms, &gloves}) Maximize(body, *f);
+  ApplyLight(image, Bevel(body, 8, -0.5f, -0.75f, 0.5f, 3.0f), body, 0.45f);
+}
+
+// ---------------------------------------------------------------- side-on
+
+// A side-on pose in figure pixels.
+struct Side {
+  Point Hip, Neck, Head, BackKnee, BackFoot, FrontKnee, FrontFoot, Grip;
+  float Aim;
+  Point FreeHand;
+  float OnMarker;
+};
+
+Side SideOf(const Pose& p) {
+  const auto s = [](Point q) { return Scaled(q, kFigure); };
+  return {s(p.Hip[0]),  s(p.Neck),    s(p.Head), s(p.Knee[0]), s(p.Foot[0]), s(p.Knee[1]),
+          s(p.Foot[1]), s(p.Hand[0]), p.Aim,     s(p.Hand[1]), p.OnMarker};
+}
+
+// Where a pose stands and how large and which way it faces.
+struct Placement {
+  Point At;
+  float Scale;
+  float Facing;  // 1 right, -1 left
+  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
+  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
+};
+
+// The elbow of an arm from the shoulder to the hand, bent downwards.
+Point Elbow(Point s, Point h, float upper, float lower) {
+  const float dx = h.X - s.X, dy = h.Y - s.Y;
+  const float d =
+      std::clamp(std::sqrt(dx * dx + dy * dy), std::fabs(upper - lower) + 0.01f, upper + lower - 0.01f);
+  const float len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
+  const float a = (upper * upper - lower * lower + d * d) / (2.0f * d);
+  const float h2 = std::sqrt(std::max(upper * upper - a * a, 0.0f));
+  const Point mid{s.X + dx / len * a, s.Y + dy / len * a};
+  const Point e1{mid.X - dy / len * h2, mid.Y + dx / len * h2};
+  const Point e2{mid.X + dy / len * h2, mid.Y - dx / len * h2};
+  return e1.Y > e2.Y ? e1 : e2;
+}
+
+// The marker's outline points in pose space.
+struct Marker {
+  Point Grip, Dir, Down;
+  Point At(float along, float below) const {
+    return {Grip.X + Dir.X * along + Down.X * below, Grip.Y + Dir.Y * along + Down.Y * below};
+  }
+  Point Muzzle() const { return At(26.0f, -4.5f); }
+  Point Foregrip() const { return At(10.0f, 1.0f); }
+};
+
+Marker MarkerOf(const Side& p) {
+  const Point dir{std::cos(p.Aim), std::sin(p.Aim)};
+  return {p.Grip, dir, {-dir.Y, dir.X}};
+}
+
+// A shaded part of a player: flat colour rounded by a bevel, with a warm
+// rim on the side facing the sunset.
+void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
+  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
+}
+
+// The colour made darker (k < 1) or lighter (k > 1).
+Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
+
+void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
+  const Point pa = at(a), pb = at(b);
+  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
+}
+
+void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
+  const Point p = at(c);
+  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
+}
+
+MarkerFrame HeldAt(const Placement& at, const Marker& m) {
+  const float k = at.Scale;
+  return {at(m.Grip), {m.Dir.X * k * at.Facing, m.Dir.Y * k}, {-m.Down.X * k * at.Facing, -m.Down.Y * k}};
+}
+
+// Draws a side-on player, in figure units, and returns the muzzle.
+Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person& person) {
+  const Kit& kit = person.Colours;
+  const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
+  const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
+  const Marker m = MarkerOf(p);
+
+  // The far side first: leg, then the arm that holds the trigger.
+  Field farLeg(image.Width, image.Height);
+  Stroke(farLeg, at, p.Hip, p.BackKnee, 10.0f, 8.0f);
+  Stroke(farLeg, at, p.BackKnee, p.BackFoot, 7.5f, 5.5f);
+  Shade(image, farLeg, Tone(kit.Pants, 0.7f), rim);
+  Field farBoot(image.Width, image.Height);
+  Blob(farBoot, at, {p.BackFoot.X + 2.0f, p.BackFoot.Y - 1.5f}, 4.5f, 2.5f);
+  Shade(image, farBoot, Rgb(0x0E0E12), rim);
+  Field farArm(image.Width, image.Height);
+  const Point farElbow = Elbow(shoulderFar, p.Grip, 13.0f, 12.0f);
+  Stroke(farArm, at, shoulderFar, farElbow, 7.0f, 6.0f);
+  Stroke(farArm, at, farElbow, p.Grip, 6.0f, 4.5f);
+  Shade(image, farArm, Tone(kit.Jersey, 0.72f), rim);
+
+  // Body: the jersey, its side panel and the pod pack on the back.
+  Field torso(image.Width, image.Height);
+  const Point torsoPts[] = {at({p.Hip.X - 7.0f, p.Hip.Y + 2.0f}), at({p.Hip.X + 7.0f, p.Hip.Y + 2.0f}),
+                            at({p.Neck.X + 8.0f, p.Neck.Y + 4.0f}), at({p.Neck.X - 7.0f, p.Neck.Y + 2.0f})};
+  FillPolygon(torso, torsoPts);
+  Stroke(torso, at, p.Hip, p.Neck, 14.0f, 13.0f);
+  Field pack(image.Width, image.Height);
+  const Point back{(p.Hip.X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip.Y * 0.7f + p.Neck.Y * 0.3f};
+  Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
+  Field nearLeg(image.Width, image.Height);
+  Stroke(nearLeg, at, p.Hip, p.FrontKnee, 10.5f, 8.5f);
+  Stroke(nearLeg, at, p.FrontKnee, p.FrontFoot, 8.0f, 5.8f);
+  Shade(image, torso, kit.Jersey, rim);
+  Field stripe(image.Width, image.Height);
+  Stroke(stripe, at, {p.Hip.X + 1.0f, p.Hip.Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
+  Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
+  Shade(image, pack, Rgb(0x16161A), rim);
+  Shade(image, nearLeg, Tone(kit.Pants, 1.35f), rim);
+  Field pads(image.Width, image.Height);
+  Blob(pads, at, {p.FrontKnee.X + 1.5f, p.FrontKnee.Y}, 4.2f, 4.6f);
+  Field boot(image.Width, image.Height);
+  Blob(boot, at, {p.FrontFoot.X + 2.0f, p.FrontFoot.Y - 1.5f}, 4.8f, 2.6f);
+  Shade(image, pads, Rgb(0x1A1A20), rim);
+  Shade(image, boot, Rgb(0x0E0E12), rim);
+
+  // Head: the wrap, the mask with its visor, lens and vents.
+  Field wrap(image.Width, image.Height), mask(image.Width, image.Height), lens(image.Width, image.Height);
+  Stroke(wrap, at, {p.Neck.X - 1.0f, p.Neck.Y + 2.0f}, p.Head, 6.0f, 6.0f);
+  Blob(wrap, at, p.Head, 6.5f, 6.5f);
+  Blob(mask, at, {p.Head.X + 4.0f, p.Head.Y + 0.5f}, 4.5f, 5.5f);
+  Blob(mask, at, {p.Head.X + 6.0f, p.Head.Y + 4.0f}, 3.2f, 2.6f);
+  Stroke(mask, at, {p.Head.X + 1.0f, p.Head.Y - 6.0f}, {p.Head.X + 9.5f, p.Head.Y - 4.5f}, 1.8f, 1.2f);
+  Stroke(lens, at, {p.Head.X + 5.0f, p.Head.Y - 2.2f}, {p.Head.X + 7.6f, p.Head.Y - 1.6f}, 2.6f, 2.4f);
+  Shade(image, wrap, kit.Wrap, rim);
+  Shade(image, mask, Rgb(0x2A2C33), rim);
+  Paint(image, lens, Rgb(0x38D0E8));
+  Glow(image, lens, Rgb(0x2090C0), 2, 0.35f);
+
+  if (person.Marker > 0) DrawMarker(image, HeldAt(at, m), person.Marker, person.Look);
+
+  // The near arm over the marker: on the foregrip, or free to signal.
+  const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);
+  Field nearArm(image.Width, image.Height);
+  const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
+  Stroke(nearArm, at, shoulderNear, nearElbow, 7.5f, 6.5f);
+  Stroke(nearArm, at, nearElbow, hand, 6.5f, 4.8f);
+  Shade(image, nearArm, kit.Jersey, rim);
+  Field gloves(image.Width, image.Height);
+  Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
+  Blob(gloves, at, p.Grip, 2.6f, 2.6f);
+  Shade(image, gloves, Rgb(0x141418), rim);
+  return MarkerMuzzle(HeldAt(at, m), std::max(person.Marker, 1));
+}
+
+// Draws a side-on player in the box round its pose, which keeps the many
+// passes over masks small.
+Point DrawSideOnCropped(Image& image, const Person& person) {
+  const Side p = SideOf(person.Body);
+  const Placement at{person.Feet, person.Height / kFigure, person.Facing};
+  const Marker m = MarkerOf(p);
+  const Point reach[] = {
+      p.Hip,       p.Neck, p.Head,     p.BackKnee,          p.BackFoot,         p.FrontKnee,
+      p.FrontFoot, p.Grip, m.Muzzle(), m.At(-16.0f, -2.0f), m.At(3.0f, -15.0f), p.FreeHand};
+  float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
+  for (const Point& q : reach) {
+    const Point w = at(q);
+    left = std::min(left, w.X);
+    right = std::max(right, w.X);
+    top = std::min(top, w.Y);
+    bottom = std::max(bottom, w.Y);
+  }
+  const float margin = 10.0f * at.Scale;
+  Region r = Crop(image, left - margin, top - margin, right + margin, bottom + margin);
+  const Point muzzle = DrawSideOn(r.Pixels, p, at.Moved({-r.Origin().X, -r.Origin().Y}), person);
+  Paste(image, r);
+  return {muzzle.X + r.Origin().X, muzzle.Y + r.Origin().Y};
+}
+
+}  // namespace
+
+Pose Standing() {
+  Pose p;
+  p.Head = {0.0f, -0.9f};
+  p.Neck = {0.0f, -0.8f};
+  p.Shoulder[0] = {-0.14f, -0.77f};
+  p.Shoulder[1] = {0.14f, -0.77f};
+  p.Elbow[0] = {-0.18f, -0.62f};
+  p.Elbow[1] = {0.18f, -0.62f};
+  p.Hand[0] = {-0.19f, -0.47f};
+  p.Hand[1] = {0.19f, -0.47f};
+  p.Hip[0] = {-0.085f, -0.48f};
+  p.Hip[1] = {0.085f, -0.48f};
+  p.Knee[0] = {-0.09f, -0.25f};
+  p.Knee[1] = {0.09f, -0.25f};
+  p.Foot[0] = {-0.095f, 0.0f};
+  p.Foot[1] = {0.095f, 0.0f};
+  return p;
+}
+
+Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Point nearKnee, Point nearFoot,
+            Point grip, float aim, Point freeHand, float onMarker) {
+  constexpr float k = 1.0f / kFigure;
+  Pose p;
+  p.Hip[0] = p.Hip[1] = Scaled(hip, k);
+  p.Neck = Scaled(neck, k);
+  p.Head = Scaled(head, k);
+  p.Shoulder[0] = p.Shoulder[1] = p.Neck;
+  p.Knee[0] = Scaled(farKnee, k);
+  p.Foot[0] = Scaled(farFoot, k);
+  p.Knee[1] = Scaled(nearKnee, k);
+  p.Foot[1] = Scaled(nearFoot, k);
+  p.Hand[0] = Scaled(grip, k);
+  p.Hand[1] = Scaled(freeHand, k);
+  p.Elbow[0] = p.Elbow[1] = Mix(p.Neck, p.Hand[0], 0.5f);
+  p.Aim = aim;
+  p.OnMarker = onMarker;
+  return p;
+}
+
+Pose Mixed(const Pose& a, const Pose& b, float k) {
+  Pose p = a;
+  const auto mix = [k](Point& into, Point from, Point to) { into = Mix(from, to, k); };
+  mix(p.Head, a.Head, b.Head);
+  mix(p.Neck, a.Neck, b.Neck);
+  for (int i = 0; i < 2; ++i) {
+    mix(p.Shoulder[i], a.Shoulder[i], b.Shoulder[i]);
+    mix(p.Elbow[i], a.Elbow[i], b.Elbow[i]);
+    mix(p.Hand[i], a.Hand[i], b.Hand[i]);
+    mix(p.Hip[i], a.Hip[i], b.Hip[i]);
+    mix(p.Knee[i], a.Knee[i], b.Knee[i]);
+    mix(p.Foot[i], a.Foot[i], b.Foot[i]);
+  }
+  p.Tilt = a.Tilt + (b.Tilt - a.Tilt) * k;
+  p.Bow = a.Bow + (b.Bow - a.Bow) * k;
+  p.Aim = a.Aim + (b.Aim - a.Aim) * k;
+  p.OnMarker = a.OnMarker + (b.OnMarker - a.OnMarker) * k;
+  return p;
+}
+
+Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {
+  if (p.Seen == View::Side) return DrawSideOnCropped(image, p);
+  DrawFrontOn(image, p, fonts);
+  return PlayerMuzzle(p);
+}
+
+Point PlayerMuzzle(const Person& p) {
+  if (p.Seen == View::Side) {
+    const Placement at{p.Feet, p.Height / kFigure, p.Facing};
+    return MarkerMuzzle(HeldAt(at, MarkerOf(SideOf(p.Body))), std::max(p.Marker, 1));
+  }
+  return p.Marker > 0 ? MarkerMuzzle(FrontGrip(p), p.Marker) : At(p, p.Body.Hand[p.GripHand]);
+}
+
+}  // namespace vantoro::art

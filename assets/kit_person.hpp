@@ -1,0 +1,70 @@
+#pragma once
+// Posed players: the kit's colours, a pose of named joints, and a figure
+// drawn from them seen from the front, from behind or side-on with the
+// marker in hand, its mask and headwrap included.
+
+#include <functional>
+
+#include "assets/art.hpp"
+#include "assets/kit_marker.hpp"
+#include "ui/font.hpp"
+
+namespace vantoro::art {
+
+// A team's clothing. Each figure reads the colours it shows.
+struct Kit {
+  Color Jersey, Trim, Pants;
+  Color Panel = Rgb(0x1A1A20);  // the jersey's side panels
+  Color Wrap = Rgb(0x1A1A1A);   // the headwrap under a side-on mask
+  Color Shell = Rgb(0x2A2C34);  // the mask, seen from the front
+  Color Lens = Rgb(0x38C8FF);
+};
+
+enum class View { Front, Back, Side };
+
+// Joints in units of a standing player's height, the feet at y = 0, x to
+// the right (side-on: forwards), y down. Index 0 is the figure's left
+// (side-on: the far side), 1 its right (the near side). Side-on, Hand[0]
+// holds the marker's grip and Hand[1] is free unless OnMarker.
+struct Pose {
+  Point Head, Neck;
+  float Tilt = 0.0f;  // the head leaning, radians, positive to the right
+  float Bow = 0.0f;   // 0 facing us, 1 looking at the ground
+  Point Shoulder[2], Elbow[2], Hand[2], Hip[2], Knee[2], Foot[2];
+  float Aim = 0.0f;       // the barrel's heading, radians, 0 forwards, negative up
+  float OnMarker = 0.0f;  // side-on: 1 when the free hand holds the foregrip
+};
+
+// Standing straight, arms down, facing us: front poses start from this.
+Pose Standing();
+
+// A side-on pose written in the pixels of a player 75 pixels tall.
+Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Point nearKnee, Point nearFoot,
+            Point grip, float aim, Point freeHand, float onMarker);
+
+// Joint by joint from a (k = 0) to b (k = 1).
+Pose Mixed(const Pose& a, const Pose& b, float k);
+
+struct Person {
+  Point Feet;            // in the picture
+  float Height = 75.0f;  // of the player standing, in pixels
+  float Facing = 1.0f;   // side-on: 1 faces right, -1 left
+  View Seen = View::Front;
+  Pose Body = {};
+  Kit Colours = {};
+  int Marker = 0;  // the item held (see kit_marker); 0 none
+  MarkerLook Look = {};
+  int GripHand = 0;                          // front and back: the hand on the grip
+  bool Flip = false;                         // front and back: the loader on the other side
+  int Number = 0;                            // on the back of the jersey
+  std::function<void(Image&)> InHands = {};  // a prop drawn under the gloves
+};
+
+// Draws the player; `fonts` is needed only for a number on the back.
+// Returns the marker's muzzle (the grip hand when there is none).
+Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts = nullptr);
+
+// Where DrawPlayer would put the muzzle, without drawing.
+Point PlayerMuzzle(const Person& p);
+
+}  // namespace vantoro::art
