@@ -413,6 +413,38 @@ Pose Mixed(const Pose& a, const Pose& b, float k) {
   return p;
 }
 
+void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& light, const Image* albedo) {
+  const ColorF flat = ToF(skin);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
+    const float a = mask.Values[i];
+    if (a <= 0.0f) continue;
+    const float l = light.Key.Values.empty() ? 1.0f : light.Key.Values[i];
+    const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill.Values[i];
+    const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure.Values[i];
+    const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[i]) : flat;
+    const ColorF tint = Lerp(light.ShadowTint, light.LitTint, SmoothStep(light.TintFrom, light.TintTo, l));
+    const float bright =
+        (light.Ambient + light.KeyWeight * std::min(l, 1.2f) + light.FillWeight * fill) * exposure;
+    ColorF c = base * tint * bright;
+    for (const SkinLight::Tint& t : light.Added) c = c + t.Colour * t.Amount.Values[i];
+    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a));
+  }
+}
+
+void PaintHair(Image& image, const Field& mask, Color hair, const HairLight& light) {
+  const ColorF base = ToF(hair);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
+    const float a = mask.Values[i];
+    if (a <= 0.0f) continue;
+    const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit.Values[i];
+    const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture.Values[i];
+    const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen.Values[i];
+    const ColorF c =
+        Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
+    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a * light.Opacity));
+  }
+}
+
 Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {
   if (p.Seen == View::Side) return DrawSideOnCropped(image, p);
   DrawFrontOn(image, p, fonts);

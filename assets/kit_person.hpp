@@ -4,6 +4,7 @@
 // marker in hand, its mask and headwrap included.
 
 #include <functional>
+#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_marker.hpp"
@@ -59,6 +60,41 @@ struct Person {
   int Number = 0;                            // on the back of the jersey
   std::function<void(Image&)> InHands = {};  // a prop drawn under the gloves
 };
+
+// ---------------------------------------------------------------- painted heads
+
+// How skin is lit, one value per pixel of the picture; an empty field
+// leaves its term out. The colour is the albedo x a tint running from
+// ShadowTint to LitTint as the key light rises x the exposure, plus the
+// added tints (rims, warmth, specular).
+struct SkinLight {
+  Field Key;       // the key light, 1 facing it squarely
+  Field Fill;      // a weaker second light
+  Field Exposure;  // multiplies the brightness: occlusion, darker edges
+  ColorF ShadowTint{0.8f, 0.52f, 0.48f}, LitTint{1.0f, 1.0f, 1.0f};
+  float TintFrom = 0.15f, TintTo = 0.95f;
+  float Ambient = 0.1f, KeyWeight = 0.62f, FillWeight = 0.26f;
+  struct Tint {
+    Field Amount;
+    ColorF Colour;
+  };
+  std::vector<Tint> Added;
+};
+
+// Paints skin through the mask; `albedo`, when given, is the skin's own
+// colour per pixel, otherwise `skin` everywhere.
+void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& light,
+               const Image* albedo = nullptr);
+
+// How hair is lit: the colour x (Ambient + KeyWeight x Lit x Texture),
+// then towards Shine by Sheen. Empty fields read as 1 (Lit, Texture) or 0.
+struct HairLight {
+  Field Lit, Texture, Sheen;
+  ColorF Shine;
+  float Ambient = 0.3f, KeyWeight = 0.8f, Opacity = 1.0f;
+};
+
+void PaintHair(Image& image, const Field& mask, Color hair, const HairLight& light);
 
 // Draws the player; `fonts` is needed only for a number on the back.
 // Returns the marker's muzzle (the grip hand when there is none).

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <numbers>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -393,34 +394,38 @@ Field HeadMask(const Sheet& s, const HeadFrame& h) {
 }
 
 // The skin of the head lit as a rounded volume: lamp from the upper left,
-// warm in the light and cooling into the shadow.
-void PaintSkin(const Sheet& s, Image& image, const Field& mask, const HeadFrame& h) {
+// warm in the light and cooling into the shadow, the window's cold light
+// on the far edge, and warmer where the skin is thin.
+SkinLight HeadLight(const Sheet& s, const Field& mask, const HeadFrame& h) {
   const Face& f = h.F();
-  const ColorF skin = ToF(f.Skin);
-  const ColorF lit = skin * ColorF{1.12f, 1.02f, 0.92f};
-  const ColorF dark = skin * ColorF{0.34f, 0.3f, 0.4f};
+  SkinLight light;
+  light.Key = s.Blank();
+  Field cold = s.Blank(), warm = s.Blank();
   const float ct = std::cos(-f.Tilt), st = std::sin(-f.Tilt);
   const float lx = -0.62f, ly = -0.42f, lz = 0.66f;
   for (int y = 0; y < s.H; ++y) {
     for (int x = 0; x < s.W; ++x) {
-      const float a = mask(x, y);
-      if (a <= 0.0f) continue;
+      if (mask(x, y) <= 0.0f) continue;
       // Back into the head's frame.
       const Point at = s.Small(x, y);
       const float dx = at.X - f.Centre.X, dy = at.Y - f.Centre.Y;
       const float u = (dx * ct - dy * st) / f.Size, v = (dx * st + dy * ct) / f.Size;
       const float nx = u / 1.05f, ny = (v + 0.15f) / 1.9f;
       const float nz = std::sqrt(std::max(1.0f - nx * nx - ny * ny, 0.02f));
-      const float diffuse = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
-      ColorF col = Lerp(dark, lit, SmoothStep(0.0f, 1.0f, diffuse));
-      // The window's cold light on the far edge.
-      col = col + ColorF{0.1f, 0.16f, 0.28f} * (SmoothStep(0.55f, 0.95f, nx) * 0.8f);
-      // Warmer where the skin is thin: cheeks, nose, ears.
-      col = col + ColorF{0.05f, -0.01f, -0.02f} * SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), col, a));
+      light.Key(x, y) = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
+      cold(x, y) = SmoothStep(0.55f, 0.95f, nx) * 0.8f;
+      warm(x, y) = SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
     }
   }
+  light.ShadowTint = {0.34f, 0.3f, 0.4f};
+  light.LitTint = {1.12f, 1.02f, 0.92f};
+  light.TintFrom = 0.0f;
+  light.TintTo = 1.0f;
+  light.Ambient = 1.0f;
+  light.KeyWeight = 0.0f;
+  light.FillWeight = 0.0f;
+  light.Added = {{std::move(cold), {0.1f, 0.16f, 0.28f}}, {std::move(warm), {0.05f, -0.01f, -0.02f}}};
+  return light;
 }
 
 // The ear on the side the head turns away from, drawn over the side of the
@@ -439,7 +444,7 @@ void DrawEar(const Sheet& s, Image& image, const HeadFrame& h) {
           {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
           0.05f * f.Size, 0.03f * f.Size);
   Shade(image, Soft(crease, 2 * kS), 0.5f, Rgb(0x2A1418));
-  PaintSkin(s, image, ear, h);
+  PaintSkin(image, ear, f.Skin, HeadLight(s, ear, h));
   Paint(image, ear, Rgb(0xB0504A), 0.12f);
   Field bowl = s.Blank();
   s.PolyV(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
@@ -607,21 +612,25 @@ Field HairMask(const Sheet& s, const HeadFrame& h, std::uint32_t seed, float lin
   return Soft(hair, kS);
 }
 
-void PaintHair(const Sheet& s, Image& image, const Field& hair, const HeadFrame& h, std::uint32_t seed) {
+// Flat hair with fine streaks of sheen in noise stretched along its fall,
+// rounded by a soft bevel.
+void DrawHair(const Sheet& s, Image& image, const Field& hair, const HeadFrame& h, std::uint32_t seed) {
   const Face& f = h.F();
-  Paint(image, hair, f.Hair);
-  // Strands: fine streaks in noise stretched along the hair's fall.
   const Noise strands(seed + 1);
-  Field sheen = s.Blank();
+  HairLight light;
+  light.Ambient = 1.0f;
+  light.KeyWeight = 0.0f;
+  light.Sheen = s.Blank();
   for (int y = 0; y < s.H; ++y) {
     for (int x = 0; x < s.W; ++x) {
-      const float a = hair(x, y);
-      if (a <= 0.0f) continue;
+      if (hair(x, y) <= 0.0f) continue;
       const Point at = s.Small(x, y);
-      sheen(x, y) = a * SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3));
+      light.Sheen(x, y) = SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3)) * 0.35f;
     }
   }
-  AddLight(image, sheen, Lerp(f.Hair, Rgb(0xC8B8A8), 0.5f), 0.35f);
+  // The streaks add light rather than cover: shine is the hair plus it.
+  light.Shine = ToF(f.Hair) + ToF(Lerp(f.Hair, Rgb(0xC8B8A8), 0.5f));
+  PaintHair(image, hair, f.Hair, light);
   ApplyLight(image, Bevel(hair, 6 * kS, -0.6f, -0.6f, 0.5f, 3.0f), hair, 0.55f);
 }
 
@@ -642,7 +651,7 @@ void DrawStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& 
 void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, float hairline) {
   const HeadFrame h(f);
   const Field head = HeadMask(s, h);
-  PaintSkin(s, image, head, h);
+  PaintSkin(image, head, f.Skin, HeadLight(s, head, h));
   DrawEar(s, image, h);
   if (f.Stubble) DrawStubble(s, image, h, head);
   // Cheeks: a little colour where the blood is up.
@@ -670,7 +679,7 @@ void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, f
   DrawBrow(s, image, h, 0.4f, 1.0f);
   DrawMouth(s, image, h);
   const Field hair = HairMask(s, h, seed, hairline);
-  PaintHair(s, image, hair, h, seed);
+  DrawHair(s, image, hair, h, seed);
   // The hair throws a soft shadow on the forehead.
   Shade(image, Multiplied(Subtracted(Soft(Shifted(hair, kS, 3 * kS), 3 * kS), hair), head), 0.45f,
         Rgb(0x1A1010));

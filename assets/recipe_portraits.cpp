@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
+#include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -375,9 +377,9 @@ HairMasks ShapeHair(const Look& look, const Frame& fr) {
   return h;
 }
 
-// Paints hair through a mask: volume from a soft bevel, strands running out
-// from the crown, a sheen on the lit side, or small lit curls.
-void PaintHair(Image& image, const Field& mask, const HairMasks& h, const Look& look, const Frame& fr) {
+// The light on hair: volume from a soft bevel, strands running out from
+// the crown with a sheen on the lit side, or small lit curls.
+HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, const Frame& fr) {
   const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
   const Field volume = Bevel(mask, static_cast<int>(fr.Unit * 0.2f), kLightX, kLightY, kLightZ, 8.0f);
   Field curlLight;
@@ -390,12 +392,16 @@ void PaintHair(Image& image, const Field& mask, const HairMasks& h, const Look& 
     curlLight = Lighting(curlHeight, kLightX, kLightY, kLightZ, 1.0f);
   }
   const ColorF base = ToF(look.HairColour);
-  const ColorF shine = Lerp(base, ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f};
+  HairLight light;
+  light.Shine = Lerp(base, ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f};
+  light.Opacity = h.Short ? 0.9f : 1.0f;
+  light.Lit = Field(kWidth, kHeight);
+  light.Texture = Field(kWidth, kHeight);
+  light.Sheen = Field(kWidth, kHeight);
   const float flat = kLightZ / std::sqrt(kLightX * kLightX + kLightY * kLightY + kLightZ * kLightZ);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
-      const float a = mask(x, y);
-      if (a <= 0.0f) continue;
+      if (mask(x, y) <= 0.0f) continue;
       const float dx = static_cast<float>(x) - h.Crown.X, dy = static_cast<float>(y) - h.Crown.Y;
       const float r = std::sqrt(dx * dx + dy * dy);
       const float angle = std::atan2(dx, dy);
@@ -412,12 +418,12 @@ void PaintHair(Image& image, const Field& mask, const HairMasks& h, const Look& 
         const float band = std::exp(-std::pow((r - fr.Unit * 0.85f) / (fr.Unit * 0.3f), 2.0f));
         sheen = band * s * s * Clamp01(lit - 0.55f) * (h.Short ? 0.5f : 1.3f);
       }
-      ColorF c = base * (0.3f + 0.8f * lit * texture);
-      c = Lerp(c, shine, Clamp01(sheen));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a * (h.Short ? 0.9f : 1.0f)));
+      light.Lit(x, y) = lit;
+      light.Texture(x, y) = texture;
+      light.Sheen(x, y) = sheen;
     }
   }
+  return light;
 }
 
 // ---------------------------------------------------------------- body
@@ -731,40 +737,34 @@ Image SkinAlbedo(const Look& look, const Frame& fr, bool man, Field& lips) {
   return albedo;
 }
 
-void PaintSkin(Image& image, const FaceMasks& face, const Image& albedo, const Look& look) {
-  // Skin scatters light: shading follows a slightly softened surface.
+// The light on the face: a key from the upper left on a softened surface
+// (skin scatters light), a weak fill from the right, darker in the hollows
+// and towards the outline, and a soft sheen where the key meets it head on.
+SkinLight FaceLight(const FaceMasks& face, const Look& look) {
   Field soft = face.Height;
   BoxBlur(soft, 2, 2);
-  const Field light = Lighting(soft, kLightX, kLightY, kLightZ, 1.0f);
-  // A weak fill from the right keeps the shadow side readable.
-  const Field fill = Lighting(soft, 0.9f, -0.1f, 0.8f, 1.0f);
+  const Field key = Lighting(soft, kLightX, kLightY, kLightZ, 1.0f);
+  SkinLight light;
+  light.Fill = Lighting(soft, 0.9f, -0.1f, 0.8f, 1.0f);
   Field cavity = face.Height;
   BoxBlur(cavity, 5, 2);
-  // Skin turns darker towards the outline, where it turns from the light.
   Field edge = face.Skin;
   BoxBlur(edge, 5, 2);
   const float flat = kLightZ / std::sqrt(kLightX * kLightX + kLightY * kLightY + kLightZ * kLightZ);
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float a = face.Skin(x, y);
-      if (a <= 0.0f) continue;
-      const float l = light(x, y) / flat;
-      const float occlusion = Clamp01((cavity(x, y) - face.Height(x, y)) * 0.18f);
-      const ColorF base = Unpack(albedo.Pixels[albedo.Index(x, y)]);
-      // Shadows turn warm; lit skin keeps its colour.
-      const ColorF tint =
-          Lerp(ColorF{0.8f, 0.52f, 0.48f}, ColorF{1.0f, 1.0f, 1.0f}, SmoothStep(0.15f, 0.95f, l));
-      const float rim = 0.75f + 0.25f * SmoothStep(0.45f, 0.9f, edge(x, y));
-      const float f = fill(x, y);
-      ColorF c = base * tint * ((0.1f + 0.62f * std::min(l, 1.2f) + 0.26f * f) * (1.0f - occlusion) * rim);
-      // A soft sheen where the light meets the skin head on.
-      const float specular = std::pow(Clamp01(light(x, y)), 12.0f) * (0.06f + 0.16f * dark);
-      c = c + ColorF{1.0f, 0.92f, 0.85f} * specular;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
+  light.Key = Field(kWidth, kHeight);
+  light.Exposure = Field(kWidth, kHeight);
+  Field specular(kWidth, kHeight);
+  for (std::size_t i = 0; i < key.Values.size(); ++i) {
+    if (face.Skin.Values[i] <= 0.0f) continue;
+    light.Key.Values[i] = key.Values[i] / flat;
+    const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f);
+    const float rim = 0.75f + 0.25f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
+    light.Exposure.Values[i] = (1.0f - occlusion) * rim;
+    specular.Values[i] = std::pow(Clamp01(key.Values[i]), 12.0f) * (0.06f + 0.16f * dark);
   }
+  light.Added = {{std::move(specular), {1.0f, 0.92f, 0.85f}}};
+  return light;
 }
 
 // ---------------------------------------------------------------- features
@@ -1088,12 +1088,12 @@ Image Paint(const Look& look, bool man) {
     DrawBackdrop(image, look, rng);
     const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 124.0f, look.Size, look.Turn};
     const HairMasks hair = ShapeHair(look, fr);
-    PaintHair(image, hair.Back, hair, look, fr);
+    PaintHair(image, hair.Back, look.HairColour, HairLightFor(hair.Back, hair, look, fr));
     const FaceMasks face = ShapeFace(look, fr);
     DrawBody(image, look, fr, face.Skin, man);
     Field lips;
     const Image albedo = SkinAlbedo(look, fr, man, lips);
-    PaintSkin(image, face, albedo, look);
+    PaintSkin(image, face.Skin, look.Skin, FaceLight(face, look), &albedo);
     DrawEyes(image, look, fr, man);
     DrawBrows(image, look, fr, man);
     DrawNoseAndMouth(image, look, fr, lips);
@@ -1101,7 +1101,7 @@ Image Paint(const Look& look, bool man) {
     Field hairShadow = Shifted(hair.Front, 2, 5);
     BoxBlur(hairShadow, 4);
     Paint(image, Multiplied(Subtracted(hairShadow, hair.Front), face.Skin), Rgb(0x000000), 0.35f);
-    PaintHair(image, hair.Front, hair, look, fr);
+    PaintHair(image, hair.Front, look.HairColour, HairLightFor(hair.Front, hair, look, fr));
     DrawGear(image, look, fr);
     // A cool rim of light from behind on the right.
     Field outline = face.Skin;

@@ -296,7 +296,8 @@ Field PlayerMask() {
   return f;
 }
 
-void DrawPlayer(Image& image) {
+// The player against the sunset: a dark silhouette with a hot rim.
+void DrawSilhouette(Image& image) {
   const Field mask = PlayerMask();
   Field shadow(kWidth, kHeight);
   FillEllipse(shadow, 690.0f, 518.0f, 70.0f, 9.0f);
@@ -462,7 +463,7 @@ Image DrawTitle(FontLibrary& fonts) {
       {Bunker::Kind::Snake, 420.0f, 492.0f, 120.0f, Rgb(0x2A5A2A), Rgb(0x22C8FF)},
   };
   for (const Bunker& b : bunkers) DrawBunker(image, b, rng);
-  DrawPlayer(image);
+  DrawSilhouette(image);
   DrawShots(image);
   DrawSplats(image, rng);
   DrawName(image, fonts, rng);
