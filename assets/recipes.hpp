@@ -21,18 +21,18 @@ Image DrawIcon(FontLibrary& fonts);
 Image DrawHubBackground(FontLibrary& fonts);
 
 // Families: member n counts from 1.
-Image DrawTeamAnimFrame(FontLibrary& fonts, int frame);     // 1..20
-Image DrawPortrait(FontLibrary& fonts, int gender, int n);  // gender 1 or 2, n 1..8
-Image DrawTrophy(FontLibrary& fonts, int kind);             // 1..4
+Image DrawTeamAnimFrame(FontLibrary& fonts, int frame);            // 1..20
+Image DrawPortrait(FontLibrary& fonts, int gender, int n);         // gender 1 or 2, n 1..8
+Image DrawTrophy(FontLibrary& fonts, int kind);                    // 1..4
 Image DrawMapOverview(FontLibrary& fonts);
-Image DrawMapStrip(FontLibrary& fonts, int strip);   // 1..5, north to south
-Image DrawVehicle(FontLibrary& fonts, int vehicle);  // 1..4
+Image DrawMapStrip(FontLibrary& fonts, int strip);                 // 1..5, north to south
+Image DrawVehicle(FontLibrary& fonts, int vehicle);                // 1..4
 Image DrawWristwatch(FontLibrary& fonts);
 Image DrawMonthSprite(FontLibrary& fonts);
 Image DrawLeagueEndBanner(FontLibrary& fonts);
 Image DrawTeamCelebrating(FontLibrary& fonts);
 Image DrawTeamDejected(FontLibrary& fonts);
-Image DrawSmallTrophy(FontLibrary& fonts, int kind);  // 1..4, the hub's trophies smaller
+Image DrawSmallTrophy(FontLibrary& fonts, int kind);               // 1..4, the hub's trophies smaller
 Image DrawBreakupBanner(FontLibrary& fonts);
 Image DrawBreakupTeam(FontLibrary& fonts);
 
