@@ -15,6 +15,8 @@ struct Recipe {
 
 Image MalePortrait(FontLibrary& fonts, int n) { return DrawPortrait(fonts, 1, n); }
 Image FemalePortrait(FontLibrary& fonts, int n) { return DrawPortrait(fonts, 2, n); }
+Image MaleFigure(FontLibrary& fonts, int n) { return DrawFigure(fonts, 1, n); }
+Image FemaleFigure(FontLibrary& fonts, int n) { return DrawFigure(fonts, 2, n); }
 
 template <Image (*Single)(FontLibrary&)>
 Image One(FontLibrary& fonts, int) {
@@ -41,6 +43,18 @@ constexpr Recipe kRecipes[] = {
     {PictureId::SmallTrophy1, 4, DrawSmallTrophy},
     {PictureId::BreakupBanner, 1, One<DrawBreakupBanner>},
     {PictureId::BreakupTeam, 1, One<DrawBreakupTeam>},
+    {PictureId::TournamentBanner, 1, One<DrawTournamentBanner>},
+    {PictureId::FigureMale1, 4, MaleFigure},
+    {PictureId::FigureFemale1, 4, FemaleFigure},
+    {PictureId::FieldAirball, 3, DrawField},
+    {PictureId::ActionAirball1, 9, DrawActionAirball},
+    {PictureId::ActionWoods1, 5, DrawActionWoods},
+    {PictureId::MarkerFailure, 1, One<DrawMarkerFailure>},
+    {PictureId::GameEndsBanner, 1, One<DrawGameEndsBanner>},
+    {PictureId::PenaltyBanner, 1, One<DrawPenaltyBanner>},
+    {PictureId::WinBanner, 3, DrawResultBanner},
+    {PictureId::ResultTrophy1, 4, DrawResultTrophy},
+    {PictureId::LossPicture, 1, One<DrawLossPicture>},
 };
 
 }  // namespace

@@ -35,6 +35,17 @@ Image DrawTeamDejected(FontLibrary& fonts);
 Image DrawSmallTrophy(FontLibrary& fonts, int kind);               // 1..4, the hub's trophies smaller
 Image DrawBreakupBanner(FontLibrary& fonts);
 Image DrawBreakupTeam(FontLibrary& fonts);
+Image DrawTournamentBanner(FontLibrary& fonts);
+Image DrawFigure(FontLibrary& fonts, int gender, int n);           // gender 1 or 2, n 1..4
+Image DrawField(FontLibrary& fonts, int field);                    // 1 Airball, 2 Airball in the rain, 3 woods
+Image DrawActionAirball(FontLibrary& fonts, int moment);           // 1..9
+Image DrawActionWoods(FontLibrary& fonts, int moment);             // 1..5
+Image DrawMarkerFailure(FontLibrary& fonts);
+Image DrawGameEndsBanner(FontLibrary& fonts);
+Image DrawPenaltyBanner(FontLibrary& fonts);
+Image DrawResultBanner(FontLibrary& fonts, int result);            // 1 win, 2 loss, 3 draw
+Image DrawResultTrophy(FontLibrary& fonts, int kind);              // 1..4, the hub's trophies larger
+Image DrawLossPicture(FontLibrary& fonts);
 
 // The recipe that draws a picture; nullptr when there is none yet.
 RecipeFn RecipeFor(PictureId id);

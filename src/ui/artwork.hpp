@@ -76,6 +76,43 @@ enum class PictureId {
   SmallTrophy4,
   BreakupBanner,    // team breakup
   BreakupTeam,      // team breakup: two sullen team members
+  TournamentBanner,  // tournament: the pre-game banner
+  FigureMale1,       // tournament: full-length players in a line-up
+  FigureMale2,
+  FigureMale3,
+  FigureMale4,
+  FigureFemale1,
+  FigureFemale2,
+  FigureFemale3,
+  FigureFemale4,
+  FieldAirball,      // tournament: the fields, bunkers as in field_geometry.hpp
+  FieldAirballMud,   // the Airball field in rain
+  FieldWoodsball,
+  ActionAirball1,    // tournament: moments of play
+  ActionAirball2,
+  ActionAirball3,
+  ActionAirball4,
+  ActionAirball5,
+  ActionAirball6,
+  ActionAirball7,
+  ActionAirball8,
+  ActionAirball9,
+  ActionWoods1,
+  ActionWoods2,
+  ActionWoods3,
+  ActionWoods4,
+  ActionWoods5,
+  MarkerFailure,     // drawn over the action picture when a marker breaks
+  GameEndsBanner,    // result screen
+  PenaltyBanner,
+  WinBanner,
+  LossBanner,
+  DrawBanner,
+  ResultTrophy1,     // result screen: the hub trophies, larger
+  ResultTrophy2,
+  ResultTrophy3,
+  ResultTrophy4,
+  LossPicture,       // result screen after a lost game
 };
 
 struct PictureInfo {
@@ -151,6 +188,43 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::SmallTrophy4, "trophy_small4.jpg", 90, 96},
     PictureInfo{PictureId::BreakupBanner, "breakup.jpg", 741, 86},
     PictureInfo{PictureId::BreakupTeam, "breakup_team.jpg", 378, 472},
+    PictureInfo{PictureId::TournamentBanner, "tournament_banner.jpg", 533, 58},
+    PictureInfo{PictureId::FigureMale1, "figure_m1.jpg", 90, 180},
+    PictureInfo{PictureId::FigureMale2, "figure_m2.jpg", 90, 180},
+    PictureInfo{PictureId::FigureMale3, "figure_m3.jpg", 90, 180},
+    PictureInfo{PictureId::FigureMale4, "figure_m4.jpg", 90, 180},
+    PictureInfo{PictureId::FigureFemale1, "figure_f1.jpg", 90, 180},
+    PictureInfo{PictureId::FigureFemale2, "figure_f2.jpg", 90, 180},
+    PictureInfo{PictureId::FigureFemale3, "figure_f3.jpg", 90, 180},
+    PictureInfo{PictureId::FigureFemale4, "figure_f4.jpg", 90, 180},
+    PictureInfo{PictureId::FieldAirball, "field_airball.jpg", 700, 372},
+    PictureInfo{PictureId::FieldAirballMud, "field_airball_mud.jpg", 700, 372},
+    PictureInfo{PictureId::FieldWoodsball, "field_woodsball.jpg", 700, 372},
+    PictureInfo{PictureId::ActionAirball1, "action_air1.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball2, "action_air2.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball3, "action_air3.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball4, "action_air4.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball5, "action_air5.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball6, "action_air6.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball7, "action_air7.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball8, "action_air8.jpg", 238, 178},
+    PictureInfo{PictureId::ActionAirball9, "action_air9.jpg", 238, 178},
+    PictureInfo{PictureId::ActionWoods1, "action_woods1.jpg", 238, 178},
+    PictureInfo{PictureId::ActionWoods2, "action_woods2.jpg", 238, 178},
+    PictureInfo{PictureId::ActionWoods3, "action_woods3.jpg", 238, 178},
+    PictureInfo{PictureId::ActionWoods4, "action_woods4.jpg", 238, 178},
+    PictureInfo{PictureId::ActionWoods5, "action_woods5.jpg", 238, 178},
+    PictureInfo{PictureId::MarkerFailure, "marker_failure.jpg", 238, 178},
+    PictureInfo{PictureId::GameEndsBanner, "game_ends.jpg", 520, 60},
+    PictureInfo{PictureId::PenaltyBanner, "penalty.jpg", 300, 50},
+    PictureInfo{PictureId::WinBanner, "win.jpg", 300, 90},
+    PictureInfo{PictureId::LossBanner, "loss.jpg", 300, 90},
+    PictureInfo{PictureId::DrawBanner, "draw.jpg", 300, 90},
+    PictureInfo{PictureId::ResultTrophy1, "result_trophy1.jpg", 200, 212},
+    PictureInfo{PictureId::ResultTrophy2, "result_trophy2.jpg", 200, 212},
+    PictureInfo{PictureId::ResultTrophy3, "result_trophy3.jpg", 200, 212},
+    PictureInfo{PictureId::ResultTrophy4, "result_trophy4.jpg", 200, 212},
+    PictureInfo{PictureId::LossPicture, "loss_picture.jpg", 400, 300},
 };
 
 // The game finds a picture's entry by its number.

@@ -1,0 +1,708 @@
+// Moments of a tournament game, shown beside the field as play goes on:
+// nine on the bright Airball field among the inflatables and five in the
+// woods among logs, barrels and trunks. Each is one moment: a dive into
+// cover, a snap shot, a player tagged, the flag carried home, the referee's
+// call. And the marker that breaks in the middle of it all.
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/kit_lettering.hpp"
+#include "assets/kit_marker.hpp"
+#include "assets/kit_person.hpp"
+#include "assets/kit_splats.hpp"
+#include "assets/lettering.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 238;
+constexpr int kHeight = 178;
+// Drawn twice as large and shrunk: the players' masks are small.
+constexpr float kS = 2.0f;
+constexpr float kPi = std::numbers::pi_v<float>;
+
+constexpr Color kOurPaint = Rgb(0xFFD81E);
+constexpr Color kTheirPaint = Rgb(0xFF2A86);
+
+constexpr Kit kOurs{
+    .Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Wrap = Rgb(0xFFD81E)};
+constexpr Kit kTheirs{
+    .Jersey = Rgb(0xD8262E), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x2A2226), .Wrap = Rgb(0x1A1A1A)};
+constexpr Kit kOursWoods{
+    .Jersey = Rgb(0x4A6A2A), .Trim = Rgb(0x1A2A10), .Pants = Rgb(0x3A3A26), .Wrap = Rgb(0x2A3A1A)};
+constexpr Kit kTheirsWoods{
+    .Jersey = Rgb(0x6A5030), .Trim = Rgb(0xD8262E), .Pants = Rgb(0x2A2A22), .Wrap = Rgb(0xD8262E)};
+constexpr Kit kReferee{
+    .Jersey = Rgb(0xFF8A10), .Trim = Rgb(0x101010), .Pants = Rgb(0x1A1A1E), .Lens = Rgb(0xE0E0E0)};
+
+Point P(float x, float y) { return {x * kS, y * kS}; }
+
+// ---------------------------------------------------------------- poses
+
+// Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
+const Pose kStandAim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
+                              -0.08f, {0, 0}, 1.0f);
+const Pose kKneelAim = SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0},
+                              {11, -38}, -0.1f, {0, 0}, 1.0f);
+const Pose kLeanOut = SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36},
+                             0.0f, {0, 0}, 1.0f);
+const Pose kSquat = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
+                           -1.25f, {0, 0}, 1.0f);
+const Pose kDive = SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27},
+                          {27, -30}, 0.05f, {0, 0}, 1.0f);
+const Pose kSlide = SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1},
+                           {18, -12}, -0.05f, {0, 0}, 1.0f);
+const Pose kRun = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45},
+                         -0.35f, {0, 0}, 1.0f);
+// Running, the marker in one hand, the other free to carry the flag.
+const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0},
+                              {4, -42}, 0.9f, {21, -48}, 0.0f);
+// Out: walking off, barrel up and a hand raised.
+const Pose kWalkOff = SideOn({0, -34}, {2, -57}, {5, -65}, {-5, -17}, {-9, 0}, {6, -17}, {8, 0}, {8, -62},
+                             -1.45f, {4, -86}, 0.0f);
+
+struct Actor {
+  Pose Body;
+  Point Feet;  // in picture pixels
+  float Scale;
+  float Facing;
+  const Kit* Colours;
+  int Marker;
+  Color Loaded = kOurPaint;
+};
+
+Person PersonOf(const Actor& a) {
+  return {.Feet = P(a.Feet.X, a.Feet.Y),
+          .Height = 75.0f * a.Scale * kS,
+          .Facing = a.Facing,
+          .Seen = View::Side,
+          .Body = a.Body,
+          .Colours = *a.Colours,
+          .Marker = a.Marker,
+          .Look = {.Paint = a.Loaded}};
+}
+
+// Draws the player; returns the muzzle in the large picture.
+Point Draw(Image& image, const Actor& a) { return DrawPlayer(image, PersonOf(a)); }
+
+// A pose's point (figure pixels) in the large picture.
+Point Joint(const Actor& a, Point figure) {
+  const float k = a.Scale * kS;
+  return {a.Feet.X * kS + figure.X * k * a.Facing, a.Feet.Y * kS + figure.Y * k};
+}
+
+// ---------------------------------------------------------------- scenery
+
+void Sky(Image& image, float horizon, Color top, Color low) {
+  FillLinear(image, 0.0f, 0.0f, 0.0f, horizon * kS, Gradient{{0.0f, top}, {1.0f, low}});
+}
+
+// The Airball field in daylight: sky, trees and netting far off, bright turf.
+void AirballScene(Image& image, float horizon, std::uint32_t seed) {
+  Sky(image, horizon, Rgb(0x3A8AE0), Rgb(0xC8E8FF));
+  const Noise n(seed);
+  Field trees(image.Width, image.Height);
+  std::vector<Point> band{{0.0f, horizon * kS}};
+  for (int x = 0; x <= image.Width; x += 4) {
+    const float fx = static_cast<float>(x);
+    band.push_back({fx, (horizon - 6.0f - 9.0f * n.Fbm(fx / 40.0f, 0.5f, 4)) * kS});
+  }
+  band.push_back({static_cast<float>(image.Width), horizon * kS});
+  FillPolygon(trees, band);
+  Paint(image, trees, Rgb(0x3A6A3A));
+  Field net(image.Width, image.Height);
+  for (float x = 0.0f; x < static_cast<float>(image.Width); x += 8.0f) {
+    ThickLine(net, x, (horizon - 20.0f) * kS, x + 8.0f, horizon * kS, 0.6f, 0.35f);
+    ThickLine(net, x + 8.0f, (horizon - 20.0f) * kS, x, horizon * kS, 0.6f, 0.35f);
+  }
+  ThickLine(net, 0.0f, (horizon - 20.0f) * kS, static_cast<float>(image.Width), (horizon - 20.0f) * kS, 1.5f);
+  Paint(image, net, Rgb(0x202830), 0.7f);
+  for (int y = static_cast<int>(horizon * kS); y < image.Height; ++y) {
+    const float t =
+        (static_cast<float>(y) - horizon * kS) / (static_cast<float>(image.Height) - horizon * kS);
+    for (int x = 0; x < image.Width; ++x) {
+      // Mowing stripes converge on the far end.
+      const float u = (static_cast<float>(x) - image.Width * 0.5f) / (0.3f + t);
+      const float stripe = std::fmod(std::fabs(u) / 60.0f, 2.0f) < 1.0f ? 1.0f : 0.9f;
+      const float g = n.Value(static_cast<float>(x) / 2.0f, static_cast<float>(y) / (1.0f + 2.0f * t));
+      const ColorF c = ToF(Rgb(0x48B040)) * (stripe * (0.8f + 0.3f * t) * (0.9f + 0.15f * g));
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+}
+
+// The woods: trunks standing back into green shade over a leafy floor.
+void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
+  Sky(image, horizon + 20.0f, Rgb(0x1A3A1E), Rgb(0x6A8A4A));
+  Random rng(seed);
+  const Noise n(seed);
+  for (int y = static_cast<int>(horizon * kS); y < image.Height; ++y) {
+    const float t =
+        (static_cast<float>(y) - horizon * kS) / (static_cast<float>(image.Height) - horizon * kS);
+    for (int x = 0; x < image.Width; ++x) {
+      const float g =
+          n.Fbm(static_cast<float>(x) / (8.0f + 30.0f * t), static_cast<float>(y) / (3.0f + 12.0f * t), 3);
+      const ColorF c = Lerp(ToF(Rgb(0x3A2C16)), ToF(Rgb(0x6A4C22)), g) * (0.65f + 0.45f * t);
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+  // Fallen leaves, larger towards us and flattened by the view along the ground.
+  Field leaves[2] = {Field(image.Width, image.Height), Field(image.Width, image.Height)};
+  for (int i = 0; i < 700; ++i) {
+    const float t = std::sqrt(rng.Unit());
+    const float y = horizon * kS + t * (static_cast<float>(image.Height) - horizon * kS);
+    const float r = (0.8f + 3.2f * t) * kS;
+    FillEllipse(leaves[i % 2], rng.Range(0.0f, static_cast<float>(image.Width)), y, r, r * 0.4f,
+                rng.Range(0.5f, 1.0f));
+  }
+  Paint(image, leaves[0], Rgb(0x9A6A2A), 0.8f);
+  Paint(image, leaves[1], Rgb(0x6A3A18), 0.8f);
+  // Far trunks first, paler in the haze, then nearer ones.
+  for (int layer = 0; layer < 2; ++layer) {
+    Field trunks(image.Width, image.Height);
+    for (int i = 0; i < 9 - layer * 4; ++i) {
+      const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
+                  w = rng.Range(3.0f, 6.0f) * kS * (1.0f + layer);
+      const float base = (horizon + 4.0f + 10.0f * static_cast<float>(layer)) * kS;
+      ThickLine(trunks, x, -10.0f, x + rng.Range(-4.0f, 4.0f), base, w);
+    }
+    Paint(image, trunks, layer == 0 ? Rgb(0x4A5A3A) : Rgb(0x2A2418));
+    ApplyLight(image, Bevel(trunks, 4, -0.7f, -0.3f, 0.5f, 3.0f), trunks, 0.5f);
+  }
+  // Leaves overhead.
+  Field canopy(image.Width, image.Height);
+  for (int y = 0; y < static_cast<int>(horizon * kS * 0.6f); ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float v = n.Fbm(static_cast<float>(x) / 6.0f, static_cast<float>(y) / 6.0f, 3);
+      canopy(x, y) = SmoothStep(0.4f, 0.5f, v) *
+                     SmoothStep(horizon * kS * 0.6f, horizon * kS * 0.15f, static_cast<float>(y));
+    }
+  }
+  Paint(image, canopy, Rgb(0x12280E), 0.85f);
+}
+
+// ---------------------------------------------------------------- cover
+
+enum class Shape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk };
+
+struct Cover {
+  Shape Kind;
+  float X, Base, Width, Height;  // in picture pixels; X is the left edge
+  Color Colour;
+};
+
+Field CoverMask(const Cover& c, int width, int height) {
+  Field f(width, height);
+  const float l = c.X * kS, r = (c.X + c.Width) * kS, b = c.Base * kS, t = (c.Base - c.Height) * kS;
+  const float w = r - l, h = b - t;
+  switch (c.Kind) {
+    case Shape::Can:
+    case Shape::Barrel:
+    case Shape::Cake: {
+      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
+      FillPolygon(f, body);
+      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
+      break;
+    }
+    case Shape::Dorito: {
+      const Point body[] = {{l, b},
+                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
+                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
+                            {r, b}};
+      FillPolygon(f, body);
+      break;
+    }
+    case Shape::Snake:
+    case Shape::Log: {
+      const float rr = h * 0.5f;
+      ThickLine(f, l + rr, t + rr, r - rr, t + rr, h);
+      break;
+    }
+    case Shape::Trunk: {
+      const Point body[] = {{l - w * 0.3f, b},       {l + w * 0.1f, b - h * 0.1f}, {l + w * 0.15f, -10.0f},
+                            {r - w * 0.15f, -10.0f}, {r - w * 0.1f, b - h * 0.1f}, {r + w * 0.3f, b}};
+      FillPolygon(f, body);
+      break;
+    }
+  }
+  BoxBlur(f, 1, 2);
+  return f;
+}
+
+void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
+  const Field mask = CoverMask(c, image.Width, image.Height);
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, (c.X + c.Width * 0.55f) * kS, c.Base * kS, c.Width * 0.6f * kS, 3.0f * kS);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  const bool wood = c.Kind == Shape::Log || c.Kind == Shape::Trunk;
+  if (wood) {
+    const Noise bark(seed);
+    Paint(image, mask, c.Colour);
+    for (int y = 0; y < image.Height; ++y) {
+      for (int x = 0; x < image.Width; ++x) {
+        const float a = mask(x, y);
+        if (a <= 0.0f) continue;
+        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+        const float g =
+            c.Kind == Shape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3) : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
+        std::uint32_t& p = image.Pixels[image.Index(x, y)];
+        p = Pack(Unpack(p) * (0.6f + 0.7f * g));
+      }
+    }
+    ApplyLight(image, Bevel(mask, static_cast<int>(4 * kS), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
+    if (c.Kind == Shape::Log) {
+      // The sawn end facing us.
+      Field end(image.Width, image.Height), ring(image.Width, image.Height);
+      const float r = c.Height * 0.5f * kS, ex = (c.X + c.Width) * kS - r,
+                  ey = (c.Base - c.Height * 0.5f) * kS;
+      FillEllipse(end, ex, ey, r * 0.55f, r * 0.95f);
+      for (float k = 0.25f; k < 1.0f; k += 0.25f) {
+        Field inner(image.Width, image.Height);
+        FillEllipse(inner, ex, ey, r * 0.55f * k, r * 0.95f * k);
+        Maximize(ring, Subtracted(Dilated(inner, 1), inner));
+      }
+      Paint(image, end, Rgb(0xC8A070));
+      Paint(image, Multiplied(ring, end), Rgb(0x8A6A40), 0.8f);
+    }
+  } else {
+    WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
+    Field seams(image.Width, image.Height);
+    if (c.Kind == Shape::Barrel) {
+      for (const float k : {0.3f, 0.7f})
+        ThickLine(seams, c.X * kS, (c.Base - c.Height * k) * kS, (c.X + c.Width) * kS,
+                  (c.Base - c.Height * k) * kS, 1.5f * kS);
+    } else if (c.Kind == Shape::Snake) {
+      for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
+        ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
+    }
+    Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
+    Field low = mask;
+    for (int y = 0; y < image.Height; ++y) {
+      const float k = SmoothStep((c.Base - c.Height * 0.4f) * kS, c.Base * kS, static_cast<float>(y)) * 0.45f;
+      for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
+    }
+    Paint(image, low, Rgb(0x05050A));
+  }
+}
+
+// ---------------------------------------------------------------- paint in the air
+
+// A ball in flight with its streak, travelling from `from` towards `to`.
+void Ball(Image& image, Point from, Point to, float k, Color colour) {
+  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
+  const float back = std::max(k - 0.1f, 0.0f);
+  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
+  Field trail(image.Width, image.Height);
+  TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, 3.2f * kS * 0.6f);
+  Paint(image, trail, colour, 0.4f);
+  Paintball(image, at.X, at.Y, 2.0f * kS, colour);
+}
+
+// A stream of balls leaving the muzzle.
+void Stream(Image& image, Point muzzle, Point target, Color colour, std::span<const float> at) {
+  for (const float k : at) Ball(image, muzzle, target, k, colour);
+}
+
+// A ball breaking: paint flung out round the point, only over `onto` when given.
+void Burst(Image& image, Random& rng, Point at, float radius, Color colour, const Field* onto = nullptr) {
+  Field f(image.Width, image.Height);
+  SplatStyle style;
+  style.Radius = radius * kS;
+  style.Arms = 9;
+  style.Droplets = 10;
+  style.Spread = 2.2f;
+  Splat(f, rng, at.X, at.Y, style);
+  if (onto != nullptr) f = Multiplied(f, *onto);
+  WetPaint(image, f, colour, static_cast<int>(kS), 0.9f);
+}
+
+// A puff of air at the muzzle.
+void Puff(Image& image, Point muzzle, float facing) {
+  Field puff(image.Width, image.Height);
+  FillCircle(puff, muzzle.X + facing * 3.0f * kS, muzzle.Y, 2.5f * kS);
+  FillCircle(puff, muzzle.X + facing * 6.0f * kS, muzzle.Y - kS, 1.6f * kS);
+  BoxBlur(puff, 2, 2);
+  Paint(image, puff, Rgb(0xF0F0F4), 0.6f);
+}
+
+// The flag held high in a running player's free hand.
+void Flag(Image& image, Point hand, Color colour, float facing) {
+  Field pole(image.Width, image.Height), cloth(image.Width, image.Height);
+  const Point top{hand.X + facing * 3.0f * kS, hand.Y - 50.0f * kS};
+  ThickLine(pole, hand.X - facing * 0.5f * kS, hand.Y + 8.0f * kS, top.X, top.Y - 2.0f * kS, 1.4f * kS);
+  // Streaming back in the wind of the run.
+  const Point c[] = {top,
+                     {top.X - facing * 14.0f * kS, top.Y + 3.0f * kS},
+                     {top.X - facing * 30.0f * kS, top.Y - 1.0f * kS},
+                     {top.X - facing * 28.0f * kS, top.Y + 16.0f * kS},
+                     {top.X - facing * 13.0f * kS, top.Y + 19.0f * kS},
+                     {top.X + facing * 0.5f * kS, top.Y + 17.0f * kS}};
+  FillPolygon(cloth, c);
+  Paint(image, pole, Rgb(0x3A3A40));
+  Paint(image, Dilated(cloth, 1), Rgb(0x101010));
+  Paint(image, cloth, colour);
+  ApplyLight(image, Bevel(cloth, 3, -0.5f, -0.7f, 0.5f, 3.0f), cloth, 0.5f);
+}
+
+// Paint broken on a player: splats over a front-on player's mask and chest.
+void Tagged(Image& image, Random& rng, std::span<const Point> hits, Color colour) {
+  Field f(image.Width, image.Height);
+  SplatStyle style;
+  style.Radius = 4.5f * kS;
+  style.Arms = 8;
+  style.Droplets = 8;
+  style.Spread = 2.0f;
+  style.Drips = 2;
+  for (const Point& h : hits) Splat(f, rng, h.X * kS, h.Y * kS, style);
+  WetPaint(image, f, colour, static_cast<int>(2 * kS), 1.0f);
+}
+
+Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int marker) {
+  return {.Feet = P(feet.X, feet.Y),
+          .Height = height * kS,
+          .Body = pose,
+          .Colours = kit,
+          .Marker = marker,
+          .Look = {.Paint = kOurPaint},
+          .GripHand = 1};
+}
+
+// ---------------------------------------------------------------- Airball moments
+
+void AirDive(Image& image, Random& rng) {
+  AirballScene(image, 62.0f, 0xAC01);
+  DrawCover(image, {Shape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
+  const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kOurs, 7};
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS);
+  BoxBlur(shadow, 4);
+  Paint(image, shadow, Rgb(0x000000), 0.35f);
+  Draw(image, diver);
+  DrawCover(image, {Shape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, 2);
+  // Incoming fire just over his back.
+  const float k[] = {0.35f, 0.6f, 0.85f};
+  Stream(image, P(238.0f, 70.0f), P(20.0f, 110.0f), kTheirPaint, k);
+  Burst(image, rng, P(170.0f, 158.0f), 4.0f, kTheirPaint);
+}
+
+void AirSnap(Image& image, Random& rng) {
+  AirballScene(image, 60.0f, 0xAC02);
+  DrawCover(image, {Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
+  const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kOurs, 8};
+  const Point muzzle = Draw(image, shooter);
+  DrawCover(image, {Shape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
+  const float k[] = {0.18f, 0.45f, 0.72f};
+  Stream(image, muzzle, P(205.0f, 76.0f), kOurPaint, k);
+  Puff(image, muzzle, 1.0f);
+  const Field cake = CoverMask({Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}, image.Width, image.Height);
+  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kOurPaint, &cake);
+}
+
+void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
+  AirballScene(image, 70.0f, 0xAC03);
+  DrawCover(image, {Shape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, 5);
+  DrawCover(image, {Shape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, 6);
+  Pose hit = Standing();
+  hit.Tilt = -0.12f;
+  hit.Elbow[0] = {-0.24f, -0.95f};
+  hit.Hand[0] = {-0.22f, -1.15f};
+  hit.Elbow[1] = {0.2f, -0.6f};
+  hit.Hand[1] = {0.21f, -0.46f};
+  hit.Aim = 1.35f;
+  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kOurs, hit, 6), &fonts);
+  const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
+  Tagged(image, rng, hits, kTheirPaint);
+}
+
+void AirFlagRun(Image& image, Random& rng) {
+  AirballScene(image, 64.0f, 0xAC04);
+  DrawCover(image, {Shape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
+  DrawCover(image, {Shape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
+  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kOurs, 7};
+  Draw(image, runner);
+  Flag(image, Joint(runner, {21, -48}), Rgb(0xFFD81E), 1.0f);
+  const float k[] = {0.55f, 0.8f};
+  Stream(image, P(0.0f, 100.0f), P(238.0f, 118.0f), kTheirPaint, k);
+  Burst(image, rng, P(40.0f, 168.0f), 3.0f, kTheirPaint);
+}
+
+void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
+  AirballScene(image, 66.0f, 0xAC05);
+  DrawCover(image, {Shape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, 9);
+  // Called out: a player behind walks off, barrel up.
+  const Actor out{kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint};
+  Draw(image, out);
+  Pose call = Standing();
+  call.Elbow[1] = {0.26f, -0.86f};
+  call.Hand[1] = {0.36f, -1.02f};
+  call.Elbow[0] = {-0.2f, -0.62f};
+  call.Hand[0] = {-0.2f, -0.47f};
+  call.Tilt = 0.1f;
+  DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, call, 0), &fonts);
+  // The paint check the call was made on.
+  Burst(image, rng, P(205.0f, 78.0f), 2.0f, kOurPaint);
+}
+
+void AirCrossfire(Image& image, Random& rng) {
+  AirballScene(image, 56.0f, 0xAC06);
+  const Cover far{Shape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
+  const Actor them{kKneelAim, {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint};
+  const Point theirMuzzle = Draw(image, them);
+  DrawCover(image, far, 10);
+  const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kOurs, 7};
+  const Point ourMuzzle = Draw(image, us);
+  const Cover near{Shape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
+  DrawCover(image, near, 11);
+  const float ours[] = {0.3f, 0.62f};
+  Stream(image, ourMuzzle, P(178.0f, 62.0f), kOurPaint, ours);
+  const float theirs[] = {0.4f, 0.75f};
+  Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, theirs);
+  Puff(image, ourMuzzle, 1.0f);
+  const Field farMask = CoverMask(far, image.Width, image.Height);
+  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kOurPaint, &farMask);
+  const Field nearMask = CoverMask(near, image.Width, image.Height);
+  Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &nearMask);
+}
+
+void AirSlide(Image& image, Random& rng) {
+  AirballScene(image, 58.0f, 0xAC07);
+  DrawCover(image, {Shape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, 12);
+  DrawCover(image, {Shape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, 13);
+  // Turf kicked up behind the slide.
+  Field spray(image.Width, image.Height);
+  for (int i = 0; i < 30; ++i)
+    FillCircle(spray, rng.Range(20.0f, 60.0f) * kS, rng.Range(150.0f, 168.0f) * kS,
+               rng.Range(0.6f, 1.5f) * kS);
+  Paint(image, spray, Rgb(0x3A8A30));
+  const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kOurs, 8};
+  const Point muzzle = Draw(image, slider);
+  DrawCover(image, {Shape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
+  Puff(image, muzzle, 1.0f);
+}
+
+void AirPushUp(Image& image, Random& /*rng*/) {
+  AirballScene(image, 60.0f, 0xAC08);
+  DrawCover(image, {Shape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
+  const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kOurs, 6};
+  const Point muzzle = Draw(image, back);
+  const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kOurs, 7};
+  Draw(image, runner);
+  // Cover fire for the runner.
+  const float k[] = {0.3f, 0.55f, 0.8f};
+  Stream(image, muzzle, P(162.0f, 66.0f), kOurPaint, k);
+  Puff(image, muzzle, 1.0f);
+  DrawCover(image, {Shape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
+}
+
+void AirWalkOff(Image& image, Random& rng) {
+  AirballScene(image, 62.0f, 0xAC09);
+  DrawCover(image, {Shape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
+  DrawCover(image, {Shape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
+  const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kOurs, 7};
+  Draw(image, out);
+  // The hit he was called on, on his back.
+  Field hit(image.Width, image.Height);
+  SplatStyle style;
+  style.Radius = 5.0f * kS;
+  style.Drips = 2;
+  const Point back = Joint(out, {-4, -46});
+  Splat(hit, rng, back.X, back.Y, style);
+  WetPaint(image, hit, kTheirPaint, static_cast<int>(2 * kS), 1.0f);
+}
+
+// ---------------------------------------------------------------- woods moments
+
+void WoodsTree(Image& image, Random& rng) {
+  WoodsScene(image, 70.0f, 0xB001);
+  const Actor shooter{kKneelAim, {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4};
+  const Point muzzle = Draw(image, shooter);
+  DrawCover(image, {Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
+  const float k[] = {0.2f, 0.5f};
+  Stream(image, muzzle, P(226.0f, 98.0f), kOurPaint, k);
+  Puff(image, muzzle, 1.0f);
+  const Cover log{Shape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
+  DrawCover(image, log, 20);
+  const Field trunk = CoverMask({Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, {}}, image.Width, image.Height);
+  Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunk);
+}
+
+void WoodsLogs(Image& image, Random& rng) {
+  WoodsScene(image, 66.0f, 0xB002);
+  const Actor crouched{kSquat, {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5};
+  Draw(image, crouched);
+  const Cover top{Shape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
+  const Cover bottom{Shape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)};
+  DrawCover(image, top, 21);
+  DrawCover(image, bottom, 22);
+  // Paint breaking on the top log, inches from his mask.
+  const Field mask = CoverMask(top, image.Width, image.Height);
+  Burst(image, rng, P(150.0f, 130.0f), 4.0f, kTheirPaint, &mask);
+  Burst(image, rng, P(176.0f, 136.0f), 3.0f, kTheirPaint, &mask);
+  const float k[] = {0.4f, 0.75f};
+  Stream(image, P(238.0f, 60.0f), P(130.0f, 100.0f), kTheirPaint, k);
+}
+
+void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
+  WoodsScene(image, 76.0f, 0xB003);
+  Pose hit = Standing();
+  hit.Tilt = 0.12f;
+  hit.Bow = 0.2f;
+  hit.Elbow[0] = {-0.26f, -0.95f};
+  hit.Hand[0] = {-0.24f, -1.14f};
+  hit.Elbow[1] = {0.2f, -0.6f};
+  hit.Hand[1] = {0.21f, -0.46f};
+  hit.Aim = 1.3f;
+  DrawPlayer(image, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), &fonts);
+  const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
+  Tagged(image, rng, hits, kOurPaint);
+}
+
+void WoodsFlagRun(Image& image, Random& rng) {
+  WoodsScene(image, 72.0f, 0xB004);
+  DrawCover(image, {Shape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
+  const Actor runner{kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4};
+  Draw(image, runner);
+  Flag(image, Joint(runner, {21, -48}), Rgb(0xFFD81E), 1.0f);
+  const float k[] = {0.6f, 0.85f};
+  Stream(image, P(0.0f, 90.0f), P(238.0f, 130.0f), kTheirPaint, k);
+  Burst(image, rng, P(30.0f, 166.0f), 3.0f, kTheirPaint);
+}
+
+void WoodsBarrels(Image& image, Random& rng) {
+  WoodsScene(image, 68.0f, 0xB005);
+  const Actor signaller{SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20}, {11, 0},
+                               {4, -32}, -1.2f, {24, -56}, 0.0f),
+                        {50.0f, 166.0f},
+                        1.25f,
+                        1.0f,
+                        &kOursWoods,
+                        3};
+  Draw(image, signaller);
+  const Actor shooter{kStandAim, {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5};
+  const Point muzzle = Draw(image, shooter);
+  for (const float x : {70.0f, 104.0f, 138.0f, 172.0f}) {
+    DrawCover(image, {Shape::Barrel, x, 174.0f, 32.0f, 46.0f, x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E)},
+              static_cast<std::uint32_t>(x));
+  }
+  const float k[] = {0.25f, 0.55f};
+  Stream(image, muzzle, P(238.0f, 86.0f), kOurPaint, k);
+  Puff(image, muzzle, 1.0f);
+  Burst(image, rng, P(96.0f, 140.0f), 3.0f, kTheirPaint);
+}
+
+// ---------------------------------------------------------------- broken marker
+
+// The parts of a jammed marker scattered on the turf: the marker, its
+// spring, a bolt, broken paint oozing out of the breech, and the word.
+void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
+  FillRadial(image, image.Width * 0.5f, image.Height * 0.45f, image.Width * 0.7f, image.Height * 0.8f,
+             Gradient{{0.0f, Rgb(0x3A4A3A)}, {0.6f, Rgb(0x1A221A)}, {1.0f, Rgb(0x080A08)}});
+  const Rect box{static_cast<int>(30 * kS), static_cast<int>(44 * kS), static_cast<int>(200 * kS),
+                 static_cast<int>(120 * kS)};
+  DrawMarkerItem(image, box, 7, {.Paint = kOurPaint});
+  // The spring, sprung out of the body.
+  Field spring(image.Width, image.Height);
+  Point last = P(120.0f, 120.0f);
+  for (int i = 1; i <= 60; ++i) {
+    const float t = static_cast<float>(i) / 60.0f;
+    const Point next{(120.0f + 70.0f * t) * kS, (124.0f + 12.0f * t + 6.0f * std::sin(t * 16.0f * kPi)) * kS};
+    ThickLine(spring, last.X, last.Y, next.X, next.Y, 1.2f * kS);
+    last = next;
+  }
+  Paint(image, Dilated(spring, 1), Rgb(0x101010));
+  Paint(image, spring, Rgb(0xC8CCD4));
+  ApplyLight(image, Bevel(spring, 2, -0.5f, -0.7f, 0.5f, 3.0f), spring, 0.6f);
+  // A bolt and a loose screw.
+  Field bolt(image.Width, image.Height);
+  ThickLine(bolt, 40.0f * kS, 136.0f * kS, 70.0f * kS, 130.0f * kS, 6.0f * kS);
+  FillCircle(bolt, 96.0f * kS, 148.0f * kS, 3.0f * kS);
+  Paint(image, Dilated(bolt, 1), Rgb(0x101010));
+  Paint(image, bolt, Rgb(0x8A8E98));
+  ApplyLight(image, Bevel(bolt, 3, -0.5f, -0.7f, 0.5f, 3.0f), bolt, 0.6f);
+  // Broken paint fouling the breech and dripping.
+  const Point breech = P(92.0f, 74.0f);
+  Field goo(image.Width, image.Height);
+  SplatStyle style;
+  style.Radius = 7.0f * kS;
+  style.Arms = 8;
+  style.Droplets = 10;
+  style.Drips = 3;
+  Splat(goo, rng, breech.X, breech.Y, style);
+  WetPaint(image, goo, kOurPaint, static_cast<int>(2 * kS), 1.0f);
+  Paintball(image, 150.0f * kS, 140.0f * kS, 3.0f * kS, kOurPaint);
+  Paintball(image, 28.0f * kS, 116.0f * kS, 3.0f * kS, kOurPaint);
+
+  constexpr std::string_view kText = "MALFUNCTION!";
+  const Font& font = FittingFont(fonts, kText, 2, static_cast<int>(220 * kS), static_cast<int>(40 * kS));
+  Field mask =
+      PlacedText(image.Width, image.Height, kText, font, 2, image.Width * 0.5f, static_cast<int>(10 * kS));
+  const Rect ink = InkBounds(mask);
+  mask = Sheared(mask, 0.15f, static_cast<float>(ink.Top + ink.Bottom) * 0.5f);
+  PaintBannerLetters(
+      image, mask, static_cast<float>(ink.Top), static_cast<float>(ink.Bottom),
+      Gradient{{0.0f, Rgb(0xFFF0C0)}, {0.45f, Rgb(0xFF8A1A)}, {0.5f, Rgb(0xB02A08)}, {1.0f, Rgb(0xFF5A1A)}},
+      {.ShadowSpread = 3,
+       .ShadowDx = 3,
+       .ShadowDy = 4,
+       .ShadowBlur = 3,
+       .Glow = Rgb(0xFF2A10),
+       .GlowRadius = 10,
+       .OutlineWidth = 4,
+       .InlineWidth = 2,
+       .Bevel = 2,
+       .BevelDepth = 4.0f});
+}
+
+}  // namespace
+
+Image DrawActionAirball(FontLibrary& fonts, int moment) {
+  return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
+    Random rng(0xA110 + static_cast<std::uint64_t>(moment));
+    switch (moment) {
+      case 1: AirDive(image, rng); break;
+      case 2: AirSnap(image, rng); break;
+      case 3: AirTagged(image, rng, fonts); break;
+      case 4: AirFlagRun(image, rng); break;
+      case 5: AirReferee(image, rng, fonts); break;
+      case 6: AirCrossfire(image, rng); break;
+      case 7: AirSlide(image, rng); break;
+      case 8: AirPushUp(image, rng); break;
+      default: AirWalkOff(image, rng); break;
+    }
+    Vignette(image, 0.3f);
+  });
+}
+
+Image DrawActionWoods(FontLibrary& fonts, int moment) {
+  return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
+    Random rng(0xB110 + static_cast<std::uint64_t>(moment));
+    switch (moment) {
+      case 1: WoodsTree(image, rng); break;
+      case 2: WoodsLogs(image, rng); break;
+      case 3: WoodsTagged(image, rng, fonts); break;
+      case 4: WoodsFlagRun(image, rng); break;
+      default: WoodsBarrels(image, rng); break;
+    }
+    Vignette(image, 0.3f);
+  });
+}
+
+Image DrawMarkerFailure(FontLibrary& fonts) {
+  return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
+    Random rng(0xFA11);
+    MarkerFailure(image, rng, fonts);
+  });
+}
+
+}  // namespace vantoro::art

@@ -1,0 +1,409 @@
+// The match fields from above: the Airball field's turf with its inflatables,
+// the same field soaked and churned to mud in the rain, and the woods with
+// log piles and barrels on pallets. The bunkers come from the game's own
+// table, each filling exactly the rectangle that blocks a shot, and nothing
+// else on the field stands up like cover: a player sees what stops a ball.
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+#include "sim/field_geometry.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 700;
+constexpr int kHeight = 372;
+// Drawn twice as large and shrunk, for clean bunker edges.
+constexpr int kScale = 2;
+constexpr float kS = static_cast<float>(kScale);
+constexpr float kPi = std::numbers::pi_v<float>;
+
+constexpr CellXY kOwnStation = kCellPoints[3];
+constexpr CellXY kTheirStation = kCellPoints[59];
+constexpr CellXY kCentre = kCellPoints[31];
+
+enum class Ground { Turf, Mud, Woods };
+
+// The pixels a bunker blocks, in the large picture: the points strictly
+// inside its rectangle are the whole pixels from XLow + 1 up to XHigh - 1.
+struct Box {
+  float Left, Top, Right, Bottom;
+  float Width() const { return Right - Left; }
+  float Height() const { return Bottom - Top; }
+  bool Long() const { return std::max(Width(), Height()) > 1.5f * std::min(Width(), Height()); }
+};
+
+Box BoxOf(const Bunker& b) {
+  return {static_cast<float>(b.XLow + 1) * kS, static_cast<float>(b.YLow + 1) * kS,
+          static_cast<float>(b.XHigh) * kS, static_cast<float>(b.YHigh) * kS};
+}
+
+// ---------------------------------------------------------------- ground
+
+ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise& fine) {
+  const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
+  switch (g) {
+    case Ground::Turf: {
+      // Mowing stripes across the field.
+      const float stripe = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f ? 1.0f : 0.9f;
+      return ToF(Rgb(0x3FA83A)) * (stripe * (0.88f + 0.2f * n + 0.08f * grain));
+    }
+    case Ground::Mud: {
+      const float stripe = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f ? 1.0f : 0.92f;
+      const ColorF grass = ToF(Rgb(0x2E6A2A)) * (stripe * (0.85f + 0.2f * grain));
+      const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
+      return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n));
+    }
+    case Ground::Woods: {
+      const ColorF dirt = ToF(Rgb(0x4A3820)), litter = ToF(Rgb(0x7A5226)), moss = ToF(Rgb(0x3E4A20));
+      ColorF c = Lerp(dirt, litter, 0.3f + 0.5f * SmoothStep(0.35f, 0.65f, fine.Fbm(x / 6.0f, y / 6.0f, 3)));
+      c = Lerp(c, moss, SmoothStep(0.5f, 0.8f, n) * 0.6f);
+      return c * (0.85f + 0.25f * grain);
+    }
+  }
+  return {};
+}
+
+void FillGround(Image& image, Ground g) {
+  const Noise coarse(g == Ground::Woods ? 0xF1E1 : 0xF1E0), fine(0xF1E2), light(0xF1E3);
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+      ColorF c = GroundColour(g, fx, fy, coarse, fine);
+      // Sun through the canopy in the woods, low cloud over the mud.
+      if (g == Ground::Woods)
+        c = c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(fx / 70.0f, fy / 70.0f, 3)));
+      if (g == Ground::Mud) c = c * 0.85f;
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+}
+
+// Fallen leaves and twigs: flat on the ground, too small to hide behind.
+void Litter(Image& image, Random& rng) {
+  Field leaves(image.Width, image.Height), twigs(image.Width, image.Height);
+  for (int i = 0; i < 1400; ++i) {
+    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
+                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float a = rng.Range(0.0f, kPi);
+    const float r = rng.Range(1.5f, 3.2f) * kS;
+    const float c = std::cos(a) * r, s = std::sin(a) * r;
+    const Point leaf[] = {
+        {x - c, y - s}, {x - s * 0.4f, y + c * 0.4f}, {x + c, y + s}, {x + s * 0.4f, y - c * 0.4f}};
+    FillPolygon(leaves, leaf, rng.Range(0.4f, 0.9f));
+  }
+  for (int i = 0; i < 90; ++i) {
+    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
+                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float a = rng.Range(0.0f, kPi), len = rng.Range(4.0f, 10.0f) * kS;
+    ThickLine(twigs, x, y, x + std::cos(a) * len, y + std::sin(a) * len, 0.8f * kS, 0.8f);
+  }
+  Paint(image, leaves, Rgb(0xB0702A), 0.7f);
+  Paint(image, twigs, Rgb(0x3A2814), 0.8f);
+}
+
+// Puddles lying in the low parts of the mud, grey with the sky.
+void Puddles(Image& image) {
+  const Noise low(0xF1E0);
+  Field water(image.Width, image.Height);
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float n = low.Fbm(static_cast<float>(x) / 90.0f, static_cast<float>(y) / 90.0f, 4);
+      water(x, y) = SmoothStep(0.7f, 0.73f, n);
+    }
+  }
+  Paint(image, water, Rgb(0x3A3A30), 0.7f);
+  AddLight(image, Multiplied(Rim(water, 0, static_cast<int>(2 * kS)), water), Rgb(0x8A949E), 0.35f);
+}
+
+// Rain striking the ground: small rings and drops everywhere.
+void Rain(Image& image, Random& rng) {
+  Field drops(image.Width, image.Height);
+  for (int i = 0; i < 700; ++i) {
+    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
+                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    FillCircle(drops, x, y, rng.Range(0.6f, 1.3f) * kS, rng.Range(0.3f, 0.7f));
+  }
+  AddLight(image, drops, Rgb(0xB8C4D0), 0.45f);
+}
+
+// ---------------------------------------------------------------- markings
+
+void Markings(Image& image, Ground g) {
+  if (g == Ground::Woods) return;
+  Field lines(image.Width, image.Height);
+  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height), t = 1.2f * kS;
+  ThickLine(lines, 3.0f * kS, 3.0f * kS, w - 3.0f * kS, 3.0f * kS, t);
+  ThickLine(lines, 3.0f * kS, h - 3.0f * kS, w - 3.0f * kS, h - 3.0f * kS, t);
+  ThickLine(lines, 3.0f * kS, 3.0f * kS, 3.0f * kS, h - 3.0f * kS, t);
+  ThickLine(lines, w - 3.0f * kS, 3.0f * kS, w - 3.0f * kS, h - 3.0f * kS, t);
+  // The centre line, dashed.
+  const float cx = static_cast<float>(kCentre.X) * kS;
+  for (float y = 6.0f * kS; y < h; y += 16.0f * kS) ThickLine(lines, cx, y, cx, y + 8.0f * kS, t);
+  Paint(image, lines, Rgb(0xF4F4EC), g == Ground::Mud ? 0.45f : 0.85f);
+}
+
+// A station a team hangs the flag on: a ring painted round a post with a
+// pennant in the team's colour.
+void Station(Image& image, CellXY at, Color colour, float side) {
+  const float x = static_cast<float>(at.X) * kS, y = static_cast<float>(at.Y) * kS;
+  Field ring(image.Width, image.Height), hole(image.Width, image.Height);
+  FillCircle(ring, x, y, 10.0f * kS);
+  FillCircle(hole, x, y, 8.0f * kS);
+  Paint(image, Subtracted(ring, hole), colour, 0.9f);
+  Paint(image, hole, colour, 0.25f);
+  Field pennant(image.Width, image.Height);
+  const Point cloth[] = {{x, y - 1.5f * kS}, {x + side * 9.0f * kS, y - 4.0f * kS}, {x, y - 7.0f * kS}};
+  FillPolygon(pennant, cloth);
+  Paint(image, pennant, colour);
+  Field post(image.Width, image.Height);
+  FillCircle(post, x, y, 1.8f * kS);
+  Paint(image, post, Rgb(0x202020));
+}
+
+// Where the flag starts: a white ring with a cross, and the flag waiting in it.
+void CentreMark(Image& image, Ground g) {
+  const float x = static_cast<float>(kCentre.X) * kS, y = static_cast<float>(kCentre.Y) * kS;
+  Field mark(image.Width, image.Height), inner(image.Width, image.Height);
+  FillCircle(mark, x, y, 9.0f * kS);
+  FillCircle(inner, x, y, 7.5f * kS);
+  mark = Subtracted(mark, inner);
+  ThickLine(mark, x - 5.0f * kS, y, x + 5.0f * kS, y, 1.2f * kS);
+  ThickLine(mark, x, y - 5.0f * kS, x, y + 5.0f * kS, 1.2f * kS);
+  Paint(image, mark, g == Ground::Woods ? Rgb(0xFFE040) : Rgb(0xF4F4EC), 0.9f);
+  Field flag(image.Width, image.Height);
+  const Point cloth[] = {{x + 1.0f * kS, y - 6.0f * kS},
+                         {x + 7.0f * kS, y - 5.0f * kS},
+                         {x + 6.0f * kS, y - 1.0f * kS},
+                         {x + 1.0f * kS, y - 2.0f * kS}};
+  FillPolygon(flag, cloth);
+  Paint(image, flag, Rgb(0xFFD81E));
+}
+
+// ---------------------------------------------------------------- bunkers
+
+// A rounded rectangle filling the box, in a region's own pixels.
+Field BoxMask(const Region& r, const Box& b, float corner) {
+  Field f(r.Pixels.Width, r.Pixels.Height);
+  const float l = b.Left - static_cast<float>(r.X), t = b.Top - static_cast<float>(r.Y);
+  const float rr = b.Right - static_cast<float>(r.X), bb = b.Bottom - static_cast<float>(r.Y);
+  for (int y = 0; y < f.Height; ++y) {
+    for (int x = 0; x < f.Width; ++x) {
+      const float px = static_cast<float>(x) + 0.5f, py = static_cast<float>(y) + 0.5f;
+      const float dx = std::max({l + corner - px, px - (rr - corner), 0.0f});
+      const float dy = std::max({t + corner - py, py - (bb - corner), 0.0f});
+      const float inside = std::min({px - l, rr - px, py - t, bb - py});
+      f(x, y) = dx > 0.0f && dy > 0.0f ? Clamp01(corner - std::sqrt(dx * dx + dy * dy) + 0.5f)
+                                       : Clamp01(inside + 0.5f);
+    }
+  }
+  return f;
+}
+
+// Position across the box, 0..1 along both axes.
+struct Uv {
+  float U, V;
+};
+Uv UvOf(const Region& r, const Box& b, int x, int y) {
+  return {(static_cast<float>(x + r.X) + 0.5f - b.Left) / b.Width(),
+          (static_cast<float>(y + r.Y) + 0.5f - b.Top) / b.Height()};
+}
+
+// The soft shadow a bunker throws down and to the right.
+void Shadow(Region& r, const Field& mask, float opacity) {
+  Field shadow =
+      Shifted(Dilated(mask, static_cast<int>(kS)), static_cast<int>(3 * kS), static_cast<int>(4 * kS));
+  BoxBlur(shadow, static_cast<int>(2 * kS));
+  Paint(r.Pixels, shadow, Rgb(0x000000), opacity);
+}
+
+Color AirColour(const Bunker& b) {
+  const int d = std::abs((b.XLow + b.XHigh) / 2 - kCentre.X);
+  if (d < 40) return Rgb(0xE0302A);
+  if (d < 100) return Rgb(0xFFB81E);
+  if (d < 220) return Rgb(0x1E6AE0);
+  return Rgb(0xE0302A);
+}
+
+// An inflatable: a tube in segments when long, a pyramid when square, its
+// nylon shaded by the light from the upper left.
+void Inflatable(Region& r, const Box& b, Color colour, bool wet) {
+  const Field mask = BoxMask(r, b, 4.0f * kS);
+  Shadow(r, mask, wet ? 0.35f : 0.5f);
+  const bool along = b.Width() > b.Height();
+  const float segment = 14.0f * kS;
+  const ColorF base = ToF(colour);
+  for (int y = 0; y < mask.Height; ++y) {
+    for (int x = 0; x < mask.Width; ++x) {
+      const float a = mask(x, y);
+      if (a <= 0.0f) continue;
+      const Uv uv = UvOf(r, b, x, y);
+      float k;
+      if (b.Long()) {
+        const float across = along ? uv.V : uv.U, length = along ? b.Width() : b.Height();
+        const float pos = (along ? uv.U : uv.V) * length;
+        const float count = std::max(std::round(length / segment), 1.0f);
+        const float s = std::fmod(pos / (length / count), 1.0f);
+        const float round = std::sin(kPi * Clamp01(across));
+        k = 0.55f + 0.5f * round + 0.35f * std::exp(-(across - 0.3f) * (across - 0.3f) * 40.0f);
+        k *= 0.75f + 0.25f * std::sin(kPi * s);
+      } else {
+        // Which face of the pyramid: the one whose edge is nearest.
+        const float du = uv.U - 0.5f, dv = uv.V - 0.5f;
+        const bool vertical = std::fabs(du) > std::fabs(dv);
+        k = vertical ? (du < 0.0f ? 1.05f : 0.72f) : (dv < 0.0f ? 1.2f : 0.6f);
+        const float seam = std::fabs(std::fabs(du) - std::fabs(dv));
+        k *= 0.8f + 0.2f * SmoothStep(0.0f, 0.05f, seam);
+        k *= 0.85f + 0.15f * SmoothStep(0.5f, 0.35f, std::max(std::fabs(du), std::fabs(dv)));
+      }
+      std::uint32_t& p = r.Pixels.Pixels[r.Pixels.Index(x, y)];
+      ColorF c = base * k;
+      if (wet) c = Lerp(c, ToF(Rgb(0x4A3620)), 0.35f * SmoothStep(0.55f, 1.0f, uv.V));
+      p = Pack(Lerp(Unpack(p), c, a));
+    }
+  }
+  // A dark welt round the edge.
+  Paint(r.Pixels, Subtracted(mask, Eroded(mask, static_cast<int>(kS))), Rgb(0x101014), 0.6f);
+}
+
+// Logs side by side along the box's long side, their cut ends showing.
+void LogPile(Region& r, const Box& b, std::uint32_t seed) {
+  const Field mask = BoxMask(r, b, 2.0f * kS);
+  Shadow(r, mask, 0.6f);
+  // Square piles are short logs laid across the field.
+  const bool along = b.Long() ? b.Width() >= b.Height() : b.Width() < b.Height();
+  const float shortSide = along ? b.Height() : b.Width();
+  const float count = std::max(std::round(shortSide / (13.0f * kS)), 1.0f);
+  const Noise bark(seed);
+  for (int y = 0; y < mask.Height; ++y) {
+    for (int x = 0; x < mask.Width; ++x) {
+      const float a = mask(x, y);
+      if (a <= 0.0f) continue;
+      const Uv uv = UvOf(r, b, x, y);
+      const float across = (along ? uv.V : uv.U) * count, length = along ? uv.U : uv.V;
+      const float log = std::floor(across), w = across - log;
+      const float round = std::sin(kPi * Clamp01(w));
+      const float grain = bark.Fbm((along ? static_cast<float>(x) : static_cast<float>(y)) / (9.0f * kS),
+                                   log * 3.0f + w * 4.0f, 3);
+      ColorF c = ToF(Rgb(0x9A7C58)) * (0.4f + 0.7f * round * (0.7f + 0.5f * grain));
+      // The pale sawn ends.
+      const float ends = std::min(length, 1.0f - length) * (along ? b.Width() : b.Height());
+      if (ends < 3.0f * kS) c = ToF(Rgb(0xC8A070)) * (0.6f + 0.5f * round);
+      std::uint32_t& p = r.Pixels.Pixels[r.Pixels.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, a));
+    }
+  }
+  Paint(r.Pixels, Subtracted(mask, Eroded(mask, static_cast<int>(kS))), Rgb(0x1A1008), 0.7f);
+}
+
+// Steel drums stood on a wooden pallet that fills the box.
+void BarrelPallet(Region& r, const Box& b, Random& rng) {
+  const Field mask = BoxMask(r, b, 1.0f * kS);
+  Shadow(r, mask, 0.6f);
+  for (int y = 0; y < mask.Height; ++y) {
+    for (int x = 0; x < mask.Width; ++x) {
+      const float a = mask(x, y);
+      if (a <= 0.0f) continue;
+      const Uv uv = UvOf(r, b, x, y);
+      const float plank = std::fmod(uv.U * b.Width() / (6.0f * kS), 1.0f);
+      const ColorF c = ToF(Rgb(0xA07A48)) * (plank < 0.15f ? 0.45f : 0.9f + 0.1f * std::sin(uv.V * 20.0f));
+      std::uint32_t& p = r.Pixels.Pixels[r.Pixels.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), c, a));
+    }
+  }
+  Paint(r.Pixels, Subtracted(mask, Eroded(mask, static_cast<int>(kS))), Rgb(0x2A1A08), 0.8f);
+  const Color drums[] = {Rgb(0x2A5A9A), Rgb(0x8A3A1E), Rgb(0x4A5A2A), Rgb(0x2A2A2E)};
+  const int across = std::max(static_cast<int>(std::round(b.Width() / (22.0f * kS))), 1);
+  const int down = std::max(static_cast<int>(std::round(b.Height() / (22.0f * kS))), 1);
+  const float cw = b.Width() / static_cast<float>(across), ch = b.Height() / static_cast<float>(down);
+  const float radius = std::min(cw, ch) * 0.47f;
+  for (int j = 0; j < down; ++j) {
+    for (int i = 0; i < across; ++i) {
+      const float cx = b.Left + cw * (static_cast<float>(i) + 0.5f) - static_cast<float>(r.X);
+      const float cy = b.Top + ch * (static_cast<float>(j) + 0.5f) - static_cast<float>(r.Y);
+      Field drum(mask.Width, mask.Height), lid(mask.Width, mask.Height), bung(mask.Width, mask.Height);
+      FillCircle(drum, cx, cy, radius);
+      FillCircle(lid, cx, cy, radius * 0.8f);
+      FillCircle(bung, cx + radius * 0.4f, cy - radius * 0.35f, radius * 0.12f);
+      const Color colour = drums[rng.Below(4)];
+      Paint(r.Pixels, Dilated(drum, 1), Rgb(0x101010), 0.8f);
+      Paint(r.Pixels, drum, Lerp(colour, kWhite, 0.15f));
+      Paint(r.Pixels, lid, colour);
+      ApplyLight(r.Pixels, Bevel(drum, static_cast<int>(2 * kS), -0.5f, -0.7f, 0.5f, 3.0f), drum, 0.5f);
+      Paint(r.Pixels, bung, Rgb(0x101010));
+    }
+  }
+}
+
+void DrawBunker(Image& image, const Bunker& bunker, Ground g, Random& rng) {
+  const Box b = BoxOf(bunker);
+  const float margin = 10.0f * kS;
+  Region r = Crop(image, b.Left - margin, b.Top - margin, b.Right + margin, b.Bottom + margin);
+  if (g == Ground::Woods) {
+    if (std::min(b.Width(), b.Height()) >= 40.0f * kS) {
+      BarrelPallet(r, b, rng);
+    } else {
+      LogPile(r, b, rng.Next());
+    }
+  } else {
+    const Field mask = BoxMask(r, b, 4.0f * kS);
+    Inflatable(r, b, AirColour(bunker), g == Ground::Mud);
+    ApplyLight(r.Pixels, Bevel(mask, static_cast<int>(3 * kS), -0.5f, -0.7f, 0.5f, 3.0f), mask, 0.4f);
+  }
+  Paste(image, r);
+}
+
+// Dried paint on the ground and bunkers, the marks of earlier games.
+void OldPaint(Image& image, Random& rng, float opacity) {
+  const Color colours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0xFF8A1A)};
+  Field marks[4];
+  for (Field& m : marks) m = Field(image.Width, image.Height);
+  SplatStyle style;
+  style.Arms = 7;
+  style.Droplets = 5;
+  for (int i = 0; i < 60; ++i) {
+    style.Radius = rng.Range(1.5f, 3.0f) * kS;
+    style.Direction = rng.Range(0.0f, 2.0f * kPi);
+    style.Bias = 0.5f;
+    Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, static_cast<float>(image.Width)),
+          rng.Range(0.0f, static_cast<float>(image.Height)), style);
+  }
+  for (int i = 0; i < 4; ++i) Paint(image, marks[i], colours[i], opacity);
+}
+
+Image DrawField(Ground g) {
+  return Supersampled(kWidth, kHeight, kScale, [g](Image& image) {
+    Random rng(0xF1E5 + static_cast<std::uint64_t>(g));
+    FillGround(image, g);
+    if (g == Ground::Woods) Litter(image, rng);
+    if (g == Ground::Mud) Puddles(image);
+    Markings(image, g);
+    OldPaint(image, rng, g == Ground::Mud ? 0.35f : 0.6f);
+    Station(image, kOwnStation, Rgb(0x1E5AE0), 1.0f);
+    Station(image, kTheirStation, Rgb(0xE0302A), -1.0f);
+    CentreMark(image, g);
+    for (const Bunker& b : kBunkers) DrawBunker(image, b, g, rng);
+    if (g == Ground::Mud) Rain(image, rng);
+    Vignette(image, 0.2f);
+  });
+}
+
+}  // namespace
+
+// 1 Airball, 2 Airball in the rain, 3 woods.
+Image DrawField(FontLibrary& /*fonts*/, int field) {
+  switch (field) {
+    case 1: return DrawField(Ground::Turf);
+    case 2: return DrawField(Ground::Mud);
+    default: return DrawField(Ground::Woods);
+  }
+}
+
+}  // namespace vantoro::art

@@ -1,0 +1,189 @@
+// The tournament line-up: full-length players in their gear, standing in a
+// row on the black pre-game screen. Each is a different player: kit, build,
+// hair showing round the mask, the marker they carry and how they hold it.
+
+#include <cmath>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/kit_marker.hpp"
+#include "assets/kit_person.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 90;
+constexpr int kHeight = 180;
+// At 90 pixels wide a mask is a dozen pixels across: draw large and shrink.
+constexpr int kScale = 3;
+
+enum class Hold {
+  Across,    // port arms: barrel up across the chest
+  Down,      // hanging at the side, barrel to the ground
+  Shoulder,  // resting on the shoulder, barrel up
+  Ready,     // low ready: both hands on, barrel forward and down
+};
+
+enum class Hair { Wrapped, Short, Long, Ponytail };
+
+struct Figure {
+  Kit Colours;
+  float Height;     // of the player, in picture pixels
+  float Shoulders;  // half the shoulder width, in heights
+  float Stance;     // half the distance between the feet, in heights
+  Hold Carry;
+  int Marker;
+  Color Loader;
+  Hair Style;
+  Color HairColour;
+};
+
+// clang-format off
+constexpr Figure kFigures[2][4] = {
+    {  // men
+        {{.Jersey = Rgb(0xD8262E), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)},
+         162.0f, 0.15f, 0.11f, Hold::Across, 7, Rgb(0x202228), Hair::Wrapped, Rgb(0x000000)},
+        {{.Jersey = Rgb(0x1E5AC8), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Lens = Rgb(0xFF9A2A)},
+         168.0f, 0.165f, 0.13f, Hold::Down, 3, Rgb(0xFFD81E), Hair::Short, Rgb(0x3A2416)},
+        {{.Jersey = Rgb(0x2A8A3A), .Trim = Rgb(0x101010), .Pants = Rgb(0x3A3A30), .Shell = Rgb(0x1A1A1A)},
+         158.0f, 0.14f, 0.09f, Hold::Shoulder, 9, Rgb(0x8CF01E), Hair::Short, Rgb(0xC8A060)},
+        {{.Jersey = Rgb(0x282830), .Trim = Rgb(0xFF7A1A), .Pants = Rgb(0x282830), .Lens = Rgb(0xC0FF40)},
+         165.0f, 0.155f, 0.12f, Hold::Ready, 5, Rgb(0x283040), Hair::Wrapped, Rgb(0x000000)},
+    },
+    {  // women
+        {{.Jersey = Rgb(0x8A2AC8), .Trim = Rgb(0x22C8FF), .Pants = Rgb(0x20202A)},
+         150.0f, 0.13f, 0.09f, Hold::Across, 8, Rgb(0x22C8FF), Hair::Ponytail, Rgb(0x2A1A10)},
+        {{.Jersey = Rgb(0xF0F0F0), .Trim = Rgb(0xD8262E), .Pants = Rgb(0x2A2A36), .Lens = Rgb(0xFF5A8A)},
+         156.0f, 0.135f, 0.11f, Hold::Down, 6, Rgb(0xD8262E), Hair::Long, Rgb(0xE0C070)},
+        {{.Jersey = Rgb(0xFF8A1A), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x303030)},
+         146.0f, 0.125f, 0.1f, Hold::Shoulder, 10, Rgb(0xFF2A86), Hair::Long, Rgb(0x6A2A14)},
+        {{.Jersey = Rgb(0x1A8A8A), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x1A2A2A), .Lens = Rgb(0xFFD040)},
+         153.0f, 0.13f, 0.08f, Hold::Ready, 4, Rgb(0x2E3A30), Hair::Ponytail, Rgb(0x101010)},
+    },
+};
+// clang-format on
+
+Pose PoseOf(const Figure& f) {
+  Pose p = Standing();
+  p.Shoulder[0] = {-f.Shoulders, -0.77f};
+  p.Shoulder[1] = {f.Shoulders, -0.77f};
+  p.Foot[0] = {-f.Stance, 0.0f};
+  p.Foot[1] = {f.Stance, 0.0f};
+  p.Knee[0] = {-f.Stance * 0.8f - 0.01f, -0.25f};
+  p.Knee[1] = {f.Stance * 0.8f + 0.01f, -0.25f};
+  switch (f.Carry) {
+    case Hold::Across:
+      p.Elbow[1] = {0.2f, -0.56f};
+      p.Hand[1] = {0.1f, -0.5f};
+      p.Elbow[0] = {-0.2f, -0.62f};
+      p.Hand[0] = {-0.08f, -0.68f};
+      p.Aim = -2.2f;
+      break;
+    case Hold::Down:
+      p.Elbow[1] = {0.19f, -0.61f};
+      p.Hand[1] = {0.16f, -0.47f};
+      // The free hand on the hip.
+      p.Elbow[0] = {-0.24f, -0.58f};
+      p.Hand[0] = {-0.12f, -0.5f};
+      p.Aim = 1.62f;
+      break;
+    case Hold::Shoulder:
+      p.Elbow[1] = {0.23f, -0.56f};
+      p.Hand[1] = {0.17f, -0.64f};
+      p.Aim = -1.72f;
+      break;
+    case Hold::Ready:
+      p.Elbow[1] = {0.15f, -0.58f};
+      p.Hand[1] = {0.08f, -0.55f};
+      p.Elbow[0] = {-0.15f, -0.6f};
+      p.Hand[0] = {-0.04f, -0.58f};
+      p.Aim = 2.6f;
+      break;
+  }
+  return p;
+}
+
+// Hair that shows round the mask: behind the head before the figure, or
+// over the top of the head where there is no wrap.
+Field HairMask(const Person& p, Hair style, bool behind) {
+  const float s = p.Height;
+  const Point c{p.Feet.X + p.Body.Head.X * s, p.Feet.Y + p.Body.Head.Y * s};
+  const float rx = 0.09f * s, ry = 0.1f * s;
+  const int w = kWidth * kScale, h = kHeight * kScale;
+  Field f(w, h);
+  if (behind && style == Hair::Long) {
+    const Point fall[] = {{c.X - rx * 1.05f, c.Y - ry * 0.2f}, {c.X + rx * 1.05f, c.Y - ry * 0.2f},
+                          {c.X + rx * 1.3f, c.Y + ry * 2.3f},  {c.X + rx * 0.6f, c.Y + ry * 2.6f},
+                          {c.X - rx * 0.6f, c.Y + ry * 2.6f},  {c.X - rx * 1.3f, c.Y + ry * 2.3f}};
+    FillPolygon(f, fall);
+    FillEllipse(f, c.X, c.Y - ry * 0.1f, rx * 1.08f, ry * 1.05f);
+  } else if (behind && style == Hair::Ponytail) {
+    TaperedLine(f, c.X + rx * 0.7f, c.Y - ry * 0.6f, c.X + rx * 1.7f, c.Y + ry * 1.9f, rx * 0.55f, rx * 0.2f);
+    FillCircle(f, c.X + rx * 0.85f, c.Y - ry * 0.5f, rx * 0.35f);
+  } else if (!behind && style != Hair::Wrapped) {
+    // A cap of hair above the visor, with a ragged fringe.
+    FillEllipse(f, c.X, c.Y - ry * 0.08f, rx * 1.04f, ry * 1.04f);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        const float v = (static_cast<float>(y) - c.Y) / ry;
+        const float u = (static_cast<float>(x) - c.X) / rx;
+        const float fringe = -0.5f + 0.08f * std::sin(u * 9.0f);
+        f(x, y) *= Clamp01((fringe - v) * ry * 0.6f);
+      }
+    }
+  }
+  return f;
+}
+
+void DrawHair(Image& image, const Field& mask, Color colour, std::uint32_t seed) {
+  const Noise strands(seed);
+  HairLight light;
+  light.Texture = Field(mask.Width, mask.Height, 1.0f);
+  for (int y = 0; y < mask.Height; ++y) {
+    for (int x = 0; x < mask.Width; ++x) {
+      if (mask(x, y) <= 0.0f) continue;
+      light.Texture(x, y) =
+          0.7f + 0.5f * strands.Fbm(static_cast<float>(x) / 2.0f, static_cast<float>(y) / 12.0f, 3);
+    }
+  }
+  light.Lit = Bevel(mask, 6, -0.5f, -0.7f, 0.6f, 3.0f);
+  Paint(image, Dilated(mask, 3), Rgb(0x0A0A10));
+  PaintHair(image, mask, colour, light);
+}
+
+// A faint pool of light on the floor, so the player stands on something.
+void Floor(Image& image, const Person& p) {
+  Field pool(image.Width, image.Height);
+  FillEllipse(pool, p.Feet.X, p.Feet.Y, p.Height * 0.3f, p.Height * 0.04f);
+  BoxBlur(pool, 8);
+  AddLight(image, pool, Rgb(0x30323A));
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, p.Feet.X + 6.0f, p.Feet.Y, p.Height * 0.17f, p.Height * 0.02f);
+  BoxBlur(shadow, 4);
+  Paint(image, shadow, Rgb(0x000000), 0.8f);
+}
+
+}  // namespace
+
+Image DrawFigure(FontLibrary& fonts, int gender, int n) {
+  const Figure& f = kFigures[gender == 2 ? 1 : 0][(n - 1) % 4];
+  return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
+    const Person p{.Feet = {kWidth * kScale * 0.5f, (kHeight - 5) * kScale},
+                   .Height = f.Height * kScale,
+                   .Body = PoseOf(f),
+                   .Colours = f.Colours,
+                   .Marker = f.Marker,
+                   .Look = {.Loader = f.Loader, .Tinted = true},
+                   .GripHand = 1,
+                   .Flip = f.Carry == Hold::Across || f.Carry == Hold::Down};
+    Floor(image, p);
+    const auto seed = static_cast<std::uint32_t>(gender * 16 + n);
+    DrawHair(image, HairMask(p, f.Style, true), f.HairColour, seed);
+    DrawPlayer(image, p, &fonts);
+    DrawHair(image, HairMask(p, f.Style, false), f.HairColour, seed);
+  });
+}
+
+}  // namespace vantoro::art

@@ -1,0 +1,160 @@
+// The result screen's pictures: the hub's four trophies at the size the
+// screen shows them, and the team after a lost game, slumped side by side
+// on a bunker under a grey sky with the other side's paint all over them.
+
+#include <cmath>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/kit_person.hpp"
+#include "assets/kit_splats.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+#include "assets/resize.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+constexpr int kScale = 2;
+constexpr float kS = static_cast<float>(kScale);
+constexpr float kGround = 170.0f;
+
+constexpr Kit kHome{.Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030)};
+constexpr Color kTheirPaint = Rgb(0xFF2A86);
+
+void Backdrop(Image& image) {
+  FillLinear(image, 0.0f, 0.0f, 0.0f, kGround * kS,
+             Gradient{{0.0f, Rgb(0x4A525E)}, {0.7f, Rgb(0x7A828C)}, {1.0f, Rgb(0x8A9098)}});
+  const Noise n(0x1055);
+  Field trees(image.Width, image.Height);
+  for (int x = 0; x < image.Width; ++x) {
+    const float top = (kGround - 14.0f - 16.0f * n.Fbm(static_cast<float>(x) / 60.0f, 0.5f, 4)) * kS;
+    for (int y = static_cast<int>(top); y < static_cast<int>(kGround * kS); ++y) trees(x, y) = 1.0f;
+  }
+  Paint(image, trees, Rgb(0x3A4A3A));
+  for (int y = static_cast<int>(kGround * kS); y < image.Height; ++y) {
+    const float t =
+        (static_cast<float>(y) - kGround * kS) / (static_cast<float>(image.Height) - kGround * kS);
+    for (int x = 0; x < image.Width; ++x) {
+      const float g = n.Value(static_cast<float>(x) / 3.0f, static_cast<float>(y) / (1.0f + 3.0f * t));
+      image.Pixels[image.Index(x, y)] = Pack(ToF(Rgb(0x3A7A34)) * ((0.7f + 0.35f * t) * (0.9f + 0.15f * g)));
+    }
+  }
+}
+
+// The long inflatable they sit on, seen side-on.
+void Bench(Image& image) {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, 205.0f * kS, 262.0f * kS, 170.0f * kS, 10.0f * kS);
+  BoxBlur(shadow, 6);
+  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  Field tube(image.Width, image.Height);
+  ThickLine(tube, 60.0f * kS, 236.0f * kS, 350.0f * kS, 236.0f * kS, 52.0f * kS);
+  WetPaint(image, tube, Rgb(0xE0302A), static_cast<int>(8 * kS), 0.5f);
+  Field seams(image.Width, image.Height);
+  for (float x = 70.0f; x < 345.0f; x += 32.0f)
+    ThickLine(seams, x * kS, 210.0f * kS, x * kS, 262.0f * kS, 1.2f * kS);
+  Paint(image, Multiplied(seams, tube), Rgb(0x000000), 0.3f);
+}
+
+// Sat on the tube, knees up, elbows on the knees, head hanging.
+Pose Slumped(float lean, float bow) {
+  Pose p = Standing();
+  p.Head = {lean * 0.3f, -0.62f};
+  p.Neck = {lean * 0.2f, -0.56f};
+  p.Bow = bow;
+  p.Tilt = lean;
+  p.Shoulder[0] = {-0.14f + lean * 0.1f, -0.55f};
+  p.Shoulder[1] = {0.14f + lean * 0.1f, -0.55f};
+  p.Hip[0] = {-0.085f, -0.3f};
+  p.Hip[1] = {0.085f, -0.3f};
+  p.Knee[0] = {-0.2f, -0.36f};
+  p.Knee[1] = {0.2f, -0.36f};
+  p.Foot[0] = {-0.19f, 0.0f};
+  p.Foot[1] = {0.19f, 0.0f};
+  p.Elbow[0] = {-0.2f, -0.4f};
+  p.Elbow[1] = {0.2f, -0.4f};
+  p.Hand[0] = {-0.06f, -0.47f};
+  p.Hand[1] = {0.06f, -0.47f};
+  return p;
+}
+
+struct Loser {
+  float X;
+  float Lean, Bow;
+  int Marker;
+  Point Hits[5];  // paint on them, in the figure's heights from the feet
+};
+
+constexpr Loser kTeam[] = {
+    {110.0f,
+     -0.12f,
+     0.8f,
+     7,
+     {{-0.02f, -0.62f}, {0.08f, -0.48f}, {-0.15f, -0.3f}, {0.12f, -0.1f}, {-0.1f, -0.52f}}},
+    {205.0f,
+     0.05f,
+     1.0f,
+     0,
+     {{0.04f, -0.66f}, {-0.1f, -0.42f}, {0.12f, -0.2f}, {-0.16f, -0.08f}, {0.1f, -0.5f}}},
+    {300.0f,
+     0.15f,
+     0.6f,
+     3,
+     {{-0.06f, -0.58f}, {0.1f, -0.38f}, {-0.05f, -0.12f}, {0.18f, -0.26f}, {-0.12f, -0.45f}}},
+};
+
+void DrawTeam(Image& image, FontLibrary& fonts) {
+  Random rng(0x1057);
+  for (const Loser& l : kTeam) {
+    Person p{.Feet = {l.X * kS, 284.0f * kS},
+             .Height = 190.0f * kS,
+             .Body = Slumped(l.Lean, l.Bow),
+             .Colours = kHome,
+             .Marker = l.Marker,
+             .Look = {.Loader = Rgb(0x40484A), .Tinted = true}};
+    p.Body.Aim = 1.4f;
+    p.Body.Hand[1] = {0.2f, -0.3f};
+    DrawPlayer(image, p, &fonts);
+    Field paint(image.Width, image.Height);
+    SplatStyle style;
+    style.Radius = 8.0f * kS;
+    style.Arms = 8;
+    style.Droplets = 8;
+    style.Drips = 2;
+    for (const Point& h : l.Hits)
+      Splat(paint, rng, p.Feet.X + h.X * p.Height, p.Feet.Y + h.Y * p.Height, style);
+    WetPaint(image, paint, kTheirPaint, static_cast<int>(2 * kS), 0.9f);
+  }
+}
+
+// Pulls the colours towards a grey-blue: the light after a defeat.
+void Greyed(Image& image, float amount) {
+  const ColorF tint = ToF(Rgb(0x8A98A8));
+  for (std::uint32_t& p : image.Pixels) {
+    const ColorF c = Unpack(p);
+    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
+    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
+  }
+}
+
+}  // namespace
+
+Image DrawResultTrophy(FontLibrary& fonts, int kind) {
+  return AreaResized(DrawTrophy(fonts, kind), 200, 212);
+}
+
+Image DrawLossPicture(FontLibrary& fonts) {
+  return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
+    Backdrop(image);
+    Bench(image);
+    DrawTeam(image, fonts);
+    Greyed(image, 0.35f);
+    Vignette(image, 0.45f);
+  });
+}
+
+}  // namespace vantoro::art
