@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "state/int.hpp"
+
 namespace vantoro {
 
 inline constexpr int kFieldColumns = 9;  // along the field, own flag station at column 0
@@ -60,5 +62,30 @@ inline constexpr std::array<Bunker, 19> kBunkers = {{
     {485, 525, 23, 67},   {478, 505, 108, 138}, {478, 501, 238, 262}, {485, 522, 306, 342},
     {590, 628, 58, 91},   {590, 627, 172, 205}, {592, 628, 277, 315},
 }};
+
+// Points and distances in field pixels, in doubles.
+struct Vec2 {
+  double X;
+  double Y;
+};
+
+constexpr Vec2 MakeVec(double x, double y) { return {x, y}; }
+constexpr Vec2 VecSub(Vec2 a, Vec2 b) { return {a.X - b.X, a.Y - b.Y}; }
+double VecLength(Vec2 v);
+double VecDistance(Vec2 a, Vec2 b);
+
+// A cell's point; cell 0 (out of play) and any cell outside 1..63 stand at
+// (-2500, -2500).
+Vec2 CellPoint(Int cell);
+
+// Whether a straight walk from the target's point `to` back towards the
+// shooter's point `from`, one pixel a step, meets no bunker. The walk is
+// the rule itself; the step after the one that reaches the shooter is
+// still tested.
+bool LineOfSightClear(Vec2 from, Vec2 to);
+
+// The same answer for two cells, from a table of every ordered pair built
+// once from the walk; cells outside the field are walked.
+bool CellsInSight(Int shooterCell, Int targetCell);
 
 }  // namespace vantoro

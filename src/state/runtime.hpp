@@ -16,7 +16,9 @@ namespace vantoro {
 using Ints6 = Array1<Int, 6>;
 using Ints7 = Array1<Int, 7>;
 using Ints50 = Array1<Int, 50>;
+using Ints14 = Array1<Int, 14>;
 using Ints100 = Array1<Int, 100>;
+using Ints600 = Array1<Int, 600>;
 using Texts6 = Array1<std::string, 6>;
 using Texts30 = Array1<std::string, 30>;
 using Texts600 = Array1<std::string, 600>;
@@ -93,7 +95,34 @@ using Texts600 = Array1<std::string, 600>;
   X(Int, BankOpenRoll)                                     \
   X(Int, DebriefTopLine)                                   \
   /* match */                                              \
-  X(Int, MalfunctionShown)
+  X(Int, MalfunctionShown)                                 \
+  X(Int, MatchClock)                                       \
+  X(Ints14, PlayerCell)                                    \
+  X(Int, FlagCell)                                         \
+  X(Int, FlagCarrier)                                      \
+  X(Int, FirstFlagGrabber)                                 \
+  X(Int, FlagHungBy)                                       \
+  X(Int, OppFlankTactic)                                   \
+  X(Int, OppSupportTactic)                                 \
+  X(Int, OppForwardTactic)                                 \
+  X(Int, OppLeaderTactic)                                  \
+  X(Ints7, OwnFitness)                                     \
+  X(Ints7, OppFitness)                                     \
+  X(Int, SplatCount)                                       \
+  X(Ints600, SplatX)                                       \
+  X(Ints600, SplatY)                                       \
+  X(Ints600, SplatTeam)                                    \
+  /* game result */                                        \
+  X(Int, ResultComputed)                                   \
+  X(Int, ResultStage)                                      \
+  X(Int, OwnTagPoints)                                     \
+  X(Int, OppTagPoints)                                     \
+  X(Int, OwnPullPoints)                                    \
+  X(Int, OppPullPoints)                                    \
+  X(Int, OwnHangPoints)                                    \
+  X(Int, OppHangPoints)                                    \
+  X(Int, OwnPenalty)                                       \
+  X(Int, OppPenalty)
 
 struct RuntimeState {
 #define VANTORO_DECLARE(type, name) type name{};
