@@ -3,8 +3,11 @@
 #include "screens/end_of_month_screen.hpp"
 #include "screens/hub/hub_screen.hpp"
 #include "screens/league_end_screen.hpp"
+#include "screens/match_screen.hpp"
+#include "screens/result_screen.hpp"
 #include "screens/team_creation_screen.hpp"
 #include "screens/title_screen.hpp"
+#include "screens/tournament_screen.hpp"
 #include "ui/canvas.hpp"
 
 namespace vantoro {
@@ -28,6 +31,9 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
   screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));
   screens_.Install(ScreenId::EndOfMonth, std::make_unique<EndOfMonthScreen>(context));
+  screens_.Install(ScreenId::Tournament, std::make_unique<TournamentScreen>(context));
+  screens_.Install(ScreenId::Match, std::make_unique<MatchScreen>(context));
+  screens_.Install(ScreenId::Result, std::make_unique<ResultScreen>(context));
   screens_.Install(ScreenId::LeagueEnd, std::make_unique<LeagueEndScreen>(context));
   screens_.Install(ScreenId::TeamBreakup, std::make_unique<TeamBreakupScreen>(context));
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/driver.hpp"
+#include "sim/match.hpp"
 
 namespace vantoro {
 namespace {
@@ -129,6 +130,61 @@ void BM_LeagueEndFrame(benchmark::State& bench) {
   MeasureFrames(bench, *driver, 50);
 }
 BENCHMARK(BM_LeagueEndFrame)->Unit(benchmark::kMicrosecond);
+
+// The line-up of February's tournament.
+std::unique_ptr<Driver> AtTournament() {
+  auto driver = HubOn(6, 3);
+  Execute(*driver, "set Team.Month 2");
+  Execute(*driver, "wait 50");
+  Execute(*driver, "press 185 460");
+  Execute(*driver, "wait 50");
+  return driver;
+}
+
+void BM_TournamentFrame(benchmark::State& bench) {
+  auto driver = AtTournament();
+  MeasureFrames(bench, *driver, 50);
+}
+BENCHMARK(BM_TournamentFrame)->Unit(benchmark::kMicrosecond);
+
+// A rainy game at its fullest: fourteen players, 532 splats, the rain; the
+// players hold their fire and their places so that every frame is alike.
+void BM_MatchFrame(benchmark::State& bench) {
+  auto driver = AtTournament();
+  Execute(*driver, "set Runtime.Weather 3");
+  Execute(*driver, "press 700 105");
+  GameState& s = driver->State();
+  for (int n = 1; n <= kSquadSize; ++n) {
+    s.Team.PlayerSpeed[n] = 0;
+    MatchTeam(s).PlayerSpeed[n] = 0;
+  }
+  for (int i = 1; i <= 532; ++i) {
+    s.Runtime.SplatX[i] = s.Random(700) + 50;
+    s.Runtime.SplatY[i] = s.Random(372) + 50;
+    s.Runtime.SplatTeam[i] = s.Random(2) + 1;
+  }
+  for (auto _ : bench) {
+    s.Runtime.MatchClock = 15;
+    s.Runtime.SplatCount = 532;
+    for (int n = 1; n <= kSquadSize; ++n) {
+      s.Runtime.PlayerCell[n] = 14 + n;
+      s.Runtime.PlayerCell[n + kSquadSize] = 42 + n;
+    }
+    driver->Wait(50);
+  }
+}
+BENCHMARK(BM_MatchFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_ResultFrame(benchmark::State& bench) {
+  auto driver = AtTournament();
+  driver->Screens().HandOver(ScreenId::Tournament, ScreenId::Result);
+  Execute(*driver, "set Runtime.ResultStage " + std::to_string(bench.range(0)));
+  Execute(*driver, "set Runtime.OwnFinalScore 50");
+  Execute(*driver, "set Runtime.OwnPenalty 5");
+  Execute(*driver, "set Runtime.OppPenalty 10");
+  MeasureFrames(bench, *driver, 50);
+}
+BENCHMARK(BM_ResultFrame)->ArgName("stage")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vantoro

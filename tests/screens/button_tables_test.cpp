@@ -15,7 +15,9 @@
 #include "screens/hub/season_section.hpp"
 #include "screens/hub/team_section.hpp"
 #include "screens/league_end_screen.hpp"
+#include "screens/result_screen.hpp"
 #include "screens/team_creation_screen.hpp"
+#include "screens/tournament_screen.hpp"
 
 namespace vantoro {
 namespace {
@@ -78,10 +80,13 @@ std::vector<Page> HubPages() {
 std::vector<Page> AllPages() {
   std::vector<Page> pages = HubPages();
   Page creation{"team creation", {}}, month{"end of month", {}}, over{"league end", {}};
+  Page lineUp{"tournament", {}}, result{"result", {}};
   Add(creation, "creation", TeamCreationScreen::Buttons());
   Add(month, "month", EndOfMonthScreen::Buttons());
   Add(over, "game over", GameOverButtons());
-  pages.insert(pages.end(), {creation, month, over});
+  Add(lineUp, "line-up", TournamentScreen::Buttons());
+  Add(result, "result", ResultScreen::Buttons());
+  pages.insert(pages.end(), {creation, month, over, lineUp, result});
   return pages;
 }
 
@@ -141,6 +146,9 @@ TEST(ButtonTablesTest, EveryButtonIsInATableAndTakesItsOwnPress) {
                                           {AdminSection::Buttons(1), AdminSection::Buttons(2)});
   ExpectEveryButtonReachable<EndOfMonthButton>("end of month", 1, {EndOfMonthScreen::Buttons()});
   ExpectEveryButtonReachable<GameOverButton>("league end", 1, {GameOverButtons()});
+  ExpectEveryButtonReachable<TournamentButton>("tournament", static_cast<int>(TournamentButton::Leader) + 1,
+                                               {TournamentScreen::Buttons()});
+  ExpectEveryButtonReachable<ResultButton>("result", 1, {ResultScreen::Buttons()});
 }
 
 TEST(ButtonTablesTest, SectionsAndTabsNameTheirOwnNumbers) {
