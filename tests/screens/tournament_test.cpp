@@ -45,7 +45,11 @@ TEST_F(TournamentTest, ATournamentIsPlayedScoredAndBooked) {
   Script({"set Runtime.OwnFinalScore 99", "set Runtime.OppositionFinalScore 10", "press 650 525", "wait 50",
           "expect Runtime.MatchOutcome 1", "press 650 525", "expect-screen end-of-month", "wait 100"});
   EXPECT_TRUE(MonthListHas("You Won a tournament game! $700 Cash Prize!"));
+  EXPECT_TRUE(MonthListHas("You win additional paint, and a trophy!"));
   EXPECT_EQ(State().Team.GamesWon, Int(1));
+  const Int kind = State().Runtime.TrophyKind;
+  ASSERT_TRUE(InRange(kind, 1, 4));
+  EXPECT_EQ(State().Team.Trophies[kind], Int(1));
   EXPECT_EQ(State().Team.LeagueScore, Int(99));
   // DEBRIEF pages through the game's log.
   Script({"press 630 475", "wait 1700", "press 550 475", "wait 50", "expect Runtime.HubPage 6"});
