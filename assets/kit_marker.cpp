@@ -36,8 +36,9 @@ constexpr std::array<Model, kMarkerModels> kModels{{
     {{-6, 1.5f, 10, 1.5f, 4.5f, 4.2f}, {9, 2.0f, 32, 2.0f, 2.3f, 2.1f}, {-2, -3, 8, -3, 3.0f, 3.0f},
      {0, 0, -1, -5, 2.4f, 2.4f}, {14, 0.5f, 20, 0.5f, 2.8f, 2.8f}, {2, 4, 2, 6, 1.8f, 1.8f}, {2, 8.5f}, 3.6f, 3.2f,
      {}, 0, 0, Rgb(0x3A3E44), Rgb(0x202226), Rgb(0x4A3A2A)},
-    // 3: a stock-class semi, body and barrel with a round loader on top.
-    {{-7.5f, 1.5f, 10.5f, 1.5f, 4.875f, 4.875f}, {9, 2.1f, 31.5f, 2.1f, 2.4f, 2.4f}, {}, {}, {}, {},
+    // 3: a stock-class pump, a round loader on top and a bottle forward.
+    {{-7.5f, 1.5f, 10.5f, 1.5f, 4.875f, 4.875f}, {9, 2.1f, 31.5f, 2.1f, 2.4f, 2.4f},
+     {7, -3.4f, 21, -3.4f, 3.6f, 3.6f}, {0, 0, -1, -5, 2.4f, 2.4f}, {13, 0.2f, 19, 0.2f, 2.6f, 2.6f}, {},
      {2.25f, 6.75f}, 4.5f, 4.5f, {}, 0, 0, Rgb(0x6A707C), Rgb(0x30343C), Rgb(0xFFD81E)},
     // 4: a semi with a vertical grip and a taller hopper.
     {{-5, 3.5f, 10, 3.5f, 4.6f, 4.2f}, {9, 4.0f, 27, 4.0f, 2.2f, 2.0f}, {-4, -4, 6, -4, 3.4f, 3.4f},
@@ -146,7 +147,7 @@ Point MarkerMuzzle(const MarkerFrame& at, int item) {
   return at.At(barrel.A1, barrel.U1);
 }
 
-void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& look) {
+MarkerFrame MarkerItemFrame(const Rect& box, int item) {
   // The marker's extent in figure units, from its parts and loader.
   const Model& m = ModelFor(item <= 0 ? 7 : item);
   float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
@@ -169,9 +170,11 @@ void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& l
   const float k = std::max(std::min(w / (right - left), h / (top - bottom)), 0.0f);
   const float cx = static_cast<float>(box.Left + box.Right) * 0.5f;
   const float cy = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  const MarkerFrame at{
-      {cx - (left + right) * 0.5f * k, cy + (top + bottom) * 0.5f * k}, {k, 0.0f}, {0.0f, -k}};
-  DrawMarker(image, at, item, look);
+  return {{cx - (left + right) * 0.5f * k, cy + (top + bottom) * 0.5f * k}, {k, 0.0f}, {0.0f, -k}};
+}
+
+void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& look) {
+  DrawMarker(image, MarkerItemFrame(box, item), item, look);
 }
 
 }  // namespace vantoro::art

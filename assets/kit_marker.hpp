@@ -41,6 +41,10 @@ void DrawMarker(Image& image, const MarkerFrame& at, int item, const MarkerLook&
 // The end of the barrel, where the balls leave.
 Point MarkerMuzzle(const MarkerFrame& at, int item);
 
+// Where DrawMarkerItem puts the marker: as large as fits in the box,
+// barrel to the right.
+MarkerFrame MarkerItemFrame(const Rect& box, int item);
+
 // Draws the marker as large as fits in the box, barrel to the right: the
 // item's own picture.
 void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& look = {});

@@ -55,6 +55,13 @@ constexpr Recipe kRecipes[] = {
     {PictureId::WinBanner, 3, DrawResultBanner},
     {PictureId::ResultTrophy1, 4, DrawResultTrophy},
     {PictureId::LossPicture, 1, One<DrawLossPicture>},
+    {PictureId::HqPicture, 1, One<DrawHqPicture>},
+    {PictureId::Clubhouse, 1, One<DrawClubhouse>},
+    {PictureId::Television, 5, DrawFitting},
+    {PictureId::MarkerItem1, 10, DrawMarkerCatalogue},
+    {PictureId::NoMarkerMale, 2, DrawNoMarker},
+    {PictureId::PaintPicture, 1, One<DrawPaintPicture>},
+    {PictureId::Custom1, 4, DrawCustomisation},
 };
 
 }  // namespace

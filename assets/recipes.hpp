@@ -46,6 +46,13 @@ Image DrawPenaltyBanner(FontLibrary& fonts);
 Image DrawResultBanner(FontLibrary& fonts, int result);            // 1 win, 2 loss, 3 draw
 Image DrawResultTrophy(FontLibrary& fonts, int kind);              // 1..4, the hub's trophies larger
 Image DrawLossPicture(FontLibrary& fonts);
+Image DrawHqPicture(FontLibrary& fonts);
+Image DrawClubhouse(FontLibrary& fonts);
+Image DrawFitting(FontLibrary& fonts, int fitting);                // 1 TV, 2 cooler, 3 snacks, 4 pool, 5 fridge
+Image DrawMarkerCatalogue(FontLibrary& fonts, int item);           // 1..10
+Image DrawNoMarker(FontLibrary& fonts, int gender);                // 1 or 2
+Image DrawPaintPicture(FontLibrary& fonts);
+Image DrawCustomisation(FontLibrary& fonts, int n);                // 1 loader, 2 milling, 3 brake, 4 scope
 
 // The recipe that draws a picture; nullptr when there is none yet.
 RecipeFn RecipeFor(PictureId id);

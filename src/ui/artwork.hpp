@@ -113,6 +113,30 @@ enum class PictureId {
   ResultTrophy3,
   ResultTrophy4,
   LossPicture,       // result screen after a lost game
+  HqPicture,         // the HQ section: the clubhouse from outside
+  Clubhouse,         // the clubhouse room; fittings are drawn over it
+  Television,
+  PbCooler,
+  SnackMachine,
+  PoolTable,
+  BeerFridge,
+  MarkerItem1,        // the store's marker catalogue
+  MarkerItem2,
+  MarkerItem3,
+  MarkerItem4,
+  MarkerItem5,
+  MarkerItem6,
+  MarkerItem7,
+  MarkerItem8,
+  MarkerItem9,
+  MarkerItem10,
+  NoMarkerMale,      // a player without a marker
+  NoMarkerFemale,
+  PaintPicture,      // the store's paint
+  Custom1,           // the store's customisations
+  Custom2,
+  Custom3,
+  Custom4,
 };
 
 struct PictureInfo {
@@ -224,7 +248,30 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::ResultTrophy2, "result_trophy2.jpg", 200, 212},
     PictureInfo{PictureId::ResultTrophy3, "result_trophy3.jpg", 200, 212},
     PictureInfo{PictureId::ResultTrophy4, "result_trophy4.jpg", 200, 212},
-    PictureInfo{PictureId::LossPicture, "loss_picture.jpg", 400, 300},
+    PictureInfo{PictureId::LossPicture, "loss_picture.jpg", 400, 300},    PictureInfo{PictureId::HqPicture, "hq.jpg", 270, 199},
+    PictureInfo{PictureId::Clubhouse, "clubhouse.jpg", 270, 192},
+    PictureInfo{PictureId::Television, "fit_tv.jpg", 50, 34},
+    PictureInfo{PictureId::PbCooler, "fit_cooler.jpg", 35, 50},
+    PictureInfo{PictureId::SnackMachine, "fit_snack.jpg", 40, 70},
+    PictureInfo{PictureId::PoolTable, "fit_pool.jpg", 100, 55},
+    PictureInfo{PictureId::BeerFridge, "fit_fridge.jpg", 30, 26},
+    PictureInfo{PictureId::MarkerItem1, "marker1.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem2, "marker2.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem3, "marker3.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem4, "marker4.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem5, "marker5.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem6, "marker6.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem7, "marker7.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem8, "marker8.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem9, "marker9.jpg", 240, 110},
+    PictureInfo{PictureId::MarkerItem10, "marker10.jpg", 240, 110},
+    PictureInfo{PictureId::NoMarkerMale, "no_marker_m.jpg", 200, 170},
+    PictureInfo{PictureId::NoMarkerFemale, "no_marker_f.jpg", 200, 170},
+    PictureInfo{PictureId::PaintPicture, "paint.jpg", 270, 199},
+    PictureInfo{PictureId::Custom1, "custom1.jpg", 200, 150},
+    PictureInfo{PictureId::Custom2, "custom2.jpg", 200, 150},
+    PictureInfo{PictureId::Custom3, "custom3.jpg", 200, 150},
+    PictureInfo{PictureId::Custom4, "custom4.jpg", 200, 150},
 };
 
 // The game finds a picture's entry by its number.

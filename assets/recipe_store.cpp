@@ -1,0 +1,346 @@
+// The store's other shelves: paint by the box, and the four customisations
+// a marker can be fitted with, each shown close up on the store's dark card.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kScale = 2;
+constexpr float kS = static_cast<float>(kScale);
+
+// Every coordinate below is given in the final picture's pixels.
+Point Big(Point p) { return {p.X * kS, p.Y * kS}; }
+
+Field Polygon(const Image& image, std::span<const Point> points) {
+  Field f(image.Width, image.Height);
+  std::vector<Point> big;
+  for (const Point& p : points) big.push_back(Big(p));
+  FillPolygon(f, big);
+  return f;
+}
+
+Field Line(const Image& image, Point a, Point b, float width) {
+  Field f(image.Width, image.Height);
+  ThickLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, width * kS);
+  return f;
+}
+
+Field Ellipse(const Image& image, Point c, float rx, float ry) {
+  Field f(image.Width, image.Height);
+  FillEllipse(f, c.X * kS, c.Y * kS, rx * kS, ry * kS);
+  return f;
+}
+
+void Backdrop(Image& image, Point spot, float rx, float ry) {
+  const ColorF dark = ToF(Rgb(0x0B0D13)), lit = ToF(Rgb(0x38405A));
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float dx = (static_cast<float>(x) / kS - spot.X) / rx,
+                  dy = (static_cast<float>(y) / kS - spot.Y) / ry;
+      image.Pixels[image.Index(x, y)] = Pack(dark + lit * std::exp(-(dx * dx + dy * dy) * 1.3f));
+    }
+  }
+}
+
+void Shaded(Image& image, const Field& mask, Color colour, float strength = 0.55f) {
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, 3 * kScale, -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
+}
+
+void Shadow(Image& image, Point c, float rx, float ry, float opacity = 0.75f) {
+  Field f = Ellipse(image, c, rx, ry);
+  BoxBlur(f, 4 * kScale);
+  Paint(image, f, Rgb(0x000000), opacity);
+}
+
+constexpr Color kBallColours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x3AE04A), Rgb(0xFF7A1A), Rgb(0x2AB8FF)};
+
+// ---------------------------------------------------------------- paint
+
+// A carton in three-quarter view: front face, the top and the right side.
+struct Carton {
+  Point FrontTopLeft;
+  float Width, Height, Depth;  // the depth runs up and to the right
+};
+
+void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
+  const Point a = c.FrontTopLeft;
+  const float dx = c.Depth * 0.8f, dy = -c.Depth * 0.5f;
+  const Point front[] = {a, {a.X + c.Width, a.Y}, {a.X + c.Width, a.Y + c.Height}, {a.X, a.Y + c.Height}};
+  const Point side[] = {{a.X + c.Width, a.Y},
+                        {a.X + c.Width + dx, a.Y + dy},
+                        {a.X + c.Width + dx, a.Y + c.Height + dy},
+                        {a.X + c.Width, a.Y + c.Height}};
+  const Point top[] = {a, {a.X + dx, a.Y + dy}, {a.X + c.Width + dx, a.Y + dy}, {a.X + c.Width, a.Y}};
+  Paint(image, Dilated(Polygon(image, front), kScale), Rgb(0x1A1008));
+  Paint(image, Dilated(Polygon(image, side), kScale), Rgb(0x1A1008));
+  Paint(image, Polygon(image, front), Rgb(0xB8864C));
+  Paint(image, Polygon(image, side), Rgb(0x8A6036));
+  if (open) {
+    // The inside of the carton, full of paint, the flaps folded out.
+    Paint(image, Polygon(image, top), Rgb(0x3A2412));
+    const Point flapL[] = {
+        a, {a.X + dx, a.Y + dy}, {a.X + dx - 12.0f, a.Y + dy - 10.0f}, {a.X - 14.0f, a.Y - 8.0f}};
+    const Point flapF[] = {
+        a, {a.X + c.Width, a.Y}, {a.X + c.Width + 4.0f, a.Y + 14.0f}, {a.X - 4.0f, a.Y + 14.0f}};
+    const Point flapB[] = {{a.X + dx, a.Y + dy},
+                           {a.X + c.Width + dx, a.Y + dy},
+                           {a.X + c.Width + dx + 4.0f, a.Y + dy - 16.0f},
+                           {a.X + dx - 2.0f, a.Y + dy - 16.0f}};
+    Paint(image, Polygon(image, flapB), Rgb(0xA4753F));
+    Paint(image, Polygon(image, flapL), Rgb(0xC89658));
+    Random rng(0x9A1);
+    for (int row = 0; row < 4; ++row) {
+      for (int i = 0; i < 9; ++i) {
+        const float u = (static_cast<float>(i) + 0.5f) / 9.0f, v = (static_cast<float>(row) + 0.5f) / 4.0f;
+        const float x = a.X + c.Width * u + dx * (1.0f - v) + rng.Range(-1.5f, 1.5f);
+        const float y = a.Y + dy * (1.0f - v) - 2.0f + rng.Range(-1.5f, 1.0f);
+        Paintball(image, x * kS, y * kS, 4.2f * kS, kBallColours[rng.Below(2)]);
+      }
+    }
+    Paint(image, Polygon(image, flapF), Rgb(0xC89658));
+    Paint(image, Polygon(image, flapF), Rgb(0x000000), 0.15f);
+  } else {
+    Paint(image, Polygon(image, top), Rgb(0xD2A266));
+    Paint(image,
+          Line(image, {a.X + dx * 0.5f, a.Y + dy * 0.5f}, {a.X + c.Width + dx * 0.5f, a.Y + dy * 0.5f}, 3.0f),
+          Rgb(0xC8B890), 0.8f);
+  }
+  // The maker's splat and the count on the front.
+  Random rng(0x9A7 + static_cast<std::uint64_t>(a.X));
+  Field splat(image.Width, image.Height);
+  SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
+  Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
+  WetPaint(image, Multiplied(splat, Eroded(Polygon(image, front), kScale)), Rgb(0xFF2A86), kScale, 0.5f);
+  const int tx = static_cast<int>((a.X + 26.0f) * kS), ty = static_cast<int>((a.Y + c.Height * 0.3f) * kS);
+  Paint(image, TextMask(image.Width, image.Height, tx, ty, "2000", font), Rgb(0x241408), 0.85f);
+  ApplyLight(image, Bevel(Polygon(image, front), kScale, -0.5f, -0.7f, 0.6f, 2.0f), Polygon(image, front),
+             0.3f);
+}
+
+void DrawPod(Image& image, Point a, Point b) {
+  Shadow(image, {(a.X + b.X) * 0.5f + 4.0f, std::max(a.Y, b.Y) + 8.0f}, 34.0f, 4.0f);
+  const Field tube = Line(image, a, b, 15.0f);
+  Paint(image, Dilated(tube, kScale), Rgb(0x101018));
+  Paint(image, tube, Rgb(0x2A3A50));
+  for (int i = 0; i < 5; ++i) {
+    const float k = (static_cast<float>(i) + 0.7f) / 6.2f;
+    const Point c{a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k};
+    Paintball(image, c.X * kS, c.Y * kS, 6.0f * kS, Rgb(0xFFD81E));
+  }
+  // Smoky clear plastic over the balls, with a long highlight.
+  Paint(image, tube, Rgb(0x4A6A8A), 0.3f);
+  const float nx = -(b.Y - a.Y), ny = b.X - a.X;
+  const float len = std::hypot(nx, ny);
+  const Point off{nx / len * -4.5f, ny / len * -4.5f};
+  AddLight(image, Line(image, {a.X + off.X, a.Y + off.Y}, {b.X + off.X, b.Y + off.Y}, 1.6f), Rgb(0xFFFFFF),
+           0.5f);
+  const Field cap = Line(image, {b.X - (b.X - a.X) * 0.06f, b.Y - (b.Y - a.Y) * 0.06f}, b, 17.0f);
+  Shaded(image, cap, Rgb(0xE02030));
+}
+
+void DrawPaint(Image& image, FontLibrary& fonts) {
+  Backdrop(image, {135.0f, 120.0f}, 170.0f, 120.0f);
+  // The shop counter.
+  const Point counter[] = {{0, 150}, {270, 150}, {270, 199}, {0, 199}};
+  PaintVertical(image, Polygon(image, counter), Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}},
+                150.0f * kS, 199.0f * kS);
+  Paint(image, Line(image, {0, 150}, {270, 150}, 1.2f), Rgb(0x6A5240));
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(12 * kScale), true);
+  Shadow(image, {72, 160}, 70, 6);
+  DrawCarton(image, {{14, 96}, 86, 58, 34}, false, font);
+  DrawCarton(image, {{22, 44}, 72, 50, 30}, false, font);
+  Shadow(image, {178, 162}, 64, 6);
+  DrawCarton(image, {{136, 100}, 78, 56, 32}, true, font);
+  // Balls spilled over the front flap and across the counter.
+  Random rng(0x9A3);
+  const Point spill[] = {{132, 162}, {146, 168}, {160, 164}, {118, 171}, {176, 172}, {196, 168},
+                         {106, 180}, {226, 176}, {140, 184}, {208, 186}, {90, 189},  {240, 166}};
+  for (const Point& s : spill) {
+    Shadow(image, {s.X + 2.0f, s.Y + 4.0f}, 5.5f, 1.8f, 0.6f);
+    Paintball(image, s.X * kS, s.Y * kS, 4.4f * kS, kBallColours[rng.Below(5)]);
+  }
+  DrawPod(image, {184, 188}, {254, 178});
+}
+
+// ---------------------------------------------------------------- customisations
+
+// The end of a marker seen side-on at the bottom of a close-up.
+void MarkerBody(Image& image, float top, Color colour) {
+  const Point body[] = {{-10, top}, {150, top}, {158, top + 8}, {158, top + 30}, {-10, top + 30}};
+  Paint(image, Dilated(Polygon(image, body), kScale), Rgb(0x06060A));
+  Shaded(image, Polygon(image, body), colour);
+  Paint(image, Line(image, {-10, top + 12}, {150, top + 12}, 1.0f), Rgb(0x000000), 0.4f);
+}
+
+void DrawLightningLoader(Image& image) {
+  Backdrop(image, {100, 70}, 110, 90);
+  MarkerBody(image, 122, Rgb(0x3A3E48));
+  const Field neck = Polygon(image, std::array<Point, 4>{{{84, 96}, {110, 96}, {106, 124}, {88, 124}}});
+  Shaded(image, neck, Rgb(0x202228));
+  // The shell: a low, fast loader, swept back.
+  const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
+  Field hopper(image.Width, image.Height);
+  {
+    std::vector<Point> big;
+    const std::size_t n = std::size(shell);
+    for (std::size_t i = 0; i < n; ++i) {
+      for (int s = 0; s < 6; ++s) {
+        const float t = static_cast<float>(s) / 6.0f;
+        const Point p0 = shell[i], p1 = shell[(i + 1) % n];
+        const Point m0{(shell[(i + n - 1) % n].X + p0.X) * 0.5f, (shell[(i + n - 1) % n].Y + p0.Y) * 0.5f};
+        const Point m1{(p0.X + p1.X) * 0.5f, (p0.Y + p1.Y) * 0.5f};
+        // A quadratic through the midpoints rounds every corner.
+        const float u = 1.0f - t;
+        big.push_back(Big({u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X,
+                           u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y}));
+      }
+    }
+    FillPolygon(hopper, big);
+  }
+  Paint(image, Dilated(hopper, 2 * kScale), Rgb(0x06060A));
+  Shaded(image, hopper, Rgb(0x1A2440), 0.7f);
+  // A window onto the balls racing down.
+  const Field window = Ellipse(image, {78, 70}, 16, 14);
+  Paint(image, window, Rgb(0x0A0C10));
+  for (const Point b : {Point{70, 64}, Point{84, 62}, Point{76, 77}, Point{90, 74}})
+    Paintball(image, b.X * kS, b.Y * kS, 5.4f * kS, Rgb(0xFFD81E));
+  Paint(image, window, Rgb(0x6080B0), 0.25f);
+  // The bolt, with a hot glow.
+  const Point bolt[] = {{128, 26}, {104, 62}, {120, 60}, {98, 96}, {146, 50}, {128, 52}, {146, 26}};
+  const Field lightning = Polygon(image, bolt);
+  Glow(image, lightning, Rgb(0xFFB020), 7 * kScale, 0.9f);
+  Paint(image, Dilated(lightning, kScale), Rgb(0x2A1400));
+  PaintVertical(image, lightning,
+                Gradient{{0.0f, Rgb(0xFFFBD0)}, {0.5f, Rgb(0xFFD81E)}, {1.0f, Rgb(0xFF8A10)}}, 26.0f * kS,
+                96.0f * kS);
+  // Speed lines streaming off the back.
+  for (int i = 0; i < 4; ++i) {
+    const float y = 40.0f + 14.0f * static_cast<float>(i);
+    AddLight(image, Line(image, {8.0f + 6.0f * static_cast<float>(i % 2), y}, {34.0f, y + 2.0f}, 1.4f),
+             Rgb(0x8AB0FF), 0.5f);
+  }
+}
+
+void DrawMilledBody(Image& image) {
+  Backdrop(image, {100, 70}, 110, 90);
+  const Point body[] = {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}};
+  const Field block = Polygon(image, body);
+  Shadow(image, {104, 122}, 90, 6);
+  Paint(image, Dilated(block, kScale), Rgb(0x06060A));
+  Shaded(image, block, Rgb(0xC02A36), 0.5f);
+  // Machined faces catch light in bright bands.
+  Paint(image,
+        Multiplied(Polygon(image, std::array<Point, 4>{{{12, 52}, {190, 52}, {190, 58}, {12, 58}}}), block),
+        Rgb(0xFF7070), 0.35f);
+  Field cuts(image.Width, image.Height), lips(image.Width, image.Height);
+  const auto slot = [&](Point a, Point b, float w) {
+    Maximize(cuts, Line(image, a, b, w));
+    Maximize(lips, Line(image, {a.X, a.Y + w * 0.5f}, {b.X, b.Y + w * 0.5f}, 1.0f));
+  };
+  slot({30, 70}, {80, 70}, 10);
+  slot({100, 70}, {150, 70}, 10);
+  slot({30, 92}, {60, 92}, 7);
+  slot({76, 92}, {106, 92}, 7);
+  slot({122, 92}, {152, 92}, 7);
+  for (const float x : {168.0f, 176.0f}) Maximize(cuts, Ellipse(image, {x, 78}, 3.2f, 3.2f));
+  // The cut-outs: dark, with a bright machined lip below each.
+  AddLight(image, Subtracted(lips, cuts), Rgb(0xFFD0D0), 0.7f);
+  Paint(image, cuts, Rgb(0x140406));
+  Paint(image, Multiplied(Shifted(cuts, 0, 2 * kScale), cuts), Rgb(0x000000), 0.6f);
+  Glint(image, 60 * kS, 52 * kS, 10 * kS, {.Width = 1.6f * kS, .Core = 1.4f * kS, .HaloStrength = 0.4f});
+}
+
+void DrawMuzzleBrake(Image& image) {
+  Backdrop(image, {110, 80}, 110, 90);
+  const Field barrel = Line(image, {-10, 84}, {120, 84}, 14);
+  Paint(image, Dilated(barrel, kScale), Rgb(0x06060A));
+  Shaded(image, barrel, Rgb(0x2A2C32));
+  const Point brake[] = {{116, 72}, {170, 72}, {174, 76}, {174, 92}, {170, 96}, {116, 96}};
+  const Field tip = Polygon(image, brake);
+  Paint(image, Dilated(tip, kScale), Rgb(0x06060A));
+  Shaded(image, tip, Rgb(0x6A6E78), 0.7f);
+  Field ports(image.Width, image.Height);
+  for (int i = 0; i < 4; ++i) {
+    const float x = 126.0f + 11.0f * static_cast<float>(i);
+    Maximize(ports, Line(image, {x, 75}, {x + 4.0f, 75}, 3.2f));
+  }
+  Paint(image, ports, Rgb(0x050507));
+  // Gas venting up out of the ports, and a ball leaving the muzzle.
+  Field gas(image.Width, image.Height);
+  for (int i = 0; i < 4; ++i) {
+    const float x = 128.0f + 11.0f * static_cast<float>(i);
+    for (int j = 0; j < 4; ++j) {
+      const float k = static_cast<float>(j);
+      FillCircle(gas, (x + k * 2.0f) * kS, (66.0f - k * 9.0f) * kS, (3.0f + k * 2.2f) * kS, 1.0f - k * 0.2f);
+    }
+  }
+  BoxBlur(gas, 3 * kScale);
+  AddLight(image, gas, Rgb(0xC8D4E8), 0.6f);
+  Field blast(image.Width, image.Height);
+  FillEllipse(blast, 180 * kS, 84 * kS, 10 * kS, 6 * kS);
+  BoxBlur(blast, 3 * kScale);
+  AddLight(image, blast, Rgb(0xC8D4E8), 0.5f);
+  Paintball(image, 192 * kS, 84 * kS, 6.0f * kS, Rgb(0xFF2A86));
+}
+
+void DrawDotScope(Image& image) {
+  Backdrop(image, {110, 60}, 90, 60);
+  MarkerBody(image, 110, Rgb(0x4A6A8A));
+  // The rail it clamps to.
+  Field rail(image.Width, image.Height);
+  for (int i = 0; i < 10; ++i) {
+    const float x = 40.0f + 12.0f * static_cast<float>(i);
+    Maximize(rail, Polygon(image, std::array<Point, 4>{{{x, 102}, {x + 8, 102}, {x + 8, 110}, {x, 110}}}));
+  }
+  Shaded(image, rail, Rgb(0x18191E));
+  const Field mount = Polygon(image, std::array<Point, 4>{{{66, 84}, {134, 84}, {138, 104}, {62, 104}}});
+  Shaded(image, mount, Rgb(0x202228));
+  // The tube, with a wider objective bell at the front.
+  const Field tube = Line(image, {46, 66}, {150, 66}, 30);
+  const Field bell = Polygon(image, std::array<Point, 4>{{{132, 44}, {178, 40}, {178, 92}, {132, 88}}});
+  Field sight = tube;
+  Maximize(sight, bell);
+  Paint(image, Dilated(sight, kScale), Rgb(0x06060A));
+  Shaded(image, sight, Rgb(0x4A4E58), 0.7f);
+  const Field knob = Polygon(image, std::array<Point, 4>{{{88, 40}, {108, 40}, {108, 52}, {88, 52}}});
+  Shaded(image, knob, Rgb(0x3A3C44));
+  // The lens seen end-on at an angle, the red dot in it.
+  const Field lens = Ellipse(image, {178, 66}, 9, 25);
+  PaintVertical(image, lens, Gradient{{0.0f, Rgb(0x60406A)}, {0.5f, Rgb(0x1A1030)}, {1.0f, Rgb(0x402038)}},
+                41 * kS, 91 * kS);
+  const Field dot = Ellipse(image, {177, 62}, 2.4f, 3.0f);
+  Glow(image, dot, Rgb(0xFF2020), 8 * kScale, 1.3f);
+  Paint(image, dot, Rgb(0xFFD0C0));
+  AddLight(image, Line(image, {50, 55}, {146, 55}, 2.0f), Rgb(0xFFFFFF), 0.3f);
+}
+
+}  // namespace
+
+Image DrawPaintPicture(FontLibrary& fonts) {
+  return Supersampled(270, 199, kScale, [&](Image& image) { DrawPaint(image, fonts); });
+}
+
+Image DrawCustomisation(FontLibrary& /*fonts*/, int n) {
+  return Supersampled(200, 150, kScale, [&](Image& image) {
+    switch (n) {
+      case 1: DrawLightningLoader(image); break;
+      case 2: DrawMilledBody(image); break;
+      case 3: DrawMuzzleBrake(image); break;
+      default: DrawDotScope(image); break;
+    }
+  });
+}
+
+}  // namespace vantoro::art
