@@ -11,8 +11,10 @@
 
 #include "screens/end_of_month_screen.hpp"
 #include "screens/hub/admin_section.hpp"
+#include "screens/hub/hq_section.hpp"
 #include "screens/hub/hub_screen.hpp"
 #include "screens/hub/season_section.hpp"
+#include "screens/hub/store_section.hpp"
 #include "screens/hub/team_section.hpp"
 #include "screens/league_end_screen.hpp"
 #include "screens/result_screen.hpp"
@@ -68,6 +70,8 @@ std::vector<Page> HubPages() {
       Add(page, "sections", HubScreen::SectionButtons());
       Add(page, "tabs", HubScreen::TabButtons(s));
       if (s == 1) Add(page, "team", TeamSection::Buttons(p));
+      if (s == 2) Add(page, "hq", HqSection::Buttons(p));
+      if (s == 3) Add(page, "store", StoreSection::Buttons(p));
       if (s == 6 && p == 2) Add(page, "map", SeasonSection::MapButtons());
       if (s == 6 && p == 3) Add(page, "turn end", SeasonSection::TurnEndButtons());
       if (s == 7) Add(page, "admin", AdminSection::Buttons(p));
@@ -140,6 +144,11 @@ TEST(ButtonTablesTest, EveryButtonIsInATableAndTakesItsOwnPress) {
   ExpectEveryButtonReachable<TeamButton>(
       "team", static_cast<int>(TeamButton::DebriefNext) + 1,
       {TeamSection::Buttons(1), TeamSection::Buttons(2), TeamSection::Buttons(5), TeamSection::Buttons(6)});
+  ExpectEveryButtonReachable<HqButton>("hq", static_cast<int>(HqButton::Trade) + 1,
+                                       {HqSection::Buttons(2), HqSection::Buttons(3)});
+  ExpectEveryButtonReachable<StoreButton>("store", static_cast<int>(StoreButton::BuyChoice) + 1,
+                                          {StoreSection::Buttons(1), StoreSection::Buttons(2),
+                                           StoreSection::Buttons(3), StoreSection::Buttons(4)});
   ExpectEveryButtonReachable<SeasonButton>("season", static_cast<int>(SeasonButton::HireVehicle) + 1,
                                            {SeasonSection::TurnEndButtons()});
   ExpectEveryButtonReachable<AdminButton>("admin", static_cast<int>(AdminButton::NextPage) + 1,

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "screens/hub/admin_section.hpp"
+#include "screens/hub/hq_section.hpp"
 #include "screens/hub/hub_widgets.hpp"
 #include "screens/hub/season_section.hpp"
+#include "screens/hub/store_section.hpp"
 #include "screens/hub/team_section.hpp"
 #include "sim/hub_navigation.hpp"
 #include "text/generators.hpp"
@@ -72,7 +74,9 @@ std::span<const Button<int>> HubScreen::TabButtons(Int section) {
 
 HubScreen::HubScreen(ScreenContext context) : ctx_(context) {
   sections_[0] = std::make_unique<TeamSection>(context);
-  for (int s = 1; s < 5; ++s) sections_[static_cast<std::size_t>(s)] = std::make_unique<EmptyHubSection>();
+  sections_[1] = std::make_unique<HqSection>(context);
+  sections_[2] = std::make_unique<StoreSection>(context);
+  for (int s = 3; s < 5; ++s) sections_[static_cast<std::size_t>(s)] = std::make_unique<EmptyHubSection>();
   sections_[5] = std::make_unique<SeasonSection>(context);
   sections_[6] = std::make_unique<AdminSection>(context);
 }

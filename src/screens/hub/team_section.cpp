@@ -4,6 +4,7 @@
 #include <string>
 
 #include "screens/hub/hub_widgets.hpp"
+#include "sim/catalogue.hpp"
 #include "sim/hub_navigation.hpp"
 #include "sim/team_actions.hpp"
 #include "state/derived.hpp"
@@ -15,7 +16,6 @@ namespace {
 enum Page { kOverview = 1, kIndividual, kTrophies, kStandings, kOpposition, kDebrief };
 
 constexpr int kFrameX = 498, kFrameY = 160;
-constexpr int kFrameCount = 20, kTicksPerFrame = 3;
 
 using B = TeamButton;
 
@@ -67,12 +67,6 @@ constexpr auto kDebriefButtons = Join(kPageButtons, kDebriefOwn);
 constexpr Color kLabel = Rgb(0xAAAAFF);
 constexpr Color kValue = Rgb(0xDDDDFF);
 
-std::string CustomisationLine(Int custom) {
-  static constexpr std::array<const char*, 5> kLines = {"+ Marker Not Customised", "+ Lightning Hopper",
-                                                        "+ Custom Milling", "+ Muzzle Break", "+ Dot Scope"};
-  return InRange(custom, 0, 4) ? kLines[static_cast<std::size_t>(custom.v)] : "";
-}
-
 // The picture of a squad member; nothing for a gender or portrait number
 // that names none.
 const Image* PortraitOf(const PictureSet& pictures, Int gender, Int portrait) {
@@ -105,10 +99,10 @@ std::span<const Button<TeamButton>> TeamSection::Buttons(Int page) {
 }
 
 void TeamSection::DrawPage(Canvas& canvas, Int page) {
-  AdvanceAnimation();
+  AdvanceTeamAnimation(ctx_.State.Runtime);
   const Int frame = ctx_.State.Runtime.AnimFrame;
   if ((page == kOverview || page == kTrophies || page == kStandings || page == kOpposition) &&
-      InRange(frame, 1, kFrameCount)) {
+      InRange(frame, 1, kTeamAnimFrames)) {
     canvas.Picture(kFrameX, kFrameY, ctx_.Pictures.Get(Nth(PictureId::TeamAnim1, frame.v)));
   }
   if (page == kIndividual) canvas.FillRect(kFrameX, kFrameY, kFrameX + 270, kFrameY + 200, kBlack);
@@ -121,16 +115,6 @@ void TeamSection::DrawPage(Canvas& canvas, Int page) {
     case kOpposition: DrawOpposition(canvas); break;
     case kDebrief: DrawDebrief(canvas); break;
     default: break;
-  }
-}
-
-void TeamSection::AdvanceAnimation() {
-  RuntimeState& r = ctx_.State.Runtime;
-  ++r.AnimTick;
-  if (r.AnimTick == kTicksPerFrame) {
-    r.AnimTick = 0;
-    ++r.AnimFrame;
-    if (r.AnimFrame > kFrameCount) r.AnimFrame = 1;
   }
 }
 

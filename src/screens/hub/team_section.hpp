@@ -34,7 +34,6 @@ class TeamSection final : public HubSection {
   void PressPage(int x, int y, Int page) override;
 
  private:
-  void AdvanceAnimation();
   void DrawPageButtons(Canvas& canvas);
   void DrawStatistics(Canvas& canvas);
   void DrawOverview(Canvas& canvas);

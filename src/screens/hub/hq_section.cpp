@@ -1,0 +1,217 @@
+#include "screens/hub/hq_section.hpp"
+
+#include <array>
+#include <string>
+
+#include "screens/hub/hub_widgets.hpp"
+#include "sim/catalogue.hpp"
+#include "sim/clubhouse_actions.hpp"
+
+namespace vantoro {
+namespace {
+
+using B = HqButton;
+
+enum HqPage { kOverview = 1, kPurchase, kVehicle };
+
+constexpr Color kRed = Rgb(0xFF0000);
+
+// Outlined boxes with their labels below them, grey once they cannot act.
+constexpr ButtonScheme kShopScheme{{Rgb(0x88FF88), kButtonFill, kRed}, {Rgb(0x666666), Rgb(0x222222), kRed}};
+constexpr Button<B> Shop(B id, int left, int top, std::string_view label, int labelX) {
+  return {id, {left, top, left + 100, top + 30}, PressRule::Inside, label, labelX, top + 33, 8, kShopScheme};
+}
+constexpr std::array<Button<B>, 8> kPurchaseButtons = {{
+    Shop(B::Locks, 140, 170, "Upgrade Locks", 150),
+    Shop(B::Alarm, 260, 170, " Upgrade Alarm", 270),
+    Shop(B::Television, 380, 170, "  Purchase TV", 390),
+    Shop(B::PbCooler, 140, 230, "  PB Cooler Unit", 145),
+    Shop(B::SnackMachine, 260, 230, " Snack Machine", 270),
+    Shop(B::PoolTable, 380, 230, "    Pool Table", 390),
+    Shop(B::BeerFridge, 140, 290, "   Beer Fridge", 150),
+    Shop(B::Garage, 260, 290, "  Garage Upgrade", 260),
+}};
+
+constexpr ButtonScheme kCarScheme{{Rgb(0x55FF55), Rgb(0x003300), Rgb(0x99FF99)},
+                                  {Rgb(0x888888), Rgb(0x444444), Rgb(0x888888)}};
+constexpr std::array<Button<B>, 2> kVehicleButtons = {{
+    {B::ViewNext, {390, 270, 490, 300}, PressRule::Inside, "View Next", 407, 275, kHubTextSize, kCarScheme},
+    {B::Trade, {390, 310, 490, 340}, PressRule::Inside, "Purchase", 407, 315, kHubTextSize, kCarScheme},
+}};
+
+// What each box of PURCHASE buys, and where its price stands inside it.
+struct Offer {
+  B Id;
+  bool IsUpgrade;
+  Upgrade Up;
+  Fitting Fit;
+  int PriceX, PriceY;
+};
+constexpr std::array<Offer, 8> kOffers = {{
+    {B::Locks, true, Upgrade::Locks, {}, 172, 176},
+    {B::Alarm, true, Upgrade::Alarm, {}, 292, 176},
+    {B::Television, false, {}, Fitting::Television, 412, 176},
+    {B::PbCooler, false, {}, Fitting::PbCooler, 172, 235},
+    {B::SnackMachine, false, {}, Fitting::SnackMachine, 292, 235},
+    {B::PoolTable, false, {}, Fitting::PoolTable, 412, 235},
+    {B::BeerFridge, false, {}, Fitting::BeerFridge, 172, 295},
+    {B::Garage, true, Upgrade::Garage, {}, 292, 295},
+}};
+
+const Offer& OfferFor(B id) {
+  for (const Offer& o : kOffers) {
+    if (o.Id == id) return o;
+  }
+  return kOffers[0];
+}
+
+bool CanBuy(const GameState& s, const Offer& o) {
+  return o.IsUpgrade ? CanUpgrade(s, o.Up) : CanBuyFitting(s, o.Fit);
+}
+
+// Where each fitting stands in the clubhouse picture.
+struct Placed {
+  Fitting Fit;
+  PictureId Picture;
+  int X, Y;
+};
+constexpr std::array<Placed, 5> kFittings = {{
+    {Fitting::Television, PictureId::Television, 210, 194},
+    {Fitting::PbCooler, PictureId::PbCooler, 198, 229},
+    {Fitting::SnackMachine, PictureId::SnackMachine, 255, 224},
+    {Fitting::PoolTable, PictureId::PoolTable, 315, 239},
+    {Fitting::BeerFridge, PictureId::BeerFridge, 270, 198},
+}};
+
+std::string Percent(std::optional<Int> load) { return load ? load->Str() + "%" : "n/a"; }
+Color LoadColor(std::optional<Int> load) { return !load || *load > 100 ? Rgb(0xFFAAAA) : Rgb(0xAAFFAA); }
+
+}  // namespace
+
+std::span<const Button<HqButton>> HqSection::Buttons(Int page) {
+  if (page == kPurchase) return kPurchaseButtons;
+  if (page == kVehicle) return kVehicleButtons;
+  return {};
+}
+
+void HqSection::DrawPage(Canvas& canvas, Int page) {
+  AdvanceTeamAnimation(ctx_.State.Runtime);
+  canvas.Picture(498, 160, ctx_.Pictures.Get(PictureId::HqPicture));
+  if (page == kOverview) DrawOverview(canvas);
+  if (page == kPurchase) DrawPurchase(canvas);
+  if (page == kVehicle) DrawVehicle(canvas);
+  // Last, so that the summary beside it does not cover its lines.
+  if (InRange(page, kOverview, kVehicle)) DrawCommentary(canvas);
+}
+
+void HqSection::DrawCommentary(Canvas& canvas) {
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  DrawPanel(canvas, 450, 380, 767, 480);
+  for (int k = 1; k <= 6; ++k)
+    canvas.Text(452, 366 + 16 * k, ctx_.State.Runtime.CommentaryLines[k], font, kWhite);
+}
+
+void HqSection::DrawSummary(Canvas& canvas) {
+  const TeamRecord& team = ctx_.State.Team;
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  DrawPanel(canvas, 130, 380, 480, 450);
+  struct Row {
+    int X, ValueX, Y;
+    const char* Label;
+    Int Value;
+  };
+  const std::array<Row, 8> rows = {{
+      {135, 250, 385, "Lock Strength:", team.LockStrength},
+      {135, 250, 405, "Security Level:", team.SecurityLevel},
+      {135, 250, 425, "Television:", team.Television},
+      {135, 250, 445, "PB Cooler:", team.PBCooler},
+      {300, 410, 385, "Snack Machine:", team.SnackMachine},
+      {300, 410, 405, "Pool Table:", team.PoolTable},
+      {300, 410, 425, "Beer Fridge:", team.BeerFridge},
+      {300, 410, 445, "Garage Level:", team.GarageLevel},
+  }};
+  for (const Row& row : rows) {
+    canvas.Text(row.X, row.Y, row.Label, font, Rgb(0x00AA00));
+    canvas.Text(row.ValueX, row.Y, row.Value.Str(), font, Rgb(0x9955CC));
+  }
+}
+
+void HqSection::DrawOverview(Canvas& canvas) {
+  const GameState& s = ctx_.State;
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  DrawPanel(canvas, 130, 160, 497, 360);
+  DrawPanel(canvas, 463, 330, 497, 360);
+  canvas.Picture(170, 162, ctx_.Pictures.Get(PictureId::Clubhouse));
+  for (const Placed& f : kFittings) {
+    if (FittingOwned(s, f.Fit)) canvas.Picture(f.X, f.Y, ctx_.Pictures.Get(f.Picture));
+  }
+  canvas.Text(132, 317, "L:" + s.Team.LockStrength.Str(), font, kRed);
+  canvas.Text(132, 337, "S:" + s.Team.SecurityLevel.Str(), font, kRed);
+  canvas.Text(465, 337, "G:" + s.Team.GarageLevel.Str(), font, kRed);
+  DrawSummary(canvas);
+}
+
+void HqSection::DrawPurchase(Canvas& canvas) {
+  const GameState& s = ctx_.State;
+  const Font& price = HubFont(ctx_.Fonts, kHubTextSize);
+  for (const Button<B>& b : kPurchaseButtons) {
+    const Offer& o = OfferFor(b.Action);
+    DrawButton(canvas, ctx_.Fonts, b, CanBuy(s, o));
+    if (o.IsUpgrade) {
+      canvas.Text(o.PriceX, o.PriceY, "$" + UpgradePrice(s, o.Up).Str(), price, Rgb(0x55FF55));
+    } else if (!FittingOwned(s, o.Fit)) {
+      canvas.Text(o.PriceX, o.PriceY, "$" + FittingPrice(o.Fit).Str(), price, Rgb(0x55FF55));
+    }
+  }
+  DrawSummary(canvas);
+}
+
+void HqSection::DrawVehicle(Canvas& canvas) {
+  const GameState& s = ctx_.State;
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  const Int viewed = s.Runtime.ViewedVehicle;
+  DrawPanel(canvas, 130, 160, 497, 360);
+  DrawPanel(canvas, 130, 380, 480, 450);
+  if (const VehicleInfo* car = VehicleOf(viewed)) {
+    canvas.Picture(140, 165, ctx_.Pictures.Get(Nth(PictureId::Vehicle1, viewed.v)));
+    int y = 165;
+    for (std::string_view line : {car->Name, car->Reliability, car->Speed, car->Storage, car->Price}) {
+      canvas.Text(380, y, line, font, Rgb(0xAAAAFF));
+      y += 20;
+    }
+  }
+  if (viewed == s.Team.Vehicle) canvas.Text(140, 165, "Owned", font, Rgb(0xAAFFAA));
+  const Color label = Rgb(0xAAAAFF), value = Rgb(0xAAFFAA);
+  canvas.Text(140, 385, "Car Owned", font, label);
+  canvas.Text(140, 405, "Value    ", font, label);
+  canvas.Text(140, 425, "Current Capacity ", font, label);
+  canvas.Text(140, 445, "With Viewed Car ", font, label);
+  const VehicleInfo* owned = VehicleOf(s.Team.Vehicle);
+  canvas.Text(300, 385, owned != nullptr ? owned->ShortName : std::string_view(), font, value);
+  canvas.Text(300, 405, "$" + VehicleValue(s.Team.Vehicle).Str(), font, value);
+  const std::optional<Int> now = LoadPercentageIn(s, s.Team.Vehicle), then = LoadPercentageIn(s, viewed);
+  canvas.Text(300, 425, Percent(now), font, LoadColor(now));
+  canvas.Text(300, 445, Percent(then), font, LoadColor(then));
+  DrawButton(canvas, ctx_.Fonts, kVehicleButtons[0]);
+  DrawButton(canvas, ctx_.Fonts, kVehicleButtons[1], CanTradeVehicle(s));
+}
+
+void HqSection::PressPage(int x, int y, Int page) {
+  const auto hit = HitTest(Buttons(page), x, y);
+  if (!hit) return;
+  GameState& s = ctx_.State;
+  switch (*hit) {
+    case B::Locks:
+    case B::Alarm:
+    case B::Garage: BuyUpgrade(s, OfferFor(*hit).Up); break;
+    case B::Television:
+    case B::PbCooler:
+    case B::SnackMachine:
+    case B::PoolTable:
+    case B::BeerFridge: BuyFitting(s, OfferFor(*hit).Fit); break;
+    case B::ViewNext: ViewNextVehicle(s); break;
+    case B::Trade: TradeVehicle(s); break;
+  }
+}
+
+}  // namespace vantoro
