@@ -13,6 +13,7 @@
 
 namespace vantoro {
 
+using Ints3 = Array1<Int, 3>;
 using Ints6 = Array1<Int, 6>;
 using Ints7 = Array1<Int, 7>;
 using Ints50 = Array1<Int, 50>;
@@ -122,7 +123,15 @@ using Texts600 = Array1<std::string, 600>;
   X(Int, OwnHangPoints)                                    \
   X(Int, OppHangPoints)                                    \
   X(Int, OwnPenalty)                                       \
-  X(Int, OppPenalty)
+  X(Int, OppPenalty)                                       \
+  /* what the hub sets as it opens a gambling game */      \
+  X(Int, RaceReset)                                        \
+  X(Int, BetHorse)                                         \
+  X(Int, RaceState)                                        \
+  X(Ints3, Reel)                                           \
+  X(Ints3, ReelHeld)                                       \
+  X(Int, SlotState)                                        \
+  X(Int, SlotCredits)
 
 struct RuntimeState {
 #define VANTORO_DECLARE(type, name) type name{};
