@@ -62,6 +62,9 @@ constexpr Recipe kRecipes[] = {
     {PictureId::NoMarkerMale, 2, DrawNoMarker},
     {PictureId::PaintPicture, 1, One<DrawPaintPicture>},
     {PictureId::Custom1, 4, DrawCustomisation},
+    {PictureId::Training1, 4, DrawTraining},
+    {PictureId::FinancePicture, 1, One<DrawFinancePicture>},
+    {PictureId::GamblePicture, 1, One<DrawGamblePicture>},
 };
 
 }  // namespace

@@ -53,6 +53,9 @@ Image DrawMarkerCatalogue(FontLibrary& fonts, int item);           // 1..10
 Image DrawNoMarker(FontLibrary& fonts, int gender);                // 1 or 2
 Image DrawPaintPicture(FontLibrary& fonts);
 Image DrawCustomisation(FontLibrary& fonts, int n);                // 1 loader, 2 milling, 3 brake, 4 scope
+Image DrawTraining(FontLibrary& fonts, int drill);                 // 1 laps, 2 targets, 3 cover, 4 sprints
+Image DrawFinancePicture(FontLibrary& fonts);
+Image DrawGamblePicture(FontLibrary& fonts);
 
 // The recipe that draws a picture; nullptr when there is none yet.
 RecipeFn RecipeFor(PictureId id);

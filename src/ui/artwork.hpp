@@ -137,6 +137,12 @@ enum class PictureId {
   Custom2,
   Custom3,
   Custom4,
+  Training1,         // the training page's drills on the practice field
+  Training2,
+  Training3,
+  Training4,
+  FinancePicture,    // the finance section's money matters
+  GamblePicture,     // the finance section's gambling
 };
 
 struct PictureInfo {
@@ -272,6 +278,12 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::Custom2, "custom2.jpg", 200, 150},
     PictureInfo{PictureId::Custom3, "custom3.jpg", 200, 150},
     PictureInfo{PictureId::Custom4, "custom4.jpg", 200, 150},
+    PictureInfo{PictureId::Training1, "training1.jpg", 270, 200},
+    PictureInfo{PictureId::Training2, "training2.jpg", 270, 200},
+    PictureInfo{PictureId::Training3, "training3.jpg", 270, 200},
+    PictureInfo{PictureId::Training4, "training4.jpg", 270, 200},
+    PictureInfo{PictureId::FinancePicture, "finance.jpg", 270, 200},
+    PictureInfo{PictureId::GamblePicture, "gamble.jpg", 270, 200},
 };
 
 // The game finds a picture's entry by its number.

@@ -1,0 +1,351 @@
+// The training page's drills, each on the team's practice field behind the
+// clubhouse: laps round the field, target practice at boards, moving from
+// bunker to bunker, and sprints between cones.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/kit_marker.hpp"
+#include "assets/kit_person.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 270;
+constexpr int kHeight = 200;
+// Drawn twice as large and shrunk: the players' masks are small.
+constexpr float kS = 2.0f;
+
+constexpr Color kPaint = Rgb(0xFFD81E);
+
+constexpr Kit kTeam{
+    .Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Wrap = Rgb(0xFFD81E)};
+// Practice tops: what the squad wears when the good jerseys stay in the bag.
+constexpr Kit kBib{
+    .Jersey = Rgb(0xE8E4DA), .Trim = Rgb(0x1E5AE0), .Pants = Rgb(0x2A2E38), .Wrap = Rgb(0x1E5AE0)};
+constexpr Kit kGrey{
+    .Jersey = Rgb(0x5A6270), .Trim = Rgb(0xFF8A1A), .Pants = Rgb(0x22242A), .Wrap = Rgb(0xFF8A1A)};
+
+Point P(float x, float y) { return {x * kS, y * kS}; }
+
+// ---------------------------------------------------------------- poses
+
+// Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
+const Pose kRun = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45},
+                         -0.35f, {0, 0}, 1.0f);
+// The other stride: far leg planted, near leg swinging through.
+const Pose kRunOther = SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10},
+                              {11, -46}, -0.35f, {0, 0}, 1.0f);
+const Pose kStandAim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
+                              -0.08f, {0, 0}, 1.0f);
+const Pose kKneelAim = SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0},
+                              {11, -38}, -0.1f, {0, 0}, 1.0f);
+const Pose kSquat = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
+                           -1.25f, {0, 0}, 1.0f);
+// Set for the sprint: low, weight on the front foot, the back leg long.
+const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0},
+                               {14, -24}, 0.55f, {0, 0}, 1.0f);
+// Flat out: leaning into it, the near knee driving up.
+const Pose kDash = SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}, {16, -30}, {14, -10},
+                          {10, -44}, -0.5f, {0, 0}, 1.0f);
+
+struct Actor {
+  Pose Body;
+  Point Feet;  // in picture pixels
+  float Scale;
+  float Facing;
+  const Kit* Colours;
+  int Marker;
+};
+
+Point Draw(Image& image, const Actor& a) {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
+              3.0f * a.Scale * kS);
+  BoxBlur(shadow, static_cast<int>(2 * kS));
+  Paint(image, shadow, Rgb(0x000000), 0.35f);
+  return DrawPlayer(image, {.Feet = P(a.Feet.X, a.Feet.Y),
+                            .Height = 75.0f * a.Scale * kS,
+                            .Facing = a.Facing,
+                            .Seen = View::Side,
+                            .Body = a.Body,
+                            .Colours = *a.Colours,
+                            .Marker = a.Marker,
+                            .Look = {.Paint = kPaint}});
+}
+
+// ---------------------------------------------------------------- the field
+
+// Sky, the tree line and the fence's netting, then mown turf with the
+// field's white lines running away from us.
+void PracticeField(Image& image, float horizon, std::uint32_t seed) {
+  FillLinear(image, 0.0f, 0.0f, 0.0f, horizon * kS, Gradient{{0.0f, Rgb(0x4A94E4)}, {1.0f, Rgb(0xD4ECFF)}});
+  const Noise n(seed);
+  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
+  Field trees(image.Width, image.Height);
+  std::vector<Point> band{{0.0f, horizon * kS}};
+  for (int x = 0; x <= image.Width; x += 4) {
+    const float fx = static_cast<float>(x);
+    band.push_back({fx, (horizon - 8.0f - 14.0f * n.Fbm(fx / 50.0f, 0.5f, 4)) * kS});
+  }
+  band.push_back({w, horizon * kS});
+  FillPolygon(trees, band);
+  Paint(image, trees, Rgb(0x3E6E3A));
+  ApplyLight(image, Lighting(NoiseField(image.Width, image.Height, 18.0f, 2, seed), -0.5f, -0.6f, 0.6f, 8.0f),
+             trees, 0.35f);
+  Field net(image.Width, image.Height);
+  const float top = (horizon - 16.0f) * kS;
+  for (float x = 0.0f; x < w; x += 7.0f * kS) {
+    ThickLine(net, x, top, x + 7.0f * kS, horizon * kS, 0.6f, 0.4f);
+    ThickLine(net, x + 7.0f * kS, top, x, horizon * kS, 0.6f, 0.4f);
+  }
+  for (float x = 10.0f * kS; x < w; x += 60.0f * kS)
+    ThickLine(net, x, top - 4.0f * kS, x, horizon * kS, 1.2f * kS);
+  ThickLine(net, 0.0f, top, w, top, 1.0f * kS);
+  Paint(image, net, Rgb(0x22282E), 0.7f);
+  const float y0 = horizon * kS;
+  for (int y = static_cast<int>(y0); y < image.Height; ++y) {
+    const float t = (static_cast<float>(y) - y0) / (h - y0);
+    for (int x = 0; x < image.Width; ++x) {
+      const float u = (static_cast<float>(x) - w * 0.5f) / (0.25f + t);
+      const float stripe = std::fmod(std::fabs(u) / 70.0f, 2.0f) < 1.0f ? 1.0f : 0.9f;
+      const float g = n.Value(static_cast<float>(x) / 2.0f, static_cast<float>(y) / (1.0f + 2.0f * t));
+      const ColorF c = ToF(Rgb(0x4CAE42)) * (stripe * (0.78f + 0.3f * t) * (0.9f + 0.15f * g));
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+  // The side lines and the centre line, worn thin where the squad runs.
+  Field lines(image.Width, image.Height);
+  const float vanish = w * 0.5f;
+  for (const float foot : {-0.9f, 1.9f}) {
+    ThickLine(lines, vanish + (foot - 0.5f) * w * 0.12f, y0 + 2.0f * kS, foot * w, h, 1.6f * kS);
+  }
+  ThickLine(lines, 0.0f, y0 + 22.0f * kS, w, y0 + 22.0f * kS, 1.4f * kS);
+  Paint(image, lines, Rgb(0xF4F4EC), 0.7f);
+}
+
+void Cone(Image& image, float x, float base, float size) {
+  Field body(image.Width, image.Height), band(image.Width, image.Height), foot(image.Width, image.Height);
+  const float s = size * kS, cx = x * kS, b = base * kS;
+  FillEllipse(foot, cx, b, s * 0.75f, s * 0.22f);
+  const Point tri[] = {
+      {cx - s * 0.5f, b}, {cx - s * 0.08f, b - s * 1.4f}, {cx + s * 0.08f, b - s * 1.4f}, {cx + s * 0.5f, b}};
+  FillPolygon(body, tri);
+  ThickLine(band, cx - s, b - s * 0.7f, cx + s, b - s * 0.7f, s * 0.22f);
+  Field shadow = foot;
+  BoxBlur(shadow, 2);
+  Paint(image, shadow, Rgb(0x000000), 0.4f, static_cast<int>(s * 0.3f), static_cast<int>(s * 0.1f));
+  Paint(image, foot, Rgb(0xD05A10));
+  Paint(image, body, Rgb(0xFF7A1A));
+  Paint(image, Multiplied(band, body), Rgb(0xF8F4EC));
+  ApplyLight(image, Bevel(body, static_cast<int>(s * 0.2f) + 1, -0.6f, -0.4f, 0.5f, 3.0f), body, 0.6f);
+}
+
+enum class Shape { Can, Dorito, Snake };
+
+// An inflatable bunker; X is its left edge, all in picture pixels.
+struct Bunker {
+  Shape Kind;
+  float X, Base, Width, Height;
+  Color Colour;
+};
+
+Field BunkerMask(const Bunker& c, int width, int height) {
+  Field f(width, height);
+  const float l = c.X * kS, r = (c.X + c.Width) * kS, b = c.Base * kS, t = (c.Base - c.Height) * kS;
+  const float w = r - l, h = b - t;
+  switch (c.Kind) {
+    case Shape::Can: {
+      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
+      FillPolygon(f, body);
+      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
+      break;
+    }
+    case Shape::Dorito: {
+      const Point body[] = {{l, b},
+                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
+                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
+                            {r, b}};
+      FillPolygon(f, body);
+      break;
+    }
+    case Shape::Snake: ThickLine(f, l + h * 0.5f, t + h * 0.5f, r - h * 0.5f, t + h * 0.5f, h); break;
+  }
+  BoxBlur(f, 1, 2);
+  return f;
+}
+
+void DrawBunker(Image& image, const Bunker& c) {
+  const Field mask = BunkerMask(c, image.Width, image.Height);
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, (c.X + c.Width * 0.55f) * kS, c.Base * kS, c.Width * 0.6f * kS, 3.0f * kS);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
+  Field seams(image.Width, image.Height);
+  if (c.Kind == Shape::Snake) {
+    for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
+      ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
+  }
+  Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
+  Field low = mask;
+  for (int y = 0; y < image.Height; ++y) {
+    const float k = SmoothStep((c.Base - c.Height * 0.4f) * kS, c.Base * kS, static_cast<float>(y)) * 0.45f;
+    for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
+  }
+  Paint(image, low, Rgb(0x05050A));
+}
+
+// A ball in flight with its streak.
+void Ball(Image& image, Point from, Point to, float k) {
+  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
+  const float back = std::max(k - 0.1f, 0.0f);
+  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
+  Field trail(image.Width, image.Height);
+  TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, 2.0f * kS);
+  Paint(image, trail, kPaint, 0.4f);
+  Paintball(image, at.X, at.Y, 2.0f * kS, kPaint);
+}
+
+// Streaks of speed left behind a runner.
+void SpeedLines(Image& image, Point from, float length, std::span<const float> rows) {
+  Field f(image.Width, image.Height);
+  for (const float dy : rows)
+    TaperedLine(f, from.X * kS, (from.Y + dy) * kS, (from.X - length) * kS, (from.Y + dy) * kS, 1.6f * kS,
+                0.2f);
+  Paint(image, f, Rgb(0xFFFFFF), 0.55f);
+}
+
+// ---------------------------------------------------------------- the drills
+
+// Laps: the squad strung out along the cones that mark the track.
+void Laps(Image& image) {
+  PracticeField(image, 70.0f, 0x7A01);
+  for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
+  Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
+  Draw(image, {kRun, {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
+  Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kTeam, 7});
+  Draw(image, {kRun, {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
+  for (int i = 0; i < 5; ++i) Cone(image, 8.0f + 62.0f * static_cast<float>(i), 198.0f, 6.0f);
+}
+
+// A board on two legs, face on; `rings` paints a target, otherwise a
+// plain pop-up board.
+Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
+  Field legs(image.Width, image.Height), board(image.Width, image.Height);
+  for (const float side : {-0.35f, 0.35f})
+    ThickLine(legs, (cx + side * w) * kS, (base - h) * kS, (cx + side * w * 1.2f) * kS, base * kS, 1.8f * kS);
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, (cx + 4.0f) * kS, base * kS, w * 0.7f * kS, 2.5f * kS);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.4f);
+  Paint(image, legs, Rgb(0x6A4A2A));
+  const float top = base - h - w * 1.1f;
+  const Point rect[] = {P(cx - w * 0.5f, top), P(cx + w * 0.5f, top), P(cx + w * 0.5f, top + w * 1.1f),
+                        P(cx - w * 0.5f, top + w * 1.1f)};
+  FillPolygon(board, rect);
+  Paint(image, Dilated(board, static_cast<int>(kS)), Rgb(0x2A2018));
+  Paint(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A));
+  const Point centre = P(cx, top + w * 0.55f);
+  if (rings) {
+    for (int i = 4; i >= 1; --i) {
+      Field ring(image.Width, image.Height);
+      FillCircle(ring, centre.X, centre.Y, w * 0.11f * static_cast<float>(i) * kS);
+      Paint(image, ring, i % 2 == 0 ? Rgb(0xD8262E) : Rgb(0xF4F0E4));
+    }
+  } else {
+    // A player's outline to shoot at.
+    Field man(image.Width, image.Height);
+    FillCircle(man, centre.X, centre.Y - w * 0.26f * kS, w * 0.13f * kS);
+    const Point body[] = {P(cx - w * 0.32f, top + w * 1.05f), P(cx - w * 0.2f, top + w * 0.5f),
+                          P(cx + w * 0.2f, top + w * 0.5f), P(cx + w * 0.32f, top + w * 1.05f)};
+    FillPolygon(man, body);
+    Paint(image, man, Rgb(0x2A2A30));
+  }
+  ApplyLight(image, Bevel(board, static_cast<int>(2 * kS), -0.6f, -0.6f, 0.6f, 3.0f), board, 0.4f);
+  return board;
+}
+
+void Splats(Image& image, Random& rng, const Field& onto, std::span<const Point> hits, float radius) {
+  Field f(image.Width, image.Height);
+  SplatStyle style;
+  style.Radius = radius * kS;
+  style.Arms = 8;
+  style.Droplets = 8;
+  style.Spread = 2.0f;
+  style.Drips = 2;
+  for (const Point& h : hits) Splat(f, rng, h.X * kS, h.Y * kS, style);
+  WetPaint(image, Multiplied(f, Dilated(onto, static_cast<int>(kS))), kPaint, static_cast<int>(2 * kS), 1.0f);
+}
+
+// Target practice: boards down the range, splattered, and a shooter on the line.
+void Targets(Image& image, Random& rng) {
+  PracticeField(image, 72.0f, 0x7A02);
+  const Field far = Board(image, 234.0f, 112.0f, 26.0f, 10.0f, false);
+  const Point farHits[] = {{230.0f, 82.0f}, {240.0f, 92.0f}};
+  Splats(image, rng, far, farHits, 4.0f);
+  const Field near = Board(image, 172.0f, 142.0f, 48.0f, 16.0f, true);
+  const Point nearHits[] = {{168.0f, 102.0f}, {184.0f, 92.0f}, {160.0f, 84.0f}};
+  Splats(image, rng, near, nearHits, 6.0f);
+  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kTeam, 8});
+  for (const float k : {0.3f, 0.6f, 0.85f}) Ball(image, muzzle, P(170.0f, 100.0f), k);
+  // Spent paint and a pod on the shooting line.
+  for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kPaint);
+}
+
+// Use of cover: one player tucked in behind a snake, another dashing for
+// the next bunker.
+void Cover(Image& image) {
+  PracticeField(image, 66.0f, 0x7A03);
+  DrawBunker(image, {Shape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)});
+  DrawBunker(image, {Shape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)});
+  const Actor runner{kRun, {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6};
+  Draw(image, runner);
+  SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
+  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kTeam, 7});
+  DrawBunker(image, {Shape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
+  DrawBunker(image, {Shape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
+}
+
+// Sprints: one player set at the start cone, another flat out for the far one.
+void Sprints(Image& image) {
+  PracticeField(image, 68.0f, 0x7A04);
+  // The start line across the turf, and the finish by the far cones.
+  Field lines(image.Width, image.Height);
+  ThickLine(lines, 0.0f, 192.0f * kS, 150.0f * kS, 186.0f * kS, 2.0f * kS);
+  ThickLine(lines, 110.0f * kS, 105.0f * kS, 270.0f * kS, 103.0f * kS, 1.2f * kS);
+  Paint(image, lines, Rgb(0xF4F4EC), 0.8f);
+  for (int i = 0; i < 4; ++i) Cone(image, 120.0f + 44.0f * static_cast<float>(i), 104.0f, 3.6f);
+  Draw(image, {kDash, {176.0f, 150.0f}, 1.05f, 1.0f, &kGrey, 5});
+  SpeedLines(image, {150.0f, 112.0f}, 44.0f, std::array{0.0f, 10.0f, 20.0f, 30.0f});
+  Cone(image, 250.0f, 160.0f, 5.4f);
+  Draw(image, {kSprintSet, {62.0f, 190.0f}, 1.4f, 1.0f, &kTeam, 4});
+  Cone(image, 24.0f, 194.0f, 6.4f);
+  Cone(image, 110.0f, 196.0f, 6.4f);
+}
+
+}  // namespace
+
+Image DrawTraining(FontLibrary& /*fonts*/, int drill) {
+  return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
+    Random rng(0x7A10 + static_cast<std::uint64_t>(drill));
+    switch (drill) {
+      case 1: Laps(image); break;
+      case 2: Targets(image, rng); break;
+      case 3: Cover(image); break;
+      default: Sprints(image); break;
+    }
+    Vignette(image, 0.3f);
+  });
+}
+
+}  // namespace vantoro::art
