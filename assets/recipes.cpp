@@ -65,6 +65,10 @@ constexpr Recipe kRecipes[] = {
     {PictureId::Training1, 4, DrawTraining},
     {PictureId::FinancePicture, 1, One<DrawFinancePicture>},
     {PictureId::GamblePicture, 1, One<DrawGamblePicture>},
+    {PictureId::HorseStanding, 3, DrawHorse},
+    {PictureId::Card1, 13, DrawCard},
+    {PictureId::SlotSymbol1, 9, DrawSlotSymbol},
+    {PictureId::SlotBlur1, 5, DrawSlotBlur},
 };
 
 }  // namespace

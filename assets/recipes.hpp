@@ -56,6 +56,10 @@ Image DrawCustomisation(FontLibrary& fonts, int n);                // 1 loader, 
 Image DrawTraining(FontLibrary& fonts, int drill);                 // 1 laps, 2 targets, 3 cover, 4 sprints
 Image DrawFinancePicture(FontLibrary& fonts);
 Image DrawGamblePicture(FontLibrary& fonts);
+Image DrawHorse(FontLibrary& fonts, int phase);                    // 1 standing, 2 legs gathered, 3 stretched
+Image DrawCard(FontLibrary& fonts, int rank);                      // 1 ace .. 10, 11 jack, 12 queen, 13 king
+Image DrawSlotSymbol(FontLibrary& fonts, int n);                   // 1..4 balls, $$$, BONUS, CREDIT, $100, blank
+Image DrawSlotBlur(FontLibrary& fonts, int frame);                 // 1..5
 
 // The recipe that draws a picture; nullptr when there is none yet.
 RecipeFn RecipeFor(PictureId id);

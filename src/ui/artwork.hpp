@@ -143,6 +143,36 @@ enum class PictureId {
   Training4,
   FinancePicture,    // the finance section's money matters
   GamblePicture,     // the finance section's gambling
+  HorseStanding,     // the horse race's runner waiting at the start
+  HorseGallop1,      // the runner's two gallop phases, alternated every tick
+  HorseGallop2,
+  Card1,             // playing cards A, 2..10, J, Q, K
+  Card2,
+  Card3,
+  Card4,
+  Card5,
+  Card6,
+  Card7,
+  Card8,
+  Card9,
+  Card10,
+  Card11,
+  Card12,
+  Card13,
+  SlotSymbol1,       // slot reel symbols: balls 1..4, $$$, BONUS, CREDIT, $100, blank
+  SlotSymbol2,
+  SlotSymbol3,
+  SlotSymbol4,
+  SlotSymbol5,
+  SlotSymbol6,
+  SlotSymbol7,
+  SlotSymbol8,
+  SlotSymbol9,
+  SlotBlur1,         // a spinning reel's motion blur
+  SlotBlur2,
+  SlotBlur3,
+  SlotBlur4,
+  SlotBlur5,
 };
 
 struct PictureInfo {
@@ -284,6 +314,36 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::Training4, "training4.jpg", 270, 200},
     PictureInfo{PictureId::FinancePicture, "finance.jpg", 270, 200},
     PictureInfo{PictureId::GamblePicture, "gamble.jpg", 270, 200},
+    PictureInfo{PictureId::HorseStanding, "horse_stand.jpg", 49, 41},
+    PictureInfo{PictureId::HorseGallop1, "horse_gallop1.jpg", 57, 41},
+    PictureInfo{PictureId::HorseGallop2, "horse_gallop2.jpg", 57, 41},
+    PictureInfo{PictureId::Card1, "card1.jpg", 105, 153},
+    PictureInfo{PictureId::Card2, "card2.jpg", 105, 153},
+    PictureInfo{PictureId::Card3, "card3.jpg", 105, 153},
+    PictureInfo{PictureId::Card4, "card4.jpg", 105, 153},
+    PictureInfo{PictureId::Card5, "card5.jpg", 105, 153},
+    PictureInfo{PictureId::Card6, "card6.jpg", 105, 153},
+    PictureInfo{PictureId::Card7, "card7.jpg", 105, 153},
+    PictureInfo{PictureId::Card8, "card8.jpg", 105, 153},
+    PictureInfo{PictureId::Card9, "card9.jpg", 105, 153},
+    PictureInfo{PictureId::Card10, "card10.jpg", 105, 153},
+    PictureInfo{PictureId::Card11, "card11.jpg", 105, 153},
+    PictureInfo{PictureId::Card12, "card12.jpg", 105, 153},
+    PictureInfo{PictureId::Card13, "card13.jpg", 105, 153},
+    PictureInfo{PictureId::SlotSymbol1, "slot1.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol2, "slot2.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol3, "slot3.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol4, "slot4.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol5, "slot5.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol6, "slot6.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol7, "slot7.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol8, "slot8.jpg", 105, 57},
+    PictureInfo{PictureId::SlotSymbol9, "slot9.jpg", 105, 57},
+    PictureInfo{PictureId::SlotBlur1, "slot_blur1.jpg", 105, 57},
+    PictureInfo{PictureId::SlotBlur2, "slot_blur2.jpg", 105, 57},
+    PictureInfo{PictureId::SlotBlur3, "slot_blur3.jpg", 105, 57},
+    PictureInfo{PictureId::SlotBlur4, "slot_blur4.jpg", 105, 57},
+    PictureInfo{PictureId::SlotBlur5, "slot_blur5.jpg", 105, 57},
 };
 
 // The game finds a picture's entry by its number.

@@ -1,0 +1,179 @@
+// The slot machine's reels: each symbol painted on the light band of a
+// reel, which curves away from the window at the top and bottom and so
+// falls into shade there, and the blur of a spinning reel, the symbols'
+// colours smeared into vertical streaks.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <string>
+#include <string_view>
+
+#include "assets/art.hpp"
+#include "assets/kit_image.hpp"
+#include "assets/kit_lettering.hpp"
+#include "assets/lettering.hpp"
+#include "assets/paint.hpp"
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+
+namespace {
+
+constexpr int kWidth = 105;
+constexpr int kHeight = 57;
+// Symbols are drawn this many times larger and shrunk; the blur's band
+// is smeared anyway and is drawn at its own size.
+constexpr int kScale = 3;
+constexpr Color kReel = Rgb(0xFBF5E4);
+
+// The light falling on the reel's row y: full in the middle of the window,
+// dimmer where the drum turns away.
+float ReelLight(int y) {
+  const float a = (static_cast<float>(y) + 0.5f) / static_cast<float>(kHeight) * std::numbers::pi_v<float>;
+  return 0.42f + 0.58f * std::pow(std::sin(a), 0.8f);
+}
+
+Image Shaded(Image image) {
+  for (int y = 0; y < image.Height; ++y) {
+    const float k = ReelLight(y);
+    for (int x = 0; x < image.Width; ++x) {
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Unpack(p) * k);
+    }
+  }
+  return image;
+}
+
+// Centres the text's ink on (cx, cy).
+Field CentredText(const Image& image, std::string_view text, const Font& font, int tracking, float cx,
+                  float cy) {
+  Field mask = PlacedText(image.Width, image.Height, text, font, tracking, cx, 0);
+  const Rect box = InkBounds(mask);
+  return Shifted(mask, static_cast<int>(cx) - (box.Left + box.Right) / 2,
+                 static_cast<int>(cy) - (box.Top + box.Bottom) / 2);
+}
+
+void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
+  const float s = static_cast<float>(scale);
+  constexpr Color kBalls[] = {Rgb(0xFFC81E), Rgb(0xFF2A86), Rgb(0x32C83E), Rgb(0x2A9AFF)};
+  const float cx = kWidth * 0.5f * s, cy = 28.0f * s, r = 23.0f * s;
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, cx + 3.0f * s, cy + 4.0f * s, r, r * 0.9f);
+  BoxBlur(shadow, 3 * scale, 2);
+  Paint(image, shadow, Rgb(0x3A2A10), 0.35f);
+  Paintball(image, cx, cy, r, kBalls[n - 1]);
+  const std::string digit(1, static_cast<char>('0' + n));
+  const Font& font = fonts.Get("Arial", FontSize::Pixels(36 * scale), true);
+  const Field mask = CentredText(image, digit, font, 0, cx, cy + s);
+  Paint(image, Dilated(mask, 2 * scale), Rgb(0x1A1420));
+  Paint(image, mask, Rgb(0xFFFFFF));
+}
+
+struct Word {
+  std::string_view Text;
+  Gradient Face;
+  Color Outline;
+};
+
+void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
+  const int tracking = scale;
+  const Font& font = FittingFont(fonts, word.Text, tracking, 90 * scale, 44 * scale);
+  const float s = static_cast<float>(scale);
+  const Field mask = CentredText(image, word.Text, font, tracking, kWidth * 0.5f * s, kHeight * 0.5f * s);
+  const Rect box = InkBounds(mask);
+  const int o = scale;
+  PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), word.Face,
+                     {.ShadowSpread = o,
+                      .ShadowDx = o,
+                      .ShadowDy = 2 * o,
+                      .ShadowBlur = 2 * o,
+                      .ShadowOpacity = 0.35f,
+                      .GlowRadius = 0,
+                      .GlowStrength = 0.0f,
+                      .Outline = word.Outline,
+                      .Inline = Rgb(0xFFFFFF),
+                      .OutlineWidth = 2 * o,
+                      .InlineWidth = o,
+                      .InnerWidth = o / 2 + 1,
+                      .Bevel = o,
+                      .BevelDepth = 2.0f * o,
+                      .GlossInset = o});
+}
+
+Word WordFor(int n) {
+  switch (n) {
+    case 5:
+      return {
+          "$$$",
+          Gradient{
+              {0.0f, Rgb(0xFFF8C0)}, {0.45f, Rgb(0xFFC820)}, {0.5f, Rgb(0xB87800)}, {1.0f, Rgb(0xFFD040)}},
+          Rgb(0x4A2A00)};
+    case 6:
+      return {
+          "BONUS",
+          Gradient{
+              {0.0f, Rgb(0xFFD8C0)}, {0.45f, Rgb(0xFF4A2A)}, {0.5f, Rgb(0xB0101A)}, {1.0f, Rgb(0xFF5A30)}},
+          Rgb(0x3A0408)};
+    case 7:
+      return {
+          "CREDIT",
+          Gradient{
+              {0.0f, Rgb(0xE0F4FF)}, {0.45f, Rgb(0x3A9AFF)}, {0.5f, Rgb(0x1A4AB0)}, {1.0f, Rgb(0x50A8FF)}},
+          Rgb(0x0A1440)};
+    default:
+      return {
+          "$100",
+          Gradient{
+              {0.0f, Rgb(0xE8FFD8)}, {0.45f, Rgb(0x50D04A)}, {0.5f, Rgb(0x14802A)}, {1.0f, Rgb(0x60E050)}},
+          Rgb(0x06300E)};
+  }
+}
+
+// The symbol on the reel's band, before the drum's shading.
+Image Face(FontLibrary& fonts, int n, int scale) {
+  return Supersampled(kWidth, kHeight, scale, [&](Image& image) {
+    for (std::uint32_t& p : image.Pixels) p = kReel.Packed();
+    if (n <= 4) {
+      NumberedBall(image, fonts, n, scale);
+    } else if (n <= 8) {
+      Lettering(image, fonts, WordFor(n), scale);
+    }
+  });
+}
+
+}  // namespace
+
+// 1..4 balls, 5 "$$$", 6 "BONUS", 7 "CREDIT", 8 "$100", 9 blank.
+Image DrawSlotSymbol(FontLibrary& fonts, int n) { return Shaded(Face(fonts, n, kScale)); }
+
+// The reel's band runs past the window far faster than a tick: each row
+// shows the average of the stretch of band that passed it.
+Image DrawSlotBlur(FontLibrary& fonts, int frame) {
+  constexpr std::array<int, 8> kBand = {1, 6, 2, 5, 3, 8, 4, 7};
+  constexpr int kBandHeight = kHeight * static_cast<int>(kBand.size());
+  constexpr int kSmear = 40;
+  Image band(kWidth, kBandHeight);
+  for (std::size_t i = 0; i < kBand.size(); ++i) {
+    const Image face = Face(fonts, kBand[i], 1);
+    std::copy(face.Pixels.begin(), face.Pixels.end(),
+              band.Pixels.begin() + static_cast<std::ptrdiff_t>(i) * kWidth * kHeight);
+  }
+  const int offset = (frame - 1) * kBandHeight / 5 + 23;
+  Image blur(kWidth, kHeight);
+  for (int x = 0; x < kWidth; ++x) {
+    for (int y = 0; y < kHeight; ++y) {
+      ColorF sum;
+      for (int k = 0; k < kSmear; ++k)
+        sum = sum + Unpack(band.Pixels[band.Index(x, (offset + y + k) % kBandHeight)]);
+      // Deepened, as the eye follows the colour more than the light band.
+      const ColorF reel = ToF(kReel);
+      blur.Pixels[blur.Index(x, y)] = Pack(reel + (sum * (1.0f / kSmear) + reel * -1.0f) * 1.5f);
+    }
+  }
+  return Shaded(blur);
+}
+
+}  // namespace vantoro::art

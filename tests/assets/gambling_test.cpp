@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "assets/recipes.hpp"
+
+namespace vantoro::art {
+namespace {
+
+Image Draw(PictureId id, FontLibrary& fonts) { return RecipeFor(id)(fonts); }
+
+bool Felt(Color c) { return c.G > c.R + 10 && c.G > c.B && c.G < 120; }
+bool Paper(Color c) { return c.R > 200 && c.G > 200 && c.B > 190; }
+bool Dark(Color c) { return c.R < 40 && c.G < 40 && c.B < 40; }
+
+// Every row one colour: nothing painted on the reel's band.
+bool Plain(const Image& image) {
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 1; x < image.Width; ++x) {
+      if (image.Pixels[image.Index(x, y)] != image.Pixels[image.Index(0, y)]) return false;
+    }
+  }
+  return true;
+}
+
+void ExpectAllDiffer(const std::vector<Image>& images) {
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    for (std::size_t j = i + 1; j < images.size(); ++j)
+      EXPECT_NE(images[i].Pixels, images[j].Pixels) << i << " " << j;
+  }
+}
+
+TEST(CardsTest, TheThirteenDifferShowTheFeltAtTheRoundedCornersAndAnIndexAtTopLeftAndBottomRight) {
+  FontLibrary fonts;
+  std::vector<Image> cards;
+  for (int rank = 1; rank <= 13; ++rank) {
+    SCOPED_TRACE("rank " + std::to_string(rank));
+    const Image card = Draw(Nth(PictureId::Card1, rank), fonts);
+    const int w = card.Width, h = card.Height;
+    const std::pair<int, int> corners[] = {{1, 1},         {w - 2, 1}, {1, h - 2},
+                                           {w - 2, h - 2}, {4, 4},     {w - 5, h - 5}};
+    for (const auto& [x, y] : corners) EXPECT_TRUE(Felt(card.At(x, y))) << x << "," << y;
+    EXPECT_TRUE(Paper(card.At(w / 2, 6)));
+    int topInk = 0, bottomInk = 0;
+    for (int y = 6; y < 36; ++y) {
+      for (int x = 5; x < 18; ++x) {
+        topInk += Paper(card.At(x, y)) ? 0 : 1;
+        bottomInk += Paper(card.At(w - 1 - x, h - 1 - y)) ? 0 : 1;
+      }
+    }
+    EXPECT_GT(topInk, 40);
+    EXPECT_NEAR(bottomInk, topInk, topInk / 5) << "the lower index is not the upper one turned";
+    cards.push_back(card);
+  }
+  ExpectAllDiffer(cards);
+}
+
+TEST(HorseTest, TheRunnerStandsOnTheBlackLaneAndTheTwoGallopPhasesDiffer) {
+  FontLibrary fonts;
+  std::vector<Image> frames;
+  for (const PictureId id : {PictureId::HorseStanding, PictureId::HorseGallop1, PictureId::HorseGallop2}) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(id)));
+    const Image frame = Draw(id, fonts);
+    for (int x = 0; x < frame.Width; ++x)
+      EXPECT_TRUE(Dark(frame.At(x, 0)) && Dark(frame.At(x, frame.Height - 1)));
+    for (int y = 0; y < frame.Height; ++y)
+      EXPECT_TRUE(Dark(frame.At(0, y)) && Dark(frame.At(frame.Width - 1, y)));
+    frames.push_back(frame);
+  }
+  ASSERT_EQ(frames[1].Width, frames[2].Width);
+  ExpectAllDiffer(frames);
+}
+
+TEST(SlotsTest, OnlyTheBlankSymbolIsPlainAndEverySymbolAndBlurFrameDiffers) {
+  FontLibrary fonts;
+  std::vector<Image> reel;
+  for (int n = 1; n <= 9; ++n) {
+    SCOPED_TRACE("symbol " + std::to_string(n));
+    reel.push_back(Draw(Nth(PictureId::SlotSymbol1, n), fonts));
+    EXPECT_EQ(Plain(reel.back()), n == 9);
+  }
+  for (int n = 1; n <= 5; ++n) {
+    SCOPED_TRACE("blur " + std::to_string(n));
+    reel.push_back(Draw(Nth(PictureId::SlotBlur1, n), fonts));
+    EXPECT_FALSE(Plain(reel.back()));
+  }
+  ExpectAllDiffer(reel);
+}
+
+}  // namespace
+}  // namespace vantoro::art
