@@ -1,23 +1,4 @@
 #pragma once
-// What every screen works with: the game, the other screens, the fonts and
-// the artwork, and the folder of the save slot.
+// The screens' shared context; the gambling screens use it too.
 
-#include <filesystem>
-
-#include "state/game_state.hpp"
-#include "ui/font.hpp"
-#include "ui/pictures.hpp"
-#include "ui/screen_set.hpp"
-#include "ui/widgets.hpp"
-
-namespace vantoro {
-
-struct ScreenContext {
-  GameState& State;
-  ScreenSet& Screens;
-  FontLibrary& Fonts;
-  const PictureSet& Pictures;
-  std::filesystem::path SaveFolder;
-};
-
-}  // namespace vantoro
+#include "ui/screen_context.hpp"

@@ -11,6 +11,8 @@
 
 #include "screens/end_of_month_screen.hpp"
 #include "screens/hub/admin_section.hpp"
+#include "screens/hub/field_section.hpp"
+#include "screens/hub/finance_section.hpp"
 #include "screens/hub/hq_section.hpp"
 #include "screens/hub/hub_screen.hpp"
 #include "screens/hub/season_section.hpp"
@@ -72,6 +74,8 @@ std::vector<Page> HubPages() {
       if (s == 1) Add(page, "team", TeamSection::Buttons(p));
       if (s == 2) Add(page, "hq", HqSection::Buttons(p));
       if (s == 3) Add(page, "store", StoreSection::Buttons(p));
+      if (s == 4) Add(page, "field", FieldSection::Buttons(p));
+      if (s == 5) Add(page, "finance", FinanceSection::Buttons(p));
       if (s == 6 && p == 2) Add(page, "map", SeasonSection::MapButtons());
       if (s == 6 && p == 3) Add(page, "turn end", SeasonSection::TurnEndButtons());
       if (s == 7) Add(page, "admin", AdminSection::Buttons(p));
@@ -149,6 +153,12 @@ TEST(ButtonTablesTest, EveryButtonIsInATableAndTakesItsOwnPress) {
   ExpectEveryButtonReachable<StoreButton>("store", static_cast<int>(StoreButton::BuyChoice) + 1,
                                           {StoreSection::Buttons(1), StoreSection::Buttons(2),
                                            StoreSection::Buttons(3), StoreSection::Buttons(4)});
+  ExpectEveryButtonReachable<FieldButton>(
+      "field", static_cast<int>(FieldButton::Hire) + 1,
+      {FieldSection::Buttons(1), FieldSection::Buttons(2), FieldSection::Buttons(3)});
+  ExpectEveryButtonReachable<FinanceButton>("finance", static_cast<int>(FinanceButton::Loan) + 1,
+                                            {FinanceSection::Buttons(1), FinanceSection::Buttons(2),
+                                             FinanceSection::Buttons(3), FinanceSection::Buttons(4)});
   ExpectEveryButtonReachable<SeasonButton>("season", static_cast<int>(SeasonButton::HireVehicle) + 1,
                                            {SeasonSection::TurnEndButtons()});
   ExpectEveryButtonReachable<AdminButton>("admin", static_cast<int>(AdminButton::NextPage) + 1,

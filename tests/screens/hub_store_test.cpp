@@ -57,7 +57,7 @@ TEST_F(HubStoreTest, MarkersAreRepairedAndSold) {
   EXPECT_EQ(FramePixel(355, 410), kGreyFill);  // nothing left to repair
   Press(400, 440);
   Script({"expect Team.PlayerMarkerType[3] 0", "expect Team.Cash 900"});  // 100% x (6 x 164 div 100)
-  EXPECT_EQ(FramePixel(355, 440), Rgb(0x000000));  // no marker: no buttons
+  EXPECT_EQ(FramePixel(355, 440), Rgb(0x000000));                         // no marker: no buttons
 }
 
 TEST_F(HubStoreTest, PaintIsBoughtByTheBox) {

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "screens/hub/admin_section.hpp"
+#include "screens/hub/field_section.hpp"
+#include "screens/hub/finance_section.hpp"
 #include "screens/hub/hq_section.hpp"
 #include "screens/hub/hub_widgets.hpp"
 #include "screens/hub/season_section.hpp"
@@ -76,7 +78,8 @@ HubScreen::HubScreen(ScreenContext context) : ctx_(context) {
   sections_[0] = std::make_unique<TeamSection>(context);
   sections_[1] = std::make_unique<HqSection>(context);
   sections_[2] = std::make_unique<StoreSection>(context);
-  for (int s = 3; s < 5; ++s) sections_[static_cast<std::size_t>(s)] = std::make_unique<EmptyHubSection>();
+  sections_[3] = std::make_unique<FieldSection>(context);
+  sections_[4] = std::make_unique<FinanceSection>(context);
   sections_[5] = std::make_unique<SeasonSection>(context);
   sections_[6] = std::make_unique<AdminSection>(context);
 }

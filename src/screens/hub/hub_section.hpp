@@ -18,11 +18,5 @@ class HubSection {
   virtual void PressPage(int x, int y, Int page) = 0;
 };
 
-// A section whose pages are still to come: the frame alone.
-class EmptyHubSection final : public HubSection {
- public:
-  void DrawPage(Canvas&, Int) override {}
-  void PressPage(int, int, Int) override {}
-};
 
 }  // namespace vantoro

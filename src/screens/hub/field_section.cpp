@@ -1,0 +1,198 @@
+#include "screens/hub/field_section.hpp"
+
+#include <array>
+#include <string>
+
+#include "screens/hub/hub_widgets.hpp"
+#include "sim/field_actions.hpp"
+#include "sim/hub_navigation.hpp"
+#include "state/derived.hpp"
+#include "text/generators.hpp"
+
+namespace vantoro {
+namespace {
+
+using B = FieldButton;
+
+enum FieldPage { kTrainingPage = 1, kPracticePage, kRecruitPage };
+
+constexpr Color kRed = Rgb(0xFF0000);
+constexpr ButtonScheme kDrillScheme{kGreenScheme.Enabled, {Rgb(0x888888), Rgb(0x222222), Rgb(0x888888)}};
+
+constexpr Button<B> PlayerRow(int p) {
+  return {static_cast<B>(static_cast<int>(B::Player1) + p - 1),
+          {136, 201 + 20 * (p - 1), 234, 214 + 20 * (p - 1)},
+          PressRule::Inclusive,
+          {},
+          0,
+          0,
+          kHubTextSize,
+          {}};
+}
+constexpr Button<B> Drill(B id, int row, std::string_view label) {
+  const int top = 200 + 40 * row;
+  return {id, {345, top, 492, top + 30}, PressRule::Inside, label, 350, top + 5, 12, kDrillScheme};
+}
+constexpr std::array<Button<B>, 11> kTrainingButtons = {{
+    PlayerRow(1),
+    PlayerRow(2),
+    PlayerRow(3),
+    PlayerRow(4),
+    PlayerRow(5),
+    PlayerRow(6),
+    PlayerRow(7),
+    Drill(B::Endurance, 0, "         Endurance"),
+    Drill(B::Targeting, 1, "         Targeting"),
+    Drill(B::Cover, 2, "      Use of Cover"),
+    Drill(B::Sprinting, 3, "         Sprinting"),
+}};
+constexpr std::array<Button<B>, 4> kPracticeButtons = {{
+    Drill(B::BushRecball, 0, "Bush Recball Game"),
+    Drill(B::Speedball, 1, "  Speedball Game"),
+    Drill(B::PopUp, 2, " Pop-Up Practice"),
+    Drill(B::TwoVsOne, 3, "  2 vs 1 Practice"),
+}};
+constexpr std::array<Button<B>, 2> kRecruitButtons = {{
+    {B::NextMember, {150, 315, 295, 345}, PressRule::Inside, "    View Next Player", 155, 320, kHubTextSize},
+    {B::Hire, {325, 315, 475, 345}, PressRule::Inside, "      Hire This Player", 330, 320, kHubTextSize},
+}};
+
+// Players 1 and 5 share a drill picture, 2 and 6, 3 and 7; the leader has his own.
+int DrillPicture(Int player) { return InRange(player, 1, kSquadSize) ? (player.v - 1) % 4 + 1 : 1; }
+
+}  // namespace
+
+std::span<const Button<FieldButton>> FieldSection::Buttons(Int page) {
+  if (page == kTrainingPage) return kTrainingButtons;
+  if (page == kPracticePage) return kPracticeButtons;
+  if (page == kRecruitPage) return kRecruitButtons;
+  return {};
+}
+
+void FieldSection::DrawPage(Canvas& canvas, Int page) {
+  if (!InRange(page, kTrainingPage, kRecruitPage)) return;
+  DrawPanel(canvas, 130, 160, 497, 360);
+  DrawPanel(canvas, 130, 380, 497, 480);
+  const int picture = page == kTrainingPage ? DrillPicture(ctx_.State.Runtime.SelectedPlayer) : page.v;
+  canvas.Picture(498, 160, ctx_.Pictures.Get(Nth(PictureId::Training1, picture)));
+  if (page == kTrainingPage) DrawTraining(canvas);
+  if (page == kPracticePage) DrawPractice(canvas);
+  if (page == kRecruitPage) DrawRecruit(canvas);
+}
+
+void FieldSection::DrawTraining(Canvas& canvas) {
+  const GameState& s = ctx_.State;
+  const TeamRecord& team = s.Team;
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  DrawPanel(canvas, 340, 160, 497, 360);
+  canvas.Text(135, 170, "Select Player", font, Rgb(0xAAFFFF));
+  canvas.Text(250, 170, "Index", font, Rgb(0xAAFFFF));
+  for (int p = 1; p <= kSquadSize; ++p) {
+    const int y = 180 + 20 * p;
+    const bool chosen = s.Runtime.SelectedPlayer == p;
+    canvas.Text(135, y, team.PlayerName[p].View(), font, chosen ? Rgb(0xAAFFAA) : Rgb(0xAAAAFF));
+    canvas.Text(255, y, PlayerIndex(team, p).Str(), font, chosen ? Rgb(0xAAFFAA) : Rgb(0xAAAAFF));
+    if (team.PlayerTrained[p] == 1) canvas.Text(300, y, "Tired", font, Rgb(0xAAFFAA));
+  }
+  canvas.Text(345, 165, "Train this player for $100", font, kRed);
+  const bool can = CanTrain(s);
+  for (std::size_t i = 7; i < kTrainingButtons.size(); ++i)
+    DrawButton(canvas, ctx_.Fonts, kTrainingButtons[i], can);
+  const Color blue = Rgb(0x33AAFF);
+  canvas.Text(135, 385, "Training increases a players overall skill, but may", font, blue);
+  canvas.Text(135, 405, "have a negative impact on that players morale.", font, blue);
+  canvas.Text(135, 425, "Training may also end up using up some paint.", font, blue);
+  canvas.Text(135, 445, "Paintballs Remaining: " + team.Paintballs.Str(), font, blue);
+}
+
+void FieldSection::DrawPractice(Canvas& canvas) {
+  const GameState& s = ctx_.State;
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  DrawPanel(canvas, 340, 160, 497, 360);
+  canvas.Text(345, 165, "Practice Events for $100", font, kRed);
+  const bool can = CanPractice(s);
+  for (const Button<B>& b : kPracticeButtons) DrawButton(canvas, ctx_.Fonts, b, can);
+  static constexpr std::array<std::string_view, 9> kLines = {"Training Events can help to prepare",
+                                                             "your team for the rigors of a real ",
+                                                             "tournament event. If your team is ",
+                                                             "trained well, then they are likely",
+                                                             "to perform well. The practices will",
+                                                             "help improve player stats... and ",
+                                                             "playing full games can help morale.",
+                                                             "All of the options cost $100, and ",
+                                                             "may use a lot of paint."};
+  for (std::size_t i = 0; i < kLines.size(); ++i)
+    canvas.Text(135, 190 + 15 * static_cast<int>(i), kLines[i], font, Rgb(0x44AAFF));
+  canvas.Text(135, 445, "Paintballs Remaining: " + s.Team.Paintballs.Str(), HubFont(ctx_.Fonts, 12),
+              Rgb(0x44AAFF));
+}
+
+void FieldSection::DrawRecruit(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  GenerateRecruit(s);
+  const TeamRecord& team = s.Team;
+  const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
+  DrawPanel(canvas, 310, 160, 497, 360);
+  const Int p = s.Runtime.SelectedPlayer;
+  const Color blue = Rgb(0x00AAFF);
+  if (InRange(p, 1, kSquadSize)) {
+    canvas.Text(135, 165, "Team Member #" + p.Str(), font, Rgb(0xFFAAFF));
+    canvas.Text(135, 185, team.PlayerName[p].View(), font, blue);
+    canvas.Text(135, 205, team.PlayerOccupation[p].View(), font, blue);
+    canvas.Text(135, 225, "Marker: " + MarkerModelName(team.PlayerMarkerType[p]), font, Rgb(0x00DDFF));
+    canvas.Text(135, 245, "Index: " + PlayerIndex(team, p).Str(), font, Rgb(0xAAFF00));
+    canvas.Text(135, 265, "Morale: " + team.PlayerMorale[p].Str() + "%", font, blue);
+    canvas.Text(135, 285, "Popularity: " + team.PlayerPopularity[p].Str() + "%", font, blue);
+  }
+  constexpr int n = kRecruitSlot;
+  if (RecruitOnOffer(s)) {
+    canvas.Text(315, 165, "Potential Recruit", font, Rgb(0xFFAAFF));
+    canvas.Text(315, 185, team.PlayerName[n].View(), font, blue);
+    canvas.Text(315, 205, team.PlayerOccupation[n].View(), font, blue);
+    canvas.Text(315, 225, "Marker: " + MarkerModelName(team.PlayerMarkerType[n]), font, Rgb(0x00DDFF));
+    canvas.Text(315, 245, "Index: " + PlayerIndex(team, n).Str(), font, Rgb(0xAAFF00));
+    canvas.Text(315, 285, "Replacement Cost: $" + RecruitPrice(s).Str(), font, kRed);
+  } else {
+    canvas.Text(315, 165, "No Recruits Available", font, kRed);
+  }
+  DrawButton(canvas, ctx_.Fonts, kRecruitButtons[0]);
+  if (RecruitOnOffer(s)) DrawButton(canvas, ctx_.Fonts, kRecruitButtons[1], CanHire(s));
+  static constexpr std::array<std::string_view, 6> kLines = {
+      "You may recruit a player, if one is available, but recruitment",
+      "can be an expensive prospect. You will need to pay a certain",
+      "amount for the level of skill displayed by the new recruit, ",
+      "and will need to pay for the marker that they bring with them.",
+      "The new player may not be as popular, and there may be a ",
+      "team wide morale drop as a result of the changeover."};
+  for (std::size_t i = 0; i < kLines.size(); ++i)
+    canvas.Text(135, 385 + 15 * static_cast<int>(i), kLines[i], font, blue);
+}
+
+void FieldSection::PressPage(int x, int y, Int page) {
+  const auto hit = HitTest(Buttons(page), x, y);
+  if (!hit) return;
+  GameState& s = ctx_.State;
+  switch (*hit) {
+    case B::Player1:
+    case B::Player2:
+    case B::Player3:
+    case B::Player4:
+    case B::Player5:
+    case B::Player6:
+    case B::Player7: SelectPlayer(s, static_cast<int>(*hit) - static_cast<int>(B::Player1) + 1); break;
+    case B::Endurance: Train(s, Skill::Stamina); break;
+    case B::Targeting: Train(s, Skill::Accuracy); break;
+    case B::Cover: Train(s, Skill::Agility); break;
+    case B::Sprinting: Train(s, Skill::Speed); break;
+    case B::BushRecball: Practice(s, PracticeEvent::BushRecball); break;
+    case B::Speedball: Practice(s, PracticeEvent::Speedball); break;
+    case B::PopUp: Practice(s, PracticeEvent::PopUp); break;
+    case B::TwoVsOne: Practice(s, PracticeEvent::TwoVsOne); break;
+    case B::NextMember: NextTeamMember(s); break;
+    case B::Hire:
+      if (RecruitOnOffer(s)) vantoro::Hire(s);
+      break;
+  }
+}
+
+}  // namespace vantoro

@@ -1,0 +1,23 @@
+#pragma once
+// What every screen works with: the game, the other screens, the fonts and
+// the artwork, and the folder of the save slot.
+
+#include <filesystem>
+
+#include "state/game_state.hpp"
+#include "ui/font.hpp"
+#include "ui/pictures.hpp"
+#include "ui/screen_set.hpp"
+#include "ui/widgets.hpp"
+
+namespace vantoro {
+
+struct ScreenContext {
+  GameState& State;
+  ScreenSet& Screens;
+  FontLibrary& Fonts;
+  const PictureSet& Pictures;
+  std::filesystem::path SaveFolder;
+};
+
+}  // namespace vantoro
