@@ -127,7 +127,7 @@ void DrawLeg(Image& image, const Leg& leg, Color coat) {
   Field hoof = Blank(image);
   Disc(hoof, leg[3], 1.3f, 1.1f);
   Solid(image, upper, coat);
-  Solid(image, lower, Lerp(kPoints, coat, 0.35f), 0.4f);
+  Solid(image, lower, Lerp(kPoints, coat, 0.55f), 0.4f);
   Paint(image, hoof, Rgb(0x1A1412));
 }
 

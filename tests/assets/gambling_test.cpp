@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +16,11 @@ Image Draw(PictureId id, FontLibrary& fonts) { return RecipeFor(id)(fonts); }
 bool Felt(Color c) { return c.G > c.R + 10 && c.G > c.B && c.G < 120; }
 bool Paper(Color c) { return c.R > 200 && c.G > 200 && c.B > 190; }
 bool Dark(Color c) { return c.R < 40 && c.G < 40 && c.B < 40; }
+
+// Alike but for the last bit of rounding, which a faint shadow leaves.
+bool Near(Color a, Color b) {
+  return std::abs(a.R - b.R) <= 3 && std::abs(a.G - b.G) <= 3 && std::abs(a.B - b.B) <= 3;
+}
 
 // Every row one colour: nothing painted on the reel's band.
 bool Plain(const Image& image) {
@@ -57,6 +64,55 @@ TEST(CardsTest, TheThirteenDifferShowTheFeltAtTheRoundedCornersAndAnIndexAtTopLe
   ExpectAllDiffer(cards);
 }
 
+bool Ink(Color c) { return std::min({c.R, c.G, c.B}) < 120; }
+
+// Separate marks of ink in the box, each counted once.
+int InkBlots(const Image& image, int left, int top, int right, int bottom) {
+  std::vector<bool> seen(image.Pixels.size(), false);
+  int blots = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      if (seen[image.Index(x, y)] || !Ink(image.At(x, y))) continue;
+      ++blots;
+      std::vector<std::pair<int, int>> todo = {{x, y}};
+      seen[image.Index(x, y)] = true;
+      while (!todo.empty()) {
+        const auto [px, py] = todo.back();
+        todo.pop_back();
+        for (const auto& [nx, ny] :
+             {std::pair{px + 1, py}, std::pair{px - 1, py}, std::pair{px, py + 1}, std::pair{px, py - 1}}) {
+          if (nx < left || ny < top || nx >= right || ny >= bottom || seen[image.Index(nx, ny)] ||
+              !Ink(image.At(nx, ny)))
+            continue;
+          seen[image.Index(nx, ny)] = true;
+          todo.push_back({nx, ny});
+        }
+      }
+    }
+  }
+  return blots;
+}
+
+TEST(CardsTest, EachSpotCardShowsAsManyPipsAsItsRankBetweenTheIndices) {
+  FontLibrary fonts;
+  for (int rank = 1; rank <= 10; ++rank) {
+    const Image card = Draw(Nth(PictureId::Card1, rank), fonts);
+    EXPECT_EQ(InkBlots(card, 20, 12, card.Width - 20, card.Height - 12), rank) << "rank " << rank;
+  }
+}
+
+// Where the non-black of the picture's upper part sits.
+std::pair<double, double> RiderCentre(const Image& image) {
+  double sx = 0, sy = 0, n = 0;
+  for (int y = 0; y < image.Height / 2; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      if (Dark(image.At(x, y))) continue;
+      sx += x, sy += y, n += 1;
+    }
+  }
+  return {sx / n, sy / n};
+}
+
 TEST(HorseTest, TheRunnerStandsOnTheBlackLaneAndTheTwoGallopPhasesDiffer) {
   FontLibrary fonts;
   std::vector<Image> frames;
@@ -71,6 +127,11 @@ TEST(HorseTest, TheRunnerStandsOnTheBlackLaneAndTheTwoGallopPhasesDiffer) {
   }
   ASSERT_EQ(frames[1].Width, frames[2].Width);
   ExpectAllDiffer(frames);
+  // Alternated every tick, a rider who moved would judder rather than gallop.
+  const auto [x1, y1] = RiderCentre(frames[1]);
+  const auto [x2, y2] = RiderCentre(frames[2]);
+  EXPECT_NEAR(x1, x2, 2.0);
+  EXPECT_NEAR(y1, y2, 2.0);
 }
 
 TEST(SlotsTest, OnlyTheBlankSymbolIsPlainAndEverySymbolAndBlurFrameDiffers) {
@@ -80,6 +141,15 @@ TEST(SlotsTest, OnlyTheBlankSymbolIsPlainAndEverySymbolAndBlurFrameDiffers) {
     SCOPED_TRACE("symbol " + std::to_string(n));
     reel.push_back(Draw(Nth(PictureId::SlotSymbol1, n), fonts));
     EXPECT_EQ(Plain(reel.back()), n == 9);
+  }
+  // Symbols keep off the reel's sides: the bare band shows there.
+  const Image& blank = reel.back();
+  for (int n = 1; n <= 8; ++n) {
+    const Image& symbol = reel[static_cast<std::size_t>(n - 1)];
+    for (int y = 0; y < blank.Height; ++y) {
+      for (const int x : {0, 2, blank.Width - 3, blank.Width - 1})
+        EXPECT_TRUE(Near(symbol.At(x, y), blank.At(x, y))) << n << ": " << x << "," << y;
+    }
   }
   for (int n = 1; n <= 5; ++n) {
     SCOPED_TRACE("blur " + std::to_string(n));
