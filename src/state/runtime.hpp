@@ -14,6 +14,7 @@
 namespace vantoro {
 
 using Ints3 = Array1<Int, 3>;
+using Ints5 = Array1<Int, 5>;
 using Ints6 = Array1<Int, 6>;
 using Ints7 = Array1<Int, 7>;
 using Ints50 = Array1<Int, 50>;
@@ -131,7 +132,32 @@ using Texts600 = Array1<std::string, 600>;
   X(Ints3, Reel)                                           \
   X(Ints3, ReelHeld)                                       \
   X(Int, SlotState)                                        \
-  X(Int, SlotCredits)
+  X(Int, SlotCredits)                                      \
+  /* horse racing */                                       \
+  X(Int, BetHundreds)                                      \
+  X(Int, BetTens)                                          \
+  X(Int, BetUnits)                                         \
+  X(Ints6, HorseX)                                         \
+  X(Ints6, HorseFrame)                                     \
+  X(Int, SlowHorse)                                        \
+  X(Int, FastHorse)                                        \
+  X(Int, RaceWinner)                                       \
+  X(Int, RaceWinnings)                                     \
+  X(Int, TracksideX)                                       \
+  /* card game */                                          \
+  X(Int, CardState)                                        \
+  X(Int, CardBetHundreds)                                  \
+  X(Int, CardBetTens)                                      \
+  X(Int, CardBetUnits)                                     \
+  X(Ints5, PlayerCards)                                    \
+  X(Ints5, HouseCards)                                     \
+  X(Int, PlayerCardCount)                                  \
+  X(Int, HouseCardCount)                                   \
+  X(Int, PlayerTotal)                                      \
+  /* slot machine */                                       \
+  X(Int, SpinTicks)                                        \
+  X(Int, SlotWinnings)                                     \
+  X(std::string, SlotMessage)
 
 struct RuntimeState {
 #define VANTORO_DECLARE(type, name) type name{};
