@@ -1,5 +1,8 @@
 #include "app/game.hpp"
 
+#include "minigames/card_game_screen.hpp"
+#include "minigames/horse_racing_screen.hpp"
+#include "minigames/slot_machine_screen.hpp"
 #include "screens/end_of_month_screen.hpp"
 #include "screens/hub/hub_screen.hpp"
 #include "screens/league_end_screen.hpp"
@@ -30,6 +33,9 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
   screens_.Install(ScreenId::Title, std::make_unique<TitleScreen>(context));
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
   screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));
+  screens_.Install(ScreenId::HorseRacing, std::make_unique<HorseRacingScreen>(context));
+  screens_.Install(ScreenId::CardGame, std::make_unique<CardGameScreen>(context));
+  screens_.Install(ScreenId::SlotMachine, std::make_unique<SlotMachineScreen>(context));
   screens_.Install(ScreenId::EndOfMonth, std::make_unique<EndOfMonthScreen>(context));
   screens_.Install(ScreenId::Tournament, std::make_unique<TournamentScreen>(context));
   screens_.Install(ScreenId::Match, std::make_unique<MatchScreen>(context));

@@ -90,6 +90,10 @@ std::unique_ptr<Driver> HubOn(int section, int page) {
     Execute(*driver,
             "set Runtime.MatchLog[" + std::to_string(i) + "] A line of the match report, long enough");
   Execute(*driver, "set Runtime.MatchLogCount 30");
+  // A full price chart for the SHARES page: six lines of 120 months.
+  for (int k = 1; k <= 120; ++k) {
+    for (int n = 1; n <= 6; ++n) driver->State().Team.SharePriceHistory[k][n] = 20 + (k * 7 + n * 31) % 250;
+  }
   return driver;
 }
 
@@ -112,6 +116,13 @@ BENCHMARK(BM_HubFrame)
     ->Args({3, 2})
     ->Args({3, 3})
     ->Args({3, 4})
+    ->Args({4, 1})
+    ->Args({4, 2})
+    ->Args({4, 3})
+    ->Args({5, 1})
+    ->Args({5, 2})
+    ->Args({5, 3})
+    ->Args({5, 4})
     ->Args({6, 1})
     ->Args({6, 2})
     ->Args({6, 3})
@@ -192,6 +203,37 @@ void BM_ResultFrame(benchmark::State& bench) {
   MeasureFrames(bench, *driver, 50);
 }
 BENCHMARK(BM_ResultFrame)->ArgName("stage")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A gambling game in play: a race running, a hand dealt, a reel spinning.
+void BM_GameFrame(benchmark::State& bench) {
+  auto driver = HubOn(5, 3);
+  static constexpr ScreenId kGames[] = {ScreenId::HorseRacing, ScreenId::CardGame, ScreenId::SlotMachine};
+  const ScreenId game = kGames[bench.range(0)];
+  driver->Screens().HandOver(ScreenId::Hub, game);
+  GameState& s = driver->State();
+  s.Team.Cash = 100000;
+  if (game == ScreenId::HorseRacing) {
+    s.Runtime.RaceReset = 1;
+    driver->Wait(50);
+  }
+  for (auto _ : bench) {
+    if (game == ScreenId::HorseRacing) {
+      s.Runtime.RaceState = 1;
+      for (int h = 1; h <= 6; ++h) s.Runtime.HorseX[h] = 100 + 10 * h;
+    }
+    if (game == ScreenId::CardGame) {
+      s.Runtime.CardState = 2;
+      s.Runtime.PlayerCardCount = s.Runtime.HouseCardCount = 2;
+      for (int i = 1; i <= 5; ++i) s.Runtime.PlayerCards[i] = s.Runtime.HouseCards[i] = i;
+    }
+    if (game == ScreenId::SlotMachine) {
+      s.Runtime.SlotState = 4;
+      s.Runtime.SpinTicks = 5;
+    }
+    driver->Wait(50);
+  }
+}
+BENCHMARK(BM_GameFrame)->ArgName("game")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vantoro

@@ -43,7 +43,8 @@ constexpr std::array<Button<BetDigit>, 3> BetDigitButtons(int top, PressRule rul
                                         left + 15,
                                         top + 5,
                                         kBetPoints,
-                                        {colors, kBetGreyScheme.Enabled}};
+                                        {colors, kBetGreyScheme.Enabled},
+                                        Face::Interface};
   }
   return row;
 }

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "minigames/card_game_screen.hpp"
+#include "minigames/horse_racing_screen.hpp"
+#include "minigames/slot_machine_screen.hpp"
 #include "screens/end_of_month_screen.hpp"
 #include "screens/hub/admin_section.hpp"
 #include "screens/hub/field_section.hpp"
@@ -89,6 +92,11 @@ std::vector<Page> AllPages() {
   std::vector<Page> pages = HubPages();
   Page creation{"team creation", {}}, month{"end of month", {}}, over{"league end", {}};
   Page lineUp{"tournament", {}}, result{"result", {}};
+  Page race{"horse racing", {}}, cards{"card game", {}}, slots{"slot machine", {}};
+  Add(race, "race", HorseRacingScreen::Buttons());
+  Add(cards, "cards", CardGameScreen::Buttons());
+  Add(slots, "slots", SlotMachineScreen::Buttons());
+  pages.insert(pages.end(), {race, cards, slots});
   Add(creation, "creation", TeamCreationScreen::Buttons());
   Add(month, "month", EndOfMonthScreen::Buttons());
   Add(over, "game over", GameOverButtons());
@@ -168,6 +176,12 @@ TEST(ButtonTablesTest, EveryButtonIsInATableAndTakesItsOwnPress) {
   ExpectEveryButtonReachable<TournamentButton>("tournament", static_cast<int>(TournamentButton::Leader) + 1,
                                                {TournamentScreen::Buttons()});
   ExpectEveryButtonReachable<ResultButton>("result", 1, {ResultScreen::Buttons()});
+  ExpectEveryButtonReachable<RaceButton>("race", static_cast<int>(RaceButton::Exit) + 1,
+                                         {HorseRacingScreen::Buttons()});
+  ExpectEveryButtonReachable<CardButton>("cards", static_cast<int>(CardButton::StandOrExit) + 1,
+                                         {CardGameScreen::Buttons()});
+  ExpectEveryButtonReachable<SlotButton>("slots", static_cast<int>(SlotButton::Exit) + 1,
+                                         {SlotMachineScreen::Buttons()});
 }
 
 TEST(ButtonTablesTest, SectionsAndTabsNameTheirOwnNumbers) {

@@ -1,0 +1,130 @@
+#include "minigames/card_game_screen.hpp"
+
+#include <array>
+
+#include "minigames/minigame_kit.hpp"
+#include "sim/gambling_rules.hpp"
+#include "ui/splash.hpp"
+
+namespace vantoro {
+namespace {
+
+using B = CardButton;
+
+constexpr Color kLabel = Rgb(0xBBAA99);
+constexpr Color kRed = Rgb(0xFF0000);
+constexpr ButtonColors kBetColors{Rgb(0x883333), Rgb(0x440000), Rgb(0xAA5555)};
+
+constexpr auto kDigits = BetDigitButtons(100, PressRule::Inside, kBetColors);
+constexpr std::array<Button<B>, 6> kButtons = {{
+    {B::Hundreds, kDigits[0].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
+    {B::Tens, kDigits[1].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
+    {B::Units, kDigits[2].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
+    {B::Go,
+     {550, 100, 650, 150},
+     PressRule::Inside,
+     " GO!",
+     555,
+     105,
+     kBetPoints,
+     ButtonScheme{kBetColors, kBetGreyScheme.Enabled},
+     Face::Interface},
+    {B::Hit, {600, 200, 750, 250}, PressRule::Inside, "    HIT", 605, 205, 24, kGreenScheme, Face::Interface},
+    {B::StandOrExit,
+     {600, 260, 750, 310},
+     PressRule::Inside,
+     " STAND",
+     605,
+     265,
+     24,
+     kGreenScheme,
+     Face::Interface},
+}};
+
+}  // namespace
+
+std::span<const Button<CardButton>> CardGameScreen::Buttons() { return kButtons; }
+
+void CardGameScreen::Draw(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  DrawTitleBanner(canvas, ctx_.Fonts, s, kRedBanner);
+  DrawBet(canvas);
+  canvas.Text(110, 70,
+              "Closest to 21 without going over wins. Aces are valued at 1. Maximum 5 cards. Dealer wins if "
+              "totals match.",
+              ctx_.Fonts.Interface(FontSize::Points(10)), kRed);
+  const Int houseShown = PlayCardTick(s);
+  DrawHands(canvas, houseShown);
+  DrawButtonsAndCards(canvas);
+  AdvanceSplash(s, canvas, kStandardSplash);
+}
+
+void CardGameScreen::DrawBet(Canvas& canvas) {
+  const GameState& s = ctx_.State;
+  const RuntimeState& r = s.Runtime;
+  const bool betting = CanChangeCardBet(s);
+  DrawBetRow(canvas, ctx_.Fonts, kDigits, {r.CardBetHundreds, r.CardBetTens, r.CardBetUnits}, betting);
+  DrawButton(canvas, ctx_.Fonts, kButtons[3], CanDeal(s));
+  const Font& font = ctx_.Fonts.Interface(FontSize::Points(kBetPoints));
+  canvas.Text(35, 105, "Bet", font, kLabel, kBlack);
+  canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kLabel, kBlack);
+}
+
+void CardGameScreen::DrawHands(Canvas& canvas, Int houseShown) {
+  const RuntimeState& r = ctx_.State.Runtime;
+  const Font& small = ctx_.Fonts.Interface(FontSize::Points(12));
+  const Font& big = ctx_.Fonts.Interface(FontSize::Points(28));
+  canvas.Text(10, 250, "PLAYER", small, Rgb(0x4444FF));
+  canvas.Text(10, 270, r.PlayerTotal.Str(), big, Rgb(0x4444FF));
+  canvas.Text(10, 400, "HOUSE", small, Rgb(0xFF4444));
+  canvas.Text(10, 420, houseShown.Str(), big, Rgb(0xFF4444));
+  const Font& message = ctx_.Fonts.Interface(FontSize::Points(14));
+  if (r.CardState == 75) canvas.Text(590, 170, "BUST!", message, kRed);
+  if (r.CardState == 88) canvas.Text(590, 170, "YOU LOSE!", message, kRed);
+  if (r.CardState > 90) canvas.Text(590, 170, "YOU WIN!", message, Rgb(0x008000));
+}
+
+void CardGameScreen::DrawButtonsAndCards(Canvas& canvas) {
+  const RuntimeState& r = ctx_.State.Runtime;
+  if (InRange(r.CardState, 1, 74)) {
+    DrawButton(canvas, ctx_.Fonts, kButtons[4]);
+    DrawButton(canvas, ctx_.Fonts, kButtons[5]);
+  } else if (r.CardState > 74) {
+    const Button<B>& b = kButtons[5];
+    DrawButtonAs(canvas, LabelFont(ctx_.Fonts, b.LabelFace, b.Points), b.Rect, "   EXIT", b.LabelX, b.LabelY,
+                 b.Scheme.Enabled);
+  }
+  if (!(r.CardState > 1)) return;
+  const auto hand = [&](const Ints5& cards, Int count, int y) {
+    for (int i = 1; i <= Clamp(count, 0, kMostCards).v; ++i) {
+      if (InRange(cards[i], 1, 13))
+        canvas.Picture(100 * i, y, ctx_.Pictures.Get(Nth(PictureId::Card1, cards[i].v)));
+    }
+  };
+  hand(r.PlayerCards, r.PlayerCardCount, 200);
+  hand(r.HouseCards, r.HouseCardCount, 350);
+}
+
+void CardGameScreen::Press(int x, int y) {
+  GameState& s = ctx_.State;
+  StartSplash(s, x, y);
+  const auto hit = HitTest<B>(kButtons, x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case B::Hundreds: BumpCardDigit(s, 0); break;
+    case B::Tens: BumpCardDigit(s, 1); break;
+    case B::Units: BumpCardDigit(s, 2); break;
+    case B::Go: PlaceCardBet(s); break;
+    case B::Hit: Hit(s); break;
+    case B::StandOrExit:
+      if (HandInPlay(s)) {
+        Stand(s);
+      } else if (HandFinished(s)) {
+        ctx_.Screens.HandOver(ScreenId::CardGame, ScreenId::Hub);
+        LeaveCards(s);
+      }
+      break;
+  }
+}
+
+}  // namespace vantoro

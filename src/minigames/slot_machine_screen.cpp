@@ -1,0 +1,176 @@
+#include "minigames/slot_machine_screen.hpp"
+
+#include <array>
+#include <string>
+
+#include "minigames/minigame_kit.hpp"
+#include "sim/gambling_rules.hpp"
+#include "ui/splash.hpp"
+
+namespace vantoro {
+namespace {
+
+using B = SlotButton;
+
+constexpr Color kPanelPen = Rgb(0x00AA00), kPanelFill = Rgb(0x004400);
+constexpr Color kYellow = Rgb(0xFFFF00);
+constexpr ButtonScheme kMachineScheme{{Rgb(0xAAAAFF), Rgb(0x111155), Rgb(0xAAAAFF)}, {}};
+
+// The knob takes the press where it rests; it is drawn lower while it climbs back.
+constexpr std::array<Button<B>, 7> kButtons = {{
+    {B::Handle, {340, 360, 365, 375}, PressRule::Inside, {}, 0, 0, 10, {}, Face::Interface},
+    {B::BuyCredits,
+     {110, 350, 220, 380},
+     PressRule::Inside,
+     "20 Credits / $100",
+     114,
+     356,
+     8,
+     kMachineScheme,
+     Face::Interface},
+    {B::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, {}, Face::Interface},
+    {B::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, {}, Face::Interface},
+    {B::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, {}, Face::Interface},
+    {B::Refund,
+     {110, 400, 220, 430},
+     PressRule::Inside,
+     "$2/Cred Refund",
+     118,
+     406,
+     8,
+     kMachineScheme,
+     Face::Interface},
+    {B::Exit, {310, 450, 400, 500}, PressRule::Inside, " EXIT", 312, 455, 24, kExitScheme, Face::Interface},
+}};
+
+struct PayRow {
+  int Y;
+  std::array<int, 3> Symbols;
+  const char* Caption;
+};
+constexpr std::array<PayRow, 6> kPayTable = {{
+    {80, {1, 7, 9}, "Number Plus Credit Sign = Win that many credits."},
+    {150, {3, 3, 3}, "Straight Numbers - Win 25x that number in cash."},
+    {230, {5, 5, 5}, "Straight $$$ - Win $500 cash."},
+    {310, {6, 6, 6}, "Any 2 Bonus Symbols - Win 2 credits & $10."},
+    {390, {8, 8, 8}, "Straight $100 - Win $100 in cash."},
+    {470, {7, 7, 7}, "Straight CREDIT - win 10 credits."},
+}};
+
+const Image* SymbolPicture(const PictureSet& pictures, Int symbol) {
+  return InRange(symbol, 1, kSymbols) ? &pictures.Get(Nth(PictureId::SlotSymbol1, symbol.v)) : nullptr;
+}
+
+}  // namespace
+
+std::span<const Button<SlotButton>> SlotMachineScreen::Buttons() { return kButtons; }
+
+void SlotMachineScreen::Draw(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  DrawTitleBanner(canvas, ctx_.Fonts, s, kSteadyBlueBanner);
+  DrawCabinet(canvas);
+  if (s.Runtime.SpinTicks > 0) --s.Runtime.SpinTicks;
+  DrawReels(canvas);
+  DrawPayTable(canvas);
+  DrawHolds(canvas);
+  DrawHandle(canvas);
+  DrawControls(canvas);
+  SettleSpin(s);
+  if (CanLeaveSlots(s) && s.Runtime.SpinTicks == 0) DrawButton(canvas, ctx_.Fonts, kButtons[6]);
+  AdvanceSplash(s, canvas, kStandardSplash);
+}
+
+void SlotMachineScreen::DrawCabinet(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  canvas.Rectangle(90, 95, 410, 260, kPanelPen, kPanelFill);
+  canvas.Rectangle(95, 195, 405, 255, Rgb(0x333388), Rgb(0x000044));
+  canvas.Rectangle(95, 100, 405, 190, Rgb(0x333388), kBlack);
+  const Color plate = s.Random(100) < 50 ? Rgb(0xAA0000) : Rgb(0xFF0000);
+  canvas.Text(100, 105, "        LONGBALLER", ctx_.Fonts.Interface(FontSize::Points(20)), plate);
+  const Font& font = ctx_.Fonts.Interface(FontSize::Points(12));
+  canvas.Text(100, 150, "Credits:" + s.Runtime.SlotCredits.Str(), font, kWhite);
+  canvas.Text(250, 150, "Winnings: $" + s.Runtime.SlotWinnings.Str(), font, kWhite);
+}
+
+void SlotMachineScreen::DrawReels(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  const RuntimeState& r = s.Runtime;
+  for (int i = 1; i <= 3; ++i) {
+    if (const Image* symbol = SymbolPicture(ctx_.Pictures, r.Reel[i])) canvas.Picture(100 * i, 200, *symbol);
+    if (r.SpinTicks >= 1 && r.ReelHeld[i] != 1) {
+      const Int roll = s.Random(100) + 1;
+      const int frame = Clamp((roll - 1) / 20 + 1, 1, 5).v;
+      canvas.Picture(100 * i, 200, ctx_.Pictures.Get(Nth(PictureId::SlotBlur1, frame)));
+    }
+  }
+}
+
+void SlotMachineScreen::DrawPayTable(Canvas& canvas) {
+  const Font& font = ctx_.Fonts.Interface(FontSize::Points(10));
+  for (const PayRow& row : kPayTable) {
+    for (int k = 0; k < 3; ++k) {
+      canvas.Picture(
+          450 + 100 * k, row.Y,
+          ctx_.Pictures.Get(Nth(PictureId::SlotSymbol1, row.Symbols[static_cast<std::size_t>(k)])));
+    }
+    canvas.Text(453, row.Y + 52, row.Caption, font, kWhite);
+  }
+}
+
+void SlotMachineScreen::DrawHolds(Canvas& canvas) {
+  const RuntimeState& r = ctx_.State.Runtime;
+  canvas.Rectangle(90, 270, 410, 320, kPanelPen, kPanelFill);
+  const bool choosing = CanHold(ctx_.State);
+  for (int i = 1; i <= 3; ++i) {
+    const Button<B>& b = kButtons[static_cast<std::size_t>(1 + i)];
+    const bool held = r.ReelHeld[i] == 1;
+    DrawButtonAs(
+        canvas, LabelFont(ctx_.Fonts, b.LabelFace, b.Points), b.Rect, b.Label, b.LabelX, b.LabelY,
+        {choosing ? kYellow : kPanelPen, held ? Rgb(0x006600) : kPanelFill, held ? kYellow : Rgb(0x00FF00)});
+  }
+}
+
+void SlotMachineScreen::DrawHandle(Canvas& canvas) {
+  const int drop = 15 * Clamp(ctx_.State.Runtime.SpinTicks, 0, 10).v;
+  canvas.Rectangle(90, 330, 410, 530, kPanelPen, kPanelFill);
+  canvas.Ellipse(345, 420, 360, 440, Rgb(0x005500), Rgb(0x002200));
+  canvas.Rectangle(350, 370 + drop, 355, 430, kYellow, kBlack);
+  canvas.Ellipse(340, 360 + drop, 365, 375 + drop, kYellow, kBlack);
+}
+
+void SlotMachineScreen::DrawControls(Canvas& canvas) {
+  GameState& s = ctx_.State;
+  RuntimeState& r = s.Runtime;
+  if (r.SlotState == kSlotIdle) DrawButton(canvas, ctx_.Fonts, kButtons[1], CanBuyCredits(s));
+  if (CanRefund(s)) DrawButton(canvas, ctx_.Fonts, kButtons[5]);
+  if (r.SlotState == kSlotIdle) r.SlotMessage = "Buy Credits To Play!";
+  if (r.SlotCredits == 0 && r.SpinTicks == 0 && r.SlotState >= 1) r.SlotMessage = "No More Credits.";
+  const Font& font = ctx_.Fonts.Interface(FontSize::Points(10));
+  canvas.Rectangle(110, 450, 300, 480, kYellow, kBlack);
+  canvas.Text(115, 455, r.SlotMessage, font, kYellow);
+  canvas.Rectangle(110, 490, 300, 520, kYellow, kBlack);
+  canvas.Text(115, 495, "Team Cash: $" + s.Team.Cash.Str(), font, kYellow);
+}
+
+void SlotMachineScreen::Press(int x, int y) {
+  GameState& s = ctx_.State;
+  StartSplash(s, x, y);
+  const auto hit = HitTest<B>(kButtons, x, y);
+  if (!hit) return;
+  switch (*hit) {
+    case B::Handle: Pull(s); break;
+    case B::BuyCredits: BuyCredits(s); break;
+    case B::Hold1: Hold(s, 1); break;
+    case B::Hold2: Hold(s, 2); break;
+    case B::Hold3: Hold(s, 3); break;
+    case B::Refund: Refund(s); break;
+    case B::Exit:
+      if (CanLeaveSlots(s)) {
+        ctx_.Screens.HandOver(ScreenId::SlotMachine, ScreenId::Hub);
+        LeaveSlots(s);
+      }
+      break;
+  }
+}
+
+}  // namespace vantoro
