@@ -89,7 +89,8 @@ TEST_F(HubFieldFinanceTest, AGameOpensOnceAMonthAndReturnsToTheSamePage) {
   Open(5, 400);
   Script({"set Runtime.GambledThisMonth 0", "wait 50"});
   // Before the game's first tick, which carries out the reset it asks for.
-  Script({"press 185 215", "expect-screen horse-racing", "expect Runtime.RaceReset 1", "expect Runtime.BetHorse 1"});
+  Script({"press 185 215", "expect-screen horse-racing", "expect Runtime.RaceReset 1",
+          "expect Runtime.BetHorse 1"});
   driver->Screens().HandOver(ScreenId::HorseRacing, ScreenId::Hub);
   Script({"set Runtime.GambledThisMonth 1", "wait 50", "expect-screen hub", "expect Runtime.HubSection 5",
           "expect Runtime.HubPage 3", "expect Runtime.HubIntroCounter 470"});
