@@ -32,15 +32,35 @@ constexpr float kPi = std::numbers::pi_v<float>;
 constexpr int kBannerWidth = 741;
 constexpr int kBannerHeight = 86;
 
-// A jagged crack from top to bottom through the point (x, y), as a polyline.
-std::vector<Point> Crack(Random& rng, float x, float top, float bottom) {
+// A jagged crack from top to bottom down the column x, never wandering
+// further than `wander` from it, as a polyline.
+std::vector<Point> Crack(Random& rng, float x, float top, float bottom, float wander) {
   std::vector<Point> points;
+  const float centre = x;
   for (float y = top; y < bottom; y += rng.Range(5.0f, 9.0f)) {
     points.push_back({x, y});
-    x += rng.Range(-5.0f, 5.0f);
+    x = std::clamp(x + rng.Range(-5.0f, 5.0f), centre - wander, centre + wander);
   }
   points.push_back({x, bottom});
   return points;
+}
+
+// The run of inkless columns nearest to column x, as [first, past the last)
+// in pixels: the gap between two letters.
+std::pair<float, float> EmptyColumns(const Field& mask, int x) {
+  const auto empty = [&](int c) {
+    if (c < 0 || c >= mask.Width) return false;
+    for (int y = 0; y < mask.Height; ++y) {
+      if (mask(c, y) > 0.05f) return false;
+    }
+    return true;
+  };
+  int c = x;
+  for (int d = 0; d < mask.Width && !empty(c); ++d) c = (d % 2 == 0) ? x + d / 2 + 1 : x - d / 2 - 1;
+  int first = c, last = c;
+  while (empty(first - 1)) --first;
+  while (empty(last + 1)) ++last;
+  return {static_cast<float>(first), static_cast<float>(last + 1)};
 }
 
 // The left side of a polyline running downwards, as a coverage field.
@@ -89,22 +109,22 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
   const Rect box = InkBounds(mask);
   const float top = static_cast<float>(box.Top), bottom = static_cast<float>(box.Bottom);
 
-  // Split clean through the middle of the word; the right-hand piece has
-  // dropped and slipped a little.
-  // It runs down through the bars of the E of BREAK, so that the break
-  // cuts a letter in two where it shows.
+  // The word breaks where it says so, between BREAK and UP: the crack runs
+  // down the gap between the letters, so no letter is cut into pieces that
+  // read as two.
   const float textLeft = kBannerWidth * 0.5f - static_cast<float>(TrackedWidth(kText, font, kTracking) / 2);
-  const float letterLeft =
-      textLeft + static_cast<float>(TrackedWidth(kText.substr(0, 7), font, kTracking) + kTracking);
-  const float splitX = letterLeft + static_cast<float>(font.TextWidth("E")) * 0.55f;
-  const std::vector<Point> crack = Crack(rng, splitX, top - 4.0f, bottom + 4.0f);
+  const float guess = textLeft + static_cast<float>(TrackedWidth(kText.substr(0, 10), font, kTracking));
+  const auto [gapLeft, gapRight] = EmptyColumns(mask, static_cast<int>(guess));
+  const float splitX = (gapLeft + gapRight) * 0.5f;
+  const std::vector<Point> crack = Crack(rng, splitX, top - 4.0f, bottom + 4.0f, (gapRight - gapLeft) * 0.3f);
   Field gap(kBannerWidth, kBannerHeight);
   for (std::size_t i = 0; i + 1 < crack.size(); ++i)
     ThickLine(gap, crack[i].X, crack[i].Y, crack[i + 1].X, crack[i + 1].Y, 1.6f);
   mask = Subtracted(mask, gap);
   const Field left = LeftOf(crack, kBannerWidth, kBannerHeight);
   Field leftPart = Multiplied(mask, left);
-  Field rightPart = Shifted(Subtracted(mask, left), 2, 3);
+  // The right-hand piece has dropped and slipped away a little.
+  Field rightPart = Shifted(Subtracted(mask, left), 3, 4);
   Field broken = leftPart;
   Maximize(broken, rightPart);
   // Hairline cracks across the letters.
@@ -145,13 +165,6 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
                       .InlineWidth = 2,
                       .Gloss = 0.0f});
   Paint(image, hairlines, Rgb(0x1A1C22), 0.85f);
-  // Chips knocked out of the crack, falling.
-  Field chips(kBannerWidth, kBannerHeight);
-  for (int i = 0; i < 5; ++i) {
-    const float x = splitX + rng.Range(-4.0f, 8.0f), y = bottom + rng.Range(4.0f, 16.0f);
-    FillCircle(chips, x, y, rng.Range(0.8f, 1.8f));
-  }
-  Paint(image, chips, Rgb(0x8A94A2));
 }
 
 void DrawBannerLine(Image& image, FontLibrary& fonts) {
