@@ -4,14 +4,29 @@ namespace vantoro::art {
 
 namespace {
 
-// The first column near `want` whose stroke reaches the baseline row `y`;
-// -1 when there is none.
-int StrokeNear(const Field& mask, int want, int y, const DripStyle& style) {
+bool Solid(const Field& mask, float x, int y) { return mask.Clamped(static_cast<int>(x), y) >= 0.9f; }
+
+// Whether an upright stroke, as wide as the probe, stands on row `y` at x.
+bool StemAt(const Field& mask, int x, int y, const DripStyle& style) {
+  for (int up = 0; up <= style.Stem; ++up) {
+    const float cx = static_cast<float>(x) + style.Slant * static_cast<float>(up);
+    if (!Solid(mask, cx - static_cast<float>(style.Probe), y - up) || !Solid(mask, cx, y - up) ||
+        !Solid(mask, cx + static_cast<float>(style.Probe), y - up))
+      return false;
+  }
+  return true;
+}
+
+// The middle of the foot of the upright stroke nearest to `want` on the
+// baseline row `y`; -1 when there is none.
+int StemNear(const Field& mask, int want, int y, const DripStyle& style) {
   for (int shift = 0; shift < style.Search; ++shift) {
     const int x = want + (shift % 2 == 0 ? shift / 2 : -(shift / 2 + 1));
-    if (mask.Clamped(x - style.Probe, y) >= 0.9f && mask.Clamped(x, y) >= 0.9f &&
-        mask.Clamped(x + style.Probe, y) >= 0.9f)
-      return x;
+    if (!StemAt(mask, x, y, style)) continue;
+    int left = x, right = x;
+    while (StemAt(mask, left - 1, y, style)) --left;
+    while (StemAt(mask, right + 1, y, style)) ++right;
+    return (left + right) / 2;
   }
   return -1;
 }
@@ -35,15 +50,16 @@ void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::span<const f
   for (const float a : at) {
     const int want = box.Left + static_cast<int>(a * static_cast<float>(box.Right - box.Left));
     const int y = box.Bottom - style.Inset;
-    const int x = StrokeNear(mask, want, y, style);
+    const int x = StemNear(mask, want, y, style);
     if (x < 0) continue;
     const float length = rng.Range(style.MinLength, style.MaxLength);
     const float w = rng.Range(style.MinWidth, style.MaxWidth);
     const float fx = static_cast<float>(x), fy = static_cast<float>(y) - style.Lift;
-    // Where the drip leaves the stroke, the run, and the bead at its end.
-    FillEllipse(mask, fx, fy + style.Lift / 3.0f, w * 1.1f, w * 0.7f);
+    // Where the drip leaves the stroke, the thin run, and the drop at its
+    // end, fatter than the run so that it reads as paint.
+    FillEllipse(mask, fx, fy + style.Lift, w * 1.4f, w * 0.9f);
     TaperedLine(mask, fx, fy, fx, fy + length, w, w * style.Taper);
-    FillCircle(mask, fx, fy + length, w * 0.6f);
+    FillCircle(mask, fx, fy + length + w * 0.4f, w * style.Bead);
   }
 }
 

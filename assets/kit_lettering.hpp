@@ -11,18 +11,22 @@ namespace vantoro::art {
 
 // Drip sizes in pixels; the defaults suit letters about 100 pixels tall.
 struct DripStyle {
-  int Probe = 4;    // a stroke this far either side must reach the baseline
-  int Search = 30;  // how far from the wanted column to look for one
-  int Inset = 2;    // rows above the ink's bottom where the stroke is tested
+  int Probe = 4;       // a stroke this far either side must reach the baseline
+  int Search = 30;     // how far from the wanted column to look for one
+  int Inset = 2;       // rows above the ink's bottom where the stroke is tested
+  int Stem = 30;       // rows of solid stroke above the baseline a drip needs
+  float Slant = 0.0f;  // the letters' shear: columns moved right per row up
   float Lift = 3.0f;
-  float MinLength = 14.0f, MaxLength = 24.0f;
-  float MinWidth = 6.0f, MaxWidth = 8.0f;
-  float Taper = 0.7f;  // the width at the drip's end, relative to its start
+  float MinLength = 22.0f, MaxLength = 30.0f;
+  float MinWidth = 4.0f, MaxWidth = 5.0f;
+  float Taper = 0.7f;  // the run's width at its end, relative to its start
+  float Bead = 1.2f;   // the drop at the end, relative to the run's start
 };
 
 // Adds drips to a text mask near the columns `at` (fractions of the box's
-// width), each only where a stroke comes down to the baseline, never from
-// a bar in mid-air.
+// width), each under the middle of an upright stroke's foot: never from a
+// bar in mid-air nor from the curve of a bowl, where a drip reads as a tail
+// or an accent.
 void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::span<const float> at,
                     const DripStyle& style = {});
 

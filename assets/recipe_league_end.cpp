@@ -108,8 +108,9 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
       PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f - 4.0f, 14);
   const Rect box = InkBounds(mask);
   mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
-  constexpr float kDrips[] = {0.04f, 0.3f, 0.57f, 0.78f};
-  AddLetterDrips(mask, InkBounds(mask), rng, kDrips);
+  // Under the stems of LEAGUE's two Es and the N, never under a bowl.
+  constexpr float kDrips[] = {0.085f, 0.485f, 0.69f};
+  AddLetterDrips(mask, InkBounds(mask), rng, kDrips, {.Search = 40, .Slant = 0.14f});
   const Rect ink = InkBounds(mask);
   const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
 

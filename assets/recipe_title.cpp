@@ -372,17 +372,22 @@ void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
   // Slanted for speed; the drips go on afterwards, since paint runs
   // straight down.
   mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
-  constexpr float kDrips[] = {0.09f, 0.35f, 0.62f, 0.9f};
+  // Under the N's first leg, the T's stem and the R's stem: feet of
+  // upright strokes, where a drip cannot pass for an accent or a tail.
+  constexpr float kDrips[] = {0.29f, 0.47f, 0.73f};
   AddLetterDrips(mask, InkBounds(mask), rng, kDrips,
                  {.Probe = 6,
                   .Search = 40,
                   .Inset = 3,
+                  .Stem = 40,
+                  .Slant = 0.14f,
                   .Lift = 6.0f,
-                  .MinLength = 34.0f,
-                  .MaxLength = 56.0f,
-                  .MinWidth = 11.0f,
-                  .MaxWidth = 14.0f,
-                  .Taper = 0.75f});
+                  .MinLength = 40.0f,
+                  .MaxLength = 52.0f,
+                  .MinWidth = 6.5f,
+                  .MaxWidth = 7.5f,
+                  .Taper = 0.7f,
+                  .Bead = 1.3f});
   const Rect ink = InkBounds(mask);
   const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "assets/kit_image.hpp"
+#include "assets/kit_lettering.hpp"
 #include "assets/kit_marker.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
@@ -176,6 +177,44 @@ TEST(SplatKitTest, SplatsLandWhereThrownAndTheSameSeedGivesTheSamePicture) {
   Random rng(9);
   ScatterSplats(image, rng, corner, style);
   EXPECT_NE(image.Pixels[image.Index(2, 118)], kGround);
+}
+
+// A drip may only hang from the foot of an upright stroke: under a bowl or
+// a bar it reads as an accent or a tail.
+TEST(LetteringKitTest, DripsHangOnlyFromUprightStrokes) {
+  const auto box = [](float x0, float y0, float x1, float y1) {
+    Field f(100, 140);
+    const std::vector<Point> corners{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+    FillPolygon(f, corners);
+    return f;
+  };
+  const auto ring = [] {
+    Field outer(100, 140), inner(100, 140);
+    FillEllipse(outer, 50.0f, 45.0f, 35.0f, 35.0f);
+    FillEllipse(inner, 50.0f, 45.0f, 20.0f, 20.0f);
+    return Subtracted(outer, inner);
+  };
+  struct Case {
+    const char* Name;
+    Field Letter;
+    bool Drips;
+  };
+  const Case cases[] = {{"stem", box(40.0f, 10.0f, 60.0f, 80.0f), true},
+                        {"bowl", ring(), false},
+                        {"bar", box(10.0f, 66.0f, 90.0f, 80.0f), false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Field mask = c.Letter;
+    const Rect before = InkBounds(mask);
+    Random rng(7);
+    constexpr float kAt[] = {0.5f};
+    AddLetterDrips(mask, before, rng, kAt);
+    const Rect after = InkBounds(mask);
+    EXPECT_EQ(after.Bottom > before.Bottom + 10, c.Drips);
+    if (c.Drips) {
+      EXPECT_NEAR((after.Left + after.Right) * 0.5f, 50.0f, 1.5f);
+    }
+  }
 }
 
 }  // namespace
