@@ -151,21 +151,21 @@ Int EstimatedReturn(const GameState& state) { return state.Team.BankBalance / 10
 
 bool CanGamble(const GameState& state) { return state.Runtime.GambledThisMonth == 0; }
 
-void OpenGame(GameState& state, Game game) {
+void OpenGame(GameState& state, GambleGame game) {
   RuntimeState& r = state.Runtime;
   switch (game) {
-    case Game::HorseRacing:
+    case GambleGame::HorseRacing:
       r.RaceReset = 1;
       r.BetHorse = 1;
       r.RaceState = 0;
       break;
-    case Game::SlotMachine:
+    case GambleGame::SlotMachine:
       for (Int& reel : r.Reel) reel = 1;
       for (Int& held : r.ReelHeld) held = 0;
       r.SlotState = 0;
       r.SlotCredits = 0;
       break;
-    case Game::Cards: break;
+    case GambleGame::Cards: break;
   }
 }
 

@@ -45,10 +45,10 @@ void TakeLoan(GameState& state);
 // The monthly return the page estimates: 3% of the balance in whole hundreds.
 Int EstimatedReturn(const GameState& state);
 
-enum class Game { HorseRacing, Cards, SlotMachine };
+enum class GambleGame { HorseRacing, Cards, SlotMachine };
 // Once a month.
 bool CanGamble(const GameState& state);
 // What the game expects when the hub opens it.
-void OpenGame(GameState& state, Game game);
+void OpenGame(GameState& state, GambleGame game);
 
 }  // namespace vantoro

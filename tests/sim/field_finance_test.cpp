@@ -174,8 +174,8 @@ TEST(FinanceTest, GamesOpenOnceAMonthWithTheirStartingState) {
          "Runtime.RaceState=4 Runtime.BetHorse=5 Runtime.SlotState=3 Runtime.SlotCredits=7 "
          "Runtime.Reel[2]=4 Runtime.ReelHeld[1]=1");
   EXPECT_TRUE(CanGamble(*state));
-  OpenGame(*state, Game::HorseRacing);
-  OpenGame(*state, Game::SlotMachine);
+  OpenGame(*state, GambleGame::HorseRacing);
+  OpenGame(*state, GambleGame::SlotMachine);
   EXPECT_EQ(Mismatches(*state,
                        "Runtime.RaceReset=1 Runtime.BetHorse=1 Runtime.RaceState=0 Runtime.SlotState=0 "
                        "Runtime.SlotCredits=0 Runtime.Reel[2]=1 Runtime.ReelHeld[1]=0"),

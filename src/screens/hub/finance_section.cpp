@@ -268,7 +268,7 @@ void FinanceSection::DrawBank(Canvas& canvas) {
   }
 }
 
-void FinanceSection::OpenGame(ScreenId screen, Game game) {
+void FinanceSection::OpenGame(ScreenId screen, GambleGame game) {
   if (!CanGamble(ctx_.State)) return;
   ctx_.Screens.HandOver(ScreenId::Hub, screen);
   vantoro::OpenGame(ctx_.State, game);
@@ -291,9 +291,9 @@ void FinanceSection::PressPage(int x, int y, Int page) {
     case B::Company6: SelectCompany(s, static_cast<int>(*hit) - static_cast<int>(B::Company1) + 1); break;
     case B::BuyShare: BuyShare(s); break;
     case B::SellShare: SellShare(s); break;
-    case B::HorseRacing: OpenGame(ScreenId::HorseRacing, Game::HorseRacing); break;
-    case B::Cards: OpenGame(ScreenId::CardGame, Game::Cards); break;
-    case B::SlotMachine: OpenGame(ScreenId::SlotMachine, Game::SlotMachine); break;
+    case B::HorseRacing: OpenGame(ScreenId::HorseRacing, GambleGame::HorseRacing); break;
+    case B::Cards: OpenGame(ScreenId::CardGame, GambleGame::Cards); break;
+    case B::SlotMachine: OpenGame(ScreenId::SlotMachine, GambleGame::SlotMachine); break;
     case B::AddTen: AddTen(s); break;
     case B::SubtractTen: SubtractTen(s); break;
     case B::Withdraw: Withdraw(s); break;

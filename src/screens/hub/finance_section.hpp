@@ -8,7 +8,7 @@
 
 namespace vantoro {
 
-enum class Game;
+enum class GambleGame;
 
 enum class FinanceButton {
   Raffle,
@@ -46,7 +46,7 @@ class FinanceSection final : public HubSection {
   void DrawChart(Canvas& canvas);
   void DrawGamble(Canvas& canvas);
   void DrawBank(Canvas& canvas);
-  void OpenGame(ScreenId screen, Game game);
+  void OpenGame(ScreenId screen, GambleGame game);
 
   ScreenContext ctx_;
 };
