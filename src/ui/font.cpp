@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cctype>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <tuple>
 #include <unordered_map>
@@ -38,7 +41,32 @@ constexpr int kMaxAdvance = 4096;
 struct FontFile {
   std::string Path;
   int Index = 0;
+  std::string Family;  // the family of the face fontconfig chose
 };
+
+// Faces the game's layouts were measured with, where Debian ships them
+// outside fontconfig's own folders.
+constexpr std::array<const char*, 1> kExtraFontFiles = {"/usr/share/wine/fonts/ms_sans_serif.ttf"};
+
+// Families that stand in for a named one letter for letter.
+struct MetricTwin {
+  std::string_view Family, Twin;
+};
+constexpr std::array<MetricTwin, 3> kMetricTwins = {
+    {{"Arial", "Liberation Sans"}, {"Arial", "Arimo"}, {"MS Sans Serif", "MS Sans Serif"}}};
+
+bool SameLetterWidths(std::string_view wanted, std::string_view got) {
+  const auto lower = [](std::string_view t) {
+    std::string out(t);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+  };
+  if (lower(wanted) == lower(got)) return true;
+  for (const MetricTwin& m : kMetricTwins) {
+    if (lower(m.Family) == lower(wanted) && lower(m.Twin) == lower(got)) return true;
+  }
+  return false;
+}
 
 struct PatternDeleter {
   void operator()(FcPattern* p) const { FcPatternDestroy(p); }
@@ -64,7 +92,11 @@ std::optional<FontFile> Match(FcConfig* config, std::string_view family, bool bo
     return std::nullopt;
   int index = 0;
   if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &index) != FcResultMatch) index = 0;
-  return FontFile{reinterpret_cast<const char*>(file), index};
+  FcChar8* matched = nullptr;
+  std::string matchedFamily;
+  if (FcPatternGetString(match.get(), FC_FAMILY, 0, &matched) == FcResultMatch && matched != nullptr)
+    matchedFamily = reinterpret_cast<const char*>(matched);
+  return FontFile{reinterpret_cast<const char*>(file), index, matchedFamily};
 }
 
 // The cell of the Windows drawing interface: usWinAscent over the baseline and
@@ -215,6 +247,7 @@ struct FontLibrary::Impl {
   std::map<std::pair<std::string, int>, FT_Face> Faces;
   std::map<FontKey, std::unique_ptr<FreeTypeFont>> Fonts;
   const Font* DefaultFont = nullptr;
+  std::set<std::string, std::less<>> Warned;
 
   Impl() {
     if (FT_Init_FreeType(&Library) != 0) throw std::runtime_error("Cannot start the FreeType font library.");
@@ -223,6 +256,8 @@ struct FontLibrary::Impl {
       FT_Done_FreeType(Library);
       throw std::runtime_error("Cannot load the fontconfig configuration.");
     }
+    for (const char* file : kExtraFontFiles)
+      FcConfigAppFontAddFile(Config, reinterpret_cast<const FcChar8*>(file));
   }
   ~Impl() {
     Fonts.clear();  // each holds a size of a face below
@@ -244,11 +279,21 @@ struct FontLibrary::Impl {
     return face;
   }
 
+  // Text laid out for one face runs out of its boxes in a wider one: say so,
+  // once a family, when the named face is missing.
+  void WarnOnStandIn(std::string_view family, const std::optional<FontFile>& file) {
+    if (!file || SameLetterWidths(family, file->Family) || !Warned.emplace(family).second) return;
+    std::fprintf(stderr,
+                 "vantoro: no \"%.*s\" font is installed; using \"%s\" (%s), whose letters differ in width\n",
+                 static_cast<int>(family.size()), family.data(), file->Family.c_str(), file->Path.c_str());
+  }
+
   const Font& Get(std::string_view family, FontSize size, bool bold, std::string_view fallback = {}) {
     FontKey key{std::string(family), size.Kind, size.Value, bold};
     if (auto it = Fonts.find(key); it != Fonts.end()) return *it->second;
     std::optional<FontFile> file = Match(Config, family, bold);
     if (!file && !fallback.empty()) file = Match(Config, fallback, bold);
+    WarnOnStandIn(family, file);
     if (!file)
       throw std::runtime_error("No font file found for \"" + std::string(family) +
                                "\": is fontconfig set up?");
