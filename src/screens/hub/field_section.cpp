@@ -29,9 +29,11 @@ constexpr Button<B> PlayerRow(int p) {
           kHubTextSize,
           {}};
 }
-constexpr Button<B> Drill(B id, int row, std::string_view label) {
+// The longest practice label does not fit its box at 12 points; all four
+// share the size below so they stay alike.
+constexpr Button<B> Drill(B id, int row, std::string_view label, int points = 12) {
   const int top = 200 + 40 * row;
-  return {id, {345, top, 492, top + 30}, PressRule::Inside, label, 350, top + 5, 12, kDrillScheme};
+  return {id, {345, top, 492, top + 30}, PressRule::Inside, label, 350, top + 5, points, kDrillScheme};
 }
 constexpr std::array<Button<B>, 11> kTrainingButtons = {{
     PlayerRow(1),
@@ -47,10 +49,10 @@ constexpr std::array<Button<B>, 11> kTrainingButtons = {{
     Drill(B::Sprinting, 3, "         Sprinting"),
 }};
 constexpr std::array<Button<B>, 4> kPracticeButtons = {{
-    Drill(B::BushRecball, 0, "Bush Recball Game"),
-    Drill(B::Speedball, 1, "  Speedball Game"),
-    Drill(B::PopUp, 2, " Pop-Up Practice"),
-    Drill(B::TwoVsOne, 3, "  2 vs 1 Practice"),
+    Drill(B::BushRecball, 0, "Bush Recball Game", 11),
+    Drill(B::Speedball, 1, "  Speedball Game", 11),
+    Drill(B::PopUp, 2, " Pop-Up Practice", 11),
+    Drill(B::TwoVsOne, 3, "  2 vs 1 Practice", 11),
 }};
 constexpr std::array<Button<B>, 2> kRecruitButtons = {{
     {B::NextMember, {150, 315, 295, 345}, PressRule::Inside, "    View Next Player", 155, 320, kHubTextSize},

@@ -58,7 +58,7 @@ constexpr std::array<Button<TeamButton>, 9> kIndividualOwn = {{
 constexpr std::array<Button<TeamButton>, 1> kOppositionOwn = {
     {{B::NextTeam, {390, 200, 490, 230}, PressRule::Inside, "   Next Team", 395, 207, kHubTextSize}}};
 constexpr std::array<Button<TeamButton>, 1> kDebriefOwn = {
-    {{B::DebriefNext, {720, 450, 760, 480}, PressRule::Inside, "NEXT", 725, 457, kHubTextSize}}};
+    {{B::DebriefNext, {720, 450, 760, 480}, PressRule::Inside, "NEXT", 722, 457, kHubTextSize}}};
 
 constexpr auto kIndividualButtons = Join(kPageButtons, kIndividualOwn);
 constexpr auto kOppositionButtons = Join(kPageButtons, kOppositionOwn);
@@ -122,6 +122,9 @@ void TeamSection::DrawPageButtons(Canvas& canvas) {
   DrawButtons<TeamButton>(canvas, ctx_.Fonts, kPageButtons);
 }
 
+// The right column's values stand clear of its longest label, "Team Morale:".
+constexpr int kRightValueX = 384;
+
 void TeamSection::DrawStatistics(Canvas& canvas) {
   const TeamRecord& team = ctx_.State.Team;
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
@@ -140,10 +143,10 @@ void TeamSection::DrawStatistics(Canvas& canvas) {
   value(250, 405, team.GamesWon.Str());
   value(250, 425, team.GamesDrawn.Str());
   value(250, 445, team.GamesLost.Str());
-  value(380, 385, "$" + team.Cash.Str());
-  value(380, 405, team.Paintballs.Str());
-  value(380, 425, team.LeagueScore.Str());
-  value(380, 445, TeamMorale(team).Str() + "%");
+  value(kRightValueX, 385, "$" + team.Cash.Str());
+  value(kRightValueX, 405, team.Paintballs.Str());
+  value(kRightValueX, 425, team.LeagueScore.Str());
+  value(kRightValueX, 445, TeamMorale(team).Str() + "%");
 }
 
 void TeamSection::DrawOverview(Canvas& canvas) {
