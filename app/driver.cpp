@@ -1,6 +1,8 @@
 #include "app/driver.hpp"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -70,9 +72,16 @@ void Driver::PressWindow(int x, int y) {
 
 void Driver::PressFrame(int x, int y) {
   const auto visible = game_.Screens().VisibleScreen();
+  const ClientSize client = platform_.GetClientSize();
   const FrameOrigin origin =
-      visible ? game_.Screens().OriginOf(*visible) : ScreenSet::OriginFor(platform_.GetClientSize());
-  PressWindow(origin.Left + x, origin.Top + y);
+      visible ? game_.Screens().OriginOf(*visible) : ScreenSet::OriginFor(ScreenSet::LogicalSize(client));
+  // The centre of the frame pixel's square of window pixels.
+  const int scale = ScreenSet::ScaleFor(client);
+  const auto toWindow = [scale](int start, int at) {
+    const long long w = (1LL * start + at) * scale + scale / 2;
+    return static_cast<int>(std::clamp<long long>(w, INT_MIN, INT_MAX));
+  };
+  PressWindow(toWindow(origin.Left, x), toWindow(origin.Top, y));
 }
 
 std::string Driver::VisibleScreenName() const {

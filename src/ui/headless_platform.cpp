@@ -4,9 +4,10 @@
 
 namespace vantoro {
 
-void HeadlessPlatform::Present(const Image& frame, int left, int top) {
+void HeadlessPlatform::Present(const Image& frame, int left, int top, int scale) {
   (void)left;
   (void)top;
+  scale_ = scale;
   lastFrame_ = frame;
   ++presents_;
 }

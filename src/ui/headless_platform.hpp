@@ -13,13 +13,14 @@ namespace vantoro {
 class HeadlessPlatform final : public Platform {
  public:
   ClientSize GetClientSize() override { return client_; }
-  void Present(const Image& frame, int left, int top) override;
+  void Present(const Image& frame, int left, int top, int scale) override;
   void SetCaption(std::string_view caption) override { caption_ = caption; }
   void ShowMessage(std::string_view title, std::string_view text) override;
 
   void SetClientSize(ClientSize size) { client_ = size; }
   const Image& LastFrame() const { return lastFrame_; }
   int PresentCount() const { return presents_; }
+  int LastScale() const { return scale_; }
   const std::string& Caption() const { return caption_; }
   const std::vector<std::string>& Messages() const { return messages_; }
   bool EchoMessages = true;  // to standard error
@@ -28,6 +29,7 @@ class HeadlessPlatform final : public Platform {
   ClientSize client_{1024, 768};
   Image lastFrame_{800, 600};
   int presents_ = 0;
+  int scale_ = 1;
   std::string caption_;
   std::vector<std::string> messages_;
 };

@@ -18,9 +18,11 @@ class Platform {
  public:
   virtual ~Platform() = default;
   virtual ClientSize GetClientSize() = 0;
-  // Copies the frame into the window with its top-left at (left, top);
-  // negative positions cut the frame off at the window's edges.
-  virtual void Present(const Image& frame, int left, int top) = 0;
+  // Copies the frame into the window with its top-left at (left, top),
+  // both in the window's logical pixels, each frame pixel a square of
+  // scale x scale window pixels; negative positions cut the frame off at
+  // the window's edges.
+  virtual void Present(const Image& frame, int left, int top, int scale) = 0;
   virtual void SetCaption(std::string_view caption) = 0;
   // A message the player must acknowledge (file errors).
   virtual void ShowMessage(std::string_view title, std::string_view text) = 0;

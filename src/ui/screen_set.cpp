@@ -1,6 +1,14 @@
 #include "ui/screen_set.hpp"
 
+#include <algorithm>
+
 namespace vantoro {
+namespace {
+
+// Window pixels left of or above the window's origin stay outside it.
+int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-(a + 1)) / b) - 1; }
+
+}  // namespace
 
 ScreenSet::ScreenSet(GameState& state, Platform& platform) : state_(state), platform_(platform) {}
 
@@ -12,6 +20,15 @@ void ScreenSet::Start(std::int64_t now) {
   now_ = now;
   Show(ScreenId::Title);
   StartTicks(ScreenId::Title);
+}
+
+int ScreenSet::ScaleFor(ClientSize client) {
+  return std::max(1, std::min(client.Width / Canvas::kWidth, client.Height / Canvas::kHeight));
+}
+
+ClientSize ScreenSet::LogicalSize(ClientSize client) {
+  const int scale = ScaleFor(client);
+  return {client.Width / scale, client.Height / scale};
 }
 
 FrameOrigin ScreenSet::OriginFor(ClientSize client) {
@@ -33,7 +50,7 @@ bool ScreenSet::TickRunning(ScreenId id, TickKind kind) const {
 void ScreenSet::Show(ScreenId id) {
   Slot& slot = slots_[Index(id)];
   slot.Visible = true;
-  if (id != ScreenId::Title) slot.Origin = OriginFor(platform_.GetClientSize());
+  if (id != ScreenId::Title) slot.Origin = OriginFor(LogicalSize(platform_.GetClientSize()));
   titleDirty_ = true;
   platform_.SetCaption(kScreenSpecs[static_cast<std::size_t>(Index(id))].Caption);
 }
@@ -89,7 +106,7 @@ void ScreenSet::DeliverTick(TickKey key) {
 void ScreenSet::TitleTick() {
   if (state_.Runtime.TitlePlaced == 0) {
     state_.Runtime.TitlePlaced = 1;
-    const ClientSize client = platform_.GetClientSize();
+    const ClientSize client = LogicalSize(platform_.GetClientSize());
     slots_[Index(ScreenId::Title)].Origin = OriginFor(client);
     titleSized_ = client.Width > 810;
     titleDirty_ = true;
@@ -113,17 +130,17 @@ void ScreenSet::PresentTitle() {
   canvas_.Clear();
   if (Screen* title = Get(ScreenId::Title)) title->Draw(canvas_);
   const FrameOrigin origin = slots_[Index(ScreenId::Title)].Origin;
-  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top);
+  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale());
 }
 
 void ScreenSet::ScreenTick(ScreenId id) {
   Slot& slot = slots_[Index(id)];
   if (!slot.Instance || !slot.Instance->CoversFrame()) canvas_.Clear();
   if (slot.Instance) slot.Instance->Draw(canvas_);
-  slot.Origin = OriginFor(platform_.GetClientSize());
+  slot.Origin = OriginFor(LogicalSize(platform_.GetClientSize()));
   // A hidden screen's tick still runs until the return rule stops it, but
   // only the visible screen owns the window.
-  if (slot.Visible) platform_.Present(canvas_.Pixels(), slot.Origin.Left, slot.Origin.Top);
+  if (slot.Visible) platform_.Present(canvas_.Pixels(), slot.Origin.Left, slot.Origin.Top, Scale());
 }
 
 bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const {
@@ -140,6 +157,9 @@ bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, 
 }
 
 void ScreenSet::MouseDown(int windowX, int windowY) {
+  const int scale = Scale();
+  windowX = FloorDiv(windowX, scale);
+  windowY = FloorDiv(windowY, scale);
   const auto visible = VisibleScreen();
   if (!visible) return;
   int x = 0, y = 0;
@@ -152,6 +172,9 @@ void ScreenSet::MouseDown(int windowX, int windowY) {
 }
 
 void ScreenSet::MouseUp(int windowX, int windowY) {
+  const int scale = Scale();
+  windowX = FloorDiv(windowX, scale);
+  windowY = FloorDiv(windowY, scale);
   const bool armed = titleClickArmed_;
   titleClickArmed_ = false;
   int x = 0, y = 0;

@@ -66,7 +66,7 @@ class ScreenSet {
   std::optional<std::int64_t> NextDue() const { return scheduler_.NextDue(); }
   std::int64_t Now() const { return now_; }
 
-  // Mouse input at window coordinates. Screens act on the press; the title
+  // Mouse input at window coordinates (physical pixels). Screens act on the press; the title
   // screen acts on a completed click (press and release on its picture).
   void MouseDown(int windowX, int windowY);
   void MouseUp(int windowX, int windowY);
@@ -100,6 +100,12 @@ class ScreenSet {
   bool TitleSized() const { return titleSized_; }
 
   static FrameOrigin OriginFor(ClientSize client);
+  // A window large enough for two or more frames shows each frame pixel as
+  // a square of this many window pixels; every rule of the frame then holds
+  // in the window's logical pixels.
+  static int ScaleFor(ClientSize client);
+  static ClientSize LogicalSize(ClientSize client);
+  int Scale() const { return ScaleFor(platform_.GetClientSize()); }
 
  private:
   struct Slot {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -20,9 +21,32 @@ struct SdlPlatform::Impl {
   SDL_Window* window = nullptr;
   SDL_Surface* target = nullptr;  // the window's surface, as last seen
   bool frameLost = false;         // a new window surface lost the last frame
-  int left = 0, top = 0;
+  int left = 0, top = 0, scale = 1;
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
+  Image shown;                 // what the window shows now, to send only what changed
 };
+
+namespace {
+
+// The rows from `first` up to `last` (inclusive) that differ; nullopt when
+// the frames are alike.
+std::optional<std::pair<int, int>> ChangedRows(const Image& now, const Image& before) {
+  if (now.Width != before.Width || now.Height != before.Height) return std::pair{0, now.Height - 1};
+  const auto row = [&](const Image& image, int y) {
+    return image.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.Width;
+  };
+  const auto differs = [&](int y) {
+    return !std::equal(row(now, y), row(now, y) + now.Width, row(before, y));
+  };
+  int first = 0;
+  while (first < now.Height && !differs(first)) ++first;
+  if (first == now.Height) return std::nullopt;
+  int last = now.Height - 1;
+  while (last > first && !differs(last)) --last;
+  return std::pair{first, last};
+}
+
+}  // namespace
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
 
@@ -76,13 +100,24 @@ ClientSize SdlPlatform::GetClientSize() {
   return size;
 }
 
-void SdlPlatform::Present(const Image& frame, int left, int top) {
+void SdlPlatform::Present(const Image& frame, int left, int top, int scale) {
   SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
-  if (!target || frame.Width <= 0 || frame.Height <= 0) return;
-  if (target != impl_->target || left != impl_->left || top != impl_->top) impl_->needsFullPaint = true;
+  if (!target || frame.Width <= 0 || frame.Height <= 0 || scale < 1) return;
+  if (target != impl_->target || left != impl_->left || top != impl_->top || scale != impl_->scale)
+    impl_->needsFullPaint = true;
   impl_->target = target;
   impl_->left = left;
   impl_->top = top;
+  impl_->scale = scale;
+  // Every tick draws the whole frame, but usually little of it changes:
+  // only the band of rows that did goes to the display.
+  std::pair<int, int> rows{0, frame.Height - 1};
+  if (!impl_->needsFullPaint) {
+    const auto changed = ChangedRows(frame, impl_->shown);
+    if (!changed) return;
+    rows = *changed;
+  }
+  impl_->shown = frame;
   // The window's surface keeps the frame between ticks; this surface only
   // borrows the frame's pixels for the copy.
   SDL_Surface* source =
@@ -90,8 +125,14 @@ void SdlPlatform::Present(const Image& frame, int left, int top) {
                                          frame.Height, 32, frame.Width * 4, SDL_PIXELFORMAT_RGB888);
   if (!source) return;
   if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  SDL_Rect dest{left, top, frame.Width, frame.Height};
-  SDL_BlitSurface(source, nullptr, target, &dest);  // clips, and leaves dest as drawn
+  SDL_Rect from{0, rows.first, frame.Width, rows.second - rows.first + 1};
+  SDL_Rect dest{left * scale, (top + rows.first) * scale, frame.Width * scale, from.h * scale};
+  if (scale == 1) {
+    SDL_BlitSurface(source, &from, target, &dest);  // clips, and leaves dest as drawn
+  } else {
+    // Whole factors: each frame pixel becomes an exact square of window pixels.
+    SDL_BlitScaled(source, &from, target, &dest);
+  }
   SDL_FreeSurface(source);
   if (impl_->needsFullPaint) {
     SDL_UpdateWindowSurface(impl_->window);

@@ -6,8 +6,11 @@ set -euo pipefail
 game=$1
 closer=$2
 
+# SIZE=WxH: the window is made that large (the frame is then scaled by the
+# largest whole factor that fits); without it the window keeps its own size.
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  screen=${SIZE:-1280x1024}
+  exec xvfb-run -a -s "-screen 0 ${screen}x24" bash "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -32,21 +35,44 @@ await() {
   done
   fail "caption is '$(name)', expected '$1'"
 }
-# Clicks at frame point (x, y): the frame is centred in the window.
+# Clicks at frame point (x, y): the frame is centred in the window, each of
+# its pixels a square of scale x scale window pixels.
 click() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  local left=$((WIDTH / 2 - 400)) top=$((HEIGHT / 2 - 300))
-  xdotool mousemove --window "$window" $((left + $1)) $((top + $2)) click 1
+  local scale=$((WIDTH / 800 < HEIGHT / 600 ? WIDTH / 800 : HEIGHT / 600))
+  [ "$scale" -ge 1 ] || scale=1
+  local left=$((WIDTH / scale / 2 - 400)) top=$((HEIGHT / scale / 2 - 300))
+  xdotool mousemove --window "$window" $(((left + $1) * scale + scale / 2)) $(((top + $2) * scale + scale / 2)) click 1
   sleep 0.2
 }
+# The share of one core the game used over $1 seconds, in percent.
+idle_cpu() {
+  local hz ticks0 ticks1
+  hz=$(getconf CLK_TCK)
+  ticks0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  sleep "$1"
+  ticks1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  awk -v t=$((ticks1 - ticks0)) -v hz="$hz" -v s="$1" 'BEGIN { printf "%.2f", 100 * t / hz / s }'
+}
 
+if [ -n "${SIZE:-}" ]; then
+  # No window manager runs here: move the window into the corner so that all
+  # of it is on the screen before it is made as large as the screen.
+  xdotool windowmove --sync "$window" 0 0 || fail "cannot move the window"
+  xdotool windowsize --sync "$window" "${SIZE%x*}" "${SIZE#*x}" || fail "cannot size the window to $SIZE"
+fi
 sleep 0.5
 click 200 200
 await "Team Creation"
 sleep 1.8  # the intro
+[ -n "${IDLE_SECONDS:-}" ] && echo "idle on team creation: $(idle_cpu "$IDLE_SECONDS")% of a core"
 click 250 490  # CREATE
-click 560 490  # COMMIT
+click 560 490  # COMMIT: only a created team reaches the hub
 await "Vantoro (3)"
+if [ -n "${IDLE_SECONDS:-}" ]; then
+  sleep 2  # the opening
+  echo "idle on the hub: $(idle_cpu "$IDLE_SECONDS")% of a core"
+fi
 
 "$closer" "$window"  # closes the hub: the title comes back
 sleep 0.5

@@ -66,6 +66,37 @@ TEST_F(ScreenSetTest, FrameOriginFollowsTheClientSize) {
   }
 }
 
+TEST_F(ScreenSetTest, LargeWindowsScaleTheFrameByWholeFactors) {
+  struct Case {
+    int w, h, scale, left, top;
+  };
+  for (const Case c : {Case{1599, 1200, 1, 399, 300}, Case{1600, 1199, 1, 400, 299},
+                       Case{1600, 1200, 2, 0, 0}, Case{1920, 1080, 1, 560, 240}, Case{2560, 1440, 2, 240, 60},
+                       Case{3200, 2400, 4, 0, 0}, Case{0, 0, 1, -400, -300}}) {
+    EXPECT_EQ(ScreenSet::ScaleFor({c.w, c.h}), c.scale) << c.w << "x" << c.h;
+    const FrameOrigin o = ScreenSet::OriginFor(ScreenSet::LogicalSize({c.w, c.h}));
+    EXPECT_EQ(o.Left, c.left) << c.w;
+    EXPECT_EQ(o.Top, c.top) << c.h;
+  }
+}
+
+TEST_F(ScreenSetTest, PressesAreDividedByTheScaleBeforeTheyReachAScreen) {
+  platform.SetClientSize({2560, 1440});
+  OpenFromTitle(ScreenId::Hub);
+  TakeLog();
+  // Frame point (100, 50) is window pixels 680..681 x 220..221.
+  Press(681, 221);
+  Press(680, 220);
+  Press(479, 119);  // just left of and above the frame
+  screens.RunDue(50);
+  const auto fired = TakeLog();
+  ASSERT_GE(fired.size(), 3U);
+  EXPECT_EQ(fired[0], "hub press 100,50");
+  EXPECT_EQ(fired[1], "hub press 100,50");
+  EXPECT_EQ(fired[2], "hub tick");
+  EXPECT_EQ(platform.LastScale(), 2);
+}
+
 TEST_F(ScreenSetTest, HandOverStopsShowsAndStartsInOrder) {
   EXPECT_EQ(platform.Caption(), "Vantoro (3)");
   OpenFromTitle(ScreenId::TeamCreation);
