@@ -31,14 +31,32 @@ constexpr int kHeight = kFinalHeight * kFactor;
 constexpr float kPi = std::numbers::pi_v<float>;
 
 // The key light comes from the upper left and a little in front.
-constexpr float kLightX = -0.55f, kLightY = -0.7f, kLightZ = 1.0f;
+// The sun is the key light: high, in front and to one side (which side is
+// each portrait's own), so that one cheek is lit and the other falls into
+// a warm shade.
+constexpr float kLightX = 0.42f, kLightY = -0.62f, kLightZ = 1.0f;
 
 enum class Hair { Crop, Buzz, Spiky, Curls, Swept, Long, Ponytail, Bob, Bun, Braids, Puff, Shoulder };
 enum class Beard { None, Stubble, Goatee, Full, Moustache };
 enum class Gear { None, Goggles, Headband, Bandana };
+// What the mouth is doing: lips together, one corner pulled up, a grin
+// with the teeth showing, or the jaw dropped in a shout.
+enum class Mouth { Closed, Smirk, Grin, Shout };
+
+// The face itself, apart from its colouring and what is worn on it.
+struct Face {
+  Mouth Says;
+  float Open;      // the gap between the lips, 0..1 (a grin's teeth, a shout's jaw)
+  float Age;       // 0 early twenties .. 1 past forty: lines, hollows, heavier lids
+  float BrowTilt;  // inner ends: positive raised, negative drawn down into a frown
+  float Eyes;      // the eyes' size
+  float NoseWidth; // across the nostrils, relative to the nose's length
+  float Cheeks;    // width over the cheekbones: lean 0.92 .. round 1.08
+  float Key;       // which side the sun is on: -1 the picture's left, 1 its right
+};
 
 struct Look {
-  Color Skin, HairColour, Iris, Backdrop;
+  Color Skin, HairColour, Iris, Backdrop;  // Backdrop: the bunkers' colour behind
   Hair Style;
   Beard Facial;
   Gear Kit;
@@ -48,67 +66,93 @@ struct Look {
   float ChinY;                    // chin below the eye line, in head half-widths
   float Brow;                     // eyebrow weight
   float Lips;                     // lip fullness
-  float Smile;                    // -1 stern .. 1 grin
+  float Smile;                    // the mouth's corners: -1 turned down .. 1 pulled up
   float Nose;                     // nose size
   float Turn;                     // -1 .. 1: the head turned towards the picture's left/right
   std::uint32_t Seed;
+  Face Features;
 };
 
 // clang-format off
 const Look kMen[8] = {
-    // Fair, side-parted brown hair, mask pushed up after a game.
-    {Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Rgb(0x14243A), Hair::Swept, Beard::None, Gear::Goggles,
-     Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 54, 0.80f, 1.50f, 1.0f, 0.9f, 0.35f, 1.0f, 0.2f, 11},
-    // Deep brown skin, buzz cut, short beard, red team jersey.
-    {Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Rgb(0x2A1414), Hair::Buzz, Beard::Full, Gear::None,
-     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 55, 0.86f, 1.54f, 1.2f, 1.15f, 0.1f, 1.1f, -0.15f, 12},
-    // Tan, black curls, goatee and a headband.
-    {Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Rgb(0x10261E), Hair::Curls, Beard::Goatee, Gear::Headband,
-     Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 55, 0.84f, 1.52f, 1.1f, 1.1f, 0.5f, 1.05f, 0.1f, 13},
-    // Pale and freckled under a bandana, ginger stubble.
-    {Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Rgb(0x261A30), Hair::Crop, Beard::Stubble, Gear::Bandana,
-     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 53, 0.78f, 1.50f, 0.8f, 0.85f, 0.2f, 0.95f, -0.25f, 14},
-    // Light tan, black hair standing up, mask up.
-    {Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Rgb(0x1A2226), Hair::Spiky, Beard::None, Gear::Goggles,
-     Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 53, 0.78f, 1.46f, 0.9f, 0.9f, 0.6f, 0.9f, 0.15f, 15},
-    // Olive skin, dark hair, full beard, no gear.
-    {Rgb(0xC28C64), Rgb(0x2E2420), Rgb(0x4A2E1C), Rgb(0x222222), Hair::Crop, Beard::Full, Gear::None,
-     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 56, 0.88f, 1.55f, 1.3f, 0.9f, -0.1f, 1.15f, -0.1f, 16},
-    // Fair, blond spikes, green jersey, headband.
-    {Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Rgb(0x182A16), Hair::Spiky, Beard::None, Gear::Headband,
-     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 53, 0.80f, 1.50f, 0.9f, 0.9f, 0.75f, 1.0f, -0.2f, 17},
-    // Brown skin, black hair, moustache, purple jersey, mask up.
-    {Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Rgb(0x221430), Hair::Crop, Beard::Moustache, Gear::Goggles,
-     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 55, 0.84f, 1.52f, 1.15f, 0.95f, 0.25f, 1.05f, 0.25f, 18},
+    // Fair, side-parted brown hair, mask pushed up after a game; an easy smile.
+    {Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Rgb(0x2A6AD0), Hair::Swept, Beard::None, Gear::Goggles,
+     Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 54, 0.80f, 1.50f, 1.0f, 0.9f, 0.55f, 1.0f, 0.2f, 11,
+     {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f, -1.0f}},
+    // Deep brown skin, buzz cut, short beard, red team jersey; unsmiling.
+    {Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Rgb(0xE0C020), Hair::Buzz, Beard::Full, Gear::None,
+     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 55, 0.90f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
+     {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.04f, 1.0f}},
+    // Tan, black curls, goatee and a headband; a wide grin.
+    {Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Rgb(0xD03030), Hair::Curls, Beard::Goatee, Gear::Headband,
+     Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 55, 0.84f, 1.52f, 1.1f, 1.1f, 0.9f, 1.05f, 0.1f, 13,
+     {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f, -1.0f}},
+    // Pale and freckled under a bandana, ginger stubble; a lopsided smirk.
+    {Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Rgb(0x2050C0), Hair::Crop, Beard::Stubble, Gear::Bandana,
+     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 53, 0.76f, 1.50f, 0.8f, 0.8f, 0.45f, 0.95f, -0.25f, 14,
+     {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.95f, 1.0f}},
+    // Light tan, black hair standing up, mask up, shouting after a win.
+    {Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Rgb(0x30A040), Hair::Spiky, Beard::None, Gear::Goggles,
+     Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 53, 0.78f, 1.46f, 1.0f, 0.9f, 0.3f, 0.9f, 0.15f, 15,
+     {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f, -1.0f}},
+    // Olive skin, greying dark hair, full beard; the veteran, calm.
+    {Rgb(0xC28C64), Rgb(0x4A4440), Rgb(0x4A2E1C), Rgb(0xE07020), Hair::Crop, Beard::Full, Gear::None,
+     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 57, 0.92f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.1f, 16,
+     {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.06f, 1.0f}},
+    // Fair, blond spikes, green jersey, headband; young and grinning.
+    {Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Rgb(0xC030A0), Hair::Spiky, Beard::None, Gear::Headband,
+     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 52, 0.74f, 1.48f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
+     {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f, -1.0f}},
+    // Brown skin, black hair, moustache, purple jersey, mask up; stern.
+    {Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Rgb(0x20A0B0), Hair::Crop, Beard::Moustache, Gear::Goggles,
+     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 55, 0.86f, 1.54f, 1.2f, 0.95f, -0.45f, 1.1f, 0.25f, 18,
+     {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.0f, 1.0f}},
 };
 
 const Look kWomen[8] = {
-    // Fair, long blonde hair, blue jersey, mask pushed up.
-    {Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Rgb(0x141E34), Hair::Long, Beard::None, Gear::Goggles,
-     Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 51, 0.72f, 1.44f, 0.65f, 1.15f, 0.55f, 0.85f, 0.15f, 21},
-    // Dark skin, natural curls in a puff, red jersey, headband.
-    {Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Rgb(0x2A1616), Hair::Puff, Beard::None, Gear::Headband,
-     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 51, 0.74f, 1.46f, 0.75f, 1.3f, 0.6f, 0.9f, -0.15f, 22},
-    // Tan, black ponytail, green jersey.
-    {Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Rgb(0x12261E), Hair::Ponytail, Beard::None, Gear::None,
-     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 50, 0.72f, 1.44f, 0.7f, 1.2f, 0.3f, 0.85f, 0.25f, 23},
-    // Pale, red bob, purple jersey, bandana.
-    {Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Rgb(0x201830), Hair::Bob, Beard::None, Gear::Bandana,
-     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 51, 0.74f, 1.44f, 0.6f, 1.1f, 0.45f, 0.8f, -0.2f, 24},
-    // Light tan, long straight black hair with a fringe, mask up.
-    {Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Rgb(0x1C1C28), Hair::Long, Beard::None, Gear::Goggles,
-     Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 50, 0.72f, 1.42f, 0.6f, 1.1f, 0.4f, 0.8f, -0.1f, 25},
-    // Brown skin, long braids, orange jersey.
-    {Rgb(0x8C5A3A), Rgb(0x1C1410), Rgb(0x3A2416), Rgb(0x2A1A10), Hair::Braids, Beard::None, Gear::None,
-     Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.74f, 1.46f, 0.75f, 1.3f, 0.65f, 0.9f, 0.1f, 26},
-    // Fair, brown hair in a bun, teal jersey, headband.
-    {Rgb(0xE6B898), Rgb(0x5C3A22), Rgb(0x6A7A84), Rgb(0x102428), Hair::Bun, Beard::None, Gear::Headband,
-     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 50, 0.72f, 1.43f, 0.7f, 1.1f, 0.2f, 0.8f, 0.2f, 27},
-    // Olive, dark hair to the shoulders, yellow jersey.
-    {Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Rgb(0x261E12), Hair::Shoulder, Beard::None, Gear::None,
-     Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.74f, 1.45f, 0.75f, 1.2f, 0.5f, 0.85f, -0.25f, 28},
+    // Fair, long blonde hair, blue jersey, mask pushed up; laughing.
+    {Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Rgb(0xE03030), Hair::Long, Beard::None, Gear::Goggles,
+     Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 51, 0.72f, 1.44f, 0.65f, 1.15f, 0.95f, 0.85f, 0.15f, 21,
+     {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f, -1.0f}},
+    // Dark skin, natural curls in a puff, red jersey, headband; a warm smile.
+    {Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Rgb(0x2A70D0), Hair::Puff, Beard::None, Gear::Headband,
+     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 51, 0.76f, 1.46f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
+     {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.04f, 1.0f}},
+    // Tan, black ponytail, green jersey; focused, lips pressed.
+    {Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Rgb(0xE0B020), Hair::Ponytail, Beard::None, Gear::None,
+     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 50, 0.70f, 1.46f, 0.8f, 1.0f, -0.2f, 0.9f, 0.25f, 23,
+     {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.94f, -1.0f}},
+    // Pale, red bob, purple jersey, bandana; amused.
+    {Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Rgb(0x30A040), Hair::Bob, Beard::None, Gear::Bandana,
+     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 51, 0.74f, 1.42f, 0.6f, 1.1f, 0.5f, 0.8f, -0.2f, 24,
+     {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.0f, 1.0f}},
+    // Light tan, long straight black hair with a fringe, mask up; yelling.
+    {Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Rgb(0x2A6AD0), Hair::Long, Beard::None, Gear::Goggles,
+     Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 50, 0.72f, 1.42f, 0.7f, 1.1f, 0.2f, 0.8f, -0.1f, 25,
+     {Mouth::Shout, 0.85f, 0.15f, -0.7f, 1.0f, 0.95f, 0.96f, -1.0f}},
+    // Brown skin, long braids, orange jersey; a broad smile.
+    {Rgb(0x8C5A3A), Rgb(0x1C1410), Rgb(0x3A2416), Rgb(0xC030A0), Hair::Braids, Beard::None, Gear::None,
+     Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.76f, 1.48f, 0.75f, 1.3f, 0.85f, 0.95f, 0.1f, 26,
+     {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f, 1.0f}},
+    // Fair, brown hair in a bun, teal jersey, headband; the older one, kind.
+    {Rgb(0xE6B898), Rgb(0x6A4A32), Rgb(0x6A7A84), Rgb(0xE07020), Hair::Bun, Beard::None, Gear::Headband,
+     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 51, 0.78f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
+     {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.02f, -1.0f}},
+    // Olive, dark hair to the shoulders, yellow jersey; cool and level.
+    {Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Rgb(0x20A0B0), Hair::Shoulder, Beard::None, Gear::None,
+     Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.72f, 1.45f, 0.85f, 1.2f, 0.05f, 0.9f, -0.25f, 28,
+     {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f, 1.0f}},
 };
 // clang-format on
+
+// A shout drops the jaw and with it the chin; a grin parts it a little.
+float ChinDrop(const Look& look) {
+  switch (look.Features.Says) {
+    case Mouth::Shout: return 0.2f * look.Features.Open;
+    case Mouth::Grin: return 0.04f * look.Features.Open;
+    default: return 0.0f;
+  }
+}
 
 float Gauss(float dx, float dy, float sx, float sy) {
   return std::exp(-(dx * dx) / (sx * sx) - (dy * dy) / (sy * sy));
@@ -124,6 +168,7 @@ struct Frame {
   float Y(float yu) const { return EyeY + yu * Unit; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
+  float LightX = -kLightX;  // the key's x: negative when it comes from the picture's left
 };
 
 // Half the head's width at height yu: a rounded skull, the temples, the
@@ -131,12 +176,13 @@ struct Frame {
 // head units, joined by a Catmull-Rom curve; the lower face stretches with
 // the chin's depth.
 float HalfWidth(const Look& look, float yu) {
-  const float chin = look.ChinY;
+  const float chin = look.ChinY + ChinDrop(look);
   const float lower = chin / 1.5f;
+  const float c = look.Features.Cheeks;
   const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
                       0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};
-  const float ws[] = {0.0f,  0.55f, 0.85f, 0.97f, 1.0f, 0.96f, 0.9f, look.Jaw, (look.Jaw + 0.36f) * 0.58f,
-                      0.32f, 0.0f};
+  const float ws[] = {0.0f,     0.55f,    0.85f,    0.97f, c, 0.96f * c, 0.9f * (0.5f + 0.5f * c), look.Jaw,
+                      (look.Jaw + 0.36f) * 0.58f, 0.32f, 0.0f};
   constexpr int kCount = 11;
   if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
   // The top and bottom round off like circles rather than points.
@@ -154,23 +200,111 @@ float HalfWidth(const Look& look, float yu) {
 
 // ---------------------------------------------------------------- background
 
-void DrawBackdrop(Image& image, const Look& look, Random& rng) {
-  const ColorF base = ToF(look.Backdrop);
-  const Gradient glow{
-      {0.0f, ToColor(base * 2.2f)}, {0.55f, ToColor(base * 1.1f)}, {1.0f, ToColor(base * 0.35f)}};
-  FillRadial(image, kWidth * 0.42f, kHeight * 0.38f, kWidth * 0.75f, kHeight * 0.9f, glow);
-  // Out-of-focus splats on the wall behind.
-  Field splats(kWidth, kHeight);
-  for (int i = 0; i < 3; ++i) {
-    SplatStyle style;
-    style.Radius = rng.Range(14.0f, 26.0f);
-    style.Arms = 7;
-    style.Droplets = 6;
-    const float x = rng.Unit() < 0.5f ? rng.Range(10.0f, 90.0f) : rng.Range(310.0f, 392.0f);
-    Splat(splats, rng, x, rng.Range(20.0f, 170.0f), style);
+// The tournament behind the player, as a long lens sees it past their
+// shoulder: sky and trees, the safety net on its posts, and inflatable
+// bunkers on the turf, all out of focus.
+void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
+  const float horizon = kHeight * rng.Range(0.36f, 0.46f);
+  const bool overcast = look.Seed % 3 == 0;
+  const Gradient sky = overcast ? Gradient{{0.0f, Rgb(0x8A98A8)}, {1.0f, Rgb(0xD0D6DC)}}
+                                : Gradient{{0.0f, Rgb(0x4A86C8)}, {1.0f, Rgb(0xB8D4E8)}};
+  FillLinear(image, 0, 0, 0, horizon, sky);
+  // The sun's side of the sky is brighter.
+  Field haze(kWidth, kHeight);
+  FillEllipse(haze, key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
+  BoxBlur(haze, 30, 2);
+  AddLight(image, haze, Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
+  // A line of trees with a ragged top, and the white roofs of a few tents.
+  const Noise canopy(look.Seed * 41u + 3u);
+  Field trees(kWidth, kHeight);
+  for (int x = 0; x < kWidth; ++x) {
+    const float top = horizon - 20.0f - 45.0f * canopy.Fbm(static_cast<float>(x) / 40.0f, 0.5f, 3);
+    for (int y = std::max(static_cast<int>(top), 0); y < static_cast<int>(horizon) + 4; ++y)
+      trees(x, y) = Clamp01(static_cast<float>(y) - top);
   }
-  BoxBlur(splats, 6);
-  Paint(image, splats, ToColor(base * 2.8f + ToF(look.Jersey) * 0.15f), 0.35f);
+  Paint(image, trees, overcast ? Rgb(0x35503A) : Rgb(0x2A4A2A));
+  for (int i = 0; i < 2; ++i) {
+    const float tx = rng.Range(20.0f, kWidth - 80.0f), tw = rng.Range(50.0f, 80.0f);
+    Field roof(kWidth, kHeight), wall(kWidth, kHeight);
+    const Point r[] = {{tx, horizon - 14}, {tx + tw * 0.15f, horizon - 28}, {tx + tw * 0.85f, horizon - 28},
+                       {tx + tw, horizon - 14}};
+    FillPolygon(roof, r);
+    const Point w[] = {{tx + 2, horizon - 14}, {tx + tw - 2, horizon - 14}, {tx + tw - 2, horizon + 2},
+                       {tx + 2, horizon + 2}};
+    FillPolygon(wall, w);
+    Paint(image, wall, Rgb(0x505458));
+    Paint(image, roof, i == 0 ? Rgb(0xE8E8E8) : ToColor(ToF(look.Backdrop) * 0.8f + ColorF{0.1f, 0.1f, 0.1f}));
+  }
+  // Turf, brighter towards us, with the stripes of the mower.
+  Field turf(kWidth, kHeight);
+  for (int y = static_cast<int>(horizon); y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) turf(x, y) = 1.0f;
+  Image grass(kWidth, kHeight);
+  const Gradient green{{0.0f, Rgb(0x3E6E34)}, {1.0f, Rgb(0x5C9A44)}};
+  FillLinear(grass, 0, horizon, 0, kHeight, green);
+  for (int y = static_cast<int>(horizon); y < kHeight; ++y) {
+    const float depth = (static_cast<float>(y) - horizon) / (kHeight - horizon);
+    for (int x = 0; x < kWidth; ++x) {
+      // Stripes run away from us, converging on the horizon.
+      const float across = (static_cast<float>(x) - kWidth * 0.5f) / (0.3f + depth);
+      const float stripe = std::fmod(std::fabs(across) / 60.0f, 1.0f) < 0.5f ? 1.06f : 0.94f;
+      std::uint32_t& p = grass.Pixels[grass.Index(x, y)];
+      p = Pack(Unpack(p) * stripe);
+    }
+  }
+  Blend(image, grass, turf);
+  // The net: dark posts and a fine mesh from the ground to high above.
+  Field net(kWidth, kHeight), posts(kWidth, kHeight);
+  const float netBottom = horizon + 10.0f;
+  const float offset = rng.Range(0.0f, 90.0f);
+  for (float x = offset - 90.0f; x < kWidth + 90.0f; x += 110.0f)
+    ThickLine(posts, x, 0.0f, x, netBottom, 3.0f);
+  for (int y = 0; y < static_cast<int>(netBottom); ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const float a = std::fabs(std::fmod(static_cast<float>(x + y) + 1000.0f, 9.0f) - 4.5f);
+      const float b = std::fabs(std::fmod(static_cast<float>(x - y) + 1000.0f, 9.0f) - 4.5f);
+      net(x, y) = Clamp01(1.2f - std::min(a, b)) * 0.5f;
+    }
+  Paint(image, net, Rgb(0x101418), 0.55f);
+  Paint(image, posts, Rgb(0x202428));
+  Field rope(kWidth, kHeight);
+  ThickLine(rope, 0.0f, 6.0f, kWidth, 6.0f, 2.0f);
+  ThickLine(rope, 0.0f, netBottom, kWidth, netBottom, 2.0f);
+  Paint(image, rope, Rgb(0x181A1C), 0.8f);
+  // Inflatable bunkers: domes, cakes and tall cans in the team's colour
+  // with white bands, lit from the sun's side.
+  const ColorF body = ToF(look.Backdrop);
+  for (int i = 0; i < 6; ++i) {
+    const float y = horizon + rng.Range(4.0f, 70.0f);
+    const float scale = 0.6f + 1.4f * (y - horizon) / 70.0f;
+    const float x = rng.Range(-20.0f, kWidth + 20.0f);
+    const int kind = rng.Below(3);
+    const float w = scale * (kind == 2 ? 18.0f : 30.0f), h = scale * (kind == 1 ? 16.0f : kind == 2 ? 40.0f : 22.0f);
+    Field shape(kWidth, kHeight);
+    if (kind == 0) {
+      FillEllipse(shape, x, y, w, h);
+      for (int yy = static_cast<int>(y); yy < kHeight; ++yy)
+        for (int xx = 0; xx < kWidth; ++xx) shape(xx, yy) = 0.0f;
+    } else {
+      const Point box[] = {{x - w, y - h + w * 0.25f}, {x + w, y - h + w * 0.25f}, {x + w, y}, {x - w, y}};
+      FillPolygon(shape, box);
+      FillEllipse(shape, x, y - h + w * 0.25f, w, w * 0.25f);
+    }
+    Image skin(kWidth, kHeight);
+    for (int yy = 0; yy < kHeight; ++yy)
+      for (int xx = 0; xx < kWidth; ++xx) {
+        const float across = Clamp01(((static_cast<float>(xx) - x) / w) * key * 0.5f + 0.5f);
+        const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
+        const ColorF c = Lerp(body, ColorF{0.95f, 0.95f, 0.95f}, band);
+        skin.Pixels[skin.Index(xx, yy)] = Pack(c * (0.55f + 0.6f * across));
+      }
+    Field shadow(kWidth, kHeight);
+    FillEllipse(shadow, x - key * w * 0.3f, y, w * 1.1f, 3.0f * scale);
+    Paint(image, shadow, Rgb(0x1A2A14), 0.5f);
+    Blend(image, skin, shape);
+  }
+  // The long lens: everything behind the player is soft.
+  BoxBlur(image, 3);
 }
 
 // ---------------------------------------------------------------- hair masks
@@ -381,7 +515,7 @@ HairMasks ShapeHair(const Look& look, const Frame& fr) {
 // the crown with a sheen on the lit side, or small lit curls.
 HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, const Frame& fr) {
   const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
-  const Field volume = Bevel(mask, static_cast<int>(fr.Unit * 0.2f), kLightX, kLightY, kLightZ, 8.0f);
+  const Field volume = Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kLightY, kLightZ, 8.0f);
   Field curlLight;
   if (h.Curly) {
     Field curlHeight(kWidth, kHeight);
@@ -389,7 +523,7 @@ HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, 
       for (int x = 0; x < kWidth; ++x)
         if (mask(x, y) > 0.0f)
           curlHeight(x, y) = curls.Fbm(static_cast<float>(x) / 3.5f, static_cast<float>(y) / 3.5f, 3) * 7.0f;
-    curlLight = Lighting(curlHeight, kLightX, kLightY, kLightZ, 1.0f);
+    curlLight = Lighting(curlHeight, fr.LightX, kLightY, kLightZ, 1.0f);
   }
   const ColorF base = ToF(look.HairColour);
   HairLight light;
@@ -398,7 +532,7 @@ HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, 
   light.Lit = Field(kWidth, kHeight);
   light.Texture = Field(kWidth, kHeight);
   light.Sheen = Field(kWidth, kHeight);
-  const float flat = kLightZ / std::sqrt(kLightX * kLightX + kLightY * kLightY + kLightZ * kLightZ);
+  const float flat = kLightZ / std::sqrt(fr.LightX * fr.LightX + kLightY * kLightY + kLightZ * kLightZ);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       if (mask(x, y) <= 0.0f) continue;
@@ -477,7 +611,7 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
       if (shirt(x, y) > 0.0f)
         height(x, y) +=
             (folds.Fbm(static_cast<float>(x) / 70.0f, static_cast<float>(y) / 30.0f, 2) - 0.5f) * 0.35f;
-  const Field light = Lighting(height, kLightX, kLightY, kLightZ, 16.0f);
+  const Field light = Lighting(height, fr.LightX, kLightY, kLightZ, 16.0f);
   Image cloth(kWidth, kHeight, look.Jersey);
   // Raglan panels in the trim colour from the collar over the shoulders.
   Field panels(kWidth, kHeight);
@@ -497,7 +631,7 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
   style.Reach = 1.6f;
   Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f), style);
   Paint(cloth, badge, look.Trim, 0.9f);
-  const float flat = kLightZ / std::sqrt(kLightX * kLightX + kLightY * kLightY + kLightZ * kLightZ);
+  const float flat = kLightZ / std::sqrt(fr.LightX * fr.LightX + kLightY * kLightY + kLightZ * kLightZ);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const float a = shirt(x, y);
@@ -519,7 +653,7 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
               cy + std::sin(a1) * ry, u * 0.12f);
   }
   Paint(image, collar, look.Trim);
-  ApplyLight(image, Bevel(collar, 3, kLightX, kLightY, kLightZ, 3.0f), collar, 0.8f);
+  ApplyLight(image, Bevel(collar, 3, fr.LightX, kLightY, kLightZ, 3.0f), collar, 0.8f);
 }
 
 // ---------------------------------------------------------------- face
@@ -527,6 +661,50 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
 // Where the features sit, in head units below the eye line.
 float NoseY(const Look& look) { return look.ChinY * 0.5f; }
 float MouthY(const Look& look) { return NoseY(look) + (look.ChinY - NoseY(look)) * 0.36f; }
+
+// The mouth in pixels: the line where the lips meet runs across s = -1..1
+// (the picture's left corner to its right), the corners lifted by a smile,
+// and opens above and below that line in a grin or a shout.
+struct MouthShape {
+  float X, Y, HalfW;
+  float LiftL, LiftR;  // how far each corner is raised
+  float Top, Bottom;   // the opening above and below the line, in the middle
+  float Unit;
+  float Lift(float s) const { return (s < 0.0f ? LiftL : LiftR) * s * s; }
+  float Px(float s) const { return X + s * HalfW; }
+  float OpenTop(float s) const { return Y - Lift(s) - Top * std::pow(Clamp01(1.0f - s * s), 0.7f); }
+  float OpenBottom(float s) const {
+    return Y - Lift(s) * 0.85f + Bottom * std::pow(Clamp01(1.0f - s * s), Bottom > Unit * 0.15f ? 0.5f : 0.8f);
+  }
+  bool Parted() const { return Top + Bottom > 1.5f; }
+};
+
+MouthShape MouthFor(const Look& look, const Frame& fr, bool man) {
+  const float u = fr.Unit;
+  const Face& f = look.Features;
+  MouthShape m{fr.Fx(0.0f, 0.6f), fr.Y(MouthY(look)), u * (man ? 0.3f : 0.31f), 0, 0, 0, 0, u};
+  const float lift = look.Smile * u * 0.09f;
+  m.LiftL = m.LiftR = lift;
+  m.HalfW *= 1.0f + 0.16f * std::max(look.Smile, 0.0f);
+  switch (f.Says) {
+    case Mouth::Closed: break;
+    case Mouth::Smirk:
+      // One corner pulled up and back, the other left where it was.
+      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.0f;
+      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.15f;
+      break;
+    case Mouth::Grin:
+      m.Top = u * 0.025f * f.Open;
+      m.Bottom = u * 0.11f * f.Open;
+      break;
+    case Mouth::Shout:
+      m.HalfW *= 0.82f;
+      m.Top = u * 0.07f * f.Open;
+      m.Bottom = u * 0.36f * f.Open;
+      break;
+  }
+  return m;
+}
 
 Point EarCentre(const Frame& fr, float side) {
   return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.04f, fr.Y(0.3f)};
@@ -562,6 +740,10 @@ FaceMasks ShapeFace(const Look& look, const Frame& fr) {
     }
   }
   const float t = fr.Turn * 0.12f;  // the turn in head units at the nose tip
+  const float chin = look.ChinY + ChinDrop(look);
+  const MouthShape mouth = MouthFor(look, fr, true);
+  const float lowerY = mouthY + mouth.Bottom / u;  // the lower lip, dropped with the jaw
+  const float apples = 0.05f * Clamp01(look.Smile) * (look.Features.Says == Mouth::Shout ? 0.3f : 1.0f);
   for (int y = 0; y < kHeight; ++y) {
     const float yu = (static_cast<float>(y) - fr.EyeY) / u;
     const float half = HalfWidth(look, yu);
@@ -572,38 +754,46 @@ FaceMasks ShapeFace(const Look& look, const Frame& fr) {
       if (cover <= 0.0f) continue;
       face.Skin(x, y) = std::max(face.Skin(x, y), cover);
       const float nx = std::min(std::fabs(xu) / half, 1.0f);
-      const float dome = std::sqrt(1.0f - nx * nx);
+      // The front of the face is nearly flat and turns away only towards
+      // the sides, and the forehead slopes back towards the crown.
+      const float dome = std::sqrt(1.0f - nx * nx * nx * nx) * (1.0f - 0.25f * SmoothStep(-0.6f, -1.7f, yu));
       // The jaw turns under towards the neck.
       const float under =
-          std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.4f) / (look.ChinY - 0.4f)), 4.0f)));
+          std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.4f) / (chin - 0.4f)), 4.0f)));
       const float fx = xu - t * 0.5f;  // the plane of the eyes and cheeks
       const float nxu = xu - t;        // the nose
       const float mx = xu - t * 0.6f;  // the mouth
-      float h = 0.7f * dome * under;
+      float h = 0.8f * dome * under;
       for (const float side : {-1.0f, 1.0f}) {
         h += 0.05f * Gauss(fx - side * 0.42f, yu + 0.28f, 0.3f, 0.09f);   // brow ridge
-        h -= 0.11f * Gauss(fx - side * 0.42f, yu + 0.02f, 0.2f, 0.13f);   // eye socket
+        h -= 0.07f * Gauss(fx - side * 0.42f, yu + 0.02f, 0.2f, 0.13f);   // eye socket
         h += 0.02f * Gauss(fx - side * 0.42f, yu - 0.0f, 0.14f, 0.06f);   // the eyeball under the lids
-        h += 0.07f * Gauss(fx - side * 0.58f, yu - 0.38f, 0.22f, 0.2f);   // cheekbone
+        h += 0.03f * Gauss(fx - side * 0.62f, yu - 0.3f, 0.2f, 0.16f);   // cheekbone
         h -= 0.03f * Gauss(fx - side * 0.75f, yu + 0.55f, 0.15f, 0.25f);  // temple
         h -= 0.015f * Gauss(mx - side * 0.42f, yu - mouthY + 0.15f, 0.1f, 0.2f);  // beside the mouth
         h += 0.04f * nose *
-             Gauss(nxu - side * 0.13f * nose, yu - noseY + 0.01f, 0.07f, 0.07f);  // nostril wings
+             Gauss(nxu - side * 0.13f * nose * look.Features.NoseWidth, yu - noseY + 0.01f, 0.07f, 0.07f);  // nostril wings
       }
       // The nose: a soft ridge from between the eyes to a rounded tip.
       if (yu > -0.2f && yu < noseY + 0.1f) {
         const float along = Clamp01((yu + 0.05f) / (noseY + 0.05f));
-        const float width = (0.11f + 0.04f * along) * nose;
-        const float ridge = (0.025f + 0.07f * along) * nose;
+        const float width = (0.065f + 0.035f * along) * nose * std::sqrt(look.Features.NoseWidth);
+        const float ridge = (0.01f + 0.04f * along) * nose;
         h += ridge * Gauss(nxu, 0.0f, width, 1.0f) * SmoothStep(noseY + 0.08f, noseY - 0.08f, yu) *
              SmoothStep(-0.2f, 0.0f, yu);
       }
-      h += 0.075f * nose * Gauss(nxu, yu - noseY + 0.05f, 0.12f * nose, 0.1f);
+      h += 0.055f * nose * Gauss(nxu, yu - noseY + 0.05f, 0.095f * nose * look.Features.NoseWidth, 0.08f);
       // Lips, the dip under them, and the chin.
       h += 0.035f * look.Lips * Gauss(mx, yu - mouthY + 0.05f, 0.26f, 0.05f);
-      h += 0.045f * look.Lips * Gauss(mx, yu - mouthY - 0.06f, 0.22f, 0.06f);
-      h -= 0.02f * Gauss(mx, yu - mouthY - 0.2f, 0.2f, 0.06f);
-      h += 0.06f * Gauss(mx, yu - (look.ChinY - 0.2f), 0.25f, 0.13f);
+      h += 0.045f * look.Lips * Gauss(mx, yu - lowerY - 0.06f, 0.22f, 0.06f);
+      h -= 0.025f * Gauss(mx, yu - lowerY - 0.2f, 0.2f, 0.06f);
+      h += 0.07f * Gauss(mx, yu - (chin - 0.2f), 0.25f, 0.13f);
+      // A smile bunches the cheeks up into round apples.
+      for (const float side : {-1.0f, 1.0f})
+        h += apples * Gauss(fx - side * 0.46f, yu - 0.42f, 0.2f, 0.16f);
+      // Age hollows the cheeks under the cheekbones.
+      for (const float side : {-1.0f, 1.0f})
+        h -= 0.03f * look.Features.Age * Gauss(fx - side * 0.62f, yu - 0.85f, 0.16f, 0.25f);
       face.Height(x, y) = std::max(face.Height(x, y), h * u);
     }
   }
@@ -649,40 +839,42 @@ Image SkinAlbedo(const Look& look, const Frame& fr, bool man, Field& lips) {
   BoxBlur(under, 2);
   Paint(albedo, under, ToColor(skin * ColorF{0.82f, 0.74f, 0.78f}), 0.4f);
 
-  // Lips: a bow on top, a fuller lower lip; the corners lift with a smile.
-  const float lipW = u * (man ? 0.3f : 0.31f);
-  const float lipY = fr.Y(mouthY);
-  const float lift = look.Smile * u * 0.08f;
+  // Lips: a bow on top, a fuller lower lip; the corners lift with a smile
+  // and the lips frame the opening of a grin or a shout.
+  const MouthShape m = MouthFor(look, fr, man);
   lips = Field(kWidth, kHeight);
   std::vector<Point> upper, lower;
   constexpr int kSteps = 16;
   for (int i = 0; i <= kSteps; ++i) {
     const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    // Thin at the corners, two soft peaks either side of a dip.
+    // Thin at the corners, two soft peaks either side of a dip; stretched
+    // thinner when the mouth opens wide.
+    const float stretch = 1.0f - 0.35f * Clamp01(m.Bottom / (u * 0.3f));
     const float bow =
-        u * (0.03f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f) +
-             0.012f * Gauss(std::fabs(s) - 0.28f, 0.0f, 0.16f, 1.0f) - 0.008f * Gauss(s, 0.0f, 0.1f, 1.0f));
-    upper.push_back({mx + s * lipW, lipY - bow - lift * s * s});
+        u * stretch *
+        (0.03f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f) +
+         0.012f * Gauss(std::fabs(s) - 0.28f, 0.0f, 0.16f, 1.0f) - 0.008f * Gauss(s, 0.0f, 0.1f, 1.0f));
+    upper.push_back({m.Px(s), m.OpenTop(s) - bow});
   }
   for (int i = kSteps; i >= 0; --i) {
     const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    upper.push_back({mx + s * lipW, lipY - lift * s * s + u * 0.008f});
+    upper.push_back({m.Px(s), m.OpenTop(s) + u * 0.008f});
   }
   for (int i = 0; i <= kSteps; ++i) {
     const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    lower.push_back({mx + s * lipW * 0.95f, lipY - lift * s * s});
+    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f)});
   }
   for (int i = kSteps; i >= 0; --i) {
     const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
     // The lower lip's edge bends up less than the line: a smile widens it.
     const float full = u * 0.07f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f);
-    lower.push_back({mx + s * lipW * 0.95f, lipY + full - lift * s * s * 0.6f});
+    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f) + full + m.Lift(s) * 0.3f});
   }
   FillPolygon(lips, upper);
   FillPolygon(lips, lower);
   BoxBlur(lips, 1, 1);
-  const ColorF lipColour = man ? skin * ColorF{0.86f, 0.6f, 0.58f} : skin * ColorF{0.9f, 0.48f, 0.5f};
-  Paint(albedo, lips, ToColor(lipColour), man ? 0.75f : 0.9f);
+  const ColorF lipColour = man ? skin * ColorF{0.84f, 0.56f, 0.54f} : skin * ColorF{0.88f, 0.44f, 0.47f};
+  Paint(albedo, lips, ToColor(lipColour), man ? 0.85f : 0.95f);
 
   if (look.Facial != Beard::None) {
     const Noise grain(look.Seed * 17u + 9u);
@@ -730,38 +922,72 @@ Image SkinAlbedo(const Look& look, const Frame& fr, bool man, Field& lips) {
   } else if (man) {
     // Even a clean shave leaves a faint shadow on the jaw.
     Field shave(kWidth, kHeight);
-    FillEllipse(shave, mx, fr.Y(look.ChinY - 0.35f), u * 0.6f, u * 0.32f);
+    FillEllipse(shave, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f);
     BoxBlur(shave, static_cast<int>(u * 0.12f));
     Paint(albedo, shave, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}), 0.3f);
   }
   return albedo;
 }
 
-// The light on the face: a key from the upper left on a softened surface
-// (skin scatters light), a weak fill from the right, darker in the hollows
-// and towards the outline, and a soft sheen where the key meets it head on.
-SkinLight FaceLight(const FaceMasks& face, const Look& look) {
+// Where the height field hides the sun: each point looks along the light's
+// direction across the picture and is in shadow if the surface there
+// rises above the ray. The nose, the brows and the lower lip throw their
+// shadows this way. Soft-edged, since the sun is not a point.
+Field CastShadow(const Field& height, const Field& mask, float lx, float ly, float lz) {
+  const float flat = std::sqrt(lx * lx + ly * ly);
+  const float sx = lx / flat, sy = ly / flat, rise = lz / flat;
+  Field shadow(height.Width, height.Height);
+  constexpr int kSteps = 36;
+  for (int y = 0; y < height.Height; ++y) {
+    for (int x = 0; x < height.Width; ++x) {
+      if (mask(x, y) <= 0.0f) continue;
+      const float h0 = height(x, y);
+      float blocked = 0.0f;
+      for (int k = 2; k <= kSteps; ++k) {
+        const float d = static_cast<float>(k);
+        const float over = height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) -
+                           (h0 + d * rise);
+        blocked = std::max(blocked, over);
+      }
+      shadow(x, y) = Clamp01(blocked * 0.5f);
+    }
+  }
+  BoxBlur(shadow, 2, 2);
+  return shadow;
+}
+
+// The light on the face: the sun from one side on a softened surface (skin
+// scatters light) with the shadows it casts, a weak fill bounced from the
+// other side, darker in the hollows and towards the outline, and a soft
+// sheen where the key meets it head on.
+SkinLight FaceLight(const FaceMasks& face, const Look& look, const Frame& fr) {
   Field soft = face.Height;
   BoxBlur(soft, 2, 2);
-  const Field key = Lighting(soft, kLightX, kLightY, kLightZ, 1.0f);
+  const Field key = Lighting(soft, fr.LightX, kLightY, kLightZ, 1.0f);
+  const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kLightY, kLightZ);
   SkinLight light;
-  light.Fill = Lighting(soft, 0.9f, -0.1f, 0.8f, 1.0f);
+  light.Fill = Lighting(soft, -fr.LightX, 0.1f, 0.9f, 1.0f);
+  light.Ambient = 0.14f;
+  light.KeyWeight = 0.78f;
+  light.FillWeight = 0.16f;
+  light.ShadowTint = {0.82f, 0.56f, 0.5f};
   Field cavity = face.Height;
   BoxBlur(cavity, 5, 2);
   Field edge = face.Skin;
   BoxBlur(edge, 5, 2);
-  const float flat = kLightZ / std::sqrt(kLightX * kLightX + kLightY * kLightY + kLightZ * kLightZ);
+  const float flat = kLightZ / std::sqrt(fr.LightX * fr.LightX + kLightY * kLightY + kLightZ * kLightZ);
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
   light.Key = Field(kWidth, kHeight);
   light.Exposure = Field(kWidth, kHeight);
   Field specular(kWidth, kHeight);
   for (std::size_t i = 0; i < key.Values.size(); ++i) {
     if (face.Skin.Values[i] <= 0.0f) continue;
-    light.Key.Values[i] = key.Values[i] / flat;
+    const float lit = key.Values[i] * (1.0f - 0.55f * shadow.Values[i]);
+    light.Key.Values[i] = lit / flat;
     const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f);
-    const float rim = 0.75f + 0.25f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
+    const float rim = 0.8f + 0.2f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
     light.Exposure.Values[i] = (1.0f - occlusion) * rim;
-    specular.Values[i] = std::pow(Clamp01(key.Values[i]), 12.0f) * (0.06f + 0.16f * dark);
+    specular.Values[i] = std::pow(Clamp01(lit), 10.0f) * (0.07f + 0.18f * dark);
   }
   light.Added = {{std::move(specular), {1.0f, 0.92f, 0.85f}}};
   return light;
@@ -795,8 +1021,13 @@ void DrawEyes(Image& image, const Look& look, const Frame& fr, bool man) {
     // The eye on the side the head turns away from looks narrower.
     const float squeeze = 1.0f + 0.15f * fr.Turn * side;
     const float cx = fr.Fx(side * 0.42f, 0.5f), cy = fr.Y(0.0f);
-    const float w = u * (man ? 0.19f : 0.2f) * squeeze;
-    const float h = u * (man ? 0.085f : 0.095f);
+    const Face& f = look.Features;
+    const float w = u * (man ? 0.19f : 0.2f) * squeeze * (0.85f + 0.15f * f.Eyes);
+    // A smile narrows the eyes from below; a shout or a frown from above
+    // as well; the lids get heavier with age.
+    const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
+                         0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
+    const float h = u * (man ? 0.085f : 0.095f) * f.Eyes * (1.0f - squint);
     const float tilt = man ? 0.05f : 0.15f;
     const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
     Field eye(kWidth, kHeight);
@@ -870,7 +1101,10 @@ void DrawBrows(Image& image, const Look& look, const Frame& fr, bool man) {
     auto at = [&](float t) {
       const float xu = side * (0.17f + 0.52f * t);
       const float arch = (man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
-      return Point{fr.Fx(xu, 0.55f), fr.Y(-0.25f - arch + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
+      // The inner end rises with a raised brow and sinks into a frown.
+      const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
+      return Point{fr.Fx(xu, 0.55f),
+                   fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
     };
     constexpr int kSteps = 10;
     for (int i = 0; i < kSteps; ++i) {
@@ -890,65 +1124,186 @@ void DrawBrows(Image& image, const Look& look, const Frame& fr, bool man) {
   Paint(image, brows, ToColor(ToF(look.HairColour) * (lightness > 0.4f ? 0.7f : 0.9f)), 0.9f);
 }
 
-void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Field& lips) {
+void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Field& lips, bool man) {
   const float u = fr.Unit;
   const ColorF skin = ToF(look.Skin);
-  const float noseY = NoseY(look), mouthY = MouthY(look);
-  // The nose's shadow falls down and away from the light.
-  Field nose(kWidth, kHeight);
-  FillEllipse(nose, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.04f), u * 0.12f * look.Nose, u * 0.09f);
-  ThickLine(nose, fr.Fx(0.0f, 0.6f), fr.Y(0.1f), fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f),
-            u * 0.12f * look.Nose);
-  Field cast = Subtracted(Shifted(nose, static_cast<int>(u * 0.07f), static_cast<int>(u * 0.08f)), nose);
-  BoxBlur(cast, 3, 2);
-  Paint(image, cast, ToColor(skin * ColorF{0.5f, 0.34f, 0.3f}), 0.35f);
+  const float noseY = NoseY(look);
+  const float wide = look.Nose * look.Features.NoseWidth;
+  const float away = -fr.LightX / std::fabs(fr.LightX);  // towards the shaded side
+  // Under the tip the nose throws a shadow onto the upper lip, down and
+  // away from the sun.
+  Field under(kWidth, kHeight);
+  FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
+  BoxBlur(under, 2, 2);
+  Paint(image, under, ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
   Field nostrils(kWidth, kHeight);
   for (const float side : {-1.0f, 1.0f}) {
-    FillEllipse(nostrils, fr.Fx(side * 0.085f * look.Nose, 1.0f), fr.Y(noseY + 0.035f),
-                u * 0.045f * look.Nose, u * 0.022f);
+    FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
+                u * 0.02f);
   }
   BoxBlur(nostrils, 1, 2);
-  Paint(image, nostrils, ToColor(skin * ColorF{0.35f, 0.22f, 0.2f}), 0.7f);
+  Paint(image, nostrils, ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
+  // Light catches the tip and the bridge's lit side.
+  Field shine(kWidth, kHeight);
+  FillEllipse(shine, fr.Fx(-away * 0.035f, 1.0f), fr.Y(noseY - 0.07f), u * 0.035f, u * 0.03f);
+  ThickLine(shine, fr.Fx(-away * 0.045f, 0.7f), fr.Y(0.12f), fr.Fx(-away * 0.04f, 0.9f), fr.Y(noseY - 0.2f),
+            u * 0.025f, 0.5f);
+  BoxBlur(shine, 1, 2);
+  AddLight(image, shine, Rgb(0xFFF0E0), 0.22f);
 
-  // The line where the lips meet, curving up at the corners with a smile.
-  const float mx = fr.Fx(0.0f, 0.6f);
-  const float lipW = u * 0.31f;
-  const float lift = look.Smile * u * 0.08f;
-  Field line(kWidth, kHeight);
-  constexpr int kSteps = 12;
-  for (int i = 0; i < kSteps; ++i) {
-    const float t0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    const float t1 = static_cast<float>(i + 1) / kSteps * 2.0f - 1.0f;
-    const float width = u * (0.012f + 0.012f * (1.0f - std::fabs(t0)));
-    ThickLine(line, mx + t0 * lipW, fr.Y(mouthY) - lift * t0 * t0, mx + t1 * lipW,
-              fr.Y(mouthY) - lift * t1 * t1, width);
-  }
-  for (const float side : {-1.0f, 1.0f})
-    FillCircle(line, mx + side * lipW, fr.Y(mouthY) - lift, u * 0.017f, 0.7f);
-  BoxBlur(line, 1, 1);
-  Paint(image, line, ToColor(skin * ColorF{0.28f, 0.15f, 0.14f}), 0.8f);
-  if (look.Smile > 0.55f) {
-    // A broad smile parts the lips over the teeth.
-    Field teeth(kWidth, kHeight);
+  const MouthShape m = MouthFor(look, fr, man);
+  constexpr int kSteps = 16;
+  auto sAt = [](int i) { return static_cast<float>(i) / kSteps * 2.0f - 1.0f; };
+  if (m.Parted()) {
+    // The opening: a dark mouth behind the teeth, the upper teeth showing
+    // below the lip, the lower ones (or a shout's tongue) at the bottom.
+    Field open(kWidth, kHeight);
     std::vector<Point> gap;
+    for (int i = 0; i <= kSteps; ++i) gap.push_back({m.Px(sAt(i)), m.OpenTop(sAt(i))});
+    for (int i = kSteps; i >= 0; --i) gap.push_back({m.Px(sAt(i)), m.OpenBottom(sAt(i))});
+    FillPolygon(open, gap);
+    Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
+    const bool shout = look.Features.Says == Mouth::Shout;
+    Field upperTeeth(kWidth, kHeight), lowerTeeth(kWidth, kHeight), tongue(kWidth, kHeight);
+    const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
+    std::vector<Point> band, low;
     for (int i = 0; i <= kSteps; ++i) {
-      const float t = static_cast<float>(i) / kSteps * 1.6f - 0.8f;
-      gap.push_back({mx + t * lipW, fr.Y(mouthY) - lift * t * t - u * 0.012f});
+      const float s = sAt(i) * 0.82f;
+      band.push_back({m.Px(s), m.OpenTop(s) - 1.0f});
     }
     for (int i = kSteps; i >= 0; --i) {
-      const float t = static_cast<float>(i) / kSteps * 1.6f - 0.8f;
-      const float open = u * 0.035f * (look.Smile - 0.4f) * std::sqrt(Clamp01(1.0f - t * t / 0.64f));
-      gap.push_back({mx + t * lipW, fr.Y(mouthY) - lift * t * t + open});
+      const float s = sAt(i) * 0.82f;
+      band.push_back({m.Px(s), m.OpenTop(s) + teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f)});
     }
-    FillPolygon(teeth, gap);
-    const Gradient shade{{0.0f, Rgb(0xE8E0D6)}, {1.0f, Rgb(0x9A8C84)}};
-    PaintVertical(image, teeth, shade, fr.Y(mouthY) - u * 0.03f, fr.Y(mouthY) + u * 0.04f);
+    FillPolygon(upperTeeth, band);
+    for (int i = 0; i <= kSteps; ++i) {
+      const float s = sAt(i) * 0.6f;
+      low.push_back({m.Px(s), m.OpenBottom(s) - u * (shout ? 0.035f : 0.03f)});
+    }
+    for (int i = kSteps; i >= 0; --i) {
+      const float s = sAt(i) * 0.6f;
+      low.push_back({m.Px(s), m.OpenBottom(s) + 1.0f});
+    }
+    FillPolygon(lowerTeeth, low);
+    if (shout) {
+      FillEllipse(tongue, m.X, m.OpenBottom(0.0f) - u * 0.06f, m.HalfW * 0.55f, u * 0.07f);
+      Paint(image, Multiplied(tongue, open), ToColor(skin * ColorF{0.75f, 0.36f, 0.38f}), 0.85f);
+    }
+    // Teeth in the mouth's shade: greyer towards the corners and under the lip.
+    Image enamel(kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
+        const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
+        const float lip = SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
+        enamel.Pixels[enamel.Index(x, y)] =
+            Pack(ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip)));
+      }
+    // A faint gap between the two front teeth.
+    Field divide(kWidth, kHeight);
+    ThickLine(divide, m.X + 0.5f, m.OpenTop(0.0f), m.X + 0.5f, m.OpenTop(0.0f) + teethH, 0.9f);
+    Blend(image, enamel, Multiplied(upperTeeth, open));
+    Blend(image, enamel, Multiplied(lowerTeeth, open));
+    Paint(image, Multiplied(divide, Multiplied(upperTeeth, open)), Rgb(0x6A5A54), 0.35f);
+    // The lips' inner edge in shadow.
+    Field rim = Subtracted(Dilated(open, 1), open);
+    BoxBlur(rim, 1, 1);
+    Paint(image, rim, ToColor(skin * ColorF{0.35f, 0.18f, 0.17f}), 0.55f);
+  } else {
+    // The line where the lips meet, darkest at the corners.
+    Field line(kWidth, kHeight);
+    for (int i = 0; i < kSteps; ++i) {
+      const float s0 = sAt(i), s1 = sAt(i + 1);
+      const float width = u * (0.016f + 0.01f * (1.0f - std::fabs(s0)));
+      ThickLine(line, m.Px(s0), m.Y - m.Lift(s0), m.Px(s1), m.Y - m.Lift(s1), width);
+    }
+    for (const float side : {-1.0f, 1.0f})
+      FillCircle(line, m.Px(side * 1.02f), m.Y - m.Lift(side) - u * 0.005f, u * 0.022f, 0.8f);
+    BoxBlur(line, 1, 1);
+    Paint(image, line, ToColor(skin * ColorF{0.25f, 0.13f, 0.12f}), 0.9f);
   }
+  // The lower lip shades the hollow above the chin.
+  Field below(kWidth, kHeight);
+  FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
+              m.HalfW * 0.55f, u * 0.035f);
+  BoxBlur(below, 3, 2);
+  Paint(image, below, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
   // A highlight on the lower lip.
   Field gloss(kWidth, kHeight);
-  FillEllipse(gloss, mx - lipW * 0.2f, fr.Y(mouthY + 0.055f * look.Lips), lipW * 0.28f, u * 0.016f);
+  FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,
+              m.HalfW * 0.25f, u * 0.014f);
   BoxBlur(gloss, 2, 2);
-  Paint(image, Multiplied(gloss, lips), Rgb(0xFFE8E0), 0.35f);
+  Paint(image, Multiplied(gloss, lips), Rgb(0xFFE8E0), 0.4f);
+}
+
+// Creases the face makes: the folds from the nose to the mouth's corners
+// (deeper with a smile or a shout, and with age), lines across the
+// forehead and beside the eyes, and a frown's furrows between the brows.
+void DrawCreases(Image& image, const Look& look, const Frame& fr, bool man) {
+  const float u = fr.Unit;
+  const Face& f = look.Features;
+  const ColorF skin = ToF(look.Skin);
+  const MouthShape m = MouthFor(look, fr, man);
+  const float noseY = NoseY(look);
+  const float wide = look.Nose * f.NoseWidth;
+  const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
+  const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
+  Field dark(kWidth, kHeight), lit(kWidth, kHeight);
+  for (const float side : {-1.0f, 1.0f}) {
+    const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
+    const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
+    const Point bend{a.X + side * u * 0.2f, (a.Y + end.Y) * 0.5f};
+    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f);
+    Lock(lit, {a.X + side * u * 0.05f, a.Y}, {bend.X + side * u * 0.06f, bend.Y},
+         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f);
+  }
+  Scale(dark, fold);
+  Scale(lit, fold);
+  if (f.Age > 0.4f) {
+    // Forehead lines, where the hair leaves the forehead bare.
+    const float k = (f.Age - 0.4f) * 1.4f;
+    for (const float yu : {-0.58f, -0.74f, -0.9f}) {
+      Field line(kWidth, kHeight);
+      constexpr int kSteps = 8;
+      for (int i = 0; i < kSteps; ++i) {
+        const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
+        ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
+                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
+      }
+      Scale(line, k * 0.7f);
+      Maximize(dark, line);
+    }
+  }
+  const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
+  for (const float side : {-1.0f, 1.0f}) {
+    const float ox = fr.Fx(side * 0.66f, 0.5f), oy = fr.Y(0.0f);
+    for (const float a : {-0.35f, 0.0f, 0.35f}) {
+      Field line(kWidth, kHeight);
+      ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
+                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
+      Scale(line, Clamp01(crows) * 0.8f);
+      Maximize(dark, line);
+    }
+    // Bags below the eyes.
+    Field bag(kWidth, kHeight);
+    Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
+         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
+    Scale(bag, f.Age * 0.6f);
+    Maximize(dark, bag);
+  }
+  if (f.BrowTilt < -0.25f) {
+    for (const float side : {-1.0f, 1.0f}) {
+      Field line(kWidth, kHeight);
+      ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
+                u * 0.022f);
+      Scale(line, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
+      Maximize(dark, line);
+    }
+  }
+  BoxBlur(dark, 1, 2);
+  BoxBlur(lit, 2, 2);
+  AddLight(image, lit, ToColor(skin * 0.2f), 0.5f);
+  Paint(image, dark, ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
 }
 
 // ---------------------------------------------------------------- gear
@@ -1017,7 +1372,7 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
       BoxBlur(shadow, 2);
       Paint(image, Subtracted(shadow, band), Rgb(0x000000), 0.3f);
       Blend(image, cloth, band);
-      ApplyLight(image, Bevel(band, static_cast<int>(u * 0.1f), kLightX, kLightY, kLightZ, 4.0f), band, 1.0f);
+      ApplyLight(image, Bevel(band, static_cast<int>(u * 0.1f), fr.LightX, kLightY, kLightZ, 4.0f), band, 1.0f);
       return;
     }
     case Gear::Goggles: {
@@ -1029,7 +1384,7 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
              {fr.X(side * 1.1f), fr.Y(-0.75f)}, u * 0.17f, u * 0.14f);
       }
       Paint(image, strap, Rgb(0x18181C));
-      ApplyLight(image, Bevel(strap, 2, kLightX, kLightY, kLightZ, 3.0f), strap, 0.7f);
+      ApplyLight(image, Bevel(strap, 2, fr.LightX, kLightY, kLightZ, 3.0f), strap, 0.7f);
       Field frame(kWidth, kHeight), lens(kWidth, kHeight);
       const float gx = fr.Fx(0.0f, 0.3f), gy = fr.Y(-1.28f);
       std::vector<Point> outer, inner;
@@ -1051,7 +1406,7 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
       BoxBlur(shadow, 4);
       Paint(image, shadow, Rgb(0x000000), 0.45f);
       Paint(image, frame, look.KitColour);
-      ApplyLight(image, Bevel(frame, 4, kLightX, kLightY, kLightZ, 5.0f), frame, 1.0f);
+      ApplyLight(image, Bevel(frame, 4, fr.LightX, kLightY, kLightZ, 5.0f), frame, 1.0f);
       // A mirrored lens: sky above, dark ground below, a streak of light.
       const Gradient mirror{
           {0.0f, Rgb(0x9AD8FF)}, {0.45f, Rgb(0x3A4A8A)}, {0.55f, Rgb(0x1A1030)}, {1.0f, Rgb(0x6A3A8A)}};
@@ -1067,36 +1422,30 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
 
 // ---------------------------------------------------------------- portrait
 
-// The grain of a brush: light and dark streaks laid on a slant over the
-// whole painting.
-void BrushStrokes(Image& image, std::uint32_t seed) {
-  const Noise strokes(seed * 23u + 11u);
-  constexpr float kC = 0.8f, kS = 0.6f;
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-      const float n = strokes.Fbm((fx * kC + fy * kS) / 14.0f, (fy * kC - fx * kS) / 2.5f, 2);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * (0.96f + 0.08f * n));
-    }
-  }
+// The grain of the photograph: a faint speckle over the whole picture, so
+// that the flat areas do not look drawn.
+void FilmGrain(Image& image, std::uint32_t seed) {
+  Random rng(seed * 23u + 11u);
+  for (std::uint32_t& p : image.Pixels) p = Pack(Unpack(p) * (0.96f + 0.08f * rng.Unit()));
 }
 
 Image Paint(const Look& look, bool man) {
   return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
     Random rng(look.Seed);
-    DrawBackdrop(image, look, rng);
-    const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 124.0f, look.Size, look.Turn};
+    DrawBackdrop(image, look, rng, look.Features.Key);
+    const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 124.0f, look.Size, look.Turn,
+                   look.Features.Key * kLightX};
     const HairMasks hair = ShapeHair(look, fr);
     PaintHair(image, hair.Back, look.HairColour, HairLightFor(hair.Back, hair, look, fr));
     const FaceMasks face = ShapeFace(look, fr);
     DrawBody(image, look, fr, face.Skin, man);
     Field lips;
     const Image albedo = SkinAlbedo(look, fr, man, lips);
-    PaintSkin(image, face.Skin, look.Skin, FaceLight(face, look), &albedo);
+    PaintSkin(image, face.Skin, look.Skin, FaceLight(face, look, fr), &albedo);
     DrawEyes(image, look, fr, man);
     DrawBrows(image, look, fr, man);
-    DrawNoseAndMouth(image, look, fr, lips);
+    DrawCreases(image, look, fr, man);
+    DrawNoseAndMouth(image, look, fr, lips, man);
     // Hair falls over the face's edge and shades the forehead below it.
     Field hairShadow = Shifted(hair.Front, 2, 5);
     BoxBlur(hairShadow, 4);
@@ -1109,7 +1458,7 @@ Image Paint(const Look& look, bool man) {
     Field rim = Rim(outline, -3, 0);
     BoxBlur(rim, 1, 1);
     AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
-    BrushStrokes(image, look.Seed);
+    FilmGrain(image, look.Seed);
     Vignette(image, 0.4f);
   });
 }
