@@ -67,7 +67,7 @@ TeamCreationScreen::TeamCreationScreen(ScreenContext context)
       title24_(context.Fonts.Get("Arial", FontSize::Points(24))) {}
 
 void TeamCreationScreen::Draw(Canvas& canvas) {
-  canvas.Picture(0, 0, ctx_.Pictures.Get(PictureId::Creation));
+  canvas.Backdrop(ctx_.Pictures.Get(PictureId::Creation));
   DrawIntro(canvas);
   if (ctx_.State.Runtime.CreationCounter < kIntroDone) return;
   DrawWelcome(canvas);

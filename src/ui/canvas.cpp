@@ -7,7 +7,25 @@
 
 namespace vantoro {
 
-void Canvas::Clear(Color c) { std::fill(image_.Pixels.begin(), image_.Pixels.end(), c.Packed()); }
+Canvas::Canvas(int width, int height)
+    : image_(width, height),
+      drawn_(static_cast<std::size_t>(std::max(height, 0)), 1),
+      backdropRow_(static_cast<std::size_t>(std::max(height, 0)), nullptr) {}
+
+void Canvas::Touch(long long top, long long bottom) {
+  const long long t = std::max(top, 0LL), b = std::min(bottom, static_cast<long long>(Height()));
+  for (long long y = t; y < b; ++y) {
+    drawn_[static_cast<std::size_t>(y)] = 1;
+    backdropRow_[static_cast<std::size_t>(y)] = nullptr;
+  }
+}
+
+void Canvas::ForgetDrawnRows() { std::fill(drawn_.begin(), drawn_.end(), 0); }
+
+void Canvas::Clear(Color c) {
+  Touch(0, Height());
+  std::fill(image_.Pixels.begin(), image_.Pixels.end(), c.Packed());
+}
 
 void Canvas::FillRect(int l, int t, int r, int b, Color c) {
   l = std::max(l, 0);
@@ -15,6 +33,7 @@ void Canvas::FillRect(int l, int t, int r, int b, Color c) {
   r = std::min(r, Width());
   b = std::min(b, Height());
   if (l >= r || t >= b) return;
+  Touch(t, b);
   const std::uint32_t packed = c.Packed();
   for (int y = t; y < b; ++y) {
     auto row = image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(l, y));
@@ -141,10 +160,27 @@ void Canvas::Picture(int x, int y, const Image& picture) {
   const int sx1 = static_cast<int>(std::clamp(Width() - lx, 0LL, static_cast<long long>(picture.Width)));
   const int sy1 = static_cast<int>(std::clamp(Height() - ly, 0LL, static_cast<long long>(picture.Height)));
   if (sx0 >= sx1 || sy0 >= sy1) return;
+  Touch(ly + sy0, ly + sy1);
   for (int sy = sy0; sy < sy1; ++sy) {
     const auto src = picture.Pixels.begin() + static_cast<std::ptrdiff_t>(picture.Index(sx0, sy));
     std::copy(src, src + (sx1 - sx0),
               image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(x + sx0, y + sy)));
+  }
+}
+
+void Canvas::Backdrop(const Image& picture) {
+  if (picture.Width != Width()) {
+    Picture(0, 0, picture);
+    return;
+  }
+  const int rows = std::min(Height(), picture.Height);
+  for (int y = 0; y < rows; ++y) {
+    const std::uint32_t* source = picture.Pixels.data() + picture.Index(0, y);
+    auto& held = backdropRow_[static_cast<std::size_t>(y)];
+    if (held == source) continue;
+    std::copy_n(source, Width(), image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(0, y)));
+    drawn_[static_cast<std::size_t>(y)] = 1;
+    held = source;
   }
 }
 
@@ -153,6 +189,7 @@ void Canvas::StretchPicture(int l, int t, int width, int height, const Image& pi
   const long long left = std::max(l, 0), right = std::min(1LL * l + width, 1LL * Width());
   const long long top = std::max(t, 0), bottom = std::min(1LL * t + height, 1LL * Height());
   if (left >= right || top >= bottom) return;
+  Touch(top, bottom);
   // Nearest source column of every target column, worked out once.
   std::vector<int> columns(static_cast<std::size_t>(right - left));
   for (long long x = left; x < right; ++x) {

@@ -45,6 +45,7 @@ int Canvas::Text(int x, int y, std::string_view cp1252, const Font& font, Color 
     const int gy0 = static_cast<int>(std::clamp(-gtop, 0LL, 1LL * glyph.Height));
     const int gy1 = static_cast<int>(std::clamp(Height() - gtop, 0LL, 1LL * glyph.Height));
     if (gx0 >= gx1) continue;
+    Touch(gtop + gy0, gtop + gy1);
     for (int gy = gy0; gy < gy1; ++gy) {
       const std::uint8_t* coverage =
           glyph.Coverage.data() + static_cast<std::size_t>(gy) * static_cast<std::size_t>(glyph.Width) + gx0;

@@ -4,9 +4,11 @@
 
 namespace vantoro {
 
-void HeadlessPlatform::Present(const Image& frame, int left, int top, int scale) {
+void HeadlessPlatform::Present(const Image& frame, int left, int top, int scale,
+                               std::span<const std::uint8_t> drawnRows) {
   (void)left;
   (void)top;
+  (void)drawnRows;
   scale_ = scale;
   lastFrame_ = frame;
   ++presents_;

@@ -13,7 +13,8 @@ namespace vantoro {
 class HeadlessPlatform final : public Platform {
  public:
   ClientSize GetClientSize() override { return client_; }
-  void Present(const Image& frame, int left, int top, int scale) override;
+  void Present(const Image& frame, int left, int top, int scale,
+               std::span<const std::uint8_t> drawnRows) override;
   void SetCaption(std::string_view caption) override { caption_ = caption; }
   void ShowMessage(std::string_view title, std::string_view text) override;
 

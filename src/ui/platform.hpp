@@ -3,6 +3,8 @@
 // showing a frame, the caption, message boxes. The SDL2 implementation
 // serves players; the headless one serves the driver and the tests.
 
+#include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "ui/image.hpp"
@@ -21,8 +23,10 @@ class Platform {
   // Copies the frame into the window with its top-left at (left, top),
   // both in the window's logical pixels, each frame pixel a square of
   // scale x scale window pixels; negative positions cut the frame off at
-  // the window's edges.
-  virtual void Present(const Image& frame, int left, int top, int scale) = 0;
+  // the window's edges. Where drawnRows[y] is 0, row y of the frame is as
+  // it was at the previous present (an empty span: any row may differ).
+  virtual void Present(const Image& frame, int left, int top, int scale,
+                       std::span<const std::uint8_t> drawnRows) = 0;
   virtual void SetCaption(std::string_view caption) = 0;
   // A message the player must acknowledge (file errors).
   virtual void ShowMessage(std::string_view title, std::string_view text) = 0;

@@ -130,7 +130,8 @@ void ScreenSet::PresentTitle() {
   canvas_.Clear();
   if (Screen* title = Get(ScreenId::Title)) title->Draw(canvas_);
   const FrameOrigin origin = slots_[Index(ScreenId::Title)].Origin;
-  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale());
+  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale(), canvas_.DrawnRows());
+  canvas_.ForgetDrawnRows();
 }
 
 void ScreenSet::ScreenTick(ScreenId id) {
@@ -140,7 +141,10 @@ void ScreenSet::ScreenTick(ScreenId id) {
   slot.Origin = OriginFor(LogicalSize(platform_.GetClientSize()));
   // A hidden screen's tick still runs until the return rule stops it, but
   // only the visible screen owns the window.
-  if (slot.Visible) platform_.Present(canvas_.Pixels(), slot.Origin.Left, slot.Origin.Top, Scale());
+  if (slot.Visible) {
+    platform_.Present(canvas_.Pixels(), slot.Origin.Left, slot.Origin.Top, Scale(), canvas_.DrawnRows());
+    canvas_.ForgetDrawnRows();
+  }
 }
 
 bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const {

@@ -8,8 +8,10 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ui/canvas.hpp"
+#include "ui/frame_diff.hpp"
 #include "ui/screen_set.hpp"
 
 namespace vantoro {
@@ -25,28 +27,6 @@ struct SdlPlatform::Impl {
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
   Image shown;                 // what the window shows now, to send only what changed
 };
-
-namespace {
-
-// The rows from `first` up to `last` (inclusive) that differ; nullopt when
-// the frames are alike.
-std::optional<std::pair<int, int>> ChangedRows(const Image& now, const Image& before) {
-  if (now.Width != before.Width || now.Height != before.Height) return std::pair{0, now.Height - 1};
-  const auto row = [&](const Image& image, int y) {
-    return image.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.Width;
-  };
-  const auto differs = [&](int y) {
-    return !std::equal(row(now, y), row(now, y) + now.Width, row(before, y));
-  };
-  int first = 0;
-  while (first < now.Height && !differs(first)) ++first;
-  if (first == now.Height) return std::nullopt;
-  int last = now.Height - 1;
-  while (last > first && !differs(last)) --last;
-  return std::pair{first, last};
-}
-
-}  // namespace
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
 
@@ -100,9 +80,13 @@ ClientSize SdlPlatform::GetClientSize() {
   return size;
 }
 
-void SdlPlatform::Present(const Image& frame, int left, int top, int scale) {
+void SdlPlatform::Present(const Image& frame, int left, int top, int scale,
+                          std::span<const std::uint8_t> drawnRows) {
   SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
-  if (!target || frame.Width <= 0 || frame.Height <= 0 || scale < 1) return;
+  if (!target || frame.Width <= 0 || frame.Height <= 0 || scale < 1) {
+    impl_->needsFullPaint = true;  // what the window shows is no longer known
+    return;
+  }
   if (target != impl_->target || left != impl_->left || top != impl_->top || scale != impl_->scale)
     impl_->needsFullPaint = true;
   impl_->target = target;
@@ -110,35 +94,47 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale) {
   impl_->top = top;
   impl_->scale = scale;
   // Every tick draws the whole frame, but usually little of it changes:
-  // only the band of rows that did goes to the display.
-  std::pair<int, int> rows{0, frame.Height - 1};
+  // only the areas that did go to the display, and nothing when none did.
+  std::vector<FrameArea> areas{{0, 0, frame.Width, frame.Height}};
   if (!impl_->needsFullPaint) {
-    const auto changed = ChangedRows(frame, impl_->shown);
-    if (!changed) return;
-    rows = *changed;
+    areas = ChangedAreas(frame, impl_->shown, drawnRows);
+    if (areas.empty()) return;
   }
-  impl_->shown = frame;
+  if (impl_->shown.Width != frame.Width || impl_->shown.Height != frame.Height) {
+    impl_->shown = frame;
+  } else {
+    for (const FrameArea& area : areas) CopyArea(impl_->shown, frame, area);
+  }
   // The window's surface keeps the frame between ticks; this surface only
   // borrows the frame's pixels for the copy.
   SDL_Surface* source =
       SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(frame.Pixels.data()), frame.Width,
                                          frame.Height, 32, frame.Width * 4, SDL_PIXELFORMAT_RGB888);
-  if (!source) return;
+  if (!source) {
+    impl_->needsFullPaint = true;
+    return;
+  }
   if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  SDL_Rect from{0, rows.first, frame.Width, rows.second - rows.first + 1};
-  SDL_Rect dest{left * scale, (top + rows.first) * scale, frame.Width * scale, from.h * scale};
-  if (scale == 1) {
-    SDL_BlitSurface(source, &from, target, &dest);  // clips, and leaves dest as drawn
-  } else {
-    // Whole factors: each frame pixel becomes an exact square of window pixels.
-    SDL_BlitScaled(source, &from, target, &dest);
+  std::vector<SDL_Rect> sent;
+  sent.reserve(areas.size());
+  for (const FrameArea& area : areas) {
+    SDL_Rect from{area.Left, area.Top, area.Width, area.Height};
+    SDL_Rect dest{(left + area.Left) * scale, (top + area.Top) * scale, area.Width * scale,
+                  area.Height * scale};
+    if (scale == 1) {
+      SDL_BlitSurface(source, &from, target, &dest);  // clips, and leaves dest as drawn
+    } else {
+      // Whole factors: each frame pixel becomes an exact square of window pixels.
+      SDL_BlitScaled(source, &from, target, &dest);
+    }
+    if (dest.w > 0 && dest.h > 0) sent.push_back(dest);
   }
   SDL_FreeSurface(source);
   if (impl_->needsFullPaint) {
     SDL_UpdateWindowSurface(impl_->window);
     impl_->needsFullPaint = false;
-  } else if (dest.w > 0 && dest.h > 0) {
-    SDL_UpdateWindowSurfaceRects(impl_->window, &dest, 1);
+  } else if (!sent.empty()) {
+    SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), static_cast<int>(sent.size()));
   }
 }
 

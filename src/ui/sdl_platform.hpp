@@ -28,7 +28,8 @@ class SdlPlatform final : public Platform {
   static std::int64_t Ticks();
 
   ClientSize GetClientSize() override;
-  void Present(const Image& frame, int left, int top, int scale) override;
+  void Present(const Image& frame, int left, int top, int scale,
+               std::span<const std::uint8_t> drawnRows) override;
   void SetCaption(std::string_view caption) override;
   void ShowMessage(std::string_view title, std::string_view text) override;
   bool TakeFrameLost() override;

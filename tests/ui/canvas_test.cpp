@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <vector>
@@ -97,6 +98,61 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](Canvas& c) { c.StretchPicture(-2, -2, 4, 4, Checker(2, 2)); },
                                 {{0, 0, Rgb(0x020200)}, {1, 1, Rgb(0x020200)}, {2, 2, kPaper}}}),
     [](const auto& param) { return std::string(param.param.Name); });
+
+// The window is sent only the rows marked drawn: a row changed but not
+// marked would leave stale pixels on the screen.
+TEST_P(CanvasShapes, EveryRowItChangesIsMarkedDrawn) {
+  Canvas canvas(64, 48);
+  canvas.ForgetDrawnRows();
+  const Image before = canvas.Pixels();
+  GetParam().Draw(canvas);
+  for (int y = 0; y < 48; ++y) {
+    const bool changed =
+        !std::equal(canvas.Pixels().Pixels.begin() + y * 64, canvas.Pixels().Pixels.begin() + (y + 1) * 64,
+                    before.Pixels.begin() + y * 64);
+    if (changed) {
+      EXPECT_NE(canvas.DrawnRows()[static_cast<std::size_t>(y)], 0) << "row " << y;
+    }
+  }
+}
+
+TEST(CanvasBackdrop, RedrawsOnlyTheRowsDrawnOverSince) {
+  FontLibrary fonts;
+  const Font& font = fonts.Get("Arial", FontSize::Points(12));
+  const Image backdrop = Checker(64, 48);
+  Canvas canvas(64, 48);
+  const auto drawnRows = [&] {
+    std::vector<int> rows;
+    for (int y = 0; y < 48; ++y)
+      if (canvas.DrawnRows()[static_cast<std::size_t>(y)] != 0) rows.push_back(y);
+    return rows;
+  };
+  canvas.Backdrop(backdrop);
+  EXPECT_EQ(drawnRows().size(), 48u);  // a new canvas: every row is new
+  canvas.ForgetDrawnRows();
+
+  canvas.Backdrop(backdrop);
+  EXPECT_TRUE(drawnRows().empty()) << "an unchanged backdrop is not copied again";
+
+  canvas.FillRect(0, 10, 64, 12, kPen);
+  canvas.Text(0, 20, "Ag", font, kPen);
+  canvas.Pixel(5, 40, kBrush);
+  canvas.ForgetDrawnRows();
+  canvas.Backdrop(backdrop);
+  const std::vector<int> redrawn = drawnRows();
+  for (const int y : {10, 11, 40})
+    EXPECT_NE(std::find(redrawn.begin(), redrawn.end(), y), redrawn.end()) << y;
+  EXPECT_LT(redrawn.size(), 30u);
+  EXPECT_EQ(canvas.Pixels().Pixels, backdrop.Pixels) << "the backdrop is whole again";
+
+  // Another picture of the frame's width is copied in full.
+  Image other = Checker(64, 48);
+  other.Set(0, 0, kPen);
+  canvas.ForgetDrawnRows();
+  canvas.Backdrop(other);
+  EXPECT_EQ(drawnRows().size(), 48u);
+  EXPECT_EQ(canvas.Pixels().Pixels, other.Pixels);
+}
 
 // Coordinates come from game arithmetic on save-file values, so anything
 // an int can hold must draw (or not) without overflow.

@@ -91,7 +91,7 @@ HubSection* HubScreen::CurrentSection() {
 
 void HubScreen::Draw(Canvas& canvas) {
   RuntimeState& r = ctx_.State.Runtime;
-  canvas.Picture(0, 0, ctx_.Pictures.Get(PictureId::HubBackground));
+  canvas.Backdrop(ctx_.Pictures.Get(PictureId::HubBackground));
   DrawBanner(canvas);
   ScrollCommentary();
   for (Int& glow : r.HubSectionGlow) {
