@@ -81,32 +81,32 @@ const Look kMen[8] = {
      {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f, -1.0f}},
     // Deep brown skin, buzz cut, short beard, red team jersey; unsmiling.
     {Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Rgb(0xE0C020), Hair::Buzz, Beard::Full, Gear::None,
-     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 55, 0.90f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
-     {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.04f, 1.0f}},
+     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 57, 0.95f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
+     {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.08f, 1.0f}},
     // Tan, black curls, goatee and a headband; a wide grin.
     {Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Rgb(0xD03030), Hair::Curls, Beard::Goatee, Gear::Headband,
      Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 55, 0.84f, 1.52f, 1.1f, 1.1f, 0.9f, 1.05f, 0.1f, 13,
      {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f, -1.0f}},
     // Pale and freckled under a bandana, ginger stubble; a lopsided smirk.
     {Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Rgb(0x2050C0), Hair::Crop, Beard::Stubble, Gear::Bandana,
-     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 53, 0.76f, 1.50f, 0.8f, 0.8f, 0.45f, 0.95f, -0.25f, 14,
-     {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.95f, 1.0f}},
+     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 52, 0.72f, 1.58f, 0.8f, 0.8f, 0.45f, 0.95f, -0.25f, 14,
+     {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.92f, 1.0f}},
     // Light tan, black hair standing up, mask up, shouting after a win.
     {Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Rgb(0x30A040), Hair::Spiky, Beard::None, Gear::Goggles,
      Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 53, 0.78f, 1.46f, 1.0f, 0.9f, 0.3f, 0.9f, 0.15f, 15,
      {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f, -1.0f}},
     // Olive skin, greying dark hair, full beard; the veteran, calm.
     {Rgb(0xC28C64), Rgb(0x4A4440), Rgb(0x4A2E1C), Rgb(0xE07020), Hair::Crop, Beard::Full, Gear::None,
-     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 57, 0.92f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.1f, 16,
-     {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.06f, 1.0f}},
+     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 57, 0.95f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.1f, 16,
+     {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.08f, 1.0f}},
     // Fair, blond spikes, green jersey, headband; young and grinning.
     {Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Rgb(0xC030A0), Hair::Spiky, Beard::None, Gear::Headband,
-     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 52, 0.74f, 1.48f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
+     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 52, 0.74f, 1.42f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
      {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f, -1.0f}},
     // Brown skin, black hair, moustache, purple jersey, mask up; stern.
     {Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Rgb(0x20A0B0), Hair::Crop, Beard::Moustache, Gear::Goggles,
-     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 55, 0.86f, 1.54f, 1.2f, 0.95f, -0.45f, 1.1f, 0.25f, 18,
-     {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.0f, 1.0f}},
+     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 55, 0.90f, 1.58f, 1.2f, 0.95f, -0.45f, 1.1f, 0.25f, 18,
+     {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f, 1.0f}},
 };
 
 const Look kWomen[8] = {
@@ -116,16 +116,16 @@ const Look kWomen[8] = {
      {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f, -1.0f}},
     // Dark skin, natural curls in a puff, red jersey, headband; a warm smile.
     {Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Rgb(0x2A70D0), Hair::Puff, Beard::None, Gear::Headband,
-     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 51, 0.76f, 1.46f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
-     {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.04f, 1.0f}},
+     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 51, 0.80f, 1.38f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
+     {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.08f, 1.0f}},
     // Tan, black ponytail, green jersey; focused, lips pressed.
     {Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Rgb(0xE0B020), Hair::Ponytail, Beard::None, Gear::None,
-     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 50, 0.70f, 1.46f, 0.8f, 1.0f, -0.2f, 0.9f, 0.25f, 23,
-     {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.94f, -1.0f}},
+     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 49, 0.68f, 1.50f, 0.8f, 1.0f, -0.2f, 0.9f, 0.25f, 23,
+     {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.92f, -1.0f}},
     // Pale, red bob, purple jersey, bandana; amused.
     {Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Rgb(0x30A040), Hair::Bob, Beard::None, Gear::Bandana,
-     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 51, 0.74f, 1.42f, 0.6f, 1.1f, 0.5f, 0.8f, -0.2f, 24,
-     {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.0f, 1.0f}},
+     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 51, 0.76f, 1.38f, 0.6f, 1.1f, 0.5f, 0.8f, -0.2f, 24,
+     {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.05f, 1.0f}},
     // Light tan, long straight black hair with a fringe, mask up; yelling.
     {Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Rgb(0x2A6AD0), Hair::Long, Beard::None, Gear::Goggles,
      Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 50, 0.72f, 1.42f, 0.7f, 1.1f, 0.2f, 0.8f, -0.1f, 25,
@@ -136,8 +136,8 @@ const Look kWomen[8] = {
      {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f, 1.0f}},
     // Fair, brown hair in a bun, teal jersey, headband; the older one, kind.
     {Rgb(0xE6B898), Rgb(0x6A4A32), Rgb(0x6A7A84), Rgb(0xE07020), Hair::Bun, Beard::None, Gear::Headband,
-     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 51, 0.78f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
-     {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.02f, -1.0f}},
+     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 51, 0.80f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
+     {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.04f, -1.0f}},
     // Olive, dark hair to the shoulders, yellow jersey; cool and level.
     {Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Rgb(0x20A0B0), Hair::Shoulder, Beard::None, Gear::None,
      Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.72f, 1.45f, 0.85f, 1.2f, 0.05f, 0.9f, -0.25f, 28,
@@ -690,8 +690,8 @@ MouthShape MouthFor(const Look& look, const Frame& fr, bool man) {
     case Mouth::Closed: break;
     case Mouth::Smirk:
       // One corner pulled up and back, the other left where it was.
-      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.0f;
-      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.15f;
+      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
+      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
       break;
     case Mouth::Grin:
       m.Top = u * 0.025f * f.Open;
@@ -1146,8 +1146,8 @@ void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Fie
   // Light catches the tip and the bridge's lit side.
   Field shine(kWidth, kHeight);
   FillEllipse(shine, fr.Fx(-away * 0.035f, 1.0f), fr.Y(noseY - 0.07f), u * 0.035f, u * 0.03f);
-  ThickLine(shine, fr.Fx(-away * 0.045f, 0.7f), fr.Y(0.12f), fr.Fx(-away * 0.04f, 0.9f), fr.Y(noseY - 0.2f),
-            u * 0.025f, 0.5f);
+  ThickLine(shine, fr.Fx(-away * 0.045f, 0.8f), fr.Y(noseY - 0.32f), fr.Fx(-away * 0.04f, 0.9f),
+            fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
   BoxBlur(shine, 1, 2);
   AddLight(image, shine, Rgb(0xFFF0E0), 0.22f);
 
@@ -1214,7 +1214,7 @@ void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Fie
     Field line(kWidth, kHeight);
     for (int i = 0; i < kSteps; ++i) {
       const float s0 = sAt(i), s1 = sAt(i + 1);
-      const float width = u * (0.016f + 0.01f * (1.0f - std::fabs(s0)));
+      const float width = u * (0.02f + 0.012f * (1.0f - std::fabs(s0)));
       ThickLine(line, m.Px(s0), m.Y - m.Lift(s0), m.Px(s1), m.Y - m.Lift(s1), width);
     }
     for (const float side : {-1.0f, 1.0f})
