@@ -120,7 +120,53 @@ struct Vehicle {
   std::vector<Point> FrontBumper, RearBumper;
   bool BlackTrim;  // plastic bumpers and strips instead of chrome
   Point Mirror;
+  // Set by Fitted: the livery, drawn in the outline's own coordinates, is
+  // moved the same way.
+  float FitScale = 1.0f, FitFromX = 0.0f, FitToX = 0.0f;
+  Point Map(Point p) const {
+    return {FitToX + (p.X - FitFromX) * FitScale, kGround - (kGround - p.Y) * FitScale};
+  }
 };
+
+// The picture leaves this much showroom either side of a vehicle.
+constexpr float kMargin = 18.0f;
+
+// A vehicle too long for the picture, shrunk about the floor under its
+// middle until it clears both edges by the margin; one that fits is only
+// centred if it would touch the margin.
+Vehicle Fitted(Vehicle v) {
+  float left = v.Body.front().X, right = left;
+  for (const auto* outline : {&v.Body, &v.FrontBumper, &v.RearBumper, &v.Headlamp, &v.Taillamp})
+    for (const Point& p : *outline) {
+      left = std::min(left, p.X);
+      right = std::max(right, p.X);
+    }
+  if (left >= kMargin && right <= kWidth - kMargin) return v;
+  v.FitScale = std::min((kWidth - 2.0f * kMargin) / (right - left), 1.0f);
+  v.FitFromX = (left + right) * 0.5f;
+  v.FitToX = kWidth * 0.5f;
+  auto map = [&v](std::vector<Point>& points) {
+    for (Point& p : points) p = v.Map(p);
+  };
+  map(v.Body);
+  for (auto& pane : v.Glass) map(pane);
+  for (auto& door : v.Doors) map(door);
+  map(v.Handles);
+  map(v.Headlamp);
+  map(v.Taillamp);
+  map(v.FrontBumper);
+  map(v.RearBumper);
+  v.Mirror = v.Map(v.Mirror);
+  for (float& x : v.Pillars) x = v.Map({x, 0.0f}).X;
+  for (float& x : v.WheelX) x = v.Map({x, 0.0f}).X;
+  v.PillarWidth *= v.FitScale;
+  v.GlassCorners *= v.FitScale;
+  v.WheelR *= v.FitScale;
+  v.Belt = v.Map({0.0f, v.Belt}).Y;
+  v.Crease = v.Map({0.0f, v.Crease}).Y;
+  v.Sill = v.Map({0.0f, v.Sill}).Y;
+  return v;
+}
 
 Vehicle Usari() {
   Vehicle v;
@@ -422,17 +468,18 @@ void DrawBody(Image& image, const Vehicle& v) {
 void DrawLivery(Image& image, const Vehicle& v, Random& rng) {
   Field body = Shape(v.Body);
   Field stripe(kBigW, kBigH);
-  const Point band[] = {{9, 113}, {236, 113}, {236, 118}, {9, 118}};
+  const Point band[] = {v.Map({9, 113}), v.Map({236, 113}), v.Map({236, 118}), v.Map({9, 118})};
   Maximize(stripe, Polygon(band));
   Paint(image, Multiplied(stripe, body), Rgb(0x1E4AB0));
   SplatStyle style;
-  style.Radius = 11.0f * kS;
+  style.Radius = 11.0f * kS * v.FitScale;
   style.Arms = 10;
   style.Droplets = 10;
   style.Direction = 3.1f;
   style.Bias = 0.6f;
   Field splat(kBigW, kBigH);
-  Splat(splat, rng, 142.0f * kS, 126.0f * kS, style);
+  const Point at = v.Map({142.0f, 126.0f});
+  Splat(splat, rng, at.X * kS, at.Y * kS, style);
   WetPaint(image, Multiplied(splat, Eroded(body, kScale)), Rgb(0xFF2A86), 2 * kScale, 0.6f);
 }
 
@@ -472,6 +519,7 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
     case 3: v = Mashurati(); break;
     default: v = Fjord(); break;
   }
+  v = Fitted(v);
   return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
     DrawShowroom(image);
     Paint(image, Shadow(v), Rgb(0x000000), 0.85f);
