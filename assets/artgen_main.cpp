@@ -1,10 +1,14 @@
 // vantoro-artgen OUTDIR [NAME...]: draws every picture of the manifest (or
 // only those named, as "title" or "title.jpg") and writes each as a JPEG
-// file into OUTDIR. Any failure is reported and makes the exit status 1.
+// file into OUTDIR. vantoro-artgen --icon SIZE FILE: writes the icon at
+// SIZE x SIZE as a PNG file with transparency, for the desktop. Any failure
+// is reported and makes the exit status 1.
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -54,9 +58,27 @@ bool WritePicture(const fs::path& dir, const PictureInfo& info, vantoro::FontLib
 
 }  // namespace
 
+int WriteIcon(const char* sizeText, const fs::path& file) {
+  char* end = nullptr;
+  const long size = std::strtol(sizeText, &end, 10);
+  if (end == sizeText || *end != '\0' || size < 16 || size > 1024) {
+    std::fprintf(stderr, "vantoro-artgen: %s: the icon size must be 16 to 1024\n", sizeText);
+    return 1;
+  }
+  const int side = static_cast<int>(size);
+  const vantoro::Image icon = vantoro::art::DrawIconAt(side);
+  std::string error;
+  if (!vantoro::WritePngFile(file, icon, vantoro::art::IconOpacity(side), error)) {
+    std::fprintf(stderr, "vantoro-artgen: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string_view(argv[1]) == "--icon") return WriteIcon(argv[2], argv[3]);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: vantoro-artgen OUTDIR [NAME...]\n");
+    std::fprintf(stderr, "usage: vantoro-artgen OUTDIR [NAME...]\n       vantoro-artgen --icon SIZE FILE\n");
     return 1;
   }
   const fs::path dir = argv[1];

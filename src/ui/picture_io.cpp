@@ -268,15 +268,27 @@ struct PngReader {
   PngReader() = default;
 };
 
-bool WritePng(PngWriter& w, std::FILE* file, const Image& image, std::uint8_t* row) {
+// `alpha` empty: RGB; otherwise one opacity per pixel, RGBA.
+bool WritePng(PngWriter& w, std::FILE* file, const Image& image, std::span<const std::uint8_t> alpha,
+              std::uint8_t* row) {
   if (setjmp(png_jmpbuf(w.Png)) != 0) return false;
   png_init_io(w.Png, file);
   png_set_IHDR(w.Png, w.Info, static_cast<png_uint_32>(image.Width), static_cast<png_uint_32>(image.Height),
-               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
+               8, alpha.empty() ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(w.Png, w.Info);
   for (int y = 0; y < image.Height; ++y) {
-    PackRow(image.Pixels.data() + image.Index(0, y), image.Width, row);
+    const std::uint32_t* pixels = image.Pixels.data() + image.Index(0, y);
+    if (alpha.empty()) {
+      PackRow(pixels, image.Width, row);
+    } else {
+      for (int x = 0; x < image.Width; ++x) {
+        row[4 * x] = static_cast<std::uint8_t>(pixels[x] >> 16);
+        row[4 * x + 1] = static_cast<std::uint8_t>(pixels[x] >> 8);
+        row[4 * x + 2] = static_cast<std::uint8_t>(pixels[x]);
+        row[4 * x + 3] = alpha[image.Index(x, y)];
+      }
+    }
     png_write_row(w.Png, row);
   }
   png_write_end(w.Png, nullptr);
@@ -383,6 +395,15 @@ bool EncodeJpegFile(const std::filesystem::path& file, const Image& image, int q
 }
 
 bool WritePngFile(const std::filesystem::path& file, const Image& image, std::string& error) {
+  return WritePngFile(file, image, {}, error);
+}
+
+bool WritePngFile(const std::filesystem::path& file, const Image& image, std::span<const std::uint8_t> alpha,
+                  std::string& error) {
+  if (!alpha.empty() && alpha.size() != image.Pixels.size()) {
+    error = Named(file, "the opacity does not match the picture");
+    return false;
+  }
   if (!ImageIsWhole(image)) {
     error = Named(file, "the picture has no pixels");
     return false;
@@ -394,8 +415,8 @@ bool WritePngFile(const std::filesystem::path& file, const Image& image, std::st
   }
   FilePtr f = CreateFile(file, error);
   if (!f) return false;
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(image.Width) * 3);
-  const bool written = WritePng(writer, f.get(), image, row.data());
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(image.Width) * (alpha.empty() ? 3 : 4));
+  const bool written = WritePng(writer, f.get(), image, alpha, row.data());
   return FinishFile(std::move(f), file, written, writer.Errors.Message, error);
 }
 

@@ -29,6 +29,9 @@ bool EncodeJpegFile(const std::filesystem::path& file, const Image& image, int q
                     std::string& error);
 
 bool WritePngFile(const std::filesystem::path& file, const Image& image, std::string& error);
+// With an opacity per pixel (row by row, 0 clear .. 255 opaque): RGBA.
+bool WritePngFile(const std::filesystem::path& file, const Image& image, std::span<const std::uint8_t> alpha,
+                  std::string& error);
 bool ReadPngFile(const std::filesystem::path& file, Image& out, std::string& error);
 
 }  // namespace vantoro
