@@ -30,7 +30,7 @@ struct Model {
 constexpr std::array<Model, kMarkerModels> kModels{{
     // 1: a pump with a feed tube along the top and a 12-gram under it.
     {{-6, 1.5f, 10, 1.5f, 4.2f, 4.0f}, {9, 2.0f, 34, 2.0f, 2.2f, 2.0f}, {-2, -3, 8, -3, 3.0f, 3.0f},
-     {0, 0, -1, -5, 2.4f, 2.4f}, {14, 0.5f, 20, 0.5f, 2.6f, 2.6f}, {}, {6, 5.0f}, 9.0f, 1.6f, {}, 0, 0,
+     {0, 0, -1, -5, 2.4f, 2.4f}, {14, 0.5f, 20, 0.5f, 2.6f, 2.6f}, {}, {6, 4.3f}, 9.0f, 1.6f, {}, 0, 0,
      Rgb(0x2A2C30), Rgb(0x1A1A1E), Rgb(0x3A3C42)},
     // 2: a pump with a small gravity hopper.
     {{-6, 1.5f, 10, 1.5f, 4.5f, 4.2f}, {9, 2.0f, 32, 2.0f, 2.3f, 2.1f}, {-2, -3, 8, -3, 3.0f, 3.0f},

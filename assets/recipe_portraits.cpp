@@ -274,11 +274,21 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   // Inflatable bunkers: domes, cakes and tall cans in the team's colour
   // with white bands, lit from the sun's side.
   const ColorF body = ToF(look.Backdrop);
+  struct Bunker {
+    float X, Y;
+    int Kind;
+  };
+  std::vector<Bunker> bunkers;
   for (int i = 0; i < 6; ++i) {
     const float y = horizon + rng.Range(4.0f, 70.0f);
+    bunkers.push_back({rng.Range(-20.0f, kWidth + 20.0f), y, rng.Below(3)});
+  }
+  // The far ones first, so that nearer bunkers stand in front of them.
+  std::sort(bunkers.begin(), bunkers.end(), [](const Bunker& a, const Bunker& b) { return a.Y < b.Y; });
+  for (const Bunker& bunker : bunkers) {
+    const float x = bunker.X, y = bunker.Y;
+    const int kind = bunker.Kind;
     const float scale = 0.6f + 1.4f * (y - horizon) / 70.0f;
-    const float x = rng.Range(-20.0f, kWidth + 20.0f);
-    const int kind = rng.Below(3);
     const float w = scale * (kind == 2 ? 18.0f : 30.0f), h = scale * (kind == 1 ? 16.0f : kind == 2 ? 40.0f : 22.0f);
     Field shape(kWidth, kHeight);
     if (kind == 0) {
