@@ -124,6 +124,13 @@ bool Driver::Execute(std::string_view line, std::string& error) {
     command == "press" ? PressFrame(x, y) : PressWindow(x, y);
   } else if (command == "close") {
     Close();
+  } else if (command == "message-boxes") {
+    // "fail": as on a desktop where no message box can open.
+    if (rest != "fail" && rest != "open") {
+      error = "message-boxes takes fail or open";
+      return false;
+    }
+    platform_.MessageBoxesFail = rest == "fail";
   } else if (command == "seed") {
     if (!NumberArgs(rest, a, nullptr, error)) return false;
     state_->Rng.Seed = static_cast<std::uint32_t>(a);

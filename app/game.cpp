@@ -42,6 +42,7 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
   screens_.Install(ScreenId::Result, std::make_unique<ResultScreen>(context));
   screens_.Install(ScreenId::LeagueEnd, std::make_unique<LeagueEndScreen>(context));
   screens_.Install(ScreenId::TeamBreakup, std::make_unique<TeamBreakupScreen>(context));
+  screens_.SetNoticeFont(&fonts.Get("Arial", FontSize::Points(10)));
 }
 
 }  // namespace vantoro

@@ -192,7 +192,7 @@ void TeamCreationScreen::LoadSavedGame() {
   // A failed load changes nothing: the player reads why and stays here.
   const LoadResult result = LoadGame(ctx_.SaveFolder, ctx_.State);
   if (!result.Ok()) {
-    ctx_.Screens.GetPlatform().ShowMessage(kApplicationTitle, result.Error);
+    ctx_.Screens.ShowMessage(kApplicationTitle, result.Error);
     return;
   }
   EnterHub();

@@ -14,9 +14,10 @@ void HeadlessPlatform::Present(const Image& frame, int left, int top, int scale,
   ++presents_;
 }
 
-void HeadlessPlatform::ShowMessage(std::string_view title, std::string_view text) {
+bool HeadlessPlatform::ShowMessage(std::string_view title, std::string_view text) {
   messages_.emplace_back(text);
   if (EchoMessages) std::cerr << title << ": " << text << '\n';
+  return !MessageBoxesFail;
 }
 
 }  // namespace vantoro

@@ -16,7 +16,7 @@ class HeadlessPlatform final : public Platform {
   void Present(const Image& frame, int left, int top, int scale,
                std::span<const std::uint8_t> drawnRows) override;
   void SetCaption(std::string_view caption) override { caption_ = caption; }
-  void ShowMessage(std::string_view title, std::string_view text) override;
+  bool ShowMessage(std::string_view title, std::string_view text) override;
 
   void SetClientSize(ClientSize size) { client_ = size; }
   const Image& LastFrame() const { return lastFrame_; }
@@ -24,7 +24,8 @@ class HeadlessPlatform final : public Platform {
   int LastScale() const { return scale_; }
   const std::string& Caption() const { return caption_; }
   const std::vector<std::string>& Messages() const { return messages_; }
-  bool EchoMessages = true;  // to standard error
+  bool EchoMessages = true;       // to standard error
+  bool MessageBoxesFail = false;  // as on a desktop where no box can open
 
  private:
   ClientSize client_{1024, 768};

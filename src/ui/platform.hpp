@@ -28,8 +28,10 @@ class Platform {
   virtual void Present(const Image& frame, int left, int top, int scale,
                        std::span<const std::uint8_t> drawnRows) = 0;
   virtual void SetCaption(std::string_view caption) = 0;
-  // A message the player must acknowledge (file errors).
-  virtual void ShowMessage(std::string_view title, std::string_view text) = 0;
+  // A message the player must acknowledge (file errors), in a box of the
+  // desktop's own. False when no box could be shown: the caller shows the
+  // message another way.
+  virtual bool ShowMessage(std::string_view title, std::string_view text) = 0;
   // True once after the window lost what was last presented (a resize), so
   // that a screen which presents only on change presents again.
   virtual bool TakeFrameLost() { return false; }

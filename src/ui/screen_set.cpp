@@ -1,6 +1,8 @@
 #include "ui/screen_set.hpp"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace vantoro {
 namespace {
@@ -129,9 +131,7 @@ void ScreenSet::PresentTitle() {
   titleDirty_ = false;
   canvas_.Clear();
   if (Screen* title = Get(ScreenId::Title)) title->Draw(canvas_);
-  const FrameOrigin origin = slots_[Index(ScreenId::Title)].Origin;
-  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale(), canvas_.DrawnRows());
-  canvas_.ForgetDrawnRows();
+  PresentCanvas(slots_[Index(ScreenId::Title)].Origin);
 }
 
 void ScreenSet::ScreenTick(ScreenId id) {
@@ -141,10 +141,72 @@ void ScreenSet::ScreenTick(ScreenId id) {
   slot.Origin = OriginFor(LogicalSize(platform_.GetClientSize()));
   // A hidden screen's tick still runs until the return rule stops it, but
   // only the visible screen owns the window.
-  if (slot.Visible) {
-    platform_.Present(canvas_.Pixels(), slot.Origin.Left, slot.Origin.Top, Scale(), canvas_.DrawnRows());
-    canvas_.ForgetDrawnRows();
+  if (slot.Visible) PresentCanvas(slot.Origin);
+}
+
+void ScreenSet::PresentCanvas(FrameOrigin origin) {
+  if (notice_) DrawNotice();
+  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale(), canvas_.DrawnRows());
+  canvas_.ForgetDrawnRows();
+}
+
+void ScreenSet::ShowMessage(std::string_view title, std::string_view text) {
+  if (platform_.ShowMessage(title, text)) return;
+  notice_ = Notice{std::string(title), std::string(text)};
+  titleDirty_ = true;
+}
+
+namespace {
+
+// Breaks text at blanks into lines no wider than `width`; a word wider than
+// that stands on a line of its own, cut at the box by the drawing.
+std::vector<std::string> WrapLines(std::string_view text, const Font& font, int width) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view word = text.substr(at, end - at);
+    const std::string tried = line.empty() ? std::string(word) : line + " " + std::string(word);
+    if (!line.empty() && font.TextWidth(tried) > width) {
+      lines.push_back(line);
+      line = std::string(word);
+    } else {
+      line = tried;
+    }
+    at = end + 1;
   }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+void ScreenSet::DrawNotice() {
+  constexpr int kBoxWidth = 520, kMargin = 16, kMostLines = 12;
+  const Color edge = Rgb(0xAAAAFF), paper = Rgb(0x101830), ink = kWhite, hint = Rgb(0xAAAAAA);
+  std::vector<std::string> lines;
+  int step = 14;
+  if (noticeFont_) {
+    lines = WrapLines(notice_->Text, *noticeFont_, kBoxWidth - 2 * kMargin);
+    if (lines.size() > kMostLines) lines.resize(kMostLines);
+    step = noticeFont_->CellHeight() + 2;
+  }
+  const int height = 2 * kMargin + step * (static_cast<int>(lines.size()) + 3) + step / 2;
+  const int left = (Canvas::kWidth - kBoxWidth) / 2, top = (Canvas::kHeight - height) / 2;
+  canvas_.Rectangle(left, top, left + kBoxWidth, top + height, edge, paper);
+  canvas_.Rectangle(left + 2, top + 2, left + kBoxWidth - 2, top + height - 2, edge, std::nullopt);
+  if (!noticeFont_) return;
+  int y = top + kMargin;
+  canvas_.Text(left + kMargin, y, notice_->Title, *noticeFont_, edge);
+  y += 2 * step;
+  for (const std::string& line : lines) {
+    canvas_.Text(left + kMargin, y, line, *noticeFont_, ink);
+    y += step;
+  }
+  y += step / 2;
+  canvas_.Text(left + kMargin, y, "Click to continue.", *noticeFont_, hint);
 }
 
 bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const {
@@ -161,6 +223,13 @@ bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, 
 }
 
 void ScreenSet::MouseDown(int windowX, int windowY) {
+  if (notice_) {
+    // The press that dismisses the box does nothing else.
+    notice_.reset();
+    titleDirty_ = true;
+    titleClickArmed_ = false;
+    return;
+  }
   const int scale = Scale();
   windowX = FloorDiv(windowX, scale);
   windowY = FloorDiv(windowY, scale);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -92,6 +93,13 @@ class ScreenSet {
   bool TickRunning(ScreenId id, TickKind kind = TickKind::Drawing) const;
   Screen* Get(ScreenId id) { return slots_[Index(id)].Instance.get(); }
   Platform& GetPlatform() { return platform_; }
+  // A message the player must read (file errors): in the desktop's own box,
+  // or, where none can open, in a box over the frame that the next press
+  // dismisses (that press does nothing else).
+  void ShowMessage(std::string_view title, std::string_view text);
+  bool NoticeShowing() const { return notice_.has_value(); }
+  // The face of the in-frame box; without one the box shows no text.
+  void SetNoticeFont(const Font* font) { noticeFont_ = font; }
   GameState& State() { return state_; }
 
   // Where the screen's frame and press area were last put.
@@ -121,6 +129,12 @@ class ScreenSet {
   void ScreenTick(ScreenId id);
   void PresentTitle();
   bool InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const;
+  void DrawNotice();
+  void PresentCanvas(FrameOrigin origin);
+
+  struct Notice {
+    std::string Title, Text;
+  };
 
   GameState& state_;
   Platform& platform_;
@@ -132,6 +146,8 @@ class ScreenSet {
   bool titleSized_ = false;  // title picture stretched to the whole frame
   bool titleDirty_ = true;   // title frame must be presented again
   bool titleClickArmed_ = false;
+  std::optional<Notice> notice_;
+  const Font* noticeFont_ = nullptr;
 };
 
 }  // namespace vantoro

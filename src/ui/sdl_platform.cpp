@@ -45,8 +45,12 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
   // SDL would route the copy through OpenGL, which on a machine without a
   // graphics driver means rendering in software on extra threads.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Only drivers that show a window: without a display SDL would otherwise
+  // fall back to drawing off screen, and the game would run unseen. The
+  // SDL_VIDEODRIVER variable still overrides this.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    error = std::string("cannot start the display: ") + SDL_GetError();
+    error = std::string("cannot open a display: ") + SDL_GetError();
     return false;
   }
   impl_->window =
@@ -158,10 +162,12 @@ void SdlPlatform::SetCaption(std::string_view caption) {
   if (impl_->window) SDL_SetWindowTitle(impl_->window, std::string(caption).c_str());
 }
 
-void SdlPlatform::ShowMessage(std::string_view title, std::string_view text) {
+bool SdlPlatform::ShowMessage(std::string_view title, std::string_view text) {
   std::cerr << title << ": " << text << '\n';
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(title).c_str(), std::string(text).c_str(),
-                           impl_->window);
+  // Fails where SDL finds no way to draw a box (no core fonts and no
+  // helper program on X, some Wayland desktops).
+  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(title).c_str(), std::string(text).c_str(),
+                                  impl_->window) == 0;
 }
 
 void SdlPlatform::Run(ScreenSet& screens) {

@@ -31,7 +31,7 @@ class SdlPlatform final : public Platform {
   void Present(const Image& frame, int left, int top, int scale,
                std::span<const std::uint8_t> drawnRows) override;
   void SetCaption(std::string_view caption) override;
-  void ShowMessage(std::string_view title, std::string_view text) override;
+  bool ShowMessage(std::string_view title, std::string_view text) override;
   bool TakeFrameLost() override;
 
  private:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A missing or damaged picture stops the game at start-up with a message
-# that names the file and the reason, and exit status 1: never a crash.
+# A missing or damaged picture, or no display at all, stops the game at
+# start-up with a message that names the cause, and exit status 1: never a
+# crash, and never a game running where nobody can see it.
 # Usage: missing_picture_test.sh VANTORO ASSET_FOLDER
 set -euo pipefail
 game=$1
@@ -17,7 +18,7 @@ fail() { echo "missing picture test: $*" >&2; exit 1; }
 # Runs the copy without a display; prints its standard error.
 run() {
   local status=0
-  (cd "$work" && env -u DISPLAY ./app/vantoro) 2>"$work/err" >/dev/null || status=$?
+  (cd "$work" && timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ./app/vantoro) 2>"$work/err" >/dev/null || status=$?
   [ "$status" -eq 1 ] || fail "exit status $status, expected 1 ($(cat "$work/err"))"
   cat "$work/err"
 }
@@ -31,4 +32,6 @@ run | grep -q "title.jpg: " || fail "no message naming the damaged title.jpg"
 
 printf 'not a picture at all' >"$work/assets/title.jpg"
 run | grep -q "title.jpg: " || fail "no message naming the corrupt title.jpg"
+cp "$assets/title.jpg" "$work/assets/title.jpg"
+run | grep -q "cannot open a display" || fail "no message saying there is no display"
 echo "missing picture test passed"

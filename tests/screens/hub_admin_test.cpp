@@ -59,10 +59,44 @@ TEST_F(HubAdminTest, SaveIntoAnUnwritableFolderShowsWhyAndStays) {
   Script({"press 400 300", "expect-screen hub"});
   ASSERT_EQ(driver->Platform().Messages().size(), 1U);
   const std::string& message = driver->Platform().Messages()[0];
-  EXPECT_TRUE(message.starts_with("savefilex.dat")) << message;
-  EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
+  EXPECT_EQ(message, (folder / "blocker" / "slot").string() + ": Not a directory");
   EXPECT_TRUE(driver->Screens().TickRunning(ScreenId::Hub));
   Script({"press 290 115", "wait 50", "expect Runtime.HubPage 2", "expect-screen hub"});
+}
+
+// Where the desktop cannot open a box, the message shows in the frame; the
+// press that dismisses it does nothing else.
+TEST_F(HubAdminTest, WhereNoBoxOpensTheMessageShowsInTheFrameUntilAPress) {
+  std::ofstream(folder / "blocker") << "not a folder";
+  driver = std::make_unique<Driver>(SharedFonts(), pictures, folder / "blocker" / "slot");
+  driver->Platform().EchoMessages = false;
+  driver->Platform().MessageBoxesFail = true;
+  EnterAdmin(180);
+  const auto boxPixels = [this] {
+    int n = 0;
+    for (int y = 200; y < 400; ++y)
+      for (int x = 150; x < 650; ++x) n += FramePixel(x, y) == Rgb(0x101830) ? 1 : 0;
+    return n;
+  };
+  const auto whiteInBox = [this] {
+    int n = 0;
+    for (int y = 200; y < 400; ++y)
+      for (int x = 150; x < 650; ++x) n += FramePixel(x, y) == kWhite ? 1 : 0;
+    return n;
+  };
+  EXPECT_EQ(boxPixels(), 0);
+  Script({"press 400 300", "wait 50", "expect-screen hub"});
+  ASSERT_EQ(driver->Platform().Messages().size(), 1U);
+  EXPECT_TRUE(driver->Screens().NoticeShowing());
+  EXPECT_GT(boxPixels(), 30000);
+  EXPECT_GT(whiteInBox(), 200) << "the message's text";
+  Script({"wait 500"});
+  EXPECT_GT(boxPixels(), 30000) << "the box stays until a press";
+
+  Script({"press 290 115", "wait 50", "expect Runtime.HubPage 1"});  // dismisses only
+  EXPECT_FALSE(driver->Screens().NoticeShowing());
+  EXPECT_EQ(boxPixels(), 0);
+  Script({"press 290 115", "wait 50", "expect Runtime.HubPage 2"});
 }
 
 TEST_F(HubAdminTest, NextPageCyclesThroughTheFivePages) {

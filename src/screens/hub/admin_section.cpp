@@ -215,7 +215,7 @@ void AdminSection::SaveAndExit() {
   const SaveResult result = SaveSlot(ctx_.SaveFolder, ctx_.State.Team, ctx_.State.League);
   if (!result.Ok()) {
     // The player reads why, and the game goes on in the hub.
-    ctx_.Screens.GetPlatform().ShowMessage(kApplicationTitle, result.Error);
+    ctx_.Screens.ShowMessage(kApplicationTitle, result.Error);
     return;
   }
   ctx_.Screens.ReturnToTitle(ScreenId::Hub);
