@@ -152,7 +152,10 @@ std::string WriteDurably(FileOps& ops, const fs::path& dir, std::string_view nam
   Descriptor file(ops);
   if (int e = RetryInterrupted([&] { return ops.OpenWrite(dir / name, file.fd); })) {
     file.fd = -1;
-    return Failure(name, e);
+    // A new file that cannot be made is the folder's fault: name the folder
+    // the player can do something about, not a temporary file.
+    const bool folder = e == EACCES || e == EPERM || e == EROFS || e == ENOENT || e == ENOTDIR;
+    return Failure(folder ? DirectoryName(dir) : std::string(name), e);
   }
   if (auto error = WriteAll(ops, file.fd, name, data); !error.empty()) return error;
   if (int e = RetryInterrupted([&] { return ops.Sync(file.fd); })) return Failure(name, e);

@@ -142,10 +142,12 @@ TEST_F(SlotTest, BadFilesFailLoadWithoutTouchingEitherRecord) {
 }
 
 TEST_F(SlotTest, UnwritableFolderFailsAndKeepsTheSlot) {
-  EXPECT_EQ(SaveSlot(dir.path / X / "sub", *next.Team, *next.League).Error, XNew + ": Not a directory");
+  // The folder is named, not the temporary file that could not be made.
+  EXPECT_EQ(SaveSlot(dir.path / X / "sub", *next.Team, *next.League).Error,
+            (dir.path / X / "sub").string() + ": Not a directory");
   if (::geteuid() != 0) {  // permission bits do not stop root
     fs::permissions(dir.path, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(SaveSlot(dir.path, *next.Team, *next.League).Error, XNew + ": Permission denied");
+    EXPECT_EQ(SaveSlot(dir.path, *next.Team, *next.League).Error, dir.path.string() + ": Permission denied");
     fs::permissions(dir.path, fs::perms::owner_all);
   }
   ExpectSlot(old);
