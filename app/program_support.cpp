@@ -11,4 +11,9 @@ std::filesystem::path ExecutablePath(const char* argv0) {
   return std::filesystem::absolute(argv0 ? argv0 : "vantoro", ec);
 }
 
+bool LoadPictures(PictureSet& pictures, const char* argv0, std::string& error) {
+  std::filesystem::path folder;
+  return FindAssetFolder(ExecutablePath(argv0), folder, error) && pictures.LoadAll(folder, error);
+}
+
 }  // namespace vantoro

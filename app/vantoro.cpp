@@ -5,8 +5,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/program_support.hpp"
 #include "app/game.hpp"
+#include "app/program_support.hpp"
 #include "ui/pictures.hpp"
 #include "ui/screen_set.hpp"
 #include "ui/sdl_platform.hpp"
@@ -15,7 +15,7 @@ int main(int, char** argv) {
   using namespace vantoro;
   PictureSet pictures;
   std::string error;
-  if (!pictures.LoadAll(FindAssetFolder(ExecutablePath(argv[0])), error)) {
+  if (!LoadPictures(pictures, argv[0], error)) {
     ShowStartupError(kApplicationTitle, error);
     return 1;
   }

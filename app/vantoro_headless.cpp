@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   }
   PictureSet pictures;
   std::string error;
-  if (!pictures.LoadAll(FindAssetFolder(ExecutablePath(argv[0])), error)) {
+  if (!LoadPictures(pictures, argv[0], error)) {
     std::cerr << kApplicationTitle << ": " << error << '\n';
     return 1;
   }

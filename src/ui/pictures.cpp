@@ -13,14 +13,32 @@ bool PictureSet::LoadAll(const std::filesystem::path& folder, std::string& error
   return true;
 }
 
-std::filesystem::path FindAssetFolder(const std::filesystem::path& executable) {
+std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& executable) {
   const std::filesystem::path dir = executable.parent_path();
+  const std::filesystem::path installed = std::filesystem::path("share") / "games" / "vantoro" / "assets";
+  std::vector<std::filesystem::path> candidates;
   for (const auto& candidate :
-       {dir / ".." / "assets", dir / ".." / "share" / "vantoro" / "assets", dir / "assets"}) {
+       {dir / ".." / "assets", dir / ".." / installed, dir / ".." / ".." / ".." / installed})
+    candidates.push_back(candidate.lexically_normal());
+  return candidates;
+}
+
+bool FindAssetFolder(const std::filesystem::path& executable, std::filesystem::path& folder,
+                     std::string& error) {
+  const auto candidates = AssetFolderCandidates(executable);
+  for (const auto& candidate : candidates) {
     std::error_code ec;
-    if (std::filesystem::is_directory(candidate, ec)) return candidate.lexically_normal();
+    if (std::filesystem::is_directory(candidate, ec)) {
+      folder = candidate;
+      return true;
+    }
   }
-  return (dir / ".." / "assets").lexically_normal();
+  error = "cannot find the pictures: no folder ";
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    if (i > 0) error += i + 1 == candidates.size() ? " or " : ", ";
+    error += candidates[i].string();
+  }
+  return false;
 }
 
 }  // namespace vantoro

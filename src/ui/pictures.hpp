@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "ui/artwork.hpp"
 #include "ui/image.hpp"
@@ -31,8 +32,13 @@ class PictureSet {
   std::array<Image, kPictures.size()> images_;
 };
 
-// The asset folder beside the running program: the build tree's assets/, or
-// ../share/vantoro/assets when installed.
-std::filesystem::path FindAssetFolder(const std::filesystem::path& executable);
+// Where the pictures may be, relative to the running program, in the order
+// looked at: the build tree's assets/ beside app/, then the installed
+// share/games/vantoro/assets from bin/ or games/ and from lib/games/vantoro/.
+std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& executable);
+// The first candidate that is a folder; when none is, error names every
+// folder looked at.
+bool FindAssetFolder(const std::filesystem::path& executable, std::filesystem::path& folder,
+                     std::string& error);
 
 }  // namespace vantoro
