@@ -46,13 +46,13 @@ enum class Mouth { Closed, Smirk, Grin, Shout };
 // The face itself, apart from its colouring and what is worn on it.
 struct Face {
   Mouth Says;
-  float Open;      // the gap between the lips, 0..1 (a grin's teeth, a shout's jaw)
-  float Age;       // 0 early twenties .. 1 past forty: lines, hollows, heavier lids
-  float BrowTilt;  // inner ends: positive raised, negative drawn down into a frown
-  float Eyes;      // the eyes' size
-  float NoseWidth; // across the nostrils, relative to the nose's length
-  float Cheeks;    // width over the cheekbones: lean 0.92 .. round 1.08
-  float Key;       // which side the sun is on: -1 the picture's left, 1 its right
+  float Open;       // the gap between the lips, 0..1 (a grin's teeth, a shout's jaw)
+  float Age;        // 0 early twenties .. 1 past forty: lines, hollows, heavier lids
+  float BrowTilt;   // inner ends: positive raised, negative drawn down into a frown
+  float Eyes;       // the eyes' size
+  float NoseWidth;  // across the nostrils, relative to the nose's length
+  float Cheeks;     // width over the cheekbones: lean 0.92 .. round 1.08
+  float Key;        // which side the sun is on: -1 the picture's left, 1 its right
 };
 
 struct Look {
@@ -181,8 +181,17 @@ float HalfWidth(const Look& look, float yu) {
   const float c = look.Features.Cheeks;
   const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
                       0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};
-  const float ws[] = {0.0f,     0.55f,    0.85f,    0.97f, c, 0.96f * c, 0.9f * (0.5f + 0.5f * c), look.Jaw,
-                      (look.Jaw + 0.36f) * 0.58f, 0.32f, 0.0f};
+  const float ws[] = {0.0f,
+                      0.55f,
+                      0.85f,
+                      0.97f,
+                      c,
+                      0.96f * c,
+                      0.9f * (0.5f + 0.5f * c),
+                      look.Jaw,
+                      (look.Jaw + 0.36f) * 0.58f,
+                      0.32f,
+                      0.0f};
   constexpr int kCount = 11;
   if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
   // The top and bottom round off like circles rather than points.
@@ -226,14 +235,19 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   for (int i = 0; i < 2; ++i) {
     const float tx = rng.Range(20.0f, kWidth - 80.0f), tw = rng.Range(50.0f, 80.0f);
     Field roof(kWidth, kHeight), wall(kWidth, kHeight);
-    const Point r[] = {{tx, horizon - 14}, {tx + tw * 0.15f, horizon - 28}, {tx + tw * 0.85f, horizon - 28},
+    const Point r[] = {{tx, horizon - 14},
+                       {tx + tw * 0.15f, horizon - 28},
+                       {tx + tw * 0.85f, horizon - 28},
                        {tx + tw, horizon - 14}};
     FillPolygon(roof, r);
-    const Point w[] = {{tx + 2, horizon - 14}, {tx + tw - 2, horizon - 14}, {tx + tw - 2, horizon + 2},
+    const Point w[] = {{tx + 2, horizon - 14},
+                       {tx + tw - 2, horizon - 14},
+                       {tx + tw - 2, horizon + 2},
                        {tx + 2, horizon + 2}};
     FillPolygon(wall, w);
     Paint(image, wall, Rgb(0x505458));
-    Paint(image, roof, i == 0 ? Rgb(0xE8E8E8) : ToColor(ToF(look.Backdrop) * 0.8f + ColorF{0.1f, 0.1f, 0.1f}));
+    Paint(image, roof,
+          i == 0 ? Rgb(0xE8E8E8) : ToColor(ToF(look.Backdrop) * 0.8f + ColorF{0.1f, 0.1f, 0.1f}));
   }
   // Turf, brighter towards us, with the stripes of the mower.
   Field turf(kWidth, kHeight);
@@ -289,7 +303,9 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
     const float x = bunker.X, y = bunker.Y;
     const int kind = bunker.Kind;
     const float scale = 0.6f + 1.4f * (y - horizon) / 70.0f;
-    const float w = scale * (kind == 2 ? 18.0f : 30.0f), h = scale * (kind == 1 ? 16.0f : kind == 2 ? 40.0f : 22.0f);
+    const float w = scale * (kind == 2 ? 18.0f : 30.0f), h = scale * (kind == 1   ? 16.0f
+                                                                      : kind == 2 ? 40.0f
+                                                                                  : 22.0f);
     Field shape(kWidth, kHeight);
     if (kind == 0) {
       FillEllipse(shape, x, y, w, h);
@@ -684,7 +700,8 @@ struct MouthShape {
   float Px(float s) const { return X + s * HalfW; }
   float OpenTop(float s) const { return Y - Lift(s) - Top * std::pow(Clamp01(1.0f - s * s), 0.7f); }
   float OpenBottom(float s) const {
-    return Y - Lift(s) * 0.85f + Bottom * std::pow(Clamp01(1.0f - s * s), Bottom > Unit * 0.15f ? 0.5f : 0.8f);
+    return Y - Lift(s) * 0.85f +
+           Bottom * std::pow(Clamp01(1.0f - s * s), Bottom > Unit * 0.15f ? 0.5f : 0.8f);
   }
   bool Parted() const { return Top + Bottom > 1.5f; }
 };
@@ -768,8 +785,7 @@ FaceMasks ShapeFace(const Look& look, const Frame& fr) {
       // the sides, and the forehead slopes back towards the crown.
       const float dome = std::sqrt(1.0f - nx * nx * nx * nx) * (1.0f - 0.25f * SmoothStep(-0.6f, -1.7f, yu));
       // The jaw turns under towards the neck.
-      const float under =
-          std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.4f) / (chin - 0.4f)), 4.0f)));
+      const float under = std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.4f) / (chin - 0.4f)), 4.0f)));
       const float fx = xu - t * 0.5f;  // the plane of the eyes and cheeks
       const float nxu = xu - t;        // the nose
       const float mx = xu - t * 0.6f;  // the mouth
@@ -778,11 +794,12 @@ FaceMasks ShapeFace(const Look& look, const Frame& fr) {
         h += 0.05f * Gauss(fx - side * 0.42f, yu + 0.28f, 0.3f, 0.09f);   // brow ridge
         h -= 0.07f * Gauss(fx - side * 0.42f, yu + 0.02f, 0.2f, 0.13f);   // eye socket
         h += 0.02f * Gauss(fx - side * 0.42f, yu - 0.0f, 0.14f, 0.06f);   // the eyeball under the lids
-        h += 0.03f * Gauss(fx - side * 0.62f, yu - 0.3f, 0.2f, 0.16f);   // cheekbone
+        h += 0.03f * Gauss(fx - side * 0.62f, yu - 0.3f, 0.2f, 0.16f);    // cheekbone
         h -= 0.03f * Gauss(fx - side * 0.75f, yu + 0.55f, 0.15f, 0.25f);  // temple
         h -= 0.015f * Gauss(mx - side * 0.42f, yu - mouthY + 0.15f, 0.1f, 0.2f);  // beside the mouth
         h += 0.04f * nose *
-             Gauss(nxu - side * 0.13f * nose * look.Features.NoseWidth, yu - noseY + 0.01f, 0.07f, 0.07f);  // nostril wings
+             Gauss(nxu - side * 0.13f * nose * look.Features.NoseWidth, yu - noseY + 0.01f, 0.07f,
+                   0.07f);  // nostril wings
       }
       // The nose: a soft ridge from between the eyes to a rounded tip.
       if (yu > -0.2f && yu < noseY + 0.1f) {
@@ -799,8 +816,7 @@ FaceMasks ShapeFace(const Look& look, const Frame& fr) {
       h -= 0.025f * Gauss(mx, yu - lowerY - 0.2f, 0.2f, 0.06f);
       h += 0.07f * Gauss(mx, yu - (chin - 0.2f), 0.25f, 0.13f);
       // A smile bunches the cheeks up into round apples.
-      for (const float side : {-1.0f, 1.0f})
-        h += apples * Gauss(fx - side * 0.46f, yu - 0.42f, 0.2f, 0.16f);
+      for (const float side : {-1.0f, 1.0f}) h += apples * Gauss(fx - side * 0.46f, yu - 0.42f, 0.2f, 0.16f);
       // Age hollows the cheeks under the cheekbones.
       for (const float side : {-1.0f, 1.0f})
         h -= 0.03f * look.Features.Age * Gauss(fx - side * 0.62f, yu - 0.85f, 0.16f, 0.25f);
@@ -955,8 +971,8 @@ Field CastShadow(const Field& height, const Field& mask, float lx, float ly, flo
       float blocked = 0.0f;
       for (int k = 2; k <= kSteps; ++k) {
         const float d = static_cast<float>(k);
-        const float over = height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) -
-                           (h0 + d * rise);
+        const float over =
+            height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) - (h0 + d * rise);
         blocked = std::max(blocked, over);
       }
       shadow(x, y) = Clamp01(blocked * 0.5f);
@@ -1205,7 +1221,8 @@ void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Fie
       for (int x = 0; x < kWidth; ++x) {
         const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
         const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
-        const float lip = SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
+        const float lip =
+            SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
         enamel.Pixels[enamel.Index(x, y)] =
             Pack(ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip)));
       }
@@ -1382,7 +1399,8 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
       BoxBlur(shadow, 2);
       Paint(image, Subtracted(shadow, band), Rgb(0x000000), 0.3f);
       Blend(image, cloth, band);
-      ApplyLight(image, Bevel(band, static_cast<int>(u * 0.1f), fr.LightX, kLightY, kLightZ, 4.0f), band, 1.0f);
+      ApplyLight(image, Bevel(band, static_cast<int>(u * 0.1f), fr.LightX, kLightY, kLightZ, 4.0f), band,
+                 1.0f);
       return;
     }
     case Gear::Goggles: {

@@ -11,10 +11,10 @@ namespace vantoro {
 // Families (animation frames, portraits, trophies, map strips, vehicles)
 // are numbered runs: reach member n with Nth(first, n).
 enum class PictureId {
-  Title, // the game's title art
-  Creation, // team creation background: a full-frame fiery explosion
-  Icon, // the window icon
-  HubBackground, // the hub's background
+  Title,          // the game's title art
+  Creation,       // team creation background: a full-frame fiery explosion
+  Icon,           // the window icon
+  HubBackground,  // the hub's background
   TeamAnim1,
   TeamAnim2,
   TeamAnim3,
@@ -74,8 +74,8 @@ enum class PictureId {
   SmallTrophy2,
   SmallTrophy3,
   SmallTrophy4,
-  BreakupBanner,    // team breakup
-  BreakupTeam,      // team breakup: two sullen team members
+  BreakupBanner,     // team breakup
+  BreakupTeam,       // team breakup: two sullen team members
   TournamentBanner,  // tournament: the pre-game banner
   FigureMale1,       // tournament: full-length players in a line-up
   FigureMale2,
@@ -85,10 +85,10 @@ enum class PictureId {
   FigureFemale2,
   FigureFemale3,
   FigureFemale4,
-  FieldAirball,      // tournament: the fields, bunkers as in field_geometry.hpp
-  FieldAirballMud,   // the Airball field in rain
+  FieldAirball,     // tournament: the fields, bunkers as in field_geometry.hpp
+  FieldAirballMud,  // the Airball field in rain
   FieldWoodsball,
-  ActionAirball1,    // tournament: moments of play
+  ActionAirball1,  // tournament: moments of play
   ActionAirball2,
   ActionAirball3,
   ActionAirball4,
@@ -102,25 +102,25 @@ enum class PictureId {
   ActionWoods3,
   ActionWoods4,
   ActionWoods5,
-  MarkerFailure,     // drawn over the action picture when a marker breaks
-  GameEndsBanner,    // result screen
+  MarkerFailure,   // drawn over the action picture when a marker breaks
+  GameEndsBanner,  // result screen
   PenaltyBanner,
   WinBanner,
   LossBanner,
   DrawBanner,
-  ResultTrophy1,     // result screen: the hub trophies, larger
+  ResultTrophy1,  // result screen: the hub trophies, larger
   ResultTrophy2,
   ResultTrophy3,
   ResultTrophy4,
-  LossPicture,       // result screen after a lost game
-  HqPicture,         // the HQ section: the clubhouse from outside
-  Clubhouse,         // the clubhouse room; fittings are drawn over it
+  LossPicture,  // result screen after a lost game
+  HqPicture,    // the HQ section: the clubhouse from outside
+  Clubhouse,    // the clubhouse room; fittings are drawn over it
   Television,
   PbCooler,
   SnackMachine,
   PoolTable,
   BeerFridge,
-  MarkerItem1,        // the store's marker catalogue
+  MarkerItem1,  // the store's marker catalogue
   MarkerItem2,
   MarkerItem3,
   MarkerItem4,
@@ -130,23 +130,23 @@ enum class PictureId {
   MarkerItem8,
   MarkerItem9,
   MarkerItem10,
-  NoMarkerMale,      // a player without a marker
+  NoMarkerMale,  // a player without a marker
   NoMarkerFemale,
-  PaintPicture,      // the store's paint
-  Custom1,           // the store's customisations
+  PaintPicture,  // the store's paint
+  Custom1,       // the store's customisations
   Custom2,
   Custom3,
   Custom4,
-  Training1,         // the training page's drills on the practice field
+  Training1,  // the training page's drills on the practice field
   Training2,
   Training3,
   Training4,
-  FinancePicture,    // the finance section's money matters
-  GamblePicture,     // the finance section's gambling
-  HorseStanding,     // the horse race's runner waiting at the start
-  HorseGallop1,      // the runner's two gallop phases, alternated every tick
+  FinancePicture,  // the finance section's money matters
+  GamblePicture,   // the finance section's gambling
+  HorseStanding,   // the horse race's runner waiting at the start
+  HorseGallop1,    // the runner's two gallop phases, alternated every tick
   HorseGallop2,
-  Card1,             // playing cards A, 2..10, J, Q, K
+  Card1,  // playing cards A, 2..10, J, Q, K
   Card2,
   Card3,
   Card4,
@@ -159,7 +159,7 @@ enum class PictureId {
   Card11,
   Card12,
   Card13,
-  SlotSymbol1,       // slot reel symbols: balls 1..4, $$$, BONUS, CREDIT, $100, blank
+  SlotSymbol1,  // slot reel symbols: balls 1..4, $$$, BONUS, CREDIT, $100, blank
   SlotSymbol2,
   SlotSymbol3,
   SlotSymbol4,
@@ -168,7 +168,7 @@ enum class PictureId {
   SlotSymbol7,
   SlotSymbol8,
   SlotSymbol9,
-  SlotBlur1,         // a spinning reel's motion blur
+  SlotBlur1,  // a spinning reel's motion blur
   SlotBlur2,
   SlotBlur3,
   SlotBlur4,
@@ -284,7 +284,8 @@ inline constexpr std::array kPictures = {
     PictureInfo{PictureId::ResultTrophy2, "result_trophy2.jpg", 200, 212},
     PictureInfo{PictureId::ResultTrophy3, "result_trophy3.jpg", 200, 212},
     PictureInfo{PictureId::ResultTrophy4, "result_trophy4.jpg", 200, 212},
-    PictureInfo{PictureId::LossPicture, "loss_picture.jpg", 400, 300},    PictureInfo{PictureId::HqPicture, "hq.jpg", 270, 199},
+    PictureInfo{PictureId::LossPicture, "loss_picture.jpg", 400, 300},
+    PictureInfo{PictureId::HqPicture, "hq.jpg", 270, 199},
     PictureInfo{PictureId::Clubhouse, "clubhouse.jpg", 270, 192},
     PictureInfo{PictureId::Television, "fit_tv.jpg", 50, 34},
     PictureInfo{PictureId::PbCooler, "fit_cooler.jpg", 35, 50},
@@ -356,6 +357,8 @@ constexpr bool ListedInOrder() {
 static_assert(ListedInOrder());
 
 // Member n (1-based) of the family that starts at `first`.
-constexpr PictureId Nth(PictureId first, int n) { return static_cast<PictureId>(static_cast<int>(first) + n - 1); }
+constexpr PictureId Nth(PictureId first, int n) {
+  return static_cast<PictureId>(static_cast<int>(first) + n - 1);
+}
 
 }  // namespace vantoro

@@ -21,10 +21,10 @@ struct FontSize {
 };
 
 struct Glyph {
-  int Width = 0, Height = 0;  // of the coverage bitmap
-  int Left = 0;               // from the pen position to the bitmap's left edge
-  int Top = 0;                // from the baseline up to the bitmap's top edge
-  int Advance = 0;            // pen movement in whole pixels
+  int Width = 0, Height = 0;           // of the coverage bitmap
+  int Left = 0;                        // from the pen position to the bitmap's left edge
+  int Top = 0;                         // from the baseline up to the bitmap's top edge
+  int Advance = 0;                     // pen movement in whole pixels
   std::vector<std::uint8_t> Coverage;  // Width x Height, 0..255
 };
 

@@ -30,7 +30,9 @@ struct Image {
 
   Image() = default;
   Image(int width, int height, Color fill = kBlack)
-      : Width(width), Height(height), Pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill.Packed()) {}
+      : Width(width),
+        Height(height),
+        Pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill.Packed()) {}
 
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
   // Reads outside the picture give black.

@@ -17,7 +17,8 @@ double FaceDifference(const Image& a, const Image& b) {
   double sum = 0;
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) {
-      const Color p = Color::FromPacked(a.Pixels[a.Index(x, y)]), q = Color::FromPacked(b.Pixels[b.Index(x, y)]);
+      const Color p = Color::FromPacked(a.Pixels[a.Index(x, y)]),
+                  q = Color::FromPacked(b.Pixels[b.Index(x, y)]);
       sum += std::abs(p.R - q.R) + std::abs(p.G - q.G) + std::abs(p.B - q.B);
     }
   return sum / (3.0 * (x1 - x0) * (y1 - y0));

@@ -194,7 +194,8 @@ TEST(DerivedTest, IndexMoraleAndRank) {
     EXPECT_EQ(rank.Rank, Int(c.rank)) << c.own;
     EXPECT_EQ(RankTieMark(rank), c.mark) << c.own;
   }
-  const std::pair<int, const char*> suffixes[] = {{1, "st"}, {2, "nd"}, {3, "rd"}, {4, "th"}, {10, "th"}, {0, "th"}};
+  const std::pair<int, const char*> suffixes[] = {{1, "st"}, {2, "nd"},  {3, "rd"},
+                                                  {4, "th"}, {10, "th"}, {0, "th"}};
   for (auto [r, suffix] : suffixes) EXPECT_EQ(RankSuffix(r), suffix) << r;
 }
 

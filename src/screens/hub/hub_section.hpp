@@ -18,5 +18,4 @@ class HubSection {
   virtual void PressPage(int x, int y, Int page) = 0;
 };
 
-
 }  // namespace vantoro
