@@ -1,5 +1,5 @@
 # Entry points; CMake presets do the real work (see CMakePresets.json).
-.PHONY: deps build run test test-dev test-asan bench format clean
+.PHONY: deps build run test test-dev test-asan check-format package bench format clean
 
 deps:
 	bash scripts/install-deps
@@ -22,9 +22,16 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# Everything CI checks: the debug build's tests, then the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
-test: test-dev test-asan
+# Everything CI checks: the formatting, the debug build's tests, then the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: check-format test-dev test-asan
+
+check-format: deps
+	git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror
+
+# The .deb for players, in build/release/.
+package: build
+	cd build/release && cpack -G DEB
 
 bench: build
 	for b in build/release/bench/vantoro_bench_*; do $$b; done
