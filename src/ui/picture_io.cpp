@@ -5,6 +5,10 @@
 // them is changed after setjmp and read after the jump. Everything with a
 // destructor lives in the caller, which never sees a jump.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <csetjmp>
@@ -41,13 +45,38 @@ std::string Named(const std::filesystem::path& file, std::string_view reason) {
 
 std::string SystemReason() { return std::strerror(errno); }
 
-bool ReadWholeFile(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes, std::string& reason) {
+// Opens a file to read only when it is a regular file: a FIFO or a device
+// in a picture's place would otherwise block start-up for ever. O_NONBLOCK
+// makes the open itself return at once and changes nothing for files.
+FilePtr OpenRegularFile(const std::filesystem::path& file, std::string& reason) {
   errno = 0;
-  const FilePtr f(std::fopen(file.c_str(), "rb"));
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    reason = SystemReason();
+    return nullptr;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    reason = SystemReason();
+    ::close(fd);
+    return nullptr;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    reason = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "it is not a regular file";
+    ::close(fd);
+    return nullptr;
+  }
+  FilePtr f(::fdopen(fd, "rb"));
   if (!f) {
     reason = SystemReason();
-    return false;
+    ::close(fd);
   }
+  return f;
+}
+
+bool ReadWholeFile(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes, std::string& reason) {
+  const FilePtr f = OpenRegularFile(file, reason);
+  if (!f) return false;
   constexpr std::size_t kChunk = std::size_t{1} << 16;
   bytes.clear();
   for (;;) {
@@ -421,10 +450,10 @@ bool WritePngFile(const std::filesystem::path& file, const Image& image, std::sp
 }
 
 bool ReadPngFile(const std::filesystem::path& file, Image& out, std::string& error) {
-  errno = 0;
-  const FilePtr f(std::fopen(file.c_str(), "rb"));
+  std::string reason;
+  const FilePtr f = OpenRegularFile(file, reason);
   if (!f) {
-    error = Named(file, SystemReason());
+    error = Named(file, reason);
     return false;
   }
   PngReader reader;

@@ -8,6 +8,13 @@ bool PictureSet::LoadAll(const std::filesystem::path& folder, std::string& error
   for (const PictureInfo& info : kPictures) {
     Image image;
     if (!DecodeJpegFile(folder / info.File, image, error)) return false;
+    // The screens place every picture by its listed size.
+    if (image.Width != info.Width || image.Height != info.Height) {
+      error = (folder / info.File).string() + ": the picture is " + std::to_string(image.Width) + " x " +
+              std::to_string(image.Height) + ", expected " + std::to_string(info.Width) + " x " +
+              std::to_string(info.Height);
+      return false;
+    }
     images_[static_cast<std::size_t>(info.Id)] = std::move(image);
   }
   return true;

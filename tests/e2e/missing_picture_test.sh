@@ -32,6 +32,20 @@ run | grep -q "title.jpg: " || fail "no message naming the damaged title.jpg"
 
 printf 'not a picture at all' >"$work/assets/title.jpg"
 run | grep -q "title.jpg: " || fail "no message naming the corrupt title.jpg"
+# A picture of another size than the screens place it by.
+cp "$assets/icon.jpg" "$work/assets/title.jpg"
+run | grep -q "title.jpg: the picture is 64 x 64, expected " || fail "a wrongly sized title.jpg was not refused"
+
+# A FIFO in a picture's place must not block start-up.
 cp "$assets/title.jpg" "$work/assets/title.jpg"
+rm "$work/assets/hub.jpg"
+mkfifo "$work/assets/hub.jpg"
+run | grep -q "hub.jpg: it is not a regular file" || fail "no message naming the FIFO hub.jpg"
+rm "$work/assets/hub.jpg"
+mkdir "$work/assets/hub.jpg"
+run | grep -q "hub.jpg: Is a directory" || fail "no message naming the folder hub.jpg"
+rmdir "$work/assets/hub.jpg"
+cp "$assets/hub.jpg" "$work/assets/hub.jpg"
+
 run | grep -q "cannot open a display" || fail "no message saying there is no display"
 echo "missing picture test passed"
