@@ -115,6 +115,7 @@ int Set(const std::filesystem::path& dir, const std::vector<std::string_view>& a
     std::cerr << "vantoro-save: cannot save the slot in " << dir.string() << ": " << saved.Error << '\n';
     return kWriteFailed;
   }
+  if (!saved.Warning.empty()) std::cerr << "vantoro-save: saved, but " << saved.Warning << '\n';
   return 0;
 }
 

@@ -20,6 +20,14 @@ std::string Failure(std::string_view file, int error) { return std::string(file)
 
 std::string DirectoryName(const fs::path& dir) { return dir.empty() ? std::string(".") : dir.string(); }
 
+// A temporary or the marker of an unfinished save that is no file at all
+// blocks every later save and load until the player removes it: say so.
+std::string LeftoverFailure(const fs::path& dir, std::string_view name, int error) {
+  if (error != EISDIR && error != EINVAL) return Failure(name, error);
+  return (dir / name).string() + (error == EISDIR ? " is a directory" : " is not a regular file") +
+         "; remove it to save or load the game";
+}
+
 // FNV-1a: the marker only has to tell a finished write from a torn or
 // stale one, not resist a forger.
 std::uint64_t Checksum(std::span<const std::byte> bytes) {
@@ -177,7 +185,7 @@ std::string Discard(FileOps& ops, const fs::path& dir, bool markerSeen) {
     if (name == kCommitMarkerName && !markerSeen) continue;
     const int e = ops.Remove(dir / name);
     if (e == 0) removed = true;
-    if (e != 0 && !Absent(e) && error.empty()) error = Failure(name, e);
+    if (e != 0 && !Absent(e) && error.empty()) error = LeftoverFailure(dir, name, e);
   }
   if (removed && error.empty()) error = SyncDirectory(ops, dir);
   return error;
@@ -212,7 +220,7 @@ Check CheckImage(FileOps& ops, const fs::path& dir, std::string_view temp, std::
   std::vector<std::byte> buffer(sum.Size + 1);
   const FileRead t = ReadFile(ops, dir, temp, buffer);
   if (t.Ok()) return {sum.Matches(std::span(buffer).first(t.Got)) ? Pending::Rename : Pending::Mismatch, {}};
-  if (!Absent(t.Errno)) return {Pending::Mismatch, t.Message};
+  if (!Absent(t.Errno)) return {Pending::Mismatch, LeftoverFailure(dir, temp, t.Errno)};
   const FileRead f = ReadFile(ops, dir, final, buffer);
   if (f.Ok()) return {sum.Matches(std::span(buffer).first(f.Got)) ? Pending::InPlace : Pending::Mismatch, {}};
   if (!Absent(f.Errno)) return {Pending::Mismatch, f.Message};
@@ -229,7 +237,7 @@ struct Recovery {
 Recovery Recover(FileOps& ops, const fs::path& dir) {
   std::array<std::byte, kCommitMarkerSize + 1> bytes{};
   const FileRead read = ReadFile(ops, dir, kCommitMarkerName, bytes);
-  if (!read.Ok() && !Absent(read.Errno)) return {read.Message, false};
+  if (!read.Ok() && !Absent(read.Errno)) return {LeftoverFailure(dir, kCommitMarkerName, read.Errno), false};
   const std::optional<Marker> marker =
       read.Ok() ? ParseMarker(std::span(bytes).first(read.Got)) : std::nullopt;
   if (!marker) return {Discard(ops, dir, read.Ok()), true};
@@ -286,10 +294,12 @@ SaveResult SaveSlot(const fs::path& dir, const TeamRecord& team, const LeagueRec
     return {error};
   }
 
-  // Committed: from here on the new slot wins, now or at the next load.
-  error = FinishCommit(ops, dir, true, true);
-  if (!error.empty()) Recover(ops, dir);
-  return {error};
+  // Committed: from here on the new slot wins, now or at the next load, so
+  // the save has succeeded whatever finishing it says.
+  SaveResult saved;
+  saved.Warning = FinishCommit(ops, dir, true, true);
+  if (!saved.Warning.empty()) Recover(ops, dir);
+  return saved;
 }
 
 LoadResult LoadSlot(const fs::path& dir, TeamRecord& team, LeagueRecord& league, FileOps& ops) {

@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "state/file_ops.hpp"
 #include "state/game_state.hpp"
@@ -30,9 +31,16 @@ inline constexpr std::string_view kLeagueTempName = "savefiley.dat.new";
 inline constexpr std::string_view kCommitMarkerName = "savefile.commit";
 
 struct SlotResult {
+  SlotResult() = default;
+  SlotResult(std::string error) : Error(std::move(error)) {}  // NOLINT: a failure converts to a result
+
   // Empty on success; otherwise the file and the reason, for the player,
   // e.g. "savefilex.dat: No such file or directory".
   std::string Error;
+  // A save that succeeded but could not tidy up after itself (a rename, a
+  // folder sync or the marker's removal failed once the save had committed):
+  // the slot is the new game, finished now or at the next load.
+  std::string Warning;
 
   bool Ok() const { return Error.empty(); }
 };
@@ -40,7 +48,9 @@ using SaveResult = SlotResult;
 using LoadResult = SlotResult;
 
 // Writes both records as the slot in dir. On failure the slot is still the
-// previous one, or, once the commit marker was durable, the new one.
+// previous one (or, when the program was stopped after the commit marker
+// was written, the new one at the next load). Once the marker is durable the
+// save has happened: it succeeds, with a warning should finishing fail.
 SaveResult SaveSlot(const std::filesystem::path& dir, const TeamRecord& team, const LeagueRecord& league,
                     FileOps& ops = RealFileOps());
 

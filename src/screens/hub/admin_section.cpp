@@ -1,6 +1,7 @@
 #include "screens/hub/admin_section.hpp"
 
 #include <array>
+#include <iostream>
 #include <span>
 #include <string_view>
 
@@ -218,6 +219,7 @@ void AdminSection::SaveAndExit() {
     ctx_.Screens.ShowMessage(kApplicationTitle, result.Error);
     return;
   }
+  if (!result.Warning.empty()) std::cerr << kApplicationTitle << ": saved, but " << result.Warning << '\n';
   ctx_.Screens.ReturnToTitle(ScreenId::Hub);
 }
 
