@@ -184,6 +184,8 @@ int Driver::Run(std::istream& script, std::ostream& err) {
       err << "line " << number << ": " << error << '\n';
       return 1;
     }
+    // Closing the title ends the game, and so the script.
+    if (Screens().QuitRequested()) return 0;
   }
   return 0;
 }

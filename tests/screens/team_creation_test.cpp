@@ -1,5 +1,7 @@
 #include <unistd.h>
 
+#include <sstream>
+
 #include "screen_fixture.hpp"
 #include "screens/team_creation_screen.hpp"
 #include "state/save_slot.hpp"
@@ -116,6 +118,23 @@ TEST_F(TeamCreationTest, TitleColourReadsTheBarsAsHexDigits) {
     ASSERT_TRUE(InRange(State().Runtime.CreationBarA, 10, 99));
     ASSERT_TRUE(InRange(State().Runtime.CreationBarB, 10, 99));
   }
+}
+
+}  // namespace
+}  // namespace vantoro::testing
+
+namespace vantoro::testing {
+namespace {
+
+// Closing the title ends the game, so a script ends there too, with
+// status 0; closing any other screen lets the script go on.
+TEST_F(ScreenTest, ClosingTheTitleEndsTheScript) {
+  std::istringstream ends("wait 25\nclose\nexpect-screen no-such-screen\n");
+  std::ostringstream err;
+  EXPECT_EQ(driver->Run(ends, err), 0) << err.str();
+  driver = std::make_unique<Driver>(SharedFonts(), pictures, folder);
+  std::istringstream goesOn("press 100 100\nwait 100\nclose\nexpect-screen no-such-screen\n");
+  EXPECT_EQ(driver->Run(goesOn, err), 1);
 }
 
 }  // namespace
