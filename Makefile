@@ -1,5 +1,5 @@
 # Entry points; CMake presets do the real work (see CMakePresets.json).
-.PHONY: deps build run test test-dev test-asan check-format package bench format clean
+.PHONY: deps build run test test-dev test-asan test-fuzz fuzz check-format package bench format clean
 
 deps:
 	bash scripts/install-deps
@@ -22,9 +22,19 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# Everything CI checks: the formatting, the debug build's tests, then the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: check-format test-dev test-asan
+# Everything CI checks: the formatting, the debug build's tests, the same
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a minute
+# of fuzzing for each fuzz target.
+test: check-format test-dev test-asan test-fuzz
+
+# Each fuzz target for a minute, as CI runs them.
+test-fuzz: deps
+	bash scripts/fuzz 60
+
+# Each fuzz target for as long as asked: make fuzz FUZZ_SECONDS=3600
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	bash scripts/fuzz $(FUZZ_SECONDS)
 
 check-format: deps
 	git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror

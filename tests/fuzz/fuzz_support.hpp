@@ -1,0 +1,50 @@
+#pragma once
+// What the fuzz targets share: the fonts, plain stand-in pictures (the
+// targets test the game's handling of hostile input, not its artwork), and
+// a scratch folder of this process's own.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/driver.hpp"
+#include "ui/artwork.hpp"
+
+namespace vantoro::fuzz {
+
+inline FontLibrary& Fonts() {
+  static FontLibrary fonts;
+  return fonts;
+}
+
+inline const PictureSet& StandInPictures() {
+  static const PictureSet pictures = [] {
+    PictureSet set;
+    for (const PictureInfo& info : kPictures) set.Put(info.Id, Image(info.Width, info.Height, Rgb(0x203040)));
+    return set;
+  }();
+  return pictures;
+}
+
+// A fresh folder under the temporary folder, made once per process.
+inline const std::filesystem::path& Scratch(const char* name) {
+  static const std::filesystem::path dir = [name] {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("vantoro-fuzz-" + std::string(name) + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+    return path;
+  }();
+  return dir;
+}
+
+// A finding: say what broke, then stop as a crash would, for the fuzzer.
+[[noreturn]] inline void Finding(const std::string& what) {
+  std::fprintf(stderr, "finding: %s\n", what.c_str());
+  std::abort();
+}
+
+}  // namespace vantoro::fuzz
