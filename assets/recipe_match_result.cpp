@@ -82,10 +82,16 @@ Pose Slumped(float lean, float bow) {
   return p;
 }
 
+// How a beaten player holds a marker they no longer care about: laid
+// across the lap, or stood muzzle down on the grass beside the knee with
+// a hand resting on it. Either way it stays clear of the body.
+enum class Rest { Lap, Grounded };
+
 struct Loser {
   float X;
   float Lean, Bow;
   int Marker;
+  Rest Held;
   Point Hits[5];  // paint on them, in the figure's heights from the feet
 };
 
@@ -94,16 +100,19 @@ constexpr Loser kTeam[] = {
      -0.12f,
      0.8f,
      7,
+     Rest::Lap,
      {{-0.02f, -0.62f}, {0.08f, -0.48f}, {-0.15f, -0.3f}, {0.12f, -0.1f}, {-0.1f, -0.52f}}},
     {205.0f,
      0.05f,
      1.0f,
      0,
+     Rest::Lap,
      {{0.04f, -0.66f}, {-0.1f, -0.42f}, {0.12f, -0.2f}, {-0.16f, -0.08f}, {0.1f, -0.5f}}},
     {300.0f,
      0.15f,
      0.6f,
      3,
+     Rest::Grounded,
      {{-0.06f, -0.58f}, {0.1f, -0.38f}, {-0.05f, -0.12f}, {0.18f, -0.26f}, {-0.12f, -0.45f}}},
 };
 
@@ -116,8 +125,23 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
              .Colours = kHome,
              .Marker = l.Marker,
              .Look = {.Loader = Rgb(0x40484A), .Tinted = true}};
-    p.Body.Aim = 1.4f;
-    p.Body.Hand[1] = {0.2f, -0.3f};
+    if (l.Held == Rest::Lap) {
+      // Both hands on the marker over the thighs, the barrel out past the
+      // near knee on the open end of the bench, the loader upright.
+      p.Body.Aim = 3.06f;
+      p.Flip = true;
+      p.GripHand = 1;
+      p.Body.Hand[1] = {0.08f, -0.31f};
+      p.Body.Elbow[1] = {0.2f, -0.4f};
+      p.Body.Hand[0] = {-0.12f, -0.32f};
+    } else {
+      // The muzzle on the ground outside the knee, tipped a little
+      // outwards, the near hand on the grip.
+      p.Body.Aim = 1.42f;
+      p.GripHand = 1;
+      p.Body.Hand[1] = {0.28f, -0.3f};
+      p.Body.Elbow[1] = {0.25f, -0.42f};
+    }
     DrawPlayer(image, p, &fonts);
     Field paint(image.Width, image.Height);
     SplatStyle style;

@@ -271,7 +271,7 @@ Vehicle Fjord() {
       {{62, 104}, {62, 142}}, {{116, 62}, {116, 142}}, {{168, 62}, {168, 142}}, {{120, 101}, {166, 101}}};
   v.Handles = {{106, 109}, {122, 109}};
   v.Headlamp = {{9, 112}, {18, 109}, {28, 108}, {26, 115}, {10, 118}};
-  v.Taillamp = {{232, 74}, {236, 74}, {236, 104}, {232, 104}};
+  v.Taillamp = {{231, 76}, {235, 76}, {235, 104}, {231, 104}};
   v.FrontBumper = {{8, 128}, {30, 128}, {30, 134}, {8, 135}};
   v.RearBumper = {{220, 130}, {237, 130}, {237, 137}, {220, 137}};
   v.BlackTrim = true;
@@ -459,7 +459,9 @@ void DrawBody(Image& image, const Vehicle& v) {
   PaintVertical(image, head, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xB8C4D4)}},
                 static_cast<float>(InkBounds(head).Top), static_cast<float>(InkBounds(head).Bottom));
   Glow(image, head, Rgb(0xBFD8FF), 5 * kScale, 0.5f);
-  const Field tail = Shape(v.Taillamp, 4);
+  // A lamp is set into the body, so where the body's corner rounds off
+  // the lamp's outline is cut back to it rather than standing proud.
+  const Field tail = Multiplied(Shape(v.Taillamp, 4), Eroded(body, 1));
   Paint(image, tail, Rgb(0xC0101A));
   Glow(image, tail, Rgb(0xFF2020), 4 * kScale, 0.45f);
 }
