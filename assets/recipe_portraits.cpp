@@ -77,70 +77,70 @@ struct Look {
 const Look kMen[8] = {
     // Fair, side-parted brown hair, mask pushed up after a game; an easy smile.
     {Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Rgb(0x2A6AD0), Hair::Swept, Beard::None, Gear::Goggles,
-     Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 54, 0.80f, 1.50f, 1.0f, 0.9f, 0.55f, 1.0f, 0.2f, 11,
+     Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 50, 0.80f, 1.50f, 1.0f, 0.9f, 0.55f, 1.0f, 0.45f, 11,
      {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f, -1.0f}},
     // Deep brown skin, buzz cut, short beard, red team jersey; unsmiling.
     {Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Rgb(0xE0C020), Hair::Buzz, Beard::Full, Gear::None,
-     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 57, 0.95f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
+     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 52, 0.95f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
      {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.08f, 1.0f}},
     // Tan, black curls, goatee and a headband; a wide grin.
     {Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Rgb(0xD03030), Hair::Curls, Beard::Goatee, Gear::Headband,
-     Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 55, 0.84f, 1.52f, 1.1f, 1.1f, 0.9f, 1.05f, 0.1f, 13,
+     Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 51, 0.84f, 1.52f, 1.1f, 1.1f, 0.9f, 1.05f, 0.1f, 13,
      {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f, -1.0f}},
     // Pale and freckled under a bandana, ginger stubble; a lopsided smirk.
     {Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Rgb(0x2050C0), Hair::Crop, Beard::Stubble, Gear::Bandana,
-     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 52, 0.72f, 1.58f, 0.8f, 0.8f, 0.45f, 0.95f, -0.25f, 14,
+     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 48, 0.72f, 1.58f, 0.8f, 0.8f, 0.45f, 0.95f, -0.5f, 14,
      {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.92f, 1.0f}},
     // Light tan, black hair standing up, mask up, shouting after a win.
     {Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Rgb(0x30A040), Hair::Spiky, Beard::None, Gear::Goggles,
-     Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 53, 0.78f, 1.46f, 1.0f, 0.9f, 0.3f, 0.9f, 0.15f, 15,
+     Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 49, 0.78f, 1.46f, 1.0f, 0.9f, 0.3f, 0.9f, 0.15f, 15,
      {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f, -1.0f}},
     // Olive skin, greying dark hair, full beard; the veteran, calm.
     {Rgb(0xC28C64), Rgb(0x4A4440), Rgb(0x4A2E1C), Rgb(0xE07020), Hair::Crop, Beard::Full, Gear::None,
-     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 57, 0.95f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.1f, 16,
+     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 52, 0.95f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.3f, 16,
      {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.08f, 1.0f}},
     // Fair, blond spikes, green jersey, headband; young and grinning.
     {Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Rgb(0xC030A0), Hair::Spiky, Beard::None, Gear::Headband,
-     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 52, 0.74f, 1.42f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
+     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 48, 0.74f, 1.42f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
      {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f, -1.0f}},
     // Brown skin, black hair, moustache, purple jersey, mask up; stern.
     {Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Rgb(0x20A0B0), Hair::Crop, Beard::Moustache, Gear::Goggles,
-     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 55, 0.90f, 1.58f, 1.2f, 0.95f, -0.45f, 1.1f, 0.25f, 18,
+     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 51, 0.90f, 1.58f, 1.2f, 0.95f, -0.45f, 1.1f, 0.4f, 18,
      {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f, 1.0f}},
 };
 
 const Look kWomen[8] = {
     // Fair, long blonde hair, blue jersey, mask pushed up; laughing.
     {Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Rgb(0xE03030), Hair::Long, Beard::None, Gear::Goggles,
-     Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 51, 0.72f, 1.44f, 0.65f, 1.15f, 0.95f, 0.85f, 0.15f, 21,
+     Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 47, 0.72f, 1.44f, 0.65f, 1.15f, 0.95f, 0.85f, 0.15f, 21,
      {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f, -1.0f}},
     // Dark skin, natural curls in a puff, red jersey, headband; a warm smile.
     {Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Rgb(0x2A70D0), Hair::Puff, Beard::None, Gear::Headband,
-     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 51, 0.80f, 1.38f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
+     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 47, 0.80f, 1.38f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
      {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.08f, 1.0f}},
     // Tan, black ponytail, green jersey; focused, lips pressed.
     {Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Rgb(0xE0B020), Hair::Ponytail, Beard::None, Gear::None,
-     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 49, 0.68f, 1.50f, 0.8f, 1.0f, -0.2f, 0.9f, 0.25f, 23,
+     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 45, 0.68f, 1.50f, 0.8f, 1.0f, -0.2f, 0.9f, 0.5f, 23,
      {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.92f, -1.0f}},
     // Pale, red bob, purple jersey, bandana; amused.
     {Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Rgb(0x30A040), Hair::Bob, Beard::None, Gear::Bandana,
-     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 51, 0.76f, 1.38f, 0.6f, 1.1f, 0.5f, 0.8f, -0.2f, 24,
+     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 47, 0.76f, 1.38f, 0.6f, 1.1f, 0.5f, 0.8f, -0.45f, 24,
      {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.05f, 1.0f}},
     // Light tan, long straight black hair with a fringe, mask up; yelling.
     {Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Rgb(0x2A6AD0), Hair::Long, Beard::None, Gear::Goggles,
-     Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 50, 0.72f, 1.42f, 0.7f, 1.1f, 0.2f, 0.8f, -0.1f, 25,
+     Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 46, 0.72f, 1.42f, 0.7f, 1.1f, 0.2f, 0.8f, -0.1f, 25,
      {Mouth::Shout, 0.85f, 0.15f, -0.7f, 1.0f, 0.95f, 0.96f, -1.0f}},
     // Brown skin, long braids, orange jersey; a broad smile.
     {Rgb(0x8C5A3A), Rgb(0x1C1410), Rgb(0x3A2416), Rgb(0xC030A0), Hair::Braids, Beard::None, Gear::None,
-     Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.76f, 1.48f, 0.75f, 1.3f, 0.85f, 0.95f, 0.1f, 26,
+     Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.76f, 1.48f, 0.75f, 1.3f, 0.85f, 0.95f, 0.35f, 26,
      {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f, 1.0f}},
     // Fair, brown hair in a bun, teal jersey, headband; the older one, kind.
     {Rgb(0xE6B898), Rgb(0x6A4A32), Rgb(0x6A7A84), Rgb(0xE07020), Hair::Bun, Beard::None, Gear::Headband,
-     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 51, 0.80f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
+     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 47, 0.80f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
      {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.04f, -1.0f}},
     // Olive, dark hair to the shoulders, yellow jersey; cool and level.
     {Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Rgb(0x20A0B0), Hair::Shoulder, Beard::None, Gear::None,
-     Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 51, 0.72f, 1.45f, 0.85f, 1.2f, 0.05f, 0.9f, -0.25f, 28,
+     Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.72f, 1.45f, 0.85f, 1.2f, 0.05f, 0.9f, -0.5f, 28,
      {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f, 1.0f}},
 };
 // clang-format on
@@ -188,9 +188,9 @@ float HalfWidth(const Look& look, float yu) {
                       c,
                       0.96f * c,
                       0.9f * (0.5f + 0.5f * c),
-                      look.Jaw,
-                      (look.Jaw + 0.36f) * 0.58f,
-                      0.32f,
+                      look.Jaw * 0.95f,
+                      (look.Jaw + 0.3f) * 0.56f,
+                      0.28f,
                       0.0f};
   constexpr int kCount = 11;
   if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
@@ -571,12 +571,17 @@ HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, 
         texture = 0.45f + 0.7f * curlLight(x, y) / flat;
         sheen = std::pow(Clamp01(curlLight(x, y)), 10.0f) * 0.4f;
       } else {
+        // Strands, gathered into locks, with single hairs catching the
+        // light across them.
         const float s = strands.Fbm(angle * (h.Short ? 120.0f : 60.0f), r / 40.0f, 2);
-        texture = 0.65f + 0.7f * s;
+        const float lock = strands.Fbm(angle * 12.0f + 40.0f, r / 90.0f, 2);
+        const float fine = strands.Value(angle * (h.Short ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
+        texture = 0.3f + 0.8f * s + 0.35f * lock + 0.25f * fine;
         if (h.Braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
         // The sheen runs round the head as a band on the lit side.
         const float band = std::exp(-std::pow((r - fr.Unit * 0.85f) / (fr.Unit * 0.3f), 2.0f));
-        sheen = band * s * s * Clamp01(lit - 0.55f) * (h.Short ? 0.5f : 1.3f);
+        sheen = band * SmoothStep(0.42f, 0.75f, 0.6f * s + 0.4f * fine) * Clamp01(lit - 0.45f) *
+                (h.Short ? 0.6f : 1.5f);
       }
       light.Lit(x, y) = lit;
       light.Texture(x, y) = texture;
@@ -590,8 +595,8 @@ HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, 
 
 void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face, bool man) {
   const float u = fr.Unit;
-  const float neckHalf = man ? 0.5f : 0.43f;
-  const float baseY = 1.75f;  // the neck's root, in head units
+  const float neckHalf = man ? 0.52f : 0.42f;
+  const float baseY = 2.1f;  // the neck's root, in head units
   // Neck: a lit cylinder in the shadow of the jaw.
   Field neck(kWidth, kHeight);
   const Point neckShape[] = {{fr.X(-neckHalf), fr.Y(0.8f)},
@@ -599,8 +604,9 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
                              {fr.X(neckHalf + 0.1f), fr.Y(baseY + 0.3f)},
                              {fr.X(-neckHalf - 0.1f), fr.Y(baseY + 0.3f)}};
   FillPolygon(neck, neckShape);
-  Field jawShadow = Shifted(face, static_cast<int>(u * 0.06f), static_cast<int>(u * 0.2f));
-  BoxBlur(jawShadow, static_cast<int>(u * 0.1f));
+  // The jaw shades the neck below it, deepest right under the chin.
+  Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
+  BoxBlur(jawShadow, static_cast<int>(u * 0.08f));
   const ColorF skin = ToF(look.Skin);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
@@ -608,7 +614,7 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
       if (a <= 0.0f) continue;
       const float xu = (static_cast<float>(x) - fr.CentreX) / (u * neckHalf);
       const float round = 0.5f + 0.5f * std::sqrt(Clamp01(1.0f - xu * xu)) - 0.22f * Clamp01(xu);
-      ColorF c = skin * ColorF{0.98f, 0.88f, 0.84f} * (round * (0.92f - 0.4f * jawShadow(x, y)));
+      ColorF c = skin * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
       std::uint32_t& p = image.Pixels[image.Index(x, y)];
       p = Pack(Lerp(Unpack(p), c, a));
     }
@@ -734,7 +740,7 @@ MouthShape MouthFor(const Look& look, const Frame& fr, bool man) {
 }
 
 Point EarCentre(const Frame& fr, float side) {
-  return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.04f, fr.Y(0.3f)};
+  return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.1f, fr.Y(0.3f)};
 }
 
 struct FaceMasks {
@@ -785,7 +791,9 @@ FaceMasks ShapeFace(const Look& look, const Frame& fr) {
       // the sides, and the forehead slopes back towards the crown.
       const float dome = std::sqrt(1.0f - nx * nx * nx * nx) * (1.0f - 0.25f * SmoothStep(-0.6f, -1.7f, yu));
       // The jaw turns under towards the neck.
-      const float under = std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.4f) / (chin - 0.4f)), 4.0f)));
+      // Only the last of it, so that the front of the chin still faces the
+      // sun and the lower face does not fall into its own shadow.
+      const float under = std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.7f) / (chin - 0.7f)), 6.0f)));
       const float fx = xu - t * 0.5f;  // the plane of the eyes and cheeks
       const float nxu = xu - t;        // the nose
       const float mx = xu - t * 0.6f;  // the mouth
@@ -841,23 +849,35 @@ Image SkinAlbedo(const Look& look, const Frame& fr, bool man, Field& lips) {
             bottom = std::min(static_cast<int>(fr.Y(2.2f)), kHeight);
   for (int y = top; y < bottom; ++y)
     for (int x = left; x < right; ++x) {
+      // Broad blotches of colour, then the fine grain of pores a pixel
+      // across at the size the picture is shown.
       const float n = mottle.Fbm(static_cast<float>(x) / 9.0f, static_cast<float>(y) / 9.0f, 3) - 0.5f;
+      const float red =
+          mottle.Fbm(static_cast<float>(x) / 24.0f + 50.0f, static_cast<float>(y) / 24.0f, 2) - 0.5f;
+      const float pore =
+          mottle.Value(static_cast<float>(x) / 2.2f + 99.0f, static_cast<float>(y) / 2.2f) - 0.5f;
+      const float k = 1.0f + n * 0.07f + pore * 0.1f;
       albedo.Pixels[albedo.Index(x, y)] =
-          Pack(skin * ColorF{1.0f + n * 0.08f, 1.0f + n * 0.1f, 1.0f + n * 0.1f});
+          Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
     }
   Field warm(kWidth, kHeight);
   FillEllipse(warm, fr.Fx(-0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
   FillEllipse(warm, fr.Fx(0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
-  FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.1f, u * 0.12f);
+  FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.12f, u * 0.14f);
   BoxBlur(warm, static_cast<int>(u * 0.14f));
-  Paint(albedo, warm, ToColor(skin * ColorF{1.04f, 0.78f, 0.76f}), man ? 0.3f : 0.5f);
+  Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), man ? 0.4f : 0.55f);
+  // Cooler below: the jaw and under the chin lose the cheeks' blood colour.
+  Field cool(kWidth, kHeight);
+  FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
+  BoxBlur(cool, static_cast<int>(u * 0.15f));
+  Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
   // The ears sit back from the face, in its shade.
   Field ears(kWidth, kHeight);
   for (const float side : {-1.0f, 1.0f}) {
     const Point ear = EarCentre(fr, side);
     FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
   }
-  Paint(albedo, ears, ToColor(skin * ColorF{0.85f, 0.68f, 0.64f}), 0.7f);
+  Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
   // A little shadow under the eyes.
   Field under(kWidth, kHeight);
   FillEllipse(under, fr.Fx(-0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
@@ -896,11 +916,18 @@ Image SkinAlbedo(const Look& look, const Frame& fr, bool man, Field& lips) {
     const float full = u * 0.07f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f);
     lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f) + full + m.Lift(s) * 0.3f});
   }
-  FillPolygon(lips, upper);
-  FillPolygon(lips, lower);
-  BoxBlur(lips, 1, 1);
-  const ColorF lipColour = man ? skin * ColorF{0.84f, 0.56f, 0.54f} : skin * ColorF{0.88f, 0.44f, 0.47f};
-  Paint(albedo, lips, ToColor(lipColour), man ? 0.85f : 0.95f);
+  Field upperLip(kWidth, kHeight), lowerLip(kWidth, kHeight);
+  FillPolygon(upperLip, upper);
+  FillPolygon(lowerLip, lower);
+  BoxBlur(upperLip, 1, 1);
+  BoxBlur(lowerLip, 1, 1);
+  lips = upperLip;
+  Maximize(lips, lowerLip);
+  // The upper lip faces down, out of the light, and reads darker; the lower
+  // lip faces up and is the lighter and redder of the two.
+  const ColorF lipColour = man ? skin * ColorF{0.86f, 0.58f, 0.55f} : skin * ColorF{0.9f, 0.46f, 0.48f};
+  Paint(albedo, upperLip, ToColor(lipColour * 0.84f), man ? 0.85f : 0.95f);
+  Paint(albedo, lowerLip, ToColor(lipColour * 1.08f + ColorF{0.03f, 0.0f, 0.0f}), man ? 0.8f : 0.95f);
 
   if (look.Facial != Beard::None) {
     const Noise grain(look.Seed * 17u + 9u);
@@ -1011,7 +1038,7 @@ SkinLight FaceLight(const FaceMasks& face, const Look& look, const Frame& fr) {
     const float lit = key.Values[i] * (1.0f - 0.55f * shadow.Values[i]);
     light.Key.Values[i] = lit / flat;
     const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f);
-    const float rim = 0.8f + 0.2f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
+    const float rim = 0.86f + 0.14f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
     light.Exposure.Values[i] = (1.0f - occlusion) * rim;
     specular.Values[i] = std::pow(Clamp01(lit), 10.0f) * (0.07f + 0.18f * dark);
   }
@@ -1048,12 +1075,15 @@ void DrawEyes(Image& image, const Look& look, const Frame& fr, bool man) {
     const float squeeze = 1.0f + 0.15f * fr.Turn * side;
     const float cx = fr.Fx(side * 0.42f, 0.5f), cy = fr.Y(0.0f);
     const Face& f = look.Features;
-    const float w = u * (man ? 0.19f : 0.2f) * squeeze * (0.85f + 0.15f * f.Eyes);
+    // A shade larger than life: at the size the game shows a face, eyes
+    // drawn to measure shrink to two dark dots and the face stops looking
+    // at you.
+    const float w = u * (man ? 0.22f : 0.235f) * squeeze * (0.85f + 0.15f * f.Eyes);
     // A smile narrows the eyes from below; a shout or a frown from above
     // as well; the lids get heavier with age.
     const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
                          0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
-    const float h = u * (man ? 0.085f : 0.095f) * f.Eyes * (1.0f - squint);
+    const float h = u * (man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
     const float tilt = man ? 0.05f : 0.15f;
     const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
     Field eye(kWidth, kHeight);
@@ -1062,34 +1092,45 @@ void DrawEyes(Image& image, const Look& look, const Frame& fr, bool man) {
     Image ball(kWidth, kHeight);
     const float gazeX = cx + fr.Turn * u * 0.025f;
     const float gazeY = cy - h * 0.1f;
-    const float irisR = u * 0.086f, pupilR = u * 0.033f;
+    const float irisR = u * 0.1f, pupilR = u * 0.038f;
     const ColorF iris = ToF(look.Iris);
+    const Noise fibres(look.Seed * 29u + static_cast<std::uint32_t>(side + 2.0f));
+    const float toLight = fr.LightX < 0.0f ? -1.0f : 1.0f;
     for (int y = static_cast<int>(cy - h * 2); y <= static_cast<int>(cy + h * 2); ++y) {
       for (int x = static_cast<int>(cx - w - 2); x <= static_cast<int>(cx + w + 2); ++x) {
         if (!image.Contains(x, y)) continue;
         const float px = static_cast<float>(x), py = static_cast<float>(y);
         // The white is never white: tinted, and shaded towards the corners.
         const float corner = std::fabs(px - cx) / w;
-        ColorF c = Lerp(ColorF{0.86f, 0.83f, 0.8f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
+        ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
+        // The white is rounder than the lids: lit on the sun's side.
+        c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
         const float dx = px - gazeX, dy = py - gazeY;
         const float r = std::sqrt(dx * dx + dy * dy);
         if (r < irisR + 0.8f) {
           const float t = r / irisR;
-          ColorF ic = iris * (0.7f + 0.55f * SmoothStep(1.0f, 0.3f, t));
+          // Fibres running out from the pupil, lighter round it.
+          const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
+          ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
           ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
           ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
                     SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
           c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
         }
         // The upper lid and lashes shade the top of the eye.
-        c = c * (1.0f - 0.42f * SmoothStep(cy + h * 0.2f, cy - h * 1.0f, py));
+        c = c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
         ball.Pixels[ball.Index(x, y)] = Pack(c);
       }
     }
     Blend(image, ball, eye);
     Field glint(kWidth, kHeight);
-    FillCircle(glint, gazeX - irisR * 0.35f, gazeY - irisR * 0.35f, u * 0.022f);
-    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.85f);
+    // The sky's reflection: a bright catchlight towards the sun and a
+    // faint second one from the ground opposite.
+    FillCircle(glint, gazeX + toLight * irisR * 0.38f, gazeY - irisR * 0.4f, u * 0.03f);
+    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
+    Field second(kWidth, kHeight);
+    FillCircle(second, gazeX - toLight * irisR * 0.4f, gazeY + irisR * 0.45f, u * 0.016f);
+    Paint(image, Multiplied(second, eye), Rgb(0xE8F0F8), 0.35f);
 
     // Lash line along the upper lid, heavier towards the outer corner; the
     // lid's crease above; a soft lower lid.
@@ -1098,7 +1139,7 @@ void DrawEyes(Image& image, const Look& look, const Frame& fr, bool man) {
     for (int i = 0; i < kUpper; ++i) {
       const Point a = outline[static_cast<std::size_t>(i)], b = outline[static_cast<std::size_t>(i + 1)];
       const float t = static_cast<float>(i) / kUpper;
-      const float width = u * (man ? 0.016f + 0.02f * t : 0.02f + 0.035f * t);
+      const float width = u * (man ? 0.022f + 0.02f * t : 0.026f + 0.035f * t);
       ThickLine(lash, a.X, a.Y, b.X, b.Y, width);
       const float lift = h * (0.9f + 0.25f * (1.0f - std::fabs(t * 2.0f - 1.0f)));
       ThickLine(crease, a.X, a.Y - lift, b.X, b.Y - lift, u * 0.022f, 0.8f);
@@ -1116,6 +1157,13 @@ void DrawEyes(Image& image, const Look& look, const Frame& fr, bool man) {
     Paint(image, crease, ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
     BoxBlur(lower, 1, 1);
     Paint(image, lower, ToColor(skin * ColorF{0.62f, 0.46f, 0.42f}), 0.5f);
+    // The lower lid's wet rim catches a little light.
+    Field wet(kWidth, kHeight);
+    for (std::size_t i = kUpper + 4; i + 4 < outline.size(); ++i) {
+      const Point a = outline[i], b = outline[i + 1];
+      ThickLine(wet, a.X, a.Y - 0.3f, b.X, b.Y - 0.3f, u * 0.014f, 0.6f);
+    }
+    AddLight(image, wet, Rgb(0xFFE8E0), 0.25f);
     Paint(image, lash, ToColor(ToF(look.HairColour) * 0.35f + ColorF{0.03f, 0.02f, 0.015f}), 0.95f);
   }
 }
@@ -1175,7 +1223,7 @@ void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Fie
   ThickLine(shine, fr.Fx(-away * 0.045f, 0.8f), fr.Y(noseY - 0.32f), fr.Fx(-away * 0.04f, 0.9f),
             fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
   BoxBlur(shine, 1, 2);
-  AddLight(image, shine, Rgb(0xFFF0E0), 0.22f);
+  AddLight(image, shine, Rgb(0xFFF0E0), 0.14f);
 
   const MouthShape m = MouthFor(look, fr, man);
   constexpr int kSteps = 16;
@@ -1450,6 +1498,54 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
 
 // ---------------------------------------------------------------- portrait
 
+// A head turned a little to one side. It is drawn face-on, then bent round
+// as a ball would turn: the front of the face moves by `Bend` of the
+// radius towards the turn and nothing moves at the radius, so the far
+// cheek narrows and the near one widens while the outline stays put.
+struct HeadTurn {
+  float CentreX, Radius, Bend;
+  // Where the face-on drawing has what the turned head shows at x.
+  float Source(float x) const {
+    const float xs = (x - CentreX) / Radius;
+    if (std::fabs(xs) >= 1.0f || std::fabs(Bend) < 1e-4f) return x;
+    const float xn = (1.0f - std::sqrt(1.0f - 4.0f * Bend * (xs - Bend))) / (2.0f * Bend);
+    return CentreX + xn * Radius;
+  }
+};
+
+Field Turned(const Field& f, const HeadTurn& turn) {
+  Field out(f.Width, f.Height);
+  for (int y = 0; y < f.Height; ++y)
+    for (int x = 0; x < f.Width; ++x)
+      out(x, y) = f.Sample(turn.Source(static_cast<float>(x)), static_cast<float>(y));
+  return out;
+}
+
+// `image` holds the head drawn face-on over `under`, the picture without
+// it; the head is bent round by the turn and laid back over `under`. What
+// the head covers is where the two differ, or the head's own mask.
+void LayTurned(Image& image, const Image& under, const Field& head, const HeadTurn& turn) {
+  const Image drawn = image;
+  Field cover(image.Width, image.Height);
+  for (std::size_t i = 0; i < cover.Values.size(); ++i) {
+    const ColorF a = Unpack(drawn.Pixels[i]), b = Unpack(under.Pixels[i]);
+    const float d = std::max({std::fabs(a.R - b.R), std::fabs(a.G - b.G), std::fabs(a.B - b.B)});
+    cover.Values[i] = std::max(Clamp01(d * 20.0f), head.Values[i]);
+  }
+  for (int y = 0; y < image.Height; ++y)
+    for (int x = 0; x < image.Width; ++x) {
+      const float sx =
+          std::clamp(turn.Source(static_cast<float>(x)), 0.0f, static_cast<float>(image.Width - 1));
+      const int x0 = std::min(static_cast<int>(sx), image.Width - 2);
+      const float k = sx - static_cast<float>(x0);
+      const ColorF c =
+          Lerp(Unpack(drawn.Pixels[drawn.Index(x0, y)]), Unpack(drawn.Pixels[drawn.Index(x0 + 1, y)]), k);
+      const float a = cover(x0, y) + (cover(x0 + 1, y) - cover(x0, y)) * k;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
+    }
+}
+
 // The grain of the photograph: a faint speckle over the whole picture, so
 // that the flat areas do not look drawn.
 void FilmGrain(Image& image, std::uint32_t seed) {
@@ -1461,12 +1557,14 @@ Image Paint(const Look& look, bool man) {
   return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
     Random rng(look.Seed);
     DrawBackdrop(image, look, rng, look.Features.Key);
-    const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 124.0f, look.Size, look.Turn,
+    const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 114.0f, look.Size, look.Turn,
                    look.Features.Key * kLightX};
+    const HeadTurn turn{fr.CentreX, fr.Unit * 1.5f, 0.28f * look.Turn};
     const HairMasks hair = ShapeHair(look, fr);
     PaintHair(image, hair.Back, look.HairColour, HairLightFor(hair.Back, hair, look, fr));
     const FaceMasks face = ShapeFace(look, fr);
-    DrawBody(image, look, fr, face.Skin, man);
+    DrawBody(image, look, fr, Turned(face.Skin, turn), man);
+    const Image under = image;
     Field lips;
     const Image albedo = SkinAlbedo(look, fr, man, lips);
     PaintSkin(image, face.Skin, look.Skin, FaceLight(face, look, fr), &albedo);
@@ -1480,9 +1578,11 @@ Image Paint(const Look& look, bool man) {
     Paint(image, Multiplied(Subtracted(hairShadow, hair.Front), face.Skin), Rgb(0x000000), 0.35f);
     PaintHair(image, hair.Front, look.HairColour, HairLightFor(hair.Front, hair, look, fr));
     DrawGear(image, look, fr);
-    // A cool rim of light from behind on the right.
     Field outline = face.Skin;
     Maximize(outline, hair.Front);
+    LayTurned(image, under, outline, turn);
+    // A cool rim of light from behind on the right.
+    outline = Turned(outline, turn);
     Field rim = Rim(outline, -3, 0);
     BoxBlur(rim, 1, 1);
     AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
