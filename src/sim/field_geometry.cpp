@@ -2,6 +2,7 @@
 
 #include <bitset>
 #include <cmath>
+#include <cstdint>
 
 namespace vantoro {
 namespace {
@@ -25,7 +26,38 @@ SightTable BuildSightTable() {
   return table;
 }
 
+// Index 0 is the point of every cell off the field (out of play, or a
+// damaged value); 1..63 the cells.
+constexpr int SightIndex(Int cell) { return InRange(cell, 1, kFieldCells) ? cell.v : 0; }
+
+using DistanceTable = std::array<std::array<std::int32_t, kFieldCells + 1>, kFieldCells + 1>;
+
+constexpr DistanceTable BuildDistanceTable() {
+  DistanceTable table{};
+  for (int a = 0; a <= kFieldCells; ++a) {
+    for (int b = 0; b <= kFieldCells; ++b) {
+      const CellXY p = CellXYOf(a), q = CellXYOf(b);
+      table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
+          (p.X - q.X) * (p.X - q.X) + (p.Y - q.Y) * (p.Y - q.Y);
+    }
+  }
+  return table;
+}
+
+constexpr DistanceTable kSquaredDistances = BuildDistanceTable();
+
 }  // namespace
+
+bool WithinRange(Int range, Int fromCell, Int toCell) {
+  // range > sqrt(d2) exactly when range is positive and range^2 > d2: both
+  // are whole numbers, and no square root of a whole number below 2^31
+  // rounds onto a whole number it is not.
+  if (range <= 0) return false;
+  const std::int64_t r = range.v;
+  const std::int64_t d2 =
+      kSquaredDistances[static_cast<std::size_t>(SightIndex(fromCell))][static_cast<std::size_t>(SightIndex(toCell))];
+  return r * r > d2;
+}
 
 double VecLength(Vec2 v) { return std::sqrt(v.X * v.X + v.Y * v.Y); }
 double VecDistance(Vec2 a, Vec2 b) { return VecLength(VecSub(a, b)); }

@@ -78,6 +78,12 @@ double VecDistance(Vec2 a, Vec2 b);
 // (-2500, -2500).
 Vec2 CellPoint(Int cell);
 
+// Whether a marker of this range reaches from one cell's point to the
+// other's: the range is longer than the distance. Exact, from the squared
+// whole-pixel distances of every pair of cells: the shot step asks it for
+// all 98 pairs of players every frame.
+bool WithinRange(Int range, Int fromCell, Int toCell);
+
 // Whether a straight walk from the target's point `to` back towards the
 // shooter's point `from`, one pixel a step, meets no bunker. The walk is
 // the rule itself; the step after the one that reaches the shooter is

@@ -1,5 +1,9 @@
 #include "sim/match.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "sim/field_geometry.hpp"
 
 namespace vantoro {
@@ -34,7 +38,7 @@ class Match {
   explicit Match(GameState& state)
       : s_(state), r_(state.Runtime), team_(state.Team), opp_(MatchTeam(state)) {}
 
-  ShotResult Shots(SightTest sight);
+  void Shots(SightTest sight, ShotResult& result);
   bool Event();
 
  private:
@@ -64,8 +68,9 @@ class Match {
     return sum;
   }
 
-  void OppositionShoots(int q, int p, ShotResult& result, SightTest sight);
-  void TeamShoots(int p, int q, ShotResult& result, SightTest sight);
+  void OppositionShoots(int q, int p, ShotResult& result);
+  void TeamShoots(int p, int q, ShotResult& result);
+  const struct ShotPlan& PlanShots(SightTest sight);
   bool InRangeAndSight(int shooter, int target, Int markerType, SightTest sight);
   Int Modifier(int k);
   bool Blocked(int k, int ahead);
@@ -106,9 +111,8 @@ class Match {
 
 bool Match::InRangeAndSight(int shooter, int target, Int markerType, SightTest sight) {
   if (!InPlay(shooter) || !InPlay(target)) return false;
-  const double distance = VecDistance(CellPoint(Cell(shooter)), CellPoint(Cell(target)));
   const Int range = (Int(100) - (Raining() ? 20 : 0)) * markerType;
-  if (!(static_cast<double>(range.v) > distance)) return false;
+  if (!WithinRange(range, Cell(shooter), Cell(target))) return false;
   if (IsOwn(shooter) && team_.Paintballs <= 0) return false;
   return sight(Cell(shooter), Cell(target));
 }
@@ -123,9 +127,9 @@ Int Match::Modifier(int k) {
   return m;
 }
 
-void Match::OppositionShoots(int q, int p, ShotResult& result, SightTest sight) {
+void Match::OppositionShoots(int q, int p, ShotResult& result) {
   const int shooter = Opp(q);
-  if (!InRangeAndSight(shooter, p, opp_.PlayerMarkerType[q], sight)) return;
+  if (!InPlay(shooter) || !InPlay(p)) return;
   if (!(s_.Random(400) < opp_.PlayerSpeed[q])) return;
   const Int ma = Modifier(shooter);
   const Int md = Modifier(p);
@@ -156,9 +160,9 @@ void Match::OppositionShoots(int q, int p, ShotResult& result, SightTest sight) 
   Cell(p) = 0;
 }
 
-void Match::TeamShoots(int p, int q, ShotResult& result, SightTest sight) {
+void Match::TeamShoots(int p, int q, ShotResult& result) {
   const int target = Opp(q);
-  if (!InRangeAndSight(p, target, team_.PlayerMarkerType[p], sight)) return;
+  if (!InPlay(p) || !InPlay(target)) return;
   if (!(s_.Random(350) < team_.PlayerSpeed[p] && team_.Paintballs > 0)) return;
   const Int ma = Modifier(p);
   const Int md = Modifier(target);
@@ -191,15 +195,69 @@ void Match::TeamShoots(int p, int q, ShotResult& result, SightTest sight) {
   Cell(target) = 0;
 }
 
-ShotResult Match::Shots(SightTest sight) {
-  ShotResult result;
+// The pairs of players in range and in sight of each other, in the order
+// the shot step takes them: the opposition's shooters first. Between event
+// steps nobody moves, so most frames find the same pairs as the frame
+// before; the plan is kept (per thread) while what it was made from holds.
+struct ShotPlan {
+  struct Inputs {
+    std::array<Int, kMatchPlayers> Cells;
+    std::array<Int, kMatchPlayers> Markers;
+    bool Raining;
+    bool Paint;
+    SightTest Sight;
+  };
+  Inputs From{};
+  bool Made = false;
+  int OppositionPairs = 0, Pairs = 0;
+  std::array<std::array<std::uint8_t, 2>, kSquadSize * kSquadSize * 2> Pair{};
+};
+
+const ShotPlan& Match::PlanShots(SightTest sight) {
+  thread_local ShotPlan plan;
+  static_assert(decltype(r_.PlayerCell)::Size() == kMatchPlayers);
+  ShotPlan::Inputs& in = plan.From;
+  const Int* markers[2] = {team_.PlayerMarkerType.begin(), opp_.PlayerMarkerType.begin()};
+  const bool same = plan.Made && in.Raining == Raining() && in.Paint == (team_.Paintballs > 0) &&
+                    in.Sight == sight && std::equal(in.Cells.begin(), in.Cells.end(), r_.PlayerCell.begin()) &&
+                    std::equal(markers[0], markers[0] + kSquadSize, in.Markers.begin()) &&
+                    std::equal(markers[1], markers[1] + kSquadSize, in.Markers.begin() + kSquadSize);
+  if (same) return plan;
+  std::copy_n(r_.PlayerCell.begin(), kMatchPlayers, in.Cells.begin());
+  std::copy_n(markers[0], kSquadSize, in.Markers.begin());
+  std::copy_n(markers[1], kSquadSize, in.Markers.begin() + kSquadSize);
+  in.Raining = Raining();
+  in.Paint = team_.Paintballs > 0;
+  in.Sight = sight;
+  plan.Made = true;
+  plan.Pairs = 0;
+  const auto add = [this, sight](int shooter, int target, int a, int b) {
+    if (!InRangeAndSight(shooter, target, plan.From.Markers[static_cast<std::size_t>(shooter - 1)], sight)) return;
+    plan.Pair[static_cast<std::size_t>(plan.Pairs++)] = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)};
+  };
   for (int q = 1; q <= kSquadSize; ++q) {
-    for (int p = 1; p <= kSquadSize; ++p) OppositionShoots(q, p, result, sight);
+    for (int p = 1; p <= kSquadSize; ++p) add(Opp(q), p, q, p);
   }
+  plan.OppositionPairs = plan.Pairs;
   for (int p = 1; p <= kSquadSize; ++p) {
-    for (int q = 1; q <= kSquadSize; ++q) TeamShoots(p, q, result, sight);
+    for (int q = 1; q <= kSquadSize; ++q) add(p, Opp(q), p, q);
   }
-  return result;
+  return plan;
+}
+
+void Match::Shots(SightTest sight, ShotResult& result) {
+  result.TagCount = 0;
+  // A tag takes its target out of play at once; the shoot functions check
+  // that before every shot, as nothing else a shot does changes the plan.
+  const ShotPlan& plan = PlanShots(sight);
+  for (int i = 0; i < plan.Pairs; ++i) {
+    const auto [a, b] = plan.Pair[static_cast<std::size_t>(i)];
+    if (i < plan.OppositionPairs) {
+      OppositionShoots(a, b, result);
+    } else {
+      TeamShoots(a, b, result);
+    }
+  }
 }
 
 // --- the event step --------------------------------------------------------
@@ -714,7 +772,13 @@ bool WalkedSight(Int shooterCell, Int targetCell) {
   return LineOfSightClear(CellPoint(shooterCell), CellPoint(targetCell));
 }
 
-ShotResult ShotStep(GameState& state, SightTest sight) { return Match(state).Shots(sight); }
+void ShotStep(GameState& state, ShotResult& result, SightTest sight) { Match(state).Shots(sight, result); }
+
+ShotResult ShotStep(GameState& state, SightTest sight) {
+  ShotResult result;
+  ShotStep(state, result, sight);
+  return result;
+}
 
 bool EventStep(GameState& state) { return Match(state).Event(); }
 

@@ -79,6 +79,8 @@ bool WalkedSight(Int shooterCell, Int targetCell);
 // Every player in range and in sight of an opponent may shoot: first the
 // opposition, then the team.
 ShotResult ShotStep(GameState& state, SightTest sight = TableSight);
+// The same into a result kept from frame to frame, for runs of many games.
+void ShotStep(GameState& state, ShotResult& result, SightTest sight = TableSight);
 
 // Fatigue, markers, paint, the clock, every move and the flag. True when the
 // game ended in this step.
