@@ -80,8 +80,7 @@ void EndOfMonthScreen::DrawList(Canvas& canvas) {
 }
 
 void EndOfMonthScreen::TestBreakup() {
-  const Int morale = TeamMorale(ctx_.State.Team);
-  if (ctx_.State.Random(40) > morale && ctx_.Screens.Visible(ScreenId::EndOfMonth)) {
+  if (BreakupRoll(ctx_.State) && ctx_.Screens.Visible(ScreenId::EndOfMonth)) {
     ctx_.Screens.HandOver(ScreenId::EndOfMonth, ScreenId::TeamBreakup);
   }
 }

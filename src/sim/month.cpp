@@ -226,6 +226,8 @@ void ProcessMonth(GameState& state) {
   Summary(team, opening, list);
 }
 
+bool BreakupRoll(GameState& state) { return state.Random(40) > TeamMorale(state.Team); }
+
 void YearlyOppositionDevelopment(GameState& state) {
   const auto grows = [&state] { return state.Random(10) > 7; };
   const bool pumpsOnly = state.Team.GameType == 1;

@@ -44,6 +44,10 @@ class MonthList {
 // The whole month's processing, in order, writing Runtime.MonthLines.
 void ProcessMonth(GameState& state);
 
+// Every frame of the month's list the team may break up: the lower its
+// morale, the likelier. True when it does.
+bool BreakupRoll(GameState& state);
+
 // Parts of the processing, for tests.
 void YearlyOppositionDevelopment(GameState& state);
 void TournamentOppositionDevelopment(GameState& state);
