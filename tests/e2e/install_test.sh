@@ -22,12 +22,12 @@ chmod 755 "$work"
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
 usr=$work/root/usr
-for f in games/vantoro games/vantoro-save games/vantoro-headless lib/games/vantoro/vantoro \
+for f in games/vantoro games/vantoro-save games/vantoro-headless games/vantoro-lab lib/games/vantoro/vantoro \
   share/games/vantoro/assets/title.jpg share/games/vantoro/assets/icon.jpg \
   share/applications/vantoro.desktop share/metainfo/org.vantoro.Vantoro.metainfo.xml \
   share/icons/hicolor/64x64/apps/vantoro.png share/icons/hicolor/128x128/apps/vantoro.png \
   share/icons/hicolor/256x256/apps/vantoro.png share/man/man6/vantoro.6.gz \
-  share/man/man6/vantoro-save.6.gz share/man/man6/vantoro-headless.6.gz \
+  share/man/man6/vantoro-save.6.gz share/man/man6/vantoro-headless.6.gz share/man/man6/vantoro-lab.6.gz \
   share/doc/vantoro/copyright share/doc/vantoro/changelog.gz; do
   [ -e "$usr/$f" ] || fail "not installed: /usr/$f"
 done
