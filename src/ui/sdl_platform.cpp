@@ -13,6 +13,7 @@
 #include "ui/canvas.hpp"
 #include "ui/frame_diff.hpp"
 #include "ui/screen_set.hpp"
+#include "ui/x11_errors.hpp"
 
 namespace vantoro {
 
@@ -49,6 +50,10 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
   // fall back to drawing off screen, and the game would run unseen. The
   // SDL_VIDEODRIVER variable still overrides this.
   SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+  // Before SDL starts: SDL keeps the handler it finds and puts it back when
+  // it quits, just before it closes its connections to the X server, which
+  // is when an error from its last wake-up message to the window arrives.
+  ReportXErrorsAsWarnings();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot open a display: ") + SDL_GetError();
     return false;
