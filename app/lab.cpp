@@ -134,7 +134,8 @@ std::string MatchReport(const GameState& state) {
         << std::setw(6) << pull.v << std::setw(6) << hang.v << std::setw(9) << penalty.v << std::setw(7)
         << total.v << '\n';
   };
-  out << '\n' << std::left << std::setw(28) << "" << std::right << std::setw(6) << "Tags" << std::setw(6) << "Pull"
+  out << '\n'
+      << std::left << std::setw(28) << "" << std::right << std::setw(6) << "Tags" << std::setw(6) << "Pull"
       << std::setw(6) << "Hang" << std::setw(9) << "Penalty" << std::setw(7) << "Total" << '\n';
   row(MatchTeam(state).Name.Str(), r.OppTagPoints, r.OppPullPoints, r.OppHangPoints, r.OppPenalty,
       r.OppositionFinalScore);
@@ -273,20 +274,22 @@ std::string TacticsTable(const GameState& start, const TacticsRun& run, const st
       rank = 0;
       out << '\n'
           << (weather == kWeatherRaining ? "Raining" : "Dry") << "\n"
-          << "  #  Flank       Support     Forward     Leader        Won  (95 % interval)  Drawn   Lost   Score\n";
+          << "  #  Flank       Support     Forward     Leader        Won  (95 % interval)  Drawn   Lost   "
+             "Score\n";
     }
     const Tally& t = row.Result;
     const Rate won = RateOf(t.Won, t.Games());
     const double n = std::max<double>(1.0, static_cast<double>(t.Games()));
     char line[200];
-    std::snprintf(line, sizeof line, "%3d  %-11s %-11s %-11s %-11s %s  (%s - %s)    %s  %s  %3.0f-%-3.0f\n", ++rank,
-                  std::string(TacticName(Role::Flank, row.Own[0])).c_str(),
+    std::snprintf(line, sizeof line, "%3d  %-11s %-11s %-11s %-11s %s  (%s - %s)    %s  %s  %3.0f-%-3.0f\n",
+                  ++rank, std::string(TacticName(Role::Flank, row.Own[0])).c_str(),
                   std::string(TacticName(Role::Support, row.Own[1])).c_str(),
                   std::string(TacticName(Role::Forward, row.Own[2])).c_str(),
                   std::string(TacticName(Role::Leader, row.Own[3])).c_str(), Percent(won.Share).c_str(),
                   Percent(won.Low).c_str(), Percent(won.High).c_str(),
-                  Percent(RateOf(t.Drawn, t.Games()).Share).c_str(), Percent(RateOf(t.Lost, t.Games()).Share).c_str(),
-                  static_cast<double>(t.ScoreFor) / n, static_cast<double>(t.ScoreAgainst) / n);
+                  Percent(RateOf(t.Drawn, t.Games()).Share).c_str(),
+                  Percent(RateOf(t.Lost, t.Games()).Share).c_str(), static_cast<double>(t.ScoreFor) / n,
+                  static_cast<double>(t.ScoreAgainst) / n);
     out << line;
   }
   return out.str();

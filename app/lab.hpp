@@ -37,10 +37,10 @@ bool LoadStart(const std::filesystem::path& dir, GameState& out, std::string& er
 std::uint32_t GameSeed(std::uint32_t base, std::uint64_t index);
 
 struct MatchSetup {
-  int Weather = 1;            // 1 Dry, 2 Overcast, 3 Raining
+  int Weather = 1;  // 1 Dry, 2 Overcast, 3 Raining
   Tactics Own = kDefaultTactics;
-  int Opponent = 0;           // the opposition's slot 1..9; 0 is the team's next opponent
-  std::uint32_t Seed = 0;     // the generator's seed as PLAY makes the kickoff
+  int Opponent = 0;        // the opposition's slot 1..9; 0 is the team's next opponent
+  std::uint32_t Seed = 0;  // the generator's seed as PLAY makes the kickoff
   MatchPace Pace{};
 };
 
@@ -81,7 +81,7 @@ struct TacticsRow {
 };
 
 struct TacticsRun {
-  int Matches = 100;          // per combination
+  int Matches = 100;  // per combination
   std::uint32_t Seed = 1;
   int Opponent = 0;
   unsigned Threads = 0;
@@ -97,16 +97,16 @@ std::string TacticsTable(const GameState& start, const TacticsRun& run, const st
 
 // The scripted manager of a season.
 struct Policy {
-  bool Fundraise = true;    // seek a sponsor while there is none, else door-to-door donations
-  bool Pay = true;          // pay every player each month
-  bool Repair = true;       // repair every marker that needs it
-  int PaintBelow = 1000;    // buy paint while below this many paintballs (0: never)
-  bool Rearm = true;        // buy the cheapest marker for a player who has none
-  bool Travel = true;       // go to every tournament: by car, or hired when the car cannot
-  bool HireOnly = false;    // always hire
+  bool Fundraise = true;  // seek a sponsor while there is none, else door-to-door donations
+  bool Pay = true;        // pay every player each month
+  bool Repair = true;     // repair every marker that needs it
+  int PaintBelow = 1000;  // buy paint while below this many paintballs (0: never)
+  bool Rearm = true;      // buy the cheapest marker for a player who has none
+  bool Travel = true;     // go to every tournament: by car, or hired when the car cannot
+  bool HireOnly = false;  // always hire
   Tactics Own = kDefaultTactics;
-  int ReadingTicks = 100;   // end-of-month frames before NEXT TURN (5 s)
-  int Keep = 0;             // cash kept back from repairs, paint and markers
+  int ReadingTicks = 100;  // end-of-month frames before NEXT TURN (5 s)
+  int Keep = 0;            // cash kept back from repairs, paint and markers
 };
 // "fundraise,pay,repair,paint=1000,rearm,travel,tactics=2.2.2.2,read=100,keep=500":
 // what is not named is not done. False with the reason otherwise.
@@ -115,8 +115,8 @@ std::string PolicyText(const Policy& policy);
 
 struct LeagueOutcome {
   bool BrokeUp = false;
-  int Months = 0;           // months played to the end or the breakup
-  int FinalRank = 0;        // 1..10 when the league was completed
+  int Months = 0;     // months played to the end or the breakup
+  int FinalRank = 0;  // 1..10 when the league was completed
   int Won = 0, Drawn = 0, Lost = 0, Missed = 0;
   std::vector<std::int32_t> Cash;  // after each month's processing
 };

@@ -31,12 +31,15 @@ constexpr Color kInterval = Rgb(0xFFFFFF);
 std::string ShortLabel(const Tactics& t) {
   static constexpr std::array<const char*, 4> kRange = {"", "Short", "Medium", "Long"};
   static constexpr std::array<const char*, 4> kLeader = {"", "Back", "Mid", "Rush"};
-  const auto pick = [](const auto& names, int v) { return names[static_cast<std::size_t>(std::clamp(v, 0, 3))]; };
+  const auto pick = [](const auto& names, int v) {
+    return names[static_cast<std::size_t>(std::clamp(v, 0, 3))];
+  };
   return std::string(pick(kRange, t[0])) + " " + pick(kRange, t[1]) + " " + pick(kRange, t[2]) + " | " +
          pick(kLeader, t[3]);
 }
 
-void Panel(Canvas& canvas, FontLibrary& fonts, int left, const std::string& title, const std::vector<TacticsRow>& rows) {
+void Panel(Canvas& canvas, FontLibrary& fonts, int left, const std::string& title,
+           const std::vector<TacticsRow>& rows) {
   const Font& heading = fonts.Get("Arial", FontSize::Pixels(15), true);
   const Font& small = fonts.Get("Arial", FontSize::Pixels(11));
   canvas.Text(left, kTop - 38, title, heading, kInk);

@@ -46,7 +46,8 @@ void Manage(GameState& g, const Policy& policy) {
   // The fare to this month's tournament is kept back first: a missed
   // tournament costs every player's morale.
   const Int fare =
-      policy.Travel ? TravelFare(g, policy.HireOnly || Overloaded(team) ? Transport::Hired : Transport::Car) : 0;
+      policy.Travel ? TravelFare(g, policy.HireOnly || Overloaded(team) ? Transport::Hired : Transport::Car)
+                    : 0;
   const auto affordable = [&](Int price) { return price >= 0 && team.Cash - price >= fare + policy.Keep; };
   // Without paint the team cannot shoot, and a box costs less than a wage.
   if (policy.PaintBelow > 0) {
@@ -113,7 +114,8 @@ bool ParsePolicy(std::string_view text, Policy& out, std::string& error) {
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     const std::size_t equals = item.find('=');
     const std::string_view key = item.substr(0, equals);
-    const std::string_view value = equals == std::string_view::npos ? std::string_view() : item.substr(equals + 1);
+    const std::string_view value =
+        equals == std::string_view::npos ? std::string_view() : item.substr(equals + 1);
     const bool hasValue = equals != std::string_view::npos;
     bool ok = true;
     if (key == "pay" && !hasValue) {
@@ -214,7 +216,8 @@ std::vector<LeagueOutcome> PlaySeasons(const SeasonRun& run, const Progress& pro
   std::vector<LeagueOutcome> outcomes(static_cast<std::size_t>(std::max(run.Leagues, 0)));
   ForEachIndex(
       outcomes.size(), run.Threads,
-      [&](std::uint64_t i) { outcomes[i] = PlayLeague(GameSeed(run.Seed, i), run.Years, run.Manager); }, progress);
+      [&](std::uint64_t i) { outcomes[i] = PlayLeague(GameSeed(run.Seed, i), run.Years, run.Manager); },
+      progress);
   return outcomes;
 }
 
@@ -254,8 +257,9 @@ std::string SeasonReport(const SeasonRun& run, const std::vector<LeagueOutcome>&
     std::vector<std::int32_t> monthsToBreakup;
     for (const LeagueOutcome& o : outcomes)
       if (o.BrokeUp) monthsToBreakup.push_back(o.Months);
-    out << "  months played before the breakup: median " << Percentile(monthsToBreakup, 0.5) << ", 10th percentile "
-        << Percentile(monthsToBreakup, 0.1) << ", 90th percentile " << Percentile(monthsToBreakup, 0.9) << '\n';
+    out << "  months played before the breakup: median " << Percentile(monthsToBreakup, 0.5)
+        << ", 10th percentile " << Percentile(monthsToBreakup, 0.1) << ", 90th percentile "
+        << Percentile(monthsToBreakup, 0.9) << '\n';
   }
   if (completed > 0) {
     out << "\nFinal rank of the completed leagues:\n";
@@ -279,8 +283,9 @@ std::string SeasonReport(const SeasonRun& run, const std::vector<LeagueOutcome>&
     if (cash.empty()) break;
     if (months > 24 && m % 3 != 0 && m != 1) continue;
     char line[120];
-    std::snprintf(line, sizeof line, "  %5d  %7zu  %8s  %7s  %8s\n", m, cash.size(), Percentile(cash, 0.1).c_str(),
-                  Percentile(cash, 0.5).c_str(), Percentile(cash, 0.9).c_str());
+    std::snprintf(line, sizeof line, "  %5d  %7zu  %8s  %7s  %8s\n", m, cash.size(),
+                  Percentile(cash, 0.1).c_str(), Percentile(cash, 0.5).c_str(),
+                  Percentile(cash, 0.9).c_str());
     out << line;
   }
   return out.str();

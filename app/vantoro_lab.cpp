@@ -19,7 +19,8 @@ namespace {
 using namespace vantoro;
 using namespace vantoro::lab;
 
-constexpr std::string_view kUsage = R"(usage: vantoro-lab match [--slot DIR] [--game N] [--seed N] [--weather 1|2|3]
+constexpr std::string_view kUsage =
+    R"(usage: vantoro-lab match [--slot DIR] [--game N] [--seed N] [--weather 1|2|3]
                          [--tactics F,S,W,L] [--opponent T] [--json]
        vantoro-lab tactics [--matches N] [--seed N] [--slot DIR] [--game N]
                            [--opponent T] [--threads N] [--png FILE]
@@ -134,7 +135,8 @@ int Match(Arguments& args) {
     } else if (option == "--tactics") {
       const std::string_view text = args.Value(option);
       if (!ParseTactics(text, setup.Own))
-        throw UsageFault{"--tactics takes four tactics 1..3 separated by commas, not '" + std::string(text) + "'"};
+        throw UsageFault{"--tactics takes four tactics 1..3 separated by commas, not '" + std::string(text) +
+                         "'"};
     } else if (option == "--opponent") {
       setup.Opponent = static_cast<int>(args.Number(option, 1, kOppositionTeams));
     } else if (option == "--json") {
@@ -181,7 +183,8 @@ int TacticsCommand(Arguments& args) {
   const std::unique_ptr<GameState> state = MakeStart(start);
   if (!state) return kFailed;
   ProgressBar bar(TacticsGames(run), "games");
-  const std::vector<TacticsRow> rows = PlayTactics(*state, run, [&bar](std::uint64_t done) { bar.Update(done); });
+  const std::vector<TacticsRow> rows =
+      PlayTactics(*state, run, [&bar](std::uint64_t done) { bar.Update(done); });
   bar.Finish();
   const std::string table = TacticsTable(*state, run, rows);
   std::cout << table;
@@ -216,7 +219,8 @@ int Season(Arguments& args) {
     }
   }
   ProgressBar bar(static_cast<std::uint64_t>(run.Leagues), "leagues");
-  const std::vector<LeagueOutcome> outcomes = PlaySeasons(run, [&bar](std::uint64_t done) { bar.Update(done); });
+  const std::vector<LeagueOutcome> outcomes =
+      PlaySeasons(run, [&bar](std::uint64_t done) { bar.Update(done); });
   bar.Finish();
   std::cout << SeasonReport(run, outcomes);
   return 0;

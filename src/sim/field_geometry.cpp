@@ -54,8 +54,8 @@ bool WithinRange(Int range, Int fromCell, Int toCell) {
   // rounds onto a whole number it is not.
   if (range <= 0) return false;
   const std::int64_t r = range.v;
-  const std::int64_t d2 =
-      kSquaredDistances[static_cast<std::size_t>(SightIndex(fromCell))][static_cast<std::size_t>(SightIndex(toCell))];
+  const std::int64_t d2 = kSquaredDistances[static_cast<std::size_t>(SightIndex(fromCell))]
+                                           [static_cast<std::size_t>(SightIndex(toCell))];
   return r * r > d2;
 }
 

@@ -219,7 +219,8 @@ const ShotPlan& Match::PlanShots(SightTest sight) {
   ShotPlan::Inputs& in = plan.From;
   const Int* markers[2] = {team_.PlayerMarkerType.begin(), opp_.PlayerMarkerType.begin()};
   const bool same = plan.Made && in.Raining == Raining() && in.Paint == (team_.Paintballs > 0) &&
-                    in.Sight == sight && std::equal(in.Cells.begin(), in.Cells.end(), r_.PlayerCell.begin()) &&
+                    in.Sight == sight &&
+                    std::equal(in.Cells.begin(), in.Cells.end(), r_.PlayerCell.begin()) &&
                     std::equal(markers[0], markers[0] + kSquadSize, in.Markers.begin()) &&
                     std::equal(markers[1], markers[1] + kSquadSize, in.Markers.begin() + kSquadSize);
   if (same) return plan;
@@ -232,8 +233,10 @@ const ShotPlan& Match::PlanShots(SightTest sight) {
   plan.Made = true;
   plan.Pairs = 0;
   const auto add = [this, sight](int shooter, int target, int a, int b) {
-    if (!InRangeAndSight(shooter, target, plan.From.Markers[static_cast<std::size_t>(shooter - 1)], sight)) return;
-    plan.Pair[static_cast<std::size_t>(plan.Pairs++)] = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)};
+    if (!InRangeAndSight(shooter, target, plan.From.Markers[static_cast<std::size_t>(shooter - 1)], sight))
+      return;
+    plan.Pair[static_cast<std::size_t>(plan.Pairs++)] = {static_cast<std::uint8_t>(a),
+                                                         static_cast<std::uint8_t>(b)};
   };
   for (int q = 1; q <= kSquadSize; ++q) {
     for (int p = 1; p <= kSquadSize; ++p) add(Opp(q), p, q, p);

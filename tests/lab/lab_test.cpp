@@ -2,13 +2,14 @@
 // same start and draws, the same for the same seed whatever the threads,
 // and its options read as documented.
 
+#include "app/lab.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "app/lab.hpp"
 #include "screens/screen_fixture.hpp"
 #include "sim/field_geometry.hpp"
 
@@ -19,7 +20,8 @@ using namespace vantoro::lab;
 
 std::vector<std::string> Log(const GameState& state) {
   std::vector<std::string> lines;
-  for (int i = 1; i <= state.Runtime.MatchLogCount.v && i <= 600; ++i) lines.push_back(state.Runtime.MatchLog[i]);
+  for (int i = 1; i <= state.Runtime.MatchLogCount.v && i <= 600; ++i)
+    lines.push_back(state.Runtime.MatchLog[i]);
   return lines;
 }
 
@@ -173,13 +175,13 @@ TEST(Lab, OptionsReadAsDocumented) {
     Tactics Want;
   };
   for (const TacticsCase& c : std::initializer_list<TacticsCase>{{"1,2,3,1", true, {1, 2, 3, 1}},
-                                                                  {"3,3,3,3", true, {3, 3, 3, 3}},
-                                                                  {"1,2,3", false, {}},
-                                                                  {"1,2,3,4", false, {}},
-                                                                  {"0,1,1,1", false, {}},
-                                                                  {"1,1,1,1,", false, {}},
-                                                                  {"11,1,1", false, {}},
-                                                                  {"", false, {}}}) {
+                                                                 {"3,3,3,3", true, {3, 3, 3, 3}},
+                                                                 {"1,2,3", false, {}},
+                                                                 {"1,2,3,4", false, {}},
+                                                                 {"0,1,1,1", false, {}},
+                                                                 {"1,1,1,1,", false, {}},
+                                                                 {"11,1,1", false, {}},
+                                                                 {"", false, {}}}) {
     Tactics t{};
     EXPECT_EQ(ParseTactics(c.Text, t), c.Ok) << c.Text;
     if (c.Ok) {
