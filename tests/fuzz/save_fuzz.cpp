@@ -17,8 +17,8 @@
 #include "fuzz_support.hpp"
 #include "sim/creation_actions.hpp"
 #include "sim/match.hpp"
+#include "sim/match_run.hpp"
 #include "sim/month.hpp"
-#include "sim/result.hpp"
 #include "state/save_slot.hpp"
 
 namespace vantoro::fuzz {
@@ -43,16 +43,6 @@ void Run(Driver& driver, std::string_view line) {
 
 // The pages of each hub section, first to last.
 constexpr int kPages[] = {0, 6, 3, 4, 3, 4, 3, 2};
-
-void PlayMatch(GameState& state) {
-  ClearMatchLog(state);
-  Kickoff(state);
-  for (int frame = 1; frame <= 19 * 30; ++frame) {
-    ShotStep(state, TableSight);
-    if (frame % 30 == 0 && EventStep(state)) break;
-  }
-  ScoreGame(state);
-}
 
 }  // namespace
 }  // namespace vantoro::fuzz
@@ -121,7 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     screens.HandOver(ScreenId::EndOfMonth, ScreenId::Hub);
   }
   if (choice & 0x10) {
-    PlayMatch(state);
+    ClearMatchLog(state);
+    Kickoff(state);
+    PlayOut(state);
     screens.HandOver(ScreenId::Hub, ScreenId::Result);
     state.Runtime.ResultStage = 0;
     driver.Wait(50);
