@@ -15,7 +15,6 @@
 
 #include "sim/creation_actions.hpp"
 #include "sim/new_game.hpp"
-#include "sim/pregame_actions.hpp"
 #include "state/save_slot.hpp"
 #include "state/state_json.hpp"
 
@@ -46,9 +45,7 @@ std::string WeatherName(int weather) {
 }
 
 std::string OpponentName(const GameState& state, int opponent) {
-  // A damaged slot number meets the first team, as in the game.
-  const Int slot = opponent == 0 ? state.Team.NextOpponent : Int(opponent);
-  return state.League[InRange(slot, 1, kOppositionTeams) ? slot : Int(1)].Name.Str();
+  return LeagueTeam(state.League, opponent == 0 ? state.Team.NextOpponent : Int(opponent)).Name.Str();
 }
 
 }  // namespace
@@ -115,11 +112,10 @@ void PlayOne(GameState& state, const MatchSetup& setup) {
   for (std::size_t i = 0; i < kRoles.size(); ++i) OwnTactic(r, kRoles[i]) = setup.Own[i];
   r.MalfunctionShown = 0;
   r.MatchOpponent = setup.Opponent;
-  MeetOpponent(state);
-  ResetForKickoff(state);
+  // The line-up draws nothing before the kickoff, so the seed can be set
+  // first.
   state.Rng.Seed = setup.Seed;
-  Play(state);
-  PlayOut(state, setup.Pace);
+  PlayMatch(state, setup.Pace);
 }
 
 std::string MatchReport(const GameState& state) {

@@ -724,14 +724,18 @@ Int& OppTactic(RuntimeState& r, Role role) {
   return r.OppLeaderTactic;
 }
 
-OppositionTeam& MatchTeam(GameState& state) {
-  const Int i = state.Runtime.MatchOpponent;
-  return state.League[LeagueRecord::Valid(i) ? i : Int(1)];
+OppositionTeam& LeagueTeam(LeagueRecord& league, Int slot) {
+  return league[LeagueRecord::Valid(slot) ? slot : Int(1)];
 }
 
+const OppositionTeam& LeagueTeam(const LeagueRecord& league, Int slot) {
+  return league[LeagueRecord::Valid(slot) ? slot : Int(1)];
+}
+
+OppositionTeam& MatchTeam(GameState& state) { return LeagueTeam(state.League, state.Runtime.MatchOpponent); }
+
 const OppositionTeam& MatchTeam(const GameState& state) {
-  const Int i = state.Runtime.MatchOpponent;
-  return state.League[LeagueRecord::Valid(i) ? i : Int(1)];
+  return LeagueTeam(state.League, state.Runtime.MatchOpponent);
 }
 
 void AppendLog(GameState& state, std::string line) {

@@ -45,7 +45,11 @@ std::string_view TacticName(Role role, Int tactic);
 Int& OwnTactic(RuntimeState& r, Role role);
 Int& OppTactic(RuntimeState& r, Role role);
 
-// The opposition team of the game; a damaged slot number meets the first team.
+// The opposition team in a league slot; a damaged slot number is the first team.
+OppositionTeam& LeagueTeam(LeagueRecord& league, Int slot);
+const OppositionTeam& LeagueTeam(const LeagueRecord& league, Int slot);
+
+// The opposition team of the game, in the slot MatchOpponent names.
 OppositionTeam& MatchTeam(GameState& state);
 const OppositionTeam& MatchTeam(const GameState& state);
 
