@@ -57,11 +57,7 @@ void Driver::Wait(std::int64_t ms) {
   const std::int64_t target = screens.Now() + std::max<std::int64_t>(ms, 0);
   // Step the virtual clock from one due tick to the next, so that no tick
   // is ever late.
-  while (!screens.QuitRequested()) {
-    const auto next = screens.NextDue();
-    if (!next || *next > target) break;
-    screens.RunDue(*next);
-  }
+  screens.CatchUp(target);
   screens.RunDue(target);
 }
 

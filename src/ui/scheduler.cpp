@@ -18,9 +18,10 @@ bool TickScheduler::Running(TickKey key) const {
   return std::any_of(timers_.begin(), timers_.end(), [&](const Timer& t) { return t.Key == key; });
 }
 
-std::optional<std::int64_t> TickScheduler::NextDue() const {
+std::optional<std::int64_t> TickScheduler::NextDue(std::optional<TickKey> except) const {
   std::optional<std::int64_t> next;
   for (const Timer& t : timers_) {
+    if (except && t.Key == *except) continue;
     if (!next || t.Due < *next) next = t.Due;
   }
   return next;

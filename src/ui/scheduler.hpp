@@ -25,8 +25,8 @@ class TickScheduler {
   void Stop(TickKey key);
   bool Running(TickKey key) const;
 
-  // The earliest due tick, if any is running.
-  std::optional<std::int64_t> NextDue() const;
+  // The earliest due tick, if any is running; `except`: leaving that one out.
+  std::optional<std::int64_t> NextDue(std::optional<TickKey> except = std::nullopt) const;
   // Takes the tick that is due first at `now` (ties in screen order) and
   // reschedules it; nothing when no tick is due yet.
   std::optional<TickKey> TakeDue(std::int64_t now);

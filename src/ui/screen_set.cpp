@@ -94,6 +94,19 @@ void ScreenSet::RunDue(std::int64_t now) {
   while (auto key = scheduler_.TakeDue(now_)) DeliverTick(*key);
 }
 
+std::optional<std::int64_t> ScreenSet::NextWake() const {
+  if (Visible(ScreenId::Title) || !VisibleScreen()) return scheduler_.NextDue();
+  return scheduler_.NextDue(TickKey{Index(ScreenId::Title), TickKind::Drawing});
+}
+
+void ScreenSet::CatchUp(std::int64_t until) {
+  while (!quit_) {
+    const auto next = scheduler_.NextDue();
+    if (!next || *next > until) break;
+    RunDue(*next);
+  }
+}
+
 void ScreenSet::DeliverTick(TickKey key) {
   const auto id = static_cast<ScreenId>(key.Screen);
   if (key.Kind == TickKind::Event) {

@@ -65,6 +65,14 @@ class ScreenSet {
   // Delivers every tick due at or before `now`, one at a time.
   void RunDue(std::int64_t now);
   std::optional<std::int64_t> NextDue() const { return scheduler_.NextDue(); }
+  // The earliest due tick that a waiting program must wake for: the hidden
+  // title's tick, while another screen shows, only moves the generator and
+  // can wait until the program wakes for something else.
+  std::optional<std::int64_t> NextWake() const;
+  // Delivers every tick due at or before `until`, each at its own due time,
+  // as if the program had woken for each: for ticks that fell due while it
+  // slept on purpose, so that none is taken for late.
+  void CatchUp(std::int64_t until);
   std::int64_t Now() const { return now_; }
 
   // Mouse input at window coordinates (physical pixels). Screens act on the press; the title

@@ -180,10 +180,16 @@ void SdlPlatform::Run(ScreenSet& screens) {
   while (!screens.QuitRequested()) {
     screens.RunDue(Ticks());
     if (screens.QuitRequested()) break;
-    const auto next = screens.NextDue();
-    const std::int64_t wait = next ? std::clamp<std::int64_t>(*next - Ticks(), 0, 1000) : 1000;
+    const std::int64_t now = Ticks();
+    const auto next = screens.NextWake();
+    const std::int64_t wait = next ? std::clamp<std::int64_t>(*next - now, 0, 1000) : 1000;
     SDL_Event event;
-    if (!SDL_WaitEventTimeout(&event, static_cast<int>(wait))) continue;
+    const bool woken = SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0;
+    // Ticks that did not wake the program fell due while it slept on
+    // purpose: they run now, each at its own time. Lateness beyond the
+    // planned sleep is a real stall, for the tick rule at the loop's top.
+    screens.CatchUp(std::min(Ticks(), now + wait));
+    if (!woken || screens.QuitRequested()) continue;
     do {
       switch (event.type) {
         case SDL_QUIT: return;  // interrupted from outside

@@ -221,5 +221,37 @@ TEST(SplashTest, ASecondPressDoesNotRestartABurst) {
   }
 }
 
+// Only the generator moves on the hidden title's tick, so a waiting program
+// need not wake for it while another screen shows; when it wakes, each
+// missed tick runs at its own time, and the generator ends where ticks on
+// time would have left it.
+TEST_F(ScreenSetTest, TheHiddenTitleNeedNotWakeTheProgram) {
+  EXPECT_EQ(screens.NextWake(), screens.NextDue()) << "the title shows";
+  OpenFromTitle(ScreenId::Hub);
+  EXPECT_EQ(screens.NextDue(), 25);
+  EXPECT_EQ(screens.NextWake(), 50) << "the hub's tick";
+
+  GameState onTime = state;
+  HeadlessPlatform otherPlatform;
+  otherPlatform.EchoMessages = false;
+  ScreenSet other{onTime, otherPlatform};
+  std::vector<std::string> otherLog;
+  for (int i = 0; i < kScreenCount; ++i) {
+    other.Install(static_cast<ScreenId>(i), std::make_unique<RecordingScreen>(otherLog, "other"));
+  }
+  other.Start(0);
+  other.LeaveTitle(ScreenId::Hub);
+  for (int t = 25; t <= 400; t += 25) other.RunDue(t);
+
+  TakeLog();
+  screens.CatchUp(400);
+  EXPECT_EQ(TakeLog().size(), 8U) << "hub ticks at 50, 100, ..., 400";
+  EXPECT_EQ(state.Rng.Seed, onTime.Rng.Seed);
+
+  // With no screen showing, the title's tick must run to bring it back.
+  screens.CloseVisible();
+  EXPECT_EQ(screens.NextWake(), screens.NextDue());
+}
+
 }  // namespace
 }  // namespace vantoro
