@@ -180,6 +180,13 @@ int Driver::Run(std::istream& script, std::ostream& err) {
       err << "line " << number << ": " << error << '\n';
       return 1;
     }
+    // A window shows only the rows a frame reports drawn: any other change
+    // would be left stale on the screen.
+    if (platform_.StaleRows() > 0) {
+      err << "line " << number << ": " << platform_.StaleRows()
+          << " changed rows of a frame were not reported drawn\n";
+      return 1;
+    }
     // Closing the title ends the game, and so the script.
     if (Screens().QuitRequested()) return 0;
   }

@@ -1,31 +1,197 @@
 #include "ui/canvas.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
+
+#include "ui/canvas_hash.hpp"
 
 namespace vantoro {
 
-Canvas::Canvas(int width, int height)
-    : image_(width, height),
-      drawn_(static_cast<std::size_t>(std::max(height, 0)), 1),
-      backdropRow_(static_cast<std::size_t>(std::max(height, 0)), nullptr) {}
+using canvas_hash::Chain;
+using canvas_hash::HashOf;
+using canvas_hash::kChainStart;
 
-void Canvas::Touch(long long top, long long bottom) {
-  const long long t = std::max(top, 0LL), b = std::min(bottom, static_cast<long long>(Height()));
-  for (long long y = t; y < b; ++y) {
-    drawn_[static_cast<std::size_t>(y)] = 1;
-    backdropRow_[static_cast<std::size_t>(y)] = nullptr;
+namespace {
+
+// More ops than this, or more copied pixels, between two reads (screens
+// that tick hidden draw without being read) and the record is worked out
+// at once, so that it never grows without bound.
+constexpr std::size_t kMostOps = 1 << 16;
+constexpr std::size_t kMostBlockPixels = std::size_t{1} << 23;
+
+std::uint64_t Colors(std::uint32_t pen, std::uint32_t brush) { return (std::uint64_t{pen} << 32) | brush; }
+
+}  // namespace
+
+Canvas::Canvas(int width, int height) : image_(std::max(width, 0), std::max(height, 0)) {
+  // Bands of 64 columns, or wider ones for frames wider than 32 of them:
+  // narrower ones cost more to keep than they save.
+  bandWidth_ = std::max(64, (Width() + 31) / 32);
+  bands_ = std::max(1, (Width() + bandWidth_ - 1) / bandWidth_);
+  const std::size_t parts = static_cast<std::size_t>(Height()) * static_cast<std::size_t>(bands_);
+  drawn_.assign(static_cast<std::size_t>(Height()), bands_ == 32 ? ~0u : (1u << bands_) - 1);
+  pending_.assign(parts, 0);
+  held_.assign(parts, 0);
+  base_.assign(parts, 0);
+}
+
+void Canvas::DropRecordIfCovered(int top, int bottom, int left, int right) {
+  if (top > 0 || bottom < Height() || left > 0 || right < Width() || ops_.empty()) return;
+  ops_.clear();
+  text_.clear();
+  blocks_.clear();
+  std::fill(base_.begin(), base_.end(), 0u);
+}
+
+void Canvas::Record(const Op& op, std::uint64_t hash, int setLeft, int setRight) {
+  if (ops_.size() >= kMostOps) Settle();
+  const auto index = static_cast<std::uint32_t>(ops_.size());
+  ops_.push_back(op);
+  const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
+  // Bands the op sets all of start their chain again, the others go on.
+  const int setFirst = std::max((setLeft + bandWidth_ - 1) / bandWidth_, first);
+  const int setLast = std::min(setRight >= Width() ? bands_ : setRight / bandWidth_, last + 1);  // exclusive
+  const std::uint64_t restarted = Chain(kChainStart, hash);
+  for (int y = op.Top; y < op.Bottom; ++y) {
+    const std::size_t row = Part(y, 0);
+    for (int band = first; band < std::min(setFirst, last + 1); ++band) {
+      pending_[row + static_cast<std::size_t>(band)] =
+          Chain(pending_[row + static_cast<std::size_t>(band)], hash);
+    }
+    if (setFirst < setLast) {
+      std::uint64_t* chains = pending_.data() + row;
+      if (op.What == Kind::Backdrop) {
+        // A backdrop's rows differ, and are known by their own addresses.
+        const std::uint64_t address =
+            reinterpret_cast<std::uintptr_t>(op.Source->Pixels.data() + op.Source->Index(0, y));
+        const std::uint64_t start = Chain(restarted, address);
+        for (int band = setFirst; band < setLast; ++band)
+          chains[band] = start + static_cast<std::uint64_t>(band);
+      } else {
+        std::fill(chains + setFirst, chains + setLast, restarted);
+      }
+      std::fill(base_.data() + row + setFirst, base_.data() + row + setLast, index);
+    }
+    for (int band = std::max(setLast, setFirst); band <= last; ++band) {
+      pending_[row + static_cast<std::size_t>(band)] =
+          Chain(pending_[row + static_cast<std::size_t>(band)], hash);
+    }
   }
 }
 
-void Canvas::ForgetDrawnRows() { std::fill(drawn_.begin(), drawn_.end(), 0); }
-
-void Canvas::Clear(Color c) {
-  Touch(0, Height());
-  std::fill(image_.Pixels.begin(), image_.Pixels.end(), c.Packed());
+void Canvas::ForgetDrawn() {
+  Settle();
+  std::fill(drawn_.begin(), drawn_.end(), 0u);
 }
+
+void Canvas::Settle() const {
+  if (ops_.empty()) return;
+  const int height = Height();
+  // A part is worked out again only when its drawing changed, and then only
+  // from the last op that set all of it.
+  std::vector<std::uint32_t> stale(static_cast<std::size_t>(height), 0);
+  for (int y = 0; y < height; ++y) {
+    std::uint32_t mask = 0;
+    for (int band = 0; band < bands_; ++band) {
+      const std::size_t at = Part(y, band);
+      if (held_[at] != pending_[at]) mask |= 1u << band;
+    }
+    stale[static_cast<std::size_t>(y)] = mask;
+  }
+  for (std::size_t i = 0; i < ops_.size(); ++i) {
+    const Op& op = ops_[i];
+    const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
+    const std::uint32_t span = (last - first + 1 == 32 ? ~0u : ((1u << (last - first + 1)) - 1)) << first;
+    // The bands of row y that this op draws again.
+    const auto wanted = [&](int y) {
+      std::uint32_t mask = stale[static_cast<std::size_t>(y)] & span;
+      for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
+        const int band = std::countr_zero(bits);
+        if (base_[Part(y, band)] > i) mask &= ~(1u << band);
+      }
+      return mask;
+    };
+    // Rows alike in what they want go together, each run of bands as a box.
+    int y = op.Top;
+    while (y < op.Bottom) {
+      const std::uint32_t mask = wanted(y);
+      const int top = y;
+      ++y;
+      while (y < op.Bottom && wanted(y) == mask) ++y;
+      for (std::uint32_t bits = mask; bits != 0;) {
+        const int from = std::countr_zero(bits);
+        const int to = from + std::countr_one(bits >> from);
+        bits &= to >= 32 ? 0u : ~0u << to;
+        Draw(op, Clip{top, y, from * bandWidth_, std::min(to * bandWidth_, Width())});
+      }
+    }
+  }
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t mask = stale[static_cast<std::size_t>(y)];
+    if (mask == 0) continue;
+    drawn_[static_cast<std::size_t>(y)] |= mask;
+    for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
+      const std::size_t at = Part(y, std::countr_zero(bits));
+      held_[at] = pending_[at];
+    }
+  }
+  ops_.clear();
+  text_.clear();
+  blocks_.clear();
+  std::fill(base_.begin(), base_.end(), 0u);
+}
+
+void Canvas::Draw(const Op& op, const Clip& clip) const {
+  switch (op.What) {
+    case Kind::Fill: {
+      const int l = std::max(op.L, clip.Left), r = std::min(op.R, clip.Right);
+      if (l >= r) break;
+      for (int y = std::max(clip.Top, op.T); y < std::min(clip.Bottom, op.B); ++y) {
+        std::uint32_t* row = image_.Pixels.data() + image_.Index(l, y);
+        std::fill(row, row + (r - l), op.Pen);
+      }
+      break;
+    }
+    case Kind::Pixel:
+      if (op.L >= clip.Left && op.L < clip.Right) image_.Pixels[image_.Index(op.L, op.T)] = op.Pen;
+      break;
+    case Kind::Ellipse: DrawEllipse(op, clip); break;
+    case Kind::Line: DrawLine(op, clip); break;
+    case Kind::Text: DrawText(op, clip); break;
+    case Kind::Block: {
+      const int l = std::max(op.L, clip.Left), r = std::min(op.L + op.R, clip.Right);
+      if (l >= r) break;
+      for (int y = std::max(clip.Top, op.T); y < std::min(clip.Bottom, op.T + op.B); ++y) {
+        const std::uint32_t* from = blocks_.data() + op.From +
+                                    static_cast<std::size_t>(y - op.T) * static_cast<std::size_t>(op.R) +
+                                    static_cast<std::size_t>(l - op.L);
+        std::copy_n(from, r - l, image_.Pixels.data() + image_.Index(l, y));
+      }
+      break;
+    }
+    case Kind::Stored: {
+      // The op's box lies inside the picture, the clip inside the op's box.
+      const int l = std::max(op.Left, clip.Left), r = std::min(op.Right, clip.Right);
+      for (int y = std::max(clip.Top, op.Top); y < std::min(clip.Bottom, op.Bottom); ++y) {
+        std::copy_n(op.Source->Pixels.data() + op.Source->Index(l - op.L, y - op.T), r - l,
+                    image_.Pixels.data() + image_.Index(l, y));
+      }
+      break;
+    }
+    case Kind::Backdrop:
+      for (int y = clip.Top; y < clip.Bottom; ++y) {
+        std::copy_n(op.Source->Pixels.data() + op.Source->Index(clip.Left, y), clip.Right - clip.Left,
+                    image_.Pixels.data() + image_.Index(clip.Left, y));
+      }
+      break;
+  }
+}
+
+void Canvas::Clear(Color c) { FillRect(0, 0, Width(), Height(), c); }
 
 void Canvas::FillRect(int l, int t, int r, int b, Color c) {
   l = std::max(l, 0);
@@ -33,12 +199,20 @@ void Canvas::FillRect(int l, int t, int r, int b, Color c) {
   r = std::min(r, Width());
   b = std::min(b, Height());
   if (l >= r || t >= b) return;
-  Touch(t, b);
-  const std::uint32_t packed = c.Packed();
-  for (int y = t; y < b; ++y) {
-    auto row = image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(l, y));
-    std::fill(row, row + (r - l), packed);
-  }
+  DropRecordIfCovered(t, b, l, r);
+  Op op;
+  op.What = Kind::Fill;
+  op.L = l;
+  op.T = t;
+  op.R = r;
+  op.B = b;
+  op.Pen = c.Packed();
+  op.Top = t;
+  op.Bottom = b;
+  op.Left = l;
+  op.Right = r;
+  // Rows are alike whatever their top and bottom: only the columns count.
+  Record(op, HashOf(0, l, r, 0, 0, op.Pen, 0), l, r);
 }
 
 void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Color> brush) {
@@ -50,8 +224,43 @@ void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Colo
   FillRect(r - 1, t, r, b, pen);
 }
 
+void Canvas::Pixel(int x, int y, Color c) {
+  if (!image_.Contains(x, y)) return;
+  Op op;
+  op.What = Kind::Pixel;
+  op.L = x;
+  op.T = y;
+  op.Pen = c.Packed();
+  op.Top = y;
+  op.Bottom = y + 1;
+  op.Left = x;
+  op.Right = x + 1;
+  Record(op, HashOf(1, x, 0, 0, 0, op.Pen, 0));
+}
+
 void Canvas::Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color> brush) {
   if (r <= l || b <= t) return;
+  const int top = std::max(t, 0), bottom = std::min(b, Height());
+  const int left = std::max(l, 0), right = std::min(r, Width());
+  if (top >= bottom || left >= right) return;
+  Op op;
+  op.What = Kind::Ellipse;
+  op.Filled = brush.has_value();
+  op.L = l;
+  op.T = t;
+  op.R = r;
+  op.B = b;
+  op.Pen = pen.Packed();
+  op.Brush = brush ? brush->Packed() : 0;
+  op.Top = top;
+  op.Bottom = bottom;
+  op.Left = left;
+  op.Right = right;
+  Record(op, HashOf(op.Filled ? 3 : 2, l, t, r, b, Colors(op.Pen, op.Brush), 0));
+}
+
+void Canvas::DrawEllipse(const Op& op, const Clip& clip) const {
+  const int l = op.L, t = op.T, r = op.R, b = op.B;
   // Pixel centres inside the ellipse whose box is l..r, t..b in continuous
   // coordinates form one run per row; the outline is every inside pixel
   // with a 4-neighbour outside, which the runs of the rows above and below
@@ -74,18 +283,20 @@ void Canvas::Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color>
     run.Last = std::min<long long>(r - 1LL, static_cast<long long>(std::floor(cx + half - 0.5)));
     return run;
   };
-  const long long y0 = std::max(t, 0), y1 = std::min(b, Height());
+  const long long y0 = std::max(clip.Top, t), y1 = std::min(clip.Bottom, b);
   if (y0 >= y1) return;
   Run above = runOf(y0 - 1), here = runOf(y0);
   for (long long y = y0; y < y1; ++y) {
     const Run below = runOf(y + 1);
-    const long long x0 = std::max<long long>(here.First, 0), x1 = std::min<long long>(here.Last, Width() - 1);
+    const long long x0 = std::max<long long>(here.First, clip.Left);
+    const long long x1 = std::min<long long>(here.Last, clip.Right - 1LL);
+    std::uint32_t* row = image_.Pixels.data() + image_.Index(0, static_cast<int>(y));
     for (long long x = x0; x <= x1; ++x) {
       const bool edge = x == here.First || x == here.Last || !above.Has(x) || !below.Has(x);
       if (edge) {
-        Pixel(static_cast<int>(x), static_cast<int>(y), pen);
-      } else if (brush) {
-        Pixel(static_cast<int>(x), static_cast<int>(y), *brush);
+        row[x] = op.Pen;
+      } else if (op.Filled) {
+        row[x] = op.Brush;
       }
     }
     above = here;
@@ -133,13 +344,35 @@ bool ClipFar(int& x0, int& y0, int& x1, int& y1) {
 
 void Canvas::Line(int x0, int y0, int x1, int y1, Color c) {
   if (!ClipFar(x0, y0, x1, y1)) return;
+  if (x0 == x1 && y0 == y1) return;  // stops before its end: nothing
+  const int top = std::max(std::min(y0, y1), 0), bottom = std::min(std::max(y0, y1) + 1, Height());
+  const int left = std::max(std::min(x0, x1), 0), right = std::min(std::max(x0, x1) + 1, Width());
+  if (top >= bottom || left >= right) return;
+  Op op;
+  op.What = Kind::Line;
+  op.L = x0;
+  op.T = y0;
+  op.R = x1;
+  op.B = y1;
+  op.Pen = c.Packed();
+  op.Top = top;
+  op.Bottom = bottom;
+  op.Left = left;
+  op.Right = right;
+  Record(op, HashOf(4, x0, y0, x1, y1, op.Pen, 0));
+}
+
+void Canvas::DrawLine(const Op& op, const Clip& clip) const {
   // Bresenham, stopping one step short of the end point.
+  const int x0 = op.L, y0 = op.T, x1 = op.R, y1 = op.B;
   const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
   const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
   int x = x0, y = y0;
   for (int steps = std::max(dx, -dy); steps > 0; --steps) {
-    Pixel(x, y, c);
+    if (y >= clip.Top && y < clip.Bottom && x >= clip.Left && x < clip.Right) {
+      image_.Pixels[image_.Index(x, y)] = op.Pen;
+    }
     const int e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
@@ -152,6 +385,27 @@ void Canvas::Line(int x0, int y0, int x1, int y1, Color c) {
   }
 }
 
+void Canvas::RecordBlock(int left, int top, int width, int height, std::size_t from) {
+  Op op;
+  op.What = Kind::Block;
+  op.L = left;
+  op.T = top;
+  op.R = width;
+  op.B = height;
+  op.From = from;
+  op.Top = top;
+  op.Bottom = top + height;
+  op.Left = left;
+  op.Right = left + width;
+  const std::uint64_t pixels =
+      canvas_hash::Bytes(blocks_.data() + from, static_cast<std::size_t>(width) *
+                                                    static_cast<std::size_t>(height) * sizeof(std::uint32_t));
+  // Each row is known by its own pixels and the block's place: the block's
+  // hash differs from row to row only through the block's top.
+  Record(op, HashOf(5, left, top, width, height, 0, pixels), left, left + width);
+  if (blocks_.size() > kMostBlockPixels) Settle();
+}
+
 void Canvas::Picture(int x, int y, const Image& picture) {
   // 64-bit bounds: a position far off the frame must not overflow.
   const long long lx = x, ly = y;
@@ -160,12 +414,20 @@ void Canvas::Picture(int x, int y, const Image& picture) {
   const int sx1 = static_cast<int>(std::clamp(Width() - lx, 0LL, static_cast<long long>(picture.Width)));
   const int sy1 = static_cast<int>(std::clamp(Height() - ly, 0LL, static_cast<long long>(picture.Height)));
   if (sx0 >= sx1 || sy0 >= sy1) return;
-  Touch(ly + sy0, ly + sy1);
-  for (int sy = sy0; sy < sy1; ++sy) {
-    const auto src = picture.Pixels.begin() + static_cast<std::ptrdiff_t>(picture.Index(sx0, sy));
-    std::copy(src, src + (sx1 - sx0),
-              image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(x + sx0, y + sy)));
-  }
+  const int left = x + sx0, top = y + sy0, width = sx1 - sx0, height = sy1 - sy0;
+  DropRecordIfCovered(top, top + height, left, left + width);
+  Op op;
+  op.What = Kind::Stored;
+  op.L = x;
+  op.T = y;
+  op.Source = &picture;
+  op.Top = top;
+  op.Bottom = top + height;
+  op.Left = left;
+  op.Right = left + width;
+  const auto address = static_cast<long long>(reinterpret_cast<std::uintptr_t>(picture.Pixels.data()));
+  const long long size = (1LL * picture.Height << 32) | static_cast<unsigned>(picture.Width);
+  Record(op, HashOf(8, x, y, address, size, 0, 0), left, left + width);
 }
 
 void Canvas::Backdrop(const Image& picture) {
@@ -174,14 +436,16 @@ void Canvas::Backdrop(const Image& picture) {
     return;
   }
   const int rows = std::min(Height(), picture.Height);
-  for (int y = 0; y < rows; ++y) {
-    const std::uint32_t* source = picture.Pixels.data() + picture.Index(0, y);
-    auto& held = backdropRow_[static_cast<std::size_t>(y)];
-    if (held == source) continue;
-    std::copy_n(source, Width(), image_.Pixels.begin() + static_cast<std::ptrdiff_t>(image_.Index(0, y)));
-    drawn_[static_cast<std::size_t>(y)] = 1;
-    held = source;
-  }
+  if (rows <= 0) return;
+  DropRecordIfCovered(0, rows, 0, Width());
+  Op op;
+  op.What = Kind::Backdrop;
+  op.Source = &picture;
+  op.Top = 0;
+  op.Bottom = rows;
+  op.Left = 0;
+  op.Right = Width();
+  Record(op, HashOf(6, 0, 0, 0, 0, 0, 0), 0, Width());
 }
 
 void Canvas::StretchPicture(int l, int t, int width, int height, const Image& picture) {
@@ -189,18 +453,23 @@ void Canvas::StretchPicture(int l, int t, int width, int height, const Image& pi
   const long long left = std::max(l, 0), right = std::min(1LL * l + width, 1LL * Width());
   const long long top = std::max(t, 0), bottom = std::min(1LL * t + height, 1LL * Height());
   if (left >= right || top >= bottom) return;
-  Touch(top, bottom);
+  const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+  DropRecordIfCovered(static_cast<int>(top), static_cast<int>(bottom), static_cast<int>(left),
+                      static_cast<int>(right));
   // Nearest source column of every target column, worked out once.
-  std::vector<int> columns(static_cast<std::size_t>(right - left));
+  std::vector<int> columns(static_cast<std::size_t>(w));
   for (long long x = left; x < right; ++x) {
     columns[static_cast<std::size_t>(x - left)] = static_cast<int>((x - l) * picture.Width / width);
   }
-  for (long long y = top; y < bottom; ++y) {
+  const std::size_t from = blocks_.size();
+  blocks_.resize(from + static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  std::uint32_t* out = blocks_.data() + from;
+  for (long long y = top; y < bottom; ++y, out += w) {
     const int sy = static_cast<int>((y - t) * picture.Height / height);
     const std::uint32_t* source = &picture.Pixels[picture.Index(0, sy)];
-    std::uint32_t* target = &image_.Pixels[image_.Index(static_cast<int>(left), static_cast<int>(y))];
-    for (std::size_t i = 0; i < columns.size(); ++i) target[i] = source[columns[i]];
+    for (std::size_t i = 0; i < columns.size(); ++i) out[i] = source[columns[i]];
   }
+  RecordBlock(static_cast<int>(left), static_cast<int>(top), w, h, from);
 }
 
 }  // namespace vantoro

@@ -4,14 +4,27 @@
 // bottom edges of rectangles and ellipses are exclusive, a line stops before
 // its end point, text is placed by the top-left of its cell, and everything
 // clips to the frame.
+//
+// Every tick draws the whole picture, but from one tick to the next most of
+// it is drawn exactly alike. So drawing is recorded rather than done at
+// once, and the frame is worked out when it is read (Pixels, At, Drawn),
+// only in the parts whose drawing differs from what they hold: each row is
+// cut into bands of columns, and each such part is known by a hash chained
+// over everything drawn on it since something last set all of it.
+// Pictures, like fonts, are known by their addresses: a picture or font
+// drawn must stay alive and unchanged until the next read, as the loaded
+// picture set and the font library do. Only a stretched picture is copied
+// (and hashed) when drawn.
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/font.hpp"
+#include "ui/frame_diff.hpp"
 #include "ui/image.hpp"
 
 namespace vantoro {
@@ -25,7 +38,10 @@ class Canvas {
 
   int Width() const { return image_.Width; }
   int Height() const { return image_.Height; }
-  const Image& Pixels() const { return image_; }
+  const Image& Pixels() const {
+    Settle();
+    return image_;
+  }
 
   void Clear(Color c = kBlack);
   // Pixels l..r-1, t..b-1.
@@ -36,11 +52,11 @@ class Canvas {
   void Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color> brush);
   // From (x0, y0) up to but not including (x1, y1).
   void Line(int x0, int y0, int x1, int y1, Color c);
-  void Pixel(int x, int y, Color c) {
-    if (y >= 0 && y < Height()) Touch(y, y + 1);
-    image_.Set(x, y, c);
+  void Pixel(int x, int y, Color c);
+  Color At(int x, int y) const {
+    Settle();
+    return image_.At(x, y);
   }
-  Color At(int x, int y) const { return image_.At(x, y); }
 
   // Windows-1252 text with its cell's top-left at (x, y); the background, when
   // given, fills the text cell first. Returns the text's width in pixels.
@@ -49,29 +65,76 @@ class Canvas {
 
   // A stored picture at its natural size, top-left at (x, y).
   void Picture(int x, int y, const Image& picture);
-  // A frame-wide picture from the top-left, as Picture(0, 0, picture), for
-  // pictures that stay unchanged as long as the canvas draws them (the
-  // loaded picture set): rows that still hold the picture's row are not
-  // copied again, so a backdrop drawn every tick costs only the rows drawn
-  // over since.
+  // A frame-wide picture from the top-left, as Picture(0, 0, picture), known
+  // by its rows' addresses, so that a backdrop drawn every tick costs only
+  // the rows drawn over since.
   void Backdrop(const Image& picture);
   // A stored picture scaled to fill l..l+width-1, t..t+height-1.
   void StretchPicture(int l, int t, int width, int height, const Image& picture);
 
-  // Per row, non-zero when the row was drawn on since ForgetDrawnRows: the
-  // rows that can differ from the frame presented last.
-  std::span<const std::uint8_t> DrawnRows() const { return drawn_; }
-  void ForgetDrawnRows();
+  // The parts drawn on since ForgetDrawn: those that can differ from the
+  // frame presented last.
+  DrawnParts Drawn() const {
+    Settle();
+    return DrawnParts{drawn_, bandWidth_};
+  }
+  void ForgetDrawn();
 
  private:
-  // Marks rows [top, bottom), clipped to the frame, drawn on.
-  void Touch(long long top, long long bottom);
+  enum class Kind : std::uint8_t { Fill, Ellipse, Line, Pixel, Text, Block, Stored, Backdrop };
+  struct Op {
+    Kind What = Kind::Fill;
+    bool Filled = false;  // an ellipse with a brush
+    // Fill and Ellipse: the box l, t, r, b; Line: its end points; Pixel,
+    // Text and Stored: the position; Block: left, top, width, height of its
+    // pixels.
+    int L = 0, T = 0, R = 0, B = 0;
+    std::uint32_t Pen = 0, Brush = 0;
+    int Top = 0, Bottom = 0;        // the frame rows it may change
+    int Left = 0, Right = 0;        // and columns
+    std::size_t From = 0;           // Text: into text_; Block: into blocks_
+    std::size_t Count = 0;          // Text: characters
+    const Font* Face = nullptr;     // Text
+    const Image* Source = nullptr;  // Stored and Backdrop
+  };
 
-  Image image_;
-  std::vector<std::uint8_t> drawn_;
-  // Per row, the picture row it holds exactly since Backdrop copied it, or
-  // null once anything else drew on it.
-  std::vector<const std::uint32_t*> backdropRow_;
+  // Adds an op that may change rows [op.Top, op.Bottom) and columns
+  // [op.Left, op.Right) (inside the frame, not empty), and that sets every
+  // pixel of columns [setLeft, setRight) in those rows.
+  void Record(const Op& op, std::uint64_t hash, int setLeft = 0, int setRight = 0);
+  // Called before an op that sets every pixel of rows [top, bottom) and
+  // columns [left, right) stores anything: when that is the whole frame,
+  // nothing recorded before can show.
+  void DropRecordIfCovered(int top, int bottom, int left, int right);
+  // A copied picture block of `width` x `height` pixels at (left, top), its
+  // pixels already appended to blocks_ from `from` on.
+  void RecordBlock(int left, int top, int width, int height, std::size_t from);
+  // Works out the rows whose recorded drawing differs from what they hold.
+  void Settle() const;
+  // Draws the op into the box of rows [top, bottom), columns [left, right).
+  struct Clip {
+    int Top, Bottom, Left, Right;
+  };
+  void Draw(const Op& op, const Clip& clip) const;
+  void DrawEllipse(const Op& op, const Clip& clip) const;
+  void DrawLine(const Op& op, const Clip& clip) const;
+  void DrawText(const Op& op, const Clip& clip) const;
+  std::size_t Part(int y, int band) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(bands_) + static_cast<std::size_t>(band);
+  }
+
+  mutable Image image_;
+  int bandWidth_ = 32, bands_ = 1;  // at most 32 bands, one bit each
+  mutable std::vector<std::uint32_t> drawn_;
+  // Per part (row by band): the hash of the drawing recorded on it, and of
+  // what image_ holds; the first op to replay on it (the last that set all
+  // of it).
+  std::vector<std::uint64_t> pending_;
+  mutable std::vector<std::uint64_t> held_;
+  mutable std::vector<std::uint32_t> base_;
+  mutable std::vector<Op> ops_;
+  mutable std::string text_;
+  mutable std::vector<std::uint32_t> blocks_;
 };
 
 }  // namespace vantoro

@@ -4,6 +4,7 @@
 
 #include "state/cp1252.hpp"
 #include "ui/canvas.hpp"
+#include "ui/canvas_hash.hpp"
 
 namespace vantoro {
 
@@ -27,36 +28,74 @@ std::uint32_t Blend(std::uint32_t under, std::uint32_t over, std::uint32_t alpha
 
 int Canvas::Text(int x, int y, std::string_view cp1252, const Font& font, Color color,
                  std::optional<Color> background) {
-  const int width = font.TextWidth(cp1252);
+  // The text's width, and the box its glyphs' bitmaps reach, which may
+  // stand out of the cell.
   const long long top = y, bottom = top + font.CellHeight();
+  const long long baseline = top + font.Ascent();
+  long long first = Height(), last = 0, left = Width(), right = 0, pen = x;
+  for (const char ch : cp1252) {
+    const Glyph& glyph = font.GlyphFor(Cp1252ToUnicode(static_cast<unsigned char>(ch)));
+    const long long glyphLeft = pen + glyph.Left;
+    pen += glyph.Advance;
+    if (glyph.Width <= 0 || glyph.Height <= 0) continue;
+    first = std::min(first, baseline - glyph.Top);
+    last = std::max(last, baseline - glyph.Top + glyph.Height);
+    left = std::min(left, glyphLeft);
+    right = std::max(right, glyphLeft + glyph.Width);
+  }
+  // As Font::TextWidth gives it.
+  const int width = static_cast<int>(std::min<long long>(pen - x, INT_MAX));
   if (background) FillRect(x, y, ClampToInt(1LL * x + width), ClampToInt(bottom), *background);
   if (bottom <= 0 || top >= Height()) return width;
+  first = std::max(first, 0LL);
+  last = std::min(last, static_cast<long long>(Height()));
+  left = std::max(left, 0LL);
+  right = std::min(right, static_cast<long long>(Width()));
+  if (first >= last || left >= right) return width;
+  Op op;
+  op.What = Kind::Text;
+  op.L = x;
+  op.T = y;
+  op.Pen = color.Packed();
+  op.Face = &font;
+  op.From = text_.size();
+  op.Count = cp1252.size();
+  op.Top = static_cast<int>(first);
+  op.Bottom = static_cast<int>(last);
+  op.Left = static_cast<int>(left);
+  op.Right = static_cast<int>(right);
+  text_.append(cp1252);
+  const std::uint64_t characters = canvas_hash::Bytes(cp1252.data(), cp1252.size());
+  Record(op, canvas_hash::HashOf(7, x, y, static_cast<long long>(reinterpret_cast<std::uintptr_t>(&font)), 0,
+                                 op.Pen, characters));
+  return width;
+}
 
-  const std::uint32_t ink = color.Packed();
-  const long long baseline = top + font.Ascent();
-  long long pen = x;
+void Canvas::DrawText(const Op& op, const Clip& clip) const {
+  const Font& font = *op.Face;
+  const std::string_view cp1252(text_.data() + op.From, op.Count);
+  const long long baseline = 1LL * op.T + font.Ascent();
+  long long pen = op.L;
   for (const char ch : cp1252) {
     const Glyph& glyph = font.GlyphFor(Cp1252ToUnicode(static_cast<unsigned char>(ch)));
     const long long left = pen + glyph.Left, gtop = baseline - glyph.Top;
     pen += glyph.Advance;
-    // The part of the glyph's bitmap that lands on the canvas.
-    const int gx0 = static_cast<int>(std::clamp(-left, 0LL, 1LL * glyph.Width));
-    const int gx1 = static_cast<int>(std::clamp(Width() - left, 0LL, 1LL * glyph.Width));
-    const int gy0 = static_cast<int>(std::clamp(-gtop, 0LL, 1LL * glyph.Height));
-    const int gy1 = static_cast<int>(std::clamp(Height() - gtop, 0LL, 1LL * glyph.Height));
+    // The part of the glyph's bitmap that lands in the box asked for.
+    const int gx0 = static_cast<int>(std::clamp(clip.Left - left, 0LL, 1LL * glyph.Width));
+    const int gx1 = static_cast<int>(std::clamp(clip.Right - left, 0LL, 1LL * glyph.Width));
+    const int gy0 = static_cast<int>(std::clamp(clip.Top - gtop, 0LL, 1LL * glyph.Height));
+    const int gy1 = static_cast<int>(std::clamp(clip.Bottom - gtop, 0LL, 1LL * glyph.Height));
     if (gx0 >= gx1) continue;
-    Touch(gtop + gy0, gtop + gy1);
     for (int gy = gy0; gy < gy1; ++gy) {
       const std::uint8_t* coverage =
           glyph.Coverage.data() + static_cast<std::size_t>(gy) * static_cast<std::size_t>(glyph.Width) + gx0;
       std::uint32_t* out =
           image_.Pixels.data() + image_.Index(static_cast<int>(left + gx0), static_cast<int>(gtop + gy));
       for (int i = 0; i < gx1 - gx0; ++i) {
-        if (coverage[i] != 0) out[i] = Blend(out[i], ink, coverage[i]);
+        if (coverage[i] != 0) out[i] = Blend(out[i], op.Pen, coverage[i]);
       }
     }
   }
-  return width;
 }
 
 }  // namespace vantoro

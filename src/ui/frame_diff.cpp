@@ -1,6 +1,7 @@
 #include "ui/frame_diff.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstring>
 
@@ -8,66 +9,115 @@ namespace vantoro {
 
 namespace {
 
-// Rows that are alike between two changed runs: fewer than this and the
-// runs are taken as one, as a separate copy costs more than the rows.
-constexpr int kJoinGap = 12;
-// More areas than this and they are joined into one band: the display is
-// then better served by one copy.
-constexpr std::size_t kMostAreas = 8;
+// Changes are found in tiles of one band of columns by this many rows, and
+// each area is the box of the differences in a block of changed tiles.
+constexpr int kTileRows = 16;
+// More areas than this and they are found again a tile row at a time: a
+// frame changed all over is better sent in fewer, larger copies. Below it,
+// an area costs little more than its pixels (a hundred particles are a
+// hundred tiny copies).
+constexpr std::size_t kMostAreas = 256;
 
 const std::uint32_t* Row(const Image& image, int y) {
   return image.Pixels.data() + static_cast<std::ptrdiff_t>(y) * image.Width;
 }
 
-bool RowDiffers(const Image& now, const Image& before, int y) {
-  return std::memcmp(Row(now, y), Row(before, y),
-                     static_cast<std::size_t>(now.Width) * sizeof(std::uint32_t)) != 0;
+bool Differs(const Image& now, const Image& before, int y, int left, int right) {
+  return std::memcmp(Row(now, y) + left, Row(before, y) + left,
+                     static_cast<std::size_t>(right - left) * sizeof(std::uint32_t)) != 0;
 }
 
-// The columns of rows [top, bottom) that differ, widened to cover them all.
-void ColumnSpan(const Image& now, const Image& before, FrameArea& area) {
-  int left = now.Width, right = -1;
+// Shrinks the area to the box of its differing pixels; false when none
+// differs. `changed`: per row, the bands (of `band` columns) that differ.
+bool Tighten(const Image& now, const Image& before, const std::vector<std::uint32_t>& changed, int band,
+             FrameArea& area) {
+  const int firstBand = area.Left / band, lastBand = (area.Left + area.Width - 1) / band;
+  const std::uint32_t bands = (lastBand - firstBand == 31 ? ~0u : (1u << (lastBand - firstBand + 1)) - 1)
+                              << firstBand;
+  int top = -1, bottom = -1, left = area.Left + area.Width, right = area.Left - 1;
   for (int y = area.Top; y < area.Top + area.Height; ++y) {
+    if ((changed[static_cast<std::size_t>(y)] & bands) == 0) continue;
+    if (top < 0) top = y;
+    bottom = y;
     const std::uint32_t* a = Row(now, y);
     const std::uint32_t* b = Row(before, y);
-    int x = 0;
+    int x = area.Left;
     while (x < left && a[x] == b[x]) ++x;
     left = std::min(left, x);
-    int z = now.Width - 1;
+    int z = area.Left + area.Width - 1;
     while (z > right && a[z] == b[z]) --z;
     right = std::max(right, z);
   }
-  if (right < left) right = left;  // rows that matched after all: keep one column
-  area.Left = left;
-  area.Width = right - left + 1;
+  if (top < 0) return false;
+  area = {left, top, right - left + 1, bottom - top + 1};
+  return true;
 }
 
 }  // namespace
 
-std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before,
-                                    std::span<const std::uint8_t> drawnRows) {
-  if (now.Width <= 0 || now.Height <= 0) return {};
-  if (now.Width != before.Width || now.Height != before.Height) return {{0, 0, now.Width, now.Height}};
-  std::vector<FrameArea> areas;
-  int runTop = -1, lastChanged = -1;
-  for (int y = 0; y < now.Height; ++y) {
+std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before, DrawnParts drawn) {
+  const int width = now.Width, height = now.Height;
+  if (width <= 0 || height <= 0) return {};
+  if (width != before.Width || height != before.Height) return {{0, 0, width, height}};
+  // At most 32 bands, so that a row's bands fit one mask.
+  const int fewest = std::max(32, (width + 31) / 32);
+  const int band = drawn.Rows.empty() || drawn.BandWidth < fewest ? fewest : drawn.BandWidth;
+  const bool banded = band == drawn.BandWidth && !drawn.Rows.empty();
+  const int bands = (width + band - 1) / band;
+  const int tileRows = (height + kTileRows - 1) / kTileRows;
+  // Per row, the bands that differ; per tile row, the bands in which some
+  // row differs.
+  std::vector<std::uint32_t> rowsChanged(static_cast<std::size_t>(height), 0);
+  std::vector<std::uint32_t> changed(static_cast<std::size_t>(tileRows), 0);
+  const std::uint32_t all = bands == 32 ? ~0u : (1u << bands) - 1;
+  for (int y = 0; y < height; ++y) {
     // Rows the mask does not cover count as drawn.
     const auto at = static_cast<std::size_t>(y);
-    const bool drawn = at >= drawnRows.size() || drawnRows[at] != 0;
-    if (!drawn || !RowDiffers(now, before, y)) continue;
-    if (runTop >= 0 && y - lastChanged > kJoinGap) {
-      areas.push_back({0, runTop, 0, lastChanged - runTop + 1});
-      runTop = -1;
+    const std::uint32_t mask = banded && at < drawn.Rows.size() ? drawn.Rows[at] & all : all;
+    std::uint32_t differ = 0;
+    for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
+      const int b = std::countr_zero(bits);
+      if (Differs(now, before, y, b * band, std::min((b + 1) * band, width))) differ |= 1u << b;
     }
-    if (runTop < 0) runTop = y;
-    lastChanged = y;
+    rowsChanged[at] = differ;
+    changed[static_cast<std::size_t>(y / kTileRows)] |= differ;
   }
-  if (runTop >= 0) areas.push_back({0, runTop, 0, lastChanged - runTop + 1});
-  if (areas.size() > kMostAreas) {
-    const int top = areas.front().Top, bottom = areas.back().Top + areas.back().Height;
-    areas.assign(1, {0, top, 0, bottom - top});
-  }
-  for (FrameArea& area : areas) ColumnSpan(now, before, area);
+  // Runs of changed bands in a tile row, and the same run in the tile rows
+  // below, make one block; `joined`: each tile row's bands as one run.
+  const auto blocks = [&](bool joined) {
+    std::vector<FrameArea> found;
+    std::vector<std::size_t> open, still;  // blocks that reach the tile row above
+    for (int ty = 0; ty < tileRows; ++ty) {
+      std::uint32_t bits = changed[static_cast<std::size_t>(ty)];
+      still.clear();
+      while (bits != 0) {
+        const int from = std::countr_zero(bits);
+        int to = from + std::countr_one(bits >> from);
+        if (joined) to = 32 - std::countl_zero(bits);
+        bits &= to >= 32 ? 0u : ~0u << to;
+        const int left = from * band, right = std::min(to * band, width);
+        const int top = ty * kTileRows, bottom = std::min(top + kTileRows, height);
+        const auto same = std::find_if(open.begin(), open.end(), [&](std::size_t i) {
+          return found[i].Left == left && found[i].Width == right - left;
+        });
+        if (same != open.end()) {
+          found[*same].Height = bottom - found[*same].Top;
+          still.push_back(*same);
+        } else {
+          found.push_back({left, top, right - left, bottom - top});
+          still.push_back(found.size() - 1);
+        }
+      }
+      std::swap(open, still);
+    }
+    return found;
+  };
+  std::vector<FrameArea> areas = blocks(false);
+  if (areas.size() > kMostAreas) areas = blocks(true);
+  std::erase_if(areas, [&](FrameArea& area) { return !Tighten(now, before, rowsChanged, band, area); });
+  std::sort(areas.begin(), areas.end(), [](const FrameArea& a, const FrameArea& b) {
+    return a.Top != b.Top ? a.Top < b.Top : a.Left < b.Left;
+  });
   return areas;
 }
 

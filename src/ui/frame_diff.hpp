@@ -8,6 +8,14 @@
 
 namespace vantoro {
 
+// What of a frame may differ from the frame presented last: per row, one
+// bit per band of BandWidth columns (bit b: columns [b * BandWidth,
+// (b + 1) * BandWidth)). No rows: any of it.
+struct DrawnParts {
+  std::span<const std::uint32_t> Rows;
+  int BandWidth = 32;
+};
+
 // A rectangle of frame pixels: columns [Left, Left + Width), rows
 // [Top, Top + Height).
 struct FrameArea {
@@ -15,15 +23,14 @@ struct FrameArea {
   bool operator==(const FrameArea&) const = default;
 };
 
-// The areas where `now` differs from `before`, top to bottom and apart:
-// every differing pixel lies in one of them. Runs of changed rows that lie
-// close together are taken as one area, so that a few scattered changes
-// (a blinking label, a particle) cost a few small copies rather than a band
-// the height of the frame. Empty when the frames are alike; the whole frame
-// when their sizes differ. Rows whose `drawnRows` entry is 0 were not drawn
-// since `before` was taken and are not compared; an empty span: compare all.
-std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before,
-                                    std::span<const std::uint8_t> drawnRows = {});
+// The areas where `now` differs from `before`, apart from each other:
+// every differing pixel lies in one of them, and each is the box of the
+// differences in its part of the frame, so that a few scattered changes (a
+// blinking label, particles) cost a few small copies rather than a band the
+// size of the frame; very many are taken as fewer, larger ones. Empty when
+// the frames are alike; the whole frame when their sizes differ. Parts that
+// `drawn` says were not drawn on since `before` was taken are not compared.
+std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before, DrawnParts drawn = {});
 
 // Copies `area` of `from` into `to`; both have the same size.
 void CopyArea(Image& to, const Image& from, const FrameArea& area);

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "ui/frame_diff.hpp"
 #include "ui/image.hpp"
 
 namespace vantoro {
@@ -23,10 +24,9 @@ class Platform {
   // Copies the frame into the window with its top-left at (left, top),
   // both in the window's logical pixels, each frame pixel a square of
   // scale x scale window pixels; negative positions cut the frame off at
-  // the window's edges. Where drawnRows[y] is 0, row y of the frame is as
-  // it was at the previous present (an empty span: any row may differ).
-  virtual void Present(const Image& frame, int left, int top, int scale,
-                       std::span<const std::uint8_t> drawnRows) = 0;
+  // the window's edges. What `drawn` leaves out is as it was at the
+  // previous present.
+  virtual void Present(const Image& frame, int left, int top, int scale, DrawnParts drawn) = 0;
   virtual void SetCaption(std::string_view caption) = 0;
   // A message the player must acknowledge (file errors), in a box of the
   // desktop's own. False when no box could be shown: the caller shows the

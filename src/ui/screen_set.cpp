@@ -159,8 +159,8 @@ void ScreenSet::ScreenTick(ScreenId id) {
 
 void ScreenSet::PresentCanvas(FrameOrigin origin) {
   if (notice_) DrawNotice();
-  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale(), canvas_.DrawnRows());
-  canvas_.ForgetDrawnRows();
+  platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale(), canvas_.Drawn());
+  canvas_.ForgetDrawn();
 }
 
 void ScreenSet::ShowMessage(std::string_view title, std::string_view text) {

@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -89,8 +91,7 @@ ClientSize SdlPlatform::GetClientSize() {
   return size;
 }
 
-void SdlPlatform::Present(const Image& frame, int left, int top, int scale,
-                          std::span<const std::uint8_t> drawnRows) {
+void SdlPlatform::Present(const Image& frame, int left, int top, int scale, DrawnParts drawn) {
   SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
   if (!target || frame.Width <= 0 || frame.Height <= 0 || scale < 1) {
     impl_->needsFullPaint = true;  // what the window shows is no longer known
@@ -106,7 +107,7 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale,
   // only the areas that did go to the display, and nothing when none did.
   std::vector<FrameArea> areas{{0, 0, frame.Width, frame.Height}};
   if (!impl_->needsFullPaint) {
-    areas = ChangedAreas(frame, impl_->shown, drawnRows);
+    areas = ChangedAreas(frame, impl_->shown, drawn);
     if (areas.empty()) return;
   }
   if (impl_->shown.Width != frame.Width || impl_->shown.Height != frame.Height) {
@@ -124,13 +125,28 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale,
     return;
   }
   if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+  // Small areas, often many (particles), go straight into a window surface
+  // of the frame's own format: a blit call for each costs more than its copy.
+  const bool direct = scale == 1 && target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target);
   std::vector<SDL_Rect> sent;
   sent.reserve(areas.size());
   for (const FrameArea& area : areas) {
     SDL_Rect from{area.Left, area.Top, area.Width, area.Height};
     SDL_Rect dest{(left + area.Left) * scale, (top + area.Top) * scale, area.Width * scale,
                   area.Height * scale};
-    if (scale == 1) {
+    if (direct) {
+      // Clipped to the window, as a blit would.
+      const int x0 = std::max(dest.x, 0), y0 = std::max(dest.y, 0);
+      const int x1 = std::min(dest.x + dest.w, target->w), y1 = std::min(dest.y + dest.h, target->h);
+      if (x0 >= x1 || y0 >= y1) continue;
+      for (int y = y0; y < y1; ++y) {
+        const std::uint32_t* row = frame.Pixels.data() + frame.Index(x0 - left, y - top);
+        std::memcpy(static_cast<std::uint8_t*>(target->pixels) +
+                        static_cast<std::ptrdiff_t>(y) * target->pitch + static_cast<std::ptrdiff_t>(x0) * 4,
+                    row, static_cast<std::size_t>(x1 - x0) * 4);
+      }
+      dest = SDL_Rect{x0, y0, x1 - x0, y1 - y0};
+    } else if (scale == 1) {
       SDL_BlitSurface(source, &from, target, &dest);  // clips, and leaves dest as drawn
     } else {
       // Whole factors: each frame pixel becomes an exact square of window pixels.

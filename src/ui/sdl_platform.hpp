@@ -28,8 +28,7 @@ class SdlPlatform final : public Platform {
   static std::int64_t Ticks();
 
   ClientSize GetClientSize() override;
-  void Present(const Image& frame, int left, int top, int scale,
-               std::span<const std::uint8_t> drawnRows) override;
+  void Present(const Image& frame, int left, int top, int scale, DrawnParts drawn) override;
   void SetCaption(std::string_view caption) override;
   bool ShowMessage(std::string_view title, std::string_view text) override;
   bool TakeFrameLost() override;

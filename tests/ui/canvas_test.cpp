@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace vantoro {
@@ -42,6 +44,9 @@ Image Checker(int width, int height) {
   }
   return picture;
 }
+
+// Drawn pictures must outlive the next read, as the loaded picture set does.
+const Image kChecker4x3 = Checker(4, 3);
 
 INSTANTIATE_TEST_SUITE_P(
     Canvas, CanvasShapes,
@@ -81,10 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                                  {40, 2, kPaper}}},
                       ShapeCase{
                           "PictureClipsAtTopLeft",
-                          [](Canvas& c) { c.Picture(-2, -1, Checker(4, 3)); },
+                          [](Canvas& c) { c.Picture(-2, -1, kChecker4x3); },
                           {{0, 0, Rgb(0x030200)}, {1, 1, Rgb(0x040300)}, {2, 0, kPaper}, {0, 2, kPaper}}},
                       ShapeCase{"PictureClipsAtBottomRight",
-                                [](Canvas& c) { c.Picture(63, 47, Checker(4, 3)); },
+                                [](Canvas& c) { c.Picture(63, 47, kChecker4x3); },
                                 {{63, 47, Rgb(0x010100)}, {62, 47, kPaper}}},
                       ShapeCase{"StretchPictureFillsItsBox",
                                 [](Canvas& c) { c.StretchPicture(1, 1, 4, 4, Checker(2, 2)); },
@@ -99,21 +104,30 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{0, 0, Rgb(0x020200)}, {1, 1, Rgb(0x020200)}, {2, 2, kPaper}}}),
     [](const auto& param) { return std::string(param.param.Name); });
 
-// The window is sent only the rows marked drawn: a row changed but not
-// marked would leave stale pixels on the screen.
-TEST_P(CanvasShapes, EveryRowItChangesIsMarkedDrawn) {
-  Canvas canvas(64, 48);
-  canvas.ForgetDrawnRows();
-  const Image before = canvas.Pixels();
-  GetParam().Draw(canvas);
-  for (int y = 0; y < 48; ++y) {
-    const bool changed =
-        !std::equal(canvas.Pixels().Pixels.begin() + y * 64, canvas.Pixels().Pixels.begin() + (y + 1) * 64,
-                    before.Pixels.begin() + y * 64);
-    if (changed) {
-      EXPECT_NE(canvas.DrawnRows()[static_cast<std::size_t>(y)], 0) << "row " << y;
+bool DrawnAt(const Canvas& canvas, int x, int y) {
+  const DrawnParts drawn = canvas.Drawn();
+  return (drawn.Rows[static_cast<std::size_t>(y)] >> (x / drawn.BandWidth) & 1u) != 0;
+}
+
+// Every pixel that differs from `before` is reported drawn.
+::testing::AssertionResult ChangesReported(const Canvas& canvas, const Image& before) {
+  for (int y = 0; y < canvas.Height(); ++y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
+      if (canvas.At(x, y) != before.At(x, y) && !DrawnAt(canvas, x, y))
+        return ::testing::AssertionFailure() << "(" << x << ", " << y << ") changed unreported";
     }
   }
+  return ::testing::AssertionSuccess();
+}
+
+// The window is sent only the parts reported drawn: a change not reported
+// would leave stale pixels on the screen.
+TEST_P(CanvasShapes, EveryPixelItChangesIsReportedDrawn) {
+  Canvas canvas(64, 48);
+  canvas.ForgetDrawn();
+  const Image before = canvas.Pixels();
+  GetParam().Draw(canvas);
+  EXPECT_TRUE(ChangesReported(canvas, before));
 }
 
 TEST(CanvasBackdrop, RedrawsOnlyTheRowsDrawnOverSince) {
@@ -124,12 +138,12 @@ TEST(CanvasBackdrop, RedrawsOnlyTheRowsDrawnOverSince) {
   const auto drawnRows = [&] {
     std::vector<int> rows;
     for (int y = 0; y < 48; ++y)
-      if (canvas.DrawnRows()[static_cast<std::size_t>(y)] != 0) rows.push_back(y);
+      if (canvas.Drawn().Rows[static_cast<std::size_t>(y)] != 0) rows.push_back(y);
     return rows;
   };
   canvas.Backdrop(backdrop);
   EXPECT_EQ(drawnRows().size(), 48u);  // a new canvas: every row is new
-  canvas.ForgetDrawnRows();
+  canvas.ForgetDrawn();
 
   canvas.Backdrop(backdrop);
   EXPECT_TRUE(drawnRows().empty()) << "an unchanged backdrop is not copied again";
@@ -137,7 +151,7 @@ TEST(CanvasBackdrop, RedrawsOnlyTheRowsDrawnOverSince) {
   canvas.FillRect(0, 10, 64, 12, kPen);
   canvas.Text(0, 20, "Ag", font, kPen);
   canvas.Pixel(5, 40, kBrush);
-  canvas.ForgetDrawnRows();
+  canvas.ForgetDrawn();
   canvas.Backdrop(backdrop);
   const std::vector<int> redrawn = drawnRows();
   for (const int y : {10, 11, 40})
@@ -148,10 +162,78 @@ TEST(CanvasBackdrop, RedrawsOnlyTheRowsDrawnOverSince) {
   // Another picture of the frame's width is copied in full.
   Image other = Checker(64, 48);
   other.Set(0, 0, kPen);
-  canvas.ForgetDrawnRows();
+  canvas.ForgetDrawn();
   canvas.Backdrop(other);
   EXPECT_EQ(drawnRows().size(), 48u);
   EXPECT_EQ(canvas.Pixels().Pixels, other.Pixels);
+}
+
+// The canvas works its parts out only when read, and only those whose
+// drawing changed since: whatever the drawing and wherever the reads fall,
+// what it shows must be what drawing every op at once shows, and every
+// pixel that changed between two reads must be reported drawn.
+TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
+  FontLibrary fonts;
+  const Font& font = fonts.Get("Arial", FontSize::Points(10));
+  constexpr int kW = 200, kH = 48;  // several bands of columns
+  const Image backdrops[2] = {Checker(kW, kH), Checker(kW, kH + 9)};
+  const Image pictures[2] = {Checker(9, 7), Checker(9, 8)};
+  Image stretched = Checker(9, 7);
+  const Image wide = Checker(kW + 6, 5);
+  std::uint32_t seed = 12345;
+  const auto random = [&](int n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+  };
+  const Color colors[3] = {kPen, kBrush, Rgb(0x33CC66)};
+  // A few ops from a small pool, so that frames often repeat rows exactly.
+  const auto drawSome = [&](Canvas& c, int kind, int a, int b, int k) {
+    const Color color = colors[k % 3];
+    switch (kind) {
+      case 0: c.FillRect(a - 8, b - 4, a + 20, b + 3, color); break;
+      case 1: c.FillRect(-5, b, kW + 5, b + 4, color); break;
+      case 2: c.Rectangle(a, b, a + 15, b + 9, color, k % 2 ? std::optional(kBrush) : std::nullopt); break;
+      case 3:
+        c.Ellipse(a - 6, b - 5, a + 13, b + 11, color, k % 2 ? std::optional(kPen) : std::nullopt);
+        break;
+      case 4: c.Line(a, b, kW - a, b / 2 - 3, color); break;
+      case 5: c.Pixel(a, b, color); break;
+      case 6:
+        c.Text(a - 10, b - 8, k % 2 ? "Ag\xC9y" : "Team:", font, color,
+               k % 3 ? std::nullopt : std::optional(kPaper));
+        break;
+      case 7: c.Picture(a - 4, b - 3, pictures[k % 2]); break;
+      case 8: c.Picture(-3, b, wide); break;
+      case 9: c.StretchPicture(a - 5, b - 6, 13 + k, 9, stretched); break;
+      case 10: c.Backdrop(backdrops[k % 2]); break;
+      default: c.Clear(color); break;
+    }
+  };
+  Canvas lazy(kW, kH), eager(kW, kH);
+  Image before = lazy.Pixels();
+  lazy.ForgetDrawn();
+  for (int frame = 0; frame < 400; ++frame) {
+    if (random(8) != 0) {  // frames mostly start by covering the whole frame
+      const int k = random(3);
+      const int kind = k == 2 ? 11 : 10;
+      drawSome(lazy, kind, 0, 0, k);
+      drawSome(eager, kind, 0, 0, k);
+    }
+    for (int n = random(7); n > 0; --n) {
+      const int kind = random(11), a = random(16) * 13 - 6, b = random(5) * 11 - 4, k = random(4);
+      drawSome(lazy, kind, a, b, k);
+      drawSome(eager, kind, a, b, k);
+      (void)eager.At(0, 0);  // worked out after every op
+      // A stretched picture drawn is the picture as it was when drawn.
+      if (random(9) == 0)
+        stretched.Set(random(9), random(7), Rgb(0x010101u * static_cast<unsigned>(random(255))));
+    }
+    if (random(3) != 0) continue;  // reads fall between some frames only
+    ASSERT_EQ(lazy.Pixels().Pixels, eager.Pixels().Pixels) << "frame " << frame;
+    ASSERT_TRUE(ChangesReported(lazy, before)) << "frame " << frame;
+    before = lazy.Pixels();
+    lazy.ForgetDrawn();
+  }
 }
 
 // Coordinates come from game arithmetic on save-file values, so anything
