@@ -94,15 +94,21 @@ void Canvas::Settle() const {
   // A part is worked out again only when its drawing changed, and then only
   // from the last op that set all of it.
   std::vector<std::uint32_t> stale(static_cast<std::size_t>(height), 0);
+  std::vector<int> staleRows;  // in order
+  const auto rowBytes = static_cast<std::size_t>(bands_) * sizeof(std::uint64_t);
   for (int y = 0; y < height; ++y) {
     std::uint32_t mask = 0;
-    for (int band = 0; band < bands_; ++band) {
-      const std::size_t at = Part(y, band);
-      if (held_[at] != pending_[at]) mask |= 1u << band;
+    // Most rows are drawn as they were: one comparison tells.
+    if (std::memcmp(held_.data() + Part(y, 0), pending_.data() + Part(y, 0), rowBytes) != 0) {
+      for (int band = 0; band < bands_; ++band) {
+        const std::size_t at = Part(y, band);
+        if (held_[at] != pending_[at]) mask |= 1u << band;
+      }
     }
     stale[static_cast<std::size_t>(y)] = mask;
+    if (mask != 0) staleRows.push_back(y);
   }
-  for (std::size_t i = 0; i < ops_.size(); ++i) {
+  for (std::size_t i = 0; i < ops_.size() && !staleRows.empty(); ++i) {
     const Op& op = ops_[i];
     const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
     const std::uint32_t span = (last - first + 1 == 32 ? ~0u : ((1u << (last - first + 1)) - 1)) << first;
@@ -115,18 +121,22 @@ void Canvas::Settle() const {
       }
       return mask;
     };
-    // Rows alike in what they want go together, each run of bands as a box.
-    int y = op.Top;
-    while (y < op.Bottom) {
-      const std::uint32_t mask = wanted(y);
-      const int top = y;
-      ++y;
-      while (y < op.Bottom && wanted(y) == mask) ++y;
+    // Only the stale rows the op reaches; rows next to each other and alike
+    // in what they want go together, each run of bands as a box.
+    auto row = std::lower_bound(staleRows.begin(), staleRows.end(), op.Top);
+    while (row != staleRows.end() && *row < op.Bottom) {
+      const int top = *row;
+      const std::uint32_t mask = wanted(top);
+      int bottom = top + 1;
+      for (++row; row != staleRows.end() && *row == bottom && bottom < op.Bottom && wanted(bottom) == mask;
+           ++row) {
+        ++bottom;
+      }
       for (std::uint32_t bits = mask; bits != 0;) {
         const int from = std::countr_zero(bits);
         const int to = from + std::countr_one(bits >> from);
         bits &= to >= 32 ? 0u : ~0u << to;
-        Draw(op, Clip{top, y, from * bandWidth_, std::min(to * bandWidth_, Width())});
+        Draw(op, Clip{top, bottom, from * bandWidth_, std::min(to * bandWidth_, Width())});
       }
     }
   }
