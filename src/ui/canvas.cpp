@@ -17,11 +17,10 @@ using canvas_hash::kChainStart;
 
 namespace {
 
-// More ops than this, or more copied pixels, between two reads (screens
-// that tick hidden draw without being read) and the record is worked out
-// at once, so that it never grows without bound.
+// More ops than this between two reads (screens that tick hidden draw
+// without being read) and the record is worked out at once, so that it
+// never grows without bound.
 constexpr std::size_t kMostOps = 1 << 16;
-constexpr std::size_t kMostBlockPixels = std::size_t{1} << 23;
 
 std::uint64_t Colors(std::uint32_t pen, std::uint32_t brush) { return (std::uint64_t{pen} << 32) | brush; }
 
@@ -43,7 +42,6 @@ void Canvas::DropRecordIfCovered(int top, int bottom, int left, int right) {
   if (top > 0 || bottom < Height() || left > 0 || right < Width() || ops_.empty()) return;
   ops_.clear();
   text_.clear();
-  blocks_.clear();
   std::fill(base_.begin(), base_.end(), 0u);
 }
 
@@ -151,7 +149,6 @@ void Canvas::Settle() const {
   }
   ops_.clear();
   text_.clear();
-  blocks_.clear();
   std::fill(base_.begin(), base_.end(), 0u);
 }
 
@@ -172,14 +169,20 @@ void Canvas::Draw(const Op& op, const Clip& clip) const {
     case Kind::Ellipse: DrawEllipse(op, clip); break;
     case Kind::Line: DrawLine(op, clip); break;
     case Kind::Text: DrawText(op, clip); break;
-    case Kind::Block: {
-      const int l = std::max(op.L, clip.Left), r = std::min(op.L + op.R, clip.Right);
+    case Kind::Stretch: {
+      const Image& picture = *op.Source;
+      const int l = std::max(op.Left, clip.Left), r = std::min(op.Right, clip.Right);
       if (l >= r) break;
-      for (int y = std::max(clip.Top, op.T); y < std::min(clip.Bottom, op.T + op.B); ++y) {
-        const std::uint32_t* from = blocks_.data() + op.From +
-                                    static_cast<std::size_t>(y - op.T) * static_cast<std::size_t>(op.R) +
-                                    static_cast<std::size_t>(l - op.L);
-        std::copy_n(from, r - l, image_.Pixels.data() + image_.Index(l, y));
+      // Nearest source column of every target column, worked out once.
+      std::vector<int> columns(static_cast<std::size_t>(r - l));
+      for (int x = l; x < r; ++x) {
+        columns[static_cast<std::size_t>(x - l)] = static_cast<int>((1LL * x - op.L) * picture.Width / op.R);
+      }
+      for (int y = std::max(clip.Top, op.Top); y < std::min(clip.Bottom, op.Bottom); ++y) {
+        const int sy = static_cast<int>((1LL * y - op.T) * picture.Height / op.B);
+        const std::uint32_t* source = picture.Pixels.data() + picture.Index(0, sy);
+        std::uint32_t* target = image_.Pixels.data() + image_.Index(l, y);
+        for (std::size_t i = 0; i < columns.size(); ++i) target[i] = source[columns[i]];
       }
       break;
     }
@@ -395,27 +398,6 @@ void Canvas::DrawLine(const Op& op, const Clip& clip) const {
   }
 }
 
-void Canvas::RecordBlock(int left, int top, int width, int height, std::size_t from) {
-  Op op;
-  op.What = Kind::Block;
-  op.L = left;
-  op.T = top;
-  op.R = width;
-  op.B = height;
-  op.From = from;
-  op.Top = top;
-  op.Bottom = top + height;
-  op.Left = left;
-  op.Right = left + width;
-  const std::uint64_t pixels =
-      canvas_hash::Bytes(blocks_.data() + from, static_cast<std::size_t>(width) *
-                                                    static_cast<std::size_t>(height) * sizeof(std::uint32_t));
-  // Each row is known by its own pixels and the block's place: the block's
-  // hash differs from row to row only through the block's top.
-  Record(op, HashOf(5, left, top, width, height, 0, pixels), left, left + width);
-  if (blocks_.size() > kMostBlockPixels) Settle();
-}
-
 void Canvas::Picture(int x, int y, const Image& picture) {
   // 64-bit bounds: a position far off the frame must not overflow.
   const long long lx = x, ly = y;
@@ -463,23 +445,22 @@ void Canvas::StretchPicture(int l, int t, int width, int height, const Image& pi
   const long long left = std::max(l, 0), right = std::min(1LL * l + width, 1LL * Width());
   const long long top = std::max(t, 0), bottom = std::min(1LL * t + height, 1LL * Height());
   if (left >= right || top >= bottom) return;
-  const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
   DropRecordIfCovered(static_cast<int>(top), static_cast<int>(bottom), static_cast<int>(left),
                       static_cast<int>(right));
-  // Nearest source column of every target column, worked out once.
-  std::vector<int> columns(static_cast<std::size_t>(w));
-  for (long long x = left; x < right; ++x) {
-    columns[static_cast<std::size_t>(x - left)] = static_cast<int>((x - l) * picture.Width / width);
-  }
-  const std::size_t from = blocks_.size();
-  blocks_.resize(from + static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  std::uint32_t* out = blocks_.data() + from;
-  for (long long y = top; y < bottom; ++y, out += w) {
-    const int sy = static_cast<int>((y - t) * picture.Height / height);
-    const std::uint32_t* source = &picture.Pixels[picture.Index(0, sy)];
-    for (std::size_t i = 0; i < columns.size(); ++i) out[i] = source[columns[i]];
-  }
-  RecordBlock(static_cast<int>(left), static_cast<int>(top), w, h, from);
+  Op op;
+  op.What = Kind::Stretch;
+  op.L = l;
+  op.T = t;
+  op.R = width;
+  op.B = height;
+  op.Source = &picture;
+  op.Top = static_cast<int>(top);
+  op.Bottom = static_cast<int>(bottom);
+  op.Left = static_cast<int>(left);
+  op.Right = static_cast<int>(right);
+  const auto address = reinterpret_cast<std::uintptr_t>(picture.Pixels.data());
+  const long long size = (1LL * picture.Height << 32) | static_cast<unsigned>(picture.Width);
+  Record(op, HashOf(5, l, t, width, height, address, static_cast<std::uint64_t>(size)), op.Left, op.Right);
 }
 
 }  // namespace vantoro

@@ -13,8 +13,7 @@
 // over everything drawn on it since something last set all of it.
 // Pictures, like fonts, are known by their addresses: a picture or font
 // drawn must stay alive and unchanged until the next read, as the loaded
-// picture set and the font library do. Only a stretched picture is copied
-// (and hashed) when drawn.
+// picture set and the font library do.
 
 #include <cstdint>
 #include <optional>
@@ -81,21 +80,21 @@ class Canvas {
   void ForgetDrawn();
 
  private:
-  enum class Kind : std::uint8_t { Fill, Ellipse, Line, Pixel, Text, Block, Stored, Backdrop };
+  enum class Kind : std::uint8_t { Fill, Ellipse, Line, Pixel, Text, Stored, Stretch, Backdrop };
   struct Op {
     Kind What = Kind::Fill;
     bool Filled = false;  // an ellipse with a brush
     // Fill and Ellipse: the box l, t, r, b; Line: its end points; Pixel,
-    // Text and Stored: the position; Block: left, top, width, height of its
-    // pixels.
+    // Text and Stored: the position; Stretch: left, top, width and height
+    // of the box the picture fills.
     int L = 0, T = 0, R = 0, B = 0;
     std::uint32_t Pen = 0, Brush = 0;
     int Top = 0, Bottom = 0;        // the frame rows it may change
     int Left = 0, Right = 0;        // and columns
-    std::size_t From = 0;           // Text: into text_; Block: into blocks_
+    std::size_t From = 0;           // Text: into text_
     std::size_t Count = 0;          // Text: characters
     const Font* Face = nullptr;     // Text
-    const Image* Source = nullptr;  // Stored and Backdrop
+    const Image* Source = nullptr;  // Stored, Stretch and Backdrop
   };
 
   // Adds an op that may change rows [op.Top, op.Bottom) and columns
@@ -106,9 +105,6 @@ class Canvas {
   // columns [left, right) stores anything: when that is the whole frame,
   // nothing recorded before can show.
   void DropRecordIfCovered(int top, int bottom, int left, int right);
-  // A copied picture block of `width` x `height` pixels at (left, top), its
-  // pixels already appended to blocks_ from `from` on.
-  void RecordBlock(int left, int top, int width, int height, std::size_t from);
   // Works out the rows whose recorded drawing differs from what they hold.
   void Settle() const;
   // Draws the op into the box of rows [top, bottom), columns [left, right).
@@ -134,7 +130,6 @@ class Canvas {
   mutable std::vector<std::uint32_t> base_;
   mutable std::vector<Op> ops_;
   mutable std::string text_;
-  mutable std::vector<std::uint32_t> blocks_;
 };
 
 }  // namespace vantoro
