@@ -24,6 +24,13 @@ constexpr std::size_t kMostOps = 1 << 16;
 
 std::uint64_t Colors(std::uint32_t pen, std::uint32_t brush) { return (std::uint64_t{pen} << 32) | brush; }
 
+// A picture drawn is known by where its pixels are and its size.
+std::uint64_t Identity(const Image& picture) {
+  const auto address = reinterpret_cast<std::uintptr_t>(picture.Pixels.data());
+  return Chain(address, (std::uint64_t{static_cast<std::uint32_t>(picture.Height)} << 32) |
+                            static_cast<std::uint32_t>(picture.Width));
+}
+
 }  // namespace
 
 Canvas::Canvas(int width, int height) : image_(std::max(width, 0), std::max(height, 0)) {
@@ -91,8 +98,8 @@ void Canvas::Settle() const {
   const int height = Height();
   // A part is worked out again only when its drawing changed, and then only
   // from the last op that set all of it.
-  std::vector<std::uint32_t> stale(static_cast<std::size_t>(height), 0);
-  std::vector<int> staleRows;  // in order
+  stale_.assign(static_cast<std::size_t>(height), 0);
+  staleRows_.clear();
   const auto rowBytes = static_cast<std::size_t>(bands_) * sizeof(std::uint64_t);
   for (int y = 0; y < height; ++y) {
     std::uint32_t mask = 0;
@@ -103,30 +110,30 @@ void Canvas::Settle() const {
         if (held_[at] != pending_[at]) mask |= 1u << band;
       }
     }
-    stale[static_cast<std::size_t>(y)] = mask;
-    if (mask != 0) staleRows.push_back(y);
+    stale_[static_cast<std::size_t>(y)] = mask;
+    if (mask != 0) staleRows_.push_back(y);
   }
-  for (std::size_t i = 0; i < ops_.size() && !staleRows.empty(); ++i) {
+  for (std::size_t i = 0; i < ops_.size() && !staleRows_.empty(); ++i) {
     const Op& op = ops_[i];
     const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
     const std::uint32_t span = (last - first + 1 == 32 ? ~0u : ((1u << (last - first + 1)) - 1)) << first;
     // The bands of row y that this op draws again.
     const auto wanted = [&](int y) {
-      std::uint32_t mask = stale[static_cast<std::size_t>(y)] & span;
+      std::uint32_t mask = stale_[static_cast<std::size_t>(y)] & span;
       for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
         const int band = std::countr_zero(bits);
         if (base_[Part(y, band)] > i) mask &= ~(1u << band);
       }
       return mask;
     };
-    // Only the stale rows the op reaches; rows next to each other and alike
+    // Only the stale_ rows the op reaches; rows next to each other and alike
     // in what they want go together, each run of bands as a box.
-    auto row = std::lower_bound(staleRows.begin(), staleRows.end(), op.Top);
-    while (row != staleRows.end() && *row < op.Bottom) {
+    auto row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
+    while (row != staleRows_.end() && *row < op.Bottom) {
       const int top = *row;
       const std::uint32_t mask = wanted(top);
       int bottom = top + 1;
-      for (++row; row != staleRows.end() && *row == bottom && bottom < op.Bottom && wanted(bottom) == mask;
+      for (++row; row != staleRows_.end() && *row == bottom && bottom < op.Bottom && wanted(bottom) == mask;
            ++row) {
         ++bottom;
       }
@@ -139,7 +146,7 @@ void Canvas::Settle() const {
     }
   }
   for (int y = 0; y < height; ++y) {
-    const std::uint32_t mask = stale[static_cast<std::size_t>(y)];
+    const std::uint32_t mask = stale_[static_cast<std::size_t>(y)];
     if (mask == 0) continue;
     drawn_[static_cast<std::size_t>(y)] |= mask;
     for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
@@ -213,17 +220,16 @@ void Canvas::FillRect(int l, int t, int r, int b, Color c) {
   b = std::min(b, Height());
   if (l >= r || t >= b) return;
   DropRecordIfCovered(t, b, l, r);
-  Op op;
-  op.What = Kind::Fill;
-  op.L = l;
-  op.T = t;
-  op.R = r;
-  op.B = b;
-  op.Pen = c.Packed();
-  op.Top = t;
-  op.Bottom = b;
-  op.Left = l;
-  op.Right = r;
+  const Op op{.What = Kind::Fill,
+              .L = l,
+              .T = t,
+              .R = r,
+              .B = b,
+              .Pen = c.Packed(),
+              .Top = t,
+              .Bottom = b,
+              .Left = l,
+              .Right = r};
   // Rows are alike whatever their top and bottom: only the columns count.
   Record(op, HashOf(0, l, r, 0, 0, op.Pen, 0), l, r);
 }
@@ -239,15 +245,14 @@ void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Colo
 
 void Canvas::Pixel(int x, int y, Color c) {
   if (!image_.Contains(x, y)) return;
-  Op op;
-  op.What = Kind::Pixel;
-  op.L = x;
-  op.T = y;
-  op.Pen = c.Packed();
-  op.Top = y;
-  op.Bottom = y + 1;
-  op.Left = x;
-  op.Right = x + 1;
+  const Op op{.What = Kind::Pixel,
+              .L = x,
+              .T = y,
+              .Pen = c.Packed(),
+              .Top = y,
+              .Bottom = y + 1,
+              .Left = x,
+              .Right = x + 1};
   Record(op, HashOf(1, x, 0, 0, 0, op.Pen, 0));
 }
 
@@ -256,19 +261,18 @@ void Canvas::Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color>
   const int top = std::max(t, 0), bottom = std::min(b, Height());
   const int left = std::max(l, 0), right = std::min(r, Width());
   if (top >= bottom || left >= right) return;
-  Op op;
-  op.What = Kind::Ellipse;
-  op.Filled = brush.has_value();
-  op.L = l;
-  op.T = t;
-  op.R = r;
-  op.B = b;
-  op.Pen = pen.Packed();
-  op.Brush = brush ? brush->Packed() : 0;
-  op.Top = top;
-  op.Bottom = bottom;
-  op.Left = left;
-  op.Right = right;
+  const Op op{.What = Kind::Ellipse,
+              .Filled = brush.has_value(),
+              .L = l,
+              .T = t,
+              .R = r,
+              .B = b,
+              .Pen = pen.Packed(),
+              .Brush = brush ? brush->Packed() : 0,
+              .Top = top,
+              .Bottom = bottom,
+              .Left = left,
+              .Right = right};
   Record(op, HashOf(op.Filled ? 3 : 2, l, t, r, b, Colors(op.Pen, op.Brush), 0));
 }
 
@@ -361,17 +365,16 @@ void Canvas::Line(int x0, int y0, int x1, int y1, Color c) {
   const int top = std::max(std::min(y0, y1), 0), bottom = std::min(std::max(y0, y1) + 1, Height());
   const int left = std::max(std::min(x0, x1), 0), right = std::min(std::max(x0, x1) + 1, Width());
   if (top >= bottom || left >= right) return;
-  Op op;
-  op.What = Kind::Line;
-  op.L = x0;
-  op.T = y0;
-  op.R = x1;
-  op.B = y1;
-  op.Pen = c.Packed();
-  op.Top = top;
-  op.Bottom = bottom;
-  op.Left = left;
-  op.Right = right;
+  const Op op{.What = Kind::Line,
+              .L = x0,
+              .T = y0,
+              .R = x1,
+              .B = y1,
+              .Pen = c.Packed(),
+              .Top = top,
+              .Bottom = bottom,
+              .Left = left,
+              .Right = right};
   Record(op, HashOf(4, x0, y0, x1, y1, op.Pen, 0));
 }
 
@@ -408,18 +411,15 @@ void Canvas::Picture(int x, int y, const Image& picture) {
   if (sx0 >= sx1 || sy0 >= sy1) return;
   const int left = x + sx0, top = y + sy0, width = sx1 - sx0, height = sy1 - sy0;
   DropRecordIfCovered(top, top + height, left, left + width);
-  Op op;
-  op.What = Kind::Stored;
-  op.L = x;
-  op.T = y;
-  op.Source = &picture;
-  op.Top = top;
-  op.Bottom = top + height;
-  op.Left = left;
-  op.Right = left + width;
-  const auto address = static_cast<long long>(reinterpret_cast<std::uintptr_t>(picture.Pixels.data()));
-  const long long size = (1LL * picture.Height << 32) | static_cast<unsigned>(picture.Width);
-  Record(op, HashOf(8, x, y, address, size, 0, 0), left, left + width);
+  const Op op{.What = Kind::Stored,
+              .L = x,
+              .T = y,
+              .Top = top,
+              .Bottom = top + height,
+              .Left = left,
+              .Right = left + width,
+              .Source = &picture};
+  Record(op, HashOf(8, x, y, 0, 0, 0, Identity(picture)), left, left + width);
 }
 
 void Canvas::Backdrop(const Image& picture) {
@@ -430,13 +430,8 @@ void Canvas::Backdrop(const Image& picture) {
   const int rows = std::min(Height(), picture.Height);
   if (rows <= 0) return;
   DropRecordIfCovered(0, rows, 0, Width());
-  Op op;
-  op.What = Kind::Backdrop;
-  op.Source = &picture;
-  op.Top = 0;
-  op.Bottom = rows;
-  op.Left = 0;
-  op.Right = Width();
+  const Op op{
+      .What = Kind::Backdrop, .Top = 0, .Bottom = rows, .Left = 0, .Right = Width(), .Source = &picture};
   Record(op, HashOf(6, 0, 0, 0, 0, 0, 0), 0, Width());
 }
 
@@ -447,20 +442,17 @@ void Canvas::StretchPicture(int l, int t, int width, int height, const Image& pi
   if (left >= right || top >= bottom) return;
   DropRecordIfCovered(static_cast<int>(top), static_cast<int>(bottom), static_cast<int>(left),
                       static_cast<int>(right));
-  Op op;
-  op.What = Kind::Stretch;
-  op.L = l;
-  op.T = t;
-  op.R = width;
-  op.B = height;
-  op.Source = &picture;
-  op.Top = static_cast<int>(top);
-  op.Bottom = static_cast<int>(bottom);
-  op.Left = static_cast<int>(left);
-  op.Right = static_cast<int>(right);
-  const auto address = reinterpret_cast<std::uintptr_t>(picture.Pixels.data());
-  const long long size = (1LL * picture.Height << 32) | static_cast<unsigned>(picture.Width);
-  Record(op, HashOf(5, l, t, width, height, address, static_cast<std::uint64_t>(size)), op.Left, op.Right);
+  const Op op{.What = Kind::Stretch,
+              .L = l,
+              .T = t,
+              .R = width,
+              .B = height,
+              .Top = static_cast<int>(top),
+              .Bottom = static_cast<int>(bottom),
+              .Left = static_cast<int>(left),
+              .Right = static_cast<int>(right),
+              .Source = &picture};
+  Record(op, HashOf(5, l, t, width, height, 0, Identity(picture)), op.Left, op.Right);
 }
 
 }  // namespace vantoro

@@ -105,12 +105,12 @@ class Canvas {
   // columns [left, right) stores anything: when that is the whole frame,
   // nothing recorded before can show.
   void DropRecordIfCovered(int top, int bottom, int left, int right);
-  // Works out the rows whose recorded drawing differs from what they hold.
+  // Works out the parts whose recorded drawing differs from what they hold.
   void Settle() const;
-  // Draws the op into the box of rows [top, bottom), columns [left, right).
   struct Clip {
     int Top, Bottom, Left, Right;
   };
+  // Draws the op into the clip's rows [Top, Bottom) and columns [Left, Right).
   void Draw(const Op& op, const Clip& clip) const;
   void DrawEllipse(const Op& op, const Clip& clip) const;
   void DrawLine(const Op& op, const Clip& clip) const;
@@ -130,6 +130,9 @@ class Canvas {
   mutable std::vector<std::uint32_t> base_;
   mutable std::vector<Op> ops_;
   mutable std::string text_;
+  // Settle's own: per row, its stale bands; the rows with any, in order.
+  mutable std::vector<std::uint32_t> stale_;
+  mutable std::vector<int> staleRows_;
 };
 
 }  // namespace vantoro

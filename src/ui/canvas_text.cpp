@@ -52,18 +52,17 @@ int Canvas::Text(int x, int y, std::string_view cp1252, const Font& font, Color 
   left = std::max(left, 0LL);
   right = std::min(right, static_cast<long long>(Width()));
   if (first >= last || left >= right) return width;
-  Op op;
-  op.What = Kind::Text;
-  op.L = x;
-  op.T = y;
-  op.Pen = color.Packed();
-  op.Face = &font;
-  op.From = text_.size();
-  op.Count = cp1252.size();
-  op.Top = static_cast<int>(first);
-  op.Bottom = static_cast<int>(last);
-  op.Left = static_cast<int>(left);
-  op.Right = static_cast<int>(right);
+  const Op op{.What = Kind::Text,
+              .L = x,
+              .T = y,
+              .Pen = color.Packed(),
+              .Top = static_cast<int>(first),
+              .Bottom = static_cast<int>(last),
+              .Left = static_cast<int>(left),
+              .Right = static_cast<int>(right),
+              .From = text_.size(),
+              .Count = cp1252.size(),
+              .Face = &font};
   text_.append(cp1252);
   const std::uint64_t characters = canvas_hash::Bytes(cp1252.data(), cp1252.size());
   Record(op, canvas_hash::HashOf(7, x, y, static_cast<long long>(reinterpret_cast<std::uintptr_t>(&font)), 0,
