@@ -22,14 +22,16 @@ const std::uint32_t* Row(const Image& image, int y) {
   return image.Pixels.data() + static_cast<std::ptrdiff_t>(y) * image.Width;
 }
 
-bool Differs(const Image& now, const Image& before, int y, int left, int right) {
+const std::uint32_t* Row(const PixelsView& view, int y) { return view.Pixels + y * view.Pitch; }
+
+bool Differs(const Image& now, const PixelsView& before, int y, int left, int right) {
   return std::memcmp(Row(now, y) + left, Row(before, y) + left,
                      static_cast<std::size_t>(right - left) * sizeof(std::uint32_t)) != 0;
 }
 
 // Shrinks the area to the box of its differing pixels; false when none
 // differs. `changed`: per row, the bands (of `band` columns) that differ.
-bool Tighten(const Image& now, const Image& before, const std::vector<std::uint32_t>& changed, int band,
+bool Tighten(const Image& now, const PixelsView& before, const std::vector<std::uint32_t>& changed, int band,
              FrameArea& area) {
   const int firstBand = area.Left / band, lastBand = (area.Left + area.Width - 1) / band;
   const std::uint32_t bands = (lastBand - firstBand == 31 ? ~0u : (1u << (lastBand - firstBand + 1)) - 1)
@@ -56,6 +58,10 @@ bool Tighten(const Image& now, const Image& before, const std::vector<std::uint3
 }  // namespace
 
 std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before, DrawnParts drawn) {
+  return ChangedAreas(now, ViewOf(before), drawn);
+}
+
+std::vector<FrameArea> ChangedAreas(const Image& now, PixelsView before, DrawnParts drawn) {
   const int width = now.Width, height = now.Height;
   if (width <= 0 || height <= 0) return {};
   if (width != before.Width || height != before.Height) return {{0, 0, width, height}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -31,6 +32,21 @@ struct FrameArea {
 // the frames are alike; the whole frame when their sizes differ. Parts that
 // `drawn` says were not drawn on since `before` was taken are not compared.
 std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before, DrawnParts drawn = {});
+
+// Pixels laid out as an Image's but `Pitch` pixels from one row to the next:
+// a frame inside a larger one, such as the window's own pixels.
+struct PixelsView {
+  const std::uint32_t* Pixels = nullptr;
+  std::ptrdiff_t Pitch = 0;
+  int Width = 0, Height = 0;
+};
+inline PixelsView ViewOf(const Image& image) {
+  return {image.Pixels.data(), image.Width, image.Width, image.Height};
+}
+
+// The same, with `before` held elsewhere: what a window shows, compared
+// where it lies instead of in a copy of its own.
+std::vector<FrameArea> ChangedAreas(const Image& now, PixelsView before, DrawnParts drawn = {});
 
 // Copies `area` of `from` into `to`; both have the same size.
 void CopyArea(Image& to, const Image& from, const FrameArea& area);

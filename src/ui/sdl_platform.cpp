@@ -27,8 +27,9 @@ struct SdlPlatform::Impl {
   SDL_Surface* target = nullptr;  // the window's surface, as last seen
   bool frameLost = false;         // a new window surface lost the last frame
   int left = 0, top = 0, scale = 1;
+  bool direct = false;         // the surface is compared and written directly
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
-  Image shown;                 // what the window shows now, to send only what changed
+  Image shown;                 // otherwise, what the window shows now, to send only what changed
 };
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
@@ -97,64 +98,72 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
     impl_->needsFullPaint = true;  // what the window shows is no longer known
     return;
   }
-  if (target != impl_->target || left != impl_->left || top != impl_->top || scale != impl_->scale)
+  // A window surface of the frame's own format that holds all of the frame
+  // at scale 1 is itself the record of what the window shows: the frame is
+  // compared with it and copied into it, with no copy of its own kept.
+  const bool direct = scale == 1 && target->format->format == SDL_PIXELFORMAT_RGB888 &&
+                      !SDL_MUSTLOCK(target) && left >= 0 && top >= 0 && left + frame.Width <= target->w &&
+                      top + frame.Height <= target->h;
+  if (target != impl_->target || left != impl_->left || top != impl_->top || scale != impl_->scale ||
+      direct != impl_->direct)
     impl_->needsFullPaint = true;
   impl_->target = target;
   impl_->left = left;
   impl_->top = top;
   impl_->scale = scale;
+  impl_->direct = direct;
+  const std::ptrdiff_t pitch = target->pitch / 4;  // in pixels: 32 bits each
+  std::uint32_t* const origin =
+      direct ? static_cast<std::uint32_t*>(target->pixels) + top * pitch + left : nullptr;
   // Every tick draws the whole frame, but usually little of it changes:
   // only the areas that did go to the display, and nothing when none did.
   std::vector<FrameArea> areas{{0, 0, frame.Width, frame.Height}};
   if (!impl_->needsFullPaint) {
-    areas = ChangedAreas(frame, impl_->shown, drawn);
+    areas = direct ? ChangedAreas(frame, PixelsView{origin, pitch, frame.Width, frame.Height}, drawn)
+                   : ChangedAreas(frame, impl_->shown, drawn);
     if (areas.empty()) return;
   }
-  if (impl_->shown.Width != frame.Width || impl_->shown.Height != frame.Height) {
-    impl_->shown = frame;
-  } else {
-    for (const FrameArea& area : areas) CopyArea(impl_->shown, frame, area);
-  }
-  // The window's surface keeps the frame between ticks; this surface only
-  // borrows the frame's pixels for the copy.
-  SDL_Surface* source =
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(frame.Pixels.data()), frame.Width,
-                                         frame.Height, 32, frame.Width * 4, SDL_PIXELFORMAT_RGB888);
-  if (!source) {
-    impl_->needsFullPaint = true;
-    return;
-  }
   if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  // Small areas, often many (particles), go straight into a window surface
-  // of the frame's own format: a blit call for each costs more than its copy.
-  const bool direct = scale == 1 && target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target);
   std::vector<SDL_Rect> sent;
   sent.reserve(areas.size());
-  for (const FrameArea& area : areas) {
-    SDL_Rect from{area.Left, area.Top, area.Width, area.Height};
-    SDL_Rect dest{(left + area.Left) * scale, (top + area.Top) * scale, area.Width * scale,
-                  area.Height * scale};
-    if (direct) {
-      // Clipped to the window, as a blit would.
-      const int x0 = std::max(dest.x, 0), y0 = std::max(dest.y, 0);
-      const int x1 = std::min(dest.x + dest.w, target->w), y1 = std::min(dest.y + dest.h, target->h);
-      if (x0 >= x1 || y0 >= y1) continue;
-      for (int y = y0; y < y1; ++y) {
-        const std::uint32_t* row = frame.Pixels.data() + frame.Index(x0 - left, y - top);
-        std::memcpy(static_cast<std::uint8_t*>(target->pixels) +
-                        static_cast<std::ptrdiff_t>(y) * target->pitch + static_cast<std::ptrdiff_t>(x0) * 4,
-                    row, static_cast<std::size_t>(x1 - x0) * 4);
+  if (direct) {
+    impl_->shown = Image();
+    for (const FrameArea& area : areas) {
+      for (int y = area.Top; y < area.Top + area.Height; ++y) {
+        std::memcpy(origin + y * pitch + area.Left, frame.Pixels.data() + frame.Index(area.Left, y),
+                    static_cast<std::size_t>(area.Width) * 4);
       }
-      dest = SDL_Rect{x0, y0, x1 - x0, y1 - y0};
-    } else if (scale == 1) {
-      SDL_BlitSurface(source, &from, target, &dest);  // clips, and leaves dest as drawn
-    } else {
-      // Whole factors: each frame pixel becomes an exact square of window pixels.
-      SDL_BlitScaled(source, &from, target, &dest);
+      sent.push_back(SDL_Rect{left + area.Left, top + area.Top, area.Width, area.Height});
     }
-    if (dest.w > 0 && dest.h > 0) sent.push_back(dest);
+  } else {
+    if (impl_->shown.Width != frame.Width || impl_->shown.Height != frame.Height) {
+      impl_->shown = frame;
+    } else {
+      for (const FrameArea& area : areas) CopyArea(impl_->shown, frame, area);
+    }
+    // The window's surface keeps the frame between ticks; this surface only
+    // borrows the frame's pixels for the copy.
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(frame.Pixels.data()), frame.Width,
+                                           frame.Height, 32, frame.Width * 4, SDL_PIXELFORMAT_RGB888);
+    if (!source) {
+      impl_->needsFullPaint = true;
+      return;
+    }
+    for (const FrameArea& area : areas) {
+      SDL_Rect from{area.Left, area.Top, area.Width, area.Height};
+      SDL_Rect dest{(left + area.Left) * scale, (top + area.Top) * scale, area.Width * scale,
+                    area.Height * scale};
+      if (scale == 1) {
+        SDL_BlitSurface(source, &from, target, &dest);  // clips, and leaves dest as drawn
+      } else {
+        // Whole factors: each frame pixel becomes an exact square of window pixels.
+        SDL_BlitScaled(source, &from, target, &dest);
+      }
+      if (dest.w > 0 && dest.h > 0) sent.push_back(dest);
+    }
+    SDL_FreeSurface(source);
   }
-  SDL_FreeSurface(source);
   if (impl_->needsFullPaint) {
     SDL_UpdateWindowSurface(impl_->window);
     impl_->needsFullPaint = false;

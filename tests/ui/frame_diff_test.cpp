@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -100,6 +101,32 @@ TEST(ChangedAreasTest, CopyingTheAreasBringsTheShownFrameUpToDate) {
     }
     ASSERT_EQ(shown.Pixels, now.Pixels) << "round " << round;
   }
+}
+
+// The window's own pixels as the record of what it shows: the frame lies at
+// an offset in a wider surface, so rows are a pitch apart, not a width.
+TEST(ChangedAreasTest, AFrameInsideAWindowIsComparedWhereItLies) {
+  constexpr int kLeft = 37, kTop = 11, kPitch = 1000;
+  std::mt19937 rng(11);
+  std::vector<std::uint32_t> window(static_cast<std::size_t>(kPitch) * 700, 0xABCDEFu);
+  Image now(800, 600, Color{1, 2, 3});
+  for (int y = 0; y < 600; ++y)
+    std::copy_n(&now.Pixels[now.Index(0, y)], 800, &window[(kTop + y) * kPitch + kLeft]);
+  const PixelsView shown{&window[kTop * kPitch + kLeft], kPitch, 800, 600};
+  for (int round = 0; round < 50; ++round) {
+    Points points;
+    for (int i = 0; i < 1 + static_cast<int>(rng() % 30); ++i) points.emplace_back(rng() % 800, rng() % 600);
+    now = Changed(now, points);
+    for (const FrameArea& area : ChangedAreas(now, shown)) {
+      for (int y = area.Top; y < area.Top + area.Height; ++y) {
+        std::copy_n(&now.Pixels[now.Index(area.Left, y)], area.Width,
+                    &window[(kTop + y) * kPitch + kLeft + area.Left]);
+      }
+    }
+    EXPECT_TRUE(ChangedAreas(now, shown).empty()) << "round " << round;
+  }
+  // Nothing outside the frame was taken for part of it.
+  EXPECT_EQ(std::count(window.begin(), window.end(), 0xABCDEFu), kPitch * 700 - 800 * 600);
 }
 
 }  // namespace
