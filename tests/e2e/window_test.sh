@@ -45,14 +45,22 @@ click() {
   xdotool mousemove --window "$window" $(((left + $1) * scale + scale / 2)) $(((top + $2) * scale + scale / 2)) click 1
   sleep 0.2
 }
-# The share of one core the game used over $1 seconds, in percent.
+# The share of one core the game used over $1 seconds, in percent: the
+# nanoseconds that all of its threads ran, or failing those (a kernel
+# without scheduler statistics) its clock ticks.
+cpu_ns() {
+  if compgen -G "/proc/$pid/task/*/schedstat" >/dev/null; then
+    cat /proc/"$pid"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d", ns }'
+  else
+    awk -v hz="$(getconf CLK_TCK)" '{ printf "%d", ($14 + $15) * 1e9 / hz }' "/proc/$pid/stat"
+  fi
+}
 idle_cpu() {
-  local hz ticks0 ticks1
-  hz=$(getconf CLK_TCK)
-  ticks0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  local before after
+  before=$(cpu_ns)
   sleep "$1"
-  ticks1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
-  awk -v t=$((ticks1 - ticks0)) -v hz="$hz" -v s="$1" 'BEGIN { printf "%.2f", 100 * t / hz / s }'
+  after=$(cpu_ns)
+  awk -v ns=$((after - before)) -v s="$1" 'BEGIN { printf "%.2f", ns / 1e7 / s }'
 }
 
 if [ -n "${SIZE:-}" ]; then
