@@ -70,20 +70,18 @@ void BM_TitleFrame(benchmark::State& bench) {
 }
 BENCHMARK(BM_TitleFrame)->Unit(benchmark::kMicrosecond);
 
-void BM_TeamCreationFrame(benchmark::State& bench) {
-  Driver driver(Fonts(), Pictures(), std::filesystem::temp_directory_path());
+// Team creation past its intro, with a squad created.
+std::unique_ptr<Driver> TeamCreationOn() {
+  auto driver = std::make_unique<Driver>(Fonts(), Pictures(), std::filesystem::temp_directory_path());
   for (auto line : {"wait 25", "press 100 100", "wait 1500", "press 250 490", "wait 35"})
-    Execute(driver, line);
-  MeasureFrames(bench, driver, 35);
+    Execute(*driver, line);
+  return driver;
 }
+
+void BM_TeamCreationFrame(benchmark::State& bench) { MeasureFrames(bench, *TeamCreationOn(), 35); }
 BENCHMARK(BM_TeamCreationFrame)->Unit(benchmark::kMicrosecond);
 
-void BM_TeamCreationFrameCold(benchmark::State& bench) {
-  Driver driver(Fonts(), Pictures(), std::filesystem::temp_directory_path());
-  for (auto line : {"wait 25", "press 100 100", "wait 1500", "press 250 490", "wait 35"})
-    Execute(driver, line);
-  MeasureColdFrames(bench, driver, 35);
-}
+void BM_TeamCreationFrameCold(benchmark::State& bench) { MeasureColdFrames(bench, *TeamCreationOn(), 35); }
 BENCHMARK(BM_TeamCreationFrameCold)->Unit(benchmark::kMicrosecond);
 
 // Decoding every picture, loading the fonts the first screens use, creating

@@ -105,8 +105,10 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
                       !SDL_MUSTLOCK(target) && left >= 0 && top >= 0 && left + frame.Width <= target->w &&
                       top + frame.Height <= target->h;
   if (target != impl_->target || left != impl_->left || top != impl_->top || scale != impl_->scale ||
-      direct != impl_->direct)
+      direct != impl_->direct) {
     impl_->needsFullPaint = true;
+    if (direct) impl_->shown = Image();  // the surface keeps the record now
+  }
   impl_->target = target;
   impl_->left = left;
   impl_->top = top;
@@ -127,7 +129,6 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
   std::vector<SDL_Rect> sent;
   sent.reserve(areas.size());
   if (direct) {
-    impl_->shown = Image();
     for (const FrameArea& area : areas) {
       for (int y = area.Top; y < area.Top + area.Height; ++y) {
         std::memcpy(origin + y * pitch + area.Left, frame.Pixels.data() + frame.Index(area.Left, y),
