@@ -29,26 +29,44 @@ bool Differs(const Image& now, const PixelsView& before, int y, int left, int ri
                      static_cast<std::size_t>(right - left) * sizeof(std::uint32_t)) != 0;
 }
 
+// The first column of [from, to) where rows a and b differ, or `to`; eight
+// pixels at a time, as most of a changed part is alike.
+int FirstDifference(const std::uint32_t* a, const std::uint32_t* b, int from, int to) {
+  int x = from;
+  while (x + 8 <= to && std::memcmp(a + x, b + x, 8 * sizeof(std::uint32_t)) == 0) x += 8;
+  while (x < to && a[x] == b[x]) ++x;
+  return x;
+}
+
+// The last column of [from, to) where they differ, or from - 1.
+int LastDifference(const std::uint32_t* a, const std::uint32_t* b, int from, int to) {
+  int x = to;
+  while (x - 8 >= from && std::memcmp(a + x - 8, b + x - 8, 8 * sizeof(std::uint32_t)) == 0) x -= 8;
+  while (x > from && a[x - 1] == b[x - 1]) --x;
+  return x - 1;
+}
+
 // Shrinks the area to the box of its differing pixels; false when none
-// differs. `changed`: per row, the bands (of `band` columns) that differ.
+// differs. `changed`: per row, the bands (of `band` columns) that differ;
+// a row is searched only from its first and last of them.
 bool Tighten(const Image& now, const PixelsView& before, const std::vector<std::uint32_t>& changed, int band,
              FrameArea& area) {
   const int firstBand = area.Left / band, lastBand = (area.Left + area.Width - 1) / band;
   const std::uint32_t bands = (lastBand - firstBand == 31 ? ~0u : (1u << (lastBand - firstBand + 1)) - 1)
                               << firstBand;
-  int top = -1, bottom = -1, left = area.Left + area.Width, right = area.Left - 1;
+  const int areaRight = area.Left + area.Width;
+  int top = -1, bottom = -1, left = areaRight, right = area.Left - 1;
   for (int y = area.Top; y < area.Top + area.Height; ++y) {
-    if ((changed[static_cast<std::size_t>(y)] & bands) == 0) continue;
+    const std::uint32_t differ = changed[static_cast<std::size_t>(y)] & bands;
+    if (differ == 0) continue;
     if (top < 0) top = y;
     bottom = y;
     const std::uint32_t* a = Row(now, y);
     const std::uint32_t* b = Row(before, y);
-    int x = area.Left;
-    while (x < left && a[x] == b[x]) ++x;
-    left = std::min(left, x);
-    int z = area.Left + area.Width - 1;
-    while (z > right && a[z] == b[z]) --z;
-    right = std::max(right, z);
+    const int from = std::max(area.Left, std::countr_zero(differ) * band);
+    if (from < left) left = FirstDifference(a, b, from, left);
+    const int to = std::min(areaRight, (32 - std::countl_zero(differ)) * band);
+    if (to - 1 > right) right = std::max(right, LastDifference(a, b, right + 1, to));
   }
   if (top < 0) return false;
   area = {left, top, right - left + 1, bottom - top + 1};
