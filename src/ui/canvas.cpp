@@ -40,52 +40,52 @@ Canvas::Canvas(int width, int height) : image_(std::max(width, 0), std::max(heig
   bands_ = std::max(1, (Width() + bandWidth_ - 1) / bandWidth_);
   const std::size_t parts = static_cast<std::size_t>(Height()) * static_cast<std::size_t>(bands_);
   drawn_.assign(static_cast<std::size_t>(Height()), bands_ == 32 ? ~0u : (1u << bands_) - 1);
-  pending_.assign(parts, 0);
+  rowPending_.assign(static_cast<std::size_t>(Height()), 0);
+  rowHeld_.assign(static_cast<std::size_t>(Height()), 0);
   held_.assign(parts, 0);
-  base_.assign(parts, 0);
 }
 
 void Canvas::DropRecordIfCovered(int top, int bottom, int left, int right) {
   if (top > 0 || bottom < Height() || left > 0 || right < Width() || ops_.empty()) return;
   ops_.clear();
   text_.clear();
-  std::fill(base_.begin(), base_.end(), 0u);
 }
 
 void Canvas::Record(const Op& op, std::uint64_t hash, int setLeft, int setRight) {
   if (ops_.size() >= kMostOps) Settle();
-  const auto index = static_cast<std::uint32_t>(ops_.size());
-  ops_.push_back(op);
   const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
   // Bands the op sets all of start their chain again, the others go on.
   const int setFirst = std::max((setLeft + bandWidth_ - 1) / bandWidth_, first);
   const int setLast = std::min(setRight >= Width() ? bands_ : setRight / bandWidth_, last + 1);  // exclusive
-  const std::uint64_t restarted = Chain(kChainStart, hash);
+  Op& recorded = ops_.emplace_back(op);
+  recorded.Hash = hash;
+  if (setFirst < setLast)
+    recorded.Sets = (setLast - setFirst == 32 ? ~0u : (1u << (setLast - setFirst)) - 1) << setFirst;
+  // A row's chain takes one step per op, whatever its bands: the bands'
+  // own chains are worked out at the next read, and only for the rows
+  // whose chain differs from what they hold. An op that sets every band
+  // starts the row again.
+  const std::uint64_t step =
+      Chain(hash, (std::uint64_t{recorded.Sets} << 32) | static_cast<std::uint32_t>(first << 8 | last));
+  const bool whole = setFirst == 0 && setLast == bands_;
   for (int y = op.Top; y < op.Bottom; ++y) {
-    const std::size_t row = Part(y, 0);
-    for (int band = first; band < std::min(setFirst, last + 1); ++band) {
-      pending_[row + static_cast<std::size_t>(band)] =
-          Chain(pending_[row + static_cast<std::size_t>(band)], hash);
-    }
-    if (setFirst < setLast) {
-      std::uint64_t* chains = pending_.data() + row;
-      if (op.What == Kind::Backdrop) {
-        // A backdrop's rows differ, and are known by their own addresses.
-        const std::uint64_t address =
-            reinterpret_cast<std::uintptr_t>(op.Source->Pixels.data() + op.Source->Index(0, y));
-        const std::uint64_t start = Chain(restarted, address);
-        for (int band = setFirst; band < setLast; ++band)
-          chains[band] = start + static_cast<std::uint64_t>(band);
-      } else {
-        std::fill(chains + setFirst, chains + setLast, restarted);
-      }
-      std::fill(base_.data() + row + setFirst, base_.data() + row + setLast, index);
-    }
-    for (int band = std::max(setLast, setFirst); band <= last; ++band) {
-      pending_[row + static_cast<std::size_t>(band)] =
-          Chain(pending_[row + static_cast<std::size_t>(band)], hash);
+    std::uint64_t& row = rowPending_[static_cast<std::size_t>(y)];
+    if (op.What == Kind::Backdrop) {
+      row = Chain(Chain(kChainStart, step), RowAddress(op, y));
+    } else {
+      row = Chain(whole ? kChainStart : row, step);
     }
   }
+}
+
+std::uint32_t Canvas::Span(const Op& op) const {
+  const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
+  return (last - first + 1 == 32 ? ~0u : ((1u << (last - first + 1)) - 1)) << first;
+}
+
+std::uint64_t Canvas::RowAddress(const Op& op, int y) {
+  // A backdrop's rows differ, and are known by their own addresses.
+  return reinterpret_cast<std::uintptr_t>(op.Source->Pixels.data() + op.Source->Index(0, y));
 }
 
 void Canvas::ForgetDrawn() {
@@ -96,44 +96,84 @@ void Canvas::ForgetDrawn() {
 void Canvas::Settle() const {
   if (ops_.empty()) return;
   const int height = Height();
-  // A part is worked out again only when its drawing changed, and then only
-  // from the last op that set all of it.
+  const auto bands = static_cast<std::size_t>(bands_);
+  // The rows whose drawing may have changed, and in them the bands' chains,
+  // from what each holds and every op since on it; a part is worked out
+  // again only when its chain differs, and then only from the last op that
+  // set all of it.
   stale_.assign(static_cast<std::size_t>(height), 0);
   staleRows_.clear();
-  const auto rowBytes = static_cast<std::size_t>(bands_) * sizeof(std::uint64_t);
   for (int y = 0; y < height; ++y) {
-    std::uint32_t mask = 0;
-    // Most rows are drawn as they were: one comparison tells.
-    if (std::memcmp(held_.data() + Part(y, 0), pending_.data() + Part(y, 0), rowBytes) != 0) {
-      for (int band = 0; band < bands_; ++band) {
-        const std::size_t at = Part(y, band);
-        if (held_[at] != pending_[at]) mask |= 1u << band;
-      }
-    }
-    stale_[static_cast<std::size_t>(y)] = mask;
-    if (mask != 0) staleRows_.push_back(y);
+    if (rowPending_[static_cast<std::size_t>(y)] != rowHeld_[static_cast<std::size_t>(y)])
+      staleRows_.push_back(y);
   }
+  chains_.resize(staleRows_.size() * bands);
+  bases_.assign(staleRows_.size() * bands, 0u);
+  for (std::size_t k = 0; k < staleRows_.size(); ++k)
+    std::copy_n(held_.data() + Part(staleRows_[k], 0), bands, chains_.data() + k * bands);
   for (std::size_t i = 0; i < ops_.size() && !staleRows_.empty(); ++i) {
     const Op& op = ops_[i];
-    const int first = op.Left / bandWidth_, last = (op.Right - 1) / bandWidth_;
-    const std::uint32_t span = (last - first + 1 == 32 ? ~0u : ((1u << (last - first + 1)) - 1)) << first;
-    // The bands of row y that this op draws again.
-    const auto wanted = [&](int y) {
-      std::uint32_t mask = stale_[static_cast<std::size_t>(y)] & span;
+    const std::uint32_t span = Span(op);
+    const std::uint32_t sets = op.Sets & span, goesOn = span & ~sets;
+    const std::uint64_t restarted = Chain(kChainStart, op.Hash);
+    for (auto row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
+         row != staleRows_.end() && *row < op.Bottom; ++row) {
+      const auto k = static_cast<std::size_t>(row - staleRows_.begin()) * bands;
+      std::uint64_t* chains = chains_.data() + k;
+      for (std::uint32_t bits = goesOn; bits != 0; bits &= bits - 1) {
+        const int band = std::countr_zero(bits);
+        chains[band] = Chain(chains[band], op.Hash);
+      }
+      if (sets == 0) continue;
+      const std::uint64_t start =
+          op.What == Kind::Backdrop ? Chain(restarted, RowAddress(op, *row)) : restarted;
+      const bool backdrop = op.What == Kind::Backdrop;
+      for (std::uint32_t bits = sets; bits != 0; bits &= bits - 1) {
+        const int band = std::countr_zero(bits);
+        chains[band] = backdrop ? start + static_cast<std::uint64_t>(band) : start;
+        bases_[k + static_cast<std::size_t>(band)] = static_cast<std::uint32_t>(i);
+      }
+    }
+  }
+  // The rows with stale parts stay, each with its parts' bases.
+  std::size_t kept = 0;
+  for (std::size_t k = 0; k < staleRows_.size(); ++k) {
+    const int y = staleRows_[k];
+    rowHeld_[static_cast<std::size_t>(y)] = rowPending_[static_cast<std::size_t>(y)];
+    const std::uint64_t* chains = chains_.data() + k * bands;
+    std::uint64_t* held = held_.data() + Part(y, 0);
+    std::uint32_t mask = 0;
+    for (std::size_t band = 0; band < bands; ++band) {
+      if (chains[band] != held[band]) mask |= 1u << band;
+      held[band] = chains[band];
+    }
+    stale_[static_cast<std::size_t>(y)] = mask;
+    if (mask == 0) continue;
+    if (kept != k) std::copy_n(bases_.data() + k * bands, bands, bases_.data() + kept * bands);
+    staleRows_[kept++] = y;
+  }
+  staleRows_.resize(kept);
+  for (std::size_t i = 0; i < ops_.size() && !staleRows_.empty(); ++i) {
+    const Op& op = ops_[i];
+    const std::uint32_t span = Span(op);
+    // The bands of the k-th stale row that this op draws again.
+    const auto wanted = [&](std::vector<int>::const_iterator row) {
+      std::uint32_t mask = stale_[static_cast<std::size_t>(*row)] & span;
+      const std::uint32_t* bases = bases_.data() + static_cast<std::size_t>(row - staleRows_.begin()) * bands;
       for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
         const int band = std::countr_zero(bits);
-        if (base_[Part(y, band)] > i) mask &= ~(1u << band);
+        if (bases[band] > i) mask &= ~(1u << band);
       }
       return mask;
     };
     // Only the stale_ rows the op reaches; rows next to each other and alike
     // in what they want go together, each run of bands as a box.
-    auto row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
+    std::vector<int>::const_iterator row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
     while (row != staleRows_.end() && *row < op.Bottom) {
       const int top = *row;
-      const std::uint32_t mask = wanted(top);
+      const std::uint32_t mask = wanted(row);
       int bottom = top + 1;
-      for (++row; row != staleRows_.end() && *row == bottom && bottom < op.Bottom && wanted(bottom) == mask;
+      for (++row; row != staleRows_.end() && *row == bottom && bottom < op.Bottom && wanted(row) == mask;
            ++row) {
         ++bottom;
       }
@@ -145,18 +185,9 @@ void Canvas::Settle() const {
       }
     }
   }
-  for (int y = 0; y < height; ++y) {
-    const std::uint32_t mask = stale_[static_cast<std::size_t>(y)];
-    if (mask == 0) continue;
-    drawn_[static_cast<std::size_t>(y)] |= mask;
-    for (std::uint32_t bits = mask; bits != 0; bits &= bits - 1) {
-      const std::size_t at = Part(y, std::countr_zero(bits));
-      held_[at] = pending_[at];
-    }
-  }
+  for (const int y : staleRows_) drawn_[static_cast<std::size_t>(y)] |= stale_[static_cast<std::size_t>(y)];
   ops_.clear();
   text_.clear();
-  std::fill(base_.begin(), base_.end(), 0u);
 }
 
 void Canvas::Draw(const Op& op, const Clip& clip) const {
@@ -167,6 +198,17 @@ void Canvas::Draw(const Op& op, const Clip& clip) const {
       for (int y = std::max(clip.Top, op.T); y < std::min(clip.Bottom, op.B); ++y) {
         std::uint32_t* row = image_.Pixels.data() + image_.Index(l, y);
         std::fill(row, row + (r - l), op.Pen);
+      }
+      break;
+    }
+    case Kind::Framed: {
+      // Pen at columns L and R - 1, brush between.
+      const int l = std::max(op.L + 1, clip.Left), r = std::min(op.R - 1, clip.Right);
+      for (int y = std::max(clip.Top, op.Top); y < std::min(clip.Bottom, op.Bottom); ++y) {
+        std::uint32_t* row = image_.Pixels.data() + image_.Index(0, y);
+        if (l < r) std::fill(row + l, row + r, op.Brush);
+        if (op.L >= clip.Left && op.L < clip.Right) row[op.L] = op.Pen;
+        if (op.R - 1 >= clip.Left && op.R - 1 < clip.Right) row[op.R - 1] = op.Pen;
       }
       break;
     }
@@ -236,11 +278,33 @@ void Canvas::FillRect(int l, int t, int r, int b, Color c) {
 
 void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Color> brush) {
   if (r <= l || b <= t) return;
-  if (brush) FillRect(l + 1, t + 1, r - 1, b - 1, *brush);
   FillRect(l, t, r, t + 1, pen);
-  FillRect(l, b - 1, r, b, pen);
-  FillRect(l, t, l + 1, b, pen);
-  FillRect(r - 1, t, r, b, pen);
+  if (brush) {
+    // Filled, the rows between the top and bottom edges are alike: one op
+    // that sets all of each, so that the bands under its left and right
+    // edges take one step of their chains instead of two.
+    const int top = std::max(t + 1, 0), bottom = std::min(b - 1, Height());
+    const int left = std::max(l, 0), right = std::min(r, Width());
+    if (top < bottom && left < right) {
+      DropRecordIfCovered(top, bottom, left, right);
+      const Op op{.What = Kind::Framed,
+                  .L = l,
+                  .T = t,
+                  .R = r,
+                  .B = b,
+                  .Pen = pen.Packed(),
+                  .Brush = brush->Packed(),
+                  .Top = top,
+                  .Bottom = bottom,
+                  .Left = left,
+                  .Right = right};
+      Record(op, HashOf(9, l, r, 0, 0, Colors(op.Pen, op.Brush), 0), left, right);
+    }
+  } else {
+    FillRect(l, t, l + 1, b - 1, pen);
+    FillRect(r - 1, t, r, b - 1, pen);
+  }
+  if (b - 1 > t) FillRect(l, b - 1, r, b, pen);
 }
 
 void Canvas::Pixel(int x, int y, Color c) {

@@ -10,7 +10,9 @@
 // once, and the frame is worked out when it is read (Pixels, At, Drawn),
 // only in the parts whose drawing differs from what they hold: each row is
 // cut into bands of columns, and each such part is known by a hash chained
-// over everything drawn on it since something last set all of it.
+// over everything drawn on it since something last set all of it. Drawing
+// chains only each row's own hash; the parts' are worked out for the rows
+// whose hash changed.
 // Pictures, like fonts, are known by their addresses: a picture or font
 // drawn must stay alive and unchanged until the next read, as the loaded
 // picture set and the font library do.
@@ -80,21 +82,23 @@ class Canvas {
   void ForgetDrawn();
 
  private:
-  enum class Kind : std::uint8_t { Fill, Ellipse, Line, Pixel, Text, Stored, Stretch, Backdrop };
+  enum class Kind : std::uint8_t { Fill, Framed, Ellipse, Line, Pixel, Text, Stored, Stretch, Backdrop };
   struct Op {
     Kind What = Kind::Fill;
     bool Filled = false;  // an ellipse with a brush
-    // Fill and Ellipse: the box l, t, r, b; Line: its end points; Pixel,
+    // Fill, Framed and Ellipse: the box l, t, r, b; Line: its end points; Pixel,
     // Text and Stored: the position; Stretch: left, top, width and height
     // of the box the picture fills.
     int L = 0, T = 0, R = 0, B = 0;
-    std::uint32_t Pen = 0, Brush = 0;
-    int Top = 0, Bottom = 0;        // the frame rows it may change
-    int Left = 0, Right = 0;        // and columns
-    std::size_t From = 0;           // Text: into text_
-    std::size_t Count = 0;          // Text: characters
-    const Font* Face = nullptr;     // Text
-    const Image* Source = nullptr;  // Stored, Stretch and Backdrop
+    std::uint32_t Pen = 0, Brush = 0;  // Fill: its colour in Pen
+    int Top = 0, Bottom = 0;           // the frame rows it may change
+    int Left = 0, Right = 0;           // and columns
+    std::uint32_t Sets = 0;            // the bands of those rows it sets all of
+    std::uint64_t Hash = 0;            // what it draws, for the chains
+    std::size_t From = 0;              // Text: into text_
+    std::size_t Count = 0;             // Text: characters
+    const Font* Face = nullptr;        // Text
+    const Image* Source = nullptr;     // Stored, Stretch and Backdrop
   };
 
   // Adds an op that may change rows [op.Top, op.Bottom) and columns
@@ -119,20 +123,29 @@ class Canvas {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(bands_) + static_cast<std::size_t>(band);
   }
 
+  // The bands the op reaches.
+  std::uint32_t Span(const Op& op) const;
+  // A backdrop op's row y, known by where its pixels are.
+  static std::uint64_t RowAddress(const Op& op, int y);
+
   mutable Image image_;
   int bandWidth_ = 32, bands_ = 1;  // at most 32 bands, one bit each
   mutable std::vector<std::uint32_t> drawn_;
-  // Per part (row by band): the hash of the drawing recorded on it, and of
-  // what image_ holds; the first op to replay on it (the last that set all
-  // of it).
-  std::vector<std::uint64_t> pending_;
+  // Per row: a hash chained over everything drawn on it since something
+  // last set all of it, and the same for what image_ holds.
+  std::vector<std::uint64_t> rowPending_;
+  mutable std::vector<std::uint64_t> rowHeld_;
+  // Per part (row by band): the same for what image_ holds there.
   mutable std::vector<std::uint64_t> held_;
-  mutable std::vector<std::uint32_t> base_;
   mutable std::vector<Op> ops_;
   mutable std::string text_;
-  // Settle's own: per row, its stale bands; the rows with any, in order.
+  // Settle's own: per row, its stale bands; the rows with any, in order;
+  // the bands' chains of the rows it works out, and the first op to replay
+  // on each of their parts (the last that set all of it), row by row.
   mutable std::vector<std::uint32_t> stale_;
   mutable std::vector<int> staleRows_;
+  mutable std::vector<std::uint64_t> chains_;
+  mutable std::vector<std::uint32_t> bases_;
 };
 
 }  // namespace vantoro

@@ -58,6 +58,22 @@ INSTANTIATE_TEST_SUITE_P(
                                  {20, 12, kPaper},
                                  {15, 15, kPaper},
                                  {9, 9, kPaper}}},
+                      ShapeCase{"FilledRectangleClipsAtTheFrame",
+                                [](Canvas& c) { c.Rectangle(-1, -1, 65, 49, kPen, kBrush); },
+                                {{0, 0, kBrush}, {63, 47, kBrush}, {63, 0, kBrush}}},
+                      ShapeCase{"NarrowFilledRectanglesAreAllOutline",
+                                [](Canvas& c) {
+                                  c.Rectangle(5, 5, 6, 9, kPen, kBrush);
+                                  c.Rectangle(10, 20, 30, 22, kPen, kBrush);
+                                  c.Rectangle(40, 5, 42, 9, kPen, kBrush);
+                                },
+                                {{5, 5, kPen},
+                                 {5, 8, kPen},
+                                 {5, 9, kPaper},
+                                 {20, 20, kPen},
+                                 {29, 21, kPen},
+                                 {41, 7, kPen},
+                                 {42, 7, kPaper}}},
                       ShapeCase{"HollowRectangle",
                                 [](Canvas& c) { c.Rectangle(10, 10, 20, 15, kPen, std::nullopt); },
                                 {{19, 12, kPen}, {15, 12, kPaper}}},
@@ -191,7 +207,9 @@ TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
     switch (kind) {
       case 0: c.FillRect(a - 8, b - 4, a + 20, b + 3, color); break;
       case 1: c.FillRect(-5, b, kW + 5, b + 4, color); break;
-      case 2: c.Rectangle(a, b, a + 15, b + 9, color, k % 2 ? std::optional(kBrush) : std::nullopt); break;
+      case 2:  // narrow, and across bands
+        c.Rectangle(a, b, a + 15 + 50 * (k / 2), b + 9, color, k % 2 ? std::optional(kBrush) : std::nullopt);
+        break;
       case 3:
         c.Ellipse(a - 6, b - 5, a + 13, b + 11, color, k % 2 ? std::optional(kPen) : std::nullopt);
         break;
