@@ -21,6 +21,8 @@ namespace {
 // without being read) and the record is worked out at once, so that it
 // never grows without bound.
 constexpr std::size_t kMostOps = 1 << 16;
+// Pictures' contents kept before they are worked out afresh: 32 MB.
+constexpr std::size_t kMostContentPieces = std::size_t{1} << 22;
 
 std::uint64_t Colors(std::uint32_t pen, std::uint32_t brush) { return (std::uint64_t{pen} << 32) | brush; }
 
@@ -72,10 +74,53 @@ void Canvas::Record(const Op& op, std::uint64_t hash, int setLeft, int setRight)
     std::uint64_t& row = rowPending_[static_cast<std::size_t>(y)];
     if (op.What == Kind::Backdrop) {
       row = Chain(Chain(kChainStart, step), RowAddress(op, y));
+    } else if (op.What == Kind::Stored) {
+      row =
+          Chain(Chain(whole ? kChainStart : row, step), op.Content->Row[static_cast<std::size_t>(y - op.T)]);
     } else {
       row = Chain(whole ? kChainStart : row, step);
     }
   }
+}
+
+std::size_t Canvas::ContentsKeyHash::operator()(const ContentsKey& key) const {
+  return static_cast<std::size_t>(HashOf(0,
+                                         static_cast<long long>(reinterpret_cast<std::uintptr_t>(key.Pixels)),
+                                         key.Width, key.Height, key.Phase, 0, 0));
+}
+
+const Canvas::Contents& Canvas::ContentsOf(const Image& picture, int x) {
+  const int phase = ((x % bandWidth_) + bandWidth_) % bandWidth_;
+  const ContentsKey key{picture.Pixels.data(), picture.Width, picture.Height, phase};
+  const auto found = contents_.find(key);
+  if (found != contents_.end()) return found->second;
+  Contents contents;
+  const int width = picture.Width, height = picture.Height;
+  contents.Pieces = (phase + width + bandWidth_ - 1) / bandWidth_;
+  const auto pieces = static_cast<std::size_t>(contents.Pieces);
+  contents.Piece.resize(static_cast<std::size_t>(height) * pieces);
+  contents.Row.resize(static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* row = picture.Pixels.data() + picture.Index(0, y);
+    std::uint64_t* piece = contents.Piece.data() + static_cast<std::size_t>(y) * pieces;
+    for (int j = 0; j < contents.Pieces; ++j) {
+      const int from = std::max(0, j * bandWidth_ - phase),
+                to = std::min(width, (j + 1) * bandWidth_ - phase);
+      piece[j] = canvas_hash::Bytes(row + from, static_cast<std::size_t>(to - from) * sizeof(std::uint32_t));
+    }
+    contents.Row[static_cast<std::size_t>(y)] = canvas_hash::Bytes(piece, pieces * sizeof(std::uint64_t));
+  }
+  contentPieces_ += contents.Piece.size();
+  return contents_.emplace(key, std::move(contents)).first->second;
+}
+
+std::uint64_t Canvas::BandHash(const Op& op, int y, int band) const {
+  if (op.What != Kind::Stored) return op.Hash;
+  // The picture's first piece lies in the band of its column L.
+  const long long firstBand = (op.L >= 0 ? op.L : op.L - (bandWidth_ - 1)) / bandWidth_;
+  const auto piece = static_cast<std::size_t>(band - firstBand);
+  const auto row = static_cast<std::size_t>(y - op.T) * static_cast<std::size_t>(op.Content->Pieces);
+  return Chain(op.Hash, op.Content->Piece[row + piece]);
 }
 
 std::uint32_t Canvas::Span(const Op& op) const {
@@ -91,6 +136,12 @@ std::uint64_t Canvas::RowAddress(const Op& op, int y) {
 void Canvas::ForgetDrawn() {
   Settle();
   std::fill(drawn_.begin(), drawn_.end(), 0u);
+  // Pictures drawn at ever new places (a sprite that moves) add contents;
+  // nothing recorded refers to them now, so they can go.
+  if (contentPieces_ > kMostContentPieces) {
+    contents_.clear();
+    contentPieces_ = 0;
+  }
 }
 
 void Canvas::Settle() const {
@@ -116,21 +167,22 @@ void Canvas::Settle() const {
     const std::uint32_t span = Span(op);
     const std::uint32_t sets = op.Sets & span, goesOn = span & ~sets;
     const std::uint64_t restarted = Chain(kChainStart, op.Hash);
+    const bool stored = op.What == Kind::Stored, backdrop = op.What == Kind::Backdrop;
     for (auto row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
          row != staleRows_.end() && *row < op.Bottom; ++row) {
       const auto k = static_cast<std::size_t>(row - staleRows_.begin()) * bands;
       std::uint64_t* chains = chains_.data() + k;
       for (std::uint32_t bits = goesOn; bits != 0; bits &= bits - 1) {
         const int band = std::countr_zero(bits);
-        chains[band] = Chain(chains[band], op.Hash);
+        chains[band] = Chain(chains[band], BandHash(op, *row, band));
       }
       if (sets == 0) continue;
-      const std::uint64_t start =
-          op.What == Kind::Backdrop ? Chain(restarted, RowAddress(op, *row)) : restarted;
-      const bool backdrop = op.What == Kind::Backdrop;
+      const std::uint64_t start = backdrop ? Chain(restarted, RowAddress(op, *row)) : restarted;
       for (std::uint32_t bits = sets; bits != 0; bits &= bits - 1) {
         const int band = std::countr_zero(bits);
-        chains[band] = backdrop ? start + static_cast<std::uint64_t>(band) : start;
+        chains[band] = backdrop ? start + static_cast<std::uint64_t>(band)
+                       : stored ? Chain(kChainStart, BandHash(op, *row, band))
+                                : start;
         bases_[k + static_cast<std::size_t>(band)] = static_cast<std::uint32_t>(i);
       }
     }
@@ -482,8 +534,10 @@ void Canvas::Picture(int x, int y, const Image& picture) {
               .Bottom = top + height,
               .Left = left,
               .Right = left + width,
-              .Source = &picture};
-  Record(op, HashOf(8, x, y, 0, 0, 0, Identity(picture)), left, left + width);
+              .Source = &picture,
+              .Content = &ContentsOf(picture, x)};
+  // Known by where it lies and what it shows, not by which picture it is.
+  Record(op, HashOf(8, x, y, picture.Width, picture.Height, 0, 0), left, left + width);
 }
 
 void Canvas::Backdrop(const Image& picture) {

@@ -22,6 +22,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/font.hpp"
@@ -82,6 +83,25 @@ class Canvas {
   void ForgetDrawn();
 
  private:
+  // What a stored picture shows, row by row and piece by piece, the pieces
+  // cut where the frame's bands cut it when its left edge lies `Phase`
+  // columns into a band: a picture drawn in place of a partly alike one
+  // (frames of an animation) is drawn again only where they differ.
+  struct Contents {
+    int Pieces = 0;                    // per row
+    std::vector<std::uint64_t> Piece;  // row by row
+    std::vector<std::uint64_t> Row;    // all of a row's pieces
+  };
+  struct ContentsKey {
+    const std::uint32_t* Pixels;
+    int Width, Height, Phase;
+    bool operator==(const ContentsKey&) const = default;
+  };
+  struct ContentsKeyHash {
+    std::size_t operator()(const ContentsKey& key) const;
+  };
+  const Contents& ContentsOf(const Image& picture, int x);
+
   enum class Kind : std::uint8_t { Fill, Framed, Ellipse, Line, Pixel, Text, Stored, Stretch, Backdrop };
   struct Op {
     Kind What = Kind::Fill;
@@ -90,15 +110,16 @@ class Canvas {
     // Text and Stored: the position; Stretch: left, top, width and height
     // of the box the picture fills.
     int L = 0, T = 0, R = 0, B = 0;
-    std::uint32_t Pen = 0, Brush = 0;  // Fill: its colour in Pen
-    int Top = 0, Bottom = 0;           // the frame rows it may change
-    int Left = 0, Right = 0;           // and columns
-    std::uint32_t Sets = 0;            // the bands of those rows it sets all of
-    std::uint64_t Hash = 0;            // what it draws, for the chains
-    std::size_t From = 0;              // Text: into text_
-    std::size_t Count = 0;             // Text: characters
-    const Font* Face = nullptr;        // Text
-    const Image* Source = nullptr;     // Stored, Stretch and Backdrop
+    std::uint32_t Pen = 0, Brush = 0;   // Fill: its colour in Pen
+    int Top = 0, Bottom = 0;            // the frame rows it may change
+    int Left = 0, Right = 0;            // and columns
+    std::uint32_t Sets = 0;             // the bands of those rows it sets all of
+    std::uint64_t Hash = 0;             // what it draws, for the chains
+    std::size_t From = 0;               // Text: into text_
+    std::size_t Count = 0;              // Text: characters
+    const Font* Face = nullptr;         // Text
+    const Image* Source = nullptr;      // Stored, Stretch and Backdrop
+    const Contents* Content = nullptr;  // Stored
   };
 
   // Adds an op that may change rows [op.Top, op.Bottom) and columns
@@ -127,6 +148,8 @@ class Canvas {
   std::uint32_t Span(const Op& op) const;
   // A backdrop op's row y, known by where its pixels are.
   static std::uint64_t RowAddress(const Op& op, int y);
+  // What op draws on row y, band `band`.
+  std::uint64_t BandHash(const Op& op, int y, int band) const;
 
   mutable Image image_;
   int bandWidth_ = 32, bands_ = 1;  // at most 32 bands, one bit each
@@ -146,6 +169,9 @@ class Canvas {
   mutable std::vector<int> staleRows_;
   mutable std::vector<std::uint64_t> chains_;
   mutable std::vector<std::uint32_t> bases_;
+  // The contents of the pictures drawn, and how many pieces they hold.
+  std::unordered_map<ContentsKey, Contents, ContentsKeyHash> contents_;
+  std::size_t contentPieces_ = 0;
 };
 
 }  // namespace vantoro

@@ -184,6 +184,27 @@ TEST(CanvasBackdrop, RedrawsOnlyTheRowsDrawnOverSince) {
   EXPECT_EQ(canvas.Pixels().Pixels, other.Pixels);
 }
 
+// Frames of an animation are different pictures of one size, mostly alike:
+// in place of one another, only the parts where they differ are drawn.
+TEST(CanvasPicture, InPlaceOfAnAlikeOneRedrawsOnlyWhereTheyDiffer) {
+  Image frames[2] = {Checker(150, 20), Checker(150, 20)};
+  frames[1].Set(100, 7, kPen);  // column 130 of the frame: its third band
+  Canvas canvas(200, 48);
+  const auto tick = [&](const Image& frame) {  // each tick draws all of the frame
+    canvas.ForgetDrawn();
+    canvas.Clear();
+    canvas.Picture(30, 4, frame);
+  };
+  tick(frames[0]);
+  tick(frames[1]);
+  const DrawnParts drawn = canvas.Drawn();
+  for (int y = 0; y < 48; ++y)
+    EXPECT_EQ(drawn.Rows[static_cast<std::size_t>(y)], y == 11 ? 1u << (130 / drawn.BandWidth) : 0u) << y;
+  EXPECT_EQ(canvas.At(130, 11), kPen);
+  tick(frames[0]);
+  EXPECT_EQ(canvas.At(130, 11), frames[0].At(100, 7));
+}
+
 // The canvas works its parts out only when read, and only those whose
 // drawing changed since: whatever the drawing and wherever the reads fall,
 // what it shows must be what drawing every op at once shows, and every
@@ -194,6 +215,8 @@ TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
   constexpr int kW = 200, kH = 48;  // several bands of columns
   const Image backdrops[2] = {Checker(kW, kH), Checker(kW, kH + 9)};
   const Image pictures[2] = {Checker(9, 7), Checker(9, 8)};
+  Image alike[2] = {Checker(70, 7), Checker(70, 7)};
+  alike[1].Set(66, 3, kPen);
   const Image wide = Checker(kW + 6, 5);
   std::uint32_t seed = 12345;
   const auto random = [&](int n) {
@@ -219,7 +242,13 @@ TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
         c.Text(a - 10, b - 8, k % 2 ? "Ag\xC9y" : "Team:", font, color,
                k % 3 ? std::nullopt : std::optional(kPaper));
         break;
-      case 7: c.Picture(a - 4, b - 3, pictures[k % 2]); break;
+      case 7:
+        if (k < 2) {
+          c.Picture(a - 4, b - 3, pictures[k % 2]);
+        } else {
+          c.Picture(a - 30, b - 3, alike[k % 2]);  // across bands, in place of the other
+        }
+        break;
       case 8: c.Picture(-3, b, wide); break;
       case 9: c.StretchPicture(a - 5, b - 6, 13 + k, 9, pictures[k % 2]); break;
       case 10: c.Backdrop(backdrops[k % 2]); break;
