@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "ui/canvas_hash.hpp"
@@ -45,6 +44,7 @@ Canvas::Canvas(int width, int height) : image_(std::max(width, 0), std::max(heig
   rowPending_.assign(static_cast<std::size_t>(Height()), 0);
   rowHeld_.assign(static_cast<std::size_t>(Height()), 0);
   held_.assign(parts, 0);
+  stale_.assign(static_cast<std::size_t>(Height()), 0);  // read only for the rows Settle works out
 }
 
 void Canvas::DropRecordIfCovered(int top, int bottom, int left, int right) {
@@ -152,7 +152,6 @@ void Canvas::Settle() const {
   // from what each holds and every op since on it; a part is worked out
   // again only when its chain differs, and then only from the last op that
   // set all of it.
-  stale_.assign(static_cast<std::size_t>(height), 0);
   staleRows_.clear();
   for (int y = 0; y < height; ++y) {
     if (rowPending_[static_cast<std::size_t>(y)] != rowHeld_[static_cast<std::size_t>(y)])

@@ -162,7 +162,8 @@ class Canvas {
   mutable std::vector<std::uint64_t> held_;
   mutable std::vector<Op> ops_;
   mutable std::string text_;
-  // Settle's own: per row, its stale bands; the rows with any, in order;
+  // Settle's own: per row, its stale bands (kept for the rows it works
+  // out); the rows with any, in order;
   // the bands' chains of the rows it works out, and the first op to replay
   // on each of their parts (the last that set all of it), row by row.
   mutable std::vector<std::uint32_t> stale_;

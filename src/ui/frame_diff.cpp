@@ -66,7 +66,7 @@ bool Tighten(const Image& now, const PixelsView& before, const std::vector<std::
     const int from = std::max(area.Left, std::countr_zero(differ) * band);
     if (from < left) left = FirstDifference(a, b, from, left);
     const int to = std::min(areaRight, (32 - std::countl_zero(differ)) * band);
-    if (to - 1 > right) right = std::max(right, LastDifference(a, b, right + 1, to));
+    if (to - 1 > right) right = LastDifference(a, b, right + 1, to);
   }
   if (top < 0) return false;
   area = {left, top, right - left + 1, bottom - top + 1};
