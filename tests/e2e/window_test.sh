@@ -98,4 +98,22 @@ for _ in $(seq 50); do
 done
 if kill -0 "$pid" 2>/dev/null; then fail "the game is still running after its title was closed"; fi
 wait "$pid" || fail "the game exited with status $?"
+
+# An interrupt from the terminal ends the game while it sleeps between
+# ticks, without waiting for anything to happen in the window. (A script
+# starts its background jobs with interrupts ignored: env restores them.)
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Vantoro \(3\)$' | head -n 1) || fail "no title window"
+sleep 0.5
+click 200 200
+await "Team Creation"
+sleep 1
+kill -INT "$pid"
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then fail "the game is still running 5 s after an interrupt"; fi
+wait "$pid" || fail "the game exited with status $? after an interrupt"
 echo "window test passed"

@@ -1,0 +1,28 @@
+#pragma once
+// The X window system's connection, for the SDL platform on X11: its
+// protocol errors, and sleeping on it between ticks.
+
+struct SDL_Window;
+
+namespace vantoro {
+
+// Xlib's own handler ends the program, with status 1, on any protocol
+// error, even on one as harmless as SDL's wake-up message to the window
+// the program has just destroyed. This reports such an error on standard
+// error as a warning and carries on. Call it before SDL starts its video:
+// SDL passes errors on to the handler it found, and restores it on quit.
+// Harmless where no X server is used.
+void ReportXErrorsAsWarnings();
+
+// The X server connection that shows the window, or null where the window
+// is not on X11 (Wayland, say).
+void* X11DisplayOf(SDL_Window* window);
+
+// Sleeps until the X server has something to say or `wait` ms have passed.
+// Call it just after SDL pumped its events: that pump sent every request
+// Xlib held. True when there may be events to pump: the server wrote, Xlib
+// already holds some, or a signal (an interrupt from the terminal) cut the
+// sleep short.
+bool SleepOnX11(void* display, int wait);
+
+}  // namespace vantoro
