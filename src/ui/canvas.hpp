@@ -65,7 +65,9 @@ class Canvas {
   int Text(int x, int y, std::string_view cp1252, const Font& font, Color color,
            std::optional<Color> background = std::nullopt);
 
-  // A stored picture at its natural size, top-left at (x, y).
+  // A stored picture at its natural size, top-left at (x, y). What it shows
+  // is worked out once and kept by where its pixels are: the picture must
+  // stay as it is, where it is (a loaded picture), while the canvas lives.
   void Picture(int x, int y, const Image& picture);
   // A frame-wide picture from the top-left, as Picture(0, 0, picture), known
   // by its rows' addresses, so that a backdrop drawn every tick costs only

@@ -19,13 +19,27 @@ cd "$work"
 
 fail() { echo "window test: $*" >&2; exit 1; }
 
-# Under AddressSanitizer, the window system's own libraries (D-Bus, input
-# methods) keep allocations until exit; the game's leaks are checked by the
-# in-process tests, so only leak checking is turned off here.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$game" &
-pid=$!
+# Starts the game and waits for its title window. Under AddressSanitizer,
+# the window system's own libraries (D-Bus, input methods) keep allocations
+# until exit; the game's leaks are checked by the in-process tests, so only
+# leak checking is turned off here. A script starts its background jobs
+# with interrupts ignored: env restores them, for the interrupt below.
+start_game() {
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --name '^Vantoro \(3\)$' | head -n 1) || fail "no title window"
+}
+# Waits up to 5 s for the game to end with status 0; $1 says after what.
+await_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then fail "the game is still running 5 s after $1"; fi
+  wait "$pid" || fail "the game exited with status $? after $1"
+}
 
-window=$(timeout 20 xdotool search --sync --name '^Vantoro \(3\)$' | head -n 1) || fail "no title window"
+start_game
 name() { xdotool getwindowname "$window"; }
 # Waits until the caption reads $1.
 await() {
@@ -91,29 +105,15 @@ await "Team Creation"
 "$closer" "$window"  # closes team creation
 sleep 0.5
 "$closer" "$window"  # closes the title: the program ends
-
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then fail "the game is still running after its title was closed"; fi
-wait "$pid" || fail "the game exited with status $?"
+await_exit "its title was closed"
 
 # An interrupt from the terminal ends the game while it sleeps between
-# ticks, without waiting for anything to happen in the window. (A script
-# starts its background jobs with interrupts ignored: env restores them.)
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Vantoro \(3\)$' | head -n 1) || fail "no title window"
+# ticks, without waiting for anything to happen in the window.
+start_game
 sleep 0.5
 click 200 200
 await "Team Creation"
 sleep 1
 kill -INT "$pid"
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then fail "the game is still running 5 s after an interrupt"; fi
-wait "$pid" || fail "the game exited with status $? after an interrupt"
+await_exit "an interrupt"
 echo "window test passed"
