@@ -80,9 +80,20 @@ std::vector<FrameArea> ChangedAreas(const Image& now, const Image& before, Drawn
 }
 
 std::vector<FrameArea> ChangedAreas(const Image& now, PixelsView before, DrawnParts drawn) {
+  FrameChanges changes;
+  FindChanges(now, before, drawn, changes);
+  return std::move(changes.Areas);
+}
+
+void FindChanges(const Image& now, PixelsView before, DrawnParts drawn, FrameChanges& changes) {
+  changes.Areas.clear();
+  changes.Rows.clear();
   const int width = now.Width, height = now.Height;
-  if (width <= 0 || height <= 0) return {};
-  if (width != before.Width || height != before.Height) return {{0, 0, width, height}};
+  if (width <= 0 || height <= 0) return;
+  if (width != before.Width || height != before.Height) {
+    changes.Areas.push_back({0, 0, width, height});
+    return;
+  }
   // At most 32 bands, so that a row's bands fit one mask.
   const int fewest = std::max(32, (width + 31) / 32);
   const int band = drawn.Rows.empty() || drawn.BandWidth < fewest ? fewest : drawn.BandWidth;
@@ -91,7 +102,9 @@ std::vector<FrameArea> ChangedAreas(const Image& now, PixelsView before, DrawnPa
   const int tileRows = (height + kTileRows - 1) / kTileRows;
   // Per row, the bands that differ; per tile row, the bands in which some
   // row differs.
-  std::vector<std::uint32_t> rowsChanged(static_cast<std::size_t>(height), 0);
+  std::vector<std::uint32_t>& rowsChanged = changes.Rows;
+  rowsChanged.assign(static_cast<std::size_t>(height), 0);
+  changes.BandWidth = band;
   std::vector<std::uint32_t> changed(static_cast<std::size_t>(tileRows), 0);
   const std::uint32_t all = bands == 32 ? ~0u : (1u << bands) - 1;
   for (int y = 0; y < height; ++y) {
@@ -136,19 +149,33 @@ std::vector<FrameArea> ChangedAreas(const Image& now, PixelsView before, DrawnPa
     }
     return found;
   };
-  std::vector<FrameArea> areas = blocks(false);
+  std::vector<FrameArea>& areas = changes.Areas;
+  areas = blocks(false);
   if (areas.size() > kMostAreas) areas = blocks(true);
   std::erase_if(areas, [&](FrameArea& area) { return !Tighten(now, before, rowsChanged, band, area); });
   std::sort(areas.begin(), areas.end(), [](const FrameArea& a, const FrameArea& b) {
     return a.Top != b.Top ? a.Top < b.Top : a.Left < b.Left;
   });
-  return areas;
 }
 
-void CopyArea(Image& to, const Image& from, const FrameArea& area) {
-  for (int y = area.Top; y < area.Top + area.Height; ++y) {
-    const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(y) * from.Width + area.Left;
-    std::copy_n(from.Pixels.begin() + at, area.Width, to.Pixels.begin() + at);
+void CopyChanges(std::uint32_t* to, std::ptrdiff_t pitch, const Image& from, const FrameChanges& changes) {
+  const auto copy = [&](int y, int left, int right) {
+    std::copy_n(from.Pixels.data() + from.Index(left, y), right - left, to + y * pitch + left);
+  };
+  if (changes.Rows.empty()) {
+    for (const FrameArea& area : changes.Areas) {
+      for (int y = area.Top; y < area.Top + area.Height; ++y) copy(y, area.Left, area.Left + area.Width);
+    }
+    return;
+  }
+  const int band = changes.BandWidth, rows = std::min(from.Height, static_cast<int>(changes.Rows.size()));
+  for (int y = 0; y < rows; ++y) {
+    for (std::uint32_t bits = changes.Rows[static_cast<std::size_t>(y)]; bits != 0;) {
+      const int first = std::countr_zero(bits);
+      const int last = first + std::countr_one(bits >> first);  // exclusive
+      bits &= last >= 32 ? 0u : ~0u << last;
+      copy(y, first * band, std::min(last * band, from.Width));
+    }
   }
 }
 

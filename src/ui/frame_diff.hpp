@@ -48,7 +48,24 @@ inline PixelsView ViewOf(const Image& image) {
 // where it lies instead of in a copy of its own.
 std::vector<FrameArea> ChangedAreas(const Image& now, PixelsView before, DrawnParts drawn = {});
 
-// Copies `area` of `from` into `to`; both have the same size.
-void CopyArea(Image& to, const Image& from, const FrameArea& area);
+// What ChangedAreas finds, and with it, per row, the bands of BandWidth
+// columns whose pixels differ (bit b: columns [b * BandWidth,
+// (b + 1) * BandWidth)). No rows: all of every area may differ.
+struct FrameChanges {
+  std::vector<FrameArea> Areas;
+  std::vector<std::uint32_t> Rows;
+  int BandWidth = 0;
+};
+// Fills `changes`, reusing what it holds: a window looks every tick.
+void FindChanges(const Image& now, PixelsView before, DrawnParts drawn, FrameChanges& changes);
+
+// Brings `to`, laid out as `from` but `pitch` pixels from one row to the
+// next, up to date with `from` where `changes` found them to differ: only
+// the differing bands of each row are copied, the parts just compared, not
+// the whole of each area.
+void CopyChanges(std::uint32_t* to, std::ptrdiff_t pitch, const Image& from, const FrameChanges& changes);
+inline void CopyChanges(Image& to, const Image& from, const FrameChanges& changes) {
+  CopyChanges(to.Pixels.data(), to.Width, from, changes);
+}
 
 }  // namespace vantoro

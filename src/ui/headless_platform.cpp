@@ -19,7 +19,8 @@ void HeadlessPlatform::Present(const Image& frame, int left, int top, int scale,
   // As a window is sent them: only what changed in the parts reported
   // drawn. A change not reported would stay stale on a screen; its row is
   // counted.
-  for (const FrameArea& area : ChangedAreas(frame, lastFrame_, drawn)) CopyArea(lastFrame_, frame, area);
+  FindChanges(frame, ViewOf(lastFrame_), drawn, changes_);
+  CopyChanges(lastFrame_, frame, changes_);
   for (int y = 0; CheckStaleRows && y < frame.Height; ++y) {
     const std::size_t at = frame.Index(0, y);
     if (!std::equal(

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/frame_diff.hpp"
 #include "ui/platform.hpp"
 
 namespace vantoro {
@@ -36,6 +37,7 @@ class HeadlessPlatform final : public Platform {
  private:
   ClientSize client_{1024, 768};
   Image lastFrame_{800, 600};
+  FrameChanges changes_;
   int presents_ = 0;
   long long staleRows_ = 0;
   int scale_ = 1;

@@ -31,6 +31,8 @@ struct SdlPlatform::Impl {
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
   Image shown;                 // otherwise, what the window shows now, to send only what changed
   void* x11 = nullptr;         // the X server's connection, to sleep on between ticks
+  FrameChanges changes;        // this tick's, kept for their room
+  std::vector<SDL_Rect> sent;
 };
 
 namespace {
@@ -141,28 +143,27 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
       direct ? static_cast<std::uint32_t*>(target->pixels) + top * pitch + left : nullptr;
   // Every tick draws the whole frame, but usually little of it changes:
   // only the areas that did go to the display, and nothing when none did.
-  std::vector<FrameArea> areas{{0, 0, frame.Width, frame.Height}};
-  if (!impl_->needsFullPaint) {
-    areas = direct ? ChangedAreas(frame, PixelsView{origin, pitch, frame.Width, frame.Height}, drawn)
-                   : ChangedAreas(frame, impl_->shown, drawn);
-    if (areas.empty()) return;
+  FrameChanges& changes = impl_->changes;
+  if (impl_->needsFullPaint) {
+    changes.Areas.assign(1, FrameArea{0, 0, frame.Width, frame.Height});
+    changes.Rows.clear();
+  } else {
+    FindChanges(frame, direct ? PixelsView{origin, pitch, frame.Width, frame.Height} : ViewOf(impl_->shown),
+                drawn, changes);
+    if (changes.Areas.empty()) return;
   }
   if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  std::vector<SDL_Rect> sent;
-  sent.reserve(areas.size());
+  std::vector<SDL_Rect>& sent = impl_->sent;
+  sent.clear();
   if (direct) {
-    for (const FrameArea& area : areas) {
-      for (int y = area.Top; y < area.Top + area.Height; ++y) {
-        std::memcpy(origin + y * pitch + area.Left, frame.Pixels.data() + frame.Index(area.Left, y),
-                    static_cast<std::size_t>(area.Width) * 4);
-      }
+    CopyChanges(origin, pitch, frame, changes);
+    for (const FrameArea& area : changes.Areas)
       sent.push_back(SDL_Rect{left + area.Left, top + area.Top, area.Width, area.Height});
-    }
   } else {
     if (impl_->shown.Width != frame.Width || impl_->shown.Height != frame.Height) {
       impl_->shown = frame;
     } else {
-      for (const FrameArea& area : areas) CopyArea(impl_->shown, frame, area);
+      CopyChanges(impl_->shown, frame, changes);
     }
     // The window's surface keeps the frame between ticks; this surface only
     // borrows the frame's pixels for the copy.
@@ -173,7 +174,7 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
       impl_->needsFullPaint = true;
       return;
     }
-    for (const FrameArea& area : areas) {
+    for (const FrameArea& area : changes.Areas) {
       SDL_Rect from{area.Left, area.Top, area.Width, area.Height};
       SDL_Rect dest{(left + area.Left) * scale, (top + area.Top) * scale, area.Width * scale,
                     area.Height * scale};

@@ -99,9 +99,10 @@ TEST(ChangedAreasTest, FramesOfAnotherSizeAreSentWhole) {
                                        << " x " << area.Height << " is not tight";
 }
 
-// What the window keeps is the last frame plus the copied areas: after any
-// changes it must equal the new frame, or stale pixels stay on the screen.
-TEST(ChangedAreasTest, CopyingTheAreasBringsTheShownFrameUpToDate) {
+// What the window keeps is the last frame plus the copied changes: after
+// any changes it must equal the new frame, or stale pixels stay on the
+// screen; and every pixel that changed lies in an area sent.
+TEST(ChangedAreasTest, CopyingTheChangesBringsTheShownFrameUpToDate) {
   std::mt19937 rng(7);
   Image shown(800, 600, Color{1, 2, 3});
   for (int round = 0; round < 200; ++round) {
@@ -114,14 +115,20 @@ TEST(ChangedAreasTest, CopyingTheAreasBringsTheShownFrameUpToDate) {
       for (int n = static_cast<int>(rng() % 100); n >= 0; --n) points.emplace_back(x + n, y);
     }
     const Image now = Changed(shown, points);
-    for (const FrameArea& area : ChangedAreas(now, shown)) {
+    FrameChanges changes;
+    FindChanges(now, ViewOf(shown), {}, changes);
+    Image sent = shown;
+    for (const FrameArea& area : changes.Areas) {
       ASSERT_TRUE(Tight(now, shown, area)) << "round " << round;
       ASSERT_GE(area.Left, 0);
       ASSERT_GE(area.Top, 0);
       ASSERT_LE(area.Left + area.Width, 800);
       ASSERT_LE(area.Top + area.Height, 600);
-      CopyArea(shown, now, area);
+      for (int y = area.Top; y < area.Top + area.Height; ++y)
+        std::copy_n(&now.Pixels[now.Index(area.Left, y)], area.Width, &sent.Pixels[sent.Index(area.Left, y)]);
     }
+    ASSERT_EQ(sent.Pixels, now.Pixels) << "round " << round;
+    CopyChanges(shown, now, changes);
     ASSERT_EQ(shown.Pixels, now.Pixels) << "round " << round;
   }
 }
@@ -140,12 +147,9 @@ TEST(ChangedAreasTest, AFrameInsideAWindowIsComparedWhereItLies) {
     Points points;
     for (int i = 0; i < 1 + static_cast<int>(rng() % 30); ++i) points.emplace_back(rng() % 800, rng() % 600);
     now = Changed(now, points);
-    for (const FrameArea& area : ChangedAreas(now, shown)) {
-      for (int y = area.Top; y < area.Top + area.Height; ++y) {
-        std::copy_n(&now.Pixels[now.Index(area.Left, y)], area.Width,
-                    &window[(kTop + y) * kPitch + kLeft + area.Left]);
-      }
-    }
+    FrameChanges changes;
+    FindChanges(now, shown, {}, changes);
+    CopyChanges(&window[kTop * kPitch + kLeft], kPitch, now, changes);
     EXPECT_TRUE(ChangedAreas(now, shown).empty()) << "round " << round;
   }
   // Nothing outside the frame was taken for part of it.
