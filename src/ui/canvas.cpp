@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "ui/canvas_hash.hpp"
@@ -157,18 +158,34 @@ void Canvas::Settle() const {
     if (rowPending_[static_cast<std::size_t>(y)] != rowHeld_[static_cast<std::size_t>(y)])
       staleRows_.push_back(y);
   }
+  // Where each row's stale rows begin, for the ops to find theirs at once.
+  const auto index = [&] {
+    firstStale_.resize(static_cast<std::size_t>(height) + 1);
+    std::size_t k = 0;
+    for (int y = 0; y <= height; ++y) {
+      while (k < staleRows_.size() && staleRows_[k] < y) ++k;
+      firstStale_[static_cast<std::size_t>(y)] = static_cast<std::uint32_t>(k);
+    }
+  };
+  // The stale rows an op reaches.
+  const auto reached = [&](const Op& op) {
+    return std::pair{staleRows_.begin() + firstStale_[static_cast<std::size_t>(op.Top)],
+                     staleRows_.begin() + firstStale_[static_cast<std::size_t>(op.Bottom)]};
+  };
+  index();
   chains_.resize(staleRows_.size() * bands);
   bases_.assign(staleRows_.size() * bands, 0u);
   for (std::size_t k = 0; k < staleRows_.size(); ++k)
     std::copy_n(held_.data() + Part(staleRows_[k], 0), bands, chains_.data() + k * bands);
   for (std::size_t i = 0; i < ops_.size() && !staleRows_.empty(); ++i) {
     const Op& op = ops_[i];
+    const auto [begin, end] = reached(op);
+    if (begin == end) continue;
     const std::uint32_t span = Span(op);
     const std::uint32_t sets = op.Sets & span, goesOn = span & ~sets;
     const std::uint64_t restarted = Chain(kChainStart, op.Hash);
     const bool stored = op.What == Kind::Stored, backdrop = op.What == Kind::Backdrop;
-    for (auto row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
-         row != staleRows_.end() && *row < op.Bottom; ++row) {
+    for (auto row = begin; row != end; ++row) {
       const auto k = static_cast<std::size_t>(row - staleRows_.begin()) * bands;
       std::uint64_t* chains = chains_.data() + k;
       for (std::uint32_t bits = goesOn; bits != 0; bits &= bits - 1) {
@@ -204,8 +221,11 @@ void Canvas::Settle() const {
     staleRows_[kept++] = y;
   }
   staleRows_.resize(kept);
+  index();
   for (std::size_t i = 0; i < ops_.size() && !staleRows_.empty(); ++i) {
     const Op& op = ops_[i];
+    const auto [begin, end] = reached(op);
+    if (begin == end) continue;
     const std::uint32_t span = Span(op);
     // The bands of the k-th stale row that this op draws again.
     const auto wanted = [&](std::vector<int>::const_iterator row) {
@@ -219,13 +239,12 @@ void Canvas::Settle() const {
     };
     // Only the stale_ rows the op reaches; rows next to each other and alike
     // in what they want go together, each run of bands as a box.
-    std::vector<int>::const_iterator row = std::lower_bound(staleRows_.begin(), staleRows_.end(), op.Top);
-    while (row != staleRows_.end() && *row < op.Bottom) {
+    std::vector<int>::const_iterator row = begin;
+    while (row != end) {
       const int top = *row;
       const std::uint32_t mask = wanted(row);
       int bottom = top + 1;
-      for (++row; row != staleRows_.end() && *row == bottom && bottom < op.Bottom && wanted(row) == mask;
-           ++row) {
+      for (++row; row != end && *row == bottom && wanted(row) == mask; ++row) {
         ++bottom;
       }
       for (std::uint32_t bits = mask; bits != 0;) {

@@ -170,6 +170,7 @@ class Canvas {
   // on each of their parts (the last that set all of it), row by row.
   mutable std::vector<std::uint32_t> stale_;
   mutable std::vector<int> staleRows_;
+  mutable std::vector<std::uint32_t> firstStale_;  // per row and one past: where its stale rows begin
   mutable std::vector<std::uint64_t> chains_;
   mutable std::vector<std::uint32_t> bases_;
   // The contents of the pictures drawn, and how many pieces they hold.
