@@ -10,11 +10,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <stdexcept>
-#include <tuple>
 #include <unordered_map>
 #include FT_FREETYPE_H
 #include FT_BITMAP_H
@@ -237,7 +237,35 @@ class FreeTypeFont final : public Font {
   mutable std::unordered_map<char32_t, Glyph> high_;
 };
 
-using FontKey = std::tuple<std::string, FontSize::Unit, int, bool>;
+// Fonts are looked up by name on every draw: by a view of the name, with
+// no string made and no tree of names compared.
+struct FontKeyView {
+  std::string_view Family;
+  FontSize Size;
+  bool Bold = false;
+  bool operator==(const FontKeyView&) const = default;
+};
+struct FontKey {
+  std::string Family;
+  FontSize Size;
+  bool Bold = false;
+  operator FontKeyView() const { return {Family, Size, Bold}; }
+};
+struct FontKeyHash {
+  using is_transparent = void;
+  std::size_t operator()(const FontKeyView& key) const {
+    const std::size_t kind = key.Size.Kind == FontSize::Unit::Points ? 0 : 1;
+    return std::hash<std::string_view>{}(key.Family) ^
+           (static_cast<std::size_t>(static_cast<unsigned>(key.Size.Value)) << 2 | kind << 1 |
+            static_cast<std::size_t>(key.Bold)) *
+               0x9E3779B97F4A7C15ull;
+  }
+  std::size_t operator()(const FontKey& key) const { return (*this)(FontKeyView(key)); }
+};
+struct FontKeyEqual {
+  using is_transparent = void;
+  bool operator()(const FontKeyView& a, const FontKeyView& b) const { return a == b; }
+};
 
 }  // namespace
 
@@ -245,7 +273,7 @@ struct FontLibrary::Impl {
   FT_Library Library = nullptr;
   FcConfig* Config = nullptr;
   std::map<std::pair<std::string, int>, FT_Face> Faces;
-  std::map<FontKey, std::unique_ptr<FreeTypeFont>> Fonts;
+  std::unordered_map<FontKey, std::unique_ptr<FreeTypeFont>, FontKeyHash, FontKeyEqual> Fonts;
   const Font* DefaultFont = nullptr;
   std::set<std::string, std::less<>> Warned;
 
@@ -289,8 +317,7 @@ struct FontLibrary::Impl {
   }
 
   const Font& Get(std::string_view family, FontSize size, bool bold, std::string_view fallback = {}) {
-    FontKey key{std::string(family), size.Kind, size.Value, bold};
-    if (auto it = Fonts.find(key); it != Fonts.end()) return *it->second;
+    if (auto it = Fonts.find(FontKeyView{family, size, bold}); it != Fonts.end()) return *it->second;
     std::optional<FontFile> file = Match(Config, family, bold);
     if (!file && !fallback.empty()) file = Match(Config, fallback, bold);
     WarnOnStandIn(family, file);
@@ -298,7 +325,7 @@ struct FontLibrary::Impl {
       throw std::runtime_error("No font file found for \"" + std::string(family) +
                                "\": is fontconfig set up?");
     auto font = std::make_unique<FreeTypeFont>(FaceFor(*file), size);
-    return *Fonts.emplace(std::move(key), std::move(font)).first->second;
+    return *Fonts.emplace(FontKey{std::string(family), size, bold}, std::move(font)).first->second;
   }
 };
 
