@@ -205,74 +205,179 @@ TEST(CanvasPicture, InPlaceOfAnAlikeOneRedrawsOnlyWhereTheyDiffer) {
   EXPECT_EQ(canvas.At(130, 11), frames[0].At(100, 7));
 }
 
-// The canvas works its parts out only when read, and only those whose
-// drawing changed since: whatever the drawing and wherever the reads fall,
-// what it shows must be what drawing every op at once shows, and every
-// pixel that changed between two reads must be reported drawn.
-TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
-  FontLibrary fonts;
-  const Font& font = fonts.Get("Arial", FontSize::Points(10));
-  constexpr int kW = 200, kH = 48;  // several bands of columns
-  const Image backdrops[2] = {Checker(kW, kH), Checker(kW, kH + 9)};
-  const Image pictures[2] = {Checker(9, 7), Checker(9, 8)};
-  Image alike[2] = {Checker(70, 7), Checker(70, 7)};
-  alike[1].Set(66, 3, kPen);
-  const Image wide = Checker(kW + 6, 5);
-  std::uint32_t seed = 12345;
-  const auto random = [&](int n) {
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
-  };
-  const Color colors[3] = {kPen, kBrush, Rgb(0x33CC66)};
-  // A few ops from a small pool, so that frames often repeat rows exactly.
-  const auto drawSome = [&](Canvas& c, int kind, int a, int b, int k) {
-    const Color color = colors[k % 3];
+// A small pool of ops of every kind, so that frames often repeat rows
+// exactly: Draw(canvas, kind, a, b, k) draws one of them, `dx` columns to
+// the left.
+class OpPool {
+ public:
+  static constexpr int kW = 200, kH = 48;  // several bands of columns
+  static constexpr int kKinds = 11;        // 10: the backdrop, 11: a clear
+
+  OpPool() { alike_[1].Set(66, 3, kPen); }
+
+  void Draw(Canvas& c, int kind, int a, int b, int k, int dx = 0) const {
+    const Color color = colors_[k % 3];
+    a -= dx;
     switch (kind) {
       case 0: c.FillRect(a - 8, b - 4, a + 20, b + 3, color); break;
-      case 1: c.FillRect(-5, b, kW + 5, b + 4, color); break;
+      case 1: c.FillRect(-5 - dx, b, kW + 5 - dx, b + 4, color); break;
       case 2:  // narrow, and across bands
         c.Rectangle(a, b, a + 15 + 50 * (k / 2), b + 9, color, k % 2 ? std::optional(kBrush) : std::nullopt);
         break;
       case 3:
         c.Ellipse(a - 6, b - 5, a + 13, b + 11, color, k % 2 ? std::optional(kPen) : std::nullopt);
         break;
-      case 4: c.Line(a, b, kW - a, b / 2 - 3, color); break;
+      case 4: c.Line(a, b, kW - a - 2 * dx, b / 2 - 3, color); break;
       case 5: c.Pixel(a, b, color); break;
       case 6:
-        c.Text(a - 10, b - 8, k % 2 ? "Ag\xC9y" : "Team:", font, color,
+        c.Text(a - 10, b - 8, k % 2 ? "Ag\xC9y" : "Team:", font_, color,
                k % 3 ? std::nullopt : std::optional(kPaper));
         break;
       case 7:
         if (k < 2) {
-          c.Picture(a - 4, b - 3, pictures[k % 2]);
+          c.Picture(a - 4, b - 3, pictures_[k % 2]);
         } else {
-          c.Picture(a - 30, b - 3, alike[k % 2]);  // across bands, in place of the other
+          c.Picture(a - 30, b - 3, alike_[k % 2]);  // across bands, in place of the other
         }
         break;
-      case 8: c.Picture(-3, b, wide); break;
-      case 9: c.StretchPicture(a - 5, b - 6, 13 + k, 9, pictures[k % 2]); break;
-      case 10: c.Backdrop(backdrops[k % 2]); break;
+      case 8: c.Picture(-3 - dx, b, wide_); break;
+      case 9: c.StretchPicture(a - 5, b - 6, 13 + k, 9, pictures_[k % 2]); break;
+      case 10:
+        if (c.Width() == kW) {
+          c.Backdrop(backdrops_[k % 2]);
+        } else {
+          c.Picture(-dx, 0, backdrops_[k % 2]);
+        }
+        break;
       default: c.Clear(color); break;
     }
-  };
-  Canvas lazy(kW, kH), eager(kW, kH);
+  }
+
+ private:
+  FontLibrary fonts_;
+  const Font& font_ = fonts_.Get("Arial", FontSize::Points(10));
+  const Image backdrops_[2] = {Checker(kW, kH), Checker(kW, kH + 9)};
+  const Image pictures_[2] = {Checker(9, 7), Checker(9, 8)};
+  Image alike_[2] = {Checker(70, 7), Checker(70, 7)};
+  const Image wide_ = Checker(kW + 6, 5);
+  const Color colors_[3] = {kPen, kBrush, Rgb(0x33CC66)};
+};
+
+// The same drawing on canvases one band wide, side by side, each worked
+// out after every op: what the canvas under test shows must match it, and
+// no band of theirs lines up with one of its own.
+class Tiles {
+ public:
+  explicit Tiles(const OpPool& pool) : pool_(pool) {
+    for (int left = 0; left < OpPool::kW; left += kTile) tiles_.emplace_back(kTile, OpPool::kH);
+  }
+  void Draw(int kind, int a, int b, int k) {
+    for (std::size_t i = 0; i < tiles_.size(); ++i) {
+      pool_.Draw(tiles_[i], kind, a, b, k, static_cast<int>(i) * kTile);
+      (void)tiles_[i].At(0, 0);
+    }
+  }
+  std::vector<std::uint32_t> Pixels() const {
+    Image whole(OpPool::kW, OpPool::kH);
+    for (std::size_t i = 0; i < tiles_.size(); ++i) {
+      const int left = static_cast<int>(i) * kTile;
+      for (int y = 0; y < OpPool::kH; ++y)
+        for (int x = left; x < std::min(left + kTile, OpPool::kW); ++x)
+          whole.Set(x, y, tiles_[i].At(x - left, y));
+    }
+    return whole.Pixels;
+  }
+
+ private:
+  static constexpr int kTile = 50;  // not a band's width, nor a part of one
+  const OpPool& pool_;
+  std::vector<Canvas> tiles_;
+};
+
+struct Lcg {
+  std::uint32_t Seed;
+  int operator()(int n) {
+    Seed = Seed * 1103515245u + 12345u;
+    return static_cast<int>((Seed >> 8) % static_cast<std::uint32_t>(n));
+  }
+};
+
+// The canvas works its parts out only when read, and only those whose
+// drawing changed since: whatever the drawing and wherever the reads fall,
+// what it shows must be what drawing every op at once shows, and every
+// pixel that changed between two reads must be reported drawn.
+TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
+  const OpPool pool;
+  constexpr int kW = OpPool::kW, kH = OpPool::kH;
+  Lcg random{12345};
+  Canvas lazy(kW, kH);
+  Tiles eager(pool);
   Image before = lazy.Pixels();
   lazy.ForgetDrawn();
   for (int frame = 0; frame < 400; ++frame) {
     if (random(8) != 0) {  // frames mostly start by covering the whole frame
       const int k = random(3);
       const int kind = k == 2 ? 11 : 10;
-      drawSome(lazy, kind, 0, 0, k);
-      drawSome(eager, kind, 0, 0, k);
+      pool.Draw(lazy, kind, 0, 0, k);
+      eager.Draw(kind, 0, 0, k);
     }
     for (int n = random(7); n > 0; --n) {
-      const int kind = random(11), a = random(16) * 13 - 6, b = random(5) * 11 - 4, k = random(4);
-      drawSome(lazy, kind, a, b, k);
-      drawSome(eager, kind, a, b, k);
-      (void)eager.At(0, 0);  // worked out after every op
+      const int kind = random(OpPool::kKinds), a = random(16) * 13 - 6, b = random(5) * 11 - 4, k = random(4);
+      pool.Draw(lazy, kind, a, b, k);
+      eager.Draw(kind, a, b, k);
     }
     if (random(3) != 0) continue;  // reads fall between some frames only
-    ASSERT_EQ(lazy.Pixels().Pixels, eager.Pixels().Pixels) << "frame " << frame;
+    ASSERT_EQ(lazy.Pixels().Pixels, eager.Pixels()) << "frame " << frame;
+    ASSERT_TRUE(ChangesReported(lazy, before)) << "frame " << frame;
+    before = lazy.Pixels();
+    lazy.ForgetDrawn();
+  }
+}
+
+// As screens draw: every tick the same ops afresh, a few of them changed
+// (a dot moved, a label's colour, a picture in place of another), now and
+// then one more or one fewer, and now and then a read in the middle.
+TEST(CanvasRecord, FramesLikeTheLastShowWhatDrawingAtOnceShows) {
+  const OpPool pool;
+  constexpr int kW = OpPool::kW, kH = OpPool::kH;
+  struct Spec {
+    int Kind, A, B, K;
+  };
+  Lcg random{777};
+  const auto randomSpec = [&] {
+    return Spec{random(OpPool::kKinds - 1), random(16) * 13 - 6, random(5) * 11 - 4, random(4)};
+  };
+  std::vector<Spec> specs(12);
+  for (Spec& spec : specs) spec = randomSpec();
+  Canvas lazy(kW, kH);
+  Tiles eager(pool);
+  Image before = lazy.Pixels();
+  lazy.ForgetDrawn();
+  int first = 0;  // the backdrop, or a clear
+  for (int frame = 0; frame < 600; ++frame) {
+    for (int n = random(3); n > 0; --n) {
+      Spec& spec = specs[static_cast<std::size_t>(random(static_cast<int>(specs.size())))];
+      switch (random(4)) {
+        case 0: spec.A += random(3) - 1; break;
+        case 1: spec.B += random(3) - 1; break;
+        case 2: spec.K = random(4); break;
+        default: spec = randomSpec(); break;
+      }
+    }
+    if (random(10) == 0) specs.push_back(randomSpec());
+    if (random(10) == 0 && specs.size() > 1)
+      specs.erase(specs.begin() + random(static_cast<int>(specs.size())));
+    if (random(20) == 0) first = random(3);
+    const int readAt = random(8) == 0 ? random(static_cast<int>(specs.size())) : -1;
+    pool.Draw(lazy, first == 2 ? 11 : 10, 0, 0, first);
+    eager.Draw(first == 2 ? 11 : 10, 0, 0, first);
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+      const Spec& spec = specs[i];
+      pool.Draw(lazy, spec.Kind, spec.A, spec.B, spec.K);
+      eager.Draw(spec.Kind, spec.A, spec.B, spec.K);
+      if (static_cast<int>(i) == readAt) (void)lazy.At(0, 0);
+    }
+    ASSERT_EQ(lazy.Pixels().Pixels, eager.Pixels()) << "frame " << frame;
     ASSERT_TRUE(ChangesReported(lazy, before)) << "frame " << frame;
     before = lazy.Pixels();
     lazy.ForgetDrawn();
