@@ -340,15 +340,15 @@ TEST(CanvasRecord, ShowsWhatDrawingAtOnceShows) {
 TEST(CanvasRecord, FramesLikeTheLastShowWhatDrawingAtOnceShows) {
   const OpPool pool;
   constexpr int kW = OpPool::kW, kH = OpPool::kH;
-  struct Spec {
+  struct Step {  // one op of the frame, as OpPool::Draw takes it
     int Kind, A, B, K;
   };
   Lcg random{777};
-  const auto randomSpec = [&] {
-    return Spec{random(OpPool::kKinds - 1), random(16) * 13 - 6, random(5) * 11 - 4, random(4)};
+  const auto anyStep = [&] {
+    return Step{random(OpPool::kKinds - 1), random(16) * 13 - 6, random(5) * 11 - 4, random(4)};
   };
-  std::vector<Spec> specs(12);
-  for (Spec& spec : specs) spec = randomSpec();
+  std::vector<Step> steps(12);
+  for (Step& step : steps) step = anyStep();
   Canvas lazy(kW, kH);
   Tiles eager(pool);
   Image before = lazy.Pixels();
@@ -356,25 +356,25 @@ TEST(CanvasRecord, FramesLikeTheLastShowWhatDrawingAtOnceShows) {
   int first = 0;  // the backdrop, or a clear
   for (int frame = 0; frame < 600; ++frame) {
     for (int n = random(3); n > 0; --n) {
-      Spec& spec = specs[static_cast<std::size_t>(random(static_cast<int>(specs.size())))];
+      Step& step = steps[static_cast<std::size_t>(random(static_cast<int>(steps.size())))];
       switch (random(4)) {
-        case 0: spec.A += random(3) - 1; break;
-        case 1: spec.B += random(3) - 1; break;
-        case 2: spec.K = random(4); break;
-        default: spec = randomSpec(); break;
+        case 0: step.A += random(3) - 1; break;
+        case 1: step.B += random(3) - 1; break;
+        case 2: step.K = random(4); break;
+        default: step = anyStep(); break;
       }
     }
-    if (random(10) == 0) specs.push_back(randomSpec());
-    if (random(10) == 0 && specs.size() > 1)
-      specs.erase(specs.begin() + random(static_cast<int>(specs.size())));
+    if (random(10) == 0) steps.push_back(anyStep());
+    if (random(10) == 0 && steps.size() > 1)
+      steps.erase(steps.begin() + random(static_cast<int>(steps.size())));
     if (random(20) == 0) first = random(3);
-    const int readAt = random(8) == 0 ? random(static_cast<int>(specs.size())) : -1;
+    const int readAt = random(8) == 0 ? random(static_cast<int>(steps.size())) : -1;
     pool.Draw(lazy, first == 2 ? 11 : 10, 0, 0, first);
     eager.Draw(first == 2 ? 11 : 10, 0, 0, first);
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-      const Spec& spec = specs[i];
-      pool.Draw(lazy, spec.Kind, spec.A, spec.B, spec.K);
-      eager.Draw(spec.Kind, spec.A, spec.B, spec.K);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      const Step& step = steps[i];
+      pool.Draw(lazy, step.Kind, step.A, step.B, step.K);
+      eager.Draw(step.Kind, step.A, step.B, step.K);
       if (static_cast<int>(i) == readAt) (void)lazy.At(0, 0);
     }
     ASSERT_EQ(lazy.Pixels().Pixels, eager.Pixels()) << "frame " << frame;
