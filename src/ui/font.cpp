@@ -260,7 +260,6 @@ struct FontKeyHash {
             static_cast<std::size_t>(key.Bold)) *
                0x9E3779B97F4A7C15ull;
   }
-  std::size_t operator()(const FontKey& key) const { return (*this)(FontKeyView(key)); }
 };
 struct FontKeyEqual {
   using is_transparent = void;
