@@ -1,6 +1,5 @@
 #include "screens/end_of_month_screen.hpp"
 
-#include <algorithm>
 #include <array>
 
 #include "sim/month.hpp"
@@ -66,7 +65,7 @@ void EndOfMonthScreen::DrawList(Canvas& canvas) {
   }
   // The curtain hides the list above its first line while it rises.
   const int curtain = Clamp(r.MonthScroll + 45, -1000, 1000).v;
-  canvas.Rectangle(5, std::min(40, curtain), 455, std::max(40, curtain), kBlack, kBlack);
+  canvas.Rectangle(5, 40, 455, curtain, kBlack, kBlack);
 
   const int spriteX = lowest != nullptr && lowest->size() > 5 ? s.Random(400).v : 20;
   canvas.Picture(spriteX, 485, ctx_.Pictures.Get(PictureId::MonthSprite));

@@ -326,6 +326,11 @@ void Canvas::Draw(const Op& op, const Clip& clip) const {
 void Canvas::Clear(Color c) { FillRect(0, 0, Width(), Height(), c); }
 
 void Canvas::FillRect(int l, int t, int r, int b, Color c) {
+  Log({.What = DrawLog::Shape::Fill, .L = l, .T = t, .R = r, .B = b});
+  Fill(l, t, r, b, c);
+}
+
+void Canvas::Fill(int l, int t, int r, int b, Color c) {
   l = std::max(l, 0);
   t = std::max(t, 0);
   r = std::min(r, Width());
@@ -347,8 +352,12 @@ void Canvas::FillRect(int l, int t, int r, int b, Color c) {
 }
 
 void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Color> brush) {
-  if (r <= l || b <= t) return;
-  FillRect(l, t, r, t + 1, pen);
+  // A box given from right to left or bottom to top is the same box.
+  if (r < l) std::swap(l, r);
+  if (b < t) std::swap(t, b);
+  if (r == l || b == t) return;
+  Log({.What = DrawLog::Shape::Rectangle, .L = l, .T = t, .R = r, .B = b, .Filled = brush.has_value()});
+  Fill(l, t, r, t + 1, pen);
   if (brush) {
     // Filled, the rows between the top and bottom edges are alike: one op
     // that sets all of each, so that the bands under its left and right
@@ -371,10 +380,10 @@ void Canvas::Rectangle(int l, int t, int r, int b, Color pen, std::optional<Colo
       Record(op, HashOf(9, l, r, 0, 0, Colors(op.Pen, op.Brush), 0), left, right);
     }
   } else {
-    FillRect(l, t, l + 1, b - 1, pen);
-    FillRect(r - 1, t, r, b - 1, pen);
+    Fill(l, t, l + 1, b - 1, pen);
+    Fill(r - 1, t, r, b - 1, pen);
   }
-  if (b - 1 > t) FillRect(l, b - 1, r, b, pen);
+  if (b - 1 > t) Fill(l, b - 1, r, b, pen);
 }
 
 void Canvas::Pixel(int x, int y, Color c) {
@@ -391,7 +400,10 @@ void Canvas::Pixel(int x, int y, Color c) {
 }
 
 void Canvas::Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color> brush) {
-  if (r <= l || b <= t) return;
+  if (r < l) std::swap(l, r);
+  if (b < t) std::swap(t, b);
+  if (r == l || b == t) return;
+  Log({.What = DrawLog::Shape::Ellipse, .L = l, .T = t, .R = r, .B = b, .Filled = brush.has_value()});
   const int top = std::max(t, 0), bottom = std::min(b, Height());
   const int left = std::max(l, 0), right = std::min(r, Width());
   if (top >= bottom || left >= right) return;
@@ -496,6 +508,7 @@ bool ClipFar(int& x0, int& y0, int& x1, int& y1) {
 void Canvas::Line(int x0, int y0, int x1, int y1, Color c) {
   if (!ClipFar(x0, y0, x1, y1)) return;
   if (x0 == x1 && y0 == y1) return;  // stops before its end: nothing
+  Log({.What = DrawLog::Shape::Line, .L = x0, .T = y0, .R = x1, .B = y1});
   const int top = std::max(std::min(y0, y1), 0), bottom = std::min(std::max(y0, y1) + 1, Height());
   const int left = std::max(std::min(x0, x1), 0), right = std::min(std::max(x0, x1) + 1, Width());
   if (top >= bottom || left >= right) return;
@@ -543,6 +556,11 @@ void Canvas::Picture(int x, int y, const Image& picture) {
   const int sx1 = static_cast<int>(std::clamp(Width() - lx, 0LL, static_cast<long long>(picture.Width)));
   const int sy1 = static_cast<int>(std::clamp(Height() - ly, 0LL, static_cast<long long>(picture.Height)));
   if (sx0 >= sx1 || sy0 >= sy1) return;
+  Log({.What = DrawLog::Shape::Picture,
+       .L = x,
+       .T = y,
+       .R = static_cast<int>(std::min(lx + picture.Width, 1LL << 30)),
+       .B = static_cast<int>(std::min(ly + picture.Height, 1LL << 30))});
   const int left = x + sx0, top = y + sy0, width = sx1 - sx0, height = sy1 - sy0;
   DropRecordIfCovered(top, top + height, left, left + width);
   const Op op{.What = Kind::Stored,

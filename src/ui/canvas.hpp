@@ -31,6 +31,24 @@
 
 namespace vantoro {
 
+// What a frame was drawn from, shape by shape, for the checks of a screen's
+// layout: where each text's ink lies, and the boxes and lines it may run into.
+struct DrawLog {
+  enum class Shape { Text, Fill, Rectangle, Ellipse, Line, Picture };
+  struct Entry {
+    Shape What = Shape::Text;
+    // Text: its glyphs' ink, unclipped; Fill, Rectangle, Ellipse and
+    // Picture: the box; the right and bottom edges exclusive. Line: the
+    // end points (L, T) and (R, B).
+    int L = 0, T = 0, R = 0, B = 0;
+    std::string Text{};          // Text only
+    const Font* Face = nullptr;  // Text only
+    int X = 0, Y = 0;            // Text: where it was placed
+    bool Filled = false;         // Rectangle and Ellipse: with a brush
+  };
+  std::vector<Entry> Entries;
+};
+
 class Canvas {
  public:
   static constexpr int kWidth = 800;
@@ -48,9 +66,10 @@ class Canvas {
   void Clear(Color c = kBlack);
   // Pixels l..r-1, t..b-1.
   void FillRect(int l, int t, int r, int b, Color c);
-  // Outline in the pen colour, inside filled with the brush (none: hollow).
+  // Outline in the pen colour, inside filled with the brush (none: hollow);
+  // the corners may be given in either order.
   void Rectangle(int l, int t, int r, int b, Color pen, std::optional<Color> brush);
-  // The ellipse inscribed in the rectangle l..r-1, t..b-1.
+  // The ellipse inscribed in the rectangle l..r-1, t..b-1, corners in either order.
   void Ellipse(int l, int t, int r, int b, Color pen, std::optional<Color> brush);
   // From (x0, y0) up to but not including (x1, y1).
   void Line(int x0, int y0, int x1, int y1, Color c);
@@ -84,7 +103,13 @@ class Canvas {
   }
   void ForgetDrawn();
 
+  // Every shape drawn from now on is also written to the log (none: no log).
+  void SetLog(DrawLog* log) { log_ = log; }
+
  private:
+  void Log(DrawLog::Entry entry) {
+    if (log_ != nullptr) log_->Entries.push_back(std::move(entry));
+  }
   // What a stored picture shows, row by row and piece by piece, the pieces
   // cut where the frame's bands cut it when its left edge lies `Phase`
   // columns into a band: a picture drawn in place of a partly alike one
@@ -124,6 +149,7 @@ class Canvas {
     const Contents* Content = nullptr;  // Stored
   };
 
+  void Fill(int l, int t, int r, int b, Color c);
   // Adds an op that may change rows [op.Top, op.Bottom) and columns
   // [op.Left, op.Right) (inside the frame, not empty), and that sets every
   // pixel of columns [setLeft, setRight) in those rows.
@@ -176,6 +202,7 @@ class Canvas {
   // The contents of the pictures drawn, and how many pieces they hold.
   std::unordered_map<ContentsKey, Contents, ContentsKeyHash> contents_;
   std::size_t contentPieces_ = 0;
+  DrawLog* log_ = nullptr;
 };
 
 }  // namespace vantoro

@@ -32,7 +32,7 @@ int Canvas::Text(int x, int y, std::string_view cp1252, const Font& font, Color 
   // stand out of the cell.
   const long long top = y, bottom = top + font.CellHeight();
   const long long baseline = top + font.Ascent();
-  long long first = Height(), last = 0, left = Width(), right = 0, pen = x;
+  long long first = LLONG_MAX, last = LLONG_MIN, left = LLONG_MAX, right = LLONG_MIN, pen = x;
   for (const char ch : cp1252) {
     const Glyph& glyph = font.GlyphFor(Cp1252ToUnicode(static_cast<unsigned char>(ch)));
     const long long glyphLeft = pen + glyph.Left;
@@ -45,6 +45,17 @@ int Canvas::Text(int x, int y, std::string_view cp1252, const Font& font, Color 
   }
   // As Font::TextWidth gives it.
   const int width = static_cast<int>(std::min<long long>(pen - x, INT_MAX));
+  if (first < last && left < right) {
+    Log({.What = DrawLog::Shape::Text,
+         .L = ClampToInt(left),
+         .T = ClampToInt(first),
+         .R = ClampToInt(right),
+         .B = ClampToInt(last),
+         .Text = std::string(cp1252),
+         .Face = &font,
+         .X = x,
+         .Y = y});
+  }
   if (background) FillRect(x, y, ClampToInt(1LL * x + width), ClampToInt(bottom), *background);
   if (bottom <= 0 || top >= Height()) return width;
   first = std::max(first, 0LL);

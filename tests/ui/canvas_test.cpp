@@ -120,6 +120,42 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{0, 0, Rgb(0x020200)}, {1, 1, Rgb(0x020200)}, {2, 2, kPaper}}}),
     [](const auto& param) { return std::string(param.param.Name); });
 
+// A box is the same box whichever corners it is given by: a handle whose
+// top is pulled below its bottom still shows.
+struct CornerOrder {
+  const char* Name;
+  int L, T, R, B;
+};
+
+class CanvasCornerOrder : public ::testing::TestWithParam<CornerOrder> {};
+
+TEST_P(CanvasCornerOrder, RectanglesAndEllipsesAreDrawnAsTheirNormalisedBox) {
+  const CornerOrder& c = GetParam();
+  for (const bool ellipse : {false, true}) {
+    for (const std::optional<Color> brush : {std::optional(kBrush), std::optional<Color>()}) {
+      Canvas given(64, 48), straight(64, 48);
+      const auto draw = [&](Canvas& canvas, int l, int t, int r, int b) {
+        if (ellipse) {
+          canvas.Ellipse(l, t, r, b, kPen, brush);
+        } else {
+          canvas.Rectangle(l, t, r, b, kPen, brush);
+        }
+      };
+      draw(given, c.L, c.T, c.R, c.B);
+      draw(straight, std::min(c.L, c.R), std::min(c.T, c.B), std::max(c.L, c.R), std::max(c.T, c.B));
+      EXPECT_EQ(given.Pixels().Pixels, straight.Pixels().Pixels) << (ellipse ? "ellipse" : "rectangle");
+      EXPECT_EQ(straight.At((c.L + c.R) / 2, std::min(c.T, c.B)), kPen) << "the box is drawn at all";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Canvas, CanvasCornerOrder,
+                         ::testing::Values(CornerOrder{"BottomToTop", 10, 30, 20, 12},
+                                           CornerOrder{"RightToLeft", 40, 5, 21, 15},
+                                           CornerOrder{"BothReversed", 60, 47, 30, 20},
+                                           CornerOrder{"AlreadyStraight", 3, 3, 9, 40}),
+                         [](const auto& param) { return std::string(param.param.Name); });
+
 bool DrawnAt(const Canvas& canvas, int x, int y) {
   const DrawnParts drawn = canvas.Drawn();
   return (drawn.Rows[static_cast<std::size_t>(y)] >> (x / drawn.BandWidth) & 1u) != 0;
