@@ -123,8 +123,9 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
   mask = Subtracted(mask, gap);
   const Field left = LeftOf(crack, kBannerWidth, kBannerHeight);
   Field leftPart = Multiplied(mask, left);
-  // The right-hand piece has dropped and slipped away a little.
-  Field rightPart = Shifted(Subtracted(mask, left), 3, 4);
+  // The right-hand piece has slipped away sideways; it keeps the baseline,
+  // as a drop would read as a misprint rather than a break.
+  Field rightPart = Shifted(Subtracted(mask, left), 3, 0);
   Field broken = leftPart;
   Maximize(broken, rightPart);
   // Hairline cracks across the letters.
