@@ -1,9 +1,8 @@
 // The store's marker catalogue: each of the ten markers on its own on a dark
 // card, lit from above, with the fittings a buyer looks for drawn over the
 // kit's outline (trigger guard, pump, powerlets or bottle, ported barrel,
-// the electro's eye, the assisted loader's motor). The screen writes the
-// price and buttons over the top of the card, so the marker keeps to the
-// lower part. And a player with no marker at all, shrugging.
+// the electro's eye, the assisted loader's motor). And a player with no
+// marker at all, shrugging.
 
 #include <cmath>
 
@@ -20,16 +19,31 @@ namespace {
 constexpr int kScale = 3;
 constexpr float kS = static_cast<float>(kScale);
 
-// The screen's text sits on the top rows, so they stay one flat colour and
-// the light only gathers lower down, under the marker.
-void DrawCard(Image& image, float plainRows, Point spot, float spotRx, float spotRy) {
+constexpr int kCardWidth = 270, kCardHeight = 185;
+
+// The store writes over the card in two places: along the top the marker's
+// condition, or the catalogue's Prev and Next buttons; at the left the
+// price; along the bottom the name, the release status or the marker's
+// customisation. The marker keeps to the band between, clear of them all,
+// and the light stays inside it too, so the text always stands on the
+// card's flat dark.
+constexpr float kBandTop = 32.0f, kBandBottom = 152.0f, kBandLeft = 18.0f, kBandRight = 264.0f;
+
+// How many rows the light takes to fade out towards a plain edge.
+constexpr float kLightFade = 14.0f;
+
+// A card of one flat colour, with a pool of light from above that gathers
+// only between rows `top` and `bottom` (in final pixels).
+void DrawCard(Image& image, float top, float bottom, Point spot, float spotRx, float spotRy) {
   const ColorF flat = ToF(Rgb(0x0C0E14)), lit = ToF(Rgb(0x3A4460));
+  const float ramp = kLightFade * kS;
   for (int y = 0; y < image.Height; ++y) {
     const float fy = static_cast<float>(y);
-    const float below = SmoothStep(plainRows, plainRows + 14.0f * kS, fy);
+    const float inside =
+        SmoothStep(top * kS, top * kS + ramp, fy) * (1.0f - SmoothStep(bottom * kS - ramp, bottom * kS, fy));
     for (int x = 0; x < image.Width; ++x) {
       const float dx = (static_cast<float>(x) - spot.X) / spotRx, dy = (fy - spot.Y) / spotRy;
-      const float light = std::exp(-(dx * dx + dy * dy) * 1.4f) * below;
+      const float light = std::exp(-(dx * dx + dy * dy) * 1.4f) * inside;
       image.Pixels[image.Index(x, y)] = Pack(flat + lit * light);
     }
   }
@@ -174,15 +188,15 @@ void DrawMotor(Image& image, const Tool& t, int item) {
 }
 
 void DrawMarkerCard(Image& image, int item) {
-  const Rect box{static_cast<int>(4 * kS), static_cast<int>(33 * kS), static_cast<int>(236 * kS),
-                 static_cast<int>(109 * kS)};
-  DrawCard(image, 32.0f * kS, {120.0f * kS, 96.0f * kS}, 150.0f * kS, 44.0f * kS);
+  const Rect box{static_cast<int>(kBandLeft * kS), static_cast<int>(kBandTop * kS),
+                 static_cast<int>(kBandRight * kS), static_cast<int>(kBandBottom * kS)};
+  const float middle = (kBandLeft + kBandRight) * 0.5f;
+  DrawCard(image, kBandTop, kBandBottom, {middle * kS, 110.0f * kS}, 116.0f * kS, 50.0f * kS);
   const MarkerFrame at = MarkerItemFrame(box, item);
   const Tool t{at, std::hypot(at.Along.X, at.Along.Y)};
   // A soft shadow on the card under the marker.
   Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (box.Left + box.Right) * 0.5f, static_cast<float>(box.Bottom) - 2.0f * kS, 90.0f * kS,
-              3.0f * kS);
+  FillEllipse(shadow, middle * kS, static_cast<float>(box.Bottom) - 3.0f * kS, 100.0f * kS, 3.0f * kS);
   BoxBlur(shadow, 4 * kScale);
   Paint(image, shadow, Rgb(0x000000), 0.7f);
 
@@ -197,14 +211,15 @@ void DrawMarkerCard(Image& image, int item) {
   if (f & kEye) DrawEye(image, t);
   if (f & kMotor) DrawMotor(image, t, item);
   const Point glint = at.At(-2.0f, 3.8f);
-  Glint(image, glint.X, glint.Y, 4.0f * kS, {.Width = 0.8f * kS, .Core = 0.8f * kS, .HaloStrength = 0.3f});
+  Glint(image, glint.X, glint.Y, 1.6f * t.K, {.Width = 0.3f * t.K, .Core = 0.3f * t.K, .HaloStrength = 0.3f});
 }
 
 // ---------------------------------------------------------------- no marker
 
 void DrawShrug(Image& image, int gender) {
   const bool female = gender == 2;
-  DrawCard(image, 0.0f, {100.0f * kS, 160.0f * kS}, 110.0f * kS, 40.0f * kS);
+  // No text is written over this card: the light may reach every row.
+  DrawCard(image, -kLightFade, kCardHeight + kLightFade, {135.0f * kS, 174.0f * kS}, 120.0f * kS, 44.0f * kS);
   Pose p = Standing();
   const float shoulders = female ? 0.125f : 0.15f;
   p.Shoulder[0] = {-shoulders, -0.76f};
@@ -221,8 +236,8 @@ void DrawShrug(Image& image, int gender) {
   p.Foot[1] = {0.11f, 0.0f};
   const Kit kit = female ? Kit{.Jersey = Rgb(0xE0507A), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)}
                          : Kit{.Jersey = Rgb(0x2A7AD0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x22262E)};
-  const float height = (female ? 140.0f : 148.0f) * kS;
-  const Person person{.Feet = {100.0f * kS, 163.0f * kS}, .Height = height, .Body = p, .Colours = kit};
+  const float height = (female ? 152.0f : 160.0f) * kS;
+  const Person person{.Feet = {135.0f * kS, 176.0f * kS}, .Height = height, .Body = p, .Colours = kit};
   Field pool(image.Width, image.Height);
   FillEllipse(pool, person.Feet.X + 4.0f * kS, person.Feet.Y, 34.0f * kS, 4.0f * kS);
   BoxBlur(pool, 3 * kScale);
@@ -242,11 +257,11 @@ void DrawShrug(Image& image, int gender) {
 }  // namespace
 
 Image DrawMarkerCatalogue(FontLibrary& /*fonts*/, int item) {
-  return Supersampled(240, 110, kScale, [&](Image& image) { DrawMarkerCard(image, item); });
+  return Supersampled(kCardWidth, kCardHeight, kScale, [&](Image& image) { DrawMarkerCard(image, item); });
 }
 
 Image DrawNoMarker(FontLibrary& /*fonts*/, int gender) {
-  return Supersampled(200, 170, kScale, [&](Image& image) { DrawShrug(image, gender); });
+  return Supersampled(kCardWidth, kCardHeight, kScale, [&](Image& image) { DrawShrug(image, gender); });
 }
 
 }  // namespace vantoro::art
