@@ -31,6 +31,16 @@ int Font::TextWidth(std::string_view cp1252) const {
   return static_cast<int>(std::min<long long>(width, INT_MAX));
 }
 
+int Font::InkWidth(std::string_view cp1252) const {
+  long long pen = 0, right = 0;
+  for (const char ch : cp1252) {
+    const Glyph& glyph = GlyphFor(Cp1252ToUnicode(static_cast<unsigned char>(ch)));
+    if (glyph.Width > 0 && glyph.Height > 0) right = std::max(right, pen + glyph.Left + glyph.Width);
+    pen += glyph.Advance;
+  }
+  return static_cast<int>(std::min<long long>(right, INT_MAX));
+}
+
 namespace {
 
 // Sizes come from screen code, never from a file; anything outside this range
@@ -52,8 +62,25 @@ constexpr std::array<const char*, 1> kExtraFontFiles = {"/usr/share/wine/fonts/m
 struct MetricTwin {
   std::string_view Family, Twin;
 };
-constexpr std::array<MetricTwin, 3> kMetricTwins = {
-    {{"Arial", "Liberation Sans"}, {"Arial", "Arimo"}, {"MS Sans Serif", "MS Sans Serif"}}};
+constexpr std::array<MetricTwin, 2> kMetricTwins = {{{"Arial", "Liberation Sans"}, {"Arial", "Arimo"}}};
+
+// The user-interface face holds only a few bitmap sizes. Every other size,
+// and every size where the face is missing, is drawn in a scalable face:
+// of the sans faces Debian ships, this one's letters come closest to the
+// bitmap face's widths on the game's texts at the sizes both have (1.4 %
+// apart on average, where Liberation Sans is 1.9 % and DejaVu Sans 15 %).
+struct StandIn {
+  std::string_view Family, Scalable;
+};
+constexpr std::array<StandIn, 1> kStandIns = {{{"MS Sans Serif", "Nimbus Sans"}}};
+constexpr std::string_view kInterfaceFamily = "MS Sans Serif";
+
+const StandIn* StandInFor(std::string_view family) {
+  for (const StandIn& s : kStandIns) {
+    if (s.Family == family) return &s;
+  }
+  return nullptr;
+}
 
 bool SameLetterWidths(std::string_view wanted, std::string_view got) {
   const auto lower = [](std::string_view t) {
@@ -119,8 +146,24 @@ CellUnits WindowsCell(FT_Face face) {
 
 int RoundPixels(FT_Pos pos26dot6) { return static_cast<int>((pos26dot6 + 32) >> 6); }
 
-// A bitmap-only face has fixed strikes; take the one nearest the wanted height.
-void SelectNearestStrike(FT_Face face, int pixels) {
+// A point size as a whole number of pixels of em at 96 dpi, rounded, as
+// the drawing interface the layouts come from turns a size into a height.
+int PointPixels(int points) { return (points * 96 + 36) / 72; }
+
+// A bitmap face's strikes are known by the point size whose em is four
+// fifths of their cell: cells of 13, 16 and 20 pixels are 8, 10 and 12
+// points. The strike of that size, if the face has one.
+std::optional<int> OwnStrike(FT_Face face, FontSize size) {
+  for (int i = 0; i < face->num_fixed_sizes; ++i) {
+    const int height = face->available_sizes[i].height;
+    const int named = size.Kind == FontSize::Unit::Points ? (3 * height + 2) / 5 : height;
+    if (named == size.Value) return i;
+  }
+  return std::nullopt;
+}
+
+// The strike nearest the wanted em, for a bitmap face with no stand-in.
+int NearestStrike(FT_Face face, int pixels) {
   int best = 0;
   for (int i = 1; i < face->num_fixed_sizes; ++i) {
     if (std::abs(face->available_sizes[i].height - pixels) <
@@ -128,22 +171,41 @@ void SelectNearestStrike(FT_Face face, int pixels) {
       best = i;
     }
   }
-  if (face->num_fixed_sizes > 0) FT_Select_Size(face, best);
+  return best;
+}
+
+// Capital height over the em, from the face's own figures or its H.
+double DesignCapRatio(FT_Face face) {
+  if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) return 0;
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  if (os2 != nullptr && os2->version != 0xFFFF && os2->version >= 2 && os2->sCapHeight > 0)
+    return static_cast<double>(os2->sCapHeight) / face->units_per_EM;
+  if (FT_Load_Char(face, 'H', FT_LOAD_NO_SCALE) != 0) return 0;
+  return static_cast<double>(face->glyph->metrics.horiBearingY) / face->units_per_EM;
 }
 
 class FreeTypeFont final : public Font {
  public:
-  FreeTypeFont(FT_Face face, FontSize size) : face_(face) {
-    if (FT_New_Size(face_, &size_) != 0) throw std::runtime_error("cannot create a font size");
-    FT_Activate_Size(size_);
-    SetSize(size);
+  // A strike of a bitmap face, or the face scaled to the size; a scalable
+  // face may be drawn narrower, to `percent` of its width.
+  FreeTypeFont(FT_Face face, FontSize size, std::optional<int> strike, FontFacts facts, int percent = 100)
+      : face_(face), facts_(std::move(facts)), size_{size}, strike_(strike) {
+    if (FT_New_Size(face_, &ftSize_) != 0) throw std::runtime_error("cannot create a font size");
+    FT_Activate_Size(ftSize_);
+    SetSize(size, strike);
+    if (FT_IS_SCALABLE(face_)) xScale_ = static_cast<FT_Fixed>(0x10000L * std::clamp(percent, 50, 100) / 100);
   }
-  ~FreeTypeFont() override { FT_Done_Size(size_); }
+
+  FT_Face Face() const { return face_; }
+  FontSize Size() const { return size_; }
+  std::optional<int> Strike() const { return strike_; }
+  ~FreeTypeFont() override { FT_Done_Size(ftSize_); }
   FreeTypeFont(const FreeTypeFont&) = delete;
   FreeTypeFont& operator=(const FreeTypeFont&) = delete;
 
   int Ascent() const override { return ascent_; }
   int CellHeight() const override { return cellHeight_; }
+  const FontFacts& Facts() const override { return facts_; }
 
   const Glyph& GlyphFor(char32_t codePoint) const override {
     if (codePoint < low_.size()) {
@@ -157,20 +219,24 @@ class FreeTypeFont final : public Font {
   }
 
  private:
-  void SetSize(FontSize size) {
+  void SetSize(FontSize size, std::optional<int> strike) {
     assert(size.Value > 0 && size.Value <= kMaxSizeValue);
     const int value = std::clamp(size.Value, 1, kMaxSizeValue);
     const CellUnits cell = WindowsCell(face_);
     if (!FT_IS_SCALABLE(face_)) {
-      SelectNearestStrike(face_, size.Kind == FontSize::Unit::Points ? value * 96 / 72 : value);
-      ascent_ = RoundPixels(size_->metrics.ascender);
-      cellHeight_ = std::max(ascent_ + RoundPixels(-size_->metrics.descender), 1);
+      const int wanted = size.Kind == FontSize::Unit::Points ? PointPixels(value) : value;
+      FT_Select_Size(face_, strike.value_or(NearestStrike(face_, wanted)));
+      ascent_ = RoundPixels(ftSize_->metrics.ascender);
+      cellHeight_ = std::max(ascent_ + RoundPixels(-ftSize_->metrics.descender), 1);
+      facts_.EmPixels = wanted;
       return;
     }
     if (size.Kind == FontSize::Unit::Points) {
-      FT_Set_Char_Size(face_, 0, value * 64, 96, 96);
-      ascent_ = RoundPixels(FT_MulFix(cell.Ascent, size_->metrics.y_scale));
-      cellHeight_ = RoundPixels(FT_MulFix(cell.Ascent + cell.Descent, size_->metrics.y_scale));
+      const int em = PointPixels(value);
+      FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(em));
+      ascent_ = RoundPixels(FT_MulFix(cell.Ascent, ftSize_->metrics.y_scale));
+      cellHeight_ = RoundPixels(FT_MulFix(cell.Ascent + cell.Descent, ftSize_->metrics.y_scale));
+      facts_.EmPixels = em;
     } else {
       // At 72 dpi a point is a pixel: the em that makes the cell `value` high.
       const long long em = 64LL * value * face_->units_per_EM / (cell.Ascent + cell.Descent);
@@ -179,6 +245,7 @@ class FreeTypeFont final : public Font {
       cellHeight_ = value;
       ascent_ = static_cast<int>((2LL * value * cell.Ascent + (cell.Ascent + cell.Descent)) /
                                  (2LL * (cell.Ascent + cell.Descent)));
+      facts_.EmPixels = static_cast<double>(std::max(em, 64LL)) / 64.0;
     }
     cellHeight_ = std::max(cellHeight_, 1);
     ascent_ = std::clamp(ascent_, 0, cellHeight_);
@@ -186,10 +253,15 @@ class FreeTypeFont final : public Font {
 
   Glyph Render(char32_t codePoint) const {
     Glyph glyph;
-    FT_Activate_Size(size_);
+    FT_Activate_Size(ftSize_);
     // Index 0 is the face's .notdef box, which is what a missing character shows.
     const FT_UInt index = FT_Get_Char_Index(face_, codePoint);
-    if (FT_Load_Glyph(face_, index, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
+    // Narrowing comes after hinting, and narrows the advance with the outline.
+    FT_Matrix narrow{xScale_, 0, 0, 0x10000};
+    FT_Set_Transform(face_, xScale_ == 0x10000 ? nullptr : &narrow, nullptr);
+    const FT_Error loaded = FT_Load_Glyph(face_, index, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL);
+    FT_Set_Transform(face_, nullptr, nullptr);
+    if (loaded != 0) return glyph;
     const FT_GlyphSlot slot = face_->glyph;
     glyph.Advance = std::clamp(RoundPixels(slot->advance.x), 0, kMaxAdvance);
     glyph.Left = slot->bitmap_left;
@@ -229,7 +301,11 @@ class FreeTypeFont final : public Font {
   }
 
   FT_Face face_;
-  FT_Size size_ = nullptr;
+  FontFacts facts_;
+  FontSize size_;
+  std::optional<int> strike_;
+  FT_Fixed xScale_ = 0x10000;
+  FT_Size ftSize_ = nullptr;
   int ascent_ = 0;
   int cellHeight_ = 1;
   // The game's text is Windows-1252, so nearly every lookup lands in the array.
@@ -274,6 +350,10 @@ struct FontLibrary::Impl {
   std::map<std::pair<std::string, int>, FT_Face> Faces;
   std::unordered_map<FontKey, std::unique_ptr<FreeTypeFont>, FontKeyHash, FontKeyEqual> Fonts;
   const Font* DefaultFont = nullptr;
+  // Narrowed copies of fonts, by the font and the percentage of its width.
+  std::map<std::pair<const Font*, int>, std::unique_ptr<FreeTypeFont>> Narrowed;
+  // The family each font was asked for under.
+  std::unordered_map<const Font*, std::string> FamilyOf;
   std::set<std::string, std::less<>> Warned;
 
   Impl() {
@@ -287,6 +367,7 @@ struct FontLibrary::Impl {
       FcConfigAppFontAddFile(Config, reinterpret_cast<const FcChar8*>(file));
   }
   ~Impl() {
+    Narrowed.clear();
     Fonts.clear();  // each holds a size of a face below
     for (auto& [file, face] : Faces) FT_Done_Face(face);
     FT_Done_FreeType(Library);
@@ -308,23 +389,74 @@ struct FontLibrary::Impl {
 
   // Text laid out for one face runs out of its boxes in a wider one: say so,
   // once a family, when the named face is missing.
-  void WarnOnStandIn(std::string_view family, const std::optional<FontFile>& file) {
-    if (!file || SameLetterWidths(family, file->Family) || !Warned.emplace(family).second) return;
+  void WarnOnStandIn(std::string_view family, const FontFile& file) {
+    if (SameLetterWidths(family, file.Family) || !Warned.emplace(family).second) return;
     std::fprintf(stderr,
                  "vantoro: no \"%.*s\" font is installed; using \"%s\" (%s), whose letters differ in width\n",
-                 static_cast<int>(family.size()), family.data(), file->Family.c_str(), file->Path.c_str());
+                 static_cast<int>(family.size()), family.data(), file.Family.c_str(), file.Path.c_str());
   }
 
-  const Font& Get(std::string_view family, FontSize size, bool bold, std::string_view fallback = {}) {
-    if (auto it = Fonts.find(FontKeyView{family, size, bold}); it != Fonts.end()) return *it->second;
+  // The file for a family: its own, or where it is missing, its stand-in's
+  // (or whatever fontconfig offers), with a warning.
+  FontFile Resolve(std::string_view family, bool bold) {
     std::optional<FontFile> file = Match(Config, family, bold);
-    if (!file && !fallback.empty()) file = Match(Config, fallback, bold);
-    WarnOnStandIn(family, file);
+    const StandIn* standIn = StandInFor(family);
+    if (standIn != nullptr && (!file || !SameLetterWidths(family, file->Family))) {
+      if (std::optional<FontFile> scalable = Match(Config, standIn->Scalable, bold)) file = scalable;
+    }
     if (!file)
       throw std::runtime_error("No font file found for \"" + std::string(family) +
                                "\": is fontconfig set up?");
-    auto font = std::make_unique<FreeTypeFont>(FaceFor(*file), size);
-    return *Fonts.emplace(FontKey{std::string(family), size, bold}, std::move(font)).first->second;
+    WarnOnStandIn(family, *file);
+    return *file;
+  }
+
+  const Font& Get(std::string_view family, FontSize size, bool bold) {
+    if (auto it = Fonts.find(FontKeyView{family, size, bold}); it != Fonts.end()) return *it->second;
+    FontFile file = Resolve(family, bold);
+    FT_Face face = FaceFor(file);
+    std::optional<int> strike;
+    double capRatio = DesignCapRatio(face);
+    if (const StandIn* standIn = StandInFor(family); !FT_IS_SCALABLE(face) && standIn != nullptr) {
+      // The stand-in draws the sizes the bitmap face lacks, and its design
+      // says how tall the face's capitals should stand at any size.
+      const FontFile scalable = Resolve(standIn->Scalable, bold);
+      FT_Face scalableFace = FaceFor(scalable);
+      capRatio = DesignCapRatio(scalableFace);
+      strike = OwnStrike(face, size);
+      if (!strike && FT_IS_SCALABLE(scalableFace)) {
+        file = scalable;
+        face = scalableFace;
+      }
+    } else if (!FT_IS_SCALABLE(face)) {
+      strike = OwnStrike(face, size);
+    }
+    FontFacts facts{file.Family, 0, capRatio, !FT_IS_SCALABLE(face)};
+    auto font = std::make_unique<FreeTypeFont>(face, size, strike, std::move(facts));
+    const Font& made =
+        *Fonts.emplace(FontKey{std::string(family), size, bold}, std::move(font)).first->second;
+    FamilyOf.emplace(&made, family);
+    return made;
+  }
+
+  const Font& Narrow(const Font& font, int percent) {
+    percent = std::clamp(percent, 50, 100);
+    const auto* source = dynamic_cast<const FreeTypeFont*>(&font);
+    if (percent == 100 || source == nullptr) return font;
+    if (!FT_IS_SCALABLE(source->Face())) {
+      // A strike cannot be drawn narrower; its scalable stand-in can.
+      const auto family = FamilyOf.find(&font);
+      const StandIn* standIn = family == FamilyOf.end() ? nullptr : StandInFor(family->second);
+      if (standIn == nullptr) return font;
+      const Font& scalable = Get(standIn->Scalable, source->Size(), false);
+      if (&scalable == &font) return font;
+      return Narrow(scalable, percent);
+    }
+    auto& narrowed = Narrowed[{&font, percent}];
+    if (!narrowed)
+      narrowed = std::make_unique<FreeTypeFont>(source->Face(), source->Size(), source->Strike(),
+                                                source->Facts(), percent);
+    return *narrowed;
   }
 };
 
@@ -336,14 +468,13 @@ const Font& FontLibrary::Get(std::string_view family, FontSize size, bool bold) 
 }
 
 const Font& FontLibrary::Default() {
-  if (impl_->DefaultFont == nullptr)
-    impl_->DefaultFont = &impl_->Get("MS Sans Serif", FontSize::Points(8), false, "sans-serif");
+  if (impl_->DefaultFont == nullptr) impl_->DefaultFont = &Interface(FontSize::Points(8));
   return *impl_->DefaultFont;
 }
 
-const Font& FontLibrary::Interface(FontSize size) {
-  return impl_->Get("MS Sans Serif", size, false, "sans-serif");
-}
+const Font& FontLibrary::Interface(FontSize size) { return impl_->Get(kInterfaceFamily, size, false); }
+
+const Font& FontLibrary::Narrowed(const Font& font, int percent) { return impl_->Narrow(font, percent); }
 
 std::string FontLibrary::FileFor(std::string_view family, bool bold) {
   const std::optional<FontFile> file = Match(impl_->Config, family, bold);

@@ -11,7 +11,9 @@
 
 namespace vantoro {
 
-// "size N" is N points at 96 dpi; "font height N" is N pixels of cell height.
+// "size N" is N points at 96 dpi, an em of N x 96 / 72 pixels rounded to a
+// whole pixel, as the drawing interface the layouts come from sizes text;
+// "font height N" is N pixels of cell height.
 struct FontSize {
   enum class Unit { Points, Pixels } Kind = Unit::Points;
   int Value = 8;
@@ -28,14 +30,28 @@ struct Glyph {
   std::vector<std::uint8_t> Coverage;  // Width x Height, 0..255
 };
 
+// What a font is drawn from, for the checks of its drawing.
+struct FontFacts {
+  std::string Family;  // of the face the glyphs come from
+  double EmPixels = 0;
+  // Capital height over the em, as the face is designed; a fixed strike
+  // takes its scalable stand-in's.
+  double CapRatio = 0;
+  bool Strike = false;  // drawn from a bitmap face's own size
+};
+
 class Font {
  public:
   virtual ~Font() = default;
   virtual int Ascent() const = 0;      // baseline below the cell's top
   virtual int CellHeight() const = 0;  // ascent + descent
   virtual const Glyph& GlyphFor(char32_t codePoint) const = 0;
+  virtual const FontFacts& Facts() const = 0;
   // Width of a Windows-1252 text in pixels.
   int TextWidth(std::string_view cp1252) const;
+  // How far right of its start the text's ink reaches (its last inked
+  // column plus one), which the advance may fall short of or pass.
+  int InkWidth(std::string_view cp1252) const;
 };
 
 class FontLibrary {
@@ -51,8 +67,14 @@ class FontLibrary {
   // The user-interface font of screens that name none: 8 points.
   const Font& Default();
   // The user-interface face at another size, for screens that set a size
-  // but name no font.
+  // but name no font. The face is a bitmap one: its own sizes come from
+  // it, every other from the scalable face whose letters come closest to
+  // its widths.
   const Font& Interface(FontSize size);
+  // The font drawn narrower, at `percent` (50..100) of its width, for a
+  // text that must fit a box; a bitmap face's strike gives way to its
+  // scalable stand-in. Kept for as long as the library.
+  const Font& Narrowed(const Font& font, int percent);
   // The file fontconfig chose for a family, for diagnostics and tests.
   std::string FileFor(std::string_view family, bool bold = false);
 
