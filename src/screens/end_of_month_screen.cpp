@@ -58,7 +58,7 @@ void EndOfMonthScreen::DrawList(Canvas& canvas) {
     const Int y = r.MonthScroll + 50 + 16 * i;
     if (y >= kListCutOff) continue;
     const int top = Clamp(y, -1000, kListCutOff).v;
-    canvas.Text(25, top, r.MonthLines[i], font, Rgb(0x332222));
+    DrawFitted(canvas, ctx_.Fonts, 25, top, r.MonthLines[i], font, Rgb(0x332222), 442);
     canvas.Ellipse(12, top + 5, 18, top + 11, kBlack, kBlack);
     canvas.Ellipse(442, top + 5, 448, top + 11, kBlack, kBlack);
     lowest = &r.MonthLines[i];

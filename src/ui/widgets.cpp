@@ -13,6 +13,25 @@ void DrawButtonAs(Canvas& canvas, const Font& font, const Box& rect, std::string
   if (colors.Label && !label.empty()) canvas.Text(labelX, labelY, label, font, *colors.Label);
 }
 
+const Font& DrawFitted(Canvas& canvas, FontLibrary& fonts, int x, int y, std::string_view text,
+                       const Font& font, Color color, int edge) {
+  constexpr int kAir = 2, kNarrowest = 80;
+  const int room = edge - kAir - x;
+  const Font* drawn = &font;
+  const int ink = font.InkWidth(text);
+  if (ink > room && ink > 0) {
+    // The width shrinks about as the font narrows; a step or two more settles
+    // the rounding of each glyph.
+    for (int percent = std::max(kNarrowest, std::min(99, 100 * std::max(room, 0) / ink));
+         percent >= kNarrowest; --percent) {
+      drawn = &fonts.Narrowed(font, percent);
+      if (drawn->InkWidth(text) <= room) break;
+    }
+  }
+  canvas.Text(x, y, text, *drawn, color);
+  return *drawn;
+}
+
 void DrawTitleBanner(Canvas& canvas, FontLibrary& fonts, GameState& state, const BannerColors& colors) {
   canvas.Ellipse(10, 10, 60, 60, colors.Pen, colors.Fill);
   canvas.Ellipse(740, 10, 790, 60, colors.Pen, colors.Fill);

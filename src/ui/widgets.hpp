@@ -112,6 +112,13 @@ const Button<Id>* Find(std::span<const Button<Id>> table, Id id) {
   return nullptr;
 }
 
+// Text that must end before an edge beside it (a divider, a box's side, the
+// next column): its ink keeps two pixels clear of column `edge`, drawn
+// narrower where it must, to no less than four fifths of its width; what
+// is still too wide then is drawn at that. Returns the font it was drawn in.
+const Font& DrawFitted(Canvas& canvas, FontLibrary& fonts, int x, int y, std::string_view text,
+                       const Font& font, Color color, int edge);
+
 // The rounded band with the program's title across the top of the hub and
 // the gambling screens, in one of three colour schemes.
 struct BannerColors {

@@ -124,7 +124,7 @@ void FieldSection::DrawPractice(Canvas& canvas) {
                                                              "All of the options cost $100, and ",
                                                              "may use a lot of paint."};
   for (std::size_t i = 0; i < kLines.size(); ++i)
-    canvas.Text(135, 190 + 15 * static_cast<int>(i), kLines[i], font, Rgb(0x44AAFF));
+    DrawFitted(canvas, ctx_.Fonts, 135, 190 + 15 * static_cast<int>(i), kLines[i], font, Rgb(0x44AAFF), 340);
   canvas.Text(135, 445, "Paintballs Remaining: " + s.Team.Paintballs.Str(), HubFont(ctx_.Fonts, 12),
               Rgb(0x44AAFF));
 }

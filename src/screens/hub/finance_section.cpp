@@ -150,8 +150,8 @@ void FinanceSection::DrawFundraise(Canvas& canvas) {
   DrawPanel(canvas, 130, 160, 497, 360);
   DrawPanel(canvas, 130, 380, 497, 480);
   canvas.Picture(498, 160, ctx_.Pictures.Get(PictureId::FinancePicture));
-  canvas.Text(135, 385, s.Runtime.HubMessage1, font, kLight);
-  canvas.Text(135, 401, s.Runtime.HubMessage2, font, kLight);
+  DrawFitted(canvas, ctx_.Fonts, 135, 385, s.Runtime.HubMessage1, font, kLight, 496);
+  DrawFitted(canvas, ctx_.Fonts, 135, 401, s.Runtime.HubMessage2, font, kLight, 496);
   canvas.Text(135, 165, "Please Select a Fundraising Option.", font, kLight);
   for (const Button<B>& b : kFundraiseButtons) DrawButton(canvas, ctx_.Fonts, b, CanPress(s, b.Action));
   static constexpr std::array<std::pair<int, std::string_view>, 8> kNotes = {{
@@ -164,7 +164,7 @@ void FinanceSection::DrawFundraise(Canvas& canvas) {
       {320, "The bank is a good place to get a loan"},
       {336, "and store money, but read the small print."},
   }};
-  for (const auto& [y, line] : kNotes) canvas.Text(240, y, line, font, Rgb(0xAAAAAA));
+  for (const auto& [y, line] : kNotes) DrawFitted(canvas, ctx_.Fonts, 240, y, line, font, Rgb(0xAAAAAA), 496);
 }
 
 void FinanceSection::DrawShares(Canvas& canvas) {
@@ -231,13 +231,13 @@ void FinanceSection::DrawGamble(Canvas& canvas) {
   DrawPanel(canvas, 130, 160, 497, 360);
   DrawPanel(canvas, 240, 160, 497, 360);
   canvas.Picture(498, 160, ctx_.Pictures.Get(PictureId::GamblePicture));
-  canvas.Text(135, 165, "Gambling Options", font, kLight);
+  DrawFitted(canvas, ctx_.Fonts, 135, 165, "Gambling Options", font, kLight, 240);
   static constexpr std::array<std::string_view, 5> kLines = {
       "Be careful while gambling team funds, as", "a responsible manager must ensure that",
       "the best interests of the team are met. ", "Gambling with team money is rarely the",
       "best way to achieve this goal."};
   for (std::size_t i = 0; i < kLines.size(); ++i)
-    canvas.Text(245, 200 + 16 * static_cast<int>(i), kLines[i], font, Rgb(0xAAAAAA));
+    DrawFitted(canvas, ctx_.Fonts, 245, 200 + 16 * static_cast<int>(i), kLines[i], font, Rgb(0xAAAAAA), 496);
   for (const Button<B>& b : kGambleButtons) DrawButton(canvas, ctx_.Fonts, b, CanGamble(s));
 }
 

@@ -108,7 +108,8 @@ void HqSection::DrawCommentary(Canvas& canvas) {
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 450, 380, 767, 480);
   for (int k = 1; k <= 6; ++k)
-    canvas.Text(452, 366 + 16 * k, ctx_.State.Runtime.CommentaryLines[k], font, kWhite);
+    DrawFitted(canvas, ctx_.Fonts, 452, 366 + 16 * k, ctx_.State.Runtime.CommentaryLines[k], font, kWhite,
+               766);
 }
 
 void HqSection::DrawSummary(Canvas& canvas) {

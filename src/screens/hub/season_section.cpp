@@ -91,7 +91,8 @@ void SeasonSection::DrawCalendar(Canvas& canvas) {
     }
     const Color event = Rgb(0x779977);
     canvas.Text(300, y, tournament->Name, font, event);
-    canvas.Text(500, y, VenueIn(*tournament, team.Year), font, Rgb(0x997777));
+    // The car's cost follows at x 600: a little more air than at an edge.
+    DrawFitted(canvas, ctx_.Fonts, 500, y, VenueIn(*tournament, team.Year), font, Rgb(0x997777), 597);
     canvas.Text(600, y, Dollars(CarCost(*tournament)), font, event);
     canvas.Text(660, y, Dollars(HiredCost(*tournament)), font, event);
   }
@@ -131,7 +132,8 @@ void SeasonSection::DrawTurnEnd(Canvas& canvas) {
   }
   canvas.Text(135, 165, "End Of Turn", font, Rgb(0x55FF55));
   for (std::size_t i = 0; i < kTurnEndText.size(); ++i) {
-    canvas.Text(135, 200 + 20 * static_cast<int>(i), kTurnEndText[i], font, Rgb(0x7777AA));
+    DrawFitted(canvas, ctx_.Fonts, 135, 200 + 20 * static_cast<int>(i), kTurnEndText[i], font, Rgb(0x7777AA),
+               496);
   }
 
   const Tournament* tournament = TournamentIn(team.Month);

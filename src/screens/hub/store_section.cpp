@@ -193,7 +193,7 @@ void StoreSection::DrawCatalog(Canvas& canvas) {
     static constexpr std::array<int, 4> kLineY = {405, 422, 439, 455};
     const Font& small = HubFont(ctx_.Fonts, kHubTextSize);
     for (std::size_t i = 0; i < kLineY.size(); ++i)
-      canvas.Text(135, kLineY[i], entry->Lines[i], small, Rgb(0x9900FF));
+      DrawFitted(canvas, ctx_.Fonts, 135, kLineY[i], entry->Lines[i], small, Rgb(0x9900FF), 496);
   }
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   if (Released(s, item)) {

@@ -278,7 +278,7 @@ void TeamSection::DrawDebrief(Canvas& canvas) {
     const Int k = r.DebriefTopLine + row;
     if (!Texts600::Valid(k)) continue;
     const std::string& line = r.MatchLog[k];
-    canvas.Text(135, 165 + 20 * row, line, font, DebriefLineColor(line));
+    DrawFitted(canvas, ctx_.Fonts, 135, 165 + 20 * row, line, font, DebriefLineColor(line), 696);
   }
 }
 
