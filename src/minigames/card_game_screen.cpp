@@ -27,18 +27,9 @@ constexpr std::array<Button<B>, 6> kButtons = {{
      555,
      105,
      kBetPoints,
-     ButtonScheme{kBetColors, kBetGreyScheme.Enabled},
-     Face::Interface},
-    {B::Hit, {600, 200, 750, 250}, PressRule::Inside, "    HIT", 605, 205, 24, kGreenScheme, Face::Interface},
-    {B::StandOrExit,
-     {600, 260, 750, 310},
-     PressRule::Inside,
-     " STAND",
-     605,
-     265,
-     24,
-     kGreenScheme,
-     Face::Interface},
+     ButtonScheme{kBetColors, kBetGreyScheme.Enabled}},
+    {B::Hit, {600, 200, 750, 250}, PressRule::Inside, "    HIT", 605, 205, 24, kGreenScheme},
+    {B::StandOrExit, {600, 260, 750, 310}, PressRule::Inside, " STAND", 605, 265, 24, kGreenScheme},
 }};
 
 }  // namespace
@@ -52,7 +43,7 @@ void CardGameScreen::Draw(Canvas& canvas) {
   canvas.Text(110, 70,
               "Closest to 21 without going over wins. Aces are valued at 1. Maximum 5 cards. Dealer wins if "
               "totals match.",
-              ctx_.Fonts.Interface(FontSize::Points(10)), kRed);
+              ctx_.Fonts.Get("Arial", FontSize::Points(10)), kRed);
   const Int houseShown = PlayCardTick(s);
   DrawHands(canvas, houseShown);
   DrawButtonsAndCards(canvas);
@@ -65,20 +56,20 @@ void CardGameScreen::DrawBet(Canvas& canvas) {
   const bool betting = CanChangeCardBet(s);
   DrawBetRow(canvas, ctx_.Fonts, kDigits, {r.CardBetHundreds, r.CardBetTens, r.CardBetUnits}, betting);
   DrawButton(canvas, ctx_.Fonts, kButtons[3], CanDeal(s));
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(kBetPoints));
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(kBetPoints));
   canvas.Text(35, 105, "Bet", font, kLabel, kBlack);
   canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kLabel, kBlack);
 }
 
 void CardGameScreen::DrawHands(Canvas& canvas, Int houseShown) {
   const RuntimeState& r = ctx_.State.Runtime;
-  const Font& small = ctx_.Fonts.Interface(FontSize::Points(12));
-  const Font& big = ctx_.Fonts.Interface(FontSize::Points(28));
+  const Font& small = ctx_.Fonts.Get("Arial", FontSize::Points(12));
+  const Font& big = ctx_.Fonts.Get("Arial", FontSize::Points(28));
   canvas.Text(10, 250, "PLAYER", small, Rgb(0x4444FF));
   canvas.Text(10, 270, r.PlayerTotal.Str(), big, Rgb(0x4444FF));
   canvas.Text(10, 400, "HOUSE", small, Rgb(0xFF4444));
   canvas.Text(10, 420, houseShown.Str(), big, Rgb(0xFF4444));
-  const Font& message = ctx_.Fonts.Interface(FontSize::Points(14));
+  const Font& message = ctx_.Fonts.Get("Arial", FontSize::Points(14));
   if (r.CardState == 75) canvas.Text(590, 170, "BUST!", message, kRed);
   if (r.CardState == 88) canvas.Text(590, 170, "YOU LOSE!", message, kRed);
   if (r.CardState > 90) canvas.Text(590, 170, "YOU WIN!", message, Rgb(0x008000));

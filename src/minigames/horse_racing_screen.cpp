@@ -23,33 +23,9 @@ constexpr std::array<Button<B>, 6> kButtons = {{
     {B::Hundreds, kDigits[0].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
     {B::Tens, kDigits[1].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
     {B::Units, kDigits[2].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
-    {B::Horse,
-     {470, 150, 520, 200},
-     PressRule::Inside,
-     {},
-     485,
-     155,
-     kBetPoints,
-     kBetScheme,
-     Face::Interface},
-    {B::Go,
-     {550, 150, 650, 200},
-     PressRule::Inside,
-     " GO!",
-     555,
-     155,
-     kBetPoints,
-     kGoScheme,
-     Face::Interface},
-    {B::Exit,
-     {680, 530, 780, 560},
-     PressRule::Inside,
-     "   Exit Racing",
-     685,
-     537,
-     10,
-     kExitScheme,
-     Face::Interface},
+    {B::Horse, {470, 150, 520, 200}, PressRule::Inside, {}, 485, 155, kBetPoints, kBetScheme},
+    {B::Go, {550, 150, 650, 200}, PressRule::Inside, " GO!", 555, 155, kBetPoints, kGoScheme},
+    {B::Exit, {680, 530, 780, 560}, PressRule::Inside, "   Exit Racing", 685, 537, 10, kExitScheme},
 }};
 
 constexpr std::array<Color, kHorses> kLaneColors = {Rgb(0x0055FF), Rgb(0x0077DD), Rgb(0x0099BB),
@@ -85,7 +61,7 @@ void HorseRacingScreen::DrawTrackside(Canvas& canvas) {
 }
 
 void HorseRacingScreen::DrawTrack(Canvas& canvas) {
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(28));
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(28));
   for (int k = 0; k < kHorses; ++k) {
     canvas.Rectangle(50, 244 + 45 * k, 750, 289 + 45 * k, Rgb(0x222222), kBlack);
     canvas.Text(10, 244 + 45 * k, std::to_string(k + 1), font, kLaneColors[static_cast<std::size_t>(k)]);
@@ -95,7 +71,7 @@ void HorseRacingScreen::DrawTrack(Canvas& canvas) {
 
 void HorseRacingScreen::DrawBet(Canvas& canvas) {
   const GameState& s = ctx_.State;
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(28));
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(28));
   canvas.Text(35, 155, "Bet", font, kLabel);
   canvas.Text(310, 155, "on horse", font, kLabel);
   canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kLabel);
@@ -132,7 +108,7 @@ void HorseRacingScreen::DrawResult(Canvas& canvas) {
   const RuntimeState& r = ctx_.State.Runtime;
   if (r.RaceState != kRaceOver) return;
   canvas.Ellipse(300, 300, 500, 500, Rgb(0xFF0000), kBlack);
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(35));
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(35));
   if (r.BetHorse == r.RaceWinner) {
     canvas.Text(350, 380, "WIN!", font, Rgb(0x00FF00));
   } else {

@@ -43,8 +43,7 @@ constexpr std::array<Button<BetDigit>, 3> BetDigitButtons(int top, PressRule rul
                                         left + 15,
                                         top + 5,
                                         kBetPoints,
-                                        {colors, kBetGreyScheme.Enabled},
-                                        Face::Interface};
+                                        {colors, kBetGreyScheme.Enabled}};
   }
   return row;
 }

@@ -18,7 +18,7 @@ constexpr ButtonScheme kMachineScheme{{Rgb(0xAAAAFF), Rgb(0x111155), Rgb(0xAAAAF
 
 // The knob takes the press where it rests; it is drawn lower while it climbs back.
 constexpr std::array<Button<B>, 7> kButtons = {{
-    {B::Handle, {340, 360, 365, 375}, PressRule::Inside, {}, 0, 0, 10, {}, Face::Interface},
+    {B::Handle, {340, 360, 365, 375}, PressRule::Inside, {}, 0, 0, 10, {}},
     {B::BuyCredits,
      {110, 350, 220, 380},
      PressRule::Inside,
@@ -26,21 +26,12 @@ constexpr std::array<Button<B>, 7> kButtons = {{
      114,
      356,
      8,
-     kMachineScheme,
-     Face::Interface},
-    {B::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, {}, Face::Interface},
-    {B::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, {}, Face::Interface},
-    {B::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, {}, Face::Interface},
-    {B::Refund,
-     {110, 400, 220, 430},
-     PressRule::Inside,
-     "$2/Cred Refund",
-     118,
-     406,
-     8,
-     kMachineScheme,
-     Face::Interface},
-    {B::Exit, {310, 450, 400, 500}, PressRule::Inside, " EXIT", 312, 455, 24, kExitScheme, Face::Interface},
+     kMachineScheme},
+    {B::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, {}},
+    {B::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, {}},
+    {B::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, {}},
+    {B::Refund, {110, 400, 220, 430}, PressRule::Inside, "$2/Cred Refund", 118, 406, 8, kMachineScheme},
+    {B::Exit, {310, 450, 400, 500}, PressRule::Inside, " EXIT", 312, 455, 24, kExitScheme},
 }};
 
 struct PayRow {
@@ -86,8 +77,8 @@ void SlotMachineScreen::DrawCabinet(Canvas& canvas) {
   canvas.Rectangle(95, 195, 405, 255, Rgb(0x333388), Rgb(0x000044));
   canvas.Rectangle(95, 100, 405, 190, Rgb(0x333388), kBlack);
   const Color plate = s.Random(100) < 50 ? Rgb(0xAA0000) : Rgb(0xFF0000);
-  canvas.Text(100, 105, "        LONGBALLER", ctx_.Fonts.Interface(FontSize::Points(20)), plate);
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(12));
+  canvas.Text(100, 105, "        LONGBALLER", ctx_.Fonts.Get("Arial", FontSize::Points(20)), plate);
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(12));
   canvas.Text(100, 150, "Credits:" + s.Runtime.SlotCredits.Str(), font, kWhite);
   canvas.Text(250, 150, "Winnings: $" + s.Runtime.SlotWinnings.Str(), font, kWhite);
 }
@@ -106,7 +97,7 @@ void SlotMachineScreen::DrawReels(Canvas& canvas) {
 }
 
 void SlotMachineScreen::DrawPayTable(Canvas& canvas) {
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(10));
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(10));
   for (const PayRow& row : kPayTable) {
     for (int k = 0; k < 3; ++k) {
       canvas.Picture(
@@ -145,7 +136,7 @@ void SlotMachineScreen::DrawControls(Canvas& canvas) {
   if (CanRefund(s)) DrawButton(canvas, ctx_.Fonts, kButtons[5]);
   if (r.SlotState == kSlotIdle) r.SlotMessage = "Buy Credits To Play!";
   if (r.SlotCredits == 0 && r.SpinTicks == 0 && r.SlotState >= 1) r.SlotMessage = "No More Credits.";
-  const Font& font = ctx_.Fonts.Interface(FontSize::Points(10));
+  const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(10));
   canvas.Rectangle(110, 450, 300, 480, kYellow, kBlack);
   canvas.Text(115, 455, r.SlotMessage, font, kYellow);
   canvas.Rectangle(110, 490, 300, 520, kYellow, kBlack);
