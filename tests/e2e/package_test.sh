@@ -14,7 +14,7 @@ deb=$(find "$work/out" -maxdepth 1 -name 'vantoro_*.deb' | head -n 1)
 [ -n "$deb" ] || fail "cpack made no .deb: $(cat "$work/log")"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in fonts-wine fonts-liberation2 libsdl2; do
+for needed in fonts-wine fonts-urw-base35 fonts-liberation2 libsdl2; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "the package is not in section games"

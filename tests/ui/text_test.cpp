@@ -77,6 +77,55 @@ TEST(Fonts, WidthsAndTheGlyphCache) {
   EXPECT_EQ(arial24.TextWidth("\x80"), arial24.GlyphFor(U'\u20AC').Advance);
 }
 
+// The interface face's own bitmap sizes come from it; every other size from
+// its scalable stand-in, so that no size falls back to a smaller strike.
+TEST(Fonts, TheInterfaceFaceDrawsEverySizeFromItsStrikesOrItsStandIn) {
+  struct Case {
+    int Points;
+    const char* Family;
+    bool Strike;
+  };
+  for (const Case& c :
+       {Case{8, "MS Sans Serif", true}, Case{9, "Nimbus Sans", false}, Case{10, "MS Sans Serif", true},
+        Case{12, "MS Sans Serif", true}, Case{14, "Nimbus Sans", false}, Case{18, "Nimbus Sans", false},
+        Case{24, "Nimbus Sans", false}}) {
+    const FontFacts& facts = Fonts().Interface(FontSize::Points(c.Points)).Facts();
+    EXPECT_EQ(facts.Family, c.Family) << c.Points;
+    EXPECT_EQ(facts.Strike, c.Strike) << c.Points;
+    EXPECT_EQ(facts.EmPixels, (c.Points * 96 + 36) / 72) << c.Points;
+  }
+  EXPECT_EQ(&Fonts().Default(), &Fonts().Interface(FontSize::Points(8)));
+}
+
+TEST(Fonts, NarrowedFontsKeepTheirHeightAndGiveWay) {
+  const Font& arial = Fonts().Get("Arial", FontSize::Points(10));
+  const Font& narrow = Fonts().Narrowed(arial, 90);
+  const std::string text = "Training Events can help to prepare";
+  EXPECT_NEAR(narrow.TextWidth(text), arial.TextWidth(text) * 0.9, 3.0);
+  EXPECT_EQ(narrow.GlyphFor(U'H').Height, arial.GlyphFor(U'H').Height);
+  EXPECT_EQ(&Fonts().Narrowed(arial, 100), &arial);
+  EXPECT_EQ(&Fonts().Narrowed(arial, 90), &narrow);
+  // A strike cannot narrow; its stand-in does.
+  const Font& strike = Fonts().Interface(FontSize::Points(10));
+  const Font& standIn = Fonts().Narrowed(strike, 95);
+  EXPECT_EQ(standIn.Facts().Family, "Nimbus Sans");
+  EXPECT_LT(standIn.TextWidth(text), strike.TextWidth(text));
+}
+
+TEST(Fonts, AMissingFaceIsNamedOnStandardErrorWithTheFaceUsedInstead) {
+  FontLibrary fonts;
+  ::testing::internal::CaptureStderr();
+  fonts.Get("No Such Face Sans", FontSize::Points(10));
+  fonts.Get("No Such Face Sans", FontSize::Points(12));
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("no \"No Such Face Sans\" font is installed; using \""), std::string::npos) << said;
+  EXPECT_EQ(said.find("No Such Face Sans"), said.rfind("No Such Face Sans")) << "once a family: " << said;
+  ::testing::internal::CaptureStderr();
+  fonts.Interface(FontSize::Points(24));
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "")
+      << "the stand-in for a size the face lacks is no surprise";
+}
+
 TEST(CanvasText, InkSitsInTheCellOnTheBaseline) {
   const Font& font = Fonts().Get("Arial", FontSize::Points(12));
   Canvas canvas;
