@@ -76,14 +76,16 @@ void CardGameScreen::DrawHands(Canvas& canvas, Int houseShown) {
 }
 
 void CardGameScreen::DrawButtonsAndCards(Canvas& canvas) {
-  const RuntimeState& r = ctx_.State.Runtime;
+  const GameState& s = ctx_.State;
+  const RuntimeState& r = s.Runtime;
   if (InRange(r.CardState, 1, 74)) {
-    DrawButton(canvas, ctx_.Fonts, kButtons[4]);
-    DrawButton(canvas, ctx_.Fonts, kButtons[5]);
+    DrawButton(canvas, ctx_.Fonts, kButtons[4], CanHit(s));
+    DrawButton(canvas, ctx_.Fonts, kButtons[5], HandInPlay(s));
   } else if (r.CardState > 74) {
+    // The way out shows once the player is done; it works once the house is.
     const Button<B>& b = kButtons[5];
     DrawButtonAs(canvas, LabelFont(ctx_.Fonts, b.LabelFace, b.Points), b.Rect, "   EXIT", b.LabelX, b.LabelY,
-                 b.Scheme.Enabled);
+                 HandFinished(s) ? b.Scheme.Enabled : b.Scheme.Grey);
   }
   if (!(r.CardState > 1)) return;
   const auto hand = [&](const Ints5& cards, Int count, int y) {

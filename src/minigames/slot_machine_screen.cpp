@@ -67,7 +67,7 @@ void SlotMachineScreen::Draw(Canvas& canvas) {
   DrawHandle(canvas);
   DrawControls(canvas);
   SettleSpin(s);
-  if (CanLeaveSlots(s) && s.Runtime.SpinTicks == 0) DrawButton(canvas, ctx_.Fonts, kButtons[6]);
+  if (CanLeaveSlots(s)) DrawButton(canvas, ctx_.Fonts, kButtons[6]);
   AdvanceSplash(s, canvas, kStandardSplash);
 }
 
@@ -123,10 +123,12 @@ void SlotMachineScreen::DrawHolds(Canvas& canvas) {
 
 void SlotMachineScreen::DrawHandle(Canvas& canvas) {
   const int drop = 15 * Clamp(ctx_.State.Runtime.SpinTicks, 0, 10).v;
+  // At rest the knob is a button: grey when a pull would do nothing.
+  const Color pen = drop == 0 && !CanPull(ctx_.State) ? Rgb(0x888888) : kYellow;
   canvas.Rectangle(90, 330, 410, 530, kPanelPen, kPanelFill);
   canvas.Ellipse(345, 420, 360, 440, Rgb(0x005500), Rgb(0x002200));
-  canvas.Rectangle(350, 370 + drop, 355, 430, kYellow, kBlack);
-  canvas.Ellipse(340, 360 + drop, 365, 375 + drop, kYellow, kBlack);
+  canvas.Rectangle(350, 370 + drop, 355, 430, pen, kBlack);
+  canvas.Ellipse(340, 360 + drop, 365, 375 + drop, pen, kBlack);
 }
 
 void SlotMachineScreen::DrawControls(Canvas& canvas) {

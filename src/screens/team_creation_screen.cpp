@@ -23,7 +23,8 @@ using B = CreationButton;
 
 // The three words at the foot are buttons without a frame; the three boxes
 // show the league's settings.
-constexpr ButtonScheme kWordScheme{{std::nullopt, std::nullopt, kDarkGreen}, {}};
+constexpr ButtonScheme kWordScheme{{std::nullopt, std::nullopt, kDarkGreen},
+                                   {std::nullopt, std::nullopt, Rgb(0x707070)}};
 constexpr ButtonScheme kBoxScheme{{kGreen, kBoxFill, kGreen}, {}};
 constexpr std::array<Button<B>, 6> kButtons = {{
     {B::Create, {210, 479, 310, 500}, PressRule::Inside, "CREATE", 210, 480, 12, kWordScheme},
@@ -102,9 +103,13 @@ void TeamCreationScreen::DrawTitle(Canvas& canvas) {
 }
 
 void TeamCreationScreen::DrawButtons(Canvas& canvas) {
+  GameState& s = ctx_.State;
   for (const Button<B>& b : kWords) {
-    ButtonColors colors = b.Scheme.Enabled;
-    if (ctx_.State.Random(16) == 0) colors.Label = kPaleGreen;  // a twinkle
+    // COMMIT stays grey until there is a squad to commit.
+    const bool enabled = b.Action != B::Commit || CanCommitTeam(s);
+    ButtonColors colors = enabled ? b.Scheme.Enabled : b.Scheme.Grey;
+    // Every word draws its chance of a twinkle, lit or not.
+    if (s.Random(16) == 0 && enabled) colors.Label = kPaleGreen;
     DrawButtonAs(canvas, text12_, b.Rect, b.Label, b.LabelX, b.LabelY, colors);
   }
 }

@@ -153,8 +153,11 @@ void BumpCardDigit(GameState& state, int digit) {
 }
 
 // A stake of 0 plays the hand for nothing.
+// A hand for nothing is always dealt, even to a team in debt: the hand is
+// the only way to the way out.
 bool CanDeal(const GameState& state) {
-  return CanChangeCardBet(state) && CardStake(state) <= state.Team.Cash;
+  const Int stake = CardStake(state);
+  return CanChangeCardBet(state) && (stake == 0 || stake <= state.Team.Cash);
 }
 
 void PlaceCardBet(GameState& state) {
@@ -280,7 +283,10 @@ void Refund(GameState& state) {
   --state.Runtime.SlotCredits;
 }
 
-bool CanLeaveSlots(const GameState& state) { return state.Runtime.SlotCredits == 0; }
+// Not while the last credit's reels still spin: the spin would never be paid.
+bool CanLeaveSlots(const GameState& state) {
+  return state.Runtime.SlotCredits == 0 && state.Runtime.SpinTicks == 0;
+}
 
 void LeaveSlots(GameState& state) {
   if (!CanLeaveSlots(state)) return;

@@ -7,12 +7,6 @@ bool PlayerSelected(const GameState& state) { return InRange(state.Runtime.Selec
 
 }  // namespace
 
-bool PayUsed(const GameState& state) {
-  return PlayerSelected(state) && state.Team.PlayerPaid[state.Runtime.SelectedPlayer] == 1;
-}
-
-bool FineUsed(const GameState& state) { return state.Team.TeamFinePaid == 1; }
-
 bool CanPay(const GameState& state) {
   return PlayerSelected(state) && state.Team.Cash > 99 &&
          state.Team.PlayerPaid[state.Runtime.SelectedPlayer] == 0;

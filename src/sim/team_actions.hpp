@@ -6,11 +6,6 @@
 
 namespace vantoro {
 
-// Whether the month's pay or fine is used up: the button is then drawn grey.
-// PAY may still fail for want of cash while its button shows.
-bool PayUsed(const GameState& state);
-bool FineUsed(const GameState& state);
-
 bool CanPay(const GameState& state);
 // $100 to the selected player: a little morale, capped at 100.
 void Pay(GameState& state);

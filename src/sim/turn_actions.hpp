@@ -11,9 +11,9 @@ enum class Transport { Car, Hired };
 
 // The fare to this month's tournament; 0 in a month without one.
 Int TravelFare(const GameState& state, Transport transport);
-// The buttons grey out on cash alone.
+// The fare is in hand.
 bool CanAffordTravel(const GameState& state, Transport transport);
-// An overloaded vehicle cannot make the trip; hired transport always can.
+// And an overloaded vehicle cannot make the trip; hired transport always can.
 bool CanTravel(const GameState& state, Transport transport);
 // Pays the fare and readies the round's first meeting; false when the team
 // cannot go.

@@ -72,16 +72,6 @@ TEST(TeamActionsTest, OneFinePerTeamEachMonth) {
   for (const ActionCase& c : cases) RunAction(c, CanFine, Fine);
 }
 
-TEST(TeamActionsTest, UsedButtonsFollowTheMonthsFlags) {
-  auto state = SettledTeam();
-  Assign(*state, "Runtime.SelectedPlayer=2 PlayerPaid[2]=1 TeamFinePaid=0 Cash=0");
-  EXPECT_TRUE(PayUsed(*state));
-  EXPECT_FALSE(FineUsed(*state));
-  Assign(*state, "PlayerPaid[2]=0");
-  EXPECT_FALSE(PayUsed(*state));  // not used, though there is no cash to pay
-  EXPECT_FALSE(CanPay(*state));
-}
-
 TEST(TurnActionsTest, TravelNeedsATournamentTheFareAndRoomForTheMarkers) {
   struct Case {
     const char* setup;

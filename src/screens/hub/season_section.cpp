@@ -146,8 +146,7 @@ void SeasonSection::DrawTurnEnd(Canvas& canvas) {
     if (b.Action == B::EndTurn) {
       DrawButton(canvas, ctx_.Fonts, b);
     } else if (tournament != nullptr) {
-      // The buttons grey out on cash alone; an overloaded car shows its own warning.
-      DrawButton(canvas, ctx_.Fonts, b, CanAffordTravel(ctx_.State, TransportOf(b.Action)));
+      DrawButton(canvas, ctx_.Fonts, b, CanTravel(ctx_.State, TransportOf(b.Action)));
     }
   }
 }

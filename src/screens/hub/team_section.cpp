@@ -198,8 +198,8 @@ void TeamSection::DrawIndividual(Canvas& canvas) {
     if (const Image* portrait = PortraitOf(ctx_.Pictures, team.PlayerGender[p], team.PlayerPortrait[p])) {
       canvas.Picture(530, 190, *portrait);
     }
-    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[7], !PayUsed(ctx_.State));
-    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[8], !FineUsed(ctx_.State));
+    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[7], CanPay(ctx_.State));
+    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[8], CanFine(ctx_.State));
   }
   DrawStatistics(canvas);
 }
