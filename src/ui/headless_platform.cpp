@@ -8,8 +8,8 @@
 namespace vantoro {
 
 void HeadlessPlatform::Present(const Image& frame, int left, int top, int scale, DrawnParts drawn) {
-  (void)left;
-  (void)top;
+  left_ = left;
+  top_ = top;
   scale_ = scale;
   ++presents_;
   if (lastFrame_.Width != frame.Width || lastFrame_.Height != frame.Height) {

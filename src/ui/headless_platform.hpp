@@ -26,6 +26,9 @@ class HeadlessPlatform final : public Platform {
   // window would have shown them stale. Always 0 unless drawing is broken.
   long long StaleRows() const { return staleRows_; }
   int LastScale() const { return scale_; }
+  // Where the last frame went in the window, in logical pixels.
+  int LastLeft() const { return left_; }
+  int LastTop() const { return top_; }
   const std::string& Caption() const { return caption_; }
   const std::vector<std::string>& Messages() const { return messages_; }
   bool EchoMessages = true;       // to standard error
@@ -41,6 +44,7 @@ class HeadlessPlatform final : public Platform {
   int presents_ = 0;
   long long staleRows_ = 0;
   int scale_ = 1;
+  int left_ = 0, top_ = 0;
   std::string caption_;
   std::vector<std::string> messages_;
 };

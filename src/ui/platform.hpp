@@ -15,6 +15,8 @@ namespace vantoro {
 struct ClientSize {
   int Width = 0;
   int Height = 0;
+
+  bool operator==(const ClientSize&) const = default;
 };
 
 class Platform {

@@ -119,13 +119,11 @@ void ScreenSet::DeliverTick(TickKey key) {
 }
 
 void ScreenSet::TitleTick() {
-  if (state_.Runtime.TitlePlaced == 0) {
-    state_.Runtime.TitlePlaced = 1;
-    const ClientSize client = LogicalSize(platform_.GetClientSize());
-    slots_[Index(ScreenId::Title)].Origin = OriginFor(client);
-    titleSized_ = client.Width > 810;
-    titleDirty_ = true;
-  }
+  // The window is maximised only after the first tick, and the player may
+  // resize it at any time: a title placed for another size would sit at
+  // the top left, unscaled, where every other screen is centred.
+  const ClientSize client = platform_.GetClientSize();
+  if (state_.Runtime.TitlePlaced == 0 || client != titleClient_) PlaceTitle(client);
   if (platform_.TakeFrameLost()) titleDirty_ = true;
   // Drawn and discarded: the title keeps the generator moving while it shows.
   (void)state_.Random(100);
@@ -135,6 +133,17 @@ void ScreenSet::TitleTick() {
     for (int i = 1; i < kScreenCount; ++i) StopTicks(static_cast<ScreenId>(i));
   }
   PresentTitle();
+}
+
+void ScreenSet::PlaceTitle(ClientSize client) {
+  state_.Runtime.TitlePlaced = 1;
+  // The window's own size, not the logical one: a new scale with the same
+  // logical size moves nothing but must still be presented again.
+  titleClient_ = client;
+  const ClientSize logical = LogicalSize(client);
+  slots_[Index(ScreenId::Title)].Origin = OriginFor(logical);
+  titleSized_ = logical.Width > 810;
+  titleDirty_ = true;
 }
 
 void ScreenSet::PresentTitle() {

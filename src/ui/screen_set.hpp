@@ -134,6 +134,7 @@ class ScreenSet {
   void Hide(ScreenId id);
   void DeliverTick(TickKey key);
   void TitleTick();
+  void PlaceTitle(ClientSize client);
   void ScreenTick(ScreenId id);
   void PresentTitle();
   bool InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const;
@@ -152,6 +153,7 @@ class ScreenSet {
   std::int64_t now_ = 0;
   bool quit_ = false;
   bool titleSized_ = false;  // title picture stretched to the whole frame
+  ClientSize titleClient_;   // the window size the title was placed for
   bool titleDirty_ = true;   // title frame must be presented again
   bool titleClickArmed_ = false;
   std::optional<Notice> notice_;

@@ -30,6 +30,13 @@ class RecordingScreen final : public Screen {
   std::string name_;
 };
 
+// Where the title should be for a window: its origin and scale as every
+// frame's, its picture stretched to the whole frame on a wide window.
+struct TitlePlace {
+  int w, h, scale, left, top;
+  bool stretched;
+};
+
 class ScreenSetTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -47,6 +54,7 @@ class ScreenSetTest : public ::testing::Test {
   }
   void OpenFromTitle(ScreenId id) { screens.LeaveTitle(id); }
   std::vector<std::string> TakeLog() { return std::exchange(log, {}); }
+  void ExpectTitleAt(const TitlePlace& place);
 
   GameState state;
   HeadlessPlatform platform;
@@ -190,6 +198,69 @@ TEST_F(ScreenSetTest, TitleTakesClicksOnItsPictureOnly) {
   screens.MouseDown(-50, -50);
   screens.MouseUp(120, 90);
   EXPECT_TRUE(TakeLog().empty());
+}
+
+void ScreenSetTest::ExpectTitleAt(const TitlePlace& p) {
+  SCOPED_TRACE(std::to_string(p.w) + "x" + std::to_string(p.h));
+  EXPECT_EQ(screens.OriginOf(ScreenId::Title).Left, p.left);
+  EXPECT_EQ(screens.OriginOf(ScreenId::Title).Top, p.top);
+  EXPECT_EQ(screens.TitleSized(), p.stretched);
+  // Shown there...
+  EXPECT_EQ(platform.LastLeft(), p.left);
+  EXPECT_EQ(platform.LastTop(), p.top);
+  EXPECT_EQ(platform.LastScale(), p.scale);
+  // ...and pressed there: the picture's corners take a click, the pixels
+  // just past it do not.
+  const int right = p.stretched ? 799 : kTitleWidth - 1, bottom = p.stretched ? 599 : kTitleHeight - 1;
+  const auto pressFrame = [&](int x, int y) {
+    Press((p.left + x) * p.scale + p.scale / 2, (p.top + y) * p.scale + p.scale / 2);
+  };
+  TakeLog();
+  for (auto [x, y] : {std::pair{0, 0}, {right, bottom}, {right + 1, 0}, {0, bottom + 1}, {-1, 0}}) {
+    pressFrame(x, y);
+  }
+  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"title press 0,0", "title press " + std::to_string(right) +
+                                                                        "," + std::to_string(bottom)}));
+}
+
+// The window grows after start-up (the desktop maximises it), or the player
+// resizes it: the title moves, scales and stretches as any frame would, and
+// is presented once for each size, not on every tick.
+TEST_F(ScreenSetTest, TitleFollowsTheWindowSize) {
+  for (const TitlePlace p : {TitlePlace{800, 600, 1, 0, 0, false}, TitlePlace{1024, 768, 1, 112, 84, true},
+                             TitlePlace{1920, 1080, 1, 560, 240, true},
+                             TitlePlace{2560, 1440, 2, 240, 60, true}, TitlePlace{1600, 1200, 2, 0, 0, false},
+                             TitlePlace{2400, 1800, 3, 0, 0, false}, TitlePlace{800, 600, 1, 0, 0, false}}) {
+    platform.SetClientSize({p.w, p.h});
+    const int presents = platform.PresentCount();
+    screens.RunDue(screens.Now() + 25);
+    EXPECT_EQ(platform.PresentCount(), presents + 1) << p.w << "x" << p.h;
+    screens.RunDue(screens.Now() + 200);
+    EXPECT_EQ(platform.PresentCount(), presents + 1) << "idle at " << p.w << "x" << p.h;
+    ExpectTitleAt(p);
+  }
+}
+
+// The window changed while another screen showed; the title comes back by
+// a hand-over (SAVE & EXIT, the league end) or by the return rule.
+TEST_F(ScreenSetTest, TitleReturnsPlacedForTheWindowAsItIsNow) {
+  platform.SetClientSize({1024, 768});
+  screens.RunDue(25);
+  struct Case {
+    bool byClose;
+    TitlePlace now;
+  };
+  for (const Case c : {Case{false, {2560, 1440, 2, 240, 60, true}}, Case{true, {800, 600, 1, 0, 0, false}},
+                       Case{false, {1024, 740, 1, 112, 70, true}}}) {
+    OpenFromTitle(ScreenId::Hub);
+    screens.RunDue(screens.Now() + 50);
+    platform.SetClientSize({c.now.w, c.now.h});
+    screens.RunDue(screens.Now() + 50);
+    c.byClose ? screens.CloseVisible() : screens.ReturnToTitle(ScreenId::Hub);
+    screens.RunDue(screens.Now() + 50);
+    ASSERT_EQ(screens.VisibleScreen(), ScreenId::Title);
+    ExpectTitleAt(c.now);
+  }
 }
 
 TEST_F(ScreenSetTest, TitleTickDrawsOneNumberAndHiddenScreensDoNotPresent) {
