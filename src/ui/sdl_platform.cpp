@@ -52,6 +52,17 @@ bool WaitForEvent(void* x11, SDL_Event& event, int wait) {
   return false;
 }
 
+// Gives the window the usable area of its display (without the desktop's
+// panels), as maximising would have.
+void FillUsableArea(SDL_Window* window) {
+  const int display = SDL_GetWindowDisplayIndex(window);
+  SDL_Rect usable;
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
+    return;
+  SDL_SetWindowPosition(window, usable.x, usable.y);
+  SDL_SetWindowSize(window, usable.w, usable.h);
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
@@ -91,6 +102,12 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
     return false;
   }
   impl_->x11 = X11DisplayOf(impl_->window);
+  // On an X server without a window manager (a kiosk, a bare session, a
+  // virtual display) nothing acts on the request to maximise, and the
+  // frame would sit unscaled in an 800 x 600 window. Asking the manager
+  // beforehand, rather than waiting to see whether the window grew, leaves
+  // a desktop that maximises a little late alone.
+  if (impl_->x11 && !X11CanMaximise(impl_->x11)) FillUsableArea(impl_->window);
   if (!SDL_GetWindowSurface(impl_->window)) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return false;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
 
@@ -27,6 +28,42 @@ void* X11DisplayOf(SDL_Window* window) {
   SDL_VERSION(&system.version);
   if (!window || !SDL_GetWindowWMInfo(window, &system) || system.subsystem != SDL_SYSWM_X11) return nullptr;
   return system.info.x11.display;
+}
+
+bool X11CanMaximise(void* display) {
+  auto* x11 = static_cast<Display*>(display);
+  const Window root = DefaultRootWindow(x11);
+  // A window manager is the one client that redirects the root window's
+  // children to itself. Its announcements on the root window can outlive
+  // it, so they count only while it runs.
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(x11, root, &attributes) ||
+      !(attributes.all_event_masks & SubstructureRedirectMask)) {
+    return false;
+  }
+  const Atom supported = XInternAtom(x11, "_NET_SUPPORTED", True);
+  const Atom wide = XInternAtom(x11, "_NET_WM_STATE_MAXIMIZED_HORZ", True);
+  const Atom tall = XInternAtom(x11, "_NET_WM_STATE_MAXIMIZED_VERT", True);
+  if (supported == None || wide == None || tall == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, left = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(x11, root, supported, 0, 4096, False, XA_ATOM, &type, &format, &count, &left,
+                         &data) != Success) {
+    return false;
+  }
+  bool knowsWide = false, knowsTall = false;
+  if (data && type == XA_ATOM && format == 32) {
+    // Xlib hands 32-bit properties over as longs.
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count; ++i) {
+      knowsWide = knowsWide || atoms[i] == wide;
+      knowsTall = knowsTall || atoms[i] == tall;
+    }
+  }
+  if (data) XFree(data);
+  return knowsWide && knowsTall;
 }
 
 bool SleepOnX11(void* display, int wait) {

@@ -1,6 +1,7 @@
 #pragma once
 // The X window system's connection, for the SDL platform on X11: its
-// protocol errors, and sleeping on it between ticks.
+// protocol errors, whether a window manager maximises the window, and
+// sleeping on it between ticks.
 
 struct SDL_Window;
 
@@ -17,6 +18,12 @@ void ReportXErrorsAsWarnings();
 // The X server connection that shows the window, or null where the window
 // is not on X11 (Wayland, say).
 void* X11DisplayOf(SDL_Window* window);
+
+// Whether a window manager runs that maximises a window on request: one
+// that manages the screen's windows and says it knows the maximised states
+// of the desktop standard (EWMH). On a bare X server nothing acts on the
+// request, and the window keeps the size it was created with.
+bool X11CanMaximise(void* display);
 
 // Sleeps until the X server has something to say or `wait` ms have passed.
 // Call it just after SDL pumped its events: that pump sent every request
