@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # End to end: the real game in a real window on a virtual display, driven
 # with xdotool like a player: title, team creation, the hub, closing windows.
-# Usage: window_test.sh VANTORO CLOSE_WINDOW
+# No window manager runs, so the game must fill the screen by itself.
+# Usage: window_test.sh VANTORO CLOSE_WINDOW WINDOW_SHOT
 set -euo pipefail
 game=$1
 closer=$2
+shot=$3
 
-# SIZE=WxH: the window is made that large (the frame is then scaled by the
-# largest whole factor that fits); without it the window keeps its own size.
+# SIZE=WxH: the virtual screen's size (on large screens the frame is scaled
+# by the largest whole factor that fits). SHOTS=DIR: keep a picture of the
+# window there at each check of where the title is.
 if [ -z "${DISPLAY:-}" ]; then
   screen=${SIZE:-1280x1024}
   exec xvfb-run -a -s "-screen 0 ${screen}x24" bash "$0" "$@"
@@ -69,6 +72,30 @@ cpu_ns() {
     awk -v hz="$(getconf CLK_TCK)" '{ printf "%d", ($14 + $15) * 1e9 / hz }' "/proc/$pid/stat"
   fi
 }
+# Waits up to 5 s for the window to be $1 x $2, in the screen's top-left
+# corner (where the resizes below keep it), and to show the title where
+# every frame goes: centred, each pixel a square of the largest whole factor
+# that fits, the picture stretched to the whole frame when the window is
+# wider than 810 logical pixels. The title art reaches every edge of its
+# picture, so the non-black box of the window is where the picture is.
+expect_title() {
+  local client_w=$1 client_h=$2 scale
+  scale=$((client_w / 800 < client_h / 600 ? client_w / 800 : client_h / 600))
+  [ "$scale" -ge 1 ] || scale=1
+  local w=785 h=572
+  [ $((client_w / scale)) -gt 810 ] && w=800 h=600
+  local left=$(((client_w / scale / 2 - 400) * scale)) top=$(((client_h / scale / 2 - 300) * scale))
+  local expected got
+  expected="X=0 Y=0 WIDTH=$client_w HEIGHT=$client_h LEFT=$left TOP=$top RIGHT=$((left + w * scale)) BOTTOM=$((top + h * scale))"
+  shots=$((shots + 1))
+  for _ in $(seq 50); do
+    got=$("$shot" "$window" ${SHOTS:+"$SHOTS/title-$shots-${client_w}x$client_h.png"} | paste -sd ' ')
+    [ "$got" = "$expected" ] && return 0
+    sleep 0.1
+  done
+  fail "the window shows $got, expected $expected"
+}
+shots=0
 idle_cpu() {
   local before after
   before=$(cpu_ns)
@@ -77,13 +104,16 @@ idle_cpu() {
   awk -v ns=$((after - before)) -v s="$1" 'BEGIN { printf "%.2f", ns / 1e7 / s }'
 }
 
-if [ -n "${SIZE:-}" ]; then
-  # No window manager runs here: move the window into the corner so that all
-  # of it is on the screen before it is made as large as the screen.
-  xdotool windowmove --sync "$window" 0 0 || fail "cannot move the window"
-  xdotool windowsize --sync "$window" "${SIZE%x*}" "${SIZE#*x}" || fail "cannot size the window to $SIZE"
-fi
-sleep 0.5
+# Nothing maximises the window here: the game itself gives it the whole
+# screen, all of which is usable without a desktop's panels.
+eval "$(xdotool getdisplaygeometry --shell)"
+screen_width=$WIDTH screen_height=$HEIGHT
+expect_title "$screen_width" "$screen_height"
+# The title follows the window when it is resized, as every frame does.
+xdotool windowsize --sync "$window" 1024 768 || fail "cannot size the window"
+expect_title 1024 768
+xdotool windowsize --sync "$window" "$screen_width" "$screen_height" || fail "cannot size the window"
+expect_title "$screen_width" "$screen_height"
 click 200 200
 await "Team Creation"
 sleep 1.8  # the intro
@@ -100,6 +130,7 @@ fi
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "the game ended when the hub was closed"
 await "Vantoro (3)"
+expect_title "$screen_width" "$screen_height"
 click 200 200  # the title takes a click again
 await "Team Creation"
 "$closer" "$window"  # closes team creation
