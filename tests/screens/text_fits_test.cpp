@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <set>
@@ -380,8 +379,6 @@ TEST_F(TextFitsWalk, EveryFaceAndSizeDrawsItsCapitalsToScale) {
         << facts.Family << " at " << facts.EmPixels << " px of em: H is " << h.Height << " px, " << expected
         << " expected";
     seen.emplace(facts.Family, facts.EmPixels);
-    std::printf("%-16s em %5.2f px %s: H %2d px (design %.1f)\n", facts.Family.c_str(), facts.EmPixels,
-                facts.Strike ? "strike  " : "scalable", h.Height, facts.CapRatio * facts.EmPixels);
   }
   EXPECT_GE(seen.size(), 15U) << "the walk meets the faces of every screen";
 }
