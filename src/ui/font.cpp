@@ -187,9 +187,11 @@ double DesignCapRatio(FT_Face face) {
 class FreeTypeFont final : public Font {
  public:
   // A strike of a bitmap face, or the face scaled to the size; a scalable
-  // face may be drawn narrower, to `percent` of its width.
-  FreeTypeFont(FT_Face face, FontSize size, std::optional<int> strike, FontFacts facts, int percent = 100)
-      : face_(face), facts_(std::move(facts)), size_{size}, strike_(strike) {
+  // face may be drawn narrower, to `percent` of its width. A strike names
+  // the scalable family that stands in for it.
+  FreeTypeFont(FT_Face face, FontSize size, std::optional<int> strike, FontFacts facts, int percent = 100,
+               std::string_view standIn = {})
+      : face_(face), facts_(std::move(facts)), size_{size}, strike_(strike), standIn_(standIn) {
     if (FT_New_Size(face_, &ftSize_) != 0) throw std::runtime_error("cannot create a font size");
     FT_Activate_Size(ftSize_);
     SetSize(size, strike);
@@ -199,6 +201,7 @@ class FreeTypeFont final : public Font {
   FT_Face Face() const { return face_; }
   FontSize Size() const { return size_; }
   std::optional<int> Strike() const { return strike_; }
+  std::string_view StandIn() const { return standIn_; }
   ~FreeTypeFont() override { FT_Done_Size(ftSize_); }
   FreeTypeFont(const FreeTypeFont&) = delete;
   FreeTypeFont& operator=(const FreeTypeFont&) = delete;
@@ -304,6 +307,7 @@ class FreeTypeFont final : public Font {
   FontFacts facts_;
   FontSize size_;
   std::optional<int> strike_;
+  std::string_view standIn_;
   FT_Fixed xScale_ = 0x10000;
   FT_Size ftSize_ = nullptr;
   int ascent_ = 0;
@@ -352,8 +356,6 @@ struct FontLibrary::Impl {
   const Font* DefaultFont = nullptr;
   // Narrowed copies of fonts, by the font and the percentage of its width.
   std::map<std::pair<const Font*, int>, std::unique_ptr<FreeTypeFont>> Narrowed;
-  // The family each font was asked for under.
-  std::unordered_map<const Font*, std::string> FamilyOf;
   std::set<std::string, std::less<>> Warned;
 
   Impl() {
@@ -416,8 +418,10 @@ struct FontLibrary::Impl {
     FontFile file = Resolve(family, bold);
     FT_Face face = FaceFor(file);
     std::optional<int> strike;
+    std::string_view scalableFamily;
     double capRatio = DesignCapRatio(face);
     if (const StandIn* standIn = StandInFor(family); !FT_IS_SCALABLE(face) && standIn != nullptr) {
+      scalableFamily = standIn->Scalable;
       // The stand-in draws the sizes the bitmap face lacks, and its design
       // says how tall the face's capitals should stand at any size.
       const FontFile scalable = Resolve(standIn->Scalable, bold);
@@ -432,11 +436,8 @@ struct FontLibrary::Impl {
       strike = OwnStrike(face, size);
     }
     FontFacts facts{file.Family, 0, capRatio, !FT_IS_SCALABLE(face)};
-    auto font = std::make_unique<FreeTypeFont>(face, size, strike, std::move(facts));
-    const Font& made =
-        *Fonts.emplace(FontKey{std::string(family), size, bold}, std::move(font)).first->second;
-    FamilyOf.emplace(&made, family);
-    return made;
+    auto font = std::make_unique<FreeTypeFont>(face, size, strike, std::move(facts), 100, scalableFamily);
+    return *Fonts.emplace(FontKey{std::string(family), size, bold}, std::move(font)).first->second;
   }
 
   const Font& Narrow(const Font& font, int percent) {
@@ -445,12 +446,8 @@ struct FontLibrary::Impl {
     if (percent == 100 || source == nullptr) return font;
     if (!FT_IS_SCALABLE(source->Face())) {
       // A strike cannot be drawn narrower; its scalable stand-in can.
-      const auto family = FamilyOf.find(&font);
-      const StandIn* standIn = family == FamilyOf.end() ? nullptr : StandInFor(family->second);
-      if (standIn == nullptr) return font;
-      const Font& scalable = Get(standIn->Scalable, source->Size(), false);
-      if (&scalable == &font) return font;
-      return Narrow(scalable, percent);
+      if (source->StandIn().empty()) return font;
+      return Narrow(Get(source->StandIn(), source->Size(), false), percent);
     }
     auto& narrowed = Narrowed[{&font, percent}];
     if (!narrowed)
