@@ -15,11 +15,10 @@ constexpr Color kLabel = Rgb(0xBBAA99);
 constexpr Color kRed = Rgb(0xFF0000);
 constexpr ButtonColors kBetColors{Rgb(0x883333), Rgb(0x440000), Rgb(0xAA5555)};
 
-constexpr auto kDigits = BetDigitButtons(100, PressRule::Inside, kBetColors);
 constexpr std::array<Button<B>, 6> kButtons = {{
-    {B::Hundreds, kDigits[0].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
-    {B::Tens, kDigits[1].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
-    {B::Units, kDigits[2].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
+    BetDigitButton(B::Hundreds, 0, 100, kBetColors),
+    BetDigitButton(B::Tens, 1, 100, kBetColors),
+    BetDigitButton(B::Units, 2, 100, kBetColors),
     {B::Go,
      {550, 100, 650, 150},
      PressRule::Inside,
@@ -36,6 +35,23 @@ constexpr std::array<Button<B>, 6> kButtons = {{
 
 std::span<const Button<CardButton>> CardGameScreen::Buttons() { return kButtons; }
 
+ButtonState CardGameScreen::State(const GameState& s, CardButton id) {
+  const Int state = s.Runtime.CardState;
+  switch (id) {
+    case B::Hundreds:
+    case B::Tens:
+    case B::Units: return GreyUnless(CanChangeCardBet(s));
+    case B::Go: return GreyUnless(CanDeal(s));
+    case B::Hit: return ShownIf(InRange(state, 1, 74), GreyUnless(CanHit(s)));
+    // STAND while the hand is in play; EXIT once the player is done, which
+    // works once the house is.
+    case B::StandOrExit:
+      if (InRange(state, 1, 74)) return GreyUnless(HandInPlay(s));
+      return ShownIf(state > 74, GreyUnless(CanLeaveCards(s)));
+  }
+  return ButtonState::Hidden;
+}
+
 void CardGameScreen::Draw(Canvas& canvas) {
   GameState& s = ctx_.State;
   DrawTitleBanner(canvas, ctx_.Fonts, s, kRedBanner);
@@ -46,16 +62,23 @@ void CardGameScreen::Draw(Canvas& canvas) {
               ctx_.Fonts.Get("Arial", FontSize::Points(10)), kRed);
   const Int houseShown = PlayCardTick(s);
   DrawHands(canvas, houseShown);
-  DrawButtonsAndCards(canvas);
+  const RuntimeState& r = s.Runtime;
+  DrawDollarBox(canvas, ctx_.Fonts, Buttons(), State(s, B::Hundreds));
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+    ButtonLook look{State(s, b.Action)};
+    if (b.Action == B::StandOrExit && r.CardState > 74) look.Label = "   EXIT";
+    if (const std::optional<Int> digit =
+            BetDigitOf(b.Action, {r.CardBetHundreds, r.CardBetTens, r.CardBetUnits}))
+      look.Label = digit->Str();
+    return look;
+  });
+  // Over the buttons' edge: a fifth card reaches under HIT and STAND.
+  DrawCards(canvas);
   AdvanceSplash(s, canvas, kStandardSplash);
 }
 
 void CardGameScreen::DrawBet(Canvas& canvas) {
   const GameState& s = ctx_.State;
-  const RuntimeState& r = s.Runtime;
-  const bool betting = CanChangeCardBet(s);
-  DrawBetRow(canvas, ctx_.Fonts, kDigits, {r.CardBetHundreds, r.CardBetTens, r.CardBetUnits}, betting);
-  DrawButton(canvas, ctx_.Fonts, kButtons[3], CanDeal(s));
   const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(kBetPoints));
   canvas.Text(35, 105, "Bet", font, kLabel, kBlack);
   canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kLabel, kBlack);
@@ -75,18 +98,8 @@ void CardGameScreen::DrawHands(Canvas& canvas, Int houseShown) {
   if (r.CardState > 90) canvas.Text(590, 170, "YOU WIN!", message, Rgb(0x008000));
 }
 
-void CardGameScreen::DrawButtonsAndCards(Canvas& canvas) {
-  const GameState& s = ctx_.State;
-  const RuntimeState& r = s.Runtime;
-  if (InRange(r.CardState, 1, 74)) {
-    DrawButton(canvas, ctx_.Fonts, kButtons[4], CanHit(s));
-    DrawButton(canvas, ctx_.Fonts, kButtons[5], HandInPlay(s));
-  } else if (r.CardState > 74) {
-    // The way out shows once the player is done; it works once the house is.
-    const Button<B>& b = kButtons[5];
-    DrawButtonAs(canvas, LabelFont(ctx_.Fonts, b.LabelFace, b.Points), b.Rect, "   EXIT", b.LabelX, b.LabelY,
-                 HandFinished(s) ? b.Scheme.Enabled : b.Scheme.Grey);
-  }
+void CardGameScreen::DrawCards(Canvas& canvas) {
+  const RuntimeState& r = ctx_.State.Runtime;
   if (!(r.CardState > 1)) return;
   const auto hand = [&](const Ints5& cards, Int count, int y) {
     for (int i = 1; i <= Clamp(count, 0, kMostCards).v; ++i) {
@@ -101,7 +114,7 @@ void CardGameScreen::DrawButtonsAndCards(Canvas& canvas) {
 void CardGameScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest<B>(kButtons, x, y);
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
     case B::Hundreds: BumpCardDigit(s, 0); break;
@@ -112,9 +125,8 @@ void CardGameScreen::Press(int x, int y) {
     case B::StandOrExit:
       if (HandInPlay(s)) {
         Stand(s);
-      } else if (HandFinished(s)) {
+      } else if (LeaveCards(s)) {
         ctx_.Screens.HandOver(ScreenId::CardGame, ScreenId::Hub);
-        LeaveCards(s);
       }
       break;
   }

@@ -17,11 +17,13 @@ class CardGameScreen final : public Screen {
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
   static std::span<const Button<CardButton>> Buttons();
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, CardButton id);
 
  private:
   void DrawBet(Canvas& canvas);
   void DrawHands(Canvas& canvas, Int houseShown);
-  void DrawButtonsAndCards(Canvas& canvas);
+  void DrawCards(Canvas& canvas);
 
   ScreenContext ctx_;
 };

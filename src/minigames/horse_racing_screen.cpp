@@ -18,11 +18,10 @@ constexpr ButtonColors kBetColors{Rgb(0x00AAFF), Rgb(0x005599), Rgb(0x00AAFF)};
 constexpr ButtonScheme kBetScheme{kBetColors, kBetGreyScheme.Enabled};
 constexpr ButtonScheme kGoScheme{{Rgb(0x00FFAA), Rgb(0x009955), Rgb(0x00FFAA)}, kBetGreyScheme.Enabled};
 
-constexpr auto kDigits = BetDigitButtons(150, PressRule::Inside, kBetColors);
 constexpr std::array<Button<B>, 6> kButtons = {{
-    {B::Hundreds, kDigits[0].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
-    {B::Tens, kDigits[1].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
-    {B::Units, kDigits[2].Rect, PressRule::Inside, {}, 0, 0, kBetPoints},
+    BetDigitButton(B::Hundreds, 0, 150, kBetColors),
+    BetDigitButton(B::Tens, 1, 150, kBetColors),
+    BetDigitButton(B::Units, 2, 150, kBetColors),
     {B::Horse, {470, 150, 520, 200}, PressRule::Inside, {}, 485, 155, kBetPoints, kBetScheme},
     {B::Go, {550, 150, 650, 200}, PressRule::Inside, " GO!", 555, 155, kBetPoints, kGoScheme},
     {B::Exit, {680, 530, 780, 560}, PressRule::Inside, "   Exit Racing", 685, 537, 10, kExitScheme},
@@ -34,6 +33,18 @@ constexpr std::array<Color, kHorses> kLaneColors = {Rgb(0x0055FF), Rgb(0x0077DD)
 }  // namespace
 
 std::span<const Button<RaceButton>> HorseRacingScreen::Buttons() { return kButtons; }
+
+ButtonState HorseRacingScreen::State(const GameState& s, RaceButton id) {
+  switch (id) {
+    case B::Hundreds:
+    case B::Tens:
+    case B::Units:
+    case B::Horse: return GreyUnless(CanChangeRaceBet(s));
+    case B::Go: return GreyUnless(CanStartRace(s));
+    case B::Exit: return ButtonState::Enabled;
+  }
+  return ButtonState::Hidden;
+}
 
 void HorseRacingScreen::Draw(Canvas& canvas) {
   GameState& s = ctx_.State;
@@ -47,7 +58,6 @@ void HorseRacingScreen::Draw(Canvas& canvas) {
   DrawHorses(canvas);
   SettleRace(s);
   DrawResult(canvas);
-  DrawButton(canvas, ctx_.Fonts, kButtons[5]);
   AdvanceSplash(s, canvas, kStandardSplash);
 }
 
@@ -75,13 +85,16 @@ void HorseRacingScreen::DrawBet(Canvas& canvas) {
   canvas.Text(35, 155, "Bet", font, kLabel);
   canvas.Text(310, 155, "on horse", font, kLabel);
   canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kLabel);
-  const bool betting = CanChangeRaceBet(s);
   const RuntimeState& r = s.Runtime;
-  DrawBetRow(canvas, ctx_.Fonts, kDigits, {r.BetHundreds, r.BetTens, r.BetUnits}, betting);
-  const Button<B>& horse = kButtons[3];
-  DrawButtonAs(canvas, font, horse.Rect, r.BetHorse.Str(), horse.LabelX, horse.LabelY,
-               betting ? horse.Scheme.Enabled : horse.Scheme.Grey);
-  DrawButton(canvas, ctx_.Fonts, kButtons[4], CanStartRace(s));
+  // Drawn before the horses run, in the state the tick found.
+  DrawDollarBox(canvas, ctx_.Fonts, Buttons(), State(s, B::Hundreds));
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+    ButtonLook look{State(s, b.Action)};
+    if (b.Action == B::Horse) look.Label = r.BetHorse.Str();
+    if (const std::optional<Int> digit = BetDigitOf(b.Action, {r.BetHundreds, r.BetTens, r.BetUnits}))
+      look.Label = digit->Str();
+    return look;
+  });
 }
 
 void HorseRacingScreen::DrawHorses(Canvas& canvas) {
@@ -119,7 +132,7 @@ void HorseRacingScreen::DrawResult(Canvas& canvas) {
 void HorseRacingScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest<B>(kButtons, x, y);
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
     case B::Hundreds: BumpRaceDigit(s, 0); break;

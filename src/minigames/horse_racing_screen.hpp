@@ -16,6 +16,8 @@ class HorseRacingScreen final : public Screen {
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
   static std::span<const Button<RaceButton>> Buttons();
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, RaceButton id);
 
  private:
   void DrawTrackside(Canvas& canvas);

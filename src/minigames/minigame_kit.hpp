@@ -3,6 +3,8 @@
 // the row of boxes that holds the stake's digits, and the red way out.
 
 #include <array>
+#include <optional>
+#include <span>
 
 #include "state/game_state.hpp"
 #include "ui/widgets.hpp"
@@ -21,8 +23,8 @@ inline constexpr ButtonScheme kExitScheme{{Rgb(0xFF0000), Rgb(0x440000), Rgb(0xF
 inline constexpr ButtonScheme kBetGreyScheme{{Rgb(0x888888), Rgb(0x444444), Rgb(0x888888)}, {}};
 
 // The stake is three digit boxes behind a box with a dollar sign, 50 pixels
-// square from x 100; each press on a digit's box moves that digit on.
-enum class BetDigit { Hundreds, Tens, Units };
+// square from x 100; each press on a digit's box moves that digit on. A
+// screen's buttons name them Hundreds, Tens and Units.
 inline constexpr int kBetRowLeft = 100;
 inline constexpr int kBetBoxSize = 50;
 inline constexpr int kBetPoints = 28;
@@ -31,25 +33,39 @@ struct BetDigits {
   Int Hundreds, Tens, Units;
 };
 
-constexpr std::array<Button<BetDigit>, 3> BetDigitButtons(int top, PressRule rule,
-                                                          const ButtonColors& colors) {
-  std::array<Button<BetDigit>, 3> row{};
-  for (int k = 0; k < 3; ++k) {
-    const int left = kBetRowLeft + kBetBoxSize * (k + 1);
-    row[static_cast<std::size_t>(k)] = {static_cast<BetDigit>(k),
-                                        {left, top, left + kBetBoxSize, top + kBetBoxSize},
-                                        rule,
-                                        {},
-                                        left + 15,
-                                        top + 5,
-                                        kBetPoints,
-                                        {colors, kBetGreyScheme.Enabled}};
-  }
-  return row;
+// Digit k (0 for the hundreds) of the row at `top`; its label is the digit.
+template <class Id>
+constexpr Button<Id> BetDigitButton(Id id, int k, int top, const ButtonColors& colors) {
+  const int left = kBetRowLeft + kBetBoxSize * (k + 1);
+  return {id,
+          {left, top, left + kBetBoxSize, top + kBetBoxSize},
+          PressRule::Inside,
+          {},
+          left + 15,
+          top + 5,
+          kBetPoints,
+          {colors, kBetGreyScheme.Enabled}};
 }
 
-// The dollar box and the three digits, grey once the stake is placed.
-void DrawBetRow(Canvas& canvas, FontLibrary& fonts, std::span<const Button<BetDigit>> row,
-                const BetDigits& digits, bool enabled);
+// The digit a button of the row shows, if it is one of them.
+template <class Id>
+std::optional<Int> BetDigitOf(Id id, const BetDigits& digits) {
+  if (id == Id::Hundreds) return digits.Hundreds;
+  if (id == Id::Tens) return digits.Tens;
+  if (id == Id::Units) return digits.Units;
+  return std::nullopt;
+}
+
+// The dollar sign's box before the hundreds, in the digits' colours: a
+// picture, not a button.
+template <class Id>
+void DrawDollarBox(Canvas& canvas, FontLibrary& fonts, std::span<const Button<Id>> table, ButtonState state) {
+  const Button<Id>* b = Find(table, Id::Hundreds);
+  if (b == nullptr || state == ButtonState::Hidden) return;
+  const Box box{b->Rect.Left - kBetBoxSize, b->Rect.Top, b->Rect.Left, b->Rect.Bottom};
+  DrawButtonAs(canvas, LabelFont(fonts, b->LabelFace, b->Points), Shape::Box, box, "$",
+               b->LabelX - kBetBoxSize, b->LabelY,
+               state == ButtonState::Enabled ? b->Scheme.Enabled : b->Scheme.Grey);
+}
 
 }  // namespace vantoro

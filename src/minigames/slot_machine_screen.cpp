@@ -16,9 +16,20 @@ constexpr Color kPanelPen = Rgb(0x00AA00), kPanelFill = Rgb(0x004400);
 constexpr Color kYellow = Rgb(0xFFFF00);
 constexpr ButtonScheme kMachineScheme{{Rgb(0xAAAAFF), Rgb(0x111155), Rgb(0xAAAAFF)}, {}};
 
-// The knob takes the press where it rests; it is drawn lower while it climbs back.
+// The knob takes the press where it rests; it is drawn lower while it climbs
+// back, and grey whenever a pull would do nothing.
+constexpr ButtonScheme kKnobScheme{{kYellow, kBlack, std::nullopt}, {Rgb(0x888888), kBlack, std::nullopt}};
 constexpr std::array<Button<B>, 7> kButtons = {{
-    {B::Handle, {340, 360, 365, 375}, PressRule::Inside, {}, 0, 0, 10, {}},
+    {B::Handle,
+     {340, 360, 365, 375},
+     PressRule::Inside,
+     {},
+     0,
+     0,
+     10,
+     kKnobScheme,
+     Face::Arial,
+     Shape::Ellipse},
     {B::BuyCredits,
      {110, 350, 220, 380},
      PressRule::Inside,
@@ -56,18 +67,44 @@ const Image* SymbolPicture(const PictureSet& pictures, Int symbol) {
 
 std::span<const Button<SlotButton>> SlotMachineScreen::Buttons() { return kButtons; }
 
+ButtonState SlotMachineScreen::State(const GameState& s, SlotButton id) {
+  switch (id) {
+    case B::Handle: return GreyUnless(CanPull(s));
+    case B::BuyCredits: return ShownIf(s.Runtime.SlotState == kSlotIdle, GreyUnless(CanBuyCredits(s)));
+    case B::Hold1:
+    case B::Hold2:
+    case B::Hold3: return GreyUnless(CanHold(s));
+    case B::Refund: return ShownIf(CanRefund(s));
+    case B::Exit: return ShownIf(CanLeaveSlots(s));
+  }
+  return ButtonState::Hidden;
+}
+
+// How far the knob hangs below its rest while it climbs back.
+int SlotMachineScreen::KnobDrop() const { return 15 * Clamp(ctx_.State.Runtime.SpinTicks, 0, 10).v; }
+
 void SlotMachineScreen::Draw(Canvas& canvas) {
   GameState& s = ctx_.State;
   DrawTitleBanner(canvas, ctx_.Fonts, s, kSteadyBlueBanner);
   DrawCabinet(canvas);
-  if (s.Runtime.SpinTicks > 0) --s.Runtime.SpinTicks;
+  AdvanceSpin(s);
   DrawReels(canvas);
   DrawPayTable(canvas);
-  DrawHolds(canvas);
-  DrawHandle(canvas);
+  DrawPanels(canvas);
+  UpdateSlotMessage(s);
   DrawControls(canvas);
   SettleSpin(s);
-  if (CanLeaveSlots(s)) DrawButton(canvas, ctx_.Fonts, kButtons[6]);
+  DrawShaft(canvas);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+    ButtonLook look{State(s, b.Action)};
+    if (b.Action == B::Handle) look.Lower = KnobDrop();
+    if (const int reel = RowOf(b.Action, B::Hold1, 3)) {
+      const bool held = s.Runtime.ReelHeld[reel] == 1;
+      look.Colors = ButtonColors{look.State == ButtonState::Enabled ? kYellow : kPanelPen,
+                                 held ? Rgb(0x006600) : kPanelFill, held ? kYellow : Rgb(0x00FF00)};
+    }
+    return look;
+  });
   AdvanceSplash(s, canvas, kStandardSplash);
 }
 
@@ -108,39 +145,27 @@ void SlotMachineScreen::DrawPayTable(Canvas& canvas) {
   }
 }
 
-void SlotMachineScreen::DrawHolds(Canvas& canvas) {
-  const RuntimeState& r = ctx_.State.Runtime;
+// The panels behind the buttons, and the handle's base.
+void SlotMachineScreen::DrawPanels(Canvas& canvas) {
   canvas.Rectangle(90, 270, 410, 320, kPanelPen, kPanelFill);
-  const bool choosing = CanHold(ctx_.State);
-  for (int i = 1; i <= 3; ++i) {
-    const Button<B>& b = kButtons[static_cast<std::size_t>(1 + i)];
-    const bool held = r.ReelHeld[i] == 1;
-    DrawButtonAs(
-        canvas, LabelFont(ctx_.Fonts, b.LabelFace, b.Points), b.Rect, b.Label, b.LabelX, b.LabelY,
-        {choosing ? kYellow : kPanelPen, held ? Rgb(0x006600) : kPanelFill, held ? kYellow : Rgb(0x00FF00)});
-  }
-}
-
-void SlotMachineScreen::DrawHandle(Canvas& canvas) {
-  const int drop = 15 * Clamp(ctx_.State.Runtime.SpinTicks, 0, 10).v;
-  // At rest the knob is a button: grey when a pull would do nothing.
-  const Color pen = drop == 0 && !CanPull(ctx_.State) ? Rgb(0x888888) : kYellow;
   canvas.Rectangle(90, 330, 410, 530, kPanelPen, kPanelFill);
   canvas.Ellipse(345, 420, 360, 440, Rgb(0x005500), Rgb(0x002200));
-  canvas.Rectangle(350, 370 + drop, 355, 430, pen, kBlack);
-  canvas.Ellipse(340, 360 + drop, 365, 375 + drop, pen, kBlack);
+}
+
+// The handle's shaft, from the knob down into the base, in the knob's pen.
+void SlotMachineScreen::DrawShaft(Canvas& canvas) {
+  const Button<B>& knob = *Find(Buttons(), B::Handle);
+  const ButtonColors& look =
+      State(ctx_.State, B::Handle) == ButtonState::Enabled ? knob.Scheme.Enabled : knob.Scheme.Grey;
+  canvas.Rectangle(knob.Rect.Left + 10, knob.Rect.Top + 10 + KnobDrop(), knob.Rect.Left + 15, 430, *look.Pen,
+                   kBlack);
 }
 
 void SlotMachineScreen::DrawControls(Canvas& canvas) {
-  GameState& s = ctx_.State;
-  RuntimeState& r = s.Runtime;
-  if (r.SlotState == kSlotIdle) DrawButton(canvas, ctx_.Fonts, kButtons[1], CanBuyCredits(s));
-  if (CanRefund(s)) DrawButton(canvas, ctx_.Fonts, kButtons[5]);
-  if (r.SlotState == kSlotIdle) r.SlotMessage = "Buy Credits To Play!";
-  if (r.SlotCredits == 0 && r.SpinTicks == 0 && r.SlotState >= 1) r.SlotMessage = "No More Credits.";
+  const GameState& s = ctx_.State;
   const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(10));
   canvas.Rectangle(110, 450, 300, 480, kYellow, kBlack);
-  canvas.Text(115, 455, r.SlotMessage, font, kYellow);
+  canvas.Text(115, 455, s.Runtime.SlotMessage, font, kYellow);
   canvas.Rectangle(110, 490, 300, 520, kYellow, kBlack);
   canvas.Text(115, 495, "Team Cash: $" + s.Team.Cash.Str(), font, kYellow);
 }
@@ -148,7 +173,7 @@ void SlotMachineScreen::DrawControls(Canvas& canvas) {
 void SlotMachineScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest<B>(kButtons, x, y);
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
     case B::Handle: Pull(s); break;
@@ -158,10 +183,7 @@ void SlotMachineScreen::Press(int x, int y) {
     case B::Hold3: Hold(s, 3); break;
     case B::Refund: Refund(s); break;
     case B::Exit:
-      if (CanLeaveSlots(s)) {
-        ctx_.Screens.HandOver(ScreenId::SlotMachine, ScreenId::Hub);
-        LeaveSlots(s);
-      }
+      if (LeaveSlots(s)) ctx_.Screens.HandOver(ScreenId::SlotMachine, ScreenId::Hub);
       break;
   }
 }

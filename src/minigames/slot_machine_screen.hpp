@@ -17,13 +17,16 @@ class SlotMachineScreen final : public Screen {
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
   static std::span<const Button<SlotButton>> Buttons();
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, SlotButton id);
 
  private:
   void DrawCabinet(Canvas& canvas);
   void DrawReels(Canvas& canvas);
   void DrawPayTable(Canvas& canvas);
-  void DrawHolds(Canvas& canvas);
-  void DrawHandle(Canvas& canvas);
+  int KnobDrop() const;
+  void DrawPanels(Canvas& canvas);
+  void DrawShaft(Canvas& canvas);
   void DrawControls(Canvas& canvas);
 
   ScreenContext ctx_;

@@ -28,12 +28,8 @@ constexpr std::array<Button<EndOfMonthButton>, 1> kButtons = {{{EndOfMonthButton
 std::span<const Button<EndOfMonthButton>> EndOfMonthScreen::Buttons() { return kButtons; }
 
 void EndOfMonthScreen::Draw(Canvas& canvas) {
-  RuntimeState& r = ctx_.State.Runtime;
   TestLeagueEnd();
-  if (r.MonthProcessed == 0) {
-    r.MonthProcessed = 1;
-    ProcessMonth(ctx_.State);
-  }
+  ProcessMonthOnce(ctx_.State);
   DrawList(canvas);
   TestBreakup();
 }
@@ -51,6 +47,7 @@ void EndOfMonthScreen::DrawList(Canvas& canvas) {
   canvas.Rectangle(10, 40, 450, 510, Rgb(0x0000AA), Rgb(0xBBAAAA));
   canvas.Text(15, 45, "End of Turn Events.", ctx_.Fonts.Interface(FontSize::Points(12)), Rgb(0xFF0000));
 
+  // The list's scroll only moves the picture.
   if (r.MonthScroll == 1) r.MonthScroll = kScrollStart;
   const Font& font = ctx_.Fonts.Interface(FontSize::Points(10));
   const std::string* lowest = nullptr;
@@ -71,7 +68,8 @@ void EndOfMonthScreen::DrawList(Canvas& canvas) {
   canvas.Picture(spriteX, 485, ctx_.Pictures.Get(PictureId::MonthSprite));
   LimitToPumps(s);
 
-  DrawButtons<EndOfMonthButton>(canvas, ctx_.Fonts, kButtons);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(),
+              [](const Button<EndOfMonthButton>&) { return ButtonState::Enabled; });
   if (r.MonthScroll > 0) {
     r.MonthScroll -= 5;
     if (r.MonthScroll == 0) r.MonthScroll = -1;

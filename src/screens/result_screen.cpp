@@ -26,7 +26,8 @@ void ResultScreen::Draw(Canvas& canvas) {
   ScoreGame(ctx_.State);
   const Int stage = ctx_.State.Runtime.ResultStage;
   if (stage == 0) DrawSheet(canvas);
-  DrawButtons<ResultButton>(canvas, ctx_.Fonts, kButtons);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(),
+              [](const Button<ResultButton>&) { return ButtonState::Enabled; });
   if (stage == 1) DrawVerdict(canvas);
 }
 

@@ -34,7 +34,6 @@ constexpr std::array<Button<B>, 6> kButtons = {{
     {B::GameType, {400, 420, 470, 452}, PressRule::Inside, {}, 405, 427, 12, kBoxScheme},
     {B::GameLength, {500, 350, 530, 382}, PressRule::Inside, {}, 506, 355, 12, kBoxScheme},
 }};
-constexpr std::span<const Button<B>> kWords(kButtons.data(), 3);
 // Where the screen's own bursts start, over one of the three words.
 constexpr std::array kBurstX = {230, 360, 550};
 
@@ -59,6 +58,23 @@ void Bounce(Int& bar, Int& step) {
 
 std::span<const Button<CreationButton>> TeamCreationScreen::Buttons() { return kButtons; }
 
+// Nothing is drawn until the intro is over, yet LOAD GAME and the setting
+// boxes already work; the boxes are drawn with the squad whose league they
+// set, and before it change their values unseen.
+ButtonState TeamCreationScreen::State(const GameState& s, CreationButton id) {
+  const bool shown = s.Runtime.CreationCounter >= kIntroDone;
+  switch (id) {
+    case B::Create: return ShownIf(shown, GreyUnless(CanRollSquad(s)));
+    case B::Commit: return ShownIf(shown, GreyUnless(CanCommitTeam(s)));
+    case B::LoadGame: return shown ? ButtonState::Enabled : ButtonState::Unseen;
+    case B::FieldType:
+    case B::GameType:
+    case B::GameLength:
+      return shown && !s.Team.PlayerName[1].Empty() ? ButtonState::Enabled : ButtonState::Unseen;
+  }
+  return ButtonState::Hidden;
+}
+
 Color CreationTitleColor(Int barA, Int barB) { return Color{DigitsAsHex(barB), DigitsAsHex(barA), 0x10}; }
 
 TeamCreationScreen::TeamCreationScreen(ScreenContext context)
@@ -73,8 +89,8 @@ void TeamCreationScreen::Draw(Canvas& canvas) {
   if (ctx_.State.Runtime.CreationCounter < kIntroDone) return;
   DrawWelcome(canvas);
   DrawTitle(canvas);
-  DrawButtons(canvas);
   DrawSquad(canvas);
+  DrawButtons(canvas);
   DrawSplash(canvas);
 }
 
@@ -104,14 +120,28 @@ void TeamCreationScreen::DrawTitle(Canvas& canvas) {
 
 void TeamCreationScreen::DrawButtons(Canvas& canvas) {
   GameState& s = ctx_.State;
-  for (const Button<B>& b : kWords) {
-    // COMMIT stays grey until there is a squad to commit.
-    const bool enabled = b.Action != B::Commit || CanCommitTeam(s);
-    ButtonColors colors = enabled ? b.Scheme.Enabled : b.Scheme.Grey;
-    // Every word draws its chance of a twinkle, lit or not.
-    if (s.Random(16) == 0 && enabled) colors.Label = kPaleGreen;
-    DrawButtonAs(canvas, text12_, b.Rect, b.Label, b.LabelX, b.LabelY, colors);
-  }
+  const TeamRecord& team = s.Team;
+  const auto lookOf = [&](const Button<B>& b) {
+    ButtonLook look{State(s, b.Action)};
+    switch (b.Action) {
+      case B::FieldType:
+        look.Label = team.FieldType == 1 ? "  Airball" : team.FieldType == 2 ? "Woodball" : "";
+        break;
+      case B::GameType:
+        look.Label = team.GameType == 1 ? "  Pump" : team.GameType == 0 ? "  Open" : "";
+        break;
+      case B::GameLength: look.Label = team.GameLengthYears.Str(); break;
+      default:
+        // Every word draws its chance of a twinkle, lit or not: only the
+        // picture changes with it.
+        if (s.Random(16) == 0 && look.State == ButtonState::Enabled) {
+          look.Colors = b.Scheme.Enabled;
+          look.Colors->Label = kPaleGreen;
+        }
+    }
+    return look;
+  };
+  vantoro::DrawButtons(canvas, ctx_.Fonts, Buttons(), lookOf);
 }
 
 void TeamCreationScreen::DrawSquad(Canvas& canvas) {
@@ -140,17 +170,6 @@ void TeamCreationScreen::DrawSquad(Canvas& canvas) {
   value(380, 270, "$" + team.Cash.Str() + ".00");
   label(465, 320, "Game Length");
   canvas.Text(465, 385, "        years", text12_, kPaleGreen, kBlack);
-
-  // The boxes show the setting each press moves on.
-  const auto box = [&](B id, std::string_view text) {
-    const Button<B>& b = *Find<B>(kButtons, id);
-    DrawButtonAs(canvas, text12_, b.Rect, text, b.LabelX, b.LabelY, b.Scheme.Enabled);
-  };
-  const char* field = team.FieldType == 1 ? "  Airball" : team.FieldType == 2 ? "Woodball" : "";
-  const char* type = team.GameType == 1 ? "  Pump" : team.GameType == 0 ? "  Open" : "";
-  box(B::FieldType, field);
-  box(B::GameType, type);
-  box(B::GameLength, team.GameLengthYears.Str());
 }
 
 void TeamCreationScreen::DrawSplash(Canvas& canvas) {
@@ -174,23 +193,18 @@ void TeamCreationScreen::DrawSplash(Canvas& canvas) {
 
 void TeamCreationScreen::Press(int x, int y) {
   GameState& state = ctx_.State;
-  const auto hit = HitTest<B>(kButtons, x, y);
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(state, b.Action); });
   if (!hit) return;
   switch (*hit) {
     case B::Create: RollSquad(state); break;
     case B::Commit:
-      if (CanCommitTeam(state)) EnterHub();
+      if (CommitTeam(state)) ctx_.Screens.HandOver(ScreenId::TeamCreation, ScreenId::Hub);
       break;
     case B::GameLength: CycleGameLength(state); break;
     case B::FieldType: CycleFieldType(state); break;
     case B::GameType: CycleGameType(state); break;
     case B::LoadGame: LoadSavedGame(); break;
   }
-}
-
-void TeamCreationScreen::EnterHub() {
-  ctx_.Screens.HandOver(ScreenId::TeamCreation, ScreenId::Hub);
-  OpenHub(ctx_.State);
 }
 
 void TeamCreationScreen::LoadSavedGame() {
@@ -200,7 +214,8 @@ void TeamCreationScreen::LoadSavedGame() {
     ctx_.Screens.ShowMessage(kApplicationTitle, result.Error);
     return;
   }
-  EnterHub();
+  ctx_.Screens.HandOver(ScreenId::TeamCreation, ScreenId::Hub);
+  OpenHub(ctx_.State);
 }
 
 }  // namespace vantoro

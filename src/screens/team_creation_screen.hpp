@@ -18,6 +18,8 @@ class TeamCreationScreen final : public Screen {
  public:
   explicit TeamCreationScreen(ScreenContext context);
   static std::span<const Button<CreationButton>> Buttons();
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, CreationButton id);
   void Draw(Canvas& canvas) override;
   void Press(int x, int y) override;
   // Its background fills the frame, unless a replaced picture is smaller.
@@ -36,7 +38,6 @@ class TeamCreationScreen final : public Screen {
   void DrawButtons(Canvas& canvas);
   void DrawSquad(Canvas& canvas);
   void DrawSplash(Canvas& canvas);
-  void EnterHub();
   void LoadSavedGame();
 
   ScreenContext ctx_;

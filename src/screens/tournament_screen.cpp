@@ -1,6 +1,7 @@
 #include "screens/tournament_screen.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "sim/pregame_actions.hpp"
@@ -17,6 +18,8 @@ constexpr Color kGreen = Rgb(0x00FF00);
 constexpr Color kFill = Rgb(0x004400);
 constexpr Color kGrey = Rgb(0x808080);
 
+// Swap i exchanges players i and i + 1. The six lie in one bar, each
+// divider the edge two neighbours share.
 constexpr Button<B> Swap(int i) {
   const int left = 100 * i;
   return {static_cast<B>(i - 1),
@@ -27,11 +30,13 @@ constexpr Button<B> Swap(int i) {
           427,
           8,
           kGreenScheme,
-          Face::Interface};
+          Face::Interface,
+          i < 6 ? Shape::Joined : Shape::Box};
 }
-// The tactics' values take the presses; they are drawn as text.
+// A tactic's value is its button: text alone, which a press moves on.
+constexpr ButtonScheme kTacticScheme{{std::nullopt, std::nullopt, Rgb(0xFFFF00)}, {}};
 constexpr Button<B> TacticRow(B id, int top) {
-  return {id, {680, top, 750, top + 20}, PressRule::Inside, {}, 0, 0, 8, {}, Face::Interface};
+  return {id, {680, top, 750, top + 20}, PressRule::Inside, {}, 680, top, 8, kTacticScheme, Face::Interface};
 }
 constexpr std::array<Button<B>, 11> kButtons = {{
     Swap(1),
@@ -46,7 +51,6 @@ constexpr std::array<Button<B>, 11> kButtons = {{
     TacticRow(B::Forward, 505),
     TacticRow(B::Leader, 525),
 }};
-constexpr std::span<const Button<B>> kSwaps(kButtons.data(), 6);
 
 // The line-up is a V with the Leader foremost.
 int RowOffset(Role role) {
@@ -66,6 +70,17 @@ const Image* FigureOf(const PictureSet& pictures, Int gender, Int figure) {
   return nullptr;
 }
 
+// The role whose tactic a button shows, if it shows one.
+std::optional<Role> TacticRole(B id) {
+  switch (id) {
+    case B::Flank: return Role::Flank;
+    case B::Support: return Role::Support;
+    case B::Forward: return Role::Forward;
+    case B::Leader: return Role::Leader;
+    default: return std::nullopt;
+  }
+}
+
 std::string_view WeatherName(Int weather) {
   if (weather == 1) return "Dry";
   if (weather == 2) return "Overcast";
@@ -81,12 +96,17 @@ void TournamentScreen::Draw(Canvas& canvas) {
   GameState& s = ctx_.State;
   canvas.Picture(125, 10, ctx_.Pictures.Get(PictureId::TournamentBanner));
   DrawLineUp(canvas);
-  DrawSwapBar(canvas);
   MeetOpponent(s);
   DrawOpposition(canvas);
   ResetForKickoff(s);
   DrawTactics(canvas);
-  DrawButton(canvas, ctx_.Fonts, *Find<B>(kButtons, B::Play));
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+    ButtonLook look;
+    if (const std::optional<Role> role = TacticRole(b.Action)) {
+      look.Label = std::string(TacticName(*role, OwnTactic(s.Runtime, *role)));
+    }
+    return look;
+  });
   AdvanceSplash(s, canvas, kStandardSplash);
 }
 
@@ -103,16 +123,6 @@ void TournamentScreen::DrawLineUp(Canvas& canvas) {
     canvas.Text(x + 10, y + 200, team.PlayerName[p].View(), font, kWhite);
     canvas.Text(x + 10, y + 215, MarkerModelName(team.PlayerMarkerType[p]), font, Rgb(0xFFBBBB));
     canvas.Text(x + 10, y + 230, "Index:" + PlayerIndex(team, p).Str(), font, Rgb(0x9999FF));
-  }
-}
-
-void TournamentScreen::DrawSwapBar(Canvas& canvas) {
-  // One bar with dividers, rather than six boxes side by side.
-  canvas.Rectangle(100, 420, 700, 450, kGreen, kFill);
-  const Font& font = LabelFont(ctx_.Fonts, kSwaps[0].LabelFace, kSwaps[0].Points);
-  for (const Button<B>& b : kSwaps) {
-    if (b.Rect.Left > 100) canvas.Line(b.Rect.Left, 420, b.Rect.Left, 450, kGreen);
-    canvas.Text(b.LabelX, b.LabelY, b.Label, font, kGreen);
   }
 }
 
@@ -141,22 +151,12 @@ void TournamentScreen::DrawOpposition(Canvas& canvas) {
 }
 
 void TournamentScreen::DrawTactics(Canvas& canvas) {
-  RuntimeState& r = ctx_.State.Runtime;
   const Font& font = ctx_.Fonts.Interface(FontSize::Points(8));
   canvas.Rectangle(575, 455, 750, 549, Rgb(0xFFFF00), Rgb(0x222200));
-  struct Row {
-    Role For;
-    const char* Label;
-  };
-  static constexpr std::array<Row, 4> kRows = {{{Role::Flank, "Flank Tactic:"},
-                                                {Role::Support, "Support Tactic:"},
-                                                {Role::Forward, "Forward Tactic:"},
-                                                {Role::Leader, "Leader Tactic:"}}};
-  for (std::size_t i = 0; i < kRows.size(); ++i) {
-    const int y = 465 + 20 * static_cast<int>(i);
-    canvas.Text(580, y, kRows[i].Label, font, Rgb(0xAAAA00));
-    canvas.Text(680, y, TacticName(kRows[i].For, OwnTactic(r, kRows[i].For)), font, Rgb(0xFFFF00));
-  }
+  static constexpr std::array<std::string_view, 4> kRows = {
+      "Flank Tactic:", "Support Tactic:", "Forward Tactic:", "Leader Tactic:"};
+  for (std::size_t i = 0; i < kRows.size(); ++i)
+    canvas.Text(580, 465 + 20 * static_cast<int>(i), kRows[i], font, Rgb(0xAAAA00));
 }
 
 void TournamentScreen::Press(int x, int y) {
@@ -175,10 +175,10 @@ void TournamentScreen::Press(int x, int y) {
       ctx_.Screens.HandOver(ScreenId::Tournament, ScreenId::Match);
       Play(s);
       break;
-    case B::Flank: NextTactic(s, Role::Flank); break;
-    case B::Support: NextTactic(s, Role::Support); break;
-    case B::Forward: NextTactic(s, Role::Forward); break;
-    case B::Leader: NextTactic(s, Role::Leader); break;
+    case B::Flank:
+    case B::Support:
+    case B::Forward:
+    case B::Leader: NextTactic(s, *TacticRole(*hit)); break;
   }
 }
 

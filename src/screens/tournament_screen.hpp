@@ -33,7 +33,6 @@ class TournamentScreen final : public Screen {
 
  private:
   void DrawLineUp(Canvas& canvas);
-  void DrawSwapBar(Canvas& canvas);
   void DrawOpposition(Canvas& canvas);
   void DrawTactics(Canvas& canvas);
 

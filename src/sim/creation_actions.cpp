@@ -52,4 +52,10 @@ void OpenHub(GameState& state) {
   state.Runtime.HubSectionGlow[1] = 1;
 }
 
+bool CommitTeam(GameState& state) {
+  if (!CanCommitTeam(state)) return false;
+  OpenHub(state);
+  return true;
+}
+
 }  // namespace vantoro

@@ -22,7 +22,10 @@ void CycleGameType(GameState& state);    // Open Class, Pumps Only
 bool CanCommitTeam(const GameState& state);
 
 // What the hub expects when it is entered from team creation: its opening
-// from the start, TEAM lit.
+// from the start, TEAM lit. A loaded game always opens it.
 void OpenHub(GameState& state);
+// The rolled squad goes into the league: the hub opens; false, and nothing
+// changed, without a squad.
+bool CommitTeam(GameState& state);
 
 }  // namespace vantoro

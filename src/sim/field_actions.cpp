@@ -117,8 +117,7 @@ Int RecruitPrice(const GameState& state) {
 
 bool CanHire(const GameState& state) {
   const Int price = RecruitPrice(state);
-  return PlayerSelected(state) && state.Runtime.RecruitGenerated < 2 && price >= 0 &&
-         state.Team.Cash >= price;
+  return RecruitOnOffer(state) && PlayerSelected(state) && price >= 0 && state.Team.Cash >= price;
 }
 
 void Hire(GameState& state) {

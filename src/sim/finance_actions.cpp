@@ -151,7 +151,8 @@ Int EstimatedReturn(const GameState& state) { return state.Team.BankBalance / 10
 
 bool CanGamble(const GameState& state) { return state.Runtime.GambledThisMonth == 0; }
 
-void OpenGame(GameState& state, GambleGame game) {
+bool OpenGame(GameState& state, GambleGame game) {
+  if (!CanGamble(state)) return false;
   RuntimeState& r = state.Runtime;
   switch (game) {
     case GambleGame::HorseRacing:
@@ -167,6 +168,7 @@ void OpenGame(GameState& state, GambleGame game) {
       break;
     case GambleGame::Cards: break;
   }
+  return true;
 }
 
 }  // namespace vantoro

@@ -48,7 +48,8 @@ Int EstimatedReturn(const GameState& state);
 enum class GambleGame { HorseRacing, Cards, SlotMachine };
 // Once a month.
 bool CanGamble(const GameState& state);
-// What the game expects when the hub opens it.
-void OpenGame(GameState& state, GambleGame game);
+// What the game expects when the hub opens it; false, and nothing changed,
+// when no game may be played.
+bool OpenGame(GameState& state, GambleGame game);
 
 }  // namespace vantoro

@@ -227,11 +227,15 @@ Int PlayCardTick(GameState& state) {
   return house;
 }
 
-void LeaveCards(GameState& state) {
+bool CanLeaveCards(const GameState& state) { return HandFinished(state); }
+
+bool LeaveCards(GameState& state) {
+  if (!CanLeaveCards(state)) return false;
   RuntimeState& r = state.Runtime;
   r.GambledThisMonth = 1;
   r.CardState = 0;
   r.CardBetHundreds = r.CardBetTens = r.CardBetUnits = 0;
+  return true;
 }
 
 // --- the slot machine --------------------------------------------------------
@@ -288,13 +292,24 @@ bool CanLeaveSlots(const GameState& state) {
   return state.Runtime.SlotCredits == 0 && state.Runtime.SpinTicks == 0;
 }
 
-void LeaveSlots(GameState& state) {
-  if (!CanLeaveSlots(state)) return;
+bool LeaveSlots(GameState& state) {
+  if (!CanLeaveSlots(state)) return false;
   RuntimeState& r = state.Runtime;
   for (Int& reel : r.Reel) reel = 1;
   r.SlotState = kSlotIdle;
   r.SlotWinnings = 0;
   r.GambledThisMonth = 1;
+  return true;
+}
+
+void AdvanceSpin(GameState& state) {
+  if (state.Runtime.SpinTicks > 0) --state.Runtime.SpinTicks;
+}
+
+void UpdateSlotMessage(GameState& state) {
+  RuntimeState& r = state.Runtime;
+  if (r.SlotState == kSlotIdle) r.SlotMessage = "Buy Credits To Play!";
+  if (r.SlotCredits == 0 && r.SpinTicks == 0 && r.SlotState >= 1) r.SlotMessage = "No More Credits.";
 }
 
 namespace {

@@ -55,7 +55,9 @@ bool HandFinished(const GameState& state);
 // and the payout, in that order. Returns the house's total as the tick
 // shows it, before a card the house draws in it.
 Int PlayCardTick(GameState& state);
-void LeaveCards(GameState& state);
+// Once the house has played; false, and nothing changed, before.
+bool CanLeaveCards(const GameState& state);
+bool LeaveCards(GameState& state);
 
 // --- the slot machine --------------------------------------------------------
 
@@ -72,7 +74,12 @@ void Hold(GameState& state, int reel);
 bool CanRefund(const GameState& state);
 void Refund(GameState& state);
 bool CanLeaveSlots(const GameState& state);
-void LeaveSlots(GameState& state);
+// False, and nothing changed, while credits remain or the reels turn.
+bool LeaveSlots(GameState& state);
+// One tick of the reels' turning, each tick before they are drawn.
+void AdvanceSpin(GameState& state);
+// The machine's standing message, as the tick finds the machine.
+void UpdateSlotMessage(GameState& state);
 // Pays every rule the reels match, in order; false when none does.
 bool PayReels(GameState& state);
 // A finished spin: paid, or on to the holds (after the first) or to another

@@ -1,5 +1,7 @@
 #include "sim/hub_navigation.hpp"
 
+#include "text/generators.hpp"
+
 namespace vantoro {
 
 void SelectSection(GameState& state, int section) {
@@ -40,5 +42,38 @@ void NextHelpPage(GameState& state, int pageCount) {
   ++page;
   if (!InRange(page, 1, pageCount)) page = 1;
 }
+
+void ScrollCommentary(GameState& state) {
+  if (state.Random(100) + 1 >= 2) return;
+  Texts6& lines = state.Runtime.CommentaryLines;
+  for (int i = 1; i <= 5; ++i) lines[i] = lines[i + 1];
+  lines[6] = MakeTeamQuote(state);
+}
+
+void AdvanceHubOpening(GameState& state) {
+  RuntimeState& r = state.Runtime;
+  if (r.HubIntroCounter >= kHubOpened) {
+    r.HubIntroCounter = kHubOpened;
+    return;
+  }
+  r.HubIntroCounter += 15;
+  if (r.HubIntroCounter < kHubOpened) r.BankOpenRoll = state.Random(100) + 1;
+}
+
+void NoteTournamentMonth(GameState& state) {
+  state.Runtime.TournamentMonth = state.Team.Month % 2 == 0 ? 1 : 0;
+}
+
+void ReadyTournamentDay(GameState& state) {
+  RuntimeState& r = state.Runtime;
+  r.Weather = state.Random(3) + 1;
+  r.FlankTactic = 1;
+  r.SupportTactic = 1;
+  r.ForwardTactic = 1;
+  r.LeaderTactic = 1;
+  r.MalfunctionShown = 0;
+}
+
+void ForgetMatchOutcome(GameState& state) { state.Runtime.MatchOutcome = 0; }
 
 }  // namespace vantoro

@@ -26,4 +26,17 @@ void ShowMapView(GameState& state, int view);
 // names.
 void NextHelpPage(GameState& state, int pageCount);
 
+// What the hub's tick decides, in the order it draws: a new line of the
+// players' talk now and then; the opening's progress, whose last roll
+// before it ends decides whether the bank is open this visit; whether this
+// is a tournament month; the day of a tournament, set afresh every tick
+// (its weather the last roll before the team leaves, the tactics back to
+// the first); and no match result carried past the hub.
+inline constexpr int kHubOpened = 470;
+void ScrollCommentary(GameState& state);
+void AdvanceHubOpening(GameState& state);
+void NoteTournamentMonth(GameState& state);
+void ReadyTournamentDay(GameState& state);
+void ForgetMatchOutcome(GameState& state);
+
 }  // namespace vantoro

@@ -309,4 +309,10 @@ void MoveShareMarket(GameState& state) {
   }
 }
 
+void ProcessMonthOnce(GameState& state) {
+  if (state.Runtime.MonthProcessed != 0) return;
+  state.Runtime.MonthProcessed = 1;
+  ProcessMonth(state);
+}
+
 }  // namespace vantoro

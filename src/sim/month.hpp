@@ -43,6 +43,9 @@ class MonthList {
 
 // The whole month's processing, in order, writing Runtime.MonthLines.
 void ProcessMonth(GameState& state);
+// The month end runs once, on the first tick of its screen; later ticks
+// only show it.
+void ProcessMonthOnce(GameState& state);
 
 // Every frame of the month's list the team may break up: the lower its
 // morale, the likelier. True when it does.

@@ -7,9 +7,25 @@ const Font& LabelFont(FontLibrary& fonts, Face face, int points) {
                                  : fonts.Get("Arial", FontSize::Points(points));
 }
 
-void DrawButtonAs(Canvas& canvas, const Font& font, const Box& rect, std::string_view label, int labelX,
-                  int labelY, const ButtonColors& colors) {
-  if (colors.Pen) canvas.Rectangle(rect.Left, rect.Top, rect.Right, rect.Bottom, *colors.Pen, colors.Fill);
+void DrawButtonAs(Canvas& canvas, const Font& font, Shape shape, const Box& rect, std::string_view label,
+                  int labelX, int labelY, const ButtonColors& colors) {
+  if (colors.Pen) {
+    const Color pen = *colors.Pen;
+    switch (shape) {
+      case Shape::Box:
+        canvas.Rectangle(rect.Left, rect.Top, rect.Right, rect.Bottom, pen, colors.Fill);
+        break;
+      case Shape::Ellipse:
+        canvas.Ellipse(rect.Left, rect.Top, rect.Right, rect.Bottom, pen, colors.Fill);
+        break;
+      case Shape::Joined:
+        canvas.Rectangle(rect.Left, rect.Top, rect.Right + 1, rect.Bottom, pen, colors.Fill);
+        break;
+      case Shape::Rule:
+        canvas.Line(rect.Left - 1, rect.Bottom - 3, rect.Right + 1, rect.Bottom - 3, pen);
+        break;
+    }
+  }
   if (colors.Label && !label.empty()) canvas.Text(labelX, labelY, label, font, *colors.Label);
 }
 

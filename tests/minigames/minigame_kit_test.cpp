@@ -32,17 +32,26 @@ TEST(MinigameKitTest, BannersDrawTheirSchemeAndOnlyFlickeringOnesDraw) {
   }
 }
 
+enum class Digit { Hundreds, Tens, Units };
+
 TEST(MinigameKitTest, BetRowShowsTheDigitsAndGreysOnceTheStakeIsPlaced) {
   constexpr ButtonColors kBlue{Rgb(0x00AAFF), Rgb(0x005599), Rgb(0x00AAFF)};
-  constexpr auto row = BetDigitButtons(150, PressRule::Inclusive, kBlue);
+  constexpr std::array<Button<Digit>, 3> row = {BetDigitButton(Digit::Hundreds, 0, 150, kBlue),
+                                                BetDigitButton(Digit::Tens, 1, 150, kBlue),
+                                                BetDigitButton(Digit::Units, 2, 150, kBlue)};
+  const std::span<const Button<Digit>> table(row);
   EXPECT_EQ(row[0].Rect.Left, 150);
   EXPECT_EQ(row[2].Rect.Right, 300);
-  EXPECT_EQ(HitTest<BetDigit>(row, 225, 175), BetDigit::Tens);
-  EXPECT_FALSE(HitTest<BetDigit>(row, 125, 175).has_value());  // the dollar sign's box takes no press
-  for (const bool enabled : {true, false}) {
+  EXPECT_EQ(HitTest(table, 225, 175), Digit::Tens);
+  EXPECT_FALSE(HitTest(table, 125, 175).has_value());  // the dollar sign's box takes no press
+  const BetDigits digits{Int(1), Int(2), Int(3)};
+  for (const ButtonState state : {ButtonState::Enabled, ButtonState::Grey}) {
     Canvas canvas;
-    DrawBetRow(canvas, Fonts(), row, {Int(1), Int(2), Int(3)}, enabled);
-    const ButtonColors& colors = enabled ? kBlue : kBetGreyScheme.Enabled;
+    DrawDollarBox(canvas, Fonts(), table, state);
+    DrawButtons(canvas, Fonts(), table, [&](const Button<Digit>& b) {
+      return ButtonLook{state, BetDigitOf(b.Action, digits)->Str()};
+    });
+    const ButtonColors& colors = state == ButtonState::Enabled ? kBlue : kBetGreyScheme.Enabled;
     for (int left : {100, 150, 200, 250}) {
       EXPECT_EQ(canvas.At(left, 160), *colors.Pen) << left;
       EXPECT_EQ(canvas.At(left + 45, 195), *colors.Fill) << left;
@@ -53,6 +62,9 @@ TEST(MinigameKitTest, BetRowShowsTheDigitsAndGreysOnceTheStakeIsPlaced) {
       EXPECT_TRUE(labelled) << left;
     }
   }
+  Canvas hidden;
+  DrawDollarBox(hidden, Fonts(), table, ButtonState::Hidden);
+  EXPECT_NE(hidden.At(100, 160), *kBlue.Pen);
 }
 
 }  // namespace

@@ -16,10 +16,18 @@ enum AdminPage { kSaveGame = 1, kGameHelp = 2 };
 
 using B = AdminButton;
 
-// The whole ellipse and a little to its right take the press; the ellipse is
-// drawn on its own.
-constexpr std::array<Button<B>, 1> kSaveButtons = {
-    {{B::SaveAndExit, {281, 211, 529, 389}, PressRule::Inclusive, {}, 0, 0, kHubTextSize, {}}}};
+// The whole ellipse and a little to its right take the press.
+constexpr std::array<Button<B>, 1> kSaveButtons = {{{B::SaveAndExit,
+                                                     {280, 210, 520, 390},
+                                                     PressRule::Given,
+                                                     "SAVE & EXIT",
+                                                     325,
+                                                     283,
+                                                     18,
+                                                     kGreenScheme,
+                                                     Face::Arial,
+                                                     Shape::Ellipse,
+                                                     {281, 529, 211, 389}}}};
 constexpr std::array<Button<B>, 1> kHelpButtons = {
     {{B::NextPage, {490, 510, 590, 540}, PressRule::Inside, "NEXT PAGE", 495, 515, kHubTextSize}}};
 
@@ -178,8 +186,8 @@ std::span<const Button<AdminButton>> AdminSection::Buttons(Int page) {
 }
 
 void AdminSection::DrawPage(Canvas& canvas, Int page) {
-  if (page == kSaveGame) DrawSaveGame(canvas);
   if (page == kGameHelp) DrawHelp(canvas);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page), [](const Button<B>&) { return ButtonState::Enabled; });
 }
 
 void AdminSection::PressPage(int x, int y, Int page) {
@@ -191,18 +199,12 @@ void AdminSection::PressPage(int x, int y, Int page) {
   }
 }
 
-void AdminSection::DrawSaveGame(Canvas& canvas) {
-  canvas.Ellipse(280, 210, 520, 390, kButtonGreen, kButtonFill);
-  canvas.Text(325, 283, "SAVE & EXIT", HubFont(ctx_.Fonts, 18), kButtonGreen);
-}
-
 void AdminSection::DrawHelp(Canvas& canvas) {
   const Int page = ctx_.State.Runtime.HelpPage;
   const Font& text = HubFont(ctx_.Fonts, 8);
   const Font& label = HubFont(ctx_.Fonts, kHubTextSize);
   canvas.Rectangle(130, 160, 600, 550, Rgb(0xAAAAFF), kBlack);
   canvas.Text(585, 165, page.Str(), label, kButtonGreen);
-  DrawButtons<B>(canvas, ctx_.Fonts, kHelpButtons);
   if (!InRange(page, 1, kHelpPageCount)) return;
   for (const HelpSection& section : kHelpPages[static_cast<std::size_t>(page.v - 1)]) {
     canvas.Text(kHelpLeft, section.Top, section.Heading, text, kWhite);

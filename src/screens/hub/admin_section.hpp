@@ -17,7 +17,6 @@ class AdminSection final : public HubSection {
   void PressPage(int x, int y, Int page) override;
 
  private:
-  void DrawSaveGame(Canvas& canvas);
   void DrawHelp(Canvas& canvas);
   void SaveAndExit();
 

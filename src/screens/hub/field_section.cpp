@@ -19,35 +19,19 @@ enum FieldPage { kTrainingPage = 1, kPracticePage, kRecruitPage };
 constexpr Color kRed = Rgb(0xFF0000);
 constexpr ButtonScheme kDrillScheme{kGreenScheme.Enabled, {Rgb(0x888888), Rgb(0x222222), Rgb(0x888888)}};
 
-constexpr Button<B> PlayerRow(int p) {
-  return {static_cast<B>(static_cast<int>(B::Player1) + p - 1),
-          {136, 201 + 20 * (p - 1), 234, 214 + 20 * (p - 1)},
-          PressRule::Inclusive,
-          {},
-          0,
-          0,
-          kHubTextSize,
-          {}};
-}
 // The longest practice label does not fit its box at 12 points; all four
 // share the size below so they stay alike.
 constexpr Button<B> Drill(B id, int row, std::string_view label, int points = 12) {
   const int top = 200 + 40 * row;
   return {id, {345, top, 492, top + 30}, PressRule::Inside, label, 350, top + 5, points, kDrillScheme};
 }
-constexpr std::array<Button<B>, 11> kTrainingButtons = {{
-    PlayerRow(1),
-    PlayerRow(2),
-    PlayerRow(3),
-    PlayerRow(4),
-    PlayerRow(5),
-    PlayerRow(6),
-    PlayerRow(7),
-    Drill(B::Endurance, 0, "         Endurance"),
-    Drill(B::Targeting, 1, "         Targeting"),
-    Drill(B::Cover, 2, "      Use of Cover"),
-    Drill(B::Sprinting, 3, "         Sprinting"),
-}};
+constexpr auto kTrainingButtons =
+    Join(SquadRows(B::Player1), std::array{
+                                    Drill(B::Endurance, 0, "         Endurance"),
+                                    Drill(B::Targeting, 1, "         Targeting"),
+                                    Drill(B::Cover, 2, "      Use of Cover"),
+                                    Drill(B::Sprinting, 3, "         Sprinting"),
+                                });
 constexpr std::array<Button<B>, 4> kPracticeButtons = {{
     Drill(B::BushRecball, 0, "Bush Recball Game", 11),
     Drill(B::Speedball, 1, "  Speedball Game", 11),
@@ -71,6 +55,21 @@ std::span<const Button<FieldButton>> FieldSection::Buttons(Int page) {
   return {};
 }
 
+ButtonState FieldSection::State(const GameState& s, FieldButton id) {
+  switch (id) {
+    case B::Endurance:
+    case B::Targeting:
+    case B::Cover:
+    case B::Sprinting: return GreyUnless(CanTrain(s));
+    case B::BushRecball:
+    case B::Speedball:
+    case B::PopUp:
+    case B::TwoVsOne: return GreyUnless(CanPractice(s));
+    case B::Hire: return ShownIf(RecruitOnOffer(s), GreyUnless(CanHire(s)));
+    default: return ButtonState::Enabled;
+  }
+}
+
 void FieldSection::DrawPage(Canvas& canvas, Int page) {
   if (!InRange(page, kTrainingPage, kRecruitPage)) return;
   DrawPanel(canvas, 130, 160, 497, 360);
@@ -80,6 +79,8 @@ void FieldSection::DrawPage(Canvas& canvas, Int page) {
   if (page == kTrainingPage) DrawTraining(canvas);
   if (page == kPracticePage) DrawPractice(canvas);
   if (page == kRecruitPage) DrawRecruit(canvas);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page),
+              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
 }
 
 void FieldSection::DrawTraining(Canvas& canvas) {
@@ -97,9 +98,6 @@ void FieldSection::DrawTraining(Canvas& canvas) {
     if (team.PlayerTrained[p] == 1) canvas.Text(300, y, "Tired", font, Rgb(0xAAFFAA));
   }
   canvas.Text(345, 165, "Train this player for $100", font, kRed);
-  const bool can = CanTrain(s);
-  for (std::size_t i = 7; i < kTrainingButtons.size(); ++i)
-    DrawButton(canvas, ctx_.Fonts, kTrainingButtons[i], can);
   const Color blue = Rgb(0x33AAFF);
   canvas.Text(135, 385, "Training increases a players overall skill, but may", font, blue);
   canvas.Text(135, 405, "have a negative impact on that players morale.", font, blue);
@@ -112,8 +110,6 @@ void FieldSection::DrawPractice(Canvas& canvas) {
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 340, 160, 497, 360);
   canvas.Text(345, 165, "Practice Events for $100", font, kRed);
-  const bool can = CanPractice(s);
-  for (const Button<B>& b : kPracticeButtons) DrawButton(canvas, ctx_.Fonts, b, can);
   static constexpr std::array<std::string_view, 9> kLines = {"Training Events can help to prepare",
                                                              "your team for the rigors of a real ",
                                                              "tournament event. If your team is ",
@@ -157,8 +153,6 @@ void FieldSection::DrawRecruit(Canvas& canvas) {
   } else {
     canvas.Text(315, 165, "No Recruits Available", font, kRed);
   }
-  DrawButton(canvas, ctx_.Fonts, kRecruitButtons[0]);
-  if (RecruitOnOffer(s)) DrawButton(canvas, ctx_.Fonts, kRecruitButtons[1], CanHire(s));
   static constexpr std::array<std::string_view, 6> kLines = {
       "You may recruit a player, if one is available, but recruitment",
       "can be an expensive prospect. You will need to pay a certain",
@@ -171,17 +165,11 @@ void FieldSection::DrawRecruit(Canvas& canvas) {
 }
 
 void FieldSection::PressPage(int x, int y, Int page) {
-  const auto hit = HitTest(Buttons(page), x, y);
-  if (!hit) return;
   GameState& s = ctx_.State;
+  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  if (!hit) return;
+  if (const int p = RowOf(*hit, B::Player1, kSquadSize)) return SelectPlayer(s, p);
   switch (*hit) {
-    case B::Player1:
-    case B::Player2:
-    case B::Player3:
-    case B::Player4:
-    case B::Player5:
-    case B::Player6:
-    case B::Player7: SelectPlayer(s, static_cast<int>(*hit) - static_cast<int>(B::Player1) + 1); break;
     case B::Endurance: Train(s, Skill::Stamina); break;
     case B::Targeting: Train(s, Skill::Accuracy); break;
     case B::Cover: Train(s, Skill::Agility); break;
@@ -191,9 +179,8 @@ void FieldSection::PressPage(int x, int y, Int page) {
     case B::PopUp: Practice(s, PracticeEvent::PopUp); break;
     case B::TwoVsOne: Practice(s, PracticeEvent::TwoVsOne); break;
     case B::NextMember: NextTeamMember(s); break;
-    case B::Hire:
-      if (RecruitOnOffer(s)) vantoro::Hire(s);
-      break;
+    case B::Hire: vantoro::Hire(s); break;
+    default: break;  // the players' rows, above
   }
 }
 

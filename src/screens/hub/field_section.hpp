@@ -34,6 +34,8 @@ class FieldSection final : public HubSection {
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
   static std::span<const Button<FieldButton>> Buttons(Int page);
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, FieldButton id);
 
  private:
   void DrawTraining(Canvas& canvas);

@@ -28,16 +28,7 @@ constexpr std::array<Button<B>, 4> kFundraiseButtons = {{
     Left(B::Bank, 320, "   Visit Bank"),
 }};
 
-constexpr Button<B> CompanyRow(int n) {
-  return {static_cast<B>(static_cast<int>(B::Company1) + n - 1),
-          {136, 186 + 20 * (n - 1), 319, 204 + 20 * (n - 1)},
-          PressRule::Inclusive,
-          {},
-          0,
-          0,
-          kHubTextSize,
-          {}};
-}
+constexpr Button<B> CompanyRow(int n) { return ListRow(B::Company1, n, 186, 319, 19); }
 constexpr std::array<Button<B>, 8> kShareButtons = {{
     CompanyRow(1),
     CompanyRow(2),
@@ -103,25 +94,6 @@ constexpr std::array<Company, kTradedCompanies> kCompanyTable = {{
       "are becoming a very interesting firm to watch."}},
 }};
 
-bool CanPress(const GameState& s, B id) {
-  switch (id) {
-    case B::Raffle:
-    case B::Donations: return CanFundraise(s);
-    case B::Sponsors: return CanSeekSponsors(s);
-    case B::BuyShare: return CanBuyShare(s);
-    case B::SellShare: return CanSellShare(s);
-    case B::HorseRacing:
-    case B::Cards:
-    case B::SlotMachine: return CanGamble(s);
-    case B::AddTen: return CanAddTen(s);
-    case B::SubtractTen: return CanSubtractTen(s);
-    case B::Withdraw: return CanWithdraw(s);
-    case B::Deposit: return CanDeposit(s);
-    case B::Loan: return CanTakeLoan(s);
-    default: return true;
-  }
-}
-
 }  // namespace
 
 std::span<const Button<FinanceButton>> FinanceSection::Buttons(Int page) {
@@ -134,6 +106,27 @@ std::span<const Button<FinanceButton>> FinanceSection::Buttons(Int page) {
   }
 }
 
+ButtonState FinanceSection::State(const GameState& s, FinanceButton id) {
+  switch (id) {
+    case B::Raffle:
+    case B::Donations: return GreyUnless(CanFundraise(s));
+    case B::Sponsors: return GreyUnless(CanSeekSponsors(s));
+    case B::BuyShare: return GreyUnless(CanBuyShare(s));
+    case B::SellShare: return GreyUnless(CanSellShare(s));
+    case B::HorseRacing:
+    case B::Cards:
+    case B::SlotMachine: return GreyUnless(CanGamble(s));
+    // The counter's buttons are there while the bank is open; the loan
+    // only while nothing is banked.
+    case B::AddTen: return ShownIf(BankOpen(s), GreyUnless(CanAddTen(s)));
+    case B::SubtractTen: return ShownIf(BankOpen(s), GreyUnless(CanSubtractTen(s)));
+    case B::Withdraw: return ShownIf(BankOpen(s), GreyUnless(CanWithdraw(s)));
+    case B::Deposit: return ShownIf(BankOpen(s), GreyUnless(CanDeposit(s)));
+    case B::Loan: return ShownIf(BankOpen(s) && s.Team.BankBalance == 0, GreyUnless(CanTakeLoan(s)));
+    default: return ButtonState::Enabled;
+  }
+}
+
 void FinanceSection::DrawPage(Canvas& canvas, Int page) {
   switch (page.v) {
     case kFundraisePage: DrawFundraise(canvas); break;
@@ -142,6 +135,8 @@ void FinanceSection::DrawPage(Canvas& canvas, Int page) {
     case kBankPage4: DrawBank(canvas); break;
     default: break;
   }
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page),
+              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
 }
 
 void FinanceSection::DrawFundraise(Canvas& canvas) {
@@ -153,7 +148,6 @@ void FinanceSection::DrawFundraise(Canvas& canvas) {
   DrawFitted(canvas, ctx_.Fonts, 135, 385, s.Runtime.HubMessage1, font, kLight, 496);
   DrawFitted(canvas, ctx_.Fonts, 135, 401, s.Runtime.HubMessage2, font, kLight, 496);
   canvas.Text(135, 165, "Please Select a Fundraising Option.", font, kLight);
-  for (const Button<B>& b : kFundraiseButtons) DrawButton(canvas, ctx_.Fonts, b, CanPress(s, b.Action));
   static constexpr std::array<std::pair<int, std::string_view>, 8> kNotes = {{
       {200, "Raffling a turkey is a good safe way to raise"},
       {216, "a small amount of operating cash quickly."},
@@ -186,8 +180,6 @@ void FinanceSection::DrawShares(Canvas& canvas) {
     canvas.Text(320, y, "$" + s.Team.SharePrice[n].Str(), font, kShareBlue);
     canvas.Text(410, y, s.Team.SharesHeld[n].Str(), font, kShareBlue);
   }
-  DrawButton(canvas, ctx_.Fonts, kShareButtons[6], CanBuyShare(s));
-  DrawButton(canvas, ctx_.Fonts, kShareButtons[7], CanSellShare(s));
   DrawChart(canvas);
   const Int chosen = s.Runtime.SelectedCompany;
   if (InRange(chosen, 1, kTradedCompanies)) {
@@ -226,7 +218,6 @@ void FinanceSection::DrawChart(Canvas& canvas) {
 }
 
 void FinanceSection::DrawGamble(Canvas& canvas) {
-  const GameState& s = ctx_.State;
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 130, 160, 497, 360);
   DrawPanel(canvas, 240, 160, 497, 360);
@@ -238,7 +229,6 @@ void FinanceSection::DrawGamble(Canvas& canvas) {
       "best way to achieve this goal."};
   for (std::size_t i = 0; i < kLines.size(); ++i)
     DrawFitted(canvas, ctx_.Fonts, 245, 200 + 16 * static_cast<int>(i), kLines[i], font, Rgb(0xAAAAAA), 496);
-  for (const Button<B>& b : kGambleButtons) DrawButton(canvas, ctx_.Fonts, b, CanGamble(s));
 }
 
 void FinanceSection::DrawBank(Canvas& canvas) {
@@ -262,33 +252,22 @@ void FinanceSection::DrawBank(Canvas& canvas) {
   canvas.Text(135, 215, "interest returns 3% per month on all cash deposited.", font, note);
   canvas.Text(135, 230, "Adjust the number below, then select an action.", font, note);
   canvas.Text(135, 255, "$" + s.Runtime.BankAmount.Str(), HubFont(ctx_.Fonts, 22), note);
-  for (const Button<B>& b : kBankButtons) {
-    if (b.Action == B::Loan && s.Team.BankBalance != 0) continue;
-    DrawButton(canvas, ctx_.Fonts, b, CanPress(s, b.Action));
-  }
 }
 
 void FinanceSection::OpenGame(ScreenId screen, GambleGame game) {
-  if (!CanGamble(ctx_.State)) return;
-  ctx_.Screens.HandOver(ScreenId::Hub, screen);
-  vantoro::OpenGame(ctx_.State, game);
+  if (vantoro::OpenGame(ctx_.State, game)) ctx_.Screens.HandOver(ScreenId::Hub, screen);
 }
 
 void FinanceSection::PressPage(int x, int y, Int page) {
-  const auto hit = HitTest(Buttons(page), x, y);
-  if (!hit) return;
   GameState& s = ctx_.State;
+  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  if (!hit) return;
+  if (const int n = RowOf(*hit, B::Company1, kTradedCompanies)) return SelectCompany(s, n);
   switch (*hit) {
     case B::Raffle: RaffleTurkey(s); break;
     case B::Donations: SeekDonations(s); break;
     case B::Sponsors: SeekSponsors(s); break;
     case B::Bank: VisitBank(s); break;
-    case B::Company1:
-    case B::Company2:
-    case B::Company3:
-    case B::Company4:
-    case B::Company5:
-    case B::Company6: SelectCompany(s, static_cast<int>(*hit) - static_cast<int>(B::Company1) + 1); break;
     case B::BuyShare: BuyShare(s); break;
     case B::SellShare: SellShare(s); break;
     case B::HorseRacing: OpenGame(ScreenId::HorseRacing, GambleGame::HorseRacing); break;
@@ -299,6 +278,7 @@ void FinanceSection::PressPage(int x, int y, Int page) {
     case B::Withdraw: Withdraw(s); break;
     case B::Deposit: Deposit(s); break;
     case B::Loan: TakeLoan(s); break;
+    default: break;  // the companies' rows, above
   }
 }
 

@@ -39,6 +39,8 @@ class FinanceSection final : public HubSection {
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
   static std::span<const Button<FinanceButton>> Buttons(Int page);
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, FinanceButton id);
 
  private:
   void DrawFundraise(Canvas& canvas);

@@ -94,12 +94,21 @@ std::span<const Button<HqButton>> HqSection::Buttons(Int page) {
   return {};
 }
 
+ButtonState HqSection::State(const GameState& s, HqButton id) {
+  if (id == B::ViewNext) return ButtonState::Enabled;
+  if (id == B::Trade) return GreyUnless(CanTradeVehicle(s));
+  return GreyUnless(CanBuy(s, OfferFor(id)));
+}
+
 void HqSection::DrawPage(Canvas& canvas, Int page) {
   AdvanceTeamAnimation(ctx_.State.Runtime);
   canvas.Picture(498, 160, ctx_.Pictures.Get(PictureId::HqPicture));
   if (page == kOverview) DrawOverview(canvas);
-  if (page == kPurchase) DrawPurchase(canvas);
+  if (page == kPurchase) DrawSummary(canvas);
   if (page == kVehicle) DrawVehicle(canvas);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page),
+              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+  if (page == kPurchase) DrawPrices(canvas);
   // Last, so that the summary beside it does not cover its lines.
   if (InRange(page, kOverview, kVehicle)) DrawCommentary(canvas);
 }
@@ -152,19 +161,17 @@ void HqSection::DrawOverview(Canvas& canvas) {
   DrawSummary(canvas);
 }
 
-void HqSection::DrawPurchase(Canvas& canvas) {
+// Inside the boxes, over their fill.
+void HqSection::DrawPrices(Canvas& canvas) {
   const GameState& s = ctx_.State;
   const Font& price = HubFont(ctx_.Fonts, kHubTextSize);
-  for (const Button<B>& b : kPurchaseButtons) {
-    const Offer& o = OfferFor(b.Action);
-    DrawButton(canvas, ctx_.Fonts, b, CanBuy(s, o));
+  for (const Offer& o : kOffers) {
     if (o.IsUpgrade) {
       canvas.Text(o.PriceX, o.PriceY, "$" + UpgradePrice(s, o.Up).Str(), price, Rgb(0x55FF55));
     } else if (!FittingOwned(s, o.Fit)) {
       canvas.Text(o.PriceX, o.PriceY, "$" + FittingPrice(o.Fit).Str(), price, Rgb(0x55FF55));
     }
   }
-  DrawSummary(canvas);
 }
 
 void HqSection::DrawVehicle(Canvas& canvas) {
@@ -193,14 +200,12 @@ void HqSection::DrawVehicle(Canvas& canvas) {
   const std::optional<Int> now = LoadPercentageIn(s, s.Team.Vehicle), then = LoadPercentageIn(s, viewed);
   canvas.Text(300, 425, Percent(now), font, LoadColor(now));
   canvas.Text(300, 445, Percent(then), font, LoadColor(then));
-  DrawButton(canvas, ctx_.Fonts, kVehicleButtons[0]);
-  DrawButton(canvas, ctx_.Fonts, kVehicleButtons[1], CanTradeVehicle(s));
 }
 
 void HqSection::PressPage(int x, int y, Int page) {
-  const auto hit = HitTest(Buttons(page), x, y);
-  if (!hit) return;
   GameState& s = ctx_.State;
+  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  if (!hit) return;
   switch (*hit) {
     case B::Locks:
     case B::Alarm:

@@ -27,12 +27,14 @@ class HqSection final : public HubSection {
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
   static std::span<const Button<HqButton>> Buttons(Int page);
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, HqButton id);
 
  private:
   void DrawCommentary(Canvas& canvas);
   void DrawSummary(Canvas& canvas);
   void DrawOverview(Canvas& canvas);
-  void DrawPurchase(Canvas& canvas);
+  void DrawPrices(Canvas& canvas);
   void DrawVehicle(Canvas& canvas);
 
   ScreenContext ctx_;

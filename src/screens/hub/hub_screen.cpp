@@ -93,15 +93,16 @@ void HubScreen::Draw(Canvas& canvas) {
   RuntimeState& r = ctx_.State.Runtime;
   canvas.Backdrop(ctx_.Pictures.Get(PictureId::HubBackground));
   DrawBanner(canvas);
-  ScrollCommentary();
+  ScrollCommentary(ctx_.State);
+  // The lit section's box grows for twenty ticks: it only moves a picture.
   for (Int& glow : r.HubSectionGlow) {
     if (InRange(glow, 1, 20)) ++glow;
   }
-  AdvanceOpening();
+  AdvanceHubOpening(ctx_.State);
   DrawSections(canvas);
   const int grow = Clamp(r.HubIntroCounter, 0, kOpened).v;
   canvas.Rectangle(120, 90, grow + 300, grow + 90, Rgb(0x333388), Rgb(0x000011));
-  r.TournamentMonth = ctx_.State.Team.Month % 2 == 0 ? 1 : 0;
+  NoteTournamentMonth(ctx_.State);
   if (r.HubIntroCounter >= kOpened) {
     DrawSettings(canvas);
     DrawDots(canvas);
@@ -109,45 +110,27 @@ void HubScreen::Draw(Canvas& canvas) {
     DrawTabs(canvas);
     if (HubSection* section = CurrentSection()) section->DrawPage(canvas, r.HubPage);
     DrawFooter(canvas);
-    ResetForTheTournament();
+    ReadyTournamentDay(ctx_.State);
     AdvanceSplash(ctx_.State, canvas, kStandardSplash);
   }
-  r.MatchOutcome = 0;
+  ForgetMatchOutcome(ctx_.State);
 }
 
 void HubScreen::DrawBanner(Canvas& canvas) { DrawTitleBanner(canvas, ctx_.Fonts, ctx_.State, kBlueBanner); }
 
-void HubScreen::ScrollCommentary() {
-  if (ctx_.State.Random(100) + 1 >= 2) return;
-  Texts6& lines = ctx_.State.Runtime.CommentaryLines;
-  for (int i = 1; i <= 5; ++i) lines[i] = lines[i + 1];
-  lines[6] = MakeTeamQuote(ctx_.State);
-}
-
-void HubScreen::AdvanceOpening() {
-  RuntimeState& r = ctx_.State.Runtime;
-  if (r.HubIntroCounter >= kOpened) {
-    r.HubIntroCounter = kOpened;
-    return;
-  }
-  r.HubIntroCounter += 15;
-  // The last roll of the opening decides whether the bank is open this visit.
-  if (r.HubIntroCounter < kOpened) r.BankOpenRoll = ctx_.State.Random(100) + 1;
-}
-
 void HubScreen::DrawSections(Canvas& canvas) {
-  const RuntimeState& r = ctx_.State.Runtime;
-  const Font& font = HubFont(ctx_.Fonts, 12);
-  for (const Button<int>& b : kSectionButtons) {
-    const int s = b.Action;
-    Color color = Rgb(0xAAAAFF);
-    if (ctx_.State.Random(100) == 5) color = Rgb(0xBBBBFF);
-    if (r.HubSection == s) color = Rgb(0xFFFF00);
-    if (r.HubIntroCounter < 11 + 60 * (s - 1)) continue;
-    Box box = b.Rect;
-    box.Right = (Int(box.Right) + Clamp(r.HubSectionGlow[s], -100, 1000)).v;
-    DrawButtonAs(canvas, font, box, b.Label, b.LabelX, b.LabelY, {kSectionPen, kSectionFill, color});
-  }
+  GameState& s = ctx_.State;
+  DrawButtons(canvas, ctx_.Fonts, SectionButtons(), [&](const Button<int>& b) {
+    const int section = b.Action;
+    ButtonLook look{ShownIf(s.Runtime.HubIntroCounter >= 11 + 60 * (section - 1))};
+    // Every box draws its chance of a brighter label, shown or not: only the
+    // picture changes with it.
+    Color label = s.Random(100) == 5 ? Rgb(0xBBBBFF) : Rgb(0xAAAAFF);
+    if (s.Runtime.HubSection == section) label = Rgb(0xFFFF00);
+    look.Colors = ButtonColors{kSectionPen, kSectionFill, label};
+    look.Wider = Clamp(s.Runtime.HubSectionGlow[section], -100, 1000).v;
+    return look;
+  });
 }
 
 void HubScreen::DrawSettings(Canvas& canvas) {
@@ -190,27 +173,19 @@ void HubScreen::DrawCashBox(Canvas& canvas) {
 
 void HubScreen::DrawTabs(Canvas& canvas) {
   const RuntimeState& r = ctx_.State.Runtime;
-  for (const Button<int>& b : TabButtons(r.HubSection)) {
-    ButtonColors colors = b.Scheme.Enabled;
-    if (r.HubPage == b.Action) colors.Fill = kCurrentTabFill;
-    DrawButtonAs(canvas, HubFont(ctx_.Fonts, b.Points), b.Rect, b.Label, b.LabelX, b.LabelY, colors);
-  }
+  DrawButtons(canvas, ctx_.Fonts, TabButtons(r.HubSection), [&](const Button<int>& b) {
+    ButtonLook look;
+    if (r.HubPage == b.Action) {
+      look.Colors = b.Scheme.Enabled;
+      look.Colors->Fill = kCurrentTabFill;
+    }
+    return look;
+  });
 }
 
 void HubScreen::DrawFooter(Canvas& canvas) {
   canvas.Text(625, 560, ctx_.State.Runtime.VersionLabel, ctx_.Fonts.Get("Arial", FontSize::Pixels(14)),
               kWhite, Rgb(0x000044));
-}
-
-void HubScreen::ResetForTheTournament() {
-  // The weather of a tournament is the last roll before the team leaves.
-  RuntimeState& r = ctx_.State.Runtime;
-  r.Weather = ctx_.State.Random(3) + 1;
-  r.FlankTactic = 1;
-  r.SupportTactic = 1;
-  r.ForwardTactic = 1;
-  r.LeaderTactic = 1;
-  r.MalfunctionShown = 0;
 }
 
 void HubScreen::Press(int x, int y) {

@@ -9,6 +9,7 @@
 
 #include "screens/context.hpp"
 #include "screens/hub/hub_section.hpp"
+#include "sim/hub_navigation.hpp"
 #include "ui/canvas.hpp"
 #include "ui/screen.hpp"
 
@@ -26,7 +27,7 @@ class HubScreen final : public Screen {
   }
 
   // The opening is over and presses are taken once the counter is here.
-  static constexpr int kOpened = 470;
+  static constexpr int kOpened = kHubOpened;
 
   // The frame's buttons: the seven sections, and the page tabs of a section
   // (none for a section that does not exist).
@@ -35,15 +36,12 @@ class HubScreen final : public Screen {
 
  private:
   void DrawBanner(Canvas& canvas);
-  void ScrollCommentary();
-  void AdvanceOpening();
   void DrawSections(Canvas& canvas);
   void DrawSettings(Canvas& canvas);
   void DrawDots(Canvas& canvas);
   void DrawCashBox(Canvas& canvas);
   void DrawTabs(Canvas& canvas);
   void DrawFooter(Canvas& canvas);
-  void ResetForTheTournament();
   HubSection* CurrentSection();
 
   ScreenContext ctx_;

@@ -2,6 +2,7 @@
 // Drawing pieces the hub's pages share: its fonts and panels. Buttons are
 // the common widgets.
 
+#include <array>
 #include <string_view>
 
 #include "screens/context.hpp"
@@ -21,6 +22,31 @@ inline constexpr Color kButtonFill = Rgb(0x004400);
 // frame is drawn or not.
 inline constexpr int kTeamAnimFrames = 20;
 void AdvanceTeamAnimation(RuntimeState& r);
+
+// A row of a list whose names take presses, `first` for row 1: the name's
+// box at x `left`..`right`, rows `step` pixels apart from `top`, each
+// `height` pixels tall less one. The names are page text, so the row draws
+// nothing itself.
+template <class Id>
+constexpr Button<Id> ListRow(Id first, int row, int top = 201, int right = 234, int height = 14,
+                             int step = 20) {
+  const int t = top + step * (row - 1);
+  return {static_cast<Id>(static_cast<int>(first) + row - 1),
+          {136, t, right, t + height - 1},
+          PressRule::Inclusive,
+          {},
+          0,
+          0,
+          kHubTextSize,
+          {}};
+}
+// The seven squad rows, player 1 at the top.
+template <class Id>
+constexpr std::array<Button<Id>, kSquadSize> SquadRows(Id first) {
+  std::array<Button<Id>, kSquadSize> rows{};
+  for (int p = 1; p <= kSquadSize; ++p) rows[static_cast<std::size_t>(p - 1)] = ListRow(first, p);
+  return rows;
+}
 
 // The framed black panels that pages lay their content on.
 void DrawPanel(Canvas& canvas, int l, int t, int r, int b);

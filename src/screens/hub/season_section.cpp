@@ -17,10 +17,21 @@ namespace {
 enum SeasonPage { kCalendar = 1, kMap = 2, kTurnEnd = 3 };
 
 // A view of the map: the overview is cut into four bands from north to
-// south, and pressing one shows its two detailed strips. The bands are not
-// drawn as buttons; the lines between them are.
+// south, and pressing one shows its two detailed strips. A band is drawn as
+// the rule at its foot.
+constexpr Color kMapLines = Rgb(0xAAAAFF);
+constexpr ButtonScheme kBandScheme{{kMapLines, std::nullopt, std::nullopt}, {}};
 constexpr Button<int> MapBand(int view, int top, int bottom) {
-  return {view, {132, top, 273, bottom}, PressRule::Inclusive, {}, 0, 0, kHubTextSize, {}};
+  return {view,
+          {132, top, 273, bottom},
+          PressRule::Inclusive,
+          {},
+          0,
+          0,
+          kHubTextSize,
+          kBandScheme,
+          Face::Arial,
+          Shape::Rule};
 }
 // Tested from the bottom up, as the bands were laid out.
 constexpr std::array kMapBands = {
@@ -29,8 +40,6 @@ constexpr std::array kMapBands = {
     MapBand(2, 210, 259),
     MapBand(1, 162, 209),
 };
-constexpr std::array kMapBandLines = {206, 256, 306};
-constexpr Color kMapLines = Rgb(0xAAAAFF);
 
 using B = SeasonButton;
 
@@ -110,7 +119,7 @@ void SeasonSection::DrawMap(Canvas& canvas) {
   strip(view, 156);
   strip(view + 1, 356);
   canvas.Picture(131, 156, ctx_.Pictures.Get(PictureId::MapOverview));
-  for (int y : kMapBandLines) canvas.Line(131, y, 274, y, kMapLines);
+  DrawButtons(canvas, ctx_.Fonts, MapButtons(), [](const Button<int>&) { return ButtonState::Enabled; });
   canvas.Line(274, 155, 274, 356, kMapLines);
   canvas.Line(131, 356, 707, 356, kMapLines);
   // The lower strip reaches the frame's last row; keep the frame whole.
@@ -142,13 +151,13 @@ void SeasonSection::DrawTurnEnd(Canvas& canvas) {
   } else {
     canvas.Text(135, 385, "NO EVENTS SCHEDULED FOR THIS MONTH", HubFont(ctx_.Fonts, 11), Rgb(0x777777));
   }
-  for (const Button<B>& b : kTurnEndButtons) {
-    if (b.Action == B::EndTurn) {
-      DrawButton(canvas, ctx_.Fonts, b);
-    } else if (tournament != nullptr) {
-      DrawButton(canvas, ctx_.Fonts, b, CanTravel(ctx_.State, TransportOf(b.Action)));
-    }
-  }
+  DrawButtons(canvas, ctx_.Fonts, TurnEndButtons(),
+              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+}
+
+ButtonState SeasonSection::State(const GameState& s, SeasonButton id) {
+  if (id == B::EndTurn) return ButtonState::Enabled;
+  return ShownIf(TournamentIn(s.Team.Month) != nullptr, GreyUnless(CanTravel(s, TransportOf(id))));
 }
 
 void SeasonSection::DrawTournamentPanel(Canvas& canvas, const Tournament& tournament) {
@@ -164,7 +173,8 @@ void SeasonSection::DrawTournamentPanel(Canvas& canvas, const Tournament& tourna
 }
 
 void SeasonSection::PressTurnEnd(int x, int y) {
-  const auto hit = HitTest<B>(kTurnEndButtons, x, y);
+  const auto hit =
+      HitTest(TurnEndButtons(), x, y, [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
   if (!hit) return;
   switch (*hit) {
     case B::EndTurn:

@@ -18,6 +18,8 @@ class SeasonSection final : public HubSection {
   // The map's four bands, by the view each shows, and the TURN END page's buttons.
   static std::span<const Button<int>> MapButtons();
   static std::span<const Button<SeasonButton>> TurnEndButtons();
+  // What a TURN END button shows in this state of the game.
+  static ButtonState State(const GameState& s, SeasonButton id);
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
 

@@ -18,27 +18,12 @@ enum StorePage { kMarkersPage = 1, kPaintPage, kCatalogPage, kCustomisePage };
 
 constexpr Color kRed = Rgb(0xFF0000);
 
-constexpr Button<B> PlayerRow(int p) {
-  return {static_cast<B>(static_cast<int>(B::Player1) + p - 1),
-          {136, 201 + 20 * (p - 1), 234, 214 + 20 * (p - 1)},
-          PressRule::Inclusive,
-          {},
-          0,
-          0,
-          kHubTextSize,
-          {}};
-}
-constexpr std::array<Button<B>, 9> kMarkerButtons = {{
-    PlayerRow(1),
-    PlayerRow(2),
-    PlayerRow(3),
-    PlayerRow(4),
-    PlayerRow(5),
-    PlayerRow(6),
-    PlayerRow(7),
-    {B::Repair, {350, 385, 450, 415}, PressRule::Inside, "   REPAIR", 360, 390, 12},
-    {B::Sell, {350, 425, 450, 455}, PressRule::Inside, "     SELL", 360, 430, 12},
-}};
+constexpr auto kMarkerButtons =
+    Join(SquadRows(B::Player1),
+         std::array<Button<B>, 2>{{
+             {B::Repair, {350, 385, 450, 415}, PressRule::Inside, "   REPAIR", 360, 390, 12},
+             {B::Sell, {350, 425, 450, 455}, PressRule::Inside, "     SELL", 360, 430, 12},
+         }});
 constexpr std::array<Button<B>, 1> kPaintButtons = {
     {{B::BuyPaint, {250, 250, 350, 280}, PressRule::Inside, "Buy 1 Box", 265, 255, 12}}};
 
@@ -101,6 +86,19 @@ std::span<const Button<StoreButton>> StoreSection::Buttons(Int page) {
   }
 }
 
+ButtonState StoreSection::State(const GameState& s, StoreButton id) {
+  const bool chosen = InRange(s.Runtime.SelectedPlayer, 1, kSquadSize);
+  switch (id) {
+    case B::Repair: return ShownIf(SelectedHasMarker(s), GreyUnless(CanRepair(s)));
+    case B::Sell: return ShownIf(SelectedHasMarker(s), GreyUnless(CanSell(s)));
+    case B::BuyPaint: return GreyUnless(CanBuyPaint(s));
+    case B::Purchase: return ShownIf(chosen && !SelectedHasMarker(s), GreyUnless(CanBuyCatalogItem(s)));
+    case B::Customise: return ShownIf(SelectedHasMarker(s), GreyUnless(CanOpenCustomise(s)));
+    case B::BuyChoice: return GreyUnless(CanBuyCustomisation(s));
+    default: return ButtonState::Enabled;
+  }
+}
+
 void StoreSection::DrawPage(Canvas& canvas, Int page) {
   if (!InRange(page, kMarkersPage, kCustomisePage)) return;
   DrawPanel(canvas, 130, 160, 497, 360);
@@ -113,6 +111,8 @@ void StoreSection::DrawPage(Canvas& canvas, Int page) {
     case kCustomisePage: DrawCustomise(canvas); break;
     default: break;
   }
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page),
+              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
 }
 
 void StoreSection::DrawMarkers(Canvas& canvas) {
@@ -150,9 +150,7 @@ void StoreSection::DrawMarkerPanel(Canvas& canvas) {
   canvas.Text(498, 340, CustomisationLine(team.PlayerMarkerCustom[p]), font, Rgb(0xAAFFAA));
   canvas.Text(502, 165, team.PlayerMarkerCondition[p].Str() + "%", HubFont(ctx_.Fonts, 20), kRed);
   canvas.Text(135, 387, "Repair this marker for " + Dollars(RepairPrice(s)), text, Rgb(0xAAAAFF));
-  DrawButton(canvas, ctx_.Fonts, kMarkerButtons[7], CanRepair(s));
   canvas.Text(135, 425, "Sell this marker for " + Dollars(SalePrice(s)), text, kRed);
-  DrawButton(canvas, ctx_.Fonts, kMarkerButtons[8], CanSell(s));
 }
 
 void StoreSection::DrawPaint(Canvas& canvas) {
@@ -171,7 +169,6 @@ void StoreSection::DrawPaint(Canvas& canvas) {
   canvas.Text(135, 407, "Calculated Consumption: " + load.Str() + " rounds per game turn.", font, teal);
   canvas.Text(135, 427, std::string("Monthly Wastage:") + (s.Team.PBCooler != 0 ? "15" : "30") + "%", font,
               teal);
-  DrawButton(canvas, ctx_.Fonts, kPaintButtons[0], CanBuyPaint(s));
 }
 
 void StoreSection::DrawCatalog(Canvas& canvas) {
@@ -180,8 +177,6 @@ void StoreSection::DrawCatalog(Canvas& canvas) {
   if (InRange(item, 1, kCatalogItems)) {
     canvas.Picture(202, 167, ctx_.Pictures.Get(Nth(PictureId::MarkerItem1, item.v)));
   }
-  DrawButton(canvas, ctx_.Fonts, kCatalogButtons[0]);
-  DrawButton(canvas, ctx_.Fonts, kCatalogButtons[1]);
   const Font& big = HubFont(ctx_.Fonts, 22);
   canvas.Text(135, 165, item.Str(), big, Rgb(0xAAAAFF));
   canvas.Text(135, 280, Dollars(CatalogPrice(item)), big, Rgb(0x00AA00));
@@ -218,11 +213,8 @@ void StoreSection::DrawCatalogPlayer(Canvas& canvas) {
     } else {
       canvas.Text(502, 205, "This player requires a marker.", font, Rgb(0xAAFFFF));
       canvas.Text(502, 225, "Please select and buy one.", font, Rgb(0xAAFFFF));
-      DrawButton(canvas, ctx_.Fonts, kCatalogButtons[3], CanBuyCatalogItem(s));
     }
   }
-  DrawButton(canvas, ctx_.Fonts, kCatalogButtons[2]);
-  if (SelectedHasMarker(s)) DrawButton(canvas, ctx_.Fonts, kCatalogButtons[4], CanOpenCustomise(s));
 }
 
 void StoreSection::DrawCustomise(Canvas& canvas) {
@@ -245,22 +237,14 @@ void StoreSection::DrawCustomise(Canvas& canvas) {
       canvas.Text(135, 405 + 20 * static_cast<int>(i), c->Lines[i], font, Rgb(0xCCCC00));
   }
   canvas.Text(135, 485, "All customisations are permanent.", font, Rgb(0x99FF99));
-  DrawButton(canvas, ctx_.Fonts, kCustomiseButtons[0]);
-  DrawButton(canvas, ctx_.Fonts, kCustomiseButtons[1], CanBuyCustomisation(s));
 }
 
 void StoreSection::PressPage(int x, int y, Int page) {
-  const auto hit = HitTest(Buttons(page), x, y);
-  if (!hit) return;
   GameState& s = ctx_.State;
+  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  if (!hit) return;
+  if (const int p = RowOf(*hit, B::Player1, kSquadSize)) return SelectPlayer(s, p);
   switch (*hit) {
-    case B::Player1:
-    case B::Player2:
-    case B::Player3:
-    case B::Player4:
-    case B::Player5:
-    case B::Player6:
-    case B::Player7: SelectPlayer(s, static_cast<int>(*hit) - static_cast<int>(B::Player1) + 1); break;
     case B::Repair: Repair(s); break;
     case B::Sell: Sell(s); break;
     case B::BuyPaint: vantoro::BuyPaint(s); break;
@@ -271,6 +255,7 @@ void StoreSection::PressPage(int x, int y, Int page) {
     case B::Customise: OpenCustomise(s); break;
     case B::NextChoice: NextCustomChoice(s); break;
     case B::BuyChoice: BuyCustomisation(s); break;
+    default: break;  // the players' rows, above
   }
 }
 

@@ -34,6 +34,8 @@ class StoreSection final : public HubSection {
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
   static std::span<const Button<StoreButton>> Buttons(Int page);
+  // What a button shows in this state of the game.
+  static ButtonState State(const GameState& s, StoreButton id);
 
  private:
   void DrawMarkers(Canvas& canvas);

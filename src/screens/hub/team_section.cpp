@@ -23,38 +23,35 @@ constexpr Button<TeamButton> PageButton(TeamButton id, int top, std::string_view
   return {id, {507, top, 609, top + 30}, PressRule::Inside, label, 512, top + 7, kHubTextSize};
 }
 // The three buttons to the pages without a tab: drawn on pages 1 to 5, and
-// taking presses on every TEAM page.
+// taking presses unseen under the report of page 6 too.
 constexpr std::array kPageButtons = {
     PageButton(B::Standings, 380, "  STANDINGS"),
     PageButton(B::Opposition, 420, "  OPPOSITION"),
     PageButton(B::Debrief, 460, "    DEBRIEF"),
 };
 
-// A press on a player's name selects them.
-constexpr Button<TeamButton> PlayerRow(int p) {
-  return {static_cast<TeamButton>(static_cast<int>(B::Player1) + p - 1),
-          {136, 201 + 20 * (p - 1), 234, 214 + 20 * (p - 1)},
-          PressRule::Inclusive,
-          {},
-          0,
-          0,
-          kHubTextSize,
-          {}};
-}
 // A button already used this month is grey and has no label.
 constexpr ButtonScheme kMoneyScheme{{Rgb(0x88FF88), kButtonFill, Rgb(0x55AA55)},
                                     {Rgb(0x555555), Rgb(0x222222), std::nullopt}};
-constexpr std::array<Button<TeamButton>, 9> kIndividualOwn = {{
-    PlayerRow(1),
-    PlayerRow(2),
-    PlayerRow(3),
-    PlayerRow(4),
-    PlayerRow(5),
-    PlayerRow(6),
-    PlayerRow(7),
-    {B::Pay, {265, 315, 365, 345}, PressRule::Inside, "    PAY $100", 270, 323, kHubTextSize, kMoneyScheme},
-    {B::Fine, {385, 315, 485, 345}, PressRule::Inside, "    FINE $100", 390, 323, kHubTextSize, kMoneyScheme},
-}};
+// A press on a player's name selects them.
+constexpr auto kIndividualOwn = Join(SquadRows(B::Player1), std::array<Button<B>, 2>{{
+                                                                {B::Pay,
+                                                                 {265, 315, 365, 345},
+                                                                 PressRule::Inside,
+                                                                 "    PAY $100",
+                                                                 270,
+                                                                 323,
+                                                                 kHubTextSize,
+                                                                 kMoneyScheme},
+                                                                {B::Fine,
+                                                                 {385, 315, 485, 345},
+                                                                 PressRule::Inside,
+                                                                 "    FINE $100",
+                                                                 390,
+                                                                 323,
+                                                                 kHubTextSize,
+                                                                 kMoneyScheme},
+                                                            }});
 constexpr std::array<Button<TeamButton>, 1> kOppositionOwn = {
     {{B::NextTeam, {390, 200, 490, 230}, PressRule::Inside, "   Next Team", 395, 207, kHubTextSize}}};
 constexpr std::array<Button<TeamButton>, 1> kDebriefOwn = {
@@ -98,6 +95,18 @@ std::span<const Button<TeamButton>> TeamSection::Buttons(Int page) {
   }
 }
 
+ButtonState TeamSection::State(const GameState& s, Int page, TeamButton id) {
+  switch (id) {
+    case B::Standings:
+    case B::Opposition:
+    case B::Debrief:
+      return InRange(page, kOverview, kOpposition) ? ButtonState::Enabled : ButtonState::Unseen;
+    case B::Pay: return ShownIf(InRange(s.Runtime.SelectedPlayer, 1, kSquadSize), GreyUnless(CanPay(s)));
+    case B::Fine: return ShownIf(InRange(s.Runtime.SelectedPlayer, 1, kSquadSize), GreyUnless(CanFine(s)));
+    default: return ButtonState::Enabled;
+  }
+}
+
 void TeamSection::DrawPage(Canvas& canvas, Int page) {
   AdvanceTeamAnimation(ctx_.State.Runtime);
   const Int frame = ctx_.State.Runtime.AnimFrame;
@@ -106,7 +115,6 @@ void TeamSection::DrawPage(Canvas& canvas, Int page) {
     canvas.Picture(kFrameX, kFrameY, ctx_.Pictures.Get(Nth(PictureId::TeamAnim1, frame.v)));
   }
   if (page == kIndividual) canvas.FillRect(kFrameX, kFrameY, kFrameX + 270, kFrameY + 200, kBlack);
-  if (InRange(page, kOverview, kOpposition)) DrawPageButtons(canvas);
   switch (page.v) {
     case kOverview: DrawOverview(canvas); break;
     case kIndividual: DrawIndividual(canvas); break;
@@ -116,10 +124,8 @@ void TeamSection::DrawPage(Canvas& canvas, Int page) {
     case kDebrief: DrawDebrief(canvas); break;
     default: break;
   }
-}
-
-void TeamSection::DrawPageButtons(Canvas& canvas) {
-  DrawButtons<TeamButton>(canvas, ctx_.Fonts, kPageButtons);
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page),
+              [&](const Button<B>& b) { return State(ctx_.State, page, b.Action); });
 }
 
 // The right column's values stand clear of its longest label, "Team Morale:".
@@ -198,8 +204,6 @@ void TeamSection::DrawIndividual(Canvas& canvas) {
     if (const Image* portrait = PortraitOf(ctx_.Pictures, team.PlayerGender[p], team.PlayerPortrait[p])) {
       canvas.Picture(530, 190, *portrait);
     }
-    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[7], CanPay(ctx_.State));
-    DrawButton(canvas, ctx_.Fonts, kIndividualOwn[8], CanFine(ctx_.State));
   }
   DrawStatistics(canvas);
 }
@@ -255,7 +259,6 @@ void TeamSection::DrawOpposition(Canvas& canvas) {
   const Int i = ctx_.State.Runtime.ViewedOpponent;
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 130, 160, 497, 480);
-  DrawButton(canvas, ctx_.Fonts, kOppositionOwn[0]);
   if (!LeagueRecord::Valid(i)) return;
   const OppositionTeam& other = ctx_.State.League[i];
   canvas.Text(135, 165, i.Str() + ". " + other.Name.Str(), HubFont(ctx_.Fonts, 18), Rgb(0xFF0000));
@@ -273,7 +276,6 @@ void TeamSection::DrawDebrief(Canvas& canvas) {
   const RuntimeState& r = ctx_.State.Runtime;
   const Font& font = HubFont(ctx_.Fonts, kHubTextSize);
   DrawPanel(canvas, 130, 160, 697, 480);
-  DrawButton(canvas, ctx_.Fonts, kDebriefOwn[0]);
   for (int row = 0; row < 15; ++row) {
     const Int k = r.DebriefTopLine + row;
     if (!Texts600::Valid(k)) continue;
@@ -283,24 +285,20 @@ void TeamSection::DrawDebrief(Canvas& canvas) {
 }
 
 void TeamSection::PressPage(int x, int y, Int page) {
-  const auto hit = HitTest(Buttons(page), x, y);
-  if (!hit) return;
   GameState& state = ctx_.State;
+  const auto hit =
+      HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(state, page, b.Action); });
+  if (!hit) return;
+  if (const int p = RowOf(*hit, B::Player1, kSquadSize)) return SelectPlayer(state, p);
   switch (*hit) {
     case B::Standings: OpenTeamPage(state, kStandings); break;
     case B::Opposition: OpenTeamPage(state, kOpposition); break;
     case B::Debrief: OpenTeamPage(state, kDebrief); break;
-    case B::Player1:
-    case B::Player2:
-    case B::Player3:
-    case B::Player4:
-    case B::Player5:
-    case B::Player6:
-    case B::Player7: SelectPlayer(state, static_cast<int>(*hit) - static_cast<int>(B::Player1) + 1); break;
     case B::Pay: vantoro::Pay(state); break;
     case B::Fine: vantoro::Fine(state); break;
     case B::NextTeam: NextViewedOpponent(state); break;
     case B::DebriefNext: NextDebriefPage(state); break;
+    default: break;  // the players' rows, above
   }
 }
 

@@ -30,11 +30,12 @@ class TeamSection final : public HubSection {
   explicit TeamSection(ScreenContext context) : ctx_(context) {}
   // The buttons that take presses on a page.
   static std::span<const Button<TeamButton>> Buttons(Int page);
+  // What a button of the page shows in this state of the game.
+  static ButtonState State(const GameState& s, Int page, TeamButton id);
   void DrawPage(Canvas& canvas, Int page) override;
   void PressPage(int x, int y, Int page) override;
 
  private:
-  void DrawPageButtons(Canvas& canvas);
   void DrawStatistics(Canvas& canvas);
   void DrawOverview(Canvas& canvas);
   void DrawIndividual(Canvas& canvas);
