@@ -123,11 +123,7 @@ void CardGameScreen::Press(int x, int y) {
     case B::Go: PlaceCardBet(s); break;
     case B::Hit: Hit(s); break;
     case B::StandOrExit:
-      if (HandInPlay(s)) {
-        Stand(s);
-      } else if (LeaveCards(s)) {
-        ctx_.Screens.HandOver(ScreenId::CardGame, ScreenId::Hub);
-      }
+      if (StandOrLeave(s)) ctx_.Screens.HandOver(ScreenId::CardGame, ScreenId::Hub);
       break;
   }
 }

@@ -19,6 +19,8 @@ constexpr ButtonScheme kMachineScheme{{Rgb(0xAAAAFF), Rgb(0x111155), Rgb(0xAAAAF
 // The knob takes the press where it rests; it is drawn lower while it climbs
 // back, and grey whenever a pull would do nothing.
 constexpr ButtonScheme kKnobScheme{{kYellow, kBlack, std::nullopt}, {Rgb(0x888888), kBlack, std::nullopt}};
+// A hold is lit while holds may be chosen; a held reel's box is lit inside.
+constexpr ButtonScheme kHoldScheme{{kYellow, kPanelFill, Rgb(0x00FF00)}, {kPanelPen, kPanelFill, Rgb(0x00FF00)}};
 constexpr std::array<Button<B>, 7> kButtons = {{
     {B::Handle,
      {340, 360, 365, 375},
@@ -38,9 +40,9 @@ constexpr std::array<Button<B>, 7> kButtons = {{
      356,
      8,
      kMachineScheme},
-    {B::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, {}},
-    {B::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, {}},
-    {B::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, {}},
+    {B::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, kHoldScheme},
+    {B::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, kHoldScheme},
+    {B::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, kHoldScheme},
     {B::Refund, {110, 400, 220, 430}, PressRule::Inside, "$2/Cred Refund", 118, 406, 8, kMachineScheme},
     {B::Exit, {310, 450, 400, 500}, PressRule::Inside, " EXIT", 312, 455, 24, kExitScheme},
 }};
@@ -70,7 +72,7 @@ std::span<const Button<SlotButton>> SlotMachineScreen::Buttons() { return kButto
 ButtonState SlotMachineScreen::State(const GameState& s, SlotButton id) {
   switch (id) {
     case B::Handle: return GreyUnless(CanPull(s));
-    case B::BuyCredits: return ShownIf(s.Runtime.SlotState == kSlotIdle, GreyUnless(CanBuyCredits(s)));
+    case B::BuyCredits: return ShownIf(CanBuyCredits(s));
     case B::Hold1:
     case B::Hold2:
     case B::Hold3: return GreyUnless(CanHold(s));
@@ -98,10 +100,10 @@ void SlotMachineScreen::Draw(Canvas& canvas) {
   DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
     ButtonLook look{State(s, b.Action)};
     if (b.Action == B::Handle) look.Lower = KnobDrop();
-    if (const int reel = RowOf(b.Action, B::Hold1, 3)) {
-      const bool held = s.Runtime.ReelHeld[reel] == 1;
-      look.Colors = ButtonColors{look.State == ButtonState::Enabled ? kYellow : kPanelPen,
-                                 held ? Rgb(0x006600) : kPanelFill, held ? kYellow : Rgb(0x00FF00)};
+    if (const int reel = RowOf(b.Action, B::Hold1, 3); reel != 0 && s.Runtime.ReelHeld[reel] == 1) {
+      look.Colors = look.State == ButtonState::Enabled ? b.Scheme.Enabled : b.Scheme.Grey;
+      look.Colors->Fill = Rgb(0x006600);
+      look.Colors->Label = kYellow;
     }
     return look;
   });

@@ -229,6 +229,14 @@ Int PlayCardTick(GameState& state) {
 
 bool CanLeaveCards(const GameState& state) { return HandFinished(state); }
 
+bool StandOrLeave(GameState& state) {
+  if (HandInPlay(state)) {
+    Stand(state);
+    return false;
+  }
+  return LeaveCards(state);
+}
+
 bool LeaveCards(GameState& state) {
   if (!CanLeaveCards(state)) return false;
   RuntimeState& r = state.Runtime;

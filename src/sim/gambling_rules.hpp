@@ -58,6 +58,9 @@ Int PlayCardTick(GameState& state);
 // Once the house has played; false, and nothing changed, before.
 bool CanLeaveCards(const GameState& state);
 bool LeaveCards(GameState& state);
+// The button beside HIT: it stands while the hand is in play, and leaves the
+// table once the house is done. True when the player has left.
+bool StandOrLeave(GameState& state);
 
 // --- the slot machine --------------------------------------------------------
 

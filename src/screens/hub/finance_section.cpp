@@ -117,12 +117,12 @@ ButtonState FinanceSection::State(const GameState& s, FinanceButton id) {
     case B::Cards:
     case B::SlotMachine: return GreyUnless(CanGamble(s));
     // The counter's buttons are there while the bank is open; the loan
-    // only while nothing is banked.
+    // only while it can be taken.
     case B::AddTen: return ShownIf(BankOpen(s), GreyUnless(CanAddTen(s)));
     case B::SubtractTen: return ShownIf(BankOpen(s), GreyUnless(CanSubtractTen(s)));
     case B::Withdraw: return ShownIf(BankOpen(s), GreyUnless(CanWithdraw(s)));
     case B::Deposit: return ShownIf(BankOpen(s), GreyUnless(CanDeposit(s)));
-    case B::Loan: return ShownIf(BankOpen(s) && s.Team.BankBalance == 0, GreyUnless(CanTakeLoan(s)));
+    case B::Loan: return ShownIf(BankOpen(s) && CanTakeLoan(s));
     default: return ButtonState::Enabled;
   }
 }
