@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "screens/context.hpp"
+#include "ui/screen_context.hpp"
 #include "ui/screen_set.hpp"
 
 namespace vantoro {

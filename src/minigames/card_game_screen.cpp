@@ -12,7 +12,6 @@ namespace {
 using B = CardButton;
 
 constexpr Color kLabel = Rgb(0xBBAA99);
-constexpr Color kRed = Rgb(0xFF0000);
 constexpr ButtonColors kBetColors{Rgb(0x883333), Rgb(0x440000), Rgb(0xAA5555)};
 
 constexpr std::array<Button<B>, 6> kButtons = {{

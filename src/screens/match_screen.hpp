@@ -3,8 +3,8 @@
 // in play and the flag, both team lists, the shots that tag, the clock, the
 // paint, splats, an action picture and, in rain, rain. It takes no presses.
 
-#include "screens/context.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

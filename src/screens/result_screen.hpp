@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "screens/context.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

@@ -12,7 +12,6 @@
 namespace vantoro {
 namespace {
 
-constexpr Color kRed = Rgb(0xFF0000);
 constexpr Color kGreen = Rgb(0x00FF00);
 constexpr Color kDarkGreen = Rgb(0x008000);
 constexpr Color kPaleGreen = Rgb(0xC0DCC0);

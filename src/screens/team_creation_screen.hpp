@@ -5,10 +5,10 @@
 
 #include <span>
 
-#include "screens/context.hpp"
 #include "sim/creation_actions.hpp"
 #include "ui/canvas.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

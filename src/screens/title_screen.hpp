@@ -2,8 +2,8 @@
 // The title screen: the title art, and a click anywhere on it starts a new
 // league.
 
-#include "screens/context.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

@@ -5,8 +5,8 @@
 
 #include <span>
 
-#include "screens/context.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

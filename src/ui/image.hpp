@@ -22,6 +22,7 @@ constexpr Color Rgb(std::uint32_t rgb) { return Color::FromPacked(rgb); }
 
 inline constexpr Color kBlack = Rgb(0x000000);
 inline constexpr Color kWhite = Rgb(0xFFFFFF);
+inline constexpr Color kRed = Rgb(0xFF0000);
 
 struct Image {
   int Width = 0;

@@ -16,7 +16,6 @@ using B = FieldButton;
 
 enum FieldPage { kTrainingPage = 1, kPracticePage, kRecruitPage };
 
-constexpr Color kRed = Rgb(0xFF0000);
 constexpr ButtonScheme kDrillScheme{kGreenScheme.Enabled, {Rgb(0x888888), Rgb(0x222222), Rgb(0x888888)}};
 
 // The longest practice label does not fit its box at 12 points; all four

@@ -13,7 +13,6 @@ using B = FinanceButton;
 
 enum FinancePage { kFundraisePage = 1, kSharesPage, kGamblePage, kBankPage4 };
 
-constexpr Color kRed = Rgb(0xFF0000);
 constexpr Color kLight = Rgb(0xAAFFAA);
 constexpr Color kShareBlue = Rgb(0x007799);
 

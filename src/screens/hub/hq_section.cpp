@@ -14,8 +14,6 @@ using B = HqButton;
 
 enum HqPage { kOverview = 1, kPurchase, kVehicle };
 
-constexpr Color kRed = Rgb(0xFF0000);
-
 // Outlined boxes with their labels below them, grey once they cannot act.
 constexpr ButtonScheme kShopScheme{{Rgb(0x88FF88), kButtonFill, kRed}, {Rgb(0x666666), Rgb(0x222222), kRed}};
 constexpr Button<B> Shop(B id, int left, int top, std::string_view label, int labelX) {

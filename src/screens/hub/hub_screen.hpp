@@ -7,11 +7,11 @@
 #include <memory>
 #include <span>
 
-#include "screens/context.hpp"
 #include "screens/hub/hub_section.hpp"
 #include "sim/hub_navigation.hpp"
 #include "ui/canvas.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

@@ -3,8 +3,8 @@
 // the content of its pages and their buttons. The hub frame draws
 // everything around them and dispatches presses.
 
-#include "screens/context.hpp"
 #include "ui/canvas.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 

@@ -1,12 +1,13 @@
 #pragma once
-// Drawing pieces the hub's pages share: its fonts and panels. Buttons are
-// the common widgets.
+// Drawing pieces the hub's pages share: its fonts, panels, list rows and
+// amounts. Buttons are the common widgets.
 
 #include <array>
+#include <string>
 #include <string_view>
 
-#include "screens/context.hpp"
 #include "ui/canvas.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 
@@ -14,6 +15,9 @@ namespace vantoro {
 const Font& HubFont(FontLibrary& fonts, int points);
 // The size of page text where a page names none.
 inline constexpr int kHubTextSize = 10;
+
+// An amount as the hub shows it: "$" and the whole dollars.
+inline std::string Dollars(Int amount) { return "$" + amount.Str(); }
 
 inline constexpr Color kButtonGreen = Rgb(0x00FF00);
 inline constexpr Color kButtonFill = Rgb(0x004400);

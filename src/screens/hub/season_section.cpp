@@ -63,8 +63,6 @@ constexpr std::array<std::string_view, 6> kTurnEndText = {
 
 Transport TransportOf(B id) { return id == B::HireVehicle ? Transport::Hired : Transport::Car; }
 
-std::string Dollars(Int amount) { return "$" + amount.Str(); }
-
 }  // namespace
 
 std::span<const Button<int>> SeasonSection::MapButtons() { return kMapBands; }

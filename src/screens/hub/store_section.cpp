@@ -16,8 +16,6 @@ using B = StoreButton;
 
 enum StorePage { kMarkersPage = 1, kPaintPage, kCatalogPage, kCustomisePage };
 
-constexpr Color kRed = Rgb(0xFF0000);
-
 constexpr auto kMarkerButtons =
     Join(SquadRows(B::Player1),
          std::array<Button<B>, 2>{{
@@ -71,8 +69,6 @@ const Image* MarkerPicture(const PictureSet& pictures, Int type, Int gender) {
   if (gender == 2) return &pictures.Get(PictureId::NoMarkerFemale);
   return nullptr;
 }
-
-std::string Dollars(Int amount) { return "$" + amount.Str(); }
 
 }  // namespace
 
