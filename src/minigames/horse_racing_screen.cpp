@@ -65,6 +65,7 @@ void HorseRacingScreen::DrawTrackside(Canvas& canvas) {
   Int& x = ctx_.State.Runtime.TracksideX;
   canvas.Text(Clamp(x, -1000, 1000).v, 70, "TRACKSIDE", ctx_.Fonts.Get("Arial", FontSize::Points(28)), kGreen,
               kBlack);
+  // The banner scrolls on every tick; it only moves a picture.
   x -= 2;
   if (x <= -250) x = 795;
   for (int y : {67, 110, 115}) canvas.Line(0, y, 800, y, Rgb(0x338833));

@@ -94,8 +94,8 @@ void TeamCreationScreen::Draw(Canvas& canvas) {
 }
 
 void TeamCreationScreen::DrawIntro(Canvas& canvas) {
-  Int& counter = ctx_.State.Runtime.CreationCounter;
-  if (counter < kIntroDone) counter += 5;
+  AdvanceCreationIntro(ctx_.State);
+  const Int counter = ctx_.State.Runtime.CreationCounter;
   // Two boxes grow from the centre into the bar and the panel that frame
   // everything else.
   const int c = Clamp(counter, -1000, 1000).v;
@@ -112,6 +112,7 @@ void TeamCreationScreen::DrawWelcome(Canvas& canvas) {
 
 void TeamCreationScreen::DrawTitle(Canvas& canvas) {
   RuntimeState& r = ctx_.State.Runtime;
+  // The bars only colour the title.
   Bounce(r.CreationBarA, r.CreationStepA);
   Bounce(r.CreationBarB, r.CreationStepB);
   canvas.Text(210, 15, "Vantoro", title24_, CreationTitleColor(r.CreationBarA, r.CreationBarB));
@@ -175,7 +176,8 @@ void TeamCreationScreen::DrawSplash(Canvas& canvas) {
   GameState& s = ctx_.State;
   RuntimeState& r = s.Runtime;
   if (r.SplashTicks == 0 && s.Random(20) == 0) {
-    // A burst over one of the three buttons, started by the screen itself.
+    // A burst over one of the three buttons, started by the screen itself:
+    // only a picture, though it draws from the generator.
     const Int k = s.Random(3);
     const Int x = Int(kBurstX[static_cast<std::size_t>(k.v)]) + s.Random(10);
     const Int y = s.Random(20) + 475;

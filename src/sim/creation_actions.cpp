@@ -5,6 +5,10 @@
 
 namespace vantoro {
 
+void AdvanceCreationIntro(GameState& state) {
+  if (state.Runtime.CreationCounter < kCreationIntroDone) state.Runtime.CreationCounter += 5;
+}
+
 bool CanRollSquad(const GameState& state) { return state.Runtime.CreationCounter == kCreationIntroDone; }
 
 void RollSquad(GameState& state) {

@@ -10,6 +10,9 @@ namespace vantoro {
 inline constexpr int kCreationIntroDone = 200;
 
 // A squad is rolled only once the intro has finished.
+// The screen's opening runs until its counter reaches kCreationIntroDone;
+// CREATE waits for it.
+void AdvanceCreationIntro(GameState& state);
 bool CanRollSquad(const GameState& state);
 void RollSquad(GameState& state);
 

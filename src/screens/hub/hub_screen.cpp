@@ -147,6 +147,7 @@ void HubScreen::DrawSettings(Canvas& canvas) {
 }
 
 void HubScreen::DrawDots(Canvas& canvas) {
+  // The dots drift on every tick; they only move a picture.
   RuntimeState& r = ctx_.State.Runtime;
   static constexpr std::array<Color, 3> kDotColors = {Rgb(0x665577), Rgb(0x336699), Rgb(0x4477DD)};
   for (int i = 1; i <= 100; ++i) {

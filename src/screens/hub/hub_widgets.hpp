@@ -23,7 +23,7 @@ inline constexpr Color kButtonGreen = Rgb(0x00FF00);
 inline constexpr Color kButtonFill = Rgb(0x004400);
 
 // The team animation's counters run on the TEAM and HQ pages, whether a
-// frame is drawn or not.
+// frame is drawn or not; they only move a picture.
 inline constexpr int kTeamAnimFrames = 20;
 void AdvanceTeamAnimation(RuntimeState& r);
 
