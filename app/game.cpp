@@ -8,6 +8,7 @@
 #include "screens/league_end_screen.hpp"
 #include "screens/match_screen.hpp"
 #include "screens/result_screen.hpp"
+#include "screens/team_breakup_screen.hpp"
 #include "screens/team_creation_screen.hpp"
 #include "screens/title_screen.hpp"
 #include "screens/tournament_screen.hpp"
