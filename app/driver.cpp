@@ -82,7 +82,7 @@ void Driver::PressFrame(int x, int y) {
 
 std::string Driver::VisibleScreenName() const {
   const auto visible = game_.Screens().VisibleScreen();
-  return visible ? std::string(kScreenSpecs[static_cast<std::size_t>(*visible)].Name) : "none";
+  return visible ? std::string(kScreenTable[static_cast<std::size_t>(*visible)].Name) : "none";
 }
 
 std::string Driver::DumpJson() const {

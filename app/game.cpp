@@ -8,28 +8,17 @@
 #include "screens/league_end_screen.hpp"
 #include "screens/match_screen.hpp"
 #include "screens/result_screen.hpp"
+#include "screens/team_breakup_screen.hpp"
 #include "screens/team_creation_screen.hpp"
 #include "screens/title_screen.hpp"
 #include "screens/tournament_screen.hpp"
-#include "ui/canvas.hpp"
 
 namespace vantoro {
-namespace {
-
-// A screen whose pages are still to come: a black frame.
-class BlankScreen final : public Screen {
- public:
-  void Draw(Canvas&) override {}
-};
-
-}  // namespace
 
 Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const PictureSet& pictures,
            std::filesystem::path saveFolder)
     : screens_(state, platform) {
   const ScreenContext context{state, screens_, fonts, pictures, std::move(saveFolder)};
-  for (int i = 0; i < kScreenCount; ++i)
-    screens_.Install(static_cast<ScreenId>(i), std::make_unique<BlankScreen>());
   screens_.Install(ScreenId::Title, std::make_unique<TitleScreen>(context));
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
   screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/lab.hpp"
-#include "app/lab_chart.hpp"
+#include "app/lab/lab.hpp"
+#include "app/lab/lab_chart.hpp"
 
 namespace {
 

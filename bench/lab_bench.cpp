@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/lab.hpp"
+#include "app/lab/lab.hpp"
 
 namespace vantoro::lab {
 namespace {

@@ -26,6 +26,10 @@ constexpr std::array<Button<GameOverButton>, 1> kGameOverButtons = {
       0,
       {}}}};
 
+}  // namespace
+
+std::span<const Button<GameOverButton>> GameOverButtons() { return kGameOverButtons; }
+
 void PressGameOver(ScreenSet& screens, ScreenId from, int x, int y) {
   const auto hit = HitTest<GameOverButton>(kGameOverButtons, x, y);
   if (!hit) return;
@@ -33,10 +37,6 @@ void PressGameOver(ScreenSet& screens, ScreenId from, int x, int y) {
     case GameOverButton::BackToTitle: screens.ReturnToTitle(from); break;
   }
 }
-
-}  // namespace
-
-std::span<const Button<GameOverButton>> GameOverButtons() { return kGameOverButtons; }
 
 std::string LeagueEndRankText(const TeamRecord& team, const LeagueRecord& league) {
   const TeamRank rank = RankOfTeam(team, league);
@@ -117,12 +117,5 @@ void LeagueEndScreen::DrawFireworks(Canvas& canvas) {
 }
 
 void LeagueEndScreen::Press(int x, int y) { PressGameOver(ctx_.Screens, ScreenId::LeagueEnd, x, y); }
-
-void TeamBreakupScreen::Draw(Canvas& canvas) {
-  canvas.Picture(30, 10, ctx_.Pictures.Get(PictureId::BreakupBanner));
-  canvas.Picture(230, 110, ctx_.Pictures.Get(PictureId::BreakupTeam));
-}
-
-void TeamBreakupScreen::Press(int x, int y) { PressGameOver(ctx_.Screens, ScreenId::TeamBreakup, x, y); }
 
 }  // namespace vantoro

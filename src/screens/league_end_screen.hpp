@@ -12,6 +12,8 @@ namespace vantoro {
 // Both ends of a league take a press anywhere as the way back to the title.
 enum class GameOverButton { BackToTitle };
 std::span<const Button<GameOverButton>> GameOverButtons();
+// A press on the end screen `from`.
+void PressGameOver(ScreenSet& screens, ScreenId from, int x, int y);
 
 class LeagueEndScreen final : public Screen {
  public:
@@ -28,16 +30,5 @@ class LeagueEndScreen final : public Screen {
 
 // "Rank: 2nd equal", "Rank: 10th".
 std::string LeagueEndRankText(const TeamRecord& team, const LeagueRecord& league);
-
-// The losing end: the team has broken up; a press returns to the title.
-class TeamBreakupScreen final : public Screen {
- public:
-  explicit TeamBreakupScreen(ScreenContext context) : ctx_(context) {}
-  void Draw(Canvas& canvas) override;
-  void Press(int x, int y) override;
-
- private:
-  ScreenContext ctx_;
-};
 
 }  // namespace vantoro

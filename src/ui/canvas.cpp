@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -23,6 +24,27 @@ namespace {
 constexpr std::size_t kMostOps = 1 << 16;
 // Pictures' contents kept before they are worked out afresh: 32 MB.
 constexpr std::size_t kMostContentPieces = std::size_t{1} << 22;
+
+#ifdef NDEBUG
+constexpr bool kWatchPictures = false;
+#else
+constexpr bool kWatchPictures = true;
+#endif
+
+// Summing every pixel of every picture at every read would make a build
+// with assertions several times slower: each read sums one pixel in
+// kSumStride, a different one each time, so that a picture rewritten is
+// caught at the next read and a single pixel changed within kSumStride.
+constexpr std::size_t kSumStride = 61;
+
+// Plain pointers and an inline step: the build that sums is unoptimised.
+std::uint64_t SumOf(const Image& picture, std::size_t phase) {
+  const std::uint32_t* pixel = picture.Pixels.data();
+  const std::size_t count = picture.Pixels.size();
+  std::uint64_t sum = kChainStart;
+  for (std::size_t i = phase; i < count; i += kSumStride) sum = (sum ^ pixel[i]) * 0x100000001B3ULL;
+  return sum;
+}
 
 std::uint64_t Colors(std::uint32_t pen, std::uint32_t brush) { return (std::uint64_t{pen} << 32) | brush; }
 
@@ -145,8 +167,39 @@ void Canvas::ForgetDrawn() {
   }
 }
 
+void Canvas::Watch(const Image& picture) {
+  if constexpr (kWatchPictures) {
+    const ContentsKey key{picture.Pixels.data(), picture.Width, picture.Height, 0};
+    if (watched_.contains(key)) return;
+    Sighting& seen = watched_[key];
+    seen.Sums.resize(kSumStride);
+    for (std::size_t phase = 0; phase < kSumStride; ++phase) seen.Sums[phase] = SumOf(picture, phase);
+  }
+}
+
+void Canvas::CheckPictures() const {
+  if constexpr (kWatchPictures) {
+    ++reads_;
+    for (const Op& op : ops_) {
+      if (op.Source == nullptr) continue;
+      const Image& picture = *op.Source;
+      Sighting& seen = watched_.at(ContentsKey{picture.Pixels.data(), picture.Width, picture.Height, 0});
+      if (seen.CheckedAt == reads_) continue;
+      seen.CheckedAt = reads_;
+      if (SumOf(picture, reads_ % kSumStride) == seen.Sums[reads_ % kSumStride]) continue;
+      std::fprintf(stderr,
+                   "Canvas: the %d x %d picture at %p changed after it was drawn. The canvas knows a picture "
+                   "by where its pixels are, and would go on showing what it held before: draw a changed "
+                   "picture from pixels of its own.\n",
+                   picture.Width, picture.Height, static_cast<const void*>(picture.Pixels.data()));
+      std::abort();
+    }
+  }
+}
+
 void Canvas::Settle() const {
   if (ops_.empty()) return;
+  CheckPictures();
   const int height = Height();
   const auto bands = static_cast<std::size_t>(bands_);
   // The rows whose drawing may have changed, and in them the bands' chains,
@@ -563,6 +616,7 @@ void Canvas::Picture(int x, int y, const Image& picture) {
        .B = static_cast<int>(std::min(ly + picture.Height, 1LL << 30))});
   const int left = x + sx0, top = y + sy0, width = sx1 - sx0, height = sy1 - sy0;
   DropRecordIfCovered(top, top + height, left, left + width);
+  Watch(picture);
   const Op op{.What = Kind::Stored,
               .L = x,
               .T = y,
@@ -584,6 +638,7 @@ void Canvas::Backdrop(const Image& picture) {
   const int rows = std::min(Height(), picture.Height);
   if (rows <= 0) return;
   DropRecordIfCovered(0, rows, 0, Width());
+  Watch(picture);
   const Op op{
       .What = Kind::Backdrop, .Top = 0, .Bottom = rows, .Left = 0, .Right = Width(), .Source = &picture};
   Record(op, HashOf(6, 0, 0, 0, 0, 0, 0), 0, Width());
@@ -596,6 +651,7 @@ void Canvas::StretchPicture(int l, int t, int width, int height, const Image& pi
   if (left >= right || top >= bottom) return;
   DropRecordIfCovered(static_cast<int>(top), static_cast<int>(bottom), static_cast<int>(left),
                       static_cast<int>(right));
+  Watch(picture);
   const Op op{.What = Kind::Stretch,
               .L = l,
               .T = t,

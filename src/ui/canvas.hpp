@@ -14,8 +14,10 @@
 // chains only each row's own hash; the parts' are worked out for the rows
 // whose hash changed.
 // Pictures, like fonts, are known by their addresses: a picture or font
-// drawn must stay alive and unchanged until the next read, as the loaded
-// picture set and the font library do.
+// drawn must stay alive and unchanged while the canvas lives, as the loaded
+// picture set and the font library do. A build with assertions checks this
+// for pictures at every read, and stops on a picture changed where it was
+// drawn.
 
 #include <cstdint>
 #include <optional>
@@ -202,6 +204,17 @@ class Canvas {
   // The contents of the pictures drawn, and how many pieces they hold.
   std::unordered_map<ContentsKey, Contents, ContentsKeyHash> contents_;
   std::size_t contentPieces_ = 0;
+  // With assertions only: what each picture drawn held when it was first
+  // drawn, as sums over interleaved sets of its pixels, and the read that
+  // last checked it.
+  struct Sighting {
+    std::vector<std::uint64_t> Sums;
+    std::uint64_t CheckedAt = 0;
+  };
+  void Watch(const Image& picture);
+  void CheckPictures() const;
+  mutable std::unordered_map<ContentsKey, Sighting, ContentsKeyHash> watched_;
+  mutable std::uint64_t reads_ = 0;
   DrawLog* log_ = nullptr;
 };
 

@@ -54,13 +54,13 @@ void ScreenSet::Show(ScreenId id) {
   slot.Visible = true;
   if (id != ScreenId::Title) slot.Origin = OriginFor(LogicalSize(platform_.GetClientSize()));
   titleDirty_ = true;
-  platform_.SetCaption(kScreenSpecs[static_cast<std::size_t>(Index(id))].Caption);
+  platform_.SetCaption(kScreenTable[static_cast<std::size_t>(Index(id))].Caption);
 }
 
 void ScreenSet::Hide(ScreenId id) { slots_[Index(id)].Visible = false; }
 
 void ScreenSet::StartTicks(ScreenId id) {
-  const ScreenSpec& info = kScreenSpecs[static_cast<std::size_t>(Index(id))];
+  const ScreenEntry& info = kScreenTable[static_cast<std::size_t>(Index(id))];
   scheduler_.Start({Index(id), TickKind::Drawing}, info.PeriodMs, now_);
   if (info.EventPeriodMs > 0) scheduler_.Start({Index(id), TickKind::Event}, info.EventPeriodMs, now_);
 }

@@ -17,7 +17,8 @@
 
 namespace vantoro {
 
-struct ScreenSpec {
+// What is fixed about each screen: its name, its caption and its ticks.
+struct ScreenEntry {
   std::string_view Name;     // as the driver writes it: "team-creation"
   std::string_view Caption;  // the window's caption while the screen shows
   int PeriodMs;
@@ -25,7 +26,7 @@ struct ScreenSpec {
 };
 
 // In creation order.
-inline constexpr std::array<ScreenSpec, kScreenCount> kScreenSpecs = {{
+inline constexpr std::array<ScreenEntry, kScreenCount> kScreenTable = {{
     {"title", "Vantoro (3)", 25, 0},
     {"team-creation", "Team Creation", 35, 0},
     {"hub", "Vantoro (3)", 50, 0},

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -51,5 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream in(script);
   std::ostringstream err;
   (void)driver.Run(in, err);
+  // A script may fail at any line, but never may a frame change a row it
+  // does not report drawn: a window would show that row stale.
+  if (driver.Platform().StaleRows() != 0) {
+    std::fprintf(stderr, "%lld changed rows of frames were not reported drawn\n",
+                 driver.Platform().StaleRows());
+    std::abort();
+  }
   return 0;
 }

@@ -2,7 +2,7 @@
 // same start and draws, the same for the same seed whatever the threads,
 // and its options read as documented.
 
-#include "app/lab.hpp"
+#include "app/lab/lab.hpp"
 
 #include <gtest/gtest.h>
 

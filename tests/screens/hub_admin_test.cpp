@@ -53,8 +53,7 @@ TEST_F(HubAdminTest, SaveAndExitWritesTheSlotThatLoadGameRestores) {
 TEST_F(HubAdminTest, SaveIntoAnUnwritableFolderShowsWhyAndStays) {
   // A folder below a plain file can be neither made nor written, even by root.
   std::ofstream(folder / "blocker") << "not a folder";
-  driver = std::make_unique<Driver>(SharedFonts(), pictures, folder / "blocker" / "slot");
-  driver->Platform().EchoMessages = false;
+  ReplaceDriver(folder / "blocker" / "slot");
   EnterAdmin(180);
   Script({"press 400 300", "expect-screen hub"});
   ASSERT_EQ(driver->Platform().Messages().size(), 1U);
@@ -68,8 +67,7 @@ TEST_F(HubAdminTest, SaveIntoAnUnwritableFolderShowsWhyAndStays) {
 // press that dismisses it does nothing else.
 TEST_F(HubAdminTest, WhereNoBoxOpensTheMessageShowsInTheFrameUntilAPress) {
   std::ofstream(folder / "blocker") << "not a folder";
-  driver = std::make_unique<Driver>(SharedFonts(), pictures, folder / "blocker" / "slot");
-  driver->Platform().EchoMessages = false;
+  ReplaceDriver(folder / "blocker" / "slot");
   driver->Platform().MessageBoxesFail = true;
   EnterAdmin(180);
   const auto boxPixels = [this] {

@@ -33,10 +33,27 @@ class ScreenTest : public ::testing::Test {
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    driver = std::make_unique<Driver>(SharedFonts(), pictures, folder);
+    ReplaceDriver(folder);
+  }
+  void TearDown() override {
+    ExpectNoStaleRows();
+    std::filesystem::remove_all(folder);
+  }
+
+  // A fresh game saving into saveFolder, once the frames of the one it
+  // replaces are checked.
+  void ReplaceDriver(const std::filesystem::path& saveFolder) {
+    ExpectNoStaleRows();
+    driver = std::make_unique<Driver>(SharedFonts(), pictures, saveFolder);
     driver->Platform().EchoMessages = false;
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
+  // A window is sent only the rows a frame reports drawn: a row that
+  // changed without being reported would stay stale on the screen.
+  void ExpectNoStaleRows() {
+    if (driver) {
+      EXPECT_EQ(driver->Platform().StaleRows(), 0) << "changed rows of frames were not reported drawn";
+    }
+  }
 
   // Runs script lines, failing the test on the first error.
   void Script(std::initializer_list<std::string_view> lines) {

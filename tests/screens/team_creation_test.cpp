@@ -132,7 +132,7 @@ TEST_F(ScreenTest, ClosingTheTitleEndsTheScript) {
   std::istringstream ends("wait 25\nclose\nexpect-screen no-such-screen\n");
   std::ostringstream err;
   EXPECT_EQ(driver->Run(ends, err), 0) << err.str();
-  driver = std::make_unique<Driver>(SharedFonts(), pictures, folder);
+  ReplaceDriver(folder);
   std::istringstream goesOn("press 100 100\nwait 100\nclose\nexpect-screen no-such-screen\n");
   EXPECT_EQ(driver->Run(goesOn, err), 1);
 }

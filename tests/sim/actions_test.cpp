@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "month_fixture.hpp"
+#include "action_cases.hpp"
 #include "sim/creation_actions.hpp"
 #include "sim/hub_navigation.hpp"
 #include "sim/team_actions.hpp"
@@ -12,64 +12,50 @@
 namespace vantoro::testing {
 namespace {
 
-struct ActionCase {
-  const char* name;
-  const char* setup;   // NAME=VALUE pairs on a settled team
-  Draws draws;         // what the generator yields
-  bool can;            // the CanX answer
-  const char* expect;  // NAME=VALUE pairs afterwards
-};
-
-void RunAction(const ActionCase& c, bool (*can)(const GameState&), void (*act)(GameState&)) {
-  SCOPED_TRACE(c.name);
-  auto state = SettledTeam();
-  Assign(*state, c.setup);
-  state->Rng.Seed = SeedFor(c.draws);
-  EXPECT_EQ(can(*state), c.can);
-  const TeamRecord before = state->Team;
-  act(*state);
-  if (!c.can) {
-    EXPECT_EQ(Differences(before, state->Team), "");
-  }
-  EXPECT_EQ(Mismatches(*state, c.expect), "");
-}
-
 TEST(TeamActionsTest, PayOncePerPlayerWhileTheCashLasts) {
-  const ActionCase cases[] = {
-      {"exactly $100 leaves nothing",
-       "Runtime.SelectedPlayer=3 PlayerPaid[3]=0 Cash=100 PlayerMorale[3]=50",
-       {Is(2, 1)},
-       true,
-       "Cash=0 PlayerMorale[3]=52 PlayerPaid[3]=1"},
-      {"$99 is not enough", "Runtime.SelectedPlayer=3 PlayerPaid[3]=0 Cash=99", {}, false, "Cash=99"},
-      {"morale stops at 100",
-       "Runtime.SelectedPlayer=1 PlayerPaid[1]=0 PlayerMorale[1]=100",
-       {Is(2, 1)},
-       true,
-       "Cash=900 PlayerMorale[1]=100"},
-      {"paid already", "Runtime.SelectedPlayer=2 PlayerPaid[2]=1", {}, false, "Cash=1000"},
-      {"no player selected", "Runtime.SelectedPlayer=0", {}, false, "Cash=1000"},
-      {"a damaged selection", "Runtime.SelectedPlayer=8", {}, false, "Cash=1000"},
-  };
-  for (const ActionCase& c : cases) RunAction(c, CanPay, Pay);
+  RunCases(
+      {
+          // Exactly $100 leaves nothing.
+          {"Runtime.SelectedPlayer=3 PlayerPaid[3]=0 Cash=100 PlayerMorale[3]=50",
+           {Is(2, 1)},
+           true,
+           "Cash=0 PlayerMorale[3]=52 PlayerPaid[3]=1"},
+          // $99 is not enough.
+          {"Runtime.SelectedPlayer=3 PlayerPaid[3]=0 Cash=99", {}, false, "Cash=99"},
+          // Morale stops at 100.
+          {"Runtime.SelectedPlayer=1 PlayerPaid[1]=0 PlayerMorale[1]=100",
+           {Is(2, 1)},
+           true,
+           "Cash=900 PlayerMorale[1]=100"},
+          // Paid already.
+          {"Runtime.SelectedPlayer=2 PlayerPaid[2]=1", {}, false, "Cash=1000"},
+          // No player selected.
+          {"Runtime.SelectedPlayer=0", {}, false, "Cash=1000"},
+          // A damaged selection.
+          {"Runtime.SelectedPlayer=8", {}, false, "Cash=1000"},
+      },
+      CanPay, Pay);
 }
 
 TEST(TeamActionsTest, OneFinePerTeamEachMonth) {
-  const ActionCase cases[] = {
-      {"fine raises cash and popularity, lowers morale",
-       "Runtime.SelectedPlayer=4 PlayerMorale[4]=50",
-       {Is(3, 2), Is(5, 4)},
-       true,
-       "Cash=1100 PlayerPopularity[4]=53 PlayerMorale[4]=46 TeamFinePaid=1"},
-      {"morale no lower than 5, popularity no higher than 100",
-       "Runtime.SelectedPlayer=4 PlayerMorale[4]=6 PlayerPopularity[4]=99",
-       {Is(3, 2), Is(5, 4)},
-       true,
-       "PlayerPopularity[4]=100 PlayerMorale[4]=5"},
-      {"no cash needed", "Runtime.SelectedPlayer=1 Cash=-50", {Any(3), Any(5)}, true, "Cash=50"},
-      {"fined already this month", "Runtime.SelectedPlayer=1 TeamFinePaid=1", {}, false, "Cash=1000"},
-  };
-  for (const ActionCase& c : cases) RunAction(c, CanFine, Fine);
+  RunCases(
+      {
+          // Fine raises cash and popularity, lowers morale.
+          {"Runtime.SelectedPlayer=4 PlayerMorale[4]=50",
+           {Is(3, 2), Is(5, 4)},
+           true,
+           "Cash=1100 PlayerPopularity[4]=53 PlayerMorale[4]=46 TeamFinePaid=1"},
+          // Morale no lower than 5, popularity no higher than 100.
+          {"Runtime.SelectedPlayer=4 PlayerMorale[4]=6 PlayerPopularity[4]=99",
+           {Is(3, 2), Is(5, 4)},
+           true,
+           "PlayerPopularity[4]=100 PlayerMorale[4]=5"},
+          // No cash needed.
+          {"Runtime.SelectedPlayer=1 Cash=-50", {Any(3), Any(5)}, true, "Cash=50"},
+          // Fined already this month.
+          {"Runtime.SelectedPlayer=1 TeamFinePaid=1", {}, false, "Cash=1000"},
+      },
+      CanFine, Fine);
 }
 
 TEST(TurnActionsTest, TravelNeedsATournamentTheFareAndRoomForTheMarkers) {

@@ -2,37 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "month_fixture.hpp"
+#include "action_cases.hpp"
 #include "sim/field_actions.hpp"
 #include "sim/finance_actions.hpp"
 #include "state/derived.hpp"
 
 namespace vantoro::testing {
 namespace {
-
-struct Case {
-  std::string setup;   // NAME=VALUE pairs on a settled team
-  Draws draws;         // what the generator yields
-  bool can;            // what the CanX answers
-  std::string expect;  // NAME=VALUE pairs afterwards
-};
-
-template <class CanFn, class ActFn>
-void RunCases(const std::vector<Case>& cases, CanFn can, ActFn act) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.setup);
-    auto state = SettledTeam();
-    Assign(*state, c.setup);
-    state->Rng.Seed = SeedFor(c.draws);
-    EXPECT_EQ(can(*state), c.can);
-    const TeamRecord before = state->Team;
-    act(*state);
-    if (!c.can) {
-      EXPECT_EQ(Differences(before, state->Team), "");
-    }
-    EXPECT_EQ(Mismatches(*state, c.expect), "");
-  }
-}
 
 TEST(FieldTest, TrainingCostsAHundredAndTiresThePlayer) {
   const std::string p2 = "Runtime.SelectedPlayer=2 PlayerTrained[2]=0 ";

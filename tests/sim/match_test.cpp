@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <sstream>
 
 #include "month_fixture.hpp"
 #include "sim/field_geometry.hpp"
+#include "sim/match_run.hpp"
 #include "sim/pregame_actions.hpp"
 #include "sim/result.hpp"
 
@@ -360,34 +365,48 @@ TEST(PregameTest, SwapsUndoThemselvesAndRainLeavesTwoTactics) {
   }
 }
 
-// A whole game from PLAY, shots every frame and an event step every thirtieth.
-std::string PlayWholeMatch(GameState& state, SightTest sight = TableSight) {
+// A whole game from PLAY as PlayOut plays it, without the program around
+// it: how it ended, and its commentary, a line each.
+struct WholeMatch {
+  std::string Summary;
+  std::string Log;
+};
+
+WholeMatch PlayWholeMatch(GameState& state, SightTest sight = TableSight) {
   Kickoff(state);
-  int events = 0;
-  for (int frame = 1; frame <= 40 * 30; ++frame) {
-    ShotStep(state, sight);
-    if (frame % 30 == 0) {
-      ++events;
-      if (EventStep(state)) break;
-    }
-  }
-  ScoreGame(state);
-  std::uint64_t hash = 1469598103934665603ULL;
-  for (int i = 1; i <= state.Runtime.MatchLogCount.v; ++i) {
-    for (char ch : state.Runtime.MatchLog[i])
-      hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ULL;
-    hash = (hash ^ '\n') * 1099511628211ULL;
-  }
+  const int events = PlayOut(state, {.Sight = sight});
+  WholeMatch match;
+  for (int i = 1; i <= state.Runtime.MatchLogCount.v && i <= 600; ++i)
+    match.Log += state.Runtime.MatchLog[i] + "\n";
   std::ostringstream out;
   const RuntimeState& r = state.Runtime;
-  out << "events " << events << " lines " << r.MatchLogCount.v << " log " << std::hex << hash << std::dec
-      << " cells";
+  out << "events " << events << " lines " << r.MatchLogCount.v << " cells";
   for (const Int cell : r.PlayerCell) out << ' ' << cell.v;
   out << " grab " << r.FirstFlagGrabber.v << " hung " << r.FlagHungBy.v << " score " << r.OwnFinalScore.v
       << "-" << r.OppositionFinalScore.v << " paint " << state.Team.Paintballs.v;
-  return out.str();
+  match.Summary = out.str();
+  return match;
 }
 
+// The first line at which two texts differ, with both versions of it;
+// empty when they are alike.
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+  std::istringstream a(expected), b(actual);
+  std::string lineA, lineB;
+  for (int number = 1;; ++number) {
+    const bool moreA = static_cast<bool>(std::getline(a, lineA));
+    const bool moreB = static_cast<bool>(std::getline(b, lineB));
+    if (!moreA && !moreB) return "";
+    if (moreA != moreB || lineA != lineB) {
+      return "line " + std::to_string(number) + ": expected " + (moreA ? '"' + lineA + '"' : "the end") +
+             ", got " + (moreB ? '"' + lineB + '"' : "the end");
+    }
+  }
+}
+
+// The commentary of three seeded games is kept in tests/sim/golden/. After a
+// deliberate change to the game's rules, VANTORO_WRITE_GOLDEN=1 writes the
+// new commentary over it, to be read through before it is committed.
 TEST(WholeMatchTest, ThreeSeededGamesPlayAsBefore) {
   struct Case {
     std::uint32_t seed;
@@ -396,16 +415,14 @@ TEST(WholeMatchTest, ThreeSeededGamesPlayAsBefore) {
   };
   const Case cases[] = {
       {11, 1,
-       "events 14 lines 105 log e97b2cfb1e13d3d cells 0 0 0 0 0 0 35 22 0 31 4 0 0 0 grab 11 hung 2 score "
-       "20-85 paint 239"},
-      {22, 3,
-       "events 19 lines 175 log c3b78abbfe56d4d7 cells 0 0 0 0 0 0 56 15 9 11 0 18 0 0 grab 12 hung 0 score "
-       "15-50 paint 0"},
+       "events 14 lines 105 cells 0 0 0 0 0 0 35 22 0 31 4 0 0 0 grab 11 hung 2 score 20-85 paint 239"},
+      {22, 3, "events 19 lines 175 cells 0 0 0 0 0 0 56 15 9 11 0 18 0 0 grab 12 hung 0 score 15-50 paint 0"},
       {33, 2,
-       "events 16 lines 136 log 3fd088dea08ab2a7 cells 0 0 0 0 0 48 0 36 0 0 0 4 14 0 grab 12 hung 2 score "
-       "20-85 paint 118"},
+       "events 16 lines 136 cells 0 0 0 0 0 48 0 36 0 0 0 4 14 0 grab 12 hung 2 score 20-85 paint 118"},
   };
+  const bool write = std::getenv("VANTORO_WRITE_GOLDEN") != nullptr;
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.seed);
     auto state = SettledTeam();
     state->Runtime.MatchOpponent = 2;
     state->Runtime.Weather = c.weather;
@@ -415,7 +432,15 @@ TEST(WholeMatchTest, ThreeSeededGamesPlayAsBefore) {
       state->League[2].PlayerSpeed[p] = 10 + 2 * p;
     }
     state->Rng.Seed = c.seed;
-    EXPECT_EQ(PlayWholeMatch(*state), c.summary) << c.seed;
+    const WholeMatch match = PlayWholeMatch(*state);
+    EXPECT_EQ(match.Summary, c.summary);
+    const std::filesystem::path golden = std::filesystem::path(VANTORO_TESTS_DIR) / "sim" / "golden" /
+                                         ("match_seed_" + std::to_string(c.seed) + ".txt");
+    if (write) std::ofstream(golden) << match.Log;
+    std::ifstream in(golden);
+    ASSERT_TRUE(in) << golden;
+    const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(FirstDifference(expected, match.Log), "") << "the commentary differs from " << golden;
   }
 }
 
@@ -428,7 +453,10 @@ TEST(WholeMatchTest, TheSightTableAndTheWalkPlayTheSameGame) {
     for (int p = 1; p <= kSquadSize; ++p) s->Team.PlayerMarkerType[p] = 10;
     s->Rng.Seed = 77;
   }
-  EXPECT_EQ(PlayWholeMatch(*a, TableSight), PlayWholeMatch(*b, WalkedSight));
+  const WholeMatch table = PlayWholeMatch(*a, TableSight);
+  const WholeMatch walked = PlayWholeMatch(*b, WalkedSight);
+  EXPECT_EQ(table.Summary, walked.Summary);
+  EXPECT_EQ(FirstDifference(table.Log, walked.Log), "");
 }
 
 TEST(WholeMatchTest, HostileValuesPlayToTheEnd) {
@@ -452,7 +480,7 @@ TEST(WholeMatchTest, HostileValuesPlayToTheEnd) {
     state->Runtime.MatchOpponent = 1;
     state->Runtime.Weather = 3;
     Assign(*state, setup);
-    const std::string summary = PlayWholeMatch(*state);
+    const std::string summary = PlayWholeMatch(*state).Summary;
     EXPECT_NE(summary.find("events "), std::string::npos) << setup;
     EXPECT_LE(state->Runtime.MatchLogCount, Int(600)) << setup;
     EXPECT_TRUE(InRange(DecideOutcome(*state), 1, 3)) << setup;

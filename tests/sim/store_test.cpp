@@ -4,58 +4,34 @@
 
 #include <climits>
 
-#include "month_fixture.hpp"
+#include "action_cases.hpp"
 #include "sim/clubhouse_actions.hpp"
 #include "sim/store_actions.hpp"
 
 namespace vantoro::testing {
 namespace {
 
-struct Case {
-  const char* setup;   // NAME=VALUE pairs on a settled team
-  bool can;            // what the CanX answers
-  const char* expect;  // NAME=VALUE pairs afterwards
-};
-
-// Runs each case: the Can answer, then the action, which changes nothing
-// when it may not act.
-template <class CanFn, class ActFn>
-void RunCases(std::initializer_list<Case> cases, CanFn can, ActFn act) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.setup);
-    auto state = SettledTeam();
-    Assign(*state, c.setup);
-    EXPECT_EQ(can(*state), c.can);
-    const TeamRecord before = state->Team;
-    act(*state);
-    if (!c.can) {
-      EXPECT_EQ(Differences(before, state->Team), "");
-    }
-    EXPECT_EQ(Mismatches(*state, c.expect), "");
-  }
-}
-
 TEST(ClubhouseTest, UpgradesCostTheirLevelAndNeverPayTheTeam) {
   const auto can = [](const GameState& s) { return CanUpgrade(s, Upgrade::Locks); };
   const auto buy = [](GameState& s) { BuyUpgrade(s, Upgrade::Locks); };
-  RunCases({{"LockStrength=1 Cash=50", true, "LockStrength=2 Cash=0"},
-            {"LockStrength=2 Cash=100", true, "LockStrength=3 Cash=0"},
-            {"LockStrength=1 Cash=49", false, "LockStrength=1"},
+  RunCases({{"LockStrength=1 Cash=50", {}, true, "LockStrength=2 Cash=0"},
+            {"LockStrength=2 Cash=100", {}, true, "LockStrength=3 Cash=0"},
+            {"LockStrength=1 Cash=49", {}, false, "LockStrength=1"},
             // 2^31 - 1 times 50 wraps below zero: not a price the team can be paid.
-            {"LockStrength=2147483647 Cash=1000", false, "Cash=1000"}},
+            {"LockStrength=2147483647 Cash=1000", {}, false, "Cash=1000"}},
            can, buy);
   const auto garage = [](GameState& s) { BuyUpgrade(s, Upgrade::Garage); };
   RunCases(
-      {{"GarageLevel=3 Cash=450", true, "GarageLevel=4 Cash=0"}},
+      {{"GarageLevel=3 Cash=450", {}, true, "GarageLevel=4 Cash=0"}},
       [](const GameState& s) { return CanUpgrade(s, Upgrade::Garage); }, garage);
 }
 
 TEST(ClubhouseTest, FittingsAreBoughtOnce) {
   const auto can = [](const GameState& s) { return CanBuyFitting(s, Fitting::PoolTable); };
   const auto buy = [](GameState& s) { BuyFitting(s, Fitting::PoolTable); };
-  RunCases({{"Cash=1500 PoolTable=0", true, "Cash=0 PoolTable=1"},
-            {"Cash=5000 PoolTable=1", false, "Cash=5000"},
-            {"Cash=1499 PoolTable=0", false, "PoolTable=0"}},
+  RunCases({{"Cash=1500 PoolTable=0", {}, true, "Cash=0 PoolTable=1"},
+            {"Cash=5000 PoolTable=1", {}, false, "Cash=5000"},
+            {"Cash=1499 PoolTable=0", {}, false, "PoolTable=0"}},
            can, buy);
   auto state = SettledTeam();
   Assign(*state, "Cash=1500");
@@ -65,15 +41,15 @@ TEST(ClubhouseTest, FittingsAreBoughtOnce) {
 }
 
 TEST(ClubhouseTest, AVehicleIsTradedInAtItsFullPrice) {
-  RunCases({{"Vehicle=2 Runtime.ViewedVehicle=4 Cash=3000", true, "Vehicle=4 Cash=0"},
-            {"Vehicle=2 Runtime.ViewedVehicle=4 Cash=2999", false, "Vehicle=2"},
-            {"Vehicle=2 Runtime.ViewedVehicle=1 Cash=0", true, "Vehicle=1 Cash=1500"},
-            {"Vehicle=3 Runtime.ViewedVehicle=3 Cash=9000", false, "Cash=9000"},
+  RunCases({{"Vehicle=2 Runtime.ViewedVehicle=4 Cash=3000", {}, true, "Vehicle=4 Cash=0"},
+            {"Vehicle=2 Runtime.ViewedVehicle=4 Cash=2999", {}, false, "Vehicle=2"},
+            {"Vehicle=2 Runtime.ViewedVehicle=1 Cash=0", {}, true, "Vehicle=1 Cash=1500"},
+            {"Vehicle=3 Runtime.ViewedVehicle=3 Cash=9000", {}, false, "Cash=9000"},
             // A number that names no vehicle is worth nothing and cannot be bought.
-            {"Vehicle=2147483647 Runtime.ViewedVehicle=1 Cash=1500", true, "Vehicle=1 Cash=0"},
-            {"Vehicle=-1 Runtime.ViewedVehicle=2 Cash=2999", false, "Cash=2999"},
-            {"Vehicle=1 Runtime.ViewedVehicle=5 Cash=99999", false, "Vehicle=1"},
-            {"Vehicle=1 Runtime.ViewedVehicle=0 Cash=99999", false, "Vehicle=1"}},
+            {"Vehicle=2147483647 Runtime.ViewedVehicle=1 Cash=1500", {}, true, "Vehicle=1 Cash=0"},
+            {"Vehicle=-1 Runtime.ViewedVehicle=2 Cash=2999", {}, false, "Cash=2999"},
+            {"Vehicle=1 Runtime.ViewedVehicle=5 Cash=99999", {}, false, "Vehicle=1"},
+            {"Vehicle=1 Runtime.ViewedVehicle=0 Cash=99999", {}, false, "Vehicle=1"}},
            CanTradeVehicle, TradeVehicle);
 }
 
@@ -105,46 +81,58 @@ TEST(ClubhouseTest, LoadPercentagesByVehicle) {
 
 TEST(StoreTest, RepairAndSaleArePricedByTypeAndCondition) {
   const char* type6 = "Runtime.SelectedPlayer=2 PlayerMarkerType[2]=6 PlayerMarkerCondition[2]=40 ";
-  RunCases({{(std::string(type6) + "Cash=360").c_str(), true, "Cash=0 PlayerMarkerCondition[2]=100"},
-            {(std::string(type6) + "Cash=359").c_str(), false, "PlayerMarkerCondition[2]=40"},
-            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=0 Cash=500", false, "Cash=500"},
-            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=3 PlayerMarkerCondition[2]=150 Cash=0", false,
+  RunCases({{(std::string(type6) + "Cash=360").c_str(), {}, true, "Cash=0 PlayerMarkerCondition[2]=100"},
+            {(std::string(type6) + "Cash=359").c_str(), {}, false, "PlayerMarkerCondition[2]=40"},
+            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=0 Cash=500", {}, false, "Cash=500"},
+            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=3 PlayerMarkerCondition[2]=150 Cash=0",
+             {},
+             false,
              "Cash=0"},
-            {"Runtime.SelectedPlayer=9 Cash=500", false, "Cash=500"}},
+            {"Runtime.SelectedPlayer=9 Cash=500", {}, false, "Cash=500"}},
            CanRepair, Repair);
-  RunCases({{(std::string(type6) + "PlayerMarkerCustom[2]=0 Cash=0").c_str(), true,
+  RunCases({{(std::string(type6) + "PlayerMarkerCustom[2]=0 Cash=0").c_str(),
+             {},
+             true,
              "Cash=360 PlayerMarkerType[2]=0 PlayerMarkerCondition[2]=40"},
-            {(std::string(type6) + "PlayerMarkerCustom[2]=3 Cash=0").c_str(), true,
+            {(std::string(type6) + "PlayerMarkerCustom[2]=3 Cash=0").c_str(),
+             {},
+             true,
              "Cash=460 PlayerMarkerType[2]=0 PlayerMarkerCustom[2]=0"},
-            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=0 Cash=0", false, "Cash=0"},
+            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=0 Cash=0", {}, false, "Cash=0"},
             // A damaged condition would make the sale cost money: no sale.
-            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=5 PlayerMarkerCondition[2]=-20 Cash=100", false,
+            {"Runtime.SelectedPlayer=2 PlayerMarkerType[2]=5 PlayerMarkerCondition[2]=-20 Cash=100",
+             {},
+             false,
              "Cash=100"}},
            CanSell, Sell);
 }
 
 TEST(StoreTest, PaintIsSoldByTheBox) {
-  RunCases({{"Runtime.PaintPrice=12 Cash=120 Paintballs=5", true, "Cash=0 Paintballs=1005"},
-            {"Runtime.PaintPrice=12 Cash=119", false, "Cash=119"},
-            {"Runtime.PaintPrice=-5 Cash=0", false, "Cash=0"}},
+  RunCases({{"Runtime.PaintPrice=12 Cash=120 Paintballs=5", {}, true, "Cash=0 Paintballs=1005"},
+            {"Runtime.PaintPrice=12 Cash=119", {}, false, "Cash=119"},
+            {"Runtime.PaintPrice=-5 Cash=0", {}, false, "Cash=0"}},
            CanBuyPaint, BuyPaint);
 }
 
 TEST(StoreTest, TheCatalogueSellsReleasedModelsToPlayersWithout) {
   const char* none = "Runtime.SelectedPlayer=3 PlayerMarkerType[3]=0 Cash=5000 ";
   const auto with = [&](const char* more) { return std::string(none) + more; };
-  RunCases({{with("Year=2000 Runtime.CatalogItem=3").c_str(), true,
+  RunCases({{with("Year=2000 Runtime.CatalogItem=3").c_str(),
+             {},
+             true,
              "PlayerMarkerType[3]=3 Cash=4508 PlayerMarkerCondition[3]=100 PlayerMarkerAge[3]=0"},
-            {with("Year=2000 Runtime.CatalogItem=4").c_str(), false, "Cash=5000"},
-            {with("Year=2004 Runtime.CatalogItem=7").c_str(), true, "PlayerMarkerType[3]=7 Cash=3852"},
-            {with("Year=2004 Runtime.CatalogItem=5 GameType=1").c_str(), false, "Cash=5000"},
-            {with("Year=2004 Runtime.CatalogItem=4 GameType=1").c_str(), true, "PlayerMarkerType[3]=4"},
+            {with("Year=2000 Runtime.CatalogItem=4").c_str(), {}, false, "Cash=5000"},
+            {with("Year=2004 Runtime.CatalogItem=7").c_str(), {}, true, "PlayerMarkerType[3]=7 Cash=3852"},
+            {with("Year=2004 Runtime.CatalogItem=5 GameType=1").c_str(), {}, false, "Cash=5000"},
+            {with("Year=2004 Runtime.CatalogItem=4 GameType=1").c_str(), {}, true, "PlayerMarkerType[3]=4"},
             {"Runtime.SelectedPlayer=3 PlayerMarkerType[3]=2 Cash=5000 Year=2004 Runtime.CatalogItem=1",
-             false, "Cash=5000"},
-            {with("Year=2007 Runtime.CatalogItem=10 Cash=1640").c_str(), true, "Cash=0"},
-            {with("Year=2007 Runtime.CatalogItem=10 Cash=1639").c_str(), false, "Cash=1639"},
-            {with("Year=2100 Runtime.CatalogItem=11").c_str(), false, "Cash=5000"},
-            {with("Year=2100 Runtime.CatalogItem=-5").c_str(), false, "Cash=5000"}},
+             {},
+             false,
+             "Cash=5000"},
+            {with("Year=2007 Runtime.CatalogItem=10 Cash=1640").c_str(), {}, true, "Cash=0"},
+            {with("Year=2007 Runtime.CatalogItem=10 Cash=1639").c_str(), {}, false, "Cash=1639"},
+            {with("Year=2100 Runtime.CatalogItem=11").c_str(), {}, false, "Cash=5000"},
+            {with("Year=2100 Runtime.CatalogItem=-5").c_str(), {}, false, "Cash=5000"}},
            CanBuyCatalogItem, BuyCatalogItem);
 }
 
@@ -168,16 +156,25 @@ TEST(StoreTest, CustomisationsFitTheirMarkersOncePerMarker) {
   }
   RunCases({{"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=6 PlayerMarkerCustom[1]=2 Runtime.CustomChoice=4 "
              "Cash=900",
-             false, "PlayerMarkerCustom[1]=2"},
+             {},
+             false,
+             "PlayerMarkerCustom[1]=2"},
             {"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=6 PlayerMarkerCustom[1]=0 Runtime.CustomChoice=4 "
              "Cash=249",
-             false, "Cash=249"}},
+             {},
+             false,
+             "Cash=249"}},
            CanBuyCustomisation, BuyCustomisation);
   RunCases(
-      {{"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=6 PlayerMarkerCustom[1]=0", true, "Runtime.HubPage=4"},
-       {"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=6 PlayerMarkerCustom[1]=1 Runtime.HubPage=3", false,
+      {{"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=6 PlayerMarkerCustom[1]=0",
+        {},
+        true,
+        "Runtime.HubPage=4"},
+       {"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=6 PlayerMarkerCustom[1]=1 Runtime.HubPage=3",
+        {},
+        false,
         "Runtime.HubPage=3"},
-       {"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=0 Runtime.HubPage=3", false, "Runtime.HubPage=3"}},
+       {"Runtime.SelectedPlayer=1 PlayerMarkerType[1]=0 Runtime.HubPage=3", {}, false, "Runtime.HubPage=3"}},
       CanOpenCustomise, OpenCustomise);
 }
 

@@ -241,6 +241,32 @@ TEST(CanvasPicture, InPlaceOfAnAlikeOneRedrawsOnlyWhereTheyDiffer) {
   EXPECT_EQ(canvas.At(130, 11), frames[0].At(100, 7));
 }
 
+#ifndef NDEBUG
+// A picture is known by where its pixels are: one changed in place would go
+// on showing what it held before, so a build with assertions stops a read,
+// whichever way it was drawn. One pixel changed is caught within 61 reads.
+TEST(CanvasPictureDeathTest, ChangedInPlaceStopsTheRead) {
+  const std::function<void(Canvas&, const Image&)> ways[] = {
+      [](Canvas& c, const Image& p) { c.Picture(10, 4, p); },
+      [](Canvas& c, const Image& p) { c.Backdrop(p); },
+      [](Canvas& c, const Image& p) { c.StretchPicture(0, 0, 30, 20, p); },
+  };
+  for (const auto& draw : ways) {
+    Image picture = Checker(64, 48);
+    Canvas canvas(64, 48);
+    draw(canvas, picture);
+    (void)canvas.Pixels();
+    picture.Set(3, 5, kPen);
+    EXPECT_DEATH(
+        for (int read = 0; read < 61; ++read) {
+          draw(canvas, picture);
+          (void)canvas.Pixels();
+        },
+        "picture at .* changed after it was drawn");
+  }
+}
+#endif
+
 // A small pool of ops of every kind, so that frames often repeat rows
 // exactly: Draw(canvas, kind, a, b, k) draws one of them, `dx` columns to
 // the left.

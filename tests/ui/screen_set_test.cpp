@@ -44,7 +44,7 @@ class ScreenSetTest : public ::testing::Test {
     for (int i = 0; i < kScreenCount; ++i) {
       screens.Install(static_cast<ScreenId>(i),
                       std::make_unique<RecordingScreen>(
-                          log, std::string(kScreenSpecs[static_cast<std::size_t>(i)].Name)));
+                          log, std::string(kScreenTable[static_cast<std::size_t>(i)].Name)));
     }
     screens.Start(0);
   }

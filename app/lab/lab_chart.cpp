@@ -1,4 +1,4 @@
-#include "app/lab_chart.hpp"
+#include "app/lab/lab_chart.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/lab.hpp"
+#include "app/lab/lab.hpp"
 
 #include <unistd.h>
 

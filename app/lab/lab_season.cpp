@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/lab.hpp"
+#include "app/lab/lab.hpp"
 #include "sim/calendar.hpp"
 #include "sim/finance_actions.hpp"
 #include "sim/month.hpp"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/lab.hpp"
+#include "app/lab/lab.hpp"
 
 namespace vantoro::lab {
 

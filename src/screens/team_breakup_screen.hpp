@@ -1,0 +1,20 @@
+#pragma once
+// The losing end of a game: the team has broken up; a press returns to the
+// title.
+
+#include "screens/context.hpp"
+#include "ui/screen.hpp"
+
+namespace vantoro {
+
+class TeamBreakupScreen final : public Screen {
+ public:
+  explicit TeamBreakupScreen(ScreenContext context) : ctx_(context) {}
+  void Draw(Canvas& canvas) override;
+  void Press(int x, int y) override;
+
+ private:
+  ScreenContext ctx_;
+};
+
+}  // namespace vantoro
