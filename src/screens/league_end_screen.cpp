@@ -71,6 +71,8 @@ void LeagueEndScreen::DrawTable(Canvas& canvas) {
   }
 }
 
+// The rockets and their bursts only move a picture, though they draw from
+// the generator.
 void LeagueEndScreen::DrawFireworks(Canvas& canvas) {
   GameState& s = ctx_.State;
   RuntimeState& r = s.Runtime;

@@ -2,7 +2,7 @@
 // The losing end of a game: the team has broken up; a press returns to the
 // title.
 
-#include "screens/context.hpp"
+#include "ui/screen_context.hpp"
 #include "ui/screen.hpp"
 
 namespace vantoro {

@@ -347,10 +347,7 @@ class ButtonStateTest : public ScreenTest {
       ADD_FAILURE() << c.Name << " " << when << ": " << fault;
   }
   // A game from the title again, in the same save folder.
-  void Fresh() {
-    driver = std::make_unique<Driver>(SharedFonts(), pictures, folder);
-    driver->Platform().EchoMessages = false;
-  }
+  void Fresh() { ReplaceDriver(folder); }
   void Walk(const PageCase& c, int seed) {
     std::mt19937 rng(static_cast<unsigned>(seed));
     Fresh();
