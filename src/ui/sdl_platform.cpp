@@ -29,11 +29,28 @@ struct SdlPlatform::Impl {
   bool direct = false;         // the surface is compared and written directly
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
   Image shown;                 // otherwise, what the window shows now, to send only what changed
+  void* x11 = nullptr;         // the X server's connection, to sleep on between ticks
   FrameChanges changes;        // this tick's, kept for their room
   std::vector<SDL_Rect> sent;
 };
 
 namespace {
+
+// Waits up to `wait` ms for the next event. SDL_WaitEventTimeout pumps
+// SDL's events twice each time (on entry, and again as its own wait
+// begins), and Xlib's check of the socket in each pump is several system
+// calls; on X11 this pumps once, and not at all when the wait runs out:
+// an idle window then costs one pump per tick.
+bool WaitForEvent(void* x11, SDL_Event& event, int wait) {
+  if (!x11) return SDL_WaitEventTimeout(&event, wait) != 0;
+  if (SDL_PollEvent(&event)) return true;  // what arrived while the tick drew
+  if (wait <= 0) return false;
+  // Events SDL queued outside a pump are due now; the socket would not tell.
+  if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0 || SleepOnX11(x11, wait)) {
+    return SDL_PollEvent(&event);  // an interrupt becomes SDL's quit event here
+  }
+  return false;
+}
 
 // Gives the window the usable area of its display (without the desktop's
 // panels), as maximising would have.
@@ -84,13 +101,13 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
-  void* const x11 = X11DisplayOf(impl_->window);
+  impl_->x11 = X11DisplayOf(impl_->window);
   // On an X server without a window manager (a kiosk, a bare session, a
   // virtual display) nothing acts on the request to maximise, and the
   // frame would sit unscaled in an 800 x 600 window. Asking the manager
   // beforehand, rather than waiting to see whether the window grew, leaves
   // a desktop that maximises a little late alone.
-  if (x11 && !X11CanMaximise(x11)) FillUsableArea(impl_->window);
+  if (impl_->x11 && !X11CanMaximise(impl_->x11)) FillUsableArea(impl_->window);
   if (!SDL_GetWindowSurface(impl_->window)) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return false;
@@ -232,7 +249,7 @@ void SdlPlatform::Run(ScreenSet& screens) {
     const auto next = screens.NextWake();
     const std::int64_t wait = next ? std::clamp<std::int64_t>(*next - now, 0, 1000) : 1000;
     SDL_Event event;
-    const bool woken = SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0;
+    const bool woken = WaitForEvent(impl_->x11, event, static_cast<int>(wait));
     // Ticks that did not wake the program fell due while it slept on
     // purpose: they run now, each at its own time. Lateness beyond the
     // planned sleep is a real stall, for the tick rule at the loop's top.

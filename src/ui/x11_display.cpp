@@ -4,6 +4,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <poll.h>
 
 #include <cstdio>
 
@@ -63,6 +64,16 @@ bool X11CanMaximise(void* display) {
   }
   if (data) XFree(data);
   return knowsWide && knowsTall;
+}
+
+bool SleepOnX11(void* display, int wait) {
+  auto* x11 = static_cast<Display*>(display);
+  // Events Xlib has read from the socket but not handed over would not wake
+  // the poll. Counting them reads nothing; flushing here would cost a
+  // system call per tick, and the pump before has flushed already.
+  if (XEventsQueued(x11, QueuedAlready) > 0) return true;
+  pollfd connection{ConnectionNumber(x11), POLLIN, 0};
+  return poll(&connection, 1, wait < 0 ? 0 : wait) != 0;
 }
 
 }  // namespace vantoro

@@ -1,6 +1,7 @@
 #pragma once
 // The X window system's connection, for the SDL platform on X11: its
-// protocol errors, and whether a window manager maximises the window.
+// protocol errors, whether a window manager maximises the window, and
+// sleeping on it between ticks.
 
 struct SDL_Window;
 
@@ -23,5 +24,12 @@ void* X11DisplayOf(SDL_Window* window);
 // of the desktop standard (EWMH). On a bare X server nothing acts on the
 // request, and the window keeps the size it was created with.
 bool X11CanMaximise(void* display);
+
+// Sleeps until the X server has something to say or `wait` ms have passed.
+// Call it just after SDL pumped its events: that pump sent every request
+// Xlib held. True when there may be events to pump: the server wrote, Xlib
+// already holds some, or a signal (an interrupt from the terminal) cut the
+// sleep short.
+bool SleepOnX11(void* display, int wait);
 
 }  // namespace vantoro
