@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vantoro::art {
 
@@ -23,6 +24,44 @@ void Paste(Image& image, const Region& r) {
     std::copy_n(&r.Pixels.Pixels[r.Pixels.Index(0, y)], r.Pixels.Width,
                 &image.Pixels[image.Index(r.X, r.Y + y)]);
   }
+}
+
+Field BigShapes::Polygon(int width, int height, std::span<const Point> points) const {
+  Field f(width, height);
+  std::vector<Point> big;
+  for (const Point& p : points) big.push_back(Big(p));
+  FillPolygon(f, big);
+  return f;
+}
+
+Field BigShapes::Polygon(const Image& big, std::span<const Point> points) const {
+  return Polygon(big.Width, big.Height, points);
+}
+
+Field BigShapes::Box(const Image& big, float left, float top, float right, float bottom) const {
+  const Point corners[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+  return Polygon(big, corners);
+}
+
+void BigShapes::Line(Field& f, Point a, Point b, float width) const {
+  ThickLine(f, a.X * Factor, a.Y * Factor, b.X * Factor, b.Y * Factor, width * Factor);
+}
+
+Field BigShapes::Line(const Image& big, Point a, Point b, float width) const {
+  Field f(big.Width, big.Height);
+  Line(f, a, b, width);
+  return f;
+}
+
+Field BigShapes::Ellipse(const Image& big, Point centre, float rx, float ry) const {
+  Field f(big.Width, big.Height);
+  FillEllipse(f, centre.X * Factor, centre.Y * Factor, rx * Factor, ry * Factor);
+  return f;
+}
+
+void BigShapes::Shaded(Image& big, const Field& mask, Color colour, float strength, int bevel) const {
+  Paint(big, mask, colour);
+  ApplyLight(big, Bevel(mask, bevel * static_cast<int>(Factor), -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
 }
 
 void Glint(Image& image, float x, float y, float size, const GlintStyle& style) {
