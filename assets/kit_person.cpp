@@ -189,15 +189,6 @@ Side SideOf(const Pose& p) {
           s(p.Foot[1]), s(p.Hand[0]), p.Aim,     s(p.Hand[1]), p.OnMarker};
 }
 
-// Where a pose stands and how large and which way it faces.
-struct Placement {
-  Point At;
-  float Scale;
-  float Facing;  // 1 right, -1 left
-  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
-  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
-};
-
 // The elbow of an arm from the shoulder to the hand, bent downwards.
 Point Elbow(Point s, Point h, float upper, float lower) {
   const float dx = h.X - s.X, dy = h.Y - s.Y;

@@ -36,6 +36,16 @@ struct Pose {
   float OnMarker = 0.0f;  // side-on: 1 when the free hand holds the foregrip
 };
 
+// Where a pose stands (its feet), how large (1: a player 75 pixels tall)
+// and which way it faces.
+struct Placement {
+  Point At;
+  float Scale;
+  float Facing;  // 1 right, -1 left
+  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
+  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
+};
+
 // Standing straight, arms down, facing us: front poses start from this.
 Pose Standing();
 

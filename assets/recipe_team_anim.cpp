@@ -181,15 +181,6 @@ constexpr Kit kOurs{
 constexpr Kit kTheirs{
     .Jersey = Rgb(0xC42A2A), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x2A2226), .Wrap = Rgb(0x1A1A1A)};
 
-// Where a pose stands and how large and which way it faces.
-struct Placement {
-  Point At;
-  float Scale;
-  float Facing;  // 1 right, -1 left
-  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
-  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
-};
-
 // The team's electros, the paint in them showing through the loaders.
 constexpr int kTeamMarker = 7;
 
