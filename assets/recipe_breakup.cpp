@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "assets/art.hpp"
-#include "assets/kit_face.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
@@ -347,46 +346,357 @@ void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, floa
 
 // ---------------------------------------------------------------- faces
 
-// One of the two, sulking: where the head is in the final picture, and the
-// face the kit paints there.
-struct Sulker {
+struct Face {
   Point Centre;  // the middle of the eye line, final pixels
   float Size;    // half the head's width, final pixels
-  float Turn;    // -1..1: turned to our left or right
+  float Turn;    // radians: negative turned to our left
   float Tilt;    // radians: the head rolled, positive clockwise
-  FaceLook Look;
-  // A point of the head, u across and v down in half-widths of the head
-  // from the middle of the eye line, rolled with it.
-  Point At(float u, float v) const {
-    const float c = std::cos(Tilt), s = std::sin(Tilt), x = u * Size, y = v * Size;
-    return {Centre.X + x * c - y * s, Centre.Y + x * s + y * c};
-  }
-  // Where the front of the face has moved to with the turn, in half-widths.
-  float Front() const { return 0.42f * Turn; }
+  float Gaze;    // -1..1: the eyes sliding to our left or right
+  Color Skin, Hair, Iris;
+  bool Stubble;
 };
 
-// The face is painted upright and face-on by the kit, lit by the lamp on
-// the left, then turned and rolled into place; the window catches its far
-// edge.
-void DrawFace(const Sheet& s, Image& image, const Sulker& p) {
-  const Head head = ShapeHead(
-      p.Look, {s.BX(p.Centre.X), s.BY(p.Centre.Y), p.Size * kS, p.Turn, -kHeadLightX, s.W, s.H, p.Tilt});
-  const Image under = image;
-  PaintBackHair(image, head);
-  PaintFace(image, head);
-  const Field outline = LayHead(image, under, head);
-  // The lamp is dim: the side turned from it falls into the room's gloom.
-  const Rect ink = InkBounds(outline, 0.0f);
-  Field away = outline;
-  for (int y = 0; y < s.H; ++y)
-    for (int x = 0; x < s.W; ++x)
-      away(x, y) *=
-          SmoothStep(static_cast<float>(ink.Left), static_cast<float>(ink.Right), static_cast<float>(x)) *
-          0.55f;
-  Shade(image, away, 1.0f);
-  Field rim = Rim(outline, -3 * kS, 0);
-  BoxBlur(rim, kS, 2);
-  AddLight(image, rim, Rgb(0x4A6A9A), 0.4f);
+// The head's own frame: u across, v down, both in half-widths of the head,
+// with the eye line at v = 0.
+class HeadFrame {
+ public:
+  explicit HeadFrame(const Face& f) : f_(f), c_(std::cos(f.Tilt)), s_(std::sin(f.Tilt)) {}
+  Point At(float u, float v) const {
+    const float x = u * f_.Size, y = v * f_.Size;
+    return {f_.Centre.X + x * c_ - y * s_, f_.Centre.Y + x * s_ + y * c_};
+  }
+  // Where a feature `u` across the front of the face lands once the head has
+  // turned: the face wraps round a rounded head, so features on the far side
+  // crowd together and those on the near side spread.
+  float Wrap(float u, float radius = 1.0f) const {
+    const float a = std::asin(std::clamp(u / radius, -1.0f, 1.0f)) + f_.Turn;
+    return radius * std::sin(a);
+  }
+  // How much a feature at `u` faces us: 1 square on, 0 edge on.
+  float Facing(float u) const {
+    return std::max(std::cos(std::asin(std::clamp(u, -1.0f, 1.0f)) + f_.Turn), 0.0f);
+  }
+  std::vector<Point> OvalPoints(float cu, float cv, float ru, float rv, int n = 56) const {
+    std::vector<Point> pts;
+    for (int i = 0; i < n; ++i) {
+      const float a = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(n);
+      pts.push_back(At(cu + std::cos(a) * ru, cv + std::sin(a) * rv));
+    }
+    return pts;
+  }
+  const Face& F() const { return f_; }
+
+ private:
+  Face f_;
+  float c_, s_;
+};
+
+Field HeadMask(const Sheet& s, const HeadFrame& h) {
+  Field head = s.Blank();
+  s.PolyV(head, h.OvalPoints(0.0f, -0.32f, 1.0f, 1.12f));
+  const float shift = std::sin(h.F().Turn) * 0.3f;
+  // The jaw narrows to the chin, which swings round as the head turns.
+  std::vector<Point> jaw;
+  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f}, {-0.84f, 0.78f}, {-0.46f, 1.07f}, {0.0f, 1.14f},
+                           {0.46f, 1.07f},  {0.84f, 0.78f},  {0.96f, 0.35f},  {0.98f, -0.2f}};
+  for (const Point& p : outline) {
+    const float k = Clamp01((p.Y + 0.2f) / 1.3f);
+    jaw.push_back(h.At(p.X * (1.0f - 0.12f * std::fabs(std::sin(h.F().Turn)) * k) + shift * k, p.Y));
+  }
+  s.PolyV(head, jaw);
+  return Soft(head, kS);
+}
+
+// The skin of the head lit as a rounded volume: lamp from the upper left,
+// warm in the light and cooling into the shadow, the window's cold light
+// on the far edge, and warmer where the skin is thin.
+SkinLight HeadLight(const Sheet& s, const Field& mask, const HeadFrame& h) {
+  const Face& f = h.F();
+  SkinLight light;
+  light.Key = s.Blank();
+  Field cold = s.Blank(), warm = s.Blank();
+  const float ct = std::cos(-f.Tilt), st = std::sin(-f.Tilt);
+  const float lx = -0.62f, ly = -0.42f, lz = 0.66f;
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x) {
+      if (mask(x, y) <= 0.0f) continue;
+      // Back into the head's frame.
+      const Point at = s.Small(x, y);
+      const float dx = at.X - f.Centre.X, dy = at.Y - f.Centre.Y;
+      const float u = (dx * ct - dy * st) / f.Size, v = (dx * st + dy * ct) / f.Size;
+      const float nx = u / 1.05f, ny = (v + 0.15f) / 1.9f;
+      const float nz = std::sqrt(std::max(1.0f - nx * nx - ny * ny, 0.02f));
+      light.Key(x, y) = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
+      cold(x, y) = SmoothStep(0.55f, 0.95f, nx) * 0.8f;
+      warm(x, y) = SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
+    }
+  }
+  light.ShadowTint = {0.34f, 0.3f, 0.4f};
+  light.LitTint = {1.12f, 1.02f, 0.92f};
+  light.TintFrom = 0.0f;
+  light.TintTo = 1.0f;
+  light.Ambient = 1.0f;
+  light.KeyWeight = 0.0f;
+  light.FillWeight = 0.0f;
+  light.Added = {{std::move(cold), {0.1f, 0.16f, 0.28f}}, {std::move(warm), {0.05f, -0.01f, -0.02f}}};
+  return light;
+}
+
+// The ear on the side the head turns away from, drawn over the side of the
+// head: its rim catching light, the bowl inside in shadow, and a crease
+// where it meets the cheek.
+void DrawEar(const Sheet& s, Image& image, const HeadFrame& h) {
+  const Face& f = h.F();
+  const float side = f.Turn < 0.0f ? 1.0f : -1.0f;
+  const float u = h.Wrap(side * 0.999f) * 0.98f;
+  Field ear = s.Blank();
+  s.PolyV(ear, {h.At(u - side * 0.06f, -0.12f), h.At(u + side * 0.1f, -0.14f), h.At(u + side * 0.17f, 0.04f),
+                h.At(u + side * 0.12f, 0.3f), h.At(u + side * 0.02f, 0.46f), h.At(u - side * 0.07f, 0.42f)});
+  ear = Soft(ear, kS);
+  Field crease = s.Blank();
+  s.Curve(crease,
+          {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
+          0.05f * f.Size, 0.03f * f.Size);
+  Shade(image, Soft(crease, 2 * kS), 0.5f, Rgb(0x2A1418));
+  PaintSkin(image, ear, f.Skin, HeadLight(s, ear, h));
+  Paint(image, ear, Rgb(0xB0504A), 0.12f);
+  Field bowl = s.Blank();
+  s.PolyV(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
+  Shade(image, Multiplied(Soft(bowl, kS), ear), 0.55f, Rgb(0x3A1A18));
+  Field rim = s.Blank();
+  s.Curve(rim, {h.At(u + side * 0.06f, -0.08f), h.At(u + side * 0.13f, 0.08f), h.At(u + side * 0.08f, 0.32f)},
+          0.025f * f.Size, 0.015f * f.Size);
+  AddLight(image, Multiplied(Soft(rim, kS), ear), Rgb(0xFFD8C0), 0.12f);
+}
+
+void DrawEye(const Sheet& s, Image& image, const HeadFrame& h, float fu, float side) {
+  const Face& f = h.F();
+  const float u = h.Wrap(fu);
+  const float facing = h.Facing(fu);
+  if (facing < 0.15f) return;
+  const float w = 0.21f * std::max(facing, 0.45f);
+  // The socket: a soft shadow the brow throws over the eye.
+  Field socket = s.Blank();
+  s.PolyV(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
+  Shade(image, Soft(socket, 5 * kS), 0.42f, Rgb(0x2A1418));
+
+  // An almond, its upper lid heavy and low: bored, tired, sulking.
+  std::vector<Point> almond;
+  constexpr int kN = 14;
+  for (int i = 0; i <= kN; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
+    const float droop = 0.025f * t * side;  // the outer corner sits a touch lower
+    almond.push_back(h.At(u + t * w, -0.055f * (1.0f - t * t) + droop));
+  }
+  for (int i = kN; i >= 0; --i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
+    const float droop = 0.025f * t * side;
+    almond.push_back(h.At(u + t * w, 0.08f * (1.0f - t * t) + droop));
+  }
+  Field white = s.Blank();
+  s.PolyV(white, almond);
+  Paint(image, white, Rgb(0xC8BEB8));
+  // The iris, cut by the lids.
+  Field iris = s.Blank();
+  const Point ic = h.At(u + f.Gaze * w * 0.5f, 0.0f);
+  s.Oval(iris, ic.X, ic.Y, 0.085f * f.Size * std::max(facing, 0.6f), 0.085f * f.Size);
+  iris = Multiplied(iris, white);
+  Paint(image, iris, f.Iris);
+  Field pupil = s.Blank();
+  s.Oval(pupil, ic.X, ic.Y, 0.038f * f.Size, 0.038f * f.Size);
+  Paint(image, Multiplied(pupil, white), Rgb(0x0A0606));
+  // The lid's shadow across the top of the eye, and the lash line.
+  Field upper = s.Blank();
+  std::vector<Point> lash;
+  for (int i = 0; i <= kN; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
+    const Point p = h.At(u + t * w * 1.05f, -0.055f * (1.0f - t * t) + 0.025f * t * side);
+    lash.push_back(p);
+  }
+  s.Curve(upper, lash, 0.022f * f.Size, 0.03f * f.Size);
+  Shade(image, Subtracted(white, Soft(Shifted(white, 0, 3 * kS), kS)), 0.35f, Rgb(0x2A1A1A));
+  Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
+  // The crease of the heavy lid above.
+  Field crease = s.Blank();
+  std::vector<Point> fold;
+  for (int i = 0; i <= 8; ++i) {
+    const float t = -0.9f + 1.8f * static_cast<float>(i) / 8;
+    fold.push_back(h.At(u + t * w, -0.13f - 0.035f * (1.0f - t * t) + 0.02f * t * side));
+  }
+  s.Curve(crease, fold, 0.012f * f.Size, 0.016f * f.Size);
+  Shade(image, Soft(crease, kS), 0.5f, Rgb(0x3A2020));
+  // A small catch light keeps the eye alive.
+  Field glint = s.Blank();
+  const Point g = h.At(u + f.Gaze * w * 0.5f - 0.03f, -0.02f);
+  s.Oval(glint, g.X, g.Y, 0.018f * f.Size, 0.018f * f.Size);
+  Paint(image, Multiplied(glint, white), Rgb(0xE8E8F0), 0.8f);
+}
+
+void DrawBrow(const Sheet& s, Image& image, const HeadFrame& h, float fu, float side) {
+  const Face& f = h.F();
+  if (h.Facing(fu) < 0.1f) return;
+  // Drawn together at the inner ends: a frown, not a scowl.
+  std::vector<Point> pts;
+  for (int i = 0; i <= 6; ++i) {
+    const float t = static_cast<float>(i) / 6.0f;  // from the inner end out
+    const float frontal = fu - side * 0.22f + side * 0.5f * t;
+    pts.push_back(h.At(h.Wrap(frontal), -0.2f - 0.1f * t + 0.06f * t * t));
+  }
+  Field brow = s.Blank();
+  s.Curve(brow, pts, 0.085f * f.Size, 0.045f * f.Size);
+  Paint(image, Soft(brow, kS / 2 + 1), f.Hair, 0.92f);
+}
+
+void DrawNose(const Sheet& s, Image& image, const HeadFrame& h) {
+  const Face& f = h.F();
+  const float tip = h.Wrap(0.0f, 1.12f);
+  const float bridge = h.Wrap(0.0f, 1.0f);
+  // The shadow side of the nose, away from the lamp.
+  Field side = s.Blank();
+  const float off = 0.09f;
+  s.Curve(
+      side,
+      {h.At(bridge + off, -0.12f), h.At((bridge + tip) * 0.5f + off, 0.2f), h.At(tip + off * 0.9f, 0.44f)},
+      0.05f * f.Size, 0.09f * f.Size);
+  Shade(image, Soft(side, 3 * kS), 0.4f, Rgb(0x2A1418));
+  // Under the nose and the nostrils.
+  Field under = s.Blank();
+  const Point base = h.At(tip, 0.5f);
+  s.Oval(under, base.X, base.Y, 0.17f * f.Size, 0.05f * f.Size);
+  Shade(image, Soft(under, 2 * kS), 0.5f, Rgb(0x2A1418));
+  Field nostrils = s.Blank();
+  for (const float d : {-0.085f, 0.085f}) {
+    const Point n = h.At(tip + d * h.Facing(d), 0.48f);
+    s.Oval(nostrils, n.X, n.Y, 0.035f * f.Size, 0.022f * f.Size);
+  }
+  Shade(image, Soft(nostrils, kS), 0.65f, Rgb(0x1A0A0A));
+  // Light along the bridge and on the tip.
+  Field light = s.Blank();
+  s.Curve(light, {h.At(bridge - 0.03f, -0.05f), h.At(tip - 0.03f, 0.4f)}, 0.025f * f.Size, 0.05f * f.Size);
+  AddLight(image, Soft(light, 2 * kS), Rgb(0xFFE0C8), 0.16f);
+}
+
+void DrawMouth(const Sheet& s, Image& image, const HeadFrame& h) {
+  const Face& f = h.F();
+  std::vector<Point> line;
+  for (int i = 0; i <= 8; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / 8;
+    // Pressed flat, the corners turned down.
+    const float v = 0.78f + 0.045f * t * t - 0.015f * (1.0f - t * t);
+    line.push_back(h.At(h.Wrap(t * 0.27f), v));
+  }
+  Field lips = s.Blank();
+  // The lower lip, a little fuller, catching some light.
+  const Point lower = h.At(h.Wrap(0.0f), 0.86f);
+  s.Oval(lips, lower.X, lower.Y, 0.18f * f.Size * h.Facing(0.0f), 0.055f * f.Size);
+  Paint(image, Soft(lips, 2 * kS), Lerp(f.Skin, Rgb(0xA04A4A), 0.35f), 0.6f);
+  Field underLip = s.Blank();
+  const Point ul = h.At(h.Wrap(0.0f), 0.95f);
+  s.Oval(underLip, ul.X, ul.Y, 0.14f * f.Size, 0.03f * f.Size);
+  Shade(image, Soft(underLip, 2 * kS), 0.35f, Rgb(0x2A1418));
+  Field crease = s.Blank();
+  s.Curve(crease, line, 0.03f * f.Size, 0.03f * f.Size);
+  Paint(image, Soft(crease, kS / 2 + 1), Rgb(0x4A2220), 0.85f);
+}
+
+// Short, untidy hair: a cap over the top of the head with a ragged line
+// along the brow, and strands drawn through it.
+Field HairMask(const Sheet& s, const HeadFrame& h, std::uint32_t seed, float line) {
+  Field hair = s.Blank();
+  const Noise ragged(seed);
+  std::vector<Point> cap;
+  constexpr int kN = 48;
+  for (int i = 0; i <= kN; ++i) {
+    const float a = kPi + kPi * static_cast<float>(i) / kN;  // over the top
+    const float r = 1.08f + 0.07f * ragged.Value(static_cast<float>(i) * 0.7f, 0.5f);
+    cap.push_back(h.At(std::cos(a) * r, -0.32f + std::sin(a) * 1.2f * r));
+  }
+  // Down the sides to the temples, then the hairline across the brow.
+  cap.push_back(h.At(1.02f, 0.0f));
+  cap.push_back(h.At(0.9f, -0.1f));
+  for (int i = 0; i <= 12; ++i) {
+    const float t = 1.0f - 2.0f * static_cast<float>(i) / 12;
+    const float u = h.Wrap(t * 0.85f);
+    const float v = line - 0.08f * (1.0f - t * t) + 0.06f * ragged.Value(static_cast<float>(i) * 1.3f, 4.0f);
+    cap.push_back(h.At(u, v));
+  }
+  cap.push_back(h.At(-0.9f, -0.1f));
+  cap.push_back(h.At(-1.02f, 0.0f));
+  s.PolyV(hair, cap);
+  return Soft(hair, kS);
+}
+
+// Flat hair with fine streaks of sheen in noise stretched along its fall,
+// rounded by a soft bevel.
+void DrawHair(const Sheet& s, Image& image, const Field& hair, const HeadFrame& h, std::uint32_t seed) {
+  const Face& f = h.F();
+  const Noise strands(seed + 1);
+  HairLight light;
+  light.Ambient = 1.0f;
+  light.KeyWeight = 0.0f;
+  light.Sheen = s.Blank();
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x) {
+      if (hair(x, y) <= 0.0f) continue;
+      const Point at = s.Small(x, y);
+      light.Sheen(x, y) = SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3)) * 0.35f;
+    }
+  }
+  // The streaks add light rather than cover: shine is the hair plus it.
+  light.Shine = ToF(f.Hair) + ToF(Lerp(f.Hair, Rgb(0xC8B8A8), 0.5f));
+  PaintHair(image, hair, f.Hair, light);
+  ApplyLight(image, Bevel(hair, 6 * kS, -0.6f, -0.6f, 0.5f, 3.0f), hair, 0.55f);
+}
+
+void DrawStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& head) {
+  Field jaw = s.Blank();
+  s.PolyV(jaw, h.OvalPoints(h.Wrap(0.0f) * 0.5f, 0.85f, 0.95f, 0.42f));
+  jaw = Multiplied(Soft(jaw, 4 * kS), head);
+  const Noise grain(0x57B);
+  for (std::size_t i = 0; i < jaw.Values.size(); ++i) {
+    if (jaw.Values[i] <= 0.0f) continue;
+    const std::size_t w = static_cast<std::size_t>(s.W);
+    const float x = static_cast<float>(i % w), y = static_cast<float>(i / w);
+    jaw.Values[i] *= 0.6f + 0.4f * grain.Value(x * 0.7f, y * 0.7f);
+  }
+  Shade(image, jaw, 0.28f, Rgb(0x2A2220));
+}
+
+void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, float hairline) {
+  const HeadFrame h(f);
+  const Field head = HeadMask(s, h);
+  PaintSkin(image, head, f.Skin, HeadLight(s, head, h));
+  DrawEar(s, image, h);
+  if (f.Stubble) DrawStubble(s, image, h, head);
+  // Cheeks: a little colour where the blood is up.
+  Field cheeks = s.Blank();
+  for (const float u : {-0.55f, 0.55f}) {
+    if (h.Facing(u) < 0.2f) continue;
+    const Point c = h.At(h.Wrap(u), 0.42f);
+    s.Oval(cheeks, c.X, c.Y, 0.2f * f.Size, 0.14f * f.Size);
+  }
+  Paint(image, Multiplied(Soft(cheeks, 5 * kS), head), Rgb(0xB0504A), 0.14f);
+  // Hollows under the cheekbones and along the jaw give the face its bones.
+  Field hollows = s.Blank();
+  for (const float u : {-0.62f, 0.62f}) {
+    if (h.Facing(u) < 0.2f) continue;
+    const float side = u < 0.0f ? -1.0f : 1.0f;
+    s.Curve(hollows,
+            {h.At(h.Wrap(u), 0.48f), h.At(h.Wrap(u + side * 0.1f), 0.7f), h.At(h.Wrap(u * 0.85f), 0.88f)},
+            0.12f * f.Size, 0.04f * f.Size);
+  }
+  Shade(image, Multiplied(Soft(hollows, 4 * kS), head), 0.16f, Rgb(0x2A1418));
+  DrawNose(s, image, h);
+  DrawEye(s, image, h, -0.4f, -1.0f);
+  DrawEye(s, image, h, 0.4f, 1.0f);
+  DrawBrow(s, image, h, -0.4f, -1.0f);
+  DrawBrow(s, image, h, 0.4f, 1.0f);
+  DrawMouth(s, image, h);
+  const Field hair = HairMask(s, h, seed, hairline);
+  DrawHair(s, image, hair, h, seed);
+  // The hair throws a soft shadow on the forehead.
+  Shade(image, Multiplied(Subtracted(Soft(Shifted(hair, kS, 3 * kS), 3 * kS), hair), head), 0.45f,
+        Rgb(0x1A1010));
 }
 
 // ---------------------------------------------------------------- bodies
@@ -486,7 +796,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
                 {102.0f, 196.0f}});
   neck = Soft(neck, kS);
   Volume(image, neck, Rgb(0xB07A5A), 6 * kS, 0.5f, 0.2f);
-  NeckShadow(s, image, neck, 184.0f, 206.0f);
+  NeckShadow(s, image, neck, 170.0f, 200.0f);
   Volume(image, torso, kit.Jersey, 14 * kS);
   // Dark side panels and the collar.
   Field panels = s.Blank();
@@ -573,18 +883,19 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
 
 // The mask shoved up on the near player's head: goggle lens over the
 // forehead, the shell standing up above it, the strap round the head.
-void DrawPushedUpMask(const Sheet& s, Image& image, const Sulker& h) {
+void DrawPushedUpMask(const Sheet& s, Image& image, const Face& f) {
+  const HeadFrame h(f);
   Field strap = s.Blank();
   std::vector<Point> band;
   for (int i = 0; i <= 10; ++i) {
     const float t = -1.0f + 2.0f * static_cast<float>(i) / 10;
     band.push_back(h.At(t * 1.03f, -0.8f + 0.1f * t * t));
   }
-  s.Curve(strap, band, 0.14f * h.Size, 0.14f * h.Size);
+  s.Curve(strap, band, 0.14f * f.Size, 0.14f * f.Size);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
   Field shell = s.Blank();
-  const float c = h.Front();
+  const float c = h.Wrap(0.0f);
   s.PolyV(shell, {h.At(c - 0.95f, -0.82f), h.At(c - 0.88f, -1.3f), h.At(c - 0.5f, -1.62f),
                   h.At(c + 0.45f, -1.64f), h.At(c + 0.85f, -1.32f), h.At(c + 0.92f, -0.84f)});
   shell = Soft(shell, 2 * kS);
@@ -593,7 +904,7 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const Sulker& h) {
   Field vents = s.Blank();
   for (int k = -2; k <= 2; ++k) {
     const float u = c + static_cast<float>(k) * 0.22f;
-    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * h.Size, 0.035f * h.Size);
+    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * f.Size, 0.035f * f.Size);
   }
   Shade(image, Multiplied(vents, shell), 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
@@ -610,7 +921,7 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const Sulker& h) {
       Gradient{{0.0f, Rgb(0x8A6A48)}, {0.3f, Rgb(0x3A3020)}, {0.55f, Rgb(0x1A2A3A)}, {1.0f, Rgb(0x4A7AA0)}});
   Blend(image, tint, lens);
   Field flare = s.Blank();
-  s.Curve(flare, {h.At(c - 0.6f, -0.96f), h.At(c - 0.2f, -0.98f)}, 0.03f * h.Size, 0.015f * h.Size);
+  s.Curve(flare, {h.At(c - 0.6f, -0.96f), h.At(c - 0.2f, -0.98f)}, 0.03f * f.Size, 0.015f * f.Size);
   AddLight(image, Soft(flare, kS), Rgb(0xFFE8C8), 0.6f);
 }
 
@@ -638,7 +949,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
                 {242.0f, 206.0f}});
   neck = Soft(neck, kS);
   Volume(image, neck, Rgb(0x7A4E36), 6 * kS, 0.5f, 0.4f);
-  NeckShadow(s, image, neck, 195.0f, 216.0f);
+  NeckShadow(s, image, neck, 184.0f, 212.0f);
   Volume(image, torso, kit.Jersey, 14 * kS, 0.5f, 0.7f);
   Field collar = s.Blank();
   s.Curve(collar, {{236.0f, 214.0f}, {266.0f, 232.0f}, {296.0f, 214.0f}}, 7.0f, 7.0f);
@@ -728,53 +1039,21 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   Image tile = Cut(image, farBody);
   DrawHandsInPockets(farBody, tile);
   Put(image, tile, farBody);
-  // Unshaven, the brows drawn down, the mouth's corners turned down; the
-  // eyes slide away from the other one.
-  const Sulker far{{266.0f, 152.0f},
-                   33.0f,
-                   0.7f,
-                   0.1f,
-                   {Rgb(0x8A5A40),
-                    Rgb(0x1A1412),
-                    Rgb(0x3A2418),
-                    Hair::Crop,
-                    Beard::Stubble,
-                    0.9f,
-                    1.4f,
-                    1.15f,
-                    0.85f,
-                    -0.45f,
-                    1.1f,
-                    0xB0F1,
-                    {Mouth::Closed, 0.0f, 0.45f, -0.55f, 0.9f, 1.1f, 1.0f, 0.8f}}};
+  const Face far{{266.0f, 152.0f}, 33.0f,         0.5f,          0.1f, 0.8f,
+                 Rgb(0x8A5A40),    Rgb(0x1A1412), Rgb(0x3A2418), true};
   const Sheet farTile(204, 84, 130, 126);
   tile = Cut(image, farTile);
-  DrawFace(farTile, tile, far);
+  DrawFace(farTile, tile, far, 0xB0F1, -0.72f);
   Put(image, tile, farTile);
   const Sheet nearBody(10, 150, 220, 322);
   tile = Cut(image, nearBody);
   DrawFoldedArms(nearBody, tile, fonts);
   Put(image, tile, nearBody);
-  const Sulker near{{128.0f, 136.0f},
-                    35.5f,
-                    -0.65f,
-                    -0.12f,
-                    {Rgb(0xD09A78),
-                     Rgb(0x4A2E1E),
-                     Rgb(0x4A6A3A),
-                     Hair::Crop,
-                     Beard::None,
-                     0.85f,
-                     1.4f,
-                     1.0f,
-                     0.9f,
-                     -0.5f,
-                     1.0f,
-                     0xB0F2,
-                     {Mouth::Closed, 0.0f, 0.3f, -0.6f, 0.95f, 1.0f, 0.98f, -0.7f}}};
+  const Face near{{128.0f, 136.0f}, 35.5f,         -0.42f,        -0.12f, -0.7f,
+                  Rgb(0xD09A78),    Rgb(0x4A2E1E), Rgb(0x4A6A3A), false};
   const Sheet nearTile(56, 56, 146, 136);
   tile = Cut(image, nearTile);
-  DrawFace(nearTile, tile, near);
+  DrawFace(nearTile, tile, near, 0xB0F2, -0.62f);
   DrawPushedUpMask(nearTile, tile, near);
   Put(image, tile, nearTile);
   // Framed a little closer than drawn: the room's edges fall away and the
