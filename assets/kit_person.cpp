@@ -384,6 +384,41 @@ Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Poi
   return p;
 }
 
+Pose Running() {
+  return SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45}, -0.35f,
+                {0, 0}, 1.0f);
+}
+
+Pose StandingAim(float aim) {
+  return SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46}, aim, {0, 0},
+                1.0f);
+}
+
+Pose KneelingAim(float aim) {
+  return SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0}, {11, -38}, aim, {0, 0},
+                1.0f);
+}
+
+Pose Squatting() {
+  return SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30}, -1.25f,
+                {0, 0}, 1.0f);
+}
+
+Person Actor::Drawn(float big) const {
+  return {.Feet = {Feet.X * big, Feet.Y * big},
+          .Height = 75.0f * Scale * big,
+          .Facing = Facing,
+          .Seen = View::Side,
+          .Body = Body,
+          .Colours = *Colours,
+          .Marker = Marker,
+          .Look = {.Paint = Loaded}};
+}
+
+Point Actor::Joint(Point figure, float big) const {
+  return Placement{{Feet.X * big, Feet.Y * big}, Scale * big, Facing}(figure);
+}
+
 Pose Mixed(const Pose& a, const Pose& b, float k) {
   Pose p = a;
   const auto mix = [k](Point& into, Point from, Point to) { into = Mix(from, to, k); };

@@ -56,6 +56,12 @@ Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Poi
 // Joint by joint from a (k = 0) to b (k = 1).
 Pose Mixed(const Pose& a, const Pose& b, float k);
 
+// Side-on poses many scenes share; `aim` is the barrel's heading.
+Pose Running();                        // mid-stride, near foot planted, the marker across the chest
+Pose StandingAim(float aim = -0.08f);  // knees bent, the marker at the shoulder
+Pose KneelingAim(float aim = -0.1f);   // on one knee, upright
+Pose Squatting();                      // low, the marker upright against the chest
+
 struct Person {
   Point Feet;            // in the picture
   float Height = 75.0f;  // of the player standing, in pixels
@@ -69,6 +75,21 @@ struct Person {
   bool Flip = false;                         // front and back: the loader on the other side
   int Number = 0;                            // on the back of the jersey
   std::function<void(Image&)> InHands = {};  // a prop drawn under the gloves
+};
+
+// A side-on player in a picture drawn `big` times larger than its own
+// pixels: feet in picture pixels, 1 for a player 75 pixels tall.
+struct Actor {
+  Pose Body;
+  Point Feet;
+  float Scale;
+  float Facing;
+  const Kit* Colours;
+  int Marker;
+  Color Loaded = Rgb(0xFFD81E);  // the paint showing in the loader
+  Person Drawn(float big) const;
+  // A pose's point (figure pixels) in the large picture.
+  Point Joint(Point figure, float big) const;
 };
 
 // ---------------------------------------------------------------- painted heads

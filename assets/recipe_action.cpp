@@ -50,20 +50,16 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kStandAim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
-                              -0.08f, {0, 0}, 1.0f);
-const Pose kKneelAim = SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0},
-                              {11, -38}, -0.1f, {0, 0}, 1.0f);
+const Pose kStandAim = StandingAim();
+const Pose kKneelAim = KneelingAim();
 const Pose kLeanOut = SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36},
                              0.0f, {0, 0}, 1.0f);
-const Pose kSquat = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
-                           -1.25f, {0, 0}, 1.0f);
+const Pose kSquat = Squatting();
 const Pose kDive = SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27},
                           {27, -30}, 0.05f, {0, 0}, 1.0f);
 const Pose kSlide = SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1},
                            {18, -12}, -0.05f, {0, 0}, 1.0f);
-const Pose kRun = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45},
-                         -0.35f, {0, 0}, 1.0f);
+const Pose kRun = Running();
 // Running, the marker in one hand, the other free to carry the flag.
 const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0},
                               {4, -42}, 0.9f, {21, -48}, 0.0f);
@@ -71,35 +67,8 @@ const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -
 const Pose kWalkOff = SideOn({0, -34}, {2, -57}, {5, -65}, {-5, -17}, {-9, 0}, {6, -17}, {8, 0}, {8, -62},
                              -1.45f, {4, -86}, 0.0f);
 
-struct Actor {
-  Pose Body;
-  Point Feet;  // in picture pixels
-  float Scale;
-  float Facing;
-  const Kit* Colours;
-  int Marker;
-  Color Loaded = kOurPaint;
-};
-
-Person PersonOf(const Actor& a) {
-  return {.Feet = P(a.Feet.X, a.Feet.Y),
-          .Height = 75.0f * a.Scale * kS,
-          .Facing = a.Facing,
-          .Seen = View::Side,
-          .Body = a.Body,
-          .Colours = *a.Colours,
-          .Marker = a.Marker,
-          .Look = {.Paint = a.Loaded}};
-}
-
 // Draws the player; returns the muzzle in the large picture.
-Point Draw(Image& image, const Actor& a) { return DrawPlayer(image, PersonOf(a)); }
-
-// A pose's point (figure pixels) in the large picture.
-Point Joint(const Actor& a, Point figure) {
-  const float k = a.Scale * kS;
-  return {a.Feet.X * kS + figure.X * k * a.Facing, a.Feet.Y * kS + figure.Y * k};
-}
+Point Draw(Image& image, const Actor& a) { return DrawPlayer(image, a.Drawn(kS)); }
 
 // ---------------------------------------------------------------- scenery
 
@@ -431,7 +400,7 @@ void AirFlagRun(Image& image, Random& rng) {
   DrawCover(image, {Shape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
   const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kOurs, 7};
   Draw(image, runner);
-  Flag(image, Joint(runner, {21, -48}), Rgb(0xFFD81E), 1.0f);
+  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
   const float k[] = {0.55f, 0.8f};
   Stream(image, P(0.0f, 100.0f), P(238.0f, 118.0f), kTheirPaint, k);
   Burst(image, rng, P(40.0f, 168.0f), 3.0f, kTheirPaint);
@@ -516,7 +485,7 @@ void AirWalkOff(Image& image, Random& rng) {
   SplatStyle style;
   style.Radius = 5.0f * kS;
   style.Drips = 2;
-  const Point back = Joint(out, {-4, -46});
+  const Point back = out.Joint({-4, -46}, kS);
   Splat(hit, rng, back.X, back.Y, style);
   WetPaint(image, hit, kTheirPaint, static_cast<int>(2 * kS), 1.0f);
 }
@@ -573,7 +542,7 @@ void WoodsFlagRun(Image& image, Random& rng) {
   DrawCover(image, {Shape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
   const Actor runner{kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4};
   Draw(image, runner);
-  Flag(image, Joint(runner, {21, -48}), Rgb(0xFFD81E), 1.0f);
+  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
   const float k[] = {0.6f, 0.85f};
   Stream(image, P(0.0f, 90.0f), P(238.0f, 130.0f), kTheirPaint, k);
   Burst(image, rng, P(30.0f, 166.0f), 3.0f, kTheirPaint);

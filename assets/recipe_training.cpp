@@ -40,17 +40,12 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kRun = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45},
-                         -0.35f, {0, 0}, 1.0f);
+const Pose kRun = Running();
 // The other stride: far leg planted, near leg swinging through.
 const Pose kRunOther = SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10},
                               {11, -46}, -0.35f, {0, 0}, 1.0f);
-const Pose kStandAim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
-                              -0.08f, {0, 0}, 1.0f);
-const Pose kKneelAim = SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0},
-                              {11, -38}, -0.1f, {0, 0}, 1.0f);
-const Pose kSquat = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
-                           -1.25f, {0, 0}, 1.0f);
+const Pose kStandAim = StandingAim();
+const Pose kSquat = Squatting();
 // Set for the sprint: low, weight on the front foot, the back leg long.
 const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0},
                                {14, -24}, 0.55f, {0, 0}, 1.0f);
@@ -58,29 +53,13 @@ const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28,
 const Pose kDash = SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}, {16, -30}, {14, -10},
                           {10, -44}, -0.5f, {0, 0}, 1.0f);
 
-struct Actor {
-  Pose Body;
-  Point Feet;  // in picture pixels
-  float Scale;
-  float Facing;
-  const Kit* Colours;
-  int Marker;
-};
-
 Point Draw(Image& image, const Actor& a) {
   Field shadow(image.Width, image.Height);
   FillEllipse(shadow, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
               3.0f * a.Scale * kS);
   BoxBlur(shadow, static_cast<int>(2 * kS));
   Paint(image, shadow, Rgb(0x000000), 0.35f);
-  return DrawPlayer(image, {.Feet = P(a.Feet.X, a.Feet.Y),
-                            .Height = 75.0f * a.Scale * kS,
-                            .Facing = a.Facing,
-                            .Seen = View::Side,
-                            .Body = a.Body,
-                            .Colours = *a.Colours,
-                            .Marker = a.Marker,
-                            .Look = {.Paint = kPaint}});
+  return DrawPlayer(image, a.Drawn(kS));
 }
 
 // ---------------------------------------------------------------- the field
