@@ -21,6 +21,11 @@ struct Kit {
   Color Lens = Rgb(0x38C8FF);
 };
 
+// The player's own club: blue, its paint yellow.
+constexpr Color kClubPaint = Rgb(0xFFD81E);
+constexpr Kit kClubKit{
+    .Jersey = Rgb(0x1E5AE0), .Trim = kClubPaint, .Pants = Rgb(0x1A2030), .Wrap = kClubPaint};
+
 enum class View { Front, Back, Side };
 
 // Joints in units of a standing player's height, the feet at y = 0, x to
@@ -86,7 +91,7 @@ struct Actor {
   float Facing;
   const Kit* Colours;
   int Marker;
-  Color Loaded = Rgb(0xFFD81E);  // the paint showing in the loader
+  Color Loaded = kClubPaint;  // the paint showing in the loader
   Person Drawn(float big) const;
   // A pose's point (figure pixels) in the large picture.
   Point Joint(Point figure, float big) const;

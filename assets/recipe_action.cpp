@@ -31,11 +31,8 @@ constexpr int kHeight = 178;
 constexpr float kS = 2.0f;
 constexpr float kPi = std::numbers::pi_v<float>;
 
-constexpr Color kOurPaint = Rgb(0xFFD81E);
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 
-constexpr Kit kOurs{
-    .Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Wrap = Rgb(0xFFD81E)};
 constexpr Kit kTheirs{
     .Jersey = Rgb(0xD8262E), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x2A2226), .Wrap = Rgb(0x1A1A1A)};
 constexpr Kit kOursWoods{
@@ -343,7 +340,7 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
           .Body = pose,
           .Colours = kit,
           .Marker = marker,
-          .Look = {.Paint = kOurPaint},
+          .Look = {.Paint = kClubPaint},
           .GripHand = 1};
 }
 
@@ -352,7 +349,7 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
 void AirDive(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC01);
   DrawCover(image, {Shape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
-  const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kOurs, 7};
+  const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kClubKit, 7};
   Field shadow(image.Width, image.Height);
   FillEllipse(shadow, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS);
   BoxBlur(shadow, 4);
@@ -368,14 +365,14 @@ void AirDive(Image& image, Random& rng) {
 void AirSnap(Image& image, Random& rng) {
   AirballScene(image, 60.0f, 0xAC02);
   DrawCover(image, {Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
-  const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kOurs, 8};
+  const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kClubKit, 8};
   const Point muzzle = Draw(image, shooter);
   DrawCover(image, {Shape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
   const float k[] = {0.18f, 0.45f, 0.72f};
-  Stream(image, muzzle, P(205.0f, 76.0f), kOurPaint, k);
+  Stream(image, muzzle, P(205.0f, 76.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
   const Field cake = CoverMask({Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}, image.Width, image.Height);
-  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kOurPaint, &cake);
+  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cake);
 }
 
 void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
@@ -389,7 +386,7 @@ void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
   hit.Elbow[1] = {0.2f, -0.6f};
   hit.Hand[1] = {0.21f, -0.46f};
   hit.Aim = 1.35f;
-  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kOurs, hit, 6), &fonts);
+  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), &fonts);
   const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
   Tagged(image, rng, hits, kTheirPaint);
 }
@@ -398,7 +395,7 @@ void AirFlagRun(Image& image, Random& rng) {
   AirballScene(image, 64.0f, 0xAC04);
   DrawCover(image, {Shape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
   DrawCover(image, {Shape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
-  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kOurs, 7};
+  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7};
   Draw(image, runner);
   Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
   const float k[] = {0.55f, 0.8f};
@@ -420,7 +417,7 @@ void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
   call.Tilt = 0.1f;
   DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, call, 0), &fonts);
   // The paint check the call was made on.
-  Burst(image, rng, P(205.0f, 78.0f), 2.0f, kOurPaint);
+  Burst(image, rng, P(205.0f, 78.0f), 2.0f, kClubPaint);
 }
 
 void AirCrossfire(Image& image, Random& rng) {
@@ -429,17 +426,17 @@ void AirCrossfire(Image& image, Random& rng) {
   const Actor them{kKneelAim, {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint};
   const Point theirMuzzle = Draw(image, them);
   DrawCover(image, far, 10);
-  const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kOurs, 7};
+  const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7};
   const Point ourMuzzle = Draw(image, us);
   const Cover near{Shape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
   DrawCover(image, near, 11);
   const float ours[] = {0.3f, 0.62f};
-  Stream(image, ourMuzzle, P(178.0f, 62.0f), kOurPaint, ours);
+  Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, ours);
   const float theirs[] = {0.4f, 0.75f};
   Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, theirs);
   Puff(image, ourMuzzle, 1.0f);
   const Field farMask = CoverMask(far, image.Width, image.Height);
-  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kOurPaint, &farMask);
+  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kClubPaint, &farMask);
   const Field nearMask = CoverMask(near, image.Width, image.Height);
   Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &nearMask);
 }
@@ -454,7 +451,7 @@ void AirSlide(Image& image, Random& rng) {
     FillCircle(spray, rng.Range(20.0f, 60.0f) * kS, rng.Range(150.0f, 168.0f) * kS,
                rng.Range(0.6f, 1.5f) * kS);
   Paint(image, spray, Rgb(0x3A8A30));
-  const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kOurs, 8};
+  const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kClubKit, 8};
   const Point muzzle = Draw(image, slider);
   DrawCover(image, {Shape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
   Puff(image, muzzle, 1.0f);
@@ -463,13 +460,13 @@ void AirSlide(Image& image, Random& rng) {
 void AirPushUp(Image& image, Random& /*rng*/) {
   AirballScene(image, 60.0f, 0xAC08);
   DrawCover(image, {Shape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
-  const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kOurs, 6};
+  const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6};
   const Point muzzle = Draw(image, back);
-  const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kOurs, 7};
+  const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7};
   Draw(image, runner);
   // Cover fire for the runner.
   const float k[] = {0.3f, 0.55f, 0.8f};
-  Stream(image, muzzle, P(162.0f, 66.0f), kOurPaint, k);
+  Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
   DrawCover(image, {Shape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
 }
@@ -478,7 +475,7 @@ void AirWalkOff(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC09);
   DrawCover(image, {Shape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
   DrawCover(image, {Shape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
-  const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kOurs, 7};
+  const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kClubKit, 7};
   Draw(image, out);
   // The hit he was called on, on his back.
   Field hit(image.Width, image.Height);
@@ -498,7 +495,7 @@ void WoodsTree(Image& image, Random& rng) {
   const Point muzzle = Draw(image, shooter);
   DrawCover(image, {Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
   const float k[] = {0.2f, 0.5f};
-  Stream(image, muzzle, P(226.0f, 98.0f), kOurPaint, k);
+  Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
   const Cover log{Shape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
   DrawCover(image, log, 20);
@@ -534,7 +531,7 @@ void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
   hit.Aim = 1.3f;
   DrawPlayer(image, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), &fonts);
   const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
-  Tagged(image, rng, hits, kOurPaint);
+  Tagged(image, rng, hits, kClubPaint);
 }
 
 void WoodsFlagRun(Image& image, Random& rng) {
@@ -565,7 +562,7 @@ void WoodsBarrels(Image& image, Random& rng) {
               static_cast<std::uint32_t>(x));
   }
   const float k[] = {0.25f, 0.55f};
-  Stream(image, muzzle, P(238.0f, 86.0f), kOurPaint, k);
+  Stream(image, muzzle, P(238.0f, 86.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
   Burst(image, rng, P(96.0f, 140.0f), 3.0f, kTheirPaint);
 }
@@ -579,7 +576,7 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
              Gradient{{0.0f, Rgb(0x3A4A3A)}, {0.6f, Rgb(0x1A221A)}, {1.0f, Rgb(0x080A08)}});
   const Rect box{static_cast<int>(30 * kS), static_cast<int>(44 * kS), static_cast<int>(200 * kS),
                  static_cast<int>(120 * kS)};
-  DrawMarkerItem(image, box, 7, {.Paint = kOurPaint});
+  DrawMarkerItem(image, box, 7, {.Paint = kClubPaint});
   // The spring, sprung out of the body.
   Field spring(image.Width, image.Height);
   Point last = P(120.0f, 120.0f);
@@ -608,9 +605,9 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
   style.Droplets = 10;
   style.Drips = 3;
   Splat(goo, rng, breech.X, breech.Y, style);
-  WetPaint(image, goo, kOurPaint, static_cast<int>(2 * kS), 1.0f);
-  Paintball(image, 150.0f * kS, 140.0f * kS, 3.0f * kS, kOurPaint);
-  Paintball(image, 28.0f * kS, 116.0f * kS, 3.0f * kS, kOurPaint);
+  WetPaint(image, goo, kClubPaint, static_cast<int>(2 * kS), 1.0f);
+  Paintball(image, 150.0f * kS, 140.0f * kS, 3.0f * kS, kClubPaint);
+  Paintball(image, 28.0f * kS, 116.0f * kS, 3.0f * kS, kClubPaint);
 
   constexpr std::string_view kText = "MALFUNCTION!";
   const Font& font = FittingFont(fonts, kText, 2, static_cast<int>(220 * kS), static_cast<int>(40 * kS));

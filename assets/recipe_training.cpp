@@ -25,10 +25,6 @@ constexpr int kHeight = 200;
 // Drawn twice as large and shrunk: the players' masks are small.
 constexpr float kS = 2.0f;
 
-constexpr Color kPaint = Rgb(0xFFD81E);
-
-constexpr Kit kTeam{
-    .Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Wrap = Rgb(0xFFD81E)};
 // Practice tops: what the squad wears when the good jerseys stay in the bag.
 constexpr Kit kBib{
     .Jersey = Rgb(0xE8E4DA), .Trim = Rgb(0x1E5AE0), .Pants = Rgb(0x2A2E38), .Wrap = Rgb(0x1E5AE0)};
@@ -191,8 +187,8 @@ void Ball(Image& image, Point from, Point to, float k) {
   const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
   Field trail(image.Width, image.Height);
   TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, 2.0f * kS);
-  Paint(image, trail, kPaint, 0.4f);
-  Paintball(image, at.X, at.Y, 2.0f * kS, kPaint);
+  Paint(image, trail, kClubPaint, 0.4f);
+  Paintball(image, at.X, at.Y, 2.0f * kS, kClubPaint);
 }
 
 // Streaks of speed left behind a runner.
@@ -212,7 +208,7 @@ void Laps(Image& image) {
   for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
   Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
   Draw(image, {kRun, {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
-  Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kTeam, 7});
+  Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kClubKit, 7});
   Draw(image, {kRun, {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
   for (int i = 0; i < 5; ++i) Cone(image, 8.0f + 62.0f * static_cast<float>(i), 198.0f, 6.0f);
 }
@@ -263,7 +259,8 @@ void Splats(Image& image, Random& rng, const Field& onto, std::span<const Point>
   style.Spread = 2.0f;
   style.Drips = 2;
   for (const Point& h : hits) Splat(f, rng, h.X * kS, h.Y * kS, style);
-  WetPaint(image, Multiplied(f, Dilated(onto, static_cast<int>(kS))), kPaint, static_cast<int>(2 * kS), 1.0f);
+  WetPaint(image, Multiplied(f, Dilated(onto, static_cast<int>(kS))), kClubPaint, static_cast<int>(2 * kS),
+           1.0f);
 }
 
 // Target practice: boards down the range, splattered, and a shooter on the line.
@@ -275,10 +272,10 @@ void Targets(Image& image, Random& rng) {
   const Field near = Board(image, 172.0f, 142.0f, 48.0f, 16.0f, true);
   const Point nearHits[] = {{168.0f, 102.0f}, {184.0f, 92.0f}, {160.0f, 84.0f}};
   Splats(image, rng, near, nearHits, 6.0f);
-  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kTeam, 8});
+  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
   for (const float k : {0.3f, 0.6f, 0.85f}) Ball(image, muzzle, P(170.0f, 100.0f), k);
   // Spent paint and a pod on the shooting line.
-  for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kPaint);
+  for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kClubPaint);
 }
 
 // Use of cover: one player tucked in behind a snake, another dashing for
@@ -290,7 +287,7 @@ void Cover(Image& image) {
   const Actor runner{kRun, {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6};
   Draw(image, runner);
   SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
-  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kTeam, 7});
+  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
   DrawBunker(image, {Shape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
   DrawBunker(image, {Shape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
 }
@@ -307,7 +304,7 @@ void Sprints(Image& image) {
   Draw(image, {kDash, {176.0f, 150.0f}, 1.05f, 1.0f, &kGrey, 5});
   SpeedLines(image, {150.0f, 112.0f}, 44.0f, std::array{0.0f, 10.0f, 20.0f, 30.0f});
   Cone(image, 250.0f, 160.0f, 5.4f);
-  Draw(image, {kSprintSet, {62.0f, 190.0f}, 1.4f, 1.0f, &kTeam, 4});
+  Draw(image, {kSprintSet, {62.0f, 190.0f}, 1.4f, 1.0f, &kClubKit, 4});
   Cone(image, 24.0f, 194.0f, 6.4f);
   Cone(image, 110.0f, 196.0f, 6.4f);
 }
