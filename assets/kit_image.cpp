@@ -90,4 +90,49 @@ Image Supersampled(int width, int height, int factor, const std::function<void(I
   return Downsampled(big, factor);
 }
 
+Field Cover::Mask(float kS, int width, int height) const {
+  Field f(width, height);
+  const float l = X * kS, r = (X + Width) * kS, b = Base * kS, t = (Base - Height) * kS;
+  const float w = r - l, h = b - t;
+  switch (Kind) {
+    case CoverShape::Can:
+    case CoverShape::Barrel:
+    case CoverShape::Cake: {
+      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
+      FillPolygon(f, body);
+      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
+      break;
+    }
+    case CoverShape::Dorito: {
+      const Point body[] = {{l, b},
+                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
+                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
+                            {r, b}};
+      FillPolygon(f, body);
+      break;
+    }
+    case CoverShape::Snake:
+    case CoverShape::Log: {
+      const float rr = h * 0.5f;
+      ThickLine(f, l + rr, t + rr, r - rr, t + rr, h);
+      break;
+    }
+    case CoverShape::Trunk: {
+      const Point body[] = {{l - w * 0.3f, b},       {l + w * 0.1f, b - h * 0.1f}, {l + w * 0.15f, -10.0f},
+                            {r - w * 0.15f, -10.0f}, {r - w * 0.1f, b - h * 0.1f}, {r + w * 0.3f, b}};
+      FillPolygon(f, body);
+      break;
+    }
+  }
+  BoxBlur(f, 1, 2);
+  return f;
+}
+
+void Cover::Shadow(Image& image, float kS) const {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, (X + Width * 0.55f) * kS, Base * kS, Width * 0.6f * kS, 3.0f * kS);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.5f);
+}
+
 }  // namespace vantoro::art

@@ -56,6 +56,20 @@ struct BigShapes {
   void Shaded(Image& big, const Field& mask, Color colour, float strength = 0.5f, int bevel = 3) const;
 };
 
+// Cover on a field, seen from the side: the inflatables (cans, doritos,
+// snakes, cakes) and the woods' logs, barrels and trunks. X is its left
+// edge; all in the picture's pixels.
+enum class CoverShape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk };
+struct Cover {
+  CoverShape Kind;
+  float X, Base, Width, Height;
+  Color Colour;
+  // Its softened outline in a width x height mask drawn `big` times larger.
+  Field Mask(float big, int width, int height) const;
+  // The soft shadow it throws on the ground.
+  void Shadow(Image& image, float big) const;
+};
+
 // Draws a width x height picture at `factor` times the size and shrinks it,
 // so that edges and fine lines come out clean.
 Image Supersampled(int width, int height, int factor, const std::function<void(Image& big)>& draw);

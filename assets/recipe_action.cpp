@@ -159,59 +159,10 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
 
 // ---------------------------------------------------------------- cover
 
-enum class Shape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk };
-
-struct Cover {
-  Shape Kind;
-  float X, Base, Width, Height;  // in picture pixels; X is the left edge
-  Color Colour;
-};
-
-Field CoverMask(const Cover& c, int width, int height) {
-  Field f(width, height);
-  const float l = c.X * kS, r = (c.X + c.Width) * kS, b = c.Base * kS, t = (c.Base - c.Height) * kS;
-  const float w = r - l, h = b - t;
-  switch (c.Kind) {
-    case Shape::Can:
-    case Shape::Barrel:
-    case Shape::Cake: {
-      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
-      FillPolygon(f, body);
-      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
-      break;
-    }
-    case Shape::Dorito: {
-      const Point body[] = {{l, b},
-                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
-                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
-                            {r, b}};
-      FillPolygon(f, body);
-      break;
-    }
-    case Shape::Snake:
-    case Shape::Log: {
-      const float rr = h * 0.5f;
-      ThickLine(f, l + rr, t + rr, r - rr, t + rr, h);
-      break;
-    }
-    case Shape::Trunk: {
-      const Point body[] = {{l - w * 0.3f, b},       {l + w * 0.1f, b - h * 0.1f}, {l + w * 0.15f, -10.0f},
-                            {r - w * 0.15f, -10.0f}, {r - w * 0.1f, b - h * 0.1f}, {r + w * 0.3f, b}};
-      FillPolygon(f, body);
-      break;
-    }
-  }
-  BoxBlur(f, 1, 2);
-  return f;
-}
-
 void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
-  const Field mask = CoverMask(c, image.Width, image.Height);
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (c.X + c.Width * 0.55f) * kS, c.Base * kS, c.Width * 0.6f * kS, 3.0f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
-  const bool wood = c.Kind == Shape::Log || c.Kind == Shape::Trunk;
+  const Field mask = c.Mask(kS, image.Width, image.Height);
+  c.Shadow(image, kS);
+  const bool wood = c.Kind == CoverShape::Log || c.Kind == CoverShape::Trunk;
   if (wood) {
     const Noise bark(seed);
     Paint(image, mask, c.Colour);
@@ -220,14 +171,14 @@ void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
         const float a = mask(x, y);
         if (a <= 0.0f) continue;
         const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-        const float g =
-            c.Kind == Shape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3) : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
+        const float g = c.Kind == CoverShape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3)
+                                                  : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
         std::uint32_t& p = image.Pixels[image.Index(x, y)];
         p = Pack(Unpack(p) * (0.6f + 0.7f * g));
       }
     }
     ApplyLight(image, Bevel(mask, static_cast<int>(4 * kS), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
-    if (c.Kind == Shape::Log) {
+    if (c.Kind == CoverShape::Log) {
       // The sawn end facing us.
       Field end(image.Width, image.Height), ring(image.Width, image.Height);
       const float r = c.Height * 0.5f * kS, ex = (c.X + c.Width) * kS - r,
@@ -244,11 +195,11 @@ void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
   } else {
     WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
     Field seams(image.Width, image.Height);
-    if (c.Kind == Shape::Barrel) {
+    if (c.Kind == CoverShape::Barrel) {
       for (const float k : {0.3f, 0.7f})
         ThickLine(seams, c.X * kS, (c.Base - c.Height * k) * kS, (c.X + c.Width) * kS,
                   (c.Base - c.Height * k) * kS, 1.5f * kS);
-    } else if (c.Kind == Shape::Snake) {
+    } else if (c.Kind == CoverShape::Snake) {
       for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
         ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
     }
@@ -348,14 +299,14 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
 
 void AirDive(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC01);
-  DrawCover(image, {Shape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
+  DrawCover(image, {CoverShape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
   const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kClubKit, 7};
   Field shadow(image.Width, image.Height);
   FillEllipse(shadow, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS);
   BoxBlur(shadow, 4);
   Paint(image, shadow, Rgb(0x000000), 0.35f);
   Draw(image, diver);
-  DrawCover(image, {Shape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, 2);
+  DrawCover(image, {CoverShape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, 2);
   // Incoming fire just over his back.
   const float k[] = {0.35f, 0.6f, 0.85f};
   Stream(image, P(238.0f, 70.0f), P(20.0f, 110.0f), kTheirPaint, k);
@@ -364,21 +315,22 @@ void AirDive(Image& image, Random& rng) {
 
 void AirSnap(Image& image, Random& rng) {
   AirballScene(image, 60.0f, 0xAC02);
-  DrawCover(image, {Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
+  DrawCover(image, {CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
   const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kClubKit, 8};
   const Point muzzle = Draw(image, shooter);
-  DrawCover(image, {Shape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
+  DrawCover(image, {CoverShape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
   const float k[] = {0.18f, 0.45f, 0.72f};
   Stream(image, muzzle, P(205.0f, 76.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
-  const Field cake = CoverMask({Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}, image.Width, image.Height);
+  const Field cake =
+      Cover{CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cake);
 }
 
 void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
   AirballScene(image, 70.0f, 0xAC03);
-  DrawCover(image, {Shape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, 5);
-  DrawCover(image, {Shape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, 6);
+  DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, 5);
+  DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, 6);
   Pose hit = Standing();
   hit.Tilt = -0.12f;
   hit.Elbow[0] = {-0.24f, -0.95f};
@@ -393,8 +345,8 @@ void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
 
 void AirFlagRun(Image& image, Random& rng) {
   AirballScene(image, 64.0f, 0xAC04);
-  DrawCover(image, {Shape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
-  DrawCover(image, {Shape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
+  DrawCover(image, {CoverShape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
+  DrawCover(image, {CoverShape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
   const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7};
   Draw(image, runner);
   Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
@@ -405,7 +357,7 @@ void AirFlagRun(Image& image, Random& rng) {
 
 void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
   AirballScene(image, 66.0f, 0xAC05);
-  DrawCover(image, {Shape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, 9);
+  DrawCover(image, {CoverShape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, 9);
   // Called out: a player behind walks off, barrel up.
   const Actor out{kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint};
   Draw(image, out);
@@ -422,29 +374,29 @@ void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
 
 void AirCrossfire(Image& image, Random& rng) {
   AirballScene(image, 56.0f, 0xAC06);
-  const Cover far{Shape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
+  const Cover far{CoverShape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
   const Actor them{kKneelAim, {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint};
   const Point theirMuzzle = Draw(image, them);
   DrawCover(image, far, 10);
   const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7};
   const Point ourMuzzle = Draw(image, us);
-  const Cover near{Shape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
+  const Cover near{CoverShape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
   DrawCover(image, near, 11);
   const float ours[] = {0.3f, 0.62f};
   Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, ours);
   const float theirs[] = {0.4f, 0.75f};
   Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, theirs);
   Puff(image, ourMuzzle, 1.0f);
-  const Field farMask = CoverMask(far, image.Width, image.Height);
+  const Field farMask = far.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(176.0f, 66.0f), 3.0f, kClubPaint, &farMask);
-  const Field nearMask = CoverMask(near, image.Width, image.Height);
+  const Field nearMask = near.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &nearMask);
 }
 
 void AirSlide(Image& image, Random& rng) {
   AirballScene(image, 58.0f, 0xAC07);
-  DrawCover(image, {Shape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, 12);
-  DrawCover(image, {Shape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, 13);
+  DrawCover(image, {CoverShape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, 12);
+  DrawCover(image, {CoverShape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, 13);
   // Turf kicked up behind the slide.
   Field spray(image.Width, image.Height);
   for (int i = 0; i < 30; ++i)
@@ -453,13 +405,13 @@ void AirSlide(Image& image, Random& rng) {
   Paint(image, spray, Rgb(0x3A8A30));
   const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kClubKit, 8};
   const Point muzzle = Draw(image, slider);
-  DrawCover(image, {Shape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
+  DrawCover(image, {CoverShape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
   Puff(image, muzzle, 1.0f);
 }
 
 void AirPushUp(Image& image, Random& /*rng*/) {
   AirballScene(image, 60.0f, 0xAC08);
-  DrawCover(image, {Shape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
+  DrawCover(image, {CoverShape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
   const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6};
   const Point muzzle = Draw(image, back);
   const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7};
@@ -468,13 +420,13 @@ void AirPushUp(Image& image, Random& /*rng*/) {
   const float k[] = {0.3f, 0.55f, 0.8f};
   Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
-  DrawCover(image, {Shape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
+  DrawCover(image, {CoverShape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
 }
 
 void AirWalkOff(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC09);
-  DrawCover(image, {Shape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
-  DrawCover(image, {Shape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
+  DrawCover(image, {CoverShape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
+  DrawCover(image, {CoverShape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
   const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kClubKit, 7};
   Draw(image, out);
   // The hit he was called on, on his back.
@@ -493,13 +445,14 @@ void WoodsTree(Image& image, Random& rng) {
   WoodsScene(image, 70.0f, 0xB001);
   const Actor shooter{kKneelAim, {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4};
   const Point muzzle = Draw(image, shooter);
-  DrawCover(image, {Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
+  DrawCover(image, {CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
   const float k[] = {0.2f, 0.5f};
   Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
-  const Cover log{Shape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
+  const Cover log{CoverShape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
   DrawCover(image, log, 20);
-  const Field trunk = CoverMask({Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, {}}, image.Width, image.Height);
+  const Field trunk =
+      Cover{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, {}}.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunk);
 }
 
@@ -507,12 +460,12 @@ void WoodsLogs(Image& image, Random& rng) {
   WoodsScene(image, 66.0f, 0xB002);
   const Actor crouched{kSquat, {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5};
   Draw(image, crouched);
-  const Cover top{Shape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
-  const Cover bottom{Shape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)};
+  const Cover top{CoverShape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
+  const Cover bottom{CoverShape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)};
   DrawCover(image, top, 21);
   DrawCover(image, bottom, 22);
   // Paint breaking on the top log, inches from his mask.
-  const Field mask = CoverMask(top, image.Width, image.Height);
+  const Field mask = top.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(150.0f, 130.0f), 4.0f, kTheirPaint, &mask);
   Burst(image, rng, P(176.0f, 136.0f), 3.0f, kTheirPaint, &mask);
   const float k[] = {0.4f, 0.75f};
@@ -536,7 +489,7 @@ void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
 
 void WoodsFlagRun(Image& image, Random& rng) {
   WoodsScene(image, 72.0f, 0xB004);
-  DrawCover(image, {Shape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
+  DrawCover(image, {CoverShape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
   const Actor runner{kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4};
   Draw(image, runner);
   Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
@@ -558,7 +511,8 @@ void WoodsBarrels(Image& image, Random& rng) {
   const Actor shooter{kStandAim, {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5};
   const Point muzzle = Draw(image, shooter);
   for (const float x : {70.0f, 104.0f, 138.0f, 172.0f}) {
-    DrawCover(image, {Shape::Barrel, x, 174.0f, 32.0f, 46.0f, x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E)},
+    DrawCover(image,
+              {CoverShape::Barrel, x, 174.0f, 32.0f, 46.0f, x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E)},
               static_cast<std::uint32_t>(x));
   }
   const float k[] = {0.25f, 0.55f};

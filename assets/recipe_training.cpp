@@ -125,49 +125,12 @@ void Cone(Image& image, float x, float base, float size) {
   ApplyLight(image, Bevel(body, static_cast<int>(s * 0.2f) + 1, -0.6f, -0.4f, 0.5f, 3.0f), body, 0.6f);
 }
 
-enum class Shape { Can, Dorito, Snake };
-
-// An inflatable bunker; X is its left edge, all in picture pixels.
-struct Bunker {
-  Shape Kind;
-  float X, Base, Width, Height;
-  Color Colour;
-};
-
-Field BunkerMask(const Bunker& c, int width, int height) {
-  Field f(width, height);
-  const float l = c.X * kS, r = (c.X + c.Width) * kS, b = c.Base * kS, t = (c.Base - c.Height) * kS;
-  const float w = r - l, h = b - t;
-  switch (c.Kind) {
-    case Shape::Can: {
-      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
-      FillPolygon(f, body);
-      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
-      break;
-    }
-    case Shape::Dorito: {
-      const Point body[] = {{l, b},
-                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
-                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
-                            {r, b}};
-      FillPolygon(f, body);
-      break;
-    }
-    case Shape::Snake: ThickLine(f, l + h * 0.5f, t + h * 0.5f, r - h * 0.5f, t + h * 0.5f, h); break;
-  }
-  BoxBlur(f, 1, 2);
-  return f;
-}
-
-void DrawBunker(Image& image, const Bunker& c) {
-  const Field mask = BunkerMask(c, image.Width, image.Height);
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (c.X + c.Width * 0.55f) * kS, c.Base * kS, c.Width * 0.6f * kS, 3.0f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
+void DrawBunker(Image& image, const Cover& c) {
+  const Field mask = c.Mask(kS, image.Width, image.Height);
+  c.Shadow(image, kS);
   WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
   Field seams(image.Width, image.Height);
-  if (c.Kind == Shape::Snake) {
+  if (c.Kind == CoverShape::Snake) {
     for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
       ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
   }
@@ -280,16 +243,16 @@ void Targets(Image& image, Random& rng) {
 
 // Use of cover: one player tucked in behind a snake, another dashing for
 // the next bunker.
-void Cover(Image& image) {
+void CoverDrill(Image& image) {
   PracticeField(image, 66.0f, 0x7A03);
-  DrawBunker(image, {Shape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)});
-  DrawBunker(image, {Shape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)});
+  DrawBunker(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)});
+  DrawBunker(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)});
   const Actor runner{kRun, {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6};
   Draw(image, runner);
   SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
   Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
-  DrawBunker(image, {Shape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
-  DrawBunker(image, {Shape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
+  DrawBunker(image, {CoverShape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
+  DrawBunker(image, {CoverShape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
 }
 
 // Sprints: one player set at the start cone, another flat out for the far one.
@@ -317,7 +280,7 @@ Image DrawTraining(FontLibrary& /*fonts*/, int drill) {
     switch (drill) {
       case 1: Laps(image); break;
       case 2: Targets(image, rng); break;
-      case 3: Cover(image); break;
+      case 3: CoverDrill(image); break;
       default: Sprints(image); break;
     }
     Vignette(image, 0.3f);
