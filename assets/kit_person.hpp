@@ -65,7 +65,10 @@ Pose Mixed(const Pose& a, const Pose& b, float k);
 Pose Running();                        // mid-stride, near foot planted, the marker across the chest
 Pose StandingAim(float aim = -0.08f);  // knees bent, the marker at the shoulder
 Pose KneelingAim(float aim = -0.1f);   // on one knee, upright
-Pose Squatting();                      // low, the marker upright against the chest
+Pose Squatting();
+// Facing us, sat low with the knees up and the elbows on them, leaning
+// `lean` and the head hanging by `bow`.
+Pose Slumped(float lean, float bow);  // low, the marker upright against the chest
 
 struct Person {
   Point Feet;            // in the picture
