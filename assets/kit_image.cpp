@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vantoro::art {
 
@@ -23,6 +24,44 @@ void Paste(Image& image, const Region& r) {
     std::copy_n(&r.Pixels.Pixels[r.Pixels.Index(0, y)], r.Pixels.Width,
                 &image.Pixels[image.Index(r.X, r.Y + y)]);
   }
+}
+
+Field BigShapes::Polygon(int width, int height, std::span<const Point> points) const {
+  Field f(width, height);
+  std::vector<Point> big;
+  for (const Point& p : points) big.push_back(Big(p));
+  FillPolygon(f, big);
+  return f;
+}
+
+Field BigShapes::Polygon(const Image& big, std::span<const Point> points) const {
+  return Polygon(big.Width, big.Height, points);
+}
+
+Field BigShapes::Box(const Image& big, float left, float top, float right, float bottom) const {
+  const Point corners[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+  return Polygon(big, corners);
+}
+
+void BigShapes::Line(Field& f, Point a, Point b, float width) const {
+  ThickLine(f, a.X * Factor, a.Y * Factor, b.X * Factor, b.Y * Factor, width * Factor);
+}
+
+Field BigShapes::Line(const Image& big, Point a, Point b, float width) const {
+  Field f(big.Width, big.Height);
+  Line(f, a, b, width);
+  return f;
+}
+
+Field BigShapes::Ellipse(const Image& big, Point centre, float rx, float ry) const {
+  Field f(big.Width, big.Height);
+  FillEllipse(f, centre.X * Factor, centre.Y * Factor, rx * Factor, ry * Factor);
+  return f;
+}
+
+void BigShapes::Shaded(Image& big, const Field& mask, Color colour, float strength, int bevel) const {
+  Paint(big, mask, colour);
+  ApplyLight(big, Bevel(mask, bevel * static_cast<int>(Factor), -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
 }
 
 void Glint(Image& image, float x, float y, float size, const GlintStyle& style) {
@@ -49,6 +88,51 @@ Image Supersampled(int width, int height, int factor, const std::function<void(I
   Image big(width * factor, height * factor);
   draw(big);
   return Downsampled(big, factor);
+}
+
+Field Cover::Mask(float kS, int width, int height) const {
+  Field f(width, height);
+  const float l = X * kS, r = (X + Width) * kS, b = Base * kS, t = (Base - Height) * kS;
+  const float w = r - l, h = b - t;
+  switch (Kind) {
+    case CoverShape::Can:
+    case CoverShape::Barrel:
+    case CoverShape::Cake: {
+      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
+      FillPolygon(f, body);
+      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
+      break;
+    }
+    case CoverShape::Dorito: {
+      const Point body[] = {{l, b},
+                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
+                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
+                            {r, b}};
+      FillPolygon(f, body);
+      break;
+    }
+    case CoverShape::Snake:
+    case CoverShape::Log: {
+      const float rr = h * 0.5f;
+      ThickLine(f, l + rr, t + rr, r - rr, t + rr, h);
+      break;
+    }
+    case CoverShape::Trunk: {
+      const Point body[] = {{l - w * 0.3f, b},       {l + w * 0.1f, b - h * 0.1f}, {l + w * 0.15f, -10.0f},
+                            {r - w * 0.15f, -10.0f}, {r - w * 0.1f, b - h * 0.1f}, {r + w * 0.3f, b}};
+      FillPolygon(f, body);
+      break;
+    }
+  }
+  BoxBlur(f, 1, 2);
+  return f;
+}
+
+void Cover::Shadow(Image& image, float kS) const {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, (X + Width * 0.55f) * kS, Base * kS, Width * 0.6f * kS, 3.0f * kS);
+  BoxBlur(shadow, 3);
+  Paint(image, shadow, Rgb(0x000000), 0.5f);
 }
 
 }  // namespace vantoro::art

@@ -3,6 +3,8 @@
 // on its own, a star-shaped glint of light, and drawing large to shrink.
 
 #include <functional>
+#include <initializer_list>
+#include <span>
 
 #include "assets/art.hpp"
 
@@ -32,6 +34,41 @@ struct GlintStyle {
 
 // A four-pointed star of light, its rays `size` pixels long.
 void Glint(Image& image, float x, float y, float size, const GlintStyle& style = {});
+
+// Shapes given in the final picture's pixels, as masks of a picture drawn
+// `Factor` times larger (`big`, or one Width x Height), and the shading
+// that rounds them.
+struct BigShapes {
+  float Factor = 1.0f;
+  Point Big(Point p) const { return {p.X * Factor, p.Y * Factor}; }
+  Field Polygon(const Image& big, std::span<const Point> points) const;
+  Field Polygon(const Image& big, std::initializer_list<Point> points) const {
+    return Polygon(big, std::span<const Point>(points.begin(), points.size()));
+  }
+  Field Polygon(int width, int height, std::span<const Point> points) const;
+  Field Box(const Image& big, float left, float top, float right, float bottom) const;
+  Field Line(const Image& big, Point a, Point b, float width) const;
+  // Adds the stroke to a mask of the large picture.
+  void Line(Field& f, Point a, Point b, float width) const;
+  Field Ellipse(const Image& big, Point centre, float rx, float ry) const;
+  // Paints the mask in `colour`, rounded by a bevel `bevel` final pixels
+  // wide and lit from the upper left.
+  void Shaded(Image& big, const Field& mask, Color colour, float strength = 0.5f, int bevel = 3) const;
+};
+
+// Cover on a field, seen from the side: the inflatables (cans, doritos,
+// snakes, cakes) and the woods' logs, barrels and trunks. X is its left
+// edge; all in the picture's pixels.
+enum class CoverShape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk };
+struct Cover {
+  CoverShape Kind;
+  float X, Base, Width, Height;
+  Color Colour;
+  // Its softened outline in a width x height mask drawn `big` times larger.
+  Field Mask(float big, int width, int height) const;
+  // The soft shadow it throws on the ground.
+  void Shadow(Image& image, float big) const;
+};
 
 // Draws a width x height picture at `factor` times the size and shrinks it,
 // so that edges and fine lines come out clean.

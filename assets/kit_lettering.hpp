@@ -44,6 +44,18 @@ struct BannerStyle {
   float BevelDepth = 6.0f, BevelStrength = 0.5f;
   int GlossInset = 2;
   float Gloss = 0.35f;  // the band of light over the upper part; 0 for none
+  // Small letters drawn `o` times larger: a thin outline, inline and bevel
+  // that stay crisp once shrunk.
+  static BannerStyle Fine(int o) {
+    return {.ShadowDy = 2 * o,
+            .ShadowBlur = 2 * o,
+            .OutlineWidth = 2 * o,
+            .InlineWidth = o,
+            .InnerWidth = o / 2 + 1,
+            .Bevel = o,
+            .BevelDepth = 2.0f * o,
+            .GlossInset = o};
+  }
 };
 
 // Paints a banner's letters through their mask, the face filled with

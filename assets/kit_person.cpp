@@ -189,15 +189,6 @@ Side SideOf(const Pose& p) {
           s(p.Foot[1]), s(p.Hand[0]), p.Aim,     s(p.Hand[1]), p.OnMarker};
 }
 
-// Where a pose stands and how large and which way it faces.
-struct Placement {
-  Point At;
-  float Scale;
-  float Facing;  // 1 right, -1 left
-  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
-  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
-};
-
 // The elbow of an arm from the shoulder to the hand, bent downwards.
 Point Elbow(Point s, Point h, float upper, float lower) {
   const float dx = h.X - s.X, dy = h.Y - s.Y;
@@ -391,6 +382,62 @@ Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Poi
   p.Aim = aim;
   p.OnMarker = onMarker;
   return p;
+}
+
+Pose Running() {
+  return SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45}, -0.35f,
+                {0, 0}, 1.0f);
+}
+
+Pose StandingAim(float aim) {
+  return SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46}, aim, {0, 0},
+                1.0f);
+}
+
+Pose KneelingAim(float aim) {
+  return SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0}, {11, -38}, aim, {0, 0},
+                1.0f);
+}
+
+Pose Squatting() {
+  return SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30}, -1.25f,
+                {0, 0}, 1.0f);
+}
+
+Pose Slumped(float lean, float bow) {
+  Pose p = Standing();
+  p.Head = {lean * 0.3f, -0.62f};
+  p.Neck = {lean * 0.2f, -0.56f};
+  p.Bow = bow;
+  p.Tilt = lean;
+  p.Shoulder[0] = {-0.14f + lean * 0.1f, -0.55f};
+  p.Shoulder[1] = {0.14f + lean * 0.1f, -0.55f};
+  p.Hip[0] = {-0.085f, -0.3f};
+  p.Hip[1] = {0.085f, -0.3f};
+  p.Knee[0] = {-0.2f, -0.36f};
+  p.Knee[1] = {0.2f, -0.36f};
+  p.Foot[0] = {-0.19f, 0.0f};
+  p.Foot[1] = {0.19f, 0.0f};
+  p.Elbow[0] = {-0.2f, -0.4f};
+  p.Elbow[1] = {0.2f, -0.4f};
+  p.Hand[0] = {-0.06f, -0.47f};
+  p.Hand[1] = {0.06f, -0.47f};
+  return p;
+}
+
+Person Actor::Drawn(float big) const {
+  return {.Feet = {Feet.X * big, Feet.Y * big},
+          .Height = 75.0f * Scale * big,
+          .Facing = Facing,
+          .Seen = View::Side,
+          .Body = Body,
+          .Colours = *Colours,
+          .Marker = Marker,
+          .Look = {.Paint = Loaded}};
+}
+
+Point Actor::Joint(Point figure, float big) const {
+  return Placement{{Feet.X * big, Feet.Y * big}, Scale * big, Facing}(figure);
 }
 
 Pose Mixed(const Pose& a, const Pose& b, float k) {

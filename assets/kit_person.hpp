@@ -21,6 +21,11 @@ struct Kit {
   Color Lens = Rgb(0x38C8FF);
 };
 
+// The player's own club: blue, its paint yellow.
+constexpr Color kClubPaint = Rgb(0xFFD81E);
+constexpr Kit kClubKit{
+    .Jersey = Rgb(0x1E5AE0), .Trim = kClubPaint, .Pants = Rgb(0x1A2030), .Wrap = kClubPaint};
+
 enum class View { Front, Back, Side };
 
 // Joints in units of a standing player's height, the feet at y = 0, x to
@@ -36,6 +41,16 @@ struct Pose {
   float OnMarker = 0.0f;  // side-on: 1 when the free hand holds the foregrip
 };
 
+// Where a pose stands (its feet), how large (1: a player 75 pixels tall)
+// and which way it faces.
+struct Placement {
+  Point At;
+  float Scale;
+  float Facing;  // 1 right, -1 left
+  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
+  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
+};
+
 // Standing straight, arms down, facing us: front poses start from this.
 Pose Standing();
 
@@ -45,6 +60,15 @@ Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Poi
 
 // Joint by joint from a (k = 0) to b (k = 1).
 Pose Mixed(const Pose& a, const Pose& b, float k);
+
+// Side-on poses many scenes share; `aim` is the barrel's heading.
+Pose Running();                        // mid-stride, near foot planted, the marker across the chest
+Pose StandingAim(float aim = -0.08f);  // knees bent, the marker at the shoulder
+Pose KneelingAim(float aim = -0.1f);   // on one knee, upright
+Pose Squatting();
+// Facing us, sat low with the knees up and the elbows on them, leaning
+// `lean` and the head hanging by `bow`.
+Pose Slumped(float lean, float bow);  // low, the marker upright against the chest
 
 struct Person {
   Point Feet;            // in the picture
@@ -59,6 +83,21 @@ struct Person {
   bool Flip = false;                         // front and back: the loader on the other side
   int Number = 0;                            // on the back of the jersey
   std::function<void(Image&)> InHands = {};  // a prop drawn under the gloves
+};
+
+// A side-on player in a picture drawn `big` times larger than its own
+// pixels: feet in picture pixels, 1 for a player 75 pixels tall.
+struct Actor {
+  Pose Body;
+  Point Feet;
+  float Scale;
+  float Facing;
+  const Kit* Colours;
+  int Marker;
+  Color Loaded = kClubPaint;  // the paint showing in the loader
+  Person Drawn(float big) const;
+  // A pose's point (figure pixels) in the large picture.
+  Point Joint(Point figure, float big) const;
 };
 
 // ---------------------------------------------------------------- painted heads

@@ -31,11 +31,8 @@ constexpr int kHeight = 178;
 constexpr float kS = 2.0f;
 constexpr float kPi = std::numbers::pi_v<float>;
 
-constexpr Color kOurPaint = Rgb(0xFFD81E);
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 
-constexpr Kit kOurs{
-    .Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Wrap = Rgb(0xFFD81E)};
 constexpr Kit kTheirs{
     .Jersey = Rgb(0xD8262E), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x2A2226), .Wrap = Rgb(0x1A1A1A)};
 constexpr Kit kOursWoods{
@@ -50,20 +47,16 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kStandAim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
-                              -0.08f, {0, 0}, 1.0f);
-const Pose kKneelAim = SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0},
-                              {11, -38}, -0.1f, {0, 0}, 1.0f);
+const Pose kStandAim = StandingAim();
+const Pose kKneelAim = KneelingAim();
 const Pose kLeanOut = SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36},
                              0.0f, {0, 0}, 1.0f);
-const Pose kSquat = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
-                           -1.25f, {0, 0}, 1.0f);
+const Pose kSquat = Squatting();
 const Pose kDive = SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27},
                           {27, -30}, 0.05f, {0, 0}, 1.0f);
 const Pose kSlide = SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1},
                            {18, -12}, -0.05f, {0, 0}, 1.0f);
-const Pose kRun = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45},
-                         -0.35f, {0, 0}, 1.0f);
+const Pose kRun = Running();
 // Running, the marker in one hand, the other free to carry the flag.
 const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0},
                               {4, -42}, 0.9f, {21, -48}, 0.0f);
@@ -71,35 +64,8 @@ const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -
 const Pose kWalkOff = SideOn({0, -34}, {2, -57}, {5, -65}, {-5, -17}, {-9, 0}, {6, -17}, {8, 0}, {8, -62},
                              -1.45f, {4, -86}, 0.0f);
 
-struct Actor {
-  Pose Body;
-  Point Feet;  // in picture pixels
-  float Scale;
-  float Facing;
-  const Kit* Colours;
-  int Marker;
-  Color Loaded = kOurPaint;
-};
-
-Person PersonOf(const Actor& a) {
-  return {.Feet = P(a.Feet.X, a.Feet.Y),
-          .Height = 75.0f * a.Scale * kS,
-          .Facing = a.Facing,
-          .Seen = View::Side,
-          .Body = a.Body,
-          .Colours = *a.Colours,
-          .Marker = a.Marker,
-          .Look = {.Paint = a.Loaded}};
-}
-
 // Draws the player; returns the muzzle in the large picture.
-Point Draw(Image& image, const Actor& a) { return DrawPlayer(image, PersonOf(a)); }
-
-// A pose's point (figure pixels) in the large picture.
-Point Joint(const Actor& a, Point figure) {
-  const float k = a.Scale * kS;
-  return {a.Feet.X * kS + figure.X * k * a.Facing, a.Feet.Y * kS + figure.Y * k};
-}
+Point Draw(Image& image, const Actor& a) { return DrawPlayer(image, a.Drawn(kS)); }
 
 // ---------------------------------------------------------------- scenery
 
@@ -193,59 +159,10 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
 
 // ---------------------------------------------------------------- cover
 
-enum class Shape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk };
-
-struct Cover {
-  Shape Kind;
-  float X, Base, Width, Height;  // in picture pixels; X is the left edge
-  Color Colour;
-};
-
-Field CoverMask(const Cover& c, int width, int height) {
-  Field f(width, height);
-  const float l = c.X * kS, r = (c.X + c.Width) * kS, b = c.Base * kS, t = (c.Base - c.Height) * kS;
-  const float w = r - l, h = b - t;
-  switch (c.Kind) {
-    case Shape::Can:
-    case Shape::Barrel:
-    case Shape::Cake: {
-      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
-      FillPolygon(f, body);
-      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
-      break;
-    }
-    case Shape::Dorito: {
-      const Point body[] = {{l, b},
-                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
-                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
-                            {r, b}};
-      FillPolygon(f, body);
-      break;
-    }
-    case Shape::Snake:
-    case Shape::Log: {
-      const float rr = h * 0.5f;
-      ThickLine(f, l + rr, t + rr, r - rr, t + rr, h);
-      break;
-    }
-    case Shape::Trunk: {
-      const Point body[] = {{l - w * 0.3f, b},       {l + w * 0.1f, b - h * 0.1f}, {l + w * 0.15f, -10.0f},
-                            {r - w * 0.15f, -10.0f}, {r - w * 0.1f, b - h * 0.1f}, {r + w * 0.3f, b}};
-      FillPolygon(f, body);
-      break;
-    }
-  }
-  BoxBlur(f, 1, 2);
-  return f;
-}
-
 void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
-  const Field mask = CoverMask(c, image.Width, image.Height);
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (c.X + c.Width * 0.55f) * kS, c.Base * kS, c.Width * 0.6f * kS, 3.0f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
-  const bool wood = c.Kind == Shape::Log || c.Kind == Shape::Trunk;
+  const Field mask = c.Mask(kS, image.Width, image.Height);
+  c.Shadow(image, kS);
+  const bool wood = c.Kind == CoverShape::Log || c.Kind == CoverShape::Trunk;
   if (wood) {
     const Noise bark(seed);
     Paint(image, mask, c.Colour);
@@ -254,14 +171,14 @@ void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
         const float a = mask(x, y);
         if (a <= 0.0f) continue;
         const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-        const float g =
-            c.Kind == Shape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3) : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
+        const float g = c.Kind == CoverShape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3)
+                                                  : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
         std::uint32_t& p = image.Pixels[image.Index(x, y)];
         p = Pack(Unpack(p) * (0.6f + 0.7f * g));
       }
     }
     ApplyLight(image, Bevel(mask, static_cast<int>(4 * kS), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
-    if (c.Kind == Shape::Log) {
+    if (c.Kind == CoverShape::Log) {
       // The sawn end facing us.
       Field end(image.Width, image.Height), ring(image.Width, image.Height);
       const float r = c.Height * 0.5f * kS, ex = (c.X + c.Width) * kS - r,
@@ -278,11 +195,11 @@ void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
   } else {
     WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
     Field seams(image.Width, image.Height);
-    if (c.Kind == Shape::Barrel) {
+    if (c.Kind == CoverShape::Barrel) {
       for (const float k : {0.3f, 0.7f})
         ThickLine(seams, c.X * kS, (c.Base - c.Height * k) * kS, (c.X + c.Width) * kS,
                   (c.Base - c.Height * k) * kS, 1.5f * kS);
-    } else if (c.Kind == Shape::Snake) {
+    } else if (c.Kind == CoverShape::Snake) {
       for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
         ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
     }
@@ -374,7 +291,7 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
           .Body = pose,
           .Colours = kit,
           .Marker = marker,
-          .Look = {.Paint = kOurPaint},
+          .Look = {.Paint = kClubPaint},
           .GripHand = 1};
 }
 
@@ -382,14 +299,14 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
 
 void AirDive(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC01);
-  DrawCover(image, {Shape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
-  const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kOurs, 7};
+  DrawCover(image, {CoverShape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
+  const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kClubKit, 7};
   Field shadow(image.Width, image.Height);
   FillEllipse(shadow, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS);
   BoxBlur(shadow, 4);
   Paint(image, shadow, Rgb(0x000000), 0.35f);
   Draw(image, diver);
-  DrawCover(image, {Shape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, 2);
+  DrawCover(image, {CoverShape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, 2);
   // Incoming fire just over his back.
   const float k[] = {0.35f, 0.6f, 0.85f};
   Stream(image, P(238.0f, 70.0f), P(20.0f, 110.0f), kTheirPaint, k);
@@ -398,21 +315,22 @@ void AirDive(Image& image, Random& rng) {
 
 void AirSnap(Image& image, Random& rng) {
   AirballScene(image, 60.0f, 0xAC02);
-  DrawCover(image, {Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
-  const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kOurs, 8};
+  DrawCover(image, {CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
+  const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kClubKit, 8};
   const Point muzzle = Draw(image, shooter);
-  DrawCover(image, {Shape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
+  DrawCover(image, {CoverShape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
   const float k[] = {0.18f, 0.45f, 0.72f};
-  Stream(image, muzzle, P(205.0f, 76.0f), kOurPaint, k);
+  Stream(image, muzzle, P(205.0f, 76.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
-  const Field cake = CoverMask({Shape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}, image.Width, image.Height);
-  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kOurPaint, &cake);
+  const Field cake =
+      Cover{CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}.Mask(kS, image.Width, image.Height);
+  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cake);
 }
 
 void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
   AirballScene(image, 70.0f, 0xAC03);
-  DrawCover(image, {Shape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, 5);
-  DrawCover(image, {Shape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, 6);
+  DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, 5);
+  DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, 6);
   Pose hit = Standing();
   hit.Tilt = -0.12f;
   hit.Elbow[0] = {-0.24f, -0.95f};
@@ -420,18 +338,18 @@ void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
   hit.Elbow[1] = {0.2f, -0.6f};
   hit.Hand[1] = {0.21f, -0.46f};
   hit.Aim = 1.35f;
-  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kOurs, hit, 6), &fonts);
+  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), &fonts);
   const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
   Tagged(image, rng, hits, kTheirPaint);
 }
 
 void AirFlagRun(Image& image, Random& rng) {
   AirballScene(image, 64.0f, 0xAC04);
-  DrawCover(image, {Shape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
-  DrawCover(image, {Shape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
-  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kOurs, 7};
+  DrawCover(image, {CoverShape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
+  DrawCover(image, {CoverShape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
+  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7};
   Draw(image, runner);
-  Flag(image, Joint(runner, {21, -48}), Rgb(0xFFD81E), 1.0f);
+  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
   const float k[] = {0.55f, 0.8f};
   Stream(image, P(0.0f, 100.0f), P(238.0f, 118.0f), kTheirPaint, k);
   Burst(image, rng, P(40.0f, 168.0f), 3.0f, kTheirPaint);
@@ -439,7 +357,7 @@ void AirFlagRun(Image& image, Random& rng) {
 
 void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
   AirballScene(image, 66.0f, 0xAC05);
-  DrawCover(image, {Shape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, 9);
+  DrawCover(image, {CoverShape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, 9);
   // Called out: a player behind walks off, barrel up.
   const Actor out{kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint};
   Draw(image, out);
@@ -451,72 +369,72 @@ void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
   call.Tilt = 0.1f;
   DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, call, 0), &fonts);
   // The paint check the call was made on.
-  Burst(image, rng, P(205.0f, 78.0f), 2.0f, kOurPaint);
+  Burst(image, rng, P(205.0f, 78.0f), 2.0f, kClubPaint);
 }
 
 void AirCrossfire(Image& image, Random& rng) {
   AirballScene(image, 56.0f, 0xAC06);
-  const Cover far{Shape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
+  const Cover far{CoverShape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
   const Actor them{kKneelAim, {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint};
   const Point theirMuzzle = Draw(image, them);
   DrawCover(image, far, 10);
-  const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kOurs, 7};
+  const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7};
   const Point ourMuzzle = Draw(image, us);
-  const Cover near{Shape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
+  const Cover near{CoverShape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
   DrawCover(image, near, 11);
   const float ours[] = {0.3f, 0.62f};
-  Stream(image, ourMuzzle, P(178.0f, 62.0f), kOurPaint, ours);
+  Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, ours);
   const float theirs[] = {0.4f, 0.75f};
   Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, theirs);
   Puff(image, ourMuzzle, 1.0f);
-  const Field farMask = CoverMask(far, image.Width, image.Height);
-  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kOurPaint, &farMask);
-  const Field nearMask = CoverMask(near, image.Width, image.Height);
+  const Field farMask = far.Mask(kS, image.Width, image.Height);
+  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kClubPaint, &farMask);
+  const Field nearMask = near.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &nearMask);
 }
 
 void AirSlide(Image& image, Random& rng) {
   AirballScene(image, 58.0f, 0xAC07);
-  DrawCover(image, {Shape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, 12);
-  DrawCover(image, {Shape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, 13);
+  DrawCover(image, {CoverShape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, 12);
+  DrawCover(image, {CoverShape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, 13);
   // Turf kicked up behind the slide.
   Field spray(image.Width, image.Height);
   for (int i = 0; i < 30; ++i)
     FillCircle(spray, rng.Range(20.0f, 60.0f) * kS, rng.Range(150.0f, 168.0f) * kS,
                rng.Range(0.6f, 1.5f) * kS);
   Paint(image, spray, Rgb(0x3A8A30));
-  const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kOurs, 8};
+  const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kClubKit, 8};
   const Point muzzle = Draw(image, slider);
-  DrawCover(image, {Shape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
+  DrawCover(image, {CoverShape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
   Puff(image, muzzle, 1.0f);
 }
 
 void AirPushUp(Image& image, Random& /*rng*/) {
   AirballScene(image, 60.0f, 0xAC08);
-  DrawCover(image, {Shape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
-  const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kOurs, 6};
+  DrawCover(image, {CoverShape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
+  const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6};
   const Point muzzle = Draw(image, back);
-  const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kOurs, 7};
+  const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7};
   Draw(image, runner);
   // Cover fire for the runner.
   const float k[] = {0.3f, 0.55f, 0.8f};
-  Stream(image, muzzle, P(162.0f, 66.0f), kOurPaint, k);
+  Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
-  DrawCover(image, {Shape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
+  DrawCover(image, {CoverShape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
 }
 
 void AirWalkOff(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC09);
-  DrawCover(image, {Shape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
-  DrawCover(image, {Shape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
-  const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kOurs, 7};
+  DrawCover(image, {CoverShape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
+  DrawCover(image, {CoverShape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
+  const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kClubKit, 7};
   Draw(image, out);
   // The hit he was called on, on his back.
   Field hit(image.Width, image.Height);
   SplatStyle style;
   style.Radius = 5.0f * kS;
   style.Drips = 2;
-  const Point back = Joint(out, {-4, -46});
+  const Point back = out.Joint({-4, -46}, kS);
   Splat(hit, rng, back.X, back.Y, style);
   WetPaint(image, hit, kTheirPaint, static_cast<int>(2 * kS), 1.0f);
 }
@@ -527,13 +445,14 @@ void WoodsTree(Image& image, Random& rng) {
   WoodsScene(image, 70.0f, 0xB001);
   const Actor shooter{kKneelAim, {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4};
   const Point muzzle = Draw(image, shooter);
-  DrawCover(image, {Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
+  DrawCover(image, {CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
   const float k[] = {0.2f, 0.5f};
-  Stream(image, muzzle, P(226.0f, 98.0f), kOurPaint, k);
+  Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
-  const Cover log{Shape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
+  const Cover log{CoverShape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
   DrawCover(image, log, 20);
-  const Field trunk = CoverMask({Shape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, {}}, image.Width, image.Height);
+  const Field trunk =
+      Cover{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, {}}.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunk);
 }
 
@@ -541,12 +460,12 @@ void WoodsLogs(Image& image, Random& rng) {
   WoodsScene(image, 66.0f, 0xB002);
   const Actor crouched{kSquat, {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5};
   Draw(image, crouched);
-  const Cover top{Shape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
-  const Cover bottom{Shape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)};
+  const Cover top{CoverShape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
+  const Cover bottom{CoverShape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)};
   DrawCover(image, top, 21);
   DrawCover(image, bottom, 22);
   // Paint breaking on the top log, inches from his mask.
-  const Field mask = CoverMask(top, image.Width, image.Height);
+  const Field mask = top.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(150.0f, 130.0f), 4.0f, kTheirPaint, &mask);
   Burst(image, rng, P(176.0f, 136.0f), 3.0f, kTheirPaint, &mask);
   const float k[] = {0.4f, 0.75f};
@@ -565,15 +484,15 @@ void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
   hit.Aim = 1.3f;
   DrawPlayer(image, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), &fonts);
   const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
-  Tagged(image, rng, hits, kOurPaint);
+  Tagged(image, rng, hits, kClubPaint);
 }
 
 void WoodsFlagRun(Image& image, Random& rng) {
   WoodsScene(image, 72.0f, 0xB004);
-  DrawCover(image, {Shape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
+  DrawCover(image, {CoverShape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
   const Actor runner{kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4};
   Draw(image, runner);
-  Flag(image, Joint(runner, {21, -48}), Rgb(0xFFD81E), 1.0f);
+  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
   const float k[] = {0.6f, 0.85f};
   Stream(image, P(0.0f, 90.0f), P(238.0f, 130.0f), kTheirPaint, k);
   Burst(image, rng, P(30.0f, 166.0f), 3.0f, kTheirPaint);
@@ -592,11 +511,12 @@ void WoodsBarrels(Image& image, Random& rng) {
   const Actor shooter{kStandAim, {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5};
   const Point muzzle = Draw(image, shooter);
   for (const float x : {70.0f, 104.0f, 138.0f, 172.0f}) {
-    DrawCover(image, {Shape::Barrel, x, 174.0f, 32.0f, 46.0f, x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E)},
+    DrawCover(image,
+              {CoverShape::Barrel, x, 174.0f, 32.0f, 46.0f, x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E)},
               static_cast<std::uint32_t>(x));
   }
   const float k[] = {0.25f, 0.55f};
-  Stream(image, muzzle, P(238.0f, 86.0f), kOurPaint, k);
+  Stream(image, muzzle, P(238.0f, 86.0f), kClubPaint, k);
   Puff(image, muzzle, 1.0f);
   Burst(image, rng, P(96.0f, 140.0f), 3.0f, kTheirPaint);
 }
@@ -610,7 +530,7 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
              Gradient{{0.0f, Rgb(0x3A4A3A)}, {0.6f, Rgb(0x1A221A)}, {1.0f, Rgb(0x080A08)}});
   const Rect box{static_cast<int>(30 * kS), static_cast<int>(44 * kS), static_cast<int>(200 * kS),
                  static_cast<int>(120 * kS)};
-  DrawMarkerItem(image, box, 7, {.Paint = kOurPaint});
+  DrawMarkerItem(image, box, 7, {.Paint = kClubPaint});
   // The spring, sprung out of the body.
   Field spring(image.Width, image.Height);
   Point last = P(120.0f, 120.0f);
@@ -639,9 +559,9 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
   style.Droplets = 10;
   style.Drips = 3;
   Splat(goo, rng, breech.X, breech.Y, style);
-  WetPaint(image, goo, kOurPaint, static_cast<int>(2 * kS), 1.0f);
-  Paintball(image, 150.0f * kS, 140.0f * kS, 3.0f * kS, kOurPaint);
-  Paintball(image, 28.0f * kS, 116.0f * kS, 3.0f * kS, kOurPaint);
+  WetPaint(image, goo, kClubPaint, static_cast<int>(2 * kS), 1.0f);
+  Paintball(image, 150.0f * kS, 140.0f * kS, 3.0f * kS, kClubPaint);
+  Paintball(image, 28.0f * kS, 116.0f * kS, 3.0f * kS, kClubPaint);
 
   constexpr std::string_view kText = "MALFUNCTION!";
   const Font& font = FittingFont(fonts, kText, 2, static_cast<int>(220 * kS), static_cast<int>(40 * kS));

@@ -25,6 +25,7 @@ constexpr int kWidth = 105;
 constexpr int kHeight = 153;
 constexpr int kScale = 3;
 constexpr float kS = static_cast<float>(kScale);
+constexpr BigShapes kBig{kS};
 constexpr float kPi = std::numbers::pi_v<float>;
 
 // The card's face, in picture pixels.
@@ -165,90 +166,71 @@ struct CourtLook {
 
 Field Shape(const Image& image) { return Field(image.Width, image.Height); }
 
-Field Ellipse(const Image& image, float cx, float cy, float rx, float ry) {
-  Field f = Shape(image);
-  FillEllipse(f, cx * kS, cy * kS, rx * kS, ry * kS);
-  return f;
-}
-
-Field Polygon(const Image& image, std::initializer_list<Point> points) {
-  std::vector<Point> big;
-  for (const Point& p : points) big.push_back({p.X * kS, p.Y * kS});
-  Field f = Shape(image);
-  FillPolygon(f, big);
-  return f;
-}
-
-Field Line(const Image& image, Point a, Point b, float width) {
-  Field f = Shape(image);
-  ThickLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, width * kS);
-  return f;
-}
-
 void Headgear(Image& image, const CourtLook& look) {
   const Color gold = Rgb(0xF0B828), edge = Rgb(0x6A4A08);
   if (look.Headgear == 0) {
-    const Field cap = Polygon(image, {{40, 37}, {42, 27}, {56, 24}, {66, 31}, {65, 37}});
+    const Field cap = kBig.Polygon(image, {{40, 37}, {42, 27}, {56, 24}, {66, 31}, {65, 37}});
     Paint(image, Dilated(cap, kScale / 2 + 1), kBlack);
     Paint(image, cap, look.Robe);
-    Paint(image, Line(image, {41, 35.5f}, {65, 35.5f}, 2.4f), gold);
+    Paint(image, kBig.Line(image, {41, 35.5f}, {65, 35.5f}, 2.4f), gold);
     // A plume sweeping back over the cap.
     Field feather = Shape(image);
     TaperedLine(feather, 60 * kS, 28 * kS, 68 * kS, 20 * kS, 5.0f * kS, 4.0f * kS);
     TaperedLine(feather, 68 * kS, 20 * kS, 76 * kS, 19 * kS, 4.0f * kS, 0.8f * kS);
     Paint(image, Dilated(feather, kScale / 2 + 1), kBlack);
     Paint(image, feather, Rgb(0xF4F0E4));
-    Paint(image, Line(image, {61, 27.5f}, {75, 19.5f}, 0.6f), Rgb(0x9A9A90));
+    Paint(image, kBig.Line(image, {61, 27.5f}, {75, 19.5f}, 0.6f), Rgb(0x9A9A90));
     return;
   }
   const bool king = look.Headgear == 2;
   const float top = king ? 19.0f : 24.0f;
   const Field crown =
-      king ? Polygon(image, {{41, 36}, {40, top}, {46, 28}, {52.5f, top - 2}, {59, 28}, {65, top}, {64, 36}})
-           : Polygon(image, {{42, 36}, {42, 27}, {47, 31}, {52.5f, 26}, {58, 31}, {63, 27}, {63, 36}});
+      king ? kBig.Polygon(image,
+                          {{41, 36}, {40, top}, {46, 28}, {52.5f, top - 2}, {59, 28}, {65, top}, {64, 36}})
+           : kBig.Polygon(image, {{42, 36}, {42, 27}, {47, 31}, {52.5f, 26}, {58, 31}, {63, 27}, {63, 36}});
   Paint(image, Dilated(crown, kScale / 2 + 1), edge);
   PaintVertical(image, crown, Gradient{{0.0f, Rgb(0xFFF0A0)}, {1.0f, gold}}, top * kS, 36 * kS);
   Field tips = Shape(image);
   for (const float x : {40.0f, 52.5f, 65.0f}) FillCircle(tips, x * kS, (king ? top : 26.0f) * kS, 1.6f * kS);
   Paint(image, tips, gold);
-  Paint(image, Ellipse(image, 52.5f, 32.5f, 2.0f, 2.0f), kRed);
+  Paint(image, kBig.Ellipse(image, {52.5f, 32.5f}, 2.0f, 2.0f), kRed);
 }
 
 void Bust(Image& image, const CourtLook& look) {
   const Color skin = Rgb(0xF6D0A4), white = Rgb(0xF4F0E4);
   // Broad shoulders filling the frame, the robe's front panel and its hems.
-  const Field robe = Polygon(
+  const Field robe = kBig.Polygon(
       image, {{21.5f, 77}, {22, 69}, {26, 63}, {37, 58.5f}, {68, 58.5f}, {79, 63}, {83, 69}, {83.5f, 77}});
   Paint(image, Dilated(robe, kScale / 2 + 1), kBlack);
   Paint(image, robe, look.Robe);
-  Paint(image, Multiplied(Line(image, {24, 72}, {36, 60}, 3.0f), robe), look.Trim);
-  Paint(image, Multiplied(Line(image, {81, 72}, {69, 60}, 3.0f), robe), look.Trim);
-  const Field panel = Polygon(image, {{45, 59}, {60, 59}, {58, 77}, {47, 77}});
+  Paint(image, Multiplied(kBig.Line(image, {24, 72}, {36, 60}, 3.0f), robe), look.Trim);
+  Paint(image, Multiplied(kBig.Line(image, {81, 72}, {69, 60}, 3.0f), robe), look.Trim);
+  const Field panel = kBig.Polygon(image, {{45, 59}, {60, 59}, {58, 77}, {47, 77}});
   Paint(image, Dilated(panel, kScale / 2), kBlack);
   Paint(image, panel, look.Trim);
-  for (const float y : {64.0f, 70.0f}) Paint(image, Ellipse(image, 52.5f, y, 1.6f, 1.6f), look.Robe);
-  const Field collar = Ellipse(image, 52.5f, 58.5f, 14.0f, 3.6f);
+  for (const float y : {64.0f, 70.0f}) Paint(image, kBig.Ellipse(image, {52.5f, y}, 1.6f, 1.6f), look.Robe);
+  const Field collar = kBig.Ellipse(image, {52.5f, 58.5f}, 14.0f, 3.6f);
   Paint(image, Dilated(collar, kScale / 2 + 1), kBlack);
   Paint(image, collar, white);
   // Hair behind the head, the face, and a beard for the king.
   if (look.Headgear == 1) {
-    Paint(image, Dilated(Ellipse(image, 52.5f, 47.0f, 13.0f, 13.5f), kScale / 2 + 1), kBlack);
-    Paint(image, Ellipse(image, 52.5f, 47.0f, 13.0f, 13.5f), look.Hair);
+    Paint(image, Dilated(kBig.Ellipse(image, {52.5f, 47.0f}, 13.0f, 13.5f), kScale / 2 + 1), kBlack);
+    Paint(image, kBig.Ellipse(image, {52.5f, 47.0f}, 13.0f, 13.5f), look.Hair);
   }
-  const Field face = Ellipse(image, 52.5f, 44.5f, 9.5f, 11.5f);
+  const Field face = kBig.Ellipse(image, {52.5f, 44.5f}, 9.5f, 11.5f);
   Paint(image, Dilated(face, kScale / 2 + 1), Rgb(0x5A3418));
   Paint(image, face, skin);
   if (look.Headgear == 2) {
-    const Field beard = Polygon(image, {{43.5f, 46}, {61.5f, 46}, {58, 58}, {52.5f, 61}, {47, 58}});
+    const Field beard = kBig.Polygon(image, {{43.5f, 46}, {61.5f, 46}, {58, 58}, {52.5f, 61}, {47, 58}});
     Paint(image, Dilated(beard, kScale / 2), Rgb(0x6A6A68));
     Paint(image, beard, look.Hair);
-    Paint(image, Line(image, {49, 50.5f}, {56, 50.5f}, 1.8f), skin);
+    Paint(image, kBig.Line(image, {49, 50.5f}, {56, 50.5f}, 1.8f), skin);
   }
   if (look.Headgear == 0)
-    Paint(image, Polygon(image, {{43, 37}, {62, 37}, {62, 43}, {59, 40}, {43, 41}}), look.Hair);
-  for (const float x : {48.5f, 56.5f}) Paint(image, Ellipse(image, x, 43.0f, 1.2f, 1.4f), kBlack);
-  Paint(image, Line(image, {52.5f, 44}, {51.5f, 48}, 0.8f), Rgb(0xB07850));
-  Paint(image, Line(image, {50.0f, 52}, {55.0f, 52}, 1.0f), look.Headgear == 2 ? Rgb(0x601010) : kRed);
+    Paint(image, kBig.Polygon(image, {{43, 37}, {62, 37}, {62, 43}, {59, 40}, {43, 41}}), look.Hair);
+  for (const float x : {48.5f, 56.5f}) Paint(image, kBig.Ellipse(image, {x, 43.0f}, 1.2f, 1.4f), kBlack);
+  Paint(image, kBig.Line(image, {52.5f, 44}, {51.5f, 48}, 0.8f), Rgb(0xB07850));
+  Paint(image, kBig.Line(image, {50.0f, 52}, {55.0f, 52}, 1.0f), look.Headgear == 2 ? Rgb(0x601010) : kRed);
   Headgear(image, look);
 }
 
@@ -276,7 +258,7 @@ void DrawCourt(Image& image, int rank, Suit suit) {
   Field frame =
       Subtracted(RoundedBox(image.Width, image.Height, l, t, r, b, 2.0f),
                  RoundedBox(image.Width, image.Height, l + 1.0f, t + 1.0f, r - 1.0f, b - 1.0f, 1.5f));
-  Maximize(frame, Line(image, {l, kHeight * 0.5f}, {r, kHeight * 0.5f}, 0.9f));
+  Maximize(frame, kBig.Line(image, {l, kHeight * 0.5f}, {r, kHeight * 0.5f}, 0.9f));
   Paint(image, frame, InkOf(suit));
 }
 

@@ -23,40 +23,9 @@ constexpr int kWidth = 270;
 constexpr int kHeight = 200;
 constexpr int kScale = 2;
 constexpr float kS = static_cast<float>(kScale);
+constexpr BigShapes kBig{kS};
 
 // ---------------------------------------------------------------- shapes, in final pixels
-
-Point Big(Point p) { return {p.X * kS, p.Y * kS}; }
-
-Field Polygon(const Image& image, std::span<const Point> points) {
-  Field f(image.Width, image.Height);
-  std::vector<Point> big;
-  for (const Point& p : points) big.push_back(Big(p));
-  FillPolygon(f, big);
-  return f;
-}
-
-Field Box(const Image& image, float left, float top, float right, float bottom) {
-  const Point corners[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-  return Polygon(image, corners);
-}
-
-Field Line(const Image& image, Point a, Point b, float width) {
-  Field f(image.Width, image.Height);
-  ThickLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, width * kS);
-  return f;
-}
-
-Field Ellipse(const Image& image, Point c, float rx, float ry) {
-  Field f(image.Width, image.Height);
-  FillEllipse(f, c.X * kS, c.Y * kS, rx * kS, ry * kS);
-  return f;
-}
-
-void Shaded(Image& image, const Field& mask, Color colour, float strength = 0.5f, int bevel = 3) {
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, bevel * kScale, -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
-}
 
 // Something lying on the table casts a soft shadow down and to the right.
 void DropShadow(Image& image, const Field& mask, float opacity = 0.5f) {
@@ -85,7 +54,7 @@ struct Frame {
 
 Field TurnedBox(const Image& image, const Frame& f, float w, float h) {
   const Point corners[] = {f.At(0, 0), f.At(w, 0), f.At(w, h), f.At(0, h)};
-  return Polygon(image, corners);
+  return kBig.Polygon(image, corners);
 }
 
 // ---------------------------------------------------------------- surfaces
@@ -121,15 +90,15 @@ void Baize(Image& image) {
 // ---------------------------------------------------------------- the office desk
 
 void SharePrices(Image& image, const Font& font) {
-  const Field sheet = Box(image, 148, 6, 262, 92);
+  const Field sheet = kBig.Box(image, 148, 6, 262, 92);
   DropShadow(image, sheet, 0.45f);
   Paint(image, sheet, Rgb(0xF4F2EA));
   Field grid(image.Width, image.Height);
   for (float x = 162; x < 258; x += 12) ThickLine(grid, x * kS, 22 * kS, x * kS, 84 * kS, 0.5f * kS);
   for (float y = 24; y < 86; y += 10) ThickLine(grid, 160 * kS, y * kS, 256 * kS, y * kS, 0.5f * kS);
   Paint(image, grid, Rgb(0x9AB8D8), 0.7f);
-  Paint(image, Line(image, {160, 22}, {160, 84}, 1.0f), Rgb(0x30343C));
-  Paint(image, Line(image, {160, 84}, {256, 84}, 1.0f), Rgb(0x30343C));
+  Paint(image, kBig.Line(image, {160, 22}, {160, 84}, 1.0f), Rgb(0x30343C));
+  Paint(image, kBig.Line(image, {160, 84}, {256, 84}, 1.0f), Rgb(0x30343C));
   Text(image, font, {154, 8}, "SHARE PRICE", Rgb(0x1A2A4A));
   // Up over the season, with the dip every small club knows.
   const Point prices[] = {{162, 72}, {172, 68}, {182, 70}, {192, 60}, {202, 63},
@@ -137,34 +106,34 @@ void SharePrices(Image& image, const Font& font) {
   std::vector<Point> area(std::begin(prices), std::end(prices));
   area.push_back({254, 84});
   area.push_back({162, 84});
-  Paint(image, Polygon(image, area), Rgb(0x3AB04A), 0.25f);
+  Paint(image, kBig.Polygon(image, area), Rgb(0x3AB04A), 0.25f);
   Field chart(image.Width, image.Height);
   for (std::size_t i = 1; i < std::size(prices); ++i)
     ThickLine(chart, prices[i - 1].X * kS, prices[i - 1].Y * kS, prices[i].X * kS, prices[i].Y * kS,
               1.4f * kS);
   Paint(image, chart, Rgb(0x1E8A2E));
-  Paint(image, Line(image, {202, 63}, {212, 74}, 1.4f), Rgb(0xD8262E));
+  Paint(image, kBig.Line(image, {202, 63}, {212, 74}, 1.4f), Rgb(0xD8262E));
   const Point tip[] = {{254, 26}, {258, 34}, {250, 33}};
-  Paint(image, Polygon(image, tip), Rgb(0x1E8A2E));
+  Paint(image, kBig.Polygon(image, tip), Rgb(0x1E8A2E));
 }
 
 void Ledger(Image& image, const Font& font) {
-  const Field book = Box(image, 8, 14, 146, 104);
+  const Field book = kBig.Box(image, 8, 14, 146, 104);
   DropShadow(image, book, 0.55f);
-  Shaded(image, Box(image, 6, 12, 148, 106), Rgb(0x6A1A1A), 0.4f);
+  kBig.Shaded(image, kBig.Box(image, 6, 12, 148, 106), Rgb(0x6A1A1A), 0.4f);
   for (const float left : {10.0f, 78.0f}) {
-    const Field page = Box(image, left, 15, left + 66, 102);
+    const Field page = kBig.Box(image, left, 15, left + 66, 102);
     Paint(image, page, Rgb(0xF2ECD8));
     Field rules(image.Width, image.Height);
     for (float y = 26; y < 100; y += 7)
       ThickLine(rules, (left + 2) * kS, y * kS, (left + 64) * kS, y * kS, 0.4f * kS);
     Paint(image, rules, Rgb(0x7A9AC8), 0.6f);
-    Paint(image, Line(image, {left + 44, 17}, {left + 44, 100}, 0.5f), Rgb(0xD8262E), 0.7f);
+    Paint(image, kBig.Line(image, {left + 44, 17}, {left + 44, 100}, 0.5f), Rgb(0xD8262E), 0.7f);
   }
   // The gutter darkens towards the spine.
-  Field gutter = Box(image, 70, 15, 86, 102);
+  Field gutter = kBig.Box(image, 70, 15, 86, 102);
   BoxBlur(gutter, 4 * kScale);
-  Paint(image, Multiplied(gutter, Box(image, 10, 15, 144, 102)), Rgb(0x3A2A10), 0.35f);
+  Paint(image, Multiplied(gutter, kBig.Box(image, 10, 15, 144, 102)), Rgb(0x3A2A10), 0.35f);
   constexpr std::string_view kLines[][2] = {
       {"Gate", "1,250"}, {"Kit", "-420"}, {"Paint", "-310"}, {"Sponsor", "2,000"}, {"Field", "-600"},
       {"Prize", "750"},  {"Van", "-180"}, {"Bar", "340"},    {"Fees", "-95"},      {"Total", "2,735"},
@@ -175,44 +144,44 @@ void Ledger(Image& image, const Font& font) {
     Text(image, font, {left, y}, kLines[i][0], Rgb(0x1A2040), 0.85f);
     Text(image, font, {left + 46, y}, kLines[i][1], red ? Rgb(0xB01A1A) : Rgb(0x1A2040), 0.85f);
   }
-  Paint(image, Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
+  Paint(image, kBig.Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
   // A pen across the page.
-  const Field pen = Line(image, {88, 98}, {132, 82}, 3.0f);
+  const Field pen = kBig.Line(image, {88, 98}, {132, 82}, 3.0f);
   DropShadow(image, pen, 0.4f);
-  Shaded(image, pen, Rgb(0x1A1A24), 0.6f, 1);
-  Paint(image, Line(image, {126, 84}, {132, 82}, 2.0f), Rgb(0xD8B040));
+  kBig.Shaded(image, pen, Rgb(0x1A1A24), 0.6f, 1);
+  Paint(image, kBig.Line(image, {126, 84}, {132, 82}, 2.0f), Rgb(0xD8B040));
 }
 
 void CashBox(Image& image) {
   // The lid, swung up behind the box.
   const Point lid[] = {{18, 126}, {112, 126}, {118, 100}, {14, 100}};
-  DropShadow(image, Polygon(image, lid), 0.5f);
-  Shaded(image, Polygon(image, lid), Rgb(0x2A5A4A), 0.5f);
+  DropShadow(image, kBig.Polygon(image, lid), 0.5f);
+  kBig.Shaded(image, kBig.Polygon(image, lid), Rgb(0x2A5A4A), 0.5f);
   const Field inside =
-      Polygon(image, std::array{Point{8, 128}, Point{122, 128}, Point{116, 158}, Point{14, 158}});
-  const Field front = Box(image, 14, 158, 116, 192);
+      kBig.Polygon(image, std::array{Point{8, 128}, Point{122, 128}, Point{116, 158}, Point{14, 158}});
+  const Field front = kBig.Box(image, 14, 158, 116, 192);
   DropShadow(image, Multiplied(front, front), 0.6f);
-  Shaded(image, Dilated(inside, 2 * kScale), Rgb(0x336A58), 0.5f);
+  kBig.Shaded(image, Dilated(inside, 2 * kScale), Rgb(0x336A58), 0.5f);
   Paint(image, inside, Rgb(0x1A2A24));
   // The back tray: notes standing in their slots.
   Random rng(0xCA5);
   for (int i = 0; i < 4; ++i) {
     const float x = 16.0f + 24.0f * static_cast<float>(i);
-    const Field notes = Box(image, x, 124 + rng.Range(0, 3), x + 20, 140);
-    Shaded(image, notes, i % 2 == 0 ? Rgb(0x9AC89A) : Rgb(0xD8B87A), 0.4f, 1);
-    Paint(image, Line(image, {x + 2, 132}, {x + 18, 132}, 0.6f), Rgb(0x3A5A3A), 0.5f);
+    const Field notes = kBig.Box(image, x, 124 + rng.Range(0, 3), x + 20, 140);
+    kBig.Shaded(image, notes, i % 2 == 0 ? Rgb(0x9AC89A) : Rgb(0xD8B87A), 0.4f, 1);
+    Paint(image, kBig.Line(image, {x + 2, 132}, {x + 18, 132}, 0.6f), Rgb(0x3A5A3A), 0.5f);
   }
-  Paint(image, Line(image, {10, 142}, {120, 142}, 1.6f), Rgb(0x4A7A68));
+  Paint(image, kBig.Line(image, {10, 142}, {120, 142}, 1.6f), Rgb(0x4A7A68));
   // The front tray: coins.
   for (int i = 0; i < 18; ++i) {
     const float x = 20.0f + 5.5f * static_cast<float>(i) + rng.Range(-1, 1), y = 150.0f + rng.Range(-3, 3);
-    const Field coin = Ellipse(image, {x, y}, 4.2f, 3.2f);
-    Shaded(image, coin, i % 3 == 0 ? Rgb(0xC8CCD4) : Rgb(0xE0B040), 0.7f, 1);
+    const Field coin = kBig.Ellipse(image, {x, y}, 4.2f, 3.2f);
+    kBig.Shaded(image, coin, i % 3 == 0 ? Rgb(0xC8CCD4) : Rgb(0xE0B040), 0.7f, 1);
   }
-  Shaded(image, front, Rgb(0x2E6050), 0.5f);
-  Paint(image, Line(image, {14, 160}, {116, 160}, 1.0f), Rgb(0x8AC0A8), 0.6f);
-  Shaded(image, Box(image, 58, 168, 72, 180), Rgb(0xC8CCD4), 0.6f, 1);
-  Paint(image, Ellipse(image, {65, 174}, 1.6f, 2.2f), Rgb(0x1A1A1A));
+  kBig.Shaded(image, front, Rgb(0x2E6050), 0.5f);
+  Paint(image, kBig.Line(image, {14, 160}, {116, 160}, 1.0f), Rgb(0x8AC0A8), 0.6f);
+  kBig.Shaded(image, kBig.Box(image, 58, 168, 72, 180), Rgb(0xC8CCD4), 0.6f, 1);
+  Paint(image, kBig.Ellipse(image, {65, 174}, 1.6f, 2.2f), Rgb(0x1A1A1A));
 }
 
 void Banknote(Image& image, const Frame& f, Color colour) {
@@ -221,10 +190,10 @@ void Banknote(Image& image, const Frame& f, Color colour) {
   Paint(image, note, colour);
   Field border = Subtracted(note, TurnedBox(image, {f.At(3, 3), f.Angle}, 58, 26));
   Paint(image, border, Rgb(0x2A4A2A), 0.35f);
-  Paint(image, Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
-  Paint(image, Ellipse(image, f.At(32, 16), 5, 6), Rgb(0xFFFFFF), 0.35f);
+  Paint(image, kBig.Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
+  Paint(image, kBig.Ellipse(image, f.At(32, 16), 5, 6), Rgb(0xFFFFFF), 0.35f);
   for (const float u : {9.0f, 55.0f})
-    Paint(image, Ellipse(image, f.At(u, 9), 3.5f, 3.5f), Rgb(0x2A4A2A), 0.4f);
+    Paint(image, kBig.Ellipse(image, f.At(u, 9), 3.5f, 3.5f), Rgb(0x2A4A2A), 0.4f);
 }
 
 void Notes(Image& image) {
@@ -236,32 +205,32 @@ void Notes(Image& image) {
 void CoinStack(Image& image, Point base, int count, Color colour) {
   for (int i = 0; i < count; ++i) {
     const Point c{base.X, base.Y - 2.6f * static_cast<float>(i)};
-    Field side = Ellipse(image, {c.X, c.Y}, 7, 3);
-    Maximize(side, Box(image, c.X - 7, c.Y - 2.6f, c.X + 7, c.Y));
+    Field side = kBig.Ellipse(image, {c.X, c.Y}, 7, 3);
+    Maximize(side, kBig.Box(image, c.X - 7, c.Y - 2.6f, c.X + 7, c.Y));
     if (i == 0) DropShadow(image, side, 0.5f);
     Paint(image, side, Lerp(colour, Rgb(0x000000), 0.35f));
-    Paint(image, Ellipse(image, {c.X, c.Y - 2.6f}, 7, 3), colour);
+    Paint(image, kBig.Ellipse(image, {c.X, c.Y - 2.6f}, 7, 3), colour);
   }
-  Paint(image, Ellipse(image, {base.X, base.Y - 2.6f * static_cast<float>(count)}, 4.5f, 1.8f), Rgb(0xFFFFFF),
-        0.3f);
+  Paint(image, kBig.Ellipse(image, {base.X, base.Y - 2.6f * static_cast<float>(count)}, 4.5f, 1.8f),
+        Rgb(0xFFFFFF), 0.3f);
 }
 
 void Calculator(Image& image, const Font& font) {
-  const Field body = Box(image, 196, 98, 260, 190);
+  const Field body = kBig.Box(image, 196, 98, 260, 190);
   DropShadow(image, body, 0.6f);
-  Shaded(image, body, Rgb(0x2A2C34), 0.5f, 4);
-  Shaded(image, Box(image, 202, 104, 254, 122), Rgb(0xAAB89A), 0.4f, 1);
+  kBig.Shaded(image, body, Rgb(0x2A2C34), 0.5f, 4);
+  kBig.Shaded(image, kBig.Box(image, 202, 104, 254, 122), Rgb(0xAAB89A), 0.4f, 1);
   const int w = font.TextWidth("2735.00");
   Text(image, font, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", Rgb(0x1A2418));
   Field keys(image.Width, image.Height), op(image.Width, image.Height);
   for (int row = 0; row < 5; ++row) {
     for (int col = 0; col < 4; ++col) {
       const float x = 202.0f + 13.0f * static_cast<float>(col), y = 128.0f + 12.0f * static_cast<float>(row);
-      Maximize(col == 3 ? op : keys, Box(image, x, y, x + 10, y + 9));
+      Maximize(col == 3 ? op : keys, kBig.Box(image, x, y, x + 10, y + 9));
     }
   }
-  Shaded(image, keys, Rgb(0xC8CCD4), 0.6f, 1);
-  Shaded(image, op, Rgb(0xFF8A1A), 0.6f, 1);
+  kBig.Shaded(image, keys, Rgb(0xC8CCD4), 0.6f, 1);
+  kBig.Shaded(image, op, Rgb(0xFF8A1A), 0.6f, 1);
 }
 
 void Office(Image& image, FontLibrary& fonts) {
@@ -274,7 +243,7 @@ void Office(Image& image, FontLibrary& fonts) {
   CoinStack(image, {178, 192}, 6, Rgb(0xE0B040));
   CoinStack(image, {186, 180}, 4, Rgb(0xC8CCD4));
   for (const Point c : {Point{150, 188}, Point{164, 194}})
-    Shaded(image, Ellipse(image, c, 5, 3.4f), Rgb(0xE0B040), 0.7f, 1);
+    kBig.Shaded(image, kBig.Ellipse(image, c, 5, 3.4f), Rgb(0xE0B040), 0.7f, 1);
   Calculator(image, fonts.Get("Arial", FontSize::Pixels(10 * kScale), true));
   Vignette(image, 0.35f);
 }
@@ -286,11 +255,11 @@ enum class Suit { Hearts, Diamonds, Spades, Clubs };
 void Pip(Field& f, const Frame& card, float u, float v, float s, Suit suit) {
   auto poly = [&](std::initializer_list<Point> local) {
     std::vector<Point> big;
-    for (const Point& p : local) big.push_back(Big(card.At(u + p.X * s, v + p.Y * s)));
+    for (const Point& p : local) big.push_back(kBig.Big(card.At(u + p.X * s, v + p.Y * s)));
     FillPolygon(f, big);
   };
   auto circle = [&](float x, float y, float r) {
-    const Point c = Big(card.At(u + x * s, v + y * s));
+    const Point c = kBig.Big(card.At(u + x * s, v + y * s));
     FillCircle(f, c.X, c.Y, r * s * kS);
   };
   switch (suit) {
@@ -328,8 +297,8 @@ void Rank(Field& f, const Frame& card, float u, float v, float s, char rank) {
     default: strokes = {{{{0, 0}, {1, 0}}}, {{{1, 0}, {0.35f, 1}}}}; break;
   }
   for (const auto& st : strokes) {
-    const Point a = Big(card.At(u + st[0].X * s * 0.7f, v + st[0].Y * s)),
-                b = Big(card.At(u + st[1].X * s * 0.7f, v + st[1].Y * s));
+    const Point a = kBig.Big(card.At(u + st[0].X * s * 0.7f, v + st[0].Y * s)),
+                b = kBig.Big(card.At(u + st[1].X * s * 0.7f, v + st[1].Y * s));
     ThickLine(f, a.X, a.Y, b.X, b.Y, s * 0.16f * kS);
   }
 }
@@ -401,7 +370,7 @@ void Die(Image& image, Point centre, float size, float angle, int face) {
   Maximize(body, TurnedBox(image, {f.At(-h + r, -h), angle}, size - 2 * r, size));
   Maximize(body, TurnedBox(image, {f.At(-h, -h + r), angle}, size, size - 2 * r));
   DropShadow(image, body, 0.6f);
-  Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
+  kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
   // Pip places on a 3 x 3 grid, numbered row by row.
   constexpr std::array<std::array<int, 6>, 6> kPips = {{{4, -1, -1, -1, -1, -1},
                                                         {0, 8, -1, -1, -1, -1},
@@ -421,8 +390,8 @@ void Die(Image& image, Point centre, float size, float angle, int face) {
 
 void Chip(Image& image, Point c, Color colour, bool top) {
   const float rx = 13.0f, ry = 5.5f, t = 3.0f;
-  Field side = Ellipse(image, {c.X, c.Y}, rx, ry);
-  Maximize(side, Box(image, c.X - rx, c.Y - t, c.X + rx, c.Y));
+  Field side = kBig.Ellipse(image, {c.X, c.Y}, rx, ry);
+  Maximize(side, kBig.Box(image, c.X - rx, c.Y - t, c.X + rx, c.Y));
   Paint(image, side, Lerp(colour, Rgb(0x000000), 0.3f));
   // The edge spots show on the side as white dashes.
   Field dashes(image.Width, image.Height);
@@ -430,7 +399,7 @@ void Chip(Image& image, Point c, Color colour, bool top) {
     ThickLine(dashes, (c.X + k * rx) * kS, (c.Y - t * 0.5f + ry * std::sqrt(1 - k * k)) * kS,
               (c.X + k * rx) * kS, (c.Y - t * 0.5f + ry * std::sqrt(1 - k * k) - 0.1f) * kS, 2.2f * kS);
   Paint(image, Multiplied(dashes, side), Rgb(0xF4F4F0));
-  Paint(image, Ellipse(image, {c.X, c.Y - t}, rx, ry), colour);
+  Paint(image, kBig.Ellipse(image, {c.X, c.Y - t}, rx, ry), colour);
   if (!top) return;
   Field spots(image.Width, image.Height);
   for (int i = 0; i < 6; ++i) {
@@ -439,13 +408,13 @@ void Chip(Image& image, Point c, Color colour, bool top) {
                 2.2f * kS, 1.0f * kS);
   }
   Paint(image, spots, Rgb(0xF4F4F0));
-  Field ring = Subtracted(Ellipse(image, {c.X, c.Y - t}, rx * 0.58f, ry * 0.58f),
-                          Ellipse(image, {c.X, c.Y - t}, rx * 0.5f, ry * 0.5f));
+  Field ring = Subtracted(kBig.Ellipse(image, {c.X, c.Y - t}, rx * 0.58f, ry * 0.58f),
+                          kBig.Ellipse(image, {c.X, c.Y - t}, rx * 0.5f, ry * 0.5f));
   Paint(image, ring, Rgb(0xF4F4F0), 0.8f);
 }
 
 void ChipStack(Image& image, Point base, int count, Color colour) {
-  DropShadow(image, Ellipse(image, base, 13, 5.5f), 0.6f);
+  DropShadow(image, kBig.Ellipse(image, base, 13, 5.5f), 0.6f);
   for (int i = 0; i < count; ++i)
     Chip(image, {base.X, base.Y - 3.0f * static_cast<float>(i)}, colour, i == count - 1);
 }
@@ -482,17 +451,17 @@ void Horse(Image& image, Point o, float k) {
 }
 
 void RacingForm(Image& image, FontLibrary& fonts) {
-  const Field sheet = Box(image, 6, 6, 124, 104);
+  const Field sheet = kBig.Box(image, 6, 6, 124, 104);
   DropShadow(image, sheet, 0.5f);
   Paint(image, sheet, Rgb(0xE8E2CE));
-  Paint(image, Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
+  Paint(image, kBig.Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
   const Font& head = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
   const int w = TrackedWidth("RACING FORM", head, kScale);
   Paint(image,
         TextMask(image.Width, image.Height, 65 * kScale - w / 2, 11 * kScale, "RACING FORM", head, kScale),
         Rgb(0xF4D040));
-  Paint(image, Box(image, 10, 28, 72, 66), Rgb(0xC8C0A8));
-  Paint(image, Line(image, {10, 62}, {72, 62}, 0.8f), Rgb(0x4A4A40));
+  Paint(image, kBig.Box(image, 10, 28, 72, 66), Rgb(0xC8C0A8));
+  Paint(image, kBig.Line(image, {10, 62}, {72, 62}, 0.8f), Rgb(0x4A4A40));
   Horse(image, {40, 48}, 0.95f);
   const Font& small = fonts.Get("Arial", FontSize::Pixels(6 * kScale));
   constexpr std::string_view kRunners[][2] = {{"Red Rocket", "5/1"},
@@ -510,15 +479,16 @@ void RacingForm(Image& image, FontLibrary& fonts) {
     ThickLine(columns, 76 * kS, y * kS, (118 - std::fmod(y * 7, 12)) * kS, y * kS, 1.3f * kS);
   Paint(image, columns, Rgb(0x6A6A60), 0.6f);
   // A circled tip in pen.
-  Field ring = Subtracted(Ellipse(image, {30, 85.5f}, 21, 5.2f), Ellipse(image, {30, 85.5f}, 20, 4.4f));
+  Field ring =
+      Subtracted(kBig.Ellipse(image, {30, 85.5f}, 21, 5.2f), kBig.Ellipse(image, {30, 85.5f}, 20, 4.4f));
   Paint(image, ring, Rgb(0x1A3AB0), 0.8f);
 }
 
 void SlotMachine(Image& image, FontLibrary& fonts) {
-  const Field cabinet = Box(image, 184, -4, 274, 104);
+  const Field cabinet = kBig.Box(image, 184, -4, 274, 104);
   DropShadow(image, cabinet, 0.6f);
-  Shaded(image, cabinet, Rgb(0xB01A22), 0.5f, 4);
-  Shaded(image, Box(image, 192, 4, 266, 20), Rgb(0xF4C030), 0.5f, 2);
+  kBig.Shaded(image, cabinet, Rgb(0xB01A22), 0.5f, 4);
+  kBig.Shaded(image, kBig.Box(image, 192, 4, 266, 20), Rgb(0xF4C030), 0.5f, 2);
   Field bulbs(image.Width, image.Height);
   for (float x = 196; x < 264; x += 8) FillCircle(bulbs, x * kS, 24 * kS, 1.6f * kS);
   Paint(image, bulbs, Rgb(0xFFF2A0));
@@ -528,11 +498,11 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
   Paint(image,
         TextMask(image.Width, image.Height, 229 * kScale - jw / 2, 6 * kScale, "JACKPOT", jackpot, kScale),
         Rgb(0x8A0A10));
-  Shaded(image, Box(image, 190, 30, 262, 72), Rgb(0xC8CCD4), 0.6f, 2);
+  kBig.Shaded(image, kBig.Box(image, 190, 30, 262, 72), Rgb(0xC8CCD4), 0.6f, 2);
   const Font& seven = fonts.Get("Arial", FontSize::Pixels(26 * kScale), true);
   for (int i = 0; i < 3; ++i) {
     const float x = 194.0f + 22.5f * static_cast<float>(i);
-    const Field reel = Box(image, x, 34, x + 20, 68);
+    const Field reel = kBig.Box(image, x, 34, x + 20, 68);
     Region r = Crop(image, x * kS, 34 * kS, (x + 20) * kS, 68 * kS);
     FillLinear(
         r.Pixels, 0, 0, 0, static_cast<float>(r.Pixels.Height),
@@ -541,10 +511,10 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
     Paste(image, r);
     if (i == 1) {
       // Cherries on the middle reel.
-      Paint(image, Line(image, {203 + 22.5f, 44}, {200 + 22.5f, 54}, 1.0f), Rgb(0x2A6A1A));
-      Paint(image, Line(image, {203 + 22.5f, 44}, {209 + 22.5f, 55}, 1.0f), Rgb(0x2A6A1A));
+      Paint(image, kBig.Line(image, {203 + 22.5f, 44}, {200 + 22.5f, 54}, 1.0f), Rgb(0x2A6A1A));
+      Paint(image, kBig.Line(image, {203 + 22.5f, 44}, {209 + 22.5f, 55}, 1.0f), Rgb(0x2A6A1A));
       for (const float cx : {199.0f, 210.0f})
-        Shaded(image, Ellipse(image, {cx + 22.5f, 57}, 4.2f, 4.2f), Rgb(0xD01A22), 0.7f, 1);
+        kBig.Shaded(image, kBig.Ellipse(image, {cx + 22.5f, 57}, 4.2f, 4.2f), Rgb(0xD01A22), 0.7f, 1);
     } else {
       const int sw = seven.TextWidth("7");
       Paint(image,
@@ -555,9 +525,9 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
     }
   }
   // The win line across the reels.
-  Paint(image, Line(image, {190, 51}, {262, 51}, 0.8f), Rgb(0xF4C030), 0.8f);
-  Shaded(image, Box(image, 196, 80, 256, 92), Rgb(0x2A2A2A), 0.4f, 1);
-  Paint(image, Box(image, 214, 84, 238, 87), Rgb(0x000000));
+  Paint(image, kBig.Line(image, {190, 51}, {262, 51}, 0.8f), Rgb(0xF4C030), 0.8f);
+  kBig.Shaded(image, kBig.Box(image, 196, 80, 256, 92), Rgb(0x2A2A2A), 0.4f, 1);
+  Paint(image, kBig.Box(image, 214, 84, 238, 87), Rgb(0x000000));
 }
 
 void Casino(Image& image, FontLibrary& fonts) {

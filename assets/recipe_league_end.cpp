@@ -466,22 +466,16 @@ Image DrawTeamDejected(FontLibrary& fonts) {
                           .GripHand = 1,
                           .Flip = true};
 
-    Pose sitting = Standing();
-    // Sat low, knees up and apart, elbows on the knees.
+    // Sat low, knees up and apart, elbows on the knees, head in the hands.
+    Pose sitting = Slumped(0.0f, 1.0f);
     sitting.Head = {0.0f, -0.6f};
-    sitting.Bow = 1.0f;
-    sitting.Shoulder[0] = {-0.14f, -0.55f};
-    sitting.Shoulder[1] = {0.14f, -0.55f};
-    sitting.Hip[0] = {-0.085f, -0.3f};
-    sitting.Hip[1] = {0.085f, -0.3f};
-    sitting.Knee[0] = {-0.21f, -0.36f};
-    sitting.Knee[1] = {0.21f, -0.36f};
-    sitting.Foot[0] = {-0.2f, 0.0f};
-    sitting.Foot[1] = {0.2f, 0.0f};
-    sitting.Elbow[0] = {-0.2f, -0.4f};
-    sitting.Hand[0] = {-0.07f, -0.6f};
-    sitting.Elbow[1] = {0.2f, -0.4f};
-    sitting.Hand[1] = {0.07f, -0.6f};
+    sitting.Neck = Standing().Neck;
+    for (int i = 0; i < 2; ++i) {
+      const float side = i == 0 ? -1.0f : 1.0f;
+      sitting.Knee[i] = {0.21f * side, -0.36f};
+      sitting.Foot[i] = {0.2f * side, 0.0f};
+      sitting.Hand[i] = {0.07f * side, -0.6f};
+    }
     const Person seated{.Feet = {245.0f, 450.0f}, .Height = 320.0f, .Body = sitting, .Colours = kHome};
 
     // The bunker the seated player slumps on.

@@ -80,20 +80,13 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
     const Rect box = InkBounds(mask);
     if (look.Shear != 0.0f) mask = Sheared(mask, look.Shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
     const int o = kScale;
+    BannerStyle style = BannerStyle::Fine(o);
+    style.ShadowSpread = style.ShadowDx = 2 * o;
+    style.Glow = look.Glow;
+    style.GlowRadius = 5 * o;
+    style.GlowStrength = 0.7f;
     PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), look.Face,
-                       {.ShadowSpread = 2 * o,
-                        .ShadowDx = 2 * o,
-                        .ShadowDy = 2 * o,
-                        .ShadowBlur = 2 * o,
-                        .Glow = look.Glow,
-                        .GlowRadius = 5 * o,
-                        .GlowStrength = 0.7f,
-                        .OutlineWidth = 2 * o,
-                        .InlineWidth = o,
-                        .InnerWidth = o / 2 + 1,
-                        .Bevel = o,
-                        .BevelDepth = 2.0f * o,
-                        .GlossInset = o});
+                       style);
     const float w = static_cast<float>(box.Right - box.Left);
     Glint(image, static_cast<float>(box.Left) + w * 0.1f, static_cast<float>(box.Top) + 2.0f * o, 5.0f * o,
           {.Width = 0.9f * o, .Core = 0.8f * o});

@@ -60,28 +60,6 @@ void Bench(Image& image) {
   Paint(image, Multiplied(seams, tube), Rgb(0x000000), 0.3f);
 }
 
-// Sat on the tube, knees up, elbows on the knees, head hanging.
-Pose Slumped(float lean, float bow) {
-  Pose p = Standing();
-  p.Head = {lean * 0.3f, -0.62f};
-  p.Neck = {lean * 0.2f, -0.56f};
-  p.Bow = bow;
-  p.Tilt = lean;
-  p.Shoulder[0] = {-0.14f + lean * 0.1f, -0.55f};
-  p.Shoulder[1] = {0.14f + lean * 0.1f, -0.55f};
-  p.Hip[0] = {-0.085f, -0.3f};
-  p.Hip[1] = {0.085f, -0.3f};
-  p.Knee[0] = {-0.2f, -0.36f};
-  p.Knee[1] = {0.2f, -0.36f};
-  p.Foot[0] = {-0.19f, 0.0f};
-  p.Foot[1] = {0.19f, 0.0f};
-  p.Elbow[0] = {-0.2f, -0.4f};
-  p.Elbow[1] = {0.2f, -0.4f};
-  p.Hand[0] = {-0.06f, -0.47f};
-  p.Hand[1] = {0.06f, -0.47f};
-  return p;
-}
-
 // How a beaten player holds a marker they no longer care about: laid
 // across the lap, or stood muzzle down on the grass beside the knee with
 // a hand resting on it. Either way it stays clear of the body.

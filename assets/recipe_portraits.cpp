@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_face.hpp"
 #include "assets/kit_image.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
@@ -30,30 +31,7 @@ constexpr int kWidth = kFinalWidth * kFactor;
 constexpr int kHeight = kFinalHeight * kFactor;
 constexpr float kPi = std::numbers::pi_v<float>;
 
-// The key light comes from the upper left and a little in front.
-// The sun is the key light: high, in front and to one side (which side is
-// each portrait's own), so that one cheek is lit and the other falls into
-// a warm shade.
-constexpr float kLightX = 0.42f, kLightY = -0.62f, kLightZ = 1.0f;
-
-enum class Hair { Crop, Buzz, Spiky, Curls, Swept, Long, Ponytail, Bob, Bun, Braids, Puff, Shoulder };
-enum class Beard { None, Stubble, Goatee, Full, Moustache };
 enum class Gear { None, Goggles, Headband, Bandana };
-// What the mouth is doing: lips together, one corner pulled up, a grin
-// with the teeth showing, or the jaw dropped in a shout.
-enum class Mouth { Closed, Smirk, Grin, Shout };
-
-// The face itself, apart from its colouring and what is worn on it.
-struct Face {
-  Mouth Says;
-  float Open;       // the gap between the lips, 0..1 (a grin's teeth, a shout's jaw)
-  float Age;        // 0 early twenties .. 1 past forty: lines, hollows, heavier lids
-  float BrowTilt;   // inner ends: positive raised, negative drawn down into a frown
-  float Eyes;       // the eyes' size
-  float NoseWidth;  // across the nostrils, relative to the nose's length
-  float Cheeks;     // width over the cheekbones: lean 0.92 .. round 1.08
-  float Key;        // which side the sun is on: -1 the picture's left, 1 its right
-};
 
 struct Look {
   Color Skin, HairColour, Iris, Backdrop;  // Backdrop: the bunkers' colour behind
@@ -70,7 +48,8 @@ struct Look {
   float Nose;                     // nose size
   float Turn;                     // -1 .. 1: the head turned towards the picture's left/right
   std::uint32_t Seed;
-  Face Features;
+  FaceForm Features;
+  float Key;  // which side the sun is on: -1 the picture's left, 1 its right
 };
 
 // clang-format off
@@ -78,135 +57,74 @@ const Look kMen[8] = {
     // Fair, side-parted brown hair, mask pushed up after a game; an easy smile.
     {Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Rgb(0x2A6AD0), Hair::Swept, Beard::None, Gear::Goggles,
      Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 50, 0.80f, 1.50f, 1.0f, 0.9f, 0.55f, 1.0f, 0.45f, 11,
-     {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f, -1.0f}},
+     {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f}, -1.0f},
     // Deep brown skin, buzz cut, short beard, red team jersey; unsmiling.
     {Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Rgb(0xE0C020), Hair::Buzz, Beard::Full, Gear::None,
      Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 52, 0.95f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
-     {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.08f, 1.0f}},
+     {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.08f}, 1.0f},
     // Tan, black curls, goatee and a headband; a wide grin.
     {Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Rgb(0xD03030), Hair::Curls, Beard::Goatee, Gear::Headband,
      Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 51, 0.84f, 1.52f, 1.1f, 1.1f, 0.9f, 1.05f, 0.1f, 13,
-     {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f, -1.0f}},
+     {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f}, -1.0f},
     // Pale and freckled under a bandana, ginger stubble; a lopsided smirk.
     {Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Rgb(0x2050C0), Hair::Crop, Beard::Stubble, Gear::Bandana,
      Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 48, 0.72f, 1.58f, 0.8f, 0.8f, 0.45f, 0.95f, -0.5f, 14,
-     {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.92f, 1.0f}},
+     {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.92f}, 1.0f},
     // Light tan, black hair standing up, mask up, shouting after a win.
     {Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Rgb(0x30A040), Hair::Spiky, Beard::None, Gear::Goggles,
      Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 49, 0.78f, 1.46f, 1.0f, 0.9f, 0.3f, 0.9f, 0.15f, 15,
-     {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f, -1.0f}},
+     {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f}, -1.0f},
     // Olive skin, greying dark hair, full beard; the veteran, calm.
     {Rgb(0xC28C64), Rgb(0x4A4440), Rgb(0x4A2E1C), Rgb(0xE07020), Hair::Crop, Beard::Full, Gear::None,
      Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 52, 0.95f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.3f, 16,
-     {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.08f, 1.0f}},
+     {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.08f}, 1.0f},
     // Fair, blond spikes, green jersey, headband; young and grinning.
     {Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Rgb(0xC030A0), Hair::Spiky, Beard::None, Gear::Headband,
      Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 48, 0.74f, 1.42f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
-     {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f, -1.0f}},
+     {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f}, -1.0f},
     // Brown skin, black hair, moustache, purple jersey, mask up; stern.
     {Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Rgb(0x20A0B0), Hair::Crop, Beard::Moustache, Gear::Goggles,
      Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 51, 0.90f, 1.58f, 1.2f, 0.95f, -0.45f, 1.1f, 0.4f, 18,
-     {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f, 1.0f}},
+     {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f}, 1.0f},
 };
 
 const Look kWomen[8] = {
     // Fair, long blonde hair, blue jersey, mask pushed up; laughing.
     {Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Rgb(0xE03030), Hair::Long, Beard::None, Gear::Goggles,
      Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 47, 0.72f, 1.44f, 0.65f, 1.15f, 0.95f, 0.85f, 0.15f, 21,
-     {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f, -1.0f}},
+     {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f}, -1.0f},
     // Dark skin, natural curls in a puff, red jersey, headband; a warm smile.
     {Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Rgb(0x2A70D0), Hair::Puff, Beard::None, Gear::Headband,
      Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 47, 0.80f, 1.38f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
-     {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.08f, 1.0f}},
+     {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.08f}, 1.0f},
     // Tan, black ponytail, green jersey; focused, lips pressed.
     {Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Rgb(0xE0B020), Hair::Ponytail, Beard::None, Gear::None,
      Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 45, 0.68f, 1.50f, 0.8f, 1.0f, -0.2f, 0.9f, 0.5f, 23,
-     {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.92f, -1.0f}},
+     {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.92f}, -1.0f},
     // Pale, red bob, purple jersey, bandana; amused.
     {Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Rgb(0x30A040), Hair::Bob, Beard::None, Gear::Bandana,
      Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 47, 0.76f, 1.38f, 0.6f, 1.1f, 0.5f, 0.8f, -0.45f, 24,
-     {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.05f, 1.0f}},
+     {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.05f}, 1.0f},
     // Light tan, long straight black hair with a fringe, mask up; yelling.
     {Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Rgb(0x2A6AD0), Hair::Long, Beard::None, Gear::Goggles,
      Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 46, 0.72f, 1.42f, 0.7f, 1.1f, 0.2f, 0.8f, -0.1f, 25,
-     {Mouth::Shout, 0.85f, 0.15f, -0.7f, 1.0f, 0.95f, 0.96f, -1.0f}},
+     {Mouth::Shout, 0.85f, 0.15f, -0.7f, 1.0f, 0.95f, 0.96f}, -1.0f},
     // Brown skin, long braids, orange jersey; a broad smile.
     {Rgb(0x8C5A3A), Rgb(0x1C1410), Rgb(0x3A2416), Rgb(0xC030A0), Hair::Braids, Beard::None, Gear::None,
      Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.76f, 1.48f, 0.75f, 1.3f, 0.85f, 0.95f, 0.35f, 26,
-     {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f, 1.0f}},
+     {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f}, 1.0f},
     // Fair, brown hair in a bun, teal jersey, headband; the older one, kind.
     {Rgb(0xE6B898), Rgb(0x6A4A32), Rgb(0x6A7A84), Rgb(0xE07020), Hair::Bun, Beard::None, Gear::Headband,
      Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 47, 0.80f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
-     {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.04f, -1.0f}},
+     {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.04f}, -1.0f},
     // Olive, dark hair to the shoulders, yellow jersey; cool and level.
     {Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Rgb(0x20A0B0), Hair::Shoulder, Beard::None, Gear::None,
      Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.72f, 1.45f, 0.85f, 1.2f, 0.05f, 0.9f, -0.5f, 28,
-     {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f, 1.0f}},
+     {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f}, 1.0f},
 };
 // clang-format on
 
 // A shout drops the jaw and with it the chin; a grin parts it a little.
-float ChinDrop(const Look& look) {
-  switch (look.Features.Says) {
-    case Mouth::Shout: return 0.2f * look.Features.Open;
-    case Mouth::Grin: return 0.04f * look.Features.Open;
-    default: return 0.0f;
-  }
-}
-
-float Gauss(float dx, float dy, float sx, float sy) {
-  return std::exp(-(dx * dx) / (sx * sx) - (dy * dy) / (sy * sy));
-}
-
-// ---------------------------------------------------------------- the head's frame
-
-// Head units: x across from the face's middle, y down from the eye line,
-// both in head half-widths.
-struct Frame {
-  float CentreX, EyeY, Unit, Turn;
-  float X(float xu) const { return CentreX + xu * Unit; }
-  float Y(float yu) const { return EyeY + yu * Unit; }
-  // Features nearer the viewer move further when the head turns.
-  float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
-  float LightX = -kLightX;  // the key's x: negative when it comes from the picture's left
-};
-
-// Half the head's width at height yu: a rounded skull, the temples, the
-// cheekbones, then the jaw narrowing to a rounded chin. Control points in
-// head units, joined by a Catmull-Rom curve; the lower face stretches with
-// the chin's depth.
-float HalfWidth(const Look& look, float yu) {
-  const float chin = look.ChinY + ChinDrop(look);
-  const float lower = chin / 1.5f;
-  const float c = look.Features.Cheeks;
-  const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
-                      0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};
-  const float ws[] = {0.0f,
-                      0.55f,
-                      0.85f,
-                      0.97f,
-                      c,
-                      0.96f * c,
-                      0.9f * (0.5f + 0.5f * c),
-                      look.Jaw * 0.95f,
-                      (look.Jaw + 0.3f) * 0.56f,
-                      0.28f,
-                      0.0f};
-  constexpr int kCount = 11;
-  if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
-  // The top and bottom round off like circles rather than points.
-  if (yu < ys[1]) return ws[1] * std::sqrt(Clamp01((yu - ys[0]) / (ys[1] - ys[0])));
-  if (yu > ys[kCount - 2])
-    return ws[kCount - 2] * std::sqrt(Clamp01((ys[kCount - 1] - yu) / (ys[kCount - 1] - ys[kCount - 2])));
-  int i = 1;
-  while (yu > ys[i + 1]) ++i;
-  const float t = (yu - ys[i]) / (ys[i + 1] - ys[i]);
-  const float p0 = ws[i - 1], p1 = ws[i], p2 = ws[i + 1], p3 = ws[std::min(i + 2, kCount - 1)];
-  const float t2 = t * t, t3 = t2 * t;
-  return 0.5f * (2.0f * p1 + (p2 - p0) * t + (2.0f * p0 - 5.0f * p1 + 4.0f * p2 - p3) * t2 +
-                 (3.0f * p1 - p0 - 3.0f * p2 + p3) * t3);
-}
-
 // ---------------------------------------------------------------- background
 
 // The tournament behind the player, as a long lens sees it past their
@@ -333,267 +251,9 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   BoxBlur(image, 3);
 }
 
-// ---------------------------------------------------------------- hair masks
-
-struct HairMasks {
-  Field Back;   // behind the head and shoulders
-  Field Front;  // over the head
-  Point Crown;  // where the strands start
-  bool Curly = false;
-  bool Short = false;
-  bool Braided = false;
-};
-
-// An ellipse whose outline wanders with noise: hair never has a ruled edge.
-void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, float ry, float rag) {
-  const int x0 = std::max(static_cast<int>(cx - rx * (1 + rag)) - 2, 0);
-  const int x1 = std::min(static_cast<int>(cx + rx * (1 + rag)) + 2, f.Width - 1);
-  const int y0 = std::max(static_cast<int>(cy - ry * (1 + rag)) - 2, 0);
-  const int y1 = std::min(static_cast<int>(cy + ry * (1 + rag)) + 2, f.Height - 1);
-  // The wobble depends on the angle only: a table round the circle.
-  constexpr int kSteps = 256;
-  float wobbles[kSteps + 1];
-  for (int i = 0; i <= kSteps; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / kSteps - kPi;
-    wobbles[i] =
-        1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
-  }
-  for (int y = y0; y <= y1; ++y) {
-    for (int x = x0; x <= x1; ++x) {
-      const float dx = (static_cast<float>(x) - cx) / rx, dy = (static_cast<float>(y) - cy) / ry;
-      const float a = std::atan2(dy, dx);
-      const float wobble =
-          wobbles[std::clamp(static_cast<int>((a + kPi) / (2.0f * kPi) * kSteps + 0.5f), 0, kSteps)];
-      const float d = std::sqrt(dx * dx + dy * dy);
-      const float v = Clamp01((wobble - d) * std::min(rx, ry) + 0.5f);
-      f(x, y) = std::max(f(x, y), v);
-    }
-  }
-}
-
-// A lock of hair: a tapering stroke along a quadratic curve.
-void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
-  constexpr int kSteps = 12;
-  Point prev = a;
-  for (int i = 1; i <= kSteps; ++i) {
-    const float t = static_cast<float>(i) / kSteps, s = 1.0f - t;
-    const Point p{s * s * a.X + 2 * s * t * control.X + t * t * b.X,
-                  s * s * a.Y + 2 * s * t * control.Y + t * t * b.Y};
-    const float t0 = static_cast<float>(i - 1) / kSteps;
-    TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t);
-    prev = p;
-  }
-}
-
-// Clears the face from the hair below the hairline. The hairline sits at
-// `middle` over the forehead and curves down to `temple` at the sides;
-// hair at the face's very edge stays down to `sideburn`.
-void CutFace(Field& hair, const Look& look, const Frame& fr, float middle, float temple, float sideburn) {
-  for (int y = 0; y < hair.Height; ++y) {
-    const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
-    if (yu < middle - 0.1f) continue;
-    const float half = HalfWidth(look, yu);
-    for (int x = 0; x < hair.Width; ++x) {
-      const float xu = (static_cast<float>(x) - fr.CentreX) / fr.Unit;
-      const float side = std::fabs(xu);
-      const float line = middle + (temple - middle) * SmoothStep(0.15f, 0.8f, side);
-      if (side > half + 0.02f) continue;
-      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
-      // Towards the edge the hair stays (sideburns, hair over the temples).
-      const float edge = yu < sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
-      hair(x, y) *= 1.0f - below * (1.0f - edge);
-    }
-  }
-}
-
-HairMasks ShapeHair(const Look& look, const Frame& fr) {
-  HairMasks h{Field(kWidth, kHeight), Field(kWidth, kHeight), {fr.X(0.0f), fr.Y(-1.75f)}};
-  const Noise noise(look.Seed * 31u + 5u);
-  Random rng(look.Seed * 977u);
-  const float u = fr.Unit;
-  auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
-  switch (look.Style) {
-    case Hair::Buzz:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.5f), u * 1.02f, u * 1.18f, 0.01f);
-      CutFace(h.Front, look, fr, -0.95f, -0.6f, 0.1f);
-      h.Short = true;
-      break;
-    case Hair::Crop:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.25f, 0.04f);
-      CutFace(h.Front, look, fr, -0.9f, -0.55f, 0.2f);
-      h.Crown = at(0.3f, -1.7f);
-      break;
-    case Hair::Swept:
-      RaggedEllipse(h.Front, noise, fr.X(-0.02f), fr.Y(-0.55f), u * 1.1f, u * 1.26f, 0.04f);
-      // A quiff lifted over the side part.
-      RaggedEllipse(h.Front, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
-      h.Crown = at(0.45f, -1.6f);
-      break;
-    case Hair::Spiky:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.07f, u * 1.22f, 0.03f);
-      for (int i = 0; i < 15; ++i) {
-        const float a = kPi * (1.06f + 0.88f * static_cast<float>(i) / 14.0f) + rng.Range(-0.05f, 0.05f);
-        const float bx = fr.X(0.0f) + std::cos(a) * u * 0.9f, by = fr.Y(-0.6f) + std::sin(a) * u * 1.05f;
-        const float len = u * rng.Range(0.28f, 0.45f);
-        TaperedLine(h.Front, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
-                    1.5f);
-      }
-      CutFace(h.Front, look, fr, -0.9f, -0.6f, 0.1f);
-      h.Crown = at(0.0f, -1.1f);
-      break;
-    case Hair::Curls:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.72f), u * 1.2f, u * 1.2f, 0.1f);
-      CutFace(h.Front, look, fr, -0.85f, -0.55f, 0.1f);
-      h.Curly = true;
-      break;
-    case Hair::Puff:
-      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f);
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.05f, u * 1.18f, 0.02f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.0f);
-      h.Curly = true;
-      break;
-    case Hair::Long:
-    case Hair::Shoulder: {
-      const bool shoulder = look.Style == Hair::Shoulder;
-      const bool fringe = look.Seed % 2 == 1;
-      const float len = shoulder ? 2.3f : 3.0f;
-      const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
-                                    at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
-      FillPolygon(h.Back, back);
-      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.14f, u * 1.25f, 0.03f);
-      // Locks falling either side of the face, in front of the shoulders,
-      // with ragged ends.
-      for (const float side : {-1.0f, 1.0f}) {
-        for (int k = 0; k < 6; ++k) {
-          const float kf = static_cast<float>(k) / 5.0f;
-          const float sway = shoulder ? rng.Range(-0.2f, 0.2f) : rng.Range(-0.05f, 0.05f);
-          const Point start = at(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
-          const Point bend = at(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
-          const Point end = at(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
-          Lock(h.Front, start, bend, end, u * 0.34f, u * 0.06f);
-        }
-        for (int k = 0; k < 5; ++k) {
-          const float x = side * rng.Range(0.3f, 1.4f);
-          Lock(h.Back, at(x, len - 0.5f), at(x, len - 0.1f),
-               at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
-        }
-      }
-      CutFace(h.Front, look, fr, fringe ? -0.42f : -0.9f, fringe ? -0.35f : -0.55f, 1.2f);
-      h.Crown = at(fringe ? 0.0f : 0.3f, -1.7f);
-      break;
-    }
-    case Hair::Ponytail:
-    case Hair::Bun:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.06f, u * 1.22f, 0.015f);
-      CutFace(h.Front, look, fr, -0.92f, -0.58f, 0.2f);
-      if (look.Style == Hair::Bun) {
-        RaggedEllipse(h.Front, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
-      } else {
-        // The tail brought forward over one shoulder.
-        Lock(h.Back, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
-        Lock(h.Front, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
-      }
-      h.Crown = at(0.0f, -1.9f);
-      break;
-    case Hair::Bob:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.4f), u * 1.25f, u * 1.45f, 0.03f);
-      // Cut straight just below the jaw.
-      for (int y = static_cast<int>(fr.Y(1.05f)); y < kHeight; ++y) {
-        const float keep = Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
-        for (int x = 0; x < kWidth; ++x) h.Front(x, y) *= keep;
-      }
-      CutFace(h.Front, look, fr, -0.5f, -0.4f, 1.2f);
-      h.Crown = at(0.0f, -1.75f);
-      break;
-    case Hair::Braids:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.24f, 0.015f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
-      for (int i = 0; i < 8; ++i) {
-        const float side = i < 4 ? -1.0f : 1.0f;
-        const float k = static_cast<float>(i % 4);
-        Field& layer = i % 2 == 0 ? h.Front : h.Back;
-        Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
-             at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
-      }
-      h.Crown = at(0.0f, -1.7f);
-      h.Braided = true;
-      break;
-  }
-  const bool longHair = look.Style == Hair::Long || look.Style == Hair::Shoulder || look.Style == Hair::Bun ||
-                        look.Style == Hair::Ponytail || look.Style == Hair::Bob;
-  if (longHair && look.Kit != Gear::Bandana) {
-    // A few loose hairs standing off the crown.
-    for (int i = 0; i < 12; ++i) {
-      const float a = kPi * rng.Range(1.1f, 1.9f);
-      const Point from{fr.X(std::cos(a) * 1.05f), fr.Y(-0.6f + std::sin(a) * 1.2f)};
-      const float turn = a + kPi * 0.5f * (rng.Unit() < 0.5f ? -1.0f : 1.0f) * rng.Range(0.3f, 0.8f);
-      const float len = u * rng.Range(0.12f, 0.3f);
-      Lock(h.Front, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
-           {from.X + std::cos(turn) * len * 1.4f, from.Y + std::sin(turn) * len * 1.4f}, 1.6f, 0.6f);
-    }
-  }
-  return h;
-}
-
-// The light on hair: volume from a soft bevel, strands running out from
-// the crown with a sheen on the lit side, or small lit curls.
-HairLight HairLightFor(const Field& mask, const HairMasks& h, const Look& look, const Frame& fr) {
-  const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
-  const Field volume = Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kLightY, kLightZ, 8.0f);
-  Field curlLight;
-  if (h.Curly) {
-    Field curlHeight(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < kWidth; ++x)
-        if (mask(x, y) > 0.0f)
-          curlHeight(x, y) = curls.Fbm(static_cast<float>(x) / 3.5f, static_cast<float>(y) / 3.5f, 3) * 7.0f;
-    curlLight = Lighting(curlHeight, fr.LightX, kLightY, kLightZ, 1.0f);
-  }
-  const ColorF base = ToF(look.HairColour);
-  HairLight light;
-  light.Shine = Lerp(base, ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f};
-  light.Opacity = h.Short ? 0.9f : 1.0f;
-  light.Lit = Field(kWidth, kHeight);
-  light.Texture = Field(kWidth, kHeight);
-  light.Sheen = Field(kWidth, kHeight);
-  const float flat = kLightZ / std::sqrt(fr.LightX * fr.LightX + kLightY * kLightY + kLightZ * kLightZ);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      if (mask(x, y) <= 0.0f) continue;
-      const float dx = static_cast<float>(x) - h.Crown.X, dy = static_cast<float>(y) - h.Crown.Y;
-      const float r = std::sqrt(dx * dx + dy * dy);
-      const float angle = std::atan2(dx, dy);
-      const float lit = volume(x, y) / flat;
-      float texture = 1.0f, sheen = 0.0f;
-      if (h.Curly) {
-        texture = 0.45f + 0.7f * curlLight(x, y) / flat;
-        sheen = std::pow(Clamp01(curlLight(x, y)), 10.0f) * 0.4f;
-      } else {
-        // Strands, gathered into locks, with single hairs catching the
-        // light across them.
-        const float s = strands.Fbm(angle * (h.Short ? 120.0f : 60.0f), r / 40.0f, 2);
-        const float lock = strands.Fbm(angle * 12.0f + 40.0f, r / 90.0f, 2);
-        const float fine = strands.Value(angle * (h.Short ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
-        texture = 0.3f + 0.8f * s + 0.35f * lock + 0.25f * fine;
-        if (h.Braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
-        // The sheen runs round the head as a band on the lit side.
-        const float band = std::exp(-std::pow((r - fr.Unit * 0.85f) / (fr.Unit * 0.3f), 2.0f));
-        sheen = band * SmoothStep(0.42f, 0.75f, 0.6f * s + 0.4f * fine) * Clamp01(lit - 0.45f) *
-                (h.Short ? 0.6f : 1.5f);
-      }
-      light.Lit(x, y) = lit;
-      light.Texture(x, y) = texture;
-      light.Sheen(x, y) = sheen;
-    }
-  }
-  return light;
-}
-
 // ---------------------------------------------------------------- body
 
-void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face, bool man) {
+void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& face, bool man) {
   const float u = fr.Unit;
   const float neckHalf = man ? 0.52f : 0.42f;
   const float baseY = 2.1f;  // the neck's root, in head units
@@ -643,7 +303,7 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
       if (shirt(x, y) > 0.0f)
         height(x, y) +=
             (folds.Fbm(static_cast<float>(x) / 70.0f, static_cast<float>(y) / 30.0f, 2) - 0.5f) * 0.35f;
-  const Field light = Lighting(height, fr.LightX, kLightY, kLightZ, 16.0f);
+  const Field light = Lighting(height, fr.LightX, kHeadLightY, kHeadLightZ, 16.0f);
   Image cloth(kWidth, kHeight, look.Jersey);
   // Raglan panels in the trim colour from the collar over the shoulders.
   Field panels(kWidth, kHeight);
@@ -663,7 +323,8 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
   style.Reach = 1.6f;
   Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f), style);
   Paint(cloth, badge, look.Trim, 0.9f);
-  const float flat = kLightZ / std::sqrt(fr.LightX * fr.LightX + kLightY * kLightY + kLightZ * kLightZ);
+  const float flat =
+      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const float a = shirt(x, y);
@@ -685,711 +346,18 @@ void DrawBody(Image& image, const Look& look, const Frame& fr, const Field& face
               cy + std::sin(a1) * ry, u * 0.12f);
   }
   Paint(image, collar, look.Trim);
-  ApplyLight(image, Bevel(collar, 3, fr.LightX, kLightY, kLightZ, 3.0f), collar, 0.8f);
-}
-
-// ---------------------------------------------------------------- face
-
-// Where the features sit, in head units below the eye line.
-float NoseY(const Look& look) { return look.ChinY * 0.5f; }
-float MouthY(const Look& look) { return NoseY(look) + (look.ChinY - NoseY(look)) * 0.36f; }
-
-// The mouth in pixels: the line where the lips meet runs across s = -1..1
-// (the picture's left corner to its right), the corners lifted by a smile,
-// and opens above and below that line in a grin or a shout.
-struct MouthShape {
-  float X, Y, HalfW;
-  float LiftL, LiftR;  // how far each corner is raised
-  float Top, Bottom;   // the opening above and below the line, in the middle
-  float Unit;
-  float Lift(float s) const { return (s < 0.0f ? LiftL : LiftR) * s * s; }
-  float Px(float s) const { return X + s * HalfW; }
-  float OpenTop(float s) const { return Y - Lift(s) - Top * std::pow(Clamp01(1.0f - s * s), 0.7f); }
-  float OpenBottom(float s) const {
-    return Y - Lift(s) * 0.85f +
-           Bottom * std::pow(Clamp01(1.0f - s * s), Bottom > Unit * 0.15f ? 0.5f : 0.8f);
-  }
-  bool Parted() const { return Top + Bottom > 1.5f; }
-};
-
-MouthShape MouthFor(const Look& look, const Frame& fr, bool man) {
-  const float u = fr.Unit;
-  const Face& f = look.Features;
-  MouthShape m{fr.Fx(0.0f, 0.6f), fr.Y(MouthY(look)), u * (man ? 0.3f : 0.31f), 0, 0, 0, 0, u};
-  const float lift = look.Smile * u * 0.09f;
-  m.LiftL = m.LiftR = lift;
-  m.HalfW *= 1.0f + 0.16f * std::max(look.Smile, 0.0f);
-  switch (f.Says) {
-    case Mouth::Closed: break;
-    case Mouth::Smirk:
-      // One corner pulled up and back, the other left where it was.
-      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
-      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
-      break;
-    case Mouth::Grin:
-      m.Top = u * 0.025f * f.Open;
-      m.Bottom = u * 0.11f * f.Open;
-      break;
-    case Mouth::Shout:
-      m.HalfW *= 0.82f;
-      m.Top = u * 0.07f * f.Open;
-      m.Bottom = u * 0.36f * f.Open;
-      break;
-  }
-  return m;
-}
-
-Point EarCentre(const Frame& fr, float side) {
-  return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.1f, fr.Y(0.3f)};
-}
-
-struct FaceMasks {
-  Field Skin;    // face and ears
-  Field Height;  // in pixels
-};
-
-FaceMasks ShapeFace(const Look& look, const Frame& fr) {
-  const float u = fr.Unit;
-  const float nose = look.Nose;
-  const float noseY = NoseY(look), mouthY = MouthY(look);
-  FaceMasks face{Field(kWidth, kHeight), Field(kWidth, kHeight)};
-  // Ears first, so that the face's edge covers their roots.
-  for (const float side : {-1.0f, 1.0f}) {
-    const Point ear = EarCentre(fr, side);
-    const float ex = ear.X, ey = ear.Y;
-    const float erx = u * 0.14f, ery = u * 0.36f;
-    FillEllipse(face.Skin, ex, ey, erx, ery);
-    for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
-      for (int x = static_cast<int>(ex - erx) - 1; x <= static_cast<int>(ex + erx) + 1; ++x) {
-        if (!face.Height.Contains(x, y)) continue;
-        const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
-        const float d = dx * dx + dy * dy;
-        if (d >= 1.0f) continue;
-        // A rim round a hollow.
-        const float rim =
-            std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
-        face.Height(x, y) = std::max(face.Height(x, y), rim * u);
-      }
-    }
-  }
-  const float t = fr.Turn * 0.12f;  // the turn in head units at the nose tip
-  const float chin = look.ChinY + ChinDrop(look);
-  const MouthShape mouth = MouthFor(look, fr, true);
-  const float lowerY = mouthY + mouth.Bottom / u;  // the lower lip, dropped with the jaw
-  const float apples = 0.05f * Clamp01(look.Smile) * (look.Features.Says == Mouth::Shout ? 0.3f : 1.0f);
-  for (int y = 0; y < kHeight; ++y) {
-    const float yu = (static_cast<float>(y) - fr.EyeY) / u;
-    const float half = HalfWidth(look, yu);
-    if (half <= 0.0f) continue;
-    for (int x = 0; x < kWidth; ++x) {
-      const float xu = (static_cast<float>(x) - fr.CentreX) / u;
-      const float cover = Clamp01((half - std::fabs(xu)) * u + 0.5f);
-      if (cover <= 0.0f) continue;
-      face.Skin(x, y) = std::max(face.Skin(x, y), cover);
-      const float nx = std::min(std::fabs(xu) / half, 1.0f);
-      // The front of the face is nearly flat and turns away only towards
-      // the sides, and the forehead slopes back towards the crown.
-      const float dome = std::sqrt(1.0f - nx * nx * nx * nx) * (1.0f - 0.25f * SmoothStep(-0.6f, -1.7f, yu));
-      // The jaw turns under towards the neck.
-      // Only the last of it, so that the front of the chin still faces the
-      // sun and the lower face does not fall into its own shadow.
-      const float under = std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.7f) / (chin - 0.7f)), 6.0f)));
-      const float fx = xu - t * 0.5f;  // the plane of the eyes and cheeks
-      const float nxu = xu - t;        // the nose
-      const float mx = xu - t * 0.6f;  // the mouth
-      float h = 0.8f * dome * under;
-      for (const float side : {-1.0f, 1.0f}) {
-        h += 0.05f * Gauss(fx - side * 0.42f, yu + 0.28f, 0.3f, 0.09f);   // brow ridge
-        h -= 0.07f * Gauss(fx - side * 0.42f, yu + 0.02f, 0.2f, 0.13f);   // eye socket
-        h += 0.02f * Gauss(fx - side * 0.42f, yu - 0.0f, 0.14f, 0.06f);   // the eyeball under the lids
-        h += 0.03f * Gauss(fx - side * 0.62f, yu - 0.3f, 0.2f, 0.16f);    // cheekbone
-        h -= 0.03f * Gauss(fx - side * 0.75f, yu + 0.55f, 0.15f, 0.25f);  // temple
-        h -= 0.015f * Gauss(mx - side * 0.42f, yu - mouthY + 0.15f, 0.1f, 0.2f);  // beside the mouth
-        h += 0.04f * nose *
-             Gauss(nxu - side * 0.13f * nose * look.Features.NoseWidth, yu - noseY + 0.01f, 0.07f,
-                   0.07f);  // nostril wings
-      }
-      // The nose: a soft ridge from between the eyes to a rounded tip.
-      if (yu > -0.2f && yu < noseY + 0.1f) {
-        const float along = Clamp01((yu + 0.05f) / (noseY + 0.05f));
-        const float width = (0.065f + 0.035f * along) * nose * std::sqrt(look.Features.NoseWidth);
-        const float ridge = (0.01f + 0.04f * along) * nose;
-        h += ridge * Gauss(nxu, 0.0f, width, 1.0f) * SmoothStep(noseY + 0.08f, noseY - 0.08f, yu) *
-             SmoothStep(-0.2f, 0.0f, yu);
-      }
-      h += 0.055f * nose * Gauss(nxu, yu - noseY + 0.05f, 0.095f * nose * look.Features.NoseWidth, 0.08f);
-      // Lips, the dip under them, and the chin.
-      h += 0.035f * look.Lips * Gauss(mx, yu - mouthY + 0.05f, 0.26f, 0.05f);
-      h += 0.045f * look.Lips * Gauss(mx, yu - lowerY - 0.06f, 0.22f, 0.06f);
-      h -= 0.025f * Gauss(mx, yu - lowerY - 0.2f, 0.2f, 0.06f);
-      h += 0.07f * Gauss(mx, yu - (chin - 0.2f), 0.25f, 0.13f);
-      // A smile bunches the cheeks up into round apples.
-      for (const float side : {-1.0f, 1.0f}) h += apples * Gauss(fx - side * 0.46f, yu - 0.42f, 0.2f, 0.16f);
-      // Age hollows the cheeks under the cheekbones.
-      for (const float side : {-1.0f, 1.0f})
-        h -= 0.03f * look.Features.Age * Gauss(fx - side * 0.62f, yu - 0.85f, 0.16f, 0.25f);
-      face.Height(x, y) = std::max(face.Height(x, y), h * u);
-    }
-  }
-  return face;
-}
-
-// The skin's own colours before the light: colour in the cheeks and nose,
-// the lips, mottling, and shaved shadow or a beard.
-Image SkinAlbedo(const Look& look, const Frame& fr, bool man, Field& lips) {
-  Image albedo(kWidth, kHeight, look.Skin);
-  const float u = fr.Unit;
-  const float mx = fr.Fx(0.0f, 0.6f);
-  const float noseY = NoseY(look), mouthY = MouthY(look);
-  const ColorF skin = ToF(look.Skin);
-  const Noise mottle(look.Seed * 19u + 4u);
-  const int left = std::max(static_cast<int>(fr.X(-1.3f)), 0),
-            right = std::min(static_cast<int>(fr.X(1.3f)), kWidth);
-  const int top = std::max(static_cast<int>(fr.Y(-1.8f)), 0),
-            bottom = std::min(static_cast<int>(fr.Y(2.2f)), kHeight);
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x) {
-      // Broad blotches of colour, then the fine grain of pores a pixel
-      // across at the size the picture is shown.
-      const float n = mottle.Fbm(static_cast<float>(x) / 9.0f, static_cast<float>(y) / 9.0f, 3) - 0.5f;
-      const float red =
-          mottle.Fbm(static_cast<float>(x) / 24.0f + 50.0f, static_cast<float>(y) / 24.0f, 2) - 0.5f;
-      const float pore =
-          mottle.Value(static_cast<float>(x) / 2.2f + 99.0f, static_cast<float>(y) / 2.2f) - 0.5f;
-      const float k = 1.0f + n * 0.07f + pore * 0.1f;
-      albedo.Pixels[albedo.Index(x, y)] =
-          Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
-    }
-  Field warm(kWidth, kHeight);
-  FillEllipse(warm, fr.Fx(-0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
-  FillEllipse(warm, fr.Fx(0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
-  FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.12f, u * 0.14f);
-  BoxBlur(warm, static_cast<int>(u * 0.14f));
-  Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), man ? 0.4f : 0.55f);
-  // Cooler below: the jaw and under the chin lose the cheeks' blood colour.
-  Field cool(kWidth, kHeight);
-  FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
-  BoxBlur(cool, static_cast<int>(u * 0.15f));
-  Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
-  // The ears sit back from the face, in its shade.
-  Field ears(kWidth, kHeight);
-  for (const float side : {-1.0f, 1.0f}) {
-    const Point ear = EarCentre(fr, side);
-    FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
-  }
-  Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
-  // A little shadow under the eyes.
-  Field under(kWidth, kHeight);
-  FillEllipse(under, fr.Fx(-0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
-  FillEllipse(under, fr.Fx(0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
-  BoxBlur(under, 2);
-  Paint(albedo, under, ToColor(skin * ColorF{0.82f, 0.74f, 0.78f}), 0.4f);
-
-  // Lips: a bow on top, a fuller lower lip; the corners lift with a smile
-  // and the lips frame the opening of a grin or a shout.
-  const MouthShape m = MouthFor(look, fr, man);
-  lips = Field(kWidth, kHeight);
-  std::vector<Point> upper, lower;
-  constexpr int kSteps = 16;
-  for (int i = 0; i <= kSteps; ++i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    // Thin at the corners, two soft peaks either side of a dip; stretched
-    // thinner when the mouth opens wide.
-    const float stretch = 1.0f - 0.35f * Clamp01(m.Bottom / (u * 0.3f));
-    const float bow =
-        u * stretch *
-        (0.03f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f) +
-         0.012f * Gauss(std::fabs(s) - 0.28f, 0.0f, 0.16f, 1.0f) - 0.008f * Gauss(s, 0.0f, 0.1f, 1.0f));
-    upper.push_back({m.Px(s), m.OpenTop(s) - bow});
-  }
-  for (int i = kSteps; i >= 0; --i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    upper.push_back({m.Px(s), m.OpenTop(s) + u * 0.008f});
-  }
-  for (int i = 0; i <= kSteps; ++i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f)});
-  }
-  for (int i = kSteps; i >= 0; --i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    // The lower lip's edge bends up less than the line: a smile widens it.
-    const float full = u * 0.07f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f);
-    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f) + full + m.Lift(s) * 0.3f});
-  }
-  Field upperLip(kWidth, kHeight), lowerLip(kWidth, kHeight);
-  FillPolygon(upperLip, upper);
-  FillPolygon(lowerLip, lower);
-  BoxBlur(upperLip, 1, 1);
-  BoxBlur(lowerLip, 1, 1);
-  lips = upperLip;
-  Maximize(lips, lowerLip);
-  // The upper lip faces down, out of the light, and reads darker; the lower
-  // lip faces up and is the lighter and redder of the two.
-  const ColorF lipColour = man ? skin * ColorF{0.86f, 0.58f, 0.55f} : skin * ColorF{0.9f, 0.46f, 0.48f};
-  Paint(albedo, upperLip, ToColor(lipColour * 0.84f), man ? 0.85f : 0.95f);
-  Paint(albedo, lowerLip, ToColor(lipColour * 1.08f + ColorF{0.03f, 0.0f, 0.0f}), man ? 0.8f : 0.95f);
-
-  if (look.Facial != Beard::None) {
-    const Noise grain(look.Seed * 17u + 9u);
-    Field beard(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-      const float yu = (static_cast<float>(y) - fr.EyeY) / u;
-      if (yu < 0.2f) continue;
-      for (int x = 0; x < kWidth; ++x) {
-        const float side = std::fabs((static_cast<float>(x) - mx) / u);
-        const float tache = SmoothStep(noseY + 0.07f, noseY + 0.13f, yu) * SmoothStep(0.4f, 0.3f, side);
-        float v = 0.0f;
-        switch (look.Facial) {
-          case Beard::Full:
-          case Beard::Stubble: {
-            // Down the cheeks from the sideburns, round the jaw and chin.
-            const float edge = noseY + 0.1f - (noseY - 0.25f) * SmoothStep(0.35f, 0.85f, side);
-            v = std::max(SmoothStep(edge, edge + 0.08f, yu), tache);
-            break;
-          }
-          case Beard::Goatee: {
-            const float chin = SmoothStep(mouthY + 0.14f, mouthY + 0.2f, yu) * SmoothStep(0.34f, 0.26f, side);
-            const float joins = SmoothStep(0.36f, 0.3f, side) * SmoothStep(0.2f, 0.27f, side) *
-                                SmoothStep(noseY + 0.1f, noseY + 0.15f, yu);
-            v = std::max({chin, tache, joins});
-            break;
-          }
-          case Beard::Moustache: v = tache * SmoothStep(mouthY + 0.02f, mouthY - 0.05f, yu); break;
-          case Beard::None: break;
-        }
-        if (v <= 0.0f) continue;
-        const float g = grain.Fbm(static_cast<float>(x) / 1.6f, static_cast<float>(y) / 1.6f, 2);
-        beard(x, y) = v * (0.55f + 0.6f * g);
-      }
-    }
-    // The lips stay clear.
-    const Field clear = Dilated(lips, 1);
-    for (std::size_t i = 0; i < beard.Values.size(); ++i) beard.Values[i] *= 1.0f - clear.Values[i];
-    const ColorF hair = ToF(look.HairColour);
-    if (look.Facial == Beard::Stubble) {
-      Paint(albedo, beard, ToColor(Lerp(skin * 0.8f, hair * 0.8f, 0.45f)), 0.38f);
-    } else {
-      BoxBlur(beard, 1, 1);
-      Paint(albedo, beard, ToColor(hair * 1.2f + ColorF{0.02f, 0.02f, 0.02f}), 0.95f);
-    }
-  } else if (man) {
-    // Even a clean shave leaves a faint shadow on the jaw.
-    Field shave(kWidth, kHeight);
-    FillEllipse(shave, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f);
-    BoxBlur(shave, static_cast<int>(u * 0.12f));
-    Paint(albedo, shave, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}), 0.3f);
-  }
-  return albedo;
-}
-
-// Where the height field hides the sun: each point looks along the light's
-// direction across the picture and is in shadow if the surface there
-// rises above the ray. The nose, the brows and the lower lip throw their
-// shadows this way. Soft-edged, since the sun is not a point.
-Field CastShadow(const Field& height, const Field& mask, float lx, float ly, float lz) {
-  const float flat = std::sqrt(lx * lx + ly * ly);
-  const float sx = lx / flat, sy = ly / flat, rise = lz / flat;
-  Field shadow(height.Width, height.Height);
-  constexpr int kSteps = 36;
-  for (int y = 0; y < height.Height; ++y) {
-    for (int x = 0; x < height.Width; ++x) {
-      if (mask(x, y) <= 0.0f) continue;
-      const float h0 = height(x, y);
-      float blocked = 0.0f;
-      for (int k = 2; k <= kSteps; ++k) {
-        const float d = static_cast<float>(k);
-        const float over =
-            height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) - (h0 + d * rise);
-        blocked = std::max(blocked, over);
-      }
-      shadow(x, y) = Clamp01(blocked * 0.5f);
-    }
-  }
-  BoxBlur(shadow, 2, 2);
-  return shadow;
-}
-
-// The light on the face: the sun from one side on a softened surface (skin
-// scatters light) with the shadows it casts, a weak fill bounced from the
-// other side, darker in the hollows and towards the outline, and a soft
-// sheen where the key meets it head on.
-SkinLight FaceLight(const FaceMasks& face, const Look& look, const Frame& fr) {
-  Field soft = face.Height;
-  BoxBlur(soft, 2, 2);
-  const Field key = Lighting(soft, fr.LightX, kLightY, kLightZ, 1.0f);
-  const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kLightY, kLightZ);
-  SkinLight light;
-  light.Fill = Lighting(soft, -fr.LightX, 0.1f, 0.9f, 1.0f);
-  light.Ambient = 0.14f;
-  light.KeyWeight = 0.78f;
-  light.FillWeight = 0.16f;
-  light.ShadowTint = {0.82f, 0.56f, 0.5f};
-  Field cavity = face.Height;
-  BoxBlur(cavity, 5, 2);
-  Field edge = face.Skin;
-  BoxBlur(edge, 5, 2);
-  const float flat = kLightZ / std::sqrt(fr.LightX * fr.LightX + kLightY * kLightY + kLightZ * kLightZ);
-  const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
-  light.Key = Field(kWidth, kHeight);
-  light.Exposure = Field(kWidth, kHeight);
-  Field specular(kWidth, kHeight);
-  for (std::size_t i = 0; i < key.Values.size(); ++i) {
-    if (face.Skin.Values[i] <= 0.0f) continue;
-    const float lit = key.Values[i] * (1.0f - 0.55f * shadow.Values[i]);
-    light.Key.Values[i] = lit / flat;
-    const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f);
-    const float rim = 0.86f + 0.14f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
-    light.Exposure.Values[i] = (1.0f - occlusion) * rim;
-    specular.Values[i] = std::pow(Clamp01(lit), 10.0f) * (0.07f + 0.18f * dark);
-  }
-  light.Added = {{std::move(specular), {1.0f, 0.92f, 0.85f}}};
-  return light;
-}
-
-// ---------------------------------------------------------------- features
-
-// The opening of one eye: an upper lid arched higher towards the nose and a
-// flatter lower lid. `side` -1 is the eye on the picture's left; t runs from
-// the inner corner (-1) to the outer (1).
-std::vector<Point> EyeOutline(float cx, float cy, float w, float h, float side, float tilt) {
-  std::vector<Point> pts;
-  constexpr int kSteps = 14;
-  for (int i = 0; i <= kSteps; ++i) {
-    const float t = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    const float peak = std::pow(Clamp01(1.0f - t * t), 0.7f) * (1.0f - 0.12f * t);
-    pts.push_back({cx + side * t * w, cy - h * peak - tilt * t * h});
-  }
-  for (int i = kSteps; i >= 0; --i) {
-    const float t = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    const float sag = std::pow(Clamp01(1.0f - t * t), 0.9f) * (1.0f + 0.15f * t);
-    pts.push_back({cx + side * t * w, cy + h * 0.6f * sag - tilt * t * h});
-  }
-  return pts;
-}
-
-void DrawEyes(Image& image, const Look& look, const Frame& fr, bool man) {
-  const float u = fr.Unit;
-  const ColorF skin = ToF(look.Skin);
-  for (const float side : {-1.0f, 1.0f}) {
-    // The eye on the side the head turns away from looks narrower.
-    const float squeeze = 1.0f + 0.15f * fr.Turn * side;
-    const float cx = fr.Fx(side * 0.42f, 0.5f), cy = fr.Y(0.0f);
-    const Face& f = look.Features;
-    // A shade larger than life: at the size the game shows a face, eyes
-    // drawn to measure shrink to two dark dots and the face stops looking
-    // at you.
-    const float w = u * (man ? 0.22f : 0.235f) * squeeze * (0.85f + 0.15f * f.Eyes);
-    // A smile narrows the eyes from below; a shout or a frown from above
-    // as well; the lids get heavier with age.
-    const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
-                         0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
-    const float h = u * (man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
-    const float tilt = man ? 0.05f : 0.15f;
-    const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
-    Field eye(kWidth, kHeight);
-    FillPolygon(eye, outline);
-
-    Image ball(kWidth, kHeight);
-    const float gazeX = cx + fr.Turn * u * 0.025f;
-    const float gazeY = cy - h * 0.1f;
-    const float irisR = u * 0.1f, pupilR = u * 0.038f;
-    const ColorF iris = ToF(look.Iris);
-    const Noise fibres(look.Seed * 29u + static_cast<std::uint32_t>(side + 2.0f));
-    const float toLight = fr.LightX < 0.0f ? -1.0f : 1.0f;
-    for (int y = static_cast<int>(cy - h * 2); y <= static_cast<int>(cy + h * 2); ++y) {
-      for (int x = static_cast<int>(cx - w - 2); x <= static_cast<int>(cx + w + 2); ++x) {
-        if (!image.Contains(x, y)) continue;
-        const float px = static_cast<float>(x), py = static_cast<float>(y);
-        // The white is never white: tinted, and shaded towards the corners.
-        const float corner = std::fabs(px - cx) / w;
-        ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
-        // The white is rounder than the lids: lit on the sun's side.
-        c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
-        const float dx = px - gazeX, dy = py - gazeY;
-        const float r = std::sqrt(dx * dx + dy * dy);
-        if (r < irisR + 0.8f) {
-          const float t = r / irisR;
-          // Fibres running out from the pupil, lighter round it.
-          const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
-          ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
-          ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
-          ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
-                    SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
-          c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
-        }
-        // The upper lid and lashes shade the top of the eye.
-        c = c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
-        ball.Pixels[ball.Index(x, y)] = Pack(c);
-      }
-    }
-    Blend(image, ball, eye);
-    Field glint(kWidth, kHeight);
-    // The sky's reflection: a bright catchlight towards the sun and a
-    // faint second one from the ground opposite.
-    FillCircle(glint, gazeX + toLight * irisR * 0.38f, gazeY - irisR * 0.4f, u * 0.03f);
-    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
-    Field second(kWidth, kHeight);
-    FillCircle(second, gazeX - toLight * irisR * 0.4f, gazeY + irisR * 0.45f, u * 0.016f);
-    Paint(image, Multiplied(second, eye), Rgb(0xE8F0F8), 0.35f);
-
-    // Lash line along the upper lid, heavier towards the outer corner; the
-    // lid's crease above; a soft lower lid.
-    Field lash(kWidth, kHeight), crease(kWidth, kHeight), lower(kWidth, kHeight);
-    constexpr int kUpper = 14;
-    for (int i = 0; i < kUpper; ++i) {
-      const Point a = outline[static_cast<std::size_t>(i)], b = outline[static_cast<std::size_t>(i + 1)];
-      const float t = static_cast<float>(i) / kUpper;
-      const float width = u * (man ? 0.022f + 0.02f * t : 0.026f + 0.035f * t);
-      ThickLine(lash, a.X, a.Y, b.X, b.Y, width);
-      const float lift = h * (0.9f + 0.25f * (1.0f - std::fabs(t * 2.0f - 1.0f)));
-      ThickLine(crease, a.X, a.Y - lift, b.X, b.Y - lift, u * 0.022f, 0.8f);
-    }
-    if (!man) {
-      const Point o = outline[kUpper];
-      TaperedLine(lash, o.X - side * u * 0.04f, o.Y + u * 0.005f, o.X + side * u * 0.05f, o.Y - u * 0.035f,
-                  u * 0.03f, 1.0f);
-    }
-    for (std::size_t i = kUpper + 3; i + 3 < outline.size(); ++i) {
-      const Point a = outline[i], b = outline[i + 1];
-      ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
-    }
-    BoxBlur(crease, 1, 2);
-    Paint(image, crease, ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
-    BoxBlur(lower, 1, 1);
-    Paint(image, lower, ToColor(skin * ColorF{0.62f, 0.46f, 0.42f}), 0.5f);
-    // The lower lid's wet rim catches a little light.
-    Field wet(kWidth, kHeight);
-    for (std::size_t i = kUpper + 4; i + 4 < outline.size(); ++i) {
-      const Point a = outline[i], b = outline[i + 1];
-      ThickLine(wet, a.X, a.Y - 0.3f, b.X, b.Y - 0.3f, u * 0.014f, 0.6f);
-    }
-    AddLight(image, wet, Rgb(0xFFE8E0), 0.25f);
-    Paint(image, lash, ToColor(ToF(look.HairColour) * 0.35f + ColorF{0.03f, 0.02f, 0.015f}), 0.95f);
-  }
-}
-
-void DrawBrows(Image& image, const Look& look, const Frame& fr, bool man) {
-  const float u = fr.Unit;
-  Field brows(kWidth, kHeight);
-  for (const float side : {-1.0f, 1.0f}) {
-    auto at = [&](float t) {
-      const float xu = side * (0.17f + 0.52f * t);
-      const float arch = (man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
-      // The inner end rises with a raised brow and sinks into a frown.
-      const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
-      return Point{fr.Fx(xu, 0.55f),
-                   fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
-    };
-    constexpr int kSteps = 10;
-    for (int i = 0; i < kSteps; ++i) {
-      const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
-      const Point a = at(t0), b = at(t1);
-      const float thick = u * look.Brow * (man ? 0.08f : 0.052f);
-      ThickLine(brows, a.X, a.Y, b.X, b.Y, thick * (1.0f - 0.55f * t0));
-    }
-  }
-  BoxBlur(brows, 1, 1);
-  const Noise hairs(look.Seed * 5u + 7u);
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x)
-      if (brows(x, y) > 0.0f)
-        brows(x, y) *= 0.6f + 0.5f * hairs.Fbm(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 5.0f, 2);
-  const float lightness = (look.HairColour.R + look.HairColour.G + look.HairColour.B) / 765.0f;
-  Paint(image, brows, ToColor(ToF(look.HairColour) * (lightness > 0.4f ? 0.7f : 0.9f)), 0.9f);
-}
-
-void DrawNoseAndMouth(Image& image, const Look& look, const Frame& fr, const Field& lips, bool man) {
-  const float u = fr.Unit;
-  const ColorF skin = ToF(look.Skin);
-  const float noseY = NoseY(look);
-  const float wide = look.Nose * look.Features.NoseWidth;
-  const float away = -fr.LightX / std::fabs(fr.LightX);  // towards the shaded side
-  // Under the tip the nose throws a shadow onto the upper lip, down and
-  // away from the sun.
-  Field under(kWidth, kHeight);
-  FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
-  BoxBlur(under, 2, 2);
-  Paint(image, under, ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
-  Field nostrils(kWidth, kHeight);
-  for (const float side : {-1.0f, 1.0f}) {
-    FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
-                u * 0.02f);
-  }
-  BoxBlur(nostrils, 1, 2);
-  Paint(image, nostrils, ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
-  // Light catches the tip and the bridge's lit side.
-  Field shine(kWidth, kHeight);
-  FillEllipse(shine, fr.Fx(-away * 0.035f, 1.0f), fr.Y(noseY - 0.07f), u * 0.035f, u * 0.03f);
-  ThickLine(shine, fr.Fx(-away * 0.045f, 0.8f), fr.Y(noseY - 0.32f), fr.Fx(-away * 0.04f, 0.9f),
-            fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
-  BoxBlur(shine, 1, 2);
-  AddLight(image, shine, Rgb(0xFFF0E0), 0.14f);
-
-  const MouthShape m = MouthFor(look, fr, man);
-  constexpr int kSteps = 16;
-  auto sAt = [](int i) { return static_cast<float>(i) / kSteps * 2.0f - 1.0f; };
-  if (m.Parted()) {
-    // The opening: a dark mouth behind the teeth, the upper teeth showing
-    // below the lip, the lower ones (or a shout's tongue) at the bottom.
-    Field open(kWidth, kHeight);
-    std::vector<Point> gap;
-    for (int i = 0; i <= kSteps; ++i) gap.push_back({m.Px(sAt(i)), m.OpenTop(sAt(i))});
-    for (int i = kSteps; i >= 0; --i) gap.push_back({m.Px(sAt(i)), m.OpenBottom(sAt(i))});
-    FillPolygon(open, gap);
-    Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
-    const bool shout = look.Features.Says == Mouth::Shout;
-    Field upperTeeth(kWidth, kHeight), lowerTeeth(kWidth, kHeight), tongue(kWidth, kHeight);
-    const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
-    std::vector<Point> band, low;
-    for (int i = 0; i <= kSteps; ++i) {
-      const float s = sAt(i) * 0.82f;
-      band.push_back({m.Px(s), m.OpenTop(s) - 1.0f});
-    }
-    for (int i = kSteps; i >= 0; --i) {
-      const float s = sAt(i) * 0.82f;
-      band.push_back({m.Px(s), m.OpenTop(s) + teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f)});
-    }
-    FillPolygon(upperTeeth, band);
-    for (int i = 0; i <= kSteps; ++i) {
-      const float s = sAt(i) * 0.6f;
-      low.push_back({m.Px(s), m.OpenBottom(s) - u * (shout ? 0.035f : 0.03f)});
-    }
-    for (int i = kSteps; i >= 0; --i) {
-      const float s = sAt(i) * 0.6f;
-      low.push_back({m.Px(s), m.OpenBottom(s) + 1.0f});
-    }
-    FillPolygon(lowerTeeth, low);
-    if (shout) {
-      FillEllipse(tongue, m.X, m.OpenBottom(0.0f) - u * 0.06f, m.HalfW * 0.55f, u * 0.07f);
-      Paint(image, Multiplied(tongue, open), ToColor(skin * ColorF{0.75f, 0.36f, 0.38f}), 0.85f);
-    }
-    // Teeth in the mouth's shade: greyer towards the corners and under the lip.
-    Image enamel(kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < kWidth; ++x) {
-        const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
-        const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
-        const float lip =
-            SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
-        enamel.Pixels[enamel.Index(x, y)] =
-            Pack(ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip)));
-      }
-    // A faint gap between the two front teeth.
-    Field divide(kWidth, kHeight);
-    ThickLine(divide, m.X + 0.5f, m.OpenTop(0.0f), m.X + 0.5f, m.OpenTop(0.0f) + teethH, 0.9f);
-    Blend(image, enamel, Multiplied(upperTeeth, open));
-    Blend(image, enamel, Multiplied(lowerTeeth, open));
-    Paint(image, Multiplied(divide, Multiplied(upperTeeth, open)), Rgb(0x6A5A54), 0.35f);
-    // The lips' inner edge in shadow.
-    Field rim = Subtracted(Dilated(open, 1), open);
-    BoxBlur(rim, 1, 1);
-    Paint(image, rim, ToColor(skin * ColorF{0.35f, 0.18f, 0.17f}), 0.55f);
-  } else {
-    // The line where the lips meet, darkest at the corners.
-    Field line(kWidth, kHeight);
-    for (int i = 0; i < kSteps; ++i) {
-      const float s0 = sAt(i), s1 = sAt(i + 1);
-      const float width = u * (0.02f + 0.012f * (1.0f - std::fabs(s0)));
-      ThickLine(line, m.Px(s0), m.Y - m.Lift(s0), m.Px(s1), m.Y - m.Lift(s1), width);
-    }
-    for (const float side : {-1.0f, 1.0f})
-      FillCircle(line, m.Px(side * 1.02f), m.Y - m.Lift(side) - u * 0.005f, u * 0.022f, 0.8f);
-    BoxBlur(line, 1, 1);
-    Paint(image, line, ToColor(skin * ColorF{0.25f, 0.13f, 0.12f}), 0.9f);
-  }
-  // The lower lip shades the hollow above the chin.
-  Field below(kWidth, kHeight);
-  FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
-              m.HalfW * 0.55f, u * 0.035f);
-  BoxBlur(below, 3, 2);
-  Paint(image, below, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
-  // A highlight on the lower lip.
-  Field gloss(kWidth, kHeight);
-  FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,
-              m.HalfW * 0.25f, u * 0.014f);
-  BoxBlur(gloss, 2, 2);
-  Paint(image, Multiplied(gloss, lips), Rgb(0xFFE8E0), 0.4f);
-}
-
-// Creases the face makes: the folds from the nose to the mouth's corners
-// (deeper with a smile or a shout, and with age), lines across the
-// forehead and beside the eyes, and a frown's furrows between the brows.
-void DrawCreases(Image& image, const Look& look, const Frame& fr, bool man) {
-  const float u = fr.Unit;
-  const Face& f = look.Features;
-  const ColorF skin = ToF(look.Skin);
-  const MouthShape m = MouthFor(look, fr, man);
-  const float noseY = NoseY(look);
-  const float wide = look.Nose * f.NoseWidth;
-  const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
-  const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
-  Field dark(kWidth, kHeight), lit(kWidth, kHeight);
-  for (const float side : {-1.0f, 1.0f}) {
-    const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
-    const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
-    const Point bend{a.X + side * u * 0.2f, (a.Y + end.Y) * 0.5f};
-    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f);
-    Lock(lit, {a.X + side * u * 0.05f, a.Y}, {bend.X + side * u * 0.06f, bend.Y},
-         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f);
-  }
-  Scale(dark, fold);
-  Scale(lit, fold);
-  if (f.Age > 0.4f) {
-    // Forehead lines, where the hair leaves the forehead bare.
-    const float k = (f.Age - 0.4f) * 1.4f;
-    for (const float yu : {-0.58f, -0.74f, -0.9f}) {
-      Field line(kWidth, kHeight);
-      constexpr int kSteps = 8;
-      for (int i = 0; i < kSteps; ++i) {
-        const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-        ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
-                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
-      }
-      Scale(line, k * 0.7f);
-      Maximize(dark, line);
-    }
-  }
-  const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
-  for (const float side : {-1.0f, 1.0f}) {
-    const float ox = fr.Fx(side * 0.66f, 0.5f), oy = fr.Y(0.0f);
-    for (const float a : {-0.35f, 0.0f, 0.35f}) {
-      Field line(kWidth, kHeight);
-      ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
-                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
-      Scale(line, Clamp01(crows) * 0.8f);
-      Maximize(dark, line);
-    }
-    // Bags below the eyes.
-    Field bag(kWidth, kHeight);
-    Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
-         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
-    Scale(bag, f.Age * 0.6f);
-    Maximize(dark, bag);
-  }
-  if (f.BrowTilt < -0.25f) {
-    for (const float side : {-1.0f, 1.0f}) {
-      Field line(kWidth, kHeight);
-      ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
-                u * 0.022f);
-      Scale(line, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
-      Maximize(dark, line);
-    }
-  }
-  BoxBlur(dark, 1, 2);
-  BoxBlur(lit, 2, 2);
-  AddLight(image, lit, ToColor(skin * 0.2f), 0.5f);
-  Paint(image, dark, ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
+  ApplyLight(image, Bevel(collar, 3, fr.LightX, kHeadLightY, kHeadLightZ, 3.0f), collar, 0.8f);
 }
 
 // ---------------------------------------------------------------- gear
 
 // Points along the curve of a band round the head at height `yu` in the
 // middle, dropping by `droop` at the sides.
-Point Band(const Frame& fr, float s, float yu, float droop, float reach) {
+Point Band(const HeadFrame& fr, float s, float yu, float droop, float reach) {
   return {fr.X(s * reach), fr.Y(yu + droop * s * s)};
 }
 
-void DrawGear(Image& image, const Look& look, const Frame& fr) {
+void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
   const float u = fr.Unit;
   switch (look.Kit) {
     case Gear::None: return;
@@ -1447,8 +415,8 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
       BoxBlur(shadow, 2);
       Paint(image, Subtracted(shadow, band), Rgb(0x000000), 0.3f);
       Blend(image, cloth, band);
-      ApplyLight(image, Bevel(band, static_cast<int>(u * 0.1f), fr.LightX, kLightY, kLightZ, 4.0f), band,
-                 1.0f);
+      ApplyLight(image, Bevel(band, static_cast<int>(u * 0.1f), fr.LightX, kHeadLightY, kHeadLightZ, 4.0f),
+                 band, 1.0f);
       return;
     }
     case Gear::Goggles: {
@@ -1460,7 +428,7 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
              {fr.X(side * 1.1f), fr.Y(-0.75f)}, u * 0.17f, u * 0.14f);
       }
       Paint(image, strap, Rgb(0x18181C));
-      ApplyLight(image, Bevel(strap, 2, fr.LightX, kLightY, kLightZ, 3.0f), strap, 0.7f);
+      ApplyLight(image, Bevel(strap, 2, fr.LightX, kHeadLightY, kHeadLightZ, 3.0f), strap, 0.7f);
       Field frame(kWidth, kHeight), lens(kWidth, kHeight);
       const float gx = fr.Fx(0.0f, 0.3f), gy = fr.Y(-1.28f);
       std::vector<Point> outer, inner;
@@ -1482,7 +450,7 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
       BoxBlur(shadow, 4);
       Paint(image, shadow, Rgb(0x000000), 0.45f);
       Paint(image, frame, look.KitColour);
-      ApplyLight(image, Bevel(frame, 4, fr.LightX, kLightY, kLightZ, 5.0f), frame, 1.0f);
+      ApplyLight(image, Bevel(frame, 4, fr.LightX, kHeadLightY, kHeadLightZ, 5.0f), frame, 1.0f);
       // A mirrored lens: sky above, dark ground below, a streak of light.
       const Gradient mirror{
           {0.0f, Rgb(0x9AD8FF)}, {0.45f, Rgb(0x3A4A8A)}, {0.55f, Rgb(0x1A1030)}, {1.0f, Rgb(0x6A3A8A)}};
@@ -1496,57 +464,6 @@ void DrawGear(Image& image, const Look& look, const Frame& fr) {
   }
 }
 
-// ---------------------------------------------------------------- portrait
-
-// A head turned a little to one side. It is drawn face-on, then bent round
-// as a ball would turn: the front of the face moves by `Bend` of the
-// radius towards the turn and nothing moves at the radius, so the far
-// cheek narrows and the near one widens while the outline stays put.
-struct HeadTurn {
-  float CentreX, Radius, Bend;
-  // Where the face-on drawing has what the turned head shows at x.
-  float Source(float x) const {
-    const float xs = (x - CentreX) / Radius;
-    if (std::fabs(xs) >= 1.0f || std::fabs(Bend) < 1e-4f) return x;
-    const float xn = (1.0f - std::sqrt(1.0f - 4.0f * Bend * (xs - Bend))) / (2.0f * Bend);
-    return CentreX + xn * Radius;
-  }
-};
-
-Field Turned(const Field& f, const HeadTurn& turn) {
-  Field out(f.Width, f.Height);
-  for (int y = 0; y < f.Height; ++y)
-    for (int x = 0; x < f.Width; ++x)
-      out(x, y) = f.Sample(turn.Source(static_cast<float>(x)), static_cast<float>(y));
-  return out;
-}
-
-// `image` holds the head drawn face-on over `under`, the picture without
-// it; the head is bent round by the turn and laid back over `under`. What
-// the head covers is where the two differ, or the head's own mask.
-void LayTurned(Image& image, const Image& under, const Field& head, const HeadTurn& turn) {
-  const Image drawn = image;
-  Field cover(image.Width, image.Height);
-  for (std::size_t i = 0; i < cover.Values.size(); ++i) {
-    const ColorF a = Unpack(drawn.Pixels[i]), b = Unpack(under.Pixels[i]);
-    const float d = std::max({std::fabs(a.R - b.R), std::fabs(a.G - b.G), std::fabs(a.B - b.B)});
-    cover.Values[i] = std::max(Clamp01(d * 20.0f), head.Values[i]);
-  }
-  for (int y = 0; y < image.Height; ++y)
-    for (int x = 0; x < image.Width; ++x) {
-      const float sx =
-          std::clamp(turn.Source(static_cast<float>(x)), 0.0f, static_cast<float>(image.Width - 1));
-      const int x0 = std::min(static_cast<int>(sx), image.Width - 2);
-      const float k = sx - static_cast<float>(x0);
-      const ColorF c =
-          Lerp(Unpack(drawn.Pixels[drawn.Index(x0, y)]), Unpack(drawn.Pixels[drawn.Index(x0 + 1, y)]), k);
-      const float a = cover(x0, y) + (cover(x0 + 1, y) - cover(x0, y)) * k;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
-    }
-}
-
-// The grain of the photograph: a faint speckle over the whole picture, so
 // that the flat areas do not look drawn.
 void FilmGrain(Image& image, std::uint32_t seed) {
   Random rng(seed * 23u + 11u);
@@ -1556,34 +473,20 @@ void FilmGrain(Image& image, std::uint32_t seed) {
 Image Paint(const Look& look, bool man) {
   return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
     Random rng(look.Seed);
-    DrawBackdrop(image, look, rng, look.Features.Key);
-    const Frame fr{kWidth * 0.5f + look.Turn * 6.0f, 114.0f, look.Size, look.Turn,
-                   look.Features.Key * kLightX};
-    const HeadTurn turn{fr.CentreX, fr.Unit * 1.5f, 0.28f * look.Turn};
-    const HairMasks hair = ShapeHair(look, fr);
-    PaintHair(image, hair.Back, look.HairColour, HairLightFor(hair.Back, hair, look, fr));
-    const FaceMasks face = ShapeFace(look, fr);
-    DrawBody(image, look, fr, Turned(face.Skin, turn), man);
+    DrawBackdrop(image, look, rng, look.Key);
+    const HeadFrame fr{kWidth * 0.5f + look.Turn * 6.0f, 114.0f, look.Size, look.Turn,
+                       look.Key * kHeadLightX,           kWidth, kHeight};
+    const Head head = ShapeHead(
+        {look.Skin, look.HairColour, look.Iris, look.Style, look.Facial, look.Jaw, look.ChinY, look.Brow,
+         look.Lips, look.Smile, look.Nose, look.Seed, look.Features, man, look.Kit != Gear::Bandana},
+        fr);
+    PaintBackHair(image, head);
+    DrawBody(image, look, fr, Laid(head.Skin, head), man);
     const Image under = image;
-    Field lips;
-    const Image albedo = SkinAlbedo(look, fr, man, lips);
-    PaintSkin(image, face.Skin, look.Skin, FaceLight(face, look, fr), &albedo);
-    DrawEyes(image, look, fr, man);
-    DrawBrows(image, look, fr, man);
-    DrawCreases(image, look, fr, man);
-    DrawNoseAndMouth(image, look, fr, lips, man);
-    // Hair falls over the face's edge and shades the forehead below it.
-    Field hairShadow = Shifted(hair.Front, 2, 5);
-    BoxBlur(hairShadow, 4);
-    Paint(image, Multiplied(Subtracted(hairShadow, hair.Front), face.Skin), Rgb(0x000000), 0.35f);
-    PaintHair(image, hair.Front, look.HairColour, HairLightFor(hair.Front, hair, look, fr));
+    PaintFace(image, head);
     DrawGear(image, look, fr);
-    Field outline = face.Skin;
-    Maximize(outline, hair.Front);
-    LayTurned(image, under, outline, turn);
     // A cool rim of light from behind on the right.
-    outline = Turned(outline, turn);
-    Field rim = Rim(outline, -3, 0);
+    Field rim = Rim(LayHead(image, under, head), -3, 0);
     BoxBlur(rim, 1, 1);
     AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
     FilmGrain(image, look.Seed);

@@ -85,22 +85,15 @@ void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
   const Field mask = CentredText(image, word.Text, font, tracking, kWidth * 0.5f * s, kHeight * 0.5f * s);
   const Rect box = InkBounds(mask);
   const int o = scale;
+  BannerStyle style = BannerStyle::Fine(o);
+  style.ShadowSpread = style.ShadowDx = o;
+  style.ShadowOpacity = 0.35f;
+  style.GlowRadius = 0;
+  style.GlowStrength = 0.0f;
+  style.Outline = word.Outline;
+  style.Inline = Rgb(0xFFFFFF);
   PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), word.Face,
-                     {.ShadowSpread = o,
-                      .ShadowDx = o,
-                      .ShadowDy = 2 * o,
-                      .ShadowBlur = 2 * o,
-                      .ShadowOpacity = 0.35f,
-                      .GlowRadius = 0,
-                      .GlowStrength = 0.0f,
-                      .Outline = word.Outline,
-                      .Inline = Rgb(0xFFFFFF),
-                      .OutlineWidth = 2 * o,
-                      .InlineWidth = o,
-                      .InnerWidth = o / 2 + 1,
-                      .Bevel = o,
-                      .BevelDepth = 2.0f * o,
-                      .GlossInset = o});
+                     style);
 }
 
 Word WordFor(int n) {

@@ -18,29 +18,9 @@ namespace {
 
 constexpr int kScale = 2;
 constexpr float kS = static_cast<float>(kScale);
+constexpr BigShapes kBig{kS};
 
 // Every coordinate below is given in the final picture's pixels.
-Point Big(Point p) { return {p.X * kS, p.Y * kS}; }
-
-Field Polygon(const Image& image, std::span<const Point> points) {
-  Field f(image.Width, image.Height);
-  std::vector<Point> big;
-  for (const Point& p : points) big.push_back(Big(p));
-  FillPolygon(f, big);
-  return f;
-}
-
-Field Line(const Image& image, Point a, Point b, float width) {
-  Field f(image.Width, image.Height);
-  ThickLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, width * kS);
-  return f;
-}
-
-Field Ellipse(const Image& image, Point c, float rx, float ry) {
-  Field f(image.Width, image.Height);
-  FillEllipse(f, c.X * kS, c.Y * kS, rx * kS, ry * kS);
-  return f;
-}
 
 void Backdrop(Image& image, Point spot, float rx, float ry) {
   const ColorF dark = ToF(Rgb(0x0B0D13)), lit = ToF(Rgb(0x38405A));
@@ -53,13 +33,8 @@ void Backdrop(Image& image, Point spot, float rx, float ry) {
   }
 }
 
-void Shaded(Image& image, const Field& mask, Color colour, float strength = 0.55f) {
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, 3 * kScale, -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
-}
-
 void Shadow(Image& image, Point c, float rx, float ry, float opacity = 0.75f) {
-  Field f = Ellipse(image, c, rx, ry);
+  Field f = kBig.Ellipse(image, c, rx, ry);
   BoxBlur(f, 4 * kScale);
   Paint(image, f, Rgb(0x000000), opacity);
 }
@@ -83,13 +58,13 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
                         {a.X + c.Width + dx, a.Y + c.Height + dy},
                         {a.X + c.Width, a.Y + c.Height}};
   const Point top[] = {a, {a.X + dx, a.Y + dy}, {a.X + c.Width + dx, a.Y + dy}, {a.X + c.Width, a.Y}};
-  Paint(image, Dilated(Polygon(image, front), kScale), Rgb(0x1A1008));
-  Paint(image, Dilated(Polygon(image, side), kScale), Rgb(0x1A1008));
-  Paint(image, Polygon(image, front), Rgb(0xB8864C));
-  Paint(image, Polygon(image, side), Rgb(0x8A6036));
+  Paint(image, Dilated(kBig.Polygon(image, front), kScale), Rgb(0x1A1008));
+  Paint(image, Dilated(kBig.Polygon(image, side), kScale), Rgb(0x1A1008));
+  Paint(image, kBig.Polygon(image, front), Rgb(0xB8864C));
+  Paint(image, kBig.Polygon(image, side), Rgb(0x8A6036));
   if (open) {
     // The inside of the carton, full of paint, the flaps folded out.
-    Paint(image, Polygon(image, top), Rgb(0x3A2412));
+    Paint(image, kBig.Polygon(image, top), Rgb(0x3A2412));
     const Point flapL[] = {
         a, {a.X + dx, a.Y + dy}, {a.X + dx - 12.0f, a.Y + dy - 10.0f}, {a.X - 14.0f, a.Y - 8.0f}};
     const Point flapF[] = {
@@ -98,8 +73,8 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
                            {a.X + c.Width + dx, a.Y + dy},
                            {a.X + c.Width + dx + 4.0f, a.Y + dy - 16.0f},
                            {a.X + dx - 2.0f, a.Y + dy - 16.0f}};
-    Paint(image, Polygon(image, flapB), Rgb(0xA4753F));
-    Paint(image, Polygon(image, flapL), Rgb(0xC89658));
+    Paint(image, kBig.Polygon(image, flapB), Rgb(0xA4753F));
+    Paint(image, kBig.Polygon(image, flapL), Rgb(0xC89658));
     Random rng(0x9A1);
     for (int row = 0; row < 4; ++row) {
       for (int i = 0; i < 9; ++i) {
@@ -109,12 +84,13 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
         Paintball(image, x * kS, y * kS, 4.2f * kS, kBallColours[rng.Below(2)]);
       }
     }
-    Paint(image, Polygon(image, flapF), Rgb(0xC89658));
-    Paint(image, Polygon(image, flapF), Rgb(0x000000), 0.15f);
+    Paint(image, kBig.Polygon(image, flapF), Rgb(0xC89658));
+    Paint(image, kBig.Polygon(image, flapF), Rgb(0x000000), 0.15f);
   } else {
-    Paint(image, Polygon(image, top), Rgb(0xD2A266));
+    Paint(image, kBig.Polygon(image, top), Rgb(0xD2A266));
     Paint(image,
-          Line(image, {a.X + dx * 0.5f, a.Y + dy * 0.5f}, {a.X + c.Width + dx * 0.5f, a.Y + dy * 0.5f}, 3.0f),
+          kBig.Line(image, {a.X + dx * 0.5f, a.Y + dy * 0.5f}, {a.X + c.Width + dx * 0.5f, a.Y + dy * 0.5f},
+                    3.0f),
           Rgb(0xC8B890), 0.8f);
   }
   // The maker's splat and the count on the front.
@@ -122,16 +98,16 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   Field splat(image.Width, image.Height);
   SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
   Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
-  WetPaint(image, Multiplied(splat, Eroded(Polygon(image, front), kScale)), Rgb(0xFF2A86), kScale, 0.5f);
+  WetPaint(image, Multiplied(splat, Eroded(kBig.Polygon(image, front), kScale)), Rgb(0xFF2A86), kScale, 0.5f);
   const int tx = static_cast<int>((a.X + 26.0f) * kS), ty = static_cast<int>((a.Y + c.Height * 0.3f) * kS);
   Paint(image, TextMask(image.Width, image.Height, tx, ty, "2000", font), Rgb(0x241408), 0.85f);
-  ApplyLight(image, Bevel(Polygon(image, front), kScale, -0.5f, -0.7f, 0.6f, 2.0f), Polygon(image, front),
-             0.3f);
+  ApplyLight(image, Bevel(kBig.Polygon(image, front), kScale, -0.5f, -0.7f, 0.6f, 2.0f),
+             kBig.Polygon(image, front), 0.3f);
 }
 
 void DrawPod(Image& image, Point a, Point b) {
   Shadow(image, {(a.X + b.X) * 0.5f + 4.0f, std::max(a.Y, b.Y) + 8.0f}, 34.0f, 4.0f);
-  const Field tube = Line(image, a, b, 15.0f);
+  const Field tube = kBig.Line(image, a, b, 15.0f);
   Paint(image, Dilated(tube, kScale), Rgb(0x101018));
   Paint(image, tube, Rgb(0x2A3A50));
   for (int i = 0; i < 5; ++i) {
@@ -144,19 +120,19 @@ void DrawPod(Image& image, Point a, Point b) {
   const float nx = -(b.Y - a.Y), ny = b.X - a.X;
   const float len = std::hypot(nx, ny);
   const Point off{nx / len * -4.5f, ny / len * -4.5f};
-  AddLight(image, Line(image, {a.X + off.X, a.Y + off.Y}, {b.X + off.X, b.Y + off.Y}, 1.6f), Rgb(0xFFFFFF),
-           0.5f);
-  const Field cap = Line(image, {b.X - (b.X - a.X) * 0.06f, b.Y - (b.Y - a.Y) * 0.06f}, b, 17.0f);
-  Shaded(image, cap, Rgb(0xE02030));
+  AddLight(image, kBig.Line(image, {a.X + off.X, a.Y + off.Y}, {b.X + off.X, b.Y + off.Y}, 1.6f),
+           Rgb(0xFFFFFF), 0.5f);
+  const Field cap = kBig.Line(image, {b.X - (b.X - a.X) * 0.06f, b.Y - (b.Y - a.Y) * 0.06f}, b, 17.0f);
+  kBig.Shaded(image, cap, Rgb(0xE02030), 0.55f);
 }
 
 void DrawPaint(Image& image, FontLibrary& fonts) {
   Backdrop(image, {135.0f, 120.0f}, 170.0f, 120.0f);
   // The shop counter.
   const Point counter[] = {{0, 150}, {270, 150}, {270, 199}, {0, 199}};
-  PaintVertical(image, Polygon(image, counter), Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}},
+  PaintVertical(image, kBig.Polygon(image, counter), Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}},
                 150.0f * kS, 199.0f * kS);
-  Paint(image, Line(image, {0, 150}, {270, 150}, 1.2f), Rgb(0x6A5240));
+  Paint(image, kBig.Line(image, {0, 150}, {270, 150}, 1.2f), Rgb(0x6A5240));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(12 * kScale), true);
   Shadow(image, {72, 160}, 70, 6);
   DrawCarton(image, {{14, 96}, 86, 58, 34}, false, font);
@@ -179,16 +155,16 @@ void DrawPaint(Image& image, FontLibrary& fonts) {
 // The end of a marker seen side-on at the bottom of a close-up.
 void MarkerBody(Image& image, float top, Color colour) {
   const Point body[] = {{-10, top}, {150, top}, {158, top + 8}, {158, top + 30}, {-10, top + 30}};
-  Paint(image, Dilated(Polygon(image, body), kScale), Rgb(0x06060A));
-  Shaded(image, Polygon(image, body), colour);
-  Paint(image, Line(image, {-10, top + 12}, {150, top + 12}, 1.0f), Rgb(0x000000), 0.4f);
+  Paint(image, Dilated(kBig.Polygon(image, body), kScale), Rgb(0x06060A));
+  kBig.Shaded(image, kBig.Polygon(image, body), colour, 0.55f);
+  Paint(image, kBig.Line(image, {-10, top + 12}, {150, top + 12}, 1.0f), Rgb(0x000000), 0.4f);
 }
 
 void DrawLightningLoader(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   MarkerBody(image, 122, Rgb(0x3A3E48));
-  const Field neck = Polygon(image, std::array<Point, 4>{{{84, 96}, {110, 96}, {106, 124}, {88, 124}}});
-  Shaded(image, neck, Rgb(0x202228));
+  const Field neck = kBig.Polygon(image, std::array<Point, 4>{{{84, 96}, {110, 96}, {106, 124}, {88, 124}}});
+  kBig.Shaded(image, neck, Rgb(0x202228), 0.55f);
   // The shell: a low, fast loader, swept back.
   const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
   Field hopper(image.Width, image.Height);
@@ -203,23 +179,23 @@ void DrawLightningLoader(Image& image) {
         const Point m1{(p0.X + p1.X) * 0.5f, (p0.Y + p1.Y) * 0.5f};
         // A quadratic through the midpoints rounds every corner.
         const float u = 1.0f - t;
-        big.push_back(Big({u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X,
-                           u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y}));
+        big.push_back(kBig.Big({u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X,
+                                u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y}));
       }
     }
     FillPolygon(hopper, big);
   }
   Paint(image, Dilated(hopper, 2 * kScale), Rgb(0x06060A));
-  Shaded(image, hopper, Rgb(0x1A2440), 0.7f);
+  kBig.Shaded(image, hopper, Rgb(0x1A2440), 0.7f);
   // A window onto the balls racing down.
-  const Field window = Ellipse(image, {78, 70}, 16, 14);
+  const Field window = kBig.Ellipse(image, {78, 70}, 16, 14);
   Paint(image, window, Rgb(0x0A0C10));
   for (const Point b : {Point{70, 64}, Point{84, 62}, Point{76, 77}, Point{90, 74}})
     Paintball(image, b.X * kS, b.Y * kS, 5.4f * kS, Rgb(0xFFD81E));
   Paint(image, window, Rgb(0x6080B0), 0.25f);
   // The bolt, with a hot glow.
   const Point bolt[] = {{128, 26}, {104, 62}, {120, 60}, {98, 96}, {146, 50}, {128, 52}, {146, 26}};
-  const Field lightning = Polygon(image, bolt);
+  const Field lightning = kBig.Polygon(image, bolt);
   Glow(image, lightning, Rgb(0xFFB020), 7 * kScale, 0.9f);
   Paint(image, Dilated(lightning, kScale), Rgb(0x2A1400));
   PaintVertical(image, lightning,
@@ -228,7 +204,7 @@ void DrawLightningLoader(Image& image) {
   // Speed lines streaming off the back.
   for (int i = 0; i < 4; ++i) {
     const float y = 40.0f + 14.0f * static_cast<float>(i);
-    AddLight(image, Line(image, {8.0f + 6.0f * static_cast<float>(i % 2), y}, {34.0f, y + 2.0f}, 1.4f),
+    AddLight(image, kBig.Line(image, {8.0f + 6.0f * static_cast<float>(i % 2), y}, {34.0f, y + 2.0f}, 1.4f),
              Rgb(0x8AB0FF), 0.5f);
   }
 }
@@ -236,25 +212,26 @@ void DrawLightningLoader(Image& image) {
 void DrawMilledBody(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   const Point body[] = {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}};
-  const Field block = Polygon(image, body);
+  const Field block = kBig.Polygon(image, body);
   Shadow(image, {104, 122}, 90, 6);
   Paint(image, Dilated(block, kScale), Rgb(0x06060A));
-  Shaded(image, block, Rgb(0xC02A36), 0.5f);
+  kBig.Shaded(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.
   Paint(image,
-        Multiplied(Polygon(image, std::array<Point, 4>{{{12, 52}, {190, 52}, {190, 58}, {12, 58}}}), block),
+        Multiplied(kBig.Polygon(image, std::array<Point, 4>{{{12, 52}, {190, 52}, {190, 58}, {12, 58}}}),
+                   block),
         Rgb(0xFF7070), 0.35f);
   Field cuts(image.Width, image.Height), lips(image.Width, image.Height);
   const auto slot = [&](Point a, Point b, float w) {
-    Maximize(cuts, Line(image, a, b, w));
-    Maximize(lips, Line(image, {a.X, a.Y + w * 0.5f}, {b.X, b.Y + w * 0.5f}, 1.0f));
+    Maximize(cuts, kBig.Line(image, a, b, w));
+    Maximize(lips, kBig.Line(image, {a.X, a.Y + w * 0.5f}, {b.X, b.Y + w * 0.5f}, 1.0f));
   };
   slot({30, 70}, {80, 70}, 10);
   slot({100, 70}, {150, 70}, 10);
   slot({30, 92}, {60, 92}, 7);
   slot({76, 92}, {106, 92}, 7);
   slot({122, 92}, {152, 92}, 7);
-  for (const float x : {168.0f, 176.0f}) Maximize(cuts, Ellipse(image, {x, 78}, 3.2f, 3.2f));
+  for (const float x : {168.0f, 176.0f}) Maximize(cuts, kBig.Ellipse(image, {x, 78}, 3.2f, 3.2f));
   // The cut-outs: dark, with a bright machined lip below each.
   AddLight(image, Subtracted(lips, cuts), Rgb(0xFFD0D0), 0.7f);
   Paint(image, cuts, Rgb(0x140406));
@@ -264,17 +241,17 @@ void DrawMilledBody(Image& image) {
 
 void DrawMuzzleBrake(Image& image) {
   Backdrop(image, {110, 80}, 110, 90);
-  const Field barrel = Line(image, {-10, 84}, {120, 84}, 14);
+  const Field barrel = kBig.Line(image, {-10, 84}, {120, 84}, 14);
   Paint(image, Dilated(barrel, kScale), Rgb(0x06060A));
-  Shaded(image, barrel, Rgb(0x2A2C32));
+  kBig.Shaded(image, barrel, Rgb(0x2A2C32), 0.55f);
   const Point brake[] = {{116, 72}, {170, 72}, {174, 76}, {174, 92}, {170, 96}, {116, 96}};
-  const Field tip = Polygon(image, brake);
+  const Field tip = kBig.Polygon(image, brake);
   Paint(image, Dilated(tip, kScale), Rgb(0x06060A));
-  Shaded(image, tip, Rgb(0x6A6E78), 0.7f);
+  kBig.Shaded(image, tip, Rgb(0x6A6E78), 0.7f);
   Field ports(image.Width, image.Height);
   for (int i = 0; i < 4; ++i) {
     const float x = 126.0f + 11.0f * static_cast<float>(i);
-    Maximize(ports, Line(image, {x, 75}, {x + 4.0f, 75}, 3.2f));
+    Maximize(ports, kBig.Line(image, {x, 75}, {x + 4.0f, 75}, 3.2f));
   }
   Paint(image, ports, Rgb(0x050507));
   // Gas venting up out of the ports, and a ball leaving the muzzle.
@@ -302,28 +279,29 @@ void DrawDotScope(Image& image) {
   Field rail(image.Width, image.Height);
   for (int i = 0; i < 10; ++i) {
     const float x = 40.0f + 12.0f * static_cast<float>(i);
-    Maximize(rail, Polygon(image, std::array<Point, 4>{{{x, 102}, {x + 8, 102}, {x + 8, 110}, {x, 110}}}));
+    Maximize(rail,
+             kBig.Polygon(image, std::array<Point, 4>{{{x, 102}, {x + 8, 102}, {x + 8, 110}, {x, 110}}}));
   }
-  Shaded(image, rail, Rgb(0x18191E));
-  const Field mount = Polygon(image, std::array<Point, 4>{{{66, 84}, {134, 84}, {138, 104}, {62, 104}}});
-  Shaded(image, mount, Rgb(0x202228));
+  kBig.Shaded(image, rail, Rgb(0x18191E), 0.55f);
+  const Field mount = kBig.Polygon(image, std::array<Point, 4>{{{66, 84}, {134, 84}, {138, 104}, {62, 104}}});
+  kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
   // The tube, with a wider objective bell at the front.
-  const Field tube = Line(image, {46, 66}, {150, 66}, 30);
-  const Field bell = Polygon(image, std::array<Point, 4>{{{132, 44}, {178, 40}, {178, 92}, {132, 88}}});
+  const Field tube = kBig.Line(image, {46, 66}, {150, 66}, 30);
+  const Field bell = kBig.Polygon(image, std::array<Point, 4>{{{132, 44}, {178, 40}, {178, 92}, {132, 88}}});
   Field sight = tube;
   Maximize(sight, bell);
   Paint(image, Dilated(sight, kScale), Rgb(0x06060A));
-  Shaded(image, sight, Rgb(0x4A4E58), 0.7f);
-  const Field knob = Polygon(image, std::array<Point, 4>{{{88, 40}, {108, 40}, {108, 52}, {88, 52}}});
-  Shaded(image, knob, Rgb(0x3A3C44));
+  kBig.Shaded(image, sight, Rgb(0x4A4E58), 0.7f);
+  const Field knob = kBig.Polygon(image, std::array<Point, 4>{{{88, 40}, {108, 40}, {108, 52}, {88, 52}}});
+  kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
   // The lens seen end-on at an angle, the red dot in it.
-  const Field lens = Ellipse(image, {178, 66}, 9, 25);
+  const Field lens = kBig.Ellipse(image, {178, 66}, 9, 25);
   PaintVertical(image, lens, Gradient{{0.0f, Rgb(0x60406A)}, {0.5f, Rgb(0x1A1030)}, {1.0f, Rgb(0x402038)}},
                 41 * kS, 91 * kS);
-  const Field dot = Ellipse(image, {177, 62}, 2.4f, 3.0f);
+  const Field dot = kBig.Ellipse(image, {177, 62}, 2.4f, 3.0f);
   Glow(image, dot, Rgb(0xFF2020), 8 * kScale, 1.3f);
   Paint(image, dot, Rgb(0xFFD0C0));
-  AddLight(image, Line(image, {50, 55}, {146, 55}, 2.0f), Rgb(0xFFFFFF), 0.3f);
+  AddLight(image, kBig.Line(image, {50, 55}, {146, 55}, 2.0f), Rgb(0xFFFFFF), 0.3f);
 }
 
 }  // namespace

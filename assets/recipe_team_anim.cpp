@@ -157,17 +157,9 @@ void Stain(Image& image, const Field& bunker, Random& rng, Point at, float r, Co
 
 // ---------------------------------------------------------------- players
 
-// Standing, knees bent, marker up to the shoulder and aimed.
-const Pose kStandAim =
-    SideOn({-1.0f, -30.0f}, {5.0f, -54.0f}, {9.0f, -62.0f}, {-8.0f, -15.0f}, {-12.0f, 0.0f}, {8.0f, -16.0f},
-           {7.0f, 0.0f}, {12.0f, -46.0f}, -0.12f, {0.0f, 0.0f}, 1.0f);
-// Squatting low, marker held upright against the chest.
-const Pose kSquat = SideOn({-4.0f, -15.0f}, {3.0f, -40.0f}, {8.0f, -47.0f}, {6.0f, -19.0f}, {-8.0f, 0.0f},
-                           {13.0f, -20.0f}, {12.0f, 0.0f}, {8.0f, -30.0f}, -1.25f, {0.0f, 0.0f}, 1.0f);
-// On one knee, upright, aiming.
-const Pose kKneelAim =
-    SideOn({-2.0f, -21.0f}, {3.0f, -45.0f}, {7.0f, -53.0f}, {-13.0f, -5.0f}, {-24.0f, 0.0f}, {9.0f, -19.0f},
-           {10.0f, 0.0f}, {11.0f, -38.0f}, -0.15f, {0.0f, 0.0f}, 1.0f);
+const Pose kStandAim = StandingAim(-0.12f);
+const Pose kSquat = Squatting();
+const Pose kKneelAim = KneelingAim(-0.15f);
 // On one knee, leaning back into cover with the barrel raised.
 const Pose kKneelCover =
     SideOn({-4.0f, -20.0f}, {-3.0f, -43.0f}, {0.0f, -51.0f}, {-14.0f, -5.0f}, {-25.0f, 0.0f}, {8.0f, -19.0f},
@@ -180,15 +172,6 @@ constexpr Kit kOurs{
     .Jersey = Rgb(0xEBA820), .Trim = Rgb(0x1B3C8E), .Pants = Rgb(0x232838), .Wrap = Rgb(0x1B3C8E)};
 constexpr Kit kTheirs{
     .Jersey = Rgb(0xC42A2A), .Trim = Rgb(0x1A1A1A), .Pants = Rgb(0x2A2226), .Wrap = Rgb(0x1A1A1A)};
-
-// Where a pose stands and how large and which way it faces.
-struct Placement {
-  Point At;
-  float Scale;
-  float Facing;  // 1 right, -1 left
-  Point operator()(Point p) const { return {At.X + p.X * Scale * Facing, At.Y + p.Y * Scale}; }
-  Placement Moved(Point by) const { return {{At.X + by.X, At.Y + by.Y}, Scale, Facing}; }
-};
 
 // The team's electros, the paint in them showing through the loaders.
 constexpr int kTeamMarker = 7;

@@ -11,6 +11,7 @@
 #include "assets/art.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_splats.hpp"
+#include "assets/lettering.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -363,11 +364,8 @@ void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(150), true);
   constexpr std::string_view kName = "VANTORO";
   constexpr int kTracking = 4;
-  const int width = TrackedWidth(kName, font, kTracking);
-  Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2 - 4, 0, kName, font, kTracking);
-  // Put the capitals' top at a fixed height whatever the face's metrics.
-  const Rect raw = InkBounds(mask);
-  mask = Shifted(mask, 0, 34 - raw.Top);
+  // The capitals' top at a fixed height whatever the face's metrics.
+  Field mask = PlacedText(kWidth, kHeight, kName, font, kTracking, kWidth * 0.5f - 4.0f, 34);
   const Rect box = InkBounds(mask);
   // Slanted for speed; the drips go on afterwards, since paint runs
   // straight down.
@@ -415,10 +413,7 @@ void DrawSubtitle(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(30), true);
   constexpr std::string_view kText = "PAINTBALL LEAGUE MANAGER";
   constexpr int kTracking = 5;
-  const int width = TrackedWidth(kText, font, kTracking);
-  Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 0, kText, font, kTracking);
-  const Rect raw = InkBounds(mask);
-  mask = Shifted(mask, 0, 210 - raw.Top);
+  const Field mask = PlacedText(kWidth, kHeight, kText, font, kTracking, kWidth * 0.5f, 210);
   const Rect box = InkBounds(mask);
   // Paint-stroke underlines on both sides, as if brushed on.
   Field strokes(kWidth, kHeight);

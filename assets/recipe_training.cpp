@@ -25,10 +25,6 @@ constexpr int kHeight = 200;
 // Drawn twice as large and shrunk: the players' masks are small.
 constexpr float kS = 2.0f;
 
-constexpr Color kPaint = Rgb(0xFFD81E);
-
-constexpr Kit kTeam{
-    .Jersey = Rgb(0x1E5AE0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x1A2030), .Wrap = Rgb(0xFFD81E)};
 // Practice tops: what the squad wears when the good jerseys stay in the bag.
 constexpr Kit kBib{
     .Jersey = Rgb(0xE8E4DA), .Trim = Rgb(0x1E5AE0), .Pants = Rgb(0x2A2E38), .Wrap = Rgb(0x1E5AE0)};
@@ -40,17 +36,12 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kRun = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45},
-                         -0.35f, {0, 0}, 1.0f);
+const Pose kRun = Running();
 // The other stride: far leg planted, near leg swinging through.
 const Pose kRunOther = SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10},
                               {11, -46}, -0.35f, {0, 0}, 1.0f);
-const Pose kStandAim = SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46},
-                              -0.08f, {0, 0}, 1.0f);
-const Pose kKneelAim = SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0},
-                              {11, -38}, -0.1f, {0, 0}, 1.0f);
-const Pose kSquat = SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30},
-                           -1.25f, {0, 0}, 1.0f);
+const Pose kStandAim = StandingAim();
+const Pose kSquat = Squatting();
 // Set for the sprint: low, weight on the front foot, the back leg long.
 const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0},
                                {14, -24}, 0.55f, {0, 0}, 1.0f);
@@ -58,29 +49,13 @@ const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28,
 const Pose kDash = SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}, {16, -30}, {14, -10},
                           {10, -44}, -0.5f, {0, 0}, 1.0f);
 
-struct Actor {
-  Pose Body;
-  Point Feet;  // in picture pixels
-  float Scale;
-  float Facing;
-  const Kit* Colours;
-  int Marker;
-};
-
 Point Draw(Image& image, const Actor& a) {
   Field shadow(image.Width, image.Height);
   FillEllipse(shadow, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
               3.0f * a.Scale * kS);
   BoxBlur(shadow, static_cast<int>(2 * kS));
   Paint(image, shadow, Rgb(0x000000), 0.35f);
-  return DrawPlayer(image, {.Feet = P(a.Feet.X, a.Feet.Y),
-                            .Height = 75.0f * a.Scale * kS,
-                            .Facing = a.Facing,
-                            .Seen = View::Side,
-                            .Body = a.Body,
-                            .Colours = *a.Colours,
-                            .Marker = a.Marker,
-                            .Look = {.Paint = kPaint}});
+  return DrawPlayer(image, a.Drawn(kS));
 }
 
 // ---------------------------------------------------------------- the field
@@ -150,49 +125,12 @@ void Cone(Image& image, float x, float base, float size) {
   ApplyLight(image, Bevel(body, static_cast<int>(s * 0.2f) + 1, -0.6f, -0.4f, 0.5f, 3.0f), body, 0.6f);
 }
 
-enum class Shape { Can, Dorito, Snake };
-
-// An inflatable bunker; X is its left edge, all in picture pixels.
-struct Bunker {
-  Shape Kind;
-  float X, Base, Width, Height;
-  Color Colour;
-};
-
-Field BunkerMask(const Bunker& c, int width, int height) {
-  Field f(width, height);
-  const float l = c.X * kS, r = (c.X + c.Width) * kS, b = c.Base * kS, t = (c.Base - c.Height) * kS;
-  const float w = r - l, h = b - t;
-  switch (c.Kind) {
-    case Shape::Can: {
-      const Point body[] = {{l, t + w * 0.12f}, {r, t + w * 0.12f}, {r, b}, {l, b}};
-      FillPolygon(f, body);
-      FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
-      break;
-    }
-    case Shape::Dorito: {
-      const Point body[] = {{l, b},
-                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
-                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
-                            {r, b}};
-      FillPolygon(f, body);
-      break;
-    }
-    case Shape::Snake: ThickLine(f, l + h * 0.5f, t + h * 0.5f, r - h * 0.5f, t + h * 0.5f, h); break;
-  }
-  BoxBlur(f, 1, 2);
-  return f;
-}
-
-void DrawBunker(Image& image, const Bunker& c) {
-  const Field mask = BunkerMask(c, image.Width, image.Height);
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (c.X + c.Width * 0.55f) * kS, c.Base * kS, c.Width * 0.6f * kS, 3.0f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
+void DrawBunker(Image& image, const Cover& c) {
+  const Field mask = c.Mask(kS, image.Width, image.Height);
+  c.Shadow(image, kS);
   WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
   Field seams(image.Width, image.Height);
-  if (c.Kind == Shape::Snake) {
+  if (c.Kind == CoverShape::Snake) {
     for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
       ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
   }
@@ -212,8 +150,8 @@ void Ball(Image& image, Point from, Point to, float k) {
   const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
   Field trail(image.Width, image.Height);
   TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, 2.0f * kS);
-  Paint(image, trail, kPaint, 0.4f);
-  Paintball(image, at.X, at.Y, 2.0f * kS, kPaint);
+  Paint(image, trail, kClubPaint, 0.4f);
+  Paintball(image, at.X, at.Y, 2.0f * kS, kClubPaint);
 }
 
 // Streaks of speed left behind a runner.
@@ -233,7 +171,7 @@ void Laps(Image& image) {
   for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
   Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
   Draw(image, {kRun, {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
-  Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kTeam, 7});
+  Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kClubKit, 7});
   Draw(image, {kRun, {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
   for (int i = 0; i < 5; ++i) Cone(image, 8.0f + 62.0f * static_cast<float>(i), 198.0f, 6.0f);
 }
@@ -284,7 +222,8 @@ void Splats(Image& image, Random& rng, const Field& onto, std::span<const Point>
   style.Spread = 2.0f;
   style.Drips = 2;
   for (const Point& h : hits) Splat(f, rng, h.X * kS, h.Y * kS, style);
-  WetPaint(image, Multiplied(f, Dilated(onto, static_cast<int>(kS))), kPaint, static_cast<int>(2 * kS), 1.0f);
+  WetPaint(image, Multiplied(f, Dilated(onto, static_cast<int>(kS))), kClubPaint, static_cast<int>(2 * kS),
+           1.0f);
 }
 
 // Target practice: boards down the range, splattered, and a shooter on the line.
@@ -296,24 +235,24 @@ void Targets(Image& image, Random& rng) {
   const Field near = Board(image, 172.0f, 142.0f, 48.0f, 16.0f, true);
   const Point nearHits[] = {{168.0f, 102.0f}, {184.0f, 92.0f}, {160.0f, 84.0f}};
   Splats(image, rng, near, nearHits, 6.0f);
-  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kTeam, 8});
+  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
   for (const float k : {0.3f, 0.6f, 0.85f}) Ball(image, muzzle, P(170.0f, 100.0f), k);
   // Spent paint and a pod on the shooting line.
-  for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kPaint);
+  for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kClubPaint);
 }
 
 // Use of cover: one player tucked in behind a snake, another dashing for
 // the next bunker.
-void Cover(Image& image) {
+void CoverDrill(Image& image) {
   PracticeField(image, 66.0f, 0x7A03);
-  DrawBunker(image, {Shape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)});
-  DrawBunker(image, {Shape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)});
+  DrawBunker(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)});
+  DrawBunker(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)});
   const Actor runner{kRun, {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6};
   Draw(image, runner);
   SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
-  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kTeam, 7});
-  DrawBunker(image, {Shape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
-  DrawBunker(image, {Shape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
+  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
+  DrawBunker(image, {CoverShape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
+  DrawBunker(image, {CoverShape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
 }
 
 // Sprints: one player set at the start cone, another flat out for the far one.
@@ -328,7 +267,7 @@ void Sprints(Image& image) {
   Draw(image, {kDash, {176.0f, 150.0f}, 1.05f, 1.0f, &kGrey, 5});
   SpeedLines(image, {150.0f, 112.0f}, 44.0f, std::array{0.0f, 10.0f, 20.0f, 30.0f});
   Cone(image, 250.0f, 160.0f, 5.4f);
-  Draw(image, {kSprintSet, {62.0f, 190.0f}, 1.4f, 1.0f, &kTeam, 4});
+  Draw(image, {kSprintSet, {62.0f, 190.0f}, 1.4f, 1.0f, &kClubKit, 4});
   Cone(image, 24.0f, 194.0f, 6.4f);
   Cone(image, 110.0f, 196.0f, 6.4f);
 }
@@ -341,7 +280,7 @@ Image DrawTraining(FontLibrary& /*fonts*/, int drill) {
     switch (drill) {
       case 1: Laps(image); break;
       case 2: Targets(image, rng); break;
-      case 3: Cover(image); break;
+      case 3: CoverDrill(image); break;
       default: Sprints(image); break;
     }
     Vignette(image, 0.3f);

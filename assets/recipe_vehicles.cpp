@@ -25,10 +25,10 @@ constexpr int kScale = 2;
 constexpr int kBigW = kWidth * kScale;
 constexpr int kBigH = kHeight * kScale;
 constexpr float kS = static_cast<float>(kScale);
+constexpr BigShapes kBig{kS};
 constexpr float kGround = 154.0f;  // where the tyres touch the floor
 
 // Every coordinate below is given in the final picture's pixels.
-Point Big(Point p) { return {p.X * kS, p.Y * kS}; }
 
 // A closed curve through the control points, scaled up: body outlines and
 // windows with rounded corners where the points are sparse and crisp ones
@@ -52,7 +52,7 @@ std::vector<Point> Outline(std::span<const Point> ctrl, int steps = 8) {
       const float t = t1 + (t2 - t1) * static_cast<float>(s) / static_cast<float>(steps);
       const Point a1 = mix(p0, p1, t0, t1, t), a2 = mix(p1, p2, t1, t2, t), a3 = mix(p2, p3, t2, t3, t);
       const Point b1 = mix(a1, a2, t0, t2, t), b2 = mix(a2, a3, t1, t3, t);
-      out.push_back(Big(mix(b1, b2, t1, t2, t)));
+      out.push_back(kBig.Big(mix(b1, b2, t1, t2, t)));
     }
   }
   return out;
@@ -82,19 +82,6 @@ Field Shape(std::span<const Point> ctrl, int steps = 8) {
   const std::vector<Point> outline = Outline(ctrl, steps);
   FillPolygon(f, outline);
   return f;
-}
-
-// A straight-edged polygon, scaled up.
-Field Polygon(std::span<const Point> points) {
-  Field f(kBigW, kBigH);
-  std::vector<Point> big;
-  for (const Point& p : points) big.push_back(Big(p));
-  FillPolygon(f, big);
-  return f;
-}
-
-void Line(Field& f, Point a, Point b, float width) {
-  ThickLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, width * kS);
 }
 
 // ---------------------------------------------------------------- the vehicles
@@ -424,7 +411,7 @@ void DrawBody(Image& image, const Vehicle& v) {
     const float x = top.X + 6.0f;
     const Point slash[] = {
         {x, v.Belt - 40.0f}, {x + 16.0f, v.Belt - 40.0f}, {x + 2.0f, v.Belt}, {x - 14.0f, v.Belt}};
-    Maximize(sky, Polygon(slash));
+    Maximize(sky, kBig.Polygon(kBigW, kBigH, slash));
   }
   Paint(image, Multiplied(sky, glass), Rgb(0xA8B8D0), 0.22f);
   Field pillars(kBigW, kBigH);
@@ -432,7 +419,7 @@ void DrawBody(Image& image, const Vehicle& v) {
     const float half = v.PillarWidth * 0.5f;
     const Point post[] = {
         {px - half, v.Belt - 60.0f}, {px + half, v.Belt - 60.0f}, {px + half, v.Belt}, {px - half, v.Belt}};
-    Maximize(pillars, Polygon(post));
+    Maximize(pillars, kBig.Polygon(kBigW, kBigH, post));
   }
   Paint(image, Multiplied(pillars, surround), Rgb(0x0A0A0D));
 
@@ -440,14 +427,14 @@ void DrawBody(Image& image, const Vehicle& v) {
   Field gaps(kBigW, kBigH), edges(kBigW, kBigH);
   for (const auto& door : v.Doors) {
     for (std::size_t i = 0; i + 1 < door.size(); ++i) {
-      Line(gaps, door[i], door[i + 1], 0.7f);
-      Line(edges, {door[i].X + 0.7f, door[i].Y}, {door[i + 1].X + 0.7f, door[i + 1].Y}, 0.5f);
+      kBig.Line(gaps, door[i], door[i + 1], 0.7f);
+      kBig.Line(edges, {door[i].X + 0.7f, door[i].Y}, {door[i + 1].X + 0.7f, door[i + 1].Y}, 0.5f);
     }
   }
   Paint(image, Multiplied(Subtracted(edges, gaps), body), Rgb(0xFFFFFF), 0.2f);
   Paint(image, Multiplied(gaps, body), Rgb(0x000000), 0.6f);
   Field handles(kBigW, kBigH);
-  for (const Point& h : v.Handles) Line(handles, {h.X - 4.0f, h.Y}, {h.X + 4.0f, h.Y}, 1.8f);
+  for (const Point& h : v.Handles) kBig.Line(handles, {h.X - 4.0f, h.Y}, {h.X + 4.0f, h.Y}, 1.8f);
   Paint(image, handles, v.BlackTrim ? Rgb(0x222328) : Rgb(0xD0D4DC));
   Field mirror(kBigW, kBigH);
   FillEllipse(mirror, (v.Mirror.X + 2.0f) * kS, (v.Mirror.Y - 2.0f) * kS, 4.0f * kS, 2.6f * kS);
@@ -471,7 +458,7 @@ void DrawLivery(Image& image, const Vehicle& v, Random& rng) {
   Field body = Shape(v.Body);
   Field stripe(kBigW, kBigH);
   const Point band[] = {v.Map({9, 113}), v.Map({236, 113}), v.Map({236, 118}), v.Map({9, 118})};
-  Maximize(stripe, Polygon(band));
+  Maximize(stripe, kBig.Polygon(kBigW, kBigH, band));
   Paint(image, Multiplied(stripe, body), Rgb(0x1E4AB0));
   SplatStyle style;
   style.Radius = 11.0f * kS * v.FitScale;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/kit_face.hpp"
 #include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_marker.hpp"
@@ -215,6 +216,49 @@ TEST(LetteringKitTest, DripsHangOnlyFromUprightStrokes) {
       EXPECT_NEAR((after.Left + after.Right) * 0.5f, 50.0f, 1.5f);
     }
   }
+}
+
+// A face-on, upright head lays back where it was drawn (the portraits rely
+// on that), and a tilt rolls it clockwise: the crown moves right.
+TEST(FaceKitTest, LayingAHeadKeepsItUprightOrRollsItByTheTilt) {
+  const FaceLook look{Rgb(0xC89070),
+                      Rgb(0x201810),
+                      Rgb(0x3A2418),
+                      Hair::Crop,
+                      Beard::None,
+                      0.85f,
+                      1.4f,
+                      1.0f,
+                      1.0f,
+                      0.0f,
+                      1.0f,
+                      7,
+                      {Mouth::Closed, 0.0f, 0.3f, 0.0f, 1.0f, 1.0f, 1.0f}};
+  float crown[2] = {};
+  for (const float tilt : {0.0f, 0.3f}) {
+    SCOPED_TRACE("tilt " + std::to_string(tilt));
+    const Head head = ShapeHead(look, {100.0f, 110.0f, 40.0f, 0.0f, -kHeadLightX, 200, 200, tilt});
+    Image image(200, 200, Color::FromPacked(kGround));
+    const Image under = image;
+    PaintFace(image, head);
+    const Field outline = LayHead(image, under, head);
+    if (tilt == 0.0f) {
+      Field upright = head.Skin;
+      Maximize(upright, head.FrontHair);
+      EXPECT_EQ(outline.Values, upright.Values);
+    }
+    // Where the outline's ink is, across the rows above the eyes.
+    float sum = 0.0f, weight = 0.0f;
+    for (int y = 0; y < 80; ++y)
+      for (int x = 0; x < 200; ++x) {
+        sum += outline(x, y) * static_cast<float>(x);
+        weight += outline(x, y);
+      }
+    ASSERT_GT(weight, 0.0f);
+    crown[tilt == 0.0f ? 0 : 1] = sum / weight;
+  }
+  EXPECT_NEAR(crown[0], 100.0f, 2.0f);
+  EXPECT_GT(crown[1], crown[0] + 5.0f);
 }
 
 }  // namespace

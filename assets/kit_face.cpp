@@ -1,0 +1,1135 @@
+// The face kit: shaping a head's hair and face, lighting and painting them,
+// then turning and tilting the drawn head into place.
+
+#include "assets/kit_face.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+#include "assets/kit_person.hpp"
+
+namespace vantoro::art {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
+  constexpr int kSteps = 12;
+  Point prev = a;
+  for (int i = 1; i <= kSteps; ++i) {
+    const float t = static_cast<float>(i) / kSteps, s = 1.0f - t;
+    const Point p{s * s * a.X + 2 * s * t * control.X + t * t * b.X,
+                  s * s * a.Y + 2 * s * t * control.Y + t * t * b.Y};
+    const float t0 = static_cast<float>(i - 1) / kSteps;
+    TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t);
+    prev = p;
+  }
+}
+
+namespace {
+
+float ChinDrop(const FaceLook& look) {
+  switch (look.Features.Says) {
+    case Mouth::Shout: return 0.2f * look.Features.Open;
+    case Mouth::Grin: return 0.04f * look.Features.Open;
+    default: return 0.0f;
+  }
+}
+
+float Gauss(float dx, float dy, float sx, float sy) {
+  return std::exp(-(dx * dx) / (sx * sx) - (dy * dy) / (sy * sy));
+}
+
+// Half the head's width at height yu: a rounded skull, the temples, the
+// cheekbones, then the jaw narrowing to a rounded chin. Control points in
+// head units, joined by a Catmull-Rom curve; the lower face stretches with
+// the chin's depth.
+float HalfWidth(const FaceLook& look, float yu) {
+  const float chin = look.ChinY + ChinDrop(look);
+  const float lower = chin / 1.5f;
+  const float c = look.Features.Cheeks;
+  const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
+                      0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};
+  const float ws[] = {0.0f,
+                      0.55f,
+                      0.85f,
+                      0.97f,
+                      c,
+                      0.96f * c,
+                      0.9f * (0.5f + 0.5f * c),
+                      look.Jaw * 0.95f,
+                      (look.Jaw + 0.3f) * 0.56f,
+                      0.28f,
+                      0.0f};
+  constexpr int kCount = 11;
+  if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
+  // The top and bottom round off like circles rather than points.
+  if (yu < ys[1]) return ws[1] * std::sqrt(Clamp01((yu - ys[0]) / (ys[1] - ys[0])));
+  if (yu > ys[kCount - 2])
+    return ws[kCount - 2] * std::sqrt(Clamp01((ys[kCount - 1] - yu) / (ys[kCount - 1] - ys[kCount - 2])));
+  int i = 1;
+  while (yu > ys[i + 1]) ++i;
+  const float t = (yu - ys[i]) / (ys[i + 1] - ys[i]);
+  const float p0 = ws[i - 1], p1 = ws[i], p2 = ws[i + 1], p3 = ws[std::min(i + 2, kCount - 1)];
+  const float t2 = t * t, t3 = t2 * t;
+  return 0.5f * (2.0f * p1 + (p2 - p0) * t + (2.0f * p0 - 5.0f * p1 + 4.0f * p2 - p3) * t2 +
+                 (3.0f * p1 - p0 - 3.0f * p2 + p3) * t3);
+}
+
+// ---------------------------------------------------------------- hair masks
+
+struct HairMasks {
+  Field Back;   // behind the head and shoulders
+  Field Front;  // over the head
+  Point Crown;  // where the strands start
+  bool Curly = false;
+  bool Short = false;
+  bool Braided = false;
+};
+
+// An ellipse whose outline wanders with noise: hair never has a ruled edge.
+void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, float ry, float rag) {
+  const int x0 = std::max(static_cast<int>(cx - rx * (1 + rag)) - 2, 0);
+  const int x1 = std::min(static_cast<int>(cx + rx * (1 + rag)) + 2, f.Width - 1);
+  const int y0 = std::max(static_cast<int>(cy - ry * (1 + rag)) - 2, 0);
+  const int y1 = std::min(static_cast<int>(cy + ry * (1 + rag)) + 2, f.Height - 1);
+  // The wobble depends on the angle only: a table round the circle.
+  constexpr int kSteps = 256;
+  float wobbles[kSteps + 1];
+  for (int i = 0; i <= kSteps; ++i) {
+    const float a = 2.0f * kPi * static_cast<float>(i) / kSteps - kPi;
+    wobbles[i] =
+        1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
+  }
+  for (int y = y0; y <= y1; ++y) {
+    for (int x = x0; x <= x1; ++x) {
+      const float dx = (static_cast<float>(x) - cx) / rx, dy = (static_cast<float>(y) - cy) / ry;
+      const float a = std::atan2(dy, dx);
+      const float wobble =
+          wobbles[std::clamp(static_cast<int>((a + kPi) / (2.0f * kPi) * kSteps + 0.5f), 0, kSteps)];
+      const float d = std::sqrt(dx * dx + dy * dy);
+      const float v = Clamp01((wobble - d) * std::min(rx, ry) + 0.5f);
+      f(x, y) = std::max(f(x, y), v);
+    }
+  }
+}
+
+// Clears the face from the hair below the hairline. The hairline sits at
+// `middle` over the forehead and curves down to `temple` at the sides;
+// hair at the face's very edge stays down to `sideburn`.
+void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, float middle, float temple,
+             float sideburn) {
+  for (int y = 0; y < hair.Height; ++y) {
+    const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
+    if (yu < middle - 0.1f) continue;
+    const float half = HalfWidth(look, yu);
+    for (int x = 0; x < hair.Width; ++x) {
+      const float xu = (static_cast<float>(x) - fr.CentreX) / fr.Unit;
+      const float side = std::fabs(xu);
+      const float line = middle + (temple - middle) * SmoothStep(0.15f, 0.8f, side);
+      if (side > half + 0.02f) continue;
+      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
+      // Towards the edge the hair stays (sideburns, hair over the temples).
+      const float edge = yu < sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
+      hair(x, y) *= 1.0f - below * (1.0f - edge);
+    }
+  }
+}
+
+HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
+  HairMasks h{Field(fr.W, fr.H), Field(fr.W, fr.H), {fr.X(0.0f), fr.Y(-1.75f)}};
+  const Noise noise(look.Seed * 31u + 5u);
+  Random rng(look.Seed * 977u);
+  const float u = fr.Unit;
+  auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
+  switch (look.Style) {
+    case Hair::Buzz:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.5f), u * 1.02f, u * 1.18f, 0.01f);
+      CutFace(h.Front, look, fr, -0.95f, -0.6f, 0.1f);
+      h.Short = true;
+      break;
+    case Hair::Crop:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.25f, 0.04f);
+      CutFace(h.Front, look, fr, -0.9f, -0.55f, 0.2f);
+      h.Crown = at(0.3f, -1.7f);
+      break;
+    case Hair::Swept:
+      RaggedEllipse(h.Front, noise, fr.X(-0.02f), fr.Y(-0.55f), u * 1.1f, u * 1.26f, 0.04f);
+      // A quiff lifted over the side part.
+      RaggedEllipse(h.Front, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
+      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
+      h.Crown = at(0.45f, -1.6f);
+      break;
+    case Hair::Spiky:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.07f, u * 1.22f, 0.03f);
+      for (int i = 0; i < 15; ++i) {
+        const float a = kPi * (1.06f + 0.88f * static_cast<float>(i) / 14.0f) + rng.Range(-0.05f, 0.05f);
+        const float bx = fr.X(0.0f) + std::cos(a) * u * 0.9f, by = fr.Y(-0.6f) + std::sin(a) * u * 1.05f;
+        const float len = u * rng.Range(0.28f, 0.45f);
+        TaperedLine(h.Front, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
+                    1.5f);
+      }
+      CutFace(h.Front, look, fr, -0.9f, -0.6f, 0.1f);
+      h.Crown = at(0.0f, -1.1f);
+      break;
+    case Hair::Curls:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.72f), u * 1.2f, u * 1.2f, 0.1f);
+      CutFace(h.Front, look, fr, -0.85f, -0.55f, 0.1f);
+      h.Curly = true;
+      break;
+    case Hair::Puff:
+      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f);
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.05f, u * 1.18f, 0.02f);
+      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.0f);
+      h.Curly = true;
+      break;
+    case Hair::Long:
+    case Hair::Shoulder: {
+      const bool shoulder = look.Style == Hair::Shoulder;
+      const bool fringe = look.Seed % 2 == 1;
+      const float len = shoulder ? 2.3f : 3.0f;
+      const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
+                                    at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
+      FillPolygon(h.Back, back);
+      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.14f, u * 1.25f, 0.03f);
+      // Locks falling either side of the face, in front of the shoulders,
+      // with ragged ends.
+      for (const float side : {-1.0f, 1.0f}) {
+        for (int k = 0; k < 6; ++k) {
+          const float kf = static_cast<float>(k) / 5.0f;
+          const float sway = shoulder ? rng.Range(-0.2f, 0.2f) : rng.Range(-0.05f, 0.05f);
+          const Point start = at(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
+          const Point bend = at(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
+          const Point end = at(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
+          Lock(h.Front, start, bend, end, u * 0.34f, u * 0.06f);
+        }
+        for (int k = 0; k < 5; ++k) {
+          const float x = side * rng.Range(0.3f, 1.4f);
+          Lock(h.Back, at(x, len - 0.5f), at(x, len - 0.1f),
+               at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
+        }
+      }
+      CutFace(h.Front, look, fr, fringe ? -0.42f : -0.9f, fringe ? -0.35f : -0.55f, 1.2f);
+      h.Crown = at(fringe ? 0.0f : 0.3f, -1.7f);
+      break;
+    }
+    case Hair::Ponytail:
+    case Hair::Bun:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.06f, u * 1.22f, 0.015f);
+      CutFace(h.Front, look, fr, -0.92f, -0.58f, 0.2f);
+      if (look.Style == Hair::Bun) {
+        RaggedEllipse(h.Front, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
+      } else {
+        // The tail brought forward over one shoulder.
+        Lock(h.Back, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
+        Lock(h.Front, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
+      }
+      h.Crown = at(0.0f, -1.9f);
+      break;
+    case Hair::Bob:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.4f), u * 1.25f, u * 1.45f, 0.03f);
+      // Cut straight just below the jaw.
+      for (int y = static_cast<int>(fr.Y(1.05f)); y < fr.H; ++y) {
+        const float keep = Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
+        for (int x = 0; x < fr.W; ++x) h.Front(x, y) *= keep;
+      }
+      CutFace(h.Front, look, fr, -0.5f, -0.4f, 1.2f);
+      h.Crown = at(0.0f, -1.75f);
+      break;
+    case Hair::Braids:
+      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.24f, 0.015f);
+      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
+      for (int i = 0; i < 8; ++i) {
+        const float side = i < 4 ? -1.0f : 1.0f;
+        const float k = static_cast<float>(i % 4);
+        Field& layer = i % 2 == 0 ? h.Front : h.Back;
+        Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
+             at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
+      }
+      h.Crown = at(0.0f, -1.7f);
+      h.Braided = true;
+      break;
+  }
+  const bool longHair = look.Style == Hair::Long || look.Style == Hair::Shoulder || look.Style == Hair::Bun ||
+                        look.Style == Hair::Ponytail || look.Style == Hair::Bob;
+  if (longHair && look.LooseHairs) {
+    // A few loose hairs standing off the crown.
+    for (int i = 0; i < 12; ++i) {
+      const float a = kPi * rng.Range(1.1f, 1.9f);
+      const Point from{fr.X(std::cos(a) * 1.05f), fr.Y(-0.6f + std::sin(a) * 1.2f)};
+      const float turn = a + kPi * 0.5f * (rng.Unit() < 0.5f ? -1.0f : 1.0f) * rng.Range(0.3f, 0.8f);
+      const float len = u * rng.Range(0.12f, 0.3f);
+      Lock(h.Front, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
+           {from.X + std::cos(turn) * len * 1.4f, from.Y + std::sin(turn) * len * 1.4f}, 1.6f, 0.6f);
+    }
+  }
+  return h;
+}
+
+// The light on hair: volume from a soft bevel, strands running out from
+// the crown with a sheen on the lit side, or small lit curls.
+HairLight HairLightFor(const Field& mask, const Head& h, const FaceLook& look, const HeadFrame& fr) {
+  const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
+  const Field volume =
+      Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kHeadLightY, kHeadLightZ, 8.0f);
+  Field curlLight;
+  if (h.Curly) {
+    Field curlHeight(fr.W, fr.H);
+    for (int y = 0; y < fr.H; ++y)
+      for (int x = 0; x < fr.W; ++x)
+        if (mask(x, y) > 0.0f)
+          curlHeight(x, y) = curls.Fbm(static_cast<float>(x) / 3.5f, static_cast<float>(y) / 3.5f, 3) * 7.0f;
+    curlLight = Lighting(curlHeight, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
+  }
+  const ColorF base = ToF(look.HairColour);
+  HairLight light;
+  light.Shine = Lerp(base, ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f};
+  light.Opacity = h.Short ? 0.9f : 1.0f;
+  light.Lit = Field(fr.W, fr.H);
+  light.Texture = Field(fr.W, fr.H);
+  light.Sheen = Field(fr.W, fr.H);
+  const float flat =
+      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  for (int y = 0; y < fr.H; ++y) {
+    for (int x = 0; x < fr.W; ++x) {
+      if (mask(x, y) <= 0.0f) continue;
+      const float dx = static_cast<float>(x) - h.Crown.X, dy = static_cast<float>(y) - h.Crown.Y;
+      const float r = std::sqrt(dx * dx + dy * dy);
+      const float angle = std::atan2(dx, dy);
+      const float lit = volume(x, y) / flat;
+      float texture = 1.0f, sheen = 0.0f;
+      if (h.Curly) {
+        texture = 0.45f + 0.7f * curlLight(x, y) / flat;
+        sheen = std::pow(Clamp01(curlLight(x, y)), 10.0f) * 0.4f;
+      } else {
+        // Strands, gathered into locks, with single hairs catching the
+        // light across them.
+        const float s = strands.Fbm(angle * (h.Short ? 120.0f : 60.0f), r / 40.0f, 2);
+        const float lock = strands.Fbm(angle * 12.0f + 40.0f, r / 90.0f, 2);
+        const float fine = strands.Value(angle * (h.Short ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
+        texture = 0.3f + 0.8f * s + 0.35f * lock + 0.25f * fine;
+        if (h.Braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
+        // The sheen runs round the head as a band on the lit side.
+        const float band = std::exp(-std::pow((r - fr.Unit * 0.85f) / (fr.Unit * 0.3f), 2.0f));
+        sheen = band * SmoothStep(0.42f, 0.75f, 0.6f * s + 0.4f * fine) * Clamp01(lit - 0.45f) *
+                (h.Short ? 0.6f : 1.5f);
+      }
+      light.Lit(x, y) = lit;
+      light.Texture(x, y) = texture;
+      light.Sheen(x, y) = sheen;
+    }
+  }
+  return light;
+}
+
+// ---------------------------------------------------------------- face
+
+// Where the features sit, in head units below the eye line.
+float NoseY(const FaceLook& look) { return look.ChinY * 0.5f; }
+float MouthY(const FaceLook& look) { return NoseY(look) + (look.ChinY - NoseY(look)) * 0.36f; }
+
+// The mouth in pixels: the line where the lips meet runs across s = -1..1
+// (the picture's left corner to its right), the corners lifted by a smile,
+// and opens above and below that line in a grin or a shout.
+struct MouthShape {
+  float X, Y, HalfW;
+  float LiftL, LiftR;  // how far each corner is raised
+  float Top, Bottom;   // the opening above and below the line, in the middle
+  float Unit;
+  float Lift(float s) const { return (s < 0.0f ? LiftL : LiftR) * s * s; }
+  float Px(float s) const { return X + s * HalfW; }
+  float OpenTop(float s) const { return Y - Lift(s) - Top * std::pow(Clamp01(1.0f - s * s), 0.7f); }
+  float OpenBottom(float s) const {
+    return Y - Lift(s) * 0.85f +
+           Bottom * std::pow(Clamp01(1.0f - s * s), Bottom > Unit * 0.15f ? 0.5f : 0.8f);
+  }
+  bool Parted() const { return Top + Bottom > 1.5f; }
+};
+
+MouthShape MouthFor(const FaceLook& look, const HeadFrame& fr, bool man) {
+  const float u = fr.Unit;
+  const FaceForm& f = look.Features;
+  MouthShape m{fr.Fx(0.0f, 0.6f), fr.Y(MouthY(look)), u * (man ? 0.3f : 0.31f), 0, 0, 0, 0, u};
+  const float lift = look.Smile * u * 0.09f;
+  m.LiftL = m.LiftR = lift;
+  m.HalfW *= 1.0f + 0.16f * std::max(look.Smile, 0.0f);
+  switch (f.Says) {
+    case Mouth::Closed: break;
+    case Mouth::Smirk:
+      // One corner pulled up and back, the other left where it was.
+      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
+      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
+      break;
+    case Mouth::Grin:
+      m.Top = u * 0.025f * f.Open;
+      m.Bottom = u * 0.11f * f.Open;
+      break;
+    case Mouth::Shout:
+      m.HalfW *= 0.82f;
+      m.Top = u * 0.07f * f.Open;
+      m.Bottom = u * 0.36f * f.Open;
+      break;
+  }
+  return m;
+}
+
+Point EarCentre(const HeadFrame& fr, float side) {
+  return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.1f, fr.Y(0.3f)};
+}
+
+struct FaceMasks {
+  Field Skin;    // face and ears
+  Field Height;  // in pixels
+};
+
+FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
+  const float u = fr.Unit;
+  const float nose = look.Nose;
+  const float noseY = NoseY(look), mouthY = MouthY(look);
+  FaceMasks face{Field(fr.W, fr.H), Field(fr.W, fr.H)};
+  // Ears first, so that the face's edge covers their roots.
+  for (const float side : {-1.0f, 1.0f}) {
+    const Point ear = EarCentre(fr, side);
+    const float ex = ear.X, ey = ear.Y;
+    const float erx = u * 0.14f, ery = u * 0.36f;
+    FillEllipse(face.Skin, ex, ey, erx, ery);
+    for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
+      for (int x = static_cast<int>(ex - erx) - 1; x <= static_cast<int>(ex + erx) + 1; ++x) {
+        if (!face.Height.Contains(x, y)) continue;
+        const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
+        const float d = dx * dx + dy * dy;
+        if (d >= 1.0f) continue;
+        // A rim round a hollow.
+        const float rim =
+            std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
+        face.Height(x, y) = std::max(face.Height(x, y), rim * u);
+      }
+    }
+  }
+  const float t = fr.Turn * 0.12f;  // the turn in head units at the nose tip
+  const float chin = look.ChinY + ChinDrop(look);
+  const MouthShape mouth = MouthFor(look, fr, true);
+  const float lowerY = mouthY + mouth.Bottom / u;  // the lower lip, dropped with the jaw
+  const float apples = 0.05f * Clamp01(look.Smile) * (look.Features.Says == Mouth::Shout ? 0.3f : 1.0f);
+  for (int y = 0; y < fr.H; ++y) {
+    const float yu = (static_cast<float>(y) - fr.EyeY) / u;
+    const float half = HalfWidth(look, yu);
+    if (half <= 0.0f) continue;
+    for (int x = 0; x < fr.W; ++x) {
+      const float xu = (static_cast<float>(x) - fr.CentreX) / u;
+      const float cover = Clamp01((half - std::fabs(xu)) * u + 0.5f);
+      if (cover <= 0.0f) continue;
+      face.Skin(x, y) = std::max(face.Skin(x, y), cover);
+      const float nx = std::min(std::fabs(xu) / half, 1.0f);
+      // The front of the face is nearly flat and turns away only towards
+      // the sides, and the forehead slopes back towards the crown.
+      const float dome = std::sqrt(1.0f - nx * nx * nx * nx) * (1.0f - 0.25f * SmoothStep(-0.6f, -1.7f, yu));
+      // The jaw turns under towards the neck.
+      // Only the last of it, so that the front of the chin still faces the
+      // sun and the lower face does not fall into its own shadow.
+      const float under = std::sqrt(Clamp01(1.0f - std::pow(Clamp01((yu - 0.7f) / (chin - 0.7f)), 6.0f)));
+      const float fx = xu - t * 0.5f;  // the plane of the eyes and cheeks
+      const float nxu = xu - t;        // the nose
+      const float mx = xu - t * 0.6f;  // the mouth
+      float h = 0.8f * dome * under;
+      for (const float side : {-1.0f, 1.0f}) {
+        h += 0.05f * Gauss(fx - side * 0.42f, yu + 0.28f, 0.3f, 0.09f);   // brow ridge
+        h -= 0.07f * Gauss(fx - side * 0.42f, yu + 0.02f, 0.2f, 0.13f);   // eye socket
+        h += 0.02f * Gauss(fx - side * 0.42f, yu - 0.0f, 0.14f, 0.06f);   // the eyeball under the lids
+        h += 0.03f * Gauss(fx - side * 0.62f, yu - 0.3f, 0.2f, 0.16f);    // cheekbone
+        h -= 0.03f * Gauss(fx - side * 0.75f, yu + 0.55f, 0.15f, 0.25f);  // temple
+        h -= 0.015f * Gauss(mx - side * 0.42f, yu - mouthY + 0.15f, 0.1f, 0.2f);  // beside the mouth
+        h += 0.04f * nose *
+             Gauss(nxu - side * 0.13f * nose * look.Features.NoseWidth, yu - noseY + 0.01f, 0.07f,
+                   0.07f);  // nostril wings
+      }
+      // The nose: a soft ridge from between the eyes to a rounded tip.
+      if (yu > -0.2f && yu < noseY + 0.1f) {
+        const float along = Clamp01((yu + 0.05f) / (noseY + 0.05f));
+        const float width = (0.065f + 0.035f * along) * nose * std::sqrt(look.Features.NoseWidth);
+        const float ridge = (0.01f + 0.04f * along) * nose;
+        h += ridge * Gauss(nxu, 0.0f, width, 1.0f) * SmoothStep(noseY + 0.08f, noseY - 0.08f, yu) *
+             SmoothStep(-0.2f, 0.0f, yu);
+      }
+      h += 0.055f * nose * Gauss(nxu, yu - noseY + 0.05f, 0.095f * nose * look.Features.NoseWidth, 0.08f);
+      // Lips, the dip under them, and the chin.
+      h += 0.035f * look.Lips * Gauss(mx, yu - mouthY + 0.05f, 0.26f, 0.05f);
+      h += 0.045f * look.Lips * Gauss(mx, yu - lowerY - 0.06f, 0.22f, 0.06f);
+      h -= 0.025f * Gauss(mx, yu - lowerY - 0.2f, 0.2f, 0.06f);
+      h += 0.07f * Gauss(mx, yu - (chin - 0.2f), 0.25f, 0.13f);
+      // A smile bunches the cheeks up into round apples.
+      for (const float side : {-1.0f, 1.0f}) h += apples * Gauss(fx - side * 0.46f, yu - 0.42f, 0.2f, 0.16f);
+      // Age hollows the cheeks under the cheekbones.
+      for (const float side : {-1.0f, 1.0f})
+        h -= 0.03f * look.Features.Age * Gauss(fx - side * 0.62f, yu - 0.85f, 0.16f, 0.25f);
+      face.Height(x, y) = std::max(face.Height(x, y), h * u);
+    }
+  }
+  return face;
+}
+
+// The skin's own colours before the light: colour in the cheeks and nose,
+// the lips, mottling, and shaved shadow or a beard.
+Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lips) {
+  Image albedo(fr.W, fr.H, look.Skin);
+  const float u = fr.Unit;
+  const float mx = fr.Fx(0.0f, 0.6f);
+  const float noseY = NoseY(look), mouthY = MouthY(look);
+  const ColorF skin = ToF(look.Skin);
+  const Noise mottle(look.Seed * 19u + 4u);
+  const int left = std::max(static_cast<int>(fr.X(-1.3f)), 0),
+            right = std::min(static_cast<int>(fr.X(1.3f)), fr.W);
+  const int top = std::max(static_cast<int>(fr.Y(-1.8f)), 0),
+            bottom = std::min(static_cast<int>(fr.Y(2.2f)), fr.H);
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) {
+      // Broad blotches of colour, then the fine grain of pores a pixel
+      // across at the size the picture is shown.
+      const float n = mottle.Fbm(static_cast<float>(x) / 9.0f, static_cast<float>(y) / 9.0f, 3) - 0.5f;
+      const float red =
+          mottle.Fbm(static_cast<float>(x) / 24.0f + 50.0f, static_cast<float>(y) / 24.0f, 2) - 0.5f;
+      const float pore =
+          mottle.Value(static_cast<float>(x) / 2.2f + 99.0f, static_cast<float>(y) / 2.2f) - 0.5f;
+      const float k = 1.0f + n * 0.07f + pore * 0.1f;
+      albedo.Pixels[albedo.Index(x, y)] =
+          Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
+    }
+  Field warm(fr.W, fr.H);
+  FillEllipse(warm, fr.Fx(-0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
+  FillEllipse(warm, fr.Fx(0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
+  FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.12f, u * 0.14f);
+  BoxBlur(warm, static_cast<int>(u * 0.14f));
+  Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), man ? 0.4f : 0.55f);
+  // Cooler below: the jaw and under the chin lose the cheeks' blood colour.
+  Field cool(fr.W, fr.H);
+  FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
+  BoxBlur(cool, static_cast<int>(u * 0.15f));
+  Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
+  // The ears sit back from the face, in its shade.
+  Field ears(fr.W, fr.H);
+  for (const float side : {-1.0f, 1.0f}) {
+    const Point ear = EarCentre(fr, side);
+    FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
+  }
+  Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
+  // A little shadow under the eyes.
+  Field under(fr.W, fr.H);
+  FillEllipse(under, fr.Fx(-0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
+  FillEllipse(under, fr.Fx(0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
+  BoxBlur(under, 2);
+  Paint(albedo, under, ToColor(skin * ColorF{0.82f, 0.74f, 0.78f}), 0.4f);
+
+  // Lips: a bow on top, a fuller lower lip; the corners lift with a smile
+  // and the lips frame the opening of a grin or a shout.
+  const MouthShape m = MouthFor(look, fr, man);
+  lips = Field(fr.W, fr.H);
+  std::vector<Point> upper, lower;
+  constexpr int kSteps = 16;
+  for (int i = 0; i <= kSteps; ++i) {
+    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    // Thin at the corners, two soft peaks either side of a dip; stretched
+    // thinner when the mouth opens wide.
+    const float stretch = 1.0f - 0.35f * Clamp01(m.Bottom / (u * 0.3f));
+    const float bow =
+        u * stretch *
+        (0.03f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f) +
+         0.012f * Gauss(std::fabs(s) - 0.28f, 0.0f, 0.16f, 1.0f) - 0.008f * Gauss(s, 0.0f, 0.1f, 1.0f));
+    upper.push_back({m.Px(s), m.OpenTop(s) - bow});
+  }
+  for (int i = kSteps; i >= 0; --i) {
+    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    upper.push_back({m.Px(s), m.OpenTop(s) + u * 0.008f});
+  }
+  for (int i = 0; i <= kSteps; ++i) {
+    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f)});
+  }
+  for (int i = kSteps; i >= 0; --i) {
+    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    // The lower lip's edge bends up less than the line: a smile widens it.
+    const float full = u * 0.07f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f);
+    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f) + full + m.Lift(s) * 0.3f});
+  }
+  Field upperLip(fr.W, fr.H), lowerLip(fr.W, fr.H);
+  FillPolygon(upperLip, upper);
+  FillPolygon(lowerLip, lower);
+  BoxBlur(upperLip, 1, 1);
+  BoxBlur(lowerLip, 1, 1);
+  lips = upperLip;
+  Maximize(lips, lowerLip);
+  // The upper lip faces down, out of the light, and reads darker; the lower
+  // lip faces up and is the lighter and redder of the two.
+  const ColorF lipColour = man ? skin * ColorF{0.86f, 0.58f, 0.55f} : skin * ColorF{0.9f, 0.46f, 0.48f};
+  Paint(albedo, upperLip, ToColor(lipColour * 0.84f), man ? 0.85f : 0.95f);
+  Paint(albedo, lowerLip, ToColor(lipColour * 1.08f + ColorF{0.03f, 0.0f, 0.0f}), man ? 0.8f : 0.95f);
+
+  if (look.Facial != Beard::None) {
+    const Noise grain(look.Seed * 17u + 9u);
+    Field beard(fr.W, fr.H);
+    for (int y = 0; y < fr.H; ++y) {
+      const float yu = (static_cast<float>(y) - fr.EyeY) / u;
+      if (yu < 0.2f) continue;
+      for (int x = 0; x < fr.W; ++x) {
+        const float side = std::fabs((static_cast<float>(x) - mx) / u);
+        const float tache = SmoothStep(noseY + 0.07f, noseY + 0.13f, yu) * SmoothStep(0.4f, 0.3f, side);
+        float v = 0.0f;
+        switch (look.Facial) {
+          case Beard::Full:
+          case Beard::Stubble: {
+            // Down the cheeks from the sideburns, round the jaw and chin.
+            const float edge = noseY + 0.1f - (noseY - 0.25f) * SmoothStep(0.35f, 0.85f, side);
+            v = std::max(SmoothStep(edge, edge + 0.08f, yu), tache);
+            break;
+          }
+          case Beard::Goatee: {
+            const float chin = SmoothStep(mouthY + 0.14f, mouthY + 0.2f, yu) * SmoothStep(0.34f, 0.26f, side);
+            const float joins = SmoothStep(0.36f, 0.3f, side) * SmoothStep(0.2f, 0.27f, side) *
+                                SmoothStep(noseY + 0.1f, noseY + 0.15f, yu);
+            v = std::max({chin, tache, joins});
+            break;
+          }
+          case Beard::Moustache: v = tache * SmoothStep(mouthY + 0.02f, mouthY - 0.05f, yu); break;
+          case Beard::None: break;
+        }
+        if (v <= 0.0f) continue;
+        const float g = grain.Fbm(static_cast<float>(x) / 1.6f, static_cast<float>(y) / 1.6f, 2);
+        beard(x, y) = v * (0.55f + 0.6f * g);
+      }
+    }
+    // The lips stay clear.
+    const Field clear = Dilated(lips, 1);
+    for (std::size_t i = 0; i < beard.Values.size(); ++i) beard.Values[i] *= 1.0f - clear.Values[i];
+    const ColorF hair = ToF(look.HairColour);
+    if (look.Facial == Beard::Stubble) {
+      Paint(albedo, beard, ToColor(Lerp(skin * 0.8f, hair * 0.8f, 0.45f)), 0.38f);
+    } else {
+      BoxBlur(beard, 1, 1);
+      Paint(albedo, beard, ToColor(hair * 1.2f + ColorF{0.02f, 0.02f, 0.02f}), 0.95f);
+    }
+  } else if (man) {
+    // Even a clean shave leaves a faint shadow on the jaw.
+    Field shave(fr.W, fr.H);
+    FillEllipse(shave, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f);
+    BoxBlur(shave, static_cast<int>(u * 0.12f));
+    Paint(albedo, shave, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}), 0.3f);
+  }
+  return albedo;
+}
+
+// Where the height field hides the sun: each point looks along the light's
+// direction across the picture and is in shadow if the surface there
+// rises above the ray. The nose, the brows and the lower lip throw their
+// shadows this way. Soft-edged, since the sun is not a point.
+Field CastShadow(const Field& height, const Field& mask, float lx, float ly, float lz) {
+  const float flat = std::sqrt(lx * lx + ly * ly);
+  const float sx = lx / flat, sy = ly / flat, rise = lz / flat;
+  Field shadow(height.Width, height.Height);
+  constexpr int kSteps = 36;
+  for (int y = 0; y < height.Height; ++y) {
+    for (int x = 0; x < height.Width; ++x) {
+      if (mask(x, y) <= 0.0f) continue;
+      const float h0 = height(x, y);
+      float blocked = 0.0f;
+      for (int k = 2; k <= kSteps; ++k) {
+        const float d = static_cast<float>(k);
+        const float over =
+            height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) - (h0 + d * rise);
+        blocked = std::max(blocked, over);
+      }
+      shadow(x, y) = Clamp01(blocked * 0.5f);
+    }
+  }
+  BoxBlur(shadow, 2, 2);
+  return shadow;
+}
+
+// The light on the face: the sun from one side on a softened surface (skin
+// scatters light) with the shadows it casts, a weak fill bounced from the
+// other side, darker in the hollows and towards the outline, and a soft
+// sheen where the key meets it head on.
+SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr) {
+  Field soft = face.Height;
+  BoxBlur(soft, 2, 2);
+  const Field key = Lighting(soft, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
+  const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kHeadLightY, kHeadLightZ);
+  SkinLight light;
+  light.Fill = Lighting(soft, -fr.LightX, 0.1f, 0.9f, 1.0f);
+  light.Ambient = 0.14f;
+  light.KeyWeight = 0.78f;
+  light.FillWeight = 0.16f;
+  light.ShadowTint = {0.82f, 0.56f, 0.5f};
+  Field cavity = face.Height;
+  BoxBlur(cavity, 5, 2);
+  Field edge = face.Skin;
+  BoxBlur(edge, 5, 2);
+  const float flat =
+      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
+  light.Key = Field(fr.W, fr.H);
+  light.Exposure = Field(fr.W, fr.H);
+  Field specular(fr.W, fr.H);
+  for (std::size_t i = 0; i < key.Values.size(); ++i) {
+    if (face.Skin.Values[i] <= 0.0f) continue;
+    const float lit = key.Values[i] * (1.0f - 0.55f * shadow.Values[i]);
+    light.Key.Values[i] = lit / flat;
+    const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f);
+    const float rim = 0.86f + 0.14f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
+    light.Exposure.Values[i] = (1.0f - occlusion) * rim;
+    specular.Values[i] = std::pow(Clamp01(lit), 10.0f) * (0.07f + 0.18f * dark);
+  }
+  light.Added = {{std::move(specular), {1.0f, 0.92f, 0.85f}}};
+  return light;
+}
+
+// ---------------------------------------------------------------- features
+
+// The opening of one eye: an upper lid arched higher towards the nose and a
+// flatter lower lid. `side` -1 is the eye on the picture's left; t runs from
+// the inner corner (-1) to the outer (1).
+std::vector<Point> EyeOutline(float cx, float cy, float w, float h, float side, float tilt) {
+  std::vector<Point> pts;
+  constexpr int kSteps = 14;
+  for (int i = 0; i <= kSteps; ++i) {
+    const float t = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    const float peak = std::pow(Clamp01(1.0f - t * t), 0.7f) * (1.0f - 0.12f * t);
+    pts.push_back({cx + side * t * w, cy - h * peak - tilt * t * h});
+  }
+  for (int i = kSteps; i >= 0; --i) {
+    const float t = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    const float sag = std::pow(Clamp01(1.0f - t * t), 0.9f) * (1.0f + 0.15f * t);
+    pts.push_back({cx + side * t * w, cy + h * 0.6f * sag - tilt * t * h});
+  }
+  return pts;
+}
+
+void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
+  const float u = fr.Unit;
+  const ColorF skin = ToF(look.Skin);
+  for (const float side : {-1.0f, 1.0f}) {
+    // The eye on the side the head turns away from looks narrower.
+    const float squeeze = 1.0f + 0.15f * fr.Turn * side;
+    const float cx = fr.Fx(side * 0.42f, 0.5f), cy = fr.Y(0.0f);
+    const FaceForm& f = look.Features;
+    // A shade larger than life: at the size the game shows a face, eyes
+    // drawn to measure shrink to two dark dots and the face stops looking
+    // at you.
+    const float w = u * (man ? 0.22f : 0.235f) * squeeze * (0.85f + 0.15f * f.Eyes);
+    // A smile narrows the eyes from below; a shout or a frown from above
+    // as well; the lids get heavier with age.
+    const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
+                         0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
+    const float h = u * (man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
+    const float tilt = man ? 0.05f : 0.15f;
+    const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
+    Field eye(fr.W, fr.H);
+    FillPolygon(eye, outline);
+
+    Image ball(fr.W, fr.H);
+    const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f;
+    const float gazeY = cy - h * 0.1f;
+    const float irisR = u * 0.1f, pupilR = u * 0.038f;
+    const ColorF iris = ToF(look.Iris);
+    const Noise fibres(look.Seed * 29u + static_cast<std::uint32_t>(side + 2.0f));
+    const float toLight = fr.LightX < 0.0f ? -1.0f : 1.0f;
+    for (int y = static_cast<int>(cy - h * 2); y <= static_cast<int>(cy + h * 2); ++y) {
+      for (int x = static_cast<int>(cx - w - 2); x <= static_cast<int>(cx + w + 2); ++x) {
+        if (!image.Contains(x, y)) continue;
+        const float px = static_cast<float>(x), py = static_cast<float>(y);
+        // The white is never white: tinted, and shaded towards the corners.
+        const float corner = std::fabs(px - cx) / w;
+        ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
+        // The white is rounder than the lids: lit on the sun's side.
+        c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
+        const float dx = px - gazeX, dy = py - gazeY;
+        const float r = std::sqrt(dx * dx + dy * dy);
+        if (r < irisR + 0.8f) {
+          const float t = r / irisR;
+          // Fibres running out from the pupil, lighter round it.
+          const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
+          ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
+          ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
+          ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
+                    SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
+          c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
+        }
+        // The upper lid and lashes shade the top of the eye.
+        c = c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
+        ball.Pixels[ball.Index(x, y)] = Pack(c);
+      }
+    }
+    Blend(image, ball, eye);
+    Field glint(fr.W, fr.H);
+    // The sky's reflection: a bright catchlight towards the sun and a
+    // faint second one from the ground opposite.
+    FillCircle(glint, gazeX + toLight * irisR * 0.38f, gazeY - irisR * 0.4f, u * 0.03f);
+    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
+    Field second(fr.W, fr.H);
+    FillCircle(second, gazeX - toLight * irisR * 0.4f, gazeY + irisR * 0.45f, u * 0.016f);
+    Paint(image, Multiplied(second, eye), Rgb(0xE8F0F8), 0.35f);
+
+    // Lash line along the upper lid, heavier towards the outer corner; the
+    // lid's crease above; a soft lower lid.
+    Field lash(fr.W, fr.H), crease(fr.W, fr.H), lower(fr.W, fr.H);
+    constexpr int kUpper = 14;
+    for (int i = 0; i < kUpper; ++i) {
+      const Point a = outline[static_cast<std::size_t>(i)], b = outline[static_cast<std::size_t>(i + 1)];
+      const float t = static_cast<float>(i) / kUpper;
+      const float width = u * (man ? 0.022f + 0.02f * t : 0.026f + 0.035f * t);
+      ThickLine(lash, a.X, a.Y, b.X, b.Y, width);
+      const float lift = h * (0.9f + 0.25f * (1.0f - std::fabs(t * 2.0f - 1.0f)));
+      ThickLine(crease, a.X, a.Y - lift, b.X, b.Y - lift, u * 0.022f, 0.8f);
+    }
+    if (!man) {
+      const Point o = outline[kUpper];
+      TaperedLine(lash, o.X - side * u * 0.04f, o.Y + u * 0.005f, o.X + side * u * 0.05f, o.Y - u * 0.035f,
+                  u * 0.03f, 1.0f);
+    }
+    for (std::size_t i = kUpper + 3; i + 3 < outline.size(); ++i) {
+      const Point a = outline[i], b = outline[i + 1];
+      ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
+    }
+    BoxBlur(crease, 1, 2);
+    Paint(image, crease, ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
+    BoxBlur(lower, 1, 1);
+    Paint(image, lower, ToColor(skin * ColorF{0.62f, 0.46f, 0.42f}), 0.5f);
+    // The lower lid's wet rim catches a little light.
+    Field wet(fr.W, fr.H);
+    for (std::size_t i = kUpper + 4; i + 4 < outline.size(); ++i) {
+      const Point a = outline[i], b = outline[i + 1];
+      ThickLine(wet, a.X, a.Y - 0.3f, b.X, b.Y - 0.3f, u * 0.014f, 0.6f);
+    }
+    AddLight(image, wet, Rgb(0xFFE8E0), 0.25f);
+    Paint(image, lash, ToColor(ToF(look.HairColour) * 0.35f + ColorF{0.03f, 0.02f, 0.015f}), 0.95f);
+  }
+}
+
+void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
+  const float u = fr.Unit;
+  Field brows(fr.W, fr.H);
+  for (const float side : {-1.0f, 1.0f}) {
+    auto at = [&](float t) {
+      const float xu = side * (0.17f + 0.52f * t);
+      const float arch = (man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
+      // The inner end rises with a raised brow and sinks into a frown.
+      const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
+      return Point{fr.Fx(xu, 0.55f),
+                   fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
+    };
+    constexpr int kSteps = 10;
+    for (int i = 0; i < kSteps; ++i) {
+      const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
+      const Point a = at(t0), b = at(t1);
+      const float thick = u * look.Brow * (man ? 0.08f : 0.052f);
+      ThickLine(brows, a.X, a.Y, b.X, b.Y, thick * (1.0f - 0.55f * t0));
+    }
+  }
+  BoxBlur(brows, 1, 1);
+  const Noise hairs(look.Seed * 5u + 7u);
+  for (int y = 0; y < fr.H; ++y)
+    for (int x = 0; x < fr.W; ++x)
+      if (brows(x, y) > 0.0f)
+        brows(x, y) *= 0.6f + 0.5f * hairs.Fbm(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 5.0f, 2);
+  const float lightness = (look.HairColour.R + look.HairColour.G + look.HairColour.B) / 765.0f;
+  Paint(image, brows, ToColor(ToF(look.HairColour) * (lightness > 0.4f ? 0.7f : 0.9f)), 0.9f);
+}
+
+void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, const Field& lips, bool man) {
+  const float u = fr.Unit;
+  const ColorF skin = ToF(look.Skin);
+  const float noseY = NoseY(look);
+  const float wide = look.Nose * look.Features.NoseWidth;
+  const float away = -fr.LightX / std::fabs(fr.LightX);  // towards the shaded side
+  // Under the tip the nose throws a shadow onto the upper lip, down and
+  // away from the sun.
+  Field under(fr.W, fr.H);
+  FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
+  BoxBlur(under, 2, 2);
+  Paint(image, under, ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
+  Field nostrils(fr.W, fr.H);
+  for (const float side : {-1.0f, 1.0f}) {
+    FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
+                u * 0.02f);
+  }
+  BoxBlur(nostrils, 1, 2);
+  Paint(image, nostrils, ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
+  // Light catches the tip and the bridge's lit side.
+  Field shine(fr.W, fr.H);
+  FillEllipse(shine, fr.Fx(-away * 0.035f, 1.0f), fr.Y(noseY - 0.07f), u * 0.035f, u * 0.03f);
+  ThickLine(shine, fr.Fx(-away * 0.045f, 0.8f), fr.Y(noseY - 0.32f), fr.Fx(-away * 0.04f, 0.9f),
+            fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
+  BoxBlur(shine, 1, 2);
+  AddLight(image, shine, Rgb(0xFFF0E0), 0.14f);
+
+  const MouthShape m = MouthFor(look, fr, man);
+  constexpr int kSteps = 16;
+  auto sAt = [](int i) { return static_cast<float>(i) / kSteps * 2.0f - 1.0f; };
+  if (m.Parted()) {
+    // The opening: a dark mouth behind the teeth, the upper teeth showing
+    // below the lip, the lower ones (or a shout's tongue) at the bottom.
+    Field open(fr.W, fr.H);
+    std::vector<Point> gap;
+    for (int i = 0; i <= kSteps; ++i) gap.push_back({m.Px(sAt(i)), m.OpenTop(sAt(i))});
+    for (int i = kSteps; i >= 0; --i) gap.push_back({m.Px(sAt(i)), m.OpenBottom(sAt(i))});
+    FillPolygon(open, gap);
+    Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
+    const bool shout = look.Features.Says == Mouth::Shout;
+    Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
+    const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
+    std::vector<Point> band, low;
+    for (int i = 0; i <= kSteps; ++i) {
+      const float s = sAt(i) * 0.82f;
+      band.push_back({m.Px(s), m.OpenTop(s) - 1.0f});
+    }
+    for (int i = kSteps; i >= 0; --i) {
+      const float s = sAt(i) * 0.82f;
+      band.push_back({m.Px(s), m.OpenTop(s) + teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f)});
+    }
+    FillPolygon(upperTeeth, band);
+    for (int i = 0; i <= kSteps; ++i) {
+      const float s = sAt(i) * 0.6f;
+      low.push_back({m.Px(s), m.OpenBottom(s) - u * (shout ? 0.035f : 0.03f)});
+    }
+    for (int i = kSteps; i >= 0; --i) {
+      const float s = sAt(i) * 0.6f;
+      low.push_back({m.Px(s), m.OpenBottom(s) + 1.0f});
+    }
+    FillPolygon(lowerTeeth, low);
+    if (shout) {
+      FillEllipse(tongue, m.X, m.OpenBottom(0.0f) - u * 0.06f, m.HalfW * 0.55f, u * 0.07f);
+      Paint(image, Multiplied(tongue, open), ToColor(skin * ColorF{0.75f, 0.36f, 0.38f}), 0.85f);
+    }
+    // Teeth in the mouth's shade: greyer towards the corners and under the lip.
+    Image enamel(fr.W, fr.H);
+    for (int y = 0; y < fr.H; ++y)
+      for (int x = 0; x < fr.W; ++x) {
+        const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
+        const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
+        const float lip =
+            SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
+        enamel.Pixels[enamel.Index(x, y)] =
+            Pack(ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip)));
+      }
+    // A faint gap between the two front teeth.
+    Field divide(fr.W, fr.H);
+    ThickLine(divide, m.X + 0.5f, m.OpenTop(0.0f), m.X + 0.5f, m.OpenTop(0.0f) + teethH, 0.9f);
+    Blend(image, enamel, Multiplied(upperTeeth, open));
+    Blend(image, enamel, Multiplied(lowerTeeth, open));
+    Paint(image, Multiplied(divide, Multiplied(upperTeeth, open)), Rgb(0x6A5A54), 0.35f);
+    // The lips' inner edge in shadow.
+    Field rim = Subtracted(Dilated(open, 1), open);
+    BoxBlur(rim, 1, 1);
+    Paint(image, rim, ToColor(skin * ColorF{0.35f, 0.18f, 0.17f}), 0.55f);
+  } else {
+    // The line where the lips meet, darkest at the corners.
+    Field line(fr.W, fr.H);
+    for (int i = 0; i < kSteps; ++i) {
+      const float s0 = sAt(i), s1 = sAt(i + 1);
+      const float width = u * (0.02f + 0.012f * (1.0f - std::fabs(s0)));
+      ThickLine(line, m.Px(s0), m.Y - m.Lift(s0), m.Px(s1), m.Y - m.Lift(s1), width);
+    }
+    for (const float side : {-1.0f, 1.0f})
+      FillCircle(line, m.Px(side * 1.02f), m.Y - m.Lift(side) - u * 0.005f, u * 0.022f, 0.8f);
+    BoxBlur(line, 1, 1);
+    Paint(image, line, ToColor(skin * ColorF{0.25f, 0.13f, 0.12f}), 0.9f);
+  }
+  // The lower lip shades the hollow above the chin.
+  Field below(fr.W, fr.H);
+  FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
+              m.HalfW * 0.55f, u * 0.035f);
+  BoxBlur(below, 3, 2);
+  Paint(image, below, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
+  // A highlight on the lower lip.
+  Field gloss(fr.W, fr.H);
+  FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,
+              m.HalfW * 0.25f, u * 0.014f);
+  BoxBlur(gloss, 2, 2);
+  Paint(image, Multiplied(gloss, lips), Rgb(0xFFE8E0), 0.4f);
+}
+
+// Creases the face makes: the folds from the nose to the mouth's corners
+// (deeper with a smile or a shout, and with age), lines across the
+// forehead and beside the eyes, and a frown's furrows between the brows.
+void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
+  const float u = fr.Unit;
+  const FaceForm& f = look.Features;
+  const ColorF skin = ToF(look.Skin);
+  const MouthShape m = MouthFor(look, fr, man);
+  const float noseY = NoseY(look);
+  const float wide = look.Nose * f.NoseWidth;
+  const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
+  const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
+  Field dark(fr.W, fr.H), lit(fr.W, fr.H);
+  for (const float side : {-1.0f, 1.0f}) {
+    const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
+    const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
+    const Point bend{a.X + side * u * 0.2f, (a.Y + end.Y) * 0.5f};
+    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f);
+    Lock(lit, {a.X + side * u * 0.05f, a.Y}, {bend.X + side * u * 0.06f, bend.Y},
+         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f);
+  }
+  Scale(dark, fold);
+  Scale(lit, fold);
+  if (f.Age > 0.4f) {
+    // Forehead lines, where the hair leaves the forehead bare.
+    const float k = (f.Age - 0.4f) * 1.4f;
+    for (const float yu : {-0.58f, -0.74f, -0.9f}) {
+      Field line(fr.W, fr.H);
+      constexpr int kSteps = 8;
+      for (int i = 0; i < kSteps; ++i) {
+        const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
+        ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
+                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
+      }
+      Scale(line, k * 0.7f);
+      Maximize(dark, line);
+    }
+  }
+  const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
+  for (const float side : {-1.0f, 1.0f}) {
+    const float ox = fr.Fx(side * 0.66f, 0.5f), oy = fr.Y(0.0f);
+    for (const float a : {-0.35f, 0.0f, 0.35f}) {
+      Field line(fr.W, fr.H);
+      ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
+                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
+      Scale(line, Clamp01(crows) * 0.8f);
+      Maximize(dark, line);
+    }
+    // Bags below the eyes.
+    Field bag(fr.W, fr.H);
+    Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
+         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
+    Scale(bag, f.Age * 0.6f);
+    Maximize(dark, bag);
+  }
+  if (f.BrowTilt < -0.25f) {
+    for (const float side : {-1.0f, 1.0f}) {
+      Field line(fr.W, fr.H);
+      ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
+                u * 0.022f);
+      Scale(line, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
+      Maximize(dark, line);
+    }
+  }
+  BoxBlur(dark, 1, 2);
+  BoxBlur(lit, 2, 2);
+  AddLight(image, lit, ToColor(skin * 0.2f), 0.5f);
+  Paint(image, dark, ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
+}
+
+// ---------------------------------------------------------------- portrait
+
+// A head turned a little to one side. It is drawn face-on, then bent round
+// as a ball would turn: the front of the face moves by `Bend` of the
+// radius towards the turn and nothing moves at the radius, so the far
+// cheek narrows and the near one widens while the outline stays put. A
+// tilt rolls it about the eye line's middle.
+struct HeadTurn {
+  float CentreX, EyeY, Radius, Bend, Cos, Sin;
+  explicit HeadTurn(const HeadFrame& fr)
+      : CentreX(fr.CentreX),
+        EyeY(fr.EyeY),
+        Radius(fr.Unit * 1.5f),
+        Bend(0.28f * fr.Turn),
+        Cos(std::cos(fr.Tilt)),
+        Sin(std::sin(fr.Tilt)) {}
+  // Where the face-on, upright drawing has what the laid head shows at
+  // (x, y). Untilted, the rows stay exactly where they are.
+  Point Source(float x, float y) const {
+    const float dx = x - CentreX, dy = y - EyeY;
+    const float xr = x + (dx * (Cos - 1.0f) + dy * Sin), yr = y + (dy * (Cos - 1.0f) - dx * Sin);
+    const float xs = (xr - CentreX) / Radius;
+    if (std::fabs(xs) >= 1.0f || std::fabs(Bend) < 1e-4f) return {xr, yr};
+    const float xn = (1.0f - std::sqrt(1.0f - 4.0f * Bend * (xs - Bend))) / (2.0f * Bend);
+    return {CentreX + xn * Radius, yr};
+  }
+};
+
+}  // namespace
+
+Head ShapeHead(const FaceLook& look, const HeadFrame& frame) {
+  HairMasks hair = ShapeHair(look, frame);
+  FaceMasks face = ShapeFace(look, frame);
+  return {look,
+          frame,
+          std::move(hair.Back),
+          std::move(hair.Front),
+          std::move(face.Skin),
+          std::move(face.Height),
+          hair.Crown,
+          hair.Curly,
+          hair.Short,
+          hair.Braided};
+}
+
+void PaintBackHair(Image& image, const Head& head) {
+  PaintHair(image, head.BackHair, head.Look.HairColour,
+            HairLightFor(head.BackHair, head, head.Look, head.Frame));
+}
+
+void PaintFace(Image& image, const Head& head) {
+  const FaceLook& look = head.Look;
+  const HeadFrame& fr = head.Frame;
+  Field lips;
+  const Image albedo = SkinAlbedo(look, fr, look.Man, lips);
+  PaintSkin(image, head.Skin, look.Skin, FaceLight(head, look, fr), &albedo);
+  DrawEyes(image, look, fr, look.Man);
+  DrawBrows(image, look, fr, look.Man);
+  DrawCreases(image, look, fr, look.Man);
+  DrawNoseAndMouth(image, look, fr, lips, look.Man);
+  // Hair falls over the face's edge and shades the forehead below it.
+  Field hairShadow = Shifted(head.FrontHair, 2, 5);
+  BoxBlur(hairShadow, 4);
+  Paint(image, Multiplied(Subtracted(hairShadow, head.FrontHair), head.Skin), Rgb(0x000000), 0.35f);
+  PaintHair(image, head.FrontHair, look.HairColour, HairLightFor(head.FrontHair, head, look, fr));
+}
+
+Field Laid(const Field& f, const Head& head) {
+  const HeadTurn turn(head.Frame);
+  Field out(f.Width, f.Height);
+  for (int y = 0; y < f.Height; ++y)
+    for (int x = 0; x < f.Width; ++x) {
+      const Point s = turn.Source(static_cast<float>(x), static_cast<float>(y));
+      out(x, y) = f.Sample(s.X, s.Y);
+    }
+  return out;
+}
+
+// What the head covers is where the two pictures differ, or the head's own
+// outline: hats and masks drawn on the head turn with it.
+Field LayHead(Image& image, const Image& under, const Head& head) {
+  Field outline = head.Skin;
+  Maximize(outline, head.FrontHair);
+  const HeadTurn turn(head.Frame);
+  const Image drawn = image;
+  Field cover(image.Width, image.Height);
+  for (std::size_t i = 0; i < cover.Values.size(); ++i) {
+    const ColorF a = Unpack(drawn.Pixels[i]), b = Unpack(under.Pixels[i]);
+    const float d = std::max({std::fabs(a.R - b.R), std::fabs(a.G - b.G), std::fabs(a.B - b.B)});
+    cover.Values[i] = std::max(Clamp01(d * 20.0f), outline.Values[i]);
+  }
+  const auto at = [&](int x, int y) { return Unpack(drawn.Pixels[drawn.Index(x, y)]); };
+  for (int y = 0; y < image.Height; ++y)
+    for (int x = 0; x < image.Width; ++x) {
+      const Point s = turn.Source(static_cast<float>(x), static_cast<float>(y));
+      const float sx = std::clamp(s.X, 0.0f, static_cast<float>(image.Width - 1));
+      const float sy = std::clamp(s.Y, 0.0f, static_cast<float>(image.Height - 1));
+      const int x0 = std::min(static_cast<int>(sx), image.Width - 2);
+      const int y0 = std::min(static_cast<int>(sy), image.Height - 1),
+                y1 = std::min(y0 + 1, image.Height - 1);
+      const float k = sx - static_cast<float>(x0), ky = sy - static_cast<float>(y0);
+      ColorF c = Lerp(at(x0, y0), at(x0 + 1, y0), k);
+      float a = cover(x0, y0) + (cover(x0 + 1, y0) - cover(x0, y0)) * k;
+      if (ky > 0.0f) {
+        c = Lerp(c, Lerp(at(x0, y1), at(x0 + 1, y1), k), ky);
+        a += (cover(x0, y1) + (cover(x0 + 1, y1) - cover(x0, y1)) * k - a) * ky;
+      }
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
+    }
+  return Laid(outline, head);
+}
+
+}  // namespace vantoro::art
