@@ -20,7 +20,8 @@ constexpr ButtonScheme kMachineScheme{{Rgb(0xAAAAFF), Rgb(0x111155), Rgb(0xAAAAF
 // back, and grey whenever a pull would do nothing.
 constexpr ButtonScheme kKnobScheme{{kYellow, kBlack, std::nullopt}, {Rgb(0x888888), kBlack, std::nullopt}};
 // A hold is lit while holds may be chosen; a held reel's box is lit inside.
-constexpr ButtonScheme kHoldScheme{{kYellow, kPanelFill, Rgb(0x00FF00)}, {kPanelPen, kPanelFill, Rgb(0x00FF00)}};
+constexpr ButtonScheme kHoldScheme{{kYellow, kPanelFill, Rgb(0x00FF00)},
+                                   {kPanelPen, kPanelFill, Rgb(0x00FF00)}};
 constexpr std::array<Button<B>, 7> kButtons = {{
     {B::Handle,
      {340, 360, 365, 375},

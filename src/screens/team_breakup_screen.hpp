@@ -2,8 +2,8 @@
 // The losing end of a game: the team has broken up; a press returns to the
 // title.
 
-#include "ui/screen_context.hpp"
 #include "ui/screen.hpp"
+#include "ui/screen_context.hpp"
 
 namespace vantoro {
 
