@@ -7,6 +7,7 @@
 #include <span>
 
 #include "assets/art.hpp"
+#include "assets/paint.hpp"
 
 namespace vantoro::art {
 
@@ -73,5 +74,32 @@ struct Cover {
 // Draws a width x height picture at `factor` times the size and shrinks it,
 // so that edges and fine lines come out clean.
 Image Supersampled(int width, int height, int factor, const std::function<void(Image& big)>& draw);
+
+// A soft shadow: the mask blurred by `blur` pixels (in `passes` box passes)
+// and painted black, moved by (dx, dy).
+void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx = 0, int dy = 0, int passes = 3);
+// The same under an ellipse centred on `centre`: something standing on the
+// ground.
+void GroundShadow(Image& image, Point centre, float rx, float ry, int blur, float opacity, int passes = 3);
+
+// Splats thrown at the points (in the picture's pixels, times `scale`),
+// painted together as one coat of wet paint and only over `onto` when given.
+struct CoatStyle {
+  SplatStyle Shape;  // its centre comes from each point
+  int Bevel = 4;
+  float Gloss = 1.0f;
+  float Scale = 1.0f;
+};
+void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colour, const CoatStyle& style,
+               const Field* onto = nullptr);
+
+// A paintball in flight `k` of the way from `from` to `to`, trailing a
+// streak `streak` pixels wide at the ball.
+void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float radius, float streak);
+
+// Cover drawn as the picture's `big` times larger pixels: inflatables in
+// glossy nylon with seams, the woods' logs and trunks in bark (the noise
+// seeded by `seed`), each over its shadow.
+void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed);
 
 }  // namespace vantoro::art
