@@ -218,10 +218,9 @@ Uv UvOf(const Region& r, const Box& b, int x, int y) {
 
 // The soft shadow a bunker throws down and to the right.
 void Shadow(Region& r, const Field& mask, float opacity) {
-  Field shadow =
-      Shifted(Dilated(mask, static_cast<int>(kS)), static_cast<int>(3 * kS), static_cast<int>(4 * kS));
-  BoxBlur(shadow, static_cast<int>(2 * kS));
-  Paint(r.Pixels, shadow, Rgb(0x000000), opacity);
+  SoftShadow(r.Pixels,
+             Shifted(Dilated(mask, static_cast<int>(kS)), static_cast<int>(3 * kS), static_cast<int>(4 * kS)),
+             static_cast<int>(2 * kS), opacity);
 }
 
 Color AirColour(const Bunker& b) {

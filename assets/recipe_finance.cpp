@@ -29,9 +29,7 @@ constexpr BigShapes kBig{kS};
 
 // Something lying on the table casts a soft shadow down and to the right.
 void DropShadow(Image& image, const Field& mask, float opacity = 0.5f) {
-  Field f = mask;
-  BoxBlur(f, 3 * kScale);
-  Paint(image, f, Rgb(0x000000), opacity, 3 * kScale, 4 * kScale);
+  SoftShadow(image, mask, 3 * kScale, opacity, 3 * kScale, 4 * kScale);
 }
 
 void Text(Image& image, const Font& font, Point at, std::string_view text, Color colour,

@@ -47,10 +47,7 @@ void Backdrop(Image& image) {
 
 // The long inflatable they sit on, seen side-on.
 void Bench(Image& image) {
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, 205.0f * kS, 262.0f * kS, 170.0f * kS, 10.0f * kS);
-  BoxBlur(shadow, 6);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  GroundShadow(image, {205.0f * kS, 262.0f * kS}, 170.0f * kS, 10.0f * kS, 6, 0.5f);
   Field tube(image.Width, image.Height);
   ThickLine(tube, 60.0f * kS, 236.0f * kS, 350.0f * kS, 236.0f * kS, 52.0f * kS);
   WetPaint(image, tube, Rgb(0xE0302A), static_cast<int>(8 * kS), 0.5f);
@@ -65,12 +62,14 @@ void Bench(Image& image) {
 // a hand resting on it. Either way it stays clear of the body.
 enum class Rest { Lap, Grounded };
 
+constexpr std::size_t kHits = 5;
+
 struct Loser {
   float X;
   float Lean, Bow;
   int Marker;
   Rest Held;
-  Point Hits[5];  // paint on them, in the figure's heights from the feet
+  Point Hits[kHits];  // paint on them, in the figure's heights from the feet
 };
 
 constexpr Loser kTeam[] = {
@@ -121,15 +120,13 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
       p.Body.Elbow[1] = {0.25f, -0.42f};
     }
     DrawPlayer(image, p, &fonts);
-    Field paint(image.Width, image.Height);
-    SplatStyle style;
-    style.Radius = 8.0f * kS;
-    style.Arms = 8;
-    style.Droplets = 8;
-    style.Drips = 2;
-    for (const Point& h : l.Hits)
-      Splat(paint, rng, p.Feet.X + h.X * p.Height, p.Feet.Y + h.Y * p.Height, style);
-    WetPaint(image, paint, kTheirPaint, static_cast<int>(2 * kS), 0.9f);
+    Point hits[kHits];
+    for (std::size_t i = 0; i < kHits; ++i)
+      hits[i] = {p.Feet.X + l.Hits[i].X * p.Height, p.Feet.Y + l.Hits[i].Y * p.Height};
+    SplatCoat(image, rng, hits, kTheirPaint,
+              {.Shape = {.Radius = 8.0f * kS, .Arms = 8, .Droplets = 8, .Drips = 2},
+               .Bevel = static_cast<int>(2 * kS),
+               .Gloss = 0.9f});
   }
 }
 
