@@ -78,9 +78,33 @@ Image Supersampled(int width, int height, int factor, const std::function<void(I
 // A soft shadow: the mask blurred by `blur` pixels (in `passes` box passes)
 // and painted black, moved by (dx, dy).
 void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx = 0, int dy = 0, int passes = 3);
-// The same under an ellipse centred on `centre`: something standing on the
-// ground.
-void GroundShadow(Image& image, Point centre, float rx, float ry, int blur, float opacity, int passes = 3);
+// A soft elliptical shadow on the ground under something standing on it,
+// centred on (x, y) and blurred `blur` pixels.
+void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity,
+                  Color colour = Rgb(0x000000), int passes = 3);
+
+// The shadow a mask throws on what lies behind it: fattened by `spread`,
+// moved by (dx, dy) and blurred.
+void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity);
+
+// Pulls the colours towards a cold grey-blue by `amount`, keeping their
+// lightness: the dull light after a defeat.
+void Overcast(Image& image, float amount);
+
+// Blends a colour worked out pixel by pixel, colour(x, y), over the picture
+// through the mask times `opacity`. The colour is asked for only where the
+// mask is set, and may read the pixel it replaces.
+template <typename ColourAt>
+void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity = 1.0f) {
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float a = mask(x, y);
+      if (a <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), colour(x, y), a * opacity));
+    }
+  }
+}
 
 // Splats thrown at the points (in the picture's pixels, times `scale`),
 // painted together as one coat of wet paint and only over `onto` when given.

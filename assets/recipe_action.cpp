@@ -236,7 +236,7 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
 void AirDive(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 62.0f, 0xAC01);
   DrawCover(image, {CoverShape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, kS, 1);
-  GroundShadow(image, P(96.0f, 168.0f), 40.0f * kS, 4.0f * kS, 4, 0.35f);
+  GroundShadow(image, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS, 4, 0.35f);
   Draw(image, {kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kClubKit, 7});
   DrawCover(image, {CoverShape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, kS, 2);
   // Incoming fire just over his back.

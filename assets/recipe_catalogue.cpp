@@ -195,7 +195,7 @@ void DrawMarkerCard(Image& image, int item) {
   const MarkerFrame at = MarkerItemFrame(box, item);
   const Tool t{at, std::hypot(at.Along.X, at.Along.Y)};
   // A soft shadow on the card under the marker.
-  GroundShadow(image, {middle * kS, static_cast<float>(box.Bottom) - 3.0f * kS}, 100.0f * kS, 3.0f * kS,
+  GroundShadow(image, middle * kS, static_cast<float>(box.Bottom) - 3.0f * kS, 100.0f * kS, 3.0f * kS,
                4 * kScale, 0.7f);
 
   DrawMarker(image, at, item, {.Rim = Rgb(0xC0D4FF)});
@@ -236,7 +236,7 @@ void DrawShrug(Image& image, int gender) {
                          : Kit{.Jersey = Rgb(0x2A7AD0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x22262E)};
   const float height = (female ? 152.0f : 160.0f) * kS;
   const Person person{.Feet = {135.0f * kS, 176.0f * kS}, .Height = height, .Body = p, .Colours = kit};
-  GroundShadow(image, {person.Feet.X + 4.0f * kS, person.Feet.Y}, 34.0f * kS, 4.0f * kS, 3 * kScale, 0.8f);
+  GroundShadow(image, person.Feet.X + 4.0f * kS, person.Feet.Y, 34.0f * kS, 4.0f * kS, 3 * kScale, 0.8f);
   if (female) {
     Field tail(image.Width, image.Height);
     const Point c{person.Feet.X + p.Head.X * height, person.Feet.Y + p.Head.Y * height};

@@ -33,7 +33,7 @@ void Outlined(Image& image, const Field& mask, Color colour, float strength = 0.
 
 // A soft shadow kept inside the fitting's box, so the cut stays clean.
 void FloorShadow(Image& image, Point c, float rx, float ry, float opacity = 0.6f) {
-  GroundShadow(image, kBig.Big(c), rx * kS, ry * kS, kScale / 2, opacity, 2);
+  GroundShadow(image, c.X * kS, c.Y * kS, rx * kS, ry * kS, kScale / 2, opacity, Rgb(0x000000), 2);
 }
 
 // ---------------------------------------------------------------- the room

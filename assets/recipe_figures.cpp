@@ -159,7 +159,7 @@ void Floor(Image& image, const Person& p) {
   FillEllipse(pool, p.Feet.X, p.Feet.Y, p.Height * 0.3f, p.Height * 0.04f);
   BoxBlur(pool, 8);
   AddLight(image, pool, Rgb(0x30323A));
-  GroundShadow(image, {p.Feet.X + 6.0f, p.Feet.Y}, p.Height * 0.17f, p.Height * 0.02f, 4, 0.8f);
+  GroundShadow(image, p.Feet.X + 6.0f, p.Feet.Y, p.Height * 0.17f, p.Height * 0.02f, 4, 0.8f);
 }
 
 }  // namespace

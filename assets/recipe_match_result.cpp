@@ -47,7 +47,7 @@ void Backdrop(Image& image) {
 
 // The long inflatable they sit on, seen side-on.
 void Bench(Image& image) {
-  GroundShadow(image, {205.0f * kS, 262.0f * kS}, 170.0f * kS, 10.0f * kS, 6, 0.5f);
+  GroundShadow(image, 205.0f * kS, 262.0f * kS, 170.0f * kS, 10.0f * kS, 6, 0.5f);
   Field tube(image.Width, image.Height);
   ThickLine(tube, 60.0f * kS, 236.0f * kS, 350.0f * kS, 236.0f * kS, 52.0f * kS);
   WetPaint(image, tube, Rgb(0xE0302A), static_cast<int>(8 * kS), 0.5f);
@@ -130,16 +130,6 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
   }
 }
 
-// Pulls the colours towards a grey-blue: the light after a defeat.
-void Greyed(Image& image, float amount) {
-  const ColorF tint = ToF(Rgb(0x8A98A8));
-  for (std::uint32_t& p : image.Pixels) {
-    const ColorF c = Unpack(p);
-    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
-    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
-  }
-}
-
 }  // namespace
 
 Image DrawResultTrophy(FontLibrary& fonts, int kind) {
@@ -151,7 +141,7 @@ Image DrawLossPicture(FontLibrary& fonts) {
     Backdrop(image);
     Bench(image);
     DrawTeam(image, fonts);
-    Greyed(image, 0.35f);
+    Overcast(image, 0.35f);
     Vignette(image, 0.45f);
   });
 }

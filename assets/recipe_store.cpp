@@ -34,7 +34,7 @@ void Backdrop(Image& image, Point spot, float rx, float ry) {
 }
 
 void Shadow(Image& image, Point c, float rx, float ry, float opacity = 0.75f) {
-  GroundShadow(image, kBig.Big(c), rx * kS, ry * kS, 4 * kScale, opacity);
+  GroundShadow(image, c.X * kS, c.Y * kS, rx * kS, ry * kS, 4 * kScale, opacity);
 }
 
 constexpr Color kBallColours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x3AE04A), Rgb(0xFF7A1A), Rgb(0x2AB8FF)};

@@ -50,7 +50,7 @@ const Pose kDash = SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}
                           {10, -44}, -0.5f, {0, 0}, 1.0f);
 
 Point Draw(Image& image, const Actor& a) {
-  GroundShadow(image, P(a.Feet.X - 2.0f * a.Facing * a.Scale, a.Feet.Y), 20.0f * a.Scale * kS,
+  GroundShadow(image, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
                3.0f * a.Scale * kS, static_cast<int>(2 * kS), 0.35f);
   return DrawPlayer(image, a.Drawn(kS));
 }
@@ -148,7 +148,7 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
   Field legs(image.Width, image.Height), board(image.Width, image.Height);
   for (const float side : {-0.35f, 0.35f})
     ThickLine(legs, (cx + side * w) * kS, (base - h) * kS, (cx + side * w * 1.2f) * kS, base * kS, 1.8f * kS);
-  GroundShadow(image, P(cx + 4.0f, base), w * 0.7f * kS, 2.5f * kS, 3, 0.4f);
+  GroundShadow(image, (cx + 4.0f) * kS, base * kS, w * 0.7f * kS, 2.5f * kS, 3, 0.4f);
   Paint(image, legs, Rgb(0x6A4A2A));
   const float top = base - h - w * 1.1f;
   const Point rect[] = {P(cx - w * 0.5f, top), P(cx + w * 0.5f, top), P(cx + w * 0.5f, top + w * 1.1f),
