@@ -220,12 +220,10 @@ void DrawShrug(Image& image, int gender) {
   DrawCard(image, -kLightFade, kCardHeight + kLightFade, {135.0f * kS, 174.0f * kS}, 120.0f * kS, 44.0f * kS);
   Pose p = Standing();
   const float shoulders = female ? 0.125f : 0.15f;
-  p.Shoulder[0] = {-shoulders, -0.76f};
-  p.Shoulder[1] = {shoulders, -0.76f};
-  p.Head = {0.0f, -0.9f};
+  p.Shoulder[0] = {-shoulders, -0.78f};
+  p.Shoulder[1] = {shoulders, -0.78f};
   p.Tilt = female ? -0.18f : 0.16f;
   // Elbows low at the sides, open hands turned up at shoulder height.
-  p.Shoulder[0].Y = p.Shoulder[1].Y = -0.78f;
   p.Elbow[0] = {-0.21f, -0.59f};
   p.Elbow[1] = {0.21f, -0.59f};
   p.Hand[0] = {-0.37f, -0.63f};
