@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -337,15 +338,11 @@ void DrawBunker(Image& image, const Bunker& bunker, Ground g, Random& rng) {
 // Dried paint on the ground and bunkers, the marks of earlier games.
 void OldPaint(Image& image, Random& rng, float opacity) {
   const Color colours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0xFF8A1A)};
-  Field marks[4];
-  for (Field& m : marks) m = Field(image.Width, image.Height);
-  SplatStyle style;
-  style.Arms = 7;
-  style.Droplets = 5;
+  std::vector<Field> marks(4, Field(image.Width, image.Height));
+  SplatStyle style{.Arms = 7, .Droplets = 5, .Bias = 0.5f};
   for (int i = 0; i < 60; ++i) {
     style.Radius = rng.Range(1.5f, 3.0f) * kS;
     style.Direction = rng.Range(0.0f, 2.0f * kPi);
-    style.Bias = 0.5f;
     Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, static_cast<float>(image.Width)),
           rng.Range(0.0f, static_cast<float>(image.Height)), style);
   }
@@ -373,11 +370,7 @@ Image DrawField(Ground g) {
 
 // 1 Airball, 2 Airball in the rain, 3 woods.
 Image DrawField(FontLibrary& /*fonts*/, int field) {
-  switch (field) {
-    case 1: return DrawField(Ground::Turf);
-    case 2: return DrawField(Ground::Mud);
-    default: return DrawField(Ground::Woods);
-  }
+  return DrawField(field == 1 ? Ground::Turf : field == 2 ? Ground::Mud : Ground::Woods);
 }
 
 }  // namespace vantoro::art

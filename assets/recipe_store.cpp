@@ -56,10 +56,11 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
                         {a.X + c.Width + dx, a.Y + c.Height + dy},
                         {a.X + c.Width, a.Y + c.Height}};
   const Point top[] = {a, {a.X + dx, a.Y + dy}, {a.X + c.Width + dx, a.Y + dy}, {a.X + c.Width, a.Y}};
-  Paint(image, Dilated(kBig.Polygon(image, front), kScale), Rgb(0x1A1008));
-  Paint(image, Dilated(kBig.Polygon(image, side), kScale), Rgb(0x1A1008));
-  Paint(image, kBig.Polygon(image, front), Rgb(0xB8864C));
-  Paint(image, kBig.Polygon(image, side), Rgb(0x8A6036));
+  const Field face = kBig.Polygon(image, front), flank = kBig.Polygon(image, side);
+  Paint(image, Dilated(face, kScale), Rgb(0x1A1008));
+  Paint(image, Dilated(flank, kScale), Rgb(0x1A1008));
+  Paint(image, face, Rgb(0xB8864C));
+  Paint(image, flank, Rgb(0x8A6036));
   if (open) {
     // The inside of the carton, full of paint, the flaps folded out.
     Paint(image, kBig.Polygon(image, top), Rgb(0x3A2412));
@@ -96,11 +97,10 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   Field splat(image.Width, image.Height);
   SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
   Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
-  WetPaint(image, Multiplied(splat, Eroded(kBig.Polygon(image, front), kScale)), Rgb(0xFF2A86), kScale, 0.5f);
+  WetPaint(image, Multiplied(splat, Eroded(face, kScale)), Rgb(0xFF2A86), kScale, 0.5f);
   const int tx = static_cast<int>((a.X + 26.0f) * kS), ty = static_cast<int>((a.Y + c.Height * 0.3f) * kS);
   Paint(image, TextMask(image.Width, image.Height, tx, ty, "2000", font), Rgb(0x241408), 0.85f);
-  ApplyLight(image, Bevel(kBig.Polygon(image, front), kScale, -0.5f, -0.7f, 0.6f, 2.0f),
-             kBig.Polygon(image, front), 0.3f);
+  ApplyLight(image, Bevel(face, kScale, -0.5f, -0.7f, 0.6f, 2.0f), face, 0.3f);
 }
 
 void DrawPod(Image& image, Point a, Point b) {
@@ -309,14 +309,9 @@ Image DrawPaintPicture(FontLibrary& fonts) {
 }
 
 Image DrawCustomisation(FontLibrary& /*fonts*/, int n) {
-  return Supersampled(200, 150, kScale, [&](Image& image) {
-    switch (n) {
-      case 1: DrawLightningLoader(image); break;
-      case 2: DrawMilledBody(image); break;
-      case 3: DrawMuzzleBrake(image); break;
-      default: DrawDotScope(image); break;
-    }
-  });
+  constexpr void (*kCustomisations[])(Image&) = {DrawLightningLoader, DrawMilledBody, DrawMuzzleBrake,
+                                                 DrawDotScope};
+  return Supersampled(200, 150, kScale, kCustomisations[std::clamp(n, 1, 4) - 1]);
 }
 
 }  // namespace vantoro::art
