@@ -55,6 +55,17 @@ Field TurnedBox(const Image& image, const Frame& f, float w, float h) {
   return kBig.Polygon(image, corners);
 }
 
+// The box from (u, v) w x h in a turned frame, its corners rounded to `r`.
+Field RoundedBox(const Image& image, const Frame& f, float u, float v, float w, float h, float r) {
+  Field box(image.Width, image.Height);
+  const Point corners[] = {f.At(u + r, v + r), f.At(u + w - r, v + r), f.At(u + w - r, v + h - r),
+                           f.At(u + r, v + h - r)};
+  for (const Point& p : corners) FillCircle(box, p.X * kS, p.Y * kS, r * kS);
+  Maximize(box, TurnedBox(image, {f.At(u + r, v), f.Angle}, w - 2 * r, h));
+  Maximize(box, TurnedBox(image, {f.At(u, v + r), f.Angle}, w, h - 2 * r));
+  return box;
+}
+
 // ---------------------------------------------------------------- surfaces
 
 // A warm wooden desk under a lamp at the upper left.
@@ -314,15 +325,7 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   const Frame spin{pivot, c.Angle};
   const Point origin = spin.At(-kCardW * 0.5f, -kCardH - 40.0f);
   const Frame f{origin, c.Angle};
-  Field face(image.Width, image.Height);
-  {
-    const float r = 4.0f;
-    const Point corners[] = {f.At(r, r), f.At(kCardW - r, r), f.At(kCardW - r, kCardH - r),
-                             f.At(r, kCardH - r)};
-    for (const Point& p : corners) FillCircle(face, p.X * kS, p.Y * kS, r * kS);
-    Maximize(face, TurnedBox(image, {f.At(r, 0), f.Angle}, kCardW - 2 * r, kCardH));
-    Maximize(face, TurnedBox(image, {f.At(0, r), f.Angle}, kCardW, kCardH - 2 * r));
-  }
+  const Field face = RoundedBox(image, f, 0.0f, 0.0f, kCardW, kCardH, 4.0f);
   DropShadow(image, face, 0.45f);
   Paint(image, Dilated(face, 1), Rgb(0x3A3A3A));
   Paint(image, face, Rgb(0xFAF8F2));
@@ -357,16 +360,7 @@ void Cards(Image& image) {
 
 void Die(Image& image, Point centre, float size, float angle, int face) {
   const Frame f{centre, angle};
-  const float h = size * 0.5f, r = size * 0.18f;
-  Field body(image.Width, image.Height);
-  for (const float su : {-1.0f, 1.0f}) {
-    for (const float sv : {-1.0f, 1.0f}) {
-      const Point p = f.At(su * (h - r), sv * (h - r));
-      FillCircle(body, p.X * kS, p.Y * kS, r * kS);
-    }
-  }
-  Maximize(body, TurnedBox(image, {f.At(-h + r, -h), angle}, size - 2 * r, size));
-  Maximize(body, TurnedBox(image, {f.At(-h, -h + r), angle}, size, size - 2 * r));
+  const Field body = RoundedBox(image, f, -size * 0.5f, -size * 0.5f, size, size, size * 0.18f);
   DropShadow(image, body, 0.6f);
   kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
   // Pip places on a 3 x 3 grid, numbered row by row.
