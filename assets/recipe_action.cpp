@@ -16,7 +16,6 @@
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_marker.hpp"
 #include "assets/kit_person.hpp"
-#include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"

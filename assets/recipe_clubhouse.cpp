@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <span>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"

@@ -6,13 +6,11 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <span>
 #include <string_view>
 #include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
-#include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {

@@ -2,12 +2,9 @@
 // screen shows them, and the team after a lost game, slumped side by side
 // on a bunker under a grey sky with the other side's paint all over them.
 
-#include <cmath>
-
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
 #include "assets/kit_person.hpp"
-#include "assets/kit_splats.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 #include "assets/resize.hpp"

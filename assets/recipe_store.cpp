@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <span>
 #include <vector>
 
 #include "assets/art.hpp"
