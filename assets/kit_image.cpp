@@ -238,4 +238,10 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
   }
 }
 
+Field CentredText(int width, int height, int centreX, int y, std::string_view cp1252, const Font& font,
+                  int tracking) {
+  return TextMask(width, height, centreX - TrackedWidth(cp1252, font, tracking) / 2, y, cp1252, font,
+                  tracking);
+}
+
 }  // namespace vantoro::art

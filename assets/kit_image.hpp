@@ -126,4 +126,8 @@ void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float
 // seeded by `seed`), each over its shadow.
 void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed);
 
+// TextMask with the text centred on the column `centreX`.
+Field CentredText(int width, int height, int centreX, int y, std::string_view cp1252, const Font& font,
+                  int tracking = 0);
+
 }  // namespace vantoro::art

@@ -180,8 +180,11 @@ void Puff(Image& image, Point muzzle) {
   Paint(image, puff, Rgb(0xF0F0F4), 0.6f);
 }
 
-// The flag held high in a running player's free hand.
-void Flag(Image& image, Point hand, Color colour, float facing) {
+// A runner carrying the flag home, held high in the free hand.
+void CarryFlag(Image& image, const Actor& runner) {
+  Draw(image, runner);
+  const Point hand = runner.Joint({21, -48}, kS);
+  const float facing = runner.Facing;
   Field pole(image.Width, image.Height), cloth(image.Width, image.Height);
   const Point top{hand.X + facing * 3.0f * kS, hand.Y - 50.0f * kS};
   ThickLine(pole, hand.X - facing * 0.5f * kS, hand.Y + 8.0f * kS, top.X, top.Y - 2.0f * kS, 1.4f * kS);
@@ -195,12 +198,14 @@ void Flag(Image& image, Point hand, Color colour, float facing) {
   FillPolygon(cloth, c);
   Paint(image, pole, Rgb(0x3A3A40));
   Paint(image, Dilated(cloth, 1), Rgb(0x101010));
-  Paint(image, cloth, colour);
+  Paint(image, cloth, Rgb(0xFFD81E));
   ApplyLight(image, Bevel(cloth, 3, -0.5f, -0.7f, 0.5f, 3.0f), cloth, 0.5f);
 }
 
-// Paint broken on a player: splats over a front-on player's mask and chest.
-void Tagged(Image& image, Random& rng, std::span<const Point> hits, Color colour) {
+// A player facing us, tagged: the paint broken over the mask and chest.
+void Tagged(Image& image, Random& rng, FontLibrary& fonts, const Person& player, std::span<const Point> hits,
+            Color colour) {
+  DrawPlayer(image, player, &fonts);
   const CoatStyle style{.Shape = {.Radius = 4.5f * kS, .Arms = 8, .Droplets = 8, .Spread = 2.0f, .Drips = 2},
                         .Bevel = static_cast<int>(2 * kS),
                         .Scale = kS};
@@ -260,18 +265,15 @@ void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
   DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, kS, 5);
   DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, kS, 6);
   const Pose hit = Hit(-0.12f, 0.0f, {-0.24f, -0.95f}, {-0.22f, -1.15f}, 1.35f);
-  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), &fonts);
   const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
-  Tagged(image, rng, hits, kTheirPaint);
+  Tagged(image, rng, fonts, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), hits, kTheirPaint);
 }
 
 void AirFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 64.0f, 0xAC04);
   DrawCover(image, {CoverShape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, kS, 7);
   DrawCover(image, {CoverShape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, kS, 8);
-  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7};
-  Draw(image, runner);
-  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
+  CarryFlag(image, {kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7});
   Stream(image, P(0.0f, 100.0f), P(238.0f, 118.0f), kTheirPaint, {0.55f, 0.8f});
   Burst(image, rng, P(40.0f, 168.0f), 3.0f, kTheirPaint);
 }
@@ -377,17 +379,14 @@ void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
   WoodsScene(image, 76.0f, 0xB003);
   const Pose hit = Hit(0.12f, 0.2f, {-0.26f, -0.95f}, {-0.24f, -1.14f}, 1.3f);
-  DrawPlayer(image, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), &fonts);
   const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
-  Tagged(image, rng, hits, kClubPaint);
+  Tagged(image, rng, fonts, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), hits, kClubPaint);
 }
 
 void WoodsFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 72.0f, 0xB004);
   DrawCover(image, {CoverShape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, kS, 23);
-  const Actor runner{kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4};
-  Draw(image, runner);
-  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
+  CarryFlag(image, {kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4});
   Stream(image, P(0.0f, 90.0f), P(238.0f, 130.0f), kTheirPaint, {0.6f, 0.85f});
   Burst(image, rng, P(30.0f, 166.0f), 3.0f, kTheirPaint);
 }

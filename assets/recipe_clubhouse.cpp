@@ -350,9 +350,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   const Field board = kBig.Box(image, 50, 90, 124, 106);
   Outlined(image, board, Rgb(0x1A1A24), 0.3f);
   const Font& font = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
-  const std::string_view name = "CLUBHOUSE";
-  const int w = TrackedWidth(name, font, kScale);
-  Paint(image, TextMask(image.Width, image.Height, 87 * kScale - w / 2, 92 * kScale, name, font, kScale),
+  Paint(image, CentredText(image.Width, image.Height, 87 * kScale, 92 * kScale, "CLUBHOUSE", font, kScale),
         Rgb(0xFFD81E));
   // Paint the team has left on the walls.
   Random rng(0x4C7);

@@ -446,9 +446,7 @@ void RacingForm(Image& image, FontLibrary& fonts) {
   Paint(image, sheet, Rgb(0xE8E2CE));
   Paint(image, kBig.Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
   const Font& head = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
-  const int w = TrackedWidth("RACING FORM", head, kScale);
-  Paint(image,
-        TextMask(image.Width, image.Height, 65 * kScale - w / 2, 11 * kScale, "RACING FORM", head, kScale),
+  Paint(image, CentredText(image.Width, image.Height, 65 * kScale, 11 * kScale, "RACING FORM", head, kScale),
         Rgb(0xF4D040));
   Paint(image, kBig.Box(image, 10, 28, 72, 66), Rgb(0xC8C0A8));
   Paint(image, kBig.Line(image, {10, 62}, {72, 62}, 0.8f), Rgb(0x4A4A40));
@@ -484,9 +482,7 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
   Paint(image, bulbs, Rgb(0xFFF2A0));
   Glow(image, bulbs, Rgb(0xFFB040), 3 * kScale, 0.8f);
   const Font& jackpot = fonts.Get("Arial", FontSize::Pixels(10 * kScale), true);
-  const int jw = TrackedWidth("JACKPOT", jackpot, kScale);
-  Paint(image,
-        TextMask(image.Width, image.Height, 229 * kScale - jw / 2, 6 * kScale, "JACKPOT", jackpot, kScale),
+  Paint(image, CentredText(image.Width, image.Height, 229 * kScale, 6 * kScale, "JACKPOT", jackpot, kScale),
         Rgb(0x8A0A10));
   kBig.Shaded(image, kBig.Box(image, 190, 30, 262, 72), Rgb(0xC8CCD4), 0.6f, 2);
   const Font& seven = fonts.Get("Arial", FontSize::Pixels(26 * kScale), true);
@@ -506,11 +502,8 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
       for (const float cx : {199.0f, 210.0f})
         kBig.Shaded(image, kBig.Ellipse(image, {cx + 22.5f, 57}, 4.2f, 4.2f), Rgb(0xD01A22), 0.7f, 1);
     } else {
-      const int sw = seven.TextWidth("7");
-      Paint(image,
-            Multiplied(TextMask(image.Width, image.Height, static_cast<int>((x + 10) * kS) - sw / 2,
-                                35 * kScale, "7", seven),
-                       reel),
+      const int middle = static_cast<int>((x + 10) * kS);
+      Paint(image, Multiplied(CentredText(image.Width, image.Height, middle, 35 * kScale, "7", seven), reel),
             Rgb(0xD01A22));
     }
   }
