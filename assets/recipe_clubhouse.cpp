@@ -5,7 +5,6 @@
 // not cover is the room itself, and the cut never shows.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "assets/art.hpp"
@@ -152,7 +151,7 @@ void DrawCouch(Image& image) {
     Paint(image, kBig.Line(image, {x, 156}, {x, 168}, 0.8f), Rgb(0x141C30), 0.7f);
   Paint(image, kBig.Line(image, {19, 174}, {121, 174}, 0.8f), Rgb(0x141C30), 0.6f);
   AddLight(image, kBig.Line(image, {24, 155}, {116, 155}, 1.2f), Rgb(0xA0B8FF), 0.2f);
-  Field pillow = kBig.Polygon(image, std::array<Point, 4>{{{100, 156}, {116, 148}, {122, 158}, {106, 164}}});
+  Field pillow = kBig.Polygon(image, {{100, 156}, {116, 148}, {122, 158}, {106, 164}});
   Outlined(image, pillow, Rgb(0xE0A02A));
 }
 
@@ -315,8 +314,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
                 Gradient{{0.0f, Rgb(0x4A8A3A)}, {1.0f, Rgb(0x2A5A22)}}, kHorizon * kS, 199 * kS);
   // Bunkers on the field behind the netting.
   Outlined(image, kBig.Ellipse(image, {206, 132}, 10, 7), Rgb(0xE02A2A));
-  Outlined(image, kBig.Polygon(image, std::array<Point, 3>{{{226, 142}, {236, 122}, {246, 142}}}),
-           Rgb(0x2A60E0));
+  Outlined(image, kBig.Polygon(image, {{226, 142}, {236, 122}, {246, 142}}), Rgb(0x2A60E0));
   Outlined(image, kBig.Ellipse(image, {256, 134}, 7, 6), Rgb(0xFFD81E));
   Outlined(image, kBig.Box(image, 180, 134, 194, 142), Rgb(0xE0E0E0));
   // The netting on its poles.
@@ -367,14 +365,6 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   Vignette(image, 0.25f);
 }
 
-}  // namespace
-
-Image DrawHqPicture(FontLibrary& fonts) {
-  return Supersampled(270, 199, kScale, [&](Image& image) { DrawOutside(image, fonts); });
-}
-
-Image DrawClubhouse(FontLibrary& fonts) { return Room(fonts, nullptr); }
-
 // An unsharp mask: each pixel pushed away from the average round it. The
 // smallest fittings lose their bottles and shelves to the shrink without
 // it. The outermost ring is left alone, as it has to match the room the
@@ -391,6 +381,14 @@ Image Sharpened(const Image& image, float amount) {
     }
   return out;
 }
+
+}  // namespace
+
+Image DrawHqPicture(FontLibrary& fonts) {
+  return Supersampled(270, 199, kScale, [&](Image& image) { DrawOutside(image, fonts); });
+}
+
+Image DrawClubhouse(FontLibrary& fonts) { return Room(fonts, nullptr); }
 
 Image DrawFitting(FontLibrary& fonts, int fitting) {
   const Fitting& f = kFittings[std::clamp(fitting, 1, 5) - 1];

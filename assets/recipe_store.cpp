@@ -2,7 +2,6 @@
 // a marker can be fitted with, each shown close up on the store's dark card.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -160,7 +159,7 @@ void MarkerBody(Image& image, float top, Color colour) {
 void DrawLightningLoader(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   MarkerBody(image, 122, Rgb(0x3A3E48));
-  const Field neck = kBig.Polygon(image, std::array<Point, 4>{{{84, 96}, {110, 96}, {106, 124}, {88, 124}}});
+  const Field neck = kBig.Polygon(image, {{84, 96}, {110, 96}, {106, 124}, {88, 124}});
   kBig.Shaded(image, neck, Rgb(0x202228), 0.55f);
   // The shell: a low, fast loader, swept back.
   const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
@@ -214,10 +213,7 @@ void DrawMilledBody(Image& image) {
   Paint(image, Dilated(block, kScale), Rgb(0x06060A));
   kBig.Shaded(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.
-  Paint(image,
-        Multiplied(kBig.Polygon(image, std::array<Point, 4>{{{12, 52}, {190, 52}, {190, 58}, {12, 58}}}),
-                   block),
-        Rgb(0xFF7070), 0.35f);
+  Paint(image, Multiplied(kBig.Box(image, 12, 52, 190, 58), block), Rgb(0xFF7070), 0.35f);
   Field cuts(image.Width, image.Height), lips(image.Width, image.Height);
   const auto slot = [&](Point a, Point b, float w) {
     Maximize(cuts, kBig.Line(image, a, b, w));
@@ -276,20 +272,19 @@ void DrawDotScope(Image& image) {
   Field rail(image.Width, image.Height);
   for (int i = 0; i < 10; ++i) {
     const float x = 40.0f + 12.0f * static_cast<float>(i);
-    Maximize(rail,
-             kBig.Polygon(image, std::array<Point, 4>{{{x, 102}, {x + 8, 102}, {x + 8, 110}, {x, 110}}}));
+    Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
   }
   kBig.Shaded(image, rail, Rgb(0x18191E), 0.55f);
-  const Field mount = kBig.Polygon(image, std::array<Point, 4>{{{66, 84}, {134, 84}, {138, 104}, {62, 104}}});
+  const Field mount = kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}});
   kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
   // The tube, with a wider objective bell at the front.
   const Field tube = kBig.Line(image, {46, 66}, {150, 66}, 30);
-  const Field bell = kBig.Polygon(image, std::array<Point, 4>{{{132, 44}, {178, 40}, {178, 92}, {132, 88}}});
+  const Field bell = kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}});
   Field sight = tube;
   Maximize(sight, bell);
   Paint(image, Dilated(sight, kScale), Rgb(0x06060A));
   kBig.Shaded(image, sight, Rgb(0x4A4E58), 0.7f);
-  const Field knob = kBig.Polygon(image, std::array<Point, 4>{{{88, 40}, {108, 40}, {108, 52}, {88, 52}}});
+  const Field knob = kBig.Box(image, 88, 40, 108, 52);
   kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
   // The lens seen end-on at an angle, the red dot in it.
   const Field lens = kBig.Ellipse(image, {178, 66}, 9, 25);
