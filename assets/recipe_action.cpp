@@ -46,16 +46,12 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kStandAim = StandingAim();
-const Pose kKneelAim = KneelingAim();
 const Pose kLeanOut = SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36},
                              0.0f, {0, 0}, 1.0f);
-const Pose kSquat = Squatting();
 const Pose kDive = SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27},
                           {27, -30}, 0.05f, {0, 0}, 1.0f);
 const Pose kSlide = SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1},
                            {18, -12}, -0.05f, {0, 0}, 1.0f);
-const Pose kRun = Running();
 // Running, the marker in one hand, the other free to carry the flag.
 const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0},
                               {4, -42}, 0.9f, {21, -48}, 0.0f);
@@ -297,9 +293,10 @@ void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
 void AirCrossfire(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 56.0f, 0xAC06);
   const Cover far{CoverShape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
-  const Point theirMuzzle = Draw(image, {kKneelAim, {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint});
+  const Point theirMuzzle =
+      Draw(image, {KneelingAim(), {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint});
   DrawCover(image, far, kS, 10);
-  const Point ourMuzzle = Draw(image, {kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7});
+  const Point ourMuzzle = Draw(image, {KneelingAim(), {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7});
   const Cover near{CoverShape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
   DrawCover(image, near, kS, 11);
   Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, {0.3f, 0.62f});
@@ -329,8 +326,8 @@ void AirSlide(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 void AirPushUp(Image& image, Random& /*rng*/, FontLibrary& /*fonts*/) {
   AirballScene(image, 60.0f, 0xAC08);
   DrawCover(image, {CoverShape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, kS, 15);
-  const Point muzzle = Draw(image, {kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6});
-  Draw(image, {kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7});
+  const Point muzzle = Draw(image, {StandingAim(), {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6});
+  Draw(image, {Running(), {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7});
   // Cover fire for the runner.
   Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, {0.3f, 0.55f, 0.8f});
   Puff(image, muzzle);
@@ -353,7 +350,7 @@ void AirWalkOff(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 
 void WoodsTree(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 70.0f, 0xB001);
-  const Point muzzle = Draw(image, {kKneelAim, {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4});
+  const Point muzzle = Draw(image, {KneelingAim(), {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4});
   const Cover trunk{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)};
   DrawCover(image, trunk, kS, 19);
   Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, {0.2f, 0.5f});
@@ -365,7 +362,7 @@ void WoodsTree(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 
 void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 66.0f, 0xB002);
-  Draw(image, {kSquat, {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5});
+  Draw(image, {Squatting(), {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5});
   const Cover top{CoverShape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
   DrawCover(image, top, kS, 21);
   DrawCover(image, {CoverShape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)}, kS, 22);
@@ -398,7 +395,7 @@ const Pose kSignal = SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, 
 void WoodsBarrels(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 68.0f, 0xB005);
   Draw(image, {kSignal, {50.0f, 166.0f}, 1.25f, 1.0f, &kOursWoods, 3});
-  const Point muzzle = Draw(image, {kStandAim, {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5});
+  const Point muzzle = Draw(image, {StandingAim(), {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5});
   for (const float x : {70.0f, 104.0f, 138.0f, 172.0f}) {
     const Color colour = x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E);
     DrawCover(image, {CoverShape::Barrel, x, 174.0f, 32.0f, 46.0f, colour}, kS,

@@ -35,12 +35,9 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kRun = Running();
 // The other stride: far leg planted, near leg swinging through.
 const Pose kRunOther = SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10},
                               {11, -46}, -0.35f, {0, 0}, 1.0f);
-const Pose kStandAim = StandingAim();
-const Pose kSquat = Squatting();
 // Set for the sprint: low, weight on the front foot, the back leg long.
 const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0},
                                {14, -24}, 0.55f, {0, 0}, 1.0f);
@@ -135,9 +132,9 @@ void Laps(Image& image, Random& /*rng*/) {
   PracticeField(image, 70.0f, 0x7A01);
   for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
   Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
-  Draw(image, {kRun, {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
+  Draw(image, {Running(), {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
   Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kClubKit, 7});
-  Draw(image, {kRun, {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
+  Draw(image, {Running(), {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
   for (int i = 0; i < 5; ++i) Cone(image, 8.0f + 62.0f * static_cast<float>(i), 198.0f, 6.0f);
 }
 
@@ -194,7 +191,7 @@ void Targets(Image& image, Random& rng) {
   const Field near = Board(image, 172.0f, 142.0f, 48.0f, 16.0f, true);
   const Point nearHits[] = {{168.0f, 102.0f}, {184.0f, 92.0f}, {160.0f, 84.0f}};
   Splats(image, rng, near, nearHits, 6.0f);
-  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
+  const Point muzzle = Draw(image, {StandingAim(), {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
   for (const float k : {0.3f, 0.6f, 0.85f})
     FlyingBall(image, muzzle, P(170.0f, 100.0f), k, kClubPaint, 2.0f * kS, 2.0f * kS);
   // Spent paint and a pod on the shooting line.
@@ -207,10 +204,9 @@ void CoverDrill(Image& image, Random& /*rng*/) {
   PracticeField(image, 66.0f, 0x7A03);
   DrawCover(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)}, kS, 0);
   DrawCover(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)}, kS, 0);
-  const Actor runner{kRun, {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6};
-  Draw(image, runner);
+  Draw(image, {Running(), {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6});
   SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
-  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
+  Draw(image, {Squatting(), {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
   DrawCover(image, {CoverShape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)}, kS, 0);
   DrawCover(image, {CoverShape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)}, kS, 0);
 }
