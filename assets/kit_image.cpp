@@ -244,4 +244,22 @@ Field CentredText(int width, int height, int centreX, int y, std::string_view cp
                   tracking);
 }
 
+void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& style) {
+  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
+  for (int y = static_cast<int>(top); y < image.Height; ++y) {
+    const float t = (static_cast<float>(y) - top) / (h - top);
+    for (int x = 0; x < image.Width; ++x) {
+      float stripe = 1.0f;
+      if (style.Stripe > 0.0f) {
+        const float u = (static_cast<float>(x) - w * 0.5f) / (style.Converge + t);
+        stripe = std::fmod(std::fabs(u) / style.Stripe, 2.0f) < 1.0f ? 1.0f : 0.9f;
+      }
+      const float g = noise.Value(static_cast<float>(x) / style.Grain,
+                                  static_cast<float>(y) / (1.0f + style.Stretch * t));
+      const ColorF c = ToF(style.Grass) * (stripe * (style.Far + style.Rise * t) * (0.9f + 0.15f * g));
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+}
+
 }  // namespace vantoro::art

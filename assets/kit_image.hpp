@@ -78,6 +78,7 @@ Image Supersampled(int width, int height, int factor, const std::function<void(I
 // A soft shadow: the mask blurred by `blur` pixels (in `passes` box passes)
 // and painted black, moved by (dx, dy).
 void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx = 0, int dy = 0, int passes = 3);
+
 // A soft elliptical shadow on the ground under something standing on it,
 // centred on (x, y) and blurred `blur` pixels.
 void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity,
@@ -106,8 +107,8 @@ void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity
   }
 }
 
-// Splats thrown at the points (in the picture's pixels, times `scale`),
-// painted together as one coat of wet paint and only over `onto` when given.
+// Splats thrown at the points (times Scale to reach the picture's pixels),
+// painted together as one coat of wet paint, only over `onto` when given.
 struct CoatStyle {
   SplatStyle Shape;  // its centre comes from each point
   int Bevel = 4;
@@ -121,13 +122,24 @@ void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colou
 // streak `streak` pixels wide at the ball.
 void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float radius, float streak);
 
-// Cover drawn as the picture's `big` times larger pixels: inflatables in
-// glossy nylon with seams, the woods' logs and trunks in bark (the noise
-// seeded by `seed`), each over its shadow.
+// Draws the cover over its shadow in a picture drawn `big` times larger:
+// inflatables in glossy nylon with their seams, the woods' logs and trunks
+// in bark (its noise seeded by `seed`).
 void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed);
 
 // TextMask with the text centred on the column `centreX`.
 Field CentredText(int width, int height, int centreX, int y, std::string_view cp1252, const Font& font,
                   int tracking = 0);
+
+// Grass seen from a player's height, from row `top` of the picture down:
+// darker far off and grainier near us, with mowing stripes (when Stripe is
+// set) that meet towards the middle of the far edge.
+struct TurfStyle {
+  Color Grass;
+  float Far = 0.8f, Rise = 0.3f;         // its brightness at the far edge and the rise to the near one
+  float Stripe = 0.0f, Converge = 0.3f;  // the stripes' width at the far edge and how far they meet
+  float Grain = 2.0f, Stretch = 2.0f;    // the noise's size across, and how much longer it grows near us
+};
+void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& style);
 
 }  // namespace vantoro::art

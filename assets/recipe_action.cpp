@@ -88,18 +88,7 @@ void AirballScene(Image& image, float horizon, std::uint32_t seed) {
   }
   ThickLine(net, 0.0f, (horizon - 20.0f) * kS, static_cast<float>(image.Width), (horizon - 20.0f) * kS, 1.5f);
   Paint(image, net, Rgb(0x202830), 0.7f);
-  for (int y = static_cast<int>(horizon * kS); y < image.Height; ++y) {
-    const float t =
-        (static_cast<float>(y) - horizon * kS) / (static_cast<float>(image.Height) - horizon * kS);
-    for (int x = 0; x < image.Width; ++x) {
-      // Mowing stripes converge on the far end.
-      const float u = (static_cast<float>(x) - image.Width * 0.5f) / (0.3f + t);
-      const float stripe = std::fmod(std::fabs(u) / 60.0f, 2.0f) < 1.0f ? 1.0f : 0.9f;
-      const float g = n.Value(static_cast<float>(x) / 2.0f, static_cast<float>(y) / (1.0f + 2.0f * t));
-      const ColorF c = ToF(Rgb(0x48B040)) * (stripe * (0.8f + 0.3f * t) * (0.9f + 0.15f * g));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  MownTurf(image, horizon * kS, n, {.Grass = Rgb(0x48B040), .Stripe = 60.0f});
 }
 
 // The woods: trunks standing back into green shade over a leafy floor.

@@ -32,14 +32,8 @@ void Backdrop(Image& image) {
     for (int y = static_cast<int>(top); y < static_cast<int>(kGround * kS); ++y) trees(x, y) = 1.0f;
   }
   Paint(image, trees, Rgb(0x3A4A3A));
-  for (int y = static_cast<int>(kGround * kS); y < image.Height; ++y) {
-    const float t =
-        (static_cast<float>(y) - kGround * kS) / (static_cast<float>(image.Height) - kGround * kS);
-    for (int x = 0; x < image.Width; ++x) {
-      const float g = n.Value(static_cast<float>(x) / 3.0f, static_cast<float>(y) / (1.0f + 3.0f * t));
-      image.Pixels[image.Index(x, y)] = Pack(ToF(Rgb(0x3A7A34)) * ((0.7f + 0.35f * t) * (0.9f + 0.15f * g)));
-    }
-  }
+  MownTurf(image, kGround * kS, n,
+           {.Grass = Rgb(0x3A7A34), .Far = 0.7f, .Rise = 0.35f, .Grain = 3.0f, .Stretch = 3.0f});
 }
 
 // The long inflatable they sit on, seen side-on.

@@ -81,16 +81,7 @@ void PracticeField(Image& image, float horizon, std::uint32_t seed) {
   ThickLine(net, 0.0f, top, w, top, 1.0f * kS);
   Paint(image, net, Rgb(0x22282E), 0.7f);
   const float y0 = horizon * kS;
-  for (int y = static_cast<int>(y0); y < image.Height; ++y) {
-    const float t = (static_cast<float>(y) - y0) / (h - y0);
-    for (int x = 0; x < image.Width; ++x) {
-      const float u = (static_cast<float>(x) - w * 0.5f) / (0.25f + t);
-      const float stripe = std::fmod(std::fabs(u) / 70.0f, 2.0f) < 1.0f ? 1.0f : 0.9f;
-      const float g = n.Value(static_cast<float>(x) / 2.0f, static_cast<float>(y) / (1.0f + 2.0f * t));
-      const ColorF c = ToF(Rgb(0x4CAE42)) * (stripe * (0.78f + 0.3f * t) * (0.9f + 0.15f * g));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  MownTurf(image, y0, n, {.Grass = Rgb(0x4CAE42), .Far = 0.78f, .Stripe = 70.0f, .Converge = 0.25f});
   // The side lines and the centre line, worn thin where the squad runs.
   Field lines(image.Width, image.Height);
   const float vanish = w * 0.5f;
