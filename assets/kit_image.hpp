@@ -142,4 +142,11 @@ struct TurfStyle {
 };
 void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& style);
 
+// Sets a pair of points mirrored left and right: `right` in pair[1] and its
+// reflection across x = 0 in pair[0], as a figure's joints are paired.
+inline void Mirrored(Point (&pair)[2], Point right) {
+  pair[0] = {-right.X, right.Y};
+  pair[1] = right;
+}
+
 }  // namespace vantoro::art

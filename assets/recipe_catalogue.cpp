@@ -220,16 +220,12 @@ void DrawShrug(Image& image, int gender) {
   DrawCard(image, -kLightFade, kCardHeight + kLightFade, {135.0f * kS, 174.0f * kS}, 120.0f * kS, 44.0f * kS);
   Pose p = Standing();
   const float shoulders = female ? 0.125f : 0.15f;
-  p.Shoulder[0] = {-shoulders, -0.78f};
-  p.Shoulder[1] = {shoulders, -0.78f};
+  Mirrored(p.Shoulder, {shoulders, -0.78f});
   p.Tilt = female ? -0.18f : 0.16f;
   // Elbows low at the sides, open hands turned up at shoulder height.
-  p.Elbow[0] = {-0.21f, -0.59f};
-  p.Elbow[1] = {0.21f, -0.59f};
-  p.Hand[0] = {-0.37f, -0.63f};
-  p.Hand[1] = {0.37f, -0.63f};
-  p.Foot[0] = {-0.11f, 0.0f};
-  p.Foot[1] = {0.11f, 0.0f};
+  Mirrored(p.Elbow, {0.21f, -0.59f});
+  Mirrored(p.Hand, {0.37f, -0.63f});
+  Mirrored(p.Foot, {0.11f, 0.0f});
   const Kit kit = female ? Kit{.Jersey = Rgb(0xE0507A), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)}
                          : Kit{.Jersey = Rgb(0x2A7AD0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x22262E)};
   const float height = (female ? 152.0f : 160.0f) * kS;

@@ -81,12 +81,9 @@ constexpr Arms kArms[] = {
 
 Pose PoseOf(const Figure& f) {
   Pose p = Standing();
-  p.Shoulder[0] = {-f.Shoulders, -0.77f};
-  p.Shoulder[1] = {f.Shoulders, -0.77f};
-  p.Foot[0] = {-f.Stance, 0.0f};
-  p.Foot[1] = {f.Stance, 0.0f};
-  p.Knee[0] = {-f.Stance * 0.8f - 0.01f, -0.25f};
-  p.Knee[1] = {f.Stance * 0.8f + 0.01f, -0.25f};
+  Mirrored(p.Shoulder, {f.Shoulders, -0.77f});
+  Mirrored(p.Foot, {f.Stance, 0.0f});
+  Mirrored(p.Knee, {f.Stance * 0.8f + 0.01f, -0.25f});
   const Arms& arms = kArms[static_cast<int>(f.Carry)];
   std::ranges::copy(arms.Elbow, p.Elbow);
   std::ranges::copy(arms.Hand, p.Hand);
