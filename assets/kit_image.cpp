@@ -135,4 +135,18 @@ void Cover::Shadow(Image& image, float kS) const {
   Paint(image, shadow, Rgb(0x000000), 0.5f);
 }
 
+void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity, Color colour,
+                  int passes) {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, x, y, rx, ry);
+  BoxBlur(shadow, blur, passes);
+  Paint(image, shadow, colour, opacity);
+}
+
+void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity) {
+  Field shadow = Shifted(Dilated(mask, spread), dx, dy);
+  BoxBlur(shadow, blur);
+  Paint(image, shadow, Rgb(0x000000), opacity);
+}
+
 }  // namespace vantoro::art

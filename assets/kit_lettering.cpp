@@ -1,5 +1,7 @@
 #include "assets/kit_lettering.hpp"
 
+#include "assets/kit_image.hpp"
+
 namespace vantoro::art {
 
 namespace {
@@ -65,9 +67,8 @@ void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::span<const f
 
 void PaintBannerLetters(Image& image, const Field& mask, float top, float bottom, const Gradient& fill,
                         const BannerStyle& style) {
-  Field shadow = Shifted(Dilated(mask, style.ShadowSpread), style.ShadowDx, style.ShadowDy);
-  BoxBlur(shadow, style.ShadowBlur);
-  Paint(image, shadow, Rgb(0x000000), style.ShadowOpacity);
+  DropShadow(image, mask, style.ShadowSpread, style.ShadowDx, style.ShadowDy, style.ShadowBlur,
+             style.ShadowOpacity);
   const Field outline = Dilated(mask, style.OutlineWidth);
   Glow(image, outline, style.Glow, style.GlowRadius, style.GlowStrength);
   Paint(image, outline, style.Outline);

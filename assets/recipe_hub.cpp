@@ -140,10 +140,8 @@ void DrawBunkers(Image& image, Random& rng) {
     Region r = Crop(image, b.X - s - 8.0f, b.Base - s - 8.0f, b.X + s + 8.0f, b.Base + s * 0.4f + 8.0f);
     Image& part = r.Pixels;
     const float x = b.X - static_cast<float>(r.X), base = b.Base - static_cast<float>(r.Y);
-    Field shadow(part.Width, part.Height);
-    FillEllipse(shadow, x, base + s * 0.12f, s * 0.75f, s * 0.16f);
-    BoxBlur(shadow, std::max(2, static_cast<int>(s / 12.0f)));
-    Paint(part, shadow, Rgb(0x000000), 0.6f * (0.3f + Pool(b.X, b.Base)));
+    GroundShadow(part, x, base + s * 0.12f, s * 0.75f, s * 0.16f, std::max(2, static_cast<int>(s / 12.0f)),
+                 0.6f * (0.3f + Pool(b.X, b.Base)));
     Field mask(part.Width, part.Height);
     switch (b.Kind) {
       case 0:

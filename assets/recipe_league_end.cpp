@@ -141,9 +141,7 @@ void DrawBannerSubtitle(Image& image, FontLibrary& fonts) {
               static_cast<float>(box.Left) - 14.0f, mid, 1.0f, 5.0f);
   TaperedLine(strokes, static_cast<float>(box.Right) + 14.0f, mid, static_cast<float>(box.Right) + 120.0f,
               mid + 1.0f, 5.0f, 1.0f);
-  Field shadow = Shifted(Dilated(mask, 3), 2, 3);
-  BoxBlur(shadow, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.8f);
+  DropShadow(image, mask, 3, 2, 3, 2, 0.8f);
   Paint(image, Dilated(mask, 3), Rgb(0x14081C));
   Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
   Glow(image, strokes, Rgb(0x22C8FF), 4, 0.6f);
@@ -412,10 +410,8 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
     const Person* const team[] = {&back1, &back2, &front};
     for (const Person* p : team) {
       // Each player's shadow on the turf.
-      Field shadow(kBig, kBig);
-      FillEllipse(shadow, p->Feet.X, p->Feet.Y + 4.0f, p->Height * 0.2f, p->Height * 0.035f);
-      BoxBlur(shadow, 4);
-      Paint(image, shadow, Rgb(0x102008), 0.5f);
+      GroundShadow(image, p->Feet.X, p->Feet.Y + 4.0f, p->Height * 0.2f, p->Height * 0.035f, 4, 0.5f,
+                   Rgb(0x102008));
       DrawPlayer(image, *p, &fonts);
     }
     Confetti(image, rng, 18, 0.0f, 420.0f);

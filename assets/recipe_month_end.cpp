@@ -258,9 +258,7 @@ void DrawHands(Image& image) {
   Field hands(kWatch, kWatch);
   sword(hands, hour, 76.0f, 18.0f);
   sword(hands, minute, 112.0f, 15.0f);
-  Field shadow = Shifted(hands, 5, 7);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  DropShadow(image, hands, 0, 5, 7, 3, 0.6f);
   Paint(image, Dilated(hands, 2), Rgb(0x1A1E26));
   PaintVertical(image, hands, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xA8B0BC)}}, kCentre - 110.0f,
                 kCentre + 60.0f);
@@ -278,9 +276,7 @@ void DrawHands(Image& image) {
   const Point tail = OnDial(second + 0.5f, 34.0f), tip = OnDial(second, 124.0f);
   ThickLine(seconds, tail.X, tail.Y, tip.X, tip.Y, 3.2f);
   FillCircle(seconds, kCentre, kCentre, 9.0f);
-  Field secShadow = Shifted(seconds, 6, 9);
-  BoxBlur(secShadow, 3);
-  Paint(image, secShadow, Rgb(0x000000), 0.5f);
+  DropShadow(image, seconds, 0, 6, 9, 3, 0.5f);
   Paint(image, seconds, Rgb(0x9CFF1E));
   Paintball(image, tail.X, tail.Y, 9.0f, Rgb(0x9CFF1E));
   Paintball(image, kCentre, kCentre, 5.0f, Rgb(0xE0E4EA));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
@@ -225,10 +226,7 @@ Field BunkerMask(const Bunker& b) {
 void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   const Field mask = BunkerMask(b);
   // Contact shadow on the turf.
-  Field shadow(kWidth, kHeight);
-  FillEllipse(shadow, b.X - b.Size * 0.1f, b.Base, b.Size * 0.8f, b.Size * 0.09f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  GroundShadow(image, b.X - b.Size * 0.1f, b.Base, b.Size * 0.8f, b.Size * 0.09f, 4, 0.6f);
 
   // Glossy inflated nylon, darker where it sits on the turf.
   WetPaint(image, mask, b.Colour, std::max(3, static_cast<int>(b.Size / 7.0f)), 0.6f);
@@ -300,10 +298,7 @@ Field PlayerMask() {
 // The player against the sunset: a dark silhouette with a hot rim.
 void DrawSilhouette(Image& image) {
   const Field mask = PlayerMask();
-  Field shadow(kWidth, kHeight);
-  FillEllipse(shadow, 690.0f, 518.0f, 70.0f, 9.0f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.7f);
+  GroundShadow(image, 690.0f, 518.0f, 70.0f, 9.0f, 4, 0.7f);
   Paint(image, mask, Rgb(0x0B0810));
   // Back-lit by the sunset: a hot rim on the side facing it.
   Field rim = Rim(mask, -3, -1);
@@ -423,9 +418,7 @@ void DrawSubtitle(Image& image, FontLibrary& fonts) {
   TaperedLine(strokes, static_cast<float>(box.Right) + 16.0f, mid, static_cast<float>(box.Right) + 90.0f, mid,
               6.0f, 1.0f);
 
-  Field shadow = Shifted(Dilated(mask, 3), 3, 4);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.8f);
+  DropShadow(image, mask, 3, 3, 4, 3, 0.8f);
   Paint(image, Dilated(mask, 3), Rgb(0x14081C));
   Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
   Paint(image, strokes, Rgb(0x22C8FF));
@@ -438,9 +431,7 @@ void DrawPrompt(Image& image, FontLibrary& fonts) {
   constexpr std::string_view kText = "Click anywhere to start";
   const int width = TrackedWidth(kText, font, 1);
   const Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 532, kText, font, 1);
-  Field shadow = Shifted(Dilated(mask, 1), 1, 2);
-  BoxBlur(shadow, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.9f);
+  DropShadow(image, mask, 1, 1, 2, 2, 0.9f);
   Paint(image, mask, Rgb(0xD8CCE4));
 }
 
