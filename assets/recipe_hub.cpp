@@ -166,11 +166,7 @@ void DrawBunkers(Image& image, Random& rng) {
     // Lit from behind: a cold rim along the top.
     AddLight(part, Multiplied(Rim(mask, 0, -2), mask), Rgb(0x7A9AFF), 0.5f * light);
     if (b.Hit) {
-      SplatStyle style;
-      style.Radius = std::max(s * 0.12f, 4.0f);
-      style.Arms = 7;
-      style.Droplets = 6;
-      style.Drips = 1;
+      const SplatStyle style{.Radius = std::max(s * 0.12f, 4.0f), .Arms = 7, .Droplets = 6, .Drips = 1};
       Field splat(part.Width, part.Height);
       const Rect box = InkBounds(mask);
       Splat(splat, rng, x + s * 0.05f, static_cast<float>(box.Top + box.Bottom) * 0.5f, style);

@@ -238,6 +238,21 @@ MarkerLook Loaded(Color loader) {
   return {.Finish = MarkerFinish::Outlined, .Loader = loader, .Tinted = true};
 }
 
+// Grass from row `from` to the bottom, shading from `near` to `far` colour
+// down the picture and fading in over `fade` rows where it meets the sky.
+void Turf(Image& image, std::uint32_t seed, float from, float fade, Color near, Color far) {
+  const Noise turf(seed);
+  for (int y = static_cast<int>(from); y < kBig; ++y) {
+    const float fy = static_cast<float>(y);
+    for (int x = 0; x < kBig; ++x) {
+      const float n = turf.Fbm(static_cast<float>(x) / 14.0f, fy / 6.0f, 3);
+      const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)));
+    }
+  }
+}
+
 void DrawCheeringBackdrop(Image& image) {
   const float cx = kBig * 0.5f, cy = kBig * 0.4f;
   const Gradient sky{{0.0f, Rgb(0xFFF0A0)},
@@ -257,17 +272,7 @@ void DrawCheeringBackdrop(Image& image) {
     }
   }
   // The turf, lit warm by the same light.
-  const Noise turf(0x1E11);
-  for (int y = 300; y < kBig; ++y) {
-    const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBig; ++x) {
-      const float fx = static_cast<float>(x);
-      const float n = turf.Fbm(fx / 14.0f, fy / 6.0f, 3);
-      const ColorF grass = Lerp(ToF(Rgb(0x4A8A2A)), ToF(Rgb(0x1A4A1A)), SmoothStep(300.0f, kBig, fy));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), grass * (0.8f + 0.4f * n), SmoothStep(300.0f, 312.0f, fy)));
-    }
-  }
+  Turf(image, 0x1E11, 300.0f, 12.0f, Rgb(0x4A8A2A), Rgb(0x1A4A1A));
 }
 
 void DrawDrizzleBackdrop(Image& image, Random& rng) {
@@ -293,26 +298,13 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
   BoxBlur(trees, 1, 1);
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.
-  const Noise turf(0x1E22);
-  for (int y = 240; y < kBig; ++y) {
-    const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBig; ++x) {
-      const float fx = static_cast<float>(x);
-      const float n = turf.Fbm(fx / 14.0f, fy / 6.0f, 3);
-      const ColorF ground = Lerp(ToF(Rgb(0x4A5444)), ToF(Rgb(0x232822)), SmoothStep(240.0f, kBig, fy));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), ground * (0.8f + 0.4f * n), SmoothStep(240.0f, 250.0f, fy)));
-    }
-  }
+  Turf(image, 0x1E22, 240.0f, 10.0f, Rgb(0x4A5444), Rgb(0x232822));
   Field puddle(kBig, kBig);
   FillEllipse(puddle, 300.0f, 400.0f, 100.0f, 14.0f);
   Paint(image, puddle, Rgb(0x6A7480), 0.6f);
   // Old paint, trodden and faded.
   Field splat(kBig, kBig);
-  SplatStyle style;
-  style.Radius = 18.0f;
-  style.Droplets = 8;
-  Splat(splat, rng, 70.0f, 360.0f, style);
+  Splat(splat, rng, 70.0f, 360.0f, {.Radius = 18.0f, .Droplets = 8});
   Scale(splat, 0.5f);
   Paint(image, splat, Rgb(0x8A6A3A));
 }
@@ -448,8 +440,6 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     bowed.Shoulder[1] = {0.125f, -0.74f};
     bowed.Elbow[0] = {-0.16f, -0.59f};
     bowed.Hand[0] = {-0.15f, -0.44f};
-    bowed.Elbow[1] = {0.16f, -0.59f};
-    bowed.Hand[1] = {0.15f, -0.44f};
     bowed.Elbow[1] = {0.18f, -0.59f};
     bowed.Hand[1] = {0.2f, -0.45f};
     bowed.Aim = 1.2f;

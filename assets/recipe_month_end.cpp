@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -34,6 +33,12 @@ constexpr float kStrapHalf = 74.0f;
 Point OnDial(float turns, float r) {
   const float a = turns * kTau;
   return {kCentre + std::sin(a) * r, kCentre - std::cos(a) * r};
+}
+
+// A stroke along the radius at `turns`, from `r0` out (or in) to `r1`.
+void DialLine(Field& f, float turns, float r0, float r1, float width) {
+  const Point a = OnDial(turns, r0), b = OnDial(turns, r1);
+  ThickLine(f, a.X, a.Y, b.X, b.Y, width);
 }
 
 // Rubber straps running off the top and bottom, ribbed across.
@@ -147,9 +152,8 @@ void DrawBezel(Image& image) {
     if (m == 0) continue;
     const float t = static_cast<float>(m) / 60.0f;
     const bool five = m % 5 == 0;
-    const Point a = OnDial(t, kBezelOuter - 6.0f),
-                b = OnDial(t, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f);
-    ThickLine(marks, a.X, a.Y, b.X, b.Y, five ? 7.5f : 3.0f);
+    DialLine(marks, t, kBezelOuter - 6.0f, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f,
+             five ? 7.5f : 3.0f);
   }
   const Point tri[] = {OnDial(0.0f, kBezelInner + 4.0f), OnDial(-0.022f, kBezelOuter - 4.0f),
                        OnDial(0.022f, kBezelOuter - 4.0f)};
@@ -190,28 +194,22 @@ void DrawDial(Image& image) {
   Field track(kWatch, kWatch);
   for (int m = 0; m < 60; ++m) {
     if (m % 5 == 0) continue;
-    const Point a = OnDial(static_cast<float>(m) / 60.0f, kDial - 6.0f),
-                b = OnDial(static_cast<float>(m) / 60.0f, kDial - 15.0f);
-    ThickLine(track, a.X, a.Y, b.X, b.Y, 2.0f);
+    DialLine(track, static_cast<float>(m) / 60.0f, kDial - 6.0f, kDial - 15.0f, 2.0f);
   }
   Paint(image, track, Rgb(0xB8C4D8), 0.8f);
-  Field lume(kWatch, kWatch), frames(kWatch, kWatch);
+  Field lume(kWatch, kWatch);
   for (int h = 0; h < 12; ++h) {
     const float t = static_cast<float>(h) / 12.0f;
     if (h == 0) {
-      for (const float d : {-0.018f, 0.018f}) {
-        const Point a = OnDial(t + d, kDial - 14.0f), b = OnDial(t + d, kDial - 52.0f);
-        ThickLine(lume, a.X, a.Y, b.X, b.Y, 9.0f);
-      }
+      for (const float d : {-0.018f, 0.018f}) DialLine(lume, t + d, kDial - 14.0f, kDial - 52.0f, 9.0f);
     } else if (h % 3 == 0) {
-      const Point a = OnDial(t, kDial - 14.0f), b = OnDial(t, kDial - 52.0f);
-      ThickLine(lume, a.X, a.Y, b.X, b.Y, 12.0f);
+      DialLine(lume, t, kDial - 14.0f, kDial - 52.0f, 12.0f);
     } else {
       const Point c = OnDial(t, kDial - 28.0f);
       FillCircle(lume, c.X, c.Y, 9.0f);
     }
   }
-  frames = Dilated(lume, 3);
+  const Field frames = Dilated(lume, 3);
   Paint(image, Shifted(frames, 2, 3), Rgb(0x000000), 0.6f);
   Paint(image, frames, Rgb(0xC8CCD4));
   Glow(image, lume, Rgb(0x50FF90), 6, 0.35f);
@@ -264,10 +262,8 @@ void DrawHands(Image& image) {
                 kCentre + 60.0f);
   // The luminous fill down the middle of each hand.
   Field fill(kWatch, kWatch);
-  for (const auto& [t, len] : {std::pair{hour, 60.0f}, std::pair{minute, 96.0f}}) {
-    const Point a = OnDial(t, 20.0f), b = OnDial(t, len);
-    ThickLine(fill, a.X, a.Y, b.X, b.Y, 5.0f);
-  }
+  DialLine(fill, hour, 20.0f, 60.0f, 5.0f);
+  DialLine(fill, minute, 20.0f, 96.0f, 5.0f);
   Glow(image, fill, Rgb(0x50FF90), 4, 0.3f);
   Paint(image, fill, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(hands, 3, -0.5f, -0.7f, 0.5f, 5.0f), hands, 0.4f);

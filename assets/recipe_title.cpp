@@ -80,20 +80,19 @@ void DrawSky(Image& image, Random& rng) {
 void Pine(Field& f, Random& rng, float x, float base, float height, float width) {
   std::vector<Point> outline;
   constexpr int kTiers = 5;
+  // Tier t's branch tip and the notch above it on one side; each side
+  // draws its own widths, so the tree is not quite symmetric.
+  const auto tier = [&](int t, float side) {
+    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
+    const float w = side * width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
+    const Point tip{x + w * 0.5f, y0 - height * 0.05f}, notch{x + w * 0.22f, y0 - height * 0.16f};
+    outline.push_back(side < 0.0f ? tip : notch);
+    outline.push_back(side < 0.0f ? notch : tip);
+  };
   outline.push_back({x - width * 0.12f, base});
-  for (int t = 0; t < kTiers; ++t) {
-    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
-    const float w = width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
-    outline.push_back({x - w * 0.5f, y0 - height * 0.05f});
-    outline.push_back({x - w * 0.22f, y0 - height * 0.16f});
-  }
+  for (int t = 0; t < kTiers; ++t) tier(t, -1.0f);
   outline.push_back({x, base - height});
-  for (int t = kTiers - 1; t >= 0; --t) {
-    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
-    const float w = width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
-    outline.push_back({x + w * 0.22f, y0 - height * 0.16f});
-    outline.push_back({x + w * 0.5f, y0 - height * 0.05f});
-  }
+  for (int t = kTiers - 1; t >= 0; --t) tier(t, 1.0f);
   outline.push_back({x + width * 0.12f, base});
   FillPolygon(f, outline);
 }
@@ -242,11 +241,7 @@ void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   const float far = Clamp01((b.Base - kHorizon) / 170.0f);
   Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
   if (b.Hit) {
-    SplatStyle style;
-    style.Radius = std::max(b.Size * 0.14f, 8.0f);
-    style.Arms = 8;
-    style.Droplets = 8;
-    style.Drips = 2;
+    const SplatStyle style{.Radius = std::max(b.Size * 0.14f, 8.0f), .Arms = 8, .Droplets = 8, .Drips = 2};
     Field splat(kWidth, kHeight);
     const Rect box = InkBounds(mask);
     Splat(splat, rng, b.X + b.Size * 0.08f, static_cast<float>(box.Top + box.Bottom) * 0.5f - b.Size * 0.05f,
