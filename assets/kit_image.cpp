@@ -149,4 +149,13 @@ void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int
   Paint(image, shadow, Rgb(0x000000), opacity);
 }
 
+void Overcast(Image& image, float amount) {
+  const ColorF tint = ToF(Rgb(0x8A98A8));
+  for (std::uint32_t& p : image.Pixels) {
+    const ColorF c = Unpack(p);
+    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
+    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
+  }
+}
+
 }  // namespace vantoro::art

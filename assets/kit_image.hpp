@@ -83,4 +83,8 @@ void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, 
 // moved by (dx, dy) and blurred.
 void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity);
 
+// Pulls the colours towards a cold grey-blue by `amount`, keeping their
+// lightness: the dull light after a defeat.
+void Overcast(Image& image, float amount);
+
 }  // namespace vantoro::art

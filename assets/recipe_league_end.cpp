@@ -131,23 +131,18 @@ void DrawBannerSubtitle(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(22), true);
   constexpr std::string_view kText = "FINAL STANDINGS";
   constexpr int kTracking = 6;
-  const Field mask =
-      PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 118);
-  const Rect box = InkBounds(mask);
-  // Brushed strokes either side, like a stripe of paint.
-  Field strokes(kBannerWidth, kBannerHeight);
-  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  TaperedLine(strokes, static_cast<float>(box.Left) - 120.0f, mid + 1.0f,
-              static_cast<float>(box.Left) - 14.0f, mid, 1.0f, 5.0f);
-  TaperedLine(strokes, static_cast<float>(box.Right) + 14.0f, mid, static_cast<float>(box.Right) + 120.0f,
-              mid + 1.0f, 5.0f, 1.0f);
-  DropShadow(image, mask, 3, 2, 3, 2, 0.8f);
-  Paint(image, Dilated(mask, 3), Rgb(0x14081C));
-  Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
-  Glow(image, strokes, Rgb(0x22C8FF), 4, 0.6f);
-  Paint(image, strokes, Rgb(0x22C8FF));
-  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xB8E4FF)}},
-                static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+  // Brushed strokes either side, like a stripe of paint, glowing a little.
+  PaintSubtitle(image,
+                PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 118),
+                {.Gap = 14.0f,
+                 .Reach = 120.0f,
+                 .Width = 5.0f,
+                 .Droop = 1.0f,
+                 .ShadowDx = 2,
+                 .ShadowDy = 3,
+                 .ShadowBlur = 2,
+                 .StrokeGlow = 0.6f,
+                 .Fill = Rgb(0xB8E4FF)});
 }
 
 // ================================================================ the team
@@ -234,6 +229,16 @@ const Kit kHomeAlt{.Jersey = Rgb(0xD8262E),
                    .Shell = Rgb(0x2A2C34),
                    .Lens = Rgb(0xFF9A2A)};
 
+// Standing, the elbow and hand of the left arm and then of the right set.
+Pose Arms(Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
+  Pose p = Standing();
+  p.Elbow[0] = leftElbow;
+  p.Hand[0] = leftHand;
+  p.Elbow[1] = rightElbow;
+  p.Hand[1] = rightHand;
+  return p;
+}
+
 MarkerLook Loaded(Color loader) {
   return {.Finish = MarkerFinish::Outlined, .Loader = loader, .Tinted = true};
 }
@@ -319,16 +324,6 @@ void Drizzle(Image& image, Random& rng) {
   Paint(image, rain, Rgb(0xC8D0DA), 0.35f);
 }
 
-// Pulls the colours towards a grey-blue: the light of a lost season.
-void Greyed(Image& image, float amount) {
-  const ColorF tint = ToF(Rgb(0x8A98A8));
-  for (std::uint32_t& p : image.Pixels) {
-    const ColorF c = Unpack(p);
-    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
-    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
-  }
-}
-
 // A thin dark frame holding the scene off the black screen.
 void Frame(Image& image) {
   for (int y = 0; y < image.Height; ++y) {
@@ -363,13 +358,9 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
 
     // Two behind, arms in the air, one waving a marker; the captain in front
     // lifting the cup over the mask.
-    Pose left = Standing();
+    Pose left = Arms({-0.25f, -0.92f}, {-0.3f, -1.08f}, {0.24f, -0.93f}, {0.3f, -1.1f});
     left.Tilt = -0.15f;
     left.Head = {-0.01f, -0.9f};
-    left.Elbow[0] = {-0.25f, -0.92f};
-    left.Hand[0] = {-0.3f, -1.08f};
-    left.Elbow[1] = {0.24f, -0.93f};
-    left.Hand[1] = {0.3f, -1.1f};
     left.Aim = -1.72f;
     const Person back1{.Feet = {105.0f, 355.0f},
                        .Height = 215.0f,
@@ -379,23 +370,15 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
                        .Look = Loaded(Rgb(0x8CF01E)),
                        .Flip = true};
 
-    Pose jump = Standing();
+    Pose jump = Arms({-0.23f, -0.95f}, {-0.22f, -1.13f}, {0.26f, -0.9f}, {0.34f, -1.04f});
     jump.Tilt = 0.18f;
-    jump.Elbow[0] = {-0.23f, -0.95f};
-    jump.Hand[0] = {-0.22f, -1.13f};
-    jump.Elbow[1] = {0.26f, -0.9f};
-    jump.Hand[1] = {0.34f, -1.04f};
     jump.Knee[0] = {-0.14f, -0.3f};
     jump.Foot[0] = {-0.08f, -0.1f};
     jump.Knee[1] = {0.12f, -0.28f};
     jump.Foot[1] = {0.16f, -0.06f};
     const Person back2{.Feet = {330.0f, 330.0f}, .Height = 215.0f, .Body = jump, .Colours = kHome};
 
-    Pose captain = Standing();
-    captain.Elbow[0] = {-0.2f, -0.93f};
-    captain.Hand[0] = {-0.1f, -1.1f};
-    captain.Elbow[1] = {0.2f, -0.93f};
-    captain.Hand[1] = {0.1f, -1.1f};
+    const Pose captain = Arms({-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
     Person front{.Feet = {212.0f, 470.0f}, .Height = 300.0f, .Body = captain, .Colours = kHome};
     front.InHands = [&front](Image& onto) { DrawCup(onto, front, Cup{{0.0f, -1.2f}, 0.22f}); };
 
@@ -432,16 +415,12 @@ Image DrawTeamDejected(FontLibrary& fonts) {
                       .Colours = kHome,
                       .Number = 7};
 
-    Pose bowed = Standing();
+    Pose bowed = Arms({-0.16f, -0.59f}, {-0.15f, -0.44f}, {0.18f, -0.59f}, {0.2f, -0.45f});
     bowed.Head = {0.02f, -0.82f};
     bowed.Bow = 0.9f;
     bowed.Tilt = 0.1f;
     bowed.Shoulder[0] = {-0.125f, -0.74f};
     bowed.Shoulder[1] = {0.125f, -0.74f};
-    bowed.Elbow[0] = {-0.16f, -0.59f};
-    bowed.Hand[0] = {-0.15f, -0.44f};
-    bowed.Elbow[1] = {0.18f, -0.59f};
-    bowed.Hand[1] = {0.2f, -0.45f};
     bowed.Aim = 1.2f;
     const Person standing{.Feet = {95.0f, 405.0f},
                           .Height = 300.0f,
@@ -474,7 +453,7 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     DrawPlayer(image, seated, &fonts);
 
     Drizzle(image, rng);
-    Greyed(image, 0.55f);
+    Overcast(image, 0.55f);  // the light of a lost season
     Vignette(image, 0.5f);
   });
   Frame(small);

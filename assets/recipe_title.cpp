@@ -403,22 +403,8 @@ void DrawSubtitle(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(30), true);
   constexpr std::string_view kText = "PAINTBALL LEAGUE MANAGER";
   constexpr int kTracking = 5;
-  const Field mask = PlacedText(kWidth, kHeight, kText, font, kTracking, kWidth * 0.5f, 210);
-  const Rect box = InkBounds(mask);
   // Paint-stroke underlines on both sides, as if brushed on.
-  Field strokes(kWidth, kHeight);
-  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  TaperedLine(strokes, static_cast<float>(box.Left) - 90.0f, mid, static_cast<float>(box.Left) - 16.0f, mid,
-              1.0f, 6.0f);
-  TaperedLine(strokes, static_cast<float>(box.Right) + 16.0f, mid, static_cast<float>(box.Right) + 90.0f, mid,
-              6.0f, 1.0f);
-
-  DropShadow(image, mask, 3, 3, 4, 3, 0.8f);
-  Paint(image, Dilated(mask, 3), Rgb(0x14081C));
-  Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
-  Paint(image, strokes, Rgb(0x22C8FF));
-  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xC9E8FF)}},
-                static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+  PaintSubtitle(image, PlacedText(kWidth, kHeight, kText, font, kTracking, kWidth * 0.5f, 210));
 }
 
 void DrawPrompt(Image& image, FontLibrary& fonts) {
