@@ -253,13 +253,8 @@ void DrawOldPaint(Image& image, Random& rng) {
       {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
       {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
   };
-  ScatterStyle style;
-  style.Shape.Arms = 9;
-  style.Shape.Droplets = 12;
-  style.Shape.Bias = 0.4f;
-  style.Fade = 0.6f;
-  style.Gloss = 0.25f;
-  ScatterSplats(image, rng, old, style);
+  ScatterSplats(image, rng, old,
+                {.Shape = {.Arms = 9, .Droplets = 12, .Bias = 0.4f}, .Fade = 0.6f, .Gloss = 0.25f});
 }
 
 }  // namespace

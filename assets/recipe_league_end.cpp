@@ -89,15 +89,12 @@ void DrawBannerSplats(Image& image, Random& rng) {
                                 {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
                                 {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
                                 {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
-  ScatterStyle style;
-  style.Shape.Arms = 10;
-  style.Shape.Droplets = 12;
-  style.Shape.Bias = 0.5f;
-  style.ShadowDx = 2;
-  style.ShadowDy = 3;
-  style.ShadowBlur = 2;
-  style.ShadowOpacity = 0.5f;
-  ScatterSplats(image, rng, thrown, style);
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 10, .Droplets = 12, .Bias = 0.5f},
+                 .ShadowDx = 2,
+                 .ShadowDy = 3,
+                 .ShadowBlur = 2,
+                 .ShadowOpacity = 0.5f});
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {

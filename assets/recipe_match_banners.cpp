@@ -62,13 +62,8 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
       s.Y *= kScale;
       s.Radius *= kScale;
     }
-    ScatterStyle scatter;
-    scatter.Shape.Arms = 9;
-    scatter.Shape.Droplets = 9;
-    scatter.Shape.Bias = 0.5f;
-    scatter.Fade = 0.8f;
-    scatter.Bevel = 2 * kScale;
-    ScatterSplats(image, rng, splats, scatter);
+    ScatterSplats(image, rng, splats,
+                  {.Shape = {.Arms = 9, .Droplets = 9, .Bias = 0.5f}, .Fade = 0.8f, .Bevel = 2 * kScale});
 
     const int tall = look.Words.Height * kScale;
     const int room = look.Words.Width * kScale * 86 / 100;

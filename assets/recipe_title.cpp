@@ -336,16 +336,13 @@ void DrawSplats(Image& image, Random& rng) {
       {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
       {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
   };
-  ScatterStyle style;
-  style.Shape.Arms = 11;
-  style.Shape.Droplets = 16;
-  style.Shape.Bias = 0.5f;
-  style.ShadowDx = 3;
-  style.ShadowDy = 4;
-  style.ShadowBlur = 3;
-  style.ShadowOpacity = 0.45f;
-  style.BevelPerRadius = 1.0f / 9.0f;
-  ScatterSplats(image, rng, thrown, style);
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 11, .Droplets = 16, .Bias = 0.5f},
+                 .ShadowDx = 3,
+                 .ShadowDy = 4,
+                 .ShadowBlur = 3,
+                 .ShadowOpacity = 0.45f,
+                 .BevelPerRadius = 1.0f / 9.0f});
 }
 
 // ---------------------------------------------------------------- lettering
