@@ -35,6 +35,13 @@ Point OnDial(float turns, float r) {
   return {kCentre + std::sin(a) * r, kCentre - std::cos(a) * r};
 }
 
+// A filled circle on the watch's canvas, round the dial's centre unless told.
+Field Disc(float r, float cx = kCentre, float cy = kCentre) {
+  Field f(kWatch, kWatch);
+  FillCircle(f, cx, cy, r);
+  return f;
+}
+
 // A stroke along the radius at `turns`, from `r0` out (or in) to `r1`.
 void DialLine(Field& f, float turns, float r0, float r1, float width) {
   const Point a = OnDial(turns, r0), b = OnDial(turns, r1);
@@ -44,16 +51,14 @@ void DialLine(Field& f, float turns, float r0, float r1, float width) {
 // Rubber straps running off the top and bottom, ribbed across.
 void DrawStraps(Image& image) {
   Field strap(kWatch, kWatch);
-  const Point upper[] = {{kCentre - kStrapHalf, 0.0f},
-                         {kCentre + kStrapHalf, 0.0f},
-                         {kCentre + kStrapHalf + 4.0f, kCentre},
-                         {kCentre - kStrapHalf - 4.0f, kCentre}};
-  const Point lower[] = {{kCentre - kStrapHalf - 4.0f, kCentre},
-                         {kCentre + kStrapHalf + 4.0f, kCentre},
-                         {kCentre + kStrapHalf, static_cast<float>(kWatch)},
-                         {kCentre - kStrapHalf, static_cast<float>(kWatch)}};
-  FillPolygon(strap, upper);
-  FillPolygon(strap, lower);
+  // Both straps in one outline, widest where they meet the case.
+  const Point outline[] = {{kCentre - kStrapHalf, 0.0f},
+                           {kCentre + kStrapHalf, 0.0f},
+                           {kCentre + kStrapHalf + 4.0f, kCentre},
+                           {kCentre + kStrapHalf, static_cast<float>(kWatch)},
+                           {kCentre - kStrapHalf, static_cast<float>(kWatch)},
+                           {kCentre - kStrapHalf - 4.0f, kCentre}};
+  FillPolygon(strap, outline);
   Field ribs(kWatch, kWatch);
   for (float y = 8.0f; y < kWatch; y += 16.0f) {
     ThickLine(ribs, kCentre - kStrapHalf + 14.0f, y, kCentre + kStrapHalf - 14.0f, y, 5.0f);
@@ -95,8 +100,7 @@ void DrawCase(Image& image) {
   Field guard(kWatch, kWatch);
   for (const float sy : {-1.0f, 1.0f})
     ThickLine(guard, kCentre + 150.0f, kCentre + sy * 24.0f, kCentre + 172.0f, kCentre + sy * 21.0f, 10.0f);
-  Field body(kWatch, kWatch);
-  FillCircle(body, kCentre, kCentre, kBezelOuter + 8.0f);
+  Field body = Disc(kBezelOuter + 8.0f);
   Maximize(body, lugs);
   Maximize(body, guard);
 
@@ -129,11 +133,7 @@ void DrawCase(Image& image) {
 }
 
 void DrawBezel(Image& image) {
-  Field ring(kWatch, kWatch);
-  FillCircle(ring, kCentre, kCentre, kBezelOuter);
-  Field hole(kWatch, kWatch);
-  FillCircle(hole, kCentre, kCentre, kBezelInner);
-  ring = Subtracted(ring, hole);
+  const Field ring = Subtracted(Disc(kBezelOuter), Disc(kBezelInner));
   Paint(image, ring, Rgb(0x14161C));
   // The first quarter hour in paint orange, as on a timing bezel.
   Field quarter(kWatch, kWatch);
@@ -166,8 +166,7 @@ void DrawBezel(Image& image) {
 }
 
 void DrawDial(Image& image) {
-  Field dial(kWatch, kWatch);
-  FillCircle(dial, kCentre, kCentre, kDial);
+  const Field dial = Disc(kDial);
   // Deep blue with a sunray brush that catches the light.
   Image face(kWatch, kWatch);
   for (int y = 0; y < kWatch; ++y) {
@@ -183,12 +182,9 @@ void DrawDial(Image& image) {
   }
   Blend(image, face, dial);
   // The inner edge of the case throws a shadow onto the dial.
-  Field rim(kWatch, kWatch);
-  FillCircle(rim, kCentre, kCentre, kDial + 6.0f);
-  Field inner(kWatch, kWatch);
-  FillCircle(inner, kCentre + 3.0f, kCentre + 4.0f, kDial - 8.0f);
+  Field inner = Disc(kDial - 8.0f, kCentre + 3.0f, kCentre + 4.0f);
   BoxBlur(inner, 4);
-  Paint(image, Multiplied(Subtracted(rim, inner), dial), Rgb(0x000000), 0.6f);
+  Paint(image, Multiplied(Subtracted(Disc(kDial + 6.0f), inner), dial), Rgb(0x000000), 0.6f);
 
   // The minute track and the luminous hour markers.
   Field track(kWatch, kWatch);
@@ -217,12 +213,9 @@ void DrawDial(Image& image) {
   ApplyLight(image, Bevel(frames, 3, -0.5f, -0.7f, 0.5f, 4.0f), frames, 0.5f);
 
   // A small sub-dial low on the face, for the timer.
-  Field sub(kWatch, kWatch);
-  FillCircle(sub, kCentre, kCentre + 62.0f, 30.0f);
-  Field subHole(kWatch, kWatch);
-  FillCircle(subHole, kCentre, kCentre + 62.0f, 27.0f);
+  const Field subHole = Disc(27.0f, kCentre, kCentre + 62.0f);
   Paint(image, subHole, Rgb(0x0A1228));
-  Paint(image, Subtracted(sub, subHole), Rgb(0x8A96B0));
+  Paint(image, Subtracted(Disc(30.0f, kCentre, kCentre + 62.0f), subHole), Rgb(0x8A96B0));
   Field subTicks(kWatch, kWatch);
   for (int k = 0; k < 12; ++k) {
     const float a = static_cast<float>(k) / 12.0f * kTau;
