@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"

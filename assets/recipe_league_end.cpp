@@ -6,10 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -322,7 +319,7 @@ void Drizzle(Image& image, Random& rng) {
 }
 
 // A thin dark frame holding the scene off the black screen.
-void Frame(Image& image) {
+Image Framed(Image image) {
   for (int y = 0; y < image.Height; ++y) {
     for (int x = 0; x < image.Width; ++x) {
       const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
@@ -331,6 +328,7 @@ void Frame(Image& image) {
           Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(image.Pixels[image.Index(x, y)]) * 0.5f);
     }
   }
+  return image;
 }
 
 }  // namespace
@@ -348,7 +346,7 @@ Image DrawLeagueEndBanner(FontLibrary& fonts) {
 }
 
 Image DrawTeamCelebrating(FontLibrary& fonts) {
-  Image small = Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
+  return Framed(Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
     Random rng(0x1EC0);
     DrawCheeringBackdrop(image);
     Confetti(image, rng, 40, 0.0f, 300.0f);
@@ -388,13 +386,11 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
     }
     Confetti(image, rng, 18, 0.0f, 420.0f);
     Bloom(image, 0.75f, 10, 0.35f);
-  });
-  Frame(small);
-  return small;
+  }));
 }
 
 Image DrawTeamDejected(FontLibrary& fonts) {
-  Image small = Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
+  return Framed(Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
     Random rng(0x1ED0);
     DrawDrizzleBackdrop(image, rng);
 
@@ -452,9 +448,7 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     Drizzle(image, rng);
     Overcast(image, 0.55f);  // the light of a lost season
     Vignette(image, 0.5f);
-  });
-  Frame(small);
-  return small;
+  }));
 }
 
 Image DrawSmallTrophy(FontLibrary& fonts, int kind) { return AreaResized(DrawTrophy(fonts, kind), 90, 96); }

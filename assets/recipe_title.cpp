@@ -371,7 +371,6 @@ void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
                   .MaxLength = 52.0f,
                   .MinWidth = 6.5f,
                   .MaxWidth = 7.5f,
-                  .Taper = 0.7f,
                   .Bead = 1.3f});
   const Rect ink = InkBounds(mask);
   const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
