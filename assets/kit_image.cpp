@@ -135,4 +135,27 @@ void Cover::Shadow(Image& image, float kS) const {
   Paint(image, shadow, Rgb(0x000000), 0.5f);
 }
 
+void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity, Color colour,
+                  int passes) {
+  Field shadow(image.Width, image.Height);
+  FillEllipse(shadow, x, y, rx, ry);
+  BoxBlur(shadow, blur, passes);
+  Paint(image, shadow, colour, opacity);
+}
+
+void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity) {
+  Field shadow = Shifted(Dilated(mask, spread), dx, dy);
+  BoxBlur(shadow, blur);
+  Paint(image, shadow, Rgb(0x000000), opacity);
+}
+
+void Overcast(Image& image, float amount) {
+  const ColorF tint = ToF(Rgb(0x8A98A8));
+  for (std::uint32_t& p : image.Pixels) {
+    const ColorF c = Unpack(p);
+    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
+    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
+  }
+}
+
 }  // namespace vantoro::art

@@ -74,4 +74,17 @@ struct Cover {
 // so that edges and fine lines come out clean.
 Image Supersampled(int width, int height, int factor, const std::function<void(Image& big)>& draw);
 
+// A soft elliptical shadow on the ground under something standing on it,
+// centred on (x, y) and blurred `blur` pixels.
+void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity,
+                  Color colour = Rgb(0x000000), int passes = 3);
+
+// The shadow a mask throws on what lies behind it: fattened by `spread`,
+// moved by (dx, dy) and blurred.
+void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity);
+
+// Pulls the colours towards a cold grey-blue by `amount`, keeping their
+// lightness: the dull light after a defeat.
+void Overcast(Image& image, float amount);
+
 }  // namespace vantoro::art
