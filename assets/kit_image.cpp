@@ -135,4 +135,10 @@ void Cover::Shadow(Image& image, float kS) const {
   Paint(image, shadow, Rgb(0x000000), 0.5f);
 }
 
+void PaintRounded(Image& image, const Field& mask, Color colour, int radius, const LightDir& light,
+                  float strength) {
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, radius, light.X, light.Y, light.Z, light.Depth), mask, strength);
+}
+
 }  // namespace vantoro::art

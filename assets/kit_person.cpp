@@ -14,7 +14,6 @@ namespace {
 // Side-on figures are drawn in the pixels of a player this tall.
 constexpr float kFigure = 75.0f;
 
-Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
 Point Scaled(Point p, float k) { return {p.X * k, p.Y * k}; }
 
 // ---------------------------------------------------------------- front and back
@@ -50,8 +49,6 @@ void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
   Paint(image, Dilated(mask, outline), Rgb(0x0A0A10));
   Paint(image, mask, colour);
 }
-
-Color Darker(Color c, float k) { return ToColor(ToF(c) * k); }
 
 // A paintball mask seen from the front: the wearer's headwrap in the team's
 // colour on top, the shell below, the goggle lens across it and the vents
@@ -105,7 +102,7 @@ void DrawHead(Image& image, const Person& p) {
   PaintVertical(image, lens,
                 Gradient{{0.0f, Lerp(p.Colours.Lens, kWhite, 0.55f)},
                          {0.5f, p.Colours.Lens},
-                         {1.0f, Darker(p.Colours.Lens, 0.45f)}},
+                         {1.0f, Tone(p.Colours.Lens, 0.45f)}},
                 l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
   if (b.Bow < 0.4f) {
     Field vents(image.Width, image.Height);
@@ -162,7 +159,7 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
   }
   DrawHead(image, p);
   PaintPart(image, sleeves, p.Colours.Jersey);
-  PaintPart(image, arms, Darker(p.Colours.Jersey, 0.8f));
+  PaintPart(image, arms, Tone(p.Colours.Jersey, 0.8f));
   if (p.Marker > 0) DrawMarker(image, FrontGrip(p), p.Marker, p.Look);
   if (p.InHands) p.InHands(image);
   PaintPart(image, gloves, Rgb(0x26262C), 2);
@@ -216,27 +213,6 @@ struct Marker {
 Marker MarkerOf(const Side& p) {
   const Point dir{std::cos(p.Aim), std::sin(p.Aim)};
   return {p.Grip, dir, {-dir.Y, dir.X}};
-}
-
-// A shaded part of a player: flat colour rounded by a bevel, with a warm
-// rim on the side facing the sunset.
-void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
-  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
-}
-
-// The colour made darker (k < 1) or lighter (k > 1).
-Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
-
-void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
-  const Point pa = at(a), pb = at(b);
-  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
-}
-
-void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
-  const Point p = at(c);
-  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
 }
 
 MarkerFrame HeldAt(const Placement& at, const Marker& m) {
@@ -345,23 +321,34 @@ Point DrawSideOnCropped(Image& image, const Person& person) {
 
 }  // namespace
 
+Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
+
+Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
+
+void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
+  PaintRounded(image, mask, colour, 2, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.55f);
+  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
+}
+
+void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
+  const Point pa = at(a), pb = at(b);
+  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
+}
+
+void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
+  const Point p = at(c);
+  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
+}
+
 Pose Standing() {
-  Pose p;
-  p.Head = {0.0f, -0.9f};
-  p.Neck = {0.0f, -0.8f};
-  p.Shoulder[0] = {-0.14f, -0.77f};
-  p.Shoulder[1] = {0.14f, -0.77f};
-  p.Elbow[0] = {-0.18f, -0.62f};
-  p.Elbow[1] = {0.18f, -0.62f};
-  p.Hand[0] = {-0.19f, -0.47f};
-  p.Hand[1] = {0.19f, -0.47f};
-  p.Hip[0] = {-0.085f, -0.48f};
-  p.Hip[1] = {0.085f, -0.48f};
-  p.Knee[0] = {-0.09f, -0.25f};
-  p.Knee[1] = {0.09f, -0.25f};
-  p.Foot[0] = {-0.095f, 0.0f};
-  p.Foot[1] = {0.095f, 0.0f};
-  return p;
+  return {.Head = {0.0f, -0.9f},
+          .Neck = {0.0f, -0.8f},
+          .Shoulder = {{-0.14f, -0.77f}, {0.14f, -0.77f}},
+          .Elbow = {{-0.18f, -0.62f}, {0.18f, -0.62f}},
+          .Hand = {{-0.19f, -0.47f}, {0.19f, -0.47f}},
+          .Hip = {{-0.085f, -0.48f}, {0.085f, -0.48f}},
+          .Knee = {{-0.09f, -0.25f}, {0.09f, -0.25f}},
+          .Foot = {{-0.095f, 0.0f}, {0.095f, 0.0f}}};
 }
 
 Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Point nearKnee, Point nearFoot,
@@ -405,24 +392,16 @@ Pose Squatting() {
 }
 
 Pose Slumped(float lean, float bow) {
-  Pose p = Standing();
-  p.Head = {lean * 0.3f, -0.62f};
-  p.Neck = {lean * 0.2f, -0.56f};
-  p.Bow = bow;
-  p.Tilt = lean;
-  p.Shoulder[0] = {-0.14f + lean * 0.1f, -0.55f};
-  p.Shoulder[1] = {0.14f + lean * 0.1f, -0.55f};
-  p.Hip[0] = {-0.085f, -0.3f};
-  p.Hip[1] = {0.085f, -0.3f};
-  p.Knee[0] = {-0.2f, -0.36f};
-  p.Knee[1] = {0.2f, -0.36f};
-  p.Foot[0] = {-0.19f, 0.0f};
-  p.Foot[1] = {0.19f, 0.0f};
-  p.Elbow[0] = {-0.2f, -0.4f};
-  p.Elbow[1] = {0.2f, -0.4f};
-  p.Hand[0] = {-0.06f, -0.47f};
-  p.Hand[1] = {0.06f, -0.47f};
-  return p;
+  return {.Head = {lean * 0.3f, -0.62f},
+          .Neck = {lean * 0.2f, -0.56f},
+          .Tilt = lean,
+          .Bow = bow,
+          .Shoulder = {{-0.14f + lean * 0.1f, -0.55f}, {0.14f + lean * 0.1f, -0.55f}},
+          .Elbow = {{-0.2f, -0.4f}, {0.2f, -0.4f}},
+          .Hand = {{-0.06f, -0.47f}, {0.06f, -0.47f}},
+          .Hip = {{-0.085f, -0.3f}, {0.085f, -0.3f}},
+          .Knee = {{-0.2f, -0.36f}, {0.2f, -0.36f}},
+          .Foot = {{-0.19f, 0.0f}, {0.19f, 0.0f}}};
 }
 
 Person Actor::Drawn(float big) const {
@@ -462,34 +441,31 @@ Pose Mixed(const Pose& a, const Pose& b, float k) {
 
 void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& light, const Image* albedo) {
   const ColorF flat = ToF(skin);
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const float a = mask.Values[i];
-    if (a <= 0.0f) continue;
-    const float l = light.Key.Values.empty() ? 1.0f : light.Key.Values[i];
-    const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill.Values[i];
-    const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure.Values[i];
-    const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[i]) : flat;
+  PaintEach(image, mask, [&](int x, int y) {
+    const float l = light.Key.Values.empty() ? 1.0f : light.Key(x, y);
+    const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill(x, y);
+    const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure(x, y);
+    const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[albedo->Index(x, y)]) : flat;
     const ColorF tint = Lerp(light.ShadowTint, light.LitTint, SmoothStep(light.TintFrom, light.TintTo, l));
     const float bright =
         (light.Ambient + light.KeyWeight * std::min(l, 1.2f) + light.FillWeight * fill) * exposure;
     ColorF c = base * tint * bright;
-    for (const SkinLight::Tint& t : light.Added) c = c + t.Colour * t.Amount.Values[i];
-    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a));
-  }
+    for (const SkinLight::Tint& t : light.Added) c = c + t.Colour * t.Amount(x, y);
+    return c;
+  });
 }
 
 void PaintHair(Image& image, const Field& mask, Color hair, const HairLight& light) {
   const ColorF base = ToF(hair);
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const float a = mask.Values[i];
-    if (a <= 0.0f) continue;
-    const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit.Values[i];
-    const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture.Values[i];
-    const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen.Values[i];
-    const ColorF c =
-        Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
-    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a * light.Opacity));
-  }
+  PaintEach(
+      image, mask,
+      [&](int x, int y) {
+        const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit(x, y);
+        const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture(x, y);
+        const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen(x, y);
+        return Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
+      },
+      light.Opacity);
 }
 
 Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {

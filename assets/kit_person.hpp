@@ -100,6 +100,23 @@ struct Actor {
   Point Joint(Point figure, float big) const;
 };
 
+// ---------------------------------------------------------------- parts
+
+// The point k of the way from a to b.
+Point Mix(Point a, Point b, float k);
+
+// The colour made darker (k < 1) or lighter (k > 1).
+Color Tone(Color c, float k);
+
+// A shaded part of a side-on figure: flat colour rounded by a bevel, with a
+// warm rim on the side facing the sunset (rimSide pixels; its sign, which
+// side).
+void Shade(Image& image, const Field& mask, Color colour, float rimSide);
+
+// Strokes and ovals given in a placement's own pixels.
+void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1);
+void Blob(Field& f, const Placement& at, Point c, float rx, float ry);
+
 // ---------------------------------------------------------------- painted heads
 
 // How skin is lit, one value per pixel of the picture; an empty field
