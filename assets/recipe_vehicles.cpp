@@ -135,14 +135,10 @@ Vehicle Fitted(Vehicle v) {
   auto map = [&v](std::vector<Point>& points) {
     for (Point& p : points) p = v.Map(p);
   };
-  map(v.Body);
-  for (auto& pane : v.Glass) map(pane);
-  for (auto& door : v.Doors) map(door);
-  map(v.Handles);
-  map(v.Headlamp);
-  map(v.Taillamp);
-  map(v.FrontBumper);
-  map(v.RearBumper);
+  for (auto* points : {&v.Body, &v.Handles, &v.Headlamp, &v.Taillamp, &v.FrontBumper, &v.RearBumper})
+    map(*points);
+  for (auto* outlines : {&v.Glass, &v.Doors})
+    for (auto& points : *outlines) map(points);
   v.Mirror = v.Map(v.Mirror);
   for (float& x : v.Pillars) x = v.Map({x, 0.0f}).X;
   for (float& x : v.WheelX) x = v.Map({x, 0.0f}).X;
@@ -358,7 +354,7 @@ void DrawBody(Image& image, const Vehicle& v) {
   // with a crisp bright line where the shoulder turns.
   const ColorF paint = ToF(v.Paint);
   const float belt = v.Belt * kS, crease = v.Crease * kS, sill = v.Sill * kS;
-  for (int y = 0; y < kBigH; ++y) {
+  PaintEach(image, body, [&](int /*x*/, int y) {
     const float fy = static_cast<float>(y) + 0.5f;
     float k;
     if (fy < belt) {
@@ -369,14 +365,8 @@ void DrawBody(Image& image, const Vehicle& v) {
       k = 0.98f - 0.45f * SmoothStep(crease, sill + 4.0f * kS, fy);
     }
     const float line = std::exp(-((fy - crease) / (1.2f * kS)) * ((fy - crease) / (1.2f * kS)));
-    const ColorF c = paint * k + ColorF{1, 1, 1} * (0.28f * line);
-    for (int x = 0; x < kBigW; ++x) {
-      const float a = body(x, y);
-      if (a <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
+    return paint * k + ColorF{1, 1, 1} * (0.28f * line);
+  });
   // Rounded panels: the silhouette's edges turn away from the light.
   ApplyLight(image, Bevel(body, 7 * kScale, -0.4f, -0.8f, 0.45f, 3.0f), body, 0.55f);
   // A soft spotlight streak along the flank.
@@ -390,9 +380,8 @@ void DrawBody(Image& image, const Vehicle& v) {
   const Color trim = v.BlackTrim ? Rgb(0x1A1B1F) : Rgb(0xB8BCC6);
   const Field fuller = Dilated(body, kScale);
   for (const auto* bumper : {&v.FrontBumper, &v.RearBumper}) {
-    const Field b = Multiplied(Shape(*bumper, 4), fuller);
-    Paint(image, b, trim);
-    ApplyLight(image, Bevel(b, kScale, -0.3f, -0.9f, 0.4f, 3.0f), b, 0.5f);
+    PaintRounded(image, Multiplied(Shape(*bumper, 4), fuller), trim, kScale, {-0.3f, -0.9f, 0.4f, 3.0f},
+                 0.5f);
   }
 
   // Glass with its black rubber surround, the pillars between the windows
@@ -438,8 +427,7 @@ void DrawBody(Image& image, const Vehicle& v) {
   Paint(image, handles, v.BlackTrim ? Rgb(0x222328) : Rgb(0xD0D4DC));
   Field mirror(kBigW, kBigH);
   FillEllipse(mirror, (v.Mirror.X + 2.0f) * kS, (v.Mirror.Y - 2.0f) * kS, 4.0f * kS, 2.6f * kS);
-  Paint(image, mirror, v.Paint);
-  ApplyLight(image, Bevel(mirror, kScale * 2, -0.4f, -0.8f, 0.45f, 3.0f), mirror, 0.6f);
+  PaintRounded(image, mirror, v.Paint, kScale * 2, {-0.4f, -0.8f, 0.45f, 3.0f}, 0.6f);
 
   // Lamps, lit.
   const Field head = Shape(v.Headlamp, 4);
