@@ -100,4 +100,8 @@ void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity
   }
 }
 
+// Paints the mask in `colour` over its outline, `width` pixels wide in
+// `ink`, so that parts of one colour stay apart where they overlap.
+void PaintOutlined(Image& image, const Field& mask, Color colour, Color ink, int width);
+
 }  // namespace vantoro::art

@@ -13,6 +13,8 @@ namespace {
 
 // Side-on figures are drawn in the pixels of a player this tall.
 constexpr float kFigure = 75.0f;
+// Front and back views are worked out in the picture's own pixels.
+constexpr BigShapes kOwn{1.0f};
 
 Point Scaled(Point p, float k) { return {p.X * k, p.Y * k}; }
 
@@ -46,8 +48,7 @@ Field HalfPlane(int width, int height, Point o, float angle) {
 // Paints a part with a thin dark outline, so that overlapping limbs of one
 // colour stay apart when the picture is shrunk.
 void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
-  Paint(image, Dilated(mask, outline), Rgb(0x0A0A10));
-  Paint(image, mask, colour);
+  PaintOutlined(image, mask, colour, Rgb(0x0A0A10), outline);
 }
 
 // A paintball mask seen from the front: the wearer's headwrap in the team's
@@ -65,20 +66,15 @@ void DrawHead(Image& image, const Person& p) {
   const auto local = [&](float u, float v) {
     return Point{c.X + (u * rx) * ca - (v * ry) * sa, c.Y + (u * rx) * sa + (v * ry) * ca};
   };
-  Field head(image.Width, image.Height);
-  FillEllipse(head, c.X, c.Y, rx, ry);
+  const Field head = kOwn.Ellipse(image, c, rx, ry);
   const Point n0 =
       At(p, {(b.Shoulder[0].X + b.Shoulder[1].X) * 0.5f, (b.Shoulder[0].Y + b.Shoulder[1].Y) * 0.5f});
-  Field neck(image.Width, image.Height);
-  ThickLine(neck, n0.X, n0.Y, c.X, c.Y, 0.07f * s);
-  PaintPart(image, neck, Rgb(0x202028));
+  PaintPart(image, kOwn.Line(image, n0, c, 0.07f * s), Rgb(0x202028));
 
   PaintPart(image, head, p.Colours.Trim);
   if (back) {
     // The strap round the back of the head.
-    Field strap(image.Width, image.Height);
-    const Point a = local(-1.1f, 0.05f), z = local(1.1f, 0.05f);
-    ThickLine(strap, a.X, a.Y, z.X, z.Y, 0.035f * s);
+    const Field strap = kOwn.Line(image, local(-1.1f, 0.05f), local(1.1f, 0.05f), 0.035f * s);
     Paint(image, Multiplied(strap, head), Rgb(0x15151A));
     ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.5f);
     return;
@@ -90,15 +86,11 @@ void DrawHead(Image& image, const Person& p) {
   Field shell = Multiplied(head, HalfPlane(image.Width, image.Height, edge, b.Tilt));
   Paint(image, shell, p.Colours.Shell);
   // The visor's brim over the lens.
-  Field brim(image.Width, image.Height);
-  const Point v0 = local(-1.05f, -0.42f + drop), v1 = local(1.05f, -0.42f + drop);
-  ThickLine(brim, v0.X, v0.Y, v1.X, v1.Y, 0.028f * s);
-  Paint(image, brim, Rgb(0x101014));
-  Field lens(image.Width, image.Height);
+  Paint(image, kOwn.Line(image, local(-1.05f, -0.42f + drop), local(1.05f, -0.42f + drop), 0.028f * s),
+        Rgb(0x101014));
   const float lensHeight = 0.05f * s * (1.0f - 0.5f * b.Bow);
   const Point l0 = local(-0.62f, -0.08f + drop), l1 = local(0.62f, -0.08f + drop);
-  ThickLine(lens, l0.X, l0.Y, l1.X, l1.Y, lensHeight);
-  lens = Multiplied(lens, head);
+  const Field lens = Multiplied(kOwn.Line(image, l0, l1, lensHeight), head);
   PaintVertical(image, lens,
                 Gradient{{0.0f, Lerp(p.Colours.Lens, kWhite, 0.55f)},
                          {0.5f, p.Colours.Lens},
@@ -153,8 +145,8 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
     Field digits = PlacedText(image.Width, image.Height, number, font, 0, cx, capTop);
     Paint(image, Multiplied(digits, torso), p.Colours.Trim);
   } else {
-    Field band(image.Width, image.Height);
-    ThickLine(band, sl.X - 0.1f * s, sl.Y + 0.085f * s, sr.X + 0.1f * s, sr.Y + 0.085f * s, 0.045f * s);
+    const Field band = kOwn.Line(image, {sl.X - 0.1f * s, sl.Y + 0.085f * s},
+                                 {sr.X + 0.1f * s, sr.Y + 0.085f * s}, 0.045f * s);
     Paint(image, Multiplied(band, torso), p.Colours.Trim);
   }
   DrawHead(image, p);
