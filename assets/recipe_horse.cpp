@@ -5,7 +5,6 @@
 // the race shows one after the other every tick.
 
 #include <array>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -108,8 +107,9 @@ constexpr Color kSilkTrim = Rgb(0xFFD81E);
 
 Field Blank(const Image& image) { return Field(image.Width, image.Height); }
 
-// Strokes and ovals are placed in the final picture's pixels.
+// Shapes are placed in the final picture's pixels.
 constexpr Placement kAt{{0.0f, 0.0f}, kS, 1.0f};
+constexpr BigShapes kBig{kS};
 
 // Shaded as a rounded form lit from above and in front.
 void Solid(Image& image, const Field& mask, Color colour, float strength = 0.6f) {
@@ -165,12 +165,11 @@ void PaintHorse(Image& image, const HorsePose& p) {
 
 void DrawJockey(Image& image, const HorsePose& p) {
   // A saddle cloth under the seat, then the rider: boots, breeches, silks.
-  Field cloth = Blank(image);
   const Point clothAt{p.Seat.X - 0.5f, p.Seat.Y + 5.0f};
-  FillPolygon(cloth, std::array<Point, 4>{{{(clothAt.X - 3.0f) * kS, (clothAt.Y - 2.0f) * kS},
-                                           {(clothAt.X + 3.0f) * kS, (clothAt.Y - 2.0f) * kS},
-                                           {(clothAt.X + 2.0f) * kS, (clothAt.Y + 2.5f) * kS},
-                                           {(clothAt.X - 3.0f) * kS, (clothAt.Y + 2.5f) * kS}}});
+  const Field cloth = kBig.Polygon(image, {{clothAt.X - 3.0f, clothAt.Y - 2.0f},
+                                           {clothAt.X + 3.0f, clothAt.Y - 2.0f},
+                                           {clothAt.X + 2.0f, clothAt.Y + 2.5f},
+                                           {clothAt.X - 3.0f, clothAt.Y + 2.5f}});
   Solid(image, cloth, Rgb(0xF4F2EA), 0.3f);
 
   Field reins = Blank(image);

@@ -61,7 +61,7 @@ float ProfileRadius(std::span<const Point> p, float y) {
 
 // A body turned on a lathe round the upright through cx: the profile's X is
 // the radius at row Y, top to bottom.
-void Revolve(Relief& r, float cx, std::span<const Point> profile, float lift = 0.0f) {
+void Revolve(Relief& r, float cx, std::span<const Point> profile) {
   const int y0 = static_cast<int>(std::floor(profile.front().Y));
   const int y1 = static_cast<int>(std::ceil(profile.back().Y));
   for (int y = std::max(y0, 0); y < std::min(y1, kHeight); ++y) {
@@ -72,7 +72,7 @@ void Revolve(Relief& r, float cx, std::span<const Point> profile, float lift = 0
     for (int x = static_cast<int>(cx - radius) - 1; x <= static_cast<int>(cx + radius) + 1; ++x) {
       const float d = std::fabs(static_cast<float>(x) + 0.5f - cx);
       const float h = std::sqrt(std::max(radius * radius - d * d, 0.0f));
-      Put(r, x, y, h + lift, radius - d + 0.5f);
+      Put(r, x, y, h, radius - d + 0.5f);
     }
   }
 }
@@ -110,23 +110,22 @@ std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps = 24) {
 }
 
 // A block with rounded edges `bevel` pixels wide: plinths and plates.
-void Block(Relief& r, float left, float top, float right, float bottom, float bevel, float lift = 0.0f) {
+void Block(Relief& r, float left, float top, float right, float bottom, float bevel) {
   for (int y = static_cast<int>(top); y <= static_cast<int>(bottom); ++y) {
     for (int x = static_cast<int>(left); x <= static_cast<int>(right); ++x) {
       const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
       const float d = std::min({fx - left, right - fx, fy - top, bottom - fy});
       if (d <= -0.5f) continue;
       const float e = std::min(std::max(d, 0.0f), bevel);
-      Put(r, x, y, std::sqrt(std::max(bevel * bevel - (bevel - e) * (bevel - e), 0.0f)) + lift, d + 0.5f);
+      Put(r, x, y, std::sqrt(std::max(bevel * bevel - (bevel - e) * (bevel - e), 0.0f)), d + 0.5f);
     }
   }
 }
 
 // ---------------------------------------------------------------- shading
 
-struct Material {
-  Gradient Palette;  // reflected light 0..1, dark to bright
-};
+// A material is the light it reflects, 0..1, from dark to bright.
+using Material = Gradient;
 
 // What a mirror-like surface facing the normal sees of the studio: the
 // picture is lit by a soft box high on the left, two upright strip lights
@@ -149,19 +148,15 @@ void Shade(Image& image, const Relief& r, const Material& m) {
     const float gx = (r.Height.Clamped(x + 1, y) - r.Height.Clamped(x - 1, y)) * 0.5f;
     const float gy = (r.Height.Clamped(x, y + 1) - r.Height.Clamped(x, y - 1)) * 0.5f;
     const float inv = 1.0f / std::sqrt(gx * gx + gy * gy + 1.0f);
-    return m.Palette.SampleF(Studio(-gx * inv, -gy * inv, inv));
+    return m.SampleF(Studio(-gx * inv, -gy * inv, inv));
   });
 }
 
 // The metals share where their tones fall, from the deep shadow through the
 // body colour to the lamps' highlights; only the tones differ.
 Material Metal(const std::array<std::uint32_t, 6>& tone) {
-  return {Gradient{{0.00f, Rgb(tone[0])},
-                   {0.25f, Rgb(tone[1])},
-                   {0.50f, Rgb(tone[2])},
-                   {0.72f, Rgb(tone[3])},
-                   {0.90f, Rgb(tone[4])},
-                   {1.00f, Rgb(tone[5])}}};
+  return {{0.00f, Rgb(tone[0])}, {0.25f, Rgb(tone[1])}, {0.50f, Rgb(tone[2])},
+          {0.72f, Rgb(tone[3])}, {0.90f, Rgb(tone[4])}, {1.00f, Rgb(tone[5])}};
 }
 
 const Material kGold = Metal({0x1E0E00, 0x6A3E06, 0xC08A1E, 0xF2C84A, 0xFFEFA8, 0xFFFFF0});
@@ -169,11 +164,11 @@ const Material kSilver = Metal({0x101216, 0x434852, 0x8E95A2, 0xC9CFD9, 0xF0F3F8
 const Material kBronze = Metal({0x1A0A04, 0x5C2C12, 0xA55F2C, 0xDB955A, 0xFFD0A0, 0xFFF4E6});
 
 // Black lacquered wood for the plinths: only the lamps show in it.
-const Material kLacquer{Gradient{{0.00f, Rgb(0x000000)},
-                                 {0.45f, Rgb(0x0C0B10)},
-                                 {0.70f, Rgb(0x24222C)},
-                                 {0.90f, Rgb(0x6A6878)},
-                                 {1.00f, Rgb(0xC8C6D4)}}};
+const Material kLacquer{{0.00f, Rgb(0x000000)},
+                        {0.45f, Rgb(0x0C0B10)},
+                        {0.70f, Rgb(0x24222C)},
+                        {0.90f, Rgb(0x6A6878)},
+                        {1.00f, Rgb(0xC8C6D4)}};
 
 // ---------------------------------------------------------------- pieces
 
@@ -217,7 +212,7 @@ void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
   Field inside(kWidth, kHeight);
   FillEllipse(inside, kCentre, y, rx - 1.5f, ry - 0.8f);
   PaintEach(image, inside, [&](int /*x*/, int row) {
-    return m.Palette.SampleF(0.12f + 0.3f * Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry)));
+    return m.SampleF(0.12f + 0.3f * Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry)));
   });
   Lip(image, y, rx, ry, m, 0.0f, 2.0f * kPi);
 }
