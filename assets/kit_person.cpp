@@ -220,18 +220,14 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
   const Marker m = MarkerOf(p);
 
   // The far side first: leg, then the arm that holds the trigger.
-  Field farLeg(image.Width, image.Height);
-  Stroke(farLeg, at, p.Hip, p.BackKnee, 10.0f, 8.0f);
-  Stroke(farLeg, at, p.BackKnee, p.BackFoot, 7.5f, 5.5f);
-  Shade(image, farLeg, Tone(kit.Pants, 0.7f), rim);
+  Shade(image, Limb(image, at, p.Hip, p.BackKnee, p.BackFoot, {10.0f, 8.0f, 7.5f, 5.5f}),
+        Tone(kit.Pants, 0.7f), rim);
   Field farBoot(image.Width, image.Height);
   Blob(farBoot, at, {p.BackFoot.X + 2.0f, p.BackFoot.Y - 1.5f}, 4.5f, 2.5f);
   Shade(image, farBoot, Rgb(0x0E0E12), rim);
-  Field farArm(image.Width, image.Height);
   const Point farElbow = Elbow(shoulderFar, p.Grip, 13.0f, 12.0f);
-  Stroke(farArm, at, shoulderFar, farElbow, 7.0f, 6.0f);
-  Stroke(farArm, at, farElbow, p.Grip, 6.0f, 4.5f);
-  Shade(image, farArm, Tone(kit.Jersey, 0.72f), rim);
+  Shade(image, Limb(image, at, shoulderFar, farElbow, p.Grip, {7.0f, 6.0f, 6.0f, 4.5f}),
+        Tone(kit.Jersey, 0.72f), rim);
 
   // Body: the jersey, its side panel and the pod pack on the back.
   Field torso(image.Width, image.Height);
@@ -242,15 +238,13 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
   Field pack(image.Width, image.Height);
   const Point back{(p.Hip.X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip.Y * 0.7f + p.Neck.Y * 0.3f};
   Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
-  Field nearLeg(image.Width, image.Height);
-  Stroke(nearLeg, at, p.Hip, p.FrontKnee, 10.5f, 8.5f);
-  Stroke(nearLeg, at, p.FrontKnee, p.FrontFoot, 8.0f, 5.8f);
   Shade(image, torso, kit.Jersey, rim);
   Field stripe(image.Width, image.Height);
   Stroke(stripe, at, {p.Hip.X + 1.0f, p.Hip.Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
   Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
   Shade(image, pack, Rgb(0x16161A), rim);
-  Shade(image, nearLeg, Tone(kit.Pants, 1.35f), rim);
+  Shade(image, Limb(image, at, p.Hip, p.FrontKnee, p.FrontFoot, {10.5f, 8.5f, 8.0f, 5.8f}),
+        Tone(kit.Pants, 1.35f), rim);
   Field pads(image.Width, image.Height);
   Blob(pads, at, {p.FrontKnee.X + 1.5f, p.FrontKnee.Y}, 4.2f, 4.6f);
   Field boot(image.Width, image.Height);
@@ -275,11 +269,8 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
 
   // The near arm over the marker: on the foregrip, or free to signal.
   const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);
-  Field nearArm(image.Width, image.Height);
   const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
-  Stroke(nearArm, at, shoulderNear, nearElbow, 7.5f, 6.5f);
-  Stroke(nearArm, at, nearElbow, hand, 6.5f, 4.8f);
-  Shade(image, nearArm, kit.Jersey, rim);
+  Shade(image, Limb(image, at, shoulderNear, nearElbow, hand, {7.5f, 6.5f, 6.5f, 4.8f}), kit.Jersey, rim);
   Field gloves(image.Width, image.Height);
   Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
   Blob(gloves, at, p.Grip, 2.6f, 2.6f);
@@ -330,6 +321,14 @@ void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1)
 void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
   const Point p = at(c);
   FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
+}
+
+Field Limb(const Image& image, const Placement& at, Point root, Point joint, Point end,
+           const std::array<float, 4>& w) {
+  Field f(image.Width, image.Height);
+  Stroke(f, at, root, joint, w[0], w[1]);
+  Stroke(f, at, joint, end, w[2], w[3]);
+  return f;
 }
 
 Pose Standing() {

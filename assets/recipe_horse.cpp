@@ -117,10 +117,9 @@ void Solid(Image& image, const Field& mask, Color colour, float strength = 0.6f)
 }
 
 void DrawLeg(Image& image, const Leg& leg, Color coat) {
-  Field upper = Blank(image), lower = Blank(image);
+  Field upper = Blank(image);
   Stroke(upper, kAt, leg[0], leg[1], 4.2f, 2.6f);
-  Stroke(lower, kAt, leg[1], leg[2], 2.0f, 1.6f);
-  Stroke(lower, kAt, leg[2], leg[3], 1.8f, 1.8f);
+  const Field lower = Limb(image, kAt, leg[1], leg[2], leg[3], {2.0f, 1.6f, 1.8f, 1.8f});
   Field hoof = Blank(image);
   Blob(hoof, kAt, leg[3], 1.3f, 1.1f);
   Solid(image, upper, coat);
@@ -131,11 +130,8 @@ void DrawLeg(Image& image, const Leg& leg, Color coat) {
 void PaintHorse(Image& image, const HorsePose& p) {
   DrawLeg(image, p.FarFore, kCoatFar);
   DrawLeg(image, p.FarHind, kCoatFar);
-  Field tail = Blank(image);
   const Point tailMid{(p.TailRoot.X + p.TailTip.X) * 0.5f - 0.5f, (p.TailRoot.Y + p.TailTip.Y) * 0.5f - 1.0f};
-  Stroke(tail, kAt, p.TailRoot, tailMid, 2.6f, 3.2f);
-  Stroke(tail, kAt, tailMid, p.TailTip, 3.2f, 1.0f);
-  Solid(image, tail, kPoints, 0.6f);
+  Solid(image, Limb(image, kAt, p.TailRoot, tailMid, p.TailTip, {2.6f, 3.2f, 3.2f, 1.0f}), kPoints, 0.6f);
 
   Field body = Blank(image);
   Blob(body, kAt, p.Barrel, 11.5f, 5.8f);
@@ -175,13 +171,12 @@ void DrawJockey(Image& image, const HorsePose& p) {
   Field reins = Blank(image);
   Stroke(reins, kAt, p.Hands, {p.Muzzle.X - 2.0f, p.Muzzle.Y - 0.5f}, 0.5f, 0.5f);
   Paint(image, reins, Rgb(0x1A0E08));
-  Field boot = Blank(image), breeches = Blank(image), silks = Blank(image), trim = Blank(image);
+  Field boot = Blank(image), breeches = Blank(image), silks = Blank(image);
   Stroke(boot, kAt, p.Knee, p.Foot, 2.4f, 2.0f);
   Stroke(breeches, kAt, p.Seat, p.Knee, 3.6f, 2.8f);
   Stroke(silks, kAt, p.Seat, p.Shoulder, 4.2f, 4.6f);
   const Point elbow{(p.Shoulder.X + p.Hands.X) * 0.5f + 0.5f, (p.Shoulder.Y + p.Hands.Y) * 0.5f + 1.5f};
-  Stroke(trim, kAt, p.Shoulder, elbow, 2.2f, 2.0f);
-  Stroke(trim, kAt, elbow, p.Hands, 2.0f, 1.6f);
+  const Field trim = Limb(image, kAt, p.Shoulder, elbow, p.Hands, {2.2f, 2.0f, 2.0f, 1.6f});
   Solid(image, boot, Rgb(0x141010), 0.5f);
   Solid(image, breeches, Rgb(0xF0EEE6), 0.5f);
   Solid(image, silks, kSilk);
