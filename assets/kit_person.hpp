@@ -117,8 +117,9 @@ void Shade(Image& image, const Field& mask, Color colour, float rimSide);
 // Strokes and ovals given in a placement's own pixels.
 void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1);
 void Blob(Field& f, const Placement& at, Point c, float rx, float ry);
-// A limb bent at `joint`: a stroke from `root` to the joint and one on to
-// `end`, tapering through the widths w[0], w[1] and w[2], w[3].
+// A limb, or a tail, bent once at `joint`: a stroke from `root` to the
+// joint and one on to `end`, tapering through the widths w[0], w[1] and
+// w[2], w[3].
 Field Limb(const Image& image, const Placement& at, Point root, Point joint, Point end,
            const std::array<float, 4>& w);
 

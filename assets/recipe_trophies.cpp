@@ -98,8 +98,11 @@ void Tube(Relief& r, std::span<const Point> line, float radius, float lift = 0.0
   }
 }
 
-// Points along a cubic Bezier curve.
-std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps = 24) {
+// Points along a cubic Bezier curve on one side of the upright (side -1
+// left, 1 right); its control points give their distance out from the
+// centre and their row, so one set draws both of a mirrored pair.
+std::vector<Point> Bezier(float side, Point a, Point b, Point c, Point d, int steps = 24) {
+  for (Point* p : {&a, &b, &c, &d}) p->X = kCentre + side * p->X;
   std::vector<Point> out;
   for (int i = 0; i <= steps; ++i) {
     const float t = static_cast<float>(i) / static_cast<float>(steps), u = 1.0f - t;
@@ -333,9 +336,7 @@ Image SilverCup(FontLibrary& fonts) {
 
   Relief handles;
   for (const float side : {-1.0f, 1.0f}) {
-    const auto h = Bezier({kCentre + side * 34.0f, 36.0f}, {kCentre + side * 66.0f, 30.0f},
-                          {kCentre + side * 62.0f, 72.0f}, {kCentre + side * 20.0f, 80.0f});
-    Tube(handles, h, 3.6f);
+    Tube(handles, Bezier(side, {34.0f, 36.0f}, {66.0f, 30.0f}, {62.0f, 72.0f}, {20.0f, 80.0f}), 3.6f);
   }
   Shade(image, handles, kSilver);
 
@@ -369,12 +370,8 @@ Image GoldCup(FontLibrary& fonts) {
   // Scrolled handles, each with a curl at its top.
   Relief handles;
   for (const float side : {-1.0f, 1.0f}) {
-    const auto h = Bezier({kCentre + side * 40.0f, 48.0f}, {kCentre + side * 74.0f, 40.0f},
-                          {kCentre + side * 70.0f, 92.0f}, {kCentre + side * 20.0f, 98.0f});
-    Tube(handles, h, 3.8f);
-    const auto curl = Bezier({kCentre + side * 52.0f, 44.5f}, {kCentre + side * 60.0f, 34.0f},
-                             {kCentre + side * 70.0f, 42.0f}, {kCentre + side * 64.0f, 50.0f}, 12);
-    Tube(handles, curl, 2.6f);
+    Tube(handles, Bezier(side, {40.0f, 48.0f}, {74.0f, 40.0f}, {70.0f, 92.0f}, {20.0f, 98.0f}), 3.8f);
+    Tube(handles, Bezier(side, {52.0f, 44.5f}, {60.0f, 34.0f}, {70.0f, 42.0f}, {64.0f, 50.0f}, 12), 2.6f);
   }
   Shade(image, handles, kGold);
 
@@ -468,9 +465,7 @@ Image GrandTrophy(FontLibrary& fonts) {
   // Laurel branches rising either side of the column.
   Relief laurel;
   for (const float side : {-1.0f, 1.0f}) {
-    const auto stem = Bezier({kCentre + side * 4.0f, 114.0f}, {kCentre + side * 40.0f, 110.0f},
-                             {kCentre + side * 44.0f, 76.0f}, {kCentre + side * 24.0f, 58.0f}, 14);
-    Laurel(laurel, stem, side);
+    Laurel(laurel, Bezier(side, {4.0f, 114.0f}, {40.0f, 110.0f}, {44.0f, 76.0f}, {24.0f, 58.0f}, 14), side);
   }
   Shade(image, laurel, kGold);
 
