@@ -86,8 +86,8 @@ void PaintRounded(Image& image, const Field& mask, Color colour, int radius, con
                   float strength);
 
 // Blends a colour worked out pixel by pixel, colour(x, y), over the picture
-// through the mask times `opacity`. The colour is asked for only where the
-// mask is set, and may read the pixel it replaces.
+// through the mask (of the picture's size) times `opacity`. The colour is
+// asked for only where the mask is set, and may read the pixel it replaces.
 template <typename ColourAt>
 void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity = 1.0f) {
   for (int y = 0; y < image.Height; ++y) {
