@@ -22,6 +22,11 @@ constexpr float kS = static_cast<float>(kScale);
 // the fetlock and the hoof.
 using Leg = std::array<Point, 4>;
 
+// The jockey, from the stirrup up.
+struct Rider {
+  Point Foot, Knee, Seat, Shoulder, Head, Hands;
+};
+
 // Everything in the final picture's pixels.
 struct HorsePose {
   int Width;
@@ -29,8 +34,7 @@ struct HorsePose {
   Point Withers, Poll, Muzzle;
   Point TailRoot, TailTip;
   Leg FarFore, FarHind, NearFore, NearHind;
-  // The jockey: the stirrup foot, knee, seat, shoulder, head and hands.
-  Point Foot, Knee, Seat, Shoulder, Head, Hands;
+  Rider Jockey;
 };
 
 constexpr HorsePose kStanding = {
@@ -47,12 +51,7 @@ constexpr HorsePose kStanding = {
     .FarHind = {{{13, 23}, {15, 31}, {13.5f, 37}, {14, 39}}},
     .NearFore = {{{35, 24}, {36, 31}, {36, 37}, {36.5f, 39}}},
     .NearHind = {{{16, 23}, {18, 31}, {16.5f, 37}, {17, 39}}},
-    .Foot = {27, 24},
-    .Knee = {29, 18},
-    .Seat = {23, 14},
-    .Shoulder = {26, 6.5f},
-    .Head = {27, 3.5f},
-    .Hands = {33, 13},
+    .Jockey = {{27, 24}, {29, 18}, {23, 14}, {26, 6.5f}, {27, 3.5f}, {33, 13}},
 };
 
 constexpr HorsePose kGathered = {
@@ -69,12 +68,7 @@ constexpr HorsePose kGathered = {
     .FarHind = {{{18, 23}, {24, 29}, {25, 35}, {27, 37}}},
     .NearFore = {{{38, 23}, {40, 31}, {38, 37}, {37, 39}}},
     .NearHind = {{{20, 23}, {26, 28}, {28, 34}, {30, 35}}},
-    .Foot = {32, 22},
-    .Knee = {35, 16},
-    .Seat = {28, 12},
-    .Shoulder = {36, 8},
-    .Head = {39.5f, 5.5f},
-    .Hands = {43, 12},
+    .Jockey = {{32, 22}, {35, 16}, {28, 12}, {36, 8}, {39.5f, 5.5f}, {43, 12}},
 };
 
 constexpr HorsePose kStretched = {
@@ -91,12 +85,7 @@ constexpr HorsePose kStretched = {
     .FarHind = {{{18, 24}, {13, 31}, {9, 35}, {7, 36}}},
     .NearFore = {{{38, 24}, {44, 30}, {49, 35}, {51, 36}}},
     .NearHind = {{{20, 24}, {15, 32}, {10, 37}, {7, 39}}},
-    .Foot = {32, 23},
-    .Knee = {35, 17},
-    .Seat = {28, 13},
-    .Shoulder = {36, 9},
-    .Head = {39.5f, 6.5f},
-    .Hands = {44, 13},
+    .Jockey = {{32, 23}, {35, 17}, {28, 13}, {36, 9}, {39.5f, 6.5f}, {44, 13}},
 };
 
 constexpr Color kCoat = Rgb(0x9A5426);
@@ -159,7 +148,7 @@ void PaintHorse(Image& image, const HorsePose& p) {
   DrawLeg(image, p.NearHind, kCoat);
 }
 
-void DrawJockey(Image& image, const HorsePose& p) {
+void DrawJockey(Image& image, const Rider& p, Point muzzle) {
   // A saddle cloth under the seat, then the rider: boots, breeches, silks.
   const Point clothAt{p.Seat.X - 0.5f, p.Seat.Y + 5.0f};
   const Field cloth = kBig.Polygon(image, {{clothAt.X - 3.0f, clothAt.Y - 2.0f},
@@ -169,7 +158,7 @@ void DrawJockey(Image& image, const HorsePose& p) {
   Solid(image, cloth, Rgb(0xF4F2EA), 0.3f);
 
   Field reins = Blank(image);
-  Stroke(reins, kAt, p.Hands, {p.Muzzle.X - 2.0f, p.Muzzle.Y - 0.5f}, 0.5f, 0.5f);
+  Stroke(reins, kAt, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f);
   Paint(image, reins, Rgb(0x1A0E08));
   Field boot = Blank(image), breeches = Blank(image), silks = Blank(image);
   Stroke(boot, kAt, p.Knee, p.Foot, 2.4f, 2.0f);
@@ -202,7 +191,7 @@ Image DrawHorse(FontLibrary& /*fonts*/, int phase) {
   const HorsePose& pose = phase == 1 ? kStanding : phase == 2 ? kGathered : kStretched;
   return Supersampled(pose.Width, 41, kScale, [&](Image& image) {
     PaintHorse(image, pose);
-    DrawJockey(image, pose);
+    DrawJockey(image, pose.Jockey, pose.Muzzle);
   });
 }
 
