@@ -158,4 +158,15 @@ void Overcast(Image& image, float amount) {
   }
 }
 
+void PaintRounded(Image& image, const Field& mask, Color colour, int radius, const LightDir& light,
+                  float strength) {
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, radius, light.X, light.Y, light.Z, light.Depth), mask, strength);
+}
+
+void PaintOutlined(Image& image, const Field& mask, Color colour, Color ink, int width) {
+  Paint(image, Dilated(mask, width), ink);
+  Paint(image, mask, colour);
+}
+
 }  // namespace vantoro::art

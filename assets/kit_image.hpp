@@ -87,4 +87,34 @@ void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int
 // lightness: the dull light after a defeat.
 void Overcast(Image& image, float amount);
 
+// A light to round solid shapes by, as Lighting takes it: the direction
+// (X, Y, Z) it comes from and the depth given to the bevel's heights.
+struct LightDir {
+  float X, Y, Z, Depth;
+};
+
+// Paints the mask in `colour` and rounds it: a bevel `radius` pixels wide,
+// lit from `light`, brightening and darkening by up to `strength`.
+void PaintRounded(Image& image, const Field& mask, Color colour, int radius, const LightDir& light,
+                  float strength);
+
+// Blends a colour worked out pixel by pixel, colour(x, y), over the picture
+// through the mask (of the picture's size) times `opacity`. The colour is
+// asked for only where the mask is set, and may read the pixel it replaces.
+template <typename ColourAt>
+void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity = 1.0f) {
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const float a = mask(x, y);
+      if (a <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), colour(x, y), a * opacity));
+    }
+  }
+}
+
+// Paints the mask in `colour` over its outline, `width` pixels wide in
+// `ink`, so that parts of one colour stay apart where they overlap.
+void PaintOutlined(Image& image, const Field& mask, Color colour, Color ink, int width);
+
 }  // namespace vantoro::art
