@@ -138,32 +138,40 @@ void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, float middl
   }
 }
 
+// The numbers that set the styles apart: the cap of hair as a ragged
+// ellipse round (X, Y) in head units, the hairline CutFace leaves, and the
+// crown the strands run out from. In the order of Hair.
+struct HairCut {
+  float X, Y, Rx, Ry, Rag;
+  float Middle, Temple, Sideburn;
+  float CrownX, CrownY;
+};
+constexpr HairCut kHairCuts[] = {
+    {0.0f, -0.55f, 1.08f, 1.25f, 0.04f, -0.9f, -0.55f, 0.2f, 0.3f, -1.7f},     // Crop
+    {0.0f, -0.5f, 1.02f, 1.18f, 0.01f, -0.95f, -0.6f, 0.1f, 0.0f, -1.75f},     // Buzz
+    {0.0f, -0.55f, 1.07f, 1.22f, 0.03f, -0.9f, -0.6f, 0.1f, 0.0f, -1.1f},      // Spiky
+    {0.0f, -0.72f, 1.2f, 1.2f, 0.1f, -0.85f, -0.55f, 0.1f, 0.0f, -1.75f},      // Curls
+    {-0.02f, -0.55f, 1.1f, 1.26f, 0.04f, -0.92f, -0.55f, 0.2f, 0.45f, -1.6f},  // Swept
+    {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Long
+    {0.0f, -0.55f, 1.06f, 1.22f, 0.015f, -0.92f, -0.58f, 0.2f, 0.0f, -1.9f},   // Ponytail
+    {0.0f, -0.4f, 1.25f, 1.45f, 0.03f, -0.5f, -0.4f, 1.2f, 0.0f, -1.75f},      // Bob
+    {0.0f, -0.55f, 1.06f, 1.22f, 0.015f, -0.92f, -0.58f, 0.2f, 0.0f, -1.9f},   // Bun
+    {0.0f, -0.55f, 1.08f, 1.24f, 0.015f, -0.92f, -0.55f, 0.2f, 0.0f, -1.7f},   // Braids
+    {0.0f, -0.6f, 1.05f, 1.18f, 0.02f, -0.92f, -0.55f, 0.0f, 0.0f, -1.75f},    // Puff
+    {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Shoulder
+};
+
 HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
-  HairMasks h{Field(fr.W, fr.H), Field(fr.W, fr.H), {fr.X(0.0f), fr.Y(-1.75f)}};
+  HairCut cut = kHairCuts[static_cast<int>(look.Style)];
   const Noise noise(look.Seed * 31u + 5u);
   Random rng(look.Seed * 977u);
   const float u = fr.Unit;
   auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
+  HairMasks h{Field(fr.W, fr.H), Field(fr.W, fr.H), {}};
+  RaggedEllipse(h.Front, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
+  // What is cut with the face: spikes, a quiff, a bob's straight edge, long locks.
   switch (look.Style) {
-    case Hair::Buzz:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.5f), u * 1.02f, u * 1.18f, 0.01f);
-      CutFace(h.Front, look, fr, -0.95f, -0.6f, 0.1f);
-      h.Short = true;
-      break;
-    case Hair::Crop:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.25f, 0.04f);
-      CutFace(h.Front, look, fr, -0.9f, -0.55f, 0.2f);
-      h.Crown = at(0.3f, -1.7f);
-      break;
-    case Hair::Swept:
-      RaggedEllipse(h.Front, noise, fr.X(-0.02f), fr.Y(-0.55f), u * 1.1f, u * 1.26f, 0.04f);
-      // A quiff lifted over the side part.
-      RaggedEllipse(h.Front, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
-      h.Crown = at(0.45f, -1.6f);
-      break;
     case Hair::Spiky:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.07f, u * 1.22f, 0.03f);
       for (int i = 0; i < 15; ++i) {
         const float a = kPi * (1.06f + 0.88f * static_cast<float>(i) / 14.0f) + rng.Range(-0.05f, 0.05f);
         const float bx = fr.X(0.0f) + std::cos(a) * u * 0.9f, by = fr.Y(-0.6f) + std::sin(a) * u * 1.05f;
@@ -171,30 +179,20 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
         TaperedLine(h.Front, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
                     1.5f);
       }
-      CutFace(h.Front, look, fr, -0.9f, -0.6f, 0.1f);
-      h.Crown = at(0.0f, -1.1f);
       break;
-    case Hair::Curls:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.72f), u * 1.2f, u * 1.2f, 0.1f);
-      CutFace(h.Front, look, fr, -0.85f, -0.55f, 0.1f);
-      h.Curly = true;
+    case Hair::Swept:
+      // A quiff lifted over the side part.
+      RaggedEllipse(h.Front, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
       break;
-    case Hair::Puff:
-      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f);
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.05f, u * 1.18f, 0.02f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.0f);
-      h.Curly = true;
-      break;
+    case Hair::Puff: RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f); break;
     case Hair::Long:
     case Hair::Shoulder: {
       const bool shoulder = look.Style == Hair::Shoulder;
-      const bool fringe = look.Seed % 2 == 1;
       const float len = shoulder ? 2.3f : 3.0f;
       const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
                                     at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
       FillPolygon(h.Back, back);
       RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.14f, u * 1.25f, 0.03f);
       // Locks falling either side of the face, in front of the shoulders,
       // with ragged ends.
       for (const float side : {-1.0f, 1.0f}) {
@@ -212,46 +210,42 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
                at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
         }
       }
-      CutFace(h.Front, look, fr, fringe ? -0.42f : -0.9f, fringe ? -0.35f : -0.55f, 1.2f);
-      h.Crown = at(fringe ? 0.0f : 0.3f, -1.7f);
+      if (look.Seed % 2 == 1) {
+        // A fringe: the hairline low over the forehead, the strands from the top.
+        cut.Middle = -0.42f;
+        cut.Temple = -0.35f;
+        cut.CrownX = 0.0f;
+      }
       break;
     }
-    case Hair::Ponytail:
-    case Hair::Bun:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.06f, u * 1.22f, 0.015f);
-      CutFace(h.Front, look, fr, -0.92f, -0.58f, 0.2f);
-      if (look.Style == Hair::Bun) {
-        RaggedEllipse(h.Front, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
-      } else {
-        // The tail brought forward over one shoulder.
-        Lock(h.Back, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
-        Lock(h.Front, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
-      }
-      h.Crown = at(0.0f, -1.9f);
-      break;
     case Hair::Bob:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.4f), u * 1.25f, u * 1.45f, 0.03f);
       // Cut straight just below the jaw.
       for (int y = static_cast<int>(fr.Y(1.05f)); y < fr.H; ++y) {
         const float keep = Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
         for (int x = 0; x < fr.W; ++x) h.Front(x, y) *= keep;
       }
-      CutFace(h.Front, look, fr, -0.5f, -0.4f, 1.2f);
-      h.Crown = at(0.0f, -1.75f);
       break;
-    case Hair::Braids:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.24f, 0.015f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
-      for (int i = 0; i < 8; ++i) {
-        const float side = i < 4 ? -1.0f : 1.0f;
-        const float k = static_cast<float>(i % 4);
-        Field& layer = i % 2 == 0 ? h.Front : h.Back;
-        Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
-             at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
-      }
-      h.Crown = at(0.0f, -1.7f);
-      h.Braided = true;
-      break;
+    default: break;
+  }
+  CutFace(h.Front, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
+  h.Crown = at(cut.CrownX, cut.CrownY);
+  h.Curly = look.Style == Hair::Curls || look.Style == Hair::Puff;
+  h.Short = look.Style == Hair::Buzz;
+  h.Braided = look.Style == Hair::Braids;
+  // What lies over the cut: a bun, a ponytail brought forward over one
+  // shoulder, braids.
+  if (look.Style == Hair::Bun)
+    RaggedEllipse(h.Front, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
+  if (look.Style == Hair::Ponytail) {
+    Lock(h.Back, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
+    Lock(h.Front, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
+  }
+  for (int i = 0; h.Braided && i < 8; ++i) {
+    const float side = i < 4 ? -1.0f : 1.0f;
+    const float k = static_cast<float>(i % 4);
+    Field& layer = i % 2 == 0 ? h.Front : h.Back;
+    Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
+         at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
   }
   const bool longHair = look.Style == Hair::Long || look.Style == Hair::Shoulder || look.Style == Hair::Bun ||
                         look.Style == Hair::Ponytail || look.Style == Hair::Bob;
