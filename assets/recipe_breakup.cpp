@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
@@ -209,6 +210,8 @@ class Sheet {
   int W = kW, H = kH;  // large pixels
 
   Field Blank() const { return Field(W, H); }
+  // The tile of the large picture under the sheet, to be pasted back.
+  Region Cut(const Image& big) const { return Crop(big, X0 * kS, Y0 * kS, X0 * kS + W, Y0 * kS + H); }
   float BX(float x) const { return (x - static_cast<float>(X0)) * kS; }
   float BY(float y) const { return (y - static_cast<float>(Y0)) * kS; }
   // Back from a large pixel's centre to the final picture.
@@ -262,23 +265,6 @@ class Sheet {
   }
 };
 
-// The tile of the large picture under a sheet, and back.
-Image Cut(const Image& image, const Sheet& s) {
-  Image tile(s.W, s.H);
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x)
-      tile.Pixels[tile.Index(x, y)] = image.Pixels[image.Index(x + s.X0 * kS, y + s.Y0 * kS)];
-  }
-  return tile;
-}
-
-void Put(Image& image, const Image& tile, const Sheet& s) {
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x)
-      image.Pixels[image.Index(x + s.X0 * kS, y + s.Y0 * kS)] = tile.Pixels[tile.Index(x, y)];
-  }
-}
-
 Field Soft(Field f, int radius) {
   BoxBlur(f, radius, 2);
   return f;
@@ -298,13 +284,11 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   const int x1 = std::min(ink.Right + margin, mask.Width), y1 = std::min(ink.Bottom + margin, mask.Height);
   const int w = x1 - x0, h = y1 - y0;
   Field part(w, h);
-  Image tile(w, h);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      part(x, y) = mask(x + x0, y + y0);
-      tile.Pixels[tile.Index(x, y)] = image.Pixels[image.Index(x + x0, y + y0)];
-    }
+    for (int x = 0; x < w; ++x) part(x, y) = mask(x + x0, y + y0);
   }
+  Region box = Crop(image, x0, y0, x1, y1);
+  Image& tile = box.Pixels;
   Paint(tile, part, colour);
   // Falling off across the form, away from the lamp.
   const float left = static_cast<float>(ink.Left - x0), span = static_cast<float>(ink.Right - ink.Left);
@@ -323,15 +307,11 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   Field edge = Rim(part, 3 * kS, -kS);
   BoxBlur(edge, kS, 2);
   AddLight(tile, Multiplied(edge, part), Rgb(0x4A6A9A), rim);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) image.Pixels[image.Index(x + x0, y + y0)] = tile.Pixels[tile.Index(x, y)];
-  }
+  Paste(image, box);
 }
 
-// Darkens a picture by a soft mask, like a shadow falling across it.
-void Shade(Image& image, const Field& mask, float amount, Color tint = Rgb(0x06060E)) {
-  Paint(image, mask, tint, amount);
-}
+// The colour of shadow in the dim room.
+constexpr Color kShadow = Rgb(0x06060E);
 
 // The head's shadow down the neck, deepest under the jaw (row `top`) and
 // gone by row `bottom`.
@@ -341,7 +321,7 @@ void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, floa
     const float k = SmoothStep(bottom, top, s.Small(0, y).Y) * 0.7f;
     for (int x = 0; x < s.W; ++x) shadow(x, y) *= k;
   }
-  Shade(image, shadow, 1.0f);
+  Paint(image, shadow, kShadow, 1.0f);
 }
 
 // ---------------------------------------------------------------- faces
@@ -457,12 +437,12 @@ void DrawEar(const Sheet& s, Image& image, const HeadFrame& h) {
   s.Curve(crease,
           {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
           0.05f * f.Size, 0.03f * f.Size);
-  Shade(image, Soft(crease, 2 * kS), 0.5f, Rgb(0x2A1418));
+  Paint(image, Soft(crease, 2 * kS), Rgb(0x2A1418), 0.5f);
   PaintSkin(image, ear, f.Skin, HeadLight(s, ear, h));
   Paint(image, ear, Rgb(0xB0504A), 0.12f);
   Field bowl = s.Blank();
   s.PolyV(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
-  Shade(image, Multiplied(Soft(bowl, kS), ear), 0.55f, Rgb(0x3A1A18));
+  Paint(image, Multiplied(Soft(bowl, kS), ear), Rgb(0x3A1A18), 0.55f);
   Field rim = s.Blank();
   s.Curve(rim, {h.At(u + side * 0.06f, -0.08f), h.At(u + side * 0.13f, 0.08f), h.At(u + side * 0.08f, 0.32f)},
           0.025f * f.Size, 0.015f * f.Size);
@@ -478,7 +458,7 @@ void DrawEye(const Sheet& s, Image& image, const HeadFrame& h, float fu, float s
   // The socket: a soft shadow the brow throws over the eye.
   Field socket = s.Blank();
   s.PolyV(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
-  Shade(image, Soft(socket, 5 * kS), 0.42f, Rgb(0x2A1418));
+  Paint(image, Soft(socket, 5 * kS), Rgb(0x2A1418), 0.42f);
 
   // An almond, its upper lid heavy and low: bored, tired, sulking.
   std::vector<Point> almond;
@@ -514,7 +494,7 @@ void DrawEye(const Sheet& s, Image& image, const HeadFrame& h, float fu, float s
     lash.push_back(p);
   }
   s.Curve(upper, lash, 0.022f * f.Size, 0.03f * f.Size);
-  Shade(image, Subtracted(white, Soft(Shifted(white, 0, 3 * kS), kS)), 0.35f, Rgb(0x2A1A1A));
+  Paint(image, Subtracted(white, Soft(Shifted(white, 0, 3 * kS), kS)), Rgb(0x2A1A1A), 0.35f);
   Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
   // The crease of the heavy lid above.
   Field crease = s.Blank();
@@ -524,7 +504,7 @@ void DrawEye(const Sheet& s, Image& image, const HeadFrame& h, float fu, float s
     fold.push_back(h.At(u + t * w, -0.13f - 0.035f * (1.0f - t * t) + 0.02f * t * side));
   }
   s.Curve(crease, fold, 0.012f * f.Size, 0.016f * f.Size);
-  Shade(image, Soft(crease, kS), 0.5f, Rgb(0x3A2020));
+  Paint(image, Soft(crease, kS), Rgb(0x3A2020), 0.5f);
   // A small catch light keeps the eye alive.
   Field glint = s.Blank();
   const Point g = h.At(u + f.Gaze * w * 0.5f - 0.03f, -0.02f);
@@ -558,18 +538,18 @@ void DrawNose(const Sheet& s, Image& image, const HeadFrame& h) {
       side,
       {h.At(bridge + off, -0.12f), h.At((bridge + tip) * 0.5f + off, 0.2f), h.At(tip + off * 0.9f, 0.44f)},
       0.05f * f.Size, 0.09f * f.Size);
-  Shade(image, Soft(side, 3 * kS), 0.4f, Rgb(0x2A1418));
+  Paint(image, Soft(side, 3 * kS), Rgb(0x2A1418), 0.4f);
   // Under the nose and the nostrils.
   Field under = s.Blank();
   const Point base = h.At(tip, 0.5f);
   s.Oval(under, base.X, base.Y, 0.17f * f.Size, 0.05f * f.Size);
-  Shade(image, Soft(under, 2 * kS), 0.5f, Rgb(0x2A1418));
+  Paint(image, Soft(under, 2 * kS), Rgb(0x2A1418), 0.5f);
   Field nostrils = s.Blank();
   for (const float d : {-0.085f, 0.085f}) {
     const Point n = h.At(tip + d * h.Facing(d), 0.48f);
     s.Oval(nostrils, n.X, n.Y, 0.035f * f.Size, 0.022f * f.Size);
   }
-  Shade(image, Soft(nostrils, kS), 0.65f, Rgb(0x1A0A0A));
+  Paint(image, Soft(nostrils, kS), Rgb(0x1A0A0A), 0.65f);
   // Light along the bridge and on the tip.
   Field light = s.Blank();
   s.Curve(light, {h.At(bridge - 0.03f, -0.05f), h.At(tip - 0.03f, 0.4f)}, 0.025f * f.Size, 0.05f * f.Size);
@@ -593,7 +573,7 @@ void DrawMouth(const Sheet& s, Image& image, const HeadFrame& h) {
   Field underLip = s.Blank();
   const Point ul = h.At(h.Wrap(0.0f), 0.95f);
   s.Oval(underLip, ul.X, ul.Y, 0.14f * f.Size, 0.03f * f.Size);
-  Shade(image, Soft(underLip, 2 * kS), 0.35f, Rgb(0x2A1418));
+  Paint(image, Soft(underLip, 2 * kS), Rgb(0x2A1418), 0.35f);
   Field crease = s.Blank();
   s.Curve(crease, line, 0.03f * f.Size, 0.03f * f.Size);
   Paint(image, Soft(crease, kS / 2 + 1), Rgb(0x4A2220), 0.85f);
@@ -659,7 +639,7 @@ void DrawStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& 
     const float x = static_cast<float>(i % w), y = static_cast<float>(i / w);
     jaw.Values[i] *= 0.6f + 0.4f * grain.Value(x * 0.7f, y * 0.7f);
   }
-  Shade(image, jaw, 0.28f, Rgb(0x2A2220));
+  Paint(image, jaw, Rgb(0x2A2220), 0.28f);
 }
 
 void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, float hairline) {
@@ -685,7 +665,7 @@ void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, f
             {h.At(h.Wrap(u), 0.48f), h.At(h.Wrap(u + side * 0.1f), 0.7f), h.At(h.Wrap(u * 0.85f), 0.88f)},
             0.12f * f.Size, 0.04f * f.Size);
   }
-  Shade(image, Multiplied(Soft(hollows, 4 * kS), head), 0.16f, Rgb(0x2A1418));
+  Paint(image, Multiplied(Soft(hollows, 4 * kS), head), Rgb(0x2A1418), 0.16f);
   DrawNose(s, image, h);
   DrawEye(s, image, h, -0.4f, -1.0f);
   DrawEye(s, image, h, 0.4f, 1.0f);
@@ -695,8 +675,8 @@ void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, f
   const Field hair = HairMask(s, h, seed, hairline);
   DrawHair(s, image, hair, h, seed);
   // The hair throws a soft shadow on the forehead.
-  Shade(image, Multiplied(Subtracted(Soft(Shifted(hair, kS, 3 * kS), 3 * kS), hair), head), 0.45f,
-        Rgb(0x1A1010));
+  Paint(image, Multiplied(Subtracted(Soft(Shifted(hair, kS, 3 * kS), 3 * kS), hair), head), Rgb(0x1A1010),
+        0.45f);
 }
 
 // ---------------------------------------------------------------- bodies
@@ -749,9 +729,9 @@ void DrawRoom(const Sheet& s, Image& image) {
   Paint(image, sill, Rgb(0x141012));
   // Out of focus behind the two of them.
   const Sheet around(270, 34, 100, 150);
-  Image blurred = Cut(image, around);
-  BoxBlur(blurred, 2 * kS, 2);
-  Put(image, blurred, around);
+  Region blurred = around.Cut(image);
+  BoxBlur(blurred.Pixels, 2 * kS, 2);
+  Paste(image, blurred);
   // A bench and a kit bag in the gloom behind them.
   Field bench = s.Blank();
   s.Poly(bench, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}});
@@ -811,7 +791,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   s.Curve(folds, {{90.0f, 250.0f}, {110.0f, 262.0f}, {118.0f, 290.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{170.0f, 240.0f}, {158.0f, 262.0f}, {160.0f, 282.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{80.0f, 400.0f}, {110.0f, 410.0f}, {128.0f, 440.0f}}, 3.0f, 1.0f);
-  Shade(image, Multiplied(Soft(folds, 3 * kS), torso), 0.35f);
+  Paint(image, Multiplied(Soft(folds, 3 * kS), torso), kShadow, 0.35f);
   // The team's splat badge on the chest.
   Random rng(0xB0B1);
   Field badge = s.Blank();
@@ -837,7 +817,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   Field upper = s.Blank();
   s.Taper(upper, 66.0f, 238.0f, 58.0f, 330.0f, 48.0f, 40.0f);
   s.Taper(upper, 194.0f, 238.0f, 202.0f, 332.0f, 48.0f, 40.0f);
-  Shade(image, Soft(Shifted(upper, 5 * kS, 3 * kS), 4 * kS), 0.5f);
+  Paint(image, Soft(Shifted(upper, 5 * kS, 3 * kS), 4 * kS), kShadow, 0.5f);
   Volume(image, upper, kit.Jersey, 12 * kS);
   Field pads = s.Blank();
   s.Taper(pads, 60.0f, 304.0f, 58.0f, 332.0f, 40.0f, 38.0f);
@@ -847,7 +827,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   // the right arm; the right one on top, its hand tucked out of sight.
   Field under = s.Blank();
   s.Taper(under, 58.0f, 332.0f, 186.0f, 316.0f, 34.0f, 28.0f);
-  Shade(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), 0.55f);
+  Paint(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), kShadow, 0.55f);
   Volume(image, under, Rgb(0x6A1820), 10 * kS);
   Field hand = s.Blank();
   s.Oval(hand, 188.0f, 310.0f, 13.0f, 16.0f);
@@ -862,10 +842,10 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
     const float y = 300.0f + static_cast<float>(k) * 7.0f - 3.5f;
     s.Line(knuckles, 192.0f, y, 204.0f, y + 2.0f, 1.2f);
   }
-  Shade(image, Soft(knuckles, kS), 0.5f);
+  Paint(image, Soft(knuckles, kS), kShadow, 0.5f);
   Field over = s.Blank();
   s.Taper(over, 202.0f, 334.0f, 80.0f, 310.0f, 34.0f, 30.0f);
-  Shade(image, Soft(Shifted(over, 0, 7 * kS), 5 * kS), 0.6f);
+  Paint(image, Soft(Shifted(over, 0, 7 * kS), 5 * kS), kShadow, 0.6f);
   Volume(image, over, Rgb(0x741A22), 10 * kS);
   // Its fist, jammed against the other arm.
   Field fist = s.Blank();
@@ -906,7 +886,7 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const Face& f) {
     const float u = c + static_cast<float>(k) * 0.22f;
     s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * f.Size, 0.035f * f.Size);
   }
-  Shade(image, Multiplied(vents, shell), 0.7f);
+  Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
   Field lens = s.Blank();
   s.PolyV(lens, {h.At(c - 0.9f, -0.72f), h.At(c - 0.85f, -1.0f), h.At(c + 0.85f, -1.02f),
@@ -960,7 +940,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Field folds = s.Blank();
   s.Curve(folds, {{230.0f, 260.0f}, {246.0f, 290.0f}, {244.0f, 312.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{300.0f, 380.0f}, {280.0f, 410.0f}, {278.0f, 440.0f}}, 3.0f, 1.0f);
-  Shade(image, Multiplied(Soft(folds, 3 * kS), torso), 0.35f);
+  Paint(image, Multiplied(Soft(folds, 3 * kS), torso), kShadow, 0.35f);
   // Paint from the last game on the shoulder.
   Random rng(0xB0C1);
   Field hit = s.Blank();
@@ -976,7 +956,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   s.Taper(arms, 198.0f, 340.0f, 216.0f, 450.0f, 34.0f, 28.0f);
   s.Taper(arms, 330.0f, 246.0f, 338.0f, 340.0f, 44.0f, 36.0f);
   s.Taper(arms, 338.0f, 340.0f, 322.0f, 446.0f, 34.0f, 28.0f);
-  Shade(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), 0.45f);
+  Paint(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), kShadow, 0.45f);
   Volume(image, arms, kit.Jersey, 12 * kS, 0.5f, 0.7f);
   // The pants over the wrists: the hands are in the pockets.
   Field pants = s.Blank();
@@ -985,12 +965,12 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Field pockets = s.Blank();
   s.Curve(pockets, {{196.0f, 438.0f}, {216.0f, 442.0f}, {236.0f, 436.0f}}, 4.0f, 3.0f);
   s.Curve(pockets, {{302.0f, 434.0f}, {322.0f, 440.0f}, {342.0f, 434.0f}}, 3.0f, 4.0f);
-  Shade(image, Soft(pockets, kS), 0.75f);
+  Paint(image, Soft(pockets, kS), kShadow, 0.75f);
   // The sleeves' bulge where the wrists go in.
   Field bulge = s.Blank();
   s.Oval(bulge, 216.0f, 448.0f, 16.0f, 7.0f);
   s.Oval(bulge, 322.0f, 446.0f, 16.0f, 7.0f);
-  Shade(image, Multiplied(Soft(bulge, 3 * kS), pants), 0.4f);
+  Paint(image, Multiplied(Soft(bulge, 3 * kS), pants), kShadow, 0.4f);
 }
 
 // Paint on canvas: a faint weave and the softness of a brush.
@@ -1036,37 +1016,33 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   // The far player first: the near one's shoulder overlaps. Each is
   // painted on a tile of its own, which keeps the many strokes quick.
   const Sheet farBody(164, 160, 214, 312);
-  Image tile = Cut(image, farBody);
-  DrawHandsInPockets(farBody, tile);
-  Put(image, tile, farBody);
+  Region tile = farBody.Cut(image);
+  DrawHandsInPockets(farBody, tile.Pixels);
+  Paste(image, tile);
   const Face far{{266.0f, 152.0f}, 33.0f,         0.5f,          0.1f, 0.8f,
                  Rgb(0x8A5A40),    Rgb(0x1A1412), Rgb(0x3A2418), true};
   const Sheet farTile(204, 84, 130, 126);
-  tile = Cut(image, farTile);
-  DrawFace(farTile, tile, far, 0xB0F1, -0.72f);
-  Put(image, tile, farTile);
+  tile = farTile.Cut(image);
+  DrawFace(farTile, tile.Pixels, far, 0xB0F1, -0.72f);
+  Paste(image, tile);
   const Sheet nearBody(10, 150, 220, 322);
-  tile = Cut(image, nearBody);
-  DrawFoldedArms(nearBody, tile, fonts);
-  Put(image, tile, nearBody);
+  tile = nearBody.Cut(image);
+  DrawFoldedArms(nearBody, tile.Pixels, fonts);
+  Paste(image, tile);
   const Face near{{128.0f, 136.0f}, 35.5f,         -0.42f,        -0.12f, -0.7f,
                   Rgb(0xD09A78),    Rgb(0x4A2E1E), Rgb(0x4A6A3A), false};
   const Sheet nearTile(56, 56, 146, 136);
-  tile = Cut(image, nearTile);
-  DrawFace(nearTile, tile, near, 0xB0F2, -0.62f);
-  DrawPushedUpMask(nearTile, tile, near);
-  Put(image, tile, nearTile);
+  tile = nearTile.Cut(image);
+  DrawFace(nearTile, tile.Pixels, near, 0xB0F2, -0.62f);
+  DrawPushedUpMask(nearTile, tile.Pixels, near);
+  Paste(image, tile);
   // Framed a little closer than drawn: the room's edges fall away and the
   // two fill the picture.
   constexpr float kZoom = 1.1f;
   const int cropW = static_cast<int>(kW / kZoom), cropH = static_cast<int>(kH / kZoom);
-  Image framed(cropW, cropH);
   const int left = (kW - cropW) / 2, top = kH - cropH;
-  for (int y = 0; y < cropH; ++y) {
-    for (int x = 0; x < cropW; ++x)
-      framed.Pixels[framed.Index(x, y)] = image.Pixels[image.Index(x + left, y + top)];
-  }
-  Image small = AreaResized(framed, kTeamWidth, kTeamHeight);
+  Image small =
+      AreaResized(Crop(image, left, top, left + cropW, top + cropH).Pixels, kTeamWidth, kTeamHeight);
   Grade(small);
   Canvasing(small);
   Vignette(small, 0.5f);
