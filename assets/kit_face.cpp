@@ -31,6 +31,11 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
 
 namespace {
 
+// A frame one pixel to the head unit with the eye line's middle at the
+// origin: the features' places in head units, for the soft finish to turn
+// and tilt.
+constexpr HeadFrame kHeadUnits{0.0f, 0.0f, 1.0f, 0.0f};
+
 float ChinDrop(const FaceLook& look) {
   switch (look.Features.Says) {
     case Mouth::Shout: return 0.2f * look.Features.Open;
@@ -798,18 +803,21 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man)
   }
 }
 
+// A point along the middle of one brow, t from its inner end (0) to its
+// outer end (1).
+Point BrowAt(const FaceLook& look, const HeadFrame& fr, float side, float t) {
+  const float xu = side * (0.17f + 0.52f * t);
+  const float arch = (look.Man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
+  // The inner end rises with a raised brow and sinks into a frown.
+  const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
+  return Point{fr.Fx(xu, 0.55f), fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
+}
+
 void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
   const float u = fr.Unit;
   Field brows(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
-    auto at = [&](float t) {
-      const float xu = side * (0.17f + 0.52f * t);
-      const float arch = (man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
-      // The inner end rises with a raised brow and sinks into a frown.
-      const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
-      return Point{fr.Fx(xu, 0.55f),
-                   fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
-    };
+    auto at = [&](float t) { return BrowAt(look, fr, side, t); };
     constexpr int kSteps = 10;
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
@@ -1239,19 +1247,10 @@ void DrawSoftEye(const Sheet& s, Image& image, const FaceLook& look, const HeadF
   s.Poly(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
   Paint(image, Soft(socket, 5 * s.Scale), Rgb(0x2A1418), 0.42f);
 
-  // An almond, its upper lid heavy and low: bored, tired, sulking.
+  // An almond, its upper lid heavy and low over the iris: bored, tired,
+  // sulking; the outer corner sits a touch lower.
   std::vector<Point> almond;
-  constexpr int kN = 14;
-  for (int i = 0; i <= kN; ++i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
-    const float droop = 0.025f * t * side;  // the outer corner sits a touch lower
-    almond.push_back(h.At(u + t * w, -0.055f * (1.0f - t * t) + droop));
-  }
-  for (int i = kN; i >= 0; --i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
-    const float droop = 0.025f * t * side;
-    almond.push_back(h.At(u + t * w, 0.08f * (1.0f - t * t) + droop));
-  }
+  for (const Point& p : EyeOutline(u, 0.02f, w, 0.075f, side, -0.33f)) almond.push_back(h.At(p.X, p.Y));
   Field white = s.Blank();
   s.Poly(white, almond);
   Paint(image, white, Rgb(0xC8BEB8));
@@ -1267,11 +1266,8 @@ void DrawSoftEye(const Sheet& s, Image& image, const FaceLook& look, const HeadF
   // The lid's shadow across the top of the eye, and the lash line.
   Field upper = s.Blank();
   std::vector<Point> lash;
-  for (int i = 0; i <= kN; ++i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
-    const Point p = h.At(u + t * w * 1.05f, -0.055f * (1.0f - t * t) + 0.025f * t * side);
-    lash.push_back(p);
-  }
+  const std::vector<Point> lid = EyeOutline(u, 0.02f, w * 1.05f, 0.075f, side, -0.33f);
+  for (std::size_t i = 0; i < lid.size() / 2; ++i) lash.push_back(h.At(lid[i].X, lid[i].Y));
   s.Curve(upper, lash, 0.022f * h.Unit, 0.03f * h.Unit);
   Paint(image, Subtracted(white, Soft(Shifted(white, 0, 3 * s.Scale), s.Scale)), Rgb(0x2A1A1A), 0.35f);
   Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
@@ -1294,12 +1290,10 @@ void DrawSoftEye(const Sheet& s, Image& image, const FaceLook& look, const HeadF
 void DrawSoftBrow(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float fu,
                   float side) {
   if (h.Facing(fu) < 0.1f) return;
-  // Drawn together at the inner ends: a frown, not a scowl.
   std::vector<Point> pts;
   for (int i = 0; i <= 6; ++i) {
-    const float t = static_cast<float>(i) / 6.0f;  // from the inner end out
-    const float frontal = fu - side * 0.22f + side * 0.5f * t;
-    pts.push_back(h.At(h.Wrap(frontal), -0.2f - 0.1f * t + 0.06f * t * t));
+    const Point p = BrowAt(look, kHeadUnits, side, static_cast<float>(i) / 6.0f);
+    pts.push_back(h.At(h.Wrap(p.X), p.Y));
   }
   Field brow = s.Blank();
   s.Curve(brow, pts, 0.085f * h.Unit, 0.045f * h.Unit);
@@ -1335,20 +1329,19 @@ void DrawSoftNose(const Sheet& s, Image& image, const HeadFrame& h) {
 }
 
 void DrawSoftMouth(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h) {
+  const MouthShape m = MouthFor(look, kHeadUnits, look.Man);
   std::vector<Point> line;
   for (int i = 0; i <= 8; ++i) {
     const float t = -1.0f + 2.0f * static_cast<float>(i) / 8;
-    // Pressed flat, the corners turned down.
-    const float v = 0.78f + 0.045f * t * t - 0.015f * (1.0f - t * t);
-    line.push_back(h.At(h.Wrap(t * 0.27f), v));
+    line.push_back(h.At(h.Wrap(m.Px(t)), m.Y - m.Lift(t)));
   }
   Field lips = s.Blank();
   // The lower lip, a little fuller, catching some light.
-  const Point lower = h.At(h.Wrap(0.0f), 0.86f);
+  const Point lower = h.At(h.Wrap(0.0f), m.Y + 0.08f);
   s.Oval(lips, lower.X, lower.Y, 0.18f * h.Unit * h.Facing(0.0f), 0.055f * h.Unit);
   Paint(image, Soft(lips, 2 * s.Scale), Lerp(look.Skin, Rgb(0xA04A4A), 0.35f), 0.6f);
   Field underLip = s.Blank();
-  const Point ul = h.At(h.Wrap(0.0f), 0.95f);
+  const Point ul = h.At(h.Wrap(0.0f), m.Y + 0.17f);
   s.Oval(underLip, ul.X, ul.Y, 0.14f * h.Unit, 0.03f * h.Unit);
   Paint(image, Soft(underLip, 2 * s.Scale), Rgb(0x2A1418), 0.35f);
   Field crease = s.Blank();

@@ -599,8 +599,11 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
                  .HairColour = Rgb(0x1A1412),
                  .Iris = Rgb(0x3A2418),
                  .Facial = Beard::Stubble,
+                 .ChinY = 1.14f,
+                 .Brow = 1.06f,
+                 .Smile = -0.5f,
                  .Seed = 0xB0F1,
-                 .Features = {.Gaze = 0.8f}},
+                 .Features = {.BrowTilt = -1.0f, .Gaze = 0.8f}},
                 far, -0.72f);
   Paste(image, tile);
   const Sheet nearBody(kS, 10, 150, 220, 322);
@@ -615,8 +618,11 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
                  .HairColour = Rgb(0x4A2E1E),
                  .Iris = Rgb(0x4A6A3A),
                  .Facial = Beard::None,
+                 .ChinY = 1.14f,
+                 .Brow = 1.06f,
+                 .Smile = -0.5f,
                  .Seed = 0xB0F2,
-                 .Features = {.Gaze = -0.7f}},
+                 .Features = {.BrowTilt = -1.0f, .Gaze = -0.7f}},
                 near, -0.62f);
   DrawPushedUpMask(nearTile, tile.Pixels, near);
   Paste(image, tile);
