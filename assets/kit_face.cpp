@@ -83,15 +83,6 @@ float HalfWidth(const FaceLook& look, float yu) {
 
 // ---------------------------------------------------------------- hair masks
 
-struct HairMasks {
-  Field Back;   // behind the head and shoulders
-  Field Front;  // over the head
-  Point Crown;  // where the strands start
-  bool Curly = false;
-  bool Short = false;
-  bool Braided = false;
-};
-
 // An ellipse whose outline wanders with noise: hair never has a ruled edge.
 void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, float ry, float rag) {
   const int x0 = std::max(static_cast<int>(cx - rx * (1 + rag)) - 2, 0);
@@ -164,14 +155,18 @@ constexpr HairCut kHairCuts[] = {
     {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Shoulder
 };
 
-HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
+// The hair's masks and how it is lit, into the head.
+void ShapeHair(Head& h) {
+  const FaceLook& look = h.Look;
+  const HeadFrame& fr = h.Frame;
   HairCut cut = kHairCuts[static_cast<int>(look.Style)];
   const Noise noise(look.Seed * 31u + 5u);
   Random rng(look.Seed * 977u);
   const float u = fr.Unit;
   auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
-  HairMasks h{Field(fr.W, fr.H), Field(fr.W, fr.H), {}};
-  RaggedEllipse(h.Front, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
+  h.BackHair = Field(fr.W, fr.H);
+  h.FrontHair = Field(fr.W, fr.H);
+  RaggedEllipse(h.FrontHair, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
   // What is cut with the face: spikes, a quiff, a bob's straight edge, long locks.
   switch (look.Style) {
     case Hair::Spiky:
@@ -179,23 +174,25 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
         const float a = kPi * (1.06f + 0.88f * static_cast<float>(i) / 14.0f) + rng.Range(-0.05f, 0.05f);
         const float bx = fr.X(0.0f) + std::cos(a) * u * 0.9f, by = fr.Y(-0.6f) + std::sin(a) * u * 1.05f;
         const float len = u * rng.Range(0.28f, 0.45f);
-        TaperedLine(h.Front, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
+        TaperedLine(h.FrontHair, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
                     1.5f);
       }
       break;
     case Hair::Swept:
       // A quiff lifted over the side part.
-      RaggedEllipse(h.Front, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
+      RaggedEllipse(h.FrontHair, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
       break;
-    case Hair::Puff: RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f); break;
+    case Hair::Puff:
+      RaggedEllipse(h.BackHair, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f);
+      break;
     case Hair::Long:
     case Hair::Shoulder: {
       const bool shoulder = look.Style == Hair::Shoulder;
       const float len = shoulder ? 2.3f : 3.0f;
       const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
                                     at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
-      FillPolygon(h.Back, back);
-      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
+      FillPolygon(h.BackHair, back);
+      RaggedEllipse(h.BackHair, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
       // Locks falling either side of the face, in front of the shoulders,
       // with ragged ends.
       for (const float side : {-1.0f, 1.0f}) {
@@ -205,11 +202,11 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
           const Point start = at(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
           const Point bend = at(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
           const Point end = at(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
-          Lock(h.Front, start, bend, end, u * 0.34f, u * 0.06f);
+          Lock(h.FrontHair, start, bend, end, u * 0.34f, u * 0.06f);
         }
         for (int k = 0; k < 5; ++k) {
           const float x = side * rng.Range(0.3f, 1.4f);
-          Lock(h.Back, at(x, len - 0.5f), at(x, len - 0.1f),
+          Lock(h.BackHair, at(x, len - 0.5f), at(x, len - 0.1f),
                at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
         }
       }
@@ -225,12 +222,12 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
       // Cut straight just below the jaw.
       for (int y = static_cast<int>(fr.Y(1.05f)); y < fr.H; ++y) {
         const float keep = Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
-        for (int x = 0; x < fr.W; ++x) h.Front(x, y) *= keep;
+        for (int x = 0; x < fr.W; ++x) h.FrontHair(x, y) *= keep;
       }
       break;
     default: break;
   }
-  CutFace(h.Front, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
+  CutFace(h.FrontHair, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
   h.Crown = at(cut.CrownX, cut.CrownY);
   h.Curly = look.Style == Hair::Curls || look.Style == Hair::Puff;
   h.Short = look.Style == Hair::Buzz;
@@ -238,15 +235,15 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
   // What lies over the cut: a bun, a ponytail brought forward over one
   // shoulder, braids.
   if (look.Style == Hair::Bun)
-    RaggedEllipse(h.Front, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
+    RaggedEllipse(h.FrontHair, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
   if (look.Style == Hair::Ponytail) {
-    Lock(h.Back, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
-    Lock(h.Front, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
+    Lock(h.BackHair, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
+    Lock(h.FrontHair, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
   }
   for (int i = 0; h.Braided && i < 8; ++i) {
     const float side = i < 4 ? -1.0f : 1.0f;
     const float k = static_cast<float>(i % 4);
-    Field& layer = i % 2 == 0 ? h.Front : h.Back;
+    Field& layer = i % 2 == 0 ? h.FrontHair : h.BackHair;
     Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
          at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
   }
@@ -259,11 +256,10 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
       const Point from{fr.X(std::cos(a) * 1.05f), fr.Y(-0.6f + std::sin(a) * 1.2f)};
       const float turn = a + kPi * 0.5f * (rng.Unit() < 0.5f ? -1.0f : 1.0f) * rng.Range(0.3f, 0.8f);
       const float len = u * rng.Range(0.12f, 0.3f);
-      Lock(h.Front, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
+      Lock(h.FrontHair, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
            {from.X + std::cos(turn) * len * 1.4f, from.Y + std::sin(turn) * len * 1.4f}, 1.6f, 0.6f);
     }
   }
-  return h;
 }
 
 // The light on hair: volume from a soft bevel, strands running out from
@@ -377,32 +373,31 @@ Point EarCentre(const HeadFrame& fr, float side) {
   return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.1f, fr.Y(0.3f)};
 }
 
-struct FaceMasks {
-  Field Skin;    // face and ears
-  Field Height;  // in pixels
-};
-
-FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
+// The face's outline and relief, into the head.
+void ShapeFace(Head& head) {
+  const FaceLook& look = head.Look;
+  const HeadFrame& fr = head.Frame;
   const float u = fr.Unit;
   const float nose = look.Nose;
   const float noseY = NoseY(look), mouthY = MouthY(look);
-  FaceMasks face{Field(fr.W, fr.H), Field(fr.W, fr.H)};
+  head.Skin = Field(fr.W, fr.H);
+  head.Height = Field(fr.W, fr.H);
   // Ears first, so that the face's edge covers their roots.
   for (const float side : {-1.0f, 1.0f}) {
     const Point ear = EarCentre(fr, side);
     const float ex = ear.X, ey = ear.Y;
     const float erx = u * 0.14f, ery = u * 0.36f;
-    FillEllipse(face.Skin, ex, ey, erx, ery);
+    FillEllipse(head.Skin, ex, ey, erx, ery);
     for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
       for (int x = static_cast<int>(ex - erx) - 1; x <= static_cast<int>(ex + erx) + 1; ++x) {
-        if (!face.Height.Contains(x, y)) continue;
+        if (!head.Height.Contains(x, y)) continue;
         const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
         const float d = dx * dx + dy * dy;
         if (d >= 1.0f) continue;
         // A rim round a hollow.
         const float rim =
             std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
-        face.Height(x, y) = std::max(face.Height(x, y), rim * u);
+        head.Height(x, y) = std::max(head.Height(x, y), rim * u);
       }
     }
   }
@@ -419,7 +414,7 @@ FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
       const float xu = (static_cast<float>(x) - fr.CentreX) / u;
       const float cover = Clamp01((half - std::fabs(xu)) * u + 0.5f);
       if (cover <= 0.0f) continue;
-      face.Skin(x, y) = std::max(face.Skin(x, y), cover);
+      head.Skin(x, y) = std::max(head.Skin(x, y), cover);
       const float nx = std::min(std::fabs(xu) / half, 1.0f);
       // The front of the face is nearly flat and turns away only towards
       // the sides, and the forehead slopes back towards the crown.
@@ -462,10 +457,9 @@ FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
       // Age hollows the cheeks under the cheekbones.
       for (const float side : {-1.0f, 1.0f})
         h -= 0.03f * look.Features.Age * Gauss(fx - side * 0.62f, yu - 0.85f, 0.16f, 0.25f);
-      face.Height(x, y) = std::max(face.Height(x, y), h * u);
+      head.Height(x, y) = std::max(head.Height(x, y), h * u);
     }
   }
-  return face;
 }
 
 // The skin's own colours before the light: colour in the cheeks and nose,
@@ -1050,18 +1044,12 @@ struct HeadTurn {
 }  // namespace
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame) {
-  HairMasks hair = ShapeHair(look, frame);
-  FaceMasks face = ShapeFace(look, frame);
-  return {look,
-          frame,
-          std::move(hair.Back),
-          std::move(hair.Front),
-          std::move(face.Skin),
-          std::move(face.Height),
-          hair.Crown,
-          hair.Curly,
-          hair.Short,
-          hair.Braided};
+  Head head;
+  head.Look = look;
+  head.Frame = frame;
+  ShapeHair(head);
+  ShapeFace(head);
+  return head;
 }
 
 void PaintBackHair(Image& image, const Head& head) {

@@ -96,11 +96,7 @@ void DrawBannerGloom(Image& image, Random& rng) {
   // Old paint on the wall behind, dried dark and dull.
   const ThrownSplat old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418), 0.0f, 3},
                              {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50), 0.0f, 3}};
-  ScatterStyle style;
-  style.Shape.Arms = 9;
-  style.Shape.Droplets = 10;
-  style.Gloss = 0.2f;
-  ScatterSplats(image, rng, old, style);
+  ScatterSplats(image, rng, old, {.Shape = {.Arms = 9, .Droplets = 10}, .Gloss = 0.2f});
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
@@ -316,10 +312,7 @@ void DrawRoom(const Sheet& s, Image& image) {
   // An old splat on the wall, from a better day.
   Random rng(0xB0A2);
   Field splat = s.Blank();
-  SplatStyle style;
-  style.Radius = 22.0f * kS;
-  style.Drips = 3;
-  Splat(splat, rng, s.BX(40.0f), s.BY(100.0f), style);
+  Splat(splat, rng, s.BX(40.0f), s.BY(100.0f), {.Radius = 22.0f * kS, .Drips = 3});
   Scale(splat, 0.3f);
   WetPaint(image, splat, Rgb(0x6A5A18), 4 * kS, 0.2f);
 }
@@ -368,11 +361,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   // The team's splat badge on the chest.
   Random rng(0xB0B1);
   Field badge = s.Blank();
-  SplatStyle small;
-  small.Radius = 8.0f * kS;
-  small.Arms = 7;
-  small.Droplets = 4;
-  Splat(badge, rng, s.BX(168.0f), s.BY(250.0f), small);
+  Splat(badge, rng, s.BX(168.0f), s.BY(250.0f), {.Radius = 8.0f * kS, .Arms = 7, .Droplets = 4});
   Paint(image, badge, Rgb(0xC8B070), 0.7f);
   // The number on the chest, half hidden by the arms.
   const Font& font = fonts.Get("Arial", FontSize::Pixels(60 * kS), true);
@@ -426,11 +415,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   Volume(image, Subtracted(Soft(fist, kS), over), Rgb(0xA8745A), 5 * kS, 0.5f, 0.2f);
   // Old paint on the sleeve from the last game.
   Field hit = s.Blank();
-  SplatStyle dried;
-  dried.Radius = 7.0f * kS;
-  dried.Arms = 6;
-  dried.Droplets = 5;
-  Splat(hit, rng, s.BX(70.0f), s.BY(262.0f), dried);
+  Splat(hit, rng, s.BX(70.0f), s.BY(262.0f), {.Radius = 7.0f * kS, .Arms = 6, .Droplets = 5});
   WetPaint(image, Multiplied(hit, upper), Rgb(0xC8A018), 2 * kS, 0.3f);
 }
 
@@ -516,11 +501,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   // Paint from the last game on the shoulder.
   Random rng(0xB0C1);
   Field hit = s.Blank();
-  SplatStyle dried;
-  dried.Radius = 8.0f * kS;
-  dried.Arms = 7;
-  dried.Droplets = 5;
-  Splat(hit, rng, s.BX(300.0f), s.BY(246.0f), dried);
+  Splat(hit, rng, s.BX(300.0f), s.BY(246.0f), {.Radius = 8.0f * kS, .Arms = 7, .Droplets = 5});
   WetPaint(image, Multiplied(hit, torso), Rgb(0xC02A7A), 2 * kS, 0.3f);
   // Arms: straight down and in, hunched, the hands gone into the pockets.
   Field arms = s.Blank();

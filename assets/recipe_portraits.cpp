@@ -308,12 +308,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   // A splat badge on the chest.
   Field badge(kWidth, kHeight);
   Random rng(look.Face.Seed * 3u + 1u);
-  SplatStyle style;
-  style.Radius = u * 0.11f;
-  style.Arms = 6;
-  style.Droplets = 3;
-  style.Reach = 1.6f;
-  Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f), style);
+  Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f),
+        {.Radius = u * 0.11f, .Arms = 6, .Reach = 1.6f, .Droplets = 3});
   Paint(cloth, badge, look.Trim, 0.9f);
   const float flat =
       kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
