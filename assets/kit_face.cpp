@@ -1148,14 +1148,15 @@ std::vector<Point> HeadFrame::OvalPoints(float cu, float cv, float ru, float rv,
 
 namespace {
 
-Field SoftHeadMask(const Sheet& s, const HeadFrame& h) {
+Field SoftHeadMask(const Sheet& s, const FaceLook& look, const HeadFrame& h) {
   Field head = s.Blank();
   s.Poly(head, h.OvalPoints(0.0f, -0.32f, 1.0f, 1.12f));
   const float shift = std::sin(h.Turn) * 0.3f;
   // The jaw narrows to the chin, which swings round as the head turns.
   std::vector<Point> jaw;
-  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f}, {-0.84f, 0.78f}, {-0.46f, 1.07f}, {0.0f, 1.14f},
-                           {0.46f, 1.07f},  {0.84f, 0.78f},  {0.96f, 0.35f},  {0.98f, -0.2f}};
+  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f},    {-0.84f, 0.78f},
+                           {-0.46f, 1.07f}, {0.0f, look.ChinY}, {0.46f, 1.07f},
+                           {0.84f, 0.78f},  {0.96f, 0.35f},     {0.98f, -0.2f}};
   for (const Point& p : outline) {
     const float k = Clamp01((p.Y + 0.2f) / 1.3f);
     jaw.push_back(h.At(p.X * (1.0f - 0.12f * std::fabs(std::sin(h.Turn)) * k) + shift * k, p.Y));
@@ -1172,7 +1173,7 @@ SkinLight SoftHeadLight(const Sheet& s, const Field& mask, const HeadFrame& h) {
   light.Key = s.Blank();
   Field cold = s.Blank(), warm = s.Blank();
   const float ct = std::cos(-h.Tilt), st = std::sin(-h.Tilt);
-  const float lx = -0.62f, ly = -0.42f, lz = 0.66f;
+  const float lx = h.LightX, ly = -0.42f, lz = 0.66f;
   for (int y = 0; y < s.H; ++y) {
     for (int x = 0; x < s.W; ++x) {
       if (mask(x, y) <= 0.0f) continue;
@@ -1402,7 +1403,7 @@ void DrawSoftStubble(const Sheet& s, Image& image, const HeadFrame& h, const Fie
 }  // namespace
 
 void PaintSoftHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float hairline) {
-  const Field head = SoftHeadMask(s, h);
+  const Field head = SoftHeadMask(s, look, h);
   PaintSkin(image, head, look.Skin, SoftHeadLight(s, head, h));
   DrawSoftEar(s, image, look, h);
   if (look.Facial == Beard::Stubble) DrawSoftStubble(s, image, h, head);

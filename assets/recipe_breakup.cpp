@@ -572,7 +572,8 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   Region tile = farBody.Cut(image);
   DrawHandsInPockets(farBody, tile.Pixels);
   Paste(image, tile);
-  const HeadFrame far{.CentreX = 266.0f, .EyeY = 152.0f, .Unit = 33.0f, .Turn = 0.5f, .Tilt = 0.1f};
+  const HeadFrame far{
+      .CentreX = 266.0f, .EyeY = 152.0f, .Unit = 33.0f, .Turn = 0.5f, .LightX = -0.62f, .Tilt = 0.1f};
   const Sheet farTile(kS, 204, 84, 130, 126);
   tile = farTile.Cut(image);
   PaintSoftHead(farTile, tile.Pixels,
@@ -591,7 +592,8 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   tile = nearBody.Cut(image);
   DrawFoldedArms(nearBody, tile.Pixels, fonts);
   Paste(image, tile);
-  const HeadFrame near{.CentreX = 128.0f, .EyeY = 136.0f, .Unit = 35.5f, .Turn = -0.42f, .Tilt = -0.12f};
+  const HeadFrame near{
+      .CentreX = 128.0f, .EyeY = 136.0f, .Unit = 35.5f, .Turn = -0.42f, .LightX = -0.62f, .Tilt = -0.12f};
   const Sheet nearTile(kS, 56, 56, 146, 136);
   tile = nearTile.Cut(image);
   PaintSoftHead(nearTile, tile.Pixels,
