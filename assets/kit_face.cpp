@@ -633,8 +633,7 @@ Field CastShadow(const Field& height, const Field& mask, float lx, float ly, flo
       shadow(x, y) = Clamp01(blocked * 0.5f);
     }
   }
-  BoxBlur(shadow, 2, 2);
-  return shadow;
+  return Soft(std::move(shadow), 2);
 }
 
 // The light on the face: the sun from one side on a softened surface (skin
@@ -642,8 +641,7 @@ Field CastShadow(const Field& height, const Field& mask, float lx, float ly, flo
 // other side, darker in the hollows and towards the outline, and a soft
 // sheen where the key meets it head on.
 SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr) {
-  Field soft = face.Height;
-  BoxBlur(soft, 2, 2);
+  const Field soft = Soft(face.Height, 2);
   const Field key = Lighting(soft, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
   const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kHeadLightY, kHeadLightZ);
   SkinLight light;
@@ -652,10 +650,7 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
   light.KeyWeight = 0.78f;
   light.FillWeight = 0.16f;
   light.ShadowTint = {0.82f, 0.56f, 0.5f};
-  Field cavity = face.Height;
-  BoxBlur(cavity, 5, 2);
-  Field edge = face.Skin;
-  BoxBlur(edge, 5, 2);
+  const Field cavity = Soft(face.Height, 5), edge = Soft(face.Skin, 5);
   const float flat =
       kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
@@ -782,8 +777,7 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man)
       const Point a = outline[i], b = outline[i + 1];
       ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
     }
-    BoxBlur(crease, 1, 2);
-    Paint(image, crease, ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
+    Paint(image, Soft(std::move(crease), 1), ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
     BoxBlur(lower, 1, 1);
     Paint(image, lower, ToColor(skin * ColorF{0.62f, 0.46f, 0.42f}), 0.5f);
     // The lower lid's wet rim catches a little light.
@@ -840,22 +834,19 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   // away from the sun.
   Field under(fr.W, fr.H);
   FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
-  BoxBlur(under, 2, 2);
-  Paint(image, under, ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
+  Paint(image, Soft(std::move(under), 2), ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
   Field nostrils(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
     FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
                 u * 0.02f);
   }
-  BoxBlur(nostrils, 1, 2);
-  Paint(image, nostrils, ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
+  Paint(image, Soft(std::move(nostrils), 1), ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
   // Light catches the tip and the bridge's lit side.
   Field shine(fr.W, fr.H);
   FillEllipse(shine, fr.Fx(-away * 0.035f, 1.0f), fr.Y(noseY - 0.07f), u * 0.035f, u * 0.03f);
   ThickLine(shine, fr.Fx(-away * 0.045f, 0.8f), fr.Y(noseY - 0.32f), fr.Fx(-away * 0.04f, 0.9f),
             fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
-  BoxBlur(shine, 1, 2);
-  AddLight(image, shine, Rgb(0xFFF0E0), 0.14f);
+  AddLight(image, Soft(std::move(shine), 1), Rgb(0xFFF0E0), 0.14f);
 
   const MouthShape m = MouthFor(look, fr, man);
   constexpr int kSteps = 16;
@@ -933,14 +924,12 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   Field below(fr.W, fr.H);
   FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
               m.HalfW * 0.55f, u * 0.035f);
-  BoxBlur(below, 3, 2);
-  Paint(image, below, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
+  Paint(image, Soft(std::move(below), 3), ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
   // A highlight on the lower lip.
   Field gloss(fr.W, fr.H);
   FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,
               m.HalfW * 0.25f, u * 0.014f);
-  BoxBlur(gloss, 2, 2);
-  Paint(image, Multiplied(gloss, lips), Rgb(0xFFE8E0), 0.4f);
+  Paint(image, Multiplied(Soft(std::move(gloss), 2), lips), Rgb(0xFFE8E0), 0.4f);
 }
 
 // Creases the face makes: the folds from the nose to the mouth's corners
