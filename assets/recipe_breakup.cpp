@@ -228,9 +228,7 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   }
   Paint(tile, away, Rgb(0x05050C));
   ApplyLight(tile, Bevel(part, roundness, -0.6f, -0.6f, 0.55f, 3.0f), part, strength);
-  Field edge = Rim(part, 3 * kS, -kS);
-  BoxBlur(edge, kS, 2);
-  AddLight(tile, Multiplied(edge, part), Rgb(0x4A6A9A), rim);
+  AddLight(tile, Multiplied(Soft(Rim(part, 3 * kS, -kS), kS), part), Rgb(0x4A6A9A), rim);
   Paste(image, box);
 }
 

@@ -131,8 +131,7 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   // The sun's side of the sky is brighter.
   Field haze(kWidth, kHeight);
   FillEllipse(haze, key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
-  BoxBlur(haze, 30, 2);
-  AddLight(image, haze, Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
+  AddLight(image, Soft(std::move(haze), 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
   // A line of trees with a ragged top, and the white roofs of a few tents.
   const Noise canopy(look.Face.Seed * 41u + 3u);
   Field trees(kWidth, kHeight);
@@ -288,8 +287,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
                          {fr.X(neckHalf + 0.05f), fr.Y(baseY - 0.1f)}};
   FillPolygon(shirt, torso);
   const Noise folds(look.Face.Seed * 13u + 3u);
-  Field height = shirt;
-  BoxBlur(height, static_cast<int>(u * 0.4f), 2);
+  Field height = Soft(shirt, static_cast<int>(u * 0.4f));
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x)
       if (shirt(x, y) > 0.0f)
