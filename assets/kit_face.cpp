@@ -945,6 +945,11 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool m
   const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
   const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
   Field dark(fr.W, fr.H), lit(fr.W, fr.H);
+  // Each line joins the dark creases at its own depth.
+  const auto crease = [&](Field line, float depth) {
+    Scale(line, depth);
+    Maximize(dark, line);
+  };
   for (const float side : {-1.0f, 1.0f}) {
     const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
     const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
@@ -966,8 +971,7 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool m
         ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
                   fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
       }
-      Scale(line, k * 0.7f);
-      Maximize(dark, line);
+      crease(std::move(line), k * 0.7f);
     }
   }
   const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
@@ -977,29 +981,24 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool m
       Field line(fr.W, fr.H);
       ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
                 oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
-      Scale(line, Clamp01(crows) * 0.8f);
-      Maximize(dark, line);
+      crease(std::move(line), Clamp01(crows) * 0.8f);
     }
     // Bags below the eyes.
     Field bag(fr.W, fr.H);
     Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
          {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
-    Scale(bag, f.Age * 0.6f);
-    Maximize(dark, bag);
+    crease(std::move(bag), f.Age * 0.6f);
   }
   if (f.BrowTilt < -0.25f) {
     for (const float side : {-1.0f, 1.0f}) {
       Field line(fr.W, fr.H);
       ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
                 u * 0.022f);
-      Scale(line, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
-      Maximize(dark, line);
+      crease(std::move(line), Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
     }
   }
-  BoxBlur(dark, 1, 2);
-  BoxBlur(lit, 2, 2);
-  AddLight(image, lit, ToColor(skin * 0.2f), 0.5f);
-  Paint(image, dark, ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
+  AddLight(image, Soft(std::move(lit), 2), ToColor(skin * 0.2f), 0.5f);
+  Paint(image, Soft(std::move(dark), 1), ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
 }
 
 // ---------------------------------------------------------------- portrait
