@@ -1,5 +1,6 @@
 // The face kit: shaping a head's hair and face, lighting and painting them,
-// then turning and tilting the drawn head into place.
+// then turning and tilting the drawn head into place; and the soft finish,
+// which paints a head already turned and tilted onto a tile of a large picture.
 
 #include "assets/kit_face.hpp"
 

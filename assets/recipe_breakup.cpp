@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <numbers>
 #include <string_view>
 #include <utility>
