@@ -107,9 +107,9 @@ Field LayHead(Image& image, const Image& under, const Head& head);
 // onto a sheet, already turned and tilted, its skin lit as a rounded volume by
 // a lamp high on the side of the frame's LightX, with a cold window light on
 // the far edge; short untidy hair down to `hairline` over the brow. The frame
-// is in the sheet's final pixels. Brows, eyes and mouth sit where the
-// portraits' do for the same look; the look's skin, hair, iris, chin, brow
-// tilt, smile, gaze, seed and stubble are used.
+// is in the sheet's final pixels. Brows and mouth sit where the portraits'
+// do for the same look, and the eyes have the portraits' outline; the look's
+// skin, hair, iris, chin, brow tilt, smile, gaze, seed and stubble are used.
 void PaintSoftHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& frame,
                    float hairline);
 
