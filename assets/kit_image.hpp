@@ -117,4 +117,58 @@ void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity
 // `ink`, so that parts of one colour stay apart where they overlap.
 void PaintOutlined(Image& image, const Field& mask, Color colour, Color ink, int width);
 
+// A part of a picture drawn `Scale` times larger: the whole of it, or a tile
+// round something small and full of strokes (a face), so that they only
+// touch the pixels near it. Shapes are given in the final picture's pixels.
+class Sheet {
+ public:
+  // A tile whose top-left corner is at (x0, y0) of the final picture.
+  Sheet(int scale, int x0, int y0, int width, int height)
+      : Scale(scale), X0(x0), Y0(y0), W(width * scale), H(height * scale) {}
+
+  int Scale;
+  int X0, Y0;  // final pixels
+  int W, H;    // large pixels
+
+  Field Blank() const { return Field(W, H); }
+  // The tile of the large picture under the sheet, to be pasted back.
+  Region Cut(const Image& big) const {
+    return Crop(big, X0 * Scale, Y0 * Scale, X0 * Scale + W, Y0 * Scale + H);
+  }
+  float BX(float x) const { return (x - static_cast<float>(X0)) * Scale; }
+  float BY(float y) const { return (y - static_cast<float>(Y0)) * Scale; }
+  // Back from a large pixel's centre to the final picture.
+  Point Small(int x, int y) const {
+    return {(static_cast<float>(x) + 0.5f) / Scale + static_cast<float>(X0),
+            (static_cast<float>(y) + 0.5f) / Scale + static_cast<float>(Y0)};
+  }
+
+  void Oval(Field& f, float cx, float cy, float rx, float ry, float value = 1.0f) const {
+    FillEllipse(f, BX(cx), BY(cy), rx * Scale, ry * Scale, value);
+  }
+  void Line(Field& f, float x0, float y0, float x1, float y1, float w, float value = 1.0f) const {
+    ThickLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w * Scale, value);
+  }
+  void Taper(Field& f, float x0, float y0, float x1, float y1, float w0, float w1, float value = 1.0f) const {
+    TaperedLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w0 * Scale, w1 * Scale, value);
+  }
+  void Poly(Field& f, std::initializer_list<Point> points, float value = 1.0f) const {
+    Poly(f, std::span<const Point>(points.begin(), points.size()), value);
+  }
+  void Poly(Field& f, std::span<const Point> points, float value = 1.0f) const;
+  // A smooth curve through the points (Catmull-Rom), stroked with a width
+  // that runs from w0 to w1.
+  void Curve(Field& f, std::span<const Point> pts, float w0, float w1, float value = 1.0f) const;
+  void Curve(Field& f, std::initializer_list<Point> pts, float w0, float w1, float value = 1.0f) const {
+    Curve(f, std::span<const Point>(pts.begin(), pts.size()), w0, w1, value);
+  }
+};
+
+// A copy of the mask blurred twice by `radius`: a soft edge.
+Field Soft(Field f, int radius);
+
+// The Catmull-Rom curve through b (t = 0) and c (t = 1), steered by the
+// points a before and d after.
+float CatmullRom(float a, float b, float c, float d, float t);
+
 }  // namespace vantoro::art
