@@ -1,5 +1,6 @@
 // The face kit: shaping a head's hair and face, lighting and painting them,
-// then turning and tilting the drawn head into place.
+// then turning and tilting the drawn head into place; and the soft finish,
+// which paints a head already turned and tilted onto a tile of a large picture.
 
 #include "assets/kit_face.hpp"
 
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "assets/kit_image.hpp"
 #include "assets/kit_person.hpp"
 
 namespace vantoro::art {
@@ -29,6 +31,11 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
 }
 
 namespace {
+
+// A frame one pixel to the head unit with the eye line's middle at the
+// origin: the features' places in head units, for the soft finish to turn
+// and tilt.
+constexpr HeadFrame kHeadUnits{0.0f, 0.0f, 1.0f, 0.0f};
 
 float ChinDrop(const FaceLook& look) {
   switch (look.Features.Says) {
@@ -72,22 +79,10 @@ float HalfWidth(const FaceLook& look, float yu) {
   int i = 1;
   while (yu > ys[i + 1]) ++i;
   const float t = (yu - ys[i]) / (ys[i + 1] - ys[i]);
-  const float p0 = ws[i - 1], p1 = ws[i], p2 = ws[i + 1], p3 = ws[std::min(i + 2, kCount - 1)];
-  const float t2 = t * t, t3 = t2 * t;
-  return 0.5f * (2.0f * p1 + (p2 - p0) * t + (2.0f * p0 - 5.0f * p1 + 4.0f * p2 - p3) * t2 +
-                 (3.0f * p1 - p0 - 3.0f * p2 + p3) * t3);
+  return CatmullRom(ws[i - 1], ws[i], ws[i + 1], ws[std::min(i + 2, kCount - 1)], t);
 }
 
 // ---------------------------------------------------------------- hair masks
-
-struct HairMasks {
-  Field Back;   // behind the head and shoulders
-  Field Front;  // over the head
-  Point Crown;  // where the strands start
-  bool Curly = false;
-  bool Short = false;
-  bool Braided = false;
-};
 
 // An ellipse whose outline wanders with noise: hair never has a ruled edge.
 void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, float ry, float rag) {
@@ -138,63 +133,67 @@ void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, float middl
   }
 }
 
-HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
-  HairMasks h{Field(fr.W, fr.H), Field(fr.W, fr.H), {fr.X(0.0f), fr.Y(-1.75f)}};
+// The numbers that set the styles apart: the cap of hair as a ragged
+// ellipse round (X, Y) in head units, the hairline CutFace leaves, and the
+// crown the strands run out from. In the order of Hair.
+struct HairCut {
+  float X, Y, Rx, Ry, Rag;
+  float Middle, Temple, Sideburn;
+  float CrownX, CrownY;
+};
+constexpr HairCut kHairCuts[] = {
+    {0.0f, -0.55f, 1.08f, 1.25f, 0.04f, -0.9f, -0.55f, 0.2f, 0.3f, -1.7f},     // Crop
+    {0.0f, -0.5f, 1.02f, 1.18f, 0.01f, -0.95f, -0.6f, 0.1f, 0.0f, -1.75f},     // Buzz
+    {0.0f, -0.55f, 1.07f, 1.22f, 0.03f, -0.9f, -0.6f, 0.1f, 0.0f, -1.1f},      // Spiky
+    {0.0f, -0.72f, 1.2f, 1.2f, 0.1f, -0.85f, -0.55f, 0.1f, 0.0f, -1.75f},      // Curls
+    {-0.02f, -0.55f, 1.1f, 1.26f, 0.04f, -0.92f, -0.55f, 0.2f, 0.45f, -1.6f},  // Swept
+    {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Long
+    {0.0f, -0.55f, 1.06f, 1.22f, 0.015f, -0.92f, -0.58f, 0.2f, 0.0f, -1.9f},   // Ponytail
+    {0.0f, -0.4f, 1.25f, 1.45f, 0.03f, -0.5f, -0.4f, 1.2f, 0.0f, -1.75f},      // Bob
+    {0.0f, -0.55f, 1.06f, 1.22f, 0.015f, -0.92f, -0.58f, 0.2f, 0.0f, -1.9f},   // Bun
+    {0.0f, -0.55f, 1.08f, 1.24f, 0.015f, -0.92f, -0.55f, 0.2f, 0.0f, -1.7f},   // Braids
+    {0.0f, -0.6f, 1.05f, 1.18f, 0.02f, -0.92f, -0.55f, 0.0f, 0.0f, -1.75f},    // Puff
+    {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Shoulder
+};
+
+// The hair's masks and how it is lit, into the head.
+void ShapeHair(Head& h) {
+  const FaceLook& look = h.Look;
+  const HeadFrame& fr = h.Frame;
+  HairCut cut = kHairCuts[static_cast<int>(look.Style)];
   const Noise noise(look.Seed * 31u + 5u);
   Random rng(look.Seed * 977u);
   const float u = fr.Unit;
   auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
+  h.BackHair = Field(fr.W, fr.H);
+  h.FrontHair = Field(fr.W, fr.H);
+  RaggedEllipse(h.FrontHair, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
+  // What is cut with the face: spikes, a quiff, a bob's straight edge, long locks.
   switch (look.Style) {
-    case Hair::Buzz:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.5f), u * 1.02f, u * 1.18f, 0.01f);
-      CutFace(h.Front, look, fr, -0.95f, -0.6f, 0.1f);
-      h.Short = true;
-      break;
-    case Hair::Crop:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.25f, 0.04f);
-      CutFace(h.Front, look, fr, -0.9f, -0.55f, 0.2f);
-      h.Crown = at(0.3f, -1.7f);
-      break;
-    case Hair::Swept:
-      RaggedEllipse(h.Front, noise, fr.X(-0.02f), fr.Y(-0.55f), u * 1.1f, u * 1.26f, 0.04f);
-      // A quiff lifted over the side part.
-      RaggedEllipse(h.Front, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
-      h.Crown = at(0.45f, -1.6f);
-      break;
     case Hair::Spiky:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.07f, u * 1.22f, 0.03f);
       for (int i = 0; i < 15; ++i) {
         const float a = kPi * (1.06f + 0.88f * static_cast<float>(i) / 14.0f) + rng.Range(-0.05f, 0.05f);
         const float bx = fr.X(0.0f) + std::cos(a) * u * 0.9f, by = fr.Y(-0.6f) + std::sin(a) * u * 1.05f;
         const float len = u * rng.Range(0.28f, 0.45f);
-        TaperedLine(h.Front, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
+        TaperedLine(h.FrontHair, bx, by, bx + std::cos(a) * len, by + std::sin(a) * len - u * 0.12f, u * 0.3f,
                     1.5f);
       }
-      CutFace(h.Front, look, fr, -0.9f, -0.6f, 0.1f);
-      h.Crown = at(0.0f, -1.1f);
       break;
-    case Hair::Curls:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.72f), u * 1.2f, u * 1.2f, 0.1f);
-      CutFace(h.Front, look, fr, -0.85f, -0.55f, 0.1f);
-      h.Curly = true;
+    case Hair::Swept:
+      // A quiff lifted over the side part.
+      RaggedEllipse(h.FrontHair, noise, fr.X(-0.25f), fr.Y(-1.55f), u * 0.8f, u * 0.4f, 0.06f);
       break;
     case Hair::Puff:
-      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f);
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.05f, u * 1.18f, 0.02f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.0f);
-      h.Curly = true;
+      RaggedEllipse(h.BackHair, noise, fr.X(0.0f), fr.Y(-1.3f), u * 1.5f, u * 1.0f, 0.08f);
       break;
     case Hair::Long:
     case Hair::Shoulder: {
       const bool shoulder = look.Style == Hair::Shoulder;
-      const bool fringe = look.Seed % 2 == 1;
       const float len = shoulder ? 2.3f : 3.0f;
       const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
                                     at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
-      FillPolygon(h.Back, back);
-      RaggedEllipse(h.Back, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.14f, u * 1.25f, 0.03f);
+      FillPolygon(h.BackHair, back);
+      RaggedEllipse(h.BackHair, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
       // Locks falling either side of the face, in front of the shoulders,
       // with ragged ends.
       for (const float side : {-1.0f, 1.0f}) {
@@ -204,54 +203,50 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
           const Point start = at(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
           const Point bend = at(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
           const Point end = at(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
-          Lock(h.Front, start, bend, end, u * 0.34f, u * 0.06f);
+          Lock(h.FrontHair, start, bend, end, u * 0.34f, u * 0.06f);
         }
         for (int k = 0; k < 5; ++k) {
           const float x = side * rng.Range(0.3f, 1.4f);
-          Lock(h.Back, at(x, len - 0.5f), at(x, len - 0.1f),
+          Lock(h.BackHair, at(x, len - 0.5f), at(x, len - 0.1f),
                at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
         }
       }
-      CutFace(h.Front, look, fr, fringe ? -0.42f : -0.9f, fringe ? -0.35f : -0.55f, 1.2f);
-      h.Crown = at(fringe ? 0.0f : 0.3f, -1.7f);
+      if (look.Seed % 2 == 1) {
+        // A fringe: the hairline low over the forehead, the strands from the top.
+        cut.Middle = -0.42f;
+        cut.Temple = -0.35f;
+        cut.CrownX = 0.0f;
+      }
       break;
     }
-    case Hair::Ponytail:
-    case Hair::Bun:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.06f, u * 1.22f, 0.015f);
-      CutFace(h.Front, look, fr, -0.92f, -0.58f, 0.2f);
-      if (look.Style == Hair::Bun) {
-        RaggedEllipse(h.Front, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
-      } else {
-        // The tail brought forward over one shoulder.
-        Lock(h.Back, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
-        Lock(h.Front, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
-      }
-      h.Crown = at(0.0f, -1.9f);
-      break;
     case Hair::Bob:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.4f), u * 1.25f, u * 1.45f, 0.03f);
       // Cut straight just below the jaw.
       for (int y = static_cast<int>(fr.Y(1.05f)); y < fr.H; ++y) {
         const float keep = Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
-        for (int x = 0; x < fr.W; ++x) h.Front(x, y) *= keep;
+        for (int x = 0; x < fr.W; ++x) h.FrontHair(x, y) *= keep;
       }
-      CutFace(h.Front, look, fr, -0.5f, -0.4f, 1.2f);
-      h.Crown = at(0.0f, -1.75f);
       break;
-    case Hair::Braids:
-      RaggedEllipse(h.Front, noise, fr.X(0.0f), fr.Y(-0.55f), u * 1.08f, u * 1.24f, 0.015f);
-      CutFace(h.Front, look, fr, -0.92f, -0.55f, 0.2f);
-      for (int i = 0; i < 8; ++i) {
-        const float side = i < 4 ? -1.0f : 1.0f;
-        const float k = static_cast<float>(i % 4);
-        Field& layer = i % 2 == 0 ? h.Front : h.Back;
-        Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
-             at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
-      }
-      h.Crown = at(0.0f, -1.7f);
-      h.Braided = true;
-      break;
+    default: break;
+  }
+  CutFace(h.FrontHair, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
+  h.Crown = at(cut.CrownX, cut.CrownY);
+  h.Curly = look.Style == Hair::Curls || look.Style == Hair::Puff;
+  h.Short = look.Style == Hair::Buzz;
+  h.Braided = look.Style == Hair::Braids;
+  // What lies over the cut: a bun, a ponytail brought forward over one
+  // shoulder, braids.
+  if (look.Style == Hair::Bun)
+    RaggedEllipse(h.FrontHair, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
+  if (look.Style == Hair::Ponytail) {
+    Lock(h.BackHair, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
+    Lock(h.FrontHair, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
+  }
+  for (int i = 0; h.Braided && i < 8; ++i) {
+    const float side = i < 4 ? -1.0f : 1.0f;
+    const float k = static_cast<float>(i % 4);
+    Field& layer = i % 2 == 0 ? h.FrontHair : h.BackHair;
+    Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
+         at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
   }
   const bool longHair = look.Style == Hair::Long || look.Style == Hair::Shoulder || look.Style == Hair::Bun ||
                         look.Style == Hair::Ponytail || look.Style == Hair::Bob;
@@ -262,11 +257,10 @@ HairMasks ShapeHair(const FaceLook& look, const HeadFrame& fr) {
       const Point from{fr.X(std::cos(a) * 1.05f), fr.Y(-0.6f + std::sin(a) * 1.2f)};
       const float turn = a + kPi * 0.5f * (rng.Unit() < 0.5f ? -1.0f : 1.0f) * rng.Range(0.3f, 0.8f);
       const float len = u * rng.Range(0.12f, 0.3f);
-      Lock(h.Front, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
+      Lock(h.FrontHair, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
            {from.X + std::cos(turn) * len * 1.4f, from.Y + std::sin(turn) * len * 1.4f}, 1.6f, 0.6f);
     }
   }
-  return h;
 }
 
 // The light on hair: volume from a soft bevel, strands running out from
@@ -380,32 +374,31 @@ Point EarCentre(const HeadFrame& fr, float side) {
   return {fr.X(side * 0.97f) - fr.Turn * side * fr.Unit * 0.1f, fr.Y(0.3f)};
 }
 
-struct FaceMasks {
-  Field Skin;    // face and ears
-  Field Height;  // in pixels
-};
-
-FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
+// The face's outline and relief, into the head.
+void ShapeFace(Head& head) {
+  const FaceLook& look = head.Look;
+  const HeadFrame& fr = head.Frame;
   const float u = fr.Unit;
   const float nose = look.Nose;
   const float noseY = NoseY(look), mouthY = MouthY(look);
-  FaceMasks face{Field(fr.W, fr.H), Field(fr.W, fr.H)};
+  head.Skin = Field(fr.W, fr.H);
+  head.Height = Field(fr.W, fr.H);
   // Ears first, so that the face's edge covers their roots.
   for (const float side : {-1.0f, 1.0f}) {
     const Point ear = EarCentre(fr, side);
     const float ex = ear.X, ey = ear.Y;
     const float erx = u * 0.14f, ery = u * 0.36f;
-    FillEllipse(face.Skin, ex, ey, erx, ery);
+    FillEllipse(head.Skin, ex, ey, erx, ery);
     for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
       for (int x = static_cast<int>(ex - erx) - 1; x <= static_cast<int>(ex + erx) + 1; ++x) {
-        if (!face.Height.Contains(x, y)) continue;
+        if (!head.Height.Contains(x, y)) continue;
         const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
         const float d = dx * dx + dy * dy;
         if (d >= 1.0f) continue;
         // A rim round a hollow.
         const float rim =
             std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
-        face.Height(x, y) = std::max(face.Height(x, y), rim * u);
+        head.Height(x, y) = std::max(head.Height(x, y), rim * u);
       }
     }
   }
@@ -422,7 +415,7 @@ FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
       const float xu = (static_cast<float>(x) - fr.CentreX) / u;
       const float cover = Clamp01((half - std::fabs(xu)) * u + 0.5f);
       if (cover <= 0.0f) continue;
-      face.Skin(x, y) = std::max(face.Skin(x, y), cover);
+      head.Skin(x, y) = std::max(head.Skin(x, y), cover);
       const float nx = std::min(std::fabs(xu) / half, 1.0f);
       // The front of the face is nearly flat and turns away only towards
       // the sides, and the forehead slopes back towards the crown.
@@ -465,10 +458,9 @@ FaceMasks ShapeFace(const FaceLook& look, const HeadFrame& fr) {
       // Age hollows the cheeks under the cheekbones.
       for (const float side : {-1.0f, 1.0f})
         h -= 0.03f * look.Features.Age * Gauss(fx - side * 0.62f, yu - 0.85f, 0.16f, 0.25f);
-      face.Height(x, y) = std::max(face.Height(x, y), h * u);
+      head.Height(x, y) = std::max(head.Height(x, y), h * u);
     }
   }
-  return face;
 }
 
 // The skin's own colours before the light: colour in the cheeks and nose,
@@ -642,8 +634,7 @@ Field CastShadow(const Field& height, const Field& mask, float lx, float ly, flo
       shadow(x, y) = Clamp01(blocked * 0.5f);
     }
   }
-  BoxBlur(shadow, 2, 2);
-  return shadow;
+  return Soft(std::move(shadow), 2);
 }
 
 // The light on the face: the sun from one side on a softened surface (skin
@@ -651,8 +642,7 @@ Field CastShadow(const Field& height, const Field& mask, float lx, float ly, flo
 // other side, darker in the hollows and towards the outline, and a soft
 // sheen where the key meets it head on.
 SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr) {
-  Field soft = face.Height;
-  BoxBlur(soft, 2, 2);
+  const Field soft = Soft(face.Height, 2);
   const Field key = Lighting(soft, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
   const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kHeadLightY, kHeadLightZ);
   SkinLight light;
@@ -661,10 +651,7 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
   light.KeyWeight = 0.78f;
   light.FillWeight = 0.16f;
   light.ShadowTint = {0.82f, 0.56f, 0.5f};
-  Field cavity = face.Height;
-  BoxBlur(cavity, 5, 2);
-  Field edge = face.Skin;
-  BoxBlur(edge, 5, 2);
+  const Field cavity = Soft(face.Height, 5), edge = Soft(face.Skin, 5);
   const float flat =
       kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
@@ -791,8 +778,7 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man)
       const Point a = outline[i], b = outline[i + 1];
       ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
     }
-    BoxBlur(crease, 1, 2);
-    Paint(image, crease, ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
+    Paint(image, Soft(std::move(crease), 1), ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
     BoxBlur(lower, 1, 1);
     Paint(image, lower, ToColor(skin * ColorF{0.62f, 0.46f, 0.42f}), 0.5f);
     // The lower lid's wet rim catches a little light.
@@ -806,18 +792,21 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man)
   }
 }
 
+// A point along the middle of one brow, t from its inner end (0) to its
+// outer end (1).
+Point BrowAt(const FaceLook& look, const HeadFrame& fr, float side, float t) {
+  const float xu = side * (0.17f + 0.52f * t);
+  const float arch = (look.Man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
+  // The inner end rises with a raised brow and sinks into a frown.
+  const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
+  return Point{fr.Fx(xu, 0.55f), fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
+}
+
 void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
   const float u = fr.Unit;
   Field brows(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
-    auto at = [&](float t) {
-      const float xu = side * (0.17f + 0.52f * t);
-      const float arch = (man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
-      // The inner end rises with a raised brow and sinks into a frown.
-      const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
-      return Point{fr.Fx(xu, 0.55f),
-                   fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
-    };
+    auto at = [&](float t) { return BrowAt(look, fr, side, t); };
     constexpr int kSteps = 10;
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
@@ -846,22 +835,19 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   // away from the sun.
   Field under(fr.W, fr.H);
   FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
-  BoxBlur(under, 2, 2);
-  Paint(image, under, ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
+  Paint(image, Soft(std::move(under), 2), ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
   Field nostrils(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
     FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
                 u * 0.02f);
   }
-  BoxBlur(nostrils, 1, 2);
-  Paint(image, nostrils, ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
+  Paint(image, Soft(std::move(nostrils), 1), ToColor(skin * ColorF{0.3f, 0.18f, 0.16f}), 0.75f);
   // Light catches the tip and the bridge's lit side.
   Field shine(fr.W, fr.H);
   FillEllipse(shine, fr.Fx(-away * 0.035f, 1.0f), fr.Y(noseY - 0.07f), u * 0.035f, u * 0.03f);
   ThickLine(shine, fr.Fx(-away * 0.045f, 0.8f), fr.Y(noseY - 0.32f), fr.Fx(-away * 0.04f, 0.9f),
             fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
-  BoxBlur(shine, 1, 2);
-  AddLight(image, shine, Rgb(0xFFF0E0), 0.14f);
+  AddLight(image, Soft(std::move(shine), 1), Rgb(0xFFF0E0), 0.14f);
 
   const MouthShape m = MouthFor(look, fr, man);
   constexpr int kSteps = 16;
@@ -939,14 +925,12 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   Field below(fr.W, fr.H);
   FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
               m.HalfW * 0.55f, u * 0.035f);
-  BoxBlur(below, 3, 2);
-  Paint(image, below, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
+  Paint(image, Soft(std::move(below), 3), ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
   // A highlight on the lower lip.
   Field gloss(fr.W, fr.H);
   FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,
               m.HalfW * 0.25f, u * 0.014f);
-  BoxBlur(gloss, 2, 2);
-  Paint(image, Multiplied(gloss, lips), Rgb(0xFFE8E0), 0.4f);
+  Paint(image, Multiplied(Soft(std::move(gloss), 2), lips), Rgb(0xFFE8E0), 0.4f);
 }
 
 // Creases the face makes: the folds from the nose to the mouth's corners
@@ -962,6 +946,11 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool m
   const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
   const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
   Field dark(fr.W, fr.H), lit(fr.W, fr.H);
+  // Each line joins the dark creases at its own depth.
+  const auto crease = [&](Field line, float depth) {
+    Scale(line, depth);
+    Maximize(dark, line);
+  };
   for (const float side : {-1.0f, 1.0f}) {
     const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
     const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
@@ -983,8 +972,7 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool m
         ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
                   fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
       }
-      Scale(line, k * 0.7f);
-      Maximize(dark, line);
+      crease(std::move(line), k * 0.7f);
     }
   }
   const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
@@ -994,29 +982,24 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool m
       Field line(fr.W, fr.H);
       ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
                 oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
-      Scale(line, Clamp01(crows) * 0.8f);
-      Maximize(dark, line);
+      crease(std::move(line), Clamp01(crows) * 0.8f);
     }
     // Bags below the eyes.
     Field bag(fr.W, fr.H);
     Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
          {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
-    Scale(bag, f.Age * 0.6f);
-    Maximize(dark, bag);
+    crease(std::move(bag), f.Age * 0.6f);
   }
   if (f.BrowTilt < -0.25f) {
     for (const float side : {-1.0f, 1.0f}) {
       Field line(fr.W, fr.H);
       ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
                 u * 0.022f);
-      Scale(line, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
-      Maximize(dark, line);
+      crease(std::move(line), Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
     }
   }
-  BoxBlur(dark, 1, 2);
-  BoxBlur(lit, 2, 2);
-  AddLight(image, lit, ToColor(skin * 0.2f), 0.5f);
-  Paint(image, dark, ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
+  AddLight(image, Soft(std::move(lit), 2), ToColor(skin * 0.2f), 0.5f);
+  Paint(image, Soft(std::move(dark), 1), ToColor(skin * ColorF{0.5f, 0.34f, 0.31f}), 0.5f);
 }
 
 // ---------------------------------------------------------------- portrait
@@ -1050,18 +1033,12 @@ struct HeadTurn {
 }  // namespace
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame) {
-  HairMasks hair = ShapeHair(look, frame);
-  FaceMasks face = ShapeFace(look, frame);
-  return {look,
-          frame,
-          std::move(hair.Back),
-          std::move(hair.Front),
-          std::move(face.Skin),
-          std::move(face.Height),
-          hair.Crown,
-          hair.Curly,
-          hair.Short,
-          hair.Braided};
+  Head head;
+  head.Look = look;
+  head.Frame = frame;
+  ShapeHair(head);
+  ShapeFace(head);
+  return head;
 }
 
 void PaintBackHair(Image& image, const Head& head) {
@@ -1130,6 +1107,324 @@ Field LayHead(Image& image, const Image& under, const Head& head) {
       p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
     }
   return Laid(outline, head);
+}
+
+// ---------------------------------------------------------------- the soft finish
+
+Point HeadFrame::At(float u, float v) const {
+  const float c = std::cos(Tilt), s = std::sin(Tilt);
+  const float x = u * Unit, y = v * Unit;
+  return {CentreX + x * c - y * s, EyeY + x * s + y * c};
+}
+
+float HeadFrame::Wrap(float u, float radius) const {
+  const float a = std::asin(std::clamp(u / radius, -1.0f, 1.0f)) + Turn;
+  return radius * std::sin(a);
+}
+
+float HeadFrame::Facing(float u) const {
+  return std::max(std::cos(std::asin(std::clamp(u, -1.0f, 1.0f)) + Turn), 0.0f);
+}
+
+std::vector<Point> HeadFrame::OvalPoints(float cu, float cv, float ru, float rv, int n) const {
+  std::vector<Point> pts;
+  for (int i = 0; i < n; ++i) {
+    const float a = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(n);
+    pts.push_back(At(cu + std::cos(a) * ru, cv + std::sin(a) * rv));
+  }
+  return pts;
+}
+
+namespace {
+
+Field SoftHeadMask(const Sheet& s, const FaceLook& look, const HeadFrame& h) {
+  Field head = s.Blank();
+  s.Poly(head, h.OvalPoints(0.0f, -0.32f, 1.0f, 1.12f));
+  const float shift = std::sin(h.Turn) * 0.3f;
+  // The jaw narrows to the chin, which swings round as the head turns.
+  std::vector<Point> jaw;
+  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f},    {-0.84f, 0.78f},
+                           {-0.46f, 1.07f}, {0.0f, look.ChinY}, {0.46f, 1.07f},
+                           {0.84f, 0.78f},  {0.96f, 0.35f},     {0.98f, -0.2f}};
+  for (const Point& p : outline) {
+    const float k = Clamp01((p.Y + 0.2f) / 1.3f);
+    jaw.push_back(h.At(p.X * (1.0f - 0.12f * std::fabs(std::sin(h.Turn)) * k) + shift * k, p.Y));
+  }
+  s.Poly(head, jaw);
+  return Soft(head, s.Scale);
+}
+
+// The skin of the head lit as a rounded volume: lamp from the upper left,
+// warm in the light and cooling into the shadow, the window's cold light
+// on the far edge, and warmer where the skin is thin.
+SkinLight SoftHeadLight(const Sheet& s, const Field& mask, const HeadFrame& h) {
+  SkinLight light;
+  light.Key = s.Blank();
+  Field cold = s.Blank(), warm = s.Blank();
+  const float ct = std::cos(-h.Tilt), st = std::sin(-h.Tilt);
+  const float lx = h.LightX, ly = -0.42f, lz = 0.66f;
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x) {
+      if (mask(x, y) <= 0.0f) continue;
+      // Back into the head's frame.
+      const Point at = s.Small(x, y);
+      const float dx = at.X - h.CentreX, dy = at.Y - h.EyeY;
+      const float u = (dx * ct - dy * st) / h.Unit, v = (dx * st + dy * ct) / h.Unit;
+      const float nx = u / 1.05f, ny = (v + 0.15f) / 1.9f;
+      const float nz = std::sqrt(std::max(1.0f - nx * nx - ny * ny, 0.02f));
+      light.Key(x, y) = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
+      cold(x, y) = SmoothStep(0.55f, 0.95f, nx) * 0.8f;
+      warm(x, y) = SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
+    }
+  }
+  light.ShadowTint = {0.34f, 0.3f, 0.4f};
+  light.LitTint = {1.12f, 1.02f, 0.92f};
+  light.TintFrom = 0.0f;
+  light.TintTo = 1.0f;
+  light.Ambient = 1.0f;
+  light.KeyWeight = 0.0f;
+  light.FillWeight = 0.0f;
+  light.Added = {{std::move(cold), {0.1f, 0.16f, 0.28f}}, {std::move(warm), {0.05f, -0.01f, -0.02f}}};
+  return light;
+}
+
+// The ear on the side the head turns away from, drawn over the side of the
+// head: its rim catching light, the bowl inside in shadow, and a crease
+// where it meets the cheek.
+void DrawSoftEar(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h) {
+  const float side = h.Turn < 0.0f ? 1.0f : -1.0f;
+  const float u = h.Wrap(side * 0.999f) * 0.98f;
+  Field ear = s.Blank();
+  s.Poly(ear, {h.At(u - side * 0.06f, -0.12f), h.At(u + side * 0.1f, -0.14f), h.At(u + side * 0.17f, 0.04f),
+               h.At(u + side * 0.12f, 0.3f), h.At(u + side * 0.02f, 0.46f), h.At(u - side * 0.07f, 0.42f)});
+  ear = Soft(ear, s.Scale);
+  Field crease = s.Blank();
+  s.Curve(crease,
+          {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
+          0.05f * h.Unit, 0.03f * h.Unit);
+  Paint(image, Soft(crease, 2 * s.Scale), Rgb(0x2A1418), 0.5f);
+  PaintSkin(image, ear, look.Skin, SoftHeadLight(s, ear, h));
+  Paint(image, ear, Rgb(0xB0504A), 0.12f);
+  Field bowl = s.Blank();
+  s.Poly(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
+  Paint(image, Multiplied(Soft(bowl, s.Scale), ear), Rgb(0x3A1A18), 0.55f);
+  Field rim = s.Blank();
+  s.Curve(rim, {h.At(u + side * 0.06f, -0.08f), h.At(u + side * 0.13f, 0.08f), h.At(u + side * 0.08f, 0.32f)},
+          0.025f * h.Unit, 0.015f * h.Unit);
+  AddLight(image, Multiplied(Soft(rim, s.Scale), ear), Rgb(0xFFD8C0), 0.12f);
+}
+
+void DrawSoftEye(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float fu,
+                 float side) {
+  const float u = h.Wrap(fu);
+  const float facing = h.Facing(fu);
+  if (facing < 0.15f) return;
+  const float w = 0.21f * std::max(facing, 0.45f);
+  // The socket: a soft shadow the brow throws over the eye.
+  Field socket = s.Blank();
+  s.Poly(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
+  Paint(image, Soft(socket, 5 * s.Scale), Rgb(0x2A1418), 0.42f);
+
+  // An almond, its upper lid heavy and low over the iris: bored, tired,
+  // sulking; the outer corner sits a touch lower.
+  std::vector<Point> almond;
+  for (const Point& p : EyeOutline(u, 0.02f, w, 0.075f, side, -0.33f)) almond.push_back(h.At(p.X, p.Y));
+  Field white = s.Blank();
+  s.Poly(white, almond);
+  Paint(image, white, Rgb(0xC8BEB8));
+  // The iris, cut by the lids.
+  Field iris = s.Blank();
+  const Point ic = h.At(u + look.Features.Gaze * w * 0.5f, 0.0f);
+  s.Oval(iris, ic.X, ic.Y, 0.085f * h.Unit * std::max(facing, 0.6f), 0.085f * h.Unit);
+  iris = Multiplied(iris, white);
+  Paint(image, iris, look.Iris);
+  Field pupil = s.Blank();
+  s.Oval(pupil, ic.X, ic.Y, 0.038f * h.Unit, 0.038f * h.Unit);
+  Paint(image, Multiplied(pupil, white), Rgb(0x0A0606));
+  // The lid's shadow across the top of the eye, and the lash line.
+  Field upper = s.Blank();
+  std::vector<Point> lash;
+  const std::vector<Point> lid = EyeOutline(u, 0.02f, w * 1.05f, 0.075f, side, -0.33f);
+  for (std::size_t i = 0; i < lid.size() / 2; ++i) lash.push_back(h.At(lid[i].X, lid[i].Y));
+  s.Curve(upper, lash, 0.022f * h.Unit, 0.03f * h.Unit);
+  Paint(image, Subtracted(white, Soft(Shifted(white, 0, 3 * s.Scale), s.Scale)), Rgb(0x2A1A1A), 0.35f);
+  Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
+  // The crease of the heavy lid above.
+  Field crease = s.Blank();
+  std::vector<Point> fold;
+  for (int i = 0; i <= 8; ++i) {
+    const float t = -0.9f + 1.8f * static_cast<float>(i) / 8;
+    fold.push_back(h.At(u + t * w, -0.13f - 0.035f * (1.0f - t * t) + 0.02f * t * side));
+  }
+  s.Curve(crease, fold, 0.012f * h.Unit, 0.016f * h.Unit);
+  Paint(image, Soft(crease, s.Scale), Rgb(0x3A2020), 0.5f);
+  // A small catch light keeps the eye alive.
+  Field glint = s.Blank();
+  const Point g = h.At(u + look.Features.Gaze * w * 0.5f - 0.03f, -0.02f);
+  s.Oval(glint, g.X, g.Y, 0.018f * h.Unit, 0.018f * h.Unit);
+  Paint(image, Multiplied(glint, white), Rgb(0xE8E8F0), 0.8f);
+}
+
+void DrawSoftBrow(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float fu,
+                  float side) {
+  if (h.Facing(fu) < 0.1f) return;
+  std::vector<Point> pts;
+  for (int i = 0; i <= 6; ++i) {
+    const Point p = BrowAt(look, kHeadUnits, side, static_cast<float>(i) / 6.0f);
+    pts.push_back(h.At(h.Wrap(p.X), p.Y));
+  }
+  Field brow = s.Blank();
+  s.Curve(brow, pts, 0.085f * h.Unit, 0.045f * h.Unit);
+  Paint(image, Soft(brow, s.Scale / 2 + 1), look.HairColour, 0.92f);
+}
+
+void DrawSoftNose(const Sheet& s, Image& image, const HeadFrame& h) {
+  const float tip = h.Wrap(0.0f, 1.12f);
+  const float bridge = h.Wrap(0.0f, 1.0f);
+  // The shadow side of the nose, away from the lamp.
+  Field side = s.Blank();
+  const float off = 0.09f;
+  s.Curve(
+      side,
+      {h.At(bridge + off, -0.12f), h.At((bridge + tip) * 0.5f + off, 0.2f), h.At(tip + off * 0.9f, 0.44f)},
+      0.05f * h.Unit, 0.09f * h.Unit);
+  Paint(image, Soft(side, 3 * s.Scale), Rgb(0x2A1418), 0.4f);
+  // Under the nose and the nostrils.
+  Field under = s.Blank();
+  const Point base = h.At(tip, 0.5f);
+  s.Oval(under, base.X, base.Y, 0.17f * h.Unit, 0.05f * h.Unit);
+  Paint(image, Soft(under, 2 * s.Scale), Rgb(0x2A1418), 0.5f);
+  Field nostrils = s.Blank();
+  for (const float d : {-0.085f, 0.085f}) {
+    const Point n = h.At(tip + d * h.Facing(d), 0.48f);
+    s.Oval(nostrils, n.X, n.Y, 0.035f * h.Unit, 0.022f * h.Unit);
+  }
+  Paint(image, Soft(nostrils, s.Scale), Rgb(0x1A0A0A), 0.65f);
+  // Light along the bridge and on the tip.
+  Field light = s.Blank();
+  s.Curve(light, {h.At(bridge - 0.03f, -0.05f), h.At(tip - 0.03f, 0.4f)}, 0.025f * h.Unit, 0.05f * h.Unit);
+  AddLight(image, Soft(light, 2 * s.Scale), Rgb(0xFFE0C8), 0.16f);
+}
+
+void DrawSoftMouth(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h) {
+  const MouthShape m = MouthFor(look, kHeadUnits, look.Man);
+  std::vector<Point> line;
+  for (int i = 0; i <= 8; ++i) {
+    const float t = -1.0f + 2.0f * static_cast<float>(i) / 8;
+    line.push_back(h.At(h.Wrap(m.Px(t)), m.Y - m.Lift(t)));
+  }
+  Field lips = s.Blank();
+  // The lower lip, a little fuller, catching some light.
+  const Point lower = h.At(h.Wrap(0.0f), m.Y + 0.08f);
+  s.Oval(lips, lower.X, lower.Y, 0.18f * h.Unit * h.Facing(0.0f), 0.055f * h.Unit);
+  Paint(image, Soft(lips, 2 * s.Scale), Lerp(look.Skin, Rgb(0xA04A4A), 0.35f), 0.6f);
+  Field underLip = s.Blank();
+  const Point ul = h.At(h.Wrap(0.0f), m.Y + 0.17f);
+  s.Oval(underLip, ul.X, ul.Y, 0.14f * h.Unit, 0.03f * h.Unit);
+  Paint(image, Soft(underLip, 2 * s.Scale), Rgb(0x2A1418), 0.35f);
+  Field crease = s.Blank();
+  s.Curve(crease, line, 0.03f * h.Unit, 0.03f * h.Unit);
+  Paint(image, Soft(crease, s.Scale / 2 + 1), Rgb(0x4A2220), 0.85f);
+}
+
+// Short, untidy hair: a cap over the top of the head with a ragged line
+// along the brow, and strands drawn through it.
+Field SoftHairMask(const Sheet& s, const HeadFrame& h, std::uint32_t seed, float line) {
+  Field hair = s.Blank();
+  const Noise ragged(seed);
+  std::vector<Point> cap;
+  constexpr int kN = 48;
+  for (int i = 0; i <= kN; ++i) {
+    const float a = kPi + kPi * static_cast<float>(i) / kN;  // over the top
+    const float r = 1.08f + 0.07f * ragged.Value(static_cast<float>(i) * 0.7f, 0.5f);
+    cap.push_back(h.At(std::cos(a) * r, -0.32f + std::sin(a) * 1.2f * r));
+  }
+  // Down the sides to the temples, then the hairline across the brow.
+  cap.push_back(h.At(1.02f, 0.0f));
+  cap.push_back(h.At(0.9f, -0.1f));
+  for (int i = 0; i <= 12; ++i) {
+    const float t = 1.0f - 2.0f * static_cast<float>(i) / 12;
+    const float u = h.Wrap(t * 0.85f);
+    const float v = line - 0.08f * (1.0f - t * t) + 0.06f * ragged.Value(static_cast<float>(i) * 1.3f, 4.0f);
+    cap.push_back(h.At(u, v));
+  }
+  cap.push_back(h.At(-0.9f, -0.1f));
+  cap.push_back(h.At(-1.02f, 0.0f));
+  s.Poly(hair, cap);
+  return Soft(hair, s.Scale);
+}
+
+// Flat hair with fine streaks of sheen in noise stretched along its fall,
+// rounded by a soft bevel.
+void DrawSoftHair(const Sheet& s, Image& image, const Field& hair, const FaceLook& look) {
+  const Noise strands(look.Seed + 1);
+  HairLight light;
+  light.Ambient = 1.0f;
+  light.KeyWeight = 0.0f;
+  light.Sheen = s.Blank();
+  for (int y = 0; y < s.H; ++y) {
+    for (int x = 0; x < s.W; ++x) {
+      if (hair(x, y) <= 0.0f) continue;
+      const Point at = s.Small(x, y);
+      light.Sheen(x, y) = SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3)) * 0.35f;
+    }
+  }
+  // The streaks add light rather than cover: shine is the hair plus it.
+  light.Shine = ToF(look.HairColour) + ToF(Lerp(look.HairColour, Rgb(0xC8B8A8), 0.5f));
+  PaintHair(image, hair, look.HairColour, light);
+  ApplyLight(image, Bevel(hair, 6 * s.Scale, -0.6f, -0.6f, 0.5f, 3.0f), hair, 0.55f);
+}
+
+void DrawSoftStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& head) {
+  Field jaw = s.Blank();
+  s.Poly(jaw, h.OvalPoints(h.Wrap(0.0f) * 0.5f, 0.85f, 0.95f, 0.42f));
+  jaw = Multiplied(Soft(jaw, 4 * s.Scale), head);
+  const Noise grain(0x57B);
+  for (std::size_t i = 0; i < jaw.Values.size(); ++i) {
+    if (jaw.Values[i] <= 0.0f) continue;
+    const std::size_t w = static_cast<std::size_t>(s.W);
+    const float x = static_cast<float>(i % w), y = static_cast<float>(i / w);
+    jaw.Values[i] *= 0.6f + 0.4f * grain.Value(x * 0.7f, y * 0.7f);
+  }
+  Paint(image, jaw, Rgb(0x2A2220), 0.28f);
+}
+
+}  // namespace
+
+void PaintSoftHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float hairline) {
+  const Field head = SoftHeadMask(s, look, h);
+  PaintSkin(image, head, look.Skin, SoftHeadLight(s, head, h));
+  DrawSoftEar(s, image, look, h);
+  if (look.Facial == Beard::Stubble) DrawSoftStubble(s, image, h, head);
+  // Cheeks: a little colour where the blood is up.
+  Field cheeks = s.Blank();
+  for (const float u : {-0.55f, 0.55f}) {
+    if (h.Facing(u) < 0.2f) continue;
+    const Point c = h.At(h.Wrap(u), 0.42f);
+    s.Oval(cheeks, c.X, c.Y, 0.2f * h.Unit, 0.14f * h.Unit);
+  }
+  Paint(image, Multiplied(Soft(cheeks, 5 * s.Scale), head), Rgb(0xB0504A), 0.14f);
+  // Hollows under the cheekbones and along the jaw give the face its bones.
+  Field hollows = s.Blank();
+  for (const float u : {-0.62f, 0.62f}) {
+    if (h.Facing(u) < 0.2f) continue;
+    const float side = u < 0.0f ? -1.0f : 1.0f;
+    s.Curve(hollows,
+            {h.At(h.Wrap(u), 0.48f), h.At(h.Wrap(u + side * 0.1f), 0.7f), h.At(h.Wrap(u * 0.85f), 0.88f)},
+            0.12f * h.Unit, 0.04f * h.Unit);
+  }
+  Paint(image, Multiplied(Soft(hollows, 4 * s.Scale), head), Rgb(0x2A1418), 0.16f);
+  DrawSoftNose(s, image, h);
+  DrawSoftEye(s, image, look, h, -0.4f, -1.0f);
+  DrawSoftEye(s, image, look, h, 0.4f, 1.0f);
+  DrawSoftBrow(s, image, look, h, -0.4f, -1.0f);
+  DrawSoftBrow(s, image, look, h, 0.4f, 1.0f);
+  DrawSoftMouth(s, image, look, h);
+  const Field hair = SoftHairMask(s, h, look.Seed, hairline);
+  DrawSoftHair(s, image, hair, look);
+  // The hair throws a soft shadow on the forehead.
+  Paint(image, Multiplied(Subtracted(Soft(Shifted(hair, s.Scale, 3 * s.Scale), 3 * s.Scale), hair), head),
+        Rgb(0x1A1010), 0.45f);
 }
 
 }  // namespace vantoro::art

@@ -3,11 +3,14 @@
 // from one side, so that cheekbones, noses and chins take the light the
 // way they would under a lamp, with eyes, brows, lips and creases painted
 // over the lit skin, and hair from a dozen styles. A head is drawn face-on
-// and upright, then bent round as it turns and rolled as it tilts.
+// and upright, then bent round as it turns and rolled as it tilts. A second,
+// softer finish paints a head straight onto a large picture in a dim room.
 
 #include <cstdint>
+#include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 
 namespace vantoro::art {
 
@@ -21,28 +24,30 @@ enum class Beard { None, Stubble, Goatee, Full, Moustache };
 enum class Mouth { Closed, Smirk, Grin, Shout };
 
 // The face itself, apart from its colouring.
+// The face itself, apart from its colouring. The defaults are a plain face
+// at rest.
 struct FaceForm {
-  Mouth Says;
-  float Open;         // the gap between the lips, 0..1 (a grin's teeth, a shout's jaw)
-  float Age;          // 0 early twenties .. 1 past forty: lines, hollows, heavier lids
-  float BrowTilt;     // inner ends: positive raised, negative drawn down into a frown
-  float Eyes;         // the eyes' size
-  float NoseWidth;    // across the nostrils, relative to the nose's length
-  float Cheeks;       // width over the cheekbones: lean 0.92 .. round 1.08
-  float Gaze = 0.0f;  // the eyes sliding towards the picture's left (-1) or right (1)
+  Mouth Says = Mouth::Closed;
+  float Open = 0.0f;       // the gap between the lips, 0..1 (a grin's teeth, a shout's jaw)
+  float Age = 0.0f;        // 0 early twenties .. 1 past forty: lines, hollows, heavier lids
+  float BrowTilt = 0.0f;   // inner ends: positive raised, negative drawn down into a frown
+  float Eyes = 1.0f;       // the eyes' size
+  float NoseWidth = 1.0f;  // across the nostrils, relative to the nose's length
+  float Cheeks = 1.0f;     // width over the cheekbones: lean 0.92 .. round 1.08
+  float Gaze = 0.0f;       // the eyes sliding towards the picture's left (-1) or right (1)
 };
 
 struct FaceLook {
   Color Skin, HairColour, Iris;
-  Hair Style;
-  Beard Facial;
-  float Jaw;    // jaw width relative to the cheeks
-  float ChinY;  // chin below the eye line, in head half-widths
-  float Brow;   // eyebrow weight
-  float Lips;   // lip fullness
-  float Smile;  // the mouth's corners: -1 turned down .. 1 pulled up
-  float Nose;   // nose size
-  std::uint32_t Seed;
+  Hair Style = Hair::Crop;
+  Beard Facial = Beard::None;
+  float Jaw = 0.8f;    // jaw width relative to the cheeks
+  float ChinY = 1.5f;  // chin below the eye line, in head half-widths
+  float Brow = 1.0f;   // eyebrow weight
+  float Lips = 1.0f;   // lip fullness
+  float Smile = 0.0f;  // the mouth's corners: -1 turned down .. 1 pulled up
+  float Nose = 1.0f;   // nose size
+  std::uint32_t Seed = 0;
   FaceForm Features;
   bool Man = true;
   bool LooseHairs = true;  // a few hairs standing off long hair's crown
@@ -59,6 +64,17 @@ struct HeadFrame {
   float Y(float yu) const { return EyeY + yu * Unit; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
+
+  // The soft finish turns and tilts the head as it draws, reading Turn as
+  // radians. At: a point xu across and yu down the head, rolled by Tilt.
+  Point At(float xu, float yu) const;
+  // Where a feature xu across the front of the face lands once the head has
+  // turned: the face wraps round a rounded head, so features on the far side
+  // crowd together and those on the near side spread.
+  float Wrap(float xu, float radius = 1.0f) const;
+  // How much a feature at xu faces us: 1 square on, 0 edge on.
+  float Facing(float xu) const;
+  std::vector<Point> OvalPoints(float cu, float cv, float ru, float rv, int n = 56) const;
 };
 
 // A tapering stroke along a quadratic curve: locks of hair, creases, straps.
@@ -86,5 +102,15 @@ Field Laid(const Field& f, const Head& head);
 // it; the head is turned and tilted and laid back over `under`. Returns
 // the outline of the laid head (face and front hair).
 Field LayHead(Image& image, const Image& under, const Head& head);
+
+// The soft finish, for a dim room: the head painted in soft strokes straight
+// onto a sheet, already turned and tilted, its skin lit as a rounded volume by
+// a lamp high on the side of the frame's LightX, with a cold window light on
+// the far edge; short untidy hair down to `hairline` over the brow. The frame
+// is in the sheet's final pixels. Brows and mouth sit where the portraits'
+// do for the same look, and the eyes have the portraits' outline; the look's
+// skin, hair, iris, chin, brow tilt, smile, gaze, seed and stubble are used.
+void PaintSoftHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& frame,
+                   float hairline);
 
 }  // namespace vantoro::art

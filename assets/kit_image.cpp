@@ -135,11 +135,6 @@ void Cover::Shadow(Image& image, float kS) const {
   Paint(image, shadow, Rgb(0x000000), 0.5f);
 }
 
-void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx, int dy, int passes) {
-  BoxBlur(mask, blur, passes);
-  Paint(image, mask, Rgb(0x000000), opacity, dx, dy);
-}
-
 void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity, Color colour,
                   int passes) {
   Field shadow(image.Width, image.Height);
@@ -161,6 +156,60 @@ void Overcast(Image& image, float amount) {
     const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
     p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
   }
+}
+
+void PaintRounded(Image& image, const Field& mask, Color colour, int radius, const LightDir& light,
+                  float strength) {
+  Paint(image, mask, colour);
+  ApplyLight(image, Bevel(mask, radius, light.X, light.Y, light.Z, light.Depth), mask, strength);
+}
+
+void PaintOutlined(Image& image, const Field& mask, Color colour, Color ink, int width) {
+  Paint(image, Dilated(mask, width), ink);
+  Paint(image, mask, colour);
+}
+
+void Sheet::Poly(Field& f, std::span<const Point> points, float value) const {
+  std::vector<Point> big;
+  for (const Point& p : points) big.push_back({BX(p.X), BY(p.Y)});
+  FillPolygon(f, big, value);
+}
+
+void Sheet::Curve(Field& f, std::span<const Point> pts, float w0, float w1, float value) const {
+  if (pts.size() < 2) return;
+  const int segments = static_cast<int>(pts.size()) - 1;
+  constexpr int kSteps = 8;
+  Point prev = pts.front();
+  for (int i = 0; i < segments; ++i) {
+    const Point p0 = pts[static_cast<std::size_t>(std::max(i - 1, 0))];
+    const Point p1 = pts[static_cast<std::size_t>(i)];
+    const Point p2 = pts[static_cast<std::size_t>(i + 1)];
+    const Point p3 = pts[static_cast<std::size_t>(std::min(i + 2, segments))];
+    for (int k = 1; k <= kSteps; ++k) {
+      const float t = static_cast<float>(k) / kSteps;
+      const Point p{CatmullRom(p0.X, p1.X, p2.X, p3.X, t), CatmullRom(p0.Y, p1.Y, p2.Y, p3.Y, t)};
+      const float u0 = (static_cast<float>(i) + static_cast<float>(k - 1) / kSteps) / segments;
+      const float u1 = (static_cast<float>(i) + t) / segments;
+      Taper(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * u0, w0 + (w1 - w0) * u1, value);
+      prev = p;
+    }
+  }
+}
+
+Field Soft(Field f, int radius) {
+  BoxBlur(f, radius, 2);
+  return f;
+}
+
+float CatmullRom(float a, float b, float c, float d, float t) {
+  const float t2 = t * t, t3 = t2 * t;
+  return 0.5f * (2.0f * b + (c - a) * t + (2.0f * a - 5.0f * b + 4.0f * c - d) * t2 +
+                 (3.0f * b - a - 3.0f * c + d) * t3);
+}
+
+void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx, int dy, int passes) {
+  BoxBlur(mask, blur, passes);
+  Paint(image, mask, Rgb(0x000000), opacity, dx, dy);
 }
 
 void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colour, const CoatStyle& style,

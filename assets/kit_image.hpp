@@ -75,10 +75,6 @@ struct Cover {
 // so that edges and fine lines come out clean.
 Image Supersampled(int width, int height, int factor, const std::function<void(Image& big)>& draw);
 
-// A soft shadow: the mask blurred by `blur` pixels (in `passes` box passes)
-// and painted black, moved by (dx, dy).
-void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx = 0, int dy = 0, int passes = 3);
-
 // A soft elliptical shadow on the ground under something standing on it,
 // centred on (x, y) and blurred `blur` pixels.
 void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity,
@@ -92,9 +88,20 @@ void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int
 // lightness: the dull light after a defeat.
 void Overcast(Image& image, float amount);
 
+// A light to round solid shapes by, as Lighting takes it: the direction
+// (X, Y, Z) it comes from and the depth given to the bevel's heights.
+struct LightDir {
+  float X, Y, Z, Depth;
+};
+
+// Paints the mask in `colour` and rounds it: a bevel `radius` pixels wide,
+// lit from `light`, brightening and darkening by up to `strength`.
+void PaintRounded(Image& image, const Field& mask, Color colour, int radius, const LightDir& light,
+                  float strength);
+
 // Blends a colour worked out pixel by pixel, colour(x, y), over the picture
-// through the mask times `opacity`. The colour is asked for only where the
-// mask is set, and may read the pixel it replaces.
+// through the mask (of the picture's size) times `opacity`. The colour is
+// asked for only where the mask is set, and may read the pixel it replaces.
 template <typename ColourAt>
 void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity = 1.0f) {
   for (int y = 0; y < image.Height; ++y) {
@@ -106,6 +113,68 @@ void PaintEach(Image& image, const Field& mask, ColourAt&& colour, float opacity
     }
   }
 }
+
+// Paints the mask in `colour` over its outline, `width` pixels wide in
+// `ink`, so that parts of one colour stay apart where they overlap.
+void PaintOutlined(Image& image, const Field& mask, Color colour, Color ink, int width);
+
+// A part of a picture drawn `Scale` times larger: the whole of it, or a tile
+// round something small and full of strokes (a face), so that they only
+// touch the pixels near it. Shapes are given in the final picture's pixels.
+class Sheet {
+ public:
+  // A tile whose top-left corner is at (x0, y0) of the final picture.
+  Sheet(int scale, int x0, int y0, int width, int height)
+      : Scale(scale), X0(x0), Y0(y0), W(width * scale), H(height * scale) {}
+
+  int Scale;
+  int X0, Y0;  // final pixels
+  int W, H;    // large pixels
+
+  Field Blank() const { return Field(W, H); }
+  // The tile of the large picture under the sheet, to be pasted back.
+  Region Cut(const Image& big) const {
+    return Crop(big, X0 * Scale, Y0 * Scale, X0 * Scale + W, Y0 * Scale + H);
+  }
+  float BX(float x) const { return (x - static_cast<float>(X0)) * Scale; }
+  float BY(float y) const { return (y - static_cast<float>(Y0)) * Scale; }
+  // Back from a large pixel's centre to the final picture.
+  Point Small(int x, int y) const {
+    return {(static_cast<float>(x) + 0.5f) / Scale + static_cast<float>(X0),
+            (static_cast<float>(y) + 0.5f) / Scale + static_cast<float>(Y0)};
+  }
+
+  void Oval(Field& f, float cx, float cy, float rx, float ry, float value = 1.0f) const {
+    FillEllipse(f, BX(cx), BY(cy), rx * Scale, ry * Scale, value);
+  }
+  void Line(Field& f, float x0, float y0, float x1, float y1, float w, float value = 1.0f) const {
+    ThickLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w * Scale, value);
+  }
+  void Taper(Field& f, float x0, float y0, float x1, float y1, float w0, float w1, float value = 1.0f) const {
+    TaperedLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w0 * Scale, w1 * Scale, value);
+  }
+  void Poly(Field& f, std::initializer_list<Point> points, float value = 1.0f) const {
+    Poly(f, std::span<const Point>(points.begin(), points.size()), value);
+  }
+  void Poly(Field& f, std::span<const Point> points, float value = 1.0f) const;
+  // A smooth curve through the points (Catmull-Rom), stroked with a width
+  // that runs from w0 to w1.
+  void Curve(Field& f, std::span<const Point> pts, float w0, float w1, float value = 1.0f) const;
+  void Curve(Field& f, std::initializer_list<Point> pts, float w0, float w1, float value = 1.0f) const {
+    Curve(f, std::span<const Point>(pts.begin(), pts.size()), w0, w1, value);
+  }
+};
+
+// A copy of the mask blurred twice by `radius`: a soft edge.
+Field Soft(Field f, int radius);
+
+// The Catmull-Rom curve through b (t = 0) and c (t = 1), steered by the
+// points a before and d after.
+float CatmullRom(float a, float b, float c, float d, float t);
+
+// A soft shadow: the mask blurred by `blur` pixels (in `passes` box passes)
+// and painted black, moved by (dx, dy).
+void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx = 0, int dy = 0, int passes = 3);
 
 // Splats thrown at the points (times Scale to reach the picture's pixels),
 // painted together as one coat of wet paint, only over `onto` when given.

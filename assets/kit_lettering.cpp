@@ -1,5 +1,7 @@
 #include "assets/kit_lettering.hpp"
 
+#include "assets/kit_image.hpp"
+
 namespace vantoro::art {
 
 namespace {
@@ -65,9 +67,8 @@ void AddLetterDrips(Field& mask, const Rect& box, Random& rng, std::span<const f
 
 void PaintBannerLetters(Image& image, const Field& mask, float top, float bottom, const Gradient& fill,
                         const BannerStyle& style) {
-  Field shadow = Shifted(Dilated(mask, style.ShadowSpread), style.ShadowDx, style.ShadowDy);
-  BoxBlur(shadow, style.ShadowBlur);
-  Paint(image, shadow, Rgb(0x000000), style.ShadowOpacity);
+  DropShadow(image, mask, style.ShadowSpread, style.ShadowDx, style.ShadowDy, style.ShadowBlur,
+             style.ShadowOpacity);
   const Field outline = Dilated(mask, style.OutlineWidth);
   Glow(image, outline, style.Glow, style.GlowRadius, style.GlowStrength);
   Paint(image, outline, style.Outline);
@@ -77,6 +78,22 @@ void PaintBannerLetters(Image& image, const Field& mask, float top, float bottom
   ApplyLight(image, Bevel(mask, style.Bevel, -0.45f, -0.8f, 0.55f, style.BevelDepth), mask,
              style.BevelStrength);
   if (style.Gloss > 0.0f) GlossBand(image, mask, top, bottom, style);
+}
+
+void PaintSubtitle(Image& image, const Field& mask, const SubtitleStyle& style) {
+  const Rect box = InkBounds(mask);
+  const float left = static_cast<float>(box.Left), right = static_cast<float>(box.Right);
+  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
+  Field strokes(mask.Width, mask.Height);
+  TaperedLine(strokes, left - style.Reach, mid + style.Droop, left - style.Gap, mid, 1.0f, style.Width);
+  TaperedLine(strokes, right + style.Gap, mid, right + style.Reach, mid + style.Droop, style.Width, 1.0f);
+  DropShadow(image, mask, 3, style.ShadowDx, style.ShadowDy, style.ShadowBlur, 0.8f);
+  Paint(image, Dilated(mask, 3), Rgb(0x14081C));
+  Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
+  if (style.StrokeGlow > 0.0f) Glow(image, strokes, style.Stroke, 4, style.StrokeGlow);
+  Paint(image, strokes, style.Stroke);
+  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, style.Fill}}, static_cast<float>(box.Top),
+                static_cast<float>(box.Bottom));
 }
 
 }  // namespace vantoro::art

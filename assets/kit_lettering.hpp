@@ -63,4 +63,18 @@ struct BannerStyle {
 void PaintBannerLetters(Image& image, const Field& mask, float top, float bottom, const Gradient& fill,
                         const BannerStyle& style = {});
 
+// The line of small capitals under a banner's name: white letters in a dark
+// outline over a drop shadow, with a brushed stroke of paint either side.
+struct SubtitleStyle {
+  float Gap = 16.0f, Reach = 90.0f;  // where each stroke starts and ends, off the ink
+  float Width = 6.0f;                // of a stroke where it meets the text; 1 at its far end
+  float Droop = 0.0f;                // rows the far ends sit lower
+  int ShadowDx = 3, ShadowDy = 4, ShadowBlur = 3;
+  Color Stroke = Rgb(0x22C8FF);
+  float StrokeGlow = 0.0f;
+  Color Fill = Rgb(0xC9E8FF);  // the letters fade from white to this at their feet
+};
+
+void PaintSubtitle(Image& image, const Field& mask, const SubtitleStyle& style = {});
+
 }  // namespace vantoro::art

@@ -13,8 +13,9 @@ namespace {
 
 // Side-on figures are drawn in the pixels of a player this tall.
 constexpr float kFigure = 75.0f;
+// Front and back views are worked out in the picture's own pixels.
+constexpr BigShapes kOwn{1.0f};
 
-Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
 Point Scaled(Point p, float k) { return {p.X * k, p.Y * k}; }
 
 // ---------------------------------------------------------------- front and back
@@ -47,11 +48,8 @@ Field HalfPlane(int width, int height, Point o, float angle) {
 // Paints a part with a thin dark outline, so that overlapping limbs of one
 // colour stay apart when the picture is shrunk.
 void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
-  Paint(image, Dilated(mask, outline), Rgb(0x0A0A10));
-  Paint(image, mask, colour);
+  PaintOutlined(image, mask, colour, Rgb(0x0A0A10), outline);
 }
-
-Color Darker(Color c, float k) { return ToColor(ToF(c) * k); }
 
 // A paintball mask seen from the front: the wearer's headwrap in the team's
 // colour on top, the shell below, the goggle lens across it and the vents
@@ -68,20 +66,15 @@ void DrawHead(Image& image, const Person& p) {
   const auto local = [&](float u, float v) {
     return Point{c.X + (u * rx) * ca - (v * ry) * sa, c.Y + (u * rx) * sa + (v * ry) * ca};
   };
-  Field head(image.Width, image.Height);
-  FillEllipse(head, c.X, c.Y, rx, ry);
+  const Field head = kOwn.Ellipse(image, c, rx, ry);
   const Point n0 =
       At(p, {(b.Shoulder[0].X + b.Shoulder[1].X) * 0.5f, (b.Shoulder[0].Y + b.Shoulder[1].Y) * 0.5f});
-  Field neck(image.Width, image.Height);
-  ThickLine(neck, n0.X, n0.Y, c.X, c.Y, 0.07f * s);
-  PaintPart(image, neck, Rgb(0x202028));
+  PaintPart(image, kOwn.Line(image, n0, c, 0.07f * s), Rgb(0x202028));
 
   PaintPart(image, head, p.Colours.Trim);
   if (back) {
     // The strap round the back of the head.
-    Field strap(image.Width, image.Height);
-    const Point a = local(-1.1f, 0.05f), z = local(1.1f, 0.05f);
-    ThickLine(strap, a.X, a.Y, z.X, z.Y, 0.035f * s);
+    const Field strap = kOwn.Line(image, local(-1.1f, 0.05f), local(1.1f, 0.05f), 0.035f * s);
     Paint(image, Multiplied(strap, head), Rgb(0x15151A));
     ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.5f);
     return;
@@ -93,19 +86,15 @@ void DrawHead(Image& image, const Person& p) {
   Field shell = Multiplied(head, HalfPlane(image.Width, image.Height, edge, b.Tilt));
   Paint(image, shell, p.Colours.Shell);
   // The visor's brim over the lens.
-  Field brim(image.Width, image.Height);
-  const Point v0 = local(-1.05f, -0.42f + drop), v1 = local(1.05f, -0.42f + drop);
-  ThickLine(brim, v0.X, v0.Y, v1.X, v1.Y, 0.028f * s);
-  Paint(image, brim, Rgb(0x101014));
-  Field lens(image.Width, image.Height);
+  Paint(image, kOwn.Line(image, local(-1.05f, -0.42f + drop), local(1.05f, -0.42f + drop), 0.028f * s),
+        Rgb(0x101014));
   const float lensHeight = 0.05f * s * (1.0f - 0.5f * b.Bow);
   const Point l0 = local(-0.62f, -0.08f + drop), l1 = local(0.62f, -0.08f + drop);
-  ThickLine(lens, l0.X, l0.Y, l1.X, l1.Y, lensHeight);
-  lens = Multiplied(lens, head);
+  const Field lens = Multiplied(kOwn.Line(image, l0, l1, lensHeight), head);
   PaintVertical(image, lens,
                 Gradient{{0.0f, Lerp(p.Colours.Lens, kWhite, 0.55f)},
                          {0.5f, p.Colours.Lens},
-                         {1.0f, Darker(p.Colours.Lens, 0.45f)}},
+                         {1.0f, Tone(p.Colours.Lens, 0.45f)}},
                 l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
   if (b.Bow < 0.4f) {
     Field vents(image.Width, image.Height);
@@ -156,13 +145,13 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
     Field digits = PlacedText(image.Width, image.Height, number, font, 0, cx, capTop);
     Paint(image, Multiplied(digits, torso), p.Colours.Trim);
   } else {
-    Field band(image.Width, image.Height);
-    ThickLine(band, sl.X - 0.1f * s, sl.Y + 0.085f * s, sr.X + 0.1f * s, sr.Y + 0.085f * s, 0.045f * s);
+    const Field band = kOwn.Line(image, {sl.X - 0.1f * s, sl.Y + 0.085f * s},
+                                 {sr.X + 0.1f * s, sr.Y + 0.085f * s}, 0.045f * s);
     Paint(image, Multiplied(band, torso), p.Colours.Trim);
   }
   DrawHead(image, p);
   PaintPart(image, sleeves, p.Colours.Jersey);
-  PaintPart(image, arms, Darker(p.Colours.Jersey, 0.8f));
+  PaintPart(image, arms, Tone(p.Colours.Jersey, 0.8f));
   if (p.Marker > 0) DrawMarker(image, FrontGrip(p), p.Marker, p.Look);
   if (p.InHands) p.InHands(image);
   PaintPart(image, gloves, Rgb(0x26262C), 2);
@@ -218,27 +207,6 @@ Marker MarkerOf(const Side& p) {
   return {p.Grip, dir, {-dir.Y, dir.X}};
 }
 
-// A shaded part of a player: flat colour rounded by a bevel, with a warm
-// rim on the side facing the sunset.
-void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
-  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
-}
-
-// The colour made darker (k < 1) or lighter (k > 1).
-Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
-
-void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
-  const Point pa = at(a), pb = at(b);
-  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
-}
-
-void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
-  const Point p = at(c);
-  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
-}
-
 MarkerFrame HeldAt(const Placement& at, const Marker& m) {
   const float k = at.Scale;
   return {at(m.Grip), {m.Dir.X * k * at.Facing, m.Dir.Y * k}, {-m.Down.X * k * at.Facing, -m.Down.Y * k}};
@@ -252,18 +220,14 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
   const Marker m = MarkerOf(p);
 
   // The far side first: leg, then the arm that holds the trigger.
-  Field farLeg(image.Width, image.Height);
-  Stroke(farLeg, at, p.Hip, p.BackKnee, 10.0f, 8.0f);
-  Stroke(farLeg, at, p.BackKnee, p.BackFoot, 7.5f, 5.5f);
-  Shade(image, farLeg, Tone(kit.Pants, 0.7f), rim);
+  Shade(image, Limb(image, at, p.Hip, p.BackKnee, p.BackFoot, {10.0f, 8.0f, 7.5f, 5.5f}),
+        Tone(kit.Pants, 0.7f), rim);
   Field farBoot(image.Width, image.Height);
   Blob(farBoot, at, {p.BackFoot.X + 2.0f, p.BackFoot.Y - 1.5f}, 4.5f, 2.5f);
   Shade(image, farBoot, Rgb(0x0E0E12), rim);
-  Field farArm(image.Width, image.Height);
   const Point farElbow = Elbow(shoulderFar, p.Grip, 13.0f, 12.0f);
-  Stroke(farArm, at, shoulderFar, farElbow, 7.0f, 6.0f);
-  Stroke(farArm, at, farElbow, p.Grip, 6.0f, 4.5f);
-  Shade(image, farArm, Tone(kit.Jersey, 0.72f), rim);
+  Shade(image, Limb(image, at, shoulderFar, farElbow, p.Grip, {7.0f, 6.0f, 6.0f, 4.5f}),
+        Tone(kit.Jersey, 0.72f), rim);
 
   // Body: the jersey, its side panel and the pod pack on the back.
   Field torso(image.Width, image.Height);
@@ -274,15 +238,13 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
   Field pack(image.Width, image.Height);
   const Point back{(p.Hip.X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip.Y * 0.7f + p.Neck.Y * 0.3f};
   Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
-  Field nearLeg(image.Width, image.Height);
-  Stroke(nearLeg, at, p.Hip, p.FrontKnee, 10.5f, 8.5f);
-  Stroke(nearLeg, at, p.FrontKnee, p.FrontFoot, 8.0f, 5.8f);
   Shade(image, torso, kit.Jersey, rim);
   Field stripe(image.Width, image.Height);
   Stroke(stripe, at, {p.Hip.X + 1.0f, p.Hip.Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
   Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
   Shade(image, pack, Rgb(0x16161A), rim);
-  Shade(image, nearLeg, Tone(kit.Pants, 1.35f), rim);
+  Shade(image, Limb(image, at, p.Hip, p.FrontKnee, p.FrontFoot, {10.5f, 8.5f, 8.0f, 5.8f}),
+        Tone(kit.Pants, 1.35f), rim);
   Field pads(image.Width, image.Height);
   Blob(pads, at, {p.FrontKnee.X + 1.5f, p.FrontKnee.Y}, 4.2f, 4.6f);
   Field boot(image.Width, image.Height);
@@ -307,11 +269,8 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
 
   // The near arm over the marker: on the foregrip, or free to signal.
   const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);
-  Field nearArm(image.Width, image.Height);
   const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
-  Stroke(nearArm, at, shoulderNear, nearElbow, 7.5f, 6.5f);
-  Stroke(nearArm, at, nearElbow, hand, 6.5f, 4.8f);
-  Shade(image, nearArm, kit.Jersey, rim);
+  Shade(image, Limb(image, at, shoulderNear, nearElbow, hand, {7.5f, 6.5f, 6.5f, 4.8f}), kit.Jersey, rim);
   Field gloves(image.Width, image.Height);
   Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
   Blob(gloves, at, p.Grip, 2.6f, 2.6f);
@@ -345,23 +304,42 @@ Point DrawSideOnCropped(Image& image, const Person& person) {
 
 }  // namespace
 
+Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
+
+Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
+
+void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
+  PaintRounded(image, mask, colour, 2, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.55f);
+  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
+}
+
+void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1) {
+  const Point pa = at(a), pb = at(b);
+  TaperedLine(f, pa.X, pa.Y, pb.X, pb.Y, w0 * at.Scale, w1 * at.Scale);
+}
+
+void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
+  const Point p = at(c);
+  FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
+}
+
+Field Limb(const Image& image, const Placement& at, Point root, Point joint, Point end,
+           const std::array<float, 4>& w) {
+  Field f(image.Width, image.Height);
+  Stroke(f, at, root, joint, w[0], w[1]);
+  Stroke(f, at, joint, end, w[2], w[3]);
+  return f;
+}
+
 Pose Standing() {
-  Pose p;
-  p.Head = {0.0f, -0.9f};
-  p.Neck = {0.0f, -0.8f};
-  p.Shoulder[0] = {-0.14f, -0.77f};
-  p.Shoulder[1] = {0.14f, -0.77f};
-  p.Elbow[0] = {-0.18f, -0.62f};
-  p.Elbow[1] = {0.18f, -0.62f};
-  p.Hand[0] = {-0.19f, -0.47f};
-  p.Hand[1] = {0.19f, -0.47f};
-  p.Hip[0] = {-0.085f, -0.48f};
-  p.Hip[1] = {0.085f, -0.48f};
-  p.Knee[0] = {-0.09f, -0.25f};
-  p.Knee[1] = {0.09f, -0.25f};
-  p.Foot[0] = {-0.095f, 0.0f};
-  p.Foot[1] = {0.095f, 0.0f};
-  return p;
+  return {.Head = {0.0f, -0.9f},
+          .Neck = {0.0f, -0.8f},
+          .Shoulder = {{-0.14f, -0.77f}, {0.14f, -0.77f}},
+          .Elbow = {{-0.18f, -0.62f}, {0.18f, -0.62f}},
+          .Hand = {{-0.19f, -0.47f}, {0.19f, -0.47f}},
+          .Hip = {{-0.085f, -0.48f}, {0.085f, -0.48f}},
+          .Knee = {{-0.09f, -0.25f}, {0.09f, -0.25f}},
+          .Foot = {{-0.095f, 0.0f}, {0.095f, 0.0f}}};
 }
 
 Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Point nearKnee, Point nearFoot,
@@ -405,24 +383,16 @@ Pose Squatting() {
 }
 
 Pose Slumped(float lean, float bow) {
-  Pose p = Standing();
-  p.Head = {lean * 0.3f, -0.62f};
-  p.Neck = {lean * 0.2f, -0.56f};
-  p.Bow = bow;
-  p.Tilt = lean;
-  p.Shoulder[0] = {-0.14f + lean * 0.1f, -0.55f};
-  p.Shoulder[1] = {0.14f + lean * 0.1f, -0.55f};
-  p.Hip[0] = {-0.085f, -0.3f};
-  p.Hip[1] = {0.085f, -0.3f};
-  p.Knee[0] = {-0.2f, -0.36f};
-  p.Knee[1] = {0.2f, -0.36f};
-  p.Foot[0] = {-0.19f, 0.0f};
-  p.Foot[1] = {0.19f, 0.0f};
-  p.Elbow[0] = {-0.2f, -0.4f};
-  p.Elbow[1] = {0.2f, -0.4f};
-  p.Hand[0] = {-0.06f, -0.47f};
-  p.Hand[1] = {0.06f, -0.47f};
-  return p;
+  return {.Head = {lean * 0.3f, -0.62f},
+          .Neck = {lean * 0.2f, -0.56f},
+          .Tilt = lean,
+          .Bow = bow,
+          .Shoulder = {{-0.14f + lean * 0.1f, -0.55f}, {0.14f + lean * 0.1f, -0.55f}},
+          .Elbow = {{-0.2f, -0.4f}, {0.2f, -0.4f}},
+          .Hand = {{-0.06f, -0.47f}, {0.06f, -0.47f}},
+          .Hip = {{-0.085f, -0.3f}, {0.085f, -0.3f}},
+          .Knee = {{-0.2f, -0.36f}, {0.2f, -0.36f}},
+          .Foot = {{-0.19f, 0.0f}, {0.19f, 0.0f}}};
 }
 
 Person Actor::Drawn(float big) const {
@@ -462,34 +432,31 @@ Pose Mixed(const Pose& a, const Pose& b, float k) {
 
 void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& light, const Image* albedo) {
   const ColorF flat = ToF(skin);
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const float a = mask.Values[i];
-    if (a <= 0.0f) continue;
-    const float l = light.Key.Values.empty() ? 1.0f : light.Key.Values[i];
-    const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill.Values[i];
-    const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure.Values[i];
-    const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[i]) : flat;
+  PaintEach(image, mask, [&](int x, int y) {
+    const float l = light.Key.Values.empty() ? 1.0f : light.Key(x, y);
+    const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill(x, y);
+    const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure(x, y);
+    const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[albedo->Index(x, y)]) : flat;
     const ColorF tint = Lerp(light.ShadowTint, light.LitTint, SmoothStep(light.TintFrom, light.TintTo, l));
     const float bright =
         (light.Ambient + light.KeyWeight * std::min(l, 1.2f) + light.FillWeight * fill) * exposure;
     ColorF c = base * tint * bright;
-    for (const SkinLight::Tint& t : light.Added) c = c + t.Colour * t.Amount.Values[i];
-    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a));
-  }
+    for (const SkinLight::Tint& t : light.Added) c = c + t.Colour * t.Amount(x, y);
+    return c;
+  });
 }
 
 void PaintHair(Image& image, const Field& mask, Color hair, const HairLight& light) {
   const ColorF base = ToF(hair);
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const float a = mask.Values[i];
-    if (a <= 0.0f) continue;
-    const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit.Values[i];
-    const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture.Values[i];
-    const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen.Values[i];
-    const ColorF c =
-        Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
-    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a * light.Opacity));
-  }
+  PaintEach(
+      image, mask,
+      [&](int x, int y) {
+        const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit(x, y);
+        const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture(x, y);
+        const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen(x, y);
+        return Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
+      },
+      light.Opacity);
 }
 
 Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {

@@ -3,6 +3,7 @@
 // drawn from them seen from the front, from behind or side-on with the
 // marker in hand, its mask and headwrap included.
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -99,6 +100,28 @@ struct Actor {
   // A pose's point (figure pixels) in the large picture.
   Point Joint(Point figure, float big) const;
 };
+
+// ---------------------------------------------------------------- parts
+
+// The point k of the way from a to b.
+Point Mix(Point a, Point b, float k);
+
+// The colour made darker (k < 1) or lighter (k > 1).
+Color Tone(Color c, float k);
+
+// A shaded part of a side-on figure: flat colour rounded by a bevel, with a
+// warm rim on the side facing the sunset (rimSide pixels; its sign, which
+// side).
+void Shade(Image& image, const Field& mask, Color colour, float rimSide);
+
+// Strokes and ovals given in a placement's own pixels.
+void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1);
+void Blob(Field& f, const Placement& at, Point c, float rx, float ry);
+// A limb, or a tail, bent once at `joint`: a stroke from `root` to the
+// joint and one on to `end`, tapering through the widths w[0], w[1] and
+// w[2], w[3].
+Field Limb(const Image& image, const Placement& at, Point root, Point joint, Point end,
+           const std::array<float, 4>& w);
 
 // ---------------------------------------------------------------- painted heads
 

@@ -6,13 +6,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <numbers>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_face.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/kit_splats.hpp"
@@ -94,11 +95,7 @@ void DrawBannerGloom(Image& image, Random& rng) {
   // Old paint on the wall behind, dried dark and dull.
   const ThrownSplat old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418), 0.0f, 3},
                              {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50), 0.0f, 3}};
-  ScatterStyle style;
-  style.Shape.Arms = 9;
-  style.Shape.Droplets = 10;
-  style.Gloss = 0.2f;
-  ScatterSplats(image, rng, old, style);
+  ScatterSplats(image, rng, old, {.Shape = {.Arms = 9, .Droplets = 10}, .Gloss = 0.2f});
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
@@ -196,94 +193,6 @@ constexpr int kS = 2;
 constexpr int kW = kTeamWidth * kS;
 constexpr int kH = kTeamHeight * kS;
 
-// The part of the large canvas being painted: the whole picture, or a tile
-// round one head, so that the many small strokes of a face only touch the
-// pixels near it. Shapes are given in the final picture's pixels.
-class Sheet {
- public:
-  Sheet() = default;
-  // A tile whose top-left corner is at (x0, y0) of the final picture.
-  Sheet(int x0, int y0, int width, int height) : X0(x0), Y0(y0), W(width * kS), H(height * kS) {}
-
-  int X0 = 0, Y0 = 0;  // final pixels
-  int W = kW, H = kH;  // large pixels
-
-  Field Blank() const { return Field(W, H); }
-  float BX(float x) const { return (x - static_cast<float>(X0)) * kS; }
-  float BY(float y) const { return (y - static_cast<float>(Y0)) * kS; }
-  // Back from a large pixel's centre to the final picture.
-  Point Small(int x, int y) const {
-    return {(static_cast<float>(x) + 0.5f) / kS + static_cast<float>(X0),
-            (static_cast<float>(y) + 0.5f) / kS + static_cast<float>(Y0)};
-  }
-
-  void Oval(Field& f, float cx, float cy, float rx, float ry, float value = 1.0f) const {
-    FillEllipse(f, BX(cx), BY(cy), rx * kS, ry * kS, value);
-  }
-  void Line(Field& f, float x0, float y0, float x1, float y1, float w, float value = 1.0f) const {
-    ThickLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w * kS, value);
-  }
-  void Taper(Field& f, float x0, float y0, float x1, float y1, float w0, float w1, float value = 1.0f) const {
-    TaperedLine(f, BX(x0), BY(y0), BX(x1), BY(y1), w0 * kS, w1 * kS, value);
-  }
-  void Poly(Field& f, std::initializer_list<Point> points, float value = 1.0f) const {
-    PolyV(f, std::vector<Point>(points), value);
-  }
-  void PolyV(Field& f, const std::vector<Point>& points, float value = 1.0f) const {
-    std::vector<Point> big;
-    for (const Point& p : points) big.push_back({BX(p.X), BY(p.Y)});
-    FillPolygon(f, big, value);
-  }
-  // A smooth curve through the points (Catmull-Rom), stroked with a width
-  // that runs from w0 to w1.
-  void Curve(Field& f, const std::vector<Point>& pts, float w0, float w1, float value = 1.0f) const {
-    if (pts.size() < 2) return;
-    const int segments = static_cast<int>(pts.size()) - 1;
-    constexpr int kSteps = 8;
-    Point prev = pts.front();
-    for (int i = 0; i < segments; ++i) {
-      const Point p0 = pts[static_cast<std::size_t>(std::max(i - 1, 0))];
-      const Point p1 = pts[static_cast<std::size_t>(i)];
-      const Point p2 = pts[static_cast<std::size_t>(i + 1)];
-      const Point p3 = pts[static_cast<std::size_t>(std::min(i + 2, segments))];
-      for (int k = 1; k <= kSteps; ++k) {
-        const float t = static_cast<float>(k) / kSteps, t2 = t * t, t3 = t2 * t;
-        const auto cr = [&](float a, float b, float c, float d) {
-          return 0.5f * (2.0f * b + (-a + c) * t + (2.0f * a - 5.0f * b + 4.0f * c - d) * t2 +
-                         (-a + 3.0f * b - 3.0f * c + d) * t3);
-        };
-        const Point p{cr(p0.X, p1.X, p2.X, p3.X), cr(p0.Y, p1.Y, p2.Y, p3.Y)};
-        const float u0 = (static_cast<float>(i) + static_cast<float>(k - 1) / kSteps) / segments;
-        const float u1 = (static_cast<float>(i) + t) / segments;
-        Taper(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * u0, w0 + (w1 - w0) * u1, value);
-        prev = p;
-      }
-    }
-  }
-};
-
-// The tile of the large picture under a sheet, and back.
-Image Cut(const Image& image, const Sheet& s) {
-  Image tile(s.W, s.H);
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x)
-      tile.Pixels[tile.Index(x, y)] = image.Pixels[image.Index(x + s.X0 * kS, y + s.Y0 * kS)];
-  }
-  return tile;
-}
-
-void Put(Image& image, const Image& tile, const Sheet& s) {
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x)
-      image.Pixels[image.Index(x + s.X0 * kS, y + s.Y0 * kS)] = tile.Pixels[tile.Index(x, y)];
-  }
-}
-
-Field Soft(Field f, int radius) {
-  BoxBlur(f, radius, 2);
-  return f;
-}
-
 // Paints a part of a body: its colour lit as a soft rounded volume by the
 // dim lamp to the upper left, with a cold rim where the street light from
 // the right catches its edge.
@@ -298,13 +207,11 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   const int x1 = std::min(ink.Right + margin, mask.Width), y1 = std::min(ink.Bottom + margin, mask.Height);
   const int w = x1 - x0, h = y1 - y0;
   Field part(w, h);
-  Image tile(w, h);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      part(x, y) = mask(x + x0, y + y0);
-      tile.Pixels[tile.Index(x, y)] = image.Pixels[image.Index(x + x0, y + y0)];
-    }
+    for (int x = 0; x < w; ++x) part(x, y) = mask(x + x0, y + y0);
   }
+  Region box = Crop(image, x0, y0, x1, y1);
+  Image& tile = box.Pixels;
   Paint(tile, part, colour);
   // Falling off across the form, away from the lamp.
   const float left = static_cast<float>(ink.Left - x0), span = static_cast<float>(ink.Right - ink.Left);
@@ -320,18 +227,12 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   }
   Paint(tile, away, Rgb(0x05050C));
   ApplyLight(tile, Bevel(part, roundness, -0.6f, -0.6f, 0.55f, 3.0f), part, strength);
-  Field edge = Rim(part, 3 * kS, -kS);
-  BoxBlur(edge, kS, 2);
-  AddLight(tile, Multiplied(edge, part), Rgb(0x4A6A9A), rim);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) image.Pixels[image.Index(x + x0, y + y0)] = tile.Pixels[tile.Index(x, y)];
-  }
+  AddLight(tile, Multiplied(Soft(Rim(part, 3 * kS, -kS), kS), part), Rgb(0x4A6A9A), rim);
+  Paste(image, box);
 }
 
-// Darkens a picture by a soft mask, like a shadow falling across it.
-void Shade(Image& image, const Field& mask, float amount, Color tint = Rgb(0x06060E)) {
-  Paint(image, mask, tint, amount);
-}
+// The colour of shadow in the dim room.
+constexpr Color kShadow = Rgb(0x06060E);
 
 // The head's shadow down the neck, deepest under the jaw (row `top`) and
 // gone by row `bottom`.
@@ -341,362 +242,7 @@ void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, floa
     const float k = SmoothStep(bottom, top, s.Small(0, y).Y) * 0.7f;
     for (int x = 0; x < s.W; ++x) shadow(x, y) *= k;
   }
-  Shade(image, shadow, 1.0f);
-}
-
-// ---------------------------------------------------------------- faces
-
-struct Face {
-  Point Centre;  // the middle of the eye line, final pixels
-  float Size;    // half the head's width, final pixels
-  float Turn;    // radians: negative turned to our left
-  float Tilt;    // radians: the head rolled, positive clockwise
-  float Gaze;    // -1..1: the eyes sliding to our left or right
-  Color Skin, Hair, Iris;
-  bool Stubble;
-};
-
-// The head's own frame: u across, v down, both in half-widths of the head,
-// with the eye line at v = 0.
-class HeadFrame {
- public:
-  explicit HeadFrame(const Face& f) : f_(f), c_(std::cos(f.Tilt)), s_(std::sin(f.Tilt)) {}
-  Point At(float u, float v) const {
-    const float x = u * f_.Size, y = v * f_.Size;
-    return {f_.Centre.X + x * c_ - y * s_, f_.Centre.Y + x * s_ + y * c_};
-  }
-  // Where a feature `u` across the front of the face lands once the head has
-  // turned: the face wraps round a rounded head, so features on the far side
-  // crowd together and those on the near side spread.
-  float Wrap(float u, float radius = 1.0f) const {
-    const float a = std::asin(std::clamp(u / radius, -1.0f, 1.0f)) + f_.Turn;
-    return radius * std::sin(a);
-  }
-  // How much a feature at `u` faces us: 1 square on, 0 edge on.
-  float Facing(float u) const {
-    return std::max(std::cos(std::asin(std::clamp(u, -1.0f, 1.0f)) + f_.Turn), 0.0f);
-  }
-  std::vector<Point> OvalPoints(float cu, float cv, float ru, float rv, int n = 56) const {
-    std::vector<Point> pts;
-    for (int i = 0; i < n; ++i) {
-      const float a = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(n);
-      pts.push_back(At(cu + std::cos(a) * ru, cv + std::sin(a) * rv));
-    }
-    return pts;
-  }
-  const Face& F() const { return f_; }
-
- private:
-  Face f_;
-  float c_, s_;
-};
-
-Field HeadMask(const Sheet& s, const HeadFrame& h) {
-  Field head = s.Blank();
-  s.PolyV(head, h.OvalPoints(0.0f, -0.32f, 1.0f, 1.12f));
-  const float shift = std::sin(h.F().Turn) * 0.3f;
-  // The jaw narrows to the chin, which swings round as the head turns.
-  std::vector<Point> jaw;
-  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f}, {-0.84f, 0.78f}, {-0.46f, 1.07f}, {0.0f, 1.14f},
-                           {0.46f, 1.07f},  {0.84f, 0.78f},  {0.96f, 0.35f},  {0.98f, -0.2f}};
-  for (const Point& p : outline) {
-    const float k = Clamp01((p.Y + 0.2f) / 1.3f);
-    jaw.push_back(h.At(p.X * (1.0f - 0.12f * std::fabs(std::sin(h.F().Turn)) * k) + shift * k, p.Y));
-  }
-  s.PolyV(head, jaw);
-  return Soft(head, kS);
-}
-
-// The skin of the head lit as a rounded volume: lamp from the upper left,
-// warm in the light and cooling into the shadow, the window's cold light
-// on the far edge, and warmer where the skin is thin.
-SkinLight HeadLight(const Sheet& s, const Field& mask, const HeadFrame& h) {
-  const Face& f = h.F();
-  SkinLight light;
-  light.Key = s.Blank();
-  Field cold = s.Blank(), warm = s.Blank();
-  const float ct = std::cos(-f.Tilt), st = std::sin(-f.Tilt);
-  const float lx = -0.62f, ly = -0.42f, lz = 0.66f;
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x) {
-      if (mask(x, y) <= 0.0f) continue;
-      // Back into the head's frame.
-      const Point at = s.Small(x, y);
-      const float dx = at.X - f.Centre.X, dy = at.Y - f.Centre.Y;
-      const float u = (dx * ct - dy * st) / f.Size, v = (dx * st + dy * ct) / f.Size;
-      const float nx = u / 1.05f, ny = (v + 0.15f) / 1.9f;
-      const float nz = std::sqrt(std::max(1.0f - nx * nx - ny * ny, 0.02f));
-      light.Key(x, y) = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
-      cold(x, y) = SmoothStep(0.55f, 0.95f, nx) * 0.8f;
-      warm(x, y) = SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
-    }
-  }
-  light.ShadowTint = {0.34f, 0.3f, 0.4f};
-  light.LitTint = {1.12f, 1.02f, 0.92f};
-  light.TintFrom = 0.0f;
-  light.TintTo = 1.0f;
-  light.Ambient = 1.0f;
-  light.KeyWeight = 0.0f;
-  light.FillWeight = 0.0f;
-  light.Added = {{std::move(cold), {0.1f, 0.16f, 0.28f}}, {std::move(warm), {0.05f, -0.01f, -0.02f}}};
-  return light;
-}
-
-// The ear on the side the head turns away from, drawn over the side of the
-// head: its rim catching light, the bowl inside in shadow, and a crease
-// where it meets the cheek.
-void DrawEar(const Sheet& s, Image& image, const HeadFrame& h) {
-  const Face& f = h.F();
-  const float side = f.Turn < 0.0f ? 1.0f : -1.0f;
-  const float u = h.Wrap(side * 0.999f) * 0.98f;
-  Field ear = s.Blank();
-  s.PolyV(ear, {h.At(u - side * 0.06f, -0.12f), h.At(u + side * 0.1f, -0.14f), h.At(u + side * 0.17f, 0.04f),
-                h.At(u + side * 0.12f, 0.3f), h.At(u + side * 0.02f, 0.46f), h.At(u - side * 0.07f, 0.42f)});
-  ear = Soft(ear, kS);
-  Field crease = s.Blank();
-  s.Curve(crease,
-          {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
-          0.05f * f.Size, 0.03f * f.Size);
-  Shade(image, Soft(crease, 2 * kS), 0.5f, Rgb(0x2A1418));
-  PaintSkin(image, ear, f.Skin, HeadLight(s, ear, h));
-  Paint(image, ear, Rgb(0xB0504A), 0.12f);
-  Field bowl = s.Blank();
-  s.PolyV(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
-  Shade(image, Multiplied(Soft(bowl, kS), ear), 0.55f, Rgb(0x3A1A18));
-  Field rim = s.Blank();
-  s.Curve(rim, {h.At(u + side * 0.06f, -0.08f), h.At(u + side * 0.13f, 0.08f), h.At(u + side * 0.08f, 0.32f)},
-          0.025f * f.Size, 0.015f * f.Size);
-  AddLight(image, Multiplied(Soft(rim, kS), ear), Rgb(0xFFD8C0), 0.12f);
-}
-
-void DrawEye(const Sheet& s, Image& image, const HeadFrame& h, float fu, float side) {
-  const Face& f = h.F();
-  const float u = h.Wrap(fu);
-  const float facing = h.Facing(fu);
-  if (facing < 0.15f) return;
-  const float w = 0.21f * std::max(facing, 0.45f);
-  // The socket: a soft shadow the brow throws over the eye.
-  Field socket = s.Blank();
-  s.PolyV(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
-  Shade(image, Soft(socket, 5 * kS), 0.42f, Rgb(0x2A1418));
-
-  // An almond, its upper lid heavy and low: bored, tired, sulking.
-  std::vector<Point> almond;
-  constexpr int kN = 14;
-  for (int i = 0; i <= kN; ++i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
-    const float droop = 0.025f * t * side;  // the outer corner sits a touch lower
-    almond.push_back(h.At(u + t * w, -0.055f * (1.0f - t * t) + droop));
-  }
-  for (int i = kN; i >= 0; --i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
-    const float droop = 0.025f * t * side;
-    almond.push_back(h.At(u + t * w, 0.08f * (1.0f - t * t) + droop));
-  }
-  Field white = s.Blank();
-  s.PolyV(white, almond);
-  Paint(image, white, Rgb(0xC8BEB8));
-  // The iris, cut by the lids.
-  Field iris = s.Blank();
-  const Point ic = h.At(u + f.Gaze * w * 0.5f, 0.0f);
-  s.Oval(iris, ic.X, ic.Y, 0.085f * f.Size * std::max(facing, 0.6f), 0.085f * f.Size);
-  iris = Multiplied(iris, white);
-  Paint(image, iris, f.Iris);
-  Field pupil = s.Blank();
-  s.Oval(pupil, ic.X, ic.Y, 0.038f * f.Size, 0.038f * f.Size);
-  Paint(image, Multiplied(pupil, white), Rgb(0x0A0606));
-  // The lid's shadow across the top of the eye, and the lash line.
-  Field upper = s.Blank();
-  std::vector<Point> lash;
-  for (int i = 0; i <= kN; ++i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / kN;
-    const Point p = h.At(u + t * w * 1.05f, -0.055f * (1.0f - t * t) + 0.025f * t * side);
-    lash.push_back(p);
-  }
-  s.Curve(upper, lash, 0.022f * f.Size, 0.03f * f.Size);
-  Shade(image, Subtracted(white, Soft(Shifted(white, 0, 3 * kS), kS)), 0.35f, Rgb(0x2A1A1A));
-  Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
-  // The crease of the heavy lid above.
-  Field crease = s.Blank();
-  std::vector<Point> fold;
-  for (int i = 0; i <= 8; ++i) {
-    const float t = -0.9f + 1.8f * static_cast<float>(i) / 8;
-    fold.push_back(h.At(u + t * w, -0.13f - 0.035f * (1.0f - t * t) + 0.02f * t * side));
-  }
-  s.Curve(crease, fold, 0.012f * f.Size, 0.016f * f.Size);
-  Shade(image, Soft(crease, kS), 0.5f, Rgb(0x3A2020));
-  // A small catch light keeps the eye alive.
-  Field glint = s.Blank();
-  const Point g = h.At(u + f.Gaze * w * 0.5f - 0.03f, -0.02f);
-  s.Oval(glint, g.X, g.Y, 0.018f * f.Size, 0.018f * f.Size);
-  Paint(image, Multiplied(glint, white), Rgb(0xE8E8F0), 0.8f);
-}
-
-void DrawBrow(const Sheet& s, Image& image, const HeadFrame& h, float fu, float side) {
-  const Face& f = h.F();
-  if (h.Facing(fu) < 0.1f) return;
-  // Drawn together at the inner ends: a frown, not a scowl.
-  std::vector<Point> pts;
-  for (int i = 0; i <= 6; ++i) {
-    const float t = static_cast<float>(i) / 6.0f;  // from the inner end out
-    const float frontal = fu - side * 0.22f + side * 0.5f * t;
-    pts.push_back(h.At(h.Wrap(frontal), -0.2f - 0.1f * t + 0.06f * t * t));
-  }
-  Field brow = s.Blank();
-  s.Curve(brow, pts, 0.085f * f.Size, 0.045f * f.Size);
-  Paint(image, Soft(brow, kS / 2 + 1), f.Hair, 0.92f);
-}
-
-void DrawNose(const Sheet& s, Image& image, const HeadFrame& h) {
-  const Face& f = h.F();
-  const float tip = h.Wrap(0.0f, 1.12f);
-  const float bridge = h.Wrap(0.0f, 1.0f);
-  // The shadow side of the nose, away from the lamp.
-  Field side = s.Blank();
-  const float off = 0.09f;
-  s.Curve(
-      side,
-      {h.At(bridge + off, -0.12f), h.At((bridge + tip) * 0.5f + off, 0.2f), h.At(tip + off * 0.9f, 0.44f)},
-      0.05f * f.Size, 0.09f * f.Size);
-  Shade(image, Soft(side, 3 * kS), 0.4f, Rgb(0x2A1418));
-  // Under the nose and the nostrils.
-  Field under = s.Blank();
-  const Point base = h.At(tip, 0.5f);
-  s.Oval(under, base.X, base.Y, 0.17f * f.Size, 0.05f * f.Size);
-  Shade(image, Soft(under, 2 * kS), 0.5f, Rgb(0x2A1418));
-  Field nostrils = s.Blank();
-  for (const float d : {-0.085f, 0.085f}) {
-    const Point n = h.At(tip + d * h.Facing(d), 0.48f);
-    s.Oval(nostrils, n.X, n.Y, 0.035f * f.Size, 0.022f * f.Size);
-  }
-  Shade(image, Soft(nostrils, kS), 0.65f, Rgb(0x1A0A0A));
-  // Light along the bridge and on the tip.
-  Field light = s.Blank();
-  s.Curve(light, {h.At(bridge - 0.03f, -0.05f), h.At(tip - 0.03f, 0.4f)}, 0.025f * f.Size, 0.05f * f.Size);
-  AddLight(image, Soft(light, 2 * kS), Rgb(0xFFE0C8), 0.16f);
-}
-
-void DrawMouth(const Sheet& s, Image& image, const HeadFrame& h) {
-  const Face& f = h.F();
-  std::vector<Point> line;
-  for (int i = 0; i <= 8; ++i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / 8;
-    // Pressed flat, the corners turned down.
-    const float v = 0.78f + 0.045f * t * t - 0.015f * (1.0f - t * t);
-    line.push_back(h.At(h.Wrap(t * 0.27f), v));
-  }
-  Field lips = s.Blank();
-  // The lower lip, a little fuller, catching some light.
-  const Point lower = h.At(h.Wrap(0.0f), 0.86f);
-  s.Oval(lips, lower.X, lower.Y, 0.18f * f.Size * h.Facing(0.0f), 0.055f * f.Size);
-  Paint(image, Soft(lips, 2 * kS), Lerp(f.Skin, Rgb(0xA04A4A), 0.35f), 0.6f);
-  Field underLip = s.Blank();
-  const Point ul = h.At(h.Wrap(0.0f), 0.95f);
-  s.Oval(underLip, ul.X, ul.Y, 0.14f * f.Size, 0.03f * f.Size);
-  Shade(image, Soft(underLip, 2 * kS), 0.35f, Rgb(0x2A1418));
-  Field crease = s.Blank();
-  s.Curve(crease, line, 0.03f * f.Size, 0.03f * f.Size);
-  Paint(image, Soft(crease, kS / 2 + 1), Rgb(0x4A2220), 0.85f);
-}
-
-// Short, untidy hair: a cap over the top of the head with a ragged line
-// along the brow, and strands drawn through it.
-Field HairMask(const Sheet& s, const HeadFrame& h, std::uint32_t seed, float line) {
-  Field hair = s.Blank();
-  const Noise ragged(seed);
-  std::vector<Point> cap;
-  constexpr int kN = 48;
-  for (int i = 0; i <= kN; ++i) {
-    const float a = kPi + kPi * static_cast<float>(i) / kN;  // over the top
-    const float r = 1.08f + 0.07f * ragged.Value(static_cast<float>(i) * 0.7f, 0.5f);
-    cap.push_back(h.At(std::cos(a) * r, -0.32f + std::sin(a) * 1.2f * r));
-  }
-  // Down the sides to the temples, then the hairline across the brow.
-  cap.push_back(h.At(1.02f, 0.0f));
-  cap.push_back(h.At(0.9f, -0.1f));
-  for (int i = 0; i <= 12; ++i) {
-    const float t = 1.0f - 2.0f * static_cast<float>(i) / 12;
-    const float u = h.Wrap(t * 0.85f);
-    const float v = line - 0.08f * (1.0f - t * t) + 0.06f * ragged.Value(static_cast<float>(i) * 1.3f, 4.0f);
-    cap.push_back(h.At(u, v));
-  }
-  cap.push_back(h.At(-0.9f, -0.1f));
-  cap.push_back(h.At(-1.02f, 0.0f));
-  s.PolyV(hair, cap);
-  return Soft(hair, kS);
-}
-
-// Flat hair with fine streaks of sheen in noise stretched along its fall,
-// rounded by a soft bevel.
-void DrawHair(const Sheet& s, Image& image, const Field& hair, const HeadFrame& h, std::uint32_t seed) {
-  const Face& f = h.F();
-  const Noise strands(seed + 1);
-  HairLight light;
-  light.Ambient = 1.0f;
-  light.KeyWeight = 0.0f;
-  light.Sheen = s.Blank();
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x) {
-      if (hair(x, y) <= 0.0f) continue;
-      const Point at = s.Small(x, y);
-      light.Sheen(x, y) = SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3)) * 0.35f;
-    }
-  }
-  // The streaks add light rather than cover: shine is the hair plus it.
-  light.Shine = ToF(f.Hair) + ToF(Lerp(f.Hair, Rgb(0xC8B8A8), 0.5f));
-  PaintHair(image, hair, f.Hair, light);
-  ApplyLight(image, Bevel(hair, 6 * kS, -0.6f, -0.6f, 0.5f, 3.0f), hair, 0.55f);
-}
-
-void DrawStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& head) {
-  Field jaw = s.Blank();
-  s.PolyV(jaw, h.OvalPoints(h.Wrap(0.0f) * 0.5f, 0.85f, 0.95f, 0.42f));
-  jaw = Multiplied(Soft(jaw, 4 * kS), head);
-  const Noise grain(0x57B);
-  for (std::size_t i = 0; i < jaw.Values.size(); ++i) {
-    if (jaw.Values[i] <= 0.0f) continue;
-    const std::size_t w = static_cast<std::size_t>(s.W);
-    const float x = static_cast<float>(i % w), y = static_cast<float>(i / w);
-    jaw.Values[i] *= 0.6f + 0.4f * grain.Value(x * 0.7f, y * 0.7f);
-  }
-  Shade(image, jaw, 0.28f, Rgb(0x2A2220));
-}
-
-void DrawFace(const Sheet& s, Image& image, const Face& f, std::uint32_t seed, float hairline) {
-  const HeadFrame h(f);
-  const Field head = HeadMask(s, h);
-  PaintSkin(image, head, f.Skin, HeadLight(s, head, h));
-  DrawEar(s, image, h);
-  if (f.Stubble) DrawStubble(s, image, h, head);
-  // Cheeks: a little colour where the blood is up.
-  Field cheeks = s.Blank();
-  for (const float u : {-0.55f, 0.55f}) {
-    if (h.Facing(u) < 0.2f) continue;
-    const Point c = h.At(h.Wrap(u), 0.42f);
-    s.Oval(cheeks, c.X, c.Y, 0.2f * f.Size, 0.14f * f.Size);
-  }
-  Paint(image, Multiplied(Soft(cheeks, 5 * kS), head), Rgb(0xB0504A), 0.14f);
-  // Hollows under the cheekbones and along the jaw give the face its bones.
-  Field hollows = s.Blank();
-  for (const float u : {-0.62f, 0.62f}) {
-    if (h.Facing(u) < 0.2f) continue;
-    const float side = u < 0.0f ? -1.0f : 1.0f;
-    s.Curve(hollows,
-            {h.At(h.Wrap(u), 0.48f), h.At(h.Wrap(u + side * 0.1f), 0.7f), h.At(h.Wrap(u * 0.85f), 0.88f)},
-            0.12f * f.Size, 0.04f * f.Size);
-  }
-  Shade(image, Multiplied(Soft(hollows, 4 * kS), head), 0.16f, Rgb(0x2A1418));
-  DrawNose(s, image, h);
-  DrawEye(s, image, h, -0.4f, -1.0f);
-  DrawEye(s, image, h, 0.4f, 1.0f);
-  DrawBrow(s, image, h, -0.4f, -1.0f);
-  DrawBrow(s, image, h, 0.4f, 1.0f);
-  DrawMouth(s, image, h);
-  const Field hair = HairMask(s, h, seed, hairline);
-  DrawHair(s, image, hair, h, seed);
-  // The hair throws a soft shadow on the forehead.
-  Shade(image, Multiplied(Subtracted(Soft(Shifted(hair, kS, 3 * kS), 3 * kS), hair), head), 0.45f,
-        Rgb(0x1A1010));
+  Paint(image, shadow, kShadow, 1.0f);
 }
 
 // ---------------------------------------------------------------- bodies
@@ -748,10 +294,10 @@ void DrawRoom(const Sheet& s, Image& image) {
   Field sill = Subtracted(Dilated(pane, 5 * kS), pane);
   Paint(image, sill, Rgb(0x141012));
   // Out of focus behind the two of them.
-  const Sheet around(270, 34, 100, 150);
-  Image blurred = Cut(image, around);
-  BoxBlur(blurred, 2 * kS, 2);
-  Put(image, blurred, around);
+  const Sheet around(kS, 270, 34, 100, 150);
+  Region blurred = around.Cut(image);
+  BoxBlur(blurred.Pixels, 2 * kS, 2);
+  Paste(image, blurred);
   // A bench and a kit bag in the gloom behind them.
   Field bench = s.Blank();
   s.Poly(bench, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}});
@@ -763,10 +309,7 @@ void DrawRoom(const Sheet& s, Image& image) {
   // An old splat on the wall, from a better day.
   Random rng(0xB0A2);
   Field splat = s.Blank();
-  SplatStyle style;
-  style.Radius = 22.0f * kS;
-  style.Drips = 3;
-  Splat(splat, rng, s.BX(40.0f), s.BY(100.0f), style);
+  Splat(splat, rng, s.BX(40.0f), s.BY(100.0f), {.Radius = 22.0f * kS, .Drips = 3});
   Scale(splat, 0.3f);
   WetPaint(image, splat, Rgb(0x6A5A18), 4 * kS, 0.2f);
 }
@@ -811,15 +354,11 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   s.Curve(folds, {{90.0f, 250.0f}, {110.0f, 262.0f}, {118.0f, 290.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{170.0f, 240.0f}, {158.0f, 262.0f}, {160.0f, 282.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{80.0f, 400.0f}, {110.0f, 410.0f}, {128.0f, 440.0f}}, 3.0f, 1.0f);
-  Shade(image, Multiplied(Soft(folds, 3 * kS), torso), 0.35f);
+  Paint(image, Multiplied(Soft(folds, 3 * kS), torso), kShadow, 0.35f);
   // The team's splat badge on the chest.
   Random rng(0xB0B1);
   Field badge = s.Blank();
-  SplatStyle small;
-  small.Radius = 8.0f * kS;
-  small.Arms = 7;
-  small.Droplets = 4;
-  Splat(badge, rng, s.BX(168.0f), s.BY(250.0f), small);
+  Splat(badge, rng, s.BX(168.0f), s.BY(250.0f), {.Radius = 8.0f * kS, .Arms = 7, .Droplets = 4});
   Paint(image, badge, Rgb(0xC8B070), 0.7f);
   // The number on the chest, half hidden by the arms.
   const Font& font = fonts.Get("Arial", FontSize::Pixels(60 * kS), true);
@@ -837,7 +376,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   Field upper = s.Blank();
   s.Taper(upper, 66.0f, 238.0f, 58.0f, 330.0f, 48.0f, 40.0f);
   s.Taper(upper, 194.0f, 238.0f, 202.0f, 332.0f, 48.0f, 40.0f);
-  Shade(image, Soft(Shifted(upper, 5 * kS, 3 * kS), 4 * kS), 0.5f);
+  Paint(image, Soft(Shifted(upper, 5 * kS, 3 * kS), 4 * kS), kShadow, 0.5f);
   Volume(image, upper, kit.Jersey, 12 * kS);
   Field pads = s.Blank();
   s.Taper(pads, 60.0f, 304.0f, 58.0f, 332.0f, 40.0f, 38.0f);
@@ -847,7 +386,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   // the right arm; the right one on top, its hand tucked out of sight.
   Field under = s.Blank();
   s.Taper(under, 58.0f, 332.0f, 186.0f, 316.0f, 34.0f, 28.0f);
-  Shade(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), 0.55f);
+  Paint(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), kShadow, 0.55f);
   Volume(image, under, Rgb(0x6A1820), 10 * kS);
   Field hand = s.Blank();
   s.Oval(hand, 188.0f, 310.0f, 13.0f, 16.0f);
@@ -862,10 +401,10 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
     const float y = 300.0f + static_cast<float>(k) * 7.0f - 3.5f;
     s.Line(knuckles, 192.0f, y, 204.0f, y + 2.0f, 1.2f);
   }
-  Shade(image, Soft(knuckles, kS), 0.5f);
+  Paint(image, Soft(knuckles, kS), kShadow, 0.5f);
   Field over = s.Blank();
   s.Taper(over, 202.0f, 334.0f, 80.0f, 310.0f, 34.0f, 30.0f);
-  Shade(image, Soft(Shifted(over, 0, 7 * kS), 5 * kS), 0.6f);
+  Paint(image, Soft(Shifted(over, 0, 7 * kS), 5 * kS), kShadow, 0.6f);
   Volume(image, over, Rgb(0x741A22), 10 * kS);
   // Its fist, jammed against the other arm.
   Field fist = s.Blank();
@@ -873,44 +412,39 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   Volume(image, Subtracted(Soft(fist, kS), over), Rgb(0xA8745A), 5 * kS, 0.5f, 0.2f);
   // Old paint on the sleeve from the last game.
   Field hit = s.Blank();
-  SplatStyle dried;
-  dried.Radius = 7.0f * kS;
-  dried.Arms = 6;
-  dried.Droplets = 5;
-  Splat(hit, rng, s.BX(70.0f), s.BY(262.0f), dried);
+  Splat(hit, rng, s.BX(70.0f), s.BY(262.0f), {.Radius = 7.0f * kS, .Arms = 6, .Droplets = 5});
   WetPaint(image, Multiplied(hit, upper), Rgb(0xC8A018), 2 * kS, 0.3f);
 }
 
 // The mask shoved up on the near player's head: goggle lens over the
 // forehead, the shell standing up above it, the strap round the head.
-void DrawPushedUpMask(const Sheet& s, Image& image, const Face& f) {
-  const HeadFrame h(f);
+void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
   Field strap = s.Blank();
   std::vector<Point> band;
   for (int i = 0; i <= 10; ++i) {
     const float t = -1.0f + 2.0f * static_cast<float>(i) / 10;
     band.push_back(h.At(t * 1.03f, -0.8f + 0.1f * t * t));
   }
-  s.Curve(strap, band, 0.14f * f.Size, 0.14f * f.Size);
+  s.Curve(strap, band, 0.14f * h.Unit, 0.14f * h.Unit);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
   Field shell = s.Blank();
   const float c = h.Wrap(0.0f);
-  s.PolyV(shell, {h.At(c - 0.95f, -0.82f), h.At(c - 0.88f, -1.3f), h.At(c - 0.5f, -1.62f),
-                  h.At(c + 0.45f, -1.64f), h.At(c + 0.85f, -1.32f), h.At(c + 0.92f, -0.84f)});
+  s.Poly(shell, {h.At(c - 0.95f, -0.82f), h.At(c - 0.88f, -1.3f), h.At(c - 0.5f, -1.62f),
+                 h.At(c + 0.45f, -1.64f), h.At(c + 0.85f, -1.32f), h.At(c + 0.92f, -0.84f)});
   shell = Soft(shell, 2 * kS);
   Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
   // Vents across the shell.
   Field vents = s.Blank();
   for (int k = -2; k <= 2; ++k) {
     const float u = c + static_cast<float>(k) * 0.22f;
-    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * f.Size, 0.035f * f.Size);
+    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
   }
-  Shade(image, Multiplied(vents, shell), 0.7f);
+  Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
   Field lens = s.Blank();
-  s.PolyV(lens, {h.At(c - 0.9f, -0.72f), h.At(c - 0.85f, -1.0f), h.At(c + 0.85f, -1.02f),
-                 h.At(c + 0.9f, -0.74f), h.At(c, -0.66f)});
+  s.Poly(lens, {h.At(c - 0.9f, -0.72f), h.At(c - 0.85f, -1.0f), h.At(c + 0.85f, -1.02f),
+                h.At(c + 0.9f, -0.74f), h.At(c, -0.66f)});
   lens = Soft(lens, kS);
   Field frame = Dilated(lens, 4 * kS);
   Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
@@ -921,7 +455,7 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const Face& f) {
       Gradient{{0.0f, Rgb(0x8A6A48)}, {0.3f, Rgb(0x3A3020)}, {0.55f, Rgb(0x1A2A3A)}, {1.0f, Rgb(0x4A7AA0)}});
   Blend(image, tint, lens);
   Field flare = s.Blank();
-  s.Curve(flare, {h.At(c - 0.6f, -0.96f), h.At(c - 0.2f, -0.98f)}, 0.03f * f.Size, 0.015f * f.Size);
+  s.Curve(flare, {h.At(c - 0.6f, -0.96f), h.At(c - 0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
   AddLight(image, Soft(flare, kS), Rgb(0xFFE8C8), 0.6f);
 }
 
@@ -960,15 +494,11 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Field folds = s.Blank();
   s.Curve(folds, {{230.0f, 260.0f}, {246.0f, 290.0f}, {244.0f, 312.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{300.0f, 380.0f}, {280.0f, 410.0f}, {278.0f, 440.0f}}, 3.0f, 1.0f);
-  Shade(image, Multiplied(Soft(folds, 3 * kS), torso), 0.35f);
+  Paint(image, Multiplied(Soft(folds, 3 * kS), torso), kShadow, 0.35f);
   // Paint from the last game on the shoulder.
   Random rng(0xB0C1);
   Field hit = s.Blank();
-  SplatStyle dried;
-  dried.Radius = 8.0f * kS;
-  dried.Arms = 7;
-  dried.Droplets = 5;
-  Splat(hit, rng, s.BX(300.0f), s.BY(246.0f), dried);
+  Splat(hit, rng, s.BX(300.0f), s.BY(246.0f), {.Radius = 8.0f * kS, .Arms = 7, .Droplets = 5});
   WetPaint(image, Multiplied(hit, torso), Rgb(0xC02A7A), 2 * kS, 0.3f);
   // Arms: straight down and in, hunched, the hands gone into the pockets.
   Field arms = s.Blank();
@@ -976,7 +506,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   s.Taper(arms, 198.0f, 340.0f, 216.0f, 450.0f, 34.0f, 28.0f);
   s.Taper(arms, 330.0f, 246.0f, 338.0f, 340.0f, 44.0f, 36.0f);
   s.Taper(arms, 338.0f, 340.0f, 322.0f, 446.0f, 34.0f, 28.0f);
-  Shade(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), 0.45f);
+  Paint(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), kShadow, 0.45f);
   Volume(image, arms, kit.Jersey, 12 * kS, 0.5f, 0.7f);
   // The pants over the wrists: the hands are in the pockets.
   Field pants = s.Blank();
@@ -985,12 +515,12 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Field pockets = s.Blank();
   s.Curve(pockets, {{196.0f, 438.0f}, {216.0f, 442.0f}, {236.0f, 436.0f}}, 4.0f, 3.0f);
   s.Curve(pockets, {{302.0f, 434.0f}, {322.0f, 440.0f}, {342.0f, 434.0f}}, 3.0f, 4.0f);
-  Shade(image, Soft(pockets, kS), 0.75f);
+  Paint(image, Soft(pockets, kS), kShadow, 0.75f);
   // The sleeves' bulge where the wrists go in.
   Field bulge = s.Blank();
   s.Oval(bulge, 216.0f, 448.0f, 16.0f, 7.0f);
   s.Oval(bulge, 322.0f, 446.0f, 16.0f, 7.0f);
-  Shade(image, Multiplied(Soft(bulge, 3 * kS), pants), 0.4f);
+  Paint(image, Multiplied(Soft(bulge, 3 * kS), pants), kShadow, 0.4f);
 }
 
 // Paint on canvas: a faint weave and the softness of a brush.
@@ -1031,42 +561,58 @@ Image DrawBreakupBanner(FontLibrary& fonts) {
 
 Image DrawBreakupTeam(FontLibrary& fonts) {
   Image image(kW, kH);
-  const Sheet whole;
+  const Sheet whole(kS, 0, 0, kTeamWidth, kTeamHeight);
   DrawRoom(whole, image);
   // The far player first: the near one's shoulder overlaps. Each is
   // painted on a tile of its own, which keeps the many strokes quick.
-  const Sheet farBody(164, 160, 214, 312);
-  Image tile = Cut(image, farBody);
-  DrawHandsInPockets(farBody, tile);
-  Put(image, tile, farBody);
-  const Face far{{266.0f, 152.0f}, 33.0f,         0.5f,          0.1f, 0.8f,
-                 Rgb(0x8A5A40),    Rgb(0x1A1412), Rgb(0x3A2418), true};
-  const Sheet farTile(204, 84, 130, 126);
-  tile = Cut(image, farTile);
-  DrawFace(farTile, tile, far, 0xB0F1, -0.72f);
-  Put(image, tile, farTile);
-  const Sheet nearBody(10, 150, 220, 322);
-  tile = Cut(image, nearBody);
-  DrawFoldedArms(nearBody, tile, fonts);
-  Put(image, tile, nearBody);
-  const Face near{{128.0f, 136.0f}, 35.5f,         -0.42f,        -0.12f, -0.7f,
-                  Rgb(0xD09A78),    Rgb(0x4A2E1E), Rgb(0x4A6A3A), false};
-  const Sheet nearTile(56, 56, 146, 136);
-  tile = Cut(image, nearTile);
-  DrawFace(nearTile, tile, near, 0xB0F2, -0.62f);
-  DrawPushedUpMask(nearTile, tile, near);
-  Put(image, tile, nearTile);
+  const Sheet farBody(kS, 164, 160, 214, 312);
+  Region tile = farBody.Cut(image);
+  DrawHandsInPockets(farBody, tile.Pixels);
+  Paste(image, tile);
+  const HeadFrame far{
+      .CentreX = 266.0f, .EyeY = 152.0f, .Unit = 33.0f, .Turn = 0.5f, .LightX = -0.62f, .Tilt = 0.1f};
+  const Sheet farTile(kS, 204, 84, 130, 126);
+  tile = farTile.Cut(image);
+  PaintSoftHead(farTile, tile.Pixels,
+                {.Skin = Rgb(0x8A5A40),
+                 .HairColour = Rgb(0x1A1412),
+                 .Iris = Rgb(0x3A2418),
+                 .Facial = Beard::Stubble,
+                 .ChinY = 1.14f,
+                 .Brow = 1.06f,
+                 .Smile = -0.5f,
+                 .Seed = 0xB0F1,
+                 .Features = {.BrowTilt = -1.0f, .Gaze = 0.8f}},
+                far, -0.72f);
+  Paste(image, tile);
+  const Sheet nearBody(kS, 10, 150, 220, 322);
+  tile = nearBody.Cut(image);
+  DrawFoldedArms(nearBody, tile.Pixels, fonts);
+  Paste(image, tile);
+  const HeadFrame near{
+      .CentreX = 128.0f, .EyeY = 136.0f, .Unit = 35.5f, .Turn = -0.42f, .LightX = -0.62f, .Tilt = -0.12f};
+  const Sheet nearTile(kS, 56, 56, 146, 136);
+  tile = nearTile.Cut(image);
+  PaintSoftHead(nearTile, tile.Pixels,
+                {.Skin = Rgb(0xD09A78),
+                 .HairColour = Rgb(0x4A2E1E),
+                 .Iris = Rgb(0x4A6A3A),
+                 .Facial = Beard::None,
+                 .ChinY = 1.14f,
+                 .Brow = 1.06f,
+                 .Smile = -0.5f,
+                 .Seed = 0xB0F2,
+                 .Features = {.BrowTilt = -1.0f, .Gaze = -0.7f}},
+                near, -0.62f);
+  DrawPushedUpMask(nearTile, tile.Pixels, near);
+  Paste(image, tile);
   // Framed a little closer than drawn: the room's edges fall away and the
   // two fill the picture.
   constexpr float kZoom = 1.1f;
   const int cropW = static_cast<int>(kW / kZoom), cropH = static_cast<int>(kH / kZoom);
-  Image framed(cropW, cropH);
   const int left = (kW - cropW) / 2, top = kH - cropH;
-  for (int y = 0; y < cropH; ++y) {
-    for (int x = 0; x < cropW; ++x)
-      framed.Pixels[framed.Index(x, y)] = image.Pixels[image.Index(x + left, y + top)];
-  }
-  Image small = AreaResized(framed, kTeamWidth, kTeamHeight);
+  Image small =
+      AreaResized(Crop(image, left, top, left + cropW, top + cropH).Pixels, kTeamWidth, kTeamHeight);
   Grade(small);
   Canvasing(small);
   Vignette(small, 0.5f);

@@ -27,6 +27,8 @@ constexpr int kScale = 3;
 constexpr float kS = static_cast<float>(kScale);
 constexpr BigShapes kBig{kS};
 constexpr float kPi = std::numbers::pi_v<float>;
+// The dark line round the court figures' parts, in large pixels.
+constexpr int kOutline = kScale / 2 + 1;
 
 // The card's face, in picture pixels.
 constexpr float kLeft = 3.0f, kTop = 3.0f, kRight = 102.0f, kBottom = 150.0f, kCorner = 7.0f;
@@ -109,50 +111,41 @@ void AddPip(Field& f, Suit suit, float cx, float cy, float size, bool down) {
   }
 }
 
-// Where the pips of 2..10 sit: columns 0, 1, 2 and rows 0 (top) to 1.
-struct PipAt {
-  int Column;
-  float Row;
+// Where the pips of 2..10 sit, from row 0 (top) to 1: down both sides
+// (columns 0 and 2) and down the middle (column 1).
+struct PipLayout {
+  std::vector<float> Sides, Middle;
 };
 
-std::vector<PipAt> PipLayout(int rank) {
-  const std::vector<PipAt> six = {{0, 0.0f}, {2, 0.0f}, {0, 0.5f}, {2, 0.5f}, {0, 1.0f}, {2, 1.0f}};
-  const float third = 1.0f / 3.0f;
-  std::vector<PipAt> nine = {{0, 0.0f}, {0, third}, {0, 2 * third}, {0, 1.0f},
-                             {2, 0.0f}, {2, third}, {2, 2 * third}, {2, 1.0f}};
-  std::vector<PipAt> pips;
-  switch (rank) {
-    case 2: return {{1, 0.0f}, {1, 1.0f}};
-    case 3: return {{1, 0.0f}, {1, 0.5f}, {1, 1.0f}};
-    case 4: return {{0, 0.0f}, {2, 0.0f}, {0, 1.0f}, {2, 1.0f}};
-    case 5: return {{0, 0.0f}, {2, 0.0f}, {1, 0.5f}, {0, 1.0f}, {2, 1.0f}};
-    case 6: return six;
-    case 7:
-      pips = six;
-      pips.push_back({1, 0.25f});
-      return pips;
-    case 8:
-      pips = six;
-      pips.push_back({1, 0.25f});
-      pips.push_back({1, 0.75f});
-      return pips;
-    case 9: nine.push_back({1, 0.5f}); return nine;
-    default:
-      nine.push_back({1, third * 0.5f});
-      nine.push_back({1, 1.0f - third * 0.5f});
-      return nine;
-  }
+constexpr float kThird = 1.0f / 3.0f;
+
+const PipLayout& PipsOf(int rank) {
+  static const PipLayout kLayouts[] = {
+      {{}, {0.0f, 1.0f}},
+      {{}, {0.0f, 0.5f, 1.0f}},
+      {{0.0f, 1.0f}, {}},
+      {{0.0f, 1.0f}, {0.5f}},
+      {{0.0f, 0.5f, 1.0f}, {}},
+      {{0.0f, 0.5f, 1.0f}, {0.25f}},
+      {{0.0f, 0.5f, 1.0f}, {0.25f, 0.75f}},
+      {{0.0f, kThird, 2 * kThird, 1.0f}, {0.5f}},
+      {{0.0f, kThird, 2 * kThird, 1.0f}, {kThird * 0.5f, 1.0f - kThird * 0.5f}}};
+  return kLayouts[rank - 2];
 }
 
 void DrawPips(Image& image, int rank, Suit suit) {
   Field pips(image.Width, image.Height);
+  const auto pip = [&](int column, float row) {
+    AddPip(pips, suit, 33.0f + 19.5f * static_cast<float>(column), 28.0f + 97.0f * row, 18.0f, row > 0.5f);
+  };
   if (rank == 1) {
     AddPip(pips, suit, kWidth * 0.5f, kHeight * 0.5f, 46.0f, false);
   } else {
-    for (const PipAt& p : PipLayout(rank)) {
-      const float x = 33.0f + 19.5f * static_cast<float>(p.Column), y = 28.0f + 97.0f * p.Row;
-      AddPip(pips, suit, x, y, 18.0f, p.Row > 0.5f);
+    for (const float row : PipsOf(rank).Sides) {
+      pip(0, row);
+      pip(2, row);
     }
+    for (const float row : PipsOf(rank).Middle) pip(1, row);
   }
   Paint(image, pips, InkOf(suit));
 }
@@ -170,15 +163,13 @@ void Headgear(Image& image, const CourtLook& look) {
   const Color gold = Rgb(0xF0B828), edge = Rgb(0x6A4A08);
   if (look.Headgear == 0) {
     const Field cap = kBig.Polygon(image, {{40, 37}, {42, 27}, {56, 24}, {66, 31}, {65, 37}});
-    Paint(image, Dilated(cap, kScale / 2 + 1), kBlack);
-    Paint(image, cap, look.Robe);
+    PaintOutlined(image, cap, look.Robe, kBlack, kOutline);
     Paint(image, kBig.Line(image, {41, 35.5f}, {65, 35.5f}, 2.4f), gold);
     // A plume sweeping back over the cap.
     Field feather = Shape(image);
     TaperedLine(feather, 60 * kS, 28 * kS, 68 * kS, 20 * kS, 5.0f * kS, 4.0f * kS);
     TaperedLine(feather, 68 * kS, 20 * kS, 76 * kS, 19 * kS, 4.0f * kS, 0.8f * kS);
-    Paint(image, Dilated(feather, kScale / 2 + 1), kBlack);
-    Paint(image, feather, Rgb(0xF4F0E4));
+    PaintOutlined(image, feather, Rgb(0xF4F0E4), kBlack, kOutline);
     Paint(image, kBig.Line(image, {61, 27.5f}, {75, 19.5f}, 0.6f), Rgb(0x9A9A90));
     return;
   }
@@ -188,7 +179,7 @@ void Headgear(Image& image, const CourtLook& look) {
       king ? kBig.Polygon(image,
                           {{41, 36}, {40, top}, {46, 28}, {52.5f, top - 2}, {59, 28}, {65, top}, {64, 36}})
            : kBig.Polygon(image, {{42, 36}, {42, 27}, {47, 31}, {52.5f, 26}, {58, 31}, {63, 27}, {63, 36}});
-  Paint(image, Dilated(crown, kScale / 2 + 1), edge);
+  Paint(image, Dilated(crown, kOutline), edge);
   PaintVertical(image, crown, Gradient{{0.0f, Rgb(0xFFF0A0)}, {1.0f, gold}}, top * kS, 36 * kS);
   Field tips = Shape(image);
   for (const float x : {40.0f, 52.5f, 65.0f}) FillCircle(tips, x * kS, (king ? top : 26.0f) * kS, 1.6f * kS);
@@ -201,29 +192,23 @@ void Bust(Image& image, const CourtLook& look) {
   // Broad shoulders filling the frame, the robe's front panel and its hems.
   const Field robe = kBig.Polygon(
       image, {{21.5f, 77}, {22, 69}, {26, 63}, {37, 58.5f}, {68, 58.5f}, {79, 63}, {83, 69}, {83.5f, 77}});
-  Paint(image, Dilated(robe, kScale / 2 + 1), kBlack);
-  Paint(image, robe, look.Robe);
+  PaintOutlined(image, robe, look.Robe, kBlack, kOutline);
   Paint(image, Multiplied(kBig.Line(image, {24, 72}, {36, 60}, 3.0f), robe), look.Trim);
   Paint(image, Multiplied(kBig.Line(image, {81, 72}, {69, 60}, 3.0f), robe), look.Trim);
   const Field panel = kBig.Polygon(image, {{45, 59}, {60, 59}, {58, 77}, {47, 77}});
-  Paint(image, Dilated(panel, kScale / 2), kBlack);
-  Paint(image, panel, look.Trim);
+  PaintOutlined(image, panel, look.Trim, kBlack, kScale / 2);
   for (const float y : {64.0f, 70.0f}) Paint(image, kBig.Ellipse(image, {52.5f, y}, 1.6f, 1.6f), look.Robe);
   const Field collar = kBig.Ellipse(image, {52.5f, 58.5f}, 14.0f, 3.6f);
-  Paint(image, Dilated(collar, kScale / 2 + 1), kBlack);
-  Paint(image, collar, white);
+  PaintOutlined(image, collar, white, kBlack, kOutline);
   // Hair behind the head, the face, and a beard for the king.
   if (look.Headgear == 1) {
-    Paint(image, Dilated(kBig.Ellipse(image, {52.5f, 47.0f}, 13.0f, 13.5f), kScale / 2 + 1), kBlack);
-    Paint(image, kBig.Ellipse(image, {52.5f, 47.0f}, 13.0f, 13.5f), look.Hair);
+    PaintOutlined(image, kBig.Ellipse(image, {52.5f, 47.0f}, 13.0f, 13.5f), look.Hair, kBlack, kOutline);
   }
   const Field face = kBig.Ellipse(image, {52.5f, 44.5f}, 9.5f, 11.5f);
-  Paint(image, Dilated(face, kScale / 2 + 1), Rgb(0x5A3418));
-  Paint(image, face, skin);
+  PaintOutlined(image, face, skin, Rgb(0x5A3418), kOutline);
   if (look.Headgear == 2) {
     const Field beard = kBig.Polygon(image, {{43.5f, 46}, {61.5f, 46}, {58, 58}, {52.5f, 61}, {47, 58}});
-    Paint(image, Dilated(beard, kScale / 2), Rgb(0x6A6A68));
-    Paint(image, beard, look.Hair);
+    PaintOutlined(image, beard, look.Hair, Rgb(0x6A6A68), kScale / 2);
     Paint(image, kBig.Line(image, {49, 50.5f}, {56, 50.5f}, 1.8f), skin);
   }
   if (look.Headgear == 0)

@@ -5,10 +5,10 @@
 // the race shows one after the other every tick.
 
 #include <array>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
+#include "assets/kit_person.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {
@@ -22,6 +22,11 @@ constexpr float kS = static_cast<float>(kScale);
 // the fetlock and the hoof.
 using Leg = std::array<Point, 4>;
 
+// The jockey, from the stirrup up.
+struct Rider {
+  Point Foot, Knee, Seat, Shoulder, Head, Hands;
+};
+
 // Everything in the final picture's pixels.
 struct HorsePose {
   int Width;
@@ -29,8 +34,7 @@ struct HorsePose {
   Point Withers, Poll, Muzzle;
   Point TailRoot, TailTip;
   Leg FarFore, FarHind, NearFore, NearHind;
-  // The jockey: the stirrup foot, knee, seat, shoulder, head and hands.
-  Point Foot, Knee, Seat, Shoulder, Head, Hands;
+  Rider Jockey;
 };
 
 constexpr HorsePose kStanding = {
@@ -47,12 +51,7 @@ constexpr HorsePose kStanding = {
     .FarHind = {{{13, 23}, {15, 31}, {13.5f, 37}, {14, 39}}},
     .NearFore = {{{35, 24}, {36, 31}, {36, 37}, {36.5f, 39}}},
     .NearHind = {{{16, 23}, {18, 31}, {16.5f, 37}, {17, 39}}},
-    .Foot = {27, 24},
-    .Knee = {29, 18},
-    .Seat = {23, 14},
-    .Shoulder = {26, 6.5f},
-    .Head = {27, 3.5f},
-    .Hands = {33, 13},
+    .Jockey = {{27, 24}, {29, 18}, {23, 14}, {26, 6.5f}, {27, 3.5f}, {33, 13}},
 };
 
 constexpr HorsePose kGathered = {
@@ -69,12 +68,7 @@ constexpr HorsePose kGathered = {
     .FarHind = {{{18, 23}, {24, 29}, {25, 35}, {27, 37}}},
     .NearFore = {{{38, 23}, {40, 31}, {38, 37}, {37, 39}}},
     .NearHind = {{{20, 23}, {26, 28}, {28, 34}, {30, 35}}},
-    .Foot = {32, 22},
-    .Knee = {35, 16},
-    .Seat = {28, 12},
-    .Shoulder = {36, 8},
-    .Head = {39.5f, 5.5f},
-    .Hands = {43, 12},
+    .Jockey = {{32, 22}, {35, 16}, {28, 12}, {36, 8}, {39.5f, 5.5f}, {43, 12}},
 };
 
 constexpr HorsePose kStretched = {
@@ -91,12 +85,7 @@ constexpr HorsePose kStretched = {
     .FarHind = {{{18, 24}, {13, 31}, {9, 35}, {7, 36}}},
     .NearFore = {{{38, 24}, {44, 30}, {49, 35}, {51, 36}}},
     .NearHind = {{{20, 24}, {15, 32}, {10, 37}, {7, 39}}},
-    .Foot = {32, 23},
-    .Knee = {35, 17},
-    .Seat = {28, 13},
-    .Shoulder = {36, 9},
-    .Head = {39.5f, 6.5f},
-    .Hands = {44, 13},
+    .Jockey = {{32, 23}, {35, 17}, {28, 13}, {36, 9}, {39.5f, 6.5f}, {44, 13}},
 };
 
 constexpr Color kCoat = Rgb(0x9A5426);
@@ -107,25 +96,21 @@ constexpr Color kSilkTrim = Rgb(0xFFD81E);
 
 Field Blank(const Image& image) { return Field(image.Width, image.Height); }
 
-void Stroke(Field& f, Point a, Point b, float w0, float w1) {
-  TaperedLine(f, a.X * kS, a.Y * kS, b.X * kS, b.Y * kS, w0 * kS, w1 * kS);
-}
-
-void Disc(Field& f, Point c, float rx, float ry) { FillEllipse(f, c.X * kS, c.Y * kS, rx * kS, ry * kS); }
+// Shapes are placed in the final picture's pixels.
+constexpr Placement kAt{{0.0f, 0.0f}, kS, 1.0f};
+constexpr BigShapes kBig{kS};
 
 // Shaded as a rounded form lit from above and in front.
 void Solid(Image& image, const Field& mask, Color colour, float strength = 0.6f) {
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, 2 * kScale, 0.4f, -0.8f, 0.5f, 3.0f), mask, strength);
+  PaintRounded(image, mask, colour, 2 * kScale, {0.4f, -0.8f, 0.5f, 3.0f}, strength);
 }
 
 void DrawLeg(Image& image, const Leg& leg, Color coat) {
-  Field upper = Blank(image), lower = Blank(image);
-  Stroke(upper, leg[0], leg[1], 4.2f, 2.6f);
-  Stroke(lower, leg[1], leg[2], 2.0f, 1.6f);
-  Stroke(lower, leg[2], leg[3], 1.8f, 1.8f);
+  Field upper = Blank(image);
+  Stroke(upper, kAt, leg[0], leg[1], 4.2f, 2.6f);
+  const Field lower = Limb(image, kAt, leg[1], leg[2], leg[3], {2.0f, 1.6f, 1.8f, 1.8f});
   Field hoof = Blank(image);
-  Disc(hoof, leg[3], 1.3f, 1.1f);
+  Blob(hoof, kAt, leg[3], 1.3f, 1.1f);
   Solid(image, upper, coat);
   Solid(image, lower, Lerp(kPoints, coat, 0.55f), 0.4f);
   Paint(image, hoof, Rgb(0x1A1412));
@@ -134,31 +119,28 @@ void DrawLeg(Image& image, const Leg& leg, Color coat) {
 void PaintHorse(Image& image, const HorsePose& p) {
   DrawLeg(image, p.FarFore, kCoatFar);
   DrawLeg(image, p.FarHind, kCoatFar);
-  Field tail = Blank(image);
   const Point tailMid{(p.TailRoot.X + p.TailTip.X) * 0.5f - 0.5f, (p.TailRoot.Y + p.TailTip.Y) * 0.5f - 1.0f};
-  Stroke(tail, p.TailRoot, tailMid, 2.6f, 3.2f);
-  Stroke(tail, tailMid, p.TailTip, 3.2f, 1.0f);
-  Solid(image, tail, kPoints, 0.6f);
+  Solid(image, Limb(image, kAt, p.TailRoot, tailMid, p.TailTip, {2.6f, 3.2f, 3.2f, 1.0f}), kPoints, 0.6f);
 
   Field body = Blank(image);
-  Disc(body, p.Barrel, 11.5f, 5.8f);
-  Disc(body, p.Rump, 6.2f, 6.0f);
-  Disc(body, p.Chest, 5.6f, 5.6f);
+  Blob(body, kAt, p.Barrel, 11.5f, 5.8f);
+  Blob(body, kAt, p.Rump, 6.2f, 6.0f);
+  Blob(body, kAt, p.Chest, 5.6f, 5.6f);
   const Point throat{p.Poll.X + 1.5f, p.Poll.Y + 4.0f};
-  Stroke(body, {p.Withers.X - 1.0f, p.Withers.Y + 3.5f}, {p.Poll.X + 0.5f, p.Poll.Y + 1.8f}, 8.0f, 4.2f);
-  Stroke(body, {p.Chest.X + 1.0f, p.Chest.Y}, throat, 5.0f, 3.4f);
-  Stroke(body, {p.Poll.X + 0.5f, p.Poll.Y + 1.5f}, p.Muzzle, 4.6f, 3.0f);
+  Stroke(body, kAt, {p.Withers.X - 1.0f, p.Withers.Y + 3.5f}, {p.Poll.X + 0.5f, p.Poll.Y + 1.8f}, 8.0f, 4.2f);
+  Stroke(body, kAt, {p.Chest.X + 1.0f, p.Chest.Y}, throat, 5.0f, 3.4f);
+  Stroke(body, kAt, {p.Poll.X + 0.5f, p.Poll.Y + 1.5f}, p.Muzzle, 4.6f, 3.0f);
   Field ear = Blank(image);
-  Stroke(ear, {p.Poll.X, p.Poll.Y + 0.5f}, {p.Poll.X - 1.0f, p.Poll.Y - 2.4f}, 1.6f, 0.6f);
+  Stroke(ear, kAt, {p.Poll.X, p.Poll.Y + 0.5f}, {p.Poll.X - 1.0f, p.Poll.Y - 2.4f}, 1.6f, 0.6f);
   Maximize(body, ear);
   Solid(image, body, kCoat);
 
   Field mane = Blank(image);
-  Stroke(mane, {p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, {p.Poll.X - 0.5f, p.Poll.Y + 0.5f}, 2.2f, 1.4f);
+  Stroke(mane, kAt, {p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, {p.Poll.X - 0.5f, p.Poll.Y + 0.5f}, 2.2f, 1.4f);
   Solid(image, mane, kPoints, 0.5f);
   Field eye = Blank(image), nostril = Blank(image);
-  Disc(eye, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f);
-  Disc(nostril, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f);
+  Blob(eye, kAt, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f);
+  Blob(nostril, kAt, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f);
   Paint(image, eye, Rgb(0x080604));
   Paint(image, nostril, Rgb(0x2A140A), 0.8f);
 
@@ -166,38 +148,37 @@ void PaintHorse(Image& image, const HorsePose& p) {
   DrawLeg(image, p.NearHind, kCoat);
 }
 
-void DrawJockey(Image& image, const HorsePose& p) {
+void DrawJockey(Image& image, const Rider& p, Point muzzle) {
   // A saddle cloth under the seat, then the rider: boots, breeches, silks.
-  Field cloth = Blank(image);
   const Point clothAt{p.Seat.X - 0.5f, p.Seat.Y + 5.0f};
-  FillPolygon(cloth, std::array<Point, 4>{{{(clothAt.X - 3.0f) * kS, (clothAt.Y - 2.0f) * kS},
-                                           {(clothAt.X + 3.0f) * kS, (clothAt.Y - 2.0f) * kS},
-                                           {(clothAt.X + 2.0f) * kS, (clothAt.Y + 2.5f) * kS},
-                                           {(clothAt.X - 3.0f) * kS, (clothAt.Y + 2.5f) * kS}}});
+  const Field cloth = kBig.Polygon(image, {{clothAt.X - 3.0f, clothAt.Y - 2.0f},
+                                           {clothAt.X + 3.0f, clothAt.Y - 2.0f},
+                                           {clothAt.X + 2.0f, clothAt.Y + 2.5f},
+                                           {clothAt.X - 3.0f, clothAt.Y + 2.5f}});
   Solid(image, cloth, Rgb(0xF4F2EA), 0.3f);
 
   Field reins = Blank(image);
-  Stroke(reins, p.Hands, {p.Muzzle.X - 2.0f, p.Muzzle.Y - 0.5f}, 0.5f, 0.5f);
+  Stroke(reins, kAt, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f);
   Paint(image, reins, Rgb(0x1A0E08));
-  Field boot = Blank(image), breeches = Blank(image), silks = Blank(image), trim = Blank(image);
-  Stroke(boot, p.Knee, p.Foot, 2.4f, 2.0f);
-  Stroke(breeches, p.Seat, p.Knee, 3.6f, 2.8f);
-  Stroke(silks, p.Seat, p.Shoulder, 4.2f, 4.6f);
+  Field boot = Blank(image), breeches = Blank(image), silks = Blank(image);
+  Stroke(boot, kAt, p.Knee, p.Foot, 2.4f, 2.0f);
+  Stroke(breeches, kAt, p.Seat, p.Knee, 3.6f, 2.8f);
+  Stroke(silks, kAt, p.Seat, p.Shoulder, 4.2f, 4.6f);
   const Point elbow{(p.Shoulder.X + p.Hands.X) * 0.5f + 0.5f, (p.Shoulder.Y + p.Hands.Y) * 0.5f + 1.5f};
-  Stroke(trim, p.Shoulder, elbow, 2.2f, 2.0f);
-  Stroke(trim, elbow, p.Hands, 2.0f, 1.6f);
+  const Field trim = Limb(image, kAt, p.Shoulder, elbow, p.Hands, {2.2f, 2.0f, 2.0f, 1.6f});
   Solid(image, boot, Rgb(0x141010), 0.5f);
   Solid(image, breeches, Rgb(0xF0EEE6), 0.5f);
   Solid(image, silks, kSilk);
   Field sash = Blank(image);
-  Stroke(sash, {p.Seat.X + 0.5f, p.Seat.Y - 1.0f}, {p.Shoulder.X - 0.5f, p.Shoulder.Y + 1.0f}, 1.4f, 1.4f);
+  Stroke(sash, kAt, {p.Seat.X + 0.5f, p.Seat.Y - 1.0f}, {p.Shoulder.X - 0.5f, p.Shoulder.Y + 1.0f}, 1.4f,
+         1.4f);
   Paint(image, Multiplied(sash, silks), kSilkTrim);
   Solid(image, trim, kSilkTrim, 0.5f);
   // The helmet with its cap's peak to the front.
   Field cap = Blank(image), peak = Blank(image), face = Blank(image);
-  Disc(face, {p.Head.X + 0.6f, p.Head.Y + 0.8f}, 1.7f, 1.8f);
-  Disc(cap, {p.Head.X - 0.2f, p.Head.Y - 0.3f}, 2.3f, 2.0f);
-  Stroke(peak, {p.Head.X + 0.5f, p.Head.Y - 0.2f}, {p.Head.X + 3.2f, p.Head.Y + 0.1f}, 1.1f, 0.7f);
+  Blob(face, kAt, {p.Head.X + 0.6f, p.Head.Y + 0.8f}, 1.7f, 1.8f);
+  Blob(cap, kAt, {p.Head.X - 0.2f, p.Head.Y - 0.3f}, 2.3f, 2.0f);
+  Stroke(peak, kAt, {p.Head.X + 0.5f, p.Head.Y - 0.2f}, {p.Head.X + 3.2f, p.Head.Y + 0.1f}, 1.1f, 0.7f);
   Paint(image, face, Rgb(0xE8B890));
   Solid(image, cap, kSilkTrim, 0.5f);
   Paint(image, peak, kSilk);
@@ -210,7 +191,7 @@ Image DrawHorse(FontLibrary& /*fonts*/, int phase) {
   const HorsePose& pose = phase == 1 ? kStanding : phase == 2 ? kGathered : kStretched;
   return Supersampled(pose.Width, 41, kScale, [&](Image& image) {
     PaintHorse(image, pose);
-    DrawJockey(image, pose);
+    DrawJockey(image, pose.Jockey, pose.Muzzle);
   });
 }
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -140,10 +139,8 @@ void DrawBunkers(Image& image, Random& rng) {
     Region r = Crop(image, b.X - s - 8.0f, b.Base - s - 8.0f, b.X + s + 8.0f, b.Base + s * 0.4f + 8.0f);
     Image& part = r.Pixels;
     const float x = b.X - static_cast<float>(r.X), base = b.Base - static_cast<float>(r.Y);
-    Field shadow(part.Width, part.Height);
-    FillEllipse(shadow, x, base + s * 0.12f, s * 0.75f, s * 0.16f);
-    BoxBlur(shadow, std::max(2, static_cast<int>(s / 12.0f)));
-    Paint(part, shadow, Rgb(0x000000), 0.6f * (0.3f + Pool(b.X, b.Base)));
+    GroundShadow(part, x, base + s * 0.12f, s * 0.75f, s * 0.16f, std::max(2, static_cast<int>(s / 12.0f)),
+                 0.6f * (0.3f + Pool(b.X, b.Base)));
     Field mask(part.Width, part.Height);
     switch (b.Kind) {
       case 0:
@@ -168,11 +165,7 @@ void DrawBunkers(Image& image, Random& rng) {
     // Lit from behind: a cold rim along the top.
     AddLight(part, Multiplied(Rim(mask, 0, -2), mask), Rgb(0x7A9AFF), 0.5f * light);
     if (b.Hit) {
-      SplatStyle style;
-      style.Radius = std::max(s * 0.12f, 4.0f);
-      style.Arms = 7;
-      style.Droplets = 6;
-      style.Drips = 1;
+      const SplatStyle style{.Radius = std::max(s * 0.12f, 4.0f), .Arms = 7, .Droplets = 6, .Drips = 1};
       Field splat(part.Width, part.Height);
       const Rect box = InkBounds(mask);
       Splat(splat, rng, x + s * 0.05f, static_cast<float>(box.Top + box.Bottom) * 0.5f, style);
@@ -259,13 +252,8 @@ void DrawOldPaint(Image& image, Random& rng) {
       {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
       {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
   };
-  ScatterStyle style;
-  style.Shape.Arms = 9;
-  style.Shape.Droplets = 12;
-  style.Shape.Bias = 0.4f;
-  style.Fade = 0.6f;
-  style.Gloss = 0.25f;
-  ScatterSplats(image, rng, old, style);
+  ScatterSplats(image, rng, old,
+                {.Shape = {.Arms = 9, .Droplets = 12, .Bias = 0.4f}, .Fade = 0.6f, .Gloss = 0.25f});
 }
 
 }  // namespace

@@ -36,13 +36,8 @@ Image DrawIconAt(int size) {
 
     Random rng(0x1C0);
     Field splat(big, big);
-    SplatStyle style;
-    style.Radius = b * 0.25f;
-    style.Arms = 12;
-    style.Reach = 1.75f;
-    style.Droplets = 6;
-    style.Spread = 1.75f;
-    Splat(splat, rng, centre * 0.92f, centre * 1.1f, style);
+    Splat(splat, rng, centre * 0.92f, centre * 1.1f,
+          {.Radius = b * 0.25f, .Arms = 12, .Reach = 1.75f, .Droplets = 6, .Spread = 1.75f});
 
     // A dark halo lifts the splat off the background at small size.
     Field shadow = Dilated(splat, steps(5));

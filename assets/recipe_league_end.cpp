@@ -6,10 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -89,15 +86,12 @@ void DrawBannerSplats(Image& image, Random& rng) {
                                 {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
                                 {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
                                 {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
-  ScatterStyle style;
-  style.Shape.Arms = 10;
-  style.Shape.Droplets = 12;
-  style.Shape.Bias = 0.5f;
-  style.ShadowDx = 2;
-  style.ShadowDy = 3;
-  style.ShadowBlur = 2;
-  style.ShadowOpacity = 0.5f;
-  ScatterSplats(image, rng, thrown, style);
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 10, .Droplets = 12, .Bias = 0.5f},
+                 .ShadowDx = 2,
+                 .ShadowDy = 3,
+                 .ShadowBlur = 2,
+                 .ShadowOpacity = 0.5f});
 }
 
 void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
@@ -131,25 +125,18 @@ void DrawBannerSubtitle(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(22), true);
   constexpr std::string_view kText = "FINAL STANDINGS";
   constexpr int kTracking = 6;
-  const Field mask =
-      PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 118);
-  const Rect box = InkBounds(mask);
-  // Brushed strokes either side, like a stripe of paint.
-  Field strokes(kBannerWidth, kBannerHeight);
-  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  TaperedLine(strokes, static_cast<float>(box.Left) - 120.0f, mid + 1.0f,
-              static_cast<float>(box.Left) - 14.0f, mid, 1.0f, 5.0f);
-  TaperedLine(strokes, static_cast<float>(box.Right) + 14.0f, mid, static_cast<float>(box.Right) + 120.0f,
-              mid + 1.0f, 5.0f, 1.0f);
-  Field shadow = Shifted(Dilated(mask, 3), 2, 3);
-  BoxBlur(shadow, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.8f);
-  Paint(image, Dilated(mask, 3), Rgb(0x14081C));
-  Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
-  Glow(image, strokes, Rgb(0x22C8FF), 4, 0.6f);
-  Paint(image, strokes, Rgb(0x22C8FF));
-  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xB8E4FF)}},
-                static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+  // Brushed strokes either side, like a stripe of paint, glowing a little.
+  PaintSubtitle(image,
+                PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 118),
+                {.Gap = 14.0f,
+                 .Reach = 120.0f,
+                 .Width = 5.0f,
+                 .Droop = 1.0f,
+                 .ShadowDx = 2,
+                 .ShadowDy = 3,
+                 .ShadowBlur = 2,
+                 .StrokeGlow = 0.6f,
+                 .Fill = Rgb(0xB8E4FF)});
 }
 
 // ================================================================ the team
@@ -236,8 +223,33 @@ const Kit kHomeAlt{.Jersey = Rgb(0xD8262E),
                    .Shell = Rgb(0x2A2C34),
                    .Lens = Rgb(0xFF9A2A)};
 
+// Standing, the elbow and hand of the left arm and then of the right set.
+Pose Arms(Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
+  Pose p = Standing();
+  p.Elbow[0] = leftElbow;
+  p.Hand[0] = leftHand;
+  p.Elbow[1] = rightElbow;
+  p.Hand[1] = rightHand;
+  return p;
+}
+
 MarkerLook Loaded(Color loader) {
   return {.Finish = MarkerFinish::Outlined, .Loader = loader, .Tinted = true};
+}
+
+// Grass from row `from` to the bottom, shading from `near` to `far` colour
+// down the picture and fading in over `fade` rows where it meets the sky.
+void Turf(Image& image, std::uint32_t seed, float from, float fade, Color near, Color far) {
+  const Noise turf(seed);
+  for (int y = static_cast<int>(from); y < kBig; ++y) {
+    const float fy = static_cast<float>(y);
+    for (int x = 0; x < kBig; ++x) {
+      const float n = turf.Fbm(static_cast<float>(x) / 14.0f, fy / 6.0f, 3);
+      const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)));
+    }
+  }
 }
 
 void DrawCheeringBackdrop(Image& image) {
@@ -259,17 +271,7 @@ void DrawCheeringBackdrop(Image& image) {
     }
   }
   // The turf, lit warm by the same light.
-  const Noise turf(0x1E11);
-  for (int y = 300; y < kBig; ++y) {
-    const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBig; ++x) {
-      const float fx = static_cast<float>(x);
-      const float n = turf.Fbm(fx / 14.0f, fy / 6.0f, 3);
-      const ColorF grass = Lerp(ToF(Rgb(0x4A8A2A)), ToF(Rgb(0x1A4A1A)), SmoothStep(300.0f, kBig, fy));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), grass * (0.8f + 0.4f * n), SmoothStep(300.0f, 312.0f, fy)));
-    }
-  }
+  Turf(image, 0x1E11, 300.0f, 12.0f, Rgb(0x4A8A2A), Rgb(0x1A4A1A));
 }
 
 void DrawDrizzleBackdrop(Image& image, Random& rng) {
@@ -295,26 +297,13 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
   BoxBlur(trees, 1, 1);
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.
-  const Noise turf(0x1E22);
-  for (int y = 240; y < kBig; ++y) {
-    const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBig; ++x) {
-      const float fx = static_cast<float>(x);
-      const float n = turf.Fbm(fx / 14.0f, fy / 6.0f, 3);
-      const ColorF ground = Lerp(ToF(Rgb(0x4A5444)), ToF(Rgb(0x232822)), SmoothStep(240.0f, kBig, fy));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), ground * (0.8f + 0.4f * n), SmoothStep(240.0f, 250.0f, fy)));
-    }
-  }
+  Turf(image, 0x1E22, 240.0f, 10.0f, Rgb(0x4A5444), Rgb(0x232822));
   Field puddle(kBig, kBig);
   FillEllipse(puddle, 300.0f, 400.0f, 100.0f, 14.0f);
   Paint(image, puddle, Rgb(0x6A7480), 0.6f);
   // Old paint, trodden and faded.
   Field splat(kBig, kBig);
-  SplatStyle style;
-  style.Radius = 18.0f;
-  style.Droplets = 8;
-  Splat(splat, rng, 70.0f, 360.0f, style);
+  Splat(splat, rng, 70.0f, 360.0f, {.Radius = 18.0f, .Droplets = 8});
   Scale(splat, 0.5f);
   Paint(image, splat, Rgb(0x8A6A3A));
 }
@@ -329,18 +318,8 @@ void Drizzle(Image& image, Random& rng) {
   Paint(image, rain, Rgb(0xC8D0DA), 0.35f);
 }
 
-// Pulls the colours towards a grey-blue: the light of a lost season.
-void Greyed(Image& image, float amount) {
-  const ColorF tint = ToF(Rgb(0x8A98A8));
-  for (std::uint32_t& p : image.Pixels) {
-    const ColorF c = Unpack(p);
-    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
-    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
-  }
-}
-
 // A thin dark frame holding the scene off the black screen.
-void Frame(Image& image) {
+Image Framed(Image image) {
   for (int y = 0; y < image.Height; ++y) {
     for (int x = 0; x < image.Width; ++x) {
       const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
@@ -349,6 +328,7 @@ void Frame(Image& image) {
           Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(image.Pixels[image.Index(x, y)]) * 0.5f);
     }
   }
+  return image;
 }
 
 }  // namespace
@@ -366,20 +346,16 @@ Image DrawLeagueEndBanner(FontLibrary& fonts) {
 }
 
 Image DrawTeamCelebrating(FontLibrary& fonts) {
-  Image small = Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
+  return Framed(Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
     Random rng(0x1EC0);
     DrawCheeringBackdrop(image);
     Confetti(image, rng, 40, 0.0f, 300.0f);
 
     // Two behind, arms in the air, one waving a marker; the captain in front
     // lifting the cup over the mask.
-    Pose left = Standing();
+    Pose left = Arms({-0.25f, -0.92f}, {-0.3f, -1.08f}, {0.24f, -0.93f}, {0.3f, -1.1f});
     left.Tilt = -0.15f;
     left.Head = {-0.01f, -0.9f};
-    left.Elbow[0] = {-0.25f, -0.92f};
-    left.Hand[0] = {-0.3f, -1.08f};
-    left.Elbow[1] = {0.24f, -0.93f};
-    left.Hand[1] = {0.3f, -1.1f};
     left.Aim = -1.72f;
     const Person back1{.Feet = {105.0f, 355.0f},
                        .Height = 215.0f,
@@ -389,44 +365,32 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
                        .Look = Loaded(Rgb(0x8CF01E)),
                        .Flip = true};
 
-    Pose jump = Standing();
+    Pose jump = Arms({-0.23f, -0.95f}, {-0.22f, -1.13f}, {0.26f, -0.9f}, {0.34f, -1.04f});
     jump.Tilt = 0.18f;
-    jump.Elbow[0] = {-0.23f, -0.95f};
-    jump.Hand[0] = {-0.22f, -1.13f};
-    jump.Elbow[1] = {0.26f, -0.9f};
-    jump.Hand[1] = {0.34f, -1.04f};
     jump.Knee[0] = {-0.14f, -0.3f};
     jump.Foot[0] = {-0.08f, -0.1f};
     jump.Knee[1] = {0.12f, -0.28f};
     jump.Foot[1] = {0.16f, -0.06f};
     const Person back2{.Feet = {330.0f, 330.0f}, .Height = 215.0f, .Body = jump, .Colours = kHome};
 
-    Pose captain = Standing();
-    captain.Elbow[0] = {-0.2f, -0.93f};
-    captain.Hand[0] = {-0.1f, -1.1f};
-    captain.Elbow[1] = {0.2f, -0.93f};
-    captain.Hand[1] = {0.1f, -1.1f};
+    const Pose captain = Arms({-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
     Person front{.Feet = {212.0f, 470.0f}, .Height = 300.0f, .Body = captain, .Colours = kHome};
     front.InHands = [&front](Image& onto) { DrawCup(onto, front, Cup{{0.0f, -1.2f}, 0.22f}); };
 
     const Person* const team[] = {&back1, &back2, &front};
     for (const Person* p : team) {
       // Each player's shadow on the turf.
-      Field shadow(kBig, kBig);
-      FillEllipse(shadow, p->Feet.X, p->Feet.Y + 4.0f, p->Height * 0.2f, p->Height * 0.035f);
-      BoxBlur(shadow, 4);
-      Paint(image, shadow, Rgb(0x102008), 0.5f);
+      GroundShadow(image, p->Feet.X, p->Feet.Y + 4.0f, p->Height * 0.2f, p->Height * 0.035f, 4, 0.5f,
+                   Rgb(0x102008));
       DrawPlayer(image, *p, &fonts);
     }
     Confetti(image, rng, 18, 0.0f, 420.0f);
     Bloom(image, 0.75f, 10, 0.35f);
-  });
-  Frame(small);
-  return small;
+  }));
 }
 
 Image DrawTeamDejected(FontLibrary& fonts) {
-  Image small = Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
+  return Framed(Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
     Random rng(0x1ED0);
     DrawDrizzleBackdrop(image, rng);
 
@@ -444,18 +408,12 @@ Image DrawTeamDejected(FontLibrary& fonts) {
                       .Colours = kHome,
                       .Number = 7};
 
-    Pose bowed = Standing();
+    Pose bowed = Arms({-0.16f, -0.59f}, {-0.15f, -0.44f}, {0.18f, -0.59f}, {0.2f, -0.45f});
     bowed.Head = {0.02f, -0.82f};
     bowed.Bow = 0.9f;
     bowed.Tilt = 0.1f;
     bowed.Shoulder[0] = {-0.125f, -0.74f};
     bowed.Shoulder[1] = {0.125f, -0.74f};
-    bowed.Elbow[0] = {-0.16f, -0.59f};
-    bowed.Hand[0] = {-0.15f, -0.44f};
-    bowed.Elbow[1] = {0.16f, -0.59f};
-    bowed.Hand[1] = {0.15f, -0.44f};
-    bowed.Elbow[1] = {0.18f, -0.59f};
-    bowed.Hand[1] = {0.2f, -0.45f};
     bowed.Aim = 1.2f;
     const Person standing{.Feet = {95.0f, 405.0f},
                           .Height = 300.0f,
@@ -488,11 +446,9 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     DrawPlayer(image, seated, &fonts);
 
     Drizzle(image, rng);
-    Greyed(image, 0.55f);
+    Overcast(image, 0.55f);  // the light of a lost season
     Vignette(image, 0.5f);
-  });
-  Frame(small);
-  return small;
+  }));
 }
 
 Image DrawSmallTrophy(FontLibrary& fonts, int kind) { return AreaResized(DrawTrophy(fonts, kind), 90, 96); }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -505,10 +506,7 @@ Image DrawCountry(const View& view) {
 // land and sea alike.
 void MarkVenue(Image& image, FontLibrary& fonts, const Venue& venue, Point at) {
   const Font& font = fonts.Get("Arial", FontSize::Points(8), true);
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, at.X + 1.5f, at.Y + 2.0f, 4.0f, 2.5f);
-  BoxBlur(shadow, 1, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  GroundShadow(image, at.X + 1.5f, at.Y + 2.0f, 4.0f, 2.5f, 1, 0.6f, Rgb(0x000000), 2);
   Field ring(image.Width, image.Height);
   FillCircle(ring, at.X, at.Y, 4.4f);
   Paint(image, ring, Rgb(0x1A1A1A));

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -36,19 +35,30 @@ Point OnDial(float turns, float r) {
   return {kCentre + std::sin(a) * r, kCentre - std::cos(a) * r};
 }
 
+// A filled circle on the watch's canvas, round the dial's centre unless told.
+Field Disc(float r, float cx = kCentre, float cy = kCentre) {
+  Field f(kWatch, kWatch);
+  FillCircle(f, cx, cy, r);
+  return f;
+}
+
+// A stroke along the radius at `turns`, from `r0` out (or in) to `r1`.
+void DialLine(Field& f, float turns, float r0, float r1, float width) {
+  const Point a = OnDial(turns, r0), b = OnDial(turns, r1);
+  ThickLine(f, a.X, a.Y, b.X, b.Y, width);
+}
+
 // Rubber straps running off the top and bottom, ribbed across.
 void DrawStraps(Image& image) {
   Field strap(kWatch, kWatch);
-  const Point upper[] = {{kCentre - kStrapHalf, 0.0f},
-                         {kCentre + kStrapHalf, 0.0f},
-                         {kCentre + kStrapHalf + 4.0f, kCentre},
-                         {kCentre - kStrapHalf - 4.0f, kCentre}};
-  const Point lower[] = {{kCentre - kStrapHalf - 4.0f, kCentre},
-                         {kCentre + kStrapHalf + 4.0f, kCentre},
-                         {kCentre + kStrapHalf, static_cast<float>(kWatch)},
-                         {kCentre - kStrapHalf, static_cast<float>(kWatch)}};
-  FillPolygon(strap, upper);
-  FillPolygon(strap, lower);
+  // Both straps in one outline, widest where they meet the case.
+  const Point outline[] = {{kCentre - kStrapHalf, 0.0f},
+                           {kCentre + kStrapHalf, 0.0f},
+                           {kCentre + kStrapHalf + 4.0f, kCentre},
+                           {kCentre + kStrapHalf, static_cast<float>(kWatch)},
+                           {kCentre - kStrapHalf, static_cast<float>(kWatch)},
+                           {kCentre - kStrapHalf - 4.0f, kCentre}};
+  FillPolygon(strap, outline);
   Field ribs(kWatch, kWatch);
   for (float y = 8.0f; y < kWatch; y += 16.0f) {
     ThickLine(ribs, kCentre - kStrapHalf + 14.0f, y, kCentre + kStrapHalf - 14.0f, y, 5.0f);
@@ -90,8 +100,7 @@ void DrawCase(Image& image) {
   Field guard(kWatch, kWatch);
   for (const float sy : {-1.0f, 1.0f})
     ThickLine(guard, kCentre + 150.0f, kCentre + sy * 24.0f, kCentre + 172.0f, kCentre + sy * 21.0f, 10.0f);
-  Field body(kWatch, kWatch);
-  FillCircle(body, kCentre, kCentre, kBezelOuter + 8.0f);
+  Field body = Disc(kBezelOuter + 8.0f);
   Maximize(body, lugs);
   Maximize(body, guard);
 
@@ -124,11 +133,7 @@ void DrawCase(Image& image) {
 }
 
 void DrawBezel(Image& image) {
-  Field ring(kWatch, kWatch);
-  FillCircle(ring, kCentre, kCentre, kBezelOuter);
-  Field hole(kWatch, kWatch);
-  FillCircle(hole, kCentre, kCentre, kBezelInner);
-  ring = Subtracted(ring, hole);
+  const Field ring = Subtracted(Disc(kBezelOuter), Disc(kBezelInner));
   Paint(image, ring, Rgb(0x14161C));
   // The first quarter hour in paint orange, as on a timing bezel.
   Field quarter(kWatch, kWatch);
@@ -147,9 +152,8 @@ void DrawBezel(Image& image) {
     if (m == 0) continue;
     const float t = static_cast<float>(m) / 60.0f;
     const bool five = m % 5 == 0;
-    const Point a = OnDial(t, kBezelOuter - 6.0f),
-                b = OnDial(t, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f);
-    ThickLine(marks, a.X, a.Y, b.X, b.Y, five ? 7.5f : 3.0f);
+    DialLine(marks, t, kBezelOuter - 6.0f, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f,
+             five ? 7.5f : 3.0f);
   }
   const Point tri[] = {OnDial(0.0f, kBezelInner + 4.0f), OnDial(-0.022f, kBezelOuter - 4.0f),
                        OnDial(0.022f, kBezelOuter - 4.0f)};
@@ -162,8 +166,7 @@ void DrawBezel(Image& image) {
 }
 
 void DrawDial(Image& image) {
-  Field dial(kWatch, kWatch);
-  FillCircle(dial, kCentre, kCentre, kDial);
+  const Field dial = Disc(kDial);
   // Deep blue with a sunray brush that catches the light.
   Image face(kWatch, kWatch);
   for (int y = 0; y < kWatch; ++y) {
@@ -179,39 +182,30 @@ void DrawDial(Image& image) {
   }
   Blend(image, face, dial);
   // The inner edge of the case throws a shadow onto the dial.
-  Field rim(kWatch, kWatch);
-  FillCircle(rim, kCentre, kCentre, kDial + 6.0f);
-  Field inner(kWatch, kWatch);
-  FillCircle(inner, kCentre + 3.0f, kCentre + 4.0f, kDial - 8.0f);
+  Field inner = Disc(kDial - 8.0f, kCentre + 3.0f, kCentre + 4.0f);
   BoxBlur(inner, 4);
-  Paint(image, Multiplied(Subtracted(rim, inner), dial), Rgb(0x000000), 0.6f);
+  Paint(image, Multiplied(Subtracted(Disc(kDial + 6.0f), inner), dial), Rgb(0x000000), 0.6f);
 
   // The minute track and the luminous hour markers.
   Field track(kWatch, kWatch);
   for (int m = 0; m < 60; ++m) {
     if (m % 5 == 0) continue;
-    const Point a = OnDial(static_cast<float>(m) / 60.0f, kDial - 6.0f),
-                b = OnDial(static_cast<float>(m) / 60.0f, kDial - 15.0f);
-    ThickLine(track, a.X, a.Y, b.X, b.Y, 2.0f);
+    DialLine(track, static_cast<float>(m) / 60.0f, kDial - 6.0f, kDial - 15.0f, 2.0f);
   }
   Paint(image, track, Rgb(0xB8C4D8), 0.8f);
-  Field lume(kWatch, kWatch), frames(kWatch, kWatch);
+  Field lume(kWatch, kWatch);
   for (int h = 0; h < 12; ++h) {
     const float t = static_cast<float>(h) / 12.0f;
     if (h == 0) {
-      for (const float d : {-0.018f, 0.018f}) {
-        const Point a = OnDial(t + d, kDial - 14.0f), b = OnDial(t + d, kDial - 52.0f);
-        ThickLine(lume, a.X, a.Y, b.X, b.Y, 9.0f);
-      }
+      for (const float d : {-0.018f, 0.018f}) DialLine(lume, t + d, kDial - 14.0f, kDial - 52.0f, 9.0f);
     } else if (h % 3 == 0) {
-      const Point a = OnDial(t, kDial - 14.0f), b = OnDial(t, kDial - 52.0f);
-      ThickLine(lume, a.X, a.Y, b.X, b.Y, 12.0f);
+      DialLine(lume, t, kDial - 14.0f, kDial - 52.0f, 12.0f);
     } else {
       const Point c = OnDial(t, kDial - 28.0f);
       FillCircle(lume, c.X, c.Y, 9.0f);
     }
   }
-  frames = Dilated(lume, 3);
+  const Field frames = Dilated(lume, 3);
   Paint(image, Shifted(frames, 2, 3), Rgb(0x000000), 0.6f);
   Paint(image, frames, Rgb(0xC8CCD4));
   Glow(image, lume, Rgb(0x50FF90), 6, 0.35f);
@@ -219,12 +213,9 @@ void DrawDial(Image& image) {
   ApplyLight(image, Bevel(frames, 3, -0.5f, -0.7f, 0.5f, 4.0f), frames, 0.5f);
 
   // A small sub-dial low on the face, for the timer.
-  Field sub(kWatch, kWatch);
-  FillCircle(sub, kCentre, kCentre + 62.0f, 30.0f);
-  Field subHole(kWatch, kWatch);
-  FillCircle(subHole, kCentre, kCentre + 62.0f, 27.0f);
+  const Field subHole = Disc(27.0f, kCentre, kCentre + 62.0f);
   Paint(image, subHole, Rgb(0x0A1228));
-  Paint(image, Subtracted(sub, subHole), Rgb(0x8A96B0));
+  Paint(image, Subtracted(Disc(30.0f, kCentre, kCentre + 62.0f), subHole), Rgb(0x8A96B0));
   Field subTicks(kWatch, kWatch);
   for (int k = 0; k < 12; ++k) {
     const float a = static_cast<float>(k) / 12.0f * kTau;
@@ -258,18 +249,14 @@ void DrawHands(Image& image) {
   Field hands(kWatch, kWatch);
   sword(hands, hour, 76.0f, 18.0f);
   sword(hands, minute, 112.0f, 15.0f);
-  Field shadow = Shifted(hands, 5, 7);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  DropShadow(image, hands, 0, 5, 7, 3, 0.6f);
   Paint(image, Dilated(hands, 2), Rgb(0x1A1E26));
   PaintVertical(image, hands, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xA8B0BC)}}, kCentre - 110.0f,
                 kCentre + 60.0f);
   // The luminous fill down the middle of each hand.
   Field fill(kWatch, kWatch);
-  for (const auto& [t, len] : {std::pair{hour, 60.0f}, std::pair{minute, 96.0f}}) {
-    const Point a = OnDial(t, 20.0f), b = OnDial(t, len);
-    ThickLine(fill, a.X, a.Y, b.X, b.Y, 5.0f);
-  }
+  DialLine(fill, hour, 20.0f, 60.0f, 5.0f);
+  DialLine(fill, minute, 20.0f, 96.0f, 5.0f);
   Glow(image, fill, Rgb(0x50FF90), 4, 0.3f);
   Paint(image, fill, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(hands, 3, -0.5f, -0.7f, 0.5f, 5.0f), hands, 0.4f);
@@ -278,9 +265,7 @@ void DrawHands(Image& image) {
   const Point tail = OnDial(second + 0.5f, 34.0f), tip = OnDial(second, 124.0f);
   ThickLine(seconds, tail.X, tail.Y, tip.X, tip.Y, 3.2f);
   FillCircle(seconds, kCentre, kCentre, 9.0f);
-  Field secShadow = Shifted(seconds, 6, 9);
-  BoxBlur(secShadow, 3);
-  Paint(image, secShadow, Rgb(0x000000), 0.5f);
+  DropShadow(image, seconds, 0, 6, 9, 3, 0.5f);
   Paint(image, seconds, Rgb(0x9CFF1E));
   Paintball(image, tail.X, tail.Y, 9.0f, Rgb(0x9CFF1E));
   Paintball(image, kCentre, kCentre, 5.0f, Rgb(0xE0E4EA));

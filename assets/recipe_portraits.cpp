@@ -33,98 +33,90 @@ constexpr float kPi = std::numbers::pi_v<float>;
 
 enum class Gear { None, Goggles, Headband, Bandana };
 
+// The face, then what is round it. The face's Man and LooseHairs are set
+// from the table it comes from and the gear.
 struct Look {
-  Color Skin, HairColour, Iris, Backdrop;  // Backdrop: the bunkers' colour behind
-  Hair Style;
-  Beard Facial;
+  FaceLook Face;
+  Color Backdrop;  // the bunkers' colour behind
   Gear Kit;
   Color Jersey, Trim, KitColour;  // KitColour: the band, bandana or mask frame
   float Size;                     // head half-width in pixels (at the working size)
-  float Jaw;                      // jaw width relative to the cheeks
-  float ChinY;                    // chin below the eye line, in head half-widths
-  float Brow;                     // eyebrow weight
-  float Lips;                     // lip fullness
-  float Smile;                    // the mouth's corners: -1 turned down .. 1 pulled up
-  float Nose;                     // nose size
   float Turn;                     // -1 .. 1: the head turned towards the picture's left/right
-  std::uint32_t Seed;
-  FaceForm Features;
-  float Key;  // which side the sun is on: -1 the picture's left, 1 its right
+  float Key;                      // which side the sun is on: -1 the picture's left, 1 its right
 };
 
 // clang-format off
 const Look kMen[8] = {
     // Fair, side-parted brown hair, mask pushed up after a game; an easy smile.
-    {Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Rgb(0x2A6AD0), Hair::Swept, Beard::None, Gear::Goggles,
-     Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 50, 0.80f, 1.50f, 1.0f, 0.9f, 0.55f, 1.0f, 0.45f, 11,
-     {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f}, -1.0f},
+    {{Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Hair::Swept, Beard::None, 0.80f, 1.50f, 1.0f,
+      0.9f, 0.55f, 1.0f, 11, {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f}},
+     Rgb(0x2A6AD0), Gear::Goggles, Rgb(0x1F4FA8), Rgb(0xE8E8F0), Rgb(0x202226), 50, 0.45f, -1.0f},
     // Deep brown skin, buzz cut, short beard, red team jersey; unsmiling.
-    {Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Rgb(0xE0C020), Hair::Buzz, Beard::Full, Gear::None,
-     Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 52, 0.95f, 1.56f, 1.25f, 1.15f, -0.3f, 1.1f, -0.15f, 12,
-     {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.08f}, 1.0f},
+    {{Rgb(0x6A4028), Rgb(0x141010), Rgb(0x3A2416), Hair::Buzz, Beard::Full, 0.95f, 1.56f, 1.25f,
+      1.15f, -0.3f, 1.1f, 12, {Mouth::Closed, 0.0f, 0.5f, -0.6f, 0.9f, 1.25f, 1.08f}},
+     Rgb(0xE0C020), Gear::None, Rgb(0xB02028), Rgb(0x181818), Rgb(0x000000), 52, -0.15f, 1.0f},
     // Tan, black curls, goatee and a headband; a wide grin.
-    {Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Rgb(0xD03030), Hair::Curls, Beard::Goatee, Gear::Headband,
-     Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 51, 0.84f, 1.52f, 1.1f, 1.1f, 0.9f, 1.05f, 0.1f, 13,
-     {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f}, -1.0f},
+    {{Rgb(0xA8704A), Rgb(0x16110E), Rgb(0x3A2416), Hair::Curls, Beard::Goatee, 0.84f, 1.52f, 1.1f,
+      1.1f, 0.9f, 1.05f, 13, {Mouth::Grin, 0.6f, 0.3f, 0.2f, 0.95f, 1.1f, 1.02f}},
+     Rgb(0xD03030), Gear::Headband, Rgb(0x1E6A3A), Rgb(0x101010), Rgb(0xE8E8E8), 51, 0.1f, -1.0f},
     // Pale and freckled under a bandana, ginger stubble; a lopsided smirk.
-    {Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Rgb(0x2050C0), Hair::Crop, Beard::Stubble, Gear::Bandana,
-     Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 48, 0.72f, 1.58f, 0.8f, 0.8f, 0.45f, 0.95f, -0.5f, 14,
-     {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.92f}, 1.0f},
+    {{Rgb(0xEEC2A2), Rgb(0xB0552A), Rgb(0x5A7A4A), Hair::Crop, Beard::Stubble, 0.72f, 1.58f, 0.8f,
+      0.8f, 0.45f, 0.95f, 14, {Mouth::Smirk, 0.0f, 0.1f, 0.35f, 1.05f, 0.9f, 0.92f}},
+     Rgb(0x2050C0), Gear::Bandana, Rgb(0xE0702A), Rgb(0x202020), Rgb(0x2A3C8A), 48, -0.5f, 1.0f},
     // Light tan, black hair standing up, mask up, shouting after a win.
-    {Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Rgb(0x30A040), Hair::Spiky, Beard::None, Gear::Goggles,
-     Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 49, 0.78f, 1.46f, 1.0f, 0.9f, 0.3f, 0.9f, 0.15f, 15,
-     {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f}, -1.0f},
+    {{Rgb(0xD9AD85), Rgb(0x121214), Rgb(0x2C1C12), Hair::Spiky, Beard::None, 0.78f, 1.46f, 1.0f,
+      0.9f, 0.3f, 0.9f, 15, {Mouth::Shout, 1.0f, 0.0f, -0.8f, 1.0f, 1.0f, 0.97f}},
+     Rgb(0x30A040), Gear::Goggles, Rgb(0xE8C020), Rgb(0x202020), Rgb(0xC02020), 49, 0.15f, -1.0f},
     // Olive skin, greying dark hair, full beard; the veteran, calm.
-    {Rgb(0xC28C64), Rgb(0x4A4440), Rgb(0x4A2E1C), Rgb(0xE07020), Hair::Crop, Beard::Full, Gear::None,
-     Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 52, 0.95f, 1.58f, 1.3f, 0.9f, 0.1f, 1.2f, -0.3f, 16,
-     {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.08f}, 1.0f},
+    {{Rgb(0xC28C64), Rgb(0x4A4440), Rgb(0x4A2E1C), Hair::Crop, Beard::Full, 0.95f, 1.58f, 1.3f,
+      0.9f, 0.1f, 1.2f, 16, {Mouth::Closed, 0.0f, 0.95f, 0.15f, 0.85f, 1.15f, 1.08f}},
+     Rgb(0xE07020), Gear::None, Rgb(0x4A4E56), Rgb(0xD0A020), Rgb(0x000000), 52, -0.3f, 1.0f},
     // Fair, blond spikes, green jersey, headband; young and grinning.
-    {Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Rgb(0xC030A0), Hair::Spiky, Beard::None, Gear::Headband,
-     Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 48, 0.74f, 1.42f, 0.85f, 0.9f, 0.95f, 0.9f, -0.2f, 17,
-     {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f}, -1.0f},
+    {{Rgb(0xE8B896), Rgb(0xC9A060), Rgb(0x4C78A8), Hair::Spiky, Beard::None, 0.74f, 1.42f, 0.85f,
+      0.9f, 0.95f, 0.9f, 17, {Mouth::Grin, 0.85f, 0.0f, 0.3f, 1.1f, 0.95f, 0.94f}},
+     Rgb(0xC030A0), Gear::Headband, Rgb(0x2E8A2E), Rgb(0xF0F0F0), Rgb(0x1A1A1A), 48, -0.2f, -1.0f},
     // Brown skin, black hair, moustache, purple jersey, mask up; stern.
-    {Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Rgb(0x20A0B0), Hair::Crop, Beard::Moustache, Gear::Goggles,
-     Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 51, 0.90f, 1.58f, 1.2f, 0.95f, -0.45f, 1.1f, 0.4f, 18,
-     {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f}, 1.0f},
+    {{Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Hair::Crop, Beard::Moustache, 0.90f, 1.58f, 1.2f,
+      0.95f, -0.45f, 1.1f, 18, {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f}},
+     Rgb(0x20A0B0), Gear::Goggles, Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 51, 0.4f, 1.0f},
 };
 
 const Look kWomen[8] = {
     // Fair, long blonde hair, blue jersey, mask pushed up; laughing.
-    {Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Rgb(0xE03030), Hair::Long, Beard::None, Gear::Goggles,
-     Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 47, 0.72f, 1.44f, 0.65f, 1.15f, 0.95f, 0.85f, 0.15f, 21,
-     {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f}, -1.0f},
+    {{Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Hair::Long, Beard::None, 0.72f, 1.44f, 0.65f,
+      1.15f, 0.95f, 0.85f, 21, {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f}},
+     Rgb(0xE03030), Gear::Goggles, Rgb(0x2050B0), Rgb(0xF0F0F0), Rgb(0xE03030), 47, 0.15f, -1.0f},
     // Dark skin, natural curls in a puff, red jersey, headband; a warm smile.
-    {Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Rgb(0x2A70D0), Hair::Puff, Beard::None, Gear::Headband,
-     Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 47, 0.80f, 1.38f, 0.75f, 1.3f, 0.7f, 0.95f, -0.15f, 22,
-     {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.08f}, 1.0f},
+    {{Rgb(0x6E4430), Rgb(0x18120E), Rgb(0x3A2416), Hair::Puff, Beard::None, 0.80f, 1.38f, 0.75f,
+      1.3f, 0.7f, 0.95f, 22, {Mouth::Grin, 0.35f, 0.3f, 0.15f, 1.0f, 1.2f, 1.08f}},
+     Rgb(0x2A70D0), Gear::Headband, Rgb(0xC02A30), Rgb(0x1A1A1A), Rgb(0xF2C020), 47, -0.15f, 1.0f},
     // Tan, black ponytail, green jersey; focused, lips pressed.
-    {Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Rgb(0xE0B020), Hair::Ponytail, Beard::None, Gear::None,
-     Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 45, 0.68f, 1.50f, 0.8f, 1.0f, -0.2f, 0.9f, 0.5f, 23,
-     {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.92f}, -1.0f},
+    {{Rgb(0xB47A52), Rgb(0x17120F), Rgb(0x3A2416), Hair::Ponytail, Beard::None, 0.68f, 1.50f, 0.8f,
+      1.0f, -0.2f, 0.9f, 23, {Mouth::Closed, 0.0f, 0.2f, -0.5f, 0.95f, 1.0f, 0.92f}},
+     Rgb(0xE0B020), Gear::None, Rgb(0x1E7A4A), Rgb(0xF0F0F0), Rgb(0x000000), 45, 0.5f, -1.0f},
     // Pale, red bob, purple jersey, bandana; amused.
-    {Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Rgb(0x30A040), Hair::Bob, Beard::None, Gear::Bandana,
-     Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 47, 0.76f, 1.38f, 0.6f, 1.1f, 0.5f, 0.8f, -0.45f, 24,
-     {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.05f}, 1.0f},
+    {{Rgb(0xF0C8AC), Rgb(0x9A3A1C), Rgb(0x5A7A4A), Hair::Bob, Beard::None, 0.76f, 1.38f, 0.6f,
+      1.1f, 0.5f, 0.8f, 24, {Mouth::Smirk, 0.0f, 0.0f, 0.4f, 1.1f, 0.85f, 1.05f}},
+     Rgb(0x30A040), Gear::Bandana, Rgb(0x7A3AA8), Rgb(0x181818), Rgb(0xB0202A), 47, -0.45f, 1.0f},
     // Light tan, long straight black hair with a fringe, mask up; yelling.
-    {Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Rgb(0x2A6AD0), Hair::Long, Beard::None, Gear::Goggles,
-     Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 46, 0.72f, 1.42f, 0.7f, 1.1f, 0.2f, 0.8f, -0.1f, 25,
-     {Mouth::Shout, 0.85f, 0.15f, -0.7f, 1.0f, 0.95f, 0.96f}, -1.0f},
+    {{Rgb(0xE0B690), Rgb(0x0E0C0E), Rgb(0x2A1A10), Hair::Long, Beard::None, 0.72f, 1.42f, 0.7f,
+      1.1f, 0.2f, 0.8f, 25, {Mouth::Shout, 0.85f, 0.15f, -0.7f, 1.0f, 0.95f, 0.96f}},
+     Rgb(0x2A6AD0), Gear::Goggles, Rgb(0x202024), Rgb(0xE8E8E8), Rgb(0xF0F0F0), 46, -0.1f, -1.0f},
     // Brown skin, long braids, orange jersey; a broad smile.
-    {Rgb(0x8C5A3A), Rgb(0x1C1410), Rgb(0x3A2416), Rgb(0xC030A0), Hair::Braids, Beard::None, Gear::None,
-     Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.76f, 1.48f, 0.75f, 1.3f, 0.85f, 0.95f, 0.35f, 26,
-     {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f}, 1.0f},
+    {{Rgb(0x8C5A3A), Rgb(0x1C1410), Rgb(0x3A2416), Hair::Braids, Beard::None, 0.76f, 1.48f, 0.75f,
+      1.3f, 0.85f, 0.95f, 26, {Mouth::Grin, 0.6f, 0.35f, 0.1f, 0.95f, 1.15f, 1.02f}},
+     Rgb(0xC030A0), Gear::None, Rgb(0xE0702A), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.35f, 1.0f},
     // Fair, brown hair in a bun, teal jersey, headband; the older one, kind.
-    {Rgb(0xE6B898), Rgb(0x6A4A32), Rgb(0x6A7A84), Rgb(0xE07020), Hair::Bun, Beard::None, Gear::Headband,
-     Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 47, 0.80f, 1.46f, 0.7f, 0.9f, 0.45f, 0.9f, 0.2f, 27,
-     {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.04f}, -1.0f},
+    {{Rgb(0xE6B898), Rgb(0x6A4A32), Rgb(0x6A7A84), Hair::Bun, Beard::None, 0.80f, 1.46f, 0.7f,
+      0.9f, 0.45f, 0.9f, 27, {Mouth::Closed, 0.0f, 0.85f, 0.25f, 0.9f, 1.0f, 1.04f}},
+     Rgb(0xE07020), Gear::Headband, Rgb(0x1A8A8A), Rgb(0xF0F0F0), Rgb(0x1A8A8A), 47, 0.2f, -1.0f},
     // Olive, dark hair to the shoulders, yellow jersey; cool and level.
-    {Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Rgb(0x20A0B0), Hair::Shoulder, Beard::None, Gear::None,
-     Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 47, 0.72f, 1.45f, 0.85f, 1.2f, 0.05f, 0.9f, -0.5f, 28,
-     {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f}, 1.0f},
+    {{Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Hair::Shoulder, Beard::None, 0.72f, 1.45f, 0.85f,
+      1.2f, 0.05f, 0.9f, 28, {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f}},
+     Rgb(0x20A0B0), Gear::None, Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 47, -0.5f, 1.0f},
 };
 // clang-format on
 
-// A shout drops the jaw and with it the chin; a grin parts it a little.
 // ---------------------------------------------------------------- background
 
 // The tournament behind the player, as a long lens sees it past their
@@ -132,17 +124,16 @@ const Look kWomen[8] = {
 // bunkers on the turf, all out of focus.
 void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   const float horizon = kHeight * rng.Range(0.36f, 0.46f);
-  const bool overcast = look.Seed % 3 == 0;
+  const bool overcast = look.Face.Seed % 3 == 0;
   const Gradient sky = overcast ? Gradient{{0.0f, Rgb(0x8A98A8)}, {1.0f, Rgb(0xD0D6DC)}}
                                 : Gradient{{0.0f, Rgb(0x4A86C8)}, {1.0f, Rgb(0xB8D4E8)}};
   FillLinear(image, 0, 0, 0, horizon, sky);
   // The sun's side of the sky is brighter.
   Field haze(kWidth, kHeight);
   FillEllipse(haze, key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
-  BoxBlur(haze, 30, 2);
-  AddLight(image, haze, Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
+  AddLight(image, Soft(std::move(haze), 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
   // A line of trees with a ragged top, and the white roofs of a few tents.
-  const Noise canopy(look.Seed * 41u + 3u);
+  const Noise canopy(look.Face.Seed * 41u + 3u);
   Field trees(kWidth, kHeight);
   for (int x = 0; x < kWidth; ++x) {
     const float top = horizon - 20.0f - 45.0f * canopy.Fbm(static_cast<float>(x) / 40.0f, 0.5f, 3);
@@ -267,7 +258,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   // The jaw shades the neck below it, deepest right under the chin.
   Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
   BoxBlur(jawShadow, static_cast<int>(u * 0.08f));
-  const ColorF skin = ToF(look.Skin);
+  const ColorF skin = ToF(look.Face.Skin);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const float a = neck(x, y);
@@ -295,9 +286,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
                          {fr.X(1.3f * w), fr.Y(baseY + 0.2f)},
                          {fr.X(neckHalf + 0.05f), fr.Y(baseY - 0.1f)}};
   FillPolygon(shirt, torso);
-  const Noise folds(look.Seed * 13u + 3u);
-  Field height = shirt;
-  BoxBlur(height, static_cast<int>(u * 0.4f), 2);
+  const Noise folds(look.Face.Seed * 13u + 3u);
+  Field height = Soft(shirt, static_cast<int>(u * 0.4f));
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x)
       if (shirt(x, y) > 0.0f)
@@ -315,13 +305,9 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Paint(cloth, panels, look.Trim);
   // A splat badge on the chest.
   Field badge(kWidth, kHeight);
-  Random rng(look.Seed * 3u + 1u);
-  SplatStyle style;
-  style.Radius = u * 0.11f;
-  style.Arms = 6;
-  style.Droplets = 3;
-  style.Reach = 1.6f;
-  Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f), style);
+  Random rng(look.Face.Seed * 3u + 1u);
+  Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f),
+        {.Radius = u * 0.11f, .Arms = 6, .Reach = 1.6f, .Droplets = 3});
   Paint(cloth, badge, look.Trim, 0.9f);
   const float flat =
       kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
@@ -464,7 +450,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
   }
 }
 
-// that the flat areas do not look drawn.
+// A fine grain over the whole picture, so that the flat areas do not look drawn.
 void FilmGrain(Image& image, std::uint32_t seed) {
   Random rng(seed * 23u + 11u);
   for (std::uint32_t& p : image.Pixels) p = Pack(Unpack(p) * (0.96f + 0.08f * rng.Unit()));
@@ -472,14 +458,14 @@ void FilmGrain(Image& image, std::uint32_t seed) {
 
 Image Paint(const Look& look, bool man) {
   return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
-    Random rng(look.Seed);
+    Random rng(look.Face.Seed);
     DrawBackdrop(image, look, rng, look.Key);
     const HeadFrame fr{kWidth * 0.5f + look.Turn * 6.0f, 114.0f, look.Size, look.Turn,
                        look.Key * kHeadLightX,           kWidth, kHeight};
-    const Head head = ShapeHead(
-        {look.Skin, look.HairColour, look.Iris, look.Style, look.Facial, look.Jaw, look.ChinY, look.Brow,
-         look.Lips, look.Smile, look.Nose, look.Seed, look.Features, man, look.Kit != Gear::Bandana},
-        fr);
+    FaceLook face = look.Face;
+    face.Man = man;
+    face.LooseHairs = look.Kit != Gear::Bandana;
+    const Head head = ShapeHead(face, fr);
     PaintBackHair(image, head);
     DrawBody(image, look, fr, Laid(head.Skin, head), man);
     const Image under = image;
@@ -489,7 +475,7 @@ Image Paint(const Look& look, bool man) {
     Field rim = Rim(LayHead(image, under, head), -3, 0);
     BoxBlur(rim, 1, 1);
     AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
-    FilmGrain(image, look.Seed);
+    FilmGrain(image, look.Face.Seed);
     Vignette(image, 0.4f);
   });
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <numbers>
 #include <string>
 #include <string_view>
@@ -72,9 +73,11 @@ void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
   Paint(image, mask, Rgb(0xFFFFFF));
 }
 
+// A word on the reel, its face like polished metal: pale at the top, the
+// colour, a dark band across the middle and the colour again below.
 struct Word {
   std::string_view Text;
-  Gradient Face;
+  std::array<std::uint32_t, 4> Face;  // top, above the band, the band, bottom
   Color Outline;
 };
 
@@ -92,38 +95,19 @@ void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
   style.GlowStrength = 0.0f;
   style.Outline = word.Outline;
   style.Inline = Rgb(0xFFFFFF);
-  PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), word.Face,
-                     style);
+  const Gradient face{{0.0f, Rgb(word.Face[0])},
+                      {0.45f, Rgb(word.Face[1])},
+                      {0.5f, Rgb(word.Face[2])},
+                      {1.0f, Rgb(word.Face[3])}};
+  PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), face, style);
 }
 
-Word WordFor(int n) {
-  switch (n) {
-    case 5:
-      return {
-          "$$$",
-          Gradient{
-              {0.0f, Rgb(0xFFF8C0)}, {0.45f, Rgb(0xFFC820)}, {0.5f, Rgb(0xB87800)}, {1.0f, Rgb(0xFFD040)}},
-          Rgb(0x4A2A00)};
-    case 6:
-      return {
-          "BONUS",
-          Gradient{
-              {0.0f, Rgb(0xFFD8C0)}, {0.45f, Rgb(0xFF4A2A)}, {0.5f, Rgb(0xB0101A)}, {1.0f, Rgb(0xFF5A30)}},
-          Rgb(0x3A0408)};
-    case 7:
-      return {
-          "CREDIT",
-          Gradient{
-              {0.0f, Rgb(0xE0F4FF)}, {0.45f, Rgb(0x3A9AFF)}, {0.5f, Rgb(0x1A4AB0)}, {1.0f, Rgb(0x50A8FF)}},
-          Rgb(0x0A1440)};
-    default:
-      return {
-          "$100",
-          Gradient{
-              {0.0f, Rgb(0xE8FFD8)}, {0.45f, Rgb(0x50D04A)}, {0.5f, Rgb(0x14802A)}, {1.0f, Rgb(0x60E050)}},
-          Rgb(0x06300E)};
-  }
-}
+constexpr Word kWords[] = {
+    {"$$$", {0xFFF8C0, 0xFFC820, 0xB87800, 0xFFD040}, Rgb(0x4A2A00)},
+    {"BONUS", {0xFFD8C0, 0xFF4A2A, 0xB0101A, 0xFF5A30}, Rgb(0x3A0408)},
+    {"CREDIT", {0xE0F4FF, 0x3A9AFF, 0x1A4AB0, 0x50A8FF}, Rgb(0x0A1440)},
+    {"$100", {0xE8FFD8, 0x50D04A, 0x14802A, 0x60E050}, Rgb(0x06300E)},
+};
 
 // The symbol on the reel's band, before the drum's shading.
 Image Face(FontLibrary& fonts, int n, int scale) {
@@ -132,7 +116,7 @@ Image Face(FontLibrary& fonts, int n, int scale) {
     if (n <= 4) {
       NumberedBall(image, fonts, n, scale);
     } else if (n <= 8) {
-      Lettering(image, fonts, WordFor(n), scale);
+      Lettering(image, fonts, kWords[n - 5], scale);
     }
   });
 }

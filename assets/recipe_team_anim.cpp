@@ -40,8 +40,6 @@ int Since(int index, int start) { return ((index - start) % kFrames + kFrames) %
 // Rises over [a, b] and falls over [c, d].
 float Pulse(float t, float a, float b, float c, float d) { return SmoothStep(a, b, t) * SmoothStep(d, c, t); }
 
-Point Mix(Point a, Point b, float k) { return {a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k}; }
-
 // ---------------------------------------------------------------- scenery
 
 // The field at dusk: sky, the tree line, the netting and the turf. The same
@@ -143,15 +141,9 @@ void DrawBunker(Image& image, const Bunker& b, const Field& mask, float shadowWi
 
 // Old paint on a bunker, the marks of earlier hits.
 void Stain(Image& image, const Field& bunker, Random& rng, Point at, float r, Color colour, int drips) {
-  SplatStyle style;
-  style.Radius = r;
-  style.Arms = 7;
-  style.Reach = 1.6f;
-  style.Droplets = 5;
-  style.Spread = 2.0f;
-  style.Drips = drips;
   Field f(image.Width, image.Height);
-  Splat(f, rng, at.X, at.Y, style);
+  Splat(f, rng, at.X, at.Y,
+        {.Radius = r, .Arms = 7, .Reach = 1.6f, .Droplets = 5, .Spread = 2.0f, .Drips = drips});
   WetPaint(image, Multiplied(f, bunker), colour, 2, 0.8f);
 }
 
@@ -175,17 +167,6 @@ constexpr Kit kTheirs{
 
 // The team's electros, the paint in them showing through the loaders.
 constexpr int kTeamMarker = 7;
-
-// A shaded part: flat colour rounded by a bevel, with a warm rim on the
-// side facing the sunset.
-void Shade(Image& image, const Field& mask, Color colour, float rimSide) {
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
-  AddLight(image, Multiplied(Rim(mask, static_cast<int>(rimSide), -1), mask), Rgb(0xFF9A60), 0.45f);
-}
-
-// The colour made darker (k < 1) or lighter (k > 1).
-Color Tone(Color c, float k) { return ToColor(ToF(c) * k); }
 
 // ---------------------------------------------------------------- the flag
 
@@ -224,12 +205,9 @@ void DrawFlag(Image& image, float t, Point origin) {
   Paint(image, cloth, Rgb(0x1B3C8E));
   Paint(image, emblem, Rgb(0xEBA820));
   // Folds: darker in the troughs, brighter on the crests.
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const float a = cloth.Values[i];
-    if (a <= 0.0f) continue;
-    const float k = 0.65f + 0.55f * shade.Values[i];
-    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), Unpack(image.Pixels[i]) * k, a));
-  }
+  PaintEach(image, cloth, [&](int x, int y) {
+    return Unpack(image.Pixels[image.Index(x, y)]) * (0.65f + 0.55f * shade(x, y));
+  });
 }
 
 // ---------------------------------------------------------------- shots
@@ -323,14 +301,9 @@ constexpr Color kTheirPaint = Rgb(0xFF2A86);
 void DrawGroundPaint(Image& image) {
   Region r = Crop(image, 214.0f, 166.0f, 270.0f, 200.0f);
   Random rng(0x7F2);
-  SplatStyle style;
-  style.Radius = 7.0f;
-  style.Arms = 8;
-  style.Droplets = 8;
-  style.Bias = 0.3f;
   constexpr float kSquash = 3.0f;
   Field round(r.Pixels.Width, static_cast<int>(static_cast<float>(r.Pixels.Height) * kSquash));
-  Splat(round, rng, 26.0f, 18.0f * kSquash, style);
+  Splat(round, rng, 26.0f, 18.0f * kSquash, {.Radius = 7.0f, .Arms = 8, .Droplets = 8, .Bias = 0.3f});
   Field flat(r.Pixels.Width, r.Pixels.Height);
   for (int y = 0; y < flat.Height; ++y) {
     for (int x = 0; x < flat.Width; ++x)
@@ -346,14 +319,7 @@ void DrawGroundPaint(Image& image) {
 // ---------------------------------------------------------------- the stage
 
 Person Posed(const Pose& p, const Placement& at, const Kit& kit) {
-  return {.Feet = at.At,
-          .Height = 75.0f * at.Scale,
-          .Facing = at.Facing,
-          .Seen = View::Side,
-          .Body = p,
-          .Colours = kit,
-          .Marker = kTeamMarker,
-          .Look = {.Paint = Rgb(0xC8A81E)}};
+  return Actor{p, at.At, at.Scale, at.Facing, &kit, kTeamMarker, Rgb(0xC8A81E)}.Drawn(1.0f);
 }
 
 Point Player(Image& image, const Pose& p, const Placement& at, const Kit& kit) {
@@ -441,16 +407,15 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
   const auto firedAt = [](const Shot& s) { return Clock(s.Fired + 1); };
   const Field canMask = BunkerMask(Can(), kWidth, kHeight);
   const Field templeMask = BunkerMask(Temple(), kWidth, kHeight);
-  for (const Shot& s : ours) {
-    DrawBall(image, s, MuzzleOf(PointPose(firedAt(s)), kPointAt), index);
-    DrawBurst(image, s, index, &canMask);
-    DrawPuff(image, pointMuzzle, s, index);
-  }
-  for (const Shot& s : back) {
-    DrawBall(image, s, MuzzleOf(BackPose(firedAt(s)), kBackAt), index);
-    DrawBurst(image, s, index, &canMask);
-    DrawPuff(image, backMuzzle, s, index);
-  }
+  const auto volley = [&](std::span<const Shot> shots, Pose (*pose)(float), Placement at, Point muzzle) {
+    for (const Shot& s : shots) {
+      DrawBall(image, s, MuzzleOf(pose(firedAt(s)), at), index);
+      DrawBurst(image, s, index, &canMask);
+      DrawPuff(image, muzzle, s, index);
+    }
+  };
+  volley(ours, PointPose, kPointAt, pointMuzzle);
+  volley(back, BackPose, kBackAt, backMuzzle);
   DrawBall(image, theirs, MuzzleOf(OpponentPose(firedAt(theirs)), OpponentAt(firedAt(theirs))), index);
   DrawBurst(image, theirs, index, &templeMask);
   Vignette(image, 0.35f);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
@@ -79,20 +80,19 @@ void DrawSky(Image& image, Random& rng) {
 void Pine(Field& f, Random& rng, float x, float base, float height, float width) {
   std::vector<Point> outline;
   constexpr int kTiers = 5;
+  // Tier t's branch tip and the notch above it on one side; each side
+  // draws its own widths, so the tree is not quite symmetric.
+  const auto tier = [&](int t, float side) {
+    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
+    const float w = side * width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
+    const Point tip{x + w * 0.5f, y0 - height * 0.05f}, notch{x + w * 0.22f, y0 - height * 0.16f};
+    outline.push_back(side < 0.0f ? tip : notch);
+    outline.push_back(side < 0.0f ? notch : tip);
+  };
   outline.push_back({x - width * 0.12f, base});
-  for (int t = 0; t < kTiers; ++t) {
-    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
-    const float w = width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
-    outline.push_back({x - w * 0.5f, y0 - height * 0.05f});
-    outline.push_back({x - w * 0.22f, y0 - height * 0.16f});
-  }
+  for (int t = 0; t < kTiers; ++t) tier(t, -1.0f);
   outline.push_back({x, base - height});
-  for (int t = kTiers - 1; t >= 0; --t) {
-    const float y0 = base - height * (static_cast<float>(t) / kTiers) * 0.9f;
-    const float w = width * (1.0f - static_cast<float>(t) / kTiers) * rng.Range(0.8f, 1.1f);
-    outline.push_back({x + w * 0.22f, y0 - height * 0.16f});
-    outline.push_back({x + w * 0.5f, y0 - height * 0.05f});
-  }
+  for (int t = kTiers - 1; t >= 0; --t) tier(t, 1.0f);
   outline.push_back({x + width * 0.12f, base});
   FillPolygon(f, outline);
 }
@@ -225,10 +225,7 @@ Field BunkerMask(const Bunker& b) {
 void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   const Field mask = BunkerMask(b);
   // Contact shadow on the turf.
-  Field shadow(kWidth, kHeight);
-  FillEllipse(shadow, b.X - b.Size * 0.1f, b.Base, b.Size * 0.8f, b.Size * 0.09f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  GroundShadow(image, b.X - b.Size * 0.1f, b.Base, b.Size * 0.8f, b.Size * 0.09f, 4, 0.6f);
 
   // Glossy inflated nylon, darker where it sits on the turf.
   WetPaint(image, mask, b.Colour, std::max(3, static_cast<int>(b.Size / 7.0f)), 0.6f);
@@ -244,11 +241,7 @@ void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   const float far = Clamp01((b.Base - kHorizon) / 170.0f);
   Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
   if (b.Hit) {
-    SplatStyle style;
-    style.Radius = std::max(b.Size * 0.14f, 8.0f);
-    style.Arms = 8;
-    style.Droplets = 8;
-    style.Drips = 2;
+    const SplatStyle style{.Radius = std::max(b.Size * 0.14f, 8.0f), .Arms = 8, .Droplets = 8, .Drips = 2};
     Field splat(kWidth, kHeight);
     const Rect box = InkBounds(mask);
     Splat(splat, rng, b.X + b.Size * 0.08f, static_cast<float>(box.Top + box.Bottom) * 0.5f - b.Size * 0.05f,
@@ -300,10 +293,7 @@ Field PlayerMask() {
 // The player against the sunset: a dark silhouette with a hot rim.
 void DrawSilhouette(Image& image) {
   const Field mask = PlayerMask();
-  Field shadow(kWidth, kHeight);
-  FillEllipse(shadow, 690.0f, 518.0f, 70.0f, 9.0f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.7f);
+  GroundShadow(image, 690.0f, 518.0f, 70.0f, 9.0f, 4, 0.7f);
   Paint(image, mask, Rgb(0x0B0810));
   // Back-lit by the sunset: a hot rim on the side facing it.
   Field rim = Rim(mask, -3, -1);
@@ -346,16 +336,13 @@ void DrawSplats(Image& image, Random& rng) {
       {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
       {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
   };
-  ScatterStyle style;
-  style.Shape.Arms = 11;
-  style.Shape.Droplets = 16;
-  style.Shape.Bias = 0.5f;
-  style.ShadowDx = 3;
-  style.ShadowDy = 4;
-  style.ShadowBlur = 3;
-  style.ShadowOpacity = 0.45f;
-  style.BevelPerRadius = 1.0f / 9.0f;
-  ScatterSplats(image, rng, thrown, style);
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 11, .Droplets = 16, .Bias = 0.5f},
+                 .ShadowDx = 3,
+                 .ShadowDy = 4,
+                 .ShadowBlur = 3,
+                 .ShadowOpacity = 0.45f,
+                 .BevelPerRadius = 1.0f / 9.0f});
 }
 
 // ---------------------------------------------------------------- lettering
@@ -384,7 +371,6 @@ void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
                   .MaxLength = 52.0f,
                   .MinWidth = 6.5f,
                   .MaxWidth = 7.5f,
-                  .Taper = 0.7f,
                   .Bead = 1.3f});
   const Rect ink = InkBounds(mask);
   const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
@@ -413,24 +399,8 @@ void DrawSubtitle(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(30), true);
   constexpr std::string_view kText = "PAINTBALL LEAGUE MANAGER";
   constexpr int kTracking = 5;
-  const Field mask = PlacedText(kWidth, kHeight, kText, font, kTracking, kWidth * 0.5f, 210);
-  const Rect box = InkBounds(mask);
   // Paint-stroke underlines on both sides, as if brushed on.
-  Field strokes(kWidth, kHeight);
-  const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  TaperedLine(strokes, static_cast<float>(box.Left) - 90.0f, mid, static_cast<float>(box.Left) - 16.0f, mid,
-              1.0f, 6.0f);
-  TaperedLine(strokes, static_cast<float>(box.Right) + 16.0f, mid, static_cast<float>(box.Right) + 90.0f, mid,
-              6.0f, 1.0f);
-
-  Field shadow = Shifted(Dilated(mask, 3), 3, 4);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.8f);
-  Paint(image, Dilated(mask, 3), Rgb(0x14081C));
-  Paint(image, Dilated(strokes, 2), Rgb(0x14081C));
-  Paint(image, strokes, Rgb(0x22C8FF));
-  PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xC9E8FF)}},
-                static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+  PaintSubtitle(image, PlacedText(kWidth, kHeight, kText, font, kTracking, kWidth * 0.5f, 210));
 }
 
 void DrawPrompt(Image& image, FontLibrary& fonts) {
@@ -438,9 +408,7 @@ void DrawPrompt(Image& image, FontLibrary& fonts) {
   constexpr std::string_view kText = "Click anywhere to start";
   const int width = TrackedWidth(kText, font, 1);
   const Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 532, kText, font, 1);
-  Field shadow = Shifted(Dilated(mask, 1), 1, 2);
-  BoxBlur(shadow, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.9f);
+  DropShadow(image, mask, 1, 1, 2, 2, 0.9f);
   Paint(image, mask, Rgb(0xD8CCE4));
 }
 

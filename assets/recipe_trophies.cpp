@@ -6,7 +6,9 @@
 // reflection, not the colour, is what makes the metal read as metal.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <span>
 #include <string_view>
@@ -59,7 +61,7 @@ float ProfileRadius(std::span<const Point> p, float y) {
 
 // A body turned on a lathe round the upright through cx: the profile's X is
 // the radius at row Y, top to bottom.
-void Revolve(Relief& r, float cx, std::span<const Point> profile, float lift = 0.0f) {
+void Revolve(Relief& r, float cx, std::span<const Point> profile) {
   const int y0 = static_cast<int>(std::floor(profile.front().Y));
   const int y1 = static_cast<int>(std::ceil(profile.back().Y));
   for (int y = std::max(y0, 0); y < std::min(y1, kHeight); ++y) {
@@ -70,7 +72,7 @@ void Revolve(Relief& r, float cx, std::span<const Point> profile, float lift = 0
     for (int x = static_cast<int>(cx - radius) - 1; x <= static_cast<int>(cx + radius) + 1; ++x) {
       const float d = std::fabs(static_cast<float>(x) + 0.5f - cx);
       const float h = std::sqrt(std::max(radius * radius - d * d, 0.0f));
-      Put(r, x, y, h + lift, radius - d + 0.5f);
+      Put(r, x, y, h, radius - d + 0.5f);
     }
   }
 }
@@ -96,8 +98,11 @@ void Tube(Relief& r, std::span<const Point> line, float radius, float lift = 0.0
   }
 }
 
-// Points along a cubic Bezier curve.
-std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps = 24) {
+// Points along a cubic Bezier curve on one side of the upright (side -1
+// left, 1 right); its control points give their distance out from the
+// centre and their row, so one set draws both of a mirrored pair.
+std::vector<Point> Bezier(float side, Point a, Point b, Point c, Point d, int steps = 24) {
+  for (Point* p : {&a, &b, &c, &d}) p->X = kCentre + side * p->X;
   std::vector<Point> out;
   for (int i = 0; i <= steps; ++i) {
     const float t = static_cast<float>(i) / static_cast<float>(steps), u = 1.0f - t;
@@ -108,23 +113,22 @@ std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps = 24) {
 }
 
 // A block with rounded edges `bevel` pixels wide: plinths and plates.
-void Block(Relief& r, float left, float top, float right, float bottom, float bevel, float lift = 0.0f) {
+void Block(Relief& r, float left, float top, float right, float bottom, float bevel) {
   for (int y = static_cast<int>(top); y <= static_cast<int>(bottom); ++y) {
     for (int x = static_cast<int>(left); x <= static_cast<int>(right); ++x) {
       const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
       const float d = std::min({fx - left, right - fx, fy - top, bottom - fy});
       if (d <= -0.5f) continue;
       const float e = std::min(std::max(d, 0.0f), bevel);
-      Put(r, x, y, std::sqrt(std::max(bevel * bevel - (bevel - e) * (bevel - e), 0.0f)) + lift, d + 0.5f);
+      Put(r, x, y, std::sqrt(std::max(bevel * bevel - (bevel - e) * (bevel - e), 0.0f)), d + 0.5f);
     }
   }
 }
 
 // ---------------------------------------------------------------- shading
 
-struct Material {
-  Gradient Palette;  // reflected light 0..1, dark to bright
-};
+// A material is the light it reflects, 0..1, from dark to bright.
+using Material = Gradient;
 
 // What a mirror-like surface facing the normal sees of the studio: the
 // picture is lit by a soft box high on the left, two upright strip lights
@@ -143,60 +147,31 @@ float Studio(float nx, float ny, float nz) {
 }
 
 void Shade(Image& image, const Relief& r, const Material& m) {
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float a = r.Cover(x, y);
-      if (a <= 0.0f) continue;
-      const float gx = (r.Height.Clamped(x + 1, y) - r.Height.Clamped(x - 1, y)) * 0.5f;
-      const float gy = (r.Height.Clamped(x, y + 1) - r.Height.Clamped(x, y - 1)) * 0.5f;
-      const float inv = 1.0f / std::sqrt(gx * gx + gy * gy + 1.0f);
-      const float light = Studio(-gx * inv, -gy * inv, inv);
-      const ColorF c = m.Palette.SampleF(light);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
+  PaintEach(image, r.Cover, [&](int x, int y) {
+    const float gx = (r.Height.Clamped(x + 1, y) - r.Height.Clamped(x - 1, y)) * 0.5f;
+    const float gy = (r.Height.Clamped(x, y + 1) - r.Height.Clamped(x, y - 1)) * 0.5f;
+    const float inv = 1.0f / std::sqrt(gx * gx + gy * gy + 1.0f);
+    return m.SampleF(Studio(-gx * inv, -gy * inv, inv));
+  });
 }
 
-const Material& Gold() {
-  static const Material m{Gradient{{0.00f, Rgb(0x1E0E00)},
-                                   {0.25f, Rgb(0x6A3E06)},
-                                   {0.50f, Rgb(0xC08A1E)},
-                                   {0.72f, Rgb(0xF2C84A)},
-                                   {0.90f, Rgb(0xFFEFA8)},
-                                   {1.00f, Rgb(0xFFFFF0)}}};
-  return m;
+// The metals share where their tones fall, from the deep shadow through the
+// body colour to the lamps' highlights; only the tones differ.
+Material Metal(const std::array<std::uint32_t, 6>& tone) {
+  return {{0.00f, Rgb(tone[0])}, {0.25f, Rgb(tone[1])}, {0.50f, Rgb(tone[2])},
+          {0.72f, Rgb(tone[3])}, {0.90f, Rgb(tone[4])}, {1.00f, Rgb(tone[5])}};
 }
 
-const Material& Silver() {
-  static const Material m{Gradient{{0.00f, Rgb(0x101216)},
-                                   {0.25f, Rgb(0x434852)},
-                                   {0.50f, Rgb(0x8E95A2)},
-                                   {0.72f, Rgb(0xC9CFD9)},
-                                   {0.90f, Rgb(0xF0F3F8)},
-                                   {1.00f, Rgb(0xFFFFFF)}}};
-  return m;
-}
-
-const Material& Bronze() {
-  static const Material m{Gradient{{0.00f, Rgb(0x1A0A04)},
-                                   {0.25f, Rgb(0x5C2C12)},
-                                   {0.50f, Rgb(0xA55F2C)},
-                                   {0.72f, Rgb(0xDB955A)},
-                                   {0.90f, Rgb(0xFFD0A0)},
-                                   {1.00f, Rgb(0xFFF4E6)}}};
-  return m;
-}
+const Material kGold = Metal({0x1E0E00, 0x6A3E06, 0xC08A1E, 0xF2C84A, 0xFFEFA8, 0xFFFFF0});
+const Material kSilver = Metal({0x101216, 0x434852, 0x8E95A2, 0xC9CFD9, 0xF0F3F8, 0xFFFFFF});
+const Material kBronze = Metal({0x1A0A04, 0x5C2C12, 0xA55F2C, 0xDB955A, 0xFFD0A0, 0xFFF4E6});
 
 // Black lacquered wood for the plinths: only the lamps show in it.
-const Material& Lacquer() {
-  static const Material m{Gradient{{0.00f, Rgb(0x000000)},
-                                   {0.45f, Rgb(0x0C0B10)},
-                                   {0.70f, Rgb(0x24222C)},
-                                   {0.90f, Rgb(0x6A6878)},
-                                   {1.00f, Rgb(0xC8C6D4)}}};
-  return m;
-}
+const Material kLacquer{{0.00f, Rgb(0x000000)},
+                        {0.45f, Rgb(0x0C0B10)},
+                        {0.70f, Rgb(0x24222C)},
+                        {0.90f, Rgb(0x6A6878)},
+                        {1.00f, Rgb(0xC8C6D4)}};
 
 // ---------------------------------------------------------------- pieces
 
@@ -239,16 +214,9 @@ void Lip(Image& image, float y, float rx, float ry, const Material& m, float fro
 void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
   Field inside(kWidth, kHeight);
   FillEllipse(inside, kCentre, y, rx - 1.5f, ry - 0.8f);
-  for (int row = 0; row < kHeight; ++row) {
-    const float t = Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry));
-    const ColorF c = m.Palette.SampleF(0.12f + 0.3f * t);
-    for (int x = 0; x < kWidth; ++x) {
-      const float a = inside(x, row);
-      if (a <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, row)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
+  PaintEach(image, inside, [&](int /*x*/, int row) {
+    return m.SampleF(0.12f + 0.3f * Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry)));
+  });
   Lip(image, y, rx, ry, m, 0.0f, 2.0f * kPi);
 }
 
@@ -319,7 +287,7 @@ Image Medal() {
   }
   Tube(loop, ring, 2.4f);
   Block(loop, kCentre - 6.0f, 66.0f, kCentre + 6.0f, 74.0f, 3.0f);
-  Shade(image, loop, Bronze());
+  Shade(image, loop, kBronze);
 
   // The face: a raised rim, a field with a ring of beads and, struck in
   // the middle, a star.
@@ -348,7 +316,7 @@ Image Medal() {
       Put(face, x, y, h + 3.0f * std::sqrt(Clamp01(1.0f - d / (kR + 0.5f))), kR - d + 0.5f);
     }
   }
-  Shade(image, face, Bronze());
+  Shade(image, face, kBronze);
   Glint(image, kCentre - 27.0f, kCy - 24.0f, 6.0f, kLampGlint);
   return image;
 }
@@ -363,24 +331,22 @@ Image SilverCup(FontLibrary& fonts) {
   Relief plinth;
   Block(plinth, 34.0f, 128.0f, 126.0f, 160.0f, 3.0f);
   Block(plinth, 40.0f, 122.0f, 120.0f, 130.0f, 2.0f);
-  Shade(image, plinth, Lacquer());
-  Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, Silver(), "RUNNER-UP");
+  Shade(image, plinth, kLacquer);
+  Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, kSilver, "RUNNER-UP");
 
   Relief handles;
   for (const float side : {-1.0f, 1.0f}) {
-    const auto h = Bezier({kCentre + side * 34.0f, 36.0f}, {kCentre + side * 66.0f, 30.0f},
-                          {kCentre + side * 62.0f, 72.0f}, {kCentre + side * 20.0f, 80.0f});
-    Tube(handles, h, 3.6f);
+    Tube(handles, Bezier(side, {34.0f, 36.0f}, {66.0f, 30.0f}, {62.0f, 72.0f}, {20.0f, 80.0f}), 3.6f);
   }
-  Shade(image, handles, Silver());
+  Shade(image, handles, kSilver);
 
   const Point body[] = {{40.0f, 26.0f}, {40.5f, 32.0f},  {38.5f, 46.0f},  {33.0f, 60.0f}, {24.0f, 72.0f},
                         {13.0f, 80.0f}, {6.5f, 86.0f},   {5.5f, 92.0f},   {9.0f, 96.0f},  {5.0f, 100.0f},
                         {6.0f, 108.0f}, {13.0f, 114.0f}, {24.0f, 119.0f}, {27.0f, 122.0f}};
   Relief cup;
   Revolve(cup, kCentre, body);
-  Shade(image, cup, Silver());
-  Mouth(image, 26.0f, 40.0f, 7.0f, Silver());
+  Shade(image, cup, kSilver);
+  Mouth(image, 26.0f, 40.0f, 7.0f, kSilver);
   Glint(image, 58.0f, 44.0f, 7.0f, kLampGlint);
   return image;
 }
@@ -395,23 +361,19 @@ Image GoldCup(FontLibrary& fonts) {
   Relief plinth;
   Block(plinth, 26.0f, 142.0f, 134.0f, 166.0f, 3.0f);
   Block(plinth, 36.0f, 128.0f, 124.0f, 144.0f, 3.0f);
-  Shade(image, plinth, Lacquer());
+  Shade(image, plinth, kLacquer);
   Relief band;
   Block(band, 26.0f, 141.0f, 134.0f, 144.0f, 1.2f);
-  Shade(image, band, Gold());
-  Plate(image, fonts, 50.0f, 148.0f, 110.0f, 161.0f, Gold(), "WINNERS");
+  Shade(image, band, kGold);
+  Plate(image, fonts, 50.0f, 148.0f, 110.0f, 161.0f, kGold, "WINNERS");
 
   // Scrolled handles, each with a curl at its top.
   Relief handles;
   for (const float side : {-1.0f, 1.0f}) {
-    const auto h = Bezier({kCentre + side * 40.0f, 48.0f}, {kCentre + side * 74.0f, 40.0f},
-                          {kCentre + side * 70.0f, 92.0f}, {kCentre + side * 20.0f, 98.0f});
-    Tube(handles, h, 3.8f);
-    const auto curl = Bezier({kCentre + side * 52.0f, 44.5f}, {kCentre + side * 60.0f, 34.0f},
-                             {kCentre + side * 70.0f, 42.0f}, {kCentre + side * 64.0f, 50.0f}, 12);
-    Tube(handles, curl, 2.6f);
+    Tube(handles, Bezier(side, {40.0f, 48.0f}, {74.0f, 40.0f}, {70.0f, 92.0f}, {20.0f, 98.0f}), 3.8f);
+    Tube(handles, Bezier(side, {52.0f, 44.5f}, {60.0f, 34.0f}, {70.0f, 42.0f}, {64.0f, 50.0f}, 12), 2.6f);
   }
-  Shade(image, handles, Gold());
+  Shade(image, handles, kGold);
 
   // With a bead moulding round the waist of the bowl.
   const Point body[] = {{44.0f, 44.0f}, {45.0f, 50.0f},  {43.5f, 62.0f},  {41.0f, 68.0f},
@@ -420,18 +382,18 @@ Image GoldCup(FontLibrary& fonts) {
                         {7.0f, 118.0f}, {16.0f, 123.0f}, {27.0f, 126.0f}, {30.0f, 129.0f}};
   Relief cup;
   Revolve(cup, kCentre, body);
-  Shade(image, cup, Gold());
+  Shade(image, cup, kGold);
 
   // The lid, a dome with a finial.
   const Point lid[] = {{2.0f, 14.0f},  {5.0f, 16.0f},  {3.0f, 20.0f},  {8.0f, 25.0f}, {22.0f, 30.0f},
                        {36.0f, 36.0f}, {44.0f, 41.0f}, {46.0f, 44.0f}, {44.0f, 46.0f}};
   Relief cover;
   Revolve(cover, kCentre, lid);
-  Shade(image, cover, Gold());
+  Shade(image, cover, kGold);
   Relief knob;
   const Point finial[] = {{0.5f, 4.0f}, {5.5f, 6.0f}, {7.0f, 10.0f}, {5.5f, 14.0f}, {2.0f, 16.0f}};
   Revolve(knob, kCentre, finial);
-  Shade(image, knob, Gold());
+  Shade(image, knob, kGold);
 
   Glint(image, 56.0f, 58.0f, 8.0f, kLampGlint);
   Glint(image, 66.0f, 32.0f, 5.0f, kLampGlint);
@@ -475,13 +437,13 @@ Image GrandTrophy(FontLibrary& fonts) {
   Relief plinth;
   Block(plinth, 14.0f, 146.0f, 146.0f, 167.0f, 3.0f);
   Block(plinth, 30.0f, 124.0f, 130.0f, 148.0f, 3.0f);
-  Shade(image, plinth, Lacquer());
+  Shade(image, plinth, kLacquer);
   Relief bands;
   Block(bands, 14.0f, 145.0f, 146.0f, 148.0f, 1.2f);
   Block(bands, 30.0f, 123.0f, 130.0f, 126.0f, 1.2f);
-  Shade(image, bands, Gold());
-  Plate(image, fonts, 44.0f, 150.0f, 116.0f, 163.0f, Gold(), "CHAMPIONS");
-  Plate(image, fonts, 60.0f, 130.0f, 100.0f, 142.0f, Gold(), "");
+  Shade(image, bands, kGold);
+  Plate(image, fonts, 44.0f, 150.0f, 116.0f, 163.0f, kGold, "CHAMPIONS");
+  Plate(image, fonts, 60.0f, 130.0f, 100.0f, 142.0f, kGold, "");
 
   // Column: a fluted upright on a stepped foot, with collars.
   const Point column[] = {{16.0f, 56.0f},  {9.0f, 60.0f},   {7.0f, 64.0f},   {11.0f, 68.0f},
@@ -498,30 +460,28 @@ Image GrandTrophy(FontLibrary& fonts) {
       stand.Height(x, y) -= 0.9f * (0.5f + 0.5f * std::cos(angle * 9.0f));
     }
   }
-  Shade(image, stand, Gold());
+  Shade(image, stand, kGold);
 
   // Laurel branches rising either side of the column.
   Relief laurel;
   for (const float side : {-1.0f, 1.0f}) {
-    const auto stem = Bezier({kCentre + side * 4.0f, 114.0f}, {kCentre + side * 40.0f, 110.0f},
-                             {kCentre + side * 44.0f, 76.0f}, {kCentre + side * 24.0f, 58.0f}, 14);
-    Laurel(laurel, stem, side);
+    Laurel(laurel, Bezier(side, {4.0f, 114.0f}, {40.0f, 110.0f}, {44.0f, 76.0f}, {24.0f, 58.0f}, 14), side);
   }
-  Shade(image, laurel, Gold());
+  Shade(image, laurel, kGold);
 
   // The cup that holds the ball.
   Relief cradle;
   const Point holder[] = {{20.0f, 38.0f}, {20.5f, 41.0f}, {17.0f, 48.0f}, {11.0f, 53.0f}, {15.0f, 56.0f}};
   Revolve(cradle, kCentre, holder);
-  Shade(image, cradle, Gold());
-  Mouth(image, 38.0f, 20.0f, 4.0f, Gold());
+  Shade(image, cradle, kGold);
+  Mouth(image, 38.0f, 20.0f, 4.0f, kGold);
 
   // The paintball, the one splash of colour, sitting proud in its cup.
   Field glow(kWidth, kHeight);
   FillCircle(glow, kCentre, 24.0f, 16.0f);
   Glow(image, glow, Rgb(0x1A50FF), 8, 0.35f);
   Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
-  Lip(image, 38.0f, 20.0f, 4.0f, Gold(), 0.0f, kPi);
+  Lip(image, 38.0f, 20.0f, 4.0f, kGold, 0.0f, kPi);
 
   Glint(image, 70.0f, 112.0f, 6.0f, kLampGlint);
   Glint(image, 93.0f, 14.0f, 6.0f, kLampGlint);

@@ -86,7 +86,20 @@ Field Shape(std::span<const Point> ctrl, int steps = 8) {
 
 // ---------------------------------------------------------------- the vehicles
 
-enum class Wheel { Steel, Classic, Sport, Van };
+enum class Rim { Steel, Classic, Sport, Van };
+
+struct WheelSet {
+  std::vector<float> X;  // of each axle
+  float R;
+  Rim Style;
+};
+
+// The body's lines, from the top down.
+struct BodyLines {
+  float Belt;    // the line under the windows
+  float Crease;  // the shoulder line that catches the light
+  float Sill;    // the bottom of the doors
+};
 
 struct Vehicle {
   std::vector<Point> Body;                // the side outline, round the car
@@ -94,12 +107,8 @@ struct Vehicle {
   std::vector<float> Pillars;             // x of the upright posts between windows
   float PillarWidth;
   float GlassCorners = 0.0f;  // > 0: windows are rectangles with corners this round
-  std::vector<float> WheelX;
-  float WheelR;
-  Wheel Rims;
-  float Belt;    // the line under the windows
-  float Crease;  // the shoulder line that catches the light
-  float Sill;    // the bottom of the doors
+  WheelSet Wheels;
+  BodyLines Lines;
   Color Paint;
   std::vector<std::vector<Point>> Doors;  // panel gaps
   std::vector<Point> Handles;
@@ -135,23 +144,17 @@ Vehicle Fitted(Vehicle v) {
   auto map = [&v](std::vector<Point>& points) {
     for (Point& p : points) p = v.Map(p);
   };
-  map(v.Body);
-  for (auto& pane : v.Glass) map(pane);
-  for (auto& door : v.Doors) map(door);
-  map(v.Handles);
-  map(v.Headlamp);
-  map(v.Taillamp);
-  map(v.FrontBumper);
-  map(v.RearBumper);
+  for (auto* points : {&v.Body, &v.Handles, &v.Headlamp, &v.Taillamp, &v.FrontBumper, &v.RearBumper})
+    map(*points);
+  for (auto* outlines : {&v.Glass, &v.Doors})
+    for (auto& points : *outlines) map(points);
   v.Mirror = v.Map(v.Mirror);
   for (float& x : v.Pillars) x = v.Map({x, 0.0f}).X;
-  for (float& x : v.WheelX) x = v.Map({x, 0.0f}).X;
+  for (float& x : v.Wheels.X) x = v.Map({x, 0.0f}).X;
   v.PillarWidth *= v.FitScale;
   v.GlassCorners *= v.FitScale;
-  v.WheelR *= v.FitScale;
-  v.Belt = v.Map({0.0f, v.Belt}).Y;
-  v.Crease = v.Map({0.0f, v.Crease}).Y;
-  v.Sill = v.Map({0.0f, v.Sill}).Y;
+  v.Wheels.R *= v.FitScale;
+  for (float* y : {&v.Lines.Belt, &v.Lines.Crease, &v.Lines.Sill}) *y = v.Map({0.0f, *y}).Y;
   return v;
 }
 
@@ -164,12 +167,8 @@ Vehicle Usari() {
              {{141, 112}, {141, 91}, {163, 91}, {174, 93}, {181, 104}, {184, 112}}};
   v.Pillars = {138.5f};
   v.PillarWidth = 4.5f;
-  v.WheelX = {72.0f, 170.0f};
-  v.WheelR = 15.0f;
-  v.Rims = Wheel::Steel;
-  v.Belt = 113.0f;
-  v.Crease = 119.0f;
-  v.Sill = 144.0f;
+  v.Wheels = {{72.0f, 170.0f}, 15.0f, Rim::Steel};
+  v.Lines = {113.0f, 119.0f, 144.0f};
   v.Paint = Rgb(0xA7A27A);
   v.Doors = {{{95, 113}, {93, 128}, {95, 143}}, {{139, 113}, {139, 143}}, {{186, 96}, {193, 123}}};
   v.Handles = {{127, 118}};
@@ -191,12 +190,8 @@ Vehicle Beadle() {
              {{152, 108}, {152, 85}, {158, 85}, {170, 89}, {180, 98}, {187, 108}}};
   v.Pillars = {149.5f};
   v.PillarWidth = 4.0f;
-  v.WheelX = {68.0f, 174.0f};
-  v.WheelR = 16.0f;
-  v.Rims = Wheel::Classic;
-  v.Belt = 109.0f;
-  v.Crease = 116.0f;
-  v.Sill = 144.0f;
+  v.Wheels = {{68.0f, 174.0f}, 16.0f, Rim::Classic};
+  v.Lines = {109.0f, 116.0f, 144.0f};
   v.Paint = Rgb(0x2F7FCC);
   v.Doors = {{{99, 109}, {97, 126}, {99, 143}}, {{150, 109}, {151, 127}, {149, 143}}};
   v.Handles = {{140, 115}};
@@ -218,12 +213,8 @@ Vehicle Mashurati() {
              {{155, 111}, {155, 96}, {167, 96}, {183, 100}, {196, 107}, {199, 111}}};
   v.Pillars = {152.5f};
   v.PillarWidth = 4.0f;
-  v.WheelX = {53.0f, 192.0f};
-  v.WheelR = 17.5f;
-  v.Rims = Wheel::Sport;
-  v.Belt = 112.0f;
-  v.Crease = 118.0f;
-  v.Sill = 143.0f;
+  v.Wheels = {{53.0f, 192.0f}, 17.5f, Rim::Sport};
+  v.Lines = {112.0f, 118.0f, 143.0f};
   v.Paint = Rgb(0xC41C26);
   v.Doors = {
       {{99, 112}, {97, 128}, {99, 141}}, {{153, 112}, {153, 141}}, {{199, 112}, {197, 125}, {189, 131}}};
@@ -247,12 +238,8 @@ Vehicle Fjord() {
   v.Pillars = {115.5f, 167.5f};
   v.PillarWidth = 6.0f;
   v.GlassCorners = 3.0f;
-  v.WheelX = {50.0f, 192.0f};
-  v.WheelR = 17.0f;
-  v.Rims = Wheel::Van;
-  v.Belt = 103.0f;
-  v.Crease = 110.0f;
-  v.Sill = 143.0f;
+  v.Wheels = {{50.0f, 192.0f}, 17.0f, Rim::Van};
+  v.Lines = {103.0f, 110.0f, 143.0f};
   v.Paint = Rgb(0xD4D8DE);
   v.Doors = {
       {{62, 104}, {62, 142}}, {{116, 62}, {116, 142}}, {{168, 62}, {168, 142}}, {{120, 101}, {166, 101}}};
@@ -291,12 +278,12 @@ void DrawShowroom(Image& image) {
 
 // ---------------------------------------------------------------- wheels
 
-void DrawWheel(Image& image, float cx, float cy, float r, Wheel rims) {
+void DrawWheel(Image& image, float cx, float cy, float r, Rim rims) {
   const float bx = cx * kS, by = cy * kS, br = r * kS;
-  const float rim = br * (rims == Wheel::Sport ? 0.74f : rims == Wheel::Steel ? 0.58f : 0.64f);
+  const float rim = br * (rims == Rim::Sport ? 0.74f : rims == Rim::Steel ? 0.58f : 0.64f);
   int spokes = 5;
-  if (rims == Wheel::Classic) spokes = 8;
-  if (rims == Wheel::Van) spokes = 6;
+  if (rims == Rim::Classic) spokes = 8;
+  if (rims == Rim::Van) spokes = 6;
   const int x0 = std::max(static_cast<int>(bx - br) - 2, 0),
             x1 = std::min(static_cast<int>(bx + br) + 3, kBigW);
   const int y0 = std::max(static_cast<int>(by - br) - 2, 0),
@@ -316,15 +303,15 @@ void DrawWheel(Image& image, float cx, float cy, float r, Wheel rims) {
         // Light falls from the upper left onto the dished rim.
         const float lit = Clamp01(0.55f - 0.35f * (dx + dy) / (rim * 1.4f));
         ColorF metal = Lerp(ToF(Rgb(0x5A5E68)), ToF(Rgb(0xE4E8EE)), lit);
-        if (rims == Wheel::Steel) metal = Lerp(ToF(Rgb(0x2A2C30)), ToF(Rgb(0x8A8C92)), lit);
+        if (rims == Rim::Steel) metal = Lerp(ToF(Rgb(0x2A2C30)), ToF(Rgb(0x8A8C92)), lit);
         // Spokes (or the holes of a pressed steel wheel) by angle.
         const float wave = std::cos(a * static_cast<float>(spokes));
         bool hole = false;
         switch (rims) {
-          case Wheel::Steel: hole = u > 0.45f && u < 0.7f && wave > 0.75f; break;
-          case Wheel::Classic: hole = u > 0.5f && u < 0.76f && wave > 0.55f; break;
-          case Wheel::Sport: hole = u > 0.3f && u < 0.9f && wave < 0.2f; break;
-          case Wheel::Van: hole = u > 0.35f && u < 0.82f && wave < -0.2f; break;
+          case Rim::Steel: hole = u > 0.45f && u < 0.7f && wave > 0.75f; break;
+          case Rim::Classic: hole = u > 0.5f && u < 0.76f && wave > 0.55f; break;
+          case Rim::Sport: hole = u > 0.3f && u < 0.9f && wave < 0.2f; break;
+          case Rim::Van: hole = u > 0.35f && u < 0.82f && wave < -0.2f; break;
         }
         if (hole) metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
         // A bright lip round the rim and a hub cap in the middle.
@@ -345,20 +332,20 @@ void DrawBody(Image& image, const Vehicle& v) {
   // Wheel arches cut out of the body, with the dark well behind the tyre.
   Field arches(kBigW, kBigH);
   Field wells(kBigW, kBigH);
-  for (const float wx : v.WheelX) {
-    FillCircle(arches, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 3.0f) * kS);
-    FillCircle(wells, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 2.2f) * kS);
+  for (const float wx : v.Wheels.X) {
+    FillCircle(arches, wx * kS, (kGround - v.Wheels.R) * kS, (v.Wheels.R + 3.0f) * kS);
+    FillCircle(wells, wx * kS, (kGround - v.Wheels.R) * kS, (v.Wheels.R + 2.2f) * kS);
   }
   const Field well = Multiplied(wells, body);
   body = Subtracted(body, arches);
   Paint(image, well, Rgb(0x050506));
-  for (const float wx : v.WheelX) DrawWheel(image, wx, kGround - v.WheelR, v.WheelR, v.Rims);
+  for (const float wx : v.Wheels.X) DrawWheel(image, wx, kGround - v.Wheels.R, v.Wheels.R, v.Wheels.Style);
 
   // The paint: light above the shoulder, falling off towards the sills,
   // with a crisp bright line where the shoulder turns.
   const ColorF paint = ToF(v.Paint);
-  const float belt = v.Belt * kS, crease = v.Crease * kS, sill = v.Sill * kS;
-  for (int y = 0; y < kBigH; ++y) {
+  const float belt = v.Lines.Belt * kS, crease = v.Lines.Crease * kS, sill = v.Lines.Sill * kS;
+  PaintEach(image, body, [&](int /*x*/, int y) {
     const float fy = static_cast<float>(y) + 0.5f;
     float k;
     if (fy < belt) {
@@ -369,20 +356,14 @@ void DrawBody(Image& image, const Vehicle& v) {
       k = 0.98f - 0.45f * SmoothStep(crease, sill + 4.0f * kS, fy);
     }
     const float line = std::exp(-((fy - crease) / (1.2f * kS)) * ((fy - crease) / (1.2f * kS)));
-    const ColorF c = paint * k + ColorF{1, 1, 1} * (0.28f * line);
-    for (int x = 0; x < kBigW; ++x) {
-      const float a = body(x, y);
-      if (a <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
+    return paint * k + ColorF{1, 1, 1} * (0.28f * line);
+  });
   // Rounded panels: the silhouette's edges turn away from the light.
   ApplyLight(image, Bevel(body, 7 * kScale, -0.4f, -0.8f, 0.45f, 3.0f), body, 0.55f);
   // A soft spotlight streak along the flank.
   Field streak(kBigW, kBigH);
   const float mid = (v.Body.front().X + v.Body.back().X) * 0.5f;
-  FillEllipse(streak, (mid - 10.0f) * kS, (v.Crease + 7.0f) * kS, 50.0f * kS, 3.0f * kS);
+  FillEllipse(streak, (mid - 10.0f) * kS, (v.Lines.Crease + 7.0f) * kS, 50.0f * kS, 3.0f * kS);
   BoxBlur(streak, 4 * kScale);
   AddLight(image, Multiplied(streak, body), Rgb(0xFFFFFF), 0.35f);
 
@@ -390,9 +371,8 @@ void DrawBody(Image& image, const Vehicle& v) {
   const Color trim = v.BlackTrim ? Rgb(0x1A1B1F) : Rgb(0xB8BCC6);
   const Field fuller = Dilated(body, kScale);
   for (const auto* bumper : {&v.FrontBumper, &v.RearBumper}) {
-    const Field b = Multiplied(Shape(*bumper, 4), fuller);
-    Paint(image, b, trim);
-    ApplyLight(image, Bevel(b, kScale, -0.3f, -0.9f, 0.4f, 3.0f), b, 0.5f);
+    PaintRounded(image, Multiplied(Shape(*bumper, 4), fuller), trim, kScale, {-0.3f, -0.9f, 0.4f, 3.0f},
+                 0.5f);
   }
 
   // Glass with its black rubber surround, the pillars between the windows
@@ -404,21 +384,25 @@ void DrawBody(Image& image, const Vehicle& v) {
   const Field surround = Dilated(glass, 3 * kScale / 2);
   Paint(image, surround, Rgb(0x0C0D10));
   PaintVertical(image, glass, Gradient{{0.0f, Rgb(0x5A6A80)}, {0.5f, Rgb(0x26303E)}, {1.0f, Rgb(0x12161E)}},
-                static_cast<float>(InkBounds(glass).Top), v.Belt * kS);
+                static_cast<float>(InkBounds(glass).Top), v.Lines.Belt * kS);
   Field sky(kBigW, kBigH);
   for (const auto& pane : v.Glass) {
     const Point top = pane[1];
     const float x = top.X + 6.0f;
-    const Point slash[] = {
-        {x, v.Belt - 40.0f}, {x + 16.0f, v.Belt - 40.0f}, {x + 2.0f, v.Belt}, {x - 14.0f, v.Belt}};
+    const Point slash[] = {{x, v.Lines.Belt - 40.0f},
+                           {x + 16.0f, v.Lines.Belt - 40.0f},
+                           {x + 2.0f, v.Lines.Belt},
+                           {x - 14.0f, v.Lines.Belt}};
     Maximize(sky, kBig.Polygon(kBigW, kBigH, slash));
   }
   Paint(image, Multiplied(sky, glass), Rgb(0xA8B8D0), 0.22f);
   Field pillars(kBigW, kBigH);
   for (const float px : v.Pillars) {
     const float half = v.PillarWidth * 0.5f;
-    const Point post[] = {
-        {px - half, v.Belt - 60.0f}, {px + half, v.Belt - 60.0f}, {px + half, v.Belt}, {px - half, v.Belt}};
+    const Point post[] = {{px - half, v.Lines.Belt - 60.0f},
+                          {px + half, v.Lines.Belt - 60.0f},
+                          {px + half, v.Lines.Belt},
+                          {px - half, v.Lines.Belt}};
     Maximize(pillars, kBig.Polygon(kBigW, kBigH, post));
   }
   Paint(image, Multiplied(pillars, surround), Rgb(0x0A0A0D));
@@ -438,8 +422,7 @@ void DrawBody(Image& image, const Vehicle& v) {
   Paint(image, handles, v.BlackTrim ? Rgb(0x222328) : Rgb(0xD0D4DC));
   Field mirror(kBigW, kBigH);
   FillEllipse(mirror, (v.Mirror.X + 2.0f) * kS, (v.Mirror.Y - 2.0f) * kS, 4.0f * kS, 2.6f * kS);
-  Paint(image, mirror, v.Paint);
-  ApplyLight(image, Bevel(mirror, kScale * 2, -0.4f, -0.8f, 0.45f, 3.0f), mirror, 0.6f);
+  PaintRounded(image, mirror, v.Paint, kScale * 2, {-0.4f, -0.8f, 0.45f, 3.0f}, 0.6f);
 
   // Lamps, lit.
   const Field head = Shape(v.Headlamp, 4);
@@ -476,7 +459,7 @@ Field Shadow(const Vehicle& v) {
   Field f(kBigW, kBigH);
   const float front = v.Body.front().X, back = v.Body.back().X;
   FillEllipse(f, (front + back) * 0.5f * kS, kGround * kS, (back - front) * 0.55f * kS, 6.0f * kS);
-  for (const float wx : v.WheelX) FillEllipse(f, wx * kS, kGround * kS, v.WheelR * 0.8f * kS, 2.0f * kS);
+  for (const float wx : v.Wheels.X) FillEllipse(f, wx * kS, kGround * kS, v.Wheels.R * 0.8f * kS, 2.0f * kS);
   BoxBlur(f, 3 * kScale);
   return f;
 }
@@ -519,7 +502,7 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
       DrawLivery(image, v, rng);
     }
     Field mask = Shape(v.Body);
-    for (const float wx : v.WheelX) FillCircle(mask, wx * kS, (kGround - v.WheelR) * kS, v.WheelR * kS);
+    for (const float wx : v.Wheels.X) FillCircle(mask, wx * kS, (kGround - v.Wheels.R) * kS, v.Wheels.R * kS);
     const Image car = image;
     Reflect(image, car, mask);
   });
