@@ -126,8 +126,8 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
       const float base = (horizon + 4.0f + 10.0f * static_cast<float>(layer)) * kS;
       ThickLine(trunks, x, -10.0f, x + rng.Range(-4.0f, 4.0f), base, w);
     }
-    Paint(image, trunks, layer == 0 ? Rgb(0x4A5A3A) : Rgb(0x2A2418));
-    ApplyLight(image, Bevel(trunks, 4, -0.7f, -0.3f, 0.5f, 3.0f), trunks, 0.5f);
+    PaintRounded(image, trunks, layer == 0 ? Rgb(0x4A5A3A) : Rgb(0x2A2418), 4, {-0.7f, -0.3f, 0.5f, 3.0f},
+                 0.5f);
   }
   // Leaves overhead.
   Field canopy(image.Width, image.Height);
@@ -183,8 +183,7 @@ void CarryFlag(Image& image, const Actor& runner) {
   FillPolygon(cloth, c);
   Paint(image, pole, Rgb(0x3A3A40));
   Paint(image, Dilated(cloth, 1), Rgb(0x101010));
-  Paint(image, cloth, Rgb(0xFFD81E));
-  ApplyLight(image, Bevel(cloth, 3, -0.5f, -0.7f, 0.5f, 3.0f), cloth, 0.5f);
+  PaintRounded(image, cloth, Rgb(0xFFD81E), 3, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.5f);
 }
 
 // A player facing us, tagged: the paint broken over the mask and chest.
@@ -415,15 +414,13 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
     last = next;
   }
   Paint(image, Dilated(spring, 1), Rgb(0x101010));
-  Paint(image, spring, Rgb(0xC8CCD4));
-  ApplyLight(image, Bevel(spring, 2, -0.5f, -0.7f, 0.5f, 3.0f), spring, 0.6f);
+  PaintRounded(image, spring, Rgb(0xC8CCD4), 2, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.6f);
   // A bolt and a loose screw.
   Field bolt(image.Width, image.Height);
   ThickLine(bolt, 40.0f * kS, 136.0f * kS, 70.0f * kS, 130.0f * kS, 6.0f * kS);
   FillCircle(bolt, 96.0f * kS, 148.0f * kS, 3.0f * kS);
   Paint(image, Dilated(bolt, 1), Rgb(0x101010));
-  Paint(image, bolt, Rgb(0x8A8E98));
-  ApplyLight(image, Bevel(bolt, 3, -0.5f, -0.7f, 0.5f, 3.0f), bolt, 0.6f);
+  PaintRounded(image, bolt, Rgb(0x8A8E98), 3, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.6f);
   // Broken paint fouling the breech and dripping.
   const Point breech = P(92.0f, 74.0f);
   SplatCoat(image, rng, std::span(&breech, 1), kClubPaint,

@@ -107,8 +107,7 @@ void DrawPump(Image& image, const Tool& t, int item) {
   if (sleeve) {
     Field handle(image.Width, image.Height);
     t.Line(handle, a0 - 0.6f, u, a0 + 5.4f, u, 3.0f);
-    Paint(image, handle, Rgb(0x2A2C32));
-    ApplyLight(image, Bevel(handle, 4, -0.5f, -0.7f, 0.5f, 4.0f), handle, 0.55f);
+    PaintRounded(image, handle, Rgb(0x2A2C32), 4, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.55f);
   }
   for (int i = 0; i < 5; ++i) {
     const float a = a0 + 1.2f * static_cast<float>(i);
@@ -124,8 +123,7 @@ void DrawPowerlet(Image& image, const Tool& t) {
   Field can(image.Width, image.Height), shine(image.Width, image.Height);
   t.Line(can, 0.5f, -3.0f, 8.8f, -3.0f, 2.6f);
   t.Line(shine, 1.0f, -2.4f, 8.0f, -2.4f, 0.5f);
-  Paint(image, can, Rgb(0x8C9098));
-  ApplyLight(image, Bevel(can, 4, 0.0f, -0.9f, 0.4f, 4.0f), can, 0.6f);
+  PaintRounded(image, can, Rgb(0x8C9098), 4, {0.0f, -0.9f, 0.4f, 4.0f}, 0.6f);
   AddLight(image, shine, Rgb(0xFFFFFF), 0.5f);
   Field cap(image.Width, image.Height);
   t.Dot(cap, 9.2f, -3.0f, 1.1f);
@@ -180,8 +178,7 @@ void DrawMotor(Image& image, const Tool& t, int item) {
   Field bulge(image.Width, image.Height), led(image.Width, image.Height);
   const float cu = item == 10 ? 13.5f : 12.0f;
   t.Dot(bulge, item == 10 ? -4.4f : -3.6f, cu - 1.2f, 2.0f);
-  Paint(image, bulge, Rgb(0x101014));
-  ApplyLight(image, Bevel(bulge, 4, -0.5f, -0.7f, 0.5f, 4.0f), bulge, 0.5f);
+  PaintRounded(image, bulge, Rgb(0x101014), 4, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.5f);
   t.Dot(led, item == 10 ? -4.4f : -3.6f, cu - 1.0f, 0.4f);
   Glow(image, led, Rgb(0x40A0FF), 4, 1.0f);
   Paint(image, led, Rgb(0xE0F0FF));
@@ -237,8 +234,7 @@ void DrawShrug(Image& image, int gender) {
     TaperedLine(tail, c.X - 0.05f * height, c.Y - 0.05f * height, c.X - 0.15f * height, c.Y + 0.13f * height,
                 0.06f * height, 0.02f * height);
     Paint(image, Dilated(tail, 3), Rgb(0x0A0A10));
-    Paint(image, tail, Rgb(0x5A3018));
-    ApplyLight(image, Bevel(tail, 6, -0.5f, -0.7f, 0.6f, 3.0f), tail, 0.5f);
+    PaintRounded(image, tail, Rgb(0x5A3018), 6, {-0.5f, -0.7f, 0.6f, 3.0f}, 0.5f);
   }
   DrawPlayer(image, person);
 }

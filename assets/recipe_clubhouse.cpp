@@ -327,8 +327,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   // The building: plank walls, a pitched roof, a lit window and door.
   const Point wall[] = {{14, 86}, {160, 86}, {160, 160}, {14, 160}};
   const Field walls = kBig.Polygon(image, wall);
-  Paint(image, Dilated(walls, kScale), Rgb(0x140C08));
-  Paint(image, walls, Rgb(0x8A6440));
+  PaintOutlined(image, walls, Rgb(0x8A6440), Rgb(0x140C08), kScale);
   for (float y = 90.0f; y < 160.0f; y += 5.0f)
     Paint(image, kBig.Box(image, 14, y, 160, y + 0.7f), Rgb(0x4A3420), 0.7f);
   ApplyLight(image, Bevel(walls, 4 * kScale, -0.5f, -0.7f, 0.5f, 2.0f), walls, 0.3f);

@@ -325,8 +325,7 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   const Frame f{origin, c.Angle};
   const Field face = RoundedBox(image, f, 0.0f, 0.0f, kCardW, kCardH, 4.0f);
   DropShadow(image, face, 0.45f);
-  Paint(image, Dilated(face, 1), Rgb(0x3A3A3A));
-  Paint(image, face, Rgb(0xFAF8F2));
+  PaintOutlined(image, face, Rgb(0xFAF8F2), Rgb(0x3A3A3A), 1);
   const bool red = c.Of == Suit::Hearts || c.Of == Suit::Diamonds;
   Field ink(image.Width, image.Height);
   Rank(ink, f, 4, 4, 8, c.Rank);

@@ -104,8 +104,7 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
 void DrawPod(Image& image, Point a, Point b) {
   Shadow(image, {(a.X + b.X) * 0.5f + 4.0f, std::max(a.Y, b.Y) + 8.0f}, 34.0f, 4.0f);
   const Field tube = kBig.Line(image, a, b, 15.0f);
-  Paint(image, Dilated(tube, kScale), Rgb(0x101018));
-  Paint(image, tube, Rgb(0x2A3A50));
+  PaintOutlined(image, tube, Rgb(0x2A3A50), Rgb(0x101018), kScale);
   for (int i = 0; i < 5; ++i) {
     const float k = (static_cast<float>(i) + 0.7f) / 6.2f;
     const Point c{a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k};

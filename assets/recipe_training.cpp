@@ -141,8 +141,7 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
   const Point rect[] = {P(cx - w * 0.5f, top), P(cx + w * 0.5f, top), P(cx + w * 0.5f, top + w * 1.1f),
                         P(cx - w * 0.5f, top + w * 1.1f)};
   FillPolygon(board, rect);
-  Paint(image, Dilated(board, static_cast<int>(kS)), Rgb(0x2A2018));
-  Paint(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A));
+  PaintOutlined(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A), Rgb(0x2A2018), static_cast<int>(kS));
   const Point centre = P(cx, top + w * 0.55f);
   if (rings) {
     for (int i = 4; i >= 1; --i) {
