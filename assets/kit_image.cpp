@@ -207,4 +207,108 @@ float CatmullRom(float a, float b, float c, float d, float t) {
                  (3.0f * b - a - 3.0f * c + d) * t3);
 }
 
+void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx, int dy, int passes) {
+  BoxBlur(mask, blur, passes);
+  Paint(image, mask, Rgb(0x000000), opacity, dx, dy);
+}
+
+void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colour, const CoatStyle& style,
+               const Field* onto) {
+  Field f(image.Width, image.Height);
+  for (const Point& p : at) Splat(f, rng, p.X * style.Scale, p.Y * style.Scale, style.Shape);
+  if (onto != nullptr) f = Multiplied(f, *onto);
+  WetPaint(image, f, colour, style.Bevel, style.Gloss);
+}
+
+void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float radius, float streak) {
+  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
+  // The streak reaches back a tenth of the way.
+  const float back = std::max(k - 0.1f, 0.0f);
+  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
+  Field trail(image.Width, image.Height);
+  TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, streak);
+  Paint(image, trail, colour, 0.4f);
+  Paintball(image, at.X, at.Y, radius, colour);
+}
+
+void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
+  const Field mask = c.Mask(big, image.Width, image.Height);
+  c.Shadow(image, big);
+  const bool wood = c.Kind == CoverShape::Log || c.Kind == CoverShape::Trunk;
+  if (wood) {
+    const Noise bark(seed);
+    Paint(image, mask, c.Colour);
+    for (int y = 0; y < image.Height; ++y) {
+      for (int x = 0; x < image.Width; ++x) {
+        const float a = mask(x, y);
+        if (a <= 0.0f) continue;
+        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+        const float g = c.Kind == CoverShape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3)
+                                                  : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
+        std::uint32_t& p = image.Pixels[image.Index(x, y)];
+        p = Pack(Unpack(p) * (0.6f + 0.7f * g));
+      }
+    }
+    ApplyLight(image, Bevel(mask, static_cast<int>(4 * big), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
+    if (c.Kind == CoverShape::Log) {
+      // The sawn end facing us.
+      Field end(image.Width, image.Height), ring(image.Width, image.Height);
+      const float r = c.Height * 0.5f * big, ex = (c.X + c.Width) * big - r,
+                  ey = (c.Base - c.Height * 0.5f) * big;
+      FillEllipse(end, ex, ey, r * 0.55f, r * 0.95f);
+      for (float k = 0.25f; k < 1.0f; k += 0.25f) {
+        Field inner(image.Width, image.Height);
+        FillEllipse(inner, ex, ey, r * 0.55f * k, r * 0.95f * k);
+        Maximize(ring, Subtracted(Dilated(inner, 1), inner));
+      }
+      Paint(image, end, Rgb(0xC8A070));
+      Paint(image, Multiplied(ring, end), Rgb(0x8A6A40), 0.8f);
+    }
+  } else {
+    WetPaint(image, mask, c.Colour, static_cast<int>(5 * big), 0.6f);
+    Field seams(image.Width, image.Height);
+    if (c.Kind == CoverShape::Barrel) {
+      for (const float k : {0.3f, 0.7f})
+        ThickLine(seams, c.X * big, (c.Base - c.Height * k) * big, (c.X + c.Width) * big,
+                  (c.Base - c.Height * k) * big, 1.5f * big);
+    } else if (c.Kind == CoverShape::Snake) {
+      for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
+        ThickLine(seams, x * big, (c.Base - c.Height) * big, x * big, c.Base * big, 0.8f * big);
+    }
+    Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
+    // The underside in shade.
+    Field low = mask;
+    for (int y = 0; y < image.Height; ++y) {
+      const float k =
+          SmoothStep((c.Base - c.Height * 0.4f) * big, c.Base * big, static_cast<float>(y)) * 0.45f;
+      for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
+    }
+    Paint(image, low, Rgb(0x05050A));
+  }
+}
+
+Field CentredText(int width, int height, int centreX, int y, std::string_view cp1252, const Font& font,
+                  int tracking) {
+  return TextMask(width, height, centreX - TrackedWidth(cp1252, font, tracking) / 2, y, cp1252, font,
+                  tracking);
+}
+
+void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& style) {
+  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
+  for (int y = static_cast<int>(top); y < image.Height; ++y) {
+    const float t = (static_cast<float>(y) - top) / (h - top);
+    for (int x = 0; x < image.Width; ++x) {
+      float stripe = 1.0f;
+      if (style.Stripe > 0.0f) {
+        const float u = (static_cast<float>(x) - w * 0.5f) / (style.Converge + t);
+        stripe = std::fmod(std::fabs(u) / style.Stripe, 2.0f) < 1.0f ? 1.0f : 0.9f;
+      }
+      const float g = noise.Value(static_cast<float>(x) / style.Grain,
+                                  static_cast<float>(y) / (1.0f + style.Stretch * t));
+      const ColorF c = ToF(style.Grass) * (stripe * (style.Far + style.Rise * t) * (0.9f + 0.15f * g));
+      image.Pixels[image.Index(x, y)] = Pack(c);
+    }
+  }
+}
+
 }  // namespace vantoro::art

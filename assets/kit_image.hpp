@@ -7,6 +7,7 @@
 #include <span>
 
 #include "assets/art.hpp"
+#include "assets/paint.hpp"
 
 namespace vantoro::art {
 
@@ -170,5 +171,51 @@ Field Soft(Field f, int radius);
 // The Catmull-Rom curve through b (t = 0) and c (t = 1), steered by the
 // points a before and d after.
 float CatmullRom(float a, float b, float c, float d, float t);
+
+// A soft shadow: the mask blurred by `blur` pixels (in `passes` box passes)
+// and painted black, moved by (dx, dy).
+void SoftShadow(Image& image, Field mask, int blur, float opacity, int dx = 0, int dy = 0, int passes = 3);
+
+// Splats thrown at the points (times Scale to reach the picture's pixels),
+// painted together as one coat of wet paint, only over `onto` when given.
+struct CoatStyle {
+  SplatStyle Shape;  // its centre comes from each point
+  int Bevel = 4;
+  float Gloss = 1.0f;
+  float Scale = 1.0f;
+};
+void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colour, const CoatStyle& style,
+               const Field* onto = nullptr);
+
+// A paintball in flight `k` of the way from `from` to `to`, trailing a
+// streak `streak` pixels wide at the ball.
+void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float radius, float streak);
+
+// Draws the cover over its shadow in a picture drawn `big` times larger:
+// inflatables in glossy nylon with their seams, the woods' logs and trunks
+// in bark (its noise seeded by `seed`).
+void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed);
+
+// TextMask with the text centred on the column `centreX`.
+Field CentredText(int width, int height, int centreX, int y, std::string_view cp1252, const Font& font,
+                  int tracking = 0);
+
+// Grass seen from a player's height, from row `top` of the picture down:
+// darker far off and grainier near us, with mowing stripes (when Stripe is
+// set) that meet towards the middle of the far edge.
+struct TurfStyle {
+  Color Grass;
+  float Far = 0.8f, Rise = 0.3f;         // its brightness at the far edge and the rise to the near one
+  float Stripe = 0.0f, Converge = 0.3f;  // the stripes' width at the far edge and how far they meet
+  float Grain = 2.0f, Stretch = 2.0f;    // the noise's size across, and how much longer it grows near us
+};
+void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& style);
+
+// Sets a pair of points mirrored left and right: `right` in pair[1] and its
+// reflection across x = 0 in pair[0], as a figure's joints are paired.
+inline void Mirrored(Point (&pair)[2], Point right) {
+  pair[0] = {-right.X, right.Y};
+  pair[1] = right;
+}
 
 }  // namespace vantoro::art

@@ -16,7 +16,6 @@
 #include "assets/kit_lettering.hpp"
 #include "assets/kit_marker.hpp"
 #include "assets/kit_person.hpp"
-#include "assets/kit_splats.hpp"
 #include "assets/lettering.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
@@ -47,16 +46,12 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kStandAim = StandingAim();
-const Pose kKneelAim = KneelingAim();
 const Pose kLeanOut = SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36},
                              0.0f, {0, 0}, 1.0f);
-const Pose kSquat = Squatting();
 const Pose kDive = SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27},
                           {27, -30}, 0.05f, {0, 0}, 1.0f);
 const Pose kSlide = SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1},
                            {18, -12}, -0.05f, {0, 0}, 1.0f);
-const Pose kRun = Running();
 // Running, the marker in one hand, the other free to carry the flag.
 const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0},
                               {4, -42}, 0.9f, {21, -48}, 0.0f);
@@ -93,18 +88,7 @@ void AirballScene(Image& image, float horizon, std::uint32_t seed) {
   }
   ThickLine(net, 0.0f, (horizon - 20.0f) * kS, static_cast<float>(image.Width), (horizon - 20.0f) * kS, 1.5f);
   Paint(image, net, Rgb(0x202830), 0.7f);
-  for (int y = static_cast<int>(horizon * kS); y < image.Height; ++y) {
-    const float t =
-        (static_cast<float>(y) - horizon * kS) / (static_cast<float>(image.Height) - horizon * kS);
-    for (int x = 0; x < image.Width; ++x) {
-      // Mowing stripes converge on the far end.
-      const float u = (static_cast<float>(x) - image.Width * 0.5f) / (0.3f + t);
-      const float stripe = std::fmod(std::fabs(u) / 60.0f, 2.0f) < 1.0f ? 1.0f : 0.9f;
-      const float g = n.Value(static_cast<float>(x) / 2.0f, static_cast<float>(y) / (1.0f + 2.0f * t));
-      const ColorF c = ToF(Rgb(0x48B040)) * (stripe * (0.8f + 0.3f * t) * (0.9f + 0.15f * g));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  MownTurf(image, horizon * kS, n, {.Grass = Rgb(0x48B040), .Stripe = 60.0f});
 }
 
 // The woods: trunks standing back into green shade over a leafy floor.
@@ -142,8 +126,8 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
       const float base = (horizon + 4.0f + 10.0f * static_cast<float>(layer)) * kS;
       ThickLine(trunks, x, -10.0f, x + rng.Range(-4.0f, 4.0f), base, w);
     }
-    Paint(image, trunks, layer == 0 ? Rgb(0x4A5A3A) : Rgb(0x2A2418));
-    ApplyLight(image, Bevel(trunks, 4, -0.7f, -0.3f, 0.5f, 3.0f), trunks, 0.5f);
+    PaintRounded(image, trunks, layer == 0 ? Rgb(0x4A5A3A) : Rgb(0x2A2418), 4, {-0.7f, -0.3f, 0.5f, 3.0f},
+                 0.5f);
   }
   // Leaves overhead.
   Field canopy(image.Width, image.Height);
@@ -157,104 +141,35 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
   Paint(image, canopy, Rgb(0x12280E), 0.85f);
 }
 
-// ---------------------------------------------------------------- cover
-
-void DrawCover(Image& image, const Cover& c, std::uint32_t seed) {
-  const Field mask = c.Mask(kS, image.Width, image.Height);
-  c.Shadow(image, kS);
-  const bool wood = c.Kind == CoverShape::Log || c.Kind == CoverShape::Trunk;
-  if (wood) {
-    const Noise bark(seed);
-    Paint(image, mask, c.Colour);
-    for (int y = 0; y < image.Height; ++y) {
-      for (int x = 0; x < image.Width; ++x) {
-        const float a = mask(x, y);
-        if (a <= 0.0f) continue;
-        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-        const float g = c.Kind == CoverShape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3)
-                                                  : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
-        std::uint32_t& p = image.Pixels[image.Index(x, y)];
-        p = Pack(Unpack(p) * (0.6f + 0.7f * g));
-      }
-    }
-    ApplyLight(image, Bevel(mask, static_cast<int>(4 * kS), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
-    if (c.Kind == CoverShape::Log) {
-      // The sawn end facing us.
-      Field end(image.Width, image.Height), ring(image.Width, image.Height);
-      const float r = c.Height * 0.5f * kS, ex = (c.X + c.Width) * kS - r,
-                  ey = (c.Base - c.Height * 0.5f) * kS;
-      FillEllipse(end, ex, ey, r * 0.55f, r * 0.95f);
-      for (float k = 0.25f; k < 1.0f; k += 0.25f) {
-        Field inner(image.Width, image.Height);
-        FillEllipse(inner, ex, ey, r * 0.55f * k, r * 0.95f * k);
-        Maximize(ring, Subtracted(Dilated(inner, 1), inner));
-      }
-      Paint(image, end, Rgb(0xC8A070));
-      Paint(image, Multiplied(ring, end), Rgb(0x8A6A40), 0.8f);
-    }
-  } else {
-    WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
-    Field seams(image.Width, image.Height);
-    if (c.Kind == CoverShape::Barrel) {
-      for (const float k : {0.3f, 0.7f})
-        ThickLine(seams, c.X * kS, (c.Base - c.Height * k) * kS, (c.X + c.Width) * kS,
-                  (c.Base - c.Height * k) * kS, 1.5f * kS);
-    } else if (c.Kind == CoverShape::Snake) {
-      for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
-        ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
-    }
-    Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
-    Field low = mask;
-    for (int y = 0; y < image.Height; ++y) {
-      const float k = SmoothStep((c.Base - c.Height * 0.4f) * kS, c.Base * kS, static_cast<float>(y)) * 0.45f;
-      for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
-    }
-    Paint(image, low, Rgb(0x05050A));
-  }
-}
-
 // ---------------------------------------------------------------- paint in the air
 
-// A ball in flight with its streak, travelling from `from` towards `to`.
-void Ball(Image& image, Point from, Point to, float k, Color colour) {
-  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
-  const float back = std::max(k - 0.1f, 0.0f);
-  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
-  Field trail(image.Width, image.Height);
-  TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, 3.2f * kS * 0.6f);
-  Paint(image, trail, colour, 0.4f);
-  Paintball(image, at.X, at.Y, 2.0f * kS, colour);
-}
-
-// A stream of balls leaving the muzzle.
-void Stream(Image& image, Point muzzle, Point target, Color colour, std::span<const float> at) {
-  for (const float k : at) Ball(image, muzzle, target, k, colour);
+// A stream of balls leaving the muzzle, `at` the fractions of the way to the target.
+void Stream(Image& image, Point muzzle, Point target, Color colour, std::initializer_list<float> at) {
+  for (const float k : at) FlyingBall(image, muzzle, target, k, colour, 2.0f * kS, 3.2f * kS * 0.6f);
 }
 
 // A ball breaking: paint flung out round the point, only over `onto` when given.
 void Burst(Image& image, Random& rng, Point at, float radius, Color colour, const Field* onto = nullptr) {
-  Field f(image.Width, image.Height);
-  SplatStyle style;
-  style.Radius = radius * kS;
-  style.Arms = 9;
-  style.Droplets = 10;
-  style.Spread = 2.2f;
-  Splat(f, rng, at.X, at.Y, style);
-  if (onto != nullptr) f = Multiplied(f, *onto);
-  WetPaint(image, f, colour, static_cast<int>(kS), 0.9f);
+  const CoatStyle style{.Shape = {.Radius = radius * kS, .Arms = 9, .Droplets = 10, .Spread = 2.2f},
+                        .Bevel = static_cast<int>(kS),
+                        .Gloss = 0.9f};
+  SplatCoat(image, rng, std::span(&at, 1), colour, style, onto);
 }
 
-// A puff of air at the muzzle.
-void Puff(Image& image, Point muzzle, float facing) {
+// A puff of air at the muzzle of a marker aimed to the right.
+void Puff(Image& image, Point muzzle) {
   Field puff(image.Width, image.Height);
-  FillCircle(puff, muzzle.X + facing * 3.0f * kS, muzzle.Y, 2.5f * kS);
-  FillCircle(puff, muzzle.X + facing * 6.0f * kS, muzzle.Y - kS, 1.6f * kS);
+  FillCircle(puff, muzzle.X + 3.0f * kS, muzzle.Y, 2.5f * kS);
+  FillCircle(puff, muzzle.X + 6.0f * kS, muzzle.Y - kS, 1.6f * kS);
   BoxBlur(puff, 2, 2);
   Paint(image, puff, Rgb(0xF0F0F4), 0.6f);
 }
 
-// The flag held high in a running player's free hand.
-void Flag(Image& image, Point hand, Color colour, float facing) {
+// A runner carrying the flag home, held high in the free hand.
+void CarryFlag(Image& image, const Actor& runner) {
+  Draw(image, runner);
+  const Point hand = runner.Joint({21, -48}, kS);
+  const float facing = runner.Facing;
   Field pole(image.Width, image.Height), cloth(image.Width, image.Height);
   const Point top{hand.X + facing * 3.0f * kS, hand.Y - 50.0f * kS};
   ThickLine(pole, hand.X - facing * 0.5f * kS, hand.Y + 8.0f * kS, top.X, top.Y - 2.0f * kS, 1.4f * kS);
@@ -268,21 +183,30 @@ void Flag(Image& image, Point hand, Color colour, float facing) {
   FillPolygon(cloth, c);
   Paint(image, pole, Rgb(0x3A3A40));
   Paint(image, Dilated(cloth, 1), Rgb(0x101010));
-  Paint(image, cloth, colour);
-  ApplyLight(image, Bevel(cloth, 3, -0.5f, -0.7f, 0.5f, 3.0f), cloth, 0.5f);
+  PaintRounded(image, cloth, Rgb(0xFFD81E), 3, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.5f);
 }
 
-// Paint broken on a player: splats over a front-on player's mask and chest.
-void Tagged(Image& image, Random& rng, std::span<const Point> hits, Color colour) {
-  Field f(image.Width, image.Height);
-  SplatStyle style;
-  style.Radius = 4.5f * kS;
-  style.Arms = 8;
-  style.Droplets = 8;
-  style.Spread = 2.0f;
-  style.Drips = 2;
-  for (const Point& h : hits) Splat(f, rng, h.X * kS, h.Y * kS, style);
-  WetPaint(image, f, colour, static_cast<int>(2 * kS), 1.0f);
+// A player facing us, tagged: the paint broken over the mask and chest.
+void Tagged(Image& image, Random& rng, FontLibrary& fonts, const Person& player, std::span<const Point> hits,
+            Color colour) {
+  DrawPlayer(image, player, &fonts);
+  const CoatStyle style{.Shape = {.Radius = 4.5f * kS, .Arms = 8, .Droplets = 8, .Spread = 2.0f, .Drips = 2},
+                        .Bevel = static_cast<int>(2 * kS),
+                        .Scale = kS};
+  SplatCoat(image, rng, hits, colour, style);
+}
+
+// Hit, facing us: one hand flung up, the marker dropping from the other.
+Pose Hit(float tilt, float bow, Point elbow, Point hand, float aim) {
+  Pose p = Standing();
+  p.Tilt = tilt;
+  p.Bow = bow;
+  p.Elbow[0] = elbow;
+  p.Hand[0] = hand;
+  p.Elbow[1] = {0.2f, -0.6f};
+  p.Hand[1] = {0.21f, -0.46f};
+  p.Aim = aim;
+  return p;
 }
 
 Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int marker) {
@@ -297,70 +221,52 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
 
 // ---------------------------------------------------------------- Airball moments
 
-void AirDive(Image& image, Random& rng) {
+void AirDive(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 62.0f, 0xAC01);
-  DrawCover(image, {CoverShape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, 1);
-  const Actor diver{kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kClubKit, 7};
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.35f);
-  Draw(image, diver);
-  DrawCover(image, {CoverShape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, 2);
+  DrawCover(image, {CoverShape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, kS, 1);
+  GroundShadow(image, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS, 4, 0.35f);
+  Draw(image, {kDive, {90.0f, 164.0f}, 1.3f, 1.0f, &kClubKit, 7});
+  DrawCover(image, {CoverShape::Snake, 40.0f, 178.0f, 170.0f, 26.0f, Rgb(0x1E6AE0)}, kS, 2);
   // Incoming fire just over his back.
-  const float k[] = {0.35f, 0.6f, 0.85f};
-  Stream(image, P(238.0f, 70.0f), P(20.0f, 110.0f), kTheirPaint, k);
+  Stream(image, P(238.0f, 70.0f), P(20.0f, 110.0f), kTheirPaint, {0.35f, 0.6f, 0.85f});
   Burst(image, rng, P(170.0f, 158.0f), 4.0f, kTheirPaint);
 }
 
-void AirSnap(Image& image, Random& rng) {
+void AirSnap(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 60.0f, 0xAC02);
-  DrawCover(image, {CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)}, 3);
-  const Actor shooter{kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kClubKit, 8};
-  const Point muzzle = Draw(image, shooter);
-  DrawCover(image, {CoverShape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, 4);
-  const float k[] = {0.18f, 0.45f, 0.72f};
-  Stream(image, muzzle, P(205.0f, 76.0f), kClubPaint, k);
-  Puff(image, muzzle, 1.0f);
-  const Field cake =
-      Cover{CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, {}}.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cake);
+  const Cover cake{CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)};
+  DrawCover(image, cake, kS, 3);
+  const Point muzzle = Draw(image, {kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kClubKit, 8});
+  DrawCover(image, {CoverShape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, kS, 4);
+  Stream(image, muzzle, P(205.0f, 76.0f), kClubPaint, {0.18f, 0.45f, 0.72f});
+  Puff(image, muzzle);
+  const Field cakeMask = cake.Mask(kS, image.Width, image.Height);
+  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cakeMask);
 }
 
 void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
   AirballScene(image, 70.0f, 0xAC03);
-  DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, 5);
-  DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, 6);
-  Pose hit = Standing();
-  hit.Tilt = -0.12f;
-  hit.Elbow[0] = {-0.24f, -0.95f};
-  hit.Hand[0] = {-0.22f, -1.15f};
-  hit.Elbow[1] = {0.2f, -0.6f};
-  hit.Hand[1] = {0.21f, -0.46f};
-  hit.Aim = 1.35f;
-  DrawPlayer(image, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), &fonts);
+  DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, kS, 5);
+  DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, kS, 6);
+  const Pose hit = Hit(-0.12f, 0.0f, {-0.24f, -0.95f}, {-0.22f, -1.15f}, 1.35f);
   const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
-  Tagged(image, rng, hits, kTheirPaint);
+  Tagged(image, rng, fonts, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), hits, kTheirPaint);
 }
 
-void AirFlagRun(Image& image, Random& rng) {
+void AirFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 64.0f, 0xAC04);
-  DrawCover(image, {CoverShape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, 7);
-  DrawCover(image, {CoverShape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, 8);
-  const Actor runner{kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7};
-  Draw(image, runner);
-  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
-  const float k[] = {0.55f, 0.8f};
-  Stream(image, P(0.0f, 100.0f), P(238.0f, 118.0f), kTheirPaint, k);
+  DrawCover(image, {CoverShape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, kS, 7);
+  DrawCover(image, {CoverShape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, kS, 8);
+  CarryFlag(image, {kRunCarry, {110.0f, 172.0f}, 1.45f, 1.0f, &kClubKit, 7});
+  Stream(image, P(0.0f, 100.0f), P(238.0f, 118.0f), kTheirPaint, {0.55f, 0.8f});
   Burst(image, rng, P(40.0f, 168.0f), 3.0f, kTheirPaint);
 }
 
 void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
   AirballScene(image, 66.0f, 0xAC05);
-  DrawCover(image, {CoverShape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, 9);
+  DrawCover(image, {CoverShape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, kS, 9);
   // Called out: a player behind walks off, barrel up.
-  const Actor out{kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint};
-  Draw(image, out);
+  Draw(image, {kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint});
   Pose call = Standing();
   call.Elbow[1] = {0.26f, -0.86f};
   call.Hand[1] = {0.36f, -1.02f};
@@ -372,152 +278,119 @@ void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
   Burst(image, rng, P(205.0f, 78.0f), 2.0f, kClubPaint);
 }
 
-void AirCrossfire(Image& image, Random& rng) {
+void AirCrossfire(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 56.0f, 0xAC06);
   const Cover far{CoverShape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
-  const Actor them{kKneelAim, {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint};
-  const Point theirMuzzle = Draw(image, them);
-  DrawCover(image, far, 10);
-  const Actor us{kKneelAim, {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7};
-  const Point ourMuzzle = Draw(image, us);
+  const Point theirMuzzle =
+      Draw(image, {KneelingAim(), {186.0f, 96.0f}, 0.75f, -1.0f, &kTheirs, 9, kTheirPaint});
+  DrawCover(image, far, kS, 10);
+  const Point ourMuzzle = Draw(image, {KneelingAim(), {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7});
   const Cover near{CoverShape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
-  DrawCover(image, near, 11);
-  const float ours[] = {0.3f, 0.62f};
-  Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, ours);
-  const float theirs[] = {0.4f, 0.75f};
-  Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, theirs);
-  Puff(image, ourMuzzle, 1.0f);
+  DrawCover(image, near, kS, 11);
+  Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, {0.3f, 0.62f});
+  Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, {0.4f, 0.75f});
+  Puff(image, ourMuzzle);
   const Field farMask = far.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(176.0f, 66.0f), 3.0f, kClubPaint, &farMask);
   const Field nearMask = near.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &nearMask);
 }
 
-void AirSlide(Image& image, Random& rng) {
+void AirSlide(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 58.0f, 0xAC07);
-  DrawCover(image, {CoverShape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, 12);
-  DrawCover(image, {CoverShape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, 13);
+  DrawCover(image, {CoverShape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, kS, 12);
+  DrawCover(image, {CoverShape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, kS, 13);
   // Turf kicked up behind the slide.
   Field spray(image.Width, image.Height);
   for (int i = 0; i < 30; ++i)
     FillCircle(spray, rng.Range(20.0f, 60.0f) * kS, rng.Range(150.0f, 168.0f) * kS,
                rng.Range(0.6f, 1.5f) * kS);
   Paint(image, spray, Rgb(0x3A8A30));
-  const Actor slider{kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kClubKit, 8};
-  const Point muzzle = Draw(image, slider);
-  DrawCover(image, {CoverShape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, 14);
-  Puff(image, muzzle, 1.0f);
+  const Point muzzle = Draw(image, {kSlide, {80.0f, 166.0f}, 1.35f, 1.0f, &kClubKit, 8});
+  DrawCover(image, {CoverShape::Snake, 150.0f, 172.0f, 88.0f, 28.0f, Rgb(0x1E6AE0)}, kS, 14);
+  Puff(image, muzzle);
 }
 
-void AirPushUp(Image& image, Random& /*rng*/) {
+void AirPushUp(Image& image, Random& /*rng*/, FontLibrary& /*fonts*/) {
   AirballScene(image, 60.0f, 0xAC08);
-  DrawCover(image, {CoverShape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, 15);
-  const Actor back{kStandAim, {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6};
-  const Point muzzle = Draw(image, back);
-  const Actor runner{kRun, {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7};
-  Draw(image, runner);
+  DrawCover(image, {CoverShape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, kS, 15);
+  const Point muzzle = Draw(image, {StandingAim(), {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6});
+  Draw(image, {Running(), {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7});
   // Cover fire for the runner.
-  const float k[] = {0.3f, 0.55f, 0.8f};
-  Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, k);
-  Puff(image, muzzle, 1.0f);
-  DrawCover(image, {CoverShape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, 16);
+  Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, {0.3f, 0.55f, 0.8f});
+  Puff(image, muzzle);
+  DrawCover(image, {CoverShape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, kS, 16);
 }
 
-void AirWalkOff(Image& image, Random& rng) {
+void AirWalkOff(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   AirballScene(image, 62.0f, 0xAC09);
-  DrawCover(image, {CoverShape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, 17);
-  DrawCover(image, {CoverShape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, 18);
+  DrawCover(image, {CoverShape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, kS, 17);
+  DrawCover(image, {CoverShape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, kS, 18);
   const Actor out{kWalkOff, {130.0f, 172.0f}, 1.45f, -1.0f, &kClubKit, 7};
   Draw(image, out);
   // The hit he was called on, on his back.
-  Field hit(image.Width, image.Height);
-  SplatStyle style;
-  style.Radius = 5.0f * kS;
-  style.Drips = 2;
   const Point back = out.Joint({-4, -46}, kS);
-  Splat(hit, rng, back.X, back.Y, style);
-  WetPaint(image, hit, kTheirPaint, static_cast<int>(2 * kS), 1.0f);
+  SplatCoat(image, rng, std::span(&back, 1), kTheirPaint,
+            {.Shape = {.Radius = 5.0f * kS, .Drips = 2}, .Bevel = static_cast<int>(2 * kS)});
 }
 
 // ---------------------------------------------------------------- woods moments
 
-void WoodsTree(Image& image, Random& rng) {
+void WoodsTree(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 70.0f, 0xB001);
-  const Actor shooter{kKneelAim, {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4};
-  const Point muzzle = Draw(image, shooter);
-  DrawCover(image, {CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)}, 19);
-  const float k[] = {0.2f, 0.5f};
-  Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, k);
-  Puff(image, muzzle, 1.0f);
-  const Cover log{CoverShape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)};
-  DrawCover(image, log, 20);
-  const Field trunk =
-      Cover{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, {}}.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunk);
+  const Point muzzle = Draw(image, {KneelingAim(), {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4});
+  const Cover trunk{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)};
+  DrawCover(image, trunk, kS, 19);
+  Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, {0.2f, 0.5f});
+  Puff(image, muzzle);
+  DrawCover(image, {CoverShape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)}, kS, 20);
+  const Field trunkMask = trunk.Mask(kS, image.Width, image.Height);
+  Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunkMask);
 }
 
-void WoodsLogs(Image& image, Random& rng) {
+void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 66.0f, 0xB002);
-  const Actor crouched{kSquat, {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5};
-  Draw(image, crouched);
+  Draw(image, {Squatting(), {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5});
   const Cover top{CoverShape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
-  const Cover bottom{CoverShape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)};
-  DrawCover(image, top, 21);
-  DrawCover(image, bottom, 22);
+  DrawCover(image, top, kS, 21);
+  DrawCover(image, {CoverShape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)}, kS, 22);
   // Paint breaking on the top log, inches from his mask.
   const Field mask = top.Mask(kS, image.Width, image.Height);
   Burst(image, rng, P(150.0f, 130.0f), 4.0f, kTheirPaint, &mask);
   Burst(image, rng, P(176.0f, 136.0f), 3.0f, kTheirPaint, &mask);
-  const float k[] = {0.4f, 0.75f};
-  Stream(image, P(238.0f, 60.0f), P(130.0f, 100.0f), kTheirPaint, k);
+  Stream(image, P(238.0f, 60.0f), P(130.0f, 100.0f), kTheirPaint, {0.4f, 0.75f});
 }
 
 void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
   WoodsScene(image, 76.0f, 0xB003);
-  Pose hit = Standing();
-  hit.Tilt = 0.12f;
-  hit.Bow = 0.2f;
-  hit.Elbow[0] = {-0.26f, -0.95f};
-  hit.Hand[0] = {-0.24f, -1.14f};
-  hit.Elbow[1] = {0.2f, -0.6f};
-  hit.Hand[1] = {0.21f, -0.46f};
-  hit.Aim = 1.3f;
-  DrawPlayer(image, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), &fonts);
+  const Pose hit = Hit(0.12f, 0.2f, {-0.26f, -0.95f}, {-0.24f, -1.14f}, 1.3f);
   const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
-  Tagged(image, rng, hits, kClubPaint);
+  Tagged(image, rng, fonts, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), hits, kClubPaint);
 }
 
-void WoodsFlagRun(Image& image, Random& rng) {
+void WoodsFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 72.0f, 0xB004);
-  DrawCover(image, {CoverShape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, 23);
-  const Actor runner{kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4};
-  Draw(image, runner);
-  Flag(image, runner.Joint({21, -48}, kS), Rgb(0xFFD81E), 1.0f);
-  const float k[] = {0.6f, 0.85f};
-  Stream(image, P(0.0f, 90.0f), P(238.0f, 130.0f), kTheirPaint, k);
+  DrawCover(image, {CoverShape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, kS, 23);
+  CarryFlag(image, {kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4});
+  Stream(image, P(0.0f, 90.0f), P(238.0f, 130.0f), kTheirPaint, {0.6f, 0.85f});
   Burst(image, rng, P(30.0f, 166.0f), 3.0f, kTheirPaint);
 }
 
-void WoodsBarrels(Image& image, Random& rng) {
+// Crouched low, the free hand up to signal.
+const Pose kSignal = SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20}, {11, 0}, {4, -32},
+                            -1.2f, {24, -56}, 0.0f);
+
+void WoodsBarrels(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   WoodsScene(image, 68.0f, 0xB005);
-  const Actor signaller{SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20}, {11, 0},
-                               {4, -32}, -1.2f, {24, -56}, 0.0f),
-                        {50.0f, 166.0f},
-                        1.25f,
-                        1.0f,
-                        &kOursWoods,
-                        3};
-  Draw(image, signaller);
-  const Actor shooter{kStandAim, {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5};
-  const Point muzzle = Draw(image, shooter);
+  Draw(image, {kSignal, {50.0f, 166.0f}, 1.25f, 1.0f, &kOursWoods, 3});
+  const Point muzzle = Draw(image, {StandingAim(), {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5});
   for (const float x : {70.0f, 104.0f, 138.0f, 172.0f}) {
-    DrawCover(image,
-              {CoverShape::Barrel, x, 174.0f, 32.0f, 46.0f, x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E)},
+    const Color colour = x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E);
+    DrawCover(image, {CoverShape::Barrel, x, 174.0f, 32.0f, 46.0f, colour}, kS,
               static_cast<std::uint32_t>(x));
   }
-  const float k[] = {0.25f, 0.55f};
-  Stream(image, muzzle, P(238.0f, 86.0f), kClubPaint, k);
-  Puff(image, muzzle, 1.0f);
+  Stream(image, muzzle, P(238.0f, 86.0f), kClubPaint, {0.25f, 0.55f});
+  Puff(image, muzzle);
   Burst(image, rng, P(96.0f, 140.0f), 3.0f, kTheirPaint);
 }
 
@@ -541,25 +414,18 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
     last = next;
   }
   Paint(image, Dilated(spring, 1), Rgb(0x101010));
-  Paint(image, spring, Rgb(0xC8CCD4));
-  ApplyLight(image, Bevel(spring, 2, -0.5f, -0.7f, 0.5f, 3.0f), spring, 0.6f);
+  PaintRounded(image, spring, Rgb(0xC8CCD4), 2, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.6f);
   // A bolt and a loose screw.
   Field bolt(image.Width, image.Height);
   ThickLine(bolt, 40.0f * kS, 136.0f * kS, 70.0f * kS, 130.0f * kS, 6.0f * kS);
   FillCircle(bolt, 96.0f * kS, 148.0f * kS, 3.0f * kS);
   Paint(image, Dilated(bolt, 1), Rgb(0x101010));
-  Paint(image, bolt, Rgb(0x8A8E98));
-  ApplyLight(image, Bevel(bolt, 3, -0.5f, -0.7f, 0.5f, 3.0f), bolt, 0.6f);
+  PaintRounded(image, bolt, Rgb(0x8A8E98), 3, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.6f);
   // Broken paint fouling the breech and dripping.
   const Point breech = P(92.0f, 74.0f);
-  Field goo(image.Width, image.Height);
-  SplatStyle style;
-  style.Radius = 7.0f * kS;
-  style.Arms = 8;
-  style.Droplets = 10;
-  style.Drips = 3;
-  Splat(goo, rng, breech.X, breech.Y, style);
-  WetPaint(image, goo, kClubPaint, static_cast<int>(2 * kS), 1.0f);
+  SplatCoat(image, rng, std::span(&breech, 1), kClubPaint,
+            {.Shape = {.Radius = 7.0f * kS, .Arms = 8, .Droplets = 10, .Drips = 3},
+             .Bevel = static_cast<int>(2 * kS)});
   Paintball(image, 150.0f * kS, 140.0f * kS, 3.0f * kS, kClubPaint);
   Paintball(image, 28.0f * kS, 116.0f * kS, 3.0f * kS, kClubPaint);
 
@@ -584,38 +450,29 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
        .BevelDepth = 4.0f});
 }
 
-}  // namespace
+using Moment = void (*)(Image& image, Random& rng, FontLibrary& fonts);
+constexpr Moment kAirballMoments[] = {AirDive,      AirSnap,  AirTagged, AirFlagRun, AirReferee,
+                                      AirCrossfire, AirSlide, AirPushUp, AirWalkOff};
+constexpr Moment kWoodsMoments[] = {WoodsTree, WoodsLogs, WoodsTagged, WoodsFlagRun, WoodsBarrels};
 
-Image DrawActionAirball(FontLibrary& fonts, int moment) {
+// Moment n of the family, over its own seed.
+Image DrawMoment(FontLibrary& fonts, std::span<const Moment> family, std::uint64_t seed, int n) {
   return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
-    Random rng(0xA110 + static_cast<std::uint64_t>(moment));
-    switch (moment) {
-      case 1: AirDive(image, rng); break;
-      case 2: AirSnap(image, rng); break;
-      case 3: AirTagged(image, rng, fonts); break;
-      case 4: AirFlagRun(image, rng); break;
-      case 5: AirReferee(image, rng, fonts); break;
-      case 6: AirCrossfire(image, rng); break;
-      case 7: AirSlide(image, rng); break;
-      case 8: AirPushUp(image, rng); break;
-      default: AirWalkOff(image, rng); break;
-    }
+    Random rng(seed + static_cast<std::uint64_t>(n));
+    const int last = static_cast<int>(family.size());
+    family[static_cast<std::size_t>(std::clamp(n, 1, last) - 1)](image, rng, fonts);
     Vignette(image, 0.3f);
   });
 }
 
+}  // namespace
+
+Image DrawActionAirball(FontLibrary& fonts, int moment) {
+  return DrawMoment(fonts, kAirballMoments, 0xA110, moment);
+}
+
 Image DrawActionWoods(FontLibrary& fonts, int moment) {
-  return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
-    Random rng(0xB110 + static_cast<std::uint64_t>(moment));
-    switch (moment) {
-      case 1: WoodsTree(image, rng); break;
-      case 2: WoodsLogs(image, rng); break;
-      case 3: WoodsTagged(image, rng, fonts); break;
-      case 4: WoodsFlagRun(image, rng); break;
-      default: WoodsBarrels(image, rng); break;
-    }
-    Vignette(image, 0.3f);
-  });
+  return DrawMoment(fonts, kWoodsMoments, 0xB110, moment);
 }
 
 Image DrawMarkerFailure(FontLibrary& fonts) {

@@ -107,8 +107,7 @@ void DrawPump(Image& image, const Tool& t, int item) {
   if (sleeve) {
     Field handle(image.Width, image.Height);
     t.Line(handle, a0 - 0.6f, u, a0 + 5.4f, u, 3.0f);
-    Paint(image, handle, Rgb(0x2A2C32));
-    ApplyLight(image, Bevel(handle, 4, -0.5f, -0.7f, 0.5f, 4.0f), handle, 0.55f);
+    PaintRounded(image, handle, Rgb(0x2A2C32), 4, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.55f);
   }
   for (int i = 0; i < 5; ++i) {
     const float a = a0 + 1.2f * static_cast<float>(i);
@@ -124,8 +123,7 @@ void DrawPowerlet(Image& image, const Tool& t) {
   Field can(image.Width, image.Height), shine(image.Width, image.Height);
   t.Line(can, 0.5f, -3.0f, 8.8f, -3.0f, 2.6f);
   t.Line(shine, 1.0f, -2.4f, 8.0f, -2.4f, 0.5f);
-  Paint(image, can, Rgb(0x8C9098));
-  ApplyLight(image, Bevel(can, 4, 0.0f, -0.9f, 0.4f, 4.0f), can, 0.6f);
+  PaintRounded(image, can, Rgb(0x8C9098), 4, {0.0f, -0.9f, 0.4f, 4.0f}, 0.6f);
   AddLight(image, shine, Rgb(0xFFFFFF), 0.5f);
   Field cap(image.Width, image.Height);
   t.Dot(cap, 9.2f, -3.0f, 1.1f);
@@ -180,8 +178,7 @@ void DrawMotor(Image& image, const Tool& t, int item) {
   Field bulge(image.Width, image.Height), led(image.Width, image.Height);
   const float cu = item == 10 ? 13.5f : 12.0f;
   t.Dot(bulge, item == 10 ? -4.4f : -3.6f, cu - 1.2f, 2.0f);
-  Paint(image, bulge, Rgb(0x101014));
-  ApplyLight(image, Bevel(bulge, 4, -0.5f, -0.7f, 0.5f, 4.0f), bulge, 0.5f);
+  PaintRounded(image, bulge, Rgb(0x101014), 4, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.5f);
   t.Dot(led, item == 10 ? -4.4f : -3.6f, cu - 1.0f, 0.4f);
   Glow(image, led, Rgb(0x40A0FF), 4, 1.0f);
   Paint(image, led, Rgb(0xE0F0FF));
@@ -195,10 +192,8 @@ void DrawMarkerCard(Image& image, int item) {
   const MarkerFrame at = MarkerItemFrame(box, item);
   const Tool t{at, std::hypot(at.Along.X, at.Along.Y)};
   // A soft shadow on the card under the marker.
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, middle * kS, static_cast<float>(box.Bottom) - 3.0f * kS, 100.0f * kS, 3.0f * kS);
-  BoxBlur(shadow, 4 * kScale);
-  Paint(image, shadow, Rgb(0x000000), 0.7f);
+  GroundShadow(image, middle * kS, static_cast<float>(box.Bottom) - 3.0f * kS, 100.0f * kS, 3.0f * kS,
+               4 * kScale, 0.7f);
 
   DrawMarker(image, at, item, {.Rim = Rgb(0xC0D4FF)});
   const unsigned f = kFeatures[item - 1];
@@ -222,34 +217,24 @@ void DrawShrug(Image& image, int gender) {
   DrawCard(image, -kLightFade, kCardHeight + kLightFade, {135.0f * kS, 174.0f * kS}, 120.0f * kS, 44.0f * kS);
   Pose p = Standing();
   const float shoulders = female ? 0.125f : 0.15f;
-  p.Shoulder[0] = {-shoulders, -0.76f};
-  p.Shoulder[1] = {shoulders, -0.76f};
-  p.Head = {0.0f, -0.9f};
+  Mirrored(p.Shoulder, {shoulders, -0.78f});
   p.Tilt = female ? -0.18f : 0.16f;
   // Elbows low at the sides, open hands turned up at shoulder height.
-  p.Shoulder[0].Y = p.Shoulder[1].Y = -0.78f;
-  p.Elbow[0] = {-0.21f, -0.59f};
-  p.Elbow[1] = {0.21f, -0.59f};
-  p.Hand[0] = {-0.37f, -0.63f};
-  p.Hand[1] = {0.37f, -0.63f};
-  p.Foot[0] = {-0.11f, 0.0f};
-  p.Foot[1] = {0.11f, 0.0f};
+  Mirrored(p.Elbow, {0.21f, -0.59f});
+  Mirrored(p.Hand, {0.37f, -0.63f});
+  Mirrored(p.Foot, {0.11f, 0.0f});
   const Kit kit = female ? Kit{.Jersey = Rgb(0xE0507A), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)}
                          : Kit{.Jersey = Rgb(0x2A7AD0), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x22262E)};
   const float height = (female ? 152.0f : 160.0f) * kS;
   const Person person{.Feet = {135.0f * kS, 176.0f * kS}, .Height = height, .Body = p, .Colours = kit};
-  Field pool(image.Width, image.Height);
-  FillEllipse(pool, person.Feet.X + 4.0f * kS, person.Feet.Y, 34.0f * kS, 4.0f * kS);
-  BoxBlur(pool, 3 * kScale);
-  Paint(image, pool, Rgb(0x000000), 0.8f);
+  GroundShadow(image, person.Feet.X + 4.0f * kS, person.Feet.Y, 34.0f * kS, 4.0f * kS, 3 * kScale, 0.8f);
   if (female) {
     Field tail(image.Width, image.Height);
     const Point c{person.Feet.X + p.Head.X * height, person.Feet.Y + p.Head.Y * height};
     TaperedLine(tail, c.X - 0.05f * height, c.Y - 0.05f * height, c.X - 0.15f * height, c.Y + 0.13f * height,
                 0.06f * height, 0.02f * height);
     Paint(image, Dilated(tail, 3), Rgb(0x0A0A10));
-    Paint(image, tail, Rgb(0x5A3018));
-    ApplyLight(image, Bevel(tail, 6, -0.5f, -0.7f, 0.6f, 3.0f), tail, 0.5f);
+    PaintRounded(image, tail, Rgb(0x5A3018), 6, {-0.5f, -0.7f, 0.6f, 3.0f}, 0.5f);
   }
   DrawPlayer(image, person);
 }

@@ -5,10 +5,7 @@
 // not cover is the room itself, and the cut never shows.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <span>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -33,9 +30,7 @@ void Outlined(Image& image, const Field& mask, Color colour, float strength = 0.
 
 // A soft shadow kept inside the fitting's box, so the cut stays clean.
 void FloorShadow(Image& image, Point c, float rx, float ry, float opacity = 0.6f) {
-  Field f = kBig.Ellipse(image, c, rx, ry);
-  BoxBlur(f, kScale / 2, 2);
-  Paint(image, f, Rgb(0x000000), opacity);
+  GroundShadow(image, c.X * kS, c.Y * kS, rx * kS, ry * kS, kScale / 2, opacity, Rgb(0x000000), 2);
 }
 
 // ---------------------------------------------------------------- the room
@@ -156,7 +151,7 @@ void DrawCouch(Image& image) {
     Paint(image, kBig.Line(image, {x, 156}, {x, 168}, 0.8f), Rgb(0x141C30), 0.7f);
   Paint(image, kBig.Line(image, {19, 174}, {121, 174}, 0.8f), Rgb(0x141C30), 0.6f);
   AddLight(image, kBig.Line(image, {24, 155}, {116, 155}, 1.2f), Rgb(0xA0B8FF), 0.2f);
-  Field pillow = kBig.Polygon(image, std::array<Point, 4>{{{100, 156}, {116, 148}, {122, 158}, {106, 164}}});
+  Field pillow = kBig.Polygon(image, {{100, 156}, {116, 148}, {122, 158}, {106, 164}});
   Outlined(image, pillow, Rgb(0xE0A02A));
 }
 
@@ -319,8 +314,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
                 Gradient{{0.0f, Rgb(0x4A8A3A)}, {1.0f, Rgb(0x2A5A22)}}, kHorizon * kS, 199 * kS);
   // Bunkers on the field behind the netting.
   Outlined(image, kBig.Ellipse(image, {206, 132}, 10, 7), Rgb(0xE02A2A));
-  Outlined(image, kBig.Polygon(image, std::array<Point, 3>{{{226, 142}, {236, 122}, {246, 142}}}),
-           Rgb(0x2A60E0));
+  Outlined(image, kBig.Polygon(image, {{226, 142}, {236, 122}, {246, 142}}), Rgb(0x2A60E0));
   Outlined(image, kBig.Ellipse(image, {256, 134}, 7, 6), Rgb(0xFFD81E));
   Outlined(image, kBig.Box(image, 180, 134, 194, 142), Rgb(0xE0E0E0));
   // The netting on its poles.
@@ -333,8 +327,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   // The building: plank walls, a pitched roof, a lit window and door.
   const Point wall[] = {{14, 86}, {160, 86}, {160, 160}, {14, 160}};
   const Field walls = kBig.Polygon(image, wall);
-  Paint(image, Dilated(walls, kScale), Rgb(0x140C08));
-  Paint(image, walls, Rgb(0x8A6440));
+  PaintOutlined(image, walls, Rgb(0x8A6440), Rgb(0x140C08), kScale);
   for (float y = 90.0f; y < 160.0f; y += 5.0f)
     Paint(image, kBig.Box(image, 14, y, 160, y + 0.7f), Rgb(0x4A3420), 0.7f);
   ApplyLight(image, Bevel(walls, 4 * kScale, -0.5f, -0.7f, 0.5f, 2.0f), walls, 0.3f);
@@ -354,9 +347,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   const Field board = kBig.Box(image, 50, 90, 124, 106);
   Outlined(image, board, Rgb(0x1A1A24), 0.3f);
   const Font& font = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
-  const std::string_view name = "CLUBHOUSE";
-  const int w = TrackedWidth(name, font, kScale);
-  Paint(image, TextMask(image.Width, image.Height, 87 * kScale - w / 2, 92 * kScale, name, font, kScale),
+  Paint(image, CentredText(image.Width, image.Height, 87 * kScale, 92 * kScale, "CLUBHOUSE", font, kScale),
         Rgb(0xFFD81E));
   // Paint the team has left on the walls.
   Random rng(0x4C7);
@@ -372,14 +363,6 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   Paint(image, kBig.Polygon(image, path), Rgb(0xB8A080), 0.8f);
   Vignette(image, 0.25f);
 }
-
-}  // namespace
-
-Image DrawHqPicture(FontLibrary& fonts) {
-  return Supersampled(270, 199, kScale, [&](Image& image) { DrawOutside(image, fonts); });
-}
-
-Image DrawClubhouse(FontLibrary& fonts) { return Room(fonts, nullptr); }
 
 // An unsharp mask: each pixel pushed away from the average round it. The
 // smallest fittings lose their bottles and shelves to the shrink without
@@ -397,6 +380,14 @@ Image Sharpened(const Image& image, float amount) {
     }
   return out;
 }
+
+}  // namespace
+
+Image DrawHqPicture(FontLibrary& fonts) {
+  return Supersampled(270, 199, kScale, [&](Image& image) { DrawOutside(image, fonts); });
+}
+
+Image DrawClubhouse(FontLibrary& fonts) { return Room(fonts, nullptr); }
 
 Image DrawFitting(FontLibrary& fonts, int fitting) {
   const Fitting& f = kFittings[std::clamp(fitting, 1, 5) - 1];

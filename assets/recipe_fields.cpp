@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -216,14 +217,6 @@ Uv UvOf(const Region& r, const Box& b, int x, int y) {
           (static_cast<float>(y + r.Y) + 0.5f - b.Top) / b.Height()};
 }
 
-// The soft shadow a bunker throws down and to the right.
-void Shadow(Region& r, const Field& mask, float opacity) {
-  Field shadow =
-      Shifted(Dilated(mask, static_cast<int>(kS)), static_cast<int>(3 * kS), static_cast<int>(4 * kS));
-  BoxBlur(shadow, static_cast<int>(2 * kS));
-  Paint(r.Pixels, shadow, Rgb(0x000000), opacity);
-}
-
 Color AirColour(const Bunker& b) {
   const int d = std::abs((b.XLow + b.XHigh) / 2 - kCentre.X);
   if (d < 40) return Rgb(0xE0302A);
@@ -232,93 +225,75 @@ Color AirColour(const Bunker& b) {
   return Rgb(0xE0302A);
 }
 
+// A bunker's body: its rounded box over the shadow it throws down and to
+// the right, each pixel the colour `shade` gives for (x, y) and its place
+// across the box, and a dark welt round the edge. Returns the box's mask.
+template <typename Shade>
+Field Body(Region& r, const Box& b, float corner, float shadow, Color welt, float weltOpacity,
+           Shade&& shade) {
+  const Field mask = BoxMask(r, b, corner);
+  DropShadow(r.Pixels, mask, kScale, 3 * kScale, 4 * kScale, 2 * kScale, shadow);
+  PaintEach(r.Pixels, mask, [&](int x, int y) { return shade(x, y, UvOf(r, b, x, y)); });
+  Paint(r.Pixels, Subtracted(mask, Eroded(mask, kScale)), welt, weltOpacity);
+  return mask;
+}
+
 // An inflatable: a tube in segments when long, a pyramid when square, its
 // nylon shaded by the light from the upper left.
-void Inflatable(Region& r, const Box& b, Color colour, bool wet) {
-  const Field mask = BoxMask(r, b, 4.0f * kS);
-  Shadow(r, mask, wet ? 0.35f : 0.5f);
+Field Inflatable(Region& r, const Box& b, Color colour, bool wet) {
   const bool along = b.Width() > b.Height();
   const float segment = 14.0f * kS;
   const ColorF base = ToF(colour);
-  for (int y = 0; y < mask.Height; ++y) {
-    for (int x = 0; x < mask.Width; ++x) {
-      const float a = mask(x, y);
-      if (a <= 0.0f) continue;
-      const Uv uv = UvOf(r, b, x, y);
-      float k;
-      if (b.Long()) {
-        const float across = along ? uv.V : uv.U, length = along ? b.Width() : b.Height();
-        const float pos = (along ? uv.U : uv.V) * length;
-        const float count = std::max(std::round(length / segment), 1.0f);
-        const float s = std::fmod(pos / (length / count), 1.0f);
-        const float round = std::sin(kPi * Clamp01(across));
-        k = 0.55f + 0.5f * round + 0.35f * std::exp(-(across - 0.3f) * (across - 0.3f) * 40.0f);
-        k *= 0.75f + 0.25f * std::sin(kPi * s);
-      } else {
-        // Which face of the pyramid: the one whose edge is nearest.
-        const float du = uv.U - 0.5f, dv = uv.V - 0.5f;
-        const bool vertical = std::fabs(du) > std::fabs(dv);
-        k = vertical ? (du < 0.0f ? 1.05f : 0.72f) : (dv < 0.0f ? 1.2f : 0.6f);
-        const float seam = std::fabs(std::fabs(du) - std::fabs(dv));
-        k *= 0.8f + 0.2f * SmoothStep(0.0f, 0.05f, seam);
-        k *= 0.85f + 0.15f * SmoothStep(0.5f, 0.35f, std::max(std::fabs(du), std::fabs(dv)));
-      }
-      std::uint32_t& p = r.Pixels.Pixels[r.Pixels.Index(x, y)];
-      ColorF c = base * k;
-      if (wet) c = Lerp(c, ToF(Rgb(0x4A3620)), 0.35f * SmoothStep(0.55f, 1.0f, uv.V));
-      p = Pack(Lerp(Unpack(p), c, a));
+  return Body(r, b, 4.0f * kS, wet ? 0.35f : 0.5f, Rgb(0x101014), 0.6f, [&](int, int, Uv uv) {
+    float k;
+    if (b.Long()) {
+      const float across = along ? uv.V : uv.U, length = along ? b.Width() : b.Height();
+      const float pos = (along ? uv.U : uv.V) * length;
+      const float count = std::max(std::round(length / segment), 1.0f);
+      const float s = std::fmod(pos / (length / count), 1.0f);
+      const float round = std::sin(kPi * Clamp01(across));
+      k = 0.55f + 0.5f * round + 0.35f * std::exp(-(across - 0.3f) * (across - 0.3f) * 40.0f);
+      k *= 0.75f + 0.25f * std::sin(kPi * s);
+    } else {
+      // Which face of the pyramid: the one whose edge is nearest.
+      const float du = uv.U - 0.5f, dv = uv.V - 0.5f;
+      const bool vertical = std::fabs(du) > std::fabs(dv);
+      k = vertical ? (du < 0.0f ? 1.05f : 0.72f) : (dv < 0.0f ? 1.2f : 0.6f);
+      const float seam = std::fabs(std::fabs(du) - std::fabs(dv));
+      k *= 0.8f + 0.2f * SmoothStep(0.0f, 0.05f, seam);
+      k *= 0.85f + 0.15f * SmoothStep(0.5f, 0.35f, std::max(std::fabs(du), std::fabs(dv)));
     }
-  }
-  // A dark welt round the edge.
-  Paint(r.Pixels, Subtracted(mask, Eroded(mask, static_cast<int>(kS))), Rgb(0x101014), 0.6f);
+    const ColorF c = base * k;
+    return wet ? Lerp(c, ToF(Rgb(0x4A3620)), 0.35f * SmoothStep(0.55f, 1.0f, uv.V)) : c;
+  });
 }
 
 // Logs side by side along the box's long side, their cut ends showing.
 void LogPile(Region& r, const Box& b, std::uint32_t seed) {
-  const Field mask = BoxMask(r, b, 2.0f * kS);
-  Shadow(r, mask, 0.6f);
   // Square piles are short logs laid across the field.
   const bool along = b.Long() ? b.Width() >= b.Height() : b.Width() < b.Height();
   const float shortSide = along ? b.Height() : b.Width();
   const float count = std::max(std::round(shortSide / (13.0f * kS)), 1.0f);
   const Noise bark(seed);
-  for (int y = 0; y < mask.Height; ++y) {
-    for (int x = 0; x < mask.Width; ++x) {
-      const float a = mask(x, y);
-      if (a <= 0.0f) continue;
-      const Uv uv = UvOf(r, b, x, y);
-      const float across = (along ? uv.V : uv.U) * count, length = along ? uv.U : uv.V;
-      const float log = std::floor(across), w = across - log;
-      const float round = std::sin(kPi * Clamp01(w));
-      const float grain = bark.Fbm((along ? static_cast<float>(x) : static_cast<float>(y)) / (9.0f * kS),
-                                   log * 3.0f + w * 4.0f, 3);
-      ColorF c = ToF(Rgb(0x9A7C58)) * (0.4f + 0.7f * round * (0.7f + 0.5f * grain));
-      // The pale sawn ends.
-      const float ends = std::min(length, 1.0f - length) * (along ? b.Width() : b.Height());
-      if (ends < 3.0f * kS) c = ToF(Rgb(0xC8A070)) * (0.6f + 0.5f * round);
-      std::uint32_t& p = r.Pixels.Pixels[r.Pixels.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
-  Paint(r.Pixels, Subtracted(mask, Eroded(mask, static_cast<int>(kS))), Rgb(0x1A1008), 0.7f);
+  Body(r, b, 2.0f * kS, 0.6f, Rgb(0x1A1008), 0.7f, [&](int x, int y, Uv uv) {
+    const float across = (along ? uv.V : uv.U) * count, length = along ? uv.U : uv.V;
+    const float log = std::floor(across), w = across - log;
+    const float round = std::sin(kPi * Clamp01(w));
+    const float grain = bark.Fbm((along ? static_cast<float>(x) : static_cast<float>(y)) / (9.0f * kS),
+                                 log * 3.0f + w * 4.0f, 3);
+    // The pale sawn ends.
+    const float ends = std::min(length, 1.0f - length) * (along ? b.Width() : b.Height());
+    if (ends < 3.0f * kS) return ToF(Rgb(0xC8A070)) * (0.6f + 0.5f * round);
+    return ToF(Rgb(0x9A7C58)) * (0.4f + 0.7f * round * (0.7f + 0.5f * grain));
+  });
 }
 
 // Steel drums stood on a wooden pallet that fills the box.
 void BarrelPallet(Region& r, const Box& b, Random& rng) {
-  const Field mask = BoxMask(r, b, 1.0f * kS);
-  Shadow(r, mask, 0.6f);
-  for (int y = 0; y < mask.Height; ++y) {
-    for (int x = 0; x < mask.Width; ++x) {
-      const float a = mask(x, y);
-      if (a <= 0.0f) continue;
-      const Uv uv = UvOf(r, b, x, y);
-      const float plank = std::fmod(uv.U * b.Width() / (6.0f * kS), 1.0f);
-      const ColorF c = ToF(Rgb(0xA07A48)) * (plank < 0.15f ? 0.45f : 0.9f + 0.1f * std::sin(uv.V * 20.0f));
-      std::uint32_t& p = r.Pixels.Pixels[r.Pixels.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
-  Paint(r.Pixels, Subtracted(mask, Eroded(mask, static_cast<int>(kS))), Rgb(0x2A1A08), 0.8f);
+  Body(r, b, 1.0f * kS, 0.6f, Rgb(0x2A1A08), 0.8f, [&](int, int, Uv uv) {
+    const float plank = std::fmod(uv.U * b.Width() / (6.0f * kS), 1.0f);
+    return ToF(Rgb(0xA07A48)) * (plank < 0.15f ? 0.45f : 0.9f + 0.1f * std::sin(uv.V * 20.0f));
+  });
   const Color drums[] = {Rgb(0x2A5A9A), Rgb(0x8A3A1E), Rgb(0x4A5A2A), Rgb(0x2A2A2E)};
   const int across = std::max(static_cast<int>(std::round(b.Width() / (22.0f * kS))), 1);
   const int down = std::max(static_cast<int>(std::round(b.Height() / (22.0f * kS))), 1);
@@ -328,7 +303,8 @@ void BarrelPallet(Region& r, const Box& b, Random& rng) {
     for (int i = 0; i < across; ++i) {
       const float cx = b.Left + cw * (static_cast<float>(i) + 0.5f) - static_cast<float>(r.X);
       const float cy = b.Top + ch * (static_cast<float>(j) + 0.5f) - static_cast<float>(r.Y);
-      Field drum(mask.Width, mask.Height), lid(mask.Width, mask.Height), bung(mask.Width, mask.Height);
+      const int w = r.Pixels.Width, h = r.Pixels.Height;
+      Field drum(w, h), lid(w, h), bung(w, h);
       FillCircle(drum, cx, cy, radius);
       FillCircle(lid, cx, cy, radius * 0.8f);
       FillCircle(bung, cx + radius * 0.4f, cy - radius * 0.35f, radius * 0.12f);
@@ -353,8 +329,7 @@ void DrawBunker(Image& image, const Bunker& bunker, Ground g, Random& rng) {
       LogPile(r, b, rng.Next());
     }
   } else {
-    const Field mask = BoxMask(r, b, 4.0f * kS);
-    Inflatable(r, b, AirColour(bunker), g == Ground::Mud);
+    const Field mask = Inflatable(r, b, AirColour(bunker), g == Ground::Mud);
     ApplyLight(r.Pixels, Bevel(mask, static_cast<int>(3 * kS), -0.5f, -0.7f, 0.5f, 3.0f), mask, 0.4f);
   }
   Paste(image, r);
@@ -363,15 +338,11 @@ void DrawBunker(Image& image, const Bunker& bunker, Ground g, Random& rng) {
 // Dried paint on the ground and bunkers, the marks of earlier games.
 void OldPaint(Image& image, Random& rng, float opacity) {
   const Color colours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0xFF8A1A)};
-  Field marks[4];
-  for (Field& m : marks) m = Field(image.Width, image.Height);
-  SplatStyle style;
-  style.Arms = 7;
-  style.Droplets = 5;
+  std::vector<Field> marks(4, Field(image.Width, image.Height));
+  SplatStyle style{.Arms = 7, .Droplets = 5, .Bias = 0.5f};
   for (int i = 0; i < 60; ++i) {
     style.Radius = rng.Range(1.5f, 3.0f) * kS;
     style.Direction = rng.Range(0.0f, 2.0f * kPi);
-    style.Bias = 0.5f;
     Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, static_cast<float>(image.Width)),
           rng.Range(0.0f, static_cast<float>(image.Height)), style);
   }
@@ -399,11 +370,7 @@ Image DrawField(Ground g) {
 
 // 1 Airball, 2 Airball in the rain, 3 woods.
 Image DrawField(FontLibrary& /*fonts*/, int field) {
-  switch (field) {
-    case 1: return DrawField(Ground::Turf);
-    case 2: return DrawField(Ground::Mud);
-    default: return DrawField(Ground::Woods);
-  }
+  return DrawField(field == 1 ? Ground::Turf : field == 2 ? Ground::Mud : Ground::Woods);
 }
 
 }  // namespace vantoro::art

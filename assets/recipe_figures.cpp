@@ -2,6 +2,7 @@
 // row on the black pre-game screen. Each is a different player: kit, build,
 // hair showing round the mask, the marker they carry and how they hold it.
 
+#include <algorithm>
 #include <cmath>
 
 #include "assets/art.hpp"
@@ -65,43 +66,28 @@ constexpr Figure kFigures[2][4] = {
 };
 // clang-format on
 
+// The arms for each way of carrying, in the order of Hold. Carried down,
+// the free hand rests on the hip; on the shoulder, it hangs as it stands.
+struct Arms {
+  Point Elbow[2], Hand[2];
+  float Aim;
+};
+constexpr Arms kArms[] = {
+    {{{-0.2f, -0.62f}, {0.2f, -0.56f}}, {{-0.08f, -0.68f}, {0.1f, -0.5f}}, -2.2f},       // across
+    {{{-0.24f, -0.58f}, {0.19f, -0.61f}}, {{-0.12f, -0.5f}, {0.16f, -0.47f}}, 1.62f},    // down
+    {{{-0.18f, -0.62f}, {0.23f, -0.56f}}, {{-0.19f, -0.47f}, {0.17f, -0.64f}}, -1.72f},  // shoulder
+    {{{-0.15f, -0.6f}, {0.15f, -0.58f}}, {{-0.04f, -0.58f}, {0.08f, -0.55f}}, 2.6f},     // ready
+};
+
 Pose PoseOf(const Figure& f) {
   Pose p = Standing();
-  p.Shoulder[0] = {-f.Shoulders, -0.77f};
-  p.Shoulder[1] = {f.Shoulders, -0.77f};
-  p.Foot[0] = {-f.Stance, 0.0f};
-  p.Foot[1] = {f.Stance, 0.0f};
-  p.Knee[0] = {-f.Stance * 0.8f - 0.01f, -0.25f};
-  p.Knee[1] = {f.Stance * 0.8f + 0.01f, -0.25f};
-  switch (f.Carry) {
-    case Hold::Across:
-      p.Elbow[1] = {0.2f, -0.56f};
-      p.Hand[1] = {0.1f, -0.5f};
-      p.Elbow[0] = {-0.2f, -0.62f};
-      p.Hand[0] = {-0.08f, -0.68f};
-      p.Aim = -2.2f;
-      break;
-    case Hold::Down:
-      p.Elbow[1] = {0.19f, -0.61f};
-      p.Hand[1] = {0.16f, -0.47f};
-      // The free hand on the hip.
-      p.Elbow[0] = {-0.24f, -0.58f};
-      p.Hand[0] = {-0.12f, -0.5f};
-      p.Aim = 1.62f;
-      break;
-    case Hold::Shoulder:
-      p.Elbow[1] = {0.23f, -0.56f};
-      p.Hand[1] = {0.17f, -0.64f};
-      p.Aim = -1.72f;
-      break;
-    case Hold::Ready:
-      p.Elbow[1] = {0.15f, -0.58f};
-      p.Hand[1] = {0.08f, -0.55f};
-      p.Elbow[0] = {-0.15f, -0.6f};
-      p.Hand[0] = {-0.04f, -0.58f};
-      p.Aim = 2.6f;
-      break;
-  }
+  Mirrored(p.Shoulder, {f.Shoulders, -0.77f});
+  Mirrored(p.Foot, {f.Stance, 0.0f});
+  Mirrored(p.Knee, {f.Stance * 0.8f + 0.01f, -0.25f});
+  const Arms& arms = kArms[static_cast<int>(f.Carry)];
+  std::ranges::copy(arms.Elbow, p.Elbow);
+  std::ranges::copy(arms.Hand, p.Hand);
+  p.Aim = arms.Aim;
   return p;
 }
 
@@ -159,10 +145,7 @@ void Floor(Image& image, const Person& p) {
   FillEllipse(pool, p.Feet.X, p.Feet.Y, p.Height * 0.3f, p.Height * 0.04f);
   BoxBlur(pool, 8);
   AddLight(image, pool, Rgb(0x30323A));
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, p.Feet.X + 6.0f, p.Feet.Y, p.Height * 0.17f, p.Height * 0.02f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.8f);
+  GroundShadow(image, p.Feet.X + 6.0f, p.Feet.Y, p.Height * 0.17f, p.Height * 0.02f, 4, 0.8f);
 }
 
 }  // namespace

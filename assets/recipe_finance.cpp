@@ -6,13 +6,11 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <span>
 #include <string_view>
 #include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
-#include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {
@@ -29,9 +27,7 @@ constexpr BigShapes kBig{kS};
 
 // Something lying on the table casts a soft shadow down and to the right.
 void DropShadow(Image& image, const Field& mask, float opacity = 0.5f) {
-  Field f = mask;
-  BoxBlur(f, 3 * kScale);
-  Paint(image, f, Rgb(0x000000), opacity, 3 * kScale, 4 * kScale);
+  SoftShadow(image, mask, 3 * kScale, opacity, 3 * kScale, 4 * kScale);
 }
 
 void Text(Image& image, const Font& font, Point at, std::string_view text, Color colour,
@@ -55,6 +51,17 @@ struct Frame {
 Field TurnedBox(const Image& image, const Frame& f, float w, float h) {
   const Point corners[] = {f.At(0, 0), f.At(w, 0), f.At(w, h), f.At(0, h)};
   return kBig.Polygon(image, corners);
+}
+
+// The box from (u, v) w x h in a turned frame, its corners rounded to `r`.
+Field RoundedBox(const Image& image, const Frame& f, float u, float v, float w, float h, float r) {
+  Field box(image.Width, image.Height);
+  const Point corners[] = {f.At(u + r, v + r), f.At(u + w - r, v + r), f.At(u + w - r, v + h - r),
+                           f.At(u + r, v + h - r)};
+  for (const Point& p : corners) FillCircle(box, p.X * kS, p.Y * kS, r * kS);
+  Maximize(box, TurnedBox(image, {f.At(u + r, v), f.Angle}, w - 2 * r, h));
+  Maximize(box, TurnedBox(image, {f.At(u, v + r), f.Angle}, w, h - 2 * r));
+  return box;
 }
 
 // ---------------------------------------------------------------- surfaces
@@ -316,18 +323,9 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   const Frame spin{pivot, c.Angle};
   const Point origin = spin.At(-kCardW * 0.5f, -kCardH - 40.0f);
   const Frame f{origin, c.Angle};
-  Field face(image.Width, image.Height);
-  {
-    const float r = 4.0f;
-    const Point corners[] = {f.At(r, r), f.At(kCardW - r, r), f.At(kCardW - r, kCardH - r),
-                             f.At(r, kCardH - r)};
-    for (const Point& p : corners) FillCircle(face, p.X * kS, p.Y * kS, r * kS);
-    Maximize(face, TurnedBox(image, {f.At(r, 0), f.Angle}, kCardW - 2 * r, kCardH));
-    Maximize(face, TurnedBox(image, {f.At(0, r), f.Angle}, kCardW, kCardH - 2 * r));
-  }
+  const Field face = RoundedBox(image, f, 0.0f, 0.0f, kCardW, kCardH, 4.0f);
   DropShadow(image, face, 0.45f);
-  Paint(image, Dilated(face, 1), Rgb(0x3A3A3A));
-  Paint(image, face, Rgb(0xFAF8F2));
+  PaintOutlined(image, face, Rgb(0xFAF8F2), Rgb(0x3A3A3A), 1);
   const bool red = c.Of == Suit::Hearts || c.Of == Suit::Diamonds;
   Field ink(image.Width, image.Height);
   Rank(ink, f, 4, 4, 8, c.Rank);
@@ -359,16 +357,7 @@ void Cards(Image& image) {
 
 void Die(Image& image, Point centre, float size, float angle, int face) {
   const Frame f{centre, angle};
-  const float h = size * 0.5f, r = size * 0.18f;
-  Field body(image.Width, image.Height);
-  for (const float su : {-1.0f, 1.0f}) {
-    for (const float sv : {-1.0f, 1.0f}) {
-      const Point p = f.At(su * (h - r), sv * (h - r));
-      FillCircle(body, p.X * kS, p.Y * kS, r * kS);
-    }
-  }
-  Maximize(body, TurnedBox(image, {f.At(-h + r, -h), angle}, size - 2 * r, size));
-  Maximize(body, TurnedBox(image, {f.At(-h, -h + r), angle}, size, size - 2 * r));
+  const Field body = RoundedBox(image, f, -size * 0.5f, -size * 0.5f, size, size, size * 0.18f);
   DropShadow(image, body, 0.6f);
   kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
   // Pip places on a 3 x 3 grid, numbered row by row.
@@ -456,9 +445,7 @@ void RacingForm(Image& image, FontLibrary& fonts) {
   Paint(image, sheet, Rgb(0xE8E2CE));
   Paint(image, kBig.Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
   const Font& head = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
-  const int w = TrackedWidth("RACING FORM", head, kScale);
-  Paint(image,
-        TextMask(image.Width, image.Height, 65 * kScale - w / 2, 11 * kScale, "RACING FORM", head, kScale),
+  Paint(image, CentredText(image.Width, image.Height, 65 * kScale, 11 * kScale, "RACING FORM", head, kScale),
         Rgb(0xF4D040));
   Paint(image, kBig.Box(image, 10, 28, 72, 66), Rgb(0xC8C0A8));
   Paint(image, kBig.Line(image, {10, 62}, {72, 62}, 0.8f), Rgb(0x4A4A40));
@@ -494,9 +481,7 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
   Paint(image, bulbs, Rgb(0xFFF2A0));
   Glow(image, bulbs, Rgb(0xFFB040), 3 * kScale, 0.8f);
   const Font& jackpot = fonts.Get("Arial", FontSize::Pixels(10 * kScale), true);
-  const int jw = TrackedWidth("JACKPOT", jackpot, kScale);
-  Paint(image,
-        TextMask(image.Width, image.Height, 229 * kScale - jw / 2, 6 * kScale, "JACKPOT", jackpot, kScale),
+  Paint(image, CentredText(image.Width, image.Height, 229 * kScale, 6 * kScale, "JACKPOT", jackpot, kScale),
         Rgb(0x8A0A10));
   kBig.Shaded(image, kBig.Box(image, 190, 30, 262, 72), Rgb(0xC8CCD4), 0.6f, 2);
   const Font& seven = fonts.Get("Arial", FontSize::Pixels(26 * kScale), true);
@@ -516,11 +501,8 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
       for (const float cx : {199.0f, 210.0f})
         kBig.Shaded(image, kBig.Ellipse(image, {cx + 22.5f, 57}, 4.2f, 4.2f), Rgb(0xD01A22), 0.7f, 1);
     } else {
-      const int sw = seven.TextWidth("7");
-      Paint(image,
-            Multiplied(TextMask(image.Width, image.Height, static_cast<int>((x + 10) * kS) - sw / 2,
-                                35 * kScale, "7", seven),
-                       reel),
+      const int middle = static_cast<int>((x + 10) * kS);
+      Paint(image, Multiplied(CentredText(image.Width, image.Height, middle, 35 * kScale, "7", seven), reel),
             Rgb(0xD01A22));
     }
   }

@@ -2,12 +2,9 @@
 // screen shows them, and the team after a lost game, slumped side by side
 // on a bunker under a grey sky with the other side's paint all over them.
 
-#include <cmath>
-
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
 #include "assets/kit_person.hpp"
-#include "assets/kit_splats.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 #include "assets/resize.hpp"
@@ -35,22 +32,13 @@ void Backdrop(Image& image) {
     for (int y = static_cast<int>(top); y < static_cast<int>(kGround * kS); ++y) trees(x, y) = 1.0f;
   }
   Paint(image, trees, Rgb(0x3A4A3A));
-  for (int y = static_cast<int>(kGround * kS); y < image.Height; ++y) {
-    const float t =
-        (static_cast<float>(y) - kGround * kS) / (static_cast<float>(image.Height) - kGround * kS);
-    for (int x = 0; x < image.Width; ++x) {
-      const float g = n.Value(static_cast<float>(x) / 3.0f, static_cast<float>(y) / (1.0f + 3.0f * t));
-      image.Pixels[image.Index(x, y)] = Pack(ToF(Rgb(0x3A7A34)) * ((0.7f + 0.35f * t) * (0.9f + 0.15f * g)));
-    }
-  }
+  MownTurf(image, kGround * kS, n,
+           {.Grass = Rgb(0x3A7A34), .Far = 0.7f, .Rise = 0.35f, .Grain = 3.0f, .Stretch = 3.0f});
 }
 
 // The long inflatable they sit on, seen side-on.
 void Bench(Image& image) {
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, 205.0f * kS, 262.0f * kS, 170.0f * kS, 10.0f * kS);
-  BoxBlur(shadow, 6);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  GroundShadow(image, 205.0f * kS, 262.0f * kS, 170.0f * kS, 10.0f * kS, 6, 0.5f);
   Field tube(image.Width, image.Height);
   ThickLine(tube, 60.0f * kS, 236.0f * kS, 350.0f * kS, 236.0f * kS, 52.0f * kS);
   WetPaint(image, tube, Rgb(0xE0302A), static_cast<int>(8 * kS), 0.5f);
@@ -65,12 +53,14 @@ void Bench(Image& image) {
 // a hand resting on it. Either way it stays clear of the body.
 enum class Rest { Lap, Grounded };
 
+constexpr std::size_t kHits = 5;
+
 struct Loser {
   float X;
   float Lean, Bow;
   int Marker;
   Rest Held;
-  Point Hits[5];  // paint on them, in the figure's heights from the feet
+  Point Hits[kHits];  // paint on them, in the figure's heights from the feet
 };
 
 constexpr Loser kTeam[] = {
@@ -121,25 +111,13 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
       p.Body.Elbow[1] = {0.25f, -0.42f};
     }
     DrawPlayer(image, p, &fonts);
-    Field paint(image.Width, image.Height);
-    SplatStyle style;
-    style.Radius = 8.0f * kS;
-    style.Arms = 8;
-    style.Droplets = 8;
-    style.Drips = 2;
-    for (const Point& h : l.Hits)
-      Splat(paint, rng, p.Feet.X + h.X * p.Height, p.Feet.Y + h.Y * p.Height, style);
-    WetPaint(image, paint, kTheirPaint, static_cast<int>(2 * kS), 0.9f);
-  }
-}
-
-// Pulls the colours towards a grey-blue: the light after a defeat.
-void Greyed(Image& image, float amount) {
-  const ColorF tint = ToF(Rgb(0x8A98A8));
-  for (std::uint32_t& p : image.Pixels) {
-    const ColorF c = Unpack(p);
-    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
-    p = Pack(Lerp(c, tint * (luma * 1.3f), amount));
+    Point hits[kHits];
+    for (std::size_t i = 0; i < kHits; ++i)
+      hits[i] = {p.Feet.X + l.Hits[i].X * p.Height, p.Feet.Y + l.Hits[i].Y * p.Height};
+    SplatCoat(image, rng, hits, kTheirPaint,
+              {.Shape = {.Radius = 8.0f * kS, .Arms = 8, .Droplets = 8, .Drips = 2},
+               .Bevel = static_cast<int>(2 * kS),
+               .Gloss = 0.9f});
   }
 }
 
@@ -154,7 +132,7 @@ Image DrawLossPicture(FontLibrary& fonts) {
     Backdrop(image);
     Bench(image);
     DrawTeam(image, fonts);
-    Greyed(image, 0.35f);
+    Overcast(image, 0.35f);
     Vignette(image, 0.45f);
   });
 }

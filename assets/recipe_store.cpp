@@ -2,9 +2,7 @@
 // a marker can be fitted with, each shown close up on the store's dark card.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <span>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -34,9 +32,7 @@ void Backdrop(Image& image, Point spot, float rx, float ry) {
 }
 
 void Shadow(Image& image, Point c, float rx, float ry, float opacity = 0.75f) {
-  Field f = kBig.Ellipse(image, c, rx, ry);
-  BoxBlur(f, 4 * kScale);
-  Paint(image, f, Rgb(0x000000), opacity);
+  GroundShadow(image, c.X * kS, c.Y * kS, rx * kS, ry * kS, 4 * kScale, opacity);
 }
 
 constexpr Color kBallColours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x3AE04A), Rgb(0xFF7A1A), Rgb(0x2AB8FF)};
@@ -58,10 +54,11 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
                         {a.X + c.Width + dx, a.Y + c.Height + dy},
                         {a.X + c.Width, a.Y + c.Height}};
   const Point top[] = {a, {a.X + dx, a.Y + dy}, {a.X + c.Width + dx, a.Y + dy}, {a.X + c.Width, a.Y}};
-  Paint(image, Dilated(kBig.Polygon(image, front), kScale), Rgb(0x1A1008));
-  Paint(image, Dilated(kBig.Polygon(image, side), kScale), Rgb(0x1A1008));
-  Paint(image, kBig.Polygon(image, front), Rgb(0xB8864C));
-  Paint(image, kBig.Polygon(image, side), Rgb(0x8A6036));
+  const Field face = kBig.Polygon(image, front), flank = kBig.Polygon(image, side);
+  Paint(image, Dilated(face, kScale), Rgb(0x1A1008));
+  Paint(image, Dilated(flank, kScale), Rgb(0x1A1008));
+  Paint(image, face, Rgb(0xB8864C));
+  Paint(image, flank, Rgb(0x8A6036));
   if (open) {
     // The inside of the carton, full of paint, the flaps folded out.
     Paint(image, kBig.Polygon(image, top), Rgb(0x3A2412));
@@ -98,18 +95,16 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   Field splat(image.Width, image.Height);
   SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
   Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
-  WetPaint(image, Multiplied(splat, Eroded(kBig.Polygon(image, front), kScale)), Rgb(0xFF2A86), kScale, 0.5f);
+  WetPaint(image, Multiplied(splat, Eroded(face, kScale)), Rgb(0xFF2A86), kScale, 0.5f);
   const int tx = static_cast<int>((a.X + 26.0f) * kS), ty = static_cast<int>((a.Y + c.Height * 0.3f) * kS);
   Paint(image, TextMask(image.Width, image.Height, tx, ty, "2000", font), Rgb(0x241408), 0.85f);
-  ApplyLight(image, Bevel(kBig.Polygon(image, front), kScale, -0.5f, -0.7f, 0.6f, 2.0f),
-             kBig.Polygon(image, front), 0.3f);
+  ApplyLight(image, Bevel(face, kScale, -0.5f, -0.7f, 0.6f, 2.0f), face, 0.3f);
 }
 
 void DrawPod(Image& image, Point a, Point b) {
   Shadow(image, {(a.X + b.X) * 0.5f + 4.0f, std::max(a.Y, b.Y) + 8.0f}, 34.0f, 4.0f);
   const Field tube = kBig.Line(image, a, b, 15.0f);
-  Paint(image, Dilated(tube, kScale), Rgb(0x101018));
-  Paint(image, tube, Rgb(0x2A3A50));
+  PaintOutlined(image, tube, Rgb(0x2A3A50), Rgb(0x101018), kScale);
   for (int i = 0; i < 5; ++i) {
     const float k = (static_cast<float>(i) + 0.7f) / 6.2f;
     const Point c{a.X + (b.X - a.X) * k, a.Y + (b.Y - a.Y) * k};
@@ -163,7 +158,7 @@ void MarkerBody(Image& image, float top, Color colour) {
 void DrawLightningLoader(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   MarkerBody(image, 122, Rgb(0x3A3E48));
-  const Field neck = kBig.Polygon(image, std::array<Point, 4>{{{84, 96}, {110, 96}, {106, 124}, {88, 124}}});
+  const Field neck = kBig.Polygon(image, {{84, 96}, {110, 96}, {106, 124}, {88, 124}});
   kBig.Shaded(image, neck, Rgb(0x202228), 0.55f);
   // The shell: a low, fast loader, swept back.
   const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
@@ -217,10 +212,7 @@ void DrawMilledBody(Image& image) {
   Paint(image, Dilated(block, kScale), Rgb(0x06060A));
   kBig.Shaded(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.
-  Paint(image,
-        Multiplied(kBig.Polygon(image, std::array<Point, 4>{{{12, 52}, {190, 52}, {190, 58}, {12, 58}}}),
-                   block),
-        Rgb(0xFF7070), 0.35f);
+  Paint(image, Multiplied(kBig.Box(image, 12, 52, 190, 58), block), Rgb(0xFF7070), 0.35f);
   Field cuts(image.Width, image.Height), lips(image.Width, image.Height);
   const auto slot = [&](Point a, Point b, float w) {
     Maximize(cuts, kBig.Line(image, a, b, w));
@@ -279,20 +271,19 @@ void DrawDotScope(Image& image) {
   Field rail(image.Width, image.Height);
   for (int i = 0; i < 10; ++i) {
     const float x = 40.0f + 12.0f * static_cast<float>(i);
-    Maximize(rail,
-             kBig.Polygon(image, std::array<Point, 4>{{{x, 102}, {x + 8, 102}, {x + 8, 110}, {x, 110}}}));
+    Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
   }
   kBig.Shaded(image, rail, Rgb(0x18191E), 0.55f);
-  const Field mount = kBig.Polygon(image, std::array<Point, 4>{{{66, 84}, {134, 84}, {138, 104}, {62, 104}}});
+  const Field mount = kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}});
   kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
   // The tube, with a wider objective bell at the front.
   const Field tube = kBig.Line(image, {46, 66}, {150, 66}, 30);
-  const Field bell = kBig.Polygon(image, std::array<Point, 4>{{{132, 44}, {178, 40}, {178, 92}, {132, 88}}});
+  const Field bell = kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}});
   Field sight = tube;
   Maximize(sight, bell);
   Paint(image, Dilated(sight, kScale), Rgb(0x06060A));
   kBig.Shaded(image, sight, Rgb(0x4A4E58), 0.7f);
-  const Field knob = kBig.Polygon(image, std::array<Point, 4>{{{88, 40}, {108, 40}, {108, 52}, {88, 52}}});
+  const Field knob = kBig.Box(image, 88, 40, 108, 52);
   kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
   // The lens seen end-on at an angle, the red dot in it.
   const Field lens = kBig.Ellipse(image, {178, 66}, 9, 25);
@@ -311,14 +302,9 @@ Image DrawPaintPicture(FontLibrary& fonts) {
 }
 
 Image DrawCustomisation(FontLibrary& /*fonts*/, int n) {
-  return Supersampled(200, 150, kScale, [&](Image& image) {
-    switch (n) {
-      case 1: DrawLightningLoader(image); break;
-      case 2: DrawMilledBody(image); break;
-      case 3: DrawMuzzleBrake(image); break;
-      default: DrawDotScope(image); break;
-    }
-  });
+  constexpr void (*kCustomisations[])(Image&) = {DrawLightningLoader, DrawMilledBody, DrawMuzzleBrake,
+                                                 DrawDotScope};
+  return Supersampled(200, 150, kScale, kCustomisations[std::clamp(n, 1, 4) - 1]);
 }
 
 }  // namespace vantoro::art

@@ -11,7 +11,6 @@
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
-#include "assets/kit_marker.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
@@ -36,12 +35,9 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kRun = Running();
 // The other stride: far leg planted, near leg swinging through.
 const Pose kRunOther = SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10},
                               {11, -46}, -0.35f, {0, 0}, 1.0f);
-const Pose kStandAim = StandingAim();
-const Pose kSquat = Squatting();
 // Set for the sprint: low, weight on the front foot, the back leg long.
 const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0},
                                {14, -24}, 0.55f, {0, 0}, 1.0f);
@@ -50,11 +46,8 @@ const Pose kDash = SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}
                           {10, -44}, -0.5f, {0, 0}, 1.0f);
 
 Point Draw(Image& image, const Actor& a) {
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
-              3.0f * a.Scale * kS);
-  BoxBlur(shadow, static_cast<int>(2 * kS));
-  Paint(image, shadow, Rgb(0x000000), 0.35f);
+  GroundShadow(image, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
+               3.0f * a.Scale * kS, static_cast<int>(2 * kS), 0.35f);
   return DrawPlayer(image, a.Drawn(kS));
 }
 
@@ -88,16 +81,7 @@ void PracticeField(Image& image, float horizon, std::uint32_t seed) {
   ThickLine(net, 0.0f, top, w, top, 1.0f * kS);
   Paint(image, net, Rgb(0x22282E), 0.7f);
   const float y0 = horizon * kS;
-  for (int y = static_cast<int>(y0); y < image.Height; ++y) {
-    const float t = (static_cast<float>(y) - y0) / (h - y0);
-    for (int x = 0; x < image.Width; ++x) {
-      const float u = (static_cast<float>(x) - w * 0.5f) / (0.25f + t);
-      const float stripe = std::fmod(std::fabs(u) / 70.0f, 2.0f) < 1.0f ? 1.0f : 0.9f;
-      const float g = n.Value(static_cast<float>(x) / 2.0f, static_cast<float>(y) / (1.0f + 2.0f * t));
-      const ColorF c = ToF(Rgb(0x4CAE42)) * (stripe * (0.78f + 0.3f * t) * (0.9f + 0.15f * g));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  MownTurf(image, y0, n, {.Grass = Rgb(0x4CAE42), .Far = 0.78f, .Stripe = 70.0f, .Converge = 0.25f});
   // The side lines and the centre line, worn thin where the squad runs.
   Field lines(image.Width, image.Height);
   const float vanish = w * 0.5f;
@@ -116,42 +100,11 @@ void Cone(Image& image, float x, float base, float size) {
       {cx - s * 0.5f, b}, {cx - s * 0.08f, b - s * 1.4f}, {cx + s * 0.08f, b - s * 1.4f}, {cx + s * 0.5f, b}};
   FillPolygon(body, tri);
   ThickLine(band, cx - s, b - s * 0.7f, cx + s, b - s * 0.7f, s * 0.22f);
-  Field shadow = foot;
-  BoxBlur(shadow, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.4f, static_cast<int>(s * 0.3f), static_cast<int>(s * 0.1f));
+  SoftShadow(image, foot, 2, 0.4f, static_cast<int>(s * 0.3f), static_cast<int>(s * 0.1f));
   Paint(image, foot, Rgb(0xD05A10));
   Paint(image, body, Rgb(0xFF7A1A));
   Paint(image, Multiplied(band, body), Rgb(0xF8F4EC));
   ApplyLight(image, Bevel(body, static_cast<int>(s * 0.2f) + 1, -0.6f, -0.4f, 0.5f, 3.0f), body, 0.6f);
-}
-
-void DrawBunker(Image& image, const Cover& c) {
-  const Field mask = c.Mask(kS, image.Width, image.Height);
-  c.Shadow(image, kS);
-  WetPaint(image, mask, c.Colour, static_cast<int>(5 * kS), 0.6f);
-  Field seams(image.Width, image.Height);
-  if (c.Kind == CoverShape::Snake) {
-    for (float x = c.X + 12.0f; x < c.X + c.Width - 6.0f; x += 12.0f)
-      ThickLine(seams, x * kS, (c.Base - c.Height) * kS, x * kS, c.Base * kS, 0.8f * kS);
-  }
-  Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
-  Field low = mask;
-  for (int y = 0; y < image.Height; ++y) {
-    const float k = SmoothStep((c.Base - c.Height * 0.4f) * kS, c.Base * kS, static_cast<float>(y)) * 0.45f;
-    for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
-  }
-  Paint(image, low, Rgb(0x05050A));
-}
-
-// A ball in flight with its streak.
-void Ball(Image& image, Point from, Point to, float k) {
-  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
-  const float back = std::max(k - 0.1f, 0.0f);
-  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
-  Field trail(image.Width, image.Height);
-  TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, 2.0f * kS);
-  Paint(image, trail, kClubPaint, 0.4f);
-  Paintball(image, at.X, at.Y, 2.0f * kS, kClubPaint);
 }
 
 // Streaks of speed left behind a runner.
@@ -166,13 +119,13 @@ void SpeedLines(Image& image, Point from, float length, std::span<const float> r
 // ---------------------------------------------------------------- the drills
 
 // Laps: the squad strung out along the cones that mark the track.
-void Laps(Image& image) {
+void Laps(Image& image, Random& /*rng*/) {
   PracticeField(image, 70.0f, 0x7A01);
   for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
   Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
-  Draw(image, {kRun, {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
+  Draw(image, {Running(), {172.0f, 130.0f}, 0.85f, 1.0f, &kBib, 5});
   Draw(image, {kRunOther, {116.0f, 158.0f}, 1.1f, 1.0f, &kClubKit, 7});
-  Draw(image, {kRun, {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
+  Draw(image, {Running(), {50.0f, 192.0f}, 1.35f, 1.0f, &kBib, 6});
   for (int i = 0; i < 5; ++i) Cone(image, 8.0f + 62.0f * static_cast<float>(i), 198.0f, 6.0f);
 }
 
@@ -182,17 +135,13 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
   Field legs(image.Width, image.Height), board(image.Width, image.Height);
   for (const float side : {-0.35f, 0.35f})
     ThickLine(legs, (cx + side * w) * kS, (base - h) * kS, (cx + side * w * 1.2f) * kS, base * kS, 1.8f * kS);
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (cx + 4.0f) * kS, base * kS, w * 0.7f * kS, 2.5f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.4f);
+  GroundShadow(image, (cx + 4.0f) * kS, base * kS, w * 0.7f * kS, 2.5f * kS, 3, 0.4f);
   Paint(image, legs, Rgb(0x6A4A2A));
   const float top = base - h - w * 1.1f;
   const Point rect[] = {P(cx - w * 0.5f, top), P(cx + w * 0.5f, top), P(cx + w * 0.5f, top + w * 1.1f),
                         P(cx - w * 0.5f, top + w * 1.1f)};
   FillPolygon(board, rect);
-  Paint(image, Dilated(board, static_cast<int>(kS)), Rgb(0x2A2018));
-  Paint(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A));
+  PaintOutlined(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A), Rgb(0x2A2018), static_cast<int>(kS));
   const Point centre = P(cx, top + w * 0.55f);
   if (rings) {
     for (int i = 4; i >= 1; --i) {
@@ -213,17 +162,14 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
   return board;
 }
 
+// The squad's paint on a board, only over the board and its edge.
 void Splats(Image& image, Random& rng, const Field& onto, std::span<const Point> hits, float radius) {
-  Field f(image.Width, image.Height);
-  SplatStyle style;
-  style.Radius = radius * kS;
-  style.Arms = 8;
-  style.Droplets = 8;
-  style.Spread = 2.0f;
-  style.Drips = 2;
-  for (const Point& h : hits) Splat(f, rng, h.X * kS, h.Y * kS, style);
-  WetPaint(image, Multiplied(f, Dilated(onto, static_cast<int>(kS))), kClubPaint, static_cast<int>(2 * kS),
-           1.0f);
+  const Field board = Dilated(onto, static_cast<int>(kS));
+  const CoatStyle style{
+      .Shape = {.Radius = radius * kS, .Arms = 8, .Droplets = 8, .Spread = 2.0f, .Drips = 2},
+      .Bevel = static_cast<int>(2 * kS),
+      .Scale = kS};
+  SplatCoat(image, rng, hits, kClubPaint, style, &board);
 }
 
 // Target practice: boards down the range, splattered, and a shooter on the line.
@@ -235,28 +181,28 @@ void Targets(Image& image, Random& rng) {
   const Field near = Board(image, 172.0f, 142.0f, 48.0f, 16.0f, true);
   const Point nearHits[] = {{168.0f, 102.0f}, {184.0f, 92.0f}, {160.0f, 84.0f}};
   Splats(image, rng, near, nearHits, 6.0f);
-  const Point muzzle = Draw(image, {kStandAim, {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
-  for (const float k : {0.3f, 0.6f, 0.85f}) Ball(image, muzzle, P(170.0f, 100.0f), k);
+  const Point muzzle = Draw(image, {StandingAim(), {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
+  for (const float k : {0.3f, 0.6f, 0.85f})
+    FlyingBall(image, muzzle, P(170.0f, 100.0f), k, kClubPaint, 2.0f * kS, 2.0f * kS);
   // Spent paint and a pod on the shooting line.
   for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kClubPaint);
 }
 
 // Use of cover: one player tucked in behind a snake, another dashing for
 // the next bunker.
-void CoverDrill(Image& image) {
+void CoverDrill(Image& image, Random& /*rng*/) {
   PracticeField(image, 66.0f, 0x7A03);
-  DrawBunker(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)});
-  DrawBunker(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)});
-  const Actor runner{kRun, {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6};
-  Draw(image, runner);
+  DrawCover(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)}, kS, 0);
+  DrawCover(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)}, kS, 0);
+  Draw(image, {Running(), {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6});
   SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
-  Draw(image, {kSquat, {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
-  DrawBunker(image, {CoverShape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)});
-  DrawBunker(image, {CoverShape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)});
+  Draw(image, {Squatting(), {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
+  DrawCover(image, {CoverShape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)}, kS, 0);
+  DrawCover(image, {CoverShape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)}, kS, 0);
 }
 
 // Sprints: one player set at the start cone, another flat out for the far one.
-void Sprints(Image& image) {
+void Sprints(Image& image, Random& /*rng*/) {
   PracticeField(image, 68.0f, 0x7A04);
   // The start line across the turf, and the finish by the far cones.
   Field lines(image.Width, image.Height);
@@ -272,17 +218,15 @@ void Sprints(Image& image) {
   Cone(image, 110.0f, 196.0f, 6.4f);
 }
 
+using Drill = void (*)(Image& image, Random& rng);
+constexpr Drill kDrills[] = {Laps, Targets, CoverDrill, Sprints};
+
 }  // namespace
 
 Image DrawTraining(FontLibrary& /*fonts*/, int drill) {
   return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
     Random rng(0x7A10 + static_cast<std::uint64_t>(drill));
-    switch (drill) {
-      case 1: Laps(image); break;
-      case 2: Targets(image, rng); break;
-      case 3: CoverDrill(image); break;
-      default: Sprints(image); break;
-    }
+    kDrills[std::clamp(drill, 1, 4) - 1](image, rng);
     Vignette(image, 0.3f);
   });
 }
