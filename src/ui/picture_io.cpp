@@ -208,6 +208,18 @@ bool StartJpeg(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
+// The header alone: the size and colour space, checked as StartJpeg does.
+bool ReadJpegHeader(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
+  if (setjmp(d.Errors.Jump) != 0) return false;
+  jpeg_create_decompress(&d.Info);
+  jpeg_mem_src(&d.Info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&d.Info, TRUE);
+  if (d.Info.jpeg_color_space == JCS_CMYK || d.Info.jpeg_color_space == JCS_YCCK) {
+    JpegAbandon(d.Errors, "unsupported colour space (CMYK)");
+  }
+  return true;
+}
+
 bool ReadJpegRows(JpegDecoder& d, std::uint8_t* row, std::uint32_t* pixels) {
   if (setjmp(d.Errors.Jump) != 0) return false;
   const int width = static_cast<int>(d.Info.output_width);
@@ -392,6 +404,34 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, Image& out, std::string& err
     return false;
   }
   out = std::move(image);
+  return true;
+}
+
+bool ReadPictureFile(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
+                     std::string& error) {
+  std::string reason;
+  if (ReadWholeFile(file, bytes, reason)) return true;
+  error = Named(file, reason);
+  return false;
+}
+
+bool JpegSize(std::span<const std::uint8_t> data, int& width, int& height, std::string& error) {
+  if (data.empty()) {
+    error = "the file is empty";
+    return false;
+  }
+  JpegDecoder decoder;
+  if (!ReadJpegHeader(decoder, data.data(), data.size())) {
+    error = decoder.Errors.Message;
+    return false;
+  }
+  if (!SizeInRange(decoder.Info.image_width, decoder.Info.image_height)) {
+    error = "the picture size " + std::to_string(decoder.Info.image_width) + " x " +
+            std::to_string(decoder.Info.image_height) + " is out of range";
+    return false;
+  }
+  width = static_cast<int>(decoder.Info.image_width);
+  height = static_cast<int>(decoder.Info.image_height);
   return true;
 }
 
