@@ -25,6 +25,9 @@ bool ReadPictureFile(const std::filesystem::path& file, std::vector<std::uint8_t
 // to check every picture before the first frame. On failure, error holds
 // the decoder's reason.
 bool JpegSize(std::span<const std::uint8_t> data, int& width, int& height, std::string& error);
+// Decodes the whole body one row at a time and keeps none of it: proves a
+// picture sound without the memory of holding it. Gives the size decoded.
+bool CheckJpeg(std::span<const std::uint8_t> data, int& width, int& height, std::string& error);
 // On failure, error holds "<file name>: <reason>".
 bool DecodeJpegFile(const std::filesystem::path& file, Image& out, std::string& error);
 // Colour detail kept by the encoder: Half (4:2:0) is the usual photograph

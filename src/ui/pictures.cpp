@@ -22,47 +22,64 @@ std::string WrongSize(const std::filesystem::path& file, int width, int height, 
 }  // namespace
 
 // Shared with the worker thread, on the heap so that a PictureSet can move
-// while the worker runs. Until the worker is joined, the main thread reads
-// only the pictures marked Ready and the worker writes only the others.
+// while the worker runs. The worker only reads the files' bytes, decoding
+// each into a picture of its own that it then drops: it proves the bodies
+// sound while the title shows. The main thread decodes a picture the first
+// time it is asked for and keeps it, so that pictures never seen take no
+// memory, and a picture once drawn never moves (the canvas knows pictures
+// by where their pixels are).
 struct PictureSet::Work {
   std::filesystem::path Folder;
   std::array<Image, kCount> Images;
   std::array<std::vector<std::uint8_t>, kCount> Bytes;
-  std::array<bool, kCount> Ready{};
-  std::string Error;  // the worker's first failure; read after the join
+  std::array<bool, kCount> Ready{};  // decoded, or never to be: main thread only
+  std::string Error;                 // the worker's first failure; read after the join
   std::atomic<bool> Stop{false};
   std::thread Worker;
 
-  bool Decode(const PictureInfo& info, std::string& error) {
-    const auto i = static_cast<std::size_t>(info.Id);
+  // Into `image`, or with none only checked; false with the file's name
+  // and the reason.
+  bool Decode(const PictureInfo& info, Image* image, std::string& error) const {
     std::string reason;
-    Image image;
-    if (!DecodeJpeg(Bytes[i], image, reason)) {
+    const auto i = static_cast<std::size_t>(info.Id);
+    int width = 0, height = 0;
+    const bool sound =
+        image != nullptr ? DecodeJpeg(Bytes[i], *image, reason) : CheckJpeg(Bytes[i], width, height, reason);
+    if (!sound) {
       error = (Folder / info.File).string() + ": " + reason;
       return false;
     }
+    if (image != nullptr) {
+      width = image->Width;
+      height = image->Height;
+    }
     // The header promised the size, but the body decides it.
-    if (image.Width != info.Width || image.Height != info.Height) {
-      error = WrongSize(Folder / info.File, image.Width, image.Height, info);
+    if (width != info.Width || height != info.Height) {
+      error = WrongSize(Folder / info.File, width, height, info);
       return false;
     }
-    Images[i] = std::move(image);
-    Bytes[i] = {};
     return true;
   }
 
-  void DecodeRest() {
-    for (const PictureInfo& info : kPictures) {
+  // On the main thread: the picture from its bytes, which then go.
+  bool Keep(const PictureInfo& info, std::string& error) {
+    const auto i = static_cast<std::size_t>(info.Id);
+    if (!Decode(info, &Images[i], error)) return false;
+    Bytes[i] = {};
+    Ready[i] = true;
+    return true;
+  }
+
+  void CheckBodies(std::vector<std::size_t> pending) {
+    for (const std::size_t i : pending) {
       if (Stop.load(std::memory_order_relaxed)) return;
-      const auto i = static_cast<std::size_t>(info.Id);
-      if (!Ready[i] && !Decode(info, Error)) return;
+      if (!Decode(kPictures[i], nullptr, Error)) return;
     }
   }
 
   // Called from the main thread only.
   void Join() {
     if (Worker.joinable()) Worker.join();
-    Ready.fill(true);
   }
 
   ~Work() {
@@ -79,8 +96,8 @@ PictureSet& PictureSet::operator=(PictureSet&&) noexcept = default;
 
 bool PictureSet::Open(const std::filesystem::path& folder, std::span<const PictureId> first,
                       std::string& error) {
+  work_ = std::make_unique<Work>();
   Work& w = *work_;
-  w.Join();
   w.Folder = folder;
   for (const PictureInfo& info : kPictures) {
     const auto i = static_cast<std::size_t>(info.Id);
@@ -97,15 +114,16 @@ bool PictureSet::Open(const std::filesystem::path& folder, std::span<const Pictu
       error = WrongSize(file, width, height, info);
       return false;
     }
-    w.Ready[i] = false;
   }
   for (const PictureId id : first) {
     const auto i = static_cast<std::size_t>(id);
-    if (i >= kCount || w.Ready[i]) continue;
-    if (!w.Decode(kPictures[i], error)) return false;
-    w.Ready[i] = true;
+    if (i < kCount && !w.Ready[i] && !w.Keep(kPictures[i], error)) return false;
   }
-  w.Worker = std::thread([&w] { w.DecodeRest(); });
+  std::vector<std::size_t> pending;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    if (!w.Ready[i]) pending.push_back(i);
+  }
+  w.Worker = std::thread([&w, pending = std::move(pending)]() mutable { w.CheckBodies(std::move(pending)); });
   return true;
 }
 
@@ -121,8 +139,12 @@ const Image& PictureSet::Get(PictureId id) const {
   const auto i = static_cast<std::size_t>(id);
   if (i >= kCount) return kNone;
   Work& w = *work_;
-  if (!w.Ready[i]) w.Join();
+  if (w.Ready[i]) return w.Images[i];
+  // Past the title's own pictures, every body must have proved sound.
+  w.Join();
   if (!w.Error.empty()) throw std::runtime_error(w.Error);
+  std::string error;
+  if (!w.Ready[i] && !w.Keep(kPictures[i], error)) throw std::runtime_error(error);
   return w.Images[i];
 }
 
@@ -131,6 +153,8 @@ void PictureSet::Put(PictureId id, Image image) {
   if (i >= kCount) return;
   work_->Join();
   work_->Images[i] = std::move(image);
+  work_->Bytes[i] = {};
+  work_->Ready[i] = true;
 }
 
 std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& executable) {
