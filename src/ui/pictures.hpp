@@ -2,8 +2,9 @@
 // The artwork, read from the asset folder at start-up. Every file is read
 // and its header checked before the first frame, so that a missing or wrong
 // picture stops the game there; the pictures the first frame needs are
-// decoded at once and the rest on a worker thread, so that the title does
-// not wait for all of them.
+// decoded at once, while a worker thread proves the other bodies sound
+// behind the title. Those are decoded the first time they are asked for, so
+// that pictures never seen take no memory.
 
 #include <filesystem>
 #include <memory>
@@ -24,16 +25,18 @@ class PictureSet {
   PictureSet& operator=(PictureSet&&) noexcept;
 
   // Reads every picture of the list and checks that its header gives its
-  // listed size; decodes `first` now and starts the worker on the rest. On
-  // the first failure returns false with "<file>: <reason>".
+  // listed size; decodes `first` now and starts the worker checking the
+  // rest. On the first failure returns false with "<file>: <reason>".
   bool Open(const std::filesystem::path& folder, std::span<const PictureId> first, std::string& error);
   // Waits for the worker; false with "<file>: <reason>" for the first
   // picture whose data turned out damaged.
   bool Finish(std::string& error);
+  // Open, then wait until every body has proved sound: for tools and tests.
   bool LoadAll(const std::filesystem::path& folder, std::string& error) {
     return Open(folder, {}, error) && Finish(error);
   }
-  // A picture the worker has not reached yet waits for it. Where a
+  // Used from one thread: a picture not decoded yet is decoded now, once
+  // the worker has finished (the first such call waits for it). Where a
   // picture's data turned out damaged, throws std::runtime_error naming
   // it: the title needs only its own pictures, so this happens at the
   // latest when the title is left, before there is any game to lose.
