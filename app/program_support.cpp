@@ -11,9 +11,11 @@ std::filesystem::path ExecutablePath(const char* argv0) {
   return std::filesystem::absolute(argv0 ? argv0 : "vantoro", ec);
 }
 
-bool LoadPictures(PictureSet& pictures, const char* argv0, std::string& error) {
+bool OpenPictures(PictureSet& pictures, const char* argv0, std::string& error) {
+  // The window's icon and the title are all the first frame shows.
+  static constexpr PictureId kFirst[] = {PictureId::Title, PictureId::Icon};
   std::filesystem::path folder;
-  return FindAssetFolder(ExecutablePath(argv0), folder, error) && pictures.LoadAll(folder, error);
+  return FindAssetFolder(ExecutablePath(argv0), folder, error) && pictures.Open(folder, kFirst, error);
 }
 
 }  // namespace vantoro

@@ -15,7 +15,7 @@ int main(int, char** argv) {
   using namespace vantoro;
   PictureSet pictures;
   std::string error;
-  if (!LoadPictures(pictures, argv[0], error)) {
+  if (!OpenPictures(pictures, argv[0], error)) {
     ShowStartupError(kApplicationTitle, error);
     return 1;
   }
@@ -23,6 +23,9 @@ int main(int, char** argv) {
     FontLibrary fonts;
     SdlPlatform platform;
     if (!platform.Open(&pictures.Get(PictureId::Icon), error)) {
+      // A damaged picture is the more useful message of the two: without it
+      // the player would mend the display only to meet the picture next.
+      pictures.Finish(error);
       ShowStartupError(kApplicationTitle, error);
       return 1;
     }

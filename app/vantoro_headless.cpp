@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   }
   PictureSet pictures;
   std::string error;
-  if (!LoadPictures(pictures, argv[0], error)) {
+  if (!OpenPictures(pictures, argv[0], error)) {
     std::cerr << kApplicationTitle << ": " << error << '\n';
     return 1;
   }

@@ -77,22 +77,30 @@ FilePtr OpenRegularFile(const std::filesystem::path& file, std::string& reason) 
 bool ReadWholeFile(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes, std::string& reason) {
   const FilePtr f = OpenRegularFile(file, reason);
   if (!f) return false;
+  // Sized by the file as it is now, one byte over to see the end at once;
+  // a file that grows meanwhile is read on in chunks.
+  struct stat st {};
+  const bool sized = ::fstat(::fileno(f.get()), &st) == 0 && st.st_size >= 0 &&
+                     static_cast<std::uint64_t>(st.st_size) <= kMaxFileBytes;
+  const std::size_t expected = sized ? static_cast<std::size_t>(st.st_size) + 1 : 0;
   constexpr std::size_t kChunk = std::size_t{1} << 16;
   bytes.clear();
-  for (;;) {
+  bytes.shrink_to_fit();
+  for (std::size_t want = std::max(expected, std::size_t{1});; want = kChunk) {
     if (bytes.size() > kMaxFileBytes) {
       reason = "the file is too large to be a picture";
       return false;
     }
     const std::size_t old = bytes.size();
-    bytes.resize(old + kChunk);
-    const std::size_t got = std::fread(bytes.data() + old, 1, kChunk, f.get());
+    bytes.resize(old + want);
+    const std::size_t got = std::fread(bytes.data() + old, 1, want, f.get());
     bytes.resize(old + got);
-    if (got == kChunk) continue;
+    if (got == want) continue;
     if (std::ferror(f.get())) {
       reason = SystemReason();
       return false;
     }
+    bytes.shrink_to_fit();
     return true;
   }
 }
@@ -208,15 +216,27 @@ bool StartJpeg(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
+// The header alone: the size and colour space, checked as StartJpeg does.
+bool ReadJpegHeader(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
+  if (setjmp(d.Errors.Jump) != 0) return false;
+  jpeg_create_decompress(&d.Info);
+  jpeg_mem_src(&d.Info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&d.Info, TRUE);
+  if (d.Info.jpeg_color_space == JCS_CMYK || d.Info.jpeg_color_space == JCS_YCCK) {
+    JpegAbandon(d.Errors, "unsupported colour space (CMYK)");
+  }
+  return true;
+}
+
+// With no pixels, the rows are decoded and dropped: the body is checked.
 bool ReadJpegRows(JpegDecoder& d, std::uint8_t* row, std::uint32_t* pixels) {
   if (setjmp(d.Errors.Jump) != 0) return false;
   const int width = static_cast<int>(d.Info.output_width);
   while (d.Info.output_scanline < d.Info.output_height) {
-    std::uint32_t* out =
-        pixels + static_cast<std::size_t>(d.Info.output_scanline) * static_cast<std::size_t>(width);
+    const std::size_t y = d.Info.output_scanline;
     JSAMPROW rows[1] = {row};
     if (jpeg_read_scanlines(&d.Info, rows, 1) != 1) JpegAbandon(d.Errors, kEndsEarly);
-    UnpackRow(row, width, out);
+    if (pixels != nullptr) UnpackRow(row, width, pixels + y * static_cast<std::size_t>(width));
   }
   jpeg_finish_decompress(&d.Info);
   return true;
@@ -392,6 +412,54 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, Image& out, std::string& err
     return false;
   }
   out = std::move(image);
+  return true;
+}
+
+bool ReadPictureFile(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes,
+                     std::string& error) {
+  std::string reason;
+  if (ReadWholeFile(file, bytes, reason)) return true;
+  error = Named(file, reason);
+  return false;
+}
+
+bool JpegSize(std::span<const std::uint8_t> data, int& width, int& height, std::string& error) {
+  if (data.empty()) {
+    error = "the file is empty";
+    return false;
+  }
+  JpegDecoder decoder;
+  if (!ReadJpegHeader(decoder, data.data(), data.size())) {
+    error = decoder.Errors.Message;
+    return false;
+  }
+  if (!SizeInRange(decoder.Info.image_width, decoder.Info.image_height)) {
+    error = "the picture size " + std::to_string(decoder.Info.image_width) + " x " +
+            std::to_string(decoder.Info.image_height) + " is out of range";
+    return false;
+  }
+  width = static_cast<int>(decoder.Info.image_width);
+  height = static_cast<int>(decoder.Info.image_height);
+  return true;
+}
+
+bool CheckJpeg(std::span<const std::uint8_t> data, int& width, int& height, std::string& error) {
+  if (data.empty()) {
+    error = "the file is empty";
+    return false;
+  }
+  JpegDecoder decoder;
+  if (!StartJpeg(decoder, data.data(), data.size())) {
+    error = decoder.Errors.Message;
+    return false;
+  }
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(decoder.Info.output_width) * 3);
+  if (!ReadJpegRows(decoder, row.data(), nullptr)) {
+    error = decoder.Errors.Message;
+    return false;
+  }
+  width = static_cast<int>(decoder.Info.output_width);
+  height = static_cast<int>(decoder.Info.output_height);
   return true;
 }
 

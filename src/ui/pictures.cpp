@@ -1,23 +1,160 @@
 #include "ui/pictures.hpp"
 
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <stdexcept>
+#include <thread>
+
 #include "ui/picture_io.hpp"
 
 namespace vantoro {
 
-bool PictureSet::LoadAll(const std::filesystem::path& folder, std::string& error) {
-  for (const PictureInfo& info : kPictures) {
-    Image image;
-    if (!DecodeJpegFile(folder / info.File, image, error)) return false;
-    // The screens place every picture by its listed size.
-    if (image.Width != info.Width || image.Height != info.Height) {
-      error = (folder / info.File).string() + ": the picture is " + std::to_string(image.Width) + " x " +
-              std::to_string(image.Height) + ", expected " + std::to_string(info.Width) + " x " +
-              std::to_string(info.Height);
+namespace {
+
+constexpr std::size_t kCount = kPictures.size();
+
+std::string WrongSize(const std::filesystem::path& file, int width, int height, const PictureInfo& info) {
+  return file.string() + ": the picture is " + std::to_string(width) + " x " + std::to_string(height) +
+         ", expected " + std::to_string(info.Width) + " x " + std::to_string(info.Height);
+}
+
+}  // namespace
+
+// Shared with the worker thread, on the heap so that a PictureSet can move
+// while the worker runs. The worker only reads the files' bytes, decoding
+// each into a picture of its own that it then drops: it proves the bodies
+// sound while the title shows. The main thread decodes a picture the first
+// time it is asked for and keeps it, so that pictures never seen take no
+// memory, and a picture once drawn never moves (the canvas knows pictures
+// by where their pixels are).
+struct PictureSet::Work {
+  std::filesystem::path Folder;
+  std::array<Image, kCount> Images;
+  std::array<std::vector<std::uint8_t>, kCount> Bytes;
+  std::array<bool, kCount> Ready{};  // decoded, or never to be: main thread only
+  std::string Error;                 // the worker's first failure; read after the join
+  std::atomic<bool> Stop{false};
+  std::thread Worker;
+
+  // Into `image`, or with none only checked; false with the file's name
+  // and the reason.
+  bool Decode(const PictureInfo& info, Image* image, std::string& error) const {
+    std::string reason;
+    const auto i = static_cast<std::size_t>(info.Id);
+    int width = 0, height = 0;
+    const bool sound =
+        image != nullptr ? DecodeJpeg(Bytes[i], *image, reason) : CheckJpeg(Bytes[i], width, height, reason);
+    if (!sound) {
+      error = (Folder / info.File).string() + ": " + reason;
       return false;
     }
-    images_[static_cast<std::size_t>(info.Id)] = std::move(image);
+    if (image != nullptr) {
+      width = image->Width;
+      height = image->Height;
+    }
+    // The header promised the size, but the body decides it.
+    if (width != info.Width || height != info.Height) {
+      error = WrongSize(Folder / info.File, width, height, info);
+      return false;
+    }
+    return true;
   }
+
+  // On the main thread: the picture from its bytes, which then go.
+  bool Keep(const PictureInfo& info, std::string& error) {
+    const auto i = static_cast<std::size_t>(info.Id);
+    if (!Decode(info, &Images[i], error)) return false;
+    Bytes[i] = {};
+    Ready[i] = true;
+    return true;
+  }
+
+  void CheckBodies(std::vector<std::size_t> pending) {
+    for (const std::size_t i : pending) {
+      if (Stop.load(std::memory_order_relaxed)) return;
+      if (!Decode(kPictures[i], nullptr, Error)) return;
+    }
+  }
+
+  // Called from the main thread only.
+  void Join() {
+    if (Worker.joinable()) Worker.join();
+  }
+
+  ~Work() {
+    // A game closed on its title does not wait for pictures it never shows.
+    Stop = true;
+    if (Worker.joinable()) Worker.join();
+  }
+};
+
+PictureSet::PictureSet() : work_(std::make_unique<Work>()) { work_->Ready.fill(true); }
+PictureSet::~PictureSet() = default;
+PictureSet::PictureSet(PictureSet&&) noexcept = default;
+PictureSet& PictureSet::operator=(PictureSet&&) noexcept = default;
+
+bool PictureSet::Open(const std::filesystem::path& folder, std::span<const PictureId> first,
+                      std::string& error) {
+  work_ = std::make_unique<Work>();
+  Work& w = *work_;
+  w.Folder = folder;
+  for (const PictureInfo& info : kPictures) {
+    const auto i = static_cast<std::size_t>(info.Id);
+    const std::filesystem::path file = folder / info.File;
+    if (!ReadPictureFile(file, w.Bytes[i], error)) return false;
+    int width = 0, height = 0;
+    std::string reason;
+    if (!JpegSize(w.Bytes[i], width, height, reason)) {
+      error = file.string() + ": " + reason;
+      return false;
+    }
+    // The screens place every picture by its listed size.
+    if (width != info.Width || height != info.Height) {
+      error = WrongSize(file, width, height, info);
+      return false;
+    }
+  }
+  for (const PictureId id : first) {
+    const auto i = static_cast<std::size_t>(id);
+    if (i < kCount && !w.Ready[i] && !w.Keep(kPictures[i], error)) return false;
+  }
+  std::vector<std::size_t> pending;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    if (!w.Ready[i]) pending.push_back(i);
+  }
+  w.Worker = std::thread([&w, pending = std::move(pending)]() mutable { w.CheckBodies(std::move(pending)); });
   return true;
+}
+
+bool PictureSet::Finish(std::string& error) {
+  work_->Join();
+  if (work_->Error.empty()) return true;
+  error = work_->Error;
+  return false;
+}
+
+const Image& PictureSet::Get(PictureId id) const {
+  static const Image kNone;
+  const auto i = static_cast<std::size_t>(id);
+  if (i >= kCount) return kNone;
+  Work& w = *work_;
+  if (w.Ready[i]) return w.Images[i];
+  // Past the title's own pictures, every body must have proved sound.
+  w.Join();
+  if (!w.Error.empty()) throw std::runtime_error(w.Error);
+  std::string error;
+  if (!w.Ready[i] && !w.Keep(kPictures[i], error)) throw std::runtime_error(error);
+  return w.Images[i];
+}
+
+void PictureSet::Put(PictureId id, Image image) {
+  const auto i = static_cast<std::size_t>(id);
+  if (i >= kCount) return;
+  work_->Join();
+  work_->Images[i] = std::move(image);
+  work_->Bytes[i] = {};
+  work_->Ready[i] = true;
 }
 
 std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& executable) {

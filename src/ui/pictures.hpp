@@ -1,8 +1,14 @@
 #pragma once
-// The artwork, decoded once at start-up from the asset folder.
+// The artwork, read from the asset folder at start-up. Every file is read
+// and its header checked before the first frame, so that a missing or wrong
+// picture stops the game there; the pictures the first frame needs are
+// decoded at once, while a worker thread proves the other bodies sound
+// behind the title. Those are decoded the first time they are asked for, so
+// that pictures never seen take no memory.
 
-#include <array>
 #include <filesystem>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,23 +19,35 @@ namespace vantoro {
 
 class PictureSet {
  public:
-  // Decodes every picture of the list; on the first failure returns false
-  // with "<file>: <reason>" in error.
-  bool LoadAll(const std::filesystem::path& folder, std::string& error);
+  PictureSet();
+  ~PictureSet();
+  PictureSet(PictureSet&&) noexcept;
+  PictureSet& operator=(PictureSet&&) noexcept;
+
+  // Reads every picture of the list and checks that its header gives its
+  // listed size; decodes `first` now and starts the worker checking the
+  // rest. On the first failure returns false with "<file>: <reason>".
+  bool Open(const std::filesystem::path& folder, std::span<const PictureId> first, std::string& error);
+  // Waits for the worker; false with "<file>: <reason>" for the first
+  // picture whose data turned out damaged.
+  bool Finish(std::string& error);
+  // Open, then wait until every body has proved sound: for tools and tests.
+  bool LoadAll(const std::filesystem::path& folder, std::string& error) {
+    return Open(folder, {}, error) && Finish(error);
+  }
+  // Used from one thread: a picture not decoded yet is decoded now, once
+  // the worker has finished (the first such call waits for it). Where a
+  // picture's data turned out damaged, throws std::runtime_error naming
+  // it: the title needs only its own pictures, so this happens at the
+  // latest when the title is left, before there is any game to lose.
   // A picture that the list does not hold is empty, and draws nothing.
-  const Image& Get(PictureId id) const {
-    static const Image kNone;
-    const auto index = static_cast<std::size_t>(id);
-    return index < images_.size() ? images_[index] : kNone;
-  }
+  const Image& Get(PictureId id) const;
   // For tests and tools that draw their own pictures.
-  void Put(PictureId id, Image image) {
-    const auto index = static_cast<std::size_t>(id);
-    if (index < images_.size()) images_[index] = std::move(image);
-  }
+  void Put(PictureId id, Image image);
 
  private:
-  std::array<Image, kPictures.size()> images_;
+  struct Work;
+  std::unique_ptr<Work> work_;
 };
 
 // Where the pictures may be, relative to the running program, in the order

@@ -1,10 +1,12 @@
 #include "ui/sdl_platform.hpp"
 
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -74,6 +76,26 @@ SdlPlatform::~SdlPlatform() {
 
 std::int64_t SdlPlatform::Ticks() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
+namespace {
+
+// SDL asks the desktop's session bus for its screen saver and input
+// methods. On a desktop without one, the bus library would try to start
+// one by running dbus-launch, which costs start-up time and leaves a bus
+// running that nobody stops. With no bus address given and no bus at its
+// usual place, there is no bus to use: an address of no known kind makes
+// the library give up at once, and SDL carries on without.
+void AvoidSessionBusLaunch() {
+  const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (address != nullptr && *address != '\0') return;
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0') {
+    struct stat st {};
+    if (::stat((std::string(runtime) + "/bus").c_str(), &st) == 0 && S_ISSOCK(st.st_mode)) return;
+  }
+  ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
+}  // namespace
+
 bool SdlPlatform::Open(const Image* icon, std::string& error) {
   // The close button closes the visible screen, not the program: only the
   // title screen's close, or an interrupt from the terminal, ends it.
@@ -90,6 +112,7 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
   // it quits, just before it closes its connections to the X server, which
   // is when an error from its last wake-up message to the window arrives.
   ReportXErrorsAsWarnings();
+  AvoidSessionBusLaunch();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot open a display: ") + SDL_GetError();
     return false;

@@ -36,8 +36,14 @@ run | grep -q "title.jpg: " || fail "no message naming the corrupt title.jpg"
 cp "$assets/icon.jpg" "$work/assets/title.jpg"
 run | grep -q "title.jpg: the picture is 64 x 64, expected " || fail "a wrongly sized title.jpg was not refused"
 
-# A FIFO in a picture's place must not block start-up.
 cp "$assets/title.jpg" "$work/assets/title.jpg"
+# A picture whose header is sound but whose body is cut off is found by the
+# decoding that goes on behind the title; it is still reported at start-up.
+head -c 20000 "$assets/hub.jpg" >"$work/assets/hub.jpg"
+run | grep -q "hub.jpg: the picture data ends early" || fail "no message naming the cut-off hub.jpg"
+cp "$assets/hub.jpg" "$work/assets/hub.jpg"
+
+# A FIFO in a picture's place must not block start-up.
 rm "$work/assets/hub.jpg"
 mkfifo "$work/assets/hub.jpg"
 run | grep -q "hub.jpg: it is not a regular file" || fail "no message naming the FIFO hub.jpg"
