@@ -194,8 +194,9 @@ struct JpegDecoder {
   JpegDecoder& operator=(const JpegDecoder&) = delete;
 };
 
-// Up to the point where libjpeg knows the size and would start allocating.
-bool StartJpeg(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
+// The header read and checked; with `start`, on to the point where libjpeg
+// knows the size and would start allocating.
+bool StartJpeg(JpegDecoder& d, const std::uint8_t* data, std::size_t size, bool start) {
   if (setjmp(d.Errors.Jump) != 0) return false;
   jpeg_create_decompress(&d.Info);
   d.Info.progress = &d.Progress.Manager;
@@ -210,22 +211,22 @@ bool StartJpeg(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
                   d.Info.image_height, kMaxPictureSide);
     std::longjmp(d.Errors.Jump, 1);
   }
+  if (!start) return true;
   d.Info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&d.Info);
   if (d.Info.output_components != 3) JpegAbandon(d.Errors, "unsupported colour space");
   return true;
 }
 
-// The header alone: the size and colour space, checked as StartJpeg does.
-bool ReadJpegHeader(JpegDecoder& d, const std::uint8_t* data, std::size_t size) {
-  if (setjmp(d.Errors.Jump) != 0) return false;
-  jpeg_create_decompress(&d.Info);
-  jpeg_mem_src(&d.Info, data, static_cast<unsigned long>(size));
-  jpeg_read_header(&d.Info, TRUE);
-  if (d.Info.jpeg_color_space == JCS_CMYK || d.Info.jpeg_color_space == JCS_YCCK) {
-    JpegAbandon(d.Errors, "unsupported colour space (CMYK)");
+// The decoder started on a file's bytes, or false with the reason.
+bool OpenJpeg(JpegDecoder& d, std::span<const std::uint8_t> data, bool start, std::string& error) {
+  if (data.empty()) {
+    error = "the file is empty";
+    return false;
   }
-  return true;
+  if (StartJpeg(d, data.data(), data.size(), start)) return true;
+  error = d.Errors.Message;
+  return false;
 }
 
 // With no pixels, the rows are decoded and dropped: the body is checked.
@@ -396,15 +397,8 @@ bool FinishFile(FilePtr f, const std::filesystem::path& file, bool written, cons
 }  // namespace
 
 bool DecodeJpeg(std::span<const std::uint8_t> data, Image& out, std::string& error) {
-  if (data.empty()) {
-    error = "the file is empty";
-    return false;
-  }
   JpegDecoder decoder;
-  if (!StartJpeg(decoder, data.data(), data.size())) {
-    error = decoder.Errors.Message;
-    return false;
-  }
+  if (!OpenJpeg(decoder, data, true, error)) return false;
   Image image(static_cast<int>(decoder.Info.output_width), static_cast<int>(decoder.Info.output_height));
   std::vector<std::uint8_t> row(static_cast<std::size_t>(image.Width) * 3);
   if (!ReadJpegRows(decoder, row.data(), image.Pixels.data())) {
@@ -424,35 +418,16 @@ bool ReadPictureFile(const std::filesystem::path& file, std::vector<std::uint8_t
 }
 
 bool JpegSize(std::span<const std::uint8_t> data, int& width, int& height, std::string& error) {
-  if (data.empty()) {
-    error = "the file is empty";
-    return false;
-  }
   JpegDecoder decoder;
-  if (!ReadJpegHeader(decoder, data.data(), data.size())) {
-    error = decoder.Errors.Message;
-    return false;
-  }
-  if (!SizeInRange(decoder.Info.image_width, decoder.Info.image_height)) {
-    error = "the picture size " + std::to_string(decoder.Info.image_width) + " x " +
-            std::to_string(decoder.Info.image_height) + " is out of range";
-    return false;
-  }
+  if (!OpenJpeg(decoder, data, false, error)) return false;
   width = static_cast<int>(decoder.Info.image_width);
   height = static_cast<int>(decoder.Info.image_height);
   return true;
 }
 
 bool CheckJpeg(std::span<const std::uint8_t> data, int& width, int& height, std::string& error) {
-  if (data.empty()) {
-    error = "the file is empty";
-    return false;
-  }
   JpegDecoder decoder;
-  if (!StartJpeg(decoder, data.data(), data.size())) {
-    error = decoder.Errors.Message;
-    return false;
-  }
+  if (!OpenJpeg(decoder, data, true, error)) return false;
   std::vector<std::uint8_t> row(static_cast<std::size_t>(decoder.Info.output_width) * 3);
   if (!ReadJpegRows(decoder, row.data(), nullptr)) {
     error = decoder.Errors.Message;
