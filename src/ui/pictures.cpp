@@ -23,7 +23,7 @@ std::string WrongSize(const std::filesystem::path& file, int width, int height, 
 
 // Shared with the worker thread, on the heap so that a PictureSet can move
 // while the worker runs. The worker only reads the files' bytes, decoding
-// each into a picture of its own that it then drops: it proves the bodies
+// each body a row at a time and keeping none of it: it proves the bodies
 // sound while the title shows. The main thread decodes a picture the first
 // time it is asked for and keeps it, so that pictures never seen take no
 // memory, and a picture once drawn never moves (the canvas knows pictures
@@ -85,7 +85,7 @@ struct PictureSet::Work {
   ~Work() {
     // A game closed on its title does not wait for pictures it never shows.
     Stop = true;
-    if (Worker.joinable()) Worker.join();
+    Join();
   }
 };
 
