@@ -46,7 +46,7 @@ bool NumberArgs(std::string_view rest, std::int64_t& a, std::int64_t* b, std::st
 
 }  // namespace
 
-Driver::Driver(FontLibrary& fonts, const PictureSet& pictures, std::filesystem::path saveFolder)
+Driver::Driver(FontLibrary& fonts, PictureSet& pictures, std::filesystem::path saveFolder)
     : state_(std::make_unique<GameState>()),
       game_(*state_, platform_, fonts, pictures, std::move(saveFolder)) {
   game_.Screens().Start(0);

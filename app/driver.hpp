@@ -16,7 +16,7 @@ namespace vantoro {
 class Driver {
  public:
   // The game starts on the title screen at virtual time 0.
-  Driver(FontLibrary& fonts, const PictureSet& pictures, std::filesystem::path saveFolder);
+  Driver(FontLibrary& fonts, PictureSet& pictures, std::filesystem::path saveFolder);
 
   // Runs one line; false with the reason when it is malformed or an
   // expectation fails.

@@ -15,7 +15,7 @@
 
 namespace vantoro {
 
-Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const PictureSet& pictures,
+Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, PictureSet& pictures,
            std::filesystem::path saveFolder)
     : screens_(state, platform) {
   const ScreenContext context{state, screens_, fonts, pictures, std::move(saveFolder)};
@@ -32,6 +32,7 @@ Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, const Pictu
   screens_.Install(ScreenId::LeagueEnd, std::make_unique<LeagueEndScreen>(context));
   screens_.Install(ScreenId::TeamBreakup, std::make_unique<TeamBreakupScreen>(context));
   screens_.SetNoticeFont(&fonts.Get("Arial", FontSize::Points(10)));
+  screens_.SetPictures(&pictures);
 }
 
 }  // namespace vantoro

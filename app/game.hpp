@@ -11,7 +11,7 @@ namespace vantoro {
 
 class Game {
  public:
-  Game(GameState& state, Platform& platform, FontLibrary& fonts, const PictureSet& pictures,
+  Game(GameState& state, Platform& platform, FontLibrary& fonts, PictureSet& pictures,
        std::filesystem::path saveFolder);
   ScreenSet& Screens() { return screens_; }
   const ScreenSet& Screens() const { return screens_; }

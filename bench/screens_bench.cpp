@@ -24,7 +24,7 @@ FontLibrary& Fonts() {
   return fonts;
 }
 
-const PictureSet& Pictures() {
+PictureSet& Pictures() {
   static PictureSet pictures = [] {
     PictureSet set;
     std::string error;

@@ -25,6 +25,9 @@ constexpr std::size_t kMostOps = 1 << 16;
 // Pictures' contents kept before they are worked out afresh: 32 MB.
 constexpr std::size_t kMostContentPieces = std::size_t{1} << 22;
 
+// What a part holds once the pictures are forgotten: no chain ends here.
+constexpr std::uint64_t kForgotten = 0x9E3779B97F4A7C15ULL;
+
 #ifdef NDEBUG
 constexpr bool kWatchPictures = false;
 #else
@@ -165,6 +168,17 @@ void Canvas::ForgetDrawn() {
     contents_.clear();
     contentPieces_ = 0;
   }
+}
+
+void Canvas::ForgetPictures() {
+  Settle();
+  contents_.clear();
+  contentPieces_ = 0;
+  watched_.clear();
+  // Held chains name backdrop rows by their addresses; none can be trusted
+  // now, so no row or part matches what is drawn next.
+  for (std::size_t y = 0; y < rowHeld_.size(); ++y) rowHeld_[y] = ~rowPending_[y];
+  std::fill(held_.begin(), held_.end(), kForgotten);
 }
 
 void Canvas::Watch(const Image& picture) {

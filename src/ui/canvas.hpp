@@ -104,6 +104,10 @@ class Canvas {
     return DrawnParts{drawn_, bandWidth_};
   }
   void ForgetDrawn();
+  // Pictures drawn before may have been freed, and others may come to lie
+  // where they were: everything known by a picture's address goes, and the
+  // next frame is worked out whole. Call it between frames.
+  void ForgetPictures();
 
   // Every shape drawn from now on is also written to the log (none: no log).
   void SetLog(DrawLog* log) { log_ = log; }

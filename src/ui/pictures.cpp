@@ -1,5 +1,6 @@
 #include "ui/pictures.hpp"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -7,6 +8,10 @@
 #include <thread>
 
 #include "ui/picture_io.hpp"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace vantoro {
 
@@ -25,15 +30,17 @@ std::string WrongSize(const std::filesystem::path& file, int width, int height, 
 // while the worker runs. The worker only reads the files' bytes, decoding
 // each body a row at a time and keeping none of it: it proves the bodies
 // sound while the title shows. The main thread decodes a picture the first
-// time it is asked for and keeps it, so that pictures never seen take no
-// memory, and a picture once drawn never moves (the canvas knows pictures
-// by where their pixels are).
+// time it is asked for and keeps it until Trim lets it go, so that
+// pictures never seen take no memory; the bytes stay for the next time.
 struct PictureSet::Work {
   std::filesystem::path Folder;
   std::array<Image, kCount> Images;
   std::array<std::vector<std::uint8_t>, kCount> Bytes;
   std::array<bool, kCount> Ready{};  // decoded, or never to be: main thread only
-  std::string Error;                 // the worker's first failure; read after the join
+  std::array<std::int64_t, kCount> LastUse{};
+  std::int64_t Now = 0;  // as of the last Trim
+  std::size_t Held = 0;  // bytes of decoded pictures that can be decoded again
+  std::string Error;     // the worker's first failure; read after the join
   std::atomic<bool> Stop{false};
   std::thread Worker;
 
@@ -61,12 +68,14 @@ struct PictureSet::Work {
     return true;
   }
 
-  // On the main thread: the picture from its bytes, which then go.
+  static std::size_t SizeOf(const Image& image) { return image.Pixels.size() * sizeof(image.Pixels[0]); }
+
+  // On the main thread: the picture from its bytes, which stay.
   bool Keep(const PictureInfo& info, std::string& error) {
     const auto i = static_cast<std::size_t>(info.Id);
     if (!Decode(info, &Images[i], error)) return false;
-    Bytes[i] = {};
     Ready[i] = true;
+    Held += SizeOf(Images[i]);
     return true;
   }
 
@@ -139,6 +148,7 @@ const Image& PictureSet::Get(PictureId id) const {
   const auto i = static_cast<std::size_t>(id);
   if (i >= kCount) return kNone;
   Work& w = *work_;
+  w.LastUse[i] = w.Now;
   if (w.Ready[i]) return w.Images[i];
   // Past the title's own pictures, every body must have proved sound.
   w.Join();
@@ -151,11 +161,41 @@ const Image& PictureSet::Get(PictureId id) const {
 void PictureSet::Put(PictureId id, Image image) {
   const auto i = static_cast<std::size_t>(id);
   if (i >= kCount) return;
-  work_->Join();
-  work_->Images[i] = std::move(image);
-  work_->Bytes[i] = {};
-  work_->Ready[i] = true;
+  Work& w = *work_;
+  w.Join();
+  // Without bytes it can never be decoded again, so Trim keeps it.
+  if (!w.Bytes[i].empty() && w.Ready[i]) w.Held -= Work::SizeOf(w.Images[i]);
+  w.Images[i] = std::move(image);
+  w.Bytes[i] = {};
+  w.Ready[i] = true;
 }
+
+bool PictureSet::Trim(std::int64_t now, std::size_t keepBytes) {
+  Work& w = *work_;
+  w.Now = now;
+  if (w.Held <= keepBytes) return false;
+  std::vector<std::size_t> unseen;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    if (w.Ready[i] && !w.Bytes[i].empty() && !w.Images[i].Pixels.empty() && now - w.LastUse[i] >= kUnseenMs)
+      unseen.push_back(i);
+  }
+  if (unseen.empty()) return false;
+  std::ranges::sort(unseen, [&](std::size_t a, std::size_t b) { return w.LastUse[a] < w.LastUse[b]; });
+  for (const std::size_t i : unseen) {
+    if (w.Held <= keepBytes) break;
+    w.Held -= Work::SizeOf(w.Images[i]);
+    w.Images[i] = Image{};
+    w.Ready[i] = false;
+  }
+#if defined(__GLIBC__)
+  // Pictures that came from the heap rather than their own mappings leave
+  // free pages behind that the allocator would otherwise keep resident.
+  malloc_trim(0);
+#endif
+  return true;
+}
+
+std::size_t PictureSet::HeldBytes() const { return work_->Held; }
 
 std::vector<std::filesystem::path> AssetFolderCandidates(const std::filesystem::path& executable) {
   const std::filesystem::path dir = executable.parent_path();

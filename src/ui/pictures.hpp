@@ -4,8 +4,12 @@
 // picture stops the game there; the pictures the first frame needs are
 // decoded at once, while a worker thread proves the other bodies sound
 // behind the title. Those are decoded the first time they are asked for, so
-// that pictures never seen take no memory.
+// that pictures never seen take no memory, and let go again when they have
+// not been seen for a while and the decoded pictures hold more than a few
+// screens' worth: the files' bytes stay, so nothing is read again.
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <span>
@@ -42,8 +46,21 @@ class PictureSet {
   // latest when the title is left, before there is any game to lose.
   // A picture that the list does not hold is empty, and draws nothing.
   const Image& Get(PictureId id) const;
-  // For tests and tools that draw their own pictures.
+  // For tests and tools that draw their own pictures; these are kept.
   void Put(PictureId id, Image image);
+
+  // Past this many bytes of decoded pictures, those unseen for kUnseenMs
+  // are let go, the longest unseen first. The largest screens need about
+  // 8 MB at once (the hub with its animation and catalogue).
+  static constexpr std::size_t kKeepBytes = std::size_t{10} << 20;
+  static constexpr std::int64_t kUnseenMs = 2000;
+  // Called between frames, with nothing drawn but not yet shown: notes the
+  // time (Get stamps each picture with it) and lets go of what the rule
+  // above allows. True when any picture went: a reference from Get may then
+  // dangle, and whatever knew pictures by their addresses must forget them.
+  bool Trim(std::int64_t now, std::size_t keepBytes = kKeepBytes);
+  // The bytes of decoded pictures that Trim may let go.
+  std::size_t HeldBytes() const;
 
  private:
   struct Work;

@@ -170,6 +170,8 @@ void ScreenSet::PresentCanvas(FrameOrigin origin) {
   if (notice_) DrawNotice();
   platform_.Present(canvas_.Pixels(), origin.Left, origin.Top, Scale(), canvas_.Drawn());
   canvas_.ForgetDrawn();
+  // Nothing drawn refers to a picture now, so this is where they may go.
+  if (pictures_ != nullptr && pictures_->Trim(now_)) canvas_.ForgetPictures();
 }
 
 void ScreenSet::ShowMessage(std::string_view title, std::string_view text) {

@@ -11,6 +11,7 @@
 
 #include "state/game_state.hpp"
 #include "ui/canvas.hpp"
+#include "ui/pictures.hpp"
 #include "ui/platform.hpp"
 #include "ui/scheduler.hpp"
 #include "ui/screen.hpp"
@@ -110,6 +111,9 @@ class ScreenSet {
   // The face of the in-frame box; without one the box shows no text.
   void SetNoticeFont(const Font* font) { noticeFont_ = font; }
   GameState& State() { return state_; }
+  // The pictures the screens draw from: after each frame shown, those long
+  // unseen may be let go (none: all are kept).
+  void SetPictures(PictureSet* pictures) { pictures_ = pictures; }
 
   // Where the screen's frame and press area were last put.
   FrameOrigin OriginOf(ScreenId id) const { return slots_[Index(id)].Origin; }
@@ -150,6 +154,7 @@ class ScreenSet {
   Platform& platform_;
   TickScheduler scheduler_;
   Canvas canvas_;
+  PictureSet* pictures_ = nullptr;
   std::array<Slot, kScreenCount> slots_;
   std::int64_t now_ = 0;
   bool quit_ = false;

@@ -16,52 +16,13 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 ${screen}x24" bash "$0" "$@"
 fi
 
+# shellcheck source=window_lib.sh
+source "$(dirname "$0")/window_lib.sh"
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
 
-fail() { echo "window test: $*" >&2; exit 1; }
-
-# Starts the game and waits for its title window. Under AddressSanitizer,
-# the window system's own libraries (D-Bus, input methods) keep allocations
-# until exit; the game's leaks are checked by the in-process tests, so only
-# leak checking is turned off here. A script starts its background jobs
-# with interrupts ignored: env restores them, for the interrupt below.
-start_game() {
-  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
-  pid=$!
-  window=$(timeout 20 xdotool search --sync --name '^Vantoro \(3\)$' | head -n 1) || fail "no title window"
-}
-# Waits up to 5 s for the game to end with status 0; $1 says after what.
-await_exit() {
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then fail "the game is still running 5 s after $1"; fi
-  wait "$pid" || fail "the game exited with status $? after $1"
-}
-
 start_game
-name() { xdotool getwindowname "$window"; }
-# Waits until the caption reads $1.
-await() {
-  for _ in $(seq 100); do
-    [ "$(name)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "caption is '$(name)', expected '$1'"
-}
-# Clicks at frame point (x, y): the frame is centred in the window, each of
-# its pixels a square of scale x scale window pixels.
-click() {
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  local scale=$((WIDTH / 800 < HEIGHT / 600 ? WIDTH / 800 : HEIGHT / 600))
-  [ "$scale" -ge 1 ] || scale=1
-  local left=$((WIDTH / scale / 2 - 400)) top=$((HEIGHT / scale / 2 - 300))
-  xdotool mousemove --window "$window" $(((left + $1) * scale + scale / 2)) $(((top + $2) * scale + scale / 2)) click 1
-  sleep 0.2
-}
 # The share of one core the game used over $1 seconds, in percent: the
 # nanoseconds that all of its threads ran, or failing those (a kernel
 # without scheduler statistics) its clock ticks.
@@ -127,8 +88,7 @@ if [ -n "${IDLE_SECONDS:-}" ]; then
   echo "idle on the hub: $(idle_cpu "$IDLE_SECONDS")% of a core"
 fi
 
-# The most memory the game has held so far, pictures and all.
-echo "peak resident set: $(awk '/^VmHWM/ { printf "%.1f MB", $2 / 1024 }' "/proc/$pid/status")"
+echo "peak resident set: $(peak_resident) MB"
 
 "$closer" "$window"  # closes the hub: the title comes back
 sleep 0.5

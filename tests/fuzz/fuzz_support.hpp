@@ -20,8 +20,8 @@ inline FontLibrary& Fonts() {
   return fonts;
 }
 
-inline const PictureSet& StandInPictures() {
-  static const PictureSet pictures = [] {
+inline PictureSet& StandInPictures() {
+  static PictureSet pictures = [] {
     PictureSet set;
     for (const PictureInfo& info : kPictures) set.Put(info.Id, Image(info.Width, info.Height, Rgb(0x203040)));
     return set;

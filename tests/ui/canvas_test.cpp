@@ -241,6 +241,27 @@ TEST(CanvasPicture, InPlaceOfAnAlikeOneRedrawsOnlyWhereTheyDiffer) {
   EXPECT_EQ(canvas.At(130, 11), frames[0].At(100, 7));
 }
 
+// A picture let go may have another take its place at the same address:
+// once told, the canvas shows the new one however it is drawn.
+TEST(CanvasPicture, ForgottenPicturesShowWhatNowLiesThere) {
+  const std::function<void(Canvas&, const Image&)> ways[] = {
+      [](Canvas& c, const Image& p) { c.Picture(0, 0, p); },
+      [](Canvas& c, const Image& p) { c.Backdrop(p); },
+      [](Canvas& c, const Image& p) { c.StretchPicture(0, 0, 64, 48, p); },
+  };
+  for (const auto& draw : ways) {
+    Image picture = Checker(64, 48);
+    Canvas canvas(64, 48);
+    draw(canvas, picture);
+    (void)canvas.Pixels();
+    canvas.ForgetDrawn();
+    canvas.ForgetPictures();
+    for (std::uint32_t& pixel : picture.Pixels) pixel = ~pixel;
+    draw(canvas, picture);
+    EXPECT_EQ(canvas.Pixels().Pixels, picture.Pixels);
+  }
+}
+
 #ifndef NDEBUG
 // A picture is known by where its pixels are: one changed in place would go
 // on showing what it held before, so a build with assertions stops a read,

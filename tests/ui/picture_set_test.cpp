@@ -76,6 +76,33 @@ TEST_F(PictureSetTest, TheFirstPicturesAreReadyAtOnceAndTheRestAfterTheWorker) {
   }
 }
 
+// Past the budget, pictures unseen for long enough go, the longest unseen
+// first, and come back alike when asked for; pictures seen lately, and
+// those put in by hand, stay.
+TEST_F(PictureSetTest, TrimLetsGoOfTheLongestUnseenAndDecodesThemAgain) {
+  PictureSet pictures;
+  std::string error;
+  ASSERT_TRUE(pictures.Open(dir_, kFirst, error) && pictures.Finish(error)) << error;
+  pictures.Put(PictureId::Icon, Image(64, 64, kWhite));
+  const std::size_t title = pictures.HeldBytes();
+  constexpr std::size_t kFrame = 800 * 600 * 4;
+  constexpr std::int64_t kLater = PictureSet::kUnseenMs;
+  pictures.Trim(500);
+  const std::vector<std::uint32_t> hub = pictures.Get(PictureId::HubBackground).Pixels;
+  pictures.Trim(1000);
+  pictures.Get(PictureId::Creation);
+  ASSERT_EQ(pictures.HeldBytes(), title + 2 * kFrame);
+  EXPECT_FALSE(pictures.Trim(kLater + 500, pictures.HeldBytes())) << "within the budget";
+  EXPECT_FALSE(pictures.Trim(kLater - 1, 0)) << "nothing unseen for long enough";
+  ASSERT_TRUE(pictures.Trim(kLater + 500, pictures.HeldBytes() - 1));
+  EXPECT_EQ(pictures.HeldBytes(), 2 * kFrame) << "the title, unseen longest, went alone";
+  EXPECT_TRUE(pictures.Trim(kLater + 1000, 0));
+  EXPECT_EQ(pictures.HeldBytes(), 0u);
+  EXPECT_EQ(pictures.Get(PictureId::HubBackground).Pixels, hub);
+  EXPECT_EQ(pictures.Get(PictureId::Icon).Pixels[0], kWhite.Packed()) << "put in by hand, so kept";
+  EXPECT_EQ(pictures.HeldBytes(), kFrame);
+}
+
 struct Fault {
   const char* Name;
   std::function<void(const fs::path& file)> Make;

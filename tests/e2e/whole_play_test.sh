@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# A whole play in the real window, driven with xdotool like a player, from a
+# saved September to the league end (the script in whole_play.txt), and
+# the most memory the game held on the way: at most 40 MB.
+# Usage: whole_play_test.sh VANTORO VANTORO_HEADLESS VANTORO_SAVE
+set -euo pipefail
+game=$1
+headless=$2
+saver=$3
+test_name="whole play test"
+script=$(cd "$(dirname "$0")" && pwd)/whole_play.txt
+limit_mb=${LIMIT_MB:-40}
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+# shellcheck source=window_lib.sh
+source "$(dirname "$0")/window_lib.sh"
+work=$(mktemp -d)
+pid=
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+
+# The slot to load: a new squad saved from the hub, then moved to the
+# September of its last year, with cash for every game.
+"$headless" /dev/stdin <<'SETUP' || fail "cannot save a new game"
+wait 25
+press 100 100
+wait 1400
+press 211 499
+press 599 499
+expect-screen hub
+wait 1700
+press 50 535
+press 180 115
+wait 50
+press 280 300
+press 529 389
+expect-screen title
+SETUP
+"$saver" set . Team.Month=9 Team.GameLengthYears=1 Team.Cash=5000 >/dev/null || fail "cannot edit the slot"
+
+# The script holds in the headless game first, where its "set" lines make
+# December rain: a fault there is quicker to read than in the window.
+"$headless" "$script" || fail "the script fails in the headless game"
+
+# The captions of the screens the script names.
+caption() {
+  case $1 in
+    team-creation) echo "Team Creation" ;;
+    end-of-month) echo "End of Month" ;;
+    tournament) echo "The Tournament" ;;
+    match) echo "Playing!" ;;
+    result) echo "Game Ends" ;;
+    league-end) echo "LEAGUE ENDS!" ;;
+    *) echo "Vantoro (3)" ;;
+  esac
+}
+
+start_game
+line=0
+while read -r command a b; do
+  line=$((line + 1))
+  case $command in
+    press) click "$a" "$b" ;;
+    wait) sleep "$(awk -v ms="$a" 'BEGIN { printf "%.3f", ms / 1000 }')" ;;
+    expect-screen) await "$(caption "$a")" || fail "line $line" ;;
+    set | "#"* | "") ;;  # the window cannot set what the game holds
+    *) fail "line $line: unknown command $command" ;;
+  esac
+done <"$script"
+
+peak=$(peak_resident)
+echo "peak resident set through a whole play: $peak MB"
+awk -v p="$peak" -v l="$limit_mb" 'BEGIN { exit !(p <= l) }' || fail "the game held $peak MB, more than $limit_mb MB"
+kill -INT "$pid"
+await_exit "the play"
+echo "whole play test passed"
