@@ -18,4 +18,17 @@ bool OpenPictures(PictureSet& pictures, const char* argv0, std::string& error) {
   return FindAssetFolder(ExecutablePath(argv0), folder, error) && pictures.Open(folder, kFirst, error);
 }
 
+PictureOpening::PictureOpening(PictureSet& pictures, const char* argv0)
+    : thread_([this, &pictures, argv0] { opened_ = OpenPictures(pictures, argv0, error_); }) {}
+
+PictureOpening::~PictureOpening() {
+  if (thread_.joinable()) thread_.join();
+}
+
+bool PictureOpening::Wait(std::string& error) {
+  if (thread_.joinable()) thread_.join();
+  error = error_;
+  return opened_;
+}
+
 }  // namespace vantoro

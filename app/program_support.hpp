@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "ui/pictures.hpp"
 
@@ -16,5 +17,23 @@ std::filesystem::path ExecutablePath(const char* argv0);
 // worker. On failure error names the file or the folders looked at, and
 // the reason.
 bool OpenPictures(PictureSet& pictures, const char* argv0, std::string& error);
+
+// OpenPictures on a thread of its own, so that the fonts load and the
+// screens are made meanwhile: nothing may touch the set until Wait has
+// answered true. Waits on destruction too.
+class PictureOpening {
+ public:
+  PictureOpening(PictureSet& pictures, const char* argv0);
+  ~PictureOpening();
+  PictureOpening(const PictureOpening&) = delete;
+  PictureOpening& operator=(const PictureOpening&) = delete;
+  // OpenPictures' answer, waited for the first time.
+  bool Wait(std::string& error);
+
+ private:
+  bool opened_ = false;
+  std::string error_;
+  std::thread thread_;
+};
 
 }  // namespace vantoro

@@ -2,6 +2,7 @@
 // the working directory.
 
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <stdexcept>
 
@@ -14,26 +15,32 @@
 int main(int, char** argv) {
   using namespace vantoro;
   PictureSet pictures;
+  PictureOpening opening(pictures, argv[0]);
   std::string error;
-  if (!OpenPictures(pictures, argv[0], error)) {
-    ShowStartupError(kApplicationTitle, error);
-    return 1;
-  }
   try {
-    FontLibrary fonts;
+    // The fonts load and the pictures are read while the window opens; a
+    // missing or damaged picture is the more useful message of two, since
+    // without it the player would mend the display only to meet the
+    // picture next.
+    auto loading = std::async(std::launch::async, [] { return std::make_unique<FontLibrary>(); });
     SdlPlatform platform;
-    if (!platform.Open(&pictures.Get(PictureId::Icon), error)) {
-      // A damaged picture is the more useful message of the two: without it
-      // the player would mend the display only to meet the picture next.
-      pictures.Finish(error);
+    const bool shown = platform.Open(error);
+    const std::unique_ptr<FontLibrary> fonts = loading.get();
+    std::string pictureError;
+    if (!opening.Wait(pictureError) || (!shown && !pictures.Finish(pictureError))) {
+      ShowStartupError(kApplicationTitle, pictureError);
+      return 1;
+    }
+    if (!shown) {
       ShowStartupError(kApplicationTitle, error);
       return 1;
     }
+    platform.SetIcon(pictures.Get(PictureId::Icon));
     auto state = std::make_unique<GameState>();
-    Game game(*state, platform, fonts, pictures, std::filesystem::current_path());
+    Game game(*state, platform, *fonts, pictures, std::filesystem::current_path());
     platform.Run(game.Screens());
   } catch (const std::exception& e) {
-    ShowStartupError(kApplicationTitle, e.what());
+    ShowStartupError(kApplicationTitle, opening.Wait(error) ? e.what() : error);
     return 1;
   }
   return 0;

@@ -17,14 +17,17 @@ int main(int argc, char** argv) {
     return 2;
   }
   PictureSet pictures;
+  PictureOpening opening(pictures, argv[0]);
   std::string error;
-  if (!OpenPictures(pictures, argv[0], error)) {
-    std::cerr << kApplicationTitle << ": " << error << '\n';
-    return 1;
-  }
   try {
+    // Made while the pictures are read: the first tick is the first to
+    // draw one.
     FontLibrary fonts;
     Driver driver(fonts, pictures, std::filesystem::current_path());
+    if (!opening.Wait(error)) {
+      std::cerr << kApplicationTitle << ": " << error << '\n';
+      return 1;
+    }
     const std::string script = argv[1];
     if (script == "-") return driver.Run(std::cin, std::cerr);
     std::ifstream in(script);
@@ -34,7 +37,8 @@ int main(int argc, char** argv) {
     }
     return driver.Run(in, std::cerr);
   } catch (const std::exception& e) {
-    std::cerr << kApplicationTitle << ": " << e.what() << '\n';
+    // A missing picture is the more useful message of the two.
+    std::cerr << kApplicationTitle << ": " << (opening.Wait(error) ? e.what() : error) << '\n';
     return 1;
   }
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/driver.hpp"
+#include "app/program_support.hpp"
 #include "sim/match.hpp"
 
 namespace vantoro {
@@ -88,18 +89,18 @@ BENCHMARK(BM_TeamCreationFrame)->Unit(benchmark::kMicrosecond);
 void BM_TeamCreationFrameCold(benchmark::State& bench) { MeasureColdFrames(bench, *TeamCreationOn(), 35); }
 BENCHMARK(BM_TeamCreationFrameCold)->Unit(benchmark::kMicrosecond);
 
-// Checking every picture and decoding the title's, loading the fonts the
-// first screens use, creating the screens and presenting the first title
-// frame; the set's end stops the decoding behind the title, as a game
-// closed on its title does.
+// Checking every picture and decoding the title's on a thread, while the
+// fonts the first screens use load and the screens are made, then
+// presenting the first title frame, as the programs start; the set's end
+// stops the decoding behind the title, as a game closed on its title does.
 void BM_StartupToFirstFrame(benchmark::State& bench) {
-  static constexpr PictureId kFirst[] = {PictureId::Title, PictureId::Icon};
   for (auto _ : bench) {
     PictureSet pictures;
-    std::string error;
-    if (!pictures.Open(VANTORO_ASSET_DIR, kFirst, error)) throw std::runtime_error(error);
+    PictureOpening opening(pictures, nullptr);  // the pictures beside this program
     FontLibrary fonts;
     Driver driver(fonts, pictures, std::filesystem::temp_directory_path());
+    std::string error;
+    if (!opening.Wait(error)) throw std::runtime_error(error);
     driver.Wait(25);
     benchmark::DoNotOptimize(driver.Platform().PresentCount());
   }

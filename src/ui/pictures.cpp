@@ -42,6 +42,8 @@ struct PictureSet::Work {
   std::size_t Held = 0;  // bytes of decoded pictures that can be decoded again
   std::string Error;     // the worker's first failure; read after the join
   std::atomic<bool> Stop{false};
+  std::vector<std::size_t> Pending;  // for the worker, once it starts
+  bool Started = false;
   std::thread Worker;
 
   // Into `image`, or with none only checked; false with the file's name
@@ -79,22 +81,29 @@ struct PictureSet::Work {
     return true;
   }
 
-  void CheckBodies(std::vector<std::size_t> pending) {
-    for (const std::size_t i : pending) {
+  void CheckBodies() {
+    for (const std::size_t i : Pending) {
       if (Stop.load(std::memory_order_relaxed)) return;
       if (!Decode(kPictures[i], nullptr, Error)) return;
     }
   }
 
-  // Called from the main thread only.
+  // These from the main thread only. The worker starts after the first
+  // frame is shown, so that it takes no time from it.
+  void Start() {
+    if (Started) return;
+    Started = true;
+    if (!Pending.empty()) Worker = std::thread([this] { CheckBodies(); });
+  }
   void Join() {
+    Start();
     if (Worker.joinable()) Worker.join();
   }
 
   ~Work() {
     // A game closed on its title does not wait for pictures it never shows.
     Stop = true;
-    Join();
+    if (Worker.joinable()) Worker.join();
   }
 };
 
@@ -128,11 +137,9 @@ bool PictureSet::Open(const std::filesystem::path& folder, std::span<const Pictu
     const auto i = static_cast<std::size_t>(id);
     if (i < kCount && !w.Ready[i] && !w.Keep(kPictures[i], error)) return false;
   }
-  std::vector<std::size_t> pending;
   for (std::size_t i = 0; i < kCount; ++i) {
-    if (!w.Ready[i]) pending.push_back(i);
+    if (!w.Ready[i]) w.Pending.push_back(i);
   }
-  w.Worker = std::thread([&w, pending = std::move(pending)]() mutable { w.CheckBodies(std::move(pending)); });
   return true;
 }
 
@@ -172,6 +179,7 @@ void PictureSet::Put(PictureId id, Image image) {
 
 bool PictureSet::Trim(std::int64_t now, std::size_t keepBytes) {
   Work& w = *work_;
+  w.Start();
   w.Now = now;
   if (w.Held <= keepBytes) return false;
   std::vector<std::size_t> unseen;

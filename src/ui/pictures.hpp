@@ -29,8 +29,9 @@ class PictureSet {
   PictureSet& operator=(PictureSet&&) noexcept;
 
   // Reads every picture of the list and checks that its header gives its
-  // listed size; decodes `first` now and starts the worker checking the
-  // rest. On the first failure returns false with "<file>: <reason>".
+  // listed size, and decodes `first`; the worker that checks the rest
+  // starts at the first Trim, after the first frame, or when waited for.
+  // On the first failure returns false with "<file>: <reason>".
   bool Open(const std::filesystem::path& folder, std::span<const PictureId> first, std::string& error);
   // Waits for the worker; false with "<file>: <reason>" for the first
   // picture whose data turned out damaged.
@@ -54,7 +55,7 @@ class PictureSet {
   // 8 MB at once (the hub with its animation and catalogue).
   static constexpr std::size_t kKeepBytes = std::size_t{10} << 20;
   static constexpr std::int64_t kUnseenMs = 2000;
-  // Called between frames, with nothing drawn but not yet shown: notes the
+  // Called after each frame is shown, with nothing drawn since: notes the
   // time (Get stamps each picture with it) and lets go of what the rule
   // above allows. True when any picture went: a reference from Get may then
   // dangle, and whatever knew pictures by their addresses must forget them.

@@ -96,7 +96,7 @@ void AvoidSessionBusLaunch() {
 
 }  // namespace
 
-bool SdlPlatform::Open(const Image* icon, std::string& error) {
+bool SdlPlatform::Open(std::string& error) {
   // The close button closes the visible screen, not the program: only the
   // title screen's close, or an interrupt from the terminal, ends it.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -135,18 +135,21 @@ bool SdlPlatform::Open(const Image* icon, std::string& error) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return false;
   }
-  if (icon && icon->Width > 0) {
-    // The surface borrows the pixels; SDL copies them for the window.
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon->Pixels.data()), icon->Width,
-                                           icon->Height, 32, icon->Width * 4, SDL_PIXELFORMAT_RGB888);
-    if (surface) {
-      SDL_SetWindowIcon(impl_->window, surface);
-      SDL_FreeSurface(surface);
-    }
-  }
-  Repaint();
+  // No black painted first: the first frame paints the whole window, and
+  // a window-sized copy to the display costs as much as that frame.
   return true;
+}
+
+void SdlPlatform::SetIcon(const Image& icon) {
+  if (!impl_->window || icon.Width <= 0) return;
+  // The surface borrows the pixels; SDL copies them for the window.
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.Pixels.data()), icon.Width, icon.Height,
+                                         32, icon.Width * 4, SDL_PIXELFORMAT_RGB888);
+  if (surface) {
+    SDL_SetWindowIcon(impl_->window, surface);
+    SDL_FreeSurface(surface);
+  }
 }
 
 ClientSize SdlPlatform::GetClientSize() {

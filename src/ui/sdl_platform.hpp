@@ -20,8 +20,11 @@ class SdlPlatform final : public Platform {
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
-  // False, with a reason, when no window can be opened.
-  bool Open(const Image* icon, std::string& error);
+  // False, with a reason, when no window can be opened. The window shows
+  // nothing until the first frame is presented.
+  bool Open(std::string& error);
+  // The window's icon; SDL keeps a copy.
+  void SetIcon(const Image& icon);
   // Runs the game until the title screen's window is closed.
   void Run(ScreenSet& screens);
   // Milliseconds since SDL started.
