@@ -144,8 +144,8 @@ void SdlPlatform::SetIcon(const Image& icon) {
   if (!impl_->window || icon.Width <= 0) return;
   // The surface borrows the pixels; SDL copies them for the window.
   SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.Pixels.data()), icon.Width, icon.Height,
-                                         32, icon.Width * 4, SDL_PIXELFORMAT_RGB888);
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.Pixels.data()), icon.Width,
+                                         icon.Height, 32, icon.Width * 4, SDL_PIXELFORMAT_RGB888);
   if (surface) {
     SDL_SetWindowIcon(impl_->window, surface);
     SDL_FreeSurface(surface);
