@@ -22,6 +22,11 @@ void ScreenSet::Start(std::int64_t now) {
   now_ = now;
   Show(ScreenId::Title);
   StartTicks(ScreenId::Title);
+  // The title shows at once, not at its first tick 25 ms on. That tick
+  // still places it for the game as ever, and finding it shown for the
+  // same window, presents nothing more.
+  FitTitle(platform_.GetClientSize());
+  PresentTitle();
 }
 
 int ScreenSet::ScaleFor(ClientSize client) {
@@ -137,13 +142,17 @@ void ScreenSet::TitleTick() {
 
 void ScreenSet::PlaceTitle(ClientSize client) {
   state_.Runtime.TitlePlaced = 1;
+  FitTitle(client);
+}
+
+void ScreenSet::FitTitle(ClientSize client) {
   // The window's own size, not the logical one: a new scale with the same
   // logical size moves nothing but must still be presented again.
   titleClient_ = client;
   const ClientSize logical = LogicalSize(client);
   slots_[Index(ScreenId::Title)].Origin = OriginFor(logical);
   titleSized_ = logical.Width > 810;
-  titleDirty_ = true;
+  if (titleShownFor_ != client) titleDirty_ = true;
 }
 
 void ScreenSet::PresentTitle() {
@@ -151,6 +160,7 @@ void ScreenSet::PresentTitle() {
   // was placed again or shown again; the platform keeps the window painted.
   if (!Visible(ScreenId::Title) || !titleDirty_) return;
   titleDirty_ = false;
+  titleShownFor_ = titleClient_;
   canvas_.Clear();
   if (Screen* title = Get(ScreenId::Title)) title->Draw(canvas_);
   PresentCanvas(slots_[Index(ScreenId::Title)].Origin);

@@ -140,6 +140,9 @@ class ScreenSet {
   void DeliverTick(TickKey key);
   void TitleTick();
   void PlaceTitle(ClientSize client);
+  // Where the title goes in a window of this size, as PlaceTitle, but
+  // without a word to the game.
+  void FitTitle(ClientSize client);
   void ScreenTick(ScreenId id);
   void PresentTitle();
   bool InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const;
@@ -158,9 +161,10 @@ class ScreenSet {
   std::array<Slot, kScreenCount> slots_;
   std::int64_t now_ = 0;
   bool quit_ = false;
-  bool titleSized_ = false;  // title picture stretched to the whole frame
-  ClientSize titleClient_;   // the window size the title was placed for
-  bool titleDirty_ = true;   // title frame must be presented again
+  bool titleSized_ = false;                  // title picture stretched to the whole frame
+  ClientSize titleClient_;                   // the window size the title was placed for
+  std::optional<ClientSize> titleShownFor_;  // and the one it was last presented for
+  bool titleDirty_ = true;                   // title frame must be presented again
   bool titleClickArmed_ = false;
   std::optional<Notice> notice_;
   const Font* noticeFont_ = nullptr;

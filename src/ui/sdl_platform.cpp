@@ -32,6 +32,7 @@ struct SdlPlatform::Impl {
   bool needsFullPaint = true;  // borders to clear: new, resized or moved
   Image shown;                 // otherwise, what the window shows now, to send only what changed
   void* x11 = nullptr;         // the X server's connection, to sleep on between ticks
+  bool blackBehind = false;    // the X server paints the window black behind the frame
   FrameChanges changes;        // this tick's, kept for their room
   std::vector<SDL_Rect> sent;
 };
@@ -94,6 +95,32 @@ void AvoidSessionBusLaunch() {
   ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
+// The game takes no typed text, so it needs no input method. SDL opens
+// one all the same, for the locale the environment names, and Xlib then
+// reads that locale's table of compose sequences, thousands of lines a
+// character at a time, before the first frame. While SDL starts, the
+// environment names the C locale, whose table is next to empty; it is put
+// back as it was at once.
+class PlainLocaleWhileSdlStarts {
+ public:
+  PlainLocaleWhileSdlStarts() {
+    if (const char* all = std::getenv("LC_ALL")) old_ = all;
+    ::setenv("LC_ALL", "C", 1);
+  }
+  ~PlainLocaleWhileSdlStarts() {
+    if (old_) {
+      ::setenv("LC_ALL", old_->c_str(), 1);
+    } else {
+      ::unsetenv("LC_ALL");
+    }
+  }
+  PlainLocaleWhileSdlStarts(const PlainLocaleWhileSdlStarts&) = delete;
+  PlainLocaleWhileSdlStarts& operator=(const PlainLocaleWhileSdlStarts&) = delete;
+
+ private:
+  std::optional<std::string> old_;
+};
+
 }  // namespace
 
 bool SdlPlatform::Open(std::string& error) {
@@ -113,24 +140,32 @@ bool SdlPlatform::Open(std::string& error) {
   // is when an error from its last wake-up message to the window arrives.
   ReportXErrorsAsWarnings();
   AvoidSessionBusLaunch();
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+  const bool started = [] {
+    PlainLocaleWhileSdlStarts plain;
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+  }();
+  if (!started) {
     error = std::string("cannot open a display: ") + SDL_GetError();
     return false;
   }
-  impl_->window =
-      SDL_CreateWindow(std::string(kApplicationTitle).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       Canvas::kWidth, Canvas::kHeight, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+  impl_->window = SDL_CreateWindow(std::string(kApplicationTitle).c_str(), SDL_WINDOWPOS_CENTERED,
+                                   SDL_WINDOWPOS_CENTERED, Canvas::kWidth, Canvas::kHeight,
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_HIDDEN);
   if (!impl_->window) {
     error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
   impl_->x11 = X11DisplayOf(impl_->window);
+  impl_->blackBehind = X11PaintBlackBehind(impl_->window);
   // On an X server without a window manager (a kiosk, a bare session, a
   // virtual display) nothing acts on the request to maximise, and the
   // frame would sit unscaled in an 800 x 600 window. Asking the manager
   // beforehand, rather than waiting to see whether the window grew, leaves
-  // a desktop that maximises a little late alone.
+  // a desktop that maximises a little late alone. The window is still
+  // hidden: SDL waits to see a shown window move and grow, but a hidden
+  // one does at once.
   if (impl_->x11 && !X11CanMaximise(impl_->x11)) FillUsableArea(impl_->window);
+  SDL_ShowWindow(impl_->window);
   if (!SDL_GetWindowSurface(impl_->window)) {
     error = std::string("cannot draw in the window: ") + SDL_GetError();
     return false;
@@ -194,7 +229,13 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
                 drawn, changes);
     if (changes.Areas.empty()) return;
   }
-  if (impl_->needsFullPaint) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+  // The borders around the frame go black: on X by the server itself, so
+  // that only the frame is sent rather than the whole window.
+  if (impl_->needsFullPaint && impl_->blackBehind) {
+    X11ClearWindow(impl_->window);
+  } else if (impl_->needsFullPaint) {
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+  }
   std::vector<SDL_Rect>& sent = impl_->sent;
   sent.clear();
   if (direct) {
@@ -230,15 +271,22 @@ void SdlPlatform::Present(const Image& frame, int left, int top, int scale, Draw
     }
     SDL_FreeSurface(source);
   }
-  if (impl_->needsFullPaint) {
+  if (impl_->needsFullPaint && !impl_->blackBehind) {
     SDL_UpdateWindowSurface(impl_->window);
-    impl_->needsFullPaint = false;
   } else if (!sent.empty()) {
     SDL_UpdateWindowSurfaceRects(impl_->window, sent.data(), static_cast<int>(sent.size()));
   }
+  impl_->needsFullPaint = false;
 }
 
 void SdlPlatform::Repaint() {
+  if (impl_->blackBehind) {
+    // The server has painted what was uncovered black; the next tick sends
+    // the whole frame again.
+    impl_->needsFullPaint = true;
+    impl_->frameLost = true;
+    return;
+  }
   SDL_Surface* target = SDL_GetWindowSurface(impl_->window);
   if (!target) return;
   if (target != impl_->target) {

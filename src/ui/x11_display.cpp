@@ -30,6 +30,22 @@ void* X11DisplayOf(SDL_Window* window) {
   return system.info.x11.display;
 }
 
+bool X11PaintBlackBehind(SDL_Window* window) {
+  SDL_SysWMinfo system;
+  SDL_VERSION(&system.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &system) || system.subsystem != SDL_SYSWM_X11) return false;
+  Display* x11 = system.info.x11.display;
+  XSetWindowBackground(x11, system.info.x11.window, BlackPixel(x11, DefaultScreen(x11)));
+  return true;
+}
+
+void X11ClearWindow(SDL_Window* window) {
+  SDL_SysWMinfo system;
+  SDL_VERSION(&system.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &system) || system.subsystem != SDL_SYSWM_X11) return;
+  XClearWindow(system.info.x11.display, system.info.x11.window);
+}
+
 bool X11CanMaximise(void* display) {
   auto* x11 = static_cast<Display*>(display);
   const Window root = DefaultRootWindow(x11);

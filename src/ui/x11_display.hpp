@@ -19,6 +19,13 @@ void ReportXErrorsAsWarnings();
 // is not on X11 (Wayland, say).
 void* X11DisplayOf(SDL_Window* window);
 
+// Makes the X server paint the window black wherever nothing was drawn,
+// and ClearWindow paints all of it so: then only the frame itself need be
+// sent, not a window-sized picture of mostly black. False where the window
+// is not on X11.
+bool X11PaintBlackBehind(SDL_Window* window);
+void X11ClearWindow(SDL_Window* window);
+
 // Whether a window manager runs that maximises a window on request: one
 // that manages the screen's windows and says it knows the maximised states
 // of the desktop standard (EWMH). On a bare X server nothing acts on the

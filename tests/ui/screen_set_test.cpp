@@ -223,6 +223,24 @@ void ScreenSetTest::ExpectTitleAt(const TitlePlace& p) {
                                                                         "," + std::to_string(bottom)}));
 }
 
+// The title shows as the program starts, not a tick later; its first tick
+// places it for the game without presenting it again.
+TEST(ScreenSetStartTest, TheTitleShowsAtOnceAndItsFirstTickAddsNoFrame) {
+  GameState state;
+  HeadlessPlatform platform;
+  platform.SetClientSize({1024, 768});
+  ScreenSet screens(state, platform);
+  std::vector<std::string> log;
+  screens.Install(ScreenId::Title, std::make_unique<RecordingScreen>(log, "title"));
+  screens.Start(0);
+  EXPECT_EQ(platform.PresentCount(), 1);
+  EXPECT_EQ(state.Runtime.TitlePlaced, 0);
+  screens.RunDue(25);
+  EXPECT_EQ(platform.PresentCount(), 1);
+  EXPECT_EQ(state.Runtime.TitlePlaced, 1);
+  EXPECT_EQ(log, std::vector<std::string>{"title tick"});
+}
+
 // The window grows after start-up (the desktop maximises it), or the player
 // resizes it: the title moves, scales and stretches as any frame would, and
 // is presented once for each size, not on every tick.
