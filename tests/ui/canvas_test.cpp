@@ -243,13 +243,15 @@ TEST(CanvasPicture, InPlaceOfAnAlikeOneRedrawsOnlyWhereTheyDiffer) {
 
 // A picture let go may have another take its place at the same address:
 // once told, the canvas shows the new one however it is drawn.
+// The ways a stored picture is drawn, each over all of a 64 x 48 canvas.
+const std::function<void(Canvas&, const Image&)> kPictureWays[] = {
+    [](Canvas& c, const Image& p) { c.Picture(0, 0, p); },
+    [](Canvas& c, const Image& p) { c.Backdrop(p); },
+    [](Canvas& c, const Image& p) { c.StretchPicture(0, 0, 64, 48, p); },
+};
+
 TEST(CanvasPicture, ForgottenPicturesShowWhatNowLiesThere) {
-  const std::function<void(Canvas&, const Image&)> ways[] = {
-      [](Canvas& c, const Image& p) { c.Picture(0, 0, p); },
-      [](Canvas& c, const Image& p) { c.Backdrop(p); },
-      [](Canvas& c, const Image& p) { c.StretchPicture(0, 0, 64, 48, p); },
-  };
-  for (const auto& draw : ways) {
+  for (const auto& draw : kPictureWays) {
     Image picture = Checker(64, 48);
     Canvas canvas(64, 48);
     draw(canvas, picture);
@@ -267,12 +269,7 @@ TEST(CanvasPicture, ForgottenPicturesShowWhatNowLiesThere) {
 // on showing what it held before, so a build with assertions stops a read,
 // whichever way it was drawn. One pixel changed is caught within 61 reads.
 TEST(CanvasPictureDeathTest, ChangedInPlaceStopsTheRead) {
-  const std::function<void(Canvas&, const Image&)> ways[] = {
-      [](Canvas& c, const Image& p) { c.Picture(10, 4, p); },
-      [](Canvas& c, const Image& p) { c.Backdrop(p); },
-      [](Canvas& c, const Image& p) { c.StretchPicture(0, 0, 30, 20, p); },
-  };
-  for (const auto& draw : ways) {
+  for (const auto& draw : kPictureWays) {
     Image picture = Checker(64, 48);
     Canvas canvas(64, 48);
     draw(canvas, picture);
