@@ -75,7 +75,6 @@ xdotool windowsize --sync "$window" 1024 768 || fail "cannot size the window"
 expect_title 1024 768
 xdotool windowsize --sync "$window" "$screen_width" "$screen_height" || fail "cannot size the window"
 expect_title "$screen_width" "$screen_height"
-full_title=$shown
 click 200 200
 await "Team Creation"
 sleep 1.8  # the intro
@@ -101,27 +100,6 @@ await "Team Creation"
 sleep 0.5
 "$closer" "$window"  # closes the title: the program ends
 await_exit "its title was closed"
-
-# STARTUP_RUNS=N: how long from starting the game until its window shows
-# the title, N times, and the median; polled every few milliseconds.
-if [ -n "${STARTUP_RUNS:-}" ]; then
-  times=()
-  for _ in $(seq "$STARTUP_RUNS"); do
-    begin=$(date +%s%N)
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
-    pid=$!
-    for _ in $(seq 5000); do
-      window=$(xdotool search --name '^Vantoro \(3\)$' 2>/dev/null | head -n 1) || true
-      [ -n "$window" ] && [ "$("$shot" "$window" 2>/dev/null | paste -sd ' ')" = "$full_title" ] && break
-      sleep 0.002
-    done
-    times+=($((($(date +%s%N) - begin) / 1000000)))
-    "$closer" "$window"
-    await_exit "its title was closed"
-    sleep 0.5  # the X server starts afresh when its last client leaves
-  done
-  echo "start to the title in the window: ${times[*]} ms; median $(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((STARTUP_RUNS + 1) / 2))p") ms"
-fi
 
 # An interrupt from the terminal ends the game while it sleeps between
 # ticks, without waiting for anything to happen in the window.
