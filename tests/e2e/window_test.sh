@@ -51,7 +51,7 @@ expect_title() {
   shots=$((shots + 1))
   for _ in $(seq 50); do
     got=$("$shot" "$window" ${SHOTS:+"$SHOTS/title-$shots-${client_w}x$client_h.png"} | paste -sd ' ')
-    [ "$got" = "$expected" ] && shown=$got && return 0
+    [ "$got" = "$expected" ] && return 0
     sleep 0.1
   done
   fail "the window shows $got, expected $expected"
