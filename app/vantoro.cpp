@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <future>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "app/game.hpp"
@@ -14,6 +15,7 @@
 
 int main(int, char** argv) {
   using namespace vantoro;
+  std::optional<SdlStartEnvironment> environment(std::in_place);  // before any thread starts
   PictureSet pictures;
   PictureOpening opening(pictures, argv[0]);
   std::string error;
@@ -35,6 +37,7 @@ int main(int, char** argv) {
       ShowStartupError(kApplicationTitle, error);
       return 1;
     }
+    environment.reset();  // every thread SDL's start overlapped has ended
     platform.SetIcon(pictures.Get(PictureId::Icon));
     auto state = std::make_unique<GameState>();
     Game game(*state, platform, *fonts, pictures, std::filesystem::current_path());

@@ -68,15 +68,6 @@ void FillUsableArea(SDL_Window* window) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
-
-SdlPlatform::~SdlPlatform() {
-  if (impl_->window) SDL_DestroyWindow(impl_->window);
-  SDL_Quit();
-}
-
-std::int64_t SdlPlatform::Ticks() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
-
 namespace {
 
 // SDL asks the desktop's session bus for its screen saver and input
@@ -95,33 +86,30 @@ void AvoidSessionBusLaunch() {
   ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
-// The game takes no typed text, so it needs no input method. SDL opens
-// one all the same, for the locale the environment names, and Xlib then
-// reads that locale's table of compose sequences, thousands of lines a
-// character at a time, before the first frame. While SDL starts, the
-// environment names the C locale, whose table is next to empty; it is put
-// back as it was at once.
-class PlainLocaleWhileSdlStarts {
- public:
-  PlainLocaleWhileSdlStarts() {
-    if (const char* all = std::getenv("LC_ALL")) old_ = all;
-    ::setenv("LC_ALL", "C", 1);
-  }
-  ~PlainLocaleWhileSdlStarts() {
-    if (old_) {
-      ::setenv("LC_ALL", old_->c_str(), 1);
-    } else {
-      ::unsetenv("LC_ALL");
-    }
-  }
-  PlainLocaleWhileSdlStarts(const PlainLocaleWhileSdlStarts&) = delete;
-  PlainLocaleWhileSdlStarts& operator=(const PlainLocaleWhileSdlStarts&) = delete;
-
- private:
-  std::optional<std::string> old_;
-};
-
 }  // namespace
+
+SdlStartEnvironment::SdlStartEnvironment() {
+  AvoidSessionBusLaunch();
+  if (const char* all = std::getenv("LC_ALL")) oldLocale_ = all;
+  ::setenv("LC_ALL", "C", 1);
+}
+
+SdlStartEnvironment::~SdlStartEnvironment() {
+  if (oldLocale_) {
+    ::setenv("LC_ALL", oldLocale_->c_str(), 1);
+  } else {
+    ::unsetenv("LC_ALL");
+  }
+}
+
+SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
+
+SdlPlatform::~SdlPlatform() {
+  if (impl_->window) SDL_DestroyWindow(impl_->window);
+  SDL_Quit();
+}
+
+std::int64_t SdlPlatform::Ticks() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
 bool SdlPlatform::Open(std::string& error) {
   // The close button closes the visible screen, not the program: only the
@@ -139,12 +127,7 @@ bool SdlPlatform::Open(std::string& error) {
   // it quits, just before it closes its connections to the X server, which
   // is when an error from its last wake-up message to the window arrives.
   ReportXErrorsAsWarnings();
-  AvoidSessionBusLaunch();
-  const bool started = [] {
-    PlainLocaleWhileSdlStarts plain;
-    return SDL_Init(SDL_INIT_VIDEO) == 0;
-  }();
-  if (!started) {
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot open a display: ") + SDL_GetError();
     return false;
   }

@@ -4,6 +4,7 @@
 // thread that sleeps until the next tick is due or an event arrives.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/image.hpp"
@@ -12,6 +13,27 @@
 namespace vantoro {
 
 class ScreenSet;
+
+// What SDL reads from the environment as it starts. No session bus is to
+// be launched (below). And the C locale: the game takes no typed text, so
+// it needs no input method, but SDL opens one for the locale the
+// environment names, and Xlib then reads that locale's table of compose
+// sequences, thousands of lines a character at a time, before the first
+// frame; the C locale's is next to empty (and SDL's own switch of the
+// process's locale, while the fonts load, then leaves it as it was).
+// The environment may change only while no other thread can read it: make
+// this in main before any thread starts, and end it once every thread
+// that SDL's start overlapped has been joined. The locale is then put back.
+class SdlStartEnvironment {
+ public:
+  SdlStartEnvironment();
+  ~SdlStartEnvironment();
+  SdlStartEnvironment(const SdlStartEnvironment&) = delete;
+  SdlStartEnvironment& operator=(const SdlStartEnvironment&) = delete;
+
+ private:
+  std::optional<std::string> oldLocale_;
+};
 
 class SdlPlatform final : public Platform {
  public:
