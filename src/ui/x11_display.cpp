@@ -23,27 +23,32 @@ int Warn(Display* display, XErrorEvent* event) {
 
 void ReportXErrorsAsWarnings() { XSetErrorHandler(Warn); }
 
+namespace {
+
+// The window's X connection and id, where it is on X11.
+bool OnX11(SDL_Window* window, SDL_SysWMinfo& system) {
+  SDL_VERSION(&system.version);
+  return window && SDL_GetWindowWMInfo(window, &system) && system.subsystem == SDL_SYSWM_X11;
+}
+
+}  // namespace
+
 void* X11DisplayOf(SDL_Window* window) {
   SDL_SysWMinfo system;
-  SDL_VERSION(&system.version);
-  if (!window || !SDL_GetWindowWMInfo(window, &system) || system.subsystem != SDL_SYSWM_X11) return nullptr;
-  return system.info.x11.display;
+  return OnX11(window, system) ? system.info.x11.display : nullptr;
 }
 
 bool X11PaintBlackBehind(SDL_Window* window) {
   SDL_SysWMinfo system;
-  SDL_VERSION(&system.version);
-  if (!window || !SDL_GetWindowWMInfo(window, &system) || system.subsystem != SDL_SYSWM_X11) return false;
+  if (!OnX11(window, system)) return false;
   Display* x11 = system.info.x11.display;
   XSetWindowBackground(x11, system.info.x11.window, BlackPixel(x11, DefaultScreen(x11)));
   return true;
 }
 
 void X11ClearWindow(SDL_Window* window) {
-  SDL_SysWMinfo system;
-  SDL_VERSION(&system.version);
-  if (!window || !SDL_GetWindowWMInfo(window, &system) || system.subsystem != SDL_SYSWM_X11) return;
-  XClearWindow(system.info.x11.display, system.info.x11.window);
+  if (SDL_SysWMinfo system; OnX11(window, system))
+    XClearWindow(system.info.x11.display, system.info.x11.window);
 }
 
 bool X11CanMaximise(void* display) {
