@@ -217,30 +217,35 @@ std::vector<std::string> WrapLines(std::string_view text, const Font& font, int 
 
 }  // namespace
 
-void ScreenSet::DrawNotice() {
+void DrawNoticeBox(Canvas& canvas, const Font* font, std::string_view title, std::string_view text,
+                   std::string_view hint) {
   constexpr int kBoxWidth = 520, kMargin = 16, kMostLines = 12;
-  const Color edge = Rgb(0xAAAAFF), paper = Rgb(0x101830), ink = kWhite, hint = Rgb(0xAAAAAA);
+  const Color edge = Rgb(0xAAAAFF), paper = Rgb(0x101830), ink = kWhite, grey = Rgb(0xAAAAAA);
   std::vector<std::string> lines;
   int step = 14;
-  if (noticeFont_) {
-    lines = WrapLines(notice_->Text, *noticeFont_, kBoxWidth - 2 * kMargin);
+  if (font) {
+    lines = WrapLines(text, *font, kBoxWidth - 2 * kMargin);
     if (lines.size() > kMostLines) lines.resize(kMostLines);
-    step = noticeFont_->CellHeight() + 2;
+    step = font->CellHeight() + 2;
   }
   const int height = 2 * kMargin + step * (static_cast<int>(lines.size()) + 3) + step / 2;
   const int left = (Canvas::kWidth - kBoxWidth) / 2, top = (Canvas::kHeight - height) / 2;
-  canvas_.Rectangle(left, top, left + kBoxWidth, top + height, edge, paper);
-  canvas_.Rectangle(left + 2, top + 2, left + kBoxWidth - 2, top + height - 2, edge, std::nullopt);
-  if (!noticeFont_) return;
+  canvas.Rectangle(left, top, left + kBoxWidth, top + height, edge, paper);
+  canvas.Rectangle(left + 2, top + 2, left + kBoxWidth - 2, top + height - 2, edge, std::nullopt);
+  if (!font) return;
   int y = top + kMargin;
-  canvas_.Text(left + kMargin, y, notice_->Title, *noticeFont_, edge);
+  canvas.Text(left + kMargin, y, title, *font, edge);
   y += 2 * step;
   for (const std::string& line : lines) {
-    canvas_.Text(left + kMargin, y, line, *noticeFont_, ink);
+    canvas.Text(left + kMargin, y, line, *font, ink);
     y += step;
   }
   y += step / 2;
-  canvas_.Text(left + kMargin, y, "Click to continue.", *noticeFont_, hint);
+  canvas.Text(left + kMargin, y, hint, *font, grey);
+}
+
+void ScreenSet::DrawNotice() {
+  DrawNoticeBox(canvas_, noticeFont_, notice_->Title, notice_->Text, "Click to continue.");
 }
 
 bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const {

@@ -44,6 +44,12 @@ inline constexpr std::array<ScreenEntry, kScreenCount> kScreenTable = {{
 
 inline constexpr std::string_view kApplicationTitle = "Vantoro";
 
+// A message box drawn in the frame, for where the desktop can show none:
+// the title, the text wrapped to the box, and a hint on what ends it.
+// Without a font only the box is drawn.
+void DrawNoticeBox(Canvas& canvas, const Font* font, std::string_view title, std::string_view text,
+                   std::string_view hint);
+
 // Presses reach a screen only inside this area from the frame's origin; the
 // title screen's area is its picture.
 inline constexpr int kPressAreaWidth = 785;

@@ -1,15 +1,25 @@
 #include "ui/sdl_platform.hpp"
 
 #include <SDL.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -39,17 +49,76 @@ struct SdlPlatform::Impl {
 
 namespace {
 
+// A request from outside to end (an interrupt from the terminal, the
+// session ending, kill): the handler notes it and wakes the loop through a
+// pipe, since the signal may reach any of the program's threads, and the
+// loop ends the game before its next tick.
+volatile std::sig_atomic_t stopSignal = 0;
+int wakeRead = -1, wakeWrite = -1;
+
+extern "C" void NoteStop(int signal) {
+  const int saved = errno;
+  stopSignal = signal;
+  if (wakeWrite >= 0) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(wakeWrite, &byte, 1);
+  }
+  errno = saved;
+}
+
+// SDL's own handlers would only queue a quit event, which nothing reads
+// while a message box is open, and which would not cut a sleep short.
+void CatchStopRequests() {
+  if (wakeRead < 0) {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+      wakeRead = ends[0];
+      wakeWrite = ends[1];
+    }
+  }
+  struct sigaction action {};
+  action.sa_handler = NoteStop;
+  sigemptyset(&action.sa_mask);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+bool StopRequested() { return stopSignal != 0; }
+
+// The programs this process started: SDL shows its message boxes from a
+// child process and waits for it, through any signal. Ending that child
+// ends the wait.
+void EndChildren() {
+  const std::string self = std::to_string(::getpid());
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", ec)) {
+    const std::string pid = entry.path().filename().string();
+    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    // pid (name) state ppid ...: the name may hold blanks and brackets.
+    const std::size_t close = line.rfind(')');
+    if (close == std::string::npos) continue;
+    std::string state, parent;
+    std::istringstream rest(line.substr(close + 1));
+    if (rest >> state >> parent && parent == self) ::kill(std::stoi(pid), SIGKILL);
+  }
+}
+
 // Waits up to `wait` ms for the next event. SDL_WaitEventTimeout pumps
 // SDL's events twice each time (on entry, and again as its own wait
 // begins), and Xlib's check of the socket in each pump is several system
 // calls; on X11 this pumps once, and not at all when the wait runs out:
 // an idle window then costs one pump per tick.
 bool WaitForEvent(void* x11, SDL_Event& event, int wait) {
-  if (!x11) return SDL_WaitEventTimeout(&event, wait) != 0;
+  // Without X there is no sleep a request to end can cut short: wake often
+  // enough to end within a second.
+  if (!x11) return SDL_WaitEventTimeout(&event, std::min(wait, 200)) != 0;
   if (SDL_PollEvent(&event)) return true;  // what arrived while the tick drew
   if (wait <= 0) return false;
   // Events SDL queued outside a pump are due now; the socket would not tell.
-  if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0 || SleepOnX11(x11, wait)) {
+  if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0 ||
+      SleepOnX11(x11, wait, wakeRead)) {
     return SDL_PollEvent(&event);  // an interrupt becomes SDL's quit event here
   }
   return false;
@@ -88,6 +157,43 @@ void AvoidSessionBusLaunch() {
 
 }  // namespace
 
+namespace {
+
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+// The displays the environment names, for messages: "DISPLAY=:0".
+std::string DisplaysNamed() {
+  std::string named;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    if (Variable(name).empty()) continue;
+    named += (named.empty() ? "" : " or ") + std::string(name) + "=" + Variable(name);
+  }
+  return named;
+}
+
+// Only the display servers the environment names are tried, so that
+// without a display the game's own message comes first, not the complaint
+// of a library tried on spec. SDL_VIDEODRIVER, when set, still decides.
+bool ChooseDisplayDrivers(std::string& error) {
+  if (!Variable("SDL_VIDEODRIVER").empty()) return true;
+  std::string drivers;
+  if (!Variable("DISPLAY").empty()) drivers = "x11";
+  if (!Variable("WAYLAND_DISPLAY").empty()) drivers += drivers.empty() ? "wayland" : ",wayland";
+  if (drivers.empty()) {
+    error =
+        "Cannot open a display: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY "
+        "is set). Start the game from a graphical desktop.";
+    return false;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  return true;
+}
+
+}  // namespace
+
 SdlStartEnvironment::SdlStartEnvironment() {
   AvoidSessionBusLaunch();
   if (const char* all = std::getenv("LC_ALL")) oldLocale_ = all;
@@ -105,6 +211,10 @@ SdlStartEnvironment::~SdlStartEnvironment() {
 SdlPlatform::SdlPlatform() : impl_(std::make_unique<Impl>()) {}
 
 SdlPlatform::~SdlPlatform() {
+  // SDL waits for the server to confirm that a window it closes is hidden,
+  // which a destroyed window never is: then the process's end tidies up.
+  SDL_Event none{};
+  if (impl_->window && X11WindowLost(none)) return;
   if (impl_->window) SDL_DestroyWindow(impl_->window);
   SDL_Quit();
 }
@@ -119,16 +229,18 @@ bool SdlPlatform::Open(std::string& error) {
   // SDL would route the copy through OpenGL, which on a machine without a
   // graphics driver means rendering in software on extra threads.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  // Only drivers that show a window: without a display SDL would otherwise
-  // fall back to drawing off screen, and the game would run unseen. The
-  // SDL_VIDEODRIVER variable still overrides this.
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+  // Only drivers that show a window (below): without a display SDL would
+  // otherwise fall back to drawing off screen, and the game would run
+  // unseen.
   // Before SDL starts: SDL keeps the handler it finds and puts it back when
   // it quits, just before it closes its connections to the X server, which
   // is when an error from its last wake-up message to the window arrives.
   ReportXErrorsAsWarnings();
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  CatchStopRequests();
+  if (!ChooseDisplayDrivers(error)) return false;
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    error = std::string("cannot open a display: ") + SDL_GetError();
+    error = "Cannot open the display " + DisplaysNamed() + ": " + SDL_GetError() + ".";
     return false;
   }
   impl_->window = SDL_CreateWindow(std::string(kApplicationTitle).c_str(), SDL_WINDOWPOS_CENTERED,
@@ -139,6 +251,7 @@ bool SdlPlatform::Open(std::string& error) {
     return false;
   }
   impl_->x11 = X11DisplayOf(impl_->window);
+  X11WatchWindow(impl_->window);
   impl_->blackBehind = X11PaintBlackBehind(impl_->window);
   // On an X server without a window manager (a kiosk, a bare session, a
   // virtual display) nothing acts on the request to maximise, and the
@@ -291,15 +404,33 @@ void SdlPlatform::SetCaption(std::string_view caption) {
 
 bool SdlPlatform::ShowMessage(std::string_view title, std::string_view text) {
   std::cerr << title << ": " << text << '\n';
+  if (StopRequested()) return false;
+  // While the box is open the loop waits for it; a request to end closes
+  // the box, and the loop then ends the game.
+  std::atomic<bool> closed{false};
+  std::thread watcher([&closed] {
+    while (!closed) {
+      if (StopRequested()) {
+        EndChildren();
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+  });
   // Fails where SDL finds no way to draw a box (no core fonts and no
   // helper program on X, some Wayland desktops).
-  return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(title).c_str(), std::string(text).c_str(),
-                                  impl_->window) == 0;
+  const bool shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(title).c_str(),
+                                              std::string(text).c_str(), impl_->window) == 0;
+  closed = true;
+  watcher.join();
+  return shown && !StopRequested();
 }
 
-void SdlPlatform::Run(ScreenSet& screens) {
+int SdlPlatform::Run(ScreenSet& screens) {
   screens.Start(Ticks());
   while (!screens.QuitRequested()) {
+    if (StopRequested()) return 0;
+    if (WindowLost()) return 1;
     screens.RunDue(Ticks());
     if (screens.QuitRequested()) break;
     const std::int64_t now = Ticks();
@@ -313,8 +444,9 @@ void SdlPlatform::Run(ScreenSet& screens) {
     screens.CatchUp(std::min(Ticks(), now + wait));
     if (!woken || screens.QuitRequested()) continue;
     do {
+      if (X11WindowLost(event)) break;
       switch (event.type) {
-        case SDL_QUIT: return;  // interrupted from outside
+        case SDL_QUIT: return 0;
         case SDL_WINDOWEVENT:
           if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
             screens.CloseVisible();
@@ -335,6 +467,47 @@ void SdlPlatform::Run(ScreenSet& screens) {
         default: break;
       }
     } while (!screens.QuitRequested() && SDL_PollEvent(&event));
+  }
+  return 0;
+}
+
+bool SdlPlatform::WindowLost() {
+  SDL_Event none{};
+  if (!X11WindowLost(none)) return false;
+  std::cerr << kApplicationTitle
+            << ": the game's window was destroyed by another program; the game ends, and what was not "
+               "saved is lost.\n";
+  return true;
+}
+
+void SdlPlatform::ShowFatal(std::string_view title, std::string_view text, const Font* font) {
+  if (ShowMessage(title, text) || StopRequested()) return;
+  // No box can open: the message goes in the frame, until a press or the
+  // window's close.
+  Canvas canvas;
+  DrawNoticeBox(canvas, font, title, text, "Click to close.");
+  SetCaption(title);
+  bool due = true;
+  while (!StopRequested() && !WindowLost()) {
+    if (due) {
+      const ClientSize client = GetClientSize();
+      const FrameOrigin origin = ScreenSet::OriginFor(ScreenSet::LogicalSize(client));
+      Present(canvas.Pixels(), origin.Left, origin.Top, ScreenSet::ScaleFor(client), canvas.Drawn());
+      due = false;
+    }
+    SDL_Event event;
+    if (!WaitForEvent(impl_->x11, event, 200)) continue;
+    do {
+      if (X11WindowLost(event)) break;
+      if (event.type == SDL_QUIT || event.type == SDL_MOUSEBUTTONDOWN) return;
+      if (event.type != SDL_WINDOWEVENT) continue;
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) return;
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+          event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        Repaint();
+        due = true;
+      }
+    } while (SDL_PollEvent(&event));
   }
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "ui/font.hpp"
 #include "ui/image.hpp"
 #include "ui/platform.hpp"
 
@@ -47,8 +48,15 @@ class SdlPlatform final : public Platform {
   bool Open(std::string& error);
   // The window's icon; SDL keeps a copy.
   void SetIcon(const Image& icon);
-  // Runs the game until the title screen's window is closed.
-  void Run(ScreenSet& screens);
+  // Runs the game until the title screen's window is closed (0), a request
+  // to end arrives (SIGINT, SIGTERM or SIGHUP: 0), or another program
+  // destroys the window (1, said on standard error). The status to exit with.
+  int Run(ScreenSet& screens);
+  // An error that ends the game, shown to the player before it ends: in the
+  // desktop's box, or where none can open, in the frame until a press or
+  // the window's close. Text in `font`; without one the frame shows only
+  // the box.
+  void ShowFatal(std::string_view title, std::string_view text, const Font* font);
   // Milliseconds since SDL started.
   static std::int64_t Ticks();
 
@@ -60,6 +68,8 @@ class SdlPlatform final : public Platform {
 
  private:
   void Repaint();
+  // Whether another program destroyed the window; said once on standard error.
+  bool WindowLost();
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

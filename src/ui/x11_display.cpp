@@ -6,12 +6,25 @@
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <atomic>
 #include <cstdio>
 
 namespace vantoro {
 namespace {
 
+// The game's own window, once it exists, and whether the server has said
+// that it no longer does.
+std::atomic<unsigned long> watchedWindow{0};
+std::atomic<bool> windowLost{false};
+
 int Warn(Display* display, XErrorEvent* event) {
+  // Another program destroyed the window: every request about it fails from
+  // now on, and saying so for each would flood the terminal.
+  if (event->resourceid != 0 && event->resourceid == watchedWindow.load() &&
+      (event->error_code == BadWindow || event->error_code == BadDrawable)) {
+    windowLost = true;
+    return 0;
+  }
   char reason[256] = "";
   XGetErrorText(display, event->error_code, reason, sizeof reason);
   std::fprintf(stderr, "vantoro: warning: the X server refused a request (%s; request %d, resource 0x%lx)\n",
@@ -36,6 +49,24 @@ bool OnX11(SDL_Window* window, SDL_SysWMinfo& system) {
 void* X11DisplayOf(SDL_Window* window) {
   SDL_SysWMinfo system;
   return OnX11(window, system) ? system.info.x11.display : nullptr;
+}
+
+void X11WatchWindow(SDL_Window* window) {
+  SDL_SysWMinfo system;
+  if (!OnX11(window, system)) return;
+  watchedWindow = system.info.x11.window;
+  // DestroyNotify reaches SDL (it asks for the window's structure events)
+  // but SDL drops it: it comes through as a window-system event.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+bool X11WindowLost(const SDL_Event& event) {
+  if (event.type == SDL_SYSWMEVENT && event.syswm.msg != nullptr &&
+      event.syswm.msg->subsystem == SDL_SYSWM_X11) {
+    const XEvent& x = event.syswm.msg->msg.x11.event;
+    if (x.type == DestroyNotify && x.xdestroywindow.window == watchedWindow.load()) windowLost = true;
+  }
+  return windowLost;
 }
 
 bool X11PaintBlackBehind(SDL_Window* window) {
@@ -87,14 +118,14 @@ bool X11CanMaximise(void* display) {
   return knowsWide && knowsTall;
 }
 
-bool SleepOnX11(void* display, int wait) {
+bool SleepOnX11(void* display, int wait, int wakeFd) {
   auto* x11 = static_cast<Display*>(display);
   // Events Xlib has read from the socket but not handed over would not wake
   // the poll. Counting them reads nothing; flushing here would cost a
   // system call per tick, and the pump before has flushed already.
   if (XEventsQueued(x11, QueuedAlready) > 0) return true;
-  pollfd connection{ConnectionNumber(x11), POLLIN, 0};
-  return poll(&connection, 1, wait < 0 ? 0 : wait) != 0;
+  pollfd watched[2] = {{ConnectionNumber(x11), POLLIN, 0}, {wakeFd, POLLIN, 0}};
+  return poll(watched, wakeFd >= 0 ? 2 : 1, wait < 0 ? 0 : wait) != 0;
 }
 
 }  // namespace vantoro

@@ -4,6 +4,7 @@
 // sleeping on it between ticks.
 
 struct SDL_Window;
+union SDL_Event;
 
 namespace vantoro {
 
@@ -18,6 +19,14 @@ void ReportXErrorsAsWarnings();
 // The X server connection that shows the window, or null where the window
 // is not on X11 (Wayland, say).
 void* X11DisplayOf(SDL_Window* window);
+
+// Watches the window for its destruction by another program (an X client
+// destroying it, a compositor that crashed with it): from then on
+// WindowLost answers true. Reported as X errors about the window, which
+// are then not printed, or as the server's notice of the destruction,
+// which SDL passes on as a window-system event that WindowLost looks at.
+void X11WatchWindow(SDL_Window* window);
+bool X11WindowLost(const SDL_Event& event);
 
 // Makes the X server paint the window black wherever nothing was drawn,
 // and ClearWindow paints all of it so: then only the frame itself need be
@@ -36,7 +45,7 @@ bool X11CanMaximise(void* display);
 // Call it just after SDL pumped its events: that pump sent every request
 // Xlib held. True when there may be events to pump: the server wrote, Xlib
 // already holds some, or a signal (an interrupt from the terminal) cut the
-// sleep short.
-bool SleepOnX11(void* display, int wait);
+// sleep short, or `wakeFd` (when not negative) became readable.
+bool SleepOnX11(void* display, int wait, int wakeFd);
 
 }  // namespace vantoro

@@ -1,14 +1,18 @@
 // Asks an X11 window to close, as a window manager's close button does
-// (WM_DELETE_WINDOW), for the end-to-end test where no window manager runs.
+// (WM_DELETE_WINDOW), for the end-to-end test where no window manager runs;
+// with --destroy, destroys it outright, as a misbehaving client or a
+// crashed compositor can.
 
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: close-window WINDOW-ID\n");
+  const bool destroy = argc == 3 && std::strcmp(argv[1], "--destroy") == 0;
+  if (argc != 2 && !destroy) {
+    std::fprintf(stderr, "usage: close-window [--destroy] WINDOW-ID\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -16,7 +20,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "close-window: cannot open the display\n");
     return 1;
   }
-  const Window window = std::strtoul(argv[1], nullptr, 0);
+  const Window window = std::strtoul(argv[argc - 1], nullptr, 0);
+  if (destroy) {
+    XDestroyWindow(display, window);
+    XCloseDisplay(display);  // sends the request
+    return 0;
+  }
   XEvent event{};
   event.xclient.type = ClientMessage;
   event.xclient.window = window;
