@@ -1,5 +1,11 @@
 #include "app/program_support.hpp"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 #include <system_error>
 
 namespace vantoro {
@@ -9,6 +15,53 @@ std::filesystem::path ExecutablePath(const char* argv0) {
   auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) return self;
   return std::filesystem::absolute(argv0 ? argv0 : "vantoro", ec);
+}
+
+bool EnterPlayerDataFolder(std::string& error) {
+  namespace fs = std::filesystem;
+  fs::path folder;
+  // A relative XDG_DATA_HOME is to be ignored, as the desktop's rules say.
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
+    folder = fs::path(data) / "vantoro";
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+    folder = fs::path(home) / ".local" / "share" / "vantoro";
+  } else {
+    error = "There is no folder for the saved game: HOME is not set (nor XDG_DATA_HOME to a full path).";
+    return false;
+  }
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec) {
+    error = "Cannot make the folder for the saved game, " + folder.string() + ": " + ec.message() + ".";
+    return false;
+  }
+  fs::current_path(folder, ec);
+  if (ec) {
+    error = "Cannot open the folder for the saved game, " + folder.string() + ": " + ec.message() + ".";
+    return false;
+  }
+  return true;
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool FolderLock::Take(const std::filesystem::path& folder, std::string& error) {
+  const std::filesystem::path file = folder / "vantoro.lock";
+  fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+  if (fd_ < 0) return true;
+  int e = 0;
+  do {
+    e = ::flock(fd_, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+  } while (e == EINTR);
+  if (e != EWOULDBLOCK) return true;  // locked, or a file system without locks
+  ::close(fd_);
+  fd_ = -1;
+  error = "The game is already running on the folder " + folder.string() +
+          ", where it keeps the saved game. Two copies would save over each other's game: play on in "
+          "the copy that is open.";
+  return false;
 }
 
 bool OpenPictures(PictureSet& pictures, const char* argv0, std::string& error) {

@@ -12,6 +12,31 @@ namespace vantoro {
 // The running program's own path, for finding the artwork beside it.
 std::filesystem::path ExecutablePath(const char* argv0);
 
+// Makes the player's folder for the saved game ($XDG_DATA_HOME/vantoro, or
+// ~/.local/share/vantoro when XDG_DATA_HOME is not an absolute path) where
+// it is missing, and makes it the working folder, where the game keeps its
+// save slot. False, with a message naming the folder (or what is missing
+// to find it) and the reason, when that cannot be done.
+bool EnterPlayerDataFolder(std::string& error);
+
+// Two copies of the game on one folder would each save over the other's
+// game. The first copy holds an advisory lock on a file in the folder for
+// as long as it runs; the kernel lets go of it when the copy ends, however
+// it ends. A folder where the file cannot be made (read-only, say) is not
+// locked: saving there fails anyway, with its own message.
+class FolderLock {
+ public:
+  FolderLock() = default;
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+  // False, with the message for the player, when another copy holds it.
+  bool Take(const std::filesystem::path& folder, std::string& error);
+
+ private:
+  int fd_ = -1;
+};
+
 // Opens the pictures in the folder found beside the program: every file
 // read and checked, the title's pictures decoded, the rest decoding on a
 // worker. On failure error names the file or the folders looked at, and

@@ -1,23 +1,69 @@
-// Vantoro: the game. No command line, no configuration; the save slot is in
-// the working directory.
+// Vantoro: the game. The save slot is in the working folder, or with
+// --data-home in the player's data folder (how the installed game starts).
 
+#include <cstdio>
 #include <filesystem>
 #include <future>
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #include "app/game.hpp"
 #include "app/program_support.hpp"
+#include "state/version.hpp"
 #include "ui/pictures.hpp"
 #include "ui/screen_set.hpp"
 #include "ui/sdl_platform.hpp"
 
-int main(int, char** argv) {
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: vantoro [--data-home] [--help | --version]
+
+Vantoro is a management game about a paintball team, played with the mouse
+in one window. It keeps its save slot (savefilex.dat and savefiley.dat) in
+the folder it is started in.
+
+  --data-home  keep the save slot in $XDG_DATA_HOME/vantoro instead, which is
+               ~/.local/share/vantoro when XDG_DATA_HOME is not set (made when
+               missing); the installed vantoro command always does
+  --help       show this help and exit
+  --version    show the version and exit
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
   using namespace vantoro;
+  bool dataHome = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "--help" || option == "-h") {
+      std::fputs(kHelp.data(), stdout);
+      return 0;
+    }
+    if (option == "--version") {
+      std::printf("vantoro %s\n", kVersion);
+      return 0;
+    }
+    if (option != "--data-home") {
+      std::fprintf(stderr, "vantoro: unknown option '%s' (try vantoro --help)\n", argv[i]);
+      return 2;
+    }
+    dataHome = true;
+  }
   std::optional<SdlStartEnvironment> environment(std::in_place);  // before any thread starts
+  // The program's own path before the working folder changes: the pictures
+  // are found beside it.
+  const std::string self = ExecutablePath(argv[0]).string();
+  // What stops the game before it starts is told in the window once it is
+  // open, where a player started from the menu sees it.
+  std::string folderError;
+  FolderLock lock;
+  if (!dataHome || EnterPlayerDataFolder(folderError))
+    lock.Take(std::filesystem::current_path(), folderError);
   PictureSet pictures;
-  PictureOpening opening(pictures, argv[0]);
+  PictureOpening opening(pictures, self.c_str());
   std::string error;
   try {
     // The fonts load and the pictures are read while the window opens; a
@@ -29,22 +75,23 @@ int main(int, char** argv) {
     const bool shown = platform.Open(error);
     const std::unique_ptr<FontLibrary> fonts = loading.get();
     std::string pictureError;
-    if (!opening.Wait(pictureError) || (!shown && !pictures.Finish(pictureError))) {
-      ShowStartupError(kApplicationTitle, pictureError);
-      return 1;
-    }
-    if (!shown) {
-      ShowStartupError(kApplicationTitle, error);
+    const bool opened = opening.Wait(pictureError) && (shown || pictures.Finish(pictureError));
+    const std::string& stop = !folderError.empty() ? folderError : !opened ? pictureError : error;
+    if (!folderError.empty() || !opened || !shown) {
+      if (shown) {
+        platform.ShowFatal(kApplicationTitle, stop, &fonts->Get("Arial", FontSize::Points(10)));
+      } else {
+        ShowStartupError(kApplicationTitle, stop);
+      }
       return 1;
     }
     environment.reset();  // every thread SDL's start overlapped has ended
     platform.SetIcon(pictures.Get(PictureId::Icon));
     auto state = std::make_unique<GameState>();
     Game game(*state, platform, *fonts, pictures, std::filesystem::current_path());
-    platform.Run(game.Screens());
+    return platform.Run(game.Screens());
   } catch (const std::exception& e) {
     ShowStartupError(kApplicationTitle, opening.Wait(error) ? e.what() : error);
     return 1;
   }
-  return 0;
 }
