@@ -36,10 +36,19 @@ FUZZ_SECONDS ?= 600
 fuzz: deps
 	bash scripts/fuzz $(FUZZ_SECONDS)
 
-check-format: deps
-	git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror
+# The C++ sources, one a line, handed to the command that follows: git's
+# list in a checkout; in an unpacked release, which has no git, every .cpp
+# and .hpp outside build/. Finding none is an error, not a pass.
+with-sources = files=$$(if [ -e .git ]; then git ls-files -- '*.cpp' '*.hpp'; \
+	else find . -path ./build -prune -o -type f \( -name '*.cpp' -o -name '*.hpp' \) -print; fi) && \
+	[ -n "$$files" ] || { echo "make $@: found no C++ sources" >&2; exit 1; }; \
+	printf '%s\n' "$$files" | xargs -d '\n'
 
-# The .deb for players, in build/release/.
+check-format: deps
+	@$(with-sources) clang-format --dry-run --Werror
+
+# Two .deb files in build/release/: vantoro, the game for players, and
+# vantoro-tools, the scripted driver and the rules lab.
 package: build
 	cd build/release && cpack -G DEB
 
@@ -47,7 +56,7 @@ bench: build
 	for b in build/release/bench/vantoro_bench_*; do $$b; done
 
 format:
-	git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
+	@$(with-sources) clang-format -i
 
 clean:
 	rm -rf build

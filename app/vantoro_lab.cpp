@@ -13,6 +13,7 @@
 
 #include "app/lab/lab.hpp"
 #include "app/lab/lab_chart.hpp"
+#include "state/version.hpp"
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr std::string_view kUsage =
                            [--opponent T] [--threads N] [--png FILE]
        vantoro-lab season [--years N] [--leagues N] [--seed N] [--policy LIST]
                           [--threads N]
-       vantoro-lab --help
+       vantoro-lab --help | --version
 
 match    One tournament game, from a new game or from the team and league of
          the save slot in DIR. --seed is the generator's seed as PLAY makes
@@ -235,6 +236,10 @@ int main(int argc, char** argv) {
     const std::string_view command = args.Next();
     if (command == "--help" || command == "-h") {
       std::cout << kUsage;
+      return 0;
+    }
+    if (command == "--version") {
+      std::cout << "vantoro-lab " << kVersion << '\n';
       return 0;
     }
     if (command == "match") return Match(args);

@@ -13,6 +13,7 @@
 #include "state/records.hpp"
 #include "state/save_slot.hpp"
 #include "state/state_json.hpp"
+#include "state/version.hpp"
 
 namespace {
 
@@ -20,7 +21,7 @@ using namespace vantoro;
 
 constexpr std::string_view kUsage = R"(usage: vantoro-save dump [DIR]
        vantoro-save set DIR NAME=VALUE ...
-       vantoro-save --help
+       vantoro-save --help | --version
 
 dump  Prints the save slot in DIR (default: the working directory) as JSON:
       {"Team": {...}, "League": [team 1, ..., team 9]}.
@@ -124,6 +125,10 @@ int Run(const std::vector<std::string_view>& args) {
   const std::string_view command = args[0];
   if (command == "--help" || command == "-h") {
     std::cout << kUsage;
+    return 0;
+  }
+  if (command == "--version") {
+    std::cout << "vantoro-save " << kVersion << '\n';
     return 0;
   }
   if (command == "dump") {

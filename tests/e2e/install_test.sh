@@ -31,6 +31,21 @@ for f in games/vantoro games/vantoro-save games/vantoro-headless games/vantoro-l
   share/doc/vantoro/copyright share/doc/vantoro/changelog.gz; do
   [ -e "$usr/$f" ] || fail "not installed: /usr/$f"
 done
+for size in 16 24 32 48 64 128 256; do
+  icon=$usr/share/icons/hicolor/${size}x${size}/apps/vantoro.png
+  [ "$(file -b "$icon" 2>&1 | cut -d, -f1-2)" = "PNG image data, $size x $size" ] ||
+    fail "the $size px icon is '$(file -b "$icon" 2>&1)'"
+done
+
+# The tools answer for themselves, before they look for a script, a slot or
+# their pictures.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+for tool in vantoro-save vantoro-headless vantoro-lab; do
+  out=$("$usr/games/$tool" --version) || fail "$tool --version failed"
+  [ "$out" = "$tool $version" ] || fail "$tool --version says '$out'"
+  out=$("$usr/games/$tool" --help) || fail "$tool --help failed"
+  [ "$(head -n 1 <<<"$out" | cut -d' ' -f1-2)" = "usage: $tool" ] || fail "$tool --help begins '$(head -n 1 <<<"$out")'"
+done
 
 desktop-file-validate "$usr/share/applications/vantoro.desktop" || fail "the desktop entry is not valid"
 report=$(appstreamcli validate --no-net "$usr/share/metainfo/org.vantoro.Vantoro.metainfo.xml" 2>&1) ||
