@@ -16,16 +16,25 @@ constexpr std::array<char, 8> kMarkerMagic = {'V', 'T', 'R', 'S', 'L', 'O', 'T',
 
 std::string Reason(int error) { return std::generic_category().message(error); }
 
-std::string Failure(std::string_view file, int error) { return std::string(file) + ": " + Reason(error); }
+// A failure's text for the log and the system's error, for the player's
+// own words (SaveFailureMessage).
+struct Fault {
+  std::string Text;  // empty: no failure
+  int Errno = 0;
+  bool empty() const { return Text.empty(); }
+};
+
+Fault Failure(std::string_view file, int error) { return {std::string(file) + ": " + Reason(error), error}; }
 
 std::string DirectoryName(const fs::path& dir) { return dir.empty() ? std::string(".") : dir.string(); }
 
 // A temporary or the marker of an unfinished save that is no file at all
 // blocks every later save and load until the player removes it: say so.
-std::string LeftoverFailure(const fs::path& dir, std::string_view name, int error) {
+Fault LeftoverFailure(const fs::path& dir, std::string_view name, int error) {
   if (error != EISDIR && error != EINVAL) return Failure(name, error);
-  return (dir / name).string() + (error == EISDIR ? " is a directory" : " is not a regular file") +
-         "; remove it to save or load the game";
+  return {(dir / name).string() + (error == EISDIR ? " is a directory" : " is not a regular file") +
+              "; remove it to save or load the game",
+          error};
 }
 
 // FNV-1a: the marker only has to tell a finished write from a torn or
@@ -114,7 +123,7 @@ struct FileRead {
   bool Ok() const { return Message.empty(); }
 };
 
-FileRead Fail(std::string_view name, int error) { return FileRead{error, Failure(name, error), 0}; }
+FileRead Fail(std::string_view name, int error) { return FileRead{error, Failure(name, error).Text, 0}; }
 
 // Reads the file's first buffer.size() bytes, or all of a shorter file.
 FileRead ReadFile(FileOps& ops, const fs::path& dir, std::string_view name, std::span<std::byte> buffer) {
@@ -140,7 +149,7 @@ FileRead ReadFile(FileOps& ops, const fs::path& dir, std::string_view name, std:
   return FileRead{0, {}, got};
 }
 
-std::string WriteAll(FileOps& ops, int fd, std::string_view name, std::span<const std::byte> data) {
+Fault WriteAll(FileOps& ops, int fd, std::string_view name, std::span<const std::byte> data) {
   std::size_t done = 0;
   while (done < data.size()) {
     std::size_t n = 0;
@@ -155,8 +164,8 @@ std::string WriteAll(FileOps& ops, int fd, std::string_view name, std::span<cons
 }
 
 // Creates the file with exactly these bytes and forces them to the disk.
-std::string WriteDurably(FileOps& ops, const fs::path& dir, std::string_view name,
-                         std::span<const std::byte> data) {
+Fault WriteDurably(FileOps& ops, const fs::path& dir, std::string_view name,
+                   std::span<const std::byte> data) {
   Descriptor file(ops);
   if (int e = RetryInterrupted([&] { return ops.OpenWrite(dir / name, file.fd); })) {
     file.fd = -1;
@@ -165,21 +174,21 @@ std::string WriteDurably(FileOps& ops, const fs::path& dir, std::string_view nam
     const bool folder = e == EACCES || e == EPERM || e == EROFS || e == ENOENT || e == ENOTDIR;
     return Failure(folder ? DirectoryName(dir) : std::string(name), e);
   }
-  if (auto error = WriteAll(ops, file.fd, name, data); !error.empty()) return error;
+  if (Fault error = WriteAll(ops, file.fd, name, data); !error.empty()) return error;
   if (int e = RetryInterrupted([&] { return ops.Sync(file.fd); })) return Failure(name, e);
   if (int e = file.Close()) return Failure(name, e);
   return {};
 }
 
-std::string SyncDirectory(FileOps& ops, const fs::path& dir) {
+Fault SyncDirectory(FileOps& ops, const fs::path& dir) {
   if (int e = RetryInterrupted([&] { return ops.SyncDirectory(dir); })) return Failure(DirectoryName(dir), e);
   return {};
 }
 
 // Removes what an unfinished save left, so that the slot is its two files
 // again. A file that is already gone is no failure.
-std::string Discard(FileOps& ops, const fs::path& dir, bool markerSeen) {
-  std::string error;
+Fault Discard(FileOps& ops, const fs::path& dir, bool markerSeen) {
+  Fault error;
   bool removed = false;
   for (std::string_view name : {kCommitMarkerName, kTeamTempName, kLeagueTempName}) {
     if (name == kCommitMarkerName && !markerSeen) continue;
@@ -193,14 +202,14 @@ std::string Discard(FileOps& ops, const fs::path& dir, bool markerSeen) {
 
 // Renames the committed temporaries over the slot and drops the marker. The
 // marker goes last: until then a crash is finished by the next recovery.
-std::string FinishCommit(FileOps& ops, const fs::path& dir, bool renameTeam, bool renameLeague) {
+Fault FinishCommit(FileOps& ops, const fs::path& dir, bool renameTeam, bool renameLeague) {
   if (renameTeam) {
     if (int e = ops.Rename(dir / kTeamTempName, dir / kTeamFileName)) return Failure(kTeamFileName, e);
   }
   if (renameLeague) {
     if (int e = ops.Rename(dir / kLeagueTempName, dir / kLeagueFileName)) return Failure(kLeagueFileName, e);
   }
-  if (auto error = SyncDirectory(ops, dir); !error.empty()) return error;
+  if (Fault error = SyncDirectory(ops, dir); !error.empty()) return error;
   if (int e = ops.Remove(dir / kCommitMarkerName)) return Failure(kCommitMarkerName, e);
   return SyncDirectory(ops, dir);
 }
@@ -209,7 +218,7 @@ enum class Pending { Rename, InPlace, Mismatch };
 
 struct Check {
   Pending State = Pending::Mismatch;
-  std::string Error;  // the files could not be read, so nothing can be decided
+  Fault Error;  // the files could not be read, so nothing can be decided
 };
 
 // Where one image of a committed save stands: its temporary is complete and
@@ -223,12 +232,12 @@ Check CheckImage(FileOps& ops, const fs::path& dir, std::string_view temp, std::
   if (!Absent(t.Errno)) return {Pending::Mismatch, LeftoverFailure(dir, temp, t.Errno)};
   const FileRead f = ReadFile(ops, dir, final, buffer);
   if (f.Ok()) return {sum.Matches(std::span(buffer).first(f.Got)) ? Pending::InPlace : Pending::Mismatch, {}};
-  if (!Absent(f.Errno)) return {Pending::Mismatch, f.Message};
+  if (!Absent(f.Errno)) return {Pending::Mismatch, {f.Message, f.Errno}};
   return {Pending::Mismatch, {}};
 }
 
 struct Recovery {
-  std::string Error;
+  Fault Error;
   // The slot's two files are the whole of one save and may be read, even
   // if tidying up failed.
   bool SlotReadable = true;
@@ -249,8 +258,14 @@ Recovery Recover(FileOps& ops, const fs::path& dir) {
   if (team.State == Pending::Mismatch || league.State == Pending::Mismatch)
     return {Discard(ops, dir, true), true};
 
-  auto error = FinishCommit(ops, dir, team.State == Pending::Rename, league.State == Pending::Rename);
+  Fault error = FinishCommit(ops, dir, team.State == Pending::Rename, league.State == Pending::Rename);
   return {error, error.empty()};
+}
+
+SlotResult Failed(const Fault& fault) {
+  SlotResult result(fault.Text);
+  result.Errno = fault.Errno;
+  return result;
 }
 
 std::string ShortFile(std::string_view name, std::string_view what, std::size_t got, std::size_t size) {
@@ -274,7 +289,7 @@ std::array<std::byte, kCommitMarkerSize> MakeCommitMarker(std::span<const std::b
 
 SaveResult SaveSlot(const fs::path& dir, const TeamRecord& team, const LeagueRecord& league, FileOps& ops) {
   // A stale marker must be settled before new temporaries take its names.
-  if (auto recovery = Recover(ops, dir); !recovery.Error.empty()) return {recovery.Error};
+  if (auto recovery = Recover(ops, dir); !recovery.Error.empty()) return Failed(recovery.Error);
 
   std::vector<std::byte> teamImage(kTeamRecordSize);
   std::vector<std::byte> leagueImage(kLeagueRecordSize);
@@ -282,7 +297,7 @@ SaveResult SaveSlot(const fs::path& dir, const TeamRecord& team, const LeagueRec
   WriteImage(league, std::span<std::byte, kLeagueRecordSize>(leagueImage));
   const auto marker = MakeCommitMarker(teamImage, leagueImage);
 
-  std::string error = WriteDurably(ops, dir, kTeamTempName, teamImage);
+  Fault error = WriteDurably(ops, dir, kTeamTempName, teamImage);
   if (error.empty()) error = WriteDurably(ops, dir, kLeagueTempName, leagueImage);
   if (error.empty()) error = WriteDurably(ops, dir, kCommitMarkerName, marker);
   if (error.empty()) error = SyncDirectory(ops, dir);
@@ -291,19 +306,39 @@ SaveResult SaveSlot(const fs::path& dir, const TeamRecord& team, const LeagueRec
     // the next recovery settles it: a torn or missing marker keeps the old
     // slot, a complete one makes the new slot whole.
     Discard(ops, dir, true);
-    return {error};
+    return Failed(error);
   }
 
   // Committed: from here on the new slot wins, now or at the next load, so
   // the save has succeeded whatever finishing it says.
   SaveResult saved;
-  saved.Warning = FinishCommit(ops, dir, true, true);
+  saved.Warning = FinishCommit(ops, dir, true, true).Text;
   if (!saved.Warning.empty()) Recover(ops, dir);
   return saved;
 }
 
+std::string SaveFailureMessage(const fs::path& folder, const SaveResult& failed) {
+  std::string why;
+  switch (failed.Errno) {
+    case EACCES:
+    case EPERM: why = "the game may not write in its save folder"; break;
+    case EROFS: why = "the save folder is on a disk that cannot be written to"; break;
+    case ENOSPC:
+    case EDQUOT: why = "the disk is full"; break;
+    case ENOENT:
+    case ENOTDIR: why = "the save folder is gone"; break;
+    case EIO: why = "the disk failed to write"; break;
+    case 0:
+    case EISDIR:
+    case EINVAL: why = failed.Error; break;  // these say already what the player can do
+    default: why = "the system said \"" + Reason(failed.Errno) + "\""; break;
+  }
+  return "The game was not saved: " + why + ". The save slot in " + DirectoryName(folder) +
+         " is as it was before this save.";
+}
+
 LoadResult LoadSlot(const fs::path& dir, TeamRecord& team, LeagueRecord& league, FileOps& ops) {
-  if (auto recovery = Recover(ops, dir); !recovery.SlotReadable) return {recovery.Error};
+  if (auto recovery = Recover(ops, dir); !recovery.SlotReadable) return {recovery.Error.Text};
 
   // Both files are read before either record changes, so a failure at the
   // league file cannot leave a loaded team beside the old league.

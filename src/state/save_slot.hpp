@@ -41,6 +41,8 @@ struct SlotResult {
   // folder sync or the marker's removal failed once the save had committed):
   // the slot is the new game, finished now or at the next load.
   std::string Warning;
+  // The system's error behind Error, where there is one.
+  int Errno = 0;
 
   bool Ok() const { return Error.empty(); }
 };
@@ -53,6 +55,11 @@ using LoadResult = SlotResult;
 // save has happened: it succeeds, with a warning should finishing fail.
 SaveResult SaveSlot(const std::filesystem::path& dir, const TeamRecord& team, const LeagueRecord& league,
                     FileOps& ops = RealFileOps());
+
+// What a failed save tells the player: that the game was not saved and why,
+// in a player's words, and that the slot in `folder` is still the one saved
+// before. The file names of the save's inner workings stay out of it.
+std::string SaveFailureMessage(const std::filesystem::path& folder, const SaveResult& failed);
 
 // Reads the slot in dir over both records, finishing or discarding an
 // interrupted save first. On failure neither record changes. A file longer

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "state/slot_fixtures.hpp"
@@ -142,6 +143,40 @@ TEST_F(SlotTest, BadFilesFailLoadWithoutTouchingEitherRecord) {
     const Records& want = c.error.empty() ? old : untouched;
     EXPECT_EQ(LoadSlot(dir.path, *got.Team, *got.League).Error, c.error);
     EXPECT_TRUE(got == want);
+  }
+}
+
+// The player reads that nothing was saved, why in their words, and where
+// the slot is; never the name of a temporary file they cannot see, even when
+// it is the tidying before the save that fails.
+TEST_F(SlotTest, AFailedSaveTellsThePlayerWhyAndThatTheSlotStands) {
+  const struct {
+    int error;
+    std::string why;
+  } cases[] = {{EACCES, "the game may not write in its save folder"},
+               {EROFS, "the save folder is on a disk that cannot be written to"},
+               {ENOSPC, "the disk is full"},
+               {EIO, "the disk failed to write"},
+               {EMFILE, "the system said \"Too many open files\""}};
+  for (const auto& c : cases) {
+    for (const std::string& step :
+         {"Remove " + XNew, "OpenWrite " + YNew, std::string("Write"), std::string("SyncDirectory")}) {
+      SCOPED_TRACE(step + " gave " + std::strerror(c.error));
+      FaultFileOps counter;
+      SaveSlot(dir.path, *old.Team, *old.League, counter);
+      const auto at = std::find(counter.log.begin(), counter.log.end(), step);
+      ASSERT_NE(at, counter.log.end());
+      FaultFileOps ops;
+      ops.mode = FaultFileOps::Mode::FailOne;
+      ops.at = static_cast<int>(at - counter.log.begin()) + 1;
+      ops.fails = c.error;
+      const SaveResult result = SaveSlot(dir.path, *next.Team, *next.League, ops);
+      ASSERT_FALSE(result.Ok());
+      EXPECT_EQ(SaveFailureMessage(dir.path, result), "The game was not saved: " + c.why +
+                                                          ". The save slot in " + dir.path.string() +
+                                                          " is as it was before this save.");
+      ExpectSlot(old);
+    }
   }
 }
 

@@ -95,37 +95,40 @@ class FaultFileOps final : public FileOps {
   int at = 0;                                        // 1-based call number
   std::size_t chunk = static_cast<std::size_t>(-1);  // most bytes per read or write
   bool interrupt = false;                            // every other read and write first gives EINTR
+  int fails = EIO;                                   // what the failed call gives
   int calls = 0;
   std::vector<std::string> log;  // "Rename savefilex.dat.new", ...
 
   int OpenRead(const std::filesystem::path& p, int& fd) override {
-    return Fault("OpenRead", p) ? (fd = -1, EIO) : real_.OpenRead(p, fd);
+    return Fault("OpenRead", p) ? (fd = -1, fails) : real_.OpenRead(p, fd);
   }
   int OpenWrite(const std::filesystem::path& p, int& fd) override {
-    return Fault("OpenWrite", p) ? (fd = -1, EIO) : real_.OpenWrite(p, fd);
+    return Fault("OpenWrite", p) ? (fd = -1, fails) : real_.OpenWrite(p, fd);
   }
   int Write(int fd, std::span<const std::byte> data, std::size_t& n) override {
     if (Interrupted()) return n = 0, EINTR;
-    if (Fault("Write")) return real_.Write(fd, data.first(data.size() / 2), n), n = 0, EIO;
+    if (Fault("Write")) return real_.Write(fd, data.first(data.size() / 2), n), n = 0, fails;
     return real_.Write(fd, data.first(std::min(chunk, data.size())), n);
   }
   int Read(int fd, std::span<std::byte> buffer, std::size_t& n) override {
     if (Interrupted()) return n = 0, EINTR;
-    return Fault("Read") ? (n = 0, EIO) : real_.Read(fd, buffer.first(std::min(chunk, buffer.size())), n);
+    return Fault("Read") ? (n = 0, fails) : real_.Read(fd, buffer.first(std::min(chunk, buffer.size())), n);
   }
-  int Status(int fd, FileStatus& status) override { return Fault("Status") ? EIO : real_.Status(fd, status); }
-  int Sync(int fd) override { return Fault("Sync") ? EIO : real_.Sync(fd); }
+  int Status(int fd, FileStatus& status) override {
+    return Fault("Status") ? fails : real_.Status(fd, status);
+  }
+  int Sync(int fd) override { return Fault("Sync") ? fails : real_.Sync(fd); }
   int Close(int fd) override {
     const bool fault = Fault("Close");
     const int error = real_.Close(fd);  // a dead process's files are closed too
-    return fault ? EIO : error;
+    return fault ? fails : error;
   }
   int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    return Fault("Rename", from) ? EIO : real_.Rename(from, to);
+    return Fault("Rename", from) ? fails : real_.Rename(from, to);
   }
-  int Remove(const std::filesystem::path& p) override { return Fault("Remove", p) ? EIO : real_.Remove(p); }
+  int Remove(const std::filesystem::path& p) override { return Fault("Remove", p) ? fails : real_.Remove(p); }
   int SyncDirectory(const std::filesystem::path& d) override {
-    return Fault("SyncDirectory") ? EIO : real_.SyncDirectory(d);
+    return Fault("SyncDirectory") ? fails : real_.SyncDirectory(d);
   }
 
  private:

@@ -218,7 +218,8 @@ void AdminSection::SaveAndExit() {
   const SaveResult result = SaveSlot(ctx_.SaveFolder, ctx_.State.Team, ctx_.State.League);
   if (!result.Ok()) {
     // The player reads why, and the game goes on in the hub.
-    ctx_.Screens.ShowMessage(kApplicationTitle, result.Error);
+    std::cerr << kApplicationTitle << ": not saved: " << result.Error << '\n';
+    ctx_.Screens.ShowMessage(kApplicationTitle, SaveFailureMessage(ctx_.SaveFolder, result));
     return;
   }
   if (!result.Warning.empty()) std::cerr << kApplicationTitle << ": saved, but " << result.Warning << '\n';
