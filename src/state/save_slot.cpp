@@ -326,7 +326,7 @@ std::string SaveFailureMessage(const fs::path& folder, const SaveResult& failed)
     case ENOSPC:
     case EDQUOT: why = "the disk is full"; break;
     case ENOENT:
-    case ENOTDIR: why = "the save folder is gone"; break;
+    case ENOTDIR: why = "the save folder does not exist"; break;
     case EIO: why = "the disk failed to write"; break;
     case 0:
     case EISDIR:

@@ -58,7 +58,8 @@ TEST_F(HubAdminTest, SaveIntoAnUnwritableFolderShowsWhyAndStays) {
   Script({"press 400 300", "expect-screen hub"});
   ASSERT_EQ(driver->Platform().Messages().size(), 1U);
   const std::string& message = driver->Platform().Messages()[0];
-  EXPECT_EQ(message, (folder / "blocker" / "slot").string() + ": Not a directory");
+  EXPECT_EQ(message, "The game was not saved: the save folder does not exist. The save slot in " +
+                         (folder / "blocker" / "slot").string() + " is as it was before this save.");
   EXPECT_TRUE(driver->Screens().TickRunning(ScreenId::Hub));
   Script({"press 290 115", "wait 50", "expect Runtime.HubPage 2", "expect-screen hub"});
 }
