@@ -279,8 +279,7 @@ HairLight HairLightFor(const Field& mask, const Head& h, const FaceLook& look, c
   light.Lit = Field(fr.W, fr.H);
   light.Texture = Field(fr.W, fr.H);
   light.Sheen = Field(fr.W, fr.H);
-  const float flat =
-      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  const float flat = fr.Flat();
   for (int y = 0; y < fr.H; ++y) {
     for (int x = 0; x < fr.W; ++x) {
       if (mask(x, y) <= 0.0f) continue;
@@ -483,9 +482,15 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
       albedo.Pixels[albedo.Index(x, y)] =
           Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
     }
-  Field warm(fr.W, fr.H);
-  FillEllipse(warm, fr.Fx(-0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
-  FillEllipse(warm, fr.Fx(0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
+  // Colour in the cheeks and nose; the ears, which sit back from the face
+  // in its shade; a little shadow under the eyes.
+  Field warm(fr.W, fr.H), ears(fr.W, fr.H), under(fr.W, fr.H);
+  for (const float side : {-1.0f, 1.0f}) {
+    FillEllipse(warm, fr.Fx(side * 0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
+    const Point ear = EarCentre(fr, side);
+    FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
+    FillEllipse(under, fr.Fx(side * 0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
+  }
   FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.12f, u * 0.14f);
   BoxBlur(warm, static_cast<int>(u * 0.14f));
   Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), man ? 0.4f : 0.55f);
@@ -494,17 +499,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
   FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
   BoxBlur(cool, static_cast<int>(u * 0.15f));
   Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
-  // The ears sit back from the face, in its shade.
-  Field ears(fr.W, fr.H);
-  for (const float side : {-1.0f, 1.0f}) {
-    const Point ear = EarCentre(fr, side);
-    FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
-  }
   Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
-  // A little shadow under the eyes.
-  Field under(fr.W, fr.H);
-  FillEllipse(under, fr.Fx(-0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
-  FillEllipse(under, fr.Fx(0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
   BoxBlur(under, 2);
   Paint(albedo, under, ToColor(skin * ColorF{0.82f, 0.74f, 0.78f}), 0.4f);
 
@@ -646,8 +641,7 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
   light.FillWeight = 0.16f;
   light.ShadowTint = {0.82f, 0.56f, 0.5f};
   const Field cavity = Soft(face.Height, 5), edge = Soft(face.Skin, 5);
-  const float flat =
-      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  const float flat = fr.Flat();
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
   light.Key = Field(fr.W, fr.H);
   light.Exposure = Field(fr.W, fr.H);

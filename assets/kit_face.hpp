@@ -5,6 +5,7 @@
 // over the lit skin, and hair from a dozen styles. A head is drawn face-on
 // and upright, then bent round as it turns and rolled as it tilts.
 
+#include <cmath>
 #include <cstdint>
 
 #include "assets/art.hpp"
@@ -64,6 +65,11 @@ struct HeadFrame {
   float Y(float yu) const { return EyeY + yu * Unit; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
+  // How bright the key makes a surface facing the viewer: lighting divided
+  // by it reads 1 there.
+  float Flat() const {
+    return kHeadLightZ / std::sqrt(LightX * LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  }
 };
 
 // A tapering stroke along a quadratic curve: locks of hair, creases, straps.
