@@ -1,6 +1,5 @@
 // The face kit: shaping a head's hair and face, lighting and painting them,
-// then turning and tilting the drawn head into place; and the soft finish,
-// which paints a head already turned and tilted onto a tile of a large picture.
+// then turning and tilting the drawn head into place.
 
 #include "assets/kit_face.hpp"
 
@@ -31,11 +30,6 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
 }
 
 namespace {
-
-// A frame one pixel to the head unit with the eye line's middle at the
-// origin: the features' places in head units, for the soft finish to turn
-// and tilt.
-constexpr HeadFrame kHeadUnits{0.0f, 0.0f, 1.0f, 0.0f};
 
 float ChinDrop(const FaceLook& look) {
   switch (look.Features.Says) {
@@ -285,8 +279,7 @@ HairLight HairLightFor(const Field& mask, const Head& h, const FaceLook& look, c
   light.Lit = Field(fr.W, fr.H);
   light.Texture = Field(fr.W, fr.H);
   light.Sheen = Field(fr.W, fr.H);
-  const float flat =
-      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  const float flat = fr.Flat();
   for (int y = 0; y < fr.H; ++y) {
     for (int x = 0; x < fr.W; ++x) {
       if (mask(x, y) <= 0.0f) continue;
@@ -489,9 +482,15 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
       albedo.Pixels[albedo.Index(x, y)] =
           Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
     }
-  Field warm(fr.W, fr.H);
-  FillEllipse(warm, fr.Fx(-0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
-  FillEllipse(warm, fr.Fx(0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
+  // Colour in the cheeks and nose; the ears, which sit back from the face
+  // in its shade; a little shadow under the eyes.
+  Field warm(fr.W, fr.H), ears(fr.W, fr.H), under(fr.W, fr.H);
+  for (const float side : {-1.0f, 1.0f}) {
+    FillEllipse(warm, fr.Fx(side * 0.52f, 0.4f), fr.Y(0.4f), u * 0.26f, u * 0.17f);
+    const Point ear = EarCentre(fr, side);
+    FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
+    FillEllipse(under, fr.Fx(side * 0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
+  }
   FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.12f, u * 0.14f);
   BoxBlur(warm, static_cast<int>(u * 0.14f));
   Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), man ? 0.4f : 0.55f);
@@ -500,17 +499,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
   FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
   BoxBlur(cool, static_cast<int>(u * 0.15f));
   Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
-  // The ears sit back from the face, in its shade.
-  Field ears(fr.W, fr.H);
-  for (const float side : {-1.0f, 1.0f}) {
-    const Point ear = EarCentre(fr, side);
-    FillEllipse(ears, ear.X + side * u * 0.03f, ear.Y, u * 0.16f, u * 0.4f);
-  }
   Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
-  // A little shadow under the eyes.
-  Field under(fr.W, fr.H);
-  FillEllipse(under, fr.Fx(-0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
-  FillEllipse(under, fr.Fx(0.42f, 0.5f), fr.Y(0.11f), u * 0.16f, u * 0.05f);
   BoxBlur(under, 2);
   Paint(albedo, under, ToColor(skin * ColorF{0.82f, 0.74f, 0.78f}), 0.4f);
 
@@ -647,13 +636,12 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
   const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kHeadLightY, kHeadLightZ);
   SkinLight light;
   light.Fill = Lighting(soft, -fr.LightX, 0.1f, 0.9f, 1.0f);
-  light.Ambient = 0.14f;
+  light.Ambient = 0.14f + 0.18f * fr.Bounce;
   light.KeyWeight = 0.78f;
   light.FillWeight = 0.16f;
   light.ShadowTint = {0.82f, 0.56f, 0.5f};
   const Field cavity = Soft(face.Height, 5), edge = Soft(face.Skin, 5);
-  const float flat =
-      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  const float flat = fr.Flat();
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
   light.Key = Field(fr.W, fr.H);
   light.Exposure = Field(fr.W, fr.H);
@@ -662,7 +650,7 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
     if (face.Skin.Values[i] <= 0.0f) continue;
     const float lit = key.Values[i] * (1.0f - 0.55f * shadow.Values[i]);
     light.Key.Values[i] = lit / flat;
-    const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f);
+    const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f * (1.0f - fr.Bounce));
     const float rim = 0.86f + 0.14f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
     light.Exposure.Values[i] = (1.0f - occlusion) * rim;
     specular.Values[i] = std::pow(Clamp01(lit), 10.0f) * (0.07f + 0.18f * dark);
@@ -1107,324 +1095,6 @@ Field LayHead(Image& image, const Image& under, const Head& head) {
       p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
     }
   return Laid(outline, head);
-}
-
-// ---------------------------------------------------------------- the soft finish
-
-Point HeadFrame::At(float u, float v) const {
-  const float c = std::cos(Tilt), s = std::sin(Tilt);
-  const float x = u * Unit, y = v * Unit;
-  return {CentreX + x * c - y * s, EyeY + x * s + y * c};
-}
-
-float HeadFrame::Wrap(float u, float radius) const {
-  const float a = std::asin(std::clamp(u / radius, -1.0f, 1.0f)) + Turn;
-  return radius * std::sin(a);
-}
-
-float HeadFrame::Facing(float u) const {
-  return std::max(std::cos(std::asin(std::clamp(u, -1.0f, 1.0f)) + Turn), 0.0f);
-}
-
-std::vector<Point> HeadFrame::OvalPoints(float cu, float cv, float ru, float rv, int n) const {
-  std::vector<Point> pts;
-  for (int i = 0; i < n; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / static_cast<float>(n);
-    pts.push_back(At(cu + std::cos(a) * ru, cv + std::sin(a) * rv));
-  }
-  return pts;
-}
-
-namespace {
-
-Field SoftHeadMask(const Sheet& s, const FaceLook& look, const HeadFrame& h) {
-  Field head = s.Blank();
-  s.Poly(head, h.OvalPoints(0.0f, -0.32f, 1.0f, 1.12f));
-  const float shift = std::sin(h.Turn) * 0.3f;
-  // The jaw narrows to the chin, which swings round as the head turns.
-  std::vector<Point> jaw;
-  const Point outline[] = {{-0.98f, -0.2f}, {-0.96f, 0.35f},    {-0.84f, 0.78f},
-                           {-0.46f, 1.07f}, {0.0f, look.ChinY}, {0.46f, 1.07f},
-                           {0.84f, 0.78f},  {0.96f, 0.35f},     {0.98f, -0.2f}};
-  for (const Point& p : outline) {
-    const float k = Clamp01((p.Y + 0.2f) / 1.3f);
-    jaw.push_back(h.At(p.X * (1.0f - 0.12f * std::fabs(std::sin(h.Turn)) * k) + shift * k, p.Y));
-  }
-  s.Poly(head, jaw);
-  return Soft(head, s.Scale);
-}
-
-// The skin of the head lit as a rounded volume: lamp from the upper left,
-// warm in the light and cooling into the shadow, the window's cold light
-// on the far edge, and warmer where the skin is thin.
-SkinLight SoftHeadLight(const Sheet& s, const Field& mask, const HeadFrame& h) {
-  SkinLight light;
-  light.Key = s.Blank();
-  Field cold = s.Blank(), warm = s.Blank();
-  const float ct = std::cos(-h.Tilt), st = std::sin(-h.Tilt);
-  const float lx = h.LightX, ly = -0.42f, lz = 0.66f;
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x) {
-      if (mask(x, y) <= 0.0f) continue;
-      // Back into the head's frame.
-      const Point at = s.Small(x, y);
-      const float dx = at.X - h.CentreX, dy = at.Y - h.EyeY;
-      const float u = (dx * ct - dy * st) / h.Unit, v = (dx * st + dy * ct) / h.Unit;
-      const float nx = u / 1.05f, ny = (v + 0.15f) / 1.9f;
-      const float nz = std::sqrt(std::max(1.0f - nx * nx - ny * ny, 0.02f));
-      light.Key(x, y) = std::max(nx * lx + ny * ly + nz * lz, 0.0f);
-      cold(x, y) = SmoothStep(0.55f, 0.95f, nx) * 0.8f;
-      warm(x, y) = SmoothStep(0.6f, 0.2f, std::fabs(v - 0.4f));
-    }
-  }
-  light.ShadowTint = {0.34f, 0.3f, 0.4f};
-  light.LitTint = {1.12f, 1.02f, 0.92f};
-  light.TintFrom = 0.0f;
-  light.TintTo = 1.0f;
-  light.Ambient = 1.0f;
-  light.KeyWeight = 0.0f;
-  light.FillWeight = 0.0f;
-  light.Added = {{std::move(cold), {0.1f, 0.16f, 0.28f}}, {std::move(warm), {0.05f, -0.01f, -0.02f}}};
-  return light;
-}
-
-// The ear on the side the head turns away from, drawn over the side of the
-// head: its rim catching light, the bowl inside in shadow, and a crease
-// where it meets the cheek.
-void DrawSoftEar(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h) {
-  const float side = h.Turn < 0.0f ? 1.0f : -1.0f;
-  const float u = h.Wrap(side * 0.999f) * 0.98f;
-  Field ear = s.Blank();
-  s.Poly(ear, {h.At(u - side * 0.06f, -0.12f), h.At(u + side * 0.1f, -0.14f), h.At(u + side * 0.17f, 0.04f),
-               h.At(u + side * 0.12f, 0.3f), h.At(u + side * 0.02f, 0.46f), h.At(u - side * 0.07f, 0.42f)});
-  ear = Soft(ear, s.Scale);
-  Field crease = s.Blank();
-  s.Curve(crease,
-          {h.At(u - side * 0.07f, -0.1f), h.At(u - side * 0.1f, 0.16f), h.At(u - side * 0.06f, 0.42f)},
-          0.05f * h.Unit, 0.03f * h.Unit);
-  Paint(image, Soft(crease, 2 * s.Scale), Rgb(0x2A1418), 0.5f);
-  PaintSkin(image, ear, look.Skin, SoftHeadLight(s, ear, h));
-  Paint(image, ear, Rgb(0xB0504A), 0.12f);
-  Field bowl = s.Blank();
-  s.Poly(bowl, h.OvalPoints(u + side * 0.03f, 0.14f, 0.06f, 0.17f));
-  Paint(image, Multiplied(Soft(bowl, s.Scale), ear), Rgb(0x3A1A18), 0.55f);
-  Field rim = s.Blank();
-  s.Curve(rim, {h.At(u + side * 0.06f, -0.08f), h.At(u + side * 0.13f, 0.08f), h.At(u + side * 0.08f, 0.32f)},
-          0.025f * h.Unit, 0.015f * h.Unit);
-  AddLight(image, Multiplied(Soft(rim, s.Scale), ear), Rgb(0xFFD8C0), 0.12f);
-}
-
-void DrawSoftEye(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float fu,
-                 float side) {
-  const float u = h.Wrap(fu);
-  const float facing = h.Facing(fu);
-  if (facing < 0.15f) return;
-  const float w = 0.21f * std::max(facing, 0.45f);
-  // The socket: a soft shadow the brow throws over the eye.
-  Field socket = s.Blank();
-  s.Poly(socket, h.OvalPoints(u, -0.06f, w * 1.55f, 0.2f));
-  Paint(image, Soft(socket, 5 * s.Scale), Rgb(0x2A1418), 0.42f);
-
-  // An almond, its upper lid heavy and low over the iris: bored, tired,
-  // sulking; the outer corner sits a touch lower.
-  std::vector<Point> almond;
-  for (const Point& p : EyeOutline(u, 0.02f, w, 0.075f, side, -0.33f)) almond.push_back(h.At(p.X, p.Y));
-  Field white = s.Blank();
-  s.Poly(white, almond);
-  Paint(image, white, Rgb(0xC8BEB8));
-  // The iris, cut by the lids.
-  Field iris = s.Blank();
-  const Point ic = h.At(u + look.Features.Gaze * w * 0.5f, 0.0f);
-  s.Oval(iris, ic.X, ic.Y, 0.085f * h.Unit * std::max(facing, 0.6f), 0.085f * h.Unit);
-  iris = Multiplied(iris, white);
-  Paint(image, iris, look.Iris);
-  Field pupil = s.Blank();
-  s.Oval(pupil, ic.X, ic.Y, 0.038f * h.Unit, 0.038f * h.Unit);
-  Paint(image, Multiplied(pupil, white), Rgb(0x0A0606));
-  // The lid's shadow across the top of the eye, and the lash line.
-  Field upper = s.Blank();
-  std::vector<Point> lash;
-  const std::vector<Point> lid = EyeOutline(u, 0.02f, w * 1.05f, 0.075f, side, -0.33f);
-  for (std::size_t i = 0; i < lid.size() / 2; ++i) lash.push_back(h.At(lid[i].X, lid[i].Y));
-  s.Curve(upper, lash, 0.022f * h.Unit, 0.03f * h.Unit);
-  Paint(image, Subtracted(white, Soft(Shifted(white, 0, 3 * s.Scale), s.Scale)), Rgb(0x2A1A1A), 0.35f);
-  Paint(image, upper, Rgb(0x1A0E0C), 0.9f);
-  // The crease of the heavy lid above.
-  Field crease = s.Blank();
-  std::vector<Point> fold;
-  for (int i = 0; i <= 8; ++i) {
-    const float t = -0.9f + 1.8f * static_cast<float>(i) / 8;
-    fold.push_back(h.At(u + t * w, -0.13f - 0.035f * (1.0f - t * t) + 0.02f * t * side));
-  }
-  s.Curve(crease, fold, 0.012f * h.Unit, 0.016f * h.Unit);
-  Paint(image, Soft(crease, s.Scale), Rgb(0x3A2020), 0.5f);
-  // A small catch light keeps the eye alive.
-  Field glint = s.Blank();
-  const Point g = h.At(u + look.Features.Gaze * w * 0.5f - 0.03f, -0.02f);
-  s.Oval(glint, g.X, g.Y, 0.018f * h.Unit, 0.018f * h.Unit);
-  Paint(image, Multiplied(glint, white), Rgb(0xE8E8F0), 0.8f);
-}
-
-void DrawSoftBrow(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float fu,
-                  float side) {
-  if (h.Facing(fu) < 0.1f) return;
-  std::vector<Point> pts;
-  for (int i = 0; i <= 6; ++i) {
-    const Point p = BrowAt(look, kHeadUnits, side, static_cast<float>(i) / 6.0f);
-    pts.push_back(h.At(h.Wrap(p.X), p.Y));
-  }
-  Field brow = s.Blank();
-  s.Curve(brow, pts, 0.085f * h.Unit, 0.045f * h.Unit);
-  Paint(image, Soft(brow, s.Scale / 2 + 1), look.HairColour, 0.92f);
-}
-
-void DrawSoftNose(const Sheet& s, Image& image, const HeadFrame& h) {
-  const float tip = h.Wrap(0.0f, 1.12f);
-  const float bridge = h.Wrap(0.0f, 1.0f);
-  // The shadow side of the nose, away from the lamp.
-  Field side = s.Blank();
-  const float off = 0.09f;
-  s.Curve(
-      side,
-      {h.At(bridge + off, -0.12f), h.At((bridge + tip) * 0.5f + off, 0.2f), h.At(tip + off * 0.9f, 0.44f)},
-      0.05f * h.Unit, 0.09f * h.Unit);
-  Paint(image, Soft(side, 3 * s.Scale), Rgb(0x2A1418), 0.4f);
-  // Under the nose and the nostrils.
-  Field under = s.Blank();
-  const Point base = h.At(tip, 0.5f);
-  s.Oval(under, base.X, base.Y, 0.17f * h.Unit, 0.05f * h.Unit);
-  Paint(image, Soft(under, 2 * s.Scale), Rgb(0x2A1418), 0.5f);
-  Field nostrils = s.Blank();
-  for (const float d : {-0.085f, 0.085f}) {
-    const Point n = h.At(tip + d * h.Facing(d), 0.48f);
-    s.Oval(nostrils, n.X, n.Y, 0.035f * h.Unit, 0.022f * h.Unit);
-  }
-  Paint(image, Soft(nostrils, s.Scale), Rgb(0x1A0A0A), 0.65f);
-  // Light along the bridge and on the tip.
-  Field light = s.Blank();
-  s.Curve(light, {h.At(bridge - 0.03f, -0.05f), h.At(tip - 0.03f, 0.4f)}, 0.025f * h.Unit, 0.05f * h.Unit);
-  AddLight(image, Soft(light, 2 * s.Scale), Rgb(0xFFE0C8), 0.16f);
-}
-
-void DrawSoftMouth(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h) {
-  const MouthShape m = MouthFor(look, kHeadUnits, look.Man);
-  std::vector<Point> line;
-  for (int i = 0; i <= 8; ++i) {
-    const float t = -1.0f + 2.0f * static_cast<float>(i) / 8;
-    line.push_back(h.At(h.Wrap(m.Px(t)), m.Y - m.Lift(t)));
-  }
-  Field lips = s.Blank();
-  // The lower lip, a little fuller, catching some light.
-  const Point lower = h.At(h.Wrap(0.0f), m.Y + 0.08f);
-  s.Oval(lips, lower.X, lower.Y, 0.18f * h.Unit * h.Facing(0.0f), 0.055f * h.Unit);
-  Paint(image, Soft(lips, 2 * s.Scale), Lerp(look.Skin, Rgb(0xA04A4A), 0.35f), 0.6f);
-  Field underLip = s.Blank();
-  const Point ul = h.At(h.Wrap(0.0f), m.Y + 0.17f);
-  s.Oval(underLip, ul.X, ul.Y, 0.14f * h.Unit, 0.03f * h.Unit);
-  Paint(image, Soft(underLip, 2 * s.Scale), Rgb(0x2A1418), 0.35f);
-  Field crease = s.Blank();
-  s.Curve(crease, line, 0.03f * h.Unit, 0.03f * h.Unit);
-  Paint(image, Soft(crease, s.Scale / 2 + 1), Rgb(0x4A2220), 0.85f);
-}
-
-// Short, untidy hair: a cap over the top of the head with a ragged line
-// along the brow, and strands drawn through it.
-Field SoftHairMask(const Sheet& s, const HeadFrame& h, std::uint32_t seed, float line) {
-  Field hair = s.Blank();
-  const Noise ragged(seed);
-  std::vector<Point> cap;
-  constexpr int kN = 48;
-  for (int i = 0; i <= kN; ++i) {
-    const float a = kPi + kPi * static_cast<float>(i) / kN;  // over the top
-    const float r = 1.08f + 0.07f * ragged.Value(static_cast<float>(i) * 0.7f, 0.5f);
-    cap.push_back(h.At(std::cos(a) * r, -0.32f + std::sin(a) * 1.2f * r));
-  }
-  // Down the sides to the temples, then the hairline across the brow.
-  cap.push_back(h.At(1.02f, 0.0f));
-  cap.push_back(h.At(0.9f, -0.1f));
-  for (int i = 0; i <= 12; ++i) {
-    const float t = 1.0f - 2.0f * static_cast<float>(i) / 12;
-    const float u = h.Wrap(t * 0.85f);
-    const float v = line - 0.08f * (1.0f - t * t) + 0.06f * ragged.Value(static_cast<float>(i) * 1.3f, 4.0f);
-    cap.push_back(h.At(u, v));
-  }
-  cap.push_back(h.At(-0.9f, -0.1f));
-  cap.push_back(h.At(-1.02f, 0.0f));
-  s.Poly(hair, cap);
-  return Soft(hair, s.Scale);
-}
-
-// Flat hair with fine streaks of sheen in noise stretched along its fall,
-// rounded by a soft bevel.
-void DrawSoftHair(const Sheet& s, Image& image, const Field& hair, const FaceLook& look) {
-  const Noise strands(look.Seed + 1);
-  HairLight light;
-  light.Ambient = 1.0f;
-  light.KeyWeight = 0.0f;
-  light.Sheen = s.Blank();
-  for (int y = 0; y < s.H; ++y) {
-    for (int x = 0; x < s.W; ++x) {
-      if (hair(x, y) <= 0.0f) continue;
-      const Point at = s.Small(x, y);
-      light.Sheen(x, y) = SmoothStep(0.45f, 0.8f, strands.Fbm(at.X / 2.2f, at.Y / 9.0f, 3)) * 0.35f;
-    }
-  }
-  // The streaks add light rather than cover: shine is the hair plus it.
-  light.Shine = ToF(look.HairColour) + ToF(Lerp(look.HairColour, Rgb(0xC8B8A8), 0.5f));
-  PaintHair(image, hair, look.HairColour, light);
-  ApplyLight(image, Bevel(hair, 6 * s.Scale, -0.6f, -0.6f, 0.5f, 3.0f), hair, 0.55f);
-}
-
-void DrawSoftStubble(const Sheet& s, Image& image, const HeadFrame& h, const Field& head) {
-  Field jaw = s.Blank();
-  s.Poly(jaw, h.OvalPoints(h.Wrap(0.0f) * 0.5f, 0.85f, 0.95f, 0.42f));
-  jaw = Multiplied(Soft(jaw, 4 * s.Scale), head);
-  const Noise grain(0x57B);
-  for (std::size_t i = 0; i < jaw.Values.size(); ++i) {
-    if (jaw.Values[i] <= 0.0f) continue;
-    const std::size_t w = static_cast<std::size_t>(s.W);
-    const float x = static_cast<float>(i % w), y = static_cast<float>(i / w);
-    jaw.Values[i] *= 0.6f + 0.4f * grain.Value(x * 0.7f, y * 0.7f);
-  }
-  Paint(image, jaw, Rgb(0x2A2220), 0.28f);
-}
-
-}  // namespace
-
-void PaintSoftHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, float hairline) {
-  const Field head = SoftHeadMask(s, look, h);
-  PaintSkin(image, head, look.Skin, SoftHeadLight(s, head, h));
-  DrawSoftEar(s, image, look, h);
-  if (look.Facial == Beard::Stubble) DrawSoftStubble(s, image, h, head);
-  // Cheeks: a little colour where the blood is up.
-  Field cheeks = s.Blank();
-  for (const float u : {-0.55f, 0.55f}) {
-    if (h.Facing(u) < 0.2f) continue;
-    const Point c = h.At(h.Wrap(u), 0.42f);
-    s.Oval(cheeks, c.X, c.Y, 0.2f * h.Unit, 0.14f * h.Unit);
-  }
-  Paint(image, Multiplied(Soft(cheeks, 5 * s.Scale), head), Rgb(0xB0504A), 0.14f);
-  // Hollows under the cheekbones and along the jaw give the face its bones.
-  Field hollows = s.Blank();
-  for (const float u : {-0.62f, 0.62f}) {
-    if (h.Facing(u) < 0.2f) continue;
-    const float side = u < 0.0f ? -1.0f : 1.0f;
-    s.Curve(hollows,
-            {h.At(h.Wrap(u), 0.48f), h.At(h.Wrap(u + side * 0.1f), 0.7f), h.At(h.Wrap(u * 0.85f), 0.88f)},
-            0.12f * h.Unit, 0.04f * h.Unit);
-  }
-  Paint(image, Multiplied(Soft(hollows, 4 * s.Scale), head), Rgb(0x2A1418), 0.16f);
-  DrawSoftNose(s, image, h);
-  DrawSoftEye(s, image, look, h, -0.4f, -1.0f);
-  DrawSoftEye(s, image, look, h, 0.4f, 1.0f);
-  DrawSoftBrow(s, image, look, h, -0.4f, -1.0f);
-  DrawSoftBrow(s, image, look, h, 0.4f, 1.0f);
-  DrawSoftMouth(s, image, look, h);
-  const Field hair = SoftHairMask(s, h, look.Seed, hairline);
-  DrawSoftHair(s, image, hair, look);
-  // The hair throws a soft shadow on the forehead.
-  Paint(image, Multiplied(Subtracted(Soft(Shifted(hair, s.Scale, 3 * s.Scale), 3 * s.Scale), hair), head),
-        Rgb(0x1A1010), 0.45f);
 }
 
 }  // namespace vantoro::art

@@ -3,11 +3,10 @@
 // from one side, so that cheekbones, noses and chins take the light the
 // way they would under a lamp, with eyes, brows, lips and creases painted
 // over the lit skin, and hair from a dozen styles. A head is drawn face-on
-// and upright, then bent round as it turns and rolled as it tilts. A second,
-// softer finish paints a head straight onto a large picture in a dim room.
+// and upright, then bent round as it turns and rolled as it tilts.
 
+#include <cmath>
 #include <cstdint>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -23,7 +22,6 @@ enum class Beard { None, Stubble, Goatee, Full, Moustache };
 // with the teeth showing, or the jaw dropped in a shout.
 enum class Mouth { Closed, Smirk, Grin, Shout };
 
-// The face itself, apart from its colouring.
 // The face itself, apart from its colouring. The defaults are a plain face
 // at rest.
 struct FaceForm {
@@ -60,21 +58,18 @@ struct HeadFrame {
   float LightX = -kHeadLightX;      // the key's x: negative when it comes from the picture's left
   int W = 0, H = 0;
   float Tilt = 0.0f;  // radians the head rolls, positive clockwise, about the eye line's middle
+  // Light thrown back into the shadows, 0 out of doors .. 1 in a small room
+  // whose walls return the lamp's light under the brows and the jaw.
+  float Bounce = 0.0f;
   float X(float xu) const { return CentreX + xu * Unit; }
   float Y(float yu) const { return EyeY + yu * Unit; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
-
-  // The soft finish turns and tilts the head as it draws, reading Turn as
-  // radians. At: a point xu across and yu down the head, rolled by Tilt.
-  Point At(float xu, float yu) const;
-  // Where a feature xu across the front of the face lands once the head has
-  // turned: the face wraps round a rounded head, so features on the far side
-  // crowd together and those on the near side spread.
-  float Wrap(float xu, float radius = 1.0f) const;
-  // How much a feature at xu faces us: 1 square on, 0 edge on.
-  float Facing(float xu) const;
-  std::vector<Point> OvalPoints(float cu, float cv, float ru, float rv, int n = 56) const;
+  // How bright the key makes a surface facing the viewer: lighting divided
+  // by it reads 1 there.
+  float Flat() const {
+    return kHeadLightZ / std::sqrt(LightX * LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  }
 };
 
 // A tapering stroke along a quadratic curve: locks of hair, creases, straps.
@@ -102,15 +97,5 @@ Field Laid(const Field& f, const Head& head);
 // it; the head is turned and tilted and laid back over `under`. Returns
 // the outline of the laid head (face and front hair).
 Field LayHead(Image& image, const Image& under, const Head& head);
-
-// The soft finish, for a dim room: the head painted in soft strokes straight
-// onto a sheet, already turned and tilted, its skin lit as a rounded volume by
-// a lamp high on the side of the frame's LightX, with a cold window light on
-// the far edge; short untidy hair down to `hairline` over the brow. The frame
-// is in the sheet's final pixels. Brows and mouth sit where the portraits'
-// do for the same look, and the eyes have the portraits' outline; the look's
-// skin, hair, iris, chin, brow tilt, smile, gaze, seed and stubble are used.
-void PaintSoftHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& frame,
-                   float hairline);
 
 }  // namespace vantoro::art

@@ -193,11 +193,10 @@ constexpr int kS = 2;
 constexpr int kW = kTeamWidth * kS;
 constexpr int kH = kTeamHeight * kS;
 
-// Paints a part of a body: its colour lit as a soft rounded volume by the
+// Lights what is painted through the mask as a soft rounded volume by the
 // dim lamp to the upper left, with a cold rim where the street light from
 // the right catches its edge.
-void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
-            float rim = 0.5f) {
+void Shade(Image& image, const Field& mask, int roundness, float strength, float rim) {
   // Only the box round the part is worked on: a body part covers a small
   // share of the picture.
   const Rect ink = InkBounds(mask, 0.0f);
@@ -212,7 +211,6 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   }
   Region box = Crop(image, x0, y0, x1, y1);
   Image& tile = box.Pixels;
-  Paint(tile, part, colour);
   // Falling off across the form, away from the lamp.
   const float left = static_cast<float>(ink.Left - x0), span = static_cast<float>(ink.Right - ink.Left);
   const float top = static_cast<float>(ink.Top - y0), tall = static_cast<float>(ink.Bottom - ink.Top);
@@ -229,6 +227,13 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   ApplyLight(tile, Bevel(part, roundness, -0.6f, -0.6f, 0.55f, 3.0f), part, strength);
   AddLight(tile, Multiplied(Soft(Rim(part, 3 * kS, -kS), kS), part), Rgb(0x4A6A9A), rim);
   Paste(image, box);
+}
+
+// A part of a body: its colour, shaded.
+void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
+            float rim = 0.5f) {
+  Paint(image, mask, colour);
+  Shade(image, mask, roundness, strength, rim);
 }
 
 // The colour of shadow in the dim room.
@@ -418,45 +423,73 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
 
 // The mask shoved up on the near player's head: goggle lens over the
 // forehead, the shell standing up above it, the strap round the head.
+// Drawn on the head face-on, in the final picture's pixels, before it turns.
 void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
+  const auto at = [&](float xu, float yu) { return Point{h.X(xu), h.Y(yu)}; };
   Field strap = s.Blank();
   std::vector<Point> band;
   for (int i = 0; i <= 10; ++i) {
     const float t = -1.0f + 2.0f * static_cast<float>(i) / 10;
-    band.push_back(h.At(t * 1.03f, -0.8f + 0.1f * t * t));
+    band.push_back(at(t * 1.03f, -0.8f + 0.1f * t * t));
   }
   s.Curve(strap, band, 0.14f * h.Unit, 0.14f * h.Unit);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
   Field shell = s.Blank();
-  const float c = h.Wrap(0.0f);
-  s.Poly(shell, {h.At(c - 0.95f, -0.82f), h.At(c - 0.88f, -1.3f), h.At(c - 0.5f, -1.62f),
-                 h.At(c + 0.45f, -1.64f), h.At(c + 0.85f, -1.32f), h.At(c + 0.92f, -0.84f)});
+  s.Poly(shell, {at(-0.95f, -0.82f), at(-0.88f, -1.3f), at(-0.5f, -1.62f), at(0.45f, -1.64f),
+                 at(0.85f, -1.32f), at(0.92f, -0.84f)});
   shell = Soft(shell, 2 * kS);
   Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
   // Vents across the shell.
   Field vents = s.Blank();
   for (int k = -2; k <= 2; ++k) {
-    const float u = c + static_cast<float>(k) * 0.22f;
-    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
+    const float u = static_cast<float>(k) * 0.22f;
+    s.Curve(vents, {at(u, -1.5f), at(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
   }
   Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
   Field lens = s.Blank();
-  s.Poly(lens, {h.At(c - 0.9f, -0.72f), h.At(c - 0.85f, -1.0f), h.At(c + 0.85f, -1.02f),
-                h.At(c + 0.9f, -0.74f), h.At(c, -0.66f)});
+  s.Poly(lens, {at(-0.9f, -0.72f), at(-0.85f, -1.0f), at(0.85f, -1.02f), at(0.9f, -0.74f), at(0.0f, -0.66f)});
   lens = Soft(lens, kS);
   Field frame = Dilated(lens, 4 * kS);
   Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
   Image tint(s.W, s.H);
-  const Point t0 = h.At(c - 0.9f, -1.0f), t1 = h.At(c + 0.9f, -0.7f);
+  const Point t0 = at(-0.9f, -1.0f), t1 = at(0.9f, -0.7f);
   FillLinear(
       tint, s.BX(t0.X), s.BY(t0.Y), s.BX(t1.X), s.BY(t1.Y),
       Gradient{{0.0f, Rgb(0x8A6A48)}, {0.3f, Rgb(0x3A3020)}, {0.55f, Rgb(0x1A2A3A)}, {1.0f, Rgb(0x4A7AA0)}});
   Blend(image, tint, lens);
   Field flare = s.Blank();
-  s.Curve(flare, {h.At(c - 0.6f, -0.96f), h.At(c - 0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
+  s.Curve(flare, {at(-0.6f, -0.96f), at(-0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
   AddLight(image, Soft(flare, kS), Rgb(0xFFE8C8), 0.6f);
+}
+
+// A player's head on its tile of the picture: drawn face-on and upright by
+// the portraits' face kit, with the gear it wears, then turned and tilted
+// into place and shaded by the room's light like the rest of the body. The
+// frame is in the final picture's pixels.
+template <typename Gear>
+void DrawHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, Gear&& gear) {
+  HeadFrame fr = h;
+  fr.CentreX = s.BX(h.CentreX);
+  fr.EyeY = s.BY(h.EyeY);
+  fr.Unit = h.Unit * static_cast<float>(s.Scale);
+  fr.W = s.W;
+  fr.H = s.H;
+  const Head head = ShapeHead(look, fr);
+  PaintBackHair(image, head);
+  const Image under = image;
+  PaintFace(image, head);
+  gear();
+  const Field outline = LayHead(image, under, head);
+  // The lamp's light is warm and cools across the head away from it; the
+  // window's cold light catches the far edge.
+  PaintEach(image, outline, [&](int x, int y) {
+    const float across = SmoothStep(-1.2f, 1.2f, (static_cast<float>(x) - fr.CentreX) / fr.Unit);
+    return Unpack(image.Pixels[image.Index(x, y)]) *
+           Lerp(ColorF{1.1f, 1.0f, 0.86f}, ColorF{0.72f, 0.76f, 0.9f}, across);
+  });
+  AddLight(image, Multiplied(Soft(Rim(outline, 3 * kS, -kS), kS), outline), Rgb(0x4A6A9A), 0.5f);
 }
 
 // The far player: turned away to our right, shoulders hunched, hands
@@ -569,42 +602,53 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   Region tile = farBody.Cut(image);
   DrawHandsInPockets(farBody, tile.Pixels);
   Paste(image, tile);
-  const HeadFrame far{
-      .CentreX = 266.0f, .EyeY = 152.0f, .Unit = 33.0f, .Turn = 0.5f, .LightX = -0.62f, .Tilt = 0.1f};
+  const HeadFrame far{.CentreX = 266.0f,
+                      .EyeY = 152.0f,
+                      .Unit = 32.0f,
+                      .Turn = 0.5f,
+                      .LightX = -0.62f,
+                      .Tilt = 0.1f,
+                      .Bounce = 1.0f};
   const Sheet farTile(kS, 204, 84, 130, 126);
   tile = farTile.Cut(image);
-  PaintSoftHead(farTile, tile.Pixels,
-                {.Skin = Rgb(0x8A5A40),
-                 .HairColour = Rgb(0x1A1412),
-                 .Iris = Rgb(0x3A2418),
-                 .Facial = Beard::Stubble,
-                 .ChinY = 1.14f,
-                 .Brow = 1.06f,
-                 .Smile = -0.5f,
-                 .Seed = 0xB0F1,
-                 .Features = {.BrowTilt = -1.0f, .Gaze = 0.8f}},
-                far, -0.72f);
+  DrawHead(farTile, tile.Pixels,
+           {.Skin = Rgb(0x8A5A40),
+            .HairColour = Rgb(0x1A1412),
+            .Iris = Rgb(0x3A2418),
+            .Style = Hair::Curls,
+            .Facial = Beard::Stubble,
+            .Jaw = 0.85f,
+            .ChinY = 1.32f,
+            .Brow = 1.06f,
+            .Smile = -0.5f,
+            .Seed = 0xB0F1,
+            .Features = {.BrowTilt = -1.0f, .Gaze = 0.8f}},
+           far, [] {});
   Paste(image, tile);
   const Sheet nearBody(kS, 10, 150, 220, 322);
   tile = nearBody.Cut(image);
   DrawFoldedArms(nearBody, tile.Pixels, fonts);
   Paste(image, tile);
-  const HeadFrame near{
-      .CentreX = 128.0f, .EyeY = 136.0f, .Unit = 35.5f, .Turn = -0.42f, .LightX = -0.62f, .Tilt = -0.12f};
+  const HeadFrame near{.CentreX = 128.0f,
+                       .EyeY = 136.0f,
+                       .Unit = 33.0f,
+                       .Turn = -0.42f,
+                       .LightX = -0.62f,
+                       .Tilt = -0.12f,
+                       .Bounce = 1.0f};
   const Sheet nearTile(kS, 56, 56, 146, 136);
   tile = nearTile.Cut(image);
-  PaintSoftHead(nearTile, tile.Pixels,
-                {.Skin = Rgb(0xD09A78),
-                 .HairColour = Rgb(0x4A2E1E),
-                 .Iris = Rgb(0x4A6A3A),
-                 .Facial = Beard::None,
-                 .ChinY = 1.14f,
-                 .Brow = 1.06f,
-                 .Smile = -0.5f,
-                 .Seed = 0xB0F2,
-                 .Features = {.BrowTilt = -1.0f, .Gaze = -0.7f}},
-                near, -0.62f);
-  DrawPushedUpMask(nearTile, tile.Pixels, near);
+  DrawHead(nearTile, tile.Pixels,
+           {.Skin = Rgb(0xD09A78),
+            .HairColour = Rgb(0x4A2E1E),
+            .Iris = Rgb(0x4A6A3A),
+            .Style = Hair::Crop,
+            .ChinY = 1.32f,
+            .Brow = 1.06f,
+            .Smile = -0.5f,
+            .Seed = 0xB0F2,
+            .Features = {.BrowTilt = -1.0f, .Gaze = -0.7f}},
+           near, [&] { DrawPushedUpMask(nearTile, tile.Pixels, near); });
   Paste(image, tile);
   // Framed a little closer than drawn: the room's edges fall away and the
   // two fill the picture.

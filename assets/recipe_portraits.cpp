@@ -309,8 +309,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f),
         {.Radius = u * 0.11f, .Arms = 6, .Reach = 1.6f, .Droplets = 3});
   Paint(cloth, badge, look.Trim, 0.9f);
-  const float flat =
-      kHeadLightZ / std::sqrt(fr.LightX * fr.LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
+  const float flat = fr.Flat();
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const float a = shirt(x, y);
