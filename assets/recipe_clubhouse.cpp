@@ -302,14 +302,10 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
       image, 0, 0, 0, kHorizon * kS,
       Gradient{{0.0f, Rgb(0x1A3A7A)}, {0.6f, Rgb(0x5A7AB0)}, {0.9f, Rgb(0xE8A070)}, {1.0f, Rgb(0xFFC080)}});
   // Trees along the far side and the grass of the field.
-  Field trees(image.Width, image.Height);
   const Noise crowns(0x4C1);
-  for (int x = 0; x < image.Width; ++x) {
-    const float fx = static_cast<float>(x) / kS;
-    const float top = kHorizon - 8.0f - 10.0f * crowns.Fbm(fx / 14.0f, 0.5f, 3);
-    for (int y = static_cast<int>(top * kS); y < image.Height; ++y) trees(x, y) = 1.0f;
-  }
-  Paint(image, trees, Rgb(0x1A3020));
+  Paint(image,
+        TreeLine(image.Width, image.Height, crowns, kHorizon * kS, 8.0f * kS, 10.0f * kS, 14.0f * kS, 3),
+        Rgb(0x1A3020));
   PaintVertical(image, kBig.Box(image, 0, kHorizon, 270, 199),
                 Gradient{{0.0f, Rgb(0x4A8A3A)}, {1.0f, Rgb(0x2A5A22)}}, kHorizon * kS, 199 * kS);
   // Bunkers on the field behind the netting.

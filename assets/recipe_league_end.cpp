@@ -288,12 +288,7 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
   }
   // The woods beyond the field, grey in the rain.
   const Noise woods(0x1E23);
-  Field trees(kBig, kBig);
-  for (int x = 0; x < kBig; ++x) {
-    const float fx = static_cast<float>(x);
-    const float top = 215.0f - 40.0f * woods.Fbm(fx / 40.0f, 0.5f, 4);
-    for (int y = static_cast<int>(top); y < 260; ++y) trees(x, y) = 1.0f;
-  }
+  Field trees = TreeLine(kBig, kBig, woods, 260.0f, 45.0f, 40.0f, 40.0f);
   BoxBlur(trees, 1, 1);
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.

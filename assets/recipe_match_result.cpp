@@ -26,12 +26,8 @@ void Backdrop(Image& image) {
   FillLinear(image, 0.0f, 0.0f, 0.0f, kGround * kS,
              Gradient{{0.0f, Rgb(0x4A525E)}, {0.7f, Rgb(0x7A828C)}, {1.0f, Rgb(0x8A9098)}});
   const Noise n(0x1055);
-  Field trees(image.Width, image.Height);
-  for (int x = 0; x < image.Width; ++x) {
-    const float top = (kGround - 14.0f - 16.0f * n.Fbm(static_cast<float>(x) / 60.0f, 0.5f, 4)) * kS;
-    for (int y = static_cast<int>(top); y < static_cast<int>(kGround * kS); ++y) trees(x, y) = 1.0f;
-  }
-  Paint(image, trees, Rgb(0x3A4A3A));
+  Paint(image, TreeLine(image.Width, image.Height, n, kGround * kS, 14.0f * kS, 16.0f * kS, 60.0f),
+        Rgb(0x3A4A3A));
   MownTurf(image, kGround * kS, n,
            {.Grass = Rgb(0x3A7A34), .Far = 0.7f, .Rise = 0.35f, .Grain = 3.0f, .Stretch = 3.0f});
 }

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -59,23 +58,13 @@ void PracticeField(Image& image, float horizon, std::uint32_t seed) {
   FillLinear(image, 0.0f, 0.0f, 0.0f, horizon * kS, Gradient{{0.0f, Rgb(0x4A94E4)}, {1.0f, Rgb(0xD4ECFF)}});
   const Noise n(seed);
   const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
-  Field trees(image.Width, image.Height);
-  std::vector<Point> band{{0.0f, horizon * kS}};
-  for (int x = 0; x <= image.Width; x += 4) {
-    const float fx = static_cast<float>(x);
-    band.push_back({fx, (horizon - 8.0f - 14.0f * n.Fbm(fx / 50.0f, 0.5f, 4)) * kS});
-  }
-  band.push_back({w, horizon * kS});
-  FillPolygon(trees, band);
+  const Field trees = TreeLine(image.Width, image.Height, n, horizon * kS, 8.0f * kS, 14.0f * kS, 50.0f);
   Paint(image, trees, Rgb(0x3E6E3A));
   ApplyLight(image, Lighting(NoiseField(image.Width, image.Height, 18.0f, 2, seed), -0.5f, -0.6f, 0.6f, 8.0f),
              trees, 0.35f);
   Field net(image.Width, image.Height);
   const float top = (horizon - 16.0f) * kS;
-  for (float x = 0.0f; x < w; x += 7.0f * kS) {
-    ThickLine(net, x, top, x + 7.0f * kS, horizon * kS, 0.6f, 0.4f);
-    ThickLine(net, x + 7.0f * kS, top, x, horizon * kS, 0.6f, 0.4f);
-  }
+  CrossedNet(net, top, horizon * kS, 7.0f * kS, 0.6f, 0.4f);
   for (float x = 10.0f * kS; x < w; x += 60.0f * kS)
     ThickLine(net, x, top - 4.0f * kS, x, horizon * kS, 1.2f * kS);
   ThickLine(net, 0.0f, top, w, top, 1.0f * kS);
