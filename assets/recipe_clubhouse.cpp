@@ -38,29 +38,22 @@ void FloorShadow(Image& image, Point c, float rx, float ry, float opacity = 0.6f
 void DrawWalls(Image& image) {
   const Noise plaster(0xC1B);
   const ColorF wall = ToF(Rgb(0x7C6A58)), panel = ToF(Rgb(0x5A3A22)), floor = ToF(Rgb(0x8A5A34));
-  for (int y = 0; y < image.Height; ++y) {
-    const float fy = static_cast<float>(y) / kS;
-    for (int x = 0; x < image.Width; ++x) {
-      const float fx = static_cast<float>(x) / kS;
-      ColorF c;
-      if (fy < kFloor) {
-        const float n = plaster.Fbm(fx / 9.0f, fy / 9.0f, 3);
-        c = fy < 76.0f ? wall * (0.86f + 0.16f * n) : panel * (0.9f + 0.12f * n);
-        // Light falls from the window and the lamp over the middle.
-        const float dx = (fx - 170.0f) / 150.0f, dy = (fy - 40.0f) / 110.0f;
-        c = c * (0.7f + 0.45f * std::exp(-(dx * dx + dy * dy)));
-      } else {
-        // Floorboards running away from us towards a point above the room.
-        const float depth = (fy - kFloor) / (kRoomH - kFloor);
-        const float across = (fx - 135.0f) / (0.35f + depth) + 135.0f;
-        const float board = std::fmod(across + 1000.0f, 16.0f);
-        const float gap = board < 0.8f ? 0.6f : 1.0f;
-        const float grain = 0.9f + 0.12f * plaster.Fbm(across / 2.0f, fy / 30.0f, 3);
-        c = floor * (gap * grain * (0.75f + 0.35f * (1.0f - depth)));
-      }
-      image.Pixels[image.Index(x, y)] = Pack(c);
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) / kS, fy = static_cast<float>(y) / kS;
+    if (fy < kFloor) {
+      const float n = plaster.Fbm(fx / 9.0f, fy / 9.0f, 3);
+      const ColorF c = fy < 76.0f ? wall * (0.86f + 0.16f * n) : panel * (0.9f + 0.12f * n);
+      // Light falls from the window and the lamp over the middle.
+      const float dx = (fx - 170.0f) / 150.0f, dy = (fy - 40.0f) / 110.0f;
+      return c * (0.7f + 0.45f * std::exp(-(dx * dx + dy * dy)));
     }
-  }
+    // Floorboards running away from us towards a point above the room.
+    const float depth = (fy - kFloor) / (kRoomH - kFloor);
+    const float across = (fx - 135.0f) / (0.35f + depth) + 135.0f;
+    const float gap = std::fmod(across + 1000.0f, 16.0f) < 0.8f ? 0.6f : 1.0f;
+    const float grain = 0.9f + 0.12f * plaster.Fbm(across / 2.0f, fy / 30.0f, 3);
+    return floor * (gap * grain * (0.75f + 0.35f * (1.0f - depth)));
+  });
   // Trim: the top of the panelling and the skirting.
   Paint(image, kBig.Box(image, 0, 74, kRoomW, 77), Rgb(0x3A2414));
   Paint(image, kBig.Box(image, 0, kFloor - 3, kRoomW, kFloor + 1), Rgb(0x2A1A10));

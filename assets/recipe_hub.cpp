@@ -42,20 +42,15 @@ void DrawHaze(Image& image) {
     }
   }
   const ColorF lit = ToF(Rgb(0x2A3A86));
-  for (int y = 0; y < kHeight; ++y) {
-    const float fy = static_cast<float>(y);
-    const ColorF base = night.SampleF(fy / kHeight);
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x);
-      // Two floodlight pools high in the corners, washing down the sides.
-      const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
-      const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
-      const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
-      const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
-      const ColorF c = base * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+    // Two floodlight pools high in the corners, washing down the sides.
+    const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
+    const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
+    const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
+    const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
+    return night.SampleF(fy / kHeight) * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
+  });
 }
 
 constexpr float kFarSide = 236.0f;  // where the field meets the far fence

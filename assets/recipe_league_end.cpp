@@ -36,21 +36,18 @@ constexpr int kBannerHeight = 153;
 // on the black screen.
 void DrawBannerSky(Image& image) {
   const Noise smoke(0x1E01);
-  for (int y = 0; y < kBannerHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kBannerWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.48f);
-      const float dy = (fy - kBannerHeight * 0.45f) / (kBannerHeight * 0.7f);
-      const float warm = std::exp(-(dx * dx + dy * dy) * 2.2f);
-      const float s = smoke.Fbm(fx / 120.0f, fy / 45.0f, 4);
-      ColorF c = ColorF{0.10f, 0.03f, 0.12f} * (warm * (0.5f + 0.9f * s));
-      c = c + ColorF{0.35f, 0.10f, 0.03f} * (warm * warm * 0.5f * s);
-      const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
-                         SmoothStep(0.0f, 18.0f, fy) * SmoothStep(0.0f, 22.0f, kBannerHeight - fy);
-      image.Pixels[image.Index(x, y)] = Pack(c * edge);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.48f);
+    const float dy = (fy - kBannerHeight * 0.45f) / (kBannerHeight * 0.7f);
+    const float warm = std::exp(-(dx * dx + dy * dy) * 2.2f);
+    const float s = smoke.Fbm(fx / 120.0f, fy / 45.0f, 4);
+    const ColorF c = ColorF{0.10f, 0.03f, 0.12f} * (warm * (0.5f + 0.9f * s)) +
+                     ColorF{0.35f, 0.10f, 0.03f} * (warm * warm * 0.5f * s);
+    const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
+                       SmoothStep(0.0f, 18.0f, fy) * SmoothStep(0.0f, 22.0f, kBannerHeight - fy);
+    return c * edge;
+  });
 }
 
 // Fireworks bursting high behind the letters, like the ones over the table.
@@ -155,12 +152,8 @@ struct Cup {
   float Size;
 };
 
-Point At(const Person& p, Point local) {
-  return {p.Feet.X + local.X * p.Height, p.Feet.Y + local.Y * p.Height};
-}
-
 void DrawCup(Image& image, const Person& p, const Cup& c) {
-  const Point o = At(p, c.Centre);
+  const Point o = Placed(p.Feet, c.Centre, p.Height);
   const float s = c.Size * p.Height;
   Field cup(kBig, kBig);
   const Point bowl[] = {{o.X - s * 0.5f, o.Y - s * 0.45f},  {o.X + s * 0.5f, o.Y - s * 0.45f},
@@ -259,17 +252,14 @@ void DrawCheeringBackdrop(Image& image) {
                      {0.55f, Rgb(0xE0403A)},
                      {0.85f, Rgb(0x7A1A5A)},
                      {1.0f, Rgb(0x3A0A3A)}};
-  for (int y = 0; y < kBig; ++y) {
-    for (int x = 0; x < kBig; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
-      const float r = std::sqrt(dx * dx + dy * dy) / (kBig * 0.75f);
-      // Rays of light fanning out behind the team.
-      const float ray = 0.5f + 0.5f * std::sin(std::atan2(dy, dx) * 14.0f);
-      ColorF c = sky.SampleF(r);
-      c = c + ColorF{1.0f, 0.8f, 0.5f} * (SmoothStep(0.55f, 0.9f, ray) * 0.18f * (1.0f - Clamp01(r)));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
+    const float r = std::sqrt(dx * dx + dy * dy) / (kBig * 0.75f);
+    // Rays of light fanning out behind the team.
+    const float ray = 0.5f + 0.5f * std::sin(std::atan2(dy, dx) * 14.0f);
+    return sky.SampleF(r) +
+           ColorF{1.0f, 0.8f, 0.5f} * (SmoothStep(0.55f, 0.9f, ray) * 0.18f * (1.0f - Clamp01(r)));
+  });
   // The turf, lit warm by the same light.
   Turf(image, 0x1E11, 300.0f, 12.0f, Rgb(0x4A8A2A), Rgb(0x1A4A1A));
 }

@@ -440,17 +440,14 @@ void PaintSea(Image& image, const View& view, const Field& land) {
   BoxBlur(near, std::max(static_cast<int>(4.0f / view.Scale), 1));
   const Noise swell(0x53);
   const ColorF deep = ToF(Rgb(0x0A1A33)), open = ToF(Rgb(0x12325A)), shallow = ToF(Rgb(0x22627F));
-  for (int y = 0; y < view.Height; ++y) {
-    for (int x = 0; x < view.Width; ++x) {
-      const Point p = view.ToCountry(static_cast<float>(x), static_cast<float>(y));
-      // Broad, slow changes of tone across the open ocean.
-      const float drift = swell.Fbm(p.X / 160.0f, p.Y / 160.0f, 3);
-      ColorF c = Lerp(deep, open, Clamp01(drift * 1.3f - 0.2f));
-      c = Lerp(c, shallow, SmoothStep(0.0f, 0.45f, shelf(x, y)) * 0.8f);
-      c = Lerp(c, ToF(Rgb(0x3F8FA0)), SmoothStep(0.15f, 0.6f, near(x, y)) * 0.5f);
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const Point p = view.ToCountry(static_cast<float>(x), static_cast<float>(y));
+    // Broad, slow changes of tone across the open ocean.
+    const float drift = swell.Fbm(p.X / 160.0f, p.Y / 160.0f, 3);
+    ColorF c = Lerp(deep, open, Clamp01(drift * 1.3f - 0.2f));
+    c = Lerp(c, shallow, SmoothStep(0.0f, 0.45f, shelf(x, y)) * 0.8f);
+    return Lerp(c, ToF(Rgb(0x3F8FA0)), SmoothStep(0.15f, 0.6f, near(x, y)) * 0.5f);
+  });
 }
 
 void PaintLand(Image& image, const View& view, const Field& land, const Terrain& terrain) {

@@ -43,13 +43,11 @@ struct BannerLook {
 void Backlight(Image& image, Color colour) {
   const ColorF c = ToF(colour);
   const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float dx = (static_cast<float>(x) + 0.5f - w * 0.5f) / (w * 0.42f);
-      const float dy = (static_cast<float>(y) + 0.5f - h * 0.5f) / (h * 0.42f);
-      image.Pixels[image.Index(x, y)] = Pack(c * (0.22f * std::exp(-(dx * dx + dy * dy) * 2.5f)));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = (static_cast<float>(x) + 0.5f - w * 0.5f) / (w * 0.42f);
+    const float dy = (static_cast<float>(y) + 0.5f - h * 0.5f) / (h * 0.42f);
+    return c * (0.22f * std::exp(-(dx * dx + dy * dy) * 2.5f));
+  });
 }
 
 Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {

@@ -108,8 +108,7 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
     }
     DrawPlayer(image, p, &fonts);
     Point hits[kHits];
-    for (std::size_t i = 0; i < kHits; ++i)
-      hits[i] = {p.Feet.X + l.Hits[i].X * p.Height, p.Feet.Y + l.Hits[i].Y * p.Height};
+    for (std::size_t i = 0; i < kHits; ++i) hits[i] = Placed(p.Feet, l.Hits[i], p.Height);
     SplatCoat(image, rng, hits, kTheirPaint,
               {.Shape = {.Radius = 8.0f * kS, .Arms = 8, .Droplets = 8, .Drips = 2},
                .Bevel = static_cast<int>(2 * kS),
