@@ -205,16 +205,9 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
   }
 }
 
-const Kit kHome{.Jersey = Rgb(0xD8262E),
-                .Trim = Rgb(0xF4F4F0),
-                .Pants = Rgb(0x24262E),
-                .Shell = Rgb(0x2A2C34),
-                .Lens = Rgb(0x38C8FF)};
-const Kit kHomeAlt{.Jersey = Rgb(0xD8262E),
-                   .Trim = Rgb(0xFFD81E),
-                   .Pants = Rgb(0x24262E),
-                   .Shell = Rgb(0x2A2C34),
-                   .Lens = Rgb(0xFF9A2A)};
+constexpr Kit kHome{.Jersey = Rgb(0xD8262E), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)};
+constexpr Kit kHomeAlt{
+    .Jersey = Rgb(0xD8262E), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x24262E), .Lens = Rgb(0xFF9A2A)};
 
 // Standing, the elbow and hand of the left arm and then of the right set.
 Pose Arms(Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
@@ -397,8 +390,7 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     bowed.Head = {0.02f, -0.82f};
     bowed.Bow = 0.9f;
     bowed.Tilt = 0.1f;
-    bowed.Shoulder[0] = {-0.125f, -0.74f};
-    bowed.Shoulder[1] = {0.125f, -0.74f};
+    Mirrored(bowed.Shoulder, {0.125f, -0.74f});
     bowed.Aim = 1.2f;
     const Person standing{.Feet = {95.0f, 405.0f},
                           .Height = 300.0f,
@@ -413,12 +405,9 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     Pose sitting = Slumped(0.0f, 1.0f);
     sitting.Head = {0.0f, -0.6f};
     sitting.Neck = Standing().Neck;
-    for (int i = 0; i < 2; ++i) {
-      const float side = i == 0 ? -1.0f : 1.0f;
-      sitting.Knee[i] = {0.21f * side, -0.36f};
-      sitting.Foot[i] = {0.2f * side, 0.0f};
-      sitting.Hand[i] = {0.07f * side, -0.6f};
-    }
+    Mirrored(sitting.Knee, {0.21f, -0.36f});
+    Mirrored(sitting.Foot, {0.2f, 0.0f});
+    Mirrored(sitting.Hand, {0.07f, -0.6f});
     const Person seated{.Feet = {245.0f, 450.0f}, .Height = 320.0f, .Body = sitting, .Colours = kHome};
 
     // The bunker the seated player slumps on.

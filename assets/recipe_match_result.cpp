@@ -59,26 +59,16 @@ struct Loser {
   Point Hits[kHits];  // paint on them, in the figure's heights from the feet
 };
 
+// clang-format off
 constexpr Loser kTeam[] = {
-    {110.0f,
-     -0.12f,
-     0.8f,
-     7,
-     Rest::Lap,
+    {110.0f, -0.12f, 0.8f, 7, Rest::Lap,
      {{-0.02f, -0.62f}, {0.08f, -0.48f}, {-0.15f, -0.3f}, {0.12f, -0.1f}, {-0.1f, -0.52f}}},
-    {205.0f,
-     0.05f,
-     1.0f,
-     0,
-     Rest::Lap,
+    {205.0f, 0.05f, 1.0f, 0, Rest::Lap,
      {{0.04f, -0.66f}, {-0.1f, -0.42f}, {0.12f, -0.2f}, {-0.16f, -0.08f}, {0.1f, -0.5f}}},
-    {300.0f,
-     0.15f,
-     0.6f,
-     3,
-     Rest::Grounded,
+    {300.0f, 0.15f, 0.6f, 3, Rest::Grounded,
      {{-0.06f, -0.58f}, {0.1f, -0.38f}, {-0.05f, -0.12f}, {0.18f, -0.26f}, {-0.12f, -0.45f}}},
 };
+// clang-format on
 
 void DrawTeam(Image& image, FontLibrary& fonts) {
   Random rng(0x1057);
