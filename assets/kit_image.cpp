@@ -333,4 +333,19 @@ void CrossedNet(Field& f, float top, float bottom, float mesh, float strand, flo
   }
 }
 
+void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float strength, Color core,
+                 float opacity) {
+  Glow(image, mask, halo, radius, strength);
+  Paint(image, mask, core, opacity);
+}
+
+Field Enlarged(const Field& f, float k, int width, int height) {
+  Field out(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      out(x, y) = f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k);
+  }
+  return out;
+}
+
 }  // namespace vantoro::art

@@ -245,4 +245,13 @@ Field TreeLine(int width, int height, const Noise& noise, float base, float lift
 // one pair every `mesh` pixels across the picture, `strand` pixels wide.
 void CrossedNet(Field& f, float top, float bottom, float mesh, float strand, float value);
 
+// A light seen straight on: the mask glowing `halo` over `radius` pixels,
+// then its core painted over the glow, so that it stays white-hot.
+void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float strength, Color core,
+                 float opacity = 1.0f);
+
+// The field drawn `k` times larger into one of width x height, sampled
+// bilinearly: something soft worked out on a coarser grid.
+Field Enlarged(const Field& f, float k, int width, int height);
+
 }  // namespace vantoro::art

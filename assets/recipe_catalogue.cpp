@@ -166,8 +166,7 @@ void DrawMilling(Image& image, const Tool& t) {
 void DrawEye(Image& image, const Tool& t) {
   Field eye(image.Width, image.Height);
   t.Dot(eye, 7.6f, 4.6f, 0.45f);
-  Glow(image, eye, Rgb(0x30FF60), 4, 1.0f);
-  Paint(image, eye, Rgb(0xC8FFD0));
+  GlowingCore(image, eye, Rgb(0x30FF60), 4, 1.0f, Rgb(0xC8FFD0));
 }
 
 // The assisted loader's motor: a bulge at the back with a lit switch.
@@ -177,8 +176,7 @@ void DrawMotor(Image& image, const Tool& t, int item) {
   t.Dot(bulge, item == 10 ? -4.4f : -3.6f, cu - 1.2f, 2.0f);
   PaintRounded(image, bulge, Rgb(0x101014), 4, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.5f);
   t.Dot(led, item == 10 ? -4.4f : -3.6f, cu - 1.0f, 0.4f);
-  Glow(image, led, Rgb(0x40A0FF), 4, 1.0f);
-  Paint(image, led, Rgb(0xE0F0FF));
+  GlowingCore(image, led, Rgb(0x40A0FF), 4, 1.0f, Rgb(0xE0F0FF));
 }
 
 void DrawMarkerCard(Image& image, int item) {

@@ -111,8 +111,7 @@ void DrawLamp(Image& image) {
   Field lamp = kBig.Polygon(image, shade);
   Outlined(image, lamp, Rgb(0x2A6A3A));
   Field bulb = kBig.Ellipse(image, {210, 70.5f}, 8, 1.5f);
-  Glow(image, bulb, Rgb(0xFFD890), 10 * kScale, 0.6f);
-  Paint(image, bulb, Rgb(0xFFF6D8));
+  GlowingCore(image, bulb, Rgb(0xFFD890), 10 * kScale, 0.6f, Rgb(0xFFF6D8));
 }
 
 // The fridge's shelf, bracketed to the wall above the snack machine's spot.

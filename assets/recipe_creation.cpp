@@ -133,10 +133,8 @@ void DrawSparks(Image& image, Random& rng) {
   }
   // Cores are painted, not added, so that they stay white-hot instead of
   // clipping to yellow over the brightest fire.
-  Glow(image, sparks, Rgb(0xFF4A00), 4, 2.0f);
-  Paint(image, sparks, Rgb(0xFFF4D8));
-  Glow(image, embers, Rgb(0xFF3A00), 3, 1.8f);
-  Paint(image, embers, Rgb(0xFFC060), 0.9f);
+  GlowingCore(image, sparks, Rgb(0xFF4A00), 4, 2.0f, Rgb(0xFFF4D8));
+  GlowingCore(image, embers, Rgb(0xFF3A00), 3, 1.8f, Rgb(0xFFC060), 0.9f);
 }
 
 // Dark fragments flung out by the blast, seen against the fire.

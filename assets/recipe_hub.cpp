@@ -109,8 +109,7 @@ void DrawFarSide(Image& image) {
   }
   Paint(image, fence, Rgb(0x03040A));
   Glow(image, lamps, Rgb(0x3A5AE0), 40, 1.4f);
-  Glow(image, lamps, Rgb(0x9AB0FF), 10, 1.2f);
-  Paint(image, lamps, Rgb(0xF2F6FF));
+  GlowingCore(image, lamps, Rgb(0x9AB0FF), 10, 1.2f, Rgb(0xF2F6FF));
 }
 
 // Inflatable bunkers out on the field, lit from the far side, their shadows
@@ -227,12 +226,7 @@ void DrawBeams(Image& image) {
       half(x, y) = sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
     }
   }
-  Field beams(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x)
-      beams(x, y) = half.Sample(static_cast<float>(x) * 0.5f, static_cast<float>(y) * 0.5f);
-  }
-  AddLight(image, beams, Rgb(0x3048A8), 0.19f);
+  AddLight(image, Enlarged(half, 2.0f, kWidth, kHeight), Rgb(0x3048A8), 0.19f);
 }
 
 // Old paint on the boards: faded splats in the margins that the hub leaves

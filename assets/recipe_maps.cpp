@@ -530,8 +530,7 @@ Image DrawMapOverview(FontLibrary& /*fonts*/) {
     const Point at = view.ToView(Project(venue.At));
     FillCircle(dots, at.X, at.Y, 1.6f);
   }
-  Glow(image, dots, Rgb(0xFF5A1F), 2, 1.2f);
-  Paint(image, dots, Rgb(0xFFB070));
+  GlowingCore(image, dots, Rgb(0xFF5A1F), 2, 1.2f, Rgb(0xFFB070));
   return image;
 }
 
