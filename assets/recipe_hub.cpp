@@ -87,12 +87,7 @@ void DrawField(Image& image) {
 // The far side: a dark fence line under two floodlight towers whose lamps
 // blaze through the mist.
 void DrawFarSide(Image& image) {
-  Field fence(kWidth, kHeight);
-  const Point band[] = {{0.0f, kFarSide - 26.0f},
-                        {800.0f, kFarSide - 26.0f},
-                        {800.0f, kFarSide + 2.0f},
-                        {0.0f, kFarSide + 2.0f}};
-  FillPolygon(fence, band);
+  Field fence = BigShapes{}.Box(image, 0.0f, kFarSide - 26.0f, kWidth, kFarSide + 2.0f);
   for (float x = 40.0f; x < kWidth; x += 90.0f) ThickLine(fence, x, kFarSide - 34.0f, x, kFarSide, 3.0f);
   Field lamps(kWidth, kHeight);
   for (const float tx : {190.0f, 610.0f}) {

@@ -155,16 +155,14 @@ struct Cup {
 void DrawCup(Image& image, const Person& p, const Cup& c) {
   const Point o = Placed(p.Feet, c.Centre, p.Height);
   const float s = c.Size * p.Height;
+  // Outlines in units of the cup's size from the middle of the bowl.
+  const auto at = [&](float u, float v) { return Point{o.X + u * s, o.Y + v * s}; };
   Field cup(kBig, kBig);
-  const Point bowl[] = {{o.X - s * 0.5f, o.Y - s * 0.45f},  {o.X + s * 0.5f, o.Y - s * 0.45f},
-                        {o.X + s * 0.42f, o.Y + s * 0.05f}, {o.X + s * 0.18f, o.Y + s * 0.35f},
-                        {o.X - s * 0.18f, o.Y + s * 0.35f}, {o.X - s * 0.42f, o.Y + s * 0.05f}};
+  const Point bowl[] = {at(-0.5f, -0.45f), at(0.5f, -0.45f),  at(0.42f, 0.05f),
+                        at(0.18f, 0.35f),  at(-0.18f, 0.35f), at(-0.42f, 0.05f)};
   FillPolygon(cup, bowl);
   ThickLine(cup, o.X, o.Y + s * 0.3f, o.X, o.Y + s * 0.62f, s * 0.14f);
-  const Point foot[] = {{o.X - s * 0.3f, o.Y + s * 0.85f},
-                        {o.X - s * 0.2f, o.Y + s * 0.6f},
-                        {o.X + s * 0.2f, o.Y + s * 0.6f},
-                        {o.X + s * 0.3f, o.Y + s * 0.85f}};
+  const Point foot[] = {at(-0.3f, 0.85f), at(-0.2f, 0.6f), at(0.2f, 0.6f), at(0.3f, 0.85f)};
   FillPolygon(cup, foot);
   Field handles(kBig, kBig);
   for (const float side : {-1.0f, 1.0f}) {
@@ -411,9 +409,7 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     const Person seated{.Feet = {245.0f, 450.0f}, .Height = 320.0f, .Body = sitting, .Colours = kHome};
 
     // The bunker the seated player slumps on.
-    Field bunker(kBig, kBig);
-    const Point drum[] = {{160.0f, 360.0f}, {330.0f, 360.0f}, {330.0f, 440.0f}, {160.0f, 440.0f}};
-    FillPolygon(bunker, drum);
+    Field bunker = BigShapes{}.Box(image, 160.0f, 360.0f, 330.0f, 440.0f);
     FillEllipse(bunker, 245.0f, 360.0f, 85.0f, 20.0f);
     for (const Person* p : {&back, &standing}) DrawPlayer(image, *p, &fonts);
     WetPaint(image, bunker, Rgb(0x3A7AB0), 10, 0.3f);
