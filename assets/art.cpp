@@ -130,10 +130,6 @@ Rect Support(const Field& f, int margin) {
           std::min(r.Bottom + margin, f.Height)};
 }
 
-}  // namespace
-
-namespace {
-
 // Max over a disc, built from horizontal maxima of growing half-widths:
 // the maximum over [x - w, x + w] is the larger of the maxima over
 // [x - w, x + w - 2] and [x - w + 2, x + w], so each width costs one pass.
@@ -310,6 +306,12 @@ namespace {
 
 struct Channels {
   Field R, G, B;
+  void Blur(int radius, int passes) {
+    BoxBlur(R, radius, passes);
+    BoxBlur(G, radius, passes);
+    BoxBlur(B, radius, passes);
+  }
+  ColorF At(std::size_t i) const { return {R.Values[i], G.Values[i], B.Values[i]}; }
 };
 
 Channels Split(const Image& image) {
@@ -328,12 +330,8 @@ Channels Split(const Image& image) {
 
 void BoxBlur(Image& image, int radius, int passes) {
   Channels c = Split(image);
-  BoxBlur(c.R, radius, passes);
-  BoxBlur(c.G, radius, passes);
-  BoxBlur(c.B, radius, passes);
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    image.Pixels[i] = Pack({c.R.Values[i], c.G.Values[i], c.B.Values[i]});
-  }
+  c.Blur(radius, passes);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) image.Pixels[i] = Pack(c.At(i));
 }
 
 // ---------------------------------------------------------------- gradients
@@ -551,24 +549,19 @@ void Blend(Image& image, const Image& src, const Field& alpha) {
 }
 
 void Bloom(Image& image, float threshold, int radius, float strength) {
-  Channels bright{Field(image.Width, image.Height), Field(image.Width, image.Height),
-                  Field(image.Width, image.Height)};
+  // Only what is brighter than the threshold, by how much brighter.
+  Channels bright = Split(image);
   const float range = std::max(1.0f - threshold, 1e-3f);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const ColorF p = Unpack(image.Pixels[i]);
-    const float luma = 0.299f * p.R + 0.587f * p.G + 0.114f * p.B;
-    const float k = std::max(luma - threshold, 0.0f) / range;
-    bright.R.Values[i] = p.R * k;
-    bright.G.Values[i] = p.G * k;
-    bright.B.Values[i] = p.B * k;
+    const ColorF p = bright.At(i);
+    const float k = std::max(0.299f * p.R + 0.587f * p.G + 0.114f * p.B - threshold, 0.0f) / range;
+    bright.R.Values[i] *= k;
+    bright.G.Values[i] *= k;
+    bright.B.Values[i] *= k;
   }
-  BoxBlur(bright.R, radius, 3);
-  BoxBlur(bright.G, radius, 3);
-  BoxBlur(bright.B, radius, 3);
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const ColorF glow{bright.R.Values[i], bright.G.Values[i], bright.B.Values[i]};
-    image.Pixels[i] = Pack(Screen(Unpack(image.Pixels[i]), glow * strength));
-  }
+  bright.Blur(radius, 3);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i)
+    image.Pixels[i] = Pack(Screen(Unpack(image.Pixels[i]), bright.At(i) * strength));
 }
 
 void Vignette(Image& image, float strength) {

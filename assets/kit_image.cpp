@@ -311,4 +311,41 @@ void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& styl
   }
 }
 
+// ---------------------------------------------------------------- scenery the recipes share
+
+Field TreeLine(int width, int height, const Noise& noise, float base, float lift, float wiggle, float period,
+               int octaves) {
+  std::vector<Point> band{{0.0f, base}};
+  for (int x = 0; x <= width; x += 4) {
+    const float fx = static_cast<float>(x);
+    band.push_back({fx, base - lift - wiggle * noise.Fbm(fx / period, 0.5f, octaves)});
+  }
+  band.push_back({static_cast<float>(width), base});
+  Field trees(width, height);
+  FillPolygon(trees, band);
+  return trees;
+}
+
+void CrossedNet(Field& f, float top, float bottom, float mesh, float strand, float value) {
+  for (float x = 0.0f; x < static_cast<float>(f.Width); x += mesh) {
+    ThickLine(f, x, top, x + mesh, bottom, strand, value);
+    ThickLine(f, x + mesh, top, x, bottom, strand, value);
+  }
+}
+
+void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float strength, Color core,
+                 float opacity) {
+  Glow(image, mask, halo, radius, strength);
+  Paint(image, mask, core, opacity);
+}
+
+Field Enlarged(const Field& f, float k, int width, int height) {
+  Field out(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      out(x, y) = f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k);
+  }
+  return out;
+}
+
 }  // namespace vantoro::art

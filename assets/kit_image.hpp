@@ -218,4 +218,40 @@ inline void Mirrored(Point (&pair)[2], Point right) {
   pair[1] = right;
 }
 
+// ---------------------------------------------------------------- scenery the recipes share
+
+// Every pixel set to colour(x, y), a ColorF worked out from its column and
+// row: skies, backdrops and the ground under everything else.
+template <typename ColourAt>
+void FillEach(Image& image, ColourAt&& colour) {
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) image.Pixels[image.Index(x, y)] = Pack(colour(x, y));
+  }
+}
+
+// A point given relative to `origin` in units of `scale` pixels: a joint
+// of a player `scale` pixels tall, stood at `origin`.
+inline Point Placed(Point origin, Point local, float scale) {
+  return {origin.X + local.X * scale, origin.Y + local.Y * scale};
+}
+
+// The trees along a field's far side: a mask filled from row `base` up to
+// crowns `lift` to `lift + wiggle` pixels above it, wandering with the
+// noise along x / period.
+Field TreeLine(int width, int height, const Noise& noise, float base, float lift, float wiggle, float period,
+               int octaves = 4);
+
+// Netting between rows `top` and `bottom`: strands crossing diagonally,
+// one pair every `mesh` pixels across the picture, `strand` pixels wide.
+void CrossedNet(Field& f, float top, float bottom, float mesh, float strand, float value);
+
+// A light seen straight on: the mask glowing `halo` over `radius` pixels,
+// then its core painted over the glow, so that it stays white-hot.
+void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float strength, Color core,
+                 float opacity = 1.0f);
+
+// The field drawn `k` times larger into one of width x height, sampled
+// bilinearly: something soft worked out on a coarser grid.
+Field Enlarged(const Field& f, float k, int width, int height);
+
 }  // namespace vantoro::art

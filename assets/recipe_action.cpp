@@ -9,7 +9,6 @@
 #include <numbers>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -72,21 +71,12 @@ void Sky(Image& image, float horizon, Color top, Color low) {
 void AirballScene(Image& image, float horizon, std::uint32_t seed) {
   Sky(image, horizon, Rgb(0x3A8AE0), Rgb(0xC8E8FF));
   const Noise n(seed);
-  Field trees(image.Width, image.Height);
-  std::vector<Point> band{{0.0f, horizon * kS}};
-  for (int x = 0; x <= image.Width; x += 4) {
-    const float fx = static_cast<float>(x);
-    band.push_back({fx, (horizon - 6.0f - 9.0f * n.Fbm(fx / 40.0f, 0.5f, 4)) * kS});
-  }
-  band.push_back({static_cast<float>(image.Width), horizon * kS});
-  FillPolygon(trees, band);
-  Paint(image, trees, Rgb(0x3A6A3A));
+  Paint(image, TreeLine(image.Width, image.Height, n, horizon * kS, 6.0f * kS, 9.0f * kS, 40.0f),
+        Rgb(0x3A6A3A));
   Field net(image.Width, image.Height);
-  for (float x = 0.0f; x < static_cast<float>(image.Width); x += 8.0f) {
-    ThickLine(net, x, (horizon - 20.0f) * kS, x + 8.0f, horizon * kS, 0.6f, 0.35f);
-    ThickLine(net, x + 8.0f, (horizon - 20.0f) * kS, x, horizon * kS, 0.6f, 0.35f);
-  }
-  ThickLine(net, 0.0f, (horizon - 20.0f) * kS, static_cast<float>(image.Width), (horizon - 20.0f) * kS, 1.5f);
+  const float top = (horizon - 20.0f) * kS;
+  CrossedNet(net, top, horizon * kS, 8.0f, 0.6f, 0.35f);
+  ThickLine(net, 0.0f, top, static_cast<float>(image.Width), top, 1.5f);
   Paint(image, net, Rgb(0x202830), 0.7f);
   MownTurf(image, horizon * kS, n, {.Grass = Rgb(0x48B040), .Stripe = 60.0f});
 }
@@ -148,12 +138,14 @@ void Stream(Image& image, Point muzzle, Point target, Color colour, std::initial
   for (const float k : at) FlyingBall(image, muzzle, target, k, colour, 2.0f * kS, 3.2f * kS * 0.6f);
 }
 
-// A ball breaking: paint flung out round the point, only over `onto` when given.
-void Burst(Image& image, Random& rng, Point at, float radius, Color colour, const Field* onto = nullptr) {
+// A ball breaking: paint flung out round the point, only over the cover it
+// hit when given.
+void Burst(Image& image, Random& rng, Point at, float radius, Color colour, const Cover* on = nullptr) {
   const CoatStyle style{.Shape = {.Radius = radius * kS, .Arms = 9, .Droplets = 10, .Spread = 2.2f},
                         .Bevel = static_cast<int>(kS),
                         .Gloss = 0.9f};
-  SplatCoat(image, rng, std::span(&at, 1), colour, style, onto);
+  const Field onto = on != nullptr ? on->Mask(kS, image.Width, image.Height) : Field();
+  SplatCoat(image, rng, std::span(&at, 1), colour, style, on != nullptr ? &onto : nullptr);
 }
 
 // A puff of air at the muzzle of a marker aimed to the right.
@@ -163,6 +155,12 @@ void Puff(Image& image, Point muzzle) {
   FillCircle(puff, muzzle.X + 6.0f * kS, muzzle.Y - kS, 1.6f * kS);
   BoxBlur(puff, 2, 2);
   Paint(image, puff, Rgb(0xF0F0F4), 0.6f);
+}
+
+// Our own shots: the stream and the puff of air that sent it.
+void Shoot(Image& image, Point muzzle, Point target, Color colour, std::initializer_list<float> at) {
+  Stream(image, muzzle, target, colour, at);
+  Puff(image, muzzle);
 }
 
 // A runner carrying the flag home, held high in the free hand.
@@ -238,10 +236,8 @@ void AirSnap(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   DrawCover(image, cake, kS, 3);
   const Point muzzle = Draw(image, {kLeanOut, {58.0f, 168.0f}, 1.45f, 1.0f, &kClubKit, 8});
   DrawCover(image, {CoverShape::Can, 10.0f, 172.0f, 58.0f, 110.0f, Rgb(0xE0302A)}, kS, 4);
-  Stream(image, muzzle, P(205.0f, 76.0f), kClubPaint, {0.18f, 0.45f, 0.72f});
-  Puff(image, muzzle);
-  const Field cakeMask = cake.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cakeMask);
+  Shoot(image, muzzle, P(205.0f, 76.0f), kClubPaint, {0.18f, 0.45f, 0.72f});
+  Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cake);
 }
 
 void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
@@ -287,13 +283,10 @@ void AirCrossfire(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   const Point ourMuzzle = Draw(image, {KneelingAim(), {50.0f, 168.0f}, 1.35f, 1.0f, &kClubKit, 7});
   const Cover near{CoverShape::Dorito, 66.0f, 172.0f, 58.0f, 56.0f, Rgb(0xFFB81E)};
   DrawCover(image, near, kS, 11);
-  Stream(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, {0.3f, 0.62f});
   Stream(image, theirMuzzle, P(80.0f, 120.0f), kTheirPaint, {0.4f, 0.75f});
-  Puff(image, ourMuzzle);
-  const Field farMask = far.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kClubPaint, &farMask);
-  const Field nearMask = near.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &nearMask);
+  Shoot(image, ourMuzzle, P(178.0f, 62.0f), kClubPaint, {0.3f, 0.62f});
+  Burst(image, rng, P(176.0f, 66.0f), 3.0f, kClubPaint, &far);
+  Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &near);
 }
 
 void AirSlide(Image& image, Random& rng, FontLibrary& /*fonts*/) {
@@ -317,8 +310,7 @@ void AirPushUp(Image& image, Random& /*rng*/, FontLibrary& /*fonts*/) {
   const Point muzzle = Draw(image, {StandingAim(), {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6});
   Draw(image, {Running(), {120.0f, 174.0f}, 1.4f, 1.0f, &kClubKit, 7});
   // Cover fire for the runner.
-  Stream(image, muzzle, P(162.0f, 66.0f), kClubPaint, {0.3f, 0.55f, 0.8f});
-  Puff(image, muzzle);
+  Shoot(image, muzzle, P(162.0f, 66.0f), kClubPaint, {0.3f, 0.55f, 0.8f});
   DrawCover(image, {CoverShape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, kS, 16);
 }
 
@@ -341,11 +333,9 @@ void WoodsTree(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   const Point muzzle = Draw(image, {KneelingAim(), {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4});
   const Cover trunk{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)};
   DrawCover(image, trunk, kS, 19);
-  Stream(image, muzzle, P(226.0f, 98.0f), kClubPaint, {0.2f, 0.5f});
-  Puff(image, muzzle);
+  Shoot(image, muzzle, P(226.0f, 98.0f), kClubPaint, {0.2f, 0.5f});
   DrawCover(image, {CoverShape::Log, 176.0f, 104.0f, 60.0f, 14.0f, Rgb(0x5A3A1E)}, kS, 20);
-  const Field trunkMask = trunk.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunkMask);
+  Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunk);
 }
 
 void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
@@ -355,9 +345,8 @@ void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   DrawCover(image, top, kS, 21);
   DrawCover(image, {CoverShape::Log, 40.0f, 170.0f, 168.0f, 25.0f, Rgb(0x4A3018)}, kS, 22);
   // Paint breaking on the top log, inches from his mask.
-  const Field mask = top.Mask(kS, image.Width, image.Height);
-  Burst(image, rng, P(150.0f, 130.0f), 4.0f, kTheirPaint, &mask);
-  Burst(image, rng, P(176.0f, 136.0f), 3.0f, kTheirPaint, &mask);
+  Burst(image, rng, P(150.0f, 130.0f), 4.0f, kTheirPaint, &top);
+  Burst(image, rng, P(176.0f, 136.0f), 3.0f, kTheirPaint, &top);
   Stream(image, P(238.0f, 60.0f), P(130.0f, 100.0f), kTheirPaint, {0.4f, 0.75f});
 }
 
@@ -389,8 +378,7 @@ void WoodsBarrels(Image& image, Random& rng, FontLibrary& /*fonts*/) {
     DrawCover(image, {CoverShape::Barrel, x, 174.0f, 32.0f, 46.0f, colour}, kS,
               static_cast<std::uint32_t>(x));
   }
-  Stream(image, muzzle, P(238.0f, 86.0f), kClubPaint, {0.25f, 0.55f});
-  Puff(image, muzzle);
+  Shoot(image, muzzle, P(238.0f, 86.0f), kClubPaint, {0.25f, 0.55f});
   Burst(image, rng, P(96.0f, 140.0f), 3.0f, kTheirPaint);
 }
 

@@ -252,13 +252,8 @@ void DrawCourt(Image& image, int rank, Suit suit) {
 // The felt's grain is worked out at the picture's own size: hardly any of
 // it shows past the card.
 void Felt(Image& image) {
-  const Field grain = NoiseField(kWidth, kHeight, 6.0f, 3, 0xC4D1);
-  Field big(image.Width, image.Height);
-  for (int y = 0; y < big.Height; ++y) {
-    for (int x = 0; x < big.Width; ++x)
-      big(x, y) = grain.Sample(static_cast<float>(x) / kS, static_cast<float>(y) / kS);
-  }
-  FillFromField(image, big, Gradient{{0.0f, Rgb(0x0A2C18)}, {0.5f, Rgb(0x0E3A20)}, {1.0f, Rgb(0x145028)}});
+  const Field grain = Enlarged(NoiseField(kWidth, kHeight, 6.0f, 3, 0xC4D1), kS, image.Width, image.Height);
+  FillFromField(image, grain, Gradient{{0.0f, Rgb(0x0A2C18)}, {0.5f, Rgb(0x0E3A20)}, {1.0f, Rgb(0x145028)}});
 }
 
 void Corners(Image& image, FontLibrary& fonts, int rank, Suit suit) {

@@ -37,16 +37,13 @@ constexpr float kLightFade = 14.0f;
 void DrawCard(Image& image, float top, float bottom, Point spot, float spotRx, float spotRy) {
   const ColorF flat = ToF(Rgb(0x0C0E14)), lit = ToF(Rgb(0x3A4460));
   const float ramp = kLightFade * kS;
-  for (int y = 0; y < image.Height; ++y) {
+  FillEach(image, [&](int x, int y) {
     const float fy = static_cast<float>(y);
     const float inside =
         SmoothStep(top * kS, top * kS + ramp, fy) * (1.0f - SmoothStep(bottom * kS - ramp, bottom * kS, fy));
-    for (int x = 0; x < image.Width; ++x) {
-      const float dx = (static_cast<float>(x) - spot.X) / spotRx, dy = (fy - spot.Y) / spotRy;
-      const float light = std::exp(-(dx * dx + dy * dy) * 1.4f) * inside;
-      image.Pixels[image.Index(x, y)] = Pack(flat + lit * light);
-    }
-  }
+    const float dx = (static_cast<float>(x) - spot.X) / spotRx, dy = (fy - spot.Y) / spotRy;
+    return flat + lit * (std::exp(-(dx * dx + dy * dy) * 1.4f) * inside);
+  });
 }
 
 enum Feature : unsigned {
@@ -169,8 +166,7 @@ void DrawMilling(Image& image, const Tool& t) {
 void DrawEye(Image& image, const Tool& t) {
   Field eye(image.Width, image.Height);
   t.Dot(eye, 7.6f, 4.6f, 0.45f);
-  Glow(image, eye, Rgb(0x30FF60), 4, 1.0f);
-  Paint(image, eye, Rgb(0xC8FFD0));
+  GlowingCore(image, eye, Rgb(0x30FF60), 4, 1.0f, Rgb(0xC8FFD0));
 }
 
 // The assisted loader's motor: a bulge at the back with a lit switch.
@@ -180,8 +176,7 @@ void DrawMotor(Image& image, const Tool& t, int item) {
   t.Dot(bulge, item == 10 ? -4.4f : -3.6f, cu - 1.2f, 2.0f);
   PaintRounded(image, bulge, Rgb(0x101014), 4, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.5f);
   t.Dot(led, item == 10 ? -4.4f : -3.6f, cu - 1.0f, 0.4f);
-  Glow(image, led, Rgb(0x40A0FF), 4, 1.0f);
-  Paint(image, led, Rgb(0xE0F0FF));
+  GlowingCore(image, led, Rgb(0x40A0FF), 4, 1.0f, Rgb(0xE0F0FF));
 }
 
 void DrawMarkerCard(Image& image, int item) {
@@ -230,7 +225,7 @@ void DrawShrug(Image& image, int gender) {
   GroundShadow(image, person.Feet.X + 4.0f * kS, person.Feet.Y, 34.0f * kS, 4.0f * kS, 3 * kScale, 0.8f);
   if (female) {
     Field tail(image.Width, image.Height);
-    const Point c{person.Feet.X + p.Head.X * height, person.Feet.Y + p.Head.Y * height};
+    const Point c = Placed(person.Feet, p.Head, height);
     TaperedLine(tail, c.X - 0.05f * height, c.Y - 0.05f * height, c.X - 0.15f * height, c.Y + 0.13f * height,
                 0.06f * height, 0.02f * height);
     Paint(image, Dilated(tail, 3), Rgb(0x0A0A10));

@@ -38,29 +38,22 @@ void FloorShadow(Image& image, Point c, float rx, float ry, float opacity = 0.6f
 void DrawWalls(Image& image) {
   const Noise plaster(0xC1B);
   const ColorF wall = ToF(Rgb(0x7C6A58)), panel = ToF(Rgb(0x5A3A22)), floor = ToF(Rgb(0x8A5A34));
-  for (int y = 0; y < image.Height; ++y) {
-    const float fy = static_cast<float>(y) / kS;
-    for (int x = 0; x < image.Width; ++x) {
-      const float fx = static_cast<float>(x) / kS;
-      ColorF c;
-      if (fy < kFloor) {
-        const float n = plaster.Fbm(fx / 9.0f, fy / 9.0f, 3);
-        c = fy < 76.0f ? wall * (0.86f + 0.16f * n) : panel * (0.9f + 0.12f * n);
-        // Light falls from the window and the lamp over the middle.
-        const float dx = (fx - 170.0f) / 150.0f, dy = (fy - 40.0f) / 110.0f;
-        c = c * (0.7f + 0.45f * std::exp(-(dx * dx + dy * dy)));
-      } else {
-        // Floorboards running away from us towards a point above the room.
-        const float depth = (fy - kFloor) / (kRoomH - kFloor);
-        const float across = (fx - 135.0f) / (0.35f + depth) + 135.0f;
-        const float board = std::fmod(across + 1000.0f, 16.0f);
-        const float gap = board < 0.8f ? 0.6f : 1.0f;
-        const float grain = 0.9f + 0.12f * plaster.Fbm(across / 2.0f, fy / 30.0f, 3);
-        c = floor * (gap * grain * (0.75f + 0.35f * (1.0f - depth)));
-      }
-      image.Pixels[image.Index(x, y)] = Pack(c);
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) / kS, fy = static_cast<float>(y) / kS;
+    if (fy < kFloor) {
+      const float n = plaster.Fbm(fx / 9.0f, fy / 9.0f, 3);
+      const ColorF c = fy < 76.0f ? wall * (0.86f + 0.16f * n) : panel * (0.9f + 0.12f * n);
+      // Light falls from the window and the lamp over the middle.
+      const float dx = (fx - 170.0f) / 150.0f, dy = (fy - 40.0f) / 110.0f;
+      return c * (0.7f + 0.45f * std::exp(-(dx * dx + dy * dy)));
     }
-  }
+    // Floorboards running away from us towards a point above the room.
+    const float depth = (fy - kFloor) / (kRoomH - kFloor);
+    const float across = (fx - 135.0f) / (0.35f + depth) + 135.0f;
+    const float gap = std::fmod(across + 1000.0f, 16.0f) < 0.8f ? 0.6f : 1.0f;
+    const float grain = 0.9f + 0.12f * plaster.Fbm(across / 2.0f, fy / 30.0f, 3);
+    return floor * (gap * grain * (0.75f + 0.35f * (1.0f - depth)));
+  });
   // Trim: the top of the panelling and the skirting.
   Paint(image, kBig.Box(image, 0, 74, kRoomW, 77), Rgb(0x3A2414));
   Paint(image, kBig.Box(image, 0, kFloor - 3, kRoomW, kFloor + 1), Rgb(0x2A1A10));
@@ -118,8 +111,7 @@ void DrawLamp(Image& image) {
   Field lamp = kBig.Polygon(image, shade);
   Outlined(image, lamp, Rgb(0x2A6A3A));
   Field bulb = kBig.Ellipse(image, {210, 70.5f}, 8, 1.5f);
-  Glow(image, bulb, Rgb(0xFFD890), 10 * kScale, 0.6f);
-  Paint(image, bulb, Rgb(0xFFF6D8));
+  GlowingCore(image, bulb, Rgb(0xFFD890), 10 * kScale, 0.6f, Rgb(0xFFF6D8));
 }
 
 // The fridge's shelf, bracketed to the wall above the snack machine's spot.
@@ -302,14 +294,10 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
       image, 0, 0, 0, kHorizon * kS,
       Gradient{{0.0f, Rgb(0x1A3A7A)}, {0.6f, Rgb(0x5A7AB0)}, {0.9f, Rgb(0xE8A070)}, {1.0f, Rgb(0xFFC080)}});
   // Trees along the far side and the grass of the field.
-  Field trees(image.Width, image.Height);
   const Noise crowns(0x4C1);
-  for (int x = 0; x < image.Width; ++x) {
-    const float fx = static_cast<float>(x) / kS;
-    const float top = kHorizon - 8.0f - 10.0f * crowns.Fbm(fx / 14.0f, 0.5f, 3);
-    for (int y = static_cast<int>(top * kS); y < image.Height; ++y) trees(x, y) = 1.0f;
-  }
-  Paint(image, trees, Rgb(0x1A3020));
+  Paint(image,
+        TreeLine(image.Width, image.Height, crowns, kHorizon * kS, 8.0f * kS, 10.0f * kS, 14.0f * kS, 3),
+        Rgb(0x1A3020));
   PaintVertical(image, kBig.Box(image, 0, kHorizon, 270, 199),
                 Gradient{{0.0f, Rgb(0x4A8A3A)}, {1.0f, Rgb(0x2A5A22)}}, kHorizon * kS, 199 * kS);
   // Bunkers on the field behind the netting.

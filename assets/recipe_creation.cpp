@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/kit_image.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {
@@ -53,35 +54,32 @@ void DrawFireball(Image& image) {
   const Noise warpX(101), warpY(102), turbulence(103), tongues(104);
   const Field smoke = SmokeDensity();
   const ColorF smokeDark = ToF(Rgb(0x16110F)), smokeLit = ToF(Rgb(0x8E5636));
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float px = static_cast<float>(x), py = static_cast<float>(y);
-      const float dx = (px - kCentreX) / kRadius, dy = (py - kCentreY) / kRadius;
-      const float r = std::sqrt(dx * dx + dy * dy) + 1e-4f;
-      const float qx = px / 160.0f, qy = py / 160.0f;
-      const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
-      const float n = turbulence.Fbm(qx + 2.0f * wx, qy + 2.0f * wy, 5);
-      // Ridged noise sampled round a circle gives streaks that point away
-      // from the centre; drifting the circle with the radius bends them.
-      const float ux = dx / r, uy = dy / r;
-      const float t = tongues.Ridged(ux * 3.0f + wx * 0.8f + r * 0.9f, uy * 3.0f + wy * 0.8f - r * 0.7f, 4);
-      // Cooling towards the corners frames the picture; darkening the colour
-      // instead would turn yellow flame olive.
-      const float fx = px / kWidth - 0.5f, fy = py / kHeight - 0.5f;
-      const float corner = SmoothStep(0.25f, 0.75f, std::sqrt(fx * fx + fy * fy));
-      const float heat =
-          1.16f - 1.0f * r + (n - 0.5f) * 1.5f + (t - 0.45f) * 0.8f * std::min(r, 1.2f) - 0.2f * corner;
-      ColorF c = FirePalette().SampleF(heat);
-      // Smoke is lit where its surface rises towards the blast.
-      const float s = smoke.Sample(px * 0.5f, py * 0.5f);
-      const float toward = smoke.Sample((px - ux * 6.6f) * 0.5f, (py - uy * 6.6f) * 0.5f);
-      const float lit = Clamp01(0.45f + (toward - s) * 14.0f);
-      const float amount = SmoothStep(0.4f, 0.05f, heat) * SmoothStep(0.3f, 0.62f, s);
-      const ColorF smokeColour = Lerp(smokeDark, smokeLit, lit * Clamp01(1.5f - r * 0.6f));
-      c = Lerp(c, smokeColour, amount * 0.9f);
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float px = static_cast<float>(x), py = static_cast<float>(y);
+    const float dx = (px - kCentreX) / kRadius, dy = (py - kCentreY) / kRadius;
+    const float r = std::sqrt(dx * dx + dy * dy) + 1e-4f;
+    const float qx = px / 160.0f, qy = py / 160.0f;
+    const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
+    const float n = turbulence.Fbm(qx + 2.0f * wx, qy + 2.0f * wy, 5);
+    // Ridged noise sampled round a circle gives streaks that point away
+    // from the centre; drifting the circle with the radius bends them.
+    const float ux = dx / r, uy = dy / r;
+    const float t = tongues.Ridged(ux * 3.0f + wx * 0.8f + r * 0.9f, uy * 3.0f + wy * 0.8f - r * 0.7f, 4);
+    // Cooling towards the corners frames the picture; darkening the colour
+    // instead would turn yellow flame olive.
+    const float fx = px / kWidth - 0.5f, fy = py / kHeight - 0.5f;
+    const float corner = SmoothStep(0.25f, 0.75f, std::sqrt(fx * fx + fy * fy));
+    const float heat =
+        1.16f - 1.0f * r + (n - 0.5f) * 1.5f + (t - 0.45f) * 0.8f * std::min(r, 1.2f) - 0.2f * corner;
+    const ColorF c = FirePalette().SampleF(heat);
+    // Smoke is lit where its surface rises towards the blast.
+    const float s = smoke.Sample(px * 0.5f, py * 0.5f);
+    const float toward = smoke.Sample((px - ux * 6.6f) * 0.5f, (py - uy * 6.6f) * 0.5f);
+    const float lit = Clamp01(0.45f + (toward - s) * 14.0f);
+    const float amount = SmoothStep(0.4f, 0.05f, heat) * SmoothStep(0.3f, 0.62f, s);
+    const ColorF smokeColour = Lerp(smokeDark, smokeLit, lit * Clamp01(1.5f - r * 0.6f));
+    return Lerp(c, smokeColour, amount * 0.9f);
+  });
 }
 
 // The shock front: a broken bright ring. Its wobble and strength depend on
@@ -135,10 +133,8 @@ void DrawSparks(Image& image, Random& rng) {
   }
   // Cores are painted, not added, so that they stay white-hot instead of
   // clipping to yellow over the brightest fire.
-  Glow(image, sparks, Rgb(0xFF4A00), 4, 2.0f);
-  Paint(image, sparks, Rgb(0xFFF4D8));
-  Glow(image, embers, Rgb(0xFF3A00), 3, 1.8f);
-  Paint(image, embers, Rgb(0xFFC060), 0.9f);
+  GlowingCore(image, sparks, Rgb(0xFF4A00), 4, 2.0f, Rgb(0xFFF4D8));
+  GlowingCore(image, embers, Rgb(0xFF3A00), 3, 1.8f, Rgb(0xFFC060), 0.9f);
 }
 
 // Dark fragments flung out by the blast, seen against the fire.

@@ -95,7 +95,7 @@ Pose PoseOf(const Figure& f) {
 // over the top of the head where there is no wrap.
 Field HairMask(const Person& p, Hair style, bool behind) {
   const float s = p.Height;
-  const Point c{p.Feet.X + p.Body.Head.X * s, p.Feet.Y + p.Body.Head.Y * s};
+  const Point c = Placed(p.Feet, p.Body.Head, s);
   const float rx = 0.09f * s, ry = 0.1f * s;
   const int w = kWidth * kScale, h = kHeight * kScale;
   Field f(w, h);

@@ -37,16 +37,10 @@ struct HorsePose {
   Rider Jockey;
 };
 
+// clang-format off
 constexpr HorsePose kStanding = {
-    .Width = 49,
-    .Barrel = {24, 22},
-    .Rump = {14, 21},
-    .Chest = {33, 22},
-    .Withers = {31, 16},
-    .Poll = {39, 8},
-    .Muzzle = {45, 14},
-    .TailRoot = {9, 17},
-    .TailTip = {5, 31},
+    .Width = 49, .Barrel = {24, 22}, .Rump = {14, 21}, .Chest = {33, 22},
+    .Withers = {31, 16}, .Poll = {39, 8}, .Muzzle = {45, 14}, .TailRoot = {9, 17}, .TailTip = {5, 31},
     .FarFore = {{{33, 24}, {33.5f, 31}, {33, 37}, {33.5f, 39}}},
     .FarHind = {{{13, 23}, {15, 31}, {13.5f, 37}, {14, 39}}},
     .NearFore = {{{35, 24}, {36, 31}, {36, 37}, {36.5f, 39}}},
@@ -55,15 +49,8 @@ constexpr HorsePose kStanding = {
 };
 
 constexpr HorsePose kGathered = {
-    .Width = 57,
-    .Barrel = {27, 21},
-    .Rump = {17, 20},
-    .Chest = {37, 21},
-    .Withers = {35, 15},
-    .Poll = {46, 9},
-    .Muzzle = {53, 15},
-    .TailRoot = {12, 16},
-    .TailTip = {3, 21},
+    .Width = 57, .Barrel = {27, 21}, .Rump = {17, 20}, .Chest = {37, 21},
+    .Withers = {35, 15}, .Poll = {46, 9}, .Muzzle = {53, 15}, .TailRoot = {12, 16}, .TailTip = {3, 21},
     .FarFore = {{{36, 23}, {39, 30}, {35, 34}, {33, 35}}},
     .FarHind = {{{18, 23}, {24, 29}, {25, 35}, {27, 37}}},
     .NearFore = {{{38, 23}, {40, 31}, {38, 37}, {37, 39}}},
@@ -72,21 +59,15 @@ constexpr HorsePose kGathered = {
 };
 
 constexpr HorsePose kStretched = {
-    .Width = 57,
-    .Barrel = {27, 22},
-    .Rump = {17, 21},
-    .Chest = {37, 22},
-    .Withers = {35, 16},
-    .Poll = {47, 11},
-    .Muzzle = {54, 17},
-    .TailRoot = {12, 17},
-    .TailTip = {2, 19},
+    .Width = 57, .Barrel = {27, 22}, .Rump = {17, 21}, .Chest = {37, 22},
+    .Withers = {35, 16}, .Poll = {47, 11}, .Muzzle = {54, 17}, .TailRoot = {12, 17}, .TailTip = {2, 19},
     .FarFore = {{{36, 24}, {42, 29}, {47, 32}, {49, 33}}},
     .FarHind = {{{18, 24}, {13, 31}, {9, 35}, {7, 36}}},
     .NearFore = {{{38, 24}, {44, 30}, {49, 35}, {51, 36}}},
     .NearHind = {{{20, 24}, {15, 32}, {10, 37}, {7, 39}}},
     .Jockey = {{32, 23}, {35, 17}, {28, 13}, {36, 9}, {39.5f, 6.5f}, {44, 13}},
 };
+// clang-format on
 
 constexpr Color kCoat = Rgb(0x9A5426);
 constexpr Color kCoatFar = Rgb(0x5E3016);

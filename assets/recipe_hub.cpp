@@ -42,20 +42,15 @@ void DrawHaze(Image& image) {
     }
   }
   const ColorF lit = ToF(Rgb(0x2A3A86));
-  for (int y = 0; y < kHeight; ++y) {
-    const float fy = static_cast<float>(y);
-    const ColorF base = night.SampleF(fy / kHeight);
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x);
-      // Two floodlight pools high in the corners, washing down the sides.
-      const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
-      const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
-      const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
-      const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
-      const ColorF c = base * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+    // Two floodlight pools high in the corners, washing down the sides.
+    const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
+    const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
+    const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
+    const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
+    return night.SampleF(fy / kHeight) * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
+  });
 }
 
 constexpr float kFarSide = 236.0f;  // where the field meets the far fence
@@ -92,12 +87,7 @@ void DrawField(Image& image) {
 // The far side: a dark fence line under two floodlight towers whose lamps
 // blaze through the mist.
 void DrawFarSide(Image& image) {
-  Field fence(kWidth, kHeight);
-  const Point band[] = {{0.0f, kFarSide - 26.0f},
-                        {800.0f, kFarSide - 26.0f},
-                        {800.0f, kFarSide + 2.0f},
-                        {0.0f, kFarSide + 2.0f}};
-  FillPolygon(fence, band);
+  Field fence = BigShapes{}.Box(image, 0.0f, kFarSide - 26.0f, kWidth, kFarSide + 2.0f);
   for (float x = 40.0f; x < kWidth; x += 90.0f) ThickLine(fence, x, kFarSide - 34.0f, x, kFarSide, 3.0f);
   Field lamps(kWidth, kHeight);
   for (const float tx : {190.0f, 610.0f}) {
@@ -114,8 +104,7 @@ void DrawFarSide(Image& image) {
   }
   Paint(image, fence, Rgb(0x03040A));
   Glow(image, lamps, Rgb(0x3A5AE0), 40, 1.4f);
-  Glow(image, lamps, Rgb(0x9AB0FF), 10, 1.2f);
-  Paint(image, lamps, Rgb(0xF2F6FF));
+  GlowingCore(image, lamps, Rgb(0x9AB0FF), 10, 1.2f, Rgb(0xF2F6FF));
 }
 
 // Inflatable bunkers out on the field, lit from the far side, their shadows
@@ -232,12 +221,7 @@ void DrawBeams(Image& image) {
       half(x, y) = sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
     }
   }
-  Field beams(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x)
-      beams(x, y) = half.Sample(static_cast<float>(x) * 0.5f, static_cast<float>(y) * 0.5f);
-  }
-  AddLight(image, beams, Rgb(0x3048A8), 0.19f);
+  AddLight(image, Enlarged(half, 2.0f, kWidth, kHeight), Rgb(0x3048A8), 0.19f);
 }
 
 // Old paint on the boards: faded splats in the margins that the hub leaves

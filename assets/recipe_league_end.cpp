@@ -36,21 +36,18 @@ constexpr int kBannerHeight = 153;
 // on the black screen.
 void DrawBannerSky(Image& image) {
   const Noise smoke(0x1E01);
-  for (int y = 0; y < kBannerHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kBannerWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.48f);
-      const float dy = (fy - kBannerHeight * 0.45f) / (kBannerHeight * 0.7f);
-      const float warm = std::exp(-(dx * dx + dy * dy) * 2.2f);
-      const float s = smoke.Fbm(fx / 120.0f, fy / 45.0f, 4);
-      ColorF c = ColorF{0.10f, 0.03f, 0.12f} * (warm * (0.5f + 0.9f * s));
-      c = c + ColorF{0.35f, 0.10f, 0.03f} * (warm * warm * 0.5f * s);
-      const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
-                         SmoothStep(0.0f, 18.0f, fy) * SmoothStep(0.0f, 22.0f, kBannerHeight - fy);
-      image.Pixels[image.Index(x, y)] = Pack(c * edge);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.48f);
+    const float dy = (fy - kBannerHeight * 0.45f) / (kBannerHeight * 0.7f);
+    const float warm = std::exp(-(dx * dx + dy * dy) * 2.2f);
+    const float s = smoke.Fbm(fx / 120.0f, fy / 45.0f, 4);
+    const ColorF c = ColorF{0.10f, 0.03f, 0.12f} * (warm * (0.5f + 0.9f * s)) +
+                     ColorF{0.35f, 0.10f, 0.03f} * (warm * warm * 0.5f * s);
+    const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
+                       SmoothStep(0.0f, 18.0f, fy) * SmoothStep(0.0f, 22.0f, kBannerHeight - fy);
+    return c * edge;
+  });
 }
 
 // Fireworks bursting high behind the letters, like the ones over the table.
@@ -155,23 +152,17 @@ struct Cup {
   float Size;
 };
 
-Point At(const Person& p, Point local) {
-  return {p.Feet.X + local.X * p.Height, p.Feet.Y + local.Y * p.Height};
-}
-
 void DrawCup(Image& image, const Person& p, const Cup& c) {
-  const Point o = At(p, c.Centre);
+  const Point o = Placed(p.Feet, c.Centre, p.Height);
   const float s = c.Size * p.Height;
+  // Outlines in units of the cup's size from the middle of the bowl.
+  const auto at = [&](float u, float v) { return Point{o.X + u * s, o.Y + v * s}; };
   Field cup(kBig, kBig);
-  const Point bowl[] = {{o.X - s * 0.5f, o.Y - s * 0.45f},  {o.X + s * 0.5f, o.Y - s * 0.45f},
-                        {o.X + s * 0.42f, o.Y + s * 0.05f}, {o.X + s * 0.18f, o.Y + s * 0.35f},
-                        {o.X - s * 0.18f, o.Y + s * 0.35f}, {o.X - s * 0.42f, o.Y + s * 0.05f}};
+  const Point bowl[] = {at(-0.5f, -0.45f), at(0.5f, -0.45f),  at(0.42f, 0.05f),
+                        at(0.18f, 0.35f),  at(-0.18f, 0.35f), at(-0.42f, 0.05f)};
   FillPolygon(cup, bowl);
   ThickLine(cup, o.X, o.Y + s * 0.3f, o.X, o.Y + s * 0.62f, s * 0.14f);
-  const Point foot[] = {{o.X - s * 0.3f, o.Y + s * 0.85f},
-                        {o.X - s * 0.2f, o.Y + s * 0.6f},
-                        {o.X + s * 0.2f, o.Y + s * 0.6f},
-                        {o.X + s * 0.3f, o.Y + s * 0.85f}};
+  const Point foot[] = {at(-0.3f, 0.85f), at(-0.2f, 0.6f), at(0.2f, 0.6f), at(0.3f, 0.85f)};
   FillPolygon(cup, foot);
   Field handles(kBig, kBig);
   for (const float side : {-1.0f, 1.0f}) {
@@ -212,16 +203,9 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
   }
 }
 
-const Kit kHome{.Jersey = Rgb(0xD8262E),
-                .Trim = Rgb(0xF4F4F0),
-                .Pants = Rgb(0x24262E),
-                .Shell = Rgb(0x2A2C34),
-                .Lens = Rgb(0x38C8FF)};
-const Kit kHomeAlt{.Jersey = Rgb(0xD8262E),
-                   .Trim = Rgb(0xFFD81E),
-                   .Pants = Rgb(0x24262E),
-                   .Shell = Rgb(0x2A2C34),
-                   .Lens = Rgb(0xFF9A2A)};
+constexpr Kit kHome{.Jersey = Rgb(0xD8262E), .Trim = Rgb(0xF4F4F0), .Pants = Rgb(0x24262E)};
+constexpr Kit kHomeAlt{
+    .Jersey = Rgb(0xD8262E), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x24262E), .Lens = Rgb(0xFF9A2A)};
 
 // Standing, the elbow and hand of the left arm and then of the right set.
 Pose Arms(Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
@@ -259,17 +243,14 @@ void DrawCheeringBackdrop(Image& image) {
                      {0.55f, Rgb(0xE0403A)},
                      {0.85f, Rgb(0x7A1A5A)},
                      {1.0f, Rgb(0x3A0A3A)}};
-  for (int y = 0; y < kBig; ++y) {
-    for (int x = 0; x < kBig; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
-      const float r = std::sqrt(dx * dx + dy * dy) / (kBig * 0.75f);
-      // Rays of light fanning out behind the team.
-      const float ray = 0.5f + 0.5f * std::sin(std::atan2(dy, dx) * 14.0f);
-      ColorF c = sky.SampleF(r);
-      c = c + ColorF{1.0f, 0.8f, 0.5f} * (SmoothStep(0.55f, 0.9f, ray) * 0.18f * (1.0f - Clamp01(r)));
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
+    const float r = std::sqrt(dx * dx + dy * dy) / (kBig * 0.75f);
+    // Rays of light fanning out behind the team.
+    const float ray = 0.5f + 0.5f * std::sin(std::atan2(dy, dx) * 14.0f);
+    return sky.SampleF(r) +
+           ColorF{1.0f, 0.8f, 0.5f} * (SmoothStep(0.55f, 0.9f, ray) * 0.18f * (1.0f - Clamp01(r)));
+  });
   // The turf, lit warm by the same light.
   Turf(image, 0x1E11, 300.0f, 12.0f, Rgb(0x4A8A2A), Rgb(0x1A4A1A));
 }
@@ -288,12 +269,7 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
   }
   // The woods beyond the field, grey in the rain.
   const Noise woods(0x1E23);
-  Field trees(kBig, kBig);
-  for (int x = 0; x < kBig; ++x) {
-    const float fx = static_cast<float>(x);
-    const float top = 215.0f - 40.0f * woods.Fbm(fx / 40.0f, 0.5f, 4);
-    for (int y = static_cast<int>(top); y < 260; ++y) trees(x, y) = 1.0f;
-  }
+  Field trees = TreeLine(kBig, kBig, woods, 260.0f, 45.0f, 40.0f, 40.0f);
   BoxBlur(trees, 1, 1);
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.
@@ -412,8 +388,7 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     bowed.Head = {0.02f, -0.82f};
     bowed.Bow = 0.9f;
     bowed.Tilt = 0.1f;
-    bowed.Shoulder[0] = {-0.125f, -0.74f};
-    bowed.Shoulder[1] = {0.125f, -0.74f};
+    Mirrored(bowed.Shoulder, {0.125f, -0.74f});
     bowed.Aim = 1.2f;
     const Person standing{.Feet = {95.0f, 405.0f},
                           .Height = 300.0f,
@@ -428,18 +403,13 @@ Image DrawTeamDejected(FontLibrary& fonts) {
     Pose sitting = Slumped(0.0f, 1.0f);
     sitting.Head = {0.0f, -0.6f};
     sitting.Neck = Standing().Neck;
-    for (int i = 0; i < 2; ++i) {
-      const float side = i == 0 ? -1.0f : 1.0f;
-      sitting.Knee[i] = {0.21f * side, -0.36f};
-      sitting.Foot[i] = {0.2f * side, 0.0f};
-      sitting.Hand[i] = {0.07f * side, -0.6f};
-    }
+    Mirrored(sitting.Knee, {0.21f, -0.36f});
+    Mirrored(sitting.Foot, {0.2f, 0.0f});
+    Mirrored(sitting.Hand, {0.07f, -0.6f});
     const Person seated{.Feet = {245.0f, 450.0f}, .Height = 320.0f, .Body = sitting, .Colours = kHome};
 
     // The bunker the seated player slumps on.
-    Field bunker(kBig, kBig);
-    const Point drum[] = {{160.0f, 360.0f}, {330.0f, 360.0f}, {330.0f, 440.0f}, {160.0f, 440.0f}};
-    FillPolygon(bunker, drum);
+    Field bunker = BigShapes{}.Box(image, 160.0f, 360.0f, 330.0f, 440.0f);
     FillEllipse(bunker, 245.0f, 360.0f, 85.0f, 20.0f);
     for (const Person* p : {&back, &standing}) DrawPlayer(image, *p, &fonts);
     WetPaint(image, bunker, Rgb(0x3A7AB0), 10, 0.3f);

@@ -160,30 +160,20 @@ const LakeChain kLakeChains[] = {
 };
 
 // The great rivers, from source to sea.
+// clang-format off
 const std::vector<Geo> kRivers[] = {
-    {{176.08f, -38.68f},
-     {176.05f, -38.45f},
-     {175.90f, -38.25f},
-     {175.60f, -38.00f},
-     {175.42f, -37.90f},
-     {175.28f, -37.78f},
-     {175.16f, -37.56f},
-     {175.05f, -37.30f},
-     {174.85f, -37.35f},
-     {174.72f, -37.39f}},                                                              // Waikato
+    // Waikato
+    {{176.08f, -38.68f}, {176.05f, -38.45f}, {175.90f, -38.25f}, {175.60f, -38.00f}, {175.42f, -37.90f},
+     {175.28f, -37.78f}, {175.16f, -37.56f}, {175.05f, -37.30f}, {174.85f, -37.35f}, {174.72f, -37.39f}},
     {{175.45f, -39.10f}, {175.20f, -39.40f}, {175.05f, -39.65f}, {174.99f, -39.92f}},  // Whanganui
-    {{169.15f, -44.72f},
-     {169.20f, -45.05f},
-     {169.38f, -45.25f},
-     {169.32f, -45.55f},
-     {169.55f, -45.95f},
-     {169.73f, -46.24f},
-     {169.80f, -46.33f}},                                                              // Clutha
+    {{169.15f, -44.72f}, {169.20f, -45.05f}, {169.38f, -45.25f}, {169.32f, -45.55f}, {169.55f, -45.95f},
+     {169.73f, -46.24f}, {169.80f, -46.33f}},                                          // Clutha
     {{170.20f, -44.55f}, {170.50f, -44.68f}, {170.90f, -44.80f}, {171.14f, -44.92f}},  // Waitaki
     {{171.45f, -43.35f}, {171.80f, -43.62f}, {172.22f, -43.92f}},                      // Rakaia
     {{171.75f, -43.00f}, {172.20f, -43.25f}, {172.70f, -43.40f}},                      // Waimakariri
     {{168.75f, -45.60f}, {168.55f, -46.00f}, {168.38f, -46.40f}},                      // Oreti
 };
+// clang-format on
 
 // Mountain ranges: a chain of crest points, each with its height (1 is the
 // highest peaks of the Alps), and the range's half-width in degrees.
@@ -194,31 +184,21 @@ struct Range {
 };
 const Range kRanges[] = {
     // The Southern Alps, from Nelson Lakes to Fiordland, highest at Aoraki.
+    // clang-format off
     {0.36f,
-     {{172.95f, -41.75f},
-      {172.55f, -42.15f},
-      {172.15f, -42.50f},
-      {171.65f, -42.92f},
-      {171.15f, -43.25f},
-      {170.60f, -43.48f},
-      {170.14f, -43.60f},
-      {169.75f, -43.90f},
-      {169.30f, -44.25f},
-      {168.85f, -44.60f},
-      {168.35f, -44.95f},
-      {167.85f, -45.30f},
-      {167.35f, -45.70f},
-      {166.95f, -46.00f}},
+     {{172.95f, -41.75f}, {172.55f, -42.15f}, {172.15f, -42.50f}, {171.65f, -42.92f}, {171.15f, -43.25f},
+      {170.60f, -43.48f}, {170.14f, -43.60f}, {169.75f, -43.90f}, {169.30f, -44.25f}, {168.85f, -44.60f},
+      {168.35f, -44.95f}, {167.85f, -45.30f}, {167.35f, -45.70f}, {166.95f, -46.00f}},
      {0.45f, 0.55f, 0.60f, 0.70f, 0.80f, 0.90f, 1.00f, 0.85f, 0.75f, 0.75f, 0.70f, 0.62f, 0.55f, 0.42f}},
+    // clang-format on
     {0.22f, {{167.25f, -45.10f}, {167.00f, -45.75f}}, {0.5f, 0.45f}},   // western Fiordland
     {0.20f, {{173.30f, -42.15f}, {173.85f, -41.75f}}, {0.65f, 0.55f}},  // Inland Kaikoura
     {0.14f, {{173.50f, -42.35f}, {173.85f, -42.10f}}, {0.55f, 0.45f}},  // Seaward Kaikoura
     {0.20f, {{173.10f, -41.45f}, {173.70f, -41.25f}}, {0.40f, 0.32f}},  // Richmond
     {0.22f, {{172.35f, -40.85f}, {172.60f, -41.45f}, {172.95f, -41.75f}}, {0.40f, 0.45f, 0.45f}},  // Tasman
     {0.12f, {{171.45f, -41.95f}, {171.55f, -42.35f}}, {0.30f, 0.28f}},                             // Paparoa
-    {0.22f,
-     {{172.30f, -42.90f}, {171.60f, -43.40f}, {171.00f, -43.90f}},
-     {0.30f, 0.35f, 0.30f}},                                            // foothills
+    // The foothills.
+    {0.22f, {{172.30f, -42.90f}, {171.60f, -43.40f}, {171.00f, -43.90f}}, {0.30f, 0.35f, 0.30f}},
     {0.18f, {{169.00f, -44.95f}, {169.60f, -45.10f}}, {0.50f, 0.42f}},  // Remarkables and Garvie
     {0.20f, {{169.50f, -44.60f}, {170.10f, -44.40f}}, {0.45f, 0.42f}},  // the Mackenzie's south rim
     {0.16f, {{169.80f, -45.30f}, {170.30f, -45.10f}}, {0.35f, 0.30f}},  // Rock and Pillar
@@ -226,16 +206,13 @@ const Range kRanges[] = {
     {0.14f, {{167.85f, -45.65f}, {167.95f, -45.85f}}, {0.35f, 0.30f}},  // Takitimu
     {0.12f, {{167.70f, -46.90f}, {168.00f, -47.05f}}, {0.30f, 0.25f}},  // Stewart Island
     {0.20f, {{177.60f, -37.85f}, {178.15f, -38.20f}}, {0.45f, 0.40f}},  // Raukumara
+    // The North Island's spine.
+    // clang-format off
     {0.22f,
-     {{176.90f, -38.40f},
-      {177.15f, -38.85f},
-      {176.45f, -39.25f},
-      {176.10f, -39.65f},
-      {175.85f, -40.20f},
-      {175.60f, -40.55f},
-      {175.30f, -40.95f},
-      {175.05f, -41.35f}},
-     {0.38f, 0.42f, 0.45f, 0.48f, 0.42f, 0.48f, 0.45f, 0.28f}},         // the North Island's spine
+     {{176.90f, -38.40f}, {177.15f, -38.85f}, {176.45f, -39.25f}, {176.10f, -39.65f}, {175.85f, -40.20f},
+      {175.60f, -40.55f}, {175.30f, -40.95f}, {175.05f, -41.35f}},
+     {0.38f, 0.42f, 0.45f, 0.48f, 0.42f, 0.48f, 0.45f, 0.28f}},
+    // clang-format on
     {0.15f, {{175.95f, -39.05f}, {176.25f, -39.35f}}, {0.45f, 0.40f}},  // Kaimanawa
     {0.10f, {{175.50f, -36.55f}, {175.75f, -37.15f}}, {0.30f, 0.28f}},  // Coromandel
     {0.10f, {{175.85f, -37.40f}, {175.95f, -37.85f}}, {0.28f, 0.25f}},  // Kaimai
@@ -440,17 +417,14 @@ void PaintSea(Image& image, const View& view, const Field& land) {
   BoxBlur(near, std::max(static_cast<int>(4.0f / view.Scale), 1));
   const Noise swell(0x53);
   const ColorF deep = ToF(Rgb(0x0A1A33)), open = ToF(Rgb(0x12325A)), shallow = ToF(Rgb(0x22627F));
-  for (int y = 0; y < view.Height; ++y) {
-    for (int x = 0; x < view.Width; ++x) {
-      const Point p = view.ToCountry(static_cast<float>(x), static_cast<float>(y));
-      // Broad, slow changes of tone across the open ocean.
-      const float drift = swell.Fbm(p.X / 160.0f, p.Y / 160.0f, 3);
-      ColorF c = Lerp(deep, open, Clamp01(drift * 1.3f - 0.2f));
-      c = Lerp(c, shallow, SmoothStep(0.0f, 0.45f, shelf(x, y)) * 0.8f);
-      c = Lerp(c, ToF(Rgb(0x3F8FA0)), SmoothStep(0.15f, 0.6f, near(x, y)) * 0.5f);
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const Point p = view.ToCountry(static_cast<float>(x), static_cast<float>(y));
+    // Broad, slow changes of tone across the open ocean.
+    const float drift = swell.Fbm(p.X / 160.0f, p.Y / 160.0f, 3);
+    ColorF c = Lerp(deep, open, Clamp01(drift * 1.3f - 0.2f));
+    c = Lerp(c, shallow, SmoothStep(0.0f, 0.45f, shelf(x, y)) * 0.8f);
+    return Lerp(c, ToF(Rgb(0x3F8FA0)), SmoothStep(0.15f, 0.6f, near(x, y)) * 0.5f);
+  });
 }
 
 void PaintLand(Image& image, const View& view, const Field& land, const Terrain& terrain) {
@@ -556,8 +530,7 @@ Image DrawMapOverview(FontLibrary& /*fonts*/) {
     const Point at = view.ToView(Project(venue.At));
     FillCircle(dots, at.X, at.Y, 1.6f);
   }
-  Glow(image, dots, Rgb(0xFF5A1F), 2, 1.2f);
-  Paint(image, dots, Rgb(0xFFB070));
+  GlowingCore(image, dots, Rgb(0xFF5A1F), 2, 1.2f, Rgb(0xFFB070));
   return image;
 }
 

@@ -43,13 +43,11 @@ struct BannerLook {
 void Backlight(Image& image, Color colour) {
   const ColorF c = ToF(colour);
   const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float dx = (static_cast<float>(x) + 0.5f - w * 0.5f) / (w * 0.42f);
-      const float dy = (static_cast<float>(y) + 0.5f - h * 0.5f) / (h * 0.42f);
-      image.Pixels[image.Index(x, y)] = Pack(c * (0.22f * std::exp(-(dx * dx + dy * dy) * 2.5f)));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = (static_cast<float>(x) + 0.5f - w * 0.5f) / (w * 0.42f);
+    const float dy = (static_cast<float>(y) + 0.5f - h * 0.5f) / (h * 0.42f);
+    return c * (0.22f * std::exp(-(dx * dx + dy * dy) * 2.5f));
+  });
 }
 
 Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
@@ -74,9 +72,7 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
                             static_cast<float>(image.Width) * 0.5f, 0);
     // Centre the ink whatever the face's own line height.
     const Rect placed = InkBounds(mask);
-    const int inkHeight = placed.Bottom - placed.Top;
-    const int top = (tall - inkHeight) / 2;
-    mask = Shifted(mask, 0, top - placed.Top);
+    mask = Shifted(mask, 0, (tall - (placed.Bottom - placed.Top)) / 2 - placed.Top);
     const Rect box = InkBounds(mask);
     if (look.Words.Shear != 0.0f)
       mask = Sheared(mask, look.Words.Shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
@@ -95,12 +91,10 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
 }
 
 // The banners, in the order of their pictures.
+// clang-format off
 const BannerLook kBanners[] = {
     {{"The Tournament", 533, 58, 0.12f, 2, 0x70A1, Rgb(0xFF6A1A), Rgb(0xFF7A2A)},
-     {{0.0f, Rgb(0xFFFCE0)},
-      {0.3f, Rgb(0xFFD860)},
-      {0.52f, Rgb(0xE08A10)},
-      {0.55f, Rgb(0x8A4208)},
+     {{0.0f, Rgb(0xFFFCE0)}, {0.3f, Rgb(0xFFD860)}, {0.52f, Rgb(0xE08A10)}, {0.55f, Rgb(0x8A4208)},
       {1.0f, Rgb(0xFFC040)}},
      {{40.0f, 30.0f, 12.0f, Rgb(0x22C8FF), 0.2f, 0}, {494.0f, 26.0f, 11.0f, Rgb(0xFF2A86), 3.0f, 0}}},
     {{"GAME ENDS", 520, 60, 0.1f, 5, 0x70A2, Rgb(0x2A8AFF), Rgb(0x2A6AFF)},
@@ -110,10 +104,7 @@ const BannerLook kBanners[] = {
      {{0.0f, Rgb(0xFFFFC0)}, {0.45f, Rgb(0xFFE020)}, {0.5f, Rgb(0xC88A00)}, {1.0f, Rgb(0xFFD030)}},
      {}},
     {{"YOU WIN!", 300, 90, 0.12f, 2, 0x70B1, Rgb(0x40FF60), Rgb(0x30D050)},
-     {{0.0f, Rgb(0xFFFCE0)},
-      {0.3f, Rgb(0xFFE070)},
-      {0.5f, Rgb(0xF0A018)},
-      {0.53f, Rgb(0x8A4208)},
+     {{0.0f, Rgb(0xFFFCE0)}, {0.3f, Rgb(0xFFE070)}, {0.5f, Rgb(0xF0A018)}, {0.53f, Rgb(0x8A4208)},
       {1.0f, Rgb(0xFFD870)}},
      {{24.0f, 24.0f, 11.0f, Rgb(0x8CF01E), 0.4f, 0}, {278.0f, 60.0f, 10.0f, Rgb(0xFFD81E), 3.4f, 0}}},
     {{"YOU LOSE!", 300, 90, 0.0f, 1, 0x70B2, Rgb(0xA01018), Rgb(0x901018)},
@@ -123,6 +114,7 @@ const BannerLook kBanners[] = {
      {{0.0f, Rgb(0xF4F8FF)}, {0.45f, Rgb(0xA8B4C8)}, {0.5f, Rgb(0x4A5468)}, {1.0f, Rgb(0xB8C4D8)}},
      {}},
 };
+// clang-format on
 
 }  // namespace
 

@@ -26,12 +26,8 @@ void Backdrop(Image& image) {
   FillLinear(image, 0.0f, 0.0f, 0.0f, kGround * kS,
              Gradient{{0.0f, Rgb(0x4A525E)}, {0.7f, Rgb(0x7A828C)}, {1.0f, Rgb(0x8A9098)}});
   const Noise n(0x1055);
-  Field trees(image.Width, image.Height);
-  for (int x = 0; x < image.Width; ++x) {
-    const float top = (kGround - 14.0f - 16.0f * n.Fbm(static_cast<float>(x) / 60.0f, 0.5f, 4)) * kS;
-    for (int y = static_cast<int>(top); y < static_cast<int>(kGround * kS); ++y) trees(x, y) = 1.0f;
-  }
-  Paint(image, trees, Rgb(0x3A4A3A));
+  Paint(image, TreeLine(image.Width, image.Height, n, kGround * kS, 14.0f * kS, 16.0f * kS, 60.0f),
+        Rgb(0x3A4A3A));
   MownTurf(image, kGround * kS, n,
            {.Grass = Rgb(0x3A7A34), .Far = 0.7f, .Rise = 0.35f, .Grain = 3.0f, .Stretch = 3.0f});
 }
@@ -63,26 +59,16 @@ struct Loser {
   Point Hits[kHits];  // paint on them, in the figure's heights from the feet
 };
 
+// clang-format off
 constexpr Loser kTeam[] = {
-    {110.0f,
-     -0.12f,
-     0.8f,
-     7,
-     Rest::Lap,
+    {110.0f, -0.12f, 0.8f, 7, Rest::Lap,
      {{-0.02f, -0.62f}, {0.08f, -0.48f}, {-0.15f, -0.3f}, {0.12f, -0.1f}, {-0.1f, -0.52f}}},
-    {205.0f,
-     0.05f,
-     1.0f,
-     0,
-     Rest::Lap,
+    {205.0f, 0.05f, 1.0f, 0, Rest::Lap,
      {{0.04f, -0.66f}, {-0.1f, -0.42f}, {0.12f, -0.2f}, {-0.16f, -0.08f}, {0.1f, -0.5f}}},
-    {300.0f,
-     0.15f,
-     0.6f,
-     3,
-     Rest::Grounded,
+    {300.0f, 0.15f, 0.6f, 3, Rest::Grounded,
      {{-0.06f, -0.58f}, {0.1f, -0.38f}, {-0.05f, -0.12f}, {0.18f, -0.26f}, {-0.12f, -0.45f}}},
 };
+// clang-format on
 
 void DrawTeam(Image& image, FontLibrary& fonts) {
   Random rng(0x1057);
@@ -112,8 +98,7 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
     }
     DrawPlayer(image, p, &fonts);
     Point hits[kHits];
-    for (std::size_t i = 0; i < kHits; ++i)
-      hits[i] = {p.Feet.X + l.Hits[i].X * p.Height, p.Feet.Y + l.Hits[i].Y * p.Height};
+    for (std::size_t i = 0; i < kHits; ++i) hits[i] = Placed(p.Feet, l.Hits[i], p.Height);
     SplatCoat(image, rng, hits, kTheirPaint,
               {.Shape = {.Radius = 8.0f * kS, .Arms = 8, .Droplets = 8, .Drips = 2},
                .Bevel = static_cast<int>(2 * kS),

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -23,6 +22,7 @@ constexpr int kWidth = 270;
 constexpr int kHeight = 200;
 // Drawn twice as large and shrunk: the players' masks are small.
 constexpr float kS = 2.0f;
+constexpr BigShapes kBig{kS};
 
 // Practice tops: what the squad wears when the good jerseys stay in the bag.
 constexpr Kit kBib{
@@ -59,23 +59,13 @@ void PracticeField(Image& image, float horizon, std::uint32_t seed) {
   FillLinear(image, 0.0f, 0.0f, 0.0f, horizon * kS, Gradient{{0.0f, Rgb(0x4A94E4)}, {1.0f, Rgb(0xD4ECFF)}});
   const Noise n(seed);
   const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
-  Field trees(image.Width, image.Height);
-  std::vector<Point> band{{0.0f, horizon * kS}};
-  for (int x = 0; x <= image.Width; x += 4) {
-    const float fx = static_cast<float>(x);
-    band.push_back({fx, (horizon - 8.0f - 14.0f * n.Fbm(fx / 50.0f, 0.5f, 4)) * kS});
-  }
-  band.push_back({w, horizon * kS});
-  FillPolygon(trees, band);
+  const Field trees = TreeLine(image.Width, image.Height, n, horizon * kS, 8.0f * kS, 14.0f * kS, 50.0f);
   Paint(image, trees, Rgb(0x3E6E3A));
   ApplyLight(image, Lighting(NoiseField(image.Width, image.Height, 18.0f, 2, seed), -0.5f, -0.6f, 0.6f, 8.0f),
              trees, 0.35f);
   Field net(image.Width, image.Height);
   const float top = (horizon - 16.0f) * kS;
-  for (float x = 0.0f; x < w; x += 7.0f * kS) {
-    ThickLine(net, x, top, x + 7.0f * kS, horizon * kS, 0.6f, 0.4f);
-    ThickLine(net, x + 7.0f * kS, top, x, horizon * kS, 0.6f, 0.4f);
-  }
+  CrossedNet(net, top, horizon * kS, 7.0f * kS, 0.6f, 0.4f);
   for (float x = 10.0f * kS; x < w; x += 60.0f * kS)
     ThickLine(net, x, top - 4.0f * kS, x, horizon * kS, 1.2f * kS);
   ThickLine(net, 0.0f, top, w, top, 1.0f * kS);
@@ -132,15 +122,13 @@ void Laps(Image& image, Random& /*rng*/) {
 // A board on two legs, face on; `rings` paints a target, otherwise a
 // plain pop-up board.
 Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
-  Field legs(image.Width, image.Height), board(image.Width, image.Height);
+  Field legs(image.Width, image.Height);
   for (const float side : {-0.35f, 0.35f})
     ThickLine(legs, (cx + side * w) * kS, (base - h) * kS, (cx + side * w * 1.2f) * kS, base * kS, 1.8f * kS);
   GroundShadow(image, (cx + 4.0f) * kS, base * kS, w * 0.7f * kS, 2.5f * kS, 3, 0.4f);
   Paint(image, legs, Rgb(0x6A4A2A));
   const float top = base - h - w * 1.1f;
-  const Point rect[] = {P(cx - w * 0.5f, top), P(cx + w * 0.5f, top), P(cx + w * 0.5f, top + w * 1.1f),
-                        P(cx - w * 0.5f, top + w * 1.1f)};
-  FillPolygon(board, rect);
+  Field board = kBig.Box(image, cx - w * 0.5f, top, cx + w * 0.5f, top + w * 1.1f);
   PaintOutlined(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A), Rgb(0x2A2018), static_cast<int>(kS));
   const Point centre = P(cx, top + w * 0.55f);
   if (rings) {
@@ -151,11 +139,11 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
     }
   } else {
     // A player's outline to shoot at.
-    Field man(image.Width, image.Height);
+    Field man = kBig.Polygon(image, {{cx - w * 0.32f, top + w * 1.05f},
+                                     {cx - w * 0.2f, top + w * 0.5f},
+                                     {cx + w * 0.2f, top + w * 0.5f},
+                                     {cx + w * 0.32f, top + w * 1.05f}});
     FillCircle(man, centre.X, centre.Y - w * 0.26f * kS, w * 0.13f * kS);
-    const Point body[] = {P(cx - w * 0.32f, top + w * 1.05f), P(cx - w * 0.2f, top + w * 0.5f),
-                          P(cx + w * 0.2f, top + w * 0.5f), P(cx + w * 0.32f, top + w * 1.05f)};
-    FillPolygon(man, body);
     Paint(image, man, Rgb(0x2A2A30));
   }
   ApplyLight(image, Bevel(board, static_cast<int>(2 * kS), -0.6f, -0.6f, 0.6f, 3.0f), board, 0.4f);
