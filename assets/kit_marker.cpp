@@ -116,24 +116,24 @@ void Finish(Image& image, const Field& mask, Color colour, const MarkerLook& loo
   AddLight(image, Multiplied(Rim(mask, 1, -1), mask), look.Rim, 0.45f);
 }
 
-// No marker: the faint outline of one, as on an empty rack.
-void DrawEmpty(Image& image, const MarkerFrame& at) {
-  const Masks s = Shape(image.Width, image.Height, at, kModels[6]);
-  Field all = s.Dark;
-  for (const Field* f : {&s.Body, &s.Loader}) Maximize(all, *f);
-  Paint(image, Subtracted(Dilated(all, 1), all), Rgb(0x8A8E98), 0.6f);
-}
-
 }  // namespace
+
+Field MarkerSilhouette(int width, int height, const MarkerFrame& at, int item) {
+  Masks s = Shape(width, height, at, ModelFor(item));
+  for (const Field* f : {&s.Body, &s.Loader}) Maximize(s.Dark, *f);
+  return s.Dark;
+}
 
 void DrawMarker(Image& image, const MarkerFrame& at, int item, const MarkerLook& look) {
   if (item <= 0) {
-    DrawEmpty(image, at);
+    // No marker: the faint outline of one, as on an empty rack.
+    const Field all = MarkerSilhouette(image.Width, image.Height, at, 7);
+    Paint(image, Subtracted(Dilated(all, 1), all), Rgb(0x8A8E98), 0.6f);
     return;
   }
   const Model& m = ModelFor(item);
   const Masks s = Shape(image.Width, image.Height, at, m);
-  Finish(image, s.Dark, m.BarrelColour, look);
+  Finish(image, s.Dark, look.Metal.value_or(m.BarrelColour), look);
   Finish(image, s.Body, m.BodyColour, look);
   Finish(image, s.Loader, look.Tinted ? look.Loader : m.LoaderColour, look);
   if (look.Finish == MarkerFinish::Outlined) {
