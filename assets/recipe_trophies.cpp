@@ -53,10 +53,7 @@ float ProfileRadius(std::span<const Point> p, float y) {
   const float t = (y - p[i].Y) / span;
   const float r0 = p[i > 0 ? i - 1 : i].X, r1 = p[i].X, r2 = p[i + 1].X;
   const float r3 = p[i + 2 < p.size() ? i + 2 : i + 1].X;
-  const float t2 = t * t, t3 = t2 * t;
-  return std::max(0.5f * (2.0f * r1 + (r2 - r0) * t + (2.0f * r0 - 5.0f * r1 + 4.0f * r2 - r3) * t2 +
-                          (3.0f * r1 - r0 - 3.0f * r2 + r3) * t3),
-                  0.0f);
+  return std::max(CatmullRom(r0, r1, r2, r3, t), 0.0f);
 }
 
 // A body turned on a lathe round the upright through cx: the profile's X is
@@ -272,10 +269,7 @@ Image Medal() {
   Strap(image, {34.0f, -6.0f}, {86.0f, 70.0f}, 30.0f, stripes);
   Strap(image, {126.0f, -6.0f}, {74.0f, 70.0f}, 30.0f, stripes);
   // A soft shadow the medal throws on the ribbon.
-  Field shadow(kWidth, kHeight);
-  FillCircle(shadow, kCentre + 3.0f, 114.0f, 46.0f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  GroundShadow(image, kCentre + 3.0f, 114.0f, 46.0f, 46.0f, 4, 0.6f);
 
   constexpr float kCy = 112.0f, kR = 45.0f;
   // The hanging loop.
