@@ -363,8 +363,7 @@ void DrawSubtitle(Image& image, FontLibrary& fonts) {
 void DrawPrompt(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(18));
   constexpr std::string_view kText = "Click anywhere to start";
-  const int width = TrackedWidth(kText, font, 1);
-  const Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 532, kText, font, 1);
+  const Field mask = CentredText(kWidth, kHeight, kWidth / 2, 532, kText, font, 1);
   DropShadow(image, mask, 1, 1, 2, 2, 0.9f);
   Paint(image, mask, Rgb(0xD8CCE4));
 }
