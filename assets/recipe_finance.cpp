@@ -72,8 +72,8 @@ void SharePrices(Image& image, const Font& font) {
   kBig.Shadow(image, sheet, 0.45f);
   Paint(image, sheet, Rgb(0xF4F2EA));
   Field grid(image.Width, image.Height);
-  for (float x = 162; x < 258; x += 12) ThickLine(grid, x * kS, 22 * kS, x * kS, 84 * kS, 0.5f * kS);
-  for (float y = 24; y < 86; y += 10) ThickLine(grid, 160 * kS, y * kS, 256 * kS, y * kS, 0.5f * kS);
+  for (float x = 162; x < 258; x += 12) kBig.Line(grid, {x, 22}, {x, 84}, 0.5f);
+  for (float y = 24; y < 86; y += 10) kBig.Line(grid, {160, y}, {256, y}, 0.5f);
   Paint(image, grid, Rgb(0x9AB8D8), 0.7f);
   Paint(image, kBig.Line(image, {160, 22}, {160, 84}, 1.0f), Rgb(0x30343C));
   Paint(image, kBig.Line(image, {160, 84}, {256, 84}, 1.0f), Rgb(0x30343C));
@@ -86,9 +86,7 @@ void SharePrices(Image& image, const Font& font) {
   area.push_back({162, 84});
   Paint(image, kBig.Polygon(image, area), Rgb(0x3AB04A), 0.25f);
   Field chart(image.Width, image.Height);
-  for (std::size_t i = 1; i < std::size(prices); ++i)
-    ThickLine(chart, prices[i - 1].X * kS, prices[i - 1].Y * kS, prices[i].X * kS, prices[i].Y * kS,
-              1.4f * kS);
+  for (std::size_t i = 1; i < std::size(prices); ++i) kBig.Line(chart, prices[i - 1], prices[i], 1.4f);
   Paint(image, chart, Rgb(0x1E8A2E));
   Paint(image, kBig.Line(image, {202, 63}, {212, 74}, 1.4f), Rgb(0xD8262E));
   const Point tip[] = {{254, 26}, {258, 34}, {250, 33}};
@@ -103,8 +101,7 @@ void Ledger(Image& image, const Font& font) {
     const Field page = kBig.Box(image, left, 15, left + 66, 102);
     Paint(image, page, Rgb(0xF2ECD8));
     Field rules(image.Width, image.Height);
-    for (float y = 26; y < 100; y += 7)
-      ThickLine(rules, (left + 2) * kS, y * kS, (left + 64) * kS, y * kS, 0.4f * kS);
+    for (float y = 26; y < 100; y += 7) kBig.Line(rules, {left + 2, y}, {left + 64, y}, 0.4f);
     Paint(image, rules, Rgb(0x7A9AC8), 0.6f);
     Paint(image, kBig.Line(image, {left + 44, 17}, {left + 44, 100}, 0.5f), Rgb(0xD8262E), 0.7f);
   }
@@ -358,8 +355,8 @@ void Chip(Image& image, Point c, Color colour, bool top) {
   // The edge spots show on the side as white dashes.
   Field dashes(image.Width, image.Height);
   for (const float k : {-0.8f, -0.3f, 0.3f, 0.8f})
-    ThickLine(dashes, (c.X + k * rx) * kS, (c.Y - t * 0.5f + ry * std::sqrt(1 - k * k)) * kS,
-              (c.X + k * rx) * kS, (c.Y - t * 0.5f + ry * std::sqrt(1 - k * k) - 0.1f) * kS, 2.2f * kS);
+    kBig.Line(dashes, {c.X + k * rx, c.Y - t * 0.5f + ry * std::sqrt(1 - k * k)},
+              {c.X + k * rx, c.Y - t * 0.5f + ry * std::sqrt(1 - k * k) - 0.1f}, 2.2f);
   Paint(image, Multiplied(dashes, side), Rgb(0xF4F4F0));
   Paint(image, kBig.Ellipse(image, {c.X, c.Y - t}, rx, ry), colour);
   if (!top) return;
@@ -436,7 +433,7 @@ void RacingForm(Image& image, FontLibrary& fonts) {
   }
   Field columns(image.Width, image.Height);
   for (float y = 30; y < 64; y += 4.5f)
-    ThickLine(columns, 76 * kS, y * kS, (118 - std::fmod(y * 7, 12)) * kS, y * kS, 1.3f * kS);
+    kBig.Line(columns, {76, y}, {118.0f - std::fmod(y * 7.0f, 12.0f), y}, 1.3f);
   Paint(image, columns, Rgb(0x6A6A60), 0.6f);
   // A circled tip in pen.
   Field ring =
