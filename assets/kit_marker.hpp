@@ -14,10 +14,13 @@ constexpr int kMarkerModels = 10;
 
 // Where a marker sits in a picture: the trigger grip, and the picture
 // vectors of one figure unit along the barrel and up towards the loader.
+// Hopper grows the loader about its foot, for pictures too small to show it
+// at its true size.
 struct MarkerFrame {
   Point Grip;
   Point Along;
   Point Up;
+  float Hopper = 1.0f;
   Point At(float along, float up) const {
     return {Grip.X + Along.X * along + Up.X * up, Grip.Y + Along.Y * along + Up.Y * up};
   }
@@ -33,6 +36,8 @@ struct MarkerLook {
   Color Loader = Rgb(0x000000);  // replaces the model's loader colour when Tinted
   bool Tinted = false;
   Color Paint = Rgb(0xFFD81E);      // the balls showing through the loader
+  bool Balls = false;               // each ball drawn, rather than a flat patch of paint
+  int Bevel = 2;                    // pixels, how far in Shaded parts round off
   std::optional<Color> Metal = {};  // replaces the barrel's and tank's dark colour
   Color Rim = Rgb(0xFF9A60);
   int Outline = 2;  // pixels, Outlined only

@@ -297,16 +297,20 @@ constexpr int kSpriteSmallHeight = 33;
 constexpr int kSpriteWidth = kSpriteSmallWidth * kScale;
 constexpr int kSpriteHeight = kSpriteSmallHeight * kScale;
 
-// The red tournament electro, as large as fits, with a soft halo and a
-// dark outline so that it reads on the black under the list.
+// The red tournament electro across the whole box, its hopper doubled so
+// that the balls inside read at this size, with a soft halo and a dark
+// outline so that it shows on the black under the list.
 Image DrawMarkerSprite() {
   return Supersampled(kSpriteSmallWidth, kSpriteSmallHeight, kScale, [](Image& image) {
     constexpr int kModel = 9;
-    const MarkerFrame at = MarkerItemFrame({0, 0, kSpriteWidth, kSpriteHeight}, kModel);
+    // Set by hand: 52 figure units from tank to muzzle across the box, and
+    // from the grip's foot to the top of the doubled hopper down it.
+    const MarkerFrame at{{88.0f, 104.0f}, {4.25f, 0.0f}, {0.0f, -4.25f}, 2.0f};
     const Field all = Dilated(MarkerSilhouette(kSpriteWidth, kSpriteHeight, at, kModel), 3);
     Glow(image, all, Rgb(0x3A5AA0), 8, 0.45f);
     Paint(image, all, Rgb(0x0A0A10));
-    DrawMarker(image, at, kModel, {.Loader = Rgb(0x2A5AA0), .Tinted = true, .Metal = Rgb(0x9AA4B0)});
+    DrawMarker(image, at, kModel,
+               {.Loader = Rgb(0x2A5AA0), .Tinted = true, .Balls = true, .Bevel = 8, .Metal = Rgb(0xB8C2CC)});
   });
 }
 

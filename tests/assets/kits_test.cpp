@@ -65,19 +65,30 @@ TEST(MarkerKitTest, TheMuzzleFollowsTheFrame) {
   }
 }
 
-TEST(MarkerKitTest, TheSilhouetteHoldsEveryPartDrawn) {
-  const MarkerFrame at{{70.0f, 60.0f}, {3.0f, 0.0f}, {0.0f, -3.0f}};
-  for (int item = 1; item <= kMarkerModels; ++item) {
-    SCOPED_TRACE("item " + std::to_string(item));
-    Image image(180, 110, Color::FromPacked(kGround));
-    DrawMarker(image, at, item, {.Finish = MarkerFinish::Shaded});
-    // The rim light may reach a pixel past the outline, no further.
-    const Field outline = Dilated(MarkerSilhouette(image.Width, image.Height, at, item), 1);
-    for (int y = 0; y < image.Height; ++y) {
-      for (int x = 0; x < image.Width; ++x) {
-        if (image.Pixels[image.Index(x, y)] != kGround) {
-          ASSERT_GT(outline(x, y), 0.0f) << x << "," << y;
+TEST(MarkerKitTest, TheSilhouetteHoldsEveryPartDrawnWhateverTheHopper) {
+  struct Case {
+    float Hopper;
+    bool Balls;
+  };
+  for (const Case c : {Case{1.0f, false}, Case{2.0f, false}, Case{2.0f, true}}) {
+    const MarkerFrame at{{70.0f, 85.0f}, {3.0f, 0.0f}, {0.0f, -3.0f}, c.Hopper};
+    for (int item = 1; item <= kMarkerModels; ++item) {
+      SCOPED_TRACE("item " + std::to_string(item) + " hopper " + std::to_string(c.Hopper));
+      Image image(180, 110, Color::FromPacked(kGround));
+      DrawMarker(image, at, item, {.Finish = MarkerFinish::Shaded, .Balls = c.Balls});
+      // The rim light may reach a pixel past the outline, no further.
+      const Field outline = Dilated(MarkerSilhouette(image.Width, image.Height, at, item), 1);
+      for (int y = 0; y < image.Height; ++y) {
+        for (int x = 0; x < image.Width; ++x) {
+          if (image.Pixels[image.Index(x, y)] != kGround) {
+            ASSERT_GT(outline(x, y), 0.0f) << x << "," << y;
+          }
         }
+      }
+      if (c.Balls) {
+        Image flat(180, 110, Color::FromPacked(kGround));
+        DrawMarker(flat, at, item, {.Finish = MarkerFinish::Shaded});
+        EXPECT_NE(flat.Pixels, image.Pixels) << "no balls in the loader";
       }
     }
   }
