@@ -59,6 +59,25 @@ Field BigShapes::Ellipse(const Image& big, Point centre, float rx, float ry) con
   return f;
 }
 
+Field BigShapes::RoundedBox(const Image& big, Point origin, float w, float h, float r, float angle) const {
+  return art::RoundedBox(big.Width, big.Height, Big(origin), w * Factor, h * Factor, r * Factor, angle);
+}
+
+Field BigShapes::Text(const Image& big, Point at, std::string_view cp1252, const Font& font) const {
+  return TextMask(big.Width, big.Height, static_cast<int>(at.X * Factor), static_cast<int>(at.Y * Factor),
+                  cp1252, font);
+}
+
+void BigShapes::Shadow(Image& big, const Field& mask, float opacity, float blur, Point offset) const {
+  SoftShadow(big, mask, static_cast<int>(blur * Factor), opacity, static_cast<int>(offset.X * Factor),
+             static_cast<int>(offset.Y * Factor));
+}
+
+void BigShapes::GroundShadow(Image& big, Point centre, float rx, float ry, float blur, float opacity) const {
+  art::GroundShadow(big, centre.X * Factor, centre.Y * Factor, rx * Factor, ry * Factor,
+                    static_cast<int>(blur * Factor), opacity);
+}
+
 void BigShapes::Shaded(Image& big, const Field& mask, Color colour, float strength, int bevel) const {
   Paint(big, mask, colour);
   ApplyLight(big, Bevel(mask, bevel * static_cast<int>(Factor), -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
@@ -90,6 +109,34 @@ Image Supersampled(int width, int height, int factor, const std::function<void(I
   return Downsampled(big, factor);
 }
 
+Field RoundedBox(int width, int height, Point origin, float w, float h, float r, float angle) {
+  Field f(width, height);
+  const float c = std::cos(angle), s = std::sin(angle);
+  // Only the pixels round the turned box are visited.
+  float left = origin.X, right = origin.X, top = origin.Y, bottom = origin.Y;
+  for (const Point corner : {Point{w, 0.0f}, Point{0.0f, h}, Point{w, h}}) {
+    left = std::min(left, origin.X + corner.X * c - corner.Y * s);
+    right = std::max(right, origin.X + corner.X * c - corner.Y * s);
+    top = std::min(top, origin.Y + corner.X * s + corner.Y * c);
+    bottom = std::max(bottom, origin.Y + corner.X * s + corner.Y * c);
+  }
+  for (int y = std::max(static_cast<int>(top) - 1, 0); y < std::min(static_cast<int>(bottom) + 2, height);
+       ++y) {
+    for (int x = std::max(static_cast<int>(left) - 1, 0); x < std::min(static_cast<int>(right) + 2, width);
+         ++x) {
+      const float dx = static_cast<float>(x) + 0.5f - origin.X, dy = static_cast<float>(y) + 0.5f - origin.Y;
+      // The pixel's place in the box's own axes, and how far it lies from
+      // the box's straight edges and from the centres of its corners.
+      const float u = dx * c + dy * s, v = dy * c - dx * s;
+      const float qx = std::max({r - u, u - (w - r), 0.0f}), qy = std::max({r - v, v - (h - r), 0.0f});
+      const float inside = std::min({u, w - u, v, h - v});
+      f(x, y) =
+          qx > 0.0f && qy > 0.0f ? Clamp01(r - std::sqrt(qx * qx + qy * qy) + 0.5f) : Clamp01(inside + 0.5f);
+    }
+  }
+  return f;
+}
+
 Field Cover::Mask(float kS, int width, int height) const {
   Field f(width, height);
   const float l = X * kS, r = (X + Width) * kS, b = Base * kS, t = (Base - Height) * kS;
@@ -103,11 +150,12 @@ Field Cover::Mask(float kS, int width, int height) const {
       FillEllipse(f, (l + r) * 0.5f, t + w * 0.12f, w * 0.5f, w * 0.12f);
       break;
     }
-    case CoverShape::Dorito: {
-      const Point body[] = {{l, b},
-                            {(l + r) * 0.5f - w * 0.08f, t + h * 0.06f},
-                            {(l + r) * 0.5f + w * 0.08f, t + h * 0.06f},
-                            {r, b}};
+    case CoverShape::Dorito:
+    case CoverShape::Temple: {
+      // A dorito narrows almost to a point; a temple keeps a broad top.
+      const bool dorito = Kind == CoverShape::Dorito;
+      const float half = dorito ? w * 0.08f : w * 0.34f, top = dorito ? t + h * 0.06f : t;
+      const Point body[] = {{l, b}, {(l + r) * 0.5f - half, top}, {(l + r) * 0.5f + half, top}, {r, b}};
       FillPolygon(f, body);
       break;
     }
@@ -265,7 +313,7 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
       Paint(image, Multiplied(ring, end), Rgb(0x8A6A40), 0.8f);
     }
   } else {
-    WetPaint(image, mask, c.Colour, static_cast<int>(5 * big), 0.6f);
+    WetPaint(image, mask, c.Colour, static_cast<int>(c.Bevel * big), 0.6f);
     Field seams(image.Width, image.Height);
     if (c.Kind == CoverShape::Barrel) {
       for (const float k : {0.3f, 0.7f})

@@ -52,19 +52,35 @@ struct BigShapes {
   // Adds the stroke to a mask of the large picture.
   void Line(Field& f, Point a, Point b, float width) const;
   Field Ellipse(const Image& big, Point centre, float rx, float ry) const;
+  // See RoundedBox below.
+  Field RoundedBox(const Image& big, Point origin, float w, float h, float r, float angle = 0.0f) const;
+  // The text's mask with the top-left of its cell at `at`.
+  Field Text(const Image& big, Point at, std::string_view cp1252, const Font& font) const;
+  // The soft shadow a mask lying on a surface lit from the upper left
+  // throws down and to the right.
+  void Shadow(Image& big, const Field& mask, float opacity, float blur = 3.0f,
+              Point offset = {3.0f, 4.0f}) const;
+  // GroundShadow below, given in final pixels.
+  void GroundShadow(Image& big, Point centre, float rx, float ry, float blur, float opacity) const;
   // Paints the mask in `colour`, rounded by a bevel `bevel` final pixels
   // wide and lit from the upper left.
   void Shaded(Image& big, const Field& mask, Color colour, float strength = 0.5f, int bevel = 3) const;
 };
 
+// A box w x h with its corners rounded to `r`, its top-left corner at
+// `origin` and turned `angle` radians about it, as a width x height mask
+// whose edge is anti-aliased by the distance to it.
+Field RoundedBox(int width, int height, Point origin, float w, float h, float r, float angle = 0.0f);
+
 // Cover on a field, seen from the side: the inflatables (cans, doritos,
-// snakes, cakes) and the woods' logs, barrels and trunks. X is its left
-// edge; all in the picture's pixels.
-enum class CoverShape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk };
+// snakes, cakes, temples) and the woods' logs, barrels and trunks. X is its
+// left edge; all in the picture's pixels.
+enum class CoverShape { Can, Dorito, Snake, Cake, Log, Barrel, Trunk, Temple };
 struct Cover {
   CoverShape Kind;
   float X, Base, Width, Height;
   Color Colour;
+  float Bevel = 5.0f;  // how far in an inflatable's nylon rounds off
   // Its softened outline in a width x height mask drawn `big` times larger.
   Field Mask(float big, int width, int height) const;
   // The soft shadow it throws on the ground.

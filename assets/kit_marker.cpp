@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "assets/paint.hpp"
+
 namespace vantoro::art {
 
 namespace {
@@ -91,6 +93,13 @@ void AddOval(Field& f, const MarkerFrame& at, Point c, float rx, float ry) {
   FillEllipse(f, p.X, p.Y, rx * k, ry * k);
 }
 
+// A point of the loader, moved as the loader grows about its foot; exact
+// when the frame's Hopper is 1.
+Point Grown(const MarkerFrame& at, const Model& m, Point p) {
+  const float s = at.Hopper;
+  return {p.X * s + m.Loader.X * (1.0f - s), p.Y * s + (m.Loader.Y - m.LoaderRy) * (1.0f - s)};
+}
+
 struct Masks {
   Field Dark, Body, Loader, Window;
 };
@@ -100,9 +109,25 @@ Masks Shape(int width, int height, const MarkerFrame& at, const Model& m) {
   AddPart(s.Dark, at, m.Barrel);
   AddPart(s.Dark, at, m.Tank);
   for (const Part* p : {&m.Body, &m.Grip, &m.Foregrip, &m.Neck}) AddPart(s.Body, at, *p);
-  AddOval(s.Loader, at, m.Loader, m.LoaderRx, m.LoaderRy);
-  AddOval(s.Window, at, m.Window, m.WindowRx, m.WindowRy);
+  AddOval(s.Loader, at, Grown(at, m, m.Loader), m.LoaderRx * at.Hopper, m.LoaderRy * at.Hopper);
+  AddOval(s.Window, at, Grown(at, m, m.Window), m.WindowRx * at.Hopper, m.WindowRy * at.Hopper);
   return s;
+}
+
+// Balls packed in rows, as they settle in a loader, seen through its clear
+// shell; their centres keep a ball's width inside it.
+void PaintBalls(Image& image, const MarkerFrame& at, const Model& m, Color colour) {
+  const Point c = Grown(at, m, m.Loader);
+  const float r = m.LoaderRy * at.Hopper * 0.25f;
+  const float rx = m.LoaderRx * at.Hopper - r, ry = m.LoaderRy * at.Hopper - r;
+  for (int row = 0; row * 1.7f * r <= 2.0f * ry; ++row) {
+    const float u = -ry + r * (0.3f + 1.7f * static_cast<float>(row));
+    for (float a = -rx + r * static_cast<float>(row % 2); a <= rx; a += 2.0f * r) {
+      if (a * a / (rx * rx) + u * u / (ry * ry) > 1.0f) continue;
+      const Point p = at.At(c.X + a, c.Y + u);
+      Paintball(image, p.X, p.Y, r * UnitPixels(at), colour);
+    }
+  }
 }
 
 void Finish(Image& image, const Field& mask, Color colour, const MarkerLook& look) {
@@ -112,34 +137,38 @@ void Finish(Image& image, const Field& mask, Color colour, const MarkerLook& loo
     return;
   }
   Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, 2, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
+  ApplyLight(image, Bevel(mask, look.Bevel, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
   AddLight(image, Multiplied(Rim(mask, 1, -1), mask), look.Rim, 0.45f);
-}
-
-// No marker: the faint outline of one, as on an empty rack.
-void DrawEmpty(Image& image, const MarkerFrame& at) {
-  const Masks s = Shape(image.Width, image.Height, at, kModels[6]);
-  Field all = s.Dark;
-  for (const Field* f : {&s.Body, &s.Loader}) Maximize(all, *f);
-  Paint(image, Subtracted(Dilated(all, 1), all), Rgb(0x8A8E98), 0.6f);
 }
 
 }  // namespace
 
+Field MarkerSilhouette(int width, int height, const MarkerFrame& at, int item) {
+  Masks s = Shape(width, height, at, ModelFor(item));
+  for (const Field* f : {&s.Body, &s.Loader}) Maximize(s.Dark, *f);
+  return s.Dark;
+}
+
 void DrawMarker(Image& image, const MarkerFrame& at, int item, const MarkerLook& look) {
   if (item <= 0) {
-    DrawEmpty(image, at);
+    // No marker: the faint outline of one, as on an empty rack.
+    const Field all = MarkerSilhouette(image.Width, image.Height, at, 7);
+    Paint(image, Subtracted(Dilated(all, 1), all), Rgb(0x8A8E98), 0.6f);
     return;
   }
   const Model& m = ModelFor(item);
   const Masks s = Shape(image.Width, image.Height, at, m);
-  Finish(image, s.Dark, m.BarrelColour, look);
+  Finish(image, s.Dark, look.Metal.value_or(m.BarrelColour), look);
   Finish(image, s.Body, m.BodyColour, look);
   Finish(image, s.Loader, look.Tinted ? look.Loader : m.LoaderColour, look);
   if (look.Finish == MarkerFinish::Outlined) {
     ApplyLight(image, Bevel(s.Loader, 5, -0.5f, -0.7f, 0.6f, 4.0f), s.Loader, 0.6f);
   }
-  Paint(image, s.Window, look.Paint, 0.8f);
+  if (look.Balls) {
+    PaintBalls(image, at, m, look.Paint);
+  } else {
+    Paint(image, s.Window, look.Paint, 0.8f);
+  }
 }
 
 Point MarkerMuzzle(const MarkerFrame& at, int item) {

@@ -4,6 +4,8 @@
 // look of a player who has none (item 0). Sizes are in figure units: a
 // standing player is 75 units tall.
 
+#include <optional>
+
 #include "assets/art.hpp"
 
 namespace vantoro::art {
@@ -12,10 +14,13 @@ constexpr int kMarkerModels = 10;
 
 // Where a marker sits in a picture: the trigger grip, and the picture
 // vectors of one figure unit along the barrel and up towards the loader.
+// Hopper grows the loader about its foot, for pictures too small to show it
+// at its true size.
 struct MarkerFrame {
   Point Grip;
   Point Along;
   Point Up;
+  float Hopper = 1.0f;
   Point At(float along, float up) const {
     return {Grip.X + Along.X * along + Up.X * up, Grip.Y + Along.Y * along + Up.Y * up};
   }
@@ -30,13 +35,19 @@ struct MarkerLook {
   MarkerFinish Finish = MarkerFinish::Shaded;
   Color Loader = Rgb(0x000000);  // replaces the model's loader colour when Tinted
   bool Tinted = false;
-  Color Paint = Rgb(0xFFD81E);  // the balls showing through the loader
+  Color Paint = Rgb(0xFFD81E);      // the balls showing through the loader
+  bool Balls = false;               // each ball drawn, rather than a flat patch of paint
+  int Bevel = 2;                    // pixels, how far in Shaded parts round off
+  std::optional<Color> Metal = {};  // replaces the barrel's and tank's dark colour
   Color Rim = Rgb(0xFF9A60);
   int Outline = 2;  // pixels, Outlined only
 };
 
 // Draws marker `item` (1..10); 0 draws the faint outline of an empty rack.
 void DrawMarker(Image& image, const MarkerFrame& at, int item, const MarkerLook& look = {});
+
+// The marker's whole outline, for a halo or a shadow round it.
+Field MarkerSilhouette(int width, int height, const MarkerFrame& at, int item);
 
 // The end of the barrel, where the balls leave.
 Point MarkerMuzzle(const MarkerFrame& at, int item);

@@ -190,24 +190,6 @@ void CentreMark(Image& image, Ground g) {
 
 // ---------------------------------------------------------------- bunkers
 
-// A rounded rectangle filling the box, in a region's own pixels.
-Field BoxMask(const Region& r, const Box& b, float corner) {
-  Field f(r.Pixels.Width, r.Pixels.Height);
-  const float l = b.Left - static_cast<float>(r.X), t = b.Top - static_cast<float>(r.Y);
-  const float rr = b.Right - static_cast<float>(r.X), bb = b.Bottom - static_cast<float>(r.Y);
-  for (int y = 0; y < f.Height; ++y) {
-    for (int x = 0; x < f.Width; ++x) {
-      const float px = static_cast<float>(x) + 0.5f, py = static_cast<float>(y) + 0.5f;
-      const float dx = std::max({l + corner - px, px - (rr - corner), 0.0f});
-      const float dy = std::max({t + corner - py, py - (bb - corner), 0.0f});
-      const float inside = std::min({px - l, rr - px, py - t, bb - py});
-      f(x, y) = dx > 0.0f && dy > 0.0f ? Clamp01(corner - std::sqrt(dx * dx + dy * dy) + 0.5f)
-                                       : Clamp01(inside + 0.5f);
-    }
-  }
-  return f;
-}
-
 // Position across the box, 0..1 along both axes.
 struct Uv {
   float U, V;
@@ -231,7 +213,8 @@ Color AirColour(const Bunker& b) {
 template <typename Shade>
 Field Body(Region& r, const Box& b, float corner, float shadow, Color welt, float weltOpacity,
            Shade&& shade) {
-  const Field mask = BoxMask(r, b, corner);
+  const Field mask = RoundedBox(r.Pixels.Width, r.Pixels.Height,
+                                {b.Left - r.Origin().X, b.Top - r.Origin().Y}, b.Width(), b.Height(), corner);
   DropShadow(r.Pixels, mask, kScale, 3 * kScale, 4 * kScale, 2 * kScale, shadow);
   PaintEach(r.Pixels, mask, [&](int x, int y) { return shade(x, y, UvOf(r, b, x, y)); });
   Paint(r.Pixels, Subtracted(mask, Eroded(mask, kScale)), welt, weltOpacity);

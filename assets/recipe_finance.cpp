@@ -25,19 +25,6 @@ constexpr BigShapes kBig{kS};
 
 // ---------------------------------------------------------------- shapes, in final pixels
 
-// Something lying on the table casts a soft shadow down and to the right.
-void DropShadow(Image& image, const Field& mask, float opacity = 0.5f) {
-  SoftShadow(image, mask, 3 * kScale, opacity, 3 * kScale, 4 * kScale);
-}
-
-void Text(Image& image, const Font& font, Point at, std::string_view text, Color colour,
-          float opacity = 1.0f) {
-  Paint(image,
-        TextMask(image.Width, image.Height, static_cast<int>(at.X * kS), static_cast<int>(at.Y * kS), text,
-                 font),
-        colour, opacity);
-}
-
 // A turned object's own axes: u along, v across, in final pixels.
 struct Frame {
   Point Origin;
@@ -47,22 +34,6 @@ struct Frame {
     return {Origin.X + u * c - v * s, Origin.Y + u * s + v * c};
   }
 };
-
-Field TurnedBox(const Image& image, const Frame& f, float w, float h) {
-  const Point corners[] = {f.At(0, 0), f.At(w, 0), f.At(w, h), f.At(0, h)};
-  return kBig.Polygon(image, corners);
-}
-
-// The box from (u, v) w x h in a turned frame, its corners rounded to `r`.
-Field RoundedBox(const Image& image, const Frame& f, float u, float v, float w, float h, float r) {
-  Field box(image.Width, image.Height);
-  const Point corners[] = {f.At(u + r, v + r), f.At(u + w - r, v + r), f.At(u + w - r, v + h - r),
-                           f.At(u + r, v + h - r)};
-  for (const Point& p : corners) FillCircle(box, p.X * kS, p.Y * kS, r * kS);
-  Maximize(box, TurnedBox(image, {f.At(u + r, v), f.Angle}, w - 2 * r, h));
-  Maximize(box, TurnedBox(image, {f.At(u, v + r), f.Angle}, w, h - 2 * r));
-  return box;
-}
 
 // ---------------------------------------------------------------- surfaces
 
@@ -98,15 +69,15 @@ void Baize(Image& image) {
 
 void SharePrices(Image& image, const Font& font) {
   const Field sheet = kBig.Box(image, 148, 6, 262, 92);
-  DropShadow(image, sheet, 0.45f);
+  kBig.Shadow(image, sheet, 0.45f);
   Paint(image, sheet, Rgb(0xF4F2EA));
   Field grid(image.Width, image.Height);
-  for (float x = 162; x < 258; x += 12) ThickLine(grid, x * kS, 22 * kS, x * kS, 84 * kS, 0.5f * kS);
-  for (float y = 24; y < 86; y += 10) ThickLine(grid, 160 * kS, y * kS, 256 * kS, y * kS, 0.5f * kS);
+  for (float x = 162; x < 258; x += 12) kBig.Line(grid, {x, 22}, {x, 84}, 0.5f);
+  for (float y = 24; y < 86; y += 10) kBig.Line(grid, {160, y}, {256, y}, 0.5f);
   Paint(image, grid, Rgb(0x9AB8D8), 0.7f);
   Paint(image, kBig.Line(image, {160, 22}, {160, 84}, 1.0f), Rgb(0x30343C));
   Paint(image, kBig.Line(image, {160, 84}, {256, 84}, 1.0f), Rgb(0x30343C));
-  Text(image, font, {154, 8}, "SHARE PRICE", Rgb(0x1A2A4A));
+  Paint(image, kBig.Text(image, {154, 8}, "SHARE PRICE", font), Rgb(0x1A2A4A));
   // Up over the season, with the dip every small club knows.
   const Point prices[] = {{162, 72}, {172, 68}, {182, 70}, {192, 60}, {202, 63},
                           {212, 74}, {222, 58}, {232, 50}, {242, 42}, {254, 30}};
@@ -115,9 +86,7 @@ void SharePrices(Image& image, const Font& font) {
   area.push_back({162, 84});
   Paint(image, kBig.Polygon(image, area), Rgb(0x3AB04A), 0.25f);
   Field chart(image.Width, image.Height);
-  for (std::size_t i = 1; i < std::size(prices); ++i)
-    ThickLine(chart, prices[i - 1].X * kS, prices[i - 1].Y * kS, prices[i].X * kS, prices[i].Y * kS,
-              1.4f * kS);
+  for (std::size_t i = 1; i < std::size(prices); ++i) kBig.Line(chart, prices[i - 1], prices[i], 1.4f);
   Paint(image, chart, Rgb(0x1E8A2E));
   Paint(image, kBig.Line(image, {202, 63}, {212, 74}, 1.4f), Rgb(0xD8262E));
   const Point tip[] = {{254, 26}, {258, 34}, {250, 33}};
@@ -126,14 +95,13 @@ void SharePrices(Image& image, const Font& font) {
 
 void Ledger(Image& image, const Font& font) {
   const Field book = kBig.Box(image, 8, 14, 146, 104);
-  DropShadow(image, book, 0.55f);
+  kBig.Shadow(image, book, 0.55f);
   kBig.Shaded(image, kBig.Box(image, 6, 12, 148, 106), Rgb(0x6A1A1A), 0.4f);
   for (const float left : {10.0f, 78.0f}) {
     const Field page = kBig.Box(image, left, 15, left + 66, 102);
     Paint(image, page, Rgb(0xF2ECD8));
     Field rules(image.Width, image.Height);
-    for (float y = 26; y < 100; y += 7)
-      ThickLine(rules, (left + 2) * kS, y * kS, (left + 64) * kS, y * kS, 0.4f * kS);
+    for (float y = 26; y < 100; y += 7) kBig.Line(rules, {left + 2, y}, {left + 64, y}, 0.4f);
     Paint(image, rules, Rgb(0x7A9AC8), 0.6f);
     Paint(image, kBig.Line(image, {left + 44, 17}, {left + 44, 100}, 0.5f), Rgb(0xD8262E), 0.7f);
   }
@@ -148,13 +116,14 @@ void Ledger(Image& image, const Font& font) {
   for (std::size_t i = 0; i < std::size(kLines); ++i) {
     const float left = i < 5 ? 12.0f : 80.0f, y = 20.0f + 7.0f * static_cast<float>(i % 5) * 1.6f;
     const bool red = kLines[i][1][0] == '-';
-    Text(image, font, {left, y}, kLines[i][0], Rgb(0x1A2040), 0.85f);
-    Text(image, font, {left + 46, y}, kLines[i][1], red ? Rgb(0xB01A1A) : Rgb(0x1A2040), 0.85f);
+    Paint(image, kBig.Text(image, {left, y}, kLines[i][0], font), Rgb(0x1A2040), 0.85f);
+    Paint(image, kBig.Text(image, {left + 46, y}, kLines[i][1], font), red ? Rgb(0xB01A1A) : Rgb(0x1A2040),
+          0.85f);
   }
   Paint(image, kBig.Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
   // A pen across the page.
   const Field pen = kBig.Line(image, {88, 98}, {132, 82}, 3.0f);
-  DropShadow(image, pen, 0.4f);
+  kBig.Shadow(image, pen, 0.4f);
   kBig.Shaded(image, pen, Rgb(0x1A1A24), 0.6f, 1);
   Paint(image, kBig.Line(image, {126, 84}, {132, 82}, 2.0f), Rgb(0xD8B040));
 }
@@ -162,12 +131,12 @@ void Ledger(Image& image, const Font& font) {
 void CashBox(Image& image) {
   // The lid, swung up behind the box.
   const Point lid[] = {{18, 126}, {112, 126}, {118, 100}, {14, 100}};
-  DropShadow(image, kBig.Polygon(image, lid), 0.5f);
+  kBig.Shadow(image, kBig.Polygon(image, lid), 0.5f);
   kBig.Shaded(image, kBig.Polygon(image, lid), Rgb(0x2A5A4A), 0.5f);
   const Field inside =
       kBig.Polygon(image, std::array{Point{8, 128}, Point{122, 128}, Point{116, 158}, Point{14, 158}});
   const Field front = kBig.Box(image, 14, 158, 116, 192);
-  DropShadow(image, Multiplied(front, front), 0.6f);
+  kBig.Shadow(image, Multiplied(front, front), 0.6f);
   kBig.Shaded(image, Dilated(inside, 2 * kScale), Rgb(0x336A58), 0.5f);
   Paint(image, inside, Rgb(0x1A2A24));
   // The back tray: notes standing in their slots.
@@ -192,10 +161,10 @@ void CashBox(Image& image) {
 }
 
 void Banknote(Image& image, const Frame& f, Color colour) {
-  const Field note = TurnedBox(image, f, 64, 32);
-  DropShadow(image, note, 0.35f);
+  const Field note = kBig.RoundedBox(image, f.Origin, 64, 32, 0, f.Angle);
+  kBig.Shadow(image, note, 0.35f);
   Paint(image, note, colour);
-  Field border = Subtracted(note, TurnedBox(image, {f.At(3, 3), f.Angle}, 58, 26));
+  Field border = Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle));
   Paint(image, border, Rgb(0x2A4A2A), 0.35f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 5, 6), Rgb(0xFFFFFF), 0.35f);
@@ -214,7 +183,7 @@ void CoinStack(Image& image, Point base, int count, Color colour) {
     const Point c{base.X, base.Y - 2.6f * static_cast<float>(i)};
     Field side = kBig.Ellipse(image, {c.X, c.Y}, 7, 3);
     Maximize(side, kBig.Box(image, c.X - 7, c.Y - 2.6f, c.X + 7, c.Y));
-    if (i == 0) DropShadow(image, side, 0.5f);
+    if (i == 0) kBig.Shadow(image, side, 0.5f);
     Paint(image, side, Lerp(colour, Rgb(0x000000), 0.35f));
     Paint(image, kBig.Ellipse(image, {c.X, c.Y - 2.6f}, 7, 3), colour);
   }
@@ -224,11 +193,11 @@ void CoinStack(Image& image, Point base, int count, Color colour) {
 
 void Calculator(Image& image, const Font& font) {
   const Field body = kBig.Box(image, 196, 98, 260, 190);
-  DropShadow(image, body, 0.6f);
+  kBig.Shadow(image, body, 0.6f);
   kBig.Shaded(image, body, Rgb(0x2A2C34), 0.5f, 4);
   kBig.Shaded(image, kBig.Box(image, 202, 104, 254, 122), Rgb(0xAAB89A), 0.4f, 1);
   const int w = font.TextWidth("2735.00");
-  Text(image, font, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", Rgb(0x1A2418));
+  Paint(image, kBig.Text(image, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", font), Rgb(0x1A2418));
   Field keys(image.Width, image.Height), op(image.Width, image.Height);
   for (int row = 0; row < 5; ++row) {
     for (int col = 0; col < 4; ++col) {
@@ -323,8 +292,8 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   const Frame spin{pivot, c.Angle};
   const Point origin = spin.At(-kCardW * 0.5f, -kCardH - 40.0f);
   const Frame f{origin, c.Angle};
-  const Field face = RoundedBox(image, f, 0.0f, 0.0f, kCardW, kCardH, 4.0f);
-  DropShadow(image, face, 0.45f);
+  const Field face = kBig.RoundedBox(image, f.Origin, kCardW, kCardH, 4.0f, f.Angle);
+  kBig.Shadow(image, face, 0.45f);
   PaintOutlined(image, face, Rgb(0xFAF8F2), Rgb(0x3A3A3A), 1);
   const bool red = c.Of == Suit::Hearts || c.Of == Suit::Diamonds;
   Field ink(image.Width, image.Height);
@@ -335,9 +304,9 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
     for (const Point& p : kSeven) Pip(ink, f, p.X, p.Y, 9, c.Of);
   } else if (c.Rank == 'K') {
     // The court's framed picture, hinted at by its frame and a big pip.
-    Field frame = Subtracted(TurnedBox(image, {f.At(11, 12), f.Angle}, 20, 34),
-                             TurnedBox(image, {f.At(12.5f, 13.5f), f.Angle}, 17, 31));
-    Paint(image, TurnedBox(image, {f.At(11, 12), f.Angle}, 20, 34), Rgb(0xF0D070), 0.6f);
+    Field frame = Subtracted(kBig.RoundedBox(image, f.At(11, 12), 20, 34, 0, f.Angle),
+                             kBig.RoundedBox(image, f.At(12.5f, 13.5f), 17, 31, 0, f.Angle));
+    Paint(image, kBig.RoundedBox(image, f.At(11, 12), 20, 34, 0, f.Angle), Rgb(0xF0D070), 0.6f);
     Paint(image, frame, Rgb(0x1A3A9A));
     Pip(ink, f, 21, 29, 13, c.Of);
   } else {
@@ -357,8 +326,9 @@ void Cards(Image& image) {
 
 void Die(Image& image, Point centre, float size, float angle, int face) {
   const Frame f{centre, angle};
-  const Field body = RoundedBox(image, f, -size * 0.5f, -size * 0.5f, size, size, size * 0.18f);
-  DropShadow(image, body, 0.6f);
+  const Field body =
+      kBig.RoundedBox(image, f.At(-size * 0.5f, -size * 0.5f), size, size, size * 0.18f, f.Angle);
+  kBig.Shadow(image, body, 0.6f);
   kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
   // Pip places on a 3 x 3 grid, numbered row by row.
   constexpr std::array<std::array<int, 6>, 6> kPips = {{{4, -1, -1, -1, -1, -1},
@@ -385,8 +355,8 @@ void Chip(Image& image, Point c, Color colour, bool top) {
   // The edge spots show on the side as white dashes.
   Field dashes(image.Width, image.Height);
   for (const float k : {-0.8f, -0.3f, 0.3f, 0.8f})
-    ThickLine(dashes, (c.X + k * rx) * kS, (c.Y - t * 0.5f + ry * std::sqrt(1 - k * k)) * kS,
-              (c.X + k * rx) * kS, (c.Y - t * 0.5f + ry * std::sqrt(1 - k * k) - 0.1f) * kS, 2.2f * kS);
+    kBig.Line(dashes, {c.X + k * rx, c.Y - t * 0.5f + ry * std::sqrt(1 - k * k)},
+              {c.X + k * rx, c.Y - t * 0.5f + ry * std::sqrt(1 - k * k) - 0.1f}, 2.2f);
   Paint(image, Multiplied(dashes, side), Rgb(0xF4F4F0));
   Paint(image, kBig.Ellipse(image, {c.X, c.Y - t}, rx, ry), colour);
   if (!top) return;
@@ -403,7 +373,7 @@ void Chip(Image& image, Point c, Color colour, bool top) {
 }
 
 void ChipStack(Image& image, Point base, int count, Color colour) {
-  DropShadow(image, kBig.Ellipse(image, base, 13, 5.5f), 0.6f);
+  kBig.Shadow(image, kBig.Ellipse(image, base, 13, 5.5f), 0.6f);
   for (int i = 0; i < count; ++i)
     Chip(image, {base.X, base.Y - 3.0f * static_cast<float>(i)}, colour, i == count - 1);
 }
@@ -441,7 +411,7 @@ void Horse(Image& image, Point o, float k) {
 
 void RacingForm(Image& image, FontLibrary& fonts) {
   const Field sheet = kBig.Box(image, 6, 6, 124, 104);
-  DropShadow(image, sheet, 0.5f);
+  kBig.Shadow(image, sheet, 0.5f);
   Paint(image, sheet, Rgb(0xE8E2CE));
   Paint(image, kBig.Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
   const Font& head = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
@@ -458,12 +428,12 @@ void RacingForm(Image& image, FontLibrary& fonts) {
                                               {"Top Gun", "2/1"}};
   for (std::size_t i = 0; i < std::size(kRunners); ++i) {
     const float y = 68.0f + 7.0f * static_cast<float>(i);
-    Text(image, small, {12, y}, kRunners[i][0], Rgb(0x2A2A2A));
-    Text(image, small, {100, y}, kRunners[i][1], Rgb(0xA01A1A));
+    Paint(image, kBig.Text(image, {12, y}, kRunners[i][0], small), Rgb(0x2A2A2A));
+    Paint(image, kBig.Text(image, {100, y}, kRunners[i][1], small), Rgb(0xA01A1A));
   }
   Field columns(image.Width, image.Height);
   for (float y = 30; y < 64; y += 4.5f)
-    ThickLine(columns, 76 * kS, y * kS, (118 - std::fmod(y * 7, 12)) * kS, y * kS, 1.3f * kS);
+    kBig.Line(columns, {76, y}, {118.0f - std::fmod(y * 7.0f, 12.0f), y}, 1.3f);
   Paint(image, columns, Rgb(0x6A6A60), 0.6f);
   // A circled tip in pen.
   Field ring =
@@ -473,7 +443,7 @@ void RacingForm(Image& image, FontLibrary& fonts) {
 
 void SlotMachine(Image& image, FontLibrary& fonts) {
   const Field cabinet = kBig.Box(image, 184, -4, 274, 104);
-  DropShadow(image, cabinet, 0.6f);
+  kBig.Shadow(image, cabinet, 0.6f);
   kBig.Shaded(image, cabinet, Rgb(0xB01A22), 0.5f, 4);
   kBig.Shaded(image, kBig.Box(image, 192, 4, 266, 20), Rgb(0xF4C030), 0.5f, 2);
   Field bulbs(image.Width, image.Height);

@@ -8,6 +8,7 @@
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
+#include "assets/kit_marker.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -296,76 +297,20 @@ constexpr int kSpriteSmallHeight = 33;
 constexpr int kSpriteWidth = kSpriteSmallWidth * kScale;
 constexpr int kSpriteHeight = kSpriteSmallHeight * kScale;
 
-// A marker in profile, barrel to the right: air tank as its stock, a bright
-// anodised body, and the loader on top showing the paint inside.
+// The red tournament electro across the whole box, its hopper doubled so
+// that the balls inside read at this size, with a soft halo and a dark
+// outline so that it shows on the black under the list.
 Image DrawMarkerSprite() {
   return Supersampled(kSpriteSmallWidth, kSpriteSmallHeight, kScale, [](Image& image) {
-    Field tank(kSpriteWidth, kSpriteHeight), body(kSpriteWidth, kSpriteHeight),
-        barrel(kSpriteWidth, kSpriteHeight), frame(kSpriteWidth, kSpriteHeight),
-        loader(kSpriteWidth, kSpriteHeight), neck(kSpriteWidth, kSpriteHeight),
-        trigger(kSpriteWidth, kSpriteHeight);
-    // The tank runs back from the bottom of the grip as a stock.
-    ThickLine(tank, 14.0f, 104.0f, 84.0f, 104.0f, 30.0f);
-    ThickLine(tank, 84.0f, 104.0f, 100.0f, 104.0f, 18.0f);  // the regulator
-    const Point shell[] = {{50.0f, 54.0f},  {150.0f, 54.0f}, {156.0f, 60.0f},
-                           {156.0f, 80.0f}, {54.0f, 82.0f},  {44.0f, 72.0f}};
-    FillPolygon(body, shell);
-    ThickLine(barrel, 150.0f, 64.0f, 222.0f, 64.0f, 11.0f);
-    ThickLine(barrel, 150.0f, 64.0f, 168.0f, 64.0f, 18.0f);
-    ThickLine(barrel, 214.0f, 64.0f, 222.0f, 64.0f, 14.0f);  // the muzzle
-    // Grip raked back, trigger guard, and the front grip.
-    const Point grip[] = {{96.0f, 78.0f}, {120.0f, 78.0f}, {110.0f, 126.0f}, {86.0f, 126.0f}};
-    FillPolygon(frame, grip);
-    const Point fore[] = {{136.0f, 78.0f}, {152.0f, 78.0f}, {148.0f, 112.0f}, {132.0f, 112.0f}};
-    FillPolygon(frame, fore);
-    ThickLine(frame, 116.0f, 98.0f, 136.0f, 98.0f, 4.0f);
-    ThickLine(trigger, 126.0f, 80.0f, 129.0f, 93.0f, 5.0f);
-    ThickLine(neck, 100.0f, 58.0f, 100.0f, 36.0f, 22.0f);
-    FillEllipse(loader, 96.0f, 24.0f, 50.0f, 21.0f);
-    ThickLine(loader, 60.0f, 34.0f, 132.0f, 34.0f, 14.0f);
-
-    Field all = tank;
-    for (const Field* f : {&body, &barrel, &frame, &loader, &neck, &trigger}) Maximize(all, *f);
-    // A soft halo and outline so the marker reads on the black under the list.
-    Glow(image, Dilated(all, 3), Rgb(0x3A5AA0), 8, 0.45f);
-    Paint(image, Dilated(all, 3), Rgb(0x0A0A10));
-
-    Paint(image, Dilated(tank, 1), Rgb(0x0A0A10));
-    PaintVertical(image, tank, Gradient{{0.0f, Rgb(0xE8EEF4)}, {0.35f, Rgb(0xA8B4C0)}, {1.0f, Rgb(0x485058)}},
-                  89.0f, 119.0f);
-    Field bands(kSpriteWidth, kSpriteHeight);
-    ThickLine(bands, 30.0f, 90.0f, 30.0f, 118.0f, 4.0f);
-    Paint(image, Multiplied(bands, tank), Rgb(0x22C8FF));
-    PaintVertical(image, barrel,
-                  Gradient{{0.0f, Rgb(0xC8D0D8)}, {0.4f, Rgb(0x5A606A)}, {1.0f, Rgb(0x2A2E34)}}, 56.0f,
-                  72.0f);
-    PaintVertical(image, frame, Gradient{{0.0f, Rgb(0x767C88)}, {1.0f, Rgb(0x3A3E46)}}, 78.0f, 126.0f);
-    Paint(image, trigger, Rgb(0xC8D0D8));
-    PaintVertical(image, neck, Gradient{{0.0f, Rgb(0x9098A4)}, {1.0f, Rgb(0x404650)}}, 36.0f, 58.0f);
-    PaintVertical(image, body, Gradient{{0.0f, Rgb(0xFF7A5A)}, {0.45f, Rgb(0xE0202A)}, {1.0f, Rgb(0x8A1018)}},
-                  54.0f, 82.0f);
-    // Milled slots along the body.
-    Field slots(kSpriteWidth, kSpriteHeight);
-    for (float x = 62.0f; x < 146.0f; x += 16.0f) ThickLine(slots, x, 67.0f, x + 7.0f, 67.0f, 5.0f);
-    Paint(image, slots, Rgb(0x500A10));
-    ApplyLight(image, Bevel(body, 4, -0.3f, -0.9f, 0.5f, 4.0f), body, 0.5f);
-    // The loader is tinted clear plastic: the balls inside show through.
-    Paint(image, loader, Rgb(0x1A3A6A));
-    // Packed in rows, as balls settle in a loader.
-    for (int row = 0; row < 3; ++row) {
-      const float y = 38.0f - static_cast<float>(row) * 13.0f;
-      for (int k = 0; k < 7; ++k) {
-        const float x = 58.0f + static_cast<float>(k) * 15.0f + (row % 2 == 1 ? 7.5f : 0.0f);
-        const float dx = (x - 96.0f) / 44.0f, dy = (y - 24.0f) / 17.0f;
-        if (dx * dx + dy * dy > 1.0f) continue;
-        Paintball(image, x, y, 7.5f, Rgb(0xFFD81E));
-      }
-    }
-    Paint(image, loader, Rgb(0x4A8AD0), 0.3f);
-    Field shine(kSpriteWidth, kSpriteHeight);
-    ThickLine(shine, 62.0f, 14.0f, 100.0f, 6.0f, 5.0f);
-    AddLight(image, Multiplied(shine, loader), Rgb(0xFFFFFF), 0.8f);
-    ApplyLight(image, Bevel(loader, 8, -0.3f, -0.9f, 0.5f, 3.0f), loader, 0.4f);
+    constexpr int kModel = 9;
+    // Set by hand: 52 figure units from tank to muzzle across the box, and
+    // from the grip's foot to the top of the doubled hopper down it.
+    const MarkerFrame at{{88.0f, 104.0f}, {4.25f, 0.0f}, {0.0f, -4.25f}, 2.0f};
+    const Field all = Dilated(MarkerSilhouette(kSpriteWidth, kSpriteHeight, at, kModel), 3);
+    Glow(image, all, Rgb(0x3A5AA0), 8, 0.45f);
+    Paint(image, all, Rgb(0x0A0A10));
+    DrawMarker(image, at, kModel,
+               {.Loader = Rgb(0x2A5AA0), .Tinted = true, .Balls = true, .Bevel = 8, .Metal = Rgb(0xB8C2CC)});
   });
 }
 

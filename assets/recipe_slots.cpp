@@ -30,21 +30,13 @@ constexpr int kHeight = 57;
 constexpr int kScale = 3;
 constexpr Color kReel = Rgb(0xFBF5E4);
 
-// The light falling on the reel's row y: full in the middle of the window,
-// dimmer where the drum turns away.
-float ReelLight(int y) {
-  const float a = (static_cast<float>(y) + 0.5f) / static_cast<float>(kHeight) * std::numbers::pi_v<float>;
-  return 0.42f + 0.58f * std::pow(std::sin(a), 0.8f);
-}
-
+// Shades the reel's band: full light in the middle of the window, dimmer
+// where the drum turns away.
 Image Shaded(Image image) {
-  for (int y = 0; y < image.Height; ++y) {
-    const float k = ReelLight(y);
-    for (int x = 0; x < image.Width; ++x) {
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * k);
-    }
-  }
+  PaintEach(image, Field(kWidth, kHeight, 1.0f), [&](int x, int y) {
+    const float a = (static_cast<float>(y) + 0.5f) / static_cast<float>(kHeight) * std::numbers::pi_v<float>;
+    return Unpack(image.Pixels[image.Index(x, y)]) * (0.42f + 0.58f * std::pow(std::sin(a), 0.8f));
+  });
   return image;
 }
 
@@ -61,10 +53,7 @@ void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
   const float s = static_cast<float>(scale);
   constexpr Color kBalls[] = {Rgb(0xFFC81E), Rgb(0xFF2A86), Rgb(0x32C83E), Rgb(0x2A9AFF)};
   const float cx = kWidth * 0.5f * s, cy = 28.0f * s, r = 23.0f * s;
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, cx + 3.0f * s, cy + 4.0f * s, r, r * 0.9f);
-  BoxBlur(shadow, 3 * scale, 2);
-  Paint(image, shadow, Rgb(0x3A2A10), 0.35f);
+  GroundShadow(image, cx + 3.0f * s, cy + 4.0f * s, r, r * 0.9f, 3 * scale, 0.35f, Rgb(0x3A2A10), 2);
   Paintball(image, cx, cy, r, kBalls[n - 1]);
   const std::string digit(1, static_cast<char>('0' + n));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(36 * scale), true);

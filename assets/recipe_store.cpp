@@ -31,10 +31,6 @@ void Backdrop(Image& image, Point spot, float rx, float ry) {
   }
 }
 
-void Shadow(Image& image, Point c, float rx, float ry, float opacity = 0.75f) {
-  GroundShadow(image, c.X * kS, c.Y * kS, rx * kS, ry * kS, 4 * kScale, opacity);
-}
-
 constexpr Color kBallColours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x3AE04A), Rgb(0xFF7A1A), Rgb(0x2AB8FF)};
 
 // ---------------------------------------------------------------- paint
@@ -96,13 +92,12 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
   Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
   WetPaint(image, Multiplied(splat, Eroded(face, kScale)), Rgb(0xFF2A86), kScale, 0.5f);
-  const int tx = static_cast<int>((a.X + 26.0f) * kS), ty = static_cast<int>((a.Y + c.Height * 0.3f) * kS);
-  Paint(image, TextMask(image.Width, image.Height, tx, ty, "2000", font), Rgb(0x241408), 0.85f);
+  Paint(image, kBig.Text(image, {a.X + 26.0f, a.Y + c.Height * 0.3f}, "2000", font), Rgb(0x241408), 0.85f);
   ApplyLight(image, Bevel(face, kScale, -0.5f, -0.7f, 0.6f, 2.0f), face, 0.3f);
 }
 
 void DrawPod(Image& image, Point a, Point b) {
-  Shadow(image, {(a.X + b.X) * 0.5f + 4.0f, std::max(a.Y, b.Y) + 8.0f}, 34.0f, 4.0f);
+  kBig.GroundShadow(image, {(a.X + b.X) * 0.5f + 4.0f, std::max(a.Y, b.Y) + 8.0f}, 34.0f, 4.0f, 4, 0.75f);
   const Field tube = kBig.Line(image, a, b, 15.0f);
   PaintOutlined(image, tube, Rgb(0x2A3A50), Rgb(0x101018), kScale);
   for (int i = 0; i < 5; ++i) {
@@ -129,17 +124,17 @@ void DrawPaint(Image& image, FontLibrary& fonts) {
                 150.0f * kS, 199.0f * kS);
   Paint(image, kBig.Line(image, {0, 150}, {270, 150}, 1.2f), Rgb(0x6A5240));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(12 * kScale), true);
-  Shadow(image, {72, 160}, 70, 6);
+  kBig.GroundShadow(image, {72, 160}, 70, 6, 4, 0.75f);
   DrawCarton(image, {{14, 96}, 86, 58, 34}, false, font);
   DrawCarton(image, {{22, 44}, 72, 50, 30}, false, font);
-  Shadow(image, {178, 162}, 64, 6);
+  kBig.GroundShadow(image, {178, 162}, 64, 6, 4, 0.75f);
   DrawCarton(image, {{136, 100}, 78, 56, 32}, true, font);
   // Balls spilled over the front flap and across the counter.
   Random rng(0x9A3);
   const Point spill[] = {{132, 162}, {146, 168}, {160, 164}, {118, 171}, {176, 172}, {196, 168},
                          {106, 180}, {226, 176}, {140, 184}, {208, 186}, {90, 189},  {240, 166}};
   for (const Point& s : spill) {
-    Shadow(image, {s.X + 2.0f, s.Y + 4.0f}, 5.5f, 1.8f, 0.6f);
+    kBig.GroundShadow(image, {s.X + 2.0f, s.Y + 4.0f}, 5.5f, 1.8f, 4, 0.6f);
     Paintball(image, s.X * kS, s.Y * kS, 4.4f * kS, kBallColours[rng.Below(5)]);
   }
   DrawPod(image, {184, 188}, {254, 178});
@@ -208,7 +203,7 @@ void DrawMilledBody(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   const Point body[] = {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}};
   const Field block = kBig.Polygon(image, body);
-  Shadow(image, {104, 122}, 90, 6);
+  kBig.GroundShadow(image, {104, 122}, 90, 6, 4, 0.75f);
   Paint(image, Dilated(block, kScale), Rgb(0x06060A));
   kBig.Shaded(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.

@@ -20,6 +20,7 @@
 #include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
+#include "assets/resize.hpp"
 
 namespace vantoro::art {
 
@@ -103,48 +104,46 @@ void DrawScenery(Image& image) {
 
 // ---------------------------------------------------------------- bunkers
 
-struct Bunker {
-  std::vector<Point> Outline;
-  Color Colour;
-  float Base;
-};
-
-// The bunker's shape in a picture (or a part of one) whose top-left corner
-// lies at `origin`.
-Field BunkerMask(const Bunker& b, int width, int height, Point origin = {}) {
-  Field f(width, height);
-  std::vector<Point> outline;
-  for (const Point& p : b.Outline) outline.push_back({p.X - origin.X, p.Y - origin.Y});
-  FillPolygon(f, outline);
-  // Inflated seams are rounded.
-  BoxBlur(f, 2, 2);
-  for (float& v : f.Values) v = SmoothStep(0.3f, 0.7f, v);
-  return f;
-}
-
-void DrawBunker(Image& image, const Bunker& b, const Field& mask, float shadowWidth, float cx, Point origin) {
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, cx - 4.0f - origin.X, b.Base - origin.Y, shadowWidth, 3.5f);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
-  WetPaint(image, mask, b.Colour, 5, 0.55f);
-  // Darker where the nylon meets the turf, a warm rim where the sunset
-  // catches it.
-  Field lower = mask;
-  for (int y = 0; y < image.Height; ++y) {
-    const float k = SmoothStep(b.Base - 20.0f, b.Base, static_cast<float>(y) + origin.Y) * 0.55f;
-    for (int x = 0; x < image.Width; ++x) lower(x, y) *= k;
-  }
-  Paint(image, lower, Rgb(0x05030A));
-  AddLight(image, Multiplied(Rim(mask, 2, -1), mask), Rgb(0xFF8A5A), 0.5f);
-}
+constexpr Cover kCan{CoverShape::Can, 237.0f, 112.0f, 16.0f, 27.0f, Rgb(0x8A1E2C)};
+constexpr Cover kCake{CoverShape::Cake, 154.0f, 104.0f, 25.0f, 10.0f, Rgb(0x2A3A6A)};
+constexpr Cover kSnake{CoverShape::Snake, 198.0f, 132.0f, 48.0f, 8.0f, Rgb(0x2A5A2A)};
+constexpr Cover kWedge{CoverShape::Dorito, 52.0f, 150.0f, 46.0f, 32.0f, Rgb(0x1E4A9A)};
+constexpr Cover kTemple{CoverShape::Temple, 150.0f, 197.0f, 68.0f, 51.0f, Rgb(0x1E4A9A)};
 
 // Old paint on a bunker, the marks of earlier hits.
-void Stain(Image& image, const Field& bunker, Random& rng, Point at, float r, Color colour, int drips) {
-  Field f(image.Width, image.Height);
-  Splat(f, rng, at.X, at.Y,
-        {.Radius = r, .Arms = 7, .Reach = 1.6f, .Droplets = 5, .Spread = 2.0f, .Drips = drips});
-  WetPaint(image, Multiplied(f, bunker), colour, 2, 0.8f);
+struct Mark {
+  Point At;
+  float Radius;
+  Color Colour;
+  int Drips;
+};
+
+// Draws a bunker with its old paint and its shadow in the box round it,
+// that box drawn twice as large and shrunk back, which keeps so small an
+// outline crisp.
+void PlaceBunker(Image& image, const Cover& c, std::span<const Mark> marks, std::uint64_t seed) {
+  constexpr int kBig = 2;
+  constexpr float kB = static_cast<float>(kBig);
+  Region r = Crop(image, c.X - c.Width * 0.05f - 12.0f, c.Base - c.Height - 8.0f,
+                  c.X + c.Width * 1.15f + 12.0f, c.Base + 12.0f);
+  Image big = AreaResized(r.Pixels, r.Pixels.Width * kBig, r.Pixels.Height * kBig);
+  Cover local = c;
+  local.X -= r.Origin().X;
+  local.Base -= r.Origin().Y;
+  DrawCover(big, local, kB, 0);
+  const Field mask = local.Mask(kB, big.Width, big.Height);
+  // A warm rim where the sunset catches it.
+  AddLight(big, Multiplied(Rim(mask, 2 * kBig, -kBig), mask), Rgb(0xFF8A5A), 0.5f);
+  Random rng(seed);
+  for (const Mark& m : marks) {
+    Field f(big.Width, big.Height);
+    Splat(
+        f, rng, (m.At.X - r.Origin().X) * kB, (m.At.Y - r.Origin().Y) * kB,
+        {.Radius = m.Radius * kB, .Arms = 7, .Reach = 1.6f, .Droplets = 5, .Spread = 2.0f, .Drips = m.Drips});
+    WetPaint(big, Multiplied(f, mask), m.Colour, 2 * kBig, 0.8f);
+  }
+  r.Pixels = Downsampled(big, kBig);
+  Paste(image, r);
 }
 
 // ---------------------------------------------------------------- players
@@ -266,33 +265,6 @@ void DrawPuff(Image& image, Point muzzle, const Shot& s, int index) {
   Paint(image, puff, Rgb(0xE8E4F0), 0.6f);
 }
 
-struct Mark {
-  Point At;
-  float Radius;
-  Color Colour;
-  int Drips;
-};
-
-// Draws a bunker with its old paint in the box round it.
-void PlaceBunker(Image& image, const Bunker& b, float shadowWidth, float cx, std::span<const Mark> marks,
-                 std::uint64_t seed) {
-  float left = 1e9f, top = 1e9f, right = -1e9f;
-  for (const Point& p : b.Outline) {
-    left = std::min(left, p.X);
-    right = std::max(right, p.X);
-    top = std::min(top, p.Y);
-  }
-  Region r = Crop(image, std::min(left, cx - shadowWidth - 4.0f) - 8.0f, top - 8.0f,
-                  std::max(right, cx + shadowWidth) + 8.0f, b.Base + 8.0f);
-  const Field mask = BunkerMask(b, r.Pixels.Width, r.Pixels.Height, r.Origin());
-  DrawBunker(r.Pixels, b, mask, shadowWidth, cx, r.Origin());
-  Random rng(seed);
-  for (const Mark& m : marks) {
-    Stain(r.Pixels, mask, rng, {m.At.X - r.Origin().X, m.At.Y - r.Origin().Y}, m.Radius, m.Colour, m.Drips);
-  }
-  Paste(image, r);
-}
-
 constexpr Color kOurPaint = Rgb(0xFFD81E);
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 
@@ -344,20 +316,6 @@ Pose BackPose(float t) { return Mixed(kKneelCover, kKneelAim, Rise(t)); }
 constexpr Placement kBackAt{{44.0f, 150.0f}, 0.85f, 1.0f};
 constexpr Placement kCaptainAt{{70.0f, 199.0f}, 1.15f, 1.0f};
 
-Bunker Can() {
-  return {{{237, 112}, {237, 88}, {239, 85}, {251, 85}, {253, 88}, {253, 112}}, Rgb(0x8A1E2C), 112.0f};
-}
-Bunker Cake() {
-  return {{{154, 104}, {156, 97}, {162, 94}, {172, 94}, {177, 97}, {179, 104}}, Rgb(0x2A3A6A), 104.0f};
-}
-Bunker Snake() {
-  return {{{198, 132}, {200, 126}, {204, 124}, {240, 124}, {244, 126}, {246, 132}}, Rgb(0x2A5A2A), 132.0f};
-}
-Bunker Wedge() { return {{{52, 150}, {70, 120}, {74, 118}, {78, 120}, {98, 150}}, Rgb(0x1E4A9A), 150.0f}; }
-Bunker Temple() {
-  return {{{150, 197}, {160, 150}, {166, 146}, {200, 146}, {206, 150}, {218, 197}}, Rgb(0x1E4A9A), 197.0f};
-}
-
 }  // namespace
 
 Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
@@ -370,11 +328,11 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
   // The far end: the opponent and his can.
   Player(image, OpponentPose(t), OpponentAt(t), kTheirs);
   const Mark canMarks[] = {{{241.0f, 95.0f}, 2.0f, kOurPaint, 1}, {{248.0f, 103.0f}, 1.8f, kOurPaint, 0}};
-  PlaceBunker(image, Can(), 12.0f, 246.0f, canMarks, 0x7ED);
+  PlaceBunker(image, kCan, canMarks, 0x7ED);
 
   // Mid-field cover, empty for now.
-  PlaceBunker(image, Cake(), 11.0f, 166.0f, {}, 0x7F0);
-  PlaceBunker(image, Snake(), 22.0f, 222.0f, {}, 0x7F1);
+  PlaceBunker(image, kCake, {}, 0x7F0);
+  PlaceBunker(image, kSnake, {}, 0x7F1);
 
   {
     Region r = Crop(image, 0.0f, 16.0f, 70.0f, 136.0f);
@@ -384,7 +342,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   // The back man behind his wedge.
   const Point backMuzzle = Player(image, BackPose(t), kBackAt, kOurs);
-  PlaceBunker(image, Wedge(), 26.0f, 76.0f, {}, 0x7EE);
+  PlaceBunker(image, kWedge, {}, 0x7EE);
 
   // The captain in front, pointing the way on.
   Pose captain = kSignal;
@@ -394,7 +352,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
   // The point man and the big bunker.
   const Point pointMuzzle = Player(image, PointPose(t), kPointAt, kOurs);
   const Mark templeMarks[] = {{{174.0f, 155.0f}, 4.0f, kTheirPaint, 2}};
-  PlaceBunker(image, Temple(), 40.0f, 184.0f, templeMarks, 0x7EF);
+  PlaceBunker(image, kTemple, templeMarks, 0x7EF);
 
   // The volleys. Each ball leaves from wherever its shooter's muzzle was
   // in the frame it was fired.
@@ -405,8 +363,8 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
                        {16, 3, {241.0f, 95.0f}, 14.0f, kOurPaint}};
   const Shot theirs{11, 3, {174.0f, 155.0f}, 10.0f, kTheirPaint};
   const auto firedAt = [](const Shot& s) { return Clock(s.Fired + 1); };
-  const Field canMask = BunkerMask(Can(), kWidth, kHeight);
-  const Field templeMask = BunkerMask(Temple(), kWidth, kHeight);
+  const Field canMask = kCan.Mask(1.0f, kWidth, kHeight);
+  const Field templeMask = kTemple.Mask(1.0f, kWidth, kHeight);
   const auto volley = [&](std::span<const Shot> shots, Pose (*pose)(float), Placement at, Point muzzle) {
     for (const Shot& s : shots) {
       DrawBall(image, s, MuzzleOf(pose(firedAt(s)), at), index);

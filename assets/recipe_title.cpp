@@ -3,8 +3,8 @@
 // everywhere, and the game's name across the sky. The strip along the bottom
 // stays dark and calm for the line that invites the first click.
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -180,74 +180,31 @@ void DrawGround(Image& image) {
 
 // ---------------------------------------------------------------- bunkers
 
+// Inflatable cover on the field; `Hit` is the radius of the splat a ball
+// left on it (none when 0), in `Paint`.
 struct Bunker {
-  enum class Kind { Dorito, Can, Snake, Temple, Cake } Shape;
-  float X, Base, Size;
-  Color Colour;
-  std::optional<Color> Hit;  // the paint of a ball that broke on it
+  Cover Shape;
+  float Hit = 0.0f;
+  Color Paint = {};
 };
 
-Field BunkerMask(const Bunker& b) {
-  Field f(kWidth, kHeight);
-  const float s = b.Size;
-  switch (b.Shape) {
-    case Bunker::Kind::Dorito: {
-      const Point tri[] = {{b.X - s * 0.55f, b.Base}, {b.X, b.Base - s * 0.78f}, {b.X + s * 0.55f, b.Base}};
-      FillPolygon(f, tri);
-      break;
-    }
-    case Bunker::Kind::Can:
-      ThickLine(f, b.X, b.Base - s * 0.2f, b.X, b.Base - s * 0.9f, s * 0.4f);
-      FillEllipse(f, b.X, b.Base - s * 0.1f, s * 0.2f, s * 0.1f);
-      break;
-    case Bunker::Kind::Snake:
-      ThickLine(f, b.X - s, b.Base - s * 0.12f, b.X + s, b.Base - s * 0.12f, s * 0.24f);
-      break;
-    case Bunker::Kind::Temple: {
-      const Point trap[] = {{b.X - s * 0.6f, b.Base},
-                            {b.X - s * 0.38f, b.Base - s * 0.55f},
-                            {b.X + s * 0.38f, b.Base - s * 0.55f},
-                            {b.X + s * 0.6f, b.Base}};
-      FillPolygon(f, trap);
-      break;
-    }
-    case Bunker::Kind::Cake:
-      FillEllipse(f, b.X, b.Base - s * 0.22f, s * 0.6f, s * 0.22f);
-      FillEllipse(f, b.X, b.Base - s * 0.5f, s * 0.42f, s * 0.2f);
-      break;
-  }
-  // Inflated seams are rounded: soften the corners.
-  BoxBlur(f, std::max(1, static_cast<int>(s / 14.0f)), 2);
-  for (float& v : f.Values) v = SmoothStep(0.25f, 0.75f, v);
-  return f;
-}
-
 void DrawBunker(Image& image, const Bunker& b, Random& rng) {
-  const Field mask = BunkerMask(b);
-  // Contact shadow on the turf.
-  GroundShadow(image, b.X - b.Size * 0.1f, b.Base, b.Size * 0.8f, b.Size * 0.09f, 4, 0.6f);
-
-  // Glossy inflated nylon, darker where it sits on the turf.
-  WetPaint(image, mask, b.Colour, std::max(3, static_cast<int>(b.Size / 7.0f)), 0.6f);
-  Field lower = mask;
-  for (int y = 0; y < kHeight; ++y) {
-    const float k = SmoothStep(b.Base - b.Size * 0.45f, b.Base, static_cast<float>(y)) * 0.6f;
-    for (int x = 0; x < kWidth; ++x) lower(x, y) *= k;
-  }
-  Paint(image, lower, Rgb(0x05030A));
-  const int rx = b.X < kSunX ? 2 : -2;
+  const Cover& c = b.Shape;
+  DrawCover(image, c, 1.0f, 0);
+  const Field mask = c.Mask(1.0f, kWidth, kHeight);
+  const float cx = c.X + c.Width * 0.5f;
+  // The sunset catches the side facing it.
+  const int rx = cx < kSunX ? 2 : -2;
   AddLight(image, Multiplied(Rim(mask, rx, -2), mask), Rgb(0xFF8A5A), 0.7f);
   // Farther bunkers sink into the evening haze.
-  const float far = Clamp01((b.Base - kHorizon) / 170.0f);
+  const float far = Clamp01((c.Base - kHorizon) / 170.0f);
   Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
-  if (b.Hit) {
-    const SplatStyle style{.Radius = std::max(b.Size * 0.14f, 8.0f), .Arms = 8, .Droplets = 8, .Drips = 2};
+  if (b.Hit > 0.0f) {
     Field splat(kWidth, kHeight);
-    const Rect box = InkBounds(mask);
-    Splat(splat, rng, b.X + b.Size * 0.08f, static_cast<float>(box.Top + box.Bottom) * 0.5f - b.Size * 0.05f,
-          style);
+    Splat(splat, rng, cx + 0.2f * std::min(c.Width, c.Height), c.Base - c.Height * 0.55f,
+          {.Radius = b.Hit, .Arms = 8, .Droplets = 8, .Drips = 2});
     // Paint stays on the bunker.
-    WetPaint(image, Multiplied(splat, mask), *b.Hit, 3);
+    WetPaint(image, Multiplied(splat, mask), b.Paint, 3);
   }
 }
 
@@ -406,8 +363,7 @@ void DrawSubtitle(Image& image, FontLibrary& fonts) {
 void DrawPrompt(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(18));
   constexpr std::string_view kText = "Click anywhere to start";
-  const int width = TrackedWidth(kText, font, 1);
-  const Field mask = TextMask(kWidth, kHeight, (kWidth - width) / 2, 532, kText, font, 1);
+  const Field mask = CentredText(kWidth, kHeight, kWidth / 2, 532, kText, font, 1);
   DropShadow(image, mask, 1, 1, 2, 2, 0.9f);
   Paint(image, mask, Rgb(0xD8CCE4));
 }
@@ -422,13 +378,14 @@ Image DrawTitle(FontLibrary& fonts) {
   DrawNetting(image);
   DrawGround(image);
 
+  // Far to near; the bigger the bunker, the deeper its nylon rounds off.
   const Bunker bunkers[] = {
-      {Bunker::Kind::Cake, 92.0f, 372.0f, 60.0f, Rgb(0x243C8A), std::nullopt},
-      {Bunker::Kind::Dorito, 404.0f, 366.0f, 44.0f, Rgb(0x8A1E2C), std::nullopt},
-      {Bunker::Kind::Temple, 478.0f, 400.0f, 100.0f, Rgb(0x1E5A8A), Rgb(0xFF2A86)},
-      {Bunker::Kind::Can, 268.0f, 430.0f, 110.0f, Rgb(0x9A2030), Rgb(0xFFD81E)},
-      {Bunker::Kind::Dorito, 150.0f, 468.0f, 130.0f, Rgb(0x22408A), std::nullopt},
-      {Bunker::Kind::Snake, 420.0f, 492.0f, 120.0f, Rgb(0x2A5A2A), Rgb(0x22C8FF)},
+      {{CoverShape::Cake, 56.0f, 372.0f, 72.0f, 42.0f, Rgb(0x243C8A), 9.0f}},
+      {{CoverShape::Dorito, 380.0f, 366.0f, 48.0f, 34.0f, Rgb(0x8A1E2C), 6.0f}},
+      {{CoverShape::Temple, 418.0f, 400.0f, 120.0f, 55.0f, Rgb(0x1E5A8A), 14.0f}, 14.0f, Rgb(0xFF2A86)},
+      {{CoverShape::Can, 246.0f, 430.0f, 44.0f, 121.0f, Rgb(0x9A2030), 15.0f}, 15.4f, Rgb(0xFFD81E)},
+      {{CoverShape::Dorito, 78.0f, 468.0f, 143.0f, 101.0f, Rgb(0x22408A), 18.0f}},
+      {{CoverShape::Snake, 286.0f, 492.0f, 269.0f, 29.0f, Rgb(0x2A5A2A), 17.0f}, 16.8f, Rgb(0x22C8FF)},
   };
   for (const Bunker& b : bunkers) DrawBunker(image, b, rng);
   DrawSilhouette(image);

@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <numbers>
 #include <span>
 #include <string_view>
@@ -53,10 +54,7 @@ float ProfileRadius(std::span<const Point> p, float y) {
   const float t = (y - p[i].Y) / span;
   const float r0 = p[i > 0 ? i - 1 : i].X, r1 = p[i].X, r2 = p[i + 1].X;
   const float r3 = p[i + 2 < p.size() ? i + 2 : i + 1].X;
-  const float t2 = t * t, t3 = t2 * t;
-  return std::max(0.5f * (2.0f * r1 + (r2 - r0) * t + (2.0f * r0 - 5.0f * r1 + 4.0f * r2 - r3) * t2 +
-                          (3.0f * r1 - r0 - 3.0f * r2 + r3) * t3),
-                  0.0f);
+  return std::max(CatmullRom(r0, r1, r2, r3, t), 0.0f);
 }
 
 // A body turned on a lathe round the upright through cx: the profile's X is
@@ -173,6 +171,23 @@ const Material kLacquer{{0.00f, Rgb(0x000000)},
                         {0.90f, Rgb(0x6A6878)},
                         {1.00f, Rgb(0xC8C6D4)}};
 
+// Blocks with rounded edges in one material: plinths, bands and plates.
+struct Slab {
+  float Left, Top, Right, Bottom, Bevel;
+};
+void Slabs(Image& image, std::initializer_list<Slab> slabs, const Material& m) {
+  Relief r;
+  for (const Slab& b : slabs) Block(r, b.Left, b.Top, b.Right, b.Bottom, b.Bevel);
+  Shade(image, r, m);
+}
+
+// A part turned on the lathe round the trophy's upright, in one material.
+void Turned(Image& image, std::span<const Point> profile, const Material& m) {
+  Relief r;
+  Revolve(r, kCentre, profile);
+  Shade(image, r, m);
+}
+
 // ---------------------------------------------------------------- pieces
 
 void Backdrop(Image& image) {
@@ -223,9 +238,7 @@ void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
 // A plate on a plinth with a line of engraving.
 void Plate(Image& image, FontLibrary& fonts, float left, float top, float right, float bottom,
            const Material& m, std::string_view text) {
-  Relief plate;
-  Block(plate, left, top, right, bottom, 1.5f);
-  Shade(image, plate, m);
+  Slabs(image, {{left, top, right, bottom, 1.5f}}, m);
   if (text.empty()) return;
   const Font& font = fonts.Get("Arial", FontSize::Pixels(8), true);
   const int width = font.TextWidth(text);
@@ -272,10 +285,7 @@ Image Medal() {
   Strap(image, {34.0f, -6.0f}, {86.0f, 70.0f}, 30.0f, stripes);
   Strap(image, {126.0f, -6.0f}, {74.0f, 70.0f}, 30.0f, stripes);
   // A soft shadow the medal throws on the ribbon.
-  Field shadow(kWidth, kHeight);
-  FillCircle(shadow, kCentre + 3.0f, 114.0f, 46.0f);
-  BoxBlur(shadow, 4);
-  Paint(image, shadow, Rgb(0x000000), 0.6f);
+  GroundShadow(image, kCentre + 3.0f, 114.0f, 46.0f, 46.0f, 4, 0.6f);
 
   constexpr float kCy = 112.0f, kR = 45.0f;
   // The hanging loop.
@@ -328,10 +338,7 @@ Image SilverCup(FontLibrary& fonts) {
   Backdrop(image);
   FloorGlow(image, 160.0f, 60.0f);
 
-  Relief plinth;
-  Block(plinth, 34.0f, 128.0f, 126.0f, 160.0f, 3.0f);
-  Block(plinth, 40.0f, 122.0f, 120.0f, 130.0f, 2.0f);
-  Shade(image, plinth, kLacquer);
+  Slabs(image, {{34.0f, 128.0f, 126.0f, 160.0f, 3.0f}, {40.0f, 122.0f, 120.0f, 130.0f, 2.0f}}, kLacquer);
   Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, kSilver, "RUNNER-UP");
 
   Relief handles;
@@ -343,9 +350,7 @@ Image SilverCup(FontLibrary& fonts) {
   const Point body[] = {{40.0f, 26.0f}, {40.5f, 32.0f},  {38.5f, 46.0f},  {33.0f, 60.0f}, {24.0f, 72.0f},
                         {13.0f, 80.0f}, {6.5f, 86.0f},   {5.5f, 92.0f},   {9.0f, 96.0f},  {5.0f, 100.0f},
                         {6.0f, 108.0f}, {13.0f, 114.0f}, {24.0f, 119.0f}, {27.0f, 122.0f}};
-  Relief cup;
-  Revolve(cup, kCentre, body);
-  Shade(image, cup, kSilver);
+  Turned(image, body, kSilver);
   Mouth(image, 26.0f, 40.0f, 7.0f, kSilver);
   Glint(image, 58.0f, 44.0f, 7.0f, kLampGlint);
   return image;
@@ -358,13 +363,8 @@ Image GoldCup(FontLibrary& fonts) {
   Backdrop(image);
   FloorGlow(image, 164.0f, 66.0f);
 
-  Relief plinth;
-  Block(plinth, 26.0f, 142.0f, 134.0f, 166.0f, 3.0f);
-  Block(plinth, 36.0f, 128.0f, 124.0f, 144.0f, 3.0f);
-  Shade(image, plinth, kLacquer);
-  Relief band;
-  Block(band, 26.0f, 141.0f, 134.0f, 144.0f, 1.2f);
-  Shade(image, band, kGold);
+  Slabs(image, {{26.0f, 142.0f, 134.0f, 166.0f, 3.0f}, {36.0f, 128.0f, 124.0f, 144.0f, 3.0f}}, kLacquer);
+  Slabs(image, {{26.0f, 141.0f, 134.0f, 144.0f, 1.2f}}, kGold);
   Plate(image, fonts, 50.0f, 148.0f, 110.0f, 161.0f, kGold, "WINNERS");
 
   // Scrolled handles, each with a curl at its top.
@@ -380,20 +380,14 @@ Image GoldCup(FontLibrary& fonts) {
                         {42.5f, 70.5f}, {39.0f, 73.0f},  {36.0f, 80.0f},  {25.0f, 92.0f},
                         {13.0f, 99.0f}, {7.0f, 104.0f},  {10.0f, 108.0f}, {6.0f, 112.0f},
                         {7.0f, 118.0f}, {16.0f, 123.0f}, {27.0f, 126.0f}, {30.0f, 129.0f}};
-  Relief cup;
-  Revolve(cup, kCentre, body);
-  Shade(image, cup, kGold);
+  Turned(image, body, kGold);
 
   // The lid, a dome with a finial.
   const Point lid[] = {{2.0f, 14.0f},  {5.0f, 16.0f},  {3.0f, 20.0f},  {8.0f, 25.0f}, {22.0f, 30.0f},
                        {36.0f, 36.0f}, {44.0f, 41.0f}, {46.0f, 44.0f}, {44.0f, 46.0f}};
-  Relief cover;
-  Revolve(cover, kCentre, lid);
-  Shade(image, cover, kGold);
-  Relief knob;
+  Turned(image, lid, kGold);
   const Point finial[] = {{0.5f, 4.0f}, {5.5f, 6.0f}, {7.0f, 10.0f}, {5.5f, 14.0f}, {2.0f, 16.0f}};
-  Revolve(knob, kCentre, finial);
-  Shade(image, knob, kGold);
+  Turned(image, finial, kGold);
 
   Glint(image, 56.0f, 58.0f, 8.0f, kLampGlint);
   Glint(image, 66.0f, 32.0f, 5.0f, kLampGlint);
@@ -434,14 +428,8 @@ Image GrandTrophy(FontLibrary& fonts) {
   Backdrop(image);
   FloorGlow(image, 165.0f, 74.0f);
 
-  Relief plinth;
-  Block(plinth, 14.0f, 146.0f, 146.0f, 167.0f, 3.0f);
-  Block(plinth, 30.0f, 124.0f, 130.0f, 148.0f, 3.0f);
-  Shade(image, plinth, kLacquer);
-  Relief bands;
-  Block(bands, 14.0f, 145.0f, 146.0f, 148.0f, 1.2f);
-  Block(bands, 30.0f, 123.0f, 130.0f, 126.0f, 1.2f);
-  Shade(image, bands, kGold);
+  Slabs(image, {{14.0f, 146.0f, 146.0f, 167.0f, 3.0f}, {30.0f, 124.0f, 130.0f, 148.0f, 3.0f}}, kLacquer);
+  Slabs(image, {{14.0f, 145.0f, 146.0f, 148.0f, 1.2f}, {30.0f, 123.0f, 130.0f, 126.0f, 1.2f}}, kGold);
   Plate(image, fonts, 44.0f, 150.0f, 116.0f, 163.0f, kGold, "CHAMPIONS");
   Plate(image, fonts, 60.0f, 130.0f, 100.0f, 142.0f, kGold, "");
 
@@ -470,10 +458,8 @@ Image GrandTrophy(FontLibrary& fonts) {
   Shade(image, laurel, kGold);
 
   // The cup that holds the ball.
-  Relief cradle;
   const Point holder[] = {{20.0f, 38.0f}, {20.5f, 41.0f}, {17.0f, 48.0f}, {11.0f, 53.0f}, {15.0f, 56.0f}};
-  Revolve(cradle, kCentre, holder);
-  Shade(image, cradle, kGold);
+  Turned(image, holder, kGold);
   Mouth(image, 38.0f, 20.0f, 4.0f, kGold);
 
   // The paintball, the one splash of colour, sitting proud in its cup.

@@ -455,15 +455,6 @@ void DrawLivery(Image& image, const Vehicle& v, Random& rng) {
   WetPaint(image, Multiplied(splat, Eroded(body, kScale)), Rgb(0xFF2A86), 2 * kScale, 0.6f);
 }
 
-Field Shadow(const Vehicle& v) {
-  Field f(kBigW, kBigH);
-  const float front = v.Body.front().X, back = v.Body.back().X;
-  FillEllipse(f, (front + back) * 0.5f * kS, kGround * kS, (back - front) * 0.55f * kS, 6.0f * kS);
-  for (const float wx : v.Wheels.X) FillEllipse(f, wx * kS, kGround * kS, v.Wheels.R * 0.8f * kS, 2.0f * kS);
-  BoxBlur(f, 3 * kScale);
-  return f;
-}
-
 // The car mirrored in the polished floor, fading with distance.
 void Reflect(Image& image, const Image& car, const Field& carMask) {
   const int ground = static_cast<int>(kGround * kS);
@@ -494,7 +485,12 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
   v = Fitted(v);
   return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
     DrawShowroom(image);
-    Paint(image, Shadow(v), Rgb(0x000000), 0.85f);
+    // The shadow on the floor, darkest under the tyres.
+    const float front = v.Body.front().X, back = v.Body.back().X;
+    Field shadow = kBig.Ellipse(image, {(front + back) * 0.5f, kGround}, (back - front) * 0.55f, 6.0f);
+    for (const float wx : v.Wheels.X)
+      Maximize(shadow, kBig.Ellipse(image, {wx, kGround}, v.Wheels.R * 0.8f, 2.0f));
+    SoftShadow(image, shadow, 3 * kScale, 0.85f);
 
     DrawBody(image, v);
     if (vehicle == 4) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,35 @@ TEST(MarkerKitTest, TheMuzzleFollowsTheFrame) {
     EXPECT_FLOAT_EQ(l.X, 200.0f - r.X);
     EXPECT_FLOAT_EQ(l.Y, r.Y);
     EXPECT_LT(r.Y, 50.0f);  // the barrel sits above the grip
+  }
+}
+
+TEST(MarkerKitTest, TheSilhouetteHoldsEveryPartDrawnWhateverTheHopper) {
+  struct Case {
+    float Hopper;
+    bool Balls;
+  };
+  for (const Case c : {Case{1.0f, false}, Case{2.0f, false}, Case{2.0f, true}}) {
+    const MarkerFrame at{{70.0f, 85.0f}, {3.0f, 0.0f}, {0.0f, -3.0f}, c.Hopper};
+    for (int item = 1; item <= kMarkerModels; ++item) {
+      SCOPED_TRACE("item " + std::to_string(item) + " hopper " + std::to_string(c.Hopper));
+      Image image(180, 110, Color::FromPacked(kGround));
+      DrawMarker(image, at, item, {.Finish = MarkerFinish::Shaded, .Balls = c.Balls});
+      // The rim light may reach a pixel past the outline, no further.
+      const Field outline = Dilated(MarkerSilhouette(image.Width, image.Height, at, item), 1);
+      for (int y = 0; y < image.Height; ++y) {
+        for (int x = 0; x < image.Width; ++x) {
+          if (image.Pixels[image.Index(x, y)] != kGround) {
+            ASSERT_GT(outline(x, y), 0.0f) << x << "," << y;
+          }
+        }
+      }
+      if (c.Balls) {
+        Image flat(180, 110, Color::FromPacked(kGround));
+        DrawMarker(flat, at, item, {.Finish = MarkerFinish::Shaded});
+        EXPECT_NE(flat.Pixels, image.Pixels) << "no balls in the loader";
+      }
+    }
   }
 }
 
@@ -151,6 +181,28 @@ TEST(ImageKitTest, SupersamplingKeepsAFlatColourAndAveragesEdges) {
     for (int y = 0; y < big.Height; ++y) big.Pixels[big.Index(0, y)] = big.Pixels[big.Index(2, y)] = 0xFFFFFF;
   });
   for (const std::uint32_t p : half.Pixels) EXPECT_NEAR(static_cast<int>(p & 0xFF), 128, 1);
+}
+
+TEST(ImageKitTest, RoundedBoxesCoverTheirAreaWhereverTheyAreTurned) {
+  struct Case {
+    Point Origin;
+    float W, H, R, Angle;
+  };
+  const Case cases[] = {{{10.0f, 8.0f}, 40.0f, 20.0f, 0.0f, 0.0f},
+                        {{10.5f, 8.25f}, 40.0f, 20.0f, 6.0f, 0.0f},
+                        {{30.0f, 5.0f}, 30.0f, 24.0f, 4.0f, 0.6f},
+                        {{60.0f, 30.0f}, 22.0f, 22.0f, 11.0f, -2.0f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.W << "x" << c.H << " r " << c.R << " turned " << c.Angle);
+    const Field f = RoundedBox(90, 70, c.Origin, c.W, c.H, c.R, c.Angle);
+    float area = 0.0f;
+    for (const float v : f.Values) area += v;
+    EXPECT_NEAR(area, c.W * c.H - (4.0f - 3.14159f) * c.R * c.R, 0.01f * c.W * c.H);
+    // Solid at its middle, turned about its first corner.
+    const float u = c.W * 0.5f, v = c.H * 0.5f, cs = std::cos(c.Angle), sn = std::sin(c.Angle);
+    const Point mid{c.Origin.X + u * cs - v * sn, c.Origin.Y + u * sn + v * cs};
+    EXPECT_FLOAT_EQ(f(static_cast<int>(mid.X), static_cast<int>(mid.Y)), 1.0f);
+  }
 }
 
 TEST(SplatKitTest, SplatsLandWhereThrownAndTheSameSeedGivesTheSamePicture) {
