@@ -53,5 +53,14 @@ run | grep -q "hub.jpg: Is a directory" || fail "no message naming the folder hu
 rmdir "$work/assets/hub.jpg"
 cp "$assets/hub.jpg" "$work/assets/hub.jpg"
 
-run | grep -q "cannot open a display" || fail "no message saying there is no display"
+# Without a display the game's own message comes first, naming what it
+# looked for; with one named that does not answer, it names that one.
+run | head -n 1 | grep -q "^Vantoro: Cannot open a display: .*neither DISPLAY nor WAYLAND_DISPLAY is set" ||
+  fail "no first message saying there is no display: $(run | head -n 3)"
+status=0
+(cd "$work" && timeout 20 env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:97 ./app/vantoro) 2>"$work/err" >/dev/null ||
+  status=$?
+[ "$status" -eq 1 ] || fail "exit status $status with an absent display, expected 1"
+head -n 1 "$work/err" | grep -q "^Vantoro: Cannot open the display DISPLAY=:97: " ||
+  fail "the absent display is not named first: $(head -n 3 "$work/err")"
 echo "missing picture test passed"
