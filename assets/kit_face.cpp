@@ -43,22 +43,6 @@ float Gauss(float dx, float dy, float sx, float sy) {
   return std::exp(-(dx * dx) / (sx * sx) - (dy * dy) / (sy * sy));
 }
 
-// The outline of a band across s = -1..1 in `steps` steps: `edges(s)`
-// gives its top and bottom edge there. The outline runs along the top from
-// left to right and back along the bottom.
-using Edges = std::pair<Point, Point>;
-template <typename EdgesAt>
-std::vector<Point> Band(int steps, EdgesAt edges) {
-  std::vector<Point> top, bottom;
-  for (int i = 0; i <= steps; ++i) {
-    const auto [t, b] = edges(static_cast<float>(i) / steps * 2.0f - 1.0f);
-    top.push_back(t);
-    bottom.push_back(b);
-  }
-  top.insert(top.end(), bottom.rbegin(), bottom.rend());
-  return top;
-}
-
 // Half the head's width at height yu: a rounded skull, the temples, the
 // cheekbones, then the jaw narrowing to a rounded chin. Control points in
 // head units, joined by a Catmull-Rom curve; the lower face stretches with
@@ -527,14 +511,14 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
   // Thin at the corners, two soft peaks either side of a dip; stretched
   // thinner when the mouth opens wide.
   const float stretch = 1.0f - 0.35f * Clamp01(m.Bottom / (u * 0.3f));
-  const auto upper = Band(16, [&](float s) {
+  const auto upper = BandOutline(16, [&](float s) {
     const float bow =
         u * stretch *
         (0.03f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f) +
          0.012f * Gauss(std::fabs(s) - 0.28f, 0.0f, 0.16f, 1.0f) - 0.008f * Gauss(s, 0.0f, 0.1f, 1.0f));
     return Edges{{m.Px(s), m.OpenTop(s) - bow}, {m.Px(s), m.OpenTop(s) + u * 0.008f}};
   });
-  const auto lower = Band(16, [&](float s) {
+  const auto lower = BandOutline(16, [&](float s) {
     // The lower lip's edge bends up less than the line: a smile widens it.
     const float full = u * 0.07f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f);
     const float x = m.Px(s * 0.95f), line = m.OpenBottom(s * 0.95f);
@@ -671,7 +655,7 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
 // flatter lower lid. `side` -1 is the eye on the picture's left; t runs from
 // the inner corner (-1) to the outer (1).
 std::vector<Point> EyeOutline(float cx, float cy, float w, float h, float side, float tilt) {
-  return Band(14, [&](float t) {
+  return BandOutline(14, [&](float t) {
     const float peak = std::pow(Clamp01(1.0f - t * t), 0.7f) * (1.0f - 0.12f * t);
     const float sag = std::pow(Clamp01(1.0f - t * t), 0.9f) * (1.0f + 0.15f * t);
     const float x = cx + side * t * w;
@@ -841,19 +825,19 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
     // The opening: a dark mouth behind the teeth, the upper teeth showing
     // below the lip, the lower ones (or a shout's tongue) at the bottom.
     Field open(fr.W, fr.H);
-    FillPolygon(open, Band(kSteps, [&](float s) {
+    FillPolygon(open, BandOutline(kSteps, [&](float s) {
                   return Edges{{m.Px(s), m.OpenTop(s)}, {m.Px(s), m.OpenBottom(s)}};
                 }));
     Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
     const bool shout = look.Features.Says == Mouth::Shout;
     Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
     const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
-    FillPolygon(upperTeeth, Band(kSteps, [&](float s) {
+    FillPolygon(upperTeeth, BandOutline(kSteps, [&](float s) {
                   s *= 0.82f;
                   const float drop = teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f);
                   return Edges{{m.Px(s), m.OpenTop(s) - 1.0f}, {m.Px(s), m.OpenTop(s) + drop}};
                 }));
-    FillPolygon(lowerTeeth, Band(kSteps, [&](float s) {
+    FillPolygon(lowerTeeth, BandOutline(kSteps, [&](float s) {
                   s *= 0.6f;
                   const float top = m.OpenBottom(s) - u * (shout ? 0.035f : 0.03f);
                   return Edges{{m.Px(s), top}, {m.Px(s), m.OpenBottom(s) + 1.0f}};
