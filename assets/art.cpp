@@ -309,17 +309,17 @@ struct Channels {
     BoxBlur(B, radius, passes);
   }
   ColorF At(std::size_t i) const { return {R.Values[i], G.Values[i], B.Values[i]}; }
+  void Set(std::size_t i, ColorF c) {
+    R.Values[i] = c.R;
+    G.Values[i] = c.G;
+    B.Values[i] = c.B;
+  }
 };
 
 Channels Split(const Image& image) {
   Channels c{Field(image.Width, image.Height), Field(image.Width, image.Height),
              Field(image.Width, image.Height)};
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const ColorF p = Unpack(image.Pixels[i]);
-    c.R.Values[i] = p.R;
-    c.G.Values[i] = p.G;
-    c.B.Values[i] = p.B;
-  }
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) c.Set(i, Unpack(image.Pixels[i]));
   return c;
 }
 
@@ -552,9 +552,7 @@ void Bloom(Image& image, float threshold, int radius, float strength) {
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
     const ColorF p = bright.At(i);
     const float k = std::max(0.299f * p.R + 0.587f * p.G + 0.114f * p.B - threshold, 0.0f) / range;
-    bright.R.Values[i] *= k;
-    bright.G.Values[i] *= k;
-    bright.B.Values[i] *= k;
+    bright.Set(i, p * k);
   }
   bright.Blur(radius, 3);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i)
