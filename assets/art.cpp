@@ -105,16 +105,16 @@ Field Shifted(const Field& f, int dx, int dy) {
 
 namespace {
 
-// The box around every non-zero value, grown by `margin` and clipped to the
-// field. Most masks cover a small part of the picture, and the costly
-// operations only need to visit this box.
-Rect Support(const Field& f, int margin) {
+// The box around every value that is `inked`, grown by `margin` and
+// clipped to the field; empty when there is none.
+template <typename Inked>
+Rect BoundsOf(const Field& f, int margin, Inked inked) {
   Rect r{f.Width, f.Height, 0, 0};
   for (int y = 0; y < f.Height; ++y) {
     const float* row = &f.Values[f.Index(0, y)];
     int first = -1, last = -1;
     for (int x = 0; x < f.Width; ++x) {
-      if (row[x] != 0.0f) {
+      if (inked(row[x])) {
         if (first < 0) first = x;
         last = x;
       }
@@ -128,6 +128,13 @@ Rect Support(const Field& f, int margin) {
   if (r.Right <= r.Left) return Rect{};
   return {std::max(r.Left - margin, 0), std::max(r.Top - margin, 0), std::min(r.Right + margin, f.Width),
           std::min(r.Bottom + margin, f.Height)};
+}
+
+// The box around every non-zero value (heights below zero too). Most masks
+// cover a small part of the picture, and the costly operations only need to
+// visit this box.
+Rect Support(const Field& f, int margin) {
+  return BoundsOf(f, margin, [](float v) { return v != 0.0f; });
 }
 
 // Max over a disc, built from horizontal maxima of growing half-widths:
@@ -224,17 +231,7 @@ void Maximize(Field& into, const Field& other) {
 }
 
 Rect InkBounds(const Field& f, float threshold) {
-  Rect r{f.Width, f.Height, 0, 0};
-  for (int y = 0; y < f.Height; ++y) {
-    for (int x = 0; x < f.Width; ++x) {
-      if (f(x, y) <= threshold) continue;
-      r.Left = std::min(r.Left, x);
-      r.Top = std::min(r.Top, y);
-      r.Right = std::max(r.Right, x + 1);
-      r.Bottom = std::max(r.Bottom, y + 1);
-    }
-  }
-  return r.Right > r.Left ? r : Rect{};
+  return BoundsOf(f, 0, [threshold](float v) { return v > threshold; });
 }
 
 void Scale(Field& f, float k) {
@@ -312,17 +309,17 @@ struct Channels {
     BoxBlur(B, radius, passes);
   }
   ColorF At(std::size_t i) const { return {R.Values[i], G.Values[i], B.Values[i]}; }
+  void Set(std::size_t i, ColorF c) {
+    R.Values[i] = c.R;
+    G.Values[i] = c.G;
+    B.Values[i] = c.B;
+  }
 };
 
 Channels Split(const Image& image) {
   Channels c{Field(image.Width, image.Height), Field(image.Width, image.Height),
              Field(image.Width, image.Height)};
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
-    const ColorF p = Unpack(image.Pixels[i]);
-    c.R.Values[i] = p.R;
-    c.G.Values[i] = p.G;
-    c.B.Values[i] = p.B;
-  }
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) c.Set(i, Unpack(image.Pixels[i]));
   return c;
 }
 
@@ -555,9 +552,7 @@ void Bloom(Image& image, float threshold, int radius, float strength) {
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
     const ColorF p = bright.At(i);
     const float k = std::max(0.299f * p.R + 0.587f * p.G + 0.114f * p.B - threshold, 0.0f) / range;
-    bright.R.Values[i] *= k;
-    bright.G.Values[i] *= k;
-    bright.B.Values[i] *= k;
+    bright.Set(i, p * k);
   }
   bright.Blur(radius, 3);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i)

@@ -259,7 +259,9 @@ void ShapeHair(Head& h) {
 
 // The light on hair: volume from a soft bevel, strands running out from
 // the crown with a sheen on the lit side, or small lit curls.
-HairLight HairLightFor(const Field& mask, const Head& h, const FaceLook& look, const HeadFrame& fr) {
+HairLight HairLightFor(const Field& mask, const Head& h) {
+  const FaceLook& look = h.Look;
+  const HeadFrame& fr = h.Frame;
   const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
   const Field volume =
       Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kHeadLightY, kHeadLightZ, 8.0f);
@@ -336,10 +338,10 @@ struct MouthShape {
   bool Parted() const { return Top + Bottom > 1.5f; }
 };
 
-MouthShape MouthFor(const FaceLook& look, const HeadFrame& fr, bool man) {
+MouthShape MouthFor(const FaceLook& look, const HeadFrame& fr) {
   const float u = fr.Unit;
   const FaceForm& f = look.Features;
-  MouthShape m{fr.Fx(0.0f, 0.6f), fr.Y(MouthY(look)), u * (man ? 0.3f : 0.31f), 0, 0, 0, 0, u};
+  MouthShape m{fr.Fx(0.0f, 0.6f), fr.Y(MouthY(look)), u * (look.Man ? 0.3f : 0.31f), 0, 0, 0, 0, u};
   const float lift = look.Smile * u * 0.09f;
   m.LiftL = m.LiftR = lift;
   m.HalfW *= 1.0f + 0.16f * std::max(look.Smile, 0.0f);
@@ -397,7 +399,7 @@ void ShapeFace(Head& head) {
   }
   const float t = fr.Turn * 0.12f;  // the turn in head units at the nose tip
   const float chin = look.ChinY + ChinDrop(look);
-  const MouthShape mouth = MouthFor(look, fr, true);
+  const MouthShape mouth = MouthFor(look, fr);
   const float lowerY = mouthY + mouth.Bottom / u;  // the lower lip, dropped with the jaw
   const float apples = 0.05f * Clamp01(look.Smile) * (look.Features.Says == Mouth::Shout ? 0.3f : 1.0f);
   for (int y = 0; y < fr.H; ++y) {
@@ -458,7 +460,7 @@ void ShapeFace(Head& head) {
 
 // The skin's own colours before the light: colour in the cheeks and nose,
 // the lips, mottling, and shaved shadow or a beard.
-Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lips) {
+Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
   Image albedo(fr.W, fr.H, look.Skin);
   const float u = fr.Unit;
   const float mx = fr.Fx(0.0f, 0.6f);
@@ -493,7 +495,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
   }
   FillEllipse(warm, fr.Fx(0.0f, 1.0f), fr.Y(noseY - 0.05f), u * 0.12f, u * 0.14f);
   BoxBlur(warm, static_cast<int>(u * 0.14f));
-  Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), man ? 0.4f : 0.55f);
+  Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), look.Man ? 0.4f : 0.55f);
   // Cooler below: the jaw and under the chin lose the cheeks' blood colour.
   Field cool(fr.W, fr.H);
   FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
@@ -505,35 +507,23 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
 
   // Lips: a bow on top, a fuller lower lip; the corners lift with a smile
   // and the lips frame the opening of a grin or a shout.
-  const MouthShape m = MouthFor(look, fr, man);
-  lips = Field(fr.W, fr.H);
-  std::vector<Point> upper, lower;
-  constexpr int kSteps = 16;
-  for (int i = 0; i <= kSteps; ++i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    // Thin at the corners, two soft peaks either side of a dip; stretched
-    // thinner when the mouth opens wide.
-    const float stretch = 1.0f - 0.35f * Clamp01(m.Bottom / (u * 0.3f));
+  const MouthShape m = MouthFor(look, fr);
+  // Thin at the corners, two soft peaks either side of a dip; stretched
+  // thinner when the mouth opens wide.
+  const float stretch = 1.0f - 0.35f * Clamp01(m.Bottom / (u * 0.3f));
+  const auto upper = BandOutline(16, [&](float s) {
     const float bow =
         u * stretch *
         (0.03f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f) +
          0.012f * Gauss(std::fabs(s) - 0.28f, 0.0f, 0.16f, 1.0f) - 0.008f * Gauss(s, 0.0f, 0.1f, 1.0f));
-    upper.push_back({m.Px(s), m.OpenTop(s) - bow});
-  }
-  for (int i = kSteps; i >= 0; --i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    upper.push_back({m.Px(s), m.OpenTop(s) + u * 0.008f});
-  }
-  for (int i = 0; i <= kSteps; ++i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f)});
-  }
-  for (int i = kSteps; i >= 0; --i) {
-    const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+    return Edges{{m.Px(s), m.OpenTop(s) - bow}, {m.Px(s), m.OpenTop(s) + u * 0.008f}};
+  });
+  const auto lower = BandOutline(16, [&](float s) {
     // The lower lip's edge bends up less than the line: a smile widens it.
     const float full = u * 0.07f * look.Lips * std::pow(Clamp01(1.0f - s * s), 0.6f);
-    lower.push_back({m.Px(s * 0.95f), m.OpenBottom(s * 0.95f) + full + m.Lift(s) * 0.3f});
-  }
+    const float x = m.Px(s * 0.95f), line = m.OpenBottom(s * 0.95f);
+    return Edges{{x, line}, {x, line + full + m.Lift(s) * 0.3f}};
+  });
   Field upperLip(fr.W, fr.H), lowerLip(fr.W, fr.H);
   FillPolygon(upperLip, upper);
   FillPolygon(lowerLip, lower);
@@ -543,9 +533,9 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
   Maximize(lips, lowerLip);
   // The upper lip faces down, out of the light, and reads darker; the lower
   // lip faces up and is the lighter and redder of the two.
-  const ColorF lipColour = man ? skin * ColorF{0.86f, 0.58f, 0.55f} : skin * ColorF{0.9f, 0.46f, 0.48f};
-  Paint(albedo, upperLip, ToColor(lipColour * 0.84f), man ? 0.85f : 0.95f);
-  Paint(albedo, lowerLip, ToColor(lipColour * 1.08f + ColorF{0.03f, 0.0f, 0.0f}), man ? 0.8f : 0.95f);
+  const ColorF lipColour = look.Man ? skin * ColorF{0.86f, 0.58f, 0.55f} : skin * ColorF{0.9f, 0.46f, 0.48f};
+  Paint(albedo, upperLip, ToColor(lipColour * 0.84f), look.Man ? 0.85f : 0.95f);
+  Paint(albedo, lowerLip, ToColor(lipColour * 1.08f + ColorF{0.03f, 0.0f, 0.0f}), look.Man ? 0.8f : 0.95f);
 
   if (look.Facial != Beard::None) {
     const Noise grain(look.Seed * 17u + 9u);
@@ -590,7 +580,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, bool man, Field& lip
       BoxBlur(beard, 1, 1);
       Paint(albedo, beard, ToColor(hair * 1.2f + ColorF{0.02f, 0.02f, 0.02f}), 0.95f);
     }
-  } else if (man) {
+  } else if (look.Man) {
     // Even a clean shave leaves a faint shadow on the jaw.
     Field shave(fr.W, fr.H);
     FillEllipse(shave, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f);
@@ -665,22 +655,15 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
 // flatter lower lid. `side` -1 is the eye on the picture's left; t runs from
 // the inner corner (-1) to the outer (1).
 std::vector<Point> EyeOutline(float cx, float cy, float w, float h, float side, float tilt) {
-  std::vector<Point> pts;
-  constexpr int kSteps = 14;
-  for (int i = 0; i <= kSteps; ++i) {
-    const float t = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
+  return BandOutline(14, [&](float t) {
     const float peak = std::pow(Clamp01(1.0f - t * t), 0.7f) * (1.0f - 0.12f * t);
-    pts.push_back({cx + side * t * w, cy - h * peak - tilt * t * h});
-  }
-  for (int i = kSteps; i >= 0; --i) {
-    const float t = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
     const float sag = std::pow(Clamp01(1.0f - t * t), 0.9f) * (1.0f + 0.15f * t);
-    pts.push_back({cx + side * t * w, cy + h * 0.6f * sag - tilt * t * h});
-  }
-  return pts;
+    const float x = cx + side * t * w;
+    return Edges{{x, cy - h * peak - tilt * t * h}, {x, cy + h * 0.6f * sag - tilt * t * h}};
+  });
 }
 
-void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
+void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
   const float u = fr.Unit;
   const ColorF skin = ToF(look.Skin);
   for (const float side : {-1.0f, 1.0f}) {
@@ -691,13 +674,13 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man)
     // A shade larger than life: at the size the game shows a face, eyes
     // drawn to measure shrink to two dark dots and the face stops looking
     // at you.
-    const float w = u * (man ? 0.22f : 0.235f) * squeeze * (0.85f + 0.15f * f.Eyes);
+    const float w = u * (look.Man ? 0.22f : 0.235f) * squeeze * (0.85f + 0.15f * f.Eyes);
     // A smile narrows the eyes from below; a shout or a frown from above
     // as well; the lids get heavier with age.
     const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
                          0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
-    const float h = u * (man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
-    const float tilt = man ? 0.05f : 0.15f;
+    const float h = u * (look.Man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
+    const float tilt = look.Man ? 0.05f : 0.15f;
     const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
     Field eye(fr.W, fr.H);
     FillPolygon(eye, outline);
@@ -752,29 +735,27 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr, bool man)
     for (int i = 0; i < kUpper; ++i) {
       const Point a = outline[static_cast<std::size_t>(i)], b = outline[static_cast<std::size_t>(i + 1)];
       const float t = static_cast<float>(i) / kUpper;
-      const float width = u * (man ? 0.022f + 0.02f * t : 0.026f + 0.035f * t);
+      const float width = u * (look.Man ? 0.022f + 0.02f * t : 0.026f + 0.035f * t);
       ThickLine(lash, a.X, a.Y, b.X, b.Y, width);
       const float lift = h * (0.9f + 0.25f * (1.0f - std::fabs(t * 2.0f - 1.0f)));
       ThickLine(crease, a.X, a.Y - lift, b.X, b.Y - lift, u * 0.022f, 0.8f);
     }
-    if (!man) {
+    if (!look.Man) {
       const Point o = outline[kUpper];
       TaperedLine(lash, o.X - side * u * 0.04f, o.Y + u * 0.005f, o.X + side * u * 0.05f, o.Y - u * 0.035f,
                   u * 0.03f, 1.0f);
     }
+    // The lower lid's wet rim, short of the corners, catches a little light.
+    Field wet(fr.W, fr.H);
     for (std::size_t i = kUpper + 3; i + 3 < outline.size(); ++i) {
       const Point a = outline[i], b = outline[i + 1];
       ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
+      if (i > kUpper + 3 && i + 4 < outline.size())
+        ThickLine(wet, a.X, a.Y - 0.3f, b.X, b.Y - 0.3f, u * 0.014f, 0.6f);
     }
     Paint(image, Soft(std::move(crease), 1), ToColor(skin * ColorF{0.55f, 0.4f, 0.36f}), 0.3f);
     BoxBlur(lower, 1, 1);
     Paint(image, lower, ToColor(skin * ColorF{0.62f, 0.46f, 0.42f}), 0.5f);
-    // The lower lid's wet rim catches a little light.
-    Field wet(fr.W, fr.H);
-    for (std::size_t i = kUpper + 4; i + 4 < outline.size(); ++i) {
-      const Point a = outline[i], b = outline[i + 1];
-      ThickLine(wet, a.X, a.Y - 0.3f, b.X, b.Y - 0.3f, u * 0.014f, 0.6f);
-    }
     AddLight(image, wet, Rgb(0xFFE8E0), 0.25f);
     Paint(image, lash, ToColor(ToF(look.HairColour) * 0.35f + ColorF{0.03f, 0.02f, 0.015f}), 0.95f);
   }
@@ -790,7 +771,7 @@ Point BrowAt(const FaceLook& look, const HeadFrame& fr, float side, float t) {
   return Point{fr.Fx(xu, 0.55f), fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
 }
 
-void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
+void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr) {
   const float u = fr.Unit;
   Field brows(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
@@ -799,7 +780,7 @@ void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr, bool man
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
       const Point a = at(t0), b = at(t1);
-      const float thick = u * look.Brow * (man ? 0.08f : 0.052f);
+      const float thick = u * look.Brow * (look.Man ? 0.08f : 0.052f);
       ThickLine(brows, a.X, a.Y, b.X, b.Y, thick * (1.0f - 0.55f * t0));
     }
   }
@@ -813,7 +794,7 @@ void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr, bool man
   Paint(image, brows, ToColor(ToF(look.HairColour) * (lightness > 0.4f ? 0.7f : 0.9f)), 0.9f);
 }
 
-void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, const Field& lips, bool man) {
+void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, const Field& lips) {
   const float u = fr.Unit;
   const ColorF skin = ToF(look.Skin);
   const float noseY = NoseY(look);
@@ -837,40 +818,30 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
             fr.Y(noseY - 0.16f), u * 0.02f, 0.3f);
   AddLight(image, Soft(std::move(shine), 1), Rgb(0xFFF0E0), 0.14f);
 
-  const MouthShape m = MouthFor(look, fr, man);
+  const MouthShape m = MouthFor(look, fr);
   constexpr int kSteps = 16;
   auto sAt = [](int i) { return static_cast<float>(i) / kSteps * 2.0f - 1.0f; };
   if (m.Parted()) {
     // The opening: a dark mouth behind the teeth, the upper teeth showing
     // below the lip, the lower ones (or a shout's tongue) at the bottom.
     Field open(fr.W, fr.H);
-    std::vector<Point> gap;
-    for (int i = 0; i <= kSteps; ++i) gap.push_back({m.Px(sAt(i)), m.OpenTop(sAt(i))});
-    for (int i = kSteps; i >= 0; --i) gap.push_back({m.Px(sAt(i)), m.OpenBottom(sAt(i))});
-    FillPolygon(open, gap);
+    FillPolygon(open, BandOutline(kSteps, [&](float s) {
+                  return Edges{{m.Px(s), m.OpenTop(s)}, {m.Px(s), m.OpenBottom(s)}};
+                }));
     Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
     const bool shout = look.Features.Says == Mouth::Shout;
     Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
     const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
-    std::vector<Point> band, low;
-    for (int i = 0; i <= kSteps; ++i) {
-      const float s = sAt(i) * 0.82f;
-      band.push_back({m.Px(s), m.OpenTop(s) - 1.0f});
-    }
-    for (int i = kSteps; i >= 0; --i) {
-      const float s = sAt(i) * 0.82f;
-      band.push_back({m.Px(s), m.OpenTop(s) + teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f)});
-    }
-    FillPolygon(upperTeeth, band);
-    for (int i = 0; i <= kSteps; ++i) {
-      const float s = sAt(i) * 0.6f;
-      low.push_back({m.Px(s), m.OpenBottom(s) - u * (shout ? 0.035f : 0.03f)});
-    }
-    for (int i = kSteps; i >= 0; --i) {
-      const float s = sAt(i) * 0.6f;
-      low.push_back({m.Px(s), m.OpenBottom(s) + 1.0f});
-    }
-    FillPolygon(lowerTeeth, low);
+    FillPolygon(upperTeeth, BandOutline(kSteps, [&](float s) {
+                  s *= 0.82f;
+                  const float drop = teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f);
+                  return Edges{{m.Px(s), m.OpenTop(s) - 1.0f}, {m.Px(s), m.OpenTop(s) + drop}};
+                }));
+    FillPolygon(lowerTeeth, BandOutline(kSteps, [&](float s) {
+                  s *= 0.6f;
+                  const float top = m.OpenBottom(s) - u * (shout ? 0.035f : 0.03f);
+                  return Edges{{m.Px(s), top}, {m.Px(s), m.OpenBottom(s) + 1.0f}};
+                }));
     if (shout) {
       FillEllipse(tongue, m.X, m.OpenBottom(0.0f) - u * 0.06f, m.HalfW * 0.55f, u * 0.07f);
       Paint(image, Multiplied(tongue, open), ToColor(skin * ColorF{0.75f, 0.36f, 0.38f}), 0.85f);
@@ -924,11 +895,11 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
 // Creases the face makes: the folds from the nose to the mouth's corners
 // (deeper with a smile or a shout, and with age), lines across the
 // forehead and beside the eyes, and a frown's furrows between the brows.
-void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr, bool man) {
+void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
   const float u = fr.Unit;
   const FaceForm& f = look.Features;
   const ColorF skin = ToF(look.Skin);
-  const MouthShape m = MouthFor(look, fr, man);
+  const MouthShape m = MouthFor(look, fr);
   const float noseY = NoseY(look);
   const float wide = look.Nose * f.NoseWidth;
   const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
@@ -1030,25 +1001,24 @@ Head ShapeHead(const FaceLook& look, const HeadFrame& frame) {
 }
 
 void PaintBackHair(Image& image, const Head& head) {
-  PaintHair(image, head.BackHair, head.Look.HairColour,
-            HairLightFor(head.BackHair, head, head.Look, head.Frame));
+  PaintHair(image, head.BackHair, head.Look.HairColour, HairLightFor(head.BackHair, head));
 }
 
 void PaintFace(Image& image, const Head& head) {
   const FaceLook& look = head.Look;
   const HeadFrame& fr = head.Frame;
   Field lips;
-  const Image albedo = SkinAlbedo(look, fr, look.Man, lips);
+  const Image albedo = SkinAlbedo(look, fr, lips);
   PaintSkin(image, head.Skin, look.Skin, FaceLight(head, look, fr), &albedo);
-  DrawEyes(image, look, fr, look.Man);
-  DrawBrows(image, look, fr, look.Man);
-  DrawCreases(image, look, fr, look.Man);
-  DrawNoseAndMouth(image, look, fr, lips, look.Man);
+  DrawEyes(image, look, fr);
+  DrawBrows(image, look, fr);
+  DrawCreases(image, look, fr);
+  DrawNoseAndMouth(image, look, fr, lips);
   // Hair falls over the face's edge and shades the forehead below it.
   Field hairShadow = Shifted(head.FrontHair, 2, 5);
   BoxBlur(hairShadow, 4);
   Paint(image, Multiplied(Subtracted(hairShadow, head.FrontHair), head.Skin), Rgb(0x000000), 0.35f);
-  PaintHair(image, head.FrontHair, look.HairColour, HairLightFor(head.FrontHair, head, look, fr));
+  PaintHair(image, head.FrontHair, look.HairColour, HairLightFor(head.FrontHair, head));
 }
 
 Field Laid(const Field& f, const Head& head) {

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -71,6 +73,22 @@ struct HeadFrame {
     return kHeadLightZ / std::sqrt(LightX * LightX + kHeadLightY * kHeadLightY + kHeadLightZ * kHeadLightZ);
   }
 };
+
+// The outline of a band (lips, a lid, a headband) across s = -1..1 in `steps` steps: `edges(s)`
+// gives its top and bottom edge there. The outline runs along the top from
+// left to right and back along the bottom.
+using Edges = std::pair<Point, Point>;
+template <typename EdgesAt>
+std::vector<Point> BandOutline(int steps, EdgesAt edges) {
+  std::vector<Point> top, bottom;
+  for (int i = 0; i <= steps; ++i) {
+    const auto [t, b] = edges(static_cast<float>(i) / steps * 2.0f - 1.0f);
+    top.push_back(t);
+    bottom.push_back(b);
+  }
+  top.insert(top.end(), bottom.rbegin(), bottom.rend());
+  return top;
+}
 
 // A tapering stroke along a quadratic curve: locks of hair, creases, straps.
 void Lock(Field& f, Point a, Point control, Point b, float w0, float w1);

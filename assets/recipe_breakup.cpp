@@ -169,9 +169,7 @@ void DrawBannerLine(Image& image, FontLibrary& fonts) {
   constexpr std::string_view kText = "Morale has collapsed - your team has disbanded";
   const Font& font = FittingFont(fonts, kText, 1, 600, 17, false);
   const Field mask = PlacedText(kBannerWidth, kBannerHeight, kText, font, 1, kBannerWidth * 0.5f, 66);
-  Field shadow = Shifted(Dilated(mask, 1), 1, 2);
-  BoxBlur(shadow, 2);
-  Paint(image, shadow, Rgb(0x000000), 0.9f);
+  SoftShadow(image, Dilated(mask, 1), 2, 0.9f, 1, 2);
   const Rect box = InkBounds(mask);
   Field rule(kBannerWidth, kBannerHeight);
   const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
@@ -470,12 +468,9 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
 // frame is in the final picture's pixels.
 template <typename Gear>
 void DrawHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, Gear&& gear) {
-  HeadFrame fr = h;
-  fr.CentreX = s.BX(h.CentreX);
-  fr.EyeY = s.BY(h.EyeY);
-  fr.Unit = h.Unit * static_cast<float>(s.Scale);
-  fr.W = s.W;
-  fr.H = s.H;
+  const HeadFrame fr{
+      s.BX(h.CentreX), s.BY(h.EyeY), h.Unit * static_cast<float>(s.Scale), h.Turn, h.LightX, s.W, s.H,
+      h.Tilt,          h.Bounce};
   const Head head = ShapeHead(look, fr);
   PaintBackHair(image, head);
   const Image under = image;

@@ -259,17 +259,11 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
   BoxBlur(jawShadow, static_cast<int>(u * 0.08f));
   const ColorF skin = ToF(look.Face.Skin);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float a = neck(x, y);
-      if (a <= 0.0f) continue;
-      const float xu = (static_cast<float>(x) - fr.CentreX) / (u * neckHalf);
-      const float round = 0.5f + 0.5f * std::sqrt(Clamp01(1.0f - xu * xu)) - 0.22f * Clamp01(xu);
-      ColorF c = skin * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
+  PaintEach(image, neck, [&](int x, int y) {
+    const float xu = (static_cast<float>(x) - fr.CentreX) / (u * neckHalf);
+    const float round = 0.5f + 0.5f * std::sqrt(Clamp01(1.0f - xu * xu)) - 0.22f * Clamp01(xu);
+    return skin * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
+  });
 
   // Shoulders in the team jersey, sloping from the neck.
   Field shirt(kWidth, kHeight);
@@ -310,16 +304,9 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
         {.Radius = u * 0.11f, .Arms = 6, .Reach = 1.6f, .Droplets = 3});
   Paint(cloth, badge, look.Trim, 0.9f);
   const float flat = fr.Flat();
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float a = shirt(x, y);
-      if (a <= 0.0f) continue;
-      const float l = light(x, y) / flat;
-      const ColorF c = Unpack(cloth.Pixels[cloth.Index(x, y)]) * (0.28f + 0.72f * l);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, a));
-    }
-  }
+  PaintEach(image, shirt, [&](int x, int y) {
+    return Unpack(cloth.Pixels[cloth.Index(x, y)]) * (0.28f + 0.72f * (light(x, y) / flat));
+  });
   // The collar: a ribbed band round the root of the neck.
   Field collar(kWidth, kHeight);
   constexpr int kSteps = 24;
@@ -350,19 +337,13 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
     case Gear::Bandana: {
       const bool bandana = look.Kit == Gear::Bandana;
       Field band(kWidth, kHeight);
-      std::vector<Point> shape;
       constexpr int kSteps = 24;
       const float lowerY = bandana ? -0.8f : -0.72f, droop = bandana ? 0.45f : 0.3f;
-      for (int i = 0; i <= kSteps; ++i) {
-        const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-        shape.push_back(bandana ? Point{fr.X(s * 1.14f), fr.Y(-2.0f + 1.2f * s * s)}
-                                : Band(fr, s, -0.98f, 0.3f, 1.13f));
-      }
-      for (int i = kSteps; i >= 0; --i) {
-        const float s = static_cast<float>(i) / kSteps * 2.0f - 1.0f;
-        shape.push_back(Band(fr, s, lowerY, droop, 1.13f));
-      }
-      FillPolygon(band, shape);
+      FillPolygon(band, BandOutline(kSteps, [&](float s) {
+                    const Point top = bandana ? Point{fr.X(s * 1.14f), fr.Y(-2.0f + 1.2f * s * s)}
+                                              : Band(fr, s, -0.98f, 0.3f, 1.13f);
+                    return Edges{top, Band(fr, s, lowerY, droop, 1.13f)};
+                  }));
       Field head(kWidth, kHeight);
       FillEllipse(head, fr.X(0.0f), fr.Y(-0.5f), u * 1.13f, u * 1.32f);
       band = Multiplied(band, head);
