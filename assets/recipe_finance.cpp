@@ -53,13 +53,10 @@ void Baize(Image& image) {
   FillRadial(image, image.Width * 0.45f, image.Height * 0.55f, image.Width * 0.75f, image.Height * 0.9f,
              Gradient{{0.0f, Rgb(0x1E8A4A)}, {0.7f, Rgb(0x0E5A2E)}, {1.0f, Rgb(0x06301A)}});
   const Noise n(0xBA12E);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) *
-               (0.92f + 0.16f * n.Value(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 1.5f)));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    return Unpack(image.Pixels[image.Index(x, y)]) *
+           (0.92f + 0.16f * n.Value(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 1.5f));
+  });
 }
 
 // ---------------------------------------------------------------- the office desk
