@@ -74,17 +74,14 @@ ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise
 
 void FillGround(Image& image, Ground g) {
   const Noise coarse(g == Ground::Woods ? 0xF1E1 : 0xF1E0), fine(0xF1E2), light(0xF1E3);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-      ColorF c = GroundColour(g, fx, fy, coarse, fine);
-      // Sun through the canopy in the woods, low cloud over the mud.
-      if (g == Ground::Woods)
-        c = c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(fx / 70.0f, fy / 70.0f, 3)));
-      if (g == Ground::Mud) c = c * 0.85f;
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+    const ColorF c = GroundColour(g, fx, fy, coarse, fine);
+    // Sun through the canopy in the woods, low cloud over the mud.
+    if (g == Ground::Woods)
+      return c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(fx / 70.0f, fy / 70.0f, 3)));
+    return g == Ground::Mud ? c * 0.85f : c;
+  });
 }
 
 // Fallen leaves and twigs: flat on the ground, too small to hide behind.

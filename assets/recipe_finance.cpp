@@ -40,15 +40,12 @@ struct Frame {
 // A warm wooden desk under a lamp at the upper left.
 void Desk(Image& image) {
   const Noise n(0xF1D);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float fx = static_cast<float>(x) / kS, fy = static_cast<float>(y) / kS;
-      const float grain = n.Fbm(fx / 70.0f, fy / 4.0f + 0.3f * n.Value(fx / 40.0f, fy / 40.0f), 4);
-      const float lamp = std::exp(-((fx - 60.0f) * (fx - 60.0f) + (fy - 30.0f) * (fy - 30.0f)) / 30000.0f);
-      const ColorF c = Lerp(ToF(Rgb(0x4A2812)), ToF(Rgb(0x9A6030)), grain) * (0.55f + 0.6f * lamp);
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) / kS, fy = static_cast<float>(y) / kS;
+    const float grain = n.Fbm(fx / 70.0f, fy / 4.0f + 0.3f * n.Value(fx / 40.0f, fy / 40.0f), 4);
+    const float lamp = std::exp(-((fx - 60.0f) * (fx - 60.0f) + (fy - 30.0f) * (fy - 30.0f)) / 30000.0f);
+    return Lerp(ToF(Rgb(0x4A2812)), ToF(Rgb(0x9A6030)), grain) * (0.55f + 0.6f * lamp);
+  });
 }
 
 // Green baize under a hanging light.
@@ -56,13 +53,10 @@ void Baize(Image& image) {
   FillRadial(image, image.Width * 0.45f, image.Height * 0.55f, image.Width * 0.75f, image.Height * 0.9f,
              Gradient{{0.0f, Rgb(0x1E8A4A)}, {0.7f, Rgb(0x0E5A2E)}, {1.0f, Rgb(0x06301A)}});
   const Noise n(0xBA12E);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) *
-               (0.92f + 0.16f * n.Value(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 1.5f)));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    return Unpack(image.Pixels[image.Index(x, y)]) *
+           (0.92f + 0.16f * n.Value(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 1.5f));
+  });
 }
 
 // ---------------------------------------------------------------- the office desk

@@ -108,59 +108,43 @@ void DrawFarSide(Image& image) {
 }
 
 // Inflatable bunkers out on the field, lit from the far side, their shadows
-// thrown towards the viewer.
+// thrown towards the viewer. `Hit` is the radius of the splat a ball left on
+// one (none when 0).
 void DrawBunkers(Image& image, Random& rng) {
   struct Bunker {
-    float X, Base, Size;
-    int Kind;  // 0 can, 1 wedge, 2 snake, 3 cake
-    Color Colour;
-    bool Hit;
+    Cover Shape;
+    float Hit = 0.0f;
   };
   const Bunker bunkers[] = {
-      {300.0f, 282.0f, 26.0f, 0, Rgb(0x243A7A), false}, {470.0f, 276.0f, 24.0f, 1, Rgb(0x6A1A2A), true},
-      {560.0f, 318.0f, 34.0f, 3, Rgb(0x243A7A), false}, {250.0f, 352.0f, 40.0f, 1, Rgb(0x243A7A), true},
-      {410.0f, 372.0f, 70.0f, 2, Rgb(0x1E5A4A), true},  {610.0f, 440.0f, 60.0f, 0, Rgb(0x6A1A2A), true},
-      {330.0f, 470.0f, 66.0f, 3, Rgb(0x243A7A), false},
+      {{CoverShape::Can, 294.5f, 282.0f, 11.0f, 30.0f, Rgb(0x243A7A), 2.9f}},
+      {{CoverShape::Dorito, 455.6f, 276.0f, 28.8f, 19.2f, Rgb(0x6A1A2A), 2.7f}, 4.0f},
+      {{CoverShape::Cake, 539.6f, 318.0f, 40.8f, 21.8f, Rgb(0x243A7A), 3.8f}},
+      {{CoverShape::Dorito, 226.0f, 352.0f, 48.0f, 32.0f, Rgb(0x243A7A), 4.4f}, 4.8f},
+      {{CoverShape::Snake, 347.0f, 372.0f, 126.0f, 14.0f, Rgb(0x1E5A4A), 7.8f}, 8.4f},
+      {{CoverShape::Can, 597.4f, 440.0f, 25.2f, 69.6f, Rgb(0x6A1A2A), 6.7f}, 7.2f},
+      {{CoverShape::Cake, 290.4f, 470.0f, 79.2f, 42.2f, Rgb(0x243A7A), 7.3f}},
   };
   const Color paint[] = {Rgb(0xD81E7A), Rgb(0xE8C21E), Rgb(0x1EB8E8)};
   for (const Bunker& b : bunkers) {
-    const float s = b.Size;
-    Region r = Crop(image, b.X - s - 8.0f, b.Base - s - 8.0f, b.X + s + 8.0f, b.Base + s * 0.4f + 8.0f);
-    Image& part = r.Pixels;
-    const float x = b.X - static_cast<float>(r.X), base = b.Base - static_cast<float>(r.Y);
-    GroundShadow(part, x, base + s * 0.12f, s * 0.75f, s * 0.16f, std::max(2, static_cast<int>(s / 12.0f)),
-                 0.6f * (0.3f + Pool(b.X, b.Base)));
-    Field mask(part.Width, part.Height);
-    switch (b.Kind) {
-      case 0:
-        ThickLine(mask, x, base - s * 0.2f, x, base - s * 0.95f, s * 0.42f);
-        FillEllipse(mask, x, base - s * 0.1f, s * 0.21f, s * 0.1f);
-        break;
-      case 1: {
-        const Point tri[] = {{x - s * 0.6f, base}, {x, base - s * 0.8f}, {x + s * 0.6f, base}};
-        FillPolygon(mask, tri);
-        break;
-      }
-      case 2: ThickLine(mask, x - s * 0.8f, base - s * 0.1f, x + s * 0.8f, base - s * 0.1f, s * 0.2f); break;
-      default:
-        FillEllipse(mask, x, base - s * 0.2f, s * 0.6f, s * 0.2f);
-        FillEllipse(mask, x, base - s * 0.46f, s * 0.42f, s * 0.18f);
-        break;
-    }
-    BoxBlur(mask, std::max(1, static_cast<int>(s / 16.0f)), 2);
-    for (float& v : mask.Values) v = SmoothStep(0.25f, 0.75f, v);
-    const float light = 0.35f + 0.75f * Pool(b.X, b.Base);
-    WetPaint(part, mask, ToColor(ToF(b.Colour) * light), std::max(2, static_cast<int>(s / 9.0f)), 0.5f);
+    Cover c = b.Shape;
+    const float cx = c.X + c.Width * 0.5f;
+    const float light = 0.35f + 0.75f * Pool(cx, c.Base);
+    c.Colour = ToColor(ToF(c.Colour) * light);
+    // The floodlights behind throw a long shadow towards us, darker in
+    // their pool.
+    const float size = (c.Width + c.Height) * 0.6f;
+    GroundShadow(image, cx, c.Base + size * 0.12f, size * 0.75f, size * 0.16f,
+                 std::max(2, static_cast<int>(size / 12.0f)), 0.6f * (0.3f + Pool(cx, c.Base)));
+    DrawCover(image, c, 1.0f, 0);
+    const Field mask = c.Mask(1.0f, kWidth, kHeight);
     // Lit from behind: a cold rim along the top.
-    AddLight(part, Multiplied(Rim(mask, 0, -2), mask), Rgb(0x7A9AFF), 0.5f * light);
-    if (b.Hit) {
-      const SplatStyle style{.Radius = std::max(s * 0.12f, 4.0f), .Arms = 7, .Droplets = 6, .Drips = 1};
-      Field splat(part.Width, part.Height);
-      const Rect box = InkBounds(mask);
-      Splat(splat, rng, x + s * 0.05f, static_cast<float>(box.Top + box.Bottom) * 0.5f, style);
-      WetPaint(part, Multiplied(splat, mask), ToColor(ToF(paint[rng.Below(3)]) * light), 2, 0.7f);
+    AddLight(image, Multiplied(Rim(mask, 0, -2), mask), Rgb(0x7A9AFF), 0.5f * light);
+    if (b.Hit > 0.0f) {
+      Field splat(kWidth, kHeight);
+      Splat(splat, rng, cx + c.Width * 0.05f, c.Base - c.Height * 0.5f,
+            {.Radius = b.Hit, .Arms = 7, .Droplets = 6, .Drips = 1});
+      WetPaint(image, Multiplied(splat, mask), ToColor(ToF(paint[rng.Below(3)]) * light), 2, 0.7f);
     }
-    Paste(image, r);
   }
 }
 

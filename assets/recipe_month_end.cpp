@@ -112,14 +112,11 @@ void DrawCase(Image& image) {
 
   // Brushed steel: a conical sheen round the case.
   Image steel(kWatch, kWatch);
-  for (int y = 0; y < kWatch; ++y) {
-    for (int x = 0; x < kWatch; ++x) {
-      const float a = std::atan2(static_cast<float>(y) - kCentre, static_cast<float>(x) - kCentre);
-      const float sheen = 0.5f + 0.5f * std::cos(2.0f * (a + 2.3f));
-      const ColorF c = Lerp(ToF(Rgb(0x5A6068)), ToF(Rgb(0xE8ECF0)), sheen * sheen);
-      steel.Pixels[steel.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(steel, [](int x, int y) {
+    const float a = std::atan2(static_cast<float>(y) - kCentre, static_cast<float>(x) - kCentre);
+    const float sheen = 0.5f + 0.5f * std::cos(2.0f * (a + 2.3f));
+    return Lerp(ToF(Rgb(0x5A6068)), ToF(Rgb(0xE8ECF0)), sheen * sheen);
+  });
   Paint(image, Dilated(crown, 2), Rgb(0x101014));
   Blend(image, steel, crown);
   Field knurl(kWatch, kWatch);
@@ -170,17 +167,13 @@ void DrawDial(Image& image) {
   const Field dial = Disc(kDial);
   // Deep blue with a sunray brush that catches the light.
   Image face(kWatch, kWatch);
-  for (int y = 0; y < kWatch; ++y) {
-    for (int x = 0; x < kWatch; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCentre;
-      const float a = std::atan2(dy, dx);
-      const float r = std::sqrt(dx * dx + dy * dy) / kDial;
-      const float sheen = std::pow(0.5f + 0.5f * std::cos(2.0f * (a + 2.4f)), 3.0f);
-      ColorF c = Lerp(ToF(Rgb(0x0E1A3A)), ToF(Rgb(0x2A4C8A)), sheen * 0.8f);
-      c = c * (1.0f - 0.35f * r * r);
-      face.Pixels[face.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(face, [](int x, int y) {
+    const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCentre;
+    const float a = std::atan2(dy, dx);
+    const float r = std::sqrt(dx * dx + dy * dy) / kDial;
+    const float sheen = std::pow(0.5f + 0.5f * std::cos(2.0f * (a + 2.4f)), 3.0f);
+    return Lerp(ToF(Rgb(0x0E1A3A)), ToF(Rgb(0x2A4C8A)), sheen * 0.8f) * (1.0f - 0.35f * r * r);
+  });
   Blend(image, face, dial);
   // The inner edge of the case throws a shadow onto the dial.
   Field inner = Disc(kDial - 8.0f, kCentre + 3.0f, kCentre + 4.0f);

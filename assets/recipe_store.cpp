@@ -22,13 +22,18 @@ constexpr BigShapes kBig{kS};
 
 void Backdrop(Image& image, Point spot, float rx, float ry) {
   const ColorF dark = ToF(Rgb(0x0B0D13)), lit = ToF(Rgb(0x38405A));
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float dx = (static_cast<float>(x) / kS - spot.X) / rx,
-                  dy = (static_cast<float>(y) / kS - spot.Y) / ry;
-      image.Pixels[image.Index(x, y)] = Pack(dark + lit * std::exp(-(dx * dx + dy * dy) * 1.3f));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = (static_cast<float>(x) / kS - spot.X) / rx,
+                dy = (static_cast<float>(y) / kS - spot.Y) / ry;
+    return dark + lit * std::exp(-(dx * dx + dy * dy) * 1.3f);
+  });
+}
+
+// A metal part: rounded and shaded over a near-black outline `outline`
+// final pixels wide, which keeps it apart from what lies behind.
+void Outlined(Image& image, const Field& part, Color colour, float strength, int outline = 1) {
+  Paint(image, Dilated(part, outline * kScale), Rgb(0x06060A));
+  kBig.Shaded(image, part, colour, strength);
 }
 
 constexpr Color kBallColours[] = {Rgb(0xFFD81E), Rgb(0xFF2A86), Rgb(0x3AE04A), Rgb(0xFF7A1A), Rgb(0x2AB8FF)};
@@ -145,8 +150,7 @@ void DrawPaint(Image& image, FontLibrary& fonts) {
 // The end of a marker seen side-on at the bottom of a close-up.
 void MarkerBody(Image& image, float top, Color colour) {
   const Point body[] = {{-10, top}, {150, top}, {158, top + 8}, {158, top + 30}, {-10, top + 30}};
-  Paint(image, Dilated(kBig.Polygon(image, body), kScale), Rgb(0x06060A));
-  kBig.Shaded(image, kBig.Polygon(image, body), colour, 0.55f);
+  Outlined(image, kBig.Polygon(image, body), colour, 0.55f);
   Paint(image, kBig.Line(image, {-10, top + 12}, {150, top + 12}, 1.0f), Rgb(0x000000), 0.4f);
 }
 
@@ -175,8 +179,7 @@ void DrawLightningLoader(Image& image) {
     }
     FillPolygon(hopper, big);
   }
-  Paint(image, Dilated(hopper, 2 * kScale), Rgb(0x06060A));
-  kBig.Shaded(image, hopper, Rgb(0x1A2440), 0.7f);
+  Outlined(image, hopper, Rgb(0x1A2440), 0.7f, 2);
   // A window onto the balls racing down.
   const Field window = kBig.Ellipse(image, {78, 70}, 16, 14);
   Paint(image, window, Rgb(0x0A0C10));
@@ -204,8 +207,7 @@ void DrawMilledBody(Image& image) {
   const Point body[] = {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}};
   const Field block = kBig.Polygon(image, body);
   kBig.GroundShadow(image, {104, 122}, 90, 6, 4, 0.75f);
-  Paint(image, Dilated(block, kScale), Rgb(0x06060A));
-  kBig.Shaded(image, block, Rgb(0xC02A36), 0.5f);
+  Outlined(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.
   Paint(image, Multiplied(kBig.Box(image, 12, 52, 190, 58), block), Rgb(0xFF7070), 0.35f);
   Field cuts(image.Width, image.Height), lips(image.Width, image.Height);
@@ -228,13 +230,10 @@ void DrawMilledBody(Image& image) {
 
 void DrawMuzzleBrake(Image& image) {
   Backdrop(image, {110, 80}, 110, 90);
-  const Field barrel = kBig.Line(image, {-10, 84}, {120, 84}, 14);
-  Paint(image, Dilated(barrel, kScale), Rgb(0x06060A));
-  kBig.Shaded(image, barrel, Rgb(0x2A2C32), 0.55f);
+  Outlined(image, kBig.Line(image, {-10, 84}, {120, 84}, 14), Rgb(0x2A2C32), 0.55f);
   const Point brake[] = {{116, 72}, {170, 72}, {174, 76}, {174, 92}, {170, 96}, {116, 96}};
   const Field tip = kBig.Polygon(image, brake);
-  Paint(image, Dilated(tip, kScale), Rgb(0x06060A));
-  kBig.Shaded(image, tip, Rgb(0x6A6E78), 0.7f);
+  Outlined(image, tip, Rgb(0x6A6E78), 0.7f);
   Field ports(image.Width, image.Height);
   for (int i = 0; i < 4; ++i) {
     const float x = 126.0f + 11.0f * static_cast<float>(i);
@@ -276,8 +275,7 @@ void DrawDotScope(Image& image) {
   const Field bell = kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}});
   Field sight = tube;
   Maximize(sight, bell);
-  Paint(image, Dilated(sight, kScale), Rgb(0x06060A));
-  kBig.Shaded(image, sight, Rgb(0x4A4E58), 0.7f);
+  Outlined(image, sight, Rgb(0x4A4E58), 0.7f);
   const Field knob = kBig.Box(image, 88, 40, 108, 52);
   kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
   // The lens seen end-on at an angle, the red dot in it.

@@ -53,35 +53,24 @@ void DrawScenery(Image& image) {
                      {1.00f, Rgb(0xF49A5A)}};
   const Gradient turf{{0.0f, Rgb(0x3A2038)}, {0.2f, Rgb(0x22162C)}, {1.0f, Rgb(0x0A0810)}};
   const Noise grain(0x7EA);
-  for (int y = 0; y < kHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      ColorF c;
-      if (fy < kHorizon) {
-        c = sky.SampleF(fy / kHorizon);
-      } else {
-        const float t = (fy - kHorizon) / (kHeight - kHorizon);
-        // The turf's grain grows towards the viewer.
-        const float scale = 2.0f + 14.0f * t;
-        c = turf.SampleF(t) * (0.8f + 0.4f * grain.Value(fx / (scale * 2.5f), fy / scale));
-      }
-      // The setting sun behind the opponents' end.
-      const float dx = (fx - 205.0f) / 110.0f, dy = (fy - kHorizon) / 38.0f;
-      c = c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * std::exp(-(dx * dx + dy * dy)));
-      image.Pixels[image.Index(x, y)] = Pack(c);
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    ColorF c;
+    if (fy < kHorizon) {
+      c = sky.SampleF(fy / kHorizon);
+    } else {
+      const float t = (fy - kHorizon) / (kHeight - kHorizon);
+      // The turf's grain grows towards the viewer.
+      const float scale = 2.0f + 14.0f * t;
+      c = turf.SampleF(t) * (0.8f + 0.4f * grain.Value(fx / (scale * 2.5f), fy / scale));
     }
-  }
+    // The setting sun behind the opponents' end.
+    const float dx = (fx - 205.0f) / 110.0f, dy = (fy - kHorizon) / 38.0f;
+    return c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * std::exp(-(dx * dx + dy * dy)));
+  });
   // The tree line: a ragged canopy with the odd pine standing out of it.
-  Field trees(image.Width, image.Height);
   const Noise ragged(0x7EB);
-  std::vector<Point> band{{0.0f, kHorizon + 3.0f}};
-  for (int x = 0; x <= kWidth; x += 2) {
-    const float fx = static_cast<float>(x);
-    band.push_back({fx, kHorizon - 3.0f - 12.0f * ragged.Fbm(fx / 26.0f, 0.5f, 4)});
-  }
-  band.push_back({static_cast<float>(kWidth), kHorizon + 3.0f});
-  FillPolygon(trees, band);
+  Field trees = TreeLine(kWidth, kHeight, ragged, kHorizon + 3.0f, 6.0f, 12.0f, 26.0f);
   Random rng(0x7EC);
   for (int i = 0; i < 28; ++i) {
     const float x = rng.Range(0.0f, kWidth), h = rng.Range(7.0f, 15.0f);
@@ -93,10 +82,7 @@ void DrawScenery(Image& image) {
   AddLight(image, Multiplied(Rim(trees, 0, -1), trees), Rgb(0xFF7A50), 0.25f);
   // The netting along the back of the field.
   Field net(image.Width, image.Height);
-  for (float x = -6.0f; x < kWidth + 6.0f; x += 6.0f) {
-    ThickLine(net, x, kHorizon - 26.0f, x + 6.0f, kHorizon + 1.0f, 0.5f, 0.35f);
-    ThickLine(net, x + 6.0f, kHorizon - 26.0f, x, kHorizon + 1.0f, 0.5f, 0.35f);
-  }
+  CrossedNet(net, kHorizon - 26.0f, kHorizon + 1.0f, 6.0f, 0.5f, 0.35f);
   ThickLine(net, 0.0f, kHorizon - 26.0f, kWidth, kHorizon - 26.0f, 1.0f);
   for (float x = 20.0f; x < kWidth; x += 60.0f) ThickLine(net, x, kHorizon - 29.0f, x, kHorizon + 1.0f, 1.5f);
   Paint(image, net, Rgb(0x120A18), 0.75f);

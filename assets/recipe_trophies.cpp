@@ -190,17 +190,19 @@ void Turned(Image& image, std::span<const Point> profile, const Material& m) {
 
 // ---------------------------------------------------------------- pieces
 
-void Backdrop(Image& image) {
+// The black of the cabinet and, under a trophy that stands (poolRx > 0),
+// the pool of light round its foot at row poolY.
+Image Cabinet(float poolY = 0.0f, float poolRx = 0.0f) {
+  Image image(kWidth, kHeight);
   FillRadial(image, kCentre, 80.0f, 100.0f, 110.0f,
              Gradient{{0.0f, Rgb(0x15151D)}, {0.55f, Rgb(0x08080B)}, {1.0f, Rgb(0x000000)}});
-}
-
-// The pool of light the trophy stands in.
-void FloorGlow(Image& image, float y, float rx) {
-  Field f(kWidth, kHeight);
-  FillEllipse(f, kCentre, y, rx, 5.0f);
-  BoxBlur(f, 4);
-  AddLight(image, f, Rgb(0x2A2A34), 1.0f);
+  if (poolRx > 0.0f) {
+    Field f(kWidth, kHeight);
+    FillEllipse(f, kCentre, poolY, poolRx, 5.0f);
+    BoxBlur(f, 4);
+    AddLight(image, f, Rgb(0x2A2A34), 1.0f);
+  }
+  return image;
 }
 
 // A glint where a lamp catches an edge: finer than the lettering's, and
@@ -279,8 +281,7 @@ void Strap(Image& image, Point a, Point b, float width, std::span<const Color> s
 }
 
 Image Medal() {
-  Image image(kWidth, kHeight);
-  Backdrop(image);
+  Image image = Cabinet();
   const Color stripes[] = {Rgb(0x9A1420), Rgb(0xE8E4DA), Rgb(0x1A3A8A), Rgb(0xE8E4DA), Rgb(0x9A1420)};
   Strap(image, {34.0f, -6.0f}, {86.0f, 70.0f}, 30.0f, stripes);
   Strap(image, {126.0f, -6.0f}, {74.0f, 70.0f}, 30.0f, stripes);
@@ -334,9 +335,7 @@ Image Medal() {
 // ---------------------------------------------------------------- 2: silver cup
 
 Image SilverCup(FontLibrary& fonts) {
-  Image image(kWidth, kHeight);
-  Backdrop(image);
-  FloorGlow(image, 160.0f, 60.0f);
+  Image image = Cabinet(160.0f, 60.0f);
 
   Slabs(image, {{34.0f, 128.0f, 126.0f, 160.0f, 3.0f}, {40.0f, 122.0f, 120.0f, 130.0f, 2.0f}}, kLacquer);
   Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, kSilver, "RUNNER-UP");
@@ -359,9 +358,7 @@ Image SilverCup(FontLibrary& fonts) {
 // ---------------------------------------------------------------- 3: gold cup
 
 Image GoldCup(FontLibrary& fonts) {
-  Image image(kWidth, kHeight);
-  Backdrop(image);
-  FloorGlow(image, 164.0f, 66.0f);
+  Image image = Cabinet(164.0f, 66.0f);
 
   Slabs(image, {{26.0f, 142.0f, 134.0f, 166.0f, 3.0f}, {36.0f, 128.0f, 124.0f, 144.0f, 3.0f}}, kLacquer);
   Slabs(image, {{26.0f, 141.0f, 134.0f, 144.0f, 1.2f}}, kGold);
@@ -424,9 +421,7 @@ void Laurel(Relief& r, std::span<const Point> stem, float side) {
 }
 
 Image GrandTrophy(FontLibrary& fonts) {
-  Image image(kWidth, kHeight);
-  Backdrop(image);
-  FloorGlow(image, 165.0f, 74.0f);
+  Image image = Cabinet(165.0f, 74.0f);
 
   Slabs(image, {{14.0f, 146.0f, 146.0f, 167.0f, 3.0f}, {30.0f, 124.0f, 130.0f, 148.0f, 3.0f}}, kLacquer);
   Slabs(image, {{14.0f, 145.0f, 146.0f, 148.0f, 1.2f}, {30.0f, 123.0f, 130.0f, 126.0f, 1.2f}}, kGold);

@@ -258,22 +258,15 @@ Vehicle Fjord() {
 void DrawShowroom(Image& image) {
   // A back wall in shadow and a floor that catches a spotlight.
   const float floorTop = 118.0f * kS;
-  for (int y = 0; y < kBigH; ++y) {
-    const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBigW; ++x) {
-      const float fx = static_cast<float>(x);
-      const float dx = (fx - 122.0f * kS) / (150.0f * kS), dy = (fy - 120.0f * kS) / (110.0f * kS);
-      const float spot = std::exp(-(dx * dx + dy * dy) * 1.6f);
-      ColorF c;
-      if (fy < floorTop) {
-        c = Lerp(ToF(Rgb(0x07080D)), ToF(Rgb(0x161A26)), fy / floorTop);
-      } else {
-        c = Lerp(ToF(Rgb(0x1A1D28)), ToF(Rgb(0x08090D)), (fy - floorTop) / (kBigH - floorTop));
-      }
-      c = c + ToF(Rgb(0x262C40)) * spot * 0.7f;
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+    const float dx = (fx - 122.0f * kS) / (150.0f * kS), dy = (fy - 120.0f * kS) / (110.0f * kS);
+    const float spot = std::exp(-(dx * dx + dy * dy) * 1.6f);
+    const ColorF c = fy < floorTop
+                         ? Lerp(ToF(Rgb(0x07080D)), ToF(Rgb(0x161A26)), fy / floorTop)
+                         : Lerp(ToF(Rgb(0x1A1D28)), ToF(Rgb(0x08090D)), (fy - floorTop) / (kBigH - floorTop));
+    return c + ToF(Rgb(0x262C40)) * spot * 0.7f;
+  });
 }
 
 // ---------------------------------------------------------------- wheels
