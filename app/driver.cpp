@@ -46,10 +46,22 @@ bool NumberArgs(std::string_view rest, std::int64_t& a, std::int64_t* b, std::st
 
 }  // namespace
 
-Driver::Driver(FontLibrary& fonts, PictureSet& pictures, std::filesystem::path saveFolder)
+Driver::Driver(FontLibrary& fonts, PictureSet& pictures, std::filesystem::path saveFolder, bool record)
     : state_(std::make_unique<GameState>()),
-      game_(*state_, platform_, fonts, pictures, std::move(saveFolder)) {
+      recorder_(record ? std::make_unique<TapeRecorder>(*state_, RealFileOps()) : nullptr),
+      game_(*state_, platform_, fonts, pictures, std::move(saveFolder),
+            recorder_ ? recorder_->Files() : RealFileOps()) {
+  if (recorder_) {
+    recorder_->OpenInMemory();
+    game_.Screens().SetTape(recorder_.get());
+  }
   game_.Screens().Start(0);
+}
+
+std::string Driver::FinishRecording() {
+  if (!recorder_) return {};
+  recorder_->Finish();
+  return recorder_->Bytes();
 }
 
 void Driver::Wait(std::int64_t ms) {
@@ -85,16 +97,19 @@ std::string Driver::VisibleScreenName() const {
   return visible ? std::string(kScreenTable[static_cast<std::size_t>(*visible)].Name) : "none";
 }
 
-std::string Driver::DumpJson() const {
+std::string DumpState(const ScreenSet& screens, const GameState& state) {
   nlohmann::ordered_json json;
-  json["screen"] = VisibleScreenName();
-  json["time_ms"] = game_.Screens().Now();
-  json["seed"] = state_->Rng.Seed;
-  json["Team"] = TeamToJson(state_->Team);
-  json["League"] = LeagueToJson(state_->League);
-  json["Runtime"] = RuntimeToJson(state_->Runtime);
+  const auto visible = screens.VisibleScreen();
+  json["screen"] = visible ? std::string(kScreenTable[static_cast<std::size_t>(*visible)].Name) : "none";
+  json["time_ms"] = screens.Now();
+  json["seed"] = state.Rng.Seed;
+  json["Team"] = TeamToJson(state.Team);
+  json["League"] = LeagueToJson(state.League);
+  json["Runtime"] = RuntimeToJson(state.Runtime);
   return json.dump(2);
 }
+
+std::string Driver::DumpJson() const { return DumpState(game_.Screens(), *state_); }
 
 bool Driver::Execute(std::string_view line, std::string& error) {
   if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {

@@ -10,13 +10,22 @@
 
 #include "app/game.hpp"
 #include "ui/headless_platform.hpp"
+#include "ui/session_tape.hpp"
 
 namespace vantoro {
 
+// The state as the driver's dump shows it: the screen, the clock, the
+// generator and every field, as JSON.
+std::string DumpState(const ScreenSet& screens, const GameState& state);
+
 class Driver {
  public:
-  // The game starts on the title screen at virtual time 0.
-  Driver(FontLibrary& fonts, PictureSet& pictures, std::filesystem::path saveFolder);
+  // The game starts on the title screen at virtual time 0; with `record`,
+  // the session is recorded in memory from its start.
+  Driver(FontLibrary& fonts, PictureSet& pictures, std::filesystem::path saveFolder, bool record = false);
+
+  // The recording so far, ended with the state's hash (with `record`).
+  std::string FinishRecording();
 
   // Runs one line; false with the reason when it is malformed or an
   // expectation fails.
@@ -39,6 +48,7 @@ class Driver {
 
  private:
   std::unique_ptr<GameState> state_;
+  std::unique_ptr<TapeRecorder> recorder_;
   HeadlessPlatform platform_;
   Game game_;
 };

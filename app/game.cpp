@@ -16,9 +16,9 @@
 namespace vantoro {
 
 Game::Game(GameState& state, Platform& platform, FontLibrary& fonts, PictureSet& pictures,
-           std::filesystem::path saveFolder)
+           std::filesystem::path saveFolder, FileOps& files)
     : screens_(state, platform) {
-  const ScreenContext context{state, screens_, fonts, pictures, std::move(saveFolder)};
+  const ScreenContext context{state, screens_, fonts, pictures, std::move(saveFolder), files};
   screens_.Install(ScreenId::Title, std::make_unique<TitleScreen>(context));
   screens_.Install(ScreenId::TeamCreation, std::make_unique<TeamCreationScreen>(context));
   screens_.Install(ScreenId::Hub, std::make_unique<HubScreen>(context));

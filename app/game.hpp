@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "state/file_ops.hpp"
 #include "ui/screen_context.hpp"
 #include "ui/screen_set.hpp"
 
@@ -11,8 +12,9 @@ namespace vantoro {
 
 class Game {
  public:
+  // The save slot is read and written with `files` (a recording's, say).
   Game(GameState& state, Platform& platform, FontLibrary& fonts, PictureSet& pictures,
-       std::filesystem::path saveFolder);
+       std::filesystem::path saveFolder, FileOps& files = RealFileOps());
   ScreenSet& Screens() { return screens_; }
   const ScreenSet& Screens() const { return screens_; }
 

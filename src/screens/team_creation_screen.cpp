@@ -210,7 +210,7 @@ void TeamCreationScreen::Press(int x, int y) {
 
 void TeamCreationScreen::LoadSavedGame() {
   // A failed load changes nothing: the player reads why and stays here.
-  const LoadResult result = LoadGame(ctx_.SaveFolder, ctx_.State);
+  const LoadResult result = LoadGame(ctx_.SaveFolder, ctx_.State, ctx_.Files);
   if (!result.Ok()) {
     ctx_.Screens.ShowMessage(kApplicationTitle, result.Error);
     return;

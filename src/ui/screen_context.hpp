@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "state/file_ops.hpp"
 #include "state/game_state.hpp"
 #include "ui/font.hpp"
 #include "ui/pictures.hpp"
@@ -18,6 +19,8 @@ struct ScreenContext {
   FontLibrary& Fonts;
   const PictureSet& Pictures;
   std::filesystem::path SaveFolder;
+  // The save slot's file calls: the system's, or a recording's.
+  FileOps& Files;
 };
 
 }  // namespace vantoro

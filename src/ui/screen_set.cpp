@@ -20,6 +20,7 @@ void ScreenSet::Install(ScreenId id, std::unique_ptr<Screen> screen) {
 
 void ScreenSet::Start(std::int64_t now) {
   now_ = now;
+  if (tape_) tape_->Started(now, platform_.GetClientSize());
   Show(ScreenId::Title);
   StartTicks(ScreenId::Title);
   // The title shows at once, not at its first tick 25 ms on. That tick
@@ -96,6 +97,11 @@ void ScreenSet::ReturnToTitle(ScreenId from) {
 
 void ScreenSet::RunDue(std::int64_t now) {
   if (now > now_) now_ = now;
+  if (tape_) {
+    // Only a call that delivers a tick changes the game.
+    if (const auto due = scheduler_.NextDue(); due && *due <= now_)
+      tape_->Ticked(now_, *due, platform_.GetClientSize());
+  }
   while (auto key = scheduler_.TakeDue(now_)) DeliverTick(*key);
 }
 
@@ -185,7 +191,9 @@ void ScreenSet::PresentCanvas(FrameOrigin origin) {
 }
 
 void ScreenSet::ShowMessage(std::string_view title, std::string_view text) {
-  if (platform_.ShowMessage(title, text)) return;
+  bool shown = platform_.ShowMessage(title, text);
+  if (tape_) shown = tape_->MessageShown(shown);
+  if (shown) return;
   notice_ = Notice{std::string(title), std::string(text)};
   titleDirty_ = true;
 }
@@ -262,6 +270,24 @@ bool ScreenSet::InPressArea(ScreenId id, int windowX, int windowY, int& frameX, 
 }
 
 void ScreenSet::MouseDown(int windowX, int windowY) {
+  if (tape_) tape_->Pressed(true, windowX, windowY, now_, platform_.GetClientSize());
+  Pressed(windowX, windowY);
+  if (tape_) tape_->Settled(StateHash(state_));
+}
+
+void ScreenSet::MouseUp(int windowX, int windowY) {
+  if (tape_) tape_->Pressed(false, windowX, windowY, now_, platform_.GetClientSize());
+  Released(windowX, windowY);
+  if (tape_) tape_->Settled(StateHash(state_));
+}
+
+void ScreenSet::CloseVisible() {
+  if (tape_) tape_->Closed(now_, platform_.GetClientSize());
+  Close();
+  if (tape_) tape_->Settled(StateHash(state_));
+}
+
+void ScreenSet::Pressed(int windowX, int windowY) {
   if (notice_) {
     // The press that dismisses the box does nothing else.
     notice_.reset();
@@ -283,7 +309,7 @@ void ScreenSet::MouseDown(int windowX, int windowY) {
   if (Screen* screen = Get(*visible)) screen->Press(x, y);
 }
 
-void ScreenSet::MouseUp(int windowX, int windowY) {
+void ScreenSet::Released(int windowX, int windowY) {
   const int scale = Scale();
   windowX = FloorDiv(windowX, scale);
   windowY = FloorDiv(windowY, scale);
@@ -294,7 +320,7 @@ void ScreenSet::MouseUp(int windowX, int windowY) {
   if (Screen* title = Get(ScreenId::Title)) title->Press(x, y);
 }
 
-void ScreenSet::CloseVisible() {
+void ScreenSet::Close() {
   const auto visible = VisibleScreen();
   if (!visible) return;
   if (*visible == ScreenId::Title) {

@@ -15,6 +15,7 @@
 #include "ui/platform.hpp"
 #include "ui/scheduler.hpp"
 #include "ui/screen.hpp"
+#include "ui/session_tape.hpp"
 
 namespace vantoro {
 
@@ -120,6 +121,9 @@ class ScreenSet {
   // The pictures the screens draw from: after each frame shown, those long
   // unseen may be let go (none: all are kept).
   void SetPictures(PictureSet* pictures) { pictures_ = pictures; }
+  // Where what comes from outside is noted (a recording) or read back (a
+  // playback); none by default.
+  void SetTape(SessionTape* tape) { tape_ = tape; }
 
   // Where the screen's frame and press area were last put.
   FrameOrigin OriginOf(ScreenId id) const { return slots_[Index(id)].Origin; }
@@ -154,6 +158,10 @@ class ScreenSet {
   bool InPressArea(ScreenId id, int windowX, int windowY, int& frameX, int& frameY) const;
   void DrawNotice();
   void PresentCanvas(FrameOrigin origin);
+  // What a press, a release and a close do, between the tape's notes.
+  void Pressed(int windowX, int windowY);
+  void Released(int windowX, int windowY);
+  void Close();
 
   struct Notice {
     std::string Title, Text;
@@ -164,6 +172,7 @@ class ScreenSet {
   TickScheduler scheduler_;
   Canvas canvas_;
   PictureSet* pictures_ = nullptr;
+  SessionTape* tape_ = nullptr;
   std::array<Slot, kScreenCount> slots_;
   std::int64_t now_ = 0;
   bool quit_ = false;

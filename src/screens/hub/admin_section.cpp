@@ -215,7 +215,7 @@ void AdminSection::DrawHelp(Canvas& canvas) {
 }
 
 void AdminSection::SaveAndExit() {
-  const SaveResult result = SaveSlot(ctx_.SaveFolder, ctx_.State.Team, ctx_.State.League);
+  const SaveResult result = SaveSlot(ctx_.SaveFolder, ctx_.State.Team, ctx_.State.League, ctx_.Files);
   if (!result.Ok()) {
     // The player reads why, and the game goes on in the hub.
     std::cerr << kApplicationTitle << ": not saved: " << result.Error << '\n';
