@@ -17,18 +17,21 @@ std::filesystem::path ExecutablePath(const char* argv0) {
   return std::filesystem::absolute(argv0 ? argv0 : "vantoro", ec);
 }
 
+std::optional<std::filesystem::path> PlayerDataFolder(std::string& error) {
+  // A relative XDG_DATA_HOME is to be ignored, as the desktop's rules say.
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/')
+    return std::filesystem::path(data) / "vantoro";
+  if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+    return std::filesystem::path(home) / ".local" / "share" / "vantoro";
+  error = "There is no folder for the saved game: HOME is not set (nor XDG_DATA_HOME to a full path).";
+  return std::nullopt;
+}
+
 bool EnterPlayerDataFolder(std::string& error) {
   namespace fs = std::filesystem;
-  fs::path folder;
-  // A relative XDG_DATA_HOME is to be ignored, as the desktop's rules say.
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-    folder = fs::path(data) / "vantoro";
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-    folder = fs::path(home) / ".local" / "share" / "vantoro";
-  } else {
-    error = "There is no folder for the saved game: HOME is not set (nor XDG_DATA_HOME to a full path).";
-    return false;
-  }
+  const std::optional<fs::path> found = PlayerDataFolder(error);
+  if (!found) return false;
+  const fs::path& folder = *found;
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec) {
@@ -41,6 +44,16 @@ bool EnterPlayerDataFolder(std::string& error) {
     return false;
   }
   return true;
+}
+
+ScratchFolder::ScratchFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "vantoro-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ec;
+  if (!path_.empty()) std::filesystem::remove_all(path_, ec);
 }
 
 FolderLock::~FolderLock() {

@@ -2,6 +2,7 @@
 // Start-up shared by the game and the headless driver.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -11,6 +12,11 @@ namespace vantoro {
 
 // The running program's own path, for finding the artwork beside it.
 std::filesystem::path ExecutablePath(const char* argv0);
+
+// The player's data folder ($XDG_DATA_HOME/vantoro, or
+// ~/.local/share/vantoro when XDG_DATA_HOME is not an absolute path), not
+// made; nothing, with the reason, when the environment names none.
+std::optional<std::filesystem::path> PlayerDataFolder(std::string& error);
 
 // Makes the player's folder for the saved game ($XDG_DATA_HOME/vantoro, or
 // ~/.local/share/vantoro when XDG_DATA_HOME is not an absolute path) where
@@ -35,6 +41,20 @@ class FolderLock {
 
  private:
   int fd_ = -1;
+};
+
+// A fresh folder of its own under the system's temporary folder, removed
+// with everything in it when done.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
 };
 
 // Opens the pictures in the folder found beside the program: every file

@@ -34,84 +34,29 @@ class Playback {
   int Run(const std::string& recording, std::ostream& err) {
     std::string error;
     if (!tape_.Load(recording, name_, error)) return Fail(err, error);
-    ScreenSet& screens = game_.Screens();
-    TapeEvent event;
-    if (!tape_.Next(event, error) || event.Tag != TapeTag::Start)
-      return Fail(err,
-                  error.empty() ? name_ + ": the recording does not begin with the session's start" : error);
-    start_ = event.Now;
-    platform_.SetClientSize(Size(event));
-    screens.Start(event.Now);
-    bool ended = false;
-    while (!ended && tape_.Next(event, error)) {
-      switch (event.Tag) {
-        case TapeTag::OnTime:
-          for (std::int64_t i = 0; i < event.A && tape_.Divergence().empty(); ++i) {
-            const auto due = screens.NextDue();
-            if (!due) {
-              tape_.Diverged("the recording has ticks where the game has none running");
-              break;
-            }
-            if (!Tick(*due, err)) return 1;
-          }
-          break;
-        case TapeTag::Late:
-          if (!screens.NextDue() || *screens.NextDue() > event.Now) {
-            tape_.Diverged("the recording has a tick due where the game has none");
-          } else if (!Tick(event.Now, err)) {
-            return 1;
-          }
-          break;
-        case TapeTag::Down:
-        case TapeTag::Up:
-        case TapeTag::Close:
-          Shoot(event.Now);
-          // The loop brought the clock up before the press; no tick was due.
-          if (event.Now > screens.Now()) screens.RunDue(event.Now);
-          if (event.Tag == TapeTag::Close) {
-            screens.CloseVisible();
-          } else if (event.Tag == TapeTag::Down) {
-            screens.MouseDown(static_cast<int>(event.A), static_cast<int>(event.B));
-          } else {
-            screens.MouseUp(static_cast<int>(event.A), static_cast<int>(event.B));
-          }
-          break;
-        case TapeTag::Client: platform_.SetClientSize(Size(event)); break;
-        case TapeTag::End:
-          ended = true;
-          if (event.C != StateHash(*state_))
-            tape_.Diverged("the game ends in another state than the recorded one");
-          break;
-        case TapeTag::Start: tape_.Diverged("a second start"); break;
-        default: tape_.Diverged("the recording has a file call, message or save the game did not make here");
-      }
-      if (!tape_.Divergence().empty()) return Fail(err, tape_.Divergence());
-    }
-    if (!error.empty()) return Fail(err, error);
-    if (!ended) return Fail(err, name_ + ": the recording is cut off before the session's end");
+    PlaybackHooks hooks;
+    hooks.Client = [this](ClientSize size) { platform_.SetClientSize(size); };
+    // The first moment is the session's start, which screenshots count from.
+    bool started = false;
+    hooks.Until = [this, &started](std::int64_t now) {
+      if (!started) start_ = now;
+      started = true;
+      Shoot(now);
+      return true;
+    };
+    hooks.MostTicks = options_.MostTicks;
+    if (PlayTape(game_.Screens(), tape_, *state_, hooks, error) != PlaybackEnd::Agreed)
+      return Fail(err, error);
     Shoot(INT64_MAX);
     if (!options_.Dump.empty()) {
       std::ofstream out(options_.Dump);
-      out << DumpState(screens, *state_) << '\n';
+      out << DumpState(game_.Screens(), *state_) << '\n';
       if (!out) return Fail(err, options_.Dump + ": cannot write the dump");
     }
     return shotFailed_ ? 1 : 0;
   }
 
  private:
-  static ClientSize Size(const TapeEvent& e) {
-    return {static_cast<int>(std::clamp<std::int64_t>(e.A, 0, 1 << 16)),
-            static_cast<int>(std::clamp<std::int64_t>(e.B, 0, 1 << 16))};
-  }
-  bool Tick(std::int64_t now, std::ostream& err) {
-    if (++ticks_ > options_.MostTicks) {
-      Fail(err, name_ + ": more ticks than any session has (" + std::to_string(options_.MostTicks) + ")");
-      return false;
-    }
-    Shoot(now);
-    game_.Screens().RunDue(now);
-    return true;
-  }
   // Takes the screenshots due before the clock reaches `now`.
   void Shoot(std::int64_t now) {
     for (std::size_t i = 0; i < options_.Screenshots.size(); ++i) {
@@ -124,7 +69,7 @@ class Playback {
       }
     }
   }
-  int Fail(std::ostream& err, const std::string& why) {
+  static int Fail(std::ostream& err, const std::string& why) {
     err << why << '\n';
     return 1;
   }
@@ -136,7 +81,6 @@ class Playback {
   std::unique_ptr<GameState> state_;
   Game game_;
   std::int64_t start_ = 0;
-  std::int64_t ticks_ = 0;
   std::vector<bool> taken_;
   bool shotFailed_ = false;
 };

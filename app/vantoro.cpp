@@ -11,6 +11,7 @@
 
 #include "app/game.hpp"
 #include "app/program_support.hpp"
+#include "app/replay.hpp"
 #include "state/version.hpp"
 #include "ui/pictures.hpp"
 #include "ui/screen_set.hpp"
@@ -18,15 +19,21 @@
 
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: vantoro [--data-home] [--help | --version]
+constexpr std::string_view kHelp = R"(Usage: vantoro [--data-home] [--replay FILE] [--help | --version]
 
 Vantoro is a management game about a paintball team, played with the mouse
 in one window. It keeps its save slot (savefilex.dat and savefiley.dat) in
-the folder it is started in.
+the folder it is started in. Each session is recorded in replays/ in the
+player's data folder (the last ten are kept), so that it can be played
+back exactly: attach the last one to a bug report.
 
   --data-home  keep the save slot in $XDG_DATA_HOME/vantoro instead, which is
                ~/.local/share/vantoro when XDG_DATA_HOME is not set (made when
                missing); the installed vantoro command always does
+  --replay FILE
+               play a recorded session back in the window at the speed it
+               was played (presses are ignored; closing the window ends it);
+               what it saves goes to a scratch folder, never to a slot
   --help       show this help and exit
   --version    show the version and exit
 )";
@@ -36,8 +43,13 @@ the folder it is started in.
 int main(int argc, char** argv) {
   using namespace vantoro;
   bool dataHome = false;
+  std::string replay;
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
+    if (option == "--replay" && i + 1 < argc) {
+      replay = argv[++i];
+      continue;
+    }
     if (option == "--help" || option == "-h") {
       std::fputs(kHelp.data(), stdout);
       return 0;
@@ -60,8 +72,16 @@ int main(int argc, char** argv) {
   // open, where a player started from the menu sees it.
   std::string folderError;
   FolderLock lock;
-  if (!dataHome || EnterPlayerDataFolder(folderError))
+  TapePlayer tape;
+  std::optional<ScratchFolder> scratch;
+  if (!replay.empty()) {
+    // A playback saves nowhere that a player's game is.
+    std::string bytes;
+    if (ReadRecording(replay, bytes, folderError) && tape.Load(std::move(bytes), replay, folderError))
+      scratch.emplace();
+  } else if (!dataHome || EnterPlayerDataFolder(folderError)) {
     lock.Take(std::filesystem::current_path(), folderError);
+  }
   PictureSet pictures;
   PictureOpening opening(pictures, self.c_str());
   std::string error;
@@ -88,8 +108,26 @@ int main(int argc, char** argv) {
     environment.reset();  // every thread SDL's start overlapped has ended
     platform.SetIcon(pictures.Get(PictureId::Icon));
     auto state = std::make_unique<GameState>();
-    Game game(*state, platform, *fonts, pictures, std::filesystem::current_path());
-    return platform.Run(game.Screens());
+    if (scratch) {
+      Game game(*state, platform, *fonts, pictures, scratch->Path(), tape.Files(scratch->Path()));
+      game.Screens().SetTape(&tape);
+      std::string failure;
+      const int status = platform.Replay(game.Screens(), tape, *state, failure);
+      if (status != 0) std::fprintf(stderr, "%s\n", failure.c_str());
+      return status;
+    }
+    TapeRecorder recorder(*state, RealFileOps());
+    std::string noData;
+    if (const auto data = PlayerDataFolder(noData)) {
+      recorder.Open(*data / "replays");
+    } else {
+      std::fprintf(stderr, "Vantoro: not recording this session: %s\n", noData.c_str());
+    }
+    Game game(*state, platform, *fonts, pictures, std::filesystem::current_path(), recorder.Files());
+    game.Screens().SetTape(&recorder);
+    const int status = platform.Run(game.Screens());
+    recorder.Finish();
+    return status;
   } catch (const std::exception& e) {
     ShowStartupError(kApplicationTitle, opening.Wait(error) ? e.what() : error);
     return 1;

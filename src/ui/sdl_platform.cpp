@@ -45,6 +45,7 @@ struct SdlPlatform::Impl {
   bool blackBehind = false;    // the X server paints the window black behind the frame
   FrameChanges changes;        // this tick's, kept for their room
   std::vector<SDL_Rect> sent;
+  std::optional<ClientSize> played;  // in a playback, the window's size as recorded
 };
 
 namespace {
@@ -284,6 +285,7 @@ void SdlPlatform::SetIcon(const Image& icon) {
 }
 
 ClientSize SdlPlatform::GetClientSize() {
+  if (impl_->played) return *impl_->played;
   ClientSize size;
   if (impl_->window) SDL_GetWindowSize(impl_->window, &size.Width, &size.Height);
   return size;
@@ -469,6 +471,41 @@ int SdlPlatform::Run(ScreenSet& screens) {
     } while (!screens.QuitRequested() && SDL_PollEvent(&event));
   }
   return 0;
+}
+
+int SdlPlatform::Replay(ScreenSet& screens, TapePlayer& tape, const GameState& state, std::string& error) {
+  std::int64_t offset = 0;  // from the recording's clock to SDL's
+  bool started = false;
+  PlaybackHooks hooks;
+  hooks.Client = [this](ClientSize size) {
+    impl_->played = size;
+    SDL_SetWindowSize(impl_->window, size.Width, size.Height);
+  };
+  // Waits for the moment, keeping the window painted; the player's presses
+  // are not the recording's and go nowhere.
+  hooks.Until = [&](std::int64_t moment) {
+    if (!started) offset = Ticks() - moment;
+    started = true;
+    for (;;) {
+      if (StopRequested() || WindowLost()) return false;
+      const std::int64_t left = moment + offset - Ticks();
+      if (left <= 0) return true;
+      SDL_Event event;
+      if (!WaitForEvent(impl_->x11, event, static_cast<int>(std::min<std::int64_t>(left, 1000)))) continue;
+      do {
+        if (X11WindowLost(event)) break;
+        if (event.type == SDL_QUIT) return false;
+        if (event.type != SDL_WINDOWEVENT) continue;
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) return false;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+          Repaint();
+      } while (SDL_PollEvent(&event));
+    }
+  };
+  const PlaybackEnd end = PlayTape(screens, tape, state, hooks, error);
+  SDL_Event none{};
+  return end == PlaybackEnd::Failed || X11WindowLost(none) ? 1 : 0;
 }
 
 bool SdlPlatform::WindowLost() {

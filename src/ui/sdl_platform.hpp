@@ -10,6 +10,7 @@
 #include "ui/font.hpp"
 #include "ui/image.hpp"
 #include "ui/platform.hpp"
+#include "ui/session_tape.hpp"
 
 namespace vantoro {
 
@@ -52,6 +53,12 @@ class SdlPlatform final : public Platform {
   // to end arrives (SIGINT, SIGTERM or SIGHUP: 0), or another program
   // destroys the window (1, said on standard error). The status to exit with.
   int Run(ScreenSet& screens);
+  // Plays a recorded session back in the window at the speed it was
+  // played, the window sized as it was: presses are ignored; closing the
+  // window, or a request to end, stops it. 0 when it played to its end or
+  // was stopped; 1, with the reason in `error`, when the game differed from
+  // the recording or the recording is damaged.
+  int Replay(ScreenSet& screens, TapePlayer& tape, const GameState& state, std::string& error);
   // An error that ends the game, shown to the player before it ends: in the
   // desktop's box, or where none can open, in the frame until a press or
   // the window's close. Text in `font`; without one the frame shows only

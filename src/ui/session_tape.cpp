@@ -15,6 +15,7 @@
 #include "state/save_slot.hpp"
 #include "state/state_json.hpp"
 #include "state/version.hpp"
+#include "ui/screen_set.hpp"
 
 namespace vantoro {
 namespace {
@@ -38,6 +39,8 @@ std::uint64_t Fnv(std::uint64_t hash, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::uint32_t FoldHash(std::uint64_t hash) { return static_cast<std::uint32_t>(hash ^ (hash >> 32)); }
 
 std::uint64_t StateHash(const GameState& state) {
   std::uint64_t hash = 0xCBF29CE484222325ULL;
@@ -231,9 +234,14 @@ void TapeRecorder::Closed(std::int64_t now, ClientSize client) {
 }
 
 void TapeRecorder::Settled(std::uint64_t hash) {
+  // Most releases, and presses beside the buttons, change nothing: the
+  // hash is written only when it changed.
+  const std::uint32_t folded = FoldHash(hash);
+  if (settled_ == folded) return;
+  settled_ = folded;
   FlushRun();
   bytes_.push_back(static_cast<char>(TapeTag::Hash));
-  Put(hash);
+  Put(folded);
   Flush();
 }
 
@@ -407,8 +415,7 @@ void TapePlayer::Diverged(std::string why) {
 bool TapePlayer::Expect(TapeTag tag, TapeEvent& event, std::string_view otherwise) {
   std::string error;
   if (!Next(event, error)) {
-    if (divergence_.empty())
-      divergence_ = error.empty() ? name_ + ": the recording is cut off before the session's end" : error;
+    if (divergence_.empty()) divergence_ = error.empty() ? CutOff() : error;
     return false;
   }
   if (event.Tag == tag) return true;
@@ -417,10 +424,14 @@ bool TapePlayer::Expect(TapeTag tag, TapeEvent& event, std::string_view otherwis
 }
 
 void TapePlayer::Settled(std::uint64_t hash) {
-  TapeEvent event;
-  if (!Expect(TapeTag::Hash, event, "the recording goes on where the game settled after the " + press_))
-    return;
-  if (event.C != hash) Diverged("the game is in another state than the recorded one after the " + press_);
+  // No hash recorded: the state was the one last hashed.
+  if (at_ < bytes_.size() && static_cast<TapeTag>(bytes_[at_]) == TapeTag::Hash) {
+    TapeEvent event;
+    if (!Expect(TapeTag::Hash, event, "")) return;
+    settled_ = event.C;
+  }
+  if (settled_ != FoldHash(hash))
+    Diverged("the game is in another state than the recorded one after the " + press_);
 }
 
 bool TapePlayer::MessageShown(bool shown) {
@@ -548,6 +559,95 @@ class TapePlayer::PlayingFiles final : public FileOps {
 FileOps& TapePlayer::Files(fs::path folder) {
   files_ = std::make_unique<PlayingFiles>(*this, std::move(folder));
   return *files_;
+}
+
+namespace {
+
+ClientSize SizeOf(const TapeEvent& e) {
+  return {static_cast<int>(std::clamp<std::int64_t>(e.A, 0, 1 << 16)),
+          static_cast<int>(std::clamp<std::int64_t>(e.B, 0, 1 << 16))};
+}
+
+}  // namespace
+
+PlaybackEnd PlayTape(ScreenSet& screens, TapePlayer& tape, const GameState& state, const PlaybackHooks& hooks,
+                     std::string& error) {
+  TapeEvent event;
+  if (!tape.Expect(TapeTag::Start, event, "the recording does not begin with the session's start")) {
+    error = tape.Divergence();
+    return PlaybackEnd::Failed;
+  }
+  hooks.Client(SizeOf(event));
+  screens.Start(event.Now);
+  if (!hooks.Until(event.Now)) return PlaybackEnd::Stopped;
+  std::int64_t ticks = 0;
+  bool stopped = false;
+  // One RunDue at `now`, as the recording has it.
+  const auto tick = [&](std::int64_t now) {
+    if (++ticks > hooks.MostTicks) {
+      tape.Diverged("more ticks than any session has");
+    } else if (!hooks.Until(now)) {
+      stopped = true;
+    } else {
+      screens.RunDue(now);
+    }
+  };
+  const auto going = [&] { return !stopped && tape.Divergence().empty(); };
+  while (going() && tape.Next(event, error)) {
+    switch (event.Tag) {
+      case TapeTag::OnTime:
+        for (std::int64_t i = 0; i < event.A && going(); ++i) {
+          const auto due = screens.NextDue();
+          if (!due) {
+            tape.Diverged("the recording has ticks where the game has none running");
+          } else {
+            tick(*due);
+          }
+        }
+        break;
+      case TapeTag::Late:
+        if (const auto due = screens.NextDue(); !due || *due > event.Now) {
+          tape.Diverged("the recording has a tick due where the game has none");
+        } else {
+          tick(event.Now);
+        }
+        break;
+      case TapeTag::Down:
+      case TapeTag::Up:
+      case TapeTag::Close:
+        if (!hooks.Until(event.Now)) {
+          stopped = true;
+          break;
+        }
+        // The loop brought the clock up before the press; no tick was due.
+        if (event.Now > screens.Now()) screens.RunDue(event.Now);
+        if (event.Tag == TapeTag::Close) {
+          screens.CloseVisible();
+        } else if (event.Tag == TapeTag::Down) {
+          screens.MouseDown(static_cast<int>(event.A), static_cast<int>(event.B));
+        } else {
+          screens.MouseUp(static_cast<int>(event.A), static_cast<int>(event.B));
+        }
+        break;
+      case TapeTag::Client: hooks.Client(SizeOf(event)); break;
+      case TapeTag::End:
+        if (event.C != StateHash(state)) {
+          tape.Diverged("the game ends in another state than the recorded one");
+          break;
+        }
+        return PlaybackEnd::Agreed;
+      case TapeTag::Start: tape.Diverged("a second start"); break;
+      default:
+        tape.Diverged("the recording has a file call, a message or a state the game did not come to here");
+    }
+  }
+  if (stopped) return PlaybackEnd::Stopped;
+  if (!tape.Divergence().empty()) {
+    error = tape.Divergence();
+  } else if (error.empty()) {
+    error = tape.CutOff();
+  }
+  return PlaybackEnd::Failed;
 }
 
 }  // namespace vantoro

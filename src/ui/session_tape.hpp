@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -49,6 +50,9 @@ class SessionTape {
 // A hash of everything the game holds: the team, the league and the
 // running state, as their dump would show them, and the generator.
 std::uint64_t StateHash(const GameState& state);
+// The 32 bits of it kept after each press: enough to catch a playback
+// that drifts, in half the room.
+std::uint32_t FoldHash(std::uint64_t hash);
 
 enum class TapeTag : std::uint8_t {
   Start = 1,    // now, width, height
@@ -138,6 +142,7 @@ class TapeRecorder final : public SessionTape {
   std::int64_t lastNow_ = 0;
   std::uint64_t onTime_ = 0;  // RunDue calls on time, not yet written
   ClientSize client_{-1, -1};
+  std::optional<std::uint32_t> settled_;  // the hash last written
   bool finished_ = false;
 };
 
@@ -162,6 +167,8 @@ class TapePlayer final : public SessionTape {
   // recording does not have): the first one, for the driver to report.
   const std::string& Divergence() const { return divergence_; }
   void Diverged(std::string why);
+  // What a recording that ends before the session's end says.
+  std::string CutOff() const { return name_ + ": the recording is cut off before the session's end"; }
   // The next event, which must carry `tag`: otherwise the divergence (or
   // the damage, or the cut-off end) is noted and the answer is false.
   bool Expect(TapeTag tag, TapeEvent& event, std::string_view otherwise);
@@ -194,9 +201,31 @@ class TapePlayer final : public SessionTape {
   std::uint64_t onTimeLeft_ = 0;
   std::optional<TapeEvent> peeked_;
   std::string divergence_;
+  std::optional<std::uint64_t> settled_;  // the hash last read
   std::string press_;  // the last press, release or close read: "press at event 9 (byte 40)"
   std::unique_ptr<FileOps> files_;
   friend class PlayingFiles;
 };
+
+class ScreenSet;
+
+// How a playback meets the world: the window's size as recorded (at the
+// start and at each change), and each moment before the game reaches it,
+// the session's start first (false stops the playback, as a player closing
+// the window does).
+struct PlaybackHooks {
+  std::function<void(ClientSize)> Client;
+  std::function<bool(std::int64_t)> Until;
+  std::int64_t MostTicks = std::int64_t{1} << 26;  // so that a damaged count cannot run for ever
+};
+
+enum class PlaybackEnd { Agreed, Stopped, Failed };
+
+// Plays the loaded tape into `screens` (whose tape it must be) from its
+// start to its end, checking the game's state against it. Failed, with
+// the file, the event and the reason in `error`, at the first difference
+// or damage.
+PlaybackEnd PlayTape(ScreenSet& screens, TapePlayer& tape, const GameState& state, const PlaybackHooks& hooks,
+                     std::string& error);
 
 }  // namespace vantoro

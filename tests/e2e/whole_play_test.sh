@@ -44,31 +44,8 @@ SETUP
 # December rain: a fault there is quicker to read than in the window.
 "$headless" "$script" || fail "the script fails in the headless game"
 
-# The captions of the screens the script names.
-caption() {
-  case $1 in
-    team-creation) echo "Team Creation" ;;
-    end-of-month) echo "End of Month" ;;
-    tournament) echo "The Tournament" ;;
-    match) echo "Playing!" ;;
-    result) echo "Game Ends" ;;
-    league-end) echo "LEAGUE ENDS!" ;;
-    *) echo "Vantoro (3)" ;;
-  esac
-}
-
 start_game
-line=0
-while read -r command a b; do
-  line=$((line + 1))
-  case $command in
-    press) click "$a" "$b" ;;
-    wait) sleep "$(awk -v ms="$a" 'BEGIN { printf "%.3f", ms / 1000 }')" ;;
-    expect-screen) await "$(caption "$a")" || fail "line $line" ;;
-    set | "#"* | "") ;;  # the window cannot set what the game holds
-    *) fail "line $line: unknown command $command" ;;
-  esac
-done <"$script"
+play_script "$script"
 
 peak=$(peak_resident)
 echo "peak resident set through a whole play: $peak MB"

@@ -45,3 +45,31 @@ click() {
 }
 # The most memory the game has held so far, pictures and all, in MB.
 peak_resident() { awk '/^VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status"; }
+# The captions of the screens a script names.
+caption() {
+  case $1 in
+    team-creation) echo "Team Creation" ;;
+    end-of-month) echo "End of Month" ;;
+    tournament) echo "The Tournament" ;;
+    match) echo "Playing!" ;;
+    result) echo "Game Ends" ;;
+    league-end) echo "LEAGUE ENDS!" ;;
+    *) echo "Vantoro (3)" ;;
+  esac
+}
+# Plays a driver script in the window as a player would: presses, waits
+# (in real time) and the screens it expects; what only the headless game
+# can do (set) is left out.
+play_script() {
+  local line=0 command a b
+  while read -r command a b; do
+    line=$((line + 1))
+    case $command in
+      press) click "$a" "$b" ;;
+      wait) sleep "$(awk -v ms="$a" 'BEGIN { printf "%.3f", ms / 1000 }')" ;;
+      expect-screen) await "$(caption "$a")" || fail "line $line" ;;
+      set | "#"* | "") ;;
+      *) fail "line $line: unknown command $command" ;;
+    esac
+  done <"$1"
+}
