@@ -132,8 +132,8 @@ namespace vantoro {
 namespace {
 
 // A game in the hub, past its opening, on the given section and page.
-std::unique_ptr<Driver> HubOn(int section, int page) {
-  auto driver = std::make_unique<Driver>(Fonts(), Pictures(), std::filesystem::temp_directory_path());
+std::unique_ptr<Driver> HubOn(int section, int page, bool record = false) {
+  auto driver = std::make_unique<Driver>(Fonts(), Pictures(), std::filesystem::temp_directory_path(), record);
   for (auto line : {"wait 25", "press 100 100", "wait 1500", "press 250 490", "press 560 490", "wait 1700"}) {
     Execute(*driver, line);
   }
@@ -159,6 +159,21 @@ void BM_HubFrameCold(benchmark::State& bench) {
   MeasureColdFrames(bench, *driver, 50);
 }
 BENCHMARK(BM_HubFrameCold)->Unit(benchmark::kMicrosecond);
+
+// The same hub frame, the session recorded or not: recording notes a tick
+// as one more in a count, so it must cost nothing to see.
+void BM_HubFrameRecorded(benchmark::State& bench) {
+  auto driver = HubOn(1, 1, bench.range(0) != 0);
+  MeasureFrames(bench, *driver, 50);
+}
+BENCHMARK(BM_HubFrameRecorded)->ArgName("recording")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What a recorded press adds: the hash of the whole state it settles in.
+void BM_StateHash(benchmark::State& bench) {
+  auto driver = HubOn(1, 1);
+  for (auto _ : bench) benchmark::DoNotOptimize(StateHash(driver->State()));
+}
+BENCHMARK(BM_StateHash)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(BM_HubFrame)
     ->ArgNames({"section", "page"})

@@ -125,8 +125,8 @@ bool TapeRecorder::Open(const fs::path& folder, int keep) {
   char name[64];
   std::strftime(name, sizeof name, "%Y-%m-%d-%H%M%S", &local);
   std::vector<fs::path> old;
-  for (const auto& entry : fs::directory_iterator(folder, ec)) {
-    if (entry.path().extension() == ".vtr") old.push_back(entry.path());
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().extension() == ".vtr") old.push_back(it->path());
   }
   std::sort(old.begin(), old.end());
   for (std::size_t i = 0; i + static_cast<std::size_t>(std::max(keep - 1, 0)) < old.size(); ++i) {

@@ -5,6 +5,7 @@
 
 #include "app/replay.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -190,6 +191,37 @@ TEST_F(ReplayTest, ADamagedRecordingNamesTheFileAndTheReason) {
     EXPECT_EQ(said.rfind("session.vtr: ", 0), 0U) << said;
     EXPECT_NE(said.find(c.reason), std::string::npos) << said;
   }
+}
+
+// The folder keeps the last ten sessions; where no recording can be made,
+// the game goes on unrecorded, holding nothing for it.
+TEST_F(ReplayTest, RecordingsKeepTheLastTenAndAFolderThatFailsStopsOnlyTheRecording) {
+  const fs::path replays = folder / "replays";
+  fs::create_directories(replays);
+  for (int i = 10; i < 22; ++i) std::ofstream(replays / ("2026-01-" + std::to_string(i) + ".vtr")) << "old";
+  std::ofstream(replays / "notes.txt") << "not a recording";
+  GameState state;
+  {
+    TapeRecorder recorder(state, RealFileOps());
+    ASSERT_TRUE(recorder.Open(replays));
+    recorder.Started(0, {800, 600});
+  }
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(replays)) left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  ASSERT_EQ(left.size(), 11U);  // nine old, the new one, and the notes
+  EXPECT_EQ(left.front(), "2026-01-13.vtr");
+  EXPECT_EQ(left.back(), "notes.txt");
+
+  std::ofstream(folder / "blocked") << "a file where the folder would be";
+  TapeRecorder recorder(state, RealFileOps());
+  EXPECT_FALSE(recorder.Open(folder / "blocked" / "replays"));
+  recorder.Started(0, {800, 600});
+  for (int i = 0; i < 1000; ++i) {
+    recorder.Pressed(true, 5, 5, i, {800, 600});
+    recorder.Settled(static_cast<std::uint64_t>(i));
+  }
+  EXPECT_TRUE(recorder.Bytes().empty());
 }
 
 }  // namespace
