@@ -11,7 +11,8 @@ fail() { echo "${test_name:-window test}: $*" >&2; exit 1; }
 # leak checking is turned off here. A script starts its background jobs
 # with interrupts ignored: env restores them, for the interrupt below.
 start_game() {
-  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
+  # Its recordings go in the test's folder, not the home's data folder.
+  XDG_DATA_HOME=${XDG_DATA_HOME:-$PWD/.data} ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" env --default-signal=INT "$game" &
   pid=$!
   window=$(timeout 20 xdotool search --sync --name '^Vantoro \(3\)$' | head -n 1) || fail "no title window"
 }
