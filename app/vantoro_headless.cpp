@@ -122,6 +122,16 @@ int main(int argc, char** argv) {
         std::cerr << kApplicationTitle << ": " << error << '\n';
         return 1;
       }
+      // What the session saved must overwrite nobody's game.
+      std::error_code ec;
+      std::string none;
+      const auto data = PlayerDataFolder(none);
+      if (data && std::filesystem::equivalent(*data, std::filesystem::current_path(), ec)) {
+        std::cerr
+            << "vantoro-headless: " << data->string()
+            << " is the player's data folder, which a playback would save over: run it in another folder\n";
+        return 2;
+      }
       return PlayBack(recording, replay, fonts, pictures, std::filesystem::current_path(), options,
                       std::cerr);
     }

@@ -44,6 +44,11 @@ for file in savefilex.dat savefiley.dat; do
 done
 grep -q '"screen": "title"' end.json || fail "the playback does not end on the title"
 [ -s creation.png ] || fail "no screenshot"
+# Played in the player's data folder, the session's save would overwrite
+# the player's game: refused.
+status=0
+(cd "$XDG_DATA_HOME/vantoro" && "$headless" --replay "$recording" 2>/dev/null) || status=$?
+[ "$status" -eq 2 ] || fail "a playback in the player's data folder gave status $status, expected 2"
 
 # In the window, at the speed it was played: it reaches team creation as
 # the player did, and ends when its window is closed.
