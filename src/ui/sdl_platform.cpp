@@ -177,7 +177,7 @@ std::string DisplaysNamed() {
 
 // Only the display servers the environment names are tried, so that
 // without a display the game's own message comes first, not the complaint
-// of a library tried on spec. SDL_VIDEODRIVER, when set, still decides.
+// of a library tried in vain. SDL_VIDEODRIVER, when set, still decides.
 bool ChooseDisplayDrivers(std::string& error) {
   if (!Variable("SDL_VIDEODRIVER").empty()) return true;
   std::string drivers;

@@ -45,21 +45,7 @@ fi
 # Two slots, saved from a new game's hub: September (a month end away
 # from the gambling screens) and December (a tournament month).
 mkdir "$work/sep"
-(cd "$work/sep" && "$headless" /dev/stdin) <<'SETUP' || fail "cannot save a new game"
-wait 25
-press 100 100
-wait 1400
-press 211 499
-press 599 499
-expect-screen hub
-wait 1700
-press 50 535
-press 180 115
-wait 50
-press 280 300
-press 529 389
-expect-screen title
-SETUP
+(cd "$work/sep" && save_new_game)
 cp -r "$work/sep" "$work/dec"
 "$saver" set "$work/sep" Team.Month=9 Team.GameLengthYears=1 Team.Cash=5000 >/dev/null
 "$saver" set "$work/dec" Team.Month=12 Team.GameLengthYears=1 Team.Cash=5000 >/dev/null

@@ -23,21 +23,7 @@ cd "$work"
 
 # The slot to load: a new squad saved from the hub, then moved to the
 # September of its last year, with cash for every game.
-"$headless" /dev/stdin <<'SETUP' || fail "cannot save a new game"
-wait 25
-press 100 100
-wait 1400
-press 211 499
-press 599 499
-expect-screen hub
-wait 1700
-press 50 535
-press 180 115
-wait 50
-press 280 300
-press 529 389
-expect-screen title
-SETUP
+save_new_game
 "$saver" set . Team.Month=9 Team.GameLengthYears=1 Team.Cash=5000 >/dev/null || fail "cannot edit the slot"
 
 # The script holds in the headless game first, where its "set" lines make

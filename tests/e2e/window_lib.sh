@@ -46,6 +46,25 @@ click() {
 }
 # The most memory the game has held so far, pictures and all, in MB.
 peak_resident() { awk '/^VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status"; }
+# Saves a new squad from the hub into the working folder, through the
+# headless driver ($headless).
+save_new_game() {
+  "$headless" /dev/stdin <<'SETUP' || fail "cannot save a new game"
+wait 25
+press 100 100
+wait 1400
+press 211 499
+press 599 499
+expect-screen hub
+wait 1700
+press 50 535
+press 180 115
+wait 50
+press 280 300
+press 529 389
+expect-screen title
+SETUP
+}
 # The captions of the screens a script names.
 caption() {
   case $1 in
