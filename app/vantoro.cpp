@@ -113,7 +113,9 @@ int main(int argc, char** argv) {
       game.Screens().SetTape(&tape);
       std::string failure;
       const int status = platform.Replay(game.Screens(), tape, *state, failure);
-      if (status != 0) std::fprintf(stderr, "%s\n", failure.c_str());
+      // A recording that differs or is damaged is told as any other error.
+      if (status != 0 && !failure.empty())
+        platform.ShowFatal(kApplicationTitle, failure, &fonts->Get("Arial", FontSize::Points(10)));
       return status;
     }
     TapeRecorder recorder(*state, RealFileOps());

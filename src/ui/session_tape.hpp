@@ -45,6 +45,8 @@ class SessionTape {
   virtual void Settled(std::uint64_t hash) = 0;
   // Whether the desktop's box opened; playback answers as it did then.
   virtual bool MessageShown(bool shown) = 0;
+  // A playback: what came from outside comes from the recording.
+  virtual bool Playing() const { return false; }
 };
 
 // A hash of everything the game holds: the team, the league and the
@@ -184,6 +186,7 @@ class TapePlayer final : public SessionTape {
   void Closed(std::int64_t, ClientSize) override {}
   void Settled(std::uint64_t hash) override;
   bool MessageShown(bool shown) override;
+  bool Playing() const override { return true; }
 
  private:
   class PlayingFiles;
