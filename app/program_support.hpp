@@ -18,11 +18,9 @@ std::filesystem::path ExecutablePath(const char* argv0);
 // made; nothing, with the reason, when the environment names none.
 std::optional<std::filesystem::path> PlayerDataFolder(std::string& error);
 
-// Makes the player's folder for the saved game ($XDG_DATA_HOME/vantoro, or
-// ~/.local/share/vantoro when XDG_DATA_HOME is not an absolute path) where
-// it is missing, and makes it the working folder, where the game keeps its
-// save slot. False, with a message naming the folder (or what is missing
-// to find it) and the reason, when that cannot be done.
+// Makes the player's data folder where it is missing, and makes it the
+// working folder, where the game keeps its save slot. False, with a message naming the folder (or what is
+// missing to find it) and the reason, when that cannot be done.
 bool EnterPlayerDataFolder(std::string& error);
 
 // Two copies of the game on one folder would each save over the other's

@@ -16,6 +16,7 @@
 #include "ui/pictures.hpp"
 #include "ui/screen_set.hpp"
 #include "ui/sdl_platform.hpp"
+#include "ui/session_tape.hpp"
 
 namespace {
 
@@ -94,12 +95,13 @@ int main(int argc, char** argv) {
     SdlPlatform platform;
     const bool shown = platform.Open(error);
     const std::unique_ptr<FontLibrary> fonts = loading.get();
+    const Font* noticeFont = &fonts->Get("Arial", FontSize::Points(10));
     std::string pictureError;
     const bool opened = opening.Wait(pictureError) && (shown || pictures.Finish(pictureError));
     const std::string& stop = !folderError.empty() ? folderError : !opened ? pictureError : error;
     if (!folderError.empty() || !opened || !shown) {
       if (shown) {
-        platform.ShowFatal(kApplicationTitle, stop, &fonts->Get("Arial", FontSize::Points(10)));
+        platform.ShowFatal(kApplicationTitle, stop, noticeFont);
       } else {
         ShowStartupError(kApplicationTitle, stop);
       }
@@ -114,8 +116,7 @@ int main(int argc, char** argv) {
       std::string failure;
       const int status = platform.Replay(game.Screens(), tape, *state, failure);
       // A recording that differs or is damaged is told as any other error.
-      if (status != 0 && !failure.empty())
-        platform.ShowFatal(kApplicationTitle, failure, &fonts->Get("Arial", FontSize::Points(10)));
+      if (status != 0 && !failure.empty()) platform.ShowFatal(kApplicationTitle, failure, noticeFont);
       return status;
     }
     TapeRecorder recorder(*state, RealFileOps());

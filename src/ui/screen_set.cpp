@@ -193,9 +193,9 @@ void ScreenSet::PresentCanvas(FrameOrigin origin) {
 void ScreenSet::ShowMessage(std::string_view title, std::string_view text) {
   // A playback shows what the frame showed: whether the desktop's box
   // opened comes from the recording, and no box opens again.
-  const bool shown = tape_ && tape_->Playing() ? tape_->MessageShown(false)
-                     : tape_                   ? tape_->MessageShown(platform_.ShowMessage(title, text))
-                                               : platform_.ShowMessage(title, text);
+  const bool shown =
+      tape_ && tape_->Playing() ? tape_->MessageShown(false) : platform_.ShowMessage(title, text);
+  if (tape_ && !tape_->Playing()) tape_->MessageShown(shown);
   if (shown) return;
   notice_ = Notice{std::string(title), std::string(text)};
   titleDirty_ = true;

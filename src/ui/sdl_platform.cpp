@@ -26,6 +26,7 @@
 #include "ui/canvas.hpp"
 #include "ui/frame_diff.hpp"
 #include "ui/screen_set.hpp"
+#include "ui/session_tape.hpp"
 #include "ui/x11_display.hpp"
 
 namespace vantoro {
@@ -486,22 +487,12 @@ int SdlPlatform::Replay(ScreenSet& screens, TapePlayer& tape, const GameState& s
   hooks.Until = [&](std::int64_t moment) {
     if (!started) offset = Ticks() - moment;
     started = true;
-    for (;;) {
-      if (StopRequested() || WindowLost()) return false;
+    while (!StopRequested() && !WindowLost()) {
       const std::int64_t left = moment + offset - Ticks();
       if (left <= 0) return true;
-      SDL_Event event;
-      if (!WaitForEvent(impl_->x11, event, static_cast<int>(std::min<std::int64_t>(left, 1000)))) continue;
-      do {
-        if (X11WindowLost(event)) break;
-        if (event.type == SDL_QUIT) return false;
-        if (event.type != SDL_WINDOWEVENT) continue;
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) return false;
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-          Repaint();
-      } while (SDL_PollEvent(&event));
+      if (!ServeWindow(static_cast<int>(std::min<std::int64_t>(left, 1000)), false)) return false;
     }
+    return false;
   };
   const PlaybackEnd end = PlayTape(screens, tape, state, hooks, error);
   SDL_Event none{};
@@ -524,28 +515,28 @@ void SdlPlatform::ShowFatal(std::string_view title, std::string_view text, const
   Canvas canvas;
   DrawNoticeBox(canvas, font, title, text, "Click to close.");
   SetCaption(title);
-  bool due = true;
-  while (!StopRequested() && !WindowLost()) {
+  for (bool due = true; !StopRequested() && !WindowLost(); due = TakeFrameLost()) {
     if (due) {
       const ClientSize client = GetClientSize();
       const FrameOrigin origin = ScreenSet::OriginFor(ScreenSet::LogicalSize(client));
       Present(canvas.Pixels(), origin.Left, origin.Top, ScreenSet::ScaleFor(client), canvas.Drawn());
-      due = false;
     }
-    SDL_Event event;
-    if (!WaitForEvent(impl_->x11, event, 200)) continue;
-    do {
-      if (X11WindowLost(event)) break;
-      if (event.type == SDL_QUIT || event.type == SDL_MOUSEBUTTONDOWN) return;
-      if (event.type != SDL_WINDOWEVENT) continue;
-      if (event.window.event == SDL_WINDOWEVENT_CLOSE) return;
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-          event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        Repaint();
-        due = true;
-      }
-    } while (SDL_PollEvent(&event));
+    if (!ServeWindow(200, true)) return;
   }
+}
+
+bool SdlPlatform::ServeWindow(int wait, bool pressEnds) {
+  SDL_Event event;
+  if (!WaitForEvent(impl_->x11, event, wait)) return true;
+  do {
+    if (X11WindowLost(event)) return true;  // the caller's next look says so
+    if (event.type == SDL_QUIT || (pressEnds && event.type == SDL_MOUSEBUTTONDOWN)) return false;
+    if (event.type != SDL_WINDOWEVENT) continue;
+    if (event.window.event == SDL_WINDOWEVENT_CLOSE) return false;
+    if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+      Repaint();
+  } while (SDL_PollEvent(&event));
+  return true;
 }
 
 void ShowStartupError(std::string_view title, std::string_view text) {

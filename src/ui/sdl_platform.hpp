@@ -10,11 +10,12 @@
 #include "ui/font.hpp"
 #include "ui/image.hpp"
 #include "ui/platform.hpp"
-#include "ui/session_tape.hpp"
 
 namespace vantoro {
 
 class ScreenSet;
+class TapePlayer;
+struct GameState;
 
 // What SDL reads from the environment as it starts. No session bus is to
 // be launched (below). And the C locale: the game takes no typed text, so
@@ -75,8 +76,12 @@ class SdlPlatform final : public Platform {
 
  private:
   void Repaint();
-  // Whether another program destroyed the window; said once on standard error.
+  // Whether another program destroyed the window; said on standard error.
   bool WindowLost();
+  // For a loop that only shows the window: waits up to `wait` ms for its
+  // events, repainting as asked. False when it is to close (its close
+  // button, a quit, and with `pressEnds` a press).
+  bool ServeWindow(int wait, bool pressEnds);
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

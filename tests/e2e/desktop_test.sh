@@ -18,9 +18,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 # shellcheck source=window_lib.sh
 source "$(dirname "$0")/window_lib.sh"
-work=$(mktemp -d)
-pid=
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+take_work_folder
 
 if [ -n "${NO_BOX:-}" ]; then
   # No box can open (an X server without the core fonts SDL's box draws

@@ -17,9 +17,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 # shellcheck source=window_lib.sh
 source "$(dirname "$0")/window_lib.sh"
-work=$(mktemp -d)
-pid=
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+take_work_folder
 export XDG_DATA_HOME=$work/data
 mkdir "$work/real" "$work/back"
 cd "$work/real"

@@ -16,9 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 # shellcheck source=window_lib.sh
 source "$(dirname "$0")/window_lib.sh"
-work=$(mktemp -d)
-pid=
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+take_work_folder
 cd "$work"
 
 # The slot to load: a new squad saved from the hub, then moved to the

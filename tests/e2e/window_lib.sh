@@ -5,6 +5,12 @@
 
 fail() { echo "${test_name:-window test}: $*" >&2; exit 1; }
 
+# A scratch folder in $work, removed, and the game ($pid) ended, on exit.
+take_work_folder() {
+  work=$(mktemp -d)
+  pid=
+  trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+}
 # Starts the game and waits for its title window. Under AddressSanitizer,
 # the window system's own libraries (D-Bus, input methods) keep allocations
 # until exit; the game's leaks are checked by the in-process tests, so only
