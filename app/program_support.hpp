@@ -19,8 +19,9 @@ std::filesystem::path ExecutablePath(const char* argv0);
 std::optional<std::filesystem::path> PlayerDataFolder(std::string& error);
 
 // Makes the player's data folder where it is missing, and makes it the
-// working folder, where the game keeps its save slot. False, with a message naming the folder (or what is
-// missing to find it) and the reason, when that cannot be done.
+// working folder, where the game keeps its save slot. False, with a
+// message naming the folder (or what is missing to find it) and the
+// reason, when that cannot be done.
 bool EnterPlayerDataFolder(std::string& error);
 
 // Two copies of the game on one folder would each save over the other's
