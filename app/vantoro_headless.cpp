@@ -135,11 +135,14 @@ int main(int argc, char** argv) {
       return PlayBack(recording, replay, fonts, pictures, std::filesystem::current_path(), options,
                       std::cerr);
     }
-    Driver driver(fonts, pictures, std::filesystem::current_path(), !record.empty());
+    // The game draws its title as it is made, so the set must be open
+    // first: made earlier, it would read pictures that the opening thread
+    // is still putting in place.
     if (!opening.Wait(error)) {
       std::cerr << kApplicationTitle << ": " << error << '\n';
       return 1;
     }
+    Driver driver(fonts, pictures, std::filesystem::current_path(), !record.empty());
     int status = 0;
     if (script == "-") {
       status = driver.Run(std::cin, std::cerr);
