@@ -5,11 +5,14 @@
 
 fail() { echo "${test_name:-window test}: $*" >&2; exit 1; }
 
-# A scratch folder in $work, removed, and the game ($pid) ended, on exit.
+# A scratch folder in $work, removed, and the game ($pid, and any other
+# copy in $also_pid) ended, on exit: a copy left running would hold the
+# test's output open until the test runner's time-out.
 take_work_folder() {
   work=$(mktemp -d)
   pid=
-  trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+  also_pid=
+  trap 'kill $pid $also_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 }
 # Starts the game and waits for its title window. Under AddressSanitizer,
 # the window system's own libraries (D-Bus, input methods) keep allocations
