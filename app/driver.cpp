@@ -111,7 +111,9 @@ std::string DumpState(const ScreenSet& screens, const GameState& state) {
 
 std::string Driver::DumpJson() const { return DumpState(game_.Screens(), *state_); }
 
-bool Driver::Execute(std::string_view line, std::string& error) {
+bool ParseScriptLine(std::string_view line, ScriptLine& out, std::string& error) {
+  using Kind = ScriptLine::Kind;
+  out = ScriptLine{};
   if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
     // A '#' starts a comment, except inside the value of set and expect.
     const std::string_view head = Trim(line);
@@ -119,70 +121,98 @@ bool Driver::Execute(std::string_view line, std::string& error) {
   }
   std::string_view rest = line;
   const std::string_view command = NextWord(rest);
-  std::int64_t a = 0, b = 0;
+  out.Rest = rest;
   if (command.empty()) return true;
   if (command == "client") {
-    if (!NumberArgs(rest, a, &b, error)) return false;
-    platform_.SetClientSize({static_cast<int>(std::clamp<std::int64_t>(a, 0, 1 << 16)),
-                             static_cast<int>(std::clamp<std::int64_t>(b, 0, 1 << 16))});
+    out.What = Kind::Client;
+    if (!NumberArgs(rest, out.A, &out.B, error)) return false;
+    out.A = std::clamp<std::int64_t>(out.A, 0, 1 << 16);
+    out.B = std::clamp<std::int64_t>(out.B, 0, 1 << 16);
   } else if (command == "wait") {
-    if (!NumberArgs(rest, a, nullptr, error)) return false;
-    Wait(a);
+    out.What = Kind::Wait;
+    if (!NumberArgs(rest, out.A, nullptr, error)) return false;
   } else if (command == "press" || command == "press-window") {
-    if (!NumberArgs(rest, a, &b, error)) return false;
-    const int x = static_cast<int>(std::clamp<std::int64_t>(a, -(1 << 20), 1 << 20));
-    const int y = static_cast<int>(std::clamp<std::int64_t>(b, -(1 << 20), 1 << 20));
-    command == "press" ? PressFrame(x, y) : PressWindow(x, y);
+    out.What = command == "press" ? Kind::Press : Kind::PressWindow;
+    if (!NumberArgs(rest, out.A, &out.B, error)) return false;
+    out.A = std::clamp<std::int64_t>(out.A, -(1 << 20), 1 << 20);
+    out.B = std::clamp<std::int64_t>(out.B, -(1 << 20), 1 << 20);
   } else if (command == "close") {
-    Close();
+    out.What = Kind::Close;
   } else if (command == "message-boxes") {
     // "fail": as on a desktop where no message box can open.
+    out.What = Kind::MessageBoxes;
     if (rest != "fail" && rest != "open") {
       error = "message-boxes takes fail or open";
       return false;
     }
-    platform_.MessageBoxesFail = rest == "fail";
   } else if (command == "seed") {
-    if (!NumberArgs(rest, a, nullptr, error)) return false;
-    state_->Rng.Seed = static_cast<std::uint32_t>(a);
-  } else if (command == "set") {
-    const std::string_view name = NextWord(rest);
-    return SetField(*state_, name, rest, error);
-  } else if (command == "expect") {
-    const std::string_view name = NextWord(rest);
-    nlohmann::json value;
-    if (!GetField(*state_, name, value, error)) return false;
-    const std::string actual = value.is_string() ? value.get<std::string>() : value.dump();
-    if (actual != rest) {
-      error = std::string(name) + " is " + actual + ", expected " + std::string(rest);
-      return false;
-    }
+    out.What = Kind::Seed;
+    if (!NumberArgs(rest, out.A, nullptr, error)) return false;
+  } else if (command == "set" || command == "expect") {
+    out.What = command == "set" ? Kind::Set : Kind::Expect;
+    out.Name = NextWord(rest);
+    out.Rest = rest;
   } else if (command == "expect-screen") {
-    const std::string visible = VisibleScreenName();
-    if (visible != rest) {
-      error = "the visible screen is " + visible + ", expected " + std::string(rest);
-      return false;
-    }
+    out.What = Kind::ExpectScreen;
   } else if (command == "screenshot") {
+    out.What = Kind::Screenshot;
     if (rest.empty()) {
       error = "screenshot needs a file name";
       return false;
     }
-    return WritePngFile(std::string(rest), platform_.LastFrame(), error);
   } else if (command == "dump") {
-    if (rest.empty() || rest == "-") {
-      std::cout << DumpJson() << '\n';
-    } else {
-      std::ofstream out{std::string(rest)};
-      out << DumpJson() << '\n';
-      if (!out) {
-        error = std::string(rest) + ": cannot write the dump";
-        return false;
-      }
-    }
+    out.What = Kind::Dump;
   } else {
     error = "unknown command '" + std::string(command) + "'";
     return false;
+  }
+  return true;
+}
+
+bool Driver::Execute(std::string_view text, std::string& error) {
+  using Kind = ScriptLine::Kind;
+  ScriptLine line;
+  if (!ParseScriptLine(text, line, error)) return false;
+  const std::string_view rest = line.Rest;
+  switch (line.What) {
+    case Kind::Empty: break;
+    case Kind::Client: platform_.SetClientSize({static_cast<int>(line.A), static_cast<int>(line.B)}); break;
+    case Kind::Wait: Wait(line.A); break;
+    case Kind::Press: PressFrame(static_cast<int>(line.A), static_cast<int>(line.B)); break;
+    case Kind::PressWindow: PressWindow(static_cast<int>(line.A), static_cast<int>(line.B)); break;
+    case Kind::Close: Close(); break;
+    case Kind::MessageBoxes: platform_.MessageBoxesFail = rest == "fail"; break;
+    case Kind::Seed: state_->Rng.Seed = static_cast<std::uint32_t>(line.A); break;
+    case Kind::Set: return SetField(*state_, line.Name, rest, error);
+    case Kind::Expect: {
+      nlohmann::json value;
+      if (!GetField(*state_, line.Name, value, error)) return false;
+      const std::string actual = value.is_string() ? value.get<std::string>() : value.dump();
+      if (actual != rest) {
+        error = std::string(line.Name) + " is " + actual + ", expected " + std::string(rest);
+        return false;
+      }
+      break;
+    }
+    case Kind::ExpectScreen:
+      if (const std::string visible = VisibleScreenName(); visible != rest) {
+        error = "the visible screen is " + visible + ", expected " + std::string(rest);
+        return false;
+      }
+      break;
+    case Kind::Screenshot: return WritePngFile(std::string(rest), platform_.LastFrame(), error);
+    case Kind::Dump:
+      if (rest.empty() || rest == "-") {
+        std::cout << DumpJson() << '\n';
+      } else {
+        std::ofstream out{std::string(rest)};
+        out << DumpJson() << '\n';
+        if (!out) {
+          error = std::string(rest) + ": cannot write the dump";
+          return false;
+        }
+      }
+      break;
   }
   return true;
 }

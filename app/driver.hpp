@@ -2,6 +2,7 @@
 // The headless driver: runs the real game on the headless platform under a
 // virtual clock and executes a script, one command a line.
 
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
@@ -13,6 +14,34 @@
 #include "ui/session_tape.hpp"
 
 namespace vantoro {
+
+// One line of a script, split and checked but not yet run. The views
+// point into the line.
+struct ScriptLine {
+  enum class Kind {
+    Empty,  // blank, or only a comment
+    Client,
+    Wait,
+    Press,
+    PressWindow,
+    Close,
+    MessageBoxes,
+    Seed,
+    Set,
+    Expect,
+    ExpectScreen,
+    Screenshot,
+    Dump
+  };
+  Kind What = Kind::Empty;
+  std::int64_t A = 0, B = 0;  // the numbers, clamped where the command says
+  std::string_view Name;      // set and expect: the field
+  std::string_view Rest;      // what follows the command (or the field)
+};
+
+// Splits and checks one line: false with the reason when it is malformed.
+// Nothing here touches a game, so hostile scripts are checked quickly.
+bool ParseScriptLine(std::string_view line, ScriptLine& out, std::string& error);
 
 // The state as the driver's dump shows it: the screen, the clock, the
 // generator and every field, as JSON.

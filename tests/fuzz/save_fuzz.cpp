@@ -1,14 +1,13 @@
 // A hostile save slot, played: the input's first byte chooses what is
 // exercised, the rest is split into the team file and the league file. The
-// slot is loaded, must save back to exactly the bytes it was read from, and
-// is then walked through hub pages, a month end, a whole match with its
-// result, the gambling screens and a save and load again. Any crash,
-// sanitizer report or broken round trip is a finding.
+// slot is loaded through LOAD GAME and walked through a few hub pages and
+// one of: a month end, a whole match with its result, the gambling screens,
+// or a save and load again. Any crash or sanitizer report is a finding.
+// (The byte-for-byte round trip of a slot has a quicker target of its own.)
 
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <span>
 #include <string>
@@ -29,11 +28,6 @@ namespace fs = std::filesystem;
 void WriteFile(const fs::path& file, std::span<const std::uint8_t> bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<std::uint8_t> ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void Run(Driver& driver, std::string_view line) {
@@ -57,25 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::span<const std::uint8_t> league =
       rest.subspan(team.size()).first(std::min(rest.size() - team.size(), kLeagueRecordSize));
   const fs::path& dir = Scratch("save");
-  const fs::path again = dir / "again";
-  fs::create_directories(again);
   WriteFile(dir / std::string(kTeamFileName), team);
   WriteFile(dir / std::string(kLeagueFileName), league);
-
-  // Every byte of a whole slot survives a load and a save, gaps included.
-  {
-    auto state = std::make_unique<GameState>();
-    if (LoadSlot(dir, state->Team, state->League).Ok()) {
-      if (team.size() < kTeamRecordSize || league.size() < kLeagueRecordSize) Finding("a short slot loaded");
-      if (!SaveSlot(again, state->Team, state->League).Ok()) Finding("the loaded slot did not save");
-      const auto t = ReadFile(again / std::string(kTeamFileName));
-      const auto l = ReadFile(again / std::string(kLeagueFileName));
-      if (!std::equal(t.begin(), t.end(), team.begin(), team.end()))
-        Finding("the team file changed in a round trip");
-      if (!std::equal(l.begin(), l.end(), league.begin(), league.end()))
-        Finding("the league file changed in a round trip");
-    }
-  }
 
   Driver driver(Fonts(), StandInPictures(), dir);
   driver.Platform().EchoMessages = false;
@@ -103,14 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       driver.Wait(50);
     }
   }
+  // One walk of four per input: each is a whole screen's worth of ticks.
   ScreenSet& screens = driver.Screens();
-  if (choice & 0x08) {
+  const int walk = (choice >> 3) & 3;
+  if (walk == 0) {
     ProcessMonth(state);
     screens.HandOver(ScreenId::Hub, ScreenId::EndOfMonth);
     driver.Wait(100);
     screens.HandOver(ScreenId::EndOfMonth, ScreenId::Hub);
   }
-  if (choice & 0x10) {
+  if (walk == 1) {
     ClearMatchLog(state);
     Kickoff(state);
     PlayOut(state);
@@ -121,14 +100,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     driver.Wait(50);
     screens.HandOver(ScreenId::Result, ScreenId::Hub);
   }
-  if (choice & 0x20) {
+  if (walk == 2) {
     for (ScreenId game : {ScreenId::HorseRacing, ScreenId::CardGame, ScreenId::SlotMachine}) {
       screens.HandOver(ScreenId::Hub, game);
       driver.Wait(100);
       screens.HandOver(game, ScreenId::Hub);
     }
   }
-  if (choice & 0x40) {
+  if (walk == 3) {
     if (SaveSlot(dir, state.Team, state.League).Ok()) {
       auto loaded = std::make_unique<GameState>();
       if (!LoadSlot(dir, loaded->Team, loaded->League).Ok()) Finding("a saved slot did not load");
