@@ -14,8 +14,6 @@ namespace {
 
 using B = TournamentButton;
 
-constexpr Color kGreen = Rgb(0x00FF00);
-constexpr Color kFill = Rgb(0x004400);
 constexpr Color kGrey = Rgb(0x808080);
 
 // Swap i exchanges players i and i + 1. The six lie in one bar, each

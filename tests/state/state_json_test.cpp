@@ -26,7 +26,7 @@ void ExpectDumpMatchesNames(const nlohmann::ordered_json& dump, std::span<const 
       std::string error;
       const auto ref = ResolveField(stores, name, error);
       ASSERT_TRUE(ref) << error;
-      ASSERT_EQ(*element, ref->Get()) << name;
+      ASSERT_EQ(nlohmann::json(*element), ref->Get()) << name;
     }
   }
 }
