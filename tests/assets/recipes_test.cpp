@@ -22,7 +22,9 @@ double LumaDeviation(const Image& image) {
   return std::sqrt(std::max(squares / n - (sum / n) * (sum / n), 0.0));
 }
 
-TEST(RecipesTest, EveryPictureIsDrawnAtItsSizeWithContentAndTheSameEachTime) {
+// That a second drawing gives the same bytes is checked on the build's own
+// pictures, by drawing them again in another process (Artwork.SameEachTime).
+TEST(RecipesTest, EveryPictureIsDrawnAtItsSizeWithContent) {
   FontLibrary fonts;
   for (const PictureInfo& info : kPictures) {
     SCOPED_TRACE(std::string(info.File));
@@ -36,8 +38,6 @@ TEST(RecipesTest, EveryPictureIsDrawnAtItsSizeWithContentAndTheSameEachTime) {
     EXPECT_GT(LumaDeviation(first), 20.0);
     // No stray bits above the 24-bit colour.
     for (const std::uint32_t p : first.Pixels) ASSERT_EQ(p >> 24, 0u);
-    const Image second = draw(fonts);
-    EXPECT_TRUE(first.Pixels == second.Pixels) << "drawing twice gave different pixels";
   }
 }
 

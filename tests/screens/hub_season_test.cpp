@@ -78,8 +78,8 @@ TEST_F(HubSeasonTest, MapShowsTwoNeighbouringStripsUnderTheOverview) {
   const auto strip = [](int k) {
     return InRange(k, 1, 5) ? Rgb(0x102030U * static_cast<unsigned>(k)) : kBlack;
   };
-  for (int k = 1; k <= 5; ++k) pictures.Put(Nth(PictureId::MapStrip1, k), Image(576, 200, strip(k)));
-  pictures.Put(PictureId::MapOverview, Image(143, 200, Rgb(0x00AA00)));
+  for (int k = 1; k <= 5; ++k) PutPicture(Nth(PictureId::MapStrip1, k), Image(576, 200, strip(k)));
+  PutPicture(PictureId::MapOverview, Image(143, 200, Rgb(0x00AA00)));
   EnterSeason(290);
   for (int view : {1, 2, 3, 4, 0, 5, 99}) {
     State().Runtime.MapView = view;

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/driver.hpp"
 #include "ui/artwork.hpp"
@@ -18,10 +20,16 @@ inline FontLibrary& SharedFonts() {
   return fonts;
 }
 
-inline PictureSet StandInPictures() {
-  PictureSet pictures;
-  for (const PictureInfo& info : kPictures)
-    pictures.Put(info.Id, Image(info.Width, info.Height, Rgb(0x202020)));
+inline Image StandIn(const PictureInfo& info) { return Image(info.Width, info.Height, Rgb(0x202020)); }
+
+// Made once per process: a fresh set of full-size pictures for every test
+// would cost more than most tests.
+inline PictureSet& SharedStandInPictures() {
+  static PictureSet pictures = [] {
+    PictureSet set;
+    for (const PictureInfo& info : kPictures) set.Put(info.Id, StandIn(info));
+    return set;
+  }();
   return pictures;
 }
 
@@ -38,6 +46,13 @@ class ScreenTest : public ::testing::Test {
   void TearDown() override {
     ExpectNoStaleRows();
     std::filesystem::remove_all(folder);
+    for (const PictureId id : replaced_) pictures.Put(id, StandIn(kPictures[static_cast<std::size_t>(id)]));
+  }
+
+  // A picture of the test's own in place of the stand-in, for this test.
+  void PutPicture(PictureId id, Image image) {
+    replaced_.push_back(id);
+    pictures.Put(id, std::move(image));
   }
 
   // A fresh game saving into saveFolder, once the frames of the one it
@@ -79,9 +94,12 @@ class ScreenTest : public ::testing::Test {
   GameState& State() { return driver->State(); }
   Color FramePixel(int x, int y) { return driver->Platform().LastFrame().At(x, y); }
 
-  PictureSet pictures = StandInPictures();
+  PictureSet& pictures = SharedStandInPictures();
   std::filesystem::path folder;
   std::unique_ptr<Driver> driver;
+
+ private:
+  std::vector<PictureId> replaced_;
 };
 
 }  // namespace vantoro::testing
