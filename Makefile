@@ -1,5 +1,5 @@
 # Entry points; CMake presets do the real work (see CMakePresets.json).
-.PHONY: deps build run test test-dev test-asan test-fuzz fuzz check-format package bench format clean
+.PHONY: deps build run test test-dev test-desktop test-asan test-fuzz fuzz check-format package bench format clean
 
 deps:
 	bash scripts/install-deps
@@ -12,20 +12,32 @@ build: deps
 run: build
 	./build/release/app/vantoro
 
+# Every test in one debug tree, for working on the game: unit, scenario,
+# window, install and package.
 test-dev: deps
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
 
+# The real programs under a virtual display, the artwork, the installed
+# tree and the package, from a debug tree without the in-process tests.
+test-desktop: deps
+	cmake --preset desktop
+	cmake --build --preset desktop
+	ctest --preset desktop
+
+# The unit and scenario tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, assertions on.
 test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
 
-# Everything CI checks: the formatting, the debug build's tests, the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, then a minute
-# of fuzzing for each fuzz target.
-test: check-format test-dev test-asan test-fuzz
+# Everything CI checks, each part timed: the formatting, the desktop tests,
+# the sanitizer tests and a minute of each fuzz target (scripts/check runs
+# the desktop tests beside the others, as they mostly wait).
+test: deps
+	bash scripts/check
 
 # Each fuzz target for a minute, as CI runs them.
 test-fuzz: deps
