@@ -44,12 +44,9 @@ constexpr int kPages[] = {0, 6, 3, 4, 3, 4, 3, 2};
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vantoro;
   using namespace vantoro::fuzz;
-  if (size == 0) return 0;
-  const std::uint8_t choice = data[0];
-  const std::span<const std::uint8_t> rest(data + 1, size - 1);
-  const std::span<const std::uint8_t> team = rest.first(std::min(rest.size(), kTeamRecordSize));
-  const std::span<const std::uint8_t> league =
-      rest.subspan(team.size()).first(std::min(rest.size() - team.size(), kLeagueRecordSize));
+  const auto input = SplitSlotInput(data, size);
+  if (!input) return 0;
+  const auto [choice, team, league] = *input;
   const fs::path& dir = Scratch("save");
   WriteFile(dir / std::string(kTeamFileName), team);
   WriteFile(dir / std::string(kLeagueFileName), league);

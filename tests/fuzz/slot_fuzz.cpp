@@ -97,11 +97,9 @@ std::vector<std::byte> Bytes(std::span<const std::uint8_t> data) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vantoro;
   using namespace vantoro::fuzz;
-  if (size == 0) return 0;
-  const std::span<const std::uint8_t> rest(data + 1, size - 1);
-  const std::span<const std::uint8_t> team = rest.first(std::min(rest.size(), kTeamRecordSize));
-  const std::span<const std::uint8_t> league =
-      rest.subspan(team.size()).first(std::min(rest.size() - team.size(), kLeagueRecordSize));
+  const auto input = SplitSlotInput(data, size);
+  if (!input) return 0;
+  const std::span<const std::uint8_t> team = input->Team, league = input->League;
   MemoryFiles files;
   const fs::path dir = "slot", again = "again";
   files.Files[(dir / std::string(kTeamFileName)).string()] = Bytes(team);
