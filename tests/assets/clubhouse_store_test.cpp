@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "assets/art.hpp"
+#include "assets/drawn.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {
 namespace {
-
-Image Draw(PictureId id, FontLibrary& fonts) { return RecipeFor(id)(fonts); }
 
 // The game draws each fitting over the room at its screen point; the
 // room's own top-left is at (170, 162).
@@ -26,10 +25,9 @@ constexpr FittingCase kFittingCases[] = {
 };
 
 TEST(ClubhouseTest, EachFittingMatchesTheRoomAlongItsEdgesAndShowsSomethingInside) {
-  FontLibrary fonts;
-  const Image room = Draw(PictureId::Clubhouse, fonts);
+  const Image room = Drawn(PictureId::Clubhouse);
   for (const FittingCase& c : kFittingCases) {
-    const Image fit = Draw(c.Id, fonts);
+    const Image fit = Drawn(c.Id);
     SCOPED_TRACE(std::to_string(static_cast<int>(c.Id)));
     const int ox = c.ScreenX - 170, oy = c.ScreenY - 162;
     ASSERT_LE(ox + fit.Width, room.Width);
@@ -51,9 +49,8 @@ TEST(ClubhouseTest, EachFittingMatchesTheRoomAlongItsEdgesAndShowsSomethingInsid
 // Where the television's and the snack machine's boxes overlap, neither
 // may draw, or whichever comes second would cut into the other.
 TEST(ClubhouseTest, OverlappingFittingsLeaveTheSharedCornerToTheRoom) {
-  FontLibrary fonts;
-  const Image room = Draw(PictureId::Clubhouse, fonts);
-  const Image tv = Draw(PictureId::Television, fonts), snack = Draw(PictureId::SnackMachine, fonts);
+  const Image room = Drawn(PictureId::Clubhouse);
+  const Image tv = Drawn(PictureId::Television), snack = Drawn(PictureId::SnackMachine);
   for (int y = 62; y < 66; ++y) {
     for (int x = 85; x < 90; ++x) {
       EXPECT_EQ(tv.Pixels[tv.Index(x - 40, y - 32)], room.Pixels[room.Index(x, y)]) << x << "," << y;
@@ -68,12 +65,12 @@ bool Dark(Color c) { return c.R < 40 && c.G < 40 && c.B < 48; }
 // at (202, 167) under its Prev and Next buttons, the price, the name and
 // the release status; the marker panel at (498, 165) under the condition
 // and the customisation line. Each text cell is taken at its longest.
-struct Cover {
+struct TextCover {
   int OriginX, OriginY;
   Rect Screen;
 };
 
-constexpr Cover kCovers[] = {
+constexpr TextCover kCovers[] = {
     {202, 167, {270, 165, 370, 195}},  // Prev
     {202, 167, {390, 165, 490, 195}},  // Next
     {202, 167, {135, 280, 220, 314}},  // "$1640", size 22
@@ -102,12 +99,11 @@ Rect Detail(const Image& card) {
 }
 
 TEST(MarkerCatalogueTest, TheMarkersDifferAndFillTheBandTheStoresTextLeavesFree) {
-  FontLibrary fonts;
   std::vector<Image> cards;
   for (int item = 1; item <= 10; ++item) {
     SCOPED_TRACE("marker " + std::to_string(item));
-    const Image card = Draw(Nth(PictureId::MarkerItem1, item), fonts);
-    for (const Cover& c : kCovers) {
+    const Image card = Drawn(Nth(PictureId::MarkerItem1, item));
+    for (const TextCover& c : kCovers) {
       const int left = std::max(c.Screen.Left - c.OriginX, 0), top = std::max(c.Screen.Top - c.OriginY, 0);
       const int right = std::min(c.Screen.Right - c.OriginX, card.Width);
       const int bottom = std::min(c.Screen.Bottom - c.OriginY, card.Height);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "assets/drawn.hpp"
 #include "assets/recipes.hpp"
 #include "sim/field_geometry.hpp"
 
@@ -52,8 +53,7 @@ class FieldPictureTest : public testing::TestWithParam<PictureId> {};
 // A bunker drawn a few pixels off its rectangle, or not at all, leaves the
 // band just inside its edges looking like the band just outside.
 TEST_P(FieldPictureTest, EveryBunkerIsDrawnExactlyOnItsRectangle) {
-  FontLibrary fonts;
-  const Image image = RecipeFor(GetParam())(fonts);
+  const Image image = Drawn(GetParam());
   for (std::size_t i = 0; i < kBunkers.size(); ++i) {
     SCOPED_TRACE("bunker " + std::to_string(i));
     const Mean inside = Band(image, kBunkers[i], -5, -1);
@@ -66,8 +66,7 @@ TEST_P(FieldPictureTest, EveryBunkerIsDrawnExactlyOnItsRectangle) {
 
 // The flag stations and the centre mark stand out from the field round them.
 TEST_P(FieldPictureTest, FlagStationsAndCentreAreMarked) {
-  FontLibrary fonts;
-  const Image image = RecipeFor(GetParam())(fonts);
+  const Image image = Drawn(GetParam());
   for (const int cell : {4, 32, 60}) {
     SCOPED_TRACE("cell " + std::to_string(cell));
     const CellXY p = CellXYOf(cell);

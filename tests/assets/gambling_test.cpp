@@ -6,16 +6,15 @@
 #include <utility>
 #include <vector>
 
+#include "assets/drawn.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {
 namespace {
 
-Image Draw(PictureId id, FontLibrary& fonts) { return RecipeFor(id)(fonts); }
-
 bool Felt(Color c) { return c.G > c.R + 10 && c.G > c.B && c.G < 120; }
 bool Paper(Color c) { return c.R > 200 && c.G > 200 && c.B > 190; }
-bool Dark(Color c) { return c.R < 40 && c.G < 40 && c.B < 40; }
+bool Black(Color c) { return c.R < 40 && c.G < 40 && c.B < 40; }
 
 // Alike but for the last bit of rounding, which a faint shadow leaves.
 bool Near(Color a, Color b) {
@@ -40,11 +39,10 @@ void ExpectAllDiffer(const std::vector<Image>& images) {
 }
 
 TEST(CardsTest, TheThirteenDifferShowTheFeltAtTheRoundedCornersAndAnIndexAtTopLeftAndBottomRight) {
-  FontLibrary fonts;
   std::vector<Image> cards;
   for (int rank = 1; rank <= 13; ++rank) {
     SCOPED_TRACE("rank " + std::to_string(rank));
-    const Image card = Draw(Nth(PictureId::Card1, rank), fonts);
+    const Image card = Drawn(Nth(PictureId::Card1, rank));
     const int w = card.Width, h = card.Height;
     const std::pair<int, int> corners[] = {{1, 1},         {w - 2, 1}, {1, h - 2},
                                            {w - 2, h - 2}, {4, 4},     {w - 5, h - 5}};
@@ -94,9 +92,8 @@ int InkBlots(const Image& image, int left, int top, int right, int bottom) {
 }
 
 TEST(CardsTest, EachSpotCardShowsAsManyPipsAsItsRankBetweenTheIndices) {
-  FontLibrary fonts;
   for (int rank = 1; rank <= 10; ++rank) {
-    const Image card = Draw(Nth(PictureId::Card1, rank), fonts);
+    const Image card = Drawn(Nth(PictureId::Card1, rank));
     EXPECT_EQ(InkBlots(card, 20, 12, card.Width - 20, card.Height - 12), rank) << "rank " << rank;
   }
 }
@@ -106,7 +103,7 @@ std::pair<double, double> RiderCentre(const Image& image) {
   double sx = 0, sy = 0, n = 0;
   for (int y = 0; y < image.Height / 2; ++y) {
     for (int x = 0; x < image.Width; ++x) {
-      if (Dark(image.At(x, y))) continue;
+      if (Black(image.At(x, y))) continue;
       sx += x, sy += y, n += 1;
     }
   }
@@ -114,15 +111,14 @@ std::pair<double, double> RiderCentre(const Image& image) {
 }
 
 TEST(HorseTest, TheRunnerStandsOnTheBlackLaneAndTheTwoGallopPhasesDiffer) {
-  FontLibrary fonts;
   std::vector<Image> frames;
   for (const PictureId id : {PictureId::HorseStanding, PictureId::HorseGallop1, PictureId::HorseGallop2}) {
     SCOPED_TRACE(std::to_string(static_cast<int>(id)));
-    const Image frame = Draw(id, fonts);
+    const Image frame = Drawn(id);
     for (int x = 0; x < frame.Width; ++x)
-      EXPECT_TRUE(Dark(frame.At(x, 0)) && Dark(frame.At(x, frame.Height - 1)));
+      EXPECT_TRUE(Black(frame.At(x, 0)) && Black(frame.At(x, frame.Height - 1)));
     for (int y = 0; y < frame.Height; ++y)
-      EXPECT_TRUE(Dark(frame.At(0, y)) && Dark(frame.At(frame.Width - 1, y)));
+      EXPECT_TRUE(Black(frame.At(0, y)) && Black(frame.At(frame.Width - 1, y)));
     frames.push_back(frame);
   }
   ASSERT_EQ(frames[1].Width, frames[2].Width);
@@ -135,11 +131,10 @@ TEST(HorseTest, TheRunnerStandsOnTheBlackLaneAndTheTwoGallopPhasesDiffer) {
 }
 
 TEST(SlotsTest, OnlyTheBlankSymbolIsPlainAndEverySymbolAndBlurFrameDiffers) {
-  FontLibrary fonts;
   std::vector<Image> reel;
   for (int n = 1; n <= 9; ++n) {
     SCOPED_TRACE("symbol " + std::to_string(n));
-    reel.push_back(Draw(Nth(PictureId::SlotSymbol1, n), fonts));
+    reel.push_back(Drawn(Nth(PictureId::SlotSymbol1, n)));
     EXPECT_EQ(Plain(reel.back()), n == 9);
   }
   // Symbols keep off the reel's sides: the bare band shows there.
@@ -153,7 +148,7 @@ TEST(SlotsTest, OnlyTheBlankSymbolIsPlainAndEverySymbolAndBlurFrameDiffers) {
   }
   for (int n = 1; n <= 5; ++n) {
     SCOPED_TRACE("blur " + std::to_string(n));
-    reel.push_back(Draw(Nth(PictureId::SlotBlur1, n), fonts));
+    reel.push_back(Drawn(Nth(PictureId::SlotBlur1, n)));
     EXPECT_FALSE(Plain(reel.back()));
   }
   ExpectAllDiffer(reel);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "assets/drawn.hpp"
+
 namespace vantoro::art {
 namespace {
 
@@ -25,12 +27,10 @@ double LumaDeviation(const Image& image) {
 // That a second drawing gives the same bytes is checked on the build's own
 // pictures, by drawing them again in another process (Artwork.SameEachTime).
 TEST(RecipesTest, EveryPictureIsDrawnAtItsSizeWithContent) {
-  FontLibrary fonts;
   for (const PictureInfo& info : kPictures) {
     SCOPED_TRACE(std::string(info.File));
-    const RecipeFn draw = RecipeFor(info.Id);
-    ASSERT_NE(draw, nullptr);
-    const Image first = draw(fonts);
+    ASSERT_NE(RecipeFor(info.Id), nullptr);
+    const Image& first = Drawn(info.Id);
     ASSERT_EQ(first.Width, info.Width);
     ASSERT_EQ(first.Height, info.Height);
     ASSERT_EQ(first.Pixels.size(),

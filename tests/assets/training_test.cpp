@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/drawn.hpp"
 #include "assets/recipes.hpp"
 
 namespace vantoro::art {
@@ -21,9 +22,8 @@ double MeanDifference(const Image& a, const Image& b) {
 }
 
 TEST(TrainingTest, EachDrillDiffersClearlyFromTheOthers) {
-  FontLibrary fonts;
   std::vector<Image> drills;
-  for (int n = 1; n <= 4; ++n) drills.push_back(RecipeFor(Nth(PictureId::Training1, n))(fonts));
+  for (int n = 1; n <= 4; ++n) drills.push_back(Drawn(Nth(PictureId::Training1, n)));
   for (std::size_t i = 0; i < drills.size(); ++i) {
     for (std::size_t j = i + 1; j < drills.size(); ++j) {
       SCOPED_TRACE("drills " + std::to_string(i + 1) + " and " + std::to_string(j + 1));

@@ -8,8 +8,6 @@
 namespace vantoro::testing {
 namespace {
 
-constexpr Color kGreenFill = Rgb(0x004400);
-
 class HubFieldFinanceTest : public ScreenTest {
  protected:
   void Open(int section, int tabX) {

@@ -7,9 +7,6 @@
 namespace vantoro::testing {
 namespace {
 
-constexpr Color kGreenFill = Rgb(0x004400);
-constexpr Color kGreyFill = Rgb(0x444444);
-
 class HubStoreTest : public ScreenTest {
  protected:
   // section 2 (HQ) or 3 (STORE), then one of its tabs.

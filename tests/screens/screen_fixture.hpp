@@ -15,6 +15,10 @@
 
 namespace vantoro::testing {
 
+// The fills of a hub button that acts and of one greyed out.
+constexpr Color kGreenFill = Rgb(0x004400);
+constexpr Color kGreyFill = Rgb(0x444444);
+
 inline FontLibrary& SharedFonts() {
   static FontLibrary fonts;
   return fonts;

@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/file_bytes.hpp"
+
 namespace vantoro {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 
 class PictureFiles : public ::testing::Test {
  protected:
@@ -41,15 +42,6 @@ Image Scene(int width, int height, unsigned seed) {
     }
   }
   return image;
-}
-
-Bytes ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const fs::path& file, const Bytes& bytes) {
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
 }
 
 int WorstChannelError(const Image& a, const Image& b) {

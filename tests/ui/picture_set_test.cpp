@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/file_bytes.hpp"
 #include "ui/picture_io.hpp"
 #include "ui/pictures.hpp"
 
@@ -19,16 +20,6 @@ namespace vantoro {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const fs::path& file, const Bytes& bytes) {
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-}
 
 // A folder holding every listed picture at its listed size; one encoded
 // file per size, so that the folder is quick to make.
