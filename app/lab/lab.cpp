@@ -21,8 +21,6 @@
 namespace vantoro::lab {
 namespace {
 
-constexpr std::array<Role, 4> kRoles = {Role::Flank, Role::Support, Role::Forward, Role::Leader};
-
 std::int64_t NowNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
              std::chrono::steady_clock::now().time_since_epoch())

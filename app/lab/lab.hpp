@@ -16,6 +16,9 @@
 
 namespace vantoro::lab {
 
+// The four roles in the order a line-up and its tactics are listed.
+inline constexpr std::array<Role, 4> kRoles = {Role::Flank, Role::Support, Role::Forward, Role::Leader};
+
 // The four own tactics, Flank, Support, Forward and Leader, each 1..3.
 using Tactics = std::array<int, 4>;
 inline constexpr Tactics kDefaultTactics = {1, 1, 1, 1};

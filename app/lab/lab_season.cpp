@@ -20,8 +20,6 @@
 namespace vantoro::lab {
 namespace {
 
-constexpr std::array<Role, 4> kRoles = {Role::Flank, Role::Support, Role::Forward, Role::Leader};
-
 bool ParseNumber(std::string_view text, int low, int high, int& out) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

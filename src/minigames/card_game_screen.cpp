@@ -9,16 +9,14 @@
 namespace vantoro {
 namespace {
 
-using B = CardButton;
-
 constexpr Color kLabel = Rgb(0xBBAA99);
 constexpr ButtonColors kBetColors{Rgb(0x883333), Rgb(0x440000), Rgb(0xAA5555)};
 
-constexpr std::array<Button<B>, 6> kButtons = {{
-    BetDigitButton(B::Hundreds, 0, 100, kBetColors),
-    BetDigitButton(B::Tens, 1, 100, kBetColors),
-    BetDigitButton(B::Units, 2, 100, kBetColors),
-    {B::Go,
+constexpr std::array<Button<CardButton>, 6> kCardButtons = {{
+    BetDigitButton(CardButton::Hundreds, 0, 100, kBetColors),
+    BetDigitButton(CardButton::Tens, 1, 100, kBetColors),
+    BetDigitButton(CardButton::Units, 2, 100, kBetColors),
+    {CardButton::Go,
      {550, 100, 650, 150},
      PressRule::Inside,
      " GO!",
@@ -26,25 +24,25 @@ constexpr std::array<Button<B>, 6> kButtons = {{
      105,
      kBetPoints,
      ButtonScheme{kBetColors, kBetGreyScheme.Enabled}},
-    {B::Hit, {600, 200, 750, 250}, PressRule::Inside, "    HIT", 605, 205, 24, kGreenScheme},
-    {B::StandOrExit, {600, 260, 750, 310}, PressRule::Inside, " STAND", 605, 265, 24, kGreenScheme},
+    {CardButton::Hit, {600, 200, 750, 250}, PressRule::Inside, "    HIT", 605, 205, 24, kGreenScheme},
+    {CardButton::StandOrExit, {600, 260, 750, 310}, PressRule::Inside, " STAND", 605, 265, 24, kGreenScheme},
 }};
 
 }  // namespace
 
-std::span<const Button<CardButton>> CardGameScreen::Buttons() { return kButtons; }
+std::span<const Button<CardButton>> CardGameScreen::Buttons() { return kCardButtons; }
 
 ButtonState CardGameScreen::State(const GameState& s, CardButton id) {
   const Int state = s.Runtime.CardState;
   switch (id) {
-    case B::Hundreds:
-    case B::Tens:
-    case B::Units: return GreyUnless(CanChangeCardBet(s));
-    case B::Go: return GreyUnless(CanDeal(s));
-    case B::Hit: return ShownIf(InRange(state, 1, 74), GreyUnless(CanHit(s)));
+    case CardButton::Hundreds:
+    case CardButton::Tens:
+    case CardButton::Units: return GreyUnless(CanChangeCardBet(s));
+    case CardButton::Go: return GreyUnless(CanDeal(s));
+    case CardButton::Hit: return ShownIf(InRange(state, 1, 74), GreyUnless(CanHit(s)));
     // STAND while the hand is in play; EXIT once the player is done, which
     // works once the house is.
-    case B::StandOrExit:
+    case CardButton::StandOrExit:
       if (InRange(state, 1, 74)) return GreyUnless(HandInPlay(s));
       return ShownIf(state > 74, GreyUnless(CanLeaveCards(s)));
   }
@@ -62,10 +60,10 @@ void CardGameScreen::Draw(Canvas& canvas) {
   const Int houseShown = PlayCardTick(s);
   DrawHands(canvas, houseShown);
   const RuntimeState& r = s.Runtime;
-  DrawDollarBox(canvas, ctx_.Fonts, Buttons(), State(s, B::Hundreds));
-  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+  DrawDollarBox(canvas, ctx_.Fonts, Buttons(), State(s, CardButton::Hundreds));
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<CardButton>& b) {
     ButtonLook look{State(s, b.Action)};
-    if (b.Action == B::StandOrExit && r.CardState > 74) look.Label = "   EXIT";
+    if (b.Action == CardButton::StandOrExit && r.CardState > 74) look.Label = "   EXIT";
     if (const std::optional<Int> digit =
             BetDigitOf(b.Action, {r.CardBetHundreds, r.CardBetTens, r.CardBetUnits}))
       look.Label = digit->Str();
@@ -113,15 +111,15 @@ void CardGameScreen::DrawCards(Canvas& canvas) {
 void CardGameScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<CardButton>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
-    case B::Hundreds: BumpCardDigit(s, 0); break;
-    case B::Tens: BumpCardDigit(s, 1); break;
-    case B::Units: BumpCardDigit(s, 2); break;
-    case B::Go: PlaceCardBet(s); break;
-    case B::Hit: Hit(s); break;
-    case B::StandOrExit:
+    case CardButton::Hundreds: BumpCardDigit(s, 0); break;
+    case CardButton::Tens: BumpCardDigit(s, 1); break;
+    case CardButton::Units: BumpCardDigit(s, 2); break;
+    case CardButton::Go: PlaceCardBet(s); break;
+    case CardButton::Hit: Hit(s); break;
+    case CardButton::StandOrExit:
       if (StandOrLeave(s)) ctx_.Screens.HandOver(ScreenId::CardGame, ScreenId::Hub);
       break;
   }

@@ -10,21 +10,19 @@
 namespace vantoro {
 namespace {
 
-using B = RaceButton;
-
 constexpr Color kGreen = Rgb(0x55AA55);
-constexpr Color kLabel = Rgb(0xBBAA99);
-constexpr ButtonColors kBetColors{Rgb(0x00AAFF), Rgb(0x005599), Rgb(0x00AAFF)};
-constexpr ButtonScheme kBetScheme{kBetColors, kBetGreyScheme.Enabled};
+constexpr Color kRaceLabel = Rgb(0xBBAA99);
+constexpr ButtonColors kHorseBetColors{Rgb(0x00AAFF), Rgb(0x005599), Rgb(0x00AAFF)};
+constexpr ButtonScheme kBetScheme{kHorseBetColors, kBetGreyScheme.Enabled};
 constexpr ButtonScheme kGoScheme{{Rgb(0x00FFAA), Rgb(0x009955), Rgb(0x00FFAA)}, kBetGreyScheme.Enabled};
 
-constexpr std::array<Button<B>, 6> kButtons = {{
-    BetDigitButton(B::Hundreds, 0, 150, kBetColors),
-    BetDigitButton(B::Tens, 1, 150, kBetColors),
-    BetDigitButton(B::Units, 2, 150, kBetColors),
-    {B::Horse, {470, 150, 520, 200}, PressRule::Inside, {}, 485, 155, kBetPoints, kBetScheme},
-    {B::Go, {550, 150, 650, 200}, PressRule::Inside, " GO!", 555, 155, kBetPoints, kGoScheme},
-    {B::Exit, {680, 530, 780, 560}, PressRule::Inside, "   Exit Racing", 685, 537, 10, kExitScheme},
+constexpr std::array<Button<RaceButton>, 6> kRaceButtons = {{
+    BetDigitButton(RaceButton::Hundreds, 0, 150, kHorseBetColors),
+    BetDigitButton(RaceButton::Tens, 1, 150, kHorseBetColors),
+    BetDigitButton(RaceButton::Units, 2, 150, kHorseBetColors),
+    {RaceButton::Horse, {470, 150, 520, 200}, PressRule::Inside, {}, 485, 155, kBetPoints, kBetScheme},
+    {RaceButton::Go, {550, 150, 650, 200}, PressRule::Inside, " GO!", 555, 155, kBetPoints, kGoScheme},
+    {RaceButton::Exit, {680, 530, 780, 560}, PressRule::Inside, "   Exit Racing", 685, 537, 10, kExitScheme},
 }};
 
 constexpr std::array<Color, kHorses> kLaneColors = {Rgb(0x0055FF), Rgb(0x0077DD), Rgb(0x0099BB),
@@ -32,16 +30,16 @@ constexpr std::array<Color, kHorses> kLaneColors = {Rgb(0x0055FF), Rgb(0x0077DD)
 
 }  // namespace
 
-std::span<const Button<RaceButton>> HorseRacingScreen::Buttons() { return kButtons; }
+std::span<const Button<RaceButton>> HorseRacingScreen::Buttons() { return kRaceButtons; }
 
 ButtonState HorseRacingScreen::State(const GameState& s, RaceButton id) {
   switch (id) {
-    case B::Hundreds:
-    case B::Tens:
-    case B::Units:
-    case B::Horse: return GreyUnless(CanChangeRaceBet(s));
-    case B::Go: return GreyUnless(CanStartRace(s));
-    case B::Exit: return ButtonState::Enabled;
+    case RaceButton::Hundreds:
+    case RaceButton::Tens:
+    case RaceButton::Units:
+    case RaceButton::Horse: return GreyUnless(CanChangeRaceBet(s));
+    case RaceButton::Go: return GreyUnless(CanStartRace(s));
+    case RaceButton::Exit: return ButtonState::Enabled;
   }
   return ButtonState::Hidden;
 }
@@ -83,15 +81,15 @@ void HorseRacingScreen::DrawTrack(Canvas& canvas) {
 void HorseRacingScreen::DrawBet(Canvas& canvas) {
   const GameState& s = ctx_.State;
   const Font& font = ctx_.Fonts.Get("Arial", FontSize::Points(28));
-  canvas.Text(35, 155, "Bet", font, kLabel);
-  canvas.Text(310, 155, "on horse", font, kLabel);
-  canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kLabel);
+  canvas.Text(35, 155, "Bet", font, kRaceLabel);
+  canvas.Text(310, 155, "on horse", font, kRaceLabel);
+  canvas.Text(35, 514, "Team Cash: $" + s.Team.Cash.Str(), font, kRaceLabel);
   const RuntimeState& r = s.Runtime;
   // Drawn before the horses run, in the state the tick found.
-  DrawDollarBox(canvas, ctx_.Fonts, Buttons(), State(s, B::Hundreds));
-  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+  DrawDollarBox(canvas, ctx_.Fonts, Buttons(), State(s, RaceButton::Hundreds));
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<RaceButton>& b) {
     ButtonLook look{State(s, b.Action)};
-    if (b.Action == B::Horse) look.Label = r.BetHorse.Str();
+    if (b.Action == RaceButton::Horse) look.Label = r.BetHorse.Str();
     if (const std::optional<Int> digit = BetDigitOf(b.Action, {r.BetHundreds, r.BetTens, r.BetUnits}))
       look.Label = digit->Str();
     return look;
@@ -133,15 +131,15 @@ void HorseRacingScreen::DrawResult(Canvas& canvas) {
 void HorseRacingScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<RaceButton>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
-    case B::Hundreds: BumpRaceDigit(s, 0); break;
-    case B::Tens: BumpRaceDigit(s, 1); break;
-    case B::Units: BumpRaceDigit(s, 2); break;
-    case B::Horse: NextBetHorse(s); break;
-    case B::Go: StartRace(s); break;
-    case B::Exit:
+    case RaceButton::Hundreds: BumpRaceDigit(s, 0); break;
+    case RaceButton::Tens: BumpRaceDigit(s, 1); break;
+    case RaceButton::Units: BumpRaceDigit(s, 2); break;
+    case RaceButton::Horse: NextBetHorse(s); break;
+    case RaceButton::Go: StartRace(s); break;
+    case RaceButton::Exit:
       ctx_.Screens.HandOver(ScreenId::HorseRacing, ScreenId::Hub);
       LeaveRacing(s);
       break;

@@ -10,8 +10,6 @@
 namespace vantoro {
 namespace {
 
-using B = SlotButton;
-
 constexpr Color kPanelPen = Rgb(0x00AA00), kPanelFill = Rgb(0x004400);
 constexpr Color kYellow = Rgb(0xFFFF00);
 constexpr ButtonScheme kMachineScheme{{Rgb(0xAAAAFF), Rgb(0x111155), Rgb(0xAAAAFF)}, {}};
@@ -22,8 +20,8 @@ constexpr ButtonScheme kKnobScheme{{kYellow, kBlack, std::nullopt}, {Rgb(0x88888
 // A hold is lit while holds may be chosen; a held reel's box is lit inside.
 constexpr ButtonScheme kHoldScheme{{kYellow, kPanelFill, Rgb(0x00FF00)},
                                    {kPanelPen, kPanelFill, Rgb(0x00FF00)}};
-constexpr std::array<Button<B>, 7> kButtons = {{
-    {B::Handle,
+constexpr std::array<Button<SlotButton>, 7> kSlotButtons = {{
+    {SlotButton::Handle,
      {340, 360, 365, 375},
      PressRule::Inside,
      {},
@@ -33,7 +31,7 @@ constexpr std::array<Button<B>, 7> kButtons = {{
      kKnobScheme,
      Face::Arial,
      Shape::Ellipse},
-    {B::BuyCredits,
+    {SlotButton::BuyCredits,
      {110, 350, 220, 380},
      PressRule::Inside,
      "20 Credits / $100",
@@ -41,11 +39,18 @@ constexpr std::array<Button<B>, 7> kButtons = {{
      356,
      8,
      kMachineScheme},
-    {B::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, kHoldScheme},
-    {B::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, kHoldScheme},
-    {B::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, kHoldScheme},
-    {B::Refund, {110, 400, 220, 430}, PressRule::Inside, "$2/Cred Refund", 118, 406, 8, kMachineScheme},
-    {B::Exit, {310, 450, 400, 500}, PressRule::Inside, " EXIT", 312, 455, 24, kExitScheme},
+    {SlotButton::Hold1, {100, 275, 200, 315}, PressRule::Inside, "    HOLD", 115, 285, 10, kHoldScheme},
+    {SlotButton::Hold2, {200, 275, 300, 315}, PressRule::Inside, "    HOLD", 215, 285, 10, kHoldScheme},
+    {SlotButton::Hold3, {300, 275, 400, 315}, PressRule::Inside, "    HOLD", 315, 285, 10, kHoldScheme},
+    {SlotButton::Refund,
+     {110, 400, 220, 430},
+     PressRule::Inside,
+     "$2/Cred Refund",
+     118,
+     406,
+     8,
+     kMachineScheme},
+    {SlotButton::Exit, {310, 450, 400, 500}, PressRule::Inside, " EXIT", 312, 455, 24, kExitScheme},
 }};
 
 struct PayRow {
@@ -68,17 +73,17 @@ const Image* SymbolPicture(const PictureSet& pictures, Int symbol) {
 
 }  // namespace
 
-std::span<const Button<SlotButton>> SlotMachineScreen::Buttons() { return kButtons; }
+std::span<const Button<SlotButton>> SlotMachineScreen::Buttons() { return kSlotButtons; }
 
 ButtonState SlotMachineScreen::State(const GameState& s, SlotButton id) {
   switch (id) {
-    case B::Handle: return GreyUnless(CanPull(s));
-    case B::BuyCredits: return ShownIf(CanBuyCredits(s));
-    case B::Hold1:
-    case B::Hold2:
-    case B::Hold3: return GreyUnless(CanHold(s));
-    case B::Refund: return ShownIf(CanRefund(s));
-    case B::Exit: return ShownIf(CanLeaveSlots(s));
+    case SlotButton::Handle: return GreyUnless(CanPull(s));
+    case SlotButton::BuyCredits: return ShownIf(CanBuyCredits(s));
+    case SlotButton::Hold1:
+    case SlotButton::Hold2:
+    case SlotButton::Hold3: return GreyUnless(CanHold(s));
+    case SlotButton::Refund: return ShownIf(CanRefund(s));
+    case SlotButton::Exit: return ShownIf(CanLeaveSlots(s));
   }
   return ButtonState::Hidden;
 }
@@ -98,10 +103,10 @@ void SlotMachineScreen::Draw(Canvas& canvas) {
   DrawControls(canvas);
   SettleSpin(s);
   DrawShaft(canvas);
-  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<SlotButton>& b) {
     ButtonLook look{State(s, b.Action)};
-    if (b.Action == B::Handle) look.Lower = KnobDrop();
-    if (const int reel = RowOf(b.Action, B::Hold1, 3); reel != 0 && s.Runtime.ReelHeld[reel] == 1) {
+    if (b.Action == SlotButton::Handle) look.Lower = KnobDrop();
+    if (const int reel = RowOf(b.Action, SlotButton::Hold1, 3); reel != 0 && s.Runtime.ReelHeld[reel] == 1) {
       look.Colors = look.State == ButtonState::Enabled ? b.Scheme.Enabled : b.Scheme.Grey;
       look.Colors->Fill = Rgb(0x006600);
       look.Colors->Label = kYellow;
@@ -157,9 +162,9 @@ void SlotMachineScreen::DrawPanels(Canvas& canvas) {
 
 // The handle's shaft, from the knob down into the base, in the knob's pen.
 void SlotMachineScreen::DrawShaft(Canvas& canvas) {
-  const Button<B>& knob = *Find(Buttons(), B::Handle);
+  const Button<SlotButton>& knob = *Find(Buttons(), SlotButton::Handle);
   const ButtonColors& look =
-      State(ctx_.State, B::Handle) == ButtonState::Enabled ? knob.Scheme.Enabled : knob.Scheme.Grey;
+      State(ctx_.State, SlotButton::Handle) == ButtonState::Enabled ? knob.Scheme.Enabled : knob.Scheme.Grey;
   canvas.Rectangle(knob.Rect.Left + 10, knob.Rect.Top + 10 + KnobDrop(), knob.Rect.Left + 15, 430, *look.Pen,
                    kBlack);
 }
@@ -176,16 +181,16 @@ void SlotMachineScreen::DrawControls(Canvas& canvas) {
 void SlotMachineScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit = HitTest(Buttons(), x, y, [&](const Button<SlotButton>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
-    case B::Handle: Pull(s); break;
-    case B::BuyCredits: BuyCredits(s); break;
-    case B::Hold1: Hold(s, 1); break;
-    case B::Hold2: Hold(s, 2); break;
-    case B::Hold3: Hold(s, 3); break;
-    case B::Refund: Refund(s); break;
-    case B::Exit:
+    case SlotButton::Handle: Pull(s); break;
+    case SlotButton::BuyCredits: BuyCredits(s); break;
+    case SlotButton::Hold1: Hold(s, 1); break;
+    case SlotButton::Hold2: Hold(s, 2); break;
+    case SlotButton::Hold3: Hold(s, 3); break;
+    case SlotButton::Refund: Refund(s); break;
+    case SlotButton::Exit:
       if (LeaveSlots(s)) ctx_.Screens.HandOver(ScreenId::SlotMachine, ScreenId::Hub);
       break;
   }

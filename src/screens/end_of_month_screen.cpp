@@ -13,19 +13,19 @@ namespace {
 constexpr int kListCutOff = 485;  // lines at or below this y are not drawn
 constexpr int kScrollStart = 400;
 
-constexpr std::array<Button<EndOfMonthButton>, 1> kButtons = {{{EndOfMonthButton::NextTurn,
-                                                                {580, 460, 680, 490},
-                                                                PressRule::Inside,
-                                                                "NEXT TURN",
-                                                                585,
-                                                                465,
-                                                                12,
-                                                                kGreenScheme,
-                                                                Face::Interface}}};
+constexpr std::array<Button<EndOfMonthButton>, 1> kMonthEndButtons = {{{EndOfMonthButton::NextTurn,
+                                                                        {580, 460, 680, 490},
+                                                                        PressRule::Inside,
+                                                                        "NEXT TURN",
+                                                                        585,
+                                                                        465,
+                                                                        12,
+                                                                        kGreenScheme,
+                                                                        Face::Interface}}};
 
 }  // namespace
 
-std::span<const Button<EndOfMonthButton>> EndOfMonthScreen::Buttons() { return kButtons; }
+std::span<const Button<EndOfMonthButton>> EndOfMonthScreen::Buttons() { return kMonthEndButtons; }
 
 void EndOfMonthScreen::Draw(Canvas& canvas) {
   TestLeagueEnd();
@@ -83,7 +83,7 @@ void EndOfMonthScreen::TestBreakup() {
 }
 
 void EndOfMonthScreen::Press(int x, int y) {
-  const auto hit = HitTest<EndOfMonthButton>(kButtons, x, y);
+  const auto hit = HitTest<EndOfMonthButton>(kMonthEndButtons, x, y);
   if (!hit) return;
   switch (*hit) {
     case EndOfMonthButton::NextTurn:

@@ -8,19 +8,19 @@
 namespace vantoro {
 namespace {
 
-constexpr std::array<Button<ResultButton>, 1> kButtons = {{{ResultButton::Ok,
-                                                            {600, 500, 700, 550},
-                                                            PressRule::Inside,
-                                                            " OK",
-                                                            615,
-                                                            507,
-                                                            24,
-                                                            kGreenScheme,
-                                                            Face::Interface}}};
+constexpr std::array<Button<ResultButton>, 1> kResultButtons = {{{ResultButton::Ok,
+                                                                  {600, 500, 700, 550},
+                                                                  PressRule::Inside,
+                                                                  " OK",
+                                                                  615,
+                                                                  507,
+                                                                  24,
+                                                                  kGreenScheme,
+                                                                  Face::Interface}}};
 
 }  // namespace
 
-std::span<const Button<ResultButton>> ResultScreen::Buttons() { return kButtons; }
+std::span<const Button<ResultButton>> ResultScreen::Buttons() { return kResultButtons; }
 
 void ResultScreen::Draw(Canvas& canvas) {
   ScoreGame(ctx_.State);
@@ -73,7 +73,7 @@ void ResultScreen::DrawVerdict(Canvas& canvas) {
 }
 
 void ResultScreen::Press(int x, int y) {
-  const auto hit = HitTest<ResultButton>(kButtons, x, y);
+  const auto hit = HitTest<ResultButton>(kResultButtons, x, y);
   if (!hit) return;
   switch (*hit) {
     case ResultButton::Ok:

@@ -18,20 +18,25 @@ constexpr Color kPaleGreen = Rgb(0xC0DCC0);
 constexpr Color kBoxFill = Rgb(0x004400);
 constexpr SplashColors kCreationSplash{Rgb(0xFFFFFF), Rgb(0x00FF00), Rgb(0x008000)};
 
-using B = CreationButton;
-
 // The three words at the foot are buttons without a frame; the three boxes
 // show the league's settings.
 constexpr ButtonScheme kWordScheme{{std::nullopt, std::nullopt, kDarkGreen},
                                    {std::nullopt, std::nullopt, Rgb(0x707070)}};
 constexpr ButtonScheme kBoxScheme{{kGreen, kBoxFill, kGreen}, {}};
-constexpr std::array<Button<B>, 6> kButtons = {{
-    {B::Create, {210, 479, 310, 500}, PressRule::Inside, "CREATE", 210, 480, 12, kWordScheme},
-    {B::LoadGame, {350, 480, 450, 495}, PressRule::Inside, "LOAD GAME", 350, 480, 12, kWordScheme},
-    {B::Commit, {530, 479, 600, 500}, PressRule::Inside, "COMMIT", 530, 480, 12, kWordScheme},
-    {B::FieldType, {480, 420, 555, 452}, PressRule::Inside, {}, 485, 427, 12, kBoxScheme},
-    {B::GameType, {400, 420, 470, 452}, PressRule::Inside, {}, 405, 427, 12, kBoxScheme},
-    {B::GameLength, {500, 350, 530, 382}, PressRule::Inside, {}, 506, 355, 12, kBoxScheme},
+constexpr std::array<Button<CreationButton>, 6> kCreationButtons = {{
+    {CreationButton::Create, {210, 479, 310, 500}, PressRule::Inside, "CREATE", 210, 480, 12, kWordScheme},
+    {CreationButton::LoadGame,
+     {350, 480, 450, 495},
+     PressRule::Inside,
+     "LOAD GAME",
+     350,
+     480,
+     12,
+     kWordScheme},
+    {CreationButton::Commit, {530, 479, 600, 500}, PressRule::Inside, "COMMIT", 530, 480, 12, kWordScheme},
+    {CreationButton::FieldType, {480, 420, 555, 452}, PressRule::Inside, {}, 485, 427, 12, kBoxScheme},
+    {CreationButton::GameType, {400, 420, 470, 452}, PressRule::Inside, {}, 405, 427, 12, kBoxScheme},
+    {CreationButton::GameLength, {500, 350, 530, 382}, PressRule::Inside, {}, 506, 355, 12, kBoxScheme},
 }};
 // Where the screen's own bursts start, over one of the three words.
 constexpr std::array kBurstX = {230, 360, 550};
@@ -55,7 +60,7 @@ void Bounce(Int& bar, Int& step) {
 
 }  // namespace
 
-std::span<const Button<CreationButton>> TeamCreationScreen::Buttons() { return kButtons; }
+std::span<const Button<CreationButton>> TeamCreationScreen::Buttons() { return kCreationButtons; }
 
 // Nothing is drawn until the intro is over, yet LOAD GAME and the setting
 // boxes already work; the boxes are drawn with the squad whose league they
@@ -63,12 +68,12 @@ std::span<const Button<CreationButton>> TeamCreationScreen::Buttons() { return k
 ButtonState TeamCreationScreen::State(const GameState& s, CreationButton id) {
   const bool shown = s.Runtime.CreationCounter >= kIntroDone;
   switch (id) {
-    case B::Create: return ShownIf(shown, GreyUnless(CanRollSquad(s)));
-    case B::Commit: return ShownIf(shown, GreyUnless(CanCommitTeam(s)));
-    case B::LoadGame: return shown ? ButtonState::Enabled : ButtonState::Unseen;
-    case B::FieldType:
-    case B::GameType:
-    case B::GameLength:
+    case CreationButton::Create: return ShownIf(shown, GreyUnless(CanRollSquad(s)));
+    case CreationButton::Commit: return ShownIf(shown, GreyUnless(CanCommitTeam(s)));
+    case CreationButton::LoadGame: return shown ? ButtonState::Enabled : ButtonState::Unseen;
+    case CreationButton::FieldType:
+    case CreationButton::GameType:
+    case CreationButton::GameLength:
       return shown && !s.Team.PlayerName[1].Empty() ? ButtonState::Enabled : ButtonState::Unseen;
   }
   return ButtonState::Hidden;
@@ -121,16 +126,16 @@ void TeamCreationScreen::DrawTitle(Canvas& canvas) {
 void TeamCreationScreen::DrawButtons(Canvas& canvas) {
   GameState& s = ctx_.State;
   const TeamRecord& team = s.Team;
-  const auto lookOf = [&](const Button<B>& b) {
+  const auto lookOf = [&](const Button<CreationButton>& b) {
     ButtonLook look{State(s, b.Action)};
     switch (b.Action) {
-      case B::FieldType:
+      case CreationButton::FieldType:
         look.Label = team.FieldType == 1 ? "  Airball" : team.FieldType == 2 ? "Woodball" : "";
         break;
-      case B::GameType:
+      case CreationButton::GameType:
         look.Label = team.GameType == 1 ? "  Pump" : team.GameType == 0 ? "  Open" : "";
         break;
-      case B::GameLength: look.Label = team.GameLengthYears.Str(); break;
+      case CreationButton::GameLength: look.Label = team.GameLengthYears.Str(); break;
       default:
         // Every word draws its chance of a twinkle, lit or not: only the
         // picture changes with it.
@@ -194,17 +199,18 @@ void TeamCreationScreen::DrawSplash(Canvas& canvas) {
 
 void TeamCreationScreen::Press(int x, int y) {
   GameState& state = ctx_.State;
-  const auto hit = HitTest(Buttons(), x, y, [&](const Button<B>& b) { return State(state, b.Action); });
+  const auto hit =
+      HitTest(Buttons(), x, y, [&](const Button<CreationButton>& b) { return State(state, b.Action); });
   if (!hit) return;
   switch (*hit) {
-    case B::Create: RollSquad(state); break;
-    case B::Commit:
+    case CreationButton::Create: RollSquad(state); break;
+    case CreationButton::Commit:
       if (CommitTeam(state)) ctx_.Screens.HandOver(ScreenId::TeamCreation, ScreenId::Hub);
       break;
-    case B::GameLength: CycleGameLength(state); break;
-    case B::FieldType: CycleFieldType(state); break;
-    case B::GameType: CycleGameType(state); break;
-    case B::LoadGame: LoadSavedGame(); break;
+    case CreationButton::GameLength: CycleGameLength(state); break;
+    case CreationButton::FieldType: CycleFieldType(state); break;
+    case CreationButton::GameType: CycleGameType(state); break;
+    case CreationButton::LoadGame: LoadSavedGame(); break;
   }
 }
 

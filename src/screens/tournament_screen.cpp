@@ -12,15 +12,13 @@
 namespace vantoro {
 namespace {
 
-using B = TournamentButton;
-
 constexpr Color kGrey = Rgb(0x808080);
 
 // Swap i exchanges players i and i + 1. The six lie in one bar, each
 // divider the edge two neighbours share.
-constexpr Button<B> Swap(int i) {
+constexpr Button<TournamentButton> Swap(int i) {
   const int left = 100 * i;
-  return {static_cast<B>(i - 1),
+  return {static_cast<TournamentButton>(i - 1),
           {left, 420, left + 100, 450},
           PressRule::Inside,
           "    SWAP",
@@ -33,21 +31,29 @@ constexpr Button<B> Swap(int i) {
 }
 // A tactic's value is its button: text alone, which a press moves on.
 constexpr ButtonScheme kTacticScheme{{std::nullopt, std::nullopt, Rgb(0xFFFF00)}, {}};
-constexpr Button<B> TacticRow(B id, int top) {
+constexpr Button<TournamentButton> TacticRow(TournamentButton id, int top) {
   return {id, {680, top, 750, top + 20}, PressRule::Inside, {}, 680, top, 8, kTacticScheme, Face::Interface};
 }
-constexpr std::array<Button<B>, 11> kButtons = {{
+constexpr std::array<Button<TournamentButton>, 11> kTournamentButtons = {{
     Swap(1),
     Swap(2),
     Swap(3),
     Swap(4),
     Swap(5),
     Swap(6),
-    {B::Play, {650, 80, 750, 130}, PressRule::Inside, "PLAY", 658, 88, 24, kGreenScheme, Face::Interface},
-    TacticRow(B::Flank, 465),
-    TacticRow(B::Support, 485),
-    TacticRow(B::Forward, 505),
-    TacticRow(B::Leader, 525),
+    {TournamentButton::Play,
+     {650, 80, 750, 130},
+     PressRule::Inside,
+     "PLAY",
+     658,
+     88,
+     24,
+     kGreenScheme,
+     Face::Interface},
+    TacticRow(TournamentButton::Flank, 465),
+    TacticRow(TournamentButton::Support, 485),
+    TacticRow(TournamentButton::Forward, 505),
+    TacticRow(TournamentButton::Leader, 525),
 }};
 
 // The line-up is a V with the Leader foremost.
@@ -69,12 +75,12 @@ const Image* FigureOf(const PictureSet& pictures, Int gender, Int figure) {
 }
 
 // The role whose tactic a button shows, if it shows one.
-std::optional<Role> TacticRole(B id) {
+std::optional<Role> TacticRole(TournamentButton id) {
   switch (id) {
-    case B::Flank: return Role::Flank;
-    case B::Support: return Role::Support;
-    case B::Forward: return Role::Forward;
-    case B::Leader: return Role::Leader;
+    case TournamentButton::Flank: return Role::Flank;
+    case TournamentButton::Support: return Role::Support;
+    case TournamentButton::Forward: return Role::Forward;
+    case TournamentButton::Leader: return Role::Leader;
     default: return std::nullopt;
   }
 }
@@ -88,7 +94,7 @@ std::string_view WeatherName(Int weather) {
 
 }  // namespace
 
-std::span<const Button<TournamentButton>> TournamentScreen::Buttons() { return kButtons; }
+std::span<const Button<TournamentButton>> TournamentScreen::Buttons() { return kTournamentButtons; }
 
 void TournamentScreen::Draw(Canvas& canvas) {
   GameState& s = ctx_.State;
@@ -98,7 +104,7 @@ void TournamentScreen::Draw(Canvas& canvas) {
   DrawOpposition(canvas);
   ResetForKickoff(s);
   DrawTactics(canvas);
-  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<B>& b) {
+  DrawButtons(canvas, ctx_.Fonts, Buttons(), [&](const Button<TournamentButton>& b) {
     ButtonLook look;
     if (const std::optional<Role> role = TacticRole(b.Action)) {
       look.Label = std::string(TacticName(*role, OwnTactic(s.Runtime, *role)));
@@ -160,23 +166,23 @@ void TournamentScreen::DrawTactics(Canvas& canvas) {
 void TournamentScreen::Press(int x, int y) {
   GameState& s = ctx_.State;
   StartSplash(s, x, y);
-  const auto hit = HitTest<B>(kButtons, x, y);
+  const auto hit = HitTest<TournamentButton>(kTournamentButtons, x, y);
   if (!hit) return;
   switch (*hit) {
-    case B::Swap1:
-    case B::Swap2:
-    case B::Swap3:
-    case B::Swap4:
-    case B::Swap5:
-    case B::Swap6: SwapPlayers(s, static_cast<int>(*hit) + 1); break;
-    case B::Play:
+    case TournamentButton::Swap1:
+    case TournamentButton::Swap2:
+    case TournamentButton::Swap3:
+    case TournamentButton::Swap4:
+    case TournamentButton::Swap5:
+    case TournamentButton::Swap6: SwapPlayers(s, static_cast<int>(*hit) + 1); break;
+    case TournamentButton::Play:
       ctx_.Screens.HandOver(ScreenId::Tournament, ScreenId::Match);
       Play(s);
       break;
-    case B::Flank:
-    case B::Support:
-    case B::Forward:
-    case B::Leader: NextTactic(s, *TacticRole(*hit)); break;
+    case TournamentButton::Flank:
+    case TournamentButton::Support:
+    case TournamentButton::Forward:
+    case TournamentButton::Leader: NextTactic(s, *TacticRole(*hit)); break;
   }
 }
 

@@ -9,8 +9,6 @@
 namespace vantoro {
 namespace {
 
-bool PlayerSelected(const GameState& state) { return InRange(state.Runtime.SelectedPlayer, 1, kSquadSize); }
-
 template <class Team>
 auto& SkillOf(Team& team, Skill skill, Int p) {
   switch (skill) {

@@ -17,4 +17,10 @@ void RollStatistics(GameState& state, Team& team, Int p, Int spread) {
   team.PlayerAccuracy[p] = state.Random(spread) + 10;
 }
 
+// Whether a squad member is selected on the page, as the pages that act on
+// one ask before they act.
+inline bool PlayerSelected(const GameState& state) {
+  return InRange(state.Runtime.SelectedPlayer, 1, kSquadSize);
+}
+
 }  // namespace vantoro

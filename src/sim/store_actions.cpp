@@ -1,6 +1,7 @@
 #include "sim/store_actions.hpp"
 
 #include "sim/catalogue.hpp"
+#include "sim/players.hpp"
 
 namespace vantoro {
 namespace {
@@ -8,7 +9,6 @@ namespace {
 constexpr int kMarkersPage = 1;
 constexpr int kCustomisePage = 4;
 
-bool PlayerSelected(const GameState& state) { return InRange(state.Runtime.SelectedPlayer, 1, kSquadSize); }
 Int MarkerOf(const GameState& state) { return state.Team.PlayerMarkerType[state.Runtime.SelectedPlayer]; }
 Int ConditionOf(const GameState& state) {
   return state.Team.PlayerMarkerCondition[state.Runtime.SelectedPlayer];

@@ -1,11 +1,7 @@
 #include "sim/team_actions.hpp"
 
 namespace vantoro {
-namespace {
-
-bool PlayerSelected(const GameState& state) { return InRange(state.Runtime.SelectedPlayer, 1, kSquadSize); }
-
-}  // namespace
+namespace {}  // namespace
 
 bool CanPay(const GameState& state) {
   return PlayerSelected(state) && state.Team.Cash > 99 &&

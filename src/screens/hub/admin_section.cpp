@@ -14,22 +14,20 @@ namespace {
 
 enum AdminPage { kSaveGame = 1, kGameHelp = 2 };
 
-using B = AdminButton;
-
 // The whole ellipse and a little to its right take the press.
-constexpr std::array<Button<B>, 1> kSaveButtons = {{{B::SaveAndExit,
-                                                     {280, 210, 520, 390},
-                                                     PressRule::Given,
-                                                     "SAVE & EXIT",
-                                                     325,
-                                                     283,
-                                                     18,
-                                                     kGreenScheme,
-                                                     Face::Arial,
-                                                     Shape::Ellipse,
-                                                     {281, 529, 211, 389}}}};
-constexpr std::array<Button<B>, 1> kHelpButtons = {
-    {{B::NextPage, {490, 510, 590, 540}, PressRule::Inside, "NEXT PAGE", 495, 515, kHubTextSize}}};
+constexpr std::array<Button<AdminButton>, 1> kSaveButtons = {{{AdminButton::SaveAndExit,
+                                                               {280, 210, 520, 390},
+                                                               PressRule::Given,
+                                                               "SAVE & EXIT",
+                                                               325,
+                                                               283,
+                                                               18,
+                                                               kGreenScheme,
+                                                               Face::Arial,
+                                                               Shape::Ellipse,
+                                                               {281, 529, 211, 389}}}};
+constexpr std::array<Button<AdminButton>, 1> kHelpButtons = {
+    {{AdminButton::NextPage, {490, 510, 590, 540}, PressRule::Inside, "NEXT PAGE", 495, 515, kHubTextSize}}};
 
 // A heading and its lines, one line every kHelpLineStep pixels below it.
 struct HelpSection {
@@ -187,15 +185,16 @@ std::span<const Button<AdminButton>> AdminSection::Buttons(Int page) {
 
 void AdminSection::DrawPage(Canvas& canvas, Int page) {
   if (page == kGameHelp) DrawHelp(canvas);
-  DrawButtons(canvas, ctx_.Fonts, Buttons(page), [](const Button<B>&) { return ButtonState::Enabled; });
+  DrawButtons(canvas, ctx_.Fonts, Buttons(page),
+              [](const Button<AdminButton>&) { return ButtonState::Enabled; });
 }
 
 void AdminSection::PressPage(int x, int y, Int page) {
   const auto hit = HitTest(Buttons(page), x, y);
   if (!hit) return;
   switch (*hit) {
-    case B::SaveAndExit: SaveAndExit(); break;
-    case B::NextPage: NextHelpPage(ctx_.State, kHelpPageCount); break;
+    case AdminButton::SaveAndExit: SaveAndExit(); break;
+    case AdminButton::NextPage: NextHelpPage(ctx_.State, kHelpPageCount); break;
   }
 }
 

@@ -12,34 +12,44 @@
 namespace vantoro {
 namespace {
 
-using B = FieldButton;
-
 enum FieldPage { kTrainingPage = 1, kPracticePage, kRecruitPage };
 
 constexpr ButtonScheme kDrillScheme{kGreenScheme.Enabled, {Rgb(0x888888), Rgb(0x222222), Rgb(0x888888)}};
 
 // The longest practice label does not fit its box at 12 points; all four
 // share the size below so they stay alike.
-constexpr Button<B> Drill(B id, int row, std::string_view label, int points = 12) {
+constexpr Button<FieldButton> Drill(FieldButton id, int row, std::string_view label, int points = 12) {
   const int top = 200 + 40 * row;
   return {id, {345, top, 492, top + 30}, PressRule::Inside, label, 350, top + 5, points, kDrillScheme};
 }
 constexpr auto kTrainingButtons =
-    Join(SquadRows(B::Player1), std::array{
-                                    Drill(B::Endurance, 0, "         Endurance"),
-                                    Drill(B::Targeting, 1, "         Targeting"),
-                                    Drill(B::Cover, 2, "      Use of Cover"),
-                                    Drill(B::Sprinting, 3, "         Sprinting"),
-                                });
-constexpr std::array<Button<B>, 4> kPracticeButtons = {{
-    Drill(B::BushRecball, 0, "Bush Recball Game", 11),
-    Drill(B::Speedball, 1, "  Speedball Game", 11),
-    Drill(B::PopUp, 2, " Pop-Up Practice", 11),
-    Drill(B::TwoVsOne, 3, "  2 vs 1 Practice", 11),
+    Join(SquadRows(FieldButton::Player1), std::array{
+                                              Drill(FieldButton::Endurance, 0, "         Endurance"),
+                                              Drill(FieldButton::Targeting, 1, "         Targeting"),
+                                              Drill(FieldButton::Cover, 2, "      Use of Cover"),
+                                              Drill(FieldButton::Sprinting, 3, "         Sprinting"),
+                                          });
+constexpr std::array<Button<FieldButton>, 4> kPracticeButtons = {{
+    Drill(FieldButton::BushRecball, 0, "Bush Recball Game", 11),
+    Drill(FieldButton::Speedball, 1, "  Speedball Game", 11),
+    Drill(FieldButton::PopUp, 2, " Pop-Up Practice", 11),
+    Drill(FieldButton::TwoVsOne, 3, "  2 vs 1 Practice", 11),
 }};
-constexpr std::array<Button<B>, 2> kRecruitButtons = {{
-    {B::NextMember, {150, 315, 295, 345}, PressRule::Inside, "    View Next Player", 155, 320, kHubTextSize},
-    {B::Hire, {325, 315, 475, 345}, PressRule::Inside, "      Hire This Player", 330, 320, kHubTextSize},
+constexpr std::array<Button<FieldButton>, 2> kRecruitButtons = {{
+    {FieldButton::NextMember,
+     {150, 315, 295, 345},
+     PressRule::Inside,
+     "    View Next Player",
+     155,
+     320,
+     kHubTextSize},
+    {FieldButton::Hire,
+     {325, 315, 475, 345},
+     PressRule::Inside,
+     "      Hire This Player",
+     330,
+     320,
+     kHubTextSize},
 }};
 
 // Players 1 and 5 share a drill picture, 2 and 6, 3 and 7; the leader has his own.
@@ -56,15 +66,15 @@ std::span<const Button<FieldButton>> FieldSection::Buttons(Int page) {
 
 ButtonState FieldSection::State(const GameState& s, FieldButton id) {
   switch (id) {
-    case B::Endurance:
-    case B::Targeting:
-    case B::Cover:
-    case B::Sprinting: return GreyUnless(CanTrain(s));
-    case B::BushRecball:
-    case B::Speedball:
-    case B::PopUp:
-    case B::TwoVsOne: return GreyUnless(CanPractice(s));
-    case B::Hire: return ShownIf(RecruitOnOffer(s), GreyUnless(CanHire(s)));
+    case FieldButton::Endurance:
+    case FieldButton::Targeting:
+    case FieldButton::Cover:
+    case FieldButton::Sprinting: return GreyUnless(CanTrain(s));
+    case FieldButton::BushRecball:
+    case FieldButton::Speedball:
+    case FieldButton::PopUp:
+    case FieldButton::TwoVsOne: return GreyUnless(CanPractice(s));
+    case FieldButton::Hire: return ShownIf(RecruitOnOffer(s), GreyUnless(CanHire(s)));
     default: return ButtonState::Enabled;
   }
 }
@@ -79,7 +89,7 @@ void FieldSection::DrawPage(Canvas& canvas, Int page) {
   if (page == kPracticePage) DrawPractice(canvas);
   if (page == kRecruitPage) DrawRecruit(canvas);
   DrawButtons(canvas, ctx_.Fonts, Buttons(page),
-              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+              [&](const Button<FieldButton>& b) { return State(ctx_.State, b.Action); });
 }
 
 void FieldSection::DrawTraining(Canvas& canvas) {
@@ -165,20 +175,21 @@ void FieldSection::DrawRecruit(Canvas& canvas) {
 
 void FieldSection::PressPage(int x, int y, Int page) {
   GameState& s = ctx_.State;
-  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit =
+      HitTest(Buttons(page), x, y, [&](const Button<FieldButton>& b) { return State(s, b.Action); });
   if (!hit) return;
-  if (const int p = RowOf(*hit, B::Player1, kSquadSize)) return SelectPlayer(s, p);
+  if (const int p = RowOf(*hit, FieldButton::Player1, kSquadSize)) return SelectPlayer(s, p);
   switch (*hit) {
-    case B::Endurance: Train(s, Skill::Stamina); break;
-    case B::Targeting: Train(s, Skill::Accuracy); break;
-    case B::Cover: Train(s, Skill::Agility); break;
-    case B::Sprinting: Train(s, Skill::Speed); break;
-    case B::BushRecball: Practice(s, PracticeEvent::BushRecball); break;
-    case B::Speedball: Practice(s, PracticeEvent::Speedball); break;
-    case B::PopUp: Practice(s, PracticeEvent::PopUp); break;
-    case B::TwoVsOne: Practice(s, PracticeEvent::TwoVsOne); break;
-    case B::NextMember: NextTeamMember(s); break;
-    case B::Hire: vantoro::Hire(s); break;
+    case FieldButton::Endurance: Train(s, Skill::Stamina); break;
+    case FieldButton::Targeting: Train(s, Skill::Accuracy); break;
+    case FieldButton::Cover: Train(s, Skill::Agility); break;
+    case FieldButton::Sprinting: Train(s, Skill::Speed); break;
+    case FieldButton::BushRecball: Practice(s, PracticeEvent::BushRecball); break;
+    case FieldButton::Speedball: Practice(s, PracticeEvent::Speedball); break;
+    case FieldButton::PopUp: Practice(s, PracticeEvent::PopUp); break;
+    case FieldButton::TwoVsOne: Practice(s, PracticeEvent::TwoVsOne); break;
+    case FieldButton::NextMember: NextTeamMember(s); break;
+    case FieldButton::Hire: vantoro::Hire(s); break;
     default: break;  // the players' rows, above
   }
 }

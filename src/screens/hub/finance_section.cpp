@@ -9,49 +9,75 @@
 namespace vantoro {
 namespace {
 
-using B = FinanceButton;
-
 enum FinancePage { kFundraisePage = 1, kSharesPage, kGamblePage, kBankPage4 };
 
 constexpr Color kLight = Rgb(0xAAFFAA);
 constexpr Color kShareBlue = Rgb(0x007799);
 
 constexpr ButtonScheme kSpentScheme{kGreenScheme.Enabled, {Rgb(0x888888), Rgb(0x222222), Rgb(0x888888)}};
-constexpr Button<B> Left(B id, int top, std::string_view label, ButtonScheme scheme = kSpentScheme) {
+constexpr Button<FinanceButton> Left(FinanceButton id, int top, std::string_view label,
+                                     ButtonScheme scheme = kSpentScheme) {
   return {id, {135, top, 235, top + 30}, PressRule::Inside, label, 140, top + 5, kHubTextSize, scheme};
 }
-constexpr std::array<Button<B>, 4> kFundraiseButtons = {{
-    Left(B::Raffle, 200, "  Raffle Turkey"),
-    Left(B::Donations, 240, "Seek Donations"),
-    Left(B::Sponsors, 280, "Seek Sponsors"),
-    Left(B::Bank, 320, "   Visit Bank"),
+constexpr std::array<Button<FinanceButton>, 4> kFundraiseButtons = {{
+    Left(FinanceButton::Raffle, 200, "  Raffle Turkey"),
+    Left(FinanceButton::Donations, 240, "Seek Donations"),
+    Left(FinanceButton::Sponsors, 280, "Seek Sponsors"),
+    Left(FinanceButton::Bank, 320, "   Visit Bank"),
 }};
 
-constexpr Button<B> CompanyRow(int n) { return ListRow(B::Company1, n, 186, 319, 19); }
-constexpr std::array<Button<B>, 8> kShareButtons = {{
+constexpr Button<FinanceButton> CompanyRow(int n) {
+  return ListRow(FinanceButton::Company1, n, 186, 319, 19);
+}
+constexpr std::array<Button<FinanceButton>, 8> kShareButtons = {{
     CompanyRow(1),
     CompanyRow(2),
     CompanyRow(3),
     CompanyRow(4),
     CompanyRow(5),
     CompanyRow(6),
-    {B::BuyShare, {135, 320, 235, 350}, PressRule::Inside, "  Buy a Share", 140, 325, kHubTextSize},
-    {B::SellShare, {245, 320, 345, 350}, PressRule::Inside, "  Sell a Share", 250, 325, kHubTextSize},
+    {FinanceButton::BuyShare,
+     {135, 320, 235, 350},
+     PressRule::Inside,
+     "  Buy a Share",
+     140,
+     325,
+     kHubTextSize},
+    {FinanceButton::SellShare,
+     {245, 320, 345, 350},
+     PressRule::Inside,
+     "  Sell a Share",
+     250,
+     325,
+     kHubTextSize},
 }};
 
-constexpr std::array<Button<B>, 3> kGambleButtons = {{
-    Left(B::HorseRacing, 200, " Horse Racing", kGreenScheme),
-    Left(B::Cards, 240, "   Play Cards", kGreenScheme),
-    Left(B::SlotMachine, 280, " Slot Machine", kGreenScheme),
+constexpr std::array<Button<FinanceButton>, 3> kGambleButtons = {{
+    Left(FinanceButton::HorseRacing, 200, " Horse Racing", kGreenScheme),
+    Left(FinanceButton::Cards, 240, "   Play Cards", kGreenScheme),
+    Left(FinanceButton::SlotMachine, 280, " Slot Machine", kGreenScheme),
 }};
 
 constexpr ButtonScheme kLoanScheme{{Rgb(0xFFFF00), Rgb(0x444400), Rgb(0xFFFF00)}, {}};
-constexpr std::array<Button<B>, 5> kBankButtons = {{
-    {B::AddTen, {135, 305, 255, 335}, PressRule::Inside, "      ADD $10", 140, 312, kHubTextSize},
-    {B::Withdraw, {260, 255, 360, 285}, PressRule::Inside, "  WITHDRAW", 265, 262, kHubTextSize},
-    {B::Deposit, {365, 255, 465, 285}, PressRule::Inside, "  DEPOSIT", 370, 262, kHubTextSize},
-    {B::SubtractTen, {260, 305, 390, 335}, PressRule::Inside, "   SUBTRACT $10", 265, 312, kHubTextSize},
-    {B::Loan, {400, 305, 480, 335}, PressRule::Inside, "$1000 Loan", 405, 312, kHubTextSize, kLoanScheme},
+constexpr std::array<Button<FinanceButton>, 5> kBankButtons = {{
+    {FinanceButton::AddTen, {135, 305, 255, 335}, PressRule::Inside, "      ADD $10", 140, 312, kHubTextSize},
+    {FinanceButton::Withdraw, {260, 255, 360, 285}, PressRule::Inside, "  WITHDRAW", 265, 262, kHubTextSize},
+    {FinanceButton::Deposit, {365, 255, 465, 285}, PressRule::Inside, "  DEPOSIT", 370, 262, kHubTextSize},
+    {FinanceButton::SubtractTen,
+     {260, 305, 390, 335},
+     PressRule::Inside,
+     "   SUBTRACT $10",
+     265,
+     312,
+     kHubTextSize},
+    {FinanceButton::Loan,
+     {400, 305, 480, 335},
+     PressRule::Inside,
+     "$1000 Loan",
+     405,
+     312,
+     kHubTextSize,
+     kLoanScheme},
 }};
 
 struct Company {
@@ -107,21 +133,21 @@ std::span<const Button<FinanceButton>> FinanceSection::Buttons(Int page) {
 
 ButtonState FinanceSection::State(const GameState& s, FinanceButton id) {
   switch (id) {
-    case B::Raffle:
-    case B::Donations: return GreyUnless(CanFundraise(s));
-    case B::Sponsors: return GreyUnless(CanSeekSponsors(s));
-    case B::BuyShare: return GreyUnless(CanBuyShare(s));
-    case B::SellShare: return GreyUnless(CanSellShare(s));
-    case B::HorseRacing:
-    case B::Cards:
-    case B::SlotMachine: return GreyUnless(CanGamble(s));
+    case FinanceButton::Raffle:
+    case FinanceButton::Donations: return GreyUnless(CanFundraise(s));
+    case FinanceButton::Sponsors: return GreyUnless(CanSeekSponsors(s));
+    case FinanceButton::BuyShare: return GreyUnless(CanBuyShare(s));
+    case FinanceButton::SellShare: return GreyUnless(CanSellShare(s));
+    case FinanceButton::HorseRacing:
+    case FinanceButton::Cards:
+    case FinanceButton::SlotMachine: return GreyUnless(CanGamble(s));
     // The counter's buttons are there while the bank is open; the loan
     // only while it can be taken.
-    case B::AddTen: return ShownIf(BankOpen(s), GreyUnless(CanAddTen(s)));
-    case B::SubtractTen: return ShownIf(BankOpen(s), GreyUnless(CanSubtractTen(s)));
-    case B::Withdraw: return ShownIf(BankOpen(s), GreyUnless(CanWithdraw(s)));
-    case B::Deposit: return ShownIf(BankOpen(s), GreyUnless(CanDeposit(s)));
-    case B::Loan: return ShownIf(BankOpen(s) && CanTakeLoan(s));
+    case FinanceButton::AddTen: return ShownIf(BankOpen(s), GreyUnless(CanAddTen(s)));
+    case FinanceButton::SubtractTen: return ShownIf(BankOpen(s), GreyUnless(CanSubtractTen(s)));
+    case FinanceButton::Withdraw: return ShownIf(BankOpen(s), GreyUnless(CanWithdraw(s)));
+    case FinanceButton::Deposit: return ShownIf(BankOpen(s), GreyUnless(CanDeposit(s)));
+    case FinanceButton::Loan: return ShownIf(BankOpen(s) && CanTakeLoan(s));
     default: return ButtonState::Enabled;
   }
 }
@@ -135,7 +161,7 @@ void FinanceSection::DrawPage(Canvas& canvas, Int page) {
     default: break;
   }
   DrawButtons(canvas, ctx_.Fonts, Buttons(page),
-              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+              [&](const Button<FinanceButton>& b) { return State(ctx_.State, b.Action); });
 }
 
 void FinanceSection::DrawFundraise(Canvas& canvas) {
@@ -259,24 +285,25 @@ void FinanceSection::OpenGame(ScreenId screen, GambleGame game) {
 
 void FinanceSection::PressPage(int x, int y, Int page) {
   GameState& s = ctx_.State;
-  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit =
+      HitTest(Buttons(page), x, y, [&](const Button<FinanceButton>& b) { return State(s, b.Action); });
   if (!hit) return;
-  if (const int n = RowOf(*hit, B::Company1, kTradedCompanies)) return SelectCompany(s, n);
+  if (const int n = RowOf(*hit, FinanceButton::Company1, kTradedCompanies)) return SelectCompany(s, n);
   switch (*hit) {
-    case B::Raffle: RaffleTurkey(s); break;
-    case B::Donations: SeekDonations(s); break;
-    case B::Sponsors: SeekSponsors(s); break;
-    case B::Bank: VisitBank(s); break;
-    case B::BuyShare: BuyShare(s); break;
-    case B::SellShare: SellShare(s); break;
-    case B::HorseRacing: OpenGame(ScreenId::HorseRacing, GambleGame::HorseRacing); break;
-    case B::Cards: OpenGame(ScreenId::CardGame, GambleGame::Cards); break;
-    case B::SlotMachine: OpenGame(ScreenId::SlotMachine, GambleGame::SlotMachine); break;
-    case B::AddTen: AddTen(s); break;
-    case B::SubtractTen: SubtractTen(s); break;
-    case B::Withdraw: Withdraw(s); break;
-    case B::Deposit: Deposit(s); break;
-    case B::Loan: TakeLoan(s); break;
+    case FinanceButton::Raffle: RaffleTurkey(s); break;
+    case FinanceButton::Donations: SeekDonations(s); break;
+    case FinanceButton::Sponsors: SeekSponsors(s); break;
+    case FinanceButton::Bank: VisitBank(s); break;
+    case FinanceButton::BuyShare: BuyShare(s); break;
+    case FinanceButton::SellShare: SellShare(s); break;
+    case FinanceButton::HorseRacing: OpenGame(ScreenId::HorseRacing, GambleGame::HorseRacing); break;
+    case FinanceButton::Cards: OpenGame(ScreenId::CardGame, GambleGame::Cards); break;
+    case FinanceButton::SlotMachine: OpenGame(ScreenId::SlotMachine, GambleGame::SlotMachine); break;
+    case FinanceButton::AddTen: AddTen(s); break;
+    case FinanceButton::SubtractTen: SubtractTen(s); break;
+    case FinanceButton::Withdraw: Withdraw(s); break;
+    case FinanceButton::Deposit: Deposit(s); break;
+    case FinanceButton::Loan: TakeLoan(s); break;
     default: break;  // the companies' rows, above
   }
 }

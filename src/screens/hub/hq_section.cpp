@@ -10,53 +10,65 @@
 namespace vantoro {
 namespace {
 
-using B = HqButton;
-
-enum HqPage { kOverview = 1, kPurchase, kVehicle };
+enum HqPage { kHqOverview = 1, kHqPurchase, kHqVehicle };
 
 // Outlined boxes with their labels below them, grey once they cannot act.
 constexpr ButtonScheme kShopScheme{{Rgb(0x88FF88), kButtonFill, kRed}, {Rgb(0x666666), Rgb(0x222222), kRed}};
-constexpr Button<B> Shop(B id, int left, int top, std::string_view label, int labelX) {
+constexpr Button<HqButton> Shop(HqButton id, int left, int top, std::string_view label, int labelX) {
   return {id, {left, top, left + 100, top + 30}, PressRule::Inside, label, labelX, top + 33, 8, kShopScheme};
 }
-constexpr std::array<Button<B>, 8> kPurchaseButtons = {{
-    Shop(B::Locks, 140, 170, "Upgrade Locks", 150),
-    Shop(B::Alarm, 260, 170, " Upgrade Alarm", 270),
-    Shop(B::Television, 380, 170, "  Purchase TV", 390),
-    Shop(B::PbCooler, 140, 230, "  PB Cooler Unit", 145),
-    Shop(B::SnackMachine, 260, 230, " Snack Machine", 270),
-    Shop(B::PoolTable, 380, 230, "    Pool Table", 390),
-    Shop(B::BeerFridge, 140, 290, "   Beer Fridge", 150),
-    Shop(B::Garage, 260, 290, "  Garage Upgrade", 260),
+constexpr std::array<Button<HqButton>, 8> kPurchaseButtons = {{
+    Shop(HqButton::Locks, 140, 170, "Upgrade Locks", 150),
+    Shop(HqButton::Alarm, 260, 170, " Upgrade Alarm", 270),
+    Shop(HqButton::Television, 380, 170, "  Purchase TV", 390),
+    Shop(HqButton::PbCooler, 140, 230, "  PB Cooler Unit", 145),
+    Shop(HqButton::SnackMachine, 260, 230, " Snack Machine", 270),
+    Shop(HqButton::PoolTable, 380, 230, "    Pool Table", 390),
+    Shop(HqButton::BeerFridge, 140, 290, "   Beer Fridge", 150),
+    Shop(HqButton::Garage, 260, 290, "  Garage Upgrade", 260),
 }};
 
 constexpr ButtonScheme kCarScheme{{Rgb(0x55FF55), Rgb(0x003300), Rgb(0x99FF99)},
                                   {Rgb(0x888888), Rgb(0x444444), Rgb(0x888888)}};
-constexpr std::array<Button<B>, 2> kVehicleButtons = {{
-    {B::ViewNext, {390, 270, 490, 300}, PressRule::Inside, "View Next", 407, 275, kHubTextSize, kCarScheme},
-    {B::Trade, {390, 310, 490, 340}, PressRule::Inside, "Purchase", 407, 315, kHubTextSize, kCarScheme},
+constexpr std::array<Button<HqButton>, 2> kVehicleButtons = {{
+    {HqButton::ViewNext,
+     {390, 270, 490, 300},
+     PressRule::Inside,
+     "View Next",
+     407,
+     275,
+     kHubTextSize,
+     kCarScheme},
+    {HqButton::Trade,
+     {390, 310, 490, 340},
+     PressRule::Inside,
+     "Purchase",
+     407,
+     315,
+     kHubTextSize,
+     kCarScheme},
 }};
 
 // What each box of PURCHASE buys, and where its price stands inside it.
 struct Offer {
-  B Id;
+  HqButton Id;
   bool IsUpgrade;
   Upgrade Up;
   Fitting Fit;
   int PriceX, PriceY;
 };
 constexpr std::array<Offer, 8> kOffers = {{
-    {B::Locks, true, Upgrade::Locks, {}, 172, 176},
-    {B::Alarm, true, Upgrade::Alarm, {}, 292, 176},
-    {B::Television, false, {}, Fitting::Television, 412, 176},
-    {B::PbCooler, false, {}, Fitting::PbCooler, 172, 235},
-    {B::SnackMachine, false, {}, Fitting::SnackMachine, 292, 235},
-    {B::PoolTable, false, {}, Fitting::PoolTable, 412, 235},
-    {B::BeerFridge, false, {}, Fitting::BeerFridge, 172, 295},
-    {B::Garage, true, Upgrade::Garage, {}, 292, 295},
+    {HqButton::Locks, true, Upgrade::Locks, {}, 172, 176},
+    {HqButton::Alarm, true, Upgrade::Alarm, {}, 292, 176},
+    {HqButton::Television, false, {}, Fitting::Television, 412, 176},
+    {HqButton::PbCooler, false, {}, Fitting::PbCooler, 172, 235},
+    {HqButton::SnackMachine, false, {}, Fitting::SnackMachine, 292, 235},
+    {HqButton::PoolTable, false, {}, Fitting::PoolTable, 412, 235},
+    {HqButton::BeerFridge, false, {}, Fitting::BeerFridge, 172, 295},
+    {HqButton::Garage, true, Upgrade::Garage, {}, 292, 295},
 }};
 
-const Offer& OfferFor(B id) {
+const Offer& OfferFor(HqButton id) {
   for (const Offer& o : kOffers) {
     if (o.Id == id) return o;
   }
@@ -87,28 +99,28 @@ Color LoadColor(std::optional<Int> load) { return !load || *load > 100 ? Rgb(0xF
 }  // namespace
 
 std::span<const Button<HqButton>> HqSection::Buttons(Int page) {
-  if (page == kPurchase) return kPurchaseButtons;
-  if (page == kVehicle) return kVehicleButtons;
+  if (page == kHqPurchase) return kPurchaseButtons;
+  if (page == kHqVehicle) return kVehicleButtons;
   return {};
 }
 
 ButtonState HqSection::State(const GameState& s, HqButton id) {
-  if (id == B::ViewNext) return ButtonState::Enabled;
-  if (id == B::Trade) return GreyUnless(CanTradeVehicle(s));
+  if (id == HqButton::ViewNext) return ButtonState::Enabled;
+  if (id == HqButton::Trade) return GreyUnless(CanTradeVehicle(s));
   return GreyUnless(CanBuy(s, OfferFor(id)));
 }
 
 void HqSection::DrawPage(Canvas& canvas, Int page) {
   AdvanceTeamAnimation(ctx_.State.Runtime);
   canvas.Picture(498, 160, ctx_.Pictures.Get(PictureId::HqPicture));
-  if (page == kOverview) DrawOverview(canvas);
-  if (page == kPurchase) DrawSummary(canvas);
-  if (page == kVehicle) DrawVehicle(canvas);
+  if (page == kHqOverview) DrawOverview(canvas);
+  if (page == kHqPurchase) DrawSummary(canvas);
+  if (page == kHqVehicle) DrawVehicle(canvas);
   DrawButtons(canvas, ctx_.Fonts, Buttons(page),
-              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
-  if (page == kPurchase) DrawPrices(canvas);
+              [&](const Button<HqButton>& b) { return State(ctx_.State, b.Action); });
+  if (page == kHqPurchase) DrawPrices(canvas);
   // Last, so that the summary beside it does not cover its lines.
-  if (InRange(page, kOverview, kVehicle)) DrawCommentary(canvas);
+  if (InRange(page, kHqOverview, kHqVehicle)) DrawCommentary(canvas);
 }
 
 void HqSection::DrawCommentary(Canvas& canvas) {
@@ -202,19 +214,20 @@ void HqSection::DrawVehicle(Canvas& canvas) {
 
 void HqSection::PressPage(int x, int y, Int page) {
   GameState& s = ctx_.State;
-  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit =
+      HitTest(Buttons(page), x, y, [&](const Button<HqButton>& b) { return State(s, b.Action); });
   if (!hit) return;
   switch (*hit) {
-    case B::Locks:
-    case B::Alarm:
-    case B::Garage: BuyUpgrade(s, OfferFor(*hit).Up); break;
-    case B::Television:
-    case B::PbCooler:
-    case B::SnackMachine:
-    case B::PoolTable:
-    case B::BeerFridge: BuyFitting(s, OfferFor(*hit).Fit); break;
-    case B::ViewNext: ViewNextVehicle(s); break;
-    case B::Trade: TradeVehicle(s); break;
+    case HqButton::Locks:
+    case HqButton::Alarm:
+    case HqButton::Garage: BuyUpgrade(s, OfferFor(*hit).Up); break;
+    case HqButton::Television:
+    case HqButton::PbCooler:
+    case HqButton::SnackMachine:
+    case HqButton::PoolTable:
+    case HqButton::BeerFridge: BuyFitting(s, OfferFor(*hit).Fit); break;
+    case HqButton::ViewNext: ViewNextVehicle(s); break;
+    case HqButton::Trade: TradeVehicle(s); break;
   }
 }
 

@@ -41,15 +41,13 @@ constexpr std::array kMapBands = {
     MapBand(1, 162, 209),
 };
 
-using B = SeasonButton;
-
-constexpr Button<B> TurnEndButton(B id, int left, int top, std::string_view label) {
+constexpr Button<SeasonButton> TurnEndButton(SeasonButton id, int left, int top, std::string_view label) {
   return {id, {left, top, left + 100, top + 30}, PressRule::Inside, label, left + 5, top + 7, kHubTextSize};
 }
 constexpr std::array kTurnEndButtons = {
-    TurnEndButton(B::EndTurn, 392, 320, "   END TURN"),
-    TurnEndButton(B::GoByCar, 135, 445, " GO BY CAR"),
-    TurnEndButton(B::HireVehicle, 240, 445, "HIRE VEHICLE"),
+    TurnEndButton(SeasonButton::EndTurn, 392, 320, "   END TURN"),
+    TurnEndButton(SeasonButton::GoByCar, 135, 445, " GO BY CAR"),
+    TurnEndButton(SeasonButton::HireVehicle, 240, 445, "HIRE VEHICLE"),
 };
 
 constexpr std::array<std::string_view, 6> kTurnEndText = {
@@ -61,7 +59,9 @@ constexpr std::array<std::string_view, 6> kTurnEndText = {
     "the panel below, along with any other associated decisions.",
 };
 
-Transport TransportOf(B id) { return id == B::HireVehicle ? Transport::Hired : Transport::Car; }
+Transport TransportOf(SeasonButton id) {
+  return id == SeasonButton::HireVehicle ? Transport::Hired : Transport::Car;
+}
 
 }  // namespace
 
@@ -150,11 +150,11 @@ void SeasonSection::DrawTurnEnd(Canvas& canvas) {
     canvas.Text(135, 385, "NO EVENTS SCHEDULED FOR THIS MONTH", HubFont(ctx_.Fonts, 11), Rgb(0x777777));
   }
   DrawButtons(canvas, ctx_.Fonts, TurnEndButtons(),
-              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+              [&](const Button<SeasonButton>& b) { return State(ctx_.State, b.Action); });
 }
 
 ButtonState SeasonSection::State(const GameState& s, SeasonButton id) {
-  if (id == B::EndTurn) return ButtonState::Enabled;
+  if (id == SeasonButton::EndTurn) return ButtonState::Enabled;
   return ShownIf(TournamentIn(s.Team.Month) != nullptr, GreyUnless(CanTravel(s, TransportOf(id))));
 }
 
@@ -171,16 +171,16 @@ void SeasonSection::DrawTournamentPanel(Canvas& canvas, const Tournament& tourna
 }
 
 void SeasonSection::PressTurnEnd(int x, int y) {
-  const auto hit =
-      HitTest(TurnEndButtons(), x, y, [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+  const auto hit = HitTest(TurnEndButtons(), x, y,
+                           [&](const Button<SeasonButton>& b) { return State(ctx_.State, b.Action); });
   if (!hit) return;
   switch (*hit) {
-    case B::EndTurn:
+    case SeasonButton::EndTurn:
       ctx_.Screens.HandOver(ScreenId::Hub, ScreenId::EndOfMonth);
       vantoro::EndTurn(ctx_.State);
       break;
-    case B::GoByCar:
-    case B::HireVehicle:
+    case SeasonButton::GoByCar:
+    case SeasonButton::HireVehicle:
       if (Travel(ctx_.State, TransportOf(*hit))) ctx_.Screens.HandOver(ScreenId::Hub, ScreenId::Tournament);
       break;
   }

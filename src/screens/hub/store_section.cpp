@@ -12,26 +12,24 @@
 namespace vantoro {
 namespace {
 
-using B = StoreButton;
-
 enum StorePage { kMarkersPage = 1, kPaintPage, kCatalogPage, kCustomisePage };
 
 constexpr auto kMarkerButtons =
-    Join(SquadRows(B::Player1),
-         std::array<Button<B>, 2>{{
-             {B::Repair, {350, 385, 450, 415}, PressRule::Inside, "   REPAIR", 360, 390, 12},
-             {B::Sell, {350, 425, 450, 455}, PressRule::Inside, "     SELL", 360, 430, 12},
+    Join(SquadRows(StoreButton::Player1),
+         std::array<Button<StoreButton>, 2>{{
+             {StoreButton::Repair, {350, 385, 450, 415}, PressRule::Inside, "   REPAIR", 360, 390, 12},
+             {StoreButton::Sell, {350, 425, 450, 455}, PressRule::Inside, "     SELL", 360, 430, 12},
          }});
-constexpr std::array<Button<B>, 1> kPaintButtons = {
-    {{B::BuyPaint, {250, 250, 350, 280}, PressRule::Inside, "Buy 1 Box", 265, 255, 12}}};
+constexpr std::array<Button<StoreButton>, 1> kPaintButtons = {
+    {{StoreButton::BuyPaint, {250, 250, 350, 280}, PressRule::Inside, "Buy 1 Box", 265, 255, 12}}};
 
 constexpr ButtonScheme kPurchaseScheme{kGreenScheme.Enabled, {Rgb(0xAAAAAA), Rgb(0x444444), Rgb(0x666666)}};
 constexpr ButtonScheme kWhiteWhenUsed{kGreenScheme.Enabled, {kWhite, Rgb(0x444444), kWhite}};
-constexpr std::array<Button<B>, 5> kCatalogButtons = {{
-    {B::Previous, {270, 165, 370, 195}, PressRule::Inside, "Prev", 305, 172, kHubTextSize},
-    {B::Next, {390, 165, 490, 195}, PressRule::Inside, "Next", 425, 172, kHubTextSize},
-    {B::NextPlayer, {640, 165, 690, 195}, PressRule::Inside, " Next", 648, 172, kHubTextSize},
-    {B::Purchase,
+constexpr std::array<Button<StoreButton>, 5> kCatalogButtons = {{
+    {StoreButton::Previous, {270, 165, 370, 195}, PressRule::Inside, "Prev", 305, 172, kHubTextSize},
+    {StoreButton::Next, {390, 165, 490, 195}, PressRule::Inside, "Next", 425, 172, kHubTextSize},
+    {StoreButton::NextPlayer, {640, 165, 690, 195}, PressRule::Inside, " Next", 648, 172, kHubTextSize},
+    {StoreButton::Purchase,
      {550, 265, 650, 295},
      PressRule::Inside,
      " PURCHASE",
@@ -39,7 +37,7 @@ constexpr std::array<Button<B>, 5> kCatalogButtons = {{
      272,
      kHubTextSize,
      kPurchaseScheme},
-    {B::Customise,
+    {StoreButton::Customise,
      {550, 320, 650, 350},
      PressRule::Inside,
      "  CUSTOMISE",
@@ -48,9 +46,9 @@ constexpr std::array<Button<B>, 5> kCatalogButtons = {{
      kHubTextSize,
      kWhiteWhenUsed},
 }};
-constexpr std::array<Button<B>, 2> kCustomiseButtons = {{
-    {B::NextChoice, {400, 200, 480, 230}, PressRule::Inside, "    NEXT", 405, 207, kHubTextSize},
-    {B::BuyChoice,
+constexpr std::array<Button<StoreButton>, 2> kCustomiseButtons = {{
+    {StoreButton::NextChoice, {400, 200, 480, 230}, PressRule::Inside, "    NEXT", 405, 207, kHubTextSize},
+    {StoreButton::BuyChoice,
      {400, 250, 480, 280},
      PressRule::Inside,
      "     BUY",
@@ -85,12 +83,13 @@ std::span<const Button<StoreButton>> StoreSection::Buttons(Int page) {
 ButtonState StoreSection::State(const GameState& s, StoreButton id) {
   const bool chosen = InRange(s.Runtime.SelectedPlayer, 1, kSquadSize);
   switch (id) {
-    case B::Repair: return ShownIf(SelectedHasMarker(s), GreyUnless(CanRepair(s)));
-    case B::Sell: return ShownIf(SelectedHasMarker(s), GreyUnless(CanSell(s)));
-    case B::BuyPaint: return GreyUnless(CanBuyPaint(s));
-    case B::Purchase: return ShownIf(chosen && !SelectedHasMarker(s), GreyUnless(CanBuyCatalogItem(s)));
-    case B::Customise: return ShownIf(SelectedHasMarker(s), GreyUnless(CanOpenCustomise(s)));
-    case B::BuyChoice: return GreyUnless(CanBuyCustomisation(s));
+    case StoreButton::Repair: return ShownIf(SelectedHasMarker(s), GreyUnless(CanRepair(s)));
+    case StoreButton::Sell: return ShownIf(SelectedHasMarker(s), GreyUnless(CanSell(s)));
+    case StoreButton::BuyPaint: return GreyUnless(CanBuyPaint(s));
+    case StoreButton::Purchase:
+      return ShownIf(chosen && !SelectedHasMarker(s), GreyUnless(CanBuyCatalogItem(s)));
+    case StoreButton::Customise: return ShownIf(SelectedHasMarker(s), GreyUnless(CanOpenCustomise(s)));
+    case StoreButton::BuyChoice: return GreyUnless(CanBuyCustomisation(s));
     default: return ButtonState::Enabled;
   }
 }
@@ -108,7 +107,7 @@ void StoreSection::DrawPage(Canvas& canvas, Int page) {
     default: break;
   }
   DrawButtons(canvas, ctx_.Fonts, Buttons(page),
-              [&](const Button<B>& b) { return State(ctx_.State, b.Action); });
+              [&](const Button<StoreButton>& b) { return State(ctx_.State, b.Action); });
 }
 
 void StoreSection::DrawMarkers(Canvas& canvas) {
@@ -237,20 +236,21 @@ void StoreSection::DrawCustomise(Canvas& canvas) {
 
 void StoreSection::PressPage(int x, int y, Int page) {
   GameState& s = ctx_.State;
-  const auto hit = HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(s, b.Action); });
+  const auto hit =
+      HitTest(Buttons(page), x, y, [&](const Button<StoreButton>& b) { return State(s, b.Action); });
   if (!hit) return;
-  if (const int p = RowOf(*hit, B::Player1, kSquadSize)) return SelectPlayer(s, p);
+  if (const int p = RowOf(*hit, StoreButton::Player1, kSquadSize)) return SelectPlayer(s, p);
   switch (*hit) {
-    case B::Repair: Repair(s); break;
-    case B::Sell: Sell(s); break;
-    case B::BuyPaint: vantoro::BuyPaint(s); break;
-    case B::Previous: PreviousCatalogItem(s); break;
-    case B::Next: NextCatalogItem(s); break;
-    case B::NextPlayer: NextCatalogPlayer(s); break;
-    case B::Purchase: BuyCatalogItem(s); break;
-    case B::Customise: OpenCustomise(s); break;
-    case B::NextChoice: NextCustomChoice(s); break;
-    case B::BuyChoice: BuyCustomisation(s); break;
+    case StoreButton::Repair: Repair(s); break;
+    case StoreButton::Sell: Sell(s); break;
+    case StoreButton::BuyPaint: vantoro::BuyPaint(s); break;
+    case StoreButton::Previous: PreviousCatalogItem(s); break;
+    case StoreButton::Next: NextCatalogItem(s); break;
+    case StoreButton::NextPlayer: NextCatalogPlayer(s); break;
+    case StoreButton::Purchase: BuyCatalogItem(s); break;
+    case StoreButton::Customise: OpenCustomise(s); break;
+    case StoreButton::NextChoice: NextCustomChoice(s); break;
+    case StoreButton::BuyChoice: BuyCustomisation(s); break;
     default: break;  // the players' rows, above
   }
 }

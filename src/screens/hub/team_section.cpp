@@ -17,45 +17,48 @@ enum Page { kOverview = 1, kIndividual, kTrophies, kStandings, kOpposition, kDeb
 
 constexpr int kFrameX = 498, kFrameY = 160;
 
-using B = TeamButton;
-
 constexpr Button<TeamButton> PageButton(TeamButton id, int top, std::string_view label) {
   return {id, {507, top, 609, top + 30}, PressRule::Inside, label, 512, top + 7, kHubTextSize};
 }
 // The three buttons to the pages without a tab: drawn on pages 1 to 5, and
 // taking presses unseen under the report of page 6 too.
 constexpr std::array kPageButtons = {
-    PageButton(B::Standings, 380, "  STANDINGS"),
-    PageButton(B::Opposition, 420, "  OPPOSITION"),
-    PageButton(B::Debrief, 460, "    DEBRIEF"),
+    PageButton(TeamButton::Standings, 380, "  STANDINGS"),
+    PageButton(TeamButton::Opposition, 420, "  OPPOSITION"),
+    PageButton(TeamButton::Debrief, 460, "    DEBRIEF"),
 };
 
 // A button already used this month is grey and has no label.
 constexpr ButtonScheme kMoneyScheme{{Rgb(0x88FF88), kButtonFill, Rgb(0x55AA55)},
                                     {Rgb(0x555555), Rgb(0x222222), std::nullopt}};
 // A press on a player's name selects them.
-constexpr auto kIndividualOwn = Join(SquadRows(B::Player1), std::array<Button<B>, 2>{{
-                                                                {B::Pay,
-                                                                 {265, 315, 365, 345},
-                                                                 PressRule::Inside,
-                                                                 "    PAY $100",
-                                                                 270,
-                                                                 323,
-                                                                 kHubTextSize,
-                                                                 kMoneyScheme},
-                                                                {B::Fine,
-                                                                 {385, 315, 485, 345},
-                                                                 PressRule::Inside,
-                                                                 "    FINE $100",
-                                                                 390,
-                                                                 323,
-                                                                 kHubTextSize,
-                                                                 kMoneyScheme},
-                                                            }});
-constexpr std::array<Button<TeamButton>, 1> kOppositionOwn = {
-    {{B::NextTeam, {390, 200, 490, 230}, PressRule::Inside, "   Next Team", 395, 207, kHubTextSize}}};
+constexpr auto kIndividualOwn = Join(SquadRows(TeamButton::Player1), std::array<Button<TeamButton>, 2>{{
+                                                                         {TeamButton::Pay,
+                                                                          {265, 315, 365, 345},
+                                                                          PressRule::Inside,
+                                                                          "    PAY $100",
+                                                                          270,
+                                                                          323,
+                                                                          kHubTextSize,
+                                                                          kMoneyScheme},
+                                                                         {TeamButton::Fine,
+                                                                          {385, 315, 485, 345},
+                                                                          PressRule::Inside,
+                                                                          "    FINE $100",
+                                                                          390,
+                                                                          323,
+                                                                          kHubTextSize,
+                                                                          kMoneyScheme},
+                                                                     }});
+constexpr std::array<Button<TeamButton>, 1> kOppositionOwn = {{{TeamButton::NextTeam,
+                                                                {390, 200, 490, 230},
+                                                                PressRule::Inside,
+                                                                "   Next Team",
+                                                                395,
+                                                                207,
+                                                                kHubTextSize}}};
 constexpr std::array<Button<TeamButton>, 1> kDebriefOwn = {
-    {{B::DebriefNext, {720, 450, 760, 480}, PressRule::Inside, "NEXT", 722, 457, kHubTextSize}}};
+    {{TeamButton::DebriefNext, {720, 450, 760, 480}, PressRule::Inside, "NEXT", 722, 457, kHubTextSize}}};
 
 constexpr auto kIndividualButtons = Join(kPageButtons, kIndividualOwn);
 constexpr auto kOppositionButtons = Join(kPageButtons, kOppositionOwn);
@@ -97,12 +100,14 @@ std::span<const Button<TeamButton>> TeamSection::Buttons(Int page) {
 
 ButtonState TeamSection::State(const GameState& s, Int page, TeamButton id) {
   switch (id) {
-    case B::Standings:
-    case B::Opposition:
-    case B::Debrief:
+    case TeamButton::Standings:
+    case TeamButton::Opposition:
+    case TeamButton::Debrief:
       return InRange(page, kOverview, kOpposition) ? ButtonState::Enabled : ButtonState::Unseen;
-    case B::Pay: return ShownIf(InRange(s.Runtime.SelectedPlayer, 1, kSquadSize), GreyUnless(CanPay(s)));
-    case B::Fine: return ShownIf(InRange(s.Runtime.SelectedPlayer, 1, kSquadSize), GreyUnless(CanFine(s)));
+    case TeamButton::Pay:
+      return ShownIf(InRange(s.Runtime.SelectedPlayer, 1, kSquadSize), GreyUnless(CanPay(s)));
+    case TeamButton::Fine:
+      return ShownIf(InRange(s.Runtime.SelectedPlayer, 1, kSquadSize), GreyUnless(CanFine(s)));
     default: return ButtonState::Enabled;
   }
 }
@@ -125,7 +130,7 @@ void TeamSection::DrawPage(Canvas& canvas, Int page) {
     default: break;
   }
   DrawButtons(canvas, ctx_.Fonts, Buttons(page),
-              [&](const Button<B>& b) { return State(ctx_.State, page, b.Action); });
+              [&](const Button<TeamButton>& b) { return State(ctx_.State, page, b.Action); });
 }
 
 // The right column's values stand clear of its longest label, "Team Morale:".
@@ -287,17 +292,17 @@ void TeamSection::DrawDebrief(Canvas& canvas) {
 void TeamSection::PressPage(int x, int y, Int page) {
   GameState& state = ctx_.State;
   const auto hit =
-      HitTest(Buttons(page), x, y, [&](const Button<B>& b) { return State(state, page, b.Action); });
+      HitTest(Buttons(page), x, y, [&](const Button<TeamButton>& b) { return State(state, page, b.Action); });
   if (!hit) return;
-  if (const int p = RowOf(*hit, B::Player1, kSquadSize)) return SelectPlayer(state, p);
+  if (const int p = RowOf(*hit, TeamButton::Player1, kSquadSize)) return SelectPlayer(state, p);
   switch (*hit) {
-    case B::Standings: OpenTeamPage(state, kStandings); break;
-    case B::Opposition: OpenTeamPage(state, kOpposition); break;
-    case B::Debrief: OpenTeamPage(state, kDebrief); break;
-    case B::Pay: vantoro::Pay(state); break;
-    case B::Fine: vantoro::Fine(state); break;
-    case B::NextTeam: NextViewedOpponent(state); break;
-    case B::DebriefNext: NextDebriefPage(state); break;
+    case TeamButton::Standings: OpenTeamPage(state, kStandings); break;
+    case TeamButton::Opposition: OpenTeamPage(state, kOpposition); break;
+    case TeamButton::Debrief: OpenTeamPage(state, kDebrief); break;
+    case TeamButton::Pay: vantoro::Pay(state); break;
+    case TeamButton::Fine: vantoro::Fine(state); break;
+    case TeamButton::NextTeam: NextViewedOpponent(state); break;
+    case TeamButton::DebriefNext: NextDebriefPage(state); break;
     default: break;  // the players' rows, above
   }
 }
