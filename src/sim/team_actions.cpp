@@ -1,7 +1,8 @@
 #include "sim/team_actions.hpp"
 
+#include "sim/players.hpp"
+
 namespace vantoro {
-namespace {}  // namespace
 
 bool CanPay(const GameState& state) {
   return PlayerSelected(state) && state.Team.Cash > 99 &&
