@@ -10,8 +10,6 @@ namespace vantoro::testing {
 namespace {
 
 constexpr Color kFrameRed = Rgb(0xCC4444);
-constexpr Color kGreen = Rgb(0x004400);  // the fill of a button that works
-constexpr Color kGrey = Rgb(0x444444);
 
 class HubSeasonTest : public ScreenTest {
  protected:
@@ -149,17 +147,17 @@ TEST_P(HubTravelTest, PaysAndLeavesForTheTournamentOrStays) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, HubTravelTest,
     ::testing::Values(
-        TravelCase{"CarWith300", 8, 300, 1, 7, false, true, kGreen, kGrey, false},
-        TravelCase{"NoHireWith300", 8, 300, 1, 7, true, false, kGreen, kGrey, false},
-        TravelCase{"NoCarWith200", 8, 200, 1, 7, false, false, kGrey, kGrey, false},
-        TravelCase{"HireWithExactCash", 8, 675, 1, 7, true, true, kGreen, kGreen, false},
-        TravelCase{"CarFullToTheBrim", 4, 1000, 1, 16, false, true, kGreen, kGreen, false},
-        TravelCase{"CarOverloaded", 4, 1000, 1, 17, false, false, kGrey, kGreen, true},
-        TravelCase{"HireOverloaded", 4, 1000, 1, 17, true, true, kGrey, kGreen, true},
-        TravelCase{"FireStormsOverloadAFjord", 6, 1000, 4, 70, false, false, kGrey, kGreen, true},
-        TravelCase{"NoVehicle", 10, 1000, 0, 7, false, false, kGrey, kGreen, true},
-        TravelCase{"NegativeVehicle", 10, 1000, -1, 7, false, false, kGrey, kGreen, true},
-        TravelCase{"VehicleWrapsToNoRoom", 10, 1000, INT_MAX, 7, false, false, kGrey, kGreen, true},
+        TravelCase{"CarWith300", 8, 300, 1, 7, false, true, kGreenFill, kGreyFill, false},
+        TravelCase{"NoHireWith300", 8, 300, 1, 7, true, false, kGreenFill, kGreyFill, false},
+        TravelCase{"NoCarWith200", 8, 200, 1, 7, false, false, kGreyFill, kGreyFill, false},
+        TravelCase{"HireWithExactCash", 8, 675, 1, 7, true, true, kGreenFill, kGreenFill, false},
+        TravelCase{"CarFullToTheBrim", 4, 1000, 1, 16, false, true, kGreenFill, kGreenFill, false},
+        TravelCase{"CarOverloaded", 4, 1000, 1, 17, false, false, kGreyFill, kGreenFill, true},
+        TravelCase{"HireOverloaded", 4, 1000, 1, 17, true, true, kGreyFill, kGreenFill, true},
+        TravelCase{"FireStormsOverloadAFjord", 6, 1000, 4, 70, false, false, kGreyFill, kGreenFill, true},
+        TravelCase{"NoVehicle", 10, 1000, 0, 7, false, false, kGreyFill, kGreenFill, true},
+        TravelCase{"NegativeVehicle", 10, 1000, -1, 7, false, false, kGreyFill, kGreenFill, true},
+        TravelCase{"VehicleWrapsToNoRoom", 10, 1000, INT_MAX, 7, false, false, kGreyFill, kGreenFill, true},
         TravelCase{"OddMonthCar", 7, 100000, 1, 7, false, false, kBlack, kBlack, false},
         TravelCase{"OddMonthHire", 7, 100000, 1, 7, true, false, kBlack, kBlack, false},
         TravelCase{"MonthFourteen", 14, 100000, 1, 7, true, false, kBlack, kBlack, false}),
