@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <numbers>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,9 @@
 #include "ui/image.hpp"
 
 namespace vantoro::art {
+
+inline constexpr float kPi = std::numbers::pi_v<float>;
+inline constexpr float kTau = 2.0f * kPi;
 
 // ---------------------------------------------------------------- colour
 

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
@@ -13,8 +12,6 @@
 #include "assets/kit_person.hpp"
 
 namespace vantoro::art {
-
-constexpr float kPi = std::numbers::pi_v<float>;
 
 void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
   constexpr int kSteps = 12;

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace vantoro::art {
 
 namespace {
 
-constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
 
 // An angle drawn round the circle, pulled towards `direction` by `bias`.
 float Heading(Random& rng, float direction, float bias) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <span>
 #include <string_view>
 
@@ -27,7 +26,6 @@ constexpr int kWidth = 238;
 constexpr int kHeight = 178;
 // Drawn twice as large and shrunk: the players' masks are small.
 constexpr float kS = 2.0f;
-constexpr float kPi = std::numbers::pi_v<float>;
 
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -26,7 +25,6 @@ namespace vantoro::art {
 
 namespace {
 
-constexpr float kPi = std::numbers::pi_v<float>;
 
 // ================================================================ banner
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 #include <vector>
 
@@ -26,7 +25,6 @@ constexpr int kHeight = 153;
 constexpr int kScale = 3;
 constexpr float kS = static_cast<float>(kScale);
 constexpr BigShapes kBig{kS};
-constexpr float kPi = std::numbers::pi_v<float>;
 // The dark line round the court figures' parts, in large pixels.
 constexpr int kOutline = kScale / 2 + 1;
 

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -21,7 +20,6 @@ constexpr int kHeight = 600;
 constexpr float kCentreX = 400.0f;
 constexpr float kCentreY = 330.0f;
 constexpr float kRadius = 430.0f;
-constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
 
 const Gradient& FirePalette() {
   static const Gradient palette{

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -24,7 +23,6 @@ constexpr int kHeight = 372;
 // Drawn twice as large and shrunk, for clean bunker edges.
 constexpr int kScale = 2;
 constexpr float kS = static_cast<float>(kScale);
-constexpr float kPi = std::numbers::pi_v<float>;
 
 constexpr CellXY kOwnStation = kCellPoints[3];
 constexpr CellXY kTheirStation = kCellPoints[59];

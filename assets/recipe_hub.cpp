@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -21,7 +20,6 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
 
 // Night sky and haze: a deep indigo wash, lighter where the floodlights
 // light the mist, with slow fractal clouds. The haze is soft, so it is

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 
 #include "assets/art.hpp"
@@ -23,8 +22,6 @@ namespace vantoro::art {
 
 namespace {
 
-constexpr float kPi = std::numbers::pi_v<float>;
-constexpr float kTau = 2.0f * kPi;
 
 // ================================================================ banner
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -46,7 +45,6 @@ constexpr float kPixelsPerDegree = 72.74f;
 // diagonal country stands upright enough to fit the strips' width, and
 // scaled so that it fills the stack from top to bottom.
 Point Project(Geo g) {
-  constexpr float kPi = std::numbers::pi_v<float>;
   constexpr float kTurn = -15.0f * kPi / 180.0f;
   const float east = (g.Lon - 173.0f) * std::cos(41.0f * kPi / 180.0f);
   const float south = -41.0f - g.Lat;

@@ -4,7 +4,6 @@
 // watch face survives at 105 pixels.
 
 #include <cmath>
-#include <numbers>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
@@ -16,8 +15,6 @@ namespace vantoro::art {
 
 namespace {
 
-constexpr float kPi = std::numbers::pi_v<float>;
-constexpr float kTau = 2.0f * kPi;
 constexpr int kScale = 4;
 
 // ================================================================ the watch

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
@@ -29,7 +28,6 @@ constexpr int kFinalWidth = 201;
 constexpr int kFinalHeight = 150;
 constexpr int kWidth = kFinalWidth * kFactor;
 constexpr int kHeight = kFinalHeight * kFactor;
-constexpr float kPi = std::numbers::pi_v<float>;
 
 enum class Gear { None, Goggles, Headband, Bandana };
 

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <numbers>
 #include <string>
 #include <string_view>
 
@@ -34,7 +33,7 @@ constexpr Color kReel = Rgb(0xFBF5E4);
 // where the drum turns away.
 Image Shaded(Image image) {
   PaintEach(image, Field(kWidth, kHeight, 1.0f), [&](int x, int y) {
-    const float a = (static_cast<float>(y) + 0.5f) / static_cast<float>(kHeight) * std::numbers::pi_v<float>;
+    const float a = (static_cast<float>(y) + 0.5f) / static_cast<float>(kHeight) * kPi;
     return Unpack(image.Pixels[image.Index(x, y)]) * (0.42f + 0.58f * std::pow(std::sin(a), 0.8f));
   });
   return image;

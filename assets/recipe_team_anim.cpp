@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <span>
 #include <vector>
 
@@ -30,7 +29,6 @@ constexpr int kWidth = 270;
 constexpr int kHeight = 200;
 constexpr int kFrames = 20;
 constexpr float kHorizon = 84.0f;
-constexpr float kTau = 2.0f * std::numbers::pi_v<float>;
 
 // The loop's clock: 0 at frame 1, just short of 1 at frame 20.
 float Clock(int frame) { return static_cast<float>((frame - 1) % kFrames) / kFrames; }

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
-#include <numbers>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -27,7 +26,6 @@ namespace {
 constexpr int kWidth = 160;
 constexpr int kHeight = 170;
 constexpr float kCentre = 80.0f;
-constexpr float kPi = std::numbers::pi_v<float>;
 
 // ---------------------------------------------------------------- relief
 
