@@ -130,8 +130,7 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
                          {hr.X + 0.035f * s, hr.Y + 0.02f * s},
                          {hl.X - 0.035f * s, hl.Y + 0.02f * s}};
   FillPolygon(torso, chest);
-  FillCircle(torso, sl.X, sl.Y + 0.01f * s, 0.045f * s);
-  FillCircle(torso, sr.X, sr.Y + 0.01f * s, 0.045f * s);
+  for (const Point& sh : {sl, sr}) FillCircle(torso, sh.X, sh.Y + 0.01f * s, 0.045f * s);
 
   PaintPart(image, legs, p.Colours.Pants);
   PaintPart(image, shoes, Rgb(0x1A1A1E));
@@ -164,18 +163,17 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
 
 // ---------------------------------------------------------------- side-on
 
-// A side-on pose in figure pixels.
-struct Side {
-  Point Hip, Neck, Head, BackKnee, BackFoot, FrontKnee, FrontFoot, Grip;
-  float Aim;
-  Point FreeHand;
-  float OnMarker;
-};
+// The paired joints, for going over a pose joint by joint.
+using Pair = Point (Pose::*)[2];
+constexpr Pair kPairs[] = {&Pose::Shoulder, &Pose::Elbow, &Pose::Hand, &Pose::Hip, &Pose::Knee, &Pose::Foot};
 
-Side SideOf(const Pose& p) {
-  const auto s = [](Point q) { return Scaled(q, kFigure); };
-  return {s(p.Hip[0]),  s(p.Neck),    s(p.Head), s(p.Knee[0]), s(p.Foot[0]), s(p.Knee[1]),
-          s(p.Foot[1]), s(p.Hand[0]), p.Aim,     s(p.Hand[1]), p.OnMarker};
+// The pose in figure pixels, as side-on figures are drawn.
+Pose InFigure(Pose p) {
+  for (Point Pose::*joint : {&Pose::Head, &Pose::Neck}) p.*joint = Scaled(p.*joint, kFigure);
+  for (const Pair pair : kPairs) {
+    for (Point& q : p.*pair) q = Scaled(q, kFigure);
+  }
+  return p;
 }
 
 // The elbow of an arm from the shoulder to the hand, bent downwards.
@@ -202,9 +200,9 @@ struct Marker {
   Point Foregrip() const { return At(10.0f, 1.0f); }
 };
 
-Marker MarkerOf(const Side& p) {
+Marker MarkerOf(const Pose& p) {
   const Point dir{std::cos(p.Aim), std::sin(p.Aim)};
-  return {p.Grip, dir, {-dir.Y, dir.X}};
+  return {p.Hand[0], dir, {-dir.Y, dir.X}};
 }
 
 MarkerFrame HeldAt(const Placement& at, const Marker& m) {
@@ -213,42 +211,43 @@ MarkerFrame HeldAt(const Placement& at, const Marker& m) {
 }
 
 // Draws a side-on player, in figure units, and returns the muzzle.
-Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person& person) {
+Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person& person) {
   const Kit& kit = person.Colours;
   const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
   const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
   const Marker m = MarkerOf(p);
 
   // The far side first: leg, then the arm that holds the trigger.
-  Shade(image, Limb(image, at, p.Hip, p.BackKnee, p.BackFoot, {10.0f, 8.0f, 7.5f, 5.5f}),
+  Shade(image, Limb(image, at, p.Hip[0], p.Knee[0], p.Foot[0], {10.0f, 8.0f, 7.5f, 5.5f}),
         Tone(kit.Pants, 0.7f), rim);
   Field farBoot(image.Width, image.Height);
-  Blob(farBoot, at, {p.BackFoot.X + 2.0f, p.BackFoot.Y - 1.5f}, 4.5f, 2.5f);
+  Blob(farBoot, at, {p.Foot[0].X + 2.0f, p.Foot[0].Y - 1.5f}, 4.5f, 2.5f);
   Shade(image, farBoot, Rgb(0x0E0E12), rim);
-  const Point farElbow = Elbow(shoulderFar, p.Grip, 13.0f, 12.0f);
-  Shade(image, Limb(image, at, shoulderFar, farElbow, p.Grip, {7.0f, 6.0f, 6.0f, 4.5f}),
+  const Point farElbow = Elbow(shoulderFar, p.Hand[0], 13.0f, 12.0f);
+  Shade(image, Limb(image, at, shoulderFar, farElbow, p.Hand[0], {7.0f, 6.0f, 6.0f, 4.5f}),
         Tone(kit.Jersey, 0.72f), rim);
 
   // Body: the jersey, its side panel and the pod pack on the back.
   Field torso(image.Width, image.Height);
-  const Point torsoPts[] = {at({p.Hip.X - 7.0f, p.Hip.Y + 2.0f}), at({p.Hip.X + 7.0f, p.Hip.Y + 2.0f}),
+  const Point torsoPts[] = {at({p.Hip[0].X - 7.0f, p.Hip[0].Y + 2.0f}),
+                            at({p.Hip[0].X + 7.0f, p.Hip[0].Y + 2.0f}),
                             at({p.Neck.X + 8.0f, p.Neck.Y + 4.0f}), at({p.Neck.X - 7.0f, p.Neck.Y + 2.0f})};
   FillPolygon(torso, torsoPts);
-  Stroke(torso, at, p.Hip, p.Neck, 14.0f, 13.0f);
+  Stroke(torso, at, p.Hip[0], p.Neck, 14.0f, 13.0f);
   Field pack(image.Width, image.Height);
-  const Point back{(p.Hip.X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip.Y * 0.7f + p.Neck.Y * 0.3f};
+  const Point back{(p.Hip[0].X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip[0].Y * 0.7f + p.Neck.Y * 0.3f};
   Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
   Shade(image, torso, kit.Jersey, rim);
   Field stripe(image.Width, image.Height);
-  Stroke(stripe, at, {p.Hip.X + 1.0f, p.Hip.Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
+  Stroke(stripe, at, {p.Hip[0].X + 1.0f, p.Hip[0].Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
   Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
   Shade(image, pack, Rgb(0x16161A), rim);
-  Shade(image, Limb(image, at, p.Hip, p.FrontKnee, p.FrontFoot, {10.5f, 8.5f, 8.0f, 5.8f}),
+  Shade(image, Limb(image, at, p.Hip[0], p.Knee[1], p.Foot[1], {10.5f, 8.5f, 8.0f, 5.8f}),
         Tone(kit.Pants, 1.35f), rim);
   Field pads(image.Width, image.Height);
-  Blob(pads, at, {p.FrontKnee.X + 1.5f, p.FrontKnee.Y}, 4.2f, 4.6f);
+  Blob(pads, at, {p.Knee[1].X + 1.5f, p.Knee[1].Y}, 4.2f, 4.6f);
   Field boot(image.Width, image.Height);
-  Blob(boot, at, {p.FrontFoot.X + 2.0f, p.FrontFoot.Y - 1.5f}, 4.8f, 2.6f);
+  Blob(boot, at, {p.Foot[1].X + 2.0f, p.Foot[1].Y - 1.5f}, 4.8f, 2.6f);
   Shade(image, pads, Rgb(0x1A1A20), rim);
   Shade(image, boot, Rgb(0x0E0E12), rim);
 
@@ -268,12 +267,12 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
   if (person.Marker > 0) DrawMarker(image, HeldAt(at, m), person.Marker, person.Look);
 
   // The near arm over the marker: on the foregrip, or free to signal.
-  const Point hand = Mix(p.FreeHand, m.Foregrip(), p.OnMarker);
+  const Point hand = Mix(p.Hand[1], m.Foregrip(), p.OnMarker);
   const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
   Shade(image, Limb(image, at, shoulderNear, nearElbow, hand, {7.5f, 6.5f, 6.5f, 4.8f}), kit.Jersey, rim);
   Field gloves(image.Width, image.Height);
   Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
-  Blob(gloves, at, p.Grip, 2.6f, 2.6f);
+  Blob(gloves, at, p.Hand[0], 2.6f, 2.6f);
   Shade(image, gloves, Rgb(0x141418), rim);
   return MarkerMuzzle(HeldAt(at, m), std::max(person.Marker, 1));
 }
@@ -281,12 +280,12 @@ Point DrawSideOn(Image& image, const Side& p, const Placement& at, const Person&
 // Draws a side-on player in the box round its pose, which keeps the many
 // passes over masks small.
 Point DrawSideOnCropped(Image& image, const Person& person) {
-  const Side p = SideOf(person.Body);
+  const Pose p = InFigure(person.Body);
   const Placement at{person.Feet, person.Height / kFigure, person.Facing};
   const Marker m = MarkerOf(p);
-  const Point reach[] = {
-      p.Hip,       p.Neck, p.Head,     p.BackKnee,          p.BackFoot,         p.FrontKnee,
-      p.FrontFoot, p.Grip, m.Muzzle(), m.At(-16.0f, -2.0f), m.At(3.0f, -15.0f), p.FreeHand};
+  const Point reach[] = {p.Hip[0],           p.Neck,    p.Head,    p.Knee[0],  p.Foot[0],
+                         p.Knee[1],          p.Foot[1], p.Hand[0], m.Muzzle(), m.At(-16.0f, -2.0f),
+                         m.At(3.0f, -15.0f), p.Hand[1]};
   float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
   for (const Point& q : reach) {
     const Point w = at(q);
@@ -344,22 +343,18 @@ Pose Standing() {
 
 Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Point nearKnee, Point nearFoot,
             Point grip, float aim, Point freeHand, float onMarker) {
-  constexpr float k = 1.0f / kFigure;
-  Pose p;
-  p.Hip[0] = p.Hip[1] = Scaled(hip, k);
-  p.Neck = Scaled(neck, k);
-  p.Head = Scaled(head, k);
-  p.Shoulder[0] = p.Shoulder[1] = p.Neck;
-  p.Knee[0] = Scaled(farKnee, k);
-  p.Foot[0] = Scaled(farFoot, k);
-  p.Knee[1] = Scaled(nearKnee, k);
-  p.Foot[1] = Scaled(nearFoot, k);
-  p.Hand[0] = Scaled(grip, k);
-  p.Hand[1] = Scaled(freeHand, k);
-  p.Elbow[0] = p.Elbow[1] = Mix(p.Neck, p.Hand[0], 0.5f);
-  p.Aim = aim;
-  p.OnMarker = onMarker;
-  return p;
+  const auto s = [](Point q) { return Scaled(q, 1.0f / kFigure); };
+  const Point n = s(neck), h = s(hip), elbow = Mix(n, s(grip), 0.5f);
+  return {.Head = s(head),
+          .Neck = n,
+          .Shoulder = {n, n},
+          .Elbow = {elbow, elbow},
+          .Hand = {s(grip), s(freeHand)},
+          .Hip = {h, h},
+          .Knee = {s(farKnee), s(nearKnee)},
+          .Foot = {s(farFoot), s(nearFoot)},
+          .Aim = aim,
+          .OnMarker = onMarker};
 }
 
 Pose Running() {
@@ -412,21 +407,12 @@ Point Actor::Joint(Point figure, float big) const {
 
 Pose Mixed(const Pose& a, const Pose& b, float k) {
   Pose p = a;
-  const auto mix = [k](Point& into, Point from, Point to) { into = Mix(from, to, k); };
-  mix(p.Head, a.Head, b.Head);
-  mix(p.Neck, a.Neck, b.Neck);
-  for (int i = 0; i < 2; ++i) {
-    mix(p.Shoulder[i], a.Shoulder[i], b.Shoulder[i]);
-    mix(p.Elbow[i], a.Elbow[i], b.Elbow[i]);
-    mix(p.Hand[i], a.Hand[i], b.Hand[i]);
-    mix(p.Hip[i], a.Hip[i], b.Hip[i]);
-    mix(p.Knee[i], a.Knee[i], b.Knee[i]);
-    mix(p.Foot[i], a.Foot[i], b.Foot[i]);
+  for (Point Pose::*joint : {&Pose::Head, &Pose::Neck}) p.*joint = Mix(a.*joint, b.*joint, k);
+  for (const Pair pair : kPairs) {
+    for (int i = 0; i < 2; ++i) (p.*pair)[i] = Mix((a.*pair)[i], (b.*pair)[i], k);
   }
-  p.Tilt = a.Tilt + (b.Tilt - a.Tilt) * k;
-  p.Bow = a.Bow + (b.Bow - a.Bow) * k;
-  p.Aim = a.Aim + (b.Aim - a.Aim) * k;
-  p.OnMarker = a.OnMarker + (b.OnMarker - a.OnMarker) * k;
+  for (float Pose::*v : {&Pose::Tilt, &Pose::Bow, &Pose::Aim, &Pose::OnMarker})
+    p.*v = a.*v + (b.*v - a.*v) * k;
   return p;
 }
 
@@ -468,7 +454,7 @@ Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {
 Point PlayerMuzzle(const Person& p) {
   if (p.Seen == View::Side) {
     const Placement at{p.Feet, p.Height / kFigure, p.Facing};
-    return MarkerMuzzle(HeldAt(at, MarkerOf(SideOf(p.Body))), std::max(p.Marker, 1));
+    return MarkerMuzzle(HeldAt(at, MarkerOf(InFigure(p.Body))), std::max(p.Marker, 1));
   }
   return p.Marker > 0 ? MarkerMuzzle(FrontGrip(p), p.Marker) : At(p, p.Body.Hand[p.GripHand]);
 }
