@@ -27,10 +27,11 @@ constexpr float kBezelInner = 136.0f;
 constexpr float kDial = 128.0f;
 constexpr float kStrapHalf = 74.0f;
 
-// A point on the dial: `turns` clockwise from twelve, `r` from the centre.
-Point OnDial(float turns, float r) {
+// A point on the dial: `turns` clockwise from twelve, `r` from the centre,
+// which is the dial's unless `cy` moves it down the face.
+Point OnDial(float turns, float r, float cy = kCentre) {
   const float a = turns * kTau;
-  return {kCentre + std::sin(a) * r, kCentre - std::cos(a) * r};
+  return {kCentre + std::sin(a) * r, cy - std::cos(a) * r};
 }
 
 // A filled circle on the watch's canvas, round the dial's centre unless told.
@@ -41,8 +42,8 @@ Field Disc(float r, float cx = kCentre, float cy = kCentre) {
 }
 
 // A stroke along the radius at `turns`, from `r0` out (or in) to `r1`.
-void DialLine(Field& f, float turns, float r0, float r1, float width) {
-  const Point a = OnDial(turns, r0), b = OnDial(turns, r1);
+void DialLine(Field& f, float turns, float r0, float r1, float width, float cy = kCentre) {
+  const Point a = OnDial(turns, r0, cy), b = OnDial(turns, r1, cy);
   ThickLine(f, a.X, a.Y, b.X, b.Y, width);
 }
 
@@ -58,9 +59,8 @@ void DrawStraps(Image& image) {
                            {kCentre - kStrapHalf - 4.0f, kCentre}};
   FillPolygon(strap, outline);
   Field ribs(kWatch, kWatch);
-  for (float y = 8.0f; y < kWatch; y += 16.0f) {
+  for (float y = 8.0f; y < kWatch; y += 16.0f)
     ThickLine(ribs, kCentre - kStrapHalf + 14.0f, y, kCentre + kStrapHalf - 14.0f, y, 5.0f);
-  }
   ribs = Multiplied(ribs, strap);
   // The straps darken as they curve away round the wrist.
   Image rubber(kWatch, kWatch);
@@ -75,37 +75,28 @@ void DrawStraps(Image& image) {
   ApplyLight(image, Lighting(ribs, -0.3f, -0.9f, 0.5f, 6.0f), ribs, 0.6f);
   // A line of sporty stitching down each edge.
   Field stitches(kWatch, kWatch);
-  for (float y = 4.0f; y < kWatch; y += 12.0f) {
-    for (const float side : {-1.0f, 1.0f}) {
-      const float x = kCentre + side * (kStrapHalf - 7.0f);
-      ThickLine(stitches, x, y, x, y + 6.0f, 2.6f);
-    }
+  for (const float side : {-1.0f, 1.0f}) {
+    const float x = kCentre + side * (kStrapHalf - 7.0f);
+    for (float y = 4.0f; y < kWatch; y += 12.0f) ThickLine(stitches, x, y, x, y + 6.0f, 2.6f);
   }
   Paint(image, Multiplied(stitches, strap), Rgb(0xFF7A1A), 0.9f);
 }
 
 void DrawCase(Image& image) {
-  // Lugs reaching out to the straps.
-  Field lugs(kWatch, kWatch);
-  for (const float sx : {-1.0f, 1.0f}) {
-    for (const float sy : {-1.0f, 1.0f}) {
+  // The case with the lugs reaching out to the straps and the crown's guard.
+  Field body = Disc(kBezelOuter + 8.0f);
+  for (const float sy : {-1.0f, 1.0f}) {
+    for (const float sx : {-1.0f, 1.0f}) {
       const float x = kCentre + sx * (kStrapHalf + 2.0f), y = kCentre + sy * 150.0f;
-      ThickLine(lugs, x, kCentre + sy * 110.0f, x, y + sy * 22.0f, 20.0f);
+      ThickLine(body, x, kCentre + sy * 110.0f, x, y + sy * 22.0f, 20.0f);
     }
+    ThickLine(body, kCentre + 150.0f, kCentre + sy * 24.0f, kCentre + 172.0f, kCentre + sy * 21.0f, 10.0f);
   }
   Field crown(kWatch, kWatch);
   ThickLine(crown, kCentre + 160.0f, kCentre, kCentre + 186.0f, kCentre, 30.0f);
-  Field guard(kWatch, kWatch);
-  for (const float sy : {-1.0f, 1.0f})
-    ThickLine(guard, kCentre + 150.0f, kCentre + sy * 24.0f, kCentre + 172.0f, kCentre + sy * 21.0f, 10.0f);
-  Field body = Disc(kBezelOuter + 8.0f);
-  Maximize(body, lugs);
-  Maximize(body, guard);
 
   // Shadow under the case on the strap.
-  Field shadow = Dilated(body, 4);
-  BoxBlur(shadow, 8);
-  Paint(image, shadow, Rgb(0x000000), 0.8f, 6, 8);
+  DropShadow(image, body, 4, 6, 8, 8, 0.8f);
 
   // Brushed steel: a conical sheen round the case.
   Image steel(kWatch, kWatch);
@@ -143,8 +134,7 @@ void DrawBezel(Image& image) {
   Paint(image, Multiplied(quarter, ring), Rgb(0xFF6A10));
   // Minute marks, longer every five minutes, and the triangle at twelve.
   Field marks(kWatch, kWatch);
-  for (int m = 0; m < 60; ++m) {
-    if (m == 0) continue;
+  for (int m = 1; m < 60; ++m) {
     const float t = static_cast<float>(m) / 60.0f;
     const bool five = m % 5 == 0;
     DialLine(marks, t, kBezelOuter - 6.0f, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f,
@@ -155,8 +145,7 @@ void DrawBezel(Image& image) {
   Field pip(kWatch, kWatch);
   FillPolygon(pip, tri);
   Paint(image, marks, Rgb(0xE8ECEC));
-  Glow(image, pip, Rgb(0x60FF80), 6, 0.6f);
-  Paint(image, pip, Rgb(0xD8FFE0));
+  GlowingCore(image, pip, Rgb(0x60FF80), 6, 0.6f, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(ring, 5, -0.5f, -0.7f, 0.55f, 5.0f), ring, 0.45f);
 }
 
@@ -199,8 +188,7 @@ void DrawDial(Image& image) {
   const Field frames = Dilated(lume, 3);
   Paint(image, Shifted(frames, 2, 3), Rgb(0x000000), 0.6f);
   Paint(image, frames, Rgb(0xC8CCD4));
-  Glow(image, lume, Rgb(0x50FF90), 6, 0.35f);
-  Paint(image, lume, Rgb(0xE8FFEA));
+  GlowingCore(image, lume, Rgb(0x50FF90), 6, 0.35f, Rgb(0xE8FFEA));
   ApplyLight(image, Bevel(frames, 3, -0.5f, -0.7f, 0.5f, 4.0f), frames, 0.5f);
 
   // A small sub-dial low on the face, for the timer.
@@ -208,11 +196,8 @@ void DrawDial(Image& image) {
   Paint(image, subHole, Rgb(0x0A1228));
   Paint(image, Subtracted(Disc(30.0f, kCentre, kCentre + 62.0f), subHole), Rgb(0x8A96B0));
   Field subTicks(kWatch, kWatch);
-  for (int k = 0; k < 12; ++k) {
-    const float a = static_cast<float>(k) / 12.0f * kTau;
-    ThickLine(subTicks, kCentre + std::sin(a) * 20.0f, kCentre + 62.0f - std::cos(a) * 20.0f,
-              kCentre + std::sin(a) * 26.0f, kCentre + 62.0f - std::cos(a) * 26.0f, 1.6f);
-  }
+  for (int k = 0; k < 12; ++k)
+    DialLine(subTicks, static_cast<float>(k) / 12.0f, 20.0f, 26.0f, 1.6f, kCentre + 62.0f);
   Paint(image, subTicks, Rgb(0x8A96B0));
   Field subHand(kWatch, kWatch);
   ThickLine(subHand, kCentre, kCentre + 62.0f, kCentre + 14.0f, kCentre + 62.0f - 18.0f, 3.0f);
@@ -226,15 +211,13 @@ void DrawHands(Image& image) {
   const auto sword = [](Field& f, float t, float length, float width) {
     const float a = t * kTau;
     const float dx = std::sin(a), dy = -std::cos(a);
-    const float nx = -dy, ny = dx;
-    const Point shape[] = {
-        {kCentre - dx * 14.0f + nx * width * 0.3f, kCentre - dy * 14.0f + ny * width * 0.3f},
-        {kCentre + dx * length * 0.35f + nx * width * 0.5f,
-         kCentre + dy * length * 0.35f + ny * width * 0.5f},
-        {kCentre + dx * length, kCentre + dy * length},
-        {kCentre + dx * length * 0.35f - nx * width * 0.5f,
-         kCentre + dy * length * 0.35f - ny * width * 0.5f},
-        {kCentre - dx * 14.0f - nx * width * 0.3f, kCentre - dy * 14.0f - ny * width * 0.3f}};
+    // `along` x `k` down the hand, `across` x its width to its left.
+    const auto at = [&](float along, float k, float across) {
+      return Point{kCentre + dx * along * k - dy * width * across,
+                   kCentre + dy * along * k + dx * width * across};
+    };
+    const Point shape[] = {at(-14.0f, 1.0f, 0.3f), at(length, 0.35f, 0.5f), at(length, 1.0f, 0.0f),
+                           at(length, 0.35f, -0.5f), at(-14.0f, 1.0f, -0.3f)};
     FillPolygon(f, shape);
   };
   Field hands(kWatch, kWatch);
@@ -248,8 +231,7 @@ void DrawHands(Image& image) {
   Field fill(kWatch, kWatch);
   DialLine(fill, hour, 20.0f, 60.0f, 5.0f);
   DialLine(fill, minute, 20.0f, 96.0f, 5.0f);
-  Glow(image, fill, Rgb(0x50FF90), 4, 0.3f);
-  Paint(image, fill, Rgb(0xD8FFE0));
+  GlowingCore(image, fill, Rgb(0x50FF90), 4, 0.3f, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(hands, 3, -0.5f, -0.7f, 0.5f, 5.0f), hands, 0.4f);
 
   Field seconds(kWatch, kWatch);
@@ -280,43 +262,34 @@ void DrawGlass(Image& image) {
   AddLight(image, glare, Rgb(0xE8F0FF));
 }
 
+}  // namespace
+
+Image DrawWristwatch(FontLibrary& /*fonts*/) {
+  return Supersampled(kWatchSize, kWatchSize, kScale, [](Image& image) {
+    for (auto* part : {DrawStraps, DrawCase, DrawBezel, DrawDial, DrawHands, DrawGlass}) part(image);
+  });
+}
+
 // ================================================================ the sprite
 
-constexpr int kSpriteSmallWidth = 57;
-constexpr int kSpriteSmallHeight = 33;
-constexpr int kSpriteWidth = kSpriteSmallWidth * kScale;
-constexpr int kSpriteHeight = kSpriteSmallHeight * kScale;
+constexpr int kSpriteWidth = 57;
+constexpr int kSpriteHeight = 33;
 
 // The red tournament electro across the whole box, its hopper doubled so
 // that the balls inside read at this size, with a soft halo and a dark
 // outline so that it shows on the black under the list.
-Image DrawMarkerSprite() {
-  return Supersampled(kSpriteSmallWidth, kSpriteSmallHeight, kScale, [](Image& image) {
+Image DrawMonthSprite(FontLibrary& /*fonts*/) {
+  return Supersampled(kSpriteWidth, kSpriteHeight, kScale, [](Image& image) {
     constexpr int kModel = 9;
     // Set by hand: 52 figure units from tank to muzzle across the box, and
     // from the grip's foot to the top of the doubled hopper down it.
     const MarkerFrame at{{88.0f, 104.0f}, {4.25f, 0.0f}, {0.0f, -4.25f}, 2.0f};
-    const Field all = Dilated(MarkerSilhouette(kSpriteWidth, kSpriteHeight, at, kModel), 3);
+    const Field all = Dilated(MarkerSilhouette(image.Width, image.Height, at, kModel), 3);
     Glow(image, all, Rgb(0x3A5AA0), 8, 0.45f);
     Paint(image, all, Rgb(0x0A0A10));
     DrawMarker(image, at, kModel,
                {.Loader = Rgb(0x2A5AA0), .Tinted = true, .Balls = true, .Bevel = 8, .Metal = Rgb(0xB8C2CC)});
   });
 }
-
-}  // namespace
-
-Image DrawWristwatch(FontLibrary& /*fonts*/) {
-  return Supersampled(kWatchSize, kWatchSize, kScale, [](Image& image) {
-    DrawStraps(image);
-    DrawCase(image);
-    DrawBezel(image);
-    DrawDial(image);
-    DrawHands(image);
-    DrawGlass(image);
-  });
-}
-
-Image DrawMonthSprite(FontLibrary& /*fonts*/) { return DrawMarkerSprite(); }
 
 }  // namespace vantoro::art
