@@ -170,12 +170,9 @@ void CarryFlag(Image& image, const Actor& runner) {
   const Point top{hand.X + facing * 3.0f * kS, hand.Y - 50.0f * kS};
   ThickLine(pole, hand.X - facing * 0.5f * kS, hand.Y + 8.0f * kS, top.X, top.Y - 2.0f * kS, 1.4f * kS);
   // Streaming back in the wind of the run.
-  const Point c[] = {top,
-                     {top.X - facing * 14.0f * kS, top.Y + 3.0f * kS},
-                     {top.X - facing * 30.0f * kS, top.Y - 1.0f * kS},
-                     {top.X - facing * 28.0f * kS, top.Y + 16.0f * kS},
-                     {top.X - facing * 13.0f * kS, top.Y + 19.0f * kS},
-                     {top.X + facing * 0.5f * kS, top.Y + 17.0f * kS}};
+  const auto behind = [&](float x, float y) { return Point{top.X - facing * x * kS, top.Y + y * kS}; };
+  const Point c[] = {behind(0.0f, 0.0f),   behind(14.0f, 3.0f),  behind(30.0f, -1.0f),
+                     behind(28.0f, 16.0f), behind(13.0f, 19.0f), behind(-0.5f, 17.0f)};
   FillPolygon(cloth, c);
   Paint(image, pole, Rgb(0x3A3A40));
   Paint(image, Dilated(cloth, 1), Rgb(0x101010));
@@ -183,24 +180,21 @@ void CarryFlag(Image& image, const Actor& runner) {
 }
 
 // A player facing us, tagged: the paint broken over the mask and chest.
-void Tagged(Image& image, Random& rng, FontLibrary& fonts, const Person& player, std::span<const Point> hits,
-            Color colour) {
-  DrawPlayer(image, player, &fonts);
+void Tagged(Image& image, Random& rng, const Person& player, std::span<const Point> hits, Color colour) {
+  DrawPlayer(image, player);
   const CoatStyle style{.Shape = {.Radius = 4.5f * kS, .Arms = 8, .Droplets = 8, .Spread = 2.0f, .Drips = 2},
                         .Bevel = static_cast<int>(2 * kS),
                         .Scale = kS};
   SplatCoat(image, rng, hits, colour, style);
 }
 
-// Hit, facing us: one hand flung up, the marker dropping from the other.
-Pose Hit(float tilt, float bow, Point elbow, Point hand, float aim) {
+// Standing, facing us, the arms set by their elbows and hands.
+Pose Arms(float tilt, float bow, const Point (&elbow)[2], const Point (&hand)[2], float aim = 0.0f) {
   Pose p = Standing();
   p.Tilt = tilt;
   p.Bow = bow;
-  p.Elbow[0] = elbow;
-  p.Hand[0] = hand;
-  p.Elbow[1] = {0.2f, -0.6f};
-  p.Hand[1] = {0.21f, -0.46f};
+  std::copy_n(elbow, 2, p.Elbow);
+  std::copy_n(hand, 2, p.Hand);
   p.Aim = aim;
   return p;
 }
@@ -217,7 +211,7 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
 
 // ---------------------------------------------------------------- Airball moments
 
-void AirDive(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void AirDive(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC01);
   DrawCover(image, {CoverShape::Dorito, 176.0f, 88.0f, 34.0f, 30.0f, Rgb(0xE0302A)}, kS, 1);
   GroundShadow(image, 96.0f * kS, 168.0f * kS, 40.0f * kS, 4.0f * kS, 4, 0.35f);
@@ -228,7 +222,7 @@ void AirDive(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Burst(image, rng, P(170.0f, 158.0f), 4.0f, kTheirPaint);
 }
 
-void AirSnap(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void AirSnap(Image& image, Random& rng) {
   AirballScene(image, 60.0f, 0xAC02);
   const Cover cake{CoverShape::Cake, 190.0f, 86.0f, 30.0f, 14.0f, Rgb(0xFFB81E)};
   DrawCover(image, cake, kS, 3);
@@ -238,16 +232,18 @@ void AirSnap(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Burst(image, rng, P(203.0f, 78.0f), 3.0f, kClubPaint, &cake);
 }
 
-void AirTagged(Image& image, Random& rng, FontLibrary& fonts) {
+void AirTagged(Image& image, Random& rng) {
   AirballScene(image, 70.0f, 0xAC03);
   DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, kS, 5);
   DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, kS, 6);
-  const Pose hit = Hit(-0.12f, 0.0f, {-0.24f, -0.95f}, {-0.22f, -1.15f}, 1.35f);
+  // Hit: one hand flung up, the marker dropping from the other.
+  const Pose hit =
+      Arms(-0.12f, 0.0f, {{-0.24f, -0.95f}, {0.2f, -0.6f}}, {{-0.22f, -1.15f}, {0.21f, -0.46f}}, 1.35f);
   const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
-  Tagged(image, rng, fonts, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), hits, kTheirPaint);
+  Tagged(image, rng, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), hits, kTheirPaint);
 }
 
-void AirFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void AirFlagRun(Image& image, Random& rng) {
   AirballScene(image, 64.0f, 0xAC04);
   DrawCover(image, {CoverShape::Can, 200.0f, 92.0f, 20.0f, 32.0f, Rgb(0xE0302A)}, kS, 7);
   DrawCover(image, {CoverShape::Snake, 10.0f, 96.0f, 70.0f, 14.0f, Rgb(0x1E6AE0)}, kS, 8);
@@ -256,23 +252,18 @@ void AirFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Burst(image, rng, P(40.0f, 168.0f), 3.0f, kTheirPaint);
 }
 
-void AirReferee(Image& image, Random& rng, FontLibrary& fonts) {
+void AirReferee(Image& image, Random& rng) {
   AirballScene(image, 66.0f, 0xAC05);
   DrawCover(image, {CoverShape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, kS, 9);
   // Called out: a player behind walks off, barrel up.
   Draw(image, {kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint});
-  Pose call = Standing();
-  call.Elbow[1] = {0.26f, -0.86f};
-  call.Hand[1] = {0.36f, -1.02f};
-  call.Elbow[0] = {-0.2f, -0.62f};
-  call.Hand[0] = {-0.2f, -0.47f};
-  call.Tilt = 0.1f;
-  DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, call, 0), &fonts);
+  const Pose call = Arms(0.1f, 0.0f, {{-0.2f, -0.62f}, {0.26f, -0.86f}}, {{-0.2f, -0.47f}, {0.36f, -1.02f}});
+  DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, call, 0));
   // The paint check the call was made on.
   Burst(image, rng, P(205.0f, 78.0f), 2.0f, kClubPaint);
 }
 
-void AirCrossfire(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void AirCrossfire(Image& image, Random& rng) {
   AirballScene(image, 56.0f, 0xAC06);
   const Cover far{CoverShape::Can, 172.0f, 96.0f, 26.0f, 40.0f, Rgb(0xE0302A)};
   const Point theirMuzzle =
@@ -287,7 +278,7 @@ void AirCrossfire(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Burst(image, rng, P(94.0f, 126.0f), 4.0f, kTheirPaint, &near);
 }
 
-void AirSlide(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void AirSlide(Image& image, Random& rng) {
   AirballScene(image, 58.0f, 0xAC07);
   DrawCover(image, {CoverShape::Can, 30.0f, 84.0f, 18.0f, 28.0f, Rgb(0xFFB81E)}, kS, 12);
   DrawCover(image, {CoverShape::Dorito, 196.0f, 90.0f, 30.0f, 28.0f, Rgb(0xE0302A)}, kS, 13);
@@ -302,7 +293,7 @@ void AirSlide(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Puff(image, muzzle);
 }
 
-void AirPushUp(Image& image, Random& /*rng*/, FontLibrary& /*fonts*/) {
+void AirPushUp(Image& image, Random& /*rng*/) {
   AirballScene(image, 60.0f, 0xAC08);
   DrawCover(image, {CoverShape::Dorito, 150.0f, 92.0f, 36.0f, 32.0f, Rgb(0xE0302A)}, kS, 15);
   const Point muzzle = Draw(image, {StandingAim(), {34.0f, 132.0f}, 1.0f, 1.0f, &kClubKit, 6});
@@ -312,7 +303,7 @@ void AirPushUp(Image& image, Random& /*rng*/, FontLibrary& /*fonts*/) {
   DrawCover(image, {CoverShape::Cake, 186.0f, 176.0f, 52.0f, 24.0f, Rgb(0xFFB81E)}, kS, 16);
 }
 
-void AirWalkOff(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void AirWalkOff(Image& image, Random& rng) {
   AirballScene(image, 62.0f, 0xAC09);
   DrawCover(image, {CoverShape::Can, 30.0f, 104.0f, 28.0f, 44.0f, Rgb(0x1E6AE0)}, kS, 17);
   DrawCover(image, {CoverShape::Snake, 150.0f, 96.0f, 80.0f, 16.0f, Rgb(0xFFB81E)}, kS, 18);
@@ -326,7 +317,7 @@ void AirWalkOff(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 
 // ---------------------------------------------------------------- woods moments
 
-void WoodsTree(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void WoodsTree(Image& image, Random& rng) {
   WoodsScene(image, 70.0f, 0xB001);
   const Point muzzle = Draw(image, {KneelingAim(), {64.0f, 168.0f}, 1.4f, 1.0f, &kOursWoods, 4});
   const Cover trunk{CoverShape::Trunk, 30.0f, 172.0f, 40.0f, 170.0f, Rgb(0x4A3A28)};
@@ -336,7 +327,7 @@ void WoodsTree(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Burst(image, rng, P(50.0f, 90.0f), 4.0f, kTheirPaint, &trunk);
 }
 
-void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void WoodsLogs(Image& image, Random& rng) {
   WoodsScene(image, 66.0f, 0xB002);
   Draw(image, {Squatting(), {100.0f, 160.0f}, 1.35f, 1.0f, &kOursWoods, 5});
   const Cover top{CoverShape::Log, 50.0f, 146.0f, 150.0f, 22.0f, Rgb(0x5A3A1E)};
@@ -348,14 +339,15 @@ void WoodsLogs(Image& image, Random& rng, FontLibrary& /*fonts*/) {
   Stream(image, P(238.0f, 60.0f), P(130.0f, 100.0f), kTheirPaint, {0.4f, 0.75f});
 }
 
-void WoodsTagged(Image& image, Random& rng, FontLibrary& fonts) {
+void WoodsTagged(Image& image, Random& rng) {
   WoodsScene(image, 76.0f, 0xB003);
-  const Pose hit = Hit(0.12f, 0.2f, {-0.26f, -0.95f}, {-0.24f, -1.14f}, 1.3f);
+  const Pose hit =
+      Arms(0.12f, 0.2f, {{-0.26f, -0.95f}, {0.2f, -0.6f}}, {{-0.24f, -1.14f}, {0.21f, -0.46f}}, 1.3f);
   const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
-  Tagged(image, rng, fonts, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), hits, kClubPaint);
+  Tagged(image, rng, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), hits, kClubPaint);
 }
 
-void WoodsFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void WoodsFlagRun(Image& image, Random& rng) {
   WoodsScene(image, 72.0f, 0xB004);
   DrawCover(image, {CoverShape::Barrel, 190.0f, 110.0f, 22.0f, 30.0f, Rgb(0x2A5A9A)}, kS, 23);
   CarryFlag(image, {kRunCarry, {104.0f, 172.0f}, 1.45f, 1.0f, &kOursWoods, 4});
@@ -367,7 +359,7 @@ void WoodsFlagRun(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 const Pose kSignal = SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20}, {11, 0}, {4, -32},
                             -1.2f, {24, -56}, 0.0f);
 
-void WoodsBarrels(Image& image, Random& rng, FontLibrary& /*fonts*/) {
+void WoodsBarrels(Image& image, Random& rng) {
   WoodsScene(image, 68.0f, 0xB005);
   Draw(image, {kSignal, {50.0f, 166.0f}, 1.25f, 1.0f, &kOursWoods, 3});
   const Point muzzle = Draw(image, {StandingAim(), {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5});
@@ -384,7 +376,7 @@ void WoodsBarrels(Image& image, Random& rng, FontLibrary& /*fonts*/) {
 
 // The parts of a jammed marker scattered on the turf: the marker, its
 // spring, a bolt, broken paint oozing out of the breech, and the word.
-void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
+void MarkerFailure(Image& image, FontLibrary& fonts) {
   FillRadial(image, image.Width * 0.5f, image.Height * 0.45f, image.Width * 0.7f, image.Height * 0.8f,
              Gradient{{0.0f, Rgb(0x3A4A3A)}, {0.6f, Rgb(0x1A221A)}, {1.0f, Rgb(0x080A08)}});
   const Rect box{static_cast<int>(30 * kS), static_cast<int>(44 * kS), static_cast<int>(200 * kS),
@@ -409,6 +401,7 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
   PaintRounded(image, bolt, Rgb(0x8A8E98), 3, {-0.5f, -0.7f, 0.5f, 3.0f}, 0.6f);
   // Broken paint fouling the breech and dripping.
   const Point breech = P(92.0f, 74.0f);
+  Random rng(0xFA11);
   SplatCoat(image, rng, std::span(&breech, 1), kClubPaint,
             {.Shape = {.Radius = 7.0f * kS, .Arms = 8, .Droplets = 10, .Drips = 3},
              .Bevel = static_cast<int>(2 * kS)});
@@ -436,36 +429,34 @@ void MarkerFailure(Image& image, Random& rng, FontLibrary& fonts) {
        .BevelDepth = 4.0f});
 }
 
-using Moment = void (*)(Image& image, Random& rng, FontLibrary& fonts);
+using Moment = void (*)(Image& image, Random& rng);
 constexpr Moment kAirballMoments[] = {AirDive,      AirSnap,  AirTagged, AirFlagRun, AirReferee,
                                       AirCrossfire, AirSlide, AirPushUp, AirWalkOff};
 constexpr Moment kWoodsMoments[] = {WoodsTree, WoodsLogs, WoodsTagged, WoodsFlagRun, WoodsBarrels};
 
 // Moment n of the family, over its own seed.
-Image DrawMoment(FontLibrary& fonts, std::span<const Moment> family, std::uint64_t seed, int n) {
+Image DrawMoment(std::span<const Moment> family, std::uint64_t seed, int n) {
   return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
     Random rng(seed + static_cast<std::uint64_t>(n));
     const int last = static_cast<int>(family.size());
-    family[static_cast<std::size_t>(std::clamp(n, 1, last) - 1)](image, rng, fonts);
+    family[static_cast<std::size_t>(std::clamp(n, 1, last) - 1)](image, rng);
     Vignette(image, 0.3f);
   });
 }
 
 }  // namespace
 
-Image DrawActionAirball(FontLibrary& fonts, int moment) {
-  return DrawMoment(fonts, kAirballMoments, 0xA110, moment);
+Image DrawActionAirball(FontLibrary& /*fonts*/, int moment) {
+  return DrawMoment(kAirballMoments, 0xA110, moment);
 }
 
-Image DrawActionWoods(FontLibrary& fonts, int moment) {
-  return DrawMoment(fonts, kWoodsMoments, 0xB110, moment);
+Image DrawActionWoods(FontLibrary& /*fonts*/, int moment) {
+  return DrawMoment(kWoodsMoments, 0xB110, moment);
 }
 
 Image DrawMarkerFailure(FontLibrary& fonts) {
-  return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
-    Random rng(0xFA11);
-    MarkerFailure(image, rng, fonts);
-  });
+  return Supersampled(kWidth, kHeight, static_cast<int>(kS),
+                      [&](Image& image) { MarkerFailure(image, fonts); });
 }
 
 }  // namespace vantoro::art
