@@ -153,8 +153,11 @@ constexpr int kTeamMarker = 7;
 
 // ---------------------------------------------------------------- the flag
 
-void DrawFlag(Image& image, float t, Point origin) {
-  const float kPoleX = 12.0f - origin.X, kTop = 30.0f - origin.Y, kBase = 134.0f - origin.Y;
+// Drawn in the box round it, which keeps the passes over its masks small.
+void DrawFlag(Image& picture, float t) {
+  Region r = Crop(picture, 0.0f, 16.0f, 70.0f, 136.0f);
+  Image& image = r.Pixels;
+  const float kPoleX = 12.0f - r.Origin().X, kTop = 30.0f - r.Origin().Y, kBase = 134.0f - r.Origin().Y;
   Field pole(image.Width, image.Height);
   ThickLine(pole, kPoleX, kTop - 2.0f, kPoleX, kBase, 2.0f);
   FillCircle(pole, kPoleX, kTop - 3.0f, 2.0f);
@@ -162,12 +165,9 @@ void DrawFlag(Image& image, float t, Point origin) {
   // A cloth whose ripples travel out along it; the waves complete whole
   // cycles in one loop, so the last frame meets the first.
   constexpr float kLength = 44.0f, kDepth = 26.0f;
-  Field cloth(image.Width, image.Height), emblem(image.Width, image.Height);
-  Field shade(image.Width, image.Height);
-  for (int y = std::max(static_cast<int>(kTop) - 8, 0);
-       y < std::min(static_cast<int>(kTop + kDepth) + 10, image.Height); ++y) {
-    for (int x = std::max(static_cast<int>(kPoleX), 0);
-         x < std::min(static_cast<int>(kPoleX + kLength) + 2, image.Width); ++x) {
+  Field cloth(image.Width, image.Height), emblem(image.Width, image.Height), shade(image.Width, image.Height);
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
       const float u = (static_cast<float>(x) + 0.5f - kPoleX) / kLength;
       if (u < 0.0f || u > 1.0f) continue;
       const float phase = kTau * (u * 1.3f - 2.0f * t);
@@ -191,6 +191,7 @@ void DrawFlag(Image& image, float t, Point origin) {
   PaintEach(image, cloth, [&](int x, int y) {
     return Unpack(image.Pixels[image.Index(x, y)]) * (0.65f + 0.55f * shade(x, y));
   });
+  Paste(picture, r);
 }
 
 // ---------------------------------------------------------------- shots
@@ -318,11 +319,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
   PlaceBunker(image, kCake, {}, 0x7F0);
   PlaceBunker(image, kSnake, {}, 0x7F1);
 
-  {
-    Region r = Crop(image, 0.0f, 16.0f, 70.0f, 136.0f);
-    DrawFlag(r.Pixels, t, r.Origin());
-    Paste(image, r);
-  }
+  DrawFlag(image, t);
 
   // The back man behind his wedge.
   const Point backMuzzle = Player(image, BackPose(t), kBackAt, kOurs);
