@@ -5,6 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "assets/kit_image.hpp"
 #include "assets/paint.hpp"
 
 namespace vantoro::art {
@@ -132,13 +133,11 @@ void PaintBalls(Image& image, const MarkerFrame& at, const Model& m, Color colou
 
 void Finish(Image& image, const Field& mask, Color colour, const MarkerLook& look) {
   if (look.Finish == MarkerFinish::Outlined) {
-    Paint(image, Dilated(mask, look.Outline), Rgb(0x0A0A10));
-    Paint(image, mask, colour);
-    return;
+    PaintOutlined(image, mask, colour, Rgb(0x0A0A10), look.Outline);
+  } else {
+    PaintRounded(image, mask, colour, look.Bevel, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.55f);
+    AddLight(image, Multiplied(Rim(mask, 1, -1), mask), look.Rim, 0.45f);
   }
-  Paint(image, mask, colour);
-  ApplyLight(image, Bevel(mask, look.Bevel, -0.5f, -0.7f, 0.5f, 4.0f), mask, 0.55f);
-  AddLight(image, Multiplied(Rim(mask, 1, -1), mask), look.Rim, 0.45f);
 }
 
 }  // namespace
