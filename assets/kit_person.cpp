@@ -190,24 +190,16 @@ Point Elbow(Point s, Point h, float upper, float lower) {
   return e1.Y > e2.Y ? e1 : e2;
 }
 
-// The marker's outline points in pose space.
-struct Marker {
-  Point Grip, Dir, Down;
-  Point At(float along, float below) const {
-    return {Grip.X + Dir.X * along + Down.X * below, Grip.Y + Dir.Y * along + Down.Y * below};
-  }
-  Point Muzzle() const { return At(26.0f, -4.5f); }
-  Point Foregrip() const { return At(10.0f, 1.0f); }
-};
-
-Marker MarkerOf(const Pose& p) {
+// The marker held in a side-on pose, in figure pixels.
+MarkerFrame MarkerOf(const Pose& p) {
   const Point dir{std::cos(p.Aim), std::sin(p.Aim)};
-  return {p.Hand[0], dir, {-dir.Y, dir.X}};
+  return {p.Hand[0], dir, {dir.Y, -dir.X}};
 }
 
-MarkerFrame HeldAt(const Placement& at, const Marker& m) {
+// The same marker in the picture.
+MarkerFrame HeldAt(const Placement& at, const MarkerFrame& m) {
   const float k = at.Scale;
-  return {at(m.Grip), {m.Dir.X * k * at.Facing, m.Dir.Y * k}, {-m.Down.X * k * at.Facing, -m.Down.Y * k}};
+  return {at(m.Grip), {m.Along.X * k * at.Facing, m.Along.Y * k}, {m.Up.X * k * at.Facing, m.Up.Y * k}};
 }
 
 // Draws a side-on player, in figure units, and returns the muzzle.
@@ -215,7 +207,7 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   const Kit& kit = person.Colours;
   const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
   const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
-  const Marker m = MarkerOf(p);
+  const MarkerFrame m = MarkerOf(p);
 
   // The far side first: leg, then the arm that holds the trigger.
   Shade(image, Limb(image, at, p.Hip[0], p.Knee[0], p.Foot[0], {10.0f, 8.0f, 7.5f, 5.5f}),
@@ -244,9 +236,8 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   Shade(image, pack, Rgb(0x16161A), rim);
   Shade(image, Limb(image, at, p.Hip[0], p.Knee[1], p.Foot[1], {10.5f, 8.5f, 8.0f, 5.8f}),
         Tone(kit.Pants, 1.35f), rim);
-  Field pads(image.Width, image.Height);
+  Field pads(image.Width, image.Height), boot(image.Width, image.Height);
   Blob(pads, at, {p.Knee[1].X + 1.5f, p.Knee[1].Y}, 4.2f, 4.6f);
-  Field boot(image.Width, image.Height);
   Blob(boot, at, {p.Foot[1].X + 2.0f, p.Foot[1].Y - 1.5f}, 4.8f, 2.6f);
   Shade(image, pads, Rgb(0x1A1A20), rim);
   Shade(image, boot, Rgb(0x0E0E12), rim);
@@ -267,7 +258,7 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   if (person.Marker > 0) DrawMarker(image, HeldAt(at, m), person.Marker, person.Look);
 
   // The near arm over the marker: on the foregrip, or free to signal.
-  const Point hand = Mix(p.Hand[1], m.Foregrip(), p.OnMarker);
+  const Point hand = Mix(p.Hand[1], m.At(10.0f, -1.0f), p.OnMarker);
   const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
   Shade(image, Limb(image, at, shoulderNear, nearElbow, hand, {7.5f, 6.5f, 6.5f, 4.8f}), kit.Jersey, rim);
   Field gloves(image.Width, image.Height);
@@ -282,10 +273,11 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
 Point DrawSideOnCropped(Image& image, const Person& person) {
   const Pose p = InFigure(person.Body);
   const Placement at{person.Feet, person.Height / kFigure, person.Facing};
-  const Marker m = MarkerOf(p);
-  const Point reach[] = {p.Hip[0],           p.Neck,    p.Head,    p.Knee[0],  p.Foot[0],
-                         p.Knee[1],          p.Foot[1], p.Hand[0], m.Muzzle(), m.At(-16.0f, -2.0f),
-                         m.At(3.0f, -15.0f), p.Hand[1]};
+  const MarkerFrame m = MarkerOf(p);
+  // The joints, and the marker's muzzle, stock and loader.
+  const Point reach[] = {p.Hip[0],          p.Neck,    p.Head,    p.Knee[0],         p.Foot[0],
+                         p.Knee[1],         p.Foot[1], p.Hand[0], m.At(26.0f, 4.5f), m.At(-16.0f, 2.0f),
+                         m.At(3.0f, 15.0f), p.Hand[1]};
   float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
   for (const Point& q : reach) {
     const Point w = at(q);
@@ -358,23 +350,19 @@ Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Poi
 }
 
 Pose Running() {
-  return SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45}, -0.35f,
-                {0, 0}, 1.0f);
+  return SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0}, {11, -45}, -0.35f);
 }
 
 Pose StandingAim(float aim) {
-  return SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46}, aim, {0, 0},
-                1.0f);
+  return SideOn({-1, -30}, {5, -54}, {9, -62}, {-8, -15}, {-12, 0}, {8, -16}, {7, 0}, {12, -46}, aim);
 }
 
 Pose KneelingAim(float aim) {
-  return SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0}, {11, -38}, aim, {0, 0},
-                1.0f);
+  return SideOn({-2, -21}, {3, -45}, {7, -53}, {-13, -5}, {-24, 0}, {9, -19}, {10, 0}, {11, -38}, aim);
 }
 
 Pose Squatting() {
-  return SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30}, -1.25f,
-                {0, 0}, 1.0f);
+  return SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30}, -1.25f);
 }
 
 Pose Slumped(float lean, float bow) {

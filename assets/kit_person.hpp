@@ -55,9 +55,10 @@ struct Placement {
 // Standing straight, arms down, facing us: front poses start from this.
 Pose Standing();
 
-// A side-on pose written in the pixels of a player 75 pixels tall.
+// A side-on pose written in the pixels of a player 75 pixels tall; unless
+// told, the free hand is on the foregrip.
 Pose SideOn(Point hip, Point neck, Point head, Point farKnee, Point farFoot, Point nearKnee, Point nearFoot,
-            Point grip, float aim, Point freeHand, float onMarker);
+            Point grip, float aim, Point freeHand = {}, float onMarker = 1.0f);
 
 // Joint by joint from a (k = 0) to b (k = 1).
 Pose Mixed(const Pose& a, const Pose& b, float k);
