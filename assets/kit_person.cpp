@@ -365,6 +365,11 @@ Pose Squatting() {
   return SideOn({-4, -15}, {3, -40}, {8, -47}, {6, -19}, {-8, 0}, {13, -20}, {12, 0}, {8, -30}, -1.25f);
 }
 
+Pose Signalling() {
+  return SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20}, {11, 0}, {4, -32}, -1.2f,
+                {24, -56}, 0.0f);
+}
+
 Pose Slumped(float lean, float bow) {
   return {.Head = {lean * 0.3f, -0.62f},
           .Neck = {lean * 0.2f, -0.56f},

@@ -68,6 +68,7 @@ Pose Running();                        // mid-stride, near foot planted, the mar
 Pose StandingAim(float aim = -0.08f);  // knees bent, the marker at the shoulder
 Pose KneelingAim(float aim = -0.1f);   // on one knee, upright
 Pose Squatting();
+Pose Signalling();  // crouched low, the marker in the trigger hand and the free hand up
 // Facing us, sat low with the knees up and the elbows on them, leaning
 // `lean` and the head hanging by `bow`.
 Pose Slumped(float lean, float bow);  // low, the marker upright against the chest

@@ -43,12 +43,12 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
-const Pose kLeanOut = SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36},
-                             0.0f, {0, 0}, 1.0f);
-const Pose kDive = SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27},
-                          {27, -30}, 0.05f, {0, 0}, 1.0f);
-const Pose kSlide = SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1},
-                           {18, -12}, -0.05f, {0, 0}, 1.0f);
+const Pose kLeanOut =
+    SideOn({-4, -20}, {8, -40}, {14, -46}, {-14, -5}, {-25, 0}, {8, -19}, {9, 0}, {17, -36}, 0.0f);
+const Pose kDive =
+    SideOn({-8, -24}, {14, -30}, {22, -33}, {-21, -29}, {-33, -36}, {-20, -22}, {-33, -27}, {27, -30}, 0.05f);
+const Pose kSlide =
+    SideOn({-6, -7}, {15, -14}, {22, -17}, {-18, -5}, {-30, -2}, {-16, -3}, {-29, -1}, {18, -12}, -0.05f);
 // Running, the marker in one hand, the other free to carry the flag.
 const Pose kRunCarry = SideOn({0, -35}, {8, -57}, {13, -64}, {-10, -20}, {-22, -12}, {13, -22}, {9, 0},
                               {4, -42}, 0.9f, {21, -48}, 0.0f);
@@ -355,13 +355,9 @@ void WoodsFlagRun(Image& image, Random& rng) {
   Burst(image, rng, P(30.0f, 166.0f), 3.0f, kTheirPaint);
 }
 
-// Crouched low, the free hand up to signal.
-const Pose kSignal = SideOn({-3, -18}, {3, -42}, {7, -50}, {-12, -6}, {-20, 0}, {10, -20}, {11, 0}, {4, -32},
-                            -1.2f, {24, -56}, 0.0f);
-
 void WoodsBarrels(Image& image, Random& rng) {
   WoodsScene(image, 68.0f, 0xB005);
-  Draw(image, {kSignal, {50.0f, 166.0f}, 1.25f, 1.0f, &kOursWoods, 3});
+  Draw(image, {Signalling(), {50.0f, 166.0f}, 1.25f, 1.0f, &kOursWoods, 3});
   const Point muzzle = Draw(image, {StandingAim(), {150.0f, 150.0f}, 1.15f, 1.0f, &kOursWoods, 5});
   for (const float x : {70.0f, 104.0f, 138.0f, 172.0f}) {
     const Color colour = x < 120.0f ? Rgb(0x2A5A9A) : Rgb(0x8A3A1E);

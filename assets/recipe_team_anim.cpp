@@ -136,12 +136,8 @@ const Pose kStandAim = StandingAim(-0.12f);
 const Pose kSquat = Squatting();
 const Pose kKneelAim = KneelingAim(-0.15f);
 // On one knee, leaning back into cover with the barrel raised.
-const Pose kKneelCover =
-    SideOn({-4.0f, -20.0f}, {-3.0f, -43.0f}, {0.0f, -51.0f}, {-14.0f, -5.0f}, {-25.0f, 0.0f}, {8.0f, -19.0f},
-           {9.0f, 0.0f}, {5.0f, -34.0f}, -1.1f, {0.0f, 0.0f}, 1.0f);
-// Crouched, the marker in the trigger hand, the other arm free to signal.
-const Pose kSignal = SideOn({-3.0f, -18.0f}, {3.0f, -42.0f}, {7.0f, -50.0f}, {-12.0f, -6.0f}, {-20.0f, 0.0f},
-                            {10.0f, -20.0f}, {11.0f, 0.0f}, {4.0f, -32.0f}, -1.2f, {24.0f, -56.0f}, 0.0f);
+const Pose kKneelCover = SideOn({-4.0f, -20.0f}, {-3.0f, -43.0f}, {0.0f, -51.0f}, {-14.0f, -5.0f},
+                                {-25.0f, 0.0f}, {8.0f, -19.0f}, {9.0f, 0.0f}, {5.0f, -34.0f}, -1.1f);
 
 constexpr Kit kOurs{
     .Jersey = Rgb(0xEBA820), .Trim = Rgb(0x1B3C8E), .Pants = Rgb(0x232838), .Wrap = Rgb(0x1B3C8E)};
@@ -326,7 +322,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
   PlaceBunker(image, kWedge, {}, 0x7EE);
 
   // The captain in front, pointing the way on.
-  Pose captain = kSignal;
+  Pose captain = Signalling();
   captain.Hand[1] = {25.0f / 75.0f, (-50.0f + 4.0f * std::sin(kTau * 2.0f * t)) / 75.0f};
   Player(image, captain, kCaptainAt, kOurs);
 

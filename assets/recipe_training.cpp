@@ -36,14 +36,14 @@ Point P(float x, float y) { return {x * kS, y * kS}; }
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
 // The other stride: far leg planted, near leg swinging through.
-const Pose kRunOther = SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10},
-                              {11, -46}, -0.35f, {0, 0}, 1.0f);
+const Pose kRunOther =
+    SideOn({0, -36}, {8, -58}, {13, -65}, {10, -21}, {6, 0}, {-8, -19}, {-20, -10}, {11, -46}, -0.35f);
 // Set for the sprint: low, weight on the front foot, the back leg long.
-const Pose kSprintSet = SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0},
-                               {14, -24}, 0.55f, {0, 0}, 1.0f);
+const Pose kSprintSet =
+    SideOn({-6, -22}, {10, -36}, {16, -41}, {-16, -9}, {-28, 0}, {9, -15}, {7, 0}, {14, -24}, 0.55f);
 // Flat out: leaning into it, the near knee driving up.
-const Pose kDash = SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}, {16, -30}, {14, -10},
-                          {10, -44}, -0.5f, {0, 0}, 1.0f);
+const Pose kDash =
+    SideOn({0, -36}, {11, -57}, {17, -63}, {-12, -22}, {-28, -16}, {16, -30}, {14, -10}, {10, -44}, -0.5f);
 
 Point Draw(Image& image, const Actor& a) {
   GroundShadow(image, (a.Feet.X - 2.0f * a.Facing * a.Scale) * kS, a.Feet.Y * kS, 20.0f * a.Scale * kS,
@@ -75,9 +75,8 @@ void PracticeField(Image& image, float horizon, std::uint32_t seed) {
   // The side lines and the centre line, worn thin where the squad runs.
   Field lines(image.Width, image.Height);
   const float vanish = w * 0.5f;
-  for (const float foot : {-0.9f, 1.9f}) {
+  for (const float foot : {-0.9f, 1.9f})
     ThickLine(lines, vanish + (foot - 0.5f) * w * 0.12f, y0 + 2.0f * kS, foot * w, h, 1.6f * kS);
-  }
   ThickLine(lines, 0.0f, y0 + 22.0f * kS, w, y0 + 22.0f * kS, 1.4f * kS);
   Paint(image, lines, Rgb(0xF4F4EC), 0.7f);
 }
