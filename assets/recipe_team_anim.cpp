@@ -11,11 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
-#include <vector>
 
 #include "assets/art.hpp"
 #include "assets/kit_image.hpp"
-#include "assets/kit_marker.hpp"
 #include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
@@ -284,16 +282,13 @@ Point MuzzleOf(const Pose& p, const Placement& at) { return PlayerMuzzle(Posed(p
 
 // The opponent peeks out from his can while the point man is down.
 float Peek(float t) { return Pulse(t, 0.38f, 0.46f, 0.7f, 0.78f); }
-// The point man stands to fire over the big bunker.
-float Stand(float t) { return Pulse(t, 0.02f, 0.1f, 0.36f, 0.46f); }
-// The back man rises over his wedge.
-float Rise(float t) { return Pulse(t, 0.55f, 0.64f, 0.86f, 0.94f); }
-
 Pose OpponentPose(float t) { return Mixed(kKneelCover, kKneelAim, Peek(t)); }
 Placement OpponentAt(float t) { return {{246.0f - 10.0f * Peek(t), 112.0f}, 0.5f, -1.0f}; }
-Pose PointPose(float t) { return Mixed(kSquat, kStandAim, Stand(t)); }
+// The point man stands to fire over the big bunker.
+Pose PointPose(float t) { return Mixed(kSquat, kStandAim, Pulse(t, 0.02f, 0.1f, 0.36f, 0.46f)); }
 constexpr Placement kPointAt{{131.0f, 197.0f}, 1.2f, 1.0f};
-Pose BackPose(float t) { return Mixed(kKneelCover, kKneelAim, Rise(t)); }
+// The back man rises over his wedge.
+Pose BackPose(float t) { return Mixed(kKneelCover, kKneelAim, Pulse(t, 0.55f, 0.64f, 0.86f, 0.94f)); }
 constexpr Placement kBackAt{{44.0f, 150.0f}, 0.85f, 1.0f};
 constexpr Placement kCaptainAt{{70.0f, 199.0f}, 1.15f, 1.0f};
 

@@ -3,7 +3,6 @@
 // bunker to bunker, and sprints between cones.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -97,7 +96,7 @@ void Cone(Image& image, float x, float base, float size) {
 }
 
 // Streaks of speed left behind a runner.
-void SpeedLines(Image& image, Point from, float length, std::span<const float> rows) {
+void SpeedLines(Image& image, Point from, float length, std::initializer_list<float> rows) {
   Field f(image.Width, image.Height);
   for (const float dy : rows)
     TaperedLine(f, from.X * kS, (from.Y + dy) * kS, (from.X - length) * kS, (from.Y + dy) * kS, 1.6f * kS,
@@ -182,7 +181,7 @@ void CoverDrill(Image& image, Random& /*rng*/) {
   DrawCover(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)}, kS, 0);
   DrawCover(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)}, kS, 0);
   Draw(image, {Running(), {138.0f, 130.0f}, 0.95f, 1.0f, &kBib, 6});
-  SpeedLines(image, {112.0f, 96.0f}, 34.0f, std::array{0.0f, 8.0f, 16.0f});
+  SpeedLines(image, {112.0f, 96.0f}, 34.0f, {0.0f, 8.0f, 16.0f});
   Draw(image, {Squatting(), {92.0f, 186.0f}, 1.35f, 1.0f, &kClubKit, 7});
   DrawCover(image, {CoverShape::Snake, 30.0f, 196.0f, 150.0f, 36.0f, Rgb(0xFFB81E)}, kS, 0);
   DrawCover(image, {CoverShape::Can, 222.0f, 194.0f, 40.0f, 62.0f, Rgb(0xE0302A)}, kS, 0);
@@ -198,7 +197,7 @@ void Sprints(Image& image, Random& /*rng*/) {
   Paint(image, lines, Rgb(0xF4F4EC), 0.8f);
   for (int i = 0; i < 4; ++i) Cone(image, 120.0f + 44.0f * static_cast<float>(i), 104.0f, 3.6f);
   Draw(image, {kDash, {176.0f, 150.0f}, 1.05f, 1.0f, &kGrey, 5});
-  SpeedLines(image, {150.0f, 112.0f}, 44.0f, std::array{0.0f, 10.0f, 20.0f, 30.0f});
+  SpeedLines(image, {150.0f, 112.0f}, 44.0f, {0.0f, 10.0f, 20.0f, 30.0f});
   Cone(image, 250.0f, 160.0f, 5.4f);
   Draw(image, {kSprintSet, {62.0f, 190.0f}, 1.4f, 1.0f, &kClubKit, 4});
   Cone(image, 24.0f, 194.0f, 6.4f);
