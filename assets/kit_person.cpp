@@ -98,10 +98,7 @@ void DrawHead(Image& image, const Person& p) {
                 l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
   if (b.Bow < 0.4f) {
     Field vents(image.Width, image.Height);
-    for (const float u : {-0.2f, 0.0f, 0.2f}) {
-      const Point t0 = local(u, 0.42f), t1 = local(u, 0.72f);
-      ThickLine(vents, t0.X, t0.Y, t1.X, t1.Y, 0.014f * s);
-    }
+    for (const float u : {-0.2f, 0.0f, 0.2f}) kOwn.Line(vents, local(u, 0.42f), local(u, 0.72f), 0.014f * s);
     Paint(image, Multiplied(vents, head), Rgb(0x8A8E98), 0.8f);
   }
   ApplyLight(image, Bevel(head, 10, -0.5f, -0.7f, 0.6f, 3.0f), head, 0.45f);
@@ -113,15 +110,15 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
   const float s = p.Height;
   Field legs(image.Width, image.Height), shoes(image.Width, image.Height), torso(image.Width, image.Height),
       sleeves(image.Width, image.Height), arms(image.Width, image.Height), gloves(image.Width, image.Height);
+  const Placement own{p.Feet, s, 1.0f};
   for (int i = 0; i < 2; ++i) {
-    const Point hip = At(p, b.Hip[i]), knee = At(p, b.Knee[i]), foot = At(p, b.Foot[i]);
-    TaperedLine(legs, hip.X, hip.Y, knee.X, knee.Y, 0.11f * s, 0.088f * s);
+    const Point knee = At(p, b.Knee[i]), foot = At(p, b.Foot[i]);
+    Stroke(legs, own, b.Hip[i], b.Knee[i], 0.11f, 0.088f);
     TaperedLine(legs, knee.X, knee.Y, foot.X, foot.Y - 0.03f * s, 0.088f * s, 0.07f * s);
     FillEllipse(shoes, foot.X + (i == 0 ? -0.015f : 0.015f) * s, foot.Y - 0.015f * s, 0.055f * s, 0.03f * s);
-    const Point sh = At(p, b.Shoulder[i]), el = At(p, b.Elbow[i]), ha = At(p, b.Hand[i]);
-    TaperedLine(sleeves, sh.X, sh.Y, el.X, el.Y, 0.075f * s, 0.062f * s);
-    TaperedLine(arms, el.X, el.Y, ha.X, ha.Y, 0.058f * s, 0.05f * s);
-    FillCircle(gloves, ha.X, ha.Y, 0.038f * s);
+    Stroke(sleeves, own, b.Shoulder[i], b.Elbow[i], 0.075f, 0.062f);
+    Stroke(arms, own, b.Elbow[i], b.Hand[i], 0.058f, 0.05f);
+    Blob(gloves, own, b.Hand[i], 0.038f, 0.038f);
   }
   const Point sl = At(p, b.Shoulder[0]), sr = At(p, b.Shoulder[1]);
   const Point hl = At(p, b.Hip[0]), hr = At(p, b.Hip[1]);

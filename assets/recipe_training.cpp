@@ -3,7 +3,6 @@
 // bunker to bunker, and sprints between cones.
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <span>
 
