@@ -270,4 +270,17 @@ void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float 
 // bilinearly: something soft worked out on a coarser grid.
 Field Enlarged(const Field& f, float k, int width, int height);
 
+// ---------------------------------------------------------------- fields worked out pixel by pixel
+
+// A width x height field whose every value is value(x, y), worked out from
+// the pixel's column and row: masks and shadings no shape gives.
+template <typename ValueAt>
+Field FieldEach(int width, int height, ValueAt&& value) {
+  Field f(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) f(x, y) = value(x, y);
+  }
+  return f;
+}
+
 }  // namespace vantoro::art

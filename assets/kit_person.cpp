@@ -34,15 +34,11 @@ MarkerFrame FrontGrip(const Person& p) {
 // Coverage of the side of a line through `o` in direction `angle` (radians)
 // that lies to the line's left, i.e. below it for angle 0.
 Field HalfPlane(int width, int height, Point o, float angle) {
-  Field f(width, height);
   const float nx = -std::sin(angle), ny = std::cos(angle);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const float d = (static_cast<float>(x) + 0.5f - o.X) * nx + (static_cast<float>(y) + 0.5f - o.Y) * ny;
-      f(x, y) = Clamp01(d + 0.5f);
-    }
-  }
-  return f;
+  return FieldEach(width, height, [&](int x, int y) {
+    const float d = (static_cast<float>(x) + 0.5f - o.X) * nx + (static_cast<float>(y) + 0.5f - o.Y) * ny;
+    return Clamp01(d + 0.5f);
+  });
 }
 
 // Paints a part with a thin dark outline, so that overlapping limbs of one

@@ -118,14 +118,11 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
                  0.5f);
   }
   // Leaves overhead.
-  Field canopy(image.Width, image.Height);
-  for (int y = 0; y < static_cast<int>(horizon * kS * 0.6f); ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float v = n.Fbm(static_cast<float>(x) / 6.0f, static_cast<float>(y) / 6.0f, 3);
-      canopy(x, y) = SmoothStep(0.4f, 0.5f, v) *
-                     SmoothStep(horizon * kS * 0.6f, horizon * kS * 0.15f, static_cast<float>(y));
-    }
-  }
+  const Field canopy = FieldEach(image.Width, image.Height, [&](int x, int y) {
+    const float v = n.Fbm(static_cast<float>(x) / 6.0f, static_cast<float>(y) / 6.0f, 3);
+    return SmoothStep(0.4f, 0.5f, v) *
+           SmoothStep(horizon * kS * 0.6f, horizon * kS * 0.15f, static_cast<float>(y));
+  });
   Paint(image, canopy, Rgb(0x12280E), 0.85f);
 }
 

@@ -122,15 +122,12 @@ void DrawBezel(Image& image) {
   const Field ring = Subtracted(Disc(kBezelOuter), Disc(kBezelInner));
   Paint(image, ring, Rgb(0x14161C));
   // The first quarter hour in paint orange, as on a timing bezel.
-  Field quarter(kWatch, kWatch);
-  for (int y = 0; y < kWatch; ++y) {
-    for (int x = 0; x < kWatch; ++x) {
-      const float a =
-          std::atan2(static_cast<float>(x) + 0.5f - kCentre, kCentre - static_cast<float>(y) - 0.5f);
-      const float t = a < 0.0f ? a + kTau : a;
-      quarter(x, y) = SmoothStep(0.0f, 0.01f, t) * SmoothStep(kTau * 0.25f + 0.01f, kTau * 0.25f, t);
-    }
-  }
+  const Field quarter = FieldEach(kWatch, kWatch, [](int x, int y) {
+    const float a =
+        std::atan2(static_cast<float>(x) + 0.5f - kCentre, kCentre - static_cast<float>(y) - 0.5f);
+    const float t = a < 0.0f ? a + kTau : a;
+    return SmoothStep(0.0f, 0.01f, t) * SmoothStep(kTau * 0.25f + 0.01f, kTau * 0.25f, t);
+  });
   Paint(image, Multiplied(quarter, ring), Rgb(0xFF6A10));
   // Minute marks, longer every five minutes, and the triangle at twelve.
   Field marks(kWatch, kWatch);
@@ -246,19 +243,15 @@ void DrawHands(Image& image) {
 
 // The crystal: a soft reflection across the upper left of the glass.
 void DrawGlass(Image& image) {
-  Field glare(kWatch, kWatch);
-  for (int y = 0; y < kWatch; ++y) {
-    for (int x = 0; x < kWatch; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCentre;
-      const float r = std::sqrt(dx * dx + dy * dy);
-      if (r > kBezelInner) continue;
-      // A crescent: inside the glass, outside a circle shifted down-right.
-      const float ex = dx - 34.0f, ey = dy - 44.0f;
-      const float outer = std::sqrt(ex * ex + ey * ey);
-      glare(x, y) =
-          SmoothStep(kBezelInner - 2.0f, kBezelInner - 10.0f, r) * SmoothStep(140.0f, 156.0f, outer) * 0.22f;
-    }
-  }
+  const Field glare = FieldEach(kWatch, kWatch, [](int x, int y) {
+    const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCentre;
+    const float r = std::sqrt(dx * dx + dy * dy);
+    if (r > kBezelInner) return 0.0f;
+    // A crescent: inside the glass, outside a circle shifted down-right.
+    const float ex = dx - 34.0f, ey = dy - 44.0f;
+    const float outer = std::sqrt(ex * ex + ey * ey);
+    return SmoothStep(kBezelInner - 2.0f, kBezelInner - 10.0f, r) * SmoothStep(140.0f, 156.0f, outer) * 0.22f;
+  });
   AddLight(image, glare, Rgb(0xE8F0FF));
 }
 

@@ -255,11 +255,9 @@ void DrawGroundPaint(Image& image) {
   constexpr float kSquash = 3.0f;
   Field round(r.Pixels.Width, static_cast<int>(static_cast<float>(r.Pixels.Height) * kSquash));
   Splat(round, rng, 26.0f, 18.0f * kSquash, {.Radius = 7.0f, .Arms = 8, .Droplets = 8, .Bias = 0.3f});
-  Field flat(r.Pixels.Width, r.Pixels.Height);
-  for (int y = 0; y < flat.Height; ++y) {
-    for (int x = 0; x < flat.Width; ++x)
-      flat(x, y) = round.Sample(static_cast<float>(x), static_cast<float>(y) * kSquash);
-  }
+  const Field flat = FieldEach(r.Pixels.Width, r.Pixels.Height, [&](int x, int y) {
+    return round.Sample(static_cast<float>(x), static_cast<float>(y) * kSquash);
+  });
   WetPaint(r.Pixels, flat, Tone(kTheirPaint, 0.7f), 1, 0.5f);
   Paste(image, r);
   Paintball(image, 250.0f, 191.0f, 2.2f, kOurPaint);
