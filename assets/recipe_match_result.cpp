@@ -70,7 +70,7 @@ constexpr Loser kTeam[] = {
 };
 // clang-format on
 
-void DrawTeam(Image& image, FontLibrary& fonts) {
+void DrawTeam(Image& image) {
   Random rng(0x1057);
   for (const Loser& l : kTeam) {
     Person p{.Feet = {l.X * kS, 284.0f * kS},
@@ -78,13 +78,13 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
              .Body = Slumped(l.Lean, l.Bow),
              .Colours = kHome,
              .Marker = l.Marker,
-             .Look = {.Loader = Rgb(0x40484A), .Tinted = true}};
+             .Look = {.Loader = Rgb(0x40484A), .Tinted = true},
+             .GripHand = 1,
+             .Flip = l.Held == Rest::Lap};
     if (l.Held == Rest::Lap) {
       // Both hands on the marker over the thighs, the barrel out past the
       // near knee on the open end of the bench, the loader upright.
       p.Body.Aim = 3.06f;
-      p.Flip = true;
-      p.GripHand = 1;
       p.Body.Hand[1] = {0.08f, -0.31f};
       p.Body.Elbow[1] = {0.2f, -0.4f};
       p.Body.Hand[0] = {-0.12f, -0.32f};
@@ -92,11 +92,10 @@ void DrawTeam(Image& image, FontLibrary& fonts) {
       // The muzzle on the ground outside the knee, tipped a little
       // outwards, the near hand on the grip.
       p.Body.Aim = 1.42f;
-      p.GripHand = 1;
       p.Body.Hand[1] = {0.28f, -0.3f};
       p.Body.Elbow[1] = {0.25f, -0.42f};
     }
-    DrawPlayer(image, p, &fonts);
+    DrawPlayer(image, p);
     Point hits[kHits];
     for (std::size_t i = 0; i < kHits; ++i) hits[i] = Placed(p.Feet, l.Hits[i], p.Height);
     SplatCoat(image, rng, hits, kTheirPaint,
@@ -112,11 +111,11 @@ Image DrawResultTrophy(FontLibrary& fonts, int kind) {
   return AreaResized(DrawTrophy(fonts, kind), 200, 212);
 }
 
-Image DrawLossPicture(FontLibrary& fonts) {
-  return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
+Image DrawLossPicture(FontLibrary& /*fonts*/) {
+  return Supersampled(kWidth, kHeight, kScale, [](Image& image) {
     Backdrop(image);
     Bench(image);
-    DrawTeam(image, fonts);
+    DrawTeam(image);
     Overcast(image, 0.35f);
     Vignette(image, 0.45f);
   });
