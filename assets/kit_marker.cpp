@@ -107,8 +107,7 @@ struct Masks {
 
 Masks Shape(int width, int height, const MarkerFrame& at, const Model& m) {
   Masks s{Field(width, height), Field(width, height), Field(width, height), Field(width, height)};
-  AddPart(s.Dark, at, m.Barrel);
-  AddPart(s.Dark, at, m.Tank);
+  for (const Part* p : {&m.Barrel, &m.Tank}) AddPart(s.Dark, at, *p);
   for (const Part* p : {&m.Body, &m.Grip, &m.Foregrip, &m.Neck}) AddPart(s.Body, at, *p);
   AddOval(s.Loader, at, Grown(at, m, m.Loader), m.LoaderRx * at.Hopper, m.LoaderRy * at.Hopper);
   AddOval(s.Window, at, Grown(at, m, m.Window), m.WindowRx * at.Hopper, m.WindowRy * at.Hopper);
@@ -160,9 +159,8 @@ void DrawMarker(Image& image, const MarkerFrame& at, int item, const MarkerLook&
   Finish(image, s.Dark, look.Metal.value_or(m.BarrelColour), look);
   Finish(image, s.Body, m.BodyColour, look);
   Finish(image, s.Loader, look.Tinted ? look.Loader : m.LoaderColour, look);
-  if (look.Finish == MarkerFinish::Outlined) {
+  if (look.Finish == MarkerFinish::Outlined)
     ApplyLight(image, Bevel(s.Loader, 5, -0.5f, -0.7f, 0.6f, 4.0f), s.Loader, 0.6f);
-  }
   if (look.Balls) {
     PaintBalls(image, at, m, look.Paint);
   } else {
