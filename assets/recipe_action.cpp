@@ -84,9 +84,9 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
   Sky(image, horizon + 20.0f, Rgb(0x1A3A1E), Rgb(0x6A8A4A));
   Random rng(seed);
   const Noise n(seed);
-  for (int y = static_cast<int>(horizon * kS); y < image.Height; ++y) {
-    const float t =
-        (static_cast<float>(y) - horizon * kS) / (static_cast<float>(image.Height) - horizon * kS);
+  const float ground = horizon * kS, depth = static_cast<float>(image.Height) - horizon * kS;
+  for (int y = static_cast<int>(ground); y < image.Height; ++y) {
+    const float t = (static_cast<float>(y) - ground) / depth;
     for (int x = 0; x < image.Width; ++x) {
       const float g =
           n.Fbm(static_cast<float>(x) / (8.0f + 30.0f * t), static_cast<float>(y) / (3.0f + 12.0f * t), 3);
@@ -98,7 +98,7 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
   Field leaves[2] = {Field(image.Width, image.Height), Field(image.Width, image.Height)};
   for (int i = 0; i < 700; ++i) {
     const float t = std::sqrt(rng.Unit());
-    const float y = horizon * kS + t * (static_cast<float>(image.Height) - horizon * kS);
+    const float y = ground + t * depth;
     const float r = (0.8f + 3.2f * t) * kS;
     FillEllipse(leaves[i % 2], rng.Range(0.0f, static_cast<float>(image.Width)), y, r, r * 0.4f,
                 rng.Range(0.5f, 1.0f));
@@ -120,8 +120,7 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
   // Leaves overhead.
   const Field canopy = FieldEach(image.Width, image.Height, [&](int x, int y) {
     const float v = n.Fbm(static_cast<float>(x) / 6.0f, static_cast<float>(y) / 6.0f, 3);
-    return SmoothStep(0.4f, 0.5f, v) *
-           SmoothStep(horizon * kS * 0.6f, horizon * kS * 0.15f, static_cast<float>(y));
+    return SmoothStep(0.4f, 0.5f, v) * SmoothStep(ground * 0.6f, ground * 0.15f, static_cast<float>(y));
   });
   Paint(image, canopy, Rgb(0x12280E), 0.85f);
 }
