@@ -199,18 +199,17 @@ MarkerFrame HeldAt(const Placement& at, const MarkerFrame& m) {
 Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person& person) {
   const Kit& kit = person.Colours;
   const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
+  const auto shade = [&](const Field& f, Color c) { Shade(image, f, c, rim); };
   const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
   const MarkerFrame m = MarkerOf(p);
 
   // The far side first: leg, then the arm that holds the trigger.
-  Shade(image, Limb(image, at, p.Hip[0], p.Knee[0], p.Foot[0], {10.0f, 8.0f, 7.5f, 5.5f}),
-        Tone(kit.Pants, 0.7f), rim);
+  shade(Limb(image, at, p.Hip[0], p.Knee[0], p.Foot[0], {10.0f, 8.0f, 7.5f, 5.5f}), Tone(kit.Pants, 0.7f));
   Field farBoot(image.Width, image.Height);
   Blob(farBoot, at, {p.Foot[0].X + 2.0f, p.Foot[0].Y - 1.5f}, 4.5f, 2.5f);
-  Shade(image, farBoot, Rgb(0x0E0E12), rim);
+  shade(farBoot, Rgb(0x0E0E12));
   const Point farElbow = Elbow(shoulderFar, p.Hand[0], 13.0f, 12.0f);
-  Shade(image, Limb(image, at, shoulderFar, farElbow, p.Hand[0], {7.0f, 6.0f, 6.0f, 4.5f}),
-        Tone(kit.Jersey, 0.72f), rim);
+  shade(Limb(image, at, shoulderFar, farElbow, p.Hand[0], {7.0f, 6.0f, 6.0f, 4.5f}), Tone(kit.Jersey, 0.72f));
 
   // Body: the jersey, its side panel and the pod pack on the back.
   Field torso(image.Width, image.Height);
@@ -222,18 +221,17 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   Field pack(image.Width, image.Height);
   const Point back{(p.Hip[0].X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip[0].Y * 0.7f + p.Neck.Y * 0.3f};
   Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
-  Shade(image, torso, kit.Jersey, rim);
+  shade(torso, kit.Jersey);
   Field stripe(image.Width, image.Height);
   Stroke(stripe, at, {p.Hip[0].X + 1.0f, p.Hip[0].Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
   Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
-  Shade(image, pack, Rgb(0x16161A), rim);
-  Shade(image, Limb(image, at, p.Hip[0], p.Knee[1], p.Foot[1], {10.5f, 8.5f, 8.0f, 5.8f}),
-        Tone(kit.Pants, 1.35f), rim);
+  shade(pack, Rgb(0x16161A));
+  shade(Limb(image, at, p.Hip[0], p.Knee[1], p.Foot[1], {10.5f, 8.5f, 8.0f, 5.8f}), Tone(kit.Pants, 1.35f));
   Field pads(image.Width, image.Height), boot(image.Width, image.Height);
   Blob(pads, at, {p.Knee[1].X + 1.5f, p.Knee[1].Y}, 4.2f, 4.6f);
   Blob(boot, at, {p.Foot[1].X + 2.0f, p.Foot[1].Y - 1.5f}, 4.8f, 2.6f);
-  Shade(image, pads, Rgb(0x1A1A20), rim);
-  Shade(image, boot, Rgb(0x0E0E12), rim);
+  shade(pads, Rgb(0x1A1A20));
+  shade(boot, Rgb(0x0E0E12));
 
   // Head: the wrap, the mask with its visor, lens and vents.
   Field wrap(image.Width, image.Height), mask(image.Width, image.Height), lens(image.Width, image.Height);
@@ -243,8 +241,8 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   Blob(mask, at, {p.Head.X + 6.0f, p.Head.Y + 4.0f}, 3.2f, 2.6f);
   Stroke(mask, at, {p.Head.X + 1.0f, p.Head.Y - 6.0f}, {p.Head.X + 9.5f, p.Head.Y - 4.5f}, 1.8f, 1.2f);
   Stroke(lens, at, {p.Head.X + 5.0f, p.Head.Y - 2.2f}, {p.Head.X + 7.6f, p.Head.Y - 1.6f}, 2.6f, 2.4f);
-  Shade(image, wrap, kit.Wrap, rim);
-  Shade(image, mask, Rgb(0x2A2C33), rim);
+  shade(wrap, kit.Wrap);
+  shade(mask, Rgb(0x2A2C33));
   Paint(image, lens, Rgb(0x38D0E8));
   Glow(image, lens, Rgb(0x2090C0), 2, 0.35f);
 
@@ -253,11 +251,11 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   // The near arm over the marker: on the foregrip, or free to signal.
   const Point hand = Mix(p.Hand[1], m.At(10.0f, -1.0f), p.OnMarker);
   const Point nearElbow = Elbow(shoulderNear, hand, 13.0f, 12.0f);
-  Shade(image, Limb(image, at, shoulderNear, nearElbow, hand, {7.5f, 6.5f, 6.5f, 4.8f}), kit.Jersey, rim);
+  shade(Limb(image, at, shoulderNear, nearElbow, hand, {7.5f, 6.5f, 6.5f, 4.8f}), kit.Jersey);
   Field gloves(image.Width, image.Height);
   Blob(gloves, at, hand, 3.0f + 0.6f * (1.0f - p.OnMarker), 3.0f + 0.6f * (1.0f - p.OnMarker));
   Blob(gloves, at, p.Hand[0], 2.6f, 2.6f);
-  Shade(image, gloves, Rgb(0x141418), rim);
+  shade(gloves, Rgb(0x141418));
   return MarkerMuzzle(HeldAt(at, m), std::max(person.Marker, 1));
 }
 
