@@ -118,10 +118,10 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
   }
   const Point sl = At(p, b.Shoulder[0]), sr = At(p, b.Shoulder[1]);
   const Point hl = At(p, b.Hip[0]), hr = At(p, b.Hip[1]);
-  const Point chest[] = {{sl.X - 0.02f * s, sl.Y - 0.005f * s},
-                         {sr.X + 0.02f * s, sr.Y - 0.005f * s},
-                         {hr.X + 0.035f * s, hr.Y + 0.02f * s},
-                         {hl.X - 0.035f * s, hl.Y + 0.02f * s}};
+  // A point moved from q by (dx, dy) player heights.
+  const auto off = [s](Point q, float dx, float dy) { return Point{q.X + dx * s, q.Y + dy * s}; };
+  const Point chest[] = {off(sl, -0.02f, -0.005f), off(sr, 0.02f, -0.005f), off(hr, 0.035f, 0.02f),
+                         off(hl, -0.035f, 0.02f)};
   FillPolygon(torso, chest);
   for (const Point& sh : {sl, sr}) FillCircle(torso, sh.X, sh.Y + 0.01f * s, 0.045f * s);
 
@@ -137,8 +137,7 @@ void DrawFrontOn(Image& image, const Person& p, FontLibrary* fonts) {
     Field digits = PlacedText(image.Width, image.Height, number, font, 0, cx, capTop);
     Paint(image, Multiplied(digits, torso), p.Colours.Trim);
   } else {
-    const Field band = kOwn.Line(image, {sl.X - 0.1f * s, sl.Y + 0.085f * s},
-                                 {sr.X + 0.1f * s, sr.Y + 0.085f * s}, 0.045f * s);
+    const Field band = kOwn.Line(image, off(sl, -0.1f, 0.085f), off(sr, 0.1f, 0.085f), 0.045f * s);
     Paint(image, Multiplied(band, torso), p.Colours.Trim);
   }
   DrawHead(image, p);

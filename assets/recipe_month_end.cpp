@@ -51,12 +51,9 @@ void DialLine(Field& f, float turns, float r0, float r1, float width, float cy =
 void DrawStraps(Image& image) {
   Field strap(kWatch, kWatch);
   // Both straps in one outline, widest where they meet the case.
-  const Point outline[] = {{kCentre - kStrapHalf, 0.0f},
-                           {kCentre + kStrapHalf, 0.0f},
-                           {kCentre + kStrapHalf + 4.0f, kCentre},
-                           {kCentre + kStrapHalf, static_cast<float>(kWatch)},
-                           {kCentre - kStrapHalf, static_cast<float>(kWatch)},
-                           {kCentre - kStrapHalf - 4.0f, kCentre}};
+  const float x0 = kCentre - kStrapHalf, x1 = kCentre + kStrapHalf, y1 = static_cast<float>(kWatch);
+  const Point outline[] = {{x0, 0.0f}, {x1, 0.0f}, {x1 + 4.0f, kCentre},
+                           {x1, y1},   {x0, y1},   {x0 - 4.0f, kCentre}};
   FillPolygon(strap, outline);
   Field ribs(kWatch, kWatch);
   for (float y = 8.0f; y < kWatch; y += 16.0f)
