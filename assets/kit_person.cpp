@@ -87,11 +87,9 @@ void DrawHead(Image& image, const Person& p) {
   const float lensHeight = 0.05f * s * (1.0f - 0.5f * b.Bow);
   const Point l0 = local(-0.62f, -0.08f + drop), l1 = local(0.62f, -0.08f + drop);
   const Field lens = Multiplied(kOwn.Line(image, l0, l1, lensHeight), head);
-  PaintVertical(image, lens,
-                Gradient{{0.0f, Lerp(p.Colours.Lens, kWhite, 0.55f)},
-                         {0.5f, p.Colours.Lens},
-                         {1.0f, Tone(p.Colours.Lens, 0.45f)}},
-                l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
+  const Color tint = p.Colours.Lens;
+  const Gradient glass{{0.0f, Lerp(tint, kWhite, 0.55f)}, {0.5f, tint}, {1.0f, Tone(tint, 0.45f)}};
+  PaintVertical(image, lens, glass, l0.Y - lensHeight * 0.5f, l0.Y + lensHeight * 0.5f);
   if (b.Bow < 0.4f) {
     Field vents(image.Width, image.Height);
     for (const float u : {-0.2f, 0.0f, 0.2f}) kOwn.Line(vents, local(u, 0.42f), local(u, 0.72f), 0.014f * s);
