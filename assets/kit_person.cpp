@@ -31,16 +31,6 @@ MarkerFrame FrontGrip(const Person& p) {
   return {At(p, p.Body.Hand[p.GripHand]), {dx, dy}, {dy * side, -dx * side}};
 }
 
-// Coverage of the side of a line through `o` in direction `angle` (radians)
-// that lies to the line's left, i.e. below it for angle 0.
-Field HalfPlane(int width, int height, Point o, float angle) {
-  const float nx = -std::sin(angle), ny = std::cos(angle);
-  return FieldEach(width, height, [&](int x, int y) {
-    const float d = (static_cast<float>(x) + 0.5f - o.X) * nx + (static_cast<float>(y) + 0.5f - o.Y) * ny;
-    return Clamp01(d + 0.5f);
-  });
-}
-
 // Paints a part with a thin dark outline, so that overlapping limbs of one
 // colour stay apart when the picture is shrunk.
 void PaintPart(Image& image, const Field& mask, Color colour, int outline = 3) {
@@ -77,9 +67,14 @@ void DrawHead(Image& image, const Person& p) {
   }
   // Bowed, the top of the head turns to us and the face goes under.
   const float drop = b.Bow * 0.85f;
-  // The shell covers the face from just above the lens down.
+  // The shell covers the face from just above the lens down: the head below
+  // the line through `edge` that leans with it.
   const Point edge = local(0.0f, -0.42f + drop);
-  Field shell = Multiplied(head, HalfPlane(image.Width, image.Height, edge, b.Tilt));
+  const Field shell = FieldEach(image.Width, image.Height, [&](int x, int y) {
+    const float below =
+        (static_cast<float>(x) + 0.5f - edge.X) * -sa + (static_cast<float>(y) + 0.5f - edge.Y) * ca;
+    return head(x, y) * Clamp01(below + 0.5f);
+  });
   Paint(image, shell, p.Colours.Shell);
   // The visor's brim over the lens.
   Paint(image, kOwn.Line(image, local(-1.05f, -0.42f + drop), local(1.05f, -0.42f + drop), 0.028f * s),
