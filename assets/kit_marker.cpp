@@ -132,7 +132,7 @@ void PaintBalls(Image& image, const MarkerFrame& at, const Model& m, Color colou
 
 void Finish(Image& image, const Field& mask, Color colour, const MarkerLook& look) {
   if (look.Finish == MarkerFinish::Outlined) {
-    PaintOutlined(image, mask, colour, Rgb(0x0A0A10), look.Outline);
+    PaintOutlined(image, mask, colour, Rgb(0x0A0A10), 2);
   } else {
     PaintRounded(image, mask, colour, look.Bevel, {-0.5f, -0.7f, 0.5f, 4.0f}, 0.55f);
     AddLight(image, Multiplied(Rim(mask, 1, -1), mask), look.Rim, 0.45f);

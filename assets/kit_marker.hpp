@@ -27,7 +27,7 @@ struct MarkerFrame {
 };
 
 enum class MarkerFinish {
-  Outlined,  // flat colours in a dark outline, for figures that are shrunk a lot
+  Outlined,  // flat colours in a dark outline two pixels wide, for figures shrunk a lot
   Shaded,    // rounded by a bevel with a rim light
 };
 
@@ -40,7 +40,6 @@ struct MarkerLook {
   int Bevel = 2;                    // pixels, how far in Shaded parts round off
   std::optional<Color> Metal = {};  // replaces the barrel's and tank's dark colour
   Color Rim = Rgb(0xFF9A60);
-  int Outline = 2;  // pixels, Outlined only
 };
 
 // Draws marker `item` (1..10); 0 draws the faint outline of an empty rack.
