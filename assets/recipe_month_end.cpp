@@ -26,6 +26,7 @@ constexpr float kBezelOuter = 168.0f;
 constexpr float kBezelInner = 136.0f;
 constexpr float kDial = 128.0f;
 constexpr float kStrapHalf = 74.0f;
+constexpr BigShapes kOwn{1.0f};  // shapes given in the watch's own pixels
 
 // A point on the dial: `turns` clockwise from twelve, `r` from the centre,
 // which is the dial's unless `cy` moves it down the face.
@@ -89,8 +90,7 @@ void DrawCase(Image& image) {
     }
     ThickLine(body, kCentre + 150.0f, kCentre + sy * 24.0f, kCentre + 172.0f, kCentre + sy * 21.0f, 10.0f);
   }
-  Field crown(kWatch, kWatch);
-  ThickLine(crown, kCentre + 160.0f, kCentre, kCentre + 186.0f, kCentre, 30.0f);
+  const Field crown = kOwn.Line(image, {kCentre + 160.0f, kCentre}, {kCentre + 186.0f, kCentre}, 30.0f);
 
   // Shadow under the case on the strap.
   DropShadow(image, body, 4, 6, 8, 8, 0.8f);
@@ -134,10 +134,9 @@ void DrawBezel(Image& image) {
     DialLine(marks, t, kBezelOuter - 6.0f, five ? kBezelInner + 8.0f : kBezelOuter - 16.0f,
              five ? 7.5f : 3.0f);
   }
-  const Point tri[] = {OnDial(0.0f, kBezelInner + 4.0f), OnDial(-0.022f, kBezelOuter - 4.0f),
-                       OnDial(0.022f, kBezelOuter - 4.0f)};
-  Field pip(kWatch, kWatch);
-  FillPolygon(pip, tri);
+  const Field pip =
+      kOwn.Polygon(image, {OnDial(0.0f, kBezelInner + 4.0f), OnDial(-0.022f, kBezelOuter - 4.0f),
+                           OnDial(0.022f, kBezelOuter - 4.0f)});
   Paint(image, marks, Rgb(0xE8ECEC));
   GlowingCore(image, pip, Rgb(0x60FF80), 6, 0.6f, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(ring, 5, -0.5f, -0.7f, 0.55f, 5.0f), ring, 0.45f);
@@ -193,9 +192,8 @@ void DrawDial(Image& image) {
   for (int k = 0; k < 12; ++k)
     DialLine(subTicks, static_cast<float>(k) / 12.0f, 20.0f, 26.0f, 1.6f, kCentre + 62.0f);
   Paint(image, subTicks, Rgb(0x8A96B0));
-  Field subHand(kWatch, kWatch);
-  ThickLine(subHand, kCentre, kCentre + 62.0f, kCentre + 14.0f, kCentre + 62.0f - 18.0f, 3.0f);
-  Paint(image, subHand, Rgb(0xFF6A10));
+  Paint(image, kOwn.Line(image, {kCentre, kCentre + 62.0f}, {kCentre + 14.0f, kCentre + 62.0f - 18.0f}, 3.0f),
+        Rgb(0xFF6A10));
 }
 
 // Ten past ten, the hands framing the face; the seconds hand is the colour
