@@ -86,7 +86,16 @@ Field Shape(std::span<const Point> ctrl, int steps = 8) {
 
 // ---------------------------------------------------------------- the vehicles
 
-enum class Rim { Steel, Classic, Sport, Van };
+// A wheel's rim: the share of the wheel it fills, its spokes (or the holes
+// of a pressed steel wheel) and the metal, from shadow to lit.
+struct Rim {
+  float Size;
+  int Spokes;
+  float HoleIn, HoleOut;  // where along the rim's radius the holes run
+  float Wave;             // a hole where cos(angle x spokes) passes this...
+  bool Above;             // ...going up, or going down
+  Color Dark, Lit;
+};
 
 struct WheelSet {
   std::vector<float> X;  // of each axle
@@ -158,100 +167,75 @@ Vehicle Fitted(Vehicle v) {
   return v;
 }
 
-Vehicle Usari() {
-  Vehicle v;
-  v.Body = {{48, 147}, {45, 140},  {45, 128},  {47, 121},  {52, 118},  {70, 116},
-            {92, 113}, {104, 97},  {110, 91},  {118, 89},  {164, 88},  {176, 89},
-            {184, 93}, {190, 104}, {194, 114}, {197, 124}, {197, 140}, {194, 147}};
-  v.Glass = {{{96, 112}, {108, 95}, {114, 92}, {136, 91}, {136, 112}},
-             {{141, 112}, {141, 91}, {163, 91}, {174, 93}, {181, 104}, {184, 112}}};
-  v.Pillars = {138.5f};
-  v.PillarWidth = 4.5f;
-  v.Wheels = {{72.0f, 170.0f}, 15.0f, Rim::Steel};
-  v.Lines = {113.0f, 119.0f, 144.0f};
-  v.Paint = Rgb(0xA7A27A);
-  v.Doors = {{{95, 113}, {93, 128}, {95, 143}}, {{139, 113}, {139, 143}}, {{186, 96}, {193, 123}}};
-  v.Handles = {{127, 118}};
-  v.Headlamp = {{45, 121}, {53, 120}, {53, 126}, {45, 127}};
-  v.Taillamp = {{190, 104}, {195, 112}, {196, 122}, {191, 122}};
-  v.FrontBumper = {{44, 129}, {58, 129}, {58, 134}, {44, 135}};
-  v.RearBumper = {{184, 128}, {198, 128}, {198, 134}, {184, 134}};
-  v.BlackTrim = true;
-  v.Mirror = {97, 112};
-  return v;
-}
-
-Vehicle Beadle() {
-  Vehicle v;
-  v.Body = {{42, 147}, {38, 140},  {38, 127},  {42, 120},  {52, 115},  {80, 111},
-            {96, 108}, {108, 92},  {118, 84},  {132, 81},  {156, 81},  {172, 85},
-            {186, 96}, {196, 108}, {202, 117}, {204, 128}, {203, 141}, {198, 147}};
-  v.Glass = {{{101, 108}, {112, 93}, {121, 87}, {132, 85}, {147, 85}, {147, 108}},
-             {{152, 108}, {152, 85}, {158, 85}, {170, 89}, {180, 98}, {187, 108}}};
-  v.Pillars = {149.5f};
-  v.PillarWidth = 4.0f;
-  v.Wheels = {{68.0f, 174.0f}, 16.0f, Rim::Classic};
-  v.Lines = {109.0f, 116.0f, 144.0f};
-  v.Paint = Rgb(0x2F7FCC);
-  v.Doors = {{{99, 109}, {97, 126}, {99, 143}}, {{150, 109}, {151, 127}, {149, 143}}};
-  v.Handles = {{140, 115}};
-  v.Headlamp = {{38, 118}, {44, 116}, {47, 120}, {45, 126}, {39, 126}};
-  v.Taillamp = {{197, 110}, {202, 116}, {203, 123}, {198, 122}};
-  v.FrontBumper = {{36, 131}, {56, 131}, {56, 135}, {36, 135}};
-  v.RearBumper = {{188, 131}, {205, 131}, {205, 135}, {188, 135}};
-  v.BlackTrim = false;
-  v.Mirror = {102, 107};
-  return v;
-}
-
-Vehicle Mashurati() {
-  Vehicle v;
-  v.Body = {{20, 146},  {15, 139},  {14, 131},  {16, 125},  {26, 120},  {60, 115},
-            {96, 112},  {116, 101}, {132, 95},  {146, 93},  {166, 93},  {184, 98},
-            {204, 106}, {222, 109}, {229, 110}, {231, 118}, {232, 134}, {228, 145}};
-  v.Glass = {{{102, 111}, {118, 101}, {132, 97}, {150, 96}, {150, 111}},
-             {{155, 111}, {155, 96}, {167, 96}, {183, 100}, {196, 107}, {199, 111}}};
-  v.Pillars = {152.5f};
-  v.PillarWidth = 4.0f;
-  v.Wheels = {{53.0f, 192.0f}, 17.5f, Rim::Sport};
-  v.Lines = {112.0f, 118.0f, 143.0f};
-  v.Paint = Rgb(0xC41C26);
-  v.Doors = {
-      {{99, 112}, {97, 128}, {99, 141}}, {{153, 112}, {153, 141}}, {{199, 112}, {197, 125}, {189, 131}}};
-  v.Handles = {{140, 117}, {188, 116}};
-  v.Headlamp = {{15, 124}, {26, 120}, {38, 119}, {36, 123}, {20, 127}};
-  v.Taillamp = {{220, 110}, {230, 111}, {231, 117}, {222, 116}};
-  v.FrontBumper = {{13, 136}, {30, 137}, {30, 139}, {14, 139}};
-  v.RearBumper = {{216, 136}, {232, 135}, {231, 138}, {216, 139}};
-  v.BlackTrim = false;
-  v.Mirror = {106, 109};
-  return v;
-}
-
-Vehicle Fjord() {
-  Vehicle v;
-  v.Body = {{14, 147}, {9, 140}, {9, 124},  {11, 114}, {18, 109}, {46, 103},  {58, 88},   {68, 70},
-            {74, 62},  {84, 57}, {222, 56}, {231, 58}, {235, 66}, {236, 100}, {236, 140}, {232, 147}};
-  v.Glass = {{{64, 102}, {74, 81}, {82, 67}, {88, 63}, {112, 63}, {112, 102}},
-             {{119, 63}, {164, 63}, {164, 98}, {119, 98}},
-             {{171, 63}, {226, 63}, {230, 68}, {230, 98}, {171, 98}}};
-  v.Pillars = {115.5f, 167.5f};
-  v.PillarWidth = 6.0f;
-  v.GlassCorners = 3.0f;
-  v.Wheels = {{50.0f, 192.0f}, 17.0f, Rim::Van};
-  v.Lines = {103.0f, 110.0f, 143.0f};
-  v.Paint = Rgb(0xD4D8DE);
-  v.Doors = {
-      {{62, 104}, {62, 142}}, {{116, 62}, {116, 142}}, {{168, 62}, {168, 142}}, {{120, 101}, {166, 101}}};
-  v.Handles = {{106, 109}, {122, 109}};
-  v.Headlamp = {{9, 112}, {18, 109}, {28, 108}, {26, 115}, {10, 118}};
-  v.Taillamp = {{231, 76}, {235, 76}, {235, 104}, {231, 104}};
-  v.FrontBumper = {{8, 128}, {30, 128}, {30, 134}, {8, 135}};
-  v.RearBumper = {{220, 130}, {237, 130}, {237, 137}, {220, 137}};
-  v.BlackTrim = true;
-  v.Mirror = {66, 100};
-  return v;
-}
+// Item 1 first: the Usari on pressed steel wheels and black plastic trim,
+// the Beadle on classic spokes, the Mashurati on wide sport spokes and the
+// Fjord van, its glass in rounded rectangles.
+// clang-format off
+const Vehicle kVehicles[] = {
+    {.Body = {{48, 147}, {45, 140},  {45, 128},  {47, 121},  {52, 118},  {70, 116},
+              {92, 113}, {104, 97},  {110, 91},  {118, 89},  {164, 88},  {176, 89},
+              {184, 93}, {190, 104}, {194, 114}, {197, 124}, {197, 140}, {194, 147}},
+     .Glass = {{{96, 112}, {108, 95}, {114, 92}, {136, 91}, {136, 112}},
+               {{141, 112}, {141, 91}, {163, 91}, {174, 93}, {181, 104}, {184, 112}}},
+     .Pillars = {138.5f}, .PillarWidth = 4.5f,
+     .Wheels = {{72.0f, 170.0f}, 15.0f, {0.58f, 5, 0.45f, 0.7f, 0.75f, true, Rgb(0x2A2C30), Rgb(0x8A8C92)}},
+     .Lines = {113.0f, 119.0f, 144.0f}, .Paint = Rgb(0xA7A27A),
+     .Doors = {{{95, 113}, {93, 128}, {95, 143}}, {{139, 113}, {139, 143}}, {{186, 96}, {193, 123}}},
+     .Handles = {{127, 118}},
+     .Headlamp = {{45, 121}, {53, 120}, {53, 126}, {45, 127}},
+     .Taillamp = {{190, 104}, {195, 112}, {196, 122}, {191, 122}},
+     .FrontBumper = {{44, 129}, {58, 129}, {58, 134}, {44, 135}},
+     .RearBumper = {{184, 128}, {198, 128}, {198, 134}, {184, 134}},
+     .BlackTrim = true, .Mirror = {97, 112}},
+    {.Body = {{42, 147}, {38, 140},  {38, 127},  {42, 120},  {52, 115},  {80, 111},
+              {96, 108}, {108, 92},  {118, 84},  {132, 81},  {156, 81},  {172, 85},
+              {186, 96}, {196, 108}, {202, 117}, {204, 128}, {203, 141}, {198, 147}},
+     .Glass = {{{101, 108}, {112, 93}, {121, 87}, {132, 85}, {147, 85}, {147, 108}},
+               {{152, 108}, {152, 85}, {158, 85}, {170, 89}, {180, 98}, {187, 108}}},
+     .Pillars = {149.5f}, .PillarWidth = 4.0f,
+     .Wheels = {{68.0f, 174.0f}, 16.0f, {0.64f, 8, 0.5f, 0.76f, 0.55f, true, Rgb(0x5A5E68), Rgb(0xE4E8EE)}},
+     .Lines = {109.0f, 116.0f, 144.0f}, .Paint = Rgb(0x2F7FCC),
+     .Doors = {{{99, 109}, {97, 126}, {99, 143}}, {{150, 109}, {151, 127}, {149, 143}}},
+     .Handles = {{140, 115}},
+     .Headlamp = {{38, 118}, {44, 116}, {47, 120}, {45, 126}, {39, 126}},
+     .Taillamp = {{197, 110}, {202, 116}, {203, 123}, {198, 122}},
+     .FrontBumper = {{36, 131}, {56, 131}, {56, 135}, {36, 135}},
+     .RearBumper = {{188, 131}, {205, 131}, {205, 135}, {188, 135}},
+     .BlackTrim = false, .Mirror = {102, 107}},
+    {.Body = {{20, 146},  {15, 139},  {14, 131},  {16, 125},  {26, 120},  {60, 115},
+              {96, 112},  {116, 101}, {132, 95},  {146, 93},  {166, 93},  {184, 98},
+              {204, 106}, {222, 109}, {229, 110}, {231, 118}, {232, 134}, {228, 145}},
+     .Glass = {{{102, 111}, {118, 101}, {132, 97}, {150, 96}, {150, 111}},
+               {{155, 111}, {155, 96}, {167, 96}, {183, 100}, {196, 107}, {199, 111}}},
+     .Pillars = {152.5f}, .PillarWidth = 4.0f,
+     .Wheels = {{53.0f, 192.0f}, 17.5f, {0.74f, 5, 0.3f, 0.9f, 0.2f, false, Rgb(0x5A5E68), Rgb(0xE4E8EE)}},
+     .Lines = {112.0f, 118.0f, 143.0f}, .Paint = Rgb(0xC41C26),
+     .Doors = {{{99, 112}, {97, 128}, {99, 141}}, {{153, 112}, {153, 141}},
+               {{199, 112}, {197, 125}, {189, 131}}},
+     .Handles = {{140, 117}, {188, 116}},
+     .Headlamp = {{15, 124}, {26, 120}, {38, 119}, {36, 123}, {20, 127}},
+     .Taillamp = {{220, 110}, {230, 111}, {231, 117}, {222, 116}},
+     .FrontBumper = {{13, 136}, {30, 137}, {30, 139}, {14, 139}},
+     .RearBumper = {{216, 136}, {232, 135}, {231, 138}, {216, 139}},
+     .BlackTrim = false, .Mirror = {106, 109}},
+    {.Body = {{14, 147}, {9, 140}, {9, 124},  {11, 114}, {18, 109}, {46, 103},  {58, 88},   {68, 70},
+              {74, 62},  {84, 57}, {222, 56}, {231, 58}, {235, 66}, {236, 100}, {236, 140}, {232, 147}},
+     .Glass = {{{64, 102}, {74, 81}, {82, 67}, {88, 63}, {112, 63}, {112, 102}},
+               {{119, 63}, {164, 63}, {164, 98}, {119, 98}},
+               {{171, 63}, {226, 63}, {230, 68}, {230, 98}, {171, 98}}},
+     .Pillars = {115.5f, 167.5f}, .PillarWidth = 6.0f, .GlassCorners = 3.0f,
+     .Wheels = {{50.0f, 192.0f}, 17.0f, {0.64f, 6, 0.35f, 0.82f, -0.2f, false, Rgb(0x5A5E68), Rgb(0xE4E8EE)}},
+     .Lines = {103.0f, 110.0f, 143.0f}, .Paint = Rgb(0xD4D8DE),
+     .Doors = {{{62, 104}, {62, 142}}, {{116, 62}, {116, 142}}, {{168, 62}, {168, 142}},
+               {{120, 101}, {166, 101}}},
+     .Handles = {{106, 109}, {122, 109}},
+     .Headlamp = {{9, 112}, {18, 109}, {28, 108}, {26, 115}, {10, 118}},
+     .Taillamp = {{231, 76}, {235, 76}, {235, 104}, {231, 104}},
+     .FrontBumper = {{8, 128}, {30, 128}, {30, 134}, {8, 135}},
+     .RearBumper = {{220, 130}, {237, 130}, {237, 137}, {220, 137}},
+     .BlackTrim = true, .Mirror = {66, 100}},
+};
+// clang-format on
 
 // ---------------------------------------------------------------- showroom
 
@@ -271,12 +255,9 @@ void DrawShowroom(Image& image) {
 
 // ---------------------------------------------------------------- wheels
 
-void DrawWheel(Image& image, float cx, float cy, float r, Rim rims) {
+void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
   const float bx = cx * kS, by = cy * kS, br = r * kS;
-  const float rim = br * (rims == Rim::Sport ? 0.74f : rims == Rim::Steel ? 0.58f : 0.64f);
-  int spokes = 5;
-  if (rims == Rim::Classic) spokes = 8;
-  if (rims == Rim::Van) spokes = 6;
+  const float rim = br * rims.Size;
   const int x0 = std::max(static_cast<int>(bx - br) - 2, 0),
             x1 = std::min(static_cast<int>(bx + br) + 3, kBigW);
   const int y0 = std::max(static_cast<int>(by - br) - 2, 0),
@@ -295,18 +276,11 @@ void DrawWheel(Image& image, float cx, float cy, float r, Rim rims) {
         const float u = d / rim;
         // Light falls from the upper left onto the dished rim.
         const float lit = Clamp01(0.55f - 0.35f * (dx + dy) / (rim * 1.4f));
-        ColorF metal = Lerp(ToF(Rgb(0x5A5E68)), ToF(Rgb(0xE4E8EE)), lit);
-        if (rims == Rim::Steel) metal = Lerp(ToF(Rgb(0x2A2C30)), ToF(Rgb(0x8A8C92)), lit);
+        ColorF metal = Lerp(ToF(rims.Dark), ToF(rims.Lit), lit);
         // Spokes (or the holes of a pressed steel wheel) by angle.
-        const float wave = std::cos(a * static_cast<float>(spokes));
-        bool hole = false;
-        switch (rims) {
-          case Rim::Steel: hole = u > 0.45f && u < 0.7f && wave > 0.75f; break;
-          case Rim::Classic: hole = u > 0.5f && u < 0.76f && wave > 0.55f; break;
-          case Rim::Sport: hole = u > 0.3f && u < 0.9f && wave < 0.2f; break;
-          case Rim::Van: hole = u > 0.35f && u < 0.82f && wave < -0.2f; break;
-        }
-        if (hole) metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
+        const float wave = std::cos(a * static_cast<float>(rims.Spokes));
+        if (u > rims.HoleIn && u < rims.HoleOut && (rims.Above ? wave > rims.Wave : wave < rims.Wave))
+          metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
         // A bright lip round the rim and a hub cap in the middle.
         if (u > 0.9f) metal = metal * 0.75f + ToF(Rgb(0xC8CCD4)) * (0.35f * lit);
         if (u < 0.22f) metal = Lerp(ToF(Rgb(0x6A6E78)), ToF(Rgb(0xF0F2F6)), Clamp01(lit + 0.1f));
@@ -432,19 +406,13 @@ void DrawBody(Image& image, const Vehicle& v) {
 // The team's livery on the van's flank: a stripe and a splat of paint.
 void DrawLivery(Image& image, const Vehicle& v, Random& rng) {
   Field body = Shape(v.Body);
-  Field stripe(kBigW, kBigH);
-  const Point band[] = {v.Map({9, 113}), v.Map({236, 113}), v.Map({236, 118}), v.Map({9, 118})};
-  Maximize(stripe, kBig.Polygon(kBigW, kBigH, band));
+  const Field stripe =
+      kBig.Polygon(image, {v.Map({9, 113}), v.Map({236, 113}), v.Map({236, 118}), v.Map({9, 118})});
   Paint(image, Multiplied(stripe, body), Rgb(0x1E4AB0));
-  SplatStyle style;
-  style.Radius = 11.0f * kS * v.FitScale;
-  style.Arms = 10;
-  style.Droplets = 10;
-  style.Direction = 3.1f;
-  style.Bias = 0.6f;
   Field splat(kBigW, kBigH);
   const Point at = v.Map({142.0f, 126.0f});
-  Splat(splat, rng, at.X * kS, at.Y * kS, style);
+  Splat(splat, rng, at.X * kS, at.Y * kS,
+        {.Radius = 11.0f * kS * v.FitScale, .Arms = 10, .Droplets = 10, .Direction = 3.1f, .Bias = 0.6f});
   WetPaint(image, Multiplied(splat, Eroded(body, kScale)), Rgb(0xFF2A86), 2 * kScale, 0.6f);
 }
 
@@ -468,14 +436,7 @@ void Reflect(Image& image, const Image& car, const Field& carMask) {
 }  // namespace
 
 Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
-  Vehicle v;
-  switch (vehicle) {
-    case 1: v = Usari(); break;
-    case 2: v = Beadle(); break;
-    case 3: v = Mashurati(); break;
-    default: v = Fjord(); break;
-  }
-  v = Fitted(v);
+  const Vehicle v = Fitted(kVehicles[vehicle >= 1 && vehicle <= 3 ? vehicle - 1 : 3]);
   return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
     DrawShowroom(image);
     // The shadow on the floor, darkest under the tyres.
