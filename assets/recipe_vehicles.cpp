@@ -270,8 +270,9 @@ void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
       if (cover <= 0.0f) continue;
       const float a = std::atan2(dy, dx);
       // Rubber: dark, with a soft sheen on the upper shoulder of the tyre.
-      const float shoulder = std::exp(-((d - br * 0.86f) / (br * 0.08f)) * ((d - br * 0.86f) / (br * 0.08f)));
-      ColorF c = ToF(Rgb(0x131316)) + ToF(Rgb(0x2A2A30)) * (shoulder * Clamp01(-dy / br + 0.3f));
+      const float shoulder = (d - br * 0.86f) / (br * 0.08f);
+      ColorF c = ToF(Rgb(0x131316)) +
+                 ToF(Rgb(0x2A2A30)) * (std::exp(-shoulder * shoulder) * Clamp01(-dy / br + 0.3f));
       if (d < rim) {
         const float u = d / rim;
         // Light falls from the upper left onto the dished rim.
@@ -314,23 +315,17 @@ void DrawBody(Image& image, const Vehicle& v) {
   const float belt = v.Lines.Belt * kS, crease = v.Lines.Crease * kS, sill = v.Lines.Sill * kS;
   PaintEach(image, body, [&](int /*x*/, int y) {
     const float fy = static_cast<float>(y) + 0.5f;
-    float k;
-    if (fy < belt) {
-      k = 1.12f;
-    } else if (fy < crease) {
-      k = 1.2f - 0.1f * (fy - belt) / std::max(crease - belt, 1.0f);
-    } else {
-      k = 0.98f - 0.45f * SmoothStep(crease, sill + 4.0f * kS, fy);
-    }
-    const float line = std::exp(-((fy - crease) / (1.2f * kS)) * ((fy - crease) / (1.2f * kS)));
-    return paint * k + ColorF{1, 1, 1} * (0.28f * line);
+    const float k = fy < belt     ? 1.12f
+                    : fy < crease ? 1.2f - 0.1f * (fy - belt) / std::max(crease - belt, 1.0f)
+                                  : 0.98f - 0.45f * SmoothStep(crease, sill + 4.0f * kS, fy);
+    const float line = (fy - crease) / (1.2f * kS);
+    return paint * k + ColorF{1, 1, 1} * (0.28f * std::exp(-line * line));
   });
   // Rounded panels: the silhouette's edges turn away from the light.
   ApplyLight(image, Bevel(body, 7 * kScale, -0.4f, -0.8f, 0.45f, 3.0f), body, 0.55f);
   // A soft spotlight streak along the flank.
-  Field streak(kBigW, kBigH);
   const float mid = (v.Body.front().X + v.Body.back().X) * 0.5f;
-  FillEllipse(streak, (mid - 10.0f) * kS, (v.Lines.Crease + 7.0f) * kS, 50.0f * kS, 3.0f * kS);
+  Field streak = kBig.Ellipse(image, {mid - 10.0f, v.Lines.Crease + 7.0f}, 50.0f, 3.0f);
   BoxBlur(streak, 4 * kScale);
   AddLight(image, Multiplied(streak, body), Rgb(0xFFFFFF), 0.35f);
 
@@ -352,25 +347,21 @@ void DrawBody(Image& image, const Vehicle& v) {
   Paint(image, surround, Rgb(0x0C0D10));
   PaintVertical(image, glass, Gradient{{0.0f, Rgb(0x5A6A80)}, {0.5f, Rgb(0x26303E)}, {1.0f, Rgb(0x12161E)}},
                 static_cast<float>(InkBounds(glass).Top), v.Lines.Belt * kS);
-  Field sky(kBigW, kBigH);
+  // Both are bands down to the belt line from `top` above it, their
+  // corners' x clockwise from the top left.
+  const auto band = [&](Field& f, float top, float x0, float x1, float x2, float x3) {
+    const float high = v.Lines.Belt - top, low = v.Lines.Belt;
+    Maximize(f, kBig.Polygon(image, {{x0, high}, {x1, high}, {x2, low}, {x3, low}}));
+  };
+  Field sky(kBigW, kBigH), pillars(kBigW, kBigH);
   for (const auto& pane : v.Glass) {
-    const Point top = pane[1];
-    const float x = top.X + 6.0f;
-    const Point slash[] = {{x, v.Lines.Belt - 40.0f},
-                           {x + 16.0f, v.Lines.Belt - 40.0f},
-                           {x + 2.0f, v.Lines.Belt},
-                           {x - 14.0f, v.Lines.Belt}};
-    Maximize(sky, kBig.Polygon(kBigW, kBigH, slash));
+    const float x = pane[1].X + 6.0f;
+    band(sky, 40.0f, x, x + 16.0f, x + 2.0f, x - 14.0f);
   }
   Paint(image, Multiplied(sky, glass), Rgb(0xA8B8D0), 0.22f);
-  Field pillars(kBigW, kBigH);
   for (const float px : v.Pillars) {
     const float half = v.PillarWidth * 0.5f;
-    const Point post[] = {{px - half, v.Lines.Belt - 60.0f},
-                          {px + half, v.Lines.Belt - 60.0f},
-                          {px + half, v.Lines.Belt},
-                          {px - half, v.Lines.Belt}};
-    Maximize(pillars, kBig.Polygon(kBigW, kBigH, post));
+    band(pillars, 60.0f, px - half, px + half, px + half, px - half);
   }
   Paint(image, Multiplied(pillars, surround), Rgb(0x0A0A0D));
 
@@ -387,8 +378,7 @@ void DrawBody(Image& image, const Vehicle& v) {
   Field handles(kBigW, kBigH);
   for (const Point& h : v.Handles) kBig.Line(handles, {h.X - 4.0f, h.Y}, {h.X + 4.0f, h.Y}, 1.8f);
   Paint(image, handles, v.BlackTrim ? Rgb(0x222328) : Rgb(0xD0D4DC));
-  Field mirror(kBigW, kBigH);
-  FillEllipse(mirror, (v.Mirror.X + 2.0f) * kS, (v.Mirror.Y - 2.0f) * kS, 4.0f * kS, 2.6f * kS);
+  const Field mirror = kBig.Ellipse(image, {v.Mirror.X + 2.0f, v.Mirror.Y - 2.0f}, 4.0f, 2.6f);
   PaintRounded(image, mirror, v.Paint, kScale * 2, {-0.4f, -0.8f, 0.45f, 3.0f}, 0.6f);
 
   // Lamps, lit.
@@ -404,7 +394,8 @@ void DrawBody(Image& image, const Vehicle& v) {
 }
 
 // The team's livery on the van's flank: a stripe and a splat of paint.
-void DrawLivery(Image& image, const Vehicle& v, Random& rng) {
+void DrawLivery(Image& image, const Vehicle& v) {
+  Random rng(0xF70D);
   Field body = Shape(v.Body);
   const Field stripe =
       kBig.Polygon(image, {v.Map({9, 113}), v.Map({236, 113}), v.Map({236, 118}), v.Map({9, 118})});
@@ -447,10 +438,7 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
     SoftShadow(image, shadow, 3 * kScale, 0.85f);
 
     DrawBody(image, v);
-    if (vehicle == 4) {
-      Random rng(0xF70D);
-      DrawLivery(image, v, rng);
-    }
+    if (vehicle == 4) DrawLivery(image, v);
     Field mask = Shape(v.Body);
     for (const float wx : v.Wheels.X) FillCircle(mask, wx * kS, (kGround - v.Wheels.R) * kS, v.Wheels.R * kS);
     const Image car = image;
