@@ -109,10 +109,9 @@ void Ledger(Image& image, const Font& font) {
   };
   for (std::size_t i = 0; i < std::size(kLines); ++i) {
     const float left = i < 5 ? 12.0f : 80.0f, y = 20.0f + 7.0f * static_cast<float>(i % 5) * 1.6f;
-    const bool red = kLines[i][1][0] == '-';
+    const Color sum = kLines[i][1][0] == '-' ? Rgb(0xB01A1A) : Rgb(0x1A2040);
     Paint(image, kBig.Text(image, {left, y}, kLines[i][0], font), Rgb(0x1A2040), 0.85f);
-    Paint(image, kBig.Text(image, {left + 46, y}, kLines[i][1], font), red ? Rgb(0xB01A1A) : Rgb(0x1A2040),
-          0.85f);
+    Paint(image, kBig.Text(image, {left + 46, y}, kLines[i][1], font), sum, 0.85f);
   }
   Paint(image, kBig.Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
   // A pen across the page.
@@ -124,11 +123,10 @@ void Ledger(Image& image, const Font& font) {
 
 void CashBox(Image& image) {
   // The lid, swung up behind the box.
-  const Point lid[] = {{18, 126}, {112, 126}, {118, 100}, {14, 100}};
-  kBig.Shadow(image, kBig.Polygon(image, lid), 0.5f);
-  kBig.Shaded(image, kBig.Polygon(image, lid), Rgb(0x2A5A4A), 0.5f);
-  const Field inside =
-      kBig.Polygon(image, std::array{Point{8, 128}, Point{122, 128}, Point{116, 158}, Point{14, 158}});
+  const Field lid = kBig.Polygon(image, {{18, 126}, {112, 126}, {118, 100}, {14, 100}});
+  kBig.Shadow(image, lid, 0.5f);
+  kBig.Shaded(image, lid, Rgb(0x2A5A4A), 0.5f);
+  const Field inside = kBig.Polygon(image, {{8, 128}, {122, 128}, {116, 158}, {14, 158}});
   const Field front = kBig.Box(image, 14, 158, 116, 192);
   kBig.Shadow(image, Multiplied(front, front), 0.6f);
   kBig.Shaded(image, Dilated(inside, 2 * kScale), Rgb(0x336A58), 0.5f);
@@ -158,24 +156,18 @@ void Banknote(Image& image, const Frame& f, Color colour) {
   const Field note = kBig.RoundedBox(image, f.Origin, 64, 32, 0, f.Angle);
   kBig.Shadow(image, note, 0.35f);
   Paint(image, note, colour);
-  Field border = Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle));
-  Paint(image, border, Rgb(0x2A4A2A), 0.35f);
+  Paint(image, Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle)), Rgb(0x2A4A2A),
+        0.35f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 5, 6), Rgb(0xFFFFFF), 0.35f);
   for (const float u : {9.0f, 55.0f})
     Paint(image, kBig.Ellipse(image, f.At(u, 9), 3.5f, 3.5f), Rgb(0x2A4A2A), 0.4f);
 }
 
-void Notes(Image& image) {
-  Banknote(image, {{120, 128}, -0.3f}, Rgb(0xA8D0A0));
-  Banknote(image, {{126, 120}, -0.05f}, Rgb(0xE0C490));
-  Banknote(image, {{134, 126}, 0.22f}, Rgb(0xB0D4B8));
-}
-
 void CoinStack(Image& image, Point base, int count, Color colour) {
   for (int i = 0; i < count; ++i) {
     const Point c{base.X, base.Y - 2.6f * static_cast<float>(i)};
-    Field side = kBig.Ellipse(image, {c.X, c.Y}, 7, 3);
+    Field side = kBig.Ellipse(image, c, 7, 3);
     Maximize(side, kBig.Box(image, c.X - 7, c.Y - 2.6f, c.X + 7, c.Y));
     if (i == 0) kBig.Shadow(image, side, 0.5f);
     Paint(image, side, Lerp(colour, Rgb(0x000000), 0.35f));
@@ -209,7 +201,9 @@ void Office(Image& image, FontLibrary& fonts) {
   SharePrices(image, fonts.Get("Arial", FontSize::Pixels(7 * kScale), true));
   Ledger(image, small);
   CashBox(image);
-  Notes(image);
+  Banknote(image, {{120, 128}, -0.3f}, Rgb(0xA8D0A0));
+  Banknote(image, {{126, 120}, -0.05f}, Rgb(0xE0C490));
+  Banknote(image, {{134, 126}, 0.22f}, Rgb(0xB0D4B8));
   CoinStack(image, {178, 192}, 6, Rgb(0xE0B040));
   CoinStack(image, {186, 180}, 4, Rgb(0xC8CCD4));
   for (const Point c : {Point{150, 188}, Point{164, 194}})
@@ -309,15 +303,6 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   Paint(image, ink, red ? Rgb(0xD01A22) : Rgb(0x141418));
 }
 
-void Cards(Image& image) {
-  const Card hand[] = {{'7', Suit::Clubs, -0.5f},
-                       {'K', Suit::Diamonds, -0.25f},
-                       {'K', Suit::Spades, 0.0f},
-                       {'A', Suit::Hearts, 0.25f},
-                       {'A', Suit::Spades, 0.5f}};
-  for (const Card& c : hand) DrawHandCard(image, c, {74, 208});
-}
-
 void Die(Image& image, Point centre, float size, float angle, int face) {
   const Frame f{centre, angle};
   const Field body =
@@ -325,15 +310,10 @@ void Die(Image& image, Point centre, float size, float angle, int face) {
   kBig.Shadow(image, body, 0.6f);
   kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
   // Pip places on a 3 x 3 grid, numbered row by row.
-  constexpr std::array<std::array<int, 6>, 6> kPips = {{{4, -1, -1, -1, -1, -1},
-                                                        {0, 8, -1, -1, -1, -1},
-                                                        {0, 4, 8, -1, -1, -1},
-                                                        {0, 2, 6, 8, -1, -1},
-                                                        {0, 2, 4, 6, 8, -1},
-                                                        {0, 2, 3, 5, 6, 8}}};
+  constexpr std::string_view kPips[] = {"4", "08", "048", "0268", "02468", "023568"};
   Field pips(image.Width, image.Height);
-  for (const int at : kPips[static_cast<std::size_t>(face - 1)]) {
-    if (at < 0) continue;
+  for (const char digit : kPips[face - 1]) {
+    const int at = digit - '0';
     const Point p = f.At((static_cast<float>(at % 3) - 1.0f) * size * 0.28f,
                          (static_cast<float>(at / 3) - 1.0f) * size * 0.28f);
     FillCircle(pips, p.X * kS, p.Y * kS, size * 0.09f * kS);
@@ -343,7 +323,7 @@ void Die(Image& image, Point centre, float size, float angle, int face) {
 
 void Chip(Image& image, Point c, Color colour, bool top) {
   const float rx = 13.0f, ry = 5.5f, t = 3.0f;
-  Field side = kBig.Ellipse(image, {c.X, c.Y}, rx, ry);
+  Field side = kBig.Ellipse(image, c, rx, ry);
   Maximize(side, kBig.Box(image, c.X - rx, c.Y - t, c.X + rx, c.Y));
   Paint(image, side, Lerp(colour, Rgb(0x000000), 0.3f));
   // The edge spots show on the side as white dashes.
@@ -378,13 +358,9 @@ void Horse(Image& image, Point o, float k) {
   const Point body = at(0, 0);
   FillEllipse(f, body.X, body.Y, 14 * k * kS, 6 * k * kS);
   auto limb = [&](std::initializer_list<Point> joints, float w0, float w1) {
-    const Point* prev = nullptr;
-    for (const Point& j : joints) {
-      if (prev != nullptr) {
-        const Point a = at(prev->X, prev->Y), b = at(j.X, j.Y);
-        TaperedLine(f, a.X, a.Y, b.X, b.Y, w0 * k * kS, w1 * k * kS);
-      }
-      prev = &j;
+    for (const Point* j = joints.begin(); j + 1 != joints.end(); ++j) {
+      const Point a = at(j[0].X, j[0].Y), b = at(j[1].X, j[1].Y);
+      TaperedLine(f, a.X, a.Y, b.X, b.Y, w0 * k * kS, w1 * k * kS);
     }
   };
   limb({{9, -2}, {17, -11}}, 8, 5);
@@ -415,11 +391,10 @@ void RacingForm(Image& image, FontLibrary& fonts) {
   Paint(image, kBig.Line(image, {10, 62}, {72, 62}, 0.8f), Rgb(0x4A4A40));
   Horse(image, {40, 48}, 0.95f);
   const Font& small = fonts.Get("Arial", FontSize::Pixels(6 * kScale));
-  constexpr std::string_view kRunners[][2] = {{"Red Rocket", "5/1"},
-                                              {"Flag Runner", "3/1"},
-                                              {"Lucky Splat", "9/2"},
-                                              {"Night Mare", "12/1"},
-                                              {"Top Gun", "2/1"}};
+  constexpr std::string_view kRunners[][2] = {
+      {"Red Rocket", "5/1"},  {"Flag Runner", "3/1"}, {"Lucky Splat", "9/2"},
+      {"Night Mare", "12/1"}, {"Top Gun", "2/1"},
+  };
   for (std::size_t i = 0; i < std::size(kRunners); ++i) {
     const float y = 68.0f + 7.0f * static_cast<float>(i);
     Paint(image, kBig.Text(image, {12, y}, kRunners[i][0], small), Rgb(0x2A2A2A));
@@ -480,7 +455,11 @@ void Casino(Image& image, FontLibrary& fonts) {
   Baize(image);
   RacingForm(image, fonts);
   SlotMachine(image, fonts);
-  Cards(image);
+  constexpr Card kHand[] = {
+      {'7', Suit::Clubs, -0.5f},  {'K', Suit::Diamonds, -0.25f}, {'K', Suit::Spades, 0.0f},
+      {'A', Suit::Hearts, 0.25f}, {'A', Suit::Spades, 0.5f},
+  };
+  for (const Card& c : kHand) DrawHandCard(image, c, {74, 208});
   Die(image, {152, 130}, 22, 0.35f, 5);
   Die(image, {176, 150}, 22, -0.2f, 6);
   ChipStack(image, {214, 188}, 6, Rgb(0xD01A22));
