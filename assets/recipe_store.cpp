@@ -86,16 +86,15 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
     Paint(image, kBig.Polygon(image, flapF), Rgb(0x000000), 0.15f);
   } else {
     Paint(image, kBig.Polygon(image, top), Rgb(0xD2A266));
-    Paint(image,
-          kBig.Line(image, {a.X + dx * 0.5f, a.Y + dy * 0.5f}, {a.X + c.Width + dx * 0.5f, a.Y + dy * 0.5f},
-                    3.0f),
-          Rgb(0xC8B890), 0.8f);
+    // Tape along the middle of the lid.
+    const float tx = dx * 0.5f, ty = a.Y + dy * 0.5f;
+    Paint(image, kBig.Line(image, {a.X + tx, ty}, {a.X + c.Width + tx, ty}, 3.0f), Rgb(0xC8B890), 0.8f);
   }
   // The maker's splat and the count on the front.
   Random rng(0x9A7 + static_cast<std::uint64_t>(a.X));
   Field splat(image.Width, image.Height);
-  SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
-  Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
+  Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS,
+        {.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f});
   WetPaint(image, Multiplied(splat, Eroded(face, kScale)), Rgb(0xFF2A86), kScale, 0.5f);
   Paint(image, kBig.Text(image, {a.X + 26.0f, a.Y + c.Height * 0.3f}, "2000", font), Rgb(0x241408), 0.85f);
   ApplyLight(image, Bevel(face, kScale, -0.5f, -0.7f, 0.6f, 2.0f), face, 0.3f);
@@ -124,9 +123,8 @@ void DrawPod(Image& image, Point a, Point b) {
 void DrawPaint(Image& image, FontLibrary& fonts) {
   Backdrop(image, {135.0f, 120.0f}, 170.0f, 120.0f);
   // The shop counter.
-  const Point counter[] = {{0, 150}, {270, 150}, {270, 199}, {0, 199}};
-  PaintVertical(image, kBig.Polygon(image, counter), Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}},
-                150.0f * kS, 199.0f * kS);
+  PaintVertical(image, kBig.Box(image, 0, 150, 270, 199),
+                Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}}, 150.0f * kS, 199.0f * kS);
   Paint(image, kBig.Line(image, {0, 150}, {270, 150}, 1.2f), Rgb(0x6A5240));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(12 * kScale), true);
   kBig.GroundShadow(image, {72, 160}, 70, 6, 4, 0.75f);
@@ -161,25 +159,21 @@ void DrawLightningLoader(Image& image) {
   kBig.Shaded(image, neck, Rgb(0x202228), 0.55f);
   // The shell: a low, fast loader, swept back.
   const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
-  Field hopper(image.Width, image.Height);
-  {
-    std::vector<Point> big;
-    const std::size_t n = std::size(shell);
-    for (std::size_t i = 0; i < n; ++i) {
-      for (int s = 0; s < 6; ++s) {
-        const float t = static_cast<float>(s) / 6.0f;
-        const Point p0 = shell[i], p1 = shell[(i + 1) % n];
-        const Point m0{(shell[(i + n - 1) % n].X + p0.X) * 0.5f, (shell[(i + n - 1) % n].Y + p0.Y) * 0.5f};
-        const Point m1{(p0.X + p1.X) * 0.5f, (p0.Y + p1.Y) * 0.5f};
-        // A quadratic through the midpoints rounds every corner.
-        const float u = 1.0f - t;
-        big.push_back(kBig.Big({u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X,
-                                u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y}));
-      }
+  std::vector<Point> hopper;
+  const std::size_t n = std::size(shell);
+  for (std::size_t i = 0; i < n; ++i) {
+    // A quadratic from the middle of one edge to the middle of the next
+    // rounds every corner.
+    const Point p0 = shell[i], p1 = shell[(i + 1) % n], prev = shell[(i + n - 1) % n];
+    const Point m0{(prev.X + p0.X) * 0.5f, (prev.Y + p0.Y) * 0.5f},
+        m1{(p0.X + p1.X) * 0.5f, (p0.Y + p1.Y) * 0.5f};
+    for (int s = 0; s < 6; ++s) {
+      const float t = static_cast<float>(s) / 6.0f, u = 1.0f - t;
+      hopper.push_back(
+          {u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X, u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y});
     }
-    FillPolygon(hopper, big);
   }
-  Outlined(image, hopper, Rgb(0x1A2440), 0.7f, 2);
+  Outlined(image, kBig.Polygon(image, hopper), Rgb(0x1A2440), 0.7f, 2);
   // A window onto the balls racing down.
   const Field window = kBig.Ellipse(image, {78, 70}, 16, 14);
   Paint(image, window, Rgb(0x0A0C10));
@@ -271,10 +265,8 @@ void DrawDotScope(Image& image) {
   const Field mount = kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}});
   kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
   // The tube, with a wider objective bell at the front.
-  const Field tube = kBig.Line(image, {46, 66}, {150, 66}, 30);
-  const Field bell = kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}});
-  Field sight = tube;
-  Maximize(sight, bell);
+  Field sight = kBig.Line(image, {46, 66}, {150, 66}, 30);
+  Maximize(sight, kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}}));
   Outlined(image, sight, Rgb(0x4A4E58), 0.7f);
   const Field knob = kBig.Box(image, 88, 40, 108, 52);
   kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
