@@ -30,11 +30,30 @@ constexpr float kGround = 154.0f;  // where the tyres touch the floor
 
 // Every coordinate below is given in the final picture's pixels.
 
-// A closed curve through the control points, scaled up: body outlines and
-// windows with rounded corners where the points are sparse and crisp ones
+// Tightens every corner of a polygon to about `radius`: each corner gives
+// way to two points on its edges, so the curve through them turns quickly.
+std::vector<Point> Tightened(std::span<const Point> corners, float radius) {
+  std::vector<Point> out;
+  const std::size_t n = corners.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point prev = corners[(i + n - 1) % n], at = corners[i], next = corners[(i + 1) % n];
+    const auto toward = [&](Point to) {
+      const float dx = to.X - at.X, dy = to.Y - at.Y;
+      const float len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
+      const float k = std::min(radius, len * 0.4f) / len;
+      return Point{at.X + dx * k, at.Y + dy * k};
+    };
+    out.push_back(toward(prev));
+    out.push_back(toward(next));
+  }
+  return out;
+}
+
+// The mask inside a closed curve through the control points: body outlines
+// and windows with rounded corners where the points are sparse and crisp ones
 // where they crowd together. The centripetal Catmull-Rom form never
 // overshoots at a corner between a long and a short edge.
-std::vector<Point> Outline(std::span<const Point> ctrl, int steps = 8) {
+Field Shape(std::span<const Point> ctrl, int steps = 8) {
   std::vector<Point> out;
   const std::size_t n = ctrl.size();
   const auto knot = [](Point a, Point b) {
@@ -55,32 +74,8 @@ std::vector<Point> Outline(std::span<const Point> ctrl, int steps = 8) {
       out.push_back(kBig.Big(mix(b1, b2, t1, t2, t)));
     }
   }
-  return out;
-}
-
-// Tightens every corner of a polygon to about `radius`: each corner gives
-// way to two points on its edges, so the curve through them turns quickly.
-std::vector<Point> Tightened(std::span<const Point> corners, float radius) {
-  std::vector<Point> out;
-  const std::size_t n = corners.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const Point prev = corners[(i + n - 1) % n], at = corners[i], next = corners[(i + 1) % n];
-    const auto toward = [&](Point to) {
-      const float dx = to.X - at.X, dy = to.Y - at.Y;
-      const float len = std::max(std::sqrt(dx * dx + dy * dy), 1e-3f);
-      const float k = std::min(radius, len * 0.4f) / len;
-      return Point{at.X + dx * k, at.Y + dy * k};
-    };
-    out.push_back(toward(prev));
-    out.push_back(toward(next));
-  }
-  return out;
-}
-
-Field Shape(std::span<const Point> ctrl, int steps = 8) {
   Field f(kBigW, kBigH);
-  const std::vector<Point> outline = Outline(ctrl, steps);
-  FillPolygon(f, outline);
+  FillPolygon(f, out);
   return f;
 }
 
@@ -160,9 +155,7 @@ Vehicle Fitted(Vehicle v) {
   v.Mirror = v.Map(v.Mirror);
   for (float& x : v.Pillars) x = v.Map({x, 0.0f}).X;
   for (float& x : v.Wheels.X) x = v.Map({x, 0.0f}).X;
-  v.PillarWidth *= v.FitScale;
-  v.GlassCorners *= v.FitScale;
-  v.Wheels.R *= v.FitScale;
+  for (float* size : {&v.PillarWidth, &v.GlassCorners, &v.Wheels.R}) *size *= v.FitScale;
   for (float* y : {&v.Lines.Belt, &v.Lines.Crease, &v.Lines.Sill}) *y = v.Map({0.0f, *y}).Y;
   return v;
 }
@@ -268,7 +261,6 @@ void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
       const float d = std::sqrt(dx * dx + dy * dy);
       const float cover = Clamp01(br - d + 0.5f);
       if (cover <= 0.0f) continue;
-      const float a = std::atan2(dy, dx);
       // Rubber: dark, with a soft sheen on the upper shoulder of the tyre.
       const float shoulder = (d - br * 0.86f) / (br * 0.08f);
       ColorF c = ToF(Rgb(0x131316)) +
@@ -279,7 +271,7 @@ void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
         const float lit = Clamp01(0.55f - 0.35f * (dx + dy) / (rim * 1.4f));
         ColorF metal = Lerp(ToF(rims.Dark), ToF(rims.Lit), lit);
         // Spokes (or the holes of a pressed steel wheel) by angle.
-        const float wave = std::cos(a * static_cast<float>(rims.Spokes));
+        const float wave = std::cos(std::atan2(dy, dx) * static_cast<float>(rims.Spokes));
         if (u > rims.HoleIn && u < rims.HoleOut && (rims.Above ? wave > rims.Wave : wave < rims.Wave))
           metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
         // A bright lip round the rim and a hub cap in the middle.
@@ -298,8 +290,7 @@ void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
 void DrawBody(Image& image, const Vehicle& v) {
   Field body = Shape(v.Body);
   // Wheel arches cut out of the body, with the dark well behind the tyre.
-  Field arches(kBigW, kBigH);
-  Field wells(kBigW, kBigH);
+  Field arches(kBigW, kBigH), wells(kBigW, kBigH);
   for (const float wx : v.Wheels.X) {
     FillCircle(arches, wx * kS, (kGround - v.Wheels.R) * kS, (v.Wheels.R + 3.0f) * kS);
     FillCircle(wells, wx * kS, (kGround - v.Wheels.R) * kS, (v.Wheels.R + 2.2f) * kS);
@@ -348,21 +339,16 @@ void DrawBody(Image& image, const Vehicle& v) {
   PaintVertical(image, glass, Gradient{{0.0f, Rgb(0x5A6A80)}, {0.5f, Rgb(0x26303E)}, {1.0f, Rgb(0x12161E)}},
                 static_cast<float>(InkBounds(glass).Top), v.Lines.Belt * kS);
   // Both are bands down to the belt line from `top` above it, their
-  // corners' x clockwise from the top left.
-  const auto band = [&](Field& f, float top, float x0, float x1, float x2, float x3) {
+  // corners that far either side of x, clockwise from the top left.
+  const auto band = [&](Field& f, float top, float x, float a, float b, float c, float d) {
     const float high = v.Lines.Belt - top, low = v.Lines.Belt;
-    Maximize(f, kBig.Polygon(image, {{x0, high}, {x1, high}, {x2, low}, {x3, low}}));
+    Maximize(f, kBig.Polygon(image, {{x + a, high}, {x + b, high}, {x + c, low}, {x + d, low}}));
   };
   Field sky(kBigW, kBigH), pillars(kBigW, kBigH);
-  for (const auto& pane : v.Glass) {
-    const float x = pane[1].X + 6.0f;
-    band(sky, 40.0f, x, x + 16.0f, x + 2.0f, x - 14.0f);
-  }
+  for (const auto& pane : v.Glass) band(sky, 40.0f, pane[1].X + 6.0f, 0.0f, 16.0f, 2.0f, -14.0f);
   Paint(image, Multiplied(sky, glass), Rgb(0xA8B8D0), 0.22f);
-  for (const float px : v.Pillars) {
-    const float half = v.PillarWidth * 0.5f;
-    band(pillars, 60.0f, px - half, px + half, px + half, px - half);
-  }
+  const float half = v.PillarWidth * 0.5f;
+  for (const float px : v.Pillars) band(pillars, 60.0f, px, -half, half, half, -half);
   Paint(image, Multiplied(pillars, surround), Rgb(0x0A0A0D));
 
   // Panel gaps: a dark cut with a lit edge beside it.
@@ -412,9 +398,7 @@ void Reflect(Image& image, const Image& car, const Field& carMask) {
   const int ground = static_cast<int>(kGround * kS);
   for (int y = ground; y < kBigH; ++y) {
     const int src = 2 * ground - y - 1;
-    if (src < 0) continue;
     const float fade = 0.22f * (1.0f - static_cast<float>(y - ground) / (34.0f * kS));
-    if (fade <= 0.0f) continue;
     for (int x = 0; x < kBigW; ++x) {
       const float a = carMask(x, src) * fade;
       if (a <= 0.0f) continue;
