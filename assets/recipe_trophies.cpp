@@ -163,11 +163,10 @@ const Material kSilver = Metal({0x101216, 0x434852, 0x8E95A2, 0xC9CFD9, 0xF0F3F8
 const Material kBronze = Metal({0x1A0A04, 0x5C2C12, 0xA55F2C, 0xDB955A, 0xFFD0A0, 0xFFF4E6});
 
 // Black lacquered wood for the plinths: only the lamps show in it.
-const Material kLacquer{{0.00f, Rgb(0x000000)},
-                        {0.45f, Rgb(0x0C0B10)},
-                        {0.70f, Rgb(0x24222C)},
-                        {0.90f, Rgb(0x6A6878)},
-                        {1.00f, Rgb(0xC8C6D4)}};
+const Material kLacquer{
+    {0.00f, Rgb(0x000000)}, {0.45f, Rgb(0x0C0B10)}, {0.70f, Rgb(0x24222C)},
+    {0.90f, Rgb(0x6A6878)}, {1.00f, Rgb(0xC8C6D4)},
+};
 
 // Blocks with rounded edges in one material: plinths, bands and plates.
 struct Slab {
@@ -212,16 +211,22 @@ constexpr GlintStyle kLampGlint{.Width = 1.6f,
                                 .Light = Rgb(0xFFFFF4),
                                 .Additive = false};
 
-// The rolled edge of a cup's mouth, from angle `from` to `to` (the front
-// is the lower half, angles 0 to pi).
-void Lip(Image& image, float y, float rx, float ry, const Material& m, float from, float to) {
-  Relief lip;
+// The points round the ellipse about the upright at row y, from angle 0 to
+// `to` in `steps` steps: a ring, or part of one.
+std::vector<Point> Arc(float y, float rx, float ry, float to, int steps) {
   std::vector<Point> ring;
-  for (int i = 0; i <= 48; ++i) {
-    const float a = from + (to - from) * static_cast<float>(i) / 48.0f;
+  for (int i = 0; i <= steps; ++i) {
+    const float a = to * static_cast<float>(i) / static_cast<float>(steps);
     ring.push_back({kCentre + std::cos(a) * rx, y + std::sin(a) * ry});
   }
-  Tube(lip, ring, 1.6f);
+  return ring;
+}
+
+// The rolled edge of a cup's mouth, round to angle `to` (the front is the
+// lower half, angles 0 to pi).
+void Lip(Image& image, float y, float rx, float ry, const Material& m, float to) {
+  Relief lip;
+  Tube(lip, Arc(y, rx, ry, to, 48), 1.6f);
   Shade(image, lip, m);
 }
 
@@ -232,7 +237,7 @@ void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
   PaintEach(image, inside, [&](int /*x*/, int row) {
     return m.SampleF(0.12f + 0.3f * Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry)));
   });
-  Lip(image, y, rx, ry, m, 0.0f, 2.0f * kPi);
+  Lip(image, y, rx, ry, m, kTau);
 }
 
 // A plate on a plinth with a line of engraving.
@@ -241,13 +246,11 @@ void Plate(Image& image, FontLibrary& fonts, float left, float top, float right,
   Slabs(image, {{left, top, right, bottom, 1.5f}}, m);
   if (text.empty()) return;
   const Font& font = fonts.Get("Arial", FontSize::Pixels(8), true);
-  const int width = font.TextWidth(text);
-  Field letters = TextMask(kWidth, kHeight, 0, 0, text, font);
+  const Field letters = TextMask(kWidth, kHeight, 0, 0, text, font);
   const Rect ink = InkBounds(letters, 0.3f);
-  const int tx = static_cast<int>((left + right) * 0.5f) - width / 2;
+  const int tx = static_cast<int>((left + right) * 0.5f) - font.TextWidth(text) / 2;
   const int ty = static_cast<int>((top + bottom) * 0.5f) - (ink.Bottom - ink.Top) / 2 - ink.Top;
-  letters = Shifted(letters, tx, ty);
-  Paint(image, letters, Rgb(0x000000), 0.75f);
+  Paint(image, Shifted(letters, tx, ty), Rgb(0x000000), 0.75f);
 }
 
 // ---------------------------------------------------------------- 1: bronze medal
@@ -289,12 +292,7 @@ Image Medal() {
   constexpr float kCy = 112.0f, kR = 45.0f;
   // The hanging loop.
   Relief loop;
-  std::vector<Point> ring;
-  for (int i = 0; i <= 32; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / 32.0f;
-    ring.push_back({kCentre + std::cos(a) * 7.0f, 64.0f + std::sin(a) * 6.0f});
-  }
-  Tube(loop, ring, 2.4f);
+  Tube(loop, Arc(64.0f, 7.0f, 6.0f, kTau, 32), 2.4f);
   Block(loop, kCentre - 6.0f, 66.0f, kCentre + 6.0f, 74.0f, 3.0f);
   Shade(image, loop, kBronze);
 
@@ -460,7 +458,7 @@ Image GrandTrophy(FontLibrary& fonts) {
   FillCircle(glow, kCentre, 24.0f, 16.0f);
   Glow(image, glow, Rgb(0x1A50FF), 8, 0.35f);
   Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
-  Lip(image, 38.0f, 20.0f, 4.0f, kGold, 0.0f, kPi);
+  Lip(image, 38.0f, 20.0f, 4.0f, kGold, kPi);
 
   Glint(image, 70.0f, 112.0f, 6.0f, kLampGlint);
   Glint(image, 93.0f, 14.0f, 6.0f, kLampGlint);
