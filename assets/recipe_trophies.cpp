@@ -306,10 +306,7 @@ Image Medal() {
     star.push_back({kCentre + std::cos(a) * rr, kCy + 2.0f + std::sin(a) * rr});
   }
   FillPolygon(emboss, star);
-  for (int i = 0; i < 24; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / 24.0f;
-    FillCircle(emboss, kCentre + std::cos(a) * (kR - 11.0f), kCy + std::sin(a) * (kR - 11.0f), 1.7f);
-  }
+  for (const Point p : Arc(kCy, kR - 11.0f, kR - 11.0f, kTau, 24)) FillCircle(emboss, p.X, p.Y, 1.7f);
   BoxBlur(emboss, 1, 1);
   Relief face;
   for (int y = 0; y < kHeight; ++y) {
