@@ -123,12 +123,8 @@ void DrawShelf(Image& image) {
 void DrawCouch(Image& image) {
   const Color fabric = Rgb(0x3A4E7A);
   FloorShadow(image, {70, 190}, 70, 8, 0.7f);
-  Field back(image.Width, image.Height);
-  for (int i = 0; i < 3; ++i) {
-    const float cx = 36.0f + 34.0f * static_cast<float>(i);
-    Maximize(back, kBig.Ellipse(image, {cx, 160}, 18, 8));
-  }
-  Maximize(back, kBig.Box(image, 18, 160, 122, 200));
+  Field back = kBig.Box(image, 18, 160, 122, 200);
+  for (const float cx : {36.0f, 70.0f, 104.0f}) Maximize(back, kBig.Ellipse(image, {cx, 160}, 18, 8));
   Outlined(image, back, fabric, 0.6f);
   for (const float x : {10.0f, 130.0f}) {
     Field arm = kBig.Ellipse(image, {x, 166}, 9, 7);
@@ -155,8 +151,7 @@ void DrawRoom(Image& image, FontLibrary& fonts) {
 
 void DrawTelevision(Image& image) {
   Paint(image, kBig.Box(image, 60, 60, 70, 64), Rgb(0x2A2A2E));
-  const Field set = kBig.Box(image, 43, 34, 87, 61);
-  Outlined(image, set, Rgb(0x2E3036));
+  Outlined(image, kBig.Box(image, 43, 34, 87, 61), Rgb(0x2E3036));
   const Field screen = kBig.Box(image, 47, 37, 77, 58);
   PaintVertical(
       image, screen,
@@ -192,8 +187,7 @@ void DrawCooler(Image& image) {
 
 void DrawSnackMachine(Image& image) {
   FloorShadow(image, {107, 128.5f}, 13, 1.2f);
-  const Field body = kBig.Box(image, 91, 67, 122, 129);
-  Outlined(image, body, Rgb(0xC0202A));
+  Outlined(image, kBig.Box(image, 91, 67, 122, 129), Rgb(0xC0202A));
   Paint(image, kBig.Box(image, 93, 69, 120, 74), Rgb(0xFFE8A0));
   const Field glass = kBig.Box(image, 93, 76, 115, 112);
   Paint(image, glass, Rgb(0x101418));
@@ -234,8 +228,7 @@ void DrawPoolTable(Image& image) {
 }
 
 void DrawBeerFridge(Image& image) {
-  const Field body = kBig.Box(image, 102, 38, 128, 59.8f);
-  Outlined(image, body, Rgb(0x2A2C32));
+  Outlined(image, kBig.Box(image, 102, 38, 128, 59.8f), Rgb(0x2A2C32));
   const Field door = kBig.Box(image, 104, 40, 122, 59);
   Paint(image, door, Rgb(0x0E1218));
   // The fridge is only 30 pixels wide on screen, so every bottle, label
