@@ -76,15 +76,13 @@ void SharePrices(Image& image, const Font& font) {
   const Point prices[] = {{162, 72}, {172, 68}, {182, 70}, {192, 60}, {202, 63},
                           {212, 74}, {222, 58}, {232, 50}, {242, 42}, {254, 30}};
   std::vector<Point> area(std::begin(prices), std::end(prices));
-  area.push_back({254, 84});
-  area.push_back({162, 84});
+  area.insert(area.end(), {{254, 84}, {162, 84}});
   Paint(image, kBig.Polygon(image, area), Rgb(0x3AB04A), 0.25f);
   Field chart(image.Width, image.Height);
   for (std::size_t i = 1; i < std::size(prices); ++i) kBig.Line(chart, prices[i - 1], prices[i], 1.4f);
   Paint(image, chart, Rgb(0x1E8A2E));
   Paint(image, kBig.Line(image, {202, 63}, {212, 74}, 1.4f), Rgb(0xD8262E));
-  const Point tip[] = {{254, 26}, {258, 34}, {250, 33}};
-  Paint(image, kBig.Polygon(image, tip), Rgb(0x1E8A2E));
+  Paint(image, kBig.Polygon(image, {{254, 26}, {258, 34}, {250, 33}}), Rgb(0x1E8A2E));
 }
 
 void Ledger(Image& image, const Font& font) {
@@ -250,19 +248,15 @@ void Pip(Field& f, const Frame& card, float u, float v, float s, Suit suit) {
 
 // A rank drawn as strokes in a unit box, so that it turns with the card.
 void Rank(Field& f, const Frame& card, float u, float v, float s, char rank) {
-  std::vector<std::array<Point, 2>> strokes;
-  switch (rank) {
-    case 'A':
-      strokes = {{{{0, 1}, {0.5f, 0}}}, {{{0.5f, 0}, {1, 1}}}, {{{0.22f, 0.62f}, {0.78f, 0.62f}}}};
-      break;
-    case 'K':
-      strokes = {{{{0.1f, 0}, {0.1f, 1}}}, {{{0.9f, 0}, {0.1f, 0.58f}}}, {{{0.4f, 0.38f}, {0.95f, 1}}}};
-      break;
-    default: strokes = {{{{0, 0}, {1, 0}}}, {{{1, 0}, {0.35f, 1}}}}; break;
-  }
+  // Each stroke from (x0, y0) to (x1, y1).
+  using Strokes = std::vector<std::array<float, 4>>;
+  const Strokes strokes =
+      rank == 'A'   ? Strokes{{0, 1, 0.5f, 0}, {0.5f, 0, 1, 1}, {0.22f, 0.62f, 0.78f, 0.62f}}
+      : rank == 'K' ? Strokes{{0.1f, 0, 0.1f, 1}, {0.9f, 0, 0.1f, 0.58f}, {0.4f, 0.38f, 0.95f, 1}}
+                    : Strokes{{0, 0, 1, 0}, {1, 0, 0.35f, 1}};
   for (const auto& st : strokes) {
-    const Point a = kBig.Big(card.At(u + st[0].X * s * 0.7f, v + st[0].Y * s)),
-                b = kBig.Big(card.At(u + st[1].X * s * 0.7f, v + st[1].Y * s));
+    const Point a = kBig.Big(card.At(u + st[0] * s * 0.7f, v + st[1] * s)),
+                b = kBig.Big(card.At(u + st[2] * s * 0.7f, v + st[3] * s));
     ThickLine(f, a.X, a.Y, b.X, b.Y, s * 0.16f * kS);
   }
 }
@@ -405,9 +399,8 @@ void RacingForm(Image& image, FontLibrary& fonts) {
     kBig.Line(columns, {76, y}, {118.0f - std::fmod(y * 7.0f, 12.0f), y}, 1.3f);
   Paint(image, columns, Rgb(0x6A6A60), 0.6f);
   // A circled tip in pen.
-  Field ring =
-      Subtracted(kBig.Ellipse(image, {30, 85.5f}, 21, 5.2f), kBig.Ellipse(image, {30, 85.5f}, 20, 4.4f));
-  Paint(image, ring, Rgb(0x1A3AB0), 0.8f);
+  const Field ring = kBig.Ellipse(image, {30, 85.5f}, 21, 5.2f);
+  Paint(image, Subtracted(ring, kBig.Ellipse(image, {30, 85.5f}, 20, 4.4f)), Rgb(0x1A3AB0), 0.8f);
 }
 
 void SlotMachine(Image& image, FontLibrary& fonts) {
