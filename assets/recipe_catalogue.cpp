@@ -147,9 +147,8 @@ void DrawBottle(Image& image, const Tool& t, int item) {
 
 void DrawPorts(Image& image, const Tool& t, int item) {
   Field holes(image.Width, image.Height);
-  const float u = 4.5f;
   const float end = item == 10 ? 33.0f : item == 9 ? 31.0f : 27.0f;
-  for (int i = 0; i < 6; ++i) t.Dot(holes, end - 1.2f - 1.3f * static_cast<float>(i), u, 0.42f);
+  for (int i = 0; i < 6; ++i) t.Dot(holes, end - 1.2f - 1.3f * static_cast<float>(i), 4.5f, 0.42f);
   Paint(image, holes, Rgb(0x020203));
 }
 
@@ -211,8 +210,7 @@ void DrawShrug(Image& image, int gender) {
   // No text is written over this card: the light may reach every row.
   DrawCard(image, -kLightFade, kCardHeight + kLightFade, {135.0f * kS, 174.0f * kS}, 120.0f * kS, 44.0f * kS);
   Pose p = Standing();
-  const float shoulders = female ? 0.125f : 0.15f;
-  Mirrored(p.Shoulder, {shoulders, -0.78f});
+  Mirrored(p.Shoulder, {female ? 0.125f : 0.15f, -0.78f});
   p.Tilt = female ? -0.18f : 0.16f;
   // Elbows low at the sides, open hands turned up at shoulder height.
   Mirrored(p.Elbow, {0.21f, -0.59f});

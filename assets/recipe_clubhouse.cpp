@@ -108,8 +108,8 @@ void DrawPosters(Image& image, FontLibrary& fonts) {
 void DrawLamp(Image& image) {
   Paint(image, kBig.Line(image, {210, 0}, {210, 62}, 0.8f), Rgb(0x1A1A1A));
   Outlined(image, kBig.Polygon(image, {{198, 70}, {222, 70}, {216, 62}, {204, 62}}), Rgb(0x2A6A3A));
-  const Field bulb = kBig.Ellipse(image, {210, 70.5f}, 8, 1.5f);
-  GlowingCore(image, bulb, Rgb(0xFFD890), 10 * kScale, 0.6f, Rgb(0xFFF6D8));
+  GlowingCore(image, kBig.Ellipse(image, {210, 70.5f}, 8, 1.5f), Rgb(0xFFD890), 10 * kScale, 0.6f,
+              Rgb(0xFFF6D8));
 }
 
 // The fridge's shelf, bracketed to the wall above the snack machine's spot.
@@ -136,15 +136,6 @@ void DrawCouch(Image& image) {
   Paint(image, kBig.Line(image, {19, 174}, {121, 174}, 0.8f), Rgb(0x141C30), 0.6f);
   AddLight(image, kBig.Line(image, {24, 155}, {116, 155}, 1.2f), Rgb(0xA0B8FF), 0.2f);
   Outlined(image, kBig.Polygon(image, {{100, 156}, {116, 148}, {122, 158}, {106, 164}}), Rgb(0xE0A02A));
-}
-
-void DrawRoom(Image& image, FontLibrary& fonts) {
-  DrawWalls(image);
-  DrawWindow(image);
-  DrawPosters(image, fonts);
-  DrawShelf(image);
-  DrawLamp(image);
-  DrawCouch(image);
 }
 
 // ---------------------------------------------------------------- fittings
@@ -264,7 +255,12 @@ constexpr Fitting kFittings[] = {
 
 Image Room(FontLibrary& fonts, const Fitting* with) {
   return Supersampled(kRoomW, kRoomH, kScale, [&](Image& image) {
-    DrawRoom(image, fonts);
+    DrawWalls(image);
+    DrawWindow(image);
+    DrawPosters(image, fonts);
+    DrawShelf(image);
+    DrawLamp(image);
+    DrawCouch(image);
     if (with != nullptr) with->Draw(image);
   });
 }

@@ -195,9 +195,8 @@ void Calculator(Image& image, const Font& font) {
 
 void Office(Image& image, FontLibrary& fonts) {
   Desk(image);
-  const Font& small = fonts.Get("Arial", FontSize::Pixels(6 * kScale));
   SharePrices(image, fonts.Get("Arial", FontSize::Pixels(7 * kScale), true));
-  Ledger(image, small);
+  Ledger(image, fonts.Get("Arial", FontSize::Pixels(6 * kScale)));
   CashBox(image);
   Banknote(image, {{120, 128}, -0.3f}, Rgb(0xA8D0A0));
   Banknote(image, {{126, 120}, -0.05f}, Rgb(0xE0C490));

@@ -155,8 +155,7 @@ void MarkerBody(Image& image, float top, Color colour) {
 void DrawLightningLoader(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   MarkerBody(image, 122, Rgb(0x3A3E48));
-  const Field neck = kBig.Polygon(image, {{84, 96}, {110, 96}, {106, 124}, {88, 124}});
-  kBig.Shaded(image, neck, Rgb(0x202228), 0.55f);
+  kBig.Shaded(image, kBig.Polygon(image, {{84, 96}, {110, 96}, {106, 124}, {88, 124}}), Rgb(0x202228), 0.55f);
   // The shell: a low, fast loader, swept back.
   const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
   std::vector<Point> hopper;
@@ -198,8 +197,8 @@ void DrawLightningLoader(Image& image) {
 
 void DrawMilledBody(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
-  const Point body[] = {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}};
-  const Field block = kBig.Polygon(image, body);
+  const Field block =
+      kBig.Polygon(image, {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}});
   kBig.GroundShadow(image, {104, 122}, 90, 6, 4, 0.75f);
   Outlined(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.
@@ -226,8 +225,7 @@ void DrawMuzzleBrake(Image& image) {
   Backdrop(image, {110, 80}, 110, 90);
   Outlined(image, kBig.Line(image, {-10, 84}, {120, 84}, 14), Rgb(0x2A2C32), 0.55f);
   const Point brake[] = {{116, 72}, {170, 72}, {174, 76}, {174, 92}, {170, 96}, {116, 96}};
-  const Field tip = kBig.Polygon(image, brake);
-  Outlined(image, tip, Rgb(0x6A6E78), 0.7f);
+  Outlined(image, kBig.Polygon(image, brake), Rgb(0x6A6E78), 0.7f);
   Field ports(image.Width, image.Height);
   for (int i = 0; i < 4; ++i) {
     const float x = 126.0f + 11.0f * static_cast<float>(i);

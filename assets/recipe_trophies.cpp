@@ -457,9 +457,9 @@ Image GrandTrophy(FontLibrary& fonts) {
   Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
   Lip(image, 38.0f, 20.0f, 4.0f, kGold, kPi);
 
-  Glint(image, 70.0f, 112.0f, 6.0f, kLampGlint);
-  Glint(image, 93.0f, 14.0f, 6.0f, kLampGlint);
-  Glint(image, 48.0f, 86.0f, 4.0f, kLampGlint);
+  for (const auto [x, y, size] :
+       {std::array{70.0f, 112.0f, 6.0f}, {93.0f, 14.0f, 6.0f}, {48.0f, 86.0f, 4.0f}})
+    Glint(image, x, y, size, kLampGlint);
   return image;
 }
 
