@@ -92,27 +92,18 @@ struct Rim {
   Color Dark, Lit;
 };
 
-struct WheelSet {
-  std::vector<float> X;  // of each axle
-  float R;
-  Rim Style;
-};
-
-// The body's lines, from the top down.
-struct BodyLines {
-  float Belt;    // the line under the windows
-  float Crease;  // the shoulder line that catches the light
-  float Sill;    // the bottom of the doors
-};
-
 struct Vehicle {
   std::vector<Point> Body;                // the side outline, round the car
   std::vector<std::vector<Point>> Glass;  // side windows
   std::vector<float> Pillars;             // x of the upright posts between windows
   float PillarWidth;
   float GlassCorners = 0.0f;  // > 0: windows are rectangles with corners this round
-  WheelSet Wheels;
-  BodyLines Lines;
+  std::vector<float> Axles;   // x of each wheel
+  float WheelR;
+  Rim Rims;
+  // The body's lines, from the top down: under the windows, the shoulder
+  // that catches the light, and the bottom of the doors.
+  float Belt, Crease, Sill;
   Color Paint;
   std::vector<std::vector<Point>> Doors;  // panel gaps
   std::vector<Point> Handles;
@@ -154,9 +145,9 @@ Vehicle Fitted(Vehicle v) {
     for (auto& points : *outlines) map(points);
   v.Mirror = v.Map(v.Mirror);
   for (float& x : v.Pillars) x = v.Map({x, 0.0f}).X;
-  for (float& x : v.Wheels.X) x = v.Map({x, 0.0f}).X;
-  for (float* size : {&v.PillarWidth, &v.GlassCorners, &v.Wheels.R}) *size *= v.FitScale;
-  for (float* y : {&v.Lines.Belt, &v.Lines.Crease, &v.Lines.Sill}) *y = v.Map({0.0f, *y}).Y;
+  for (float& x : v.Axles) x = v.Map({x, 0.0f}).X;
+  for (float* size : {&v.PillarWidth, &v.GlassCorners, &v.WheelR}) *size *= v.FitScale;
+  for (float* y : {&v.Belt, &v.Crease, &v.Sill}) *y = v.Map({0.0f, *y}).Y;
   return v;
 }
 
@@ -170,9 +161,9 @@ const Vehicle kVehicles[] = {
               {184, 93}, {190, 104}, {194, 114}, {197, 124}, {197, 140}, {194, 147}},
      .Glass = {{{96, 112}, {108, 95}, {114, 92}, {136, 91}, {136, 112}},
                {{141, 112}, {141, 91}, {163, 91}, {174, 93}, {181, 104}, {184, 112}}},
-     .Pillars = {138.5f}, .PillarWidth = 4.5f,
-     .Wheels = {{72.0f, 170.0f}, 15.0f, {0.58f, 5, 0.45f, 0.7f, 0.75f, true, Rgb(0x2A2C30), Rgb(0x8A8C92)}},
-     .Lines = {113.0f, 119.0f, 144.0f}, .Paint = Rgb(0xA7A27A),
+     .Pillars = {138.5f}, .PillarWidth = 4.5f, .Axles = {72.0f, 170.0f}, .WheelR = 15.0f,
+     .Rims = {0.58f, 5, 0.45f, 0.7f, 0.75f, true, Rgb(0x2A2C30), Rgb(0x8A8C92)},
+     .Belt = 113.0f, .Crease = 119.0f, .Sill = 144.0f, .Paint = Rgb(0xA7A27A),
      .Doors = {{{95, 113}, {93, 128}, {95, 143}}, {{139, 113}, {139, 143}}, {{186, 96}, {193, 123}}},
      .Handles = {{127, 118}},
      .Headlamp = {{45, 121}, {53, 120}, {53, 126}, {45, 127}},
@@ -185,9 +176,9 @@ const Vehicle kVehicles[] = {
               {186, 96}, {196, 108}, {202, 117}, {204, 128}, {203, 141}, {198, 147}},
      .Glass = {{{101, 108}, {112, 93}, {121, 87}, {132, 85}, {147, 85}, {147, 108}},
                {{152, 108}, {152, 85}, {158, 85}, {170, 89}, {180, 98}, {187, 108}}},
-     .Pillars = {149.5f}, .PillarWidth = 4.0f,
-     .Wheels = {{68.0f, 174.0f}, 16.0f, {0.64f, 8, 0.5f, 0.76f, 0.55f, true, Rgb(0x5A5E68), Rgb(0xE4E8EE)}},
-     .Lines = {109.0f, 116.0f, 144.0f}, .Paint = Rgb(0x2F7FCC),
+     .Pillars = {149.5f}, .PillarWidth = 4.0f, .Axles = {68.0f, 174.0f}, .WheelR = 16.0f,
+     .Rims = {0.64f, 8, 0.5f, 0.76f, 0.55f, true, Rgb(0x5A5E68), Rgb(0xE4E8EE)},
+     .Belt = 109.0f, .Crease = 116.0f, .Sill = 144.0f, .Paint = Rgb(0x2F7FCC),
      .Doors = {{{99, 109}, {97, 126}, {99, 143}}, {{150, 109}, {151, 127}, {149, 143}}},
      .Handles = {{140, 115}},
      .Headlamp = {{38, 118}, {44, 116}, {47, 120}, {45, 126}, {39, 126}},
@@ -200,9 +191,9 @@ const Vehicle kVehicles[] = {
               {204, 106}, {222, 109}, {229, 110}, {231, 118}, {232, 134}, {228, 145}},
      .Glass = {{{102, 111}, {118, 101}, {132, 97}, {150, 96}, {150, 111}},
                {{155, 111}, {155, 96}, {167, 96}, {183, 100}, {196, 107}, {199, 111}}},
-     .Pillars = {152.5f}, .PillarWidth = 4.0f,
-     .Wheels = {{53.0f, 192.0f}, 17.5f, {0.74f, 5, 0.3f, 0.9f, 0.2f, false, Rgb(0x5A5E68), Rgb(0xE4E8EE)}},
-     .Lines = {112.0f, 118.0f, 143.0f}, .Paint = Rgb(0xC41C26),
+     .Pillars = {152.5f}, .PillarWidth = 4.0f, .Axles = {53.0f, 192.0f}, .WheelR = 17.5f,
+     .Rims = {0.74f, 5, 0.3f, 0.9f, 0.2f, false, Rgb(0x5A5E68), Rgb(0xE4E8EE)},
+     .Belt = 112.0f, .Crease = 118.0f, .Sill = 143.0f, .Paint = Rgb(0xC41C26),
      .Doors = {{{99, 112}, {97, 128}, {99, 141}}, {{153, 112}, {153, 141}},
                {{199, 112}, {197, 125}, {189, 131}}},
      .Handles = {{140, 117}, {188, 116}},
@@ -217,8 +208,9 @@ const Vehicle kVehicles[] = {
                {{119, 63}, {164, 63}, {164, 98}, {119, 98}},
                {{171, 63}, {226, 63}, {230, 68}, {230, 98}, {171, 98}}},
      .Pillars = {115.5f, 167.5f}, .PillarWidth = 6.0f, .GlassCorners = 3.0f,
-     .Wheels = {{50.0f, 192.0f}, 17.0f, {0.64f, 6, 0.35f, 0.82f, -0.2f, false, Rgb(0x5A5E68), Rgb(0xE4E8EE)}},
-     .Lines = {103.0f, 110.0f, 143.0f}, .Paint = Rgb(0xD4D8DE),
+     .Axles = {50.0f, 192.0f}, .WheelR = 17.0f,
+     .Rims = {0.64f, 6, 0.35f, 0.82f, -0.2f, false, Rgb(0x5A5E68), Rgb(0xE4E8EE)},
+     .Belt = 103.0f, .Crease = 110.0f, .Sill = 143.0f, .Paint = Rgb(0xD4D8DE),
      .Doors = {{{62, 104}, {62, 142}}, {{116, 62}, {116, 142}}, {{168, 62}, {168, 142}},
                {{120, 101}, {166, 101}}},
      .Handles = {{106, 109}, {122, 109}},
@@ -291,19 +283,19 @@ void DrawBody(Image& image, const Vehicle& v) {
   Field body = Shape(v.Body);
   // Wheel arches cut out of the body, with the dark well behind the tyre.
   Field arches(kBigW, kBigH), wells(kBigW, kBigH);
-  for (const float wx : v.Wheels.X) {
-    FillCircle(arches, wx * kS, (kGround - v.Wheels.R) * kS, (v.Wheels.R + 3.0f) * kS);
-    FillCircle(wells, wx * kS, (kGround - v.Wheels.R) * kS, (v.Wheels.R + 2.2f) * kS);
+  for (const float wx : v.Axles) {
+    FillCircle(arches, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 3.0f) * kS);
+    FillCircle(wells, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 2.2f) * kS);
   }
   const Field well = Multiplied(wells, body);
   body = Subtracted(body, arches);
   Paint(image, well, Rgb(0x050506));
-  for (const float wx : v.Wheels.X) DrawWheel(image, wx, kGround - v.Wheels.R, v.Wheels.R, v.Wheels.Style);
+  for (const float wx : v.Axles) DrawWheel(image, wx, kGround - v.WheelR, v.WheelR, v.Rims);
 
   // The paint: light above the shoulder, falling off towards the sills,
   // with a crisp bright line where the shoulder turns.
   const ColorF paint = ToF(v.Paint);
-  const float belt = v.Lines.Belt * kS, crease = v.Lines.Crease * kS, sill = v.Lines.Sill * kS;
+  const float belt = v.Belt * kS, crease = v.Crease * kS, sill = v.Sill * kS;
   PaintEach(image, body, [&](int /*x*/, int y) {
     const float fy = static_cast<float>(y) + 0.5f;
     const float k = fy < belt     ? 1.12f
@@ -316,7 +308,7 @@ void DrawBody(Image& image, const Vehicle& v) {
   ApplyLight(image, Bevel(body, 7 * kScale, -0.4f, -0.8f, 0.45f, 3.0f), body, 0.55f);
   // A soft spotlight streak along the flank.
   const float mid = (v.Body.front().X + v.Body.back().X) * 0.5f;
-  Field streak = kBig.Ellipse(image, {mid - 10.0f, v.Lines.Crease + 7.0f}, 50.0f, 3.0f);
+  Field streak = kBig.Ellipse(image, {mid - 10.0f, v.Crease + 7.0f}, 50.0f, 3.0f);
   BoxBlur(streak, 4 * kScale);
   AddLight(image, Multiplied(streak, body), Rgb(0xFFFFFF), 0.35f);
 
@@ -337,11 +329,11 @@ void DrawBody(Image& image, const Vehicle& v) {
   const Field surround = Dilated(glass, 3 * kScale / 2);
   Paint(image, surround, Rgb(0x0C0D10));
   PaintVertical(image, glass, Gradient{{0.0f, Rgb(0x5A6A80)}, {0.5f, Rgb(0x26303E)}, {1.0f, Rgb(0x12161E)}},
-                static_cast<float>(InkBounds(glass).Top), v.Lines.Belt * kS);
+                static_cast<float>(InkBounds(glass).Top), v.Belt * kS);
   // Both are bands down to the belt line from `top` above it, their
   // corners that far either side of x, clockwise from the top left.
   const auto band = [&](Field& f, float top, float x, float a, float b, float c, float d) {
-    const float high = v.Lines.Belt - top, low = v.Lines.Belt;
+    const float high = v.Belt - top, low = v.Belt;
     Maximize(f, kBig.Polygon(image, {{x + a, high}, {x + b, high}, {x + c, low}, {x + d, low}}));
   };
   Field sky(kBigW, kBigH), pillars(kBigW, kBigH);
@@ -417,14 +409,14 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
     // The shadow on the floor, darkest under the tyres.
     const float front = v.Body.front().X, back = v.Body.back().X;
     Field shadow = kBig.Ellipse(image, {(front + back) * 0.5f, kGround}, (back - front) * 0.55f, 6.0f);
-    for (const float wx : v.Wheels.X)
-      Maximize(shadow, kBig.Ellipse(image, {wx, kGround}, v.Wheels.R * 0.8f, 2.0f));
+    for (const float wx : v.Axles)
+      Maximize(shadow, kBig.Ellipse(image, {wx, kGround}, v.WheelR * 0.8f, 2.0f));
     SoftShadow(image, shadow, 3 * kScale, 0.85f);
 
     DrawBody(image, v);
     if (vehicle == 4) DrawLivery(image, v);
     Field mask = Shape(v.Body);
-    for (const float wx : v.Wheels.X) FillCircle(mask, wx * kS, (kGround - v.Wheels.R) * kS, v.Wheels.R * kS);
+    for (const float wx : v.Axles) FillCircle(mask, wx * kS, (kGround - v.WheelR) * kS, v.WheelR * kS);
     const Image car = image;
     Reflect(image, car, mask);
   });
