@@ -334,14 +334,12 @@ Image SilverCup(FontLibrary& fonts) {
   Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, kSilver, "RUNNER-UP");
 
   Relief handles;
-  for (const float side : {-1.0f, 1.0f}) {
-    Tube(handles, Bezier(side, {34.0f, 36.0f}, {66.0f, 30.0f}, {62.0f, 72.0f}, {20.0f, 80.0f}), 3.6f);
-  }
+  for (const float side : {-1.0f, 1.0f})
+    Tube(handles, Bezier(side, {34, 36}, {66, 30}, {62, 72}, {20, 80}), 3.6f);
   Shade(image, handles, kSilver);
 
-  const Point body[] = {{40.0f, 26.0f}, {40.5f, 32.0f},  {38.5f, 46.0f},  {33.0f, 60.0f}, {24.0f, 72.0f},
-                        {13.0f, 80.0f}, {6.5f, 86.0f},   {5.5f, 92.0f},   {9.0f, 96.0f},  {5.0f, 100.0f},
-                        {6.0f, 108.0f}, {13.0f, 114.0f}, {24.0f, 119.0f}, {27.0f, 122.0f}};
+  const Point body[] = {{40, 26},   {40.5f, 32}, {38.5f, 46}, {33, 60}, {24, 72},  {13, 80},  {6.5f, 86},
+                        {5.5f, 92}, {9, 96},     {5, 100},    {6, 108}, {13, 114}, {24, 119}, {27, 122}};
   Turned(image, body, kSilver);
   Mouth(image, 26.0f, 40.0f, 7.0f, kSilver);
   Glint(image, 58.0f, 44.0f, 7.0f, kLampGlint);
@@ -360,23 +358,21 @@ Image GoldCup(FontLibrary& fonts) {
   // Scrolled handles, each with a curl at its top.
   Relief handles;
   for (const float side : {-1.0f, 1.0f}) {
-    Tube(handles, Bezier(side, {40.0f, 48.0f}, {74.0f, 40.0f}, {70.0f, 92.0f}, {20.0f, 98.0f}), 3.8f);
-    Tube(handles, Bezier(side, {52.0f, 44.5f}, {60.0f, 34.0f}, {70.0f, 42.0f}, {64.0f, 50.0f}, 12), 2.6f);
+    Tube(handles, Bezier(side, {40, 48}, {74, 40}, {70, 92}, {20, 98}), 3.8f);
+    Tube(handles, Bezier(side, {52, 44.5f}, {60, 34}, {70, 42}, {64, 50}, 12), 2.6f);
   }
   Shade(image, handles, kGold);
 
   // With a bead moulding round the waist of the bowl.
-  const Point body[] = {{44.0f, 44.0f}, {45.0f, 50.0f},  {43.5f, 62.0f},  {41.0f, 68.0f},
-                        {42.5f, 70.5f}, {39.0f, 73.0f},  {36.0f, 80.0f},  {25.0f, 92.0f},
-                        {13.0f, 99.0f}, {7.0f, 104.0f},  {10.0f, 108.0f}, {6.0f, 112.0f},
-                        {7.0f, 118.0f}, {16.0f, 123.0f}, {27.0f, 126.0f}, {30.0f, 129.0f}};
+  const Point body[] = {{44, 44}, {45, 50},  {43.5f, 62}, {41, 68}, {42.5f, 70.5f}, {39, 73},
+                        {36, 80}, {25, 92},  {13, 99},    {7, 104}, {10, 108},      {6, 112},
+                        {7, 118}, {16, 123}, {27, 126},   {30, 129}};
   Turned(image, body, kGold);
 
   // The lid, a dome with a finial.
-  const Point lid[] = {{2.0f, 14.0f},  {5.0f, 16.0f},  {3.0f, 20.0f},  {8.0f, 25.0f}, {22.0f, 30.0f},
-                       {36.0f, 36.0f}, {44.0f, 41.0f}, {46.0f, 44.0f}, {44.0f, 46.0f}};
+  const Point lid[] = {{2, 14}, {5, 16}, {3, 20}, {8, 25}, {22, 30}, {36, 36}, {44, 41}, {46, 44}, {44, 46}};
   Turned(image, lid, kGold);
-  const Point finial[] = {{0.5f, 4.0f}, {5.5f, 6.0f}, {7.0f, 10.0f}, {5.5f, 14.0f}, {2.0f, 16.0f}};
+  const Point finial[] = {{0.5f, 4}, {5.5f, 6}, {7, 10}, {5.5f, 14}, {2, 16}};
   Turned(image, finial, kGold);
 
   Glint(image, 56.0f, 58.0f, 8.0f, kLampGlint);
@@ -422,9 +418,8 @@ Image GrandTrophy(FontLibrary& fonts) {
   Plate(image, fonts, 60.0f, 130.0f, 100.0f, 142.0f, kGold, "");
 
   // Column: a fluted upright on a stepped foot, with collars.
-  const Point column[] = {{16.0f, 56.0f},  {9.0f, 60.0f},   {7.0f, 64.0f},   {11.0f, 68.0f},
-                          {7.5f, 72.0f},   {7.5f, 96.0f},   {11.0f, 100.0f}, {8.0f, 104.0f},
-                          {10.0f, 108.0f}, {18.0f, 114.0f}, {27.0f, 118.0f}, {30.0f, 122.0f}};
+  const Point column[] = {{16, 56},  {9, 60},  {7, 64},   {11, 68},  {7.5f, 72}, {7.5f, 96},
+                          {11, 100}, {8, 104}, {10, 108}, {18, 114}, {27, 118},  {30, 122}};
   Relief stand;
   Revolve(stand, kCentre, column);
   // Flutes: grooves down the shaft.
@@ -440,13 +435,12 @@ Image GrandTrophy(FontLibrary& fonts) {
 
   // Laurel branches rising either side of the column.
   Relief laurel;
-  for (const float side : {-1.0f, 1.0f}) {
-    Laurel(laurel, Bezier(side, {4.0f, 114.0f}, {40.0f, 110.0f}, {44.0f, 76.0f}, {24.0f, 58.0f}, 14), side);
-  }
+  for (const float side : {-1.0f, 1.0f})
+    Laurel(laurel, Bezier(side, {4, 114}, {40, 110}, {44, 76}, {24, 58}, 14), side);
   Shade(image, laurel, kGold);
 
   // The cup that holds the ball.
-  const Point holder[] = {{20.0f, 38.0f}, {20.5f, 41.0f}, {17.0f, 48.0f}, {11.0f, 53.0f}, {15.0f, 56.0f}};
+  const Point holder[] = {{20, 38}, {20.5f, 41}, {17, 48}, {11, 53}, {15, 56}};
   Turned(image, holder, kGold);
   Mouth(image, 38.0f, 20.0f, 4.0f, kGold);
 
