@@ -241,12 +241,8 @@ void DrawMuzzleBrake(Image& image) {
       FillCircle(gas, (x + k * 2.0f) * kS, (66.0f - k * 9.0f) * kS, (3.0f + k * 2.2f) * kS, 1.0f - k * 0.2f);
     }
   }
-  BoxBlur(gas, 3 * kScale);
-  AddLight(image, gas, Rgb(0xC8D4E8), 0.6f);
-  Field blast(image.Width, image.Height);
-  FillEllipse(blast, 180 * kS, 84 * kS, 10 * kS, 6 * kS);
-  BoxBlur(blast, 3 * kScale);
-  AddLight(image, blast, Rgb(0xC8D4E8), 0.5f);
+  Glow(image, gas, Rgb(0xC8D4E8), 3 * kScale, 0.6f);
+  Glow(image, kBig.Ellipse(image, {180, 84}, 10, 6), Rgb(0xC8D4E8), 3 * kScale, 0.5f);
   Paintball(image, 192 * kS, 84 * kS, 6.0f * kS, Rgb(0xFF2A86));
 }
 

@@ -196,8 +196,7 @@ Image Cabinet(float poolY = 0.0f, float poolRx = 0.0f) {
   if (poolRx > 0.0f) {
     Field f(kWidth, kHeight);
     FillEllipse(f, kCentre, poolY, poolRx, 5.0f);
-    BoxBlur(f, 4);
-    AddLight(image, f, Rgb(0x2A2A34), 1.0f);
+    Glow(image, f, Rgb(0x2A2A34), 4);
   }
   return image;
 }
