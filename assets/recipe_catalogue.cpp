@@ -46,30 +46,6 @@ void DrawCard(Image& image, float top, float bottom, Point spot, float spotRx, f
   });
 }
 
-enum Feature : unsigned {
-  kPump = 1,
-  kPowerlets = 2,
-  kBottle = 4,
-  kPorts = 8,
-  kEye = 16,
-  kMotor = 32,
-  kMilled = 64,
-};
-
-// What each catalogue marker shows beyond its outline, item 1 first.
-constexpr unsigned kFeatures[kMarkerModels] = {
-    kPump | kPowerlets,        // a tilt-feed pump pistol
-    kPump | kPowerlets,        // the improved pump
-    kPump | kBottle,           // gravity-fed pump, bottle forward
-    kPump | kPowerlets,        // the stock-class pump
-    kPorts | kBottle,          // the first semi
-    kBottle | kMilled,         // a heavy semi
-    kBottle | kMilled,         // a light semi
-    kEye | kBottle | kMilled,  // the first electro
-    kEye | kMotor | kBottle | kMilled | kPorts,
-    kEye | kMotor | kBottle | kMilled | kPorts,
-};
-
 struct Tool {
   const MarkerFrame& At;
   float K;  // pixels per figure unit
@@ -190,15 +166,17 @@ void DrawMarkerCard(Image& image, int item) {
                4 * kScale, 0.7f);
 
   DrawMarker(image, at, item, {.Rim = Rgb(0xC0D4FF)});
-  const unsigned f = kFeatures[item - 1];
-  if (f & kPowerlets) DrawPowerlet(image, t);
-  if (f & kBottle) DrawBottle(image, t, item);
+  // Items 1 to 4 are pumps, 3 gravity-fed with its bottle forward and the
+  // rest on powerlets; 5 is the first semi, ported; 6 and 7 milled semis; 8
+  // the first electro; 9 and 10 electros, ported, with a motor in the loader.
+  if (item <= 4 && item != 3) DrawPowerlet(image, t);
+  if (item >= 5 || item == 3) DrawBottle(image, t, item);
   DrawTrigger(image, t, item <= 3);
-  if (f & kPump) DrawPump(image, t, item);
-  if (f & kPorts) DrawPorts(image, t, item);
-  if (f & kMilled) DrawMilling(image, t);
-  if (f & kEye) DrawEye(image, t);
-  if (f & kMotor) DrawMotor(image, t, item);
+  if (item <= 4) DrawPump(image, t, item);
+  if (item == 5 || item >= 9) DrawPorts(image, t, item);
+  if (item >= 6) DrawMilling(image, t);
+  if (item >= 8) DrawEye(image, t);
+  if (item >= 9) DrawMotor(image, t, item);
   const Point glint = at.At(-2.0f, 3.8f);
   Glint(image, glint.X, glint.Y, 1.6f * t.K, {.Width = 0.3f * t.K, .Core = 0.3f * t.K, .HaloStrength = 0.3f});
 }
