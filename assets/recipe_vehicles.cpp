@@ -323,9 +323,8 @@ void DrawBody(Image& image, const Vehicle& v) {
   // Glass with its black rubber surround, the pillars between the windows
   // and a pale slash of reflected sky.
   Field glass(kBigW, kBigH);
-  for (const auto& pane : v.Glass) {
+  for (const auto& pane : v.Glass)
     Maximize(glass, v.GlassCorners > 0.0f ? Shape(Tightened(pane, v.GlassCorners), 4) : Shape(pane, 4));
-  }
   const Field surround = Dilated(glass, 3 * kScale / 2);
   Paint(image, surround, Rgb(0x0C0D10));
   PaintVertical(image, glass, Gradient{{0.0f, Rgb(0x5A6A80)}, {0.5f, Rgb(0x26303E)}, {1.0f, Rgb(0x12161E)}},
