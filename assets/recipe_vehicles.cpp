@@ -254,9 +254,8 @@ void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
       const float cover = Clamp01(br - d + 0.5f);
       if (cover <= 0.0f) continue;
       // Rubber: dark, with a soft sheen on the upper shoulder of the tyre.
-      const float shoulder = (d - br * 0.86f) / (br * 0.08f);
-      ColorF c = ToF(Rgb(0x131316)) +
-                 ToF(Rgb(0x2A2A30)) * (std::exp(-shoulder * shoulder) * Clamp01(-dy / br + 0.3f));
+      const float s = (d - br * 0.86f) / (br * 0.08f), shoulder = std::exp(-s * s);
+      ColorF c = ToF(Rgb(0x131316)) + ToF(Rgb(0x2A2A30)) * (shoulder * Clamp01(-dy / br + 0.3f));
       if (d < rim) {
         const float u = d / rim;
         // Light falls from the upper left onto the dished rim.
@@ -315,10 +314,8 @@ void DrawBody(Image& image, const Vehicle& v) {
   // Bumpers and trim.
   const Color trim = v.BlackTrim ? Rgb(0x1A1B1F) : Rgb(0xB8BCC6);
   const Field fuller = Dilated(body, kScale);
-  for (const auto* bumper : {&v.FrontBumper, &v.RearBumper}) {
-    PaintRounded(image, Multiplied(Shape(*bumper, 4), fuller), trim, kScale, {-0.3f, -0.9f, 0.4f, 3.0f},
-                 0.5f);
-  }
+  for (const auto* b : {&v.FrontBumper, &v.RearBumper})
+    PaintRounded(image, Multiplied(Shape(*b, 4), fuller), trim, kScale, {-0.3f, -0.9f, 0.4f, 3.0f}, 0.5f);
 
   // Glass with its black rubber surround, the pillars between the windows
   // and a pale slash of reflected sky.
