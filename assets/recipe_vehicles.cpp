@@ -370,7 +370,7 @@ void DrawBody(Image& image, const Vehicle& v) {
 // The team's livery on the van's flank: a stripe and a splat of paint.
 void DrawLivery(Image& image, const Vehicle& v) {
   Random rng(0xF70D);
-  Field body = Shape(v.Body);
+  const Field body = Shape(v.Body);
   const Field stripe =
       kBig.Polygon(image, {v.Map({9, 113}), v.Map({236, 113}), v.Map({236, 118}), v.Map({9, 118})});
   Paint(image, Multiplied(stripe, body), Rgb(0x1E4AB0));
@@ -382,7 +382,8 @@ void DrawLivery(Image& image, const Vehicle& v) {
 }
 
 // The car mirrored in the polished floor, fading with distance.
-void Reflect(Image& image, const Image& car, const Field& carMask) {
+void Reflect(Image& image, const Field& carMask) {
+  const Image car = image;
   const int ground = static_cast<int>(kGround * kS);
   for (int y = ground; y < kBigH; ++y) {
     const int src = 2 * ground - y - 1;
@@ -413,8 +414,7 @@ Image DrawVehicle(FontLibrary& /*fonts*/, int vehicle) {
     if (vehicle == 4) DrawLivery(image, v);
     Field mask = Shape(v.Body);
     for (const float wx : v.Axles) FillCircle(mask, wx * kS, (kGround - v.WheelR) * kS, v.WheelR * kS);
-    const Image car = image;
-    Reflect(image, car, mask);
+    Reflect(image, mask);
   });
 }
 
