@@ -86,12 +86,10 @@ void SharePrices(Image& image, const Font& font) {
 }
 
 void Ledger(Image& image, const Font& font) {
-  const Field book = kBig.Box(image, 8, 14, 146, 104);
-  kBig.Shadow(image, book, 0.55f);
+  kBig.Shadow(image, kBig.Box(image, 8, 14, 146, 104), 0.55f);
   kBig.Shaded(image, kBig.Box(image, 6, 12, 148, 106), Rgb(0x6A1A1A), 0.4f);
   for (const float left : {10.0f, 78.0f}) {
-    const Field page = kBig.Box(image, left, 15, left + 66, 102);
-    Paint(image, page, Rgb(0xF2ECD8));
+    Paint(image, kBig.Box(image, left, 15, left + 66, 102), Rgb(0xF2ECD8));
     Field rules(image.Width, image.Height);
     for (float y = 26; y < 100; y += 7) kBig.Line(rules, {left + 2, y}, {left + 64, y}, 0.4f);
     Paint(image, rules, Rgb(0x7A9AC8), 0.6f);
