@@ -48,31 +48,24 @@ struct Carton {
 
 void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   const Point a = c.FrontTopLeft;
-  const float dx = c.Depth * 0.8f, dy = -c.Depth * 0.5f;
-  const Point front[] = {a, {a.X + c.Width, a.Y}, {a.X + c.Width, a.Y + c.Height}, {a.X, a.Y + c.Height}};
-  const Point side[] = {{a.X + c.Width, a.Y},
-                        {a.X + c.Width + dx, a.Y + dy},
-                        {a.X + c.Width + dx, a.Y + c.Height + dy},
-                        {a.X + c.Width, a.Y + c.Height}};
-  const Point top[] = {a, {a.X + dx, a.Y + dy}, {a.X + c.Width + dx, a.Y + dy}, {a.X + c.Width, a.Y}};
-  const Field face = kBig.Polygon(image, front), flank = kBig.Polygon(image, side);
+  const float dx = c.Depth * 0.8f, dy = -c.Depth * 0.5f, bottom = a.Y + c.Height;
+  // The top's other corners: front right, back left and back right.
+  const Point ar{a.X + c.Width, a.Y}, b{a.X + dx, a.Y + dy}, br{ar.X + dx, b.Y};
+  const Field face = kBig.Box(image, a.X, a.Y, ar.X, bottom);
+  const Field flank = kBig.Polygon(image, {ar, br, {br.X, bottom + dy}, {ar.X, bottom}});
+  const Field top = kBig.Polygon(image, {a, b, br, ar});
   Paint(image, Dilated(face, kScale), Rgb(0x1A1008));
   Paint(image, Dilated(flank, kScale), Rgb(0x1A1008));
   Paint(image, face, Rgb(0xB8864C));
   Paint(image, flank, Rgb(0x8A6036));
   if (open) {
-    // The inside of the carton, full of paint, the flaps folded out.
-    Paint(image, kBig.Polygon(image, top), Rgb(0x3A2412));
-    const Point flapL[] = {
-        a, {a.X + dx, a.Y + dy}, {a.X + dx - 12.0f, a.Y + dy - 10.0f}, {a.X - 14.0f, a.Y - 8.0f}};
-    const Point flapF[] = {
-        a, {a.X + c.Width, a.Y}, {a.X + c.Width + 4.0f, a.Y + 14.0f}, {a.X - 4.0f, a.Y + 14.0f}};
-    const Point flapB[] = {{a.X + dx, a.Y + dy},
-                           {a.X + c.Width + dx, a.Y + dy},
-                           {a.X + c.Width + dx + 4.0f, a.Y + dy - 16.0f},
-                           {a.X + dx - 2.0f, a.Y + dy - 16.0f}};
-    Paint(image, kBig.Polygon(image, flapB), Rgb(0xA4753F));
-    Paint(image, kBig.Polygon(image, flapL), Rgb(0xC89658));
+    // The inside of the carton, full of paint, the flaps folded out: the
+    // back and left ones behind the balls, the front one over them.
+    Paint(image, top, Rgb(0x3A2412));
+    Paint(image, kBig.Polygon(image, {b, br, {br.X + 4.0f, br.Y - 16.0f}, {b.X - 2.0f, b.Y - 16.0f}}),
+          Rgb(0xA4753F));
+    Paint(image, kBig.Polygon(image, {a, b, {b.X - 12.0f, b.Y - 10.0f}, {a.X - 14.0f, a.Y - 8.0f}}),
+          Rgb(0xC89658));
     Random rng(0x9A1);
     for (int row = 0; row < 4; ++row) {
       for (int i = 0; i < 9; ++i) {
@@ -82,10 +75,11 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
         Paintball(image, x * kS, y * kS, 4.2f * kS, kBallColours[rng.Below(2)]);
       }
     }
-    Paint(image, kBig.Polygon(image, flapF), Rgb(0xC89658));
-    Paint(image, kBig.Polygon(image, flapF), Rgb(0x000000), 0.15f);
+    const Field flap = kBig.Polygon(image, {a, ar, {ar.X + 4.0f, a.Y + 14.0f}, {a.X - 4.0f, a.Y + 14.0f}});
+    Paint(image, flap, Rgb(0xC89658));
+    Paint(image, flap, Rgb(0x000000), 0.15f);
   } else {
-    Paint(image, kBig.Polygon(image, top), Rgb(0xD2A266));
+    Paint(image, top, Rgb(0xD2A266));
     // Tape along the middle of the lid.
     const float tx = dx * 0.5f, ty = a.Y + dy * 0.5f;
     Paint(image, kBig.Line(image, {a.X + tx, ty}, {a.X + c.Width + tx, ty}, 3.0f), Rgb(0xC8B890), 0.8f);
