@@ -309,8 +309,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   Outlined(image, kBig.Box(image, 74, 110, 100, 160), Rgb(0x4A2A18));
   Paint(image, kBig.Ellipse(image, {95, 136}, 1.3f, 1.3f), Rgb(0xE0C060));
   // The sign over the door.
-  const Field board = kBig.Box(image, 50, 90, 124, 106);
-  Outlined(image, board, Rgb(0x1A1A24), 0.3f);
+  Outlined(image, kBig.Box(image, 50, 90, 124, 106), Rgb(0x1A1A24), 0.3f);
   const Font& font = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
   Paint(image, CentredText(image.Width, image.Height, 87 * kScale, 92 * kScale, "CLUBHOUSE", font, kScale),
         Rgb(0xFFD81E));

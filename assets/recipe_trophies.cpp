@@ -399,11 +399,9 @@ void Laurel(Relief& r, std::span<const Point> stem, float side) {
                             {p.X + lx * size * 0.5f - ly * w, p.Y + ly * size * 0.5f + lx * w}};
       Field m(kWidth, kHeight);
       FillPolygon(m, leaf);
-      for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+      for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
           if (m(x, y) > 0.0f) Put(r, x, y, 6.0f + 1.8f * m(x, y), m(x, y));
-        }
-      }
     }
   }
 }

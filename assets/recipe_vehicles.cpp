@@ -43,8 +43,7 @@ std::vector<Point> Tightened(std::span<const Point> corners, float radius) {
       const float k = std::min(radius, len * 0.4f) / len;
       return Point{at.X + dx * k, at.Y + dy * k};
     };
-    out.push_back(toward(prev));
-    out.push_back(toward(next));
+    out.insert(out.end(), {toward(prev), toward(next)});
   }
   return out;
 }
