@@ -221,20 +221,13 @@ void DrawMuzzleBrake(Image& image) {
   const Point brake[] = {{116, 72}, {170, 72}, {174, 76}, {174, 92}, {170, 96}, {116, 96}};
   Outlined(image, kBig.Polygon(image, brake), Rgb(0x6A6E78), 0.7f);
   Field ports(image.Width, image.Height);
-  for (int i = 0; i < 4; ++i) {
-    const float x = 126.0f + 11.0f * static_cast<float>(i);
-    Maximize(ports, kBig.Line(image, {x, 75}, {x + 4.0f, 75}, 3.2f));
-  }
+  for (float x = 126.0f; x < 170.0f; x += 11.0f) kBig.Line(ports, {x, 75}, {x + 4.0f, 75}, 3.2f);
   Paint(image, ports, Rgb(0x050507));
   // Gas venting up out of the ports, and a ball leaving the muzzle.
   Field gas(image.Width, image.Height);
-  for (int i = 0; i < 4; ++i) {
-    const float x = 128.0f + 11.0f * static_cast<float>(i);
-    for (int j = 0; j < 4; ++j) {
-      const float k = static_cast<float>(j);
+  for (float x = 128.0f; x < 172.0f; x += 11.0f)
+    for (float k = 0.0f; k < 4.0f; k += 1.0f)
       FillCircle(gas, (x + k * 2.0f) * kS, (66.0f - k * 9.0f) * kS, (3.0f + k * 2.2f) * kS, 1.0f - k * 0.2f);
-    }
-  }
   Glow(image, gas, Rgb(0xC8D4E8), 3 * kScale, 0.6f);
   Glow(image, kBig.Ellipse(image, {180, 84}, 10, 6), Rgb(0xC8D4E8), 3 * kScale, 0.5f);
   Paintball(image, 192 * kS, 84 * kS, 6.0f * kS, Rgb(0xFF2A86));
@@ -245,10 +238,7 @@ void DrawDotScope(Image& image) {
   MarkerBody(image, 110, Rgb(0x4A6A8A));
   // The rail it clamps to.
   Field rail(image.Width, image.Height);
-  for (int i = 0; i < 10; ++i) {
-    const float x = 40.0f + 12.0f * static_cast<float>(i);
-    Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
-  }
+  for (float x = 40.0f; x < 160.0f; x += 12.0f) Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
   kBig.Shaded(image, rail, Rgb(0x18191E), 0.55f);
   const Field mount = kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}});
   kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
