@@ -181,12 +181,10 @@ void Calculator(Image& image, const Font& font) {
   const int w = font.TextWidth("2735.00");
   Paint(image, kBig.Text(image, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", font), Rgb(0x1A2418));
   Field keys(image.Width, image.Height), op(image.Width, image.Height);
-  for (int row = 0; row < 5; ++row) {
-    for (int col = 0; col < 4; ++col) {
-      const float x = 202.0f + 13.0f * static_cast<float>(col), y = 128.0f + 12.0f * static_cast<float>(row);
-      Maximize(col == 3 ? op : keys, kBig.Box(image, x, y, x + 10, y + 9));
-    }
-  }
+  // Five rows of four keys, the operators down the right.
+  for (float y = 128.0f; y < 188.0f; y += 12.0f)
+    for (float x = 202.0f; x < 254.0f; x += 13.0f)
+      Maximize(x > 240.0f ? op : keys, kBig.Box(image, x, y, x + 10, y + 9));
   kBig.Shaded(image, keys, Rgb(0xC8CCD4), 0.6f, 1);
   kBig.Shaded(image, op, Rgb(0xFF8A1A), 0.6f, 1);
 }
