@@ -266,9 +266,7 @@ constexpr float kCardW = 40.0f, kCardH = 58.0f;
 
 void DrawHandCard(Image& image, const Card& c, Point pivot) {
   // Turned about a point below the card's middle, like a hand of cards.
-  const Frame spin{pivot, c.Angle};
-  const Point origin = spin.At(-kCardW * 0.5f, -kCardH - 40.0f);
-  const Frame f{origin, c.Angle};
+  const Frame f{Frame{pivot, c.Angle}.At(-kCardW * 0.5f, -kCardH - 40.0f), c.Angle};
   const Field face = kBig.RoundedBox(image, f.Origin, kCardW, kCardH, 4.0f, f.Angle);
   kBig.Shadow(image, face, 0.45f);
   PaintOutlined(image, face, Rgb(0xFAF8F2), Rgb(0x3A3A3A), 1);

@@ -420,14 +420,11 @@ Image GrandTrophy(FontLibrary& fonts) {
   Relief stand;
   Revolve(stand, kCentre, column);
   // Flutes: grooves down the shaft.
-  for (int y = 73; y < 96; ++y) {
+  for (int y = 73; y < 96; ++y)
     for (int x = 72; x < 89; ++x) {
       const float d = (static_cast<float>(x) + 0.5f - kCentre) / 7.5f;
-      if (std::fabs(d) >= 1.0f) continue;
-      const float angle = std::asin(d);
-      stand.Height(x, y) -= 0.9f * (0.5f + 0.5f * std::cos(angle * 9.0f));
+      if (std::fabs(d) < 1.0f) stand.Height(x, y) -= 0.9f * (0.5f + 0.5f * std::cos(std::asin(d) * 9.0f));
     }
-  }
   Shade(image, stand, kGold);
 
   // Laurel branches rising either side of the column.
