@@ -105,9 +105,8 @@ void DrawPowerlet(Image& image, const Tool& t) {
 
 // A highlight down the bottle and a valve ring where it meets the marker.
 void DrawBottle(Image& image, const Tool& t, int item) {
-  const bool forward = item == 3 || item == 5;
   Field shine(image.Width, image.Height), ring(image.Width, image.Height);
-  if (forward) {
+  if (item == 3 || item == 5) {  // the bottle forward, under the barrel
     const float a0 = item == 3 ? 7.5f : 4.5f, a1 = item == 3 ? 20.5f : 19.5f;
     const float u = item == 3 ? -3.4f : -4.0f;
     t.Line(shine, a0 + 1.0f, u + 1.0f, a1 - 1.0f, u + 1.0f, 0.6f);

@@ -105,8 +105,7 @@ void DrawPod(Image& image, Point a, Point b) {
   }
   // Smoky clear plastic over the balls, with a long highlight.
   Paint(image, tube, Rgb(0x4A6A8A), 0.3f);
-  const float nx = -(b.Y - a.Y), ny = b.X - a.X;
-  const float len = std::hypot(nx, ny);
+  const float nx = -(b.Y - a.Y), ny = b.X - a.X, len = std::hypot(nx, ny);
   const Point off{nx / len * -4.5f, ny / len * -4.5f};
   AddLight(image, kBig.Line(image, {a.X + off.X, a.Y + off.Y}, {b.X + off.X, b.Y + off.Y}, 1.6f),
            Rgb(0xFFFFFF), 0.5f);

@@ -285,9 +285,8 @@ void DrawBody(Image& image, const Vehicle& v) {
     FillCircle(arches, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 3.0f) * kS);
     FillCircle(wells, wx * kS, (kGround - v.WheelR) * kS, (v.WheelR + 2.2f) * kS);
   }
-  const Field well = Multiplied(wells, body);
+  Paint(image, Multiplied(wells, body), Rgb(0x050506));
   body = Subtracted(body, arches);
-  Paint(image, well, Rgb(0x050506));
   for (const float wx : v.Axles) DrawWheel(image, wx, kGround - v.WheelR, v.WheelR, v.Rims);
 
   // The paint: light above the shoulder, falling off towards the sills,
