@@ -64,10 +64,9 @@ void DrawWalls(Image& image) {
 void DrawWindow(Image& image) {
   const float x0 = 128, y0 = 14, x1 = 184, y1 = 58;
   Paint(image, kBig.Box(image, x0 - 3, y0 - 3, x1 + 3, y1 + 4), Rgb(0xE6E0D4));
-  PaintVertical(
-      image, kBig.Box(image, x0, y0, x1, y1),
-      Gradient{{0.0f, Rgb(0x5A9AE0)}, {0.55f, Rgb(0xB8D8F0)}, {0.56f, Rgb(0x3A7A30)}, {1.0f, Rgb(0x2A6424)}},
-      y0 * kS, y1 * kS);
+  const Gradient view{
+      {0.0f, Rgb(0x5A9AE0)}, {0.55f, Rgb(0xB8D8F0)}, {0.56f, Rgb(0x3A7A30)}, {1.0f, Rgb(0x2A6424)}};
+  PaintVertical(image, kBig.Box(image, x0, y0, x1, y1), view, y0 * kS, y1 * kS);
   // The field outside: a bunker and the netting's posts.
   Paint(image, kBig.Ellipse(image, {144, 44}, 6, 4.5f), Rgb(0xE02A2A));
   Paint(image, kBig.Ellipse(image, {170, 46}, 4.5f, 3.5f), Rgb(0x2A60E0));
@@ -144,10 +143,9 @@ void DrawTelevision(Image& image) {
   Paint(image, kBig.Box(image, 60, 60, 70, 64), Rgb(0x2A2A2E));
   Outlined(image, kBig.Box(image, 43, 34, 87, 61), Rgb(0x2E3036));
   const Field screen = kBig.Box(image, 47, 37, 77, 58);
-  PaintVertical(
-      image, screen,
-      Gradient{{0.0f, Rgb(0x6AB0F0)}, {0.6f, Rgb(0x9AD0FF)}, {0.61f, Rgb(0x3AA040)}, {1.0f, Rgb(0x2A7A30)}},
-      37 * kS, 58 * kS);
+  const Gradient view{
+      {0.0f, Rgb(0x6AB0F0)}, {0.6f, Rgb(0x9AD0FF)}, {0.61f, Rgb(0x3AA040)}, {1.0f, Rgb(0x2A7A30)}};
+  PaintVertical(image, screen, view, 37 * kS, 58 * kS);
   // A game on the screen: two bunkers and a player.
   Paint(image, kBig.Ellipse(image, {55, 51}, 3.5f, 2.5f), Rgb(0xE02A2A));
   Paint(image, kBig.Ellipse(image, {70, 52}, 3, 2), Rgb(0x2A60E0));
@@ -269,9 +267,9 @@ Image Room(FontLibrary& fonts, const Fitting* with) {
 
 void DrawOutside(Image& image, FontLibrary& fonts) {
   constexpr float kHorizon = 122.0f;
-  FillLinear(
-      image, 0, 0, 0, kHorizon * kS,
-      Gradient{{0.0f, Rgb(0x1A3A7A)}, {0.6f, Rgb(0x5A7AB0)}, {0.9f, Rgb(0xE8A070)}, {1.0f, Rgb(0xFFC080)}});
+  const Gradient sky{
+      {0.0f, Rgb(0x1A3A7A)}, {0.6f, Rgb(0x5A7AB0)}, {0.9f, Rgb(0xE8A070)}, {1.0f, Rgb(0xFFC080)}};
+  FillLinear(image, 0, 0, 0, kHorizon * kS, sky);
   // Trees along the far side and the grass of the field.
   const Noise crowns(0x4C1);
   Paint(image,

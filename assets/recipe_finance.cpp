@@ -410,14 +410,13 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
         Rgb(0x8A0A10));
   kBig.Shaded(image, kBig.Box(image, 190, 30, 262, 72), Rgb(0xC8CCD4), 0.6f, 2);
   const Font& seven = fonts.Get("Arial", FontSize::Pixels(26 * kScale), true);
+  const Gradient drum{
+      {0.0f, Rgb(0x8A8A8A)}, {0.45f, Rgb(0xFFFFFF)}, {0.55f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0x8A8A8A)}};
   for (int i = 0; i < 3; ++i) {
     const float x = 194.0f + 22.5f * static_cast<float>(i);
     const Field reel = kBig.Box(image, x, 34, x + 20, 68);
     Region r = Crop(image, x * kS, 34 * kS, (x + 20) * kS, 68 * kS);
-    FillLinear(
-        r.Pixels, 0, 0, 0, static_cast<float>(r.Pixels.Height),
-        Gradient{
-            {0.0f, Rgb(0x8A8A8A)}, {0.45f, Rgb(0xFFFFFF)}, {0.55f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0x8A8A8A)}});
+    FillLinear(r.Pixels, 0, 0, 0, static_cast<float>(r.Pixels.Height), drum);
     Paste(image, r);
     if (i == 1) {
       // Cherries on the middle reel.

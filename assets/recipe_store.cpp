@@ -177,9 +177,8 @@ void DrawLightningLoader(Image& image) {
   const Field lightning = kBig.Polygon(image, bolt);
   Glow(image, lightning, Rgb(0xFFB020), 7 * kScale, 0.9f);
   Paint(image, Dilated(lightning, kScale), Rgb(0x2A1400));
-  PaintVertical(image, lightning,
-                Gradient{{0.0f, Rgb(0xFFFBD0)}, {0.5f, Rgb(0xFFD81E)}, {1.0f, Rgb(0xFF8A10)}}, 26.0f * kS,
-                96.0f * kS);
+  const Gradient hot{{0.0f, Rgb(0xFFFBD0)}, {0.5f, Rgb(0xFFD81E)}, {1.0f, Rgb(0xFF8A10)}};
+  PaintVertical(image, lightning, hot, 26.0f * kS, 96.0f * kS);
   // Speed lines streaming off the back.
   for (int i = 0; i < 4; ++i) {
     const float y = 40.0f + 14.0f * static_cast<float>(i);
