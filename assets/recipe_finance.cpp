@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <string_view>
 #include <vector>
 

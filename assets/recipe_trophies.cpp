@@ -48,8 +48,7 @@ float ProfileRadius(std::span<const Point> p, float y) {
   if (y >= p.back().Y) return p.back().X;
   std::size_t i = 0;
   while (i + 2 < p.size() && y > p[i + 1].Y) ++i;
-  const float span = std::max(p[i + 1].Y - p[i].Y, 1e-3f);
-  const float t = (y - p[i].Y) / span;
+  const float t = (y - p[i].Y) / std::max(p[i + 1].Y - p[i].Y, 1e-3f);
   const float r0 = p[i > 0 ? i - 1 : i].X, r1 = p[i].X, r2 = p[i + 1].X;
   const float r3 = p[i + 2 < p.size() ? i + 2 : i + 1].X;
   return std::max(CatmullRom(r0, r1, r2, r3, t), 0.0f);
@@ -313,9 +312,9 @@ Image Medal() {
       const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCy;
       const float d = std::sqrt(dx * dx + dy * dy);
       if (d > kR + 1.0f) continue;
-      float h = 2.0f + 3.0f * emboss(x, y);
-      if (d > kR - 7.0f)
-        h = 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi);
+      const float h =
+          d > kR - 7.0f ? 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi)
+                        : 2.0f + 3.0f * emboss(x, y);
       Put(face, x, y, h + 3.0f * std::sqrt(Clamp01(1.0f - d / (kR + 0.5f))), kR - d + 0.5f);
     }
   }
