@@ -269,7 +269,6 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   const Field face = kBig.RoundedBox(image, f.Origin, kCardW, kCardH, 4.0f, f.Angle);
   kBig.Shadow(image, face, 0.45f);
   PaintOutlined(image, face, Rgb(0xFAF8F2), Rgb(0x3A3A3A), 1);
-  const bool red = c.Of == Suit::Hearts || c.Of == Suit::Diamonds;
   Field ink(image.Width, image.Height);
   Rank(ink, f, 4, 4, 8, c.Rank);
   Pip(ink, f, 7, 17, 6, c.Of);
@@ -286,7 +285,7 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   } else {
     Pip(ink, f, 20, 30, 20, c.Of);
   }
-  Paint(image, ink, red ? Rgb(0xD01A22) : Rgb(0x141418));
+  Paint(image, ink, c.Of == Suit::Hearts || c.Of == Suit::Diamonds ? Rgb(0xD01A22) : Rgb(0x141418));
 }
 
 void Die(Image& image, Point centre, float size, float angle, int face) {

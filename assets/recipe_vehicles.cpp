@@ -242,12 +242,8 @@ void DrawShowroom(Image& image) {
 void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
   const float bx = cx * kS, by = cy * kS, br = r * kS;
   const float rim = br * rims.Size;
-  const int x0 = std::max(static_cast<int>(bx - br) - 2, 0),
-            x1 = std::min(static_cast<int>(bx + br) + 3, kBigW);
-  const int y0 = std::max(static_cast<int>(by - br) - 2, 0),
-            y1 = std::min(static_cast<int>(by + br) + 3, kBigH);
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
+  for (int y = 0; y < kBigH; ++y) {
+    for (int x = 0; x < kBigW; ++x) {
       const float dx = static_cast<float>(x) + 0.5f - bx, dy = static_cast<float>(y) + 0.5f - by;
       const float d = std::sqrt(dx * dx + dy * dy);
       const float cover = Clamp01(br - d + 0.5f);
