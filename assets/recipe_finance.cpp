@@ -138,8 +138,8 @@ void CashBox(Image& image) {
   // The front tray: coins.
   for (int i = 0; i < 18; ++i) {
     const float x = 20.0f + 5.5f * static_cast<float>(i) + rng.Range(-1, 1), y = 150.0f + rng.Range(-3, 3);
-    const Field coin = kBig.Ellipse(image, {x, y}, 4.2f, 3.2f);
-    kBig.Shaded(image, coin, i % 3 == 0 ? Rgb(0xC8CCD4) : Rgb(0xE0B040), 0.7f, 1);
+    kBig.Shaded(image, kBig.Ellipse(image, {x, y}, 4.2f, 3.2f), i % 3 == 0 ? Rgb(0xC8CCD4) : Rgb(0xE0B040),
+                0.7f, 1);
   }
   kBig.Shaded(image, front, Rgb(0x2E6050), 0.5f);
   Paint(image, kBig.Line(image, {14, 160}, {116, 160}, 1.0f), Rgb(0x8AC0A8), 0.6f);

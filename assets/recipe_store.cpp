@@ -238,14 +238,12 @@ void DrawDotScope(Image& image) {
   Field rail(image.Width, image.Height);
   for (float x = 40.0f; x < 160.0f; x += 12.0f) Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
   kBig.Shaded(image, rail, Rgb(0x18191E), 0.55f);
-  const Field mount = kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}});
-  kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
+  kBig.Shaded(image, kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}}), Rgb(0x202228), 0.55f);
   // The tube, with a wider objective bell at the front.
   Field sight = kBig.Line(image, {46, 66}, {150, 66}, 30);
   Maximize(sight, kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}}));
   Outlined(image, sight, Rgb(0x4A4E58), 0.7f);
-  const Field knob = kBig.Box(image, 88, 40, 108, 52);
-  kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
+  kBig.Shaded(image, kBig.Box(image, 88, 40, 108, 52), Rgb(0x3A3C44), 0.55f);
   // The lens seen end-on at an angle, the red dot in it.
   const Field lens = kBig.Ellipse(image, {178, 66}, 9, 25);
   PaintVertical(image, lens, Gradient{{0.0f, Rgb(0x60406A)}, {0.5f, Rgb(0x1A1030)}, {1.0f, Rgb(0x402038)}},

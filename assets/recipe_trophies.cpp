@@ -26,6 +26,7 @@ namespace {
 constexpr int kWidth = 160;
 constexpr int kHeight = 170;
 constexpr float kCentre = 80.0f;
+constexpr BigShapes kFlat{1.0f};  // the kit's shapes, drawn at the picture's own size
 
 // ---------------------------------------------------------------- relief
 
@@ -193,9 +194,7 @@ Image Cabinet(float poolY = 0.0f, float poolRx = 0.0f) {
   FillRadial(image, kCentre, 80.0f, 100.0f, 110.0f,
              Gradient{{0.0f, Rgb(0x15151D)}, {0.55f, Rgb(0x08080B)}, {1.0f, Rgb(0x000000)}});
   if (poolRx > 0.0f) {
-    Field f(kWidth, kHeight);
-    FillEllipse(f, kCentre, poolY, poolRx, 5.0f);
-    Glow(image, f, Rgb(0x2A2A34), 4);
+    Glow(image, kFlat.Ellipse(image, {kCentre, poolY}, poolRx, 5.0f), Rgb(0x2A2A34), 4);
   }
   return image;
 }
@@ -396,8 +395,7 @@ void Laurel(Relief& r, std::span<const Point> stem, float side) {
                             {p.X + lx * size * 0.5f + ly * w, p.Y + ly * size * 0.5f - lx * w},
                             {p.X + lx * size, p.Y + ly * size},
                             {p.X + lx * size * 0.5f - ly * w, p.Y + ly * size * 0.5f + lx * w}};
-      Field m(kWidth, kHeight);
-      FillPolygon(m, leaf);
+      const Field m = kFlat.Polygon(kWidth, kHeight, leaf);
       for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
           if (m(x, y) > 0.0f) Put(r, x, y, 6.0f + 1.8f * m(x, y), m(x, y));
