@@ -193,9 +193,7 @@ Image Cabinet(float poolY = 0.0f, float poolRx = 0.0f) {
   Image image(kWidth, kHeight);
   FillRadial(image, kCentre, 80.0f, 100.0f, 110.0f,
              Gradient{{0.0f, Rgb(0x15151D)}, {0.55f, Rgb(0x08080B)}, {1.0f, Rgb(0x000000)}});
-  if (poolRx > 0.0f) {
-    Glow(image, kFlat.Ellipse(image, {kCentre, poolY}, poolRx, 5.0f), Rgb(0x2A2A34), 4);
-  }
+  if (poolRx > 0.0f) Glow(image, kFlat.Ellipse(image, {kCentre, poolY}, poolRx, 5.0f), Rgb(0x2A2A34), 4);
   return image;
 }
 
