@@ -93,8 +93,7 @@ void DrawPosters(Image& image, FontLibrary& fonts) {
   Paint(image, kBig.Box(image, 234, 14, 262, 58), Rgb(0x141418));
   PaintVertical(image, kBig.Box(image, 235, 15, 261, 57),
                 Gradient{{0.0f, Rgb(0xFFB040)}, {1.0f, Rgb(0xD0401A)}}, 15 * kS, 57 * kS);
-  Field figure(image.Width, image.Height);
-  FillCircle(figure, 246 * kS, 26 * kS, 3.5f * kS);
+  Field figure = kBig.Ellipse(image, {246, 26}, 3.5f, 3.5f);
   kBig.Line(figure, {246, 30}, {244, 42}, 5);
   kBig.Line(figure, {244, 42}, {240, 53}, 2.5f);
   kBig.Line(figure, {244, 42}, {250, 52}, 2.5f);

@@ -227,8 +227,7 @@ void Lip(Image& image, float y, float rx, float ry, const Material& m, float to)
 
 // The inside of a cup seen over its rim: the far wall, in shadow.
 void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
-  Field inside(kWidth, kHeight);
-  FillEllipse(inside, kCentre, y, rx - 1.5f, ry - 0.8f);
+  const Field inside = kFlat.Ellipse(image, {kCentre, y}, rx - 1.5f, ry - 0.8f);
   PaintEach(image, inside, [&](int /*x*/, int row) {
     return m.SampleF(0.12f + 0.3f * Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry)));
   });
@@ -293,14 +292,13 @@ Image Medal() {
 
   // The face: a raised rim, a field with a ring of beads and, struck in
   // the middle, a star.
-  Field emboss(kWidth, kHeight);
   std::vector<Point> star;
   for (int i = 0; i < 10; ++i) {
     const float a = -0.5f * kPi + kPi * static_cast<float>(i) / 5.0f;
     const float rr = i % 2 == 0 ? 21.0f : 8.5f;
     star.push_back({kCentre + std::cos(a) * rr, kCy + 2.0f + std::sin(a) * rr});
   }
-  FillPolygon(emboss, star);
+  Field emboss = kFlat.Polygon(kWidth, kHeight, star);
   for (const Point p : Arc(kCy, kR - 11.0f, kR - 11.0f, kTau, 24)) FillCircle(emboss, p.X, p.Y, 1.7f);
   BoxBlur(emboss, 1, 1);
   Relief face;
@@ -434,9 +432,7 @@ Image GrandTrophy(FontLibrary& fonts) {
   Mouth(image, 38.0f, 20.0f, 4.0f, kGold);
 
   // The paintball, the one splash of colour, sitting proud in its cup.
-  Field glow(kWidth, kHeight);
-  FillCircle(glow, kCentre, 24.0f, 16.0f);
-  Glow(image, glow, Rgb(0x1A50FF), 8, 0.35f);
+  Glow(image, kFlat.Ellipse(image, {kCentre, 24.0f}, 16.0f, 16.0f), Rgb(0x1A50FF), 8, 0.35f);
   Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
   Lip(image, 38.0f, 20.0f, 4.0f, kGold, kPi);
 
