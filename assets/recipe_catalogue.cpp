@@ -36,11 +36,10 @@ constexpr float kLightFade = 14.0f;
 // only between rows `top` and `bottom` (in final pixels).
 void DrawCard(Image& image, float top, float bottom, Point spot, float spotRx, float spotRy) {
   const ColorF flat = ToF(Rgb(0x0C0E14)), lit = ToF(Rgb(0x3A4460));
-  const float ramp = kLightFade * kS;
+  const float ramp = kLightFade * kS, from = top * kS, to = bottom * kS;
   FillEach(image, [&](int x, int y) {
     const float fy = static_cast<float>(y);
-    const float inside =
-        SmoothStep(top * kS, top * kS + ramp, fy) * (1.0f - SmoothStep(bottom * kS - ramp, bottom * kS, fy));
+    const float inside = SmoothStep(from, from + ramp, fy) * (1.0f - SmoothStep(to - ramp, to, fy));
     const float dx = (static_cast<float>(x) - spot.X) / spotRx, dy = (fy - spot.Y) / spotRy;
     return flat + lit * (std::exp(-(dx * dx + dy * dy) * 1.4f) * inside);
   });

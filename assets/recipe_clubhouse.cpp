@@ -203,9 +203,8 @@ void DrawPoolTable(Image& image) {
   Outlined(image, kBig.Box(image, 147, 104, 243, 113), Rgb(0x5A3016));
   Paint(image, kBig.Polygon(image, {{161, 87}, {229, 87}, {237, 101}, {153, 101}}), Rgb(0x1A7A3A));
   Paint(image, kBig.Ellipse(image, {195, 94}, 30, 6), Rgb(0x2A9A4A), 0.5f);
-  for (const Point p : {Point{161, 87}, Point{229, 87}, Point{195, 86.5f}, Point{153, 101}, Point{237, 101},
-                        Point{195, 101.5f}})
-    Paint(image, kBig.Ellipse(image, p, 2.2f, 1.4f), Rgb(0x050505));
+  const Point pockets[] = {{161, 87}, {229, 87}, {195, 86.5f}, {153, 101}, {237, 101}, {195, 101.5f}};
+  for (const Point p : pockets) Paint(image, kBig.Ellipse(image, p, 2.2f, 1.4f), Rgb(0x050505));
   // The rack broken, the cue ball down the table, and the cue.
   constexpr Color kBalls[] = {Rgb(0xFFD020), Rgb(0x2040D0), Rgb(0xE02020), Rgb(0x6020A0),
                               Rgb(0xFF7010), Rgb(0x108030), Rgb(0x801010), Rgb(0x101010)};

@@ -339,9 +339,7 @@ void ChipStack(Image& image, Point base, int count, Color colour) {
 
 void Horse(Image& image, Point o, float k) {
   auto at = [&](float x, float y) { return Point{(o.X + x * k) * kS, (o.Y + y * k) * kS}; };
-  Field f(image.Width, image.Height);
-  const Point body = at(0, 0);
-  FillEllipse(f, body.X, body.Y, 14 * k * kS, 6 * k * kS);
+  Field f = kBig.Ellipse(image, o, 14 * k, 6 * k);  // the body
   auto limb = [&](std::initializer_list<Point> joints, float w0, float w1) {
     for (const Point* j = joints.begin(); j + 1 != joints.end(); ++j) {
       const Point a = at(j[0].X, j[0].Y), b = at(j[1].X, j[1].Y);
