@@ -248,11 +248,9 @@ void Rank(Field& f, const Frame& card, float u, float v, float s, char rank) {
       rank == 'A'   ? Strokes{{0, 1, 0.5f, 0}, {0.5f, 0, 1, 1}, {0.22f, 0.62f, 0.78f, 0.62f}}
       : rank == 'K' ? Strokes{{0.1f, 0, 0.1f, 1}, {0.9f, 0, 0.1f, 0.58f}, {0.4f, 0.38f, 0.95f, 1}}
                     : Strokes{{0, 0, 1, 0}, {1, 0, 0.35f, 1}};
-  for (const auto& st : strokes) {
-    const Point a = kBig.Big(card.At(u + st[0] * s * 0.7f, v + st[1] * s)),
-                b = kBig.Big(card.At(u + st[2] * s * 0.7f, v + st[3] * s));
-    ThickLine(f, a.X, a.Y, b.X, b.Y, s * 0.16f * kS);
-  }
+  for (const auto& st : strokes)
+    kBig.Line(f, card.At(u + st[0] * s * 0.7f, v + st[1] * s), card.At(u + st[2] * s * 0.7f, v + st[3] * s),
+              s * 0.16f);
 }
 
 struct Card {
