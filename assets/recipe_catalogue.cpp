@@ -36,39 +36,14 @@ constexpr float kLightFade = 14.0f;
 // only between rows `top` and `bottom` (in final pixels).
 void DrawCard(Image& image, float top, float bottom, Point spot, float spotRx, float spotRy) {
   const ColorF flat = ToF(Rgb(0x0C0E14)), lit = ToF(Rgb(0x3A4460));
-  const float ramp = kLightFade * kS;
+  const float ramp = kLightFade * kS, from = top * kS, to = bottom * kS;
   FillEach(image, [&](int x, int y) {
     const float fy = static_cast<float>(y);
-    const float inside =
-        SmoothStep(top * kS, top * kS + ramp, fy) * (1.0f - SmoothStep(bottom * kS - ramp, bottom * kS, fy));
+    const float inside = SmoothStep(from, from + ramp, fy) * (1.0f - SmoothStep(to - ramp, to, fy));
     const float dx = (static_cast<float>(x) - spot.X) / spotRx, dy = (fy - spot.Y) / spotRy;
     return flat + lit * (std::exp(-(dx * dx + dy * dy) * 1.4f) * inside);
   });
 }
-
-enum Feature : unsigned {
-  kPump = 1,
-  kPowerlets = 2,
-  kBottle = 4,
-  kPorts = 8,
-  kEye = 16,
-  kMotor = 32,
-  kMilled = 64,
-};
-
-// What each catalogue marker shows beyond its outline, item 1 first.
-constexpr unsigned kFeatures[kMarkerModels] = {
-    kPump | kPowerlets,        // a tilt-feed pump pistol
-    kPump | kPowerlets,        // the improved pump
-    kPump | kBottle,           // gravity-fed pump, bottle forward
-    kPump | kPowerlets,        // the stock-class pump
-    kPorts | kBottle,          // the first semi
-    kBottle | kMilled,         // a heavy semi
-    kBottle | kMilled,         // a light semi
-    kEye | kBottle | kMilled,  // the first electro
-    kEye | kMotor | kBottle | kMilled | kPorts,
-    kEye | kMotor | kBottle | kMilled | kPorts,
-};
 
 struct Tool {
   const MarkerFrame& At;
@@ -129,9 +104,8 @@ void DrawPowerlet(Image& image, const Tool& t) {
 
 // A highlight down the bottle and a valve ring where it meets the marker.
 void DrawBottle(Image& image, const Tool& t, int item) {
-  const bool forward = item == 3 || item == 5;
   Field shine(image.Width, image.Height), ring(image.Width, image.Height);
-  if (forward) {
+  if (item == 3 || item == 5) {  // the bottle forward, under the barrel
     const float a0 = item == 3 ? 7.5f : 4.5f, a1 = item == 3 ? 20.5f : 19.5f;
     const float u = item == 3 ? -3.4f : -4.0f;
     t.Line(shine, a0 + 1.0f, u + 1.0f, a1 - 1.0f, u + 1.0f, 0.6f);
@@ -147,9 +121,8 @@ void DrawBottle(Image& image, const Tool& t, int item) {
 
 void DrawPorts(Image& image, const Tool& t, int item) {
   Field holes(image.Width, image.Height);
-  const float u = 4.5f;
   const float end = item == 10 ? 33.0f : item == 9 ? 31.0f : 27.0f;
-  for (int i = 0; i < 6; ++i) t.Dot(holes, end - 1.2f - 1.3f * static_cast<float>(i), u, 0.42f);
+  for (int i = 0; i < 6; ++i) t.Dot(holes, end - 1.2f - 1.3f * static_cast<float>(i), 4.5f, 0.42f);
   Paint(image, holes, Rgb(0x020203));
 }
 
@@ -191,15 +164,17 @@ void DrawMarkerCard(Image& image, int item) {
                4 * kScale, 0.7f);
 
   DrawMarker(image, at, item, {.Rim = Rgb(0xC0D4FF)});
-  const unsigned f = kFeatures[item - 1];
-  if (f & kPowerlets) DrawPowerlet(image, t);
-  if (f & kBottle) DrawBottle(image, t, item);
+  // Items 1 to 4 are pumps, 3 gravity-fed with its bottle forward and the
+  // rest on powerlets; 5 is the first semi, ported; 6 and 7 milled semis; 8
+  // the first electro; 9 and 10 electros, ported, with a motor in the loader.
+  if (item <= 4 && item != 3) DrawPowerlet(image, t);
+  if (item >= 5 || item == 3) DrawBottle(image, t, item);
   DrawTrigger(image, t, item <= 3);
-  if (f & kPump) DrawPump(image, t, item);
-  if (f & kPorts) DrawPorts(image, t, item);
-  if (f & kMilled) DrawMilling(image, t);
-  if (f & kEye) DrawEye(image, t);
-  if (f & kMotor) DrawMotor(image, t, item);
+  if (item <= 4) DrawPump(image, t, item);
+  if (item == 5 || item >= 9) DrawPorts(image, t, item);
+  if (item >= 6) DrawMilling(image, t);
+  if (item >= 8) DrawEye(image, t);
+  if (item >= 9) DrawMotor(image, t, item);
   const Point glint = at.At(-2.0f, 3.8f);
   Glint(image, glint.X, glint.Y, 1.6f * t.K, {.Width = 0.3f * t.K, .Core = 0.3f * t.K, .HaloStrength = 0.3f});
 }
@@ -211,8 +186,7 @@ void DrawShrug(Image& image, int gender) {
   // No text is written over this card: the light may reach every row.
   DrawCard(image, -kLightFade, kCardHeight + kLightFade, {135.0f * kS, 174.0f * kS}, 120.0f * kS, 44.0f * kS);
   Pose p = Standing();
-  const float shoulders = female ? 0.125f : 0.15f;
-  Mirrored(p.Shoulder, {shoulders, -0.78f});
+  Mirrored(p.Shoulder, {female ? 0.125f : 0.15f, -0.78f});
   p.Tilt = female ? -0.18f : 0.16f;
   // Elbows low at the sides, open hands turned up at shoulder height.
   Mirrored(p.Elbow, {0.21f, -0.59f});

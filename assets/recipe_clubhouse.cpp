@@ -64,16 +64,15 @@ void DrawWalls(Image& image) {
 void DrawWindow(Image& image) {
   const float x0 = 128, y0 = 14, x1 = 184, y1 = 58;
   Paint(image, kBig.Box(image, x0 - 3, y0 - 3, x1 + 3, y1 + 4), Rgb(0xE6E0D4));
-  PaintVertical(
-      image, kBig.Box(image, x0, y0, x1, y1),
-      Gradient{{0.0f, Rgb(0x5A9AE0)}, {0.55f, Rgb(0xB8D8F0)}, {0.56f, Rgb(0x3A7A30)}, {1.0f, Rgb(0x2A6424)}},
-      y0 * kS, y1 * kS);
+  const Gradient view{
+      {0.0f, Rgb(0x5A9AE0)}, {0.55f, Rgb(0xB8D8F0)}, {0.56f, Rgb(0x3A7A30)}, {1.0f, Rgb(0x2A6424)}};
+  PaintVertical(image, kBig.Box(image, x0, y0, x1, y1), view, y0 * kS, y1 * kS);
   // The field outside: a bunker and the netting's posts.
   Paint(image, kBig.Ellipse(image, {144, 44}, 6, 4.5f), Rgb(0xE02A2A));
   Paint(image, kBig.Ellipse(image, {170, 46}, 4.5f, 3.5f), Rgb(0x2A60E0));
   Field net(image.Width, image.Height);
-  for (float x = x0 + 4.0f; x < x1; x += 5.0f) Maximize(net, kBig.Line(image, {x, y0 + 8}, {x, y1}, 0.3f));
-  for (float y = y0 + 8.0f; y < y1; y += 5.0f) Maximize(net, kBig.Line(image, {x0, y}, {x1, y}, 0.3f));
+  for (float x = x0 + 4.0f; x < x1; x += 5.0f) kBig.Line(net, {x, y0 + 8}, {x, y1}, 0.3f);
+  for (float y = y0 + 8.0f; y < y1; y += 5.0f) kBig.Line(net, {x0, y}, {x1, y}, 0.3f);
   Paint(image, net, Rgb(0x1A1A1A), 0.4f);
   Paint(image, kBig.Box(image, (x0 + x1) * 0.5f - 1.5f, y0, (x0 + x1) * 0.5f + 1.5f, y1), Rgb(0xE6E0D4));
   Paint(image, kBig.Box(image, x0, 34, x1, 36), Rgb(0xE6E0D4));
@@ -94,12 +93,11 @@ void DrawPosters(Image& image, FontLibrary& fonts) {
   Paint(image, kBig.Box(image, 234, 14, 262, 58), Rgb(0x141418));
   PaintVertical(image, kBig.Box(image, 235, 15, 261, 57),
                 Gradient{{0.0f, Rgb(0xFFB040)}, {1.0f, Rgb(0xD0401A)}}, 15 * kS, 57 * kS);
-  Field figure(image.Width, image.Height);
-  FillCircle(figure, 246 * kS, 26 * kS, 3.5f * kS);
-  Maximize(figure, kBig.Line(image, {246, 30}, {244, 42}, 5));
-  Maximize(figure, kBig.Line(image, {244, 42}, {240, 53}, 2.5f));
-  Maximize(figure, kBig.Line(image, {244, 42}, {250, 52}, 2.5f));
-  Maximize(figure, kBig.Line(image, {246, 33}, {256, 32}, 2));
+  Field figure = kBig.Ellipse(image, {246, 26}, 3.5f, 3.5f);
+  kBig.Line(figure, {246, 30}, {244, 42}, 5);
+  kBig.Line(figure, {244, 42}, {240, 53}, 2.5f);
+  kBig.Line(figure, {244, 42}, {250, 52}, 2.5f);
+  kBig.Line(figure, {246, 33}, {256, 32}, 2);
   Paint(image, figure, Rgb(0x1A1010));
   Paint(image, kBig.Box(image, 237, 17, 259, 20), Rgb(0xFFF0C0), 0.8f);
 }
@@ -107,32 +105,24 @@ void DrawPosters(Image& image, FontLibrary& fonts) {
 // A hanging lamp over where the pool table goes.
 void DrawLamp(Image& image) {
   Paint(image, kBig.Line(image, {210, 0}, {210, 62}, 0.8f), Rgb(0x1A1A1A));
-  const Point shade[] = {{198, 70}, {222, 70}, {216, 62}, {204, 62}};
-  Field lamp = kBig.Polygon(image, shade);
-  Outlined(image, lamp, Rgb(0x2A6A3A));
-  Field bulb = kBig.Ellipse(image, {210, 70.5f}, 8, 1.5f);
-  GlowingCore(image, bulb, Rgb(0xFFD890), 10 * kScale, 0.6f, Rgb(0xFFF6D8));
+  Outlined(image, kBig.Polygon(image, {{198, 70}, {222, 70}, {216, 62}, {204, 62}}), Rgb(0x2A6A3A));
+  GlowingCore(image, kBig.Ellipse(image, {210, 70.5f}, 8, 1.5f), Rgb(0xFFD890), 10 * kScale, 0.6f,
+              Rgb(0xFFF6D8));
 }
 
 // The fridge's shelf, bracketed to the wall above the snack machine's spot.
 void DrawShelf(Image& image) {
   Outlined(image, kBig.Box(image, 97, 61, 133, 65), Rgb(0x7A4E2A));
-  for (const float x : {102.0f, 128.0f}) {
-    const Point bracket[] = {{x - 1, 65}, {x + 1, 65}, {x + 1, 71}};
-    Paint(image, kBig.Polygon(image, bracket), Rgb(0x2A2A2E));
-  }
+  for (const float x : {102.0f, 128.0f})
+    Paint(image, kBig.Polygon(image, {{x - 1, 65}, {x + 1, 65}, {x + 1, 71}}), Rgb(0x2A2A2E));
 }
 
 // A couch in the foreground, its back to us, facing the television.
 void DrawCouch(Image& image) {
   const Color fabric = Rgb(0x3A4E7A);
   FloorShadow(image, {70, 190}, 70, 8, 0.7f);
-  Field back(image.Width, image.Height);
-  for (int i = 0; i < 3; ++i) {
-    const float cx = 36.0f + 34.0f * static_cast<float>(i);
-    Maximize(back, kBig.Ellipse(image, {cx, 160}, 18, 8));
-  }
-  Maximize(back, kBig.Box(image, 18, 160, 122, 200));
+  Field back = kBig.Box(image, 18, 160, 122, 200);
+  for (const float cx : {36.0f, 70.0f, 104.0f}) Maximize(back, kBig.Ellipse(image, {cx, 160}, 18, 8));
   Outlined(image, back, fabric, 0.6f);
   for (const float x : {10.0f, 130.0f}) {
     Field arm = kBig.Ellipse(image, {x, 166}, 9, 7);
@@ -143,30 +133,18 @@ void DrawCouch(Image& image) {
     Paint(image, kBig.Line(image, {x, 156}, {x, 168}, 0.8f), Rgb(0x141C30), 0.7f);
   Paint(image, kBig.Line(image, {19, 174}, {121, 174}, 0.8f), Rgb(0x141C30), 0.6f);
   AddLight(image, kBig.Line(image, {24, 155}, {116, 155}, 1.2f), Rgb(0xA0B8FF), 0.2f);
-  Field pillow = kBig.Polygon(image, {{100, 156}, {116, 148}, {122, 158}, {106, 164}});
-  Outlined(image, pillow, Rgb(0xE0A02A));
-}
-
-void DrawRoom(Image& image, FontLibrary& fonts) {
-  DrawWalls(image);
-  DrawWindow(image);
-  DrawPosters(image, fonts);
-  DrawShelf(image);
-  DrawLamp(image);
-  DrawCouch(image);
+  Outlined(image, kBig.Polygon(image, {{100, 156}, {116, 148}, {122, 158}, {106, 164}}), Rgb(0xE0A02A));
 }
 
 // ---------------------------------------------------------------- fittings
 
 void DrawTelevision(Image& image) {
   Paint(image, kBig.Box(image, 60, 60, 70, 64), Rgb(0x2A2A2E));
-  const Field set = kBig.Box(image, 43, 34, 87, 61);
-  Outlined(image, set, Rgb(0x2E3036));
+  Outlined(image, kBig.Box(image, 43, 34, 87, 61), Rgb(0x2E3036));
   const Field screen = kBig.Box(image, 47, 37, 77, 58);
-  PaintVertical(
-      image, screen,
-      Gradient{{0.0f, Rgb(0x6AB0F0)}, {0.6f, Rgb(0x9AD0FF)}, {0.61f, Rgb(0x3AA040)}, {1.0f, Rgb(0x2A7A30)}},
-      37 * kS, 58 * kS);
+  const Gradient view{
+      {0.0f, Rgb(0x6AB0F0)}, {0.6f, Rgb(0x9AD0FF)}, {0.61f, Rgb(0x3AA040)}, {1.0f, Rgb(0x2A7A30)}};
+  PaintVertical(image, screen, view, 37 * kS, 58 * kS);
   // A game on the screen: two bunkers and a player.
   Paint(image, kBig.Ellipse(image, {55, 51}, 3.5f, 2.5f), Rgb(0xE02A2A));
   Paint(image, kBig.Ellipse(image, {70, 52}, 3, 2), Rgb(0x2A60E0));
@@ -181,12 +159,10 @@ void DrawTelevision(Image& image) {
 
 void DrawCooler(Image& image) {
   FloorShadow(image, {46, 112}, 14, 2.2f);
-  const Point lid[] = {{30, 78}, {36, 71}, {61, 71}, {61, 78}};
   const Field front = kBig.Box(image, 30, 78, 58, 113);
-  const Point side[] = {{58, 78}, {61, 74}, {61, 109}, {58, 113}};
   Outlined(image, front, Rgb(0x2A6ACA));
-  Outlined(image, kBig.Polygon(image, side), Rgb(0x1A4A94));
-  Outlined(image, kBig.Polygon(image, lid), Rgb(0xF0F0F0));
+  Outlined(image, kBig.Polygon(image, {{58, 78}, {61, 74}, {61, 109}, {58, 113}}), Rgb(0x1A4A94));
+  Outlined(image, kBig.Polygon(image, {{30, 78}, {36, 71}, {61, 71}, {61, 78}}), Rgb(0xF0F0F0));
   Paint(image, kBig.Box(image, 30, 78, 58, 81), Rgb(0xD8D8DC));
   Paint(image, kBig.Box(image, 41, 80, 47, 82), Rgb(0x202024));
   // The logo: a ball bursting into a splat.
@@ -199,8 +175,7 @@ void DrawCooler(Image& image) {
 
 void DrawSnackMachine(Image& image) {
   FloorShadow(image, {107, 128.5f}, 13, 1.2f);
-  const Field body = kBig.Box(image, 91, 67, 122, 129);
-  Outlined(image, body, Rgb(0xC0202A));
+  Outlined(image, kBig.Box(image, 91, 67, 122, 129), Rgb(0xC0202A));
   Paint(image, kBig.Box(image, 93, 69, 120, 74), Rgb(0xFFE8A0));
   const Field glass = kBig.Box(image, 93, 76, 115, 112);
   Paint(image, glass, Rgb(0x101418));
@@ -224,16 +199,12 @@ void DrawPoolTable(Image& image) {
   FloorShadow(image, {195, 128.5f}, 46, 1.2f, 0.7f);
   for (const float x : {155.0f, 195.0f, 235.0f})
     Outlined(image, kBig.Box(image, x - 3, 112, x + 3, 129), Rgb(0x4A2A14));
-  const Point rail[] = {{157, 84}, {233, 84}, {243, 104}, {147, 104}};
-  Outlined(image, kBig.Polygon(image, rail), Rgb(0x6A3A1A), 0.5f);
+  Outlined(image, kBig.Polygon(image, {{157, 84}, {233, 84}, {243, 104}, {147, 104}}), Rgb(0x6A3A1A), 0.5f);
   Outlined(image, kBig.Box(image, 147, 104, 243, 113), Rgb(0x5A3016));
-  const Point felt[] = {{161, 87}, {229, 87}, {237, 101}, {153, 101}};
-  const Field cloth = kBig.Polygon(image, felt);
-  Paint(image, cloth, Rgb(0x1A7A3A));
+  Paint(image, kBig.Polygon(image, {{161, 87}, {229, 87}, {237, 101}, {153, 101}}), Rgb(0x1A7A3A));
   Paint(image, kBig.Ellipse(image, {195, 94}, 30, 6), Rgb(0x2A9A4A), 0.5f);
-  for (const Point p : {Point{161, 87}, Point{229, 87}, Point{195, 86.5f}, Point{153, 101}, Point{237, 101},
-                        Point{195, 101.5f}})
-    Paint(image, kBig.Ellipse(image, p, 2.2f, 1.4f), Rgb(0x050505));
+  const Point pockets[] = {{161, 87}, {229, 87}, {195, 86.5f}, {153, 101}, {237, 101}, {195, 101.5f}};
+  for (const Point p : pockets) Paint(image, kBig.Ellipse(image, p, 2.2f, 1.4f), Rgb(0x050505));
   // The rack broken, the cue ball down the table, and the cue.
   constexpr Color kBalls[] = {Rgb(0xFFD020), Rgb(0x2040D0), Rgb(0xE02020), Rgb(0x6020A0),
                               Rgb(0xFF7010), Rgb(0x108030), Rgb(0x801010), Rgb(0x101010)};
@@ -244,8 +215,7 @@ void DrawPoolTable(Image& image) {
 }
 
 void DrawBeerFridge(Image& image) {
-  const Field body = kBig.Box(image, 102, 38, 128, 59.8f);
-  Outlined(image, body, Rgb(0x2A2C32));
+  Outlined(image, kBig.Box(image, 102, 38, 128, 59.8f), Rgb(0x2A2C32));
   const Field door = kBig.Box(image, 104, 40, 122, 59);
   Paint(image, door, Rgb(0x0E1218));
   // The fridge is only 30 pixels wide on screen, so every bottle, label
@@ -281,7 +251,12 @@ constexpr Fitting kFittings[] = {
 
 Image Room(FontLibrary& fonts, const Fitting* with) {
   return Supersampled(kRoomW, kRoomH, kScale, [&](Image& image) {
-    DrawRoom(image, fonts);
+    DrawWalls(image);
+    DrawWindow(image);
+    DrawPosters(image, fonts);
+    DrawShelf(image);
+    DrawLamp(image);
+    DrawCouch(image);
     if (with != nullptr) with->Draw(image);
   });
 }
@@ -290,9 +265,9 @@ Image Room(FontLibrary& fonts, const Fitting* with) {
 
 void DrawOutside(Image& image, FontLibrary& fonts) {
   constexpr float kHorizon = 122.0f;
-  FillLinear(
-      image, 0, 0, 0, kHorizon * kS,
-      Gradient{{0.0f, Rgb(0x1A3A7A)}, {0.6f, Rgb(0x5A7AB0)}, {0.9f, Rgb(0xE8A070)}, {1.0f, Rgb(0xFFC080)}});
+  const Gradient sky{
+      {0.0f, Rgb(0x1A3A7A)}, {0.6f, Rgb(0x5A7AB0)}, {0.9f, Rgb(0xE8A070)}, {1.0f, Rgb(0xFFC080)}};
+  FillLinear(image, 0, 0, 0, kHorizon * kS, sky);
   // Trees along the far side and the grass of the field.
   const Noise crowns(0x4C1);
   Paint(image,
@@ -307,20 +282,18 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   Outlined(image, kBig.Box(image, 180, 134, 194, 142), Rgb(0xE0E0E0));
   // The netting on its poles.
   Field net(image.Width, image.Height), poles(image.Width, image.Height);
-  for (float x = 170.0f; x < 272.0f; x += 4.0f) Maximize(net, kBig.Line(image, {x, 64}, {x, 150}, 0.35f));
-  for (float y = 64.0f; y < 150.0f; y += 4.0f) Maximize(net, kBig.Line(image, {168, y}, {270, y}, 0.35f));
-  for (const float x : {170.0f, 220.0f, 268.0f}) Maximize(poles, kBig.Line(image, {x, 58}, {x, 152}, 2.2f));
+  for (float x = 170.0f; x < 272.0f; x += 4.0f) kBig.Line(net, {x, 64}, {x, 150}, 0.35f);
+  for (float y = 64.0f; y < 150.0f; y += 4.0f) kBig.Line(net, {168, y}, {270, y}, 0.35f);
+  for (const float x : {170.0f, 220.0f, 268.0f}) kBig.Line(poles, {x, 58}, {x, 152}, 2.2f);
   Paint(image, net, Rgb(0x101418), 0.5f);
   Outlined(image, poles, Rgb(0x6A6E76));
   // The building: plank walls, a pitched roof, a lit window and door.
-  const Point wall[] = {{14, 86}, {160, 86}, {160, 160}, {14, 160}};
-  const Field walls = kBig.Polygon(image, wall);
+  const Field walls = kBig.Box(image, 14, 86, 160, 160);
   PaintOutlined(image, walls, Rgb(0x8A6440), Rgb(0x140C08), kScale);
   for (float y = 90.0f; y < 160.0f; y += 5.0f)
     Paint(image, kBig.Box(image, 14, y, 160, y + 0.7f), Rgb(0x4A3420), 0.7f);
   ApplyLight(image, Bevel(walls, 4 * kScale, -0.5f, -0.7f, 0.5f, 2.0f), walls, 0.3f);
-  const Point roof[] = {{4, 90}, {87, 46}, {170, 90}};
-  Outlined(image, kBig.Polygon(image, roof), Rgb(0x5A2A24), 0.4f);
+  Outlined(image, kBig.Polygon(image, {{4, 90}, {87, 46}, {170, 90}}), Rgb(0x5A2A24), 0.4f);
   Paint(image, kBig.Line(image, {4, 90}, {170, 90}, 2.0f), Rgb(0x2A140E));
   for (const float x : {30.0f, 118.0f}) {
     const Field window = kBig.Box(image, x, 104, x + 26, 128);
@@ -332,8 +305,7 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   Outlined(image, kBig.Box(image, 74, 110, 100, 160), Rgb(0x4A2A18));
   Paint(image, kBig.Ellipse(image, {95, 136}, 1.3f, 1.3f), Rgb(0xE0C060));
   // The sign over the door.
-  const Field board = kBig.Box(image, 50, 90, 124, 106);
-  Outlined(image, board, Rgb(0x1A1A24), 0.3f);
+  Outlined(image, kBig.Box(image, 50, 90, 124, 106), Rgb(0x1A1A24), 0.3f);
   const Font& font = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
   Paint(image, CentredText(image.Width, image.Height, 87 * kScale, 92 * kScale, "CLUBHOUSE", font, kScale),
         Rgb(0xFFD81E));
@@ -342,13 +314,11 @@ void DrawOutside(Image& image, FontLibrary& fonts) {
   const ThrownSplat splats[] = {{22 * kS, 146 * kS, 5 * kS, Rgb(0xFF2A86), 0.2f, 1},
                                 {142 * kS, 140 * kS, 4 * kS, Rgb(0x3AE04A), 3.0f, 1},
                                 {110 * kS, 150 * kS, 3 * kS, Rgb(0xFFD81E), 2.0f, 0}};
-  Field wallsInside = Eroded(walls, kScale);
   Image painted = image;
   ScatterSplats(painted, rng, splats, {.Shape = {.Arms = 8, .Droplets = 6}, .Bevel = kScale, .Gloss = 0.6f});
-  Blend(image, painted, wallsInside);
+  Blend(image, painted, Eroded(walls, kScale));
   // A path to the door.
-  const Point path[] = {{76, 160}, {98, 160}, {120, 199}, {50, 199}};
-  Paint(image, kBig.Polygon(image, path), Rgb(0xB8A080), 0.8f);
+  Paint(image, kBig.Polygon(image, {{76, 160}, {98, 160}, {120, 199}, {50, 199}}), Rgb(0xB8A080), 0.8f);
   Vignette(image, 0.25f);
 }
 
@@ -380,9 +350,7 @@ Image DrawClubhouse(FontLibrary& fonts) { return Room(fonts, nullptr); }
 Image DrawFitting(FontLibrary& fonts, int fitting) {
   const Fitting& f = kFittings[std::clamp(fitting, 1, 5) - 1];
   const Image room = Room(fonts, &f);
-  const Image crop = Crop(room, static_cast<float>(f.X), static_cast<float>(f.Y),
-                          static_cast<float>(f.X + f.Width), static_cast<float>(f.Y + f.Height))
-                         .Pixels;
+  const Image crop = Crop(room, f.X, f.Y, f.X + f.Width, f.Y + f.Height).Pixels;
   return f.Sharpen > 0.0f ? Sharpened(crop, f.Sharpen) : crop;
 }
 

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -76,24 +75,20 @@ void SharePrices(Image& image, const Font& font) {
   const Point prices[] = {{162, 72}, {172, 68}, {182, 70}, {192, 60}, {202, 63},
                           {212, 74}, {222, 58}, {232, 50}, {242, 42}, {254, 30}};
   std::vector<Point> area(std::begin(prices), std::end(prices));
-  area.push_back({254, 84});
-  area.push_back({162, 84});
+  area.insert(area.end(), {{254, 84}, {162, 84}});
   Paint(image, kBig.Polygon(image, area), Rgb(0x3AB04A), 0.25f);
   Field chart(image.Width, image.Height);
   for (std::size_t i = 1; i < std::size(prices); ++i) kBig.Line(chart, prices[i - 1], prices[i], 1.4f);
   Paint(image, chart, Rgb(0x1E8A2E));
   Paint(image, kBig.Line(image, {202, 63}, {212, 74}, 1.4f), Rgb(0xD8262E));
-  const Point tip[] = {{254, 26}, {258, 34}, {250, 33}};
-  Paint(image, kBig.Polygon(image, tip), Rgb(0x1E8A2E));
+  Paint(image, kBig.Polygon(image, {{254, 26}, {258, 34}, {250, 33}}), Rgb(0x1E8A2E));
 }
 
 void Ledger(Image& image, const Font& font) {
-  const Field book = kBig.Box(image, 8, 14, 146, 104);
-  kBig.Shadow(image, book, 0.55f);
+  kBig.Shadow(image, kBig.Box(image, 8, 14, 146, 104), 0.55f);
   kBig.Shaded(image, kBig.Box(image, 6, 12, 148, 106), Rgb(0x6A1A1A), 0.4f);
   for (const float left : {10.0f, 78.0f}) {
-    const Field page = kBig.Box(image, left, 15, left + 66, 102);
-    Paint(image, page, Rgb(0xF2ECD8));
+    Paint(image, kBig.Box(image, left, 15, left + 66, 102), Rgb(0xF2ECD8));
     Field rules(image.Width, image.Height);
     for (float y = 26; y < 100; y += 7) kBig.Line(rules, {left + 2, y}, {left + 64, y}, 0.4f);
     Paint(image, rules, Rgb(0x7A9AC8), 0.6f);
@@ -109,10 +104,9 @@ void Ledger(Image& image, const Font& font) {
   };
   for (std::size_t i = 0; i < std::size(kLines); ++i) {
     const float left = i < 5 ? 12.0f : 80.0f, y = 20.0f + 7.0f * static_cast<float>(i % 5) * 1.6f;
-    const bool red = kLines[i][1][0] == '-';
+    const Color sum = kLines[i][1][0] == '-' ? Rgb(0xB01A1A) : Rgb(0x1A2040);
     Paint(image, kBig.Text(image, {left, y}, kLines[i][0], font), Rgb(0x1A2040), 0.85f);
-    Paint(image, kBig.Text(image, {left + 46, y}, kLines[i][1], font), red ? Rgb(0xB01A1A) : Rgb(0x1A2040),
-          0.85f);
+    Paint(image, kBig.Text(image, {left + 46, y}, kLines[i][1], font), sum, 0.85f);
   }
   Paint(image, kBig.Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
   // A pen across the page.
@@ -124,11 +118,10 @@ void Ledger(Image& image, const Font& font) {
 
 void CashBox(Image& image) {
   // The lid, swung up behind the box.
-  const Point lid[] = {{18, 126}, {112, 126}, {118, 100}, {14, 100}};
-  kBig.Shadow(image, kBig.Polygon(image, lid), 0.5f);
-  kBig.Shaded(image, kBig.Polygon(image, lid), Rgb(0x2A5A4A), 0.5f);
-  const Field inside =
-      kBig.Polygon(image, std::array{Point{8, 128}, Point{122, 128}, Point{116, 158}, Point{14, 158}});
+  const Field lid = kBig.Polygon(image, {{18, 126}, {112, 126}, {118, 100}, {14, 100}});
+  kBig.Shadow(image, lid, 0.5f);
+  kBig.Shaded(image, lid, Rgb(0x2A5A4A), 0.5f);
+  const Field inside = kBig.Polygon(image, {{8, 128}, {122, 128}, {116, 158}, {14, 158}});
   const Field front = kBig.Box(image, 14, 158, 116, 192);
   kBig.Shadow(image, Multiplied(front, front), 0.6f);
   kBig.Shaded(image, Dilated(inside, 2 * kScale), Rgb(0x336A58), 0.5f);
@@ -145,8 +138,8 @@ void CashBox(Image& image) {
   // The front tray: coins.
   for (int i = 0; i < 18; ++i) {
     const float x = 20.0f + 5.5f * static_cast<float>(i) + rng.Range(-1, 1), y = 150.0f + rng.Range(-3, 3);
-    const Field coin = kBig.Ellipse(image, {x, y}, 4.2f, 3.2f);
-    kBig.Shaded(image, coin, i % 3 == 0 ? Rgb(0xC8CCD4) : Rgb(0xE0B040), 0.7f, 1);
+    kBig.Shaded(image, kBig.Ellipse(image, {x, y}, 4.2f, 3.2f), i % 3 == 0 ? Rgb(0xC8CCD4) : Rgb(0xE0B040),
+                0.7f, 1);
   }
   kBig.Shaded(image, front, Rgb(0x2E6050), 0.5f);
   Paint(image, kBig.Line(image, {14, 160}, {116, 160}, 1.0f), Rgb(0x8AC0A8), 0.6f);
@@ -158,24 +151,18 @@ void Banknote(Image& image, const Frame& f, Color colour) {
   const Field note = kBig.RoundedBox(image, f.Origin, 64, 32, 0, f.Angle);
   kBig.Shadow(image, note, 0.35f);
   Paint(image, note, colour);
-  Field border = Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle));
-  Paint(image, border, Rgb(0x2A4A2A), 0.35f);
+  Paint(image, Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle)), Rgb(0x2A4A2A),
+        0.35f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 5, 6), Rgb(0xFFFFFF), 0.35f);
   for (const float u : {9.0f, 55.0f})
     Paint(image, kBig.Ellipse(image, f.At(u, 9), 3.5f, 3.5f), Rgb(0x2A4A2A), 0.4f);
 }
 
-void Notes(Image& image) {
-  Banknote(image, {{120, 128}, -0.3f}, Rgb(0xA8D0A0));
-  Banknote(image, {{126, 120}, -0.05f}, Rgb(0xE0C490));
-  Banknote(image, {{134, 126}, 0.22f}, Rgb(0xB0D4B8));
-}
-
 void CoinStack(Image& image, Point base, int count, Color colour) {
   for (int i = 0; i < count; ++i) {
     const Point c{base.X, base.Y - 2.6f * static_cast<float>(i)};
-    Field side = kBig.Ellipse(image, {c.X, c.Y}, 7, 3);
+    Field side = kBig.Ellipse(image, c, 7, 3);
     Maximize(side, kBig.Box(image, c.X - 7, c.Y - 2.6f, c.X + 7, c.Y));
     if (i == 0) kBig.Shadow(image, side, 0.5f);
     Paint(image, side, Lerp(colour, Rgb(0x000000), 0.35f));
@@ -193,23 +180,22 @@ void Calculator(Image& image, const Font& font) {
   const int w = font.TextWidth("2735.00");
   Paint(image, kBig.Text(image, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", font), Rgb(0x1A2418));
   Field keys(image.Width, image.Height), op(image.Width, image.Height);
-  for (int row = 0; row < 5; ++row) {
-    for (int col = 0; col < 4; ++col) {
-      const float x = 202.0f + 13.0f * static_cast<float>(col), y = 128.0f + 12.0f * static_cast<float>(row);
-      Maximize(col == 3 ? op : keys, kBig.Box(image, x, y, x + 10, y + 9));
-    }
-  }
+  // Five rows of four keys, the operators down the right.
+  for (float y = 128.0f; y < 188.0f; y += 12.0f)
+    for (float x = 202.0f; x < 254.0f; x += 13.0f)
+      Maximize(x > 240.0f ? op : keys, kBig.Box(image, x, y, x + 10, y + 9));
   kBig.Shaded(image, keys, Rgb(0xC8CCD4), 0.6f, 1);
   kBig.Shaded(image, op, Rgb(0xFF8A1A), 0.6f, 1);
 }
 
 void Office(Image& image, FontLibrary& fonts) {
   Desk(image);
-  const Font& small = fonts.Get("Arial", FontSize::Pixels(6 * kScale));
   SharePrices(image, fonts.Get("Arial", FontSize::Pixels(7 * kScale), true));
-  Ledger(image, small);
+  Ledger(image, fonts.Get("Arial", FontSize::Pixels(6 * kScale)));
   CashBox(image);
-  Notes(image);
+  Banknote(image, {{120, 128}, -0.3f}, Rgb(0xA8D0A0));
+  Banknote(image, {{126, 120}, -0.05f}, Rgb(0xE0C490));
+  Banknote(image, {{134, 126}, 0.22f}, Rgb(0xB0D4B8));
   CoinStack(image, {178, 192}, 6, Rgb(0xE0B040));
   CoinStack(image, {186, 180}, 4, Rgb(0xC8CCD4));
   for (const Point c : {Point{150, 188}, Point{164, 194}})
@@ -256,21 +242,15 @@ void Pip(Field& f, const Frame& card, float u, float v, float s, Suit suit) {
 
 // A rank drawn as strokes in a unit box, so that it turns with the card.
 void Rank(Field& f, const Frame& card, float u, float v, float s, char rank) {
-  std::vector<std::array<Point, 2>> strokes;
-  switch (rank) {
-    case 'A':
-      strokes = {{{{0, 1}, {0.5f, 0}}}, {{{0.5f, 0}, {1, 1}}}, {{{0.22f, 0.62f}, {0.78f, 0.62f}}}};
-      break;
-    case 'K':
-      strokes = {{{{0.1f, 0}, {0.1f, 1}}}, {{{0.9f, 0}, {0.1f, 0.58f}}}, {{{0.4f, 0.38f}, {0.95f, 1}}}};
-      break;
-    default: strokes = {{{{0, 0}, {1, 0}}}, {{{1, 0}, {0.35f, 1}}}}; break;
-  }
-  for (const auto& st : strokes) {
-    const Point a = kBig.Big(card.At(u + st[0].X * s * 0.7f, v + st[0].Y * s)),
-                b = kBig.Big(card.At(u + st[1].X * s * 0.7f, v + st[1].Y * s));
-    ThickLine(f, a.X, a.Y, b.X, b.Y, s * 0.16f * kS);
-  }
+  // Each stroke from (x0, y0) to (x1, y1).
+  using Strokes = std::vector<std::array<float, 4>>;
+  const Strokes strokes =
+      rank == 'A'   ? Strokes{{0, 1, 0.5f, 0}, {0.5f, 0, 1, 1}, {0.22f, 0.62f, 0.78f, 0.62f}}
+      : rank == 'K' ? Strokes{{0.1f, 0, 0.1f, 1}, {0.9f, 0, 0.1f, 0.58f}, {0.4f, 0.38f, 0.95f, 1}}
+                    : Strokes{{0, 0, 1, 0}, {1, 0, 0.35f, 1}};
+  for (const auto& st : strokes)
+    kBig.Line(f, card.At(u + st[0] * s * 0.7f, v + st[1] * s), card.At(u + st[2] * s * 0.7f, v + st[3] * s),
+              s * 0.16f);
 }
 
 struct Card {
@@ -283,13 +263,10 @@ constexpr float kCardW = 40.0f, kCardH = 58.0f;
 
 void DrawHandCard(Image& image, const Card& c, Point pivot) {
   // Turned about a point below the card's middle, like a hand of cards.
-  const Frame spin{pivot, c.Angle};
-  const Point origin = spin.At(-kCardW * 0.5f, -kCardH - 40.0f);
-  const Frame f{origin, c.Angle};
+  const Frame f{Frame{pivot, c.Angle}.At(-kCardW * 0.5f, -kCardH - 40.0f), c.Angle};
   const Field face = kBig.RoundedBox(image, f.Origin, kCardW, kCardH, 4.0f, f.Angle);
   kBig.Shadow(image, face, 0.45f);
   PaintOutlined(image, face, Rgb(0xFAF8F2), Rgb(0x3A3A3A), 1);
-  const bool red = c.Of == Suit::Hearts || c.Of == Suit::Diamonds;
   Field ink(image.Width, image.Height);
   Rank(ink, f, 4, 4, 8, c.Rank);
   Pip(ink, f, 7, 17, 6, c.Of);
@@ -306,16 +283,7 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
   } else {
     Pip(ink, f, 20, 30, 20, c.Of);
   }
-  Paint(image, ink, red ? Rgb(0xD01A22) : Rgb(0x141418));
-}
-
-void Cards(Image& image) {
-  const Card hand[] = {{'7', Suit::Clubs, -0.5f},
-                       {'K', Suit::Diamonds, -0.25f},
-                       {'K', Suit::Spades, 0.0f},
-                       {'A', Suit::Hearts, 0.25f},
-                       {'A', Suit::Spades, 0.5f}};
-  for (const Card& c : hand) DrawHandCard(image, c, {74, 208});
+  Paint(image, ink, c.Of == Suit::Hearts || c.Of == Suit::Diamonds ? Rgb(0xD01A22) : Rgb(0x141418));
 }
 
 void Die(Image& image, Point centre, float size, float angle, int face) {
@@ -325,15 +293,10 @@ void Die(Image& image, Point centre, float size, float angle, int face) {
   kBig.Shadow(image, body, 0.6f);
   kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
   // Pip places on a 3 x 3 grid, numbered row by row.
-  constexpr std::array<std::array<int, 6>, 6> kPips = {{{4, -1, -1, -1, -1, -1},
-                                                        {0, 8, -1, -1, -1, -1},
-                                                        {0, 4, 8, -1, -1, -1},
-                                                        {0, 2, 6, 8, -1, -1},
-                                                        {0, 2, 4, 6, 8, -1},
-                                                        {0, 2, 3, 5, 6, 8}}};
+  constexpr std::string_view kPips[] = {"4", "08", "048", "0268", "02468", "023568"};
   Field pips(image.Width, image.Height);
-  for (const int at : kPips[static_cast<std::size_t>(face - 1)]) {
-    if (at < 0) continue;
+  for (const char digit : kPips[face - 1]) {
+    const int at = digit - '0';
     const Point p = f.At((static_cast<float>(at % 3) - 1.0f) * size * 0.28f,
                          (static_cast<float>(at / 3) - 1.0f) * size * 0.28f);
     FillCircle(pips, p.X * kS, p.Y * kS, size * 0.09f * kS);
@@ -343,7 +306,7 @@ void Die(Image& image, Point centre, float size, float angle, int face) {
 
 void Chip(Image& image, Point c, Color colour, bool top) {
   const float rx = 13.0f, ry = 5.5f, t = 3.0f;
-  Field side = kBig.Ellipse(image, {c.X, c.Y}, rx, ry);
+  Field side = kBig.Ellipse(image, c, rx, ry);
   Maximize(side, kBig.Box(image, c.X - rx, c.Y - t, c.X + rx, c.Y));
   Paint(image, side, Lerp(colour, Rgb(0x000000), 0.3f));
   // The edge spots show on the side as white dashes.
@@ -374,17 +337,11 @@ void ChipStack(Image& image, Point base, int count, Color colour) {
 
 void Horse(Image& image, Point o, float k) {
   auto at = [&](float x, float y) { return Point{(o.X + x * k) * kS, (o.Y + y * k) * kS}; };
-  Field f(image.Width, image.Height);
-  const Point body = at(0, 0);
-  FillEllipse(f, body.X, body.Y, 14 * k * kS, 6 * k * kS);
+  Field f = kBig.Ellipse(image, o, 14 * k, 6 * k);  // the body
   auto limb = [&](std::initializer_list<Point> joints, float w0, float w1) {
-    const Point* prev = nullptr;
-    for (const Point& j : joints) {
-      if (prev != nullptr) {
-        const Point a = at(prev->X, prev->Y), b = at(j.X, j.Y);
-        TaperedLine(f, a.X, a.Y, b.X, b.Y, w0 * k * kS, w1 * k * kS);
-      }
-      prev = &j;
+    for (const Point* j = joints.begin(); j + 1 != joints.end(); ++j) {
+      const Point a = at(j[0].X, j[0].Y), b = at(j[1].X, j[1].Y);
+      TaperedLine(f, a.X, a.Y, b.X, b.Y, w0 * k * kS, w1 * k * kS);
     }
   };
   limb({{9, -2}, {17, -11}}, 8, 5);
@@ -415,11 +372,10 @@ void RacingForm(Image& image, FontLibrary& fonts) {
   Paint(image, kBig.Line(image, {10, 62}, {72, 62}, 0.8f), Rgb(0x4A4A40));
   Horse(image, {40, 48}, 0.95f);
   const Font& small = fonts.Get("Arial", FontSize::Pixels(6 * kScale));
-  constexpr std::string_view kRunners[][2] = {{"Red Rocket", "5/1"},
-                                              {"Flag Runner", "3/1"},
-                                              {"Lucky Splat", "9/2"},
-                                              {"Night Mare", "12/1"},
-                                              {"Top Gun", "2/1"}};
+  constexpr std::string_view kRunners[][2] = {
+      {"Red Rocket", "5/1"},  {"Flag Runner", "3/1"}, {"Lucky Splat", "9/2"},
+      {"Night Mare", "12/1"}, {"Top Gun", "2/1"},
+  };
   for (std::size_t i = 0; i < std::size(kRunners); ++i) {
     const float y = 68.0f + 7.0f * static_cast<float>(i);
     Paint(image, kBig.Text(image, {12, y}, kRunners[i][0], small), Rgb(0x2A2A2A));
@@ -430,9 +386,8 @@ void RacingForm(Image& image, FontLibrary& fonts) {
     kBig.Line(columns, {76, y}, {118.0f - std::fmod(y * 7.0f, 12.0f), y}, 1.3f);
   Paint(image, columns, Rgb(0x6A6A60), 0.6f);
   // A circled tip in pen.
-  Field ring =
-      Subtracted(kBig.Ellipse(image, {30, 85.5f}, 21, 5.2f), kBig.Ellipse(image, {30, 85.5f}, 20, 4.4f));
-  Paint(image, ring, Rgb(0x1A3AB0), 0.8f);
+  const Field ring = kBig.Ellipse(image, {30, 85.5f}, 21, 5.2f);
+  Paint(image, Subtracted(ring, kBig.Ellipse(image, {30, 85.5f}, 20, 4.4f)), Rgb(0x1A3AB0), 0.8f);
 }
 
 void SlotMachine(Image& image, FontLibrary& fonts) {
@@ -449,14 +404,13 @@ void SlotMachine(Image& image, FontLibrary& fonts) {
         Rgb(0x8A0A10));
   kBig.Shaded(image, kBig.Box(image, 190, 30, 262, 72), Rgb(0xC8CCD4), 0.6f, 2);
   const Font& seven = fonts.Get("Arial", FontSize::Pixels(26 * kScale), true);
+  const Gradient drum{
+      {0.0f, Rgb(0x8A8A8A)}, {0.45f, Rgb(0xFFFFFF)}, {0.55f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0x8A8A8A)}};
   for (int i = 0; i < 3; ++i) {
     const float x = 194.0f + 22.5f * static_cast<float>(i);
     const Field reel = kBig.Box(image, x, 34, x + 20, 68);
     Region r = Crop(image, x * kS, 34 * kS, (x + 20) * kS, 68 * kS);
-    FillLinear(
-        r.Pixels, 0, 0, 0, static_cast<float>(r.Pixels.Height),
-        Gradient{
-            {0.0f, Rgb(0x8A8A8A)}, {0.45f, Rgb(0xFFFFFF)}, {0.55f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0x8A8A8A)}});
+    FillLinear(r.Pixels, 0, 0, 0, static_cast<float>(r.Pixels.Height), drum);
     Paste(image, r);
     if (i == 1) {
       // Cherries on the middle reel.
@@ -480,7 +434,11 @@ void Casino(Image& image, FontLibrary& fonts) {
   Baize(image);
   RacingForm(image, fonts);
   SlotMachine(image, fonts);
-  Cards(image);
+  constexpr Card kHand[] = {
+      {'7', Suit::Clubs, -0.5f},  {'K', Suit::Diamonds, -0.25f}, {'K', Suit::Spades, 0.0f},
+      {'A', Suit::Hearts, 0.25f}, {'A', Suit::Spades, 0.5f},
+  };
+  for (const Card& c : kHand) DrawHandCard(image, c, {74, 208});
   Die(image, {152, 130}, 22, 0.35f, 5);
   Die(image, {176, 150}, 22, -0.2f, 6);
   ChipStack(image, {214, 188}, 6, Rgb(0xD01A22));

@@ -48,31 +48,24 @@ struct Carton {
 
 void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   const Point a = c.FrontTopLeft;
-  const float dx = c.Depth * 0.8f, dy = -c.Depth * 0.5f;
-  const Point front[] = {a, {a.X + c.Width, a.Y}, {a.X + c.Width, a.Y + c.Height}, {a.X, a.Y + c.Height}};
-  const Point side[] = {{a.X + c.Width, a.Y},
-                        {a.X + c.Width + dx, a.Y + dy},
-                        {a.X + c.Width + dx, a.Y + c.Height + dy},
-                        {a.X + c.Width, a.Y + c.Height}};
-  const Point top[] = {a, {a.X + dx, a.Y + dy}, {a.X + c.Width + dx, a.Y + dy}, {a.X + c.Width, a.Y}};
-  const Field face = kBig.Polygon(image, front), flank = kBig.Polygon(image, side);
+  const float dx = c.Depth * 0.8f, dy = -c.Depth * 0.5f, bottom = a.Y + c.Height;
+  // The top's other corners: front right, back left and back right.
+  const Point ar{a.X + c.Width, a.Y}, b{a.X + dx, a.Y + dy}, br{ar.X + dx, b.Y};
+  const Field face = kBig.Box(image, a.X, a.Y, ar.X, bottom);
+  const Field flank = kBig.Polygon(image, {ar, br, {br.X, bottom + dy}, {ar.X, bottom}});
+  const Field top = kBig.Polygon(image, {a, b, br, ar});
   Paint(image, Dilated(face, kScale), Rgb(0x1A1008));
   Paint(image, Dilated(flank, kScale), Rgb(0x1A1008));
   Paint(image, face, Rgb(0xB8864C));
   Paint(image, flank, Rgb(0x8A6036));
   if (open) {
-    // The inside of the carton, full of paint, the flaps folded out.
-    Paint(image, kBig.Polygon(image, top), Rgb(0x3A2412));
-    const Point flapL[] = {
-        a, {a.X + dx, a.Y + dy}, {a.X + dx - 12.0f, a.Y + dy - 10.0f}, {a.X - 14.0f, a.Y - 8.0f}};
-    const Point flapF[] = {
-        a, {a.X + c.Width, a.Y}, {a.X + c.Width + 4.0f, a.Y + 14.0f}, {a.X - 4.0f, a.Y + 14.0f}};
-    const Point flapB[] = {{a.X + dx, a.Y + dy},
-                           {a.X + c.Width + dx, a.Y + dy},
-                           {a.X + c.Width + dx + 4.0f, a.Y + dy - 16.0f},
-                           {a.X + dx - 2.0f, a.Y + dy - 16.0f}};
-    Paint(image, kBig.Polygon(image, flapB), Rgb(0xA4753F));
-    Paint(image, kBig.Polygon(image, flapL), Rgb(0xC89658));
+    // The inside of the carton, full of paint, the flaps folded out: the
+    // back and left ones behind the balls, the front one over them.
+    Paint(image, top, Rgb(0x3A2412));
+    Paint(image, kBig.Polygon(image, {b, br, {br.X + 4.0f, br.Y - 16.0f}, {b.X - 2.0f, b.Y - 16.0f}}),
+          Rgb(0xA4753F));
+    Paint(image, kBig.Polygon(image, {a, b, {b.X - 12.0f, b.Y - 10.0f}, {a.X - 14.0f, a.Y - 8.0f}}),
+          Rgb(0xC89658));
     Random rng(0x9A1);
     for (int row = 0; row < 4; ++row) {
       for (int i = 0; i < 9; ++i) {
@@ -82,20 +75,20 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
         Paintball(image, x * kS, y * kS, 4.2f * kS, kBallColours[rng.Below(2)]);
       }
     }
-    Paint(image, kBig.Polygon(image, flapF), Rgb(0xC89658));
-    Paint(image, kBig.Polygon(image, flapF), Rgb(0x000000), 0.15f);
+    const Field flap = kBig.Polygon(image, {a, ar, {ar.X + 4.0f, a.Y + 14.0f}, {a.X - 4.0f, a.Y + 14.0f}});
+    Paint(image, flap, Rgb(0xC89658));
+    Paint(image, flap, Rgb(0x000000), 0.15f);
   } else {
-    Paint(image, kBig.Polygon(image, top), Rgb(0xD2A266));
-    Paint(image,
-          kBig.Line(image, {a.X + dx * 0.5f, a.Y + dy * 0.5f}, {a.X + c.Width + dx * 0.5f, a.Y + dy * 0.5f},
-                    3.0f),
-          Rgb(0xC8B890), 0.8f);
+    Paint(image, top, Rgb(0xD2A266));
+    // Tape along the middle of the lid.
+    const float tx = dx * 0.5f, ty = a.Y + dy * 0.5f;
+    Paint(image, kBig.Line(image, {a.X + tx, ty}, {a.X + c.Width + tx, ty}, 3.0f), Rgb(0xC8B890), 0.8f);
   }
   // The maker's splat and the count on the front.
   Random rng(0x9A7 + static_cast<std::uint64_t>(a.X));
   Field splat(image.Width, image.Height);
-  SplatStyle style{.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f};
-  Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS, style);
+  Splat(splat, rng, (a.X + 14.0f) * kS, (a.Y + c.Height * 0.55f) * kS,
+        {.Radius = 6.0f * kS, .Arms = 8, .Droplets = 5, .Spread = 2.0f});
   WetPaint(image, Multiplied(splat, Eroded(face, kScale)), Rgb(0xFF2A86), kScale, 0.5f);
   Paint(image, kBig.Text(image, {a.X + 26.0f, a.Y + c.Height * 0.3f}, "2000", font), Rgb(0x241408), 0.85f);
   ApplyLight(image, Bevel(face, kScale, -0.5f, -0.7f, 0.6f, 2.0f), face, 0.3f);
@@ -112,8 +105,7 @@ void DrawPod(Image& image, Point a, Point b) {
   }
   // Smoky clear plastic over the balls, with a long highlight.
   Paint(image, tube, Rgb(0x4A6A8A), 0.3f);
-  const float nx = -(b.Y - a.Y), ny = b.X - a.X;
-  const float len = std::hypot(nx, ny);
+  const float nx = -(b.Y - a.Y), ny = b.X - a.X, len = std::hypot(nx, ny);
   const Point off{nx / len * -4.5f, ny / len * -4.5f};
   AddLight(image, kBig.Line(image, {a.X + off.X, a.Y + off.Y}, {b.X + off.X, b.Y + off.Y}, 1.6f),
            Rgb(0xFFFFFF), 0.5f);
@@ -124,9 +116,8 @@ void DrawPod(Image& image, Point a, Point b) {
 void DrawPaint(Image& image, FontLibrary& fonts) {
   Backdrop(image, {135.0f, 120.0f}, 170.0f, 120.0f);
   // The shop counter.
-  const Point counter[] = {{0, 150}, {270, 150}, {270, 199}, {0, 199}};
-  PaintVertical(image, kBig.Polygon(image, counter), Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}},
-                150.0f * kS, 199.0f * kS);
+  PaintVertical(image, kBig.Box(image, 0, 150, 270, 199),
+                Gradient{{0.0f, Rgb(0x3A2A1E)}, {1.0f, Rgb(0x120C08)}}, 150.0f * kS, 199.0f * kS);
   Paint(image, kBig.Line(image, {0, 150}, {270, 150}, 1.2f), Rgb(0x6A5240));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(12 * kScale), true);
   kBig.GroundShadow(image, {72, 160}, 70, 6, 4, 0.75f);
@@ -157,29 +148,24 @@ void MarkerBody(Image& image, float top, Color colour) {
 void DrawLightningLoader(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
   MarkerBody(image, 122, Rgb(0x3A3E48));
-  const Field neck = kBig.Polygon(image, {{84, 96}, {110, 96}, {106, 124}, {88, 124}});
-  kBig.Shaded(image, neck, Rgb(0x202228), 0.55f);
+  kBig.Shaded(image, kBig.Polygon(image, {{84, 96}, {110, 96}, {106, 124}, {88, 124}}), Rgb(0x202228), 0.55f);
   // The shell: a low, fast loader, swept back.
   const Point shell[] = {{40, 60}, {70, 28}, {130, 20}, {172, 34}, {178, 64}, {150, 96}, {60, 100}};
-  Field hopper(image.Width, image.Height);
-  {
-    std::vector<Point> big;
-    const std::size_t n = std::size(shell);
-    for (std::size_t i = 0; i < n; ++i) {
-      for (int s = 0; s < 6; ++s) {
-        const float t = static_cast<float>(s) / 6.0f;
-        const Point p0 = shell[i], p1 = shell[(i + 1) % n];
-        const Point m0{(shell[(i + n - 1) % n].X + p0.X) * 0.5f, (shell[(i + n - 1) % n].Y + p0.Y) * 0.5f};
-        const Point m1{(p0.X + p1.X) * 0.5f, (p0.Y + p1.Y) * 0.5f};
-        // A quadratic through the midpoints rounds every corner.
-        const float u = 1.0f - t;
-        big.push_back(kBig.Big({u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X,
-                                u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y}));
-      }
+  std::vector<Point> hopper;
+  const std::size_t n = std::size(shell);
+  for (std::size_t i = 0; i < n; ++i) {
+    // A quadratic from the middle of one edge to the middle of the next
+    // rounds every corner.
+    const Point p0 = shell[i], p1 = shell[(i + 1) % n], prev = shell[(i + n - 1) % n];
+    const Point m0{(prev.X + p0.X) * 0.5f, (prev.Y + p0.Y) * 0.5f},
+        m1{(p0.X + p1.X) * 0.5f, (p0.Y + p1.Y) * 0.5f};
+    for (int s = 0; s < 6; ++s) {
+      const float t = static_cast<float>(s) / 6.0f, u = 1.0f - t;
+      hopper.push_back(
+          {u * u * m0.X + 2 * u * t * p0.X + t * t * m1.X, u * u * m0.Y + 2 * u * t * p0.Y + t * t * m1.Y});
     }
-    FillPolygon(hopper, big);
   }
-  Outlined(image, hopper, Rgb(0x1A2440), 0.7f, 2);
+  Outlined(image, kBig.Polygon(image, hopper), Rgb(0x1A2440), 0.7f, 2);
   // A window onto the balls racing down.
   const Field window = kBig.Ellipse(image, {78, 70}, 16, 14);
   Paint(image, window, Rgb(0x0A0C10));
@@ -191,9 +177,8 @@ void DrawLightningLoader(Image& image) {
   const Field lightning = kBig.Polygon(image, bolt);
   Glow(image, lightning, Rgb(0xFFB020), 7 * kScale, 0.9f);
   Paint(image, Dilated(lightning, kScale), Rgb(0x2A1400));
-  PaintVertical(image, lightning,
-                Gradient{{0.0f, Rgb(0xFFFBD0)}, {0.5f, Rgb(0xFFD81E)}, {1.0f, Rgb(0xFF8A10)}}, 26.0f * kS,
-                96.0f * kS);
+  const Gradient hot{{0.0f, Rgb(0xFFFBD0)}, {0.5f, Rgb(0xFFD81E)}, {1.0f, Rgb(0xFF8A10)}};
+  PaintVertical(image, lightning, hot, 26.0f * kS, 96.0f * kS);
   // Speed lines streaming off the back.
   for (int i = 0; i < 4; ++i) {
     const float y = 40.0f + 14.0f * static_cast<float>(i);
@@ -204,8 +189,8 @@ void DrawLightningLoader(Image& image) {
 
 void DrawMilledBody(Image& image) {
   Backdrop(image, {100, 70}, 110, 90);
-  const Point body[] = {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}};
-  const Field block = kBig.Polygon(image, body);
+  const Field block =
+      kBig.Polygon(image, {{12, 46}, {176, 46}, {190, 58}, {190, 100}, {176, 110}, {12, 110}});
   kBig.GroundShadow(image, {104, 122}, 90, 6, 4, 0.75f);
   Outlined(image, block, Rgb(0xC02A36), 0.5f);
   // Machined faces catch light in bright bands.
@@ -232,29 +217,17 @@ void DrawMuzzleBrake(Image& image) {
   Backdrop(image, {110, 80}, 110, 90);
   Outlined(image, kBig.Line(image, {-10, 84}, {120, 84}, 14), Rgb(0x2A2C32), 0.55f);
   const Point brake[] = {{116, 72}, {170, 72}, {174, 76}, {174, 92}, {170, 96}, {116, 96}};
-  const Field tip = kBig.Polygon(image, brake);
-  Outlined(image, tip, Rgb(0x6A6E78), 0.7f);
+  Outlined(image, kBig.Polygon(image, brake), Rgb(0x6A6E78), 0.7f);
   Field ports(image.Width, image.Height);
-  for (int i = 0; i < 4; ++i) {
-    const float x = 126.0f + 11.0f * static_cast<float>(i);
-    Maximize(ports, kBig.Line(image, {x, 75}, {x + 4.0f, 75}, 3.2f));
-  }
+  for (float x = 126.0f; x < 170.0f; x += 11.0f) kBig.Line(ports, {x, 75}, {x + 4.0f, 75}, 3.2f);
   Paint(image, ports, Rgb(0x050507));
   // Gas venting up out of the ports, and a ball leaving the muzzle.
   Field gas(image.Width, image.Height);
-  for (int i = 0; i < 4; ++i) {
-    const float x = 128.0f + 11.0f * static_cast<float>(i);
-    for (int j = 0; j < 4; ++j) {
-      const float k = static_cast<float>(j);
+  for (float x = 128.0f; x < 172.0f; x += 11.0f)
+    for (float k = 0.0f; k < 4.0f; k += 1.0f)
       FillCircle(gas, (x + k * 2.0f) * kS, (66.0f - k * 9.0f) * kS, (3.0f + k * 2.2f) * kS, 1.0f - k * 0.2f);
-    }
-  }
-  BoxBlur(gas, 3 * kScale);
-  AddLight(image, gas, Rgb(0xC8D4E8), 0.6f);
-  Field blast(image.Width, image.Height);
-  FillEllipse(blast, 180 * kS, 84 * kS, 10 * kS, 6 * kS);
-  BoxBlur(blast, 3 * kScale);
-  AddLight(image, blast, Rgb(0xC8D4E8), 0.5f);
+  Glow(image, gas, Rgb(0xC8D4E8), 3 * kScale, 0.6f);
+  Glow(image, kBig.Ellipse(image, {180, 84}, 10, 6), Rgb(0xC8D4E8), 3 * kScale, 0.5f);
   Paintball(image, 192 * kS, 84 * kS, 6.0f * kS, Rgb(0xFF2A86));
 }
 
@@ -263,21 +236,14 @@ void DrawDotScope(Image& image) {
   MarkerBody(image, 110, Rgb(0x4A6A8A));
   // The rail it clamps to.
   Field rail(image.Width, image.Height);
-  for (int i = 0; i < 10; ++i) {
-    const float x = 40.0f + 12.0f * static_cast<float>(i);
-    Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
-  }
+  for (float x = 40.0f; x < 160.0f; x += 12.0f) Maximize(rail, kBig.Box(image, x, 102, x + 8, 110));
   kBig.Shaded(image, rail, Rgb(0x18191E), 0.55f);
-  const Field mount = kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}});
-  kBig.Shaded(image, mount, Rgb(0x202228), 0.55f);
+  kBig.Shaded(image, kBig.Polygon(image, {{66, 84}, {134, 84}, {138, 104}, {62, 104}}), Rgb(0x202228), 0.55f);
   // The tube, with a wider objective bell at the front.
-  const Field tube = kBig.Line(image, {46, 66}, {150, 66}, 30);
-  const Field bell = kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}});
-  Field sight = tube;
-  Maximize(sight, bell);
+  Field sight = kBig.Line(image, {46, 66}, {150, 66}, 30);
+  Maximize(sight, kBig.Polygon(image, {{132, 44}, {178, 40}, {178, 92}, {132, 88}}));
   Outlined(image, sight, Rgb(0x4A4E58), 0.7f);
-  const Field knob = kBig.Box(image, 88, 40, 108, 52);
-  kBig.Shaded(image, knob, Rgb(0x3A3C44), 0.55f);
+  kBig.Shaded(image, kBig.Box(image, 88, 40, 108, 52), Rgb(0x3A3C44), 0.55f);
   // The lens seen end-on at an angle, the red dot in it.
   const Field lens = kBig.Ellipse(image, {178, 66}, 9, 25);
   PaintVertical(image, lens, Gradient{{0.0f, Rgb(0x60406A)}, {0.5f, Rgb(0x1A1030)}, {1.0f, Rgb(0x402038)}},

@@ -26,6 +26,7 @@ namespace {
 constexpr int kWidth = 160;
 constexpr int kHeight = 170;
 constexpr float kCentre = 80.0f;
+constexpr BigShapes kFlat{1.0f};  // the kit's shapes, drawn at the picture's own size
 
 // ---------------------------------------------------------------- relief
 
@@ -48,8 +49,7 @@ float ProfileRadius(std::span<const Point> p, float y) {
   if (y >= p.back().Y) return p.back().X;
   std::size_t i = 0;
   while (i + 2 < p.size() && y > p[i + 1].Y) ++i;
-  const float span = std::max(p[i + 1].Y - p[i].Y, 1e-3f);
-  const float t = (y - p[i].Y) / span;
+  const float t = (y - p[i].Y) / std::max(p[i + 1].Y - p[i].Y, 1e-3f);
   const float r0 = p[i > 0 ? i - 1 : i].X, r1 = p[i].X, r2 = p[i + 1].X;
   const float r3 = p[i + 2 < p.size() ? i + 2 : i + 1].X;
   return std::max(CatmullRom(r0, r1, r2, r3, t), 0.0f);
@@ -163,11 +163,10 @@ const Material kSilver = Metal({0x101216, 0x434852, 0x8E95A2, 0xC9CFD9, 0xF0F3F8
 const Material kBronze = Metal({0x1A0A04, 0x5C2C12, 0xA55F2C, 0xDB955A, 0xFFD0A0, 0xFFF4E6});
 
 // Black lacquered wood for the plinths: only the lamps show in it.
-const Material kLacquer{{0.00f, Rgb(0x000000)},
-                        {0.45f, Rgb(0x0C0B10)},
-                        {0.70f, Rgb(0x24222C)},
-                        {0.90f, Rgb(0x6A6878)},
-                        {1.00f, Rgb(0xC8C6D4)}};
+const Material kLacquer{
+    {0.00f, Rgb(0x000000)}, {0.45f, Rgb(0x0C0B10)}, {0.70f, Rgb(0x24222C)},
+    {0.90f, Rgb(0x6A6878)}, {1.00f, Rgb(0xC8C6D4)},
+};
 
 // Blocks with rounded edges in one material: plinths, bands and plates.
 struct Slab {
@@ -194,12 +193,7 @@ Image Cabinet(float poolY = 0.0f, float poolRx = 0.0f) {
   Image image(kWidth, kHeight);
   FillRadial(image, kCentre, 80.0f, 100.0f, 110.0f,
              Gradient{{0.0f, Rgb(0x15151D)}, {0.55f, Rgb(0x08080B)}, {1.0f, Rgb(0x000000)}});
-  if (poolRx > 0.0f) {
-    Field f(kWidth, kHeight);
-    FillEllipse(f, kCentre, poolY, poolRx, 5.0f);
-    BoxBlur(f, 4);
-    AddLight(image, f, Rgb(0x2A2A34), 1.0f);
-  }
+  if (poolRx > 0.0f) Glow(image, kFlat.Ellipse(image, {kCentre, poolY}, poolRx, 5.0f), Rgb(0x2A2A34), 4);
   return image;
 }
 
@@ -212,27 +206,32 @@ constexpr GlintStyle kLampGlint{.Width = 1.6f,
                                 .Light = Rgb(0xFFFFF4),
                                 .Additive = false};
 
-// The rolled edge of a cup's mouth, from angle `from` to `to` (the front
-// is the lower half, angles 0 to pi).
-void Lip(Image& image, float y, float rx, float ry, const Material& m, float from, float to) {
-  Relief lip;
+// The points round the ellipse about the upright at row y, from angle 0 to
+// `to` in `steps` steps: a ring, or part of one.
+std::vector<Point> Arc(float y, float rx, float ry, float to, int steps) {
   std::vector<Point> ring;
-  for (int i = 0; i <= 48; ++i) {
-    const float a = from + (to - from) * static_cast<float>(i) / 48.0f;
+  for (int i = 0; i <= steps; ++i) {
+    const float a = to * static_cast<float>(i) / static_cast<float>(steps);
     ring.push_back({kCentre + std::cos(a) * rx, y + std::sin(a) * ry});
   }
-  Tube(lip, ring, 1.6f);
+  return ring;
+}
+
+// The rolled edge of a cup's mouth, round to angle `to` (the front is the
+// lower half, angles 0 to pi).
+void Lip(Image& image, float y, float rx, float ry, const Material& m, float to) {
+  Relief lip;
+  Tube(lip, Arc(y, rx, ry, to, 48), 1.6f);
   Shade(image, lip, m);
 }
 
 // The inside of a cup seen over its rim: the far wall, in shadow.
 void Mouth(Image& image, float y, float rx, float ry, const Material& m) {
-  Field inside(kWidth, kHeight);
-  FillEllipse(inside, kCentre, y, rx - 1.5f, ry - 0.8f);
+  const Field inside = kFlat.Ellipse(image, {kCentre, y}, rx - 1.5f, ry - 0.8f);
   PaintEach(image, inside, [&](int /*x*/, int row) {
     return m.SampleF(0.12f + 0.3f * Clamp01((static_cast<float>(row) - (y - ry)) / (2.0f * ry)));
   });
-  Lip(image, y, rx, ry, m, 0.0f, 2.0f * kPi);
+  Lip(image, y, rx, ry, m, kTau);
 }
 
 // A plate on a plinth with a line of engraving.
@@ -241,13 +240,11 @@ void Plate(Image& image, FontLibrary& fonts, float left, float top, float right,
   Slabs(image, {{left, top, right, bottom, 1.5f}}, m);
   if (text.empty()) return;
   const Font& font = fonts.Get("Arial", FontSize::Pixels(8), true);
-  const int width = font.TextWidth(text);
-  Field letters = TextMask(kWidth, kHeight, 0, 0, text, font);
+  const Field letters = TextMask(kWidth, kHeight, 0, 0, text, font);
   const Rect ink = InkBounds(letters, 0.3f);
-  const int tx = static_cast<int>((left + right) * 0.5f) - width / 2;
+  const int tx = static_cast<int>((left + right) * 0.5f) - font.TextWidth(text) / 2;
   const int ty = static_cast<int>((top + bottom) * 0.5f) - (ink.Bottom - ink.Top) / 2 - ink.Top;
-  letters = Shifted(letters, tx, ty);
-  Paint(image, letters, Rgb(0x000000), 0.75f);
+  Paint(image, Shifted(letters, tx, ty), Rgb(0x000000), 0.75f);
 }
 
 // ---------------------------------------------------------------- 1: bronze medal
@@ -289,29 +286,20 @@ Image Medal() {
   constexpr float kCy = 112.0f, kR = 45.0f;
   // The hanging loop.
   Relief loop;
-  std::vector<Point> ring;
-  for (int i = 0; i <= 32; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / 32.0f;
-    ring.push_back({kCentre + std::cos(a) * 7.0f, 64.0f + std::sin(a) * 6.0f});
-  }
-  Tube(loop, ring, 2.4f);
+  Tube(loop, Arc(64.0f, 7.0f, 6.0f, kTau, 32), 2.4f);
   Block(loop, kCentre - 6.0f, 66.0f, kCentre + 6.0f, 74.0f, 3.0f);
   Shade(image, loop, kBronze);
 
   // The face: a raised rim, a field with a ring of beads and, struck in
   // the middle, a star.
-  Field emboss(kWidth, kHeight);
   std::vector<Point> star;
   for (int i = 0; i < 10; ++i) {
     const float a = -0.5f * kPi + kPi * static_cast<float>(i) / 5.0f;
     const float rr = i % 2 == 0 ? 21.0f : 8.5f;
     star.push_back({kCentre + std::cos(a) * rr, kCy + 2.0f + std::sin(a) * rr});
   }
-  FillPolygon(emboss, star);
-  for (int i = 0; i < 24; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / 24.0f;
-    FillCircle(emboss, kCentre + std::cos(a) * (kR - 11.0f), kCy + std::sin(a) * (kR - 11.0f), 1.7f);
-  }
+  Field emboss = kFlat.Polygon(kWidth, kHeight, star);
+  for (const Point p : Arc(kCy, kR - 11.0f, kR - 11.0f, kTau, 24)) FillCircle(emboss, p.X, p.Y, 1.7f);
   BoxBlur(emboss, 1, 1);
   Relief face;
   for (int y = 0; y < kHeight; ++y) {
@@ -319,9 +307,9 @@ Image Medal() {
       const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCy;
       const float d = std::sqrt(dx * dx + dy * dy);
       if (d > kR + 1.0f) continue;
-      float h = 2.0f + 3.0f * emboss(x, y);
-      if (d > kR - 7.0f)
-        h = 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi);
+      const float h =
+          d > kR - 7.0f ? 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi)
+                        : 2.0f + 3.0f * emboss(x, y);
       Put(face, x, y, h + 3.0f * std::sqrt(Clamp01(1.0f - d / (kR + 0.5f))), kR - d + 0.5f);
     }
   }
@@ -339,14 +327,12 @@ Image SilverCup(FontLibrary& fonts) {
   Plate(image, fonts, 52.0f, 137.0f, 108.0f, 152.0f, kSilver, "RUNNER-UP");
 
   Relief handles;
-  for (const float side : {-1.0f, 1.0f}) {
-    Tube(handles, Bezier(side, {34.0f, 36.0f}, {66.0f, 30.0f}, {62.0f, 72.0f}, {20.0f, 80.0f}), 3.6f);
-  }
+  for (const float side : {-1.0f, 1.0f})
+    Tube(handles, Bezier(side, {34, 36}, {66, 30}, {62, 72}, {20, 80}), 3.6f);
   Shade(image, handles, kSilver);
 
-  const Point body[] = {{40.0f, 26.0f}, {40.5f, 32.0f},  {38.5f, 46.0f},  {33.0f, 60.0f}, {24.0f, 72.0f},
-                        {13.0f, 80.0f}, {6.5f, 86.0f},   {5.5f, 92.0f},   {9.0f, 96.0f},  {5.0f, 100.0f},
-                        {6.0f, 108.0f}, {13.0f, 114.0f}, {24.0f, 119.0f}, {27.0f, 122.0f}};
+  const Point body[] = {{40, 26},   {40.5f, 32}, {38.5f, 46}, {33, 60}, {24, 72},  {13, 80},  {6.5f, 86},
+                        {5.5f, 92}, {9, 96},     {5, 100},    {6, 108}, {13, 114}, {24, 119}, {27, 122}};
   Turned(image, body, kSilver);
   Mouth(image, 26.0f, 40.0f, 7.0f, kSilver);
   Glint(image, 58.0f, 44.0f, 7.0f, kLampGlint);
@@ -365,23 +351,21 @@ Image GoldCup(FontLibrary& fonts) {
   // Scrolled handles, each with a curl at its top.
   Relief handles;
   for (const float side : {-1.0f, 1.0f}) {
-    Tube(handles, Bezier(side, {40.0f, 48.0f}, {74.0f, 40.0f}, {70.0f, 92.0f}, {20.0f, 98.0f}), 3.8f);
-    Tube(handles, Bezier(side, {52.0f, 44.5f}, {60.0f, 34.0f}, {70.0f, 42.0f}, {64.0f, 50.0f}, 12), 2.6f);
+    Tube(handles, Bezier(side, {40, 48}, {74, 40}, {70, 92}, {20, 98}), 3.8f);
+    Tube(handles, Bezier(side, {52, 44.5f}, {60, 34}, {70, 42}, {64, 50}, 12), 2.6f);
   }
   Shade(image, handles, kGold);
 
   // With a bead moulding round the waist of the bowl.
-  const Point body[] = {{44.0f, 44.0f}, {45.0f, 50.0f},  {43.5f, 62.0f},  {41.0f, 68.0f},
-                        {42.5f, 70.5f}, {39.0f, 73.0f},  {36.0f, 80.0f},  {25.0f, 92.0f},
-                        {13.0f, 99.0f}, {7.0f, 104.0f},  {10.0f, 108.0f}, {6.0f, 112.0f},
-                        {7.0f, 118.0f}, {16.0f, 123.0f}, {27.0f, 126.0f}, {30.0f, 129.0f}};
+  const Point body[] = {{44, 44}, {45, 50},  {43.5f, 62}, {41, 68}, {42.5f, 70.5f}, {39, 73},
+                        {36, 80}, {25, 92},  {13, 99},    {7, 104}, {10, 108},      {6, 112},
+                        {7, 118}, {16, 123}, {27, 126},   {30, 129}};
   Turned(image, body, kGold);
 
   // The lid, a dome with a finial.
-  const Point lid[] = {{2.0f, 14.0f},  {5.0f, 16.0f},  {3.0f, 20.0f},  {8.0f, 25.0f}, {22.0f, 30.0f},
-                       {36.0f, 36.0f}, {44.0f, 41.0f}, {46.0f, 44.0f}, {44.0f, 46.0f}};
+  const Point lid[] = {{2, 14}, {5, 16}, {3, 20}, {8, 25}, {22, 30}, {36, 36}, {44, 41}, {46, 44}, {44, 46}};
   Turned(image, lid, kGold);
-  const Point finial[] = {{0.5f, 4.0f}, {5.5f, 6.0f}, {7.0f, 10.0f}, {5.5f, 14.0f}, {2.0f, 16.0f}};
+  const Point finial[] = {{0.5f, 4}, {5.5f, 6}, {7, 10}, {5.5f, 14}, {2, 16}};
   Turned(image, finial, kGold);
 
   Glint(image, 56.0f, 58.0f, 8.0f, kLampGlint);
@@ -407,13 +391,10 @@ void Laurel(Relief& r, std::span<const Point> stem, float side) {
                             {p.X + lx * size * 0.5f + ly * w, p.Y + ly * size * 0.5f - lx * w},
                             {p.X + lx * size, p.Y + ly * size},
                             {p.X + lx * size * 0.5f - ly * w, p.Y + ly * size * 0.5f + lx * w}};
-      Field m(kWidth, kHeight);
-      FillPolygon(m, leaf);
-      for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+      const Field m = kFlat.Polygon(kWidth, kHeight, leaf);
+      for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
           if (m(x, y) > 0.0f) Put(r, x, y, 6.0f + 1.8f * m(x, y), m(x, y));
-        }
-      }
     }
   }
 }
@@ -427,44 +408,37 @@ Image GrandTrophy(FontLibrary& fonts) {
   Plate(image, fonts, 60.0f, 130.0f, 100.0f, 142.0f, kGold, "");
 
   // Column: a fluted upright on a stepped foot, with collars.
-  const Point column[] = {{16.0f, 56.0f},  {9.0f, 60.0f},   {7.0f, 64.0f},   {11.0f, 68.0f},
-                          {7.5f, 72.0f},   {7.5f, 96.0f},   {11.0f, 100.0f}, {8.0f, 104.0f},
-                          {10.0f, 108.0f}, {18.0f, 114.0f}, {27.0f, 118.0f}, {30.0f, 122.0f}};
+  const Point column[] = {{16, 56},  {9, 60},  {7, 64},   {11, 68},  {7.5f, 72}, {7.5f, 96},
+                          {11, 100}, {8, 104}, {10, 108}, {18, 114}, {27, 118},  {30, 122}};
   Relief stand;
   Revolve(stand, kCentre, column);
   // Flutes: grooves down the shaft.
-  for (int y = 73; y < 96; ++y) {
+  for (int y = 73; y < 96; ++y)
     for (int x = 72; x < 89; ++x) {
       const float d = (static_cast<float>(x) + 0.5f - kCentre) / 7.5f;
-      if (std::fabs(d) >= 1.0f) continue;
-      const float angle = std::asin(d);
-      stand.Height(x, y) -= 0.9f * (0.5f + 0.5f * std::cos(angle * 9.0f));
+      if (std::fabs(d) < 1.0f) stand.Height(x, y) -= 0.9f * (0.5f + 0.5f * std::cos(std::asin(d) * 9.0f));
     }
-  }
   Shade(image, stand, kGold);
 
   // Laurel branches rising either side of the column.
   Relief laurel;
-  for (const float side : {-1.0f, 1.0f}) {
-    Laurel(laurel, Bezier(side, {4.0f, 114.0f}, {40.0f, 110.0f}, {44.0f, 76.0f}, {24.0f, 58.0f}, 14), side);
-  }
+  for (const float side : {-1.0f, 1.0f})
+    Laurel(laurel, Bezier(side, {4, 114}, {40, 110}, {44, 76}, {24, 58}, 14), side);
   Shade(image, laurel, kGold);
 
   // The cup that holds the ball.
-  const Point holder[] = {{20.0f, 38.0f}, {20.5f, 41.0f}, {17.0f, 48.0f}, {11.0f, 53.0f}, {15.0f, 56.0f}};
+  const Point holder[] = {{20, 38}, {20.5f, 41}, {17, 48}, {11, 53}, {15, 56}};
   Turned(image, holder, kGold);
   Mouth(image, 38.0f, 20.0f, 4.0f, kGold);
 
   // The paintball, the one splash of colour, sitting proud in its cup.
-  Field glow(kWidth, kHeight);
-  FillCircle(glow, kCentre, 24.0f, 16.0f);
-  Glow(image, glow, Rgb(0x1A50FF), 8, 0.35f);
+  Glow(image, kFlat.Ellipse(image, {kCentre, 24.0f}, 16.0f, 16.0f), Rgb(0x1A50FF), 8, 0.35f);
   Paintball(image, kCentre, 24.0f, 16.0f, Rgb(0x2A78FF));
-  Lip(image, 38.0f, 20.0f, 4.0f, kGold, 0.0f, kPi);
+  Lip(image, 38.0f, 20.0f, 4.0f, kGold, kPi);
 
-  Glint(image, 70.0f, 112.0f, 6.0f, kLampGlint);
-  Glint(image, 93.0f, 14.0f, 6.0f, kLampGlint);
-  Glint(image, 48.0f, 86.0f, 4.0f, kLampGlint);
+  for (const auto [x, y, size] :
+       {std::array{70.0f, 112.0f, 6.0f}, {93.0f, 14.0f, 6.0f}, {48.0f, 86.0f, 4.0f}})
+    Glint(image, x, y, size, kLampGlint);
   return image;
 }
 
