@@ -32,11 +32,9 @@ void ScatterSplats(Image& image, Random& rng, std::span<const ThrownSplat> splat
     Region r = Crop(image, t.X - reach, t.Y - reach, t.X + reach, t.Y + reach);
     Field mask(r.Pixels.Width, r.Pixels.Height);
     Splat(mask, rng, t.X - static_cast<float>(r.X), t.Y - static_cast<float>(r.Y), shape);
-    if (style.ShadowOpacity > 0.0f) {
-      Field shade = Shifted(mask, style.ShadowDx, style.ShadowDy);
-      BoxBlur(shade, style.ShadowBlur);
-      Paint(r.Pixels, shade, Rgb(0x000000), style.ShadowOpacity);
-    }
+    if (style.ShadowOpacity > 0.0f)
+      SoftShadow(r.Pixels, Shifted(mask, style.ShadowDx, style.ShadowDy), style.ShadowBlur,
+                 style.ShadowOpacity);
     if (style.Fade < 1.0f) Scale(mask, style.Fade);
     WetPaint(r.Pixels, mask, t.Colour, bevel, style.Gloss);
     Paste(image, r);

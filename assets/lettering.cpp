@@ -2,11 +2,7 @@
 
 namespace vantoro::art {
 
-namespace {
-
 constexpr int kSmallest = 10;
-
-}  // namespace
 
 Field PlacedText(int width, int height, std::string_view text, const Font& font, int tracking, float centreX,
                  int inkTop) {

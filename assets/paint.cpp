@@ -8,7 +8,6 @@ namespace vantoro::art {
 
 namespace {
 
-
 // An angle drawn round the circle, pulled towards `direction` by `bias`.
 float Heading(Random& rng, float direction, float bias) {
   const float spread = kTau * 0.5f * (1.0f - 0.8f * bias);

@@ -270,9 +270,7 @@ Image DrawCard(FontLibrary& fonts, int rank) {
   return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
     Felt(image);
     const Field card = RoundedBox(image.Width, image.Height, kLeft, kTop, kRight, kBottom, kCorner);
-    Field shadow = Shifted(card, kScale, 2 * kScale);
-    BoxBlur(shadow, kScale, 2);
-    Paint(image, shadow, Rgb(0x000000), 0.5f);
+    SoftShadow(image, Shifted(card, kScale, 2 * kScale), kScale, 0.5f, 0, 0, 2);
     PaintVertical(image, card, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xEEEBE2)}}, kTop * kS,
                   kBottom * kS);
     Paint(image, Subtracted(card, Eroded(card, kScale / 2 + 1)), Rgb(0x9A9A90));

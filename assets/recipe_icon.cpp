@@ -40,9 +40,7 @@ Image DrawIconAt(int size) {
           {.Radius = b * 0.25f, .Arms = 12, .Reach = 1.75f, .Droplets = 6, .Spread = 1.75f});
 
     // A dark halo lifts the splat off the background at small size.
-    Field shadow = Dilated(splat, steps(5));
-    BoxBlur(shadow, steps(6));
-    Paint(image, shadow, Rgb(0x000000), 0.7f, steps(4), steps(6));
+    SoftShadow(image, Dilated(splat, steps(5)), steps(6), 0.7f, steps(4), steps(6));
     Glow(image, splat, Rgb(0xFF2080), steps(14), 0.5f);
     WetPaint(image, splat, Rgb(0xFF2A86), steps(10));
 
@@ -55,10 +53,7 @@ Image DrawIconAt(int size) {
     }
     BoxBlur(trail, steps(3));
     Paint(image, trail, Rgb(0xFFE23A), 0.45f);
-    Field ballShadow(big, big);
-    FillCircle(ballShadow, b * 0.77f, b * 0.26f, px(30.0f));
-    BoxBlur(ballShadow, steps(6));
-    Paint(image, ballShadow, Rgb(0x000000), 0.6f);
+    GroundShadow(image, b * 0.77f, b * 0.26f, px(30.0f), px(30.0f), steps(6), 0.6f);
     Paintball(image, b * 0.75f, b * 0.23f, px(26.0f), Rgb(0xFFD81E));
   });
 }
