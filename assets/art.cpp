@@ -137,10 +137,12 @@ Rect Support(const Field& f, int margin) {
   return BoundsOf(f, margin, [](float v) { return v != 0.0f; });
 }
 
+}  // namespace
+
 // Max over a disc, built from horizontal maxima of growing half-widths:
 // the maximum over [x - w, x + w] is the larger of the maxima over
 // [x - w, x + w - 2] and [x - w + 2, x + w], so each width costs one pass.
-Field DiscMax(const Field& f, int radius) {
+Field Dilated(const Field& f, int radius) {
   if (radius <= 0 || f.Values.empty()) return f;
   const Rect box = Support(f, radius + 1);
   if (box.Right <= box.Left) return f;
@@ -183,17 +185,14 @@ Field DiscMax(const Field& f, int radius) {
   return out;
 }
 
-Field Inverted(const Field& f) {
+// The dilation of the mask's complement, complemented.
+Field Eroded(const Field& f, int radius) {
   Field out = f;
+  for (float& v : out.Values) v = 1.0f - v;
+  out = Dilated(out, radius);
   for (float& v : out.Values) v = 1.0f - v;
   return out;
 }
-
-}  // namespace
-
-Field Dilated(const Field& f, int radius) { return DiscMax(f, radius); }
-
-Field Eroded(const Field& f, int radius) { return Inverted(DiscMax(Inverted(f), radius)); }
 
 Field Sheared(const Field& f, float k, float pivotY) {
   Field out(f.Width, f.Height);
@@ -348,28 +347,26 @@ ColorF Gradient::SampleF(float t) const {
   return colours_.back();
 }
 
+namespace {
+
+// Where a pixel's centre lies along one axis, measured from `origin`.
+float Centre(int i, float origin) { return static_cast<float>(i) + 0.5f - origin; }
+
+}  // namespace
+
 void FillLinear(Image& image, float x0, float y0, float x1, float y1, const Gradient& g) {
   const float dx = x1 - x0, dy = y1 - y0;
   const float len2 = std::max(dx * dx + dy * dy, 1e-6f);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float t =
-          ((static_cast<float>(x) + 0.5f - x0) * dx + (static_cast<float>(y) + 0.5f - y0) * dy) / len2;
-      image.Pixels[image.Index(x, y)] = Pack(g.SampleF(t));
-    }
-  }
+  FillEach(image, [&](int x, int y) { return g.SampleF((Centre(x, x0) * dx + Centre(y, y0) * dy) / len2); });
 }
 
 void FillRadial(Image& image, float cx, float cy, float rx, float ry, const Gradient& g) {
   rx = std::max(rx, 1e-3f);
   ry = std::max(ry, 1e-3f);
-  for (int y = 0; y < image.Height; ++y) {
-    const float v = (static_cast<float>(y) + 0.5f - cy) / ry;
-    for (int x = 0; x < image.Width; ++x) {
-      const float u = (static_cast<float>(x) + 0.5f - cx) / rx;
-      image.Pixels[image.Index(x, y)] = Pack(g.SampleF(std::sqrt(u * u + v * v)));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float u = Centre(x, cx) / rx, v = Centre(y, cy) / ry;
+    return g.SampleF(std::sqrt(u * u + v * v));
+  });
 }
 
 void FillFromField(Image& image, const Field& t, const Gradient& g) {
@@ -439,10 +436,9 @@ Field NoiseField(int width, int height, float scale, int octaves, std::uint32_t 
   const Noise noise(seed);
   Field f(width, height);
   const float inv = 1.0f / std::max(scale, 1e-3f);
-  for (int y = 0; y < f.Height; ++y) {
-    for (int x = 0; x < f.Width; ++x)
-      f(x, y) = noise.Fbm(static_cast<float>(x) * inv, static_cast<float>(y) * inv, octaves);
-  }
+  FillEach(f, [&](int x, int y) {
+    return noise.Fbm(static_cast<float>(x) * inv, static_cast<float>(y) * inv, octaves);
+  });
   return f;
 }
 
@@ -562,31 +558,25 @@ void Bloom(Image& image, float threshold, int radius, float strength) {
 void Vignette(Image& image, float strength) {
   const float cx = static_cast<float>(image.Width) * 0.5f, cy = static_cast<float>(image.Height) * 0.5f;
   const float inv = 1.0f / std::max(std::sqrt(cx * cx + cy * cy), 1.0f);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
-      const float d = std::sqrt(dx * dx + dy * dy) * inv;
-      const float k = 1.0f - strength * SmoothStep(0.45f, 1.0f, d);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * k);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = Centre(x, cx), dy = Centre(y, cy);
+    const float d = std::sqrt(dx * dx + dy * dy) * inv;
+    return Unpack(image.Pixels[image.Index(x, y)]) * (1.0f - strength * SmoothStep(0.45f, 1.0f, d));
+  });
 }
 
 Image Downsampled(const Image& image, int factor) {
   if (factor <= 1) return image;
   Image out(image.Width / factor, image.Height / factor);
   const float norm = 1.0f / static_cast<float>(factor * factor);
-  for (int y = 0; y < out.Height; ++y) {
-    for (int x = 0; x < out.Width; ++x) {
-      ColorF sum;
-      for (int sy = 0; sy < factor; ++sy) {
-        for (int sx = 0; sx < factor; ++sx)
-          sum = sum + Unpack(image.Pixels[image.Index(x * factor + sx, y * factor + sy)]);
-      }
-      out.Pixels[out.Index(x, y)] = Pack(sum * norm);
+  FillEach(out, [&](int x, int y) {
+    ColorF sum;
+    for (int sy = 0; sy < factor; ++sy) {
+      for (int sx = 0; sx < factor; ++sx)
+        sum = sum + Unpack(image.Pixels[image.Index(x * factor + sx, y * factor + sy)]);
     }
-  }
+    return sum * norm;
+  });
   return out;
 }
 
@@ -599,13 +589,11 @@ struct Box {
 };
 
 Box Bounds(const Field& f, float left, float top, float right, float bottom) {
-  const auto lo = [](float v, int limit) {
-    return static_cast<int>(ClampF(std::floor(v), 0.0f, static_cast<float>(limit)));
+  const auto clip = [](float v, int limit) {
+    return static_cast<int>(ClampF(v, 0.0f, static_cast<float>(limit)));
   };
-  const auto hi = [](float v, int limit) {
-    return static_cast<int>(ClampF(std::ceil(v), 0.0f, static_cast<float>(limit)));
-  };
-  return {lo(left, f.Width), lo(top, f.Height), hi(right, f.Width), hi(bottom, f.Height)};
+  return {clip(std::floor(left), f.Width), clip(std::floor(top), f.Height), clip(std::ceil(right), f.Width),
+          clip(std::ceil(bottom), f.Height)};
 }
 
 void Put(Field& f, int x, int y, float coverage, float value) {

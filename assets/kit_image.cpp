@@ -389,10 +389,7 @@ void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float 
 
 Field Enlarged(const Field& f, float k, int width, int height) {
   Field out(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x)
-      out(x, y) = f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k);
-  }
+  FillEach(out, [&](int x, int y) { return f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k); });
   return out;
 }
 
