@@ -79,8 +79,7 @@ void BigShapes::GroundShadow(Image& big, Point centre, float rx, float ry, float
 }
 
 void BigShapes::Shaded(Image& big, const Field& mask, Color colour, float strength, int bevel) const {
-  Paint(big, mask, colour);
-  ApplyLight(big, Bevel(mask, bevel * static_cast<int>(Factor), -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
+  PaintRounded(big, mask, colour, bevel * static_cast<int>(Factor), {-0.5f, -0.75f, 0.5f, 4.0f}, strength);
 }
 
 void Glint(Image& image, float x, float y, float size, const GlintStyle& style) {
@@ -177,10 +176,7 @@ Field Cover::Mask(float kS, int width, int height) const {
 }
 
 void Cover::Shadow(Image& image, float kS) const {
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (X + Width * 0.55f) * kS, Base * kS, Width * 0.6f * kS, 3.0f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  GroundShadow(image, (X + Width * 0.55f) * kS, Base * kS, Width * 0.6f * kS, 3.0f * kS, 3, 0.5f);
 }
 
 void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity, Color colour,
@@ -192,9 +188,7 @@ void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, 
 }
 
 void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity) {
-  Field shadow = Shifted(Dilated(mask, spread), dx, dy);
-  BoxBlur(shadow, blur);
-  Paint(image, shadow, Rgb(0x000000), opacity);
+  SoftShadow(image, Shifted(Dilated(mask, spread), dx, dy), blur, opacity);
 }
 
 void Overcast(Image& image, float amount) {
