@@ -280,13 +280,12 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
   if (wood) {
     const Noise bark(seed);
     Paint(image, mask, c.Colour);
+    // The grain runs along a log and up a trunk.
+    const float gx = c.Kind == CoverShape::Log ? 14.0f : 2.0f, gy = c.Kind == CoverShape::Log ? 2.0f : 16.0f;
     for (int y = 0; y < image.Height; ++y) {
       for (int x = 0; x < image.Width; ++x) {
-        const float a = mask(x, y);
-        if (a <= 0.0f) continue;
-        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-        const float g = c.Kind == CoverShape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3)
-                                                  : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
+        if (mask(x, y) <= 0.0f) continue;
+        const float g = bark.Fbm(static_cast<float>(x) / gx, static_cast<float>(y) / gy, 3);
         std::uint32_t& p = image.Pixels[image.Index(x, y)];
         p = Pack(Unpack(p) * (0.6f + 0.7f * g));
       }
