@@ -303,9 +303,7 @@ namespace {
 struct Channels {
   Field R, G, B;
   void Blur(int radius, int passes) {
-    BoxBlur(R, radius, passes);
-    BoxBlur(G, radius, passes);
-    BoxBlur(B, radius, passes);
+    for (Field* f : {&R, &G, &B}) BoxBlur(*f, radius, passes);
   }
   ColorF At(std::size_t i) const { return {R.Values[i], G.Values[i], B.Values[i]}; }
   void Set(std::size_t i, ColorF c) {

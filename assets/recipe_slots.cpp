@@ -3,10 +3,8 @@
 // falls into shade there, and the blur of a spinning reel, the symbols'
 // colours smeared into vertical streaks.
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -121,23 +119,18 @@ Image DrawSlotBlur(FontLibrary& fonts, int frame) {
   constexpr int kBandHeight = kHeight * static_cast<int>(kBand.size());
   constexpr int kSmear = 40;
   Image band(kWidth, kBandHeight);
-  for (std::size_t i = 0; i < kBand.size(); ++i) {
-    const Image face = Face(fonts, kBand[i], 1);
-    std::copy(face.Pixels.begin(), face.Pixels.end(),
-              band.Pixels.begin() + static_cast<std::ptrdiff_t>(i) * kWidth * kHeight);
-  }
+  for (int i = 0; i < static_cast<int>(kBand.size()); ++i)
+    Paste(band, {0, i * kHeight, Face(fonts, kBand[i], 1)});
   const int offset = (frame - 1) * kBandHeight / 5 + 23;
+  const ColorF reel = ToF(kReel);
   Image blur(kWidth, kHeight);
-  for (int x = 0; x < kWidth; ++x) {
-    for (int y = 0; y < kHeight; ++y) {
-      ColorF sum;
-      for (int k = 0; k < kSmear; ++k)
-        sum = sum + Unpack(band.Pixels[band.Index(x, (offset + y + k) % kBandHeight)]);
-      // Deepened, as the eye follows the colour more than the light band.
-      const ColorF reel = ToF(kReel);
-      blur.Pixels[blur.Index(x, y)] = Pack(reel + (sum * (1.0f / kSmear) + reel * -1.0f) * 1.5f);
-    }
-  }
+  FillEach(blur, [&](int x, int y) {
+    ColorF sum;
+    for (int k = 0; k < kSmear; ++k)
+      sum = sum + Unpack(band.Pixels[band.Index(x, (offset + y + k) % kBandHeight)]);
+    // Deepened, as the eye follows the colour more than the light band.
+    return reel + (sum * (1.0f / kSmear) + reel * -1.0f) * 1.5f;
+  });
   return Shaded(blur);
 }
 
