@@ -33,8 +33,8 @@ ColorF Lerp(ColorF a, ColorF b, float t) {
 Color Lerp(Color a, Color b, float t) { return ToColor(Lerp(ToF(a), ToF(b), Clamp01(t))); }
 
 ColorF Screen(ColorF a, ColorF b) {
-  return {1.0f - (1.0f - a.R) * (1.0f - b.R), 1.0f - (1.0f - a.G) * (1.0f - b.G),
-          1.0f - (1.0f - a.B) * (1.0f - b.B)};
+  const auto screen = [](float u, float v) { return 1.0f - (1.0f - u) * (1.0f - v); };
+  return {screen(a.R, b.R), screen(a.G, b.G), screen(a.B, b.B)};
 }
 
 float SmoothStep(float edge0, float edge1, float v) {
@@ -90,16 +90,10 @@ float Field::Sample(float x, float y) const {
 
 Field Shifted(const Field& f, int dx, int dy) {
   Field out(f.Width, f.Height);
+  // Clamped so that x - dx cannot overflow.
   dx = std::clamp(dx, -f.Width, f.Width);
   dy = std::clamp(dy, -f.Height, f.Height);
-  for (int y = 0; y < f.Height; ++y) {
-    const int sy = y - dy;
-    if (sy < 0 || sy >= f.Height) continue;
-    for (int x = 0; x < f.Width; ++x) {
-      const int sx = x - dx;
-      if (sx >= 0 && sx < f.Width) out(x, y) = f(sx, sy);
-    }
-  }
+  FillEach(out, [&](int x, int y) { return f.Contains(x - dx, y - dy) ? f(x - dx, y - dy) : 0.0f; });
   return out;
 }
 
@@ -196,13 +190,10 @@ Field Eroded(const Field& f, int radius) {
 
 Field Sheared(const Field& f, float k, float pivotY) {
   Field out(f.Width, f.Height);
-  for (int y = 0; y < f.Height; ++y) {
-    const float shift = k * (pivotY - static_cast<float>(y));
-    for (int x = 0; x < f.Width; ++x) {
-      const float sx = static_cast<float>(x) - shift;
-      if (sx > -1.0f && sx < static_cast<float>(f.Width)) out(x, y) = f.Sample(sx, static_cast<float>(y));
-    }
-  }
+  FillEach(out, [&](int x, int y) {
+    const float sx = static_cast<float>(x) - k * (pivotY - static_cast<float>(y));
+    return sx > -1.0f && sx < static_cast<float>(f.Width) ? f.Sample(sx, static_cast<float>(y)) : 0.0f;
+  });
   return out;
 }
 
