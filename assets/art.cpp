@@ -141,17 +141,10 @@ Field Dilated(const Field& f, int radius) {
   const Rect box = Support(f, radius + 1);
   if (box.Right <= box.Left) return f;
   const int w = box.Right - box.Left, h = box.Bottom - box.Top;
-  std::vector<int> halfWidth(static_cast<std::size_t>(2 * radius + 1));
-  for (int dy = -radius; dy <= radius; ++dy) {
-    const double span = std::sqrt(static_cast<double>(radius) * radius - static_cast<double>(dy) * dy + 0.5);
-    halfWidth[static_cast<std::size_t>(dy + radius)] = static_cast<int>(span);
-  }
   // rows[k] holds, for every row of the box, the maximum over half-width k.
   std::vector<Field> rows(static_cast<std::size_t>(radius + 1));
   rows[0] = Field(w, h);
-  for (int y = 0; y < h; ++y) {
-    std::copy_n(&f.Values[f.Index(box.Left, box.Top + y)], w, &rows[0].Values[rows[0].Index(0, y)]);
-  }
+  FillEach(rows[0], [&](int x, int y) { return f(box.Left + x, box.Top + y); });
   for (int k = 1; k <= radius; ++k) {
     const Field& prev = rows[static_cast<std::size_t>(k - 1)];
     Field& cur = rows[static_cast<std::size_t>(k)];
@@ -171,7 +164,10 @@ Field Dilated(const Field& f, int radius) {
     for (int dy = -radius; dy <= radius; ++dy) {
       const int sy = y + dy;
       if (sy < 0 || sy >= h) continue;
-      const Field& src = rows[static_cast<std::size_t>(halfWidth[static_cast<std::size_t>(dy + radius)])];
+      // The disc's half-width on this row.
+      const double span =
+          std::sqrt(static_cast<double>(radius) * radius - static_cast<double>(dy) * dy + 0.5);
+      const Field& src = rows[static_cast<std::size_t>(span)];
       const float* in = &src.Values[src.Index(0, sy)];
       for (int x = 0; x < w; ++x) o[x] = std::max(o[x], in[x]);
     }
