@@ -226,47 +226,21 @@ void Scale(Field& f, float k) {
 
 namespace {
 
-// One running-sum pass along row y, writing columns x0..x1-1; reads clamp
-// to the row's ends.
-void BlurRow(Field& f, int y, int x0, int x1, int radius, std::vector<float>& scratch) {
-  const float* row = &f.Values[f.Index(0, y)];
-  const int last = f.Width - 1;
-  const auto at = [&](int i) { return row[std::clamp(i, 0, last)]; };
+// One running-sum pass along a line of n values `stride` apart (a row or
+// a column), writing positions lo..hi-1; reads clamp to the line's ends.
+void BlurLine(float* line, int stride, int n, int lo, int hi, int radius, std::vector<float>& scratch) {
+  const auto at = [&](int i) -> float& {
+    return line[static_cast<std::ptrdiff_t>(std::clamp(i, 0, n - 1)) * stride];
+  };
   float sum = 0.0f;
-  for (int i = x0 - radius; i <= x0 + radius; ++i) sum += at(i);
+  for (int i = lo - radius; i <= lo + radius; ++i) sum += at(i);
   const float norm = 1.0f / static_cast<float>(2 * radius + 1);
-  scratch.resize(static_cast<std::size_t>(x1 - x0));
-  for (int x = x0; x < x1; ++x) {
-    scratch[static_cast<std::size_t>(x - x0)] = sum * norm;
-    sum += at(x + radius + 1) - at(x - radius);
+  scratch.resize(static_cast<std::size_t>(hi - lo));
+  for (int i = lo; i < hi; ++i) {
+    scratch[static_cast<std::size_t>(i - lo)] = sum * norm;
+    sum += at(i + radius + 1) - at(i - radius);
   }
-  std::copy(scratch.begin(), scratch.end(), &f.Values[f.Index(x0, y)]);
-}
-
-// The same down the columns x0..x1-1 for rows y0..y1-1, all columns at once
-// so that memory is read row by row.
-void BlurColumns(Field& f, const Rect& box, int radius, std::vector<float>& sums, Field& out) {
-  const int w = box.Right - box.Left, last = f.Height - 1;
-  const auto row = [&](int y) { return &f.Values[f.Index(box.Left, std::clamp(y, 0, last))]; };
-  sums.assign(static_cast<std::size_t>(w), 0.0f);
-  for (int i = box.Top - radius; i <= box.Top + radius; ++i) {
-    const float* r = row(i);
-    for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += r[x];
-  }
-  const float norm = 1.0f / static_cast<float>(2 * radius + 1);
-  for (int y = box.Top; y < box.Bottom; ++y) {
-    float* o = &out.Values[out.Index(0, y - box.Top)];
-    const float* add = row(y + radius + 1);
-    const float* sub = row(y - radius);
-    for (int x = 0; x < w; ++x) {
-      float& s = sums[static_cast<std::size_t>(x)];
-      o[x] = s * norm;
-      s += add[x] - sub[x];
-    }
-  }
-  for (int y = box.Top; y < box.Bottom; ++y) {
-    std::copy_n(&out.Values[out.Index(0, y - box.Top)], w, &f.Values[f.Index(box.Left, y)]);
-  }
+  for (int i = lo; i < hi; ++i) at(i) = scratch[static_cast<std::size_t>(i - lo)];
 }
 
 }  // namespace
@@ -278,10 +252,11 @@ void BoxBlur(Field& f, int radius, int passes) {
   const Rect box = Support(f, radius * passes + 1);
   if (box.Right <= box.Left) return;
   std::vector<float> scratch;
-  Field out(box.Right - box.Left, box.Bottom - box.Top);
   for (int p = 0; p < passes; ++p) {
-    for (int y = box.Top; y < box.Bottom; ++y) BlurRow(f, y, box.Left, box.Right, radius, scratch);
-    BlurColumns(f, box, radius, scratch, out);
+    for (int y = box.Top; y < box.Bottom; ++y)
+      BlurLine(&f.Values[f.Index(0, y)], 1, f.Width, box.Left, box.Right, radius, scratch);
+    for (int x = box.Left; x < box.Right; ++x)
+      BlurLine(&f.Values[f.Index(x, 0)], f.Width, f.Height, box.Top, box.Bottom, radius, scratch);
   }
 }
 
