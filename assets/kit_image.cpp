@@ -276,12 +276,12 @@ void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float
 void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
   const Field mask = c.Mask(big, image.Width, image.Height);
   c.Shadow(image, big);
-  const bool wood = c.Kind == CoverShape::Log || c.Kind == CoverShape::Trunk;
-  if (wood) {
+  const bool log = c.Kind == CoverShape::Log;
+  if (log || c.Kind == CoverShape::Trunk) {
     const Noise bark(seed);
     Paint(image, mask, c.Colour);
     // The grain runs along a log and up a trunk.
-    const float gx = c.Kind == CoverShape::Log ? 14.0f : 2.0f, gy = c.Kind == CoverShape::Log ? 2.0f : 16.0f;
+    const float gx = log ? 14.0f : 2.0f, gy = log ? 2.0f : 16.0f;
     for (int y = 0; y < image.Height; ++y) {
       for (int x = 0; x < image.Width; ++x) {
         if (mask(x, y) <= 0.0f) continue;
@@ -291,7 +291,7 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
       }
     }
     ApplyLight(image, Bevel(mask, static_cast<int>(4 * big), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
-    if (c.Kind == CoverShape::Log) {
+    if (log) {
       // The sawn end facing us.
       Field end(image.Width, image.Height), ring(image.Width, image.Height);
       const float r = c.Height * 0.5f * big, ex = (c.X + c.Width) * big - r,
@@ -318,12 +318,11 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
     }
     Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
     // The underside in shade.
-    Field low = mask;
-    for (int y = 0; y < image.Height; ++y) {
-      const float k =
-          SmoothStep((c.Base - c.Height * 0.4f) * big, c.Base * big, static_cast<float>(y)) * 0.45f;
-      for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
-    }
+    Field low(image.Width, image.Height);
+    const float top = (c.Base - c.Height * 0.4f) * big;
+    FillEach(low, [&](int x, int y) {
+      return mask(x, y) * (SmoothStep(top, c.Base * big, static_cast<float>(y)) * 0.45f);
+    });
     Paint(image, low, Rgb(0x05050A));
   }
 }
