@@ -145,18 +145,12 @@ Field Dilated(const Field& f, int radius) {
   std::vector<Field> rows(static_cast<std::size_t>(radius + 1));
   rows[0] = Field(w, h);
   FillEach(rows[0], [&](int x, int y) { return f(box.Left + x, box.Top + y); });
-  for (int k = 1; k <= radius; ++k) {
-    const Field& prev = rows[static_cast<std::size_t>(k - 1)];
-    Field& cur = rows[static_cast<std::size_t>(k)];
-    cur = prev;
-    for (int y = 0; y < h; ++y) {
-      const float* in = &prev.Values[prev.Index(0, y)];
-      float* out = &cur.Values[cur.Index(0, y)];
-      for (int x = 0; x < w; ++x) {
-        const float left = in[std::max(x - 1, 0)], right = in[std::min(x + 1, w - 1)];
-        out[x] = std::max({in[x], left, right});
-      }
-    }
+  for (std::size_t k = 1; k < rows.size(); ++k) {
+    const Field& prev = rows[k - 1];
+    rows[k] = Field(w, h);
+    FillEach(rows[k], [&](int x, int y) {
+      return std::max({prev(x, y), prev.Clamped(x - 1, y), prev.Clamped(x + 1, y)});
+    });
   }
   Field out = f;
   for (int y = 0; y < h; ++y) {

@@ -78,11 +78,8 @@ RecipeFn RecipeFor(PictureId id) {
   const int n = static_cast<int>(id);
   for (const Recipe& r : kRecipes) {
     const int first = static_cast<int>(r.First);
-    if (n >= first && n < first + r.Count) {
-      const FamilyFn draw = r.Draw;
-      const int member = n - first + 1;
-      return [draw, member](FontLibrary& fonts) { return draw(fonts, member); };
-    }
+    if (n >= first && n < first + r.Count)
+      return [draw = r.Draw, member = n - first + 1](FontLibrary& fonts) { return draw(fonts, member); };
   }
   return nullptr;
 }
