@@ -221,12 +221,11 @@ void Sheet::Curve(Field& f, std::span<const Point> pts, float w0, float w1, floa
   if (pts.size() < 2) return;
   const int segments = static_cast<int>(pts.size()) - 1;
   constexpr int kSteps = 8;
+  // The ends repeat, so that the curve runs through the first and last points.
+  const auto at = [&](int k) { return pts[static_cast<std::size_t>(std::clamp(k, 0, segments))]; };
   Point prev = pts.front();
   for (int i = 0; i < segments; ++i) {
-    const Point p0 = pts[static_cast<std::size_t>(std::max(i - 1, 0))];
-    const Point p1 = pts[static_cast<std::size_t>(i)];
-    const Point p2 = pts[static_cast<std::size_t>(i + 1)];
-    const Point p3 = pts[static_cast<std::size_t>(std::min(i + 2, segments))];
+    const Point p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
     for (int k = 1; k <= kSteps; ++k) {
       const float t = static_cast<float>(k) / kSteps;
       const Point p{CatmullRom(p0.X, p1.X, p2.X, p3.X, t), CatmullRom(p0.Y, p1.Y, p2.Y, p3.Y, t)};
@@ -263,10 +262,11 @@ void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colou
 }
 
 void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float radius, float streak) {
-  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
+  const auto along = [&](float t) {
+    return Point{from.X + (to.X - from.X) * t, from.Y + (to.Y - from.Y) * t};
+  };
   // The streak reaches back a tenth of the way.
-  const float back = std::max(k - 0.1f, 0.0f);
-  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
+  const Point at = along(k), tail = along(std::max(k - 0.1f, 0.0f));
   Field trail(image.Width, image.Height);
   TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, streak);
   Paint(image, trail, colour, 0.4f);
