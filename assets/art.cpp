@@ -538,11 +538,8 @@ Image Downsampled(const Image& image, int factor) {
 
 namespace {
 
-struct Box {
-  int X0, Y0, X1, Y1;  // exclusive right and bottom
-};
-
-Box Bounds(const Field& f, float left, float top, float right, float bottom) {
+// The pixels of the field under the box [left, right) x [top, bottom).
+Rect Bounds(const Field& f, float left, float top, float right, float bottom) {
   const auto clip = [](float v, int limit) {
     return static_cast<int>(ClampF(v, 0.0f, static_cast<float>(limit)));
   };
@@ -562,11 +559,11 @@ void FillCircle(Field& f, float cx, float cy, float r, float value) { FillEllips
 
 void FillEllipse(Field& f, float cx, float cy, float rx, float ry, float value) {
   if (rx <= 0.0f || ry <= 0.0f) return;
-  const Box b = Bounds(f, cx - rx - 1.0f, cy - ry - 1.0f, cx + rx + 1.0f, cy + ry + 1.0f);
+  const Rect b = Bounds(f, cx - rx - 1.0f, cy - ry - 1.0f, cx + rx + 1.0f, cy + ry + 1.0f);
   const float irx2 = 1.0f / (rx * rx), iry2 = 1.0f / (ry * ry);
-  for (int y = b.Y0; y < b.Y1; ++y) {
+  for (int y = b.Top; y < b.Bottom; ++y) {
     const float dy = static_cast<float>(y) + 0.5f - cy;
-    for (int x = b.X0; x < b.X1; ++x) {
+    for (int x = b.Left; x < b.Right; ++x) {
       const float dx = static_cast<float>(x) + 0.5f - cx;
       // The implicit function over its gradient's length approximates the
       // distance to the rim: one pixel of soft edge at any size.
@@ -585,13 +582,13 @@ void ThickLine(Field& f, float x0, float y0, float x1, float y1, float width, fl
 
 void TaperedLine(Field& f, float x0, float y0, float x1, float y1, float w0, float w1, float value) {
   const float reach = std::max(w0, w1) * 0.5f + 1.0f;
-  const Box b = Bounds(f, std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
-                       std::max(y0, y1) + reach);
+  const Rect b = Bounds(f, std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
+                        std::max(y0, y1) + reach);
   const float dx = x1 - x0, dy = y1 - y0;
   const float len2 = dx * dx + dy * dy;
-  for (int y = b.Y0; y < b.Y1; ++y) {
+  for (int y = b.Top; y < b.Bottom; ++y) {
     const float py = static_cast<float>(y) + 0.5f - y0;
-    for (int x = b.X0; x < b.X1; ++x) {
+    for (int x = b.Left; x < b.Right; ++x) {
       const float px = static_cast<float>(x) + 0.5f - x0;
       const float t = len2 > 0.0f ? Clamp01((px * dx + py * dy) / len2) : 0.0f;
       const float ex = px - t * dx, ey = py - t * dy;
@@ -608,11 +605,11 @@ void FillPolygon(Field& f, std::span<const Point> points, float value) {
     top = std::min(top, p.Y);
     bottom = std::max(bottom, p.Y);
   }
-  const Box b = Bounds(f, 0.0f, top, static_cast<float>(f.Width), bottom + 1.0f);
+  const Rect b = Bounds(f, 0.0f, top, static_cast<float>(f.Width), bottom + 1.0f);
   constexpr int kSub = 4;
   std::vector<float> row(static_cast<std::size_t>(f.Width));
   std::vector<float> crossings;
-  for (int y = b.Y0; y < b.Y1; ++y) {
+  for (int y = b.Top; y < b.Bottom; ++y) {
     std::fill(row.begin(), row.end(), 0.0f);
     for (int s = 0; s < kSub; ++s) {
       const float sy = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSub;
