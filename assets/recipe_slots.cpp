@@ -54,9 +54,8 @@ void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
   Paintball(image, cx, cy, r, kBalls[n - 1]);
   const std::string digit(1, static_cast<char>('0' + n));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(36 * scale), true);
-  const Field mask = CentredText(image, digit, font, 0, cx, cy + s);
-  Paint(image, Dilated(mask, 2 * scale), Rgb(0x1A1420));
-  Paint(image, mask, Rgb(0xFFFFFF));
+  PaintOutlined(image, CentredText(image, digit, font, 0, cx, cy + s), Rgb(0xFFFFFF), Rgb(0x1A1420),
+                2 * scale);
 }
 
 // A word on the reel, its face like polished metal: pale at the top, the
