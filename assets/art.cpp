@@ -600,12 +600,9 @@ void TaperedLine(Field& f, float x0, float y0, float x1, float y1, float w0, flo
 
 void FillPolygon(Field& f, std::span<const Point> points, float value) {
   if (points.size() < 3 || f.Values.empty()) return;
-  float top = points[0].Y, bottom = points[0].Y;
-  for (const Point& p : points) {
-    top = std::min(top, p.Y);
-    bottom = std::max(bottom, p.Y);
-  }
-  const Rect b = Bounds(f, 0.0f, top, static_cast<float>(f.Width), bottom + 1.0f);
+  const auto [top, bottom] =
+      std::minmax_element(points.begin(), points.end(), [](Point a, Point c) { return a.Y < c.Y; });
+  const Rect b = Bounds(f, 0.0f, top->Y, static_cast<float>(f.Width), bottom->Y + 1.0f);
   constexpr int kSub = 4;
   std::vector<float> row(static_cast<std::size_t>(f.Width));
   std::vector<float> crossings;
