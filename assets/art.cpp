@@ -256,8 +256,12 @@ void BoxBlur(Field& f, int radius, int passes) {
 
 namespace {
 
+// A picture split into one field per channel.
 struct Channels {
   Field R, G, B;
+  explicit Channels(const Image& image) : R(image.Width, image.Height), G(R), B(R) {
+    for (std::size_t i = 0; i < image.Pixels.size(); ++i) Set(i, Unpack(image.Pixels[i]));
+  }
   void Blur(int radius, int passes) {
     for (Field* f : {&R, &G, &B}) BoxBlur(*f, radius, passes);
   }
@@ -269,17 +273,10 @@ struct Channels {
   }
 };
 
-Channels Split(const Image& image) {
-  Channels c{Field(image.Width, image.Height), Field(image.Width, image.Height),
-             Field(image.Width, image.Height)};
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) c.Set(i, Unpack(image.Pixels[i]));
-  return c;
-}
-
 }  // namespace
 
 void BoxBlur(Image& image, int radius, int passes) {
-  Channels c = Split(image);
+  Channels c(image);
   c.Blur(radius, passes);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) image.Pixels[i] = Pack(c.At(i));
 }
@@ -497,7 +494,7 @@ void Blend(Image& image, const Image& src, const Field& alpha) {
 
 void Bloom(Image& image, float threshold, int radius, float strength) {
   // Only what is brighter than the threshold, by how much brighter.
-  Channels bright = Split(image);
+  Channels bright(image);
   const float range = std::max(1.0f - threshold, 1e-3f);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
     const ColorF p = bright.At(i);
