@@ -20,6 +20,9 @@ float ClampF(float v, float lo, float hi) { return v > lo ? (v < hi ? v : hi) : 
 
 std::uint8_t Channel(float v) { return static_cast<std::uint8_t>(ClampF(v, 0.0f, 1.0f) * 255.0f + 0.5f); }
 
+// Where a pixel's centre lies along one axis, measured from `origin`.
+float Centre(int i, float origin) { return static_cast<float>(i) + 0.5f - origin; }
+
 }  // namespace
 
 float Clamp01(float v) { return ClampF(v, 0.0f, 1.0f); }
@@ -297,13 +300,6 @@ ColorF Gradient::SampleF(float t) const {
   }
   return colours_.back();
 }
-
-namespace {
-
-// Where a pixel's centre lies along one axis, measured from `origin`.
-float Centre(int i, float origin) { return static_cast<float>(i) + 0.5f - origin; }
-
-}  // namespace
 
 void FillLinear(Image& image, float x0, float y0, float x1, float y1, const Gradient& g) {
   const float dx = x1 - x0, dy = y1 - y0;
