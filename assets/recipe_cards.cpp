@@ -50,14 +50,13 @@ Field Turned(const Field& f) {
 // A box with its corners rounded, as a polygon of quarter circles.
 Field Rounded(const Image& image, float left, float top, float right, float bottom, float radius) {
   std::vector<Point> points;
-  const Point centres[] = {{right - radius, top + radius},
-                           {right - radius, bottom - radius},
-                           {left + radius, bottom - radius},
-                           {left + radius, top + radius}};
+  // Clockwise from the upper right corner.
   for (int corner = 0; corner < 4; ++corner) {
+    const float cx = corner < 2 ? right - radius : left + radius;
+    const float cy = corner == 1 || corner == 2 ? bottom - radius : top + radius;
     for (int i = 0; i <= 8; ++i) {
       const float a = (static_cast<float>(corner) + static_cast<float>(i) / 8.0f) * kPi * 0.5f - kPi * 0.5f;
-      points.push_back({centres[corner].X + std::cos(a) * radius, centres[corner].Y + std::sin(a) * radius});
+      points.push_back({cx + std::cos(a) * radius, cy + std::sin(a) * radius});
     }
   }
   return kBig.Polygon(image, points);
