@@ -63,8 +63,7 @@ float Random::Unit() { return static_cast<float>(Next() >> 8) / 16777216.0f; }
 float Random::Range(float lo, float hi) { return lo + (hi - lo) * Unit(); }
 
 int Random::Below(int n) {
-  if (n <= 0) return 0;
-  return static_cast<int>((std::uint64_t{Next()} * static_cast<std::uint64_t>(n)) >> 32);
+  return n <= 0 ? 0 : static_cast<int>((std::uint64_t{Next()} * static_cast<std::uint64_t>(n)) >> 32);
 }
 
 // ---------------------------------------------------------------- fields
@@ -75,8 +74,7 @@ Field::Field(int width, int height, float fill)
       Values(static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height), fill) {}
 
 float Field::Clamped(int x, int y) const {
-  if (Values.empty()) return 0.0f;
-  return (*this)(std::clamp(x, 0, Width - 1), std::clamp(y, 0, Height - 1));
+  return Values.empty() ? 0.0f : (*this)(std::clamp(x, 0, Width - 1), std::clamp(y, 0, Height - 1));
 }
 
 float Field::Sample(float x, float y) const {
