@@ -72,9 +72,8 @@ void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
   const float s = static_cast<float>(scale);
   const Field mask = CentredText(image, word.Text, font, tracking, kWidth * 0.5f * s, kHeight * 0.5f * s);
   const Rect box = InkBounds(mask);
-  const int o = scale;
-  BannerStyle style = BannerStyle::Fine(o);
-  style.ShadowSpread = style.ShadowDx = o;
+  BannerStyle style = BannerStyle::Fine(scale);
+  style.ShadowSpread = style.ShadowDx = scale;
   style.ShadowOpacity = 0.35f;
   style.GlowRadius = 0;
   style.GlowStrength = 0.0f;
