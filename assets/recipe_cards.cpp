@@ -69,10 +69,7 @@ Field Rounded(const Image& image, float left, float top, float right, float bott
 void AddPip(Field& f, Suit suit, float cx, float cy, float size, bool down) {
   const float s = size * kS, x0 = cx * kS, y0 = cy * kS, flip = down ? -1.0f : 1.0f;
   const auto at = [&](float u, float v) { return Point{x0 + u * s, y0 + v * s * flip}; };
-  const auto circle = [&](float u, float v, float r) {
-    const Point p = at(u, v);
-    FillCircle(f, p.X, p.Y, r * s);
-  };
+  const auto circle = [&](float u, float v, float r) { FillCircle(f, at(u, v).X, at(u, v).Y, r * s); };
   const auto polygon = [&](std::initializer_list<Point> unit) {
     std::vector<Point> points;
     for (const Point& p : unit) points.push_back(at(p.X, p.Y));
