@@ -20,6 +20,9 @@ float ClampF(float v, float lo, float hi) { return v > lo ? (v < hi ? v : hi) : 
 
 std::uint8_t Channel(float v) { return static_cast<std::uint8_t>(ClampF(v, 0.0f, 1.0f) * 255.0f + 0.5f); }
 
+// Where a pixel's centre lies along one axis, measured from `origin`.
+float Centre(int i, float origin) { return static_cast<float>(i) + 0.5f - origin; }
+
 }  // namespace
 
 float Clamp01(float v) { return ClampF(v, 0.0f, 1.0f); }
@@ -33,8 +36,8 @@ ColorF Lerp(ColorF a, ColorF b, float t) {
 Color Lerp(Color a, Color b, float t) { return ToColor(Lerp(ToF(a), ToF(b), Clamp01(t))); }
 
 ColorF Screen(ColorF a, ColorF b) {
-  return {1.0f - (1.0f - a.R) * (1.0f - b.R), 1.0f - (1.0f - a.G) * (1.0f - b.G),
-          1.0f - (1.0f - a.B) * (1.0f - b.B)};
+  const auto screen = [](float u, float v) { return 1.0f - (1.0f - u) * (1.0f - v); };
+  return {screen(a.R, b.R), screen(a.G, b.G), screen(a.B, b.B)};
 }
 
 float SmoothStep(float edge0, float edge1, float v) {
@@ -60,8 +63,7 @@ float Random::Unit() { return static_cast<float>(Next() >> 8) / 16777216.0f; }
 float Random::Range(float lo, float hi) { return lo + (hi - lo) * Unit(); }
 
 int Random::Below(int n) {
-  if (n <= 0) return 0;
-  return static_cast<int>((std::uint64_t{Next()} * static_cast<std::uint64_t>(n)) >> 32);
+  return n <= 0 ? 0 : static_cast<int>((std::uint64_t{Next()} * static_cast<std::uint64_t>(n)) >> 32);
 }
 
 // ---------------------------------------------------------------- fields
@@ -72,8 +74,7 @@ Field::Field(int width, int height, float fill)
       Values(static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height), fill) {}
 
 float Field::Clamped(int x, int y) const {
-  if (Values.empty()) return 0.0f;
-  return (*this)(std::clamp(x, 0, Width - 1), std::clamp(y, 0, Height - 1));
+  return Values.empty() ? 0.0f : (*this)(std::clamp(x, 0, Width - 1), std::clamp(y, 0, Height - 1));
 }
 
 float Field::Sample(float x, float y) const {
@@ -90,16 +91,10 @@ float Field::Sample(float x, float y) const {
 
 Field Shifted(const Field& f, int dx, int dy) {
   Field out(f.Width, f.Height);
+  // Clamped so that x - dx cannot overflow.
   dx = std::clamp(dx, -f.Width, f.Width);
   dy = std::clamp(dy, -f.Height, f.Height);
-  for (int y = 0; y < f.Height; ++y) {
-    const int sy = y - dy;
-    if (sy < 0 || sy >= f.Height) continue;
-    for (int x = 0; x < f.Width; ++x) {
-      const int sx = x - dx;
-      if (sx >= 0 && sx < f.Width) out(x, y) = f(sx, sy);
-    }
-  }
+  FillEach(out, [&](int x, int y) { return f.Contains(x - dx, y - dy) ? f(x - dx, y - dy) : 0.0f; });
   return out;
 }
 
@@ -137,37 +132,26 @@ Rect Support(const Field& f, int margin) {
   return BoundsOf(f, margin, [](float v) { return v != 0.0f; });
 }
 
+}  // namespace
+
 // Max over a disc, built from horizontal maxima of growing half-widths:
 // the maximum over [x - w, x + w] is the larger of the maxima over
 // [x - w, x + w - 2] and [x - w + 2, x + w], so each width costs one pass.
-Field DiscMax(const Field& f, int radius) {
+Field Dilated(const Field& f, int radius) {
   if (radius <= 0 || f.Values.empty()) return f;
   const Rect box = Support(f, radius + 1);
   if (box.Right <= box.Left) return f;
   const int w = box.Right - box.Left, h = box.Bottom - box.Top;
-  std::vector<int> halfWidth(static_cast<std::size_t>(2 * radius + 1));
-  for (int dy = -radius; dy <= radius; ++dy) {
-    const double span = std::sqrt(static_cast<double>(radius) * radius - static_cast<double>(dy) * dy + 0.5);
-    halfWidth[static_cast<std::size_t>(dy + radius)] = static_cast<int>(span);
-  }
   // rows[k] holds, for every row of the box, the maximum over half-width k.
   std::vector<Field> rows(static_cast<std::size_t>(radius + 1));
   rows[0] = Field(w, h);
-  for (int y = 0; y < h; ++y) {
-    std::copy_n(&f.Values[f.Index(box.Left, box.Top + y)], w, &rows[0].Values[rows[0].Index(0, y)]);
-  }
-  for (int k = 1; k <= radius; ++k) {
-    const Field& prev = rows[static_cast<std::size_t>(k - 1)];
-    Field& cur = rows[static_cast<std::size_t>(k)];
-    cur = prev;
-    for (int y = 0; y < h; ++y) {
-      const float* in = &prev.Values[prev.Index(0, y)];
-      float* out = &cur.Values[cur.Index(0, y)];
-      for (int x = 0; x < w; ++x) {
-        const float left = in[std::max(x - 1, 0)], right = in[std::min(x + 1, w - 1)];
-        out[x] = std::max({in[x], left, right});
-      }
-    }
+  FillEach(rows[0], [&](int x, int y) { return f(box.Left + x, box.Top + y); });
+  for (std::size_t k = 1; k < rows.size(); ++k) {
+    const Field& prev = rows[k - 1];
+    rows[k] = Field(w, h);
+    FillEach(rows[k], [&](int x, int y) {
+      return std::max({prev(x, y), prev.Clamped(x - 1, y), prev.Clamped(x + 1, y)});
+    });
   }
   Field out = f;
   for (int y = 0; y < h; ++y) {
@@ -175,7 +159,10 @@ Field DiscMax(const Field& f, int radius) {
     for (int dy = -radius; dy <= radius; ++dy) {
       const int sy = y + dy;
       if (sy < 0 || sy >= h) continue;
-      const Field& src = rows[static_cast<std::size_t>(halfWidth[static_cast<std::size_t>(dy + radius)])];
+      // The disc's half-width on this row.
+      const double span =
+          std::sqrt(static_cast<double>(radius) * radius - static_cast<double>(dy) * dy + 0.5);
+      const Field& src = rows[static_cast<std::size_t>(span)];
       const float* in = &src.Values[src.Index(0, sy)];
       for (int x = 0; x < w; ++x) o[x] = std::max(o[x], in[x]);
     }
@@ -183,27 +170,21 @@ Field DiscMax(const Field& f, int radius) {
   return out;
 }
 
-Field Inverted(const Field& f) {
+// The dilation of the mask's complement, complemented.
+Field Eroded(const Field& f, int radius) {
   Field out = f;
+  for (float& v : out.Values) v = 1.0f - v;
+  out = Dilated(out, radius);
   for (float& v : out.Values) v = 1.0f - v;
   return out;
 }
 
-}  // namespace
-
-Field Dilated(const Field& f, int radius) { return DiscMax(f, radius); }
-
-Field Eroded(const Field& f, int radius) { return Inverted(DiscMax(Inverted(f), radius)); }
-
 Field Sheared(const Field& f, float k, float pivotY) {
   Field out(f.Width, f.Height);
-  for (int y = 0; y < f.Height; ++y) {
-    const float shift = k * (pivotY - static_cast<float>(y));
-    for (int x = 0; x < f.Width; ++x) {
-      const float sx = static_cast<float>(x) - shift;
-      if (sx > -1.0f && sx < static_cast<float>(f.Width)) out(x, y) = f.Sample(sx, static_cast<float>(y));
-    }
-  }
+  FillEach(out, [&](int x, int y) {
+    const float sx = static_cast<float>(x) - k * (pivotY - static_cast<float>(y));
+    return sx > -1.0f && sx < static_cast<float>(f.Width) ? f.Sample(sx, static_cast<float>(y)) : 0.0f;
+  });
   return out;
 }
 
@@ -240,47 +221,21 @@ void Scale(Field& f, float k) {
 
 namespace {
 
-// One running-sum pass along row y, writing columns x0..x1-1; reads clamp
-// to the row's ends.
-void BlurRow(Field& f, int y, int x0, int x1, int radius, std::vector<float>& scratch) {
-  const float* row = &f.Values[f.Index(0, y)];
-  const int last = f.Width - 1;
-  const auto at = [&](int i) { return row[std::clamp(i, 0, last)]; };
+// One running-sum pass along a line of n values `stride` apart (a row or
+// a column), writing positions lo..hi-1; reads clamp to the line's ends.
+void BlurLine(float* line, int stride, int n, int lo, int hi, int radius, std::vector<float>& scratch) {
+  const auto at = [&](int i) -> float& {
+    return line[static_cast<std::ptrdiff_t>(std::clamp(i, 0, n - 1)) * stride];
+  };
   float sum = 0.0f;
-  for (int i = x0 - radius; i <= x0 + radius; ++i) sum += at(i);
+  for (int i = lo - radius; i <= lo + radius; ++i) sum += at(i);
   const float norm = 1.0f / static_cast<float>(2 * radius + 1);
-  scratch.resize(static_cast<std::size_t>(x1 - x0));
-  for (int x = x0; x < x1; ++x) {
-    scratch[static_cast<std::size_t>(x - x0)] = sum * norm;
-    sum += at(x + radius + 1) - at(x - radius);
+  scratch.resize(static_cast<std::size_t>(hi - lo));
+  for (int i = lo; i < hi; ++i) {
+    scratch[static_cast<std::size_t>(i - lo)] = sum * norm;
+    sum += at(i + radius + 1) - at(i - radius);
   }
-  std::copy(scratch.begin(), scratch.end(), &f.Values[f.Index(x0, y)]);
-}
-
-// The same down the columns x0..x1-1 for rows y0..y1-1, all columns at once
-// so that memory is read row by row.
-void BlurColumns(Field& f, const Rect& box, int radius, std::vector<float>& sums, Field& out) {
-  const int w = box.Right - box.Left, last = f.Height - 1;
-  const auto row = [&](int y) { return &f.Values[f.Index(box.Left, std::clamp(y, 0, last))]; };
-  sums.assign(static_cast<std::size_t>(w), 0.0f);
-  for (int i = box.Top - radius; i <= box.Top + radius; ++i) {
-    const float* r = row(i);
-    for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += r[x];
-  }
-  const float norm = 1.0f / static_cast<float>(2 * radius + 1);
-  for (int y = box.Top; y < box.Bottom; ++y) {
-    float* o = &out.Values[out.Index(0, y - box.Top)];
-    const float* add = row(y + radius + 1);
-    const float* sub = row(y - radius);
-    for (int x = 0; x < w; ++x) {
-      float& s = sums[static_cast<std::size_t>(x)];
-      o[x] = s * norm;
-      s += add[x] - sub[x];
-    }
-  }
-  for (int y = box.Top; y < box.Bottom; ++y) {
-    std::copy_n(&out.Values[out.Index(0, y - box.Top)], w, &f.Values[f.Index(box.Left, y)]);
-  }
+  for (int i = lo; i < hi; ++i) at(i) = scratch[static_cast<std::size_t>(i - lo)];
 }
 
 }  // namespace
@@ -292,21 +247,24 @@ void BoxBlur(Field& f, int radius, int passes) {
   const Rect box = Support(f, radius * passes + 1);
   if (box.Right <= box.Left) return;
   std::vector<float> scratch;
-  Field out(box.Right - box.Left, box.Bottom - box.Top);
   for (int p = 0; p < passes; ++p) {
-    for (int y = box.Top; y < box.Bottom; ++y) BlurRow(f, y, box.Left, box.Right, radius, scratch);
-    BlurColumns(f, box, radius, scratch, out);
+    for (int y = box.Top; y < box.Bottom; ++y)
+      BlurLine(&f.Values[f.Index(0, y)], 1, f.Width, box.Left, box.Right, radius, scratch);
+    for (int x = box.Left; x < box.Right; ++x)
+      BlurLine(&f.Values[f.Index(x, 0)], f.Width, f.Height, box.Top, box.Bottom, radius, scratch);
   }
 }
 
 namespace {
 
+// A picture split into one field per channel.
 struct Channels {
   Field R, G, B;
+  explicit Channels(const Image& image) : R(image.Width, image.Height), G(R), B(R) {
+    for (std::size_t i = 0; i < image.Pixels.size(); ++i) Set(i, Unpack(image.Pixels[i]));
+  }
   void Blur(int radius, int passes) {
-    BoxBlur(R, radius, passes);
-    BoxBlur(G, radius, passes);
-    BoxBlur(B, radius, passes);
+    for (Field* f : {&R, &G, &B}) BoxBlur(*f, radius, passes);
   }
   ColorF At(std::size_t i) const { return {R.Values[i], G.Values[i], B.Values[i]}; }
   void Set(std::size_t i, ColorF c) {
@@ -316,17 +274,10 @@ struct Channels {
   }
 };
 
-Channels Split(const Image& image) {
-  Channels c{Field(image.Width, image.Height), Field(image.Width, image.Height),
-             Field(image.Width, image.Height)};
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) c.Set(i, Unpack(image.Pixels[i]));
-  return c;
-}
-
 }  // namespace
 
 void BoxBlur(Image& image, int radius, int passes) {
-  Channels c = Split(image);
+  Channels c(image);
   c.Blur(radius, passes);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) image.Pixels[i] = Pack(c.At(i));
 }
@@ -351,25 +302,16 @@ ColorF Gradient::SampleF(float t) const {
 void FillLinear(Image& image, float x0, float y0, float x1, float y1, const Gradient& g) {
   const float dx = x1 - x0, dy = y1 - y0;
   const float len2 = std::max(dx * dx + dy * dy, 1e-6f);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float t =
-          ((static_cast<float>(x) + 0.5f - x0) * dx + (static_cast<float>(y) + 0.5f - y0) * dy) / len2;
-      image.Pixels[image.Index(x, y)] = Pack(g.SampleF(t));
-    }
-  }
+  FillEach(image, [&](int x, int y) { return g.SampleF((Centre(x, x0) * dx + Centre(y, y0) * dy) / len2); });
 }
 
 void FillRadial(Image& image, float cx, float cy, float rx, float ry, const Gradient& g) {
   rx = std::max(rx, 1e-3f);
   ry = std::max(ry, 1e-3f);
-  for (int y = 0; y < image.Height; ++y) {
-    const float v = (static_cast<float>(y) + 0.5f - cy) / ry;
-    for (int x = 0; x < image.Width; ++x) {
-      const float u = (static_cast<float>(x) + 0.5f - cx) / rx;
-      image.Pixels[image.Index(x, y)] = Pack(g.SampleF(std::sqrt(u * u + v * v)));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float u = Centre(x, cx) / rx, v = Centre(y, cy) / ry;
+    return g.SampleF(std::sqrt(u * u + v * v));
+  });
 }
 
 void FillFromField(Image& image, const Field& t, const Gradient& g) {
@@ -439,10 +381,9 @@ Field NoiseField(int width, int height, float scale, int octaves, std::uint32_t 
   const Noise noise(seed);
   Field f(width, height);
   const float inv = 1.0f / std::max(scale, 1e-3f);
-  for (int y = 0; y < f.Height; ++y) {
-    for (int x = 0; x < f.Width; ++x)
-      f(x, y) = noise.Fbm(static_cast<float>(x) * inv, static_cast<float>(y) * inv, octaves);
-  }
+  FillEach(f, [&](int x, int y) {
+    return noise.Fbm(static_cast<float>(x) * inv, static_cast<float>(y) * inv, octaves);
+  });
   return f;
 }
 
@@ -547,7 +488,7 @@ void Blend(Image& image, const Image& src, const Field& alpha) {
 
 void Bloom(Image& image, float threshold, int radius, float strength) {
   // Only what is brighter than the threshold, by how much brighter.
-  Channels bright = Split(image);
+  Channels bright(image);
   const float range = std::max(1.0f - threshold, 1e-3f);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
     const ColorF p = bright.At(i);
@@ -562,31 +503,25 @@ void Bloom(Image& image, float threshold, int radius, float strength) {
 void Vignette(Image& image, float strength) {
   const float cx = static_cast<float>(image.Width) * 0.5f, cy = static_cast<float>(image.Height) * 0.5f;
   const float inv = 1.0f / std::max(std::sqrt(cx * cx + cy * cy), 1.0f);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
-      const float d = std::sqrt(dx * dx + dy * dy) * inv;
-      const float k = 1.0f - strength * SmoothStep(0.45f, 1.0f, d);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * k);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float dx = Centre(x, cx), dy = Centre(y, cy);
+    const float d = std::sqrt(dx * dx + dy * dy) * inv;
+    return Unpack(image.Pixels[image.Index(x, y)]) * (1.0f - strength * SmoothStep(0.45f, 1.0f, d));
+  });
 }
 
 Image Downsampled(const Image& image, int factor) {
   if (factor <= 1) return image;
   Image out(image.Width / factor, image.Height / factor);
   const float norm = 1.0f / static_cast<float>(factor * factor);
-  for (int y = 0; y < out.Height; ++y) {
-    for (int x = 0; x < out.Width; ++x) {
-      ColorF sum;
-      for (int sy = 0; sy < factor; ++sy) {
-        for (int sx = 0; sx < factor; ++sx)
-          sum = sum + Unpack(image.Pixels[image.Index(x * factor + sx, y * factor + sy)]);
-      }
-      out.Pixels[out.Index(x, y)] = Pack(sum * norm);
+  FillEach(out, [&](int x, int y) {
+    ColorF sum;
+    for (int sy = 0; sy < factor; ++sy) {
+      for (int sx = 0; sx < factor; ++sx)
+        sum = sum + Unpack(image.Pixels[image.Index(x * factor + sx, y * factor + sy)]);
     }
-  }
+    return sum * norm;
+  });
   return out;
 }
 
@@ -594,18 +529,13 @@ Image Downsampled(const Image& image, int factor) {
 
 namespace {
 
-struct Box {
-  int X0, Y0, X1, Y1;  // exclusive right and bottom
-};
-
-Box Bounds(const Field& f, float left, float top, float right, float bottom) {
-  const auto lo = [](float v, int limit) {
-    return static_cast<int>(ClampF(std::floor(v), 0.0f, static_cast<float>(limit)));
+// The pixels of the field under the box [left, right) x [top, bottom).
+Rect Bounds(const Field& f, float left, float top, float right, float bottom) {
+  const auto clip = [](float v, int limit) {
+    return static_cast<int>(ClampF(v, 0.0f, static_cast<float>(limit)));
   };
-  const auto hi = [](float v, int limit) {
-    return static_cast<int>(ClampF(std::ceil(v), 0.0f, static_cast<float>(limit)));
-  };
-  return {lo(left, f.Width), lo(top, f.Height), hi(right, f.Width), hi(bottom, f.Height)};
+  return {clip(std::floor(left), f.Width), clip(std::floor(top), f.Height), clip(std::ceil(right), f.Width),
+          clip(std::ceil(bottom), f.Height)};
 }
 
 void Put(Field& f, int x, int y, float coverage, float value) {
@@ -620,11 +550,11 @@ void FillCircle(Field& f, float cx, float cy, float r, float value) { FillEllips
 
 void FillEllipse(Field& f, float cx, float cy, float rx, float ry, float value) {
   if (rx <= 0.0f || ry <= 0.0f) return;
-  const Box b = Bounds(f, cx - rx - 1.0f, cy - ry - 1.0f, cx + rx + 1.0f, cy + ry + 1.0f);
+  const Rect b = Bounds(f, cx - rx - 1.0f, cy - ry - 1.0f, cx + rx + 1.0f, cy + ry + 1.0f);
   const float irx2 = 1.0f / (rx * rx), iry2 = 1.0f / (ry * ry);
-  for (int y = b.Y0; y < b.Y1; ++y) {
+  for (int y = b.Top; y < b.Bottom; ++y) {
     const float dy = static_cast<float>(y) + 0.5f - cy;
-    for (int x = b.X0; x < b.X1; ++x) {
+    for (int x = b.Left; x < b.Right; ++x) {
       const float dx = static_cast<float>(x) + 0.5f - cx;
       // The implicit function over its gradient's length approximates the
       // distance to the rim: one pixel of soft edge at any size.
@@ -643,13 +573,13 @@ void ThickLine(Field& f, float x0, float y0, float x1, float y1, float width, fl
 
 void TaperedLine(Field& f, float x0, float y0, float x1, float y1, float w0, float w1, float value) {
   const float reach = std::max(w0, w1) * 0.5f + 1.0f;
-  const Box b = Bounds(f, std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
-                       std::max(y0, y1) + reach);
+  const Rect b = Bounds(f, std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
+                        std::max(y0, y1) + reach);
   const float dx = x1 - x0, dy = y1 - y0;
   const float len2 = dx * dx + dy * dy;
-  for (int y = b.Y0; y < b.Y1; ++y) {
+  for (int y = b.Top; y < b.Bottom; ++y) {
     const float py = static_cast<float>(y) + 0.5f - y0;
-    for (int x = b.X0; x < b.X1; ++x) {
+    for (int x = b.Left; x < b.Right; ++x) {
       const float px = static_cast<float>(x) + 0.5f - x0;
       const float t = len2 > 0.0f ? Clamp01((px * dx + py * dy) / len2) : 0.0f;
       const float ex = px - t * dx, ey = py - t * dy;
@@ -661,16 +591,13 @@ void TaperedLine(Field& f, float x0, float y0, float x1, float y1, float w0, flo
 
 void FillPolygon(Field& f, std::span<const Point> points, float value) {
   if (points.size() < 3 || f.Values.empty()) return;
-  float top = points[0].Y, bottom = points[0].Y;
-  for (const Point& p : points) {
-    top = std::min(top, p.Y);
-    bottom = std::max(bottom, p.Y);
-  }
-  const Box b = Bounds(f, 0.0f, top, static_cast<float>(f.Width), bottom + 1.0f);
+  const auto [top, bottom] =
+      std::minmax_element(points.begin(), points.end(), [](Point a, Point c) { return a.Y < c.Y; });
+  const Rect b = Bounds(f, 0.0f, top->Y, static_cast<float>(f.Width), bottom->Y + 1.0f);
   constexpr int kSub = 4;
   std::vector<float> row(static_cast<std::size_t>(f.Width));
   std::vector<float> crossings;
-  for (int y = b.Y0; y < b.Y1; ++y) {
+  for (int y = b.Top; y < b.Bottom; ++y) {
     std::fill(row.begin(), row.end(), 0.0f);
     for (int s = 0; s < kSub; ++s) {
       const float sy = static_cast<float>(y) + (static_cast<float>(s) + 0.5f) / kSub;

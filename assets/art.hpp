@@ -136,6 +136,21 @@ void FillLinear(Image& image, float x0, float y0, float x1, float y1, const Grad
 void FillRadial(Image& image, float cx, float cy, float rx, float ry, const Gradient& g);
 // Every pixel takes the gradient at its field value.
 void FillFromField(Image& image, const Field& t, const Gradient& g);
+// Every pixel set to colour(x, y), a ColorF worked out from its column and
+// row: skies, backdrops and the ground under everything else.
+template <typename ColourAt>
+void FillEach(Image& image, ColourAt&& colour) {
+  for (int y = 0; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) image.Pixels[image.Index(x, y)] = Pack(colour(x, y));
+  }
+}
+// The same for a field: every value set to value(x, y).
+template <typename ValueAt>
+void FillEach(Field& f, ValueAt&& value) {
+  for (int y = 0; y < f.Height; ++y) {
+    for (int x = 0; x < f.Width; ++x) f(x, y) = value(x, y);
+  }
+}
 
 // ---------------------------------------------------------------- noise
 

@@ -79,8 +79,7 @@ void BigShapes::GroundShadow(Image& big, Point centre, float rx, float ry, float
 }
 
 void BigShapes::Shaded(Image& big, const Field& mask, Color colour, float strength, int bevel) const {
-  Paint(big, mask, colour);
-  ApplyLight(big, Bevel(mask, bevel * static_cast<int>(Factor), -0.5f, -0.75f, 0.5f, 4.0f), mask, strength);
+  PaintRounded(big, mask, colour, bevel * static_cast<int>(Factor), {-0.5f, -0.75f, 0.5f, 4.0f}, strength);
 }
 
 void Glint(Image& image, float x, float y, float size, const GlintStyle& style) {
@@ -177,10 +176,7 @@ Field Cover::Mask(float kS, int width, int height) const {
 }
 
 void Cover::Shadow(Image& image, float kS) const {
-  Field shadow(image.Width, image.Height);
-  FillEllipse(shadow, (X + Width * 0.55f) * kS, Base * kS, Width * 0.6f * kS, 3.0f * kS);
-  BoxBlur(shadow, 3);
-  Paint(image, shadow, Rgb(0x000000), 0.5f);
+  GroundShadow(image, (X + Width * 0.55f) * kS, Base * kS, Width * 0.6f * kS, 3.0f * kS, 3, 0.5f);
 }
 
 void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, float opacity, Color colour,
@@ -192,9 +188,7 @@ void GroundShadow(Image& image, float x, float y, float rx, float ry, int blur, 
 }
 
 void DropShadow(Image& image, const Field& mask, int spread, int dx, int dy, int blur, float opacity) {
-  Field shadow = Shifted(Dilated(mask, spread), dx, dy);
-  BoxBlur(shadow, blur);
-  Paint(image, shadow, Rgb(0x000000), opacity);
+  SoftShadow(image, Shifted(Dilated(mask, spread), dx, dy), blur, opacity);
 }
 
 void Overcast(Image& image, float amount) {
@@ -227,12 +221,11 @@ void Sheet::Curve(Field& f, std::span<const Point> pts, float w0, float w1, floa
   if (pts.size() < 2) return;
   const int segments = static_cast<int>(pts.size()) - 1;
   constexpr int kSteps = 8;
+  // The ends repeat, so that the curve runs through the first and last points.
+  const auto at = [&](int k) { return pts[static_cast<std::size_t>(std::clamp(k, 0, segments))]; };
   Point prev = pts.front();
   for (int i = 0; i < segments; ++i) {
-    const Point p0 = pts[static_cast<std::size_t>(std::max(i - 1, 0))];
-    const Point p1 = pts[static_cast<std::size_t>(i)];
-    const Point p2 = pts[static_cast<std::size_t>(i + 1)];
-    const Point p3 = pts[static_cast<std::size_t>(std::min(i + 2, segments))];
+    const Point p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
     for (int k = 1; k <= kSteps; ++k) {
       const float t = static_cast<float>(k) / kSteps;
       const Point p{CatmullRom(p0.X, p1.X, p2.X, p3.X, t), CatmullRom(p0.Y, p1.Y, p2.Y, p3.Y, t)};
@@ -269,10 +262,11 @@ void SplatCoat(Image& image, Random& rng, std::span<const Point> at, Color colou
 }
 
 void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float radius, float streak) {
-  const Point at{from.X + (to.X - from.X) * k, from.Y + (to.Y - from.Y) * k};
+  const auto along = [&](float t) {
+    return Point{from.X + (to.X - from.X) * t, from.Y + (to.Y - from.Y) * t};
+  };
   // The streak reaches back a tenth of the way.
-  const float back = std::max(k - 0.1f, 0.0f);
-  const Point tail{from.X + (to.X - from.X) * back, from.Y + (to.Y - from.Y) * back};
+  const Point at = along(k), tail = along(std::max(k - 0.1f, 0.0f));
   Field trail(image.Width, image.Height);
   TaperedLine(trail, tail.X, tail.Y, at.X, at.Y, 0.5f, streak);
   Paint(image, trail, colour, 0.4f);
@@ -282,23 +276,22 @@ void FlyingBall(Image& image, Point from, Point to, float k, Color colour, float
 void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
   const Field mask = c.Mask(big, image.Width, image.Height);
   c.Shadow(image, big);
-  const bool wood = c.Kind == CoverShape::Log || c.Kind == CoverShape::Trunk;
-  if (wood) {
+  const bool log = c.Kind == CoverShape::Log;
+  if (log || c.Kind == CoverShape::Trunk) {
     const Noise bark(seed);
     Paint(image, mask, c.Colour);
+    // The grain runs along a log and up a trunk.
+    const float gx = log ? 14.0f : 2.0f, gy = log ? 2.0f : 16.0f;
     for (int y = 0; y < image.Height; ++y) {
       for (int x = 0; x < image.Width; ++x) {
-        const float a = mask(x, y);
-        if (a <= 0.0f) continue;
-        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-        const float g = c.Kind == CoverShape::Log ? bark.Fbm(fx / 14.0f, fy / 2.0f, 3)
-                                                  : bark.Fbm(fx / 2.0f, fy / 16.0f, 3);
+        if (mask(x, y) <= 0.0f) continue;
+        const float g = bark.Fbm(static_cast<float>(x) / gx, static_cast<float>(y) / gy, 3);
         std::uint32_t& p = image.Pixels[image.Index(x, y)];
         p = Pack(Unpack(p) * (0.6f + 0.7f * g));
       }
     }
     ApplyLight(image, Bevel(mask, static_cast<int>(4 * big), -0.6f, -0.6f, 0.5f, 4.0f), mask, 0.7f);
-    if (c.Kind == CoverShape::Log) {
+    if (log) {
       // The sawn end facing us.
       Field end(image.Width, image.Height), ring(image.Width, image.Height);
       const float r = c.Height * 0.5f * big, ex = (c.X + c.Width) * big - r,
@@ -325,12 +318,11 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
     }
     Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
     // The underside in shade.
-    Field low = mask;
-    for (int y = 0; y < image.Height; ++y) {
-      const float k =
-          SmoothStep((c.Base - c.Height * 0.4f) * big, c.Base * big, static_cast<float>(y)) * 0.45f;
-      for (int x = 0; x < image.Width; ++x) low(x, y) *= k;
-    }
+    Field low(image.Width, image.Height);
+    const float top = (c.Base - c.Height * 0.4f) * big;
+    FillEach(low, [&](int x, int y) {
+      return mask(x, y) * (SmoothStep(top, c.Base * big, static_cast<float>(y)) * 0.45f);
+    });
     Paint(image, low, Rgb(0x05050A));
   }
 }
@@ -389,10 +381,7 @@ void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float 
 
 Field Enlarged(const Field& f, float k, int width, int height) {
   Field out(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x)
-      out(x, y) = f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k);
-  }
+  FillEach(out, [&](int x, int y) { return f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k); });
   return out;
 }
 

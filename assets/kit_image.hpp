@@ -236,15 +236,6 @@ inline void Mirrored(Point (&pair)[2], Point right) {
 
 // ---------------------------------------------------------------- scenery the recipes share
 
-// Every pixel set to colour(x, y), a ColorF worked out from its column and
-// row: skies, backdrops and the ground under everything else.
-template <typename ColourAt>
-void FillEach(Image& image, ColourAt&& colour) {
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) image.Pixels[image.Index(x, y)] = Pack(colour(x, y));
-  }
-}
-
 // A point given relative to `origin` in units of `scale` pixels: a joint
 // of a player `scale` pixels tall, stood at `origin`.
 inline Point Placed(Point origin, Point local, float scale) {

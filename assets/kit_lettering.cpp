@@ -12,9 +12,8 @@ bool Solid(const Field& mask, float x, int y) { return mask.Clamped(static_cast<
 bool StemAt(const Field& mask, int x, int y, const DripStyle& style) {
   for (int up = 0; up <= style.Stem; ++up) {
     const float cx = static_cast<float>(x) + style.Slant * static_cast<float>(up);
-    if (!Solid(mask, cx - static_cast<float>(style.Probe), y - up) || !Solid(mask, cx, y - up) ||
-        !Solid(mask, cx + static_cast<float>(style.Probe), y - up))
-      return false;
+    for (const int dx : {-style.Probe, 0, style.Probe})
+      if (!Solid(mask, cx + static_cast<float>(dx), y - up)) return false;
   }
   return true;
 }

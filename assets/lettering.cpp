@@ -1,20 +1,15 @@
 #include "assets/lettering.hpp"
 
-namespace vantoro::art {
+#include "assets/kit_image.hpp"
 
-namespace {
+namespace vantoro::art {
 
 constexpr int kSmallest = 10;
 
-}  // namespace
-
 Field PlacedText(int width, int height, std::string_view text, const Font& font, int tracking, float centreX,
                  int inkTop) {
-  const int textWidth = TrackedWidth(text, font, tracking);
-  const Field mask =
-      TextMask(width, height, static_cast<int>(centreX) - textWidth / 2, 0, text, font, tracking);
-  const Rect raw = InkBounds(mask);
-  return Shifted(mask, 0, inkTop - raw.Top);
+  const Field mask = CentredText(width, height, static_cast<int>(centreX), 0, text, font, tracking);
+  return Shifted(mask, 0, inkTop - InkBounds(mask).Top);
 }
 
 const Font& FittingFont(FontLibrary& fonts, std::string_view text, int tracking, int maxWidth, int largest,

@@ -8,7 +8,6 @@ namespace vantoro::art {
 
 namespace {
 
-
 // An angle drawn round the circle, pulled towards `direction` by `bias`.
 float Heading(Random& rng, float direction, float bias) {
   const float spread = kTau * 0.5f * (1.0f - 0.8f * bias);
@@ -78,12 +77,10 @@ void WetPaint(Image& image, const Field& mask, Color colour, int radius, float g
 
 void Paintball(Image& image, float cx, float cy, float r, Color colour) {
   const ColorF base = ToF(colour);
-  const int x0 = std::max(0, static_cast<int>(cx - r) - 2),
-            x1 = std::min(image.Width, static_cast<int>(cx + r) + 3);
-  const int y0 = std::max(0, static_cast<int>(cy - r) - 2),
-            y1 = std::min(image.Height, static_cast<int>(cy + r) + 3);
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
+  const auto from = [r](float c) { return std::max(0, static_cast<int>(c - r) - 2); };
+  const auto to = [r](float c, int size) { return std::min(size, static_cast<int>(c + r) + 3); };
+  for (int y = from(cy); y < to(cy, image.Height); ++y) {
+    for (int x = from(cx); x < to(cx, image.Width); ++x) {
       const float dx = static_cast<float>(x) + 0.5f - cx, dy = static_cast<float>(y) + 0.5f - cy;
       const float a = Clamp01(r - std::sqrt(dx * dx + dy * dy) + 0.5f);
       if (a <= 0.0f) continue;

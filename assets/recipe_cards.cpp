@@ -6,7 +6,6 @@
 // the card's centre, which is also the picture's centre.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -39,11 +38,7 @@ constexpr Color kBlack = Rgb(0x141418);
 Suit SuitOf(int rank) { return static_cast<Suit>((rank - 1) % 4); }
 Color InkOf(Suit s) { return s == Suit::Hearts || s == Suit::Diamonds ? kRed : kBlack; }
 
-std::string_view RankText(int rank) {
-  constexpr std::array<std::string_view, 13> kRanks = {"A", "2", "3",  "4", "5", "6", "7",
-                                                       "8", "9", "10", "J", "Q", "K"};
-  return kRanks[static_cast<std::size_t>(rank - 1)];
-}
+constexpr std::string_view kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 
 // Turns a mask half a turn about the picture's centre.
 Field Turned(const Field& f) {
@@ -52,22 +47,19 @@ Field Turned(const Field& f) {
   return t;
 }
 
-Field RoundedBox(int width, int height, float left, float top, float right, float bottom, float radius) {
+// A box with its corners rounded, as a polygon of quarter circles.
+Field Rounded(const Image& image, float left, float top, float right, float bottom, float radius) {
   std::vector<Point> points;
-  const Point centres[] = {{right - radius, top + radius},
-                           {right - radius, bottom - radius},
-                           {left + radius, bottom - radius},
-                           {left + radius, top + radius}};
+  // Clockwise from the upper right corner.
   for (int corner = 0; corner < 4; ++corner) {
+    const float cx = corner < 2 ? right - radius : left + radius;
+    const float cy = corner == 1 || corner == 2 ? bottom - radius : top + radius;
     for (int i = 0; i <= 8; ++i) {
       const float a = (static_cast<float>(corner) + static_cast<float>(i) / 8.0f) * kPi * 0.5f - kPi * 0.5f;
-      points.push_back(
-          {(centres[corner].X + std::cos(a) * radius) * kS, (centres[corner].Y + std::sin(a) * radius) * kS});
+      points.push_back({cx + std::cos(a) * radius, cy + std::sin(a) * radius});
     }
   }
-  Field f(width, height);
-  FillPolygon(f, points);
-  return f;
+  return kBig.Polygon(image, points);
 }
 
 // ---------------------------------------------------------------- pips
@@ -77,10 +69,7 @@ Field RoundedBox(int width, int height, float left, float top, float right, floa
 void AddPip(Field& f, Suit suit, float cx, float cy, float size, bool down) {
   const float s = size * kS, x0 = cx * kS, y0 = cy * kS, flip = down ? -1.0f : 1.0f;
   const auto at = [&](float u, float v) { return Point{x0 + u * s, y0 + v * s * flip}; };
-  const auto circle = [&](float u, float v, float r) {
-    const Point p = at(u, v);
-    FillCircle(f, p.X, p.Y, r * s);
-  };
+  const auto circle = [&](float u, float v, float r) { FillCircle(f, at(u, v).X, at(u, v).Y, r * s); };
   const auto polygon = [&](std::initializer_list<Point> unit) {
     std::vector<Point> points;
     for (const Point& p : unit) points.push_back(at(p.X, p.Y));
@@ -117,7 +106,7 @@ struct PipLayout {
 
 constexpr float kThird = 1.0f / 3.0f;
 
-const PipLayout& PipsOf(int rank) {
+void DrawPips(Image& image, int rank, Suit suit) {
   static const PipLayout kLayouts[] = {
       {{}, {0.0f, 1.0f}},
       {{}, {0.0f, 0.5f, 1.0f}},
@@ -128,10 +117,6 @@ const PipLayout& PipsOf(int rank) {
       {{0.0f, 0.5f, 1.0f}, {0.25f, 0.75f}},
       {{0.0f, kThird, 2 * kThird, 1.0f}, {0.5f}},
       {{0.0f, kThird, 2 * kThird, 1.0f}, {kThird * 0.5f, 1.0f - kThird * 0.5f}}};
-  return kLayouts[rank - 2];
-}
-
-void DrawPips(Image& image, int rank, Suit suit) {
   Field pips(image.Width, image.Height);
   const auto pip = [&](int column, float row) {
     AddPip(pips, suit, 33.0f + 19.5f * static_cast<float>(column), 28.0f + 97.0f * row, 18.0f, row > 0.5f);
@@ -139,11 +124,12 @@ void DrawPips(Image& image, int rank, Suit suit) {
   if (rank == 1) {
     AddPip(pips, suit, kWidth * 0.5f, kHeight * 0.5f, 46.0f, false);
   } else {
-    for (const float row : PipsOf(rank).Sides) {
+    const PipLayout& layout = kLayouts[rank - 2];
+    for (const float row : layout.Sides) {
       pip(0, row);
       pip(2, row);
     }
-    for (const float row : PipsOf(rank).Middle) pip(1, row);
+    for (const float row : layout.Middle) pip(1, row);
   }
   Paint(image, pips, InkOf(suit));
 }
@@ -155,8 +141,6 @@ struct CourtLook {
   int Headgear;  // 0 cap and feather, 1 queen's crown, 2 king's crown
 };
 
-Field Shape(const Image& image) { return Field(image.Width, image.Height); }
-
 void Headgear(Image& image, const CourtLook& look) {
   const Color gold = Rgb(0xF0B828), edge = Rgb(0x6A4A08);
   if (look.Headgear == 0) {
@@ -164,7 +148,7 @@ void Headgear(Image& image, const CourtLook& look) {
     PaintOutlined(image, cap, look.Robe, kBlack, kOutline);
     Paint(image, kBig.Line(image, {41, 35.5f}, {65, 35.5f}, 2.4f), gold);
     // A plume sweeping back over the cap.
-    Field feather = Shape(image);
+    Field feather(image.Width, image.Height);
     TaperedLine(feather, 60 * kS, 28 * kS, 68 * kS, 20 * kS, 5.0f * kS, 4.0f * kS);
     TaperedLine(feather, 68 * kS, 20 * kS, 76 * kS, 19 * kS, 4.0f * kS, 0.8f * kS);
     PaintOutlined(image, feather, Rgb(0xF4F0E4), kBlack, kOutline);
@@ -179,7 +163,7 @@ void Headgear(Image& image, const CourtLook& look) {
            : kBig.Polygon(image, {{42, 36}, {42, 27}, {47, 31}, {52.5f, 26}, {58, 31}, {63, 27}, {63, 36}});
   Paint(image, Dilated(crown, kOutline), edge);
   PaintVertical(image, crown, Gradient{{0.0f, Rgb(0xFFF0A0)}, {1.0f, gold}}, top * kS, 36 * kS);
-  Field tips = Shape(image);
+  Field tips(image.Width, image.Height);
   for (const float x : {40.0f, 52.5f, 65.0f}) FillCircle(tips, x * kS, (king ? top : 26.0f) * kS, 1.6f * kS);
   Paint(image, tips, gold);
   Paint(image, kBig.Ellipse(image, {52.5f, 32.5f}, 2.0f, 2.0f), kRed);
@@ -193,17 +177,14 @@ void Bust(Image& image, const CourtLook& look) {
   PaintOutlined(image, robe, look.Robe, kBlack, kOutline);
   Paint(image, Multiplied(kBig.Line(image, {24, 72}, {36, 60}, 3.0f), robe), look.Trim);
   Paint(image, Multiplied(kBig.Line(image, {81, 72}, {69, 60}, 3.0f), robe), look.Trim);
-  const Field panel = kBig.Polygon(image, {{45, 59}, {60, 59}, {58, 77}, {47, 77}});
-  PaintOutlined(image, panel, look.Trim, kBlack, kScale / 2);
+  PaintOutlined(image, kBig.Polygon(image, {{45, 59}, {60, 59}, {58, 77}, {47, 77}}), look.Trim, kBlack,
+                kScale / 2);
   for (const float y : {64.0f, 70.0f}) Paint(image, kBig.Ellipse(image, {52.5f, y}, 1.6f, 1.6f), look.Robe);
-  const Field collar = kBig.Ellipse(image, {52.5f, 58.5f}, 14.0f, 3.6f);
-  PaintOutlined(image, collar, white, kBlack, kOutline);
+  PaintOutlined(image, kBig.Ellipse(image, {52.5f, 58.5f}, 14.0f, 3.6f), white, kBlack, kOutline);
   // Hair behind the head, the face, and a beard for the king.
-  if (look.Headgear == 1) {
+  if (look.Headgear == 1)
     PaintOutlined(image, kBig.Ellipse(image, {52.5f, 47.0f}, 13.0f, 13.5f), look.Hair, kBlack, kOutline);
-  }
-  const Field face = kBig.Ellipse(image, {52.5f, 44.5f}, 9.5f, 11.5f);
-  PaintOutlined(image, face, skin, Rgb(0x5A3418), kOutline);
+  PaintOutlined(image, kBig.Ellipse(image, {52.5f, 44.5f}, 9.5f, 11.5f), skin, Rgb(0x5A3418), kOutline);
   if (look.Headgear == 2) {
     const Field beard = kBig.Polygon(image, {{43.5f, 46}, {61.5f, 46}, {58, 58}, {52.5f, 61}, {47, 58}});
     PaintOutlined(image, beard, look.Hair, Rgb(0x6A6A68), kScale / 2);
@@ -229,18 +210,13 @@ void DrawCourt(Image& image, int rank, Suit suit) {
   Field pip(image.Width, image.Height);
   AddPip(pip, suit, l + 6.0f, t + 7.0f, 9.0f, false);
   Paint(half, pip, InkOf(suit));
-  const int mid = image.Height / 2;
-  for (int y = static_cast<int>(t * kS); y < static_cast<int>(b * kS); ++y) {
-    for (int x = static_cast<int>(l * kS); x < static_cast<int>(r * kS); ++x) {
-      const bool upper = y < mid;
-      image.Pixels[image.Index(x, y)] =
-          upper ? half.Pixels[half.Index(x, y)]
-                : half.Pixels[half.Index(image.Width - 1 - x, image.Height - 1 - y)];
-    }
-  }
-  Field frame =
-      Subtracted(RoundedBox(image.Width, image.Height, l, t, r, b, 2.0f),
-                 RoundedBox(image.Width, image.Height, l + 1.0f, t + 1.0f, r - 1.0f, b - 1.0f, 1.5f));
+  const float mid = static_cast<float>(image.Height / 2);
+  Image turned = half;
+  std::reverse(turned.Pixels.begin(), turned.Pixels.end());
+  Paste(image, Crop(half, l * kS, t * kS, r * kS, mid));
+  Paste(image, Crop(turned, l * kS, mid, r * kS, b * kS));
+  Field frame = Subtracted(Rounded(image, l, t, r, b, 2.0f),
+                           Rounded(image, l + 1.0f, t + 1.0f, r - 1.0f, b - 1.0f, 1.5f));
   Maximize(frame, kBig.Line(image, {l, kHeight * 0.5f}, {r, kHeight * 0.5f}, 0.9f));
   Paint(image, frame, InkOf(suit));
 }
@@ -255,7 +231,7 @@ void Felt(Image& image) {
 }
 
 void Corners(Image& image, FontLibrary& fonts, int rank, Suit suit) {
-  const std::string_view text = RankText(rank);
+  const std::string_view text = kRanks[rank - 1];
   const Font& font = FittingFont(fonts, text, -kScale, 15 * kScale, 17 * kScale);
   Field index = PlacedText(image.Width, image.Height, text, font, text.size() > 1 ? -kScale : 0, 11.5f * kS,
                            static_cast<int>(7 * kS));
@@ -269,10 +245,8 @@ void Corners(Image& image, FontLibrary& fonts, int rank, Suit suit) {
 Image DrawCard(FontLibrary& fonts, int rank) {
   return Supersampled(kWidth, kHeight, kScale, [&](Image& image) {
     Felt(image);
-    const Field card = RoundedBox(image.Width, image.Height, kLeft, kTop, kRight, kBottom, kCorner);
-    Field shadow = Shifted(card, kScale, 2 * kScale);
-    BoxBlur(shadow, kScale, 2);
-    Paint(image, shadow, Rgb(0x000000), 0.5f);
+    const Field card = Rounded(image, kLeft, kTop, kRight, kBottom, kCorner);
+    SoftShadow(image, Shifted(card, kScale, 2 * kScale), kScale, 0.5f, 0, 0, 2);
     PaintVertical(image, card, Gradient{{0.0f, Rgb(0xFFFFFF)}, {1.0f, Rgb(0xEEEBE2)}}, kTop * kS,
                   kBottom * kS);
     Paint(image, Subtracted(card, Eroded(card, kScale / 2 + 1)), Rgb(0x9A9A90));

@@ -81,20 +81,28 @@ Field Blank(const Image& image) { return Field(image.Width, image.Height); }
 constexpr Placement kAt{{0.0f, 0.0f}, kS, 1.0f};
 constexpr BigShapes kBig{kS};
 
+Field Stroked(const Image& image, Point a, Point b, float w0, float w1) {
+  Field f = Blank(image);
+  Stroke(f, kAt, a, b, w0, w1);
+  return f;
+}
+
+Field Oval(const Image& image, Point c, float rx, float ry) {
+  Field f = Blank(image);
+  Blob(f, kAt, c, rx, ry);
+  return f;
+}
+
 // Shaded as a rounded form lit from above and in front.
 void Solid(Image& image, const Field& mask, Color colour, float strength = 0.6f) {
   PaintRounded(image, mask, colour, 2 * kScale, {0.4f, -0.8f, 0.5f, 3.0f}, strength);
 }
 
 void DrawLeg(Image& image, const Leg& leg, Color coat) {
-  Field upper = Blank(image);
-  Stroke(upper, kAt, leg[0], leg[1], 4.2f, 2.6f);
+  Solid(image, Stroked(image, leg[0], leg[1], 4.2f, 2.6f), coat);
   const Field lower = Limb(image, kAt, leg[1], leg[2], leg[3], {2.0f, 1.6f, 1.8f, 1.8f});
-  Field hoof = Blank(image);
-  Blob(hoof, kAt, leg[3], 1.3f, 1.1f);
-  Solid(image, upper, coat);
   Solid(image, lower, Lerp(kPoints, coat, 0.55f), 0.4f);
-  Paint(image, hoof, Rgb(0x1A1412));
+  Paint(image, Oval(image, leg[3], 1.3f, 1.1f), Rgb(0x1A1412));
 }
 
 void PaintHorse(Image& image, const HorsePose& p) {
@@ -103,27 +111,21 @@ void PaintHorse(Image& image, const HorsePose& p) {
   const Point tailMid{(p.TailRoot.X + p.TailTip.X) * 0.5f - 0.5f, (p.TailRoot.Y + p.TailTip.Y) * 0.5f - 1.0f};
   Solid(image, Limb(image, kAt, p.TailRoot, tailMid, p.TailTip, {2.6f, 3.2f, 3.2f, 1.0f}), kPoints, 0.6f);
 
-  Field body = Blank(image);
-  Blob(body, kAt, p.Barrel, 11.5f, 5.8f);
+  // The barrel, rump and chest, the neck, the head and an ear.
+  Field body = Oval(image, p.Barrel, 11.5f, 5.8f);
   Blob(body, kAt, p.Rump, 6.2f, 6.0f);
   Blob(body, kAt, p.Chest, 5.6f, 5.6f);
   const Point throat{p.Poll.X + 1.5f, p.Poll.Y + 4.0f};
   Stroke(body, kAt, {p.Withers.X - 1.0f, p.Withers.Y + 3.5f}, {p.Poll.X + 0.5f, p.Poll.Y + 1.8f}, 8.0f, 4.2f);
   Stroke(body, kAt, {p.Chest.X + 1.0f, p.Chest.Y}, throat, 5.0f, 3.4f);
   Stroke(body, kAt, {p.Poll.X + 0.5f, p.Poll.Y + 1.5f}, p.Muzzle, 4.6f, 3.0f);
-  Field ear = Blank(image);
-  Stroke(ear, kAt, {p.Poll.X, p.Poll.Y + 0.5f}, {p.Poll.X - 1.0f, p.Poll.Y - 2.4f}, 1.6f, 0.6f);
-  Maximize(body, ear);
+  Stroke(body, kAt, {p.Poll.X, p.Poll.Y + 0.5f}, {p.Poll.X - 1.0f, p.Poll.Y - 2.4f}, 1.6f, 0.6f);
   Solid(image, body, kCoat);
 
-  Field mane = Blank(image);
-  Stroke(mane, kAt, {p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, {p.Poll.X - 0.5f, p.Poll.Y + 0.5f}, 2.2f, 1.4f);
-  Solid(image, mane, kPoints, 0.5f);
-  Field eye = Blank(image), nostril = Blank(image);
-  Blob(eye, kAt, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f);
-  Blob(nostril, kAt, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f);
-  Paint(image, eye, Rgb(0x080604));
-  Paint(image, nostril, Rgb(0x2A140A), 0.8f);
+  const Point maneEnd{p.Poll.X - 0.5f, p.Poll.Y + 0.5f};
+  Solid(image, Stroked(image, {p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, maneEnd, 2.2f, 1.4f), kPoints, 0.5f);
+  Paint(image, Oval(image, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f), Rgb(0x080604));
+  Paint(image, Oval(image, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f), Rgb(0x2A140A), 0.8f);
 
   DrawLeg(image, p.NearFore, kCoat);
   DrawLeg(image, p.NearHind, kCoat);
@@ -131,38 +133,28 @@ void PaintHorse(Image& image, const HorsePose& p) {
 
 void DrawJockey(Image& image, const Rider& p, Point muzzle) {
   // A saddle cloth under the seat, then the rider: boots, breeches, silks.
-  const Point clothAt{p.Seat.X - 0.5f, p.Seat.Y + 5.0f};
-  const Field cloth = kBig.Polygon(image, {{clothAt.X - 3.0f, clothAt.Y - 2.0f},
-                                           {clothAt.X + 3.0f, clothAt.Y - 2.0f},
-                                           {clothAt.X + 2.0f, clothAt.Y + 2.5f},
-                                           {clothAt.X - 3.0f, clothAt.Y + 2.5f}});
+  const float cx = p.Seat.X - 0.5f, cy = p.Seat.Y + 5.0f;
+  const Field cloth = kBig.Polygon(
+      image,
+      {{cx - 3.0f, cy - 2.0f}, {cx + 3.0f, cy - 2.0f}, {cx + 2.0f, cy + 2.5f}, {cx - 3.0f, cy + 2.5f}});
   Solid(image, cloth, Rgb(0xF4F2EA), 0.3f);
 
-  Field reins = Blank(image);
-  Stroke(reins, kAt, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f);
-  Paint(image, reins, Rgb(0x1A0E08));
-  Field boot = Blank(image), breeches = Blank(image), silks = Blank(image);
-  Stroke(boot, kAt, p.Knee, p.Foot, 2.4f, 2.0f);
-  Stroke(breeches, kAt, p.Seat, p.Knee, 3.6f, 2.8f);
-  Stroke(silks, kAt, p.Seat, p.Shoulder, 4.2f, 4.6f);
+  Paint(image, Stroked(image, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f), Rgb(0x1A0E08));
+  const Field silks = Stroked(image, p.Seat, p.Shoulder, 4.2f, 4.6f);
   const Point elbow{(p.Shoulder.X + p.Hands.X) * 0.5f + 0.5f, (p.Shoulder.Y + p.Hands.Y) * 0.5f + 1.5f};
   const Field trim = Limb(image, kAt, p.Shoulder, elbow, p.Hands, {2.2f, 2.0f, 2.0f, 1.6f});
-  Solid(image, boot, Rgb(0x141010), 0.5f);
-  Solid(image, breeches, Rgb(0xF0EEE6), 0.5f);
+  Solid(image, Stroked(image, p.Knee, p.Foot, 2.4f, 2.0f), Rgb(0x141010), 0.5f);
+  Solid(image, Stroked(image, p.Seat, p.Knee, 3.6f, 2.8f), Rgb(0xF0EEE6), 0.5f);
   Solid(image, silks, kSilk);
-  Field sash = Blank(image);
-  Stroke(sash, kAt, {p.Seat.X + 0.5f, p.Seat.Y - 1.0f}, {p.Shoulder.X - 0.5f, p.Shoulder.Y + 1.0f}, 1.4f,
-         1.4f);
+  const Field sash = Stroked(image, {p.Seat.X + 0.5f, p.Seat.Y - 1.0f},
+                             {p.Shoulder.X - 0.5f, p.Shoulder.Y + 1.0f}, 1.4f, 1.4f);
   Paint(image, Multiplied(sash, silks), kSilkTrim);
   Solid(image, trim, kSilkTrim, 0.5f);
   // The helmet with its cap's peak to the front.
-  Field cap = Blank(image), peak = Blank(image), face = Blank(image);
-  Blob(face, kAt, {p.Head.X + 0.6f, p.Head.Y + 0.8f}, 1.7f, 1.8f);
-  Blob(cap, kAt, {p.Head.X - 0.2f, p.Head.Y - 0.3f}, 2.3f, 2.0f);
-  Stroke(peak, kAt, {p.Head.X + 0.5f, p.Head.Y - 0.2f}, {p.Head.X + 3.2f, p.Head.Y + 0.1f}, 1.1f, 0.7f);
-  Paint(image, face, Rgb(0xE8B890));
-  Solid(image, cap, kSilkTrim, 0.5f);
-  Paint(image, peak, kSilk);
+  const Point h = p.Head;
+  Paint(image, Oval(image, {h.X + 0.6f, h.Y + 0.8f}, 1.7f, 1.8f), Rgb(0xE8B890));
+  Solid(image, Oval(image, {h.X - 0.2f, h.Y - 0.3f}, 2.3f, 2.0f), kSilkTrim, 0.5f);
+  Paint(image, Stroked(image, {h.X + 0.5f, h.Y - 0.2f}, {h.X + 3.2f, h.Y + 0.1f}, 1.1f, 0.7f), kSilk);
 }
 
 }  // namespace

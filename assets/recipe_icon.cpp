@@ -25,7 +25,6 @@ Image DrawIconAt(int size) {
   const float centre = static_cast<float>(big) * 0.5f;
   // Lengths below were set at 64 x 64; they grow with the size.
   const float k = static_cast<float>(size) / kSize;
-  const auto px = [k](float v) { return v * k; };
   const auto steps = [k](int v) {
     return std::max(1, static_cast<int>(std::lround(static_cast<float>(v) * k)));
   };
@@ -40,9 +39,7 @@ Image DrawIconAt(int size) {
           {.Radius = b * 0.25f, .Arms = 12, .Reach = 1.75f, .Droplets = 6, .Spread = 1.75f});
 
     // A dark halo lifts the splat off the background at small size.
-    Field shadow = Dilated(splat, steps(5));
-    BoxBlur(shadow, steps(6));
-    Paint(image, shadow, Rgb(0x000000), 0.7f, steps(4), steps(6));
+    SoftShadow(image, Dilated(splat, steps(5)), steps(6), 0.7f, steps(4), steps(6));
     Glow(image, splat, Rgb(0xFF2080), steps(14), 0.5f);
     WetPaint(image, splat, Rgb(0xFF2A86), steps(10));
 
@@ -50,16 +47,13 @@ Image DrawIconAt(int size) {
     Field trail(big, big);
     for (int i = 1; i <= 8; ++i) {
       const float t = static_cast<float>(i) / 8.0f;
-      FillCircle(trail, b * (0.77f + 0.3f * t), b * (0.22f - 0.3f * t), px(24.0f) * (1.0f - 0.5f * t),
+      FillCircle(trail, b * (0.77f + 0.3f * t), b * (0.22f - 0.3f * t), 24.0f * k * (1.0f - 0.5f * t),
                  1.0f - t);
     }
     BoxBlur(trail, steps(3));
     Paint(image, trail, Rgb(0xFFE23A), 0.45f);
-    Field ballShadow(big, big);
-    FillCircle(ballShadow, b * 0.77f, b * 0.26f, px(30.0f));
-    BoxBlur(ballShadow, steps(6));
-    Paint(image, ballShadow, Rgb(0x000000), 0.6f);
-    Paintball(image, b * 0.75f, b * 0.23f, px(26.0f), Rgb(0xFFD81E));
+    GroundShadow(image, b * 0.77f, b * 0.26f, 30.0f * k, 30.0f * k, steps(6), 0.6f);
+    Paintball(image, b * 0.75f, b * 0.23f, 26.0f * k, Rgb(0xFFD81E));
   });
 }
 

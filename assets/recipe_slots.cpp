@@ -3,10 +3,8 @@
 // falls into shade there, and the blur of a spinning reel, the symbols'
 // colours smeared into vertical streaks.
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -56,9 +54,8 @@ void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
   Paintball(image, cx, cy, r, kBalls[n - 1]);
   const std::string digit(1, static_cast<char>('0' + n));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(36 * scale), true);
-  const Field mask = CentredText(image, digit, font, 0, cx, cy + s);
-  Paint(image, Dilated(mask, 2 * scale), Rgb(0x1A1420));
-  Paint(image, mask, Rgb(0xFFFFFF));
+  PaintOutlined(image, CentredText(image, digit, font, 0, cx, cy + s), Rgb(0xFFFFFF), Rgb(0x1A1420),
+                2 * scale);
 }
 
 // A word on the reel, its face like polished metal: pale at the top, the
@@ -75,9 +72,8 @@ void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
   const float s = static_cast<float>(scale);
   const Field mask = CentredText(image, word.Text, font, tracking, kWidth * 0.5f * s, kHeight * 0.5f * s);
   const Rect box = InkBounds(mask);
-  const int o = scale;
-  BannerStyle style = BannerStyle::Fine(o);
-  style.ShadowSpread = style.ShadowDx = o;
+  BannerStyle style = BannerStyle::Fine(scale);
+  style.ShadowSpread = style.ShadowDx = scale;
   style.ShadowOpacity = 0.35f;
   style.GlowRadius = 0;
   style.GlowStrength = 0.0f;
@@ -121,23 +117,18 @@ Image DrawSlotBlur(FontLibrary& fonts, int frame) {
   constexpr int kBandHeight = kHeight * static_cast<int>(kBand.size());
   constexpr int kSmear = 40;
   Image band(kWidth, kBandHeight);
-  for (std::size_t i = 0; i < kBand.size(); ++i) {
-    const Image face = Face(fonts, kBand[i], 1);
-    std::copy(face.Pixels.begin(), face.Pixels.end(),
-              band.Pixels.begin() + static_cast<std::ptrdiff_t>(i) * kWidth * kHeight);
-  }
+  for (int i = 0; i < static_cast<int>(kBand.size()); ++i)
+    Paste(band, {0, i * kHeight, Face(fonts, kBand[i], 1)});
   const int offset = (frame - 1) * kBandHeight / 5 + 23;
+  const ColorF reel = ToF(kReel);
   Image blur(kWidth, kHeight);
-  for (int x = 0; x < kWidth; ++x) {
-    for (int y = 0; y < kHeight; ++y) {
-      ColorF sum;
-      for (int k = 0; k < kSmear; ++k)
-        sum = sum + Unpack(band.Pixels[band.Index(x, (offset + y + k) % kBandHeight)]);
-      // Deepened, as the eye follows the colour more than the light band.
-      const ColorF reel = ToF(kReel);
-      blur.Pixels[blur.Index(x, y)] = Pack(reel + (sum * (1.0f / kSmear) + reel * -1.0f) * 1.5f);
-    }
-  }
+  FillEach(blur, [&](int x, int y) {
+    ColorF sum;
+    for (int k = 0; k < kSmear; ++k)
+      sum = sum + Unpack(band.Pixels[band.Index(x, (offset + y + k) % kBandHeight)]);
+    // Deepened, as the eye follows the colour more than the light band.
+    return reel + (sum * (1.0f / kSmear) + reel * -1.0f) * 1.5f;
+  });
   return Shaded(blur);
 }
 

@@ -13,10 +13,11 @@ struct Recipe {
   FamilyFn Draw;
 };
 
-Image MalePortrait(FontLibrary& fonts, int n) { return DrawPortrait(fonts, 1, n); }
-Image FemalePortrait(FontLibrary& fonts, int n) { return DrawPortrait(fonts, 2, n); }
-Image MaleFigure(FontLibrary& fonts, int n) { return DrawFigure(fonts, 1, n); }
-Image FemaleFigure(FontLibrary& fonts, int n) { return DrawFigure(fonts, 2, n); }
+// A family drawn for one gender (1 male, 2 female).
+template <Image (*Draw)(FontLibrary&, int, int), int Gender>
+Image Of(FontLibrary& fonts, int n) {
+  return Draw(fonts, Gender, n);
+}
 
 template <Image (*Single)(FontLibrary&)>
 Image One(FontLibrary& fonts, int) {
@@ -29,8 +30,8 @@ constexpr Recipe kRecipes[] = {
     {PictureId::Icon, 1, One<DrawIcon>},
     {PictureId::HubBackground, 1, One<DrawHubBackground>},
     {PictureId::TeamAnim1, 20, DrawTeamAnimFrame},
-    {PictureId::PortraitMale1, 8, MalePortrait},
-    {PictureId::PortraitFemale1, 8, FemalePortrait},
+    {PictureId::PortraitMale1, 8, Of<DrawPortrait, 1>},
+    {PictureId::PortraitFemale1, 8, Of<DrawPortrait, 2>},
     {PictureId::Trophy1, 4, DrawTrophy},
     {PictureId::MapOverview, 1, One<DrawMapOverview>},
     {PictureId::MapStrip1, 5, DrawMapStrip},
@@ -44,8 +45,8 @@ constexpr Recipe kRecipes[] = {
     {PictureId::BreakupBanner, 1, One<DrawBreakupBanner>},
     {PictureId::BreakupTeam, 1, One<DrawBreakupTeam>},
     {PictureId::TournamentBanner, 1, One<DrawTournamentBanner>},
-    {PictureId::FigureMale1, 4, MaleFigure},
-    {PictureId::FigureFemale1, 4, FemaleFigure},
+    {PictureId::FigureMale1, 4, Of<DrawFigure, 1>},
+    {PictureId::FigureFemale1, 4, Of<DrawFigure, 2>},
     {PictureId::FieldAirball, 3, DrawField},
     {PictureId::ActionAirball1, 9, DrawActionAirball},
     {PictureId::ActionWoods1, 5, DrawActionWoods},
@@ -77,21 +78,17 @@ RecipeFn RecipeFor(PictureId id) {
   const int n = static_cast<int>(id);
   for (const Recipe& r : kRecipes) {
     const int first = static_cast<int>(r.First);
-    if (n >= first && n < first + r.Count) {
-      const FamilyFn draw = r.Draw;
-      const int member = n - first + 1;
-      return [draw, member](FontLibrary& fonts) { return draw(fonts, member); };
-    }
+    if (n >= first && n < first + r.Count)
+      return [draw = r.Draw, member = n - first + 1](FontLibrary& fonts) { return draw(fonts, member); };
   }
   return nullptr;
 }
 
 const PictureInfo* FindPicture(std::string_view name) {
   for (const PictureInfo& p : kPictures) {
+    // Without a dot, the name without its extension is the whole name.
     const std::string_view file = p.File;
-    if (name == file) return &p;
-    const std::size_t dot = file.rfind('.');
-    if (dot != std::string_view::npos && name == file.substr(0, dot)) return &p;
+    if (name == file || name == file.substr(0, file.rfind('.'))) return &p;
   }
   return nullptr;
 }

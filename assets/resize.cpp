@@ -46,24 +46,20 @@ Image AreaResized(const Image& image, int width, int height) {
   // Across first, into a picture as tall as the old one and as wide as the
   // new one, with float channels so that nothing is rounded twice.
   std::vector<ColorF> rows(static_cast<std::size_t>(width) * static_cast<std::size_t>(image.Height));
+  const auto row = [&](int x, int y) -> ColorF& {
+    return rows[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  };
   for (int y = 0; y < image.Height; ++y) {
     for (int x = 0; x < width; ++x) {
-      ColorF sum;
       for (const Tap& t : across[static_cast<std::size_t>(x)])
-        sum = sum + Unpack(image.Pixels[image.Index(t.From, y)]) * t.Weight;
-      rows[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = sum;
+        row(x, y) = row(x, y) + Unpack(image.Pixels[image.Index(t.From, y)]) * t.Weight;
     }
   }
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      ColorF sum;
-      for (const Tap& t : down[static_cast<std::size_t>(y)])
-        sum = sum + rows[static_cast<std::size_t>(t.From) * static_cast<std::size_t>(width) +
-                         static_cast<std::size_t>(x)] *
-                        t.Weight;
-      out.Pixels[out.Index(x, y)] = Pack(sum);
-    }
-  }
+  FillEach(out, [&](int x, int y) {
+    ColorF sum;
+    for (const Tap& t : down[static_cast<std::size_t>(y)]) sum = sum + row(x, t.From) * t.Weight;
+    return sum;
+  });
   return out;
 }
 
