@@ -43,9 +43,8 @@ void DrawHaze(Image& image) {
   FillEach(image, [&](int x, int y) {
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);
     // Two floodlight pools high in the corners, washing down the sides.
-    const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
-    const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
-    const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
+    const float flood = Falloff(fx, fy, 40.0f, -30.0f, 300.0f, 260.0f, 1.6f) +
+                        Falloff(fx, fy, 760.0f, -30.0f, 300.0f, 260.0f, 1.6f);
     const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
     return night.SampleF(fy / kHeight) * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
   });
@@ -54,32 +53,22 @@ void DrawHaze(Image& image) {
 constexpr float kFarSide = 236.0f;  // where the field meets the far fence
 
 // Where the far floodlights put their light on the turf.
-float Pool(float x, float y) {
-  const float dx = (x - 400.0f) / 330.0f, dy = (y - 392.0f) / 175.0f;
-  return std::exp(-(dx * dx + dy * dy) * 1.3f);
-}
+float Pool(float x, float y) { return Falloff(x, y, 400.0f, 392.0f, 330.0f, 175.0f, 1.3f); }
 
 // The field: turf running away to the far fence, mown in bands that narrow
 // with distance, bright in the floodlights' pool and black at the edges.
 void DrawField(Image& image) {
   const Noise grain(0x4B5);
   const ColorF dark = ToF(Rgb(0x05070F)), lit = ToF(Rgb(0x32689A));
-  for (int y = static_cast<int>(kFarSide); y < kHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
+  BlendEach(image, static_cast<int>(kFarSide), [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
     const float depth = fy - kFarSide;
     const float distance = 900.0f / (depth + 8.0f);
     const float band = std::sin(distance * 1.7f) > 0.0f ? 1.07f : 0.93f;
-    const float rise = SmoothStep(0.0f, 6.0f, depth);
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      const float across = (fx - 400.0f) * distance / 900.0f;
-      const float n = grain.Value(across * 3.0f, distance * 2.0f);
-      const float light = Pool(fx, fy);
-      const ColorF c = Lerp(dark, lit, light) * (band * (0.85f + 0.3f * n));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, rise));
-    }
-  }
+    const float n = grain.Value((fx - 400.0f) * distance / 900.0f * 3.0f, distance * 2.0f);
+    const ColorF c = Lerp(dark, lit, Pool(fx, fy)) * (band * (0.85f + 0.3f * n));
+    return Wash{c, SmoothStep(0.0f, 6.0f, depth)};
+  });
 }
 
 // The far side: a dark fence line under two floodlight towers whose lamps
@@ -152,22 +141,16 @@ void DrawNetting(Image& image) {
   constexpr float kMesh = 22.0f;
   const Noise fade(0x4B2);
   const ColorF strand = ToF(Rgb(0x3A4A9A));
-  for (int y = 0; y < kHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      // The net sags a little between its posts.
-      const float sag = 6.0f * std::sin(fx / kWidth * kTau * 3.0f);
-      const float u = (fx + fy + sag) / kMesh, v = (fx - fy - sag) / kMesh;
-      const float du = std::fabs(u - std::round(u)) * kMesh, dv = std::fabs(v - std::round(v)) * kMesh;
-      const float line = std::max(Clamp01(1.0f - du / 0.9f), Clamp01(1.0f - dv / 0.9f));
-      if (line <= 0.0f) continue;
-      const float k = line * SmoothStep(0.4f, 0.75f, fade.Fbm(fx / 160.0f, fy / 160.0f, 3)) * 0.28f;
-      if (k <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), strand, k));
-    }
-  }
+  BlendEach(image, 0, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    // The net sags a little between its posts.
+    const float sag = 6.0f * std::sin(fx / kWidth * kTau * 3.0f);
+    const float u = (fx + fy + sag) / kMesh, v = (fx - fy - sag) / kMesh;
+    const float du = std::fabs(u - std::round(u)) * kMesh, dv = std::fabs(v - std::round(v)) * kMesh;
+    const float line = std::max(Clamp01(1.0f - du / 0.9f), Clamp01(1.0f - dv / 0.9f));
+    if (line <= 0.0f) return Wash{};
+    return Wash{strand, line * SmoothStep(0.4f, 0.75f, fade.Fbm(fx / 160.0f, fy / 160.0f, 3)) * 0.28f};
+  });
   // The net's posts and top cable.
   Field posts(kWidth, kHeight);
   for (float x = 4.0f; x < kWidth; x += 132.0f) ThickLine(posts, x, 0.0f, x, kHeight, 3.0f);
@@ -181,23 +164,21 @@ void DrawBeams(Image& image) {
   const Noise dust(0x4B3);
   // Beams are soft: worked out on a half-size grid and sampled.
   Field half(kWidth / 2 + 1, kHeight / 2 + 1);
-  struct Beam {
-    float X, Y, Angle, Spread;
-  };
-  const Beam all[] = {{-20.0f, -20.0f, 0.95f, 0.10f},
-                      {-20.0f, -20.0f, 0.62f, 0.07f},
-                      {820.0f, -20.0f, 2.19f, 0.10f},
-                      {820.0f, -20.0f, 2.52f, 0.07f}};
+  // Where each beam starts, its angle and its half-width in radians.
+  constexpr float kBeams[][4] = {{-20.0f, -20.0f, 0.95f, 0.10f},
+                                 {-20.0f, -20.0f, 0.62f, 0.07f},
+                                 {820.0f, -20.0f, 2.19f, 0.10f},
+                                 {820.0f, -20.0f, 2.52f, 0.07f}};
   for (int y = 0; y < half.Height; ++y) {
     const float fy = static_cast<float>(2 * y) + 0.5f;
     for (int x = 0; x < half.Width; ++x) {
       const float fx = static_cast<float>(2 * x) + 0.5f;
       float sum = 0.0f;
-      for (const Beam& b : all) {
-        const float dx = fx - b.X, dy = fy - b.Y;
+      for (const auto& [bx, by, angle, spread] : kBeams) {
+        const float dx = fx - bx, dy = fy - by;
         const float d = std::sqrt(dx * dx + dy * dy);
-        const float off = std::fabs(std::atan2(dy, dx) - b.Angle);
-        sum += SmoothStep(b.Spread, b.Spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
+        const float off = std::fabs(std::atan2(dy, dx) - angle);
+        sum += SmoothStep(spread, spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
       }
       if (sum <= 0.0f) continue;
       half(x, y) = sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
