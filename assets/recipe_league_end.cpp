@@ -22,7 +22,6 @@ namespace vantoro::art {
 
 namespace {
 
-
 // ================================================================ banner
 
 constexpr int kBannerWidth = 777;
@@ -35,9 +34,8 @@ void DrawBannerSky(Image& image) {
   const Noise smoke(0x1E01);
   FillEach(image, [&](int x, int y) {
     const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
-    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.48f);
-    const float dy = (fy - kBannerHeight * 0.45f) / (kBannerHeight * 0.7f);
-    const float warm = std::exp(-(dx * dx + dy * dy) * 2.2f);
+    const float warm = Falloff(fx, fy, kBannerWidth * 0.5f, kBannerHeight * 0.45f, kBannerWidth * 0.48f,
+                               kBannerHeight * 0.7f, 2.2f);
     const float s = smoke.Fbm(fx / 120.0f, fy / 45.0f, 4);
     const ColorF c = ColorF{0.10f, 0.03f, 0.12f} * (warm * (0.5f + 0.9f * s)) +
                      ColorF{0.35f, 0.10f, 0.03f} * (warm * warm * 0.5f * s);
@@ -65,10 +63,9 @@ void DrawBursts(Image& image, Random& rng) {
       const float a = kTau * (static_cast<float>(i) + rng.Range(-0.3f, 0.3f)) / rays;
       const float r0 = b.Radius * rng.Range(0.25f, 0.4f), r1 = b.Radius * rng.Range(0.8f, 1.05f);
       // Each spark trail droops a little as it falls.
-      const float sag = b.Radius * 0.08f;
-      TaperedLine(sparks, b.X + std::cos(a) * r0, b.Y + std::sin(a) * r0, b.X + std::cos(a) * r1,
-                  b.Y + std::sin(a) * r1 + sag, 0.4f, 1.6f, 0.8f);
-      FillCircle(sparks, b.X + std::cos(a) * r1, b.Y + std::sin(a) * r1 + sag, 1.3f);
+      const Point tip{b.X + std::cos(a) * r1, b.Y + std::sin(a) * r1 + b.Radius * 0.08f};
+      TaperedLine(sparks, b.X + std::cos(a) * r0, b.Y + std::sin(a) * r0, tip.X, tip.Y, 0.4f, 1.6f, 0.8f);
+      FillCircle(sparks, tip.X, tip.Y, 1.3f);
     }
     Glow(image, sparks, b.Colour, 5, 0.5f);
     AddLight(image, sparks, b.Colour, 0.55f);
@@ -117,11 +114,9 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
 
 void DrawBannerSubtitle(Image& image, FontLibrary& fonts) {
   const Font& font = fonts.Get("Arial", FontSize::Pixels(22), true);
-  constexpr std::string_view kText = "FINAL STANDINGS";
-  constexpr int kTracking = 6;
   // Brushed strokes either side, like a stripe of paint, glowing a little.
   PaintSubtitle(image,
-                PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 118),
+                PlacedText(kBannerWidth, kBannerHeight, "FINAL STANDINGS", font, 6, kBannerWidth * 0.5f, 118),
                 {.Gap = 14.0f,
                  .Reach = 120.0f,
                  .Width = 5.0f,
@@ -161,23 +156,21 @@ void DrawCup(Image& image, const Person& p, const Cup& c) {
   ThickLine(cup, o.X, o.Y + s * 0.3f, o.X, o.Y + s * 0.62f, s * 0.14f);
   const Point foot[] = {at(-0.3f, 0.85f), at(-0.2f, 0.6f), at(0.2f, 0.6f), at(0.3f, 0.85f)};
   FillPolygon(cup, foot);
-  Field handles(kBig, kBig);
+  // The handles, each a half circle of short strokes.
   for (const float side : {-1.0f, 1.0f}) {
     for (int i = 0; i < 10; ++i) {
       const float a0 = -kPi * 0.5f + kPi * static_cast<float>(i) / 10.0f;
       const float a1 = -kPi * 0.5f + kPi * static_cast<float>(i + 1) / 10.0f;
       const float cx = o.X + side * s * 0.46f, cy = o.Y - s * 0.15f, r = s * 0.2f;
-      ThickLine(handles, cx + side * std::cos(a0) * r, cy + std::sin(a0) * r, cx + side * std::cos(a1) * r,
+      ThickLine(cup, cx + side * std::cos(a0) * r, cy + std::sin(a0) * r, cx + side * std::cos(a1) * r,
                 cy + std::sin(a1) * r, s * 0.08f);
     }
   }
-  Maximize(cup, handles);
   Glow(image, cup, Rgb(0xFFC040), 16, 0.6f);
   Paint(image, Dilated(cup, 3), Rgb(0x2A1A04));
-  PaintVertical(
-      image, cup,
-      Gradient{{0.0f, Rgb(0xFFF6C0)}, {0.35f, Rgb(0xFFCC30)}, {0.6f, Rgb(0xB06A08)}, {1.0f, Rgb(0xFFD050)}},
-      o.Y - s * 0.45f, o.Y + s * 0.85f);
+  const Gradient gold{
+      {0.0f, Rgb(0xFFF6C0)}, {0.35f, Rgb(0xFFCC30)}, {0.6f, Rgb(0xB06A08)}, {1.0f, Rgb(0xFFD050)}};
+  PaintVertical(image, cup, gold, o.Y - s * 0.45f, o.Y + s * 0.85f);
   ApplyLight(image, Bevel(cup, 6, -0.5f, -0.7f, 0.5f, 5.0f), cup, 0.6f);
 }
 
@@ -222,15 +215,12 @@ MarkerLook Loaded(Color loader) {
 // down the picture and fading in over `fade` rows where it meets the sky.
 void Turf(Image& image, std::uint32_t seed, float from, float fade, Color near, Color far) {
   const Noise turf(seed);
-  for (int y = static_cast<int>(from); y < kBig; ++y) {
+  BlendEach(image, static_cast<int>(from), [&](int x, int y) {
     const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBig; ++x) {
-      const float n = turf.Fbm(static_cast<float>(x) / 14.0f, fy / 6.0f, 3);
-      const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)));
-    }
-  }
+    const float n = turf.Fbm(static_cast<float>(x) / 14.0f, fy / 6.0f, 3);
+    const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
+    return Wash{grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)};
+  });
 }
 
 void DrawCheeringBackdrop(Image& image) {
