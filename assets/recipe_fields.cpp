@@ -23,12 +23,17 @@ constexpr int kHeight = 372;
 // Drawn twice as large and shrunk, for clean bunker edges.
 constexpr int kScale = 2;
 constexpr float kS = static_cast<float>(kScale);
+// Shapes given in the final picture's pixels.
+constexpr BigShapes kBig{kS};
 
 constexpr CellXY kOwnStation = kCellPoints[3];
 constexpr CellXY kTheirStation = kCellPoints[59];
 constexpr CellXY kCentre = kCellPoints[31];
 
 enum class Ground { Turf, Mud, Woods };
+
+// The middle of a cell, in the final picture's pixels.
+Point At(CellXY c) { return {static_cast<float>(c.X), static_cast<float>(c.Y)}; }
 
 // The pixels a bunker blocks, in the large picture: the points strictly
 // inside its rectangle are the whole pixels from XLow + 1 up to XHigh - 1.
@@ -48,15 +53,13 @@ Box BoxOf(const Bunker& b) {
 
 ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise& fine) {
   const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
+  // Mowing stripes across the field.
+  const bool mown = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f;
   switch (g) {
-    case Ground::Turf: {
-      // Mowing stripes across the field.
-      const float stripe = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f ? 1.0f : 0.9f;
-      return ToF(Rgb(0x3FA83A)) * (stripe * (0.88f + 0.2f * n + 0.08f * grain));
-    }
+    case Ground::Turf:
+      return ToF(Rgb(0x3FA83A)) * ((mown ? 1.0f : 0.9f) * (0.88f + 0.2f * n + 0.08f * grain));
     case Ground::Mud: {
-      const float stripe = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f ? 1.0f : 0.92f;
-      const ColorF grass = ToF(Rgb(0x2E6A2A)) * (stripe * (0.85f + 0.2f * grain));
+      const ColorF grass = ToF(Rgb(0x2E6A2A)) * ((mown ? 1.0f : 0.92f) * (0.85f + 0.2f * grain));
       const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
       return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n));
     }
@@ -134,52 +137,40 @@ void Rain(Image& image, Random& rng) {
 
 void Markings(Image& image, Ground g) {
   if (g == Ground::Woods) return;
-  Field lines(image.Width, image.Height);
-  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height), t = 1.2f * kS;
-  ThickLine(lines, 3.0f * kS, 3.0f * kS, w - 3.0f * kS, 3.0f * kS, t);
-  ThickLine(lines, 3.0f * kS, h - 3.0f * kS, w - 3.0f * kS, h - 3.0f * kS, t);
-  ThickLine(lines, 3.0f * kS, 3.0f * kS, 3.0f * kS, h - 3.0f * kS, t);
-  ThickLine(lines, w - 3.0f * kS, 3.0f * kS, w - 3.0f * kS, h - 3.0f * kS, t);
-  // The centre line, dashed.
-  const float cx = static_cast<float>(kCentre.X) * kS;
-  for (float y = 6.0f * kS; y < h; y += 16.0f * kS) ThickLine(lines, cx, y, cx, y + 8.0f * kS, t);
+  // The boundary, then the centre line, dashed.
+  const float w = kWidth - 3.0f, h = kHeight - 3.0f, cx = static_cast<float>(kCentre.X);
+  Field lines = kBig.Line(image, {3.0f, 3.0f}, {w, 3.0f}, 1.2f);
+  kBig.Line(lines, {3.0f, h}, {w, h}, 1.2f);
+  kBig.Line(lines, {3.0f, 3.0f}, {3.0f, h}, 1.2f);
+  kBig.Line(lines, {w, 3.0f}, {w, h}, 1.2f);
+  for (float y = 6.0f; y < kHeight; y += 16.0f) kBig.Line(lines, {cx, y}, {cx, y + 8.0f}, 1.2f);
   Paint(image, lines, Rgb(0xF4F4EC), g == Ground::Mud ? 0.45f : 0.85f);
 }
 
 // A station a team hangs the flag on: a ring painted round a post with a
 // pennant in the team's colour.
-void Station(Image& image, CellXY at, Color colour, float side) {
-  const float x = static_cast<float>(at.X) * kS, y = static_cast<float>(at.Y) * kS;
-  Field ring(image.Width, image.Height), hole(image.Width, image.Height);
-  FillCircle(ring, x, y, 10.0f * kS);
-  FillCircle(hole, x, y, 8.0f * kS);
-  Paint(image, Subtracted(ring, hole), colour, 0.9f);
+void Station(Image& image, CellXY cell, Color colour, float side) {
+  const Point at = At(cell);
+  const Field hole = kBig.Ellipse(image, at, 8.0f, 8.0f);
+  Paint(image, Subtracted(kBig.Ellipse(image, at, 10.0f, 10.0f), hole), colour, 0.9f);
   Paint(image, hole, colour, 0.25f);
-  Field pennant(image.Width, image.Height);
-  const Point cloth[] = {{x, y - 1.5f * kS}, {x + side * 9.0f * kS, y - 4.0f * kS}, {x, y - 7.0f * kS}};
-  FillPolygon(pennant, cloth);
-  Paint(image, pennant, colour);
-  Field post(image.Width, image.Height);
-  FillCircle(post, x, y, 1.8f * kS);
-  Paint(image, post, Rgb(0x202020));
+  Paint(image,
+        kBig.Polygon(image, {{at.X, at.Y - 1.5f}, {at.X + side * 9.0f, at.Y - 4.0f}, {at.X, at.Y - 7.0f}}),
+        colour);
+  Paint(image, kBig.Ellipse(image, at, 1.8f, 1.8f), Rgb(0x202020));
 }
 
 // Where the flag starts: a white ring with a cross, and the flag waiting in it.
 void CentreMark(Image& image, Ground g) {
-  const float x = static_cast<float>(kCentre.X) * kS, y = static_cast<float>(kCentre.Y) * kS;
-  Field mark(image.Width, image.Height), inner(image.Width, image.Height);
-  FillCircle(mark, x, y, 9.0f * kS);
-  FillCircle(inner, x, y, 7.5f * kS);
-  mark = Subtracted(mark, inner);
-  ThickLine(mark, x - 5.0f * kS, y, x + 5.0f * kS, y, 1.2f * kS);
-  ThickLine(mark, x, y - 5.0f * kS, x, y + 5.0f * kS, 1.2f * kS);
+  const Point c = At(kCentre);
+  Field mark = Subtracted(kBig.Ellipse(image, c, 9.0f, 9.0f), kBig.Ellipse(image, c, 7.5f, 7.5f));
+  kBig.Line(mark, {c.X - 5.0f, c.Y}, {c.X + 5.0f, c.Y}, 1.2f);
+  kBig.Line(mark, {c.X, c.Y - 5.0f}, {c.X, c.Y + 5.0f}, 1.2f);
   Paint(image, mark, g == Ground::Woods ? Rgb(0xFFE040) : Rgb(0xF4F4EC), 0.9f);
-  Field flag(image.Width, image.Height);
-  const Point cloth[] = {{x + 1.0f * kS, y - 6.0f * kS},
-                         {x + 7.0f * kS, y - 5.0f * kS},
-                         {x + 6.0f * kS, y - 1.0f * kS},
-                         {x + 1.0f * kS, y - 2.0f * kS}};
-  FillPolygon(flag, cloth);
+  const Field flag = kBig.Polygon(image, {{c.X + 1.0f, c.Y - 6.0f},
+                                          {c.X + 7.0f, c.Y - 5.0f},
+                                          {c.X + 6.0f, c.Y - 1.0f},
+                                          {c.X + 1.0f, c.Y - 2.0f}});
   Paint(image, flag, Rgb(0xFFD81E));
 }
 
@@ -301,11 +292,10 @@ void DrawBunker(Image& image, const Bunker& bunker, Ground g, Random& rng) {
   const float margin = 10.0f * kS;
   Region r = Crop(image, b.Left - margin, b.Top - margin, b.Right + margin, b.Bottom + margin);
   if (g == Ground::Woods) {
-    if (std::min(b.Width(), b.Height()) >= 40.0f * kS) {
+    if (std::min(b.Width(), b.Height()) >= 40.0f * kS)
       BarrelPallet(r, b, rng);
-    } else {
+    else
       LogPile(r, b, rng.Next());
-    }
   } else {
     const Field mask = Inflatable(r, b, AirColour(bunker), g == Ground::Mud);
     ApplyLight(r.Pixels, Bevel(mask, static_cast<int>(3 * kS), -0.5f, -0.7f, 0.5f, 3.0f), mask, 0.4f);
