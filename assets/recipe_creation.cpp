@@ -21,15 +21,6 @@ constexpr float kCentreX = 400.0f;
 constexpr float kCentreY = 330.0f;
 constexpr float kRadius = 430.0f;
 
-const Gradient& FirePalette() {
-  static const Gradient palette{
-      {0.00f, Rgb(0x050302)}, {0.12f, Rgb(0x1A0804)}, {0.25f, Rgb(0x4A0E04)},
-      {0.38f, Rgb(0x8F1A03)}, {0.50f, Rgb(0xD43A06)}, {0.62f, Rgb(0xF47512)},
-      {0.75f, Rgb(0xFFB02E)}, {0.87f, Rgb(0xFFE27A)}, {1.00f, Rgb(0xFFFDF0)},
-  };
-  return palette;
-}
-
 // Smoke billows, on a half-size grid: smoke is soft, and this is the
 // costliest noise of the picture.
 Field SmokeDensity() {
@@ -51,6 +42,9 @@ Field SmokeDensity() {
 void DrawFireball(Image& image) {
   const Noise warpX(101), warpY(102), turbulence(103), tongues(104);
   const Field smoke = SmokeDensity();
+  const Gradient fire{{0.00f, Rgb(0x050302)}, {0.12f, Rgb(0x1A0804)}, {0.25f, Rgb(0x4A0E04)},
+                      {0.38f, Rgb(0x8F1A03)}, {0.50f, Rgb(0xD43A06)}, {0.62f, Rgb(0xF47512)},
+                      {0.75f, Rgb(0xFFB02E)}, {0.87f, Rgb(0xFFE27A)}, {1.00f, Rgb(0xFFFDF0)}};
   const ColorF smokeDark = ToF(Rgb(0x16110F)), smokeLit = ToF(Rgb(0x8E5636));
   FillEach(image, [&](int x, int y) {
     const float px = static_cast<float>(x), py = static_cast<float>(y);
@@ -69,7 +63,7 @@ void DrawFireball(Image& image) {
     const float corner = SmoothStep(0.25f, 0.75f, std::sqrt(fx * fx + fy * fy));
     const float heat =
         1.16f - 1.0f * r + (n - 0.5f) * 1.5f + (t - 0.45f) * 0.8f * std::min(r, 1.2f) - 0.2f * corner;
-    const ColorF c = FirePalette().SampleF(heat);
+    const ColorF c = fire.SampleF(heat);
     // Smoke is lit where its surface rises towards the blast.
     const float s = smoke.Sample(px * 0.5f, py * 0.5f);
     const float toward = smoke.Sample((px - ux * 6.6f) * 0.5f, (py - uy * 6.6f) * 0.5f);
@@ -88,10 +82,8 @@ void DrawShockwave(Image& image) {
   std::vector<float> wobble(kSteps + 1), strength(kSteps + 1);
   for (int i = 0; i <= kSteps; ++i) {
     const float a = kTau * static_cast<float>(i) / kSteps - kTau * 0.5f;
-    wobble[static_cast<std::size_t>(i)] =
-        (breakup.Fbm(std::cos(a) * 4.0f + 9.0f, std::sin(a) * 4.0f + 9.0f, 4) - 0.5f) * 0.12f;
-    strength[static_cast<std::size_t>(i)] =
-        SmoothStep(0.45f, 0.75f, breakup.Fbm(std::cos(a) * 6.0f, std::sin(a) * 6.0f + 3.0f, 3));
+    wobble[i] = (breakup.Fbm(std::cos(a) * 4.0f + 9.0f, std::sin(a) * 4.0f + 9.0f, 4) - 0.5f) * 0.12f;
+    strength[i] = SmoothStep(0.45f, 0.75f, breakup.Fbm(std::cos(a) * 6.0f, std::sin(a) * 6.0f + 3.0f, 3));
   }
   Field ring(kWidth, kHeight);
   for (int y = 0; y < kHeight; ++y) {

@@ -89,8 +89,7 @@ void FillGround(Image& image, Ground g) {
 void Litter(Image& image, Random& rng) {
   Field leaves(image.Width, image.Height), twigs(image.Width, image.Height);
   for (int i = 0; i < 1400; ++i) {
-    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
-                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float x = rng.Range(0.0f, kWidth * kS), y = rng.Range(0.0f, kHeight * kS);
     const float a = rng.Range(0.0f, kPi);
     const float r = rng.Range(1.5f, 3.2f) * kS;
     const float c = std::cos(a) * r, s = std::sin(a) * r;
@@ -99,8 +98,7 @@ void Litter(Image& image, Random& rng) {
     FillPolygon(leaves, leaf, rng.Range(0.4f, 0.9f));
   }
   for (int i = 0; i < 90; ++i) {
-    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
-                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float x = rng.Range(0.0f, kWidth * kS), y = rng.Range(0.0f, kHeight * kS);
     const float a = rng.Range(0.0f, kPi), len = rng.Range(4.0f, 10.0f) * kS;
     ThickLine(twigs, x, y, x + std::cos(a) * len, y + std::sin(a) * len, 0.8f * kS, 0.8f);
   }
@@ -126,8 +124,7 @@ void Puddles(Image& image) {
 void Rain(Image& image, Random& rng) {
   Field drops(image.Width, image.Height);
   for (int i = 0; i < 700; ++i) {
-    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
-                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float x = rng.Range(0.0f, kWidth * kS), y = rng.Range(0.0f, kHeight * kS);
     FillCircle(drops, x, y, rng.Range(0.6f, 1.3f) * kS, rng.Range(0.3f, 0.7f));
   }
   AddLight(image, drops, Rgb(0xB8C4D0), 0.45f);
@@ -311,8 +308,7 @@ void OldPaint(Image& image, Random& rng, float opacity) {
   for (int i = 0; i < 60; ++i) {
     style.Radius = rng.Range(1.5f, 3.0f) * kS;
     style.Direction = rng.Range(0.0f, 2.0f * kPi);
-    Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, static_cast<float>(image.Width)),
-          rng.Range(0.0f, static_cast<float>(image.Height)), style);
+    Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, kWidth * kS), rng.Range(0.0f, kHeight * kS), style);
   }
   for (int i = 0; i < 4; ++i) Paint(image, marks[i], colours[i], opacity);
 }

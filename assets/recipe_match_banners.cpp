@@ -44,9 +44,8 @@ void Backlight(Image& image, Color colour) {
   const ColorF c = ToF(colour);
   const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
   FillEach(image, [&](int x, int y) {
-    const float dx = (static_cast<float>(x) + 0.5f - w * 0.5f) / (w * 0.42f);
-    const float dy = (static_cast<float>(y) + 0.5f - h * 0.5f) / (h * 0.42f);
-    return c * (0.22f * std::exp(-(dx * dx + dy * dy) * 2.5f));
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    return c * (0.22f * Falloff(fx, fy, w * 0.5f, h * 0.5f, w * 0.42f, h * 0.42f, 2.5f));
   });
 }
 
