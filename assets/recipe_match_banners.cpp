@@ -4,7 +4,6 @@
 // that fades out well before the edges, so it sits seamlessly on the
 // screen.
 
-#include <cmath>
 #include <string_view>
 #include <vector>
 
