@@ -47,8 +47,7 @@ void DrawSky(Image& image, Random& rng) {
   for (int i = 0; i < 140; ++i) {
     const float x = rng.Range(0.0f, kWidth), y = rng.Range(0.0f, 190.0f);
     const float bright = rng.Range(0.25f, 1.0f) * SmoothStep(210.0f, 20.0f, y);
-    const int ix = static_cast<int>(x), iy = static_cast<int>(y);
-    std::uint32_t& p = image.Pixels[image.Index(ix, iy)];
+    std::uint32_t& p = image.Pixels[image.Index(static_cast<int>(x), static_cast<int>(y))];
     p = Pack(Lerp(Unpack(p), ColorF{1.0f, 0.95f, 0.9f}, bright));
   }
 
@@ -61,8 +60,7 @@ void DrawSky(Image& image, Random& rng) {
   AddLight(image, haze, Rgb(0xFF6A2A), 0.45f);
   Field sun(kWidth, kHeight);
   FillCircle(sun, kSunX, kSunY, 30.0f);
-  Glow(image, sun, Rgb(0xFFB060), 14, 1.6f);
-  Paint(image, sun, Rgb(0xFFE6B0));
+  GlowingCore(image, sun, Rgb(0xFFB060), 14, 1.6f, Rgb(0xFFE6B0));
 }
 
 // ---------------------------------------------------------------- woods
@@ -240,8 +238,7 @@ void DrawSilhouette(Image& image) {
   // The goggle lens catches the sun.
   Field lens(kWidth, kHeight);
   ThickLine(lens, 628.0f, 281.0f, 631.0f, 287.0f, 2.5f);
-  Glow(image, lens, Rgb(0x40C8FF), 5, 1.2f);
-  Paint(image, lens, Rgb(0xBFF0FF));
+  GlowingCore(image, lens, Rgb(0x40C8FF), 5, 1.2f, Rgb(0xBFF0FF));
 }
 
 // Three balls in flight from the barrel towards the splatted bunker.
