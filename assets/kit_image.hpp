@@ -276,6 +276,17 @@ Field Enlarged(const Field& f, float k, int width, int height);
 // (rx, ry), `k` times faster: a pool of floodlight, the haze round a sun.
 float Falloff(float x, float y, float cx, float cy, float rx, float ry, float k = 1.0f);
 
+// A width x height field whose every value is value(x, y): haze, noise
+// worked out on a coarser grid, a ring measured from its centre.
+template <typename ValueAt>
+Field FieldEach(int width, int height, ValueAt&& value) {
+  Field f(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) f(x, y) = value(x, y);
+  }
+  return f;
+}
+
 // A colour and how much of it covers what lies beneath.
 struct Wash {
   ColorF Colour;

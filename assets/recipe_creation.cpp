@@ -25,16 +25,12 @@ constexpr float kRadius = 430.0f;
 // costliest noise of the picture.
 Field SmokeDensity() {
   const Noise warpX(101), warpY(102), smoke(105);
-  Field f(kWidth / 2 + 1, kHeight / 2 + 1);
-  for (int y = 0; y < f.Height; ++y) {
-    for (int x = 0; x < f.Width; ++x) {
-      const float px = static_cast<float>(2 * x), py = static_cast<float>(2 * y);
-      const float qx = px / 160.0f, qy = py / 160.0f;
-      const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
-      f(x, y) = smoke.Fbm(px / 110.0f + wx, py / 110.0f + wy, 5);
-    }
-  }
-  return f;
+  return FieldEach(kWidth / 2 + 1, kHeight / 2 + 1, [&](int x, int y) {
+    const float px = static_cast<float>(2 * x), py = static_cast<float>(2 * y);
+    const float qx = px / 160.0f, qy = py / 160.0f;
+    const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
+    return smoke.Fbm(px / 110.0f + wx, py / 110.0f + wy, 5);
+  });
 }
 
 // Heat for every pixel from warped fractal noise, with smoke where the fire
@@ -85,19 +81,16 @@ void DrawShockwave(Image& image) {
     wobble[i] = (breakup.Fbm(std::cos(a) * 4.0f + 9.0f, std::sin(a) * 4.0f + 9.0f, 4) - 0.5f) * 0.12f;
     strength[i] = SmoothStep(0.45f, 0.75f, breakup.Fbm(std::cos(a) * 6.0f, std::sin(a) * 6.0f + 3.0f, 3));
   }
-  Field ring(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float dx = static_cast<float>(x) - kCentreX, dy = static_cast<float>(y) - kCentreY;
-      const float r = std::sqrt(dx * dx + dy * dy) / kRadius;
-      if (r < 0.6f || r > 1.1f) continue;
-      const float a = std::atan2(dy, dx);
-      const auto i =
-          static_cast<std::size_t>(std::clamp((a + kTau * 0.5f) / kTau * kSteps, 0.0f, float{kSteps}));
-      const float d = std::fabs(r - 0.83f - wobble[i]) * kRadius;
-      ring(x, y) = Clamp01(1.0f - d / 5.0f) * strength[i];
-    }
-  }
+  const Field ring = FieldEach(kWidth, kHeight, [&](int x, int y) {
+    const float dx = static_cast<float>(x) - kCentreX, dy = static_cast<float>(y) - kCentreY;
+    const float r = std::sqrt(dx * dx + dy * dy) / kRadius;
+    if (r < 0.6f || r > 1.1f) return 0.0f;
+    const float a = std::atan2(dy, dx);
+    const auto i =
+        static_cast<std::size_t>(std::clamp((a + kTau * 0.5f) / kTau * kSteps, 0.0f, float{kSteps}));
+    const float d = std::fabs(r - 0.83f - wobble[i]) * kRadius;
+    return Clamp01(1.0f - d / 5.0f) * strength[i];
+  });
   Glow(image, ring, Rgb(0xFF8A2A), 6, 1.4f);
   AddLight(image, ring, Rgb(0xFFC870), 0.5f);
 }

@@ -109,13 +109,9 @@ void Litter(Image& image, Random& rng) {
 // Puddles lying in the low parts of the mud, grey with the sky.
 void Puddles(Image& image) {
   const Noise low(0xF1E0);
-  Field water(image.Width, image.Height);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float n = low.Fbm(static_cast<float>(x) / 90.0f, static_cast<float>(y) / 90.0f, 4);
-      water(x, y) = SmoothStep(0.7f, 0.73f, n);
-    }
-  }
+  const Field water = FieldEach(image.Width, image.Height, [&](int x, int y) {
+    return SmoothStep(0.7f, 0.73f, low.Fbm(static_cast<float>(x) / 90.0f, static_cast<float>(y) / 90.0f, 4));
+  });
   Paint(image, water, Rgb(0x3A3A30), 0.7f);
   AddLight(image, Multiplied(Rim(water, 0, static_cast<int>(2 * kS)), water), Rgb(0x8A949E), 0.35f);
 }

@@ -31,14 +31,11 @@ void DrawHaze(Image& image) {
                        {0.85f, Rgb(0x070818)},
                        {1.00f, Rgb(0x04050F)}};
   const Noise clouds(0x4B1);
-  Field mist(kWidth / 4 + 2, kHeight / 4 + 2);
-  for (int y = 0; y < mist.Height; ++y) {
-    for (int x = 0; x < mist.Width; ++x) {
-      const float fx = static_cast<float>(4 * x), fy = static_cast<float>(4 * y);
-      const float warp = clouds.Fbm(fx / 300.0f + 7.0f, fy / 300.0f, 2);
-      mist(x, y) = clouds.Fbm(fx / 210.0f + warp * 1.5f, fy / 120.0f, 4);
-    }
-  }
+  const Field mist = FieldEach(kWidth / 4 + 2, kHeight / 4 + 2, [&](int x, int y) {
+    const float fx = static_cast<float>(4 * x), fy = static_cast<float>(4 * y);
+    const float warp = clouds.Fbm(fx / 300.0f + 7.0f, fy / 300.0f, 2);
+    return clouds.Fbm(fx / 210.0f + warp * 1.5f, fy / 120.0f, 4);
+  });
   const ColorF lit = ToF(Rgb(0x2A3A86));
   FillEach(image, [&](int x, int y) {
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);
@@ -162,28 +159,23 @@ void DrawNetting(Image& image) {
 // corners; they are what lights the margins the hub leaves open.
 void DrawBeams(Image& image) {
   const Noise dust(0x4B3);
-  // Beams are soft: worked out on a half-size grid and sampled.
-  Field half(kWidth / 2 + 1, kHeight / 2 + 1);
   // Where each beam starts, its angle and its half-width in radians.
   constexpr float kBeams[][4] = {{-20.0f, -20.0f, 0.95f, 0.10f},
                                  {-20.0f, -20.0f, 0.62f, 0.07f},
                                  {820.0f, -20.0f, 2.19f, 0.10f},
                                  {820.0f, -20.0f, 2.52f, 0.07f}};
-  for (int y = 0; y < half.Height; ++y) {
-    const float fy = static_cast<float>(2 * y) + 0.5f;
-    for (int x = 0; x < half.Width; ++x) {
-      const float fx = static_cast<float>(2 * x) + 0.5f;
-      float sum = 0.0f;
-      for (const auto& [bx, by, angle, spread] : kBeams) {
-        const float dx = fx - bx, dy = fy - by;
-        const float d = std::sqrt(dx * dx + dy * dy);
-        const float off = std::fabs(std::atan2(dy, dx) - angle);
-        sum += SmoothStep(spread, spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
-      }
-      if (sum <= 0.0f) continue;
-      half(x, y) = sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
+  // Beams are soft: worked out on a half-size grid and sampled.
+  const Field half = FieldEach(kWidth / 2 + 1, kHeight / 2 + 1, [&](int x, int y) {
+    const float fx = static_cast<float>(2 * x) + 0.5f, fy = static_cast<float>(2 * y) + 0.5f;
+    float sum = 0.0f;
+    for (const auto& [bx, by, angle, spread] : kBeams) {
+      const float dx = fx - bx, dy = fy - by;
+      const float d = std::sqrt(dx * dx + dy * dy);
+      const float off = std::fabs(std::atan2(dy, dx) - angle);
+      sum += SmoothStep(spread, spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
     }
-  }
+    return sum <= 0.0f ? 0.0f : sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
+  });
   AddLight(image, Enlarged(half, 2.0f, kWidth, kHeight), Rgb(0x3048A8), 0.19f);
 }
 

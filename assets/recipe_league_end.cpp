@@ -179,7 +179,6 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
   const Color colours[] = {Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0x8CF01E),
                            Rgb(0xFFD81E), Rgb(0xFFFFFF), Rgb(0xFF8A1A)};
   for (int i = 0; i < count; ++i) {
-    Field piece(kBig, kBig);
     const float x = rng.Range(0.0f, kBig), y = rng.Range(minY, maxY);
     const float a = rng.Range(0.0f, kTau);
     const float w = rng.Range(7.0f, 11.0f), h = rng.Range(3.0f, 6.0f);
@@ -188,8 +187,7 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
                           {x + cx * w + sx * h, y + sx * w - cx * h},
                           {x + cx * w - sx * h, y + sx * w + cx * h},
                           {x - cx * w - sx * h, y - sx * w + cx * h}};
-    FillPolygon(piece, quad);
-    Paint(image, piece, colours[rng.Below(6)]);
+    Paint(image, BigShapes{}.Polygon(image, quad), colours[rng.Below(6)]);
   }
 }
 
@@ -261,9 +259,7 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.
   Turf(image, 0x1E22, 240.0f, 10.0f, Rgb(0x4A5444), Rgb(0x232822));
-  Field puddle(kBig, kBig);
-  FillEllipse(puddle, 300.0f, 400.0f, 100.0f, 14.0f);
-  Paint(image, puddle, Rgb(0x6A7480), 0.6f);
+  Paint(image, BigShapes{}.Ellipse(image, {300.0f, 400.0f}, 100.0f, 14.0f), Rgb(0x6A7480), 0.6f);
   // Old paint, trodden and faded.
   Field splat(kBig, kBig);
   Splat(splat, rng, 70.0f, 360.0f, {.Radius = 18.0f, .Droplets = 8});
@@ -286,9 +282,8 @@ Image Framed(Image image) {
   for (int y = 0; y < image.Height; ++y) {
     for (int x = 0; x < image.Width; ++x) {
       const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
-      if (d > 1) continue;
-      image.Pixels[image.Index(x, y)] =
-          Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(image.Pixels[image.Index(x, y)]) * 0.5f);
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      if (d <= 1) p = Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(p) * 0.5f);
     }
   }
   return image;

@@ -463,9 +463,7 @@ Image DrawCountry(const View& view) {
 void MarkVenue(Image& image, FontLibrary& fonts, const Venue& venue, Point at) {
   const Font& font = fonts.Get("Arial", FontSize::Points(8), true);
   GroundShadow(image, at.X + 1.5f, at.Y + 2.0f, 4.0f, 2.5f, 1, 0.6f, Rgb(0x000000), 2);
-  Field ring(image.Width, image.Height);
-  FillCircle(ring, at.X, at.Y, 4.4f);
-  Paint(image, ring, Rgb(0x1A1A1A));
+  Paint(image, BigShapes{}.Ellipse(image, at, 4.4f, 4.4f), Rgb(0x1A1A1A));
   Paintball(image, at.X, at.Y, 3.4f, Rgb(0xFF5A1F));
 
   const int x = static_cast<int>(at.X) + venue.LabelDx, y = static_cast<int>(at.Y) + venue.LabelDy;

@@ -52,14 +52,11 @@ void DrawSky(Image& image, Random& rng) {
   }
 
   // The setting sun and its haze.
-  Field haze(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x)
-      haze(x, y) = Falloff(static_cast<float>(x), static_cast<float>(y), kSunX, kSunY, 330.0f, 120.0f, 2.2f);
-  }
+  const Field haze = FieldEach(kWidth, kHeight, [](int x, int y) {
+    return Falloff(static_cast<float>(x), static_cast<float>(y), kSunX, kSunY, 330.0f, 120.0f, 2.2f);
+  });
   AddLight(image, haze, Rgb(0xFF6A2A), 0.45f);
-  Field sun(kWidth, kHeight);
-  FillCircle(sun, kSunX, kSunY, 30.0f);
+  const Field sun = BigShapes{}.Ellipse(image, {kSunX, kSunY}, 30.0f, 30.0f);
   GlowingCore(image, sun, Rgb(0xFFB060), 14, 1.6f, Rgb(0xFFE6B0));
 }
 
@@ -236,8 +233,7 @@ void DrawSilhouette(Image& image) {
   AddLight(image, Multiplied(rim, mask), Rgb(0xFF8A50), 0.9f);
   Glow(image, rim, Rgb(0xFF5A30), 4, 0.35f);
   // The goggle lens catches the sun.
-  Field lens(kWidth, kHeight);
-  ThickLine(lens, 628.0f, 281.0f, 631.0f, 287.0f, 2.5f);
+  const Field lens = BigShapes{}.Line(image, {628.0f, 281.0f}, {631.0f, 287.0f}, 2.5f);
   GlowingCore(image, lens, Rgb(0x40C8FF), 5, 1.2f, Rgb(0xBFF0FF));
 }
 
