@@ -180,10 +180,7 @@ Uv UvOf(const Region& r, const Box& b, int x, int y) {
 
 Color AirColour(const Bunker& b) {
   const int d = std::abs((b.XLow + b.XHigh) / 2 - kCentre.X);
-  if (d < 40) return Rgb(0xE0302A);
-  if (d < 100) return Rgb(0xFFB81E);
-  if (d < 220) return Rgb(0x1E6AE0);
-  return Rgb(0xE0302A);
+  return d < 40 || d >= 220 ? Rgb(0xE0302A) : d < 100 ? Rgb(0xFFB81E) : Rgb(0x1E6AE0);
 }
 
 // A bunker's body: its rounded box over the shadow it throws down and to

@@ -139,14 +139,10 @@ constexpr int kBig = kTeamSize * kTeamScale;
 // The old stock-class marker, outlined flat like the rest of the figure.
 constexpr int kTeamMarker = 3;
 
-struct Cup {
-  Point Centre;  // the middle of the bowl
-  float Size;
-};
-
-void DrawCup(Image& image, const Person& p, const Cup& c) {
-  const Point o = Placed(p.Feet, c.Centre, p.Height);
-  const float s = c.Size * p.Height;
+// The cup held high over the player's mask.
+void DrawCup(Image& image, const Person& p) {
+  const Point o = Placed(p.Feet, {0.0f, -1.2f}, p.Height);
+  const float s = 0.22f * p.Height;
   // Outlines in units of the cup's size from the middle of the bowl.
   const auto at = [&](float u, float v) { return Point{o.X + u * s, o.Y + v * s}; };
   Field cup(kBig, kBig);
@@ -333,7 +329,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
 
     const Pose captain = Arms({-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
     Person front{.Feet = {212.0f, 470.0f}, .Height = 300.0f, .Body = captain, .Colours = kHome};
-    front.InHands = [&front](Image& onto) { DrawCup(onto, front, Cup{{0.0f, -1.2f}, 0.22f}); };
+    front.InHands = [&front](Image& onto) { DrawCup(onto, front); };
 
     const Person* const team[] = {&back1, &back2, &front};
     for (const Person* p : team) {

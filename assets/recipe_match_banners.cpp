@@ -49,9 +49,10 @@ void Backlight(Image& image, Color colour) {
 }
 
 Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
-  return Supersampled(look.Words.Width, look.Words.Height, kScale, [&](Image& image) {
-    Backlight(image, look.Words.Backlight);
-    Random rng(look.Words.Seed);
+  const BannerWords& words = look.Words;
+  return Supersampled(words.Width, words.Height, kScale, [&](Image& image) {
+    Backlight(image, words.Backlight);
+    Random rng(words.Seed);
     std::vector<ThrownSplat> splats = look.Splats;
     for (ThrownSplat& s : splats) {
       s.X *= kScale;
@@ -61,23 +62,22 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
     ScatterSplats(image, rng, splats,
                   {.Shape = {.Arms = 9, .Droplets = 9, .Bias = 0.5f}, .Fade = 0.8f, .Bevel = 2 * kScale});
 
-    const int tall = look.Words.Height * kScale;
-    const int room = look.Words.Width * kScale * 86 / 100;
+    // The words fill 86% of the width, their capitals at most 74% of the height.
+    const int tall = words.Height * kScale, tracking = words.Tracking * kScale;
     const int capRoom = tall * 74 / 100;
     const Font& font =
-        FittingFont(fonts, look.Words.Text, look.Words.Tracking * kScale, room, capRoom * 14 / 10);
-    Field mask = PlacedText(image.Width, image.Height, look.Words.Text, font, look.Words.Tracking * kScale,
-                            static_cast<float>(image.Width) * 0.5f, 0);
+        FittingFont(fonts, words.Text, tracking, words.Width * kScale * 86 / 100, capRoom * 14 / 10);
+    Field mask = PlacedText(image.Width, image.Height, words.Text, font, tracking, image.Width * 0.5f, 0);
     // Centre the ink whatever the face's own line height.
     const Rect placed = InkBounds(mask);
     mask = Shifted(mask, 0, (tall - (placed.Bottom - placed.Top)) / 2 - placed.Top);
     const Rect box = InkBounds(mask);
-    if (look.Words.Shear != 0.0f)
-      mask = Sheared(mask, look.Words.Shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+    if (words.Shear != 0.0f)
+      mask = Sheared(mask, words.Shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
     const int o = kScale;
     BannerStyle style = BannerStyle::Fine(o);
     style.ShadowSpread = style.ShadowDx = 2 * o;
-    style.Glow = look.Words.Glow;
+    style.Glow = words.Glow;
     style.GlowRadius = 5 * o;
     style.GlowStrength = 0.7f;
     PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), look.Face,

@@ -173,8 +173,7 @@ void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   const Field mask = c.Mask(1.0f, kWidth, kHeight);
   const float cx = c.X + c.Width * 0.5f;
   // The sunset catches the side facing it.
-  const int rx = cx < kSunX ? 2 : -2;
-  AddLight(image, Multiplied(Rim(mask, rx, -2), mask), Rgb(0xFF8A5A), 0.7f);
+  AddLight(image, Multiplied(Rim(mask, cx < kSunX ? 2 : -2, -2), mask), Rgb(0xFF8A5A), 0.7f);
   // Farther bunkers sink into the evening haze.
   const float far = Clamp01((c.Base - kHorizon) / 170.0f);
   Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
