@@ -262,17 +262,15 @@ void BarrelPallet(Region& r, const Box& b, Random& rng) {
     for (int i = 0; i < across; ++i) {
       const float cx = b.Left + cw * (static_cast<float>(i) + 0.5f) - static_cast<float>(r.X);
       const float cy = b.Top + ch * (static_cast<float>(j) + 0.5f) - static_cast<float>(r.Y);
-      const int w = r.Pixels.Width, h = r.Pixels.Height;
-      Field drum(w, h), lid(w, h), bung(w, h);
-      FillCircle(drum, cx, cy, radius);
-      FillCircle(lid, cx, cy, radius * 0.8f);
-      FillCircle(bung, cx + radius * 0.4f, cy - radius * 0.35f, radius * 0.12f);
+      const Field drum = BigShapes{}.Ellipse(r.Pixels, {cx, cy}, radius, radius);
+      const Field lid = BigShapes{}.Ellipse(r.Pixels, {cx, cy}, radius * 0.8f, radius * 0.8f);
       const Color colour = drums[rng.Below(4)];
       Paint(r.Pixels, Dilated(drum, 1), Rgb(0x101010), 0.8f);
       Paint(r.Pixels, drum, Lerp(colour, kWhite, 0.15f));
       Paint(r.Pixels, lid, colour);
       ApplyLight(r.Pixels, Bevel(drum, static_cast<int>(2 * kS), -0.5f, -0.7f, 0.5f, 3.0f), drum, 0.5f);
-      Paint(r.Pixels, bung, Rgb(0x101010));
+      const Point bung{cx + radius * 0.4f, cy - radius * 0.35f};
+      Paint(r.Pixels, BigShapes{}.Ellipse(r.Pixels, bung, radius * 0.12f, radius * 0.12f), Rgb(0x101010));
     }
   }
 }

@@ -177,13 +177,10 @@ void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   // Farther bunkers sink into the evening haze.
   const float far = Clamp01((c.Base - kHorizon) / 170.0f);
   Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
-  if (b.Hit > 0.0f) {
-    Field splat(kWidth, kHeight);
-    Splat(splat, rng, cx + 0.2f * std::min(c.Width, c.Height), c.Base - c.Height * 0.55f,
-          {.Radius = b.Hit, .Arms = 8, .Droplets = 8, .Drips = 2});
-    // Paint stays on the bunker.
-    WetPaint(image, Multiplied(splat, mask), b.Paint, 3);
-  }
+  // Paint stays on the bunker.
+  const Point hit[] = {{cx + 0.2f * std::min(c.Width, c.Height), c.Base - c.Height * 0.55f}};
+  const SplatStyle splat{.Radius = b.Hit, .Arms = 8, .Droplets = 8, .Drips = 2};
+  if (b.Hit > 0.0f) SplatCoat(image, rng, hit, b.Paint, {.Shape = splat, .Bevel = 3}, &mask);
 }
 
 // ---------------------------------------------------------------- player
