@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "assets/kit_lettering.hpp"
+
 namespace vantoro::art {
 
 Region Crop(const Image& image, float left, float top, float right, float bottom) {
@@ -401,6 +403,20 @@ Field Enlarged(const Field& f, float k, int width, int height) {
 float Falloff(float x, float y, float cx, float cy, float rx, float ry, float k) {
   const float dx = (x - cx) / rx, dy = (y - cy) / ry;
   return std::exp(-(dx * dx + dy * dy) * k);
+}
+
+Rect PaintSlantedWords(Image& image, Field mask, float shear, Random& rng, std::span<const float> drips,
+                       const DripStyle& drip, const Gradient& fill, const BannerStyle& style) {
+  const Rect box = InkBounds(mask);
+  // Slanted for speed; the drips go on afterwards, since paint runs
+  // straight down.
+  if (shear != 0.0f) mask = Sheared(mask, shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+  DripStyle slanted = drip;
+  slanted.Slant = shear;
+  AddLetterDrips(mask, InkBounds(mask), rng, drips, slanted);
+  PaintBannerLetters(image, mask, static_cast<float>(InkBounds(mask).Top), static_cast<float>(box.Bottom),
+                     fill, style);
+  return box;
 }
 
 }  // namespace vantoro::art

@@ -89,22 +89,17 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
   constexpr std::string_view kText = "LEAGUE ENDS!";
   constexpr int kTracking = 3;
   const Font& font = FittingFont(fonts, kText, kTracking, 680, 110);
-  Field mask =
+  const Field mask =
       PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f - 4.0f, 14);
-  const Rect box = InkBounds(mask);
-  mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
   // Under the stems of LEAGUE's two Es and the N, never under a bowl.
   constexpr float kDrips[] = {0.085f, 0.485f, 0.69f};
-  AddLetterDrips(mask, InkBounds(mask), rng, kDrips, {.Search = 40, .Slant = 0.14f});
-  const Rect ink = InkBounds(mask);
-  const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
-
   // Polished gold: bright above, a hard horizon in the middle where the
   // metal reflects the dark ground, warm below.
   const Gradient gold{{0.00f, Rgb(0xFFFCE0)}, {0.28f, Rgb(0xFFE070)}, {0.50f, Rgb(0xF0A018)},
                       {0.52f, Rgb(0x8A4208)}, {0.60f, Rgb(0xC86A10)}, {0.85f, Rgb(0xFFB030)},
                       {1.00f, Rgb(0xFFD870)}};
-  PaintBannerLetters(image, mask, top, capBottom, gold);
+  const Rect box = PaintSlantedWords(image, mask, 0.14f, rng, kDrips, {.Search = 40}, gold, {});
+  const float top = static_cast<float>(box.Top);
   // Glints where the light catches the corners of the metal.
   const float w = static_cast<float>(box.Right - box.Left);
   Glint(image, static_cast<float>(box.Left) + w * 0.12f, top + 4.0f, 11.0f);

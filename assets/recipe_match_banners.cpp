@@ -67,21 +67,18 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
     const int capRoom = tall * 74 / 100;
     const Font& font =
         FittingFont(fonts, words.Text, tracking, words.Width * kScale * 86 / 100, capRoom * 14 / 10);
-    Field mask = PlacedText(image.Width, image.Height, words.Text, font, tracking, image.Width * 0.5f, 0);
+    const Field placed =
+        PlacedText(image.Width, image.Height, words.Text, font, tracking, image.Width * 0.5f, 0);
     // Centre the ink whatever the face's own line height.
-    const Rect placed = InkBounds(mask);
-    mask = Shifted(mask, 0, (tall - (placed.Bottom - placed.Top)) / 2 - placed.Top);
-    const Rect box = InkBounds(mask);
-    if (words.Shear != 0.0f)
-      mask = Sheared(mask, words.Shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+    const Rect ink = InkBounds(placed);
+    const Field mask = Shifted(placed, 0, (tall - (ink.Bottom - ink.Top)) / 2 - ink.Top);
     const int o = kScale;
     BannerStyle style = BannerStyle::Fine(o);
     style.ShadowSpread = style.ShadowDx = 2 * o;
     style.Glow = words.Glow;
     style.GlowRadius = 5 * o;
     style.GlowStrength = 0.7f;
-    PaintBannerLetters(image, mask, static_cast<float>(box.Top), static_cast<float>(box.Bottom), look.Face,
-                       style);
+    const Rect box = PaintSlantedWords(image, mask, words.Shear, rng, {}, {}, look.Face, style);
     const float w = static_cast<float>(box.Right - box.Left);
     Glint(image, static_cast<float>(box.Left) + w * 0.1f, static_cast<float>(box.Top) + 2.0f * o, 5.0f * o,
           {.Width = 0.9f * o, .Core = 0.8f * o});

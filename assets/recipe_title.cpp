@@ -268,47 +268,39 @@ void DrawSplats(Image& image, Random& rng) {
 
 void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
   // The capitals' top at a fixed height whatever the face's metrics.
-  Field mask = PlacedText(kWidth, kHeight, "VANTORO", fonts.Get("Arial", FontSize::Pixels(150), true), 4,
-                          kWidth * 0.5f - 4.0f, 34);
-  const Rect box = InkBounds(mask);
-  // Slanted for speed; the drips go on afterwards, since paint runs
-  // straight down.
-  mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+  const Field mask = PlacedText(kWidth, kHeight, "VANTORO", fonts.Get("Arial", FontSize::Pixels(150), true),
+                                4, kWidth * 0.5f - 4.0f, 34);
   // Under the N's first leg, the T's stem and the R's stem: feet of
   // upright strokes, where a drip cannot pass for an accent or a tail.
   constexpr float kDrips[] = {0.29f, 0.47f, 0.73f};
-  AddLetterDrips(mask, InkBounds(mask), rng, kDrips,
-                 {.Probe = 6,
-                  .Search = 40,
-                  .Inset = 3,
-                  .Stem = 40,
-                  .Slant = 0.14f,
-                  .Lift = 6.0f,
-                  .MinLength = 40.0f,
-                  .MaxLength = 52.0f,
-                  .MinWidth = 6.5f,
-                  .MaxWidth = 7.5f,
-                  .Bead = 1.3f});
-
+  const DripStyle drips{.Probe = 6,
+                        .Search = 40,
+                        .Inset = 3,
+                        .Stem = 40,
+                        .Lift = 6.0f,
+                        .MinLength = 40.0f,
+                        .MaxLength = 52.0f,
+                        .MinWidth = 6.5f,
+                        .MaxWidth = 7.5f,
+                        .Bead = 1.3f};
   const Gradient fill{
       {0.0f, Rgb(0xFFF7A0)}, {0.35f, Rgb(0xFFC21A)}, {0.7f, Rgb(0xFF5A0A)}, {1.0f, Rgb(0xD3120E)}};
-  PaintBannerLetters(image, mask, static_cast<float>(InkBounds(mask).Top), static_cast<float>(box.Bottom),
-                     fill,
-                     {.ShadowSpread = 7,
-                      .ShadowDx = 7,
-                      .ShadowDy = 10,
-                      .ShadowBlur = 6,
-                      .Glow = Rgb(0xFF4A1A),
-                      .GlowRadius = 20,
-                      .GlowStrength = 0.9f,
-                      .OutlineWidth = 8,
-                      .InlineWidth = 4,
-                      .InnerWidth = 2,
-                      .Bevel = 3,
-                      .BevelDepth = 7.0f,
-                      .BevelStrength = 0.55f,
-                      .GlossInset = 3,
-                      .Gloss = 0.45f});
+  PaintSlantedWords(image, mask, 0.14f, rng, kDrips, drips, fill,
+                    {.ShadowSpread = 7,
+                     .ShadowDx = 7,
+                     .ShadowDy = 10,
+                     .ShadowBlur = 6,
+                     .Glow = Rgb(0xFF4A1A),
+                     .GlowRadius = 20,
+                     .GlowStrength = 0.9f,
+                     .OutlineWidth = 8,
+                     .InlineWidth = 4,
+                     .InnerWidth = 2,
+                     .Bevel = 3,
+                     .BevelDepth = 7.0f,
+                     .BevelStrength = 0.55f,
+                     .GlossInset = 3,
+                     .Gloss = 0.45f});
 }
 
 }  // namespace
