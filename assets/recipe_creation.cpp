@@ -59,14 +59,13 @@ void DrawFireball(Image& image) {
     const float corner = SmoothStep(0.25f, 0.75f, std::sqrt(fx * fx + fy * fy));
     const float heat =
         1.16f - 1.0f * r + (n - 0.5f) * 1.5f + (t - 0.45f) * 0.8f * std::min(r, 1.2f) - 0.2f * corner;
-    const ColorF c = fire.SampleF(heat);
     // Smoke is lit where its surface rises towards the blast.
     const float s = smoke.Sample(px * 0.5f, py * 0.5f);
     const float toward = smoke.Sample((px - ux * 6.6f) * 0.5f, (py - uy * 6.6f) * 0.5f);
     const float lit = Clamp01(0.45f + (toward - s) * 14.0f);
     const float amount = SmoothStep(0.4f, 0.05f, heat) * SmoothStep(0.3f, 0.62f, s);
     const ColorF smokeColour = Lerp(smokeDark, smokeLit, lit * Clamp01(1.5f - r * 0.6f));
-    return Lerp(c, smokeColour, amount * 0.9f);
+    return Lerp(fire.SampleF(heat), smokeColour, amount * 0.9f);
   });
 }
 
@@ -110,10 +109,9 @@ void DrawSparks(Image& image, Random& rng) {
                 width, rng.Range(0.5f, 1.0f));
   }
   Field embers(kWidth, kHeight);
-  for (int i = 0; i < 520; ++i) {
+  for (int i = 0; i < 520; ++i)
     FillCircle(embers, rng.Range(0.0f, kWidth), rng.Range(0.0f, kHeight), rng.Range(0.6f, 2.0f),
                rng.Range(0.3f, 1.0f));
-  }
   // Cores are painted, not added, so that they stay white-hot instead of
   // clipping to yellow over the brightest fire.
   GlowingCore(image, sparks, Rgb(0xFF4A00), 4, 2.0f, Rgb(0xFFF4D8));

@@ -77,13 +77,12 @@ void DrawFarSide(Image& image) {
   for (const float tx : {190.0f, 610.0f}) {
     ThickLine(fence, tx, kFarSide - 24.0f, tx, 120.0f, 5.0f);
     ThickLine(fence, tx - 26.0f, 112.0f, tx + 26.0f, 112.0f, 3.0f);
-    for (int row = 0; row < 2; ++row) {
-      for (int i = 0; i < 5; ++i) {
-        const float lx = tx - 22.0f + 11.0f * static_cast<float>(i),
-                    ly = 100.0f + 9.0f * static_cast<float>(row);
-        FillCircle(fence, lx, ly, 4.5f);
-        FillCircle(lamps, lx, ly - 0.5f, 3.2f);
-      }
+    // Two rows of five lamps.
+    for (int i = 0; i < 10; ++i) {
+      const float lx = tx - 22.0f + 11.0f * static_cast<float>(i % 5);
+      const float ly = 100.0f + 9.0f * static_cast<float>(i / 5);
+      FillCircle(fence, lx, ly, 4.5f);
+      FillCircle(lamps, lx, ly - 0.5f, 3.2f);
     }
   }
   Paint(image, fence, Rgb(0x03040A));

@@ -85,7 +85,8 @@ void DrawBannerSplats(Image& image, Random& rng) {
                  .ShadowOpacity = 0.5f});
 }
 
-void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
+// The name of the day, and under it the line of small capitals.
+void DrawBannerLettering(Image& image, FontLibrary& fonts, Random& rng) {
   constexpr std::string_view kText = "LEAGUE ENDS!";
   constexpr int kTracking = 3;
   const Font& font = FittingFont(fonts, kText, kTracking, 680, 110);
@@ -105,22 +106,20 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
   Glint(image, static_cast<float>(box.Left) + w * 0.12f, top + 4.0f, 11.0f);
   Glint(image, static_cast<float>(box.Left) + w * 0.63f, top + 6.0f, 9.0f);
   Glint(image, static_cast<float>(box.Left) + w * 0.93f, top + 30.0f, 8.0f);
-}
 
-void DrawBannerSubtitle(Image& image, FontLibrary& fonts) {
-  const Font& font = fonts.Get("Arial", FontSize::Pixels(22), true);
   // Brushed strokes either side, like a stripe of paint, glowing a little.
-  PaintSubtitle(image,
-                PlacedText(kBannerWidth, kBannerHeight, "FINAL STANDINGS", font, 6, kBannerWidth * 0.5f, 118),
-                {.Gap = 14.0f,
-                 .Reach = 120.0f,
-                 .Width = 5.0f,
-                 .Droop = 1.0f,
-                 .ShadowDx = 2,
-                 .ShadowDy = 3,
-                 .ShadowBlur = 2,
-                 .StrokeGlow = 0.6f,
-                 .Fill = Rgb(0xB8E4FF)});
+  const Font& small = fonts.Get("Arial", FontSize::Pixels(22), true);
+  PaintSubtitle(
+      image, PlacedText(kBannerWidth, kBannerHeight, "FINAL STANDINGS", small, 6, kBannerWidth * 0.5f, 118),
+      {.Gap = 14.0f,
+       .Reach = 120.0f,
+       .Width = 5.0f,
+       .Droop = 1.0f,
+       .ShadowDx = 2,
+       .ShadowDy = 3,
+       .ShadowBlur = 2,
+       .StrokeGlow = 0.6f,
+       .Fill = Rgb(0xB8E4FF)});
 }
 
 // ================================================================ the team
@@ -288,8 +287,7 @@ Image DrawLeagueEndBanner(FontLibrary& fonts) {
   DrawBannerSky(image);
   DrawBursts(image, rng);
   DrawBannerSplats(image, rng);
-  DrawBannerTitle(image, fonts, rng);
-  DrawBannerSubtitle(image, fonts);
+  DrawBannerLettering(image, fonts, rng);
   Bloom(image, 0.8f, 6, 0.3f);
   return image;
 }
