@@ -42,8 +42,7 @@ void DrawFireball(Image& image) {
                       {0.38f, Rgb(0x8F1A03)}, {0.50f, Rgb(0xD43A06)}, {0.62f, Rgb(0xF47512)},
                       {0.75f, Rgb(0xFFB02E)}, {0.87f, Rgb(0xFFE27A)}, {1.00f, Rgb(0xFFFDF0)}};
   const ColorF smokeDark = ToF(Rgb(0x16110F)), smokeLit = ToF(Rgb(0x8E5636));
-  FillEach(image, [&](int x, int y) {
-    const float px = static_cast<float>(x), py = static_cast<float>(y);
+  FillEach(image, [&](float px, float py) {
     const float dx = (px - kCentreX) / kRadius, dy = (py - kCentreY) / kRadius;
     const float r = std::sqrt(dx * dx + dy * dy) + 1e-4f;
     const float qx = px / 160.0f, qy = py / 160.0f;
@@ -80,8 +79,8 @@ void DrawShockwave(Image& image) {
     wobble[i] = (breakup.Fbm(std::cos(a) * 4.0f + 9.0f, std::sin(a) * 4.0f + 9.0f, 4) - 0.5f) * 0.12f;
     strength[i] = SmoothStep(0.45f, 0.75f, breakup.Fbm(std::cos(a) * 6.0f, std::sin(a) * 6.0f + 3.0f, 3));
   }
-  const Field ring = FieldEach(kWidth, kHeight, [&](int x, int y) {
-    const float dx = static_cast<float>(x) - kCentreX, dy = static_cast<float>(y) - kCentreY;
+  const Field ring = FieldEach(kWidth, kHeight, [&](float x, float y) {
+    const float dx = x - kCentreX, dy = y - kCentreY;
     const float r = std::sqrt(dx * dx + dy * dy) / kRadius;
     if (r < 0.6f || r > 1.1f) return 0.0f;
     const float a = std::atan2(dy, dx);

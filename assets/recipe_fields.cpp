@@ -75,8 +75,7 @@ ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise
 
 void FillGround(Image& image, Ground g) {
   const Noise coarse(g == Ground::Woods ? 0xF1E1 : 0xF1E0), fine(0xF1E2), light(0xF1E3);
-  FillEach(image, [&](int x, int y) {
-    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  FillEach(image, [&](float fx, float fy) {
     const ColorF c = GroundColour(g, fx, fy, coarse, fine);
     // Sun through the canopy in the woods, low cloud over the mud.
     if (g == Ground::Woods)
@@ -109,8 +108,8 @@ void Litter(Image& image, Random& rng) {
 // Puddles lying in the low parts of the mud, grey with the sky.
 void Puddles(Image& image) {
   const Noise low(0xF1E0);
-  const Field water = FieldEach(image.Width, image.Height, [&](int x, int y) {
-    return SmoothStep(0.7f, 0.73f, low.Fbm(static_cast<float>(x) / 90.0f, static_cast<float>(y) / 90.0f, 4));
+  const Field water = FieldEach(image.Width, image.Height, [&](float x, float y) {
+    return SmoothStep(0.7f, 0.73f, low.Fbm(x / 90.0f, y / 90.0f, 4));
   });
   Paint(image, water, Rgb(0x3A3A30), 0.7f);
   AddLight(image, Multiplied(Rim(water, 0, static_cast<int>(2 * kS)), water), Rgb(0x8A949E), 0.35f);

@@ -37,8 +37,7 @@ void DrawHaze(Image& image) {
     return clouds.Fbm(fx / 210.0f + warp * 1.5f, fy / 120.0f, 4);
   });
   const ColorF lit = ToF(Rgb(0x2A3A86));
-  FillEach(image, [&](int x, int y) {
-    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  FillEach(image, [&](float fx, float fy) {
     // Two floodlight pools high in the corners, washing down the sides.
     const float flood = Falloff(fx, fy, 40.0f, -30.0f, 300.0f, 260.0f, 1.6f) +
                         Falloff(fx, fy, 760.0f, -30.0f, 300.0f, 260.0f, 1.6f);

@@ -203,9 +203,8 @@ MarkerLook Loaded(Color loader) {
 // down the picture and fading in over `fade` rows where it meets the sky.
 void Turf(Image& image, std::uint32_t seed, float from, float fade, Color near, Color far) {
   const Noise turf(seed);
-  BlendEach(image, static_cast<int>(from), [&](int x, int y) {
-    const float fy = static_cast<float>(y);
-    const float n = turf.Fbm(static_cast<float>(x) / 14.0f, fy / 6.0f, 3);
+  BlendEach(image, static_cast<int>(from), [&](float x, float fy) {
+    const float n = turf.Fbm(x / 14.0f, fy / 6.0f, 3);
     const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
     return Wash{grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)};
   });

@@ -35,11 +35,10 @@ void DrawSky(Image& image, Random& rng) {
   // Long thin clouds, lit pink from below near the horizon.
   const Noise clouds(201);
   const Gradient cloudLight{{0.0f, Rgb(0x2A2450)}, {0.55f, Rgb(0x7A3A6A)}, {1.0f, Rgb(0xFF8A66)}};
-  BlendEach(image, 40, [&](int x, int y) {
-    const float fy = static_cast<float>(y);
+  BlendEach(image, 40, [&](float x, float fy) {
     const float band = SmoothStep(40.0f, 130.0f, fy) * SmoothStep(kHorizon, 240.0f, fy);
     if (band <= 0.0f) return Wash{};
-    const float d = clouds.Fbm(static_cast<float>(x) / 260.0f, fy / 34.0f, 5);
+    const float d = clouds.Fbm(x / 260.0f, fy / 34.0f, 5);
     return Wash{cloudLight.SampleF(fy / kHorizon), SmoothStep(0.52f, 0.78f, d) * band * 0.8f};
   });
 
@@ -52,9 +51,8 @@ void DrawSky(Image& image, Random& rng) {
   }
 
   // The setting sun and its haze.
-  const Field haze = FieldEach(kWidth, kHeight, [](int x, int y) {
-    return Falloff(static_cast<float>(x), static_cast<float>(y), kSunX, kSunY, 330.0f, 120.0f, 2.2f);
-  });
+  const Field haze = FieldEach(
+      kWidth, kHeight, [](float x, float y) { return Falloff(x, y, kSunX, kSunY, 330.0f, 120.0f, 2.2f); });
   AddLight(image, haze, Rgb(0xFF6A2A), 0.45f);
   const Field sun = BigShapes{}.Ellipse(image, {kSunX, kSunY}, 30.0f, 30.0f);
   GlowingCore(image, sun, Rgb(0xFFB060), 14, 1.6f, Rgb(0xFFE6B0));
@@ -143,8 +141,7 @@ void DrawNetting(Image& image) {
 void DrawGround(Image& image) {
   const Gradient ground{{0.0f, Rgb(0x2C1630)}, {0.25f, Rgb(0x1A0E22)}, {1.0f, Rgb(0x050308)}};
   const Noise turf(221);
-  BlendEach(image, static_cast<int>(kHorizon) + 4, [&](int x, int y) {
-    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  BlendEach(image, static_cast<int>(kHorizon) + 4, [&](float fx, float fy) {
     const float t = (fy - kHorizon) / (kHeight - kHorizon);
     // Perspective: the turf's grain gets finer towards the horizon.
     const float scale = 6.0f + 60.0f * t;
