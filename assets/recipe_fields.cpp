@@ -200,14 +200,13 @@ Field Body(Region& r, const Box& b, float corner, float shadow, Color welt, floa
 // nylon shaded by the light from the upper left.
 Field Inflatable(Region& r, const Box& b, Color colour, bool wet) {
   const bool along = b.Width() > b.Height();
-  const float segment = 14.0f * kS;
   const ColorF base = ToF(colour);
   return Body(r, b, 4.0f * kS, wet ? 0.35f : 0.5f, Rgb(0x101014), 0.6f, [&](int, int, Uv uv) {
     float k;
     if (b.Long()) {
       const float across = along ? uv.V : uv.U, length = along ? b.Width() : b.Height();
       const float pos = (along ? uv.U : uv.V) * length;
-      const float count = std::max(std::round(length / segment), 1.0f);
+      const float count = std::max(std::round(length / (14.0f * kS)), 1.0f);
       const float s = std::fmod(pos / (length / count), 1.0f);
       const float round = std::sin(kPi * Clamp01(across));
       k = 0.55f + 0.5f * round + 0.35f * std::exp(-(across - 0.3f) * (across - 0.3f) * 40.0f);

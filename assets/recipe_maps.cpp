@@ -339,17 +339,6 @@ struct Crest {
   float HeightA, HeightB, HalfWidth;
 };
 
-std::vector<Crest> Crests() {
-  std::vector<Crest> crests;
-  for (const Range& range : kRanges) {
-    for (std::size_t i = 0; i + 1 < range.Crest.size(); ++i) {
-      crests.push_back({Project(range.Crest[i]), Project(range.Crest[i + 1]), range.Heights[i],
-                        range.Heights[i + 1], range.HalfWidth * kPixelsPerDegree});
-    }
-  }
-  return crests;
-}
-
 struct Terrain {
   Field Height;  // 0 at sea level, about 1 on the highest peaks
   Field Snow;    // 0..1
@@ -359,7 +348,13 @@ struct Terrain {
 // elsewhere, all rising gently away from the shore. Snow lies on the
 // crests of the high ranges and the tops of the tallest volcanoes.
 Terrain Shape(const View& view, const Field& land) {
-  const std::vector<Crest> crests = Crests();
+  // The ranges' crests segment by segment, in country pixels.
+  std::vector<Crest> crests;
+  for (const Range& range : kRanges) {
+    for (std::size_t i = 0; i + 1 < range.Crest.size(); ++i)
+      crests.push_back({Project(range.Crest[i]), Project(range.Crest[i + 1]), range.Heights[i],
+                        range.Heights[i + 1], range.HalfWidth * kPixelsPerDegree});
+  }
   const Noise ridges(0x51), hills(0x52);
   // Noise finer than a pixel of the view only adds grain.
   const int octaves = view.Scale > 1.5f ? 2 : 5;

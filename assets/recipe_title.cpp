@@ -4,7 +4,6 @@
 // stays dark and calm for the line that invites the first click.
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -84,15 +83,12 @@ void Pine(Field& f, Random& rng, float x, float base, float height, float width)
 // A ragged band of woods whose top follows noise, with pines standing out
 // of it.
 Field Woods(Random& rng, std::uint32_t seed, float base, float canopy, float pineHeight, int pines) {
-  Field f(kWidth, kHeight);
   const Noise noise(seed);
   std::vector<Point> band{{0.0f, static_cast<float>(kHeight)}};
-  for (int x = 0; x <= kWidth; x += 3) {
-    const float fx = static_cast<float>(x);
-    band.push_back({fx, base - canopy * (0.4f + noise.Fbm(fx / 60.0f, 0.5f, 4))});
-  }
+  for (float x = 0.0f; x <= kWidth; x += 3.0f)
+    band.push_back({x, base - canopy * (0.4f + noise.Fbm(x / 60.0f, 0.5f, 4))});
   band.push_back({static_cast<float>(kWidth), static_cast<float>(kHeight)});
-  FillPolygon(f, band);
+  Field f = BigShapes{}.Polygon(kWidth, kHeight, band);
   for (int i = 0; i < pines; ++i) {
     const float x = rng.Range(-10.0f, kWidth + 10.0f);
     const float h = pineHeight * rng.Range(0.6f, 1.2f);
@@ -105,9 +101,8 @@ Field Woods(Random& rng, std::uint32_t seed, float base, float canopy, float pin
 void Thicket(Field& f, Random& rng, float from, float to, float base, float tallest) {
   for (int i = 0; i < 34; ++i) {
     const float t = rng.Unit();
-    const float x = from + (to - from) * t;
     const float h = tallest * (1.0f - 0.75f * t) * rng.Range(0.7f, 1.1f);
-    Pine(f, rng, x, base + rng.Range(0.0f, 8.0f), h, h * rng.Range(0.3f, 0.42f));
+    Pine(f, rng, from + (to - from) * t, base + rng.Range(0.0f, 8.0f), h, h * rng.Range(0.3f, 0.42f));
   }
 }
 
