@@ -351,9 +351,10 @@ Terrain Shape(const View& view, const Field& land) {
   // The ranges' crests segment by segment, in country pixels.
   std::vector<Crest> crests;
   for (const Range& range : kRanges) {
-    for (std::size_t i = 0; i + 1 < range.Crest.size(); ++i)
+    for (std::size_t i = 0; i + 1 < range.Crest.size(); ++i) {
       crests.push_back({Project(range.Crest[i]), Project(range.Crest[i + 1]), range.Heights[i],
                         range.Heights[i + 1], range.HalfWidth * kPixelsPerDegree});
+    }
   }
   const Noise ridges(0x51), hills(0x52);
   // Noise finer than a pixel of the view only adds grain.

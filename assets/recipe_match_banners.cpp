@@ -53,12 +53,9 @@ Image DrawBanner(FontLibrary& fonts, const BannerLook& look) {
   return Supersampled(words.Width, words.Height, kScale, [&](Image& image) {
     Backlight(image, words.Backlight);
     Random rng(words.Seed);
-    std::vector<ThrownSplat> splats = look.Splats;
-    for (ThrownSplat& s : splats) {
-      s.X *= kScale;
-      s.Y *= kScale;
-      s.Radius *= kScale;
-    }
+    std::vector<ThrownSplat> splats;
+    for (const ThrownSplat& s : look.Splats)
+      splats.push_back({s.X * kScale, s.Y * kScale, s.Radius * kScale, s.Colour, s.Direction, s.Drips});
     ScatterSplats(image, rng, splats,
                   {.Shape = {.Arms = 9, .Droplets = 9, .Bias = 0.5f}, .Fade = 0.8f, .Bevel = 2 * kScale});
 
