@@ -177,22 +177,6 @@ void DrawBeams(Image& image) {
   AddLight(image, Enlarged(half, 2.0f, kWidth, kHeight), Rgb(0x3048A8), 0.19f);
 }
 
-// Old paint on the boards: faded splats in the margins that the hub leaves
-// uncovered, dark enough to sit behind the lettering.
-void DrawOldPaint(Image& image, Random& rng) {
-  const ThrownSplat old[] = {
-      {58.0f, 578.0f, 22.0f, Rgb(0x6A1A52), 0.4f, 0},    // under the section column
-      {786.0f, 150.0f, 16.0f, Rgb(0x145A78), 3.0f, 2},   // right margin
-      {784.0f, 420.0f, 13.0f, Rgb(0x3E6A16), 2.6f, 1},   // right margin, lower
-      {330.0f, 588.0f, 17.0f, Rgb(0x7A4A12), -1.2f, 0},  // along the bottom
-      {520.0f, 77.0f, 12.0f, Rgb(0x5A1A6A), 0.9f, 0},    // under the banner
-      {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
-      {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
-  };
-  ScatterSplats(image, rng, old,
-                {.Shape = {.Arms = 9, .Droplets = 12, .Bias = 0.4f}, .Fade = 0.6f, .Gloss = 0.25f});
-}
-
 }  // namespace
 
 Image DrawHubBackground(FontLibrary& /*fonts*/) {
@@ -204,7 +188,19 @@ Image DrawHubBackground(FontLibrary& /*fonts*/) {
   DrawBunkers(image, rng);
   DrawBeams(image);
   DrawNetting(image);
-  DrawOldPaint(image, rng);
+  // Old paint on the boards: faded splats in the margins that the hub leaves
+  // uncovered, dark enough to sit behind the lettering.
+  const ThrownSplat old[] = {
+      {58.0f, 578.0f, 22.0f, Rgb(0x6A1A52), 0.4f, 0},    // under the section column
+      {786.0f, 150.0f, 16.0f, Rgb(0x145A78), 3.0f, 2},   // right margin
+      {784.0f, 420.0f, 13.0f, Rgb(0x3E6A16), 2.6f, 1},   // right margin, lower
+      {330.0f, 588.0f, 17.0f, Rgb(0x7A4A12), -1.2f, 0},  // along the bottom
+      {520.0f, 77.0f, 12.0f, Rgb(0x5A1A6A), 0.9f, 0},    // under the banner
+      {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
+      {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
+  };
+  ScatterSplats(image, rng, old,
+                {.Shape = {.Arms = 9, .Droplets = 12, .Bias = 0.4f}, .Fade = 0.6f, .Gloss = 0.25f});
   Vignette(image, 0.45f);
   return image;
 }

@@ -72,19 +72,6 @@ void DrawBursts(Image& image, Random& rng) {
   }
 }
 
-void DrawBannerSplats(Image& image, Random& rng) {
-  const ThrownSplat thrown[] = {{38.0f, 70.0f, 26.0f, Rgb(0xFF2A86), 0.3f, 2},
-                                {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
-                                {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
-                                {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
-  ScatterSplats(image, rng, thrown,
-                {.Shape = {.Arms = 10, .Droplets = 12, .Bias = 0.5f},
-                 .ShadowDx = 2,
-                 .ShadowDy = 3,
-                 .ShadowBlur = 2,
-                 .ShadowOpacity = 0.5f});
-}
-
 // The name of the day, and under it the line of small capitals.
 void DrawBannerLettering(Image& image, FontLibrary& fonts, Random& rng) {
   constexpr std::string_view kText = "LEAGUE ENDS!";
@@ -242,8 +229,7 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
     }
   }
   // The woods beyond the field, grey in the rain.
-  const Noise woods(0x1E23);
-  Field trees = TreeLine(kBig, kBig, woods, 260.0f, 45.0f, 40.0f, 40.0f);
+  Field trees = TreeLine(kBig, kBig, Noise(0x1E23), 260.0f, 45.0f, 40.0f, 40.0f);
   BoxBlur(trees, 1, 1);
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.
@@ -252,8 +238,7 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
   // Old paint, trodden and faded.
   Field splat(kBig, kBig);
   Splat(splat, rng, 70.0f, 360.0f, {.Radius = 18.0f, .Droplets = 8});
-  Scale(splat, 0.5f);
-  Paint(image, splat, Rgb(0x8A6A3A));
+  Paint(image, splat, Rgb(0x8A6A3A), 0.5f);
 }
 
 void Drizzle(Image& image, Random& rng) {
@@ -285,7 +270,17 @@ Image DrawLeagueEndBanner(FontLibrary& fonts) {
   Random rng(0x1EA6);
   DrawBannerSky(image);
   DrawBursts(image, rng);
-  DrawBannerSplats(image, rng);
+  // Paint thrown round the banner.
+  const ThrownSplat thrown[] = {{38.0f, 70.0f, 26.0f, Rgb(0xFF2A86), 0.3f, 2},
+                                {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
+                                {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
+                                {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 10, .Droplets = 12, .Bias = 0.5f},
+                 .ShadowDx = 2,
+                 .ShadowDy = 3,
+                 .ShadowBlur = 2,
+                 .ShadowOpacity = 0.5f});
   DrawBannerLettering(image, fonts, rng);
   Bloom(image, 0.8f, 6, 0.3f);
   return image;

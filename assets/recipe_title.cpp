@@ -237,25 +237,6 @@ void DrawShots(Image& image) {
   }
 }
 
-// ---------------------------------------------------------------- paint
-
-// Splats thrown across the scene in vivid colours: the picture's frame.
-void DrawSplats(Image& image, Random& rng) {
-  const ThrownSplat thrown[] = {
-      {42.0f, 58.0f, 58.0f, Rgb(0xFF2A86), 0.6f, 2},    // top left, behind the name
-      {752.0f, 44.0f, 44.0f, Rgb(0x22C8FF), 2.6f, 2},   // top right
-      {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
-      {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
-  };
-  ScatterSplats(image, rng, thrown,
-                {.Shape = {.Arms = 11, .Droplets = 16, .Bias = 0.5f},
-                 .ShadowDx = 3,
-                 .ShadowDy = 4,
-                 .ShadowBlur = 3,
-                 .ShadowOpacity = 0.45f,
-                 .BevelPerRadius = 1.0f / 9.0f});
-}
-
 // ---------------------------------------------------------------- lettering
 
 void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
@@ -317,7 +298,20 @@ Image DrawTitle(FontLibrary& fonts) {
   for (const Bunker& b : bunkers) DrawBunker(image, b, rng);
   DrawSilhouette(image);
   DrawShots(image);
-  DrawSplats(image, rng);
+  // Splats thrown across the scene in vivid colours: the picture's frame.
+  const ThrownSplat thrown[] = {
+      {42.0f, 58.0f, 58.0f, Rgb(0xFF2A86), 0.6f, 2},    // top left, behind the name
+      {752.0f, 44.0f, 44.0f, Rgb(0x22C8FF), 2.6f, 2},   // top right
+      {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
+      {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
+  };
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 11, .Droplets = 16, .Bias = 0.5f},
+                 .ShadowDx = 3,
+                 .ShadowDy = 4,
+                 .ShadowBlur = 3,
+                 .ShadowOpacity = 0.45f,
+                 .BevelPerRadius = 1.0f / 9.0f});
   DrawName(image, fonts, rng);
   // Paint-stroke underlines on both sides of the subtitle, as if brushed on.
   PaintSubtitle(image, PlacedText(kWidth, kHeight, "PAINTBALL LEAGUE MANAGER",
