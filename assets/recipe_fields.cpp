@@ -229,8 +229,7 @@ Field Inflatable(Region& r, const Box& b, Color colour, bool wet) {
 void LogPile(Region& r, const Box& b, std::uint32_t seed) {
   // Square piles are short logs laid across the field.
   const bool along = b.Long() ? b.Width() >= b.Height() : b.Width() < b.Height();
-  const float shortSide = along ? b.Height() : b.Width();
-  const float count = std::max(std::round(shortSide / (13.0f * kS)), 1.0f);
+  const float count = std::max(std::round((along ? b.Height() : b.Width()) / (13.0f * kS)), 1.0f);
   const Noise bark(seed);
   Body(r, b, 2.0f * kS, 0.6f, Rgb(0x1A1008), 0.7f, [&](int x, int y, Uv uv) {
     const float across = (along ? uv.V : uv.U) * count, length = along ? uv.U : uv.V;

@@ -126,10 +126,9 @@ void DrawCup(Image& image, const Person& p) {
   const float s = 0.22f * p.Height;
   // Outlines in units of the cup's size from the middle of the bowl.
   const auto at = [&](float u, float v) { return Point{o.X + u * s, o.Y + v * s}; };
-  Field cup(kBig, kBig);
   const Point bowl[] = {at(-0.5f, -0.45f), at(0.5f, -0.45f),  at(0.42f, 0.05f),
                         at(0.18f, 0.35f),  at(-0.18f, 0.35f), at(-0.42f, 0.05f)};
-  FillPolygon(cup, bowl);
+  Field cup = BigShapes{}.Polygon(image, bowl);
   ThickLine(cup, o.X, o.Y + s * 0.3f, o.X, o.Y + s * 0.62f, s * 0.14f);
   const Point foot[] = {at(-0.3f, 0.85f), at(-0.2f, 0.6f), at(0.2f, 0.6f), at(0.3f, 0.85f)};
   FillPolygon(cup, foot);
@@ -172,9 +171,11 @@ constexpr Kit kHome{.Jersey = Rgb(0xD8262E), .Trim = Rgb(0xF4F4F0), .Pants = Rgb
 constexpr Kit kHomeAlt{
     .Jersey = Rgb(0xD8262E), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x24262E), .Lens = Rgb(0xFF9A2A)};
 
-// Standing, the elbow and hand of the left arm and then of the right set.
-Pose Arms(Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
+// Standing with the head leaning `tilt`, the elbow and hand of the left arm
+// and then of the right set.
+Pose Arms(float tilt, Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
   Pose p = Standing();
+  p.Tilt = tilt;
   p.Elbow[0] = leftElbow;
   p.Hand[0] = leftHand;
   p.Elbow[1] = rightElbow;
@@ -294,8 +295,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
 
     // Two behind, arms in the air, one waving a marker; the captain in front
     // lifting the cup over the mask.
-    Pose left = Arms({-0.25f, -0.92f}, {-0.3f, -1.08f}, {0.24f, -0.93f}, {0.3f, -1.1f});
-    left.Tilt = -0.15f;
+    Pose left = Arms(-0.15f, {-0.25f, -0.92f}, {-0.3f, -1.08f}, {0.24f, -0.93f}, {0.3f, -1.1f});
     left.Head = {-0.01f, -0.9f};
     left.Aim = -1.72f;
     const Person back1{.Feet = {105.0f, 355.0f},
@@ -306,15 +306,14 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
                        .Look = Loaded(Rgb(0x8CF01E)),
                        .Flip = true};
 
-    Pose jump = Arms({-0.23f, -0.95f}, {-0.22f, -1.13f}, {0.26f, -0.9f}, {0.34f, -1.04f});
-    jump.Tilt = 0.18f;
+    Pose jump = Arms(0.18f, {-0.23f, -0.95f}, {-0.22f, -1.13f}, {0.26f, -0.9f}, {0.34f, -1.04f});
     jump.Knee[0] = {-0.14f, -0.3f};
     jump.Foot[0] = {-0.08f, -0.1f};
     jump.Knee[1] = {0.12f, -0.28f};
     jump.Foot[1] = {0.16f, -0.06f};
     const Person back2{.Feet = {330.0f, 330.0f}, .Height = 215.0f, .Body = jump, .Colours = kHome};
 
-    const Pose captain = Arms({-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
+    const Pose captain = Arms(0.0f, {-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
     Person front{.Feet = {212.0f, 470.0f}, .Height = 300.0f, .Body = captain, .Colours = kHome};
     front.InHands = [&front](Image& onto) { DrawCup(onto, front); };
 
@@ -349,10 +348,9 @@ Image DrawTeamDejected(FontLibrary& fonts) {
                       .Colours = kHome,
                       .Number = 7};
 
-    Pose bowed = Arms({-0.16f, -0.59f}, {-0.15f, -0.44f}, {0.18f, -0.59f}, {0.2f, -0.45f});
+    Pose bowed = Arms(0.1f, {-0.16f, -0.59f}, {-0.15f, -0.44f}, {0.18f, -0.59f}, {0.2f, -0.45f});
     bowed.Head = {0.02f, -0.82f};
     bowed.Bow = 0.9f;
-    bowed.Tilt = 0.1f;
     Mirrored(bowed.Shoulder, {0.125f, -0.74f});
     bowed.Aim = 1.2f;
     const Person standing{.Feet = {95.0f, 405.0f},

@@ -214,10 +214,10 @@ void DrawSilhouette(Image& image) {
   // Back-lit by the sunset: a hot rim on the side facing it.
   Field rim = Rim(mask, -3, -1);
   BoxBlur(rim, 1, 1);
-  for (int y = 0; y < kHeight; ++y) {
-    const float k = 1.0f - 0.6f * SmoothStep(300.0f, 520.0f, static_cast<float>(y));
-    for (int x = 0; x < kWidth; ++x) rim(x, y) *= k;
-  }
+  // Fading towards the feet, further from the sun.
+  rim = FieldEach(kWidth, kHeight, [&](int x, int y) {
+    return rim(x, y) * (1.0f - 0.6f * SmoothStep(300.0f, 520.0f, static_cast<float>(y)));
+  });
   AddLight(image, Multiplied(rim, mask), Rgb(0xFF8A50), 0.9f);
   Glow(image, rim, Rgb(0xFF5A30), 4, 0.35f);
   // The goggle lens catches the sun.
