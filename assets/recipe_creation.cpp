@@ -21,23 +21,18 @@ constexpr float kCentreX = 400.0f;
 constexpr float kCentreY = 330.0f;
 constexpr float kRadius = 430.0f;
 
-// Smoke billows, on a half-size grid: smoke is soft, and this is the
-// costliest noise of the picture.
-Field SmokeDensity() {
-  const Noise warpX(101), warpY(102), smoke(105);
-  return FieldEach(kWidth / 2 + 1, kHeight / 2 + 1, [&](int x, int y) {
-    const float px = static_cast<float>(2 * x), py = static_cast<float>(2 * y);
-    const float qx = px / 160.0f, qy = py / 160.0f;
-    const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
-    return smoke.Fbm(px / 110.0f + wx, py / 110.0f + wy, 5);
-  });
-}
-
 // Heat for every pixel from warped fractal noise, with smoke where the fire
 // has cooled.
 void DrawFireball(Image& image) {
-  const Noise warpX(101), warpY(102), turbulence(103), tongues(104);
-  const Field smoke = SmokeDensity();
+  const Noise warpX(101), warpY(102), turbulence(103), tongues(104), billows(105);
+  // Smoke billows, on a half-size grid: smoke is soft, and this is the
+  // costliest noise of the picture.
+  const Field smoke = FieldEach(kWidth / 2 + 1, kHeight / 2 + 1, [&](int x, int y) {
+    const float px = static_cast<float>(2 * x), py = static_cast<float>(2 * y);
+    const float qx = px / 160.0f, qy = py / 160.0f;
+    const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
+    return billows.Fbm(px / 110.0f + wx, py / 110.0f + wy, 5);
+  });
   const Gradient fire{{0.00f, Rgb(0x050302)}, {0.12f, Rgb(0x1A0804)}, {0.25f, Rgb(0x4A0E04)},
                       {0.38f, Rgb(0x8F1A03)}, {0.50f, Rgb(0xD43A06)}, {0.62f, Rgb(0xF47512)},
                       {0.75f, Rgb(0xFFB02E)}, {0.87f, Rgb(0xFFE27A)}, {1.00f, Rgb(0xFFFDF0)}};
