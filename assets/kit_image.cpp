@@ -398,7 +398,7 @@ Field Enlarged(const Field& f, float k, int width, int height) {
   return out;
 }
 
-// ---------------------------------------------------------------- washes over a scene
+// ---------------------------------------------------------------- washes, fields and banner words
 
 float Falloff(float x, float y, float cx, float cy, float rx, float ry, float k) {
   const float dx = (x - cx) / rx, dy = (y - cy) / ry;

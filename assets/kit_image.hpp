@@ -270,7 +270,7 @@ void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float 
 // bilinearly: something soft worked out on a coarser grid.
 Field Enlarged(const Field& f, float k, int width, int height);
 
-// ---------------------------------------------------------------- washes over a scene
+// ---------------------------------------------------------------- washes, fields and banner words
 
 // 1 at (cx, cy), falling off like a Gaussian across the ellipse of radii
 // (rx, ry), `k` times faster: a pool of floodlight, the haze round a sun.
