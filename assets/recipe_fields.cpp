@@ -130,11 +130,11 @@ void Rain(Image& image, Random& rng) {
 void Markings(Image& image, Ground g) {
   if (g == Ground::Woods) return;
   // The boundary, then the centre line, dashed.
-  const float w = kWidth - 3.0f, h = kHeight - 3.0f, cx = static_cast<float>(kCentre.X);
-  Field lines = kBig.Line(image, {3.0f, 3.0f}, {w, 3.0f}, 1.2f);
-  kBig.Line(lines, {3.0f, h}, {w, h}, 1.2f);
-  kBig.Line(lines, {3.0f, 3.0f}, {3.0f, h}, 1.2f);
-  kBig.Line(lines, {w, 3.0f}, {w, h}, 1.2f);
+  const float right = kWidth - 3.0f, bottom = kHeight - 3.0f, cx = static_cast<float>(kCentre.X);
+  Field lines = kBig.Line(image, {3.0f, 3.0f}, {right, 3.0f}, 1.2f);
+  kBig.Line(lines, {3.0f, bottom}, {right, bottom}, 1.2f);
+  kBig.Line(lines, {3.0f, 3.0f}, {3.0f, bottom}, 1.2f);
+  kBig.Line(lines, {right, 3.0f}, {right, bottom}, 1.2f);
   for (float y = 6.0f; y < kHeight; y += 16.0f) kBig.Line(lines, {cx, y}, {cx, y + 8.0f}, 1.2f);
   Paint(image, lines, Rgb(0xF4F4EC), g == Ground::Mud ? 0.45f : 0.85f);
 }
