@@ -152,6 +152,14 @@ void FillEach(Field& f, ValueAt&& value) {
   }
 }
 
+// A new width x height field filled as FillEach does.
+template <typename ValueAt>
+Field FieldEach(int width, int height, ValueAt&& value) {
+  Field f(width, height);
+  FillEach(f, value);
+  return f;
+}
+
 // ---------------------------------------------------------------- noise
 
 // Smooth value noise on an integer lattice, 0..1.

@@ -385,4 +385,11 @@ Field Enlarged(const Field& f, float k, int width, int height) {
   return out;
 }
 
+// ---------------------------------------------------------------- washes
+
+float Falloff(float x, float y, float cx, float cy, float rx, float ry, float k) {
+  const float dx = (x - cx) / rx, dy = (y - cy) / ry;
+  return std::exp(-(dx * dx + dy * dy) * k);
+}
+
 }  // namespace vantoro::art

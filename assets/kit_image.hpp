@@ -261,17 +261,30 @@ void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float 
 // bilinearly: something soft worked out on a coarser grid.
 Field Enlarged(const Field& f, float k, int width, int height);
 
-// ---------------------------------------------------------------- fields worked out pixel by pixel
+// ---------------------------------------------------------------- washes
 
-// A width x height field whose every value is value(x, y), worked out from
-// the pixel's column and row: masks and shadings no shape gives.
-template <typename ValueAt>
-Field FieldEach(int width, int height, ValueAt&& value) {
-  Field f(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) f(x, y) = value(x, y);
+// 1 at (cx, cy), falling off like a Gaussian across the ellipse of radii
+// (rx, ry), `k` times faster: a pool of floodlight, the haze round a sun.
+float Falloff(float x, float y, float cx, float cy, float rx, float ry, float k = 1.0f);
+
+// A colour and how much of it covers what lies beneath.
+struct Wash {
+  ColorF Colour;
+  float Weight = 0.0f;
+};
+
+// Blends wash(x, y) over every pixel from row `top` down, skipping those it
+// gives no weight: clouds over a sky, turf fading in under the trees.
+template <typename WashAt>
+void BlendEach(Image& image, int top, WashAt&& wash) {
+  for (int y = top; y < image.Height; ++y) {
+    for (int x = 0; x < image.Width; ++x) {
+      const Wash w = wash(x, y);
+      if (w.Weight <= 0.0f) continue;
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      p = Pack(Lerp(Unpack(p), w.Colour, w.Weight));
+    }
   }
-  return f;
 }
 
 }  // namespace vantoro::art

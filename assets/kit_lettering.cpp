@@ -95,4 +95,18 @@ void PaintSubtitle(Image& image, const Field& mask, const SubtitleStyle& style) 
                 static_cast<float>(box.Bottom));
 }
 
+Rect PaintSlantedWords(Image& image, Field mask, float shear, Random& rng, std::span<const float> drips,
+                       const DripStyle& drip, const Gradient& fill, const BannerStyle& style) {
+  const Rect box = InkBounds(mask);
+  // Slanted for speed; the drips go on afterwards, since paint runs
+  // straight down.
+  if (shear != 0.0f) mask = Sheared(mask, shear, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+  DripStyle slanted = drip;
+  slanted.Slant = shear;
+  AddLetterDrips(mask, InkBounds(mask), rng, drips, slanted);
+  PaintBannerLetters(image, mask, static_cast<float>(InkBounds(mask).Top), static_cast<float>(box.Bottom),
+                     fill, style);
+  return box;
+}
+
 }  // namespace vantoro::art

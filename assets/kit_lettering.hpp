@@ -77,4 +77,12 @@ struct SubtitleStyle {
 
 void PaintSubtitle(Image& image, const Field& mask, const SubtitleStyle& style = {});
 
+// A banner's big words from their mask: slanted by `shear` about the middle
+// of the capitals, paint run off the strokes near the columns `drips` (see
+// AddLetterDrips; the runs follow the slant), then painted with the face
+// filled from the top of the ink to the capitals' foot. Returns the
+// capitals' box before the slant.
+Rect PaintSlantedWords(Image& image, Field mask, float shear, Random& rng, std::span<const float> drips,
+                       const DripStyle& drip, const Gradient& fill, const BannerStyle& style);
+
 }  // namespace vantoro::art

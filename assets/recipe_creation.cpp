@@ -21,39 +21,23 @@ constexpr float kCentreX = 400.0f;
 constexpr float kCentreY = 330.0f;
 constexpr float kRadius = 430.0f;
 
-const Gradient& FirePalette() {
-  static const Gradient palette{
-      {0.00f, Rgb(0x050302)}, {0.12f, Rgb(0x1A0804)}, {0.25f, Rgb(0x4A0E04)},
-      {0.38f, Rgb(0x8F1A03)}, {0.50f, Rgb(0xD43A06)}, {0.62f, Rgb(0xF47512)},
-      {0.75f, Rgb(0xFFB02E)}, {0.87f, Rgb(0xFFE27A)}, {1.00f, Rgb(0xFFFDF0)},
-  };
-  return palette;
-}
-
-// Smoke billows, on a half-size grid: smoke is soft, and this is the
-// costliest noise of the picture.
-Field SmokeDensity() {
-  const Noise warpX(101), warpY(102), smoke(105);
-  Field f(kWidth / 2 + 1, kHeight / 2 + 1);
-  for (int y = 0; y < f.Height; ++y) {
-    for (int x = 0; x < f.Width; ++x) {
-      const float px = static_cast<float>(2 * x), py = static_cast<float>(2 * y);
-      const float qx = px / 160.0f, qy = py / 160.0f;
-      const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
-      f(x, y) = smoke.Fbm(px / 110.0f + wx, py / 110.0f + wy, 5);
-    }
-  }
-  return f;
-}
-
 // Heat for every pixel from warped fractal noise, with smoke where the fire
 // has cooled.
 void DrawFireball(Image& image) {
-  const Noise warpX(101), warpY(102), turbulence(103), tongues(104);
-  const Field smoke = SmokeDensity();
+  const Noise warpX(101), warpY(102), turbulence(103), tongues(104), billows(105);
+  // Smoke billows, on a half-size grid: smoke is soft, and this is the
+  // costliest noise of the picture.
+  const Field smoke = FieldEach(kWidth / 2 + 1, kHeight / 2 + 1, [&](int x, int y) {
+    const float px = static_cast<float>(2 * x), py = static_cast<float>(2 * y);
+    const float qx = px / 160.0f, qy = py / 160.0f;
+    const float wx = warpX.Fbm(qx, qy, 3), wy = warpY.Fbm(qx + 5.2f, qy + 1.3f, 3);
+    return billows.Fbm(px / 110.0f + wx, py / 110.0f + wy, 5);
+  });
+  const Gradient fire{{0.00f, Rgb(0x050302)}, {0.12f, Rgb(0x1A0804)}, {0.25f, Rgb(0x4A0E04)},
+                      {0.38f, Rgb(0x8F1A03)}, {0.50f, Rgb(0xD43A06)}, {0.62f, Rgb(0xF47512)},
+                      {0.75f, Rgb(0xFFB02E)}, {0.87f, Rgb(0xFFE27A)}, {1.00f, Rgb(0xFFFDF0)}};
   const ColorF smokeDark = ToF(Rgb(0x16110F)), smokeLit = ToF(Rgb(0x8E5636));
-  FillEach(image, [&](int x, int y) {
-    const float px = static_cast<float>(x), py = static_cast<float>(y);
+  FillEach(image, [&](float px, float py) {
     const float dx = (px - kCentreX) / kRadius, dy = (py - kCentreY) / kRadius;
     const float r = std::sqrt(dx * dx + dy * dy) + 1e-4f;
     const float qx = px / 160.0f, qy = py / 160.0f;
@@ -69,14 +53,13 @@ void DrawFireball(Image& image) {
     const float corner = SmoothStep(0.25f, 0.75f, std::sqrt(fx * fx + fy * fy));
     const float heat =
         1.16f - 1.0f * r + (n - 0.5f) * 1.5f + (t - 0.45f) * 0.8f * std::min(r, 1.2f) - 0.2f * corner;
-    const ColorF c = FirePalette().SampleF(heat);
     // Smoke is lit where its surface rises towards the blast.
     const float s = smoke.Sample(px * 0.5f, py * 0.5f);
     const float toward = smoke.Sample((px - ux * 6.6f) * 0.5f, (py - uy * 6.6f) * 0.5f);
     const float lit = Clamp01(0.45f + (toward - s) * 14.0f);
     const float amount = SmoothStep(0.4f, 0.05f, heat) * SmoothStep(0.3f, 0.62f, s);
     const ColorF smokeColour = Lerp(smokeDark, smokeLit, lit * Clamp01(1.5f - r * 0.6f));
-    return Lerp(c, smokeColour, amount * 0.9f);
+    return Lerp(fire.SampleF(heat), smokeColour, amount * 0.9f);
   });
 }
 
@@ -88,24 +71,19 @@ void DrawShockwave(Image& image) {
   std::vector<float> wobble(kSteps + 1), strength(kSteps + 1);
   for (int i = 0; i <= kSteps; ++i) {
     const float a = kTau * static_cast<float>(i) / kSteps - kTau * 0.5f;
-    wobble[static_cast<std::size_t>(i)] =
-        (breakup.Fbm(std::cos(a) * 4.0f + 9.0f, std::sin(a) * 4.0f + 9.0f, 4) - 0.5f) * 0.12f;
-    strength[static_cast<std::size_t>(i)] =
-        SmoothStep(0.45f, 0.75f, breakup.Fbm(std::cos(a) * 6.0f, std::sin(a) * 6.0f + 3.0f, 3));
+    wobble[i] = (breakup.Fbm(std::cos(a) * 4.0f + 9.0f, std::sin(a) * 4.0f + 9.0f, 4) - 0.5f) * 0.12f;
+    strength[i] = SmoothStep(0.45f, 0.75f, breakup.Fbm(std::cos(a) * 6.0f, std::sin(a) * 6.0f + 3.0f, 3));
   }
-  Field ring(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float dx = static_cast<float>(x) - kCentreX, dy = static_cast<float>(y) - kCentreY;
-      const float r = std::sqrt(dx * dx + dy * dy) / kRadius;
-      if (r < 0.6f || r > 1.1f) continue;
-      const float a = std::atan2(dy, dx);
-      const auto i =
-          static_cast<std::size_t>(std::clamp((a + kTau * 0.5f) / kTau * kSteps, 0.0f, float{kSteps}));
-      const float d = std::fabs(r - 0.83f - wobble[i]) * kRadius;
-      ring(x, y) = Clamp01(1.0f - d / 5.0f) * strength[i];
-    }
-  }
+  const Field ring = FieldEach(kWidth, kHeight, [&](float x, float y) {
+    const float dx = x - kCentreX, dy = y - kCentreY;
+    const float r = std::sqrt(dx * dx + dy * dy) / kRadius;
+    if (r < 0.6f || r > 1.1f) return 0.0f;
+    const float a = std::atan2(dy, dx);
+    const auto i =
+        static_cast<std::size_t>(std::clamp((a + kTau * 0.5f) / kTau * kSteps, 0.0f, float{kSteps}));
+    const float d = std::fabs(r - 0.83f - wobble[i]) * kRadius;
+    return Clamp01(1.0f - d / 5.0f) * strength[i];
+  });
   Glow(image, ring, Rgb(0xFF8A2A), 6, 1.4f);
   AddLight(image, ring, Rgb(0xFFC870), 0.5f);
 }

@@ -23,12 +23,17 @@ constexpr int kHeight = 372;
 // Drawn twice as large and shrunk, for clean bunker edges.
 constexpr int kScale = 2;
 constexpr float kS = static_cast<float>(kScale);
+// Shapes given in the final picture's pixels.
+constexpr BigShapes kBig{kS};
 
 constexpr CellXY kOwnStation = kCellPoints[3];
 constexpr CellXY kTheirStation = kCellPoints[59];
 constexpr CellXY kCentre = kCellPoints[31];
 
 enum class Ground { Turf, Mud, Woods };
+
+// The middle of a cell, in the final picture's pixels.
+Point At(CellXY c) { return {static_cast<float>(c.X), static_cast<float>(c.Y)}; }
 
 // The pixels a bunker blocks, in the large picture: the points strictly
 // inside its rectangle are the whole pixels from XLow + 1 up to XHigh - 1.
@@ -48,15 +53,13 @@ Box BoxOf(const Bunker& b) {
 
 ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise& fine) {
   const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
+  // Mowing stripes across the field.
+  const bool mown = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f;
   switch (g) {
-    case Ground::Turf: {
-      // Mowing stripes across the field.
-      const float stripe = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f ? 1.0f : 0.9f;
-      return ToF(Rgb(0x3FA83A)) * (stripe * (0.88f + 0.2f * n + 0.08f * grain));
-    }
+    case Ground::Turf:
+      return ToF(Rgb(0x3FA83A)) * ((mown ? 1.0f : 0.9f) * (0.88f + 0.2f * n + 0.08f * grain));
     case Ground::Mud: {
-      const float stripe = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f ? 1.0f : 0.92f;
-      const ColorF grass = ToF(Rgb(0x2E6A2A)) * (stripe * (0.85f + 0.2f * grain));
+      const ColorF grass = ToF(Rgb(0x2E6A2A)) * ((mown ? 1.0f : 0.92f) * (0.85f + 0.2f * grain));
       const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
       return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n));
     }
@@ -72,8 +75,7 @@ ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise
 
 void FillGround(Image& image, Ground g) {
   const Noise coarse(g == Ground::Woods ? 0xF1E1 : 0xF1E0), fine(0xF1E2), light(0xF1E3);
-  FillEach(image, [&](int x, int y) {
-    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  FillEach(image, [&](float fx, float fy) {
     const ColorF c = GroundColour(g, fx, fy, coarse, fine);
     // Sun through the canopy in the woods, low cloud over the mud.
     if (g == Ground::Woods)
@@ -86,8 +88,7 @@ void FillGround(Image& image, Ground g) {
 void Litter(Image& image, Random& rng) {
   Field leaves(image.Width, image.Height), twigs(image.Width, image.Height);
   for (int i = 0; i < 1400; ++i) {
-    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
-                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float x = rng.Range(0.0f, kWidth * kS), y = rng.Range(0.0f, kHeight * kS);
     const float a = rng.Range(0.0f, kPi);
     const float r = rng.Range(1.5f, 3.2f) * kS;
     const float c = std::cos(a) * r, s = std::sin(a) * r;
@@ -96,8 +97,7 @@ void Litter(Image& image, Random& rng) {
     FillPolygon(leaves, leaf, rng.Range(0.4f, 0.9f));
   }
   for (int i = 0; i < 90; ++i) {
-    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
-                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float x = rng.Range(0.0f, kWidth * kS), y = rng.Range(0.0f, kHeight * kS);
     const float a = rng.Range(0.0f, kPi), len = rng.Range(4.0f, 10.0f) * kS;
     ThickLine(twigs, x, y, x + std::cos(a) * len, y + std::sin(a) * len, 0.8f * kS, 0.8f);
   }
@@ -108,13 +108,9 @@ void Litter(Image& image, Random& rng) {
 // Puddles lying in the low parts of the mud, grey with the sky.
 void Puddles(Image& image) {
   const Noise low(0xF1E0);
-  Field water(image.Width, image.Height);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float n = low.Fbm(static_cast<float>(x) / 90.0f, static_cast<float>(y) / 90.0f, 4);
-      water(x, y) = SmoothStep(0.7f, 0.73f, n);
-    }
-  }
+  const Field water = FieldEach(image.Width, image.Height, [&](float x, float y) {
+    return SmoothStep(0.7f, 0.73f, low.Fbm(x / 90.0f, y / 90.0f, 4));
+  });
   Paint(image, water, Rgb(0x3A3A30), 0.7f);
   AddLight(image, Multiplied(Rim(water, 0, static_cast<int>(2 * kS)), water), Rgb(0x8A949E), 0.35f);
 }
@@ -123,8 +119,7 @@ void Puddles(Image& image) {
 void Rain(Image& image, Random& rng) {
   Field drops(image.Width, image.Height);
   for (int i = 0; i < 700; ++i) {
-    const float x = rng.Range(0.0f, static_cast<float>(image.Width)),
-                y = rng.Range(0.0f, static_cast<float>(image.Height));
+    const float x = rng.Range(0.0f, kWidth * kS), y = rng.Range(0.0f, kHeight * kS);
     FillCircle(drops, x, y, rng.Range(0.6f, 1.3f) * kS, rng.Range(0.3f, 0.7f));
   }
   AddLight(image, drops, Rgb(0xB8C4D0), 0.45f);
@@ -134,52 +129,40 @@ void Rain(Image& image, Random& rng) {
 
 void Markings(Image& image, Ground g) {
   if (g == Ground::Woods) return;
-  Field lines(image.Width, image.Height);
-  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height), t = 1.2f * kS;
-  ThickLine(lines, 3.0f * kS, 3.0f * kS, w - 3.0f * kS, 3.0f * kS, t);
-  ThickLine(lines, 3.0f * kS, h - 3.0f * kS, w - 3.0f * kS, h - 3.0f * kS, t);
-  ThickLine(lines, 3.0f * kS, 3.0f * kS, 3.0f * kS, h - 3.0f * kS, t);
-  ThickLine(lines, w - 3.0f * kS, 3.0f * kS, w - 3.0f * kS, h - 3.0f * kS, t);
-  // The centre line, dashed.
-  const float cx = static_cast<float>(kCentre.X) * kS;
-  for (float y = 6.0f * kS; y < h; y += 16.0f * kS) ThickLine(lines, cx, y, cx, y + 8.0f * kS, t);
+  // The boundary, then the centre line, dashed.
+  const float right = kWidth - 3.0f, bottom = kHeight - 3.0f, cx = static_cast<float>(kCentre.X);
+  Field lines = kBig.Line(image, {3.0f, 3.0f}, {right, 3.0f}, 1.2f);
+  kBig.Line(lines, {3.0f, bottom}, {right, bottom}, 1.2f);
+  kBig.Line(lines, {3.0f, 3.0f}, {3.0f, bottom}, 1.2f);
+  kBig.Line(lines, {right, 3.0f}, {right, bottom}, 1.2f);
+  for (float y = 6.0f; y < kHeight; y += 16.0f) kBig.Line(lines, {cx, y}, {cx, y + 8.0f}, 1.2f);
   Paint(image, lines, Rgb(0xF4F4EC), g == Ground::Mud ? 0.45f : 0.85f);
 }
 
 // A station a team hangs the flag on: a ring painted round a post with a
 // pennant in the team's colour.
-void Station(Image& image, CellXY at, Color colour, float side) {
-  const float x = static_cast<float>(at.X) * kS, y = static_cast<float>(at.Y) * kS;
-  Field ring(image.Width, image.Height), hole(image.Width, image.Height);
-  FillCircle(ring, x, y, 10.0f * kS);
-  FillCircle(hole, x, y, 8.0f * kS);
-  Paint(image, Subtracted(ring, hole), colour, 0.9f);
+void Station(Image& image, CellXY cell, Color colour, float side) {
+  const Point at = At(cell);
+  const Field hole = kBig.Ellipse(image, at, 8.0f, 8.0f);
+  Paint(image, Subtracted(kBig.Ellipse(image, at, 10.0f, 10.0f), hole), colour, 0.9f);
   Paint(image, hole, colour, 0.25f);
-  Field pennant(image.Width, image.Height);
-  const Point cloth[] = {{x, y - 1.5f * kS}, {x + side * 9.0f * kS, y - 4.0f * kS}, {x, y - 7.0f * kS}};
-  FillPolygon(pennant, cloth);
-  Paint(image, pennant, colour);
-  Field post(image.Width, image.Height);
-  FillCircle(post, x, y, 1.8f * kS);
-  Paint(image, post, Rgb(0x202020));
+  Paint(image,
+        kBig.Polygon(image, {{at.X, at.Y - 1.5f}, {at.X + side * 9.0f, at.Y - 4.0f}, {at.X, at.Y - 7.0f}}),
+        colour);
+  Paint(image, kBig.Ellipse(image, at, 1.8f, 1.8f), Rgb(0x202020));
 }
 
 // Where the flag starts: a white ring with a cross, and the flag waiting in it.
 void CentreMark(Image& image, Ground g) {
-  const float x = static_cast<float>(kCentre.X) * kS, y = static_cast<float>(kCentre.Y) * kS;
-  Field mark(image.Width, image.Height), inner(image.Width, image.Height);
-  FillCircle(mark, x, y, 9.0f * kS);
-  FillCircle(inner, x, y, 7.5f * kS);
-  mark = Subtracted(mark, inner);
-  ThickLine(mark, x - 5.0f * kS, y, x + 5.0f * kS, y, 1.2f * kS);
-  ThickLine(mark, x, y - 5.0f * kS, x, y + 5.0f * kS, 1.2f * kS);
+  const Point c = At(kCentre);
+  Field mark = Subtracted(kBig.Ellipse(image, c, 9.0f, 9.0f), kBig.Ellipse(image, c, 7.5f, 7.5f));
+  kBig.Line(mark, {c.X - 5.0f, c.Y}, {c.X + 5.0f, c.Y}, 1.2f);
+  kBig.Line(mark, {c.X, c.Y - 5.0f}, {c.X, c.Y + 5.0f}, 1.2f);
   Paint(image, mark, g == Ground::Woods ? Rgb(0xFFE040) : Rgb(0xF4F4EC), 0.9f);
-  Field flag(image.Width, image.Height);
-  const Point cloth[] = {{x + 1.0f * kS, y - 6.0f * kS},
-                         {x + 7.0f * kS, y - 5.0f * kS},
-                         {x + 6.0f * kS, y - 1.0f * kS},
-                         {x + 1.0f * kS, y - 2.0f * kS}};
-  FillPolygon(flag, cloth);
+  const Field flag = kBig.Polygon(image, {{c.X + 1.0f, c.Y - 6.0f},
+                                          {c.X + 7.0f, c.Y - 5.0f},
+                                          {c.X + 6.0f, c.Y - 1.0f},
+                                          {c.X + 1.0f, c.Y - 2.0f}});
   Paint(image, flag, Rgb(0xFFD81E));
 }
 
@@ -196,10 +179,7 @@ Uv UvOf(const Region& r, const Box& b, int x, int y) {
 
 Color AirColour(const Bunker& b) {
   const int d = std::abs((b.XLow + b.XHigh) / 2 - kCentre.X);
-  if (d < 40) return Rgb(0xE0302A);
-  if (d < 100) return Rgb(0xFFB81E);
-  if (d < 220) return Rgb(0x1E6AE0);
-  return Rgb(0xE0302A);
+  return d < 40 || d >= 220 ? Rgb(0xE0302A) : d < 100 ? Rgb(0xFFB81E) : Rgb(0x1E6AE0);
 }
 
 // A bunker's body: its rounded box over the shadow it throws down and to
@@ -220,14 +200,13 @@ Field Body(Region& r, const Box& b, float corner, float shadow, Color welt, floa
 // nylon shaded by the light from the upper left.
 Field Inflatable(Region& r, const Box& b, Color colour, bool wet) {
   const bool along = b.Width() > b.Height();
-  const float segment = 14.0f * kS;
   const ColorF base = ToF(colour);
   return Body(r, b, 4.0f * kS, wet ? 0.35f : 0.5f, Rgb(0x101014), 0.6f, [&](int, int, Uv uv) {
     float k;
     if (b.Long()) {
       const float across = along ? uv.V : uv.U, length = along ? b.Width() : b.Height();
       const float pos = (along ? uv.U : uv.V) * length;
-      const float count = std::max(std::round(length / segment), 1.0f);
+      const float count = std::max(std::round(length / (14.0f * kS)), 1.0f);
       const float s = std::fmod(pos / (length / count), 1.0f);
       const float round = std::sin(kPi * Clamp01(across));
       k = 0.55f + 0.5f * round + 0.35f * std::exp(-(across - 0.3f) * (across - 0.3f) * 40.0f);
@@ -250,8 +229,7 @@ Field Inflatable(Region& r, const Box& b, Color colour, bool wet) {
 void LogPile(Region& r, const Box& b, std::uint32_t seed) {
   // Square piles are short logs laid across the field.
   const bool along = b.Long() ? b.Width() >= b.Height() : b.Width() < b.Height();
-  const float shortSide = along ? b.Height() : b.Width();
-  const float count = std::max(std::round(shortSide / (13.0f * kS)), 1.0f);
+  const float count = std::max(std::round((along ? b.Height() : b.Width()) / (13.0f * kS)), 1.0f);
   const Noise bark(seed);
   Body(r, b, 2.0f * kS, 0.6f, Rgb(0x1A1008), 0.7f, [&](int x, int y, Uv uv) {
     const float across = (along ? uv.V : uv.U) * count, length = along ? uv.U : uv.V;
@@ -281,17 +259,15 @@ void BarrelPallet(Region& r, const Box& b, Random& rng) {
     for (int i = 0; i < across; ++i) {
       const float cx = b.Left + cw * (static_cast<float>(i) + 0.5f) - static_cast<float>(r.X);
       const float cy = b.Top + ch * (static_cast<float>(j) + 0.5f) - static_cast<float>(r.Y);
-      const int w = r.Pixels.Width, h = r.Pixels.Height;
-      Field drum(w, h), lid(w, h), bung(w, h);
-      FillCircle(drum, cx, cy, radius);
-      FillCircle(lid, cx, cy, radius * 0.8f);
-      FillCircle(bung, cx + radius * 0.4f, cy - radius * 0.35f, radius * 0.12f);
+      const Field drum = BigShapes{}.Ellipse(r.Pixels, {cx, cy}, radius, radius);
+      const Field lid = BigShapes{}.Ellipse(r.Pixels, {cx, cy}, radius * 0.8f, radius * 0.8f);
       const Color colour = drums[rng.Below(4)];
       Paint(r.Pixels, Dilated(drum, 1), Rgb(0x101010), 0.8f);
       Paint(r.Pixels, drum, Lerp(colour, kWhite, 0.15f));
       Paint(r.Pixels, lid, colour);
       ApplyLight(r.Pixels, Bevel(drum, static_cast<int>(2 * kS), -0.5f, -0.7f, 0.5f, 3.0f), drum, 0.5f);
-      Paint(r.Pixels, bung, Rgb(0x101010));
+      const Point bung{cx + radius * 0.4f, cy - radius * 0.35f};
+      Paint(r.Pixels, BigShapes{}.Ellipse(r.Pixels, bung, radius * 0.12f, radius * 0.12f), Rgb(0x101010));
     }
   }
 }
@@ -301,11 +277,10 @@ void DrawBunker(Image& image, const Bunker& bunker, Ground g, Random& rng) {
   const float margin = 10.0f * kS;
   Region r = Crop(image, b.Left - margin, b.Top - margin, b.Right + margin, b.Bottom + margin);
   if (g == Ground::Woods) {
-    if (std::min(b.Width(), b.Height()) >= 40.0f * kS) {
+    if (std::min(b.Width(), b.Height()) >= 40.0f * kS)
       BarrelPallet(r, b, rng);
-    } else {
+    else
       LogPile(r, b, rng.Next());
-    }
   } else {
     const Field mask = Inflatable(r, b, AirColour(bunker), g == Ground::Mud);
     ApplyLight(r.Pixels, Bevel(mask, static_cast<int>(3 * kS), -0.5f, -0.7f, 0.5f, 3.0f), mask, 0.4f);
@@ -321,8 +296,7 @@ void OldPaint(Image& image, Random& rng, float opacity) {
   for (int i = 0; i < 60; ++i) {
     style.Radius = rng.Range(1.5f, 3.0f) * kS;
     style.Direction = rng.Range(0.0f, 2.0f * kPi);
-    Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, static_cast<float>(image.Width)),
-          rng.Range(0.0f, static_cast<float>(image.Height)), style);
+    Splat(marks[rng.Below(4)], rng, rng.Range(0.0f, kWidth * kS), rng.Range(0.0f, kHeight * kS), style);
   }
   for (int i = 0; i < 4; ++i) Paint(image, marks[i], colours[i], opacity);
 }

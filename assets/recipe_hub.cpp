@@ -31,21 +31,16 @@ void DrawHaze(Image& image) {
                        {0.85f, Rgb(0x070818)},
                        {1.00f, Rgb(0x04050F)}};
   const Noise clouds(0x4B1);
-  Field mist(kWidth / 4 + 2, kHeight / 4 + 2);
-  for (int y = 0; y < mist.Height; ++y) {
-    for (int x = 0; x < mist.Width; ++x) {
-      const float fx = static_cast<float>(4 * x), fy = static_cast<float>(4 * y);
-      const float warp = clouds.Fbm(fx / 300.0f + 7.0f, fy / 300.0f, 2);
-      mist(x, y) = clouds.Fbm(fx / 210.0f + warp * 1.5f, fy / 120.0f, 4);
-    }
-  }
+  const Field mist = FieldEach(kWidth / 4 + 2, kHeight / 4 + 2, [&](int x, int y) {
+    const float fx = static_cast<float>(4 * x), fy = static_cast<float>(4 * y);
+    const float warp = clouds.Fbm(fx / 300.0f + 7.0f, fy / 300.0f, 2);
+    return clouds.Fbm(fx / 210.0f + warp * 1.5f, fy / 120.0f, 4);
+  });
   const ColorF lit = ToF(Rgb(0x2A3A86));
-  FillEach(image, [&](int x, int y) {
-    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+  FillEach(image, [&](float fx, float fy) {
     // Two floodlight pools high in the corners, washing down the sides.
-    const float lx = (fx - 40.0f) / 300.0f, ly = (fy + 30.0f) / 260.0f;
-    const float rx = (fx - 760.0f) / 300.0f, ry = (fy + 30.0f) / 260.0f;
-    const float flood = std::exp(-(lx * lx + ly * ly) * 1.6f) + std::exp(-(rx * rx + ry * ry) * 1.6f);
+    const float flood = Falloff(fx, fy, 40.0f, -30.0f, 300.0f, 260.0f, 1.6f) +
+                        Falloff(fx, fy, 760.0f, -30.0f, 300.0f, 260.0f, 1.6f);
     const float m = SmoothStep(0.35f, 0.8f, mist.Sample(fx * 0.25f, fy * 0.25f));
     return night.SampleF(fy / kHeight) * (0.85f + 0.35f * m) + lit * (flood * (0.25f + 0.45f * m));
   });
@@ -54,32 +49,22 @@ void DrawHaze(Image& image) {
 constexpr float kFarSide = 236.0f;  // where the field meets the far fence
 
 // Where the far floodlights put their light on the turf.
-float Pool(float x, float y) {
-  const float dx = (x - 400.0f) / 330.0f, dy = (y - 392.0f) / 175.0f;
-  return std::exp(-(dx * dx + dy * dy) * 1.3f);
-}
+float Pool(float x, float y) { return Falloff(x, y, 400.0f, 392.0f, 330.0f, 175.0f, 1.3f); }
 
 // The field: turf running away to the far fence, mown in bands that narrow
 // with distance, bright in the floodlights' pool and black at the edges.
 void DrawField(Image& image) {
   const Noise grain(0x4B5);
   const ColorF dark = ToF(Rgb(0x05070F)), lit = ToF(Rgb(0x32689A));
-  for (int y = static_cast<int>(kFarSide); y < kHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
+  BlendEach(image, static_cast<int>(kFarSide), [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
     const float depth = fy - kFarSide;
     const float distance = 900.0f / (depth + 8.0f);
     const float band = std::sin(distance * 1.7f) > 0.0f ? 1.07f : 0.93f;
-    const float rise = SmoothStep(0.0f, 6.0f, depth);
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      const float across = (fx - 400.0f) * distance / 900.0f;
-      const float n = grain.Value(across * 3.0f, distance * 2.0f);
-      const float light = Pool(fx, fy);
-      const ColorF c = Lerp(dark, lit, light) * (band * (0.85f + 0.3f * n));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, rise));
-    }
-  }
+    const float n = grain.Value((fx - 400.0f) * distance / 900.0f * 3.0f, distance * 2.0f);
+    const ColorF c = Lerp(dark, lit, Pool(fx, fy)) * (band * (0.85f + 0.3f * n));
+    return Wash{c, SmoothStep(0.0f, 6.0f, depth)};
+  });
 }
 
 // The far side: a dark fence line under two floodlight towers whose lamps
@@ -91,13 +76,12 @@ void DrawFarSide(Image& image) {
   for (const float tx : {190.0f, 610.0f}) {
     ThickLine(fence, tx, kFarSide - 24.0f, tx, 120.0f, 5.0f);
     ThickLine(fence, tx - 26.0f, 112.0f, tx + 26.0f, 112.0f, 3.0f);
-    for (int row = 0; row < 2; ++row) {
-      for (int i = 0; i < 5; ++i) {
-        const float lx = tx - 22.0f + 11.0f * static_cast<float>(i),
-                    ly = 100.0f + 9.0f * static_cast<float>(row);
-        FillCircle(fence, lx, ly, 4.5f);
-        FillCircle(lamps, lx, ly - 0.5f, 3.2f);
-      }
+    // Two rows of five lamps.
+    for (int i = 0; i < 10; ++i) {
+      const float lx = tx - 22.0f + 11.0f * static_cast<float>(i % 5);
+      const float ly = 100.0f + 9.0f * static_cast<float>(i / 5);
+      FillCircle(fence, lx, ly, 4.5f);
+      FillCircle(lamps, lx, ly - 0.5f, 3.2f);
     }
   }
   Paint(image, fence, Rgb(0x03040A));
@@ -152,22 +136,16 @@ void DrawNetting(Image& image) {
   constexpr float kMesh = 22.0f;
   const Noise fade(0x4B2);
   const ColorF strand = ToF(Rgb(0x3A4A9A));
-  for (int y = 0; y < kHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      // The net sags a little between its posts.
-      const float sag = 6.0f * std::sin(fx / kWidth * kTau * 3.0f);
-      const float u = (fx + fy + sag) / kMesh, v = (fx - fy - sag) / kMesh;
-      const float du = std::fabs(u - std::round(u)) * kMesh, dv = std::fabs(v - std::round(v)) * kMesh;
-      const float line = std::max(Clamp01(1.0f - du / 0.9f), Clamp01(1.0f - dv / 0.9f));
-      if (line <= 0.0f) continue;
-      const float k = line * SmoothStep(0.4f, 0.75f, fade.Fbm(fx / 160.0f, fy / 160.0f, 3)) * 0.28f;
-      if (k <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), strand, k));
-    }
-  }
+  BlendEach(image, 0, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    // The net sags a little between its posts.
+    const float sag = 6.0f * std::sin(fx / kWidth * kTau * 3.0f);
+    const float u = (fx + fy + sag) / kMesh, v = (fx - fy - sag) / kMesh;
+    const float du = std::fabs(u - std::round(u)) * kMesh, dv = std::fabs(v - std::round(v)) * kMesh;
+    const float line = std::max(Clamp01(1.0f - du / 0.9f), Clamp01(1.0f - dv / 0.9f));
+    if (line <= 0.0f) return Wash{};
+    return Wash{strand, line * SmoothStep(0.4f, 0.75f, fade.Fbm(fx / 160.0f, fy / 160.0f, 3)) * 0.28f};
+  });
   // The net's posts and top cable.
   Field posts(kWidth, kHeight);
   for (float x = 4.0f; x < kWidth; x += 132.0f) ThickLine(posts, x, 0.0f, x, kHeight, 3.0f);
@@ -179,47 +157,24 @@ void DrawNetting(Image& image) {
 // corners; they are what lights the margins the hub leaves open.
 void DrawBeams(Image& image) {
   const Noise dust(0x4B3);
+  // Where each beam starts, its angle and its half-width in radians.
+  constexpr float kBeams[][4] = {{-20.0f, -20.0f, 0.95f, 0.10f},
+                                 {-20.0f, -20.0f, 0.62f, 0.07f},
+                                 {820.0f, -20.0f, 2.19f, 0.10f},
+                                 {820.0f, -20.0f, 2.52f, 0.07f}};
   // Beams are soft: worked out on a half-size grid and sampled.
-  Field half(kWidth / 2 + 1, kHeight / 2 + 1);
-  struct Beam {
-    float X, Y, Angle, Spread;
-  };
-  const Beam all[] = {{-20.0f, -20.0f, 0.95f, 0.10f},
-                      {-20.0f, -20.0f, 0.62f, 0.07f},
-                      {820.0f, -20.0f, 2.19f, 0.10f},
-                      {820.0f, -20.0f, 2.52f, 0.07f}};
-  for (int y = 0; y < half.Height; ++y) {
-    const float fy = static_cast<float>(2 * y) + 0.5f;
-    for (int x = 0; x < half.Width; ++x) {
-      const float fx = static_cast<float>(2 * x) + 0.5f;
-      float sum = 0.0f;
-      for (const Beam& b : all) {
-        const float dx = fx - b.X, dy = fy - b.Y;
-        const float d = std::sqrt(dx * dx + dy * dy);
-        const float off = std::fabs(std::atan2(dy, dx) - b.Angle);
-        sum += SmoothStep(b.Spread, b.Spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
-      }
-      if (sum <= 0.0f) continue;
-      half(x, y) = sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
+  const Field half = FieldEach(kWidth / 2 + 1, kHeight / 2 + 1, [&](int x, int y) {
+    const float fx = static_cast<float>(2 * x) + 0.5f, fy = static_cast<float>(2 * y) + 0.5f;
+    float sum = 0.0f;
+    for (const auto& [bx, by, angle, spread] : kBeams) {
+      const float dx = fx - bx, dy = fy - by;
+      const float d = std::sqrt(dx * dx + dy * dy);
+      const float off = std::fabs(std::atan2(dy, dx) - angle);
+      sum += SmoothStep(spread, spread * 0.3f, off) * SmoothStep(900.0f, 100.0f, d);
     }
-  }
+    return sum <= 0.0f ? 0.0f : sum * (0.45f + 0.8f * dust.Fbm(fx / 90.0f, fy / 40.0f, 3));
+  });
   AddLight(image, Enlarged(half, 2.0f, kWidth, kHeight), Rgb(0x3048A8), 0.19f);
-}
-
-// Old paint on the boards: faded splats in the margins that the hub leaves
-// uncovered, dark enough to sit behind the lettering.
-void DrawOldPaint(Image& image, Random& rng) {
-  const ThrownSplat old[] = {
-      {58.0f, 578.0f, 22.0f, Rgb(0x6A1A52), 0.4f, 0},    // under the section column
-      {786.0f, 150.0f, 16.0f, Rgb(0x145A78), 3.0f, 2},   // right margin
-      {784.0f, 420.0f, 13.0f, Rgb(0x3E6A16), 2.6f, 1},   // right margin, lower
-      {330.0f, 588.0f, 17.0f, Rgb(0x7A4A12), -1.2f, 0},  // along the bottom
-      {520.0f, 77.0f, 12.0f, Rgb(0x5A1A6A), 0.9f, 0},    // under the banner
-      {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
-      {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
-  };
-  ScatterSplats(image, rng, old,
-                {.Shape = {.Arms = 9, .Droplets = 12, .Bias = 0.4f}, .Fade = 0.6f, .Gloss = 0.25f});
 }
 
 }  // namespace
@@ -233,7 +188,19 @@ Image DrawHubBackground(FontLibrary& /*fonts*/) {
   DrawBunkers(image, rng);
   DrawBeams(image);
   DrawNetting(image);
-  DrawOldPaint(image, rng);
+  // Old paint on the boards: faded splats in the margins that the hub leaves
+  // uncovered, dark enough to sit behind the lettering.
+  const ThrownSplat old[] = {
+      {58.0f, 578.0f, 22.0f, Rgb(0x6A1A52), 0.4f, 0},    // under the section column
+      {786.0f, 150.0f, 16.0f, Rgb(0x145A78), 3.0f, 2},   // right margin
+      {784.0f, 420.0f, 13.0f, Rgb(0x3E6A16), 2.6f, 1},   // right margin, lower
+      {330.0f, 588.0f, 17.0f, Rgb(0x7A4A12), -1.2f, 0},  // along the bottom
+      {520.0f, 77.0f, 12.0f, Rgb(0x5A1A6A), 0.9f, 0},    // under the banner
+      {112.0f, 74.0f, 14.0f, Rgb(0x145A78), 2.2f, 1},    // by the first section
+      {4.0f, 300.0f, 12.0f, Rgb(0x7A1A2A), 0.0f, 2},     // left edge
+  };
+  ScatterSplats(image, rng, old,
+                {.Shape = {.Arms = 9, .Droplets = 12, .Bias = 0.4f}, .Fade = 0.6f, .Gloss = 0.25f});
   Vignette(image, 0.45f);
   return image;
 }

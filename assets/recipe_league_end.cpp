@@ -22,7 +22,6 @@ namespace vantoro::art {
 
 namespace {
 
-
 // ================================================================ banner
 
 constexpr int kBannerWidth = 777;
@@ -35,9 +34,8 @@ void DrawBannerSky(Image& image) {
   const Noise smoke(0x1E01);
   FillEach(image, [&](int x, int y) {
     const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
-    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.48f);
-    const float dy = (fy - kBannerHeight * 0.45f) / (kBannerHeight * 0.7f);
-    const float warm = std::exp(-(dx * dx + dy * dy) * 2.2f);
+    const float warm = Falloff(fx, fy, kBannerWidth * 0.5f, kBannerHeight * 0.45f, kBannerWidth * 0.48f,
+                               kBannerHeight * 0.7f, 2.2f);
     const float s = smoke.Fbm(fx / 120.0f, fy / 45.0f, 4);
     const ColorF c = ColorF{0.10f, 0.03f, 0.12f} * (warm * (0.5f + 0.9f * s)) +
                      ColorF{0.35f, 0.10f, 0.03f} * (warm * warm * 0.5f * s);
@@ -65,72 +63,50 @@ void DrawBursts(Image& image, Random& rng) {
       const float a = kTau * (static_cast<float>(i) + rng.Range(-0.3f, 0.3f)) / rays;
       const float r0 = b.Radius * rng.Range(0.25f, 0.4f), r1 = b.Radius * rng.Range(0.8f, 1.05f);
       // Each spark trail droops a little as it falls.
-      const float sag = b.Radius * 0.08f;
-      TaperedLine(sparks, b.X + std::cos(a) * r0, b.Y + std::sin(a) * r0, b.X + std::cos(a) * r1,
-                  b.Y + std::sin(a) * r1 + sag, 0.4f, 1.6f, 0.8f);
-      FillCircle(sparks, b.X + std::cos(a) * r1, b.Y + std::sin(a) * r1 + sag, 1.3f);
+      const Point tip{b.X + std::cos(a) * r1, b.Y + std::sin(a) * r1 + b.Radius * 0.08f};
+      TaperedLine(sparks, b.X + std::cos(a) * r0, b.Y + std::sin(a) * r0, tip.X, tip.Y, 0.4f, 1.6f, 0.8f);
+      FillCircle(sparks, tip.X, tip.Y, 1.3f);
     }
     Glow(image, sparks, b.Colour, 5, 0.5f);
     AddLight(image, sparks, b.Colour, 0.55f);
   }
 }
 
-void DrawBannerSplats(Image& image, Random& rng) {
-  const ThrownSplat thrown[] = {{38.0f, 70.0f, 26.0f, Rgb(0xFF2A86), 0.3f, 2},
-                                {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
-                                {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
-                                {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
-  ScatterSplats(image, rng, thrown,
-                {.Shape = {.Arms = 10, .Droplets = 12, .Bias = 0.5f},
-                 .ShadowDx = 2,
-                 .ShadowDy = 3,
-                 .ShadowBlur = 2,
-                 .ShadowOpacity = 0.5f});
-}
-
-void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
+// The name of the day, and under it the line of small capitals.
+void DrawBannerLettering(Image& image, FontLibrary& fonts, Random& rng) {
   constexpr std::string_view kText = "LEAGUE ENDS!";
   constexpr int kTracking = 3;
   const Font& font = FittingFont(fonts, kText, kTracking, 680, 110);
-  Field mask =
+  const Field mask =
       PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f - 4.0f, 14);
-  const Rect box = InkBounds(mask);
-  mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
   // Under the stems of LEAGUE's two Es and the N, never under a bowl.
   constexpr float kDrips[] = {0.085f, 0.485f, 0.69f};
-  AddLetterDrips(mask, InkBounds(mask), rng, kDrips, {.Search = 40, .Slant = 0.14f});
-  const Rect ink = InkBounds(mask);
-  const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
-
   // Polished gold: bright above, a hard horizon in the middle where the
   // metal reflects the dark ground, warm below.
   const Gradient gold{{0.00f, Rgb(0xFFFCE0)}, {0.28f, Rgb(0xFFE070)}, {0.50f, Rgb(0xF0A018)},
                       {0.52f, Rgb(0x8A4208)}, {0.60f, Rgb(0xC86A10)}, {0.85f, Rgb(0xFFB030)},
                       {1.00f, Rgb(0xFFD870)}};
-  PaintBannerLetters(image, mask, top, capBottom, gold);
+  const Rect box = PaintSlantedWords(image, mask, 0.14f, rng, kDrips, {.Search = 40}, gold, {});
+  const float top = static_cast<float>(box.Top);
   // Glints where the light catches the corners of the metal.
   const float w = static_cast<float>(box.Right - box.Left);
   Glint(image, static_cast<float>(box.Left) + w * 0.12f, top + 4.0f, 11.0f);
   Glint(image, static_cast<float>(box.Left) + w * 0.63f, top + 6.0f, 9.0f);
   Glint(image, static_cast<float>(box.Left) + w * 0.93f, top + 30.0f, 8.0f);
-}
 
-void DrawBannerSubtitle(Image& image, FontLibrary& fonts) {
-  const Font& font = fonts.Get("Arial", FontSize::Pixels(22), true);
-  constexpr std::string_view kText = "FINAL STANDINGS";
-  constexpr int kTracking = 6;
   // Brushed strokes either side, like a stripe of paint, glowing a little.
-  PaintSubtitle(image,
-                PlacedText(kBannerWidth, kBannerHeight, kText, font, kTracking, kBannerWidth * 0.5f, 118),
-                {.Gap = 14.0f,
-                 .Reach = 120.0f,
-                 .Width = 5.0f,
-                 .Droop = 1.0f,
-                 .ShadowDx = 2,
-                 .ShadowDy = 3,
-                 .ShadowBlur = 2,
-                 .StrokeGlow = 0.6f,
-                 .Fill = Rgb(0xB8E4FF)});
+  const Font& small = fonts.Get("Arial", FontSize::Pixels(22), true);
+  PaintSubtitle(
+      image, PlacedText(kBannerWidth, kBannerHeight, "FINAL STANDINGS", small, 6, kBannerWidth * 0.5f, 118),
+      {.Gap = 14.0f,
+       .Reach = 120.0f,
+       .Width = 5.0f,
+       .Droop = 1.0f,
+       .ShadowDx = 2,
+       .ShadowDy = 3,
+       .ShadowBlur = 2,
+       .StrokeGlow = 0.6f,
+       .Fill = Rgb(0xB8E4FF)});
 }
 
 // ================================================================ the team
@@ -144,40 +120,33 @@ constexpr int kBig = kTeamSize * kTeamScale;
 // The old stock-class marker, outlined flat like the rest of the figure.
 constexpr int kTeamMarker = 3;
 
-struct Cup {
-  Point Centre;  // the middle of the bowl
-  float Size;
-};
-
-void DrawCup(Image& image, const Person& p, const Cup& c) {
-  const Point o = Placed(p.Feet, c.Centre, p.Height);
-  const float s = c.Size * p.Height;
+// The cup held high over the player's mask.
+void DrawCup(Image& image, const Person& p) {
+  const Point o = Placed(p.Feet, {0.0f, -1.2f}, p.Height);
+  const float s = 0.22f * p.Height;
   // Outlines in units of the cup's size from the middle of the bowl.
   const auto at = [&](float u, float v) { return Point{o.X + u * s, o.Y + v * s}; };
-  Field cup(kBig, kBig);
   const Point bowl[] = {at(-0.5f, -0.45f), at(0.5f, -0.45f),  at(0.42f, 0.05f),
                         at(0.18f, 0.35f),  at(-0.18f, 0.35f), at(-0.42f, 0.05f)};
-  FillPolygon(cup, bowl);
+  Field cup = BigShapes{}.Polygon(image, bowl);
   ThickLine(cup, o.X, o.Y + s * 0.3f, o.X, o.Y + s * 0.62f, s * 0.14f);
   const Point foot[] = {at(-0.3f, 0.85f), at(-0.2f, 0.6f), at(0.2f, 0.6f), at(0.3f, 0.85f)};
   FillPolygon(cup, foot);
-  Field handles(kBig, kBig);
+  // The handles, each a half circle of short strokes.
   for (const float side : {-1.0f, 1.0f}) {
     for (int i = 0; i < 10; ++i) {
       const float a0 = -kPi * 0.5f + kPi * static_cast<float>(i) / 10.0f;
       const float a1 = -kPi * 0.5f + kPi * static_cast<float>(i + 1) / 10.0f;
       const float cx = o.X + side * s * 0.46f, cy = o.Y - s * 0.15f, r = s * 0.2f;
-      ThickLine(handles, cx + side * std::cos(a0) * r, cy + std::sin(a0) * r, cx + side * std::cos(a1) * r,
+      ThickLine(cup, cx + side * std::cos(a0) * r, cy + std::sin(a0) * r, cx + side * std::cos(a1) * r,
                 cy + std::sin(a1) * r, s * 0.08f);
     }
   }
-  Maximize(cup, handles);
   Glow(image, cup, Rgb(0xFFC040), 16, 0.6f);
   Paint(image, Dilated(cup, 3), Rgb(0x2A1A04));
-  PaintVertical(
-      image, cup,
-      Gradient{{0.0f, Rgb(0xFFF6C0)}, {0.35f, Rgb(0xFFCC30)}, {0.6f, Rgb(0xB06A08)}, {1.0f, Rgb(0xFFD050)}},
-      o.Y - s * 0.45f, o.Y + s * 0.85f);
+  const Gradient gold{
+      {0.0f, Rgb(0xFFF6C0)}, {0.35f, Rgb(0xFFCC30)}, {0.6f, Rgb(0xB06A08)}, {1.0f, Rgb(0xFFD050)}};
+  PaintVertical(image, cup, gold, o.Y - s * 0.45f, o.Y + s * 0.85f);
   ApplyLight(image, Bevel(cup, 6, -0.5f, -0.7f, 0.5f, 5.0f), cup, 0.6f);
 }
 
@@ -186,7 +155,6 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
   const Color colours[] = {Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0x8CF01E),
                            Rgb(0xFFD81E), Rgb(0xFFFFFF), Rgb(0xFF8A1A)};
   for (int i = 0; i < count; ++i) {
-    Field piece(kBig, kBig);
     const float x = rng.Range(0.0f, kBig), y = rng.Range(minY, maxY);
     const float a = rng.Range(0.0f, kTau);
     const float w = rng.Range(7.0f, 11.0f), h = rng.Range(3.0f, 6.0f);
@@ -195,8 +163,7 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
                           {x + cx * w + sx * h, y + sx * w - cx * h},
                           {x + cx * w - sx * h, y + sx * w + cx * h},
                           {x - cx * w - sx * h, y - sx * w + cx * h}};
-    FillPolygon(piece, quad);
-    Paint(image, piece, colours[rng.Below(6)]);
+    Paint(image, BigShapes{}.Polygon(image, quad), colours[rng.Below(6)]);
   }
 }
 
@@ -204,9 +171,11 @@ constexpr Kit kHome{.Jersey = Rgb(0xD8262E), .Trim = Rgb(0xF4F4F0), .Pants = Rgb
 constexpr Kit kHomeAlt{
     .Jersey = Rgb(0xD8262E), .Trim = Rgb(0xFFD81E), .Pants = Rgb(0x24262E), .Lens = Rgb(0xFF9A2A)};
 
-// Standing, the elbow and hand of the left arm and then of the right set.
-Pose Arms(Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
+// Standing with the head leaning `tilt`, the elbow and hand of the left arm
+// and then of the right set.
+Pose Arms(float tilt, Point leftElbow, Point leftHand, Point rightElbow, Point rightHand) {
   Pose p = Standing();
+  p.Tilt = tilt;
   p.Elbow[0] = leftElbow;
   p.Hand[0] = leftHand;
   p.Elbow[1] = rightElbow;
@@ -222,15 +191,11 @@ MarkerLook Loaded(Color loader) {
 // down the picture and fading in over `fade` rows where it meets the sky.
 void Turf(Image& image, std::uint32_t seed, float from, float fade, Color near, Color far) {
   const Noise turf(seed);
-  for (int y = static_cast<int>(from); y < kBig; ++y) {
-    const float fy = static_cast<float>(y);
-    for (int x = 0; x < kBig; ++x) {
-      const float n = turf.Fbm(static_cast<float>(x) / 14.0f, fy / 6.0f, 3);
-      const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)));
-    }
-  }
+  BlendEach(image, static_cast<int>(from), [&](float x, float fy) {
+    const float n = turf.Fbm(x / 14.0f, fy / 6.0f, 3);
+    const ColorF grass = Lerp(ToF(near), ToF(far), SmoothStep(from, kBig, fy));
+    return Wash{grass * (0.8f + 0.4f * n), SmoothStep(from, from + fade, fy)};
+  });
 }
 
 void DrawCheeringBackdrop(Image& image) {
@@ -265,20 +230,16 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
     }
   }
   // The woods beyond the field, grey in the rain.
-  const Noise woods(0x1E23);
-  Field trees = TreeLine(kBig, kBig, woods, 260.0f, 45.0f, 40.0f, 40.0f);
+  Field trees = TreeLine(kBig, kBig, Noise(0x1E23), 260.0f, 45.0f, 40.0f, 40.0f);
   BoxBlur(trees, 1, 1);
   Paint(image, trees, Rgb(0x343C40), 0.85f);
   // Sodden turf and a puddle reflecting the sky.
   Turf(image, 0x1E22, 240.0f, 10.0f, Rgb(0x4A5444), Rgb(0x232822));
-  Field puddle(kBig, kBig);
-  FillEllipse(puddle, 300.0f, 400.0f, 100.0f, 14.0f);
-  Paint(image, puddle, Rgb(0x6A7480), 0.6f);
+  Paint(image, BigShapes{}.Ellipse(image, {300.0f, 400.0f}, 100.0f, 14.0f), Rgb(0x6A7480), 0.6f);
   // Old paint, trodden and faded.
   Field splat(kBig, kBig);
   Splat(splat, rng, 70.0f, 360.0f, {.Radius = 18.0f, .Droplets = 8});
-  Scale(splat, 0.5f);
-  Paint(image, splat, Rgb(0x8A6A3A));
+  Paint(image, splat, Rgb(0x8A6A3A), 0.5f);
 }
 
 void Drizzle(Image& image, Random& rng) {
@@ -296,9 +257,8 @@ Image Framed(Image image) {
   for (int y = 0; y < image.Height; ++y) {
     for (int x = 0; x < image.Width; ++x) {
       const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
-      if (d > 1) continue;
-      image.Pixels[image.Index(x, y)] =
-          Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(image.Pixels[image.Index(x, y)]) * 0.5f);
+      std::uint32_t& p = image.Pixels[image.Index(x, y)];
+      if (d <= 1) p = Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(p) * 0.5f);
     }
   }
   return image;
@@ -311,9 +271,18 @@ Image DrawLeagueEndBanner(FontLibrary& fonts) {
   Random rng(0x1EA6);
   DrawBannerSky(image);
   DrawBursts(image, rng);
-  DrawBannerSplats(image, rng);
-  DrawBannerTitle(image, fonts, rng);
-  DrawBannerSubtitle(image, fonts);
+  // Paint thrown round the banner.
+  const ThrownSplat thrown[] = {{38.0f, 70.0f, 26.0f, Rgb(0xFF2A86), 0.3f, 2},
+                                {744.0f, 86.0f, 24.0f, Rgb(0x22C8FF), 3.3f, 2},
+                                {150.0f, 128.0f, 11.0f, Rgb(0x8CF01E), -0.4f, 0},
+                                {640.0f, 14.0f, 10.0f, Rgb(0xFF8A1A), 2.4f, 0}};
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 10, .Droplets = 12, .Bias = 0.5f},
+                 .ShadowDx = 2,
+                 .ShadowDy = 3,
+                 .ShadowBlur = 2,
+                 .ShadowOpacity = 0.5f});
+  DrawBannerLettering(image, fonts, rng);
   Bloom(image, 0.8f, 6, 0.3f);
   return image;
 }
@@ -326,8 +295,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
 
     // Two behind, arms in the air, one waving a marker; the captain in front
     // lifting the cup over the mask.
-    Pose left = Arms({-0.25f, -0.92f}, {-0.3f, -1.08f}, {0.24f, -0.93f}, {0.3f, -1.1f});
-    left.Tilt = -0.15f;
+    Pose left = Arms(-0.15f, {-0.25f, -0.92f}, {-0.3f, -1.08f}, {0.24f, -0.93f}, {0.3f, -1.1f});
     left.Head = {-0.01f, -0.9f};
     left.Aim = -1.72f;
     const Person back1{.Feet = {105.0f, 355.0f},
@@ -338,17 +306,16 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
                        .Look = Loaded(Rgb(0x8CF01E)),
                        .Flip = true};
 
-    Pose jump = Arms({-0.23f, -0.95f}, {-0.22f, -1.13f}, {0.26f, -0.9f}, {0.34f, -1.04f});
-    jump.Tilt = 0.18f;
+    Pose jump = Arms(0.18f, {-0.23f, -0.95f}, {-0.22f, -1.13f}, {0.26f, -0.9f}, {0.34f, -1.04f});
     jump.Knee[0] = {-0.14f, -0.3f};
     jump.Foot[0] = {-0.08f, -0.1f};
     jump.Knee[1] = {0.12f, -0.28f};
     jump.Foot[1] = {0.16f, -0.06f};
     const Person back2{.Feet = {330.0f, 330.0f}, .Height = 215.0f, .Body = jump, .Colours = kHome};
 
-    const Pose captain = Arms({-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
+    const Pose captain = Arms(0.0f, {-0.2f, -0.93f}, {-0.1f, -1.1f}, {0.2f, -0.93f}, {0.1f, -1.1f});
     Person front{.Feet = {212.0f, 470.0f}, .Height = 300.0f, .Body = captain, .Colours = kHome};
-    front.InHands = [&front](Image& onto) { DrawCup(onto, front, Cup{{0.0f, -1.2f}, 0.22f}); };
+    front.InHands = [&front](Image& onto) { DrawCup(onto, front); };
 
     const Person* const team[] = {&back1, &back2, &front};
     for (const Person* p : team) {
@@ -381,10 +348,9 @@ Image DrawTeamDejected(FontLibrary& fonts) {
                       .Colours = kHome,
                       .Number = 7};
 
-    Pose bowed = Arms({-0.16f, -0.59f}, {-0.15f, -0.44f}, {0.18f, -0.59f}, {0.2f, -0.45f});
+    Pose bowed = Arms(0.1f, {-0.16f, -0.59f}, {-0.15f, -0.44f}, {0.18f, -0.59f}, {0.2f, -0.45f});
     bowed.Head = {0.02f, -0.82f};
     bowed.Bow = 0.9f;
-    bowed.Tilt = 0.1f;
     Mirrored(bowed.Shoulder, {0.125f, -0.74f});
     bowed.Aim = 1.2f;
     const Person standing{.Feet = {95.0f, 405.0f},

@@ -293,7 +293,6 @@ Field LandMask(const View& view) {
   Field land(view.Width, view.Height);
   for (const std::vector<Point>& coast : Coasts()) {
     std::vector<Point> points;
-    points.reserve(coast.size());
     for (const Point& p : coast) points.push_back(view.ToView(p));
     FillPolygon(land, points);
   }
@@ -340,17 +339,6 @@ struct Crest {
   float HeightA, HeightB, HalfWidth;
 };
 
-std::vector<Crest> Crests() {
-  std::vector<Crest> crests;
-  for (const Range& range : kRanges) {
-    for (std::size_t i = 0; i + 1 < range.Crest.size(); ++i) {
-      crests.push_back({Project(range.Crest[i]), Project(range.Crest[i + 1]), range.Heights[i],
-                        range.Heights[i + 1], range.HalfWidth * kPixelsPerDegree});
-    }
-  }
-  return crests;
-}
-
 struct Terrain {
   Field Height;  // 0 at sea level, about 1 on the highest peaks
   Field Snow;    // 0..1
@@ -360,7 +348,14 @@ struct Terrain {
 // elsewhere, all rising gently away from the shore. Snow lies on the
 // crests of the high ranges and the tops of the tallest volcanoes.
 Terrain Shape(const View& view, const Field& land) {
-  const std::vector<Crest> crests = Crests();
+  // The ranges' crests segment by segment, in country pixels.
+  std::vector<Crest> crests;
+  for (const Range& range : kRanges) {
+    for (std::size_t i = 0; i + 1 < range.Crest.size(); ++i) {
+      crests.push_back({Project(range.Crest[i]), Project(range.Crest[i + 1]), range.Heights[i],
+                        range.Heights[i + 1], range.HalfWidth * kPixelsPerDegree});
+    }
+  }
   const Noise ridges(0x51), hills(0x52);
   // Noise finer than a pixel of the view only adds grain.
   const int octaves = view.Scale > 1.5f ? 2 : 5;
@@ -400,14 +395,6 @@ Terrain Shape(const View& view, const Field& land) {
 
 // ---------------------------------------------------------------- painting
 
-const Gradient& LandPalette() {
-  static const Gradient palette{
-      {0.00f, Rgb(0x4E7A3E)}, {0.08f, Rgb(0x557F40)}, {0.20f, Rgb(0x6E8048)}, {0.34f, Rgb(0x86794F)},
-      {0.50f, Rgb(0x7C6E5C)}, {0.64f, Rgb(0x8C8A88)}, {0.74f, Rgb(0xDCE2E8)}, {1.00f, Rgb(0xF4F8FC)},
-  };
-  return palette;
-}
-
 void PaintSea(Image& image, const View& view, const Field& land) {
   Field shelf = land;
   BoxBlur(shelf, std::max(static_cast<int>(16.0f / view.Scale), 1));
@@ -432,32 +419,24 @@ void PaintLand(Image& image, const View& view, const Field& land, const Terrain&
   const Field light = Lighting(relief, -1.0f, -1.1f, 1.3f, 28.0f);
   const float flat = 1.3f / std::sqrt(1.0f + 1.21f + 1.69f);
   const Noise tint(0x54);
-  for (int y = 0; y < view.Height; ++y) {
-    for (int x = 0; x < view.Width; ++x) {
-      const float on = land(x, y);
-      if (on <= 0.0f) continue;
-      const Point p = view.ToCountry(static_cast<float>(x), static_cast<float>(y));
-      const float h = terrain.Height(x, y) / std::max(on, 0.01f);
-      const float n = tint.Fbm(p.X / 30.0f, p.Y / 30.0f, 3);
-      ColorF c = LandPalette().SampleF(std::min(h, 0.62f) + (n - 0.5f) * 0.08f);
-      // Dry golden grassland on the low country, patchy.
-      c = Lerp(c, ToF(Rgb(0x9A9150)), SmoothStep(0.55f, 0.75f, n) * SmoothStep(0.3f, 0.05f, h) * 0.5f);
-      c = Lerp(c, ToF(Rgb(0xEAF0F6)), terrain.Snow(x, y));
-      const float shade = light(x, y) / flat;
-      c = c * (0.45f + 0.55f * shade);
-      std::uint32_t& px = image.Pixels[image.Index(x, y)];
-      px = Pack(Lerp(Unpack(px), c, on));
-    }
-  }
+  const Gradient palette{{0.00f, Rgb(0x4E7A3E)}, {0.08f, Rgb(0x557F40)}, {0.20f, Rgb(0x6E8048)},
+                         {0.34f, Rgb(0x86794F)}, {0.50f, Rgb(0x7C6E5C)}, {0.64f, Rgb(0x8C8A88)},
+                         {0.74f, Rgb(0xDCE2E8)}, {1.00f, Rgb(0xF4F8FC)}};
+  BlendEach(image, 0, [&](int x, int y) {
+    const float on = land(x, y);
+    if (on <= 0.0f) return Wash{};
+    const Point p = view.ToCountry(static_cast<float>(x), static_cast<float>(y));
+    const float h = terrain.Height(x, y) / std::max(on, 0.01f);
+    const float n = tint.Fbm(p.X / 30.0f, p.Y / 30.0f, 3);
+    ColorF c = palette.SampleF(std::min(h, 0.62f) + (n - 0.5f) * 0.08f);
+    // Dry golden grassland on the low country, patchy.
+    c = Lerp(c, ToF(Rgb(0x9A9150)), SmoothStep(0.55f, 0.75f, n) * SmoothStep(0.3f, 0.05f, h) * 0.5f);
+    c = Lerp(c, ToF(Rgb(0xEAF0F6)), terrain.Snow(x, y));
+    return Wash{c * (0.45f + 0.55f * (light(x, y) / flat)), on};
+  });
   // Surf along the shore.
   const Field surf = Subtracted(Dilated(land, 1), land);
   Paint(image, surf, Rgb(0x9CCAD2), 0.35f);
-}
-
-void PaintWater(Image& image, const Field& water) {
-  const Field shore = Subtracted(water, Eroded(water, 1));
-  Paint(image, water, Rgb(0x2A6A8C));
-  Paint(image, shore, Rgb(0x7FB6C8), 0.35f);
 }
 
 Image DrawCountry(const View& view) {
@@ -470,7 +449,8 @@ Image DrawCountry(const View& view) {
     terrain.Height.Values[i] *= 1.0f - 0.3f * water.Values[i];
   PaintSea(image, view, land);
   PaintLand(image, view, land, terrain);
-  PaintWater(image, water);
+  Paint(image, water, Rgb(0x2A6A8C));
+  Paint(image, Subtracted(water, Eroded(water, 1)), Rgb(0x7FB6C8), 0.35f);
   return image;
 }
 
@@ -479,9 +459,7 @@ Image DrawCountry(const View& view) {
 void MarkVenue(Image& image, FontLibrary& fonts, const Venue& venue, Point at) {
   const Font& font = fonts.Get("Arial", FontSize::Points(8), true);
   GroundShadow(image, at.X + 1.5f, at.Y + 2.0f, 4.0f, 2.5f, 1, 0.6f, Rgb(0x000000), 2);
-  Field ring(image.Width, image.Height);
-  FillCircle(ring, at.X, at.Y, 4.4f);
-  Paint(image, ring, Rgb(0x1A1A1A));
+  Paint(image, BigShapes{}.Ellipse(image, at, 4.4f, 4.4f), Rgb(0x1A1A1A));
   Paintball(image, at.X, at.Y, 3.4f, Rgb(0xFF5A1F));
 
   const int x = static_cast<int>(at.X) + venue.LabelDx, y = static_cast<int>(at.Y) + venue.LabelDy;
@@ -499,11 +477,7 @@ Image DrawMapStrip(FontLibrary& fonts, int strip) {
   strip = std::clamp(strip, 1, kStrips);
   const float top = static_cast<float>((strip - 1) * kStripHeight);
   const View tall{kStripWidth, kStripHeight + 2 * kMargin, 0.0f, top - kMargin, 1.0f};
-  const Image drawn = DrawCountry(tall);
-  Image image(kStripWidth, kStripHeight);
-  for (int y = 0; y < kStripHeight; ++y) {
-    std::copy_n(&drawn.Pixels[drawn.Index(0, y + kMargin)], kStripWidth, &image.Pixels[image.Index(0, y)]);
-  }
+  Image image = Crop(DrawCountry(tall), 0.0f, kMargin, kStripWidth, kMargin + kStripHeight).Pixels;
   for (const Venue& venue : kVenues) {
     const Point at = Project(venue.At);
     if (at.Y >= top && at.Y < top + kStripHeight) MarkVenue(image, fonts, venue, {at.X, at.Y - top});

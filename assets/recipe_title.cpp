@@ -4,8 +4,6 @@
 // stays dark and calm for the line that invites the first click.
 
 #include <algorithm>
-#include <cmath>
-#include <string_view>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -36,42 +34,27 @@ void DrawSky(Image& image, Random& rng) {
   // Long thin clouds, lit pink from below near the horizon.
   const Noise clouds(201);
   const Gradient cloudLight{{0.0f, Rgb(0x2A2450)}, {0.55f, Rgb(0x7A3A6A)}, {1.0f, Rgb(0xFF8A66)}};
-  for (int y = 40; y < static_cast<int>(kHorizon); ++y) {
-    const float fy = static_cast<float>(y);
-    const ColorF tint = cloudLight.SampleF(fy / kHorizon);
+  BlendEach(image, 40, [&](float x, float fy) {
     const float band = SmoothStep(40.0f, 130.0f, fy) * SmoothStep(kHorizon, 240.0f, fy);
-    for (int x = 0; x < kWidth; ++x) {
-      const float d = clouds.Fbm(static_cast<float>(x) / 260.0f, fy / 34.0f, 5);
-      const float a = SmoothStep(0.52f, 0.78f, d) * band * 0.8f;
-      if (a <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), tint, a));
-    }
-  }
+    if (band <= 0.0f) return Wash{};
+    const float d = clouds.Fbm(x / 260.0f, fy / 34.0f, 5);
+    return Wash{cloudLight.SampleF(fy / kHorizon), SmoothStep(0.52f, 0.78f, d) * band * 0.8f};
+  });
 
   // Stars where the sky is darkest.
   for (int i = 0; i < 140; ++i) {
     const float x = rng.Range(0.0f, kWidth), y = rng.Range(0.0f, 190.0f);
     const float bright = rng.Range(0.25f, 1.0f) * SmoothStep(210.0f, 20.0f, y);
-    const int ix = static_cast<int>(x), iy = static_cast<int>(y);
-    std::uint32_t& p = image.Pixels[image.Index(ix, iy)];
+    std::uint32_t& p = image.Pixels[image.Index(static_cast<int>(x), static_cast<int>(y))];
     p = Pack(Lerp(Unpack(p), ColorF{1.0f, 0.95f, 0.9f}, bright));
   }
 
   // The setting sun and its haze.
-  Field haze(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float dx = (static_cast<float>(x) - kSunX) / 330.0f,
-                  dy = (static_cast<float>(y) - kSunY) / 120.0f;
-      haze(x, y) = std::exp(-(dx * dx + dy * dy) * 2.2f);
-    }
-  }
+  const Field haze = FieldEach(
+      kWidth, kHeight, [](float x, float y) { return Falloff(x, y, kSunX, kSunY, 330.0f, 120.0f, 2.2f); });
   AddLight(image, haze, Rgb(0xFF6A2A), 0.45f);
-  Field sun(kWidth, kHeight);
-  FillCircle(sun, kSunX, kSunY, 30.0f);
-  Glow(image, sun, Rgb(0xFFB060), 14, 1.6f);
-  Paint(image, sun, Rgb(0xFFE6B0));
+  const Field sun = BigShapes{}.Ellipse(image, {kSunX, kSunY}, 30.0f, 30.0f);
+  GlowingCore(image, sun, Rgb(0xFFB060), 14, 1.6f, Rgb(0xFFE6B0));
 }
 
 // ---------------------------------------------------------------- woods
@@ -100,15 +83,12 @@ void Pine(Field& f, Random& rng, float x, float base, float height, float width)
 // A ragged band of woods whose top follows noise, with pines standing out
 // of it.
 Field Woods(Random& rng, std::uint32_t seed, float base, float canopy, float pineHeight, int pines) {
-  Field f(kWidth, kHeight);
   const Noise noise(seed);
   std::vector<Point> band{{0.0f, static_cast<float>(kHeight)}};
-  for (int x = 0; x <= kWidth; x += 3) {
-    const float fx = static_cast<float>(x);
-    band.push_back({fx, base - canopy * (0.4f + noise.Fbm(fx / 60.0f, 0.5f, 4))});
-  }
+  for (float x = 0.0f; x <= kWidth; x += 3.0f)
+    band.push_back({x, base - canopy * (0.4f + noise.Fbm(x / 60.0f, 0.5f, 4))});
   band.push_back({static_cast<float>(kWidth), static_cast<float>(kHeight)});
-  FillPolygon(f, band);
+  Field f = BigShapes{}.Polygon(kWidth, kHeight, band);
   for (int i = 0; i < pines; ++i) {
     const float x = rng.Range(-10.0f, kWidth + 10.0f);
     const float h = pineHeight * rng.Range(0.6f, 1.2f);
@@ -121,9 +101,8 @@ Field Woods(Random& rng, std::uint32_t seed, float base, float canopy, float pin
 void Thicket(Field& f, Random& rng, float from, float to, float base, float tallest) {
   for (int i = 0; i < 34; ++i) {
     const float t = rng.Unit();
-    const float x = from + (to - from) * t;
     const float h = tallest * (1.0f - 0.75f * t) * rng.Range(0.7f, 1.1f);
-    Pine(f, rng, x, base + rng.Range(0.0f, 8.0f), h, h * rng.Range(0.3f, 0.42f));
+    Pine(f, rng, from + (to - from) * t, base + rng.Range(0.0f, 8.0f), h, h * rng.Range(0.3f, 0.42f));
   }
 }
 
@@ -157,25 +136,17 @@ void DrawNetting(Image& image) {
 void DrawGround(Image& image) {
   const Gradient ground{{0.0f, Rgb(0x2C1630)}, {0.25f, Rgb(0x1A0E22)}, {1.0f, Rgb(0x050308)}};
   const Noise turf(221);
-  for (int y = static_cast<int>(kHorizon) + 4; y < kHeight; ++y) {
-    const float fy = static_cast<float>(y);
+  BlendEach(image, static_cast<int>(kHorizon) + 4, [&](float fx, float fy) {
     const float t = (fy - kHorizon) / (kHeight - kHorizon);
-    const ColorF base = ground.SampleF(t);
     // Perspective: the turf's grain gets finer towards the horizon.
     const float scale = 6.0f + 60.0f * t;
-    for (int x = 0; x < kWidth; ++x) {
-      const float fx = static_cast<float>(x);
-      const float n = turf.Fbm(fx / (scale * 3.0f), fy / scale, 3);
-      // The sun's reflection on the damp turf.
-      const float dx = (fx - kSunX) / 140.0f, dy = (fy - kHorizon) / 50.0f;
-      const float sheen = std::exp(-(dx * dx + dy * dy)) * 0.35f;
-      ColorF c = base * (0.8f + 0.4f * n);
-      c = c + ColorF{1.0f, 0.45f, 0.25f} * sheen;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      // The first rows fade in under the trees' feet.
-      p = Pack(Lerp(Unpack(p), c, SmoothStep(kHorizon + 4.0f, kHorizon + 14.0f, fy)));
-    }
-  }
+    const float n = turf.Fbm(fx / (scale * 3.0f), fy / scale, 3);
+    // The sun's reflection on the damp turf.
+    const float sheen = Falloff(fx, fy, kSunX, kHorizon, 140.0f, 50.0f) * 0.35f;
+    const ColorF c = ground.SampleF(t) * (0.8f + 0.4f * n) + ColorF{1.0f, 0.45f, 0.25f} * sheen;
+    // The first rows fade in under the trees' feet.
+    return Wash{c, SmoothStep(kHorizon + 4.0f, kHorizon + 14.0f, fy)};
+  });
 }
 
 // ---------------------------------------------------------------- bunkers
@@ -194,18 +165,14 @@ void DrawBunker(Image& image, const Bunker& b, Random& rng) {
   const Field mask = c.Mask(1.0f, kWidth, kHeight);
   const float cx = c.X + c.Width * 0.5f;
   // The sunset catches the side facing it.
-  const int rx = cx < kSunX ? 2 : -2;
-  AddLight(image, Multiplied(Rim(mask, rx, -2), mask), Rgb(0xFF8A5A), 0.7f);
+  AddLight(image, Multiplied(Rim(mask, cx < kSunX ? 2 : -2, -2), mask), Rgb(0xFF8A5A), 0.7f);
   // Farther bunkers sink into the evening haze.
   const float far = Clamp01((c.Base - kHorizon) / 170.0f);
   Paint(image, mask, Rgb(0x3A2040), 0.55f * (1.0f - far));
-  if (b.Hit > 0.0f) {
-    Field splat(kWidth, kHeight);
-    Splat(splat, rng, cx + 0.2f * std::min(c.Width, c.Height), c.Base - c.Height * 0.55f,
-          {.Radius = b.Hit, .Arms = 8, .Droplets = 8, .Drips = 2});
-    // Paint stays on the bunker.
-    WetPaint(image, Multiplied(splat, mask), b.Paint, 3);
-  }
+  // Paint stays on the bunker.
+  const Point hit[] = {{cx + 0.2f * std::min(c.Width, c.Height), c.Base - c.Height * 0.55f}};
+  const SplatStyle splat{.Radius = b.Hit, .Arms = 8, .Droplets = 8, .Drips = 2};
+  if (b.Hit > 0.0f) SplatCoat(image, rng, hit, b.Paint, {.Shape = splat, .Bevel = 3}, &mask);
 }
 
 // ---------------------------------------------------------------- player
@@ -213,37 +180,29 @@ void DrawBunker(Image& image, const Bunker& b, Random& rng) {
 // A player in profile, aiming to the left, as one silhouette mask.
 Field PlayerMask() {
   Field f(kWidth, kHeight);
-  // Head, mask and visor.
+  // Head and mask, the feet, and the marker's loader.
   FillCircle(f, 657.0f, 283.0f, 21.0f);
   FillEllipse(f, 641.0f, 290.0f, 17.0f, 20.0f);
-  ThickLine(f, 624.0f, 268.0f, 652.0f, 263.0f, 6.0f);
-  ThickLine(f, 630.0f, 300.0f, 636.0f, 311.0f, 11.0f);  // the mouth vents
-  ThickLine(f, 660.0f, 300.0f, 663.0f, 318.0f, 17.0f);  // neck
-  // Jersey, and the pod pack on the back.
+  FillEllipse(f, 616.0f, 516.0f, 19.0f, 8.0f);
+  FillEllipse(f, 728.0f, 512.0f, 17.0f, 8.0f);
+  FillEllipse(f, 596.0f, 311.0f, 21.0f, 16.0f);
+  // Strokes (x0, y0) to (x1, y1), w0 to w1 wide: visor, mouth vents, neck, pod pack; the legs, front one
+  // bent and back one braced; the marker's barrel, body, loader neck, grips and shoulder tank; the arms.
+  constexpr float kStrokes[][6] = {
+      {624.0f, 268.0f, 652.0f, 263.0f, 6.0f, 6.0f},   {630.0f, 300.0f, 636.0f, 311.0f, 11.0f, 11.0f},
+      {660.0f, 300.0f, 663.0f, 318.0f, 17.0f, 17.0f}, {698.0f, 334.0f, 702.0f, 398.0f, 20.0f, 20.0f},
+      {662.0f, 398.0f, 634.0f, 456.0f, 32.0f, 24.0f}, {634.0f, 456.0f, 626.0f, 512.0f, 24.0f, 17.0f},
+      {684.0f, 400.0f, 704.0f, 458.0f, 32.0f, 24.0f}, {704.0f, 458.0f, 720.0f, 508.0f, 24.0f, 17.0f},
+      {468.0f, 333.0f, 565.0f, 333.0f, 7.0f, 7.0f},   {555.0f, 331.0f, 628.0f, 333.0f, 16.0f, 16.0f},
+      {596.0f, 318.0f, 596.0f, 328.0f, 10.0f, 10.0f}, {614.0f, 338.0f, 620.0f, 362.0f, 10.0f, 10.0f},
+      {575.0f, 338.0f, 572.0f, 356.0f, 9.0f, 9.0f},   {624.0f, 335.0f, 668.0f, 340.0f, 19.0f, 19.0f},
+      {674.0f, 326.0f, 668.0f, 364.0f, 19.0f, 15.0f}, {668.0f, 364.0f, 620.0f, 352.0f, 15.0f, 12.0f},
+      {648.0f, 326.0f, 610.0f, 352.0f, 18.0f, 14.0f}, {610.0f, 352.0f, 575.0f, 345.0f, 14.0f, 12.0f}};
+  for (const auto& [x0, y0, x1, y1, w0, w1] : kStrokes) TaperedLine(f, x0, y0, x1, y1, w0, w1);
+  // The jersey.
   const Point torso[] = {{636.0f, 322.0f}, {650.0f, 314.0f}, {686.0f, 316.0f}, {694.0f, 360.0f},
                          {692.0f, 408.0f}, {650.0f, 410.0f}, {640.0f, 368.0f}};
   FillPolygon(f, torso);
-  ThickLine(f, 698.0f, 334.0f, 702.0f, 398.0f, 20.0f);
-  // Legs: the front one bent forward, the back one braced.
-  TaperedLine(f, 662.0f, 398.0f, 634.0f, 456.0f, 32.0f, 24.0f);
-  TaperedLine(f, 634.0f, 456.0f, 626.0f, 512.0f, 24.0f, 17.0f);
-  TaperedLine(f, 684.0f, 400.0f, 704.0f, 458.0f, 32.0f, 24.0f);
-  TaperedLine(f, 704.0f, 458.0f, 720.0f, 508.0f, 24.0f, 17.0f);
-  FillEllipse(f, 616.0f, 516.0f, 19.0f, 8.0f);
-  FillEllipse(f, 728.0f, 512.0f, 17.0f, 8.0f);
-  // The marker: barrel, body, loader, grips and the air tank in the shoulder.
-  ThickLine(f, 468.0f, 333.0f, 565.0f, 333.0f, 7.0f);
-  ThickLine(f, 555.0f, 331.0f, 628.0f, 333.0f, 16.0f);
-  FillEllipse(f, 596.0f, 311.0f, 21.0f, 16.0f);
-  ThickLine(f, 596.0f, 318.0f, 596.0f, 328.0f, 10.0f);
-  ThickLine(f, 614.0f, 338.0f, 620.0f, 362.0f, 10.0f);
-  ThickLine(f, 575.0f, 338.0f, 572.0f, 356.0f, 9.0f);
-  ThickLine(f, 624.0f, 335.0f, 668.0f, 340.0f, 19.0f);
-  // Arms: the trigger hand by the body, the other forward on the grip.
-  TaperedLine(f, 674.0f, 326.0f, 668.0f, 364.0f, 19.0f, 15.0f);
-  TaperedLine(f, 668.0f, 364.0f, 620.0f, 352.0f, 15.0f, 12.0f);
-  TaperedLine(f, 648.0f, 326.0f, 610.0f, 352.0f, 18.0f, 14.0f);
-  TaperedLine(f, 610.0f, 352.0f, 575.0f, 345.0f, 14.0f, 12.0f);
   return f;
 }
 
@@ -255,117 +214,66 @@ void DrawSilhouette(Image& image) {
   // Back-lit by the sunset: a hot rim on the side facing it.
   Field rim = Rim(mask, -3, -1);
   BoxBlur(rim, 1, 1);
-  for (int y = 0; y < kHeight; ++y) {
-    const float k = 1.0f - 0.6f * SmoothStep(300.0f, 520.0f, static_cast<float>(y));
-    for (int x = 0; x < kWidth; ++x) rim(x, y) *= k;
-  }
+  // Fading towards the feet, further from the sun.
+  rim = FieldEach(kWidth, kHeight, [&](int x, int y) {
+    return rim(x, y) * (1.0f - 0.6f * SmoothStep(300.0f, 520.0f, static_cast<float>(y)));
+  });
   AddLight(image, Multiplied(rim, mask), Rgb(0xFF8A50), 0.9f);
   Glow(image, rim, Rgb(0xFF5A30), 4, 0.35f);
   // The goggle lens catches the sun.
-  Field lens(kWidth, kHeight);
-  ThickLine(lens, 628.0f, 281.0f, 631.0f, 287.0f, 2.5f);
-  Glow(image, lens, Rgb(0x40C8FF), 5, 1.2f);
-  Paint(image, lens, Rgb(0xBFF0FF));
+  const Field lens = BigShapes{}.Line(image, {628.0f, 281.0f}, {631.0f, 287.0f}, 2.5f);
+  GlowingCore(image, lens, Rgb(0x40C8FF), 5, 1.2f, Rgb(0xBFF0FF));
 }
 
 // Three balls in flight from the barrel towards the splatted bunker.
 void DrawShots(Image& image) {
-  struct Shot {
-    float X, Y, R;
-  };
-  const Shot shots[] = {{440.0f, 339.0f, 5.5f}, {382.0f, 352.0f, 5.5f}, {322.0f, 366.0f, 5.8f}};
-  for (const Shot& s : shots) {
+  constexpr float kShots[][3] = {{440.0f, 339.0f, 5.5f}, {382.0f, 352.0f, 5.5f}, {322.0f, 366.0f, 5.8f}};
+  for (const auto& [x, y, r] : kShots) {
     Field trail(kWidth, kHeight);
-    TaperedLine(trail, s.X + 38.0f, s.Y - 9.0f, s.X, s.Y, 0.5f, s.R * 1.6f);
+    TaperedLine(trail, x + 38.0f, y - 9.0f, x, y, 0.5f, r * 1.6f);
     BoxBlur(trail, 1, 1);
     Paint(image, trail, Rgb(0xFFE23A), 0.35f);
-    Paintball(image, s.X, s.Y, s.R, Rgb(0xFFD81E));
+    Paintball(image, x, y, r, Rgb(0xFFD81E));
   }
-}
-
-// ---------------------------------------------------------------- paint
-
-// Splats thrown across the scene in vivid colours: the picture's frame.
-void DrawSplats(Image& image, Random& rng) {
-  const ThrownSplat thrown[] = {
-      {42.0f, 58.0f, 58.0f, Rgb(0xFF2A86), 0.6f, 2},    // top left, behind the name
-      {752.0f, 44.0f, 44.0f, Rgb(0x22C8FF), 2.6f, 2},   // top right
-      {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
-      {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
-  };
-  ScatterSplats(image, rng, thrown,
-                {.Shape = {.Arms = 11, .Droplets = 16, .Bias = 0.5f},
-                 .ShadowDx = 3,
-                 .ShadowDy = 4,
-                 .ShadowBlur = 3,
-                 .ShadowOpacity = 0.45f,
-                 .BevelPerRadius = 1.0f / 9.0f});
 }
 
 // ---------------------------------------------------------------- lettering
 
 void DrawName(Image& image, FontLibrary& fonts, Random& rng) {
-  const Font& font = fonts.Get("Arial", FontSize::Pixels(150), true);
-  constexpr std::string_view kName = "VANTORO";
-  constexpr int kTracking = 4;
   // The capitals' top at a fixed height whatever the face's metrics.
-  Field mask = PlacedText(kWidth, kHeight, kName, font, kTracking, kWidth * 0.5f - 4.0f, 34);
-  const Rect box = InkBounds(mask);
-  // Slanted for speed; the drips go on afterwards, since paint runs
-  // straight down.
-  mask = Sheared(mask, 0.14f, static_cast<float>(box.Top + box.Bottom) * 0.5f);
+  const Field mask = PlacedText(kWidth, kHeight, "VANTORO", fonts.Get("Arial", FontSize::Pixels(150), true),
+                                4, kWidth * 0.5f - 4.0f, 34);
   // Under the N's first leg, the T's stem and the R's stem: feet of
   // upright strokes, where a drip cannot pass for an accent or a tail.
   constexpr float kDrips[] = {0.29f, 0.47f, 0.73f};
-  AddLetterDrips(mask, InkBounds(mask), rng, kDrips,
-                 {.Probe = 6,
-                  .Search = 40,
-                  .Inset = 3,
-                  .Stem = 40,
-                  .Slant = 0.14f,
-                  .Lift = 6.0f,
-                  .MinLength = 40.0f,
-                  .MaxLength = 52.0f,
-                  .MinWidth = 6.5f,
-                  .MaxWidth = 7.5f,
-                  .Bead = 1.3f});
-  const Rect ink = InkBounds(mask);
-  const float top = static_cast<float>(ink.Top), capBottom = static_cast<float>(box.Bottom);
-
+  const DripStyle drips{.Probe = 6,
+                        .Search = 40,
+                        .Inset = 3,
+                        .Stem = 40,
+                        .Lift = 6.0f,
+                        .MinLength = 40.0f,
+                        .MaxLength = 52.0f,
+                        .MinWidth = 6.5f,
+                        .MaxWidth = 7.5f,
+                        .Bead = 1.3f};
   const Gradient fill{
       {0.0f, Rgb(0xFFF7A0)}, {0.35f, Rgb(0xFFC21A)}, {0.7f, Rgb(0xFF5A0A)}, {1.0f, Rgb(0xD3120E)}};
-  PaintBannerLetters(image, mask, top, capBottom, fill,
-                     {.ShadowSpread = 7,
-                      .ShadowDx = 7,
-                      .ShadowDy = 10,
-                      .ShadowBlur = 6,
-                      .Glow = Rgb(0xFF4A1A),
-                      .GlowRadius = 20,
-                      .GlowStrength = 0.9f,
-                      .OutlineWidth = 8,
-                      .InlineWidth = 4,
-                      .InnerWidth = 2,
-                      .Bevel = 3,
-                      .BevelDepth = 7.0f,
-                      .BevelStrength = 0.55f,
-                      .GlossInset = 3,
-                      .Gloss = 0.45f});
-}
-
-void DrawSubtitle(Image& image, FontLibrary& fonts) {
-  const Font& font = fonts.Get("Arial", FontSize::Pixels(30), true);
-  constexpr std::string_view kText = "PAINTBALL LEAGUE MANAGER";
-  constexpr int kTracking = 5;
-  // Paint-stroke underlines on both sides, as if brushed on.
-  PaintSubtitle(image, PlacedText(kWidth, kHeight, kText, font, kTracking, kWidth * 0.5f, 210));
-}
-
-void DrawPrompt(Image& image, FontLibrary& fonts) {
-  const Font& font = fonts.Get("Arial", FontSize::Pixels(18));
-  constexpr std::string_view kText = "Click anywhere to start";
-  const Field mask = CentredText(kWidth, kHeight, kWidth / 2, 532, kText, font, 1);
-  DropShadow(image, mask, 1, 1, 2, 2, 0.9f);
-  Paint(image, mask, Rgb(0xD8CCE4));
+  PaintSlantedWords(image, mask, 0.14f, rng, kDrips, drips, fill,
+                    {.ShadowSpread = 7,
+                     .ShadowDx = 7,
+                     .ShadowDy = 10,
+                     .ShadowBlur = 6,
+                     .Glow = Rgb(0xFF4A1A),
+                     .GlowRadius = 20,
+                     .GlowStrength = 0.9f,
+                     .OutlineWidth = 8,
+                     .InlineWidth = 4,
+                     .InnerWidth = 2,
+                     .Bevel = 3,
+                     .BevelDepth = 7.0f,
+                     .BevelStrength = 0.55f,
+                     .GlossInset = 3,
+                     .Gloss = 0.45f});
 }
 
 }  // namespace
@@ -390,11 +298,29 @@ Image DrawTitle(FontLibrary& fonts) {
   for (const Bunker& b : bunkers) DrawBunker(image, b, rng);
   DrawSilhouette(image);
   DrawShots(image);
-  DrawSplats(image, rng);
+  // Splats thrown across the scene in vivid colours: the picture's frame.
+  const ThrownSplat thrown[] = {
+      {42.0f, 58.0f, 58.0f, Rgb(0xFF2A86), 0.6f, 2},    // top left, behind the name
+      {752.0f, 44.0f, 44.0f, Rgb(0x22C8FF), 2.6f, 2},   // top right
+      {34.0f, 470.0f, 34.0f, Rgb(0x8CF01E), -0.7f, 0},  // lower left
+      {760.0f, 300.0f, 24.0f, Rgb(0xFF8A1A), 3.4f, 2},  // right edge
+  };
+  ScatterSplats(image, rng, thrown,
+                {.Shape = {.Arms = 11, .Droplets = 16, .Bias = 0.5f},
+                 .ShadowDx = 3,
+                 .ShadowDy = 4,
+                 .ShadowBlur = 3,
+                 .ShadowOpacity = 0.45f,
+                 .BevelPerRadius = 1.0f / 9.0f});
   DrawName(image, fonts, rng);
-  DrawSubtitle(image, fonts);
+  // Paint-stroke underlines on both sides of the subtitle, as if brushed on.
+  PaintSubtitle(image, PlacedText(kWidth, kHeight, "PAINTBALL LEAGUE MANAGER",
+                                  fonts.Get("Arial", FontSize::Pixels(30), true), 5, kWidth * 0.5f, 210));
   Bloom(image, 0.78f, 8, 0.35f);
-  DrawPrompt(image, fonts);
+  const Field prompt = CentredText(kWidth, kHeight, kWidth / 2, 532, "Click anywhere to start",
+                                   fonts.Get("Arial", FontSize::Pixels(18)), 1);
+  DropShadow(image, prompt, 1, 1, 2, 2, 0.9f);
+  Paint(image, prompt, Rgb(0xD8CCE4));
   return image;
 }
 
