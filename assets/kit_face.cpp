@@ -13,7 +13,7 @@
 
 namespace vantoro::art {
 
-void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
+void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float value) {
   constexpr int kSteps = 12;
   Point prev = a;
   for (int i = 1; i <= kSteps; ++i) {
@@ -21,7 +21,7 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
     const Point p{s * s * a.X + 2 * s * t * control.X + t * t * b.X,
                   s * s * a.Y + 2 * s * t * control.Y + t * t * b.Y};
     const float t0 = static_cast<float>(i - 1) / kSteps;
-    TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t);
+    TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t, value);
     prev = p;
   }
 }
@@ -47,20 +47,12 @@ float Gauss(float dx, float dy, float sx, float sy) {
 float HalfWidth(const FaceLook& look, float yu) {
   const float chin = look.ChinY + ChinDrop(look);
   const float lower = chin / 1.5f;
-  const float c = look.Features.Cheeks;
+  const float c = look.Features.Cheeks, jaw = look.Jaw;
   const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
                       0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};
-  const float ws[] = {0.0f,
-                      0.55f,
-                      0.85f,
-                      0.97f,
-                      c,
-                      0.96f * c,
-                      0.9f * (0.5f + 0.5f * c),
-                      look.Jaw * 0.95f,
-                      (look.Jaw + 0.3f) * 0.56f,
-                      0.28f,
-                      0.0f};
+  const float ws[] = {
+      0.0f,  0.55f, 0.85f, 0.97f, c, 0.96f * c, 0.9f * (0.5f + 0.5f * c), jaw * 0.95f, (jaw + 0.3f) * 0.56f,
+      0.28f, 0.0f};
   constexpr int kCount = 11;
   if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
   // The top and bottom round off like circles rather than points.
@@ -901,57 +893,42 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
   const float wide = look.Nose * f.NoseWidth;
   const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
   const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
-  Field dark(fr.W, fr.H), lit(fr.W, fr.H);
   // Each line joins the dark creases at its own depth.
-  const auto crease = [&](Field line, float depth) {
-    Scale(line, depth);
-    Maximize(dark, line);
-  };
+  Field dark(fr.W, fr.H), lit(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
     const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
     const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
     const Point bend{a.X + side * u * 0.2f, (a.Y + end.Y) * 0.5f};
-    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f);
+    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f, fold);
     Lock(lit, {a.X + side * u * 0.05f, a.Y}, {bend.X + side * u * 0.06f, bend.Y},
-         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f);
+         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f, fold);
   }
-  Scale(dark, fold);
-  Scale(lit, fold);
   if (f.Age > 0.4f) {
     // Forehead lines, where the hair leaves the forehead bare.
     const float k = (f.Age - 0.4f) * 1.4f;
     for (const float yu : {-0.58f, -0.74f, -0.9f}) {
-      Field line(fr.W, fr.H);
       constexpr int kSteps = 8;
       for (int i = 0; i < kSteps; ++i) {
         const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-        ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
-                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
+        ThickLine(dark, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
+                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)), k * 0.7f);
       }
-      crease(std::move(line), k * 0.7f);
     }
   }
-  const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
+  const float crows = Clamp01(Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f)) * 0.8f;
   for (const float side : {-1.0f, 1.0f}) {
     const float ox = fr.Fx(side * 0.66f, 0.5f), oy = fr.Y(0.0f);
     for (const float a : {-0.35f, 0.0f, 0.35f}) {
-      Field line(fr.W, fr.H);
-      ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
-                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
-      crease(std::move(line), Clamp01(crows) * 0.8f);
+      ThickLine(dark, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
+                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f, crows);
     }
     // Bags below the eyes.
-    Field bag(fr.W, fr.H);
-    Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
-         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
-    crease(std::move(bag), f.Age * 0.6f);
-  }
-  if (f.BrowTilt < -0.25f) {
-    for (const float side : {-1.0f, 1.0f}) {
-      Field line(fr.W, fr.H);
-      ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
-                u * 0.022f);
-      crease(std::move(line), Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
+    Lock(dark, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
+         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f, f.Age * 0.6f);
+    // A frown's furrows between the brows.
+    if (f.BrowTilt < -0.25f) {
+      ThickLine(dark, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
+                u * 0.022f, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
     }
   }
   AddLight(image, Soft(std::move(lit), 2), ToColor(skin * 0.2f), 0.5f);

@@ -91,7 +91,7 @@ std::vector<Point> BandOutline(int steps, EdgesAt edges) {
 }
 
 // A tapering stroke along a quadratic curve: locks of hair, creases, straps.
-void Lock(Field& f, Point a, Point control, Point b, float w0, float w1);
+void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float value = 1.0f);
 
 struct Head {
   FaceLook Look;
