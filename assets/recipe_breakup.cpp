@@ -25,7 +25,6 @@ namespace vantoro::art {
 
 namespace {
 
-
 // ================================================================ banner
 
 constexpr int kBannerWidth = 741;
@@ -231,6 +230,17 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   Paint(image, mask, colour);
   Shade(image, mask, roundness, strength, rim);
 }
+
+// The two faces, far and near: both scowling, brows drawn down, each
+// looking anywhere but at the other.
+// clang-format off
+const FaceLook kFaces[2] = {
+    {Rgb(0x8A5A40), Rgb(0x1A1412), Rgb(0x3A2418), Hair::Curls, Beard::Stubble, 0.85f, 1.32f, 1.06f, 1.0f,
+     -0.5f, 1.0f, 0xB0F1, {.BrowTilt = -1.0f, .Gaze = 0.8f}},
+    {Rgb(0xD09A78), Rgb(0x4A2E1E), Rgb(0x4A6A3A), Hair::Crop, Beard::None, 0.8f, 1.32f, 1.06f, 1.0f,
+     -0.5f, 1.0f, 0xB0F2, {.BrowTilt = -1.0f, .Gaze = -0.7f}},
+};
+// clang-format on
 
 // The colour of shadow in the dim room.
 constexpr Color kShadow = Rgb(0x06060E);
@@ -463,26 +473,28 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
 // A player's head on its tile of the picture: drawn face-on and upright by
 // the portraits' face kit, with the gear it wears, then turned and tilted
 // into place and shaded by the room's light like the rest of the body. The
-// frame is in the final picture's pixels.
-template <typename Gear>
-void DrawHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, Gear&& gear) {
-  const HeadFrame fr{
-      s.BX(h.CentreX), s.BY(h.EyeY), h.Unit * static_cast<float>(s.Scale), h.Turn, h.LightX, s.W, s.H,
-      h.Tilt,          h.Bounce};
+// frame is in the final picture's pixels; the lamp is on the left, and the
+// small room throws its light back into the shadows.
+void DrawHead(Image& image, const Sheet& s, const FaceLook& look, const HeadFrame& h,
+              void (*gear)(const Sheet&, Image&, const HeadFrame&) = nullptr) {
+  const HeadFrame fr{s.BX(h.CentreX), s.BY(h.EyeY), h.Unit * s.Scale, h.Turn, -0.62f, s.W, s.H, h.Tilt, 1.0f};
+  Region tile = s.Cut(image);
+  Image& t = tile.Pixels;
   const Head head = ShapeHead(look, fr);
-  PaintBackHair(image, head);
-  const Image under = image;
-  PaintFace(image, head);
-  gear();
-  const Field outline = LayHead(image, under, head);
+  PaintBackHair(t, head);
+  const Image under = t;
+  PaintFace(t, head);
+  if (gear) gear(s, t, h);
+  const Field outline = LayHead(t, under, head);
   // The lamp's light is warm and cools across the head away from it; the
   // window's cold light catches the far edge.
-  PaintEach(image, outline, [&](int x, int y) {
+  PaintEach(t, outline, [&](int x, int y) {
     const float across = SmoothStep(-1.2f, 1.2f, (static_cast<float>(x) - fr.CentreX) / fr.Unit);
-    return Unpack(image.Pixels[image.Index(x, y)]) *
+    return Unpack(t.Pixels[t.Index(x, y)]) *
            Lerp(ColorF{1.1f, 1.0f, 0.86f}, ColorF{0.72f, 0.76f, 0.9f}, across);
   });
-  AddLight(image, Multiplied(Soft(Rim(outline, 3 * kS, -kS), kS), outline), Rgb(0x4A6A9A), 0.5f);
+  AddLight(t, Multiplied(Soft(Rim(outline, 3 * kS, -kS), kS), outline), Rgb(0x4A6A9A), 0.5f);
+  Paste(image, tile);
 }
 
 // The far player: turned away to our right, shoulders hunched, hands
@@ -587,62 +599,21 @@ Image DrawBreakupBanner(FontLibrary& fonts) {
 
 Image DrawBreakupTeam(FontLibrary& fonts) {
   Image image(kW, kH);
-  const Sheet whole(kS, 0, 0, kTeamWidth, kTeamHeight);
-  DrawRoom(whole, image);
-  // The far player first: the near one's shoulder overlaps. Each is
+  DrawRoom(Sheet(kS, 0, 0, kTeamWidth, kTeamHeight), image);
+  // The far player first: the near one's shoulder overlaps. Each body is
   // painted on a tile of its own, which keeps the many strokes quick.
-  const Sheet farBody(kS, 164, 160, 214, 312);
+  const Sheet farBody(kS, 164, 160, 214, 312), nearBody(kS, 10, 150, 220, 322);
   Region tile = farBody.Cut(image);
   DrawHandsInPockets(farBody, tile.Pixels);
   Paste(image, tile);
-  const HeadFrame far{.CentreX = 266.0f,
-                      .EyeY = 152.0f,
-                      .Unit = 32.0f,
-                      .Turn = 0.5f,
-                      .LightX = -0.62f,
-                      .Tilt = 0.1f,
-                      .Bounce = 1.0f};
-  const Sheet farTile(kS, 204, 84, 130, 126);
-  tile = farTile.Cut(image);
-  DrawHead(farTile, tile.Pixels,
-           {.Skin = Rgb(0x8A5A40),
-            .HairColour = Rgb(0x1A1412),
-            .Iris = Rgb(0x3A2418),
-            .Style = Hair::Curls,
-            .Facial = Beard::Stubble,
-            .Jaw = 0.85f,
-            .ChinY = 1.32f,
-            .Brow = 1.06f,
-            .Smile = -0.5f,
-            .Seed = 0xB0F1,
-            .Features = {.BrowTilt = -1.0f, .Gaze = 0.8f}},
-           far, [] {});
-  Paste(image, tile);
-  const Sheet nearBody(kS, 10, 150, 220, 322);
+  DrawHead(image, {kS, 204, 84, 130, 126}, kFaces[0],
+           {.CentreX = 266.0f, .EyeY = 152.0f, .Unit = 32.0f, .Turn = 0.5f, .Tilt = 0.1f});
   tile = nearBody.Cut(image);
   DrawFoldedArms(nearBody, tile.Pixels, fonts);
   Paste(image, tile);
-  const HeadFrame near{.CentreX = 128.0f,
-                       .EyeY = 136.0f,
-                       .Unit = 33.0f,
-                       .Turn = -0.42f,
-                       .LightX = -0.62f,
-                       .Tilt = -0.12f,
-                       .Bounce = 1.0f};
-  const Sheet nearTile(kS, 56, 56, 146, 136);
-  tile = nearTile.Cut(image);
-  DrawHead(nearTile, tile.Pixels,
-           {.Skin = Rgb(0xD09A78),
-            .HairColour = Rgb(0x4A2E1E),
-            .Iris = Rgb(0x4A6A3A),
-            .Style = Hair::Crop,
-            .ChinY = 1.32f,
-            .Brow = 1.06f,
-            .Smile = -0.5f,
-            .Seed = 0xB0F2,
-            .Features = {.BrowTilt = -1.0f, .Gaze = -0.7f}},
-           near, [&] { DrawPushedUpMask(nearTile, tile.Pixels, near); });
-  Paste(image, tile);
+  DrawHead(image, {kS, 56, 56, 146, 136}, kFaces[1],
+           {.CentreX = 128.0f, .EyeY = 136.0f, .Unit = 33.0f, .Turn = -0.42f, .Tilt = -0.12f},
+           DrawPushedUpMask);
   // Framed a little closer than drawn: the room's edges fall away and the
   // two fill the picture.
   constexpr float kZoom = 1.1f;
