@@ -331,23 +331,15 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   const Kit kit{
       .Jersey = Rgb(0x7A1C24), .Trim = Rgb(0xC8C8C0), .Pants = Rgb(0x22242A), .Panel = Rgb(0x1A1A20)};
   // Torso.
+  const Point torsoAt[] = {{58.0f, 224.0f},  {96.0f, 203.0f},  {158.0f, 203.0f}, {200.0f, 224.0f},
+                           {206.0f, 300.0f}, {200.0f, 472.0f}, {58.0f, 472.0f},  {52.0f, 300.0f}};
   Field torso = s.Blank();
-  s.Poly(torso, {{58.0f, 224.0f},
-                 {96.0f, 203.0f},
-                 {158.0f, 203.0f},
-                 {200.0f, 224.0f},
-                 {206.0f, 300.0f},
-                 {200.0f, 472.0f},
-                 {58.0f, 472.0f},
-                 {52.0f, 300.0f}});
+  s.Poly(torso, torsoAt);
   torso = Soft(torso, 2 * kS);
+  const Point neckAt[] = {{104.0f, 160.0f}, {148.0f, 160.0f}, {152.0f, 196.0f},
+                          {166.0f, 210.0f}, {88.0f, 210.0f},  {102.0f, 196.0f}};
   Field neck = s.Blank();
-  s.Poly(neck, {{104.0f, 160.0f},
-                {148.0f, 160.0f},
-                {152.0f, 196.0f},
-                {166.0f, 210.0f},
-                {88.0f, 210.0f},
-                {102.0f, 196.0f}});
+  s.Poly(neck, neckAt);
   neck = Soft(neck, kS);
   Volume(image, neck, Rgb(0xB07A5A), 6 * kS, 0.5f, 0.2f);
   NeckShadow(s, image, neck, 170.0f, 200.0f);
@@ -502,23 +494,15 @@ void DrawHead(Image& image, const Sheet& s, const FaceLook& look, const HeadFram
 void DrawHandsInPockets(const Sheet& s, Image& image) {
   const Kit kit{
       .Jersey = Rgb(0x1E3A5A), .Trim = Rgb(0xE07A2A), .Pants = Rgb(0x1E2026), .Panel = Rgb(0x121820)};
+  const Point torsoAt[] = {{192.0f, 232.0f}, {232.0f, 212.0f}, {298.0f, 212.0f}, {340.0f, 234.0f},
+                           {344.0f, 310.0f}, {336.0f, 472.0f}, {200.0f, 472.0f}, {190.0f, 310.0f}};
   Field torso = s.Blank();
-  s.Poly(torso, {{192.0f, 232.0f},
-                 {232.0f, 212.0f},
-                 {298.0f, 212.0f},
-                 {340.0f, 234.0f},
-                 {344.0f, 310.0f},
-                 {336.0f, 472.0f},
-                 {200.0f, 472.0f},
-                 {190.0f, 310.0f}});
+  s.Poly(torso, torsoAt);
   torso = Soft(torso, 2 * kS);
+  const Point neckAt[] = {{246.0f, 172.0f}, {288.0f, 172.0f}, {292.0f, 206.0f},
+                          {306.0f, 220.0f}, {230.0f, 220.0f}, {242.0f, 206.0f}};
   Field neck = s.Blank();
-  s.Poly(neck, {{246.0f, 172.0f},
-                {288.0f, 172.0f},
-                {292.0f, 206.0f},
-                {306.0f, 220.0f},
-                {230.0f, 220.0f},
-                {242.0f, 206.0f}});
+  s.Poly(neck, neckAt);
   neck = Soft(neck, kS);
   Volume(image, neck, Rgb(0x7A4E36), 6 * kS, 0.5f, 0.4f);
   NeckShadow(s, image, neck, 184.0f, 212.0f);
