@@ -938,30 +938,23 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
 // ---------------------------------------------------------------- portrait
 
 // A head turned a little to one side. It is drawn face-on, then bent round
-// as a ball would turn: the front of the face moves by `Bend` of the
+// as a ball would turn: the front of the face moves by `bend` of the
 // radius towards the turn and nothing moves at the radius, so the far
 // cheek narrows and the near one widens while the outline stays put. A
 // tilt rolls it about the eye line's middle.
-struct HeadTurn {
-  float CentreX, EyeY, Radius, Bend, Cos, Sin;
-  explicit HeadTurn(const HeadFrame& fr)
-      : CentreX(fr.CentreX),
-        EyeY(fr.EyeY),
-        Radius(fr.Unit * 1.5f),
-        Bend(0.28f * fr.Turn),
-        Cos(std::cos(fr.Tilt)),
-        Sin(std::sin(fr.Tilt)) {}
-  // Where the face-on, upright drawing has what the laid head shows at
-  // (x, y). Untilted, the rows stay exactly where they are.
-  Point Source(float x, float y) const {
-    const float dx = x - CentreX, dy = y - EyeY;
-    const float xr = x + (dx * (Cos - 1.0f) + dy * Sin), yr = y + (dy * (Cos - 1.0f) - dx * Sin);
-    const float xs = (xr - CentreX) / Radius;
-    if (std::fabs(xs) >= 1.0f || std::fabs(Bend) < 1e-4f) return {xr, yr};
-    const float xn = (1.0f - std::sqrt(1.0f - 4.0f * Bend * (xs - Bend))) / (2.0f * Bend);
-    return {CentreX + xn * Radius, yr};
-  }
-};
+// Where the face-on, upright drawing has what the laid head shows at pixel
+// (x, y). Untilted, the rows stay exactly where they are.
+Point Unturned(const HeadFrame& fr, int x, int y) {
+  const float radius = fr.Unit * 1.5f, bend = 0.28f * fr.Turn, cos = std::cos(fr.Tilt),
+              sin = std::sin(fr.Tilt);
+  const float dx = static_cast<float>(x) - fr.CentreX, dy = static_cast<float>(y) - fr.EyeY;
+  const float xr = static_cast<float>(x) + (dx * (cos - 1.0f) + dy * sin);
+  const float yr = static_cast<float>(y) + (dy * (cos - 1.0f) - dx * sin);
+  const float xs = (xr - fr.CentreX) / radius;
+  if (std::fabs(xs) >= 1.0f || std::fabs(bend) < 1e-4f) return {xr, yr};
+  const float xn = (1.0f - std::sqrt(1.0f - 4.0f * bend * (xs - bend))) / (2.0f * bend);
+  return {fr.CentreX + xn * radius, yr};
+}
 
 }  // namespace
 
@@ -996,11 +989,10 @@ void PaintFace(Image& image, const Head& head) {
 }
 
 Field Laid(const Field& f, const Head& head) {
-  const HeadTurn turn(head.Frame);
   Field out(f.Width, f.Height);
   for (int y = 0; y < f.Height; ++y)
     for (int x = 0; x < f.Width; ++x) {
-      const Point s = turn.Source(static_cast<float>(x), static_cast<float>(y));
+      const Point s = Unturned(head.Frame, x, y);
       out(x, y) = f.Sample(s.X, s.Y);
     }
   return out;
@@ -1011,7 +1003,6 @@ Field Laid(const Field& f, const Head& head) {
 Field LayHead(Image& image, const Image& under, const Head& head) {
   Field outline = head.Skin;
   Maximize(outline, head.FrontHair);
-  const HeadTurn turn(head.Frame);
   const Image drawn = image;
   Field cover(image.Width, image.Height);
   for (std::size_t i = 0; i < cover.Values.size(); ++i) {
@@ -1022,21 +1013,17 @@ Field LayHead(Image& image, const Image& under, const Head& head) {
   const auto at = [&](int x, int y) { return Unpack(drawn.Pixels[drawn.Index(x, y)]); };
   for (int y = 0; y < image.Height; ++y)
     for (int x = 0; x < image.Width; ++x) {
-      const Point s = turn.Source(static_cast<float>(x), static_cast<float>(y));
+      // The colour sampled bilinearly where the upright head has it.
+      const Point s = Unturned(head.Frame, x, y);
       const float sx = std::clamp(s.X, 0.0f, static_cast<float>(image.Width - 1));
       const float sy = std::clamp(s.Y, 0.0f, static_cast<float>(image.Height - 1));
-      const int x0 = std::min(static_cast<int>(sx), image.Width - 2);
-      const int y0 = std::min(static_cast<int>(sy), image.Height - 1),
-                y1 = std::min(y0 + 1, image.Height - 1);
-      const float k = sx - static_cast<float>(x0), ky = sy - static_cast<float>(y0);
-      ColorF c = Lerp(at(x0, y0), at(x0 + 1, y0), k);
-      float a = cover(x0, y0) + (cover(x0 + 1, y0) - cover(x0, y0)) * k;
-      if (ky > 0.0f) {
-        c = Lerp(c, Lerp(at(x0, y1), at(x0 + 1, y1), k), ky);
-        a += (cover(x0, y1) + (cover(x0 + 1, y1) - cover(x0, y1)) * k - a) * ky;
-      }
+      const int x0 = std::min(static_cast<int>(sx), image.Width - 2), y0 = static_cast<int>(sy);
+      const int y1 = std::min(y0 + 1, image.Height - 1);
+      const float k = sx - static_cast<float>(x0);
+      const ColorF top = Lerp(at(x0, y0), at(x0 + 1, y0), k), bottom = Lerp(at(x0, y1), at(x0 + 1, y1), k);
       std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
+      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), Lerp(top, bottom, sy - static_cast<float>(y0)),
+                    cover.Sample(s.X, s.Y)));
     }
   return Laid(outline, head);
 }
