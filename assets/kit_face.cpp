@@ -750,26 +750,23 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
   }
 }
 
-// A point along the middle of one brow, t from its inner end (0) to its
-// outer end (1).
-Point BrowAt(const FaceLook& look, const HeadFrame& fr, float side, float t) {
-  const float xu = side * (0.17f + 0.52f * t);
-  const float arch = (look.Man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
-  // The inner end rises with a raised brow and sinks into a frown.
-  const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
-  return Point{fr.Fx(xu, 0.55f), fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
-}
-
 void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr) {
-  const float u = fr.Unit;
+  // A point along the middle of one brow, t from its inner end (0) to its
+  // outer end (1).
+  const auto at = [&](float side, float t) {
+    const float arch = (look.Man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
+    // The inner end rises with a raised brow and sinks into a frown.
+    const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
+    return Point{fr.Fx(side * (0.17f + 0.52f * t), 0.55f),
+                 fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
+  };
+  const float thick = fr.Unit * look.Brow * (look.Man ? 0.08f : 0.052f);
   Field brows(fr.W, fr.H);
+  constexpr int kSteps = 10;
   for (const float side : {-1.0f, 1.0f}) {
-    auto at = [&](float t) { return BrowAt(look, fr, side, t); };
-    constexpr int kSteps = 10;
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
-      const Point a = at(t0), b = at(t1);
-      const float thick = u * look.Brow * (look.Man ? 0.08f : 0.052f);
+      const Point a = at(side, t0), b = at(side, t1);
       ThickLine(brows, a.X, a.Y, b.X, b.Y, thick * (1.0f - 0.55f * t0));
     }
   }
