@@ -139,41 +139,30 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
       trees(x, y) = Clamp01(static_cast<float>(y) - top);
   }
   Paint(image, trees, overcast ? Rgb(0x35503A) : Rgb(0x2A4A2A));
+  const float eaves = horizon - 14, ridge = horizon - 28, ground = horizon + 2;
   for (int i = 0; i < 2; ++i) {
     const float tx = rng.Range(20.0f, kWidth - 80.0f), tw = rng.Range(50.0f, 80.0f);
     Field roof(kWidth, kHeight), wall(kWidth, kHeight);
-    const Point r[] = {{tx, horizon - 14},
-                       {tx + tw * 0.15f, horizon - 28},
-                       {tx + tw * 0.85f, horizon - 28},
-                       {tx + tw, horizon - 14}};
+    const Point r[] = {{tx, eaves}, {tx + tw * 0.15f, ridge}, {tx + tw * 0.85f, ridge}, {tx + tw, eaves}};
     FillPolygon(roof, r);
-    const Point w[] = {{tx + 2, horizon - 14},
-                       {tx + tw - 2, horizon - 14},
-                       {tx + tw - 2, horizon + 2},
-                       {tx + 2, horizon + 2}};
+    const Point w[] = {{tx + 2, eaves}, {tx + tw - 2, eaves}, {tx + tw - 2, ground}, {tx + 2, ground}};
     FillPolygon(wall, w);
     Paint(image, wall, Rgb(0x505458));
     Paint(image, roof,
           i == 0 ? Rgb(0xE8E8E8) : ToColor(ToF(look.Backdrop) * 0.8f + ColorF{0.1f, 0.1f, 0.1f}));
   }
   // Turf, brighter towards us, with the stripes of the mower.
-  Field turf(kWidth, kHeight);
-  for (int y = static_cast<int>(horizon); y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) turf(x, y) = 1.0f;
   Image grass(kWidth, kHeight);
-  const Gradient green{{0.0f, Rgb(0x3E6E34)}, {1.0f, Rgb(0x5C9A44)}};
-  FillLinear(grass, 0, horizon, 0, kHeight, green);
+  FillLinear(grass, 0, horizon, 0, kHeight, Gradient{{0.0f, Rgb(0x3E6E34)}, {1.0f, Rgb(0x5C9A44)}});
   for (int y = static_cast<int>(horizon); y < kHeight; ++y) {
     const float depth = (static_cast<float>(y) - horizon) / (kHeight - horizon);
     for (int x = 0; x < kWidth; ++x) {
       // Stripes run away from us, converging on the horizon.
       const float across = (static_cast<float>(x) - kWidth * 0.5f) / (0.3f + depth);
       const float stripe = std::fmod(std::fabs(across) / 60.0f, 1.0f) < 0.5f ? 1.06f : 0.94f;
-      std::uint32_t& p = grass.Pixels[grass.Index(x, y)];
-      p = Pack(Unpack(p) * stripe);
+      image.Pixels[image.Index(x, y)] = Pack(Unpack(grass.Pixels[grass.Index(x, y)]) * stripe);
     }
   }
-  Blend(image, grass, turf);
   // The net: dark posts and a fine mesh from the ground to high above.
   Field net(kWidth, kHeight), posts(kWidth, kHeight);
   const float netBottom = horizon + 10.0f;
@@ -196,23 +185,18 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   // with white bands, lit from the sun's side.
   const ColorF body = ToF(look.Backdrop);
   struct Bunker {
-    float X, Y;
-    int Kind;
+    float Y, X;  // drawn in this order
+    int Kind;    // a dome, a cake or a can
   };
-  std::vector<Bunker> bunkers;
-  for (int i = 0; i < 6; ++i) {
-    const float y = horizon + rng.Range(4.0f, 70.0f);
-    bunkers.push_back({rng.Range(-20.0f, kWidth + 20.0f), y, rng.Below(3)});
-  }
+  Bunker bunkers[6];
+  for (Bunker& b : bunkers)
+    b = {horizon + rng.Range(4.0f, 70.0f), rng.Range(-20.0f, kWidth + 20.0f), rng.Below(3)};
   // The far ones first, so that nearer bunkers stand in front of them.
-  std::sort(bunkers.begin(), bunkers.end(), [](const Bunker& a, const Bunker& b) { return a.Y < b.Y; });
-  for (const Bunker& bunker : bunkers) {
-    const float x = bunker.X, y = bunker.Y;
-    const int kind = bunker.Kind;
+  std::ranges::sort(bunkers, {}, &Bunker::Y);
+  for (const auto& [y, x, kind] : bunkers) {
+    constexpr float kHalfWidth[] = {30.0f, 30.0f, 18.0f}, kTall[] = {22.0f, 16.0f, 40.0f};
     const float scale = 0.6f + 1.4f * (y - horizon) / 70.0f;
-    const float w = scale * (kind == 2 ? 18.0f : 30.0f), h = scale * (kind == 1   ? 16.0f
-                                                                      : kind == 2 ? 40.0f
-                                                                                  : 22.0f);
+    const float w = scale * kHalfWidth[kind], h = scale * kTall[kind];
     Field shape(kWidth, kHeight);
     if (kind == 0) {
       FillEllipse(shape, x, y, w, h);
