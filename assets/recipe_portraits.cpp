@@ -1,11 +1,8 @@
 // Player portraits: sixteen head-and-shoulders paintings, eight men and
 // eight women, each a different person down to the face's shape, the hair,
 // the kit and whether they have come straight off the field with a mask
-// pushed up or a band round the head. Faces are height fields lit softly
-// from the upper left, so that cheekbones, noses and chins take the light
-// the way they would under a lamp; eyes, brows and lips are painted over
-// the lit skin. Everything is drawn at twice the size and shrunk, for
-// clean edges on small features.
+// pushed up or a band round the head. Everything is drawn at twice the
+// size and shrunk, for clean edges on small features.
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +29,7 @@ constexpr int kHeight = kFinalHeight * kFactor;
 enum class Gear { None, Goggles, Headband, Bandana };
 
 // The face, then what is round it. The face's Man and LooseHairs are set
-// from the table it comes from and the gear.
+// from the row of the table it comes from and the gear.
 struct Look {
   FaceLook Face;
   Color Backdrop;  // the bunkers' colour behind
@@ -43,8 +40,9 @@ struct Look {
   float Key;                      // which side the sun is on: -1 the picture's left, 1 its right
 };
 
+// The men, then the women.
 // clang-format off
-const Look kMen[8] = {
+const Look kLooks[2][8] = {{
     // Fair, side-parted brown hair, mask pushed up after a game; an easy smile.
     {{Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Hair::Swept, Beard::None, 0.80f, 1.50f, 1.0f,
       0.9f, 0.55f, 1.0f, 11, {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f}},
@@ -77,9 +75,7 @@ const Look kMen[8] = {
     {{Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Hair::Crop, Beard::Moustache, 0.90f, 1.58f, 1.2f,
       0.95f, -0.45f, 1.1f, 18, {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f}},
      Rgb(0x20A0B0), Gear::Goggles, Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 51, 0.4f, 1.0f},
-};
-
-const Look kWomen[8] = {
+}, {
     // Fair, long blonde hair, blue jersey, mask pushed up; laughing.
     {{Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Hair::Long, Beard::None, 0.72f, 1.44f, 0.65f,
       1.15f, 0.95f, 0.85f, 21, {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f}},
@@ -112,7 +108,7 @@ const Look kWomen[8] = {
     {{Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Hair::Shoulder, Beard::None, 0.72f, 1.45f, 0.85f,
       1.2f, 0.05f, 0.9f, 28, {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f}},
      Rgb(0x20A0B0), Gear::None, Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 47, -0.5f, 1.0f},
-};
+}};
 // clang-format on
 
 // ---------------------------------------------------------------- background
@@ -120,7 +116,9 @@ const Look kWomen[8] = {
 // The tournament behind the player, as a long lens sees it past their
 // shoulder: sky and trees, the safety net on its posts, and inflatable
 // bunkers on the turf, all out of focus.
-void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
+void DrawBackdrop(Image& image, const Look& look) {
+  Random rng(look.Face.Seed);
+  const float key = look.Key;
   const float horizon = kHeight * rng.Range(0.36f, 0.46f);
   const bool overcast = look.Face.Seed % 3 == 0;
   const Gradient sky = overcast ? Gradient{{0.0f, Rgb(0x8A98A8)}, {1.0f, Rgb(0xD0D6DC)}}
@@ -226,7 +224,8 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
 
 // ---------------------------------------------------------------- body
 
-void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& face, bool man) {
+void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& face) {
+  const bool man = look.Face.Man;
   const float u = fr.Unit;
   const float neckHalf = man ? 0.52f : 0.42f;
   const float baseY = 2.1f;  // the neck's root, in head units
@@ -307,8 +306,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
 
 // Points along the curve of a band round the head at height `yu` in the
 // middle, dropping by `droop` at the sides.
-Point Band(const HeadFrame& fr, float s, float yu, float droop, float reach) {
-  return {fr.X(s * reach), fr.Y(yu + droop * s * s)};
+Point Band(const HeadFrame& fr, float s, float yu, float droop) {
+  return {fr.X(s * 1.13f), fr.Y(yu + droop * s * s)};
 }
 
 void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
@@ -323,8 +322,8 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       const float lowerY = bandana ? -0.8f : -0.72f, droop = bandana ? 0.45f : 0.3f;
       FillPolygon(band, BandOutline(kSteps, [&](float s) {
                     const Point top = bandana ? Point{fr.X(s * 1.14f), fr.Y(-2.0f + 1.2f * s * s)}
-                                              : Band(fr, s, -0.98f, 0.3f, 1.13f);
-                    return Edges{top, Band(fr, s, lowerY, droop, 1.13f)};
+                                              : Band(fr, s, -0.98f, 0.3f);
+                    return Edges{top, Band(fr, s, lowerY, droop)};
                   }));
       Field head(kWidth, kHeight);
       FillEllipse(head, fr.X(0.0f), fr.Y(-0.5f), u * 1.13f, u * 1.32f);
@@ -351,7 +350,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         for (const float v : {-0.9f, -0.8f}) {
           for (int i = 0; i < kSteps; ++i) {
             const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-            const Point a = Band(fr, s0, v, 0.3f, 1.13f), b = Band(fr, s1, v, 0.3f, 1.13f);
+            const Point a = Band(fr, s0, v, 0.3f), b = Band(fr, s1, v, 0.3f);
             ThickLine(stripes, a.X, a.Y, b.X, b.Y, u * 0.025f);
           }
         }
@@ -394,9 +393,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       }
       FillPolygon(frame, outer);
       FillPolygon(lens, inner);
-      Field shadow = Shifted(frame, 2, 6);
-      BoxBlur(shadow, 4);
-      Paint(image, shadow, Rgb(0x000000), 0.45f);
+      SoftShadow(image, frame, 4, 0.45f, 2, 6);
       Paint(image, frame, look.KitColour);
       ApplyLight(image, Bevel(frame, 4, fr.LightX, kHeadLightY, kHeadLightZ, 5.0f), frame, 1.0f);
       // A mirrored lens: sky above, dark ground below, a streak of light.
@@ -412,24 +409,19 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
   }
 }
 
-// A fine grain over the whole picture, so that the flat areas do not look drawn.
-void FilmGrain(Image& image, std::uint32_t seed) {
-  Random rng(seed * 23u + 11u);
-  for (std::uint32_t& p : image.Pixels) p = Pack(Unpack(p) * (0.96f + 0.08f * rng.Unit()));
-}
+}  // namespace
 
-Image Paint(const Look& look, bool man) {
+Image DrawPortrait(FontLibrary& /*fonts*/, int gender, int n) {
+  Look look = kLooks[gender == 2 ? 1 : 0][std::clamp(n, 1, 8) - 1];
+  look.Face.Man = gender != 2;
+  look.Face.LooseHairs = look.Kit != Gear::Bandana;
   return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
-    Random rng(look.Face.Seed);
-    DrawBackdrop(image, look, rng, look.Key);
+    DrawBackdrop(image, look);
     const HeadFrame fr{kWidth * 0.5f + look.Turn * 6.0f, 114.0f, look.Size, look.Turn,
                        look.Key * kHeadLightX,           kWidth, kHeight};
-    FaceLook face = look.Face;
-    face.Man = man;
-    face.LooseHairs = look.Kit != Gear::Bandana;
-    const Head head = ShapeHead(face, fr);
+    const Head head = ShapeHead(look.Face, fr);
     PaintBackHair(image, head);
-    DrawBody(image, look, fr, Laid(head.Skin, head), man);
+    DrawBody(image, look, fr, Laid(head.Skin, head));
     const Image under = image;
     PaintFace(image, head);
     DrawGear(image, look, fr);
@@ -437,17 +429,11 @@ Image Paint(const Look& look, bool man) {
     Field rim = Rim(LayHead(image, under, head), -3, 0);
     BoxBlur(rim, 1, 1);
     AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
-    FilmGrain(image, look.Face.Seed);
+    // A fine grain over the whole picture, so that the flat areas do not look drawn.
+    Random grain(look.Face.Seed * 23u + 11u);
+    for (std::uint32_t& p : image.Pixels) p = Pack(Unpack(p) * (0.96f + 0.08f * grain.Unit()));
     Vignette(image, 0.4f);
   });
-}
-
-}  // namespace
-
-Image DrawPortrait(FontLibrary& /*fonts*/, int gender, int n) {
-  const int i = std::clamp(n, 1, 8) - 1;
-  const bool man = gender != 2;
-  return Paint(man ? kMen[static_cast<std::size_t>(i)] : kWomen[static_cast<std::size_t>(i)], man);
 }
 
 }  // namespace vantoro::art
