@@ -242,6 +242,14 @@ const FaceLook kFaces[2] = {
 };
 // clang-format on
 
+// The polygon's mask on the sheet, its edge softened by `soft` large pixels.
+template <std::size_t N>
+Field Outline(const Sheet& s, const Point (&points)[N], int soft) {
+  Field f = s.Blank();
+  s.Poly(f, points);
+  return Soft(std::move(f), soft);
+}
+
 // The colour of shadow in the dim room.
 constexpr Color kShadow = Rgb(0x06060E);
 
@@ -333,14 +341,10 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   // Torso.
   const Point torsoAt[] = {{58.0f, 224.0f},  {96.0f, 203.0f},  {158.0f, 203.0f}, {200.0f, 224.0f},
                            {206.0f, 300.0f}, {200.0f, 472.0f}, {58.0f, 472.0f},  {52.0f, 300.0f}};
-  Field torso = s.Blank();
-  s.Poly(torso, torsoAt);
-  torso = Soft(torso, 2 * kS);
+  const Field torso = Outline(s, torsoAt, 2 * kS);
   const Point neckAt[] = {{104.0f, 160.0f}, {148.0f, 160.0f}, {152.0f, 196.0f},
                           {166.0f, 210.0f}, {88.0f, 210.0f},  {102.0f, 196.0f}};
-  Field neck = s.Blank();
-  s.Poly(neck, neckAt);
-  neck = Soft(neck, kS);
+  const Field neck = Outline(s, neckAt, kS);
   Volume(image, neck, Rgb(0xB07A5A), 6 * kS, 0.5f, 0.2f);
   NeckShadow(s, image, neck, 170.0f, 200.0f);
   Volume(image, torso, kit.Jersey, 14 * kS);
@@ -368,9 +372,8 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   Field number = PlacedText(s.W, s.H, "9", font, 0, s.BX(96.0f), static_cast<int>(s.BY(228.0f)));
   Paint(image, Multiplied(number, torso), kit.Trim, 0.75f);
   // The belt of the pod harness, low down.
-  Field belt = s.Blank();
-  s.Poly(belt, {{56.0f, 436.0f}, {202.0f, 432.0f}, {202.0f, 452.0f}, {56.0f, 456.0f}});
-  Volume(image, Soft(belt, kS), Rgb(0x16161A), 4 * kS, 0.5f, 0.3f);
+  const Field belt = Outline(s, {{56.0f, 436.0f}, {202.0f, 432.0f}, {202.0f, 452.0f}, {56.0f, 456.0f}}, kS);
+  Volume(image, belt, Rgb(0x16161A), 4 * kS, 0.5f, 0.3f);
   Field below = s.Blank();
   s.Poly(below, {{56.0f, 456.0f}, {202.0f, 452.0f}, {204.0f, 472.0f}, {56.0f, 472.0f}});
   Volume(image, below, kit.Pants, 5 * kS, 0.4f, 0.2f);
@@ -433,10 +436,10 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
   s.Curve(strap, band, 0.14f * h.Unit, 0.14f * h.Unit);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
-  Field shell = s.Blank();
-  s.Poly(shell, {at(-0.95f, -0.82f), at(-0.88f, -1.3f), at(-0.5f, -1.62f), at(0.45f, -1.64f),
-                 at(0.85f, -1.32f), at(0.92f, -0.84f)});
-  shell = Soft(shell, 2 * kS);
+  const Field shell = Outline(s,
+                              {at(-0.95f, -0.82f), at(-0.88f, -1.3f), at(-0.5f, -1.62f), at(0.45f, -1.64f),
+                               at(0.85f, -1.32f), at(0.92f, -0.84f)},
+                              2 * kS);
   Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
   // Vents across the shell.
   Field vents = s.Blank();
@@ -446,9 +449,8 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
   }
   Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
-  Field lens = s.Blank();
-  s.Poly(lens, {at(-0.9f, -0.72f), at(-0.85f, -1.0f), at(0.85f, -1.02f), at(0.9f, -0.74f), at(0.0f, -0.66f)});
-  lens = Soft(lens, kS);
+  const Field lens = Outline(
+      s, {at(-0.9f, -0.72f), at(-0.85f, -1.0f), at(0.85f, -1.02f), at(0.9f, -0.74f), at(0.0f, -0.66f)}, kS);
   Field frame = Dilated(lens, 4 * kS);
   Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
   Image tint(s.W, s.H);
@@ -492,27 +494,22 @@ void DrawHead(Image& image, const Sheet& s, const FaceLook& look, const HeadFram
 // The far player: turned away to our right, shoulders hunched, hands
 // shoved in pockets.
 void DrawHandsInPockets(const Sheet& s, Image& image) {
-  const Kit kit{
-      .Jersey = Rgb(0x1E3A5A), .Trim = Rgb(0xE07A2A), .Pants = Rgb(0x1E2026), .Panel = Rgb(0x121820)};
+  const Kit kit{.Jersey = Rgb(0x1E3A5A), .Trim = Rgb(0xE07A2A), .Pants = Rgb(0x1E2026)};
   const Point torsoAt[] = {{192.0f, 232.0f}, {232.0f, 212.0f}, {298.0f, 212.0f}, {340.0f, 234.0f},
                            {344.0f, 310.0f}, {336.0f, 472.0f}, {200.0f, 472.0f}, {190.0f, 310.0f}};
-  Field torso = s.Blank();
-  s.Poly(torso, torsoAt);
-  torso = Soft(torso, 2 * kS);
+  const Field torso = Outline(s, torsoAt, 2 * kS);
   const Point neckAt[] = {{246.0f, 172.0f}, {288.0f, 172.0f}, {292.0f, 206.0f},
                           {306.0f, 220.0f}, {230.0f, 220.0f}, {242.0f, 206.0f}};
-  Field neck = s.Blank();
-  s.Poly(neck, neckAt);
-  neck = Soft(neck, kS);
+  const Field neck = Outline(s, neckAt, kS);
   Volume(image, neck, Rgb(0x7A4E36), 6 * kS, 0.5f, 0.4f);
   NeckShadow(s, image, neck, 184.0f, 212.0f);
   Volume(image, torso, kit.Jersey, 14 * kS, 0.5f, 0.7f);
   Field collar = s.Blank();
   s.Curve(collar, {{236.0f, 214.0f}, {266.0f, 232.0f}, {296.0f, 214.0f}}, 7.0f, 7.0f);
   Volume(image, collar, kit.Trim, 3 * kS, 0.4f, 0.3f);
-  Field stripe = s.Blank();
-  s.Poly(stripe, {{190.0f, 330.0f}, {344.0f, 322.0f}, {344.0f, 334.0f}, {190.0f, 342.0f}});
-  Paint(image, Multiplied(Soft(stripe, kS), torso), kit.Trim, 0.85f);
+  const Field stripe =
+      Outline(s, {{190.0f, 330.0f}, {344.0f, 322.0f}, {344.0f, 334.0f}, {190.0f, 342.0f}}, kS);
+  Paint(image, Multiplied(stripe, torso), kit.Trim, 0.85f);
   Field folds = s.Blank();
   s.Curve(folds, {{230.0f, 260.0f}, {246.0f, 290.0f}, {244.0f, 312.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{300.0f, 380.0f}, {280.0f, 410.0f}, {278.0f, 440.0f}}, 3.0f, 1.0f);
