@@ -67,6 +67,8 @@ struct HeadFrame {
   float Y(float yu) const { return EyeY + yu * Unit; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
+  // The key light, for rounding things on the head by a bevel `depth` deep.
+  LightDir Key(float depth) const { return {LightX, kHeadLightY, kHeadLightZ, depth}; }
   // How bright the key makes a surface facing the viewer: lighting divided
   // by it reads 1 there.
   float Flat() const {

@@ -323,8 +323,7 @@ void DrawRoom(const Sheet& s, Image& image) {
   Paint(image, bench, Rgb(0x1C1510));
   Field bag = s.Blank();
   s.Oval(bag, 352.0f, 372.0f, 40.0f, 22.0f);
-  Paint(image, bag, Rgb(0x101418));
-  ApplyLight(image, Bevel(bag, 8 * kS, 0.6f, -0.6f, 0.5f, 3.0f), bag, 0.4f);
+  PaintRounded(image, bag, Rgb(0x101418), 8 * kS, {0.6f, -0.6f, 0.5f, 3.0f}, 0.4f);
   // An old splat on the wall, from a better day.
   Random rng(0xB0A2);
   Field splat = s.Blank();

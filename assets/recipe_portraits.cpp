@@ -298,8 +298,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
     ThickLine(collar, fr.X(0.0f) + std::cos(a0) * rx, cy + std::sin(a0) * ry, fr.X(0.0f) + std::cos(a1) * rx,
               cy + std::sin(a1) * ry, u * 0.12f);
   }
-  Paint(image, collar, look.Trim);
-  ApplyLight(image, Bevel(collar, 3, fr.LightX, kHeadLightY, kHeadLightZ, 3.0f), collar, 0.8f);
+  PaintRounded(image, collar, look.Trim, 3, fr.Key(3.0f), 0.8f);
 }
 
 // ---------------------------------------------------------------- gear
@@ -374,8 +373,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         Lock(strap, {fr.X(side * 0.8f), fr.Y(-1.28f)}, {fr.X(side * 1.12f), fr.Y(-1.2f)},
              {fr.X(side * 1.1f), fr.Y(-0.75f)}, u * 0.17f, u * 0.14f);
       }
-      Paint(image, strap, Rgb(0x18181C));
-      ApplyLight(image, Bevel(strap, 2, fr.LightX, kHeadLightY, kHeadLightZ, 3.0f), strap, 0.7f);
+      PaintRounded(image, strap, Rgb(0x18181C), 2, fr.Key(3.0f), 0.7f);
       Field frame(kWidth, kHeight), lens(kWidth, kHeight);
       const float gx = fr.Fx(0.0f, 0.3f), gy = fr.Y(-1.28f);
       std::vector<Point> outer, inner;
@@ -394,8 +392,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       FillPolygon(frame, outer);
       FillPolygon(lens, inner);
       SoftShadow(image, frame, 4, 0.45f, 2, 6);
-      Paint(image, frame, look.KitColour);
-      ApplyLight(image, Bevel(frame, 4, fr.LightX, kHeadLightY, kHeadLightZ, 5.0f), frame, 1.0f);
+      PaintRounded(image, frame, look.KitColour, 4, fr.Key(5.0f), 1.0f);
       // A mirrored lens: sky above, dark ground below, a streak of light.
       const Gradient mirror{
           {0.0f, Rgb(0x9AD8FF)}, {0.45f, Rgb(0x3A4A8A)}, {0.55f, Rgb(0x1A1030)}, {1.0f, Rgb(0x6A3A8A)}};
