@@ -263,13 +263,12 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
           curlHeight(x, y) = curls.Fbm(static_cast<float>(x) / 3.5f, static_cast<float>(y) / 3.5f, 3) * 7.0f;
     curlLight = Lighting(curlHeight, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
   }
-  const ColorF base = ToF(look.HairColour);
-  HairLight light;
-  light.Shine = Lerp(base, ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f};
-  light.Opacity = h.Short ? 0.9f : 1.0f;
-  light.Lit = Field(fr.W, fr.H);
-  light.Texture = Field(fr.W, fr.H);
-  light.Sheen = Field(fr.W, fr.H);
+  HairLight light{
+      .Lit = Field(fr.W, fr.H),
+      .Texture = Field(fr.W, fr.H),
+      .Sheen = Field(fr.W, fr.H),
+      .Shine = Lerp(ToF(look.HairColour), ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f},
+      .Opacity = h.Short ? 0.9f : 1.0f};
   const float flat = fr.Flat();
   for (int y = 0; y < fr.H; ++y) {
     for (int x = 0; x < fr.W; ++x) {
@@ -369,8 +368,7 @@ void ShapeFace(Head& head) {
   head.Height = Field(fr.W, fr.H);
   // Ears first, so that the face's edge covers their roots.
   for (const float side : {-1.0f, 1.0f}) {
-    const Point ear = EarCentre(fr, side);
-    const float ex = ear.X, ey = ear.Y;
+    const auto [ex, ey] = EarCentre(fr, side);
     const float erx = u * 0.14f, ery = u * 0.36f;
     FillEllipse(head.Skin, ex, ey, erx, ery);
     for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
@@ -708,13 +706,12 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
       }
     }
     Blend(image, ball, eye);
-    Field glint(fr.W, fr.H);
     // The sky's reflection: a bright catchlight towards the sun and a
     // faint second one from the ground opposite.
+    Field glint(fr.W, fr.H), second(fr.W, fr.H);
     FillCircle(glint, gazeX + toLight * irisR * 0.38f, gazeY - irisR * 0.4f, u * 0.03f);
-    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
-    Field second(fr.W, fr.H);
     FillCircle(second, gazeX - toLight * irisR * 0.4f, gazeY + irisR * 0.45f, u * 0.016f);
+    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
     Paint(image, Multiplied(second, eye), Rgb(0xE8F0F8), 0.35f);
 
     // Lash line along the upper lid, heavier towards the outer corner; the

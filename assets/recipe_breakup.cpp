@@ -63,11 +63,10 @@ std::pair<float, float> EmptyColumns(const Field& mask, int x) {
 
 // The left side of a polyline running downwards, as a coverage field.
 Field LeftOf(const std::vector<Point>& line, int width, int height) {
-  std::vector<Point> outline{{-10.0f, -10.0f}};
-  outline.push_back({line.front().X, -10.0f});
-  for (const Point& p : line) outline.push_back(p);
-  outline.push_back({line.back().X, static_cast<float>(height) + 10.0f});
-  outline.push_back({-10.0f, static_cast<float>(height) + 10.0f});
+  const float below = static_cast<float>(height) + 10.0f;
+  std::vector<Point> outline{{-10.0f, -10.0f}, {line.front().X, -10.0f}};
+  outline.insert(outline.end(), line.begin(), line.end());
+  outline.insert(outline.end(), {{line.back().X, below}, {-10.0f, below}});
   Field f(width, height);
   FillPolygon(f, outline);
   return f;
