@@ -243,7 +243,7 @@ const FaceLook kFaces[2] = {
 
 // The polygon's mask on the sheet, its edge softened by `soft` large pixels.
 template <std::size_t N>
-Field Outline(const Sheet& s, const Point (&points)[N], int soft) {
+Field Outline(const Sheet& s, const Point (&points)[N], int soft = 0) {
   Field f = s.Blank();
   s.Poly(f, points);
   return Soft(std::move(f), soft);
@@ -294,8 +294,7 @@ void DrawRoom(const Sheet& s, Image& image) {
   Image glass(s.W, s.H);
   FillLinear(glass, 0.0f, s.BY(50.0f), 0.0f, s.BY(170.0f),
              Gradient{{0.0f, Rgb(0x4A5A74)}, {0.6f, Rgb(0x2E3A50)}, {1.0f, Rgb(0x1A2234)}});
-  Field pane = s.Blank();
-  s.Poly(pane, {{288.0f, 52.0f}, {352.0f, 52.0f}, {352.0f, 166.0f}, {288.0f, 166.0f}});
+  const Field pane = Outline(s, {{288.0f, 52.0f}, {352.0f, 52.0f}, {352.0f, 166.0f}, {288.0f, 166.0f}});
   Field bars = s.Blank();
   s.Line(bars, 320.0f, 50.0f, 320.0f, 168.0f, 4.0f);
   s.Line(bars, 286.0f, 106.0f, 354.0f, 106.0f, 4.0f);
@@ -317,9 +316,8 @@ void DrawRoom(const Sheet& s, Image& image) {
   BoxBlur(blurred.Pixels, 2 * kS, 2);
   Paste(image, blurred);
   // A bench and a kit bag in the gloom behind them.
-  Field bench = s.Blank();
-  s.Poly(bench, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}});
-  Paint(image, bench, Rgb(0x1C1510));
+  Paint(image, Outline(s, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}}),
+        Rgb(0x1C1510));
   Field bag = s.Blank();
   s.Oval(bag, 352.0f, 372.0f, 40.0f, 22.0f);
   PaintRounded(image, bag, Rgb(0x101418), 8 * kS, {0.6f, -0.6f, 0.5f, 3.0f}, 0.4f);
@@ -336,7 +334,6 @@ void DrawRoom(const Sheet& s, Image& image) {
 void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   const Kit kit{
       .Jersey = Rgb(0x7A1C24), .Trim = Rgb(0xC8C8C0), .Pants = Rgb(0x22242A), .Panel = Rgb(0x1A1A20)};
-  // Torso.
   const Point torsoAt[] = {{58.0f, 224.0f},  {96.0f, 203.0f},  {158.0f, 203.0f}, {200.0f, 224.0f},
                            {206.0f, 300.0f}, {200.0f, 472.0f}, {58.0f, 472.0f},  {52.0f, 300.0f}};
   const Field torso = Outline(s, torsoAt, 2 * kS);
@@ -372,8 +369,7 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   // The belt of the pod harness, low down.
   const Field belt = Outline(s, {{56.0f, 436.0f}, {202.0f, 432.0f}, {202.0f, 452.0f}, {56.0f, 456.0f}}, kS);
   Volume(image, belt, Rgb(0x16161A), 4 * kS, 0.5f, 0.3f);
-  Field below = s.Blank();
-  s.Poly(below, {{56.0f, 456.0f}, {202.0f, 452.0f}, {204.0f, 472.0f}, {56.0f, 472.0f}});
+  const Field below = Outline(s, {{56.0f, 456.0f}, {202.0f, 452.0f}, {204.0f, 472.0f}, {56.0f, 472.0f}});
   Volume(image, below, kit.Pants, 5 * kS, 0.4f, 0.2f);
 
   // Upper arms hanging from the shoulders.
@@ -526,8 +522,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Paint(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), kShadow, 0.45f);
   Volume(image, arms, kit.Jersey, 12 * kS, 0.5f, 0.7f);
   // The pants over the wrists: the hands are in the pockets.
-  Field pants = s.Blank();
-  s.Poly(pants, {{192.0f, 432.0f}, {344.0f, 426.0f}, {346.0f, 472.0f}, {192.0f, 472.0f}});
+  const Field pants = Outline(s, {{192.0f, 432.0f}, {344.0f, 426.0f}, {346.0f, 472.0f}, {192.0f, 472.0f}});
   Volume(image, Soft(pants, kS), kit.Pants, 6 * kS, 0.4f, 0.4f);
   Field pockets = s.Blank();
   s.Curve(pockets, {{196.0f, 438.0f}, {216.0f, 442.0f}, {236.0f, 436.0f}}, 4.0f, 3.0f);
