@@ -672,40 +672,35 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
     Field eye(fr.W, fr.H);
     FillPolygon(eye, outline);
 
-    Image ball(fr.W, fr.H);
     const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f;
     const float gazeY = cy - h * 0.1f;
     const float irisR = u * 0.1f, pupilR = u * 0.038f;
     const ColorF iris = ToF(look.Iris);
     const Noise fibres(look.Seed * 29u + static_cast<std::uint32_t>(side + 2.0f));
     const float toLight = fr.LightX < 0.0f ? -1.0f : 1.0f;
-    for (int y = static_cast<int>(cy - h * 2); y <= static_cast<int>(cy + h * 2); ++y) {
-      for (int x = static_cast<int>(cx - w - 2); x <= static_cast<int>(cx + w + 2); ++x) {
-        if (!image.Contains(x, y)) continue;
-        const float px = static_cast<float>(x), py = static_cast<float>(y);
-        // The white is never white: tinted, and shaded towards the corners.
-        const float corner = std::fabs(px - cx) / w;
-        ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
-        // The white is rounder than the lids: lit on the sun's side.
-        c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
-        const float dx = px - gazeX, dy = py - gazeY;
-        const float r = std::sqrt(dx * dx + dy * dy);
-        if (r < irisR + 0.8f) {
-          const float t = r / irisR;
-          // Fibres running out from the pupil, lighter round it.
-          const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
-          ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
-          ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
-          ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
-                    SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
-          c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
-        }
-        // The upper lid and lashes shade the top of the eye.
-        c = c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
-        ball.Pixels[ball.Index(x, y)] = Pack(c);
+    // The white and the iris, seen through the lids.
+    PaintEach(image, eye, [&](int x, int y) {
+      const float px = static_cast<float>(x), py = static_cast<float>(y);
+      // The white is never white: tinted, and shaded towards the corners.
+      const float corner = std::fabs(px - cx) / w;
+      ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
+      // The white is rounder than the lids: lit on the sun's side.
+      c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
+      const float dx = px - gazeX, dy = py - gazeY;
+      const float r = std::sqrt(dx * dx + dy * dy);
+      if (r < irisR + 0.8f) {
+        const float t = r / irisR;
+        // Fibres running out from the pupil, lighter round it.
+        const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
+        ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
+        ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
+        ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
+                  SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
+        c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
       }
-    }
-    Blend(image, ball, eye);
+      // The upper lid and lashes shade the top of the eye.
+      return c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
+    });
     // The sky's reflection: a bright catchlight towards the sun and a
     // faint second one from the ground opposite.
     Field glint(fr.W, fr.H), second(fr.W, fr.H);
@@ -830,21 +825,18 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
       Paint(image, Multiplied(tongue, open), ToColor(skin * ColorF{0.75f, 0.36f, 0.38f}), 0.85f);
     }
     // Teeth in the mouth's shade: greyer towards the corners and under the lip.
-    Image enamel(fr.W, fr.H);
-    for (int y = 0; y < fr.H; ++y)
-      for (int x = 0; x < fr.W; ++x) {
-        const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
-        const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
-        const float lip =
-            SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
-        enamel.Pixels[enamel.Index(x, y)] =
-            Pack(ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip)));
-      }
+    const auto enamel = [&](int x, int y) {
+      const float shade =
+          1.0f - 0.55f * SmoothStep(0.2f, 0.85f, std::fabs((static_cast<float>(x) - m.X) / m.HalfW));
+      const float lip =
+          SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
+      return ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip));
+    };
     // A faint gap between the two front teeth.
     Field divide(fr.W, fr.H);
     ThickLine(divide, m.X + 0.5f, m.OpenTop(0.0f), m.X + 0.5f, m.OpenTop(0.0f) + teethH, 0.9f);
-    Blend(image, enamel, Multiplied(upperTeeth, open));
-    Blend(image, enamel, Multiplied(lowerTeeth, open));
+    PaintEach(image, Multiplied(upperTeeth, open), enamel);
+    PaintEach(image, Multiplied(lowerTeeth, open), enamel);
     Paint(image, Multiplied(divide, Multiplied(upperTeeth, open)), Rgb(0x6A5A54), 0.35f);
     // The lips' inner edge in shadow.
     Field rim = Subtracted(Dilated(open, 1), open);

@@ -205,18 +205,14 @@ void DrawBackdrop(Image& image, const Look& look) {
       FillPolygon(shape, box);
       FillEllipse(shape, x, y - h + w * 0.25f, w, w * 0.25f);
     }
-    Image skin(kWidth, kHeight);
-    for (int yy = 0; yy < kHeight; ++yy)
-      for (int xx = 0; xx < kWidth; ++xx) {
-        const float across = Clamp01(((static_cast<float>(xx) - x) / w) * key * 0.5f + 0.5f);
-        const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
-        const ColorF c = Lerp(body, ColorF{0.95f, 0.95f, 0.95f}, band);
-        skin.Pixels[skin.Index(xx, yy)] = Pack(c * (0.55f + 0.6f * across));
-      }
     Field shadow(kWidth, kHeight);
     FillEllipse(shadow, x - key * w * 0.3f, y, w * 1.1f, 3.0f * scale);
     Paint(image, shadow, Rgb(0x1A2A14), 0.5f);
-    Blend(image, skin, shape);
+    PaintEach(image, shape, [&](int xx, int yy) {
+      const float across = Clamp01(((static_cast<float>(xx) - x) / w) * key * 0.5f + 0.5f);
+      const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
+      return Lerp(body, ColorF{0.95f, 0.95f, 0.95f}, band) * (0.55f + 0.6f * across);
+    });
   }
   // The long lens: everything behind the player is soft.
   BoxBlur(image, 3);
