@@ -74,20 +74,16 @@ Field LeftOf(const std::vector<Point>& line, int width, int height) {
 
 void DrawBannerGloom(Image& image, Random& rng) {
   const Noise smoke(0xB0E1);
-  for (int y = 0; y < kBannerHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kBannerWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.5f), dy = (fy - 34.0f) / 60.0f;
-      const float glow = std::exp(-(dx * dx + dy * dy) * 2.5f);
-      const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
-      const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
-                         SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
-      const ColorF c =
-          ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s;
-      image.Pixels[image.Index(x, y)] = Pack(c * edge);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.5f), dy = (fy - 34.0f) / 60.0f;
+    const float glow = std::exp(-(dx * dx + dy * dy) * 2.5f);
+    const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
+    const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
+                       SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
+    return (ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s) *
+           edge;
+  });
   // Old paint on the wall behind, dried dark and dull.
   const ThrownSplat old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418), 0.0f, 3},
                              {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50), 0.0f, 3}};
@@ -187,10 +183,12 @@ constexpr int kS = 2;
 constexpr int kW = kTeamWidth * kS;
 constexpr int kH = kTeamHeight * kS;
 
-// Lights what is painted through the mask as a soft rounded volume by the
-// dim lamp to the upper left, with a cold rim where the street light from
-// the right catches its edge.
-void Shade(Image& image, const Field& mask, int roundness, float strength, float rim) {
+// A part of a body: its colour through the mask, lit as a soft rounded
+// volume by the dim lamp to the upper left, with a cold rim where the
+// street light from the right catches its edge.
+void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
+            float rim = 0.5f) {
+  Paint(image, mask, colour);
   // Only the box round the part is worked on: a body part covers a small
   // share of the picture.
   const Rect ink = InkBounds(mask, 0.0f);
@@ -221,13 +219,6 @@ void Shade(Image& image, const Field& mask, int roundness, float strength, float
   ApplyLight(tile, Bevel(part, roundness, -0.6f, -0.6f, 0.55f, 3.0f), part, strength);
   AddLight(tile, Multiplied(Soft(Rim(part, 3 * kS, -kS), kS), part), Rgb(0x4A6A9A), rim);
   Paste(image, box);
-}
-
-// A part of a body: its colour, shaded.
-void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
-            float rim = 0.5f) {
-  Paint(image, mask, colour);
-  Shade(image, mask, roundness, strength, rim);
 }
 
 // The two faces, far and near: both scowling, brows drawn down, each
@@ -535,31 +526,6 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Paint(image, Multiplied(Soft(bulge, 3 * kS), pants), kShadow, 0.4f);
 }
 
-// Paint on canvas: a faint weave and the softness of a brush.
-void Canvasing(Image& image) {
-  const Noise weave(0xB0D1);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-      const float n =
-          weave.Value(fx * 0.9f, fy * 0.25f) * 0.5f + weave.Value(fx * 0.25f + 40.0f, fy * 0.9f) * 0.5f;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * (0.93f + 0.12f * n));
-    }
-  }
-}
-
-// The grade of a cold, dim evening: shadows sink into blue, the lamp's
-// light stays a little warm.
-void Grade(Image& image) {
-  for (std::uint32_t& p : image.Pixels) {
-    const ColorF c = Unpack(p);
-    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
-    const ColorF cool = Lerp(ColorF{0.02f, 0.03f, 0.07f}, c, SmoothStep(0.0f, 0.5f, luma));
-    p = Pack(Lerp(c, cool, 0.5f) * 0.95f);
-  }
-}
-
 }  // namespace
 
 Image DrawBreakupBanner(FontLibrary& fonts) {
@@ -595,8 +561,21 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   const int left = (kW - cropW) / 2, top = kH - cropH;
   Image small =
       AreaResized(Crop(image, left, top, left + cropW, top + cropH).Pixels, kTeamWidth, kTeamHeight);
-  Grade(small);
-  Canvasing(small);
+  // The grade of a cold, dim evening: shadows sink into blue, the lamp's
+  // light stays a little warm.
+  for (std::uint32_t& p : small.Pixels) {
+    const ColorF c = Unpack(p);
+    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
+    p = Pack(Lerp(c, Lerp(ColorF{0.02f, 0.03f, 0.07f}, c, SmoothStep(0.0f, 0.5f, luma)), 0.5f) * 0.95f);
+  }
+  // Paint on canvas: a faint weave and the softness of a brush.
+  const Noise weave(0xB0D1);
+  FillEach(small, [&](int x, int y) {
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+    const float n =
+        weave.Value(fx * 0.9f, fy * 0.25f) * 0.5f + weave.Value(fx * 0.25f + 40.0f, fy * 0.9f) * 0.5f;
+    return Unpack(small.Pixels[small.Index(x, y)]) * (0.93f + 0.12f * n);
+  });
   Vignette(small, 0.5f);
   return small;
 }
