@@ -213,9 +213,6 @@ void ShapeHair(Head& h) {
   }
   CutFace(h.FrontHair, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
   h.Crown = at(cut.CrownX, cut.CrownY);
-  h.Curly = look.Style == Hair::Curls || look.Style == Hair::Puff;
-  h.Short = look.Style == Hair::Buzz;
-  h.Braided = look.Style == Hair::Braids;
   // What lies over the cut: a bun, a ponytail brought forward over one
   // shoulder, braids.
   if (look.Style == Hair::Bun)
@@ -224,7 +221,7 @@ void ShapeHair(Head& h) {
     Lock(h.BackHair, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
     Lock(h.FrontHair, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
   }
-  for (int i = 0; h.Braided && i < 8; ++i) {
+  for (int i = 0; look.Style == Hair::Braids && i < 8; ++i) {
     const float side = i < 4 ? -1.0f : 1.0f;
     const float k = static_cast<float>(i % 4);
     Field& layer = i % 2 == 0 ? h.FrontHair : h.BackHair;
@@ -251,11 +248,13 @@ void ShapeHair(Head& h) {
 HairLight HairLightFor(const Field& mask, const Head& h) {
   const FaceLook& look = h.Look;
   const HeadFrame& fr = h.Frame;
+  const bool curly = look.Style == Hair::Curls || look.Style == Hair::Puff, buzz = look.Style == Hair::Buzz;
+  const bool braided = look.Style == Hair::Braids;
   const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
   const Field volume =
       Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kHeadLightY, kHeadLightZ, 8.0f);
   Field curlLight;
-  if (h.Curly) {
+  if (curly) {
     Field curlHeight(fr.W, fr.H);
     for (int y = 0; y < fr.H; ++y)
       for (int x = 0; x < fr.W; ++x)
@@ -268,7 +267,7 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
       .Texture = Field(fr.W, fr.H),
       .Sheen = Field(fr.W, fr.H),
       .Shine = Lerp(ToF(look.HairColour), ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f},
-      .Opacity = h.Short ? 0.9f : 1.0f};
+      .Opacity = buzz ? 0.9f : 1.0f};
   const float flat = fr.Flat();
   for (int y = 0; y < fr.H; ++y) {
     for (int x = 0; x < fr.W; ++x) {
@@ -278,21 +277,21 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
       const float angle = std::atan2(dx, dy);
       const float lit = volume(x, y) / flat;
       float texture = 1.0f, sheen = 0.0f;
-      if (h.Curly) {
+      if (curly) {
         texture = 0.45f + 0.7f * curlLight(x, y) / flat;
         sheen = std::pow(Clamp01(curlLight(x, y)), 10.0f) * 0.4f;
       } else {
         // Strands, gathered into locks, with single hairs catching the
         // light across them.
-        const float s = strands.Fbm(angle * (h.Short ? 120.0f : 60.0f), r / 40.0f, 2);
+        const float s = strands.Fbm(angle * (buzz ? 120.0f : 60.0f), r / 40.0f, 2);
         const float lock = strands.Fbm(angle * 12.0f + 40.0f, r / 90.0f, 2);
-        const float fine = strands.Value(angle * (h.Short ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
+        const float fine = strands.Value(angle * (buzz ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
         texture = 0.3f + 0.8f * s + 0.35f * lock + 0.25f * fine;
-        if (h.Braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
+        if (braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
         // The sheen runs round the head as a band on the lit side.
         const float band = std::exp(-std::pow((r - fr.Unit * 0.85f) / (fr.Unit * 0.3f), 2.0f));
         sheen = band * SmoothStep(0.42f, 0.75f, 0.6f * s + 0.4f * fine) * Clamp01(lit - 0.45f) *
-                (h.Short ? 0.6f : 1.5f);
+                (buzz ? 0.6f : 1.5f);
       }
       light.Lit(x, y) = lit;
       light.Texture(x, y) = texture;
@@ -462,11 +461,10 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
     for (int x = left; x < right; ++x) {
       // Broad blotches of colour, then the fine grain of pores a pixel
       // across at the size the picture is shown.
-      const float n = mottle.Fbm(static_cast<float>(x) / 9.0f, static_cast<float>(y) / 9.0f, 3) - 0.5f;
-      const float red =
-          mottle.Fbm(static_cast<float>(x) / 24.0f + 50.0f, static_cast<float>(y) / 24.0f, 2) - 0.5f;
-      const float pore =
-          mottle.Value(static_cast<float>(x) / 2.2f + 99.0f, static_cast<float>(y) / 2.2f) - 0.5f;
+      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+      const float n = mottle.Fbm(fx / 9.0f, fy / 9.0f, 3) - 0.5f;
+      const float red = mottle.Fbm(fx / 24.0f + 50.0f, fy / 24.0f, 2) - 0.5f;
+      const float pore = mottle.Value(fx / 2.2f + 99.0f, fy / 2.2f) - 0.5f;
       const float k = 1.0f + n * 0.07f + pore * 0.1f;
       albedo.Pixels[albedo.Index(x, y)] =
           Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
@@ -672,8 +670,7 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
     Field eye(fr.W, fr.H);
     FillPolygon(eye, outline);
 
-    const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f;
-    const float gazeY = cy - h * 0.1f;
+    const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f, gazeY = cy - h * 0.1f;
     const float irisR = u * 0.1f, pupilR = u * 0.038f;
     const ColorF iris = ToF(look.Iris);
     const Noise fibres(look.Seed * 29u + static_cast<std::uint32_t>(side + 2.0f));

@@ -103,7 +103,6 @@ struct Head {
   Field Skin;       // face and ears
   Field Height;     // the face's relief, in pixels
   Point Crown;      // where the strands start
-  bool Curly = false, Short = false, Braided = false;
 };
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame);
