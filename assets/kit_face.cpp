@@ -147,7 +147,6 @@ void ShapeHair(Head& h) {
   const Noise noise(look.Seed * 31u + 5u);
   Random rng(look.Seed * 977u);
   const float u = fr.Unit;
-  auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
   h.BackHair = Field(fr.W, fr.H);
   h.FrontHair = Field(fr.W, fr.H);
   RaggedEllipse(h.FrontHair, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
@@ -173,8 +172,8 @@ void ShapeHair(Head& h) {
     case Hair::Shoulder: {
       const bool shoulder = look.Style == Hair::Shoulder;
       const float len = shoulder ? 2.3f : 3.0f;
-      const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
-                                    at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
+      const std::vector<Point> back{fr.At(-1.1f, -0.9f),      fr.At(-1.3f, 0.4f), fr.At(-1.42f, len - 0.2f),
+                                    fr.At(1.42f, len - 0.2f), fr.At(1.3f, 0.4f),  fr.At(1.1f, -0.9f)};
       FillPolygon(h.BackHair, back);
       RaggedEllipse(h.BackHair, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
       // Locks falling either side of the face, in front of the shoulders,
@@ -183,15 +182,15 @@ void ShapeHair(Head& h) {
         for (int k = 0; k < 6; ++k) {
           const float kf = static_cast<float>(k) / 5.0f;
           const float sway = shoulder ? rng.Range(-0.2f, 0.2f) : rng.Range(-0.05f, 0.05f);
-          const Point start = at(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
-          const Point bend = at(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
-          const Point end = at(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
+          const Point start = fr.At(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
+          const Point bend = fr.At(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
+          const Point end = fr.At(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
           Lock(h.FrontHair, start, bend, end, u * 0.34f, u * 0.06f);
         }
         for (int k = 0; k < 5; ++k) {
           const float x = side * rng.Range(0.3f, 1.4f);
-          Lock(h.BackHair, at(x, len - 0.5f), at(x, len - 0.1f),
-               at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
+          Lock(h.BackHair, fr.At(x, len - 0.5f), fr.At(x, len - 0.1f),
+               fr.At(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
         }
       }
       if (look.Seed % 2 == 1) {
@@ -212,21 +211,21 @@ void ShapeHair(Head& h) {
     default: break;
   }
   CutFace(h.FrontHair, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
-  h.Crown = at(cut.CrownX, cut.CrownY);
+  h.Crown = fr.At(cut.CrownX, cut.CrownY);
   // What lies over the cut: a bun, a ponytail brought forward over one
   // shoulder, braids.
   if (look.Style == Hair::Bun)
     RaggedEllipse(h.FrontHair, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
   if (look.Style == Hair::Ponytail) {
-    Lock(h.BackHair, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
-    Lock(h.FrontHair, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
+    Lock(h.BackHair, fr.At(0.85f, 0.1f), fr.At(1.25f, 0.9f), fr.At(1.3f, 2.7f), u * 0.5f, u * 0.2f);
+    Lock(h.FrontHair, fr.At(1.0f, 1.1f), fr.At(1.35f, 1.7f), fr.At(1.35f, 2.9f), u * 0.42f, u * 0.1f);
   }
   for (int i = 0; look.Style == Hair::Braids && i < 8; ++i) {
     const float side = i < 4 ? -1.0f : 1.0f;
     const float k = static_cast<float>(i % 4);
     Field& layer = i % 2 == 0 ? h.FrontHair : h.BackHair;
-    Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
-         at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
+    Lock(layer, fr.At(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), fr.At(side * (1.12f + 0.05f * k), 0.2f),
+         fr.At(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
   }
   const bool longHair = look.Style == Hair::Long || look.Style == Hair::Shoulder || look.Style == Hair::Bun ||
                         look.Style == Hair::Ponytail || look.Style == Hair::Bob;
@@ -234,7 +233,7 @@ void ShapeHair(Head& h) {
     // A few loose hairs standing off the crown.
     for (int i = 0; i < 12; ++i) {
       const float a = kPi * rng.Range(1.1f, 1.9f);
-      const Point from{fr.X(std::cos(a) * 1.05f), fr.Y(-0.6f + std::sin(a) * 1.2f)};
+      const Point from = fr.At(std::cos(a) * 1.05f, -0.6f + std::sin(a) * 1.2f);
       const float turn = a + kPi * 0.5f * (rng.Unit() < 0.5f ? -1.0f : 1.0f) * rng.Range(0.3f, 0.8f);
       const float len = u * rng.Range(0.12f, 0.3f);
       Lock(h.FrontHair, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},

@@ -65,6 +65,7 @@ struct HeadFrame {
   float Bounce = 0.0f;
   float X(float xu) const { return CentreX + xu * Unit; }
   float Y(float yu) const { return EyeY + yu * Unit; }
+  Point At(float xu, float yu) const { return {X(xu), Y(yu)}; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
   // The key light, for rounding things on the head by a bevel `depth` deep.

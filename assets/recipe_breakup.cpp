@@ -411,41 +411,42 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
 // forehead, the shell standing up above it, the strap round the head.
 // Drawn on the head face-on, in the final picture's pixels, before it turns.
 void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
-  const auto at = [&](float xu, float yu) { return Point{h.X(xu), h.Y(yu)}; };
   Field strap = s.Blank();
   std::vector<Point> band;
   for (int i = 0; i <= 10; ++i) {
     const float t = -1.0f + 2.0f * static_cast<float>(i) / 10;
-    band.push_back(at(t * 1.03f, -0.8f + 0.1f * t * t));
+    band.push_back(h.At(t * 1.03f, -0.8f + 0.1f * t * t));
   }
   s.Curve(strap, band, 0.14f * h.Unit, 0.14f * h.Unit);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
   const Field shell = Outline(s,
-                              {at(-0.95f, -0.82f), at(-0.88f, -1.3f), at(-0.5f, -1.62f), at(0.45f, -1.64f),
-                               at(0.85f, -1.32f), at(0.92f, -0.84f)},
+                              {h.At(-0.95f, -0.82f), h.At(-0.88f, -1.3f), h.At(-0.5f, -1.62f),
+                               h.At(0.45f, -1.64f), h.At(0.85f, -1.32f), h.At(0.92f, -0.84f)},
                               2 * kS);
   Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
   // Vents across the shell.
   Field vents = s.Blank();
   for (int k = -2; k <= 2; ++k) {
     const float u = static_cast<float>(k) * 0.22f;
-    s.Curve(vents, {at(u, -1.5f), at(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
+    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
   }
   Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
   const Field lens = Outline(
-      s, {at(-0.9f, -0.72f), at(-0.85f, -1.0f), at(0.85f, -1.02f), at(0.9f, -0.74f), at(0.0f, -0.66f)}, kS);
+      s,
+      {h.At(-0.9f, -0.72f), h.At(-0.85f, -1.0f), h.At(0.85f, -1.02f), h.At(0.9f, -0.74f), h.At(0.0f, -0.66f)},
+      kS);
   Field frame = Dilated(lens, 4 * kS);
   Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
   Image tint(s.W, s.H);
-  const Point t0 = at(-0.9f, -1.0f), t1 = at(0.9f, -0.7f);
+  const Point t0 = h.At(-0.9f, -1.0f), t1 = h.At(0.9f, -0.7f);
   FillLinear(
       tint, s.BX(t0.X), s.BY(t0.Y), s.BX(t1.X), s.BY(t1.Y),
       Gradient{{0.0f, Rgb(0x8A6A48)}, {0.3f, Rgb(0x3A3020)}, {0.55f, Rgb(0x1A2A3A)}, {1.0f, Rgb(0x4A7AA0)}});
   Blend(image, tint, lens);
   Field flare = s.Blank();
-  s.Curve(flare, {at(-0.6f, -0.96f), at(-0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
+  s.Curve(flare, {h.At(-0.6f, -0.96f), h.At(-0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
   AddLight(image, Soft(flare, kS), Rgb(0xFFE8C8), 0.6f);
 }
 

@@ -227,10 +227,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   const float baseY = 2.1f;  // the neck's root, in head units
   // Neck: a lit cylinder in the shadow of the jaw.
   Field neck(kWidth, kHeight);
-  const Point neckShape[] = {{fr.X(-neckHalf), fr.Y(0.8f)},
-                             {fr.X(neckHalf), fr.Y(0.8f)},
-                             {fr.X(neckHalf + 0.1f), fr.Y(baseY + 0.3f)},
-                             {fr.X(-neckHalf - 0.1f), fr.Y(baseY + 0.3f)}};
+  const Point neckShape[] = {fr.At(-neckHalf, 0.8f), fr.At(neckHalf, 0.8f),
+                             fr.At(neckHalf + 0.1f, baseY + 0.3f), fr.At(-neckHalf - 0.1f, baseY + 0.3f)};
   FillPolygon(neck, neckShape);
   // The jaw shades the neck below it, deepest right under the chin.
   Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
@@ -246,16 +244,11 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Field shirt(kWidth, kHeight);
   const float w = man ? 1.0f : 0.88f;
   const float bottom = static_cast<float>(kHeight + 10);
-  const Point torso[] = {{fr.X(-neckHalf - 0.05f), fr.Y(baseY - 0.1f)},
-                         {fr.X(-1.3f * w), fr.Y(baseY + 0.2f)},
-                         {fr.X(-2.2f * w), fr.Y(baseY + 0.45f)},
-                         {fr.X(-2.75f * w), fr.Y(baseY + 0.85f)},
-                         {fr.X(-3.0f * w), bottom},
-                         {fr.X(3.0f * w), bottom},
-                         {fr.X(2.75f * w), fr.Y(baseY + 0.85f)},
-                         {fr.X(2.2f * w), fr.Y(baseY + 0.45f)},
-                         {fr.X(1.3f * w), fr.Y(baseY + 0.2f)},
-                         {fr.X(neckHalf + 0.05f), fr.Y(baseY - 0.1f)}};
+  const Point torso[] = {
+      fr.At(-neckHalf - 0.05f, baseY - 0.1f), fr.At(-1.3f * w, baseY + 0.2f), fr.At(-2.2f * w, baseY + 0.45f),
+      fr.At(-2.75f * w, baseY + 0.85f),       {fr.X(-3.0f * w), bottom},      {fr.X(3.0f * w), bottom},
+      fr.At(2.75f * w, baseY + 0.85f),        fr.At(2.2f * w, baseY + 0.45f), fr.At(1.3f * w, baseY + 0.2f),
+      fr.At(neckHalf + 0.05f, baseY - 0.1f)};
   FillPolygon(shirt, torso);
   const Noise folds(look.Face.Seed * 13u + 3u);
   Field height = Soft(shirt, static_cast<int>(u * 0.4f));
@@ -269,9 +262,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   // Raglan panels in the trim colour from the collar over the shoulders.
   Field panels(kWidth, kHeight);
   for (const float side : {-1.0f, 1.0f}) {
-    Lock(panels, {fr.X(side * (neckHalf + 0.3f)), fr.Y(baseY + 0.05f)},
-         {fr.X(side * 1.7f * w), fr.Y(baseY + 0.2f)}, {fr.X(side * 3.0f * w), fr.Y(baseY + 1.3f)}, u * 0.14f,
-         u * 0.3f);
+    Lock(panels, fr.At(side * (neckHalf + 0.3f), baseY + 0.05f), fr.At(side * 1.7f * w, baseY + 0.2f),
+         fr.At(side * 3.0f * w, baseY + 1.3f), u * 0.14f, u * 0.3f);
   }
   Paint(cloth, panels, look.Trim);
   // A splat badge on the chest.
@@ -302,7 +294,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
 // Points along the curve of a band round the head at height `yu` in the
 // middle, dropping by `droop` at the sides.
 Point Band(const HeadFrame& fr, float s, float yu, float droop) {
-  return {fr.X(s * 1.13f), fr.Y(yu + droop * s * s)};
+  return fr.At(s * 1.13f, yu + droop * s * s);
 }
 
 void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
@@ -316,8 +308,8 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       constexpr int kSteps = 24;
       const float lowerY = bandana ? -0.8f : -0.72f, droop = bandana ? 0.45f : 0.3f;
       FillPolygon(band, BandOutline(kSteps, [&](float s) {
-                    const Point top = bandana ? Point{fr.X(s * 1.14f), fr.Y(-2.0f + 1.2f * s * s)}
-                                              : Band(fr, s, -0.98f, 0.3f);
+                    const Point top =
+                        bandana ? fr.At(s * 1.14f, -2.0f + 1.2f * s * s) : Band(fr, s, -0.98f, 0.3f);
                     return Edges{top, Band(fr, s, lowerY, droop)};
                   }));
       Field head(kWidth, kHeight);
@@ -335,10 +327,8 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         Paint(cloth, print, Rgb(0xF0F0F0), 0.85f);
         // The knot's tails behind one ear.
         Field tails(kWidth, kHeight);
-        Lock(tails, {fr.X(1.05f), fr.Y(-0.5f)}, {fr.X(1.3f), fr.Y(-0.2f)}, {fr.X(1.35f), fr.Y(0.35f)},
-             u * 0.2f, u * 0.08f);
-        Lock(tails, {fr.X(1.05f), fr.Y(-0.5f)}, {fr.X(1.45f), fr.Y(-0.4f)}, {fr.X(1.55f), fr.Y(0.1f)},
-             u * 0.18f, u * 0.06f);
+        Lock(tails, fr.At(1.05f, -0.5f), fr.At(1.3f, -0.2f), fr.At(1.35f, 0.35f), u * 0.2f, u * 0.08f);
+        Lock(tails, fr.At(1.05f, -0.5f), fr.At(1.45f, -0.4f), fr.At(1.55f, 0.1f), u * 0.18f, u * 0.06f);
         Maximize(band, tails);
       } else {
         Field stripes(kWidth, kHeight);
@@ -366,8 +356,8 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       // pushed up on the forehead.
       Field strap(kWidth, kHeight);
       for (const float side : {-1.0f, 1.0f}) {
-        Lock(strap, {fr.X(side * 0.8f), fr.Y(-1.28f)}, {fr.X(side * 1.12f), fr.Y(-1.2f)},
-             {fr.X(side * 1.1f), fr.Y(-0.75f)}, u * 0.17f, u * 0.14f);
+        Lock(strap, fr.At(side * 0.8f, -1.28f), fr.At(side * 1.12f, -1.2f), fr.At(side * 1.1f, -0.75f),
+             u * 0.17f, u * 0.14f);
       }
       PaintRounded(image, strap, Rgb(0x18181C), 2, fr.Key(3.0f), 0.7f);
       Field frame(kWidth, kHeight), lens(kWidth, kHeight);
