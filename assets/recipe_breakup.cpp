@@ -379,19 +379,15 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   s.Taper(under, 58.0f, 332.0f, 186.0f, 316.0f, 34.0f, 28.0f);
   Paint(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), kShadow, 0.55f);
   Volume(image, under, Rgb(0x6A1820), 10 * kS);
-  Field hand = s.Blank();
+  // Four fingers, creased between them.
+  Field hand = s.Blank(), knuckles = s.Blank();
   s.Oval(hand, 188.0f, 310.0f, 13.0f, 16.0f);
   for (int k = 0; k < 4; ++k) {
     const float y = 300.0f + static_cast<float>(k) * 7.0f;
     s.Line(hand, 188.0f, y, 204.0f, y + 2.0f, 7.0f);
+    if (k > 0) s.Line(knuckles, 192.0f, y - 3.5f, 204.0f, y - 3.5f + 2.0f, 1.2f);
   }
-  hand = Soft(hand, kS);
-  Volume(image, hand, Rgb(0xA8745A), 5 * kS, 0.55f, 0.3f);
-  Field knuckles = s.Blank();
-  for (int k = 1; k < 4; ++k) {
-    const float y = 300.0f + static_cast<float>(k) * 7.0f - 3.5f;
-    s.Line(knuckles, 192.0f, y, 204.0f, y + 2.0f, 1.2f);
-  }
+  Volume(image, Soft(hand, kS), Rgb(0xA8745A), 5 * kS, 0.55f, 0.3f);
   Paint(image, Soft(knuckles, kS), kShadow, 0.5f);
   Field over = s.Blank();
   s.Taper(over, 202.0f, 334.0f, 80.0f, 310.0f, 34.0f, 30.0f);
