@@ -274,8 +274,8 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
       const float dx = static_cast<float>(x) - h.Crown.X, dy = static_cast<float>(y) - h.Crown.Y;
       const float r = std::sqrt(dx * dx + dy * dy);
       const float angle = std::atan2(dx, dy);
-      const float lit = volume(x, y) / flat;
-      float texture = 1.0f, sheen = 0.0f;
+      const float lit = light.Lit(x, y) = volume(x, y) / flat;
+      float &texture = light.Texture(x, y), &sheen = light.Sheen(x, y);
       if (curly) {
         texture = 0.45f + 0.7f * curlLight(x, y) / flat;
         sheen = std::pow(Clamp01(curlLight(x, y)), 10.0f) * 0.4f;
@@ -292,9 +292,6 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
         sheen = band * SmoothStep(0.42f, 0.75f, 0.6f * s + 0.4f * fine) * Clamp01(lit - 0.45f) *
                 (buzz ? 0.6f : 1.5f);
       }
-      light.Lit(x, y) = lit;
-      light.Texture(x, y) = texture;
-      light.Sheen(x, y) = sheen;
     }
   }
   return light;
