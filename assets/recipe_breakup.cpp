@@ -258,28 +258,27 @@ void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, floa
 
 // The room: a dark clubhouse wall of boards, the dim lamp high on the left
 // and the cold light from a window on the right.
-void DrawRoom(const Sheet& s, Image& image) {
+void DrawRoom(Image& image) {
+  const Sheet s(kS, 0, 0, kTeamWidth, kTeamHeight);
   const Noise grain(0xB0A1);
   // Soft enough to work out once per pixel of the final picture.
-  for (int y = 0; y < s.H / kS; ++y) {
-    for (int x = 0; x < s.W / kS; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f + static_cast<float>(s.X0);
-      const float fy = static_cast<float>(y) + 0.5f + static_cast<float>(s.Y0);
-      // Vertical boards with dark seams.
-      const float board = std::fmod(fx + 3.0f * grain.Value(fy / 60.0f, fx / 47.0f), 47.0f);
-      const float seam = SmoothStep(1.5f, 0.0f, board) + SmoothStep(45.5f, 47.0f, board);
-      const float wood = 0.75f + 0.35f * grain.Fbm(fx / 30.0f, fy / 3.0f, 3);
-      const float lx = (fx - 40.0f) / 260.0f, ly = (fy + 20.0f) / 300.0f;
-      const float lamp = std::exp(-(lx * lx + ly * ly) * 2.0f);
-      const float rx = (fx - 380.0f) / 150.0f, ry = (fy - 140.0f) / 220.0f;
-      const float window = std::exp(-(rx * rx + ry * ry) * 2.0f);
-      ColorF c = ColorF{0.055f, 0.05f, 0.065f} * wood;
-      c = c + ColorF{0.32f, 0.2f, 0.12f} * (lamp * wood * 0.55f);
-      c = c + ColorF{0.08f, 0.13f, 0.22f} * (window * wood * 0.6f);
-      c = c * (1.0f - 0.55f * seam);
-      for (int k = 0; k < kS * kS; ++k) image.Pixels[image.Index(x * kS + k % kS, y * kS + k / kS)] = Pack(c);
-    }
-  }
+  Image wall(kTeamWidth, kTeamHeight);
+  FillEach(wall, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    // Vertical boards with dark seams.
+    const float board = std::fmod(fx + 3.0f * grain.Value(fy / 60.0f, fx / 47.0f), 47.0f);
+    const float seam = SmoothStep(1.5f, 0.0f, board) + SmoothStep(45.5f, 47.0f, board);
+    const float wood = 0.75f + 0.35f * grain.Fbm(fx / 30.0f, fy / 3.0f, 3);
+    const float lx = (fx - 40.0f) / 260.0f, ly = (fy + 20.0f) / 300.0f;
+    const float lamp = std::exp(-(lx * lx + ly * ly) * 2.0f);
+    const float rx = (fx - 380.0f) / 150.0f, ry = (fy - 140.0f) / 220.0f;
+    const float window = std::exp(-(rx * rx + ry * ry) * 2.0f);
+    ColorF c = ColorF{0.055f, 0.05f, 0.065f} * wood;
+    c = c + ColorF{0.32f, 0.2f, 0.12f} * (lamp * wood * 0.55f);
+    c = c + ColorF{0.08f, 0.13f, 0.22f} * (window * wood * 0.6f);
+    return c * (1.0f - 0.55f * seam);
+  });
+  image = AreaResized(wall, s.W, s.H);
   // The window behind them: grey evening light, rain running down the
   // glass, a little out of focus.
   Image glass(s.W, s.H);
@@ -536,7 +535,7 @@ Image DrawBreakupBanner(FontLibrary& fonts) {
 
 Image DrawBreakupTeam(FontLibrary& fonts) {
   Image image(kW, kH);
-  DrawRoom(Sheet(kS, 0, 0, kTeamWidth, kTeamHeight), image);
+  DrawRoom(image);
   // The far player first: the near one's shoulder overlaps. Each body is
   // painted on a tile of its own, which keeps the many strokes quick.
   const Sheet farBody(kS, 164, 160, 214, 312), nearBody(kS, 10, 150, 220, 322);
