@@ -938,9 +938,7 @@ Point Unturned(const HeadFrame& fr, int x, int y) {
 }  // namespace
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame) {
-  Head head;
-  head.Look = look;
-  head.Frame = frame;
+  Head head{.Look = look, .Frame = frame};
   ShapeHair(head);
   ShapeFace(head);
   return head;

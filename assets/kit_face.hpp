@@ -99,11 +99,11 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float v
 struct Head {
   FaceLook Look;
   HeadFrame Frame;
-  Field BackHair;   // behind the head and shoulders
-  Field FrontHair;  // over the head
-  Field Skin;       // face and ears
-  Field Height;     // the face's relief, in pixels
-  Point Crown;      // where the strands start
+  Field BackHair{};   // behind the head and shoulders
+  Field FrontHair{};  // over the head
+  Field Skin{};       // face and ears
+  Field Height{};     // the face's relief, in pixels
+  Point Crown{};      // where the strands start
 };
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame);

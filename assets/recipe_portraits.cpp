@@ -12,7 +12,6 @@
 #include "assets/art.hpp"
 #include "assets/kit_face.hpp"
 #include "assets/kit_image.hpp"
-#include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
