@@ -328,22 +328,17 @@ MouthShape MouthFor(const FaceLook& look, const HeadFrame& fr) {
   const float lift = look.Smile * u * 0.09f;
   m.LiftL = m.LiftR = lift;
   m.HalfW *= 1.0f + 0.16f * std::max(look.Smile, 0.0f);
-  switch (f.Says) {
-    case Mouth::Closed: break;
-    case Mouth::Smirk:
-      // One corner pulled up and back, the other left where it was.
-      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
-      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
-      break;
-    case Mouth::Grin:
-      m.Top = u * 0.025f * f.Open;
-      m.Bottom = u * 0.11f * f.Open;
-      break;
-    case Mouth::Shout:
-      m.HalfW *= 0.82f;
-      m.Top = u * 0.07f * f.Open;
-      m.Bottom = u * 0.36f * f.Open;
-      break;
+  if (f.Says == Mouth::Smirk) {
+    // One corner pulled up and back, the other left where it was.
+    (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
+    (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
+  } else if (f.Says != Mouth::Closed) {
+    // A grin parts the lips over the teeth; a shout drops the jaw and
+    // draws the corners in.
+    const bool shout = f.Says == Mouth::Shout;
+    if (shout) m.HalfW *= 0.82f;
+    m.Top = u * (shout ? 0.07f : 0.025f) * f.Open;
+    m.Bottom = u * (shout ? 0.36f : 0.11f) * f.Open;
   }
   return m;
 }
