@@ -111,12 +111,10 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
     ThickLine(gap, crack[i].X, crack[i].Y, crack[i + 1].X, crack[i + 1].Y, 1.6f);
   mask = Subtracted(mask, gap);
   const Field left = LeftOf(crack, kBannerWidth, kBannerHeight);
-  Field leftPart = Multiplied(mask, left);
+  Field broken = Multiplied(mask, left);
   // The right-hand piece has slipped away sideways; it keeps the baseline,
   // as a drop would read as a misprint rather than a break.
-  Field rightPart = Shifted(Subtracted(mask, left), 3, 0);
-  Field broken = leftPart;
-  Maximize(broken, rightPart);
+  Maximize(broken, Shifted(Subtracted(mask, left), 3, 0));
   // Hairline cracks across the letters.
   Field hairlines(kBannerWidth, kBannerHeight);
   for (int i = 0; i < 9; ++i) {
@@ -165,10 +163,9 @@ void DrawBannerLine(Image& image, FontLibrary& fonts) {
   const Rect box = InkBounds(mask);
   Field rule(kBannerWidth, kBannerHeight);
   const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  TaperedLine(rule, static_cast<float>(box.Left) - 70.0f, mid, static_cast<float>(box.Left) - 12.0f, mid,
-              0.5f, 2.5f);
-  TaperedLine(rule, static_cast<float>(box.Right) + 12.0f, mid, static_cast<float>(box.Right) + 70.0f, mid,
-              2.5f, 0.5f);
+  const float left = static_cast<float>(box.Left), right = static_cast<float>(box.Right);
+  TaperedLine(rule, left - 70.0f, mid, left - 12.0f, mid, 0.5f, 2.5f);
+  TaperedLine(rule, right + 12.0f, mid, right + 70.0f, mid, 2.5f, 0.5f);
   Paint(image, rule, Rgb(0x7A1A22));
   PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xC8B8B8)}, {1.0f, Rgb(0x9A8A8E)}},
                 static_cast<float>(box.Top), static_cast<float>(box.Bottom));
