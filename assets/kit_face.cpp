@@ -558,10 +558,8 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
     }
   } else if (look.Man) {
     // Even a clean shave leaves a faint shadow on the jaw.
-    Field shave(fr.W, fr.H);
-    FillEllipse(shave, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f);
-    BoxBlur(shave, static_cast<int>(u * 0.12f));
-    Paint(albedo, shave, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}), 0.3f);
+    GroundShadow(albedo, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f,
+                 static_cast<int>(u * 0.12f), 0.3f, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}));
   }
   return albedo;
 }
@@ -768,9 +766,8 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   const float away = -fr.LightX / std::fabs(fr.LightX);  // towards the shaded side
   // Under the tip the nose throws a shadow onto the upper lip, down and
   // away from the sun.
-  Field under(fr.W, fr.H);
-  FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
-  Paint(image, Soft(std::move(under), 2), ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
+  GroundShadow(image, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f, 2, 0.4f,
+               ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 2);
   Field nostrils(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
     FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
@@ -844,10 +841,8 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
     Paint(image, line, ToColor(skin * ColorF{0.25f, 0.13f, 0.12f}), 0.9f);
   }
   // The lower lip shades the hollow above the chin.
-  Field below(fr.W, fr.H);
-  FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
-              m.HalfW * 0.55f, u * 0.035f);
-  Paint(image, Soft(std::move(below), 3), ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
+  GroundShadow(image, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
+               m.HalfW * 0.55f, u * 0.035f, 3, 0.3f, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 2);
   // A highlight on the lower lip.
   Field gloss(fr.W, fr.H);
   FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,

@@ -117,7 +117,6 @@ const Look kLooks[2][8] = {{
 // bunkers on the turf, all out of focus.
 void DrawBackdrop(Image& image, const Look& look) {
   Random rng(look.Face.Seed);
-  const float key = look.Key;
   const float horizon = kHeight * rng.Range(0.36f, 0.46f);
   const bool overcast = look.Face.Seed % 3 == 0;
   const Gradient sky = overcast ? Gradient{{0.0f, Rgb(0x8A98A8)}, {1.0f, Rgb(0xD0D6DC)}}
@@ -125,7 +124,7 @@ void DrawBackdrop(Image& image, const Look& look) {
   FillLinear(image, 0, 0, 0, horizon, sky);
   // The sun's side of the sky is brighter.
   Field haze(kWidth, kHeight);
-  FillEllipse(haze, key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
+  FillEllipse(haze, look.Key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
   AddLight(image, Soft(std::move(haze), 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
   // A line of trees with a ragged top, and the white roofs of a few tents.
   const Noise canopy(look.Face.Seed * 41u + 3u);
@@ -162,8 +161,7 @@ void DrawBackdrop(Image& image, const Look& look) {
   }
   // The net: dark posts and a fine mesh from the ground to high above.
   Field net(kWidth, kHeight), posts(kWidth, kHeight);
-  const float netBottom = horizon + 10.0f;
-  const float offset = rng.Range(0.0f, 90.0f);
+  const float netBottom = horizon + 10.0f, offset = rng.Range(0.0f, 90.0f);
   for (float x = offset - 90.0f; x < kWidth + 90.0f; x += 110.0f)
     ThickLine(posts, x, 0.0f, x, netBottom, 3.0f);
   for (int y = 0; y < static_cast<int>(netBottom); ++y)
@@ -204,11 +202,9 @@ void DrawBackdrop(Image& image, const Look& look) {
       FillPolygon(shape, box);
       FillEllipse(shape, x, y - h + w * 0.25f, w, w * 0.25f);
     }
-    Field shadow(kWidth, kHeight);
-    FillEllipse(shadow, x - key * w * 0.3f, y, w * 1.1f, 3.0f * scale);
-    Paint(image, shadow, Rgb(0x1A2A14), 0.5f);
+    GroundShadow(image, x - look.Key * w * 0.3f, y, w * 1.1f, 3.0f * scale, 0, 0.5f, Rgb(0x1A2A14));
     PaintEach(image, shape, [&](int xx, int yy) {
-      const float across = Clamp01(((static_cast<float>(xx) - x) / w) * key * 0.5f + 0.5f);
+      const float across = Clamp01(((static_cast<float>(xx) - x) / w) * look.Key * 0.5f + 0.5f);
       const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
       return Lerp(body, ColorF{0.95f, 0.95f, 0.95f}, band) * (0.55f + 0.6f * across);
     });
