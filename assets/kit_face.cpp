@@ -73,20 +73,13 @@ void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, f
   const int x1 = std::min(static_cast<int>(cx + rx * (1 + rag)) + 2, f.Width - 1);
   const int y0 = std::max(static_cast<int>(cy - ry * (1 + rag)) - 2, 0);
   const int y1 = std::min(static_cast<int>(cy + ry * (1 + rag)) + 2, f.Height - 1);
-  // The wobble depends on the angle only: a table round the circle.
-  constexpr int kSteps = 256;
-  float wobbles[kSteps + 1];
-  for (int i = 0; i <= kSteps; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / kSteps - kPi;
-    wobbles[i] =
-        1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
-  }
   for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const float dx = (static_cast<float>(x) - cx) / rx, dy = (static_cast<float>(y) - cy) / ry;
+      // The wobble depends on the angle only.
       const float a = std::atan2(dy, dx);
       const float wobble =
-          wobbles[std::clamp(static_cast<int>((a + kPi) / (2.0f * kPi) * kSteps + 0.5f), 0, kSteps)];
+          1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
       const float d = std::sqrt(dx * dx + dy * dy);
       const float v = Clamp01((wobble - d) * std::min(rx, ry) + 0.5f);
       f(x, y) = std::max(f(x, y), v);
@@ -697,7 +690,7 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
 
     // Lash line along the upper lid, heavier towards the outer corner; the
     // lid's crease above; a soft lower lid.
-    Field lash(fr.W, fr.H), crease(fr.W, fr.H), lower(fr.W, fr.H);
+    Field lash(fr.W, fr.H), crease(fr.W, fr.H), lower(fr.W, fr.H), wet(fr.W, fr.H);
     constexpr int kUpper = 14;
     for (int i = 0; i < kUpper; ++i) {
       const Point a = outline[static_cast<std::size_t>(i)], b = outline[static_cast<std::size_t>(i + 1)];
@@ -713,7 +706,6 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
                   u * 0.03f, 1.0f);
     }
     // The lower lid's wet rim, short of the corners, catches a little light.
-    Field wet(fr.W, fr.H);
     for (std::size_t i = kUpper + 3; i + 3 < outline.size(); ++i) {
       const Point a = outline[i], b = outline[i + 1];
       ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
