@@ -25,6 +25,9 @@ constexpr int kFinalHeight = 150;
 constexpr int kWidth = kFinalWidth * kFactor;
 constexpr int kHeight = kFinalHeight * kFactor;
 
+// Masks of the picture holding one shape, given in its own pixels.
+constexpr BigShapes kShapes{};
+
 enum class Gear { None, Goggles, Headband, Bandana };
 
 // The face, then what is round it. The face's Man and LooseHairs are set
@@ -123,9 +126,9 @@ void DrawBackdrop(Image& image, const Look& look) {
                                 : Gradient{{0.0f, Rgb(0x4A86C8)}, {1.0f, Rgb(0xB8D4E8)}};
   FillLinear(image, 0, 0, 0, horizon, sky);
   // The sun's side of the sky is brighter.
-  Field haze(kWidth, kHeight);
-  FillEllipse(haze, look.Key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
-  AddLight(image, Soft(std::move(haze), 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
+  const Field haze =
+      kShapes.Ellipse(image, {look.Key > 0 ? kWidth * 1.0f : 0.0f, 0.0f}, kWidth * 0.6f, horizon * 1.2f);
+  AddLight(image, Soft(haze, 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
   // A line of trees with a ragged top, and the white roofs of a few tents.
   const Noise canopy(look.Face.Seed * 41u + 3u);
   Field trees(kWidth, kHeight);
@@ -138,13 +141,10 @@ void DrawBackdrop(Image& image, const Look& look) {
   const float eaves = horizon - 14, ridge = horizon - 28, ground = horizon + 2;
   for (int i = 0; i < 2; ++i) {
     const float tx = rng.Range(20.0f, kWidth - 80.0f), tw = rng.Range(50.0f, 80.0f);
-    Field roof(kWidth, kHeight), wall(kWidth, kHeight);
-    const Point r[] = {{tx, eaves}, {tx + tw * 0.15f, ridge}, {tx + tw * 0.85f, ridge}, {tx + tw, eaves}};
-    FillPolygon(roof, r);
-    const Point w[] = {{tx + 2, eaves}, {tx + tw - 2, eaves}, {tx + tw - 2, ground}, {tx + 2, ground}};
-    FillPolygon(wall, w);
-    Paint(image, wall, Rgb(0x505458));
-    Paint(image, roof,
+    const Point roof[] = {{tx, eaves}, {tx + tw * 0.15f, ridge}, {tx + tw * 0.85f, ridge}, {tx + tw, eaves}};
+    const Point wall[] = {{tx + 2, eaves}, {tx + tw - 2, eaves}, {tx + tw - 2, ground}, {tx + 2, ground}};
+    Paint(image, kShapes.Polygon(image, wall), Rgb(0x505458));
+    Paint(image, kShapes.Polygon(image, roof),
           i == 0 ? Rgb(0xE8E8E8) : ToColor(ToF(look.Backdrop) * 0.8f + ColorF{0.1f, 0.1f, 0.1f}));
   }
   // Turf, brighter towards us, with the stripes of the mower.
@@ -221,10 +221,9 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   const float neckHalf = man ? 0.52f : 0.42f;
   const float baseY = 2.1f;  // the neck's root, in head units
   // Neck: a lit cylinder in the shadow of the jaw.
-  Field neck(kWidth, kHeight);
   const Point neckShape[] = {fr.At(-neckHalf, 0.8f), fr.At(neckHalf, 0.8f),
                              fr.At(neckHalf + 0.1f, baseY + 0.3f), fr.At(-neckHalf - 0.1f, baseY + 0.3f)};
-  FillPolygon(neck, neckShape);
+  const Field neck = kShapes.Polygon(image, neckShape);
   // The jaw shades the neck below it, deepest right under the chin.
   Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
   BoxBlur(jawShadow, static_cast<int>(u * 0.08f));
@@ -236,7 +235,6 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   });
 
   // Shoulders in the team jersey, sloping from the neck.
-  Field shirt(kWidth, kHeight);
   const float w = man ? 1.0f : 0.88f;
   const float bottom = static_cast<float>(kHeight + 10);
   const Point torso[] = {
@@ -244,7 +242,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
       fr.At(-2.75f * w, baseY + 0.85f),       {fr.X(-3.0f * w), bottom},      {fr.X(3.0f * w), bottom},
       fr.At(2.75f * w, baseY + 0.85f),        fr.At(2.2f * w, baseY + 0.45f), fr.At(1.3f * w, baseY + 0.2f),
       fr.At(neckHalf + 0.05f, baseY - 0.1f)};
-  FillPolygon(shirt, torso);
+  const Field shirt = kShapes.Polygon(image, torso);
   const Noise folds(look.Face.Seed * 13u + 3u);
   Field height = Soft(shirt, static_cast<int>(u * 0.4f));
   for (int y = 0; y < kHeight; ++y)
@@ -299,17 +297,14 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
     case Gear::Headband:
     case Gear::Bandana: {
       const bool bandana = look.Kit == Gear::Bandana;
-      Field band(kWidth, kHeight);
       constexpr int kSteps = 24;
       const float lowerY = bandana ? -0.8f : -0.72f, droop = bandana ? 0.45f : 0.3f;
-      FillPolygon(band, BandOutline(kSteps, [&](float s) {
-                    const Point top =
-                        bandana ? fr.At(s * 1.14f, -2.0f + 1.2f * s * s) : Band(fr, s, -0.98f, 0.3f);
-                    return Edges{top, Band(fr, s, lowerY, droop)};
-                  }));
-      Field head(kWidth, kHeight);
-      FillEllipse(head, fr.X(0.0f), fr.Y(-0.5f), u * 1.13f, u * 1.32f);
-      band = Multiplied(band, head);
+      Field band = kShapes.Polygon(image, BandOutline(kSteps, [&](float s) {
+                                     const Point top = bandana ? fr.At(s * 1.14f, -2.0f + 1.2f * s * s)
+                                                               : Band(fr, s, -0.98f, 0.3f);
+                                     return Edges{top, Band(fr, s, lowerY, droop)};
+                                   }));
+      band = Multiplied(band, kShapes.Ellipse(image, fr.At(0.0f, -0.5f), u * 1.13f, u * 1.32f));
       Image cloth(kWidth, kHeight, look.KitColour);
       if (bandana) {
         // A print of small white dots.
@@ -355,7 +350,6 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
              u * 0.17f, u * 0.14f);
       }
       PaintRounded(image, strap, Rgb(0x18181C), 2, fr.Key(3.0f), 0.7f);
-      Field frame(kWidth, kHeight), lens(kWidth, kHeight);
       const float gx = fr.Fx(0.0f, 0.3f), gy = fr.Y(-1.28f);
       std::vector<Point> outer, inner;
       constexpr int kSteps = 48;
@@ -370,8 +364,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         outer.push_back({gx + sx * u * 0.95f, gy + sy * u * 0.3f * notch});
         inner.push_back({gx + sx * u * 0.8f, gy + sy * u * 0.2f * notch});
       }
-      FillPolygon(frame, outer);
-      FillPolygon(lens, inner);
+      const Field frame = kShapes.Polygon(image, outer), lens = kShapes.Polygon(image, inner);
       SoftShadow(image, frame, 4, 0.45f, 2, 6);
       PaintRounded(image, frame, look.KitColour, 4, fr.Key(5.0f), 1.0f);
       // A mirrored lens: sky above, dark ground below, a streak of light.
