@@ -36,6 +36,9 @@ float ChinDrop(const FaceLook& look) {
   }
 }
 
+// Masks of the picture holding one shape, given in its own pixels.
+constexpr BigShapes kShapes{};
+
 float Gauss(float dx, float dy, float sx, float sy) {
   return std::exp(-(dx * dx) / (sx * sx) - (dy * dy) / (sy * sy));
 }
@@ -466,8 +469,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
   BoxBlur(warm, static_cast<int>(u * 0.14f));
   Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), look.Man ? 0.4f : 0.55f);
   // Cooler below: the jaw and under the chin lose the cheeks' blood colour.
-  Field cool(fr.W, fr.H);
-  FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
+  Field cool = kShapes.Ellipse(albedo, {mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f)}, u * 0.85f, u * 0.3f);
   BoxBlur(cool, static_cast<int>(u * 0.15f));
   Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
   Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
@@ -493,9 +495,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
     const float x = m.Px(s * 0.95f), line = m.OpenBottom(s * 0.95f);
     return Edges{{x, line}, {x, line + full + m.Lift(s) * 0.3f}};
   });
-  Field upperLip(fr.W, fr.H), lowerLip(fr.W, fr.H);
-  FillPolygon(upperLip, upper);
-  FillPolygon(lowerLip, lower);
+  Field upperLip = kShapes.Polygon(albedo, upper), lowerLip = kShapes.Polygon(albedo, lower);
   BoxBlur(upperLip, 1, 1);
   BoxBlur(lowerLip, 1, 1);
   lips = upperLip;
@@ -649,8 +649,7 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
     const float h = u * (look.Man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
     const float tilt = look.Man ? 0.05f : 0.15f;
     const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
-    Field eye(fr.W, fr.H);
-    FillPolygon(eye, outline);
+    const Field eye = kShapes.Polygon(image, outline);
 
     const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f, gazeY = cy - h * 0.1f;
     const float irisR = u * 0.1f, pupilR = u * 0.038f;
@@ -779,14 +778,13 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   if (m.Parted()) {
     // The opening: a dark mouth behind the teeth, the upper teeth showing
     // below the lip, the lower ones (or a shout's tongue) at the bottom.
-    Field open(fr.W, fr.H);
-    FillPolygon(open, BandOutline(kSteps, [&](float s) {
-                  return Edges{{m.Px(s), m.OpenTop(s)}, {m.Px(s), m.OpenBottom(s)}};
-                }));
+    const Field open = kShapes.Polygon(image, BandOutline(kSteps, [&](float s) {
+                                         return Edges{{m.Px(s), m.OpenTop(s)}, {m.Px(s), m.OpenBottom(s)}};
+                                       }));
     Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
     const bool shout = look.Features.Says == Mouth::Shout;
-    Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
     const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
+    Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
     FillPolygon(upperTeeth, BandOutline(kSteps, [&](float s) {
                   s *= 0.82f;
                   const float drop = teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f);
@@ -803,8 +801,8 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
     }
     // Teeth in the mouth's shade: greyer towards the corners and under the lip.
     const auto enamel = [&](int x, int y) {
-      const float shade =
-          1.0f - 0.55f * SmoothStep(0.2f, 0.85f, std::fabs((static_cast<float>(x) - m.X) / m.HalfW));
+      const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
+      const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
       const float lip =
           SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
       return ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip));
