@@ -347,9 +347,7 @@ Point EarCentre(const HeadFrame& fr, float side) {
 void ShapeFace(Head& head) {
   const FaceLook& look = head.Look;
   const HeadFrame& fr = head.Frame;
-  const float u = fr.Unit;
-  const float nose = look.Nose;
-  const float noseY = NoseY(look), mouthY = MouthY(look);
+  const float u = fr.Unit, nose = look.Nose, noseY = NoseY(look), mouthY = MouthY(look);
   head.Skin = Field(fr.W, fr.H);
   head.Height = Field(fr.W, fr.H);
   // Ears first, so that the face's edge covers their roots.
@@ -435,9 +433,7 @@ void ShapeFace(Head& head) {
 // the lips, mottling, and shaved shadow or a beard.
 Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
   Image albedo(fr.W, fr.H, look.Skin);
-  const float u = fr.Unit;
-  const float mx = fr.Fx(0.0f, 0.6f);
-  const float noseY = NoseY(look), mouthY = MouthY(look);
+  const float u = fr.Unit, mx = fr.Fx(0.0f, 0.6f), noseY = NoseY(look), mouthY = MouthY(look);
   const ColorF skin = ToF(look.Skin);
   const Noise mottle(look.Seed * 19u + 4u);
   const int left = std::max(static_cast<int>(fr.X(-1.3f)), 0),
@@ -750,10 +746,8 @@ void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr) {
 }
 
 void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, const Field& lips) {
-  const float u = fr.Unit;
   const ColorF skin = ToF(look.Skin);
-  const float noseY = NoseY(look);
-  const float wide = look.Nose * look.Features.NoseWidth;
+  const float u = fr.Unit, noseY = NoseY(look), wide = look.Nose * look.Features.NoseWidth;
   const float away = -fr.LightX / std::fabs(fr.LightX);  // towards the shaded side
   // Under the tip the nose throws a shadow onto the upper lip, down and
   // away from the sun.
@@ -848,8 +842,7 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
   const FaceForm& f = look.Features;
   const ColorF skin = ToF(look.Skin);
   const MouthShape m = MouthFor(look, fr);
-  const float noseY = NoseY(look);
-  const float wide = look.Nose * f.NoseWidth;
+  const float noseY = NoseY(look), wide = look.Nose * f.NoseWidth;
   const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
   const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
   // Each line joins the dark creases at its own depth.

@@ -195,8 +195,7 @@ void DrawBackdrop(Image& image, const Look& look) {
     Field shape(kWidth, kHeight);
     if (kind == 0) {
       FillEllipse(shape, x, y, w, h);
-      for (int yy = static_cast<int>(y); yy < kHeight; ++yy)
-        for (int xx = 0; xx < kWidth; ++xx) shape(xx, yy) = 0.0f;
+      std::fill(shape.Values.begin() + static_cast<int>(y) * kWidth, shape.Values.end(), 0.0f);
     } else {
       const Point box[] = {{x - w, y - h + w * 0.25f}, {x + w, y - h + w * 0.25f}, {x + w, y}, {x - w, y}};
       FillPolygon(shape, box);
