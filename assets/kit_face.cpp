@@ -84,30 +84,7 @@ void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, f
       const float wobble =
           1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
       const float d = std::sqrt(dx * dx + dy * dy);
-      const float v = Clamp01((wobble - d) * std::min(rx, ry) + 0.5f);
-      f(x, y) = std::max(f(x, y), v);
-    }
-  }
-}
-
-// Clears the face from the hair below the hairline. The hairline sits at
-// `middle` over the forehead and curves down to `temple` at the sides;
-// hair at the face's very edge stays down to `sideburn`.
-void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, float middle, float temple,
-             float sideburn) {
-  for (int y = 0; y < hair.Height; ++y) {
-    const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
-    if (yu < middle - 0.1f) continue;
-    const float half = HalfWidth(look, yu);
-    for (int x = 0; x < hair.Width; ++x) {
-      const float xu = (static_cast<float>(x) - fr.CentreX) / fr.Unit;
-      const float side = std::fabs(xu);
-      const float line = middle + (temple - middle) * SmoothStep(0.15f, 0.8f, side);
-      if (side > half + 0.02f) continue;
-      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
-      // Towards the edge the hair stays (sideburns, hair over the temples).
-      const float edge = yu < sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
-      hair(x, y) *= 1.0f - below * (1.0f - edge);
+      f(x, y) = std::max(f(x, y), Clamp01((wobble - d) * std::min(rx, ry) + 0.5f));
     }
   }
 }
@@ -134,6 +111,26 @@ constexpr HairCut kHairCuts[] = {
     {0.0f, -0.6f, 1.05f, 1.18f, 0.02f, -0.92f, -0.55f, 0.0f, 0.0f, -1.75f},    // Puff
     {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Shoulder
 };
+
+// Clears the face from the hair below the hairline. The hairline sits at
+// the cut's Middle over the forehead and curves down to its Temple at the
+// sides; hair at the face's very edge stays down to its Sideburn.
+void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, const HairCut& cut) {
+  for (int y = 0; y < hair.Height; ++y) {
+    const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
+    if (yu < cut.Middle - 0.1f) continue;
+    const float half = HalfWidth(look, yu);
+    for (int x = 0; x < hair.Width; ++x) {
+      const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
+      const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
+      if (side > half + 0.02f) continue;
+      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
+      // Towards the edge the hair stays (sideburns, hair over the temples).
+      const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
+      hair(x, y) *= 1.0f - below * (1.0f - edge);
+    }
+  }
+}
 
 // The hair's masks and how it is lit, into the head.
 void ShapeHair(Head& h) {
@@ -206,7 +203,7 @@ void ShapeHair(Head& h) {
       break;
     default: break;
   }
-  CutFace(h.FrontHair, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
+  CutFace(h.FrontHair, look, fr, cut);
   h.Crown = fr.At(cut.CrownX, cut.CrownY);
   // What lies over the cut: a bun, a ponytail brought forward over one
   // shoulder, braids.
