@@ -242,16 +242,13 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
   const HeadFrame& fr = h.Frame;
   const bool curly = look.Style == Hair::Curls || look.Style == Hair::Puff, buzz = look.Style == Hair::Buzz;
   const bool braided = look.Style == Hair::Braids;
-  const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
+  const Noise strands(look.Seed * 7u + 1u);
   const Field volume =
       Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kHeadLightY, kHeadLightZ, 8.0f);
   Field curlLight;
   if (curly) {
-    Field curlHeight(fr.W, fr.H);
-    for (int y = 0; y < fr.H; ++y)
-      for (int x = 0; x < fr.W; ++x)
-        if (mask(x, y) > 0.0f)
-          curlHeight(x, y) = curls.Fbm(static_cast<float>(x) / 3.5f, static_cast<float>(y) / 3.5f, 3) * 7.0f;
+    Field curlHeight = Multiplied(NoiseField(fr.W, fr.H, 3.5f, 3, look.Seed * 7u + 2u), mask);
+    Scale(curlHeight, 7.0f);
     curlLight = Lighting(curlHeight, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
   }
   HairLight light{
