@@ -637,8 +637,7 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
     const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
                          0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
     const float h = u * (look.Man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
-    const float tilt = look.Man ? 0.05f : 0.15f;
-    const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
+    const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, look.Man ? 0.05f : 0.15f);
     const Field eye = kShapes.Polygon(image, outline);
 
     const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f, gazeY = cy - h * 0.1f;

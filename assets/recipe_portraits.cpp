@@ -178,7 +178,6 @@ void DrawBackdrop(Image& image, const Look& look) {
   Paint(image, rope, Rgb(0x181A1C), 0.8f);
   // Inflatable bunkers: domes, cakes and tall cans in the team's colour
   // with white bands, lit from the sun's side.
-  const ColorF body = ToF(look.Backdrop);
   struct Bunker {
     float Y, X;  // drawn in this order
     int Kind;    // a dome, a cake or a can
@@ -205,7 +204,7 @@ void DrawBackdrop(Image& image, const Look& look) {
     PaintEach(image, shape, [&](int xx, int yy) {
       const float across = Clamp01(((static_cast<float>(xx) - x) / w) * look.Key * 0.5f + 0.5f);
       const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
-      return Lerp(body, ColorF{0.95f, 0.95f, 0.95f}, band) * (0.55f + 0.6f * across);
+      return Lerp(ToF(look.Backdrop), ColorF{0.95f, 0.95f, 0.95f}, band) * (0.55f + 0.6f * across);
     });
   }
   // The long lens: everything behind the player is soft.
@@ -226,11 +225,10 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   // The jaw shades the neck below it, deepest right under the chin.
   Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
   BoxBlur(jawShadow, static_cast<int>(u * 0.08f));
-  const ColorF skin = ToF(look.Face.Skin);
   PaintEach(image, neck, [&](int x, int y) {
     const float xu = (static_cast<float>(x) - fr.CentreX) / (u * neckHalf);
     const float round = 0.5f + 0.5f * std::sqrt(Clamp01(1.0f - xu * xu)) - 0.22f * Clamp01(xu);
-    return skin * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
+    return ToF(look.Face.Skin) * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
   });
 
   // Shoulders in the team jersey, sloping from the neck.
@@ -264,9 +262,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f),
         {.Radius = u * 0.11f, .Arms = 6, .Reach = 1.6f, .Droplets = 3});
   Paint(cloth, badge, look.Trim, 0.9f);
-  const float flat = fr.Flat();
   PaintEach(image, shirt, [&](int x, int y) {
-    return Unpack(cloth.Pixels[cloth.Index(x, y)]) * (0.28f + 0.72f * (light(x, y) / flat));
+    return Unpack(cloth.Pixels[cloth.Index(x, y)]) * (0.28f + 0.72f * (light(x, y) / fr.Flat()));
   });
   // The collar: a ribbed band round the root of the neck.
   Field collar(kWidth, kHeight);
