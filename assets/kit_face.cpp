@@ -17,10 +17,9 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float v
   constexpr int kSteps = 12;
   Point prev = a;
   for (int i = 1; i <= kSteps; ++i) {
-    const float t = static_cast<float>(i) / kSteps, s = 1.0f - t;
+    const float t0 = static_cast<float>(i - 1) / kSteps, t = static_cast<float>(i) / kSteps, s = 1.0f - t;
     const Point p{s * s * a.X + 2 * s * t * control.X + t * t * b.X,
                   s * s * a.Y + 2 * s * t * control.Y + t * t * b.Y};
-    const float t0 = static_cast<float>(i - 1) / kSteps;
     TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t, value);
     prev = p;
   }
@@ -48,8 +47,7 @@ float Gauss(float dx, float dy, float sx, float sy) {
 // head units, joined by a Catmull-Rom curve; the lower face stretches with
 // the chin's depth.
 float HalfWidth(const FaceLook& look, float yu) {
-  const float chin = look.ChinY + ChinDrop(look);
-  const float lower = chin / 1.5f;
+  const float chin = look.ChinY + ChinDrop(look), lower = chin / 1.5f;
   const float c = look.Features.Cheeks, jaw = look.Jaw;
   const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
                       0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};

@@ -48,9 +48,8 @@ std::vector<Point> Crack(Random& rng, float x, float top, float bottom, float wa
 std::pair<float, float> EmptyColumns(const Field& mask, int x) {
   const auto empty = [&](int c) {
     if (c < 0 || c >= mask.Width) return false;
-    for (int y = 0; y < mask.Height; ++y) {
+    for (int y = 0; y < mask.Height; ++y)
       if (mask(c, y) > 0.05f) return false;
-    }
     return true;
   };
   int c = x;
