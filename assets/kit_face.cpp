@@ -138,8 +138,7 @@ void ShapeHair(Head& h) {
   const Noise noise(look.Seed * 31u + 5u);
   Random rng(look.Seed * 977u);
   const float u = fr.Unit;
-  h.BackHair = Field(fr.W, fr.H);
-  h.FrontHair = Field(fr.W, fr.H);
+  h.BackHair = h.FrontHair = Field(fr.W, fr.H);
   RaggedEllipse(h.FrontHair, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
   // What is cut with the face: spikes, a quiff, a bob's straight edge, long locks.
   switch (look.Style) {
@@ -340,8 +339,7 @@ void ShapeFace(Head& head) {
   const FaceLook& look = head.Look;
   const HeadFrame& fr = head.Frame;
   const float u = fr.Unit, nose = look.Nose, noseY = NoseY(look), mouthY = MouthY(look);
-  head.Skin = Field(fr.W, fr.H);
-  head.Height = Field(fr.W, fr.H);
+  head.Skin = head.Height = Field(fr.W, fr.H);
   // Ears first, so that the face's edge covers their roots.
   for (const float side : {-1.0f, 1.0f}) {
     const auto [ex, ey] = EarCentre(fr, side);

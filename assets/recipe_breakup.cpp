@@ -411,10 +411,9 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
   s.Curve(strap, band, 0.14f * h.Unit, 0.14f * h.Unit);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
-  const Field shell = Outline(s,
-                              {h.At(-0.95f, -0.82f), h.At(-0.88f, -1.3f), h.At(-0.5f, -1.62f),
-                               h.At(0.45f, -1.64f), h.At(0.85f, -1.32f), h.At(0.92f, -0.84f)},
-                              2 * kS);
+  const Point shellAt[] = {h.At(-0.95f, -0.82f), h.At(-0.88f, -1.3f), h.At(-0.5f, -1.62f),
+                           h.At(0.45f, -1.64f),  h.At(0.85f, -1.32f), h.At(0.92f, -0.84f)};
+  const Field shell = Outline(s, shellAt, 2 * kS);
   Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
   // Vents across the shell.
   Field vents = s.Blank();

@@ -280,14 +280,11 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
 
 // ---------------------------------------------------------------- gear
 
-// Points along the curve of a band round the head at height `yu` in the
-// middle, dropping by `droop` at the sides.
-Point Band(const HeadFrame& fr, float s, float yu, float droop) {
-  return fr.At(s * 1.13f, yu + droop * s * s);
-}
-
 void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
   const float u = fr.Unit;
+  // Points along the curve of a band round the head at height `yu` in the
+  // middle, dropping by `droop` at the sides.
+  const auto around = [&](float s, float yu, float droop) { return fr.At(s * 1.13f, yu + droop * s * s); };
   switch (look.Kit) {
     case Gear::None: return;
     case Gear::Headband:
@@ -297,8 +294,8 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       const float lowerY = bandana ? -0.8f : -0.72f, droop = bandana ? 0.45f : 0.3f;
       Field band = kShapes.Polygon(image, BandOutline(kSteps, [&](float s) {
                                      const Point top = bandana ? fr.At(s * 1.14f, -2.0f + 1.2f * s * s)
-                                                               : Band(fr, s, -0.98f, 0.3f);
-                                     return Edges{top, Band(fr, s, lowerY, droop)};
+                                                               : around(s, -0.98f, 0.3f);
+                                     return Edges{top, around(s, lowerY, droop)};
                                    }));
       band = Multiplied(band, kShapes.Ellipse(image, fr.At(0.0f, -0.5f), u * 1.13f, u * 1.32f));
       Image cloth(kWidth, kHeight, look.KitColour);
@@ -321,7 +318,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         for (const float v : {-0.9f, -0.8f}) {
           for (int i = 0; i < kSteps; ++i) {
             const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-            const Point a = Band(fr, s0, v, 0.3f), b = Band(fr, s1, v, 0.3f);
+            const Point a = around(s0, v, 0.3f), b = around(s1, v, 0.3f);
             ThickLine(stripes, a.X, a.Y, b.X, b.Y, u * 0.025f);
           }
         }
