@@ -294,8 +294,7 @@ void DrawRoom(Image& image) {
   Blend(image, glass, pane);
   AddLight(image, Multiplied(rain, pane), Rgb(0x8AA0C0), 0.2f);
   Paint(image, Dilated(bars, kS), Rgb(0x0C0C10));
-  Field sill = Subtracted(Dilated(pane, 5 * kS), pane);
-  Paint(image, sill, Rgb(0x141012));
+  Paint(image, Subtracted(Dilated(pane, 5 * kS), pane), Rgb(0x141012));  // the frame and sill
   // Out of focus behind the two of them.
   const Sheet around(kS, 270, 34, 100, 150);
   Region blurred = around.Cut(image);
