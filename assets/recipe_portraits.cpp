@@ -215,8 +215,7 @@ void DrawBackdrop(Image& image, const Look& look) {
 
 void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& face) {
   const bool man = look.Face.Man;
-  const float u = fr.Unit;
-  const float neckHalf = man ? 0.52f : 0.42f;
+  const float u = fr.Unit, neckHalf = man ? 0.52f : 0.42f;
   const float baseY = 2.1f;  // the neck's root, in head units
   // Neck: a lit cylinder in the shadow of the jaw.
   const Point neckShape[] = {fr.At(-neckHalf, 0.8f), fr.At(neckHalf, 0.8f),
@@ -232,8 +231,7 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   });
 
   // Shoulders in the team jersey, sloping from the neck.
-  const float w = man ? 1.0f : 0.88f;
-  const float bottom = static_cast<float>(kHeight + 10);
+  const float w = man ? 1.0f : 0.88f, bottom = static_cast<float>(kHeight + 10);
   const Point torso[] = {
       fr.At(-neckHalf - 0.05f, baseY - 0.1f), fr.At(-1.3f * w, baseY + 0.2f), fr.At(-2.2f * w, baseY + 0.45f),
       fr.At(-2.75f * w, baseY + 0.85f),       {fr.X(-3.0f * w), bottom},      {fr.X(3.0f * w), bottom},
