@@ -27,6 +27,9 @@ void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float v
 
 namespace {
 
+// Masks of the picture holding one shape, given in its own pixels.
+constexpr BigShapes kShapes{};
+
 float ChinDrop(const FaceLook& look) {
   switch (look.Features.Says) {
     case Mouth::Shout: return 0.2f * look.Features.Open;
@@ -34,9 +37,6 @@ float ChinDrop(const FaceLook& look) {
     default: return 0.0f;
   }
 }
-
-// Masks of the picture holding one shape, given in its own pixels.
-constexpr BigShapes kShapes{};
 
 float Gauss(float dx, float dy, float sx, float sy) {
   return std::exp(-(dx * dx) / (sx * sx) - (dy * dy) / (sy * sy));
@@ -882,15 +882,15 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
 // as a ball would turn: the front of the face moves by `bend` of the
 // radius towards the turn and nothing moves at the radius, so the far
 // cheek narrows and the near one widens while the outline stays put. A
-// tilt rolls it about the eye line's middle.
-// Where the face-on, upright drawing has what the laid head shows at pixel
-// (x, y). Untilted, the rows stay exactly where they are.
+// tilt rolls it about the eye line's middle. This is where the face-on,
+// upright drawing has what the laid head shows at pixel (x, y); untilted,
+// the rows stay exactly where they are.
 Point Unturned(const HeadFrame& fr, int x, int y) {
-  const float radius = fr.Unit * 1.5f, bend = 0.28f * fr.Turn, cos = std::cos(fr.Tilt),
-              sin = std::sin(fr.Tilt);
+  const float radius = fr.Unit * 1.5f, bend = 0.28f * fr.Turn;
+  const float cosTilt = std::cos(fr.Tilt), sinTilt = std::sin(fr.Tilt);
   const float dx = static_cast<float>(x) - fr.CentreX, dy = static_cast<float>(y) - fr.EyeY;
-  const float xr = static_cast<float>(x) + (dx * (cos - 1.0f) + dy * sin);
-  const float yr = static_cast<float>(y) + (dy * (cos - 1.0f) - dx * sin);
+  const float xr = static_cast<float>(x) + (dx * (cosTilt - 1.0f) + dy * sinTilt);
+  const float yr = static_cast<float>(y) + (dy * (cosTilt - 1.0f) - dx * sinTilt);
   const float xs = (xr - fr.CentreX) / radius;
   if (std::fabs(xs) >= 1.0f || std::fabs(bend) < 1e-4f) return {xr, yr};
   const float xn = (1.0f - std::sqrt(1.0f - 4.0f * bend * (xs - bend))) / (2.0f * bend);
