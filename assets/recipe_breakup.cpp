@@ -80,8 +80,9 @@ void DrawBannerGloom(Image& image, Random& rng) {
     const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
     const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
                        SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
-    return (ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s) *
-           edge;
+    const ColorF c =
+        ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s;
+    return c * edge;
   });
   // Old paint on the wall behind, dried dark and dull.
   const ThrownSplat old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418), 0.0f, 3},
@@ -422,10 +423,9 @@ void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
   }
   Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
-  const Field lens = Outline(
-      s,
-      {h.At(-0.9f, -0.72f), h.At(-0.85f, -1.0f), h.At(0.85f, -1.02f), h.At(0.9f, -0.74f), h.At(0.0f, -0.66f)},
-      kS);
+  const Point lensAt[] = {h.At(-0.9f, -0.72f), h.At(-0.85f, -1.0f), h.At(0.85f, -1.02f), h.At(0.9f, -0.74f),
+                          h.At(0.0f, -0.66f)};
+  const Field lens = Outline(s, lensAt, kS);
   Field frame = Dilated(lens, 4 * kS);
   Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
   Image tint(s.W, s.H);
