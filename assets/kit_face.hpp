@@ -93,7 +93,7 @@ std::vector<Point> BandOutline(int steps, EdgesAt edges) {
   return top;
 }
 
-// A tapering stroke along a quadratic curve: locks of hair, creases, straps.
+// A tapering stroke along a quadratic curve (locks of hair, creases, straps), `value` at its fullest.
 void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float value = 1.0f);
 
 struct Head {
