@@ -13,20 +13,22 @@
 
 namespace vantoro::art {
 
-void Lock(Field& f, Point a, Point control, Point b, float w0, float w1) {
+void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float value) {
   constexpr int kSteps = 12;
   Point prev = a;
   for (int i = 1; i <= kSteps; ++i) {
-    const float t = static_cast<float>(i) / kSteps, s = 1.0f - t;
+    const float t0 = static_cast<float>(i - 1) / kSteps, t = static_cast<float>(i) / kSteps, s = 1.0f - t;
     const Point p{s * s * a.X + 2 * s * t * control.X + t * t * b.X,
                   s * s * a.Y + 2 * s * t * control.Y + t * t * b.Y};
-    const float t0 = static_cast<float>(i - 1) / kSteps;
-    TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t);
+    TaperedLine(f, prev.X, prev.Y, p.X, p.Y, w0 + (w1 - w0) * t0, w0 + (w1 - w0) * t, value);
     prev = p;
   }
 }
 
 namespace {
+
+// Masks of the picture holding one shape, given in its own pixels.
+constexpr BigShapes kShapes{};
 
 float ChinDrop(const FaceLook& look) {
   switch (look.Features.Says) {
@@ -45,22 +47,13 @@ float Gauss(float dx, float dy, float sx, float sy) {
 // head units, joined by a Catmull-Rom curve; the lower face stretches with
 // the chin's depth.
 float HalfWidth(const FaceLook& look, float yu) {
-  const float chin = look.ChinY + ChinDrop(look);
-  const float lower = chin / 1.5f;
-  const float c = look.Features.Cheeks;
+  const float chin = look.ChinY + ChinDrop(look), lower = chin / 1.5f;
+  const float c = look.Features.Cheeks, jaw = look.Jaw;
   const float ys[] = {-1.66f,       -1.5f,        -1.2f,        -0.8f,        -0.3f, 0.2f,
                       0.6f * lower, 1.0f * lower, 1.3f * lower, chin - 0.06f, chin};
-  const float ws[] = {0.0f,
-                      0.55f,
-                      0.85f,
-                      0.97f,
-                      c,
-                      0.96f * c,
-                      0.9f * (0.5f + 0.5f * c),
-                      look.Jaw * 0.95f,
-                      (look.Jaw + 0.3f) * 0.56f,
-                      0.28f,
-                      0.0f};
+  const float ws[] = {
+      0.0f,  0.55f, 0.85f, 0.97f, c, 0.96f * c, 0.9f * (0.5f + 0.5f * c), jaw * 0.95f, (jaw + 0.3f) * 0.56f,
+      0.28f, 0.0f};
   constexpr int kCount = 11;
   if (yu <= ys[0] || yu >= ys[kCount - 1]) return 0.0f;
   // The top and bottom round off like circles rather than points.
@@ -81,45 +74,15 @@ void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, f
   const int x1 = std::min(static_cast<int>(cx + rx * (1 + rag)) + 2, f.Width - 1);
   const int y0 = std::max(static_cast<int>(cy - ry * (1 + rag)) - 2, 0);
   const int y1 = std::min(static_cast<int>(cy + ry * (1 + rag)) + 2, f.Height - 1);
-  // The wobble depends on the angle only: a table round the circle.
-  constexpr int kSteps = 256;
-  float wobbles[kSteps + 1];
-  for (int i = 0; i <= kSteps; ++i) {
-    const float a = 2.0f * kPi * static_cast<float>(i) / kSteps - kPi;
-    wobbles[i] =
-        1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
-  }
   for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const float dx = (static_cast<float>(x) - cx) / rx, dy = (static_cast<float>(y) - cy) / ry;
+      // The wobble depends on the angle only.
       const float a = std::atan2(dy, dx);
       const float wobble =
-          wobbles[std::clamp(static_cast<int>((a + kPi) / (2.0f * kPi) * kSteps + 0.5f), 0, kSteps)];
+          1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
       const float d = std::sqrt(dx * dx + dy * dy);
-      const float v = Clamp01((wobble - d) * std::min(rx, ry) + 0.5f);
-      f(x, y) = std::max(f(x, y), v);
-    }
-  }
-}
-
-// Clears the face from the hair below the hairline. The hairline sits at
-// `middle` over the forehead and curves down to `temple` at the sides;
-// hair at the face's very edge stays down to `sideburn`.
-void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, float middle, float temple,
-             float sideburn) {
-  for (int y = 0; y < hair.Height; ++y) {
-    const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
-    if (yu < middle - 0.1f) continue;
-    const float half = HalfWidth(look, yu);
-    for (int x = 0; x < hair.Width; ++x) {
-      const float xu = (static_cast<float>(x) - fr.CentreX) / fr.Unit;
-      const float side = std::fabs(xu);
-      const float line = middle + (temple - middle) * SmoothStep(0.15f, 0.8f, side);
-      if (side > half + 0.02f) continue;
-      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
-      // Towards the edge the hair stays (sideburns, hair over the temples).
-      const float edge = yu < sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
-      hair(x, y) *= 1.0f - below * (1.0f - edge);
+      f(x, y) = std::max(f(x, y), Clamp01((wobble - d) * std::min(rx, ry) + 0.5f));
     }
   }
 }
@@ -147,6 +110,26 @@ constexpr HairCut kHairCuts[] = {
     {0.0f, -0.6f, 1.14f, 1.25f, 0.03f, -0.9f, -0.55f, 1.2f, 0.3f, -1.7f},      // Shoulder
 };
 
+// Clears the face from the hair below the hairline. The hairline sits at
+// the cut's Middle over the forehead and curves down to its Temple at the
+// sides; hair at the face's very edge stays down to its Sideburn.
+void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, const HairCut& cut) {
+  for (int y = 0; y < hair.Height; ++y) {
+    const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
+    if (yu < cut.Middle - 0.1f) continue;
+    const float half = HalfWidth(look, yu);
+    for (int x = 0; x < hair.Width; ++x) {
+      const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
+      const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
+      if (side > half + 0.02f) continue;
+      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
+      // Towards the edge the hair stays (sideburns, hair over the temples).
+      const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
+      hair(x, y) *= 1.0f - below * (1.0f - edge);
+    }
+  }
+}
+
 // The hair's masks and how it is lit, into the head.
 void ShapeHair(Head& h) {
   const FaceLook& look = h.Look;
@@ -155,9 +138,7 @@ void ShapeHair(Head& h) {
   const Noise noise(look.Seed * 31u + 5u);
   Random rng(look.Seed * 977u);
   const float u = fr.Unit;
-  auto at = [&](float xu, float yu) { return Point{fr.X(xu), fr.Y(yu)}; };
-  h.BackHair = Field(fr.W, fr.H);
-  h.FrontHair = Field(fr.W, fr.H);
+  h.BackHair = h.FrontHair = Field(fr.W, fr.H);
   RaggedEllipse(h.FrontHair, noise, fr.X(cut.X), fr.Y(cut.Y), u * cut.Rx, u * cut.Ry, cut.Rag);
   // What is cut with the face: spikes, a quiff, a bob's straight edge, long locks.
   switch (look.Style) {
@@ -181,8 +162,8 @@ void ShapeHair(Head& h) {
     case Hair::Shoulder: {
       const bool shoulder = look.Style == Hair::Shoulder;
       const float len = shoulder ? 2.3f : 3.0f;
-      const std::vector<Point> back{at(-1.1f, -0.9f),      at(-1.3f, 0.4f), at(-1.42f, len - 0.2f),
-                                    at(1.42f, len - 0.2f), at(1.3f, 0.4f),  at(1.1f, -0.9f)};
+      const std::vector<Point> back{fr.At(-1.1f, -0.9f),      fr.At(-1.3f, 0.4f), fr.At(-1.42f, len - 0.2f),
+                                    fr.At(1.42f, len - 0.2f), fr.At(1.3f, 0.4f),  fr.At(1.1f, -0.9f)};
       FillPolygon(h.BackHair, back);
       RaggedEllipse(h.BackHair, noise, fr.X(0.0f), fr.Y(-0.6f), u * 1.18f, u * 1.28f, 0.03f);
       // Locks falling either side of the face, in front of the shoulders,
@@ -191,15 +172,15 @@ void ShapeHair(Head& h) {
         for (int k = 0; k < 6; ++k) {
           const float kf = static_cast<float>(k) / 5.0f;
           const float sway = shoulder ? rng.Range(-0.2f, 0.2f) : rng.Range(-0.05f, 0.05f);
-          const Point start = at(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
-          const Point bend = at(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
-          const Point end = at(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
+          const Point start = fr.At(side * (0.35f + 0.5f * kf), -1.55f + 0.3f * kf);
+          const Point bend = fr.At(side * (1.25f + 0.1f * kf + sway), -0.2f + 0.3f * kf);
+          const Point end = fr.At(side * (0.95f + 0.42f * kf + sway), len * rng.Range(0.78f, 0.92f));
           Lock(h.FrontHair, start, bend, end, u * 0.34f, u * 0.06f);
         }
         for (int k = 0; k < 5; ++k) {
           const float x = side * rng.Range(0.3f, 1.4f);
-          Lock(h.BackHair, at(x, len - 0.5f), at(x, len - 0.1f),
-               at(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
+          Lock(h.BackHair, fr.At(x, len - 0.5f), fr.At(x, len - 0.1f),
+               fr.At(x + rng.Range(-0.1f, 0.1f), len + rng.Range(0.0f, 0.25f)), u * 0.3f, u * 0.04f);
         }
       }
       if (look.Seed % 2 == 1) {
@@ -219,25 +200,22 @@ void ShapeHair(Head& h) {
       break;
     default: break;
   }
-  CutFace(h.FrontHair, look, fr, cut.Middle, cut.Temple, cut.Sideburn);
-  h.Crown = at(cut.CrownX, cut.CrownY);
-  h.Curly = look.Style == Hair::Curls || look.Style == Hair::Puff;
-  h.Short = look.Style == Hair::Buzz;
-  h.Braided = look.Style == Hair::Braids;
+  CutFace(h.FrontHair, look, fr, cut);
+  h.Crown = fr.At(cut.CrownX, cut.CrownY);
   // What lies over the cut: a bun, a ponytail brought forward over one
   // shoulder, braids.
   if (look.Style == Hair::Bun)
     RaggedEllipse(h.FrontHair, noise, fr.X(0.08f), fr.Y(-1.85f), u * 0.5f, u * 0.36f, 0.05f);
   if (look.Style == Hair::Ponytail) {
-    Lock(h.BackHair, at(0.85f, 0.1f), at(1.25f, 0.9f), at(1.3f, 2.7f), u * 0.5f, u * 0.2f);
-    Lock(h.FrontHair, at(1.0f, 1.1f), at(1.35f, 1.7f), at(1.35f, 2.9f), u * 0.42f, u * 0.1f);
+    Lock(h.BackHair, fr.At(0.85f, 0.1f), fr.At(1.25f, 0.9f), fr.At(1.3f, 2.7f), u * 0.5f, u * 0.2f);
+    Lock(h.FrontHair, fr.At(1.0f, 1.1f), fr.At(1.35f, 1.7f), fr.At(1.35f, 2.9f), u * 0.42f, u * 0.1f);
   }
-  for (int i = 0; h.Braided && i < 8; ++i) {
+  for (int i = 0; look.Style == Hair::Braids && i < 8; ++i) {
     const float side = i < 4 ? -1.0f : 1.0f;
     const float k = static_cast<float>(i % 4);
     Field& layer = i % 2 == 0 ? h.FrontHair : h.BackHair;
-    Lock(layer, at(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), at(side * (1.12f + 0.05f * k), 0.2f),
-         at(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
+    Lock(layer, fr.At(side * (0.55f + 0.14f * k), -1.0f + 0.2f * k), fr.At(side * (1.12f + 0.05f * k), 0.2f),
+         fr.At(side * (1.0f + 0.16f * k), 2.5f + 0.1f * k), u * 0.2f, u * 0.11f);
   }
   const bool longHair = look.Style == Hair::Long || look.Style == Hair::Shoulder || look.Style == Hair::Bun ||
                         look.Style == Hair::Ponytail || look.Style == Hair::Bob;
@@ -245,7 +223,7 @@ void ShapeHair(Head& h) {
     // A few loose hairs standing off the crown.
     for (int i = 0; i < 12; ++i) {
       const float a = kPi * rng.Range(1.1f, 1.9f);
-      const Point from{fr.X(std::cos(a) * 1.05f), fr.Y(-0.6f + std::sin(a) * 1.2f)};
+      const Point from = fr.At(std::cos(a) * 1.05f, -0.6f + std::sin(a) * 1.2f);
       const float turn = a + kPi * 0.5f * (rng.Unit() < 0.5f ? -1.0f : 1.0f) * rng.Range(0.3f, 0.8f);
       const float len = u * rng.Range(0.12f, 0.3f);
       Lock(h.FrontHair, from, {from.X + std::cos(a) * len, from.Y + std::sin(a) * len},
@@ -259,25 +237,23 @@ void ShapeHair(Head& h) {
 HairLight HairLightFor(const Field& mask, const Head& h) {
   const FaceLook& look = h.Look;
   const HeadFrame& fr = h.Frame;
-  const Noise strands(look.Seed * 7u + 1u), curls(look.Seed * 7u + 2u);
+  const bool curly = look.Style == Hair::Curls || look.Style == Hair::Puff, buzz = look.Style == Hair::Buzz;
+  const bool braided = look.Style == Hair::Braids;
+  const Noise strands(look.Seed * 7u + 1u);
   const Field volume =
       Bevel(mask, static_cast<int>(fr.Unit * 0.2f), fr.LightX, kHeadLightY, kHeadLightZ, 8.0f);
   Field curlLight;
-  if (h.Curly) {
-    Field curlHeight(fr.W, fr.H);
-    for (int y = 0; y < fr.H; ++y)
-      for (int x = 0; x < fr.W; ++x)
-        if (mask(x, y) > 0.0f)
-          curlHeight(x, y) = curls.Fbm(static_cast<float>(x) / 3.5f, static_cast<float>(y) / 3.5f, 3) * 7.0f;
+  if (curly) {
+    Field curlHeight = Multiplied(NoiseField(fr.W, fr.H, 3.5f, 3, look.Seed * 7u + 2u), mask);
+    Scale(curlHeight, 7.0f);
     curlLight = Lighting(curlHeight, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
   }
-  const ColorF base = ToF(look.HairColour);
-  HairLight light;
-  light.Shine = Lerp(base, ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f};
-  light.Opacity = h.Short ? 0.9f : 1.0f;
-  light.Lit = Field(fr.W, fr.H);
-  light.Texture = Field(fr.W, fr.H);
-  light.Sheen = Field(fr.W, fr.H);
+  HairLight light{
+      .Lit = Field(fr.W, fr.H),
+      .Texture = Field(fr.W, fr.H),
+      .Sheen = Field(fr.W, fr.H),
+      .Shine = Lerp(ToF(look.HairColour), ColorF{1.0f, 0.95f, 0.85f}, 0.3f) + ColorF{0.07f, 0.07f, 0.07f},
+      .Opacity = buzz ? 0.9f : 1.0f};
   const float flat = fr.Flat();
   for (int y = 0; y < fr.H; ++y) {
     for (int x = 0; x < fr.W; ++x) {
@@ -285,27 +261,24 @@ HairLight HairLightFor(const Field& mask, const Head& h) {
       const float dx = static_cast<float>(x) - h.Crown.X, dy = static_cast<float>(y) - h.Crown.Y;
       const float r = std::sqrt(dx * dx + dy * dy);
       const float angle = std::atan2(dx, dy);
-      const float lit = volume(x, y) / flat;
-      float texture = 1.0f, sheen = 0.0f;
-      if (h.Curly) {
+      const float lit = light.Lit(x, y) = volume(x, y) / flat;
+      float &texture = light.Texture(x, y), &sheen = light.Sheen(x, y);
+      if (curly) {
         texture = 0.45f + 0.7f * curlLight(x, y) / flat;
         sheen = std::pow(Clamp01(curlLight(x, y)), 10.0f) * 0.4f;
       } else {
         // Strands, gathered into locks, with single hairs catching the
         // light across them.
-        const float s = strands.Fbm(angle * (h.Short ? 120.0f : 60.0f), r / 40.0f, 2);
+        const float s = strands.Fbm(angle * (buzz ? 120.0f : 60.0f), r / 40.0f, 2);
         const float lock = strands.Fbm(angle * 12.0f + 40.0f, r / 90.0f, 2);
-        const float fine = strands.Value(angle * (h.Short ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
+        const float fine = strands.Value(angle * (buzz ? 260.0f : 170.0f) + 80.0f, r / 14.0f);
         texture = 0.3f + 0.8f * s + 0.35f * lock + 0.25f * fine;
-        if (h.Braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
+        if (braided) texture *= 0.65f + 0.35f * std::fabs(std::sin(r / 3.2f + angle * 4.0f));
         // The sheen runs round the head as a band on the lit side.
         const float band = std::exp(-std::pow((r - fr.Unit * 0.85f) / (fr.Unit * 0.3f), 2.0f));
         sheen = band * SmoothStep(0.42f, 0.75f, 0.6f * s + 0.4f * fine) * Clamp01(lit - 0.45f) *
-                (h.Short ? 0.6f : 1.5f);
+                (buzz ? 0.6f : 1.5f);
       }
-      light.Lit(x, y) = lit;
-      light.Texture(x, y) = texture;
-      light.Sheen(x, y) = sheen;
     }
   }
   return light;
@@ -342,22 +315,17 @@ MouthShape MouthFor(const FaceLook& look, const HeadFrame& fr) {
   const float lift = look.Smile * u * 0.09f;
   m.LiftL = m.LiftR = lift;
   m.HalfW *= 1.0f + 0.16f * std::max(look.Smile, 0.0f);
-  switch (f.Says) {
-    case Mouth::Closed: break;
-    case Mouth::Smirk:
-      // One corner pulled up and back, the other left where it was.
-      (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
-      (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
-      break;
-    case Mouth::Grin:
-      m.Top = u * 0.025f * f.Open;
-      m.Bottom = u * 0.11f * f.Open;
-      break;
-    case Mouth::Shout:
-      m.HalfW *= 0.82f;
-      m.Top = u * 0.07f * f.Open;
-      m.Bottom = u * 0.36f * f.Open;
-      break;
+  if (f.Says == Mouth::Smirk) {
+    // One corner pulled up and back, the other left where it was.
+    (fr.Turn < 0.0f ? m.LiftL : m.LiftR) = lift * 2.6f;
+    (fr.Turn < 0.0f ? m.LiftR : m.LiftL) = -lift * 0.3f;
+  } else if (f.Says != Mouth::Closed) {
+    // A grin parts the lips over the teeth; a shout drops the jaw and
+    // draws the corners in.
+    const bool shout = f.Says == Mouth::Shout;
+    if (shout) m.HalfW *= 0.82f;
+    m.Top = u * (shout ? 0.07f : 0.025f) * f.Open;
+    m.Bottom = u * (shout ? 0.36f : 0.11f) * f.Open;
   }
   return m;
 }
@@ -370,15 +338,11 @@ Point EarCentre(const HeadFrame& fr, float side) {
 void ShapeFace(Head& head) {
   const FaceLook& look = head.Look;
   const HeadFrame& fr = head.Frame;
-  const float u = fr.Unit;
-  const float nose = look.Nose;
-  const float noseY = NoseY(look), mouthY = MouthY(look);
-  head.Skin = Field(fr.W, fr.H);
-  head.Height = Field(fr.W, fr.H);
+  const float u = fr.Unit, nose = look.Nose, noseY = NoseY(look), mouthY = MouthY(look);
+  head.Skin = head.Height = Field(fr.W, fr.H);
   // Ears first, so that the face's edge covers their roots.
   for (const float side : {-1.0f, 1.0f}) {
-    const Point ear = EarCentre(fr, side);
-    const float ex = ear.X, ey = ear.Y;
+    const auto [ex, ey] = EarCentre(fr, side);
     const float erx = u * 0.14f, ery = u * 0.36f;
     FillEllipse(head.Skin, ex, ey, erx, ery);
     for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
@@ -459,9 +423,7 @@ void ShapeFace(Head& head) {
 // the lips, mottling, and shaved shadow or a beard.
 Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
   Image albedo(fr.W, fr.H, look.Skin);
-  const float u = fr.Unit;
-  const float mx = fr.Fx(0.0f, 0.6f);
-  const float noseY = NoseY(look), mouthY = MouthY(look);
+  const float u = fr.Unit, mx = fr.Fx(0.0f, 0.6f), noseY = NoseY(look), mouthY = MouthY(look);
   const ColorF skin = ToF(look.Skin);
   const Noise mottle(look.Seed * 19u + 4u);
   const int left = std::max(static_cast<int>(fr.X(-1.3f)), 0),
@@ -472,11 +434,10 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
     for (int x = left; x < right; ++x) {
       // Broad blotches of colour, then the fine grain of pores a pixel
       // across at the size the picture is shown.
-      const float n = mottle.Fbm(static_cast<float>(x) / 9.0f, static_cast<float>(y) / 9.0f, 3) - 0.5f;
-      const float red =
-          mottle.Fbm(static_cast<float>(x) / 24.0f + 50.0f, static_cast<float>(y) / 24.0f, 2) - 0.5f;
-      const float pore =
-          mottle.Value(static_cast<float>(x) / 2.2f + 99.0f, static_cast<float>(y) / 2.2f) - 0.5f;
+      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+      const float n = mottle.Fbm(fx / 9.0f, fy / 9.0f, 3) - 0.5f;
+      const float red = mottle.Fbm(fx / 24.0f + 50.0f, fy / 24.0f, 2) - 0.5f;
+      const float pore = mottle.Value(fx / 2.2f + 99.0f, fy / 2.2f) - 0.5f;
       const float k = 1.0f + n * 0.07f + pore * 0.1f;
       albedo.Pixels[albedo.Index(x, y)] =
           Pack(skin * ColorF{k + red * 0.05f, k - red * 0.03f + n * 0.02f, k - red * 0.03f + n * 0.02f});
@@ -494,8 +455,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
   BoxBlur(warm, static_cast<int>(u * 0.14f));
   Paint(albedo, warm, ToColor(skin * ColorF{1.05f, 0.76f, 0.74f}), look.Man ? 0.4f : 0.55f);
   // Cooler below: the jaw and under the chin lose the cheeks' blood colour.
-  Field cool(fr.W, fr.H);
-  FillEllipse(cool, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f), u * 0.85f, u * 0.3f);
+  Field cool = kShapes.Ellipse(albedo, {mx, fr.Y(look.ChinY + ChinDrop(look) - 0.15f)}, u * 0.85f, u * 0.3f);
   BoxBlur(cool, static_cast<int>(u * 0.15f));
   Paint(albedo, cool, ToColor(skin * ColorF{0.88f, 0.88f, 0.94f}), 0.35f);
   Paint(albedo, ears, ToColor(skin * ColorF{0.92f, 0.68f, 0.64f}), 0.7f);
@@ -521,9 +481,7 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
     const float x = m.Px(s * 0.95f), line = m.OpenBottom(s * 0.95f);
     return Edges{{x, line}, {x, line + full + m.Lift(s) * 0.3f}};
   });
-  Field upperLip(fr.W, fr.H), lowerLip(fr.W, fr.H);
-  FillPolygon(upperLip, upper);
-  FillPolygon(lowerLip, lower);
+  Field upperLip = kShapes.Polygon(albedo, upper), lowerLip = kShapes.Polygon(albedo, lower);
   BoxBlur(upperLip, 1, 1);
   BoxBlur(lowerLip, 1, 1);
   lips = upperLip;
@@ -579,10 +537,8 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
     }
   } else if (look.Man) {
     // Even a clean shave leaves a faint shadow on the jaw.
-    Field shave(fr.W, fr.H);
-    FillEllipse(shave, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f);
-    BoxBlur(shave, static_cast<int>(u * 0.12f));
-    Paint(albedo, shave, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}), 0.3f);
+    GroundShadow(albedo, mx, fr.Y(look.ChinY + ChinDrop(look) - 0.35f), u * 0.6f, u * 0.32f,
+                 static_cast<int>(u * 0.12f), 0.3f, ToColor(skin * ColorF{0.84f, 0.84f, 0.9f}));
   }
   return albedo;
 }
@@ -677,57 +633,48 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
     const float squint = 0.3f * Clamp01(look.Smile) * (f.Says == Mouth::Shout ? 0.3f : 1.0f) +
                          0.15f * Clamp01(-f.BrowTilt) + 0.12f * f.Age;
     const float h = u * (look.Man ? 0.105f : 0.115f) * f.Eyes * (1.0f - squint);
-    const float tilt = look.Man ? 0.05f : 0.15f;
-    const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, tilt);
-    Field eye(fr.W, fr.H);
-    FillPolygon(eye, outline);
+    const std::vector<Point> outline = EyeOutline(cx, cy, w, h, side, look.Man ? 0.05f : 0.15f);
+    const Field eye = kShapes.Polygon(image, outline);
 
-    Image ball(fr.W, fr.H);
-    const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f;
-    const float gazeY = cy - h * 0.1f;
+    const float gazeX = cx + fr.Turn * u * 0.025f + f.Gaze * w * 0.5f, gazeY = cy - h * 0.1f;
     const float irisR = u * 0.1f, pupilR = u * 0.038f;
     const ColorF iris = ToF(look.Iris);
     const Noise fibres(look.Seed * 29u + static_cast<std::uint32_t>(side + 2.0f));
     const float toLight = fr.LightX < 0.0f ? -1.0f : 1.0f;
-    for (int y = static_cast<int>(cy - h * 2); y <= static_cast<int>(cy + h * 2); ++y) {
-      for (int x = static_cast<int>(cx - w - 2); x <= static_cast<int>(cx + w + 2); ++x) {
-        if (!image.Contains(x, y)) continue;
-        const float px = static_cast<float>(x), py = static_cast<float>(y);
-        // The white is never white: tinted, and shaded towards the corners.
-        const float corner = std::fabs(px - cx) / w;
-        ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
-        // The white is rounder than the lids: lit on the sun's side.
-        c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
-        const float dx = px - gazeX, dy = py - gazeY;
-        const float r = std::sqrt(dx * dx + dy * dy);
-        if (r < irisR + 0.8f) {
-          const float t = r / irisR;
-          // Fibres running out from the pupil, lighter round it.
-          const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
-          ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
-          ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
-          ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
-                    SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
-          c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
-        }
-        // The upper lid and lashes shade the top of the eye.
-        c = c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
-        ball.Pixels[ball.Index(x, y)] = Pack(c);
+    // The white and the iris, seen through the lids.
+    PaintEach(image, eye, [&](int x, int y) {
+      const float px = static_cast<float>(x), py = static_cast<float>(y);
+      // The white is never white: tinted, and shaded towards the corners.
+      const float corner = std::fabs(px - cx) / w;
+      ColorF c = Lerp(ColorF{0.9f, 0.87f, 0.84f}, skin * 0.7f, SmoothStep(0.35f, 1.0f, corner) * 0.7f);
+      // The white is rounder than the lids: lit on the sun's side.
+      c = c * (0.88f + 0.12f * Clamp01(0.5f + toLight * (cx - px) / w * -0.6f));
+      const float dx = px - gazeX, dy = py - gazeY;
+      const float r = std::sqrt(dx * dx + dy * dy);
+      if (r < irisR + 0.8f) {
+        const float t = r / irisR;
+        // Fibres running out from the pupil, lighter round it.
+        const float spoke = fibres.Fbm(std::atan2(dy, dx) * 5.0f + 20.0f, t * 2.0f, 2);
+        ColorF ic = iris * ((0.62f + 0.55f * SmoothStep(1.0f, 0.3f, t)) * (0.75f + 0.5f * spoke));
+        ic = Lerp(ic, iris * 0.3f, SmoothStep(0.75f, 1.0f, t));
+        ic = Lerp(ic, ColorF{0.03f, 0.02f, 0.02f},
+                  SmoothStep(pupilR / irisR + 0.08f, pupilR / irisR - 0.08f, t));
+        c = Lerp(c, ic, Clamp01(irisR + 0.5f - r));
       }
-    }
-    Blend(image, ball, eye);
-    Field glint(fr.W, fr.H);
+      // The upper lid and lashes shade the top of the eye.
+      return c * (1.0f - 0.5f * SmoothStep(cy + h * 0.1f, cy - h * 1.0f, py));
+    });
     // The sky's reflection: a bright catchlight towards the sun and a
     // faint second one from the ground opposite.
+    Field glint(fr.W, fr.H), second(fr.W, fr.H);
     FillCircle(glint, gazeX + toLight * irisR * 0.38f, gazeY - irisR * 0.4f, u * 0.03f);
-    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
-    Field second(fr.W, fr.H);
     FillCircle(second, gazeX - toLight * irisR * 0.4f, gazeY + irisR * 0.45f, u * 0.016f);
+    Paint(image, Multiplied(glint, eye), Rgb(0xFFFFFF), 0.9f);
     Paint(image, Multiplied(second, eye), Rgb(0xE8F0F8), 0.35f);
 
     // Lash line along the upper lid, heavier towards the outer corner; the
     // lid's crease above; a soft lower lid.
-    Field lash(fr.W, fr.H), crease(fr.W, fr.H), lower(fr.W, fr.H);
+    Field lash(fr.W, fr.H), crease(fr.W, fr.H), lower(fr.W, fr.H), wet(fr.W, fr.H);
     constexpr int kUpper = 14;
     for (int i = 0; i < kUpper; ++i) {
       const Point a = outline[static_cast<std::size_t>(i)], b = outline[static_cast<std::size_t>(i + 1)];
@@ -743,7 +690,6 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
                   u * 0.03f, 1.0f);
     }
     // The lower lid's wet rim, short of the corners, catches a little light.
-    Field wet(fr.W, fr.H);
     for (std::size_t i = kUpper + 3; i + 3 < outline.size(); ++i) {
       const Point a = outline[i], b = outline[i + 1];
       ThickLine(lower, a.X, a.Y + 0.8f, b.X, b.Y + 0.8f, u * 0.02f, 0.7f);
@@ -758,26 +704,23 @@ void DrawEyes(Image& image, const FaceLook& look, const HeadFrame& fr) {
   }
 }
 
-// A point along the middle of one brow, t from its inner end (0) to its
-// outer end (1).
-Point BrowAt(const FaceLook& look, const HeadFrame& fr, float side, float t) {
-  const float xu = side * (0.17f + 0.52f * t);
-  const float arch = (look.Man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
-  // The inner end rises with a raised brow and sinks into a frown.
-  const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
-  return Point{fr.Fx(xu, 0.55f), fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
-}
-
 void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr) {
-  const float u = fr.Unit;
+  // A point along the middle of one brow, t from its inner end (0) to its
+  // outer end (1).
+  const auto at = [&](float side, float t) {
+    const float arch = (look.Man ? 0.05f : 0.09f) * std::sin(kPi * std::min(t * 1.3f, 1.0f));
+    // The inner end rises with a raised brow and sinks into a frown.
+    const float inner = look.Features.BrowTilt * 0.09f * (1.0f - t) * (1.0f - t);
+    return Point{fr.Fx(side * (0.17f + 0.52f * t), 0.55f),
+                 fr.Y(-0.25f - arch - inner + 0.06f * t * t + 0.02f * (1.0f - look.Smile))};
+  };
+  const float thick = fr.Unit * look.Brow * (look.Man ? 0.08f : 0.052f);
   Field brows(fr.W, fr.H);
+  constexpr int kSteps = 10;
   for (const float side : {-1.0f, 1.0f}) {
-    auto at = [&](float t) { return BrowAt(look, fr, side, t); };
-    constexpr int kSteps = 10;
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
-      const Point a = at(t0), b = at(t1);
-      const float thick = u * look.Brow * (look.Man ? 0.08f : 0.052f);
+      const Point a = at(side, t0), b = at(side, t1);
       ThickLine(brows, a.X, a.Y, b.X, b.Y, thick * (1.0f - 0.55f * t0));
     }
   }
@@ -792,16 +735,13 @@ void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr) {
 }
 
 void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, const Field& lips) {
-  const float u = fr.Unit;
   const ColorF skin = ToF(look.Skin);
-  const float noseY = NoseY(look);
-  const float wide = look.Nose * look.Features.NoseWidth;
+  const float u = fr.Unit, noseY = NoseY(look), wide = look.Nose * look.Features.NoseWidth;
   const float away = -fr.LightX / std::fabs(fr.LightX);  // towards the shaded side
   // Under the tip the nose throws a shadow onto the upper lip, down and
   // away from the sun.
-  Field under(fr.W, fr.H);
-  FillEllipse(under, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f);
-  Paint(image, Soft(std::move(under), 2), ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 0.4f);
+  GroundShadow(image, fr.Fx(away * 0.05f, 1.0f), fr.Y(noseY + 0.1f), u * 0.15f * wide, u * 0.05f, 2, 0.4f,
+               ToColor(skin * ColorF{0.45f, 0.3f, 0.28f}), 2);
   Field nostrils(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
     FillEllipse(nostrils, fr.Fx(side * 0.075f * wide, 1.0f), fr.Y(noseY + 0.035f), u * 0.04f * wide,
@@ -821,14 +761,13 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
   if (m.Parted()) {
     // The opening: a dark mouth behind the teeth, the upper teeth showing
     // below the lip, the lower ones (or a shout's tongue) at the bottom.
-    Field open(fr.W, fr.H);
-    FillPolygon(open, BandOutline(kSteps, [&](float s) {
-                  return Edges{{m.Px(s), m.OpenTop(s)}, {m.Px(s), m.OpenBottom(s)}};
-                }));
+    const Field open = kShapes.Polygon(image, BandOutline(kSteps, [&](float s) {
+                                         return Edges{{m.Px(s), m.OpenTop(s)}, {m.Px(s), m.OpenBottom(s)}};
+                                       }));
     Paint(image, open, ToColor(skin * 0.18f + ColorF{0.1f, 0.02f, 0.02f}));
     const bool shout = look.Features.Says == Mouth::Shout;
-    Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
     const float teethH = std::min(u * 0.075f, (m.Top + m.Bottom) * (shout ? 0.3f : 0.62f));
+    Field upperTeeth(fr.W, fr.H), lowerTeeth(fr.W, fr.H), tongue(fr.W, fr.H);
     FillPolygon(upperTeeth, BandOutline(kSteps, [&](float s) {
                   s *= 0.82f;
                   const float drop = teethH * std::pow(Clamp01(1.0f - s * s * 0.9f), 0.5f);
@@ -844,21 +783,18 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
       Paint(image, Multiplied(tongue, open), ToColor(skin * ColorF{0.75f, 0.36f, 0.38f}), 0.85f);
     }
     // Teeth in the mouth's shade: greyer towards the corners and under the lip.
-    Image enamel(fr.W, fr.H);
-    for (int y = 0; y < fr.H; ++y)
-      for (int x = 0; x < fr.W; ++x) {
-        const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
-        const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
-        const float lip =
-            SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
-        enamel.Pixels[enamel.Index(x, y)] =
-            Pack(ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip)));
-      }
+    const auto enamel = [&](int x, int y) {
+      const float s = std::fabs((static_cast<float>(x) - m.X) / m.HalfW);
+      const float shade = 1.0f - 0.55f * SmoothStep(0.2f, 0.85f, s);
+      const float lip =
+          SmoothStep(m.OpenTop(0.0f) - 1.0f, m.OpenTop(0.0f) + u * 0.03f, static_cast<float>(y));
+      return ColorF{0.9f, 0.87f, 0.82f} * (shade * (0.72f + 0.28f * lip));
+    };
     // A faint gap between the two front teeth.
     Field divide(fr.W, fr.H);
     ThickLine(divide, m.X + 0.5f, m.OpenTop(0.0f), m.X + 0.5f, m.OpenTop(0.0f) + teethH, 0.9f);
-    Blend(image, enamel, Multiplied(upperTeeth, open));
-    Blend(image, enamel, Multiplied(lowerTeeth, open));
+    PaintEach(image, Multiplied(upperTeeth, open), enamel);
+    PaintEach(image, Multiplied(lowerTeeth, open), enamel);
     Paint(image, Multiplied(divide, Multiplied(upperTeeth, open)), Rgb(0x6A5A54), 0.35f);
     // The lips' inner edge in shadow.
     Field rim = Subtracted(Dilated(open, 1), open);
@@ -878,10 +814,8 @@ void DrawNoseAndMouth(Image& image, const FaceLook& look, const HeadFrame& fr, c
     Paint(image, line, ToColor(skin * ColorF{0.25f, 0.13f, 0.12f}), 0.9f);
   }
   // The lower lip shades the hollow above the chin.
-  Field below(fr.W, fr.H);
-  FillEllipse(below, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
-              m.HalfW * 0.55f, u * 0.035f);
-  Paint(image, Soft(std::move(below), 3), ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 0.3f);
+  GroundShadow(image, m.X + away * u * 0.03f, m.OpenBottom(0.0f) + u * (0.07f * look.Lips + 0.06f),
+               m.HalfW * 0.55f, u * 0.035f, 3, 0.3f, ToColor(skin * ColorF{0.5f, 0.34f, 0.32f}), 2);
   // A highlight on the lower lip.
   Field gloss(fr.W, fr.H);
   FillEllipse(gloss, m.X - away * m.HalfW * 0.25f, m.OpenBottom(0.0f) + u * 0.035f * look.Lips,
@@ -897,61 +831,45 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
   const FaceForm& f = look.Features;
   const ColorF skin = ToF(look.Skin);
   const MouthShape m = MouthFor(look, fr);
-  const float noseY = NoseY(look);
-  const float wide = look.Nose * f.NoseWidth;
+  const float noseY = NoseY(look), wide = look.Nose * f.NoseWidth;
   const float shout = f.Says == Mouth::Shout ? 1.0f : 0.0f;
   const float fold = Clamp01(0.15f + 0.35f * f.Age + 0.45f * Clamp01(look.Smile) + 0.4f * shout);
-  Field dark(fr.W, fr.H), lit(fr.W, fr.H);
   // Each line joins the dark creases at its own depth.
-  const auto crease = [&](Field line, float depth) {
-    Scale(line, depth);
-    Maximize(dark, line);
-  };
+  Field dark(fr.W, fr.H), lit(fr.W, fr.H);
   for (const float side : {-1.0f, 1.0f}) {
     const Point a{fr.Fx(side * (0.17f * wide + 0.03f), 0.9f), fr.Y(noseY - 0.02f)};
     const Point end{m.Px(side * 1.1f) + side * u * 0.04f, m.Y - m.Lift(side) + u * 0.1f + m.Bottom * 0.6f};
     const Point bend{a.X + side * u * 0.2f, (a.Y + end.Y) * 0.5f};
-    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f);
+    Lock(dark, a, bend, end, u * 0.035f, u * 0.015f, fold);
     Lock(lit, {a.X + side * u * 0.05f, a.Y}, {bend.X + side * u * 0.06f, bend.Y},
-         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f);
+         {end.X + side * u * 0.05f, end.Y}, u * 0.05f, u * 0.02f, fold);
   }
-  Scale(dark, fold);
-  Scale(lit, fold);
   if (f.Age > 0.4f) {
     // Forehead lines, where the hair leaves the forehead bare.
     const float k = (f.Age - 0.4f) * 1.4f;
     for (const float yu : {-0.58f, -0.74f, -0.9f}) {
-      Field line(fr.W, fr.H);
       constexpr int kSteps = 8;
       for (int i = 0; i < kSteps; ++i) {
         const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-        ThickLine(line, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
-                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)));
+        ThickLine(dark, fr.Fx(s0 * 0.45f, 0.4f), fr.Y(yu + 0.04f * s0 * s0), fr.Fx(s1 * 0.45f, 0.4f),
+                  fr.Y(yu + 0.04f * s1 * s1), u * 0.02f * (1.0f - 0.6f * std::fabs(s0)), k * 0.7f);
       }
-      crease(std::move(line), k * 0.7f);
     }
   }
-  const float crows = Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f);
+  const float crows = Clamp01(Clamp01(f.Age * 1.2f - 0.3f) + 0.5f * Clamp01(look.Smile - 0.6f)) * 0.8f;
   for (const float side : {-1.0f, 1.0f}) {
     const float ox = fr.Fx(side * 0.66f, 0.5f), oy = fr.Y(0.0f);
     for (const float a : {-0.35f, 0.0f, 0.35f}) {
-      Field line(fr.W, fr.H);
-      ThickLine(line, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
-                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f);
-      crease(std::move(line), Clamp01(crows) * 0.8f);
+      ThickLine(dark, ox, oy + a * u * 0.06f, ox + side * u * 0.12f * std::cos(a),
+                oy + u * 0.12f * std::sin(a) + a * u * 0.05f, u * 0.015f, crows);
     }
     // Bags below the eyes.
-    Field bag(fr.W, fr.H);
-    Lock(bag, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
-         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f);
-    crease(std::move(bag), f.Age * 0.6f);
-  }
-  if (f.BrowTilt < -0.25f) {
-    for (const float side : {-1.0f, 1.0f}) {
-      Field line(fr.W, fr.H);
-      ThickLine(line, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
-                u * 0.022f);
-      crease(std::move(line), Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
+    Lock(dark, {fr.Fx(side * 0.28f, 0.5f), fr.Y(0.12f)}, {fr.Fx(side * 0.44f, 0.5f), fr.Y(0.22f)},
+         {fr.Fx(side * 0.6f, 0.5f), fr.Y(0.12f)}, u * 0.02f, u * 0.015f, f.Age * 0.6f);
+    // A frown's furrows between the brows.
+    if (f.BrowTilt < -0.25f) {
+      ThickLine(dark, fr.Fx(side * 0.06f, 0.55f), fr.Y(-0.36f), fr.Fx(side * 0.08f, 0.55f), fr.Y(-0.16f),
+                u * 0.022f, Clamp01(-f.BrowTilt - 0.2f) * 0.9f);
     }
   }
   AddLight(image, Soft(std::move(lit), 2), ToColor(skin * 0.2f), 0.5f);
@@ -961,37 +879,28 @@ void DrawCreases(Image& image, const FaceLook& look, const HeadFrame& fr) {
 // ---------------------------------------------------------------- portrait
 
 // A head turned a little to one side. It is drawn face-on, then bent round
-// as a ball would turn: the front of the face moves by `Bend` of the
+// as a ball would turn: the front of the face moves by `bend` of the
 // radius towards the turn and nothing moves at the radius, so the far
 // cheek narrows and the near one widens while the outline stays put. A
-// tilt rolls it about the eye line's middle.
-struct HeadTurn {
-  float CentreX, EyeY, Radius, Bend, Cos, Sin;
-  explicit HeadTurn(const HeadFrame& fr)
-      : CentreX(fr.CentreX),
-        EyeY(fr.EyeY),
-        Radius(fr.Unit * 1.5f),
-        Bend(0.28f * fr.Turn),
-        Cos(std::cos(fr.Tilt)),
-        Sin(std::sin(fr.Tilt)) {}
-  // Where the face-on, upright drawing has what the laid head shows at
-  // (x, y). Untilted, the rows stay exactly where they are.
-  Point Source(float x, float y) const {
-    const float dx = x - CentreX, dy = y - EyeY;
-    const float xr = x + (dx * (Cos - 1.0f) + dy * Sin), yr = y + (dy * (Cos - 1.0f) - dx * Sin);
-    const float xs = (xr - CentreX) / Radius;
-    if (std::fabs(xs) >= 1.0f || std::fabs(Bend) < 1e-4f) return {xr, yr};
-    const float xn = (1.0f - std::sqrt(1.0f - 4.0f * Bend * (xs - Bend))) / (2.0f * Bend);
-    return {CentreX + xn * Radius, yr};
-  }
-};
+// tilt rolls it about the eye line's middle. This is where the face-on,
+// upright drawing has what the laid head shows at pixel (x, y); untilted,
+// the rows stay exactly where they are.
+Point Unturned(const HeadFrame& fr, int x, int y) {
+  const float radius = fr.Unit * 1.5f, bend = 0.28f * fr.Turn;
+  const float cosTilt = std::cos(fr.Tilt), sinTilt = std::sin(fr.Tilt);
+  const float dx = static_cast<float>(x) - fr.CentreX, dy = static_cast<float>(y) - fr.EyeY;
+  const float xr = static_cast<float>(x) + (dx * (cosTilt - 1.0f) + dy * sinTilt);
+  const float yr = static_cast<float>(y) + (dy * (cosTilt - 1.0f) - dx * sinTilt);
+  const float xs = (xr - fr.CentreX) / radius;
+  if (std::fabs(xs) >= 1.0f || std::fabs(bend) < 1e-4f) return {xr, yr};
+  const float xn = (1.0f - std::sqrt(1.0f - 4.0f * bend * (xs - bend))) / (2.0f * bend);
+  return {fr.CentreX + xn * radius, yr};
+}
 
 }  // namespace
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame) {
-  Head head;
-  head.Look = look;
-  head.Frame = frame;
+  Head head{.Look = look, .Frame = frame};
   ShapeHair(head);
   ShapeFace(head);
   return head;
@@ -1019,11 +928,10 @@ void PaintFace(Image& image, const Head& head) {
 }
 
 Field Laid(const Field& f, const Head& head) {
-  const HeadTurn turn(head.Frame);
   Field out(f.Width, f.Height);
   for (int y = 0; y < f.Height; ++y)
     for (int x = 0; x < f.Width; ++x) {
-      const Point s = turn.Source(static_cast<float>(x), static_cast<float>(y));
+      const Point s = Unturned(head.Frame, x, y);
       out(x, y) = f.Sample(s.X, s.Y);
     }
   return out;
@@ -1034,7 +942,6 @@ Field Laid(const Field& f, const Head& head) {
 Field LayHead(Image& image, const Image& under, const Head& head) {
   Field outline = head.Skin;
   Maximize(outline, head.FrontHair);
-  const HeadTurn turn(head.Frame);
   const Image drawn = image;
   Field cover(image.Width, image.Height);
   for (std::size_t i = 0; i < cover.Values.size(); ++i) {
@@ -1045,21 +952,17 @@ Field LayHead(Image& image, const Image& under, const Head& head) {
   const auto at = [&](int x, int y) { return Unpack(drawn.Pixels[drawn.Index(x, y)]); };
   for (int y = 0; y < image.Height; ++y)
     for (int x = 0; x < image.Width; ++x) {
-      const Point s = turn.Source(static_cast<float>(x), static_cast<float>(y));
+      // The colour sampled bilinearly where the upright head has it.
+      const Point s = Unturned(head.Frame, x, y);
       const float sx = std::clamp(s.X, 0.0f, static_cast<float>(image.Width - 1));
       const float sy = std::clamp(s.Y, 0.0f, static_cast<float>(image.Height - 1));
-      const int x0 = std::min(static_cast<int>(sx), image.Width - 2);
-      const int y0 = std::min(static_cast<int>(sy), image.Height - 1),
-                y1 = std::min(y0 + 1, image.Height - 1);
-      const float k = sx - static_cast<float>(x0), ky = sy - static_cast<float>(y0);
-      ColorF c = Lerp(at(x0, y0), at(x0 + 1, y0), k);
-      float a = cover(x0, y0) + (cover(x0 + 1, y0) - cover(x0, y0)) * k;
-      if (ky > 0.0f) {
-        c = Lerp(c, Lerp(at(x0, y1), at(x0 + 1, y1), k), ky);
-        a += (cover(x0, y1) + (cover(x0 + 1, y1) - cover(x0, y1)) * k - a) * ky;
-      }
+      const int x0 = std::min(static_cast<int>(sx), image.Width - 2), y0 = static_cast<int>(sy);
+      const int y1 = std::min(y0 + 1, image.Height - 1);
+      const float k = sx - static_cast<float>(x0);
+      const ColorF top = Lerp(at(x0, y0), at(x0 + 1, y0), k), bottom = Lerp(at(x0, y1), at(x0 + 1, y1), k);
       std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), c, a));
+      p = Pack(Lerp(Unpack(under.Pixels[under.Index(x, y)]), Lerp(top, bottom, sy - static_cast<float>(y0)),
+                    cover.Sample(s.X, s.Y)));
     }
   return Laid(outline, head);
 }

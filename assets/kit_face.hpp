@@ -65,8 +65,11 @@ struct HeadFrame {
   float Bounce = 0.0f;
   float X(float xu) const { return CentreX + xu * Unit; }
   float Y(float yu) const { return EyeY + yu * Unit; }
+  Point At(float xu, float yu) const { return {X(xu), Y(yu)}; }
   // Features nearer the viewer move further when the head turns.
   float Fx(float xu, float depth) const { return CentreX + (xu + Turn * 0.12f * depth) * Unit; }
+  // The key light, for rounding things on the head by a bevel `depth` deep.
+  LightDir Key(float depth) const { return {LightX, kHeadLightY, kHeadLightZ, depth}; }
   // How bright the key makes a surface facing the viewer: lighting divided
   // by it reads 1 there.
   float Flat() const {
@@ -90,18 +93,17 @@ std::vector<Point> BandOutline(int steps, EdgesAt edges) {
   return top;
 }
 
-// A tapering stroke along a quadratic curve: locks of hair, creases, straps.
-void Lock(Field& f, Point a, Point control, Point b, float w0, float w1);
+// A tapering stroke along a quadratic curve (locks of hair, creases, straps), `value` at its fullest.
+void Lock(Field& f, Point a, Point control, Point b, float w0, float w1, float value = 1.0f);
 
 struct Head {
   FaceLook Look;
   HeadFrame Frame;
-  Field BackHair;   // behind the head and shoulders
-  Field FrontHair;  // over the head
-  Field Skin;       // face and ears
-  Field Height;     // the face's relief, in pixels
-  Point Crown;      // where the strands start
-  bool Curly = false, Short = false, Braided = false;
+  Field BackHair{};   // behind the head and shoulders
+  Field FrontHair{};  // over the head
+  Field Skin{};       // face and ears
+  Field Height{};     // the face's relief, in pixels
+  Point Crown{};      // where the strands start
 };
 
 Head ShapeHead(const FaceLook& look, const HeadFrame& frame);

@@ -25,7 +25,6 @@ namespace vantoro::art {
 
 namespace {
 
-
 // ================================================================ banner
 
 constexpr int kBannerWidth = 741;
@@ -49,9 +48,8 @@ std::vector<Point> Crack(Random& rng, float x, float top, float bottom, float wa
 std::pair<float, float> EmptyColumns(const Field& mask, int x) {
   const auto empty = [&](int c) {
     if (c < 0 || c >= mask.Width) return false;
-    for (int y = 0; y < mask.Height; ++y) {
+    for (int y = 0; y < mask.Height; ++y)
       if (mask(c, y) > 0.05f) return false;
-    }
     return true;
   };
   int c = x;
@@ -64,11 +62,10 @@ std::pair<float, float> EmptyColumns(const Field& mask, int x) {
 
 // The left side of a polyline running downwards, as a coverage field.
 Field LeftOf(const std::vector<Point>& line, int width, int height) {
-  std::vector<Point> outline{{-10.0f, -10.0f}};
-  outline.push_back({line.front().X, -10.0f});
-  for (const Point& p : line) outline.push_back(p);
-  outline.push_back({line.back().X, static_cast<float>(height) + 10.0f});
-  outline.push_back({-10.0f, static_cast<float>(height) + 10.0f});
+  const float below = static_cast<float>(height) + 10.0f;
+  std::vector<Point> outline{{-10.0f, -10.0f}, {line.front().X, -10.0f}};
+  outline.insert(outline.end(), line.begin(), line.end());
+  outline.insert(outline.end(), {{line.back().X, below}, {-10.0f, below}});
   Field f(width, height);
   FillPolygon(f, outline);
   return f;
@@ -76,20 +73,17 @@ Field LeftOf(const std::vector<Point>& line, int width, int height) {
 
 void DrawBannerGloom(Image& image, Random& rng) {
   const Noise smoke(0xB0E1);
-  for (int y = 0; y < kBannerHeight; ++y) {
-    const float fy = static_cast<float>(y) + 0.5f;
-    for (int x = 0; x < kBannerWidth; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f;
-      const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.5f), dy = (fy - 34.0f) / 60.0f;
-      const float glow = std::exp(-(dx * dx + dy * dy) * 2.5f);
-      const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
-      const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
-                         SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
-      const ColorF c =
-          ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s;
-      image.Pixels[image.Index(x, y)] = Pack(c * edge);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.5f), dy = (fy - 34.0f) / 60.0f;
+    const float glow = std::exp(-(dx * dx + dy * dy) * 2.5f);
+    const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
+    const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
+                       SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
+    const ColorF c =
+        ColorF{0.16f, 0.03f, 0.04f} * (glow * (0.4f + 0.8f * s)) + ColorF{0.04f, 0.05f, 0.08f} * s;
+    return c * edge;
+  });
   // Old paint on the wall behind, dried dark and dull.
   const ThrownSplat old[] = {{40.0f, 40.0f, 20.0f, Rgb(0x5A4418), 0.0f, 3},
                              {706.0f, 34.0f, 17.0f, Rgb(0x2A3A50), 0.0f, 3}};
@@ -117,12 +111,10 @@ void DrawBannerTitle(Image& image, FontLibrary& fonts, Random& rng) {
     ThickLine(gap, crack[i].X, crack[i].Y, crack[i + 1].X, crack[i + 1].Y, 1.6f);
   mask = Subtracted(mask, gap);
   const Field left = LeftOf(crack, kBannerWidth, kBannerHeight);
-  Field leftPart = Multiplied(mask, left);
+  Field broken = Multiplied(mask, left);
   // The right-hand piece has slipped away sideways; it keeps the baseline,
   // as a drop would read as a misprint rather than a break.
-  Field rightPart = Shifted(Subtracted(mask, left), 3, 0);
-  Field broken = leftPart;
-  Maximize(broken, rightPart);
+  Maximize(broken, Shifted(Subtracted(mask, left), 3, 0));
   // Hairline cracks across the letters.
   Field hairlines(kBannerWidth, kBannerHeight);
   for (int i = 0; i < 9; ++i) {
@@ -171,10 +163,9 @@ void DrawBannerLine(Image& image, FontLibrary& fonts) {
   const Rect box = InkBounds(mask);
   Field rule(kBannerWidth, kBannerHeight);
   const float mid = static_cast<float>(box.Top + box.Bottom) * 0.5f;
-  TaperedLine(rule, static_cast<float>(box.Left) - 70.0f, mid, static_cast<float>(box.Left) - 12.0f, mid,
-              0.5f, 2.5f);
-  TaperedLine(rule, static_cast<float>(box.Right) + 12.0f, mid, static_cast<float>(box.Right) + 70.0f, mid,
-              2.5f, 0.5f);
+  const float left = static_cast<float>(box.Left), right = static_cast<float>(box.Right);
+  TaperedLine(rule, left - 70.0f, mid, left - 12.0f, mid, 0.5f, 2.5f);
+  TaperedLine(rule, right + 12.0f, mid, right + 70.0f, mid, 2.5f, 0.5f);
   Paint(image, rule, Rgb(0x7A1A22));
   PaintVertical(image, mask, Gradient{{0.0f, Rgb(0xC8B8B8)}, {1.0f, Rgb(0x9A8A8E)}},
                 static_cast<float>(box.Top), static_cast<float>(box.Bottom));
@@ -189,10 +180,12 @@ constexpr int kS = 2;
 constexpr int kW = kTeamWidth * kS;
 constexpr int kH = kTeamHeight * kS;
 
-// Lights what is painted through the mask as a soft rounded volume by the
-// dim lamp to the upper left, with a cold rim where the street light from
-// the right catches its edge.
-void Shade(Image& image, const Field& mask, int roundness, float strength, float rim) {
+// A part of a body: its colour through the mask, lit as a soft rounded
+// volume by the dim lamp to the upper left, with a cold rim where the
+// street light from the right catches its edge.
+void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
+            float rim = 0.5f) {
+  Paint(image, mask, colour);
   // Only the box round the part is worked on: a body part covers a small
   // share of the picture.
   const Rect ink = InkBounds(mask, 0.0f);
@@ -225,11 +218,23 @@ void Shade(Image& image, const Field& mask, int roundness, float strength, float
   Paste(image, box);
 }
 
-// A part of a body: its colour, shaded.
-void Volume(Image& image, const Field& mask, Color colour, int roundness, float strength = 0.55f,
-            float rim = 0.5f) {
-  Paint(image, mask, colour);
-  Shade(image, mask, roundness, strength, rim);
+// The two faces, far and near: both scowling, brows drawn down, each
+// looking anywhere but at the other.
+// clang-format off
+const FaceLook kFaces[2] = {
+    {Rgb(0x8A5A40), Rgb(0x1A1412), Rgb(0x3A2418), Hair::Curls, Beard::Stubble, 0.85f, 1.32f, 1.06f, 1.0f,
+     -0.5f, 1.0f, 0xB0F1, {.BrowTilt = -1.0f, .Gaze = 0.8f}},
+    {Rgb(0xD09A78), Rgb(0x4A2E1E), Rgb(0x4A6A3A), Hair::Crop, Beard::None, 0.8f, 1.32f, 1.06f, 1.0f,
+     -0.5f, 1.0f, 0xB0F2, {.BrowTilt = -1.0f, .Gaze = -0.7f}},
+};
+// clang-format on
+
+// The polygon's mask on the sheet, its edge softened by `soft` large pixels.
+template <std::size_t N>
+Field Outline(const Sheet& s, const Point (&points)[N], int soft = 0) {
+  Field f = s.Blank();
+  s.Poly(f, points);
+  return Soft(std::move(f), soft);
 }
 
 // The colour of shadow in the dim room.
@@ -250,35 +255,33 @@ void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, floa
 
 // The room: a dark clubhouse wall of boards, the dim lamp high on the left
 // and the cold light from a window on the right.
-void DrawRoom(const Sheet& s, Image& image) {
+void DrawRoom(Image& image) {
+  const Sheet s(kS, 0, 0, kTeamWidth, kTeamHeight);
   const Noise grain(0xB0A1);
   // Soft enough to work out once per pixel of the final picture.
-  for (int y = 0; y < s.H / kS; ++y) {
-    for (int x = 0; x < s.W / kS; ++x) {
-      const float fx = static_cast<float>(x) + 0.5f + static_cast<float>(s.X0);
-      const float fy = static_cast<float>(y) + 0.5f + static_cast<float>(s.Y0);
-      // Vertical boards with dark seams.
-      const float board = std::fmod(fx + 3.0f * grain.Value(fy / 60.0f, fx / 47.0f), 47.0f);
-      const float seam = SmoothStep(1.5f, 0.0f, board) + SmoothStep(45.5f, 47.0f, board);
-      const float wood = 0.75f + 0.35f * grain.Fbm(fx / 30.0f, fy / 3.0f, 3);
-      const float lx = (fx - 40.0f) / 260.0f, ly = (fy + 20.0f) / 300.0f;
-      const float lamp = std::exp(-(lx * lx + ly * ly) * 2.0f);
-      const float rx = (fx - 380.0f) / 150.0f, ry = (fy - 140.0f) / 220.0f;
-      const float window = std::exp(-(rx * rx + ry * ry) * 2.0f);
-      ColorF c = ColorF{0.055f, 0.05f, 0.065f} * wood;
-      c = c + ColorF{0.32f, 0.2f, 0.12f} * (lamp * wood * 0.55f);
-      c = c + ColorF{0.08f, 0.13f, 0.22f} * (window * wood * 0.6f);
-      c = c * (1.0f - 0.55f * seam);
-      for (int k = 0; k < kS * kS; ++k) image.Pixels[image.Index(x * kS + k % kS, y * kS + k / kS)] = Pack(c);
-    }
-  }
+  Image wall(kTeamWidth, kTeamHeight);
+  FillEach(wall, [&](int x, int y) {
+    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+    // Vertical boards with dark seams.
+    const float board = std::fmod(fx + 3.0f * grain.Value(fy / 60.0f, fx / 47.0f), 47.0f);
+    const float seam = SmoothStep(1.5f, 0.0f, board) + SmoothStep(45.5f, 47.0f, board);
+    const float wood = 0.75f + 0.35f * grain.Fbm(fx / 30.0f, fy / 3.0f, 3);
+    const float lx = (fx - 40.0f) / 260.0f, ly = (fy + 20.0f) / 300.0f;
+    const float lamp = std::exp(-(lx * lx + ly * ly) * 2.0f);
+    const float rx = (fx - 380.0f) / 150.0f, ry = (fy - 140.0f) / 220.0f;
+    const float window = std::exp(-(rx * rx + ry * ry) * 2.0f);
+    ColorF c = ColorF{0.055f, 0.05f, 0.065f} * wood;
+    c = c + ColorF{0.32f, 0.2f, 0.12f} * (lamp * wood * 0.55f);
+    c = c + ColorF{0.08f, 0.13f, 0.22f} * (window * wood * 0.6f);
+    return c * (1.0f - 0.55f * seam);
+  });
+  image = AreaResized(wall, s.W, s.H);
   // The window behind them: grey evening light, rain running down the
   // glass, a little out of focus.
   Image glass(s.W, s.H);
   FillLinear(glass, 0.0f, s.BY(50.0f), 0.0f, s.BY(170.0f),
              Gradient{{0.0f, Rgb(0x4A5A74)}, {0.6f, Rgb(0x2E3A50)}, {1.0f, Rgb(0x1A2234)}});
-  Field pane = s.Blank();
-  s.Poly(pane, {{288.0f, 52.0f}, {352.0f, 52.0f}, {352.0f, 166.0f}, {288.0f, 166.0f}});
+  const Field pane = Outline(s, {{288.0f, 52.0f}, {352.0f, 52.0f}, {352.0f, 166.0f}, {288.0f, 166.0f}});
   Field bars = s.Blank();
   s.Line(bars, 320.0f, 50.0f, 320.0f, 168.0f, 4.0f);
   s.Line(bars, 286.0f, 106.0f, 354.0f, 106.0f, 4.0f);
@@ -292,21 +295,18 @@ void DrawRoom(const Sheet& s, Image& image) {
   Blend(image, glass, pane);
   AddLight(image, Multiplied(rain, pane), Rgb(0x8AA0C0), 0.2f);
   Paint(image, Dilated(bars, kS), Rgb(0x0C0C10));
-  Field sill = Subtracted(Dilated(pane, 5 * kS), pane);
-  Paint(image, sill, Rgb(0x141012));
+  Paint(image, Subtracted(Dilated(pane, 5 * kS), pane), Rgb(0x141012));  // the frame and sill
   // Out of focus behind the two of them.
   const Sheet around(kS, 270, 34, 100, 150);
   Region blurred = around.Cut(image);
   BoxBlur(blurred.Pixels, 2 * kS, 2);
   Paste(image, blurred);
   // A bench and a kit bag in the gloom behind them.
-  Field bench = s.Blank();
-  s.Poly(bench, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}});
-  Paint(image, bench, Rgb(0x1C1510));
+  Paint(image, Outline(s, {{0.0f, 392.0f}, {378.0f, 384.0f}, {378.0f, 396.0f}, {0.0f, 404.0f}}),
+        Rgb(0x1C1510));
   Field bag = s.Blank();
   s.Oval(bag, 352.0f, 372.0f, 40.0f, 22.0f);
-  Paint(image, bag, Rgb(0x101418));
-  ApplyLight(image, Bevel(bag, 8 * kS, 0.6f, -0.6f, 0.5f, 3.0f), bag, 0.4f);
+  PaintRounded(image, bag, Rgb(0x101418), 8 * kS, {0.6f, -0.6f, 0.5f, 3.0f}, 0.4f);
   // An old splat on the wall, from a better day.
   Random rng(0xB0A2);
   Field splat = s.Blank();
@@ -320,25 +320,12 @@ void DrawRoom(const Sheet& s, Image& image) {
 void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   const Kit kit{
       .Jersey = Rgb(0x7A1C24), .Trim = Rgb(0xC8C8C0), .Pants = Rgb(0x22242A), .Panel = Rgb(0x1A1A20)};
-  // Torso.
-  Field torso = s.Blank();
-  s.Poly(torso, {{58.0f, 224.0f},
-                 {96.0f, 203.0f},
-                 {158.0f, 203.0f},
-                 {200.0f, 224.0f},
-                 {206.0f, 300.0f},
-                 {200.0f, 472.0f},
-                 {58.0f, 472.0f},
-                 {52.0f, 300.0f}});
-  torso = Soft(torso, 2 * kS);
-  Field neck = s.Blank();
-  s.Poly(neck, {{104.0f, 160.0f},
-                {148.0f, 160.0f},
-                {152.0f, 196.0f},
-                {166.0f, 210.0f},
-                {88.0f, 210.0f},
-                {102.0f, 196.0f}});
-  neck = Soft(neck, kS);
+  const Point torsoAt[] = {{58.0f, 224.0f},  {96.0f, 203.0f},  {158.0f, 203.0f}, {200.0f, 224.0f},
+                           {206.0f, 300.0f}, {200.0f, 472.0f}, {58.0f, 472.0f},  {52.0f, 300.0f}};
+  const Field torso = Outline(s, torsoAt, 2 * kS);
+  const Point neckAt[] = {{104.0f, 160.0f}, {148.0f, 160.0f}, {152.0f, 196.0f},
+                          {166.0f, 210.0f}, {88.0f, 210.0f},  {102.0f, 196.0f}};
+  const Field neck = Outline(s, neckAt, kS);
   Volume(image, neck, Rgb(0xB07A5A), 6 * kS, 0.5f, 0.2f);
   NeckShadow(s, image, neck, 170.0f, 200.0f);
   Volume(image, torso, kit.Jersey, 14 * kS);
@@ -366,11 +353,9 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   Field number = PlacedText(s.W, s.H, "9", font, 0, s.BX(96.0f), static_cast<int>(s.BY(228.0f)));
   Paint(image, Multiplied(number, torso), kit.Trim, 0.75f);
   // The belt of the pod harness, low down.
-  Field belt = s.Blank();
-  s.Poly(belt, {{56.0f, 436.0f}, {202.0f, 432.0f}, {202.0f, 452.0f}, {56.0f, 456.0f}});
-  Volume(image, Soft(belt, kS), Rgb(0x16161A), 4 * kS, 0.5f, 0.3f);
-  Field below = s.Blank();
-  s.Poly(below, {{56.0f, 456.0f}, {202.0f, 452.0f}, {204.0f, 472.0f}, {56.0f, 472.0f}});
+  const Field belt = Outline(s, {{56.0f, 436.0f}, {202.0f, 432.0f}, {202.0f, 452.0f}, {56.0f, 456.0f}}, kS);
+  Volume(image, belt, Rgb(0x16161A), 4 * kS, 0.5f, 0.3f);
+  const Field below = Outline(s, {{56.0f, 456.0f}, {202.0f, 452.0f}, {204.0f, 472.0f}, {56.0f, 472.0f}});
   Volume(image, below, kit.Pants, 5 * kS, 0.4f, 0.2f);
 
   // Upper arms hanging from the shoulders.
@@ -389,19 +374,15 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
   s.Taper(under, 58.0f, 332.0f, 186.0f, 316.0f, 34.0f, 28.0f);
   Paint(image, Soft(Shifted(under, 0, 6 * kS), 4 * kS), kShadow, 0.55f);
   Volume(image, under, Rgb(0x6A1820), 10 * kS);
-  Field hand = s.Blank();
+  // Four fingers, creased between them.
+  Field hand = s.Blank(), knuckles = s.Blank();
   s.Oval(hand, 188.0f, 310.0f, 13.0f, 16.0f);
   for (int k = 0; k < 4; ++k) {
     const float y = 300.0f + static_cast<float>(k) * 7.0f;
     s.Line(hand, 188.0f, y, 204.0f, y + 2.0f, 7.0f);
+    if (k > 0) s.Line(knuckles, 192.0f, y - 3.5f, 204.0f, y - 3.5f + 2.0f, 1.2f);
   }
-  hand = Soft(hand, kS);
-  Volume(image, hand, Rgb(0xA8745A), 5 * kS, 0.55f, 0.3f);
-  Field knuckles = s.Blank();
-  for (int k = 1; k < 4; ++k) {
-    const float y = 300.0f + static_cast<float>(k) * 7.0f - 3.5f;
-    s.Line(knuckles, 192.0f, y, 204.0f, y + 2.0f, 1.2f);
-  }
+  Volume(image, Soft(hand, kS), Rgb(0xA8745A), 5 * kS, 0.55f, 0.3f);
   Paint(image, Soft(knuckles, kS), kShadow, 0.5f);
   Field over = s.Blank();
   s.Taper(over, 202.0f, 334.0f, 80.0f, 310.0f, 34.0f, 30.0f);
@@ -421,102 +402,89 @@ void DrawFoldedArms(const Sheet& s, Image& image, FontLibrary& fonts) {
 // forehead, the shell standing up above it, the strap round the head.
 // Drawn on the head face-on, in the final picture's pixels, before it turns.
 void DrawPushedUpMask(const Sheet& s, Image& image, const HeadFrame& h) {
-  const auto at = [&](float xu, float yu) { return Point{h.X(xu), h.Y(yu)}; };
   Field strap = s.Blank();
   std::vector<Point> band;
   for (int i = 0; i <= 10; ++i) {
     const float t = -1.0f + 2.0f * static_cast<float>(i) / 10;
-    band.push_back(at(t * 1.03f, -0.8f + 0.1f * t * t));
+    band.push_back(h.At(t * 1.03f, -0.8f + 0.1f * t * t));
   }
   s.Curve(strap, band, 0.14f * h.Unit, 0.14f * h.Unit);
   Volume(image, strap, Rgb(0x1A1A1E), 3 * kS, 0.5f, 0.4f);
   // The shell: a wide, rounded visor shape standing up off the head.
-  Field shell = s.Blank();
-  s.Poly(shell, {at(-0.95f, -0.82f), at(-0.88f, -1.3f), at(-0.5f, -1.62f), at(0.45f, -1.64f),
-                 at(0.85f, -1.32f), at(0.92f, -0.84f)});
-  shell = Soft(shell, 2 * kS);
+  const Point shellAt[] = {h.At(-0.95f, -0.82f), h.At(-0.88f, -1.3f), h.At(-0.5f, -1.62f),
+                           h.At(0.45f, -1.64f),  h.At(0.85f, -1.32f), h.At(0.92f, -0.84f)};
+  const Field shell = Outline(s, shellAt, 2 * kS);
   Volume(image, shell, Rgb(0x24262E), 8 * kS, 0.6f, 0.6f);
   // Vents across the shell.
   Field vents = s.Blank();
   for (int k = -2; k <= 2; ++k) {
     const float u = static_cast<float>(k) * 0.22f;
-    s.Curve(vents, {at(u, -1.5f), at(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
+    s.Curve(vents, {h.At(u, -1.5f), h.At(u * 1.02f, -1.3f)}, 0.035f * h.Unit, 0.035f * h.Unit);
   }
   Paint(image, Multiplied(vents, shell), kShadow, 0.7f);
   // The lens: a dark band with the lamp's reflection in it.
-  Field lens = s.Blank();
-  s.Poly(lens, {at(-0.9f, -0.72f), at(-0.85f, -1.0f), at(0.85f, -1.02f), at(0.9f, -0.74f), at(0.0f, -0.66f)});
-  lens = Soft(lens, kS);
+  const Point lensAt[] = {h.At(-0.9f, -0.72f), h.At(-0.85f, -1.0f), h.At(0.85f, -1.02f), h.At(0.9f, -0.74f),
+                          h.At(0.0f, -0.66f)};
+  const Field lens = Outline(s, lensAt, kS);
   Field frame = Dilated(lens, 4 * kS);
   Volume(image, frame, Rgb(0x30323A), 4 * kS, 0.6f, 0.5f);
   Image tint(s.W, s.H);
-  const Point t0 = at(-0.9f, -1.0f), t1 = at(0.9f, -0.7f);
+  const Point t0 = h.At(-0.9f, -1.0f), t1 = h.At(0.9f, -0.7f);
   FillLinear(
       tint, s.BX(t0.X), s.BY(t0.Y), s.BX(t1.X), s.BY(t1.Y),
       Gradient{{0.0f, Rgb(0x8A6A48)}, {0.3f, Rgb(0x3A3020)}, {0.55f, Rgb(0x1A2A3A)}, {1.0f, Rgb(0x4A7AA0)}});
   Blend(image, tint, lens);
   Field flare = s.Blank();
-  s.Curve(flare, {at(-0.6f, -0.96f), at(-0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
+  s.Curve(flare, {h.At(-0.6f, -0.96f), h.At(-0.2f, -0.98f)}, 0.03f * h.Unit, 0.015f * h.Unit);
   AddLight(image, Soft(flare, kS), Rgb(0xFFE8C8), 0.6f);
 }
 
 // A player's head on its tile of the picture: drawn face-on and upright by
 // the portraits' face kit, with the gear it wears, then turned and tilted
 // into place and shaded by the room's light like the rest of the body. The
-// frame is in the final picture's pixels.
-template <typename Gear>
-void DrawHead(const Sheet& s, Image& image, const FaceLook& look, const HeadFrame& h, Gear&& gear) {
-  const HeadFrame fr{
-      s.BX(h.CentreX), s.BY(h.EyeY), h.Unit * static_cast<float>(s.Scale), h.Turn, h.LightX, s.W, s.H,
-      h.Tilt,          h.Bounce};
+// frame is in the final picture's pixels; the lamp is on the left, and the
+// small room throws its light back into the shadows.
+void DrawHead(Image& image, const Sheet& s, const FaceLook& look, const HeadFrame& h,
+              void (*gear)(const Sheet&, Image&, const HeadFrame&) = nullptr) {
+  const HeadFrame fr{s.BX(h.CentreX), s.BY(h.EyeY), h.Unit * s.Scale, h.Turn, -0.62f, s.W, s.H, h.Tilt, 1.0f};
+  Region tile = s.Cut(image);
+  Image& t = tile.Pixels;
   const Head head = ShapeHead(look, fr);
-  PaintBackHair(image, head);
-  const Image under = image;
-  PaintFace(image, head);
-  gear();
-  const Field outline = LayHead(image, under, head);
+  PaintBackHair(t, head);
+  const Image under = t;
+  PaintFace(t, head);
+  if (gear) gear(s, t, h);
+  const Field outline = LayHead(t, under, head);
   // The lamp's light is warm and cools across the head away from it; the
   // window's cold light catches the far edge.
-  PaintEach(image, outline, [&](int x, int y) {
+  PaintEach(t, outline, [&](int x, int y) {
     const float across = SmoothStep(-1.2f, 1.2f, (static_cast<float>(x) - fr.CentreX) / fr.Unit);
-    return Unpack(image.Pixels[image.Index(x, y)]) *
+    return Unpack(t.Pixels[t.Index(x, y)]) *
            Lerp(ColorF{1.1f, 1.0f, 0.86f}, ColorF{0.72f, 0.76f, 0.9f}, across);
   });
-  AddLight(image, Multiplied(Soft(Rim(outline, 3 * kS, -kS), kS), outline), Rgb(0x4A6A9A), 0.5f);
+  AddLight(t, Multiplied(Soft(Rim(outline, 3 * kS, -kS), kS), outline), Rgb(0x4A6A9A), 0.5f);
+  Paste(image, tile);
 }
 
 // The far player: turned away to our right, shoulders hunched, hands
 // shoved in pockets.
 void DrawHandsInPockets(const Sheet& s, Image& image) {
-  const Kit kit{
-      .Jersey = Rgb(0x1E3A5A), .Trim = Rgb(0xE07A2A), .Pants = Rgb(0x1E2026), .Panel = Rgb(0x121820)};
-  Field torso = s.Blank();
-  s.Poly(torso, {{192.0f, 232.0f},
-                 {232.0f, 212.0f},
-                 {298.0f, 212.0f},
-                 {340.0f, 234.0f},
-                 {344.0f, 310.0f},
-                 {336.0f, 472.0f},
-                 {200.0f, 472.0f},
-                 {190.0f, 310.0f}});
-  torso = Soft(torso, 2 * kS);
-  Field neck = s.Blank();
-  s.Poly(neck, {{246.0f, 172.0f},
-                {288.0f, 172.0f},
-                {292.0f, 206.0f},
-                {306.0f, 220.0f},
-                {230.0f, 220.0f},
-                {242.0f, 206.0f}});
-  neck = Soft(neck, kS);
+  const Kit kit{.Jersey = Rgb(0x1E3A5A), .Trim = Rgb(0xE07A2A), .Pants = Rgb(0x1E2026)};
+  const Point torsoAt[] = {{192.0f, 232.0f}, {232.0f, 212.0f}, {298.0f, 212.0f}, {340.0f, 234.0f},
+                           {344.0f, 310.0f}, {336.0f, 472.0f}, {200.0f, 472.0f}, {190.0f, 310.0f}};
+  const Field torso = Outline(s, torsoAt, 2 * kS);
+  const Point neckAt[] = {{246.0f, 172.0f}, {288.0f, 172.0f}, {292.0f, 206.0f},
+                          {306.0f, 220.0f}, {230.0f, 220.0f}, {242.0f, 206.0f}};
+  const Field neck = Outline(s, neckAt, kS);
   Volume(image, neck, Rgb(0x7A4E36), 6 * kS, 0.5f, 0.4f);
   NeckShadow(s, image, neck, 184.0f, 212.0f);
   Volume(image, torso, kit.Jersey, 14 * kS, 0.5f, 0.7f);
   Field collar = s.Blank();
   s.Curve(collar, {{236.0f, 214.0f}, {266.0f, 232.0f}, {296.0f, 214.0f}}, 7.0f, 7.0f);
   Volume(image, collar, kit.Trim, 3 * kS, 0.4f, 0.3f);
-  Field stripe = s.Blank();
-  s.Poly(stripe, {{190.0f, 330.0f}, {344.0f, 322.0f}, {344.0f, 334.0f}, {190.0f, 342.0f}});
-  Paint(image, Multiplied(Soft(stripe, kS), torso), kit.Trim, 0.85f);
+  const Field stripe =
+      Outline(s, {{190.0f, 330.0f}, {344.0f, 322.0f}, {344.0f, 334.0f}, {190.0f, 342.0f}}, kS);
+  Paint(image, Multiplied(stripe, torso), kit.Trim, 0.85f);
   Field folds = s.Blank();
   s.Curve(folds, {{230.0f, 260.0f}, {246.0f, 290.0f}, {244.0f, 312.0f}}, 3.0f, 1.0f);
   s.Curve(folds, {{300.0f, 380.0f}, {280.0f, 410.0f}, {278.0f, 440.0f}}, 3.0f, 1.0f);
@@ -535,8 +503,7 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   Paint(image, Soft(Shifted(arms, -4 * kS, 2 * kS), 5 * kS), kShadow, 0.45f);
   Volume(image, arms, kit.Jersey, 12 * kS, 0.5f, 0.7f);
   // The pants over the wrists: the hands are in the pockets.
-  Field pants = s.Blank();
-  s.Poly(pants, {{192.0f, 432.0f}, {344.0f, 426.0f}, {346.0f, 472.0f}, {192.0f, 472.0f}});
+  const Field pants = Outline(s, {{192.0f, 432.0f}, {344.0f, 426.0f}, {346.0f, 472.0f}, {192.0f, 472.0f}});
   Volume(image, Soft(pants, kS), kit.Pants, 6 * kS, 0.4f, 0.4f);
   Field pockets = s.Blank();
   s.Curve(pockets, {{196.0f, 438.0f}, {216.0f, 442.0f}, {236.0f, 436.0f}}, 4.0f, 3.0f);
@@ -547,31 +514,6 @@ void DrawHandsInPockets(const Sheet& s, Image& image) {
   s.Oval(bulge, 216.0f, 448.0f, 16.0f, 7.0f);
   s.Oval(bulge, 322.0f, 446.0f, 16.0f, 7.0f);
   Paint(image, Multiplied(Soft(bulge, 3 * kS), pants), kShadow, 0.4f);
-}
-
-// Paint on canvas: a faint weave and the softness of a brush.
-void Canvasing(Image& image) {
-  const Noise weave(0xB0D1);
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-      const float n =
-          weave.Value(fx * 0.9f, fy * 0.25f) * 0.5f + weave.Value(fx * 0.25f + 40.0f, fy * 0.9f) * 0.5f;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * (0.93f + 0.12f * n));
-    }
-  }
-}
-
-// The grade of a cold, dim evening: shadows sink into blue, the lamp's
-// light stays a little warm.
-void Grade(Image& image) {
-  for (std::uint32_t& p : image.Pixels) {
-    const ColorF c = Unpack(p);
-    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
-    const ColorF cool = Lerp(ColorF{0.02f, 0.03f, 0.07f}, c, SmoothStep(0.0f, 0.5f, luma));
-    p = Pack(Lerp(c, cool, 0.5f) * 0.95f);
-  }
 }
 
 }  // namespace
@@ -587,62 +529,21 @@ Image DrawBreakupBanner(FontLibrary& fonts) {
 
 Image DrawBreakupTeam(FontLibrary& fonts) {
   Image image(kW, kH);
-  const Sheet whole(kS, 0, 0, kTeamWidth, kTeamHeight);
-  DrawRoom(whole, image);
-  // The far player first: the near one's shoulder overlaps. Each is
+  DrawRoom(image);
+  // The far player first: the near one's shoulder overlaps. Each body is
   // painted on a tile of its own, which keeps the many strokes quick.
-  const Sheet farBody(kS, 164, 160, 214, 312);
+  const Sheet farBody(kS, 164, 160, 214, 312), nearBody(kS, 10, 150, 220, 322);
   Region tile = farBody.Cut(image);
   DrawHandsInPockets(farBody, tile.Pixels);
   Paste(image, tile);
-  const HeadFrame far{.CentreX = 266.0f,
-                      .EyeY = 152.0f,
-                      .Unit = 32.0f,
-                      .Turn = 0.5f,
-                      .LightX = -0.62f,
-                      .Tilt = 0.1f,
-                      .Bounce = 1.0f};
-  const Sheet farTile(kS, 204, 84, 130, 126);
-  tile = farTile.Cut(image);
-  DrawHead(farTile, tile.Pixels,
-           {.Skin = Rgb(0x8A5A40),
-            .HairColour = Rgb(0x1A1412),
-            .Iris = Rgb(0x3A2418),
-            .Style = Hair::Curls,
-            .Facial = Beard::Stubble,
-            .Jaw = 0.85f,
-            .ChinY = 1.32f,
-            .Brow = 1.06f,
-            .Smile = -0.5f,
-            .Seed = 0xB0F1,
-            .Features = {.BrowTilt = -1.0f, .Gaze = 0.8f}},
-           far, [] {});
-  Paste(image, tile);
-  const Sheet nearBody(kS, 10, 150, 220, 322);
+  DrawHead(image, {kS, 204, 84, 130, 126}, kFaces[0],
+           {.CentreX = 266.0f, .EyeY = 152.0f, .Unit = 32.0f, .Turn = 0.5f, .Tilt = 0.1f});
   tile = nearBody.Cut(image);
   DrawFoldedArms(nearBody, tile.Pixels, fonts);
   Paste(image, tile);
-  const HeadFrame near{.CentreX = 128.0f,
-                       .EyeY = 136.0f,
-                       .Unit = 33.0f,
-                       .Turn = -0.42f,
-                       .LightX = -0.62f,
-                       .Tilt = -0.12f,
-                       .Bounce = 1.0f};
-  const Sheet nearTile(kS, 56, 56, 146, 136);
-  tile = nearTile.Cut(image);
-  DrawHead(nearTile, tile.Pixels,
-           {.Skin = Rgb(0xD09A78),
-            .HairColour = Rgb(0x4A2E1E),
-            .Iris = Rgb(0x4A6A3A),
-            .Style = Hair::Crop,
-            .ChinY = 1.32f,
-            .Brow = 1.06f,
-            .Smile = -0.5f,
-            .Seed = 0xB0F2,
-            .Features = {.BrowTilt = -1.0f, .Gaze = -0.7f}},
-           near, [&] { DrawPushedUpMask(nearTile, tile.Pixels, near); });
-  Paste(image, tile);
+  DrawHead(image, {kS, 56, 56, 146, 136}, kFaces[1],
+           {.CentreX = 128.0f, .EyeY = 136.0f, .Unit = 33.0f, .Turn = -0.42f, .Tilt = -0.12f},
+           DrawPushedUpMask);
   // Framed a little closer than drawn: the room's edges fall away and the
   // two fill the picture.
   constexpr float kZoom = 1.1f;
@@ -650,8 +551,21 @@ Image DrawBreakupTeam(FontLibrary& fonts) {
   const int left = (kW - cropW) / 2, top = kH - cropH;
   Image small =
       AreaResized(Crop(image, left, top, left + cropW, top + cropH).Pixels, kTeamWidth, kTeamHeight);
-  Grade(small);
-  Canvasing(small);
+  // The grade of a cold, dim evening: shadows sink into blue, the lamp's
+  // light stays a little warm.
+  for (std::uint32_t& p : small.Pixels) {
+    const ColorF c = Unpack(p);
+    const float luma = 0.299f * c.R + 0.587f * c.G + 0.114f * c.B;
+    p = Pack(Lerp(c, Lerp(ColorF{0.02f, 0.03f, 0.07f}, c, SmoothStep(0.0f, 0.5f, luma)), 0.5f) * 0.95f);
+  }
+  // Paint on canvas: a faint weave and the softness of a brush.
+  const Noise weave(0xB0D1);
+  FillEach(small, [&](int x, int y) {
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+    const float n =
+        weave.Value(fx * 0.9f, fy * 0.25f) * 0.5f + weave.Value(fx * 0.25f + 40.0f, fy * 0.9f) * 0.5f;
+    return Unpack(small.Pixels[small.Index(x, y)]) * (0.93f + 0.12f * n);
+  });
   Vignette(small, 0.5f);
   return small;
 }

@@ -1,11 +1,8 @@
 // Player portraits: sixteen head-and-shoulders paintings, eight men and
 // eight women, each a different person down to the face's shape, the hair,
 // the kit and whether they have come straight off the field with a mask
-// pushed up or a band round the head. Faces are height fields lit softly
-// from the upper left, so that cheekbones, noses and chins take the light
-// the way they would under a lamp; eyes, brows and lips are painted over
-// the lit skin. Everything is drawn at twice the size and shrunk, for
-// clean edges on small features.
+// pushed up or a band round the head. Everything is drawn at twice the
+// size and shrunk, for clean edges on small features.
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +12,6 @@
 #include "assets/art.hpp"
 #include "assets/kit_face.hpp"
 #include "assets/kit_image.hpp"
-#include "assets/kit_person.hpp"
 #include "assets/paint.hpp"
 #include "assets/recipes.hpp"
 
@@ -29,10 +25,13 @@ constexpr int kFinalHeight = 150;
 constexpr int kWidth = kFinalWidth * kFactor;
 constexpr int kHeight = kFinalHeight * kFactor;
 
+// Masks of the picture holding one shape, given in its own pixels.
+constexpr BigShapes kShapes{};
+
 enum class Gear { None, Goggles, Headband, Bandana };
 
 // The face, then what is round it. The face's Man and LooseHairs are set
-// from the table it comes from and the gear.
+// from the row of the table it comes from and the gear.
 struct Look {
   FaceLook Face;
   Color Backdrop;  // the bunkers' colour behind
@@ -43,8 +42,9 @@ struct Look {
   float Key;                      // which side the sun is on: -1 the picture's left, 1 its right
 };
 
+// The men, then the women.
 // clang-format off
-const Look kMen[8] = {
+const Look kLooks[2][8] = {{
     // Fair, side-parted brown hair, mask pushed up after a game; an easy smile.
     {{Rgb(0xE4B594), Rgb(0x5A3A22), Rgb(0x4C78A8), Hair::Swept, Beard::None, 0.80f, 1.50f, 1.0f,
       0.9f, 0.55f, 1.0f, 11, {Mouth::Closed, 0.0f, 0.25f, 0.1f, 1.0f, 1.0f, 1.0f}},
@@ -77,9 +77,7 @@ const Look kMen[8] = {
     {{Rgb(0x94603C), Rgb(0x0E0C0C), Rgb(0x2A1A10), Hair::Crop, Beard::Moustache, 0.90f, 1.58f, 1.2f,
       0.95f, -0.45f, 1.1f, 18, {Mouth::Closed, 0.0f, 0.65f, -0.35f, 0.9f, 1.1f, 1.00f}},
      Rgb(0x20A0B0), Gear::Goggles, Rgb(0x6A2A9A), Rgb(0xE0E0E0), Rgb(0x2A6AD0), 51, 0.4f, 1.0f},
-};
-
-const Look kWomen[8] = {
+}, {
     // Fair, long blonde hair, blue jersey, mask pushed up; laughing.
     {{Rgb(0xEEC4A6), Rgb(0xC8A060), Rgb(0x4C78A8), Hair::Long, Beard::None, 0.72f, 1.44f, 0.65f,
       1.15f, 0.95f, 0.85f, 21, {Mouth::Grin, 0.9f, 0.1f, 0.3f, 1.05f, 0.9f, 0.98f}},
@@ -112,7 +110,7 @@ const Look kWomen[8] = {
     {{Rgb(0xC8966C), Rgb(0x2A1A12), Rgb(0x7A5A30), Hair::Shoulder, Beard::None, 0.72f, 1.45f, 0.85f,
       1.2f, 0.05f, 0.9f, 28, {Mouth::Closed, 0.0f, 0.4f, -0.1f, 1.0f, 1.05f, 0.97f}},
      Rgb(0x20A0B0), Gear::None, Rgb(0xE8B820), Rgb(0x1A1A1A), Rgb(0x000000), 47, -0.5f, 1.0f},
-};
+}};
 // clang-format on
 
 // ---------------------------------------------------------------- background
@@ -120,16 +118,17 @@ const Look kWomen[8] = {
 // The tournament behind the player, as a long lens sees it past their
 // shoulder: sky and trees, the safety net on its posts, and inflatable
 // bunkers on the turf, all out of focus.
-void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
+void DrawBackdrop(Image& image, const Look& look) {
+  Random rng(look.Face.Seed);
   const float horizon = kHeight * rng.Range(0.36f, 0.46f);
   const bool overcast = look.Face.Seed % 3 == 0;
   const Gradient sky = overcast ? Gradient{{0.0f, Rgb(0x8A98A8)}, {1.0f, Rgb(0xD0D6DC)}}
                                 : Gradient{{0.0f, Rgb(0x4A86C8)}, {1.0f, Rgb(0xB8D4E8)}};
   FillLinear(image, 0, 0, 0, horizon, sky);
   // The sun's side of the sky is brighter.
-  Field haze(kWidth, kHeight);
-  FillEllipse(haze, key > 0 ? kWidth * 1.0f : 0.0f, 0.0f, kWidth * 0.6f, horizon * 1.2f);
-  AddLight(image, Soft(std::move(haze), 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
+  const Field haze =
+      kShapes.Ellipse(image, {look.Key > 0 ? kWidth * 1.0f : 0.0f, 0.0f}, kWidth * 0.6f, horizon * 1.2f);
+  AddLight(image, Soft(haze, 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
   // A line of trees with a ragged top, and the white roofs of a few tents.
   const Noise canopy(look.Face.Seed * 41u + 3u);
   Field trees(kWidth, kHeight);
@@ -139,45 +138,30 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
       trees(x, y) = Clamp01(static_cast<float>(y) - top);
   }
   Paint(image, trees, overcast ? Rgb(0x35503A) : Rgb(0x2A4A2A));
+  const float eaves = horizon - 14, ridge = horizon - 28, ground = horizon + 2;
   for (int i = 0; i < 2; ++i) {
     const float tx = rng.Range(20.0f, kWidth - 80.0f), tw = rng.Range(50.0f, 80.0f);
-    Field roof(kWidth, kHeight), wall(kWidth, kHeight);
-    const Point r[] = {{tx, horizon - 14},
-                       {tx + tw * 0.15f, horizon - 28},
-                       {tx + tw * 0.85f, horizon - 28},
-                       {tx + tw, horizon - 14}};
-    FillPolygon(roof, r);
-    const Point w[] = {{tx + 2, horizon - 14},
-                       {tx + tw - 2, horizon - 14},
-                       {tx + tw - 2, horizon + 2},
-                       {tx + 2, horizon + 2}};
-    FillPolygon(wall, w);
-    Paint(image, wall, Rgb(0x505458));
-    Paint(image, roof,
+    const Point roof[] = {{tx, eaves}, {tx + tw * 0.15f, ridge}, {tx + tw * 0.85f, ridge}, {tx + tw, eaves}};
+    const Point wall[] = {{tx + 2, eaves}, {tx + tw - 2, eaves}, {tx + tw - 2, ground}, {tx + 2, ground}};
+    Paint(image, kShapes.Polygon(image, wall), Rgb(0x505458));
+    Paint(image, kShapes.Polygon(image, roof),
           i == 0 ? Rgb(0xE8E8E8) : ToColor(ToF(look.Backdrop) * 0.8f + ColorF{0.1f, 0.1f, 0.1f}));
   }
   // Turf, brighter towards us, with the stripes of the mower.
-  Field turf(kWidth, kHeight);
-  for (int y = static_cast<int>(horizon); y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) turf(x, y) = 1.0f;
   Image grass(kWidth, kHeight);
-  const Gradient green{{0.0f, Rgb(0x3E6E34)}, {1.0f, Rgb(0x5C9A44)}};
-  FillLinear(grass, 0, horizon, 0, kHeight, green);
+  FillLinear(grass, 0, horizon, 0, kHeight, Gradient{{0.0f, Rgb(0x3E6E34)}, {1.0f, Rgb(0x5C9A44)}});
   for (int y = static_cast<int>(horizon); y < kHeight; ++y) {
     const float depth = (static_cast<float>(y) - horizon) / (kHeight - horizon);
     for (int x = 0; x < kWidth; ++x) {
       // Stripes run away from us, converging on the horizon.
       const float across = (static_cast<float>(x) - kWidth * 0.5f) / (0.3f + depth);
       const float stripe = std::fmod(std::fabs(across) / 60.0f, 1.0f) < 0.5f ? 1.06f : 0.94f;
-      std::uint32_t& p = grass.Pixels[grass.Index(x, y)];
-      p = Pack(Unpack(p) * stripe);
+      image.Pixels[image.Index(x, y)] = Pack(Unpack(grass.Pixels[grass.Index(x, y)]) * stripe);
     }
   }
-  Blend(image, grass, turf);
   // The net: dark posts and a fine mesh from the ground to high above.
   Field net(kWidth, kHeight), posts(kWidth, kHeight);
-  const float netBottom = horizon + 10.0f;
-  const float offset = rng.Range(0.0f, 90.0f);
+  const float netBottom = horizon + 10.0f, offset = rng.Range(0.0f, 90.0f);
   for (float x = offset - 90.0f; x < kWidth + 90.0f; x += 110.0f)
     ThickLine(posts, x, 0.0f, x, netBottom, 3.0f);
   for (int y = 0; y < static_cast<int>(netBottom); ++y)
@@ -194,47 +178,34 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
   Paint(image, rope, Rgb(0x181A1C), 0.8f);
   // Inflatable bunkers: domes, cakes and tall cans in the team's colour
   // with white bands, lit from the sun's side.
-  const ColorF body = ToF(look.Backdrop);
   struct Bunker {
-    float X, Y;
-    int Kind;
+    float Y, X;  // drawn in this order
+    int Kind;    // a dome, a cake or a can
   };
-  std::vector<Bunker> bunkers;
-  for (int i = 0; i < 6; ++i) {
-    const float y = horizon + rng.Range(4.0f, 70.0f);
-    bunkers.push_back({rng.Range(-20.0f, kWidth + 20.0f), y, rng.Below(3)});
-  }
+  Bunker bunkers[6];
+  for (Bunker& b : bunkers)
+    b = {horizon + rng.Range(4.0f, 70.0f), rng.Range(-20.0f, kWidth + 20.0f), rng.Below(3)};
   // The far ones first, so that nearer bunkers stand in front of them.
-  std::sort(bunkers.begin(), bunkers.end(), [](const Bunker& a, const Bunker& b) { return a.Y < b.Y; });
-  for (const Bunker& bunker : bunkers) {
-    const float x = bunker.X, y = bunker.Y;
-    const int kind = bunker.Kind;
+  std::ranges::sort(bunkers, {}, &Bunker::Y);
+  for (const auto& [y, x, kind] : bunkers) {
+    constexpr float kHalfWidth[] = {30.0f, 30.0f, 18.0f}, kTall[] = {22.0f, 16.0f, 40.0f};
     const float scale = 0.6f + 1.4f * (y - horizon) / 70.0f;
-    const float w = scale * (kind == 2 ? 18.0f : 30.0f), h = scale * (kind == 1   ? 16.0f
-                                                                      : kind == 2 ? 40.0f
-                                                                                  : 22.0f);
+    const float w = scale * kHalfWidth[kind], h = scale * kTall[kind];
     Field shape(kWidth, kHeight);
     if (kind == 0) {
       FillEllipse(shape, x, y, w, h);
-      for (int yy = static_cast<int>(y); yy < kHeight; ++yy)
-        for (int xx = 0; xx < kWidth; ++xx) shape(xx, yy) = 0.0f;
+      std::fill(shape.Values.begin() + static_cast<int>(y) * kWidth, shape.Values.end(), 0.0f);
     } else {
       const Point box[] = {{x - w, y - h + w * 0.25f}, {x + w, y - h + w * 0.25f}, {x + w, y}, {x - w, y}};
       FillPolygon(shape, box);
       FillEllipse(shape, x, y - h + w * 0.25f, w, w * 0.25f);
     }
-    Image skin(kWidth, kHeight);
-    for (int yy = 0; yy < kHeight; ++yy)
-      for (int xx = 0; xx < kWidth; ++xx) {
-        const float across = Clamp01(((static_cast<float>(xx) - x) / w) * key * 0.5f + 0.5f);
-        const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
-        const ColorF c = Lerp(body, ColorF{0.95f, 0.95f, 0.95f}, band);
-        skin.Pixels[skin.Index(xx, yy)] = Pack(c * (0.55f + 0.6f * across));
-      }
-    Field shadow(kWidth, kHeight);
-    FillEllipse(shadow, x - key * w * 0.3f, y, w * 1.1f, 3.0f * scale);
-    Paint(image, shadow, Rgb(0x1A2A14), 0.5f);
-    Blend(image, skin, shape);
+    GroundShadow(image, x - look.Key * w * 0.3f, y, w * 1.1f, 3.0f * scale, 0, 0.5f, Rgb(0x1A2A14));
+    PaintEach(image, shape, [&](int xx, int yy) {
+      const float across = Clamp01(((static_cast<float>(xx) - x) / w) * look.Key * 0.5f + 0.5f);
+      const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
+      return Lerp(ToF(look.Backdrop), ColorF{0.95f, 0.95f, 0.95f}, band) * (0.55f + 0.6f * across);
+    });
   }
   // The long lens: everything behind the player is soft.
   BoxBlur(image, 3);
@@ -242,42 +213,31 @@ void DrawBackdrop(Image& image, const Look& look, Random& rng, float key) {
 
 // ---------------------------------------------------------------- body
 
-void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& face, bool man) {
-  const float u = fr.Unit;
-  const float neckHalf = man ? 0.52f : 0.42f;
+void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& face) {
+  const bool man = look.Face.Man;
+  const float u = fr.Unit, neckHalf = man ? 0.52f : 0.42f;
   const float baseY = 2.1f;  // the neck's root, in head units
   // Neck: a lit cylinder in the shadow of the jaw.
-  Field neck(kWidth, kHeight);
-  const Point neckShape[] = {{fr.X(-neckHalf), fr.Y(0.8f)},
-                             {fr.X(neckHalf), fr.Y(0.8f)},
-                             {fr.X(neckHalf + 0.1f), fr.Y(baseY + 0.3f)},
-                             {fr.X(-neckHalf - 0.1f), fr.Y(baseY + 0.3f)}};
-  FillPolygon(neck, neckShape);
+  const Point neckShape[] = {fr.At(-neckHalf, 0.8f), fr.At(neckHalf, 0.8f),
+                             fr.At(neckHalf + 0.1f, baseY + 0.3f), fr.At(-neckHalf - 0.1f, baseY + 0.3f)};
+  const Field neck = kShapes.Polygon(image, neckShape);
   // The jaw shades the neck below it, deepest right under the chin.
   Field jawShadow = Shifted(face, static_cast<int>(u * 0.05f), static_cast<int>(u * 0.26f));
   BoxBlur(jawShadow, static_cast<int>(u * 0.08f));
-  const ColorF skin = ToF(look.Face.Skin);
   PaintEach(image, neck, [&](int x, int y) {
     const float xu = (static_cast<float>(x) - fr.CentreX) / (u * neckHalf);
     const float round = 0.5f + 0.5f * std::sqrt(Clamp01(1.0f - xu * xu)) - 0.22f * Clamp01(xu);
-    return skin * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
+    return ToF(look.Face.Skin) * ColorF{0.97f, 0.88f, 0.85f} * (round * (0.95f - 0.55f * jawShadow(x, y)));
   });
 
   // Shoulders in the team jersey, sloping from the neck.
-  Field shirt(kWidth, kHeight);
-  const float w = man ? 1.0f : 0.88f;
-  const float bottom = static_cast<float>(kHeight + 10);
-  const Point torso[] = {{fr.X(-neckHalf - 0.05f), fr.Y(baseY - 0.1f)},
-                         {fr.X(-1.3f * w), fr.Y(baseY + 0.2f)},
-                         {fr.X(-2.2f * w), fr.Y(baseY + 0.45f)},
-                         {fr.X(-2.75f * w), fr.Y(baseY + 0.85f)},
-                         {fr.X(-3.0f * w), bottom},
-                         {fr.X(3.0f * w), bottom},
-                         {fr.X(2.75f * w), fr.Y(baseY + 0.85f)},
-                         {fr.X(2.2f * w), fr.Y(baseY + 0.45f)},
-                         {fr.X(1.3f * w), fr.Y(baseY + 0.2f)},
-                         {fr.X(neckHalf + 0.05f), fr.Y(baseY - 0.1f)}};
-  FillPolygon(shirt, torso);
+  const float w = man ? 1.0f : 0.88f, bottom = static_cast<float>(kHeight + 10);
+  const Point torso[] = {
+      fr.At(-neckHalf - 0.05f, baseY - 0.1f), fr.At(-1.3f * w, baseY + 0.2f), fr.At(-2.2f * w, baseY + 0.45f),
+      fr.At(-2.75f * w, baseY + 0.85f),       {fr.X(-3.0f * w), bottom},      {fr.X(3.0f * w), bottom},
+      fr.At(2.75f * w, baseY + 0.85f),        fr.At(2.2f * w, baseY + 0.45f), fr.At(1.3f * w, baseY + 0.2f),
+      fr.At(neckHalf + 0.05f, baseY - 0.1f)};
+  const Field shirt = kShapes.Polygon(image, torso);
   const Noise folds(look.Face.Seed * 13u + 3u);
   Field height = Soft(shirt, static_cast<int>(u * 0.4f));
   for (int y = 0; y < kHeight; ++y)
@@ -290,9 +250,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   // Raglan panels in the trim colour from the collar over the shoulders.
   Field panels(kWidth, kHeight);
   for (const float side : {-1.0f, 1.0f}) {
-    Lock(panels, {fr.X(side * (neckHalf + 0.3f)), fr.Y(baseY + 0.05f)},
-         {fr.X(side * 1.7f * w), fr.Y(baseY + 0.2f)}, {fr.X(side * 3.0f * w), fr.Y(baseY + 1.3f)}, u * 0.14f,
-         u * 0.3f);
+    Lock(panels, fr.At(side * (neckHalf + 0.3f), baseY + 0.05f), fr.At(side * 1.7f * w, baseY + 0.2f),
+         fr.At(side * 3.0f * w, baseY + 1.3f), u * 0.14f, u * 0.3f);
   }
   Paint(cloth, panels, look.Trim);
   // A splat badge on the chest.
@@ -301,9 +260,8 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Splat(badge, rng, fr.X(man ? 1.2f : 1.05f), fr.Y(baseY + 0.75f),
         {.Radius = u * 0.11f, .Arms = 6, .Reach = 1.6f, .Droplets = 3});
   Paint(cloth, badge, look.Trim, 0.9f);
-  const float flat = fr.Flat();
   PaintEach(image, shirt, [&](int x, int y) {
-    return Unpack(cloth.Pixels[cloth.Index(x, y)]) * (0.28f + 0.72f * (light(x, y) / flat));
+    return Unpack(cloth.Pixels[cloth.Index(x, y)]) * (0.28f + 0.72f * (light(x, y) / fr.Flat()));
   });
   // The collar: a ribbed band round the root of the neck.
   Field collar(kWidth, kHeight);
@@ -315,36 +273,29 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
     ThickLine(collar, fr.X(0.0f) + std::cos(a0) * rx, cy + std::sin(a0) * ry, fr.X(0.0f) + std::cos(a1) * rx,
               cy + std::sin(a1) * ry, u * 0.12f);
   }
-  Paint(image, collar, look.Trim);
-  ApplyLight(image, Bevel(collar, 3, fr.LightX, kHeadLightY, kHeadLightZ, 3.0f), collar, 0.8f);
+  PaintRounded(image, collar, look.Trim, 3, fr.Key(3.0f), 0.8f);
 }
 
 // ---------------------------------------------------------------- gear
 
-// Points along the curve of a band round the head at height `yu` in the
-// middle, dropping by `droop` at the sides.
-Point Band(const HeadFrame& fr, float s, float yu, float droop, float reach) {
-  return {fr.X(s * reach), fr.Y(yu + droop * s * s)};
-}
-
 void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
   const float u = fr.Unit;
+  // Points along the curve of a band round the head at height `yu` in the
+  // middle, dropping by `droop` at the sides.
+  const auto around = [&](float s, float yu, float droop) { return fr.At(s * 1.13f, yu + droop * s * s); };
   switch (look.Kit) {
     case Gear::None: return;
     case Gear::Headband:
     case Gear::Bandana: {
       const bool bandana = look.Kit == Gear::Bandana;
-      Field band(kWidth, kHeight);
       constexpr int kSteps = 24;
       const float lowerY = bandana ? -0.8f : -0.72f, droop = bandana ? 0.45f : 0.3f;
-      FillPolygon(band, BandOutline(kSteps, [&](float s) {
-                    const Point top = bandana ? Point{fr.X(s * 1.14f), fr.Y(-2.0f + 1.2f * s * s)}
-                                              : Band(fr, s, -0.98f, 0.3f, 1.13f);
-                    return Edges{top, Band(fr, s, lowerY, droop, 1.13f)};
-                  }));
-      Field head(kWidth, kHeight);
-      FillEllipse(head, fr.X(0.0f), fr.Y(-0.5f), u * 1.13f, u * 1.32f);
-      band = Multiplied(band, head);
+      Field band = kShapes.Polygon(image, BandOutline(kSteps, [&](float s) {
+                                     const Point top = bandana ? fr.At(s * 1.14f, -2.0f + 1.2f * s * s)
+                                                               : around(s, -0.98f, 0.3f);
+                                     return Edges{top, around(s, lowerY, droop)};
+                                   }));
+      band = Multiplied(band, kShapes.Ellipse(image, fr.At(0.0f, -0.5f), u * 1.13f, u * 1.32f));
       Image cloth(kWidth, kHeight, look.KitColour);
       if (bandana) {
         // A print of small white dots.
@@ -357,17 +308,15 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         Paint(cloth, print, Rgb(0xF0F0F0), 0.85f);
         // The knot's tails behind one ear.
         Field tails(kWidth, kHeight);
-        Lock(tails, {fr.X(1.05f), fr.Y(-0.5f)}, {fr.X(1.3f), fr.Y(-0.2f)}, {fr.X(1.35f), fr.Y(0.35f)},
-             u * 0.2f, u * 0.08f);
-        Lock(tails, {fr.X(1.05f), fr.Y(-0.5f)}, {fr.X(1.45f), fr.Y(-0.4f)}, {fr.X(1.55f), fr.Y(0.1f)},
-             u * 0.18f, u * 0.06f);
+        Lock(tails, fr.At(1.05f, -0.5f), fr.At(1.3f, -0.2f), fr.At(1.35f, 0.35f), u * 0.2f, u * 0.08f);
+        Lock(tails, fr.At(1.05f, -0.5f), fr.At(1.45f, -0.4f), fr.At(1.55f, 0.1f), u * 0.18f, u * 0.06f);
         Maximize(band, tails);
       } else {
         Field stripes(kWidth, kHeight);
         for (const float v : {-0.9f, -0.8f}) {
           for (int i = 0; i < kSteps; ++i) {
             const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-            const Point a = Band(fr, s0, v, 0.3f, 1.13f), b = Band(fr, s1, v, 0.3f, 1.13f);
+            const Point a = around(s0, v, 0.3f), b = around(s1, v, 0.3f);
             ThickLine(stripes, a.X, a.Y, b.X, b.Y, u * 0.025f);
           }
         }
@@ -388,12 +337,10 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
       // pushed up on the forehead.
       Field strap(kWidth, kHeight);
       for (const float side : {-1.0f, 1.0f}) {
-        Lock(strap, {fr.X(side * 0.8f), fr.Y(-1.28f)}, {fr.X(side * 1.12f), fr.Y(-1.2f)},
-             {fr.X(side * 1.1f), fr.Y(-0.75f)}, u * 0.17f, u * 0.14f);
+        Lock(strap, fr.At(side * 0.8f, -1.28f), fr.At(side * 1.12f, -1.2f), fr.At(side * 1.1f, -0.75f),
+             u * 0.17f, u * 0.14f);
       }
-      Paint(image, strap, Rgb(0x18181C));
-      ApplyLight(image, Bevel(strap, 2, fr.LightX, kHeadLightY, kHeadLightZ, 3.0f), strap, 0.7f);
-      Field frame(kWidth, kHeight), lens(kWidth, kHeight);
+      PaintRounded(image, strap, Rgb(0x18181C), 2, fr.Key(3.0f), 0.7f);
       const float gx = fr.Fx(0.0f, 0.3f), gy = fr.Y(-1.28f);
       std::vector<Point> outer, inner;
       constexpr int kSteps = 48;
@@ -408,13 +355,9 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         outer.push_back({gx + sx * u * 0.95f, gy + sy * u * 0.3f * notch});
         inner.push_back({gx + sx * u * 0.8f, gy + sy * u * 0.2f * notch});
       }
-      FillPolygon(frame, outer);
-      FillPolygon(lens, inner);
-      Field shadow = Shifted(frame, 2, 6);
-      BoxBlur(shadow, 4);
-      Paint(image, shadow, Rgb(0x000000), 0.45f);
-      Paint(image, frame, look.KitColour);
-      ApplyLight(image, Bevel(frame, 4, fr.LightX, kHeadLightY, kHeadLightZ, 5.0f), frame, 1.0f);
+      const Field frame = kShapes.Polygon(image, outer), lens = kShapes.Polygon(image, inner);
+      SoftShadow(image, frame, 4, 0.45f, 2, 6);
+      PaintRounded(image, frame, look.KitColour, 4, fr.Key(5.0f), 1.0f);
       // A mirrored lens: sky above, dark ground below, a streak of light.
       const Gradient mirror{
           {0.0f, Rgb(0x9AD8FF)}, {0.45f, Rgb(0x3A4A8A)}, {0.55f, Rgb(0x1A1030)}, {1.0f, Rgb(0x6A3A8A)}};
@@ -428,24 +371,19 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
   }
 }
 
-// A fine grain over the whole picture, so that the flat areas do not look drawn.
-void FilmGrain(Image& image, std::uint32_t seed) {
-  Random rng(seed * 23u + 11u);
-  for (std::uint32_t& p : image.Pixels) p = Pack(Unpack(p) * (0.96f + 0.08f * rng.Unit()));
-}
+}  // namespace
 
-Image Paint(const Look& look, bool man) {
+Image DrawPortrait(FontLibrary& /*fonts*/, int gender, int n) {
+  Look look = kLooks[gender == 2 ? 1 : 0][std::clamp(n, 1, 8) - 1];
+  look.Face.Man = gender != 2;
+  look.Face.LooseHairs = look.Kit != Gear::Bandana;
   return Supersampled(kFinalWidth, kFinalHeight, kFactor, [&](Image& image) {
-    Random rng(look.Face.Seed);
-    DrawBackdrop(image, look, rng, look.Key);
+    DrawBackdrop(image, look);
     const HeadFrame fr{kWidth * 0.5f + look.Turn * 6.0f, 114.0f, look.Size, look.Turn,
                        look.Key * kHeadLightX,           kWidth, kHeight};
-    FaceLook face = look.Face;
-    face.Man = man;
-    face.LooseHairs = look.Kit != Gear::Bandana;
-    const Head head = ShapeHead(face, fr);
+    const Head head = ShapeHead(look.Face, fr);
     PaintBackHair(image, head);
-    DrawBody(image, look, fr, Laid(head.Skin, head), man);
+    DrawBody(image, look, fr, Laid(head.Skin, head));
     const Image under = image;
     PaintFace(image, head);
     DrawGear(image, look, fr);
@@ -453,17 +391,11 @@ Image Paint(const Look& look, bool man) {
     Field rim = Rim(LayHead(image, under, head), -3, 0);
     BoxBlur(rim, 1, 1);
     AddLight(image, rim, Rgb(0x6A8AB0), 0.3f);
-    FilmGrain(image, look.Face.Seed);
+    // A fine grain over the whole picture, so that the flat areas do not look drawn.
+    Random grain(look.Face.Seed * 23u + 11u);
+    for (std::uint32_t& p : image.Pixels) p = Pack(Unpack(p) * (0.96f + 0.08f * grain.Unit()));
     Vignette(image, 0.4f);
   });
-}
-
-}  // namespace
-
-Image DrawPortrait(FontLibrary& /*fonts*/, int gender, int n) {
-  const int i = std::clamp(n, 1, 8) - 1;
-  const bool man = gender != 2;
-  return Paint(man ? kMen[static_cast<std::size_t>(i)] : kWomen[static_cast<std::size_t>(i)], man);
 }
 
 }  // namespace vantoro::art
