@@ -90,12 +90,11 @@ float Field::Sample(float x, float y) const {
 }
 
 Field Shifted(const Field& f, int dx, int dy) {
-  Field out(f.Width, f.Height);
   // Clamped so that x - dx cannot overflow.
   dx = std::clamp(dx, -f.Width, f.Width);
   dy = std::clamp(dy, -f.Height, f.Height);
-  FillEach(out, [&](int x, int y) { return f.Contains(x - dx, y - dy) ? f(x - dx, y - dy) : 0.0f; });
-  return out;
+  return FieldEach(f.Width, f.Height,
+                   [&](int x, int y) { return f.Contains(x - dx, y - dy) ? f(x - dx, y - dy) : 0.0f; });
 }
 
 namespace {
@@ -144,12 +143,10 @@ Field Dilated(const Field& f, int radius) {
   const int w = box.Right - box.Left, h = box.Bottom - box.Top;
   // rows[k] holds, for every row of the box, the maximum over half-width k.
   std::vector<Field> rows(static_cast<std::size_t>(radius + 1));
-  rows[0] = Field(w, h);
-  FillEach(rows[0], [&](int x, int y) { return f(box.Left + x, box.Top + y); });
+  rows[0] = FieldEach(w, h, [&](int x, int y) { return f(box.Left + x, box.Top + y); });
   for (std::size_t k = 1; k < rows.size(); ++k) {
     const Field& prev = rows[k - 1];
-    rows[k] = Field(w, h);
-    FillEach(rows[k], [&](int x, int y) {
+    rows[k] = FieldEach(w, h, [&](int x, int y) {
       return std::max({prev(x, y), prev.Clamped(x - 1, y), prev.Clamped(x + 1, y)});
     });
   }
@@ -180,12 +177,10 @@ Field Eroded(const Field& f, int radius) {
 }
 
 Field Sheared(const Field& f, float k, float pivotY) {
-  Field out(f.Width, f.Height);
-  FillEach(out, [&](int x, int y) {
+  return FieldEach(f.Width, f.Height, [&](int x, int y) {
     const float sx = static_cast<float>(x) - k * (pivotY - static_cast<float>(y));
     return sx > -1.0f && sx < static_cast<float>(f.Width) ? f.Sample(sx, static_cast<float>(y)) : 0.0f;
   });
-  return out;
 }
 
 Field Rim(const Field& mask, int dx, int dy) { return Subtracted(mask, Shifted(mask, -dx, -dy)); }
@@ -379,12 +374,10 @@ float Noise::Ridged(float x, float y, int octaves) const {
 
 Field NoiseField(int width, int height, float scale, int octaves, std::uint32_t seed) {
   const Noise noise(seed);
-  Field f(width, height);
   const float inv = 1.0f / std::max(scale, 1e-3f);
-  FillEach(f, [&](int x, int y) {
+  return FieldEach(width, height, [&](int x, int y) {
     return noise.Fbm(static_cast<float>(x) * inv, static_cast<float>(y) * inv, octaves);
   });
-  return f;
 }
 
 // ---------------------------------------------------------------- light
@@ -642,11 +635,10 @@ Field TextMask(int width, int height, int x, int y, std::string_view cp1252, con
     for (std::size_t i = 0; i < cp1252.size(); ++i)
       x += canvas.Text(x, y, cp1252.substr(i, 1), font, kWhite) + tracking;
   }
-  Field f(canvas.Width(), canvas.Height());
   const Image& pixels = canvas.Pixels();
-  for (std::size_t i = 0; i < f.Values.size(); ++i)
-    f.Values[i] = static_cast<float>((pixels.Pixels[i] >> 8) & 0xFF) / 255.0f;
-  return f;
+  return FieldEach(canvas.Width(), canvas.Height(), [&](int col, int row) {
+    return static_cast<float>((pixels.Pixels[pixels.Index(col, row)] >> 8) & 0xFF) / 255.0f;
+  });
 }
 
 }  // namespace vantoro::art
