@@ -318,9 +318,8 @@ void DrawCover(Image& image, const Cover& c, float big, std::uint32_t seed) {
     }
     Paint(image, Multiplied(seams, mask), Rgb(0x000000), 0.35f);
     // The underside in shade.
-    Field low(image.Width, image.Height);
     const float top = (c.Base - c.Height * 0.4f) * big;
-    FillEach(low, [&](int x, int y) {
+    const Field low = FieldEach(image.Width, image.Height, [&](int x, int y) {
       return mask(x, y) * (SmoothStep(top, c.Base * big, static_cast<float>(y)) * 0.45f);
     });
     Paint(image, low, Rgb(0x05050A));
@@ -338,14 +337,12 @@ void MownTurf(Image& image, float top, const Noise& noise, const TurfStyle& styl
   for (int y = static_cast<int>(top); y < image.Height; ++y) {
     const float t = (static_cast<float>(y) - top) / (h - top);
     for (int x = 0; x < image.Width; ++x) {
-      float stripe = 1.0f;
-      if (style.Stripe > 0.0f) {
-        const float u = (static_cast<float>(x) - w * 0.5f) / (style.Converge + t);
-        stripe = std::fmod(std::fabs(u) / style.Stripe, 2.0f) < 1.0f ? 1.0f : 0.9f;
-      }
+      const float u = (static_cast<float>(x) - w * 0.5f) / (style.Converge + t);
+      const bool dark = style.Stripe > 0.0f && std::fmod(std::fabs(u) / style.Stripe, 2.0f) >= 1.0f;
       const float g = noise.Value(static_cast<float>(x) / style.Grain,
                                   static_cast<float>(y) / (1.0f + style.Stretch * t));
-      const ColorF c = ToF(style.Grass) * (stripe * (style.Far + style.Rise * t) * (0.9f + 0.15f * g));
+      const ColorF c =
+          ToF(style.Grass) * ((dark ? 0.9f : 1.0f) * (style.Far + style.Rise * t) * (0.9f + 0.15f * g));
       image.Pixels[image.Index(x, y)] = Pack(c);
     }
   }
@@ -380,9 +377,9 @@ void GlowingCore(Image& image, const Field& mask, Color halo, int radius, float 
 }
 
 Field Enlarged(const Field& f, float k, int width, int height) {
-  Field out(width, height);
-  FillEach(out, [&](int x, int y) { return f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k); });
-  return out;
+  return FieldEach(width, height, [&](int x, int y) {
+    return f.Sample(static_cast<float>(x) / k, static_cast<float>(y) / k);
+  });
 }
 
 // ---------------------------------------------------------------- washes

@@ -37,10 +37,9 @@ int StemNear(const Field& mask, int want, int y, const DripStyle& style) {
 void GlossBand(Image& image, const Field& mask, float top, float bottom, const BannerStyle& style) {
   Field gloss = Eroded(mask, style.GlossInset);
   const float split = top + (bottom - top) * 0.42f;
-  for (int y = 0; y < gloss.Height; ++y) {
-    const float k = SmoothStep(split + 2.0f, split - 2.0f, static_cast<float>(y)) * style.Gloss;
-    for (int x = 0; x < gloss.Width; ++x) gloss(x, y) *= k;
-  }
+  FillEach(gloss, [&](int x, int y) {
+    return gloss(x, y) * (SmoothStep(split + 2.0f, split - 2.0f, static_cast<float>(y)) * style.Gloss);
+  });
   AddLight(image, gloss, Rgb(0xFFFFFF), 0.6f);
 }
 
