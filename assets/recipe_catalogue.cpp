@@ -40,8 +40,7 @@ void DrawCard(Image& image, float top, float bottom, Point spot, float spotRx, f
   FillEach(image, [&](int x, int y) {
     const float fy = static_cast<float>(y);
     const float inside = SmoothStep(from, from + ramp, fy) * (1.0f - SmoothStep(to - ramp, to, fy));
-    const float dx = (static_cast<float>(x) - spot.X) / spotRx, dy = (fy - spot.Y) / spotRy;
-    return flat + lit * (std::exp(-(dx * dx + dy * dy) * 1.4f) * inside);
+    return flat + lit * (Falloff(static_cast<float>(x), fy, spot.X, spot.Y, spotRx, spotRy, 1.4f) * inside);
   });
 }
 
@@ -92,12 +91,11 @@ void DrawPump(Image& image, const Tool& t, int item) {
 
 // Twelve-gram powerlets: a short silver cylinder under the body.
 void DrawPowerlet(Image& image, const Tool& t) {
-  Field can(image.Width, image.Height), shine(image.Width, image.Height);
+  Field can(image.Width, image.Height), shine(image.Width, image.Height), cap(image.Width, image.Height);
   t.Line(can, 0.5f, -3.0f, 8.8f, -3.0f, 2.6f);
   t.Line(shine, 1.0f, -2.4f, 8.0f, -2.4f, 0.5f);
   PaintRounded(image, can, Rgb(0x8C9098), 4, {0.0f, -0.9f, 0.4f, 4.0f}, 0.6f);
   AddLight(image, shine, Rgb(0xFFFFFF), 0.5f);
-  Field cap(image.Width, image.Height);
   t.Dot(cap, 9.2f, -3.0f, 1.1f);
   Paint(image, cap, Rgb(0xC8A040));
 }

@@ -44,8 +44,7 @@ void DrawWalls(Image& image) {
       const float n = plaster.Fbm(fx / 9.0f, fy / 9.0f, 3);
       const ColorF c = fy < 76.0f ? wall * (0.86f + 0.16f * n) : panel * (0.9f + 0.12f * n);
       // Light falls from the window and the lamp over the middle.
-      const float dx = (fx - 170.0f) / 150.0f, dy = (fy - 40.0f) / 110.0f;
-      return c * (0.7f + 0.45f * std::exp(-(dx * dx + dy * dy)));
+      return c * (0.7f + 0.45f * Falloff(fx, fy, 170.0f, 40.0f, 150.0f, 110.0f));
     }
     // Floorboards running away from us towards a point above the room.
     const float depth = (fy - kFloor) / (kRoomH - kFloor);

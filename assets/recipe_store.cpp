@@ -23,9 +23,8 @@ constexpr BigShapes kBig{kS};
 void Backdrop(Image& image, Point spot, float rx, float ry) {
   const ColorF dark = ToF(Rgb(0x0B0D13)), lit = ToF(Rgb(0x38405A));
   FillEach(image, [&](int x, int y) {
-    const float dx = (static_cast<float>(x) / kS - spot.X) / rx,
-                dy = (static_cast<float>(y) / kS - spot.Y) / ry;
-    return dark + lit * std::exp(-(dx * dx + dy * dy) * 1.3f);
+    const float fx = static_cast<float>(x) / kS, fy = static_cast<float>(y) / kS;
+    return dark + lit * Falloff(fx, fy, spot.X, spot.Y, rx, ry, 1.3f);
   });
 }
 
@@ -54,8 +53,7 @@ void DrawCarton(Image& image, const Carton& c, bool open, const Font& font) {
   const Field face = kBig.Box(image, a.X, a.Y, ar.X, bottom);
   const Field flank = kBig.Polygon(image, {ar, br, {br.X, bottom + dy}, {ar.X, bottom}});
   const Field top = kBig.Polygon(image, {a, b, br, ar});
-  Paint(image, Dilated(face, kScale), Rgb(0x1A1008));
-  Paint(image, Dilated(flank, kScale), Rgb(0x1A1008));
+  for (const Field* f : {&face, &flank}) Paint(image, Dilated(*f, kScale), Rgb(0x1A1008));
   Paint(image, face, Rgb(0xB8864C));
   Paint(image, flank, Rgb(0x8A6036));
   if (open) {
@@ -196,15 +194,13 @@ void DrawMilledBody(Image& image) {
   // Machined faces catch light in bright bands.
   Paint(image, Multiplied(kBig.Box(image, 12, 52, 190, 58), block), Rgb(0xFF7070), 0.35f);
   Field cuts(image.Width, image.Height), lips(image.Width, image.Height);
-  const auto slot = [&](Point a, Point b, float w) {
-    Maximize(cuts, kBig.Line(image, a, b, w));
-    Maximize(lips, kBig.Line(image, {a.X, a.Y + w * 0.5f}, {b.X, b.Y + w * 0.5f}, 1.0f));
-  };
-  slot({30, 70}, {80, 70}, 10);
-  slot({100, 70}, {150, 70}, 10);
-  slot({30, 92}, {60, 92}, 7);
-  slot({76, 92}, {106, 92}, 7);
-  slot({122, 92}, {152, 92}, 7);
+  // Each slot's left and right end, its row and its width.
+  const float slots[][4] = {
+      {30, 80, 70, 10}, {100, 150, 70, 10}, {30, 60, 92, 7}, {76, 106, 92, 7}, {122, 152, 92, 7}};
+  for (const auto& [left, right, y, w] : slots) {
+    kBig.Line(cuts, {left, y}, {right, y}, w);
+    kBig.Line(lips, {left, y + w * 0.5f}, {right, y + w * 0.5f}, 1.0f);
+  }
   for (const float x : {168.0f, 176.0f}) Maximize(cuts, kBig.Ellipse(image, {x, 78}, 3.2f, 3.2f));
   // The cut-outs: dark, with a bright machined lip below each.
   AddLight(image, Subtracted(lips, cuts), Rgb(0xFFD0D0), 0.7f);

@@ -70,12 +70,10 @@ Field Shape(std::span<const Point> ctrl, int steps = 8) {
       const float t = t1 + (t2 - t1) * static_cast<float>(s) / static_cast<float>(steps);
       const Point a1 = mix(p0, p1, t0, t1, t), a2 = mix(p1, p2, t1, t2, t), a3 = mix(p2, p3, t2, t3, t);
       const Point b1 = mix(a1, a2, t0, t2, t), b2 = mix(a2, a3, t1, t3, t);
-      out.push_back(kBig.Big(mix(b1, b2, t1, t2, t)));
+      out.push_back(mix(b1, b2, t1, t2, t));
     }
   }
-  Field f(kBigW, kBigH);
-  FillPolygon(f, out);
-  return f;
+  return kBig.Polygon(kBigW, kBigH, out);
 }
 
 // ---------------------------------------------------------------- the vehicles
@@ -228,8 +226,7 @@ void DrawShowroom(Image& image) {
   const float floorTop = 118.0f * kS;
   FillEach(image, [&](int x, int y) {
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-    const float dx = (fx - 122.0f * kS) / (150.0f * kS), dy = (fy - 120.0f * kS) / (110.0f * kS);
-    const float spot = std::exp(-(dx * dx + dy * dy) * 1.6f);
+    const float spot = Falloff(fx, fy, 122.0f * kS, 120.0f * kS, 150.0f * kS, 110.0f * kS, 1.6f);
     const ColorF c = fy < floorTop
                          ? Lerp(ToF(Rgb(0x07080D)), ToF(Rgb(0x161A26)), fy / floorTop)
                          : Lerp(ToF(Rgb(0x1A1D28)), ToF(Rgb(0x08090D)), (fy - floorTop) / (kBigH - floorTop));
@@ -379,16 +376,11 @@ void DrawLivery(Image& image, const Vehicle& v) {
 void Reflect(Image& image, const Field& carMask) {
   const Image car = image;
   const int ground = static_cast<int>(kGround * kS);
-  for (int y = ground; y < kBigH; ++y) {
+  BlendEach(image, ground, [&](int x, int y) {
     const int src = 2 * ground - y - 1;
     const float fade = 0.22f * (1.0f - static_cast<float>(y - ground) / (34.0f * kS));
-    for (int x = 0; x < kBigW; ++x) {
-      const float a = carMask(x, src) * fade;
-      if (a <= 0.0f) continue;
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), Unpack(car.Pixels[car.Index(x, src)]), a));
-    }
-  }
+    return Wash{Unpack(car.Pixels[car.Index(x, src)]), carMask(x, src) * fade};
+  });
 }
 
 }  // namespace
