@@ -124,12 +124,9 @@ void DrawPips(Image& image, int rank, Suit suit) {
   if (rank == 1) {
     AddPip(pips, suit, kWidth * 0.5f, kHeight * 0.5f, 46.0f, false);
   } else {
-    const PipLayout& layout = kLayouts[rank - 2];
-    for (const float row : layout.Sides) {
-      pip(0, row);
-      pip(2, row);
-    }
-    for (const float row : layout.Middle) pip(1, row);
+    for (const float row : kLayouts[rank - 2].Sides)
+      for (const int column : {0, 2}) pip(column, row);
+    for (const float row : kLayouts[rank - 2].Middle) pip(1, row);
   }
   Paint(image, pips, InkOf(suit));
 }
@@ -251,11 +248,10 @@ Image DrawCard(FontLibrary& fonts, int rank) {
                   kBottom * kS);
     Paint(image, Subtracted(card, Eroded(card, kScale / 2 + 1)), Rgb(0x9A9A90));
     const Suit suit = SuitOf(rank);
-    if (rank > 10) {
+    if (rank > 10)
       DrawCourt(image, rank, suit);
-    } else {
+    else
       DrawPips(image, rank, suit);
-    }
     Corners(image, fonts, rank, suit);
   });
 }

@@ -35,19 +35,15 @@ struct Banner {
   std::vector<ThrownSplat> Splats;  // thrown behind the letters, in banner pixels
 };
 
-// A faint pool of the banner's colour behind the words.
-void Backlight(Image& image, Color colour) {
-  const ColorF c = ToF(colour);
-  const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
-  FillEach(image, [&](int x, int y) {
-    const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
-    return c * (0.22f * Falloff(fx, fy, w * 0.5f, h * 0.5f, w * 0.42f, h * 0.42f, 2.5f));
-  });
-}
-
 Image DrawBanner(FontLibrary& fonts, const Banner& banner) {
   return Supersampled(banner.Width, banner.Height, kScale, [&](Image& image) {
-    Backlight(image, banner.Backlight);
+    // A faint pool of the banner's colour behind the words.
+    const ColorF backlight = ToF(banner.Backlight);
+    const float w = static_cast<float>(image.Width), h = static_cast<float>(image.Height);
+    FillEach(image, [&](int x, int y) {
+      const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
+      return backlight * (0.22f * Falloff(fx, fy, w * 0.5f, h * 0.5f, w * 0.42f, h * 0.42f, 2.5f));
+    });
     Random rng(banner.Seed);
     std::vector<ThrownSplat> splats;
     for (const ThrownSplat& s : banner.Splats)
@@ -72,8 +68,8 @@ Image DrawBanner(FontLibrary& fonts, const Banner& banner) {
     style.GlowRadius = 5 * o;
     style.GlowStrength = 0.7f;
     const Rect box = PaintSlantedWords(image, mask, banner.Shear, rng, {}, {}, banner.Face, style);
-    const float w = static_cast<float>(box.Right - box.Left);
-    Glint(image, static_cast<float>(box.Left) + w * 0.1f, static_cast<float>(box.Top) + 2.0f * o, 5.0f * o,
+    const float span = static_cast<float>(box.Right - box.Left);
+    Glint(image, static_cast<float>(box.Left) + span * 0.1f, static_cast<float>(box.Top) + 2.0f * o, 5.0f * o,
           {.Width = 0.9f * o, .Core = 0.8f * o});
   });
 }
