@@ -67,11 +67,9 @@ void WetPaint(Image& image, const Field& mask, Color colour, int radius, float g
     if (a <= 0.0f) continue;
     const float l = light.Values[i];
     // Thin paint at the edges lets the pooled, darker colour show.
-    ColorF c = Lerp(deep, base, SmoothStep(0.05f, 0.6f, height.Values[i]));
-    c = c * (0.7f + 0.45f * l);
+    const ColorF c = Lerp(deep, base, SmoothStep(0.05f, 0.6f, height.Values[i])) * (0.7f + 0.45f * l);
     const float specular = std::pow(Clamp01((l - 0.72f) / 0.28f), 3.0f) * gloss;
-    c = Lerp(c, ColorF{1, 1, 1}, specular * 0.85f);
-    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), c, a));
+    image.Pixels[i] = Pack(Lerp(Unpack(image.Pixels[i]), Lerp(c, ColorF{1, 1, 1}, specular * 0.85f), a));
   }
 }
 
@@ -90,8 +88,7 @@ void Paintball(Image& image, float cx, float cy, float r, Color colour) {
       // The shine sits where the surface faces half-way between light and eye.
       const float hx = nx + 0.28f, hy = ny + 0.36f;
       const float specular = std::pow(Clamp01(1.0f - std::sqrt(hx * hx + hy * hy) * 2.4f), 2.0f);
-      ColorF c = base * (0.3f + 0.85f * diffuse);
-      c = Lerp(c, ColorF{1, 1, 1}, specular);
+      const ColorF c = Lerp(base * (0.3f + 0.85f * diffuse), ColorF{1, 1, 1}, specular);
       std::uint32_t& p = image.Pixels[image.Index(x, y)];
       p = Pack(Lerp(Unpack(p), c, a));
     }
