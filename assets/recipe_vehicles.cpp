@@ -133,13 +133,11 @@ Vehicle Fitted(Vehicle v) {
   v.FitScale = std::min((kWidth - 2.0f * kMargin) / (right - left), 1.0f);
   v.FitFromX = (left + right) * 0.5f;
   v.FitToX = kWidth * 0.5f;
-  auto map = [&v](std::vector<Point>& points) {
-    for (Point& p : points) p = v.Map(p);
-  };
   for (auto* points : {&v.Body, &v.Handles, &v.Headlamp, &v.Taillamp, &v.FrontBumper, &v.RearBumper})
-    map(*points);
+    for (Point& p : *points) p = v.Map(p);
   for (auto* outlines : {&v.Glass, &v.Doors})
-    for (auto& points : *outlines) map(points);
+    for (auto& points : *outlines)
+      for (Point& p : points) p = v.Map(p);
   v.Mirror = v.Map(v.Mirror);
   for (float& x : v.Pillars) x = v.Map({x, 0.0f}).X;
   for (float& x : v.Axles) x = v.Map({x, 0.0f}).X;
@@ -239,33 +237,28 @@ void DrawShowroom(Image& image) {
 void DrawWheel(Image& image, float cx, float cy, float r, const Rim& rims) {
   const float bx = cx * kS, by = cy * kS, br = r * kS;
   const float rim = br * rims.Size;
-  for (int y = 0; y < kBigH; ++y) {
-    for (int x = 0; x < kBigW; ++x) {
-      const float dx = static_cast<float>(x) + 0.5f - bx, dy = static_cast<float>(y) + 0.5f - by;
-      const float d = std::sqrt(dx * dx + dy * dy);
-      const float cover = Clamp01(br - d + 0.5f);
-      if (cover <= 0.0f) continue;
-      // Rubber: dark, with a soft sheen on the upper shoulder of the tyre.
-      const float s = (d - br * 0.86f) / (br * 0.08f), shoulder = std::exp(-s * s);
-      ColorF c = ToF(Rgb(0x131316)) + ToF(Rgb(0x2A2A30)) * (shoulder * Clamp01(-dy / br + 0.3f));
-      if (d < rim) {
-        const float u = d / rim;
-        // Light falls from the upper left onto the dished rim.
-        const float lit = Clamp01(0.55f - 0.35f * (dx + dy) / (rim * 1.4f));
-        ColorF metal = Lerp(ToF(rims.Dark), ToF(rims.Lit), lit);
-        // Spokes (or the holes of a pressed steel wheel) by angle.
-        const float wave = std::cos(std::atan2(dy, dx) * static_cast<float>(rims.Spokes));
-        if (u > rims.HoleIn && u < rims.HoleOut && (rims.Above ? wave > rims.Wave : wave < rims.Wave))
-          metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
-        // A bright lip round the rim and a hub cap in the middle.
-        if (u > 0.9f) metal = metal * 0.75f + ToF(Rgb(0xC8CCD4)) * (0.35f * lit);
-        if (u < 0.22f) metal = Lerp(ToF(Rgb(0x6A6E78)), ToF(Rgb(0xF0F2F6)), Clamp01(lit + 0.1f));
-        c = Lerp(c, metal, Clamp01(rim - d + 0.5f));
-      }
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, cover));
+  BlendEach(image, 0, [&](int x, int y) {
+    const float dx = static_cast<float>(x) + 0.5f - bx, dy = static_cast<float>(y) + 0.5f - by;
+    const float d = std::sqrt(dx * dx + dy * dy);
+    // Rubber: dark, with a soft sheen on the upper shoulder of the tyre.
+    const float s = (d - br * 0.86f) / (br * 0.08f), shoulder = std::exp(-s * s);
+    ColorF c = ToF(Rgb(0x131316)) + ToF(Rgb(0x2A2A30)) * (shoulder * Clamp01(-dy / br + 0.3f));
+    if (d < rim) {
+      const float u = d / rim;
+      // Light falls from the upper left onto the dished rim.
+      const float lit = Clamp01(0.55f - 0.35f * (dx + dy) / (rim * 1.4f));
+      ColorF metal = Lerp(ToF(rims.Dark), ToF(rims.Lit), lit);
+      // Spokes (or the holes of a pressed steel wheel) by angle.
+      const float wave = std::cos(std::atan2(dy, dx) * static_cast<float>(rims.Spokes));
+      if (u > rims.HoleIn && u < rims.HoleOut && (rims.Above ? wave > rims.Wave : wave < rims.Wave))
+        metal = ToF(Rgb(0x0A0A0C)) + ToF(Rgb(0x3A2418)) * 0.3f * Clamp01(1.0f - u);
+      // A bright lip round the rim and a hub cap in the middle.
+      if (u > 0.9f) metal = metal * 0.75f + ToF(Rgb(0xC8CCD4)) * (0.35f * lit);
+      if (u < 0.22f) metal = Lerp(ToF(Rgb(0x6A6E78)), ToF(Rgb(0xF0F2F6)), Clamp01(lit + 0.1f));
+      c = Lerp(c, metal, Clamp01(rim - d + 0.5f));
     }
-  }
+    return Wash{c, Clamp01(br - d + 0.5f)};
+  });
 }
 
 // ---------------------------------------------------------------- body
