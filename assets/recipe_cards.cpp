@@ -40,13 +40,6 @@ Color InkOf(Suit s) { return s == Suit::Hearts || s == Suit::Diamonds ? kRed : k
 
 constexpr std::string_view kRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 
-// Turns a mask half a turn about the picture's centre.
-Field Turned(const Field& f) {
-  Field t = f;
-  std::reverse(t.Values.begin(), t.Values.end());
-  return t;
-}
-
 // A box with its corners rounded, as a polygon of quarter circles.
 Field Rounded(const Image& image, float left, float top, float right, float bottom, float radius) {
   std::vector<Point> points;
@@ -233,7 +226,10 @@ void Corners(Image& image, FontLibrary& fonts, int rank, Suit suit) {
   Field index = PlacedText(image.Width, image.Height, text, font, text.size() > 1 ? -kScale : 0, 11.5f * kS,
                            static_cast<int>(7 * kS));
   AddPip(index, suit, 11.5f, 30.5f, 10.0f, false);
-  Maximize(index, Turned(index));
+  // The bottom index: the top one turned half a turn about the picture's centre.
+  Field turned = index;
+  std::reverse(turned.Values.begin(), turned.Values.end());
+  Maximize(index, turned);
   Paint(image, index, InkOf(suit));
 }
 
