@@ -110,20 +110,17 @@ constexpr HairCut kHairCuts[] = {
 // the cut's Middle over the forehead and curves down to its Temple at the
 // sides; hair at the face's very edge stays down to its Sideburn.
 void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, const HairCut& cut) {
-  for (int y = 0; y < hair.Height; ++y) {
+  FillEach(hair, [&](int x, int y) {
     const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
-    if (yu < cut.Middle - 0.1f) continue;
+    const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
     const float half = HalfWidth(look, yu);
-    for (int x = 0; x < hair.Width; ++x) {
-      const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
-      const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
-      if (side > half + 0.02f) continue;
-      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
-      // Towards the edge the hair stays (sideburns, hair over the temples).
-      const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
-      hair(x, y) *= 1.0f - below * (1.0f - edge);
-    }
-  }
+    if (yu < cut.Middle - 0.1f || side > half + 0.02f) return hair(x, y);
+    const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
+    const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
+    // Towards the edge the hair stays (sideburns, hair over the temples).
+    const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
+    return hair(x, y) * (1.0f - below * (1.0f - edge));
+  });
 }
 
 // The hair's masks and how it is lit, into the head.
@@ -340,18 +337,15 @@ void ShapeFace(Head& head) {
     const auto [ex, ey] = EarCentre(fr, side);
     const float erx = u * 0.14f, ery = u * 0.36f;
     FillEllipse(head.Skin, ex, ey, erx, ery);
-    for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
-      for (int x = static_cast<int>(ex - erx) - 1; x <= static_cast<int>(ex + erx) + 1; ++x) {
-        if (!head.Height.Contains(x, y)) continue;
-        const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
-        const float d = dx * dx + dy * dy;
-        if (d >= 1.0f) continue;
-        // A rim round a hollow.
-        const float rim =
-            std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
-        head.Height(x, y) = std::max(head.Height(x, y), rim * u);
-      }
-    }
+    FillEach(head.Height, [&](int x, int y) {
+      const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
+      const float d = dx * dx + dy * dy;
+      if (d >= 1.0f) return head.Height(x, y);
+      // A rim round a hollow.
+      const float rim =
+          std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
+      return std::max(head.Height(x, y), rim * u);
+    });
   }
   const float t = fr.Turn * 0.12f;  // the turn in head units at the nose tip
   const float chin = look.ChinY + ChinDrop(look);
