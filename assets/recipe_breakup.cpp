@@ -190,15 +190,13 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   const Rect ink = InkBounds(mask, 0.0f);
   if (ink.Right <= ink.Left) return;
   const int margin = 2 * roundness + 4 * kS;
-  const int x0 = std::max(ink.Left - margin, 0), y0 = std::max(ink.Top - margin, 0);
-  const int x1 = std::min(ink.Right + margin, mask.Width), y1 = std::min(ink.Bottom + margin, mask.Height);
-  const int w = x1 - x0, h = y1 - y0;
-  const Field part = FieldEach(w, h, [&](int x, int y) { return mask(x + x0, y + y0); });
-  Region box = Crop(image, x0, y0, x1, y1);
+  Region box = Crop(image, ink.Left - margin, ink.Top - margin, ink.Right + margin, ink.Bottom + margin);
   Image& tile = box.Pixels;
+  const int w = tile.Width, h = tile.Height;
+  const Field part = FieldEach(w, h, [&](int x, int y) { return mask(x + box.X, y + box.Y); });
   // Falling off across the form, away from the lamp.
-  const float left = static_cast<float>(ink.Left - x0), span = static_cast<float>(ink.Right - ink.Left);
-  const float top = static_cast<float>(ink.Top - y0), tall = static_cast<float>(ink.Bottom - ink.Top);
+  const float left = static_cast<float>(ink.Left - box.X), span = static_cast<float>(ink.Right - ink.Left);
+  const float top = static_cast<float>(ink.Top - box.Y), tall = static_cast<float>(ink.Bottom - ink.Top);
   const Field away = FieldEach(w, h, [&](int x, int y) {
     // The lamp is high: lower down is darker too.
     const float down = SmoothStep(0.2f, 1.0f, (static_cast<float>(y) + 0.5f - top) / tall) * 0.3f;
