@@ -106,7 +106,7 @@ void SpeedLines(Image& image, Point from, float length, std::initializer_list<fl
 // ---------------------------------------------------------------- the drills
 
 // Laps: the squad strung out along the cones that mark the track.
-void Laps(Image& image, Random& /*rng*/) {
+void Laps(Image& image) {
   PracticeField(image, 70.0f, 0x7A01);
   for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
   Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
@@ -158,8 +158,9 @@ void Splats(Image& image, Random& rng, const Field& onto, std::span<const Point>
 }
 
 // Target practice: boards down the range, splattered, and a shooter on the line.
-void Targets(Image& image, Random& rng) {
+void Targets(Image& image) {
   PracticeField(image, 72.0f, 0x7A02);
+  Random rng(0x7A12);
   const Field far = Board(image, 234.0f, 112.0f, 26.0f, 10.0f, false);
   const Point farHits[] = {{230.0f, 82.0f}, {240.0f, 92.0f}};
   Splats(image, rng, far, farHits, 4.0f);
@@ -175,7 +176,7 @@ void Targets(Image& image, Random& rng) {
 
 // Use of cover: one player tucked in behind a snake, another dashing for
 // the next bunker.
-void CoverDrill(Image& image, Random& /*rng*/) {
+void CoverDrill(Image& image) {
   PracticeField(image, 66.0f, 0x7A03);
   DrawCover(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)}, kS, 0);
   DrawCover(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)}, kS, 0);
@@ -187,7 +188,7 @@ void CoverDrill(Image& image, Random& /*rng*/) {
 }
 
 // Sprints: one player set at the start cone, another flat out for the far one.
-void Sprints(Image& image, Random& /*rng*/) {
+void Sprints(Image& image) {
   PracticeField(image, 68.0f, 0x7A04);
   // The start line across the turf, and the finish by the far cones.
   Field lines(image.Width, image.Height);
@@ -203,15 +204,14 @@ void Sprints(Image& image, Random& /*rng*/) {
   Cone(image, 110.0f, 196.0f, 6.4f);
 }
 
-using Drill = void (*)(Image& image, Random& rng);
+using Drill = void (*)(Image& image);
 constexpr Drill kDrills[] = {Laps, Targets, CoverDrill, Sprints};
 
 }  // namespace
 
 Image DrawTraining(FontLibrary& /*fonts*/, int drill) {
   return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
-    Random rng(0x7A10 + static_cast<std::uint64_t>(drill));
-    kDrills[std::clamp(drill, 1, 4) - 1](image, rng);
+    kDrills[std::clamp(drill, 1, 4) - 1](image);
     Vignette(image, 0.3f);
   });
 }
