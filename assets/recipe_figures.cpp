@@ -97,8 +97,7 @@ Field HairMask(const Person& p, Hair style, bool behind) {
   const float s = p.Height;
   const Point c = Placed(p.Feet, p.Body.Head, s);
   const float rx = 0.09f * s, ry = 0.1f * s;
-  const int w = kWidth * kScale, h = kHeight * kScale;
-  Field f(w, h);
+  Field f(kWidth * kScale, kHeight * kScale);
   if (behind && style == Hair::Long) {
     const Point fall[] = {{c.X - rx * 1.05f, c.Y - ry * 0.2f}, {c.X + rx * 1.05f, c.Y - ry * 0.2f},
                           {c.X + rx * 1.3f, c.Y + ry * 2.3f},  {c.X + rx * 0.6f, c.Y + ry * 2.6f},

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "assets/art.hpp"
