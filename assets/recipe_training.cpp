@@ -28,8 +28,6 @@ constexpr Kit kBib{
 constexpr Kit kGrey{
     .Jersey = Rgb(0x5A6270), .Trim = Rgb(0xFF8A1A), .Pants = Rgb(0x22242A), .Wrap = Rgb(0xFF8A1A)};
 
-Point P(float x, float y) { return {x * kS, y * kS}; }
-
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
@@ -127,7 +125,7 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
   const float top = base - h - w * 1.1f;
   Field board = kBig.Box(image, cx - w * 0.5f, top, cx + w * 0.5f, top + w * 1.1f);
   PaintOutlined(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A), Rgb(0x2A2018), static_cast<int>(kS));
-  const Point centre = P(cx, top + w * 0.55f);
+  const Point centre = kBig.Big({cx, top + w * 0.55f});
   if (rings) {
     for (int i = 4; i >= 1; --i) {
       Field ring(image.Width, image.Height);
@@ -169,7 +167,7 @@ void Targets(Image& image) {
   Splats(image, rng, near, nearHits, 6.0f);
   const Point muzzle = Draw(image, {StandingAim(), {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
   for (const float k : {0.3f, 0.6f, 0.85f})
-    FlyingBall(image, muzzle, P(170.0f, 100.0f), k, kClubPaint, 2.0f * kS, 2.0f * kS);
+    FlyingBall(image, muzzle, kBig.Big({170.0f, 100.0f}), k, kClubPaint, 2.0f * kS, 2.0f * kS);
   // Spent paint and a pod on the shooting line.
   for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kClubPaint);
 }
