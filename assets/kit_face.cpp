@@ -4,11 +4,7 @@
 #include "assets/kit_face.hpp"
 
 #include <algorithm>
-#include <cmath>
-#include <utility>
-#include <vector>
 
-#include "assets/kit_image.hpp"
 #include "assets/kit_person.hpp"
 
 namespace vantoro::art {
@@ -114,20 +110,17 @@ constexpr HairCut kHairCuts[] = {
 // the cut's Middle over the forehead and curves down to its Temple at the
 // sides; hair at the face's very edge stays down to its Sideburn.
 void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, const HairCut& cut) {
-  for (int y = 0; y < hair.Height; ++y) {
+  FillEach(hair, [&](int x, int y) {
     const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
-    if (yu < cut.Middle - 0.1f) continue;
+    const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
     const float half = HalfWidth(look, yu);
-    for (int x = 0; x < hair.Width; ++x) {
-      const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
-      const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
-      if (side > half + 0.02f) continue;
-      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
-      // Towards the edge the hair stays (sideburns, hair over the temples).
-      const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
-      hair(x, y) *= 1.0f - below * (1.0f - edge);
-    }
-  }
+    if (yu < cut.Middle - 0.1f || side > half + 0.02f) return hair(x, y);
+    const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
+    const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
+    // Towards the edge the hair stays (sideburns, hair over the temples).
+    const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
+    return hair(x, y) * (1.0f - below * (1.0f - edge));
+  });
 }
 
 // The hair's masks and how it is lit, into the head.
@@ -193,10 +186,9 @@ void ShapeHair(Head& h) {
     }
     case Hair::Bob:
       // Cut straight just below the jaw.
-      for (int y = static_cast<int>(fr.Y(1.05f)); y < fr.H; ++y) {
-        const float keep = Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
-        for (int x = 0; x < fr.W; ++x) h.FrontHair(x, y) *= keep;
-      }
+      FillEach(h.FrontHair, [&](int x, int y) {
+        return h.FrontHair(x, y) * Clamp01(fr.Y(1.05f) - static_cast<float>(y) + 1.0f);
+      });
       break;
     default: break;
   }
@@ -345,18 +337,15 @@ void ShapeFace(Head& head) {
     const auto [ex, ey] = EarCentre(fr, side);
     const float erx = u * 0.14f, ery = u * 0.36f;
     FillEllipse(head.Skin, ex, ey, erx, ery);
-    for (int y = static_cast<int>(ey - ery) - 1; y <= static_cast<int>(ey + ery) + 1; ++y) {
-      for (int x = static_cast<int>(ex - erx) - 1; x <= static_cast<int>(ex + erx) + 1; ++x) {
-        if (!head.Height.Contains(x, y)) continue;
-        const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
-        const float d = dx * dx + dy * dy;
-        if (d >= 1.0f) continue;
-        // A rim round a hollow.
-        const float rim =
-            std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
-        head.Height(x, y) = std::max(head.Height(x, y), rim * u);
-      }
-    }
+    FillEach(head.Height, [&](int x, int y) {
+      const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
+      const float d = dx * dx + dy * dy;
+      if (d >= 1.0f) return head.Height(x, y);
+      // A rim round a hollow.
+      const float rim =
+          std::sqrt(1.0f - d) * 0.14f - Gauss(dx + side * 0.25f, dy + 0.1f, 0.45f, 0.5f) * 0.07f;
+      return std::max(head.Height(x, y), rim * u);
+    });
   }
   const float t = fr.Turn * 0.12f;  // the turn in head units at the nose tip
   const float chin = look.ChinY + ChinDrop(look);
@@ -494,37 +483,31 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
 
   if (look.Facial != Beard::None) {
     const Noise grain(look.Seed * 17u + 9u);
-    Field beard(fr.W, fr.H);
-    for (int y = 0; y < fr.H; ++y) {
+    Field beard = FieldEach(fr.W, fr.H, [&](int x, int y) {
       const float yu = (static_cast<float>(y) - fr.EyeY) / u;
-      if (yu < 0.2f) continue;
-      for (int x = 0; x < fr.W; ++x) {
-        const float side = std::fabs((static_cast<float>(x) - mx) / u);
-        const float tache = SmoothStep(noseY + 0.07f, noseY + 0.13f, yu) * SmoothStep(0.4f, 0.3f, side);
-        float v = 0.0f;
-        switch (look.Facial) {
-          case Beard::Full:
-          case Beard::Stubble: {
-            // Down the cheeks from the sideburns, round the jaw and chin.
-            const float edge = noseY + 0.1f - (noseY - 0.25f) * SmoothStep(0.35f, 0.85f, side);
-            v = std::max(SmoothStep(edge, edge + 0.08f, yu), tache);
-            break;
-          }
-          case Beard::Goatee: {
-            const float chin = SmoothStep(mouthY + 0.14f, mouthY + 0.2f, yu) * SmoothStep(0.34f, 0.26f, side);
-            const float joins = SmoothStep(0.36f, 0.3f, side) * SmoothStep(0.2f, 0.27f, side) *
-                                SmoothStep(noseY + 0.1f, noseY + 0.15f, yu);
-            v = std::max({chin, tache, joins});
-            break;
-          }
-          case Beard::Moustache: v = tache * SmoothStep(mouthY + 0.02f, mouthY - 0.05f, yu); break;
-          case Beard::None: break;
+      if (yu < 0.2f) return 0.0f;
+      const float side = std::fabs((static_cast<float>(x) - mx) / u);
+      const float tache = SmoothStep(noseY + 0.07f, noseY + 0.13f, yu) * SmoothStep(0.4f, 0.3f, side);
+      const float grown =
+          0.55f + 0.6f * grain.Fbm(static_cast<float>(x) / 1.6f, static_cast<float>(y) / 1.6f, 2);
+      switch (look.Facial) {
+        case Beard::Full:
+        case Beard::Stubble: {
+          // Down the cheeks from the sideburns, round the jaw and chin.
+          const float edge = noseY + 0.1f - (noseY - 0.25f) * SmoothStep(0.35f, 0.85f, side);
+          return std::max(SmoothStep(edge, edge + 0.08f, yu), tache) * grown;
         }
-        if (v <= 0.0f) continue;
-        const float g = grain.Fbm(static_cast<float>(x) / 1.6f, static_cast<float>(y) / 1.6f, 2);
-        beard(x, y) = v * (0.55f + 0.6f * g);
+        case Beard::Goatee: {
+          const float chin = SmoothStep(mouthY + 0.14f, mouthY + 0.2f, yu) * SmoothStep(0.34f, 0.26f, side);
+          const float joins = SmoothStep(0.36f, 0.3f, side) * SmoothStep(0.2f, 0.27f, side) *
+                              SmoothStep(noseY + 0.1f, noseY + 0.15f, yu);
+          return std::max({chin, tache, joins}) * grown;
+        }
+        case Beard::Moustache: return tache * SmoothStep(mouthY + 0.02f, mouthY - 0.05f, yu) * grown;
+        case Beard::None: break;
       }
-    }
+      return 0.0f;
+    });
     // The lips stay clear.
     const Field clear = Dilated(lips, 1);
     for (std::size_t i = 0; i < beard.Values.size(); ++i) beard.Values[i] *= 1.0f - clear.Values[i];
@@ -550,23 +533,20 @@ Image SkinAlbedo(const FaceLook& look, const HeadFrame& fr, Field& lips) {
 Field CastShadow(const Field& height, const Field& mask, float lx, float ly, float lz) {
   const float flat = std::sqrt(lx * lx + ly * ly);
   const float sx = lx / flat, sy = ly / flat, rise = lz / flat;
-  Field shadow(height.Width, height.Height);
   constexpr int kSteps = 36;
-  for (int y = 0; y < height.Height; ++y) {
-    for (int x = 0; x < height.Width; ++x) {
-      if (mask(x, y) <= 0.0f) continue;
-      const float h0 = height(x, y);
-      float blocked = 0.0f;
-      for (int k = 2; k <= kSteps; ++k) {
-        const float d = static_cast<float>(k);
-        const float over =
-            height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) - (h0 + d * rise);
-        blocked = std::max(blocked, over);
-      }
-      shadow(x, y) = Clamp01(blocked * 0.5f);
+  const auto shade = [&](int x, int y) {
+    if (mask(x, y) <= 0.0f) return 0.0f;
+    const float h0 = height(x, y);
+    float blocked = 0.0f;
+    for (int k = 2; k <= kSteps; ++k) {
+      const float d = static_cast<float>(k);
+      const float over =
+          height.Sample(static_cast<float>(x) + sx * d, static_cast<float>(y) + sy * d) - (h0 + d * rise);
+      blocked = std::max(blocked, over);
     }
-  }
-  return Soft(std::move(shadow), 2);
+    return Clamp01(blocked * 0.5f);
+  };
+  return Soft(FieldEach(height.Width, height.Height, shade), 2);
 }
 
 // The light on the face: the sun from one side on a softened surface (skin
@@ -577,29 +557,27 @@ SkinLight FaceLight(const Head& face, const FaceLook& look, const HeadFrame& fr)
   const Field soft = Soft(face.Height, 2);
   const Field key = Lighting(soft, fr.LightX, kHeadLightY, kHeadLightZ, 1.0f);
   const Field shadow = CastShadow(face.Height, face.Skin, fr.LightX, kHeadLightY, kHeadLightZ);
-  SkinLight light;
-  light.Fill = Lighting(soft, -fr.LightX, 0.1f, 0.9f, 1.0f);
-  light.Ambient = 0.14f + 0.18f * fr.Bounce;
-  light.KeyWeight = 0.78f;
-  light.FillWeight = 0.16f;
-  light.ShadowTint = {0.82f, 0.56f, 0.5f};
   const Field cavity = Soft(face.Height, 5), edge = Soft(face.Skin, 5);
   const float flat = fr.Flat();
   const float dark = 1.0f - (0.299f * look.Skin.R + 0.587f * look.Skin.G + 0.114f * look.Skin.B) / 255.0f;
-  light.Key = Field(fr.W, fr.H);
-  light.Exposure = Field(fr.W, fr.H);
-  Field specular(fr.W, fr.H);
+  Field lighting(fr.W, fr.H), exposure(fr.W, fr.H), specular(fr.W, fr.H);
   for (std::size_t i = 0; i < key.Values.size(); ++i) {
     if (face.Skin.Values[i] <= 0.0f) continue;
     const float lit = key.Values[i] * (1.0f - 0.55f * shadow.Values[i]);
-    light.Key.Values[i] = lit / flat;
+    lighting.Values[i] = lit / flat;
     const float occlusion = Clamp01((cavity.Values[i] - face.Height.Values[i]) * 0.18f * (1.0f - fr.Bounce));
     const float rim = 0.86f + 0.14f * SmoothStep(0.45f, 0.9f, edge.Values[i]);
-    light.Exposure.Values[i] = (1.0f - occlusion) * rim;
+    exposure.Values[i] = (1.0f - occlusion) * rim;
     specular.Values[i] = std::pow(Clamp01(lit), 10.0f) * (0.07f + 0.18f * dark);
   }
-  light.Added = {{std::move(specular), {1.0f, 0.92f, 0.85f}}};
-  return light;
+  return {.Key = std::move(lighting),
+          .Fill = Lighting(soft, -fr.LightX, 0.1f, 0.9f, 1.0f),
+          .Exposure = std::move(exposure),
+          .ShadowTint = {0.82f, 0.56f, 0.5f},
+          .Ambient = 0.14f + 0.18f * fr.Bounce,
+          .KeyWeight = 0.78f,
+          .FillWeight = 0.16f,
+          .Added = {{std::move(specular), {1.0f, 0.92f, 0.85f}}}};
 }
 
 // ---------------------------------------------------------------- features
@@ -720,16 +698,15 @@ void DrawBrows(Image& image, const FaceLook& look, const HeadFrame& fr) {
   for (const float side : {-1.0f, 1.0f}) {
     for (int i = 0; i < kSteps; ++i) {
       const float t0 = static_cast<float>(i) / kSteps, t1 = static_cast<float>(i + 1) / kSteps;
-      const Point a = at(side, t0), b = at(side, t1);
-      ThickLine(brows, a.X, a.Y, b.X, b.Y, thick * (1.0f - 0.55f * t0));
+      kShapes.Line(brows, at(side, t0), at(side, t1), thick * (1.0f - 0.55f * t0));
     }
   }
   BoxBlur(brows, 1, 1);
   const Noise hairs(look.Seed * 5u + 7u);
-  for (int y = 0; y < fr.H; ++y)
-    for (int x = 0; x < fr.W; ++x)
-      if (brows(x, y) > 0.0f)
-        brows(x, y) *= 0.6f + 0.5f * hairs.Fbm(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 5.0f, 2);
+  FillEach(brows, [&](int x, int y) {
+    return brows(x, y) *
+           (0.6f + 0.5f * hairs.Fbm(static_cast<float>(x) / 1.5f, static_cast<float>(y) / 5.0f, 2));
+  });
   const float lightness = (look.HairColour.R + look.HairColour.G + look.HairColour.B) / 765.0f;
   Paint(image, brows, ToColor(ToF(look.HairColour) * (lightness > 0.4f ? 0.7f : 0.9f)), 0.9f);
 }
@@ -928,13 +905,10 @@ void PaintFace(Image& image, const Head& head) {
 }
 
 Field Laid(const Field& f, const Head& head) {
-  Field out(f.Width, f.Height);
-  for (int y = 0; y < f.Height; ++y)
-    for (int x = 0; x < f.Width; ++x) {
-      const Point s = Unturned(head.Frame, x, y);
-      out(x, y) = f.Sample(s.X, s.Y);
-    }
-  return out;
+  return FieldEach(f.Width, f.Height, [&](int x, int y) {
+    const Point s = Unturned(head.Frame, x, y);
+    return f.Sample(s.X, s.Y);
+  });
 }
 
 // What the head covers is where the two pictures differ, or the head's own

@@ -75,8 +75,7 @@ void DrawBannerGloom(Image& image, Random& rng) {
   const Noise smoke(0xB0E1);
   FillEach(image, [&](int x, int y) {
     const float fx = static_cast<float>(x) + 0.5f, fy = static_cast<float>(y) + 0.5f;
-    const float dx = (fx - kBannerWidth * 0.5f) / (kBannerWidth * 0.5f), dy = (fy - 34.0f) / 60.0f;
-    const float glow = std::exp(-(dx * dx + dy * dy) * 2.5f);
+    const float glow = Falloff(fx, fy, kBannerWidth * 0.5f, 34.0f, kBannerWidth * 0.5f, 60.0f, 2.5f);
     const float s = smoke.Fbm(fx / 90.0f, fy / 30.0f, 4);
     const float edge = SmoothStep(0.0f, 40.0f, fx) * SmoothStep(0.0f, 40.0f, kBannerWidth - fx) *
                        SmoothStep(0.0f, 10.0f, fy) * SmoothStep(0.0f, 12.0f, kBannerHeight - fy);
@@ -191,27 +190,19 @@ void Volume(Image& image, const Field& mask, Color colour, int roundness, float 
   const Rect ink = InkBounds(mask, 0.0f);
   if (ink.Right <= ink.Left) return;
   const int margin = 2 * roundness + 4 * kS;
-  const int x0 = std::max(ink.Left - margin, 0), y0 = std::max(ink.Top - margin, 0);
-  const int x1 = std::min(ink.Right + margin, mask.Width), y1 = std::min(ink.Bottom + margin, mask.Height);
-  const int w = x1 - x0, h = y1 - y0;
-  Field part(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) part(x, y) = mask(x + x0, y + y0);
-  }
-  Region box = Crop(image, x0, y0, x1, y1);
+  Region box = Crop(image, ink.Left - margin, ink.Top - margin, ink.Right + margin, ink.Bottom + margin);
   Image& tile = box.Pixels;
+  const int w = tile.Width, h = tile.Height;
+  const Field part = FieldEach(w, h, [&](int x, int y) { return mask(x + box.X, y + box.Y); });
   // Falling off across the form, away from the lamp.
-  const float left = static_cast<float>(ink.Left - x0), span = static_cast<float>(ink.Right - ink.Left);
-  const float top = static_cast<float>(ink.Top - y0), tall = static_cast<float>(ink.Bottom - ink.Top);
-  Field away(w, h);
-  for (int y = 0; y < h; ++y) {
+  const float left = static_cast<float>(ink.Left - box.X), span = static_cast<float>(ink.Right - ink.Left);
+  const float top = static_cast<float>(ink.Top - box.Y), tall = static_cast<float>(ink.Bottom - ink.Top);
+  const Field away = FieldEach(w, h, [&](int x, int y) {
     // The lamp is high: lower down is darker too.
     const float down = SmoothStep(0.2f, 1.0f, (static_cast<float>(y) + 0.5f - top) / tall) * 0.3f;
-    for (int x = 0; x < w; ++x) {
-      const float t = (static_cast<float>(x) + 0.5f - left) / span;
-      away(x, y) = part(x, y) * std::min(SmoothStep(0.25f, 1.0f, t) * 0.45f + down, 0.65f);
-    }
-  }
+    const float t = (static_cast<float>(x) + 0.5f - left) / span;
+    return part(x, y) * std::min(SmoothStep(0.25f, 1.0f, t) * 0.45f + down, 0.65f);
+  });
   Paint(tile, away, Rgb(0x05050C));
   ApplyLight(tile, Bevel(part, roundness, -0.6f, -0.6f, 0.55f, 3.0f), part, strength);
   AddLight(tile, Multiplied(Soft(Rim(part, 3 * kS, -kS), kS), part), Rgb(0x4A6A9A), rim);
@@ -243,12 +234,9 @@ constexpr Color kShadow = Rgb(0x06060E);
 // The head's shadow down the neck, deepest under the jaw (row `top`) and
 // gone by row `bottom`.
 void NeckShadow(const Sheet& s, Image& image, const Field& neck, float top, float bottom) {
-  Field shadow = neck;
-  for (int y = 0; y < s.H; ++y) {
-    const float k = SmoothStep(bottom, top, s.Small(0, y).Y) * 0.7f;
-    for (int x = 0; x < s.W; ++x) shadow(x, y) *= k;
-  }
-  Paint(image, shadow, kShadow, 1.0f);
+  const Field shadow = FieldEach(
+      s.W, s.H, [&](int x, int y) { return neck(x, y) * (SmoothStep(bottom, top, s.Small(0, y).Y) * 0.7f); });
+  Paint(image, shadow, kShadow);
 }
 
 // ---------------------------------------------------------------- bodies
@@ -266,10 +254,8 @@ void DrawRoom(Image& image) {
     const float board = std::fmod(fx + 3.0f * grain.Value(fy / 60.0f, fx / 47.0f), 47.0f);
     const float seam = SmoothStep(1.5f, 0.0f, board) + SmoothStep(45.5f, 47.0f, board);
     const float wood = 0.75f + 0.35f * grain.Fbm(fx / 30.0f, fy / 3.0f, 3);
-    const float lx = (fx - 40.0f) / 260.0f, ly = (fy + 20.0f) / 300.0f;
-    const float lamp = std::exp(-(lx * lx + ly * ly) * 2.0f);
-    const float rx = (fx - 380.0f) / 150.0f, ry = (fy - 140.0f) / 220.0f;
-    const float window = std::exp(-(rx * rx + ry * ry) * 2.0f);
+    const float lamp = Falloff(fx, fy, 40.0f, -20.0f, 260.0f, 300.0f, 2.0f);
+    const float window = Falloff(fx, fy, 380.0f, 140.0f, 150.0f, 220.0f, 2.0f);
     ColorF c = ColorF{0.055f, 0.05f, 0.065f} * wood;
     c = c + ColorF{0.32f, 0.2f, 0.12f} * (lamp * wood * 0.55f);
     c = c + ColorF{0.08f, 0.13f, 0.22f} * (window * wood * 0.6f);

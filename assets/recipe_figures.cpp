@@ -97,8 +97,7 @@ Field HairMask(const Person& p, Hair style, bool behind) {
   const float s = p.Height;
   const Point c = Placed(p.Feet, p.Body.Head, s);
   const float rx = 0.09f * s, ry = 0.1f * s;
-  const int w = kWidth * kScale, h = kHeight * kScale;
-  Field f(w, h);
+  Field f(kWidth * kScale, kHeight * kScale);
   if (behind && style == Hair::Long) {
     const Point fall[] = {{c.X - rx * 1.05f, c.Y - ry * 0.2f}, {c.X + rx * 1.05f, c.Y - ry * 0.2f},
                           {c.X + rx * 1.3f, c.Y + ry * 2.3f},  {c.X + rx * 0.6f, c.Y + ry * 2.6f},
@@ -111,12 +110,10 @@ Field HairMask(const Person& p, Hair style, bool behind) {
   } else if (!behind && style != Hair::Wrapped) {
     // A cap of hair above the visor, with a ragged fringe.
     FillEllipse(f, c.X, c.Y - ry * 0.08f, rx * 1.04f, ry * 1.04f);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        const float u = (static_cast<float>(x) - c.X) / rx, v = (static_cast<float>(y) - c.Y) / ry;
-        const float fringe = -0.5f + 0.08f * std::sin(u * 9.0f);
-        f(x, y) *= Clamp01((fringe - v) * ry * 0.6f);
-      }
+    FillEach(f, [&](int x, int y) {
+      const float u = (static_cast<float>(x) - c.X) / rx, v = (static_cast<float>(y) - c.Y) / ry;
+      return f(x, y) * Clamp01((-0.5f + 0.08f * std::sin(u * 9.0f) - v) * ry * 0.6f);
+    });
   }
   return f;
 }
@@ -124,12 +121,10 @@ Field HairMask(const Person& p, Hair style, bool behind) {
 void DrawHair(Image& image, const Field& mask, Color colour, std::uint32_t seed) {
   const Noise strands(seed);
   HairLight light;
-  light.Texture = Field(mask.Width, mask.Height, 1.0f);
-  for (int y = 0; y < mask.Height; ++y)
-    for (int x = 0; x < mask.Width; ++x)
-      if (mask(x, y) > 0.0f)
-        light.Texture(x, y) =
-            0.7f + 0.5f * strands.Fbm(static_cast<float>(x) / 2.0f, static_cast<float>(y) / 12.0f, 3);
+  light.Texture = FieldEach(mask.Width, mask.Height, [&](int x, int y) {
+    if (mask(x, y) <= 0.0f) return 1.0f;
+    return 0.7f + 0.5f * strands.Fbm(static_cast<float>(x) / 2.0f, static_cast<float>(y) / 12.0f, 3);
+  });
   light.Lit = Bevel(mask, 6, -0.5f, -0.7f, 0.6f, 3.0f);
   Paint(image, Dilated(mask, 3), Rgb(0x0A0A10));
   PaintHair(image, mask, colour, light);

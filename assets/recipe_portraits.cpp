@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "assets/art.hpp"
@@ -131,12 +130,10 @@ void DrawBackdrop(Image& image, const Look& look) {
   AddLight(image, Soft(haze, 30), Rgb(0xFFF4E0), overcast ? 0.15f : 0.3f);
   // A line of trees with a ragged top, and the white roofs of a few tents.
   const Noise canopy(look.Face.Seed * 41u + 3u);
-  Field trees(kWidth, kHeight);
-  for (int x = 0; x < kWidth; ++x) {
+  const Field trees = FieldEach(kWidth, kHeight, [&](int x, int y) {
     const float top = horizon - 20.0f - 45.0f * canopy.Fbm(static_cast<float>(x) / 40.0f, 0.5f, 3);
-    for (int y = std::max(static_cast<int>(top), 0); y < static_cast<int>(horizon) + 4; ++y)
-      trees(x, y) = Clamp01(static_cast<float>(y) - top);
-  }
+    return y < static_cast<int>(horizon) + 4 ? Clamp01(static_cast<float>(y) - top) : 0.0f;
+  });
   Paint(image, trees, overcast ? Rgb(0x35503A) : Rgb(0x2A4A2A));
   const float eaves = horizon - 14, ridge = horizon - 28, ground = horizon + 2;
   for (int i = 0; i < 2; ++i) {
@@ -160,16 +157,16 @@ void DrawBackdrop(Image& image, const Look& look) {
     }
   }
   // The net: dark posts and a fine mesh from the ground to high above.
-  Field net(kWidth, kHeight), posts(kWidth, kHeight);
+  Field posts(kWidth, kHeight);
   const float netBottom = horizon + 10.0f, offset = rng.Range(0.0f, 90.0f);
   for (float x = offset - 90.0f; x < kWidth + 90.0f; x += 110.0f)
     ThickLine(posts, x, 0.0f, x, netBottom, 3.0f);
-  for (int y = 0; y < static_cast<int>(netBottom); ++y)
-    for (int x = 0; x < kWidth; ++x) {
-      const float a = std::fabs(std::fmod(static_cast<float>(x + y) + 1000.0f, 9.0f) - 4.5f);
-      const float b = std::fabs(std::fmod(static_cast<float>(x - y) + 1000.0f, 9.0f) - 4.5f);
-      net(x, y) = Clamp01(1.2f - std::min(a, b)) * 0.5f;
-    }
+  const Field net = FieldEach(kWidth, kHeight, [&](int x, int y) {
+    if (y >= static_cast<int>(netBottom)) return 0.0f;
+    const float a = std::fabs(std::fmod(static_cast<float>(x + y) + 1000.0f, 9.0f) - 4.5f);
+    const float b = std::fabs(std::fmod(static_cast<float>(x - y) + 1000.0f, 9.0f) - 4.5f);
+    return Clamp01(1.2f - std::min(a, b)) * 0.5f;
+  });
   Paint(image, net, Rgb(0x101418), 0.55f);
   Paint(image, posts, Rgb(0x202428));
   Field rope(kWidth, kHeight);
@@ -267,12 +264,11 @@ void DrawBody(Image& image, const Look& look, const HeadFrame& fr, const Field& 
   Field collar(kWidth, kHeight);
   constexpr int kSteps = 24;
   const float rx = (neckHalf + 0.12f) * u, ry = u * 0.3f, cy = fr.Y(baseY - 0.12f);
-  for (int i = 0; i < kSteps; ++i) {
-    const float a0 = kPi * (0.02f + 0.96f * static_cast<float>(i) / kSteps);
-    const float a1 = kPi * (0.02f + 0.96f * static_cast<float>(i + 1) / kSteps);
-    ThickLine(collar, fr.X(0.0f) + std::cos(a0) * rx, cy + std::sin(a0) * ry, fr.X(0.0f) + std::cos(a1) * rx,
-              cy + std::sin(a1) * ry, u * 0.12f);
-  }
+  const auto rim = [&](int i) {
+    const float a = kPi * (0.02f + 0.96f * static_cast<float>(i) / kSteps);
+    return Point{fr.X(0.0f) + std::cos(a) * rx, cy + std::sin(a) * ry};
+  };
+  for (int i = 0; i < kSteps; ++i) kShapes.Line(collar, rim(i), rim(i + 1), u * 0.12f);
   PaintRounded(image, collar, look.Trim, 3, fr.Key(3.0f), 0.8f);
 }
 
@@ -316,8 +312,7 @@ void DrawGear(Image& image, const Look& look, const HeadFrame& fr) {
         for (const float v : {-0.9f, -0.8f}) {
           for (int i = 0; i < kSteps; ++i) {
             const float s0 = static_cast<float>(i) / kSteps * 2.0f - 1.0f, s1 = s0 + 2.0f / kSteps;
-            const Point a = around(s0, v, 0.3f), b = around(s1, v, 0.3f);
-            ThickLine(stripes, a.X, a.Y, b.X, b.Y, u * 0.025f);
+            kShapes.Line(stripes, around(s0, v, 0.3f), around(s1, v, 0.3f), u * 0.025f);
           }
         }
         const int sum = look.KitColour.R + look.KitColour.G + look.KitColour.B;

@@ -28,8 +28,6 @@ constexpr Kit kBib{
 constexpr Kit kGrey{
     .Jersey = Rgb(0x5A6270), .Trim = Rgb(0xFF8A1A), .Pants = Rgb(0x22242A), .Wrap = Rgb(0xFF8A1A)};
 
-Point P(float x, float y) { return {x * kS, y * kS}; }
-
 // ---------------------------------------------------------------- poses
 
 // Figure pixels of a player 75 pixels tall, feet at 0 (see SideOn).
@@ -106,7 +104,7 @@ void SpeedLines(Image& image, Point from, float length, std::initializer_list<fl
 // ---------------------------------------------------------------- the drills
 
 // Laps: the squad strung out along the cones that mark the track.
-void Laps(Image& image, Random& /*rng*/) {
+void Laps(Image& image) {
   PracticeField(image, 70.0f, 0x7A01);
   for (int i = 0; i < 7; ++i) Cone(image, 20.0f + 40.0f * static_cast<float>(i), 98.0f, 3.2f);
   Draw(image, {kRunOther, {214.0f, 110.0f}, 0.62f, 1.0f, &kGrey, 3});
@@ -127,7 +125,7 @@ Field Board(Image& image, float cx, float base, float w, float h, bool rings) {
   const float top = base - h - w * 1.1f;
   Field board = kBig.Box(image, cx - w * 0.5f, top, cx + w * 0.5f, top + w * 1.1f);
   PaintOutlined(image, board, rings ? Rgb(0xF4F0E4) : Rgb(0xC89A5A), Rgb(0x2A2018), static_cast<int>(kS));
-  const Point centre = P(cx, top + w * 0.55f);
+  const Point centre = kBig.Big({cx, top + w * 0.55f});
   if (rings) {
     for (int i = 4; i >= 1; --i) {
       Field ring(image.Width, image.Height);
@@ -158,8 +156,9 @@ void Splats(Image& image, Random& rng, const Field& onto, std::span<const Point>
 }
 
 // Target practice: boards down the range, splattered, and a shooter on the line.
-void Targets(Image& image, Random& rng) {
+void Targets(Image& image) {
   PracticeField(image, 72.0f, 0x7A02);
+  Random rng(0x7A12);
   const Field far = Board(image, 234.0f, 112.0f, 26.0f, 10.0f, false);
   const Point farHits[] = {{230.0f, 82.0f}, {240.0f, 92.0f}};
   Splats(image, rng, far, farHits, 4.0f);
@@ -168,14 +167,14 @@ void Targets(Image& image, Random& rng) {
   Splats(image, rng, near, nearHits, 6.0f);
   const Point muzzle = Draw(image, {StandingAim(), {46.0f, 192.0f}, 1.45f, 1.0f, &kClubKit, 8});
   for (const float k : {0.3f, 0.6f, 0.85f})
-    FlyingBall(image, muzzle, P(170.0f, 100.0f), k, kClubPaint, 2.0f * kS, 2.0f * kS);
+    FlyingBall(image, muzzle, kBig.Big({170.0f, 100.0f}), k, kClubPaint, 2.0f * kS, 2.0f * kS);
   // Spent paint and a pod on the shooting line.
   for (const float x : {96.0f, 104.0f, 112.0f}) Paintball(image, x * kS, 194.0f * kS, 2.2f * kS, kClubPaint);
 }
 
 // Use of cover: one player tucked in behind a snake, another dashing for
 // the next bunker.
-void CoverDrill(Image& image, Random& /*rng*/) {
+void CoverDrill(Image& image) {
   PracticeField(image, 66.0f, 0x7A03);
   DrawCover(image, {CoverShape::Can, 36.0f, 104.0f, 24.0f, 38.0f, Rgb(0xE0302A)}, kS, 0);
   DrawCover(image, {CoverShape::Dorito, 196.0f, 112.0f, 44.0f, 42.0f, Rgb(0x1E6AE0)}, kS, 0);
@@ -187,7 +186,7 @@ void CoverDrill(Image& image, Random& /*rng*/) {
 }
 
 // Sprints: one player set at the start cone, another flat out for the far one.
-void Sprints(Image& image, Random& /*rng*/) {
+void Sprints(Image& image) {
   PracticeField(image, 68.0f, 0x7A04);
   // The start line across the turf, and the finish by the far cones.
   Field lines(image.Width, image.Height);
@@ -203,15 +202,14 @@ void Sprints(Image& image, Random& /*rng*/) {
   Cone(image, 110.0f, 196.0f, 6.4f);
 }
 
-using Drill = void (*)(Image& image, Random& rng);
+using Drill = void (*)(Image& image);
 constexpr Drill kDrills[] = {Laps, Targets, CoverDrill, Sprints};
 
 }  // namespace
 
 Image DrawTraining(FontLibrary& /*fonts*/, int drill) {
   return Supersampled(kWidth, kHeight, static_cast<int>(kS), [&](Image& image) {
-    Random rng(0x7A10 + static_cast<std::uint64_t>(drill));
-    kDrills[std::clamp(drill, 1, 4) - 1](image, rng);
+    kDrills[std::clamp(drill, 1, 4) - 1](image);
     Vignette(image, 0.3f);
   });
 }
