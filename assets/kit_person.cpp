@@ -197,9 +197,7 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
 
   // The far side first: leg, then the arm that holds the trigger.
   shade(Limb(image, at, p.Hip[0], p.Knee[0], p.Foot[0], {10.0f, 8.0f, 7.5f, 5.5f}), Tone(kit.Pants, 0.7f));
-  Field farBoot(image.Width, image.Height);
-  Blob(farBoot, at, {p.Foot[0].X + 2.0f, p.Foot[0].Y - 1.5f}, 4.5f, 2.5f);
-  shade(farBoot, Rgb(0x0E0E12));
+  shade(Oval(image, at, {p.Foot[0].X + 2.0f, p.Foot[0].Y - 1.5f}, 4.5f, 2.5f), Rgb(0x0E0E12));
   const Point farElbow = Elbow(shoulderFar, p.Hand[0], 13.0f, 12.0f);
   shade(Limb(image, at, shoulderFar, farElbow, p.Hand[0], {7.0f, 6.0f, 6.0f, 4.5f}), Tone(kit.Jersey, 0.72f));
 
@@ -210,20 +208,16 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
                             at({p.Neck.X + 8.0f, p.Neck.Y + 4.0f}), at({p.Neck.X - 7.0f, p.Neck.Y + 2.0f})};
   FillPolygon(torso, torsoPts);
   Stroke(torso, at, p.Hip[0], p.Neck, 14.0f, 13.0f);
-  Field pack(image.Width, image.Height);
   const Point back{(p.Hip[0].X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip[0].Y * 0.7f + p.Neck.Y * 0.3f};
-  Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
+  const Field pack = Stroked(image, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
   shade(torso, kit.Jersey);
-  Field stripe(image.Width, image.Height);
-  Stroke(stripe, at, {p.Hip[0].X + 1.0f, p.Hip[0].Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
+  const Field stripe = Stroked(image, at, {p.Hip[0].X + 1.0f, p.Hip[0].Y - 2.0f},
+                               {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
   Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
   shade(pack, Rgb(0x16161A));
   shade(Limb(image, at, p.Hip[0], p.Knee[1], p.Foot[1], {10.5f, 8.5f, 8.0f, 5.8f}), Tone(kit.Pants, 1.35f));
-  Field pads(image.Width, image.Height), boot(image.Width, image.Height);
-  Blob(pads, at, {p.Knee[1].X + 1.5f, p.Knee[1].Y}, 4.2f, 4.6f);
-  Blob(boot, at, {p.Foot[1].X + 2.0f, p.Foot[1].Y - 1.5f}, 4.8f, 2.6f);
-  shade(pads, Rgb(0x1A1A20));
-  shade(boot, Rgb(0x0E0E12));
+  shade(Oval(image, at, {p.Knee[1].X + 1.5f, p.Knee[1].Y}, 4.2f, 4.6f), Rgb(0x1A1A20));
+  shade(Oval(image, at, {p.Foot[1].X + 2.0f, p.Foot[1].Y - 1.5f}, 4.8f, 2.6f), Rgb(0x0E0E12));
 
   // Head: the wrap, the mask with its visor, lens and vents.
   Field wrap(image.Width, image.Height), mask(image.Width, image.Height), lens(image.Width, image.Height);
@@ -297,10 +291,21 @@ void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
   FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
 }
 
+Field Stroked(const Image& image, const Placement& at, Point a, Point b, float w0, float w1) {
+  Field f(image.Width, image.Height);
+  Stroke(f, at, a, b, w0, w1);
+  return f;
+}
+
+Field Oval(const Image& image, const Placement& at, Point c, float rx, float ry) {
+  Field f(image.Width, image.Height);
+  Blob(f, at, c, rx, ry);
+  return f;
+}
+
 Field Limb(const Image& image, const Placement& at, Point root, Point joint, Point end,
            const std::array<float, 4>& w) {
-  Field f(image.Width, image.Height);
-  Stroke(f, at, root, joint, w[0], w[1]);
+  Field f = Stroked(image, at, root, joint, w[0], w[1]);
   Stroke(f, at, joint, end, w[2], w[3]);
   return f;
 }
@@ -399,7 +404,7 @@ void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& lig
     const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill(x, y);
     const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure(x, y);
     const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[albedo->Index(x, y)]) : flat;
-    const ColorF tint = Lerp(light.ShadowTint, light.LitTint, SmoothStep(light.TintFrom, light.TintTo, l));
+    const ColorF tint = Lerp(light.ShadowTint, {1.0f, 1.0f, 1.0f}, SmoothStep(0.15f, 0.95f, l));
     const float bright =
         (light.Ambient + light.KeyWeight * std::min(l, 1.2f) + light.FillWeight * fill) * exposure;
     ColorF c = base * tint * bright;
@@ -410,15 +415,13 @@ void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& lig
 
 void PaintHair(Image& image, const Field& mask, Color hair, const HairLight& light) {
   const ColorF base = ToF(hair);
-  PaintEach(
-      image, mask,
-      [&](int x, int y) {
-        const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit(x, y);
-        const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture(x, y);
-        const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen(x, y);
-        return Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
-      },
-      light.Opacity);
+  const auto colour = [&](int x, int y) {
+    const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit(x, y);
+    const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture(x, y);
+    const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen(x, y);
+    return Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
+  };
+  PaintEach(image, mask, colour, light.Opacity);
 }
 
 Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {

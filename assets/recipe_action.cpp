@@ -85,15 +85,12 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
   Random rng(seed);
   const Noise n(seed);
   const float ground = horizon * kS, depth = static_cast<float>(image.Height) - horizon * kS;
-  for (int y = static_cast<int>(ground); y < image.Height; ++y) {
+  BlendEach(image, static_cast<int>(ground), [&](int x, int y) {
     const float t = (static_cast<float>(y) - ground) / depth;
-    for (int x = 0; x < image.Width; ++x) {
-      const float g =
-          n.Fbm(static_cast<float>(x) / (8.0f + 30.0f * t), static_cast<float>(y) / (3.0f + 12.0f * t), 3);
-      const ColorF c = Lerp(ToF(Rgb(0x3A2C16)), ToF(Rgb(0x6A4C22)), g) * (0.65f + 0.45f * t);
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+    const float g =
+        n.Fbm(static_cast<float>(x) / (8.0f + 30.0f * t), static_cast<float>(y) / (3.0f + 12.0f * t), 3);
+    return Wash{Lerp(ToF(Rgb(0x3A2C16)), ToF(Rgb(0x6A4C22)), g) * (0.65f + 0.45f * t), 1.0f};
+  });
   // Fallen leaves, larger towards us and flattened by the view along the ground.
   Field leaves[2] = {Field(image.Width, image.Height), Field(image.Width, image.Height)};
   for (int i = 0; i < 700; ++i) {
@@ -142,14 +139,7 @@ void Burst(Image& image, Random& rng, Point at, float radius, Color colour, cons
   SplatCoat(image, rng, std::span(&at, 1), colour, style, on != nullptr ? &onto : nullptr);
 }
 
-// A puff of air at the muzzle of a marker aimed to the right.
-void Puff(Image& image, Point muzzle) {
-  Field puff(image.Width, image.Height);
-  FillCircle(puff, muzzle.X + 3.0f * kS, muzzle.Y, 2.5f * kS);
-  FillCircle(puff, muzzle.X + 6.0f * kS, muzzle.Y - kS, 1.6f * kS);
-  BoxBlur(puff, 2, 2);
-  Paint(image, puff, Rgb(0xF0F0F4), 0.6f);
-}
+void Puff(Image& image, Point muzzle) { MuzzlePuff(image, muzzle, kS, 3.0f, 2, Rgb(0xF0F0F4)); }
 
 // Our own shots: the stream and the puff of air that sent it.
 void Shoot(Image& image, Point muzzle, Point target, Color colour, std::initializer_list<float> at) {
@@ -402,12 +392,10 @@ void MarkerFailure(Image& image, FontLibrary& fonts) {
 
   constexpr std::string_view kText = "MALFUNCTION!";
   const Font& font = FittingFont(fonts, kText, 2, static_cast<int>(220 * kS), static_cast<int>(40 * kS));
-  Field mask =
+  const Field mask =
       PlacedText(image.Width, image.Height, kText, font, 2, image.Width * 0.5f, static_cast<int>(10 * kS));
-  const Rect ink = InkBounds(mask);
-  mask = Sheared(mask, 0.15f, static_cast<float>(ink.Top + ink.Bottom) * 0.5f);
-  PaintBannerLetters(
-      image, mask, static_cast<float>(ink.Top), static_cast<float>(ink.Bottom),
+  PaintSlantedWords(
+      image, mask, 0.15f, rng, {}, {},
       Gradient{{0.0f, Rgb(0xFFF0C0)}, {0.45f, Rgb(0xFF8A1A)}, {0.5f, Rgb(0xB02A08)}, {1.0f, Rgb(0xFF5A1A)}},
       {.ShadowSpread = 3,
        .ShadowDx = 3,

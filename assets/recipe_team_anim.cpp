@@ -61,8 +61,7 @@ void DrawScenery(Image& image) {
       c = turf.SampleF(t) * (0.8f + 0.4f * grain.Value(fx / (scale * 2.5f), fy / scale));
     }
     // The setting sun behind the opponents' end.
-    const float dx = (fx - 205.0f) / 110.0f, dy = (fy - kHorizon) / 38.0f;
-    return c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * std::exp(-(dx * dx + dy * dy)));
+    return c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * Falloff(fx, fy, 205.0f, kHorizon, 110.0f, 38.0f));
   });
   // The tree line: a ragged canopy with the odd pine standing out of it.
   const Noise ragged(0x7EB);
@@ -109,9 +108,7 @@ void PlaceBunker(Image& image, const Cover& c, std::span<const Mark> marks, std:
   Region r = Crop(image, c.X - c.Width * 0.05f - 12.0f, c.Base - c.Height - 8.0f,
                   c.X + c.Width * 1.15f + 12.0f, c.Base + 12.0f);
   Image big = AreaResized(r.Pixels, r.Pixels.Width * kBig, r.Pixels.Height * kBig);
-  Cover local = c;
-  local.X -= r.Origin().X;
-  local.Base -= r.Origin().Y;
+  const Cover local{c.Kind, c.X - r.Origin().X, c.Base - r.Origin().Y, c.Width, c.Height, c.Colour, c.Bevel};
   DrawCover(big, local, kB, 0);
   const Field mask = local.Mask(kB, big.Width, big.Height);
   // A warm rim where the sunset catches it.
@@ -234,16 +231,6 @@ void DrawBurst(Image& image, const Shot& s, int index, const Field* onto) {
   Paint(image, spray, s.Colour, 1.0f - 0.6f * k);
 }
 
-// A puff of air and paint mist at the muzzle as a ball leaves.
-void DrawPuff(Image& image, Point muzzle, const Shot& s, int index) {
-  if (Since(index, s.Fired) != 0) return;
-  Field puff(image.Width, image.Height);
-  FillCircle(puff, muzzle.X + 2.0f, muzzle.Y, 2.5f);
-  FillCircle(puff, muzzle.X + 5.0f, muzzle.Y - 1.0f, 1.6f);
-  BoxBlur(puff, 1, 1);
-  Paint(image, puff, Rgb(0xE8E4F0), 0.6f);
-}
-
 constexpr Color kOurPaint = Rgb(0xFFD81E);
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 
@@ -339,7 +326,8 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
     for (const Shot& s : shots) {
       DrawBall(image, s, MuzzleOf(pose(firedAt(s)), at), index);
       DrawBurst(image, s, index, &canMask);
-      DrawPuff(image, muzzle, s, index);
+      // Air and paint mist at the muzzle as the ball leaves.
+      if (Since(index, s.Fired) == 0) MuzzlePuff(image, muzzle, 1.0f, 2.0f, 1, Rgb(0xE8E4F0));
     }
   };
   volley(ours, PointPose, kPointAt, pointMuzzle);
