@@ -107,9 +107,8 @@ void PaintHorse(Image& image, const HorsePose& p) {
   Stroke(body, kAt, {p.Poll.X, p.Poll.Y + 0.5f}, {p.Poll.X - 1.0f, p.Poll.Y - 2.4f}, 1.6f, 0.6f);
   Solid(image, body, kCoat);
 
-  const Point maneEnd{p.Poll.X - 0.5f, p.Poll.Y + 0.5f};
-  Solid(image, Stroked(image, kAt, {p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, maneEnd, 2.2f, 1.4f), kPoints,
-        0.5f);
+  const Point mane[] = {{p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, {p.Poll.X - 0.5f, p.Poll.Y + 0.5f}};
+  Solid(image, Stroked(image, kAt, mane[0], mane[1], 2.2f, 1.4f), kPoints, 0.5f);
   Paint(image, Oval(image, kAt, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f), Rgb(0x080604));
   Paint(image, Oval(image, kAt, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f), Rgb(0x2A140A), 0.8f);
 

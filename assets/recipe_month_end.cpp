@@ -57,8 +57,7 @@ void DrawStraps(Image& image) {
                            {x1, y1},   {x0, y1},   {x0 - 4.0f, kCentre}};
   FillPolygon(strap, outline);
   Field ribs(kWatch, kWatch);
-  for (float y = 8.0f; y < kWatch; y += 16.0f)
-    ThickLine(ribs, kCentre - kStrapHalf + 14.0f, y, kCentre + kStrapHalf - 14.0f, y, 5.0f);
+  for (float y = 8.0f; y < kWatch; y += 16.0f) ThickLine(ribs, x0 + 14.0f, y, x1 - 14.0f, y, 5.0f);
   ribs = Multiplied(ribs, strap);
   // The straps darken as they curve away round the wrist.
   Image rubber(kWatch, kWatch);

@@ -67,15 +67,13 @@ struct Word {
 };
 
 void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
-  const int tracking = scale;
-  const Font& font = FittingFont(fonts, word.Text, tracking, 90 * scale, 44 * scale);
+  const Font& font = FittingFont(fonts, word.Text, scale, 90 * scale, 44 * scale);
   const float s = static_cast<float>(scale);
-  const Field mask = CentredText(image, word.Text, font, tracking, kWidth * 0.5f * s, kHeight * 0.5f * s);
+  const Field mask = CentredText(image, word.Text, font, scale, kWidth * 0.5f * s, kHeight * 0.5f * s);
   const Rect box = InkBounds(mask);
   BannerStyle style = BannerStyle::Fine(scale);
   style.ShadowSpread = style.ShadowDx = scale;
   style.ShadowOpacity = 0.35f;
-  style.GlowRadius = 0;
   style.GlowStrength = 0.0f;
   style.Outline = word.Outline;
   style.Inline = Rgb(0xFFFFFF);
