@@ -191,7 +191,6 @@ Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int m
           .Body = pose,
           .Colours = kit,
           .Marker = marker,
-          .Look = {.Paint = kClubPaint},
           .GripHand = 1};
 }
 

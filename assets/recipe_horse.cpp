@@ -117,10 +117,9 @@ void PaintHorse(Image& image, const HorsePose& p) {
 
 void DrawJockey(Image& image, const Rider& p, Point muzzle) {
   // A saddle cloth under the seat, then the rider: boots, breeches, silks.
-  const float cx = p.Seat.X - 0.5f, cy = p.Seat.Y + 5.0f;
-  const Field cloth = kBig.Polygon(
-      image,
-      {{cx - 3.0f, cy - 2.0f}, {cx + 3.0f, cy - 2.0f}, {cx + 2.0f, cy + 2.5f}, {cx - 3.0f, cy + 2.5f}});
+  const float cx = p.Seat.X - 0.5f, top = p.Seat.Y + 3.0f, bottom = p.Seat.Y + 7.5f;
+  const Field cloth =
+      kBig.Polygon(image, {{cx - 3.0f, top}, {cx + 3.0f, top}, {cx + 2.0f, bottom}, {cx - 3.0f, bottom}});
   Solid(image, cloth, Rgb(0xF4F2EA), 0.3f);
 
   Paint(image, Stroked(image, kAt, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f), Rgb(0x1A0E08));

@@ -231,7 +231,6 @@ void DrawBurst(Image& image, const Shot& s, int index, const Field* onto) {
   Paint(image, spray, s.Colour, 1.0f - 0.6f * k);
 }
 
-constexpr Color kOurPaint = Rgb(0xFFD81E);
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 
 // Broken paint on the turf in front, flattened by the view along the
@@ -247,8 +246,8 @@ void DrawGroundPaint(Image& image) {
   });
   WetPaint(r.Pixels, flat, Tone(kTheirPaint, 0.7f), 1, 0.5f);
   Paste(image, r);
-  Paintball(image, 250.0f, 191.0f, 2.2f, kOurPaint);
-  Paintball(image, 256.0f, 188.0f, 2.0f, kOurPaint);
+  Paintball(image, 250.0f, 191.0f, 2.2f, kClubPaint);
+  Paintball(image, 256.0f, 188.0f, 2.0f, kClubPaint);
   Paintball(image, 232.0f, 194.0f, 2.3f, kTheirPaint);
 }
 
@@ -288,7 +287,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   // The far end: the opponent and his can.
   Player(image, OpponentPose(t), OpponentAt(t), kTheirs);
-  const Mark canMarks[] = {{{241.0f, 95.0f}, 2.0f, kOurPaint, 1}, {{248.0f, 103.0f}, 1.8f, kOurPaint, 0}};
+  const Mark canMarks[] = {{{241.0f, 95.0f}, 2.0f, kClubPaint, 1}, {{248.0f, 103.0f}, 1.8f, kClubPaint, 0}};
   PlaceBunker(image, kCan, canMarks, 0x7ED);
 
   // Mid-field cover, empty for now.
@@ -313,11 +312,11 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   // The volleys. Each ball leaves from wherever its shooter's muzzle was
   // in the frame it was fired.
-  const Shot ours[] = {{2, 3, {241.0f, 95.0f}, 6.0f, kOurPaint},
-                       {4, 3, {248.0f, 103.0f}, 6.0f, kOurPaint},
-                       {6, 3, {241.0f, 95.0f}, 7.0f, kOurPaint}};
-  const Shot back[] = {{14, 3, {248.0f, 103.0f}, 14.0f, kOurPaint},
-                       {16, 3, {241.0f, 95.0f}, 14.0f, kOurPaint}};
+  const Shot ours[] = {{2, 3, {241.0f, 95.0f}, 6.0f, kClubPaint},
+                       {4, 3, {248.0f, 103.0f}, 6.0f, kClubPaint},
+                       {6, 3, {241.0f, 95.0f}, 7.0f, kClubPaint}};
+  const Shot back[] = {{14, 3, {248.0f, 103.0f}, 14.0f, kClubPaint},
+                       {16, 3, {241.0f, 95.0f}, 14.0f, kClubPaint}};
   const Shot theirs{11, 3, {174.0f, 155.0f}, 10.0f, kTheirPaint};
   const auto firedAt = [](const Shot& s) { return Clock(s.Fired + 1); };
   const Field canMask = kCan.Mask(1.0f, kWidth, kHeight);
