@@ -59,9 +59,8 @@ MarkerFrame MarkerItemFrame(const Rect& box, int item);
 // item's own picture.
 void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& look = {});
 
-// The puff of air at the muzzle of a marker aimed to the right as a ball
-// leaves, `lead` units ahead of it in a picture `unit` pixels to the unit,
-// softened by `blur` pixels.
+// The puff of air as a ball leaves a muzzle aimed to the right: `lead`
+// units ahead of it, `unit` pixels to the unit, softened by `blur` pixels.
 void MuzzlePuff(Image& image, Point muzzle, float unit, float lead, int blur, Color colour);
 
 }  // namespace vantoro::art

@@ -72,8 +72,7 @@ void DrawStraps(Image& image) {
   ApplyLight(image, Lighting(ribs, -0.3f, -0.9f, 0.5f, 6.0f), ribs, 0.6f);
   // A line of sporty stitching down each edge.
   Field stitches(kWatch, kWatch);
-  for (const float side : {-1.0f, 1.0f}) {
-    const float x = kCentre + side * (kStrapHalf - 7.0f);
+  for (const float x : {x0 + 7.0f, x1 - 7.0f}) {
     for (float y = 4.0f; y < kWatch; y += 12.0f) ThickLine(stitches, x, y, x, y + 6.0f, 2.6f);
   }
   Paint(image, Multiplied(stitches, strap), Rgb(0xFF7A1A), 0.9f);
@@ -184,15 +183,14 @@ void DrawDial(Image& image) {
   ApplyLight(image, Bevel(frames, 3, -0.5f, -0.7f, 0.5f, 4.0f), frames, 0.5f);
 
   // A small sub-dial low on the face, for the timer.
-  const Field subHole = Disc(27.0f, kCentre, kCentre + 62.0f);
+  const Point sub{kCentre, kCentre + 62.0f};
+  const Field subHole = Disc(27.0f, sub.X, sub.Y);
   Paint(image, subHole, Rgb(0x0A1228));
-  Paint(image, Subtracted(Disc(30.0f, kCentre, kCentre + 62.0f), subHole), Rgb(0x8A96B0));
-  Field subTicks(kWatch, kWatch);
-  for (int k = 0; k < 12; ++k)
-    DialLine(subTicks, static_cast<float>(k) / 12.0f, 20.0f, 26.0f, 1.6f, kCentre + 62.0f);
-  Paint(image, subTicks, Rgb(0x8A96B0));
-  Paint(image, kOwn.Line(image, {kCentre, kCentre + 62.0f}, {kCentre + 14.0f, kCentre + 62.0f - 18.0f}, 3.0f),
-        Rgb(0xFF6A10));
+  Paint(image, Subtracted(Disc(30.0f, sub.X, sub.Y), subHole), Rgb(0x8A96B0));
+  Field ticks(kWatch, kWatch);
+  for (int k = 0; k < 12; ++k) DialLine(ticks, static_cast<float>(k) / 12.0f, 20.0f, 26.0f, 1.6f, sub.Y);
+  Paint(image, ticks, Rgb(0x8A96B0));
+  Paint(image, kOwn.Line(image, sub, {sub.X + 14.0f, sub.Y - 18.0f}, 3.0f), Rgb(0xFF6A10));
 }
 
 // Ten past ten, the hands framing the face; the seconds hand is the colour

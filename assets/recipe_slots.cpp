@@ -52,10 +52,9 @@ void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
   const float cx = kWidth * 0.5f * s, cy = 28.0f * s, r = 23.0f * s;
   GroundShadow(image, cx + 3.0f * s, cy + 4.0f * s, r, r * 0.9f, 3 * scale, 0.35f, Rgb(0x3A2A10), 2);
   Paintball(image, cx, cy, r, kBalls[n - 1]);
-  const std::string digit(1, static_cast<char>('0' + n));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(36 * scale), true);
-  PaintOutlined(image, CentredText(image, digit, font, 0, cx, cy + s), Rgb(0xFFFFFF), Rgb(0x1A1420),
-                2 * scale);
+  PaintOutlined(image, CentredText(image, std::to_string(n), font, 0, cx, cy + s), Rgb(0xFFFFFF),
+                Rgb(0x1A1420), 2 * scale);
 }
 
 // A word on the reel, its face like polished metal: pale at the top, the
