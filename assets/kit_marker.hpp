@@ -17,9 +17,7 @@ constexpr int kMarkerModels = 10;
 // Hopper grows the loader about its foot, for pictures too small to show it
 // at its true size.
 struct MarkerFrame {
-  Point Grip;
-  Point Along;
-  Point Up;
+  Point Grip, Along, Up;
   float Hopper = 1.0f;
   Point At(float along, float up) const {
     return {Grip.X + Along.X * along + Up.X * up, Grip.Y + Along.Y * along + Up.Y * up};

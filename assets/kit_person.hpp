@@ -93,8 +93,7 @@ struct Person {
 struct Actor {
   Pose Body;
   Point Feet;
-  float Scale;
-  float Facing;
+  float Scale, Facing;
   const Kit* Colours;
   int Marker;
   Color Loaded = kClubPaint;  // the paint showing in the loader
