@@ -44,8 +44,7 @@ Field Disc(float r, float cx = kCentre, float cy = kCentre) {
 
 // A stroke along the radius at `turns`, from `r0` out (or in) to `r1`.
 void DialLine(Field& f, float turns, float r0, float r1, float width, float cy = kCentre) {
-  const Point a = OnDial(turns, r0, cy), b = OnDial(turns, r1, cy);
-  ThickLine(f, a.X, a.Y, b.X, b.Y, width);
+  kOwn.Line(f, OnDial(turns, r0, cy), OnDial(turns, r1, cy), width);
 }
 
 // Rubber straps running off the top and bottom, ribbed across.
@@ -223,9 +222,8 @@ void DrawHands(Image& image) {
   GlowingCore(image, fill, Rgb(0x50FF90), 4, 0.3f, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(hands, 3, -0.5f, -0.7f, 0.5f, 5.0f), hands, 0.4f);
 
-  Field seconds(kWatch, kWatch);
   const Point tail = OnDial(second + 0.5f, 34.0f), tip = OnDial(second, 124.0f);
-  ThickLine(seconds, tail.X, tail.Y, tip.X, tip.Y, 3.2f);
+  Field seconds = kOwn.Line(image, tail, tip, 3.2f);
   FillCircle(seconds, kCentre, kCentre, 9.0f);
   DropShadow(image, seconds, 0, 6, 9, 3, 0.5f);
   Paint(image, seconds, Rgb(0x9CFF1E));
