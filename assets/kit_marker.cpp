@@ -203,4 +203,12 @@ void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& l
   DrawMarker(image, MarkerItemFrame(box, item), item, look);
 }
 
+void MuzzlePuff(Image& image, Point muzzle, float unit, float lead, int blur, Color colour) {
+  Field puff(image.Width, image.Height);
+  FillCircle(puff, muzzle.X + lead * unit, muzzle.Y, 2.5f * unit);
+  FillCircle(puff, muzzle.X + (lead + 3.0f) * unit, muzzle.Y - unit, 1.6f * unit);
+  BoxBlur(puff, blur, blur);
+  Paint(image, puff, colour, 0.6f);
+}
+
 }  // namespace vantoro::art

@@ -17,9 +17,7 @@ constexpr int kMarkerModels = 10;
 // Hopper grows the loader about its foot, for pictures too small to show it
 // at its true size.
 struct MarkerFrame {
-  Point Grip;
-  Point Along;
-  Point Up;
+  Point Grip, Along, Up;
   float Hopper = 1.0f;
   Point At(float along, float up) const {
     return {Grip.X + Along.X * along + Up.X * up, Grip.Y + Along.Y * along + Up.Y * up};
@@ -58,5 +56,9 @@ MarkerFrame MarkerItemFrame(const Rect& box, int item);
 // Draws the marker as large as fits in the box, barrel to the right: the
 // item's own picture.
 void DrawMarkerItem(Image& image, const Rect& box, int item, const MarkerLook& look = {});
+
+// The puff of air as a ball leaves a muzzle aimed to the right: `lead`
+// units ahead of it, `unit` pixels to the unit, softened by `blur` pixels.
+void MuzzlePuff(Image& image, Point muzzle, float unit, float lead, int blur, Color colour);
 
 }  // namespace vantoro::art

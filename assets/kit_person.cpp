@@ -53,8 +53,7 @@ void DrawHead(Image& image, const Person& p) {
     return Point{c.X + (u * rx) * ca - (v * ry) * sa, c.Y + (u * rx) * sa + (v * ry) * ca};
   };
   const Field head = kOwn.Ellipse(image, c, rx, ry);
-  const Point n0 =
-      At(p, {(b.Shoulder[0].X + b.Shoulder[1].X) * 0.5f, (b.Shoulder[0].Y + b.Shoulder[1].Y) * 0.5f});
+  const Point n0 = At(p, Mix(b.Shoulder[0], b.Shoulder[1], 0.5f));
   PaintPart(image, kOwn.Line(image, n0, c, 0.07f * s), Rgb(0x202028));
 
   PaintPart(image, head, p.Colours.Trim);
@@ -192,47 +191,39 @@ Point DrawSideOn(Image& image, const Pose& p, const Placement& at, const Person&
   const Kit& kit = person.Colours;
   const float rim = at.Facing > 0.0f ? 1.5f : -1.5f;
   const auto shade = [&](const Field& f, Color c) { Shade(image, f, c, rim); };
-  const Point shoulderFar{p.Neck.X - 1.0f, p.Neck.Y + 3.0f}, shoulderNear{p.Neck.X + 1.5f, p.Neck.Y + 3.5f};
+  // The point (dx, dy) figure pixels from q.
+  const auto off = [](Point q, float dx, float dy) { return Point{q.X + dx, q.Y + dy}; };
+  const Point shoulderFar = off(p.Neck, -1.0f, 3.0f), shoulderNear = off(p.Neck, 1.5f, 3.5f);
   const MarkerFrame m = MarkerOf(p);
 
   // The far side first: leg, then the arm that holds the trigger.
   shade(Limb(image, at, p.Hip[0], p.Knee[0], p.Foot[0], {10.0f, 8.0f, 7.5f, 5.5f}), Tone(kit.Pants, 0.7f));
-  Field farBoot(image.Width, image.Height);
-  Blob(farBoot, at, {p.Foot[0].X + 2.0f, p.Foot[0].Y - 1.5f}, 4.5f, 2.5f);
-  shade(farBoot, Rgb(0x0E0E12));
+  shade(Oval(image, at, off(p.Foot[0], 2.0f, -1.5f), 4.5f, 2.5f), Rgb(0x0E0E12));
   const Point farElbow = Elbow(shoulderFar, p.Hand[0], 13.0f, 12.0f);
   shade(Limb(image, at, shoulderFar, farElbow, p.Hand[0], {7.0f, 6.0f, 6.0f, 4.5f}), Tone(kit.Jersey, 0.72f));
 
   // Body: the jersey, its side panel and the pod pack on the back.
-  Field torso(image.Width, image.Height);
-  const Point torsoPts[] = {at({p.Hip[0].X - 7.0f, p.Hip[0].Y + 2.0f}),
-                            at({p.Hip[0].X + 7.0f, p.Hip[0].Y + 2.0f}),
-                            at({p.Neck.X + 8.0f, p.Neck.Y + 4.0f}), at({p.Neck.X - 7.0f, p.Neck.Y + 2.0f})};
+  Field torso = Stroked(image, at, p.Hip[0], p.Neck, 14.0f, 13.0f);
+  const Point torsoPts[] = {at(off(p.Hip[0], -7.0f, 2.0f)), at(off(p.Hip[0], 7.0f, 2.0f)),
+                            at(off(p.Neck, 8.0f, 4.0f)), at(off(p.Neck, -7.0f, 2.0f))};
   FillPolygon(torso, torsoPts);
-  Stroke(torso, at, p.Hip[0], p.Neck, 14.0f, 13.0f);
-  Field pack(image.Width, image.Height);
   const Point back{(p.Hip[0].X * 0.7f + p.Neck.X * 0.3f) - 8.5f, p.Hip[0].Y * 0.7f + p.Neck.Y * 0.3f};
-  Stroke(pack, at, {back.X, back.Y + 3.0f}, {back.X + 0.5f, back.Y - 8.0f}, 6.0f, 6.0f);
+  const Field pack = Stroked(image, at, off(back, 0.0f, 3.0f), off(back, 0.5f, -8.0f), 6.0f, 6.0f);
   shade(torso, kit.Jersey);
-  Field stripe(image.Width, image.Height);
-  Stroke(stripe, at, {p.Hip[0].X + 1.0f, p.Hip[0].Y - 2.0f}, {p.Neck.X + 2.0f, p.Neck.Y + 4.0f}, 3.0f, 3.0f);
+  const Field stripe = Stroked(image, at, off(p.Hip[0], 1.0f, -2.0f), off(p.Neck, 2.0f, 4.0f), 3.0f, 3.0f);
   Paint(image, Multiplied(stripe, torso), kit.Trim, 0.9f);
   shade(pack, Rgb(0x16161A));
   shade(Limb(image, at, p.Hip[0], p.Knee[1], p.Foot[1], {10.5f, 8.5f, 8.0f, 5.8f}), Tone(kit.Pants, 1.35f));
-  Field pads(image.Width, image.Height), boot(image.Width, image.Height);
-  Blob(pads, at, {p.Knee[1].X + 1.5f, p.Knee[1].Y}, 4.2f, 4.6f);
-  Blob(boot, at, {p.Foot[1].X + 2.0f, p.Foot[1].Y - 1.5f}, 4.8f, 2.6f);
-  shade(pads, Rgb(0x1A1A20));
-  shade(boot, Rgb(0x0E0E12));
+  shade(Oval(image, at, off(p.Knee[1], 1.5f, 0.0f), 4.2f, 4.6f), Rgb(0x1A1A20));
+  shade(Oval(image, at, off(p.Foot[1], 2.0f, -1.5f), 4.8f, 2.6f), Rgb(0x0E0E12));
 
   // Head: the wrap, the mask with its visor, lens and vents.
-  Field wrap(image.Width, image.Height), mask(image.Width, image.Height), lens(image.Width, image.Height);
-  Stroke(wrap, at, {p.Neck.X - 1.0f, p.Neck.Y + 2.0f}, p.Head, 6.0f, 6.0f);
-  Blob(wrap, at, p.Head, 6.5f, 6.5f);
-  Blob(mask, at, {p.Head.X + 4.0f, p.Head.Y + 0.5f}, 4.5f, 5.5f);
-  Blob(mask, at, {p.Head.X + 6.0f, p.Head.Y + 4.0f}, 3.2f, 2.6f);
-  Stroke(mask, at, {p.Head.X + 1.0f, p.Head.Y - 6.0f}, {p.Head.X + 9.5f, p.Head.Y - 4.5f}, 1.8f, 1.2f);
-  Stroke(lens, at, {p.Head.X + 5.0f, p.Head.Y - 2.2f}, {p.Head.X + 7.6f, p.Head.Y - 1.6f}, 2.6f, 2.4f);
+  Field wrap = Oval(image, at, p.Head, 6.5f, 6.5f);
+  Stroke(wrap, at, off(p.Neck, -1.0f, 2.0f), p.Head, 6.0f, 6.0f);
+  Field mask = Oval(image, at, off(p.Head, 4.0f, 0.5f), 4.5f, 5.5f);
+  Blob(mask, at, off(p.Head, 6.0f, 4.0f), 3.2f, 2.6f);
+  Stroke(mask, at, off(p.Head, 1.0f, -6.0f), off(p.Head, 9.5f, -4.5f), 1.8f, 1.2f);
+  const Field lens = Stroked(image, at, off(p.Head, 5.0f, -2.2f), off(p.Head, 7.6f, -1.6f), 2.6f, 2.4f);
   shade(wrap, kit.Wrap);
   shade(mask, Rgb(0x2A2C33));
   Paint(image, lens, Rgb(0x38D0E8));
@@ -297,10 +288,21 @@ void Blob(Field& f, const Placement& at, Point c, float rx, float ry) {
   FillEllipse(f, p.X, p.Y, rx * at.Scale, ry * at.Scale);
 }
 
+Field Stroked(const Image& image, const Placement& at, Point a, Point b, float w0, float w1) {
+  Field f(image.Width, image.Height);
+  Stroke(f, at, a, b, w0, w1);
+  return f;
+}
+
+Field Oval(const Image& image, const Placement& at, Point c, float rx, float ry) {
+  Field f(image.Width, image.Height);
+  Blob(f, at, c, rx, ry);
+  return f;
+}
+
 Field Limb(const Image& image, const Placement& at, Point root, Point joint, Point end,
            const std::array<float, 4>& w) {
-  Field f(image.Width, image.Height);
-  Stroke(f, at, root, joint, w[0], w[1]);
+  Field f = Stroked(image, at, root, joint, w[0], w[1]);
   Stroke(f, at, joint, end, w[2], w[3]);
   return f;
 }
@@ -399,7 +401,7 @@ void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& lig
     const float fill = light.Fill.Values.empty() ? 0.0f : light.Fill(x, y);
     const float exposure = light.Exposure.Values.empty() ? 1.0f : light.Exposure(x, y);
     const ColorF base = albedo != nullptr ? Unpack(albedo->Pixels[albedo->Index(x, y)]) : flat;
-    const ColorF tint = Lerp(light.ShadowTint, light.LitTint, SmoothStep(light.TintFrom, light.TintTo, l));
+    const ColorF tint = Lerp(light.ShadowTint, {1.0f, 1.0f, 1.0f}, SmoothStep(0.15f, 0.95f, l));
     const float bright =
         (light.Ambient + light.KeyWeight * std::min(l, 1.2f) + light.FillWeight * fill) * exposure;
     ColorF c = base * tint * bright;
@@ -410,15 +412,13 @@ void PaintSkin(Image& image, const Field& mask, Color skin, const SkinLight& lig
 
 void PaintHair(Image& image, const Field& mask, Color hair, const HairLight& light) {
   const ColorF base = ToF(hair);
-  PaintEach(
-      image, mask,
-      [&](int x, int y) {
-        const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit(x, y);
-        const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture(x, y);
-        const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen(x, y);
-        return Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
-      },
-      light.Opacity);
+  const auto colour = [&](int x, int y) {
+    const float lit = light.Lit.Values.empty() ? 1.0f : light.Lit(x, y);
+    const float texture = light.Texture.Values.empty() ? 1.0f : light.Texture(x, y);
+    const float sheen = light.Sheen.Values.empty() ? 0.0f : light.Sheen(x, y);
+    return Lerp(base * (light.Ambient + light.KeyWeight * lit * texture), light.Shine, Clamp01(sheen));
+  };
+  PaintEach(image, mask, colour, light.Opacity);
 }
 
 Point DrawPlayer(Image& image, const Person& p, FontLibrary* fonts) {

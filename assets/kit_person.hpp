@@ -93,8 +93,7 @@ struct Person {
 struct Actor {
   Pose Body;
   Point Feet;
-  float Scale;
-  float Facing;
+  float Scale, Facing;
   const Kit* Colours;
   int Marker;
   Color Loaded = kClubPaint;  // the paint showing in the loader
@@ -119,6 +118,9 @@ void Shade(Image& image, const Field& mask, Color colour, float rimSide);
 // Strokes and ovals given in a placement's own pixels.
 void Stroke(Field& f, const Placement& at, Point a, Point b, float w0, float w1);
 void Blob(Field& f, const Placement& at, Point c, float rx, float ry);
+// The same, each in a field of its own the size of the image.
+Field Stroked(const Image& image, const Placement& at, Point a, Point b, float w0, float w1);
+Field Oval(const Image& image, const Placement& at, Point c, float rx, float ry);
 // A limb, or a tail, bent once at `joint`: a stroke from `root` to the
 // joint and one on to `end`, tapering through the widths w[0], w[1] and
 // w[2], w[3].
@@ -129,14 +131,13 @@ Field Limb(const Image& image, const Placement& at, Point root, Point joint, Poi
 
 // How skin is lit, one value per pixel of the picture; an empty field
 // leaves its term out. The colour is the albedo x a tint running from
-// ShadowTint to LitTint as the key light rises x the exposure, plus the
+// ShadowTint to white as the key light rises x the exposure, plus the
 // added tints (rims, warmth, specular).
 struct SkinLight {
   Field Key;       // the key light, 1 facing it squarely
   Field Fill;      // a weaker second light
   Field Exposure;  // multiplies the brightness: occlusion, darker edges
-  ColorF ShadowTint{0.8f, 0.52f, 0.48f}, LitTint{1.0f, 1.0f, 1.0f};
-  float TintFrom = 0.15f, TintTo = 0.95f;
+  ColorF ShadowTint{0.8f, 0.52f, 0.48f};
   float Ambient = 0.1f, KeyWeight = 0.62f, FillWeight = 0.26f;
   struct Tint {
     Field Amount;

@@ -85,15 +85,12 @@ void WoodsScene(Image& image, float horizon, std::uint32_t seed) {
   Random rng(seed);
   const Noise n(seed);
   const float ground = horizon * kS, depth = static_cast<float>(image.Height) - horizon * kS;
-  for (int y = static_cast<int>(ground); y < image.Height; ++y) {
+  BlendEach(image, static_cast<int>(ground), [&](int x, int y) {
     const float t = (static_cast<float>(y) - ground) / depth;
-    for (int x = 0; x < image.Width; ++x) {
-      const float g =
-          n.Fbm(static_cast<float>(x) / (8.0f + 30.0f * t), static_cast<float>(y) / (3.0f + 12.0f * t), 3);
-      const ColorF c = Lerp(ToF(Rgb(0x3A2C16)), ToF(Rgb(0x6A4C22)), g) * (0.65f + 0.45f * t);
-      image.Pixels[image.Index(x, y)] = Pack(c);
-    }
-  }
+    const float g =
+        n.Fbm(static_cast<float>(x) / (8.0f + 30.0f * t), static_cast<float>(y) / (3.0f + 12.0f * t), 3);
+    return Wash{Lerp(ToF(Rgb(0x3A2C16)), ToF(Rgb(0x6A4C22)), g) * (0.65f + 0.45f * t), 1.0f};
+  });
   // Fallen leaves, larger towards us and flattened by the view along the ground.
   Field leaves[2] = {Field(image.Width, image.Height), Field(image.Width, image.Height)};
   for (int i = 0; i < 700; ++i) {
@@ -142,14 +139,7 @@ void Burst(Image& image, Random& rng, Point at, float radius, Color colour, cons
   SplatCoat(image, rng, std::span(&at, 1), colour, style, on != nullptr ? &onto : nullptr);
 }
 
-// A puff of air at the muzzle of a marker aimed to the right.
-void Puff(Image& image, Point muzzle) {
-  Field puff(image.Width, image.Height);
-  FillCircle(puff, muzzle.X + 3.0f * kS, muzzle.Y, 2.5f * kS);
-  FillCircle(puff, muzzle.X + 6.0f * kS, muzzle.Y - kS, 1.6f * kS);
-  BoxBlur(puff, 2, 2);
-  Paint(image, puff, Rgb(0xF0F0F4), 0.6f);
-}
+void Puff(Image& image, Point muzzle) { MuzzlePuff(image, muzzle, kS, 3.0f, 2, Rgb(0xF0F0F4)); }
 
 // Our own shots: the stream and the puff of air that sent it.
 void Shoot(Image& image, Point muzzle, Point target, Color colour, std::initializer_list<float> at) {
@@ -184,24 +174,21 @@ void Tagged(Image& image, Random& rng, const Person& player, std::span<const Poi
   SplatCoat(image, rng, hits, colour, style);
 }
 
-// Standing, facing us, the arms set by their elbows and hands.
-Pose Arms(float tilt, float bow, const Point (&elbow)[2], const Point (&hand)[2], float aim = 0.0f) {
+// Standing, facing us, the head tilted and bowed and the arms set by their
+// elbows and hands.
+Person FrontOn(Point feet, float height, const Kit& kit, int marker, float tilt, float bow,
+               const Point (&elbow)[2], const Point (&hand)[2], float aim = 0.0f) {
   Pose p = Standing();
   p.Tilt = tilt;
   p.Bow = bow;
   std::copy_n(elbow, 2, p.Elbow);
   std::copy_n(hand, 2, p.Hand);
   p.Aim = aim;
-  return p;
-}
-
-Person FrontOn(Point feet, float height, const Kit& kit, const Pose& pose, int marker) {
   return {.Feet = P(feet.X, feet.Y),
           .Height = height * kS,
-          .Body = pose,
+          .Body = p,
           .Colours = kit,
           .Marker = marker,
-          .Look = {.Paint = kClubPaint},
           .GripHand = 1};
 }
 
@@ -233,10 +220,10 @@ void AirTagged(Image& image, Random& rng) {
   DrawCover(image, {CoverShape::Dorito, 20.0f, 100.0f, 40.0f, 36.0f, Rgb(0x1E6AE0)}, kS, 5);
   DrawCover(image, {CoverShape::Can, 180.0f, 96.0f, 24.0f, 36.0f, Rgb(0xFFB81E)}, kS, 6);
   // Hit: one hand flung up, the marker dropping from the other.
-  const Pose hit =
-      Arms(-0.12f, 0.0f, {{-0.24f, -0.95f}, {0.2f, -0.6f}}, {{-0.22f, -1.15f}, {0.21f, -0.46f}}, 1.35f);
+  const Person hit = FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, 6, -0.12f, 0.0f,
+                             {{-0.24f, -0.95f}, {0.2f, -0.6f}}, {{-0.22f, -1.15f}, {0.21f, -0.46f}}, 1.35f);
   const Point hits[] = {{119.0f, 54.0f}, {128.0f, 84.0f}};
-  Tagged(image, rng, FrontOn({120.0f, 174.0f}, 134.0f, kClubKit, hit, 6), hits, kTheirPaint);
+  Tagged(image, rng, hit, hits, kTheirPaint);
 }
 
 void AirFlagRun(Image& image, Random& rng) {
@@ -253,8 +240,8 @@ void AirReferee(Image& image, Random& rng) {
   DrawCover(image, {CoverShape::Dorito, 150.0f, 100.0f, 44.0f, 40.0f, Rgb(0x1E6AE0)}, kS, 9);
   // Called out: a player behind walks off, barrel up.
   Draw(image, {kWalkOff, {200.0f, 110.0f}, 0.75f, -1.0f, &kTheirs, 7, kTheirPaint});
-  const Pose call = Arms(0.1f, 0.0f, {{-0.2f, -0.62f}, {0.26f, -0.86f}}, {{-0.2f, -0.47f}, {0.36f, -1.02f}});
-  DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, call, 0));
+  DrawPlayer(image, FrontOn({80.0f, 176.0f}, 138.0f, kReferee, 0, 0.1f, 0.0f,
+                            {{-0.2f, -0.62f}, {0.26f, -0.86f}}, {{-0.2f, -0.47f}, {0.36f, -1.02f}}));
   // The paint check the call was made on.
   Burst(image, rng, P(205.0f, 78.0f), 2.0f, kClubPaint);
 }
@@ -337,10 +324,10 @@ void WoodsLogs(Image& image, Random& rng) {
 
 void WoodsTagged(Image& image, Random& rng) {
   WoodsScene(image, 76.0f, 0xB003);
-  const Pose hit =
-      Arms(0.12f, 0.2f, {{-0.26f, -0.95f}, {0.2f, -0.6f}}, {{-0.24f, -1.14f}, {0.21f, -0.46f}}, 1.3f);
+  const Person hit = FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, 2, 0.12f, 0.2f,
+                             {{-0.26f, -0.95f}, {0.2f, -0.6f}}, {{-0.24f, -1.14f}, {0.21f, -0.46f}}, 1.3f);
   const Point hits[] = {{127.0f, 54.0f}, {114.0f, 92.0f}, {136.0f, 104.0f}};
-  Tagged(image, rng, FrontOn({124.0f, 174.0f}, 134.0f, kTheirsWoods, hit, 2), hits, kClubPaint);
+  Tagged(image, rng, hit, hits, kClubPaint);
 }
 
 void WoodsFlagRun(Image& image, Random& rng) {
@@ -402,12 +389,10 @@ void MarkerFailure(Image& image, FontLibrary& fonts) {
 
   constexpr std::string_view kText = "MALFUNCTION!";
   const Font& font = FittingFont(fonts, kText, 2, static_cast<int>(220 * kS), static_cast<int>(40 * kS));
-  Field mask =
+  const Field mask =
       PlacedText(image.Width, image.Height, kText, font, 2, image.Width * 0.5f, static_cast<int>(10 * kS));
-  const Rect ink = InkBounds(mask);
-  mask = Sheared(mask, 0.15f, static_cast<float>(ink.Top + ink.Bottom) * 0.5f);
-  PaintBannerLetters(
-      image, mask, static_cast<float>(ink.Top), static_cast<float>(ink.Bottom),
+  PaintSlantedWords(
+      image, mask, 0.15f, rng, {}, {},
       Gradient{{0.0f, Rgb(0xFFF0C0)}, {0.45f, Rgb(0xFF8A1A)}, {0.5f, Rgb(0xB02A08)}, {1.0f, Rgb(0xFF5A1A)}},
       {.ShadowSpread = 3,
        .ShadowDx = 3,

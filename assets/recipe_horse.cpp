@@ -75,23 +75,9 @@ constexpr Color kPoints = Rgb(0x4A2A16);  // mane, tail and lower legs: dark, ye
 constexpr Color kSilk = Rgb(0xFF2A86);
 constexpr Color kSilkTrim = Rgb(0xFFD81E);
 
-Field Blank(const Image& image) { return Field(image.Width, image.Height); }
-
 // Shapes are placed in the final picture's pixels.
 constexpr Placement kAt{{0.0f, 0.0f}, kS, 1.0f};
 constexpr BigShapes kBig{kS};
-
-Field Stroked(const Image& image, Point a, Point b, float w0, float w1) {
-  Field f = Blank(image);
-  Stroke(f, kAt, a, b, w0, w1);
-  return f;
-}
-
-Field Oval(const Image& image, Point c, float rx, float ry) {
-  Field f = Blank(image);
-  Blob(f, kAt, c, rx, ry);
-  return f;
-}
 
 // Shaded as a rounded form lit from above and in front.
 void Solid(Image& image, const Field& mask, Color colour, float strength = 0.6f) {
@@ -99,20 +85,19 @@ void Solid(Image& image, const Field& mask, Color colour, float strength = 0.6f)
 }
 
 void DrawLeg(Image& image, const Leg& leg, Color coat) {
-  Solid(image, Stroked(image, leg[0], leg[1], 4.2f, 2.6f), coat);
+  Solid(image, Stroked(image, kAt, leg[0], leg[1], 4.2f, 2.6f), coat);
   const Field lower = Limb(image, kAt, leg[1], leg[2], leg[3], {2.0f, 1.6f, 1.8f, 1.8f});
   Solid(image, lower, Lerp(kPoints, coat, 0.55f), 0.4f);
-  Paint(image, Oval(image, leg[3], 1.3f, 1.1f), Rgb(0x1A1412));
+  Paint(image, Oval(image, kAt, leg[3], 1.3f, 1.1f), Rgb(0x1A1412));
 }
 
 void PaintHorse(Image& image, const HorsePose& p) {
-  DrawLeg(image, p.FarFore, kCoatFar);
-  DrawLeg(image, p.FarHind, kCoatFar);
+  for (const Leg* leg : {&p.FarFore, &p.FarHind}) DrawLeg(image, *leg, kCoatFar);
   const Point tailMid{(p.TailRoot.X + p.TailTip.X) * 0.5f - 0.5f, (p.TailRoot.Y + p.TailTip.Y) * 0.5f - 1.0f};
   Solid(image, Limb(image, kAt, p.TailRoot, tailMid, p.TailTip, {2.6f, 3.2f, 3.2f, 1.0f}), kPoints, 0.6f);
 
   // The barrel, rump and chest, the neck, the head and an ear.
-  Field body = Oval(image, p.Barrel, 11.5f, 5.8f);
+  Field body = Oval(image, kAt, p.Barrel, 11.5f, 5.8f);
   Blob(body, kAt, p.Rump, 6.2f, 6.0f);
   Blob(body, kAt, p.Chest, 5.6f, 5.6f);
   const Point throat{p.Poll.X + 1.5f, p.Poll.Y + 4.0f};
@@ -122,39 +107,37 @@ void PaintHorse(Image& image, const HorsePose& p) {
   Stroke(body, kAt, {p.Poll.X, p.Poll.Y + 0.5f}, {p.Poll.X - 1.0f, p.Poll.Y - 2.4f}, 1.6f, 0.6f);
   Solid(image, body, kCoat);
 
-  const Point maneEnd{p.Poll.X - 0.5f, p.Poll.Y + 0.5f};
-  Solid(image, Stroked(image, {p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, maneEnd, 2.2f, 1.4f), kPoints, 0.5f);
-  Paint(image, Oval(image, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f), Rgb(0x080604));
-  Paint(image, Oval(image, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f), Rgb(0x2A140A), 0.8f);
+  const Point mane[] = {{p.Withers.X - 1.5f, p.Withers.Y + 0.5f}, {p.Poll.X - 0.5f, p.Poll.Y + 0.5f}};
+  Solid(image, Stroked(image, kAt, mane[0], mane[1], 2.2f, 1.4f), kPoints, 0.5f);
+  Paint(image, Oval(image, kAt, {p.Poll.X + 1.8f, p.Poll.Y + 2.4f}, 0.7f, 0.7f), Rgb(0x080604));
+  Paint(image, Oval(image, kAt, {p.Muzzle.X - 0.6f, p.Muzzle.Y - 0.4f}, 0.5f, 0.5f), Rgb(0x2A140A), 0.8f);
 
-  DrawLeg(image, p.NearFore, kCoat);
-  DrawLeg(image, p.NearHind, kCoat);
+  for (const Leg* leg : {&p.NearFore, &p.NearHind}) DrawLeg(image, *leg, kCoat);
 }
 
 void DrawJockey(Image& image, const Rider& p, Point muzzle) {
   // A saddle cloth under the seat, then the rider: boots, breeches, silks.
-  const float cx = p.Seat.X - 0.5f, cy = p.Seat.Y + 5.0f;
-  const Field cloth = kBig.Polygon(
-      image,
-      {{cx - 3.0f, cy - 2.0f}, {cx + 3.0f, cy - 2.0f}, {cx + 2.0f, cy + 2.5f}, {cx - 3.0f, cy + 2.5f}});
+  const float cx = p.Seat.X - 0.5f, top = p.Seat.Y + 3.0f, bottom = p.Seat.Y + 7.5f;
+  const Field cloth =
+      kBig.Polygon(image, {{cx - 3.0f, top}, {cx + 3.0f, top}, {cx + 2.0f, bottom}, {cx - 3.0f, bottom}});
   Solid(image, cloth, Rgb(0xF4F2EA), 0.3f);
 
-  Paint(image, Stroked(image, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f), Rgb(0x1A0E08));
-  const Field silks = Stroked(image, p.Seat, p.Shoulder, 4.2f, 4.6f);
+  Paint(image, Stroked(image, kAt, p.Hands, {muzzle.X - 2.0f, muzzle.Y - 0.5f}, 0.5f, 0.5f), Rgb(0x1A0E08));
+  const Field silks = Stroked(image, kAt, p.Seat, p.Shoulder, 4.2f, 4.6f);
   const Point elbow{(p.Shoulder.X + p.Hands.X) * 0.5f + 0.5f, (p.Shoulder.Y + p.Hands.Y) * 0.5f + 1.5f};
   const Field trim = Limb(image, kAt, p.Shoulder, elbow, p.Hands, {2.2f, 2.0f, 2.0f, 1.6f});
-  Solid(image, Stroked(image, p.Knee, p.Foot, 2.4f, 2.0f), Rgb(0x141010), 0.5f);
-  Solid(image, Stroked(image, p.Seat, p.Knee, 3.6f, 2.8f), Rgb(0xF0EEE6), 0.5f);
+  Solid(image, Stroked(image, kAt, p.Knee, p.Foot, 2.4f, 2.0f), Rgb(0x141010), 0.5f);
+  Solid(image, Stroked(image, kAt, p.Seat, p.Knee, 3.6f, 2.8f), Rgb(0xF0EEE6), 0.5f);
   Solid(image, silks, kSilk);
-  const Field sash = Stroked(image, {p.Seat.X + 0.5f, p.Seat.Y - 1.0f},
+  const Field sash = Stroked(image, kAt, {p.Seat.X + 0.5f, p.Seat.Y - 1.0f},
                              {p.Shoulder.X - 0.5f, p.Shoulder.Y + 1.0f}, 1.4f, 1.4f);
   Paint(image, Multiplied(sash, silks), kSilkTrim);
   Solid(image, trim, kSilkTrim, 0.5f);
   // The helmet with its cap's peak to the front.
   const Point h = p.Head;
-  Paint(image, Oval(image, {h.X + 0.6f, h.Y + 0.8f}, 1.7f, 1.8f), Rgb(0xE8B890));
-  Solid(image, Oval(image, {h.X - 0.2f, h.Y - 0.3f}, 2.3f, 2.0f), kSilkTrim, 0.5f);
-  Paint(image, Stroked(image, {h.X + 0.5f, h.Y - 0.2f}, {h.X + 3.2f, h.Y + 0.1f}, 1.1f, 0.7f), kSilk);
+  Paint(image, Oval(image, kAt, {h.X + 0.6f, h.Y + 0.8f}, 1.7f, 1.8f), Rgb(0xE8B890));
+  Solid(image, Oval(image, kAt, {h.X - 0.2f, h.Y - 0.3f}, 2.3f, 2.0f), kSilkTrim, 0.5f);
+  Paint(image, Stroked(image, kAt, {h.X + 0.5f, h.Y - 0.2f}, {h.X + 3.2f, h.Y + 0.1f}, 1.1f, 0.7f), kSilk);
 }
 
 }  // namespace

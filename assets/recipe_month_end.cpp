@@ -44,8 +44,7 @@ Field Disc(float r, float cx = kCentre, float cy = kCentre) {
 
 // A stroke along the radius at `turns`, from `r0` out (or in) to `r1`.
 void DialLine(Field& f, float turns, float r0, float r1, float width, float cy = kCentre) {
-  const Point a = OnDial(turns, r0, cy), b = OnDial(turns, r1, cy);
-  ThickLine(f, a.X, a.Y, b.X, b.Y, width);
+  kOwn.Line(f, OnDial(turns, r0, cy), OnDial(turns, r1, cy), width);
 }
 
 // Rubber straps running off the top and bottom, ribbed across.
@@ -57,8 +56,7 @@ void DrawStraps(Image& image) {
                            {x1, y1},   {x0, y1},   {x0 - 4.0f, kCentre}};
   FillPolygon(strap, outline);
   Field ribs(kWatch, kWatch);
-  for (float y = 8.0f; y < kWatch; y += 16.0f)
-    ThickLine(ribs, kCentre - kStrapHalf + 14.0f, y, kCentre + kStrapHalf - 14.0f, y, 5.0f);
+  for (float y = 8.0f; y < kWatch; y += 16.0f) ThickLine(ribs, x0 + 14.0f, y, x1 - 14.0f, y, 5.0f);
   ribs = Multiplied(ribs, strap);
   // The straps darken as they curve away round the wrist.
   Image rubber(kWatch, kWatch);
@@ -73,8 +71,7 @@ void DrawStraps(Image& image) {
   ApplyLight(image, Lighting(ribs, -0.3f, -0.9f, 0.5f, 6.0f), ribs, 0.6f);
   // A line of sporty stitching down each edge.
   Field stitches(kWatch, kWatch);
-  for (const float side : {-1.0f, 1.0f}) {
-    const float x = kCentre + side * (kStrapHalf - 7.0f);
+  for (const float x : {x0 + 7.0f, x1 - 7.0f}) {
     for (float y = 4.0f; y < kWatch; y += 12.0f) ThickLine(stitches, x, y, x, y + 6.0f, 2.6f);
   }
   Paint(image, Multiplied(stitches, strap), Rgb(0xFF7A1A), 0.9f);
@@ -185,15 +182,14 @@ void DrawDial(Image& image) {
   ApplyLight(image, Bevel(frames, 3, -0.5f, -0.7f, 0.5f, 4.0f), frames, 0.5f);
 
   // A small sub-dial low on the face, for the timer.
-  const Field subHole = Disc(27.0f, kCentre, kCentre + 62.0f);
+  const Point sub{kCentre, kCentre + 62.0f};
+  const Field subHole = Disc(27.0f, sub.X, sub.Y);
   Paint(image, subHole, Rgb(0x0A1228));
-  Paint(image, Subtracted(Disc(30.0f, kCentre, kCentre + 62.0f), subHole), Rgb(0x8A96B0));
-  Field subTicks(kWatch, kWatch);
-  for (int k = 0; k < 12; ++k)
-    DialLine(subTicks, static_cast<float>(k) / 12.0f, 20.0f, 26.0f, 1.6f, kCentre + 62.0f);
-  Paint(image, subTicks, Rgb(0x8A96B0));
-  Paint(image, kOwn.Line(image, {kCentre, kCentre + 62.0f}, {kCentre + 14.0f, kCentre + 62.0f - 18.0f}, 3.0f),
-        Rgb(0xFF6A10));
+  Paint(image, Subtracted(Disc(30.0f, sub.X, sub.Y), subHole), Rgb(0x8A96B0));
+  Field ticks(kWatch, kWatch);
+  for (int k = 0; k < 12; ++k) DialLine(ticks, static_cast<float>(k) / 12.0f, 20.0f, 26.0f, 1.6f, sub.Y);
+  Paint(image, ticks, Rgb(0x8A96B0));
+  Paint(image, kOwn.Line(image, sub, {sub.X + 14.0f, sub.Y - 18.0f}, 3.0f), Rgb(0xFF6A10));
 }
 
 // Ten past ten, the hands framing the face; the seconds hand is the colour
@@ -226,9 +222,8 @@ void DrawHands(Image& image) {
   GlowingCore(image, fill, Rgb(0x50FF90), 4, 0.3f, Rgb(0xD8FFE0));
   ApplyLight(image, Bevel(hands, 3, -0.5f, -0.7f, 0.5f, 5.0f), hands, 0.4f);
 
-  Field seconds(kWatch, kWatch);
   const Point tail = OnDial(second + 0.5f, 34.0f), tip = OnDial(second, 124.0f);
-  ThickLine(seconds, tail.X, tail.Y, tip.X, tip.Y, 3.2f);
+  Field seconds = kOwn.Line(image, tail, tip, 3.2f);
   FillCircle(seconds, kCentre, kCentre, 9.0f);
   DropShadow(image, seconds, 0, 6, 9, 3, 0.5f);
   Paint(image, seconds, Rgb(0x9CFF1E));

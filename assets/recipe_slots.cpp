@@ -52,10 +52,9 @@ void NumberedBall(Image& image, FontLibrary& fonts, int n, int scale) {
   const float cx = kWidth * 0.5f * s, cy = 28.0f * s, r = 23.0f * s;
   GroundShadow(image, cx + 3.0f * s, cy + 4.0f * s, r, r * 0.9f, 3 * scale, 0.35f, Rgb(0x3A2A10), 2);
   Paintball(image, cx, cy, r, kBalls[n - 1]);
-  const std::string digit(1, static_cast<char>('0' + n));
   const Font& font = fonts.Get("Arial", FontSize::Pixels(36 * scale), true);
-  PaintOutlined(image, CentredText(image, digit, font, 0, cx, cy + s), Rgb(0xFFFFFF), Rgb(0x1A1420),
-                2 * scale);
+  PaintOutlined(image, CentredText(image, std::to_string(n), font, 0, cx, cy + s), Rgb(0xFFFFFF),
+                Rgb(0x1A1420), 2 * scale);
 }
 
 // A word on the reel, its face like polished metal: pale at the top, the
@@ -67,15 +66,13 @@ struct Word {
 };
 
 void Lettering(Image& image, FontLibrary& fonts, const Word& word, int scale) {
-  const int tracking = scale;
-  const Font& font = FittingFont(fonts, word.Text, tracking, 90 * scale, 44 * scale);
+  const Font& font = FittingFont(fonts, word.Text, scale, 90 * scale, 44 * scale);
   const float s = static_cast<float>(scale);
-  const Field mask = CentredText(image, word.Text, font, tracking, kWidth * 0.5f * s, kHeight * 0.5f * s);
+  const Field mask = CentredText(image, word.Text, font, scale, kWidth * 0.5f * s, kHeight * 0.5f * s);
   const Rect box = InkBounds(mask);
   BannerStyle style = BannerStyle::Fine(scale);
   style.ShadowSpread = style.ShadowDx = scale;
   style.ShadowOpacity = 0.35f;
-  style.GlowRadius = 0;
   style.GlowStrength = 0.0f;
   style.Outline = word.Outline;
   style.Inline = Rgb(0xFFFFFF);

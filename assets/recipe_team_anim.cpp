@@ -61,8 +61,7 @@ void DrawScenery(Image& image) {
       c = turf.SampleF(t) * (0.8f + 0.4f * grain.Value(fx / (scale * 2.5f), fy / scale));
     }
     // The setting sun behind the opponents' end.
-    const float dx = (fx - 205.0f) / 110.0f, dy = (fy - kHorizon) / 38.0f;
-    return c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * std::exp(-(dx * dx + dy * dy)));
+    return c + ColorF{1.0f, 0.5f, 0.25f} * (0.32f * Falloff(fx, fy, 205.0f, kHorizon, 110.0f, 38.0f));
   });
   // The tree line: a ragged canopy with the odd pine standing out of it.
   const Noise ragged(0x7EB);
@@ -109,9 +108,7 @@ void PlaceBunker(Image& image, const Cover& c, std::span<const Mark> marks, std:
   Region r = Crop(image, c.X - c.Width * 0.05f - 12.0f, c.Base - c.Height - 8.0f,
                   c.X + c.Width * 1.15f + 12.0f, c.Base + 12.0f);
   Image big = AreaResized(r.Pixels, r.Pixels.Width * kBig, r.Pixels.Height * kBig);
-  Cover local = c;
-  local.X -= r.Origin().X;
-  local.Base -= r.Origin().Y;
+  const Cover local{c.Kind, c.X - r.Origin().X, c.Base - r.Origin().Y, c.Width, c.Height, c.Colour, c.Bevel};
   DrawCover(big, local, kB, 0);
   const Field mask = local.Mask(kB, big.Width, big.Height);
   // A warm rim where the sunset catches it.
@@ -234,17 +231,6 @@ void DrawBurst(Image& image, const Shot& s, int index, const Field* onto) {
   Paint(image, spray, s.Colour, 1.0f - 0.6f * k);
 }
 
-// A puff of air and paint mist at the muzzle as a ball leaves.
-void DrawPuff(Image& image, Point muzzle, const Shot& s, int index) {
-  if (Since(index, s.Fired) != 0) return;
-  Field puff(image.Width, image.Height);
-  FillCircle(puff, muzzle.X + 2.0f, muzzle.Y, 2.5f);
-  FillCircle(puff, muzzle.X + 5.0f, muzzle.Y - 1.0f, 1.6f);
-  BoxBlur(puff, 1, 1);
-  Paint(image, puff, Rgb(0xE8E4F0), 0.6f);
-}
-
-constexpr Color kOurPaint = Rgb(0xFFD81E);
 constexpr Color kTheirPaint = Rgb(0xFF2A86);
 
 // Broken paint on the turf in front, flattened by the view along the
@@ -260,8 +246,8 @@ void DrawGroundPaint(Image& image) {
   });
   WetPaint(r.Pixels, flat, Tone(kTheirPaint, 0.7f), 1, 0.5f);
   Paste(image, r);
-  Paintball(image, 250.0f, 191.0f, 2.2f, kOurPaint);
-  Paintball(image, 256.0f, 188.0f, 2.0f, kOurPaint);
+  Paintball(image, 250.0f, 191.0f, 2.2f, kClubPaint);
+  Paintball(image, 256.0f, 188.0f, 2.0f, kClubPaint);
   Paintball(image, 232.0f, 194.0f, 2.3f, kTheirPaint);
 }
 
@@ -301,7 +287,7 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   // The far end: the opponent and his can.
   Player(image, OpponentPose(t), OpponentAt(t), kTheirs);
-  const Mark canMarks[] = {{{241.0f, 95.0f}, 2.0f, kOurPaint, 1}, {{248.0f, 103.0f}, 1.8f, kOurPaint, 0}};
+  const Mark canMarks[] = {{{241.0f, 95.0f}, 2.0f, kClubPaint, 1}, {{248.0f, 103.0f}, 1.8f, kClubPaint, 0}};
   PlaceBunker(image, kCan, canMarks, 0x7ED);
 
   // Mid-field cover, empty for now.
@@ -326,11 +312,11 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
 
   // The volleys. Each ball leaves from wherever its shooter's muzzle was
   // in the frame it was fired.
-  const Shot ours[] = {{2, 3, {241.0f, 95.0f}, 6.0f, kOurPaint},
-                       {4, 3, {248.0f, 103.0f}, 6.0f, kOurPaint},
-                       {6, 3, {241.0f, 95.0f}, 7.0f, kOurPaint}};
-  const Shot back[] = {{14, 3, {248.0f, 103.0f}, 14.0f, kOurPaint},
-                       {16, 3, {241.0f, 95.0f}, 14.0f, kOurPaint}};
+  const Shot ours[] = {{2, 3, {241.0f, 95.0f}, 6.0f, kClubPaint},
+                       {4, 3, {248.0f, 103.0f}, 6.0f, kClubPaint},
+                       {6, 3, {241.0f, 95.0f}, 7.0f, kClubPaint}};
+  const Shot back[] = {{14, 3, {248.0f, 103.0f}, 14.0f, kClubPaint},
+                       {16, 3, {241.0f, 95.0f}, 14.0f, kClubPaint}};
   const Shot theirs{11, 3, {174.0f, 155.0f}, 10.0f, kTheirPaint};
   const auto firedAt = [](const Shot& s) { return Clock(s.Fired + 1); };
   const Field canMask = kCan.Mask(1.0f, kWidth, kHeight);
@@ -339,7 +325,8 @@ Image DrawTeamAnimFrame(FontLibrary& /*fonts*/, int frame) {
     for (const Shot& s : shots) {
       DrawBall(image, s, MuzzleOf(pose(firedAt(s)), at), index);
       DrawBurst(image, s, index, &canMask);
-      DrawPuff(image, muzzle, s, index);
+      // Air and paint mist at the muzzle as the ball leaves.
+      if (Since(index, s.Fired) == 0) MuzzlePuff(image, muzzle, 1.0f, 2.0f, 1, Rgb(0xE8E4F0));
     }
   };
   volley(ours, PointPose, kPointAt, pointMuzzle);
