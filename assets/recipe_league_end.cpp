@@ -222,13 +222,11 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
              Gradient{{0.0f, Rgb(0x48505C)}, {0.6f, Rgb(0x6A727C)}, {1.0f, Rgb(0x7A8088)}});
   // Low cloud.
   const Noise cloud(0x1E21);
-  for (int y = 0; y < 300; ++y) {
-    for (int x = 0; x < kBig; ++x) {
-      const float n = cloud.Fbm(static_cast<float>(x) / 110.0f, static_cast<float>(y) / 40.0f, 4);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * (0.8f + 0.35f * n));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const ColorF p = Unpack(image.Pixels[image.Index(x, y)]);
+    if (y >= 300) return p;
+    return p * (0.8f + 0.35f * cloud.Fbm(static_cast<float>(x) / 110.0f, static_cast<float>(y) / 40.0f, 4));
+  });
   // The woods beyond the field, grey in the rain.
   Field trees = TreeLine(kBig, kBig, Noise(0x1E23), 260.0f, 45.0f, 40.0f, 40.0f);
   BoxBlur(trees, 1, 1);
@@ -254,13 +252,11 @@ void Drizzle(Image& image, Random& rng) {
 
 // A thin dark frame holding the scene off the black screen.
 Image Framed(Image image) {
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      if (d <= 1) p = Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(p) * 0.5f);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
+    const ColorF p = Unpack(image.Pixels[image.Index(x, y)]);
+    return d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : d == 1 ? p * 0.5f : p;
+  });
   return image;
 }
 
