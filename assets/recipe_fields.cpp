@@ -155,15 +155,12 @@ void Station(Image& image, CellXY cell, Color colour, float side) {
 // Where the flag starts: a white ring with a cross, and the flag waiting in it.
 void CentreMark(Image& image, Ground g) {
   const Point c = At(kCentre);
+  const auto at = [&c](float dx, float dy) { return Point{c.X + dx, c.Y + dy}; };
   Field mark = Subtracted(kBig.Ellipse(image, c, 9.0f, 9.0f), kBig.Ellipse(image, c, 7.5f, 7.5f));
-  kBig.Line(mark, {c.X - 5.0f, c.Y}, {c.X + 5.0f, c.Y}, 1.2f);
-  kBig.Line(mark, {c.X, c.Y - 5.0f}, {c.X, c.Y + 5.0f}, 1.2f);
+  kBig.Line(mark, at(-5, 0), at(5, 0), 1.2f);
+  kBig.Line(mark, at(0, -5), at(0, 5), 1.2f);
   Paint(image, mark, g == Ground::Woods ? Rgb(0xFFE040) : Rgb(0xF4F4EC), 0.9f);
-  const Field flag = kBig.Polygon(image, {{c.X + 1.0f, c.Y - 6.0f},
-                                          {c.X + 7.0f, c.Y - 5.0f},
-                                          {c.X + 6.0f, c.Y - 1.0f},
-                                          {c.X + 1.0f, c.Y - 2.0f}});
-  Paint(image, flag, Rgb(0xFFD81E));
+  Paint(image, kBig.Polygon(image, {at(1, -6), at(7, -5), at(6, -1), at(1, -2)}), Rgb(0xFFD81E));
 }
 
 // ---------------------------------------------------------------- bunkers
