@@ -489,10 +489,9 @@ Image DrawMapOverview(FontLibrary& /*fonts*/) {
   // The country is narrower than the overview: centre it.
   float west = 1e9f, east = -1e9f;
   for (const std::vector<Point>& coast : Coasts()) {
-    for (const Point& p : coast) {
-      west = std::min(west, p.X);
-      east = std::max(east, p.X);
-    }
+    const auto [lo, hi] = std::ranges::minmax(coast, {}, &Point::X);
+    west = std::min(west, lo.X);
+    east = std::max(east, hi.X);
   }
   const float left = (west + east) * 0.5f - kOverviewScale * kOverviewWidth * 0.5f;
   const View view{kOverviewWidth, kOverviewHeight, left, 0.0f, kOverviewScale};
