@@ -51,36 +51,31 @@ Box BoxOf(const Bunker& b) {
 
 // ---------------------------------------------------------------- ground
 
-ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise& fine) {
-  const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
-  // Mowing stripes across the field.
-  const bool mown = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f;
-  switch (g) {
-    case Ground::Turf:
-      return ToF(Rgb(0x3FA83A)) * ((mown ? 1.0f : 0.9f) * (0.88f + 0.2f * n + 0.08f * grain));
-    case Ground::Mud: {
-      const ColorF grass = ToF(Rgb(0x2E6A2A)) * ((mown ? 1.0f : 0.92f) * (0.85f + 0.2f * grain));
-      const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
-      return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n));
-    }
-    case Ground::Woods: {
-      const ColorF dirt = ToF(Rgb(0x4A3820)), litter = ToF(Rgb(0x7A5226)), moss = ToF(Rgb(0x3E4A20));
-      ColorF c = Lerp(dirt, litter, 0.3f + 0.5f * SmoothStep(0.35f, 0.65f, fine.Fbm(x / 6.0f, y / 6.0f, 3)));
-      c = Lerp(c, moss, SmoothStep(0.5f, 0.8f, n) * 0.6f);
-      return c * (0.85f + 0.25f * grain);
-    }
-  }
-  return {};
-}
-
 void FillGround(Image& image, Ground g) {
   const Noise coarse(g == Ground::Woods ? 0xF1E1 : 0xF1E0), fine(0xF1E2), light(0xF1E3);
-  FillEach(image, [&](float fx, float fy) {
-    const ColorF c = GroundColour(g, fx, fy, coarse, fine);
-    // Sun through the canopy in the woods, low cloud over the mud.
-    if (g == Ground::Woods)
-      return c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(fx / 70.0f, fy / 70.0f, 3)));
-    return g == Ground::Mud ? c * 0.85f : c;
+  FillEach(image, [&](float x, float y) {
+    const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
+    // Mowing stripes across the field.
+    const bool mown = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f;
+    switch (g) {
+      case Ground::Turf:
+        return ToF(Rgb(0x3FA83A)) * ((mown ? 1.0f : 0.9f) * (0.88f + 0.2f * n + 0.08f * grain));
+      case Ground::Mud: {
+        const ColorF grass = ToF(Rgb(0x2E6A2A)) * ((mown ? 1.0f : 0.92f) * (0.85f + 0.2f * grain));
+        const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
+        // Dimmed by the low cloud.
+        return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n)) * 0.85f;
+      }
+      case Ground::Woods: {
+        const ColorF dirt = ToF(Rgb(0x4A3820)), litter = ToF(Rgb(0x7A5226)), moss = ToF(Rgb(0x3E4A20));
+        ColorF c =
+            Lerp(dirt, litter, 0.3f + 0.5f * SmoothStep(0.35f, 0.65f, fine.Fbm(x / 6.0f, y / 6.0f, 3)));
+        c = Lerp(c, moss, SmoothStep(0.5f, 0.8f, n) * 0.6f) * (0.85f + 0.25f * grain);
+        // Sun through the canopy.
+        return c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(x / 70.0f, y / 70.0f, 3)));
+      }
+    }
+    return ColorF{};
   });
 }
 
