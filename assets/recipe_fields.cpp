@@ -126,10 +126,9 @@ void Markings(Image& image, Ground g) {
   if (g == Ground::Woods) return;
   // The boundary, then the centre line, dashed.
   const float right = kWidth - 3.0f, bottom = kHeight - 3.0f, cx = static_cast<float>(kCentre.X);
-  Field lines = kBig.Line(image, {3.0f, 3.0f}, {right, 3.0f}, 1.2f);
-  kBig.Line(lines, {3.0f, bottom}, {right, bottom}, 1.2f);
-  kBig.Line(lines, {3.0f, 3.0f}, {3.0f, bottom}, 1.2f);
-  kBig.Line(lines, {right, 3.0f}, {right, bottom}, 1.2f);
+  Field lines(image.Width, image.Height);
+  for (const float y : {3.0f, bottom}) kBig.Line(lines, {3.0f, y}, {right, y}, 1.2f);
+  for (const float x : {3.0f, right}) kBig.Line(lines, {x, 3.0f}, {x, bottom}, 1.2f);
   for (float y = 6.0f; y < kHeight; y += 16.0f) kBig.Line(lines, {cx, y}, {cx, y + 8.0f}, 1.2f);
   Paint(image, lines, Rgb(0xF4F4EC), g == Ground::Mud ? 0.45f : 0.85f);
 }
