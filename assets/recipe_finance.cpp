@@ -34,6 +34,12 @@ struct Frame {
   }
 };
 
+// Something solid lying on the desk or the table: its soft shadow, then the mask painted and rounded.
+void Lying(Image& image, const Field& mask, float shadow, Color colour, float strength, int bevel = 3) {
+  kBig.Shadow(image, mask, shadow);
+  kBig.Shaded(image, mask, colour, strength, bevel);
+}
+
 // ---------------------------------------------------------------- surfaces
 
 // A warm wooden desk under a lamp at the upper left.
@@ -110,17 +116,14 @@ void Ledger(Image& image, const Font& font) {
   }
   Paint(image, kBig.Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
   // A pen across the page.
-  const Field pen = kBig.Line(image, {88, 98}, {132, 82}, 3.0f);
-  kBig.Shadow(image, pen, 0.4f);
-  kBig.Shaded(image, pen, Rgb(0x1A1A24), 0.6f, 1);
+  Lying(image, kBig.Line(image, {88, 98}, {132, 82}, 3.0f), 0.4f, Rgb(0x1A1A24), 0.6f, 1);
   Paint(image, kBig.Line(image, {126, 84}, {132, 82}, 2.0f), Rgb(0xD8B040));
 }
 
 void CashBox(Image& image) {
   // The lid, swung up behind the box.
-  const Field lid = kBig.Polygon(image, {{18, 126}, {112, 126}, {118, 100}, {14, 100}});
-  kBig.Shadow(image, lid, 0.5f);
-  kBig.Shaded(image, lid, Rgb(0x2A5A4A), 0.5f);
+  Lying(image, kBig.Polygon(image, {{18, 126}, {112, 126}, {118, 100}, {14, 100}}), 0.5f, Rgb(0x2A5A4A),
+        0.5f);
   const Field inside = kBig.Polygon(image, {{8, 128}, {122, 128}, {116, 158}, {14, 158}});
   const Field front = kBig.Box(image, 14, 158, 116, 192);
   kBig.Shadow(image, Multiplied(front, front), 0.6f);
@@ -173,9 +176,7 @@ void CoinStack(Image& image, Point base, int count, Color colour) {
 }
 
 void Calculator(Image& image, const Font& font) {
-  const Field body = kBig.Box(image, 196, 98, 260, 190);
-  kBig.Shadow(image, body, 0.6f);
-  kBig.Shaded(image, body, Rgb(0x2A2C34), 0.5f, 4);
+  Lying(image, kBig.Box(image, 196, 98, 260, 190), 0.6f, Rgb(0x2A2C34), 0.5f, 4);
   kBig.Shaded(image, kBig.Box(image, 202, 104, 254, 122), Rgb(0xAAB89A), 0.4f, 1);
   const int w = font.TextWidth("2735.00");
   Paint(image, kBig.Text(image, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", font), Rgb(0x1A2418));
@@ -288,10 +289,8 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
 
 void Die(Image& image, Point centre, float size, float angle, int face) {
   const Frame f{centre, angle};
-  const Field body =
-      kBig.RoundedBox(image, f.At(-size * 0.5f, -size * 0.5f), size, size, size * 0.18f, f.Angle);
-  kBig.Shadow(image, body, 0.6f);
-  kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
+  Lying(image, kBig.RoundedBox(image, f.At(-size * 0.5f, -size * 0.5f), size, size, size * 0.18f, f.Angle),
+        0.6f, Rgb(0xF4F0E8), 0.7f);
   // Pip places on a 3 x 3 grid, numbered row by row.
   constexpr std::string_view kPips[] = {"4", "08", "048", "0268", "02468", "023568"};
   Field pips(image.Width, image.Height);
@@ -391,9 +390,7 @@ void RacingForm(Image& image, FontLibrary& fonts) {
 }
 
 void SlotMachine(Image& image, FontLibrary& fonts) {
-  const Field cabinet = kBig.Box(image, 184, -4, 274, 104);
-  kBig.Shadow(image, cabinet, 0.6f);
-  kBig.Shaded(image, cabinet, Rgb(0xB01A22), 0.5f, 4);
+  Lying(image, kBig.Box(image, 184, -4, 274, 104), 0.6f, Rgb(0xB01A22), 0.5f, 4);
   kBig.Shaded(image, kBig.Box(image, 192, 4, 266, 20), Rgb(0xF4C030), 0.5f, 2);
   Field bulbs(image.Width, image.Height);
   for (float x = 196; x < 264; x += 8) FillCircle(bulbs, x * kS, 24 * kS, 1.6f * kS);
