@@ -159,11 +159,8 @@ void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
     const float a = rng.Range(0.0f, kTau);
     const float w = rng.Range(7.0f, 11.0f), h = rng.Range(3.0f, 6.0f);
     const float cx = std::cos(a), sx = std::sin(a);
-    const Point quad[] = {{x - cx * w + sx * h, y - sx * w - cx * h},
-                          {x + cx * w + sx * h, y + sx * w - cx * h},
-                          {x + cx * w - sx * h, y + sx * w + cx * h},
-                          {x - cx * w - sx * h, y - sx * w + cx * h}};
-    Paint(image, BigShapes{}.Polygon(image, quad), colours[rng.Below(6)]);
+    const Point corner{x - cx * w + sx * h, y - sx * w - cx * h};
+    Paint(image, RoundedBox(kBig, kBig, corner, 2.0f * w, 2.0f * h, 0.0f, a), colours[rng.Below(6)]);
   }
 }
 
@@ -332,11 +329,8 @@ Image DrawTeamDejected(FontLibrary& fonts) {
 
     // One turned away, rubbing the back of the neck; one with head bowed,
     // marker hanging to the ground; one sat on a bunker, head in hands.
-    Pose away = Standing();
+    Pose away = Arms(0.2f, Standing().Elbow[0], Standing().Hand[0], {0.24f, -0.8f}, {0.06f, -0.86f});
     away.Head = {0.02f, -0.87f};
-    away.Tilt = 0.2f;
-    away.Elbow[1] = {0.24f, -0.8f};
-    away.Hand[1] = {0.06f, -0.86f};
     const Person back{.Feet = {330.0f, 330.0f},
                       .Height = 250.0f,
                       .Seen = View::Back,
