@@ -34,10 +34,14 @@ struct Frame {
   }
 };
 
-// Something solid lying on the desk or the table: its soft shadow, then the mask painted and rounded.
-void Lying(Image& image, const Field& mask, float shadow, Color colour, float strength, int bevel = 3) {
+// Something lying on the desk or the table: its soft shadow, then the mask
+// painted, and rounded by a bevel when given a strength.
+void Lying(Image& image, const Field& mask, float shadow, Color colour, float strength = 0, int bevel = 3) {
   kBig.Shadow(image, mask, shadow);
-  kBig.Shaded(image, mask, colour, strength, bevel);
+  if (strength > 0.0f)
+    kBig.Shaded(image, mask, colour, strength, bevel);
+  else
+    Paint(image, mask, colour);
 }
 
 // ---------------------------------------------------------------- surfaces
@@ -67,9 +71,7 @@ void Baize(Image& image) {
 // ---------------------------------------------------------------- the office desk
 
 void SharePrices(Image& image, const Font& font) {
-  const Field sheet = kBig.Box(image, 148, 6, 262, 92);
-  kBig.Shadow(image, sheet, 0.45f);
-  Paint(image, sheet, Rgb(0xF4F2EA));
+  Lying(image, kBig.Box(image, 148, 6, 262, 92), 0.45f, Rgb(0xF4F2EA));
   Field grid(image.Width, image.Height);
   for (float x = 162; x < 258; x += 12) kBig.Line(grid, {x, 22}, {x, 84}, 0.5f);
   for (float y = 24; y < 86; y += 10) kBig.Line(grid, {160, y}, {256, y}, 0.5f);
@@ -152,8 +154,7 @@ void CashBox(Image& image) {
 
 void Banknote(Image& image, const Frame& f, Color colour) {
   const Field note = kBig.RoundedBox(image, f.Origin, 64, 32, 0, f.Angle);
-  kBig.Shadow(image, note, 0.35f);
-  Paint(image, note, colour);
+  Lying(image, note, 0.35f, colour);
   Paint(image, Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle)), Rgb(0x2A4A2A),
         0.35f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
@@ -360,9 +361,7 @@ void Horse(Image& image, Point o, float k) {
 }
 
 void RacingForm(Image& image, FontLibrary& fonts) {
-  const Field sheet = kBig.Box(image, 6, 6, 124, 104);
-  kBig.Shadow(image, sheet, 0.5f);
-  Paint(image, sheet, Rgb(0xE8E2CE));
+  Lying(image, kBig.Box(image, 6, 6, 124, 104), 0.5f, Rgb(0xE8E2CE));
   Paint(image, kBig.Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
   const Font& head = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
   Paint(image, CentredText(image.Width, image.Height, 65 * kScale, 11 * kScale, "RACING FORM", head, kScale),
