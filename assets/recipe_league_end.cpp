@@ -150,12 +150,12 @@ void DrawCup(Image& image, const Person& p) {
   ApplyLight(image, Bevel(cup, 6, -0.5f, -0.7f, 0.5f, 5.0f), cup, 0.6f);
 }
 
-// Small scraps of paper tumbling through the air.
-void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
+// Small scraps of paper tumbling through the air, down to row maxY.
+void Confetti(Image& image, Random& rng, int count, float maxY) {
   const Color colours[] = {Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0x8CF01E),
                            Rgb(0xFFD81E), Rgb(0xFFFFFF), Rgb(0xFF8A1A)};
   for (int i = 0; i < count; ++i) {
-    const float x = rng.Range(0.0f, kBig), y = rng.Range(minY, maxY);
+    const float x = rng.Range(0.0f, kBig), y = rng.Range(0.0f, maxY);
     const float a = rng.Range(0.0f, kTau);
     const float w = rng.Range(7.0f, 11.0f), h = rng.Range(3.0f, 6.0f);
     const float cx = std::cos(a), sx = std::sin(a);
@@ -284,7 +284,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
   return Framed(Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
     Random rng(0x1EC0);
     DrawCheeringBackdrop(image);
-    Confetti(image, rng, 40, 0.0f, 300.0f);
+    Confetti(image, rng, 40, 300.0f);
 
     // Two behind, arms in the air, one waving a marker; the captain in front
     // lifting the cup over the mask.
@@ -317,7 +317,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
                    Rgb(0x102008));
       DrawPlayer(image, *p, &fonts);
     }
-    Confetti(image, rng, 18, 0.0f, 420.0f);
+    Confetti(image, rng, 18, 420.0f);
     Bloom(image, 0.75f, 10, 0.35f);
   }));
 }
