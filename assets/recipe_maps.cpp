@@ -436,8 +436,7 @@ void PaintLand(Image& image, const View& view, const Field& land, const Terrain&
     return Wash{c * (0.45f + 0.55f * (light(x, y) / flat)), on};
   });
   // Surf along the shore.
-  const Field surf = Subtracted(Dilated(land, 1), land);
-  Paint(image, surf, Rgb(0x9CCAD2), 0.35f);
+  Paint(image, Subtracted(Dilated(land, 1), land), Rgb(0x9CCAD2), 0.35f);
 }
 
 Image DrawCountry(const View& view) {

@@ -302,7 +302,6 @@ Image Medal() {
     for (int x = 0; x < kWidth; ++x) {
       const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCy;
       const float d = std::sqrt(dx * dx + dy * dy);
-      if (d > kR + 1.0f) continue;
       const float h =
           d > kR - 7.0f ? 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi)
                         : 2.0f + 3.0f * emboss(x, y);
