@@ -136,14 +136,12 @@ void Markings(Image& image, Ground g) {
 // A station a team hangs the flag on: a ring painted round a post with a
 // pennant in the team's colour.
 void Station(Image& image, CellXY cell, Color colour, float side) {
-  const Point at = At(cell);
-  const Field hole = kBig.Ellipse(image, at, 8.0f, 8.0f);
-  Paint(image, Subtracted(kBig.Ellipse(image, at, 10.0f, 10.0f), hole), colour, 0.9f);
+  const Point p = At(cell);
+  const Field hole = kBig.Ellipse(image, p, 8.0f, 8.0f);
+  Paint(image, Subtracted(kBig.Ellipse(image, p, 10.0f, 10.0f), hole), colour, 0.9f);
   Paint(image, hole, colour, 0.25f);
-  Paint(image,
-        kBig.Polygon(image, {{at.X, at.Y - 1.5f}, {at.X + side * 9.0f, at.Y - 4.0f}, {at.X, at.Y - 7.0f}}),
-        colour);
-  Paint(image, kBig.Ellipse(image, at, 1.8f, 1.8f), Rgb(0x202020));
+  Paint(image, kBig.Polygon(image, {{p.X, p.Y - 1.5f}, {p.X + side * 9, p.Y - 4}, {p.X, p.Y - 7}}), colour);
+  Paint(image, kBig.Ellipse(image, p, 1.8f, 1.8f), Rgb(0x202020));
 }
 
 // Where the flag starts: a white ring with a cross, and the flag waiting in it.
