@@ -103,10 +103,9 @@ void DrawSparks(Image& image, Random& rng) {
                 width, rng.Range(0.5f, 1.0f));
   }
   Field embers(kWidth, kHeight);
-  for (int i = 0; i < 520; ++i) {
+  for (int i = 0; i < 520; ++i)
     FillCircle(embers, rng.Range(0.0f, kWidth), rng.Range(0.0f, kHeight), rng.Range(0.6f, 2.0f),
                rng.Range(0.3f, 1.0f));
-  }
   // Cores are painted, not added, so that they stay white-hot instead of
   // clipping to yellow over the brightest fire.
   GlowingCore(image, sparks, Rgb(0xFF4A00), 4, 2.0f, Rgb(0xFFF4D8));

@@ -51,36 +51,31 @@ Box BoxOf(const Bunker& b) {
 
 // ---------------------------------------------------------------- ground
 
-ColorF GroundColour(Ground g, float x, float y, const Noise& coarse, const Noise& fine) {
-  const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
-  // Mowing stripes across the field.
-  const bool mown = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f;
-  switch (g) {
-    case Ground::Turf:
-      return ToF(Rgb(0x3FA83A)) * ((mown ? 1.0f : 0.9f) * (0.88f + 0.2f * n + 0.08f * grain));
-    case Ground::Mud: {
-      const ColorF grass = ToF(Rgb(0x2E6A2A)) * ((mown ? 1.0f : 0.92f) * (0.85f + 0.2f * grain));
-      const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
-      return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n));
-    }
-    case Ground::Woods: {
-      const ColorF dirt = ToF(Rgb(0x4A3820)), litter = ToF(Rgb(0x7A5226)), moss = ToF(Rgb(0x3E4A20));
-      ColorF c = Lerp(dirt, litter, 0.3f + 0.5f * SmoothStep(0.35f, 0.65f, fine.Fbm(x / 6.0f, y / 6.0f, 3)));
-      c = Lerp(c, moss, SmoothStep(0.5f, 0.8f, n) * 0.6f);
-      return c * (0.85f + 0.25f * grain);
-    }
-  }
-  return {};
-}
-
 void FillGround(Image& image, Ground g) {
   const Noise coarse(g == Ground::Woods ? 0xF1E1 : 0xF1E0), fine(0xF1E2), light(0xF1E3);
-  FillEach(image, [&](float fx, float fy) {
-    const ColorF c = GroundColour(g, fx, fy, coarse, fine);
-    // Sun through the canopy in the woods, low cloud over the mud.
-    if (g == Ground::Woods)
-      return c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(fx / 70.0f, fy / 70.0f, 3)));
-    return g == Ground::Mud ? c * 0.85f : c;
+  FillEach(image, [&](float x, float y) {
+    const float n = coarse.Fbm(x / 90.0f, y / 90.0f, 4), grain = fine.Value(x / 1.6f, y / 1.6f);
+    // Mowing stripes across the field.
+    const bool mown = std::fmod(x / (38.0f * kS), 2.0f) < 1.0f;
+    switch (g) {
+      case Ground::Turf:
+        return ToF(Rgb(0x3FA83A)) * ((mown ? 1.0f : 0.9f) * (0.88f + 0.2f * n + 0.08f * grain));
+      case Ground::Mud: {
+        const ColorF grass = ToF(Rgb(0x2E6A2A)) * ((mown ? 1.0f : 0.92f) * (0.85f + 0.2f * grain));
+        const ColorF mud = ToF(Rgb(0x4A3620)) * (0.8f + 0.35f * grain);
+        // Dimmed by the low cloud.
+        return Lerp(grass, mud, SmoothStep(0.42f, 0.62f, n)) * 0.85f;
+      }
+      case Ground::Woods: {
+        const ColorF dirt = ToF(Rgb(0x4A3820)), litter = ToF(Rgb(0x7A5226)), moss = ToF(Rgb(0x3E4A20));
+        ColorF c =
+            Lerp(dirt, litter, 0.3f + 0.5f * SmoothStep(0.35f, 0.65f, fine.Fbm(x / 6.0f, y / 6.0f, 3)));
+        c = Lerp(c, moss, SmoothStep(0.5f, 0.8f, n) * 0.6f) * (0.85f + 0.25f * grain);
+        // Sun through the canopy.
+        return c * (0.7f + 0.55f * SmoothStep(0.45f, 0.7f, light.Fbm(x / 70.0f, y / 70.0f, 3)));
+      }
+    }
+    return ColorF{};
   });
 }
 
@@ -131,10 +126,9 @@ void Markings(Image& image, Ground g) {
   if (g == Ground::Woods) return;
   // The boundary, then the centre line, dashed.
   const float right = kWidth - 3.0f, bottom = kHeight - 3.0f, cx = static_cast<float>(kCentre.X);
-  Field lines = kBig.Line(image, {3.0f, 3.0f}, {right, 3.0f}, 1.2f);
-  kBig.Line(lines, {3.0f, bottom}, {right, bottom}, 1.2f);
-  kBig.Line(lines, {3.0f, 3.0f}, {3.0f, bottom}, 1.2f);
-  kBig.Line(lines, {right, 3.0f}, {right, bottom}, 1.2f);
+  Field lines(image.Width, image.Height);
+  for (const float y : {3.0f, bottom}) kBig.Line(lines, {3.0f, y}, {right, y}, 1.2f);
+  for (const float x : {3.0f, right}) kBig.Line(lines, {x, 3.0f}, {x, bottom}, 1.2f);
   for (float y = 6.0f; y < kHeight; y += 16.0f) kBig.Line(lines, {cx, y}, {cx, y + 8.0f}, 1.2f);
   Paint(image, lines, Rgb(0xF4F4EC), g == Ground::Mud ? 0.45f : 0.85f);
 }
@@ -142,28 +136,23 @@ void Markings(Image& image, Ground g) {
 // A station a team hangs the flag on: a ring painted round a post with a
 // pennant in the team's colour.
 void Station(Image& image, CellXY cell, Color colour, float side) {
-  const Point at = At(cell);
-  const Field hole = kBig.Ellipse(image, at, 8.0f, 8.0f);
-  Paint(image, Subtracted(kBig.Ellipse(image, at, 10.0f, 10.0f), hole), colour, 0.9f);
+  const Point p = At(cell);
+  const Field hole = kBig.Ellipse(image, p, 8.0f, 8.0f);
+  Paint(image, Subtracted(kBig.Ellipse(image, p, 10.0f, 10.0f), hole), colour, 0.9f);
   Paint(image, hole, colour, 0.25f);
-  Paint(image,
-        kBig.Polygon(image, {{at.X, at.Y - 1.5f}, {at.X + side * 9.0f, at.Y - 4.0f}, {at.X, at.Y - 7.0f}}),
-        colour);
-  Paint(image, kBig.Ellipse(image, at, 1.8f, 1.8f), Rgb(0x202020));
+  Paint(image, kBig.Polygon(image, {{p.X, p.Y - 1.5f}, {p.X + side * 9, p.Y - 4}, {p.X, p.Y - 7}}), colour);
+  Paint(image, kBig.Ellipse(image, p, 1.8f, 1.8f), Rgb(0x202020));
 }
 
 // Where the flag starts: a white ring with a cross, and the flag waiting in it.
 void CentreMark(Image& image, Ground g) {
   const Point c = At(kCentre);
+  const auto at = [&c](float dx, float dy) { return Point{c.X + dx, c.Y + dy}; };
   Field mark = Subtracted(kBig.Ellipse(image, c, 9.0f, 9.0f), kBig.Ellipse(image, c, 7.5f, 7.5f));
-  kBig.Line(mark, {c.X - 5.0f, c.Y}, {c.X + 5.0f, c.Y}, 1.2f);
-  kBig.Line(mark, {c.X, c.Y - 5.0f}, {c.X, c.Y + 5.0f}, 1.2f);
+  kBig.Line(mark, at(-5, 0), at(5, 0), 1.2f);
+  kBig.Line(mark, at(0, -5), at(0, 5), 1.2f);
   Paint(image, mark, g == Ground::Woods ? Rgb(0xFFE040) : Rgb(0xF4F4EC), 0.9f);
-  const Field flag = kBig.Polygon(image, {{c.X + 1.0f, c.Y - 6.0f},
-                                          {c.X + 7.0f, c.Y - 5.0f},
-                                          {c.X + 6.0f, c.Y - 1.0f},
-                                          {c.X + 1.0f, c.Y - 2.0f}});
-  Paint(image, flag, Rgb(0xFFD81E));
+  Paint(image, kBig.Polygon(image, {at(1, -6), at(7, -5), at(6, -1), at(1, -2)}), Rgb(0xFFD81E));
 }
 
 // ---------------------------------------------------------------- bunkers

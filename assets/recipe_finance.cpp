@@ -34,6 +34,16 @@ struct Frame {
   }
 };
 
+// Something lying on the desk or the table: its soft shadow, then the mask
+// painted, and rounded by a bevel when given a strength.
+void Lying(Image& image, const Field& mask, float shadow, Color colour, float strength = 0, int bevel = 3) {
+  kBig.Shadow(image, mask, shadow);
+  if (strength > 0.0f)
+    kBig.Shaded(image, mask, colour, strength, bevel);
+  else
+    Paint(image, mask, colour);
+}
+
 // ---------------------------------------------------------------- surfaces
 
 // A warm wooden desk under a lamp at the upper left.
@@ -61,9 +71,7 @@ void Baize(Image& image) {
 // ---------------------------------------------------------------- the office desk
 
 void SharePrices(Image& image, const Font& font) {
-  const Field sheet = kBig.Box(image, 148, 6, 262, 92);
-  kBig.Shadow(image, sheet, 0.45f);
-  Paint(image, sheet, Rgb(0xF4F2EA));
+  Lying(image, kBig.Box(image, 148, 6, 262, 92), 0.45f, Rgb(0xF4F2EA));
   Field grid(image.Width, image.Height);
   for (float x = 162; x < 258; x += 12) kBig.Line(grid, {x, 22}, {x, 84}, 0.5f);
   for (float y = 24; y < 86; y += 10) kBig.Line(grid, {160, y}, {256, y}, 0.5f);
@@ -110,17 +118,14 @@ void Ledger(Image& image, const Font& font) {
   }
   Paint(image, kBig.Line(image, {124, 73}, {142, 73}, 0.6f), Rgb(0x1A2040));
   // A pen across the page.
-  const Field pen = kBig.Line(image, {88, 98}, {132, 82}, 3.0f);
-  kBig.Shadow(image, pen, 0.4f);
-  kBig.Shaded(image, pen, Rgb(0x1A1A24), 0.6f, 1);
+  Lying(image, kBig.Line(image, {88, 98}, {132, 82}, 3.0f), 0.4f, Rgb(0x1A1A24), 0.6f, 1);
   Paint(image, kBig.Line(image, {126, 84}, {132, 82}, 2.0f), Rgb(0xD8B040));
 }
 
 void CashBox(Image& image) {
   // The lid, swung up behind the box.
-  const Field lid = kBig.Polygon(image, {{18, 126}, {112, 126}, {118, 100}, {14, 100}});
-  kBig.Shadow(image, lid, 0.5f);
-  kBig.Shaded(image, lid, Rgb(0x2A5A4A), 0.5f);
+  Lying(image, kBig.Polygon(image, {{18, 126}, {112, 126}, {118, 100}, {14, 100}}), 0.5f, Rgb(0x2A5A4A),
+        0.5f);
   const Field inside = kBig.Polygon(image, {{8, 128}, {122, 128}, {116, 158}, {14, 158}});
   const Field front = kBig.Box(image, 14, 158, 116, 192);
   kBig.Shadow(image, Multiplied(front, front), 0.6f);
@@ -149,8 +154,7 @@ void CashBox(Image& image) {
 
 void Banknote(Image& image, const Frame& f, Color colour) {
   const Field note = kBig.RoundedBox(image, f.Origin, 64, 32, 0, f.Angle);
-  kBig.Shadow(image, note, 0.35f);
-  Paint(image, note, colour);
+  Lying(image, note, 0.35f, colour);
   Paint(image, Subtracted(note, kBig.RoundedBox(image, f.At(3, 3), 58, 26, 0, f.Angle)), Rgb(0x2A4A2A),
         0.35f);
   Paint(image, kBig.Ellipse(image, f.At(32, 16), 8, 8), Rgb(0x2A4A2A), 0.25f);
@@ -173,9 +177,7 @@ void CoinStack(Image& image, Point base, int count, Color colour) {
 }
 
 void Calculator(Image& image, const Font& font) {
-  const Field body = kBig.Box(image, 196, 98, 260, 190);
-  kBig.Shadow(image, body, 0.6f);
-  kBig.Shaded(image, body, Rgb(0x2A2C34), 0.5f, 4);
+  Lying(image, kBig.Box(image, 196, 98, 260, 190), 0.6f, Rgb(0x2A2C34), 0.5f, 4);
   kBig.Shaded(image, kBig.Box(image, 202, 104, 254, 122), Rgb(0xAAB89A), 0.4f, 1);
   const int w = font.TextWidth("2735.00");
   Paint(image, kBig.Text(image, {252.0f - static_cast<float>(w) / kS, 107}, "2735.00", font), Rgb(0x1A2418));
@@ -288,10 +290,8 @@ void DrawHandCard(Image& image, const Card& c, Point pivot) {
 
 void Die(Image& image, Point centre, float size, float angle, int face) {
   const Frame f{centre, angle};
-  const Field body =
-      kBig.RoundedBox(image, f.At(-size * 0.5f, -size * 0.5f), size, size, size * 0.18f, f.Angle);
-  kBig.Shadow(image, body, 0.6f);
-  kBig.Shaded(image, body, Rgb(0xF4F0E8), 0.7f, 3);
+  Lying(image, kBig.RoundedBox(image, f.At(-size * 0.5f, -size * 0.5f), size, size, size * 0.18f, f.Angle),
+        0.6f, Rgb(0xF4F0E8), 0.7f);
   // Pip places on a 3 x 3 grid, numbered row by row.
   constexpr std::string_view kPips[] = {"4", "08", "048", "0268", "02468", "023568"};
   Field pips(image.Width, image.Height);
@@ -361,9 +361,7 @@ void Horse(Image& image, Point o, float k) {
 }
 
 void RacingForm(Image& image, FontLibrary& fonts) {
-  const Field sheet = kBig.Box(image, 6, 6, 124, 104);
-  kBig.Shadow(image, sheet, 0.5f);
-  Paint(image, sheet, Rgb(0xE8E2CE));
+  Lying(image, kBig.Box(image, 6, 6, 124, 104), 0.5f, Rgb(0xE8E2CE));
   Paint(image, kBig.Box(image, 10, 10, 120, 24), Rgb(0x1A1A1A));
   const Font& head = fonts.Get("Arial", FontSize::Pixels(11 * kScale), true);
   Paint(image, CentredText(image.Width, image.Height, 65 * kScale, 11 * kScale, "RACING FORM", head, kScale),
@@ -391,9 +389,7 @@ void RacingForm(Image& image, FontLibrary& fonts) {
 }
 
 void SlotMachine(Image& image, FontLibrary& fonts) {
-  const Field cabinet = kBig.Box(image, 184, -4, 274, 104);
-  kBig.Shadow(image, cabinet, 0.6f);
-  kBig.Shaded(image, cabinet, Rgb(0xB01A22), 0.5f, 4);
+  Lying(image, kBig.Box(image, 184, -4, 274, 104), 0.6f, Rgb(0xB01A22), 0.5f, 4);
   kBig.Shaded(image, kBig.Box(image, 192, 4, 266, 20), Rgb(0xF4C030), 0.5f, 2);
   Field bulbs(image.Width, image.Height);
   for (float x = 196; x < 264; x += 8) FillCircle(bulbs, x * kS, 24 * kS, 1.6f * kS);

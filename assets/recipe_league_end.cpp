@@ -150,20 +150,17 @@ void DrawCup(Image& image, const Person& p) {
   ApplyLight(image, Bevel(cup, 6, -0.5f, -0.7f, 0.5f, 5.0f), cup, 0.6f);
 }
 
-// Small scraps of paper tumbling through the air.
-void Confetti(Image& image, Random& rng, int count, float minY, float maxY) {
+// Small scraps of paper tumbling through the air, down to row maxY.
+void Confetti(Image& image, Random& rng, int count, float maxY) {
   const Color colours[] = {Rgb(0xFF2A86), Rgb(0x22C8FF), Rgb(0x8CF01E),
                            Rgb(0xFFD81E), Rgb(0xFFFFFF), Rgb(0xFF8A1A)};
   for (int i = 0; i < count; ++i) {
-    const float x = rng.Range(0.0f, kBig), y = rng.Range(minY, maxY);
+    const float x = rng.Range(0.0f, kBig), y = rng.Range(0.0f, maxY);
     const float a = rng.Range(0.0f, kTau);
     const float w = rng.Range(7.0f, 11.0f), h = rng.Range(3.0f, 6.0f);
     const float cx = std::cos(a), sx = std::sin(a);
-    const Point quad[] = {{x - cx * w + sx * h, y - sx * w - cx * h},
-                          {x + cx * w + sx * h, y + sx * w - cx * h},
-                          {x + cx * w - sx * h, y + sx * w + cx * h},
-                          {x - cx * w - sx * h, y - sx * w + cx * h}};
-    Paint(image, BigShapes{}.Polygon(image, quad), colours[rng.Below(6)]);
+    const Point corner{x - cx * w + sx * h, y - sx * w - cx * h};
+    Paint(image, RoundedBox(kBig, kBig, corner, 2.0f * w, 2.0f * h, 0.0f, a), colours[rng.Below(6)]);
   }
 }
 
@@ -222,13 +219,11 @@ void DrawDrizzleBackdrop(Image& image, Random& rng) {
              Gradient{{0.0f, Rgb(0x48505C)}, {0.6f, Rgb(0x6A727C)}, {1.0f, Rgb(0x7A8088)}});
   // Low cloud.
   const Noise cloud(0x1E21);
-  for (int y = 0; y < 300; ++y) {
-    for (int x = 0; x < kBig; ++x) {
-      const float n = cloud.Fbm(static_cast<float>(x) / 110.0f, static_cast<float>(y) / 40.0f, 4);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Unpack(p) * (0.8f + 0.35f * n));
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const ColorF p = Unpack(image.Pixels[image.Index(x, y)]);
+    if (y >= 300) return p;
+    return p * (0.8f + 0.35f * cloud.Fbm(static_cast<float>(x) / 110.0f, static_cast<float>(y) / 40.0f, 4));
+  });
   // The woods beyond the field, grey in the rain.
   Field trees = TreeLine(kBig, kBig, Noise(0x1E23), 260.0f, 45.0f, 40.0f, 40.0f);
   BoxBlur(trees, 1, 1);
@@ -254,13 +249,11 @@ void Drizzle(Image& image, Random& rng) {
 
 // A thin dark frame holding the scene off the black screen.
 Image Framed(Image image) {
-  for (int y = 0; y < image.Height; ++y) {
-    for (int x = 0; x < image.Width; ++x) {
-      const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      if (d <= 1) p = Pack(d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : Unpack(p) * 0.5f);
-    }
-  }
+  FillEach(image, [&](int x, int y) {
+    const int d = std::min({x, y, image.Width - 1 - x, image.Height - 1 - y});
+    const ColorF p = Unpack(image.Pixels[image.Index(x, y)]);
+    return d == 0 ? ColorF{0.05f, 0.05f, 0.06f} : d == 1 ? p * 0.5f : p;
+  });
   return image;
 }
 
@@ -291,7 +284,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
   return Framed(Supersampled(kTeamSize, kTeamSize, kTeamScale, [&](Image& image) {
     Random rng(0x1EC0);
     DrawCheeringBackdrop(image);
-    Confetti(image, rng, 40, 0.0f, 300.0f);
+    Confetti(image, rng, 40, 300.0f);
 
     // Two behind, arms in the air, one waving a marker; the captain in front
     // lifting the cup over the mask.
@@ -324,7 +317,7 @@ Image DrawTeamCelebrating(FontLibrary& fonts) {
                    Rgb(0x102008));
       DrawPlayer(image, *p, &fonts);
     }
-    Confetti(image, rng, 18, 0.0f, 420.0f);
+    Confetti(image, rng, 18, 420.0f);
     Bloom(image, 0.75f, 10, 0.35f);
   }));
 }
@@ -336,11 +329,8 @@ Image DrawTeamDejected(FontLibrary& fonts) {
 
     // One turned away, rubbing the back of the neck; one with head bowed,
     // marker hanging to the ground; one sat on a bunker, head in hands.
-    Pose away = Standing();
+    Pose away = Arms(0.2f, Standing().Elbow[0], Standing().Hand[0], {0.24f, -0.8f}, {0.06f, -0.86f});
     away.Head = {0.02f, -0.87f};
-    away.Tilt = 0.2f;
-    away.Elbow[1] = {0.24f, -0.8f};
-    away.Hand[1] = {0.06f, -0.86f};
     const Person back{.Feet = {330.0f, 330.0f},
                       .Height = 250.0f,
                       .Seen = View::Back,

@@ -346,8 +346,9 @@ struct Terrain {
 
 // Ranges with ridged crests, cones for the volcanoes, rolling hills
 // elsewhere, all rising gently away from the shore. Snow lies on the
-// crests of the high ranges and the tops of the tallest volcanoes.
-Terrain Shape(const View& view, const Field& land) {
+// crests of the high ranges and the tops of the tallest volcanoes. Lakes
+// and rivers lie in flat valley floors.
+Terrain Shape(const View& view, const Field& land, const Field& water) {
   // The ranges' crests segment by segment, in country pixels.
   std::vector<Crest> crests;
   for (const Range& range : kRanges) {
@@ -385,7 +386,7 @@ Terrain Shape(const View& view, const Field& land) {
       const float roll = hills.Fbm(p.X / 45.0f, p.Y / 45.0f, octaves);
       const float rise = Clamp01((inland(x, y) - 0.5f) * 2.0f);
       const float h = range * (0.35f + 0.8f * crease) + cone + rise * (0.03f + 0.16f * roll * roll);
-      t.Height(x, y) = h * on;
+      t.Height(x, y) = h * on * (1.0f - 0.3f * water(x, y));
       t.Snow(x, y) = std::max(SmoothStep(0.55f, 0.8f, range) * SmoothStep(0.3f, 0.75f, crease),
                               SmoothStep(0.42f, 0.55f, cone));
     }
@@ -435,18 +436,14 @@ void PaintLand(Image& image, const View& view, const Field& land, const Terrain&
     return Wash{c * (0.45f + 0.55f * (light(x, y) / flat)), on};
   });
   // Surf along the shore.
-  const Field surf = Subtracted(Dilated(land, 1), land);
-  Paint(image, surf, Rgb(0x9CCAD2), 0.35f);
+  Paint(image, Subtracted(Dilated(land, 1), land), Rgb(0x9CCAD2), 0.35f);
 }
 
 Image DrawCountry(const View& view) {
   Image image(view.Width, view.Height);
   const Field land = LandMask(view);
   const Field water = Waters(view, land);
-  Terrain terrain = Shape(view, land);
-  // Lakes and rivers lie in flat valley floors.
-  for (std::size_t i = 0; i < water.Values.size(); ++i)
-    terrain.Height.Values[i] *= 1.0f - 0.3f * water.Values[i];
+  const Terrain terrain = Shape(view, land, water);
   PaintSea(image, view, land);
   PaintLand(image, view, land, terrain);
   Paint(image, water, Rgb(0x2A6A8C));
@@ -489,10 +486,9 @@ Image DrawMapOverview(FontLibrary& /*fonts*/) {
   // The country is narrower than the overview: centre it.
   float west = 1e9f, east = -1e9f;
   for (const std::vector<Point>& coast : Coasts()) {
-    for (const Point& p : coast) {
-      west = std::min(west, p.X);
-      east = std::max(east, p.X);
-    }
+    const auto [lo, hi] = std::ranges::minmax(coast, {}, &Point::X);
+    west = std::min(west, lo.X);
+    east = std::max(east, hi.X);
   }
   const float left = (west + east) * 0.5f - kOverviewScale * kOverviewWidth * 0.5f;
   const View view{kOverviewWidth, kOverviewHeight, left, 0.0f, kOverviewScale};

@@ -83,12 +83,8 @@ void Pine(Field& f, Random& rng, float x, float base, float height, float width)
 // A ragged band of woods whose top follows noise, with pines standing out
 // of it.
 Field Woods(Random& rng, std::uint32_t seed, float base, float canopy, float pineHeight, int pines) {
-  const Noise noise(seed);
-  std::vector<Point> band{{0.0f, static_cast<float>(kHeight)}};
-  for (float x = 0.0f; x <= kWidth; x += 3.0f)
-    band.push_back({x, base - canopy * (0.4f + noise.Fbm(x / 60.0f, 0.5f, 4))});
-  band.push_back({static_cast<float>(kWidth), static_cast<float>(kHeight)});
-  Field f = BigShapes{}.Polygon(kWidth, kHeight, band);
+  // Filled down to the picture's foot, under the ground that fades in.
+  Field f = TreeLine(kWidth, kHeight, Noise(seed), kHeight, kHeight - base + 0.4f * canopy, canopy, 60.0f);
   for (int i = 0; i < pines; ++i) {
     const float x = rng.Range(-10.0f, kWidth + 10.0f);
     const float h = pineHeight * rng.Range(0.6f, 1.2f);
@@ -122,10 +118,7 @@ void DrawWoods(Image& image, Random& rng) {
 void DrawNetting(Image& image) {
   Field net(kWidth, kHeight);
   const float top = kHorizon - 62.0f, bottom = kHorizon + 4.0f;
-  for (float x = -20.0f; x < kWidth + 20.0f; x += 11.0f) {
-    ThickLine(net, x, top, x + 11.0f, bottom, 0.7f, 0.35f);
-    ThickLine(net, x + 11.0f, top, x, bottom, 0.7f, 0.35f);
-  }
+  CrossedNet(net, top, bottom, 11.0f, 0.7f, 0.35f);
   ThickLine(net, 0.0f, top, static_cast<float>(kWidth), top, 2.0f);
   for (float x = 30.0f; x < kWidth; x += 105.0f) ThickLine(net, x, top - 6.0f, x, bottom, 3.0f);
   Paint(image, net, Rgb(0x0E0814), 0.8f);

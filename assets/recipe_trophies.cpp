@@ -254,25 +254,21 @@ void Strap(Image& image, Point a, Point b, float width, std::span<const Color> s
   const float dx = b.X - a.X, dy = b.Y - a.Y, len = std::sqrt(dx * dx + dy * dy);
   const float ux = dx / len, uy = dy / len;
   const float half = width * 0.5f;
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float px = static_cast<float>(x) + 0.5f - a.X, py = static_cast<float>(y) + 0.5f - a.Y;
-      const float along = px * ux + py * uy, across = -px * uy + py * ux;
-      const float cover =
-          Clamp01(half - std::fabs(across) + 0.5f) * Clamp01(len - along + 0.5f) * Clamp01(along + 0.5f);
-      if (cover <= 0.0f) continue;
-      const float s = Clamp01((across + half) / width);
-      const auto band =
-          std::min(static_cast<std::size_t>(s * static_cast<float>(stripes.size())), stripes.size() - 1);
-      // Satin: a sheen down one side of the fold, darker where the strap
-      // goes behind the medal.
-      const float sheen = 0.82f + 0.3f * std::exp(-((s - 0.3f) / 0.22f) * ((s - 0.3f) / 0.22f));
-      const float depth = 1.0f - 0.45f * SmoothStep(len * 0.6f, len, along);
-      const ColorF c = ToF(stripes[band]) * (sheen * depth);
-      std::uint32_t& p = image.Pixels[image.Index(x, y)];
-      p = Pack(Lerp(Unpack(p), c, cover));
-    }
-  }
+  BlendEach(image, 0, [&](int x, int y) {
+    const float px = static_cast<float>(x) + 0.5f - a.X, py = static_cast<float>(y) + 0.5f - a.Y;
+    const float along = px * ux + py * uy, across = -px * uy + py * ux;
+    const float cover =
+        Clamp01(half - std::fabs(across) + 0.5f) * Clamp01(len - along + 0.5f) * Clamp01(along + 0.5f);
+    if (cover <= 0.0f) return Wash{};
+    const float s = Clamp01((across + half) / width);
+    const auto band =
+        std::min(static_cast<std::size_t>(s * static_cast<float>(stripes.size())), stripes.size() - 1);
+    // Satin: a sheen down one side of the fold, darker where the strap
+    // goes behind the medal.
+    const float sheen = 0.82f + 0.3f * std::exp(-((s - 0.3f) / 0.22f) * ((s - 0.3f) / 0.22f));
+    const float depth = 1.0f - 0.45f * SmoothStep(len * 0.6f, len, along);
+    return Wash{ToF(stripes[band]) * (sheen * depth), cover};
+  });
 }
 
 Image Medal() {
@@ -306,7 +302,6 @@ Image Medal() {
     for (int x = 0; x < kWidth; ++x) {
       const float dx = static_cast<float>(x) + 0.5f - kCentre, dy = static_cast<float>(y) + 0.5f - kCy;
       const float d = std::sqrt(dx * dx + dy * dy);
-      if (d > kR + 1.0f) continue;
       const float h =
           d > kR - 7.0f ? 2.0f + 4.0f * std::sin(kPi * Clamp01((d - (kR - 7.0f)) / 7.5f) * 0.5f + 0.5f * kPi)
                         : 2.0f + 3.0f * emboss(x, y);
