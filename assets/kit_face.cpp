@@ -337,7 +337,7 @@ void ShapeFace(Head& head) {
     const auto [ex, ey] = EarCentre(fr, side);
     const float erx = u * 0.14f, ery = u * 0.36f;
     FillEllipse(head.Skin, ex, ey, erx, ery);
-    FillEach(head.Height, [&](int x, int y) {
+    FillEach(head.Height, [&, ex = ex, ey = ey](int x, int y) {  // clang 14 cannot capture a binding
       const float dx = (static_cast<float>(x) - ex) / erx, dy = (static_cast<float>(y) - ey) / ery;
       const float d = dx * dx + dy * dy;
       if (d >= 1.0f) return head.Height(x, y);

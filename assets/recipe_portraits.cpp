@@ -198,7 +198,7 @@ void DrawBackdrop(Image& image, const Look& look) {
       FillEllipse(shape, x, y - h + w * 0.25f, w, w * 0.25f);
     }
     GroundShadow(image, x - look.Key * w * 0.3f, y, w * 1.1f, 3.0f * scale, 0, 0.5f, Rgb(0x1A2A14));
-    PaintEach(image, shape, [&](int xx, int yy) {
+    PaintEach(image, shape, [&, x = x, y = y](int xx, int yy) {  // clang 14 cannot capture a binding
       const float across = Clamp01(((static_cast<float>(xx) - x) / w) * look.Key * 0.5f + 0.5f);
       const float band = std::fabs(static_cast<float>(yy) - (y - h * 0.55f)) < h * 0.1f ? 1.0f : 0.0f;
       return Lerp(ToF(look.Backdrop), ColorF{0.95f, 0.95f, 0.95f}, band) * (0.55f + 0.6f * across);
