@@ -450,6 +450,7 @@ void AddLight(Image& image, const Field& amount, Color colour, float strength) {
 }
 
 void Glow(Image& image, const Field& mask, Color colour, int radius, float strength) {
+  if (strength == 0.0f) return;  // it would add nothing: spare the blur
   Field halo = mask;
   BoxBlur(halo, radius, 3);
   AddLight(image, halo, colour, strength);

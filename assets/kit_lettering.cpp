@@ -68,7 +68,7 @@ void PaintBannerLetters(Image& image, const Field& mask, float top, float bottom
   DropShadow(image, mask, style.ShadowSpread, style.ShadowDx, style.ShadowDy, style.ShadowBlur,
              style.ShadowOpacity);
   const Field outline = Dilated(mask, style.OutlineWidth);
-  if (style.GlowStrength > 0.0f) Glow(image, outline, style.Glow, style.GlowRadius, style.GlowStrength);
+  Glow(image, outline, style.Glow, style.GlowRadius, style.GlowStrength);
   Paint(image, outline, style.Outline);
   Paint(image, Dilated(mask, style.InlineWidth), style.Inline);
   Paint(image, Dilated(mask, style.InnerWidth), style.Outline);
