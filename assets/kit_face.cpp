@@ -70,13 +70,19 @@ void RaggedEllipse(Field& f, const Noise& noise, float cx, float cy, float rx, f
   const int x1 = std::min(static_cast<int>(cx + rx * (1 + rag)) + 2, f.Width - 1);
   const int y0 = std::max(static_cast<int>(cy - ry * (1 + rag)) - 2, 0);
   const int y1 = std::min(static_cast<int>(cy + ry * (1 + rag)) + 2, f.Height - 1);
+  // The wobble depends on the angle only: a table round the circle.
+  constexpr int kSteps = 256;
+  float wobbles[kSteps + 1];
+  for (int i = 0; i <= kSteps; ++i) {
+    const float a = kTau * static_cast<float>(i) / kSteps - kPi;
+    wobbles[i] =
+        1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
+  }
   for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const float dx = (static_cast<float>(x) - cx) / rx, dy = (static_cast<float>(y) - cy) / ry;
-      // The wobble depends on the angle only.
       const float a = std::atan2(dy, dx);
-      const float wobble =
-          1.0f + rag * (noise.Fbm(std::cos(a) * 3.0f + 7.0f, std::sin(a) * 3.0f + 7.0f, 3) - 0.5f) * 2.0f;
+      const float wobble = wobbles[std::clamp(static_cast<int>((a + kPi) / kTau * kSteps + 0.5f), 0, kSteps)];
       const float d = std::sqrt(dx * dx + dy * dy);
       f(x, y) = std::max(f(x, y), Clamp01((wobble - d) * std::min(rx, ry) + 0.5f));
     }
@@ -110,17 +116,20 @@ constexpr HairCut kHairCuts[] = {
 // the cut's Middle over the forehead and curves down to its Temple at the
 // sides; hair at the face's very edge stays down to its Sideburn.
 void CutFace(Field& hair, const FaceLook& look, const HeadFrame& fr, const HairCut& cut) {
-  FillEach(hair, [&](int x, int y) {
+  for (int y = 0; y < hair.Height; ++y) {
     const float yu = (static_cast<float>(y) - fr.EyeY) / fr.Unit;
-    const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
-    const float half = HalfWidth(look, yu);
-    if (yu < cut.Middle - 0.1f || side > half + 0.02f) return hair(x, y);
-    const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
-    const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
-    // Towards the edge the hair stays (sideburns, hair over the temples).
-    const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
-    return hair(x, y) * (1.0f - below * (1.0f - edge));
-  });
+    if (yu < cut.Middle - 0.1f) continue;
+    const float half = HalfWidth(look, yu);  // once a row: it depends on the row alone
+    for (int x = 0; x < hair.Width; ++x) {
+      const float side = std::fabs((static_cast<float>(x) - fr.CentreX) / fr.Unit);
+      if (side > half + 0.02f) continue;
+      const float line = cut.Middle + (cut.Temple - cut.Middle) * SmoothStep(0.15f, 0.8f, side);
+      const float below = Clamp01((yu - line) * fr.Unit * 0.35f + 0.5f);
+      // Towards the edge the hair stays (sideburns, hair over the temples).
+      const float edge = yu < cut.Sideburn ? SmoothStep(half - 0.2f, half - 0.04f, side) : 0.0f;
+      hair(x, y) *= 1.0f - below * (1.0f - edge);
+    }
+  }
 }
 
 // The hair's masks and how it is lit, into the head.
